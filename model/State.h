@@ -1,0 +1,41 @@
+// The program-wide named state.
+//
+// The program is procedural: routines without arguments read and write the
+// named values of one shared state, grouped here by the shared types. A
+// routine reaches a value by its group and its name, for example
+// `state.speaker.FS`, `state.coef.A01` or `state.point.yy`.
+#pragma once
+
+#include "model/SharedTypes.h"
+
+namespace quendal {
+
+struct ProgramState {
+    SpeakerParameters speaker;
+    BoxParameters box;
+    PassiveRadiatorParameters radiator;
+    VentParameters vents;
+    SystemSelection selection;
+    ViewSettings view;
+    SpeakerConnection connection;
+    AlignmentRatios ratios;
+    TransferCoefficients coef;
+    StepPolynomials step;
+    PlotPoint point;
+    GraphScales scales;
+    ReferenceLevel ref;
+    ResponseScales rscales;
+    InputPowerSettings power;
+    PhysicalConstants phys;
+    DrawingState draw;
+    WindowBounds bounds;
+    CursorState cursor;
+};
+
+// The one instance every routine works on.
+extern ProgramState state;
+
+// Puts every value back to its start-up default (tests begin from here).
+void resetState();
+
+}  // namespace quendal

@@ -1,0 +1,11 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "support/TestEnvironment.h"
+
+int main(int argc, char** argv) {
+    quendal::test::prepareTestEnvironment();
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
