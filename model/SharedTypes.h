@@ -154,6 +154,7 @@ struct AlignmentRatios {
     double HH23 = 0.0;
     double DL = 0.0, DL2 = 0.0;  // VAP over a chamber
     double Y0 = 0.0;             // FP / FS
+    double AA1 = 0.0, BB1 = 0.0; // coupled-resonance quadratic AA1*x^2 - BB1*x + 1 = 0, x = (F/FS)^2
 };
 
 // Numerator and denominator of the Laplace transform handed to the inverse
@@ -185,6 +186,16 @@ struct PlotPoint {
     float kk = 0.0f;       // start of the Nyquist sweep
     int32_t respNum = 1;   // curve being swept, 1-4
     double NU = 0.0, DE = 0.0, ZVC = 0.0, gg = 0.0, NU1 = 0.0, NU2 = 0.0;  // evaluator intermediates
+    // Real (R) and imaginary (J) parts of numerators and denominators at
+    // s = j*f, kept by the multi-vent evaluators; tangents of the phase and
+    // the derivative products of the group delay; the Triple Vented
+    // finite-difference terms.
+    double N1R = 0.0, N1J = 0.0, N2R = 0.0, N2J = 0.0, N3R = 0.0, N3J = 0.0, N4R = 0.0, N4J = 0.0;
+    double D1R = 0.0, D1J = 0.0, D2R = 0.0, D2J = 0.0;
+    double NUR1 = 0.0, NUJ1 = 0.0, NUR2 = 0.0, NUJ2 = 0.0, NUR = 0.0, NUJ = 0.0, DER = 0.0, DEJ = 0.0;
+    double PH1 = 0.0, PH2 = 0.0;
+    double NU11 = 0.0, NU12 = 0.0, DE1 = 0.0, NU21 = 0.0, NU22 = 0.0, DE2 = 0.0;
+    double MM = 0.0, NN = 0.0;
 };
 
 // Scales the sweeps and graph frames agree on, the peaks found before
