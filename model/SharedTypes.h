@@ -64,6 +64,7 @@ struct BoxParameters {
     double CP = 1.0, CP1 = 1.0, CP2 = 1.0;              // filling factors of sealed volumes
     double FBH = 0.0, FBL = 0.0;                        // Hz, upper and lower resonance of two coupled vented chambers
     double DIP = 0.0;                                   // Hz, notch of the Twin Serial system
+    double VAB = 0.0, VAB1 = 0.0;                       // litre, acoustic volume of a damped sealed chamber (CP * VB1)
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
     int8_t CBAlartFlag = 1;                             // closed-box alignment: 1 realisable, 0 Qtc too small, -1 too large
 
@@ -154,6 +155,7 @@ struct AlignmentRatios {
     double HH23 = 0.0;
     double DL = 0.0, DL2 = 0.0;  // VAP over a chamber
     double Y0 = 0.0;             // FP / FS
+    double AA1 = 0.0, BB1 = 0.0; // quadratic of two coupled vented chambers (their resonances)
 };
 
 // Numerator and denominator of the Laplace transform handed to the inverse
@@ -185,6 +187,10 @@ struct PlotPoint {
     float kk = 0.0f;       // start of the Nyquist sweep
     int32_t respNum = 1;   // curve being swept, 1-4
     double NU = 0.0, DE = 0.0, ZVC = 0.0, gg = 0.0, NU1 = 0.0, NU2 = 0.0;  // evaluator intermediates
+    double PN = 0.0, PD = 0.0;       // imaginary and real part of a denominator (Nyquist)
+    double PH1 = 0.0, PH2 = 0.0;     // tangents of numerator and denominator phase
+    double NU11 = 0.0, NU12 = 0.0, DE1 = 0.0;  // group delay: numerator phase slope terms
+    double NU21 = 0.0, NU22 = 0.0, DE2 = 0.0;  // group delay: denominator phase slope terms
 };
 
 // Scales the sweeps and graph frames agree on, the peaks found before
