@@ -61,12 +61,13 @@ struct BoxParameters {
     double QA = 0.0, QA1 = 0.0, QA2 = 0.0;              // Qa of sealed chambers (5, 7, 10, 15, 20)
     double QL = 0.0, QL1 = 0.0, QL2 = 0.0, QL3 = 0.0;   // Qb of vented chambers (3, 5, 7, 10, 15, 20)
     double QTC = 0.0;                                   // closed-box total Q
+    double VAT = 0.0;                                   // litre, Vas and the closed box's acoustic volume in series
     double CP = 1.0, CP1 = 1.0, CP2 = 1.0;              // filling factors of sealed volumes
     double FBH = 0.0, FBL = 0.0;                        // Hz, upper and lower resonance of two coupled vented chambers
     double DIP = 0.0;                                   // Hz, notch of the Twin Serial system
     double VAB = 0.0, VAB1 = 0.0;                       // litre, acoustic volume of a damped sealed chamber (CP * VB1)
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
-    int8_t CBAlartFlag = 1;                             // closed-box alignment: 1 realisable, 0 Qtc too small, -1 too large
+    uint8_t CBAlartFlag = 1;                            // closed-box alignment: 1 realisable, 0 Qtc too small, 255 too large
 
     double VBbak = 0.0, VB1bak = 0.0, VB2bak = 0.0, VB3bak = 0.0;
     double FB1bak = 0.0, FB2bak = 0.0, FB3bak = 0.0;
@@ -150,6 +151,10 @@ struct SpeakerConnection {
 // tuning ratios (a chamber's tuning over FS), and ratios between chambers.
 struct AlignmentRatios {
     double AL = 0.0, AL1 = 0.0, AL2 = 0.0, AL3 = 0.0;
+    // Fitted alignment polynomials in Qts: volume CC3..CC0 (100 Vb/Vas),
+    // tuning DD3..DD0 (50 Fb/Fs); they keep the band last evaluated.
+    double CC0 = 0.0, CC1 = 0.0, CC2 = 0.0, CC3 = 0.0;
+    double DD0 = 0.0, DD1 = 0.0, DD2 = 0.0, DD3 = 0.0;
     double AL12 = 0.0, AL13 = 0.0, AL23 = 0.0;
     double HH = 0.0, HH1 = 0.0, HH2 = 0.0, HH3 = 0.0;
     double HH23 = 0.0;
