@@ -4,6 +4,7 @@
 #include "enclosures/BandPassForms.h"
 #include "enclosures/PKcal.h"
 #include "engine/CBcal.h"
+#include "engine/PRcal.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -132,7 +133,7 @@ void PKcofCal() {
         case 1: PKopt1(); break;
         case 2: PKopt2(); break;
         case 3: CPopt(); PKBVolin(); break;
-        case 4: PKCustom(); break;
+        case 4: PRDataIn_OrgToCurrent(); PKCustom(); break;
         case 5: PKCustom(); break;
         default: break;  // the ratios as they stand
     }
