@@ -2,6 +2,7 @@
 // exact references computed in complex arithmetic.
 #pragma once
 
+#include <algorithm>
 #include <complex>
 #include <vector>
 
@@ -43,6 +44,47 @@ inline std::vector<double> gridHz() {
     std::vector<double> hz;
     for (float k = 1.0f; k <= 3.0f; k += 0.01f) hz.push_back(static_cast<double>(static_cast<float>(std::pow(10.0, k))));
     return hz;
+}
+
+// The roots of a polynomial (highest power first, leading coefficient not 0)
+// by the Durand-Kerner iteration.
+inline std::vector<cd> roots(const std::vector<double>& c) {
+    const std::size_t n = c.size() - 1;
+    std::vector<cd> z(n);
+    for (std::size_t i = 0; i < n; ++i) z[i] = std::pow(cd(0.4, 0.9), static_cast<double>(i));
+    for (int iter = 0; iter < 2000; ++iter) {
+        double moved = 0.0;
+        for (std::size_t i = 0; i < n; ++i) {
+            cd denom = c[0];
+            for (std::size_t j = 0; j < n; ++j)
+                if (j != i) denom *= z[i] - z[j];
+            const cd step = poly(c, z[i]) / denom;
+            z[i] -= step;
+            moved = std::max(moved, std::abs(step));
+        }
+        if (moved < 1e-15) break;
+    }
+    return z;
+}
+
+// The step response at normalised time t as the exact sum of the residues of
+// N(s) e^(st) / Q(s) at the (simple) roots of Q, from the polynomials handed
+// to the inverse Laplace transform.
+inline double residueStep(const std::vector<double>& num, const std::vector<double>& den, double t) {
+    std::vector<double> slope;
+    const std::size_t n = den.size() - 1;
+    for (std::size_t i = 0; i < n; ++i) slope.push_back(den[i] * static_cast<double>(n - i));
+    cd sum = 0.0;
+    for (const cd& p : roots(den)) sum += poly(num, p) * std::exp(p * t) / poly(slope, p);
+    return sum.real();
+}
+
+// The loaded StepPolynomials as lists.
+inline std::vector<double> stepNumerator() {
+    return std::vector<double>(state.step.NUT + 1, state.step.NUT + state.step.NUO + 2);
+}
+inline std::vector<double> stepDenominator() {
+    return std::vector<double>(state.step.DET + 1, state.step.DET + state.step.DEO + 2);
 }
 
 }  // namespace quendal::testing
