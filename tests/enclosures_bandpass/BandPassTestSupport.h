@@ -46,6 +46,30 @@ inline std::vector<double> gridHz() {
     return hz;
 }
 
+// The downward sweeps of the phase and Nyquist pages (k from kStart to 1.0 in
+// single-precision steps), with their unwrap state reset first; check(f) runs
+// after every point but the first, which only primes the unwrapping.
+template <typename Check>
+void downwardSweep(void (*evaluator)(), float kStart, Check check) {
+    state.point.ss = 0.0;
+    state.point.yy2 = 0.0f;
+    state.point.fai = state.point.fai2 = 0.0;
+    bool first = true;
+    for (float k = kStart; k >= 1.0f; k -= 0.01f) {
+        const double hz = static_cast<double>(static_cast<float>(std::pow(10.0, static_cast<double>(k))));
+        atPoint(evaluator, static_cast<double>(static_cast<float>(hz / state.speaker.FS)));
+        if (!first) check(static_cast<double>(state.point.f));
+        first = false;
+    }
+}
+
+// The angle in degrees, folded into (-180, 180], by which the drawn phase
+// (folded into 0..360 as the phase sweep does) or the Nyquist point stands
+// from the output H at f: constant over a sweep when the unwrapping holds.
+inline double degreesFrom(double drawnDegrees, cd H) {
+    return std::remainder(drawnDegrees - std::arg(H) * 180.0 / 3.14159265358979323846, 360.0);
+}
+
 // The roots of a polynomial (highest power first, leading coefficient not 0)
 // by the Durand-Kerner iteration.
 inline std::vector<cd> roots(const std::vector<double>& c) {

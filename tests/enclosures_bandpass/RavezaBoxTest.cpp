@@ -223,22 +223,6 @@ TEST(RavezaBox, EvaluatorsAgreeWithTheTransferFunctions) {
     EXPECT_NEAR(Cat.imag(), 1.0 / 5.0, 1e-12);
 }
 
-// The downward sweeps of the phase and Nyquist pages (k from 3.0, resp. 4.0,
-// to 1.0 in single-precision steps), with their unwrap state reset first.
-template <typename Check>
-void downwardSweep(void (*evaluator)(), float kStart, Check check) {
-    state.point.ss = 0.0;
-    state.point.yy2 = 0.0f;
-    state.point.fai = state.point.fai2 = 0.0;
-    bool first = true;
-    for (float k = kStart; k >= 1.0f; k -= 0.01f) {
-        const double hz = static_cast<double>(static_cast<float>(std::pow(10.0, static_cast<double>(k))));
-        atPoint(evaluator, static_cast<double>(static_cast<float>(hz / state.speaker.FS)));
-        if (!first) check(static_cast<double>(state.point.f));
-        first = false;
-    }
-}
-
 TEST(RavezaBox, PhaseAndNyquistFollowTheOutputOverWholeSweeps) {
     ravezaBox(2, 40.0, 50.0, 0.4, 7.0, 5.0);
     KTcofCal();
