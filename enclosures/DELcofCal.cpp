@@ -19,6 +19,7 @@
 #include <array>
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -87,11 +88,12 @@ void ratiosFromBox() {
     r.AL23 = box.VB2 / box.VB3;
 }
 
-// Every coefficient set of the unit for the driver's Q (QTS or QMS).
-void buildCoefficients(double Q) {
+// Every coefficient set of the unit, with the driver's Q in QTS (the
+// mechanical Q on the impedance page).
+void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
-    const double q = 1.0 / Q;
+    const double q = 1.0 / state.speaker.QTS;
 
     const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
     const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
@@ -148,37 +150,23 @@ void buildCoefficients(double Q) {
 
 // Level normalisation at vent 3's tuning. When the inner vents share one
 // tuning, the vent-3 numerator loses its s^4 term (and vanishes with equal
-// losses too), so the louder inner vent sets the level instead.
+// losses too), so an inner vent sets the level instead: vent 2 when chamber 1
+// is the smaller, else vent 1.
 void normalise() {
     const TransferCoefficients& c = state.coef;
     const BoxParameters& box = state.box;
-    PlotPoint& p = state.point;
-
-    p.f = static_cast<float>(box.FB3 / state.speaker.FS);
-    const double f = p.f;
-
-    p.NU = std::pow(c.B31 * std::pow(f, 4), 2) + std::pow(c.B32 * std::pow(f, 3), 2);
+    const double f = setReferencePoint(box.FB3 / state.speaker.FS);
+    double NU = polyAtJf({c.B31, c.B32}, f, 3).squared();
     if (box.FB1 == box.FB2) {
-        if (box.VB1 < box.VB2) {
-            p.NU = std::pow(-c.B21 * std::pow(f, 6) + c.B23 * std::pow(f, 4) - c.B25 * std::pow(f, 2), 2) +
-                   std::pow(c.B22 * std::pow(f, 5) - c.B24 * std::pow(f, 3), 2);
-        } else {
-            p.NU = std::pow(-c.B11 * std::pow(f, 6) + c.B13 * std::pow(f, 4) - c.B15 * std::pow(f, 2), 2) +
-                   std::pow(c.B12 * std::pow(f, 5) - c.B14 * std::pow(f, 3), 2);
-        }
+        NU = box.VB1 < box.VB2 ? polyAtJf({c.B21, c.B22, c.B23, c.B24, c.B25}, f, 2).squared()
+                               : polyAtJf({c.B11, c.B12, c.B13, c.B14, c.B15}, f, 2).squared();
     }
-    p.DE = std::pow(c.A01 * std::pow(f, 8) - c.A03 * std::pow(f, 6) + c.A05 * std::pow(f, 4) -
-                        c.A07 * std::pow(f, 2) + 1.0,
-                    2) +
-           std::pow(-c.A02 * std::pow(f, 7) + c.A04 * std::pow(f, 5) - c.A06 * std::pow(f, 3) + c.A08 * f, 2);
-    p.gg = std::pow(p.NU / p.DE, 0.5);
-    state.coef.KNQ = 1.0 / p.gg;
-    state.coef.siftUpDwn = -20.0 * std::log10(p.gg);
+    normaliseLevel(NU, polyAtJf({c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, 1.0}, f).squared());
 }
 
 }  // namespace
 
-int32_t DeltaOpt() {
+void DeltaOpt() {
     const double FS = state.speaker.FS;
     const double VAS = state.speaker.VAS;
     BoxParameters& box = state.box;
@@ -211,36 +199,15 @@ int32_t DeltaOpt() {
         break;
     }
     ratiosFromBox();
-    return 0;
 }
 
-int32_t DeltaCustom() {
-    ratiosFromBox();
-    return 0;
-}
+void DeltaCustom() { ratiosFromBox(); }
 
-bool deltaSystemOutputVanishes() {
-    return state.coef.B31 == 0.0 && state.coef.B32 == 0.0;
-}
-
-int32_t DeltaCofCal() {
+void DeltaCofCal() {
     const int32_t alin = state.selection.Alin;
     if (alin >= 1 && alin <= 3) DeltaOpt();
     else if (alin == 4) DeltaCustom();
-
-    // The level normalisation always stands on the total-Q response, so the
-    // system's level does not change with the page on screen.
-    SpeakerParameters& sp = state.speaker;
-    const bool impedancePage = state.view.s_Resp == "imp";
-    buildCoefficients(sp.QTS);
-    normalise();
-    if (impedancePage) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-        buildCoefficients(sp.QTS);
-        sp.QTS = sp.QTSbak;
-    }
-    return 0;
+    buildBandPassCoefficients(fillCoefficients, normalise);
 }
 
 }  // namespace quendal

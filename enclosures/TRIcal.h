@@ -15,47 +15,44 @@
 namespace quendal {
 
 // Alignments "Type1" to "Type4" (Alin 1 to 4; Alin 0 also runs Type1).
-int32_t TRIalin1();
-int32_t TRIalin2();
-int32_t TRIalin3();
-int32_t TRIalin4();
+void TRIalin1();
+void TRIalin2();
+void TRIalin3();
+void TRIalin4();
 
 // Runs the alignment, sets HH1-HH3, AL1-AL3, builds A11-A16, A21-A26,
 // B11-B14, B21-B24, B31-B34, B41-B44, D01 (QMS in place of QTS on the
 // impedance page) and the level normalisation KNQ / siftUpDwn.
-int32_t TRIcofCal();
-
-// The two driver systems are alike: the sweeps then draw one curve for both.
-bool TRIsymmetric();
+void TRIcofCal();
 
 // Amplitude, power and impedance.
-int32_t TRIFRcal();         // system
-int32_t TRIvent12FRcal();   // vents 1 and 2 together
-int32_t TRIvent1FRcal();
-int32_t TRIvent2FRcal();
-int32_t TRIvent3FRcal();    // vent 3, both drivers' paths
-int32_t TRIPWSP1cal();      // power rating of driver 1
-int32_t TRIPWSP2cal();      // power rating of driver 2
-int32_t TRIIMPparacal();    // the two drivers wired in parallel
-int32_t TRIIMPserical();    // the two drivers wired in series
-int32_t TRIIMPSP1cal();     // driver 1 alone
-int32_t TRIIMPSP2cal();     // driver 2 alone
+void TRIFRcal();            // system
+void TRIvent12FRcal();      // vents 1 and 2 together
+void TRIvent1FRcal();
+void TRIvent2FRcal();
+void TRIvent3FRcal();       // vent 3, both drivers' paths
+void TRIPWSP1cal();         // power rating of driver 1
+void TRIPWSP2cal();         // power rating of driver 2
+void TRIIMPparacal();       // the two drivers wired in parallel
+void TRIIMPserical();       // the two drivers wired in series
+void TRIIMPSP1cal();        // driver 1 alone
+void TRIIMPSP2cal();        // driver 2 alone
 
 // Displacement, phase, group delay, Nyquist, air speed.
-int32_t TRIDPSP1cal();
-int32_t TRIDPSP2cal();
-int32_t TRIDPSP1optcal();
-int32_t TRIDPSP2optcal();
-int32_t TRIPHcal();
+void TRIDPSP1cal();
+void TRIDPSP2cal();
+void TRIDPSP1optcal();
+void TRIDPSP2optcal();
+void TRIPHcal();
 // One step of the group delay along a downward sweep: differentiates the
 // unwrapped phase between this point and the previous one; leaves the delay
 // (ms) in yy0 and the unwrapped phase in yy. The caller resets ss, yy2, yy0,
 // PP and QQ to 0 before its first point.
-int32_t TRIGDcal();
-int32_t TRINQcal();
-int32_t TRIvent1AScal();
-int32_t TRIvent2AScal();
-int32_t TRIvent3AScal();
+void TRIGDcal();
+void TRINQcal();
+void TRIvent1AScal();
+void TRIvent2AScal();
+void TRIvent3AScal();
 
 // Step polynomials of the four partial paths (vent 1, vent 2, vent 3
 // through driver 1, vent 3 through driver 2), combined by the engine.

@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -72,11 +73,13 @@ HalfSystem halfSystem(double q, double ak, double bk, double ALk, double a3, dou
     return h;
 }
 
-void buildCoefficients(double Q) {
+// Both drivers' coefficient sets, with the driver's Q in QTS (the mechanical
+// Q on the impedance page).
+void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
     TransferCoefficients& c = state.coef;
-    const double q = 1.0 / Q;
+    const double q = 1.0 / state.speaker.QTS;
 
     const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
     const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
@@ -125,9 +128,9 @@ void normalise() {
     const BoxParameters& box = state.box;
     PlotPoint& p = state.point;
     const double FS = state.speaker.FS;
-    if (box.FB1 == box.FB2) p.f = static_cast<float>(std::pow(box.FB1 * box.FB3, 0.5) / FS);
-    else p.f = static_cast<float>(std::pow(box.FB1 * box.FB2 * box.FB3, 0.3333333333333333) / FS);
-    const double f = p.f;
+    const double f = box.FB1 == box.FB2
+                         ? setReferencePoint(std::pow(box.FB1 * box.FB3, 0.5) / FS)
+                         : setReferencePoint(std::pow(box.FB1 * box.FB2 * box.FB3, 0.3333333333333333) / FS);
 
     p.N1R = c.B11 * std::pow(f, 4) - std::pow(f, 2);
     p.N1J = -c.B12 * std::pow(f, 3);
@@ -149,26 +152,17 @@ void normalise() {
     p.DER = p.D1R * p.D2R - p.D1J * p.D2J;
     p.DEJ = p.D1R * p.D2J + p.D2R * p.D1J;
 
-    p.NU = std::pow(p.NUR1 - p.NUR2, 2) + std::pow(p.NUJ1 - p.NUJ2, 2);
-    p.DE = p.DER * p.DER + p.DEJ * p.DEJ;
-    p.gg = std::pow(p.NU / p.DE, 0.5);
-    state.coef.KNQ = 1.0 / p.gg;
-    state.coef.siftUpDwn = -20.0 * std::log10(p.gg);
+    normaliseLevel(std::pow(p.NUR1 - p.NUR2, 2) + std::pow(p.NUJ1 - p.NUJ2, 2), p.DER * p.DER + p.DEJ * p.DEJ);
 }
 
 }  // namespace
 
-int32_t TRIalin1() { setAlignment(1.6, 1.6, 0.7, 0.42, 0.42, 2.0); return 0; }
-int32_t TRIalin2() { setAlignment(0.7, 0.7, 1.6, 2.0, 2.0, 0.42); return 0; }
-int32_t TRIalin3() { setAlignment(2.4, 1.6, 0.7, 0.275, 0.45, 2.0); return 0; }
-int32_t TRIalin4() { setAlignment(2.7, 1.7, 0.5, 0.1, 0.225, 3.0); return 0; }
+void TRIalin1() { setAlignment(1.6, 1.6, 0.7, 0.42, 0.42, 2.0); }
+void TRIalin2() { setAlignment(0.7, 0.7, 1.6, 2.0, 2.0, 0.42); }
+void TRIalin3() { setAlignment(2.4, 1.6, 0.7, 0.275, 0.45, 2.0); }
+void TRIalin4() { setAlignment(2.7, 1.7, 0.5, 0.1, 0.225, 3.0); }
 
-bool TRIsymmetric() {
-    const BoxParameters& box = state.box;
-    return box.VB1 == box.VB2 && box.FB1 == box.FB2 && box.QL1 == box.QL2;
-}
-
-int32_t TRIcofCal() {
+void TRIcofCal() {
     switch (state.selection.Alin) {
     case 0:
     case 1: TRIalin1(); break;
@@ -178,19 +172,7 @@ int32_t TRIcofCal() {
     default: break;   // "Custom": the box values in place
     }
     ratiosFromBox();
-
-    // The level normalisation always stands on the total-Q response, so the
-    // system's level does not change with the page on screen.
-    SpeakerParameters& sp = state.speaker;
-    buildCoefficients(sp.QTS);
-    normalise();
-    if (state.view.s_Resp == "imp") {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-        buildCoefficients(sp.QTS);
-        sp.QTS = sp.QTSbak;
-    }
-    return 0;
+    buildBandPassCoefficients(fillCoefficients, normalise);
 }
 
 }  // namespace quendal

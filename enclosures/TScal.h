@@ -10,34 +10,34 @@ namespace quendal {
 
 // Alignments: item 1 "Optimum" (vent 3 tuned to the chain's upper
 // resonance), item 2 "Dipped"; item 3 "Custom" keeps the box values.
-int32_t TSopt();
-int32_t TSdip();
+void TSopt();
+void TSdip();
 
 // The two lossless resonances of the chain of chambers 1 and 2: AA1, BB1
 // and FBH (upper), FBL (lower), in Hz.
-int32_t TShlCal();
+void TShlCal();
 
 // Runs the alignment, sets the ratios, FBH, FBL and DIP, builds A01-A08,
 // B11-B14, B23-B24, B31-B34, B41-B46, B51-B54, D01 (QMS in place of QTS on
 // the impedance page) and the level normalisation KNQ / siftUpDwn at the
 // geometric mean of the chain's resonances. DIP is 0 when the system has no
 // notch (the lossless output then vanishes at no real frequency).
-int32_t TScofCal();
+void TScofCal();
 
-int32_t TSFRcal();        // system amplitude
-int32_t TSvent1FRcal();   // vent 1 amplitude
-int32_t TSvent2FRcal();   // vent 2 amplitude
-int32_t TSvent3FRcal();   // vent 3 amplitude
-int32_t TSPWcal();        // displacement-limited power
-int32_t TSIMPcal();       // electrical impedance
-int32_t TSDPcal();        // cone displacement (dB or mm by Magni)
-int32_t TSDPoptcal();     // cone displacement in mm, for the maximum search
-int32_t TSPHcal();        // system phase
-int32_t TSGDcal();        // system group delay
-int32_t TSNQcal();        // system Nyquist point
-int32_t TSvent1AScal();   // air speed in vent 1
-int32_t TSvent2AScal();   // air speed in vent 2
-int32_t TSvent3AScal();   // air speed in vent 3
+void TSFRcal();           // system amplitude
+void TSvent1FRcal();      // vent 1 amplitude
+void TSvent2FRcal();      // vent 2 amplitude
+void TSvent3FRcal();      // vent 3 amplitude
+void TSPWcal();           // displacement-limited power
+void TSIMPcal();          // electrical impedance
+void TSDPcal();           // cone displacement (dB or mm by Magni)
+void TSDPoptcal();        // cone displacement in mm, for the maximum search
+void TSPHcal();           // system phase
+void TSGDcal();           // system group delay
+void TSNQcal();           // system Nyquist point
+void TSvent1AScal();      // air speed in vent 1
+void TSvent2AScal();      // air speed in vent 2
+void TSvent3AScal();      // air speed in vent 3
 int32_t TSStepSubstitution();
 
 }  // namespace quendal

@@ -12,6 +12,7 @@
 
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -45,11 +46,13 @@ double dipFrequency() {
     return state.speaker.FS * std::pow(radicand, 0.5);
 }
 
-void buildCoefficients(double Q) {
+// Every coefficient set, with the driver's Q in QTS (the mechanical Q on the
+// impedance page).
+void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
     TransferCoefficients& c = state.coef;
-    const double q = 1.0 / Q;
+    const double q = 1.0 / state.speaker.QTS;
 
     const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
     const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
@@ -99,22 +102,19 @@ void buildCoefficients(double Q) {
 void normalise() {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
-    p.f = static_cast<float>(std::pow(state.box.FBH * state.box.FBL, 0.5) / state.speaker.FS);
-    const double f = p.f;
-    p.N1R = c.B13 * std::pow(f, 4) - c.B11 * std::pow(f, 6);
-    p.N1J = c.B12 * std::pow(f, 5) - c.B14 * std::pow(f, 3);
-    p.D1R = c.A01 * std::pow(f, 8) - c.A03 * std::pow(f, 6) + c.A05 * std::pow(f, 4) - c.A07 * std::pow(f, 2) + 1.0;
-    p.D1J = -c.A02 * std::pow(f, 7) + c.A04 * std::pow(f, 5) - c.A06 * std::pow(f, 3) + c.A08 * f;
-    p.NU = p.N1R * p.N1R + p.N1J * p.N1J;
-    p.DE = p.D1R * p.D1R + p.D1J * p.D1J;
-    p.gg = std::pow(p.NU / p.DE, 0.5);
-    state.coef.KNQ = 1.0 / p.gg;
-    state.coef.siftUpDwn = -20.0 * std::log10(p.gg);
+    const double f = setReferencePoint(std::pow(state.box.FBH * state.box.FBL, 0.5) / state.speaker.FS);
+    const JfValue N = polyAtJf({c.B11, c.B12, c.B13, c.B14}, f, 3);
+    const JfValue D = polyAtJf({c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, 1.0}, f);
+    p.N1R = N.re;
+    p.N1J = N.im;
+    p.D1R = D.re;
+    p.D1J = D.im;
+    normaliseLevel(N.squared(), D.squared());
 }
 
 }  // namespace
 
-int32_t TShlCal() {
+void TShlCal() {
     AlignmentRatios& r = state.ratios;
     BoxParameters& box = state.box;
     const double FS = state.speaker.FS;
@@ -123,10 +123,9 @@ int32_t TShlCal() {
     const double root = std::pow(std::pow(r.BB1, 2) - 4.0 * r.AA1, 0.5);
     box.FBH = std::pow((r.BB1 + root) / (2.0 * r.AA1), 0.5) * FS;
     box.FBL = std::pow((r.BB1 - root) / (2.0 * r.AA1), 0.5) * FS;
-    return 0;
 }
 
-int32_t TSopt() {
+void TSopt() {
     const double FS = state.speaker.FS;
     const double VAS = state.speaker.VAS;
     const double QTS = state.speaker.QTS;
@@ -145,10 +144,9 @@ int32_t TSopt() {
     box.FB1 = FS * r.HH1;
     box.FB2 = FS * r.HH2;
     box.FB3 = box.FBH;   // vent 3 on the chain's upper resonance
-    return 0;
 }
 
-int32_t TSdip() {
+void TSdip() {
     const double FS = state.speaker.FS;
     const double VAS = state.speaker.VAS;
     const double QTS = state.speaker.QTS;
@@ -167,10 +165,9 @@ int32_t TSdip() {
     box.FB2 = FS * r.HH2;
     box.FB3 = FS * r.HH3;
     r.AL12 = box.VB1 / box.VB2;
-    return 0;
 }
 
-int32_t TScofCal() {
+void TScofCal() {
     switch (state.selection.Alin) {
     case 1: TSopt(); break;
     case 2: TSdip(); break;
@@ -179,19 +176,7 @@ int32_t TScofCal() {
     ratiosFromBox();
     TShlCal();
     state.box.DIP = dipFrequency();
-
-    // The level normalisation always stands on the total-Q response, so the
-    // system's level does not change with the page on screen.
-    SpeakerParameters& sp = state.speaker;
-    buildCoefficients(sp.QTS);
-    normalise();
-    if (state.view.s_Resp == "imp") {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-        buildCoefficients(sp.QTS);
-        sp.QTS = sp.QTSbak;
-    }
-    return 0;
+    buildBandPassCoefficients(fillCoefficients, normalise);
 }
 
 }  // namespace quendal

@@ -135,11 +135,20 @@ int32_t AsPlot4() {
             break;
         case 5: if (state.point.respNum == 1) TVvent1AScal(); else if (state.point.respNum == 2) TVvent2AScal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: respNum 1 TSvent1AScal, 2 TSvent2AScal, 3 TSvent3AScal
+        case 6:  // Twin Serial
+            if (state.point.respNum == 1) TSvent1AScal();
+            else if (state.point.respNum == 2) TSvent2AScal();
+            else if (state.point.respNum == 3) TSvent3AScal();
             break;
-        case 7:  // Delta Vented: respNum 1 DeltaVent3AScal, 2 DeltaVent1AScal, 3 DeltaVent2AScal
+        case 7:  // Delta Vented: the radiating vent 3 first
+            if (state.point.respNum == 1) DeltaVent3AScal();
+            else if (state.point.respNum == 2) DeltaVent1AScal();
+            else if (state.point.respNum == 3) DeltaVent2AScal();
             break;
-        case 8:  // Triple Vented: respNum 1 TRIvent1AScal, 2 TRIvent2AScal, 3 TRIvent3AScal
+        case 8:  // Triple Vented
+            if (state.point.respNum == 1) TRIvent1AScal();
+            else if (state.point.respNum == 2) TRIvent2AScal();
+            else if (state.point.respNum == 3) TRIvent3AScal();
             break;
         default: break;  // Passive Raveza: no vent
         }
@@ -173,12 +182,20 @@ int32_t AsOptPoint() {
             break;
         case 5: if (state.point.respNum == 1) TVvent1AScal(); else if (state.point.respNum == 2) TVvent2AScal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: respNum 1 TSvent1AScal, 2 TSvent2AScal, 3 TSvent3AScal
+        case 6:  // Twin Serial
+            if (state.point.respNum == 1) TSvent1AScal();
+            else if (state.point.respNum == 2) TSvent2AScal();
+            else if (state.point.respNum == 3) TSvent3AScal();
             break;
-        case 7:  // Delta Vented (peak search order): respNum 1 DeltaVent1AScal, 2 DeltaVent2AScal,
-                 // 3 DeltaVent3AScal
+        case 7:  // Delta Vented, by vent number
+            if (state.point.respNum == 1) DeltaVent1AScal();
+            else if (state.point.respNum == 2) DeltaVent2AScal();
+            else if (state.point.respNum == 3) DeltaVent3AScal();
             break;
-        case 8:  // Triple Vented: respNum 1 TRIvent1AScal, 2 TRIvent2AScal, 3 TRIvent3AScal
+        case 8:  // Triple Vented
+            if (state.point.respNum == 1) TRIvent1AScal();
+            else if (state.point.respNum == 2) TRIvent2AScal();
+            else if (state.point.respNum == 3) TRIvent3AScal();
             break;
         default: break;
         }

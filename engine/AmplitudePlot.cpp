@@ -142,13 +142,25 @@ int32_t ampPlot3() {
             break;
         case 5: if (column == 1) TVFRcal(); else if (column == 2) TVvent1FRcal(); else if (column == 3) TVvent2FRcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: column 1 TSFRcal, 2 TSvent1FRcal, 3 TSvent2FRcal, 4 TSvent3FRcal
+        case 6:  // Twin Serial
+            if (column == 1) TSFRcal();
+            else if (column == 2) TSvent1FRcal();
+            else if (column == 3) TSvent2FRcal();
+            else if (column == 4) TSvent3FRcal();
             break;
-        case 7:  // Delta Vented: column 1 DeltaFRcal, 2 DeltaVent1FRcal, 3 DeltaVent2FRcal
+        case 7:  // Delta Vented
+            if (column == 1) DeltaFRcal();
+            else if (column == 2) DeltaVent1FRcal();
+            else if (column == 3) DeltaVent2FRcal();
             break;
-        case 8:  // Triple Vented: column 1 TRIFRcal; symmetric (tripleVentedIsSymmetric()):
-                 // 2 TRIvent12FRcal, 3 TRIvent3FRcal; otherwise 2 TRIvent1FRcal,
-                 // 3 TRIvent2FRcal, 4 TRIvent3FRcal
+        case 8:  // Triple Vented: vents 1 and 2 as one curve when the halves are alike
+            if (column == 1) TRIFRcal();
+            else if (tripleVentedIsSymmetric()) {
+                if (column == 2) TRIvent12FRcal();
+                else if (column == 3) TRIvent3FRcal();
+            } else if (column == 2) TRIvent1FRcal();
+            else if (column == 3) TRIvent2FRcal();
+            else if (column == 4) TRIvent3FRcal();
             break;
         default: break;
         }

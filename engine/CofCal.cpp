@@ -53,11 +53,11 @@ int32_t CofCal() {
             break;
         case 5: TVcofCal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TScofCal();
+        case 6: TScofCal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaCofCal();
+        case 7: DeltaCofCal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: TRIcofCal();
+        case 8: TRIcofCal();  // Triple Vented
             break;
         default: break;
         }

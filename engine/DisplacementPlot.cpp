@@ -121,11 +121,13 @@ int32_t dpPlot3() {
             break;
         case 5: TVDPcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSDPcal
+        case 6: TSDPcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaDPcal
+        case 7: DeltaDPcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: symmetric TRIDPSP1cal; otherwise respNum 1 TRIDPSP1cal, 2 TRIDPSP2cal
+        case 8:  // Triple Vented: one curve when the halves are alike
+            if (tripleVentedIsSymmetric() || state.point.respNum == 1) TRIDPSP1cal();
+            else if (state.point.respNum == 2) TRIDPSP2cal();
             break;
         default: break;
         }
@@ -170,12 +172,13 @@ int32_t dpOptPoint() {
             break;
         case 5: TVDPoptcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSDPoptcal
+        case 6: TSDPoptcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaDPoptcal
+        case 7: DeltaDPoptcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: symmetric TRIDPSP1optcal; otherwise respNum 1 TRIDPSP1optcal,
-                 // 2 TRIDPSP2optcal
+        case 8:  // Triple Vented: one driver when the halves are alike
+            if (tripleVentedIsSymmetric() || state.point.respNum == 1) TRIDPSP1optcal();
+            else if (state.point.respNum == 2) TRIDPSP2optcal();
             break;
         default: break;
         }

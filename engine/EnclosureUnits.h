@@ -41,10 +41,10 @@
 #include "enclosures/TVcal.h"
 
 // Twin Serial unit:
-// #include "enclosures/TScal.h"
+#include "enclosures/TScal.h"
 
 // Delta Vented unit:
-// #include "enclosures/DELcal.h"
+#include "enclosures/DELcal.h"
 
 // Triple Vented unit:
-// #include "enclosures/TRIcal.h"
+#include "enclosures/TRIcal.h"

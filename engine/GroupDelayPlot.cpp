@@ -19,11 +19,8 @@ void groupDelayScreenY() {
     state.point.yy = delayScreenY(state.point.yy);
 }
 
-// The Triple Vented delay at f, left in yy0 (not computed: NaN).
-void tripleVentedDelayPoint() {
-    state.point.yy0 = std::numeric_limits<float>::quiet_NaN();
-    // Triple Vented unit: TRIGDcal();
-}
+// The Triple Vented delay at f, left in yy0.
+void tripleVentedDelayPoint() { TRIGDcal(); }
 
 void resetTripleVentedDelayState() {
     PlotPoint& p = state.point;
@@ -93,9 +90,9 @@ int32_t gdPlot3() {
             break;
         case 5: TVGDcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSGDcal
+        case 6: TSGDcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaGDcal
+        case 7: DeltaGDcal();  // Delta Vented
             break;
         case 8:  // Triple Vented: none here (TRIgdOpt and TRIgdPlot use TRIGDcal)
             break;

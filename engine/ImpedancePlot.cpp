@@ -166,12 +166,19 @@ int32_t impPlot3() {
             break;
         case 5: TVIMPcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSIMPcal
+        case 6: TSIMPcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaIMPcal
+        case 7: DeltaIMPcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: respNum 1 TRIIMPparacal ("Para") or TRIIMPserical ("Seri"),
-                 // 2 TRIIMPSP1cal, 3 TRIIMPSP2cal (not symmetric only)
+        case 8:  // Triple Vented: the pair as wired, then each driver alone
+            if (state.point.respNum == 1) {
+                if (state.view.s_Imp == "Para") TRIIMPparacal();
+                else if (state.view.s_Imp == "Seri") TRIIMPserical();
+            } else if (state.point.respNum == 2) {
+                TRIIMPSP1cal();
+            } else if (state.point.respNum == 3 && !tripleVentedIsSymmetric()) {
+                TRIIMPSP2cal();
+            }
             break;
         default: break;
         }

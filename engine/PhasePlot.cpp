@@ -60,11 +60,11 @@ int32_t phPlot3() {
             break;
         case 5: TVPHcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSPHcal
+        case 6: TSPHcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaPHcal
+        case 7: DeltaPHcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: TRIPHcal
+        case 8: TRIPHcal();  // Triple Vented
             break;
         default: break;
         }
@@ -128,11 +128,11 @@ int32_t nqPlot2() {
             break;
         case 5: TVNQcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSNQcal
+        case 6: TSNQcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaNQcal
+        case 7: DeltaNQcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: TRINQcal
+        case 8: TRINQcal();  // Triple Vented
             break;
         default: break;
         }

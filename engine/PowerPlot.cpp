@@ -102,11 +102,13 @@ int32_t pwPlot3() {
             break;
         case 5: TVPWcal();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSPWcal
+        case 6: TSPWcal();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaPWcal
+        case 7: DeltaPWcal();  // Delta Vented
             break;
-        case 8:  // Triple Vented: symmetric TRIPWSP1cal; otherwise respNum 1 TRIPWSP1cal, 2 TRIPWSP2cal
+        case 8:  // Triple Vented: one curve when the halves are alike
+            if (tripleVentedIsSymmetric() || state.point.respNum == 1) TRIPWSP1cal();
+            else if (state.point.respNum == 2) TRIPWSP2cal();
             break;
         default: break;
         }

@@ -168,9 +168,9 @@ void loadStepPolynomials() {
             break;
         case 5: TVStepSubstitution();  // Twin Vented
             break;
-        case 6:  // Twin Serial: TSStepSubstitution
+        case 6: TSStepSubstitution();  // Twin Serial
             break;
-        case 7:  // Delta Vented: DeltaStepSubstitution
+        case 7: DeltaStepSubstitution();  // Delta Vented
             break;
         default: break;  // Triple Vented: through TRIStepPlot
         }
@@ -204,14 +204,10 @@ namespace {
 // 3 driver 1 to vent 3, 4 driver 2 to vent 3. False while nothing is loaded.
 bool loadTripleVentedPath(int32_t path) {
     switch (path) {
-    case 1:  // Triple Vented unit: TRIvent1StepSubstitution(); return true;
-        return false;
-    case 2:  // Triple Vented unit: TRIvent2StepSubstitution(); return true;
-        return false;
-    case 3:  // Triple Vented unit: TRIvent31StepSubstitution(); return true;
-        return false;
-    case 4:  // Triple Vented unit: TRIvent32StepSubstitution(); return true;
-        return false;
+    case 1: TRIvent1StepSubstitution(); return true;
+    case 2: TRIvent2StepSubstitution(); return true;
+    case 3: TRIvent31StepSubstitution(); return true;
+    case 4: TRIvent32StepSubstitution(); return true;
     default: return false;
     }
 }

@@ -152,16 +152,23 @@ TEST_F(ReferenceLevelTest, VentScalesPerSystem) {
     const double pa = state.ref.PA;
     EXPECT_NEAR(pa, std::pow(10.0, state.ref.ADB / 20.0) * 2e-5, 1e-12);
     EXPECT_NEAR(state.rscales.VEL, pa / (1.18 * 0.002 * 30.0), 1e-12);
-    selectSystem(2, 7);
+    // Custom alignments keep the tunings entered above.
+    state.box.VB1 = 20.0;
+    state.box.VB2 = 30.0;
+    state.box.VB3 = 40.0;
+    state.box.QL1 = state.box.QL2 = state.box.QL3 = 7.0;
+    selectSystem(2, 7, 4);
     AsPlot3();
     EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * 25.0), 1e-12);
     EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 25.0), 1e-12);
     state.box.FB2 = 35.0;
     AsPlot3();
     EXPECT_NEAR(state.rscales.VEL2, pa / (1.18 * 0.003 * 30.0), 1e-12);
-    selectSystem(2, 6);
+    selectSystem(2, 6, 3);
     AsPlot3();
-    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * 20.0), 1e-12);
+    // The Twin Serial coefficient routine sets FBL from the chain of chambers 1 and 2.
+    EXPECT_GT(state.box.FBL, 0.0);
+    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * state.box.FBL), 1e-12);
     EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 50.0), 1e-12);
 }
 

@@ -1,0 +1,164 @@
+// Triple Vented amplitude, power and impedance evaluators.
+//
+// The system and vent curves combine the two half systems over the common
+// denominator D1*D2; each driver's power and impedance stand over its own
+// half system's denominator. The impedance of the pair combines the two
+// motional impedances Zk = Mk/Dk (Mk = D01*s*Ck) in parallel or in series,
+// and adds the voice coils' resistance and inductance halved or doubled.
+#include <cmath>
+
+#include "enclosures/BandPassForms.h"
+#include "enclosures/TRIcal.h"
+#include "enclosures/TRIparts.h"
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+JfValue cone1(double f) {
+    const TransferCoefficients& c = state.coef;
+    return polyAtJf({c.B31, c.B32, c.B33, c.B34, 1.0}, f);
+}
+
+JfValue cone2(double f) {
+    const TransferCoefficients& c = state.coef;
+    return polyAtJf({c.B41, c.B42, c.B43, c.B44, 1.0}, f);
+}
+
+// D01*s*Ck: driver k's motional impedance over Dk.
+JfValue motional(const JfValue& cone, double f) {
+    const double q = state.coef.D01;
+    return {q * (-cone.im * f), q * (cone.re * f)};
+}
+
+double squared(double re, double im) { return re * re + im * im; }
+
+// The impedance of one driver or of the pair: rScale and lScale halve
+// (parallel) or double (series) the voice coil's resistance and inductance.
+void impedance(double NU, double DE, double rScale, double lScale) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    p.ZVC = std::pow(NU / DE, 0.5);
+    const double z = state.speaker.RE * rScale + state.rscales.RES * p.ZVC +
+                     state.rscales.ZL * static_cast<double>(p.ff) * lScale;
+    p.yyLinea = static_cast<float>(z);
+    p.yy = static_cast<float>(std::log10(z));
+}
+
+// The motional impedances of both drivers in N1R / N1J, N2R / N2J and both
+// denominators.
+void evaluateMotional(double f) {
+    PlotPoint& p = state.point;
+    const JfValue m1 = motional(cone1(f), f);
+    const JfValue m2 = motional(cone2(f), f);
+    p.N1R = m1.re;
+    p.N1J = m1.im;
+    p.N2R = m2.re;
+    p.N2J = m2.im;
+    tri::evaluateDenominators(f);
+}
+
+}  // namespace
+
+void TRIFRcal() {
+    tri::evaluateSystem(pointFrequency());
+    const PlotPoint& p = state.point;
+    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+}
+
+void TRIvent12FRcal() {
+    const double f = pointFrequency();
+    tri::evaluateVentNumerators(f);
+    tri::evaluateDenominators(f);
+    tri::combineVents12();
+    tri::combineDenominators();
+    PlotPoint& p = state.point;
+    p.NUR = p.NUR1;
+    p.NUJ = p.NUJ1;
+    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+}
+
+void TRIvent1FRcal() {
+    const double f = pointFrequency();
+    tri::evaluateVentNumerators(f);
+    tri::evaluateDenominators(f);
+    const PlotPoint& p = state.point;
+    amplitudeForm(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J));
+}
+
+void TRIvent2FRcal() {
+    const double f = pointFrequency();
+    tri::evaluateVentNumerators(f);
+    tri::evaluateDenominators(f);
+    const PlotPoint& p = state.point;
+    amplitudeForm(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J));
+}
+
+void TRIvent3FRcal() {
+    const double f = pointFrequency();
+    tri::evaluateVentNumerators(f);
+    tri::evaluateDenominators(f);
+    tri::combineVent3();
+    tri::combineDenominators();
+    PlotPoint& p = state.point;
+    p.NUR = p.NUR2;
+    p.NUJ = p.NUJ2;
+    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+}
+
+void TRIPWSP1cal() {
+    const double f = pointFrequency();
+    PlotPoint& p = state.point;
+    const JfValue C1 = cone1(f);
+    p.N1R = C1.re;
+    p.N1J = C1.im;
+    tri::evaluateDenominators(f);
+    powerForm(C1.squared(), squared(p.D1R, p.D1J));
+}
+
+void TRIPWSP2cal() {
+    const double f = pointFrequency();
+    PlotPoint& p = state.point;
+    const JfValue C2 = cone2(f);
+    p.N2R = C2.re;
+    p.N2J = C2.im;
+    tri::evaluateDenominators(f);
+    powerForm(C2.squared(), squared(p.D2R, p.D2J));
+}
+
+void TRIIMPparacal() {
+    evaluateMotional(pointFrequency());
+    PlotPoint& p = state.point;
+    // Z1*Z2/(Z1 + Z2) = M1*M2 / (M1*D2 + M2*D1)
+    p.NUR = p.N1R * p.N2R - p.N1J * p.N2J;
+    p.NUJ = p.N1R * p.N2J + p.N1J * p.N2R;
+    p.DER = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
+    p.DEJ = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
+    impedance(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), 1.0 / 2.0, 1.0 / 2.0);
+}
+
+void TRIIMPserical() {
+    evaluateMotional(pointFrequency());
+    PlotPoint& p = state.point;
+    // Z1 + Z2 = (M1*D2 + M2*D1) / (D1*D2)
+    p.NUR = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
+    p.NUJ = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
+    tri::combineDenominators();
+    impedance(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), 2.0, 2.0);
+}
+
+void TRIIMPSP1cal() {
+    evaluateMotional(pointFrequency());
+    const PlotPoint& p = state.point;
+    impedance(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J), 1.0, 1.0);
+}
+
+void TRIIMPSP2cal() {
+    evaluateMotional(pointFrequency());
+    const PlotPoint& p = state.point;
+    impedance(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J), 1.0, 1.0);
+}
+
+}  // namespace quendal
