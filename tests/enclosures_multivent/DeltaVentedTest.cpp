@@ -290,6 +290,14 @@ TEST(DeltaVented, StepPolynomialsAndResponse) {
     EXPECT_EQ(state.step.NUT[6], -7.0);
     EXPECT_EQ(state.step.DET[11], -7.0);
     EXPECT_EQ(state.step.NUT[0], -7.0);
+    // s * NUT/DET is the drawn system output.
+    state.view.Magni = 1;
+    for (double f : {0.3, 1.0, 1.7, 4.0}) {
+        const cd s(0.0, f);
+        const double db = 20.0 * std::log10(std::abs(s * poly(stepNumerator(), s) / poly(stepDenominator(), s)));
+        atPoint(DeltaFRcal, f);
+        EXPECT_NEAR(-state.point.yy, db, 1e-4) << f;
+    }
 }
 
 }  // namespace
