@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "engine/PowerPlot.h"
 #include "model/Rounding.h"
 #include "model/State.h"
 #include "selection/SystemTitle.h"
@@ -14,14 +15,6 @@ using namespace frame;
 namespace {
 
 constexpr double kPixelsPerDecade = 93.33333333333333;  // three decades over 280 px
-
-// The rated power the decades are chosen from. The power sweep takes a
-// rated power of 0 or less for 999.9 W before it draws; the frame makes
-// the same choice so that the labels fit the curve from the first drawing.
-double ratedPowerForScale() {
-    const double pemx = state.speaker.PEMX;
-    return pemx <= 0.0 ? 999.9 : pemx;
-}
 
 }  // namespace
 
@@ -54,7 +47,9 @@ int32_t pwGraph() {
         {{"10", 25}, {"5", 33}, {"1", 33}, {"0.5", 20}, {"0.1", 20}, {"0.05", 12}, {"0.01", 12}},
     };
     static constexpr double kBaselines[7] = {55, 83, 147, 176, 240, 269, 335};
-    const double pemx = ratedPowerForScale();
+    // The same rated power the power sweep draws for (999.9 W when none is
+    // given), so that the labels fit the curve from the first drawing.
+    const double pemx = ratedPowerForGraph();
     const int set = pemx > 1000 ? 0 : pemx > 100 ? 1 : pemx > 10 ? 2 : 3;
     for (int k = 0; k < 7; ++k) text(kSets[set][k].x, kBaselines[k], kSets[set][k].text);
     return 0;
