@@ -193,7 +193,14 @@ struct TextStyle {
     Colour colour;
 };
 
+// A control as created: a kind, a rectangle, an initial state and a title;
+// the other fields for the kinds that need them.
 struct ControlSpec {
+    ControlSpec() = default;
+    ControlSpec(ControlKind kind_, Rect16 rect_, std::string_view title_ = {}, int32_t value_ = 0,
+                int32_t minimum_ = 0, int32_t maximum_ = 0)
+        : kind(kind_), rect(rect_), title(title_), value(value_), minimum(minimum_), maximum(maximum_) {}
+
     ControlKind kind = ControlKind::PushButton;
     Rect16 rect;                     // in the parent's content, pixels
     std::string title;               // Mac Roman: title, or the text of a text control

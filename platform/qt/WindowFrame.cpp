@@ -125,7 +125,7 @@ void WindowFrame::layoutChildren() {
 }
 
 QRect WindowFrame::contentGeometry() const {
-    return QRect(pos() + content_->pos(), content_->size());
+    return QRect(geometry().topLeft() + content_->pos(), content_->size());  // geometry(): without the frame
 }
 
 void WindowFrame::setContentGeometry(const QRect& rect) {
@@ -235,11 +235,11 @@ bool WindowFrame::mouseEvent(QEvent* event) {
         case QEvent::MouseButtonPress: {
             if (local.y() < 0) return false;  // over the menu bar
             const auto* hints = QGuiApplication::styleHints();
-            const bool again = sinceLastPress_.isValid() &&
-                               sinceLastPress_.elapsed() < hints->mouseDoubleClickInterval() &&
+            const bool again = clicks_ > 0 && me->timestamp() >= lastPressTime_ &&
+                               me->timestamp() - lastPressTime_ < ulong(hints->mouseDoubleClickInterval()) &&
                                (me->position() - lastPress_).manhattanLength() < hints->startDragDistance();
             clicks_ = again ? clicks_ + 1 : 1;
-            sinceLastPress_.restart();
+            lastPressTime_ = me->timestamp();
             lastPress_ = me->position();
             e.kind = WindowEventKind::MouseDown;
             e.clickCount = clicks_;
@@ -261,6 +261,21 @@ bool WindowFrame::mouseEvent(QEvent* event) {
 
 bool WindowFrame::keyEvent(QEvent* event) {
     auto* ke = static_cast<QKeyEvent*>(event);
+    switch (ke->key()) {  // a modifier alone types nothing
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return false;
+        default: break;
+    }
     WindowEvent e;
     e.window = window_;
     e.modifiers = modifiersOf(ke->modifiers());

@@ -73,7 +73,7 @@ private:
     bool dragging_ = false;
     QTimer dragEnd_;
     // Click counting: a press close in time and place to the last one is a double click.
-    QElapsedTimer sinceLastPress_;
+    ulong lastPressTime_ = 0;  // ms, the event's own time
     QPointF lastPress_;
     int clicks_ = 0;
     bool pressConsumed_ = false;
