@@ -64,6 +64,7 @@ struct BoxParameters {
     double CP = 1.0, CP1 = 1.0, CP2 = 1.0;              // filling factors of sealed volumes
     double FBH = 0.0, FBL = 0.0;                        // Hz, upper and lower resonance of two coupled vented chambers
     double DIP = 0.0;                                   // Hz, notch of the Twin Serial system
+    double VAB1 = 0.0, VAB2 = 0.0;                      // litre, effective chamber volumes (filling factor applied)
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
     int8_t CBAlartFlag = 1;                             // closed-box alignment: 1 realisable, 0 Qtc too small, -1 too large
 
@@ -154,6 +155,10 @@ struct AlignmentRatios {
     double HH23 = 0.0;
     double DL = 0.0, DL2 = 0.0;  // VAP over a chamber
     double Y0 = 0.0;             // FP / FS
+    double AA1 = 0.0, BB1 = 0.0; // scratch of the coupled-resonance quadratics
+    // AlignmentFitCoefficients: polynomial fits in Qts of the table alignments
+    double CC0 = 0.0, CC1 = 0.0, CC2 = 0.0, CC3 = 0.0;  // chamber volume, percent of Vas
+    double DD0 = 0.0, DD1 = 0.0, DD2 = 0.0, DD3 = 0.0;  // tuning, in units of Fs / 50
 };
 
 // Numerator and denominator of the Laplace transform handed to the inverse
@@ -185,6 +190,10 @@ struct PlotPoint {
     float kk = 0.0f;       // start of the Nyquist sweep
     int32_t respNum = 1;   // curve being swept, 1-4
     double NU = 0.0, DE = 0.0, ZVC = 0.0, gg = 0.0, NU1 = 0.0, NU2 = 0.0;  // evaluator intermediates
+    double DE1 = 0.0, DE2 = 0.0, NU11 = 0.0, NU12 = 0.0, NU21 = 0.0, NU22 = 0.0;  // phase-derivative terms
+    double PH1 = 0.0, PH2 = 0.0, K1 = 0.0;                    // phase tangents, displacement normalisation
+    double N1R = 0.0, N1J = 0.0, N2R = 0.0, N2J = 0.0;        // numerator parts
+    double D1R = 0.0, D1J = 0.0, DR = 0.0, DJ = 0.0;          // denominator parts
 };
 
 // Scales the sweeps and graph frames agree on, the peaks found before
