@@ -11,9 +11,11 @@ namespace quendal::test {
 
 using cplx = std::complex<double>;
 
-inline void atF(double F) {
+// Sets the point's frequency; returns it as the evaluators see it (single precision).
+inline double atF(double F) {
     state.point.f = static_cast<float>(F);
     state.point.ff = static_cast<float>(F * state.speaker.FS);
+    return static_cast<double>(state.point.f);
 }
 
 // A polynomial with coefficients listed from the highest power down to
