@@ -132,6 +132,7 @@ struct RadiatorParams {
     static RadiatorParams fromFreeAir(double fpHz, double vapLitre, double qp, double spCm2);
 
     double fpHz() const;
+    double vapLitre() const;
 };
 
 // Losses of a chamber, each given as a Q at a stated frequency.
@@ -169,7 +170,8 @@ struct Solution {
     Complex outputVolumeVelocity;         // total entering kOutside, m^3/s rms
     Complex farFieldPressure;             // at distanceM, Pa rms
     Complex inputImpedance;               // drive voltage / sum of gain_k I_k, ohm
-    std::vector<Element> const* elements = nullptr;
+    std::vector<double> coneArea;         // per element, m^2 (drivers, radiators)
+    std::vector<Complex> gain;            // per element, drive factor (drivers)
 
     // Cone (or radiator) velocity, m/s rms, positive forward.
     Complex coneVelocity(int element) const;
