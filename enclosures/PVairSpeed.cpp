@@ -20,11 +20,15 @@ void airSpeed(const pv::Parts& vent, double scale) {
 
 }  // namespace
 
+// Vent 1 is two branches and SV11 their total area: the speed is the flow
+// of both branches, twice their mean B61-B65, over that area.
 int32_t PVvent1AScal() {
     const TransferCoefficients& c = state.coef;
     const double F = static_cast<double>(state.point.f);
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F;
-    airSpeed({c.B62 * F4 - c.B64 * F2, c.B61 * F5 - c.B63 * F3 + c.B65 * F}, state.rscales.VEL1);
+    const double re = c.B62 * F4 - c.B64 * F2;
+    const double im = c.B61 * F5 - c.B63 * F3 + c.B65 * F;
+    airSpeed({2.0 * re, 2.0 * im}, state.rscales.VEL1);
     return 0;
 }
 
