@@ -131,13 +131,13 @@ int32_t AsPlot4() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTAScal
+        case 1: KTAScal();  // Raveza Box
             break;
-        case 3:  // Serial Raveza Type1: respNum 1 SK1vent1AScal, 2 SK1vent2AScal
+        case 3: if (state.point.respNum == 1) SK1vent1AScal(); else if (state.point.respNum == 2) SK1vent2AScal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: respNum 1 SK2vent2AScal, 2 SK2vent1AScal
+        case 4: if (state.point.respNum == 1) SK2vent2AScal(); else if (state.point.respNum == 2) SK2vent1AScal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: respNum 1 TVvent1AScal, 2 TVvent2AScal
+        case 5: if (state.point.respNum == 1) TVvent1AScal(); else if (state.point.respNum == 2) TVvent2AScal();  // Twin Vented
             break;
         case 6:  // Twin Serial: respNum 1 TSvent1AScal, 2 TSvent2AScal, 3 TSvent3AScal
             break;
@@ -173,13 +173,13 @@ int32_t AsOptPoint() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTAScal
+        case 1: KTAScal();  // Raveza Box
             break;
-        case 3:  // Serial Raveza Type1: respNum 1 SK1vent1AScal, 2 SK1vent2AScal
+        case 3: if (state.point.respNum == 1) SK1vent1AScal(); else if (state.point.respNum == 2) SK1vent2AScal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: respNum 1 SK2vent2AScal, 2 SK2vent1AScal
+        case 4: if (state.point.respNum == 1) SK2vent2AScal(); else if (state.point.respNum == 2) SK2vent1AScal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: respNum 1 TVvent1AScal, 2 TVvent2AScal
+        case 5: if (state.point.respNum == 1) TVvent1AScal(); else if (state.point.respNum == 2) TVvent2AScal();  // Twin Vented
             break;
         case 6:  // Twin Serial: respNum 1 TSvent1AScal, 2 TSvent2AScal, 3 TSvent3AScal
             break;

@@ -143,15 +143,15 @@ int32_t ampPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: column 1 KTFRcal
+        case 1: if (column == 1) KTFRcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: column 1 PKFRcal
+        case 2: if (column == 1) PKFRcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: column 1 SK1vent2FRcal, 2 SK1vent1FRcal
+        case 3: if (column == 1) SK1vent2FRcal(); else if (column == 2) SK1vent1FRcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: column 1 SK2vent2FRcal, 2 SK2vent1FRcal
+        case 4: if (column == 1) SK2vent2FRcal(); else if (column == 2) SK2vent1FRcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: column 1 TVFRcal, 2 TVvent1FRcal, 3 TVvent2FRcal
+        case 5: if (column == 1) TVFRcal(); else if (column == 2) TVvent1FRcal(); else if (column == 3) TVvent2FRcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: column 1 TSFRcal, 2 TSvent1FRcal, 3 TSvent2FRcal, 4 TSvent3FRcal
             break;

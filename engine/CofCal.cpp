@@ -39,15 +39,15 @@ int32_t CofCal() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTcofCal();
+        case 1: KTcofCal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKcofCal();
+        case 2: PKcofCal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1cofCal();
+        case 3: SK1cofCal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2cofCal();
+        case 4: SK2cofCal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVcofCal();
+        case 5: TVcofCal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TScofCal();
             break;

@@ -113,15 +113,15 @@ int32_t dpPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTDPcal
+        case 1: KTDPcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: respNum 1 PKdriverDPcal, 2 PKprDPcal
+        case 2: if (respNum == 1) PKdriverDPcal(); else if (respNum == 2) PKprDPcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1DPcal
+        case 3: SK1DPcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2DPcal
+        case 4: SK2DPcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVDPcal
+        case 5: TVDPcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSDPcal
             break;
@@ -164,15 +164,15 @@ int32_t dpOptPoint() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTDPoptcal
+        case 1: KTDPoptcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: respNum 1 PKdriverDPoptcal, 2 PKprDPoptcal
+        case 2: if (respNum == 1) PKdriverDPoptcal(); else if (respNum == 2) PKprDPoptcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1DPoptcal
+        case 3: SK1DPoptcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2DPoptcal
+        case 4: SK2DPoptcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVDPoptcal
+        case 5: TVDPoptcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSDPoptcal
             break;

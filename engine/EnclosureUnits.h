@@ -26,19 +26,19 @@
 #include "enclosures/CVcal.h"
 
 // Raveza Box unit:
-// #include "enclosures/KTcal.h"
+#include "enclosures/KTcal.h"
 
 // Passive Raveza unit:
-// #include "enclosures/PKcal.h"
+#include "enclosures/PKcal.h"
 
 // Serial Raveza Type1 unit:
-// #include "enclosures/SK1cal.h"
+#include "enclosures/SK1cal.h"
 
 // Serial Raveza Type2 unit:
-// #include "enclosures/SK2cal.h"
+#include "enclosures/SK2cal.h"
 
 // Twin Vented unit:
-// #include "enclosures/TVcal.h"
+#include "enclosures/TVcal.h"
 
 // Twin Serial unit:
 // #include "enclosures/TScal.h"

@@ -79,15 +79,15 @@ int32_t gdPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTGDcal
+        case 1: KTGDcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKGDcal
+        case 2: PKGDcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1GDcal
+        case 3: SK1GDcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2GDcal
+        case 4: SK2GDcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVGDcal
+        case 5: TVGDcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSGDcal
             break;

@@ -168,15 +168,15 @@ int32_t impPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTIMPcal
+        case 1: KTIMPcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKIMPcal
+        case 2: PKIMPcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1IMPcal
+        case 3: SK1IMPcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2IMPcal
+        case 4: SK2IMPcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVIMPcal
+        case 5: TVIMPcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSIMPcal
             break;

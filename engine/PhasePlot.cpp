@@ -46,15 +46,15 @@ int32_t phPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTPHcal
+        case 1: KTPHcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKPHcal
+        case 2: PKPHcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1PHcal
+        case 3: SK1PHcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2PHcal
+        case 4: SK2PHcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVPHcal
+        case 5: TVPHcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSPHcal
             break;
@@ -110,15 +110,15 @@ int32_t nqPlot2() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTNQcal
+        case 1: KTNQcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKNQcal
+        case 2: PKNQcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1NQcal
+        case 3: SK1NQcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2NQcal
+        case 4: SK2NQcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVNQcal
+        case 5: TVNQcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSNQcal
             break;

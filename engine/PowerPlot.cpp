@@ -94,15 +94,15 @@ int32_t pwPlot3() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTPWcal
+        case 1: KTPWcal();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKPWcal
+        case 2: PKPWcal();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1PWcal
+        case 3: SK1PWcal();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2PWcal
+        case 4: SK2PWcal();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVPWcal
+        case 5: TVPWcal();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSPWcal
             break;

@@ -154,15 +154,15 @@ void loadStepPolynomials() {
         break;
     case 2:
         switch (state.selection.SysSelBtnNum) {
-        case 1:  // Raveza Box: KTStepSubstitution
+        case 1: KTStepSubstitution();  // Raveza Box
             break;
-        case 2:  // Passive Raveza: PKStepSubstitution
+        case 2: PKStepSubstitution();  // Passive Raveza
             break;
-        case 3:  // Serial Raveza Type1: SK1StepSubstitution
+        case 3: SK1StepSubstitution();  // Serial Raveza Type1
             break;
-        case 4:  // Serial Raveza Type2: SK2StepSubstitution
+        case 4: SK2StepSubstitution();  // Serial Raveza Type2
             break;
-        case 5:  // Twin Vented: TVStepSubstitution
+        case 5: TVStepSubstitution();  // Twin Vented
             break;
         case 6:  // Twin Serial: TSStepSubstitution
             break;

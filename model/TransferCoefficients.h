@@ -50,6 +50,7 @@ struct TransferCoefficients {
 
     double A01inf = 0.0;     // the Infinite Baffle's own 1/Q, kept for the comparison curve
     double KNQ = 1.0;        // band-pass level normalisation: 1 / |H| at the reference frequency
+    double KX2 = 1.0;        // level of the relative displacement curves (Passive Raveza)
     double siftUpDwn = 0.0;  // dB, level shift of the band-pass units (0 for high-pass units)
 };
 
