@@ -12,7 +12,7 @@ namespace quendal {
 namespace {
 
 // The radiator's free-air resonance over FS, times 50, fitted over the ratio
-// r of the sealed chamber to Vas. The three pieces meet at r = 0.5 (33) and
+// r of the sealed chamber to Vas. The three fits meet at r = 0.5 (33) and
 // r = 2 (26); the last one reaches 0 at r = 54.
 double radiatorFit(double r) {
     if (r <= 0.5) return -744.4444 * std::pow(r, 3.0) + 870.5556 * std::pow(r, 2.0) - 359.0556 * r + 87.94444;

@@ -116,12 +116,16 @@ int32_t AsPlot4() {
     case 1:
         switch (state.selection.SysSelBtnNum) {
         case 3: VBAScal(); break;
-        case 5:  // Serial Vented: respNum 1 SVvent1AScal, 2 SVvent2AScal
+        case 5:
+            if (state.point.respNum == 1) SVvent1AScal();
+            else if (state.point.respNum == 2) SVvent2AScal();
             break;
-        case 6:  // Twin Serial Vented: respNum 1 PVvent1AScal, 2 PVvent2AScal, 3 PVvent3AScal
+        case 6:
+            if (state.point.respNum == 1) PVvent1AScal();
+            else if (state.point.respNum == 2) PVvent2AScal();
+            else if (state.point.respNum == 3) PVvent3AScal();
             break;
-        case 8:  // Complex Vented: CVAScal
-            break;
+        case 8: CVAScal(); break;
         default: break;  // Infinite Baffle, Closed Box, Passive Radiator, Complex Closed: no vent
         }
         break;
@@ -163,12 +167,16 @@ int32_t AsOptPoint() {
     case 1:
         switch (state.selection.SysSelBtnNum) {
         case 3: VBAScal(); break;
-        case 5:  // Serial Vented: respNum 1 SVvent1AScal, 2 SVvent2AScal
+        case 5:
+            if (state.point.respNum == 1) SVvent1AScal();
+            else if (state.point.respNum == 2) SVvent2AScal();
             break;
-        case 6:  // Twin Serial Vented: respNum 1 PVvent1AScal, 2 PVvent2AScal, 3 PVvent3AScal
+        case 6:
+            if (state.point.respNum == 1) PVvent1AScal();
+            else if (state.point.respNum == 2) PVvent2AScal();
+            else if (state.point.respNum == 3) PVvent3AScal();
             break;
-        case 8:  // Complex Vented: CVAScal
-            break;
+        case 8: CVAScal(); break;
         default: break;
         }
         break;

@@ -119,13 +119,24 @@ int32_t ampPlot3() {
             else if (column == 2) PRdriverFRcal();
             else if (column == 3) PRprFRcal();
             break;
-        case 5:  // Serial Vented: column 1 SVFRcal, 2 SVdirctFRcal, 3 SVvent2FRcal
+        case 5:
+            if (column == 1) SVFRcal();
+            else if (column == 2) SVdirctFRcal();
+            else if (column == 3) SVvent2FRcal();
             break;
-        case 6:  // Twin Serial Vented: column 1 PVFRcal, 2 PVdirctFRcal, 3 PVvent2FRcal, 4 PVvent3FRcal
+        case 6:
+            if (column == 1) PVFRcal();
+            else if (column == 2) PVdirctFRcal();
+            else if (column == 3) PVvent2FRcal();
+            else if (column == 4) PVvent3FRcal();
             break;
-        case 7:  // Complex Closed: column 1 CCFRcal
+        case 7:
+            if (column == 1) CCFRcal();
             break;
-        case 8:  // Complex Vented: column 1 CVFRcal, 2 CVdirectFRcal, 3 CVventFRcal
+        case 8:
+            if (column == 1) CVFRcal();
+            else if (column == 2) CVdirectFRcal();
+            else if (column == 3) CVventFRcal();
             break;
         default: break;
         }

@@ -30,14 +30,10 @@ int32_t CofCal() {
         case 2: CBcofCal(); break;
         case 3: VBcofCal(); break;
         case 4: PRcofCal(); break;
-        case 5:  // Serial Vented: SVcofCal();
-            break;
-        case 6:  // Twin Serial Vented: PVcofCal();
-            break;
-        case 7:  // Complex Closed: CCcofCal();
-            break;
-        case 8:  // Complex Vented: CVcofCal();
-            break;
+        case 5: SVcofCal(); break;
+        case 6: PVcofCal(); break;
+        case 7: CCcofCal(); break;
+        case 8: CVcofCal(); break;
         default: break;
         }
         break;

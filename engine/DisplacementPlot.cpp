@@ -98,13 +98,15 @@ int32_t dpPlot3() {
             if (respNum == 1) PRdriverDPcal();
             else if (respNum == 2) PRprDPcal();
             break;
-        case 5:  // Serial Vented: SVDPcal
+        case 5: SVDPcal(); break;
+        case 6: PVDPcal(); break;
+        case 7:
+            if (respNum == 1) CCDPSP1cal();
+            else if (respNum == 2) CCDPSP2cal();
             break;
-        case 6:  // Twin Serial Vented: PVDPcal
-            break;
-        case 7:  // Complex Closed: respNum 1 CCDPSP1cal, 2 CCDPSP2cal
-            break;
-        case 8:  // Complex Vented: respNum 1 CVDPSP1cal, 2 CVDPSP2cal
+        case 8:
+            if (respNum == 1) CVDPSP1cal();
+            else if (respNum == 2) CVDPSP2cal();
             break;
         default: break;
         }
@@ -149,13 +151,15 @@ int32_t dpOptPoint() {
             if (respNum == 1) PRdriverDPoptcal();
             else if (respNum == 2) PRprDPoptcal();
             break;
-        case 5:  // Serial Vented: SVDPoptcal
+        case 5: SVDPoptcal(); break;
+        case 6: PVDPoptcal(); break;
+        case 7:
+            if (respNum == 1) CCDPSP1optcal();
+            else if (respNum == 2) CCDPSP2optcal();
             break;
-        case 6:  // Twin Serial Vented: PVDPoptcal
-            break;
-        case 7:  // Complex Closed: respNum 1 CCDPSP1optcal, 2 CCDPSP2optcal
-            break;
-        case 8:  // Complex Vented: respNum 1 CVDPSP1optcal, 2 CVDPSP2optcal
+        case 8:
+            if (respNum == 1) CVDPSP1optcal();
+            else if (respNum == 2) CVDPSP2optcal();
             break;
         default: break;
         }

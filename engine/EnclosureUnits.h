@@ -14,16 +14,16 @@
 #include "engine/PRcal.h"
 
 // Serial Vented unit:
-// #include "enclosures/SVcal.h"
+#include "enclosures/SVcal.h"
 
 // Twin Serial Vented unit:
-// #include "enclosures/PVcal.h"
+#include "enclosures/PVcal.h"
 
 // Complex Closed unit:
-// #include "enclosures/CCcal.h"
+#include "enclosures/CCcal.h"
 
 // Complex Vented unit:
-// #include "enclosures/CVcal.h"
+#include "enclosures/CVcal.h"
 
 // Raveza Box unit:
 #include "enclosures/KTcal.h"

@@ -67,14 +67,10 @@ int32_t gdPlot3() {
         case 2: CBGDcal(); break;
         case 3: VBGDcal(); break;
         case 4: PRGDcal(); break;
-        case 5:  // Serial Vented: SVGDcal
-            break;
-        case 6:  // Twin Serial Vented: PVGDcal
-            break;
-        case 7:  // Complex Closed: CCGDcal
-            break;
-        case 8:  // Complex Vented: CVGDcal
-            break;
+        case 5: SVGDcal(); break;
+        case 6: PVGDcal(); break;
+        case 7: CCGDcal(); break;
+        case 8: CVGDcal(); break;
         default: break;
         }
         break;

@@ -141,15 +141,27 @@ int32_t impPlot3() {
         case 2: CBIMPcal(); break;
         case 3: VBIMPcal(); break;
         case 4: PRIMPcal(); break;
-        case 5:  // Serial Vented: SVIMPcal
+        case 5: SVIMPcal(); break;
+        case 6: PVIMPcal(); break;
+        case 7:
+            if (state.point.respNum == 1) {
+                if (state.view.s_Imp == "Para") CCIMPparacal();
+                else if (state.view.s_Imp == "Seri") CCIMPserical();
+            } else if (state.point.respNum == 2) {
+                CCIMPSP1cal();
+            } else if (state.point.respNum == 3) {
+                CCIMPSP2cal();
+            }
             break;
-        case 6:  // Twin Serial Vented: PVIMPcal
-            break;
-        case 7:  // Complex Closed: respNum 1 CCIMPparacal (s_Imp "Para") or CCIMPserical ("Seri"),
-                 // 2 CCIMPSP1cal, 3 CCIMPSP2cal
-            break;
-        case 8:  // Complex Vented: respNum 1 CVIMPparacal ("Para") or CVIMPserical ("Seri"),
-                 // 2 CVIMPSP1cal, 3 CVIMPSP2cal
+        case 8:
+            if (state.point.respNum == 1) {
+                if (state.view.s_Imp == "Para") CVIMPparacal();
+                else if (state.view.s_Imp == "Seri") CVIMPserical();
+            } else if (state.point.respNum == 2) {
+                CVIMPSP1cal();
+            } else if (state.point.respNum == 3) {
+                CVIMPSP2cal();
+            }
             break;
         default: break;
         }

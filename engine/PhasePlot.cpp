@@ -37,14 +37,10 @@ int32_t phPlot3() {
         case 2: CBPHcal(); break;
         case 3: VBPHcal(); break;
         case 4: PRPHcal(); break;
-        case 5:  // Serial Vented: SVPHcal
-            break;
-        case 6:  // Twin Serial Vented: PVPHcal
-            break;
-        case 7:  // Complex Closed: CCPHcal
-            break;
-        case 8:  // Complex Vented: CVPHcal
-            break;
+        case 5: SVPHcal(); break;
+        case 6: PVPHcal(); break;
+        case 7: CCPHcal(); break;
+        case 8: CVPHcal(); break;
         default: break;
         }
         break;
@@ -105,14 +101,10 @@ int32_t nqPlot2() {
         case 2: CBNQcal(); break;
         case 3: VBNQcal(); break;
         case 4: PRNQcal(); break;
-        case 5:  // Serial Vented: SVNQcal
-            break;
-        case 6:  // Twin Serial Vented: PVNQcal
-            break;
-        case 7:  // Complex Closed: CCNQcal
-            break;
-        case 8:  // Complex Vented: CVNQcal
-            break;
+        case 5: SVNQcal(); break;
+        case 6: PVNQcal(); break;
+        case 7: CCNQcal(); break;
+        case 8: CVNQcal(); break;
         default: break;
         }
         break;

@@ -79,13 +79,15 @@ int32_t pwPlot3() {
         case 2: CBPWcal(); break;
         case 3: VBPWcal(); break;
         case 4: PRPWcal(); break;
-        case 5:  // Serial Vented: SVPWcal
+        case 5: SVPWcal(); break;
+        case 6: PVPWcal(); break;
+        case 7:
+            if (state.point.respNum == 1) CCPWSP1cal();
+            else if (state.point.respNum == 2) CCPWSP2cal();
             break;
-        case 6:  // Twin Serial Vented: PVPWcal
-            break;
-        case 7:  // Complex Closed: respNum 1 CCPWSP1cal, 2 CCPWSP2cal
-            break;
-        case 8:  // Complex Vented: respNum 1 CVPWSP1cal, 2 CVPWSP2cal
+        case 8:
+            if (state.point.respNum == 1) CVPWSP1cal();
+            else if (state.point.respNum == 2) CVPWSP2cal();
             break;
         default: break;
         }

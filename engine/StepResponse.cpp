@@ -145,14 +145,10 @@ void loadStepPolynomials() {
         case 2: CBStepSubstitution(); break;
         case 3: VBStepSubstitution(); break;
         case 4: PRStepSubstitution(); break;
-        case 5:  // Serial Vented: SVStepSubstitution
-            break;
-        case 6:  // Twin Serial Vented: PVStepSubstitution
-            break;
-        case 7:  // Complex Closed: CCStepSubstitution
-            break;
-        case 8:  // Complex Vented: CVStepSubstitution
-            break;
+        case 5: SVStepSubstitution(); break;
+        case 6: PVStepSubstitution(); break;
+        case 7: CCStepSubstitution(); break;
+        case 8: CVStepSubstitution(); break;
         default: break;
         }
         break;

@@ -66,6 +66,7 @@ struct BoxParameters {
     double FBH = 0.0, FBL = 0.0;                        // Hz, upper and lower resonance of two coupled vented chambers
     double DIP = 0.0;                                   // Hz, notch of the Twin Serial system
     double VAB = 0.0, VAB1 = 0.0;                       // litre, acoustic volume of a damped sealed chamber (CP * VB1)
+    double VAB2 = 0.0;                                  // litre, acoustic volume of sealed chamber 2
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
     uint8_t CBAlartFlag = 1;                            // closed-box alignment: 1 realisable, 0 Qtc too small, 255 too large
 
@@ -160,7 +161,7 @@ struct AlignmentRatios {
     double HH23 = 0.0;
     double DL = 0.0, DL2 = 0.0;  // VAP over a chamber
     double Y0 = 0.0;             // FP / FS
-    double AA1 = 0.0, BB1 = 0.0; // quadratic of two coupled vented chambers (their resonances)
+    double AA1 = 0.0, BB1 = 0.0; // quadratic of two coupled chambers (their resonances)
 };
 
 // Numerator and denominator of the Laplace transform handed to the inverse
@@ -196,11 +197,11 @@ struct PlotPoint {
     double PH1 = 0.0, PH2 = 0.0;     // tangents of numerator and denominator phase
     double NU11 = 0.0, NU12 = 0.0, DE1 = 0.0;  // group delay: numerator phase slope terms
     double NU21 = 0.0, NU22 = 0.0, DE2 = 0.0;  // group delay: denominator phase slope terms
+    double K1 = 0.0;                 // relative-displacement normalisation
     // Real (R) and imaginary (J) parts of numerators and denominators at
-    // s = j*f, kept by the multi-vent evaluators, and the Triple Vented
-    // group delay's finite-difference terms.
+    // s = j*f, and the Triple Vented group delay's finite-difference terms.
     double N1R = 0.0, N1J = 0.0, N2R = 0.0, N2J = 0.0, N3R = 0.0, N3J = 0.0, N4R = 0.0, N4J = 0.0;
-    double D1R = 0.0, D1J = 0.0, D2R = 0.0, D2J = 0.0;
+    double D1R = 0.0, D1J = 0.0, D2R = 0.0, D2J = 0.0, DR = 0.0, DJ = 0.0;
     double NUR1 = 0.0, NUJ1 = 0.0, NUR2 = 0.0, NUJ2 = 0.0, NUR = 0.0, NUJ = 0.0, DER = 0.0, DEJ = 0.0;
     double MM = 0.0, NN = 0.0;
 };

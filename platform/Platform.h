@@ -1,13 +1,394 @@
-// The windowing layer as the rest of the program sees it: windows, controls
-// and menus addressed by number, handlers, timers, alerts. Qt-free; the Qt
-// backend in platform/qt implements it.
+// The windowing layer as the rest of the program sees it.
+//
+// Windows are created, found, shown and closed by their window number;
+// controls are addressed by (window number, control number); menus and
+// their items by number. One window handler and one control handler serve
+// the whole program: each installation carries a number as its user data,
+// and a handler returns kHandled (0) when it acted on an event and
+// kEventNotHandled (-9874) otherwise, so that the toolkit's own handling
+// goes on. Texts crossing this boundary are Mac Roman byte strings.
+//
+// Qt-free: platform/qt implements it over Qt 6 Widgets. Everything here runs
+// on the one thread of the event loop.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/SharedTypes.h"
+#include "view/DrawSurface.h"
 
 namespace quendal::platform {
 
-// Runs the event loop until the program quits; returns the exit status.
-int runEventLoop(int argc, char** argv);
+using WindowNumber = int32_t;
+using ControlNumber = int32_t;
+using MenuNumber = int32_t;
+
+inline constexpr int32_t kHandled = 0;
+inline constexpr int32_t kEventNotHandled = -9874;
+
+// ---------------------------------------------------------------------------
+// Application and event loop
+
+// Starts the windowing layer: creates the application object unless one
+// exists already (a test's), and installs the layer's drawing surfaces
+// (setSurfaceProvider), so the primitives draw into the windows.
+void startApplication(int& argc, char** argv);
+
+// Runs the event loop until quitApplication; then closes every window,
+// menu and timer. Returns the exit status.
+int runEventLoop();
+
+// Ends the event loop with the status once the current handler returns.
+void quitApplication(int status = 0);
+
+// Closes every window, removes every menu, timer and handler and forgets
+// the current window: the layer as just started. Tests begin from here.
+void resetPlatform();
+
+// ---------------------------------------------------------------------------
+// Windows
+
+enum class WindowKind : int32_t {
+    Document,         // a main window; carries the menu bar
+    Dialog,           // a movable window without menu bar
+    FloatingPalette,  // a utility window floating over the documents, with a close box
+    Sheet,            // window-modal on its parent window
+};
+
+// Creates window `window` hidden, its content bounds in screen pixels (a
+// rectangle with top and left both 0 lets the layer choose the place). A
+// sheet names its parent window. An existing window of that number is
+// closed first. Returns false when a sheet's parent does not exist.
+bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::string_view title,
+                  WindowNumber parent = 0);
+bool windowExists(WindowNumber window);
+void showWindow(WindowNumber window);
+void hideWindow(WindowNumber window);
+bool isWindowVisible(WindowNumber window);
+// Closes and forgets the window with its controls and drawing; safe inside
+// a handler of that very window.
+void closeWindow(WindowNumber window);
+
+// Brings the window forward: shown, raised, activated and made the current
+// window.
+void selectWindow(WindowNumber window);
+// The current (output) window: the one that calls naming only a control
+// number address, and that drawing goes to. 0 when none.
+void setCurrentWindow(WindowNumber window);
+WindowNumber currentWindow();
+// The active (front, keyboard) window, 0 when none of ours is.
+WindowNumber activeWindow();
+
+// Content bounds in screen pixels.
+Rect16 windowBounds(WindowNumber window);
+void setWindowBounds(WindowNumber window, Rect16 bounds);
+
+void setWindowTitle(WindowNumber window, std::string_view title);
+std::string windowTitle(WindowNumber window);
+// The modified state shown with the title (unsaved changes).
+void setWindowModified(WindowNumber window, bool modified);
+bool isWindowModified(WindowNumber window);
+
+// The content's background: white for documents, the theme's dialog colour
+// for the other kinds; `theme` chooses the latter for any window.
+void setWindowThemeBackground(WindowNumber window, bool theme);
+
+// Writes what the window's content shows (its drawing and its controls) as
+// a PNG file. False when the window does not exist or the file cannot be
+// written.
+bool writeWindowPng(WindowNumber window, const std::string& path);
+
+// ---------------------------------------------------------------------------
+// Window events
+
+// Modifier keys as the handlers test them. Command is the Ctrl key here,
+// Option the Alt key.
+inline constexpr uint32_t kCommandKey = 256;
+inline constexpr uint32_t kShiftKey = 512;
+inline constexpr uint32_t kOptionKey = 2048;
+inline constexpr uint32_t kControlKey = 4096;
+
+// Character codes of the keys the handlers dispatch on.
+inline constexpr uint8_t kEnterChar = 3;
+inline constexpr uint8_t kBackspaceChar = 8;
+inline constexpr uint8_t kTabChar = 9;
+inline constexpr uint8_t kReturnChar = 13;
+inline constexpr uint8_t kEscapeChar = 27;
+inline constexpr uint8_t kLeftArrowChar = 28;
+inline constexpr uint8_t kRightArrowChar = 29;
+inline constexpr uint8_t kUpArrowChar = 30;
+inline constexpr uint8_t kDownArrowChar = 31;
+inline constexpr uint8_t kSpaceChar = 32;
+inline constexpr uint8_t kDeleteChar = 127;
+inline constexpr uint8_t kOptionDChar = 0xB6;  // what Option+D types
+inline constexpr uint8_t kOptionSChar = 0xA7;  // what Option+S types
+
+enum class WindowEventKind : int32_t {
+    Activated,
+    Deactivated,
+    Close,          // the close box; handled: the window stays unless the handler closed it
+    BoundsChanged,  // moved or resized
+    Shown,
+    DragStarted,    // the user began to move the window
+    DragCompleted,  // ... and stopped
+    MouseDown,
+    MouseUp,
+    MouseMoved,
+    KeyDown,
+    KeyUp,
+    KeyRepeat,
+};
+
+struct WindowEvent {
+    WindowEventKind kind = WindowEventKind::Activated;
+    WindowNumber window = 0;
+    int32_t x = 0, y = 0;    // mouse events: content pixels, origin top left
+    int32_t clickCount = 0;  // mouse down: 1 single, 2 double click
+    uint32_t modifiers = 0;  // mouse and key events: kCommandKey | kShiftKey | ...
+    uint8_t character = 0;   // key events: the Mac Roman character typed, or a code above
+};
+
+// A handled mouse or key event does not reach the controls; a handled close
+// leaves the window to the handler.
+using WindowHandler = int32_t (*)(const WindowEvent& event, int32_t userData);
+
+// Installs the handler on the window with `userData` (the window number by
+// convention). Returns kHandled, or -1 when there is no such window.
+int32_t installWindowHandler(WindowNumber window, WindowHandler handler, int32_t userData);
+
+// ---------------------------------------------------------------------------
+// Controls
+
+enum class ControlKind : int32_t {
+    PushButton,
+    BevelButton,         // a square button with a title or picture; with a menu it pops it down
+    RadioGroup,          // `items` are the buttons; value = 1-based index of the chosen one
+    CheckBox,            // value 0 or 1
+    Tab,                 // `items` are the tab titles; value = 1-based index
+    Slider,              // minimum .. maximum; vertical when taller than wide
+    EditText,            // one line of entry text; created disabled it shows a value only
+    StaticText,
+    ImageView,           // a picture of the resources, scaled to fit
+    DisclosureTriangle,  // value 0 closed, 1 open
+    PopupButton,         // the items of menu `menu`; value = 1-based item
+    GroupBox,            // a titled frame other controls are embedded in
+    Separator,           // a line, horizontal when wider than tall
+    UserPane,            // an empty container (the pane of a tab)
+};
+
+enum class TextAlign : int32_t { Left, Centre, Right };
+
+// How a static or edit text shows its text. An empty family and a size of
+// 0 keep the toolkit's own.
+struct TextStyle {
+    std::string family;   // a font name of the program ("Lucida Grande", "Monaco", ...)
+    double size = 0.0;    // px
+    bool bold = false;
+    TextAlign align = TextAlign::Left;
+    bool coloured = false;
+    Colour colour;
+};
+
+// A control as created: a kind, a rectangle, an initial state and a title;
+// the other fields for the kinds that need them.
+struct ControlSpec {
+    ControlSpec() = default;
+    ControlSpec(ControlKind kind_, Rect16 rect_, std::string_view title_ = {}, int32_t value_ = 0,
+                int32_t minimum_ = 0, int32_t maximum_ = 0)
+        : kind(kind_), rect(rect_), title(title_), value(value_), minimum(minimum_), maximum(maximum_) {}
+
+    ControlKind kind = ControlKind::PushButton;
+    Rect16 rect;                     // in the parent's content, pixels
+    std::string title;               // Mac Roman: title, or the text of a text control
+    int32_t value = 0;
+    int32_t minimum = 0;
+    int32_t maximum = 0;
+    std::vector<std::string> items;  // radio buttons, tab titles
+    MenuNumber menu = 0;             // popup button; bevel button with a pop-down menu
+    ControlNumber parent = 0;        // embed in this control of the window (0: the content)
+    std::string image;               // image view, bevel button: a picture file of the resources
+    std::string imageFolder = "Images";
+    bool defaultButton = false;      // push button drawn as the default
+    bool enabled = true;
+    bool visible = true;
+    TextStyle style;
+};
+
+// Creates control `control` in the window. An existing control of that
+// number is removed first. Returns false when the window or the parent
+// control does not exist.
+bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& spec);
+bool controlExists(WindowNumber window, ControlNumber control);
+// Removes the control and those embedded in it; safe inside its own handler.
+void removeControl(WindowNumber window, ControlNumber control);
+
+int32_t controlValue(WindowNumber window, ControlNumber control);
+void setControlValue(WindowNumber window, ControlNumber control, int32_t value);  // clamped to the range
+int32_t controlMinimum(WindowNumber window, ControlNumber control);
+int32_t controlMaximum(WindowNumber window, ControlNumber control);
+void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum, int32_t maximum);
+// The title of a button or box, the text of a text control, the chosen item
+// of a popup.
+std::string controlText(WindowNumber window, ControlNumber control);
+void setControlText(WindowNumber window, ControlNumber control, std::string_view text);
+bool isControlEnabled(WindowNumber window, ControlNumber control);
+void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled);
+bool isControlVisible(WindowNumber window, ControlNumber control);  // its own state, whatever the window's
+void setControlVisible(WindowNumber window, ControlNumber control, bool visible);
+Rect16 controlBounds(WindowNumber window, ControlNumber control);
+void setControlBounds(WindowNumber window, ControlNumber control, Rect16 rect);
+// Shows a picture of the resources in an image view or on a bevel button;
+// false (and no picture) when the file is missing or unreadable.
+bool setControlImage(WindowNumber window, ControlNumber control, std::string_view file,
+                     std::string_view folder = "Images");
+// Gives the control the keyboard focus; the focused control of the window
+// (0 when none).
+void setKeyboardFocus(WindowNumber window, ControlNumber control);
+ControlNumber keyboardFocus(WindowNumber window);
+
+// Help tags: see platform/HelpTag.h for the text convention. Sets the tag
+// shown when the pointer rests on the control; does nothing for a missing
+// control.
+void setHelpTag(WindowNumber window, ControlNumber control, std::string_view helpText);
+std::string helpTag(WindowNumber window, ControlNumber control);  // the text shown
+
+enum class ControlEventKind : int32_t {
+    Hit = 1,              // the user clicked (or chose, typed into, moved) the control
+    TrackingEntered = 23, // the pointer came over it
+    TrackingExited = 24,  // ... and left
+};
+
+struct ControlEvent {
+    ControlEventKind kind = ControlEventKind::Hit;
+    WindowNumber window = 0;
+    ControlNumber control = 0;
+};
+
+using ControlHandler = int32_t (*)(const ControlEvent& event, int32_t userData);
+
+// Installs the handler on the control with `userData` (the control number
+// by convention). Returns kHandled, or -1 when there is no such control.
+int32_t installControlHandler(WindowNumber window, ControlNumber control, ControlHandler handler,
+                              int32_t userData);
+
+// The live action of a slider, called while the user drags its thumb
+// (part kIndicatorPart) or pages it (kPageUpPart, kPageDownPart).
+inline constexpr int32_t kPageUpPart = 22;
+inline constexpr int32_t kPageDownPart = 23;
+inline constexpr int32_t kIndicatorPart = 129;
+using SliderAction = void (*)(WindowNumber window, ControlNumber control, int32_t part);
+void installSliderAction(WindowNumber window, ControlNumber control, SliderAction action);
+
+// ---------------------------------------------------------------------------
+// Menus
+
+// Creates menu `menu` with its title, or clears the items of an existing
+// one. A menu is off the menu bar until inserted; popup and bevel-button
+// menus stay off it.
+void createMenu(MenuNumber menu, std::string_view title);
+bool menuExists(MenuNumber menu);
+// Puts the menu in the menu bar before the first menu there with a higher
+// number below 32, otherwise at the end.
+void insertMenu(MenuNumber menu);
+// Takes the menu off the menu bar; it keeps its items.
+void removeMenu(MenuNumber menu);
+std::vector<MenuNumber> menuBar();
+
+// Appends an item and returns its number (1-based; separators count).
+// "-" is a separator; a text ending in "/X" gets the command key X
+// (Command+X), with `modifiers` (kShiftKey, kOptionKey) added.
+int32_t appendMenuItem(MenuNumber menu, std::string_view text, uint32_t modifiers = 0);
+int32_t menuItemCount(MenuNumber menu);
+void setMenuItemText(MenuNumber menu, int32_t item, std::string_view text);
+std::string menuItemText(MenuNumber menu, int32_t item);
+// Item 0 stands for the whole menu.
+void setMenuItemEnabled(MenuNumber menu, int32_t item, bool enabled);
+bool isMenuItemEnabled(MenuNumber menu, int32_t item);
+void setMenuItemChecked(MenuNumber menu, int32_t item, bool checked);
+bool isMenuItemChecked(MenuNumber menu, int32_t item);
+// Checks the item and unchecks every other item without a submenu.
+void checkOneMenuItem(MenuNumber menu, int32_t item);
+// Hangs menu `submenu` under the item; its items arrive as its own commands.
+void setMenuItemSubmenu(MenuNumber menu, int32_t item, MenuNumber submenu);
+
+// The one application command handler: every chosen item arrives as
+// (menu, item).
+using CommandHandler = int32_t (*)(MenuNumber menu, int32_t item);
+void setCommandHandler(CommandHandler handler);
+// Delivers a command as if chosen (an enabled item of an existing menu only).
+int32_t sendCommand(MenuNumber menu, int32_t item);
+
+// ---------------------------------------------------------------------------
+// One-shot timers
+
+using TimerId = int32_t;
+// Calls the action once after the delay; the timer is gone when it fires.
+TimerId installTimer(double delaySeconds, std::function<void()> action);
+void removeTimer(TimerId timer);  // an unknown or fired timer: nothing
+bool isTimerPending(TimerId timer);
+
+// ---------------------------------------------------------------------------
+// Alerts, sheets and the beep
+
+// The dialogs the layer shows on the program's behalf. Tests install their
+// own (a double that records and answers) so that nothing waits for a user.
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // A fixed-text alert with an OK button; returns when it is dismissed.
+    virtual void alert(std::string_view title, std::string_view message) = 0;
+    // A fixed-text alert sheet with an OK button on the window; returns at
+    // once and calls onOk when the user dismisses it.
+    virtual void sheetAlert(WindowNumber window, std::string_view title, std::string_view message,
+                            std::function<void()> onOk) = 0;
+    virtual void beep() = 0;
+};
+
+// nullptr puts the layer's own dialogs back.
+void setDialogService(DialogService* service);
+DialogService& dialogs();
+
+inline void showAlert(std::string_view title, std::string_view message) { dialogs().alert(title, message); }
+inline void showSheetAlert(WindowNumber window, std::string_view title, std::string_view message,
+                           std::function<void()> onOk) {
+    dialogs().sheetAlert(window, title, message, std::move(onOk));
+}
+inline void beep() { dialogs().beep(); }
+
+// ---------------------------------------------------------------------------
+// Cursors
+
+enum class Cursor : int32_t { Arrow = 0, IBeam = 4, PointingHand = 10 };
+void setCursor(Cursor cursor);
+// A picture of the resources as the cursor, its hot spot at (hotX, hotY);
+// a missing picture leaves the cursor as it is.
+void setImageCursor(std::string_view file, std::string_view folder, int32_t hotX, int32_t hotY);
+Cursor currentCursor();  // the last theme cursor set
+
+// ---------------------------------------------------------------------------
+// Resources
+
+// The folder holding Images/ and the other resources: the one set here,
+// else "resources" next to the executable, else the source tree's.
+std::string resourceFolder();
+void setResourceFolder(const std::string& folder);  // "" goes back to the search
+
+// ---------------------------------------------------------------------------
+// Pages: the print page and PNG pictures drawn with the primitives
+
+enum class PageFormat : int32_t { Pdf, Png };
+
+// Opens a page of width x height points (one unit one point; PNG: one
+// pixel) written to `path`; while it is open the primitives draw on it when
+// DoPrint is set. Returns false when a page is open already or the file
+// cannot be made.
+bool openPage(PageFormat format, const std::string& path, double width = 612.0, double height = 792.0);
+// Finishes and writes the page; false when nothing was open or it could not
+// be written.
+bool closePage();
 
 }  // namespace quendal::platform

@@ -117,3 +117,35 @@ TEST(BandPassDrawing, EveryResponseKindIsDrawnWithFinitePointsOnly) {
 
 }  // namespace
 }  // namespace quendal
+
+namespace quendal {
+namespace {
+
+// The system's level (KNQ, siftUpDwn, and with them SPL - siftUpDwn) is the
+// same on every page: on the impedance page the curves carry the mechanical
+// Q but the level is still built from the total Q.
+TEST(BandPassDrawing, LevelShiftIsTheSameOnEveryPage) {
+    for (const SystemCurves& sys : kSystems) {
+        SCOPED_TRACE(sys.name);
+        for (int alin : {1, 2}) {
+            design(sys.button, alin);
+            state.view.s_Resp = "amp";
+            CofCal();
+            const double knq = state.coef.KNQ, sift = state.coef.siftUpDwn, a02 = state.coef.A02;
+            EXPECT_NE(sift, 0.0);
+            for (const char* page : {"imp", "pw", "dp", "ph", "gd", "nq", "as", "st"}) {
+                state.view.s_Resp = page;
+                CofCal();
+                EXPECT_DOUBLE_EQ(state.coef.KNQ, knq) << page;
+                EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, sift) << page;
+                EXPECT_DOUBLE_EQ(state.speaker.QTS, state.speaker.QTS2) << page;
+                // Only the impedance page's curves carry the mechanical Q.
+                if (std::string(page) == "imp") EXPECT_NE(state.coef.A02, a02);
+                else EXPECT_DOUBLE_EQ(state.coef.A02, a02) << page;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quendal

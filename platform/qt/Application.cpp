@@ -1,0 +1,98 @@
+// The application object, the event loop, and the surfaces the drawing
+// primitives draw on.
+#include <memory>
+#include <vector>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMetaObject>
+
+#include "platform/qt/Registry.h"
+
+namespace quendal::platform {
+
+namespace qt {
+
+namespace {
+
+QApplication* gOwnApplication = nullptr;
+std::unique_ptr<PageSurface> gPage;
+
+// Window surfaces by number, and the open page while DoPrint is set.
+class QtSurfaceProvider : public SurfaceProvider {
+public:
+    DrawSurface* windowSurface(int32_t windowNumber) override {
+        WindowRecord* record = findWindow(windowNumber);
+        return record != nullptr ? surfaceOf(*record) : nullptr;
+    }
+    DrawSurface* printSurface() override { return gPage.get(); }
+};
+
+QtSurfaceProvider gProvider;
+
+}  // namespace
+
+void installSurfaceProvider() { setSurfaceProvider(&gProvider); }
+
+void closePageIfOpen() { gPage.reset(); }
+
+}  // namespace qt
+
+using namespace qt;
+
+void startApplication(int& argc, char** argv) {
+    if (QCoreApplication::instance() == nullptr) gOwnApplication = new QApplication(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quendal"));
+    // The program decides when it ends, not the last window closing.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    installSurfaceProvider();
+}
+
+int runEventLoop() {
+    const int status = QApplication::exec();
+    resetPlatform();
+    if (gOwnApplication != nullptr) {
+        delete gOwnApplication;
+        gOwnApplication = nullptr;
+    }
+    return status;
+}
+
+void quitApplication(int status) {
+    // Queued: the handler that asks returns first, and a quit asked for
+    // before the loop runs is not lost.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+}
+
+void resetPlatform() {
+    std::vector<WindowNumber> numbers;
+    for (const auto& [number, record] : windowTable()) numbers.push_back(number);
+    for (WindowNumber number : numbers) closeWindow(number);
+    windowTable().clear();
+    removeAllMenus();
+    removeAllTimers();
+    closePageIfOpen();
+    setDialogService(nullptr);
+    setCursor(Cursor::Arrow);
+    installSurfaceProvider();
+    // Widgets closed inside handlers are deleted later; let that happen now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool openPage(PageFormat format, const std::string& path, double width, double height) {
+    if (gPage) return false;
+    installSurfaceProvider();
+    gPage = format == PageFormat::Pdf ? PageSurface::openPdf(path, width, height)
+                                      : PageSurface::openPng(path, width, height);
+    return gPage != nullptr;
+}
+
+bool closePage() {
+    if (!gPage) return false;
+    const bool written = gPage->finish();
+    gPage.reset();
+    return written;
+}
+
+}  // namespace quendal::platform

@@ -1,0 +1,503 @@
+#include "platform/qt/ControlWidgets.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "platform/qt/Fonts.h"
+#include "platform/qt/MacRoman.h"
+#include "platform/qt/Registry.h"
+#include "platform/qt/Resources.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+// Pointer entering and leaving a control, and clicks on the kinds that
+// have no click signal of their own (edit texts, pictures).
+class ControlWatcher : public QObject {
+public:
+    ControlWatcher(WindowNumber window, ControlNumber control, bool clicks, QObject* parent)
+        : QObject(parent), window_(window), control_(control), clicks_(clicks) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Enter: dispatchControlEvent(window_, control_, ControlEventKind::TrackingEntered); break;
+            case QEvent::Leave: dispatchControlEvent(window_, control_, ControlEventKind::TrackingExited); break;
+            case QEvent::MouseButtonRelease: {
+                auto* me = static_cast<QMouseEvent*>(event);
+                auto* widget = qobject_cast<QWidget*>(watched);
+                if (clicks_ && widget != nullptr && widget->isEnabled() && me->button() == Qt::LeftButton &&
+                    widget->rect().contains(me->position().toPoint()))
+                    dispatchControlEvent(window_, control_, ControlEventKind::Hit);
+                break;
+            }
+            default: break;
+        }
+        return false;
+    }
+
+private:
+    WindowNumber window_;
+    ControlNumber control_;
+    bool clicks_;
+};
+
+// A tab control: the tabs centred across the top edge of a framed pane
+// that the tab's controls are embedded in.
+class TabControl : public QWidget {
+public:
+    explicit TabControl(QWidget* parent) : QWidget(parent), pane_(new QFrame(this)), bar_(new QTabBar(this)) {
+        pane_->setFrameShape(QFrame::StyledPanel);
+        bar_->setDrawBase(false);
+        bar_->setExpanding(false);
+    }
+    QTabBar* bar() const { return bar_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        const QSize hint = bar_->sizeHint();
+        const int w = std::min(hint.width(), width());
+        bar_->setGeometry((width() - w) / 2, 0, w, hint.height());
+        pane_->setGeometry(0, hint.height() / 2, width(), std::max(0, height() - hint.height() / 2));
+        pane_->lower();
+    }
+
+private:
+    QFrame* pane_;
+    QTabBar* bar_;
+};
+
+template <typename T>
+T* part(const ControlRecord& record) {
+    if (!record.widget) return nullptr;
+    if (auto* self = qobject_cast<T*>(record.widget.data())) return self;
+    return record.widget->findChild<T*>();
+}
+
+void hit(WindowNumber window, ControlNumber control) {
+    dispatchControlEvent(window, control, ControlEventKind::Hit);
+}
+
+void applyStyle(QWidget* widget, const TextStyle& style) {
+    if (!style.family.empty() || style.size > 0.0 || style.bold) {
+        QFont font = style.family.empty() ? widget->font() : fontForName(style.family, style.bold);
+        font.setBold(font.bold() || style.bold);
+        if (style.size > 0.0) font.setPixelSize(std::max(1, int(std::lround(style.size))));
+        widget->setFont(font);
+    }
+    if (style.coloured) {
+        QPalette palette = widget->palette();
+        const QColor colour = QColor::fromRgbF(float(std::clamp(style.colour.red, 0.0, 1.0)),
+                                               float(std::clamp(style.colour.green, 0.0, 1.0)),
+                                               float(std::clamp(style.colour.blue, 0.0, 1.0)));
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
+        palette.setColor(QPalette::ButtonText, colour);
+        widget->setPalette(palette);
+    }
+}
+
+Qt::Alignment alignmentOf(TextAlign align) {
+    switch (align) {
+        case TextAlign::Centre: return Qt::AlignHCenter;
+        case TextAlign::Right: return Qt::AlignRight;
+        case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+QWidget* makeRadioGroup(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+                        ControlRecord& record) {
+    auto* box = new QWidget(parent);
+    // Stacked when the rectangle has room for the buttons one above another.
+    const int height = spec.rect.bottom - spec.rect.top;
+    const bool stacked = height >= 16 * std::max<int>(1, int(spec.items.size()));
+    auto* layout = new QBoxLayout(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(stacked ? 2 : 12);
+    auto* group = new QButtonGroup(box);
+    int id = 1;
+    for (const std::string& item : spec.items) {
+        auto* button = new QRadioButton(titleFromMacRoman(item), box);
+        group->addButton(button, id++);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    record.minimum = 0;
+    record.maximum = int32_t(spec.items.size());
+    if (QAbstractButton* chosen = group->button(spec.value)) chosen->setChecked(true);
+    QObject::connect(group, &QButtonGroup::idClicked, box, [window, control](int) { hit(window, control); });
+    return box;
+}
+
+QWidget* makePopup(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+    auto* combo = new QComboBox();
+    for (int32_t item = 1; item <= menuItemCount(spec.menu); ++item) {
+        const std::string text = menuItemText(spec.menu, item);
+        if (text == "-")
+            combo->insertSeparator(combo->count());
+        else
+            combo->addItem(fromMacRoman(text));
+    }
+    if (spec.value >= 1 && spec.value <= combo->count()) combo->setCurrentIndex(spec.value - 1);
+    QObject::connect(combo, &QComboBox::activated, combo, [window, control](int) { hit(window, control); });
+    if (spec.title.empty()) {
+        combo->setParent(parent);
+        return combo;
+    }
+    // A titled popup: its title stands to the left of the menu.
+    auto* box = new QWidget(parent);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(new QLabel(fromMacRoman(spec.title), box));
+    layout->addWidget(combo, 1);
+    combo->setParent(box);
+    return box;
+}
+
+QWidget* makeSlider(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+    const bool vertical = spec.rect.bottom - spec.rect.top > spec.rect.right - spec.rect.left;
+    auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    slider->setRange(spec.minimum, std::max(spec.minimum, spec.maximum));
+    slider->setValue(spec.value);
+    QObject::connect(slider, &QSlider::actionTriggered, slider, [window, control](int action) {
+        ControlRecord* record = findControl(window, control);
+        if (record == nullptr) return;
+        switch (action) {
+            case QAbstractSlider::SliderPageStepAdd:
+            case QAbstractSlider::SliderSingleStepAdd: record->sliderPart = kPageUpPart; break;
+            case QAbstractSlider::SliderPageStepSub:
+            case QAbstractSlider::SliderSingleStepSub: record->sliderPart = kPageDownPart; break;
+            default: record->sliderPart = kIndicatorPart; break;
+        }
+    });
+    QObject::connect(slider, &QSlider::valueChanged, slider, [window, control, slider](int) {
+        ControlRecord* record = findControl(window, control);
+        if (record == nullptr) return;
+        const bool dragging = slider->isSliderDown();
+        const int32_t movedBy = dragging ? kIndicatorPart : record->sliderPart;
+        if (record->sliderAction != nullptr) record->sliderAction(window, control, movedBy);
+        if (!dragging) hit(window, control);  // a page step is a whole click
+    });
+    QObject::connect(slider, &QSlider::sliderReleased, slider, [window, control] { hit(window, control); });
+    return slider;
+}
+
+QWidget* makeDisclosure(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setCheckable(true);
+    button->setChecked(spec.value != 0);
+    button->setAutoRaise(true);
+    button->setArrowType(spec.value != 0 ? Qt::DownArrow : Qt::RightArrow);
+    button->setText(titleFromMacRoman(spec.title));
+    button->setToolButtonStyle(spec.title.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    QObject::connect(button, &QToolButton::toggled, button,
+                     [button](bool open) { button->setArrowType(open ? Qt::DownArrow : Qt::RightArrow); });
+    QObject::connect(button, &QToolButton::clicked, button, [window, control] { hit(window, control); });
+    return button;
+}
+
+QWidget* makeBevel(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(titleFromMacRoman(spec.title));
+    button->setAutoRaise(false);
+    if (QMenu* menu = spec.menu != 0 ? menuWidget(spec.menu) : nullptr) {
+        // A pop-down command menu: the choice arrives as a menu command.
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::InstantPopup);
+        QObject::connect(button, &QToolButton::pressed, button, [window, control] { hit(window, control); });
+    } else {
+        QObject::connect(button, &QToolButton::clicked, button, [window, control] { hit(window, control); });
+    }
+    return button;
+}
+
+}  // namespace
+
+QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+                           ControlRecord& record) {
+    record.value = spec.value;
+    record.minimum = spec.minimum;
+    record.maximum = spec.maximum;
+    record.title = spec.title;
+    record.menu = spec.menu;
+
+    QWidget* widget = nullptr;
+    bool clicks = false;  // hits come from the watcher
+    switch (spec.kind) {
+        case ControlKind::PushButton: {
+            auto* button = new QPushButton(titleFromMacRoman(spec.title), parent);
+            button->setAutoDefault(false);
+            button->setDefault(spec.defaultButton);
+            QObject::connect(button, &QPushButton::clicked, button, [window, control] { hit(window, control); });
+            widget = button;
+            break;
+        }
+        case ControlKind::BevelButton: widget = makeBevel(window, control, spec, parent); break;
+        case ControlKind::RadioGroup: widget = makeRadioGroup(window, control, spec, parent, record); break;
+        case ControlKind::CheckBox: {
+            auto* box = new QCheckBox(titleFromMacRoman(spec.title), parent);
+            box->setChecked(spec.value != 0);
+            QObject::connect(box, &QCheckBox::clicked, box, [window, control] { hit(window, control); });
+            widget = box;
+            break;
+        }
+        case ControlKind::Tab: {
+            auto* tabs = new TabControl(parent);
+            for (const std::string& item : spec.items) tabs->bar()->addTab(titleFromMacRoman(item));
+            if (spec.value >= 1 && spec.value <= tabs->bar()->count()) tabs->bar()->setCurrentIndex(spec.value - 1);
+            QObject::connect(tabs->bar(), &QTabBar::currentChanged, tabs, [window, control](int) { hit(window, control); });
+            widget = tabs;
+            break;
+        }
+        case ControlKind::Slider: widget = makeSlider(window, control, spec, parent); break;
+        case ControlKind::EditText: {
+            auto* edit = new QLineEdit(fromMacRoman(spec.title), parent);
+            edit->setAlignment(alignmentOf(spec.style.align) | Qt::AlignVCenter);
+            edit->setCursorPosition(0);
+            widget = edit;
+            clicks = true;
+            break;
+        }
+        case ControlKind::StaticText: {
+            auto* label = new QLabel(fromMacRoman(spec.title), parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            label->setAlignment(alignmentOf(spec.style.align) | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        case ControlKind::ImageView: {
+            auto* label = new QLabel(parent);
+            label->setScaledContents(true);
+            widget = label;
+            clicks = true;
+            break;
+        }
+        case ControlKind::DisclosureTriangle: widget = makeDisclosure(window, control, spec, parent); break;
+        case ControlKind::PopupButton: widget = makePopup(window, control, spec, parent); break;
+        case ControlKind::GroupBox: widget = new QGroupBox(titleFromMacRoman(spec.title), parent); break;
+        case ControlKind::Separator: {
+            auto* line = new QFrame(parent);
+            const bool across = spec.rect.right - spec.rect.left >= spec.rect.bottom - spec.rect.top;
+            line->setFrameShape(across ? QFrame::HLine : QFrame::VLine);
+            line->setFrameShadow(QFrame::Sunken);
+            widget = line;
+            break;
+        }
+        case ControlKind::UserPane: widget = new QWidget(parent); break;
+    }
+    widget->setObjectName(QStringLiteral("control-%1").arg(control));
+    applyStyle(widget, spec.style);
+    widget->installEventFilter(new ControlWatcher(window, control, clicks, widget));
+    return widget;
+}
+
+int32_t readValue(const ControlRecord& record) {
+    switch (record.kind) {
+        case ControlKind::CheckBox:
+            if (auto* box = part<QCheckBox>(record)) return box->isChecked() ? 1 : 0;
+            break;
+        case ControlKind::DisclosureTriangle:
+            if (auto* button = part<QToolButton>(record)) return button->isChecked() ? 1 : 0;
+            break;
+        case ControlKind::RadioGroup:
+            if (auto* group = part<QButtonGroup>(record)) return std::max(0, group->checkedId());
+            break;
+        case ControlKind::Tab:
+            if (auto* bar = part<QTabBar>(record)) return bar->currentIndex() + 1;
+            break;
+        case ControlKind::Slider:
+            if (auto* slider = part<QSlider>(record)) return slider->value();
+            break;
+        case ControlKind::PopupButton:
+            if (auto* combo = part<QComboBox>(record)) return combo->currentIndex() + 1;
+            break;
+        default: break;
+    }
+    return record.value;
+}
+
+void writeValue(ControlRecord& record, int32_t value) {
+    value = std::clamp(value, readMinimum(record), std::max(readMinimum(record), readMaximum(record)));
+    switch (record.kind) {
+        case ControlKind::CheckBox:
+            if (auto* box = part<QCheckBox>(record)) {
+                const QSignalBlocker quiet(box);
+                box->setChecked(value != 0);
+            }
+            break;
+        case ControlKind::DisclosureTriangle:
+            if (auto* button = part<QToolButton>(record)) {
+                button->setChecked(value != 0);  // the arrow follows; no hit is sent for it
+            }
+            break;
+        case ControlKind::RadioGroup:
+            if (auto* group = part<QButtonGroup>(record)) {
+                if (QAbstractButton* chosen = group->button(value)) {
+                    chosen->setChecked(true);
+                } else if (QAbstractButton* current = group->checkedButton()) {
+                    group->setExclusive(false);
+                    current->setChecked(false);
+                    group->setExclusive(true);
+                }
+            }
+            break;
+        case ControlKind::Tab:
+            if (auto* bar = part<QTabBar>(record)) {
+                const QSignalBlocker quiet(bar);
+                bar->setCurrentIndex(value - 1);
+            }
+            break;
+        case ControlKind::Slider:
+            if (auto* slider = part<QSlider>(record)) {
+                const QSignalBlocker quiet(slider);
+                slider->setValue(value);
+            }
+            break;
+        case ControlKind::PopupButton:
+            if (auto* combo = part<QComboBox>(record)) {
+                const QSignalBlocker quiet(combo);
+                combo->setCurrentIndex(value - 1);
+            }
+            break;
+        default: break;
+    }
+    record.value = value;
+}
+
+int32_t readMinimum(const ControlRecord& record) {
+    switch (record.kind) {
+        case ControlKind::CheckBox:
+        case ControlKind::DisclosureTriangle:
+        case ControlKind::RadioGroup: return 0;
+        case ControlKind::Tab:
+        case ControlKind::PopupButton: return 1;
+        case ControlKind::Slider:
+            if (auto* slider = part<QSlider>(record)) return slider->minimum();
+            break;
+        default: break;
+    }
+    return record.minimum;
+}
+
+int32_t readMaximum(const ControlRecord& record) {
+    switch (record.kind) {
+        case ControlKind::CheckBox:
+        case ControlKind::DisclosureTriangle: return 1;
+        case ControlKind::RadioGroup: return record.maximum;
+        case ControlKind::Tab:
+            if (auto* bar = part<QTabBar>(record)) return bar->count();
+            break;
+        case ControlKind::PopupButton:
+            if (auto* combo = part<QComboBox>(record)) return combo->count();
+            break;
+        case ControlKind::Slider:
+            if (auto* slider = part<QSlider>(record)) return slider->maximum();
+            break;
+        default: break;
+    }
+    return record.maximum;
+}
+
+void writeRange(ControlRecord& record, int32_t minimum, int32_t maximum) {
+    maximum = std::max(minimum, maximum);
+    if (record.kind == ControlKind::Slider) {
+        if (auto* slider = part<QSlider>(record)) {
+            const QSignalBlocker quiet(slider);
+            slider->setRange(minimum, maximum);
+        }
+    }
+    record.minimum = minimum;
+    record.maximum = maximum;
+    record.value = std::clamp(record.value, minimum, maximum);
+}
+
+std::string readText(const ControlRecord& record) {
+    switch (record.kind) {
+        case ControlKind::EditText:
+            if (auto* edit = part<QLineEdit>(record)) return toMacRoman(edit->text());
+            break;
+        case ControlKind::PopupButton:
+            if (auto* combo = part<QComboBox>(record)) return toMacRoman(combo->currentText());
+            break;
+        default: break;
+    }
+    return record.title;
+}
+
+void writeText(ControlRecord& record, std::string_view text) {
+    record.title = std::string(text);
+    QWidget* widget = record.widget;
+    if (widget == nullptr) return;
+    switch (record.kind) {
+        case ControlKind::PushButton:
+        case ControlKind::CheckBox:
+            static_cast<QAbstractButton*>(widget)->setText(titleFromMacRoman(text));
+            break;
+        case ControlKind::BevelButton:
+        case ControlKind::DisclosureTriangle:
+            static_cast<QToolButton*>(widget)->setText(titleFromMacRoman(text));
+            break;
+        case ControlKind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(titleFromMacRoman(text)); break;
+        case ControlKind::StaticText: static_cast<QLabel*>(widget)->setText(fromMacRoman(text)); break;
+        case ControlKind::EditText: {
+            auto* edit = static_cast<QLineEdit*>(widget);
+            edit->setText(fromMacRoman(text));
+            edit->setCursorPosition(0);
+            break;
+        }
+        case ControlKind::PopupButton:
+            if (auto* label = widget->findChild<QLabel*>()) label->setText(fromMacRoman(text));
+            break;
+        default: break;
+    }
+}
+
+bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder) {
+    const QImage image = resourceImage(file, folder);
+    QWidget* widget = record.widget;
+    if (widget == nullptr) return false;
+    if (record.kind == ControlKind::ImageView) {
+        auto* label = static_cast<QLabel*>(widget);
+        label->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+        return !image.isNull();
+    }
+    if (record.kind == ControlKind::BevelButton) {
+        auto* button = static_cast<QToolButton*>(widget);
+        if (image.isNull()) {
+            button->setIcon(QIcon());
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            return false;
+        }
+        button->setIcon(QIcon(QPixmap::fromImage(image)));
+        const QSize room = button->size() - QSize(6, 6);
+        button->setIconSize(image.size().scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio));
+        button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quendal::platform::qt

@@ -1,0 +1,30 @@
+// The Qt widgets standing for each kind of control, and how a control's
+// value, range and text are read from and written to them.
+#pragma once
+
+#include <string>
+
+#include <QWidget>
+
+#include "platform/Platform.h"
+
+namespace quendal::platform::qt {
+
+struct ControlRecord;
+
+// Makes the widget of a new control under `parent`, wired so that the
+// user's actions reach the control handler. The record is filled with what
+// the widget does not hold itself.
+QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+                           ControlRecord& record);
+
+int32_t readValue(const ControlRecord& record);
+void writeValue(ControlRecord& record, int32_t value);
+int32_t readMinimum(const ControlRecord& record);
+int32_t readMaximum(const ControlRecord& record);
+void writeRange(ControlRecord& record, int32_t minimum, int32_t maximum);
+std::string readText(const ControlRecord& record);
+void writeText(ControlRecord& record, std::string_view text);
+bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder);
+
+}  // namespace quendal::platform::qt

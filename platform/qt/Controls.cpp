@@ -1,0 +1,201 @@
+// Controls by (window number, control number).
+#include <algorithm>
+#include <vector>
+
+#include <QPointer>
+
+#include "platform/HelpTag.h"
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/MacRoman.h"
+#include "platform/qt/Registry.h"
+#include "platform/qt/WindowFrame.h"
+
+namespace quendal::platform {
+
+namespace qt {
+
+ControlRecord* findControl(WindowNumber window, ControlNumber control) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) return nullptr;
+    const auto it = record->controls.find(control);
+    return it != record->controls.end() && it->second.widget ? &it->second : nullptr;
+}
+
+QWidget* controlWidget(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? record->widget.data() : nullptr;
+}
+
+int32_t dispatchControlEvent(WindowNumber window, ControlNumber control, ControlEventKind kind) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr || record->handler == nullptr) return kEventNotHandled;
+    const ControlHandler handler = record->handler;
+    const int32_t userData = record->userData;
+    ControlEvent event;
+    event.kind = kind;
+    event.window = window;
+    event.control = control;
+    return handler(event, userData);
+}
+
+}  // namespace qt
+
+using namespace qt;
+
+namespace {
+
+QRect toQRect(Rect16 r) { return QRect(r.left, r.top, std::max(0, r.right - r.left), std::max(0, r.bottom - r.top)); }
+
+}  // namespace
+
+bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& spec) {
+    WindowRecord* windowRecord = findWindow(window);
+    if (windowRecord == nullptr) return false;
+    if (spec.parent != 0 && (spec.parent == control || findControl(window, spec.parent) == nullptr)) return false;
+    removeControl(window, control);
+    QWidget* parent = spec.parent != 0 ? controlWidget(window, spec.parent) : windowRecord->frame->content();
+
+    ControlRecord& record = windowRecord->controls[control];
+    record = ControlRecord{};
+    record.number = control;
+    record.kind = spec.kind;
+    record.parent = spec.parent;
+    QWidget* widget = makeControlWidget(window, control, spec, parent, record);
+    record.widget = widget;
+    widget->setGeometry(toQRect(spec.rect));
+    if (!spec.image.empty()) writeImage(record, spec.image, spec.imageFolder);
+    widget->setEnabled(spec.enabled);
+    widget->setVisible(spec.visible);
+    return true;
+}
+
+bool controlExists(WindowNumber window, ControlNumber control) { return findControl(window, control) != nullptr; }
+
+void removeControl(WindowNumber window, ControlNumber control) {
+    WindowRecord* windowRecord = findWindow(window);
+    if (windowRecord == nullptr) return;
+    auto it = windowRecord->controls.find(control);
+    if (it == windowRecord->controls.end()) return;
+    // The controls embedded in it go with it.
+    std::vector<ControlNumber> embedded;
+    for (const auto& [number, child] : windowRecord->controls)
+        if (child.parent == control && number != control) embedded.push_back(number);
+    for (ControlNumber number : embedded) removeControl(window, number);
+
+    it = windowRecord->controls.find(control);
+    if (it == windowRecord->controls.end()) return;
+    QPointer<QWidget> widget = it->second.widget;
+    windowRecord->controls.erase(it);
+    if (widget) {
+        widget->hide();
+        widget->deleteLater();  // safe inside the control's own handler
+    }
+}
+
+int32_t controlValue(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? readValue(*record) : 0;
+}
+
+void setControlValue(WindowNumber window, ControlNumber control, int32_t value) {
+    if (ControlRecord* record = findControl(window, control)) writeValue(*record, value);
+}
+
+int32_t controlMinimum(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? readMinimum(*record) : 0;
+}
+
+int32_t controlMaximum(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? readMaximum(*record) : 0;
+}
+
+void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum, int32_t maximum) {
+    if (ControlRecord* record = findControl(window, control)) writeRange(*record, minimum, maximum);
+}
+
+std::string controlText(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? readText(*record) : std::string();
+}
+
+void setControlText(WindowNumber window, ControlNumber control, std::string_view text) {
+    if (ControlRecord* record = findControl(window, control)) writeText(*record, text);
+}
+
+bool isControlEnabled(WindowNumber window, ControlNumber control) {
+    QWidget* widget = controlWidget(window, control);
+    return widget != nullptr && widget->isEnabledTo(widget->window());
+}
+
+void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled) {
+    if (QWidget* widget = controlWidget(window, control)) widget->setEnabled(enabled);
+}
+
+bool isControlVisible(WindowNumber window, ControlNumber control) {
+    QWidget* widget = controlWidget(window, control);
+    return widget != nullptr && !widget->isHidden();
+}
+
+void setControlVisible(WindowNumber window, ControlNumber control, bool visible) {
+    if (QWidget* widget = controlWidget(window, control)) widget->setVisible(visible);
+}
+
+Rect16 controlBounds(WindowNumber window, ControlNumber control) {
+    QWidget* widget = controlWidget(window, control);
+    if (widget == nullptr) return {};
+    const QRect g = widget->geometry();
+    return {int16_t(g.top()), int16_t(g.left()), int16_t(g.top() + g.height()), int16_t(g.left() + g.width())};
+}
+
+void setControlBounds(WindowNumber window, ControlNumber control, Rect16 rect) {
+    if (QWidget* widget = controlWidget(window, control)) widget->setGeometry(toQRect(rect));
+}
+
+bool setControlImage(WindowNumber window, ControlNumber control, std::string_view file, std::string_view folder) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr && writeImage(*record, file, folder);
+}
+
+void setKeyboardFocus(WindowNumber window, ControlNumber control) {
+    if (QWidget* widget = controlWidget(window, control)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+ControlNumber keyboardFocus(WindowNumber window) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) return 0;
+    QWidget* focus = record->frame->focusWidget();
+    // The innermost control holding the focus widget.
+    for (QWidget* w = focus; w != nullptr && w != record->frame; w = w->parentWidget())
+        for (const auto& [number, control] : record->controls)
+            if (control.widget == w) return number;
+    return 0;
+}
+
+void setHelpTag(WindowNumber window, ControlNumber control, std::string_view helpText) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr) return;
+    const HelpTag tag = parseHelpTag(helpText);
+    record->helpTag = tag.text;
+    record->widget->setToolTip(fromMacRoman(tag.text));
+}
+
+std::string helpTag(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    return record != nullptr ? record->helpTag : std::string();
+}
+
+int32_t installControlHandler(WindowNumber window, ControlNumber control, ControlHandler handler, int32_t userData) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr) return -1;
+    record->handler = handler;
+    record->userData = userData;
+    return kHandled;
+}
+
+void installSliderAction(WindowNumber window, ControlNumber control, SliderAction action) {
+    if (ControlRecord* record = findControl(window, control)) record->sliderAction = action;
+}
+
+}  // namespace quendal::platform

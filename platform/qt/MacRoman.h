@@ -1,0 +1,20 @@
+// The program's texts are Mac Roman bytes; Qt's are Unicode. Conversion
+// happens here and only here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+namespace quendal::platform::qt {
+
+QString fromMacRoman(std::string_view bytes);
+// Characters Mac Roman cannot hold become '?'.
+std::string toMacRoman(const QString& text);
+
+// Mac Roman bytes as a title of a button, menu item or tab: a literal '&'
+// is doubled so that Qt does not take it for a mnemonic.
+QString titleFromMacRoman(std::string_view bytes);
+
+}  // namespace quendal::platform::qt

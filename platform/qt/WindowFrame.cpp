@@ -1,0 +1,292 @@
+#include "platform/qt/WindowFrame.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleHints>
+#include <QWindow>
+
+#include "platform/qt/MacRoman.h"
+#include "platform/qt/Registry.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+constexpr int kProgramMoveGraceMs = 500;  // window-system echoes of our own moves
+constexpr int kDragSettleMs = 300;        // no move for this long ends a drag
+
+uint32_t modifiersOf(Qt::KeyboardModifiers m) {
+    uint32_t r = 0;
+    if (m & Qt::ControlModifier) r |= kCommandKey;
+    if (m & Qt::ShiftModifier) r |= kShiftKey;
+    if (m & Qt::AltModifier) r |= kOptionKey;
+    if (m & Qt::MetaModifier) r |= kControlKey;
+    return r;
+}
+
+// The character a key event types, as the handlers compare it.
+uint8_t characterOf(const QKeyEvent& e) {
+    switch (e.key()) {
+        case Qt::Key_Return: return kReturnChar;
+        case Qt::Key_Enter: return kEnterChar;
+        case Qt::Key_Escape: return kEscapeChar;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return kTabChar;
+        case Qt::Key_Left: return kLeftArrowChar;
+        case Qt::Key_Right: return kRightArrowChar;
+        case Qt::Key_Up: return kUpArrowChar;
+        case Qt::Key_Down: return kDownArrowChar;
+        case Qt::Key_Backspace: return kBackspaceChar;
+        case Qt::Key_Delete: return kDeleteChar;
+        case Qt::Key_Space: return kSpaceChar;
+        default: break;
+    }
+    const Qt::KeyboardModifiers m = e.modifiers();
+    const bool letter = e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z;
+    // Option (Alt) with D or S types the characters the shortcuts are known by.
+    if ((m & Qt::AltModifier) && !(m & Qt::ControlModifier)) {
+        if (e.key() == Qt::Key_D) return kOptionDChar;
+        if (e.key() == Qt::Key_S) return kOptionSChar;
+    }
+    // With Command (Ctrl) a letter key types its letter, not a control character.
+    if (letter && ((m & Qt::ControlModifier) || e.text().isEmpty()))
+        return uint8_t(((m & Qt::ShiftModifier) ? 'A' : 'a') + (e.key() - Qt::Key_A));
+    if (!e.text().isEmpty()) {
+        const std::string bytes = toMacRoman(e.text().left(1));
+        if (!bytes.empty() && (bytes[0] != '?' || e.text().startsWith(QLatin1Char('?'))))
+            return static_cast<uint8_t>(bytes[0]);
+    }
+    return 0;
+}
+
+}  // namespace
+
+// --- ContentView -------------------------------------------------------------
+
+ContentView::ContentView(WindowNumber window, QColor background, QWidget* parent)
+    : QWidget(parent), window_(window), background_(background) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void ContentView::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), background_);
+    if (WindowRecord* record = findWindow(window_); record != nullptr && record->surface)
+        p.drawImage(QPointF(0, 0), record->surface->image());
+}
+
+// --- WindowFrame ---------------------------------------------------------------
+
+WindowFrame::WindowFrame(WindowNumber window, WindowKind kind, QWidget* parent)
+    : QWidget(parent), window_(window), kind_(kind) {
+    switch (kind) {
+        case WindowKind::Document: setWindowFlags(Qt::Window); break;
+        case WindowKind::Dialog: setWindowFlags(Qt::Dialog); break;
+        case WindowKind::FloatingPalette: setWindowFlags(Qt::Tool); break;
+        case WindowKind::Sheet:
+            setWindowFlags(Qt::Dialog);
+            setWindowModality(Qt::WindowModal);
+            break;
+    }
+    const QColor background = kind == WindowKind::Document ? QColor(Qt::white) : palette().color(QPalette::Window);
+    if (kind == WindowKind::Document) {
+        menuBar_ = new QMenuBar(this);
+    }
+    content_ = new ContentView(window, background, this);
+    content_->setMouseTracking(true);
+    setMouseTracking(true);
+    dragEnd_.setSingleShot(true);
+    connect(&dragEnd_, &QTimer::timeout, this, [this] {
+        dragging_ = false;
+        send(WindowEventKind::DragCompleted);
+    });
+    create();
+    if (QWindow* handle = windowHandle()) handle->installEventFilter(this);
+}
+
+int WindowFrame::menuBarHeight() const {
+    if (menuBar_ == nullptr || menuBar_->isNativeMenuBar()) return 0;
+    return menuBar_->sizeHint().height();
+}
+
+void WindowFrame::layoutChildren() {
+    const int bar = menuBarHeight();
+    if (menuBar_ != nullptr) menuBar_->setGeometry(0, 0, width(), bar);
+    content_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+}
+
+QRect WindowFrame::contentGeometry() const {
+    return QRect(geometry().topLeft() + content_->pos(), content_->size());  // geometry(): without the frame
+}
+
+void WindowFrame::setContentGeometry(const QRect& rect) {
+    const int bar = menuBarHeight();
+    sinceProgramMove_.restart();
+    setGeometry(rect.x(), rect.y() - bar, rect.width(), rect.height() + bar);
+    layoutChildren();
+}
+
+void WindowFrame::setMenus(const QList<QMenu*>& menus) {
+    if (menuBar_ == nullptr) return;
+    const QRect content = contentGeometry();
+    const int before = menuBarHeight();
+    menuBar_->clear();
+    for (QMenu* menu : menus) menuBar_->addMenu(menu);
+    if (menuBarHeight() != before) setContentGeometry(content);
+}
+
+void WindowFrame::closeQuietly() {
+    quiet_ = true;
+    dragEnd_.stop();
+    hide();
+}
+
+int32_t WindowFrame::send(WindowEventKind kind) {
+    WindowEvent e;
+    e.kind = kind;
+    e.window = window_;
+    return dispatchWindowEvent(e);
+}
+
+void WindowFrame::closeEvent(QCloseEvent* event) {
+    if (quiet_) {
+        event->accept();
+        return;
+    }
+    const WindowNumber number = window_;
+    if (send(WindowEventKind::Close) == kHandled) {
+        event->ignore();  // the handler decides; it may have closed the window itself
+        return;
+    }
+    event->accept();
+    platform::closeWindow(number);  // the standard handling: the window goes
+}
+
+void WindowFrame::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (quiet_) return;
+    const bool byProgram = sinceProgramMove_.isValid() && sinceProgramMove_.elapsed() < kProgramMoveGraceMs;
+    QPointer<WindowFrame> self(this);
+    if (!byProgram && event->spontaneous() && isVisible()) {
+        if (!dragging_) {
+            dragging_ = true;
+            send(WindowEventKind::DragStarted);
+            if (!self) return;
+        }
+        dragEnd_.start(kDragSettleMs);
+    }
+    send(WindowEventKind::BoundsChanged);
+}
+
+void WindowFrame::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    layoutChildren();
+    if (WindowRecord* record = findWindow(window_); record != nullptr && record->surface)
+        record->surface->resize(content_->size(), content_->devicePixelRatioF());
+    if (!quiet_) send(WindowEventKind::BoundsChanged);
+}
+
+void WindowFrame::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    layoutChildren();
+    if (!quiet_) send(WindowEventKind::Shown);
+}
+
+void WindowFrame::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !quiet_)
+        send(isActiveWindow() ? WindowEventKind::Activated : WindowEventKind::Deactivated);
+}
+
+bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != windowHandle() || quiet_) return false;
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            return mouseEvent(event);
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return keyEvent(event);
+        default:
+            return false;
+    }
+}
+
+bool WindowFrame::mouseEvent(QEvent* event) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    const QPointF local = me->position() - QPointF(content_->pos());
+    WindowEvent e;
+    e.window = window_;
+    e.x = int32_t(std::floor(local.x()));
+    e.y = int32_t(std::floor(local.y()));
+    e.modifiers = modifiersOf(me->modifiers());
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            if (local.y() < 0) return false;  // over the menu bar
+            const auto* hints = QGuiApplication::styleHints();
+            const bool again = clicks_ > 0 && me->timestamp() >= lastPressTime_ &&
+                               me->timestamp() - lastPressTime_ < ulong(hints->mouseDoubleClickInterval()) &&
+                               (me->position() - lastPress_).manhattanLength() < hints->startDragDistance();
+            clicks_ = again ? clicks_ + 1 : 1;
+            lastPressTime_ = me->timestamp();
+            lastPress_ = me->position();
+            e.kind = WindowEventKind::MouseDown;
+            e.clickCount = clicks_;
+            pressConsumed_ = dispatchWindowEvent(e) == kHandled;
+            return pressConsumed_;
+        }
+        case QEvent::MouseButtonDblClick:
+            // Qt's extra double-click event; the second press above stood for it.
+            return pressConsumed_;
+        case QEvent::MouseButtonRelease:
+            e.kind = WindowEventKind::MouseUp;
+            return dispatchWindowEvent(e) == kHandled;
+        default:
+            if (me->buttons() != Qt::NoButton || local.y() < 0) return false;
+            e.kind = WindowEventKind::MouseMoved;
+            return dispatchWindowEvent(e) == kHandled;
+    }
+}
+
+bool WindowFrame::keyEvent(QEvent* event) {
+    auto* ke = static_cast<QKeyEvent*>(event);
+    switch (ke->key()) {  // a modifier alone types nothing
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+            return false;
+        default: break;
+    }
+    WindowEvent e;
+    e.window = window_;
+    e.modifiers = modifiersOf(ke->modifiers());
+    e.character = characterOf(*ke);
+    if (event->type() == QEvent::KeyPress) {
+        e.kind = ke->isAutoRepeat() ? WindowEventKind::KeyRepeat : WindowEventKind::KeyDown;
+    } else {
+        if (ke->isAutoRepeat()) return false;
+        e.kind = WindowEventKind::KeyUp;
+    }
+    return dispatchWindowEvent(e) == kHandled;
+}
+
+}  // namespace quendal::platform::qt

@@ -1,0 +1,82 @@
+// The top-level widget of one numbered window: an optional menu bar above
+// the content view, which shows the window's retained drawing with the
+// controls on top. The frame turns Qt's window, mouse and key events into
+// the program's window events.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/Platform.h"
+
+class QMenu;
+class QMenuBar;
+
+namespace quendal::platform::qt {
+
+class ContentView : public QWidget {
+public:
+    ContentView(WindowNumber window, QColor background, QWidget* parent);
+    QColor background() const { return background_; }
+    void setBackground(QColor background) {
+        background_ = background;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    WindowNumber window_;
+    QColor background_;
+};
+
+class WindowFrame : public QWidget {
+public:
+    WindowFrame(WindowNumber window, WindowKind kind, QWidget* parent);
+
+    WindowNumber number() const { return window_; }
+    ContentView* content() const { return content_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+
+    // Content rectangle in screen pixels.
+    QRect contentGeometry() const;
+    void setContentGeometry(const QRect& rect);
+    // Shows these menus in the window's menu bar, keeping the content where it is.
+    void setMenus(const QList<QMenu*>& menus);
+    // Closes without asking the handler (the program's own close).
+    void closeQuietly();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int menuBarHeight() const;
+    void layoutChildren();
+    bool mouseEvent(QEvent* event);
+    bool keyEvent(QEvent* event);
+    int32_t send(WindowEventKind kind);
+
+    WindowNumber window_;
+    WindowKind kind_;
+    QMenuBar* menuBar_ = nullptr;
+    ContentView* content_ = nullptr;
+    bool quiet_ = false;
+    // Moves the program made are not the user's drags.
+    QElapsedTimer sinceProgramMove_;
+    bool dragging_ = false;
+    QTimer dragEnd_;
+    // Click counting: a press close in time and place to the last one is a double click.
+    ulong lastPressTime_ = 0;  // ms, the event's own time
+    QPointF lastPress_;
+    int clicks_ = 0;
+    bool pressConsumed_ = false;
+};
+
+}  // namespace quendal::platform::qt

@@ -1,0 +1,226 @@
+// Windows by number: creating, finding, showing, closing, bounds and titles.
+#include <algorithm>
+#include <vector>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+#include "platform/qt/MacRoman.h"
+#include "platform/qt/Registry.h"
+#include "platform/qt/WindowFrame.h"
+
+namespace quendal::platform {
+
+namespace qt {
+
+namespace {
+
+WindowNumber gCurrentWindow = 0;
+
+int16_t clamp16(int v) { return int16_t(std::clamp(v, -32768, 32767)); }
+
+Rect16 toRect16(const QRect& r) {
+    return {clamp16(r.top()), clamp16(r.left()), clamp16(r.top() + r.height()), clamp16(r.left() + r.width())};
+}
+
+// Where a window without a place of its own opens: a sheet at the top of
+// its parent's content, centred across it; the others centred on the screen.
+QPoint defaultPlace(WindowKind kind, QSize size, const WindowFrame* parent) {
+    if (kind == WindowKind::Sheet && parent != nullptr) {
+        const QRect p = parent->contentGeometry();
+        return {p.left() + (p.width() - size.width()) / 2, p.top()};
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    return {area.left() + std::max(0, (area.width() - size.width()) / 2),
+            area.top() + std::max(0, (area.height() - size.height()) / 3)};
+}
+
+WindowFrame* frameOf(WindowNumber window) {
+    WindowRecord* record = findWindow(window);
+    return record != nullptr ? record->frame.data() : nullptr;
+}
+
+}  // namespace
+
+std::map<WindowNumber, WindowRecord>& windowTable() {
+    static std::map<WindowNumber, WindowRecord> table;
+    return table;
+}
+
+WindowRecord* findWindow(WindowNumber window) {
+    auto& table = windowTable();
+    const auto it = table.find(window);
+    return it != table.end() && it->second.frame ? &it->second : nullptr;
+}
+
+QWidget* windowWidget(WindowNumber window) { return frameOf(window); }
+
+QWidget* contentWidget(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr ? frame->content() : nullptr;
+}
+
+WindowSurface* surfaceOf(WindowRecord& record) {
+    if (!record.surface && record.frame) {
+        ContentView* view = record.frame->content();
+        record.surface = std::make_unique<WindowSurface>(view, view->background());
+        record.surface->resize(view->size(), view->devicePixelRatioF());
+    }
+    return record.surface.get();
+}
+
+int32_t dispatchWindowEvent(const WindowEvent& event) {
+    WindowRecord* record = findWindow(event.window);
+    if (record == nullptr || record->handler == nullptr) return kEventNotHandled;
+    const WindowHandler handler = record->handler;
+    const int32_t userData = record->userData;
+    return handler(event, userData);
+}
+
+}  // namespace qt
+
+using namespace qt;
+
+bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::string_view title, WindowNumber parent) {
+    installSurfaceProvider();
+    WindowFrame* parentFrame = nullptr;
+    if (kind == WindowKind::Sheet) {
+        parentFrame = frameOf(parent);
+        if (parentFrame == nullptr || parent == window) return false;
+    }
+    closeWindow(window);
+
+    WindowRecord& record = windowTable()[window];
+    record = WindowRecord{};
+    record.number = window;
+    record.kind = kind;
+    record.parent = kind == WindowKind::Sheet ? parent : 0;
+    record.title = std::string(title);
+    auto* frame = new WindowFrame(window, kind, parentFrame);
+    record.frame = frame;
+    frame->setObjectName(QStringLiteral("window-%1").arg(window));
+    frame->setWindowTitle(fromMacRoman(title) + QStringLiteral("[*]"));
+
+    QRect content(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
+                  std::max(1, bounds.bottom - bounds.top));
+    if (bounds.top == 0 && bounds.left == 0) content.moveTopLeft(defaultPlace(kind, content.size(), parentFrame));
+    if (kind == WindowKind::Document) refreshMenuBars();
+    frame->setContentGeometry(content);
+    return true;
+}
+
+bool windowExists(WindowNumber window) { return findWindow(window) != nullptr; }
+
+void showWindow(WindowNumber window) {
+    if (WindowFrame* frame = frameOf(window)) frame->show();
+}
+
+void hideWindow(WindowNumber window) {
+    if (WindowFrame* frame = frameOf(window)) frame->hide();
+}
+
+bool isWindowVisible(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr && frame->isVisible();
+}
+
+void closeWindow(WindowNumber window) {
+    auto& table = windowTable();
+    // Its sheets go first: they are the window's children.
+    std::vector<WindowNumber> sheets;
+    for (const auto& [number, record] : table)
+        if (record.kind == WindowKind::Sheet && record.parent == window && number != window) sheets.push_back(number);
+    for (WindowNumber sheet : sheets) closeWindow(sheet);
+
+    const auto it = table.find(window);
+    if (it == table.end()) return;
+    QPointer<WindowFrame> frame = it->second.frame;
+    std::unique_ptr<WindowSurface> surface = std::move(it->second.surface);
+    table.erase(it);
+    if (gCurrentWindow == window) gCurrentWindow = 0;
+    surface.reset();
+    if (frame) {
+        frame->closeQuietly();
+        frame->deleteLater();  // safe inside the window's own handlers
+    }
+}
+
+void selectWindow(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return;
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+    gCurrentWindow = window;
+}
+
+void setCurrentWindow(WindowNumber window) { gCurrentWindow = windowExists(window) ? window : 0; }
+
+WindowNumber currentWindow() { return windowExists(gCurrentWindow) ? gCurrentWindow : 0; }
+
+WindowNumber activeWindow() {
+    for (QWidget* w = QApplication::activeWindow(); w != nullptr; w = w->parentWidget()) {
+        if (auto* frame = dynamic_cast<WindowFrame*>(w)) return windowExists(frame->number()) ? frame->number() : 0;
+    }
+    return 0;
+}
+
+Rect16 windowBounds(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr ? toRect16(frame->contentGeometry()) : Rect16{};
+}
+
+void setWindowBounds(WindowNumber window, Rect16 bounds) {
+    if (WindowFrame* frame = frameOf(window))
+        frame->setContentGeometry(QRect(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
+                                        std::max(1, bounds.bottom - bounds.top)));
+}
+
+void setWindowTitle(WindowNumber window, std::string_view title) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) return;
+    record->title = std::string(title);
+    record->frame->setWindowTitle(fromMacRoman(title) + QStringLiteral("[*]"));
+}
+
+std::string windowTitle(WindowNumber window) {
+    WindowRecord* record = findWindow(window);
+    return record != nullptr ? record->title : std::string();
+}
+
+void setWindowModified(WindowNumber window, bool modified) {
+    if (WindowFrame* frame = frameOf(window)) frame->setWindowModified(modified);
+}
+
+bool isWindowModified(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr && frame->isWindowModified();
+}
+
+void setWindowThemeBackground(WindowNumber window, bool theme) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return;
+    const QColor background = theme ? frame->palette().color(QPalette::Window) : QColor(Qt::white);
+    frame->content()->setBackground(background);
+    if (WindowRecord* record = findWindow(window); record != nullptr && record->surface)
+        record->surface->setBackground(background);
+}
+
+bool writeWindowPng(WindowNumber window, const std::string& path) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr || path.empty()) return false;
+    return frame->content()->grab().save(QString::fromStdString(path), "PNG");
+}
+
+int32_t installWindowHandler(WindowNumber window, WindowHandler handler, int32_t userData) {
+    WindowRecord* record = findWindow(window);
+    if (record == nullptr) return -1;
+    record->handler = handler;
+    record->userData = userData;
+    return kHandled;
+}
+
+}  // namespace quendal::platform
