@@ -1,6 +1,5 @@
 #include "engine/GroupDelayPlot.h"
 
-#include <limits>
 
 #include "engine/CofCal.h"
 #include "engine/EnclosureUnits.h"
