@@ -1,6 +1,5 @@
 #include "engine/GroupDelayPlot.h"
 
-
 #include "engine/CofCal.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/SweepGrid.h"
