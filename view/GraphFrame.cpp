@@ -56,6 +56,9 @@ int32_t freqScale() {
 
 Str255 dipFrequencyText() {
     const double dip = state.box.DIP;
+    // A Twin Serial design whose coupled chambers have no notch leaves DIP
+    // at 0: show a dash rather than a dip at 0 Hz.
+    if (!(dip > 0.0) || !std::isfinite(dip)) return " -";
     return numberText(dip >= 100.0 ? rint(dip) : rint(10.0 * dip) / 10.0);
 }
 

@@ -99,6 +99,18 @@ TEST_F(CommonFrameTest, DipReadOutRoundsAndRightAligns) {
     EXPECT_EQ(state.draw.fontSize, 13.0);
 }
 
+TEST_F(CommonFrameTest, ADesignWithoutANotchShowsADashNotZeroHertz) {
+    for (double dip : {0.0, -3.0, std::nan("")}) {
+        screen().reset();
+        state.box.DIP = dip;
+        state.view.Disp = 2;
+        state.view.s_Resp = "amp";
+        TwinSerialDrawDIPfreq();
+        ASSERT_EQ(texts().size(), 1u) << dip;
+        EXPECT_EQ(texts()[0].text, "DIP : -Hz") << dip;
+    }
+}
+
 TEST_F(CommonFrameTest, TwinSerialDipIsOneLineOnlyOnTheAmplitudeGraphWithAllCurves) {
     state.box.DIP = 45.27;
     struct Case { int disp; const char* kind; bool oneLine; } cases[] = {
