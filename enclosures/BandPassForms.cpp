@@ -4,6 +4,7 @@
 #include <limits>
 #include <numbers>
 
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -187,13 +188,7 @@ void phaseForm(double rawDegrees, double offsetDegrees) {
         p.yy = static_cast<float>(kNaN);
         return;
     }
-    float yy = static_cast<float>(rawDegrees);
-    if (yy < 0.0f) yy = static_cast<float>(yy + 180.0);
-    const float d = p.yy2 - yy;
-    if (d > kPhaseJumpDegrees) p.ss = p.ss + 180.0;
-    if (d < -kPhaseJumpDegrees) p.ss = p.ss - 180.0;
-    p.yy2 = yy;
-    p.yy = static_cast<float>(static_cast<double>(yy) + p.ss + offsetDegrees);
+    p.yy = static_cast<float>(followPhaseDegrees(rawDegrees, kPhaseJumpDegrees, kPhaseJumpDegrees) + offsetDegrees);
 }
 
 void groupDelayForm(JfValue D, JfValue dD) {
@@ -245,15 +240,9 @@ void nyquistForm(double NU, double DE, double rawRadians, double offsetRadians) 
         p.yy = static_cast<float>(kNaN);
         return;
     }
-    p.fai = rawRadians;
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    const double d = p.fai2 - p.fai;
-    if (d > kNyquistJumpRadians) p.ss = p.ss + kPi;
-    if (d < -kNyquistJumpRadians) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss - offsetRadians;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    followNyquistAngle(rawRadians, kPi, kNyquistJumpRadians, kNyquistJumpRadians);
+    p.fai = p.fai - offsetRadians;
+    placeNyquistPoint();
 }
 
 void setStepPolynomials(std::initializer_list<double> numerator, std::initializer_list<double> denominator) {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "enclosures/CCcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,9 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+// Folds the phase and Nyquist sweeps follow, either way (degrees, rad).
+constexpr float kPhaseFoldDeg = 160.0f;
+constexpr double kNyquistFoldRad = 2.7925;
 
 struct Denominator {
     double DR, DI, DE;
@@ -184,16 +188,11 @@ int32_t CCDPSP2optcal() {
 }
 
 int32_t CCPHcal() {
-    PlotPoint& p = state.point;
-    float yy = static_cast<float>(totalPhase(frequency()) * 180.0 / kPi);
+    float yy =
+        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+    // The followed phase is kept above 0 as well.
     if (yy < 0.0f) yy = yy + 180.0f;
-    const float step = p.yy2 - yy;
-    if (step > 160.0f) p.ss = p.ss + 180.0;
-    if (step < -160.0f) p.ss = p.ss - 180.0;
-    p.yy2 = yy;
-    yy = static_cast<float>(static_cast<double>(yy) + p.ss);
-    if (yy < 0.0f) yy = yy + 180.0f;
-    p.yy = yy;
+    state.point.yy = yy;
     return 0;
 }
 
@@ -215,15 +214,7 @@ int32_t CCNQcal() {
     PlotPoint& p = state.point;
     CCFRcal();
     p.gg = std::sqrt(p.NU / p.DE);
-    p.fai = totalPhase(frequency());
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    const double step = p.fai2 - p.fai;
-    if (step > 2.7925) p.ss = p.ss + kPi;
-    if (step < -2.7925) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(totalPhase(frequency()), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "enclosures/CVcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -13,6 +14,9 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+// Folds the phase and Nyquist sweeps follow, either way (degrees, rad).
+constexpr float kPhaseFoldDeg = 160.0f;
+constexpr double kNyquistFoldRad = 2.7925;
 
 struct Powers {
     double f1, f2, f3, f4, f5, f6;
@@ -231,13 +235,7 @@ int32_t CVDPSP2optcal() {
 
 int32_t CVPHcal() {
     PlotPoint& pt = state.point;
-    float yy = static_cast<float>(totalPhase(powersOf(pt.f)) * 180.0 / kPi);
-    if (yy < 0.0f) yy = yy + 180.0f;
-    const float step = pt.yy2 - yy;
-    if (step > 160.0f) pt.ss = pt.ss + 180.0;
-    if (step < -160.0f) pt.ss = pt.ss - 180.0;
-    pt.yy2 = yy;
-    pt.yy = static_cast<float>(static_cast<double>(yy) + pt.ss);
+    pt.yy = static_cast<float>(followPhaseDegrees(totalPhase(powersOf(pt.f)) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -268,15 +266,7 @@ int32_t CVNQcal() {
     pt.NU = total(p).squared();
     pt.DE = denominator(p).squared();
     pt.gg = std::pow(pt.NU / pt.DE, 0.5);
-    pt.fai = totalPhase(p);
-    if (pt.fai < 0.0) pt.fai = pt.fai + kPi;
-    const double step = pt.fai2 - pt.fai;
-    if (step > 2.7925) pt.ss = pt.ss + kPi;
-    if (step < -2.7925) pt.ss = pt.ss - kPi;
-    pt.fai2 = pt.fai;
-    pt.fai = pt.fai + pt.ss;
-    pt.xx = static_cast<float>(pt.gg * std::cos(pt.fai));
-    pt.yy = static_cast<float>(pt.gg * std::sin(pt.fai));
+    plotNyquistPoint(totalPhase(p), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -14,6 +15,9 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+// Folds the phase and Nyquist sweeps follow, either way (degrees, rad).
+constexpr float kPhaseFoldDeg = 160.0f;
+constexpr double kNyquistFoldRad = 2.7925;
 
 double frequency() { return static_cast<double>(state.point.f); }
 
@@ -115,14 +119,8 @@ int32_t PVDPoptcal() {
 }
 
 int32_t PVPHcal() {
-    PlotPoint& p = state.point;
-    float yy = static_cast<float>(totalPhase(frequency()) * 180.0 / kPi);
-    if (yy < 0.0f) yy = yy + 180.0f;
-    const float step = p.yy2 - yy;
-    if (step > 160.0f) p.ss = p.ss + 180.0;
-    if (step < -160.0f) p.ss = p.ss - 180.0;
-    p.yy2 = yy;
-    p.yy = static_cast<float>(static_cast<double>(yy) + p.ss);
+    state.point.yy =
+        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -151,15 +149,7 @@ int32_t PVNQcal() {
     p.NU = pv::total(F).squared();
     p.DE = pv::denominator(F).squared();
     p.gg = std::sqrt(p.NU / p.DE);
-    p.fai = totalPhase(F);
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    const double step = p.fai2 - p.fai;
-    if (step > 2.7925) p.ss = p.ss + kPi;
-    if (step < -2.7925) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(totalPhase(F), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 

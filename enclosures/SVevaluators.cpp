@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "enclosures/SVcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,12 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = 3.14159265358979;
+// The folds the phase and Nyquist sweeps follow: a fall of more than the
+// first limit, a rise of more than the second (degrees, rad).
+constexpr float kPhaseFallDeg = 160.0f;
+constexpr float kPhaseRiseDeg = 100.0f;
+constexpr double kNyquistFallRad = 2.7925;
+constexpr double kNyquistRiseRad = 2.5;
 
 // The common denominator at s = j*f, its real part taken with the opposite
 // sign (only squares and ratios of the two parts are used).
@@ -134,14 +141,8 @@ int32_t SVDPoptcal() {
 }
 
 int32_t SVPHcal() {
-    PlotPoint& p = state.point;
-    float yy = static_cast<float>(totalPhase(frequency()) * 180.0 / kPi);
-    if (yy < 0.0f) yy = yy + 180.0f;
-    const float step = p.yy2 - yy;
-    if (step > 160.0f) p.ss = p.ss + 180.0;
-    if (step < -100.0f) p.ss = p.ss - 180.0;
-    p.yy2 = yy;
-    p.yy = static_cast<float>(static_cast<double>(yy) + p.ss);
+    state.point.yy =
+        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFallDeg, kPhaseRiseDeg));
     return 0;
 }
 
@@ -167,15 +168,7 @@ int32_t SVNQcal() {
     const double F = frequency();
     SVFRcal();
     p.gg = std::sqrt(p.NU / p.DE);
-    p.fai = totalPhase(F);
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    const double step = p.fai2 - p.fai;
-    if (step > 2.7925) p.ss = p.ss + kPi;
-    if (step < -2.5) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(totalPhase(F), kPi, kNyquistFallRad, kNyquistRiseRad);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/CBcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,8 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// The Nyquist angle follows a fold only where it falls by more than this (rad).
+constexpr double kNyquistFallRad = 2.7925;
 
 // |D(jF)|^2 = (A02 - F^2)^2 + (A01 F)^2.
 double denominator(double F) {
@@ -66,9 +69,7 @@ int32_t CBDPoptcal() {
 int32_t CBPHcal() {
     const double F = state.point.f;
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
-    p.yy = static_cast<float>(-std::atan(c.A01 * F / (c.A02 - F * F)) * 180.0 / kPi);
-    if (p.yy < 0.0f) p.yy = p.yy + 180.0f;
+    state.point.yy = foldedPhaseDegrees(-std::atan(c.A01 * F / (c.A02 - F * F)) * 180.0 / kPi);
     return 0;
 }
 
@@ -87,13 +88,7 @@ int32_t CBNQcal() {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
     p.gg = std::sqrt(F * F * F * F / denominator(F));
-    p.fai = -std::atan(c.A01 * F / (c.A02 - F * F));
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    if (p.fai2 - p.fai > 2.7925) p.ss = p.ss + kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(-std::atan(c.A01 * F / (c.A02 - F * F)), kPi, kNyquistFallRad, kFoldNeverFollowed);
     return 0;
 }
 

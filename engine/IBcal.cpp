@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,8 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// The Nyquist angle follows a fold only where it falls by more than this (rad).
+constexpr double kNyquistFallRad = 2.7925;
 
 // |D(jF)|^2 = (1 - F^2)^2 + (a F)^2.
 double denominator(double F, double a) { return (1.0 - F * F) * (1.0 - F * F) + (a * F) * (a * F); }
@@ -73,9 +76,7 @@ int32_t IBDPoptcal() {
 int32_t IBPHcal() {
     const double F = pointF();
     const double a = state.coef.A01inf;
-    PlotPoint& p = state.point;
-    p.yy = static_cast<float>(-std::atan(a * F / (1.0 - F * F)) * 180.0 / kPi);
-    if (p.yy < 0.0f) p.yy = p.yy + 180.0f;
+    state.point.yy = foldedPhaseDegrees(-std::atan(a * F / (1.0 - F * F)) * 180.0 / kPi);
     return 0;
 }
 
@@ -93,13 +94,7 @@ int32_t IBNQcal() {
     const double a = state.coef.A01inf;
     PlotPoint& p = state.point;
     p.gg = std::sqrt(F * F * F * F / denominator(F, a));
-    p.fai = -std::atan(a * F / (1.0 - F * F));
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    if (p.fai2 - p.fai > 2.7925) p.ss = p.ss + kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(-std::atan(a * F / (1.0 - F * F)), kPi, kNyquistFallRad, kFoldNeverFollowed);
     return 0;
 }
 

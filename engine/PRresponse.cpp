@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/PRcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,9 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// Folds the phase and Nyquist sweeps follow, either way (degrees, rad).
+constexpr float kPhaseFoldDeg = 160.0f;
+constexpr double kNyquistFoldRad = 2.7925;
 
 struct Parts {
     double re, im;
@@ -183,14 +187,7 @@ int32_t PRprDPoptcal() {
 
 int32_t PRPHcal() {
     const double f = state.point.f;
-    PlotPoint& p = state.point;
-    p.yy = static_cast<float>(foldedPhaseRad(f) * 180.0 / kPi);
-    if (p.yy < 0.0f) p.yy = p.yy + 180.0f;
-    const float d = p.yy2 - p.yy;
-    if (d > 160.0f) p.ss = p.ss + 180.0;
-    if (d < -160.0f) p.ss = p.ss - 180.0;
-    p.yy2 = p.yy;
-    p.yy = static_cast<float>(p.yy + p.ss);
+    state.point.yy = static_cast<float>(followPhaseDegrees(foldedPhaseRad(f) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -215,15 +212,7 @@ int32_t PRNQcal() {
     const double f = state.point.f;
     PlotPoint& p = state.point;
     p.gg = std::sqrt(ratio(squared(systemNumerator(f)), f));
-    p.fai = foldedPhaseRad(f);
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    const double d = p.fai2 - p.fai;
-    if (d > 2.7925) p.ss = p.ss + kPi;
-    if (d < -2.7925) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(foldedPhaseRad(f), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 

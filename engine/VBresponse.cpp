@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/VBcal.h"
+#include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -10,6 +11,9 @@ namespace quendal {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
+// Folds the phase and Nyquist sweeps follow, either way (degrees, rad).
+constexpr float kPhaseFoldDeg = 160.0f;
+constexpr double kNyquistFoldRad = 2.7925;
 
 double realD(double F) {
     const TransferCoefficients& c = state.coef;
@@ -97,14 +101,8 @@ int32_t VBDPoptcal() {
 
 int32_t VBPHcal() {
     const double F = state.point.f;
-    PlotPoint& p = state.point;
-    p.yy = static_cast<float>(-std::atan(imagD(F) / realD(F)) * 180.0 / kPi);
-    if (p.yy < 0.0f) p.yy = p.yy + 180.0f;
-    const float d = p.yy2 - p.yy;
-    if (d > 160.0f) p.ss = p.ss + 180.0;
-    if (d < -160.0f) p.ss = p.ss - 180.0;
-    p.yy2 = p.yy;
-    p.yy = static_cast<float>(p.yy + p.ss);
+    state.point.yy = static_cast<float>(
+        followPhaseDegrees(-std::atan(imagD(F) / realD(F)) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -124,14 +122,7 @@ int32_t VBNQcal() {
     PlotPoint& p = state.point;
     const double b = state.coef.B01 * F * F * F * F;
     p.gg = std::sqrt(ratio(b * b, F));
-    p.fai = -std::atan(imagD(F) / realD(F));
-    if (p.fai < 0.0) p.fai = p.fai + kPi;
-    if (p.fai2 - p.fai > 2.7925) p.ss = p.ss + kPi;
-    if (p.fai2 - p.fai < -2.7925) p.ss = p.ss - kPi;
-    p.fai2 = p.fai;
-    p.fai = p.fai + p.ss;
-    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
-    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    plotNyquistPoint(-std::atan(imagD(F) / realD(F)), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 
