@@ -4,6 +4,7 @@
 #include <limits>
 #include <numbers>
 
+#include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
@@ -61,8 +62,6 @@ JfValue polySlopeAtJf(const double* c, std::size_t n, double f, int lowestPower)
 JfValue times(JfValue a, JfValue b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
 
 double pointFrequency() { return static_cast<double>(state.point.f); }
-
-bool impedancePage() { return state.view.s_Resp == "imp"; }
 
 void buildBandPassCoefficients(void (*fill)(), void (*normalise)()) {
     SpeakerParameters& sp = state.speaker;

@@ -55,10 +55,6 @@ double pointFrequency();
 
 // ---- Coefficient routine ----------------------------------------------------
 
-// True while the impedance page is shown (s_Resp is "imp"): the coefficients
-// are then built with the mechanical Q QMS in place of QTS.
-bool impedancePage();
-
 // Builds the coefficients and the pass-band level of a band-pass unit, after
 // its alignment has run. fill() writes the unit's coefficient sets reading
 // the Q from state.speaker.QTS; normalise() sets the level (usually through

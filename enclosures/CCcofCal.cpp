@@ -4,6 +4,7 @@
 
 #include "enclosures/CCcal.h"
 #include "enclosures/UnitGuards.h"
+#include "engine/ImpedancePageQ.h"
 #include "engine/CBcal.h"
 #include "model/State.h"
 
@@ -128,22 +129,18 @@ int32_t CCCustom() {
 }
 
 int32_t CCcofCal() {
-    SpeakerParameters& sp = state.speaker;
+    const SpeakerParameters& sp = state.speaker;
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
     runAlignment();
 
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    if (units::allUsable({r.AL1, r.AL2, r.HH1, r.HH2, box.QA1, box.QA2, sp.QTS})) {
-        buildCoefficients();
-    } else {
-        markCoefficientsNotComputable();
-    }
-    if (impedance) sp.QTS = sp.QTSbak;
+    fillWithImpedancePageQ([&] {
+        if (units::allUsable({r.AL1, r.AL2, r.HH1, r.HH2, box.QA1, box.QA2, sp.QTS})) {
+            buildCoefficients();
+        } else {
+            markCoefficientsNotComputable();
+        }
+    });
     state.coef.siftUpDwn = 0.0;
     return 0;
 }

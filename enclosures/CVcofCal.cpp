@@ -3,6 +3,7 @@
 
 #include "enclosures/CVcal.h"
 #include "enclosures/UnitGuards.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -103,22 +104,18 @@ void buildCoefficients() {
 }  // namespace
 
 int32_t CVcofCal() {
-    SpeakerParameters& sp = state.speaker;
+    const SpeakerParameters& sp = state.speaker;
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
     runAlignment();
 
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    if (units::allUsable({r.HH1, r.HH2, r.AL1, r.AL2, box.QL1, box.QA1, sp.QTS})) {
-        buildCoefficients();
-    } else {
-        markCoefficientsNotComputable();
-    }
-    if (impedance) sp.QTS = sp.QTSbak;
+    fillWithImpedancePageQ([&] {
+        if (units::allUsable({r.HH1, r.HH2, r.AL1, r.AL2, box.QL1, box.QA1, sp.QTS})) {
+            buildCoefficients();
+        } else {
+            markCoefficientsNotComputable();
+        }
+    });
     state.coef.siftUpDwn = 0.0;
     return 0;
 }

@@ -9,6 +9,7 @@
 // QL3, HH3 and vent 3.
 #include "enclosures/PVcal.h"
 #include "enclosures/UnitGuards.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -130,23 +131,19 @@ void buildCoefficients() {
 }  // namespace
 
 int32_t PVcofCal() {
-    SpeakerParameters& sp = state.speaker;
+    const SpeakerParameters& sp = state.speaker;
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
     state.vents.VentCalcCount = 0;
     runAlignment();
 
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    if (units::allUsable({r.HH1, r.HH2, r.HH3, r.AL1, r.AL12, r.AL13, box.QL1, box.QL2, box.QL3, sp.QTS})) {
-        buildCoefficients();
-    } else {
-        markCoefficientsNotComputable();
-    }
-    if (impedance) sp.QTS = sp.QTSbak;
+    fillWithImpedancePageQ([&] {
+        if (units::allUsable({r.HH1, r.HH2, r.HH3, r.AL1, r.AL12, r.AL13, box.QL1, box.QL2, box.QL3, sp.QTS})) {
+            buildCoefficients();
+        } else {
+            markCoefficientsNotComputable();
+        }
+    });
     state.coef.siftUpDwn = 0.0;
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "enclosures/SVcal.h"
 #include "enclosures/UnitGuards.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -80,7 +81,7 @@ void buildCoefficients() {
 }  // namespace
 
 int32_t SVcofCal() {
-    SpeakerParameters& sp = state.speaker;
+    const SpeakerParameters& sp = state.speaker;
     BoxParameters& box = state.box;
     const AlignmentRatios& r = state.ratios;
     runAlignment();
@@ -94,17 +95,13 @@ int32_t SVcofCal() {
         box.FBL = 0.0;
     }
 
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    if (ratiosUsable && units::allUsable({box.QL1, box.QL2, sp.QTS})) {
-        buildCoefficients();
-    } else {
-        markCoefficientsNotComputable();
-    }
-    if (impedance) sp.QTS = sp.QTSbak;
+    fillWithImpedancePageQ([&] {
+        if (ratiosUsable && units::allUsable({box.QL1, box.QL2, sp.QTS})) {
+            buildCoefficients();
+        } else {
+            markCoefficientsNotComputable();
+        }
+    });
     state.coef.siftUpDwn = 0.0;
     return 0;
 }

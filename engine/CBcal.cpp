@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -126,19 +127,15 @@ int32_t CBcofCal() {
     case 3: CBQTCalin(); break;
     default: break;
     }
-    SpeakerParameters& sp = state.speaker;
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    const AlignmentRatios& r = state.ratios;
-    TransferCoefficients& c = state.coef;
-    c.A01 = 1.0 / sp.QTS + r.AL2 / (r.HH * lossFactor());
-    c.A02 = r.AL1 + 1.0;
-    c.B01 = 1.0 / sp.QTS;
-    if (impedance) sp.QTS = sp.QTSbak;
-    c.siftUpDwn = 0.0;
+    fillWithImpedancePageQ([] {
+        const double qts = state.speaker.QTS;
+        const AlignmentRatios& r = state.ratios;
+        TransferCoefficients& c = state.coef;
+        c.A01 = 1.0 / qts + r.AL2 / (r.HH * lossFactor());
+        c.A02 = r.AL1 + 1.0;
+        c.B01 = 1.0 / qts;
+    });
+    state.coef.siftUpDwn = 0.0;
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
@@ -22,14 +23,7 @@ double pointF() { return state.point.f; }
 }  // namespace
 
 int32_t IBcofCal() {
-    SpeakerParameters& sp = state.speaker;
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    state.coef.A01inf = 1.0 / sp.QTS;
-    if (impedance) sp.QTS = sp.QTSbak;
+    fillWithImpedancePageQ([] { state.coef.A01inf = 1.0 / state.speaker.QTS; });
     state.coef.siftUpDwn = 0.0;
     return 0;
 }

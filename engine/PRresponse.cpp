@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/PRcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
@@ -63,27 +64,10 @@ double foldedPhaseRad(double f) {
     return std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2);
 }
 
-}  // namespace
-
-int32_t PRcofCal() {
-    switch (state.selection.Alin) {
-    case 1: PRopt1(); break;
-    case 2: PRopt2(); break;
-    case 3:
-        PRDataIn_OrgToCurrent();
-        PRopt3();
-        break;
-    case 4: PRCustom(); break;
-    default: break;
-    }
-    SpeakerParameters& sp = state.speaker;
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
+// The coefficients, reading the driver's Q from QTS.
+void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
-    const double y0 = r.Y0, qp = state.radiator.QP, ql = state.box.QL, qt = sp.QTS;
+    const double y0 = r.Y0, qp = state.radiator.QP, ql = state.box.QL, qt = state.speaker.QTS;
     const double hh = r.HH, dl = r.DL, al = r.AL;
     TransferCoefficients& c = state.coef;
     c.A01 = 1.0 / (y0 * y0);
@@ -103,9 +87,26 @@ int32_t PRcofCal() {
     c.B23 = hh / (y0 * qp * ql) + dl + 1.0;
     c.B24 = hh / ql;
     c.B25 = 1.0 / qt;
-    if (impedance) sp.QTS = sp.QTSbak;
+}
+
+}  // namespace
+
+int32_t PRcofCal() {
+    switch (state.selection.Alin) {
+    case 1: PRopt1(); break;
+    case 2: PRopt2(); break;
+    case 3:
+        PRDataIn_OrgToCurrent();
+        PRopt3();
+        break;
+    case 4: PRCustom(); break;
+    default: break;
+    }
+    fillWithImpedancePageQ(fillCoefficients);
+    TransferCoefficients& c = state.coef;
+    const AlignmentRatios& r = state.ratios;
     c.siftUpDwn = 0.0;
-    c.KX = ((1.0 + al + dl) / (1.0 + dl)) * ((1.0 + al + dl) / (1.0 + dl));
+    c.KX = ((1.0 + r.AL + r.DL) / (1.0 + r.DL)) * ((1.0 + r.AL + r.DL) / (1.0 + r.DL));
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/VBcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -139,26 +140,21 @@ int32_t VBcofCal() {
     case 4: VBCustom(); break;
     default: break;
     }
-    SpeakerParameters& sp = state.speaker;
-    const bool impedance = state.view.s_Resp == "imp";
-    if (impedance) {
-        sp.QTSbak = sp.QTS;
-        sp.QTS = sp.QMS;
-    }
-    const double h = state.ratios.HH;
-    const double al = state.ratios.AL;
-    const double qt = sp.QTS;
-    const double ql = state.box.QL;
-    TransferCoefficients& c = state.coef;
-    c.A01 = 1.0 / (h * h);
-    c.A02 = 1.0 / (h * h * qt) + 1.0 / (h * ql);
-    c.A03 = al / (h * h) + 1.0 / (h * h) + 1.0 / (h * qt * ql) + 1.0;
-    c.A04 = 1.0 / (h * ql) + 1.0 / qt;
-    c.B01 = 1.0 / (h * h);
-    c.B02 = 1.0 / (h * ql);
-    c.B03 = 1.0 / qt;
-    if (impedance) sp.QTS = sp.QTSbak;
-    c.siftUpDwn = 0.0;
+    fillWithImpedancePageQ([] {
+        const double h = state.ratios.HH;
+        const double al = state.ratios.AL;
+        const double qt = state.speaker.QTS;
+        const double ql = state.box.QL;
+        TransferCoefficients& c = state.coef;
+        c.A01 = 1.0 / (h * h);
+        c.A02 = 1.0 / (h * h * qt) + 1.0 / (h * ql);
+        c.A03 = al / (h * h) + 1.0 / (h * h) + 1.0 / (h * qt * ql) + 1.0;
+        c.A04 = 1.0 / (h * ql) + 1.0 / qt;
+        c.B01 = 1.0 / (h * h);
+        c.B02 = 1.0 / (h * ql);
+        c.B03 = 1.0 / qt;
+    });
+    state.coef.siftUpDwn = 0.0;
     return 0;
 }
 
