@@ -8,6 +8,7 @@
 // level normalisation KNQ / siftUpDwn, the result form of each response kind
 // with its Magni branches, the phase and Nyquist unwrapping, the group delay
 // and the step polynomials. Each unit's named routines are thin uses of these.
+// The other units load their step polynomials here as well.
 //
 // All forms read and write the program-wide state (quendal::state): the
 // sweep point f, ff and the results yy, yyLinea, xx, the intermediates NU,

@@ -2,6 +2,7 @@
 // frequency f, per speaker and for the pair, and the step-response polynomials.
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "enclosures/CCcal.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -221,13 +222,7 @@ int32_t CCNQcal() {
 // The total output over s*D(s): the transform of the step response.
 int32_t CCStepSubstitution() {
     const TransferCoefficients& c = state.coef;
-    StepPolynomials& st = state.step;
-    st.NUO = 4;
-    const double nut[5] = {1.0, c.B11, c.B12, 0.0, 0.0};
-    for (int i = 0; i < 5; ++i) st.NUT[i + 1] = nut[i];
-    st.DEO = 5;
-    const double det[6] = {1.0, c.A01, c.A02, c.A03, c.A04, 0.0};
-    for (int i = 0; i < 6; ++i) st.DET[i + 1] = det[i];
+    setStepPolynomials({1.0, c.B11, c.B12, 0.0, 0.0}, {1.0, c.A01, c.A02, c.A03, c.A04, 0.0});
     return 0;
 }
 

@@ -5,6 +5,7 @@
 // (n = 5, 3, 1) to the imaginary part.
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "enclosures/CVcal.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -235,7 +236,8 @@ int32_t CVDPSP2optcal() {
 
 int32_t CVPHcal() {
     PlotPoint& pt = state.point;
-    pt.yy = static_cast<float>(followPhaseDegrees(totalPhase(powersOf(pt.f)) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+    const double raw = totalPhase(powersOf(pt.f)) * 180.0 / kPi;
+    pt.yy = static_cast<float>(followPhaseDegrees(raw, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -284,13 +286,8 @@ int32_t CVAScal() {
 // The total output over s*D(s): the transform of the step response.
 int32_t CVStepSubstitution() {
     const TransferCoefficients& c = state.coef;
-    StepPolynomials& st = state.step;
-    st.NUO = 6;
-    const double nut[7] = {c.C11, c.C12, c.C13, c.C14, c.C15, 0.0, 0.0};
-    for (int i = 0; i < 7; ++i) st.NUT[i + 1] = nut[i];
-    st.DEO = 7;
-    const double det[8] = {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, 0.0};
-    for (int i = 0; i < 8; ++i) st.DET[i + 1] = det[i];
+    setStepPolynomials({c.C11, c.C12, c.C13, c.C14, c.C15, 0.0, 0.0},
+                       {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, 0.0});
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // polynomials.
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
 #include "model/State.h"
@@ -53,13 +54,8 @@ int32_t PVvent3AScal() {
 // of its step response.
 int32_t PVStepSubstitution() {
     const TransferCoefficients& c = state.coef;
-    StepPolynomials& st = state.step;
-    st.NUO = 7;
-    const double nut[8] = {c.B01, c.B02, c.B03, c.B04, c.B05, c.B06, c.B07, 0.0};
-    for (int i = 0; i < 8; ++i) st.NUT[i + 1] = nut[i];
-    st.DEO = 9;
-    const double det[10] = {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, c.A09, 0.0};
-    for (int i = 0; i < 10; ++i) st.DET[i + 1] = det[i];
+    setStepPolynomials({c.B01, c.B02, c.B03, c.B04, c.B05, c.B06, c.B07, 0.0},
+                       {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, c.A09, 0.0});
     return 0;
 }
 

@@ -2,6 +2,7 @@
 // frequency f, and the step-response polynomials.
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "enclosures/SVcal.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -195,13 +196,8 @@ int32_t SVvent2AScal() {
 // The total output over s*D(s): the transform of the step response.
 int32_t SVStepSubstitution() {
     const TransferCoefficients& c = state.coef;
-    StepPolynomials& st = state.step;
-    st.NUO = 6;
-    const double nut[7] = {c.B01, c.B02, c.B03, 0.0, 0.0, 0.0, 0.0};
-    for (int i = 0; i < 7; ++i) st.NUT[i + 1] = nut[i];
-    st.DEO = 7;
-    const double det[8] = {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, 1.0, 0.0};
-    for (int i = 0; i < 8; ++i) st.DET[i + 1] = det[i];
+    setStepPolynomials({c.B01, c.B02, c.B03, 0.0, 0.0, 0.0, 0.0},
+                       {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, 1.0, 0.0});
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "enclosures/BandPassForms.h"
 #include "engine/CBcal.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -93,16 +94,7 @@ int32_t CBNQcal() {
 }
 
 int32_t CBStepSubstitution() {
-    StepPolynomials& st = state.step;
-    st.NUO = 2;
-    st.NUT[1] = 1.0;
-    st.NUT[2] = 0.0;
-    st.NUT[3] = 0.0;
-    st.DEO = 3;
-    st.DET[1] = 1.0;
-    st.DET[2] = state.coef.A01;
-    st.DET[3] = state.coef.A02;
-    st.DET[4] = 0.0;
+    setStepPolynomials({1.0, 0.0, 0.0}, {1.0, state.coef.A01, state.coef.A02, 0.0});
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "enclosures/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -93,16 +94,7 @@ int32_t IBNQcal() {
 }
 
 int32_t IBStepSubstitution() {
-    StepPolynomials& st = state.step;
-    st.NUO = 2;
-    st.NUT[1] = 1.0;
-    st.NUT[2] = 0.0;
-    st.NUT[3] = 0.0;
-    st.DEO = 3;
-    st.DET[1] = 1.0;
-    st.DET[2] = state.coef.A01inf;
-    st.DET[3] = 1.0;
-    st.DET[4] = 0.0;
+    setStepPolynomials({1.0, 0.0, 0.0}, {1.0, state.coef.A01inf, 1.0, 0.0});
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/PRcal.h"
+#include "enclosures/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
@@ -188,7 +189,8 @@ int32_t PRprDPoptcal() {
 
 int32_t PRPHcal() {
     const double f = state.point.f;
-    state.point.yy = static_cast<float>(followPhaseDegrees(foldedPhaseRad(f) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+    state.point.yy =
+        static_cast<float>(followPhaseDegrees(foldedPhaseRad(f) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -218,21 +220,8 @@ int32_t PRNQcal() {
 }
 
 int32_t PRStepSubstitution() {
-    StepPolynomials& st = state.step;
     const TransferCoefficients& c = state.coef;
-    st.NUO = 4;
-    st.NUT[1] = c.B11;
-    st.NUT[2] = c.B12;
-    st.NUT[3] = c.B13;
-    st.NUT[4] = 0.0;
-    st.NUT[5] = 0.0;
-    st.DEO = 5;
-    st.DET[1] = c.A01;
-    st.DET[2] = c.A02;
-    st.DET[3] = c.A03;
-    st.DET[4] = c.A04;
-    st.DET[5] = c.A05;
-    st.DET[6] = c.A06;
+    setStepPolynomials({c.B11, c.B12, c.B13, 0.0, 0.0}, {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06});
     return 0;
 }
 

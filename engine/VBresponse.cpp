@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "engine/VBcal.h"
+#include "enclosures/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 
@@ -133,18 +134,8 @@ int32_t VBAScal() {
 }
 
 int32_t VBStepSubstitution() {
-    StepPolynomials& st = state.step;
     const TransferCoefficients& c = state.coef;
-    st.NUO = 4;
-    st.NUT[1] = c.B01;
-    for (int i = 2; i <= 5; ++i) st.NUT[i] = 0.0;
-    st.DEO = 5;
-    st.DET[1] = c.A01;
-    st.DET[2] = c.A02;
-    st.DET[3] = c.A03;
-    st.DET[4] = c.A04;
-    st.DET[5] = 1.0;
-    st.DET[6] = 0.0;
+    setStepPolynomials({c.B01, 0.0, 0.0, 0.0, 0.0}, {c.A01, c.A02, c.A03, c.A04, 1.0, 0.0});
     return 0;
 }
 
