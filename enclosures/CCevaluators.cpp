@@ -5,6 +5,7 @@
 #include "enclosures/BandPassForms.h"
 #include "enclosures/CCcal.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -48,23 +49,7 @@ double motionalSquared(double F, double b1, double b0) {
     return D01 * D01 * (re * re + im * im);
 }
 
-void power(double nu) {
-    PlotPoint& p = state.point;
-    p.NU = nu;
-    p.DE = denominatorAt(frequency()).DE;
-    const double watts = state.rscales.P1 / (p.NU / p.DE);
-    p.yyLinea = static_cast<float>(watts);
-    p.yy = static_cast<float>(std::log10(watts));
-}
-
-// Impedance from NU and DE already set: resistance and inductance scaled for
-// one driver (1), the pair in series (2) or in parallel (1/2).
-void impedance(double connection) {
-    PlotPoint& p = state.point;
-    p.ZVC = std::sqrt(p.NU / p.DE);
-    p.yyLinea = static_cast<float>(connection * state.speaker.RE + state.rscales.RES * p.ZVC
-                                   + connection * state.rscales.ZL * static_cast<double>(p.ff));
-}
+void power(double nu) { powerRatingForm(nu, denominatorAt(frequency()).DE); }
 
 // Displacement of a cone, relative to speaker 2's low-frequency excursion in
 // dB (Magni 0) or in mm (Magni 1).
@@ -81,12 +66,7 @@ void displacement(double nu) {
     }
 }
 
-void displacementMillimetres(double nu) {
-    PlotPoint& p = state.point;
-    p.NU = nu;
-    p.DE = denominatorAt(frequency()).DE;
-    p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
-}
+void displacementMillimetres(double nu) { scaledMagnitudeForm(nu, denominatorAt(frequency()).DE, state.rscales.XD); }
 
 // Raw phase of the total output over D, radians: leaves PH1 and PH2.
 double totalPhase(double F) {
@@ -102,14 +82,11 @@ double totalPhase(double F) {
 
 int32_t CCFRcal() {
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double F2 = F * F;
     const double re = F2 * F2 - c.B12 * F2;
     const double im = c.B11 * F2 * F;
-    p.NU = re * re + im * im;
-    p.DE = denominatorAt(F).DE;
-    p.yy = static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
+    levelForm(re * re + im * im, denominatorAt(F).DE);
     return 0;
 }
 
@@ -125,46 +102,34 @@ int32_t CCPWSP2cal() {
 
 int32_t CCIMPparacal() {
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F7 = F6 * F;
     const double nre = c.E23 * F4 - c.E21 * F6 - c.E25 * F2;
     const double nim = c.E22 * F5 - c.E24 * F3;
     const double dre = c.E34 * F4 - c.E32 * F6 - c.E36 * F2;
     const double dim = c.E37 * F - c.E35 * F3 + c.E33 * F5 - c.E31 * F7;
-    p.NU = nre * nre + nim * nim;
-    p.DE = dre * dre + dim * dim;
-    impedance(0.5);
+    motionalImpedanceForm(nre * nre + nim * nim, dre * dre + dim * dim, 0.5);
     return 0;
 }
 
 int32_t CCIMPserical() {
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double re = c.E12 * F * F;
     const double im = c.E13 * F - c.E11 * F * F * F;
-    p.NU = re * re + im * im;
-    p.DE = denominatorAt(F).DE;
-    impedance(2.0);
+    motionalImpedanceForm(re * re + im * im, denominatorAt(F).DE, 2.0);
     return 0;
 }
 
 int32_t CCIMPSP1cal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    p.NU = motionalSquared(F, state.coef.C21, state.coef.C22);
-    p.DE = denominatorAt(F).DE;
-    impedance(1.0);
+    motionalImpedanceForm(motionalSquared(F, state.coef.C21, state.coef.C22), denominatorAt(F).DE);
     return 0;
 }
 
 int32_t CCIMPSP2cal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    p.NU = motionalSquared(F, state.coef.B21, state.coef.B22);
-    p.DE = denominatorAt(F).DE;
-    impedance(1.0);
+    motionalImpedanceForm(motionalSquared(F, state.coef.B21, state.coef.B22), denominatorAt(F).DE);
     return 0;
 }
 

@@ -8,6 +8,7 @@
 #include "enclosures/BandPassForms.h"
 #include "enclosures/CVcal.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -65,21 +66,9 @@ Parts speaker2Cone(const Powers& p) {
     return cone(p, c.D11, c.D12, c.D13, c.D14, c.D15);
 }
 
-void level(const Parts& n, const Powers& p) {
-    PlotPoint& pt = state.point;
-    pt.NU = n.squared();
-    pt.DE = denominator(p).squared();
-    pt.yy = static_cast<float>(-10.0 * std::log10(pt.NU / pt.DE));
-}
+void level(const Parts& n, const Powers& p) { levelForm(n.squared(), denominator(p).squared()); }
 
-void power(const Parts& n, const Powers& p) {
-    PlotPoint& pt = state.point;
-    pt.NU = n.squared();
-    pt.DE = denominator(p).squared();
-    const double watts = state.rscales.P1 / (pt.NU / pt.DE);
-    pt.yyLinea = static_cast<float>(watts);
-    pt.yy = static_cast<float>(std::log10(watts));
-}
+void power(const Parts& n, const Powers& p) { powerRatingForm(n.squared(), denominator(p).squared()); }
 
 void displacement(const Parts& n, const Powers& p) {
     PlotPoint& pt = state.point;

@@ -1,10 +1,9 @@
 // Twin Serial Vented air speeds in the three vents and the step-response
 // polynomials.
-#include <cmath>
-
 #include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -13,10 +12,7 @@ namespace {
 
 // Air speed: scale times |Nv/D|, the vent numerator taken over s^2.
 void airSpeed(const pv::Parts& vent, double scale) {
-    PlotPoint& p = state.point;
-    p.NU = vent.squared();
-    p.DE = pv::denominator(static_cast<double>(p.f)).squared();
-    p.yy = static_cast<float>(scale * std::sqrt(p.NU / p.DE));
+    scaledMagnitudeForm(vent.squared(), pv::denominator(static_cast<double>(state.point.f)).squared(), scale);
 }
 
 }  // namespace

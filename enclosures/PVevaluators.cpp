@@ -8,6 +8,7 @@
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -21,19 +22,10 @@ constexpr double kNyquistFoldRad = 2.7925;
 
 double frequency() { return static_cast<double>(state.point.f); }
 
-float levelOf(const pv::Parts& n, double F) {
-    PlotPoint& p = state.point;
-    p.NU = n.squared();
-    p.DE = pv::denominator(F).squared();
-    return static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
-}
+void level(const pv::Parts& n, double F) { levelForm(n.squared(), pv::denominator(F).squared()); }
 
-// Cone motion: the driver numerator over s^2.
-void coneOverDenominator(double F) {
-    PlotPoint& p = state.point;
-    p.NU = pv::cone(F).squared();
-    p.DE = pv::denominator(F).squared();
-}
+// |D|^2 at the point.
+double denominatorSquared() { return pv::denominator(frequency()).squared(); }
 
 // Raw phase of the total output over D, radians; leaves N1R .. PH2.
 double totalPhase(double F) {
@@ -53,13 +45,13 @@ double totalPhase(double F) {
 
 int32_t PVFRcal() {
     const double F = frequency();
-    state.point.yy = levelOf(pv::total(F), F);
+    level(pv::total(F), F);
     return 0;
 }
 
 int32_t PVdirctFRcal() {
     const double F = frequency();
-    state.point.yy = levelOf(pv::driver(F), F);
+    level(pv::driver(F), F);
     return 0;
 }
 
@@ -67,7 +59,7 @@ int32_t PVvent2FRcal() {
     const TransferCoefficients& c = state.coef;
     const double F = frequency();
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F;
-    state.point.yy = levelOf({c.B22 * F4, c.B21 * F5 - c.B23 * F3}, F);
+    level({c.B22 * F4, c.B21 * F5 - c.B23 * F3}, F);
     return 0;
 }
 
@@ -75,46 +67,29 @@ int32_t PVvent3FRcal() {
     const TransferCoefficients& c = state.coef;
     const double F = frequency();
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F;
-    state.point.yy = levelOf({c.B32 * F4, c.B31 * F5 - c.B33 * F3}, F);
+    level({c.B32 * F4, c.B31 * F5 - c.B33 * F3}, F);
     return 0;
 }
 
 int32_t PVPWcal() {
-    PlotPoint& p = state.point;
-    coneOverDenominator(frequency());
-    const double watts = state.rscales.P1 / (p.NU / p.DE);
-    p.yy = static_cast<float>(std::log10(watts));
-    p.yyLinea = static_cast<float>(watts);
+    powerRatingForm(pv::cone(frequency()).squared(), denominatorSquared());
     return 0;
 }
 
 int32_t PVIMPcal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    coneOverDenominator(F);
     const double d01f = state.coef.D01 * F;
-    p.NU = d01f * d01f * p.NU;
-    p.ZVC = std::sqrt(p.NU / p.DE);
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC
-                                   + state.rscales.ZL * static_cast<double>(p.ff));
+    motionalImpedanceForm(d01f * d01f * pv::cone(F).squared(), denominatorSquared());
     return 0;
 }
 
 int32_t PVDPcal() {
-    PlotPoint& p = state.point;
-    coneOverDenominator(frequency());
-    if (state.view.Magni == 0) {
-        p.yy = static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
-    } else if (state.view.Magni == 1) {
-        p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
-    }
+    coneDisplacementForm(pv::cone(frequency()).squared(), denominatorSquared());
     return 0;
 }
 
 int32_t PVDPoptcal() {
-    PlotPoint& p = state.point;
-    coneOverDenominator(frequency());
-    p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+    scaledMagnitudeForm(pv::cone(frequency()).squared(), denominatorSquared(), state.rscales.XD);
     return 0;
 }
 

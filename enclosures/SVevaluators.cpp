@@ -5,6 +5,7 @@
 #include "enclosures/BandPassForms.h"
 #include "enclosures/SVcal.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -44,13 +45,6 @@ double coneSquared(double F) {
     return XR * XR + XI * XI;
 }
 
-// Leaves NU and DE and returns -10 log10(NU/DE).
-float levelOf(double nu, double de) {
-    state.point.NU = nu;
-    state.point.DE = de;
-    return static_cast<float>(-10.0 * std::log10(nu / de));
-}
-
 double frequency() { return static_cast<double>(state.point.f); }
 
 // Raw phase of the total output over the denominator, folded into 0..pi
@@ -75,7 +69,7 @@ int32_t SVFRcal() {
     const double F2 = F * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
     const double re = c.B01 * F6 - c.B03 * F4;
     const double im = c.B02 * F5;
-    state.point.yy = levelOf(re * re + im * im, denominatorAt(F).DE);
+    levelForm(re * re + im * im, denominatorAt(F).DE);
     return 0;
 }
 
@@ -85,59 +79,39 @@ int32_t SVdirctFRcal() {
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
     const double re = c.B11 * F6 - c.B13 * F4 + F2;
     const double im = c.B12 * F5 - c.B14 * F3;
-    state.point.yy = levelOf(re * re + im * im, denominatorAt(F).DE);
+    levelForm(re * re + im * im, denominatorAt(F).DE);
     return 0;
 }
 
 int32_t SVvent2FRcal() {
     const double F = frequency();
     const double F2 = F * F;
-    state.point.yy = levelOf(F2 * F2, denominatorAt(F).DE);
+    levelForm(F2 * F2, denominatorAt(F).DE);
     return 0;
 }
 
 int32_t SVPWcal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    p.NU = coneSquared(F);
-    p.DE = denominatorAt(F).DE;
-    const double power = state.rscales.P1 / (p.NU / p.DE);
-    p.yyLinea = static_cast<float>(power);
-    p.yy = static_cast<float>(std::log10(power));
+    powerRatingForm(coneSquared(F), denominatorAt(F).DE);
     return 0;
 }
 
 int32_t SVIMPcal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double b15f = state.coef.B15 * F;
-    p.NU = b15f * b15f * coneSquared(F);
-    p.DE = denominatorAt(F).DE;
-    p.ZVC = std::sqrt(p.NU / p.DE);
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC
-                                   + state.rscales.ZL * static_cast<double>(p.ff));
+    motionalImpedanceForm(b15f * b15f * coneSquared(F), denominatorAt(F).DE);
     return 0;
 }
 
 int32_t SVDPcal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    p.NU = coneSquared(F);
-    p.DE = denominatorAt(F).DE;
-    if (state.view.Magni == 0) {
-        p.yy = static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
-    } else if (state.view.Magni == 1) {
-        p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
-    }
+    coneDisplacementForm(coneSquared(F), denominatorAt(F).DE);
     return 0;
 }
 
 int32_t SVDPoptcal() {
-    PlotPoint& p = state.point;
     const double F = frequency();
-    p.NU = coneSquared(F);
-    p.DE = denominatorAt(F).DE;
-    p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+    scaledMagnitudeForm(coneSquared(F), denominatorAt(F).DE, state.rscales.XD);
     return 0;
 }
 
@@ -175,21 +149,15 @@ int32_t SVNQcal() {
 
 int32_t SVvent1AScal() {
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double re = 1.0 - c.B04 * F * F;
     const double im = c.B05 * F;
-    p.NU = re * re + im * im;
-    p.DE = denominatorAt(F).DE;
-    p.yy = static_cast<float>(state.rscales.VEL1 * std::sqrt(p.NU / p.DE));
+    scaledMagnitudeForm(re * re + im * im, denominatorAt(F).DE, state.rscales.VEL1);
     return 0;
 }
 
 int32_t SVvent2AScal() {
-    PlotPoint& p = state.point;
-    p.NU = 1.0;
-    p.DE = denominatorAt(frequency()).DE;
-    p.yy = static_cast<float>(state.rscales.VEL2 * std::sqrt(p.NU / p.DE));
+    scaledMagnitudeForm(1.0, denominatorAt(frequency()).DE, state.rscales.VEL2);
     return 0;
 }
 

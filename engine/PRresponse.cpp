@@ -2,10 +2,11 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/PRcal.h"
 #include "enclosures/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
+#include "engine/PRcal.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -50,8 +51,6 @@ double ratio(double nu, double f) {
     p.DE = squared(denominator(f));
     return p.NU / p.DE;
 }
-
-void levelBelowReference(double nu, double f) { state.point.yy = static_cast<float>(-10.0 * std::log10(ratio(nu, f))); }
 
 // The phase of N1 / D from single-argument arctangents (modulo 180 degrees).
 double foldedPhaseRad(double f) {
@@ -113,46 +112,39 @@ int32_t PRcofCal() {
 
 int32_t PRFRcal() {
     const double f = state.point.f;
-    levelBelowReference(squared(systemNumerator(f)), f);
+    levelForm(squared(systemNumerator(f)), squared(denominator(f)));
     return 0;
 }
 
 int32_t PRdriverFRcal() {
     const double f = state.point.f;
-    levelBelowReference(squared(driverSoundNumerator(f)), f);
+    levelForm(squared(driverSoundNumerator(f)), squared(denominator(f)));
     return 0;
 }
 
 int32_t PRprFRcal() {
     const double f = state.point.f;
     const double b = state.coef.B14 * f * f;
-    levelBelowReference(b * b, f);
+    levelForm(b * b, squared(denominator(f)));
     return 0;
 }
 
 int32_t PRPWcal() {
     const double f = state.point.f;
-    const float g = static_cast<float>(ratio(squared(driverConeNumerator(f)), f));
-    const double P1 = state.rscales.P1;
-    state.point.yy = static_cast<float>(std::log10(P1 / g));
-    state.point.yyLinea = static_cast<float>(P1 / g);
+    powerForm(squared(driverConeNumerator(f)), squared(denominator(f)));
     return 0;
 }
 
 int32_t PRIMPcal() {
     const double f = state.point.f;
-    PlotPoint& p = state.point;
     const double b = state.coef.B25 * f;
-    p.ZVC = std::sqrt(ratio(b * b * squared(driverConeNumerator(f)), f));
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC + state.rscales.ZL * p.ff);
+    motionalImpedanceForm(b * b * squared(driverConeNumerator(f)), squared(denominator(f)));
     return 0;
 }
 
 int32_t PRdriverDPcal() {
     const double f = state.point.f;
-    const double q = ratio(squared(driverConeNumerator(f)), f);
-    if (state.view.Magni == 0) state.point.yy = static_cast<float>(-10.0 * std::log10(state.coef.KX * q));
-    else if (state.view.Magni == 1) state.point.yy = static_cast<float>(state.rscales.XD * std::sqrt(q));
+    coneDisplacementForm(squared(driverConeNumerator(f)), squared(denominator(f)), state.coef.KX);
     return 0;
 }
 
@@ -176,14 +168,14 @@ int32_t PRprDPcal() {
 
 int32_t PRdriverDPoptcal() {
     const double f = state.point.f;
-    state.point.yy = static_cast<float>(state.rscales.XD * std::sqrt(ratio(squared(driverConeNumerator(f)), f)));
+    scaledMagnitudeForm(squared(driverConeNumerator(f)), squared(denominator(f)), state.rscales.XD);
     return 0;
 }
 
 int32_t PRprDPoptcal() {
     const double f = state.point.f;
     const double b = state.coef.B14;
-    state.point.yy = static_cast<float>(state.rscales.XPR * std::sqrt(ratio(b * b, f)));
+    scaledMagnitudeForm(b * b, squared(denominator(f)), state.rscales.XPR);
     return 0;
 }
 

@@ -2,9 +2,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/VBcal.h"
 #include "enclosures/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
+#include "engine/VBcal.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -26,13 +27,8 @@ double imagD(double F) {
     return c.A04 * F - c.A02 * F * F * F;
 }
 
-// Sets NU and DE (|D|^2) and returns NU / DE.
-double ratio(double nu, double F) {
-    PlotPoint& p = state.point;
-    p.NU = nu;
-    p.DE = realD(F) * realD(F) + imagD(F) * imagD(F);
-    return p.NU / p.DE;
-}
+// |D|^2 at s = jF.
+double denominatorSquared(double F) { return realD(F) * realD(F) + imagD(F) * imagD(F); }
 
 // |B01 s^2 + B02 s + 1|^2 at s = jF: the cone's numerator.
 double coneNumerator(double F) {
@@ -40,14 +36,12 @@ double coneNumerator(double F) {
     return (1.0 - c.B01 * F * F) * (1.0 - c.B01 * F * F) + (c.B02 * F) * (c.B02 * F);
 }
 
-void levelBelowReference(double nu, double F) { state.point.yy = static_cast<float>(-10.0 * std::log10(ratio(nu, F))); }
-
 }  // namespace
 
 int32_t VBFRcal() {
     const double F = state.point.f;
     const double b = state.coef.B01 * F * F * F * F;
-    levelBelowReference(b * b, F);
+    levelForm(b * b, denominatorSquared(F));
     return 0;
 }
 
@@ -56,47 +50,40 @@ int32_t VBdirctFRcal() {
     const TransferCoefficients& c = state.coef;
     const double re = c.B01 * F * F * F * F - F * F;
     const double im = c.B02 * F * F * F;
-    levelBelowReference(re * re + im * im, F);
+    levelForm(re * re + im * im, denominatorSquared(F));
     return 0;
 }
 
 int32_t VBventFRcal() {
     const double F = state.point.f;
-    levelBelowReference((F * F) * (F * F), F);
+    levelForm((F * F) * (F * F), denominatorSquared(F));
     return 0;
 }
 
 int32_t VBPWcal() {
     const double F = state.point.f;
-    const float r = static_cast<float>(ratio(coneNumerator(F), F));
-    const double P1 = state.rscales.P1;
-    state.point.yy = static_cast<float>(std::log10(P1 / r));
-    state.point.yyLinea = static_cast<float>(P1 / r);
+    powerForm(coneNumerator(F), denominatorSquared(F));
     return 0;
 }
 
 int32_t VBIMPcal() {
     const double F = state.point.f;
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double re = c.B02 * F * F;
     const double im = F - c.B01 * F * F * F;
-    p.ZVC = std::sqrt(ratio(c.B03 * c.B03 * (re * re + im * im), F));
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC + state.rscales.ZL * p.ff);
+    motionalImpedanceForm(c.B03 * c.B03 * (re * re + im * im), denominatorSquared(F));
     return 0;
 }
 
 int32_t VBDPcal() {
     const double F = state.point.f;
-    const double q = ratio(coneNumerator(F), F);
-    if (state.view.Magni == 0) state.point.yy = static_cast<float>(-10.0 * std::log10(q));
-    else if (state.view.Magni == 1) state.point.yy = static_cast<float>(state.rscales.XD * std::sqrt(q));
+    coneDisplacementForm(coneNumerator(F), denominatorSquared(F));
     return 0;
 }
 
 int32_t VBDPoptcal() {
     const double F = state.point.f;
-    state.point.yy = static_cast<float>(state.rscales.XD * std::sqrt(ratio(coneNumerator(F), F)));
+    scaledMagnitudeForm(coneNumerator(F), denominatorSquared(F), state.rscales.XD);
     return 0;
 }
 
@@ -122,14 +109,16 @@ int32_t VBNQcal() {
     const double F = state.point.f;
     PlotPoint& p = state.point;
     const double b = state.coef.B01 * F * F * F * F;
-    p.gg = std::sqrt(ratio(b * b, F));
+    p.NU = b * b;
+    p.DE = denominatorSquared(F);
+    p.gg = std::sqrt(p.NU / p.DE);
     plotNyquistPoint(-std::atan(imagD(F) / realD(F)), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 
 int32_t VBAScal() {
     const double F = state.point.f;
-    state.point.yy = static_cast<float>(state.rscales.VEL * std::sqrt(ratio(1.0, F)));
+    scaledMagnitudeForm(1.0, denominatorSquared(F), state.rscales.VEL);
     return 0;
 }
 

@@ -1,0 +1,52 @@
+#include "engine/PointForms.h"
+
+#include <cmath>
+
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+void keep(double NU, double DE) {
+    state.point.NU = NU;
+    state.point.DE = DE;
+}
+
+}  // namespace
+
+void levelForm(double NU, double DE) {
+    keep(NU, DE);
+    state.point.yy = static_cast<float>(-10.0 * std::log10(NU / DE));
+}
+
+void powerRatingForm(double NU, double DE) {
+    keep(NU, DE);
+    const double watts = state.rscales.P1 / (NU / DE);
+    state.point.yyLinea = static_cast<float>(watts);
+    state.point.yy = static_cast<float>(std::log10(watts));
+}
+
+void motionalImpedanceForm(double NU, double DE, double connection) {
+    keep(NU, DE);
+    PlotPoint& p = state.point;
+    p.ZVC = std::sqrt(NU / DE);
+    p.yyLinea = static_cast<float>(connection * state.speaker.RE + state.rscales.RES * p.ZVC
+                                   + connection * state.rscales.ZL * static_cast<double>(p.ff));
+}
+
+void coneDisplacementForm(double NU, double DE, double relative) {
+    keep(NU, DE);
+    if (state.view.Magni == 0) {
+        state.point.yy = static_cast<float>(-10.0 * std::log10(relative * (NU / DE)));
+    } else if (state.view.Magni == 1) {
+        state.point.yy = static_cast<float>(state.rscales.XD * std::sqrt(NU / DE));
+    }
+}
+
+void scaledMagnitudeForm(double NU, double DE, double scale) {
+    keep(NU, DE);
+    state.point.yy = static_cast<float>(scale * std::sqrt(NU / DE));
+}
+
+}  // namespace quendal

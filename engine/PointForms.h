@@ -1,0 +1,36 @@
+// Result forms of one sweep point for the units that take a magnitude as
+// the square root of NU/DE: the Vented Box and Passive Radiator units and
+// the serial and compound units.
+//
+// Each form takes the squared magnitudes NU of a curve's numerator and DE of
+// the denominator at the point, leaves them in state.point.NU and DE, and
+// writes the point's result. The band-pass units have forms of their own
+// (enclosures/BandPassForms.h): they normalise the level and take the
+// magnitude as a power 0.5, and each unit keeps the arithmetic it is
+// specified with, to the last bit.
+#pragma once
+
+namespace quendal {
+
+// Amplitude: yy = -10*log10(NU/DE), the level below the reference in dB.
+void levelForm(double NU, double DE);
+
+// Displacement-limited power rating with the ratio in double precision:
+// yyLinea = P1/(NU/DE) in W, yy = log10 of it.
+void powerRatingForm(double NU, double DE);
+
+// Impedance: ZVC = (NU/DE)^(1/2), yyLinea = k*RE + RES*ZVC + k*ZL*ff (ohm)
+// with k the connection factor of the voice coils: 1 for one driver, 2 for
+// a pair in series, 1/2 for a pair in parallel. yy is not written.
+void motionalImpedanceForm(double NU, double DE, double connection = 1.0);
+
+// Cone displacement: Magni 0 yy = -10*log10(K*(NU/DE)) with K the unit's
+// relative factor, Magni 1 yy = XD*(NU/DE)^(1/2) in mm; any other Magni
+// leaves yy.
+void coneDisplacementForm(double NU, double DE, double relative = 1.0);
+
+// yy = scale*(NU/DE)^(1/2): a displacement in mm for the peak search (scale
+// XD or XPR) or a vent's air speed in m/s (scale VEL, VEL1, ...).
+void scaledMagnitudeForm(double NU, double DE, double scale);
+
+}  // namespace quendal
