@@ -32,8 +32,6 @@ JfValue motional(const JfValue& cone, double f) {
     return {q * (-cone.im * f), q * (cone.re * f)};
 }
 
-double squared(double re, double im) { return re * re + im * im; }
-
 // The impedance of one driver or of the pair: rScale and lScale halve
 // (parallel) or double (series) the voice coil's resistance and inductance.
 void impedance(double NU, double DE, double rScale, double lScale) {
@@ -65,7 +63,7 @@ void evaluateMotional(double f) {
 void TRIFRcal() {
     tri::evaluateSystem(pointFrequency());
     const PlotPoint& p = state.point;
-    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+    amplitudeForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ));
 }
 
 void TRIvent12FRcal() {
@@ -77,7 +75,7 @@ void TRIvent12FRcal() {
     PlotPoint& p = state.point;
     p.NUR = p.NUR1;
     p.NUJ = p.NUJ1;
-    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+    amplitudeForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ));
 }
 
 void TRIvent1FRcal() {
@@ -85,7 +83,7 @@ void TRIvent1FRcal() {
     tri::evaluateVentNumerators(f);
     tri::evaluateDenominators(f);
     const PlotPoint& p = state.point;
-    amplitudeForm(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J));
+    amplitudeForm(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J));
 }
 
 void TRIvent2FRcal() {
@@ -93,7 +91,7 @@ void TRIvent2FRcal() {
     tri::evaluateVentNumerators(f);
     tri::evaluateDenominators(f);
     const PlotPoint& p = state.point;
-    amplitudeForm(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J));
+    amplitudeForm(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J));
 }
 
 void TRIvent3FRcal() {
@@ -105,7 +103,7 @@ void TRIvent3FRcal() {
     PlotPoint& p = state.point;
     p.NUR = p.NUR2;
     p.NUJ = p.NUJ2;
-    amplitudeForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ));
+    amplitudeForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ));
 }
 
 void TRIPWSP1cal() {
@@ -115,7 +113,7 @@ void TRIPWSP1cal() {
     p.N1R = C1.re;
     p.N1J = C1.im;
     tri::evaluateDenominators(f);
-    powerForm(C1.squared(), squared(p.D1R, p.D1J));
+    powerForm(C1.squared(), tri::squared(p.D1R, p.D1J));
 }
 
 void TRIPWSP2cal() {
@@ -125,40 +123,43 @@ void TRIPWSP2cal() {
     p.N2R = C2.re;
     p.N2J = C2.im;
     tri::evaluateDenominators(f);
-    powerForm(C2.squared(), squared(p.D2R, p.D2J));
+    powerForm(C2.squared(), tri::squared(p.D2R, p.D2J));
 }
 
 void TRIIMPparacal() {
     evaluateMotional(pointFrequency());
     PlotPoint& p = state.point;
     // Z1*Z2/(Z1 + Z2) = M1*M2 / (M1*D2 + M2*D1)
-    p.NUR = p.N1R * p.N2R - p.N1J * p.N2J;
-    p.NUJ = p.N1R * p.N2J + p.N1J * p.N2R;
-    p.DER = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
-    p.DEJ = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
-    impedance(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), 1.0 / 2.0, 1.0 / 2.0);
+    const JfValue product = times({p.N1R, p.N1J}, {p.N2R, p.N2J});
+    const JfValue sum = tri::crossSum();
+    p.NUR = product.re;
+    p.NUJ = product.im;
+    p.DER = sum.re;
+    p.DEJ = sum.im;
+    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), 1.0 / 2.0, 1.0 / 2.0);
 }
 
 void TRIIMPserical() {
     evaluateMotional(pointFrequency());
     PlotPoint& p = state.point;
     // Z1 + Z2 = (M1*D2 + M2*D1) / (D1*D2)
-    p.NUR = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
-    p.NUJ = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
+    const JfValue sum = tri::crossSum();
+    p.NUR = sum.re;
+    p.NUJ = sum.im;
     tri::combineDenominators();
-    impedance(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), 2.0, 2.0);
+    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), 2.0, 2.0);
 }
 
 void TRIIMPSP1cal() {
     evaluateMotional(pointFrequency());
     const PlotPoint& p = state.point;
-    impedance(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J), 1.0, 1.0);
+    impedance(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), 1.0, 1.0);
 }
 
 void TRIIMPSP2cal() {
     evaluateMotional(pointFrequency());
     const PlotPoint& p = state.point;
-    impedance(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J), 1.0, 1.0);
+    impedance(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), 1.0, 1.0);
 }
 
 }  // namespace quendal

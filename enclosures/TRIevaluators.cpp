@@ -27,8 +27,6 @@ constexpr double kNyquistOffsetRadians = 1.25 * kPi + kPi / 8.0;
 constexpr double kDelayPerStep1 = 23.85;
 constexpr double kDelayPerStep2 = 5.0;
 
-double squared(double re, double im) { return re * re + im * im; }
-
 // Cone of driver 1 over D1 (or of driver 2 over D2) at f.
 void evaluateCone1(double f) {
     const TransferCoefficients& c = state.coef;
@@ -53,25 +51,25 @@ void evaluateCone2(double f) {
 void TRIDPSP1cal() {
     evaluateCone1(pointFrequency());
     const PlotPoint& p = state.point;
-    displacementForm(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J), 1.0, state.rscales.XD);
+    displacementForm(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), 1.0, state.rscales.XD);
 }
 
 void TRIDPSP2cal() {
     evaluateCone2(pointFrequency());
     const PlotPoint& p = state.point;
-    displacementForm(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J), 1.0, state.rscales.XD);
+    displacementForm(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), 1.0, state.rscales.XD);
 }
 
 void TRIDPSP1optcal() {
     evaluateCone1(pointFrequency());
     const PlotPoint& p = state.point;
-    displacementPeakForm(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J), state.rscales.XD);
+    displacementPeakForm(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), state.rscales.XD);
 }
 
 void TRIDPSP2optcal() {
     evaluateCone2(pointFrequency());
     const PlotPoint& p = state.point;
-    displacementPeakForm(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J), state.rscales.XD);
+    displacementPeakForm(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), state.rscales.XD);
 }
 
 void TRIPHcal() {
@@ -98,7 +96,7 @@ void TRINQcal() {
     tri::evaluateSystem(pointFrequency());
     const PlotPoint& p = state.point;
     const double angle = std::atan(p.NUJ / p.NUR) - std::atan(p.DEJ / p.DER);
-    nyquistForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), angle, kNyquistOffsetRadians);
+    nyquistForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), angle, kNyquistOffsetRadians);
 }
 
 void TRIvent1AScal() {
@@ -106,7 +104,7 @@ void TRIvent1AScal() {
     tri::evaluateVentFlows(f);
     tri::evaluateDenominators(f);
     const PlotPoint& p = state.point;
-    airSpeedForm(squared(p.N1R, p.N1J), squared(p.D1R, p.D1J), state.rscales.VEL1);
+    airSpeedForm(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), state.rscales.VEL1);
 }
 
 void TRIvent2AScal() {
@@ -114,7 +112,7 @@ void TRIvent2AScal() {
     tri::evaluateVentFlows(f);
     tri::evaluateDenominators(f);
     const PlotPoint& p = state.point;
-    airSpeedForm(squared(p.N2R, p.N2J), squared(p.D2R, p.D2J), state.rscales.VEL2);
+    airSpeedForm(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), state.rscales.VEL2);
 }
 
 void TRIvent3AScal() {
@@ -127,7 +125,7 @@ void TRIvent3AScal() {
     p.NUR = p.NUR2;
     p.NUJ = p.NUJ2;
     // Vent 3 takes both drivers' flows; its scale doubles.
-    airSpeedForm(squared(p.NUR, p.NUJ), squared(p.DER, p.DEJ), state.rscales.VEL3 * 2.0);
+    airSpeedForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), state.rscales.VEL3 * 2.0);
 }
 
 int32_t TRIvent1StepSubstitution() {

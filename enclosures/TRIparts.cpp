@@ -39,10 +39,15 @@ void evaluateVentFlows(double f) {
     keep(polyAtJf({c.B23, c.B24, 1.0}, f), p.N4R, p.N4J);
 }
 
+JfValue crossSum() {
+    const PlotPoint& p = state.point;
+    return {p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J,
+            p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R};
+}
+
 void combineVents12() {
     PlotPoint& p = state.point;
-    p.NUR1 = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
-    p.NUJ1 = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
+    keep(crossSum(), p.NUR1, p.NUJ1);
 }
 
 void combineVent3() {

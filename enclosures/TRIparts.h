@@ -4,7 +4,11 @@
 // common denominator D1*D2.
 #pragma once
 
+#include "enclosures/BandPassForms.h"
+
 namespace quendal::tri {
+
+inline double squared(double re, double im) { return re * re + im * im; }
 
 // D1 in D1R / D1J and D2 in D2R / D2J.
 void evaluateDenominators(double f);
@@ -15,6 +19,10 @@ void evaluateVentNumerators(double f);
 
 // The vent polynomials without the factor s^2 (the vents' flows).
 void evaluateVentFlows(double f);
+
+// N1*D2 + N2*D1 from the parts in N1R / N1J, N2R / N2J, D1R .. D2J: two
+// curves of the two half systems over D1*D2, summed.
+JfValue crossSum();
 
 // Vents 1 and 2 over D1*D2 in NUR1 / NUJ1, the two vent-3 paths in
 // NUR2 / NUJ2, D1*D2 in DER / DEJ, after the numerators and denominators.
