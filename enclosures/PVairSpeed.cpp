@@ -11,7 +11,7 @@ namespace quendal {
 namespace {
 
 // Air speed: scale times |Nv/D|, the vent numerator taken over s^2.
-void airSpeed(const pv::Parts& vent, double scale) {
+void airSpeed(const JfValue& vent, double scale) {
     scaledMagnitudeForm(vent.squared(), pv::denominator(static_cast<double>(state.point.f)).squared(), scale);
 }
 

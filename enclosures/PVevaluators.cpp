@@ -5,6 +5,7 @@
 // signs of j^n.
 #include <cmath>
 
+#include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
 #include "engine/PhaseUnwrap.h"
@@ -22,7 +23,7 @@ constexpr double kNyquistFoldRad = 2.7925;
 
 double frequency() { return static_cast<double>(state.point.f); }
 
-void level(const pv::Parts& n, double F) { levelForm(n.squared(), pv::denominator(F).squared()); }
+void level(const JfValue& n, double F) { levelForm(n.squared(), pv::denominator(F).squared()); }
 
 // |D|^2 at the point.
 double denominatorSquared() { return pv::denominator(frequency()).squared(); }
@@ -30,8 +31,8 @@ double denominatorSquared() { return pv::denominator(frequency()).squared(); }
 // Raw phase of the total output over D, radians; leaves N1R .. PH2.
 double totalPhase(double F) {
     PlotPoint& p = state.point;
-    const pv::Parts n = pv::total(F);
-    const pv::Parts d = pv::denominator(F);
+    const JfValue n = pv::total(F);
+    const JfValue d = pv::denominator(F);
     p.N1R = n.re;
     p.N1J = n.im;
     p.D1R = d.re;
@@ -101,20 +102,14 @@ int32_t PVPHcal() {
 
 int32_t PVGDcal() {
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
     const double F = frequency();
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F7 = F6 * F, F8 = F4 * F4;
-    const pv::Parts n = pv::total(F);
-    const pv::Parts d = pv::denominator(F);
-    // Phase derivatives in f: d(Im)/df * Re - Im * d(Re)/df.
-    p.NU11 = (9.0 * c.B01 * F8 - 7.0 * c.B03 * F6 + 5.0 * c.B05 * F4 - 3.0 * c.B07 * F2) * n.re;
-    p.NU12 = n.im * (8.0 * c.B02 * F7 - 6.0 * c.B04 * F5 + 4.0 * c.B06 * F3);
-    p.DE1 = n.squared();
-    p.NU21 = (9.0 * c.A01 * F8 - 7.0 * c.A03 * F6 + 5.0 * c.A05 * F4 - 3.0 * c.A07 * F2 + c.A09) * d.re;
-    p.NU22 = d.im * (8.0 * c.A02 * F7 - 6.0 * c.A04 * F5 + 4.0 * c.A06 * F3 - 2.0 * c.A08 * F);
-    p.DE2 = d.squared();
-    p.yy = static_cast<float>(-((p.NU11 - p.NU12) / p.DE1 - (p.NU21 - p.NU22) / p.DE2)
-                              / (state.speaker.FS * state.phys.PI2) * 1000.0);
+    // The slopes by f of the real and imaginary parts.
+    const JfValue totalSlope{8.0 * c.B02 * F7 - 6.0 * c.B04 * F5 + 4.0 * c.B06 * F3,
+                             9.0 * c.B01 * F8 - 7.0 * c.B03 * F6 + 5.0 * c.B05 * F4 - 3.0 * c.B07 * F2};
+    const JfValue denominatorSlope{8.0 * c.A02 * F7 - 6.0 * c.A04 * F5 + 4.0 * c.A06 * F3 - 2.0 * c.A08 * F,
+                                   9.0 * c.A01 * F8 - 7.0 * c.A03 * F6 + 5.0 * c.A05 * F4 - 3.0 * c.A07 * F2 + c.A09};
+    groupDelayFormWithNumerator(pv::total(F), totalSlope, pv::denominator(F), denominatorSlope);
     return 0;
 }
 

@@ -18,45 +18,39 @@ constexpr double kPi = std::numbers::pi;
 constexpr float kPhaseFoldDeg = 160.0f;
 constexpr double kNyquistFoldRad = 2.7925;
 
-struct Parts {
-    double re, im;
-};
-
-Parts denominator(double f) {
+JfValue denominator(double f) {
     const TransferCoefficients& c = state.coef;
     return {c.A01 * f * f * f * f - c.A03 * f * f + c.A05, c.A04 * f - c.A02 * f * f * f - c.A06 / f};
 }
 
-Parts systemNumerator(double f) {
+JfValue systemNumerator(double f) {
     const TransferCoefficients& c = state.coef;
     return {c.B11 * f * f * f * f - c.B13 * f * f, -c.B12 * f * f * f};
 }
 
-Parts driverSoundNumerator(double f) {
+JfValue driverSoundNumerator(double f) {
     const TransferCoefficients& c = state.coef;
     return {c.B21 * f * f * f * f - c.B23 * f * f, c.B24 * f - c.B22 * f * f * f};
 }
 
-Parts driverConeNumerator(double f) {
+JfValue driverConeNumerator(double f) {
     const TransferCoefficients& c = state.coef;
     return {c.B23 - c.B21 * f * f, c.B22 * f - c.B24 / f};
 }
-
-double squared(Parts z) { return z.re * z.re + z.im * z.im; }
 
 // Sets NU and DE and returns NU / DE.
 double ratio(double nu, double f) {
     PlotPoint& p = state.point;
     p.NU = nu;
-    p.DE = squared(denominator(f));
+    p.DE = denominator(f).squared();
     return p.NU / p.DE;
 }
 
 // The phase of N1 / D from single-argument arctangents (modulo 180 degrees).
 double foldedPhaseRad(double f) {
     PlotPoint& p = state.point;
-    const Parts n = systemNumerator(f);
-    const Parts d = denominator(f);
+    const JfValue n = systemNumerator(f);
+    const JfValue d = denominator(f);
     p.NU1 = n.im;
     p.DE1 = n.re;
     p.NU2 = d.im;
@@ -112,39 +106,39 @@ int32_t PRcofCal() {
 
 int32_t PRFRcal() {
     const double f = state.point.f;
-    levelForm(squared(systemNumerator(f)), squared(denominator(f)));
+    levelForm(systemNumerator(f).squared(), denominator(f).squared());
     return 0;
 }
 
 int32_t PRdriverFRcal() {
     const double f = state.point.f;
-    levelForm(squared(driverSoundNumerator(f)), squared(denominator(f)));
+    levelForm(driverSoundNumerator(f).squared(), denominator(f).squared());
     return 0;
 }
 
 int32_t PRprFRcal() {
     const double f = state.point.f;
     const double b = state.coef.B14 * f * f;
-    levelForm(b * b, squared(denominator(f)));
+    levelForm(b * b, denominator(f).squared());
     return 0;
 }
 
 int32_t PRPWcal() {
     const double f = state.point.f;
-    powerForm(squared(driverConeNumerator(f)), squared(denominator(f)));
+    powerForm(driverConeNumerator(f).squared(), denominator(f).squared());
     return 0;
 }
 
 int32_t PRIMPcal() {
     const double f = state.point.f;
     const double b = state.coef.B25 * f;
-    motionalImpedanceForm(b * b * squared(driverConeNumerator(f)), squared(denominator(f)));
+    motionalImpedanceForm(b * b * driverConeNumerator(f).squared(), denominator(f).squared());
     return 0;
 }
 
 int32_t PRdriverDPcal() {
     const double f = state.point.f;
-    coneDisplacementForm(squared(driverConeNumerator(f)), squared(denominator(f)), state.coef.KX);
+    coneDisplacementForm(driverConeNumerator(f).squared(), denominator(f).squared(), state.coef.KX);
     return 0;
 }
 
@@ -168,14 +162,14 @@ int32_t PRprDPcal() {
 
 int32_t PRdriverDPoptcal() {
     const double f = state.point.f;
-    scaledMagnitudeForm(squared(driverConeNumerator(f)), squared(denominator(f)), state.rscales.XD);
+    scaledMagnitudeForm(driverConeNumerator(f).squared(), denominator(f).squared(), state.rscales.XD);
     return 0;
 }
 
 int32_t PRprDPoptcal() {
     const double f = state.point.f;
     const double b = state.coef.B14;
-    scaledMagnitudeForm(b * b, squared(denominator(f)), state.rscales.XPR);
+    scaledMagnitudeForm(b * b, denominator(f).squared(), state.rscales.XPR);
     return 0;
 }
 
@@ -189,24 +183,18 @@ int32_t PRPHcal() {
 int32_t PRGDcal() {
     const double f = state.point.f;
     const TransferCoefficients& c = state.coef;
-    PlotPoint& p = state.point;
-    const Parts n = systemNumerator(f);
-    const Parts d = denominator(f);
-    p.NU11 = n.re * (-3.0 * c.B12 * f * f);
-    p.NU12 = (4.0 * c.B11 * f * f * f - 2.0 * c.B13 * f) * n.im;
-    p.DE1 = squared(n);
-    p.NU21 = d.re * (-3.0 * c.A02 * f * f + c.A04 + c.A06 / (f * f));
-    p.NU22 = (4.0 * c.A01 * f * f * f - 2.0 * c.A03 * f) * d.im;
-    p.DE2 = squared(d);
-    p.yy = static_cast<float>(-((p.NU11 - p.NU12) / p.DE1 - (p.NU21 - p.NU22) / p.DE2) / (state.phys.PI2 * state.speaker.FS) *
-                              1000.0);
+    // The slopes by f of the real and imaginary parts.
+    const JfValue numeratorSlope{4.0 * c.B11 * f * f * f - 2.0 * c.B13 * f, -3.0 * c.B12 * f * f};
+    const JfValue denominatorSlope{4.0 * c.A01 * f * f * f - 2.0 * c.A03 * f,
+                                   -3.0 * c.A02 * f * f + c.A04 + c.A06 / (f * f)};
+    groupDelayFormWithNumerator(systemNumerator(f), numeratorSlope, denominator(f), denominatorSlope);
     return 0;
 }
 
 int32_t PRNQcal() {
     const double f = state.point.f;
     PlotPoint& p = state.point;
-    p.gg = std::sqrt(ratio(squared(systemNumerator(f)), f));
+    p.gg = std::sqrt(ratio(systemNumerator(f).squared(), f));
     plotNyquistPoint(foldedPhaseRad(f), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
