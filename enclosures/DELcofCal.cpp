@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "enclosures/BandPassForms.h"
+#include "enclosures/ThreeChamberRatios.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -73,19 +74,8 @@ Poly timesS2(const Poly& a) {
 
 // Sets the nine ratios from the box values in place.
 void ratiosFromBox() {
-    const double FS = state.speaker.FS;
-    const double VAS = state.speaker.VAS;
-    const BoxParameters& box = state.box;
-    AlignmentRatios& r = state.ratios;
-    r.HH1 = box.FB1 / FS;
-    r.HH2 = box.FB2 / FS;
-    r.HH3 = box.FB3 / FS;
-    r.AL1 = VAS / box.VB1;
-    r.AL2 = VAS / box.VB2;
-    r.AL3 = VAS / box.VB3;
-    r.AL12 = box.VB1 / box.VB2;
-    r.AL13 = box.VB1 / box.VB3;
-    r.AL23 = box.VB2 / box.VB3;
+    threeChamberRatiosFromBox();
+    state.ratios.AL23 = state.box.VB2 / state.box.VB3;
 }
 
 // Every coefficient set of the unit, with the driver's Q in QTS (the

@@ -20,19 +20,6 @@ double radiatorFit(double r) {
     return -0.5 * r + 27.0;
 }
 
-// Steps 1 and 2 of the closed-volume alignment: the rear chamber's acoustic
-// volume, the driver's resonance on it and its total Q there.
-void pkRearChamber() {
-    const SpeakerParameters& sp = state.speaker;
-    BoxParameters& box = state.box;
-    AlignmentRatios& r = state.ratios;
-    box.VAB = box.CP * box.VB1;
-    r.AL1 = sp.VAS / box.VAB;
-    box.FC1 = sp.FS * std::pow(1.0 + r.AL1, 0.5);
-    r.HH1 = box.FC1 / sp.FS;
-    box.QTC = sp.QTS * box.QA1 * (sp.VAS + box.VAB) / (r.HH1 * box.VAB * box.QA1 + sp.VAS * sp.QTS);
-}
-
 // Step 5: the radiator loaded by the front chamber.
 void pkFrontChamber() {
     const SpeakerParameters& sp = state.speaker;
@@ -109,7 +96,7 @@ void PKBVolin() {
     // resonance: it is refused, and the last accepted chamber comes back
     // (the "Type1" chamber of one Vas when there is none that fits).
     if (!passiveRavezaChamberFits(box.VB1)) box.VB1 = passiveRavezaChamberFits(box.VB1bak) ? box.VB1bak : sp.VAS;
-    pkRearChamber();
+    sealedChamber1AsClosedBox();  // the rear chamber
     box.VB2 = 0.15 * sp.VAS;
     pr.VAP = sp.VAS;
     pr.FP = radiatorFit(box.VB1 / sp.VAS) * sp.FS / 50.0;
@@ -124,7 +111,7 @@ void PKBVolin() {
 
 void PKCustom() {
     CPopt();
-    pkRearChamber();
+    sealedChamber1AsClosedBox();  // the rear chamber
     pkFrontChamber();
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "enclosures/PVcal.h"
+#include "enclosures/ThreeChamberRatios.h"
 #include "enclosures/UnitGuards.h"
 #include "model/State.h"
 
@@ -67,17 +68,7 @@ int32_t PVtype2() {
 }
 
 int32_t PVCustom() {
-    const SpeakerParameters& sp = state.speaker;
-    const BoxParameters& box = state.box;
-    AlignmentRatios& r = state.ratios;
-    r.HH1 = box.FB1 / sp.FS;
-    r.HH2 = box.FB2 / sp.FS;
-    r.HH3 = box.FB3 / sp.FS;
-    r.AL1 = sp.VAS / box.VB1;
-    r.AL2 = sp.VAS / box.VB2;
-    r.AL3 = sp.VAS / box.VB3;
-    r.AL12 = box.VB1 / box.VB2;
-    r.AL13 = box.VB1 / box.VB3;
+    threeChamberRatiosFromBox();
     return 0;
 }
 

@@ -10,19 +10,6 @@ namespace quendal {
 
 namespace {
 
-// The sealed chamber: its acoustic volume, the driver's resonance on it and
-// the driver's total Q there.
-void sk1SealedChamber() {
-    const SpeakerParameters& sp = state.speaker;
-    BoxParameters& box = state.box;
-    AlignmentRatios& r = state.ratios;
-    box.VAB = box.CP * box.VB1;
-    r.AL1 = sp.VAS / box.VAB;
-    box.FC1 = sp.FS * std::pow(1.0 + r.AL1, 0.5);
-    r.HH1 = box.FC1 / sp.FS;
-    box.QTC = sp.QTS * box.QA1 * (sp.VAS + box.VAB) / (r.HH1 * box.VAB * box.QA1 + sp.VAS * sp.QTS);
-}
-
 void sk1Ratios() {
     const SpeakerParameters& sp = state.speaker;
     const BoxParameters& box = state.box;
@@ -49,7 +36,7 @@ void sk1Optimum(const Sk1Alignment& a) {
     const SpeakerParameters& sp = state.speaker;
     BoxParameters& box = state.box;
     box.VB1 = sp.VAS * a.vb1;
-    sk1SealedChamber();
+    sealedChamber1AsClosedBox();
     box.VB2 = sp.VAS * (a.vb2PerQts * sp.QTS + a.vb2Base);
     box.FB2 = a.fb2 * sp.FS;
     box.FB3 = a.fb3 * sp.FS;
@@ -137,7 +124,7 @@ void SK1opt2() {
 }
 
 void SK1Custom() {
-    sk1SealedChamber();
+    sealedChamber1AsClosedBox();
     sk1Ratios();
 }
 

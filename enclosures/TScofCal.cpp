@@ -13,26 +13,12 @@
 #include <cmath>
 
 #include "enclosures/BandPassForms.h"
+#include "enclosures/ThreeChamberRatios.h"
 #include "model/State.h"
 
 namespace quendal {
 
 namespace {
-
-void ratiosFromBox() {
-    const double FS = state.speaker.FS;
-    const double VAS = state.speaker.VAS;
-    const BoxParameters& box = state.box;
-    AlignmentRatios& r = state.ratios;
-    r.HH1 = box.FB1 / FS;
-    r.HH2 = box.FB2 / FS;
-    r.HH3 = box.FB3 / FS;
-    r.AL1 = VAS / box.VB1;
-    r.AL2 = VAS / box.VB2;
-    r.AL3 = VAS / box.VB3;
-    r.AL12 = box.VB1 / box.VB2;
-    r.AL13 = box.VB1 / box.VB3;
-}
 
 // The frequency at which the lossless system output vanishes; 0 when the
 // radicand is negative (vent 3 tuned so low that the two outputs never
@@ -173,7 +159,7 @@ void TScofCal() {
     case 2: TSdip(); break;
     default: break;   // "Custom": the box values in place
     }
-    ratiosFromBox();
+    threeChamberRatiosFromBox();
     TShlCal();
     state.box.DIP = dipFrequency();
     buildBandPassCoefficients(fillCoefficients, normalise);

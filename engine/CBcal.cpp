@@ -50,12 +50,27 @@ void deriveBox() {
     box.FC = h * sp.FS;
     box.VAT = 1.0 / (1.0 / sp.VAS + 1.0 / box.VAB);
     r.AL2 = sp.VAS / box.VAT;
-    box.QTC = sp.QTS * qa * (sp.VAS + box.VAB) / (h * box.VAB * qa + sp.VAS * sp.QTS);
+    box.QTC = closedBoxQtc(sp.QTS, sp.VAS, box.VAB, h, qa);
 }
 
 bool usableRatio(double h) { return std::isfinite(h) && h > 1.0; }
 
 }  // namespace
+
+double closedBoxQtc(double qts, double vas, double vab, double h, double qa) {
+    return qts * qa * (vas + vab) / (h * vab * qa + vas * qts);
+}
+
+void sealedChamber1AsClosedBox() {
+    const SpeakerParameters& sp = state.speaker;
+    BoxParameters& box = state.box;
+    AlignmentRatios& r = state.ratios;
+    box.VAB = box.CP * box.VB1;
+    r.AL1 = sp.VAS / box.VAB;
+    box.FC1 = sp.FS * std::pow(1.0 + r.AL1, 0.5);
+    r.HH1 = box.FC1 / sp.FS;
+    box.QTC = closedBoxQtc(sp.QTS, sp.VAS, box.VAB, r.HH1, box.QA1);
+}
 
 int32_t CPopt() {
     BoxParameters& box = state.box;
@@ -74,7 +89,7 @@ int32_t CBBValin() {
     r.AL1 = sp.VAS / box.VAB;
     r.HH = std::sqrt(r.AL1 + 1.0);
     box.FC = r.HH * sp.FS;
-    box.QTC = sp.QTS * qa * (sp.VAS + box.VAB) / (r.HH * box.VAB * qa + sp.VAS * sp.QTS);
+    box.QTC = closedBoxQtc(sp.QTS, sp.VAS, box.VAB, r.HH, qa);
     box.VAT = 1.0 / (1.0 / sp.VAS + 1.0 / box.VAB);
     r.AL2 = sp.VAS / box.VAT;
     box.CBAlartFlag = 1;

@@ -24,6 +24,16 @@ namespace quendal {
 // that factor as it was.
 int32_t CPopt();
 
+// The total Q of the driver in a sealed box: from the driver's QTS and VAS,
+// the box's acoustic volume vab (litre), its resonance ratio h = FC/FS and
+// its loss qa.
+double closedBoxQtc(double qts, double vas, double vab, double h, double qa);
+
+// The driver on the sealed chamber VB1 of a band-pass system as a closed
+// box: VAB = CP*VB1, AL1 = VAS/VAB, FC1 = FS*(1 + AL1)^(1/2), HH1 = FC1/FS
+// and its total Q QTC with the chamber's loss QA1.
+void sealedChamber1AsClosedBox();
+
 int32_t CBopt();      // Qtc 0.707, or the box with h = 1.1 when that already exceeds it
 int32_t CBBValin();   // from the entered VB
 int32_t CBQTCalin();  // from the target QTC
