@@ -98,11 +98,8 @@ void TRIvent3FRcal() {
     const double f = pointFrequency();
     tri::evaluateVentNumerators(f);
     tri::evaluateDenominators(f);
-    tri::combineVent3();
-    tri::combineDenominators();
-    PlotPoint& p = state.point;
-    p.NUR = p.NUR2;
-    p.NUJ = p.NUJ2;
+    tri::vent3OverBothHalves();
+    const PlotPoint& p = state.point;
     amplitudeForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ));
 }
 

@@ -119,11 +119,8 @@ void TRIvent3AScal() {
     const double f = pointFrequency();
     tri::evaluateVentFlows(f);
     tri::evaluateDenominators(f);
-    tri::combineVent3();
-    tri::combineDenominators();
-    PlotPoint& p = state.point;
-    p.NUR = p.NUR2;
-    p.NUJ = p.NUJ2;
+    tri::vent3OverBothHalves();
+    const PlotPoint& p = state.point;
     // Vent 3 takes both drivers' flows; its scale doubles.
     airSpeedForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), state.rscales.VEL3 * 2.0);
 }

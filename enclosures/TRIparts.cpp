@@ -62,6 +62,14 @@ void combineDenominators() {
     p.DEJ = p.D1R * p.D2J + p.D2R * p.D1J;
 }
 
+void vent3OverBothHalves() {
+    PlotPoint& p = state.point;
+    combineVent3();
+    combineDenominators();
+    p.NUR = p.NUR2;
+    p.NUJ = p.NUJ2;
+}
+
 void evaluateSystem(double f) {
     PlotPoint& p = state.point;
     evaluateVentNumerators(f);

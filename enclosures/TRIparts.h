@@ -30,6 +30,10 @@ void combineVents12();
 void combineVent3();
 void combineDenominators();
 
+// Vent 3 (both paths) over D1*D2 in NUR / NUJ and DER / DEJ, after the vent
+// numerators or flows and the denominators.
+void vent3OverBothHalves();
+
 // The system output H = (NUR + j NUJ)/(DER + j DEJ): vents 1 and 2 less the
 // two vent-3 paths, all evaluated at f.
 void evaluateSystem(double f);
