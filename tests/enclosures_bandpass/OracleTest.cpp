@@ -9,7 +9,7 @@
 #include <numbers>
 #include <vector>
 
-#include "BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "enclosures/KTcal.h"
 #include "enclosures/PKcal.h"
 #include "enclosures/SK1cal.h"

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "enclosures/PKcal.h"
 #include "model/State.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "enclosures/SK1cal.h"
 #include "enclosures/SK2cal.h"
 #include "model/State.h"

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "engine/ResponseCal.h"
 #include "model/State.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <numbers>
 
-#include "BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "enclosures/TVcal.h"
 #include "engine/ResponseCal.h"
 #include "model/State.h"

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <complex>
 
-#include "enclosures_bandpass/BandPassTestSupport.h"
+#include "support/BandPassTestSupport.h"
 #include "model/State.h"
 #include "support/oracle/LumpedCircuit.h"
 

@@ -2,29 +2,18 @@
 #pragma once
 
 #include <cmath>
-#include <complex>
+#include <initializer_list>
 
-#include "engine/EngineTestSupport.h"
 #include "model/State.h"
+#include "support/ComplexReference.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal::test {
-
-using cplx = std::complex<double>;
-
-// Sets the point's frequency; returns it as the evaluators see it (single precision).
-inline double atF(double F) {
-    state.point.f = static_cast<float>(F);
-    state.point.ff = static_cast<float>(F * state.speaker.FS);
-    return static_cast<double>(state.point.f);
-}
 
 // A polynomial with coefficients listed from the highest power down to
 // power `lowest`, at s = j f.
 inline cplx polyAt(std::initializer_list<double> highestFirst, int lowest, double F) {
-    const cplx s(0.0, F);
-    cplx v = 0.0;
-    for (double c : highestFirst) v = v * s + c;
-    return v * std::pow(s, lowest);
+    return horner(highestFirst, cplx(0.0, F), lowest);
 }
 
 // -20 log10 |h|: the level as the amplitude evaluators leave it.

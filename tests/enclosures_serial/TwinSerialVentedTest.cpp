@@ -2,7 +2,6 @@
 // of its lumped model, air speeds and the step polynomials.
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 #include "SerialTestSupport.h"
 #include "enclosures/PVcal.h"
@@ -12,6 +11,7 @@ namespace quendal {
 namespace {
 
 using test::atF;
+using test::groupDelayMs;
 using test::polyAt;
 using test::selectSystem;
 using test::setDriver;
@@ -212,15 +212,11 @@ TEST_F(TwinSerialVented, GroupDelayIsTheSlopeOfThePhase) {
     PVcofCal();
     const TransferCoefficients& c = state.coef;
     for (double F : {0.4, 1.1, 2.5}) {
-        auto phase = [&](double x) {
-            return std::arg(polyAt({c.B01, c.B02, c.B03, c.B04, c.B05, c.B06, c.B07}, 3, x)
-                            / polyAt({c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, c.A09}, 1, x));
+        auto response = [&](double x) {
+            return polyAt({c.B01, c.B02, c.B03, c.B04, c.B05, c.B06, c.B07}, 3, x)
+                   / polyAt({c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, c.A09}, 1, x);
         };
-        const double dF = 1e-6;
-        double dphi = phase(F + dF) - phase(F - dF);
-        if (dphi > std::numbers::pi) dphi -= 2 * std::numbers::pi;
-        if (dphi < -std::numbers::pi) dphi += 2 * std::numbers::pi;
-        const double delayMs = -dphi / (2 * dF) / (state.phys.PI2 * state.speaker.FS) * 1000.0;
+        const double delayMs = groupDelayMs(response, F, 1e-6, state.speaker.FS);
         atF(F);
         PVGDcal();
         EXPECT_NEAR(state.point.yy, delayMs, 1e-4 * std::max(1.0, std::fabs(delayMs))) << F;

@@ -3,7 +3,7 @@
 // radiator's notch at its own resonance.
 #include <cmath>
 
-#include "EngineTestSupport.h"
+#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
 

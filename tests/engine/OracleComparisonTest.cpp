@@ -6,7 +6,7 @@
 #include <complex>
 #include <numbers>
 
-#include "EngineTestSupport.h"
+#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
 #include "support/oracle/LumpedCircuit.h"

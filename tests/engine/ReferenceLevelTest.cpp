@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "EngineTestSupport.h"
+#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
 

@@ -4,7 +4,7 @@
 #include <numbers>
 #include <vector>
 
-#include "EngineTestSupport.h"
+#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
 

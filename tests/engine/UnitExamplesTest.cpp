@@ -2,7 +2,7 @@
 // design notes (values worked out by hand from the Thiele/Small formulas).
 #include <cmath>
 
-#include "EngineTestSupport.h"
+#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
 

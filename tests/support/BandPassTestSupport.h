@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/State.h"
+#include "support/ComplexReference.h"
 
 namespace quendal::testing {
 
@@ -27,17 +28,12 @@ inline void setDriver(double FS, double VAS, double QTS, double QMS = 4.0, doubl
 // Sets the sweep point f (normalised) and ff (Hz) as the engine does and runs
 // one evaluator.
 inline void atPoint(void (*evaluator)(), double fNorm) {
-    state.point.f = static_cast<float>(fNorm);
-    state.point.ff = static_cast<float>(fNorm * state.speaker.FS);
+    test::atF(fNorm);
     evaluator();
 }
 
 // A polynomial (highest power first) by Horner's rule, times s^lowest.
-inline cd poly(const std::vector<double>& c, cd s, int lowest = 0) {
-    cd v = 0.0;
-    for (double x : c) v = v * s + x;
-    return v * std::pow(s, lowest);
-}
+inline cd poly(const std::vector<double>& c, cd s, int lowest = 0) { return test::horner(c, s, lowest); }
 
 // The single-precision grid of the sweeps: 10^k Hz, k = 1.0 .. 3.0 by 0.01.
 inline std::vector<double> gridHz() {
