@@ -3,51 +3,30 @@
 // drawn, curve by curve, with finite points only.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 #include <string>
 
 #include "engine/ResponseCal.h"
 #include "model/State.h"
-#include "view/DrawSurface.h"
-#include "view/RecordingSurface.h"
+#include "support/DrawnCurves.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {
 
+using test::draw;
+using test::Drawn;
+
 // The default driver as the effective one, a sensible box and vents.
 void design(int button, int alin) {
     resetState();
-    SpeakerParameters& sp = state.speaker;
-    sp.FS = sp.FS2; sp.VAS = sp.VAS2; sp.QTS = sp.QTS2; sp.QES = sp.QES2; sp.QMS = sp.QMS2;
-    sp.EFI = sp.EFI2; sp.RE = sp.RE2; sp.PEMX = sp.PEMX2; sp.VD = sp.VD2; sp.SD = sp.SD2;
-    sp.XMAX = sp.XMAX2; sp.LE = sp.LE2; sp.DIA = sp.DIA2;
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = button;
-    state.selection.Alin = alin;
+    test::useEnteredDriver();
+    test::selectSystem(2, button, alin);
     BoxParameters& b = state.box;
     b.QA = b.QA1 = 10.0;
     b.QL1 = b.QL2 = b.QL3 = 7.0;
     b.VB1 = 40.0;
     state.vents.SV11 = state.vents.SV22 = state.vents.SV33 = 0.005;  // m^2
-}
-
-struct Drawn {
-    int segments = 0;
-    bool finite = true;
-};
-
-Drawn draw(const std::function<void()>& entry) {
-    RecordingProvider provider;
-    setSurfaceProvider(&provider);
-    entry();
-    setSurfaceProvider(nullptr);
-    Drawn d;
-    for (const RecordedElement& e : provider.window.ofKind(RecordedElement::Kind::Line)) {
-        ++d.segments;
-        d.finite = d.finite && std::isfinite(e.x0) && std::isfinite(e.y0) && std::isfinite(e.x1) && std::isfinite(e.y1);
-    }
-    return d;
 }
 
 struct SystemCurves {

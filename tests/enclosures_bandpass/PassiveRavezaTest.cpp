@@ -20,9 +20,7 @@ void passiveRaveza(int alin, double QA1 = 10.0, double QL1 = 7.0, double QTS = 0
     setDriver(40.0, 50.0, QTS);
     SpeakerParameters& sp = state.speaker;
     sp.DIA = 20.0; sp.VD = 100.0; sp.SD = 200.0; sp.XMAX = 5.0;
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = 2;
-    state.selection.Alin = alin;
+    selectBandPass(2, alin);
     state.box.QA = state.box.QA1 = QA1;
     state.box.QL1 = QL1;
 }

@@ -19,9 +19,7 @@ void ravezaBox(int alin, double FS = 40.0, double VAS = 50.0, double QTS = 0.4, 
                double QL1 = 7.0) {
     resetState();
     setDriver(FS, VAS, QTS);
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = 1;
-    state.selection.Alin = alin;
+    selectBandPass(1, alin);
     state.box.QA1 = QA1;
     state.box.QA = QA1;
     state.box.QL1 = QL1;

@@ -19,9 +19,7 @@ constexpr double kPi = std::numbers::pi;
 void serialRaveza(int button, int alin, double QTS = 0.4, double QA = 10.0, double QL = 7.0) {
     resetState();
     setDriver(40.0, 50.0, QTS, 4.0);
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = button;
-    state.selection.Alin = alin;
+    selectBandPass(button, alin);
     state.box.QA = state.box.QA1 = QA;
     state.box.QL1 = state.box.QL2 = QL;
 }

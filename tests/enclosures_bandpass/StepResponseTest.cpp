@@ -16,9 +16,7 @@ using namespace quendal::testing;
 void design(int button, int alin) {
     resetState();
     setDriver(40.0, 60.0, 0.38, 4.5);
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = button;
-    state.selection.Alin = alin;
+    selectBandPass(button, alin);
     BoxParameters& b = state.box;
     b.QA = b.QA1 = 7.0;
     b.QL1 = b.QL2 = b.QL3 = 7.0;

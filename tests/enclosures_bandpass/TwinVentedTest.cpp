@@ -22,9 +22,7 @@ constexpr double kPi = std::numbers::pi;
 void twinVented(int alin, double QMS = 4.0) {
     resetState();
     setDriver(50.0, 100.0, 0.4, QMS);
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = 5;
-    state.selection.Alin = alin;
+    selectBandPass(5, alin);
     state.box.QL1 = state.box.QL2 = 7.0;
 }
 

@@ -6,55 +6,31 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
-#include <vector>
 
 #include "engine/GroupDelayPlot.h"
 #include "engine/ResponseCal.h"
 #include "engine/SweepGrid.h"
 #include "model/State.h"
-#include "view/DrawSurface.h"
-#include "view/RecordingSurface.h"
+#include "support/DrawnCurves.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {
 
+using test::draw;
+using test::Drawn;
+
 // The default driver as the effective one, a sensible custom box and vents.
 void design(int button, int alin) {
     resetState();
-    SpeakerParameters& sp = state.speaker;
-    sp.FS = sp.FS2; sp.VAS = sp.VAS2; sp.QTS = sp.QTS2; sp.QES = sp.QES2; sp.QMS = sp.QMS2;
-    sp.EFI = sp.EFI2; sp.RE = sp.RE2; sp.PEMX = sp.PEMX2; sp.VD = sp.VD2; sp.SD = sp.SD2;
-    sp.XMAX = sp.XMAX2; sp.LE = sp.LE2; sp.DIA = sp.DIA2;
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = button;
-    state.selection.Alin = alin;
+    test::useEnteredDriver();
+    test::selectSystem(2, button, alin);
     BoxParameters& b = state.box;
     b.QL1 = b.QL2 = b.QL3 = 7.0;
     b.VB1 = 30.0; b.VB2 = 60.0; b.VB3 = 45.0;
     b.FB1 = 110.0; b.FB2 = 40.0; b.FB3 = 70.0;
     state.vents.SV11 = state.vents.SV22 = state.vents.SV33 = 0.005;  // m^2
-}
-
-struct Drawn {
-    int segments = 0;
-    bool finite = true;
-    std::vector<RecordedElement> lines;
-};
-
-Drawn draw(const std::function<void()>& entry) {
-    RecordingProvider provider;
-    setSurfaceProvider(&provider);
-    entry();
-    setSurfaceProvider(nullptr);
-    Drawn d;
-    d.lines = provider.window.ofKind(RecordedElement::Kind::Line);
-    for (const RecordedElement& e : d.lines) {
-        ++d.segments;
-        d.finite = d.finite && std::isfinite(e.x0) && std::isfinite(e.y0) && std::isfinite(e.x1) && std::isfinite(e.y1);
-    }
-    return d;
 }
 
 struct SystemCurves {

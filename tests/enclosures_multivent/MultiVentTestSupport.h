@@ -115,10 +115,4 @@ inline void customBox(double vb1, double fb1, double ql1, double vb2, double fb2
     b.QL3 = ql3;
 }
 
-inline void selectBandPass(int32_t button, int32_t alin) {
-    state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = button;
-    state.selection.Alin = alin;
-}
-
 }  // namespace quendal::testing

@@ -11,6 +11,7 @@
 #include "engine/ResponseCal.h"
 #include "model/State.h"
 #include "platform/Platform.h"
+#include "support/DrawnCurves.h"
 #include "view/ResponseGraphs.h"
 
 namespace quendal::test {
@@ -31,10 +32,7 @@ protected:
         resetState();
         platform::resetPlatform();
         // The program's default driver in a closed box.
-        SpeakerParameters& sp = state.speaker;
-        sp.FS = sp.FS2; sp.VAS = sp.VAS2; sp.QTS = sp.QTS2; sp.QES = sp.QES2; sp.QMS = sp.QMS2;
-        sp.EFI = sp.EFI2; sp.RE = sp.RE2; sp.PEMX = sp.PEMX2; sp.VD = sp.VD2; sp.SD = sp.SD2;
-        sp.XMAX = sp.XMAX2; sp.LE = sp.LE2; sp.DIA = sp.DIA2;
+        test::useEnteredDriver();
         state.box.QA = state.box.QA1 = state.box.QA2 = 10.0;
         state.box.QL = state.box.QL1 = state.box.QL2 = state.box.QL3 = 7.0;
         state.selection.SysSelTabNum = 1;

@@ -1,13 +1,16 @@
-// Helpers shared by the band-pass unit tests: a driver, one sweep point, and
-// exact references computed in complex arithmetic.
+// Helpers shared by the band-pass and multi-vent unit tests: a driver, the
+// system, one sweep point, and exact references computed in complex
+// arithmetic.
 #pragma once
 
 #include <algorithm>
 #include <complex>
+#include <cstdint>
 #include <vector>
 
 #include "model/State.h"
 #include "support/ComplexReference.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal::testing {
 
@@ -24,6 +27,9 @@ inline void setDriver(double FS, double VAS, double QTS, double QMS = 4.0, doubl
     sp.RE = 6.0;
     sp.LE = 0.5;
 }
+
+// The band-pass system of the given button, with alignment item alin.
+inline void selectBandPass(int32_t button, int32_t alin) { test::selectSystem(2, button, alin); }
 
 // Sets the sweep point f (normalised) and ff (Hz) as the engine does and runs
 // one evaluator.
