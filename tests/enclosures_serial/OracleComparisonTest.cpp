@@ -8,9 +8,9 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "SerialTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/LumpedCircuitComparison.h"
 #include "support/oracle/LumpedCircuit.h"
 
 namespace quendal {
@@ -19,37 +19,8 @@ namespace {
 namespace oc = quendal::oracle;
 using test::selectSystem;
 
-constexpr double kPin = 2.0;  // W, input power of the excursion comparisons
-// The unit's level scale takes 1e-12 W/m^2 and 20 uPa as the same 0 dB
-// (rho c = 400 rayl); the excursions built on it are 0.9 % low.
-constexpr double kExcursionTolerance = 1.5e-2;
-
-class AgainstLumpedCircuit : public test::SerialUnitTest {
+class AgainstLumpedCircuit : public test::AgainstLumpedCircuitTest {
 protected:
-    void SetUp() override {
-        SerialUnitTest::SetUp();
-        ts.fsHz = 32.0;
-        ts.vasLitre = 80.0;
-        ts.qms = 4.5;
-        ts.qes = 0.42;
-        ts.reOhm = 6.2;
-        ts.leMilliHenry = 0.0;
-        ts.sdCm2 = 330.0;
-        driver = oc::DriverParams::fromThieleSmall(ts);
-        SpeakerParameters& sp = state.speaker;
-        sp.FS = ts.fsHz;
-        sp.VAS = ts.vasLitre;
-        sp.QMS = ts.qms;
-        sp.QES = ts.qes;
-        sp.QTS = ts.qms * ts.qes / (ts.qms + ts.qes);
-        sp.RE = ts.reOhm;
-        sp.LE = 0.0;
-        sp.SD = ts.sdCm2;
-        sp.VD = ts.sdCm2 * 0.6;
-        sp.EFI = 0.0;
-        state.power.PIN = kPin;
-    }
-
     // A passive cone with the driver's mechanics: a driver whose coil is open.
     oc::RadiatorParams openCoilDriver() const {
         oc::RadiatorParams r;
@@ -58,14 +29,6 @@ protected:
         r.rmp = driver.rms;
         r.sp = driver.sd;
         return r;
-    }
-
-    template <typename Fn>
-    void overGrid(Fn fn) {
-        for (float k = kGridStart; k <= kGridEnd; k += kGridStep) {
-            setGridFrequency(k);
-            fn(static_cast<double>(state.point.ff));
-        }
     }
 
     // Level, relative to the circuit's reference, of the sound radiated by
@@ -87,33 +50,16 @@ protected:
         });
     }
 
-    void compareExcursion(oc::LumpedCircuit circuit, const char* cone, void (*evaluator)(), const char* what) {
-        circuit.setDriveVoltage(std::sqrt(kPin * ts.reOhm));
-        const int element = circuit.find(cone);
-        ASSERT_GE(element, 0) << cone;
-        state.view.Magni = 1;
-        setDisplacementScales();
-        overGrid([&](double hz) {
-            evaluator();
-            const double expectedMm = circuit.coneExcursionPeak(hz, element) * 1000.0;
-            EXPECT_NEAR(state.point.yy / expectedMm, 1.0, kExcursionTolerance) << what << " at " << hz << " Hz";
-        });
-    }
-
     // The motional part of the impedance (RE taken away, no inductance).
     void compareMotionalImpedance(const oc::LumpedCircuit& circuit, void (*evaluator)(), const char* what) {
-        state.view.s_Resp = "imp";
-        QEScal();
-        setImpedanceScales();
-        CofCal();
-        overGrid([&](double hz) {
-            evaluator();
-            const double motional = std::abs(circuit.inputImpedance(hz) - ts.reOhm);
-            EXPECT_NEAR(state.rscales.RES * state.point.ZVC, motional, 1e-3 * motional + 1e-6)
-                << what << " at " << hz << " Hz";
+        onImpedancePage([&] {
+            overGrid([&](double hz) {
+                evaluator();
+                const double motional = std::abs(circuit.inputImpedance(hz) - ts.reOhm);
+                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, motional, 1e-3 * motional + 1e-6)
+                    << what << " at " << hz << " Hz";
+            });
         });
-        state.view.s_Resp = "amp";
-        CofCal();
     }
 
     // The pair's motional impedance in series and in parallel against the
@@ -121,28 +67,21 @@ protected:
     // other driver's coil open).
     void comparePairImpedances(const oc::LumpedCircuit& speaker1, const oc::LumpedCircuit& speaker2,
                                void (*series)(), void (*parallel)()) {
-        state.view.s_Resp = "imp";
-        QEScal();
-        setImpedanceScales();
-        CofCal();
-        overGrid([&](double hz) {
-            const std::complex<double> z1 = speaker1.inputImpedance(hz) - ts.reOhm;
-            const std::complex<double> z2 = speaker2.inputImpedance(hz) - ts.reOhm;
-            series();
-            EXPECT_NEAR(state.rscales.RES * state.point.ZVC, std::abs(z1 + z2), 1e-3 * std::abs(z1 + z2))
-                << "series at " << hz << " Hz";
-            EXPECT_NEAR(state.point.yyLinea, 2.0 * ts.reOhm + std::abs(z1 + z2), 1e-3 * state.point.yyLinea);
-            parallel();
-            const double both = std::abs(z1 * z2 / (z1 + z2));
-            EXPECT_NEAR(state.rscales.RES * state.point.ZVC, both, 1e-3 * both) << "parallel at " << hz << " Hz";
-            EXPECT_NEAR(state.point.yyLinea, ts.reOhm / 2.0 + both, 1e-3 * state.point.yyLinea);
+        onImpedancePage([&] {
+            overGrid([&](double hz) {
+                const std::complex<double> z1 = speaker1.inputImpedance(hz) - ts.reOhm;
+                const std::complex<double> z2 = speaker2.inputImpedance(hz) - ts.reOhm;
+                series();
+                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, std::abs(z1 + z2), 1e-3 * std::abs(z1 + z2))
+                    << "series at " << hz << " Hz";
+                EXPECT_NEAR(state.point.yyLinea, 2.0 * ts.reOhm + std::abs(z1 + z2), 1e-3 * state.point.yyLinea);
+                parallel();
+                const double both = std::abs(z1 * z2 / (z1 + z2));
+                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, both, 1e-3 * both) << "parallel at " << hz << " Hz";
+                EXPECT_NEAR(state.point.yyLinea, ts.reOhm / 2.0 + both, 1e-3 * state.point.yyLinea);
+            });
         });
-        state.view.s_Resp = "amp";
-        CofCal();
     }
-
-    oc::ThieleSmall ts;
-    oc::DriverParams driver;
 };
 
 // Serial Vented: the driver's rear on chamber 1, vent 1 into chamber 2,
