@@ -4,7 +4,6 @@
 
 #include "enclosures/CCcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/ImpedancePageQ.h"
 #include "engine/CBcal.h"
 #include "model/State.h"
 
@@ -134,14 +133,8 @@ int32_t CCcofCal() {
     const BoxParameters& box = state.box;
     runAlignment();
 
-    fillWithImpedancePageQ([&] {
-        if (units::allUsable({r.AL1, r.AL2, r.HH1, r.HH2, box.QA1, box.QA2, sp.QTS})) {
-            buildCoefficients();
-        } else {
-            markCoefficientsNotComputable();
-        }
-    });
-    state.coef.siftUpDwn = 0.0;
+    const auto usable = [&] { return units::allUsable({r.AL1, r.AL2, r.HH1, r.HH2, box.QA1, box.QA2, sp.QTS}); };
+    units::buildOrMarkNotComputable(usable, buildCoefficients, markCoefficientsNotComputable);
     return 0;
 }
 

@@ -3,7 +3,6 @@
 
 #include "enclosures/CVcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -109,14 +108,8 @@ int32_t CVcofCal() {
     const BoxParameters& box = state.box;
     runAlignment();
 
-    fillWithImpedancePageQ([&] {
-        if (units::allUsable({r.HH1, r.HH2, r.AL1, r.AL2, box.QL1, box.QA1, sp.QTS})) {
-            buildCoefficients();
-        } else {
-            markCoefficientsNotComputable();
-        }
-    });
-    state.coef.siftUpDwn = 0.0;
+    const auto usable = [&] { return units::allUsable({r.HH1, r.HH2, r.AL1, r.AL2, box.QL1, box.QA1, sp.QTS}); };
+    units::buildOrMarkNotComputable(usable, buildCoefficients, markCoefficientsNotComputable);
     return 0;
 }
 

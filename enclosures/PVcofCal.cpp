@@ -9,7 +9,6 @@
 // QL3, HH3 and vent 3.
 #include "enclosures/PVcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -137,14 +136,10 @@ int32_t PVcofCal() {
     state.vents.VentCalcCount = 0;
     runAlignment();
 
-    fillWithImpedancePageQ([&] {
-        if (units::allUsable({r.HH1, r.HH2, r.HH3, r.AL1, r.AL12, r.AL13, box.QL1, box.QL2, box.QL3, sp.QTS})) {
-            buildCoefficients();
-        } else {
-            markCoefficientsNotComputable();
-        }
-    });
-    state.coef.siftUpDwn = 0.0;
+    const auto usable = [&] {
+        return units::allUsable({r.HH1, r.HH2, r.HH3, r.AL1, r.AL12, r.AL13, box.QL1, box.QL2, box.QL3, sp.QTS});
+    };
+    units::buildOrMarkNotComputable(usable, buildCoefficients, markCoefficientsNotComputable);
     return 0;
 }
 

@@ -5,7 +5,6 @@
 
 #include "enclosures/SVcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -95,14 +94,8 @@ int32_t SVcofCal() {
         box.FBL = 0.0;
     }
 
-    fillWithImpedancePageQ([&] {
-        if (ratiosUsable && units::allUsable({box.QL1, box.QL2, sp.QTS})) {
-            buildCoefficients();
-        } else {
-            markCoefficientsNotComputable();
-        }
-    });
-    state.coef.siftUpDwn = 0.0;
+    const auto usable = [&] { return ratiosUsable && units::allUsable({box.QL1, box.QL2, sp.QTS}); };
+    units::buildOrMarkNotComputable(usable, buildCoefficients, markCoefficientsNotComputable);
     return 0;
 }
 

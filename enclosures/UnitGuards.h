@@ -12,6 +12,9 @@
 #include <initializer_list>
 #include <limits>
 
+#include "engine/ImpedancePageQ.h"
+#include "model/State.h"
+
 namespace quendal::units {
 
 inline constexpr double kNotComputable = std::numeric_limits<double>::quiet_NaN();
@@ -34,6 +37,22 @@ inline void setIfFinite(double& field, double value) {
 // Marks a set of coefficients as not computable.
 inline void markNotComputable(std::initializer_list<double*> coefficients) {
     for (double* c : coefficients) *c = kNotComputable;
+}
+
+// The end of a unit's coefficient routine: with QMS in QTS on the impedance
+// page, builds the coefficients where usable() holds (asked with that Q in
+// place) and marks them not computable where it does not; the level is not
+// shifted (siftUpDwn 0).
+template <typename Usable>
+void buildOrMarkNotComputable(Usable usable, void (*build)(), void (*markNotComputable)()) {
+    fillWithImpedancePageQ([&] {
+        if (usable()) {
+            build();
+        } else {
+            markNotComputable();
+        }
+    });
+    state.coef.siftUpDwn = 0.0;
 }
 
 }  // namespace quendal::units
