@@ -86,6 +86,11 @@ inline LumpedCircuit tripleVentedCircuit() {
 // The frequency (Hz) the units evaluate at a grid point: f is single precision.
 inline double evaluatedHz() { return static_cast<double>(state.point.f) * state.speaker.FS; }
 
+// The volume velocity through the model's element of that name.
+inline std::complex<double> flowOf(const LumpedCircuit& c, const oracle::Solution& s, const char* name) {
+    return s.volumeVelocity[static_cast<std::size_t>(c.find(name))];
+}
+
 // A flow's far-field pressure relative to the model's reference, in dB.
 inline double flowLevelDb(const LumpedCircuit& c, const oracle::Solution& s, std::complex<double> flow) {
     const double w = 2.0 * oracle::kPi * s.freqHz;

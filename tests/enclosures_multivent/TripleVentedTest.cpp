@@ -95,9 +95,6 @@ TEST(TripleVented, AlikeHalvesFollowTheLumpedCircuitExactly) {
         ASSERT_TRUE(tripleVentedIsSymmetric());
         const LumpedCircuit model = tripleVentedCircuit();
         const int d1 = model.find("driver"), d2 = model.find("driver2");
-        const auto flow = [&](const char* name, const oracle::Solution& s) {
-            return s.volumeVelocity[static_cast<std::size_t>(model.find(name))];
-        };
         state.view.Magni = 1;
         state.rscales.XD = 1.0;
         for (double hz : gridHz()) {
@@ -106,13 +103,14 @@ TEST(TripleVented, AlikeHalvesFollowTheLumpedCircuitExactly) {
             const oracle::Solution s = model.solve(evaluatedHz());
             EXPECT_NEAR(-state.point.yy, systemLevelDb(model, s), 2e-3) << hz << " Hz, alignment " << alin;
             atPoint(TRIvent12FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flow("vent1", s) + flow("vent2", s)), 2e-3);
+            const std::complex<double> vents12 = flowOf(model, s, "vent1") + flowOf(model, s, "vent2");
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, vents12), 2e-3);
             atPoint(TRIvent1FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flow("vent1", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent1")), 2e-3);
             atPoint(TRIvent2FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flow("vent2", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent2")), 2e-3);
             atPoint(TRIvent3FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flow("vent3", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent3")), 2e-3);
             atPoint(TRIDPSP1cal, fn);
             EXPECT_NEAR(state.point.yy / relativeExcursion(model, s, d1), 1.0, 1e-5);
             atPoint(TRIDPSP2cal, fn);
@@ -138,9 +136,6 @@ TEST(TripleVented, UnequalHalvesStayWithinTheBoundOfTheCircuit) {
         ASSERT_FALSE(tripleVentedIsSymmetric());
         const LumpedCircuit model = tripleVentedCircuit();
         const int d1 = model.find("driver"), d2 = model.find("driver2");
-        const auto flow = [&](const char* name, const oracle::Solution& s) {
-            return s.volumeVelocity[static_cast<std::size_t>(model.find(name))];
-        };
         state.view.Magni = 1;
         state.rscales.XD = 1.0;
         double worst = 0.0;
@@ -150,11 +145,11 @@ TEST(TripleVented, UnequalHalvesStayWithinTheBoundOfTheCircuit) {
             const oracle::Solution s = model.solve(evaluatedHz());
             worst = std::max(worst, std::abs(-state.point.yy - systemLevelDb(model, s)));
             atPoint(TRIvent1FRcal, fn);
-            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flow("vent1", s))));
+            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flowOf(model, s, "vent1"))));
             atPoint(TRIvent2FRcal, fn);
-            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flow("vent2", s))));
+            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flowOf(model, s, "vent2"))));
             atPoint(TRIvent3FRcal, fn);
-            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flow("vent3", s))));
+            worst = std::max(worst, std::abs(-state.point.yy - flowLevelDb(model, s, flowOf(model, s, "vent3"))));
             atPoint(TRIDPSP1cal, fn);
             worst = std::max(worst, std::abs(20.0 * std::log10(state.point.yy / relativeExcursion(model, s, d1))));
             atPoint(TRIDPSP2cal, fn);

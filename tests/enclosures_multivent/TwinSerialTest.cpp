@@ -79,9 +79,6 @@ TEST(TwinSerial, CurvesFollowTheLumpedCircuit) {
         else state.box.QL1 = 5.0, state.box.QL2 = 15.0, state.box.QL3 = 10.0;
         TScofCal();
         const LumpedCircuit model = twinSerialCircuit();
-        const auto at = [&](const char* name, const oracle::Solution& s) {
-            return s.volumeVelocity[static_cast<std::size_t>(model.find(name))];
-        };
         const int driver = model.find("driver");
         state.view.Magni = 1;
         state.rscales.XD = 1.0;
@@ -92,11 +89,11 @@ TEST(TwinSerial, CurvesFollowTheLumpedCircuit) {
             EXPECT_NEAR(-state.point.yy, s.splDb() - 20.0 * std::log10(model.referencePressure() / 2e-5), 2e-3)
                 << "system at " << hz << " Hz, alignment " << alin;
             atPoint(TSvent1FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, at("vent1", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent1")), 2e-3);
             atPoint(TSvent2FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, at("vent2", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent2")), 2e-3);
             atPoint(TSvent3FRcal, fn);
-            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, at("vent3", s)), 2e-3);
+            EXPECT_NEAR(-state.point.yy, flowLevelDb(model, s, flowOf(model, s, "vent3")), 2e-3);
             atPoint(TSDPcal, fn);
             EXPECT_NEAR(state.point.yy / relativeExcursion(model, s, driver), 1.0, 1e-5) << hz;
         }
