@@ -9,13 +9,13 @@
 #include <numbers>
 #include <vector>
 
-#include "support/BandPassTestSupport.h"
 #include "enclosures/KTcal.h"
 #include "enclosures/PKcal.h"
 #include "enclosures/SK1cal.h"
 #include "enclosures/SK2cal.h"
 #include "enclosures/TVcal.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 #include "support/oracle/LumpedCircuit.h"
 
 namespace quendal {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "support/BandPassTestSupport.h"
 #include "enclosures/KTcal.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 
 namespace quendal {
 namespace {

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "support/BandPassTestSupport.h"
 #include "enclosures/SK1cal.h"
 #include "enclosures/SK2cal.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 
 namespace quendal {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "support/BandPassTestSupport.h"
 #include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 
 namespace quendal {
 namespace {

@@ -6,10 +6,10 @@
 #include <functional>
 #include <numbers>
 
-#include "support/BandPassTestSupport.h"
 #include "enclosures/TVcal.h"
 #include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 #include "view/DrawSurface.h"
 #include "view/RecordingSurface.h"
 

@@ -12,8 +12,8 @@
 #include <cmath>
 #include <complex>
 
-#include "support/BandPassTestSupport.h"
 #include "model/State.h"
+#include "support/BandPassTestSupport.h"
 #include "support/oracle/LumpedCircuit.h"
 
 namespace quendal::testing {

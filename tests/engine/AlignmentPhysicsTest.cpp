@@ -3,9 +3,9 @@
 // radiator's notch at its own resonance.
 #include <cmath>
 
-#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {

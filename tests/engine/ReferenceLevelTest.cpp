@@ -3,9 +3,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {

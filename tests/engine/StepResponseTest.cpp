@@ -4,9 +4,9 @@
 #include <numbers>
 #include <vector>
 
-#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {

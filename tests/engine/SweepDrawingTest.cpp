@@ -4,9 +4,9 @@
 #include <limits>
 #include <set>
 
-#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {

@@ -2,9 +2,9 @@
 // design notes (values worked out by hand from the Thiele/Small formulas).
 #include <cmath>
 
-#include "support/EngineTestSupport.h"
 #include "engine/EnclosureUnits.h"
 #include "engine/ResponseCal.h"
+#include "support/EngineTestSupport.h"
 
 namespace quendal {
 namespace {
