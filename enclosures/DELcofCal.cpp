@@ -85,9 +85,9 @@ void fillCoefficients() {
     const BoxParameters& box = state.box;
     const double q = 1.0 / state.speaker.QTS;
 
-    const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
-    const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
-    const double a3 = 1.0 / std::pow(r.HH3, 2), b3 = 1.0 / (r.HH3 * box.QL3);
+    const auto [a1, b1] = ventResonance(r.HH1, box.QL1);
+    const auto [a2, b2] = ventResonance(r.HH2, box.QL2);
+    const auto [a3, b3] = ventResonance(r.HH3, box.QL3);
 
     const Poly P0 = poly(1.0, q, 1.0);
     const Poly P1 = poly(1.0, b1, a1);

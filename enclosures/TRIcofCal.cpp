@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "enclosures/BandPassForms.h"
+#include "enclosures/ThreeChamberRatios.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -81,9 +82,9 @@ void fillCoefficients() {
     TransferCoefficients& c = state.coef;
     const double q = 1.0 / state.speaker.QTS;
 
-    const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
-    const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
-    const double a3 = 1.0 / std::pow(r.HH3, 2), b3 = 1.0 / (r.HH3 * box.QL3);
+    const auto [a1, b1] = ventResonance(r.HH1, box.QL1);
+    const auto [a2, b2] = ventResonance(r.HH2, box.QL2);
+    const auto [a3, b3] = ventResonance(r.HH3, box.QL3);
 
     const HalfSystem h1 = halfSystem(q, a1, b1, r.AL1, a3, b3, r.AL3);
     c.A11 = h1.d1;

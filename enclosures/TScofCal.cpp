@@ -40,9 +40,9 @@ void fillCoefficients() {
     TransferCoefficients& c = state.coef;
     const double q = 1.0 / state.speaker.QTS;
 
-    const double a1 = 1.0 / std::pow(r.HH1, 2), b1 = 1.0 / (r.HH1 * box.QL1);
-    const double a2 = 1.0 / std::pow(r.HH2, 2), b2 = 1.0 / (r.HH2 * box.QL2);
-    const double a3 = 1.0 / std::pow(r.HH3, 2), b3 = 1.0 / (r.HH3 * box.QL3);
+    const auto [a1, b1] = ventResonance(r.HH1, box.QL1);
+    const auto [a2, b2] = ventResonance(r.HH2, box.QL2);
+    const auto [a3, b3] = ventResonance(r.HH3, box.QL3);
     const double m1 = r.AL1 * a1, m2 = r.AL2 * a2, m3 = r.AL3 * a3;
 
     // vent 3: the chain of chambers 1 and 2

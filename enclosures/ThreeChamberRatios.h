@@ -1,5 +1,8 @@
-// The ratios of a design with three vented chambers, from its box values.
+// The ratios of a design with three vented chambers, from its box values,
+// and the terms of each chamber's vent resonance.
 #pragma once
+
+#include <cmath>
 
 #include "model/State.h"
 
@@ -21,5 +24,13 @@ inline void threeChamberRatiosFromBox() {
     r.AL12 = box.VB1 / box.VB2;
     r.AL13 = box.VB1 / box.VB3;
 }
+
+// The vent resonance R(s) = a*s^2 + b*s + 1 of one chamber, from its tuning
+// ratio hh (to FS) and its leakage ql: a = 1/hh^2, b = 1/(hh*ql).
+struct VentResonance {
+    double a, b;
+};
+
+inline VentResonance ventResonance(double hh, double ql) { return {1.0 / std::pow(hh, 2), 1.0 / (hh * ql)}; }
 
 }  // namespace quendal
