@@ -1,5 +1,8 @@
 #include "engine/CBcal.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "model/State.h"
 
 namespace quendal {
@@ -12,6 +15,45 @@ void fillingFactor(double lossFactor, double& factor) {
     else if (lossFactor == 10.0 || lossFactor == 15.0 || lossFactor == 20.0) factor = 1.0;
 }
 
+constexpr double kDefaultLossFactor = 10.0;  // the program's initial Qa
+constexpr double kLargestQtc = 5.0;
+constexpr double kSmallestBoxRatio = 1.1;    // h of the largest box the alignment builds
+
+// The box loss Qa as the formulas use it: a value that is not a positive
+// number (a damaged design file) counts as the initial Qa 10.
+double lossFactor() {
+    const double qa = state.box.QA;
+    return std::isfinite(qa) && qa > 0.0 ? qa : kDefaultLossFactor;
+}
+
+// The root h > 1 of a h^2 + b h + c = 0 that the Qtc formula gives, with
+// the coefficients in single precision; NaN when there is none.
+double boxRatioForQtc(double qts, double qtc, double qa) {
+    const float a = static_cast<float>(qts * qtc - qts * qa);
+    const float b = static_cast<float>(qtc * qa);
+    const float c = static_cast<float>(-qts * qtc);
+    const double h = (-static_cast<double>(b) - std::sqrt(static_cast<double>(b) * b - 4.0 * a * c)) / (2.0 * a);
+    return h;
+}
+
+// The box of ratio h = HH: volumes, resonance and the Qtc it has.
+void deriveBox() {
+    BoxParameters& box = state.box;
+    AlignmentRatios& r = state.ratios;
+    const SpeakerParameters& sp = state.speaker;
+    const double h = r.HH;
+    const double qa = lossFactor();
+    r.AL1 = h * h - 1.0;
+    box.VAB = sp.VAS / r.AL1;
+    box.VB = box.VAB / box.CP;
+    box.FC = h * sp.FS;
+    box.VAT = 1.0 / (1.0 / sp.VAS + 1.0 / box.VAB);
+    r.AL2 = sp.VAS / box.VAT;
+    box.QTC = sp.QTS * qa * (sp.VAS + box.VAB) / (h * box.VAB * qa + sp.VAS * sp.QTS);
+}
+
+bool usableRatio(double h) { return std::isfinite(h) && h > 1.0; }
+
 }  // namespace
 
 int32_t CPopt() {
@@ -19,6 +61,84 @@ int32_t CPopt() {
     fillingFactor(box.QA, box.CP);
     fillingFactor(box.QA1, box.CP1);
     fillingFactor(box.QA2, box.CP2);
+    return 0;
+}
+
+int32_t CBBValin() {
+    BoxParameters& box = state.box;
+    AlignmentRatios& r = state.ratios;
+    const SpeakerParameters& sp = state.speaker;
+    const double qa = lossFactor();
+    box.VAB = box.CP * box.VB;
+    r.AL1 = sp.VAS / box.VAB;
+    r.HH = std::sqrt(r.AL1 + 1.0);
+    box.FC = r.HH * sp.FS;
+    box.QTC = sp.QTS * qa * (sp.VAS + box.VAB) / (r.HH * box.VAB * qa + sp.VAS * sp.QTS);
+    box.VAT = 1.0 / (1.0 / sp.VAS + 1.0 / box.VAB);
+    r.AL2 = sp.VAS / box.VAT;
+    box.CBAlartFlag = 1;
+    return 0;
+}
+
+int32_t CBQTCalin() {
+    BoxParameters& box = state.box;
+    AlignmentRatios& r = state.ratios;
+    const double qts = state.speaker.QTS;
+    const double qa = lossFactor();
+    // A closed box approaches Qa only as its volume goes to zero: a target at
+    // or above Qa (or above 5) is unreachable. The largest Qtc built is 5, or
+    // 1 % below Qa where Qa is 5 or less, so that a box exists.
+    if (static_cast<float>(qts * box.QTC - qts * qa) >= 0.0f || box.QTC > kLargestQtc) {
+        box.QTC = std::min(kLargestQtc, 0.99 * qa);
+        r.HH = boxRatioForQtc(qts, box.QTC, qa);
+        if (!usableRatio(r.HH)) r.HH = kSmallestBoxRatio;
+        deriveBox();
+        box.CBAlartFlag = 255;
+        return 0;
+    }
+    r.HH = boxRatioForQtc(qts, box.QTC, qa);
+    if (usableRatio(r.HH)) {
+        deriveBox();
+        box.CBAlartFlag = 1;
+    } else {  // no real root, or h <= 1: the target is too small
+        r.HH = kSmallestBoxRatio;
+        deriveBox();
+        box.CBAlartFlag = 0;
+    }
+    return 0;
+}
+
+int32_t CBopt() {
+    state.box.QTC = 0.1;
+    CBQTCalin();
+    if (state.box.QTC <= 0.707) {
+        state.box.QTC = 0.707;
+        CBQTCalin();
+    }
+    return 0;
+}
+
+int32_t CBcofCal() {
+    CPopt();
+    switch (state.selection.Alin) {
+    case 1: CBopt(); break;
+    case 2: CBBValin(); break;
+    case 3: CBQTCalin(); break;
+    default: break;
+    }
+    SpeakerParameters& sp = state.speaker;
+    const bool impedance = state.view.s_Resp == "imp";
+    if (impedance) {
+        sp.QTSbak = sp.QTS;
+        sp.QTS = sp.QMS;
+    }
+    const AlignmentRatios& r = state.ratios;
+    TransferCoefficients& c = state.coef;
+    c.A01 = 1.0 / sp.QTS + r.AL2 / (r.HH * lossFactor());
+    c.A02 = r.AL1 + 1.0;
+    c.B01 = 1.0 / sp.QTS;
+    if (impedance) sp.QTS = sp.QTSbak;
+    c.siftUpDwn = 0.0;
     return 0;
 }
 

@@ -1,4 +1,17 @@
-// The Closed Box unit.
+// The Closed Box unit: the driver in a sealed box of volume VB, system
+// resonance FC = h FS and total Q QTC.
+//
+// With s normalised to FS: D(s) = s^2 + A01 s + A02 (A02 = 1 + Vas/Vab);
+// the system H = s^2 / D; the cone displacement relative to the box's own
+// low-frequency excursion A02 / D (relative display), and relative to the
+// driver's free-air low-frequency excursion 1 / D (millimetres and power
+// rating); the motional impedance relative to RES B01 s / D.
+//
+// Alignments by Alin: 1 "Optimum" (CBopt), 2 "Box Volume" (CBBValin),
+// 3 "Qtc" (CBQTCalin). An alignment that cannot meet the requested Qtc
+// builds the nearest box it can and says so in CBAlartFlag: 0 the Qtc is
+// too small (the smallest box ratio h = 1.1 is built), 255 too large (the
+// largest reachable Qtc is built).
 #pragma once
 
 #include <cstdint>
@@ -10,5 +23,20 @@ namespace quendal {
 // Qa 5 gives 1.2, 7 gives 1.1, 10, 15 or 20 give 1.0; any other value leaves
 // that factor as it was.
 int32_t CPopt();
+
+int32_t CBopt();      // Qtc 0.707, or the box with h = 1.1 when that already exceeds it
+int32_t CBBValin();   // from the entered VB
+int32_t CBQTCalin();  // from the target QTC
+int32_t CBcofCal();
+
+int32_t CBFRcal();
+int32_t CBPWcal();
+int32_t CBIMPcal();
+int32_t CBDPcal();
+int32_t CBDPoptcal();
+int32_t CBPHcal();
+int32_t CBGDcal();
+int32_t CBNQcal();
+int32_t CBStepSubstitution();
 
 }  // namespace quendal

@@ -61,11 +61,14 @@ struct BoxParameters {
     double QA = 0.0, QA1 = 0.0, QA2 = 0.0;              // Qa of sealed chambers (5, 7, 10, 15, 20)
     double QL = 0.0, QL1 = 0.0, QL2 = 0.0, QL3 = 0.0;   // Qb of vented chambers (3, 5, 7, 10, 15, 20)
     double QTC = 0.0;                                   // closed-box total Q
+    double VAT = 0.0;                                   // litre, Vas and the closed box's acoustic volume in series
     double CP = 1.0, CP1 = 1.0, CP2 = 1.0;              // filling factors of sealed volumes
     double FBH = 0.0, FBL = 0.0;                        // Hz, upper and lower resonance of two coupled vented chambers
     double DIP = 0.0;                                   // Hz, notch of the Twin Serial system
+    double VAB = 0.0, VAB1 = 0.0;                       // litre, acoustic volume of a damped sealed chamber (CP * VB1)
+    double VAB2 = 0.0;                                  // litre, acoustic volume of sealed chamber 2
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
-    int8_t CBAlartFlag = 1;                             // closed-box alignment: 1 realisable, 0 Qtc too small, -1 too large
+    uint8_t CBAlartFlag = 1;                            // closed-box alignment: 1 realisable, 0 Qtc too small, 255 too large
 
     double VBbak = 0.0, VB1bak = 0.0, VB2bak = 0.0, VB3bak = 0.0;
     double FB1bak = 0.0, FB2bak = 0.0, FB3bak = 0.0;
@@ -149,11 +152,16 @@ struct SpeakerConnection {
 // tuning ratios (a chamber's tuning over FS), and ratios between chambers.
 struct AlignmentRatios {
     double AL = 0.0, AL1 = 0.0, AL2 = 0.0, AL3 = 0.0;
+    // Fitted alignment polynomials in Qts: volume CC3..CC0 (100 Vb/Vas),
+    // tuning DD3..DD0 (50 Fb/Fs); they keep the band last evaluated.
+    double CC0 = 0.0, CC1 = 0.0, CC2 = 0.0, CC3 = 0.0;
+    double DD0 = 0.0, DD1 = 0.0, DD2 = 0.0, DD3 = 0.0;
     double AL12 = 0.0, AL13 = 0.0, AL23 = 0.0;
     double HH = 0.0, HH1 = 0.0, HH2 = 0.0, HH3 = 0.0;
     double HH23 = 0.0;
     double DL = 0.0, DL2 = 0.0;  // VAP over a chamber
     double Y0 = 0.0;             // FP / FS
+    double AA1 = 0.0, BB1 = 0.0; // quadratic of two coupled chambers (their resonances)
 };
 
 // Numerator and denominator of the Laplace transform handed to the inverse
@@ -185,6 +193,13 @@ struct PlotPoint {
     float kk = 0.0f;       // start of the Nyquist sweep
     int32_t respNum = 1;   // curve being swept, 1-4
     double NU = 0.0, DE = 0.0, ZVC = 0.0, gg = 0.0, NU1 = 0.0, NU2 = 0.0;  // evaluator intermediates
+    double PN = 0.0, PD = 0.0;       // imaginary and real part of a denominator (Nyquist)
+    double PH1 = 0.0, PH2 = 0.0;     // tangents of numerator and denominator phase
+    double NU11 = 0.0, NU12 = 0.0, DE1 = 0.0;  // group delay: numerator phase slope terms
+    double NU21 = 0.0, NU22 = 0.0, DE2 = 0.0;  // group delay: denominator phase slope terms
+    double K1 = 0.0;                 // relative-displacement normalisation
+    double N1R = 0.0, N1J = 0.0, N2R = 0.0, N2J = 0.0;  // real and imaginary parts of numerators
+    double D1R = 0.0, D1J = 0.0, DR = 0.0, DJ = 0.0;    // real and imaginary parts of denominators
 };
 
 // Scales the sweeps and graph frames agree on, the peaks found before

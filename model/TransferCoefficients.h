@@ -46,9 +46,11 @@ struct TransferCoefficients {
     double E41 = 0.0, E42 = 0.0, E43 = 0.0, E44 = 0.0, E45 = 0.0, E46 = 0.0, E47 = 0.0, E48 = 0.0, E49 = 0.0;
     double E51 = 0.0, E52 = 0.0, E53 = 0.0, E54 = 0.0, E55 = 0.0, E56 = 0.0, E57 = 0.0, E58 = 0.0, E59 = 0.0;
     double E61 = 0.0, E62 = 0.0, E63 = 0.0, E64 = 0.0, E65 = 0.0, E66 = 0.0, E67 = 0.0, E68 = 0.0, E69 = 0.0;
+    double KX = 1.0;         // level of the relative driver-displacement curve (Passive Radiator)
 
     double A01inf = 0.0;     // the Infinite Baffle's own 1/Q, kept for the comparison curve
     double KNQ = 1.0;        // band-pass level normalisation: 1 / |H| at the reference frequency
+    double KX2 = 1.0;        // level of the relative displacement curves (Passive Raveza)
     double siftUpDwn = 0.0;  // dB, level shift of the band-pass units (0 for high-pass units)
 };
 

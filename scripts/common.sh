@@ -7,7 +7,7 @@ BUILD_DIR="${QUENDAL_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev xvfb xauth dbus-daemon
-  fonts-dejavu-core fonts-liberation2)
+  fonts-dejavu-core fonts-liberation2 locales)
 
 install_missing() {
   local missing=()
@@ -20,6 +20,16 @@ install_missing() {
     [ "$(id -u)" -eq 0 ] || sudo="sudo"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# A locale with a decimal comma, so that the tests can show that numbers
+# are read and written the same whatever the user's locale.
+ensure_comma_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$'; then
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || true
   fi
 }
 

@@ -1,0 +1,274 @@
+#include "enclosures/BandPassForms.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Phase page: a fold that jumps by more than this between neighbouring points
+// has crossed a half turn (degrees); the Nyquist page uses the same angle in
+// radians, to four digits.
+constexpr float kPhaseJumpDegrees = 160.0f;
+constexpr double kNyquistJumpRadians = 2.7925;
+
+// Adds term * j^p to v: j^p is 1, j, -1, -j for p = 0, 1, 2, 3 (mod 4), so
+// even powers go to the real part and odd ones to the imaginary part, with
+// signs alternating in steps of two.
+void addTimesPowerOfJ(JfValue& v, double term, int p) {
+    switch (((p % 4) + 4) % 4) {
+        case 0: v.re += term; break;
+        case 1: v.im += term; break;
+        case 2: v.re -= term; break;
+        default: v.im -= term; break;
+    }
+}
+
+// The gain ratio NU/DE as a magnitude; NaN when it is no number.
+double magnitude(double NU, double DE) { return std::pow(NU / DE, 0.5); }
+
+}  // namespace
+
+JfValue polyAtJf(const double* c, std::size_t n, double f, int lowestPower) {
+    JfValue v;
+    const int top = lowestPower + static_cast<int>(n) - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int p = top - static_cast<int>(i);
+        addTimesPowerOfJ(v, c[i] * std::pow(f, static_cast<double>(p)), p);
+    }
+    return v;
+}
+
+JfValue polySlopeAtJf(const double* c, std::size_t n, double f, int lowestPower) {
+    JfValue v;
+    const int top = lowestPower + static_cast<int>(n) - 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const int p = top - static_cast<int>(i);
+        if (p == 0) continue;  // a constant has no slope
+        addTimesPowerOfJ(v, c[i] * static_cast<double>(p) * std::pow(f, static_cast<double>(p - 1)), p);
+    }
+    return v;
+}
+
+JfValue times(JfValue a, JfValue b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+
+double pointFrequency() { return static_cast<double>(state.point.f); }
+
+bool impedancePage() { return state.view.s_Resp == "imp"; }
+
+void buildBandPassCoefficients(void (*fill)(), void (*normalise)()) {
+    SpeakerParameters& sp = state.speaker;
+    if (!impedancePage()) {
+        fill();
+        normalise();
+        return;
+    }
+    sp.QTSbak = sp.QTS;
+    // The level first, from the total-Q coefficients ...
+    fill();
+    normalise();
+    const TransferCoefficients level = state.coef;
+    const PlotPoint reference = state.point;
+    // ... then the curves of the impedance page, built with the mechanical Q.
+    sp.QTS = sp.QMS;
+    fill();
+    sp.QTS = sp.QTSbak;
+    state.coef.KNQ = level.KNQ;
+    state.coef.siftUpDwn = level.siftUpDwn;
+    state.point.f = reference.f;
+    state.point.NU = reference.NU;
+    state.point.DE = reference.DE;
+    state.point.gg = reference.gg;
+}
+
+double setReferencePoint(double fRef) {
+    state.point.f = static_cast<float>(fRef);
+    return pointFrequency();
+}
+
+void normaliseLevel(double numeratorSquared, double denominatorSquared) {
+    PlotPoint& p = state.point;
+    p.NU = numeratorSquared;
+    p.DE = denominatorSquared;
+    p.gg = magnitude(p.NU, p.DE);
+    if (std::isfinite(p.gg) && p.gg > 0.0) {
+        state.coef.KNQ = 1.0 / p.gg;
+        state.coef.siftUpDwn = -20.0 * std::log10(p.gg);
+    } else {
+        state.coef.KNQ = 1.0;
+        state.coef.siftUpDwn = 0.0;
+    }
+}
+
+void amplitudeForm(double NU, double DE) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    const double KNQ = state.coef.KNQ;
+    double ratio;
+    switch (state.view.Magni) {
+        case 0: ratio = KNQ * KNQ * NU / DE; break;
+        case 1: ratio = NU / DE; break;
+        default: return;
+    }
+    p.yy = (ratio > 0.0 && std::isfinite(ratio)) ? static_cast<float>(-10.0 * std::log10(ratio))
+                                                  : static_cast<float>(kNaN);
+}
+
+void powerForm(double NU, double DE) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    const float r = static_cast<float>(NU / DE);
+    const double P1 = state.rscales.P1;
+    p.yy = static_cast<float>(std::log10(P1 / r));
+    p.yyLinea = static_cast<float>(P1 / r);
+}
+
+void impedanceForm(double NU, double DE) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    p.ZVC = magnitude(NU, DE);
+    const SpeakerParameters& sp = state.speaker;
+    const ResponseScales& rs = state.rscales;
+    p.yyLinea = static_cast<float>(sp.RE + rs.RES * p.ZVC + rs.ZL * static_cast<double>(p.ff));
+}
+
+void displacementForm(double NU, double DE, double K, double scale) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    switch (state.view.Magni) {
+        case 0: p.yy = static_cast<float>(-10.0 * std::log10(K * K * NU / DE)); break;
+        case 1: p.yy = static_cast<float>(scale * magnitude(NU, DE)); break;
+        default: break;
+    }
+}
+
+void displacementPeakForm(double NU, double DE, double scale) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    p.yy = static_cast<float>(scale * magnitude(NU, DE));
+}
+
+void airSpeedForm(double NU, double DE, double scale) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    p.yy = static_cast<float>(scale * magnitude(NU, DE));
+}
+
+double rawPhaseDegrees(JfValue N, JfValue D) {
+    PlotPoint& p = state.point;
+    p.PH1 = N.im / N.re;
+    p.PH2 = D.im / D.re;
+    return (std::atan(p.PH1) - std::atan(p.PH2)) * 180.0 / kPi;
+}
+
+double rawDenominatorPhaseDegrees(JfValue D) {
+    PlotPoint& p = state.point;
+    p.NU = D.im;
+    p.DE = D.re;
+    return -std::atan(p.NU / p.DE) * 180.0 / kPi;
+}
+
+void phaseForm(double rawDegrees, double offsetDegrees) {
+    PlotPoint& p = state.point;
+    if (std::isnan(rawDegrees)) {
+        p.yy = static_cast<float>(kNaN);
+        return;
+    }
+    float yy = static_cast<float>(rawDegrees);
+    if (yy < 0.0f) yy = static_cast<float>(yy + 180.0);
+    const float d = p.yy2 - yy;
+    if (d > kPhaseJumpDegrees) p.ss = p.ss + 180.0;
+    if (d < -kPhaseJumpDegrees) p.ss = p.ss - 180.0;
+    p.yy2 = yy;
+    p.yy = static_cast<float>(static_cast<double>(yy) + p.ss + offsetDegrees);
+}
+
+void groupDelayForm(JfValue D, JfValue dD) {
+    PlotPoint& p = state.point;
+    p.NU1 = dD.im * D.re;
+    p.NU2 = D.im * dD.re;
+    p.DE = D.squared();
+    const double scale = state.speaker.FS * state.phys.PI2;
+    p.yy = static_cast<float>((p.NU1 - p.NU2) / p.DE / scale * 1000.0);
+}
+
+void groupDelayFormWithNumerator(JfValue N, JfValue dN, JfValue D, JfValue dD) {
+    PlotPoint& p = state.point;
+    p.NU11 = dN.im * N.re;
+    p.NU12 = N.im * dN.re;
+    p.DE1 = N.squared();
+    p.NU21 = dD.im * D.re;
+    p.NU22 = D.im * dD.re;
+    p.DE2 = D.squared();
+    if (p.DE1 == 0.0) {  // no output, no delay
+        p.yy = static_cast<float>(kNaN);
+        return;
+    }
+    const double scale = state.speaker.FS * state.phys.PI2;
+    p.yy = static_cast<float>(-((p.NU11 - p.NU12) / p.DE1 - (p.NU21 - p.NU22) / p.DE2) / scale * 1000.0);
+}
+
+double rawAngle(JfValue N, JfValue D) {
+    PlotPoint& p = state.point;
+    p.PH1 = N.im / N.re;
+    p.PH2 = D.im / D.re;
+    return std::atan(p.PH1) - std::atan(p.PH2);
+}
+
+double rawDenominatorAngle(JfValue D) {
+    PlotPoint& p = state.point;
+    p.PN = D.im;
+    p.PD = D.re;
+    return -std::atan(p.PN / p.PD);
+}
+
+void nyquistForm(double NU, double DE, double rawRadians, double offsetRadians) {
+    PlotPoint& p = state.point;
+    p.NU = NU;
+    p.DE = DE;
+    p.gg = state.coef.KNQ * magnitude(NU, DE);
+    if (std::isnan(rawRadians) || !std::isfinite(p.gg)) {
+        p.xx = static_cast<float>(kNaN);
+        p.yy = static_cast<float>(kNaN);
+        return;
+    }
+    p.fai = rawRadians;
+    if (p.fai < 0.0) p.fai = p.fai + kPi;
+    const double d = p.fai2 - p.fai;
+    if (d > kNyquistJumpRadians) p.ss = p.ss + kPi;
+    if (d < -kNyquistJumpRadians) p.ss = p.ss - kPi;
+    p.fai2 = p.fai;
+    p.fai = p.fai + p.ss - offsetRadians;
+    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
+    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+}
+
+void setStepPolynomials(std::initializer_list<double> numerator, std::initializer_list<double> denominator) {
+    StepPolynomials& st = state.step;
+    constexpr std::size_t kLast = 20;
+    if (numerator.size() == 0 || denominator.size() == 0 || numerator.size() > kLast ||
+        denominator.size() > kLast) {
+        return;  // not a polynomial the transform can take
+    }
+    st.NUO = static_cast<int32_t>(numerator.size()) - 1;
+    std::size_t i = 1;
+    for (double c : numerator) st.NUT[i++] = c;
+    st.DEO = static_cast<int32_t>(denominator.size()) - 1;
+    i = 1;
+    for (double c : denominator) st.DET[i++] = c;
+}
+
+}  // namespace quendal

@@ -1,0 +1,243 @@
+// Complex Closed evaluators: one point of every response at the normalised
+// frequency f, per speaker and for the pair, and the step-response polynomials.
+#include <cmath>
+
+#include "enclosures/CCcal.h"
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+struct Denominator {
+    double DR, DI, DE;
+};
+
+// D(j f) = f^4 - A02 f^2 + A04 + j (A03 f - A01 f^3).
+Denominator denominatorAt(double F) {
+    const TransferCoefficients& c = state.coef;
+    const double F2 = F * F;
+    Denominator d;
+    d.DR = F2 * F2 - c.A02 * F2 + c.A04;
+    d.DI = c.A03 * F - c.A01 * F2 * F;
+    d.DE = d.DR * d.DR + d.DI * d.DI;
+    return d;
+}
+
+double frequency() { return static_cast<double>(state.point.f); }
+
+// |s^2 + b1 s + b0|^2 at s = j f: a cone numerator.
+double coneSquared(double F, double b1, double b0) {
+    const double re = b0 - F * F;
+    const double im = b1 * F;
+    return re * re + im * im;
+}
+
+// |D01 s (s^2 + b1 s + b0)|^2 at s = j f: a motional-impedance numerator.
+double motionalSquared(double F, double b1, double b0) {
+    const double D01 = state.coef.D01;
+    const double re = b1 * F * F;
+    const double im = b0 * F - F * F * F;
+    return D01 * D01 * (re * re + im * im);
+}
+
+void power(double nu) {
+    PlotPoint& p = state.point;
+    p.NU = nu;
+    p.DE = denominatorAt(frequency()).DE;
+    const double watts = state.rscales.P1 / (p.NU / p.DE);
+    p.yyLinea = static_cast<float>(watts);
+    p.yy = static_cast<float>(std::log10(watts));
+}
+
+// Impedance from NU and DE already set: resistance and inductance scaled for
+// one driver (1), the pair in series (2) or in parallel (1/2).
+void impedance(double connection) {
+    PlotPoint& p = state.point;
+    p.ZVC = std::sqrt(p.NU / p.DE);
+    p.yyLinea = static_cast<float>(connection * state.speaker.RE + state.rscales.RES * p.ZVC
+                                   + connection * state.rscales.ZL * static_cast<double>(p.ff));
+}
+
+// Displacement of a cone, relative to speaker 2's low-frequency excursion in
+// dB (Magni 0) or in mm (Magni 1).
+void displacement(double nu) {
+    PlotPoint& p = state.point;
+    const TransferCoefficients& c = state.coef;
+    p.NU = nu;
+    p.DE = denominatorAt(frequency()).DE;
+    if (state.view.Magni == 0) {
+        p.K1 = (c.A04 / c.B12) * (c.A04 / c.B12);
+        p.yy = static_cast<float>(-10.0 * std::log10(p.K1 * p.NU / p.DE));
+    } else if (state.view.Magni == 1) {
+        p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+    }
+}
+
+void displacementMillimetres(double nu) {
+    PlotPoint& p = state.point;
+    p.NU = nu;
+    p.DE = denominatorAt(frequency()).DE;
+    p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+}
+
+// Raw phase of the total output over D, radians: leaves PH1 and PH2.
+double totalPhase(double F) {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const Denominator d = denominatorAt(F);
+    p.PH1 = c.B11 * F / (c.B12 - F * F);
+    p.PH2 = d.DI / d.DR;
+    return std::atan(p.PH1) - std::atan(p.PH2);
+}
+
+}  // namespace
+
+int32_t CCFRcal() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double F2 = F * F;
+    const double re = F2 * F2 - c.B12 * F2;
+    const double im = c.B11 * F2 * F;
+    p.NU = re * re + im * im;
+    p.DE = denominatorAt(F).DE;
+    p.yy = static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
+    return 0;
+}
+
+int32_t CCPWSP1cal() {
+    power(coneSquared(frequency(), state.coef.C11, state.coef.C12));
+    return 0;
+}
+
+int32_t CCPWSP2cal() {
+    power(coneSquared(frequency(), state.coef.B11, state.coef.B12));
+    return 0;
+}
+
+int32_t CCIMPparacal() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F7 = F6 * F;
+    const double nre = c.E23 * F4 - c.E21 * F6 - c.E25 * F2;
+    const double nim = c.E22 * F5 - c.E24 * F3;
+    const double dre = c.E34 * F4 - c.E32 * F6 - c.E36 * F2;
+    const double dim = c.E37 * F - c.E35 * F3 + c.E33 * F5 - c.E31 * F7;
+    p.NU = nre * nre + nim * nim;
+    p.DE = dre * dre + dim * dim;
+    impedance(0.5);
+    return 0;
+}
+
+int32_t CCIMPserical() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double re = c.E12 * F * F;
+    const double im = c.E13 * F - c.E11 * F * F * F;
+    p.NU = re * re + im * im;
+    p.DE = denominatorAt(F).DE;
+    impedance(2.0);
+    return 0;
+}
+
+int32_t CCIMPSP1cal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    p.NU = motionalSquared(F, state.coef.C21, state.coef.C22);
+    p.DE = denominatorAt(F).DE;
+    impedance(1.0);
+    return 0;
+}
+
+int32_t CCIMPSP2cal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    p.NU = motionalSquared(F, state.coef.B21, state.coef.B22);
+    p.DE = denominatorAt(F).DE;
+    impedance(1.0);
+    return 0;
+}
+
+int32_t CCDPSP1cal() {
+    displacement(coneSquared(frequency(), state.coef.C11, state.coef.C12));
+    return 0;
+}
+
+int32_t CCDPSP2cal() {
+    displacement(coneSquared(frequency(), state.coef.B11, state.coef.B12));
+    return 0;
+}
+
+int32_t CCDPSP1optcal() {
+    displacementMillimetres(coneSquared(frequency(), state.coef.C11, state.coef.C12));
+    return 0;
+}
+
+int32_t CCDPSP2optcal() {
+    displacementMillimetres(coneSquared(frequency(), state.coef.B11, state.coef.B12));
+    return 0;
+}
+
+int32_t CCPHcal() {
+    PlotPoint& p = state.point;
+    float yy = static_cast<float>(totalPhase(frequency()) * 180.0 / kPi);
+    if (yy < 0.0f) yy = yy + 180.0f;
+    const float step = p.yy2 - yy;
+    if (step > 160.0f) p.ss = p.ss + 180.0;
+    if (step < -160.0f) p.ss = p.ss - 180.0;
+    p.yy2 = yy;
+    yy = static_cast<float>(static_cast<double>(yy) + p.ss);
+    if (yy < 0.0f) yy = yy + 180.0f;
+    p.yy = yy;
+    return 0;
+}
+
+int32_t CCGDcal() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double F2 = F * F;
+    p.NU1 = c.B11 * (c.B12 - F2) + 2.0 * c.B11 * F2;
+    p.DE1 = (c.B11 * F) * (c.B11 * F) + (c.B12 - F2) * (c.B12 - F2);
+    const Denominator d = denominatorAt(F);
+    p.NU2 = (c.A03 - 3.0 * c.A01 * F2) * d.DR - d.DI * (4.0 * F2 * F - 2.0 * c.A02 * F);
+    p.DE2 = d.DE;
+    p.yy = static_cast<float>(-(p.NU1 / p.DE1 - p.NU2 / p.DE2) / (state.speaker.FS * state.phys.PI2) * 1000.0);
+    return 0;
+}
+
+int32_t CCNQcal() {
+    PlotPoint& p = state.point;
+    CCFRcal();
+    p.gg = std::sqrt(p.NU / p.DE);
+    p.fai = totalPhase(frequency());
+    if (p.fai < 0.0) p.fai = p.fai + kPi;
+    const double step = p.fai2 - p.fai;
+    if (step > 2.7925) p.ss = p.ss + kPi;
+    if (step < -2.7925) p.ss = p.ss - kPi;
+    p.fai2 = p.fai;
+    p.fai = p.fai + p.ss;
+    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
+    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    return 0;
+}
+
+// The total output over s*D(s): the transform of the step response.
+int32_t CCStepSubstitution() {
+    const TransferCoefficients& c = state.coef;
+    StepPolynomials& st = state.step;
+    st.NUO = 4;
+    const double nut[5] = {1.0, c.B11, c.B12, 0.0, 0.0};
+    for (int i = 0; i < 5; ++i) st.NUT[i + 1] = nut[i];
+    st.DEO = 5;
+    const double det[6] = {1.0, c.A01, c.A02, c.A03, c.A04, 0.0};
+    for (int i = 0; i < 6; ++i) st.DET[i + 1] = det[i];
+    return 0;
+}
+
+}  // namespace quendal

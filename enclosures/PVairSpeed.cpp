@@ -1,0 +1,66 @@
+// Twin Serial Vented air speeds in the three vents and the step-response
+// polynomials.
+#include <cmath>
+
+#include "enclosures/PVcal.h"
+#include "enclosures/PVparts.h"
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+// Air speed: scale times |Nv/D|, the vent numerator taken over s^2.
+void airSpeed(const pv::Parts& vent, double scale) {
+    PlotPoint& p = state.point;
+    p.NU = vent.squared();
+    p.DE = pv::denominator(static_cast<double>(p.f)).squared();
+    p.yy = static_cast<float>(scale * std::sqrt(p.NU / p.DE));
+}
+
+}  // namespace
+
+// Vent 1 is two branches and SV11 their total area: the speed is the flow
+// of both branches, twice their mean B61-B65, over that area.
+int32_t PVvent1AScal() {
+    const TransferCoefficients& c = state.coef;
+    const double F = static_cast<double>(state.point.f);
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F;
+    const double re = c.B62 * F4 - c.B64 * F2;
+    const double im = c.B61 * F5 - c.B63 * F3 + c.B65 * F;
+    airSpeed({2.0 * re, 2.0 * im}, state.rscales.VEL1);
+    return 0;
+}
+
+int32_t PVvent2AScal() {
+    const TransferCoefficients& c = state.coef;
+    const double F = static_cast<double>(state.point.f);
+    const double F2 = F * F, F3 = F2 * F;
+    airSpeed({c.B22 * F2, c.B21 * F3 - c.B23 * F}, state.rscales.VEL2);
+    return 0;
+}
+
+int32_t PVvent3AScal() {
+    const TransferCoefficients& c = state.coef;
+    const double F = static_cast<double>(state.point.f);
+    const double F2 = F * F, F3 = F2 * F;
+    airSpeed({c.B32 * F2, c.B31 * F3 - c.B33 * F}, state.rscales.VEL3);
+    return 0;
+}
+
+// Loads (B01 s^7 + .. + B07 s) / (A01 s^9 + .. + A09 s): the total output
+// over s^2, so that the step graph of this system shows the running integral
+// of its step response.
+int32_t PVStepSubstitution() {
+    const TransferCoefficients& c = state.coef;
+    StepPolynomials& st = state.step;
+    st.NUO = 7;
+    const double nut[8] = {c.B01, c.B02, c.B03, c.B04, c.B05, c.B06, c.B07, 0.0};
+    for (int i = 0; i < 8; ++i) st.NUT[i + 1] = nut[i];
+    st.DEO = 9;
+    const double det[10] = {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, c.A07, c.A08, c.A09, 0.0};
+    for (int i = 0; i < 10; ++i) st.DET[i + 1] = det[i];
+    return 0;
+}
+
+}  // namespace quendal

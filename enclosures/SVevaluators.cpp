@@ -1,0 +1,215 @@
+// Serial Vented evaluators: one point of every response at the normalised
+// frequency f, and the step-response polynomials.
+#include <cmath>
+
+#include "enclosures/SVcal.h"
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979;
+
+// The common denominator at s = j*f, its real part taken with the opposite
+// sign (only squares and ratios of the two parts are used).
+struct Denominator {
+    double DR, DI, DE;
+};
+
+Denominator denominatorAt(double F) {
+    const TransferCoefficients& c = state.coef;
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
+    Denominator d;
+    d.DR = c.A01 * F6 - c.A03 * F4 + c.A05 * F2 - 1.0;
+    d.DI = c.A02 * F5 - c.A04 * F3 + c.A06 * F;
+    d.DE = d.DR * d.DR + d.DI * d.DI;
+    return d;
+}
+
+// Squared magnitude of the cone numerator B11 s^4 + B12 s^3 + B13 s^2 + B14 s + 1.
+double coneSquared(double F) {
+    const TransferCoefficients& c = state.coef;
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2;
+    const double XR = c.B11 * F4 - c.B13 * F2 + 1.0;
+    const double XI = c.B12 * F3 - c.B14 * F;
+    return XR * XR + XI * XI;
+}
+
+// Leaves NU and DE and returns -10 log10(NU/DE).
+float levelOf(double nu, double de) {
+    state.point.NU = nu;
+    state.point.DE = de;
+    return static_cast<float>(-10.0 * std::log10(nu / de));
+}
+
+double frequency() { return static_cast<double>(state.point.f); }
+
+// Raw phase of the total output over the denominator, folded into 0..pi
+// before the unwrap; leaves NU1, DE1, NU2, DE2.
+double totalPhase(double F) {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F2 = F * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
+    const Denominator d = denominatorAt(F);
+    p.NU1 = c.B02 * F5;
+    p.DE1 = c.B01 * F6 - c.B03 * F4;
+    p.NU2 = d.DI;
+    p.DE2 = d.DR;
+    return -(std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2));
+}
+
+}  // namespace
+
+int32_t SVFRcal() {
+    const TransferCoefficients& c = state.coef;
+    const double F = frequency();
+    const double F2 = F * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
+    const double re = c.B01 * F6 - c.B03 * F4;
+    const double im = c.B02 * F5;
+    state.point.yy = levelOf(re * re + im * im, denominatorAt(F).DE);
+    return 0;
+}
+
+int32_t SVdirctFRcal() {
+    const TransferCoefficients& c = state.coef;
+    const double F = frequency();
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
+    const double re = c.B11 * F6 - c.B13 * F4 + F2;
+    const double im = c.B12 * F5 - c.B14 * F3;
+    state.point.yy = levelOf(re * re + im * im, denominatorAt(F).DE);
+    return 0;
+}
+
+int32_t SVvent2FRcal() {
+    const double F = frequency();
+    const double F2 = F * F;
+    state.point.yy = levelOf(F2 * F2, denominatorAt(F).DE);
+    return 0;
+}
+
+int32_t SVPWcal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    p.NU = coneSquared(F);
+    p.DE = denominatorAt(F).DE;
+    const double power = state.rscales.P1 / (p.NU / p.DE);
+    p.yyLinea = static_cast<float>(power);
+    p.yy = static_cast<float>(std::log10(power));
+    return 0;
+}
+
+int32_t SVIMPcal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double b15f = state.coef.B15 * F;
+    p.NU = b15f * b15f * coneSquared(F);
+    p.DE = denominatorAt(F).DE;
+    p.ZVC = std::sqrt(p.NU / p.DE);
+    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC
+                                   + state.rscales.ZL * static_cast<double>(p.ff));
+    return 0;
+}
+
+int32_t SVDPcal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    p.NU = coneSquared(F);
+    p.DE = denominatorAt(F).DE;
+    if (state.view.Magni == 0) {
+        p.yy = static_cast<float>(-10.0 * std::log10(p.NU / p.DE));
+    } else if (state.view.Magni == 1) {
+        p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+    }
+    return 0;
+}
+
+int32_t SVDPoptcal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    p.NU = coneSquared(F);
+    p.DE = denominatorAt(F).DE;
+    p.yy = static_cast<float>(state.rscales.XD * std::sqrt(p.NU / p.DE));
+    return 0;
+}
+
+int32_t SVPHcal() {
+    PlotPoint& p = state.point;
+    float yy = static_cast<float>(totalPhase(frequency()) * 180.0 / kPi);
+    if (yy < 0.0f) yy = yy + 180.0f;
+    const float step = p.yy2 - yy;
+    if (step > 160.0f) p.ss = p.ss + 180.0;
+    if (step < -100.0f) p.ss = p.ss - 180.0;
+    p.yy2 = yy;
+    p.yy = static_cast<float>(static_cast<double>(yy) + p.ss);
+    return 0;
+}
+
+int32_t SVGDcal() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F8 = F4 * F4;
+    const double R = c.B01 * F6 - c.B03 * F4;
+    const double I = c.B02 * F5;
+    p.NU1 = 5.0 * c.B02 * F8 * (c.B01 * F2 - c.B03) - 2.0 * c.B02 * F8 * (3.0 * c.B01 * F2 - 2.0 * c.B03);
+    p.DE1 = R * R + I * I;
+    const Denominator d = denominatorAt(F);
+    p.NU21 = (5.0 * c.A02 * F4 - 3.0 * c.A04 * F2 + c.A06) * d.DR;
+    p.NU22 = d.DI * (6.0 * c.A01 * F5 - 4.0 * c.A03 * F3 + 2.0 * c.A05 * F);
+    p.DE2 = d.DE;
+    p.yy = static_cast<float>((p.NU1 / p.DE1 - (p.NU21 - p.NU22) / p.DE2) / (state.phys.PI2 * state.speaker.FS) * 1000.0);
+    return 0;
+}
+
+int32_t SVNQcal() {
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    SVFRcal();
+    p.gg = std::sqrt(p.NU / p.DE);
+    p.fai = totalPhase(F);
+    if (p.fai < 0.0) p.fai = p.fai + kPi;
+    const double step = p.fai2 - p.fai;
+    if (step > 2.7925) p.ss = p.ss + kPi;
+    if (step < -2.5) p.ss = p.ss - kPi;
+    p.fai2 = p.fai;
+    p.fai = p.fai + p.ss;
+    p.xx = static_cast<float>(p.gg * std::cos(p.fai));
+    p.yy = static_cast<float>(p.gg * std::sin(p.fai));
+    return 0;
+}
+
+int32_t SVvent1AScal() {
+    const TransferCoefficients& c = state.coef;
+    PlotPoint& p = state.point;
+    const double F = frequency();
+    const double re = 1.0 - c.B04 * F * F;
+    const double im = c.B05 * F;
+    p.NU = re * re + im * im;
+    p.DE = denominatorAt(F).DE;
+    p.yy = static_cast<float>(state.rscales.VEL1 * std::sqrt(p.NU / p.DE));
+    return 0;
+}
+
+int32_t SVvent2AScal() {
+    PlotPoint& p = state.point;
+    p.NU = 1.0;
+    p.DE = denominatorAt(frequency()).DE;
+    p.yy = static_cast<float>(state.rscales.VEL2 * std::sqrt(p.NU / p.DE));
+    return 0;
+}
+
+// The total output over s*D(s): the transform of the step response.
+int32_t SVStepSubstitution() {
+    const TransferCoefficients& c = state.coef;
+    StepPolynomials& st = state.step;
+    st.NUO = 6;
+    const double nut[7] = {c.B01, c.B02, c.B03, 0.0, 0.0, 0.0, 0.0};
+    for (int i = 0; i < 7; ++i) st.NUT[i + 1] = nut[i];
+    st.DEO = 7;
+    const double det[8] = {c.A01, c.A02, c.A03, c.A04, c.A05, c.A06, 1.0, 0.0};
+    for (int i = 0; i < 8; ++i) st.DET[i + 1] = det[i];
+    return 0;
+}
+
+}  // namespace quendal

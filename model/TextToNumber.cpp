@@ -1,0 +1,84 @@
+#include "model/TextToNumber.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace quendal {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 99;
+}
+
+// The longest run of digits of `base` from the start of `text`, as a whole
+// number; 0 when there is none or it overflows a double.
+double integerInBase(std::string_view text, int base) {
+    double value = 0.0;
+    for (char c : text) {
+        const int d = digitValue(c);
+        if (d >= base) break;
+        value = value * base + d;
+    }
+    return std::isfinite(value) ? value : 0.0;
+}
+
+double decimalBeginning(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t mantissaStart = i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0.0;
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) ++j;
+            end = j;
+        }
+    }
+    // from_chars takes no leading "+"; the sign is applied here.
+    const bool negative = text[0] == '-';
+    double value = 0.0;
+    const auto result = std::from_chars(text.data() + mantissaStart, text.data() + end, value,
+                                        std::chars_format::general);
+    if (result.ec != std::errc() || !std::isfinite(value)) return 0.0;  // out of range: refused
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double textToNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    text.remove_prefix(i);
+    if (text.empty()) return 0.0;
+
+    if (text[0] == '&') {
+        if (text.size() < 2) return 0.0;
+        const char marker = text[1];
+        if (marker == 'O' || marker == 'o') return integerInBase(text.substr(2), 8);
+        if (marker == 'X' || marker == 'x') return integerInBase(text.substr(2), 2);
+        if (marker == 'H' || marker == 'h') return integerInBase(text.substr(2), 16);
+        if (digitValue(marker) < 16) return integerInBase(text.substr(1), 16);
+        return integerInBase(text.substr(2), 16);
+    }
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return integerInBase(text.substr(2), 16);
+    return decimalBeginning(text);
+}
+
+}  // namespace quendal

@@ -1,0 +1,23 @@
+// Reading a number that the user typed or a record carries.
+#pragma once
+
+#include <string_view>
+
+namespace quendal {
+
+// The program's text-to-number rule, independent of the locale:
+// - leading blanks (spaces, tabs, line ends) are skipped;
+// - "&H" followed by hexadecimal digits, or "&" followed by any other
+//   character but "O" and "X" (that character is taken for the H, unless
+//   it is itself a hexadecimal digit), or "0x", gives a hexadecimal integer;
+//   "&O" an octal and "&X" a binary integer; letters in either case;
+// - otherwise the longest valid beginning of the text is read as a decimal
+//   number: an optional sign, digits with an optional decimal point (at
+//   least one digit), and an optional exponent ("e" or "E", optional sign,
+//   digits); whatever follows is ignored ("12.5 Hz" gives 12.5).
+// A text with no number gives 0. Infinities and not-a-number are refused:
+// "inf", "nan" and numbers beyond the range of a double give 0, so that
+// callers that reject values of 0 or less reject them too.
+double textToNumber(std::string_view text);
+
+}  // namespace quendal

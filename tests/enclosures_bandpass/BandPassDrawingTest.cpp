@@ -1,0 +1,151 @@
+// The five band-pass and twin-vented systems as members of the response
+// engine: every response kind is computed through the engine's dispatch and
+// drawn, curve by curve, with finite points only.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "engine/ResponseCal.h"
+#include "model/State.h"
+#include "view/DrawSurface.h"
+#include "view/RecordingSurface.h"
+
+namespace quendal {
+namespace {
+
+// The default driver as the effective one, a sensible box and vents.
+void design(int button, int alin) {
+    resetState();
+    SpeakerParameters& sp = state.speaker;
+    sp.FS = sp.FS2; sp.VAS = sp.VAS2; sp.QTS = sp.QTS2; sp.QES = sp.QES2; sp.QMS = sp.QMS2;
+    sp.EFI = sp.EFI2; sp.RE = sp.RE2; sp.PEMX = sp.PEMX2; sp.VD = sp.VD2; sp.SD = sp.SD2;
+    sp.XMAX = sp.XMAX2; sp.LE = sp.LE2; sp.DIA = sp.DIA2;
+    state.selection.SysSelTabNum = 2;
+    state.selection.SysSelBtnNum = button;
+    state.selection.Alin = alin;
+    BoxParameters& b = state.box;
+    b.QA = b.QA1 = 10.0;
+    b.QL1 = b.QL2 = b.QL3 = 7.0;
+    b.VB1 = 40.0;
+    state.vents.SV11 = state.vents.SV22 = state.vents.SV33 = 0.005;  // m^2
+}
+
+struct Drawn {
+    int segments = 0;
+    bool finite = true;
+};
+
+Drawn draw(const std::function<void()>& entry) {
+    RecordingProvider provider;
+    setSurfaceProvider(&provider);
+    entry();
+    setSurfaceProvider(nullptr);
+    Drawn d;
+    for (const RecordedElement& e : provider.window.ofKind(RecordedElement::Kind::Line)) {
+        ++d.segments;
+        d.finite = d.finite && std::isfinite(e.x0) && std::isfinite(e.y0) && std::isfinite(e.x1) && std::isfinite(e.y1);
+    }
+    return d;
+}
+
+struct SystemCurves {
+    const char* name;
+    int button;
+    int ampComponents;  // curves with Disp 2
+    int displacement;   // curves of the displacement page
+    int vents;          // curves of the air-speed page
+};
+
+constexpr SystemCurves kSystems[] = {
+    {"Raveza Box", 1, 0, 1, 1},
+    {"Passive Raveza", 2, 0, 2, 0},
+    {"Serial Raveza Type1", 3, 2, 1, 2},
+    {"Serial Raveza Type2", 4, 2, 1, 2},
+    {"Twin Vented", 5, 3, 1, 2},
+};
+
+constexpr int kSegmentsPerCurve = 200;  // 201 grid points
+
+TEST(BandPassDrawing, EveryResponseKindIsDrawnWithFinitePointsOnly) {
+    for (const SystemCurves& sys : kSystems) {
+        SCOPED_TRACE(sys.name);
+        auto run = [&](const char* kind, const std::function<void()>& entry) {
+            design(sys.button, 1);
+            state.view.s_Resp = kind;
+            SPLcal();
+            return draw(entry);
+        };
+        for (int disp : {1, 2, 3}) {
+            const Drawn d = run("amp", [&] { state.view.Disp = disp; ampPlot(); });
+            const int curves = disp == 1 ? 1 : disp == 2 ? sys.ampComponents : 2;
+            EXPECT_EQ(d.segments, curves * kSegmentsPerCurve) << "Disp " << disp;
+            EXPECT_TRUE(d.finite);
+        }
+        const Drawn pw = run("pw", [] { pwPlot(); });
+        EXPECT_EQ(pw.segments, kSegmentsPerCurve);
+        EXPECT_TRUE(pw.finite);
+        const Drawn imp = run("imp", [] { impOpt(); impPlot(); });
+        EXPECT_EQ(imp.segments, kSegmentsPerCurve);
+        EXPECT_TRUE(imp.finite);
+        EXPECT_GT(state.scales.IMPscal, 0.0);
+        const Drawn dp = run("dp", [] { dpOpt(); dpPlot(); });
+        EXPECT_EQ(dp.segments, sys.displacement * kSegmentsPerCurve);
+        EXPECT_TRUE(dp.finite);
+        EXPECT_GT(state.scales.DP, 0.0);
+        const Drawn ph = run("ph", [] { phPlot(); });
+        EXPECT_GE(ph.segments, kSegmentsPerCurve - 1);
+        EXPECT_TRUE(ph.finite);
+        const Drawn gd = run("gd", [] { gdOpt(); gdPlot(); });
+        EXPECT_EQ(gd.segments, kSegmentsPerCurve);
+        EXPECT_TRUE(gd.finite);
+        const Drawn nq = run("nq", [] { nqPlot(); });
+        EXPECT_GT(nq.segments, kSegmentsPerCurve);
+        EXPECT_TRUE(nq.finite);
+        const Drawn as = run("as", [] { AsDispOpt(); AsPlot(); });
+        EXPECT_EQ(as.segments, sys.vents * kSegmentsPerCurve);
+        EXPECT_TRUE(as.finite);
+        if (sys.vents > 0) {
+            EXPECT_GT(state.scales.AS0, 0.0);
+        }
+        const Drawn st = run("st", [] { StepPlot(); });
+        EXPECT_GT(st.segments, 50);
+        EXPECT_TRUE(st.finite);
+    }
+}
+
+}  // namespace
+}  // namespace quendal
+
+namespace quendal {
+namespace {
+
+// The system's level (KNQ, siftUpDwn, and with them SPL - siftUpDwn) is the
+// same on every page: on the impedance page the curves carry the mechanical
+// Q but the level is still built from the total Q.
+TEST(BandPassDrawing, LevelShiftIsTheSameOnEveryPage) {
+    for (const SystemCurves& sys : kSystems) {
+        SCOPED_TRACE(sys.name);
+        for (int alin : {1, 2}) {
+            design(sys.button, alin);
+            state.view.s_Resp = "amp";
+            CofCal();
+            const double knq = state.coef.KNQ, sift = state.coef.siftUpDwn, a02 = state.coef.A02;
+            EXPECT_NE(sift, 0.0);
+            for (const char* page : {"imp", "pw", "dp", "ph", "gd", "nq", "as", "st"}) {
+                state.view.s_Resp = page;
+                CofCal();
+                EXPECT_DOUBLE_EQ(state.coef.KNQ, knq) << page;
+                EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, sift) << page;
+                EXPECT_DOUBLE_EQ(state.speaker.QTS, state.speaker.QTS2) << page;
+                // Only the impedance page's curves carry the mechanical Q.
+                if (std::string(page) == "imp") EXPECT_NE(state.coef.A02, a02);
+                else EXPECT_DOUBLE_EQ(state.coef.A02, a02) << page;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,224 @@
+// Efficiency, sensitivity and the scales against textbook relations of a
+// driver described by its electromechanical values.
+#include <cmath>
+#include <numbers>
+
+#include "EngineTestSupport.h"
+#include "engine/EnclosureUnits.h"
+#include "engine/ResponseCal.h"
+
+namespace quendal {
+namespace {
+
+using test::EngineTest;
+using test::selectSystem;
+using test::setDriver;
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kRho = 1.18, kC = 345.0;
+
+// A driver given by its electromechanical values, and its Thiele/Small set.
+struct Mechanical {
+    double re = 6.0, bl = 7.5, mms = 0.020, cms = 0.8e-3, rms = 1.2, sd = 0.0200;  // SI
+    double fs() const { return 1.0 / (2 * kPi * std::sqrt(mms * cms)); }
+    double qms() const { return 2 * kPi * fs() * mms / rms; }
+    double qes() const { return 2 * kPi * fs() * mms * re / (bl * bl); }
+    double vasLitre() const { return kRho * kC * kC * sd * sd * cms * 1000.0; }
+    double efficiency() const { return kRho * bl * bl * sd * sd / (2 * kPi * kC * re * mms * mms); }
+    void load() const {
+        SpeakerParameters& sp = state.speaker;
+        sp.FS = fs();
+        sp.QMS = qms();
+        sp.QES = qes();
+        sp.QTS = qms() * qes() / (qms() + qes());
+        sp.VAS = vasLitre();
+        sp.RE = re;
+        sp.SD = sd * 1e4;
+        sp.VD = sd * 1e4 * 0.5;  // Xmax 5 mm
+        sp.EFI = 0.0;
+        sp.LE = 0.0;
+    }
+};
+
+class ReferenceLevelTest : public EngineTest {};
+
+TEST_F(ReferenceLevelTest, EfficiencyFromTheEnteredValueOrTheDriver) {
+    setDriver(50.0, 100.0, 0.4);
+    state.speaker.EFI = 0.5;
+    N0cal();
+    EXPECT_DOUBLE_EQ(state.ref.N0, 0.005);
+
+    state.speaker.EFI = 0.0;
+    state.speaker.QES = 0.0;
+    N0cal();
+    EXPECT_DOUBLE_EQ(state.speaker.QES, 0.44);
+    QEScal();
+    EXPECT_DOUBLE_EQ(state.speaker.QES, 0.44);
+
+    const Mechanical m;
+    m.load();
+    N0cal();
+    EXPECT_NEAR(state.ref.N0 / m.efficiency(), 1.0, 1e-9);
+}
+
+TEST_F(ReferenceLevelTest, SensitivityInHalfSpace) {
+    setDriver(50.0, 100.0, 0.4);
+    state.speaker.EFI = 0.2 * kPi;  // N0 = 2 pi 1e-3
+    SPLcal();
+    EXPECT_DOUBLE_EQ(state.ref.SPL, 90.0);
+    const Mechanical m;
+    m.load();
+    SPLcal();
+    // p = rho Sd Bl V / (2 pi r Re Mms) at 1 W into Re, 1 m. The level
+    // scale takes 1e-12 W/m^2 and 20 uPa as the same 0 dB (rho c = 400
+    // instead of 407 rayl), a textbook convention worth 0.08 dB.
+    const double p = kRho * m.sd * m.bl * std::sqrt(m.re) / (2 * kPi * m.re * m.mms);
+    EXPECT_NEAR(state.ref.SPL, 20 * std::log10(p / 2e-5) - 10 * std::log10(kRho * kC / 400.0), 0.01);
+    EXPECT_DOUBLE_EQ(state.ref.SPL * 100.0, std::rint(state.ref.SPL * 100.0));
+}
+
+TEST_F(ReferenceLevelTest, ExcursionScaleIsThePeakLowFrequencyExcursion) {
+    const Mechanical m;
+    m.load();
+    selectSystem(1, 1);
+    for (double pin : {1.0, 10.0, 40.0}) {
+        state.power.PIN = pin;
+        setDisplacementScales();
+        const double peakMm = std::sqrt(2.0) * m.bl * std::sqrt(pin / m.re) * m.cms * 1000.0;
+        // Within the 0.9 % of the level convention above.
+        EXPECT_NEAR(state.rscales.XD / peakMm, 1.0, 1.2e-2) << pin;
+    }
+    state.radiator.PRSD = state.speaker.SD;
+    setDisplacementScales();
+    EXPECT_DOUBLE_EQ(state.rscales.XPR, state.rscales.XD);
+    EXPECT_NEAR(state.point.f, 1.0 / m.fs(), 1e-6);
+}
+
+TEST_F(ReferenceLevelTest, ClosedBoxConeIsStiffenedByTheBoxAir) {
+    const Mechanical m;
+    m.load();
+    selectSystem(1, 2, 2);
+    state.box.VB = 20.0;
+    state.power.PIN = 4.0;
+    setDisplacementScales();
+    state.point.f = 0.001f;
+    CBDPoptcal();
+    const double boxStiffness = kRho * kC * kC * m.sd * m.sd / (20.0e-3);
+    const double expected = std::sqrt(2.0) * m.bl * std::sqrt(4.0 / m.re) / (1.0 / m.cms + boxStiffness) * 1000.0;
+    EXPECT_NEAR(state.point.yy / expected, 1.0, 1.2e-2);
+}
+
+// At every frequency the power rating, applied as input power, drives the
+// cone to its peak excursion VD / SD: power and displacement agree.
+TEST_F(ReferenceLevelTest, PowerRatingDrivesTheConeToItsExcursionLimit) {
+    const Mechanical m;
+    struct Sys {
+        int32_t btn, alin;
+    };
+    for (const Sys s : {Sys{1, 1}, Sys{2, 1}, Sys{3, 1}, Sys{4, 1}}) {
+        m.load();
+        selectSystem(1, s.btn, s.alin);
+        state.box.QL = 7.0;
+        state.view.Magni = 1;
+        state.point.respNum = 1;
+        setPowerScale();
+        CofCal();
+        for (double hz : {12.0, 25.0, 40.0, 80.0, 200.0}) {
+            state.point.f = static_cast<float>(hz / m.fs());
+            pwPlot3();
+            state.power.PIN = state.point.yyLinea;
+            setDisplacementScales();
+            state.point.f = static_cast<float>(hz / m.fs());
+            dpPlot3();
+            const double limitMm = 10.0 * state.speaker.VD / state.speaker.SD;
+            EXPECT_NEAR(state.point.yy / limitMm, 1.0, 1.5e-2) << "system " << s.btn << " at " << hz << " Hz";
+        }
+    }
+}
+
+TEST_F(ReferenceLevelTest, VentScalesPerSystem) {
+    setDriver(40.0, 50.0, 0.4);
+    state.power.PIN = 1.0;
+    state.vents.SV11 = 0.002;
+    state.vents.SV22 = 0.003;
+    state.vents.SV33 = 0.004;
+    state.box.FB1 = 30.0;
+    state.box.FB2 = 25.0;
+    state.box.FB3 = 50.0;
+    state.box.FBL = 20.0;
+    selectSystem(1, 3, 4);
+    state.box.VB1 = 60.0;
+    AsPlot3();
+    const double pa = state.ref.PA;
+    EXPECT_NEAR(pa, std::pow(10.0, state.ref.ADB / 20.0) * 2e-5, 1e-12);
+    EXPECT_NEAR(state.rscales.VEL, pa / (1.18 * 0.002 * 30.0), 1e-12);
+    selectSystem(2, 7);
+    AsPlot3();
+    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * 25.0), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 25.0), 1e-12);
+    state.box.FB2 = 35.0;
+    AsPlot3();
+    EXPECT_NEAR(state.rscales.VEL2, pa / (1.18 * 0.003 * 30.0), 1e-12);
+    selectSystem(2, 6);
+    AsPlot3();
+    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * 20.0), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 50.0), 1e-12);
+}
+
+TEST_F(ReferenceLevelTest, SpeakerConnectionsScaleTheEnteredDriver) {
+    struct Row {
+        int32_t connection;
+        double vas, efi, pemx, vd, sd, re, le;
+    };
+    const Row rows[] = {
+        {1, 100, 2.501, 100, 100, 200, 6, 1},      {2, 200, 5.002, 200, 200, 400, 3, 0.5},
+        {3, 200, 5.002, 200, 200, 400, 12, 2},     {4, 50, 1.2505, 200, 100, 200, 3, 0.5},
+        {5, 50, 1.2505, 200, 100, 200, 12, 2},
+    };
+    for (const Row& r : rows) {
+        state.connection.SpConNum = r.connection;
+        SpconCal();
+        const SpeakerParameters& sp = state.speaker;
+        EXPECT_DOUBLE_EQ(sp.FS, 50.0);
+        EXPECT_DOUBLE_EQ(sp.QTS, 0.4);
+        EXPECT_DOUBLE_EQ(sp.QES, 0.435);
+        EXPECT_DOUBLE_EQ(sp.QMS, 5.0);
+        EXPECT_DOUBLE_EQ(sp.VAS, r.vas) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.EFI, r.efi) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.PEMX, r.pemx) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.VD, r.vd) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.SD, r.sd) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.RE, r.re) << r.connection;
+        EXPECT_DOUBLE_EQ(sp.LE, r.le) << r.connection;
+    }
+    for (int32_t other : {0, 6}) {
+        state.connection.SpConNum = other;
+        SpconCal();
+        EXPECT_DOUBLE_EQ(state.speaker.VAS, 50.0);
+        EXPECT_DOUBLE_EQ(state.speaker.RE, 12.0);
+    }
+}
+
+// Two identical drivers in one enclosure against one: the textbook
+// scaling of sensitivity (dual parallel: +6 dB at 1 W ... of which 3 dB
+// from the halved impedance), resonance unchanged.
+TEST_F(ReferenceLevelTest, DualDriversGainThreeDecibelsOfEfficiency) {
+    state.connection.SpConNum = 1;
+    SpconCal();
+    state.speaker.EFI = 0.0;
+    SPLcal();
+    const double single = state.ref.SPL;
+    state.connection.SpConNum = 2;
+    SpconCal();
+    state.speaker.EFI = 0.0;
+    SPLcal();
+    EXPECT_NEAR(state.ref.SPL - single, 10 * std::log10(2.0), 0.011);
+    state.connection.SpConNum = 4;
+    SpconCal();
+    state.speaker.EFI = 0.0;
+    SPLcal();
+    EXPECT_NEAR(state.ref.SPL - single, -10 * std::log10(2.0), 0.011);
+}
+
+}  // namespace
+}  // namespace quendal
