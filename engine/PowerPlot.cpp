@@ -68,6 +68,9 @@ int32_t pwPlot2() {
     setPowerScale();
     CofCal();
     sweepUpAndDraw(powerScreenY);
+    // A driver without a rating keeps none: a PEMX of 0 or less reads 0
+    // after the sweep, as it did before it (the sweep itself used 999.9 W).
+    if (state.speaker.PEMX <= 0.0) state.speaker.PEMX = 0.0;
     return 0;
 }
 

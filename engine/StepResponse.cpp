@@ -12,7 +12,7 @@ namespace quendal {
 
 namespace {
 
-constexpr float kTimeStep = 0.05f;       // normalised time between points
+constexpr double kTimeStep = 0.05;  // normalised time between points
 constexpr double kMaxPoints = 200000.0;  // a longer curve is not drawn
 constexpr double kGraphWidthPx = 460.0;
 constexpr double kGraphStartX = 46.0;
@@ -119,10 +119,15 @@ void drawStepCurve(double (*valueAt)(float)) {
     // right edge, taken up to the next hundredth.
     const double tmax = std::rint(end * 100.0 + 0.6) / 100.0;
     if (tmax / kTimeStep > kMaxPoints) return;
+    // Time is counted in whole steps, so that the last point is the last
+    // multiple of the step not beyond tmax even where tmax is one itself
+    // (a running sum of 0.05 can step just past it and lose that point).
+    const long lastStep = std::lround(tmax * 100.0) / 5;
 
     PlotPoint& p = state.point;
     CurvePen pen;
-    for (double t = 0.0; t <= tmax; t += kTimeStep) {
+    for (long step = 0; step <= lastStep; ++step) {
+        const double t = static_cast<double>(step) * kTimeStep;
         const double v = valueAt(static_cast<float>(t));
         p.yy = static_cast<float>(-v * 140.0 + 190.0);  // 1 at y = 50, 0 at y = 190, -1 at y = 330
         p.xx = stepScreenX(t);

@@ -37,15 +37,17 @@ constexpr FitBand kExtend[7] = {
 
 // The last band's volume polynomials fall to zero near Qts 3.38 (Optimum)
 // and 2.88 (Extend) and would give a zero or negative box beyond; a larger
-// Qts is fitted as Qts 2.5, where both still give a proper box.
-constexpr double kLargestFittedQts = 2.5;
+// Qts is fitted at a value just below that root, where the box is still a
+// proper (if tiny) one.
+constexpr double kLargestOptimumQts = 3.3;
+constexpr double kLargestExtendQts = 2.8;
 
-void fitBox(const FitBand (&table)[7]) {
+void fitBox(const FitBand (&table)[7], double largestFittedQts) {
     const SpeakerParameters& sp = state.speaker;
     AlignmentRatios& r = state.ratios;
     BoxParameters& box = state.box;
     double q = sp.QTS;
-    if (q > kLargestFittedQts) q = kLargestFittedQts;
+    if (q > largestFittedQts) q = largestFittedQts;
     int band = 6;
     if (q < 0.3) band = 0;
     else if (q < 0.5) band = 1;
@@ -78,12 +80,12 @@ float tuningMeasure() {
 }  // namespace
 
 int32_t VBopti() {
-    fitBox(kOptimum);
+    fitBox(kOptimum, kLargestOptimumQts);
     return 0;
 }
 
 int32_t VBexti() {
-    fitBox(kExtend);
+    fitBox(kExtend, kLargestExtendQts);
     return 0;
 }
 

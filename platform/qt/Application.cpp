@@ -1,11 +1,11 @@
 // The application object, the event loop, and the surfaces the drawing
 // primitives draw on.
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMetaObject>
 
 #include "platform/qt/Registry.h"
 
@@ -16,6 +16,7 @@ namespace qt {
 namespace {
 
 QApplication* gOwnApplication = nullptr;
+std::optional<int> gQuitStatus;
 std::unique_ptr<PageSurface> gPage;
 
 // Window surfaces by number, and the open page while DoPrint is set.
@@ -49,7 +50,10 @@ void startApplication(int& argc, char** argv) {
 }
 
 int runEventLoop() {
-    const int status = QApplication::exec();
+    // A quit asked for before the loop runs (while starting, or in a test)
+    // ends it at once.
+    const int status = gQuitStatus ? *gQuitStatus : QApplication::exec();
+    gQuitStatus.reset();
     resetPlatform();
     if (gOwnApplication != nullptr) {
         delete gOwnApplication;
@@ -59,10 +63,9 @@ int runEventLoop() {
 }
 
 void quitApplication(int status) {
-    // Queued: the handler that asks returns first, and a quit asked for
-    // before the loop runs is not lost.
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
+    // The loop ends when the handler that asks has returned.
+    gQuitStatus = status;
+    QCoreApplication::exit(status);
 }
 
 void resetPlatform() {
@@ -73,6 +76,7 @@ void resetPlatform() {
     removeAllMenus();
     removeAllTimers();
     closePageIfOpen();
+    gQuitStatus.reset();
     setDialogService(nullptr);
     setCursor(Cursor::Arrow);
     installSurfaceProvider();

@@ -16,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
 #include <QToolButton>
@@ -24,7 +23,6 @@
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
-#include "platform/qt/Resources.h"
 
 namespace quendal::platform::qt {
 
@@ -86,13 +84,6 @@ private:
     QFrame* pane_;
     QTabBar* bar_;
 };
-
-template <typename T>
-T* part(const ControlRecord& record) {
-    if (!record.widget) return nullptr;
-    if (auto* self = qobject_cast<T*>(record.widget.data())) return self;
-    return record.widget->findChild<T*>();
-}
 
 void hit(WindowNumber window, ControlNumber control) {
     dispatchControlEvent(window, control, ControlEventKind::Hit);
@@ -312,192 +303,6 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
     applyStyle(widget, spec.style);
     widget->installEventFilter(new ControlWatcher(window, control, clicks, widget));
     return widget;
-}
-
-int32_t readValue(const ControlRecord& record) {
-    switch (record.kind) {
-        case ControlKind::CheckBox:
-            if (auto* box = part<QCheckBox>(record)) return box->isChecked() ? 1 : 0;
-            break;
-        case ControlKind::DisclosureTriangle:
-            if (auto* button = part<QToolButton>(record)) return button->isChecked() ? 1 : 0;
-            break;
-        case ControlKind::RadioGroup:
-            if (auto* group = part<QButtonGroup>(record)) return std::max(0, group->checkedId());
-            break;
-        case ControlKind::Tab:
-            if (auto* bar = part<QTabBar>(record)) return bar->currentIndex() + 1;
-            break;
-        case ControlKind::Slider:
-            if (auto* slider = part<QSlider>(record)) return slider->value();
-            break;
-        case ControlKind::PopupButton:
-            if (auto* combo = part<QComboBox>(record)) return combo->currentIndex() + 1;
-            break;
-        default: break;
-    }
-    return record.value;
-}
-
-void writeValue(ControlRecord& record, int32_t value) {
-    value = std::clamp(value, readMinimum(record), std::max(readMinimum(record), readMaximum(record)));
-    switch (record.kind) {
-        case ControlKind::CheckBox:
-            if (auto* box = part<QCheckBox>(record)) {
-                const QSignalBlocker quiet(box);
-                box->setChecked(value != 0);
-            }
-            break;
-        case ControlKind::DisclosureTriangle:
-            if (auto* button = part<QToolButton>(record)) {
-                button->setChecked(value != 0);  // the arrow follows; no hit is sent for it
-            }
-            break;
-        case ControlKind::RadioGroup:
-            if (auto* group = part<QButtonGroup>(record)) {
-                if (QAbstractButton* chosen = group->button(value)) {
-                    chosen->setChecked(true);
-                } else if (QAbstractButton* current = group->checkedButton()) {
-                    group->setExclusive(false);
-                    current->setChecked(false);
-                    group->setExclusive(true);
-                }
-            }
-            break;
-        case ControlKind::Tab:
-            if (auto* bar = part<QTabBar>(record)) {
-                const QSignalBlocker quiet(bar);
-                bar->setCurrentIndex(value - 1);
-            }
-            break;
-        case ControlKind::Slider:
-            if (auto* slider = part<QSlider>(record)) {
-                const QSignalBlocker quiet(slider);
-                slider->setValue(value);
-            }
-            break;
-        case ControlKind::PopupButton:
-            if (auto* combo = part<QComboBox>(record)) {
-                const QSignalBlocker quiet(combo);
-                combo->setCurrentIndex(value - 1);
-            }
-            break;
-        default: break;
-    }
-    record.value = value;
-}
-
-int32_t readMinimum(const ControlRecord& record) {
-    switch (record.kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::DisclosureTriangle:
-        case ControlKind::RadioGroup: return 0;
-        case ControlKind::Tab:
-        case ControlKind::PopupButton: return 1;
-        case ControlKind::Slider:
-            if (auto* slider = part<QSlider>(record)) return slider->minimum();
-            break;
-        default: break;
-    }
-    return record.minimum;
-}
-
-int32_t readMaximum(const ControlRecord& record) {
-    switch (record.kind) {
-        case ControlKind::CheckBox:
-        case ControlKind::DisclosureTriangle: return 1;
-        case ControlKind::RadioGroup: return record.maximum;
-        case ControlKind::Tab:
-            if (auto* bar = part<QTabBar>(record)) return bar->count();
-            break;
-        case ControlKind::PopupButton:
-            if (auto* combo = part<QComboBox>(record)) return combo->count();
-            break;
-        case ControlKind::Slider:
-            if (auto* slider = part<QSlider>(record)) return slider->maximum();
-            break;
-        default: break;
-    }
-    return record.maximum;
-}
-
-void writeRange(ControlRecord& record, int32_t minimum, int32_t maximum) {
-    maximum = std::max(minimum, maximum);
-    if (record.kind == ControlKind::Slider) {
-        if (auto* slider = part<QSlider>(record)) {
-            const QSignalBlocker quiet(slider);
-            slider->setRange(minimum, maximum);
-        }
-    }
-    record.minimum = minimum;
-    record.maximum = maximum;
-    record.value = std::clamp(record.value, minimum, maximum);
-}
-
-std::string readText(const ControlRecord& record) {
-    switch (record.kind) {
-        case ControlKind::EditText:
-            if (auto* edit = part<QLineEdit>(record)) return toMacRoman(edit->text());
-            break;
-        case ControlKind::PopupButton:
-            if (auto* combo = part<QComboBox>(record)) return toMacRoman(combo->currentText());
-            break;
-        default: break;
-    }
-    return record.title;
-}
-
-void writeText(ControlRecord& record, std::string_view text) {
-    record.title = std::string(text);
-    QWidget* widget = record.widget;
-    if (widget == nullptr) return;
-    switch (record.kind) {
-        case ControlKind::PushButton:
-        case ControlKind::CheckBox:
-            static_cast<QAbstractButton*>(widget)->setText(titleFromMacRoman(text));
-            break;
-        case ControlKind::BevelButton:
-        case ControlKind::DisclosureTriangle:
-            static_cast<QToolButton*>(widget)->setText(titleFromMacRoman(text));
-            break;
-        case ControlKind::GroupBox: static_cast<QGroupBox*>(widget)->setTitle(titleFromMacRoman(text)); break;
-        case ControlKind::StaticText: static_cast<QLabel*>(widget)->setText(fromMacRoman(text)); break;
-        case ControlKind::EditText: {
-            auto* edit = static_cast<QLineEdit*>(widget);
-            edit->setText(fromMacRoman(text));
-            edit->setCursorPosition(0);
-            break;
-        }
-        case ControlKind::PopupButton:
-            if (auto* label = widget->findChild<QLabel*>()) label->setText(fromMacRoman(text));
-            break;
-        default: break;
-    }
-}
-
-bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder) {
-    const QImage image = resourceImage(file, folder);
-    QWidget* widget = record.widget;
-    if (widget == nullptr) return false;
-    if (record.kind == ControlKind::ImageView) {
-        auto* label = static_cast<QLabel*>(widget);
-        label->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-        return !image.isNull();
-    }
-    if (record.kind == ControlKind::BevelButton) {
-        auto* button = static_cast<QToolButton*>(widget);
-        if (image.isNull()) {
-            button->setIcon(QIcon());
-            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-            return false;
-        }
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
-        const QSize room = button->size() - QSize(6, 6);
-        button->setIconSize(image.size().scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio));
-        button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
-        return true;
-    }
-    return false;
 }
 
 }  // namespace quendal::platform::qt

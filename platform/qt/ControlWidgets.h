@@ -7,10 +7,17 @@
 #include <QWidget>
 
 #include "platform/Platform.h"
+#include "platform/qt/Registry.h"
 
 namespace quendal::platform::qt {
 
-struct ControlRecord;
+// The part of a control's widget of type T: the widget itself or a child.
+template <typename T>
+T* part(const ControlRecord& record) {
+    if (!record.widget) return nullptr;
+    if (auto* self = qobject_cast<T*>(record.widget.data())) return self;
+    return record.widget->findChild<T*>();
+}
 
 // Makes the widget of a new control under `parent`, wired so that the
 // user's actions reach the control handler. The record is filled with what

@@ -160,10 +160,29 @@ TEST_F(StepResponse, CurveAgreesWithTheTimeLabels) {
                 foundX = l.x1 + (190.0 - l.y1) * (l.x0 - l.x1) / (l.y0 - l.y1);
         }
         EXPECT_NEAR(foundX, expectedX, 0.5) << r.fs;
-        // The curve ends at the right edge of the graph.
-        EXPECT_LE(drawn.back().x0, 506.5);
+        // The curve ends at the right edge of the graph: its last time is
+        // the end time taken up to the next hundredth (the clip trims it).
+        EXPECT_LE(drawn.back().x0, 506.0 + 460.0 * 0.0161 / stepGraphEndTime());
         EXPECT_GT(drawn.back().x0, 495.0);
         EXPECT_NEAR(stepScreenX(stepGraphEndTime()), 506.0, 1e-3);
+    }
+}
+
+// Time runs in steps of 0.05 accumulated in double: the last point drawn
+// is the last multiple of 0.05 not beyond the end time, also when the end
+// time is itself such a multiple.
+TEST_F(StepResponse, EveryMultipleOfTheTimeStepUpToTheEndIsDrawn) {
+    setDriver(50.0, 100.0, 0.5);
+    selectSystem(1, 1);
+    for (double fs = 20.0; fs <= 200.0; fs += 0.37) {
+        provider.window.reset();
+        state.speaker.FS = fs;
+        state.scales.timeScale = 10.0;
+        StepPlot();
+        const double tmax = std::rint(stepGraphEndTime() * 100.0 + 0.6) / 100.0;
+        const long hundredths = std::lround(tmax * 100.0);
+        const size_t points = static_cast<size_t>(hundredths / 5) + 1;
+        EXPECT_EQ(lines().size(), points - 1) << "FS " << fs << " tmax " << tmax;
     }
 }
 

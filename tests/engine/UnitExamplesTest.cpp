@@ -254,6 +254,21 @@ TEST_F(VentedBox, ExtremeQtsStillGivesAProperBox) {
     }
 }
 
+// Below the roots of the last band (Qts 3.38 Optimum, 2.88 Extend) the fit
+// itself holds: a driver of Qts 2.7 gets a smaller box than one of 2.5.
+TEST_F(VentedBox, FitsHoldUpToTheEndOfTheirLastBand) {
+    for (int alin : {1, 2}) {
+        state.selection.Alin = alin;
+        state.speaker.QTS = 2.5;
+        CofCal();
+        const double at25 = state.box.VB1;
+        state.speaker.QTS = 2.7;
+        CofCal();
+        EXPECT_GT(state.box.VB1, 0.0) << alin;
+        EXPECT_LT(state.box.VB1, at25) << alin;
+    }
+}
+
 TEST_F(VentedBox, CoefficientsAndPointsOfTheOptimumBox) {
     CofCal();
     const TransferCoefficients& c = state.coef;

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "platform/Platform.h"
 #include "support/TestEnvironment.h"
 
 int main(int argc, char** argv) {
     quendal::test::prepareTestEnvironment();
     QApplication app(argc, argv);
+    // The windowing layer as the program starts it (it keeps this application).
+    quendal::platform::startApplication(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
