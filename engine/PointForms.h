@@ -6,8 +6,8 @@
 // the denominator at the point, leaves them in state.point.NU and DE, and
 // writes the point's result. The band-pass units have forms of their own
 // (enclosures/BandPassForms.h): they normalise the level and take the
-// magnitude as a power 0.5, and each unit keeps the arithmetic it is
-// specified with, to the last bit.
+// magnitude as a power 0.5, and each unit keeps its own arithmetic, to the
+// last bit.
 #pragma once
 
 namespace quendal {
