@@ -221,7 +221,7 @@ struct ControlSpec {
 // Creates control `control` in the window. An existing control of that
 // number is removed first. Returns false when the window or the parent
 // control does not exist.
-bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& spec);
+bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& desc);
 bool controlExists(WindowNumber window, ControlNumber control);
 // Removes the control and those embedded in it; safe inside its own handler.
 void removeControl(WindowNumber window, ControlNumber control);

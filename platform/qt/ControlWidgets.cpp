@@ -117,42 +117,42 @@ Qt::Alignment alignmentOf(TextAlign align) {
     return Qt::AlignLeft;
 }
 
-QWidget* makeRadioGroup(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+QWidget* makeRadioGroup(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent,
                         ControlRecord& record) {
     auto* box = new QWidget(parent);
     // Stacked when the rectangle has room for the buttons one above another.
-    const int height = spec.rect.bottom - spec.rect.top;
-    const bool stacked = height >= 16 * std::max<int>(1, int(spec.items.size()));
+    const int height = desc.rect.bottom - desc.rect.top;
+    const bool stacked = height >= 16 * std::max<int>(1, int(desc.items.size()));
     auto* layout = new QBoxLayout(stacked ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight, box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(stacked ? 2 : 12);
     auto* group = new QButtonGroup(box);
     int id = 1;
-    for (const std::string& item : spec.items) {
+    for (const std::string& item : desc.items) {
         auto* button = new QRadioButton(titleFromMacRoman(item), box);
         group->addButton(button, id++);
         layout->addWidget(button);
     }
     layout->addStretch();
     record.minimum = 0;
-    record.maximum = int32_t(spec.items.size());
-    if (QAbstractButton* chosen = group->button(spec.value)) chosen->setChecked(true);
+    record.maximum = int32_t(desc.items.size());
+    if (QAbstractButton* chosen = group->button(desc.value)) chosen->setChecked(true);
     QObject::connect(group, &QButtonGroup::idClicked, box, [window, control](int) { hit(window, control); });
     return box;
 }
 
-QWidget* makePopup(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+QWidget* makePopup(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent) {
     auto* combo = new QComboBox();
-    for (int32_t item = 1; item <= menuItemCount(spec.menu); ++item) {
-        const std::string text = menuItemText(spec.menu, item);
+    for (int32_t item = 1; item <= menuItemCount(desc.menu); ++item) {
+        const std::string text = menuItemText(desc.menu, item);
         if (text == "-")
             combo->insertSeparator(combo->count());
         else
             combo->addItem(fromMacRoman(text));
     }
-    if (spec.value >= 1 && spec.value <= combo->count()) combo->setCurrentIndex(spec.value - 1);
+    if (desc.value >= 1 && desc.value <= combo->count()) combo->setCurrentIndex(desc.value - 1);
     QObject::connect(combo, &QComboBox::activated, combo, [window, control](int) { hit(window, control); });
-    if (spec.title.empty()) {
+    if (desc.title.empty()) {
         combo->setParent(parent);
         return combo;
     }
@@ -161,17 +161,17 @@ QWidget* makePopup(WindowNumber window, ControlNumber control, const ControlSpec
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(new QLabel(fromMacRoman(spec.title), box));
+    layout->addWidget(new QLabel(fromMacRoman(desc.title), box));
     layout->addWidget(combo, 1);
     combo->setParent(box);
     return box;
 }
 
-QWidget* makeSlider(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
-    const bool vertical = spec.rect.bottom - spec.rect.top > spec.rect.right - spec.rect.left;
+QWidget* makeSlider(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent) {
+    const bool vertical = desc.rect.bottom - desc.rect.top > desc.rect.right - desc.rect.left;
     auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
-    slider->setRange(spec.minimum, std::max(spec.minimum, spec.maximum));
-    slider->setValue(spec.value);
+    slider->setRange(desc.minimum, std::max(desc.minimum, desc.maximum));
+    slider->setValue(desc.value);
     QObject::connect(slider, &QSlider::actionTriggered, slider, [window, control](int action) {
         ControlRecord* record = findControl(window, control);
         if (record == nullptr) return;
@@ -195,25 +195,25 @@ QWidget* makeSlider(WindowNumber window, ControlNumber control, const ControlSpe
     return slider;
 }
 
-QWidget* makeDisclosure(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+QWidget* makeDisclosure(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setCheckable(true);
-    button->setChecked(spec.value != 0);
+    button->setChecked(desc.value != 0);
     button->setAutoRaise(true);
-    button->setArrowType(spec.value != 0 ? Qt::DownArrow : Qt::RightArrow);
-    button->setText(titleFromMacRoman(spec.title));
-    button->setToolButtonStyle(spec.title.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    button->setArrowType(desc.value != 0 ? Qt::DownArrow : Qt::RightArrow);
+    button->setText(titleFromMacRoman(desc.title));
+    button->setToolButtonStyle(desc.title.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     QObject::connect(button, &QToolButton::toggled, button,
                      [button](bool open) { button->setArrowType(open ? Qt::DownArrow : Qt::RightArrow); });
     QObject::connect(button, &QToolButton::clicked, button, [window, control] { hit(window, control); });
     return button;
 }
 
-QWidget* makeBevel(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent) {
+QWidget* makeBevel(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent) {
     auto* button = new QToolButton(parent);
-    button->setText(titleFromMacRoman(spec.title));
+    button->setText(titleFromMacRoman(desc.title));
     button->setAutoRaise(false);
-    if (QMenu* menu = spec.menu != 0 ? menuWidget(spec.menu) : nullptr) {
+    if (QMenu* menu = desc.menu != 0 ? menuWidget(desc.menu) : nullptr) {
         // A pop-down command menu: the choice arrives as a menu command.
         button->setMenu(menu);
         button->setPopupMode(QToolButton::InstantPopup);
@@ -226,56 +226,56 @@ QWidget* makeBevel(WindowNumber window, ControlNumber control, const ControlSpec
 
 }  // namespace
 
-QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent,
                            ControlRecord& record) {
-    record.value = spec.value;
-    record.minimum = spec.minimum;
-    record.maximum = spec.maximum;
-    record.title = spec.title;
-    record.menu = spec.menu;
+    record.value = desc.value;
+    record.minimum = desc.minimum;
+    record.maximum = desc.maximum;
+    record.title = desc.title;
+    record.menu = desc.menu;
 
     QWidget* widget = nullptr;
     bool clicks = false;  // hits come from the watcher
-    switch (spec.kind) {
+    switch (desc.kind) {
         case ControlKind::PushButton: {
-            auto* button = new QPushButton(titleFromMacRoman(spec.title), parent);
+            auto* button = new QPushButton(titleFromMacRoman(desc.title), parent);
             button->setAutoDefault(false);
-            button->setDefault(spec.defaultButton);
+            button->setDefault(desc.defaultButton);
             QObject::connect(button, &QPushButton::clicked, button, [window, control] { hit(window, control); });
             widget = button;
             break;
         }
-        case ControlKind::BevelButton: widget = makeBevel(window, control, spec, parent); break;
-        case ControlKind::RadioGroup: widget = makeRadioGroup(window, control, spec, parent, record); break;
+        case ControlKind::BevelButton: widget = makeBevel(window, control, desc, parent); break;
+        case ControlKind::RadioGroup: widget = makeRadioGroup(window, control, desc, parent, record); break;
         case ControlKind::CheckBox: {
-            auto* box = new QCheckBox(titleFromMacRoman(spec.title), parent);
-            box->setChecked(spec.value != 0);
+            auto* box = new QCheckBox(titleFromMacRoman(desc.title), parent);
+            box->setChecked(desc.value != 0);
             QObject::connect(box, &QCheckBox::clicked, box, [window, control] { hit(window, control); });
             widget = box;
             break;
         }
         case ControlKind::Tab: {
             auto* tabs = new TabControl(parent);
-            for (const std::string& item : spec.items) tabs->bar()->addTab(titleFromMacRoman(item));
-            if (spec.value >= 1 && spec.value <= tabs->bar()->count()) tabs->bar()->setCurrentIndex(spec.value - 1);
+            for (const std::string& item : desc.items) tabs->bar()->addTab(titleFromMacRoman(item));
+            if (desc.value >= 1 && desc.value <= tabs->bar()->count()) tabs->bar()->setCurrentIndex(desc.value - 1);
             QObject::connect(tabs->bar(), &QTabBar::currentChanged, tabs, [window, control](int) { hit(window, control); });
             widget = tabs;
             break;
         }
-        case ControlKind::Slider: widget = makeSlider(window, control, spec, parent); break;
+        case ControlKind::Slider: widget = makeSlider(window, control, desc, parent); break;
         case ControlKind::EditText: {
-            auto* edit = new QLineEdit(fromMacRoman(spec.title), parent);
-            edit->setAlignment(alignmentOf(spec.style.align) | Qt::AlignVCenter);
+            auto* edit = new QLineEdit(fromMacRoman(desc.title), parent);
+            edit->setAlignment(alignmentOf(desc.style.align) | Qt::AlignVCenter);
             edit->setCursorPosition(0);
             widget = edit;
             clicks = true;
             break;
         }
         case ControlKind::StaticText: {
-            auto* label = new QLabel(fromMacRoman(spec.title), parent);
+            auto* label = new QLabel(fromMacRoman(desc.title), parent);
             label->setTextFormat(Qt::PlainText);
             label->setWordWrap(true);
-            label->setAlignment(alignmentOf(spec.style.align) | Qt::AlignTop);
+            label->setAlignment(alignmentOf(desc.style.align) | Qt::AlignTop);
             widget = label;
             break;
         }
@@ -286,12 +286,12 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
             clicks = true;
             break;
         }
-        case ControlKind::DisclosureTriangle: widget = makeDisclosure(window, control, spec, parent); break;
-        case ControlKind::PopupButton: widget = makePopup(window, control, spec, parent); break;
-        case ControlKind::GroupBox: widget = new QGroupBox(titleFromMacRoman(spec.title), parent); break;
+        case ControlKind::DisclosureTriangle: widget = makeDisclosure(window, control, desc, parent); break;
+        case ControlKind::PopupButton: widget = makePopup(window, control, desc, parent); break;
+        case ControlKind::GroupBox: widget = new QGroupBox(titleFromMacRoman(desc.title), parent); break;
         case ControlKind::Separator: {
             auto* line = new QFrame(parent);
-            const bool across = spec.rect.right - spec.rect.left >= spec.rect.bottom - spec.rect.top;
+            const bool across = desc.rect.right - desc.rect.left >= desc.rect.bottom - desc.rect.top;
             line->setFrameShape(across ? QFrame::HLine : QFrame::VLine);
             line->setFrameShadow(QFrame::Sunken);
             widget = line;
@@ -300,7 +300,7 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
         case ControlKind::UserPane: widget = new QWidget(parent); break;
     }
     widget->setObjectName(QStringLiteral("control-%1").arg(control));
-    applyStyle(widget, spec.style);
+    applyStyle(widget, desc.style);
     widget->installEventFilter(new ControlWatcher(window, control, clicks, widget));
     return widget;
 }

@@ -22,7 +22,7 @@ T* part(const ControlRecord& record) {
 // Makes the widget of a new control under `parent`, wired so that the
 // user's actions reach the control handler. The record is filled with what
 // the widget does not hold itself.
-QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& spec, QWidget* parent,
+QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent,
                            ControlRecord& record);
 
 int32_t readValue(const ControlRecord& record);

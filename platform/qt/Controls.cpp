@@ -48,24 +48,24 @@ QRect toQRect(Rect16 r) { return QRect(r.left, r.top, std::max(0, r.right - r.le
 
 }  // namespace
 
-bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& spec) {
+bool createControl(WindowNumber window, ControlNumber control, const ControlSpec& desc) {
     WindowRecord* windowRecord = findWindow(window);
     if (windowRecord == nullptr) return false;
-    if (spec.parent != 0 && (spec.parent == control || findControl(window, spec.parent) == nullptr)) return false;
+    if (desc.parent != 0 && (desc.parent == control || findControl(window, desc.parent) == nullptr)) return false;
     removeControl(window, control);
-    QWidget* parent = spec.parent != 0 ? controlWidget(window, spec.parent) : windowRecord->frame->content();
+    QWidget* parent = desc.parent != 0 ? controlWidget(window, desc.parent) : windowRecord->frame->content();
 
     ControlRecord& record = windowRecord->controls[control];
     record = ControlRecord{};
     record.number = control;
-    record.kind = spec.kind;
-    record.parent = spec.parent;
-    QWidget* widget = makeControlWidget(window, control, spec, parent, record);
+    record.kind = desc.kind;
+    record.parent = desc.parent;
+    QWidget* widget = makeControlWidget(window, control, desc, parent, record);
     record.widget = widget;
-    widget->setGeometry(toQRect(spec.rect));
-    if (!spec.image.empty()) writeImage(record, spec.image, spec.imageFolder);
-    widget->setEnabled(spec.enabled);
-    widget->setVisible(spec.visible);
+    widget->setGeometry(toQRect(desc.rect));
+    if (!desc.image.empty()) writeImage(record, desc.image, desc.imageFolder);
+    widget->setEnabled(desc.enabled);
+    widget->setVisible(desc.visible);
     return true;
 }
 

@@ -80,10 +80,10 @@ TEST_F(ControlTest, EachKindIsCreatedFoundAndRemovedByNumber) {
                                  ControlKind::Separator,  ControlKind::UserPane};
     platform::ControlNumber number = 1;
     for (ControlKind kind : kinds) {
-        ControlSpec spec(kind, Rect16{int16_t(number * 20), 10, int16_t(number * 20 + 18), 200}, "Title");
-        spec.items = {"One", "Two"};
-        spec.menu = 230;
-        ASSERT_TRUE(platform::createControl(7, number, spec)) << "kind " << int(kind);
+        ControlSpec desc(kind, Rect16{int16_t(number * 20), 10, int16_t(number * 20 + 18), 200}, "Title");
+        desc.items = {"One", "Two"};
+        desc.menu = 230;
+        ASSERT_TRUE(platform::createControl(7, number, desc)) << "kind " << int(kind);
         EXPECT_TRUE(platform::controlExists(7, number));
         const Rect16 b = platform::controlBounds(7, number);
         EXPECT_EQ(b.top, number * 20);
