@@ -4,10 +4,11 @@
 
 #include <cstdint>
 
+#include "model/WindowNumbers.h"
+
 namespace quendal {
 
 inline constexpr int32_t kFileMenu = 1;
-inline constexpr int32_t kResponseWindow = 7;
 
 // Builds the menu bar, installs the command handler and shows the response
 // window (540 x 390, or the bounds kept in the state).

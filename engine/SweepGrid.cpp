@@ -50,7 +50,7 @@ void CurvePen::moveTo(bool drawSegment) {
         down_ = false;
         return;
     }
-    if (down_ && drawSegment) QuartzDrawLine(kResponseWindowNumber);
+    if (down_ && drawSegment) QuartzDrawLine(kResponseWindow);
     p.xx1 = p.xx;
     p.yy1 = p.yy;
     down_ = true;

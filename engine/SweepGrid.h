@@ -9,11 +9,9 @@
 
 #include <cstdint>
 
-namespace quendal {
+#include "model/WindowNumbers.h"
 
-// The response window's number, where every sweep draws (or the print page
-// while DoPrint is set).
-inline constexpr int32_t kResponseWindowNumber = 7;
+namespace quendal {
 
 // The grid: log10 of the frequency in single precision from 1.0 while it is
 // at most 3.0, in steps of 0.01 rounded to single precision each time:

@@ -7,6 +7,12 @@
 #pragma once
 
 #include "model/SharedTypes.h"
+#include "model/DocumentState.h"
+#include "model/MessageState.h"
+#include "model/PreferenceOptions.h"
+#include "model/PrintState.h"
+#include "model/ShellFlags.h"
+#include "model/UpdateCheckState.h"
 
 namespace quendal {
 
@@ -30,6 +36,12 @@ struct ProgramState {
     DrawingState draw;
     WindowBounds bounds;
     CursorState cursor;
+    ShellFlags shell;
+    PreferenceOptions prefs;
+    MessageState messages;
+    DocumentState document;
+    PrintState print;
+    UpdateCheckState update;
 };
 
 // The one instance every routine works on.

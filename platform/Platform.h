@@ -391,4 +391,19 @@ bool openPage(PageFormat format, const std::string& path, double width = 612.0, 
 // be written.
 bool closePage();
 
+// ---------------------------------------------------------------------------
+// Shell services: preferences, files and folders, the desktop opener
+
+// ---------------------------------------------------------------------------
+// Pictures: vector drawings of the resources on surfaces and image views
+
+// ---------------------------------------------------------------------------
+// URL loading
+
+// ---------------------------------------------------------------------------
+// Messages between applications and the clipboard
+
+// ---------------------------------------------------------------------------
+// Printing, PNG pictures of windows and sounds
+
 }  // namespace quendal::platform

@@ -1,13 +1,13 @@
 #include "selection/SystemTitle.h"
 
 #include "model/State.h"
+#include "model/WindowNumbers.h"
 #include "view/QuartzDraw.h"
 
 namespace quendal {
 
 namespace {
 
-constexpr int32_t kResponseWindow = 7;
 constexpr double kTitleBaseline = 40.0;  // px from the top of the page
 
 // The titles are placed by a fixed x per system, not measured at run time.

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
-namespace quendal::frame {
+#include "model/WindowNumbers.h"
 
-inline constexpr int32_t kResponseWindow = 7;
+namespace quendal::frame {
 
 // Grey levels of the frames (the same in red, green and blue).
 inline constexpr double kGridGrey = 0.534;

@@ -1,0 +1,14 @@
+// Messages between applications and parameter records waiting to be applied.
+#pragma once
+
+#include <cstdint>
+
+#include "model/SharedTypes.h"
+#include "model/Str255.h"
+
+namespace quendal {
+
+struct MessageState {
+};
+
+}  // namespace quendal
