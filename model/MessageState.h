@@ -9,6 +9,7 @@
 namespace quendal {
 
 struct MessageState {
+    Str255 s_Masg = "null";         // the last message from Orvanel; "null" before any
 };
 
 }  // namespace quendal

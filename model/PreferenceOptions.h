@@ -9,6 +9,15 @@
 namespace quendal {
 
 struct PreferenceOptions {
+    int32_t FastOpenFlag = 1;       // 1: windows open at their default places
+    int32_t BoundsCheck = 0;        // remember window places
+    int32_t SoundCheck = 1;
+    int32_t SystemCheck = 1;
+    int32_t PrintDateCheck = 1;
+    int32_t UpdateForCheck = 1;
+    int32_t InitSetupCheck = 1;
+    int32_t PrintParamCheck = 1;
+    int32_t MagniCheck = 0;
 };
 
 }  // namespace quendal

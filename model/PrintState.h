@@ -9,6 +9,8 @@
 namespace quendal {
 
 struct PrintState {
+    double GPrintScale = 100.0;     // %, print scale of the page setup
+    int32_t SnapNum = 0;            // running number of the PNG snapshots
 };
 
 }  // namespace quendal

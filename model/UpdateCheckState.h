@@ -9,6 +9,7 @@
 namespace quendal {
 
 struct UpdateCheckState {
+    int32_t CheckForUpFlag = 0;
 };
 
 }  // namespace quendal
