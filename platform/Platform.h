@@ -395,6 +395,12 @@ bool closePage();
 // Shell services: preferences, files and folders, the desktop opener
 
 // ---------------------------------------------------------------------------
+// Default handlers, menu-bar hosting and the Edit commands of text fields
+
+// ---------------------------------------------------------------------------
+// Documents: reading whole files and writing them atomically
+
+// ---------------------------------------------------------------------------
 // Pictures: vector drawings of the resources on surfaces and image views
 
 // ---------------------------------------------------------------------------
