@@ -228,6 +228,8 @@ struct ReferenceLevel {
     double SPL1 = 0.0;   // dB
     double ADB = 0.0;    // dB
     double PA = 0.0;     // Pa
+    // System Info palette: the SPL as its line shows it.
+    Str255 s_SPL;
 };
 
 // Factors that turn normalised transfer functions into W, ohm, mm and m/s.

@@ -86,6 +86,10 @@ WindowNumber activeWindow();
 // Content bounds in screen pixels.
 Rect16 windowBounds(WindowNumber window);
 void setWindowBounds(WindowNumber window, Rect16 bounds);
+// The part of the screen that windows may use (without the desktop's
+// panels), in screen pixels: of the screen under the point, else of the
+// primary screen.
+Rect16 availableScreenArea(int32_t x, int32_t y);
 
 void setWindowTitle(WindowNumber window, std::string_view title);
 std::string windowTitle(WindowNumber window);

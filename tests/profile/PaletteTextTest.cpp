@@ -1,0 +1,37 @@
+// What the System Info palette writes and where it opens, without widgets.
+#include <gtest/gtest.h>
+
+#include "selection/SystemInfoPalette.h"
+
+namespace quendal::test {
+namespace {
+
+TEST(PaletteValueText, DropsOnlyALeadingBlankAndCutsWithoutRounding) {
+    struct Case { double value; int32_t decimals; const char* text; };
+    const Case cases[] = {
+        {1234.56, 2, "1234.5"}, {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"},
+        {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"}, {-1234.5, 1, "-1234."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(paletteValueText(c.value, c.decimals).str(), c.text) << c.value;
+}
+
+TEST(PaletteOnScreen, APlaceOffTheScreenIsMovedOntoItKeepingTheSize) {
+    const Rect16 area{0, 0, 768, 1024};  // top, left, bottom, right
+    struct Case { Rect16 wanted; Rect16 placed; };
+    const Case cases[] = {
+        {{100, 300, 450, 500}, {100, 300, 450, 500}},     // on the screen: stays
+        {{100, -110, 450, 90}, {100, 0, 450, 200}},       // left of it
+        {{-40, 2000, 495, 2200}, {24, 824, 559, 1024}},   // above and right: below the title bar's room
+        {{700, 10, 1235, 210}, {233, 10, 768, 210}},      // below
+    };
+    for (const Case& c : cases) {
+        const Rect16 r = fitOntoArea(c.wanted, area);
+        EXPECT_EQ(r.top, c.placed.top);
+        EXPECT_EQ(r.left, c.placed.left);
+        EXPECT_EQ(r.bottom, c.placed.bottom);
+        EXPECT_EQ(r.right, c.placed.right);
+    }
+}
+
+}  // namespace
+}  // namespace quendal::test
