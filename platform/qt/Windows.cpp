@@ -179,6 +179,12 @@ void setWindowBounds(WindowNumber window, Rect16 bounds) {
                                         std::max(1, bounds.bottom - bounds.top)));
 }
 
+Rect16 availableScreenArea(int32_t x, int32_t y) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return toRect16(screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
+}
+
 void setWindowTitle(WindowNumber window, std::string_view title) {
     WindowRecord* record = findWindow(window);
     if (record == nullptr) return;

@@ -106,19 +106,6 @@ TEST_F(PaletteTest, OpensWhereItWasLeftWhenPlacesAreKept) {
     EXPECT_EQ(heightOf(at), 535);  // the disclosure open, whatever the saved height
 }
 
-TEST_F(PaletteTest, APlaceOffEveryScreenIsBroughtOntoOne) {
-    state.prefs.FastOpenFlag = 0;
-    state.prefs.BoundsCheck = 1;
-    state.bounds.InfoWndBounds = {-3000, -3000, -2650, -2800};
-    SystemInfoFloatPalet();
-    const Rect16 at = platform::windowBounds(8);
-    const Rect16 area = platform::availableScreenArea(at.left, at.top);
-    EXPECT_GE(at.left, area.left);
-    EXPECT_GT(at.top, area.top);
-    EXPECT_LE(at.right, area.right);
-    EXPECT_LE(at.bottom, area.bottom);
-}
-
 TEST_F(PaletteTest, ChangingTheConnectionLeavesOnePictureCentredInItsPane) {
     SystemInfoFloatPalet();
     state.connection.SpConNum = 5;

@@ -85,14 +85,6 @@ TEST_F(ProfileTest, InfiniteBaffleHasNoBlockNotEvenTheHeader) {
     EXPECT_EQ(state.draw.fontSize, 13.0);
 }
 
-TEST_F(ProfileTest, ValuesAlignByTheirLengthAndDecimalPoint) {
-    distinctBoxValues();
-    select(1, 2);
-    DrawSystemParameter(0);
-    EXPECT_EQ(valueOn(450)->x0, 432.0);  // " 30": three characters, no point
-    EXPECT_EQ(valueOn(470)->x0, 426.0);  // " 25.5": five characters with a point
-}
-
 TEST_F(ProfileTest, UnitModelNameStandsInItsWideBox) {
     distinctBoxValues();
     state.radiator.PRUseFlag = 1;
@@ -117,15 +109,6 @@ TEST_F(ProfileTest, PrintedUnderAGraphTheBlockStands110Lower) {
     EXPECT_EQ(lines()[0].y0, 539.5);
     EXPECT_EQ(lines()[0].stroke.width, 0.75);
     EXPECT_EQ(rects()[0].stroke.width, 0.5);
-}
-
-TEST_F(ProfileTest, PrintedProfilePageKeepsTheScreenPlaces) {
-    distinctBoxValues();
-    select(2, 6);
-    state.draw.DoPrint = 1;
-    DrawSystemParameter(0);
-    EXPECT_EQ(texts("Box Parameters")[0].y0, 420.0);
-    EXPECT_EQ(valueOn(450)->text, " 11");
 }
 
 TEST_F(ProfileTest, PassiveRavezaUnderAGraphMovesItsPartsByTheirShifts) {

@@ -29,17 +29,6 @@ TEST(FigureLabelTables, EverySystemHasItsLabelsWithinThePalettesIds) {
     EXPECT_EQ(connectionPicture(6), nullptr);
 }
 
-TEST_F(ProfileTest, InfiniteBaffleIsLabelledWithTheDriversFsAndQts) {
-    select(1, 1);
-    DrawParamFontForSystemProfile(0);
-    const auto drawn = surface().ofKind(Kind::Text);
-    ASSERT_EQ(drawn.size(), 2u);
-    EXPECT_EQ(drawn[0].text, "Fs");
-    EXPECT_EQ(drawn[1].text, "Qts");
-    EXPECT_EQ(drawn[0].fontRow, 2);
-    EXPECT_EQ(drawn[0].colour.red, 0.2);
-}
-
 TEST_F(ProfileTest, ThePageOffsetMovesEveryLabelStraightDown) {
     for (int32_t button = 1; button <= 8; ++button) {
         select(2, button);
@@ -68,15 +57,6 @@ TEST_F(ProfileTest, SystemsWithoutVentsDrawNoVentLabelButSetTheirStyle) {
     EXPECT_EQ(state.draw.RedCol, 0.2);
     EXPECT_EQ(state.draw.fontSize, 12.0);
     EXPECT_EQ(state.draw.QzFontNum, 1);
-}
-
-TEST_F(ProfileTest, UprightVentNameIsSpelledDownwardsInMonaco) {
-    select(2, 3);
-    DrawVentFontForSystemProfile(0);
-    std::string spelled;
-    for (const RecordedElement& e : surface().ofKind(Kind::Text))
-        if (e.fontRow == 2) spelled += e.text;
-    EXPECT_EQ(spelled, "Vnt1");
 }
 
 }  // namespace
