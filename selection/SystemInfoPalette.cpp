@@ -39,12 +39,12 @@ FittedLine fitByLength(std::size_t length, int16_t top) {
 
 // A static text of the palette; a size of 0 keeps the platform's own style.
 void paletteText(int32_t id, Rect16 bounds, std::string_view text, double size) {
-    ControlSpec spec(ControlKind::StaticText, bounds, text);
+    ControlSpec desc(ControlKind::StaticText, bounds, text);
     if (size > 0.0) {
-        spec.style.family = "Lucida Grande";
-        spec.style.size = size;
+        desc.style.family = "Lucida Grande";
+        desc.style.size = size;
     }
-    platform::createControl(kPalette, id, spec);
+    platform::createControl(kPalette, id, desc);
 }
 
 int16_t contentHeight() { return state.shell.sysFigTriBtn != 0 ? kInfoOpenHeight : kInfoClosedHeight; }
