@@ -37,8 +37,8 @@ TEST(DesignDocument, EveryFieldSitsAtItsOffset) {
     // name begins the driver; the two flags lie between the radiators with no
     // padding; the popups end where vent 1 begins; the tail closes the record.
     struct Seam { std::size_t at; std::string bytes; } seams[] = {
-        {210, std::string("    \0\0\0\1" "Entered", 15)},
-        {1036, std::string("\1\0" "Maker in use", 14)},
+        {210, std::string("    \0\0\0\1" "Text at 218!", 20)},
+        {1036, std::string("\1\0" "Text at 1038!", 15)},
         {1240, std::string("\0\0\0\4" "\0\0\0\2", 8)},
         {1824, std::string("\0\0\0\0" "\0\0\0\1" "\0\0\0\0", 12)},
     };
