@@ -1,6 +1,7 @@
 // The unsaved-changes model: what the design looked like when it was last saved or opened.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "model/SharedTypes.h"
@@ -8,7 +9,25 @@
 
 namespace quendal {
 
+// The box values at the last save or opening, elements 1-25 (element 0
+// unused) of which 1-19 hold, in this order: VB, VB1, VB2, VB3, FC, FC1,
+// FC2, FB, FB1, FB2, FB3, QTC, FP, QP, VAP, PIN, LVP, ImpID, SpConNum.
+inline constexpr int kBoxSnapshotUsed = 19;
+using BoxSnapshot = std::array<double, 26>;
+
+// The vents at the last save or opening, elements 1-45 of which 1-42 hold:
+// elements 1-24 eight selectors per vent (vent v at 8(v-1)+1 .. 8v:
+// VentTypeTab, CircVentNum, RectVentNum, CircVentRadio, RectVentRadio,
+// CircDuctVentInit, RectPortVentInit, RectDuctVentInit), elements 25-42 six
+// dimensions per vent (vent v at 24+6(v-1)+1 .. 24+6v: CircPortDV,
+// CircDuctDV, RectPortWV, RectPortHV, RectDuctWV, RectDuctHV). Integers are
+// held as doubles.
+inline constexpr int kVentSnapshotUsed = 42;
+using VentSnapshot = std::array<double, 46>;
+
 struct DocumentState {
+    BoxSnapshot SpParmVarOrigin{};
+    VentSnapshot VentParmVarOrigin{};
 };
 
 }  // namespace quendal

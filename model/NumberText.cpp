@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -63,6 +64,48 @@ std::string exponentForm(const std::string& digits, int exponent) {
     return out;
 }
 
+// The value in fixed point with every digit, rounded to `decimals`
+// decimals; a value that rounds to zero shows no sign. None when so many
+// decimals could never fit a text value.
+std::optional<std::string> fixedPoint(double value, std::size_t decimals) {
+    constexpr std::size_t kMostWholeDigits = 309;  // the largest double is below 1e309
+    if (decimals > Str255::kMaxLength) return std::nullopt;
+    std::string buffer(kMostWholeDigits + decimals + 2, '\0');  // sign and point besides the digits
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                      static_cast<int>(decimals));
+    if (result.ec != std::errc()) return std::nullopt;
+    buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
+    if (buffer[0] == '-' && buffer.find_first_not_of("-0.") == std::string::npos)
+        buffer.erase(0, 1);  // rounded to zero: no sign
+    return buffer;
+}
+
+// The shortest exponent form that reads back as the same value.
+std::string shortestExponentForm(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    return std::string(buffer, result.ptr);
+}
+
+// The number right-aligned in a field of `fieldWidth` places between the
+// mask's texts. A number wider than its field takes over the blanks in front
+// of the field first, then widens the text.
+std::string laidOut(std::string_view prefix, std::string number, std::size_t fieldWidth, std::string_view suffix) {
+    if (number.size() < fieldWidth) {
+        number.insert(0, fieldWidth - number.size(), ' ');
+    } else {
+        std::size_t excess = number.size() - fieldWidth;
+        while (excess > 0 && !prefix.empty() && prefix.back() == ' ') {
+            prefix.remove_suffix(1);
+            --excess;
+        }
+    }
+    std::string text(prefix);
+    text += number;
+    text += suffix;
+    return text;
+}
+
 }  // namespace
 
 Str255 numberText(double value) {
@@ -99,35 +142,35 @@ Str255 maskedNumber(double value, std::string_view mask) {
         ++end;
     }
 
-    std::string number;
+    const std::string_view prefix = mask.substr(0, begin);
+    const std::string_view suffix = mask.substr(end);
+    const std::size_t fieldWidth = end - begin;
+    std::optional<std::string> fixed;
     if (std::isnan(value)) {
-        number = "nan";
+        fixed = "nan";
     } else if (std::isinf(value)) {
-        number = value < 0 ? "-inf" : "inf";
+        fixed = value < 0 ? "-inf" : "inf";
     } else {
-        char buffer[400];
-        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                          static_cast<int>(decimals));
-        number.assign(buffer, result.ptr);
-        if (number[0] == '-' && number.find_first_not_of("-0.") == std::string::npos)
-            number.erase(0, 1);  // rounded to zero: no sign
+        fixed = fixedPoint(value, decimals);
+    }
+    if (fixed) {
+        const std::string text = laidOut(prefix, *fixed, fieldWidth, suffix);
+        if (text.size() <= Str255::kMaxLength) return Str255(text);
     }
 
-    // Right-align the number in the field: the field is as wide as its
-    // places, the point and the decimals.
-    const std::size_t fieldWidth = end - begin;
-    std::string prefix(mask.substr(0, begin));
-    if (number.size() < fieldWidth) {
-        number.insert(0, fieldWidth - number.size(), ' ');
-    } else {
-        // Too wide: take over the blanks in front of the field first.
-        std::size_t excess = number.size() - fieldWidth;
-        while (excess > 0 && !prefix.empty() && prefix.back() == ' ') {
-            prefix.pop_back();
-            --excess;
-        }
-    }
-    return Str255(prefix + number + std::string(mask.substr(end)));
+    // Too long for a text: the number in exponent form, with every digit of
+    // the value, rather than cut at the limit.
+    std::string number = shortestExponentForm(value);
+    const std::string text = laidOut(prefix, number, fieldWidth, suffix);
+    if (text.size() <= Str255::kMaxLength) return Str255(text);
+
+    // The mask alone is longer than a text may be: the number without its
+    // field's blanks, and the mask's own texts give way so that it stays whole.
+    if (fixed && fixed->size() < number.size()) number = *fixed;
+    const std::size_t room = Str255::kMaxLength - number.size();
+    const std::string_view head = prefix.substr(0, room);
+    const std::string_view tail = suffix.substr(0, room - head.size());
+    return Str255(std::string(head) + number + std::string(tail));
 }
 
 }  // namespace quendal

@@ -34,9 +34,13 @@ Str255 numberText(double value);
 // takes the place left of the first digit. A number that needs more places
 // than the field has takes over the blanks right in front of the field
 // first, so that columns keep their width, and beyond those widens the
-// text; a digit is never dropped. A value that rounds to zero shows no
-// minus sign. Not-a-number and infinities show "nan", "inf" or "-inf"
-// right-aligned in the field. A mask without "#" is returned as it is.
+// text; a digit is never dropped. A number whose text would not fit the
+// 255 characters of a text value (1e300 with its 301 digits) is shown in
+// the shortest exponent form that reads back as the value ("1e+300"); a
+// mask longer than a text may be gives up its own texts, never a digit.
+// A value that rounds to zero shows no minus sign. Not-a-number and
+// infinities show "nan", "inf" or "-inf" right-aligned in the field. A mask
+// without "#" is returned as it is.
 //   maskedNumber(45.3, "####.### Hz")     -> "  45.300 Hz"
 //   maskedNumber(8, "  ##.### Ohm")       -> "   8.000 Ohm"
 //   maskedNumber(1234.5, "  ##.### Ohm")  -> "1234.500 Ohm"

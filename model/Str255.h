@@ -37,7 +37,7 @@ public:
     // Appends as much of `text` as fits; the rest is cut off.
     Str255& operator+=(std::string_view text) {
         const std::size_t n = std::min(text.size(), kMaxLength - length_);
-        std::memcpy(bytes_.data() + length_, text.data(), n);
+        if (n > 0) std::memcpy(bytes_.data() + length_, text.data(), n);  // an empty view may hold no pointer
         length_ += n;
         bytes_[length_] = '\0';
         return *this;
@@ -60,7 +60,7 @@ public:
 private:
     void assign(std::string_view text) {
         length_ = std::min(text.size(), kMaxLength);
-        std::memcpy(bytes_.data(), text.data(), length_);
+        if (length_ > 0) std::memcpy(bytes_.data(), text.data(), length_);  // an empty view may hold no pointer
         bytes_[length_] = '\0';
     }
 

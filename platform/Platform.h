@@ -12,6 +12,7 @@
 // on the one thread of the event loop.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -403,6 +404,27 @@ bool closePage();
 
 // ---------------------------------------------------------------------------
 // Documents: reading whole files and writing them atomically
+
+// The files of the user's documents. Paths are UTF-8; the bytes go in and
+// out unchanged; a reason given in `error` is a Mac Roman text for the
+// user. Tests may install their own service (a double that fails on demand).
+class DocumentFileService {
+public:
+    virtual ~DocumentFileService() = default;
+    // Reads the file: all of it, or its first `limit` bytes when it is
+    // longer. False, with the reason, when it cannot be opened or read (a
+    // folder is not a file).
+    virtual bool readFile(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) = 0;
+    // Makes `bytes` the whole file, created when missing, in one step: they
+    // are written to a new file beside it, which takes its place only once
+    // written whole. False, with the reason, when any step fails; the old
+    // file is then left exactly as it was.
+    virtual bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) = 0;
+};
+
+// nullptr puts the layer's own service back.
+void setDocumentFileService(DocumentFileService* service);
+DocumentFileService& documentFiles();
 
 // ---------------------------------------------------------------------------
 // Pictures: vector drawings of the resources on surfaces and image views

@@ -36,7 +36,7 @@ Str255 PlusCommaZero(const Str255& text, int16_t decimals) {
         }
     } else {
         const std::size_t after = out.size() - point - 1;  // characters after the point
-        if (after >= 1 && static_cast<std::size_t>(decimals) > after && decimals <= 4)
+        if (after >= 1 && decimals >= 1 && decimals <= 4 && static_cast<std::size_t>(decimals) > after)
             out.append(static_cast<std::size_t>(decimals) - after, '0');
     }
     if (out.size() > kNumberTextLimit) out.resize(kNumberTextLimit);

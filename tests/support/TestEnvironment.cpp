@@ -1,7 +1,10 @@
 #include "support/TestEnvironment.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,16 +13,45 @@ namespace quendal::test {
 
 namespace {
 
-void setIfUnset(const char* name, const std::string& value) {
-    const char* current = std::getenv(name);
-    if (current == nullptr || *current == '\0') setenv(name, value.c_str(), 1);
+// The folders this process made, removed when it ends. A child made by
+// fork() inherits the list but not the folders: only their maker removes them.
+std::vector<std::string>& madeFolders() {
+    static std::vector<std::string> folders;
+    return folders;
+}
+pid_t gMaker = 0;
+
+void removeMadeFolders() {
+    if (getpid() != gMaker) return;
+    for (const std::string& folder : madeFolders()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+    madeFolders().clear();
 }
 
 std::string makePrivateFolder(const char* pattern) {
     std::string path = std::string("/tmp/") + pattern;
     if (mkdtemp(path.data()) == nullptr) return "/tmp";
     chmod(path.c_str(), 0700);
+    if (madeFolders().empty() || gMaker != getpid()) {
+        madeFolders().clear();
+        gMaker = getpid();
+        std::atexit(removeMadeFolders);
+    }
+    madeFolders().push_back(path);
     return path;
+}
+
+// A private folder for the variable, made only when the caller set none.
+void setPrivateFolderIfUnset(const char* name, const char* pattern) {
+    const char* current = std::getenv(name);
+    if (current == nullptr || *current == '\0') setenv(name, makePrivateFolder(pattern).c_str(), 1);
+}
+
+void setIfUnset(const char* name, const std::string& value) {
+    const char* current = std::getenv(name);
+    if (current == nullptr || *current == '\0') setenv(name, value.c_str(), 1);
 }
 
 }  // namespace
@@ -27,8 +59,8 @@ std::string makePrivateFolder(const char* pattern) {
 void prepareTestEnvironment() {
     setIfUnset("QT_QPA_PLATFORM", "offscreen");
     setIfUnset("FONTCONFIG_FILE", std::string(QUENDAL_SOURCE_DIR) + "/resources/fonts.conf");
-    setIfUnset("XDG_CONFIG_HOME", makePrivateFolder("quendal-config-XXXXXX"));
-    setIfUnset("XDG_RUNTIME_DIR", makePrivateFolder("quendal-runtime-XXXXXX"));
+    setPrivateFolderIfUnset("XDG_CONFIG_HOME", "quendal-config-XXXXXX");
+    setPrivateFolderIfUnset("XDG_RUNTIME_DIR", "quendal-runtime-XXXXXX");
 }
 
 }  // namespace quendal::test

@@ -7,6 +7,7 @@ namespace quendal::test {
 
 // Sets the offscreen platform, the pinned font configuration and private
 // configuration and runtime folders, unless the caller already set them.
+// The folders made here are removed when the program ends.
 void prepareTestEnvironment();
 
 }  // namespace quendal::test

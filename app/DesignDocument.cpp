@@ -1,0 +1,395 @@
+#include "app/DesignDocument.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+#include "model/Rounding.h"
+
+namespace quendal {
+
+namespace {
+
+// Appends the fields to the record, each checked to start at the offset
+// the layout gives it.
+class RecordWriter {
+public:
+    explicit RecordWriter(std::string& bytes) : bytes_(bytes) {}
+
+    void int32(std::size_t offset, int32_t value) { bigEndian(offset, static_cast<uint32_t>(value), 4); }
+    void float64(std::size_t offset, double value) { bigEndian(offset, std::bit_cast<uint64_t>(value), 8); }
+    void flag(std::size_t offset, uint8_t value) {
+        at(offset);
+        bytes_ += static_cast<char>(value);
+    }
+    // The text's first 59 bytes, the end marker, blanks up to 63 bytes.
+    void text(std::size_t offset, const Str255& value) {
+        at(offset);
+        bytes_ += value.view().substr(0, kDocumentTextLimit);
+        bytes_ += kTextEndMarker;
+        bytes_.append(offset + kDocumentTextField - bytes_.size(), ' ');
+    }
+
+private:
+    void at(std::size_t offset) const {
+        if (bytes_.size() != offset) throw std::logic_error("design document field out of place");
+    }
+    void bigEndian(std::size_t offset, uint64_t value, int size) {
+        at(offset);
+        for (int shift = 8 * (size - 1); shift >= 0; shift -= 8) bytes_ += static_cast<char>((value >> shift) & 0xFFu);
+    }
+
+    std::string& bytes_;
+};
+
+// Takes the fields out of a record of at least 1844 bytes. Texts come out
+// as all their 63 bytes, marker and blanks included (ExtractionText cuts them).
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view bytes) : bytes_(bytes) {}
+
+    void int32(std::size_t offset, int32_t& value) { value = static_cast<int32_t>(static_cast<uint32_t>(bigEndian(offset, 4))); }
+    void float64(std::size_t offset, double& value) { value = std::bit_cast<double>(bigEndian(offset, 8)); }
+    void flag(std::size_t offset, uint8_t& value) {
+        at(offset);
+        value = static_cast<uint8_t>(bytes_[position_++]);
+    }
+    void text(std::size_t offset, Str255& value) {
+        at(offset);
+        value = bytes_.substr(position_, kDocumentTextField);
+        position_ += kDocumentTextField;
+    }
+
+private:
+    void at(std::size_t offset) const {
+        if (position_ != offset) throw std::logic_error("design document field out of place");
+    }
+    uint64_t bigEndian(std::size_t offset, int size) {
+        at(offset);
+        uint64_t value = 0;
+        for (int i = 0; i < size; ++i) value = (value << 8) | static_cast<uint8_t>(bytes_[position_++]);
+        return value;
+    }
+
+    std::string_view bytes_;
+    std::size_t position_ = 0;
+};
+
+// One vent's block of 196 bytes.
+template <class Io, class Vent>
+void walkVent(Io& io, std::size_t base, Vent& v) {
+    io.int32(base + 0, v.VentTypeTab);
+    io.int32(base + 4, v.VentForm);
+    io.int32(base + 8, v.CircVentNum);
+    io.int32(base + 12, v.RectVentNum);
+    io.int32(base + 16, v.CircVentRadio);
+    io.int32(base + 20, v.RectVentRadio);
+    io.float64(base + 24, v.CircPortDV);
+    io.float64(base + 32, v.CircPortDVmin);
+    io.float64(base + 40, v.CircPortLV);
+    io.float64(base + 48, v.CircPortSV);
+    io.float64(base + 56, v.CircPortSVmin);
+    io.float64(base + 64, v.CircDuctDV);
+    io.float64(base + 72, v.CircDuctDVmin);
+    io.float64(base + 80, v.CircDuctLV);
+    io.float64(base + 88, v.CircDuctSV);
+    io.float64(base + 96, v.CircDuctSVmin);
+    io.float64(base + 104, v.RectPortWV);
+    io.float64(base + 112, v.RectPortHV);
+    io.float64(base + 120, v.RectPortLV);
+    io.float64(base + 128, v.RectPortSV);
+    io.float64(base + 136, v.RectPortSVmin);
+    io.float64(base + 144, v.RectDuctWV);
+    io.float64(base + 152, v.RectDuctHV);
+    io.float64(base + 160, v.RectDuctLV);
+    io.float64(base + 168, v.RectDuctSV);
+    io.float64(base + 176, v.RectDuctSVmin);
+    io.int32(base + 184, v.CircDuctVentInit);
+    io.int32(base + 188, v.RectPortVentInit);
+    io.int32(base + 192, v.RectDuctVentInit);
+}
+
+// The 187 fields in the order and at the offsets of the record; the same
+// walk writes and reads, so the two can never disagree on a place.
+template <class Io, class Design>
+void walkRecord(Io& io, Design& d) {
+    auto& sel = d.selection;
+    auto& view = d.view;
+    auto& sp = d.speaker;
+    auto& box = d.box;
+    auto& pr = d.radiator;
+
+    // The system, the view and the reference level.
+    io.int32(0, sel.SysSelTabNum);
+    io.int32(4, sel.SysSelBtnNum);
+    io.int32(8, sel.InitSysType);
+    io.int32(12, view.ReDispWnd);
+    io.int32(16, view.RespID);
+    io.int32(20, view.Magni);
+    io.int32(24, view.Scale);
+    io.int32(28, view.Disp);
+    io.float64(32, d.ref.SPL);
+    io.float64(40, d.coef.siftUpDwn);
+    io.float64(48, d.power.PIN);
+    io.float64(56, d.shell.LVP);
+    io.float64(64, d.shell.LVD);
+    io.int32(72, d.connection.SpConSel);
+    io.int32(76, d.connection.SpConNum);
+    io.int32(80, view.ImpID);
+    io.int32(84, sel.Alin);
+    io.text(88, view.s_Resp);
+    io.text(151, view.s_Imp);
+    io.int32(214, d.shell.sysFigTriBtn);
+
+    // The driver as entered or received.
+    io.text(218, sp.s_SP2);
+    io.text(281, sp.s_RANG2);
+    io.float64(344, sp.DIA2);
+    io.float64(352, sp.FS2);
+    io.float64(360, sp.VAS2);
+    io.float64(368, sp.QTS2);
+    io.float64(376, sp.QES2);
+    io.float64(384, sp.QMS2);
+    io.float64(392, sp.EFI2);
+    io.float64(400, sp.RE2);
+    io.float64(408, sp.PEMX2);
+    io.float64(416, sp.VD2);
+    io.float64(424, sp.SD2);
+    io.float64(432, sp.XMAX2);
+    io.float64(440, sp.LE2);
+
+    // The effective driver.
+    io.text(448, sp.s_SP);
+    io.text(511, sp.s_RANG);
+    io.float64(574, sp.DIA);
+    io.float64(582, sp.FS);
+    io.float64(590, sp.VAS);
+    io.float64(598, sp.QTS);
+    io.float64(606, sp.QES);
+    io.float64(614, sp.QMS);
+    io.float64(622, sp.EFI);
+    io.float64(630, sp.RE);
+    io.float64(638, sp.PEMX);
+    io.float64(646, sp.VD);
+    io.float64(654, sp.SD);
+    io.float64(662, sp.XMAX);
+    io.float64(670, sp.LE);
+
+    // The box and the vent areas of the air-speed model.
+    io.float64(678, box.VB);
+    io.float64(686, box.VB1);
+    io.float64(694, box.VB2);
+    io.float64(702, box.VB3);
+    io.float64(710, box.FC);
+    io.float64(718, box.FC1);
+    io.float64(726, box.FC2);
+    io.float64(734, box.FB);
+    io.float64(742, box.FB1);
+    io.float64(750, box.FB2);
+    io.float64(758, box.FB3);
+    io.float64(766, box.QA);
+    io.float64(774, box.QA1);
+    io.float64(782, box.QA2);
+    io.float64(790, box.QL);
+    io.float64(798, box.QL1);
+    io.float64(806, box.QL2);
+    io.float64(814, box.QL3);
+    io.float64(822, box.QTC);
+    io.float64(830, d.vents.SV11);
+    io.float64(838, d.vents.SV22);
+    io.float64(846, d.vents.SV33);
+
+    // The passive radiator as received, the two flags, the radiator in use.
+    io.text(854, pr.s_ManufOrg);
+    io.text(917, pr.s_PROrg);
+    io.float64(980, pr.PRDIAOrg);
+    io.float64(988, pr.FPOrg);
+    io.float64(996, pr.VAPOrg);
+    io.float64(1004, pr.QPOrg);
+    io.float64(1012, pr.PRVDOrg);
+    io.float64(1020, pr.PRSDOrg);
+    io.float64(1028, pr.PRXMAXOrg);
+    io.flag(1036, pr.PRUseFlag);
+    io.flag(1037, pr.PRDataInFlag);
+    io.text(1038, pr.s_Manuf);
+    io.text(1101, pr.s_PR);
+    io.float64(1164, pr.PRDIA);
+    io.float64(1172, pr.FP);
+    io.float64(1180, pr.VAP);
+    io.float64(1188, pr.QP);
+    io.float64(1196, pr.PRVD);
+    io.float64(1204, pr.PRSD);
+    io.float64(1212, pr.PRXMAX);
+
+    // The custom palette's popups.
+    io.int32(1220, box.PopupItem1);
+    io.int32(1224, box.PopupItem2);
+    io.int32(1228, box.PopupItem3);
+    io.int32(1232, box.PopupItem4);
+    io.int32(1236, box.PopupItem5);
+    io.int32(1240, pr.PopupPRNum);
+
+    // The three vents, 196 bytes each.
+    walkVent(io, 1244, d.vents.vent[1]);
+    walkVent(io, 1440, d.vents.vent[2]);
+    walkVent(io, 1636, d.vents.vent[3]);
+
+    // The input-power choice.
+    io.int32(1832, d.power.InputPowerCheck);
+    io.float64(1836, d.power.PinTemp);
+}
+
+// Rounds to 0.01 (halves to even). A value so large that its hundredths are
+// already as fine as a double can hold, and a value that is not finite, stay.
+double roundedToHundredths(double x) {
+    constexpr double kWholeInHundredths = 4503599627370496.0 / 100.0;  // 2^52 hundredths
+    if (!std::isfinite(x) || std::fabs(x) >= kWholeInHundredths) return x;
+    return rint(x * 100.0) / 100.0;
+}
+
+// The Alignment menu of each system has this many items (the custom
+// alignment last where there is one), by tab and button.
+constexpr int32_t kAlignmentItems[2][8] = {
+    // Infinite Baffle, Closed Box, Vented Box, Passive Radiator, Serial
+    // Vented, Twin Serial Vented, Complex Closed, Complex Vented
+    {2, 3, 4, 4, 5, 3, 2, 2},
+    // Raveza Box, Passive Raveza, Serial Raveza Type1, Serial Raveza Type2,
+    // Twin Vented, Twin Serial, Delta Vented, Triple Vented
+    {4, 5, 3, 3, 4, 3, 4, 5},
+};
+
+// Collects the first value found outside its range.
+class SelectorCheck {
+public:
+    void range(const char* name, int32_t value, int32_t low, int32_t high) {
+        if (problem_.empty() && (value < low || value > high))
+            problem_ = std::string(name) + " is " + std::to_string(value) + ", outside " + std::to_string(low) + " to " +
+                       std::to_string(high);
+    }
+    void oneOf(const char* name, int32_t value, std::initializer_list<int32_t> allowed) {
+        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value) != allowed.end()) return;
+        problem_ = std::string(name) + " is " + std::to_string(value) + ", not one of";
+        for (const int32_t a : allowed) {
+            problem_ += ' ';
+            problem_ += std::to_string(a);
+        }
+    }
+    void code(const char* name, const Str255& value, std::initializer_list<std::string_view> allowed) {
+        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value.view()) != allowed.end()) return;
+        problem_ = std::string(name) + " is not a known code";
+    }
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::string problem_;
+};
+
+// The reason the decoded design cannot be taken, or empty when it can.
+std::string selectorProblem(const ProgramState& d) {
+    SelectorCheck check;
+    check.range("SysSelTabNum", d.selection.SysSelTabNum, 1, 2);
+    check.range("SysSelBtnNum", d.selection.SysSelBtnNum, 1, 8);
+    check.range("InitSysType", d.selection.InitSysType, 1, 2);
+    check.range("ReDispWnd", d.view.ReDispWnd, 1, 2);
+    check.oneOf("RespID", d.view.RespID, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12});
+    check.range("Magni", d.view.Magni, 0, 1);
+    check.oneOf("Scale", d.view.Scale, {5, 10});
+    check.range("Disp", d.view.Disp, 1, 3);
+    check.range("SpConSel", d.connection.SpConSel, 0, 1);
+    check.range("SpConNum", d.connection.SpConNum, 1, 5);
+    check.range("ImpID", d.view.ImpID, 1, 2);
+    if (check.problem().empty())
+        check.range("Alin", d.selection.Alin, 1,
+                    kAlignmentItems[d.selection.SysSelTabNum - 1][d.selection.SysSelBtnNum - 1]);
+    check.code("s_Resp", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
+    check.code("s_Imp", d.view.s_Imp, {"Para", "Seri"});
+    check.range("sysFigTriBtn", d.shell.sysFigTriBtn, 0, 1);
+    check.range("PRUseFlag", d.radiator.PRUseFlag, 0, 1);
+    check.range("PRDataInFlag", d.radiator.PRDataInFlag, 0, 1);
+    check.range("PopupItem1", d.box.PopupItem1, 1, 5);  // Qa: 5, 7, 10, 15, 20
+    check.range("PopupItem2", d.box.PopupItem2, 1, 5);
+    check.range("PopupItem3", d.box.PopupItem3, 1, 6);  // Qb: 3, 5, 7, 10, 15, 20
+    check.range("PopupItem4", d.box.PopupItem4, 1, 6);
+    check.range("PopupItem5", d.box.PopupItem5, 1, 6);
+    check.range("PopupPRNum", d.radiator.PopupPRNum, 1, 4);
+    for (int v = 1; v <= 3; ++v) {
+        const VentRecord& vent = d.vents.vent[v];
+        const std::string n = std::to_string(v);
+        check.range(("VentTypeTab" + n).c_str(), vent.VentTypeTab, 1, 2);
+        check.range(("CircVentNum" + n).c_str(), vent.CircVentNum, 1, 10);
+        check.range(("RectVentNum" + n).c_str(), vent.RectVentNum, 1, 10);
+        check.range(("CircVentRadio" + n).c_str(), vent.CircVentRadio, 1, 2);
+        check.range(("RectVentRadio" + n).c_str(), vent.RectVentRadio, 1, 2);
+        check.range(("CircDuctVentInit" + n).c_str(), vent.CircDuctVentInit, 0, 1);
+        check.range(("RectPortVentInit" + n).c_str(), vent.RectPortVentInit, 0, 1);
+        check.range(("RectDuctVentInit" + n).c_str(), vent.RectDuctVentInit, 0, 1);
+    }
+    check.range("InputPowerCheck", d.power.InputPowerCheck, 0, 1);
+    return check.problem();
+}
+
+// The text before the first end marker; without a whole marker, the text
+// less its trailing blanks.
+void cutAtMarker(Str255& text) {
+    std::string_view t = text.view();
+    const std::size_t marker = t.find(kTextEndMarker);
+    if (marker != std::string_view::npos) {
+        t = t.substr(0, marker);
+    } else {
+        while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    }
+    text = Str255(t);
+}
+
+}  // namespace
+
+ProgramState documentCopy(const ProgramState& design) {
+    ProgramState copy = design;
+    for (int v = 1; v <= 3; ++v) {
+        VentRecord& vent = copy.vents.vent[v];
+        for (double* dimension : {&vent.CircPortDV, &vent.CircDuctDV, &vent.RectPortWV, &vent.RectPortHV,
+                                  &vent.RectDuctWV, &vent.RectDuctHV})
+            *dimension = roundedToHundredths(*dimension);
+    }
+    return copy;
+}
+
+std::string encodeDesignDocument(const ProgramState& design) {
+    const ProgramState written = documentCopy(design);
+    std::string bytes;
+    bytes.reserve(kDesignDocumentSize);
+    RecordWriter writer(bytes);
+    walkRecord(writer, written);
+    return bytes;
+}
+
+bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem) {
+    auto refuse = [&](std::string why) {
+        if (problem != nullptr) *problem = std::move(why);
+        return false;
+    };
+    if (bytes.size() < kDesignDocumentSize)
+        return refuse("it holds " + std::to_string(bytes.size()) + " bytes, fewer than the " +
+                      std::to_string(kDesignDocumentSize) + " of a design");
+
+    ProgramState candidate = design;
+    RecordReader reader(bytes.substr(0, kDesignDocumentSize));
+    walkRecord(reader, candidate);
+    ExtractionText(candidate);
+    if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
+    design = candidate;
+    return true;
+}
+
+int32_t ExtractionText(ProgramState& design) {
+    for (Str255* text : {&design.view.s_Resp, &design.view.s_Imp, &design.speaker.s_SP2, &design.speaker.s_RANG2,
+                         &design.speaker.s_SP, &design.speaker.s_RANG, &design.radiator.s_ManufOrg,
+                         &design.radiator.s_PROrg, &design.radiator.s_Manuf, &design.radiator.s_PR})
+        cutAtMarker(*text);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,63 @@
+// The design document: the whole design as one record of 1844 bytes.
+//
+// Design documents (".qndl") and stationery (".qndlsta") hold the same
+// record: the system selection, the view settings, the reference level,
+// both driver sets, the box values, the passive radiator, the popup choices,
+// the three vents and the input-power choice, one field after the other with
+// no padding. Integers are 32-bit two's complement and doubles IEEE binary64,
+// both most significant byte first; the two radiator flags are one byte each;
+// a text takes 63 bytes: its Mac Roman bytes, the end marker "!%$&", blanks.
+// There is no header, version or checksum: a document is known by its
+// extension and its length.
+//
+// Encoding and decoding are pure: they work on a ProgramState they are
+// given, never on the program's own behind the caller's back.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/State.h"
+
+namespace quendal {
+
+inline constexpr std::size_t kDesignDocumentSize = 1844;  // bytes
+inline constexpr std::size_t kDocumentTextField = 63;     // bytes of a text field
+inline constexpr std::size_t kDocumentTextLimit = 59;     // bytes of a text that fit before its marker
+inline constexpr std::string_view kTextEndMarker = "!%$&";
+inline constexpr std::string_view kDocumentExtension = "qndl";
+inline constexpr std::string_view kStationeryExtension = "qndlsta";
+
+// The design as a document holds it: `design` with the six vent dimensions
+// of each vent (CircPortDV, CircDuctDV, RectPortWV, RectPortHV, RectDuctWV,
+// RectDuctHV) rounded to 0.01 mm, halves to even. Lengths, areas and the
+// box values stay as they are.
+ProgramState documentCopy(const ProgramState& design);
+
+// The 1844 bytes of the document of `design`, which is left untouched. The
+// vent dimensions are written rounded (documentCopy); a text longer than 59
+// bytes is written as its first 59, so that every text field carries its
+// end marker and reads back as written.
+std::string encodeDesignDocument(const ProgramState& design);
+
+// Reads a document into `design`. The bytes are checked first: fewer than
+// 1844 are refused, of more only the first 1844 count; every selector must
+// lie in its range (the system's tab and button, InitSysType, ReDispWnd,
+// RespID, Magni, Scale, Disp, SpConSel, SpConNum, ImpID, Alin within the
+// system's Alignment menu, the codes of s_Resp and s_Imp, the popup items,
+// PopupPRNum, sysFigTriBtn, the radiator flags, each vent's tab, radios,
+// counts and edited flags, InputPowerCheck). Doubles are taken as they
+// are. On a refusal `design` is left exactly as it was and `problem` (when
+// given) says what is wrong, in words for the user; on success every field
+// of the record is taken and the other values of `design` stay.
+bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem = nullptr);
+
+// Cuts each of the ten texts (s_Resp, s_Imp, s_SP2, s_RANG2, s_SP,
+// s_RANG, s_ManufOrg, s_PROrg, s_Manuf, s_PR) before the first end marker
+// in it. A text without a whole marker (as a document written by an older
+// writer may hold for a long text) keeps its bytes less trailing blanks.
+int32_t ExtractionText(ProgramState& design = state);
+
+}  // namespace quendal

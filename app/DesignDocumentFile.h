@@ -1,0 +1,35 @@
+// Design documents on disk: the design in `state` written to a file and read
+// back from one, with the unsaved-changes snapshots that go with each.
+//
+// Neither routine touches the flags of the design flow (DirtyFlag,
+// SaveAsFlag, FileOpenFlag), the window's title or its modified mark: what
+// follows a read or a write depends on the document's extension and is the
+// caller's.
+#pragma once
+
+#include <string>
+
+namespace quendal {
+
+struct DocumentResult {
+    enum class Outcome { Done, FileError, NotADesignDocument };
+    Outcome outcome = Outcome::Done;
+    std::string description;  // Mac Roman, for the user: what went wrong; empty when done
+    bool ok() const { return outcome == Outcome::Done; }
+};
+
+// Writes the design in `state` as the document at `path` (UTF-8), replacing
+// the file in one step. On success the snapshots of the unsaved-changes
+// model are taken from the design as written (vent dimensions rounded), so
+// it becomes the saved state. The design in `state` is never changed; a
+// failure (FileError) leaves the old file and the snapshots as they were.
+DocumentResult WriteFile(const std::string& path);
+
+// Reads the document at `path` (UTF-8) into `state` and takes both
+// snapshots. A file that cannot be read (FileError) or that is not a valid
+// design document (NotADesignDocument: too short, or a selector out of its
+// range) leaves `state` exactly as it was. The record is read whatever the
+// file's extension.
+DocumentResult ReadFile(const std::string& path);
+
+}  // namespace quendal

@@ -1,0 +1,36 @@
+// Whether the design shown differs from its document.
+//
+// When a document is read or written, two snapshots are taken: the box
+// values with the radiator, input power, baffle thickness and connections,
+// and the vents' selectors and dimensions. After a recalculation the design
+// is compared with them; a difference, while the design is bound to a file
+// (SaveAsFlag 1), marks it changed: DirtyFlag 1 and the response window's
+// modified mark. Only saving, opening or starting a design clears the mark;
+// a comparison never does, so a change undone by hand stays marked until the
+// next save.
+#pragma once
+
+#include <cstdint>
+
+#include "model/State.h"
+
+namespace quendal {
+
+// Takes the box snapshot (SpParmVarOrigin) of the design in `state`.
+int32_t DirtyCheckSpParamIn();
+// Takes the vent snapshot (VentParmVarOrigin) of the design in `state`.
+int32_t DirtyCheckVentParamIn();
+// Compares the box values with their snapshot; marks the design changed
+// when one differs (or either is not a number) and SaveAsFlag is 1.
+int32_t DirtyCheckSpParamCheck();
+// The same for the vents.
+int32_t DirtyCheckVentParamCheck();
+// Marks the design changed: DirtyFlag 1 and the response window modified.
+int32_t DirtyFlagAndProxyIconSetDirty();
+
+// The snapshots of a given design, as the routines above take them from
+// `state`; the document writer takes them from the design as written.
+BoxSnapshot boxSnapshotOf(const ProgramState& design);
+VentSnapshot ventSnapshotOf(const ProgramState& design);
+
+}  // namespace quendal
