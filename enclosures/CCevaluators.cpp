@@ -69,13 +69,13 @@ void displacement(double nu) {
 void displacementMillimetres(double nu) { scaledMagnitudeForm(nu, denominatorAt(frequency()).DE, state.rscales.XD); }
 
 // Raw phase of the total output over D, radians: leaves PH1 and PH2.
-double totalPhase(double F) {
+ResponseAngle totalPhase(double F) {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
     const Denominator d = denominatorAt(F);
     p.PH1 = c.B11 * F / (c.B12 - F * F);
     p.PH2 = d.DI / d.DR;
-    return std::atan(p.PH1) - std::atan(p.PH2);
+    return {std::atan(p.PH1) - std::atan(p.PH2), fullQuadrantAngle(c.B12 - F * F, c.B11 * F, d.DR, d.DI)};
 }
 
 }  // namespace
@@ -155,7 +155,7 @@ int32_t CCDPSP2optcal() {
 
 int32_t CCPHcal() {
     float yy =
-        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+        static_cast<float>(followPhaseDegrees(rawInDegrees(totalPhase(frequency()), kPi), kPhaseFoldDeg, kPhaseFoldDeg));
     // The followed phase is kept above 0 as well.
     if (yy < 0.0f) yy = yy + 180.0f;
     state.point.yy = yy;

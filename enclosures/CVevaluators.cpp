@@ -94,7 +94,7 @@ void impedance(double connection) {
 }
 
 // Raw phase of the total output over D, radians; leaves PH1 and PH2.
-double totalPhase(double f) { return rawAngle(total(f), denominator(f)); }
+ResponseAngle totalPhase(double f) { return rawAngle(total(f), denominator(f)); }
 
 }  // namespace
 
@@ -204,8 +204,8 @@ int32_t CVDPSP2optcal() {
 }
 
 int32_t CVPHcal() {
-    const double raw = totalPhase(pointFrequency()) * 180.0 / kPi;
-    state.point.yy = static_cast<float>(followPhaseDegrees(raw, kPhaseFoldDeg, kPhaseFoldDeg));
+    const ResponseAngle angle = rawInDegrees(totalPhase(pointFrequency()), kPi);
+    state.point.yy = static_cast<float>(followPhaseDegrees(angle, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 

@@ -224,15 +224,18 @@ TEST_F(ComplexClosed, PhaseGroupDelayAndNyquist) {
     state.point.ss = -360.0;
     CCPHcal();
     EXPECT_FLOAT_EQ(state.point.yy, raw - 180.0f);
-    // Nyquist thresholds at 2.7925 rad both ways.
+    // Nyquist thresholds at 2.7925 rad both ways, where no previous
+    // full-quadrant angle is known and the fold rule decides.
     state.point.ss = 0.0;
     CCNQcal();
     const double fai = state.point.fai2;
     state.point.fai2 = fai - 2.8;
+    state.point.prevAngle = std::nan("");
     CCNQcal();
     EXPECT_NEAR(state.point.ss, -std::numbers::pi, 1e-12);
     state.point.ss = 0.0;
     state.point.fai2 = fai - 2.7;
+    state.point.prevAngle = std::nan("");
     CCNQcal();
     EXPECT_DOUBLE_EQ(state.point.ss, 0.0);
 }

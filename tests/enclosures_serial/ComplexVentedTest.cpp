@@ -236,11 +236,14 @@ TEST_F(ComplexVented, PhaseUnwrapAndStep) {
     state.point.yy2 = 0.0f;
     CVPHcal();
     const float raw = state.point.yy2;
+    // No previous full-quadrant angle known: the fold rule decides.
     state.point.ss = 0.0;
     state.point.yy2 = raw + 160.0f;  // a fall of exactly 160: nothing
+    state.point.prevAngle = std::nan("");
     CVPHcal();
     EXPECT_EQ(state.point.ss, 0.0);
     state.point.yy2 = raw + 160.5f;  // a fall of more than 160 raises by 180
+    state.point.prevAngle = std::nan("");
     CVPHcal();
     EXPECT_EQ(state.point.ss, 180.0);
     EXPECT_NEAR(state.point.yy, raw + 180.0f, 1e-4);

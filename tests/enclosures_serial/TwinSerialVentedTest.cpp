@@ -287,12 +287,15 @@ TEST_F(TwinSerialVented, PhaseUnwrapThresholds) {
     const float first = state.point.yy;
     PVPHcal();
     EXPECT_EQ(state.point.yy, first);
-    // A jump of exactly 160 degrees is not unwrapped, just over 160 is.
+    // Without a known previous full-quadrant angle the fold rule decides: a
+    // jump of exactly 160 degrees is not unwrapped, just over 160 is.
     state.point.ss = 0.0;
     state.point.yy2 = raw + 160.0f;
+    state.point.prevAngle = std::nan("");
     PVPHcal();
     EXPECT_EQ(state.point.ss, 0.0);
     state.point.yy2 = raw - 160.1f;
+    state.point.prevAngle = std::nan("");
     PVPHcal();
     EXPECT_EQ(state.point.ss, -180.0);
 }
