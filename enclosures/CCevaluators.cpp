@@ -1,6 +1,7 @@
 // Complex Closed evaluators: one point of every response at the normalised
 // frequency f, per speaker and for the pair, and the step-response polynomials.
 #include <cmath>
+#include <complex>
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/CCcal.h"
@@ -100,15 +101,23 @@ int32_t CCPWSP2cal() {
     return 0;
 }
 
+// The pair in parallel: one voltage across both coils. Each speaker's cone
+// moves by its own current (s^2 + C21 s + C22 for speaker 1, s^2 + B21 s +
+// B22 for speaker 2) and by the other's through chamber 2 (what the cone
+// numerators of both driven, C1x and B1x, hold beyond that).
 int32_t CCIMPparacal() {
     const TransferCoefficients& c = state.coef;
     const double F = frequency();
-    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F7 = F6 * F;
-    const double nre = c.E23 * F4 - c.E21 * F6 - c.E25 * F2;
-    const double nim = c.E22 * F5 - c.E24 * F3;
-    const double dre = c.E34 * F4 - c.E32 * F6 - c.E36 * F2;
-    const double dim = c.E37 * F - c.E35 * F3 + c.E33 * F5 - c.E31 * F7;
-    motionalImpedanceForm(nre * nre + nim * nim, dre * dre + dim * dim, 0.5);
+    const std::complex<double> s(0.0, F);
+    const Denominator den = denominatorAt(F);
+    const std::complex<double> scale = c.D01 * s / std::complex<double>(den.DR, den.DI);
+    const std::complex<double> z11 = scale * (s * s + c.C21 * s + c.C22);
+    const std::complex<double> z12 = scale * ((c.C11 - c.C21) * s + (c.C12 - c.C22));
+    const std::complex<double> z21 = scale * ((c.B11 - c.B21) * s + (c.B12 - c.B22));
+    const std::complex<double> z22 = scale * (s * s + c.B21 * s + c.B22);
+    const std::complex<double> z =
+        parallelPairMotional(z11, z12, z21, z22, state.speaker.RE / state.rscales.RES);
+    motionalImpedanceForm(std::norm(z), 1.0, 0.5);
     return 0;
 }
 

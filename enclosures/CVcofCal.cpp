@@ -91,13 +91,15 @@ void buildCoefficients() {
     c.E14 = c.B14;
     c.E15 = c.B15;
 
-    // The series pair: the sum of the two motional numerators.
+    // The series pair: one current through both coils moves both cones, so
+    // each coil sees its cone's motion with both drivers driven: the sum of
+    // the two cone numerators (B0x for speaker 1, D1x for speaker 2).
     c.D01 = 1.0 / q;
-    c.E21 = c.D01 * (c.B11 + c.E11);
-    c.E22 = c.D01 * (c.B12 + c.E12);
-    c.E23 = c.D01 * (c.B13 + c.E13);
-    c.E24 = c.D01 * (c.B14 + c.E14);
-    c.E25 = c.D01 * (c.B15 + c.E15);
+    c.E21 = c.D01 * (c.B01 + c.D11);
+    c.E22 = c.D01 * (c.B02 + c.D12);
+    c.E23 = c.D01 * (c.B03 + c.D13);
+    c.E24 = c.D01 * (c.B04 + c.D14);
+    c.E25 = c.D01 * (c.B05 + c.D15);
 }
 
 }  // namespace
