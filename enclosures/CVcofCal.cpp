@@ -67,11 +67,15 @@ void buildCoefficients() {
     c.B24 = 1.0 / q + 2.0 * a2 / (g * a);
     c.B25 = 1.0 + 2.0 * a2;
 
-    // Total: direct radiation minus the vent, on the same powers of s.
+    // Total: direct radiation minus the vent and minus the leak of the vented
+    // chamber, which goes to the outside and radiates as the vent does: s/(h l)
+    // times the vent's flow. On the same powers of s; the s^3 and s^2 terms
+    // cancel exactly (B04 - B24 = B25/(h l), B05 = B25).
+    const double leak = 1.0 / (h * l);
     c.C11 = c.B01;
-    c.C12 = c.B02;
-    c.C13 = c.B03 - c.B23;
-    c.C14 = c.B04 - c.B24;
+    c.C12 = c.B02 - leak * c.B23;
+    c.C13 = c.B03 - c.B23 - leak * c.B24;
+    c.C14 = 0.0;
     c.C15 = c.B05 - c.B25;
 
     // Speaker 2 drives the vented chamber: at the vent's tuning that chamber

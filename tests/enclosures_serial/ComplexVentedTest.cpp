@@ -78,8 +78,8 @@ TEST_F(ComplexVented, WorkedCoefficientSet) {
         {"A01", c.A01, 0.591708}, {"A02", c.A02, 4.471387}, {"A03", c.A03, 28.708317}, {"A04", c.A04, 76.226668},
         {"A05", c.A05, 97.343877}, {"A06", c.A06, 99.299483}, {"A07", c.A07, 27.666462}, {"B02", c.B02, 2.499025},
         {"B03", c.B03, 19.786524}, {"B04", c.B04, 7.077942}, {"B12", c.B12, 2.290638}, {"B13", c.B13, 11.858439},
-        {"B14", c.B14, 5.260583}, {"B15", c.B15, 14.333231}, {"B24", c.B24, 4.037691}, {"C13", c.C13, 18.786524},
-        {"C14", c.C14, 3.040251}, {"C15", c.C15, 0.0}, {"D01", c.D01, 3.333333},
+        {"B14", c.B14, 5.260583}, {"B15", c.B15, 14.333231}, {"B24", c.B24, 4.037691},
+        {"C14", c.C14, 0.0}, {"C15", c.C15, 0.0}, {"D01", c.D01, 3.333333},
     };
     for (const Row& r : rows) EXPECT_NEAR(r.got, r.want, 2e-6 * std::max(1.0, r.want)) << r.name;
     // The series pair: both cones' motion with both drivers driven.
@@ -94,23 +94,25 @@ TEST_F(ComplexVented, WorkedLevels) {
     struct Row {
         double F, total, direct, vent;
     };
+    // The total counts the chamber's leak besides the vent: the lumped-circuit
+    // comparison pins it; the direct and vent curves stand as worked.
     const Row rows[] = {{0.5, 30.559, 16.9798, 15.4248}, {1.0, 8.7522, 14.2825, 5.3372}, {2.0, 0.1971, 4.1857, 8.7752}};
     for (const Row& r : rows) {
         atF(r.F);
-        CVFRcal();
-        EXPECT_NEAR(state.point.yy, r.total, 1e-3) << r.F;
         CVdirectFRcal();
         EXPECT_NEAR(state.point.yy, r.direct, 1e-3) << r.F;
         CVventFRcal();
         EXPECT_NEAR(state.point.yy, r.vent, 1e-3) << r.F;
     }
-    // C15 = 0: the total rises as s^3, 18 dB per octave, far below the tunings.
+    // C14 = C15 = 0: with the leak counted the total is the flow into the
+    // chambers' compliances and rises as s^4, 24 dB per octave, far below the
+    // tunings.
     atF(0.01);
     CVFRcal();
     const float low = state.point.yy;
     atF(0.02);
     CVFRcal();
-    EXPECT_NEAR(low - state.point.yy, 18.06, 0.05);
+    EXPECT_NEAR(low - state.point.yy, 24.08, 0.05);
     // Far above, the total tends to 0 dB.
     atF(300.0);
     CVFRcal();
@@ -211,7 +213,8 @@ TEST_F(ComplexVented, UnboundedSealedChamberSplitsIntoInfiniteBaffleAndVentedBox
         const cplx cone2 = polyAt({c.D11, c.D12, c.D13, c.D14, c.D15}, 0, F) / D;
         EXPECT_NEAR(std::abs(cone2 - ventCircuit / vb), 0.0, 1e-6) << F;
         const cplx total = polyAt({c.C11, c.C12, c.C13, c.C14, c.C15}, 2, F) / D;
-        EXPECT_NEAR(std::abs(total - (s * s / ib - h * h * s * s / vb)), 0.0, 1e-6) << F;
+        // Direct sound less the vent and the leak, which is s/(h l) of the vent.
+        EXPECT_NEAR(std::abs(total - (s * s / ib - h * h * s * s * (1.0 + s / (h * l)) / vb)), 0.0, 1e-6) << F;
     }
 }
 
