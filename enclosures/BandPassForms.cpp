@@ -167,27 +167,27 @@ void airSpeedForm(double NU, double DE, double scale) {
     p.yy = static_cast<float>(scale * magnitude(NU, DE));
 }
 
-double rawPhaseDegrees(JfValue N, JfValue D) {
+ResponseAngle rawPhaseDegrees(JfValue N, JfValue D) {
     PlotPoint& p = state.point;
     p.PH1 = N.im / N.re;
     p.PH2 = D.im / D.re;
-    return (std::atan(p.PH1) - std::atan(p.PH2)) * 180.0 / kPi;
+    return {(std::atan(p.PH1) - std::atan(p.PH2)) * 180.0 / kPi, fullQuadrantAngle(N.re, N.im, D.re, D.im)};
 }
 
-double rawDenominatorPhaseDegrees(JfValue D) {
+ResponseAngle rawDenominatorPhaseDegrees(JfValue D) {
     PlotPoint& p = state.point;
     p.NU = D.im;
     p.DE = D.re;
-    return -std::atan(p.NU / p.DE) * 180.0 / kPi;
+    return {-std::atan(p.NU / p.DE) * 180.0 / kPi, fullQuadrantAngle(1.0, 0.0, D.re, D.im)};
 }
 
-void phaseForm(double rawDegrees, double offsetDegrees) {
+void phaseForm(ResponseAngle angle, double offsetDegrees) {
     PlotPoint& p = state.point;
-    if (std::isnan(rawDegrees)) {
+    if (std::isnan(angle.raw)) {
         p.yy = static_cast<float>(kNaN);
         return;
     }
-    p.yy = static_cast<float>(followPhaseDegrees(rawDegrees, kPhaseJumpDegrees, kPhaseJumpDegrees) + offsetDegrees);
+    p.yy = static_cast<float>(followPhaseDegrees(angle, kPhaseJumpDegrees, kPhaseJumpDegrees) + offsetDegrees);
 }
 
 void groupDelayForm(JfValue D, JfValue dD) {
@@ -215,31 +215,31 @@ void groupDelayFormWithNumerator(JfValue N, JfValue dN, JfValue D, JfValue dD) {
     p.yy = static_cast<float>(-((p.NU11 - p.NU12) / p.DE1 - (p.NU21 - p.NU22) / p.DE2) / scale * 1000.0);
 }
 
-double rawAngle(JfValue N, JfValue D) {
+ResponseAngle rawAngle(JfValue N, JfValue D) {
     PlotPoint& p = state.point;
     p.PH1 = N.im / N.re;
     p.PH2 = D.im / D.re;
-    return std::atan(p.PH1) - std::atan(p.PH2);
+    return {std::atan(p.PH1) - std::atan(p.PH2), fullQuadrantAngle(N.re, N.im, D.re, D.im)};
 }
 
-double rawDenominatorAngle(JfValue D) {
+ResponseAngle rawDenominatorAngle(JfValue D) {
     PlotPoint& p = state.point;
     p.PN = D.im;
     p.PD = D.re;
-    return -std::atan(p.PN / p.PD);
+    return {-std::atan(p.PN / p.PD), fullQuadrantAngle(1.0, 0.0, D.re, D.im)};
 }
 
-void nyquistForm(double NU, double DE, double rawRadians, double offsetRadians) {
+void nyquistForm(double NU, double DE, ResponseAngle angle, double offsetRadians) {
     PlotPoint& p = state.point;
     p.NU = NU;
     p.DE = DE;
     p.gg = state.coef.KNQ * magnitude(NU, DE);
-    if (std::isnan(rawRadians) || !std::isfinite(p.gg)) {
+    if (std::isnan(angle.raw) || !std::isfinite(p.gg)) {
         p.xx = static_cast<float>(kNaN);
         p.yy = static_cast<float>(kNaN);
         return;
     }
-    followNyquistAngle(rawRadians, kPi, kNyquistJumpRadians, kNyquistJumpRadians);
+    followNyquistAngle(angle, kPi, kNyquistJumpRadians, kNyquistJumpRadians);
     p.fai = p.fai - offsetRadians;
     placeNyquistPoint();
 }

@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "engine/PhaseUnwrap.h"
+
 namespace quendal {
 
 // The value of a polynomial at s = j*f: real and imaginary part.
@@ -113,21 +115,22 @@ void airSpeedForm(double NU, double DE, double scale);
 // ---- Phase, group delay, Nyquist --------------------------------------------
 
 // Raw phase in degrees of N/D from arc tangents of ratios (known modulo 180):
-// (atan(Im N/Re N) - atan(Im D/Re D))*180/pi. Leaves the two ratios in PH1
-// and PH2.
-double rawPhaseDegrees(JfValue N, JfValue D);
+// (atan(Im N/Re N) - atan(Im D/Re D))*180/pi, with the full-quadrant angle of
+// N/D. Leaves the two ratios in PH1 and PH2.
+ResponseAngle rawPhaseDegrees(JfValue N, JfValue D);
 
-// Raw phase in degrees of a real numerator over D: -atan(Im D/Re D)*180/pi;
-// leaves Im D in NU and Re D in DE.
-double rawDenominatorPhaseDegrees(JfValue D);
+// Raw phase in degrees of a real numerator over D: -atan(Im D/Re D)*180/pi,
+// with the full-quadrant angle of 1/D; leaves Im D in NU and Re D in DE.
+ResponseAngle rawDenominatorPhaseDegrees(JfValue D);
 
 // The phase page's fold and unwrap of a raw phase (sweep from high to low
-// frequency): fold into 0..180, move ss by 180 degrees when the fold jumped by
-// more than 160 against the previous point (yy2), keep the folded value in
-// yy2, and yy = folded + ss + offsetDegrees in single precision. A raw phase
-// that is not a number (a vanishing numerator) gives yy NaN and leaves the
-// unwrap state alone.
-void phaseForm(double rawDegrees, double offsetDegrees);
+// frequency): fold into 0..180, move ss by half turns to follow the phase
+// (at the first point, by 180 degrees when the fold jumped by more than 160
+// against yy2; later, onto the branch the full-quadrant angle gives), keep
+// the folded value in yy2, and yy = folded + ss + offsetDegrees in single
+// precision. A raw phase that is not a number (a vanishing numerator) gives
+// yy NaN and leaves the unwrap state alone.
+void phaseForm(ResponseAngle angle, double offsetDegrees);
 
 // Group delay (ms) for a real numerator: NU1 = I'*R, NU2 = I*R', DE = R^2+I^2
 // of D and its slope; yy = ((NU1-NU2)/DE)/(FS*PI2)*1000.
@@ -140,17 +143,18 @@ void groupDelayForm(JfValue D, JfValue dD);
 void groupDelayFormWithNumerator(JfValue N, JfValue dN, JfValue D, JfValue dD);
 
 // Nyquist point (sweep from high to low frequency): gg = KNQ*(NU/DE)^0.5
-// whatever Magni; the raw angle (radians) folded into 0..pi, ss moved by pi
-// when the fold jumped by more than 2.7925 rad against fai2, fai2 kept,
+// whatever Magni; the raw angle (radians) folded into 0..pi, ss moved by
+// half turns to follow it as on the phase page (limit 2.7925 rad against
+// fai2 at the first point), fai2 kept,
 // fai = fai + ss - offsetRadians; xx = gg*cos(fai), yy = gg*sin(fai) in single
 // precision. An angle or radius that is not a number gives xx, yy NaN and
 // leaves the unwrap state alone.
-void nyquistForm(double NU, double DE, double rawRadians, double offsetRadians);
+void nyquistForm(double NU, double DE, ResponseAngle angle, double offsetRadians);
 
 // Raw angle in radians of N/D, and of a real numerator over D (which also
-// leaves Im D in PN and Re D in PD).
-double rawAngle(JfValue N, JfValue D);
-double rawDenominatorAngle(JfValue D);
+// leaves Im D in PN and Re D in PD), each with its full-quadrant angle.
+ResponseAngle rawAngle(JfValue N, JfValue D);
+ResponseAngle rawDenominatorAngle(JfValue D);
 
 // ---- Step response ----------------------------------------------------------
 

@@ -69,12 +69,17 @@ void buildCoefficients() {
     c.C22 = 1.0 + A2;
     c.D01 = 1.0 / Qt;
 
-    // The pair in series: the sum of the two motional impedances.
+    // The pair in series: one current through both coils moves both cones,
+    // so each coil sees the motion of its cone with both drivers driven: the
+    // sum of the two cone numerators (C1x for speaker 1, B1x for speaker 2).
     c.E11 = 2.0 * c.D01;
-    c.E12 = c.D01 * (c.C21 + c.B21);
-    c.E13 = c.D01 * (c.C22 + c.B22);
+    c.E12 = c.D01 * (c.C11 + c.B11);
+    c.E13 = c.D01 * (c.C12 + c.B12);
 
-    // The pair in parallel: product of the two numerators over D times their sum.
+    // Each speaker's own impedance in parallel with the other's, the other
+    // coil open: product of the two numerators over D times their sum. The
+    // pair wired in parallel is not this (both coils carry current); its
+    // evaluator forms it point by point.
     const double D2 = c.D01 * c.D01;
     c.E21 = D2;
     c.E22 = D2 * (c.B21 + c.C21);

@@ -1,6 +1,7 @@
 // Complex Closed evaluators: one point of every response at the normalised
 // frequency f, per speaker and for the pair, and the step-response polynomials.
 #include <cmath>
+#include <complex>
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/CCcal.h"
@@ -69,13 +70,13 @@ void displacement(double nu) {
 void displacementMillimetres(double nu) { scaledMagnitudeForm(nu, denominatorAt(frequency()).DE, state.rscales.XD); }
 
 // Raw phase of the total output over D, radians: leaves PH1 and PH2.
-double totalPhase(double F) {
+ResponseAngle totalPhase(double F) {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
     const Denominator d = denominatorAt(F);
     p.PH1 = c.B11 * F / (c.B12 - F * F);
     p.PH2 = d.DI / d.DR;
-    return std::atan(p.PH1) - std::atan(p.PH2);
+    return {std::atan(p.PH1) - std::atan(p.PH2), fullQuadrantAngle(c.B12 - F * F, c.B11 * F, d.DR, d.DI)};
 }
 
 }  // namespace
@@ -100,15 +101,23 @@ int32_t CCPWSP2cal() {
     return 0;
 }
 
+// The pair in parallel: one voltage across both coils. Each speaker's cone
+// moves by its own current (s^2 + C21 s + C22 for speaker 1, s^2 + B21 s +
+// B22 for speaker 2) and by the other's through chamber 2 (what the cone
+// numerators of both driven, C1x and B1x, hold beyond that).
 int32_t CCIMPparacal() {
     const TransferCoefficients& c = state.coef;
     const double F = frequency();
-    const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2, F7 = F6 * F;
-    const double nre = c.E23 * F4 - c.E21 * F6 - c.E25 * F2;
-    const double nim = c.E22 * F5 - c.E24 * F3;
-    const double dre = c.E34 * F4 - c.E32 * F6 - c.E36 * F2;
-    const double dim = c.E37 * F - c.E35 * F3 + c.E33 * F5 - c.E31 * F7;
-    motionalImpedanceForm(nre * nre + nim * nim, dre * dre + dim * dim, 0.5);
+    const std::complex<double> s(0.0, F);
+    const Denominator den = denominatorAt(F);
+    const std::complex<double> scale = c.D01 * s / std::complex<double>(den.DR, den.DI);
+    const std::complex<double> z11 = scale * (s * s + c.C21 * s + c.C22);
+    const std::complex<double> z12 = scale * ((c.C11 - c.C21) * s + (c.C12 - c.C22));
+    const std::complex<double> z21 = scale * ((c.B11 - c.B21) * s + (c.B12 - c.B22));
+    const std::complex<double> z22 = scale * (s * s + c.B21 * s + c.B22);
+    const std::complex<double> z =
+        parallelPairMotional(z11, z12, z21, z22, state.speaker.RE / state.rscales.RES);
+    motionalImpedanceForm(std::norm(z), 1.0, 0.5);
     return 0;
 }
 
@@ -155,7 +164,7 @@ int32_t CCDPSP2optcal() {
 
 int32_t CCPHcal() {
     float yy =
-        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+        static_cast<float>(followPhaseDegrees(rawInDegrees(totalPhase(frequency()), kPi), kPhaseFoldDeg, kPhaseFoldDeg));
     // The followed phase is kept above 0 as well.
     if (yy < 0.0f) yy = yy + 180.0f;
     state.point.yy = yy;

@@ -67,11 +67,15 @@ void buildCoefficients() {
     c.B24 = 1.0 / q + 2.0 * a2 / (g * a);
     c.B25 = 1.0 + 2.0 * a2;
 
-    // Total: direct radiation minus the vent, on the same powers of s.
+    // Total: direct radiation minus the vent and minus the leak of the vented
+    // chamber, which goes to the outside and radiates as the vent does: s/(h l)
+    // times the vent's flow. On the same powers of s; the s^3 and s^2 terms
+    // cancel exactly (B04 - B24 = B25/(h l), B05 = B25).
+    const double leak = 1.0 / (h * l);
     c.C11 = c.B01;
-    c.C12 = c.B02;
-    c.C13 = c.B03 - c.B23;
-    c.C14 = c.B04 - c.B24;
+    c.C12 = c.B02 - leak * c.B23;
+    c.C13 = c.B03 - c.B23 - leak * c.B24;
+    c.C14 = 0.0;
     c.C15 = c.B05 - c.B25;
 
     // Speaker 2 drives the vented chamber: at the vent's tuning that chamber
@@ -91,13 +95,15 @@ void buildCoefficients() {
     c.E14 = c.B14;
     c.E15 = c.B15;
 
-    // The series pair: the sum of the two motional numerators.
+    // The series pair: one current through both coils moves both cones, so
+    // each coil sees its cone's motion with both drivers driven: the sum of
+    // the two cone numerators (B0x for speaker 1, D1x for speaker 2).
     c.D01 = 1.0 / q;
-    c.E21 = c.D01 * (c.B11 + c.E11);
-    c.E22 = c.D01 * (c.B12 + c.E12);
-    c.E23 = c.D01 * (c.B13 + c.E13);
-    c.E24 = c.D01 * (c.B14 + c.E14);
-    c.E25 = c.D01 * (c.B15 + c.E15);
+    c.E21 = c.D01 * (c.B01 + c.D11);
+    c.E22 = c.D01 * (c.B02 + c.D12);
+    c.E23 = c.D01 * (c.B03 + c.D13);
+    c.E24 = c.D01 * (c.B04 + c.D14);
+    c.E25 = c.D01 * (c.B05 + c.D15);
 }
 
 }  // namespace

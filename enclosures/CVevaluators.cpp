@@ -3,6 +3,7 @@
 // step-response polynomials. Every polynomial is evaluated at s = j f with
 // each power of f taken by the power function.
 #include <cmath>
+#include <complex>
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/CVcal.h"
@@ -94,7 +95,7 @@ void impedance(double connection) {
 }
 
 // Raw phase of the total output over D, radians; leaves PH1 and PH2.
-double totalPhase(double f) { return rawAngle(total(f), denominator(f)); }
+ResponseAngle totalPhase(double f) { return rawAngle(total(f), denominator(f)); }
 
 }  // namespace
 
@@ -158,8 +159,11 @@ int32_t CVIMPserical() {
     return 0;
 }
 
-// The two motional impedances N1/D and N2/D in parallel: N1 N2 / (D (N1 + N2)).
+// The pair in parallel: one voltage across both coils. Each speaker's cone
+// moves by its own current (N1/D, N2/D) and by the other's through chamber 2
+// (what the cone numerators of both driven, B0x and D1x, hold beyond that).
 int32_t CVIMPparacal() {
+    const TransferCoefficients& c = state.coef;
     PlotPoint& pt = state.point;
     const double f = pointFrequency();
     const JfValue n1 = speaker1Motional(f);
@@ -171,10 +175,15 @@ int32_t CVIMPparacal() {
     pt.N2J = n2.im;
     pt.DR = d.re;
     pt.DJ = d.im;
-    pt.NU = times(n1, n2).squared();
-    const double sumRe = pt.DR * pt.N1R - pt.DJ * pt.N1J + pt.DR * pt.N2R - pt.DJ * pt.N2J;
-    const double sumIm = pt.DR * pt.N1J + pt.DJ * pt.N1R + pt.DR * pt.N2J + pt.DJ * pt.N2R;
-    pt.DE = sumRe * sumRe + sumIm * sumIm;
+    using cplx = std::complex<double>;
+    const cplx den(d.re, d.im);
+    const JfValue m12 = motional(f, c.B01 - c.B11, c.B02 - c.B12, c.B03 - c.B13, c.B04 - c.B14, c.B05 - c.B15);
+    const JfValue m21 = motional(f, c.D11 - c.E11, c.D12 - c.E12, c.D13 - c.E13, c.D14 - c.E14, c.D15 - c.E15);
+    const cplx z = parallelPairMotional(cplx(n1.re, n1.im) / den, cplx(m12.re, m12.im) / den,
+                                        cplx(m21.re, m21.im) / den, cplx(n2.re, n2.im) / den,
+                                        state.speaker.RE / state.rscales.RES);
+    pt.NU = std::norm(z);
+    pt.DE = 1.0;
     impedance(0.5);
     return 0;
 }
@@ -204,8 +213,8 @@ int32_t CVDPSP2optcal() {
 }
 
 int32_t CVPHcal() {
-    const double raw = totalPhase(pointFrequency()) * 180.0 / kPi;
-    state.point.yy = static_cast<float>(followPhaseDegrees(raw, kPhaseFoldDeg, kPhaseFoldDeg));
+    const ResponseAngle angle = rawInDegrees(totalPhase(pointFrequency()), kPi);
+    state.point.yy = static_cast<float>(followPhaseDegrees(angle, kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 

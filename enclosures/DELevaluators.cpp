@@ -110,7 +110,7 @@ void DeltaNQcal() {
     const double f = pointFrequency();
     const JfValue N = systemOutput(f);
     const JfValue D = denominator(f);
-    const double angle = rawAngle(N, D);
+    const ResponseAngle angle = rawAngle(N, D);
     nyquistForm(N.squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

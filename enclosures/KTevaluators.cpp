@@ -74,7 +74,7 @@ void KTGDcal() {
 void KTNQcal() {
     const double f = pointFrequency();
     const JfValue D = ktDenominator(f);
-    const double angle = rawDenominatorAngle(D);
+    const ResponseAngle angle = rawDenominatorAngle(D);
     nyquistForm(ktOutput(f).squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

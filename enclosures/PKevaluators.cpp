@@ -85,7 +85,7 @@ void PKGDcal() {
 void PKNQcal() {
     const double f = pointFrequency();
     const JfValue D = pkDenominator(f);
-    const double angle = rawDenominatorAngle(D);
+    const ResponseAngle angle = rawDenominatorAngle(D);
     nyquistForm(pkOutput(f).squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

@@ -114,14 +114,23 @@ void buildCoefficients() {
     c.B64 = (c.B44 + c.B54) / 2.0;
     c.B65 = (c.B45 + c.B55) / 2.0;
 
-    // Total: the driver minus vents 2 and 3, matching powers of s. The s^3
-    // terms cancel exactly (B17 = B23 + B33).
+    // Every chamber leaks to the outside, and what leaks radiates as the
+    // vents do. Chamber 1's pressure is K s^4 R2 R3 (on the scale of the
+    // flows), its leak g times that; chambers 2 and 3 leak s/(h q) times
+    // their vent's flow.
+    const double leak1 = g * K;
+    const double leak2 = 1.0 / (h2 * q2), leak3 = 1.0 / (h3 * q3);
+
+    // Total: the driver minus vents 2 and 3 and the three leaks, matching
+    // powers of s. What stays is the flow into the chambers' compliances,
+    // which starts with s^5: the s^3 terms cancel exactly (B17 = B23 + B33),
+    // and so do the s^4 terms.
     c.B01 = c.B11;
-    c.B02 = c.B12;
-    c.B03 = c.B13;
-    c.B04 = c.B14;
-    c.B05 = c.B15 - c.B21 - c.B31;
-    c.B06 = c.B16 - c.B22 - c.B32;
+    c.B02 = c.B12 - leak1;
+    c.B03 = c.B13 - leak1 * m3;
+    c.B04 = c.B14 - leak1 * m2 - leak2 * c.B21 - leak3 * c.B31;
+    c.B05 = c.B15 - c.B21 - c.B31 - leak1 * m1 - leak2 * c.B22 - leak3 * c.B32;
+    c.B06 = 0.0;
     c.B07 = 0.0;
 
     c.D01 = 1.0 / Q;

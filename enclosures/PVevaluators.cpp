@@ -29,7 +29,7 @@ void level(const JfValue& n, double F) { levelForm(n.squared(), pv::denominator(
 double denominatorSquared() { return pv::denominator(frequency()).squared(); }
 
 // Raw phase of the total output over D, radians; leaves N1R .. PH2.
-double totalPhase(double F) {
+ResponseAngle totalPhase(double F) {
     PlotPoint& p = state.point;
     const JfValue n = pv::total(F);
     const JfValue d = pv::denominator(F);
@@ -39,7 +39,7 @@ double totalPhase(double F) {
     p.D1J = d.im;
     p.PH1 = p.N1J / p.N1R;
     p.PH2 = p.D1J / p.D1R;
-    return std::atan(p.PH1) - std::atan(p.PH2);
+    return {std::atan(p.PH1) - std::atan(p.PH2), fullQuadrantAngle(n.re, n.im, d.re, d.im)};
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ int32_t PVDPoptcal() {
 
 int32_t PVPHcal() {
     state.point.yy =
-        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+        static_cast<float>(followPhaseDegrees(rawInDegrees(totalPhase(frequency()), kPi), kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 

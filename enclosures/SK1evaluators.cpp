@@ -82,7 +82,7 @@ void SK1GDcal() {
 void SK1NQcal() {
     const double f = pointFrequency();
     const JfValue D = sk1Denominator(f);
-    const double angle = rawDenominatorAngle(D);
+    const ResponseAngle angle = rawDenominatorAngle(D);
     nyquistForm(sk1OutputSquared(f), D.squared(), angle, kNyquistOffsetRadians);
 }
 

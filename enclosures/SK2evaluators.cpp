@@ -82,7 +82,7 @@ void SK2GDcal() {
 void SK2NQcal() {
     const double f = pointFrequency();
     const JfValue D = sk2Denominator(f);
-    const double angle = rawDenominatorAngle(D);
+    const ResponseAngle angle = rawDenominatorAngle(D);
     nyquistForm(polyAtJf({1.0, 0.0, 0.0}, f).squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

@@ -30,13 +30,16 @@ void dipAndCoupledResonances() {
     AlignmentRatios& r = state.ratios;
     const double h1s = r.HH1 * r.HH1;
     const double h2s = r.HH2 * r.HH2;
-    box.DIP = sp.FS * std::sqrt(h1s * (1.0 + r.AL12) + h2s);
     r.AA1 = 1.0 / (h1s * h2s);
     r.BB1 = 1.0 / h1s + r.AL12 / h2s + 1.0 / h2s;
     // A sum of squares for positive ratios; kept from going below zero by rounding.
     const double root = std::sqrt(std::max(0.0, r.BB1 * r.BB1 - 4.0 * r.AA1));
-    box.FBH = sp.FS * std::sqrt((r.BB1 + root) / (2.0 * r.AA1));
-    box.FBL = sp.FS * std::sqrt((r.BB1 - root) / (2.0 * r.AA1));
+    // Ratios far out of range overflow or underflow here: a dip or resonance
+    // that is not a finite number is shown as 0, as for unusable ratios.
+    const auto finiteOrZero = [](double v) { return std::isfinite(v) ? v : 0.0; };
+    box.DIP = finiteOrZero(sp.FS * std::sqrt(h1s * (1.0 + r.AL12) + h2s));
+    box.FBH = finiteOrZero(sp.FS * std::sqrt((r.BB1 + root) / (2.0 * r.AA1)));
+    box.FBL = finiteOrZero(sp.FS * std::sqrt((r.BB1 - root) / (2.0 * r.AA1)));
 }
 
 void markCoefficientsNotComputable() {

@@ -49,7 +49,7 @@ double frequency() { return static_cast<double>(state.point.f); }
 
 // Raw phase of the total output over the denominator, folded into 0..pi
 // before the unwrap; leaves NU1, DE1, NU2, DE2.
-double totalPhase(double F) {
+ResponseAngle totalPhase(double F) {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
     const double F2 = F * F, F4 = F2 * F2, F5 = F4 * F, F6 = F4 * F2;
@@ -58,7 +58,7 @@ double totalPhase(double F) {
     p.DE1 = c.B01 * F6 - c.B03 * F4;
     p.NU2 = d.DI;
     p.DE2 = d.DR;
-    return -(std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2));
+    return {-(std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2)), -fullQuadrantAngle(p.DE1, p.NU1, p.DE2, p.NU2)};
 }
 
 }  // namespace
@@ -117,7 +117,7 @@ int32_t SVDPoptcal() {
 
 int32_t SVPHcal() {
     state.point.yy =
-        static_cast<float>(followPhaseDegrees(totalPhase(frequency()) * 180.0 / kPi, kPhaseFallDeg, kPhaseRiseDeg));
+        static_cast<float>(followPhaseDegrees(rawInDegrees(totalPhase(frequency()), kPi), kPhaseFallDeg, kPhaseRiseDeg));
     return 0;
 }
 

@@ -83,7 +83,7 @@ void TRIGDcal() {
     PlotPoint& p = state.point;
     // The unwrapped phase of this point (degrees), without the display offset.
     const double raw = (std::atan(p.NUJ / p.NUR) - std::atan(p.DEJ / p.DER)) * 180.0 / kPi;
-    phaseForm(raw, 0.0);
+    phaseForm({raw, fullQuadrantAngle(p.NUR, p.NUJ, p.DER, p.DEJ)}, 0.0);
     // -dphase/domega over the step just made, in ms.
     p.MM = (p.QQ - static_cast<double>(p.yy)) / static_cast<double>(p.ff) * kDelayPerStep1 * kDelayPerStep2;
     p.NN = p.PP - p.MM;
@@ -95,7 +95,8 @@ void TRIGDcal() {
 void TRINQcal() {
     tri::evaluateSystem(pointFrequency());
     const PlotPoint& p = state.point;
-    const double angle = std::atan(p.NUJ / p.NUR) - std::atan(p.DEJ / p.DER);
+    const ResponseAngle angle{std::atan(p.NUJ / p.NUR) - std::atan(p.DEJ / p.DER),
+                              fullQuadrantAngle(p.NUR, p.NUJ, p.DER, p.DEJ)};
     nyquistForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), angle, kNyquistOffsetRadians);
 }
 

@@ -155,7 +155,7 @@ void TSNQcal() {
     const double f = pointFrequency();
     const JfValue N = systemOutput(f), D = denominator(f);
     keep(N, D);
-    const double angle = rawAngle(N, D);
+    const ResponseAngle angle = rawAngle(N, D);
     nyquistForm(N.squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

@@ -97,7 +97,7 @@ void TVNQcal() {
     const double f = pointFrequency();
     const JfValue N = tvOutput(f);
     const JfValue D = tvDenominator(f);
-    const double angle = rawAngle(N, D);
+    const ResponseAngle angle = rawAngle(N, D);
     nyquistForm(N.squared(), D.squared(), angle, kNyquistOffsetRadians);
 }
 

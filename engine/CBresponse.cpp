@@ -89,7 +89,7 @@ int32_t CBNQcal() {
     const TransferCoefficients& c = state.coef;
     PlotPoint& p = state.point;
     p.gg = std::sqrt(F * F * F * F / denominator(F));
-    plotNyquistPoint(-std::atan(c.A01 * F / (c.A02 - F * F)), kPi, kNyquistFallRad, kFoldNeverFollowed);
+    plotNyquistPoint({-std::atan(c.A01 * F / (c.A02 - F * F)), fullQuadrantAngle(1.0, 0.0, c.A02 - F * F, c.A01 * F)}, kPi, kNyquistFallRad, kFoldNeverFollowed);
     return 0;
 }
 

@@ -89,7 +89,7 @@ int32_t IBNQcal() {
     const double a = state.coef.A01inf;
     PlotPoint& p = state.point;
     p.gg = std::sqrt(F * F * F * F / denominator(F, a));
-    plotNyquistPoint(-std::atan(a * F / (1.0 - F * F)), kPi, kNyquistFallRad, kFoldNeverFollowed);
+    plotNyquistPoint({-std::atan(a * F / (1.0 - F * F)), fullQuadrantAngle(1.0, 0.0, 1.0 - F * F, a * F)}, kPi, kNyquistFallRad, kFoldNeverFollowed);
     return 0;
 }
 

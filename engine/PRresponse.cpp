@@ -47,7 +47,7 @@ double ratio(double nu, double f) {
 }
 
 // The phase of N1 / D from single-argument arctangents (modulo 180 degrees).
-double foldedPhaseRad(double f) {
+ResponseAngle foldedPhaseRad(double f) {
     PlotPoint& p = state.point;
     const JfValue n = systemNumerator(f);
     const JfValue d = denominator(f);
@@ -55,7 +55,7 @@ double foldedPhaseRad(double f) {
     p.DE1 = n.re;
     p.NU2 = d.im;
     p.DE2 = d.re;
-    return std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2);
+    return {std::atan(p.NU1 / p.DE1) - std::atan(p.NU2 / p.DE2), fullQuadrantAngle(n.re, n.im, d.re, d.im)};
 }
 
 // The coefficients, reading the driver's Q from QTS.
@@ -176,7 +176,7 @@ int32_t PRprDPoptcal() {
 int32_t PRPHcal() {
     const double f = state.point.f;
     state.point.yy =
-        static_cast<float>(followPhaseDegrees(foldedPhaseRad(f) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+        static_cast<float>(followPhaseDegrees(rawInDegrees(foldedPhaseRad(f), kPi), kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 

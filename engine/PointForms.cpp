@@ -35,6 +35,15 @@ void motionalImpedanceForm(double NU, double DE, double connection) {
                                    + connection * state.rscales.ZL * static_cast<double>(p.ff));
 }
 
+std::complex<double> parallelPairMotional(std::complex<double> z11, std::complex<double> z12,
+                                          std::complex<double> z21, std::complex<double> z22, double r) {
+    // V = (r + z11) I1 + z12 I2 = z21 I1 + (r + z22) I2: the pair draws
+    // I1 + I2 = V (m11 + m22 - z12 - z21) / det.
+    const std::complex<double> m11 = r + z11, m22 = r + z22;
+    const std::complex<double> pair = (m11 * m22 - z12 * z21) / (m11 + m22 - z12 - z21);
+    return pair - r / 2.0;
+}
+
 void coneDisplacementForm(double NU, double DE, double relative) {
     keep(NU, DE);
     if (state.view.Magni == 0) {

@@ -10,6 +10,8 @@
 // last bit.
 #pragma once
 
+#include <complex>
+
 namespace quendal {
 
 // Amplitude: yy = -10*log10(NU/DE), the level below the reference in dB.
@@ -23,6 +25,15 @@ void powerRatingForm(double NU, double DE);
 // with k the connection factor of the voice coils: 1 for one driver, 2 for
 // a pair in series, 1/2 for a pair in parallel. yy is not written.
 void motionalImpedanceForm(double NU, double DE, double connection = 1.0);
+
+// The motional part of the impedance of two voice coils wired in parallel,
+// over RES: one voltage across both, each coil's current the one its own
+// resistance and both cones' motion leave. zij is the motional impedance
+// over RES that the current in coil j induces in coil i (both drivers
+// moving), r = RE/RES the coils' resistance on the same scale. The result is
+// the pair's impedance less the two resistances in parallel (RE/2).
+std::complex<double> parallelPairMotional(std::complex<double> z11, std::complex<double> z12,
+                                          std::complex<double> z21, std::complex<double> z22, double r);
 
 // Cone displacement: Magni 0 yy = -10*log10(K*(NU/DE)) with K the unit's
 // relative factor, Magni 1 yy = XD*(NU/DE)^(1/2) in mm; any other Magni

@@ -90,7 +90,8 @@ int32_t VBDPoptcal() {
 int32_t VBPHcal() {
     const double F = state.point.f;
     state.point.yy = static_cast<float>(
-        followPhaseDegrees(-std::atan(imagD(F) / realD(F)) * 180.0 / kPi, kPhaseFoldDeg, kPhaseFoldDeg));
+        followPhaseDegrees({-std::atan(imagD(F) / realD(F)) * 180.0 / kPi, fullQuadrantAngle(1.0, 0.0, realD(F), imagD(F))},
+                           kPhaseFoldDeg, kPhaseFoldDeg));
     return 0;
 }
 
@@ -112,7 +113,7 @@ int32_t VBNQcal() {
     p.NU = b * b;
     p.DE = denominatorSquared(F);
     p.gg = std::sqrt(p.NU / p.DE);
-    plotNyquistPoint(-std::atan(imagD(F) / realD(F)), kPi, kNyquistFoldRad, kNyquistFoldRad);
+    plotNyquistPoint({-std::atan(imagD(F) / realD(F)), fullQuadrantAngle(1.0, 0.0, realD(F), imagD(F))}, kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }
 

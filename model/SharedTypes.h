@@ -204,6 +204,9 @@ struct PlotPoint {
     double D1R = 0.0, D1J = 0.0, D2R = 0.0, D2J = 0.0, DR = 0.0, DJ = 0.0;
     double NUR1 = 0.0, NUJ1 = 0.0, NUR2 = 0.0, NUJ2 = 0.0, NUR = 0.0, NUJ = 0.0, DER = 0.0, DEJ = 0.0;
     double MM = 0.0, NN = 0.0;
+    // Full-quadrant angle (rad) of the previous point of a phase or Nyquist
+    // sweep: tells which branch of the folded phase the next point is on.
+    double prevAngle = 0.0;
 };
 
 // Scales the sweeps and graph frames agree on, the peaks found before

@@ -160,24 +160,28 @@ TEST(BandPassForms, PowerImpedanceDisplacementAndAirSpeedForms) {
     EXPECT_FLOAT_EQ(state.point.yy, 0.8f);
 }
 
+// A raw angle whose full-quadrant angle is not known: only the fold rule
+// can follow it.
+ResponseAngle foldOnly(double raw) { return {raw, std::nan("")}; }
+
 TEST(BandPassForms, PhaseUnwrapMovesByHalfTurnsBeyondOneHundredSixtyDegrees) {
     resetState();
     // yy2 - folded > 160 adds 180; < -160 subtracts; exactly 160 does nothing.
     state.point.ss = 0.0;
     state.point.yy2 = 170.0f;
-    phaseForm(10.0, 0.0);  // d = 160 exactly
+    phaseForm(foldOnly(10.0), 0.0);  // d = 160 exactly
     EXPECT_DOUBLE_EQ(state.point.ss, 0.0);
     EXPECT_FLOAT_EQ(state.point.yy2, 10.0f);
     state.point.yy2 = 175.0f;
-    phaseForm(10.0, 0.0);  // d = 165
+    phaseForm(foldOnly(10.0), 0.0);  // d = 165
     EXPECT_DOUBLE_EQ(state.point.ss, 180.0);
     EXPECT_FLOAT_EQ(state.point.yy, 190.0f);
     state.point.yy2 = 5.0f;
-    phaseForm(-10.0, -90.0);  // folded 170, d = -165
+    phaseForm(foldOnly(-10.0), -90.0);  // folded 170, d = -165
     EXPECT_DOUBLE_EQ(state.point.ss, 0.0);
     EXPECT_FLOAT_EQ(state.point.yy2, 170.0f);
     EXPECT_FLOAT_EQ(state.point.yy, 80.0f);
-    phaseForm(std::nan(""), 0.0);  // no phase: skipped, state kept
+    phaseForm(foldOnly(std::nan("")), 0.0);  // no phase: skipped, state kept
     EXPECT_TRUE(std::isnan(state.point.yy));
     EXPECT_FLOAT_EQ(state.point.yy2, 170.0f);
 }
@@ -187,19 +191,19 @@ TEST(BandPassForms, NyquistPointHasNormalisedRadiusAndUnwrapsAtHalfTurns) {
     state.coef.KNQ = 0.5;
     state.view.Magni = 1;  // the radius is normalised whatever Magni is
     state.point.fai2 = 0.1;
-    nyquistForm(4.0, 1.0, 0.3, kPi);
+    nyquistForm(4.0, 1.0, foldOnly(0.3), kPi);
     EXPECT_NEAR(state.point.gg, 1.0, 1e-15);
     EXPECT_NEAR(state.point.xx, std::cos(0.3 - kPi), 1e-6);
     EXPECT_NEAR(state.point.yy, std::sin(0.3 - kPi), 1e-6);
     EXPECT_DOUBLE_EQ(state.point.fai2, 0.3);
     state.point.fai2 = 3.1;
-    nyquistForm(4.0, 1.0, 0.3, 0.0);  // d = 2.8 > 2.7925
+    nyquistForm(4.0, 1.0, foldOnly(0.3), 0.0);  // d = 2.8 > 2.7925
     EXPECT_NEAR(state.point.ss, kPi, 1e-15);
     state.point.fai2 = 0.3 + 2.7925;
-    nyquistForm(4.0, 1.0, 0.3, 0.0);  // d = 2.7925 (rounded): at the threshold nothing moves
+    nyquistForm(4.0, 1.0, foldOnly(0.3), 0.0);  // d = 2.7925 (rounded): at the threshold nothing moves
     EXPECT_NEAR(state.point.ss, kPi, 1e-15);
     state.point.fai2 = 0.0;
-    nyquistForm(4.0, 1.0, -0.2, 0.0);  // folded to pi - 0.2: d < -2.7925
+    nyquistForm(4.0, 1.0, foldOnly(-0.2), 0.0);  // folded to pi - 0.2: d < -2.7925
     EXPECT_NEAR(state.point.ss, 0.0, 1e-15);
     EXPECT_NEAR(state.point.fai2, kPi - 0.2, 1e-15);
 }

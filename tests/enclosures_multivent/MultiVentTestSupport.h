@@ -39,7 +39,9 @@ inline int ventedChamber(LumpedCircuit& c, int node, int to, double volumeLitre,
                          const char* vent) {
     c.addChamber(node, volumeLitre, {}, "chamber");
     const double w = 2.0 * oracle::kPi * fbHz;
-    c.addResistance(node, LumpedCircuit::kGround, ql / (w * oracle::chamberCompliance(volumeLitre)), "leak");
+    if (std::isfinite(ql)) {  // no loss: no leak at all
+        c.addResistance(node, LumpedCircuit::kGround, ql / (w * oracle::chamberCompliance(volumeLitre)), "leak");
+    }
     return c.addVent(node, to, oracle::ventMassForTuning(fbHz, volumeLitre), 0.0, vent);
 }
 

@@ -212,9 +212,11 @@ TEST_F(SerialVented, AsymmetricUnwrapThresholds) {
         double offset;
     };
     const Row rows[] = {{raw + 161.0f, 180.0}, {raw + 159.0f, 0.0}, {raw - 105.0f, -180.0}, {raw - 95.0f, 0.0}};
+    // No full-quadrant angle of a previous point is known: the fold rule decides.
     for (const Row& r : rows) {
         state.point.ss = 0.0;
         state.point.yy2 = r.previous;
+        state.point.prevAngle = std::nan("");
         SVPHcal();
         EXPECT_EQ(state.point.ss, r.offset) << r.previous - raw;
         EXPECT_FLOAT_EQ(state.point.yy, static_cast<float>(raw + r.offset));
@@ -226,6 +228,7 @@ TEST_F(SerialVented, AsymmetricUnwrapThresholds) {
     for (auto [step, offset] : {std::pair{-2.6, -1.0}, std::pair{-2.4, 0.0}, std::pair{2.8, 1.0}}) {
         state.point.ss = 0.0;
         state.point.fai2 = fai + step;
+        state.point.prevAngle = std::nan("");
         SVNQcal();
         EXPECT_NEAR(state.point.ss, offset * std::numbers::pi, 1e-12) << step;
     }

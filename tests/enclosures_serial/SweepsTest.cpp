@@ -3,6 +3,7 @@
 // draws nothing non-finite.
 #include <cmath>
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "SerialTestSupport.h"
@@ -22,6 +23,10 @@ struct Design {
 
 const Design kDesigns[] = {
     {"Serial Vented", 5, 1}, {"Twin Serial Vented", 6, 1}, {"Complex Closed", 7, 1}, {"Complex Vented", 8, 1}};
+
+// A design prints as its system and alignment, so that the tests' names stay
+// the same from build to build.
+void PrintTo(const Design& d, std::ostream* os) { *os << d.name << ", alignment " << d.alignment; }
 
 class Sweeps : public test::SerialUnitTest, public testing::WithParamInterface<Design> {
 protected:

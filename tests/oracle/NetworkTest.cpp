@@ -167,3 +167,32 @@ TEST(OracleNetwork, RefusesWhatCannotBeSolved) {
 
 }  // namespace
 }  // namespace quendal::oracle
+
+namespace quendal::oracle {
+namespace {
+
+// Two drivers each in its own sealed box share nothing but the wiring: in
+// series the source sees the sum of their impedances, in parallel the
+// parallel combination.
+TEST(SeriesWiring, UncoupledDriversAddInSeriesAndCombineInParallel) {
+    ThieleSmall ts{.fsHz = 30.0, .vasLitre = 70.0, .qms = 5.0, .qes = 0.4, .reOhm = 6.0, .leMilliHenry = 0.5,
+                   .sdCm2 = 300.0};
+    const DriverParams d = DriverParams::fromThieleSmall(ts);
+    LumpedCircuit pair;
+    const int a = pair.addNode("a"), b = pair.addNode("b");
+    pair.addDriver(d, a, LumpedCircuit::kOutside, "driver");
+    pair.addDriver(d, b, LumpedCircuit::kOutside, "driver2");
+    pair.addChamber(a, 20.0);
+    pair.addChamber(b, 50.0);
+    for (double hz : {15.0, 40.0, 63.0, 200.0}) {
+        const Complex z1 = closedBox(d, 20.0).inputImpedance(hz);
+        const Complex z2 = closedBox(d, 50.0).inputImpedance(hz);
+        pair.setSeriesConnection(true);
+        EXPECT_NEAR(std::abs(pair.inputImpedance(hz) - (z1 + z2)), 0.0, 1e-9 * std::abs(z1 + z2)) << hz;
+        pair.setSeriesConnection(false);
+        EXPECT_NEAR(std::abs(pair.inputImpedance(hz) - z1 * z2 / (z1 + z2)), 0.0, 1e-9 * std::abs(z1)) << hz;
+    }
+}
+
+}  // namespace
+}  // namespace quendal::oracle

@@ -312,6 +312,7 @@ Solution LumpedCircuit::solve(double freqHz, double distanceM) const {
     }
 
     const double volts = driveVoltage();
+    const int first = firstDriver();
     std::size_t row = freeNodes;
     for (std::size_t i = 0; i < elementCount; ++i, ++row) {
         const Element& e = elements_[i];
@@ -345,10 +346,24 @@ Solution LumpedCircuit::solve(double freqHz, double distanceM) const {
         if (e.kind == ElementKind::Driver) {
             const double blOverSd = e.driver.bl / e.driver.sd;
             at(row, currentIndex[i]) = -blOverSd;
-            const std::size_t electrical = currentIndex[i];
-            at(electrical, currentIndex[i]) = Complex(e.driver.re, w * e.driver.le);
-            at(electrical, flowIndex(i)) = blOverSd;
-            rhs[electrical] = e.gain * volts;
+            if (!series_) {
+                const std::size_t electrical = currentIndex[i];
+                at(electrical, currentIndex[i]) = Complex(e.driver.re, w * e.driver.le);
+                at(electrical, flowIndex(i)) = blOverSd;
+                rhs[electrical] = e.gain * volts;
+            } else {
+                // The first driver's row sums every coil's voltage; the
+                // others tie their current to the first one's.
+                const Element& lead = elements_[static_cast<std::size_t>(first)];
+                const std::size_t sum = currentIndex[static_cast<std::size_t>(first)];
+                at(sum, currentIndex[i]) += e.gain * Complex(e.driver.re, w * e.driver.le);
+                at(sum, flowIndex(i)) += e.gain * blOverSd;
+                rhs[sum] = volts;
+                if (static_cast<int>(i) != first) {
+                    at(currentIndex[i], currentIndex[i]) = 1.0;
+                    at(currentIndex[i], sum) = -e.gain * lead.gain;
+                }
+            }
         }
     }
 
@@ -383,7 +398,7 @@ Solution LumpedCircuit::solve(double freqHz, double distanceM) const {
             s.coneArea[i] = e.driver.sd;
             s.gain[i] = e.gain;
             s.coilCurrent[i] = x[currentIndex[i]];
-            sourceCurrent += e.gain * s.coilCurrent[i];
+            if (!series_ || static_cast<int>(i) == first) sourceCurrent += e.gain * s.coilCurrent[i];
         }
     }
     s.farFieldPressure = jw * kAirDensity / (kTwoPi * distanceM) * s.outputVolumeVelocity;

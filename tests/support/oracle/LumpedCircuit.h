@@ -27,7 +27,9 @@
 //     Bl I = (Zm / Sd) U + Sd (p_b - p_a),   Zm = Rms + j w Mms + 1/(j w Cms)
 //   V_k = gain_k * drive voltage (gain is +1 by default; -1 reverses the
 //   polarity of that driver). All drivers share the drive voltage, as when
-//   they are wired in parallel.
+//   they are wired in parallel; setSeriesConnection(true) wires them in
+//   series instead: one current I through every coil (I_k = gain_k I) and
+//   the coil voltages sum to the drive voltage (sum of gain_k V_k = V).
 // * A passive radiator is the same branch without the coil; vents, chambers
 //   and leaks are plain acoustic impedances.
 // * No radiation impedance is applied to any face (its mass is taken as part
@@ -169,7 +171,7 @@ struct Solution {
     std::vector<Complex> coilCurrent;     // per element, A rms (drivers only)
     Complex outputVolumeVelocity;         // total entering kOutside, m^3/s rms
     Complex farFieldPressure;             // at distanceM, Pa rms
-    Complex inputImpedance;               // drive voltage / sum of gain_k I_k, ohm
+    Complex inputImpedance;               // drive voltage / source current, ohm
     std::vector<double> coneArea;         // per element, m^2 (drivers, radiators)
     std::vector<Complex> gain;            // per element, drive factor (drivers)
 
@@ -214,6 +216,9 @@ public:
     // first driver (1 W into Re).
     void setDriveVoltage(double volts);
     double driveVoltage() const;
+    // Every driver's coil in series (one current) instead of in parallel.
+    void setSeriesConnection(bool series) { series_ = series; }
+    bool seriesConnection() const { return series_; }
     // Pressure that relativeLevelDb() calls 0 dB, at distance 1 m.
     void setReferencePressure(double pascalAt1m);
     double referencePressure() const;
@@ -238,6 +243,7 @@ private:
     std::vector<Element> elements_;
     double driveVoltage_ = -1.0;      // < 0: sqrt(Re) of the first driver
     double referencePressure_ = -1.0; // < 0: first driver's baffle asymptote
+    bool series_ = false;             // coils in series: one current
 };
 
 // ---- Common topologies --------------------------------------------------
