@@ -7,6 +7,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/Pending.h"
+#include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
 
@@ -31,62 +32,9 @@ constexpr platform::ControlNumber kModelNameBox = 21;
 constexpr platform::ControlNumber kModelNameText = 22;
 constexpr platform::ControlNumber kSeparator = 31;
 
-constexpr int32_t kTabLeft = 20, kTabTop = 10;  // the tab control's origin in the window
-
-// The positions, two rows of four. Frames in the tab's coordinates (x, y,
-// width, height); hit rectangles in the window's, both bounds inclusive.
-struct Position {
-    int32_t frameX, frameY;
-    int32_t hitLeft, hitRight, hitTop, hitBottom;
-};
-constexpr int32_t kFrameWidth = 113, kFrameHeight = 147;
-constexpr Position kPositions[8] = {
-    {19, 42, 35, 155, 48, 202},   {154, 42, 170, 290, 48, 202},   {289, 42, 305, 425, 48, 202},
-    {424, 42, 440, 560, 48, 202}, {19, 222, 35, 155, 228, 382},   {154, 222, 170, 290, 228, 382},
-    {289, 222, 305, 425, 228, 382}, {424, 222, 440, 560, 228, 382},
-};
-
-// The systems of each tab: picture, its rectangle in the tab's
-// coordinates (x, y, width, height), and the label under it.
-struct SystemCell {
-    std::string_view picture;
-    int32_t x, y, w, h;
-    std::string_view label;
-};
-constexpr SystemCell kCells[2][8] = {
-    {
-        {"InfiniteImage.png", 58, 49, 33, 132, "Infinite Baffle"},
-        {"ClosedImage.png", 172, 49, 80, 132, "Closed Box"},
-        {"VentedImage.png", 307, 49, 80, 132, "Vented Box"},
-        {"PassiveRadiatorImage.png", 443, 49, 75, 132, "Passive Radiator"},
-        {"SerialVentedImage.png", 37, 229, 77, 132, "Serial Vented"},
-        {"ParallelVentedImage.png", 172, 228, 79, 134, "Twin Serial Vented"},
-        {"ComplexClosedImage.png", 307, 229, 79, 132, "Complex Closed"},
-        {"ComplexVentedImage.png", 441, 229, 80, 132, "Complex Vented"},
-    },
-    {
-        {"RavezaBoxImage.png", 37, 48, 77, 134, "Raveza"},
-        {"PassiveRavezaImage.png", 173, 49, 78, 132, "Passive Raveza"},
-        {"SerialRavezaType1Image.png", 313, 49, 65, 132, "Serial Raveza Type1"},
-        {"SerialRavezaType2Image.png", 432, 49, 96, 132, "Serial Raveza Type2"},
-        {"TwinVentedImage.png", 44, 229, 62, 132, "Twin Vented"},
-        {"TwinSerialImage.png", 176, 229, 68, 132, "Twin Serial"},
-        {"DeltaVentedImage.png", 297, 229, 96, 132, "Delta Vented"},
-        {"TripleVentedImage.png", 447, 229, 67, 132, "Triple Vented"},
-    },
-};
-
-// Labels stand centred under their frame across the whole cell, so that
-// the longest ("Serial Raveza Type1") fits in 13 px type.
-constexpr int32_t kLabelHalfWidth = 67;
-constexpr int16_t kLabelTop[2] = {205, 386}, kLabelBottom[2] = {221, 402};
-
-constexpr std::string_view kUnselectedFrame = "SysBtnUnSelect.png";
-constexpr std::string_view kSelectedFrame = "SysBtnSelect.png";
-
 // The model name box shows this many characters of the name; a longer name
 // ends in an ellipsis so that the line fits its box.
-constexpr std::size_t kModelNameShown = 22;
+constexpr std::size_t kModelNameShown = 16;  // even sixteen of the widest letters fit
 constexpr char kEllipsis = '\xC9';  // Mac Roman
 
 platform::TextStyle lucidaGrande(double size) {
@@ -96,9 +44,6 @@ platform::TextStyle lucidaGrande(double size) {
     return style;
 }
 
-bool validTab(int32_t tab) { return tab == 1 || tab == 2; }
-bool validPosition(int32_t position) { return position >= 1 && position <= 8; }
-
 std::string modelNameLine() {
     std::string name = state.speaker.s_SP.str();
     if (name.size() > kModelNameShown) {
@@ -106,18 +51,6 @@ std::string modelNameLine() {
         name += kEllipsis;
     }
     return "Model Name : " + name;
-}
-
-ChooserPicture framePicture(int32_t position, bool selected) {
-    const Position& p = kPositions[position - 1];
-    const double left = kTabLeft + p.frameX, top = kTabTop + p.frameY;
-    return {selected ? kSelectedFrame : kUnselectedFrame, left, top, left + kFrameWidth, top + kFrameHeight};
-}
-
-ChooserPicture systemPicture(int32_t tab, int32_t position) {
-    const SystemCell& c = kCells[tab - 1][position - 1];
-    const double left = kTabLeft + c.x, top = kTabTop + c.y;
-    return {c.picture, left, top, left + c.w, top + c.h};
 }
 
 void paint(const ChooserPicture& picture) {
@@ -136,13 +69,9 @@ void paintChooser() {
 void makeLabels() {
     const int32_t tab = state.selection.SysSelTabNum;
     for (platform::ControlNumber id = kFirstLabel; id < kFirstLabel + 8; ++id) platform::removeControl(kWindow, id);
-    if (!validTab(tab)) return;
+    if (!validSystemTab(tab)) return;
     for (int32_t position = 1; position <= 8; ++position) {
-        const int row = (position - 1) / 4;
-        const int32_t centre = kTabLeft + kPositions[position - 1].frameX + kFrameWidth / 2;
-        const Rect16 rect{kLabelTop[row], int16_t(centre - kLabelHalfWidth), kLabelBottom[row],
-                          int16_t(centre + kLabelHalfWidth)};
-        ControlSpec spec(ControlKind::StaticText, rect, systemSelectLabel(tab, position));
+        ControlSpec spec(ControlKind::StaticText, systemSelectLabelRect(position), systemSelectLabel(tab, position));
         spec.style = lucidaGrande(13.0);
         spec.style.align = TextAlign::Centre;
         platform::createControl(kWindow, kFirstLabel + position - 1, spec);
@@ -154,8 +83,8 @@ void makeLabels() {
 // first system instead.
 void keepSelectionInRange() {
     SystemSelection& s = state.selection;
-    if (!validTab(s.SysSelTabNum)) s.SysSelTabNum = 1;
-    if (!validPosition(s.SysSelBtnNum)) s.SysSelBtnNum = 1;
+    if (!validSystemTab(s.SysSelTabNum)) s.SysSelTabNum = 1;
+    if (!validSystemPosition(s.SysSelBtnNum)) s.SysSelBtnNum = 1;
 }
 
 // The pick of an arrow key.
@@ -166,28 +95,6 @@ void keyPick() {
 }
 
 }  // namespace
-
-std::string_view systemSelectLabel(int32_t tab, int32_t position) {
-    if (!validTab(tab) || !validPosition(position)) return {};
-    return kCells[tab - 1][position - 1].label;
-}
-
-int32_t systemSelectPositionAt(int32_t x, int32_t y) {
-    for (int32_t position = 1; position <= 8; ++position) {
-        const Position& p = kPositions[position - 1];
-        if (x >= p.hitLeft && x <= p.hitRight && y >= p.hitTop && y <= p.hitBottom) return position;
-    }
-    return 0;
-}
-
-std::vector<ChooserPicture> systemSelectPictures() {
-    const SystemSelection& s = state.selection;
-    std::vector<ChooserPicture> pictures;
-    for (int32_t position = 1; position <= 8; ++position) pictures.push_back(framePicture(position, position == s.SysSelBtnNum));
-    if (validTab(s.SysSelTabNum))
-        for (int32_t position = 1; position <= 8; ++position) pictures.push_back(systemPicture(s.SysSelTabNum, position));
-    return pictures;
-}
 
 int32_t OpenSystemSelectWnd() {
     ShellFlags& sh = state.shell;
@@ -312,15 +219,8 @@ int32_t SystemSelectDoEvent() {
 }
 
 int32_t systemSelectArrowKey(uint8_t character) {
-    int32_t& position = state.selection.SysSelBtnNum;
-    if (!validPosition(position)) position = 1;
-    switch (character) {
-        case platform::kLeftArrowChar: position = position == 1 ? 8 : position - 1; break;
-        case platform::kRightArrowChar: position = position == 8 ? 1 : position + 1; break;
-        case platform::kUpArrowChar: if (position > 4) position -= 4; break;
-        case platform::kDownArrowChar: if (position < 5) position += 4; break;
-        default: return 0;
-    }
+    if (character < platform::kLeftArrowChar || character > platform::kDownArrowChar) return 0;
+    state.selection.SysSelBtnNum = systemSelectMove(state.selection.SysSelBtnNum, character);
     keyPick();
     return 0;
 }

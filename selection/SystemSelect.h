@@ -10,8 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
-#include <vector>
 
 namespace quendal {
 
@@ -39,23 +37,5 @@ int32_t systemSelectDragged();     // the window was moved: remember where
 // position and, inside the chooser's band (45 < y < 400), hit-tests it as a
 // single or double click. True when the event is consumed (a double click).
 bool systemSelectMouseDown(int32_t x, int32_t y, int32_t clickCount);
-
-// One picture the chooser paints, in window-content pixels.
-struct ChooserPicture {
-    std::string_view file;
-    double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
-};
-
-// What the chooser shows for (SysSelTabNum, SysSelBtnNum), in painting
-// order: the eight frames, then the eight systems' pictures (none for a
-// tab outside 1-2).
-std::vector<ChooserPicture> systemSelectPictures();
-
-// The position (1-8) whose hit rectangle holds window pixel (x, y), both
-// bounds inclusive; 0 for none.
-int32_t systemSelectPositionAt(int32_t x, int32_t y);
-
-// The label text of a position of a tab; empty outside 1-2 and 1-8.
-std::string_view systemSelectLabel(int32_t tab, int32_t position);
 
 }  // namespace quendal

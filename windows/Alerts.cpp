@@ -9,7 +9,7 @@
 #include "platform/Platform.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
-#include "windows/SystemRange.h"
+#include "windows/DesignStart.h"
 
 namespace quendal {
 
@@ -48,7 +48,7 @@ std::string limitText(std::string_view quantity, std::string_view sign, float li
 }  // namespace
 
 bool QtsVasCheck() {
-    const DriverFit fit = driverFitForSystem();
+    const DriverFit fit = driverFitForSystem(!platform::windowExists(kResponseWindow));
     if (fit.alertKind == 0) return false;
     ShowAlert(fit.alertKind, fit.limit);
     return true;

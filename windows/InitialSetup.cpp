@@ -12,7 +12,7 @@
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
-#include "windows/SystemRange.h"
+#include "windows/DesignStart.h"
 
 namespace quendal {
 
@@ -27,10 +27,6 @@ constexpr platform::ControlNumber kOkButton = 1;
 constexpr platform::ControlNumber kCancelButton = 2;
 constexpr platform::ControlNumber kInputPowerField = 10;
 constexpr platform::ControlNumber kPortThicknessField = 11;
-
-constexpr double kInitialQa = 10.0;  // loss factor of sealed chambers a design starts with
-constexpr double kInitialQb = 7.0;   // loss factor of vented chambers a design starts with
-constexpr int32_t kInitialLossItem = 3;  // the popup item of those two values
 
 bool designOnScreen() { return platform::windowExists(kResponseWindow); }
 
@@ -97,25 +93,6 @@ void applyWaitingRadiatorRecord() {
 }
 
 }  // namespace
-
-void resetDesignForNewSystem() {
-    ViewSettings& view = state.view;
-    view.s_Resp = "amp";
-    view.RespID = 1;
-    view.s_Imp = "Para";
-    view.ImpID = 1;
-
-    BoxParameters& box = state.box;
-    box.QA = box.QA1 = box.QA2 = kInitialQa;
-    box.QL = box.QL1 = box.QL2 = box.QL3 = kInitialQb;
-    box.PopupItem1 = box.PopupItem2 = box.PopupItem3 = box.PopupItem4 = box.PopupItem5 = kInitialLossItem;
-
-    for (int n = 1; n <= 3; ++n) {
-        state.vents.vent[n].CircVentNum = 1;
-        state.vents.vent[n].RectVentNum = 1;
-    }
-    state.selection.Alin = 1;
-}
 
 int32_t InitialSetupSelect() {
     ShellFlags& sh = state.shell;

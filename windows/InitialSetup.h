@@ -38,9 +38,4 @@ int32_t InitSetupOkReturn();
 // values as they were and gives the window below its menus back.
 int32_t InitSetupCancel();
 
-// What a new design starts from: the amplitude view, the initial loss
-// factors with their popup items, one vent of each kind, the first
-// alignment.
-void resetDesignForNewSystem();
-
 }  // namespace quendal

@@ -1,4 +1,6 @@
-// Which drivers a system admits when it is chosen.
+// What a design starts from, and which drivers a system admits when it is
+// chosen. Qt-free and window-free: the callers say whether the design is
+// new.
 //
 // Some systems admit a fixed range of Qts (and a smallest Vas). Beyond
 // that, the alignments of several systems are fits over the Qts range they
@@ -20,17 +22,23 @@ struct DriverFit {
     float limit = 0.0f;     // the limit the alert quotes (Qts, or Vas in litre)
 };
 
-// Checks the effective driver (QTS, VAS) against the current system.
-DriverFit driverFitForSystem();
+// Checks the effective driver (QTS, VAS) against the current system; for
+// a new design the alignment is tried with what a new design starts from.
+DriverFit driverFitForSystem(bool newDesign);
 
 // True when the current system's first alignment for a driver of total Q
 // `qts` (the rest of the driver as it is) gives a box whose volumes and
 // tunings are all positive and finite. Computed on the side: the state is
-// left as it was. For a new design (no response window) the alignment
-// uses the loss factors a new design starts with.
-bool firstAlignmentBuildable(double qts);
+// left as it was. For a new design the alignment uses the loss factors a
+// new design starts with, else those of the design.
+bool firstAlignmentBuildable(double qts, bool newDesign);
 
 // Whether a system (1-16) has vents.
 bool systemHasVents(int32_t system);
+
+// What a new design starts from: the amplitude view, the initial loss
+// factors with their popup items, one vent of each kind, the first
+// alignment.
+void resetDesignForNewSystem();
 
 }  // namespace quendal

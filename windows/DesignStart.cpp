@@ -1,18 +1,19 @@
-#include "windows/SystemRange.h"
+#include "windows/DesignStart.h"
 
 #include <cmath>
 #include <memory>
 
 #include "engine/CofCal.h"
 #include "model/State.h"
-#include "model/WindowNumbers.h"
-#include "platform/Platform.h"
 #include "windows/Alerts.h"
-#include "windows/InitialSetup.h"
 
 namespace quendal {
 
 namespace {
+
+constexpr double kInitialQa = 10.0;      // loss factor of sealed chambers a design starts with
+constexpr double kInitialQb = 7.0;       // loss factor of vented chambers a design starts with
+constexpr int32_t kInitialLossItem = 3;  // the popup item of those two values
 
 // The fixed ranges: Qts from minQts to maxQts, Vas from minVas litre (0: no
 // bound on Vas).
@@ -85,18 +86,37 @@ bool boxIsBuildable(uint32_t values) {
 // The Qts nearest to `refused` on the way to kReferenceQts at which the
 // first alignment is still buildable, to three decimals on the buildable
 // side; NaN when the reference itself builds no box.
-float boundaryQts(double refused) {
+float boundaryQts(double refused, bool newDesign) {
     double good = kReferenceQts, bad = refused;
-    if (!firstAlignmentBuildable(good)) return std::nanf("");
+    if (!firstAlignmentBuildable(good, newDesign)) return std::nanf("");
     for (int i = 0; i < 40; ++i) {
         const double middle = 0.5 * (good + bad);
-        (firstAlignmentBuildable(middle) ? good : bad) = middle;
+        (firstAlignmentBuildable(middle, newDesign) ? good : bad) = middle;
     }
     const double rounded = refused < kReferenceQts ? std::ceil(good * 1000.0) : std::floor(good * 1000.0);
     return static_cast<float>(rounded / 1000.0);
 }
 
 }  // namespace
+
+void resetDesignForNewSystem() {
+    ViewSettings& view = state.view;
+    view.s_Resp = "amp";
+    view.RespID = 1;
+    view.s_Imp = "Para";
+    view.ImpID = 1;
+
+    BoxParameters& box = state.box;
+    box.QA = box.QA1 = box.QA2 = kInitialQa;
+    box.QL = box.QL1 = box.QL2 = box.QL3 = kInitialQb;
+    box.PopupItem1 = box.PopupItem2 = box.PopupItem3 = box.PopupItem4 = box.PopupItem5 = kInitialLossItem;
+
+    for (int n = 1; n <= 3; ++n) {
+        state.vents.vent[n].CircVentNum = 1;
+        state.vents.vent[n].RectVentNum = 1;
+    }
+    state.selection.Alin = 1;
+}
 
 bool systemHasVents(int32_t system) {
     switch (system) {
@@ -109,13 +129,13 @@ bool systemHasVents(int32_t system) {
     }
 }
 
-bool firstAlignmentBuildable(double qts) {
+bool firstAlignmentBuildable(double qts, bool newDesign) {
     const int32_t system = currentSystemNumber();
     const uint32_t values = builtValues(system);
     if (values == 0) return true;
     if (!std::isfinite(qts) || qts <= 0.0) return false;
     const auto saved = std::make_unique<ProgramState>(state);
-    if (!platform::windowExists(kResponseWindow)) resetDesignForNewSystem();
+    if (newDesign) resetDesignForNewSystem();
     state.selection.Alin = 1;
     state.view.s_Resp = "amp";
     state.speaker.QTS = qts;
@@ -125,16 +145,16 @@ bool firstAlignmentBuildable(double qts) {
     return buildable;
 }
 
-DriverFit driverFitForSystem() {
+DriverFit driverFitForSystem(bool newDesign) {
     const double qts = state.speaker.QTS;
     const double vas = state.speaker.VAS;
     if (const QtsRange* range = rangeOf(currentSystemNumber())) {
         if (!(qts >= range->minQts)) return {kAlertQtsTooSmall, static_cast<float>(range->minQts)};
         if (qts > range->maxQts) return {kAlertQtsTooLarge, static_cast<float>(range->maxQts)};
     }
-    if (!firstAlignmentBuildable(qts)) {
+    if (!firstAlignmentBuildable(qts, newDesign)) {
         const int16_t kind = qts < kReferenceQts ? kAlertQtsTooSmall : kAlertQtsTooLarge;
-        return {kind, boundaryQts(qts)};
+        return {kind, boundaryQts(qts, newDesign)};
     }
     if (const QtsRange* range = rangeOf(currentSystemNumber()); range != nullptr && vas < range->minVas)
         return {kAlertVasTooSmall, static_cast<float>(range->minVas)};
