@@ -1,12 +1,11 @@
 // The design-entry windows driven headless: the layer as just started, the
-// state at its defaults, and alerts recorded instead of answered.
+// state at its defaults, and alert sheets recorded instead of answered.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,18 +13,17 @@
 #include <gtest/gtest.h>
 
 #include "model/State.h"
+#include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::test {
 
-struct RecordedSheet {
-    platform::WindowNumber window = 0;
-    std::string title, message;
-};
-
-// Keeps every alert sheet; OK is pressed by answer().
 struct SheetRecorder : platform::DialogService {
+    struct Sheet {
+        platform::WindowNumber window;
+        std::string title, message;
+    };
     void alert(std::string_view title, std::string_view message) override {
         sheets.push_back({0, std::string(title), std::string(message)});
     }
@@ -35,13 +33,10 @@ struct SheetRecorder : platform::DialogService {
         pending.push_back(std::move(onOk));
     }
     void beep() override {}
-    void answer() {
-        auto waiting = std::move(pending);
-        pending.clear();
-        for (auto& ok : waiting)
-            if (ok) ok();
+    void pressOk() {
+        for (auto& ok : std::exchange(pending, {})) ok();
     }
-    std::vector<RecordedSheet> sheets;
+    std::vector<Sheet> sheets;
     std::vector<std::function<void()>> pending;
 };
 
@@ -57,14 +52,9 @@ protected:
         resetState();
     }
 
-    template <typename W>
-    W* widget(platform::WindowNumber window, platform::ControlNumber control) {
-        return qobject_cast<W*>(platform::qt::controlWidget(window, control));
-    }
-
-    // Types into an entry field as a user does: select what is there, type over it.
+    // Types over what an entry field holds, as a user does.
     void type(platform::WindowNumber window, platform::ControlNumber field, const QString& text) {
-        QLineEdit* edit = widget<QLineEdit>(window, field);
+        auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(window, field));
         ASSERT_NE(edit, nullptr);
         edit->setFocus();
         edit->selectAll();
@@ -72,19 +62,14 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    // Every label of the window whose text does not fit its rectangle in
-    // its own font, as "text (needed x h > width x height)".
+    // The labels of the window whose text does not fit their rectangle in
+    // their own font.
     std::vector<std::string> labelsThatDoNotFit(platform::WindowNumber window) {
         std::vector<std::string> out;
-        QWidget* content = platform::qt::contentWidget(window);
-        if (content == nullptr) return {"no window"};
-        for (QLabel* label : content->findChildren<QLabel*>()) {
-            if (label->text().isEmpty() || label->isHidden()) continue;
+        for (QLabel* label : platform::qt::contentWidget(window)->findChildren<QLabel*>()) {
             const QFontMetrics metrics(label->font());
-            const int w = metrics.horizontalAdvance(label->text()), h = metrics.height();
-            if (w > label->width() || h > label->height())
-                out.push_back(label->text().toStdString() + " (" + std::to_string(w) + "x" + std::to_string(h) + " > " +
-                              std::to_string(label->width()) + "x" + std::to_string(label->height()) + ")");
+            if (metrics.horizontalAdvance(label->text()) > label->width() || metrics.height() > label->height())
+                out.push_back(label->text().toStdString());
         }
         return out;
     }
