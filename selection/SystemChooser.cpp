@@ -53,7 +53,7 @@ constexpr SystemCell kCells[2][8] = {
 };
 
 // Labels stand centred under their frame across the whole cell, so that
-// the longest ("Serial Raveza Type1") fits in 13 px type.
+// the longest ("Serial Raveza Type1") fits with room beside its neighbour.
 constexpr int32_t kLabelHalfWidth = 67;
 constexpr int16_t kLabelTop[2] = {205, 386}, kLabelBottom[2] = {221, 402};
 

@@ -72,7 +72,7 @@ void makeLabels() {
     if (!validSystemTab(tab)) return;
     for (int32_t position = 1; position <= 8; ++position) {
         ControlSpec spec(ControlKind::StaticText, systemSelectLabelRect(position), systemSelectLabel(tab, position));
-        spec.style = lucidaGrande(13.0);
+        spec.style = lucidaGrande(12.0);  // the installed sans runs wider: 12 px keeps two long labels apart
         spec.style.align = TextAlign::Centre;
         platform::createControl(kWindow, kFirstLabel + position - 1, spec);
     }
