@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/ImpedancePageQ.h"
+#include "model/ClosedBoxOutcome.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -92,7 +93,7 @@ int32_t CBBValin() {
     box.QTC = closedBoxQtc(sp.QTS, sp.VAS, box.VAB, r.HH, qa);
     box.VAT = 1.0 / (1.0 / sp.VAS + 1.0 / box.VAB);
     r.AL2 = sp.VAS / box.VAT;
-    box.CBAlartFlag = 1;
+    box.CBAlartFlag = kCBAlartRealisable;
     return 0;
 }
 
@@ -109,17 +110,17 @@ int32_t CBQTCalin() {
         r.HH = boxRatioForQtc(qts, box.QTC, qa);
         if (!usableRatio(r.HH)) r.HH = kSmallestBoxRatio;
         deriveBox();
-        box.CBAlartFlag = 255;
+        box.CBAlartFlag = kCBAlartQtcTooLarge;
         return 0;
     }
     r.HH = boxRatioForQtc(qts, box.QTC, qa);
     if (usableRatio(r.HH)) {
         deriveBox();
-        box.CBAlartFlag = 1;
+        box.CBAlartFlag = kCBAlartRealisable;
     } else {  // no real root, or h <= 1: the target is too small
         r.HH = kSmallestBoxRatio;
         deriveBox();
-        box.CBAlartFlag = 0;
+        box.CBAlartFlag = kCBAlartQtcTooSmall;
     }
     return 0;
 }

@@ -10,6 +10,9 @@ namespace quendal {
 
 struct MessageState {
     Str255 s_Masg = "null";         // the last message from Orvanel; "null" before any
+    // A passive-radiator record waiting to be applied when a design opens:
+    Str255 s_MasgPR;                // the last record text from Ostrevane
+    Str255 s_DummyPR = "NULL";      // "DUMMY&" while a record waits, "NULL" once applied
 };
 
 }  // namespace quendal

@@ -68,7 +68,7 @@ struct BoxParameters {
     double VAB = 0.0, VAB1 = 0.0;                       // litre, acoustic volume of a damped sealed chamber (CP * VB1)
     double VAB2 = 0.0;                                  // litre, acoustic volume of sealed chamber 2
     int32_t PopupItem1 = 0, PopupItem2 = 0, PopupItem3 = 0, PopupItem4 = 0, PopupItem5 = 0;
-    uint8_t CBAlartFlag = 1;                            // closed-box alignment: 1 realisable, 0 Qtc too small, 255 too large
+    uint8_t CBAlartFlag = 1;                            // outcome of the closed-box alignment (model/ClosedBoxOutcome.h)
 
     double VBbak = 0.0, VB1bak = 0.0, VB2bak = 0.0, VB3bak = 0.0;
     double FB1bak = 0.0, FB2bak = 0.0, FB3bak = 0.0;
@@ -128,6 +128,7 @@ struct SystemSelection {
     int32_t SysSelBtnNum = 1;   // 1-8
     int32_t InitSysType = 0;    // the system has vents
     int32_t Alin = 1;           // item of the system's Alignment menu; the last is custom
+    int32_t preSysSelBtnNum = 1;  // position selected before the last pick in the System Select window
 };
 
 // What the response window shows and how.

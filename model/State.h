@@ -7,6 +7,7 @@
 #pragma once
 
 #include "model/SharedTypes.h"
+#include "model/DesignEntryState.h"
 #include "model/DocumentState.h"
 #include "model/MessageState.h"
 #include "model/PreferenceOptions.h"
@@ -42,6 +43,7 @@ struct ProgramState {
     DocumentState document;
     PrintState print;
     UpdateCheckState update;
+    DesignEntryState entry;
 };
 
 // The one instance every routine works on.

@@ -4,5 +4,9 @@ namespace quendal {
 
 int32_t DrawPicture(int32_t, std::string_view, double, double, double, double) { return 0; }  // replaced by view/QuartzDraw
 int32_t PINcalc() { return 0; }  // replaced by the response redraw in view/
+void OriginalBoxParametersPass() {}  // app/ParameterPasses
+void InitItemBoxParameters() {}      // app/ParameterPasses
+void InitMenu11() {}                 // app/ menu states
+void InitMenu14() {}                 // app/ menu states
 
 }  // namespace quendal

@@ -11,5 +11,9 @@ namespace quendal {
 int32_t DrawPicture(int32_t window, std::string_view file, double left, double top, double right, double bottom);
 // Replaced by the input-power rule of the response redraw in view/: sets PIN from the speaker connection and the preferences.
 int32_t PINcalc();
+void OriginalBoxParametersPass();  // replaced by the parameter passes (app/ParameterPasses)
+void InitItemBoxParameters();      // replaced by the parameter passes (app/ParameterPasses)
+void InitMenu11();                 // replaced by the shell's menu states (app/)
+void InitMenu14();                 // replaced by the shell's menu states (app/)
 
 }  // namespace quendal

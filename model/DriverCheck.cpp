@@ -1,0 +1,125 @@
+#include "model/DriverCheck.h"
+
+#include <cmath>
+
+#include "model/State.h"
+#include "model/TextToNumber.h"
+
+namespace quendal {
+
+namespace {
+
+enum class Rule { Text, Positive, NotNegative };
+
+Rule ruleOf(DriverField field) {
+    switch (field) {
+        case DriverField::Model:
+        case DriverField::Range: return Rule::Text;
+        case DriverField::FS:
+        case DriverField::VAS:
+        case DriverField::QTS:
+        case DriverField::QMS:
+        case DriverField::RE:
+        case DriverField::SD: return Rule::Positive;
+        default: return Rule::NotNegative;
+    }
+}
+
+Str255 cut(std::string_view text) { return Str255(text.substr(0, kDriverTextBytes)); }
+
+// The numeric field of a driver, or nullptr for the two texts.
+template <typename Driver>
+auto numberOf(Driver& d, DriverField field) -> decltype(&d.DIA) {
+    switch (field) {
+        case DriverField::DIA: return &d.DIA;
+        case DriverField::FS: return &d.FS;
+        case DriverField::VAS: return &d.VAS;
+        case DriverField::QTS: return &d.QTS;
+        case DriverField::QES: return &d.QES;
+        case DriverField::QMS: return &d.QMS;
+        case DriverField::EFI: return &d.EFI;
+        case DriverField::RE: return &d.RE;
+        case DriverField::PEMX: return &d.PEMX;
+        case DriverField::SD: return &d.SD;
+        case DriverField::XMAX: return &d.XMAX;
+        case DriverField::VD: return &d.VD;
+        case DriverField::LE: return &d.LE;
+        case DriverField::Model:
+        case DriverField::Range: break;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+double driverNumber(const DriverValues& driver, DriverField field) {
+    const double* value = numberOf(driver, field);
+    return value != nullptr ? *value : 0.0;
+}
+
+DriverValues driverFromTexts(const std::array<std::string_view, kDriverFieldCount>& texts) {
+    DriverValues d;
+    d.s_SP = cut(texts[std::size_t(DriverField::Model)]);
+    d.s_RANG = cut(texts[std::size_t(DriverField::Range)]);
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i)
+        if (double* value = numberOf(d, DriverField(i))) *value = textToNumber(texts[i]);
+    return d;
+}
+
+DriverCheckResult checkDriver(const DriverValues& driver) {
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
+        const DriverField field = DriverField(i);
+        const Rule rule = ruleOf(field);
+        if (rule == Rule::Text) continue;
+        const double value = driverNumber(driver, field);
+        DriverFault fault = DriverFault::None;
+        if (!std::isfinite(value)) fault = DriverFault::NotFinite;
+        else if (rule == Rule::Positive && !(value > 0.0)) fault = DriverFault::NotPositive;
+        else if (rule == Rule::NotNegative && value < 0.0) fault = DriverFault::Negative;
+        else if (field == DriverField::EFI && value > kMaximumEfficiency) fault = DriverFault::AboveLimit;
+        if (fault != DriverFault::None) return {fault, field};
+    }
+    return {};
+}
+
+DriverValues enteredDriver() {
+    const SpeakerParameters& sp = state.speaker;
+    DriverValues d;
+    d.s_SP = sp.s_SP2;
+    d.s_RANG = sp.s_RANG2;
+    d.DIA = sp.DIA2;
+    d.FS = sp.FS2;
+    d.VAS = sp.VAS2;
+    d.QTS = sp.QTS2;
+    d.QES = sp.QES2;
+    d.QMS = sp.QMS2;
+    d.EFI = sp.EFI2;
+    d.RE = sp.RE2;
+    d.PEMX = sp.PEMX2;
+    d.SD = sp.SD2;
+    d.XMAX = sp.XMAX2;
+    d.VD = sp.VD2;
+    d.LE = sp.LE2;
+    return d;
+}
+
+void takeEnteredDriver(const DriverValues& d) {
+    SpeakerParameters& sp = state.speaker;
+    sp.s_SP2 = cut(d.s_SP.view());
+    sp.s_RANG2 = cut(d.s_RANG.view());
+    sp.DIA2 = d.DIA;
+    sp.FS2 = d.FS;
+    sp.VAS2 = d.VAS;
+    sp.QTS2 = d.QTS;
+    sp.QES2 = d.QES;
+    sp.QMS2 = d.QMS;
+    sp.EFI2 = d.EFI;
+    sp.RE2 = d.RE;
+    sp.PEMX2 = d.PEMX;
+    sp.SD2 = d.SD;
+    sp.XMAX2 = d.XMAX;
+    sp.VD2 = d.VD;
+    sp.LE2 = d.LE;
+}
+
+}  // namespace quendal

@@ -1,0 +1,81 @@
+// The check of a driver before it is taken: each field's bad value is
+// refused by name, in the order the fields are listed.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+#include <string>
+#include <utility>
+
+#include "model/DriverCheck.h"
+
+namespace quendal {
+namespace {
+
+using Texts = std::array<std::string, kDriverFieldCount>;
+
+// The program's default driver as typed into the fifteen fields, with one
+// field changed.
+Texts defaultWith(DriverField field, std::string text) {
+    Texts t{"Test20-04", "N/A", "20", "50", "100", "0.4", "0.435", "5", "2.501", "6", "100", "200", "5", "100", "1"};
+    t[std::size_t(field)] = std::move(text);
+    return t;
+}
+
+DriverValues read(const Texts& t) {
+    std::array<std::string_view, kDriverFieldCount> views;
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i) views[i] = t[i];
+    return driverFromTexts(views);
+}
+
+struct Case {
+    DriverField field;
+    const char* text;
+    DriverFault fault;
+};
+void PrintTo(const Case& c, std::ostream* os) { *os << "field " << int(c.field) << " \"" << c.text << "\""; }
+
+class DriverFieldCheck : public testing::TestWithParam<Case> {};
+
+// A resonance, compliance, Q, resistance or cone area of 0 has no meaning
+// (the normalisations divide by them); the other values may be 0 but not
+// negative; a text without a number, "inf" or an overflow reads as 0.
+TEST_P(DriverFieldCheck, RefusedByNameAndKindOrTaken) {
+    const DriverCheckResult r = checkDriver(read(defaultWith(GetParam().field, GetParam().text)));
+    EXPECT_EQ(r.fault, GetParam().fault);
+    if (!r.ok()) {
+        EXPECT_EQ(r.field, GetParam().field);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryField, DriverFieldCheck,
+    testing::Values(Case{DriverField::FS, "0", DriverFault::NotPositive}, Case{DriverField::FS, "1e999", DriverFault::NotPositive},
+                    Case{DriverField::VAS, "inf", DriverFault::NotPositive}, Case{DriverField::QTS, "abc", DriverFault::NotPositive},
+                    Case{DriverField::QMS, "-5", DriverFault::NotPositive}, Case{DriverField::RE, "", DriverFault::NotPositive},
+                    Case{DriverField::SD, "0.0", DriverFault::NotPositive}, Case{DriverField::DIA, "-1", DriverFault::Negative},
+                    Case{DriverField::QES, "-0.1", DriverFault::Negative}, Case{DriverField::EFI, "-2", DriverFault::Negative},
+                    Case{DriverField::EFI, "100.01", DriverFault::AboveLimit}, Case{DriverField::PEMX, "-100", DriverFault::Negative},
+                    Case{DriverField::XMAX, "-5", DriverFault::Negative}, Case{DriverField::VD, "-1e3", DriverFault::Negative},
+                    Case{DriverField::LE, "-0.001", DriverFault::Negative},
+                    // taken: 0 where it means nothing, the whole power radiated, no model name
+                    Case{DriverField::QES, "0", DriverFault::None}, Case{DriverField::LE, "0", DriverFault::None},
+                    Case{DriverField::EFI, "100", DriverFault::None}, Case{DriverField::Model, "", DriverFault::None}));
+
+TEST(DriverCheck, NamesTheFirstRefusedFieldInTheListedOrder) {
+    Texts t = defaultWith(DriverField::LE, "-1");
+    t[std::size_t(DriverField::VAS)] = std::string("0");
+    EXPECT_EQ(checkDriver(read(t)).field, DriverField::VAS);
+}
+
+TEST(DriverCheck, NumbersFromElsewhereMustBeFinite) {
+    DriverValues d = read(defaultWith(DriverField::Model, "m"));
+    d.QES = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(checkDriver(d).fault, DriverFault::NotFinite);
+    d.QES = 0.4;
+    d.FS = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(checkDriver(d).field, DriverField::FS);
+}
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,76 @@
+// The alerts: a driver that does not suit the system chosen is refused on
+// the window in front, and the closed-box Qtc alerts quote the possible Qtc.
+#include "DesignEntryFixture.h"
+
+#include "model/ClosedBoxOutcome.h"
+#include "selection/SystemSelect.h"
+#include "windows/Alerts.h"
+
+namespace quendal::test {
+namespace {
+
+class Alerts : public DesignEntryTest {};
+
+TEST_F(Alerts, ADriverUnfitForTheSystemIsRefusedOnTheSystemSelectWindow) {
+    state.prefs.InitSetupCheck = 0;
+    state.selection.SysSelBtnNum = 5;  // Serial Vented: its first chamber would get a negative volume
+    state.speaker.QTS2 = 0.1;
+    SystemSelectWnd();
+    systemSelectConfirm();
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].window, kSystemSelectWindow);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Uncalculate.  Qts is too small.");
+    EXPECT_EQ(recorder.sheets[0].message, "The driver's Qts is 0.1.  ( Available Qts  \xB3 0.151 )");
+    EXPECT_EQ(state.shell.curentWndID, kSystemSelectWindow);
+    EXPECT_DOUBLE_EQ(state.box.VB1, 0.0);  // nothing was computed into the design
+    recorder.pressOk();
+    EXPECT_EQ(state.shell.SheetWndFlag, 0);
+}
+
+TEST_F(Alerts, WithTheDesignOnScreenTheAlertStandsOnTheResponseWindow) {
+    ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 100, 490, 640}, "Response"));
+    state.selection.SysSelBtnNum = 4;  // Passive Radiator
+    state.speaker.FS = 40.0;
+    state.speaker.QTS = 0.5;
+    state.speaker.VAS = 0.0005;
+    state.box.QA = state.box.QL = 7.0;  // the design's own loss factors
+    state.radiator.QP = 5.0;
+    EXPECT_TRUE(QtsVasCheck());
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].window, kResponseWindow);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Uncalculate.  Vas is too small.");
+    EXPECT_EQ(recorder.sheets[0].message, "The driver's Vas is 0 Liter.  ( Available Vas  \xB3 0.001 Liter )");
+}
+
+TEST_F(Alerts, ClosedBoxQtcAlertsQuoteThePossibleQtc) {
+    state.box.QTC = 0.70749;
+    ShowAlert(kAlertQtcTooSmall, 0.0f);
+    state.box.QTC = 5.0;
+    ShowAlert(kAlertQtcTooLarge, 0.0f);
+    ASSERT_EQ(recorder.sheets.size(), 2u);
+    EXPECT_EQ(recorder.sheets[0].window, kResponseWindow);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Impossible alignment.  Qtc is too small.");
+    EXPECT_EQ(recorder.sheets[0].message, "Enter larger Qtc.  ( Possible Qtc  \xB3 0.707 )");
+    EXPECT_EQ(recorder.sheets[1].title, "ALERT!   Unavailable alignment.  Qtc is too Large.");
+    EXPECT_EQ(recorder.sheets[1].message, "Enter smaller Qtc.  ( Possible Qtc  \xB2 5 )");
+}
+
+TEST_F(Alerts, OkAfterAFailedClosedBoxAlignmentOffersThePossibleQtcInThePalette) {
+    ASSERT_TRUE(platform::createWindow(kCustomPalette, platform::WindowKind::FloatingPalette, {100, 700, 500, 900}, "Custom"));
+    platform::createControl(kCustomPalette, 10, {platform::ControlKind::PushButton, {380, 100, 400, 180}, "Calc."});
+    platform::setControlEnabled(kCustomPalette, 10, false);
+    platform::createControl(kCustomPalette, 32, {platform::ControlKind::EditText, {100, 100, 122, 180}, "0.3"});
+    state.shell.CtmPaletFlag = 0;
+    state.box.CBAlartFlag = kCBAlartQtcTooSmall;
+    state.box.QTC = 0.7712;
+    ShowAlert(kAlertQtcTooSmall, 0.0f);
+    EXPECT_EQ(state.shell.SheetWndFlag, 1);
+    recorder.pressOk();
+    EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
+    EXPECT_EQ(state.shell.SheetWndFlag, 0);
+    EXPECT_EQ(platform::controlText(kCustomPalette, 32), "0.771");
+    EXPECT_TRUE(platform::isControlEnabled(kCustomPalette, 10));
+}
+
+}  // namespace
+}  // namespace quendal::test

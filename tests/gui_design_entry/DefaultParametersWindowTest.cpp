@@ -1,0 +1,78 @@
+// The Default Parameters window driven through its entry fields: a refused
+// field keeps the window and takes nothing; an accepted driver leads on to
+// the System Select window.
+#include "DesignEntryFixture.h"
+
+#include "windows/DefaultParameters.h"
+
+namespace quendal::test {
+namespace {
+
+class DefaultParametersWindow : public DesignEntryTest {};
+
+struct Refusal {
+    DriverField field;
+    const char* typed;
+    const char* title;
+    const char* named;  // the alert names the field by its label
+};
+void PrintTo(const Refusal& r, std::ostream* os) { *os << r.named << " \"" << r.typed << "\""; }
+
+class RefusedField : public DefaultParametersWindow, public testing::WithParamInterface<Refusal> {};
+
+TEST_P(RefusedField, KeepsTheWindowTakesNothingAndFocusesTheField) {
+    const Refusal& r = GetParam();
+    DefaultParamWnd();
+    type(kDefaultParametersWindow, defaultParamField(DriverField::Model), "Other model");
+    type(kDefaultParametersWindow, defaultParamField(r.field), r.typed);
+    DefaultParamWndOKReturn();
+
+    EXPECT_TRUE(platform::windowExists(kDefaultParametersWindow));
+    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].window, kDefaultParametersWindow);
+    EXPECT_EQ(recorder.sheets[0].title, r.title);
+    EXPECT_EQ(recorder.sheets[0].message.rfind(r.named, 0), 0u) << recorder.sheets[0].message;
+    EXPECT_EQ(platform::keyboardFocus(kDefaultParametersWindow), defaultParamField(r.field));
+    EXPECT_EQ(state.speaker.s_SP2, "Test20-04");  // not even the fields that were right
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, RefusedField,
+    testing::Values(Refusal{DriverField::FS, "0", "ALERT!   Entered numerical value is too small.", "Fs"},
+                    Refusal{DriverField::SD, "cm", "ALERT!   Entered numerical value is too small.", "Sd"},
+                    Refusal{DriverField::LE, "-1", "ALERT!   Entered numerical value is too small.", "Le"},
+                    Refusal{DriverField::EFI, "150", "ALERT!   Entered numerical value is too large.", "Effi"}));
+
+TEST_F(DefaultParametersWindow, ShowsTheEnteredDriverAndTakesItOnOk) {
+    state.speaker.FS2 = 42.5;
+    DefaultParamWnd();
+    EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(DriverField::FS)), "42.5");
+    EXPECT_EQ(labelsThatDoNotFit(kDefaultParametersWindow), std::vector<std::string>{});
+
+    type(kDefaultParametersWindow, defaultParamField(DriverField::Model), QString(70, QLatin1Char('W')));
+    type(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
+    type(kDefaultParametersWindow, defaultParamField(DriverField::QES), "0");
+    state.connection.SpConNum = 3;
+    DefaultParamWndOKReturn();
+
+    EXPECT_TRUE(recorder.sheets.empty());
+    EXPECT_FALSE(platform::windowExists(kDefaultParametersWindow));
+    EXPECT_TRUE(platform::isWindowVisible(kSystemSelectWindow));
+    EXPECT_EQ(state.speaker.s_SP2.size(), 59u);
+    EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
+    EXPECT_DOUBLE_EQ(state.speaker.QES2, 0.0);
+    // A system is chosen for one driver: the effective set is the entered one.
+    EXPECT_EQ(state.connection.SpConNum, 1);
+    EXPECT_DOUBLE_EQ(state.speaker.FS, 38.0);
+}
+
+TEST_F(DefaultParametersWindow, QuitEndsTheProgramWithStatusZero) {
+    DefaultParamWnd();
+    platform::installTimer(0.0, [] { platform::quitApplication(7); });  // only if Quit did not end it
+    DefaultParamWndQuit();
+    EXPECT_EQ(platform::runEventLoop(), 0);
+}
+
+}  // namespace
+}  // namespace quendal::test

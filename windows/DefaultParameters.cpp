@@ -1,0 +1,183 @@
+#include "windows/DefaultParameters.h"
+
+#include <array>
+#include <string>
+
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "selection/SystemSelect.h"
+#include "windows/Alerts.h"
+#include "windows/FieldText.h"
+#include "windows/Pending.h"
+
+namespace quendal {
+
+namespace {
+
+using platform::ControlKind;
+using platform::ControlSpec;
+using platform::TextAlign;
+
+constexpr int32_t kWindow = kDefaultParametersWindow;
+constexpr int16_t kWidth = 400, kHeight = 488;  // content, px
+
+constexpr platform::ControlNumber kOkButton = 1;
+constexpr platform::ControlNumber kQuitButton = 3;
+constexpr platform::ControlNumber kHeading = 4;
+constexpr platform::ControlNumber kTopSeparator = 5;
+constexpr platform::ControlNumber kBottomSeparator = 6;
+constexpr platform::ControlNumber kFirstField = 21;  // 21-35
+constexpr platform::ControlNumber kFirstLabel = 41;  // 41-55
+constexpr platform::ControlNumber kFirstUnit = 61;   // 61-75
+constexpr platform::ControlNumber kFirstExponent = 76;
+
+// The rows of the window, in the order of DriverField: the label, the unit
+// and the exponent of the unit ("cm" with "2" or "3").
+struct Row {
+    std::string_view label;
+    std::string_view unit;
+    std::string_view exponent;
+};
+constexpr std::array<Row, kDriverFieldCount> kRows = {{
+    {"Model Name", "", ""},
+    {"Frequency Range", "", ""},
+    {"Dia (Nominal Diameter)", "cm", ""},
+    {"Fs (Free Air Resonance)", "Hz", ""},
+    {"Vas (Acoustic Volume)", "Liter", ""},
+    {"Qts (Total Q)", "", ""},
+    {"Qes (Electrical Q)", "", ""},
+    {"Qms (Mechanical Q)", "", ""},
+    {"Effi (Efficiency)", "%", ""},
+    {"Re (D.C. Resistance)", "Ohms", ""},
+    {"Pemax (Thermal Limit Power)", "Watts", ""},
+    {"Sd (Effective Area)", "cm", "2"},
+    {"Xmax (Peak Linear Excursion)", "mm", ""},
+    {"Vd (Displacement Volume)", "cm", "3"},
+    {"Le (Voice Coil Inductance)", "mH", ""},
+}};
+
+// The two text rows, then the thirteen number rows 24 px apart.
+constexpr int16_t kTextRowTop = 44, kTextRowStep = 28;
+constexpr int16_t kNumberRowTop = 112, kNumberRowStep = 24;
+constexpr int16_t kLabelLeft = 20, kTextFieldLeft = 176, kRight = 380;
+constexpr int16_t kNumberFieldLeft = 216, kNumberFieldRight = 306, kUnitLeft = 312;
+
+platform::TextStyle labelStyle(double size = 12.0, bool bold = false) {
+    platform::TextStyle style;
+    style.family = "Lucida Grande";
+    style.size = size;
+    style.bold = bold;
+    return style;
+}
+
+void addText(platform::ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0) {
+    ControlSpec spec(ControlKind::StaticText, rect, text);
+    spec.style = labelStyle(size);
+    platform::createControl(kWindow, id, spec);
+}
+
+std::string valueText(const DriverValues& d, DriverField field) {
+    if (field == DriverField::Model) return d.s_SP.str();
+    if (field == DriverField::Range) return d.s_RANG.str();
+    return fieldText(driverNumber(d, field));
+}
+
+void addRow(DriverField field, const DriverValues& driver) {
+    const std::size_t i = std::size_t(field);
+    const Row& row = kRows[i];
+    const bool text = field == DriverField::Model || field == DriverField::Range;
+    const int16_t top = text ? int16_t(kTextRowTop + kTextRowStep * int(i))
+                             : int16_t(kNumberRowTop + kNumberRowStep * (int(i) - 2));
+    addText(kFirstLabel + int32_t(i), {int16_t(top + 3), kLabelLeft, int16_t(top + 19), int16_t((text ? kTextFieldLeft : kNumberFieldLeft) - 4)},
+            row.label);
+    ControlSpec entry(ControlKind::EditText,
+                      {top, text ? kTextFieldLeft : kNumberFieldLeft, int16_t(top + 22), text ? kRight : kNumberFieldRight},
+                      valueText(driver, field));
+    entry.style = labelStyle();
+    if (!text) entry.style.align = TextAlign::Right;
+    platform::createControl(kWindow, defaultParamField(field), entry);
+    if (!row.unit.empty())
+        addText(kFirstUnit + int32_t(i), {int16_t(top + 3), kUnitLeft, int16_t(top + 19), int16_t(kUnitLeft + (row.exponent.empty() ? 60 : 19))},
+                row.unit);
+    if (!row.exponent.empty())  // a raised, smaller figure after "cm"
+        addText(kFirstExponent + (row.exponent == "2" ? 0 : 1), {int16_t(top + 1), int16_t(kUnitLeft + 19), int16_t(top + 12), int16_t(kUnitLeft + 27)},
+                row.exponent, 9.0);
+}
+
+// What the alert says about a refused field.
+std::string whyRefused(const DriverCheckResult& result) {
+    const std::string name(kRows[std::size_t(result.field)].label);
+    switch (result.fault) {
+        case DriverFault::NotPositive: return name + " must be greater than 0.";
+        case DriverFault::Negative: return name + " must not be negative.";
+        case DriverFault::NotFinite: return name + " must be a finite number.";
+        case DriverFault::AboveLimit: return name + " must not exceed 100 %.";
+        case DriverFault::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+int32_t defaultParamField(DriverField field) { return kFirstField + int32_t(field); }
+
+int32_t DefaultParamWnd() {
+    platform::createWindow(kWindow, platform::WindowKind::Document, {0, 0, kHeight, kWidth},
+                           "Quendal Default Parameters");
+    platform::setWindowThemeBackground(kWindow, true);
+
+    ControlSpec heading(ControlKind::StaticText, {14, kLabelLeft, 32, kRight}, "Thiele/Small parameters of the driver");
+    heading.style = labelStyle(13.0, true);
+    platform::createControl(kWindow, kHeading, heading);
+
+    const DriverValues driver = enteredDriver();
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
+        addRow(DriverField(i), driver);
+        if (i == 1)
+            platform::createControl(kWindow, kTopSeparator, ControlSpec(ControlKind::Separator, {98, kLabelLeft, 102, kRight}));
+    }
+    platform::createControl(kWindow, kBottomSeparator, ControlSpec(ControlKind::Separator, {430, kLabelLeft, 434, kRight}));
+    ControlSpec quit(ControlKind::PushButton, {448, 200, 472, 280}, "Quit");
+    quit.style = labelStyle(13.0);
+    platform::createControl(kWindow, kQuitButton, quit);
+    ControlSpec ok(ControlKind::PushButton, {448, 300, 472, kRight}, "OK");
+    ok.style = labelStyle(13.0);
+    ok.defaultButton = true;
+    platform::createControl(kWindow, kOkButton, ok);
+
+    platform::selectWindow(kWindow);
+    platform::setKeyboardFocus(kWindow, defaultParamField(DriverField::Model));
+    state.shell.curentWndID = kWindow;
+    return 0;
+}
+
+int32_t DefaultParamWndOKReturn() {
+    if (!platform::windowExists(kWindow)) return 0;
+    std::array<std::string, kDriverFieldCount> texts;
+    std::array<std::string_view, kDriverFieldCount> views;
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
+        texts[i] = platform::controlText(kWindow, defaultParamField(DriverField(i)));
+        views[i] = texts[i];
+    }
+    const DriverValues driver = driverFromTexts(views);
+    const DriverCheckResult result = checkDriver(driver);
+    if (!result.ok()) {
+        const platform::ControlNumber field = defaultParamField(result.field);
+        platform::setKeyboardFocus(kWindow, field);
+        ShowSheetAlert(kWindow, result.fault == DriverFault::AboveLimit ? kValueTooLargeAlert : kValueTooSmallAlert,
+                       whyRefused(result));
+        return 0;
+    }
+    takeEnteredDriver(driver);
+    OriginalBoxParametersPass();
+    platform::closeWindow(kWindow);
+    return SystemSelectWnd();
+}
+
+int32_t DefaultParamWndQuit() {
+    platform::quitApplication(0);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,29 @@
+// The Default Parameters window (window 11), "Quendal Default Parameters":
+// the road into a design when no driver comes from elsewhere. The user
+// enters the driver's model and range texts and its thirteen Thiele/Small
+// values; OK checks every field before anything is taken.
+#pragma once
+
+#include <cstdint>
+
+#include "model/DriverCheck.h"
+
+namespace quendal {
+
+// Opens window 11 with the driver as entered (the suffix-2 set).
+int32_t DefaultParamWnd();
+
+// OK (also Enter and Return): reads and checks every field; a refused field
+// raises an alert on the window naming it, gets the keyboard focus and
+// nothing is taken. Otherwise the driver becomes the entered set and the
+// effective one, window 11 closes and the System Select window opens.
+int32_t DefaultParamWndOKReturn();
+
+// Quit: ends the program with status 0, saving nothing.
+int32_t DefaultParamWndQuit();
+
+// The entry field of a driver field (controls 21-35, in the order of
+// DriverField).
+int32_t defaultParamField(DriverField field);
+
+}  // namespace quendal
