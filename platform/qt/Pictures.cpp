@@ -122,7 +122,10 @@ bool paintPicture(QPainter& painter, const QString& path, const QRectF& target) 
     bool drawn = false;
     if (isVectorPicture(path)) {
         if (QSvgRenderer* renderer = drawing(path)) {
-            renderer->render(&painter, fitInside(renderer->viewBoxF().size(), target));
+            // Like any drawing's outermost frame, its view box clips it.
+            const QRectF place = fitInside(renderer->viewBoxF().size(), target);
+            painter.setClipRect(place, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+            renderer->render(&painter, place);
             drawn = true;
         }
     } else if (const QImage& image = raster(path); !image.isNull()) {

@@ -119,33 +119,33 @@ def infinite():
 
 def closed():
     f = Figure("ClosedImage", RECTS["ClosedImage"])
-    top, bottom, left, right = f.box(48, 87, 159, 275)
-    f.driver(left, 48, 122, "left", 40)
+    top, bottom, left, right = f.box(49.5, 87, 159, 275)
+    f.driver(left, 49.5, 122, "left", 40)
     f.wadding(143, 91, 155, 271)
     return f
 
 
 def vented():
     f = Figure("VentedImage", RECTS["VentedImage"])
-    top, bottom, left, right = f.box(45, 87, 159, 275)
-    f.driver(left, 45, 124, "left", 40)
+    top, bottom, left, right = f.box(45.5, 87, 159, 275)
+    f.driver(left, 45.5, 124, "left", 40)
     f.tube(102, 227, 159, 242, walls=[right])
     return f
 
 
 def passive_radiator():
     f = Figure("PassiveRadiatorImage", RECTS["PassiveRadiatorImage"])
-    top, bottom, left, right = f.box(45, 87, 157, 275)
-    f.driver(left, 45, 132, "left", 38)
-    f.radiator(left, 45, 226, "left", 44)
+    top, bottom, left, right = f.box(46.5, 87, 157, 275)
+    f.driver(left, 46.5, 132, "left", 38)
+    f.radiator(left, 46.5, 226, "left", 44)
     return f
 
 
 def serial_vented():
     f = Figure("SerialVentedImage", RECTS["SerialVentedImage"])
-    top, bottom, left, right = f.box(45, 86, 158, 277)
-    shelf = f.panel(49, 167.5, 154, 167.5 + T)
-    f.driver(left, 45, 128, "left", 36)
+    top, bottom, left, right = f.box(46.5, 86, 158, 277)
+    shelf = f.panel(50.5, 167.5, 154, 167.5 + T)
+    f.driver(left, 46.5, 128, "left", 36)
     f.tube(74, 153, 86, 188, walls=[shelf])
     f.tube(104, 218, 158, 233, walls=[right])
     return f
@@ -153,10 +153,10 @@ def serial_vented():
 
 def twin_serial_vented():
     f = Figure("ParallelVentedImage", RECTS["ParallelVentedImage"])
-    top, bottom, left, right = f.box(45, 85, 160, 277)
-    upper = f.panel(49, 139, 156, 139 + T)
-    lower = f.panel(49, 220.4, 156, 220.4 + T)
-    f.driver(left, 45, 181.7, "left", 40)
+    top, bottom, left, right = f.box(46.5, 85, 160, 277)
+    upper = f.panel(50.5, 139, 156, 139 + T)
+    lower = f.panel(50.5, 220.4, 156, 220.4 + T)
+    f.driver(left, 46.5, 181.7, "left", 40)
     f.tube(104, 127, 114, 157, walls=[upper])
     f.tube(104, 207, 114, 238, walls=[lower])
     f.tube(119, 110, 160, 124, walls=[right])
@@ -166,21 +166,21 @@ def twin_serial_vented():
 
 def complex_closed():
     f = Figure("ComplexClosedImage", RECTS["ComplexClosedImage"])
-    top, bottom, left, right = f.box(44, 88, 159, 274)
+    top, bottom, left, right = f.box(46.3, 88, 159, 274)
     wall = f.panel(97, 92, 97 + T, 270)
-    f.driver(left, 44, 118, "left", 31)
-    f.driver(wall, 97, 118, "left", 31)
+    f.driver(left, 46.3, 118, "left", 30)
+    f.driver(wall, 97, 118, "left", 30)
     f.wadding(146, 140, 155, 266)
     return f
 
 
 def complex_vented():
     f = Figure("ComplexVentedImage", RECTS["ComplexVentedImage"])
-    top, bottom, left, right = f.box(44, 88, 159, 274)
+    top, bottom, left, right = f.box(46.3, 88, 159, 274)
     wall = f.panel(98, 92, 98 + T, 227.5)
     floor = f.panel(98 + T, 223.5, 155, 227.5)
-    f.driver(left, 44, 118, "left", 31)
-    f.driver(wall, 98, 118, "left", 31)
+    f.driver(left, 46.3, 118, "left", 30)
+    f.driver(wall, 98, 118, "left", 30)
     f.tube(101, 233, 159, 246, walls=[right])
     f.wadding(147, 140, 155, 223.5)
     return f

@@ -214,8 +214,11 @@ def hex_colour(rgb):
 
 
 def line_sample(rgb, width):
+    """The line across the middle; a thin one covers pixel row 8 whole
+    rather than two rows by halves."""
     d = Drawing(0, 0, 50, 16)
-    d.line(0, 8, 50, 8, hex_colour(rgb), width=width)
+    y = 8.0 if width >= 2 else 8.5
+    d.line(0, y, 50, y, hex_colour(rgb), width=width)
     return d
 
 
