@@ -12,8 +12,8 @@ import math
 from svg import Drawing, fmt
 
 # Palette: warm panels, cool air, graphite drivers.
-PANEL_FILL = "#ddd0b7"
-PANEL_HATCH = "#b19d79"
+PANEL_FILL = "#d6c6a5"
+PANEL_HATCH = "#a8916a"
 PANEL_EDGE = "#4f4536"
 AIR_FILL = "#f6f9fd"
 AIR_OPACITY = 0.65
@@ -276,7 +276,7 @@ class Figure:
             if xb - xa > 0.05:
                 d.line(xa, k - xa, xb, k - xb, PANEL_HATCH, width=0.45)
             k += step
-        d.rect(x0, y0, x1, y1, stroke=PANEL_EDGE, width=0.7)
+        d.rect(x0, y0, x1, y1, stroke=PANEL_EDGE, width=0.8)
 
     def _break_marks(self, p):
         """Zig-zag break lines across both ends of a baffle."""
