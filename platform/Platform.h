@@ -428,6 +428,17 @@ DocumentFileService& documentFiles();
 
 // ---------------------------------------------------------------------------
 // Pictures: vector drawings of the resources on surfaces and image views
+//
+// The program's pictures are vector drawings (.svg). Wherever a picture is
+// named (image views, bevel buttons, cursors, the drawing primitives), a
+// name whose file is missing finds the drawing of the same name instead, so
+// "ClosedImage.png" shows "ClosedImage.svg". A drawing keeps its proportions
+// when scaled into a rectangle of another shape, centred in it; on a PDF
+// page it stays vectors.
+
+// The file that shows picture `file` of folder `folder` of the resources:
+// that file, or the drawing of the same name; "" when neither exists.
+std::string picturePath(std::string_view file, std::string_view folder = "Images");
 
 // ---------------------------------------------------------------------------
 // URL loading

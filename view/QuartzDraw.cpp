@@ -104,4 +104,13 @@ int32_t DrawCGImageFromBandleResource(int32_t windowNumber, Rect16 rect, const c
     return 0;
 }
 
+int32_t DrawPicture(int32_t window, std::string_view file, double left, double top, double right, double bottom) {
+    DrawSurface* surface = target(window);
+    if (surface != nullptr && !file.empty() && finite(left, top, right, bottom) && right > left && bottom > top) {
+        surface->picture(left, top, right, bottom, file, "Images");
+        surface->flush();
+    }
+    return 0;
+}
+
 }  // namespace quendal

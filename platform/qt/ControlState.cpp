@@ -15,7 +15,7 @@
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
-#include "platform/qt/Resources.h"
+#include "platform/qt/Pictures.h"
 
 namespace quendal::platform::qt {
 
@@ -181,24 +181,27 @@ void writeText(ControlRecord& record, std::string_view text) {
 }
 
 bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder) {
-    const QImage image = resourceImage(file, folder);
+    const QString path = picturePathOf(file, folder);
     QWidget* widget = record.widget;
     if (widget == nullptr) return false;
-    if (record.kind == ControlKind::ImageView) {
-        auto* label = static_cast<QLabel*>(widget);
-        label->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
-        return !image.isNull();
-    }
+    if (record.kind == ControlKind::ImageView) return showPictureInLabel(static_cast<QLabel*>(widget), path);
     if (record.kind == ControlKind::BevelButton) {
         auto* button = static_cast<QToolButton*>(widget);
-        if (image.isNull()) {
+        const QSize own = pictureSize(path);
+        if (own.isEmpty()) {
             button->setIcon(QIcon());
             button->setToolButtonStyle(Qt::ToolButtonTextOnly);
             return false;
         }
-        button->setIcon(QIcon(QPixmap::fromImage(image)));
+        // The picture as large as the button leaves room for, drawn at that
+        // size and the screen's resolution.
         const QSize room = button->size() - QSize(6, 6);
-        button->setIconSize(image.size().scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio));
+        const QSize iconSize = own.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
+        const qreal ratio = button->devicePixelRatioF();
+        QPixmap pixmap = QPixmap::fromImage(pictureImage(path, iconSize * ratio));
+        pixmap.setDevicePixelRatio(ratio);
+        button->setIcon(QIcon(pixmap));
+        button->setIconSize(iconSize);
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
         return true;
     }

@@ -8,7 +8,7 @@
 
 #include "platform/qt/Fonts.h"
 #include "platform/qt/MacRoman.h"
-#include "platform/qt/Resources.h"
+#include "platform/qt/Pictures.h"
 
 namespace quendal::platform::qt {
 
@@ -118,12 +118,11 @@ void PainterSurface::text(double x, double y, std::string_view bytes, int32_t fo
 void PainterSurface::picture(double left, double top, double right, double bottom, std::string_view file,
                              std::string_view folder) {
     if (!(right > left && bottom > top)) return;
-    const QImage image = resourceImage(file, folder);
-    if (image.isNull()) return;
+    const QString path = picturePathOf(file, folder);
+    if (path.isEmpty()) return;
     QPainter* p = beginElement();
     if (p == nullptr) return;
-    p->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p->drawImage(QRectF(left, top, right - left, bottom - top), image);
+    paintPicture(*p, path, QRectF(left, top, right - left, bottom - top));  // a drawing stays vectors
     endElement();
 }
 

@@ -3,22 +3,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QImageReader>
 
 #include "platform/Platform.h"
-#include "platform/qt/MacRoman.h"
+#include "platform/qt/Pictures.h"
 
 namespace quendal::platform {
 
 namespace {
 
 std::string gResourceFolder;
-
-QHash<QString, QImage>& imageCache() {
-    static QHash<QString, QImage> cache;
-    return cache;
-}
 
 }  // namespace
 
@@ -33,25 +26,21 @@ std::string resourceFolder() {
 
 void setResourceFolder(const std::string& folder) {
     gResourceFolder = folder;
-    imageCache().clear();
+    qt::forgetPictures();
 }
 
 namespace qt {
 
 QImage resourceImage(std::string_view file, std::string_view folder) {
-    if (file.empty()) return {};
-    QDir dir(QString::fromStdString(resourceFolder()));
-    if (!folder.empty()) dir.setPath(dir.filePath(fromMacRoman(folder)));
-    const QString path = dir.filePath(fromMacRoman(file));
-    auto& cache = imageCache();
-    const auto it = cache.constFind(path);
-    if (it != cache.constEnd()) return it.value();
-    QImageReader reader(path);
-    QImage image = reader.read();  // null when missing or undecodable
-    cache.insert(path, image);
-    return image;
+    // A drawing becomes an image of its own size (a cursor, say).
+    const QString path = picturePathOf(file, folder);
+    return pictureImage(path, pictureSize(path));
 }
 
 }  // namespace qt
+
+std::string picturePath(std::string_view file, std::string_view folder) {
+    return qt::picturePathOf(file, folder).toStdString();
+}
 
 }  // namespace quendal::platform

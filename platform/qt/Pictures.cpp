@@ -1,0 +1,183 @@
+#include "platform/qt/Pictures.h"
+
+#include <memory>
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QHash>
+#include <QImageReader>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+#include "platform/Platform.h"
+#include "platform/qt/MacRoman.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+const char* const kPictureProperty = "quendalPicture";
+const char* const kWatcherName = "quendalPictureWatcher";
+
+QHash<QString, QImage>& rasterCache() {
+    static QHash<QString, QImage> cache;
+    return cache;
+}
+
+QHash<QString, std::shared_ptr<QSvgRenderer>>& vectorCache() {
+    static QHash<QString, std::shared_ptr<QSvgRenderer>> cache;
+    return cache;
+}
+
+// The drawing of the file, read once; nullptr when it is no valid drawing.
+QSvgRenderer* drawing(const QString& path) {
+    auto& cache = vectorCache();
+    auto it = cache.constFind(path);
+    if (it == cache.constEnd()) {
+        auto renderer = std::make_shared<QSvgRenderer>(path);
+        it = cache.insert(path, renderer->isValid() ? renderer : nullptr);
+    }
+    return it.value().get();
+}
+
+const QImage& raster(const QString& path) {
+    auto& cache = rasterCache();
+    auto it = cache.constFind(path);
+    if (it == cache.constEnd()) it = cache.insert(path, QImageReader(path).read());  // null when unreadable
+    return it.value();
+}
+
+QRectF fitInside(QSizeF picture, const QRectF& target) {
+    if (picture.isEmpty()) return target;
+    const QSizeF fitted = picture.scaled(target.size(), Qt::KeepAspectRatio);
+    return QRectF(target.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted);
+}
+
+// Redraws the picture of an image view when the view's size or screen
+// changes, so that a drawing never shows scaled pixels.
+class PictureWatcher : public QObject {
+public:
+    explicit PictureWatcher(QLabel* label) : QObject(label), label_(label) {
+        setObjectName(QString::fromLatin1(kWatcherName));
+    }
+
+    void refresh() {
+        const QString path = label_->property(kPictureProperty).toString();
+        if (path.isEmpty()) return;
+        const qreal ratio = label_->devicePixelRatioF();
+        const QSize size = label_->size().expandedTo(QSize(1, 1));
+        QPixmap pixmap = QPixmap::fromImage(pictureImage(path, size * ratio));
+        pixmap.setDevicePixelRatio(ratio);
+        label_->setPixmap(pixmap);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == label_ && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) refresh();
+        return false;
+    }
+
+private:
+    QLabel* label_;
+};
+
+}  // namespace
+
+QString picturePathOf(std::string_view file, std::string_view folder) {
+    if (file.empty()) return {};
+    QDir dir(QString::fromStdString(resourceFolder()));
+    if (!folder.empty()) dir.setPath(dir.filePath(fromMacRoman(folder)));
+    const QString path = dir.filePath(fromMacRoman(file));
+    if (QFileInfo(path).isFile()) return path;
+    // The windows name some pictures as raster files; the program ships them
+    // as drawings of the same name.
+    const QFileInfo info(path);
+    const QString drawingPath = info.dir().filePath(info.completeBaseName() + QStringLiteral(".svg"));
+    if (info.suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) != 0 && QFileInfo(drawingPath).isFile())
+        return drawingPath;
+    return {};
+}
+
+bool isVectorPicture(const QString& path) {
+    return QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+}
+
+QSize pictureSize(const QString& path) {
+    if (path.isEmpty()) return {};
+    if (isVectorPicture(path)) {
+        QSvgRenderer* renderer = drawing(path);
+        return renderer != nullptr ? renderer->defaultSize() : QSize();
+    }
+    return raster(path).size();
+}
+
+bool paintPicture(QPainter& painter, const QString& path, const QRectF& target) {
+    if (path.isEmpty() || !target.isValid()) return false;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    bool drawn = false;
+    if (isVectorPicture(path)) {
+        if (QSvgRenderer* renderer = drawing(path)) {
+            // Like any drawing's outermost frame, its view box clips it.
+            const QRectF place = fitInside(renderer->viewBoxF().size(), target);
+            painter.setClipRect(place, painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+            renderer->render(&painter, place);
+            drawn = true;
+        }
+    } else if (const QImage& image = raster(path); !image.isNull()) {
+        painter.drawImage(target, image);
+        drawn = true;
+    }
+    painter.restore();
+    return drawn;
+}
+
+QImage pictureImage(const QString& path, QSize size) {
+    if (path.isEmpty() || size.isEmpty()) return {};
+    if (!isVectorPicture(path)) {
+        const QImage& image = raster(path);
+        return image.isNull() || image.size() == size ? image
+                                                      : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (drawing(path) == nullptr) return {};
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintPicture(painter, path, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return image;
+}
+
+bool showPictureInLabel(QLabel* label, const QString& path) {
+    if (label == nullptr) return false;
+    auto* watcher = static_cast<PictureWatcher*>(
+        label->findChild<QObject*>(QString::fromLatin1(kWatcherName), Qt::FindDirectChildrenOnly));
+    if (path.isEmpty() || pictureSize(path).isEmpty()) {
+        label->setProperty(kPictureProperty, QString());
+        label->setPixmap(QPixmap());
+        return false;
+    }
+    if (!isVectorPicture(path)) {
+        label->setProperty(kPictureProperty, QString());
+        label->setPixmap(QPixmap::fromImage(raster(path)));
+        return true;
+    }
+    label->setProperty(kPictureProperty, path);
+    if (watcher == nullptr) {
+        watcher = new PictureWatcher(label);
+        label->installEventFilter(watcher);
+    }
+    watcher->refresh();
+    return true;
+}
+
+void forgetPictures() {
+    rasterCache().clear();
+    vectorCache().clear();
+}
+
+}  // namespace quendal::platform::qt
