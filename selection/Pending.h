@@ -7,8 +7,6 @@
 
 namespace quendal {
 
-// Replaced by the picture primitive of view/QuartzDraw.h: draws picture `file` of the resources' Images into that rectangle of the page.
-int32_t DrawPicture(int32_t window, std::string_view file, double left, double top, double right, double bottom);
 // Replaced by the input-power rule of the response redraw in view/: sets PIN from the speaker connection and the preferences.
 int32_t PINcalc();
 void OriginalBoxParametersPass();  // replaced by the parameter passes (app/ParameterPasses)

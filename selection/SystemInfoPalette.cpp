@@ -145,7 +145,7 @@ int32_t SysFigTriBtnHandler() {
 }
 
 int32_t GetSysImageForSysInfoPalet() {
-    const SystemPicture* picture = systemPicture(state.selection.SysSelTabNum, state.selection.SysSelBtnNum);
+    const SystemPicture* picture = profileSystemPicture(state.selection.SysSelTabNum, state.selection.SysSelBtnNum);
     if (picture == nullptr) return 0;
     // In the frame of group box 10, which lies under the labels, so that
     // the names stay readable over the picture.
@@ -173,7 +173,7 @@ int32_t GetSpConImageForSysInfoPalet() {
     pane.parent = kInfoConnectionFrame;
     platform::createControl(kPalette, kInfoConnectionPane, pane);
 
-    const ConnectionPicture* picture = connectionPicture(state.connection.SpConNum);
+    const ConnectionPicture* picture = profileConnectionPicture(state.connection.SpConNum);
     if (picture == nullptr) return 0;
     ControlSpec view(ControlKind::ImageView,
                      ltrb(int16_t(picture->x), int16_t(picture->y), int16_t(picture->x + picture->width),

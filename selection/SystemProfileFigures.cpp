@@ -66,12 +66,12 @@ void picture(std::string_view file, Rect16 r, int16_t offset) {
 
 }  // namespace
 
-const SystemPicture* systemPicture(int32_t tab, int32_t button) {
+const SystemPicture* profileSystemPicture(int32_t tab, int32_t button) {
     if (tab < 1 || tab > 2 || button < 1 || button > 8) return nullptr;
     return &kSystemPictures[tab - 1][button - 1];
 }
 
-const ConnectionPicture* connectionPicture(int32_t spConNum) {
+const ConnectionPicture* profileConnectionPicture(int32_t spConNum) {
     if (spConNum < 1 || spConNum > 5) return nullptr;
     return &kConnectionPictures[spConNum - 1];
 }
@@ -100,13 +100,13 @@ int32_t DrawSystemSpconImageBackGroundColor(int16_t offset) {
 }
 
 int32_t GetSysImageForSystemProfile(int16_t offset) {
-    if (const SystemPicture* p = systemPicture(state.selection.SysSelTabNum, state.selection.SysSelBtnNum))
+    if (const SystemPicture* p = profileSystemPicture(state.selection.SysSelTabNum, state.selection.SysSelBtnNum))
         picture(p->file, p->page, offset);
     return 0;
 }
 
 int32_t GetSpConImageForSystemProfile(int16_t offset) {
-    if (const ConnectionPicture* p = connectionPicture(state.connection.SpConNum)) picture(p->file, p->page, offset);
+    if (const ConnectionPicture* p = profileConnectionPicture(state.connection.SpConNum)) picture(p->file, p->page, offset);
     return 0;
 }
 

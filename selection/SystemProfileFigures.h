@@ -28,8 +28,8 @@ struct ConnectionPicture {
 };
 
 // Null for a selection that names no system or connection.
-const SystemPicture* systemPicture(int32_t tab, int32_t button);
-const ConnectionPicture* connectionPicture(int32_t spConNum);
+const SystemPicture* profileSystemPicture(int32_t tab, int32_t button);
+const ConnectionPicture* profileConnectionPicture(int32_t spConNum);
 
 // The two background boxes of the figures: on the screen filled light grey
 // and outlined (the page offset is not used there); while printing only

@@ -7,6 +7,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/Pending.h"
+#include "view/QuartzDraw.h"
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"

@@ -18,15 +18,15 @@ TEST(FigureLabelTables, EverySystemHasItsLabelsWithinThePalettesIds) {
             EXPECT_LE(ventLabels(tab, button).size(), 5u);
             parameters += p.size();
             vents += ventLabels(tab, button).size();
-            EXPECT_NE(systemPicture(tab, button), nullptr);
+            EXPECT_NE(profileSystemPicture(tab, button), nullptr);
         }
     }
     EXPECT_EQ(parameters, 105u);
     EXPECT_EQ(vents, 40u);
     EXPECT_TRUE(parameterLabels(3, 1).empty());
     EXPECT_TRUE(ventLabels(1, 9).empty());
-    EXPECT_EQ(systemPicture(1, 6)->file, "ParallelVentedImage.png");
-    EXPECT_EQ(connectionPicture(6), nullptr);
+    EXPECT_EQ(profileSystemPicture(1, 6)->file, "ParallelVentedImage.png");
+    EXPECT_EQ(profileConnectionPicture(6), nullptr);
 }
 
 TEST_F(ProfileTest, ThePageOffsetMovesEveryLabelStraightDown) {
