@@ -1,6 +1,7 @@
 #include "app/MenuBar.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "app/CommandDispatch.h"
 #include "app/Placeholders.h"
@@ -25,6 +26,10 @@ void newMenu(int32_t menu, const char* title) {
 }
 
 void enableItems(int32_t menu, std::initializer_list<int32_t> items, bool enabled) {
+    for (int32_t item : items) platform::setMenuItemEnabled(menu, item, enabled);
+}
+
+void enableItems(int32_t menu, const std::vector<int32_t>& items, bool enabled) {
     for (int32_t item : items) platform::setMenuItemEnabled(menu, item, enabled);
 }
 
@@ -184,8 +189,8 @@ void buildImpedanceConnectionMenu() {
 
 // What a design of each system disables and which menus it uses.
 struct SystemMenus {
-    std::initializer_list<int32_t> responseDisabled;
-    std::initializer_list<int32_t> viewDisabled;
+    std::vector<int32_t> responseDisabled;
+    std::vector<int32_t> viewDisabled;
     bool alignmentEnabled;
     bool ventEnabled;
     bool impedanceConnection;  // Misc. item 7

@@ -68,6 +68,8 @@ QKeySequence shortcutFor(char key, uint32_t modifiers) {
     return QKeySequence(text, QKeySequence::PortableText);
 }
 
+int32_t choose(MenuNumber menu, int32_t item);
+
 void triggered(MenuNumber menu, int32_t item) {
     MenuRecord* record = findMenu(menu);
     MenuItem* entry = findItem(menu, item);
@@ -76,6 +78,13 @@ void triggered(MenuNumber menu, int32_t item) {
     entry->action->setChecked(entry->checked);
     // The command key of an item in a disabled menu still reaches Qt's action.
     if (!record->menu->menuAction()->isEnabled()) return;
+    choose(menu, item);
+}
+
+// What choosing an item does: the layer's own part, then the command.
+int32_t choose(MenuNumber menu, int32_t item) {
+    MenuItem* entry = findItem(menu, item);
+    if (entry == nullptr) return kEventNotHandled;
     if (entry->editCommand >= 0) performEditCommand(static_cast<EditCommand>(entry->editCommand));
     if (menu == gWindowMenu && item >= 1 && item <= int32_t(gWindowMenuWindows.size())) {
         const WindowNumber window = gWindowMenuWindows[std::size_t(item - 1)];
@@ -86,7 +95,7 @@ void triggered(MenuNumber menu, int32_t item) {
             host->activateWindow();
         }
     }
-    deliverCommand(menu, item);
+    return deliverCommand(menu, item);
 }
 
 // An item shown as `text`, without notation, with the command key when `key` is set.
@@ -291,7 +300,7 @@ int32_t sendCommand(MenuNumber menu, int32_t item) {
     MenuItem* entry = findItem(menu, item);
     if (record == nullptr || entry == nullptr || entry->text == "-") return kEventNotHandled;
     if (!record->menu->menuAction()->isEnabled() || !entry->action->isEnabled()) return kEventNotHandled;
-    return deliverCommand(menu, item);
+    return choose(menu, item);
 }
 
 void setWindowMenu(MenuNumber menu) {
