@@ -13,7 +13,7 @@ namespace qt {
 
 namespace {
 
-bool gTracking = false;
+QPointer<QCoreApplication> gTrackedApplication;  // the application whose focus changes are followed
 // The edit field that last had the focus, and what keeps the Edit items
 // in step with it.
 QPointer<QLineEdit> gLastField;
@@ -60,11 +60,10 @@ void watch(QWidget* now) {
 }  // namespace
 
 void startEditTracking() {
-    if (gTracking) return;
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (app == nullptr) return;
+    if (app == nullptr || gTrackedApplication == app) return;
     QObject::connect(app, &QApplication::focusChanged, app, [](QWidget*, QWidget* now) { watch(now); });
-    gTracking = true;
+    gTrackedApplication = app;
 }
 
 }  // namespace qt

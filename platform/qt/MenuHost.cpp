@@ -31,7 +31,7 @@ ControlHandler gDefaultControlHandler = nullptr;
 
 MenuNumber gQuitMenu = 0;
 int32_t gQuitItem = 0;
-bool gSessionWatched = false;
+QPointer<QCoreApplication> gWatchedSession;  // the application whose session end is followed
 
 // A plain window whose only content is the menu bar.
 class MenuHostWindow : public QWidget {
@@ -180,13 +180,11 @@ bool isMenuHostVisible() { return gHost && gHost->isVisible(); }
 void setQuitCommand(MenuNumber menu, int32_t item) {
     gQuitMenu = menu;
     gQuitItem = item;
-    if (!gSessionWatched) {
-        // Logging out of the desktop asks the program to quit as its own Quit does.
-        if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-            QObject::connect(app, &QGuiApplication::commitDataRequest, app,
-                             [](QSessionManager&) { deliverQuitCommand(); });
-            gSessionWatched = true;
-        }
+    // Logging out of the desktop asks the program to quit as its own Quit does.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (app != nullptr && gWatchedSession != app) {
+        QObject::connect(app, &QGuiApplication::commitDataRequest, app, [](QSessionManager&) { deliverQuitCommand(); });
+        gWatchedSession = app;
     }
 }
 

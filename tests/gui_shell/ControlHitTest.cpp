@@ -118,16 +118,6 @@ TEST_F(ControlHitTest, TheTwinSerialVentedFirstVentReadsItsOwnCountPopup) {
     }
 }
 
-TEST_F(ControlHitTest, SystemSelectCancelLeavesWithoutADesign) {
-    openWindow(kSystemSelectWindow, platform::WindowKind::Document);
-    state.shell.curentWndID = kSystemSelectWindow;
-    send(kSystemSelectWindow, 2);
-    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
-    EXPECT_EQ(state.shell.curentWndID, 0);
-    EXPECT_TRUE(enabled(kFileMenu, 1));
-    EXPECT_EQ(send(kSystemSelectWindow, 4), kEventNotHandled);
-}
-
 TEST_F(ControlHitTest, ThePointerShowsWhatAControlOffers) {
     const auto enter = [](int32_t window, int32_t control) { return send(window, control, ControlEventKind::TrackingEntered); };
     platform::setCursor(Cursor::Arrow);

@@ -187,24 +187,28 @@ TEST_F(WindowEventTest, ClosingTheAboutWindowRestoresTheMenusOfTheWindowInUse) {
     }
 }
 
-TEST_F(WindowEventTest, TheResponseWindowKeepsItsActivationAndDisclosureKeys) {
-    openWindow(kResponseWindow, platform::WindowKind::Document);
-    WindowEvent e;
-    e.kind = WindowEventKind::Deactivated;
-    EXPECT_EQ(WindowEventHandler(e, kResponseWindow), kHandled);
-    EXPECT_EQ(state.shell.WndDeactiveFlag, 1);
-    e.kind = WindowEventKind::Activated;
-    WindowEventHandler(e, kResponseWindow);
-    EXPECT_EQ(state.shell.WndDeactiveFlag, 0);
-    e.kind = WindowEventKind::DragStarted;
-    WindowEventHandler(e, kResponseWindow);
-    EXPECT_EQ(state.shell.BoundsSwFlag, 1);
-    e.kind = WindowEventKind::DragCompleted;
-    WindowEventHandler(e, kResponseWindow);
-    EXPECT_EQ(state.shell.BoundsSwFlag, 0);
-    EXPECT_EQ(WindowEventHandler(keyDown(kResponseWindow, platform::kOptionSChar, platform::kOptionKey), kResponseWindow),
-              kHandled);
-    EXPECT_EQ(WindowEventHandler(keyDown(kResponseWindow, 's'), kResponseWindow), kEventNotHandled);
+TEST_F(WindowEventTest, NoCloseButtonLeavesTheMenusDimmedBehindIt) {
+    // Each dialog's close button does what its Cancel or only button does;
+    // the save question stays until answered.
+    const int32_t windows[] = {kAboutWindow, kInitialSetupSheet, kVentInitialSetupSheet, kVentDesignSheet,
+                               kPassiveRadiatorSheet, kAlertSheet, kSaveChangesSheet, kPreferencesWindow,
+                               kUpdateWindow, kDefaultParametersWindow};
+    WindowEvent close;
+    close.kind = WindowEventKind::Close;
+    for (int32_t window : windows) EXPECT_EQ(WindowEventHandler(close, window), kHandled) << window;
+
+    state.shell.curentWndID = 0;
+    InitMenu13();
+    openWindow(kPreferencesWindow, platform::WindowKind::Dialog);
+    platform::qt::windowWidget(kPreferencesWindow)->close();
+    EXPECT_FALSE(platform::windowExists(kPreferencesWindow));
+    EXPECT_TRUE(enabled(kFileMenu, 1));
+    EXPECT_TRUE(enabled(kApplicationMenu, kPreferencesItem));
+
+    state.shell.PINbak = 12.0;
+    state.power.PIN = 50.0;
+    WindowEventHandler(close, kVentInitialSetupSheet);
+    EXPECT_EQ(state.power.PIN, 12.0);
 }
 
 }  // namespace
