@@ -92,16 +92,6 @@ TEST_F(ControlHitTest, EditFieldsAreRecordedOnlyWhereTheyExist) {
     }
 }
 
-TEST_F(ControlHitTest, CancellingTheVentSetupPutsPowerAndPortBack) {
-    state.shell.PINbak = 12.0;
-    state.shell.LVPbak = 18.0;
-    state.power.PIN = 50.0;
-    state.shell.LVP = 30.0;
-    EXPECT_EQ(send(kVentInitialSetupSheet, 2), kHandled);
-    EXPECT_EQ(state.power.PIN, 12.0);
-    EXPECT_EQ(state.shell.LVP, 18.0);
-}
-
 TEST_F(ControlHitTest, TheTwinSerialVentedFirstVentReadsItsOwnCountPopup) {
     openWindow(kVentDesignSheet, platform::WindowKind::Dialog);
     platform::ControlSpec radios(ControlKind::RadioGroup, Rect16{0, 0, 40, 200}, "", 2);
