@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "model/State.h"
@@ -22,16 +23,8 @@ constexpr const char* kHelpFolder = "Help";  // the documents of the Help menu, 
 // Custom palette control: number of passive radiators.
 constexpr int32_t kPrNumPopup = 47;
 
-bool customPaletteShown() { return state.shell.CtmPaletFlag == 0; }
-
 void disableCustomPaletteWhenShown() {
     if (customPaletteShown()) DisableCustomPalet();
-}
-
-// The first two chambers alike: their vents are designed as one.
-bool firstTwoChambersAlike() {
-    const BoxParameters& b = state.box;
-    return b.FB1 == b.FB2 && b.QL1 == b.QL2 && b.VB1 == b.VB2;
 }
 
 int32_t quitCommand() {

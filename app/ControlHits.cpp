@@ -1,5 +1,6 @@
 #include "app/ControlHits.h"
 
+#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "model/State.h"
@@ -18,13 +19,6 @@ constexpr double kInstallerLaunchPause = 2.0;  // s between opening the archive 
 constexpr double kQuitPause = 1.0;             // s between closing the windows and quitting
 
 int32_t valueOf(int32_t window, int32_t control) { return platform::controlValue(window, control); }
-
-bool customPaletteShown() { return state.shell.CtmPaletFlag == 0; }
-
-// The Twin Serial Vented system's first vent has vent-count popups of its own.
-bool twinSerialVentedFirstVent() {
-    return state.selection.SysSelTabNum == 1 && state.selection.SysSelBtnNum == 6 && state.vents.VentID == 1;
-}
 
 int32_t updateWindowHit(int32_t control) {
     switch (control) {

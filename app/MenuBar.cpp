@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/CommandDispatch.h"
+#include "app/DesignQueries.h"
 #include "app/Placeholders.h"
 #include "app/PopupMenus.h"
 #include "model/State.h"
@@ -35,17 +36,6 @@ void enableItems(int32_t menu, const std::vector<int32_t>& items, bool enabled) 
 
 void enableItemRange(int32_t menu, int32_t first, int32_t last, bool enabled) {
     for (int32_t item = first; item <= last; ++item) platform::setMenuItemEnabled(menu, item, enabled);
-}
-
-int32_t systemNumber() {
-    return (state.selection.SysSelTabNum - 1) * 8 + state.selection.SysSelBtnNum;
-}
-
-// Triple Vented with identical first and second chambers designs their two
-// vents as one.
-bool firstTwoChambersAlike() {
-    const BoxParameters& b = state.box;
-    return b.VB1 == b.VB2 && b.FB1 == b.FB2 && b.QL1 == b.QL2;
 }
 
 void buildFileMenu(Situation situation) {
@@ -145,14 +135,14 @@ void buildVentMenu(int32_t menu) {
     switch (menu) {
         case kOneVentMenu:
             // The Complex Closed system names it without the dots.
-            platform::appendMenuItem(menu, systemNumber() == 7 ? "Vent Design/1" : "Vent Design.../1", kOptionKey);
+            platform::appendMenuItem(menu, currentSystemNumber() == 7 ? "Vent Design/1" : "Vent Design.../1", kOptionKey);
             break;
         case kTwoVentMenu:
             platform::appendMenuItem(menu, "Vent1 Design.../1", kOptionKey);
             platform::appendMenuItem(menu, "Vent2 Design.../2", kOptionKey);
             break;
         default:
-            if (systemNumber() == 16 && firstTwoChambersAlike()) {
+            if (currentSystemNumber() == 16 && firstTwoChambersAlike()) {
                 platform::appendMenuItem(menu, "Vent1 & 2 Design.../1", kOptionKey);
                 platform::appendMenuItem(menu, "Vent3 Design.../3", kOptionKey);
             } else {
@@ -255,7 +245,7 @@ int32_t rebuild(Situation situation) {
             if (driver.QMS <= 0.0 || driver.RE <= 0.0) platform::setMenuItemEnabled(kResponseMenu, 3, false);
             platform::setMenuItemChecked(kResponseMenu, state.view.RespID, true);
 
-            const SystemMenus menus = systemMenus(systemNumber());
+            const SystemMenus menus = systemMenus(currentSystemNumber());
             enableItems(kResponseMenu, menus.responseDisabled, false);
             enableItems(kViewMenu, menus.viewDisabled, false);
             if (alignmentMenu != 0) {

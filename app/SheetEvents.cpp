@@ -3,6 +3,7 @@
 // the update window. A sheet's close button (which the title bars here
 // have) does what its Escape or only button does, so that no sheet leaves
 // the menus dimmed behind it.
+#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "app/WindowEvents.h"
@@ -18,8 +19,6 @@ using platform::kEventNotHandled;
 using platform::kHandled;
 using platform::WindowEvent;
 using platform::WindowEventKind;
-
-bool customPaletteShown() { return state.shell.CtmPaletFlag == 0; }
 
 bool isCancel(const WindowEvent& event) {
     return (isKeyDown(event) && event.character == platform::kEscapeChar) || event.kind == WindowEventKind::Close;
@@ -49,10 +48,6 @@ int32_t initialSetupEvent(const WindowEvent& event) {
         return kHandled;
     }
     return kEventNotHandled;
-}
-
-bool twinSerialVentedFirstVent() {
-    return state.selection.SysSelTabNum == 1 && state.selection.SysSelBtnNum == 6 && state.vents.VentID == 1;
 }
 
 int32_t cancelVentDesign() {

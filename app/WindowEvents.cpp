@@ -2,6 +2,7 @@
 // connection and Default Parameters windows.
 #include "app/WindowEvents.h"
 
+#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "model/State.h"
@@ -129,7 +130,7 @@ int32_t cancelSpeakerConnection() {
     state.connection.SpConNum = state.connection.SpConNumBak;
     SheetWndClose(kSpeakerConnectionSheet);
     NavUserActionCancelMenu();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (customPaletteShown()) EnableCustomPalet();
     state.shell.InterceptEvHnd = 0;
     return kHandled;
 }

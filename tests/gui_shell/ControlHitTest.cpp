@@ -24,8 +24,8 @@ protected:
         e.control = control;
         return ControlHitHandler(e, control);
     }
-    void addControl(int32_t window, int32_t control, platform::ControlSpec spec) {
-        ASSERT_TRUE(platform::createControl(window, control, spec));
+    void addControl(int32_t window, int32_t control, platform::ControlSpec desc) {
+        ASSERT_TRUE(platform::createControl(window, control, desc));
     }
 };
 
