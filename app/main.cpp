@@ -1,10 +1,3 @@
-#include "app/Shell.h"
-#include "model/State.h"
-#include "platform/Platform.h"
+#include "app/Startup.h"
 
-int main(int argc, char** argv) {
-    quendal::platform::startApplication(argc, argv);
-    quendal::resetState();
-    quendal::openShell();
-    return quendal::platform::runEventLoop();
-}
+int main(int argc, char** argv) { return quendal::QuendalMain(argc, argv); }

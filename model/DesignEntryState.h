@@ -10,7 +10,6 @@
 namespace quendal {
 
 struct DesignEntryState {
-    int32_t mouseH = 0, mouseV = 0;  // px, content of the chooser window; 0 after every hit test
     Str255 s_QTS;                    // QTS to three decimals, as the alerts quote it
     Str255 s_QTC;                    // QTC to three decimals: the possible Qtc of the closed-box alert
     Str255 s_VAS;                    // VAS to three decimals

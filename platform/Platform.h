@@ -321,11 +321,24 @@ void checkOneMenuItem(MenuNumber menu, int32_t item);
 void setMenuItemSubmenu(MenuNumber menu, int32_t item, MenuNumber submenu);
 
 // The one application command handler: every chosen item arrives as
-// (menu, item).
+// (menu, item). An item of a disabled menu is never delivered, also not by
+// its command key.
 using CommandHandler = int32_t (*)(MenuNumber menu, int32_t item);
 void setCommandHandler(CommandHandler handler);
+// A handler of one menu's own: its items go there instead of to the
+// application handler. Installing again replaces it; nullptr removes it.
+void setMenuCommandHandler(MenuNumber menu, CommandHandler handler);
 // Delivers a command as if chosen (an enabled item of an existing menu only).
 int32_t sendCommand(MenuNumber menu, int32_t item);
+
+// Makes the menu the program's Window menu: whenever it opens, its items are
+// the titles of the program's visible windows (the active one checked), and
+// choosing one brings that window forward. Its commands still reach the
+// command handler afterwards.
+void setWindowMenu(MenuNumber menu);
+// Fills the Window menu now, as opening it does; tests and the keyboard path
+// read it afterwards.
+void refreshWindowMenu();
 
 // ---------------------------------------------------------------------------
 // One-shot timers
@@ -401,6 +414,42 @@ bool closePage();
 
 // ---------------------------------------------------------------------------
 // Default handlers, menu-bar hosting and the Edit commands of text fields
+
+// Every window created from now on gets the window handler (user data: its
+// window number), every control the control handler (user data: its control
+// number). nullptr for either installs nothing of that kind.
+void setDefaultHandlers(WindowHandler windowHandler, ControlHandler controlHandler);
+
+// The menu bar stands in every document window. While none is visible, a
+// small document window of its own with this title carries it, so that the
+// menus stay reachable; closing it sends the quit command. An empty title:
+// no such window.
+void setMenuHost(std::string_view title);
+bool isMenuHostVisible();
+
+// The command that quitting the program stands for. The layer sends it,
+// whatever the menus' states, when the menu host window is closed and when
+// the desktop session ends.
+void setQuitCommand(MenuNumber menu, int32_t item);
+
+// The keyboard reaches the menu bar of a document window as on any desktop:
+// F10, or Alt pressed and released alone, opens it; the arrows move and
+// Return chooses.
+
+// The standard edit commands of a text field.
+enum class EditCommand : int32_t { Undo, Redo, Cut, Copy, Paste, Clear, SelectAll };
+
+// Gives the item an edit command: choosing it acts on the focused edit field
+// (before the command handler hears of it), and the layer keeps the item
+// enabled exactly while the command can act there.
+void setMenuItemEditCommand(MenuNumber menu, int32_t item, EditCommand command);
+// Whether an edit field of the program holds the keyboard focus (in the
+// active window, or in the floating palette that last had it).
+bool isEditFieldFocused();
+bool canPerformEditCommand(EditCommand command);
+// Acts on the focused edit field; nothing when none is focused or the
+// command cannot act.
+void performEditCommand(EditCommand command);
 
 // ---------------------------------------------------------------------------
 // Documents: reading whole files and writing them atomically

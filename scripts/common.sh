@@ -33,11 +33,14 @@ ensure_comma_locale() {
   fi
 }
 
+# Configures once, then builds the targets named (everything when none is).
 build() {
   local generator=()
   command -v ninja >/dev/null && generator=(-G Ninja)
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
   fi
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+  local targets=()
+  [ $# -gt 0 ] && targets=(--target "$@")
+  cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${targets[@]}"
 }

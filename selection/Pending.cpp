@@ -5,7 +5,5 @@ namespace quendal {
 int32_t PINcalc() { return 0; }  // replaced by the response redraw in view/
 void OriginalBoxParametersPass() {}  // app/ParameterPasses
 void InitItemBoxParameters() {}      // app/ParameterPasses
-void InitMenu11() {}                 // app/ menu states
-void InitMenu14() {}                 // app/ menu states
 
 }  // namespace quendal

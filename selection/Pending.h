@@ -11,7 +11,5 @@ namespace quendal {
 int32_t PINcalc();
 void OriginalBoxParametersPass();  // replaced by the parameter passes (app/ParameterPasses)
 void InitItemBoxParameters();      // replaced by the parameter passes (app/ParameterPasses)
-void InitMenu11();                 // replaced by the shell's menu states (app/)
-void InitMenu14();                 // replaced by the shell's menu states (app/)
 
 }  // namespace quendal

@@ -11,6 +11,7 @@
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
+#include "app/MenuBar.h"
 
 namespace quendal {
 
@@ -191,7 +192,7 @@ int32_t BoxSelDispAfter() {
 int32_t DoEventSystemSelect() {
     DesignEntryState& entry = state.entry;
     ShellFlags& sh = state.shell;
-    const int32_t position = systemSelectPositionAt(entry.mouseH, entry.mouseV);
+    const int32_t position = systemSelectPositionAt(state.shell.mouseH, state.shell.mouseV);
     if (position != 0) {
         state.selection.SysSelBtnNum = position;
         SystemSelectDoEvent();
@@ -201,8 +202,8 @@ int32_t DoEventSystemSelect() {
         sh.DoubleClick = 0;
         if (platform::windowExists(kWindow)) sh.curentWndID = kWindow;
     }
-    entry.mouseH = 0;
-    entry.mouseV = 0;
+    state.shell.mouseH = 0;
+    state.shell.mouseV = 0;
     state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;
     return 0;
 }
@@ -256,8 +257,8 @@ int32_t systemSelectDragged() {
 }
 
 bool systemSelectMouseDown(int32_t x, int32_t y, int32_t clickCount) {
-    state.entry.mouseH = x;
-    state.entry.mouseV = y;
+    state.shell.mouseH = x;
+    state.shell.mouseV = y;
     if (!(y > 45 && y < 400) || (clickCount != 1 && clickCount != 2)) return false;
     const bool twice = clickCount == 2;
     state.shell.DoubleClick = twice ? 1 : 0;

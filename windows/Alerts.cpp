@@ -10,6 +10,7 @@
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
 #include "windows/DesignStart.h"
+#include "app/MenuBar.h"
 
 namespace quendal {
 

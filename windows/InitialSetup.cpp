@@ -13,6 +13,8 @@
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
 #include "windows/DesignStart.h"
+#include "app/MenuBar.h"
+#include "selection/SystemInfoPalette.h"
 
 namespace quendal {
 

@@ -2,13 +2,8 @@
 
 namespace quendal {
 
-void InitMenu13() {}                // app/ menu states
-void InitMenu16() {}                // app/ menu states
-void NavUserActionCancelMenu() {}   // app/ menu states
 void ReDispResposeWnd() {}          // view/ response redraw
 void AsVentOpt() {}                 // vent/ automatic sizing
-void SystemInfoFloatPalet() {}      // selection/SystemInfoPalette
-void DispSPLPIN() {}                // selection/SystemInfoPalette
 void ResponseWnd() {}               // windows/ response window services
 void FocusCustomPalet() {}          // windows/ response window services
 void DrawBevelBtnMenu() {}          // custom palette alignment button

@@ -6,13 +6,8 @@
 
 namespace quendal {
 
-void InitMenu13();                // replaced by the shell's menu states (app/)
-void InitMenu16();                // replaced by the shell's menu states (app/)
-void NavUserActionCancelMenu();   // replaced by the shell's menu states (app/)
 void ReDispResposeWnd();          // replaced by the response redraw (view/)
 void AsVentOpt();                 // replaced by the automatic vent sizing (vent/)
-void SystemInfoFloatPalet();      // replaced by the System Info palette (selection/SystemInfoPalette)
-void DispSPLPIN();                // replaced by the System Info palette (selection/SystemInfoPalette)
 void ResponseWnd();               // replaced by the response window's services (windows/, later issue)
 void FocusCustomPalet();          // replaced by the response window's services (windows/, later issue)
 void DrawBevelBtnMenu();          // replaced by the custom palette's alignment button (later issue)

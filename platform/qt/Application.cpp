@@ -43,10 +43,13 @@ using namespace qt;
 
 void startApplication(int& argc, char** argv) {
     if (QCoreApplication::instance() == nullptr) gOwnApplication = new QApplication(argc, argv);
+    // Named before any setting is read: the preferences live under these names.
+    QCoreApplication::setOrganizationName(QStringLiteral("Keldrith"));
     QCoreApplication::setApplicationName(QStringLiteral("Quendal"));
     // The program decides when it ends, not the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installSurfaceProvider();
+    startEditTracking();
 }
 
 int runEventLoop() {
@@ -73,6 +76,7 @@ void resetPlatform() {
     for (const auto& [number, record] : windowTable()) numbers.push_back(number);
     for (WindowNumber number : numbers) closeWindow(number);
     windowTable().clear();
+    resetMenuHost();
     removeAllMenus();
     removeAllTimers();
     closePageIfOpen();

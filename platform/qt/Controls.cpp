@@ -66,6 +66,7 @@ bool createControl(WindowNumber window, ControlNumber control, const ControlSpec
     if (!desc.image.empty()) writeImage(record, desc.image, desc.imageFolder);
     widget->setEnabled(desc.enabled);
     widget->setVisible(desc.visible);
+    if (ControlHandler handler = defaultControlHandler()) installControlHandler(window, control, handler, control);
     return true;
 }
 

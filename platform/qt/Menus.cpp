@@ -23,11 +23,13 @@ struct MenuItem {
     std::string text;  // Mac Roman, without the command-key notation; "-" for a separator
     bool checked = false;
     MenuNumber submenu = 0;
+    int32_t editCommand = -1;  // an EditCommand, or -1
 };
 
 struct MenuRecord {
     QPointer<QMenu> menu;
     std::vector<MenuItem> items;  // items[0] is item 1
+    bool watchesEditField = false;  // its Edit items are brought up to date when it opens
 };
 
 std::map<MenuNumber, MenuRecord>& menuTable() {
@@ -37,6 +39,12 @@ std::map<MenuNumber, MenuRecord>& menuTable() {
 
 std::vector<MenuNumber> gBar;
 CommandHandler gCommandHandler = nullptr;
+std::map<MenuNumber, CommandHandler> gMenuHandlers;
+
+// The Window menu: its number and the window each of its items stands for.
+MenuNumber gWindowMenu = 0;
+std::vector<WindowNumber> gWindowMenuWindows;
+QMetaObject::Connection gWindowMenuOpening;
 
 MenuRecord* findMenu(MenuNumber menu) {
     auto& table = menuTable();
@@ -60,15 +68,51 @@ QKeySequence shortcutFor(char key, uint32_t modifiers) {
     return QKeySequence(text, QKeySequence::PortableText);
 }
 
-int32_t deliver(MenuNumber menu, int32_t item) {
-    if (gCommandHandler == nullptr) return kEventNotHandled;
-    return gCommandHandler(menu, item);
-}
+int32_t choose(MenuNumber menu, int32_t item);
 
 void triggered(MenuNumber menu, int32_t item) {
+    MenuRecord* record = findMenu(menu);
+    MenuItem* entry = findItem(menu, item);
+    if (record == nullptr || entry == nullptr) return;
     // Qt flips a checkable item when chosen; the check marks are the program's.
-    if (MenuItem* entry = findItem(menu, item)) entry->action->setChecked(entry->checked);
-    deliver(menu, item);
+    entry->action->setChecked(entry->checked);
+    // The command key of an item in a disabled menu still reaches Qt's action.
+    if (!record->menu->menuAction()->isEnabled()) return;
+    choose(menu, item);
+}
+
+// What choosing an item does: the layer's own part, then the command.
+int32_t choose(MenuNumber menu, int32_t item) {
+    MenuItem* entry = findItem(menu, item);
+    if (entry == nullptr) return kEventNotHandled;
+    if (entry->editCommand >= 0) performEditCommand(static_cast<EditCommand>(entry->editCommand));
+    if (menu == gWindowMenu && item >= 1 && item <= int32_t(gWindowMenuWindows.size())) {
+        const WindowNumber window = gWindowMenuWindows[std::size_t(item - 1)];
+        if (window != 0) {
+            selectWindow(window);
+        } else if (QWidget* host = menuHostWidget()) {
+            host->raise();
+            host->activateWindow();
+        }
+    }
+    return deliverCommand(menu, item);
+}
+
+// An item shown as `text`, without notation, with the command key when `key` is set.
+int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, char key, uint32_t modifiers) {
+    const int32_t item = int32_t(record.items.size()) + 1;
+    MenuItem entry;
+    entry.text = std::string(text);
+    auto* action = new QAction(titleFromMacRoman(text), record.menu);
+    if (key != 0) {
+        action->setShortcut(shortcutFor(key, modifiers));
+        action->setShortcutContext(Qt::ApplicationShortcut);  // also from palettes and dialogs
+    }
+    QObject::connect(action, &QAction::triggered, action, [menu, item] { triggered(menu, item); });
+    record.menu->addAction(action);
+    entry.action = action;
+    record.items.push_back(entry);
+    return item;
 }
 
 void clearItems(MenuRecord& record) {
@@ -82,17 +126,36 @@ void clearItems(MenuRecord& record) {
 
 }  // namespace
 
+int32_t deliverCommand(MenuNumber menu, int32_t item) {
+    const auto own = gMenuHandlers.find(menu);
+    if (own != gMenuHandlers.end() && own->second != nullptr) return own->second(menu, item);
+    if (gCommandHandler == nullptr) return kEventNotHandled;
+    return gCommandHandler(menu, item);
+}
+
 void refreshMenuBars() {
     QList<QMenu*> menus;
     for (MenuNumber number : gBar)
         if (MenuRecord* record = findMenu(number)) menus.append(record->menu);
     for (auto& [number, record] : windowTable())
         if (record.kind == WindowKind::Document && record.frame) record.frame->setMenus(menus);
+    setMenuHostMenus(menus);
+}
+
+void refreshEditItems() {
+    for (auto& [number, record] : menuTable())
+        for (MenuItem& entry : record.items)
+            if (entry.editCommand >= 0 && entry.action)
+                entry.action->setEnabled(canPerformEditCommand(static_cast<EditCommand>(entry.editCommand)));
 }
 
 void removeAllMenus() {
     gBar.clear();
     refreshMenuBars();
+    gMenuHandlers.clear();
+    QObject::disconnect(gWindowMenuOpening);
+    gWindowMenu = 0;
+    gWindowMenuWindows.clear();
     for (auto& [number, record] : menuTable()) {
         if (!record.menu) continue;
         clearItems(record);
@@ -140,29 +203,19 @@ std::vector<MenuNumber> menuBar() { return gBar; }
 int32_t appendMenuItem(MenuNumber menu, std::string_view text, uint32_t modifiers) {
     MenuRecord* record = findMenu(menu);
     if (record == nullptr) return 0;
-    const int32_t item = int32_t(record->items.size()) + 1;
-    MenuItem entry;
     if (text == "-") {
+        MenuItem entry;
         entry.text = "-";
         entry.action = record->menu->addSeparator();
-    } else {
-        char key = 0;
-        if (text.size() >= 2 && text[text.size() - 2] == '/') {
-            key = text.back();
-            text.remove_suffix(2);
-        }
-        entry.text = std::string(text);
-        auto* action = new QAction(titleFromMacRoman(text), record->menu);
-        if (key != 0) {
-            action->setShortcut(shortcutFor(key, modifiers));
-            action->setShortcutContext(Qt::ApplicationShortcut);  // also from palettes and dialogs
-        }
-        QObject::connect(action, &QAction::triggered, action, [menu, item] { triggered(menu, item); });
-        record->menu->addAction(action);
-        entry.action = action;
+        record->items.push_back(entry);
+        return int32_t(record->items.size());
     }
-    record->items.push_back(entry);
-    return item;
+    char key = 0;
+    if (text.size() >= 2 && text[text.size() - 2] == '/') {
+        key = text.back();
+        text.remove_suffix(2);
+    }
+    return appendItem(menu, *record, text, key, modifiers);
 }
 
 int32_t menuItemCount(MenuNumber menu) {
@@ -235,12 +288,63 @@ void setMenuItemSubmenu(MenuNumber menu, int32_t item, MenuNumber submenu) {
 
 void setCommandHandler(CommandHandler handler) { gCommandHandler = handler; }
 
+void setMenuCommandHandler(MenuNumber menu, CommandHandler handler) {
+    if (handler == nullptr)
+        gMenuHandlers.erase(menu);
+    else
+        gMenuHandlers[menu] = handler;
+}
+
 int32_t sendCommand(MenuNumber menu, int32_t item) {
     MenuRecord* record = findMenu(menu);
     MenuItem* entry = findItem(menu, item);
     if (record == nullptr || entry == nullptr || entry->text == "-") return kEventNotHandled;
     if (!record->menu->menuAction()->isEnabled() || !entry->action->isEnabled()) return kEventNotHandled;
-    return deliver(menu, item);
+    return choose(menu, item);
+}
+
+void setWindowMenu(MenuNumber menu) {
+    QObject::disconnect(gWindowMenuOpening);
+    gWindowMenu = 0;
+    gWindowMenuWindows.clear();
+    MenuRecord* record = findMenu(menu);
+    if (record == nullptr) return;
+    gWindowMenu = menu;
+    gWindowMenuOpening = QObject::connect(record->menu, &QMenu::aboutToShow, record->menu, [] { refreshWindowMenu(); });
+}
+
+void refreshWindowMenu() {
+    MenuRecord* record = findMenu(gWindowMenu);
+    if (record == nullptr) return;
+    clearItems(*record);
+    gWindowMenuWindows.clear();
+    const WindowNumber active = activeWindow();
+    for (const auto& [number, window] : windowTable()) {
+        // Sheets hang on their window and come forward with it.
+        if (!window.frame || !window.frame->isVisible() || window.kind == WindowKind::Sheet) continue;
+        const int32_t item = appendItem(gWindowMenu, *record, window.title.empty() ? "Untitled" : window.title, 0, 0);
+        gWindowMenuWindows.push_back(number);
+        if (number == active) setMenuItemChecked(gWindowMenu, item, true);
+    }
+    // The window that carries the menus while no document is open.
+    if (QWidget* host = menuHostWidget(); host != nullptr && host->isVisible()) {
+        const int32_t item = appendItem(gWindowMenu, *record, toMacRoman(host->windowTitle()), 0, 0);
+        gWindowMenuWindows.push_back(0);
+        if (host->isActiveWindow()) setMenuItemChecked(gWindowMenu, item, true);
+    }
+}
+
+void setMenuItemEditCommand(MenuNumber menu, int32_t item, EditCommand command) {
+    MenuRecord* record = findMenu(menu);
+    MenuItem* entry = findItem(menu, item);
+    if (record == nullptr || entry == nullptr || entry->text == "-") return;
+    entry->editCommand = static_cast<int32_t>(command);
+    startEditTracking();
+    if (!record->watchesEditField) {
+        record->watchesEditField = true;
+        QObject::connect(record->menu, &QMenu::aboutToShow, record->menu, [] { refreshEditItems(); });
+    }
+    entry->action->setEnabled(canPerformEditCommand(command));
 }
 
 namespace qt {

@@ -14,6 +14,7 @@
 #include "platform/qt/PainterSurface.h"
 
 class QMenu;
+class QMenuBar;
 
 namespace quendal::platform::qt {
 
@@ -64,11 +65,31 @@ WindowSurface* surfaceOf(WindowRecord& record);
 int32_t dispatchWindowEvent(const WindowEvent& event);
 int32_t dispatchControlEvent(WindowNumber window, ControlNumber control, ControlEventKind kind);
 
+// Hands a chosen item to the menu's own handler or the application's.
+int32_t deliverCommand(MenuNumber menu, int32_t item);
+
 // The Qt menu of a numbered menu (popup and bevel buttons show it).
 QMenu* menuWidget(MenuNumber menu);
 
 // Lays the menu bar into every document window again.
 void refreshMenuBars();
+
+// The handlers every new window and control gets (nullptr: none).
+WindowHandler defaultWindowHandler();
+ControlHandler defaultControlHandler();
+
+// The menu host: shown while no document window is visible. The update runs
+// once the current event is done; updateMenuHost runs it now.
+void scheduleMenuHostUpdate();
+void updateMenuHost();
+QWidget* menuHostWidget();  // nullptr while there is no host
+void setMenuHostMenus(const QList<QMenu*>& menus);
+// Sends the quit command, whatever the state of its menu.
+void deliverQuitCommand();
+
+// The Edit items follow the focused edit field.
+void refreshEditItems();
+void startEditTracking();
 
 // Installs the layer's surfaces as the drawing primitives' provider.
 void installSurfaceProvider();
@@ -77,5 +98,6 @@ void installSurfaceProvider();
 void removeAllMenus();
 void removeAllTimers();
 void closePageIfOpen();
+void resetMenuHost();
 
 }  // namespace quendal::platform::qt

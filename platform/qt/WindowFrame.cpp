@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -68,6 +69,19 @@ uint8_t characterOf(const QKeyEvent& e) {
 }
 
 }  // namespace
+
+bool openMenuBarByKey(QMenuBar* bar, const QKeyEvent& key) {
+    if (bar == nullptr || key.type() != QEvent::KeyPress || key.key() != Qt::Key_F10 ||
+        key.modifiers() != Qt::NoModifier)
+        return false;
+    for (QAction* action : bar->actions()) {
+        if (action->isVisible() && !action->isSeparator()) {
+            bar->setActiveAction(action);
+            return true;
+        }
+    }
+    return true;  // an empty bar: the key still means the menus
+}
 
 // --- ContentView -------------------------------------------------------------
 
@@ -198,7 +212,13 @@ void WindowFrame::resizeEvent(QResizeEvent* event) {
 void WindowFrame::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     layoutChildren();
+    if (kind_ == WindowKind::Document) scheduleMenuHostUpdate();
     if (!quiet_) send(WindowEventKind::Shown);
+}
+
+void WindowFrame::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (kind_ == WindowKind::Document) scheduleMenuHostUpdate();
 }
 
 void WindowFrame::changeEvent(QEvent* event) {
@@ -261,6 +281,11 @@ bool WindowFrame::mouseEvent(QEvent* event) {
 
 bool WindowFrame::keyEvent(QEvent* event) {
     auto* ke = static_cast<QKeyEvent*>(event);
+    if (menuBar_ != nullptr && !menuBar_->isNativeMenuBar()) {
+        // Alt alone put the bar in keyboard mode: the keys that follow are its own.
+        if (menuBar_->hasFocus()) return false;
+        if (openMenuBarByKey(menuBar_, *ke)) return true;
+    }
     switch (ke->key()) {  // a modifier alone types nothing
         case Qt::Key_Shift:
         case Qt::Key_Control:

@@ -10,10 +10,14 @@
 
 #include "platform/Platform.h"
 
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 
 namespace quendal::platform::qt {
+
+// F10 opens the first menu of the bar; true when the key was that.
+bool openMenuBarByKey(QMenuBar* bar, const QKeyEvent& key);
 
 class ContentView : public QWidget {
 public:
@@ -37,6 +41,7 @@ public:
     WindowFrame(WindowNumber window, WindowKind kind, QWidget* parent);
 
     WindowNumber number() const { return window_; }
+    WindowKind kind() const { return kind_; }
     ContentView* content() const { return content_; }
     QMenuBar* menuBar() const { return menuBar_; }
 
@@ -53,6 +58,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -109,6 +109,7 @@ bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::stri
     if (bounds.top == 0 && bounds.left == 0) content.moveTopLeft(defaultPlace(kind, content.size(), parentFrame));
     if (kind == WindowKind::Document) refreshMenuBars();
     frame->setContentGeometry(content);
+    if (WindowHandler handler = defaultWindowHandler()) installWindowHandler(window, handler, window);
     return true;
 }
 

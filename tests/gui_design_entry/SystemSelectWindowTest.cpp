@@ -78,7 +78,7 @@ TEST_F(SystemSelectWindow, ClicksAndKeysPickWithoutAddingWidgets) {
     EXPECT_EQ(widgetCount(), before);
     EXPECT_EQ(state.selection.SysSelBtnNum, 4);  // the last click's
     EXPECT_EQ(state.selection.preSysSelBtnNum, 4);
-    EXPECT_EQ(state.entry.mouseH, 0);  // put back after each hit test
+    EXPECT_EQ(state.shell.mouseH, 0);  // put back after each hit test
     EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));  // no single click or key starts the design
 }
 

@@ -1,49 +1,60 @@
-// The program as it starts: the response window on screen with a File
-// menu whose Quit, or the window's close box, ends it.
+// The program as it starts: before any design, the small "Quendal" window
+// carries the whole menu bar; its Quit (Command-Q), or the window's close
+// box, ends the program. The response window opens later at 540 x 390.
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
 
 #include "PlatformFixture.h"
-#include "app/Shell.h"
+#include "app/Startup.h"
+#include "model/WindowNumbers.h"
 
 namespace quendal::test {
 namespace {
 
 class ShellTest : public PlatformTest {
 protected:
-    QWindow* responseHandle() { return platform::qt::windowWidget(kResponseWindow)->windowHandle(); }
+    void start() {
+        int argc = 1;
+        char name[] = "quendal";
+        char* argv[] = {name, nullptr};
+        StartQuendal(argc, argv);
+    }
+    QWidget* host() { return platform::qt::menuHostWidget(); }
+    QWindow* hostHandle() { return host()->windowHandle(); }
 };
 
-TEST_F(ShellTest, ShowsTheEmptyResponseWindowWithItsFileMenu) {
-    openShell();
-    ASSERT_TRUE(platform::windowExists(7));
-    EXPECT_TRUE(platform::isWindowVisible(7));
-    EXPECT_EQ(platform::windowTitle(7), "Response");
-    const Rect16 b = platform::windowBounds(7);
+TEST_F(ShellTest, ShowsTheMenuBarInItsOwnWindowUntilADesignOpens) {
+    start();
+    ASSERT_NE(host(), nullptr);
+    EXPECT_TRUE(platform::isMenuHostVisible());
+    EXPECT_EQ(host()->windowTitle(), QStringLiteral("Quendal"));
+    // The response window, when it opens, takes the default size.
+    const Rect16 b = state.bounds.RespWndBounds;
     EXPECT_EQ(b.right - b.left, 540);
     EXPECT_EQ(b.bottom - b.top, 390);
-    EXPECT_EQ(platform::menuBar(), (std::vector<int32_t>{1}));
-    EXPECT_EQ(platform::menuItemText(1, 1), "Quit");
-    auto* bar = platform::qt::windowWidget(7)->findChild<QMenuBar*>();
+    EXPECT_EQ(platform::menuBar(), (std::vector<int32_t>{kApplicationMenu, 1, 2, 7, 9, 13, 26, 30, 100, 50}));
+    EXPECT_EQ(platform::menuItemText(kApplicationMenu, kQuitItem), "Quit Quendal");
+    auto* bar = host()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 1);
-    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("File"));
+    ASSERT_EQ(bar->actions().size(), 10);
+    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("Quendal"));
+    EXPECT_EQ(bar->actions().at(1)->text(), QStringLiteral("File"));
 }
 
 TEST_F(ShellTest, CommandQQuitsCleanly) {
-    openShell();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(responseHandle()));
-    QTest::keyClick(responseHandle(), Qt::Key_Q, Qt::ControlModifier);
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hostHandle()));
+    QTest::keyClick(hostHandle(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(platform::runEventLoop(), 0);
-    EXPECT_FALSE(platform::windowExists(7));
+    EXPECT_EQ(host(), nullptr);
 }
 
-TEST_F(ShellTest, ClosingTheResponseWindowQuits) {
-    openShell();
-    platform::qt::windowWidget(7)->close();
-    EXPECT_FALSE(platform::windowExists(7));
+TEST_F(ShellTest, ClosingTheMenuWindowQuits) {
+    start();
+    host()->close();
     EXPECT_EQ(platform::runEventLoop(), 0);
+    EXPECT_EQ(host(), nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,374 @@
+#include "app/ControlHits.h"
+
+#include "app/DesignQueries.h"
+#include "app/MenuBar.h"
+#include "app/Placeholders.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "selection/SystemInfoPalette.h"
+#include "selection/SystemSelect.h"
+#include "windows/Alerts.h"
+#include "windows/DefaultParameters.h"
+#include "windows/InitialSetup.h"
+
+namespace quendal {
+
+namespace {
+
+using platform::ControlEventKind;
+using platform::Cursor;
+using platform::kEventNotHandled;
+using platform::kHandled;
+
+constexpr double kInstallerLaunchPause = 2.0;  // s between opening the archive and the installer
+constexpr double kQuitPause = 1.0;             // s between closing the windows and quitting
+
+int32_t valueOf(int32_t window, int32_t control) { return platform::controlValue(window, control); }
+
+int32_t updateWindowHit(int32_t control) {
+    switch (control) {
+        case 601: case 603: case 604: CheckForUpdateWndOkButton(); return kHandled;
+        case 602: CheckForUpdateWndDownloadButton(); return kHandled;
+        case 605:
+            // Launch the installer and quit: the pauses give the desktop time to
+            // open each file; the program stays responsive meanwhile.
+            LSLaunchURLInDownloadsFolder(state.update.downFileZip.view());
+            platform::installTimer(kInstallerLaunchPause, [] {
+                LSLaunchURLInDownloadsFolder(state.update.downFileName.view());
+                CloseWindows();
+                platform::installTimer(kQuitPause, [] { QuitMenuSelect(1); });
+            });
+            return kHandled;
+        case 608: state.prefs.UpdateForCheck = valueOf(kUpdateWindow, 608); return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t defaultParametersHit(int32_t control) {
+    switch (control) {
+        case 1: DefaultParamWndOKReturn(); return kHandled;
+        case 3:
+            // Quit before any design: nothing to save.
+            platform::quitApplication(0);
+            return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t systemSelectHit(int32_t control) {
+    switch (control) {
+        case 1:
+            state.shell.curentWndID = 0;
+            InitialSetupSelect();
+            return kHandled;
+        case 2:
+            state.shell.curentWndID = 0;
+            platform::closeWindow(kSystemSelectWindow);
+            InitMenu14();
+            return kHandled;
+        case 3:
+            state.selection.SysSelTabNum = valueOf(kSystemSelectWindow, 3);
+            BoxSelDispInit();
+            return kHandled;
+        case 10: ChangeToSpeakerSelect(); return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t initialSetupHit(int32_t window, int32_t control) {
+    if (control == 10 || control == 11) {
+        state.shell.EdtFldID = control;
+        return kHandled;
+    }
+    if (window == kInitialSetupSheet) {
+        if (control == 1) InitSetupOkReturn();
+        else if (control == 2) InitSetupCancel();
+        else return kEventNotHandled;
+        return kHandled;
+    }
+    if (control == 1) {
+        InitSetupOkReturnForVentDesignWnd();
+        return kHandled;
+    }
+    if (control == 2) {
+        SheetWndClose(kVentInitialSetupSheet);
+        state.power.PIN = state.shell.PINbak;
+        state.shell.LVP = state.shell.LVPbak;
+        platform::selectWindow(kVentDesignSheet);
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t responseWindowHit(int32_t control) {
+    CursorState& cursor = state.cursor;
+    const bool nyquist = state.view.s_Resp == "nq";
+    switch (control) {
+        case 405:
+            platform::selectWindow(kResponseWindow);
+            cursor.detailTriBtn = valueOf(kResponseWindow, 405);
+            if (cursor.detailTriBtn == 0) {
+                state.shell.ControlPictureProc = 305;
+                cursor.MouseDown = 0;
+                cursor.StepMouseDown = 0;
+                if (nyquist)
+                    for (int32_t nyquistControl : {406, 407, 408}) platform::removeControl(kResponseWindow, nyquistControl);
+                ReDispResposeWnd();
+            } else if (cursor.detailTriBtn == 1) {
+                cursor.ffpn = 10.0f;
+                cursor.logff = 1.0f;
+                cursor.CursorPosi = 0;
+                cursor.StepCursPoint = 0;
+                state.shell.ControlPictureProc = 304;
+                if (!nyquist) {
+                    ReDispResposeWnd();
+                } else {
+                    DispNyquistOtherBtn();
+                    cursor.ffpn = 10.0f;
+                    cursor.logff = 1.0f;
+                    DrawNyquistValue();
+                }
+            }
+            return kHandled;
+        case 400: case 401: case 402: case 403:
+            state.point.respNum = control - 399;
+            nyquist ? NyquistSliderControl() : DrawPointerContorol();
+            return kHandled;
+        case 407: case 408:
+            platform::selectWindow(kResponseWindow);
+            cursor.CursorPosi += control == 407 ? 1 : -1;
+            platform::setControlValue(kResponseWindow, 406, cursor.CursorPosi);
+            NyquistSliderControl();
+            return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t customPaletteHit(int32_t control) {
+    const bool dirty = state.shell.DirtyFlag == 1;
+    if (control >= 31 && control <= 36) {
+        state.shell.EdtFldID = control;
+        return kHandled;
+    }
+    if (control >= 41 && control <= 45) {
+        platform::selectWindow(kCustomPalette);
+        CustumPaletPopupClick(control);
+        return kHandled;
+    }
+    switch (control) {
+        case 10: CustumPaletCalcReturn(); return kHandled;
+        case 11: SnapShot(); return kHandled;
+        case 12: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
+        case 13: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
+        case 47:
+            platform::selectWindow(kCustomPalette);
+            state.radiator.PopupPRNum = valueOf(kCustomPalette, 47);
+            state.view.ReDispWnd = 2;
+            ReDispResposeWnd();
+            return kHandled;
+        case 201:
+            // The chosen alignment arrives as a menu command.
+            platform::selectWindow(kCustomPalette);
+            return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t speakerConnectionHit(int32_t control) {
+    if (control == 1) {
+        SpConSelectDoDialog();
+        return kHandled;
+    }
+    if (control == 2) {
+        state.connection.SpConNum = state.connection.SpConNumBak;
+        SheetWndClose(kSpeakerConnectionSheet);
+        NavUserActionCancelMenu();
+        if (customPaletteShown()) EnableCustomPalet();
+        state.shell.InterceptEvHnd = 0;
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t passiveRadiatorHit(int32_t control) {
+    if ((control >= 51 && control <= 54) || (control >= 56 && control <= 60)) {
+        state.shell.EdtFldID = control;
+        return kHandled;
+    }
+    switch (control) {
+        case 2: PRDataEnterWndCancel(); return kHandled;
+        case 3: PRDataEnterPasteParameterButton(); return kHandled;
+        case 4: PRDataEnterWndApply(); return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t preferencesHit(int32_t control) {
+    int32_t* check = nullptr;
+    PreferenceOptions& prefs = state.prefs;
+    switch (control) {
+        case 501: check = &prefs.BoundsCheck; break;
+        case 502: check = &prefs.SoundCheck; break;
+        case 503: check = &prefs.SystemCheck; break;
+        case 504: check = &prefs.InitSetupCheck; break;
+        case 505: check = &prefs.PrintParamCheck; break;
+        case 506: check = &prefs.PrintDateCheck; break;
+        case 507: check = &prefs.UpdateForCheck; break;
+        case 508: check = &state.power.InputPowerCheck; break;
+        case 509: check = &prefs.MagniCheck; break;
+        case 517: break;
+        default: return kEventNotHandled;
+    }
+    platform::selectWindow(kPreferencesWindow);
+    if (check == nullptr) {
+        PreferenceWndOKReturn();
+        return kHandled;
+    }
+    // A check box takes effect at once; OK only checks the two numbers.
+    *check = valueOf(kPreferencesWindow, control);
+    if (control == 509) state.view.Magni = prefs.MagniCheck;
+    return kHandled;
+}
+
+int32_t ventDesignHit(int32_t control) {
+    VentRecord& vent = state.vents.working;
+    const auto refill = [] {
+        platform::selectWindow(kVentDesignSheet);
+        VentDesignDisp();
+    };
+    switch (control) {
+        case 300: case 305: case 307: case 313: case 314: case 315: case 316:
+        case 322: case 323: case 324: case 325: case 326: case 327: case 351: case 352: break;
+        default: return kEventNotHandled;
+    }
+    platform::selectWindow(kVentDesignSheet);
+    switch (control) {
+        case 300:
+            HandleTabs(300);
+            vent.VentTypeTab = valueOf(kVentDesignSheet, 300);
+            refill();
+            break;
+        case 305:
+            vent.CircVentRadio = valueOf(kVentDesignSheet, 305);
+            vent.CircVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 314 : 313);
+            CircVentRadioClick();
+            CircVentNumCalc();
+            refill();
+            break;
+        case 307:
+            vent.RectVentRadio = valueOf(kVentDesignSheet, 307);
+            vent.RectVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 316 : 315);
+            RectVentRadioClick();
+            refill();
+            break;
+        case 313: case 314:
+            vent.CircVentNum = valueOf(kVentDesignSheet, control);
+            CircVentNumCalc();
+            refill();
+            break;
+        case 315: case 316:
+            vent.RectVentNum = valueOf(kVentDesignSheet, control);
+            state.shell.VentOkFlag = 1;
+            RectVentNumCalc();
+            state.shell.VentOkFlag = 0;
+            refill();
+            break;
+        case 322: VentDesignCalcOKReturn(1); break;
+        case 323: VentDesignCalcOKReturn(0); break;
+        case 324:
+            SheetWndClose(kVentDesignSheet);
+            VentParameterReturnForCancel();
+            NavUserActionCancelMenu();
+            if (customPaletteShown()) EnableCustomPalet();
+            break;
+        case 325: VentInitializeOkReturnCalc(); break;
+        case 326: case 327: InitialSetupWndForVentDesign(); break;
+        default: break;  // the edit fields: nothing more
+    }
+    return kHandled;
+}
+
+int32_t saveChangesHit(int32_t control) {
+    const bool fromTessmir = state.shell.NavAskSDFlag != 0;
+    if (control == 473) NavAskSaveDontWndHandler(fromTessmir ? 3 : 1);
+    else if (control == 474) NavAskSaveDontWndHandler(fromTessmir ? 4 : 2);
+    else return kEventNotHandled;
+    return kHandled;
+}
+
+int32_t hit(int32_t window, int32_t control) {
+    switch (window) {
+        case kUpdateWindow: return updateWindowHit(control);
+        case kDefaultParametersWindow: return defaultParametersHit(control);
+        case kSystemSelectWindow: return systemSelectHit(control);
+        case kInitialSetupSheet: case kVentInitialSetupSheet: return initialSetupHit(window, control);
+        case kResponseWindow: return responseWindowHit(control);
+        case kCustomPalette: return customPaletteHit(control);
+        case kSystemInfoPalette:
+            if (control != 20) return kEventNotHandled;
+            SysFigTriBtnHandler();
+            return kHandled;
+        case kSpeakerConnectionSheet: return speakerConnectionHit(control);
+        case kAlertSheet:
+            if (control != 452) return kEventNotHandled;
+            SheetAlertWndOKReturn();
+            return kHandled;
+        case kPassiveRadiatorSheet: return passiveRadiatorHit(control);
+        case kPreferencesWindow: return preferencesHit(control);
+        case kVentDesignSheet: return ventDesignHit(control);
+        case kSaveChangesSheet: return saveChangesHit(control);
+        default: return kEventNotHandled;
+    }
+}
+
+// The edit fields, where the pointer becomes the I-beam.
+bool isEditField(int32_t window, int32_t control) {
+    switch (window) {
+        case kInitialSetupSheet: case kVentInitialSetupSheet: return control == 10 || control == 11;
+        case kCustomPalette: return control >= 31 && control <= 36;
+        case kVentDesignSheet: return control == 351 || control == 352;
+        case kPassiveRadiatorSheet: return (control >= 51 && control <= 54) || (control >= 56 && control <= 60);
+        case kPreferencesWindow: return control == 515 || control == 516;
+        default: return false;
+    }
+}
+
+bool tracksPointer(int32_t window) {
+    switch (window) {
+        case kInitialSetupSheet: case kVentInitialSetupSheet: case kResponseWindow: case kCustomPalette:
+        case kVentDesignSheet: case kPassiveRadiatorSheet: case kPreferencesWindow: return true;
+        default: return false;
+    }
+}
+
+int32_t pointerEntered(int32_t window, int32_t control) {
+    if (window == kResponseWindow && control >= 400 && control <= 403) {
+        // The legend pictures are clickable only while the details are open.
+        if (state.cursor.detailTriBtn == 1) platform::setCursor(Cursor::PointingHand);
+        return kHandled;
+    }
+    if (!isEditField(window, control)) return kEventNotHandled;
+    platform::setCursor(Cursor::IBeam);
+    return kHandled;
+}
+
+}  // namespace
+
+int32_t ControlHitHandler(const platform::ControlEvent& event, int32_t controlNumber) {
+    switch (event.kind) {
+        case ControlEventKind::Hit: return hit(event.window, controlNumber);
+        case ControlEventKind::TrackingEntered:
+            return tracksPointer(event.window) ? pointerEntered(event.window, controlNumber) : kEventNotHandled;
+        case ControlEventKind::TrackingExited:
+            if (!tracksPointer(event.window)) return kEventNotHandled;
+            platform::setCursor(Cursor::Arrow);
+            return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t InstallControlHandler(int32_t controlNumber) {
+    return platform::installControlHandler(platform::currentWindow(), controlNumber, ControlHitHandler, controlNumber);
+}
+
+}  // namespace quendal

@@ -1,0 +1,140 @@
+// The windows of a design: the response window and its two palettes.
+#include "app/Placeholders.h"
+#include "app/WindowEvents.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "selection/SystemInfoPalette.h"
+
+namespace quendal {
+
+namespace {
+
+using namespace keys;
+using platform::kEventNotHandled;
+using platform::kHandled;
+using platform::WindowEvent;
+using platform::WindowEventKind;
+
+// Option-D opens or closes the response window's details, Option-S the
+// System Info palette's speaker connection: from any window of the design.
+int32_t disclosureKey(const WindowEvent& event, bool focusResponseFirst) {
+    if (event.character == platform::kOptionDChar) {
+        if (focusResponseFirst) FocusResponseWnd();
+        DetailTriBtnHandler();
+        return kHandled;
+    }
+    if (event.character == platform::kOptionSChar) {
+        SysFigTriBtnHandler();
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t responseWindowEvent(const WindowEvent& event) {
+    ShellFlags& shell = state.shell;
+    switch (event.kind) {
+        case WindowEventKind::Activated: shell.WndDeactiveFlag = 0; return kHandled;
+        case WindowEventKind::Deactivated: shell.WndDeactiveFlag = 1; return kHandled;
+        case WindowEventKind::Close:
+            shell.DirtyFlag == 1 ? NavAskWind(3) : ResposeWindowClose();
+            return kHandled;
+        case WindowEventKind::DragStarted: shell.BoundsSwFlag = 1; return kHandled;
+        case WindowEventKind::DragCompleted:
+            if (shell.BoundsSwFlag == 1) {
+                GetWndsBounds();
+                ResetResponseWndBounds();
+                shell.BoundsSwFlag = 0;
+            }
+            return kHandled;
+        case WindowEventKind::MouseMoved:
+            if (event.y <= 0) return kEventNotHandled;  // over the title bar
+            return ResponseWndMouseMoved(event.x, event.y);
+        case WindowEventKind::MouseDown:
+            if (event.y > 0) return ResponseWndMouseDown(event.x, event.y);
+            // Option-click on the title bar: the palettes move with the window.
+            if (shell.SheetWndFlag == 0 && shell.WndGroupFlag == 0 && event.modifiers == platform::kOptionKey) {
+                shell.WndGroupFlag = 1;
+                SetupWndGroup();
+            }
+            return kEventNotHandled;  // the window is dragged as usual
+        case WindowEventKind::MouseUp:
+            if (event.y > 0 || shell.WndGroupFlag != 1) return kEventNotHandled;
+            shell.WndGroupFlag = 0;
+            ReleaseWndGroup();
+            return kHandled;
+        case WindowEventKind::KeyDown: return disclosureKey(event, false);
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t systemInfoEvent(const WindowEvent& event) {
+    switch (event.kind) {
+        case WindowEventKind::DragCompleted:
+            state.bounds.InfoWndBounds = platform::windowBounds(kSystemInfoPalette);
+            return kEventNotHandled;
+        case WindowEventKind::Shown: return kHandled;
+        case WindowEventKind::Close:
+            state.bounds.InfoWndBounds = platform::windowBounds(kSystemInfoPalette);
+            state.shell.SysInfoFlag = 1;
+            platform::closeWindow(kSystemInfoPalette);
+            platform::setMenuItemEnabled(kViewMenu, 12, true);
+            platform::setMenuItemText(kViewMenu, 12, "Show System Info Palette");
+            return kHandled;
+        case WindowEventKind::KeyDown: return disclosureKey(event, true);
+        case WindowEventKind::MouseDown:
+            platform::selectWindow(kSystemInfoPalette);
+            return kEventNotHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+bool isKey(const WindowEvent& event) {
+    return event.kind == WindowEventKind::KeyDown || event.kind == WindowEventKind::KeyUp ||
+           event.kind == WindowEventKind::KeyRepeat;
+}
+
+int32_t customPaletteEvent(const WindowEvent& event) {
+    switch (event.kind) {
+        case WindowEventKind::DragCompleted:
+            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
+            return kHandled;
+        case WindowEventKind::Close:
+            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
+            state.shell.CtmPaletFlag = 1;
+            platform::closeWindow(kCustomPalette);
+            platform::setMenuItemEnabled(kViewMenu, 11, true);
+            platform::setMenuItemText(kViewMenu, 11, "Show Custom Palette");
+            return kHandled;
+        case WindowEventKind::MouseDown:
+            FocusCustomPalet();
+            return kEventNotHandled;
+        default: break;
+    }
+    if (!isKey(event)) return kEventNotHandled;
+    platform::selectWindow(kCustomPalette);
+    if (isKeyDown(event)) {
+        if (isReturnOrEnter(event)) {
+            CustumPaletCalcReturn();
+            return kHandled;
+        }
+        return disclosureKey(event, true);
+    }
+    if (isKeyUp(event) && event.character == platform::kTabChar) {
+        recordFocusedField(event);
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+}  // namespace
+
+int32_t DesignWindowEvent(const WindowEvent& event) {
+    switch (event.window) {
+        case kResponseWindow: return responseWindowEvent(event);
+        case kSystemInfoPalette: return systemInfoEvent(event);
+        case kCustomPalette: return customPaletteEvent(event);
+        default: return kEventNotHandled;
+    }
+}
+
+}  // namespace quendal

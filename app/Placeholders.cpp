@@ -1,0 +1,95 @@
+// Every routine here stands in for one that another room builds; each does
+// nothing and answers as "nothing happened" until the room named beside it
+// replaces it.
+#include "app/Placeholders.h"
+
+#include "platform/Platform.h"
+
+namespace quendal {
+
+int32_t LoadPrefs() { return 0; }  // app/Preferences
+Str255 GetCFBundleVersion(std::string_view key) { return {}; }  // app/UrlLoading
+Str255 CFStringDeleteExtension(std::string_view text) { return {}; }  // app/UrlLoading
+int32_t LSLaunchURL(std::string_view urlText) { return -50; }  // the desktop opener (app/UrlLoading)
+int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) { return -50; }  // the desktop opener (app/UrlLoading)
+int32_t AboutWnd() { return 0; }  // windows/About
+int32_t PreferenceWnd() { return 0; }  // windows/Preferences
+int32_t PreferenceWndOKReturn() { return 0; }  // windows/Preferences
+int32_t CloseWindows() { return 0; }  // windows/CloseWindows
+
+int32_t InitialSetupWndForVentDesign() { return 0; }  // windows/InitialSetup
+
+int32_t MenuPlotForResponse() { return 0; }  // view/ (response redraw and read-outs)
+int32_t DrawPointerContorol() { return 0; }  // view/ (response redraw and read-outs)
+int32_t DrawNyquistValue() { return 0; }  // view/ (response redraw and read-outs)
+int32_t NyquistSliderControl() { return 0; }  // view/ (response redraw and read-outs)
+int32_t DispNyquistOtherBtn() { return 0; }  // view/ (response redraw and read-outs)
+int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
+int32_t ResponseWndMouseDown(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
+
+
+int32_t GetWndsBounds() { return 0; }  // the response window's services (windows/)
+int32_t ResetResponseWndBounds() { return 0; }  // the response window's services (windows/)
+int32_t SetupWndGroup() { return 0; }  // the response window's services (windows/)
+int32_t ReleaseWndGroup() { return 0; }  // the response window's services (windows/)
+int32_t DetailTriBtnHandler() { return 0; }  // the response window's services (windows/)
+int32_t FocusResponseWnd() { return 0; }  // the response window's services (windows/)
+
+int32_t CustumPaletPopupClick(int32_t controlNumber) { return 0; }  // palette/CustomPalette
+
+int32_t SpConSelectWnd() { return 0; }  // the speaker-connection sheet (selection/)
+int32_t SpConSelectDoDialog() { return 0; }  // the speaker-connection sheet (selection/)
+int32_t DoEventSpConSel() { return 0; }  // the speaker-connection sheet (selection/)
+int32_t SpConInitAfter() { return 0; }  // the speaker-connection sheet (selection/)
+int32_t SpConSelBottan() { return 0; }  // the speaker-connection sheet (selection/)
+int32_t GetPictSpConSel() { return 0; }  // the speaker-connection sheet (selection/)
+
+int32_t NavAskWind(int32_t purpose) { return 0; }  // the design flow (app/)
+int32_t NavAskSaveDontWndHandler(int16_t choice) { return 0; }  // the design flow (app/)
+int32_t ChangeToSystemSelect() { return 0; }  // the design flow (app/)
+int32_t ChangeToSpeakerSelect() { return 0; }  // the design flow (app/)
+int32_t ResposeWindowClose() { return 0; }  // the design flow (app/)
+int32_t OpenDialogFile() { return 0; }  // the document files (app/)
+int32_t SaveFile() { return 0; }  // the document files (app/)
+int32_t SaveAsFile() { return 0; }  // the document files (app/)
+int32_t SaveAsStationeryFile() { return 0; }  // the document files (app/)
+int32_t HandleTabs(int32_t tabControlID) { return 0; }  // the design flow (app/)
+
+int32_t VentDesignWnd() { return 0; }  // vent/
+int32_t ParallelVentedVentOpt() { return 0; }  // vent/
+int32_t PreVentParameterChange() { return 0; }  // vent/
+int32_t VentParameterBackupForCancel() { return 0; }  // vent/
+int32_t VentParameterReturnForCancel() { return 0; }  // vent/
+int32_t VentDesignDisp() { return 0; }  // vent/
+int32_t CircVentRadioClick() { return 0; }  // vent/
+int32_t CircVentNumCalc() { return 0; }  // vent/
+int32_t RectVentRadioClick() { return 0; }  // vent/
+int32_t RectVentNumCalc() { return 0; }  // vent/
+int32_t VentDesignCalcOKReturn(int32_t isOK) { return 0; }  // vent/
+int32_t VentInitializeOkReturnCalc() { return 0; }  // vent/
+int32_t InitSetupOkReturnForVentDesignWnd() { return 0; }  // vent/
+
+int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) { return 0; }  // the messages between applications (app/)
+int32_t InstallAEHandlers() { return 0; }  // the messages between applications (app/)
+int32_t PRDataEnterWndApply() { return 0; }  // the passive-radiator data sheet (windows/)
+int32_t PRDataEnterWndCancel() { return 0; }  // the passive-radiator data sheet (windows/)
+int32_t PRDataEnterPasteParameterButton() { return 0; }  // the passive-radiator data sheet (windows/)
+
+int32_t MyDoPageSetup(int32_t window) { return 0; }  // printing (app/)
+int32_t MyDoPrint(int32_t window, int32_t copies) { return 0; }  // printing (app/)
+int32_t SnapShot() { return 0; }  // the snapshot (app/)
+int32_t InitUpdateFlag() { return 0; }  // the update check (app/)
+int32_t CheckForVersion() { return 0; }  // the update check (app/)
+int32_t CheckForUpdateWndOkButton() { return 0; }  // the update check (app/)
+int32_t CheckForUpdateWndDownloadButton() { return 0; }  // the update check (app/)
+int32_t LSLaunchURLInDownloadsFolder(std::string_view fileName) { return 0; }  // the update check (app/)
+
+// Replaced by the design flow (app/), which saves the window bounds and the
+// preferences and tells the sibling applications first. Until then quitting
+// only ends the event loop, so that the user can always quit.
+int32_t QuitMenuSelect(uint8_t notify) {
+    platform::quitApplication(0);
+    return 0;
+}
+
+}  // namespace quendal

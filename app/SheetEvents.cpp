@@ -1,0 +1,218 @@
+// The sheets and dialogs: the two Initial Setup sheets, Vent Design, the
+// passive-radiator data sheet, the alert, the save question, Preferences and
+// the update window. A sheet's close button (which the title bars here
+// have) does what its Escape or only button does, so that no sheet leaves
+// the menus dimmed behind it.
+#include "app/DesignQueries.h"
+#include "app/MenuBar.h"
+#include "app/Placeholders.h"
+#include "app/WindowEvents.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "windows/Alerts.h"
+#include "windows/InitialSetup.h"
+
+namespace quendal {
+
+namespace {
+
+using namespace keys;
+using platform::kEventNotHandled;
+using platform::kHandled;
+using platform::WindowEvent;
+using platform::WindowEventKind;
+
+bool isCancel(const WindowEvent& event) {
+    return (isKeyDown(event) && event.character == platform::kEscapeChar) || event.kind == WindowEventKind::Close;
+}
+
+int32_t cancelVentSetup() {
+    SheetWndClose(kVentInitialSetupSheet);
+    state.shell.LVP = state.shell.LVPbak;
+    state.power.PIN = state.shell.PINbak;
+    platform::selectWindow(kVentDesignSheet);
+    return kHandled;
+}
+
+int32_t initialSetupEvent(const WindowEvent& event) {
+    const bool overVentDesign = event.window == kVentInitialSetupSheet;
+    if (isKeyDown(event) && isReturnOrEnter(event)) {
+        overVentDesign ? InitSetupOkReturnForVentDesignWnd() : InitSetupOkReturn();
+        return kHandled;
+    }
+    if (isCancel(event)) {
+        if (overVentDesign) return cancelVentSetup();
+        InitSetupCancel();
+        return kHandled;
+    }
+    if (isKeyUp(event) && event.character == platform::kTabChar) {
+        recordFocusedField(event);
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t cancelVentDesign() {
+    SheetWndClose(kVentDesignSheet);
+    VentParameterReturnForCancel();
+    NavUserActionCancelMenu();
+    if (customPaletteShown()) EnableCustomPalet();
+    return kHandled;
+}
+
+void refillVentDesign() {
+    platform::selectWindow(kVentDesignSheet);
+    VentDesignDisp();
+}
+
+// The key-down tests run one after another on the same event: Option with
+// D first runs Calc. and then switches Ported / Ducted.
+int32_t ventDesignKeyDown(const WindowEvent& event) {
+    VentRecord& vent = state.vents.working;
+    bool consumed = false;
+    if (isReturnOrEnter(event) || isOptionAlone(event)) {
+        if (!isOptionAlone(event))
+            VentDesignCalcOKReturn(1);
+        else if ((vent.VentTypeTab == 1 && vent.CircVentRadio == 2) || vent.VentTypeTab == 2)
+            VentDesignCalcOKReturn(0);
+        consumed = true;
+    }
+    if (event.character == platform::kEscapeChar) {
+        cancelVentDesign();
+        consumed = true;
+    }
+    if (event.character == platform::kSpaceChar) {
+        vent.VentTypeTab = vent.VentTypeTab == 1 ? 2 : 1;
+        platform::setControlValue(kVentDesignSheet, 300, vent.VentTypeTab);
+        HandleTabs(300);
+        vent.VentTypeTab = platform::controlValue(kVentDesignSheet, 300);
+        refillVentDesign();
+        consumed = true;
+    }
+    if (event.character == platform::kOptionDChar) {
+        if (vent.VentTypeTab == 1) {
+            vent.CircVentRadio = vent.CircVentRadio == 1 ? 2 : 1;
+            platform::setControlValue(kVentDesignSheet, 305, vent.CircVentRadio);
+            vent.CircVentNum = platform::controlValue(kVentDesignSheet, twinSerialVentedFirstVent() ? 314 : 313);
+            CircVentRadioClick();
+            CircVentNumCalc();
+        } else {
+            vent.RectVentRadio = vent.RectVentRadio == 1 ? 2 : 1;
+            platform::setControlValue(kVentDesignSheet, 307, vent.RectVentRadio);
+            vent.RectVentNum = platform::controlValue(kVentDesignSheet, twinSerialVentedFirstVent() ? 316 : 315);
+            RectVentRadioClick();
+            RectVentNumCalc();
+        }
+        refillVentDesign();
+        consumed = true;
+    }
+    return consumed ? kHandled : kEventNotHandled;
+}
+
+int32_t ventDesignEvent(const WindowEvent& event) {
+    switch (event.kind) {
+        case WindowEventKind::Activated:
+        case WindowEventKind::Shown: return kHandled;
+        case WindowEventKind::Close: return cancelVentDesign();
+        case WindowEventKind::KeyDown: return ventDesignKeyDown(event);
+        case WindowEventKind::KeyUp: return event.character == platform::kTabChar ? kHandled : kEventNotHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t passiveRadiatorEvent(const WindowEvent& event) {
+    if (isKeyDown(event)) {
+        if (isOptionAlone(event)) PRDataEnterPasteParameterButton();
+        else if (isReturnOrEnter(event)) PRDataEnterWndApply();
+        else if (event.character == platform::kEscapeChar) PRDataEnterWndCancel();
+        else return kEventNotHandled;
+        return kHandled;
+    }
+    if (event.kind == WindowEventKind::Close) {
+        PRDataEnterWndCancel();
+        return kHandled;
+    }
+    if (isKeyUp(event) && event.character == platform::kTabChar) {
+        recordFocusedField(event);
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t alertEvent(const WindowEvent& event) {
+    if ((isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close) {
+        SheetAlertWndOKReturn();
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t saveChangesEvent(const WindowEvent& event) {
+    const bool fromTessmir = state.shell.NavAskSDFlag != 0;
+    // The question waits for Save or Don't Save: its title bar cannot dismiss it.
+    if (event.kind == WindowEventKind::Close) return kHandled;
+    if (!isKeyDown(event)) return kEventNotHandled;
+    if (isReturnOrEnter(event)) {
+        NavAskSaveDontWndHandler(fromTessmir ? 3 : 1);
+        return kHandled;
+    }
+    const bool commandAlone = event.modifiers == platform::kCommandKey;
+    if (commandAlone && (event.character == 'd' || event.character == platform::kBackspaceChar)) {
+        NavAskSaveDontWndHandler(fromTessmir ? 4 : 2);
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
+int32_t preferencesEvent(const WindowEvent& event) {
+    switch (event.kind) {
+        case WindowEventKind::BoundsChanged:
+            state.bounds.PrefeBounds = platform::windowBounds(kPreferencesWindow);
+            return kHandled;
+        case WindowEventKind::KeyDown:
+            if (!isReturnOrEnter(event)) return kEventNotHandled;
+            PreferenceWndOKReturn();
+            return kHandled;
+        case WindowEventKind::Close:
+            // Closed without OK: the check boxes have taken effect already,
+            // the two numbers stay as they were.
+            state.bounds.PrefeBounds = platform::windowBounds(kPreferencesWindow);
+            platform::closeWindow(kPreferencesWindow);
+            RestoreMenusAfterDialog();
+            if (customPaletteShown()) EnableCustomPalet();
+            return kHandled;
+        default: return kEventNotHandled;
+    }
+}
+
+int32_t updateEvent(const WindowEvent& event) {
+    if (isCancel(event)) {
+        platform::closeWindow(kUpdateWindow);
+        NavUserActionCancelMenu();
+        return kHandled;
+    }
+    if (!isKeyDown(event) || !isReturnOrEnter(event)) return kEventNotHandled;
+    switch (state.update.checkUpdateBtn) {
+        case 601: case 604: CheckForUpdateWndOkButton(); break;
+        case 602: CheckForUpdateWndDownloadButton(); break;
+        default: break;
+    }
+    return kHandled;
+}
+
+}  // namespace
+
+int32_t SheetWindowEvent(const WindowEvent& event) {
+    switch (event.window) {
+        case kInitialSetupSheet: case kVentInitialSetupSheet: return initialSetupEvent(event);
+        case kVentDesignSheet: return ventDesignEvent(event);
+        case kPassiveRadiatorSheet: return passiveRadiatorEvent(event);
+        case kAlertSheet: return alertEvent(event);
+        case kSaveChangesSheet: return saveChangesEvent(event);
+        case kPreferencesWindow: return preferencesEvent(event);
+        case kUpdateWindow: return updateEvent(event);
+        default: return kEventNotHandled;
+    }
+}
+
+}  // namespace quendal

@@ -1,0 +1,74 @@
+#include "app/Startup.h"
+
+#include "app/CommandDispatch.h"
+#include "app/ControlHits.h"
+#include "app/MenuBar.h"
+#include "app/Placeholders.h"
+#include "app/PopupMenus.h"
+#include "app/WindowEvents.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "windows/DefaultParameters.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kSelfOpenDelay = 1.2;  // s after launch: time for a message or a document to arrive first
+
+void armSelfOpen(double delay, double interval) {
+    state.shell.SelfOpenTimer = platform::installTimer(delay, [interval] {
+        const platform::TimerId fired = state.shell.SelfOpenTimer;
+        state.shell.SelfOpenTimer = 0;
+        if (interval > 0.0) armSelfOpen(interval, interval);
+        CarbonTimerActionSelfOpen(fired, nullptr);
+    });
+}
+
+}  // namespace
+
+int32_t InstallCarbonTimerSelfOpen(double delay, double interval) {
+    if (state.shell.SelfOpenTimer != 0) platform::removeTimer(state.shell.SelfOpenTimer);
+    state.shell.SelfOpenTimer = 0;
+    armSelfOpen(delay, interval);
+    return 0;
+}
+
+void CarbonTimerActionSelfOpen(platform::TimerId timer, void* userData) {
+    ShellFlags& shell = state.shell;
+    const bool nothingArrived = state.messages.s_Masg == "null";
+    if (!nothingArrived || shell.AppClickOpnFlag != 0 || shell.FileOpenFlag != 0) return;
+    DefaultParamWnd();
+    platform::setMenuItemEnabled(kFileMenu, 3, false);
+    shell.AppClickOpnFlag = 1;
+}
+
+int32_t StartQuendal(int& argc, char** argv) {
+    // The windowing layer, named before any preference is read; it draws
+    // text antialiased with its own metrics.
+    platform::startApplication(argc, argv);
+    // Every shared value at its default, then the preferences over them.
+    resetState();
+    LoadPrefs();
+    // Tell the driver database that the program is up.
+    SndAppleEvent("Qndl", "BootedQndlFromQnDL", "Orvanel");
+    BuildPopupMenu();
+    InstallApplicationHandler();
+    // Every window and control made from now on reports to the shell.
+    platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
+    InitMenu11();
+    platform::setMenuHost("Quendal");
+    InitItemBoxParameters();
+    InstallCarbonTimerSelfOpen(kSelfOpenDelay, 0.0);
+    // Opened documents and the messages of the sibling applications.
+    InstallAEHandlers();
+    return 0;
+}
+
+int QuendalMain(int argc, char** argv) {
+    StartQuendal(argc, argv);
+    platform::runEventLoop();
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,42 @@
+// Window events: one dispatch on the window number for every window of the
+// program. It gives each dialog and sheet its keys (Return and Enter for the
+// default button, Escape for Cancel, arrows, Space and Tab to move a
+// selection, Option combinations for a second button or a disclosure),
+// answers the close box, keeps the bounds of the windows whose places are
+// remembered, and routes clicks in the picture-selection windows.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Platform.h"
+
+namespace quendal {
+
+// kHandled for the events a row consumes, kEventNotHandled for all others
+// (the standard window, mouse and key handling goes on).
+int32_t WindowEventHandler(const platform::WindowEvent& event, int32_t windowNumber);
+// Installs WindowEventHandler on the window. Every window gets it by
+// default; rooms need not call this.
+int32_t InstallWindowHandler(int32_t windowNumber);
+
+// The branches of the dispatch, one per group of windows.
+int32_t SelectionWindowEvent(const platform::WindowEvent& event);  // windows 2, 3, 4, 11
+int32_t SheetWindowEvent(const platform::WindowEvent& event);      // windows 5, 6, 10, 12, 13, 14, 15, 18
+int32_t DesignWindowEvent(const platform::WindowEvent& event);     // windows 7, 8, 9
+
+// After the About window (or a dialog like it) closes: the menus of the
+// window the user works in (curentWndID).
+int32_t RestoreMenusAfterDialog();
+
+// Event tests the rows share.
+namespace keys {
+bool isKeyDown(const platform::WindowEvent& event);
+bool isKeyUp(const platform::WindowEvent& event);
+bool isReturnOrEnter(const platform::WindowEvent& event);
+bool isOptionAlone(const platform::WindowEvent& event);
+bool isMouse(const platform::WindowEvent& event);
+// The control holding the keyboard focus in the event's window becomes EdtFldID.
+void recordFocusedField(const platform::WindowEvent& event);
+}  // namespace keys
+
+}  // namespace quendal

@@ -1,0 +1,65 @@
+// The shell as started: its menus, its command handler and the default
+// handlers of windows and controls, with the state at its defaults.
+#pragma once
+
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+#include "app/CommandDispatch.h"
+#include "app/ControlHits.h"
+#include "app/MenuBar.h"
+#include "app/PopupMenus.h"
+#include "app/WindowEvents.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "platform/qt/Registry.h"
+
+namespace quendal::test {
+
+class ShellTest : public testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        platform::resetPlatform();
+        BuildPopupMenu();
+        InstallApplicationHandler();
+        platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
+        InitMenu11();
+    }
+    void TearDown() override {
+        platform::resetPlatform();
+        resetState();
+    }
+
+    // A design of the system on screen as far as menus go.
+    void designOf(int32_t tab, int32_t button) {
+        state.selection.SysSelTabNum = tab;
+        state.selection.SysSelBtnNum = button;
+        state.speaker.VD = 100.0;
+        state.speaker.QMS = 5.0;
+        state.speaker.RE = 6.0;
+        InitMenu16();
+    }
+
+    void openWindow(int32_t window, platform::WindowKind kind, int32_t parent = 0) {
+        ASSERT_TRUE(platform::createWindow(window, kind, Rect16{100, 100, 400, 500}, "Window", parent));
+        platform::showWindow(window);
+    }
+
+    QWindow* handleOf(int32_t window) { return platform::qt::windowWidget(window)->windowHandle(); }
+
+    bool enabled(int32_t menu, int32_t item) { return platform::isMenuItemEnabled(menu, item); }
+    bool checked(int32_t menu, int32_t item) { return platform::isMenuItemChecked(menu, item); }
+
+    // True when the program asked to quit: a quit asked for ends the loop at
+    // once with its status, else the loop runs until the 7 queued here.
+    bool quitAsked() {
+        QTimer::singleShot(0, [] { platform::quitApplication(7); });
+        return platform::runEventLoop() != 7;
+    }
+};
+
+}  // namespace quendal::test

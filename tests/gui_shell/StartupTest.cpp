@@ -1,0 +1,95 @@
+// Start-up: the defaults of a first launch, the handlers every window gets,
+// and the start timer that opens the Default Parameters window only when
+// nothing else started a design, and at most once.
+#include "ShellFixture.h"
+#include "app/Startup.h"
+
+namespace quendal::test {
+namespace {
+
+class StartupTest : public ShellTest {
+protected:
+    void start() {
+        int argc = 1;
+        char name[] = "quendal";
+        char* argv[] = {name, nullptr};
+        StartQuendal(argc, argv);
+    }
+    // Lets the start timer, installed to fire at once, fire.
+    void fire() {
+        InstallCarbonTimerSelfOpen(0.0, 0.0);
+        ASSERT_TRUE(QTest::qWaitFor([] { return state.shell.SelfOpenTimer == 0; }));
+    }
+};
+
+TEST_F(StartupTest, AFirstLaunchStartsFromTheDefaults) {
+    start();
+    EXPECT_EQ(state.bounds.RespWndBounds.right - state.bounds.RespWndBounds.left, 540);
+    EXPECT_EQ(state.bounds.RespWndBounds.bottom - state.bounds.RespWndBounds.top, 390);
+    EXPECT_EQ(state.bounds.SysSelWndBounds.right - state.bounds.SysSelWndBounds.left, 595);
+    EXPECT_EQ(state.bounds.PrefeBounds.bottom - state.bounds.PrefeBounds.top, 465);
+    EXPECT_EQ(state.selection.SysSelTabNum, 1);
+    EXPECT_EQ(state.selection.SysSelBtnNum, 1);
+    EXPECT_EQ(state.power.InputPower, 10.0);
+    EXPECT_EQ(state.power.PortThickness, 20.0);
+    EXPECT_EQ(state.speaker.s_SP2, "Test20-04");
+    EXPECT_EQ(state.messages.s_Masg, "null");
+    EXPECT_EQ(state.view.s_Resp, "amp");
+    EXPECT_EQ(state.view.s_Imp, "Para");
+    EXPECT_EQ(state.shell.ControlPictureProc, 305);
+    EXPECT_EQ(state.shell.CtmPaletFlag, 1);
+    EXPECT_EQ(state.box.CBAlartFlag, 1);
+    EXPECT_EQ(state.phys.C, 345.0);
+    EXPECT_EQ(state.update.downFileZip, "Quendal.zip");
+    EXPECT_EQ(state.update.downFileName, "Quendal.pkg");
+    EXPECT_NE(state.shell.SelfOpenTimer, 0);
+    EXPECT_TRUE(platform::isMenuHostVisible());
+}
+
+TEST_F(StartupTest, WindowsMadeAfterTheStartReportToTheShell) {
+    start();
+    openWindow(kSystemSelectWindow, platform::WindowKind::Document);
+    platform::qt::updateMenuHost();
+    EXPECT_FALSE(platform::isMenuHostVisible());  // the window carries the menus now
+    state.shell.curentWndID = kSystemSelectWindow;
+    platform::qt::windowWidget(kSystemSelectWindow)->close();  // its close box
+    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(state.shell.curentWndID, 0);
+    EXPECT_TRUE(enabled(kFileMenu, 1));  // the menus without a design
+    platform::qt::updateMenuHost();
+    EXPECT_TRUE(platform::isMenuHostVisible());  // the menus stay within reach
+}
+
+TEST_F(StartupTest, ASecondStartTimerReplacesThePendingOne) {
+    InstallCarbonTimerSelfOpen(60.0, 0.0);
+    const platform::TimerId first = state.shell.SelfOpenTimer;
+    InstallCarbonTimerSelfOpen(60.0, 0.0);
+    EXPECT_FALSE(platform::isTimerPending(first));
+    EXPECT_TRUE(platform::isTimerPending(state.shell.SelfOpenTimer));
+}
+
+TEST_F(StartupTest, WithNothingElseTheTimerOpensTheDefaultParametersOnce) {
+    fire();
+    EXPECT_EQ(state.shell.AppClickOpnFlag, 1);
+    EXPECT_FALSE(enabled(kFileMenu, 3));
+    // Once a design is under way the timer's action changes nothing more.
+    platform::setMenuItemEnabled(kFileMenu, 3, true);
+    CarbonTimerActionSelfOpen(0, nullptr);
+    EXPECT_TRUE(enabled(kFileMenu, 3));
+}
+
+TEST_F(StartupTest, AMessageOrADocumentFirstKeepsTheTimerFromOpeningAnything) {
+    const struct { const char* message; int32_t document; } rows[] = {{"ShowQndl", 0}, {"null", 1}};
+    for (const auto& row : rows) {
+        resetState();
+        InitMenu11();
+        state.messages.s_Masg = row.message;
+        state.shell.FileOpenFlag = row.document;
+        fire();
+        EXPECT_EQ(state.shell.AppClickOpnFlag, 0) << row.message;
+        EXPECT_TRUE(enabled(kFileMenu, 3)) << row.message;
+    }
+}
+
+}  // namespace
+}  // namespace quendal::test
