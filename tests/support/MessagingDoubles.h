@@ -1,0 +1,48 @@
+// Doubles of the messages between applications and of the clipboard: a
+// messenger that records what the program sends and launches, and a
+// clipboard that holds what the test puts on it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace quendal::test {
+
+struct SentMessage {
+    std::string eventClass, text, application;
+    bool operator==(const SentMessage&) const = default;
+};
+
+class RecordingMessenger : public platform::MessageService {
+public:
+    bool listen(std::string_view, platform::AppMessageReceiver) override { return true; }
+    void stopListening() override {}
+    int32_t send(std::string_view application, const platform::AppMessage& message) override {
+        sent.push_back({message.eventClass, message.text, std::string(application)});
+        return failing ? -1 : 1;
+    }
+    int32_t launch(std::string_view application) override {
+        launched.emplace_back(application);
+        return 0;
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const SentMessage& m : sent) out.push_back(m.text);
+        return out;
+    }
+
+    std::vector<SentMessage> sent;
+    std::vector<std::string> launched;
+    bool failing = false;
+};
+
+class ClipboardDouble : public platform::ClipboardService {
+public:
+    std::optional<std::string> text() override { return content; }
+    std::optional<std::string> content;
+};
+
+}  // namespace quendal::test
