@@ -121,6 +121,7 @@ void applyToRadiatorSystem() {
     const bool raveza = state.selection.SysSelTabNum == 2;
     p.PRDataInFlag = 1;
     p.PopupPRNum = 1;
+    PRDataIn_OrgToCurrent();  // one radiator from now on
     p.PRUseFlag = 1;
     state.selection.Alin = raveza ? 4 : 3;
     const int32_t menu = raveza ? kPassiveRavezaMenu : kPassiveRadiatorMenu;

@@ -3,7 +3,9 @@
 // clipboard that holds what the test puts on it.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,9 @@ namespace quendal::test {
 struct SentMessage {
     std::string eventClass, text, application;
     bool operator==(const SentMessage&) const = default;
+    friend void PrintTo(const SentMessage& m, std::ostream* out) {
+        *out << m.eventClass << " \"" << m.text << "\" to " << m.application;
+    }
 };
 
 class RecordingMessenger : public platform::MessageService {
@@ -43,6 +48,20 @@ class ClipboardDouble : public platform::ClipboardService {
 public:
     std::optional<std::string> text() override { return content; }
     std::optional<std::string> content;
+};
+
+class RecordingDialogs : public platform::DialogService {
+public:
+    void alert(std::string_view title, std::string_view message) override {
+        alerts.push_back(std::string(title) + "|" + std::string(message));
+    }
+    void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
+                    std::function<void()>) override {
+        sheets.push_back(std::to_string(window) + "|" + std::string(title) + "|" + std::string(message));
+    }
+    void beep() override { ++beeps; }
+    std::vector<std::string> alerts, sheets;
+    int beeps = 0;
 };
 
 }  // namespace quendal::test
