@@ -207,7 +207,9 @@ bool LocalMessages::listen(std::string_view applicationName, AppMessageReceiver 
 void LocalMessages::stopListening() {
     if (server_ != nullptr) {
         server_->close();  // removes the socket file
-        delete server_;
+        // Later: a handler that stops listening runs inside a signal of one
+        // of the server's connections.
+        server_->deleteLater();
         server_ = nullptr;
     }
     receiver_ = nullptr;
