@@ -44,10 +44,15 @@ void offerSpeakerSelect() {
 }
 
 // The sibling's save-changes sheet (14); `thenQuit` makes both of its
-// answers end in quitting. A sheet that is up already only changes its end.
+// answers end in quitting. A sheet that is up already is not asked again: a
+// request to quit makes it end in quitting, nothing turns a quit back.
 void askSaveForSibling(bool thenQuit) {
+    if (platform::windowExists(kSaveChangesSheet)) {
+        if (thenQuit) state.shell.NavAskSDFlag = 1;
+        return;
+    }
     state.shell.NavAskSDFlag = thenQuit ? 1 : 0;
-    if (!platform::windowExists(kSaveChangesSheet)) NavAskSaveDontWnd();
+    NavAskSaveDontWnd();
 }
 
 void hideForOrvanel() {

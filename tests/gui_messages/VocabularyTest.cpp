@@ -100,6 +100,14 @@ TEST_F(VocabularyEffects, EachTextHasItsEffectAndSendsItsAnswers) {
          }},
         {"quit, unsaved: asks, save then quit", vc::kFromOrvanel, vc::kQuitFromOrvanel, dirty, {}, {},
          [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
+        {"booted by file while the sheet asked to quit: still quits", vc::kFromOrvanel, vc::kBootedByFileFromOrvanel,
+         [](MessagesTest& t) {
+             static_cast<VocabularyEffects&>(t).dirtyDesign();
+             platform::createWindow(kSaveChangesSheet, platform::WindowKind::Sheet, {0, 0, 120, 400}, "", 7);
+             state.shell.NavAskSDFlag = 1;
+         },
+         {toOrvanel("StopOpenFileQndlFromQnDL"), toOrvanel("SetMeDefaultQndlFromQnDL"), toOrvanel("ActivateMeQndlFromQndl")},
+         {}, [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
         {"quit, clean: no question", vc::kFromOrvanel, vc::kQuitFromOrvanel, design, {}, {},
          [] { EXPECT_EQ(state.shell.NavAskSDFlag, 0); }},
         {"show save file me", vc::kFromTessmir, vc::kShowSaveFileMeFromTessmir, none,
