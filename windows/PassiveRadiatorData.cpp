@@ -70,9 +70,9 @@ platform::TextStyle textStyle(double size = 12.0, bool bold = false) {
 }
 
 void addText(ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0, bool bold = false) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = textStyle(size, bold);
-    platform::createControl(kSheet, id, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = textStyle(size, bold);
+    platform::createControl(kSheet, id, desc);
 }
 
 void addRow(std::size_t i) {
