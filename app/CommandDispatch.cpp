@@ -11,6 +11,8 @@
 #include "selection/SystemInfoPalette.h"
 #include "selection/SystemSelect.h"
 #include "windows/InitialSetup.h"
+#include "app/AppMessages.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 

@@ -10,6 +10,7 @@
 #include "windows/Alerts.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 

@@ -69,11 +69,6 @@ int32_t VentDesignCalcOKReturn(int32_t isOK) { return 0; }  // vent/
 int32_t VentInitializeOkReturnCalc() { return 0; }  // vent/
 int32_t InitSetupOkReturnForVentDesignWnd() { return 0; }  // vent/
 
-int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) { return 0; }  // the messages between applications (app/)
-int32_t InstallAEHandlers() { return 0; }  // the messages between applications (app/)
-int32_t PRDataEnterWndApply() { return 0; }  // the passive-radiator data sheet (windows/)
-int32_t PRDataEnterWndCancel() { return 0; }  // the passive-radiator data sheet (windows/)
-int32_t PRDataEnterPasteParameterButton() { return 0; }  // the passive-radiator data sheet (windows/)
 
 int32_t MyDoPageSetup(int32_t window) { return 0; }  // printing (app/)
 int32_t MyDoPrint(int32_t window, int32_t copies) { return 0; }  // printing (app/)

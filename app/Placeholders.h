@@ -84,11 +84,6 @@ int32_t VentInitializeOkReturnCalc();        // Initialize of the sheet
 int32_t InitSetupOkReturnForVentDesignWnd(); // OK of the Initial Setup sheet over it
 
 // --- Messages between applications and the passive-radiator data sheet (later)
-int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName);  // sends a message to a sibling application
-int32_t InstallAEHandlers();                 // open-documents and text-message handlers
-int32_t PRDataEnterWndApply();               // its Apply
-int32_t PRDataEnterWndCancel();              // its Cancel
-int32_t PRDataEnterPasteParameterButton();   // its Paste Parameters
 
 // --- Printing, snapshot, update check (later)
 int32_t MyDoPageSetup(int32_t window);       // the page-setup sheet

@@ -11,6 +11,7 @@
 #include "model/WindowNumbers.h"
 #include "windows/Alerts.h"
 #include "windows/InitialSetup.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 

@@ -9,6 +9,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "windows/DefaultParameters.h"
+#include "app/AppMessages.h"
 
 namespace quendal {
 

@@ -13,6 +13,24 @@ struct MessageState {
     // A passive-radiator record waiting to be applied when a design opens:
     Str255 s_MasgPR;                // the last record text from Ostrevane
     Str255 s_DummyPR = "NULL";      // "DUMMY&" while a record waits, "NULL" once applied
+
+    Str255 s_Dummy;                 // first field of s_Masg ("DUMMY#" marks a driver record)
+    Str255 ClipText;                // the last text read from the clipboard (< 256 bytes)
+    // First field of the last pasted text: a paste keeps its own marker, so
+    // that a pasted record never passes for one that waits from Ostrevane.
+    Str255 s_DummyPaste = "NULL";
+
+    // The texts of the numeric fields of the last driver record, as received.
+    Str255 s_DIA, s_FS, s_VAS, s_QTS, s_QES, s_QMS, s_EFI, s_RE, s_PEMX, s_SD, s_XMAX, s_VD, s_LE;
+
+    // A driver record that arrived while the open design had unsaved
+    // changes: held aside until System Select opens, then taken.
+    Str255 HeldDriverRecord;
+    uint8_t HeldDriverFlag = 0;     // 1 while a record is held
+
+    // 1 once Orvanel withdrew the opening of a document (the open timer had
+    // not fired yet): the document waits until Orvanel says it is free.
+    uint8_t DocumentWithheldFlag = 0;
 };
 
 }  // namespace quendal

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -494,6 +495,67 @@ std::string picturePath(std::string_view file, std::string_view folder = "Images
 
 // ---------------------------------------------------------------------------
 // Messages between applications and the clipboard
+
+// A text message between this program and a sibling application: the
+// four-character class of the receiving side, the four-character event id
+// ("TEXT") and at most 255 bytes of text.
+struct AppMessage {
+    std::string eventClass;
+    std::string eventId;
+    std::string text;
+};
+inline constexpr std::size_t kAppMessageTextLimit = 255;  // bytes
+
+// What launching a sibling returns when the desktop has no such application.
+inline constexpr int32_t kApplicationNotFound = -10814;
+
+using AppMessageReceiver = std::function<void(const AppMessage&)>;
+
+// Messages between the running programs of this user. Each program opens
+// one endpoint under its application name; sending reaches every running
+// program of the named application except the sender. A test installs a
+// double with setMessageService(&double); nullptr puts the layer's own
+// back. Before the layer has started, nothing is sent or received.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // Opens this program's endpoint and hands every message that arrives to
+    // the receiver, on the event loop, one at a time. False when no endpoint
+    // could be made (the program then receives nothing).
+    virtual bool listen(std::string_view applicationName, AppMessageReceiver receiver) = 0;
+    virtual void stopListening() = 0;
+    // Sends the message to every running program of the application (an
+    // empty name: to every other program); a text past 255 bytes is cut.
+    // A program that is not running receives nothing and costs nothing.
+    // Returns the number of programs served, or -1 when sending failed (the
+    // programs served before keep their message).
+    virtual int32_t send(std::string_view applicationName, const AppMessage& message) = 0;
+    // Starts the application found by its desktop entry or executable name;
+    // 0 when started, kApplicationNotFound when the desktop has none.
+    virtual int32_t launch(std::string_view applicationName) = 0;
+};
+void setMessageService(MessageService* service);
+MessageService& messageService();
+
+// The desktop's clipboard, read only when the user pastes.
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    // The text on the clipboard as Mac Roman bytes (possibly empty);
+    // nothing when the clipboard holds no text.
+    virtual std::optional<std::string> text() = 0;
+};
+void setClipboardService(ClipboardService* service);
+ClipboardService& clipboard();
+
+// Whether one of the layer's own modal dialogs (a question, an alert, a
+// file dialog) waits for its answer; the numbered windows do not count.
+// Messages that would end or replace the design wait for none of them.
+bool modalDialogShown();
+
+// The windowing layer's own services, installed when it starts; what
+// set...Service(nullptr) goes back to.
+void installLayerMessaging(MessageService* messages, ClipboardService* clipboard);
 
 // ---------------------------------------------------------------------------
 // Printing, PNG pictures of windows and sounds

@@ -15,6 +15,8 @@
 #include "windows/DesignStart.h"
 #include "app/MenuBar.h"
 #include "selection/SystemInfoPalette.h"
+#include "app/ParameterRecords.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 

@@ -12,8 +12,5 @@ void CustomPaletDisp() {}           // palette/
 void EnableCustomPalet() {}         // palette/
 void DisableCustomPalet() {}        // palette/
 void CustumPaletCalcReturn() {}     // palette/
-void MasageTextToPRParameter() {}   // app/ parameter records
-void PassiveRadiDataEnterWnd() {}   // windows/ passive-radiator data window
-void PassiveRadiDataInDispOrg() {}  // windows/ passive-radiator data window
 
 }  // namespace quendal

@@ -16,8 +16,5 @@ void CustomPaletDisp();           // replaced by the custom palette (palette/, l
 void EnableCustomPalet();         // replaced by the custom palette (palette/, later issue)
 void DisableCustomPalet();        // replaced by the custom palette (palette/, later issue)
 void CustumPaletCalcReturn();     // replaced by the custom palette (palette/, later issue)
-void MasageTextToPRParameter();   // replaced by the parameter records (app/, later issue)
-void PassiveRadiDataEnterWnd();   // replaced by the passive-radiator data window (windows/, later issue)
-void PassiveRadiDataInDispOrg();  // replaced by the passive-radiator data window (windows/, later issue)
 
 }  // namespace quendal

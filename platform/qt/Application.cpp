@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "platform/qt/LocalMessages.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -50,6 +51,7 @@ void startApplication(int& argc, char** argv) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installSurfaceProvider();
     startEditTracking();
+    installDesktopMessaging();
 }
 
 int runEventLoop() {

@@ -1,0 +1,309 @@
+#include "app/AppMessages.h"
+
+#include <map>
+#include <utility>
+
+#include "app/MessageVocabulary.h"
+#include "app/ParameterRecords.h"
+#include "app/Pending.h"
+#include "engine/SpConCal.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "windows/PassiveRadiatorData.h"
+#include "app/MenuBar.h"
+#include "selection/SystemSelect.h"
+
+namespace quendal {
+
+namespace vc = vocabulary;
+
+namespace {
+
+constexpr int32_t kMiscMenu = 30;
+constexpr int32_t kSpeakerSelectItem = 3;      // Misc. menu
+constexpr int32_t kSpeakerSelectButton = 13;   // custom palette
+constexpr int16_t kAskBeforeSystemSelect = 1;  // purposes of the save question
+constexpr int16_t kAskBeforeOpening = 5;
+
+// The installed text handlers by (class, id): a binding to the transport,
+// not program state.
+std::map<std::pair<std::string, std::string>, AppMessageHandler>& handlers() {
+    static std::map<std::pair<std::string, std::string>, AppMessageHandler> table;
+    return table;
+}
+
+void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
+void toTessmir(std::string_view text) { SndAppleEvent(vc::kToTessmir, text, vc::kTessmir); }
+void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
+void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
+
+// Orvanel works with this program from now on: Speaker Select is offered.
+void offerSpeakerSelect() {
+    state.shell.s_MasgMenu = "BootQnDL";
+    if (platform::controlExists(kCustomPalette, kSpeakerSelectButton))
+        platform::setControlEnabled(kCustomPalette, kSpeakerSelectButton, true);
+    if (platform::menuExists(kMiscMenu)) platform::setMenuItemEnabled(kMiscMenu, kSpeakerSelectItem, true);
+}
+
+// The sibling's save-changes sheet (14); `thenQuit` makes both of its
+// answers end in quitting. A sheet that is up already is not asked again: a
+// request to quit makes it end in quitting, nothing turns a quit back.
+void askSaveForSibling(bool thenQuit) {
+    if (platform::windowExists(kSaveChangesSheet)) {
+        if (thenQuit) state.shell.NavAskSDFlag = 1;
+        return;
+    }
+    state.shell.NavAskSDFlag = thenQuit ? 1 : 0;
+    NavAskSaveDontWnd();
+}
+
+void hideForOrvanel() {
+    ShellFlags& sh = state.shell;
+    if (sh.DirtyFlag == 1) return;  // the unsaved design stays
+    GetWndsBounds();
+    ResetResponseWndBounds();
+    CloseWindows();
+    sh.CtmPaletFlag = 1;
+    sh.SysInfoFlag = 1;
+    sh.WindCloseFlag = 1;
+    sh.curentWndID = 0;
+    state.print.GPrintScale = 100.0;
+    sh.InitSetupFlag = 0;
+    InitMenu14();
+    toOstrevane(vc::kNowClosed);
+}
+
+void bootedByFileFromOrvanel() {
+    if (state.shell.DirtyFlag == 0) {
+        ResposeWindowClose();
+        launchOrvanel();
+        toOrvanel(vc::kSetMeDefault);
+        return;
+    }
+    toOrvanel(vc::kStopOpenFile);
+    toOrvanel(vc::kSetMeDefault);
+    InitMenu13();
+    toOrvanel(vc::kActivateMe);
+    askSaveForSibling(false);
+}
+
+// Orvanel is free again: the document whose opening it withdrew opens now,
+// after the save question when the design has unsaved changes.
+void freeFromOrvanel() {
+    if (saveQuestionUp()) return;  // the question decides first
+    ShellFlags& sh = state.shell;
+    MessageState& m = state.messages;
+    sh.SelfOpenFlag = 0;
+    offerSpeakerSelect();
+    toOrvanel(vc::kHide);
+    if (m.DocumentWithheldFlag == 1) {
+        m.DocumentWithheldFlag = 0;
+        if (sh.DirtyFlag == 1 && designOnScreen()) {
+            sh.SelfOpenFlag = 1;  // the answer starts the open timer, which opens while this is 1
+            NavAskWind(kAskBeforeOpening);
+        } else {
+            OpenDocmFile();
+        }
+    }
+    if (platform::windowExists(kResponseWindow)) platform::selectWindow(kResponseWindow);
+    toOrvanel(vc::kActivateMe);
+}
+
+void quitForSibling() {
+    if (state.shell.DirtyFlag == 1 && designOnScreen())
+        askSaveForSibling(true);
+    else
+        QuitMenuSelect(0);
+}
+
+// A driver record from Orvanel. A design with unsaved changes is not
+// replaced under the user: the record waits for System Select, which the
+// save question leads to.
+void driverRecordFromOrvanel() {
+    MessageState& m = state.messages;
+    if (state.shell.DirtyFlag == 1 && designOnScreen()) {
+        const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
+        if (!record || !receivedDriverPasses(driverWithRecord(*record))) {
+            platform::beep();
+            return;
+        }
+        const bool asking = m.HeldDriverFlag == 1 || saveQuestionUp();
+        m.HeldDriverRecord = m.s_Masg;
+        m.HeldDriverFlag = 1;
+        if (!asking) NavAskWind(kAskBeforeSystemSelect);
+        return;
+    }
+    if (MasageTextToParameter() != RecordOutcome::Taken) {
+        platform::beep();  // incomplete, or a driver the program refuses: the previous one stays
+        return;
+    }
+    UpdateCheckState& update = state.update;
+    if (state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == 0) {
+        update.CheckForUpFlag = 1;
+        InitUpdateFlag();
+        CheckForVersion();
+    } else {
+        OpenSystemSelectWnd();
+    }
+}
+
+// Steps of a radiator record from Ostrevane that can be applied at once.
+void applyRadiatorRecord() {
+    if (!MasageTextToPRParameter()) return;
+    InitMenu13();
+    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    toOstrevane(vc::kNowBusy);
+    state.shell.ApplyBtnFlag = 0;
+    PassiveRadiDataEnterWnd();
+    platform::setControlEnabled(kPassiveRadiatorSheet, kPRPasteButton, false);
+    PassiveRadiDataInDispOrg();
+    state.messages.s_DummyPR = vc::kNoRecordWaiting;
+}
+
+}  // namespace
+
+int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) {
+    platform::AppMessage message;
+    message.eventClass = std::string(code);
+    message.eventId = std::string(vc::kTextEventId);
+    message.text = std::string(text.substr(0, platform::kAppMessageTextLimit));
+    if (platform::messageService().send(applicationName, message) < 0) platform::beep();
+    return 0;
+}
+
+int32_t LaunchAppX(std::string_view /*creator*/, std::string_view bundleName) {
+    return platform::messageService().launch(bundleName);
+}
+
+int32_t InstallAEHandlers() {
+    platform::messageService().listen(vc::kThisApplication, ReceiveAppMessage);
+    return 0;
+}
+
+void InstallAppMessageHandler(std::string_view eventClass, std::string_view eventId, AppMessageHandler handler) {
+    const std::pair<std::string, std::string> key{std::string(eventClass), std::string(eventId)};
+    if (handler == nullptr)
+        handlers().erase(key);
+    else
+        handlers()[key] = handler;
+}
+
+void InstallTextMessageHandlers() {
+    InstallAppMessageHandler(vc::kFromOrvanel, vc::kTextEventId, DoAppleEventFromQndl);
+    InstallAppMessageHandler(vc::kFromTessmir, vc::kTextEventId, DoAppleEventFromTsmr);
+    InstallAppMessageHandler(vc::kFromOstrevane, vc::kTextEventId, DoAppleEventFromJevr);
+}
+
+void ReceiveAppMessage(const platform::AppMessage& event) {
+    const auto it = handlers().find({event.eventClass, event.eventId});
+    if (it != handlers().end()) it->second(event);
+}
+
+int32_t HandleOpenDoc(const std::vector<std::string>& documents) {
+    if (!documents.empty()) ClikOpenDocm(documents.back());
+    return 0;
+}
+
+int32_t DoAppleEventFromQndl(const platform::AppMessage& event) {
+    state.messages.s_Masg = event.text;
+    return DoAppleEventFromQndlCommon();
+}
+
+int32_t DoAppleEventFromQndlCommon() {
+    MessageState& m = state.messages;
+    ShellFlags& sh = state.shell;
+    if (recordMarker(m.s_Masg.view()) == vc::kDriverMarker) {
+        m.s_Dummy = vc::kDriverMarker;
+        driverRecordFromOrvanel();
+        return 0;
+    }
+    MasageTextToParameter();  // resets the working driver from the entered one
+    // A design on the screen reads the working driver scaled for its
+    // speaker connection: derive it again.
+    if (designOnScreen()) SpconCal();
+
+    const std::string_view text = m.s_Masg.view();
+    if (text == vc::kStopActivateFromOrvanel) {
+        m.s_Masg = "Stop";
+        if (sh.AppClickOpnFlag == 0) launchOrvanel();
+    } else if (text == vc::kActivateMeFromOrvanel) {
+        launchOrvanel();
+    } else if (text == vc::kStopOpenFileFromOrvanel) {
+        if (sh.SelfOpenFlag == 1) m.DocumentWithheldFlag = 1;
+        sh.SelfOpenFlag = 0;
+    } else if (text == vc::kBootedByFileFromOrvanel) {
+        bootedByFileFromOrvanel();
+    } else if (text == vc::kHideFromOrvanel) {
+        hideForOrvanel();
+    } else if (text == vc::kYesBootedFromOrvanel) {
+        toOrvanel(vc::kHide);
+        offerSpeakerSelect();
+    } else if (text == vc::kIamFreeFromOrvanel) {
+        freeFromOrvanel();
+    } else if (text == vc::kQuitFromOrvanel) {
+        quitForSibling();
+    }
+    return 0;
+}
+
+int32_t DoAppleEventFromTsmr(const platform::AppMessage& event) {
+    const std::string_view text = std::string_view(event.text).substr(0, platform::kAppMessageTextLimit);
+    if (text == vc::kShowSaveFileMeFromTessmir) {
+        LaunchAppX(vc::kToTessmir, vc::kTessmirBundle);
+        toTessmir(vc::kShowSaveFileToTessmir);
+    } else if (text == vc::kBootedByFileFromTessmir) {
+        if (state.shell.DirtyFlag == 0)
+            QuitMenuSelect(0);
+        else
+            toTessmir(vc::kShowSaveFileMeToTessmir);
+    } else if (text == vc::kShowSaveFileFromTessmir) {
+        if (designOnScreen())
+            askSaveForSibling(true);
+        else
+            QuitMenuSelect(0);  // nothing to save
+    }
+    return 0;
+}
+
+int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
+    const std::string_view text = std::string_view(event.text).substr(0, platform::kAppMessageTextLimit);
+    MessageState& m = state.messages;
+    if (text == vc::kAreYouLaunchedFromOstrevane) {
+        if (state.shell.WindCloseFlag == 0) toOstrevane(vc::kNowOpened);
+        return 0;
+    }
+    if (recordMarker(text) == vc::kRadiatorMarker && !readRadiatorRecord(text)) {
+        platform::beep();  // an incomplete record: ignored, a record that waits still waits
+        return 0;
+    }
+    m.s_MasgPR = text;
+    CheckDummyMasageFromAppEvent();
+    if (m.s_DummyPR == vc::kRadiatorMarker && designOnScreen() && !sheetOpen()) applyRadiatorRecord();
+    return 0;
+}
+
+int32_t TakeHeldDriverRecord() {
+    MessageState& m = state.messages;
+    if (m.HeldDriverFlag == 0) return 0;
+    m.HeldDriverFlag = 0;
+    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
+        takeDriverRecord(*record);
+        m.s_Dummy = vc::kDriverMarker;
+    }
+    m.HeldDriverRecord = "";
+    return 0;
+}
+
+bool designOnScreen() { return state.shell.WindCloseFlag == 0 && platform::windowExists(kResponseWindow); }
+
+bool sheetOpen() {
+    if (state.shell.SheetWndFlag == 1 || platform::modalDialogShown()) return true;
+    for (int32_t sheet : {kSpeakerConnectionSheet, kInitialSetupSheet, kVentInitialSetupSheet, kVentDesignSheet,
+                          kPassiveRadiatorSheet, kAlertSheet, kSaveChangesSheet})
+        if (platform::windowExists(sheet)) return true;
+    return false;
+}
+
+bool saveQuestionUp() { return platform::windowExists(kSaveChangesSheet) || platform::modalDialogShown(); }
+
+}  // namespace quendal

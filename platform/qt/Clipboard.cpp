@@ -1,0 +1,30 @@
+// The desktop's clipboard: its text, as the program's Mac Roman bytes.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "platform/qt/LocalMessages.h"
+#include "platform/qt/MacRoman.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+class DesktopClipboard : public ClipboardService {
+public:
+    std::optional<std::string> text() override {
+        const QClipboard* board = QGuiApplication::clipboard();
+        const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
+        if (data == nullptr || !data->hasText()) return std::nullopt;
+        return toMacRoman(data->text());
+    }
+};
+
+}  // namespace
+
+ClipboardService& desktopClipboard() {
+    static DesktopClipboard clipboard;
+    return clipboard;
+}
+
+}  // namespace quendal::platform::qt

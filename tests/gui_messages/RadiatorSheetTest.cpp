@@ -1,0 +1,150 @@
+// The passive-radiator data sheet driven as widgets: paste, Apply, Cancel
+// and its layout.
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "gui_messages/MessagesFixture.h"
+#include "platform/qt/Registry.h"
+#include "windows/PassiveRadiatorData.h"
+
+namespace quendal::test {
+namespace {
+
+constexpr int32_t kSheet = kPassiveRadiatorSheet;
+
+class RadiatorSheetTest : public MessagesTest {
+protected:
+    void SetUp() override {
+        MessagesTest::SetUp();
+        openDesign();
+        ASSERT_EQ(PassiveRadiDataEnterWnd(), 0);
+    }
+    // Types the unit into the fields as a user would.
+    void type(const std::vector<std::pair<int32_t, std::string>>& entries) {
+        for (const auto& [field, text] : entries) {
+            auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, field));
+            ASSERT_NE(edit, nullptr) << field;
+            edit->setText(QString::fromStdString(text));
+        }
+    }
+    void typeValidUnit() {
+        type({{51, "Acme Audio"}, {52, "PR-30"}, {53, "30"}, {54, "18"}, {56, "60"}, {57, "5.5"}, {58, "450"},
+              {59, "12"}, {60, "540"}});
+    }
+    std::string mismatch() const { return "12|" + std::string(kPasteMismatchAlert) + "|"; }
+};
+
+TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> clipboard;
+        bool matches;
+    };
+    const std::vector<Case> cases = {
+        {"a radiator record", radiatorRecord(), true},
+        {"a driver record", driverRecord(), false},
+        {"an empty clipboard", std::string(), false},
+        {"no text at all", std::nullopt, false},
+        {"256 bytes", (radiatorRecord() + std::string(256, ' ')).substr(0, 256), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        state.messages.ClipText = radiatorRecord("33");  // read before: never pasted again
+        clipboard.content = c.clipboard;
+        PRDataEnterPasteParameterButton();
+        EXPECT_EQ(platform::isControlEnabled(kSheet, kPRPasteButton), !c.matches);
+        EXPECT_EQ(platform::controlText(kSheet, kPRFpField), c.matches ? "21.5" : "");
+        EXPECT_EQ(state.radiator.FPOrg, c.matches ? 21.5 : 0.0);
+        EXPECT_EQ(dialogs.beeps, c.matches ? 0 : 1);
+        EXPECT_EQ(dialogs.sheets, c.matches ? std::vector<std::string>{} : std::vector<std::string>{mismatch()});
+        EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // the next design shows no stale record
+    }
+}
+
+TEST_F(RadiatorSheetTest, ApplyRefusesAUnitWithANonPositiveValueAndChangesNothing) {
+    for (const auto& [field, text] : std::vector<std::pair<int32_t, std::string>>{
+             {54, "0"}, {56, "1e999"}, {57, "-1"}, {58, "abc"}, {59, "0"}, {60, ""}}) {
+        SCOPED_TRACE(field);
+        typeValidUnit();
+        type({{field, text}});
+        PRDataEnterWndApply();
+        EXPECT_TRUE(platform::windowExists(kSheet));
+        EXPECT_EQ(state.radiator.FPOrg, 0.0);
+        EXPECT_EQ(state.radiator.FP, 0.0);
+        EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+    }
+    EXPECT_EQ(dialogs.beeps, 6);
+    EXPECT_TRUE(messenger.sent.empty());
+}
+
+TEST_F(RadiatorSheetTest, ApplyMakesTheUnitTheAlignmentOfTheRadiatorSystems) {
+    struct Case {
+        int32_t tab, button;
+        int32_t alin;     // expected alignment
+        uint8_t useFlag;  // expected PRUseFlag
+    };
+    for (const Case& c : {Case{1, 4, 3, 1}, Case{2, 2, 4, 1}, Case{1, 3, 1, 0}}) {
+        SCOPED_TRACE(c.tab * 10 + c.button);
+        TearDown();
+        SetUp();
+        state.selection.SysSelTabNum = c.tab;
+        state.selection.SysSelBtnNum = c.button;
+        state.radiator.PopupPRNum = 3;
+        state.radiator.PRUseFlag = 1;
+        typeValidUnit();
+        PRDataEnterWndApply();
+        EXPECT_FALSE(platform::windowExists(kSheet));
+        EXPECT_EQ(state.selection.Alin, c.alin);
+        EXPECT_EQ(state.radiator.PRUseFlag, c.useFlag);
+        EXPECT_EQ(state.radiator.PRDataInFlag, 1);
+        EXPECT_EQ(state.radiator.s_PROrg, "PR-30");
+        EXPECT_DOUBLE_EQ(state.radiator.FP, 18.0);
+        EXPECT_DOUBLE_EQ(state.radiator.PRXMAX, 12.0);
+        if (c.useFlag == 1) {
+            EXPECT_DOUBLE_EQ(state.radiator.VAP, 60.0);  // one radiator
+        }
+        EXPECT_EQ(messenger.sent, (std::vector<SentMessage>{{"Jevr", "Now I am free", "Ostrevane"}}));
+    }
+    // The radiator systems go back to one radiator; the others keep the
+    // count and scale the unit by it.
+    EXPECT_EQ(state.radiator.PopupPRNum, 3);
+    EXPECT_DOUBLE_EQ(state.radiator.VAP, 3 * 60.0);
+}
+
+TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {
+    typeValidUnit();
+    PRDataEnterWndCancel();
+    EXPECT_FALSE(platform::windowExists(kSheet));
+    EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+    EXPECT_EQ(messenger.sent, (std::vector<SentMessage>{{"Jevr", "Now I am free", "Ostrevane"}}));
+}
+
+TEST_F(RadiatorSheetTest, EveryTextFitsItsRectangleAndEveryFieldIsThere) {
+    const platform::qt::WindowRecord* record = platform::qt::findWindow(kSheet);
+    ASSERT_NE(record, nullptr);
+    int labels = 0;
+    for (const auto& [number, control] : record->controls) {
+        auto* label = qobject_cast<QLabel*>(control.widget.data());
+        if (control.kind != platform::ControlKind::StaticText || label == nullptr) continue;
+        ++labels;
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->contentsRect().width()) << number;
+        EXPECT_LE(metrics.height(), label->contentsRect().height() + 2) << number;
+    }
+    EXPECT_GE(labels, 16);
+    for (int32_t field : {51, 52, 53, 54, 56, 57, 58, 59, 60})
+        EXPECT_NE(qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, field)), nullptr) << field;
+    EXPECT_FALSE(platform::controlExists(kSheet, 55));
+}
+
+TEST_F(RadiatorSheetTest, WithoutAResponseWindowThereIsNoSheet) {
+    platform::resetPlatform();
+    EXPECT_EQ(PassiveRadiDataEnterWnd(), -1);
+    EXPECT_FALSE(platform::windowExists(kSheet));
+}
+
+}  // namespace
+}  // namespace quendal::test

@@ -1,0 +1,169 @@
+// Parameter records as text: cutting, numbers, the driver check, and the
+// clipboard read for a paste.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/ParameterRecords.h"
+#include "model/State.h"
+#include "support/MessagingDoubles.h"
+
+namespace quendal {
+namespace {
+
+// Every field followed by two blanks, as the siblings write records.
+std::string record(const std::vector<std::string>& fields) {
+    std::string text;
+    for (const std::string& f : fields) text += f + "  ";
+    return text;
+}
+
+// A 16-field driver: Dia 20, Fs 38, Vas 62, Qts 0.32, Qes 0.35, Qms 4.1,
+// Effi 0.9, Re 5.6, Pemax 80, then Sd 220, Xmax 6.5, Vd 143, Le 0.8.
+std::vector<std::string> driverFields() {
+    return {"DUMMY#", "Test20-04", "30 Hz - 3 kHz", "20", "38", "62", "0.32", "0.35", "4.1",
+            "0.9",    "5.6",       "80",            "220", "6.5", "143", "0.8"};
+}
+
+std::vector<std::string> radiatorFields() {
+    return {"DUMMY&", "Acme Audio", "PR-25", "25", "21.5", "48", "6.2", "330", "11", "360"};
+}
+
+class RecordsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        platform::setClipboardService(&clipboard);
+    }
+    void TearDown() override {
+        platform::setClipboardService(nullptr);
+        resetState();
+    }
+    test::ClipboardDouble clipboard;
+};
+
+TEST(RecordCutter, CountsOnlyCompleteFieldsAndLetsTheLastOneEndTheText) {
+    struct Case {
+        std::string text;
+        std::size_t count;
+        std::optional<std::vector<std::string>> fields;
+    };
+    const std::vector<Case> cases = {
+        {"A  b c  d  ", 3, std::vector<std::string>{"A", "b c", "d"}},  // single blanks stay inside
+        {"A  b  d", 3, std::vector<std::string>{"A", "b", "d"}},        // last field up to the end
+        {"A  b  d  extra  ", 3, std::vector<std::string>{"A", "b", "d"}},
+        {"A    d  ", 3, std::vector<std::string>{"A", "", "d"}},        // an empty field between pairs
+        {"A  b  ", 3, std::nullopt},                                     // last field missing
+        {"A  b d", 3, std::nullopt},                                     // a pair missing inside
+        {"", 1, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto got = cutRecord(c.text, c.count);
+        ASSERT_EQ(got.has_value(), c.fields.has_value()) << c.text;
+        if (got) {
+            EXPECT_EQ(std::vector<std::string>(got->begin(), got->end()), *c.fields) << c.text;
+        }
+    }
+    EXPECT_EQ(recordMarker("DUMMY&  x  "), "DUMMY&");
+    EXPECT_EQ(recordMarker("HideQnDL"), "");  // a command text has no marker
+}
+
+TEST_F(RecordsTest, DriverRecordFillsTheEnteredSetInTheRecordsOwnFieldOrder) {
+    state.messages.s_Masg = record(driverFields());
+    ASSERT_EQ(MasageTextToParameter(), RecordOutcome::Taken);
+    const SpeakerParameters& d = state.speaker;
+    EXPECT_EQ(d.s_SP2, "Test20-04");
+    EXPECT_EQ(d.s_SP, "Test20-04");  // the working model name at once
+    EXPECT_EQ(d.s_RANG2, "30 Hz - 3 kHz");
+    EXPECT_DOUBLE_EQ(d.FS2, 38.0);
+    EXPECT_DOUBLE_EQ(d.QTS2, 0.32);
+    EXPECT_DOUBLE_EQ(d.SD2, 220.0);  // Sd, Xmax, Vd: the record's order, not a document's
+    EXPECT_DOUBLE_EQ(d.XMAX2, 6.5);
+    EXPECT_DOUBLE_EQ(d.VD2, 143.0);
+    EXPECT_DOUBLE_EQ(d.LE2, 0.8);
+    EXPECT_EQ(state.messages.s_FS, "38");
+    EXPECT_EQ(state.messages.s_Dummy, "DUMMY#");
+}
+
+TEST_F(RecordsTest, NumericFieldsReadTheirLeadingNumberAndBasePrefixes) {
+    struct Case {
+        std::string field;
+        double value;
+    };
+    const std::vector<Case> cases = {{"12.5 Hz", 12.5}, {"abc", 0.0}, {"&H1F", 31.0}, {"0x10", 16.0},
+                                     {"&O17", 15.0},    {"&X101", 5.0}, {"1e999", 0.0}, {" 7", 7.0}};
+    for (const Case& c : cases) {
+        std::vector<std::string> fields = radiatorFields();
+        fields[4] = c.field;  // Fp
+        state.messages.s_MasgPR = record(fields);
+        ASSERT_TRUE(MasageTextToPRParameter()) << c.field;
+        EXPECT_DOUBLE_EQ(state.radiator.FPOrg, c.value) << c.field;
+    }
+}
+
+TEST_F(RecordsTest, ADriverTheProgramWouldRefuseIsNotTaken) {
+    for (auto [index, value] : {std::pair{5, "-3"}, std::pair{9, "150"}, std::pair{15, "-0.1"}, std::pair{10, "0"}}) {
+        std::vector<std::string> fields = driverFields();
+        fields[std::size_t(index)] = value;  // negative Vas, Effi above 100 %, negative Le, Re 0
+        state.messages.s_Masg = record(fields);
+        EXPECT_EQ(MasageTextToParameter(), RecordOutcome::Refused) << value;
+        EXPECT_EQ(state.speaker.s_SP2, "Test20-04");
+        EXPECT_EQ(state.speaker.VAS2, SpeakerParameters{}.VAS2);
+    }
+    state.messages.s_Masg = "HideQnDL";
+    EXPECT_EQ(MasageTextToParameter(), RecordOutcome::NotARecord);
+    state.messages.s_Masg = record(radiatorFields());  // a radiator record is no driver
+    EXPECT_EQ(MasageTextToParameter(), RecordOutcome::NotARecord);
+}
+
+TEST_F(RecordsTest, AnIncompleteRadiatorRecordChangesNoRadiatorValue) {
+    std::string text = record(radiatorFields());
+    state.messages.s_MasgPR = text.substr(0, text.find("360"));
+    EXPECT_FALSE(MasageTextToPRParameter());
+    EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+    EXPECT_EQ(state.radiator.FPOrg, 0.0);
+    CheckDummyMasageFromAppEvent();
+    EXPECT_EQ(state.messages.s_DummyPR, "DUMMY&");  // the marker alone; the handler refuses the record
+}
+
+TEST_F(RecordsTest, ClipboardTextsOfTwoHundredFiftySixBytesOrNoneAreNotTaken) {
+    state.messages.ClipText = "older";
+    clipboard.content = std::string(256, 'x');
+    const auto long256 = GetClipBoardHandle();
+    ASSERT_TRUE(long256);
+    EXPECT_FALSE(GetClipBoardText(*long256));
+    EXPECT_EQ(state.messages.ClipText, "older");
+
+    clipboard.content = std::string(255, 'y');
+    EXPECT_TRUE(GetClipBoardText(*GetClipBoardHandle()));
+    EXPECT_EQ(state.messages.ClipText.size(), 255u);
+
+    clipboard.content = std::string();
+    EXPECT_FALSE(GetClipBoardHandle());
+    clipboard.content.reset();
+    EXPECT_FALSE(GetClipBoardHandle());
+}
+
+TEST_F(RecordsTest, APasteKeepsItsOwnMarkerAndTakesOnlyRadiatorRecords) {
+    state.messages.ClipText = record(driverFields());
+    EXPECT_FALSE(ClipTextToPRParameter());
+    EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
+    EXPECT_EQ(state.messages.s_DummyPR, "NULL");
+
+    state.messages.ClipText = record(radiatorFields());
+    ASSERT_TRUE(ClipTextToPRParameter());
+    EXPECT_EQ(state.messages.s_DummyPaste, "DUMMY&");
+    EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // no record from Ostrevane waits because of a paste
+    const PassiveRadiatorParameters& p = state.radiator;
+    EXPECT_EQ(p.s_ManufOrg, "Acme Audio");
+    EXPECT_EQ(p.s_PROrg, "PR-25");
+    EXPECT_DOUBLE_EQ(p.PRDIAOrg, 25.0);
+    EXPECT_DOUBLE_EQ(p.VAPOrg, 48.0);
+    EXPECT_DOUBLE_EQ(p.PRSDOrg, 330.0);
+    EXPECT_DOUBLE_EQ(p.PRXMAXOrg, 11.0);
+    EXPECT_DOUBLE_EQ(p.PRVDOrg, 360.0);
+}
+
+}  // namespace
+}  // namespace quendal

@@ -1,0 +1,266 @@
+#include "windows/PassiveRadiatorData.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "app/AppMessages.h"
+#include "app/MessageVocabulary.h"
+#include "app/ParameterRecords.h"
+#include "app/Pending.h"
+#include "engine/PRcal.h"
+#include "model/NumberText.h"
+#include "model/State.h"
+#include "model/TextToNumber.h"
+#include "model/WindowNumbers.h"
+#include "selection/SystemInfoPalette.h"
+#include "app/MenuBar.h"
+#include "app/UnsavedChanges.h"
+
+namespace quendal {
+
+namespace {
+
+using platform::ControlKind;
+using platform::ControlNumber;
+using platform::ControlSpec;
+
+constexpr int32_t kSheet = kPassiveRadiatorSheet;
+constexpr int16_t kWidth = 380, kHeight = 342;  // content, px
+
+constexpr ControlNumber kHeading = 100;
+constexpr ControlNumber kFirstLabel = 101;     // 101-109, one per field
+constexpr ControlNumber kFirstUnit = 111;      // 111-119
+constexpr ControlNumber kFirstExponent = 121;  // 121-122
+constexpr ControlNumber kSeparator = 130;
+
+constexpr int32_t kRadiatorCountPopup = 47;    // custom palette
+constexpr int32_t kPassiveRadiatorMenu = 16;   // alignment menus of the two radiator systems
+constexpr int32_t kPassiveRavezaMenu = 24;
+
+struct Row {
+    ControlNumber field;
+    std::string_view label;
+    std::string_view unit;
+    std::string_view exponent;  // raised after the unit: cm^2, cm^3
+};
+constexpr std::array<Row, 9> kRows = {{
+    {kPRManufacturerField, "Manufacturer", "", ""},
+    {kPRModelField, "Model Name", "", ""},
+    {kPRDiameterField, "Dia (Diameter)", "cm", ""},
+    {kPRFpField, "Fp (Free Air Resonance)", "Hz", ""},
+    {kPRVapField, "Vap (Acoustic Volume)", "Liter", ""},
+    {kPRQpField, "Qmp (Mechanical Q)", "", ""},
+    {kPRSdField, "Sd (Effective Area)", "cm", "2"},
+    {kPRXmaxField, "Xmax (Peak Linear Excursion)", "mm", ""},
+    {kPRVdField, "Vd (Displacement Volume)", "cm", "3"},
+}};
+
+// Two text rows, then seven number rows.
+constexpr int16_t kTextRowTop = 46, kTextRowStep = 28;
+constexpr int16_t kNumberRowTop = 106, kNumberRowStep = 26;
+constexpr int16_t kLabelLeft = 20, kTextFieldLeft = 124, kRight = 360;
+constexpr int16_t kNumberFieldLeft = 222, kNumberFieldRight = 302, kUnitLeft = 308;
+constexpr int16_t kButtonTop = 300, kButtonBottom = 324;
+
+platform::TextStyle textStyle(double size = 12.0, bool bold = false) {
+    platform::TextStyle style;
+    style.family = "Lucida Grande";
+    style.size = size;
+    style.bold = bold;
+    return style;
+}
+
+void addText(ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0, bool bold = false) {
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = textStyle(size, bold);
+    platform::createControl(kSheet, id, desc);
+}
+
+void addRow(std::size_t i) {
+    const Row& row = kRows[i];
+    const bool text = i < 2;
+    const int16_t top = text ? int16_t(kTextRowTop + kTextRowStep * int(i))
+                             : int16_t(kNumberRowTop + kNumberRowStep * (int(i) - 2));
+    const int16_t fieldLeft = text ? kTextFieldLeft : kNumberFieldLeft;
+    addText(kFirstLabel + ControlNumber(i), {int16_t(top + 3), kLabelLeft, int16_t(top + 19), int16_t(fieldLeft - 4)},
+            row.label);
+    ControlSpec entry(ControlKind::EditText, {top, fieldLeft, int16_t(top + 22), text ? kRight : kNumberFieldRight});
+    entry.style = textStyle();
+    if (!text) entry.style.align = platform::TextAlign::Right;
+    platform::createControl(kSheet, row.field, entry);
+    if (!row.unit.empty())
+        addText(kFirstUnit + ControlNumber(i),
+                {int16_t(top + 3), kUnitLeft, int16_t(top + 19), int16_t(kUnitLeft + (row.exponent.empty() ? 50 : 19))},
+                row.unit);
+    if (!row.exponent.empty())
+        addText(kFirstExponent + (row.exponent == "2" ? 0 : 1),
+                {int16_t(top + 1), int16_t(kUnitLeft + 19), int16_t(top + 12), int16_t(kUnitLeft + 27)}, row.exponent,
+                9.0);
+}
+
+// A number as the field shows it: the program's number text without the
+// blank it keeps before a value that is not negative.
+std::string fieldText(double value) {
+    std::string s = numberText(value).str();
+    if (!s.empty() && s.front() == ' ') s.erase(0, 1);
+    return s;
+}
+
+double fieldNumber(ControlNumber field) { return textToNumber(platform::controlText(kSheet, field)); }
+
+bool usable(double value) { return std::isfinite(value) && value > 0.0; }
+
+bool passiveRadiatorSystem() {
+    const SystemSelection& s = state.selection;
+    return (s.SysSelTabNum == 1 && s.SysSelBtnNum == 4) || (s.SysSelTabNum == 2 && s.SysSelBtnNum == 2);
+}
+
+// The two radiator systems take the unit as their "Apply Entered P.R. Unit"
+// alignment, with one radiator, and are computed again.
+void applyToRadiatorSystem() {
+    PassiveRadiatorParameters& p = state.radiator;
+    const bool raveza = state.selection.SysSelTabNum == 2;
+    p.PRDataInFlag = 1;
+    p.PopupPRNum = 1;
+    PRDataIn_OrgToCurrent();  // one radiator from now on
+    p.PRUseFlag = 1;
+    state.selection.Alin = raveza ? 4 : 3;
+    const int32_t menu = raveza ? kPassiveRavezaMenu : kPassiveRadiatorMenu;
+    if (platform::menuExists(menu)) {
+        platform::setMenuItemEnabled(menu, state.selection.Alin, true);
+        platform::checkOneMenuItem(menu, state.selection.Alin);
+    }
+    NavUserActionCancelMenu();
+    if (platform::controlExists(kCustomPalette, kRadiatorCountPopup)) {
+        platform::setControlValue(kCustomPalette, kRadiatorCountPopup, 1);
+        platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
+    }
+    if (state.shell.CtmPaletFlag == 0) {
+        EnableCustomPalet();
+        platform::setCurrentWindow(kCustomPalette);
+        CustomPaletDisp();
+    }
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    if (state.shell.SaveAsFlag == 1) DirtyCheckSpParamCheck();
+}
+
+void sheetClosed() {
+    platform::closeWindow(kSheet);
+    SndAppleEvent(vocabulary::kToOstrevane, vocabulary::kNowFree, vocabulary::kOstrevane);
+}
+
+}  // namespace
+
+int32_t PassiveRadiDataEnterWnd() {
+    if (!platform::createWindow(kSheet, platform::WindowKind::Sheet, {0, 0, kHeight, kWidth},
+                                "Passive Radiator Parameters", kResponseWindow))
+        return -1;
+    platform::setWindowThemeBackground(kSheet, true);
+    platform::setCurrentWindow(kSheet);
+    addText(kHeading, {16, kLabelLeft, 34, kRight}, "Passive Radiator Unit", 13.0, true);
+    for (std::size_t i = 0; i < kRows.size(); ++i) addRow(i);
+    platform::createControl(kSheet, kSeparator,
+                            ControlSpec(ControlKind::Separator, {288, kLabelLeft, 289, kRight}));
+
+    ControlSpec paste(ControlKind::PushButton, {kButtonTop, kLabelLeft, kButtonBottom, 160}, "Paste Parameters");
+    platform::createControl(kSheet, kPRPasteButton, paste);
+    platform::setHelpTag(kSheet, kPRPasteButton,
+                         "Paste a passive radiator record copied to the clipboard.\rShortcut is Option key.\\@B");
+    platform::createControl(kSheet, kPRCancelButton,
+                            ControlSpec(ControlKind::PushButton, {kButtonTop, 196, kButtonBottom, 276}, "Cancel"));
+    ControlSpec apply(ControlKind::PushButton, {kButtonTop, 284, kButtonBottom, kRight}, "Apply");
+    apply.defaultButton = true;
+    platform::createControl(kSheet, kPRApplyButton, apply);
+
+    platform::selectWindow(kSheet);
+    platform::setKeyboardFocus(kSheet, kPRManufacturerField);
+    state.shell.EdtFldID = kPRManufacturerField;
+    return 0;
+}
+
+int32_t PassiveRadiDataInDispOrg() {
+    if (!platform::windowExists(kSheet)) return 0;
+    const PassiveRadiatorParameters& p = state.radiator;
+    platform::setControlText(kSheet, kPRManufacturerField, p.s_ManufOrg.view());
+    platform::setControlText(kSheet, kPRModelField, p.s_PROrg.view());
+    const std::array<std::pair<ControlNumber, double>, 7> numbers = {{
+        {kPRDiameterField, p.PRDIAOrg},
+        {kPRFpField, p.FPOrg},
+        {kPRVapField, p.VAPOrg},
+        {kPRQpField, p.QPOrg},
+        {kPRSdField, p.PRSDOrg},
+        {kPRXmaxField, p.PRXMAXOrg},
+        {kPRVdField, p.PRVDOrg},
+    }};
+    for (const auto& [field, value] : numbers) platform::setControlText(kSheet, field, fieldText(value));
+    return 0;
+}
+
+bool PasteOnQnDLInPRDataEnter() {
+    const std::optional<std::string> block = GetClipBoardHandle();
+    if (!block || !GetClipBoardText(*block)) return false;  // nothing, or too long to be a record
+    if (platform::currentWindow() != kSheet) return false;
+    return ClipTextToPRParameter();
+}
+
+int32_t PRDataEnterPasteParameterButton() {
+    if (!platform::windowExists(kSheet)) return 0;
+    platform::setCurrentWindow(kSheet);
+    if (PasteOnQnDLInPRDataEnter()) {
+        PassiveRadiDataInDispOrg();
+        platform::setControlEnabled(kSheet, kPRPasteButton, false);
+    } else {
+        platform::beep();
+        platform::showSheetAlert(kSheet, kPasteMismatchAlert, "", {});
+    }
+    return 0;
+}
+
+int32_t PRDataEnterWndApply() {
+    if (!platform::windowExists(kSheet)) return 0;
+    const double diameter = fieldNumber(kPRDiameterField), fp = fieldNumber(kPRFpField),
+                 vap = fieldNumber(kPRVapField), qp = fieldNumber(kPRQpField), sd = fieldNumber(kPRSdField),
+                 xmax = fieldNumber(kPRXmaxField), vd = fieldNumber(kPRVdField);
+    // Checked before anything is taken, so that a refused unit leaves the
+    // radiator the design uses as it was.
+    if (!usable(fp) || !usable(vap) || !usable(qp) || !usable(sd) || !usable(xmax) || !usable(vd) ||
+        !std::isfinite(diameter)) {
+        platform::beep();
+        return 0;
+    }
+    PassiveRadiatorParameters& p = state.radiator;
+    p.s_ManufOrg = platform::controlText(kSheet, kPRManufacturerField);
+    p.s_PROrg = platform::controlText(kSheet, kPRModelField);
+    p.PRDIAOrg = diameter;
+    p.FPOrg = fp;
+    p.VAPOrg = vap;
+    p.QPOrg = qp;
+    p.PRSDOrg = sd;
+    p.PRXMAXOrg = xmax;
+    p.PRVDOrg = vd;
+    PRDataIn_OrgToCurrent();
+    sheetClosed();
+
+    if (passiveRadiatorSystem()) {
+        applyToRadiatorSystem();
+        return 0;
+    }
+    p.PRUseFlag = 0;
+    p.PRDataInFlag = 1;
+    NavUserActionCancelMenu();
+    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
+    return 0;
+}
+
+int32_t PRDataEnterWndCancel() {
+    if (!platform::windowExists(kSheet)) return 0;
+    sheetClosed();
+    NavUserActionCancelMenu();
+    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    return 0;
+}
+
+}  // namespace quendal

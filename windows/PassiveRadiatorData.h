@@ -1,0 +1,54 @@
+// The passive-radiator data sheet (window 12): one radiator unit entered by
+// hand, pasted from the clipboard or received from Ostrevane, checked and
+// applied to the design.
+//
+// The shell's rows call these routines: control 2 "Cancel", 3 "Paste
+// Parameters", 4 "Apply"; Option alone pastes, Enter or Return applies,
+// Escape cancels.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "platform/Platform.h"
+
+namespace quendal {
+
+inline constexpr platform::ControlNumber kPRCancelButton = 2;
+inline constexpr platform::ControlNumber kPRPasteButton = 3;
+inline constexpr platform::ControlNumber kPRApplyButton = 4;
+// The nine fields in the order of the unit (there is no field 55).
+inline constexpr platform::ControlNumber kPRManufacturerField = 51;
+inline constexpr platform::ControlNumber kPRModelField = 52;
+inline constexpr platform::ControlNumber kPRDiameterField = 53;  // cm
+inline constexpr platform::ControlNumber kPRFpField = 54;        // Hz
+inline constexpr platform::ControlNumber kPRVapField = 56;       // litre
+inline constexpr platform::ControlNumber kPRQpField = 57;
+inline constexpr platform::ControlNumber kPRSdField = 58;        // cm^2
+inline constexpr platform::ControlNumber kPRXmaxField = 59;      // mm
+inline constexpr platform::ControlNumber kPRVdField = 60;        // cm^3
+
+inline constexpr std::string_view kPasteMismatchAlert = "ALERT!   Paste Data is Mismatched.";
+
+// Creates the sheet on the response window with empty fields and shows it;
+// does nothing and returns -1 while there is no response window.
+int32_t PassiveRadiDataEnterWnd();
+// Shows the received unit (s_ManufOrg, s_PROrg and the seven Org values).
+int32_t PassiveRadiDataInDispOrg();
+
+// Reads the clipboard and, while the sheet is the current window, takes a
+// radiator record from it. True when a complete record was taken; an empty
+// clipboard, a text of 256 bytes or more and any other text are no match.
+bool PasteOnQnDLInPRDataEnter();
+
+// "Paste Parameters": a match shows the values and dims the button; anything
+// else beeps and shows the mismatch alert on the sheet, fields unchanged.
+int32_t PRDataEnterPasteParameterButton();
+// "Apply": a unit whose Fp, Vap, Qmp, Sd, Xmax or Vd is not a positive
+// number beeps and stays, changing nothing; a valid unit is taken and, for
+// the two passive-radiator systems, becomes the design's alignment.
+int32_t PRDataEnterWndApply();
+// "Cancel": closes the sheet; nothing of it is taken.
+int32_t PRDataEnterWndCancel();
+
+}  // namespace quendal
