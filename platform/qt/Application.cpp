@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -47,6 +48,7 @@ void startApplication(int& argc, char** argv) {
     // The program decides when it ends, not the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installSurfaceProvider();
+    installShellServices();
 }
 
 int runEventLoop() {
@@ -76,6 +78,8 @@ void resetPlatform() {
     removeAllMenus();
     removeAllTimers();
     closePageIfOpen();
+    stopAllLoads();
+    clearReplacedServices();
     gQuitStatus.reset();
     setDialogService(nullptr);
     setCursor(Cursor::Arrow);
