@@ -4,6 +4,7 @@
 #pragma once
 
 #include <charconv>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -66,6 +67,41 @@ public:
     std::vector<Rect16> screens{Rect16{0, 0, 1024, 1280}};
     std::vector<std::string> opened;
     bool accepts = true;
+};
+
+// Real files under the test's own folder; the desktop's folders are named by
+// the test and the trash is a folder of its own.
+class FolderFiles : public platform::FileService {
+public:
+    std::string userFolder(platform::UserFolder folder) override {
+        const auto it = folders.find(folder);
+        return it != folders.end() ? it->second : std::string();
+    }
+    std::string existingPath(const std::string& path) override {
+        std::error_code error;
+        if (path.empty() || !std::filesystem::exists(path, error)) return {};
+        return std::filesystem::canonical(path, error).string();
+    }
+    platform::FileKind kindOf(const std::string& path) override {
+        std::error_code error;
+        if (path.empty() || !std::filesystem::exists(path, error)) return platform::FileKind::None;
+        return std::filesystem::is_directory(path, error) ? platform::FileKind::Folder : platform::FileKind::File;
+    }
+    bool createFolder(const std::string& path) override {
+        std::error_code error;
+        return std::filesystem::create_directory(path, error);
+    }
+    bool moveToTrash(const std::string& path) override {
+        std::error_code error;
+        std::filesystem::create_directories(trash, error);
+        std::filesystem::rename(path, std::filesystem::path(trash) / std::filesystem::path(path).filename(), error);
+        if (!error) trashed.push_back(path);
+        return !error;
+    }
+
+    std::map<platform::UserFolder, std::string> folders;
+    std::string trash;
+    std::vector<std::string> trashed;
 };
 
 // Loads wait until the test answers them.
