@@ -118,4 +118,20 @@ bool macRomanFromUtf8(std::string_view utf8, std::string& out) {
     return true;
 }
 
+std::string macRomanFromUtf8Lossy(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        if (!nextUtf8(utf8, i, c)) {
+            bytes += '?';
+            ++i;
+            continue;
+        }
+        const int b = macRomanOfUnicode(c);
+        bytes += b >= 0 ? char(b) : '?';
+    }
+    return bytes;
+}
+
 }  // namespace quendal::platform

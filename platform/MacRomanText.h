@@ -16,5 +16,8 @@ std::string utf8FromMacRoman(std::string_view bytes);
 // False, and `out` left as it was, when the text is not valid UTF-8 or holds
 // a character Mac Roman cannot write.
 bool macRomanFromUtf8(std::string_view utf8, std::string& out);
+// The same, with "?" for every character (or malformed byte) Mac Roman
+// cannot write.
+std::string macRomanFromUtf8Lossy(std::string_view utf8);
 
 }  // namespace quendal::platform
