@@ -128,6 +128,8 @@ struct SystemSelection {
     int32_t SysSelBtnNum = 1;   // 1-8
     int32_t InitSysType = 0;    // the system has vents
     int32_t Alin = 1;           // item of the system's Alignment menu; the last is custom
+    // Added by the shell's services: the button chosen before the last pick.
+    int32_t preSysSelBtnNum = 1;
 };
 
 // What the response window shows and how.
