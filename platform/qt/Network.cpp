@@ -86,7 +86,9 @@ public:
         loads_.erase(it);
         if (reply) {
             reply->disconnect();
-            reply->abort();
+            // A reply that has ended or answered with an error status needs
+            // no abort (a second error would be reported for it).
+            if (!reply->isFinished() && reply->error() == QNetworkReply::NoError) reply->abort();
             reply->deleteLater();
         }
     }
