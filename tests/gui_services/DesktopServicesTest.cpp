@@ -122,15 +122,6 @@ TEST_F(DesktopServicesTest, RefusedConnectionTimeOutAndBadUrlFail) {
     EXPECT_EQ(bad.error, platform::UrlErrorKind::BadUrl);
 }
 
-TEST_F(DesktopServicesTest, ACancelledLoadCallsNothingMore) {
-    TinyServer server;
-    Outcome o;
-    const platform::UrlLoadId id = platform::network().start({server.url("/silent"), 0.2}, recordInto(o));
-    platform::network().cancel(id);
-    QTest::qWait(400);
-    EXPECT_FALSE(o.done());
-}
-
 void decideIn(uRLDownload* download, std::string_view suggested, void* folder) {
     URLDownloadSetDestination(download, *static_cast<std::string*>(folder) + "/" + std::string(suggested), false);
 }

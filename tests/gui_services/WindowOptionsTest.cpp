@@ -75,30 +75,6 @@ TEST_F(WindowOptionsTest, HelpTextsGoToTheCurrentWindowsControlOnly) {
     EXPECT_EQ(control(7, 20)->toolTip(), QStringLiteral("Snapshot"));
 }
 
-TEST_F(WindowOptionsTest, HelpTagCornersOnEverySide) {
-    const Rect16 c{100, 200, 120, 300};  // 100 wide, 20 high
-    struct Case {
-        platform::HelpTagSide side;
-        int32_t left, top;
-    };
-    const int g = platform::kHelpTagGap;
-    const Case cases[] = {
-        {platform::HelpTagSide::LeftCentre, 200 - g - 40, 104},  {platform::HelpTagSide::RightCentre, 300 + g, 104},
-        {platform::HelpTagSide::TopLeft, 200, 100 - g - 12},     {platform::HelpTagSide::TopRight, 260, 100 - g - 12},
-        {platform::HelpTagSide::LeftTop, 200 - g - 40, 100},     {platform::HelpTagSide::LeftBottom, 200 - g - 40, 108},
-        {platform::HelpTagSide::BottomLeft, 200, 120 + g},       {platform::HelpTagSide::BottomRight, 260, 120 + g},
-        {platform::HelpTagSide::RightTop, 300 + g, 100},         {platform::HelpTagSide::RightBottom, 300 + g, 108},
-        {platform::HelpTagSide::TopCentre, 230, 100 - g - 12},   {platform::HelpTagSide::BottomCentre, 230, 120 + g},
-    };
-    for (const Case& k : cases) {
-        const auto corner = platform::helpTagCorner(k.side, c, 40, 12);
-        ASSERT_TRUE(corner.has_value()) << int(k.side);
-        EXPECT_EQ(corner->left, k.left) << int(k.side);
-        EXPECT_EQ(corner->top, k.top) << int(k.side);
-    }
-    EXPECT_FALSE(platform::helpTagCorner(platform::HelpTagSide::Default, c, 40, 12).has_value());
-}
-
 TEST_F(WindowOptionsTest, FixedSizeAndSizeLimits) {
     openResponseWindow();
     platform::setWindowResizable(7, false);

@@ -94,12 +94,6 @@ TEST_F(UrlLoadingTest, FailureReachesOnlyTheFailureCallbackAndTimeOutIsPassedOn)
     EXPECT_EQ(seen.events, (std::vector<std::string>{"failed " + std::to_string(int(platform::UrlErrorKind::TimedOut))}));
 }
 
-TEST_F(UrlLoadingTest, ADelegateWithoutCallbacksIgnoresEverything) {
-    URLConnectionInit(URLRequestInit("https://example.invalid/"), URLConnectionDelegateInit());
-    network.answer(1, 200, "body");  // nothing to call, nothing breaks
-    SUCCEED();
-}
-
 // Downloads: the delegate chooses the destination from the suggested name.
 struct DownloadLog {
     fs::path folder;
@@ -183,14 +177,6 @@ TEST_F(UrlLoadingTest, AnInterruptedDownloadRemovesWhatItWrote) {
     network.failLoad(1, platform::UrlErrorKind::ConnectionLost);
     EXPECT_EQ(log.failures, (std::vector<platform::UrlErrorKind>{platform::UrlErrorKind::ConnectionLost}));
     EXPECT_TRUE(fs::is_empty(folder));
-}
-
-TEST_F(UrlLoadingTest, WithoutANetworkEveryLoadFails) {
-    platform::setNetworkService(nullptr);  // the core alone: nothing to load with
-    Seen seen;
-    URLConnectionInit(URLRequestInit("https://example.invalid/"), delegate(seen));
-    ASSERT_EQ(seen.events.size(), 1u);
-    EXPECT_EQ(seen.events[0].rfind("failed", 0), 0u);
 }
 
 TEST_F(UrlLoadingTest, BundleInformationNamesTheVersionAndAnExistingHelpDocument) {
