@@ -428,7 +428,8 @@ bool closePage();
 // replaceable instance, as the dialogs are: a test installs its double with
 // set...(&double), and nullptr puts the layer's own back. Before the layer
 // has started the services do nothing: the store holds nothing, no folder
-// is found, nothing opens. Paths, URLs and stored texts are UTF-8.
+// is found, nothing opens, and a load fails at once (there is no event loop
+// to report it from). Paths, URLs and stored texts are UTF-8.
 
 // A preference as the file gives it back: one text, or, for a hand-edited
 // value with unquoted commas, the texts the file splits it into.
