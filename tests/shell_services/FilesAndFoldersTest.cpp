@@ -1,4 +1,4 @@
-// References, specifications and URLs of real files, the standard folders,
+// References, folder-and-name pairs and URLs of real files, the standard folders,
 // and their status codes.
 #include <filesystem>
 #include <fstream>
@@ -45,7 +45,7 @@ TEST_F(FilesAndFoldersTest, UserDownloadsFolderIsTheDesktopsOne) {
         << "a folder the desktop does not name is not found";
 }
 
-TEST_F(FilesAndFoldersTest, ReferenceSpecificationAndUrlNameTheSameItem) {
+TEST_F(FilesAndFoldersTest, ReferenceFolderAndNameAndUrlNameTheSameItem) {
     FileRef downloads;
     ASSERT_EQ(FD_PathGetFSRef((root / "Fetched").string(), nullptr, &downloads), kFileNoErr);
     FileRef archive;
