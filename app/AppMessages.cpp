@@ -12,6 +12,7 @@
 #include "windows/PassiveRadiatorData.h"
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
+#include "windows/CloseWindows.h"
 
 namespace quendal {
 

@@ -13,6 +13,9 @@
 #include "windows/InitialSetup.h"
 #include "app/AppMessages.h"
 #include "windows/PassiveRadiatorData.h"
+#include "app/UrlLoading.h"
+#include "windows/AboutWindow.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal {
 
@@ -306,7 +309,7 @@ int32_t miscCommand(int32_t item) {
 int32_t helpCommand(int32_t item) {
     switch (item) {
         case 1: CreateURLFromBundleResourceAndLaunch("Quendal's_Manual.pdf", kHelpFolder); return kHandled;
-        case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1").view(), kHelpFolder); return kHandled;
+        case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
         case 3: CreateURLFromBundleResourceAndLaunch("T_S_Parameters_Description.pdf", kHelpFolder); return kHandled;
         case 4: CreateURLFromBundleResourceAndLaunch("Quendal_Release_Notes.pdf", kHelpFolder); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;

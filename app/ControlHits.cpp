@@ -11,6 +11,9 @@
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"
+#include "platform/Pending.h"
+#include "windows/CloseWindows.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal {
 

@@ -6,6 +6,7 @@
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "platform/Platform.h"
+#include "app/ParameterPasses.h"
 
 namespace quendal {
 

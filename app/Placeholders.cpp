@@ -7,22 +7,14 @@
 
 namespace quendal {
 
-int32_t LoadPrefs() { return 0; }  // app/Preferences
-Str255 GetCFBundleVersion(std::string_view key) { return {}; }  // app/UrlLoading
-Str255 CFStringDeleteExtension(std::string_view text) { return {}; }  // app/UrlLoading
 int32_t LSLaunchURL(std::string_view urlText) { return -50; }  // the desktop opener (app/UrlLoading)
 int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) { return -50; }  // the desktop opener (app/UrlLoading)
-int32_t AboutWnd() { return 0; }  // windows/About
-int32_t PreferenceWnd() { return 0; }  // windows/Preferences
-int32_t PreferenceWndOKReturn() { return 0; }  // windows/Preferences
-int32_t CloseWindows() { return 0; }  // windows/CloseWindows
 
 int32_t InitialSetupWndForVentDesign() { return 0; }  // windows/InitialSetup
 
 int32_t MenuPlotForResponse() { return 0; }  // view/ (response redraw and read-outs)
 int32_t DrawPointerContorol() { return 0; }  // view/ (response redraw and read-outs)
 int32_t DrawNyquistValue() { return 0; }  // view/ (response redraw and read-outs)
-int32_t NyquistSliderControl() { return 0; }  // view/ (response redraw and read-outs)
 int32_t DispNyquistOtherBtn() { return 0; }  // view/ (response redraw and read-outs)
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
 int32_t ResponseWndMouseDown(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)

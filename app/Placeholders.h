@@ -7,20 +7,14 @@
 #include <string_view>
 
 #include "model/Str255.h"
+#include "platform/Pending.h"
 #include "windows/Pending.h"
 
 namespace quendal {
 
 // --- Preferences, parameter passes, desktop opener, About and Preferences windows
-int32_t LoadPrefs();                         // the preferences: read every key
-Str255 GetCFBundleVersion(std::string_view key);       // the program's information values
-Str255 CFStringDeleteExtension(std::string_view text);  // text utility: every ".pdf" removed
 int32_t LSLaunchURL(std::string_view urlText);          // desktop opener: a URL; -50 while it cannot open
 int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);  // desktop opener: a document of the resources; -50 while it cannot open
-int32_t AboutWnd();                          // the About window (2)
-int32_t PreferenceWnd();                     // the Preferences window (15)
-int32_t PreferenceWndOKReturn();             // OK of the Preferences window
-int32_t CloseWindows();                      // closes every window of the program
 
 // --- Default Parameters, System Select, Initial Setup and the alerts
 int32_t InitialSetupWndForVentDesign();      // the Initial Setup sheet over the Vent Design sheet (6)
@@ -29,7 +23,6 @@ int32_t InitialSetupWndForVentDesign();      // the Initial Setup sheet over the
 int32_t MenuPlotForResponse();               // the View menu for the response kind shown
 int32_t DrawPointerContorol();               // the read-out under the graph
 int32_t DrawNyquistValue();                  // the Nyquist read-out
-int32_t NyquistSliderControl();              // the Nyquist slider's arrows and read-out
 int32_t DispNyquistOtherBtn();               // the Nyquist slider and its arrows
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v);  // pointer over the graph: cross-hair and read-out; kHandled when consumed
 int32_t ResponseWndMouseDown(int32_t h, int32_t v);   // click in the graph: freezes or frees the read-out; kHandled when consumed

@@ -6,6 +6,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "app/UrlLoading.h"
 
 namespace quendal {
 
@@ -129,7 +130,7 @@ int32_t BuildAlignmentMenu(int32_t menu) {
 
 int32_t BuildPopupMenu() {
     // The title of the second manual, when the program carries one.
-    state.shell.JPManualName = CFStringDeleteExtension(GetCFBundleVersion("JapaneseString-1").view());
+    state.shell.JPManualName = Str255(CFStringDeleteExtension(GetCFBundleVersion("JapaneseString-1")));
     BuildQaPopupMenu();
     BuildQbPopupMenu();
     BuildVentNumPopupMenu();

@@ -12,6 +12,7 @@
 #include "windows/Alerts.h"
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal {
 

@@ -10,6 +10,8 @@
 #include "model/WindowNumbers.h"
 #include "windows/DefaultParameters.h"
 #include "app/AppMessages.h"
+#include "app/ParameterPasses.h"
+#include "app/Preferences.h"
 
 namespace quendal {
 

@@ -18,6 +18,7 @@ struct PreferenceOptions {
     int32_t InitSetupCheck = 1;
     int32_t PrintParamCheck = 1;
     int32_t MagniCheck = 0;
+    Str255 ApplicationID;           // whose preferences these are; empty until first needed
 };
 
 }  // namespace quendal

@@ -18,6 +18,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "model/SharedTypes.h"
@@ -103,6 +104,20 @@ bool isWindowModified(WindowNumber window);
 // for the other kinds; `theme` chooses the latter for any window.
 void setWindowThemeBackground(WindowNumber window, bool theme);
 
+// Whether the user may resize the window (windows are created resizable),
+// and the content sizes the user may resize it between, in pixels (0 leaves
+// that limit open). setWindowBounds keeps a resizable window within its
+// limits; one that is not resizable takes the size it is given.
+void setWindowResizable(WindowNumber window, bool resizable);
+bool isWindowResizable(WindowNumber window);
+void setWindowSizeLimits(WindowNumber window, int32_t minWidth, int32_t minHeight, int32_t maxWidth,
+                         int32_t maxHeight);
+
+// Brings the window forward without taking the keyboard: shown, raised and
+// made the current window, while the keys keep going to the window that has
+// them (a palette the user is typing into).
+void raiseWindow(WindowNumber window);
+
 // Writes what the window's content shows (its drawing and its controls) as
 // a PNG file. False when the window does not exist or the file cannot be
 // written.
@@ -136,7 +151,8 @@ inline constexpr uint8_t kOptionSChar = 0xA7;  // what Option+S types
 enum class WindowEventKind : int32_t {
     Activated,
     Deactivated,
-    Close,          // the close box; handled: the window stays unless the handler closed it
+    Close,          // the close box; handled: the window stays unless the handler closed it.
+                    // A sheet never closes by itself: its room turns the close into Cancel.
     BoundsChanged,  // moved or resized
     Shown,
     DragStarted,    // the user began to move the window
@@ -247,6 +263,9 @@ bool isControlVisible(WindowNumber window, ControlNumber control);  // its own s
 void setControlVisible(WindowNumber window, ControlNumber control, bool visible);
 Rect16 controlBounds(WindowNumber window, ControlNumber control);
 void setControlBounds(WindowNumber window, ControlNumber control, Rect16 rect);
+// Keeps the control's distances to its parent's four edges as the parent
+// (the window's content, or the control it is embedded in) resizes.
+void bindControlToParent(WindowNumber window, ControlNumber control);
 // Shows a picture of the resources in an image view or on a bevel button;
 // false (and no picture) when the file is missing or unreadable.
 bool setControlImage(WindowNumber window, ControlNumber control, std::string_view file,
@@ -261,6 +280,10 @@ ControlNumber keyboardFocus(WindowNumber window);
 // control.
 void setHelpTag(WindowNumber window, ControlNumber control, std::string_view helpText);
 std::string helpTag(WindowNumber window, ControlNumber control);  // the text shown
+// The whole tag as set: its text, the expanded text shown while Command is
+// held as the tag appears, and the side of the control it stands on.
+struct HelpTag;
+HelpTag helpTagOf(WindowNumber window, ControlNumber control);
 
 enum class ControlEventKind : int32_t {
     Hit = 1,              // the user clicked (or chose, typed into, moved) the control
@@ -387,6 +410,12 @@ void setCursor(Cursor cursor);
 // a missing picture leaves the cursor as it is.
 void setImageCursor(std::string_view file, std::string_view folder, int32_t hotX, int32_t hotY);
 Cursor currentCursor();  // the last theme cursor set
+// The shape the pointer takes while it is over the window's content, or over
+// one control; it is the arrow again as soon as the pointer leaves them.
+void setWindowCursor(WindowNumber window, Cursor cursor);
+void setControlCursor(WindowNumber window, ControlNumber control, Cursor cursor);
+Cursor windowCursor(WindowNumber window);
+Cursor controlCursor(WindowNumber window, ControlNumber control);
 
 // ---------------------------------------------------------------------------
 // Resources
@@ -412,6 +441,85 @@ bool closePage();
 
 // ---------------------------------------------------------------------------
 // Shell services: preferences, files and folders, the desktop opener
+
+// Each service is an interface with the layer's own implementation and a
+// replaceable instance, as the dialogs are: a test installs its double with
+// set...(&double), and nullptr puts the layer's own back. Before the layer
+// has started the services do nothing: the store holds nothing, no folder
+// is found, nothing opens, and a load fails at once (there is no event loop
+// to report it from). Paths, URLs and stored texts are UTF-8.
+
+// A preference as the file gives it back: one text, or, for a hand-edited
+// value with unquoted commas, the texts the file splits it into.
+struct StoredPreference {
+    std::vector<std::string> texts;
+};
+
+using PreferenceSetting = std::variant<int32_t, double, std::string>;
+
+// The program's preferences file:
+// <configuration folder>/<organisation>/<application>.ini.
+class PreferenceStore {
+public:
+    virtual ~PreferenceStore() = default;
+    // Whose preferences they are; set before the first read.
+    virtual void setIdentity(std::string_view organisation, std::string_view application) = 0;
+    virtual std::optional<StoredPreference> read(std::string_view key) = 0;
+    virtual void write(std::string_view key, const PreferenceSetting& value) = 0;
+    // Writes what is pending to the file; false when it cannot be written.
+    virtual bool synchronize() = 0;
+};
+void setPreferenceStore(PreferenceStore* store);
+PreferenceStore& preferenceStore();
+
+// The user's standard folders as the desktop names them.
+enum class UserFolder : int32_t {
+    Home,
+    Desktop,
+    Documents,
+    Downloads,
+    Music,
+    Movies,
+    Pictures,
+    Temporary,
+    Configuration,
+    Cache,
+    ApplicationData,
+    Applications,
+};
+
+enum class FileKind : int32_t { None, File, Folder };
+
+class FileService {
+public:
+    virtual ~FileService() = default;
+    // The folder's absolute path ("" when the desktop has none).
+    virtual std::string userFolder(UserFolder folder) = 0;
+    // The absolute path of what exists at `path` (relative paths start at
+    // the working folder), links resolved; "" when nothing exists there.
+    virtual std::string existingPath(const std::string& path) = 0;
+    virtual FileKind kindOf(const std::string& path) = 0;
+    // Creates one folder in an existing parent; false when it cannot.
+    virtual bool createFolder(const std::string& path) = 0;
+    // Moves the file or folder to the desktop's trash; false when it cannot.
+    virtual bool moveToTrash(const std::string& path) = 0;
+};
+void setFileService(FileService* service);
+FileService& files();
+
+// The desktop opener, and the screens the desktop shows windows on.
+class DesktopService {
+public:
+    virtual ~DesktopService() = default;
+    // Opens an http(s), mailto or file URL with the handler the user's
+    // desktop has for it, never through a shell command; false when no
+    // handler took it.
+    virtual bool openUrl(std::string_view url) = 0;
+    // The screens' areas, in the screen pixels of window bounds.
+    virtual std::vector<Rect16> screenAreas() = 0;
+};
+void setDesktopService(DesktopService* service);
+DesktopService& desktop();
 
 // ---------------------------------------------------------------------------
 // Default handlers, menu-bar hosting and the Edit commands of text fields
@@ -492,6 +600,62 @@ std::string picturePath(std::string_view file, std::string_view folder = "Images
 
 // ---------------------------------------------------------------------------
 // URL loading
+
+// What the server answered, before the body.
+struct UrlResponse {
+    std::string url;                 // after redirects
+    int32_t httpStatus = 0;          // 200, 404, ...; 0 for other schemes
+    int64_t expectedLength = -1;     // bytes; -1 when not announced
+    std::string mimeType;
+    std::string suggestedFilename;   // from the answer, else the URL's last part
+};
+
+enum class UrlErrorKind : int32_t {
+    BadUrl,
+    HostNotFound,
+    CannotConnect,
+    TimedOut,
+    ConnectionLost,
+    SecureConnectionFailed,
+    HttpStatus,       // downloads: the server answered with an error status
+    CannotWriteFile,  // downloads: no destination, or it could not be written
+    Other,
+};
+
+struct UrlError {
+    UrlErrorKind kind = UrlErrorKind::Other;
+    std::string description;
+};
+
+struct UrlLoadRequest {
+    std::string url;
+    double timeoutSeconds = 60.0;  // no data for this long fails the load as timed out
+};
+
+// A load's callbacks, all from the event loop and never from inside start():
+// `response` once, before any data; `data` as the bytes arrive; then exactly
+// one of `finished` and `failed`. An HTTP error status (404, 500...) is an
+// answer like any other: response, data, finished.
+struct UrlLoadCallbacks {
+    std::function<void(const UrlResponse&)> response;
+    std::function<void(std::string_view bytes)> data;
+    std::function<void()> finished;
+    std::function<void(const UrlError&)> failed;
+};
+
+using UrlLoadId = int32_t;
+
+class NetworkService {
+public:
+    virtual ~NetworkService() = default;
+    // Starts loading; the id stays valid until finished or failed has been
+    // called.
+    virtual UrlLoadId start(const UrlLoadRequest& request, UrlLoadCallbacks callbacks) = 0;
+    // Stops a running load: none of its callbacks comes afterwards.
+    virtual void cancel(UrlLoadId load) = 0;
+};
+void setNetworkService(NetworkService* service);
+NetworkService& network();
 
 // ---------------------------------------------------------------------------
 // Messages between applications and the clipboard

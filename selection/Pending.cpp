@@ -3,7 +3,5 @@
 namespace quendal {
 
 int32_t PINcalc() { return 0; }  // replaced by the response redraw in view/
-void OriginalBoxParametersPass() {}  // app/ParameterPasses
-void InitItemBoxParameters() {}      // app/ParameterPasses
 
 }  // namespace quendal

@@ -9,7 +9,5 @@ namespace quendal {
 
 // Replaced by the input-power rule of the response redraw in view/: sets PIN from the speaker connection and the preferences.
 int32_t PINcalc();
-void OriginalBoxParametersPass();  // replaced by the parameter passes (app/ParameterPasses)
-void InitItemBoxParameters();      // replaced by the parameter passes (app/ParameterPasses)
 
 }  // namespace quendal

@@ -12,6 +12,7 @@
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
 #include "app/MenuBar.h"
+#include "app/ParameterPasses.h"
 
 namespace quendal {
 

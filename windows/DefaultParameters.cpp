@@ -10,6 +10,7 @@
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
+#include "app/ParameterPasses.h"
 
 namespace quendal {
 

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "platform/qt/LocalMessages.h"
+#include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -52,6 +53,7 @@ void startApplication(int& argc, char** argv) {
     installSurfaceProvider();
     startEditTracking();
     installDesktopMessaging();
+    installShellServices();
 }
 
 int runEventLoop() {
@@ -82,6 +84,8 @@ void resetPlatform() {
     removeAllMenus();
     removeAllTimers();
     closePageIfOpen();
+    stopAllLoads();
+    clearReplacedServices();
     gQuitStatus.reset();
     setDialogService(nullptr);
     setCursor(Cursor::Arrow);

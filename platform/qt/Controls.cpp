@@ -4,7 +4,6 @@
 
 #include <QPointer>
 
-#include "platform/HelpTag.h"
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
@@ -172,19 +171,6 @@ ControlNumber keyboardFocus(WindowNumber window) {
         for (const auto& [number, control] : record->controls)
             if (control.widget == w) return number;
     return 0;
-}
-
-void setHelpTag(WindowNumber window, ControlNumber control, std::string_view helpText) {
-    ControlRecord* record = findControl(window, control);
-    if (record == nullptr) return;
-    const HelpTag tag = parseHelpTag(helpText);
-    record->helpTag = tag.text;
-    record->widget->setToolTip(fromMacRoman(tag.text));
-}
-
-std::string helpTag(WindowNumber window, ControlNumber control) {
-    ControlRecord* record = findControl(window, control);
-    return record != nullptr ? record->helpTag : std::string();
 }
 
 int32_t installControlHandler(WindowNumber window, ControlNumber control, ControlHandler handler, int32_t userData) {

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "platform/HelpTag.h"
 #include "platform/Platform.h"
 #include "platform/qt/PainterSurface.h"
 
@@ -33,7 +34,8 @@ struct ControlRecord {
     // Kept here for the kinds whose widget holds no such value.
     int32_t value = 0, minimum = 0, maximum = 0;
     std::string title;
-    std::string helpTag;  // the tag as shown
+    HelpTag tag;          // the help tag as set
+    Cursor cursor = Cursor::Arrow;
 };
 
 struct WindowRecord {
@@ -46,6 +48,7 @@ struct WindowRecord {
     int32_t userData = 0;
     std::unique_ptr<WindowSurface> surface;  // made on the first drawing
     std::string title;
+    Cursor cursor = Cursor::Arrow;
 };
 
 WindowRecord* findWindow(WindowNumber window);
@@ -99,5 +102,11 @@ void removeAllMenus();
 void removeAllTimers();
 void closePageIfOpen();
 void resetMenuHost();
+void stopAllLoads();
+
+// Makes the layer's preferences file, folders, desktop opener and network
+// the shell services the program uses.
+void installShellServices();
+NetworkService& layerNetwork();
 
 }  // namespace quendal::platform::qt

@@ -145,8 +145,32 @@ QRect WindowFrame::contentGeometry() const {
 void WindowFrame::setContentGeometry(const QRect& rect) {
     const int bar = menuBarHeight();
     sinceProgramMove_.restart();
+    if (!resizable_) setFixedSize(rect.width(), rect.height() + bar);
     setGeometry(rect.x(), rect.y() - bar, rect.width(), rect.height() + bar);
     layoutChildren();
+}
+
+void WindowFrame::setResizable(bool resizable) {
+    resizable_ = resizable;
+    applySizeLimits();
+}
+
+void WindowFrame::setContentLimits(QSize minimum, QSize maximum) {
+    minContent_ = minimum;
+    maxContent_ = maximum;
+    applySizeLimits();
+}
+
+void WindowFrame::applySizeLimits() {
+    const int bar = menuBarHeight();
+    if (!resizable_) {
+        setFixedSize(content_->width(), content_->height() + bar);
+        return;
+    }
+    // Each limit on its own: 0 leaves it open.
+    setMinimumSize(std::max(0, minContent_.width()), minContent_.height() > 0 ? minContent_.height() + bar : 0);
+    setMaximumSize(maxContent_.width() > 0 ? maxContent_.width() : QWIDGETSIZE_MAX,
+                   maxContent_.height() > 0 ? maxContent_.height() + bar : QWIDGETSIZE_MAX);
 }
 
 void WindowFrame::setMenus(const QList<QMenu*>& menus) {
@@ -155,7 +179,10 @@ void WindowFrame::setMenus(const QList<QMenu*>& menus) {
     const int before = menuBarHeight();
     menuBar_->clear();
     for (QMenu* menu : menus) menuBar_->addMenu(menu);
-    if (menuBarHeight() != before) setContentGeometry(content);
+    if (menuBarHeight() != before) {
+        applySizeLimits();
+        setContentGeometry(content);
+    }
 }
 
 void WindowFrame::closeQuietly() {
@@ -177,6 +204,13 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     const WindowNumber number = window_;
+    if (kind_ == WindowKind::Sheet) {
+        // A sheet closes only through its room, which takes the close for
+        // Cancel, so that what Cancel restores is never skipped.
+        event->ignore();
+        send(WindowEventKind::Close);
+        return;
+    }
     if (send(WindowEventKind::Close) == kHandled) {
         event->ignore();  // the handler decides; it may have closed the window itself
         return;

@@ -52,6 +52,11 @@ public:
     void setMenus(const QList<QMenu*>& menus);
     // Closes without asking the handler (the program's own close).
     void closeQuietly();
+    // What the user may do to the content's size: resize it at all, and
+    // between which sizes (an empty size leaves that limit open).
+    void setResizable(bool resizable);
+    bool resizable() const { return resizable_; }
+    void setContentLimits(QSize minimum, QSize maximum);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,6 +70,7 @@ protected:
 private:
     int menuBarHeight() const;
     void layoutChildren();
+    void applySizeLimits();
     bool mouseEvent(QEvent* event);
     bool keyEvent(QEvent* event);
     int32_t send(WindowEventKind kind);
@@ -74,6 +80,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     ContentView* content_ = nullptr;
     bool quiet_ = false;
+    bool resizable_ = true;
+    QSize minContent_, maxContent_;
     // Moves the program made are not the user's drags.
     QElapsedTimer sinceProgramMove_;
     bool dragging_ = false;

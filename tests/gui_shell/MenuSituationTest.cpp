@@ -23,7 +23,7 @@ TEST_F(MenuSituationTest, StartStateOffersOnlyWhatCanBeDoneBeforeADesign) {
     for (int32_t item : {1, 5, 6, 7, 9}) EXPECT_FALSE(enabled(kMiscMenu, item)) << item;
     EXPECT_FALSE(enabled(kMiscMenu, 3));  // Speaker Select: not started from the driver database
     EXPECT_TRUE(enabled(kHelpMenu, 7));
-    EXPECT_EQ(platform::menuItemText(kHelpMenu, 2), "-");  // no second manual: its place stays
+    EXPECT_EQ(platform::menuItemText(kHelpMenu, 2), "Quick Start");  // the second help document
 
     state.shell.EditMenuFlag = 1;
     state.shell.s_MasgMenu = "BootQnDL";

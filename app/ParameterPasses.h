@@ -1,0 +1,38 @@
+// Keeping the shared parameter sets consistent: the driver as entered handed
+// over to the effective driver, the initial loss factors and selectors, and
+// the rounded, backed-up box values of the last accepted calculation.
+//
+// Every routine works on the program-wide state and returns 0.
+#pragma once
+
+#include <cstdint>
+
+namespace quendal {
+
+// Effective driver := driver as entered (the suffix-2 set); the scaling for
+// the speaker connection is a separate step that runs afterwards.
+int32_t OriginalBoxParametersPass();
+
+// Initial loss factors (Qa 10, Qb 7, radiator Q 5), the Single connection,
+// the third item of every custom-palette popup and circular, ported,
+// automatically sized single vents.
+int32_t InitItemBoxParameters();
+
+// The backups (VBbak, ..., QPbak) := the current box and radiator values.
+int32_t TransferParametersBackup();
+
+// Rounds the box values in place to the precision they are kept and
+// compared with: volumes to 0.01 litre (whole litres from 10000 up),
+// frequencies and the radiator to 0.01, Qtc to 0.001. Loss factors stay.
+int32_t ValueRoundBoxParameters();
+
+// ValueRoundBoxParameters, then TransferParametersBackup: after every plot
+// and accepted calculation, so the values in use are the rounded ones and
+// the backups hold exactly those.
+int32_t BoxParameterBackup();
+
+// Rounds the diameters, widths and heights of the three vents to 0.01 mm;
+// lengths and areas stay.
+int32_t ValueRoundVentParameters();
+
+}  // namespace quendal

@@ -1,0 +1,166 @@
+// Loading URLs with plain callbacks, the program's bundle information, and
+// small text utilities for paths and names.
+//
+// A connection delivers the answer, the data as it arrives, and then either
+// the end of loading or a failure; a download writes the body to the file
+// its delegate chooses. Connections, downloads and their delegates live as
+// long as someone holds them: the loading itself holds them until it ends.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/Str255.h"
+#include "platform/Platform.h"
+
+namespace quendal {
+
+// --- Bundle information, compiled in ------------------------------------------
+
+inline constexpr std::string_view kQuendalVersion = QUENDAL_VERSION;
+// The help documents of the resources' folder kHelpFolder: the manual
+// (Help item 1) and the document of the key "JapaneseString-1" (item 2).
+inline constexpr std::string_view kHelpFolder = "Help";
+inline constexpr std::string_view kManualDocument = "Quendal Manual.html";
+inline constexpr std::string_view kQuickStartDocument = "Quick Start.html";
+
+// The value of an information key: "CFBundleShortVersionString" and
+// "CFBundleVersion" the program's version, "CFBundleName" its name,
+// "JapaneseString-1" the second help document; "" for any other key.
+std::string GetCFBundleVersion(std::string_view key);
+
+// --- Text utilities -----------------------------------------------------------
+
+// The path with its extension replaced when it is `oldExtension` in any
+// letter case ("qndl" to "qndlsta"); otherwise the path as it is.
+std::string CFStringCopyPathReplacingExtension(std::string_view path, std::string_view oldExtension,
+                                               std::string_view newExtension);
+// The text without any document extension (".pdf", ".html") in it: a
+// document's name as a menu shows it.
+std::string CFStringDeleteExtension(std::string_view text);
+// A UTF-8 text as a program text: Mac Roman, "?" for what it cannot write,
+// at most 255 characters.
+Str255 CFtoP(std::string_view text);
+
+// --- Requests -----------------------------------------------------------------
+
+inline constexpr int32_t kURLRequestUseProtocolCachePolicy = 0;
+inline constexpr double kURLRequestDefaultTimeout = 60.0;  // s without data before a load fails
+
+struct URLRequest {
+    std::string url;
+    int32_t cachePolicy = kURLRequestUseProtocolCachePolicy;  // nothing is cached here
+    double timeoutInterval = kURLRequestDefaultTimeout;       // s
+};
+
+URLRequest URLRequestInit(std::string_view url);
+URLRequest URLRequestCreateWithTimeoutInterval(std::string_view url, int32_t cachePolicy, double seconds);
+
+// --- Connections --------------------------------------------------------------
+
+struct URLConnection;
+
+// A response kept for later use. Nothing is cached here, so the question
+// whether to cache one never arrives; the pair stays for its callers.
+struct CachedURLResponse {
+    platform::UrlResponse response;
+    std::string data;
+};
+
+struct URLConnectionDelegate {
+    using DidReceiveResponse = void (*)(URLConnection* connection, const platform::UrlResponse& response, void* userData);
+    using DidReceiveData = void (*)(URLConnection* connection, std::string_view data, void* userData);
+    using WillCacheResponse = CachedURLResponse* (*)(URLConnection* connection, CachedURLResponse* response,
+                                                     void* userData);
+    using DidFinishLoading = void (*)(URLConnection* connection, void* userData);
+    using DidFailWithError = void (*)(URLConnection* connection, const platform::UrlError& error, void* userData);
+
+    DidReceiveResponse didReceiveResponseCallback = nullptr;
+    void* didReceiveResponseUserData = nullptr;
+    DidReceiveData didReceiveDataCallback = nullptr;
+    void* didReceiveDataUserData = nullptr;
+    WillCacheResponse willCacheResponseCallback = nullptr;
+    void* willCacheResponseUserData = nullptr;
+    DidFinishLoading didFinishLoadingCallback = nullptr;
+    void* didFinishLoadingUserData = nullptr;
+    DidFailWithError didFailWithErrorCallback = nullptr;
+    void* didFailWithErrorUserData = nullptr;
+};
+
+struct URLConnection {
+    URLRequest request;
+    std::shared_ptr<URLConnectionDelegate> delegate;
+    platform::UrlLoadId load = 0;
+};
+
+// A delegate with no callbacks.
+std::shared_ptr<URLConnectionDelegate> URLConnectionDelegateInit();
+void URLConnectionDelegateSetDidReceiveResponseCallback(URLConnectionDelegate& delegate,
+                                                        URLConnectionDelegate::DidReceiveResponse callback,
+                                                        void* userData);
+void URLConnectionDelegateSetDidReceiveDataCallback(URLConnectionDelegate& delegate,
+                                                    URLConnectionDelegate::DidReceiveData callback, void* userData);
+void URLConnectionDelegateSetWillCacheResponseCallback(URLConnectionDelegate& delegate,
+                                                       URLConnectionDelegate::WillCacheResponse callback,
+                                                       void* userData);
+void URLConnectionDelegateSetDidFinishLoadingCallback(URLConnectionDelegate& delegate,
+                                                      URLConnectionDelegate::DidFinishLoading callback,
+                                                      void* userData);
+void URLConnectionDelegateSetDidFailWithErrorCallback(URLConnectionDelegate& delegate,
+                                                      URLConnectionDelegate::DidFailWithError callback,
+                                                      void* userData);
+
+// Creates and starts a connection; its callbacks come from the event loop.
+std::shared_ptr<URLConnection> URLConnectionInit(const URLRequest& request,
+                                                 std::shared_ptr<URLConnectionDelegate> delegate);
+
+// --- Downloads ----------------------------------------------------------------
+
+struct uRLDownload;
+
+struct URLDownloadDelegate {
+    using DecideDestinationWithSuggestedFilename = void (*)(uRLDownload* download, std::string_view suggestedFilename,
+                                                            void* userData);
+    using DidFailWithError = void (*)(uRLDownload* download, const platform::UrlError& error, void* userData);
+    using DidFinish = void (*)(uRLDownload* download, void* userData);
+
+    DecideDestinationWithSuggestedFilename decideDestinationWithSuggestedFilenameCallback = nullptr;
+    void* decideDestinationWithSuggestedFilenameUserData = nullptr;
+    DidFailWithError didFailWithErrorCallback = nullptr;
+    void* didFailWithErrorUserData = nullptr;
+    DidFinish didFinishCallback = nullptr;
+    void* didFinishUserData = nullptr;
+};
+
+struct uRLDownload {
+    URLRequest request;
+    std::shared_ptr<URLDownloadDelegate> delegate;
+    platform::UrlLoadId load = 0;
+    std::string destination;     // as chosen by the delegate (UTF-8 path)
+    bool allowOverwrite = false;
+    std::string path;            // the file written: the destination, or a free name beside it
+    std::string partPath;        // where the body goes until it is complete
+    std::ofstream out;
+    bool ended = false;
+};
+
+std::shared_ptr<URLDownloadDelegate> URLDownloadDelegateInit();
+void URLDownloadDelegateSetDecideDestinationWithSuggestedFilenameCallback(
+    URLDownloadDelegate& delegate, URLDownloadDelegate::DecideDestinationWithSuggestedFilename callback, void* userData);
+void URLDownloadDelegateSetDidFailWithErrorCallback(URLDownloadDelegate& delegate,
+                                                    URLDownloadDelegate::DidFailWithError callback, void* userData);
+void URLDownloadDelegateSetDidFinishCallback(URLDownloadDelegate& delegate, URLDownloadDelegate::DidFinish callback,
+                                             void* userData);
+
+// Creates and starts a download; nothing when the request has no URL. The
+// body is written only after a successful answer (2xx): an error page is a
+// failure, never the file. Without a destination it fails too.
+std::shared_ptr<uRLDownload> URLDownloadInit(const URLRequest& request, std::shared_ptr<URLDownloadDelegate> delegate);
+// Where the download goes; an existing file there is replaced only when
+// allowed, otherwise the download takes the next free name ("name-1.zip").
+void URLDownloadSetDestination(uRLDownload* download, std::string_view path, bool allowOverwrite);
+
+}  // namespace quendal

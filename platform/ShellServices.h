@@ -1,0 +1,17 @@
+// Inside the windowing layer: how its own shell services are made the ones
+// the program uses. The program itself goes through Platform.h only.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace quendal::platform {
+
+// The layer's own implementations, used wherever no replacement is
+// installed; nullptr leaves the do-nothing service.
+void registerLayerServices(PreferenceStore* store, FileService* files, DesktopService* desktop,
+                           NetworkService* network);
+
+// Drops every installed replacement.
+void clearReplacedServices();
+
+}  // namespace quendal::platform

@@ -1,0 +1,195 @@
+// Loading URLs over Qt Network, with plain callbacks.
+#include <map>
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include "platform/qt/Registry.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+UrlErrorKind kindOf(QNetworkReply::NetworkError error) {
+    switch (error) {
+        case QNetworkReply::ConnectionRefusedError: return UrlErrorKind::CannotConnect;
+        case QNetworkReply::RemoteHostClosedError: return UrlErrorKind::ConnectionLost;
+        case QNetworkReply::HostNotFoundError: return UrlErrorKind::HostNotFound;
+        // The transfer time-out ends the reply as cancelled; the layer's
+        // own cancel drops the callbacks before it aborts.
+        case QNetworkReply::TimeoutError:
+        case QNetworkReply::OperationCanceledError: return UrlErrorKind::TimedOut;
+        case QNetworkReply::SslHandshakeFailedError: return UrlErrorKind::SecureConnectionFailed;
+        case QNetworkReply::ProtocolUnknownError:
+        case QNetworkReply::ProtocolInvalidOperationError: return UrlErrorKind::BadUrl;
+        case QNetworkReply::TemporaryNetworkFailureError:
+        case QNetworkReply::NetworkSessionFailedError: return UrlErrorKind::ConnectionLost;
+        default: return UrlErrorKind::Other;
+    }
+}
+
+// Content errors (4xx) and server errors (5xx) come with an HTTP answer:
+// they are answers, not failures to load.
+bool isHttpAnswer(QNetworkReply* reply) {
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::NoError) return true;
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) return false;
+    return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
+           (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+}
+
+std::string suggestedName(QNetworkReply* reply) {
+    const QString disposition = QString::fromLatin1(reply->rawHeader("Content-Disposition"));
+    const qsizetype at = disposition.indexOf(QLatin1String("filename="), 0, Qt::CaseInsensitive);
+    if (at >= 0) {
+        QString name = disposition.mid(at + 9).section(QLatin1Char(';'), 0, 0).trimmed();
+        if (name.startsWith(QLatin1Char('"'))) name = name.mid(1).section(QLatin1Char('"'), 0, 0);
+        name = name.section(QLatin1Char('/'), -1);  // a name, never a path
+        if (!name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")) return name.toStdString();
+    }
+    const QString last = reply->url().fileName();
+    return last.isEmpty() ? std::string("download") : last.toStdString();
+}
+
+class QtNetwork : public NetworkService {
+public:
+    UrlLoadId start(const UrlLoadRequest& request, UrlLoadCallbacks callbacks) override {
+        const UrlLoadId id = next_++;
+        Load& load = loads_[id];
+        load.callbacks = std::move(callbacks);
+        const QUrl url(QString::fromStdString(request.url), QUrl::StrictMode);
+        const QString scheme = url.scheme().toLower();
+        if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+                               scheme != QLatin1String("file"))) {
+            // Reported from the event loop, as every callback is.
+            QTimer::singleShot(0, manager(), [this, id] { fail(id, {UrlErrorKind::BadUrl, "Not a URL that can be loaded"}); });
+            return id;
+        }
+        QNetworkRequest networkRequest(url);
+        networkRequest.setTransferTimeout(int(std::max(1.0, request.timeoutSeconds * 1000.0)));
+        QNetworkReply* reply = manager()->get(networkRequest);
+        load.reply = reply;
+        QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, id] { deliverData(id); });
+        QObject::connect(reply, &QNetworkReply::finished, reply, [this, id] { end(id); });
+        return id;
+    }
+
+    void cancel(UrlLoadId id) override {
+        const auto it = loads_.find(id);
+        if (it == loads_.end()) return;
+        QPointer<QNetworkReply> reply = it->second.reply;
+        loads_.erase(it);
+        if (reply) {
+            reply->disconnect();
+            // A reply that has ended or answered with an error status needs
+            // no abort (a second error would be reported for it).
+            if (!reply->isFinished() && reply->error() == QNetworkReply::NoError) reply->abort();
+            reply->deleteLater();
+        }
+    }
+
+    void cancelAll() {
+        while (!loads_.empty()) cancel(loads_.begin()->first);
+    }
+
+private:
+    struct Load {
+        QPointer<QNetworkReply> reply;
+        UrlLoadCallbacks callbacks;
+        bool answered = false;
+    };
+
+    QNetworkAccessManager* manager() {
+        if (!manager_) manager_ = new QNetworkAccessManager(QCoreApplication::instance());
+        return manager_;
+    }
+
+    Load* find(UrlLoadId id) {
+        const auto it = loads_.find(id);
+        return it != loads_.end() ? &it->second : nullptr;
+    }
+
+    // The answer, once, before the first bytes. A callback may cancel the
+    // load: every step looks it up again.
+    bool deliverResponse(UrlLoadId id) {
+        Load* load = find(id);
+        if (load == nullptr || !load->reply) return false;
+        if (load->answered) return true;
+        load->answered = true;
+        QNetworkReply* reply = load->reply;
+        UrlResponse response;
+        response.url = reply->url().toString().toStdString();
+        response.httpStatus = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        response.expectedLength = length.isValid() ? length.toLongLong() : -1;
+        response.mimeType = reply->header(QNetworkRequest::ContentTypeHeader).toString().section(QLatin1Char(';'), 0, 0).trimmed().toStdString();
+        response.suggestedFilename = suggestedName(reply);
+        const auto callback = load->callbacks.response;
+        if (callback) callback(response);
+        return find(id) != nullptr;
+    }
+
+    void deliverData(UrlLoadId id) {
+        Load* load = find(id);
+        if (load == nullptr || !load->reply) return;
+        // Bytes of an error page before its status is known are held back
+        // until the end decides what the reply is.
+        if (load->reply->error() != QNetworkReply::NoError && !isHttpAnswer(load->reply)) return;
+        if (!deliverResponse(id)) return;
+        load = find(id);
+        const QByteArray bytes = load->reply->readAll();
+        if (bytes.isEmpty()) return;
+        const auto callback = load->callbacks.data;
+        if (callback) callback(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    }
+
+    void end(UrlLoadId id) {
+        Load* load = find(id);
+        if (load == nullptr || !load->reply) return;
+        QNetworkReply* reply = load->reply;
+        if (!isHttpAnswer(reply)) {
+            fail(id, {kindOf(reply->error()), reply->errorString().toStdString()});
+            return;
+        }
+        deliverData(id);
+        if (!deliverResponse(id)) return;  // a body-less answer still answers
+        load = find(id);
+        const auto callback = load->callbacks.finished;
+        forget(id);
+        if (callback) callback();
+    }
+
+    void fail(UrlLoadId id, const UrlError& error) {
+        Load* load = find(id);
+        if (load == nullptr) return;
+        const auto callback = load->callbacks.failed;
+        forget(id);
+        if (callback) callback(error);
+    }
+
+    void forget(UrlLoadId id) {
+        const auto it = loads_.find(id);
+        if (it == loads_.end()) return;
+        if (it->second.reply) it->second.reply->deleteLater();
+        loads_.erase(it);
+    }
+
+    QPointer<QNetworkAccessManager> manager_;
+    std::map<UrlLoadId, Load> loads_;
+    UrlLoadId next_ = 1;
+};
+
+QtNetwork gNetwork;
+
+}  // namespace
+
+NetworkService& layerNetwork() { return gNetwork; }
+
+void stopAllLoads() { gNetwork.cancelAll(); }
+
+}  // namespace quendal::platform::qt

@@ -1,0 +1,162 @@
+// The layer's own shell services: the preferences file, the user's folders
+// and the trash, and the desktop's handlers for URLs.
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/ShellServices.h"
+#include "platform/qt/Registry.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// An INI file under the configuration folder, opened on first use with the
+// identity known by then.
+class IniPreferences : public PreferenceStore {
+public:
+    void setIdentity(std::string_view organisation, std::string_view application) override {
+        if (!organisation.empty()) QCoreApplication::setOrganizationName(fromUtf8(organisation));
+        if (!application.empty()) QCoreApplication::setApplicationName(fromUtf8(application));
+        if (settings_) settings_->sync();
+        settings_.reset();
+    }
+
+    std::optional<StoredPreference> read(std::string_view key) override {
+        QSettings& s = settings();
+        const QString name = fromUtf8(key);
+        if (!s.contains(name)) return std::nullopt;
+        const QVariant value = s.value(name);
+        StoredPreference stored;
+        if (value.typeId() == QMetaType::QStringList) {
+            for (const QString& part : value.toStringList()) stored.texts.push_back(part.toStdString());
+            return stored;
+        }
+        // Numbers written in this run keep their type; read back from the
+        // file everything is text. Other kinds hold no text.
+        switch (value.typeId()) {
+            case QMetaType::QString:
+            case QMetaType::Int:
+            case QMetaType::LongLong:
+            case QMetaType::UInt:
+            case QMetaType::ULongLong:
+            case QMetaType::Double:
+            case QMetaType::Bool:
+                stored.texts.push_back(value.toString().toStdString());
+                return stored;
+            default: return std::nullopt;
+        }
+    }
+
+    void write(std::string_view key, const PreferenceSetting& value) override {
+        QVariant v;
+        if (const auto* i = std::get_if<int32_t>(&value)) v = QVariant(int(*i));
+        else if (const auto* d = std::get_if<double>(&value)) v = QVariant(*d);
+        else v = QVariant(fromUtf8(std::get<std::string>(value)));
+        settings().setValue(fromUtf8(key), v);
+    }
+
+    bool synchronize() override {
+        QSettings& s = settings();
+        s.sync();
+        return s.status() == QSettings::NoError;
+    }
+
+private:
+    QSettings& settings() {
+        if (!settings_)
+            settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                    QCoreApplication::organizationName(),
+                                                    QCoreApplication::applicationName());
+        return *settings_;
+    }
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+class DesktopFiles : public FileService {
+public:
+    std::string userFolder(UserFolder folder) override {
+        QStandardPaths::StandardLocation location = QStandardPaths::HomeLocation;
+        switch (folder) {
+            case UserFolder::Home: location = QStandardPaths::HomeLocation; break;
+            case UserFolder::Desktop: location = QStandardPaths::DesktopLocation; break;
+            case UserFolder::Documents: location = QStandardPaths::DocumentsLocation; break;
+            // The desktop's user folders (XDG user dirs), else ~/Downloads.
+            case UserFolder::Downloads: location = QStandardPaths::DownloadLocation; break;
+            case UserFolder::Music: location = QStandardPaths::MusicLocation; break;
+            case UserFolder::Movies: location = QStandardPaths::MoviesLocation; break;
+            case UserFolder::Pictures: location = QStandardPaths::PicturesLocation; break;
+            case UserFolder::Temporary: location = QStandardPaths::TempLocation; break;
+            case UserFolder::Configuration: location = QStandardPaths::GenericConfigLocation; break;
+            case UserFolder::Cache: location = QStandardPaths::GenericCacheLocation; break;
+            case UserFolder::ApplicationData: location = QStandardPaths::GenericDataLocation; break;
+            case UserFolder::Applications: location = QStandardPaths::ApplicationsLocation; break;
+        }
+        return QStandardPaths::writableLocation(location).toStdString();
+    }
+
+    std::string existingPath(const std::string& path) override {
+        if (path.empty()) return {};
+        const QFileInfo info(QString::fromStdString(path));
+        return info.exists() ? info.canonicalFilePath().toStdString() : std::string();
+    }
+
+    FileKind kindOf(const std::string& path) override {
+        if (path.empty()) return FileKind::None;
+        const QFileInfo info(QString::fromStdString(path));
+        if (!info.exists()) return FileKind::None;
+        return info.isDir() ? FileKind::Folder : FileKind::File;
+    }
+
+    bool createFolder(const std::string& path) override {
+        return !path.empty() && QDir().mkdir(QString::fromStdString(path));
+    }
+
+    bool moveToTrash(const std::string& path) override {
+        return !path.empty() && QFile::moveToTrash(QString::fromStdString(path));
+    }
+};
+
+class DesktopHandlers : public DesktopService {
+public:
+    bool openUrl(std::string_view text) override {
+        const QUrl url(fromUtf8(text), QUrl::StrictMode);
+        if (!url.isValid() || url.scheme().isEmpty()) return false;
+        return QDesktopServices::openUrl(url);
+    }
+
+    std::vector<Rect16> screenAreas() override {
+        std::vector<Rect16> areas;
+        auto clamp16 = [](int v) { return int16_t(std::clamp(v, -32768, 32767)); };
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect g = screen->geometry();
+            areas.push_back({clamp16(g.top()), clamp16(g.left()), clamp16(g.top() + g.height()),
+                             clamp16(g.left() + g.width())});
+        }
+        return areas;
+    }
+};
+
+IniPreferences gPreferences;
+DesktopFiles gFiles;
+DesktopHandlers gDesktop;
+
+}  // namespace
+
+void installShellServices() { registerLayerServices(&gPreferences, &gFiles, &gDesktop, &layerNetwork()); }
+
+}  // namespace quendal::platform::qt

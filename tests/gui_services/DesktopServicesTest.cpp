@@ -1,0 +1,265 @@
+// The layer's own shell services: loading from a tiny server on 127.0.0.1,
+// the desktop's URL handlers, the user's folders and trash, and the
+// preferences file read back as another run would read it.
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUrl>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/FilesAndFolders.h"
+#include "app/Preferences.h"
+#include "app/UrlLoading.h"
+#include "platform/PlatformFixture.h"
+
+namespace quendal::test {
+namespace {
+
+// Answers by path: the version file, a missing page, the package (with the
+// name it suggests) and a path that never answers.
+class TinyServer : public QObject {
+public:
+    TinyServer() {
+        server_.listen(QHostAddress::LocalHost, 0);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+            }
+        });
+    }
+    std::string url(const char* path) const {
+        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
+    }
+
+private:
+    void serve(QTcpSocket* socket) {
+        QByteArray& request = requests_[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n")) return;
+        const QByteArray path = request.split(' ').value(1).split('?').value(0);
+        if (path == "/silent") return;  // holds the connection without a word
+        if (path == "/versions/Quendal_version.txt") reply(socket, "200 OK", "2.1.3");
+        else if (path == "/downloads/apps/Quendal.zip")
+            reply(socket, "200 OK", QByteArray("PK\x03\x04 archive", 12), "Content-Disposition: attachment; filename=\"Quendal.zip\"\r\n");
+        else reply(socket, "404 Not Found", "<html>Not Found</html>");
+    }
+    void reply(QTcpSocket* socket, const char* status, const QByteArray& body, const QByteArray& extra = {}) {
+        socket->write("HTTP/1.1 " + QByteArray(status) + "\r\nContent-Type: text/plain\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\n" + extra + "Connection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer server_;
+    std::map<QTcpSocket*, QByteArray> requests_;
+};
+
+struct Outcome {
+    int status = -1;
+    std::string body;
+    bool finished = false;
+    bool failed = false;
+    platform::UrlErrorKind error = platform::UrlErrorKind::Other;
+    bool done() const { return finished || failed; }
+};
+
+platform::UrlLoadCallbacks recordInto(Outcome& o) {
+    platform::UrlLoadCallbacks c;
+    c.response = [&o](const platform::UrlResponse& r) { o.status = r.httpStatus; };
+    c.data = [&o](std::string_view bytes) { o.body += bytes; };
+    c.finished = [&o] { o.finished = true; };
+    c.failed = [&o](const platform::UrlError& e) {
+        o.failed = true;
+        o.error = e.kind;
+    };
+    return c;
+}
+
+class DesktopServicesTest : public PlatformTest {};
+
+TEST_F(DesktopServicesTest, LoadsGiveStatusAndBodyAndAnErrorStatusIsAnAnswer) {
+    TinyServer server;
+    Outcome version, missing;
+    platform::network().start({server.url("/versions/Quendal_version.txt")}, recordInto(version));
+    platform::network().start({server.url("/missing")}, recordInto(missing));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return version.done() && missing.done(); }, 10000));
+    EXPECT_TRUE(version.finished);
+    EXPECT_EQ(version.status, 200);
+    EXPECT_EQ(version.body, "2.1.3");
+    EXPECT_TRUE(missing.finished);
+    EXPECT_FALSE(missing.failed);
+    EXPECT_EQ(missing.status, 404);
+    EXPECT_EQ(missing.body, "<html>Not Found</html>");
+}
+
+TEST_F(DesktopServicesTest, RefusedConnectionTimeOutAndBadUrlFail) {
+    quint16 closedPort = 0;
+    {
+        QTcpServer gone;
+        gone.listen(QHostAddress::LocalHost, 0);
+        closedPort = gone.serverPort();
+    }
+    TinyServer server;
+    Outcome refused, silent, bad;
+    platform::network().start({"http://127.0.0.1:" + std::to_string(closedPort) + "/"}, recordInto(refused));
+    platform::network().start({server.url("/silent"), 0.3}, recordInto(silent));
+    platform::network().start({"no url at all"}, recordInto(bad));
+    EXPECT_FALSE(bad.done()) << "reported from the event loop, not from inside start";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refused.done() && silent.done() && bad.done(); }, 10000));
+    EXPECT_TRUE(refused.failed);
+    EXPECT_EQ(refused.error, platform::UrlErrorKind::CannotConnect);
+    EXPECT_TRUE(silent.failed);
+    EXPECT_EQ(silent.error, platform::UrlErrorKind::TimedOut);
+    EXPECT_EQ(silent.status, -1) << "no answer before the time-out";
+    EXPECT_TRUE(bad.failed);
+    EXPECT_EQ(bad.error, platform::UrlErrorKind::BadUrl);
+}
+
+void decideIn(uRLDownload* download, std::string_view suggested, void* folder) {
+    URLDownloadSetDestination(download, *static_cast<std::string*>(folder) + "/" + std::string(suggested), false);
+}
+void downloadDone(uRLDownload*, void* flag) { *static_cast<int*>(flag) = 1; }
+void downloadFailed(uRLDownload*, const platform::UrlError&, void* flag) { *static_cast<int*>(flag) = 2; }
+
+TEST_F(DesktopServicesTest, DownloadTakesTheNameTheServerSuggests) {
+    TinyServer server;
+    std::string into = folder.path().toStdString();
+    int outcome = 0;
+    auto delegate = URLDownloadDelegateInit();
+    URLDownloadDelegateSetDecideDestinationWithSuggestedFilenameCallback(*delegate, decideIn, &into);
+    URLDownloadDelegateSetDidFinishCallback(*delegate, downloadDone, &outcome);
+    URLDownloadDelegateSetDidFailWithErrorCallback(*delegate, downloadFailed, &outcome);
+    // The server's path ends in another name than the one it suggests.
+    URLDownloadInit(URLRequestInit(server.url("/downloads/apps/Quendal.zip?from=test")), delegate);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome != 0; }, 10000));
+    EXPECT_EQ(outcome, 1);
+    QFile file(QString::fromStdString(into + "/Quendal.zip"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("PK\x03\x04 archive", 12));
+
+    // An error page is never saved as the package.
+    outcome = 0;
+    URLDownloadInit(URLRequestInit(server.url("/downloads/apps/Gone.zip")), delegate);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outcome != 0; }, 10000));
+    EXPECT_EQ(outcome, 2);
+    EXPECT_FALSE(std::filesystem::exists(into + "/Gone.zip"));
+    EXPECT_FALSE(std::filesystem::exists(into + "/Gone.zip.part"));
+}
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void catchUrl(const QUrl& url) { caught.push_back(url.toString().toStdString()); }
+
+public:
+    std::vector<std::string> caught;
+};
+
+TEST_F(DesktopServicesTest, LinksGoToTheDesktopsHandlers) {
+    UrlCatcher catcher;
+    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "catchUrl");
+    platform::DesktopService& desktop = platform::desktop();
+    EXPECT_TRUE(desktop.openUrl("https://www.example.com/"));
+    EXPECT_TRUE(desktop.openUrl("mailto:support@example.com"));
+    EXPECT_TRUE(desktop.openUrl(FileURL{"/opt/quendal/resources/Help/Quendal Manual.html"}.text()));
+    EXPECT_FALSE(desktop.openUrl("no scheme here"));
+    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    EXPECT_EQ(catcher.caught, (std::vector<std::string>{"https://www.example.com/", "mailto:support@example.com",
+                                                        "file:///opt/quendal/resources/Help/Quendal Manual.html"}));
+    EXPECT_FALSE(desktop.screenAreas().empty());
+}
+
+// Sets an environment variable for the length of a test.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_) setenv(name_, old_->c_str(), 1);
+        else unsetenv(name_);
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(DesktopServicesTest, DownloadsFolderComesFromTheUserDirsElseHomeDownloads) {
+    const std::string home = folder.path().toStdString() + "/home";
+    std::filesystem::create_directories(home + "/Fetched");
+    std::filesystem::create_directories(home + "/config");
+    ScopedEnv homeVar("HOME", home);
+    ScopedEnv config("XDG_CONFIG_HOME", home + "/config");
+    std::ofstream(home + "/config/user-dirs.dirs") << "XDG_DOWNLOAD_DIR=\"$HOME/Fetched\"\n";
+    FileURL url;
+    ASSERT_EQ(FD_SpecialDirectoryCreateCFURL(kUserDomain, kDownloadsFolderType, &url), kFileNoErr);
+    EXPECT_EQ(url.path, home + "/Fetched");
+    std::filesystem::remove(home + "/config/user-dirs.dirs");
+    ASSERT_EQ(FD_SpecialDirectoryCreateCFURL(kUserDomain, kDownloadsFolderType, &url), kFileNoErr);
+    EXPECT_EQ(url.path, home + "/Downloads");
+}
+
+TEST_F(DesktopServicesTest, ItemsGoToTheDesktopsTrash) {
+    const std::string data = folder.path().toStdString() + "/data";
+    std::filesystem::create_directories(data);
+    ScopedEnv dataHome("XDG_DATA_HOME", data);
+    const std::string item = folder.path().toStdString() + "/Quendal.pkg";
+    std::ofstream(item) << "package";
+    EXPECT_EQ(moveItemToTrash(FileRef{item}), kFileNoErr);
+    EXPECT_FALSE(std::filesystem::exists(item));
+    EXPECT_TRUE(std::filesystem::exists(data + "/Trash/files/Quendal.pkg"));
+    EXPECT_TRUE(std::filesystem::exists(data + "/Trash/info/Quendal.pkg.trashinfo"));
+}
+
+TEST_F(DesktopServicesTest, PreferencesFileReadsBackAsTheNextRunReadsIt) {
+    const std::string config = folder.path().toStdString() + "/config";
+    ScopedEnv configHome("XDG_CONFIG_HOME", config);
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");  // open the file of this folder
+    state.bounds.RespWndBounds = {22, 10, 412, 550};
+    state.power.PortThickness = 18.5;
+    state.selection.SysSelBtnNum = 7;
+    ASSERT_TRUE(SavePrefs());
+    const std::string file = config + "/Keldrith/Quendal.ini";
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    // The next run: every value read back from the file's text.
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+    resetState();
+    LoadPrefs();
+    EXPECT_EQ(state.bounds.RespWndBounds.top, 22);
+    EXPECT_EQ(state.bounds.RespWndBounds.right, 550);
+    EXPECT_EQ(state.power.PortThickness, 18.5);
+    EXPECT_EQ(state.shell.LVD, 38.5);
+    EXPECT_EQ(state.selection.SysSelBtnNum, 7);
+    EXPECT_EQ(state.prefs.FastOpenFlag, 0);
+
+    // Edited by hand: an unquoted rectangle and a thickness that is no number.
+    std::ifstream in(file);
+    std::stringstream edited;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("RespWndBounds=", 0) == 0) line = "RespWndBounds=30, 12, 420, 560";
+        if (line.rfind("PortThickness=", 0) == 0) line = "PortThickness=thick";
+        edited << line << "\n";
+    }
+    in.close();
+    std::ofstream(file) << edited.str();
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+    resetState();
+    LoadPrefs();
+    EXPECT_EQ(state.bounds.RespWndBounds.top, 30);
+    EXPECT_EQ(state.bounds.RespWndBounds.left, 12);
+    EXPECT_EQ(state.bounds.RespWndBounds.bottom, 420);
+    EXPECT_EQ(state.bounds.RespWndBounds.right, 560);
+    EXPECT_EQ(state.power.PortThickness, 20.0);
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+#include "DesktopServicesTest.moc"
