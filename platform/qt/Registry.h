@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 
@@ -33,6 +34,9 @@ struct ControlRecord {
     int32_t value = 0, minimum = 0, maximum = 0;
     std::string title;
     std::string helpTag;  // the tag as shown
+    // What the widget reaches beyond the control's rectangle (the frame of
+    // an edit text drawn outside its text area).
+    QMargins outset;
 };
 
 struct WindowRecord {
