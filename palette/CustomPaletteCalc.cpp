@@ -154,17 +154,21 @@ int32_t CustumPaletCalcReturn() {
     const bool refused = !checkListUsable(rows);
     if (refused) {
         restoreCheckList(rows);
-        platform::beep();
-        ReDispCustomPalet();
     } else if (const Refusal why = impossibleEntry(entries); !why.title.empty()) {
         refuse(rows, why);
         return 0;
     }
 
+    // An alignment may build no box at all for this driver (a fit used
+    // outside its range gives a negative volume): nothing of it is kept.
     CofCal();
-    if (!refused && !shownValuesUsable(rows)) {
+    if (!shownValuesUsable(rows)) {
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
         return 0;
+    }
+    if (refused) {
+        platform::beep();
+        ReDispCustomPalet();
     }
     if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc);
 
