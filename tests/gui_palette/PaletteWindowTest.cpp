@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 
 #include "palette/CustomPaletteEnable.h"
 
@@ -59,6 +61,7 @@ TEST_F(PaletteWindow, TheInfiniteBaffleShowsOnlyTheDriverSection) {
     for (platform::ControlNumber id : {kPaletteAlignmentButton, kPaletteBoxHeading, 41, 43, 47, 53, 211, 31})
         EXPECT_FALSE(controlExists(kCustomPalette, id)) << id;
     EXPECT_FALSE(isControlEnabled(kCustomPalette, kPaletteCalcButton));
+    EXPECT_FALSE(isControlEnabled(kCustomPalette, kPaletteSpeakerSelectArrow));  // not started from Orvanel
     EnableCustomPalet();
     EXPECT_FALSE(isControlEnabled(kCustomPalette, kPaletteCalcButton));
 }
@@ -119,23 +122,12 @@ TEST_F(PaletteWindow, OpensBesideTheResponseWindowOrWhereItWasLeftAndAlwaysOnASc
     EXPECT_LE(placed.bottom, area.bottom);
 }
 
-TEST_F(PaletteWindow, PopupsShowTheStoredItemsAndTheRadiatorCountWaitsForRadiatorData) {
-    state.box.PopupItem3 = 6;
-    state.radiator.PopupPRNum = 2;
-    state.radiator.PRUseFlag = 1;
-    open(1, 4, 1);
-    EXPECT_EQ(platform::controlValue(kCustomPalette, 43), 6);
-    EXPECT_EQ(platform::controlValue(kCustomPalette, 47), 2);
-    EXPECT_FALSE(isControlEnabled(kCustomPalette, 47));  // dimmed after every build
-    EXPECT_FALSE(isControlEnabled(kCustomPalette, kPaletteSpeakerSelectArrow));  // not started from Orvanel
-    EnableCustomPalet();
-    EXPECT_TRUE(isControlEnabled(kCustomPalette, 47));
-}
-
 TEST_F(PaletteWindow, TheAlignmentButtonIsKeptUntilTheSystemsMenuChanges) {
     open(1, 2, 1);
-    QWidget* button = platform::qt::controlWidget(kCustomPalette, kPaletteAlignmentButton);
+    auto* button = qobject_cast<QToolButton*>(platform::qt::controlWidget(kCustomPalette, kPaletteAlignmentButton));
     ASSERT_NE(button, nullptr);
+    ASSERT_NE(button->menu(), nullptr);
+    EXPECT_EQ(button->menu()->actions().size(), 3);  // "Optimum", "Box Volume", "Qtc"
     EXPECT_EQ(platform::helpTag(kCustomPalette, kPaletteAlignmentButton), "Edit select Box Volume or Qtc");
     FocusCustomPalet();  // a press on the palette
     DrawBevelBtnMenu();

@@ -51,14 +51,10 @@ TEST_F(PaletteValues, EachAlignmentTakesTheValuesItsRowsName) {
         int32_t tab, button, alin;
         std::vector<BoxValue> read;
     } cases[] = {
-        {1, 2, 1, {}},
         {1, 2, 2, {BoxValue::VB}},
         {1, 2, 3, {BoxValue::QTC}},
-        {1, 3, 3, {BoxValue::VB1}},
         {1, 4, 4, {BoxValue::VB, BoxValue::VAP, BoxValue::FP, BoxValue::QP}},
-        {1, 7, 2, {BoxValue::VB1, BoxValue::VB2}},
         {1, 8, 2, {BoxValue::VB1, BoxValue::FB1, BoxValue::VB2}},
-        {2, 1, 3, {BoxValue::VB1}},
         {2, 2, 4, {BoxValue::VB1, BoxValue::VB2}},
         {2, 2, 5, {BoxValue::VB1, BoxValue::VB2, BoxValue::VAP, BoxValue::FP, BoxValue::QP}},
         {2, 3, 3, {BoxValue::VB1, BoxValue::VB2, BoxValue::FB2, BoxValue::VB3, BoxValue::FB3}},
@@ -77,20 +73,6 @@ TEST_F(PaletteValues, EachAlignmentTakesTheValuesItsRowsName) {
         EXPECT_EQ(read, c.read);
         EXPECT_EQ(fields.count(), int32_t(c.read.size()));
     }
-}
-
-TEST_F(PaletteValues, EveryValueAPaletteTakesHasALastAcceptedCopy) {
-    for (int32_t system = 1; system <= 16; ++system) {
-        select((system - 1) / 8 + 1, (system - 1) % 8 + 1, 1);
-        for (const PaletteValueRow& row : currentValueRows()) {
-            if (row.entryId != 0) {
-                EXPECT_NE(acceptedBoxValue(row.value), nullptr) << system;
-            }
-        }
-    }
-    select(1, 1, 1);
-    EXPECT_TRUE(currentValueRows().empty());
-    EXPECT_FALSE(currentAlignmentListed());
 }
 
 }  // namespace
