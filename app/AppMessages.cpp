@@ -13,6 +13,7 @@
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
 #include "windows/CloseWindows.h"
+#include "palette/CustomPaletteEnable.h"
 
 namespace quendal {
 

@@ -16,6 +16,9 @@
 #include "app/UrlLoading.h"
 #include "windows/AboutWindow.h"
 #include "windows/PreferencesWindow.h"
+#include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPalette.h"
 
 namespace quendal {
 

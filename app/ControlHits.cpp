@@ -14,6 +14,8 @@
 #include "platform/Pending.h"
 #include "windows/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
+#include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteEnable.h"
 
 namespace quendal {
 

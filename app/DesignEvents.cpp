@@ -4,6 +4,8 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
+#include "palette/CustomPalette.h"
+#include "palette/CustomPaletteCalc.h"
 
 namespace quendal {
 

@@ -27,7 +27,6 @@ int32_t ReleaseWndGroup() { return 0; }  // the response window's services (wind
 int32_t DetailTriBtnHandler() { return 0; }  // the response window's services (windows/)
 int32_t FocusResponseWnd() { return 0; }  // the response window's services (windows/)
 
-int32_t CustumPaletPopupClick(int32_t controlNumber) { return 0; }  // palette/CustomPalette
 
 int32_t SpConSelectWnd() { return 0; }  // the speaker-connection sheet (selection/)
 int32_t SpConSelectDoDialog() { return 0; }  // the speaker-connection sheet (selection/)

@@ -38,7 +38,6 @@ int32_t DetailTriBtnHandler();               // toggles the details disclosure o
 int32_t FocusResponseWnd();                  // makes the response window current and focused
 
 // --- The custom palette (later)
-int32_t CustumPaletPopupClick(int32_t controlNumber);  // its Qa and Qb popups
 
 // --- The speaker-connection sheet (later)
 int32_t SpConSelectWnd();                    // opens the sheet (4)

@@ -13,6 +13,7 @@
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
+#include "palette/CustomPaletteEnable.h"
 
 namespace quendal {
 

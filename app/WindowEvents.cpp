@@ -11,6 +11,7 @@
 #include "windows/Alerts.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
+#include "palette/CustomPaletteEnable.h"
 
 namespace quendal {
 

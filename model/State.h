@@ -10,6 +10,7 @@
 #include "model/DesignEntryState.h"
 #include "model/DocumentState.h"
 #include "model/MessageState.h"
+#include "model/PaletteState.h"
 #include "model/PreferenceOptions.h"
 #include "model/PrintState.h"
 #include "model/ShellFlags.h"
@@ -44,6 +45,7 @@ struct ProgramState {
     PrintState print;
     UpdateCheckState update;
     DesignEntryState entry;
+    PaletteState palette;
 };
 
 // The one instance every routine works on.

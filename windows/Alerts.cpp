@@ -6,6 +6,9 @@
 #include "model/ClosedBoxOutcome.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
+#include "palette/CustomPalette.h"
+#include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
@@ -111,6 +114,9 @@ int32_t SheetAlertWndOKReturn() {
     DrawBevelBtnMenu();
     platform::setControlEnabled(kCustomPalette, kCalcButton, true);
     platform::setControlText(kCustomPalette, kQtcField, state.entry.s_QTC.view());
+    // The run with the offered Qtc builds the nearest box rather than
+    // alerting again, so that the cycle ends.
+    state.palette.calcWithOfferedQtc = 1;
     CustumPaletCalcReturn();
     return 0;
 }

@@ -43,7 +43,8 @@ int32_t ShowAlertInitSetup();
 
 // The alert sheet's OK: closes it; after a failed closed-box alignment it
 // restores the menus, and while the custom palette is shown enables it,
-// puts the possible Qtc into its Qtc field and runs its Calc. again;
+// puts the possible Qtc into its Qtc field and runs its Calc. again, which
+// takes the nearest box it can build rather than alerting once more;
 // CBAlartFlag is back at rest (realisable).
 int32_t SheetAlertWndOKReturn();
 

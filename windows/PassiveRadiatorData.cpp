@@ -16,6 +16,8 @@
 #include "selection/SystemInfoPalette.h"
 #include "app/MenuBar.h"
 #include "app/UnsavedChanges.h"
+#include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteDisplay.h"
 
 namespace quendal {
 

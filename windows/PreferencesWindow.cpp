@@ -12,6 +12,7 @@
 #include "windows/CloseWindows.h"
 #include "windows/Pending.h"
 #include "selection/SystemInfoPalette.h"
+#include "palette/CustomPaletteEnable.h"
 
 namespace quendal {
 

@@ -16,7 +16,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -106,6 +108,25 @@ void applyStyle(QWidget* widget, const TextStyle& style) {
         palette.setColor(QPalette::ButtonText, colour);
         widget->setPalette(palette);
     }
+}
+
+// Every beginning of a decimal number, with blanks around it: what a
+// numeric field lets the user type.
+const QRegularExpression& numberPattern() {
+    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?[0-9]*\\.?[0-9]*([eE][+-]?[0-9]*)?\\s*$"));
+    return pattern;
+}
+
+// How far an edit text's widget reaches beyond the area its text is laid
+// out in: the frame, and the margins the line edit keeps inside it (two
+// pixels at the sides; one above and below, which the text margins take
+// here so that the text is clipped to exactly the area).
+QMargins frameAroundTextArea(QLineEdit* edit) {
+    constexpr int kSideMargin = 2;  // px, the line edit's own margin left and right of its text
+    constexpr int kAir = 1;         // px between the text area and the frame, above and below
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    edit->setTextMargins(0, kAir, 0, kAir);
+    return QMargins(frame + kSideMargin, frame + kAir, frame + kSideMargin, frame + kAir);
 }
 
 Qt::Alignment alignmentOf(TextAlign align) {
@@ -267,6 +288,8 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
             auto* edit = new QLineEdit(fromMacRoman(desc.title), parent);
             edit->setAlignment(alignmentOf(desc.style.align) | Qt::AlignVCenter);
             edit->setCursorPosition(0);
+            if (desc.numbersOnly) edit->setValidator(new QRegularExpressionValidator(numberPattern(), edit));
+            if (desc.frameOutside) record.outset = frameAroundTextArea(edit);
             widget = edit;
             clicks = true;
             break;

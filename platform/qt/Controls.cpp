@@ -61,7 +61,7 @@ bool createControl(WindowNumber window, ControlNumber control, const ControlSpec
     record.parent = desc.parent;
     QWidget* widget = makeControlWidget(window, control, desc, parent, record);
     record.widget = widget;
-    widget->setGeometry(toQRect(desc.rect));
+    widget->setGeometry(toQRect(desc.rect).marginsAdded(record.outset));
     if (!desc.image.empty()) writeImage(record, desc.image, desc.imageFolder);
     widget->setEnabled(desc.enabled);
     widget->setVisible(desc.visible);
@@ -143,14 +143,15 @@ void setControlVisible(WindowNumber window, ControlNumber control, bool visible)
 }
 
 Rect16 controlBounds(WindowNumber window, ControlNumber control) {
-    QWidget* widget = controlWidget(window, control);
-    if (widget == nullptr) return {};
-    const QRect g = widget->geometry();
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr) return {};
+    const QRect g = record->widget->geometry().marginsRemoved(record->outset);
     return {int16_t(g.top()), int16_t(g.left()), int16_t(g.top() + g.height()), int16_t(g.left() + g.width())};
 }
 
 void setControlBounds(WindowNumber window, ControlNumber control, Rect16 rect) {
-    if (QWidget* widget = controlWidget(window, control)) widget->setGeometry(toQRect(rect));
+    if (ControlRecord* record = findControl(window, control))
+        record->widget->setGeometry(toQRect(rect).marginsAdded(record->outset));
 }
 
 bool setControlImage(WindowNumber window, ControlNumber control, std::string_view file, std::string_view folder) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include <QMargins>
 #include <QPointer>
 #include <QWidget>
 
@@ -36,6 +37,9 @@ struct ControlRecord {
     std::string title;
     HelpTag tag;          // the help tag as set
     Cursor cursor = Cursor::Arrow;
+    // What the widget reaches beyond the control's rectangle (the frame of
+    // an edit text drawn outside its text area).
+    QMargins outset;
 };
 
 struct WindowRecord {

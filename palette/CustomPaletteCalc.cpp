@@ -1,0 +1,234 @@
+#include "palette/CustomPaletteCalc.h"
+
+#include <cmath>
+#include <span>
+#include <utility>
+
+#include "app/UnsavedChanges.h"
+#include "engine/CofCal.h"
+#include "enclosures/PKcal.h"
+#include "model/ClosedBoxOutcome.h"
+#include "model/Rounding.h"
+#include "model/State.h"
+#include "model/TextToNumber.h"
+#include "model/WindowNumbers.h"
+#include "palette/CustomPalette.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPaletteEnable.h"
+#include "palette/Pending.h"
+#include "platform/Platform.h"
+#include "windows/Alerts.h"
+#include "app/ParameterPasses.h"
+#include "app/MenuBar.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr int32_t kWindow = kCustomPalette;
+constexpr int32_t kCustomClosedVolume = 3;  // the Passive Raveza's "Closed Volume" alignment
+
+constexpr double kQaChoices[] = {5.0, 7.0, 10.0, 15.0, 20.0};
+constexpr double kQbChoices[] = {3.0, 5.0, 7.0, 10.0, 15.0, 20.0};
+
+bool usable(double value) { return std::isfinite(value) && value > 0.0; }
+
+// Reads the entry fields of the alignment, in the order of their ids:
+// each text into its value's text form, then into the value.
+void readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange entries) {
+    for (int32_t id = entries.first; id <= entries.last; ++id) {
+        for (const PaletteValueRow& row : rows) {
+            if (row.entryId != id) continue;
+            Str255& text = textForm(row.value);
+            text = platform::controlText(kWindow, id);
+            boxValue(row.value) = textToNumber(text.view());
+        }
+    }
+}
+
+// The system's own check list: the values a palette of the system takes as
+// entries, at whichever alignment.
+bool checkListUsable(std::span<const PaletteValueRow> rows) {
+    for (const PaletteValueRow& row : rows)
+        if (row.entryId != 0 && !usable(boxValue(row.value))) return false;
+    return true;
+}
+
+void restoreCheckList(std::span<const PaletteValueRow> rows) {
+    for (const PaletteValueRow& row : rows) {
+        if (row.entryId == 0) continue;
+        if (const double* accepted = acceptedBoxValue(row.value)) boxValue(row.value) = *accepted;
+    }
+}
+
+// Every value the palette shows of the system, as the alignment built it.
+bool shownValuesUsable(std::span<const PaletteValueRow> rows) {
+    for (const PaletteValueRow& row : rows)
+        if (!usable(boxValue(row.value))) return false;
+    return true;
+}
+
+// Two tunings the palette shows alike (to the hundredth of a hertz).
+bool sameTuning(double a, double b) { return rint(a * 100.0) == rint(b * 100.0); }
+
+struct Refusal {
+    std::string_view title;
+    std::string_view reason;
+};
+
+// An entry from which no box can be built, found before the alignment
+// runs; {} when there is none.
+Refusal impossibleEntry(PaletteFieldRange entries) {
+    const int32_t system = currentSystemNumber();
+    if (entries.empty()) return {};
+    if (system == kPassiveRaveza && state.selection.Alin == kCustomClosedVolume &&
+        !passiveRavezaChamberFits(state.box.VB1))
+        return {kValueTooLargeAlert, kClosedVolumeTooLargeReason};
+    // The system output is the difference of the two chambers' outputs: with
+    // the chambers tuned alike it vanishes, or nearly so.
+    if ((system == kTwinVented || system == kDeltaVented) && sameTuning(state.box.FB1, state.box.FB2))
+        return {kEqualTuningsAlert, kEqualTuningsReason};
+    return {};
+}
+
+// The sheet's OK: the menus and the palette come back as they were.
+void refusalAnswered() {
+    SheetWndClose(kAlertSheet);
+    NavUserActionCancelMenu();
+    if (state.shell.CtmPaletFlag != 0) return;
+    EnableCustomPalet();
+    if (platform::controlExists(kWindow, state.shell.EdtFldID))
+        platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
+}
+
+// Puts the last accepted values back, with the box they describe, and says
+// why in an alert sheet on the response window; menus and palette are
+// dimmed while it stands.
+void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
+    restoreCheckList(rows);
+    CofCal();
+    ReDispCustomPalet();
+    state.shell.SheetWndFlag = 1;
+    InitMenu13();
+    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    platform::showSheetAlert(kResponseWindow, why.title, why.reason, [] { refusalAnswered(); });
+}
+
+// The closed-box alignment could not build the Qtc asked for. Only the
+// alignments that take a volume or a Qtc alert, and only once for the Qtc
+// the alert offered; otherwise the nearest box that can be built stands.
+void closedBoxOutcome(bool withOfferedQtc) {
+    BoxParameters& box = state.box;
+    if (!closedBoxAlignmentFailed(box.CBAlartFlag)) return;
+    const int32_t alin = state.selection.Alin;
+    const bool takesEntry = alin == 2 || alin == 3;
+    if (!takesEntry || withOfferedQtc) {
+        box.CBAlartFlag = kCBAlartRealisable;
+        return;
+    }
+    const int16_t kind = box.CBAlartFlag == kCBAlartQtcTooSmall ? kAlertQtcTooSmall : kAlertQtcTooLarge;
+    ShowAlertInitSetup();
+    ShowAlert(kind, 0.0f);
+}
+
+// Sets a loss factor from a popup item (an item outside the list leaves it)
+// and marks a design bound to a file changed when it differs from its last
+// accepted copy.
+template <std::size_t N>
+void takeLossFactor(const double (&choices)[N], int32_t item, double& value, double accepted) {
+    if (item >= 1 && item <= int32_t(N)) value = choices[item - 1];
+    if (state.shell.SaveAsFlag == 1 && value != accepted) DirtyFlagAndProxyIconSetDirty();
+}
+
+}  // namespace
+
+int32_t CustumPaletCalcReturn() {
+    platform::setCurrentWindow(kWindow);
+    BoxParameters& box = state.box;
+    const bool withOfferedQtc = std::exchange(state.palette.calcWithOfferedQtc, 0) != 0;
+    const std::span<const PaletteValueRow> rows = currentValueRows();
+    const PaletteFieldRange entries = currentEntryFields();
+
+    readEntryFields(rows, entries);
+
+    // A value that is not a positive number puts the last accepted ones back;
+    // the run goes on with them.
+    const bool refused = !checkListUsable(rows);
+    if (refused) {
+        restoreCheckList(rows);
+    } else if (const Refusal why = impossibleEntry(entries); !why.title.empty()) {
+        refuse(rows, why);
+        return 0;
+    }
+
+    // An alignment may build no box at all for this driver (a fit used
+    // outside its range gives a negative volume): nothing of it is kept.
+    CofCal();
+    if (!shownValuesUsable(rows)) {
+        refuse(rows, {kBoxValueAlert, kBoxValueReason});
+        return 0;
+    }
+    if (refused) {
+        platform::beep();
+        ReDispCustomPalet();
+    }
+    if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc);
+
+    // The vent menu lists vents 1 and 2 as one design exactly while the
+    // Triple Vented chambers 1 and 2 are alike: rebuilt after every change.
+    if (!refused && currentSystemNumber() == kTripleVented) InitMenu16();
+
+    BoxParameterBackup();
+
+    if (closedBoxAlignmentFailed(box.CBAlartFlag)) return 0;  // the Qtc alert stands
+    platform::setKeyboardFocus(kWindow, kPaletteCalcButton);
+    if (platform::controlExists(kWindow, state.shell.EdtFldID))
+        platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
+    platform::selectWindow(kWindow);
+    state.vents.vent[2].CircVentNum = 1;
+    state.vents.vent[3].CircVentNum = 1;
+    state.view.ReDispWnd = 2;
+    state.vents.VentCalcCount = 0;
+    ReDispResposeWnd();
+    return 0;
+}
+
+int32_t CustumPaletPopupClick(int32_t controlId) {
+    BoxParameters& box = state.box;
+    const int32_t item = platform::controlValue(kWindow, controlId);
+    switch (controlId) {
+        case kPaletteQaPopup1:
+            box.PopupItem1 = item;
+            takeLossFactor(kQaChoices, item, box.QA, box.QAbak);
+            takeLossFactor(kQaChoices, item, box.QA1, box.QA1bak);
+            break;
+        case kPaletteQaPopup2:
+            box.PopupItem2 = item;
+            takeLossFactor(kQaChoices, item, box.QA2, box.QA2bak);
+            break;
+        case kPaletteQbPopup1:
+            box.PopupItem3 = item;
+            takeLossFactor(kQbChoices, item, box.QL, box.QLbak);
+            takeLossFactor(kQbChoices, item, box.QL1, box.QL1bak);
+            break;
+        case kPaletteQbPopup2:
+            box.PopupItem4 = item;
+            takeLossFactor(kQbChoices, item, box.QL2, box.QL2bak);
+            break;
+        case kPaletteQbPopup3:
+            box.PopupItem5 = item;
+            takeLossFactor(kQbChoices, item, box.QL3, box.QL3bak);
+            break;
+        default: break;
+    }
+    // Equal losses of the Triple Vented chambers 1 and 2 change the vent menu.
+    if (currentSystemNumber() == kTripleVented && (controlId == kPaletteQbPopup1 || controlId == kPaletteQbPopup2))
+        InitMenu16();
+    // A new loss factor is a new design: recalculated, its vents sized
+    // again and both palettes refreshed.
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,82 @@
+#include "palette/CustomPaletteDisplay.h"
+
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "palette/CustomPalette.h"
+#include "platform/Platform.h"
+#include "selection/ParameterLabels.h"
+#include "selection/SystemProfileText.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr int32_t kWindow = kCustomPalette;
+
+// A value of the palette: a classic edit text, created dimmed when it only
+// shows the value, with its frame around the text area.
+void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
+    platform::ControlSpec spec(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
+    spec.style.family = "Lucida Grande";
+    spec.style.size = kPaletteValueTextSize;
+    spec.style.align = platform::TextAlign::Centre;
+    spec.frameOutside = true;
+    spec.enabled = entry;
+    spec.numbersOnly = entry;
+    platform::createControl(kWindow, id, spec);
+}
+
+void removeValueControls() {
+    for (int32_t id = kPaletteFirstField; id <= kPaletteLastField; ++id) platform::removeControl(kWindow, id);
+    for (int32_t id = kPaletteFsValue; id <= kPaletteQtsValue; ++id) platform::removeControl(kWindow, id);
+    for (int32_t id = kPaletteFirstValue; id <= kPaletteLastValue; ++id) platform::removeControl(kWindow, id);
+}
+
+}  // namespace
+
+int32_t CustomPaletDisp() {
+    if (!platform::windowExists(kWindow)) return 0;
+    platform::selectWindow(kWindow);
+    removeValueControls();
+
+    const SpeakerParameters& sp = state.speaker;
+    addField(206, 34, valueText(sp.FS, 2), false);
+    addField(207, 54, valueText(sp.VAS, 3), false);
+    addField(208, 74, valueText(sp.QTS, 3), false);
+
+    toTextChang();
+
+    const std::span<const PaletteValueRow> rows = currentValueRows();
+    // Rows that no alignment makes editable stand at every alignment.
+    for (const PaletteValueRow& row : rows)
+        if (row.entryId == 0) addField(row.readOnlyId, row.top, textForm(row.value), false);
+
+    if (currentAlignmentListed()) {
+        const PaletteFieldRange entries = currentEntryFields();
+        const bool takesInput = !entries.empty();
+        platform::setControlEnabled(kWindow, kPaletteCalcButton, takesInput);
+        state.shell.EditMenuFlag = takesInput ? 1 : 0;
+
+        for (const PaletteValueRow& row : rows)
+            if (row.entryId != 0 && !entries.contains(row.entryId))
+                addField(row.readOnlyId, row.top, textForm(row.value), false);
+        for (int32_t id = entries.first; id <= entries.last; ++id)
+            for (const PaletteValueRow& row : rows)
+                if (row.entryId == id) addField(id, row.top, textForm(row.value), true);
+
+        int32_t& edited = state.shell.EdtFldID;
+        if (entries.count() == 1) edited = entries.first;
+        if (!entries.empty() && platform::controlExists(kWindow, edited)) platform::setKeyboardFocus(kWindow, edited);
+    }
+
+    platform::selectWindow(kWindow);
+    return 0;
+}
+
+int32_t ReDispCustomPalet() {
+    toTextChang();
+    if (state.shell.CtmPaletFlag == 0) CustomPaletDisp();
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,75 @@
+#include "palette/CustomPaletteRows.h"
+
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "palette/CustomPalette.h"
+#include "palette/Pending.h"
+#include "platform/Platform.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr int32_t kWindow = kCustomPalette;
+constexpr int32_t kCustomPaletteViewItem = 11;  // "Show Custom Palette" / "Hide Custom Palette"
+constexpr int32_t kAskBeforeSystemSelect = 1;   // NavAskWind actions
+constexpr int32_t kAskBeforeSpeakerSelect = 2;
+
+bool isEntryField(int32_t id) { return id >= kPaletteFirstField && id <= kPaletteLastField; }
+
+}  // namespace
+
+int32_t CustomPaletPRNumPopupClick() {
+    platform::selectWindow(kWindow);
+    state.radiator.PopupPRNum = platform::controlValue(kWindow, kPaletteRadiatorCountPopup);
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    return 0;
+}
+
+int32_t CustomPaletSnapButton() {
+    SnapShot();
+    return 0;
+}
+
+int32_t CustomPaletSysSelArrow() {
+    if (state.shell.DirtyFlag != 0)
+        NavAskWind(kAskBeforeSystemSelect);
+    else
+        ChangeToSystemSelect();
+    return 0;
+}
+
+int32_t CustomPaletSpSelArrow() {
+    if (state.shell.DirtyFlag != 0)
+        NavAskWind(kAskBeforeSpeakerSelect);
+    else
+        ChangeToSpeakerSelect();
+    return 0;
+}
+
+int32_t CustomPaletFieldClick(int32_t controlId) {
+    if (isEntryField(controlId)) state.shell.EdtFldID = controlId;
+    return 0;
+}
+
+int32_t CustomPaletTabKeyUp() {
+    const int32_t focused = platform::keyboardFocus(kWindow);
+    if (isEntryField(focused)) state.shell.EdtFldID = focused;
+    return 0;
+}
+
+int32_t CustomPaletClose() {
+    if (platform::windowExists(kWindow)) state.bounds.CstmWndBounds = platform::windowBounds(kWindow);
+    state.shell.CtmPaletFlag = 1;
+    platform::closeWindow(kWindow);
+    if (platform::menuExists(kViewMenu)) platform::setMenuItemText(kViewMenu, kCustomPaletteViewItem, "Show Custom Palette");
+    return 0;
+}
+
+int32_t CustomPaletDragEnd() {
+    if (platform::windowExists(kWindow)) state.bounds.CstmWndBounds = platform::windowBounds(kWindow);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,180 @@
+#include "palette/CustomPaletteValues.h"
+
+#include <array>
+
+#include "engine/CofCal.h"
+#include "model/NumberText.h"
+#include "model/Rounding.h"
+#include "selection/SystemProfileText.h"
+#include "model/State.h"
+
+namespace quendal {
+
+namespace {
+
+using enum BoxValue;
+
+constexpr double kWholeLitresFrom = 10000.0;  // litre: larger volumes are shown whole
+
+// --- The value rows of the sixteen systems ------------------------------------
+
+constexpr PaletteValueRow kClosedBoxRows[] = {{VB, 120, 211, 31}, {FC, 140, 212, 0}, {QTC, 160, 213, 32}};
+constexpr PaletteValueRow kVentedBoxRows[] = {{VB1, 120, 211, 31}, {FB1, 140, 212, 32}};
+constexpr PaletteValueRow kPassiveRadiatorRows[] = {
+    {VB, 120, 211, 31}, {FB, 140, 212, 0}, {VAP, 220, 213, 32}, {FP, 240, 214, 33}, {QP, 260, 215, 34}};
+constexpr PaletteValueRow kTwoVentedRows[] = {
+    {VB1, 120, 211, 31}, {FB1, 140, 212, 32}, {VB2, 200, 213, 33}, {FB2, 220, 214, 34}};
+constexpr PaletteValueRow kThreeVentedRows[] = {{VB1, 120, 211, 31}, {FB1, 140, 212, 32}, {VB2, 200, 213, 33},
+                                                {FB2, 220, 214, 34}, {VB3, 280, 215, 35}, {FB3, 300, 216, 36}};
+constexpr PaletteValueRow kComplexClosedRows[] = {
+    {VB1, 120, 211, 31}, {FC1, 140, 212, 0}, {VB2, 200, 213, 32}, {FC2, 220, 214, 0}};
+constexpr PaletteValueRow kComplexVentedRows[] = {
+    {VB1, 120, 211, 31}, {FB1, 140, 212, 32}, {VB2, 200, 213, 33}, {FC2, 220, 214, 0}};
+constexpr PaletteValueRow kRavezaBoxRows[] = {
+    {VB1, 120, 211, 31}, {FC1, 140, 212, 0}, {VB2, 200, 213, 32}, {FB2, 220, 214, 33}};
+constexpr PaletteValueRow kPassiveRavezaRows[] = {{VB1, 120, 211, 31}, {FC1, 140, 212, 0}, {VB2, 195, 213, 32},
+                                                  {FB2, 215, 214, 0},  {VAP, 290, 215, 33}, {FP, 310, 216, 34},
+                                                  {QP, 330, 217, 35}};
+constexpr PaletteValueRow kSerialRavezaType1Rows[] = {{VB1, 120, 211, 31}, {FC1, 140, 212, 0}, {VB2, 200, 213, 32},
+                                                      {FB2, 220, 214, 33}, {VB3, 280, 215, 34}, {FB3, 300, 216, 35}};
+
+// The items of a system's Alignment menu and the entry fields each shows,
+// by Alin (index 0 unused).
+struct SystemDisplay {
+    std::span<const PaletteValueRow> rows;
+    int32_t alignments = 0;
+    std::array<PaletteFieldRange, 6> entries{};
+};
+
+constexpr PaletteFieldRange kNone{};
+constexpr PaletteFieldRange fields(int32_t first, int32_t last) { return {first, last}; }
+
+// By system number 1-16; the Infinite Baffle has no rows.
+const std::array<SystemDisplay, 17> kDisplays = {{
+    {},
+    {},
+    {kClosedBoxRows, 3, {kNone, kNone, fields(31, 31), fields(32, 32)}},
+    {kVentedBoxRows, 4, {kNone, kNone, kNone, fields(31, 31), fields(31, 32)}},
+    {kPassiveRadiatorRows, 4, {kNone, kNone, kNone, fields(31, 31), fields(31, 34)}},
+    {kTwoVentedRows, 5, {kNone, kNone, kNone, kNone, kNone, fields(31, 34)}},          // Serial Vented
+    {kThreeVentedRows, 3, {kNone, kNone, kNone, fields(31, 36)}},                      // Twin Serial Vented
+    {kComplexClosedRows, 2, {kNone, kNone, fields(31, 32)}},
+    {kComplexVentedRows, 2, {kNone, kNone, fields(31, 33)}},
+    {kRavezaBoxRows, 4, {kNone, kNone, kNone, fields(31, 31), fields(31, 33)}},
+    {kPassiveRavezaRows, 5, {kNone, kNone, kNone, fields(31, 31), fields(31, 32), fields(31, 35)}},
+    {kSerialRavezaType1Rows, 3, {kNone, kNone, kNone, fields(31, 35)}},
+    {kTwoVentedRows, 3, {kNone, kNone, kNone, fields(31, 34)}},                        // Serial Raveza Type2
+    {kTwoVentedRows, 4, {kNone, kNone, kNone, kNone, fields(31, 34)}},                 // Twin Vented
+    {kThreeVentedRows, 3, {kNone, kNone, kNone, fields(31, 36)}},                      // Twin Serial
+    {kThreeVentedRows, 4, {kNone, kNone, kNone, kNone, fields(31, 36)}},               // Delta Vented
+    {kThreeVentedRows, 5, {kNone, kNone, kNone, kNone, kNone, fields(31, 36)}},        // Triple Vented
+}};
+
+const SystemDisplay* currentDisplay() {
+    const int32_t system = currentSystemNumber();
+    if (system < kClosedBox || system > kTripleVented) return nullptr;
+    return &kDisplays[std::size_t(system)];
+}
+
+Str255 volumeText(double litres) {
+    return litres >= kWholeLitresFrom ? numberText(rint(litres)) : valueText(litres, 2);
+}
+
+}  // namespace
+
+double& boxValue(BoxValue value) {
+    BoxParameters& b = state.box;
+    PassiveRadiatorParameters& r = state.radiator;
+    switch (value) {
+        case VB: return b.VB;
+        case VB1: return b.VB1;
+        case VB2: return b.VB2;
+        case VB3: return b.VB3;
+        case FC: return b.FC;
+        case FC1: return b.FC1;
+        case FC2: return b.FC2;
+        case FB: return b.FB;
+        case FB1: return b.FB1;
+        case FB2: return b.FB2;
+        case FB3: return b.FB3;
+        case QTC: return b.QTC;
+        case VAP: return r.VAP;
+        case FP: return r.FP;
+        case QP: return r.QP;
+    }
+    return b.VB;
+}
+
+double* acceptedBoxValue(BoxValue value) {
+    BoxParameters& b = state.box;
+    PassiveRadiatorParameters& r = state.radiator;
+    switch (value) {
+        case VB: return &b.VBbak;
+        case VB1: return &b.VB1bak;
+        case VB2: return &b.VB2bak;
+        case VB3: return &b.VB3bak;
+        case FB1: return &b.FB1bak;
+        case FB2: return &b.FB2bak;
+        case FB3: return &b.FB3bak;
+        case QTC: return &b.QTCbak;
+        case VAP: return &r.VAPbak;
+        case FP: return &r.FPbak;
+        case QP: return &r.QPbak;
+        // Resonances of closed chambers and the single vent's tuning follow
+        // from the other values: they have no copy of their own and are
+        // never an entry.
+        case FC:
+        case FC1:
+        case FC2:
+        case FB: break;
+    }
+    return nullptr;
+}
+
+Str255& textForm(BoxValue value) {
+    PaletteState& p = state.palette;
+    switch (value) {
+        case VB: return p.s_VB;
+        case VB1: return p.s_VB1;
+        case VB2: return p.s_VB2;
+        case VB3: return p.s_VB3;
+        case FC: return p.s_FC;
+        case FC1: return p.s_FC1;
+        case FC2: return p.s_FC2;
+        case FB: return p.s_FB;
+        case FB1: return p.s_FB1;
+        case FB2: return p.s_FB2;
+        case FB3: return p.s_FB3;
+        case QTC: return state.entry.s_QTC;
+        case VAP: return p.s_VAP;
+        case FP: return p.s_FP;
+        case QP: return p.s_QP;
+    }
+    return p.s_VB;
+}
+
+std::span<const PaletteValueRow> currentValueRows() {
+    const SystemDisplay* display = currentDisplay();
+    return display != nullptr ? display->rows : std::span<const PaletteValueRow>{};
+}
+
+bool currentAlignmentListed() {
+    const SystemDisplay* display = currentDisplay();
+    const int32_t alin = state.selection.Alin;
+    return display != nullptr && alin >= 1 && alin <= display->alignments;
+}
+
+PaletteFieldRange currentEntryFields() {
+    if (!currentAlignmentListed()) return {};
+    return currentDisplay()->entries[std::size_t(state.selection.Alin)];
+}
+
+int32_t toTextChang() {
+    for (BoxValue v : {VB, VB1, VB2, VB3}) textForm(v) = volumeText(boxValue(v));
+    for (BoxValue v : {FC, FC1, FC2, FB, FB1, FB2, FB3}) textForm(v) = valueText(boxValue(v), 2);
+    textForm(QTC) = valueText(boxValue(QTC), 3);
+    for (BoxValue v : {VAP, FP, QP}) textForm(v) = valueText(boxValue(v), 2);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,244 @@
+// Calc. and the loss popups driven through the palette's real fields: what
+// is accepted, what is refused and put back, the alerts of impossible
+// designs, each raised once.
+#include "PaletteFixture.h"
+
+#include <cmath>
+
+#include "model/ClosedBoxOutcome.h"
+#include "windows/Alerts.h"
+
+namespace quendal::test {
+namespace {
+
+class PaletteCalc : public CustomPaletteTest {
+protected:
+    // As a Calc. that recalculates leaves them, and not otherwise.
+    static bool recalculated() {
+        return state.vents.vent[2].CircVentNum == 1 && state.vents.vent[3].CircVentNum == 1 &&
+               state.view.ReDispWnd == 2;
+    }
+    static void markVents() {
+        state.vents.vent[2].CircVentNum = state.vents.vent[3].CircVentNum = 4;
+        state.view.ReDispWnd = 1;
+    }
+};
+
+struct Entry {
+    platform::ControlNumber field;
+    const char* text;
+};
+
+struct EntryCase {
+    const char* name;
+    int32_t tab, button, alin;
+    std::vector<Entry> entries;
+    BoxValue checked;  // the value of field 31, in the system's check list
+};
+
+// One system of each family, with one entry that is not a positive number.
+const EntryCase kRefused[] = {
+    {"closed box, volume 0", 1, 2, 2, {{31, "0"}}, BoxValue::VB},
+    {"serial vented, negative tuning", 1, 5, 5, {{31, "40"}, {32, "-3"}, {33, "20"}}, BoxValue::VB1},
+    {"raveza box, infinite volume", 2, 1, 4, {{31, "20"}, {32, "1e999"}, {33, "45"}}, BoxValue::VB1},
+    {"twin serial, empty field", 2, 6, 3, {{31, "30"}, {36, ""}}, BoxValue::VB1},
+};
+
+TEST_F(PaletteCalc, AnEntryThatIsNotAPositiveNumberPutsTheWholeCheckListBack) {
+    for (const EntryCase& c : kRefused) {
+        SCOPED_TRACE(c.name);
+        open(c.tab, c.button, c.alin);
+        const double accepted = boxValue(c.checked);
+        const double acceptedFB2 = state.box.FB2;
+        const bool threeChambers = c.tab == 2 && c.button == 6;
+        if (!threeChambers) state.box.VB3 = 123.0;  // outside the system's list: left alone
+        const int beeps = dialogs.beeps;
+        for (const Entry& e : c.entries) type(e.field, e.text);
+        CustumPaletCalcReturn();
+        EXPECT_EQ(dialogs.beeps, beeps + 1);
+        EXPECT_TRUE(dialogs.sheets.empty());
+        EXPECT_DOUBLE_EQ(boxValue(c.checked), accepted);  // also where it was entered correctly
+        EXPECT_DOUBLE_EQ(state.box.FB2, acceptedFB2);
+        if (!threeChambers) {
+            EXPECT_DOUBLE_EQ(state.box.VB3, 123.0);
+        }
+        // The palette shows the value put back.
+        EXPECT_EQ(platform::controlText(kCustomPalette, 31), textForm(c.checked).str());
+    }
+}
+
+TEST_F(PaletteCalc, AcceptedEntriesBecomeTheDesignAndItIsRecalculated) {
+    const struct {
+        const char* name;
+        int32_t tab, button, alin;
+        std::vector<Entry> entries;
+        double BoxParameters::*value;
+        double expected;
+    } cases[] = {
+        {"closed box volume", 1, 2, 2, {{31, "55"}}, &BoxParameters::VB, 55.0},
+        {"serial vented", 1, 5, 5, {{33, "12.5"}}, &BoxParameters::VB2, 12.5},
+        {"raveza box", 2, 1, 4, {{33, "61.25"}}, &BoxParameters::FB2, 61.25},
+        {"delta vented", 2, 7, 4, {{35, "33"}}, &BoxParameters::VB3, 33.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(c.tab, c.button, c.alin);
+        markVents();
+        for (const Entry& e : c.entries) type(e.field, e.text);
+        CustumPaletCalcReturn();
+        EXPECT_DOUBLE_EQ(state.box.*c.value, c.expected);
+        EXPECT_TRUE(dialogs.sheets.empty());
+        EXPECT_EQ(dialogs.beeps, 0);
+        EXPECT_TRUE(recalculated());
+        EXPECT_EQ(state.vents.VentCalcCount, 0);
+    }
+}
+
+TEST_F(PaletteCalc, ReturnAndEnterInAFieldRunCalc) {
+    open(1, 2, 2);
+    // The shell's row for keys in window 9, as it will route them.
+    platform::installWindowHandler(
+        kCustomPalette,
+        [](const platform::WindowEvent& e, int32_t) {
+            if (e.kind != platform::WindowEventKind::KeyDown) return platform::kEventNotHandled;
+            if (e.character != platform::kReturnChar && e.character != platform::kEnterChar)
+                return platform::kEventNotHandled;
+            CustumPaletCalcReturn();
+            return platform::kHandled;
+        },
+        kCustomPalette);
+    type(31, "4x5");  // a field of numbers takes no letter
+    EXPECT_EQ(platform::controlText(kCustomPalette, 31), "45");
+    QTest::keyClick(paletteHandle(), Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(state.box.VB, 45.0);
+    type(31, "1.5e1");
+    QTest::keyClick(paletteHandle(), Qt::Key_Enter);
+    EXPECT_DOUBLE_EQ(state.box.VB, 15.0);
+    EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
+}
+
+TEST_F(PaletteCalc, ClosedBoxOptimumTakesTheNearestBoxWithoutAnAlert) {
+    state.speaker.QTS = 0.8;  // its smallest box already exceeds Qtc 0.707
+    open(1, 2, 1);
+    markVents();
+    CustumPaletCalcReturn();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
+    EXPECT_NEAR(state.box.VB, 100.0 / (1.1 * 1.1 - 1.0), 1e-9);  // h = Fc/Fs = 1.1
+    EXPECT_GT(state.box.QTC, 0.707);
+    EXPECT_TRUE(recalculated());
+}
+
+TEST_F(PaletteCalc, AnUnrealisableQtcAlertsOnceAndTheOfferedQtcIsBuilt) {
+    const struct {
+        const char* name;
+        int32_t qaItem;
+        const char* entered;
+        const char* title;
+        double offered;
+    } cases[] = {
+        {"too small", 3, "0.3", "ALERT!   Impossible alignment.  Qtc is too small.", 0.437},
+        {"at the loss factor 5", 1, "6", "ALERT!   Unavailable alignment.  Qtc is too Large.", 4.95},
+        {"exactly 5 with Qa 5", 1, "5", "ALERT!   Unavailable alignment.  Qtc is too Large.", 4.95},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.sheets.clear();
+        state.box.PopupItem1 = c.qaItem;
+        state.box.QA = state.box.QA1 = c.qaItem == 1 ? 5.0 : 10.0;
+        open(1, 2, 3);
+        markVents();
+        type(32, c.entered);
+        CustumPaletCalcReturn();
+        ASSERT_EQ(dialogs.sheets.size(), 1u);
+        EXPECT_EQ(dialogs.sheets[0].title, c.title);
+        EXPECT_FALSE(recalculated());
+        EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, kPaletteCalcButton));  // dimmed under the sheet
+        dialogs.pressOk();
+        EXPECT_EQ(dialogs.sheets.size(), 1u);  // no second alert for the offered Qtc
+        EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
+        EXPECT_NEAR(state.box.QTC, c.offered, 0.0015);
+        EXPECT_TRUE(std::isfinite(state.box.VB) && state.box.VB > 0.0);
+        EXPECT_TRUE(recalculated());
+        EXPECT_TRUE(platform::isControlEnabled(kCustomPalette, kPaletteCalcButton));
+    }
+}
+
+TEST_F(PaletteCalc, DesignsNoBoxCanBeBuiltFromAreRefusedWithAnAlertThatSaysWhy) {
+    const struct {
+        const char* name;
+        int32_t tab, button, alin;
+        std::vector<Entry> entries;
+        std::string_view title, reason;
+    } cases[] = {
+        {"passive raveza closed volume of 60 Vas", 2, 2, 3, {{31, "6000"}}, kValueTooLargeAlert,
+         kClosedVolumeTooLargeReason},
+        {"twin vented equal tunings", 2, 5, 4, {{32, "40"}, {34, "40.001"}}, kEqualTuningsAlert, kEqualTuningsReason},
+        {"delta vented equal tunings", 2, 7, 4, {{32, "55"}, {34, "55"}}, kEqualTuningsAlert, kEqualTuningsReason},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.sheets.clear();
+        open(c.tab, c.button, c.alin);
+        const BoxParameters before = state.box;
+        markVents();
+        for (const Entry& e : c.entries) type(e.field, e.text);
+        CustumPaletCalcReturn();
+        ASSERT_EQ(dialogs.sheets.size(), 1u);
+        EXPECT_EQ(dialogs.sheets[0].window, kResponseWindow);
+        EXPECT_EQ(dialogs.sheets[0].title, c.title);
+        EXPECT_EQ(dialogs.sheets[0].message, c.reason);
+        EXPECT_DOUBLE_EQ(state.box.VB1, before.VB1);
+        EXPECT_DOUBLE_EQ(state.box.FB1, before.FB1);
+        EXPECT_DOUBLE_EQ(state.box.FB2, before.FB2);
+        EXPECT_FALSE(recalculated());
+        EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, 31));
+        dialogs.pressOk();
+        EXPECT_TRUE(platform::isControlEnabled(kCustomPalette, 31));
+        EXPECT_EQ(state.shell.SheetWndFlag, 0);
+    }
+}
+
+TEST_F(PaletteCalc, AnAlignmentThatGivesANegativeVolumeIsRefused) {
+    state.speaker.QTS = 0.1;  // outside the Serial Vented fit: its first chamber comes out negative
+    open(1, 5, 1);
+    ASSERT_LE(state.box.VB1, 0.0);
+    markVents();
+    CustumPaletCalcReturn();
+    ASSERT_EQ(dialogs.sheets.size(), 1u);
+    EXPECT_EQ(dialogs.sheets[0].title, kBoxValueAlert);
+    EXPECT_FALSE(recalculated());
+}
+
+TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
+    const struct {
+        int32_t saveAs;
+        int32_t item;
+        double qa;
+        bool dirty;
+    } cases[] = {
+        {1, 1, 5.0, true},    // bound to a file, a new value
+        {0, 1, 5.0, false},   // a new design: nothing to compare with
+        {1, 3, 10.0, false},  // the value last accepted
+    };
+    for (const auto& c : cases) {
+        state.box.QA = state.box.QA1 = 10.0;  // accepted with the design
+        state.box.PopupItem1 = 3;
+        open(1, 2, 1);
+        state.shell.SaveAsFlag = c.saveAs;
+        state.shell.DirtyFlag = 0;
+        platform::setWindowModified(kResponseWindow, false);
+        state.view.ReDispWnd = 1;
+        platform::setControlValue(kCustomPalette, kPaletteQaPopup1, c.item);
+        CustumPaletPopupClick(kPaletteQaPopup1);
+        EXPECT_EQ(state.box.PopupItem1, c.item);
+        EXPECT_DOUBLE_EQ(state.box.QA, c.qa);
+        EXPECT_DOUBLE_EQ(state.box.QA1, c.qa);
+        EXPECT_EQ(state.shell.DirtyFlag, c.dirty ? 1 : 0);
+        EXPECT_EQ(platform::isWindowModified(kResponseWindow), c.dirty);
+        EXPECT_EQ(state.view.ReDispWnd, 2);  // a change of parameters
+    }
+}
+
+}  // namespace
+}  // namespace quendal::test
