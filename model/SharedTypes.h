@@ -288,10 +288,11 @@ struct WindowBounds {
 struct CursorState {
     int32_t CursorPosi = 0;     // px from the graph's left edge, 0-460
     int32_t StepCursPoint = 0;  // px from the step graph's left edge
-    float logff = 0.0f;         // log10 of the read-out frequency
-    float ffpn = 0.0f;          // Hz
+    float logff = 1.0f;         // log10 of the read-out frequency (the graph's left edge)
+    float ffpn = 10.0f;         // Hz
     uint8_t MouseDown = 0, StepMouseDown = 0;
     int32_t detailTriBtn = 0;   // 1 while the details area is open
+    int32_t SlidMax = 460;      // px, top of the Nyquist slider's range (1 kHz)
 };
 
 }  // namespace quendal

@@ -127,6 +127,16 @@ void PainterSurface::picture(double left, double top, double right, double botto
     endElement();
 }
 
+void PainterSurface::eraseRect(double left, double top, double right, double bottom) {
+    const QRectF r = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    if (r.isEmpty()) return;
+    QPainter* p = beginElement();
+    if (p == nullptr) return;
+    p->setCompositionMode(QPainter::CompositionMode_Source);
+    p->fillRect(r, background_);
+    endElement();
+}
+
 void PainterSurface::clear() {
     QPainter* p = beginElement();
     if (p == nullptr) return;

@@ -31,6 +31,7 @@ public:
               const Colour& colour) override;
     void picture(double left, double top, double right, double bottom, std::string_view file,
                  std::string_view folder) override;
+    void eraseRect(double left, double top, double right, double bottom) override;
     void clear() override;
     // The colour clear() paints (the window's content background).
     void setBackground(QColor background) { background_ = background; }
