@@ -58,8 +58,11 @@ void buildOnScreen(const Legend& legend) {
     }
     for (int32_t k = 0; k < legend.count; ++k) {
         const LegendEntry& e = legend.entries[k];
-        const platform::ControlSpec text(platform::ControlKind::StaticText, stripRect(e.x + kLabelGap, e.right),
-                                         e.label);
+        platform::ControlSpec text(platform::ControlKind::StaticText, stripRect(e.x + kLabelGap, e.right), e.label);
+        // The small system font static texts have on the desktop the
+        // program was laid out for: the page's own font row 1 at 13 px.
+        text.style.family = "Lucida Grande";
+        text.style.size = 13.0;
         platform::createControl(kResponseWindow, kFirstText + k, text);
         platform::setHelpTag(kResponseWindow, kFirstText + k, e.help);
     }
