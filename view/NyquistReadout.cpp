@@ -16,6 +16,7 @@
 #include "view/Pending.h"
 #include "view/PointerReadout.h"
 #include "view/QuartzDraw.h"
+#include "view/ReSweep.h"
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 
@@ -151,21 +152,8 @@ int32_t DrawNyquistValue() {
     float level = static_cast<float>(rint(p.yy * 1000.0 + 0.5) / 1000.0);
     level = static_cast<float>(rint(level * 100.0) / 100.0);
 
-    // The point on the curve: its phase is unwrapped from 1 kHz downward in
-    // quarter steps of the sweep's grid, down to the first step not below
-    // the slider's frequency (at least the top point).
-    p.ss = 0.0;
-    p.fai = 0.0;
-    p.fai2 = 0.0;
-    const float logff = state.cursor.logff;
-    float k = 3.0f;
-    do {
-        p.ff = static_cast<float>(std::pow(10.0, static_cast<double>(k)));
-        p.f = static_cast<float>(static_cast<double>(p.ff) / state.speaker.FS);
-        nqPlot2();
-        k -= 0.0025f;
-    } while (logff <= k);
-    p.ff = ff;
+    // The point on the curve: its phase unwrapped from 1 kHz downward.
+    resweepDown(Resweep::Nyquist, [] { nqPlot2(); });
     const double re = p.xx, im = p.yy;
 
     frame::text(435.0, 115.0, nyquistMagnitudeText(p.gg).view());

@@ -4,7 +4,6 @@
 
 #include "engine/CofCal.h"
 #include "engine/ResponseCal.h"
-#include "enclosures/TRIcal.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "model/State.h"
@@ -12,6 +11,7 @@
 #include "platform/Platform.h"
 #include "view/FrameDrawing.h"
 #include "view/NumberTextLayout.h"
+#include "view/ReSweep.h"
 #include "view/WindowErase.h"
 
 namespace quendal {
@@ -34,24 +34,6 @@ struct PointerValue {
 };
 
 float f32(double v) { return static_cast<float>(v); }
-
-// Runs `point` from the top of the range down to the pointer frequency
-// logff in steps of `step` decades, as the curve's own sweep does, so that
-// the unwrapped phase reaches the pointer the same way; at least one point.
-// Sets ff and f for each point and gives ff back afterwards.
-void sweepDownToPointer(float top, float step, void (*point)()) {
-    PlotPoint& p = state.point;
-    const float logff = state.cursor.logff;
-    const float snapped = p.ff;
-    float k = top;
-    do {
-        p.ff = f32(std::pow(10.0, static_cast<double>(k)));
-        p.f = f32(static_cast<double>(p.ff) / state.speaker.FS);
-        point();
-        k -= step;
-    } while (logff <= k);
-    p.ff = snapped;
-}
 
 PointerValue valueOfPage() {
     PlotPoint& p = state.point;
@@ -101,9 +83,7 @@ PointerValue valueOfPage() {
             v.unit = "dB";
         }
     } else if (page == "ph") {
-        p.ss = 0.0;
-        p.yy2 = 0.0f;
-        sweepDownToPointer(3.0f, 0.0025f, [] { phPlot3(); });
+        resweepDown(Resweep::Phase, [] { phPlot3(); });
         v.value = f32(rint(p.yy * 10.0 + 0.5) / 10.0);
         if (state.selection.SysSelTabNum == 2) v.value = f32(v.value - 180.0);
         v.unit = kDegree;
@@ -111,14 +91,9 @@ PointerValue valueOfPage() {
         v.shift = 18.0;
     } else if (page == "gd") {
         if (currentSystemNumber() == kTripleVented) {
-            // Its delay is a difference between neighbouring points, so it
-            // is reached by the same downward steps as its curve.
-            p.ss = 0.0;
-            p.yy2 = 0.0f;
-            p.yy0 = 0.0f;
-            p.PP = 0.0;
-            p.QQ = 0.0;
-            sweepDownToPointer(4.2f, 0.01f, [] { TRIGDcal(); });
+            // Its delay is a difference between neighbouring points of its
+            // downward sweep.
+            tripleVentedDelayAtPointer();
             v.value = f32(rint(p.yy0 * 100.0 + 0.5) / 100.0);
         } else {
             gdPlot3();

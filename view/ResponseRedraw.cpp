@@ -9,6 +9,7 @@
 #include "view/InputPower.h"
 #include "view/NyquistReadout.h"
 #include "view/Pending.h"
+#include "view/ReSweep.h"
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 
@@ -92,6 +93,7 @@ void enableViewItems(std::initializer_list<int32_t> items, bool enabled) {
 
 int32_t ResponsePlot() {
     platform::setCurrentWindow(kResponseWindow);
+    forgetResweeps();
     const int32_t tab = state.selection.SysSelTabNum;
     if (tab == 1 || tab == 2) drawPage(tab, state.selection.SysSelBtnNum);
     state.draw.ClippingFlag = 0;

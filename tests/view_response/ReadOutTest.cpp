@@ -4,6 +4,7 @@
 
 #include "ResponsePageFixture.h"
 #include "engine/ResponseCal.h"
+#include "enclosures/TRIcal.h"
 #include "view/Explanation.h"
 #include "view/NyquistReadout.h"
 #include "view/PointerReadout.h"
@@ -232,6 +233,52 @@ TEST_F(ReadOut, StepReadOutFollowsTheGraphsTimeAxis) {
     }
     DrawStepRespnseValue(460.0f);
     EXPECT_EQ(shownValue(readOut().at(1)), state.scales.CursorScale);
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+namespace quendal::test {
+namespace {
+
+// The phase and Nyquist read-outs resume their unwrapping from kept steps:
+// in any order of pointer positions they show what a sweep from the top
+// shows.
+TEST_F(ResponsePageTest, ReadOutsFromKeptStepsEqualSweepsFromTheTop) {
+    for (const char* page : {"ph", "nq", "gd"}) {
+        useSystem({2, 8, "Triple Vented"});
+        state.box.QL2 = state.box.QL1 + 3.0;
+        state.view.s_Resp = page;
+        ReDispResposeWnd();
+        for (int32_t x : {47, 505, 130, 331, 46, 250, 249, 400, 45}) {
+            auto show = [&] {
+                provider.window.reset();
+                state.cursor.CursorPosi = x - 45;
+                state.cursor.logff = static_cast<float>(1.0 + 0.004347826087 * (x - 45.0));
+                state.cursor.ffpn = static_cast<float>(std::pow(10.0, double(state.cursor.logff)));
+                if (std::string(page) == "nq") NyquistSliderControl();
+                else DrawPointerContorol();
+                std::vector<std::string> texts;
+                for (const auto& t : drawn(Kind::Text)) texts.push_back(t.text);
+                return texts;
+            };
+            const auto resumed = show();
+            ++state.cursor.pageDrawings;  // nothing kept: from the top
+            EXPECT_EQ(resumed, show()) << page << " at x " << x;
+            if (std::string(page) != "gd") continue;
+            // The delay, a difference of neighbouring points, from its two
+            // last points as from the whole sweep from 4.2 down.
+            PlotPoint& p = state.point;
+            p.ss = p.PP = p.QQ = 0.0;
+            p.yy2 = p.yy0 = 0.0f;
+            for (float k = 4.2f; state.cursor.logff <= k; k -= 0.01f) {
+                p.ff = static_cast<float>(std::pow(10.0, double(k)));
+                p.f = static_cast<float>(double(p.ff) / state.speaker.FS);
+                TRIGDcal();
+            }
+            EXPECT_NEAR(shownValue(readOut().at(0)), std::rint(p.yy0 * 100.0 + 0.5) / 100.0, 1e-9) << x;
+        }
+    }
 }
 
 }  // namespace
