@@ -8,42 +8,28 @@
 namespace quendal {
 namespace {
 
-class InputPower : public testing::Test {
-protected:
-    void SetUp() override {
-        resetState();
-        state.speaker.PEMX2 = 100.0;
-        state.power.PinTemp = 30.0;
-    }
-};
-
-TEST_F(InputPower, TwoDriversTakeTwiceTheRatingAndTheEnteredPowerOverridesIt) {
+TEST(InputPower, TwiceTheRatingForTwoDriversWhateverCameBefore) {
+    resetState();
+    state.speaker.PEMX2 = 100.0;
+    state.power.PinTemp = 30.0;
     for (int32_t connection = 1; connection <= 5; ++connection) {
         state.connection.SpConNum = connection;
-        state.power.InputPowerCheck = 1;
-        PINcalc();
-        EXPECT_EQ(state.power.PIN, connection == 1 ? 100.0 : 200.0) << connection;
-        PINcalc();  // again: no further doubling
-        EXPECT_EQ(state.power.PIN, connection == 1 ? 100.0 : 200.0) << connection;
+        const double rated = connection == 1 ? 100.0 : 200.0;
+        for (double before : {rated, 30.0, 55.0}) {  // again, after the entered power, as a design left it
+            state.power.PIN = before;
+            state.power.InputPowerCheck = 1;
+            PINcalc();
+            EXPECT_EQ(state.power.PIN, rated) << connection << " after " << before;
+        }
         state.power.InputPowerCheck = 0;
         PINcalc();
         EXPECT_EQ(state.power.PIN, 30.0) << connection;
     }
-}
-
-TEST_F(InputPower, SameAnswerWhateverCameBefore) {
-    state.connection.SpConNum = 2;
-    // The preference switched back on after the entered power was in use.
-    state.power.InputPowerCheck = 0;
-    PINcalc();
+    // A new rating is followed at once; an unknown connection keeps the power.
     state.power.InputPowerCheck = 1;
-    PINcalc();
-    EXPECT_EQ(state.power.PIN, 200.0);
-    // A new rating (a new driver, or a design opened with another one).
     state.speaker.PEMX2 = 150.0;
     PINcalc();
     EXPECT_EQ(state.power.PIN, 300.0);
-    // An unknown connection keeps the power it had.
     state.connection.SpConNum = 9;
     state.speaker.PEMX2 = 80.0;
     PINcalc();
