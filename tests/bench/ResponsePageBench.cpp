@@ -8,6 +8,9 @@
 //                            graph, at 10 Hz where the phase and Triple
 //                            Vented re-sweeps are longest.
 //   Slider/nq/<system>       one step of the Nyquist slider.
+//   PointerCold/ph/<system>  the worst read-out: the first move to 10 Hz
+//                            after a redraw that kept no unwrap steps, a
+//                            whole phase re-sweep from 1 kHz.
 // Goals: a page within 1 ms, a read-out update within 0.2 ms (medians).
 #include <benchmark/benchmark.h>
 
@@ -78,6 +81,16 @@ void BM_Pointer(benchmark::State& bench, SystemName system, const char* page) {
     }
 }
 
+void BM_PointerCold(benchmark::State& bench, SystemName system) {
+    prepare(system, "ph");
+    state.view.ReDispWnd = 1;
+    ReDispResposeWnd();
+    for (auto _ : bench) {
+        ++state.cursor.pageDrawings;  // as after a new drawing of the page
+        responsePointerMoved(45, 200);
+    }
+}
+
 void BM_Slider(benchmark::State& bench, SystemName system) {
     prepare(system, "nq");
     state.view.ReDispWnd = 1;
@@ -100,6 +113,9 @@ const bool kRegistered = [] {
                 ->Unit(benchmark::kMicrosecond);
     for (const SystemName& s : kSystems)
         benchmark::RegisterBenchmark((std::string("Slider/nq/") + s.name).c_str(), BM_Slider, s)
+            ->Unit(benchmark::kMicrosecond);
+    for (const SystemName& s : kSystems)
+        benchmark::RegisterBenchmark((std::string("PointerCold/ph/") + s.name).c_str(), BM_PointerCold, s)
             ->Unit(benchmark::kMicrosecond);
     return true;
 }();
