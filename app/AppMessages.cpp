@@ -21,7 +21,6 @@ namespace vc = vocabulary;
 
 namespace {
 
-constexpr int32_t kMiscMenu = 30;
 constexpr int32_t kSpeakerSelectItem = 3;      // Misc. menu
 constexpr int32_t kSpeakerSelectButton = 13;   // custom palette
 constexpr int16_t kAskBeforeSystemSelect = 1;  // purposes of the save question

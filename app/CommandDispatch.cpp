@@ -19,6 +19,7 @@
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

@@ -16,6 +16,9 @@
 #include "windows/PreferencesWindow.h"
 #include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteEnable.h"
+#include "view/NyquistReadout.h"
+#include "view/PointerReadout.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

@@ -10,6 +10,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

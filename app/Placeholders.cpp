@@ -12,10 +12,6 @@ int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_
 
 int32_t InitialSetupWndForVentDesign() { return 0; }  // windows/InitialSetup
 
-int32_t MenuPlotForResponse() { return 0; }  // view/ (response redraw and read-outs)
-int32_t DrawPointerContorol() { return 0; }  // view/ (response redraw and read-outs)
-int32_t DrawNyquistValue() { return 0; }  // view/ (response redraw and read-outs)
-int32_t DispNyquistOtherBtn() { return 0; }  // view/ (response redraw and read-outs)
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
 int32_t ResponseWndMouseDown(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
 

@@ -20,10 +20,6 @@ int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_
 int32_t InitialSetupWndForVentDesign();      // the Initial Setup sheet over the Vent Design sheet (6)
 
 // --- The response page and its read-outs
-int32_t MenuPlotForResponse();               // the View menu for the response kind shown
-int32_t DrawPointerContorol();               // the read-out under the graph
-int32_t DrawNyquistValue();                  // the Nyquist read-out
-int32_t DispNyquistOtherBtn();               // the Nyquist slider and its arrows
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v);  // pointer over the graph: cross-hair and read-out; kHandled when consumed
 int32_t ResponseWndMouseDown(int32_t h, int32_t v);   // click in the graph: freezes or frees the read-out; kHandled when consumed
 

@@ -290,14 +290,33 @@ struct WindowBounds {
     Rect16 PrefeBounds{0, 0, 465, 330};
 };
 
+// Where a read-out's downward re-sweep stood after every 16th step, so that
+// the next pointer position resumes the unwrapping from the nearest one
+// above it instead of from the top; valid for one drawing of the page.
+struct ResweepCheckpoint {
+    float k = 0.0f;            // log10 Hz of the step
+    double ss = 0.0;           // unwrap state after it
+    float yy2 = 0.0f;
+    double fai = 0.0, fai2 = 0.0;
+};
+struct ResweepCheckpoints {
+    int32_t kind = 0;          // which re-sweep: 0 none, 1 phase, 2 Nyquist
+    uint32_t drawing = 0;      // the page drawing they were taken on
+    int32_t count = 0;
+    ResweepCheckpoint at[64];
+};
+
 // The pointer read-out state.
 struct CursorState {
     int32_t CursorPosi = 0;     // px from the graph's left edge, 0-460
     int32_t StepCursPoint = 0;  // px from the step graph's left edge
-    float logff = 0.0f;         // log10 of the read-out frequency
-    float ffpn = 0.0f;          // Hz
+    float logff = 1.0f;         // log10 of the read-out frequency (the graph's left edge)
+    float ffpn = 10.0f;         // Hz
     uint8_t MouseDown = 0, StepMouseDown = 0;
     int32_t detailTriBtn = 0;   // 1 while the details area is open
+    int32_t SlidMax = 460;      // px, top of the Nyquist slider's range (1 kHz)
+    uint32_t pageDrawings = 0;  // counts the drawings of the page (each may change every curve)
+    ResweepCheckpoints resweep;
 };
 
 }  // namespace quendal

@@ -20,6 +20,7 @@
 #include "windows/Alerts.h"
 #include "app/ParameterPasses.h"
 #include "app/MenuBar.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

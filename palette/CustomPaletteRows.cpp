@@ -5,6 +5,7 @@
 #include "palette/CustomPalette.h"
 #include "palette/Pending.h"
 #include "platform/Platform.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

@@ -8,6 +8,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Pending.h"
 #include "platform/Platform.h"
+#include "view/NyquistReadout.h"
 
 namespace quendal::platform {
 

@@ -5,6 +5,5 @@
 
 namespace quendal {
 
-int32_t NyquistSliderControl();  // replaced by the response view's Nyquist read-out
 
 }  // namespace quendal

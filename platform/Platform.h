@@ -234,6 +234,8 @@ struct ControlSpec {
     ControlNumber parent = 0;        // embed in this control of the window (0: the content)
     std::string image;               // image view, bevel button: a picture file of the resources
     std::string imageFolder = "Images";
+    bool hitOnPress = false;         // image view: a click is reported as the button goes down, without
+                                     // tracking; otherwise when it is released over the picture
     bool defaultButton = false;      // push button drawn as the default
     bool enabled = true;
     bool visible = true;

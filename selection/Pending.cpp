@@ -2,6 +2,5 @@
 
 namespace quendal {
 
-int32_t PINcalc() { return 0; }  // replaced by the response redraw in view/
 
 }  // namespace quendal

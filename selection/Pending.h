@@ -7,7 +7,5 @@
 
 namespace quendal {
 
-// Replaced by the input-power rule of the response redraw in view/: sets PIN from the speaker connection and the preferences.
-int32_t PINcalc();
 
 }  // namespace quendal

@@ -12,6 +12,7 @@
 #include "selection/SystemProfileFigures.h"
 #include "selection/SystemProfileText.h"
 #include "selection/VentLabels.h"
+#include "view/InputPower.h"
 
 namespace quendal {
 

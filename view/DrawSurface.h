@@ -53,6 +53,10 @@ public:
     // the rectangle; a missing or unreadable picture draws nothing.
     virtual void picture(double left, double top, double right, double bottom, std::string_view file,
                          std::string_view folder) = 0;
+    // Paints the rectangle from (left, top) to (right, bottom) with the
+    // background, never clipped to the graph area; a read-out erases its box
+    // this way before drawing it anew.
+    virtual void eraseRect(double left, double top, double right, double bottom) = 0;
     // Clears the whole content to the background.
     virtual void clear() = 0;
     // Shows what was drawn so far at once (a window surface repaints).

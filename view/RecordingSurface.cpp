@@ -52,6 +52,13 @@ void RecordingSurface::picture(double left, double top, double right, double bot
     elements_.push_back(e);
 }
 
+void RecordingSurface::eraseRect(double left, double top, double right, double bottom) {
+    RecordedElement e;
+    e.kind = RecordedElement::Kind::Erase;
+    e.x0 = left; e.y0 = top; e.x1 = right; e.y1 = bottom;
+    elements_.push_back(e);
+}
+
 void RecordingSurface::clear() {
     RecordedElement e;
     e.kind = RecordedElement::Kind::Clear;

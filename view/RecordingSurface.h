@@ -9,8 +9,9 @@
 namespace quendal {
 
 struct RecordedElement {
-    enum class Kind { Line, Rect, Arc, Text, Picture, Clear } kind = Kind::Line;
-    double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;  // line ends; rect origin and size; arc centre, radius in x1
+    enum class Kind { Line, Rect, Arc, Text, Picture, Erase, Clear } kind = Kind::Line;
+    double x0 = 0.0, y0 = 0.0, x1 = 0.0, y1 = 0.0;  // line ends; rect origin and size; arc centre, radius in x1;
+                                                    // picture and erased rectangle left, top, right, bottom
     double a0 = 0.0, a1 = 0.0;                      // arc angles
     bool fill = false;
     bool clipped = false;                           // a line clipped to the graph area
@@ -36,6 +37,7 @@ public:
               const Colour& colour) override;
     void picture(double left, double top, double right, double bottom, std::string_view file,
                  std::string_view folder) override;
+    void eraseRect(double left, double top, double right, double bottom) override;
     void clear() override;
 
     const std::vector<RecordedElement>& elements() const { return elements_; }

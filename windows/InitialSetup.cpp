@@ -20,6 +20,8 @@
 #include "selection/SystemInfoPalette.h"
 #include "app/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
+#include "view/InputPower.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

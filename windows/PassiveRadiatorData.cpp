@@ -18,6 +18,7 @@
 #include "app/UnsavedChanges.h"
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal {
 

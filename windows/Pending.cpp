@@ -2,7 +2,6 @@
 
 namespace quendal {
 
-void ReDispResposeWnd() {}          // view/ response redraw
 void AsVentOpt() {}                 // vent/ automatic sizing
 void ResponseWnd() {}               // windows/ response window services
 

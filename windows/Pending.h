@@ -6,7 +6,6 @@
 
 namespace quendal {
 
-void ReDispResposeWnd();          // replaced by the response redraw (view/)
 void AsVentOpt();                 // replaced by the automatic vent sizing (vent/)
 void ResponseWnd();               // replaced by the response window's services (windows/, later issue)
 

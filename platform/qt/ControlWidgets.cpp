@@ -34,15 +34,17 @@ namespace {
 // have no click signal of their own (edit texts, pictures).
 class ControlWatcher : public QObject {
 public:
-    ControlWatcher(WindowNumber window, ControlNumber control, bool clicks, QObject* parent)
-        : QObject(parent), window_(window), control_(control), clicks_(clicks) {}
+    ControlWatcher(WindowNumber window, ControlNumber control, bool clicks, bool onPress, QObject* parent)
+        : QObject(parent), window_(window), control_(control), clicks_(clicks), onPress_(onPress) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
             case QEvent::Enter: dispatchControlEvent(window_, control_, ControlEventKind::TrackingEntered); break;
             case QEvent::Leave: dispatchControlEvent(window_, control_, ControlEventKind::TrackingExited); break;
+            case QEvent::MouseButtonPress:
             case QEvent::MouseButtonRelease: {
+                if ((event->type() == QEvent::MouseButtonPress) != onPress_) break;
                 auto* me = static_cast<QMouseEvent*>(event);
                 auto* widget = qobject_cast<QWidget*>(watched);
                 if (clicks_ && widget != nullptr && widget->isEnabled() && me->button() == Qt::LeftButton &&
@@ -59,6 +61,7 @@ private:
     WindowNumber window_;
     ControlNumber control_;
     bool clicks_;
+    bool onPress_;  // report the press itself, not a release over the control
 };
 
 // A tab control: the tabs centred across the top edge of a framed pane
@@ -324,7 +327,7 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
     }
     widget->setObjectName(QStringLiteral("control-%1").arg(control));
     applyStyle(widget, desc.style);
-    widget->installEventFilter(new ControlWatcher(window, control, clicks, widget));
+    widget->installEventFilter(new ControlWatcher(window, control, clicks, desc.hitOnPress, widget));
     return widget;
 }
 

@@ -39,13 +39,7 @@ std::unique_ptr<PageSurface> PageSurface::openPng(const std::string& path, doubl
     return page;
 }
 
-QPainter* PageSurface::beginElement() {
-    if (!painter_.isActive()) return nullptr;
-    painter_.save();
-    return &painter_;
-}
-
-void PageSurface::endElement() { painter_.restore(); }
+QPainter* PageSurface::openPainter() { return painter_.isActive() ? &painter_ : nullptr; }
 
 bool PageSurface::finish() {
     if (!painter_.isActive()) return false;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 
 #include "platform/qt/Fonts.h"
@@ -25,6 +26,14 @@ bool whole(double v) { return v == std::floor(v); }
 // drawn without antialiasing; antialiased it would smear over two rows.
 bool oddWholeWidth(double width) { return width >= 1.0 && whole(width) && std::fmod(width, 2.0) == 1.0; }
 
+bool sameColour(const Colour& a, const Colour& b) { return a.red == b.red && a.green == b.green && a.blue == b.blue; }
+bool sameStroke(const Stroke& a, const Stroke& b) {
+    return sameColour(a.colour, b.colour) && a.width == b.width && a.dash == b.dash;
+}
+bool sameClip(const ClipRect& a, const ClipRect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
 QPen penOf(const Stroke& stroke) {
     QPen pen(toQColor(stroke.colour));
     pen.setWidthF(stroke.width > 0.0 ? stroke.width : 0.0);  // 0: the thinnest line the device shows
@@ -40,38 +49,126 @@ QPen penOf(const Stroke& stroke) {
     return pen;
 }
 
+// The pixels an axis-parallel solid stroke covers, when it covers whole
+// pixels exactly: its edges, half its width either side of the line, and
+// its flat ends all on pixel boundaries (a 1-px line on x + 0.5, say).
+// Smoothing would fill exactly these pixels at full strength, so they are
+// filled directly, which the raster engine does many times faster.
+bool wholePixelStroke(double x0, double y0, double x1, double y1, const Stroke& stroke, QRectF& cover) {
+    if (stroke.dash != Dash::Solid || !(stroke.width > 0.0)) return false;
+    const double half = stroke.width / 2.0;
+    if (y0 == y1) cover = QRectF(QPointF(std::min(x0, x1), y0 - half), QPointF(std::max(x0, x1), y0 + half));
+    else if (x0 == x1) cover = QRectF(QPointF(x0 - half, std::min(y0, y1)), QPointF(x0 + half, std::max(y0, y1)));
+    else return false;
+    return whole(cover.left()) && whole(cover.top()) && whole(cover.right()) && whole(cover.bottom()) &&
+           std::fabs(cover.left()) < 1e6 && std::fabs(cover.top()) < 1e6 && std::fabs(cover.right()) < 1e6 &&
+           std::fabs(cover.bottom()) < 1e6;
+}
+
 }  // namespace
 
+QPainter* PainterSurface::prepare(const ClipRect* clip, bool antialias, QPainter::CompositionMode mode) {
+    QPainter* p = openPainter();
+    if (p == nullptr) return nullptr;
+    PainterSettings& s = set_;
+    if (!s.known) {
+        s = PainterSettings{};
+        s.known = true;
+        p->setClipping(false);
+        p->setCompositionMode(s.mode);
+        p->setRenderHint(QPainter::Antialiasing, false);
+        p->setRenderHint(QPainter::TextAntialiasing, true);
+        p->setRenderHint(QPainter::SmoothPixmapTransform, true);
+    }
+    if (clip != nullptr) {
+        if (!s.clipped || !sameClip(s.clip, *clip)) {
+            p->setClipRect(QRectF(clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top));
+            s.clipped = true;
+            s.clip = *clip;
+        }
+    } else if (s.clipped) {
+        p->setClipping(false);
+        s.clipped = false;
+    }
+    if (s.antialias != antialias) {
+        p->setRenderHint(QPainter::Antialiasing, antialias);
+        s.antialias = antialias;
+    }
+    if (s.mode != mode) {
+        p->setCompositionMode(mode);
+        s.mode = mode;
+    }
+    return p;
+}
+
+void PainterSurface::usePen(QPainter& p, const Stroke& stroke) {
+    if (set_.pen == PainterSettings::PenKind::Stroke && sameStroke(set_.stroke, stroke)) return;
+    p.setPen(penOf(stroke));
+    set_.pen = PainterSettings::PenKind::Stroke;
+    set_.stroke = stroke;
+}
+
+void PainterSurface::useTextPen(QPainter& p, const Colour& colour) {
+    if (set_.pen == PainterSettings::PenKind::Text && sameColour(set_.textColour, colour)) return;
+    p.setPen(toQColor(colour));
+    set_.pen = PainterSettings::PenKind::Text;
+    set_.textColour = colour;
+}
+
+void PainterSurface::useNoBrush(QPainter& p) {
+    if (set_.noBrush) return;
+    p.setBrush(Qt::NoBrush);
+    set_.noBrush = true;
+}
+
 void PainterSurface::line(double x0, double y0, double x1, double y1, const Stroke& stroke, const ClipRect* clip) {
-    QPainter* p = beginElement();
-    if (p == nullptr) return;
-    if (clip != nullptr)
-        p->setClipRect(QRectF(clip->left, clip->top, clip->right - clip->left, clip->bottom - clip->top));
+    QRectF cover;
+    if (wholePixelStroke(x0, y0, x1, y1, stroke, cover)) {
+        QPainter* p = prepare(clip, false);
+        if (p == nullptr) return;
+        p->fillRect(cover, toQColor(stroke.colour));
+        return;
+    }
     // Grid and frame lines on whole pixels stay crisp; curves are smoothed.
-    const bool crisp = oddWholeWidth(stroke.width) &&
-                       ((y0 == y1 && whole(y0)) || (x0 == x1 && whole(x0)));
-    p->setRenderHint(QPainter::Antialiasing, !crisp);
-    p->setPen(penOf(stroke));
+    const bool crisp = oddWholeWidth(stroke.width) && ((y0 == y1 && whole(y0)) || (x0 == x1 && whole(x0)));
+    QPainter* p = prepare(clip, !crisp);
+    if (p == nullptr) return;
+    usePen(*p, stroke);
     p->drawLine(QPointF(x0, y0), QPointF(x1, y1));
-    endElement();
 }
 
 void PainterSurface::rect(double x, double y, double w, double h, bool fill, const Stroke& stroke) {
-    QPainter* p = beginElement();
-    if (p == nullptr) return;
     const QRectF r = QRectF(x, y, w, h).normalized();
     if (fill) {
-        p->setRenderHint(QPainter::Antialiasing, true);
+        QPainter* p = prepare(nullptr, true);
+        if (p == nullptr) return;
         p->fillRect(r, toQColor(stroke.colour));
-    } else {
-        const bool crisp = oddWholeWidth(stroke.width) && whole(r.left()) && whole(r.top()) &&
-                           whole(r.width()) && whole(r.height());
-        p->setRenderHint(QPainter::Antialiasing, !crisp);
-        p->setPen(penOf(stroke));
-        p->setBrush(Qt::NoBrush);
-        p->drawRect(r);
+        return;
     }
-    endElement();
+    // An outline that covers whole pixels (its mitred corners included):
+    // the band between its outer and inner edges, as four fills.
+    const double half = stroke.width / 2.0;
+    const QRectF outer = r.adjusted(-half, -half, half, half), inner = r.adjusted(half, half, -half, -half);
+    if (stroke.dash == Dash::Solid && stroke.width > 0.0 && inner.width() > 0.0 && inner.height() > 0.0 &&
+        whole(outer.left()) && whole(outer.top()) && whole(outer.right()) && whole(outer.bottom()) &&
+        whole(inner.left()) && whole(inner.top()) && whole(inner.right()) && whole(inner.bottom()) &&
+        outer.width() < 1e6 && outer.height() < 1e6) {
+        QPainter* p = prepare(nullptr, false);
+        if (p == nullptr) return;
+        const QColor colour = toQColor(stroke.colour);
+        p->fillRect(QRectF(outer.topLeft(), QPointF(outer.right(), inner.top())), colour);
+        p->fillRect(QRectF(QPointF(outer.left(), inner.bottom()), outer.bottomRight()), colour);
+        p->fillRect(QRectF(QPointF(outer.left(), inner.top()), QPointF(inner.left(), inner.bottom())), colour);
+        p->fillRect(QRectF(QPointF(inner.right(), inner.top()), QPointF(outer.right(), inner.bottom())), colour);
+        return;
+    }
+    const bool crisp = oddWholeWidth(stroke.width) && whole(r.left()) && whole(r.top()) && whole(r.width()) &&
+                       whole(r.height());
+    QPainter* p = prepare(nullptr, !crisp);
+    if (p == nullptr) return;
+    usePen(*p, stroke);
+    useNoBrush(*p);
+    p->drawRect(r);
 }
 
 void PainterSurface::arc(double cx, double cy, double r, double a0, double a1, bool fill, const Stroke& stroke) {
@@ -85,9 +182,8 @@ void PainterSurface::arc(double cx, double cy, double r, double a0, double a1, b
     // with y down) until it reaches a1, at most one full turn.
     double sweep = a1 >= a0 ? std::min(a1 - a0, kTurn) : kTurn - std::fmod(a0 - a1, kTurn);
     if (sweep > kTurn) sweep = kTurn;
-    QPainter* p = beginElement();
+    QPainter* p = prepare(nullptr, true);
     if (p == nullptr) return;
-    p->setRenderHint(QPainter::Antialiasing, true);
     QPainterPath path;
     path.moveTo(cx + r * std::cos(a0), cy + r * std::sin(a0));
     // Qt's angles are degrees counter-clockwise on screen.
@@ -96,23 +192,39 @@ void PainterSurface::arc(double cx, double cy, double r, double a0, double a1, b
     if (fill) {
         p->fillPath(path, toQColor(stroke.colour));  // closed by the chord
     } else {
-        p->setPen(penOf(stroke));
-        p->setBrush(Qt::NoBrush);
+        usePen(*p, stroke);
+        useNoBrush(*p);
         p->drawPath(path);
     }
-    endElement();
 }
 
 void PainterSurface::text(double x, double y, std::string_view bytes, int32_t fontRow, double pixelSize,
                           const Colour& colour) {
     if (bytes.empty()) return;
-    QPainter* p = beginElement();
+    QPainter* p = prepare(nullptr, set_.antialias);  // text smoothing is its own hint
     if (p == nullptr) return;
-    p->setRenderHint(QPainter::TextAntialiasing, true);
-    p->setFont(fontForRow(fontRow, pixelSize, *p->device()));
-    p->setPen(toQColor(colour));
-    p->drawText(QPointF(x, y), fromMacRoman(bytes));  // (x, y) is the left end of the baseline
-    endElement();
+    if (set_.fontRow != fontRow || set_.fontSize != pixelSize || set_.fontDevice != p->device()) {
+        p->setFont(fontForRow(fontRow, pixelSize, *p->device()));
+        set_.fontRow = fontRow;
+        set_.fontSize = pixelSize;
+        set_.fontDevice = p->device();
+        ascent_ = QFontMetricsF(p->font(), p->device()).ascent();
+    }
+    useTextPen(*p, colour);
+    // (x, y) is the left end of the baseline; a laid-out text is placed by its top.
+    p->drawStaticText(QPointF(x, y - ascent_), laidOut(bytes, fontRow, pixelSize, p->font()));
+}
+
+QStaticText& PainterSurface::laidOut(std::string_view bytes, int32_t fontRow, double pixelSize, const QFont& font) {
+    std::string key = std::to_string(fontRow) + '/' + std::to_string(pixelSize) + '/';
+    key.append(bytes);
+    auto it = texts_.find(key);
+    if (it != texts_.end()) return it->second;
+    if (texts_.size() > 2000) texts_.clear();  // read-out values come and go
+    QStaticText text(fromMacRoman(bytes));
+    text.setTextFormat(Qt::PlainText);
+    text.prepare(QTransform(), font);
+    return texts_.emplace(std::move(key), std::move(text)).first->second;
 }
 
 void PainterSurface::picture(double left, double top, double right, double bottom, std::string_view file,
@@ -120,18 +232,23 @@ void PainterSurface::picture(double left, double top, double right, double botto
     if (!(right > left && bottom > top)) return;
     const QString path = picturePathOf(file, folder);
     if (path.isEmpty()) return;
-    QPainter* p = beginElement();
+    QPainter* p = prepare(nullptr, set_.antialias);
     if (p == nullptr) return;
     paintPicture(*p, path, QRectF(left, top, right - left, bottom - top));  // a drawing stays vectors
-    endElement();
+}
+
+void PainterSurface::eraseRect(double left, double top, double right, double bottom) {
+    const QRectF r = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    if (r.isEmpty()) return;
+    QPainter* p = prepare(nullptr, false, QPainter::CompositionMode_Source);
+    if (p == nullptr) return;
+    p->fillRect(r, background_);
 }
 
 void PainterSurface::clear() {
-    QPainter* p = beginElement();
+    QPainter* p = prepare(nullptr, false, QPainter::CompositionMode_Source);
     if (p == nullptr) return;
-    p->setCompositionMode(QPainter::CompositionMode_Source);
     p->fillRect(QRectF(0.0, 0.0, width(), height()), background_);
-    endElement();
     flush();
 }
 
@@ -139,9 +256,16 @@ void PainterSurface::clear() {
 
 WindowSurface::WindowSurface(QWidget* view, QColor background) : PainterSurface(background), view_(view) {}
 
+WindowSurface::~WindowSurface() { endPainting(); }
+
+void WindowSurface::endPainting() const {
+    if (painter_.isActive()) painter_.end();
+}
+
 void WindowSurface::resize(QSize size, qreal devicePixelRatio) {
     size = size.expandedTo(QSize(1, 1));
     if (size == size_ && image_.devicePixelRatio() == devicePixelRatio) return;
+    endPainting();
     QImage next(size * devicePixelRatio, QImage::Format_RGB32);
     next.setDevicePixelRatio(devicePixelRatio);
     next.fill(background_);
@@ -153,15 +277,25 @@ void WindowSurface::resize(QSize size, qreal devicePixelRatio) {
     size_ = size;
 }
 
-QPainter* WindowSurface::beginElement() {
+const QImage& WindowSurface::image() const {
+    endPainting();
+    updatePending_ = false;
+    return image_;
+}
+
+QPainter* WindowSurface::openPainter() {
+    if (painter_.isActive()) return &painter_;
     if (image_.isNull() || !painter_.begin(&image_)) return nullptr;
+    forgetPainterState();
     return &painter_;
 }
 
-void WindowSurface::endElement() { painter_.end(); }
-
 void WindowSurface::flush() {
-    if (view_) view_->update();
+    // One repaint request until the view has shown the image.
+    if (view_ && !updatePending_) {
+        view_->update();
+        updatePending_ = true;
+    }
 }
 
 }  // namespace quendal::platform::qt

@@ -21,6 +21,7 @@ public:
     void arc(double, double, double, double, double, bool, const Stroke&) override { ++elements; }
     void text(double, double, std::string_view, int32_t, double, const Colour&) override { ++elements; }
     void picture(double, double, double, double, std::string_view, std::string_view) override { ++elements; }
+    void eraseRect(double, double, double, double) override { ++elements; }
     void clear() override {}
     long elements = 0;
 };

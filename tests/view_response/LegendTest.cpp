@@ -1,0 +1,133 @@
+// The legend strips: which entries each graph shows for a system, where,
+// how they print, and which curve a click on an entry selects.
+#include "ResponsePageFixture.h"
+#include "view/Explanation.h"
+#include "view/ResponseRedraw.h"
+
+namespace quendal::test {
+namespace {
+
+struct LegendCase {
+    System system;
+    const char* page;
+    int32_t disp;
+    bool sameChambers;  // Triple Vented halves alike (otherwise QL2 differs)
+    std::vector<std::string> labels;
+    std::vector<std::string> pictures;
+    int checkedText;    // a text control whose span is checked: its number, left and right
+    int16_t left, right;
+};
+
+const LegendCase kCases[] = {
+    {{1, 4, "Passive Radiator"}, "amp", 2, true, {"Total", "Direct", "Passive Radiator"},
+     {"OrangeFatBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 302, 430},
+    {{2, 8, "Triple Vented"}, "amp", 2, true, {"Total", "Vent1+2", "Vent3"},
+     {"OrangeFatBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 322, 360},
+    {{2, 8, "Triple Vented"}, "amp", 2, false, {"Total", "Vent1", "Vent2", "Vent3"},
+     {"OrangeFatBtn.png", "GreenThinBtn.png", "BlueThinBtn.png", "LightBlueThinBtn.png"}, 74, 402, 440},
+    {{1, 2, "Closed Box"}, "amp", 3, true, {"Current", "Infinite Baffle"},
+     {"OrangeFatBtn.png", "PurpleThinBtn.png"}, 72, 217, 340},
+    {{1, 1, "Infinite Baffle"}, "amp", 3, true, {}, {}, 0, 0, 0},
+    {{1, 3, "Vented Box"}, "amp", 1, true, {}, {}, 0, 0, 0},
+    {{2, 3, "Serial Raveza Type1"}, "amp", 2, true, {"Vent2", "Vent1"}, {"OrangeFatBtn.png", "GreenThinBtn.png"}, 71, 102, 140},
+    {{2, 4, "Serial Raveza Type2"}, "as", 2, true, {"Vent2", "Vent1"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 72, 202, 245},
+    {{2, 7, "Delta Vented"}, "as", 1, true, {"Vent3", "Vent1", "Vent2"},
+     {"OrangeThinBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 302, 345},
+    {{2, 8, "Triple Vented"}, "as", 1, true, {"Vent1 or Vent2", "Vent3"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 71, 102, 214},
+    {{2, 8, "Triple Vented"}, "pw", 1, true, {"SP1 or SP2"}, {"OrangeFatBtn.png"}, 71, 102, 300},
+    {{2, 8, "Triple Vented"}, "pw", 1, false, {"SP1", "SP2"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 72, 202, 250},
+    {{2, 8, "Triple Vented"}, "imp", 1, false, {"Total", "SP1", "SP2"},
+     {"OrangeFatBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 302, 370},
+    {{2, 8, "Triple Vented"}, "dp", 1, true, {"SP1 or SP2"}, {"OrangeFatBtn.png"}, 71, 102, 300},
+    {{1, 4, "Passive Radiator"}, "dp", 1, true, {"Driver", "Passive Radiator"},
+     {"OrangeThinBtn.png", "GreenThinBtn.png"}, 72, 202, 350},
+    {{1, 3, "Vented Box"}, "imp", 1, true, {}, {}, 0, 0, 0},
+};
+
+class LegendEntries : public ResponsePageTest, public testing::WithParamInterface<LegendCase> {};
+
+TEST_P(LegendEntries, NameTheCurvesOfTheGraph) {
+    const LegendCase& c = GetParam();
+    useSystem(c.system);
+    if (!c.sameChambers) state.box.QL2 = state.box.QL1 + 3.0;
+    state.view.Disp = c.disp;
+    state.view.s_Resp = c.page;
+    ReDispResposeWnd();
+
+    ASSERT_EQ(layer.controls.size(), 2 * c.labels.size());
+    for (size_t k = 0; k < c.labels.size(); ++k) {
+        const FakeControl& picture = layer.controls.at(400 + int32_t(k));
+        const FakeControl& text = layer.controls.at(71 + int32_t(k));
+        EXPECT_EQ(text.spec.title, c.labels[k]);
+        EXPECT_EQ(picture.spec.image, c.pictures[k]);
+        EXPECT_EQ(picture.spec.rect.right - picture.spec.rect.left, 50);
+        EXPECT_EQ(text.spec.rect.left, picture.spec.rect.left + 57);
+        EXPECT_EQ(text.spec.rect.top, 352);
+        EXPECT_EQ(text.spec.rect.bottom, 368);
+        EXPECT_NE(text.helpTag.find("\\@B"), std::string::npos);
+    }
+    if (c.checkedText != 0) {
+        EXPECT_EQ(layer.controls.at(c.checkedText).spec.rect.left, c.left);
+        EXPECT_EQ(layer.controls.at(c.checkedText).spec.rect.right, c.right);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Graphs, LegendEntries, testing::ValuesIn(kCases));
+
+TEST_F(ResponsePageTest, ComparisonHelpTagsDifferBetweenTheTabs) {
+    state.view.Disp = 3;
+    state.view.s_Resp = "amp";
+    useSystem({1, 2, "Closed Box"});
+    AmpExplanation();
+    EXPECT_EQ(layer.controls.at(72).helpTag, "Infinit Baffle System Response\\@B");
+    useSystem({2, 1, "Raveza Box"});
+    AmpExplanation();
+    EXPECT_EQ(layer.controls.at(72).helpTag, "Infinite Baffle System Response\\@B");
+}
+
+TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
+    useSystem({1, 8, "Complex Vented"});
+    state.draw.DoPrint = 1;
+    state.draw.ClippingFlag = 1;
+    PwExplanation();
+    const auto lines = provider.page.ofKind(Kind::Line);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].y0, 360.0);
+    EXPECT_EQ(lines[1].y0, 360.5);  // the second speaker half a pixel lower
+    EXPECT_EQ(lines[1].y1, 360.5);
+    EXPECT_EQ(lines[0].stroke.width, 1.2);
+    EXPECT_EQ(lines[1].stroke.colour.green, 0.7843);
+    const auto texts = provider.page.ofKind(Kind::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].text, "SP2");
+    EXPECT_EQ(texts[1].x0, 202.0);
+    EXPECT_EQ(texts[1].y0, 364.0);
+    EXPECT_TRUE(layer.controls.empty());
+
+    // The Triple Vented speakers print 1.0 wide; another DoPrint draws nothing.
+    useSystem({2, 8, "Triple Vented"});
+    state.box.QL2 = state.box.QL1 + 3.0;
+    provider.page.reset();
+    PwExplanation();
+    EXPECT_EQ(provider.page.ofKind(Kind::Line).at(1).stroke.width, 1.0);
+    state.draw.DoPrint = 2;
+    provider.page.reset();
+    AmpExplanation();
+    PwExplanation();
+    EXPECT_TRUE(provider.page.elements().empty());
+    EXPECT_TRUE(layer.controls.empty());
+}
+
+TEST_F(ResponsePageTest, PictureReportsAClickAtOnceUntilTheReadOutOpens) {
+    useSystem({1, 3, "Vented Box"});
+    state.view.Disp = 2;
+    state.shell.ControlPictureProc = 305;
+    AmpExplanation();
+    EXPECT_TRUE(layer.controls.at(400).spec.hitOnPress);
+    state.shell.ControlPictureProc = 304;
+    AmpExplanation();
+    EXPECT_FALSE(layer.controls.at(402).spec.hitOnPress);
+}
+
+}  // namespace
+}  // namespace quendal::test

@@ -1,0 +1,131 @@
+// Every page of one system of each family drawn in turn: what each page
+// leaves in the window (curves, legend controls, slider) and that nothing
+// of the page before survives.
+#include <set>
+
+#include "ResponsePageFixture.h"
+#include "view/ResponseRedraw.h"
+
+namespace quendal::test {
+namespace {
+
+// Legend entries each page shows with all characters (Disp 2), as the
+// legend tables give them: amp, pw, imp, dp, as.
+// Passive Raveza has no vent and no components to show: its amplitude and
+// air-speed pages stay without curves.
+struct PageSet {
+    System system;
+    int amp, pw, imp, dp, as;
+    bool curvesOnAllGraphs;
+};
+
+const PageSet kFamilies[] = {
+    {{1, 3, "Vented Box"}, 3, 0, 0, 0, 0, true},
+    {{1, 8, "Complex Vented"}, 3, 2, 3, 2, 0, true},
+    {{2, 2, "Passive Raveza"}, 0, 0, 0, 2, 0, false},
+    {{2, 8, "Triple Vented, symmetric"}, 3, 1, 2, 1, 2, true},
+};
+
+class PageDispatch : public ResponsePageTest, public testing::WithParamInterface<PageSet> {};
+
+std::set<int32_t> expectedControls(const std::string& page, int legendEntries) {
+    std::set<int32_t> out;
+    for (int k = 0; k < legendEntries; ++k) out.insert({400 + k, 71 + k});
+    if (page == "nq") out.insert({406, 407, 408});
+    return out;
+}
+
+TEST_P(PageDispatch, EachPageLeavesOnlyItsOwnControlsAndDrawsItsCurves) {
+    const PageSet& set = GetParam();
+    useSystem(set.system);
+    state.view.Disp = 2;
+    const std::pair<const char*, int> pages[] = {{"amp", set.amp}, {"nq", 0},     {"pw", set.pw}, {"imp", set.imp},
+                                                 {"dp", set.dp},   {"ph", 0},     {"as", set.as}, {"gd", 0},
+                                                 {"st", 0},        {"amp", set.amp}, {"sys", 0},  {"vent", 0}};
+    for (const auto& [page, entries] : pages) {
+        SCOPED_TRACE(page);
+        provider.window.reset();
+        state.view.s_Resp = page;
+        ReDispResposeWnd();
+
+        std::set<int32_t> present;
+        for (const auto& [number, control] : layer.controls) present.insert(number);
+        EXPECT_EQ(present, expectedControls(page, entries));
+
+        // A graph page draws its curves in colour (the frame is grey), clipped
+        // to the graph; the profile and vent pages draw none of their own here.
+        int curveSegments = 0;
+        for (const auto& l : drawn(Kind::Line)) {
+            const Colour& c = l.stroke.colour;
+            curveSegments += l.clipped && !(c.red == c.green && c.green == c.blue) ? 1 : 0;
+        }
+        const std::string p = page;
+        const bool graph = p != "sys" && p != "vent" && (set.curvesOnAllGraphs || (p != "amp" && p != "as"));
+        if (graph) EXPECT_GT(curveSegments, 150);
+        else EXPECT_EQ(curveSegments, 0);
+        // The whole window was erased first.
+        ASSERT_FALSE(provider.window.elements().empty());
+        EXPECT_EQ(provider.window.elements().front().kind, Kind::Erase);
+        EXPECT_EQ(state.draw.ClippingFlag, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, PageDispatch, testing::ValuesIn(kFamilies));
+
+TEST_F(ResponsePageTest, TwoRedrawsLeaveOneLegendAndAnUnknownPageOnlyTheEndStep) {
+    useSystem({1, 6, "Twin Serial Vented"});
+    state.view.Disp = 2;
+    state.view.s_Resp = "amp";
+    ReDispResposeWnd();
+    ReDispResposeWnd();
+    EXPECT_EQ(layer.controls.size(), 8u);  // four entries, each a picture and a text
+
+    state.connection.SpConNum = 3;
+    state.view.s_Resp = "xyz";
+    provider.window.reset();
+    ReDispResposeWnd();
+    EXPECT_TRUE(layer.controls.empty());
+    EXPECT_TRUE(drawn(Kind::Line).empty());
+    EXPECT_EQ(state.connection.SpConNumBak, 3);
+
+    state.view.s_Resp = "amp";
+    state.view.ReDispWnd = 7;  // neither redraw nor recalculation: erased, nothing drawn
+    provider.window.reset();
+    ReDispResposeWnd();
+    ASSERT_EQ(provider.window.elements().size(), 1u);
+    EXPECT_EQ(provider.window.elements()[0].kind, Kind::Erase);
+}
+
+// View menu items 7-9 (total, all characters, comparison) offered on the
+// amplitude page by what each system can show.
+TEST_F(ResponsePageTest, AmplitudeMenuOffersWhatTheSystemShows) {
+    struct Row { System system; bool total, all, compare; };
+    const Row rows[] = {{{1, 1, "Infinite Baffle"}, false, false, false},
+                        {{1, 7, "Complex Closed"}, true, false, true},
+                        {{1, 5, "Serial Vented"}, true, true, true},
+                        {{2, 2, "Passive Raveza"}, true, false, true},
+                        {{2, 3, "Serial Raveza Type1"}, true, true, true}};
+    state.view.s_Resp = "amp";
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.system.name);
+        state.selection.SysSelTabNum = r.system.tab;
+        state.selection.SysSelBtnNum = r.system.button;
+        MenuPlotForResponse();
+        EXPECT_EQ(layer.viewItemEnabled[7], r.total);
+        EXPECT_EQ(layer.viewItemEnabled[8], r.all);
+        EXPECT_EQ(layer.viewItemEnabled[9], r.compare);
+        EXPECT_TRUE(layer.viewItemEnabled[1] && layer.viewItemEnabled[5]);
+    }
+    // The high-pass amplitude page is item 1 of the Response menu.
+    EXPECT_TRUE(layer.responseItemChecked[1]);
+
+    // Millimetres of displacement have no dB scale.
+    state.view.s_Resp = "dp";
+    state.view.Magni = 1;
+    MenuPlotForResponse();
+    EXPECT_FALSE(layer.viewItemEnabled[4] || layer.viewItemEnabled[5] || layer.viewItemEnabled[8]);
+    EXPECT_TRUE(layer.viewItemEnabled[1] && layer.viewItemEnabled[2]);
+}
+
+}  // namespace
+}  // namespace quendal::test

@@ -1,0 +1,17 @@
+// Routines of other rooms that the response page calls and that are not in
+// this tree yet. Each has an empty body in Pending.cpp until the room that
+// owns it arrives.
+#pragma once
+
+#include <cstdint>
+
+namespace quendal {
+
+void VentInfo();                           // Vent Information page (vent design)
+int32_t ParallelVentedVentOpt();           // Twin Serial Vented vent-1 resizing (vent design)
+void AsVentOpt();                          // automatic vent design (vent design)
+void ResizeResponseWndSetBoundLimit();     // response window size limits (response window services)
+void ResizeResponseWnd();                  // response window size for the page (response window services)
+void DispShowDetailTriBtn();               // details disclosure triangle 405 (response window services)
+
+}  // namespace quendal

@@ -1,0 +1,180 @@
+#include "view/ResponseRedraw.h"
+
+#include "engine/CofCal.h"
+#include "engine/ResponseCal.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "view/Explanation.h"
+#include "view/InputPower.h"
+#include "view/NyquistReadout.h"
+#include "view/Pending.h"
+#include "view/ReSweep.h"
+#include "view/ResponseGraphs.h"
+#include "view/WindowErase.h"
+#include "app/MenuBar.h"
+#include "app/ParameterPasses.h"
+#include "app/UnsavedChanges.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPaletteValues.h"
+#include "selection/SystemInfoPalette.h"
+#include "selection/SystemProfile.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr int32_t kUpArrow = 407, kDownArrow = 408;
+
+bool isPage(const char* page) { return state.view.s_Resp == page; }
+
+void legendAfterCurves(int32_t (*legend)()) {
+    state.draw.ClippingFlag = 1;  // the strip lies below the clipped graph area
+    legend();
+}
+
+// The rows of the page table; the band-pass tab runs the same rows except
+// for the Triple Vented group delay and step response.
+void drawPage(int32_t tab, int32_t button) {
+    const bool tripleVented = tab == 2 && button == 8;
+    if (isPage("amp")) {
+        SPLcal();
+        ampGraph();
+        ampPlot();
+        legendAfterCurves(AmpExplanation);
+    } else if (isPage("pw")) {
+        pwGraph();
+        pwPlot();
+        legendAfterCurves(PwExplanation);
+    } else if (isPage("imp")) {
+        impOpt();
+        impGraph();
+        impPlot();
+        legendAfterCurves(ImpExplanation);
+    } else if (isPage("dp")) {
+        dpOpt();
+        dpGraph();
+        dpPlot();
+        legendAfterCurves(DpExplanation);
+    } else if (isPage("ph")) {
+        phGraph();
+        phPlot();
+    } else if (isPage("gd")) {
+        if (tab == 2 && (button < 1 || button > 8)) return;
+        if (tripleVented) {
+            TRIgdOpt();
+            gdGraph();
+            TRIgdPlot();
+        } else {
+            gdOpt();
+            gdGraph();
+            gdPlot();
+        }
+    } else if (isPage("nq")) {
+        nqGraph();
+        nqPlot();
+    } else if (isPage("as")) {
+        AsDispOpt();
+        asGraph();
+        AsPlot();
+        legendAfterCurves(AsExplanation);
+    } else if (isPage("st")) {
+        StepGraph();
+        if (tripleVented) TRIStepPlot();
+        else StepPlot();
+    } else if (isPage("sys")) {
+        state.draw.ClippingFlag = 1;
+        SystemProfile();
+    } else if (isPage("vent")) {
+        if (tab == 1) ParallelVentedVentOpt();
+        state.draw.ClippingFlag = 1;
+        VentInfo();
+    }
+}
+
+void enableViewItems(std::initializer_list<int32_t> items, bool enabled) {
+    for (int32_t item : items) platform::setMenuItemEnabled(kViewMenu, item, enabled);
+}
+
+}  // namespace
+
+int32_t ResponsePlot() {
+    platform::setCurrentWindow(kResponseWindow);
+    forgetResweeps();
+    const int32_t tab = state.selection.SysSelTabNum;
+    if (tab == 1 || tab == 2) drawPage(tab, state.selection.SysSelBtnNum);
+    state.draw.ClippingFlag = 0;
+    BoxParameterBackup();
+    state.connection.SpConNumBak = state.connection.SpConNum;
+    return 0;
+}
+
+int32_t MenuPlotForResponse() {
+    const int32_t tab = state.selection.SysSelTabNum;
+    const int32_t button = state.selection.SysSelBtnNum;
+    if (isPage("amp")) {
+        enableViewItems({0, 1, 2, 4, 5}, true);
+        // Total only, all characters, comparison: what the system can show.
+        bool total = true, all = true, compare = true;
+        if (tab == 1 && button == 1) total = all = compare = false;
+        else if ((tab == 1 && (button == 2 || button == 7)) || (tab == 2 && (button == 1 || button == 2))) all = false;
+        platform::setMenuItemEnabled(kViewMenu, 7, total);
+        platform::setMenuItemEnabled(kViewMenu, 8, all);
+        platform::setMenuItemEnabled(kViewMenu, 9, compare);
+        if (tab == 1) platform::checkOneMenuItem(kResponseMenu, 1);
+    } else if (isPage("dp")) {
+        enableViewItems({0, 1, 2, 4, 5}, true);
+        enableViewItems({7, 8, 9}, false);
+        if (state.view.Magni == 1) enableViewItems({4, 5}, false);  // millimetres have no dB scale
+    } else if (isPage("pw") || isPage("imp") || isPage("ph") || isPage("gd") || isPage("nq") || isPage("st") ||
+               isPage("as") || isPage("sys") || isPage("vent")) {
+        Menu9_Disable();
+        if (tab == 2 && isPage("gd")) platform::setMenuItemEnabled(kMiscMenu, 7, false);
+    }
+    SetItemMarkOnViewMenu();
+    return 0;
+}
+
+int32_t ReDispResposeWndCommon() {
+    platform::setCurrentWindow(kResponseWindow);
+    ExplanationBtnClose();
+    platform::removeControl(kResponseWindow, kUpArrow);
+    platform::removeControl(kResponseWindow, kDownArrow);
+    MenuPlotForResponse();
+    ResponsePlot();
+    ShowDetailTriBtnSetting();
+    return 0;
+}
+
+int32_t ReDispResposeWnd() {
+    platform::selectWindow(kResponseWindow);
+    platform::setCurrentWindow(kResponseWindow);
+    eraseResponseRect(0, 0, 540, 900);
+    ResizeResponseWndSetBoundLimit();
+    ResizeResponseWnd();
+    switch (state.view.ReDispWnd) {
+        case 1:
+            PINcalc();
+            ReDispResposeWndCommon();
+            break;
+        case 2:
+            PINcalc();
+            CofCal();
+            AsVentOpt();
+            ReDispResposeWndCommon();
+            if (state.shell.SysInfoFlag == 0) {
+                platform::setCurrentWindow(kSystemInfoPalette);
+                DispSPLPIN();
+            }
+            if (state.shell.CtmPaletFlag == 0) {
+                platform::setCurrentWindow(kCustomPalette);
+                CustomPaletDisp();
+            }
+            break;
+        default: break;
+    }
+    if (state.shell.SaveAsFlag == 1) DirtyCheckSpParamCheck();
+    return 0;
+}
+
+}  // namespace quendal
