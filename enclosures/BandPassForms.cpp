@@ -160,13 +160,6 @@ void displacementPeakForm(double NU, double DE, double scale) {
     p.yy = static_cast<float>(scale * magnitude(NU, DE));
 }
 
-void airSpeedForm(double NU, double DE, double scale) {
-    PlotPoint& p = state.point;
-    p.NU = NU;
-    p.DE = DE;
-    p.yy = static_cast<float>(scale * magnitude(NU, DE));
-}
-
 ResponseAngle rawPhaseDegrees(JfValue N, JfValue D) {
     PlotPoint& p = state.point;
     p.PH1 = N.im / N.re;

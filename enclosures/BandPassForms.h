@@ -109,8 +109,8 @@ void displacementForm(double NU, double DE, double K, double scale);
 // Displacement for the maximum search: yy = scale*(NU/DE)^0.5 whatever Magni.
 void displacementPeakForm(double NU, double DE, double scale);
 
-// Air speed in a vent: yy = scale*(NU/DE)^0.5 (m/s) with the vent's VEL.
-void airSpeedForm(double NU, double DE, double scale);
+// The air speed in a vent: airSpeedForm (engine/PointForms.h), the same for
+// every unit.
 
 // ---- Phase, group delay, Nyquist --------------------------------------------
 

@@ -3,6 +3,7 @@
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/KTcal.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -3,6 +3,7 @@
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/SK2cal.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

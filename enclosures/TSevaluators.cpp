@@ -8,6 +8,7 @@
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/TScal.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -8,6 +8,7 @@
 
 #include "enclosures/BandPassForms.h"
 #include "enclosures/TVcal.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/AirSpeedPlot.h"
 #include "engine/CofCal.h"
 #include "model/State.h"
 
@@ -29,11 +30,15 @@ double peakExcursionMm(double areaCm2) {
     return std::numbers::sqrt2 * 1000.0 * state.ref.PA / (ph.PI2 * ph.LO * areaCm2 / (100.0 * 100.0));
 }
 
-double ventScale(double areaM2, double frequencyHz) {
-    return state.ref.PA / (state.phys.LO * areaM2 * frequencyHz);
-}
-
 }  // namespace
+
+double ventAirSpeedScale(double ventAreaM2) {
+    // In the pass band the cone moves its volume X0 (FS / F)^2 at F Hz, X0
+    // its static volume displacement, so it radiates PA = rho (2 pi FS)^2 X0
+    // / (2 pi) at 1 m: X0 = PA / (2 pi rho FS^2). A vent moving r X0 at
+    // F = f FS carries 2 pi F r X0 = f r PA / (rho FS), rms.
+    return std::numbers::sqrt2 * state.ref.PA / (state.phys.LO * ventAreaM2 * state.speaker.FS);
+}
 
 int32_t N0cal() {
     SpeakerParameters& sp = state.speaker;
@@ -90,44 +95,18 @@ int32_t AsPlot3() {
     CofCal();
 
     const VentParameters& v = state.vents;
-    const BoxParameters& b = state.box;
     ResponseScales& r = state.rscales;
-    switch (currentSystemNumber()) {
-    case kVentedBox:
-    case kComplexVented:
-        r.VEL = ventScale(v.SV11, b.FB1);
+    switch (ventCount()) {
+    case 1:
+        r.VEL = ventAirSpeedScale(v.SV11);
         break;
-    case kSerialVented:
-    case kSerialRavezaType1:
-        r.VEL1 = ventScale(v.SV11, b.FBL);
-        r.VEL2 = ventScale(v.SV22, b.FBL);
+    case 3:
+        r.VEL3 = ventAirSpeedScale(v.SV33);
+        [[fallthrough]];
+    case 2:
+        r.VEL1 = ventAirSpeedScale(v.SV11);
+        r.VEL2 = ventAirSpeedScale(v.SV22);
         break;
-    case kTwinSerialVented:
-    case kTripleVented:
-        r.VEL1 = ventScale(v.SV11, b.FB1);
-        r.VEL2 = ventScale(v.SV22, b.FB2);
-        r.VEL3 = ventScale(v.SV33, b.FB3);
-        break;
-    case kRavezaBox:
-        r.VEL = ventScale(v.SV11, b.FB2);
-        break;
-    case kSerialRavezaType2:
-    case kTwinVented:
-        r.VEL1 = ventScale(v.SV11, b.FB1);
-        r.VEL2 = ventScale(v.SV22, b.FB2);
-        break;
-    case kTwinSerial:
-        r.VEL1 = ventScale(v.SV11, b.FBL);
-        r.VEL2 = ventScale(v.SV22, b.FBL);
-        r.VEL3 = ventScale(v.SV33, b.FB3);
-        break;
-    case kDeltaVented: {
-        const double fb = b.FB2 <= b.FB1 ? b.FB2 : b.FB1;
-        r.VEL1 = ventScale(v.SV11, fb);
-        r.VEL2 = ventScale(v.SV22, fb);
-        r.VEL3 = ventScale(v.SV33, fb);
-        break;
-    }
     default:  // no vent
         break;
     }

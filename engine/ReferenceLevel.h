@@ -30,9 +30,15 @@ void setImpedanceScales();
 // that pressure; then CofCal. Leaves f at 1 / FS.
 void setDisplacementScales();
 
+// The air-speed scale of a vent of total area ventAreaM2 (m^2) at the
+// pressure PA: sqrt 2 PA / (LO * area * FS). Times f and the ratio of the
+// volume the vent's air moves to the cone's static volume displacement, it
+// is the peak speed of the air in the vent (m/s).
+double ventAirSpeedScale(double ventAreaM2);
+
 // The air-speed scales: N0cal, ADB and PA at the input power, CofCal, then
-// VEL, VEL1-VEL3 = PA / (LO * vent area * vent frequency) for the vents of
-// the current system.
+// with ventAirSpeedScale VEL from SV11 for a system of one vent, or VEL1,
+// VEL2 (and VEL3) from SV11, SV22 (and SV33) for a system of two (three).
 int32_t AsPlot3();
 
 }  // namespace quendal

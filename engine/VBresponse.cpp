@@ -119,7 +119,7 @@ int32_t VBNQcal() {
 
 int32_t VBAScal() {
     const double F = state.point.f;
-    scaledMagnitudeForm(1.0, denominatorSquared(F), state.rscales.VEL);
+    airSpeedForm(1.0, denominatorSquared(F), state.rscales.VEL);
     return 0;
 }
 

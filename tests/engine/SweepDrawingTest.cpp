@@ -337,7 +337,7 @@ TEST_F(Sweeps, AirSpeedOfTheVentedBox) {
     selectSystem(1, 3);
     AsDispOpt();
     EXPECT_GT(state.scales.AS0, 0.0);
-    EXPECT_NEAR(state.rscales.VEL, state.ref.PA / (1.18 * 0.002 * state.box.FB1), 1e-9);
+    EXPECT_NEAR(state.rscales.VEL, std::sqrt(2.0) * state.ref.PA / (1.18 * 0.002 * 40.0), 1e-9);
     AsPlot();
     EXPECT_EQ(linesOf(kOrange), 200u);
     for (const auto& l : lines()) EXPECT_DOUBLE_EQ(l.stroke.width, 2.0);
