@@ -19,6 +19,21 @@ double levelAtOneMetre(double electricalPowerW) {
     return 10.0 * std::log10(electricalPowerW * state.ref.N0 / (kReferencePowerW * state.phys.PI2));
 }
 
+// The input power (W) the levels are computed with. A PIN that is not a
+// number, infinite or negative is no power the driver could be given: the
+// last usable one is put back in its place, as a rejected entry gets its
+// last accepted value back, so that the curves and the input-power read-out
+// agree.
+double inputPowerW() {
+    InputPowerSettings& power = state.power;
+    if (std::isfinite(power.PIN) && power.PIN >= 0.0) {
+        state.ref.lastUsablePIN = power.PIN;
+    } else {
+        power.PIN = state.ref.lastUsablePIN;
+    }
+    return power.PIN;
+}
+
 double pressureOfLevel(double levelDb) { return std::pow(10.0, levelDb / 20.0 + std::log10(kReferencePressurePa)); }
 
 // Peak cone excursion (mm) of a piston of area areaCm2 that radiates the rms
@@ -42,7 +57,9 @@ double ventAirSpeedScale(double ventAreaM2) {
 
 int32_t N0cal() {
     SpeakerParameters& sp = state.speaker;
-    if (sp.EFI > 0.0) {
+    // An efficiency that is not a finite positive number is no efficiency:
+    // the driver's own values give it, as they do when none is entered.
+    if (std::isfinite(sp.EFI) && sp.EFI > 0.0) {
         state.ref.N0 = sp.EFI / 100.0;
         return 0;
     }
@@ -57,7 +74,9 @@ int32_t SPLcal() {
     CofCal();
     N0cal();
     const double spl = 10.0 * std::log10(state.ref.N0 / (kReferencePowerW * state.phys.PI2));
-    state.ref.SPL = std::rint(spl * 100.0) / 100.0;
+    // A driver whose values give no finite efficiency has no sensitivity:
+    // the last one stays, as box values that would not be finite do.
+    if (std::isfinite(spl)) state.ref.SPL = std::rint(spl * 100.0) / 100.0;
     return 0;
 }
 
@@ -75,7 +94,7 @@ void setImpedanceScales() {
 void setDisplacementScales() {
     ReferenceLevel& ref = state.ref;
     N0cal();
-    ref.SPL1 = levelAtOneMetre(state.power.PIN);
+    ref.SPL1 = levelAtOneMetre(inputPowerW());
     state.point.f = static_cast<float>(1.0 / state.speaker.FS);  // the point 1 Hz
     state.coef.A01 = 1.0 / state.speaker.QTS;
     const double f = state.point.f;
@@ -90,7 +109,7 @@ void setDisplacementScales() {
 int32_t AsPlot3() {
     ReferenceLevel& ref = state.ref;
     N0cal();
-    ref.ADB = levelAtOneMetre(state.power.PIN);
+    ref.ADB = levelAtOneMetre(inputPowerW());
     ref.PA = pressureOfLevel(ref.ADB);
     CofCal();
 

@@ -1,6 +1,7 @@
 // Efficiency, sensitivity and the scales against textbook relations of a
 // driver described by its electromechanical values.
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "engine/EnclosureUnits.h"
@@ -59,6 +60,57 @@ TEST_F(ReferenceLevelTest, EfficiencyFromTheEnteredValueOrTheDriver) {
     m.load();
     N0cal();
     EXPECT_NEAR(state.ref.N0 / m.efficiency(), 1.0, 1e-9);
+}
+
+// An efficiency that is not a finite positive number is none: the driver's
+// own values give it, and the sensitivity stays finite.
+TEST_F(ReferenceLevelTest, AnEfficiencyThatIsNoNumberIsTakenFromTheDriver) {
+    const Mechanical m;
+    for (double efi : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                       std::numeric_limits<double>::quiet_NaN()}) {
+        m.load();
+        state.speaker.EFI = efi;
+        SPLcal();
+        EXPECT_NEAR(state.ref.N0 / m.efficiency(), 1.0, 1e-9) << efi;
+        EXPECT_NEAR(state.ref.SPL, 10.0 * std::log10(m.efficiency() / (2 * kPi * 1e-12)), 0.005) << efi;
+    }
+    // A driver whose values give no efficiency keeps the last sensitivity.
+    const double last = state.ref.SPL;
+    state.speaker.QES = state.speaker.QTS = 0.0;
+    SPLcal();
+    EXPECT_EQ(state.ref.SPL, last);
+}
+
+// An input power that is no power (not a number, infinite, negative) gets
+// the last usable one back: the levels, the scales and the read-out all use
+// that power, and every curve drawn at the input power stays finite.
+TEST_F(ReferenceLevelTest, AnInputPowerThatIsNoPowerGetsTheLastUsableOneBack) {
+    setDriver(40.0, 50.0, 0.4);
+    selectSystem(1, 3, 1);
+    state.vents.SV11 = 0.002;
+    state.power.PIN = 4.0;
+    AsPlot3();
+    const double pa = state.ref.PA;
+    EXPECT_NEAR(pa, std::sqrt(400.0 * 4.0 * state.ref.N0 / (2 * kPi)), 1e-9 * pa);
+    setDisplacementScales();
+    const double xd = state.rscales.XD;
+    for (double pin : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -2.0}) {
+        state.power.PIN = pin;
+        state.view.s_Resp = "as";
+        AsDispOpt();
+        EXPECT_EQ(state.power.PIN, 4.0) << pin;
+        EXPECT_DOUBLE_EQ(state.ref.PA, pa) << pin;
+        EXPECT_TRUE(std::isfinite(state.scales.AS0) && state.scales.AS0 > 0.0) << pin;
+        state.power.PIN = pin;
+        setDisplacementScales();
+        EXPECT_EQ(state.power.PIN, 4.0) << pin;
+        EXPECT_DOUBLE_EQ(state.rscales.XD, xd) << pin;
+    }
+    // No power at all is a power: nothing moves.
+    state.power.PIN = 0.0;
+    AsPlot3();
+    EXPECT_EQ(state.power.PIN, 0.0);
+    EXPECT_EQ(state.rscales.VEL, 0.0);
 }
 
 TEST_F(ReferenceLevelTest, SensitivityInHalfSpace) {
