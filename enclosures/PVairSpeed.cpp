@@ -1,8 +1,8 @@
 // Twin Serial Vented air speeds in the three vents and the step-response
 // polynomials.
-#include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
+#include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
 

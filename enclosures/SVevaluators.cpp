@@ -2,8 +2,8 @@
 // frequency f, and the step-response polynomials.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/SVcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
 #include "model/State.h"

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TRIcal.h"
 #include "enclosures/TRIparts.h"
+#include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
 

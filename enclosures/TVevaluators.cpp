@@ -6,8 +6,8 @@
 // skip), while the vent curves stay finite.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TVcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
 

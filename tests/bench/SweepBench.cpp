@@ -3,8 +3,8 @@
 // must stay far below a frame's time.
 #include <benchmark/benchmark.h>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "view/DrawSurface.h"
 
 namespace quendal {

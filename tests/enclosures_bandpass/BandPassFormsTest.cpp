@@ -6,7 +6,7 @@
 #include <numbers>
 #include <vector>
 
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
 

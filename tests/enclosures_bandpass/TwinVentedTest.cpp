@@ -7,8 +7,8 @@
 #include <numbers>
 
 #include "enclosures/TVcal.h"
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "support/BandPassTestSupport.h"
 #include "view/DrawSurface.h"
 #include "view/RecordingSurface.h"

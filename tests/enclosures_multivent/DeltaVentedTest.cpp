@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "MultiVentTestSupport.h"
-#include "support/VentSpeedComparison.h"
 #include "enclosures/DELcal.h"
 #include "model/State.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {

@@ -8,11 +8,11 @@
 #include <cstdio>
 
 #include "MultiVentTestSupport.h"
-#include "support/VentSpeedComparison.h"
 #include "enclosures/TRIcal.h"
-#include "engine/CofCal.h"
-#include "engine/StepResponse.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/StepResponse.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {

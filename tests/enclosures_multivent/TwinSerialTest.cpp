@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "MultiVentTestSupport.h"
-#include "support/VentSpeedComparison.h"
 #include "enclosures/TScal.h"
 #include "model/State.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {

@@ -8,8 +8,8 @@
 #include <initializer_list>
 #include <numbers>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/LumpedCircuitComparison.h"
 #include "support/VentSpeedComparison.h"
 #include "support/oracle/LumpedCircuit.h"

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <complex>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/LumpedCircuitComparison.h"
 #include "support/VentSpeedComparison.h"
 #include "support/oracle/LumpedCircuit.h"

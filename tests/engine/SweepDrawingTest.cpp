@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {

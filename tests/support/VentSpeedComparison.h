@@ -11,10 +11,10 @@
 #include <functional>
 #include <vector>
 
-#include "engine/AirSpeedPlot.h"
-#include "engine/ReferenceLevel.h"
-#include "engine/SweepGrid.h"
 #include "model/State.h"
+#include "response/AirSpeedPlot.h"
+#include "response/ReferenceLevel.h"
+#include "response/SweepGrid.h"
 #include "support/oracle/LumpedCircuit.h"
 
 namespace quendal::test {

@@ -1,11 +1,11 @@
-#include "engine/ReferenceLevel.h"
+#include "response/ReferenceLevel.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "engine/AirSpeedPlot.h"
-#include "engine/CofCal.h"
 #include "model/State.h"
+#include "response/AirSpeedPlot.h"
+#include "response/CofCal.h"
 
 namespace quendal {
 

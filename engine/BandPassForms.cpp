@@ -1,4 +1,4 @@
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 
 #include <cmath>
 #include <limits>

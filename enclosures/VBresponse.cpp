@@ -2,10 +2,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/VBcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
-#include "engine/VBcal.h"
 #include "model/State.h"
 
 namespace quendal {
