@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "enclosures/CBcal.h"
 #include "enclosures/CCcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/CBcal.h"
 #include "model/State.h"
 
 namespace quendal {

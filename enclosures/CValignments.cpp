@@ -2,9 +2,9 @@
 // fits in the driver's Qts, or from the entered box values.
 #include <cmath>
 
+#include "enclosures/CBcal.h"
 #include "enclosures/CVcal.h"
 #include "enclosures/UnitGuards.h"
-#include "engine/CBcal.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <complex>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/CVcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
 #include "model/State.h"

@@ -19,8 +19,8 @@
 #include <array>
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/ThreeChamberRatios.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

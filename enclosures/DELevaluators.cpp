@@ -6,8 +6,9 @@
 // (NaN, a point the sweeps skip), while the inner-vent curves stay finite.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/DELcal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,9 +1,9 @@
 // Raveza Box alignments and coefficients.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/CBcal.h"
 #include "enclosures/KTcal.h"
-#include "engine/CBcal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,8 +1,9 @@
 // Raveza Box evaluators and step polynomials.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/KTcal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

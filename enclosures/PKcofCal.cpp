@@ -1,10 +1,10 @@
 // Passive Raveza alignments and coefficients.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/CBcal.h"
 #include "enclosures/PKcal.h"
-#include "engine/CBcal.h"
-#include "engine/PRcal.h"
+#include "enclosures/PRcal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,8 +1,8 @@
 // Passive Raveza evaluators and step polynomials.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/PKcal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

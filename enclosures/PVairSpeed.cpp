@@ -1,8 +1,8 @@
 // Twin Serial Vented air speeds in the three vents and the step-response
 // polynomials.
-#include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
+#include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
 
@@ -10,9 +10,9 @@ namespace quendal {
 
 namespace {
 
-// Air speed: scale times |Nv/D|, the vent numerator taken over s^2.
+// Air speed: scale times f |Nv/D|, the vent numerator taken over s^2.
 void airSpeed(const JfValue& vent, double scale) {
-    scaledMagnitudeForm(vent.squared(), pv::denominator(static_cast<double>(state.point.f)).squared(), scale);
+    airSpeedForm(vent.squared(), pv::denominator(static_cast<double>(state.point.f)).squared(), scale);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 // signs of j^n.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/PVcal.h"
 #include "enclosures/PVparts.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
 #include "model/State.h"

@@ -1,7 +1,7 @@
 // The Twin Serial Vented polynomials at s = j f, as real and imaginary parts.
 #pragma once
 
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal::pv {

@@ -1,9 +1,9 @@
 // Serial Raveza Type1 alignments and coefficients.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/CBcal.h"
 #include "enclosures/SK1cal.h"
-#include "engine/CBcal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,8 +1,9 @@
 // Serial Raveza Type1 evaluators and step polynomials.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/SK1cal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,8 +1,8 @@
 // Serial Raveza Type2 alignments and coefficients.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/SK2cal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

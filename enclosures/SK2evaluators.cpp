@@ -1,8 +1,9 @@
 // Serial Raveza Type2 evaluators and step polynomials.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/SK2cal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -2,8 +2,8 @@
 // frequency f, and the step-response polynomials.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/SVcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
 #include "model/State.h"
@@ -152,12 +152,12 @@ int32_t SVvent1AScal() {
     const double F = frequency();
     const double re = 1.0 - c.B04 * F * F;
     const double im = c.B05 * F;
-    scaledMagnitudeForm(re * re + im * im, denominatorAt(F).DE, state.rscales.VEL1);
+    airSpeedForm(re * re + im * im, denominatorAt(F).DE, state.rscales.VEL1);
     return 0;
 }
 
 int32_t SVvent2AScal() {
-    scaledMagnitudeForm(1.0, denominatorAt(frequency()).DE, state.rscales.VEL2);
+    airSpeedForm(1.0, denominatorAt(frequency()).DE, state.rscales.VEL2);
     return 0;
 }
 

@@ -7,9 +7,9 @@
 // and adds the voice coils' resistance and inductance halved or doubled.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TRIcal.h"
 #include "enclosures/TRIparts.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -8,9 +8,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TRIcal.h"
 #include "enclosures/TRIparts.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -122,8 +123,9 @@ void TRIvent3AScal() {
     tri::evaluateDenominators(f);
     tri::vent3OverBothHalves();
     const PlotPoint& p = state.point;
-    // Vent 3 takes both drivers' flows; its scale doubles.
-    airSpeedForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), state.rscales.VEL3 * 2.0);
+    // Both drivers' flows pass through vent 3: the two paths already add up
+    // to all of its air, so its scale is that of any other vent.
+    airSpeedForm(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), state.rscales.VEL3);
 }
 
 int32_t TRIvent1StepSubstitution() {

@@ -1,6 +1,6 @@
 #include "enclosures/TRIparts.h"
 
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal::tri {

@@ -4,7 +4,7 @@
 // common denominator D1*D2.
 #pragma once
 
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 
 namespace quendal::tri {
 

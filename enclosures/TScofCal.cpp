@@ -12,8 +12,8 @@
 
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/ThreeChamberRatios.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

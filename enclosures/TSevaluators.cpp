@@ -6,8 +6,9 @@
 // N1R / N1J and D1R / D1J.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TScal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,8 +1,8 @@
 // Twin Vented alignments and coefficients.
 #include <cmath>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TVcal.h"
+#include "engine/BandPassForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -6,8 +6,9 @@
 // skip), while the vent curves stay finite.
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
 #include "enclosures/TVcal.h"
+#include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -35,6 +35,11 @@ void motionalImpedanceForm(double NU, double DE, double connection) {
                                    + connection * state.rscales.ZL * static_cast<double>(p.ff));
 }
 
+void airSpeedForm(double NU, double DE, double scale) {
+    keep(NU, DE);
+    state.point.yy = static_cast<float>(scale * static_cast<double>(state.point.f) * std::sqrt(NU / DE));
+}
+
 std::complex<double> parallelPairMotional(std::complex<double> z11, std::complex<double> z12,
                                           std::complex<double> z21, std::complex<double> z22, double r) {
     // V = (r + z11) I1 + z12 I2 = z21 I1 + (r + z22) I2: the pair draws

@@ -5,9 +5,9 @@
 // Each form takes the squared magnitudes NU of a curve's numerator and DE of
 // the denominator at the point, leaves them in state.point.NU and DE, and
 // writes the point's result. The band-pass units have forms of their own
-// (enclosures/BandPassForms.h): they normalise the level and take the
+// (engine/BandPassForms.h): they normalise the level and take the
 // magnitude as a power 0.5, and each unit keeps its own arithmetic, to the
-// last bit.
+// last bit. The air speed in a vent has one form for every unit.
 #pragma once
 
 #include <complex>
@@ -26,6 +26,13 @@ void powerRatingForm(double NU, double DE);
 // a pair in series, 1/2 for a pair in parallel. yy is not written.
 void motionalImpedanceForm(double NU, double DE, double connection = 1.0);
 
+// Peak speed of the air in a vent (m/s): yy = scale*f*(NU/DE)^(1/2), with
+// NU/DE the squared ratio of the volume the vent's air moves to the volume
+// the cone moves statically (on its suspension alone, under the same force)
+// and scale the vent's VEL (ventAirSpeedScale): the air moves that volume at
+// the angular frequency 2 pi FS f.
+void airSpeedForm(double NU, double DE, double scale);
+
 // The motional part of the impedance of two voice coils wired in parallel,
 // over RES: one voltage across both, each coil's current the one its own
 // resistance and both cones' motion leave. zij is the motional impedance
@@ -41,7 +48,7 @@ std::complex<double> parallelPairMotional(std::complex<double> z11, std::complex
 void coneDisplacementForm(double NU, double DE, double relative = 1.0);
 
 // yy = scale*(NU/DE)^(1/2): a displacement in mm for the peak search (scale
-// XD or XPR) or a vent's air speed in m/s (scale VEL, VEL1, ...).
+// XD or XPR).
 void scaledMagnitudeForm(double NU, double DE, double scale);
 
 }  // namespace quendal

@@ -234,6 +234,9 @@ struct ReferenceLevel {
     double PA = 0.0;     // Pa
     // System Info palette: the SPL as its line shows it.
     Str255 s_SPL;
+    // The response engine: the last input power (W) a level was computed
+    // with that was a power at all, put back in place of one that is not.
+    double lastUsablePIN = 10.0;
 };
 
 // Factors that turn normalised transfer functions into W, ohm, mm and m/s.

@@ -1,8 +1,8 @@
 #include <cmath>
 
-#include "engine/PowerPlot.h"
 #include "model/Rounding.h"
 #include "model/State.h"
+#include "response/PowerPlot.h"
 #include "selection/SystemTitle.h"
 #include "view/FrameDrawing.h"
 #include "view/GraphFrame.h"

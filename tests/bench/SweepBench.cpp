@@ -3,8 +3,8 @@
 // must stay far below a frame's time.
 #include <benchmark/benchmark.h>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "view/DrawSurface.h"
 
 namespace quendal {
@@ -72,6 +72,74 @@ void BM_StepResponseVentedBox(benchmark::State& bench) {
     setSurfaceProvider(nullptr);
 }
 BENCHMARK(BM_StepResponseVentedBox);
+
+// Every page with a frequency axis of one system, once each: what a user
+// paging through the graphs of a design has computed.
+void drawEveryFrequencyPage() {
+    ViewSettings& v = state.view;
+    v.Disp = 2;
+    v.s_Resp = "amp";
+    SPLcal();
+    ampPlot();
+    v.s_Resp = "pw";
+    pwPlot();
+    v.s_Resp = "imp";
+    impOpt();
+    impPlot();
+    v.s_Resp = "dp";
+    v.Magni = 1;
+    dpOpt();
+    dpPlot();
+    v.Magni = 0;
+    v.s_Resp = "ph";
+    phPlot();
+    v.s_Resp = "gd";
+    if (currentSystemNumber() == kTripleVented) {
+        TRIgdOpt();
+        TRIgdPlot();
+    } else {
+        gdOpt();
+        gdPlot();
+    }
+    v.s_Resp = "nq";
+    nqPlot();
+    v.s_Resp = "as";
+    AsDispOpt();
+    AsPlot();
+}
+
+// The band-pass and compound units evaluate their polynomials at s = j f
+// point by point; range(0) is the system's tab, range(1) its button.
+void BM_EveryFrequencyPage(benchmark::State& bench) {
+    setUpVentedBox();
+    state.selection.SysSelTabNum = static_cast<int32_t>(bench.range(0));
+    state.selection.SysSelBtnNum = static_cast<int32_t>(bench.range(1));
+    state.vents.SV11 = state.vents.SV22 = state.vents.SV33 = 0.003;
+    state.power.PIN = 10.0;
+    DiscardingProvider provider;
+    setSurfaceProvider(&provider);
+    for (auto _ : bench) {
+        drawEveryFrequencyPage();
+        benchmark::DoNotOptimize(provider.surface.elements);
+    }
+    setSurfaceProvider(nullptr);
+}
+// Vented Box, Complex Closed, Complex Vented, Raveza Box, Passive Raveza,
+// Serial Raveza Type1 and Type2, Twin Vented, Twin Serial, Delta Vented,
+// Triple Vented.
+BENCHMARK(BM_EveryFrequencyPage)
+    ->ArgNames({"tab", "button"})
+    ->Args({1, 3})
+    ->Args({1, 7})
+    ->Args({1, 8})
+    ->Args({2, 1})
+    ->Args({2, 2})
+    ->Args({2, 3})
+    ->Args({2, 4})
+    ->Args({2, 5})
+    ->Args({2, 6})
+    ->Args({2, 7})
+    ->Args({2, 8});
 
 }  // namespace
 }  // namespace quendal

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "support/DrawnCurves.h"
 #include "support/EngineTestSupport.h"
 

@@ -2,7 +2,8 @@
 // driver, its chambers with their losses, vents and radiator as physical
 // elements, solved at every grid frequency. The unit's system curve must be
 // the radiated output, its cone curve the cone's excursion, its air-speed
-// curves the vents' flows and its motional impedance the circuit's.
+// curves the vents' flows (and at the input power the speeds of the vents'
+// air) and its motional impedance the circuit's.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,7 +16,9 @@
 #include "enclosures/SK2cal.h"
 #include "enclosures/TVcal.h"
 #include "model/State.h"
+#include "support/BandPassCircuits.h"
 #include "support/BandPassTestSupport.h"
+#include "support/VentSpeedComparison.h"
 #include "support/oracle/LumpedCircuit.h"
 
 namespace quendal {
@@ -45,7 +48,9 @@ struct Comparison {
     void (*groupDelay)() = nullptr;
     void (*impedance)() = nullptr;
     std::vector<int> outputs;            // circuit elements whose flows radiate
-    struct Flow { void (*evaluator)(); int element; const char* name; };
+    // An air speed is the flow at the angular frequency; a radiator's
+    // displacement the flow itself.
+    struct Flow { void (*evaluator)(); int element; const char* name; bool airSpeed = true; };
     std::vector<Flow> flows;             // air-speed (or radiator) evaluators
     int driver = 0;
 };
@@ -82,9 +87,11 @@ void compare(const or_::LumpedCircuit& circuit, const or_::DriverParams& d, cons
         atPoint(cmp.cone, f);
         const double cone = std::abs(s.coneDisplacement(cmp.driver)) / x0;
         EXPECT_NEAR(state.point.yy / cone, 1.0, 1e-4) << "cone at " << hz << " Hz";
+        // With VEL 1 an air-speed curve is f times the volume the vent's air
+        // moves over the cone's static volume displacement.
         for (const Comparison::Flow& flow : cmp.flows) {
             atPoint(flow.evaluator, f);
-            const double expected = std::abs(flowRatio(s, flow.element, hz));
+            const double expected = (flow.airSpeed ? f : 1.0) * std::abs(flowRatio(s, flow.element, hz));
             EXPECT_NEAR(state.point.yy / expected, 1.0, 1e-4) << flow.name << " at " << hz << " Hz";
         }
         const double dh = 1e-6 * hz;
@@ -167,7 +174,7 @@ TEST(BandPassOracle, PassiveRavezaRadiatesThroughItsRadiatorAlone) {
         cmp.impedance = PKIMPcal;
         cmp.outputs = {circuit.find("radiator")};
         // The radiator's displacement curve is its volume displacement.
-        cmp.flows = {{PKprDPcal, circuit.find("radiator"), "radiator"}};
+        cmp.flows = {{PKprDPcal, circuit.find("radiator"), "radiator", false}};
         cmp.driver = circuit.find("driver");
         compare(circuit, d, cmp);
     }
@@ -282,6 +289,34 @@ TEST(BandPassOracle, TwinVentedIsTheDriverBetweenTwoVentedChambers) {
                      {TVvent2AScal, circuit.find("vent2"), "vent 2"}};
         cmp.driver = circuit.find("driver");
         compare(circuit, d, cmp);
+    }
+}
+
+// ---- Air speed at the input power --------------------------------------------
+
+// Each vent's air speed is the peak speed of the air in that vent at the
+// input power; the Serial Raveza Type2 draws vent 2 first.
+TEST(BandPassOracle, EachVentsAirSpeedIsTheSpeedOfItsAir) {
+    struct Case {
+        int button;
+        BandPassNetwork (*network)();
+        std::vector<test::VentUnderTest> vents;
+    };
+    const Case cases[] = {
+        {1, ravezaBoxNetwork, {{1, 1, {"vent"}}}},
+        {3, serialRavezaType1Network, {{1, 1, {"vent1"}}, {2, 2, {"vent2"}}}},
+        {4, serialRavezaType2Network, {{1, 2, {"vent2"}}, {2, 1, {"vent1"}}}},
+        {5, twinVentedNetwork, {{1, 1, {"vent1"}}, {2, 2, {"vent2"}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        setBoth(38.0, 60.0, 0.35, 3.5);
+        selectBandPass(c.button, 1);
+        state.box.QA = state.box.QA1 = 10.0;
+        state.box.QL1 = state.box.QL2 = 7.0;
+        state.vents.SV11 = 0.004;
+        state.vents.SV22 = 0.0025;
+        test::expectPhysicalVentSpeeds(2.0, [&] { return c.network().circuit; }, c.vents, 1e-4);
     }
 }
 

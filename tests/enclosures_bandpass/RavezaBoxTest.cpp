@@ -203,7 +203,7 @@ TEST(RavezaBox, EvaluatorsAgreeWithTheTransferFunctions) {
         atPoint(KTPWcal, f);
         EXPECT_NEAR(state.point.yyLinea / (2.0 / std::norm(C / D)), 1.0, 1e-6);
         atPoint(KTAScal, f);
-        EXPECT_NEAR(state.point.yy, 5.0 / std::abs(D), 1e-6 * (1 + 5.0 / std::abs(D)));
+        EXPECT_NEAR(state.point.yy, 5.0 * f / std::abs(D), 1e-6 * (1 + 5.0 * f / std::abs(D)));
         // Group delay: -d arg H / d omega in ms.
         const double dh = 1e-6 * f;
         const double dArg = std::arg(ktH(f + dh) / ktH(f - dh));

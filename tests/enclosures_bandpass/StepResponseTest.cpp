@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "support/BandPassTestSupport.h"
 
 namespace quendal {

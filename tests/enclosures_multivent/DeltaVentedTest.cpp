@@ -8,6 +8,7 @@
 #include "MultiVentTestSupport.h"
 #include "enclosures/DELcal.h"
 #include "model/State.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {
@@ -153,6 +154,16 @@ TEST(DeltaVented, CurvesFollowTheLumpedCircuit) {
             EXPECT_NEAR(state.point.yy / relativeExcursion(model, s, driver), 1.0, 1e-5) << hz;
         }
     }
+}
+
+// Each vent's air speed is the peak speed of the air in that vent at the
+// input power; the radiating vent 3 is drawn first.
+TEST(DeltaVented, EachVentsAirSpeedIsTheSpeedOfItsAir) {
+    deltaDriver();
+    state.vents.SV11 = 0.003;
+    state.vents.SV22 = 0.002;
+    state.vents.SV33 = 0.005;
+    test::expectPhysicalVentSpeeds(2.0, deltaCircuit, {{1, 3, {"vent3"}}, {2, 1, {"vent1"}}, {3, 2, {"vent2"}}}, 1e-4);
 }
 
 // On the impedance page the motional part is that of the circuit with the

@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "engine/GroupDelayPlot.h"
-#include "engine/ResponseCal.h"
-#include "engine/SweepGrid.h"
 #include "model/State.h"
+#include "response/GroupDelayPlot.h"
+#include "response/ResponseCal.h"
+#include "response/SweepGrid.h"
 #include "support/DrawnCurves.h"
 #include "support/EngineTestSupport.h"
 

@@ -9,9 +9,10 @@
 
 #include "MultiVentTestSupport.h"
 #include "enclosures/TRIcal.h"
-#include "engine/CofCal.h"
-#include "engine/StepResponse.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/StepResponse.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {
@@ -294,27 +295,35 @@ TEST(TripleVented, PhaseAndNyquistStandAHalfTurnApart) {
     }
 }
 
-// Vent 3 takes both drivers' flows over its whole area, with its scale
-// doubled; vents 1 and 2 tend to their scale at low frequency.
+// Vent 3 takes both drivers' flows over its whole area: at low frequency
+// the air of vents 1 and 2 moves one cone's static volume, that of vent 3
+// both cones'. Each vent's air speed is the peak speed of the air in it at
+// the input power.
 TEST(TripleVented, AirSpeedOfEachVent) {
     tripleVented(1);
     TRIcofCal();
     state.rscales.VEL1 = 3.0;
     state.rscales.VEL2 = 5.0;
     state.rscales.VEL3 = 7.0;
-    atPoint(TRIvent1AScal, 1e-4);
-    EXPECT_NEAR(state.point.yy, 3.0, 1e-4);
-    atPoint(TRIvent2AScal, 1e-4);
-    EXPECT_NEAR(state.point.yy, 5.0, 1e-4);
-    atPoint(TRIvent3AScal, 1e-4);
-    EXPECT_NEAR(state.point.yy, 2.0 * 7.0 * 2.0, 1e-4);
+    const double low = 1e-4;
+    atPoint(TRIvent1AScal, low);
+    EXPECT_NEAR(state.point.yy / state.point.f, 3.0, 1e-4);
+    atPoint(TRIvent2AScal, low);
+    EXPECT_NEAR(state.point.yy / state.point.f, 5.0, 1e-4);
+    atPoint(TRIvent3AScal, low);
+    EXPECT_NEAR(state.point.yy / state.point.f, 2.0 * 7.0, 1e-4);
     const TransferCoefficients& c = state.coef;
     atPoint(TRIvent3AScal, 0.9);
     const cd s(0.0, static_cast<double>(state.point.f));
     const cd d1 = poly({c.A11, c.A12, c.A13, c.A14, c.A15, c.A16, 1.0}, s);
     const cd d2 = poly({c.A21, c.A22, c.A23, c.A24, c.A25, c.A26, 1.0}, s);
-    const double v3 = 2.0 * 7.0 * std::abs(poly({c.B13, c.B14, 1.0}, s) / d1 + poly({c.B23, c.B24, 1.0}, s) / d2);
+    const double v3 = 7.0 * s.imag() * std::abs(poly({c.B13, c.B14, 1.0}, s) / d1 + poly({c.B23, c.B24, 1.0}, s) / d2);
     EXPECT_NEAR(state.point.yy, v3, 1e-5 * v3);
+
+    state.vents.SV11 = state.vents.SV22 = 0.002;
+    state.vents.SV33 = 0.004;
+    test::expectPhysicalVentSpeeds(2.0, tripleVentedCircuit, {{1, 1, {"vent1"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}},
+                                   1e-4);
 }
 
 // The four partial transforms: each is its path over s, and together they

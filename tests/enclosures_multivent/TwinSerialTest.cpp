@@ -8,6 +8,7 @@
 #include "MultiVentTestSupport.h"
 #include "enclosures/TScal.h"
 #include "model/State.h"
+#include "support/VentSpeedComparison.h"
 
 namespace quendal {
 namespace {
@@ -113,6 +114,17 @@ TEST(TwinSerial, CurvesFollowTheLumpedCircuit) {
 
 // The notch: with small losses the system output is deepest at DIP, while
 // the two radiating vents pass it smoothly.
+// Each vent's air speed is the peak speed of the air in that vent at the
+// input power.
+TEST(TwinSerial, EachVentsAirSpeedIsTheSpeedOfItsAir) {
+    twinSerial(1);
+    state.vents.SV11 = 0.003;
+    state.vents.SV22 = 0.005;
+    state.vents.SV33 = 0.002;
+    test::expectPhysicalVentSpeeds(2.0, twinSerialCircuit, {{1, 1, {"vent1"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}},
+                                   1e-4);
+}
+
 TEST(TwinSerial, NotchAtTheDipFrequency) {
     twinSerial(2);
     state.box.QL1 = state.box.QL2 = state.box.QL3 = 1e6;

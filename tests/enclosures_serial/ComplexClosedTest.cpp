@@ -5,7 +5,7 @@
 
 #include "SerialTestSupport.h"
 #include "enclosures/CCcal.h"
-#include "engine/ResponseCal.h"
+#include "response/ResponseCal.h"
 
 namespace quendal {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "SerialTestSupport.h"
-#include "engine/ResponseCal.h"
+#include "response/ResponseCal.h"
 
 namespace quendal {
 namespace {

@@ -3,8 +3,8 @@
 // radiator's notch at its own resonance.
 #include <cmath>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {

@@ -1,10 +1,11 @@
 // Efficiency, sensitivity and the scales against textbook relations of a
 // driver described by its electromechanical values.
 #include <cmath>
+#include <limits>
 #include <numbers>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {
@@ -59,6 +60,57 @@ TEST_F(ReferenceLevelTest, EfficiencyFromTheEnteredValueOrTheDriver) {
     m.load();
     N0cal();
     EXPECT_NEAR(state.ref.N0 / m.efficiency(), 1.0, 1e-9);
+}
+
+// An efficiency that is not a finite positive number is none: the driver's
+// own values give it, and the sensitivity stays finite.
+TEST_F(ReferenceLevelTest, AnEfficiencyThatIsNoNumberIsTakenFromTheDriver) {
+    const Mechanical m;
+    for (double efi : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                       std::numeric_limits<double>::quiet_NaN()}) {
+        m.load();
+        state.speaker.EFI = efi;
+        SPLcal();
+        EXPECT_NEAR(state.ref.N0 / m.efficiency(), 1.0, 1e-9) << efi;
+        EXPECT_NEAR(state.ref.SPL, 10.0 * std::log10(m.efficiency() / (2 * kPi * 1e-12)), 0.005) << efi;
+    }
+    // A driver whose values give no efficiency keeps the last sensitivity.
+    const double last = state.ref.SPL;
+    state.speaker.QES = state.speaker.QTS = 0.0;
+    SPLcal();
+    EXPECT_EQ(state.ref.SPL, last);
+}
+
+// An input power that is no power (not a number, infinite, negative) gets
+// the last usable one back: the levels, the scales and the read-out all use
+// that power, and every curve drawn at the input power stays finite.
+TEST_F(ReferenceLevelTest, AnInputPowerThatIsNoPowerGetsTheLastUsableOneBack) {
+    setDriver(40.0, 50.0, 0.4);
+    selectSystem(1, 3, 1);
+    state.vents.SV11 = 0.002;
+    state.power.PIN = 4.0;
+    AsPlot3();
+    const double pa = state.ref.PA;
+    EXPECT_NEAR(pa, std::sqrt(400.0 * 4.0 * state.ref.N0 / (2 * kPi)), 1e-9 * pa);
+    setDisplacementScales();
+    const double xd = state.rscales.XD;
+    for (double pin : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -2.0}) {
+        state.power.PIN = pin;
+        state.view.s_Resp = "as";
+        AsDispOpt();
+        EXPECT_EQ(state.power.PIN, 4.0) << pin;
+        EXPECT_DOUBLE_EQ(state.ref.PA, pa) << pin;
+        EXPECT_TRUE(std::isfinite(state.scales.AS0) && state.scales.AS0 > 0.0) << pin;
+        state.power.PIN = pin;
+        setDisplacementScales();
+        EXPECT_EQ(state.power.PIN, 4.0) << pin;
+        EXPECT_DOUBLE_EQ(state.rscales.XD, xd) << pin;
+    }
+    // No power at all is a power: nothing moves.
+    state.power.PIN = 0.0;
+    AsPlot3();
+    EXPECT_EQ(state.power.PIN, 0.0);
+    EXPECT_EQ(state.rscales.VEL, 0.0);
 }
 
 TEST_F(ReferenceLevelTest, SensitivityInHalfSpace) {
@@ -136,6 +188,9 @@ TEST_F(ReferenceLevelTest, PowerRatingDrivesTheConeToItsExcursionLimit) {
     }
 }
 
+// Each vent's scale is the peak speed of air moving the cone's static volume
+// displacement at FS through that vent's area; the vents' tunings do not
+// enter it, and each system sets the scales of the vents it has.
 TEST_F(ReferenceLevelTest, VentScalesPerSystem) {
     setDriver(40.0, 50.0, 0.4);
     state.power.PIN = 1.0;
@@ -151,7 +206,9 @@ TEST_F(ReferenceLevelTest, VentScalesPerSystem) {
     AsPlot3();
     const double pa = state.ref.PA;
     EXPECT_NEAR(pa, std::pow(10.0, state.ref.ADB / 20.0) * 2e-5, 1e-12);
-    EXPECT_NEAR(state.rscales.VEL, pa / (1.18 * 0.002 * 30.0), 1e-12);
+    const auto peakScale = [&](double area) { return std::sqrt(2.0) * pa / (1.18 * area * 40.0); };
+    EXPECT_NEAR(state.rscales.VEL, peakScale(0.002), 1e-12);
+    EXPECT_DOUBLE_EQ(ventAirSpeedScale(0.002), state.rscales.VEL);
     // Custom alignments keep the tunings entered above.
     state.box.VB1 = 20.0;
     state.box.VB2 = 30.0;
@@ -159,17 +216,18 @@ TEST_F(ReferenceLevelTest, VentScalesPerSystem) {
     state.box.QL1 = state.box.QL2 = state.box.QL3 = 7.0;
     selectSystem(2, 7, 4);
     AsPlot3();
-    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * 25.0), 1e-12);
-    EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 25.0), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL1, peakScale(0.002), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL3, peakScale(0.004), 1e-12);
     state.box.FB2 = 35.0;
     AsPlot3();
-    EXPECT_NEAR(state.rscales.VEL2, pa / (1.18 * 0.003 * 30.0), 1e-12);
-    selectSystem(2, 6, 3);
+    EXPECT_NEAR(state.rscales.VEL2, peakScale(0.003), 1e-12);
+    // Two vents: VEL3 is left as it was.
+    state.rscales.VEL3 = -1.0;
+    selectSystem(2, 5, 4);
     AsPlot3();
-    // The Twin Serial coefficient routine sets FBL from the chain of chambers 1 and 2.
-    EXPECT_GT(state.box.FBL, 0.0);
-    EXPECT_NEAR(state.rscales.VEL1, pa / (1.18 * 0.002 * state.box.FBL), 1e-12);
-    EXPECT_NEAR(state.rscales.VEL3, pa / (1.18 * 0.004 * 50.0), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL1, peakScale(0.002), 1e-12);
+    EXPECT_NEAR(state.rscales.VEL2, peakScale(0.003), 1e-12);
+    EXPECT_EQ(state.rscales.VEL3, -1.0);
 }
 
 TEST_F(ReferenceLevelTest, SpeakerConnectionsScaleTheEnteredDriver) {

@@ -4,8 +4,8 @@
 #include <numbers>
 #include <vector>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {

@@ -2,10 +2,12 @@
 // screen mappings and scales, and the skipping of points that have no value.
 #include <cmath>
 #include <limits>
+#include <map>
 #include <set>
+#include <string>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {
@@ -337,7 +339,7 @@ TEST_F(Sweeps, AirSpeedOfTheVentedBox) {
     selectSystem(1, 3);
     AsDispOpt();
     EXPECT_GT(state.scales.AS0, 0.0);
-    EXPECT_NEAR(state.rscales.VEL, state.ref.PA / (1.18 * 0.002 * state.box.FB1), 1e-9);
+    EXPECT_NEAR(state.rscales.VEL, std::sqrt(2.0) * state.ref.PA / (1.18 * 0.002 * 40.0), 1e-9);
     AsPlot();
     EXPECT_EQ(linesOf(kOrange), 200u);
     for (const auto& l : lines()) EXPECT_DOUBLE_EQ(l.stroke.width, 2.0);
@@ -392,47 +394,69 @@ TEST_F(Sweeps, PenRestartsAfterAPointWithoutValue) {
     EXPECT_DOUBLE_EQ(drawn[1].x0, 4.0);
 }
 
-TEST_F(Sweeps, OrdinaryAndStoredInputNeverDrawsNonFiniteValues) {
+// A sweep draws a segment to every computed point whose value is finite and
+// lifts its pen at any other: a curve has all its segments when every one of
+// its points was computed, and none when none was. A spoiled driver or box
+// value leaves every curve whole, or absent where that value leaves the
+// curve nothing to compute (the pages listed), never broken by single
+// points without value.
+TEST_F(Sweeps, SpoiledInputLeavesEveryCurveWholeOrAbsent) {
+    struct Page {
+        const char* kind;
+        void (*draw)();
+        int32_t (*curves)();
+        size_t segments;  // of a whole curve
+    };
+    const Page pages[] = {
+        {"amp", [] { ampPlot(); }, [] { return 1; }, 200},
+        {"pw", [] { pwPlot(); }, powerCurveCount, 200},
+        {"imp", [] { impOpt(); impPlot(); }, impedanceCurveCount, 200},
+        {"dp", [] { dpOpt(); dpPlot(); }, displacementCurveCount, 200},
+        {"ph", [] { phPlot(); }, [] { return 1; }, 200},
+        {"gd", [] { gdOpt(); gdPlot(); }, [] { return 1; }, 200},
+        {"nq", [] { nqPlot(); }, [] { return 1; }, 300},
+        {"as", [] { AsDispOpt(); AsPlot(); }, ventCount, 200},
+    };
+    const std::set<std::string> everyPage{"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as"};
     struct Case {
         const char* what;
         void (*spoil)();
+        std::set<std::string> absent;  // pages left with nothing to compute
+        std::set<int32_t> systems;     // in the systems (buttons) listed; the others whole
     };
     const Case cases[] = {
-        {"FS 0", [] { state.speaker.FS = 0.0; }},
-        {"QMS 0", [] { state.speaker.QMS = 0.0; }},
-        {"SD 0", [] { state.speaker.SD = 0.0; }},
-        {"vent area 0", [] { state.vents.SV11 = 0.0; }},
-        {"VAS 0", [] { state.speaker.VAS = 0.0; }},
-        {"QL 0", [] { state.box.QL = 0.0; }},
+        {"FS 0", [] { state.speaker.FS = 0.0; }, everyPage, {1, 2, 3, 4}},
+        {"QMS 0", [] { state.speaker.QMS = 0.0; }, {"imp"}, {1, 2, 3, 4}},
+        {"SD 0", [] { state.speaker.SD = 0.0; }, {"dp"}, {1, 2, 3, 4}},
+        {"vent area 0", [] { state.vents.SV11 = 0.0; }, {"as"}, {3}},
+        {"VAS 0", [] { state.speaker.VAS = 0.0; }, everyPage, {2, 4}},
+        {"QL 0", [] { state.box.QL = 0.0; }, everyPage, {3, 4}},
         {"scales 0", [] {
              state.scales.DPScale = 0;
              state.scales.ASScale = 0;
              state.scales.GDscl = 0.0;
-         }},
+         }, {"dp", "as"}, {1, 2, 3, 4}},
     };
     for (const Case& c : cases) {
         for (int32_t btn = 1; btn <= 4; ++btn) {
             SetUp();
             selectSystem(1, btn);
-            state.view.Magni = 1;
+            state.view.Magni = 1;  // displacement in millimetres
             c.spoil();
-            ampPlot();
-            pwPlot();
-            state.view.s_Resp = "imp";
-            impOpt();
-            impPlot();
-            state.view.s_Resp = "dp";
-            dpOpt();
-            dpPlot();
-            phPlot();
-            gdOpt();
-            gdPlot();
-            nqPlot();
-            AsDispOpt();
-            AsPlot();
-            for (const auto& l : lines()) {
-                ASSERT_TRUE(std::isfinite(l.x0) && std::isfinite(l.y0) && std::isfinite(l.x1) && std::isfinite(l.y1))
-                    << c.what << " system " << btn;
+            for (const Page& page : pages) {
+                provider.window.reset();
+                state.view.s_Resp = page.kind;
+                page.draw();
+                std::map<std::string, size_t> segments;
+                for (const auto& l : lines()) {
+                    const Colour& k = l.stroke.colour;
+                    segments[std::to_string(k.red) + " " + std::to_string(k.green) + " " + std::to_string(k.blue)]++;
+                }
+                const bool absent = c.absent.count(page.kind) != 0 && c.systems.count(btn) != 0;
+                EXPECT_EQ(segments.size(), absent ? 0u : static_cast<size_t>(page.curves()))
+                    << c.what << ", system " << btn << ", " << page.kind;
+                for (const auto& [colour, n] : segments)
+                    EXPECT_EQ(n, page.segments) << c.what << ", system " << btn << ", " << page.kind << ", " << colour;
             }
         }
     }

@@ -2,8 +2,8 @@
 // design notes (values worked out by hand from the Thiele/Small formulas).
 #include <cmath>
 
-#include "engine/EnclosureUnits.h"
-#include "engine/ResponseCal.h"
+#include "enclosures/EnclosureUnits.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
 namespace quendal {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <numbers>
 
-#include "engine/ResponseCal.h"
+#include "response/ResponseCal.h"
 #include "view/ResponseGraphs.h"
 
 namespace quendal::test {

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
 #include "platform/Platform.h"
+#include "response/ResponseCal.h"
 #include "support/DrawnCurves.h"
 #include "view/ResponseGraphs.h"
 

@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-#include "engine/ResponseCal.h"
 #include "model/State.h"
+#include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 #include "support/oracle/LumpedCircuit.h"
 

@@ -9,10 +9,10 @@
 #include <functional>
 #include <numbers>
 
-#include "engine/CofCal.h"
-#include "engine/PhasePlot.h"
-#include "engine/SweepGrid.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/PhasePlot.h"
+#include "response/SweepGrid.h"
 
 namespace quendal::testing {
 

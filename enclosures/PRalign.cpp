@@ -1,7 +1,7 @@
 // The Passive Radiator alignments and the radiator data in use.
 #include <cmath>
 
-#include "engine/PRcal.h"
+#include "enclosures/PRcal.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,9 +1,9 @@
-#include "engine/IBcal.h"
+#include "enclosures/IBcal.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"

@@ -1,10 +1,11 @@
-#include "engine/ReferenceLevel.h"
+#include "response/ReferenceLevel.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "engine/CofCal.h"
 #include "model/State.h"
+#include "response/AirSpeedPlot.h"
+#include "response/CofCal.h"
 
 namespace quendal {
 
@@ -18,6 +19,21 @@ double levelAtOneMetre(double electricalPowerW) {
     return 10.0 * std::log10(electricalPowerW * state.ref.N0 / (kReferencePowerW * state.phys.PI2));
 }
 
+// The input power (W) the levels are computed with. A PIN that is not a
+// number, infinite or negative is no power the driver could be given: the
+// last usable one is put back in its place, as a rejected entry gets its
+// last accepted value back, so that the curves and the input-power read-out
+// agree.
+double inputPowerW() {
+    InputPowerSettings& power = state.power;
+    if (std::isfinite(power.PIN) && power.PIN >= 0.0) {
+        state.ref.lastUsablePIN = power.PIN;
+    } else {
+        power.PIN = state.ref.lastUsablePIN;
+    }
+    return power.PIN;
+}
+
 double pressureOfLevel(double levelDb) { return std::pow(10.0, levelDb / 20.0 + std::log10(kReferencePressurePa)); }
 
 // Peak cone excursion (mm) of a piston of area areaCm2 that radiates the rms
@@ -29,15 +45,21 @@ double peakExcursionMm(double areaCm2) {
     return std::numbers::sqrt2 * 1000.0 * state.ref.PA / (ph.PI2 * ph.LO * areaCm2 / (100.0 * 100.0));
 }
 
-double ventScale(double areaM2, double frequencyHz) {
-    return state.ref.PA / (state.phys.LO * areaM2 * frequencyHz);
-}
-
 }  // namespace
+
+double ventAirSpeedScale(double ventAreaM2) {
+    // In the pass band the cone moves its volume X0 (FS / F)^2 at F Hz, X0
+    // its static volume displacement, so it radiates PA = rho (2 pi FS)^2 X0
+    // / (2 pi) at 1 m: X0 = PA / (2 pi rho FS^2). A vent moving r X0 at
+    // F = f FS carries 2 pi F r X0 = f r PA / (rho FS), rms.
+    return std::numbers::sqrt2 * state.ref.PA / (state.phys.LO * ventAreaM2 * state.speaker.FS);
+}
 
 int32_t N0cal() {
     SpeakerParameters& sp = state.speaker;
-    if (sp.EFI > 0.0) {
+    // An efficiency that is not a finite positive number is no efficiency:
+    // the driver's own values give it, as they do when none is entered.
+    if (std::isfinite(sp.EFI) && sp.EFI > 0.0) {
         state.ref.N0 = sp.EFI / 100.0;
         return 0;
     }
@@ -52,7 +74,9 @@ int32_t SPLcal() {
     CofCal();
     N0cal();
     const double spl = 10.0 * std::log10(state.ref.N0 / (kReferencePowerW * state.phys.PI2));
-    state.ref.SPL = std::rint(spl * 100.0) / 100.0;
+    // A driver whose values give no finite efficiency has no sensitivity:
+    // the last one stays, as box values that would not be finite do.
+    if (std::isfinite(spl)) state.ref.SPL = std::rint(spl * 100.0) / 100.0;
     return 0;
 }
 
@@ -70,7 +94,7 @@ void setImpedanceScales() {
 void setDisplacementScales() {
     ReferenceLevel& ref = state.ref;
     N0cal();
-    ref.SPL1 = levelAtOneMetre(state.power.PIN);
+    ref.SPL1 = levelAtOneMetre(inputPowerW());
     state.point.f = static_cast<float>(1.0 / state.speaker.FS);  // the point 1 Hz
     state.coef.A01 = 1.0 / state.speaker.QTS;
     const double f = state.point.f;
@@ -85,49 +109,23 @@ void setDisplacementScales() {
 int32_t AsPlot3() {
     ReferenceLevel& ref = state.ref;
     N0cal();
-    ref.ADB = levelAtOneMetre(state.power.PIN);
+    ref.ADB = levelAtOneMetre(inputPowerW());
     ref.PA = pressureOfLevel(ref.ADB);
     CofCal();
 
     const VentParameters& v = state.vents;
-    const BoxParameters& b = state.box;
     ResponseScales& r = state.rscales;
-    switch (currentSystemNumber()) {
-    case kVentedBox:
-    case kComplexVented:
-        r.VEL = ventScale(v.SV11, b.FB1);
+    switch (ventCount()) {
+    case 1:
+        r.VEL = ventAirSpeedScale(v.SV11);
         break;
-    case kSerialVented:
-    case kSerialRavezaType1:
-        r.VEL1 = ventScale(v.SV11, b.FBL);
-        r.VEL2 = ventScale(v.SV22, b.FBL);
+    case 3:
+        r.VEL3 = ventAirSpeedScale(v.SV33);
+        [[fallthrough]];
+    case 2:
+        r.VEL1 = ventAirSpeedScale(v.SV11);
+        r.VEL2 = ventAirSpeedScale(v.SV22);
         break;
-    case kTwinSerialVented:
-    case kTripleVented:
-        r.VEL1 = ventScale(v.SV11, b.FB1);
-        r.VEL2 = ventScale(v.SV22, b.FB2);
-        r.VEL3 = ventScale(v.SV33, b.FB3);
-        break;
-    case kRavezaBox:
-        r.VEL = ventScale(v.SV11, b.FB2);
-        break;
-    case kSerialRavezaType2:
-    case kTwinVented:
-        r.VEL1 = ventScale(v.SV11, b.FB1);
-        r.VEL2 = ventScale(v.SV22, b.FB2);
-        break;
-    case kTwinSerial:
-        r.VEL1 = ventScale(v.SV11, b.FBL);
-        r.VEL2 = ventScale(v.SV22, b.FBL);
-        r.VEL3 = ventScale(v.SV33, b.FB3);
-        break;
-    case kDeltaVented: {
-        const double fb = b.FB2 <= b.FB1 ? b.FB2 : b.FB1;
-        r.VEL1 = ventScale(v.SV11, fb);
-        r.VEL2 = ventScale(v.SV22, fb);
-        r.VEL3 = ventScale(v.SV33, fb);
-        break;
-    }
     default:  // no vent
         break;
     }

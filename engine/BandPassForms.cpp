@@ -1,4 +1,4 @@
-#include "enclosures/BandPassForms.h"
+#include "engine/BandPassForms.h"
 
 #include <cmath>
 #include <limits>
@@ -21,16 +21,34 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr float kPhaseJumpDegrees = 160.0f;
 constexpr double kNyquistJumpRadians = 2.7925;
 
-// Adds term * j^p to v: j^p is 1, j, -1, -j for p = 0, 1, 2, 3 (mod 4), so
-// even powers go to the real part and odd ones to the imaginary part, with
-// signs alternating in steps of two.
-void addTimesPowerOfJ(JfValue& v, double term, int p) {
-    switch (((p % 4) + 4) % 4) {
-        case 0: v.re += term; break;
-        case 1: v.im += term; break;
-        case 2: v.re -= term; break;
-        default: v.im -= term; break;
+// v times (j*f)^p: f^p, and j^p turns v by p quarter turns (1, j, -1, -j
+// for p = 0, 1, 2, 3 mod 4).
+JfValue timesPowerOfJf(JfValue v, double f, int p) {
+    if (p != 0) {
+        const double m = std::pow(f, static_cast<double>(p));
+        v.re *= m;
+        v.im *= m;
     }
+    switch (((p % 4) + 4) % 4) {
+        case 0: return v;
+        case 1: return {-v.im, v.re};
+        case 2: return {-v.re, -v.im};
+        default: return {v.im, -v.re};
+    }
+}
+
+// Horner's rule at s = j*f for c[0]*s^(count-1) + ... + c[count-1], each
+// coefficient weighted by weight(i): v := v*s + weight(i)*c[i], where the
+// product by j*f turns (re, im) into (-im*f, re*f).
+template <typename Weight>
+JfValue hornerAtJf(const double* c, std::size_t count, double f, Weight weight) {
+    double re = 0.0, im = 0.0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double next = weight(i) * c[i] - im * f;
+        im = re * f;
+        re = next;
+    }
+    return {re, im};
 }
 
 // The gain ratio NU/DE as a magnitude; NaN when it is no number.
@@ -39,24 +57,23 @@ double magnitude(double NU, double DE) { return std::pow(NU / DE, 0.5); }
 }  // namespace
 
 JfValue polyAtJf(const double* c, std::size_t n, double f, int lowestPower) {
-    JfValue v;
-    const int top = lowestPower + static_cast<int>(n) - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        const int p = top - static_cast<int>(i);
-        addTimesPowerOfJ(v, c[i] * std::pow(f, static_cast<double>(p)), p);
-    }
-    return v;
+    return timesPowerOfJf(hornerAtJf(c, n, f, [](std::size_t) { return 1.0; }), f, lowestPower);
 }
 
 JfValue polySlopeAtJf(const double* c, std::size_t n, double f, int lowestPower) {
-    JfValue v;
-    const int top = lowestPower + static_cast<int>(n) - 1;
-    for (std::size_t i = 0; i < n; ++i) {
-        const int p = top - static_cast<int>(i);
-        if (p == 0) continue;  // a constant has no slope
-        addTimesPowerOfJ(v, c[i] * static_cast<double>(p) * std::pow(f, static_cast<double>(p - 1)), p);
+    // d/df P(j*f) = j*P'(j*f), with P'(s) the sum of p*c*s^(p-1). A constant
+    // has no slope: its term is left out, and the list ends at s^1.
+    std::size_t count = n;
+    int lowest = lowestPower;
+    if (lowest == 0 && count > 0) {
+        --count;
+        lowest = 1;
     }
-    return v;
+    const int top = lowest + static_cast<int>(count) - 1;
+    const JfValue r =
+        hornerAtJf(c, count, f, [top](std::size_t i) { return static_cast<double>(top - static_cast<int>(i)); });
+    const JfValue v = timesPowerOfJf(r, f, lowest - 1);
+    return {-v.im, v.re};  // times j
 }
 
 JfValue times(JfValue a, JfValue b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
@@ -154,13 +171,6 @@ void displacementForm(double NU, double DE, double K, double scale) {
 }
 
 void displacementPeakForm(double NU, double DE, double scale) {
-    PlotPoint& p = state.point;
-    p.NU = NU;
-    p.DE = DE;
-    p.yy = static_cast<float>(scale * magnitude(NU, DE));
-}
-
-void airSpeedForm(double NU, double DE, double scale) {
     PlotPoint& p = state.point;
     p.NU = NU;
     p.DE = DE;

@@ -2,10 +2,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/VBcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
-#include "engine/VBcal.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -119,7 +119,7 @@ int32_t VBNQcal() {
 
 int32_t VBAScal() {
     const double F = state.point.f;
-    scaledMagnitudeForm(1.0, denominatorSquared(F), state.rscales.VEL);
+    airSpeedForm(1.0, denominatorSquared(F), state.rscales.VEL);
     return 0;
 }
 

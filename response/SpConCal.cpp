@@ -1,4 +1,4 @@
-#include "engine/SpConCal.h"
+#include "response/SpConCal.h"
 
 #include "model/State.h"
 

@@ -9,7 +9,8 @@
 // the system H = B01 s^4 / D (B01 = A01); the driver's direct sound
 // s^2 (B01 s^2 + B02 s + 1) / D; the vent |N|^2 = f^4; the cone
 // displacement (B01 s^2 + B02 s + 1) / D; the motional impedance
-// B03 s (B01 s^2 + B02 s + 1) / D; the vent's air speed 1 / D.
+// B03 s (B01 s^2 + B02 s + 1) / D; the volume the vent's air moves 1 / D
+// (over the cone's static volume displacement).
 #pragma once
 
 #include <cstdint>

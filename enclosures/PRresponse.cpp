@@ -2,9 +2,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
+#include "enclosures/PRcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
-#include "engine/PRcal.h"
 #include "engine/PhaseUnwrap.h"
 #include "engine/PointForms.h"
 #include "model/State.h"

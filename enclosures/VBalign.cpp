@@ -1,8 +1,8 @@
 // The Vented Box alignments.
 #include <cmath>
 
+#include "enclosures/VBcal.h"
 #include "engine/ImpedancePageQ.h"
-#include "engine/VBcal.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -1,12 +1,12 @@
-#include "engine/StepResponse.h"
+#include "response/StepResponse.h"
 
 #include <cmath>
 #include <numbers>
 
-#include "engine/CofCal.h"
-#include "engine/EnclosureUnits.h"
-#include "engine/SweepGrid.h"
+#include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 

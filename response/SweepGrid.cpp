@@ -1,4 +1,4 @@
-#include "engine/SweepGrid.h"
+#include "response/SweepGrid.h"
 
 #include <cmath>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "engine/GroupDelayPlot.h"
+#include "response/GroupDelayPlot.h"
 
-#include "engine/CofCal.h"
-#include "engine/EnclosureUnits.h"
-#include "engine/SweepGrid.h"
+#include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 

@@ -35,9 +35,8 @@ struct JfValue {
 // P(s) = c[0]*s^top + c[1]*s^(top-1) + ... + c[n-1]*s^lowest, with
 // top = lowest + n - 1, at s = j*f. lowestPower is 0 for an ordinary
 // polynomial, -1 for a list that ends in a term in 1/s, 2 for a numerator
-// whose last coefficient multiplies s^2. Each power of f is taken with the
-// double power function; real and imaginary parts are summed from the
-// highest power down.
+// whose last coefficient multiplies s^2. Evaluated by Horner's rule in
+// s = j*f, then multiplied by (j*f)^lowestPower.
 JfValue polyAtJf(const double* c, std::size_t n, double f, int lowestPower = 0);
 inline JfValue polyAtJf(std::initializer_list<double> c, double f, int lowestPower = 0) {
     return polyAtJf(c.begin(), c.size(), f, lowestPower);
@@ -109,8 +108,8 @@ void displacementForm(double NU, double DE, double K, double scale);
 // Displacement for the maximum search: yy = scale*(NU/DE)^0.5 whatever Magni.
 void displacementPeakForm(double NU, double DE, double scale);
 
-// Air speed in a vent: yy = scale*(NU/DE)^0.5 (m/s) with the vent's VEL.
-void airSpeedForm(double NU, double DE, double scale);
+// The air speed in a vent: airSpeedForm (engine/PointForms.h), the same for
+// every unit.
 
 // ---- Phase, group delay, Nyquist --------------------------------------------
 

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "enclosures/BandPassForms.h"
-#include "engine/CBcal.h"
+#include "enclosures/CBcal.h"
+#include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
 #include "model/State.h"
 

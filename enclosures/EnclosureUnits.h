@@ -1,17 +1,16 @@
-// The calculation units the response engine dispatches to.
-//
-// Every unit declares its routines (alignments, coefficient routine,
-// evaluators, step substitution) in its own header. The engine's dispatchers
-// include this one file. A unit that lands un-comments its own line below;
-// the lines are kept apart so that units landing at the same time do not
-// touch each other's lines.
+// The sixteen calculation units, one per enclosure system, each of which
+// fulfils the contract of engine/CalculationContract.h and declares its
+// routines (alignments, coefficient routine, evaluators, step substitution)
+// in its own header. The response engine's dispatchers (response/) include
+// this one file to reach them. The lines are kept apart so that units
+// changing at the same time do not touch each other's lines.
 #pragma once
 
 // Infinite Baffle, Closed Box, Vented Box, Passive Radiator.
-#include "engine/IBcal.h"
-#include "engine/CBcal.h"
-#include "engine/VBcal.h"
-#include "engine/PRcal.h"
+#include "enclosures/IBcal.h"
+#include "enclosures/CBcal.h"
+#include "enclosures/VBcal.h"
+#include "enclosures/PRcal.h"
 
 // Serial Vented unit:
 #include "enclosures/SVcal.h"

@@ -1,5 +1,20 @@
-// The calculation contract: which system is current, building its
-// coefficients, and the rules every sweep shares about the systems.
+// The calculation contract: what every one of the sixteen calculation units
+// provides, and which system is current.
+//
+// Each unit, one per enclosure system, lives in enclosures/ and declares in
+// its own header, under its system's prefix:
+//   - one alignment routine per item of the system's Alignment menu (chosen
+//     by Alin), which writes the box values and the AlignmentRatios; the
+//     last item is the custom alignment;
+//   - one coefficient routine (VBcofCal, ...) that runs the alignment, fills
+//     the TransferCoefficients (with QMS in place of QTS on the impedance
+//     page) and sets the level normalisation;
+//   - one evaluator per response kind and curve (VBFRcal, VBAScal, ...),
+//     each computing one PlotPoint at the normalised frequency f;
+//   - a step substitution that fills the StepPolynomials.
+// The units are built from the shared forms of this folder and read and
+// write only the program-wide state; the response engine (response/) builds
+// the coefficients and sweeps the curves through them by system number.
 //
 // The current system is (SysSelTabNum, SysSelBtnNum): tab 1 the high-pass
 // systems, tab 2 the band-pass systems, buttons 1-8 in the order
@@ -13,14 +28,6 @@
 #include <cstdint>
 
 namespace quendal {
-
-// Builds the current system's TransferCoefficients through its unit's
-// coefficient routine (which also runs the alignment of Alin). Any other
-// tab or button builds nothing.
-int32_t CofCal();
-
-// When QES <= 0, QES := 1.1 * QTS; otherwise QES stays.
-int32_t QEScal();
 
 // System numbers, (tab - 1) * 8 + button; 0 for a tab or button outside 1-2, 1-8.
 enum SystemNumber : int32_t {

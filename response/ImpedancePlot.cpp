@@ -1,12 +1,12 @@
-#include "engine/ImpedancePlot.h"
+#include "response/ImpedancePlot.h"
 
 #include <cmath>
 
-#include "engine/CofCal.h"
-#include "engine/EnclosureUnits.h"
-#include "engine/ReferenceLevel.h"
-#include "engine/SweepGrid.h"
+#include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/ReferenceLevel.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 

@@ -1,10 +1,10 @@
-#include "engine/DisplacementPlot.h"
+#include "response/DisplacementPlot.h"
 
-#include "engine/CofCal.h"
-#include "engine/EnclosureUnits.h"
-#include "engine/ReferenceLevel.h"
-#include "engine/SweepGrid.h"
+#include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
+#include "response/CofCal.h"
+#include "response/ReferenceLevel.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 

@@ -1,4 +1,4 @@
-#include "engine/CBcal.h"
+#include "enclosures/CBcal.h"
 
 #include <algorithm>
 #include <cmath>
