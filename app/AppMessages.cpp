@@ -6,7 +6,7 @@
 #include "app/MessageVocabulary.h"
 #include "app/ParameterRecords.h"
 #include "app/Pending.h"
-#include "engine/SpConCal.h"
+#include "response/SpConCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "windows/PassiveRadiatorData.h"

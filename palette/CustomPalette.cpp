@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

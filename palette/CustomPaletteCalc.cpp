@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/UnsavedChanges.h"
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
 #include "model/Rounding.h"

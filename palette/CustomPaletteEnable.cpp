@@ -1,6 +1,6 @@
 #include "palette/CustomPaletteEnable.h"
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "selection/SystemProfileText.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/SpConCal.h"
+#include "response/SpConCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

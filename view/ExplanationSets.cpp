@@ -1,5 +1,5 @@
 // The entry sets of the legends, by graph, system and display mode.
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "view/Explanation.h"
 

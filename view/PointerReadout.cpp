@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "engine/CofCal.h"
-#include "engine/ResponseCal.h"
+#include "response/CofCal.h"
+#include "response/ResponseCal.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "model/State.h"

@@ -1,7 +1,7 @@
 #include "view/ResponseRedraw.h"
 
-#include "engine/CofCal.h"
-#include "engine/ResponseCal.h"
+#include "response/CofCal.h"
+#include "response/ResponseCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

@@ -2,8 +2,8 @@
 // response then, in two orange boxes at the top right of the graph.
 #include <cmath>
 
-#include "engine/CofCal.h"
-#include "engine/StepResponse.h"
+#include "response/CofCal.h"
+#include "response/StepResponse.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
 #include "model/State.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <memory>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "windows/Alerts.h"
 

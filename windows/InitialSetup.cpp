@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "engine/CofCal.h"
-#include "engine/IBcal.h"
+#include "response/CofCal.h"
+#include "enclosures/IBcal.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"

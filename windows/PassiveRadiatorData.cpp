@@ -8,7 +8,7 @@
 #include "app/MessageVocabulary.h"
 #include "app/ParameterRecords.h"
 #include "app/Pending.h"
-#include "engine/PRcal.h"
+#include "enclosures/PRcal.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"

@@ -16,7 +16,7 @@
 
 #include <string>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

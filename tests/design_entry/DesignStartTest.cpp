@@ -3,7 +3,7 @@
 // volume or tuning.
 #include <gtest/gtest.h>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "windows/Alerts.h"
 #include "windows/DesignStart.h"

@@ -2,7 +2,7 @@
 // the transport.
 #include <functional>
 
-#include "engine/SpConCal.h"
+#include "response/SpConCal.h"
 #include "gui_messages/MessagesFixture.h"
 
 namespace quendal::test {

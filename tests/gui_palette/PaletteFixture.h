@@ -14,7 +14,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"

@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FakePlatform.h"
-#include "engine/CofCal.h"
+#include "response/CofCal.h"
 #include "model/State.h"
 #include "support/DrawnCurves.h"
 #include "view/RecordingSurface.h"
