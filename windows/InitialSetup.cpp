@@ -9,10 +9,12 @@
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "selection/SystemInfoPalette.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
 #include "windows/DesignStart.h"
+#include "windows/ResponseWindow.h"
 
 namespace quendal {
 

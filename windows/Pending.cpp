@@ -7,9 +7,6 @@ void InitMenu16() {}                // app/ menu states
 void NavUserActionCancelMenu() {}   // app/ menu states
 void ReDispResposeWnd() {}          // view/ response redraw
 void AsVentOpt() {}                 // vent/ automatic sizing
-void SystemInfoFloatPalet() {}      // selection/SystemInfoPalette
-void DispSPLPIN() {}                // selection/SystemInfoPalette
-void ResponseWnd() {}               // windows/ response window services
 void FocusCustomPalet() {}          // windows/ response window services
 void DrawBevelBtnMenu() {}          // custom palette alignment button
 void CustomFloatPalet() {}          // palette/
@@ -20,5 +17,8 @@ void CustumPaletCalcReturn() {}     // palette/
 void MasageTextToPRParameter() {}   // app/ parameter records
 void PassiveRadiDataEnterWnd() {}   // windows/ passive-radiator data window
 void PassiveRadiDataInDispOrg() {}  // windows/ passive-radiator data window
+void DispNyquistOtherBtn() {}       // view/ Nyquist slider and panel
+void DrawNyquistValue() {}          // view/ Nyquist slider and panel
+int32_t SndAppleEvent(std::string_view, std::string_view, std::string_view) { return 0; }  // app/AppMessages
 
 }  // namespace quendal

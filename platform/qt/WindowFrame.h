@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
@@ -12,6 +14,7 @@
 
 class QMenu;
 class QMenuBar;
+class QScrollBar;
 
 namespace quendal::platform::qt {
 
@@ -40,9 +43,22 @@ public:
     ContentView* content() const { return content_; }
     QMenuBar* menuBar() const { return menuBar_; }
 
-    // Content rectangle in screen pixels.
+    // Content rectangle in screen pixels: the part of the window below its
+    // menu bar, whatever page it shows.
     QRect contentGeometry() const;
     void setContentGeometry(const QRect& rect);
+    // The sizes the user may give the content; applied with the menu bar's
+    // height added, so that they keep holding when the menu bar changes.
+    void setContentSizeLimits(QSize minimum, QSize maximum);
+    // The page the content shows (empty: the content itself); a page
+    // taller than the content scrolls under a scroll bar at the right.
+    void setPageSize(QSize page);
+    int pageScroll() const;
+    // Title bar, borders and menu bar around the content, in pixels.
+    QMargins frameMargins() const;
+    // Moves the window with the pointer while the button pressed stays
+    // down: the window system's move where it has one, else our own.
+    bool startUserMove();
     // Shows these menus in the window's menu bar, keeping the content where it is.
     void setMenus(const QList<QMenu*>& menus);
     // Closes without asking the handler (the program's own close).
@@ -61,13 +77,25 @@ private:
     void layoutChildren();
     bool mouseEvent(QEvent* event);
     bool keyEvent(QEvent* event);
+    bool wheelEvent(QEvent* event);
+    bool manualMoveEvent(QEvent* event);
+    void endManualMove();
     int32_t send(WindowEventKind kind);
+    void applySizeLimits();
 
     WindowNumber window_;
     WindowKind kind_;
     QMenuBar* menuBar_ = nullptr;
     ContentView* content_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    QSize page_;                  // empty: the page is the content
+    QSize minimum_, maximum_;     // content size limits; empty: none
     bool quiet_ = false;
+    // A move the program runs itself where the window system offers none:
+    // the pointer's screen position and the window's at the press.
+    bool manualMove_ = false;
+    QPointF lastPressGlobal_;
+    QPoint moveStartPosition_;
     // Moves the program made are not the user's drags.
     QElapsedTimer sinceProgramMove_;
     bool dragging_ = false;

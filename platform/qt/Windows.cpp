@@ -43,7 +43,35 @@ WindowFrame* frameOf(WindowNumber window) {
     return record != nullptr ? record->frame.data() : nullptr;
 }
 
+// The window group: each member with the top left of its content when the
+// group was formed (moved along with the program's own moves of it).
+struct GroupMember {
+    WindowNumber number;
+    QPoint origin;
+};
+std::vector<GroupMember> gGroup;
+
+GroupMember* groupMember(WindowNumber window) {
+    for (GroupMember& member : gGroup)
+        if (member.number == window) return &member;
+    return nullptr;
+}
+
 }  // namespace
+
+void followWindowGroup(WindowNumber moved) {
+    const GroupMember* leader = groupMember(moved);
+    WindowFrame* leaderFrame = frameOf(moved);
+    if (leader == nullptr || leaderFrame == nullptr) return;
+    const QPoint offset = leaderFrame->contentGeometry().topLeft() - leader->origin;
+    for (const GroupMember& member : gGroup) {
+        WindowFrame* frame = frameOf(member.number);
+        if (member.number == moved || frame == nullptr) continue;
+        QRect content = frame->contentGeometry();
+        content.moveTopLeft(member.origin + offset);
+        if (content != frame->contentGeometry()) frame->setContentGeometry(content);
+    }
+}
 
 std::map<WindowNumber, WindowRecord>& windowTable() {
     static std::map<WindowNumber, WindowRecord> table;
@@ -135,6 +163,7 @@ void closeWindow(WindowNumber window) {
         if (record.kind == WindowKind::Sheet && record.parent == window && number != window) sheets.push_back(number);
     for (WindowNumber sheet : sheets) closeWindow(sheet);
 
+    std::erase_if(gGroup, [window](const GroupMember& member) { return member.number == window; });
     const auto it = table.find(window);
     if (it == table.end()) return;
     QPointer<WindowFrame> frame = it->second.frame;
@@ -174,9 +203,61 @@ Rect16 windowBounds(WindowNumber window) {
 }
 
 void setWindowBounds(WindowNumber window, Rect16 bounds) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return;
+    const QPoint before = frame->contentGeometry().topLeft();
+    frame->setContentGeometry(QRect(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
+                                    std::max(1, bounds.bottom - bounds.top)));
+    // The program's own move takes no group along: the window's place in
+    // the group moves with it.
+    if (GroupMember* member = groupMember(window)) member->origin += frame->contentGeometry().topLeft() - before;
+}
+
+Rect16 windowFrameMargins(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return {};
+    const QMargins m = frame->frameMargins();
+    return {clamp16(m.top()), clamp16(m.left()), clamp16(m.bottom()), clamp16(m.right())};
+}
+
+void setWindowSizeLimits(WindowNumber window, int32_t minWidth, int32_t minHeight, int32_t maxWidth,
+                         int32_t maxHeight) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return;
+    const QSize minimum(std::max(0, minWidth), std::max(0, minHeight));
+    frame->setContentSizeLimits(minimum, QSize(std::max(maxWidth, minimum.width()), std::max(maxHeight, minimum.height())));
+}
+
+void setWindowPageSize(WindowNumber window, int32_t width, int32_t height) {
     if (WindowFrame* frame = frameOf(window))
-        frame->setContentGeometry(QRect(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
-                                        std::max(1, bounds.bottom - bounds.top)));
+        frame->setPageSize(width > 0 && height > 0 ? QSize(width, height) : QSize());
+}
+
+int32_t windowPageScroll(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr ? frame->pageScroll() : 0;
+}
+
+bool startWindowMove(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr && frame->startUserMove();
+}
+
+void groupWindows(const std::vector<WindowNumber>& windows) {
+    gGroup.clear();
+    for (WindowNumber window : windows) {
+        WindowFrame* frame = frameOf(window);
+        if (frame != nullptr && groupMember(window) == nullptr)
+            gGroup.push_back({window, frame->contentGeometry().topLeft()});
+    }
+}
+
+void ungroupWindows() { gGroup.clear(); }
+
+std::vector<WindowNumber> groupedWindows() {
+    std::vector<WindowNumber> numbers;
+    for (const GroupMember& member : gGroup) numbers.push_back(member.number);
+    return numbers;
 }
 
 Rect16 availableScreenArea(int32_t x, int32_t y) {
