@@ -89,7 +89,7 @@ Rect16 windowBounds(WindowNumber window);
 void setWindowBounds(WindowNumber window, Rect16 bounds);
 // The part of the screen that windows may use (without the desktop's
 // panels), in screen pixels: of the screen under the point, else of the
-// primary screen.
+// screen nearest to it.
 Rect16 availableScreenArea(int32_t x, int32_t y);
 // What the window puts around its content on the screen, in pixels on each
 // side (top, left, bottom, right): title bar and borders, and a document

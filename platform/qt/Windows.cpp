@@ -261,7 +261,21 @@ std::vector<WindowNumber> groupedWindows() {
 }
 
 Rect16 availableScreenArea(int32_t x, int32_t y) {
-    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    const QPoint point(x, y);
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (screen == nullptr) {  // off every screen: the nearest one
+        long nearest = -1;
+        for (const QScreen* candidate : QGuiApplication::screens()) {
+            const QRect g = candidate->geometry();
+            const long dx = std::max({g.left() - x, 0, x - g.right()});
+            const long dy = std::max({g.top() - y, 0, y - g.bottom()});
+            const long distance = dx * dx + dy * dy;
+            if (nearest < 0 || distance < nearest) {
+                nearest = distance;
+                screen = candidate;
+            }
+        }
+    }
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     return toRect16(screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
 }
