@@ -7,7 +7,7 @@ void InitMenu16() {}                // app/ menu states
 void NavUserActionCancelMenu() {}   // app/ menu states
 void ReDispResposeWnd() {}          // view/ response redraw
 void AsVentOpt() {}                 // vent/ automatic sizing
-void FocusCustomPalet() {}          // windows/ response window services
+void FocusCustomPalet() {}          // palette/
 void DrawBevelBtnMenu() {}          // custom palette alignment button
 void CustomFloatPalet() {}          // palette/
 void CustomPaletDisp() {}           // palette/

@@ -30,8 +30,10 @@ int32_t ReleaseWndGroup();
 // (WndGroupFlag 1) and starts moving them with the pointer. True when it
 // did: the press is then consumed.
 bool startGroupedMove(int32_t x, int32_t y, uint32_t modifiers);
-// The move of the response window has ended (drag completed, or the mouse
-// up that ends it): a group formed for it is released (WndGroupFlag 0).
+// The move of the response window has ended (its drag completed event,
+// which comes after the last move, also when the window system ran the
+// move): a group formed for it is released (WndGroupFlag 0). A press
+// that moved nothing leaves the group formed until the next move ends.
 int32_t groupedMoveEnded();
 
 // Where a palette of this content size stands beside the response window:

@@ -15,7 +15,6 @@ int32_t responseRows(const platform::WindowEvent& e, int32_t) {
         case platform::WindowEventKind::MouseDown:
             return startGroupedMove(e.x, e.y, e.modifiers) ? platform::kHandled : platform::kEventNotHandled;
         case platform::WindowEventKind::DragCompleted:
-        case platform::WindowEventKind::MouseUp:
             groupedMoveEnded();
             return platform::kHandled;
         default:
