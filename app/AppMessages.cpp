@@ -14,6 +14,8 @@
 #include "selection/SystemSelect.h"
 #include "windows/CloseWindows.h"
 #include "palette/CustomPaletteEnable.h"
+#include "windows/ResponseWindow.h"
+#include "windows/WindowGroup.h"
 
 namespace quendal {
 

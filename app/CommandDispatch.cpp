@@ -20,6 +20,8 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"
 #include "view/ResponseRedraw.h"
+#include "selection/SpeakerConnection.h"
+#include "windows/WindowGroup.h"
 
 namespace quendal {
 

@@ -19,6 +19,7 @@
 #include "view/NyquistReadout.h"
 #include "view/PointerReadout.h"
 #include "view/ResponseRedraw.h"
+#include "selection/SpeakerConnection.h"
 
 namespace quendal {
 

@@ -6,6 +6,8 @@
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
+#include "windows/ResponseWindow.h"
+#include "windows/WindowGroup.h"
 
 namespace quendal {
 

@@ -16,20 +16,8 @@ int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNot
 int32_t ResponseWndMouseDown(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
 
 
-int32_t GetWndsBounds() { return 0; }  // the response window's services (windows/)
-int32_t ResetResponseWndBounds() { return 0; }  // the response window's services (windows/)
-int32_t SetupWndGroup() { return 0; }  // the response window's services (windows/)
-int32_t ReleaseWndGroup() { return 0; }  // the response window's services (windows/)
-int32_t DetailTriBtnHandler() { return 0; }  // the response window's services (windows/)
-int32_t FocusResponseWnd() { return 0; }  // the response window's services (windows/)
 
 
-int32_t SpConSelectWnd() { return 0; }  // the speaker-connection sheet (selection/)
-int32_t SpConSelectDoDialog() { return 0; }  // the speaker-connection sheet (selection/)
-int32_t DoEventSpConSel() { return 0; }  // the speaker-connection sheet (selection/)
-int32_t SpConInitAfter() { return 0; }  // the speaker-connection sheet (selection/)
-int32_t SpConSelBottan() { return 0; }  // the speaker-connection sheet (selection/)
-int32_t GetPictSpConSel() { return 0; }  // the speaker-connection sheet (selection/)
 
 int32_t NavAskWind(int32_t purpose) { return 0; }  // the design flow (app/)
 int32_t NavAskSaveDontWndHandler(int16_t choice) { return 0; }  // the design flow (app/)

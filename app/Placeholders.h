@@ -26,22 +26,10 @@ int32_t ResponseWndMouseDown(int32_t h, int32_t v);   // click in the graph: fre
 // --- The System Info palette
 
 // --- The response window's own services (later)
-int32_t GetWndsBounds();                     // keeps the bounds of the response window and the palettes
-int32_t ResetResponseWndBounds();            // the response window's height for the plain page
-int32_t SetupWndGroup();                     // the response window and palettes move together
-int32_t ReleaseWndGroup();                   // ... and no longer
-int32_t DetailTriBtnHandler();               // toggles the details disclosure of the response window
-int32_t FocusResponseWnd();                  // makes the response window current and focused
 
 // --- The custom palette (later)
 
 // --- The speaker-connection sheet (later)
-int32_t SpConSelectWnd();                    // opens the sheet (4)
-int32_t SpConSelectDoDialog();               // applies the chosen connection
-int32_t DoEventSpConSel();                   // hit test of a click
-int32_t SpConInitAfter();                    // selection frames of the connection pictures
-int32_t SpConSelBottan();                    // the five connection buttons
-int32_t GetPictSpConSel();                   // their pictures
 
 // --- The document flow, closing, quitting and the file dialogs (later)
 int32_t NavAskWind(int32_t purpose);         // the save question before an action

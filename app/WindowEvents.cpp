@@ -12,6 +12,7 @@
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "palette/CustomPaletteEnable.h"
+#include "selection/SpeakerConnection.h"
 
 namespace quendal {
 

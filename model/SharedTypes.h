@@ -147,6 +147,8 @@ struct SpeakerConnection {
     int32_t SpConNum = 1;    // 1 Single, 2 Dual Parallel, 3 Dual Serial, 4 Push-Pull Parallel, 5 Push-Pull Serial
     int32_t SpConNumBak = 1;
     int32_t SpConSel = 0;
+    // The connection picked before the last pick in the connection sheet.
+    int32_t PreSpCon = 1;
 };
 
 // Ratios an alignment produces: compliance ratios (Vas over a chamber) and

@@ -91,8 +91,36 @@ Rect16 windowBounds(WindowNumber window);
 void setWindowBounds(WindowNumber window, Rect16 bounds);
 // The part of the screen that windows may use (without the desktop's
 // panels), in screen pixels: of the screen under the point, else of the
-// primary screen.
+// screen nearest to it.
 Rect16 availableScreenArea(int32_t x, int32_t y);
+// What the window puts around its content on the screen, in pixels on each
+// side (top, left, bottom, right): title bar and borders, and a document
+// window's menu bar. Until the window system has framed the window a title
+// bar of the usual height is counted.
+Rect16 windowFrameMargins(WindowNumber window);
+
+// The page a window shows: its drawing and its controls lie on a page of
+// this size in pixels, whose coordinates the drawing, the controls and the
+// mouse events use. Where the content is shorter than the page, the page
+// scrolls under a scroll bar at the content's right edge (and with the
+// wheel). 0 x 0, the default, makes the page the content itself.
+void setWindowPageSize(WindowNumber window, int32_t width, int32_t height);
+// The top of the part of the page in view (pixels from the page's top).
+int32_t windowPageScroll(WindowNumber window);
+
+// Moves the window with the pointer while the mouse button that is down
+// stays down; called from the handler of that press. The window system
+// moves it where it can, else the layer does. Either way the window gets
+// drag started and drag completed events, and the other windows of its
+// group follow. False when the window is not shown.
+bool startWindowMove(WindowNumber window);
+
+// A window group: while the user moves one of its windows, the others
+// follow by the same offset. One group at a time: grouping again replaces
+// it; a window that closes leaves it.
+void groupWindows(const std::vector<WindowNumber>& windows);
+void ungroupWindows();
+std::vector<WindowNumber> groupedWindows();
 
 void setWindowTitle(WindowNumber window, std::string_view title);
 std::string windowTitle(WindowNumber window);

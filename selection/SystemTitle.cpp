@@ -34,7 +34,21 @@ constexpr SystemTitle kTitles[2][8] = {
     },
 };
 
+// By system number 1-16.
+constexpr std::string_view kSystemNames[16] = {
+    "Infinite-Baffle", "Closed-Box",          "Vented-Box",          "Passive-Radiator",
+    "Serial-Vented",   "Parallel-Vented",     "Complex-Closed",      "Complex-Vented",
+    "Raveza-Box",      "Passive-Raveza",      "Serial-Raveza-Type1", "Serial-Raveza-Type2",
+    "Twin-Vented",     "Twin-Serial",         "Delta-Vented",        "Triple-Vented",
+};
+
 }  // namespace
+
+std::string_view SetSystemTitle() {
+    const int32_t tab = state.selection.SysSelTabNum, button = state.selection.SysSelBtnNum;
+    if (tab < 1 || tab > 2 || button < 1 || button > 8) return {};
+    return kSystemNames[(tab - 1) * 8 + button - 1];
+}
 
 SystemTitle systemTitle(int32_t tab, int32_t button) {
     if (tab < 1 || tab > 2 || button < 1 || button > 8) return {};

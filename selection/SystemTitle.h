@@ -24,4 +24,9 @@ struct SystemTitle {
 };
 SystemTitle systemTitle(int32_t tab, int32_t button);
 
+// The current system's name as the names of its files carry it, by system
+// number 1-16: "Infinite-Baffle", "Closed-Box", ..., "Triple-Vented"; an
+// empty text for a selection that names no system.
+std::string_view SetSystemTitle();
+
 }  // namespace quendal

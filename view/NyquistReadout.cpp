@@ -20,6 +20,7 @@
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 #include "platform/HelpTag.h"
+#include "windows/ResponseWindow.h"
 
 namespace quendal {
 

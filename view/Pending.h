@@ -10,8 +10,5 @@ namespace quendal {
 void VentInfo();                           // Vent Information page (vent design)
 int32_t ParallelVentedVentOpt();           // Twin Serial Vented vent-1 resizing (vent design)
 void AsVentOpt();                          // automatic vent design (vent design)
-void ResizeResponseWndSetBoundLimit();     // response window size limits (response window services)
-void ResizeResponseWnd();                  // response window size for the page (response window services)
-void DispShowDetailTriBtn();               // details disclosure triangle 405 (response window services)
 
 }  // namespace quendal

@@ -19,6 +19,7 @@
 #include "palette/CustomPaletteValues.h"
 #include "selection/SystemInfoPalette.h"
 #include "selection/SystemProfile.h"
+#include "windows/ResponseWindow.h"
 
 namespace quendal {
 

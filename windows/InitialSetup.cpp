@@ -12,6 +12,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
+#include "selection/SystemInfoPalette.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
@@ -22,6 +23,7 @@
 #include "windows/PassiveRadiatorData.h"
 #include "view/InputPower.h"
 #include "view/ResponseRedraw.h"
+#include "windows/ResponseWindow.h"
 
 namespace quendal {
 

@@ -3,6 +3,5 @@
 namespace quendal {
 
 void AsVentOpt() {}                 // vent/ automatic sizing
-void ResponseWnd() {}               // windows/ response window services
 
 }  // namespace quendal

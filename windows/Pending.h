@@ -2,11 +2,13 @@
 // not in this tree yet; each line names what replaces it.
 #pragma once
 
+#include <cstdint>
+#include <string_view>
+
 #include "selection/Pending.h"
 
 namespace quendal {
 
 void AsVentOpt();                 // replaced by the automatic vent sizing (vent/)
-void ResponseWnd();               // replaced by the response window's services (windows/, later issue)
 
 }  // namespace quendal

@@ -78,6 +78,10 @@ int32_t deliverCommand(MenuNumber menu, int32_t item);
 // The Qt menu of a numbered menu (popup and bevel buttons show it).
 QMenu* menuWidget(MenuNumber menu);
 
+// Moves the other windows of the moved window's group by the offset it
+// has moved since the group was formed; nothing for a window in no group.
+void followWindowGroup(WindowNumber moved);
+
 // Lays the menu bar into every document window again.
 void refreshMenuBars();
 

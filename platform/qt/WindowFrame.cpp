@@ -11,7 +11,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyleHints>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "platform/qt/MacRoman.h"
@@ -23,6 +26,10 @@ namespace {
 
 constexpr int kProgramMoveGraceMs = 500;  // window-system echoes of our own moves
 constexpr int kDragSettleMs = 300;        // no move for this long ends a drag
+constexpr int kAssumedTitleBar = 24;      // px, until the window system has framed the window
+constexpr int kScrollStep = 20;           // px per arrow click of the page's scroll bar
+constexpr int kWheelNotch = 120;          // angle units of one wheel notch
+constexpr int kLinesPerNotch = 3;         // scroll steps per wheel notch
 
 uint32_t modifiersOf(Qt::KeyboardModifiers m) {
     uint32_t r = 0;
@@ -117,6 +124,11 @@ WindowFrame::WindowFrame(WindowNumber window, WindowKind kind, QWidget* parent)
     }
     content_ = new ContentView(window, background, this);
     content_->setMouseTracking(true);
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setObjectName(QStringLiteral("page-scroll"));
+    scrollBar_->setSingleStep(kScrollStep);
+    scrollBar_->hide();
+    connect(scrollBar_, &QScrollBar::valueChanged, this, [this] { layoutChildren(); });
     setMouseTracking(true);
     dragEnd_.setSingleShot(true);
     connect(&dragEnd_, &QTimer::timeout, this, [this] {
@@ -135,17 +147,39 @@ int WindowFrame::menuBarHeight() const {
 void WindowFrame::layoutChildren() {
     const int bar = menuBarHeight();
     if (menuBar_ != nullptr) menuBar_->setGeometry(0, 0, width(), bar);
-    content_->setGeometry(0, bar, width(), std::max(0, height() - bar));
+    const QSize visible(width(), std::max(0, height() - bar));
+    // The content view is the page: at least the visible content, taller
+    // where the page is taller, and then scrolled.
+    const QSize page = page_.isValid() ? page_.expandedTo(visible) : visible;
+    const int hidden = page.height() - visible.height();
+    {
+        const QSignalBlocker blocker(scrollBar_);
+        scrollBar_->setRange(0, std::max(0, hidden));
+        scrollBar_->setPageStep(std::max(1, visible.height()));
+    }
+    if (hidden > 0) {
+        const int w = scrollBar_->sizeHint().width();
+        scrollBar_->setGeometry(width() - w, bar, w, visible.height());
+        scrollBar_->show();
+        scrollBar_->raise();
+    } else {
+        scrollBar_->hide();
+    }
+    content_->setGeometry(0, bar - scrollBar_->value(), page.width(), page.height());
+    if (WindowRecord* record = findWindow(window_); record != nullptr && record->surface)
+        record->surface->resize(content_->size(), content_->devicePixelRatioF());
 }
 
 QRect WindowFrame::contentGeometry() const {
-    return QRect(geometry().topLeft() + content_->pos(), content_->size());  // geometry(): without the frame
+    const int bar = menuBarHeight();  // geometry(): without the window system's frame
+    return QRect(geometry().topLeft() + QPoint(0, bar), QSize(width(), std::max(0, height() - bar)));
 }
 
 void WindowFrame::setContentGeometry(const QRect& rect) {
     const int bar = menuBarHeight();
     sinceProgramMove_.restart();
     if (!resizable_) setFixedSize(rect.width(), rect.height() + bar);
+    else applySizeLimits();
     setGeometry(rect.x(), rect.y() - bar, rect.width(), rect.height() + bar);
     layoutChildren();
 }
@@ -158,7 +192,9 @@ void WindowFrame::setResizable(bool resizable) {
 void WindowFrame::setContentLimits(QSize minimum, QSize maximum) {
     minContent_ = minimum;
     maxContent_ = maximum;
-    applySizeLimits();
+    sinceProgramMove_.restart();
+    applySizeLimits();  // a size outside the limits changes at once, its top left staying
+    layoutChildren();
 }
 
 void WindowFrame::applySizeLimits() {
@@ -171,6 +207,62 @@ void WindowFrame::applySizeLimits() {
     setMinimumSize(std::max(0, minContent_.width()), minContent_.height() > 0 ? minContent_.height() + bar : 0);
     setMaximumSize(maxContent_.width() > 0 ? maxContent_.width() : QWIDGETSIZE_MAX,
                    maxContent_.height() > 0 ? maxContent_.height() + bar : QWIDGETSIZE_MAX);
+}
+
+void WindowFrame::setPageSize(QSize page) {
+    page_ = page;
+    layoutChildren();
+}
+
+int WindowFrame::pageScroll() const { return scrollBar_->isVisible() ? scrollBar_->value() : 0; }
+
+QMargins WindowFrame::frameMargins() const {
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                     outer.bottom() - inner.bottom());
+    if (outer == inner) margins.setTop(kAssumedTitleBar);  // not framed yet
+    margins.setTop(margins.top() + menuBarHeight());
+    return margins;
+}
+
+bool WindowFrame::startUserMove() {
+    if (!isVisible()) return false;
+    dragEnd_.stop();
+    if (QWindow* handle = windowHandle(); handle != nullptr && handle->startSystemMove()) return true;
+    // No move by the window system (none running, or none offered): follow
+    // the pointer until the button comes up.
+    manualMove_ = true;
+    moveStartPosition_ = geometry().topLeft();
+    dragging_ = true;
+    send(WindowEventKind::DragStarted);
+    return true;
+}
+
+bool WindowFrame::manualMoveEvent(QEvent* event) {
+    auto* me = static_cast<QMouseEvent*>(event);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        endManualMove();
+        return mouseEvent(event);  // the handlers see the button come up
+    }
+    if (event->type() != QEvent::MouseMove) return true;
+    if (me->buttons() == Qt::NoButton) {  // the release went elsewhere
+        endManualMove();
+        return false;
+    }
+    const QPoint offset = (me->globalPosition() - lastPressGlobal_).toPoint();
+    setGeometry(QRect(moveStartPosition_ + offset, size()));
+    followWindowGroup(window_);
+    send(WindowEventKind::BoundsChanged);
+    return true;
+}
+
+void WindowFrame::endManualMove() {
+    if (!manualMove_) return;
+    manualMove_ = false;
+    dragging_ = false;
+    dragEnd_.stop();
+    send(WindowEventKind::DragCompleted);
 }
 
 void WindowFrame::setMenus(const QList<QMenu*>& menus) {
@@ -187,6 +279,7 @@ void WindowFrame::setMenus(const QList<QMenu*>& menus) {
 
 void WindowFrame::closeQuietly() {
     quiet_ = true;
+    manualMove_ = false;
     dragEnd_.stop();
     hide();
 }
@@ -221,10 +314,11 @@ void WindowFrame::closeEvent(QCloseEvent* event) {
 
 void WindowFrame::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (quiet_) return;
+    if (quiet_ || manualMove_) return;  // a move the layer runs reports its own events
     const bool byProgram = sinceProgramMove_.isValid() && sinceProgramMove_.elapsed() < kProgramMoveGraceMs;
     QPointer<WindowFrame> self(this);
     if (!byProgram && event->spontaneous() && isVisible()) {
+        followWindowGroup(window_);
         if (!dragging_) {
             dragging_ = true;
             send(WindowEventKind::DragStarted);
@@ -238,8 +332,6 @@ void WindowFrame::moveEvent(QMoveEvent* event) {
 void WindowFrame::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     layoutChildren();
-    if (WindowRecord* record = findWindow(window_); record != nullptr && record->surface)
-        record->surface->resize(content_->size(), content_->devicePixelRatioF());
     if (!quiet_) send(WindowEventKind::BoundsChanged);
 }
 
@@ -263,7 +355,16 @@ void WindowFrame::changeEvent(QEvent* event) {
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched != windowHandle() || quiet_) return false;
+    if (manualMove_) {
+        switch (event->type()) {
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseMove: return manualMoveEvent(event);
+            default: break;
+        }
+    }
     switch (event->type()) {
+        case QEvent::Wheel:
+            return wheelEvent(event);
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -277,9 +378,20 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
+bool WindowFrame::wheelEvent(QEvent* event) {
+    if (!scrollBar_->isVisible()) return false;
+    const auto* we = static_cast<QWheelEvent*>(event);
+    const int notches = we->angleDelta().y() / kWheelNotch;
+    scrollBar_->setValue(scrollBar_->value() - notches * kLinesPerNotch * scrollBar_->singleStep());
+    return true;
+}
+
 bool WindowFrame::mouseEvent(QEvent* event) {
     auto* me = static_cast<QMouseEvent*>(event);
-    const QPointF local = me->position() - QPointF(content_->pos());
+    // The scroll bar of a page works as it is; the handlers never see it.
+    if (scrollBar_->isVisible() && scrollBar_->geometry().contains(me->position().toPoint())) return false;
+    const bool overMenuBar = me->position().y() < menuBarHeight();
+    const QPointF local = me->position() - QPointF(content_->pos());  // page coordinates
     WindowEvent e;
     e.window = window_;
     e.x = int32_t(std::floor(local.x()));
@@ -287,7 +399,8 @@ bool WindowFrame::mouseEvent(QEvent* event) {
     e.modifiers = modifiersOf(me->modifiers());
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
-            if (local.y() < 0) return false;  // over the menu bar
+            if (overMenuBar) return false;
+            lastPressGlobal_ = me->globalPosition();
             const auto* hints = QGuiApplication::styleHints();
             const bool again = clicks_ > 0 && me->timestamp() >= lastPressTime_ &&
                                me->timestamp() - lastPressTime_ < ulong(hints->mouseDoubleClickInterval()) &&
@@ -307,7 +420,7 @@ bool WindowFrame::mouseEvent(QEvent* event) {
             e.kind = WindowEventKind::MouseUp;
             return dispatchWindowEvent(e) == kHandled;
         default:
-            if (me->buttons() != Qt::NoButton || local.y() < 0) return false;
+            if (me->buttons() != Qt::NoButton || overMenuBar) return false;
             e.kind = WindowEventKind::MouseMoved;
             return dispatchWindowEvent(e) == kHandled;
     }

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPoint>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
@@ -13,6 +15,7 @@
 class QKeyEvent;
 class QMenu;
 class QMenuBar;
+class QScrollBar;
 
 namespace quendal::platform::qt {
 
@@ -45,9 +48,21 @@ public:
     ContentView* content() const { return content_; }
     QMenuBar* menuBar() const { return menuBar_; }
 
-    // Content rectangle in screen pixels.
+    // Content rectangle in screen pixels: the part of the window below its
+    // menu bar, whatever page it shows.
     QRect contentGeometry() const;
     void setContentGeometry(const QRect& rect);
+    // The sizes the user may give the content; applied with the menu bar's
+    // height added, so that they keep holding when the menu bar changes.
+    // The page the content shows (empty: the content itself); a page
+    // taller than the content scrolls under a scroll bar at the right.
+    void setPageSize(QSize page);
+    int pageScroll() const;
+    // Title bar, borders and menu bar around the content, in pixels.
+    QMargins frameMargins() const;
+    // Moves the window with the pointer while the button pressed stays
+    // down: the window system's move where it has one, else our own.
+    bool startUserMove();
     // Shows these menus in the window's menu bar, keeping the content where it is.
     void setMenus(const QList<QMenu*>& menus);
     // Closes without asking the handler (the program's own close).
@@ -73,15 +88,25 @@ private:
     void applySizeLimits();
     bool mouseEvent(QEvent* event);
     bool keyEvent(QEvent* event);
+    bool wheelEvent(QEvent* event);
+    bool manualMoveEvent(QEvent* event);
+    void endManualMove();
     int32_t send(WindowEventKind kind);
 
     WindowNumber window_;
     WindowKind kind_;
     QMenuBar* menuBar_ = nullptr;
     ContentView* content_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+    QSize page_;                  // empty: the page is the content
     bool quiet_ = false;
     bool resizable_ = true;
-    QSize minContent_, maxContent_;
+    QSize minContent_, maxContent_;  // content size limits; 0 leaves a limit open
+    // A move the program runs itself where the window system offers none:
+    // the pointer's screen position and the window's at the press.
+    bool manualMove_ = false;
+    QPointF lastPressGlobal_;
+    QPoint moveStartPosition_;
     // Moves the program made are not the user's drags.
     QElapsedTimer sinceProgramMove_;
     bool dragging_ = false;

@@ -43,7 +43,35 @@ WindowFrame* frameOf(WindowNumber window) {
     return record != nullptr ? record->frame.data() : nullptr;
 }
 
+// The window group: each member with the top left of its content when the
+// group was formed (moved along with the program's own moves of it).
+struct GroupMember {
+    WindowNumber number;
+    QPoint origin;
+};
+std::vector<GroupMember> gGroup;
+
+GroupMember* groupMember(WindowNumber window) {
+    for (GroupMember& member : gGroup)
+        if (member.number == window) return &member;
+    return nullptr;
+}
+
 }  // namespace
+
+void followWindowGroup(WindowNumber moved) {
+    const GroupMember* leader = groupMember(moved);
+    WindowFrame* leaderFrame = frameOf(moved);
+    if (leader == nullptr || leaderFrame == nullptr) return;
+    const QPoint offset = leaderFrame->contentGeometry().topLeft() - leader->origin;
+    for (const GroupMember& member : gGroup) {
+        WindowFrame* frame = frameOf(member.number);
+        if (member.number == moved || frame == nullptr) continue;
+        QRect content = frame->contentGeometry();
+        content.moveTopLeft(member.origin + offset);
+        if (content != frame->contentGeometry()) frame->setContentGeometry(content);
+    }
+}
 
 std::map<WindowNumber, WindowRecord>& windowTable() {
     static std::map<WindowNumber, WindowRecord> table;
@@ -136,6 +164,7 @@ void closeWindow(WindowNumber window) {
         if (record.kind == WindowKind::Sheet && record.parent == window && number != window) sheets.push_back(number);
     for (WindowNumber sheet : sheets) closeWindow(sheet);
 
+    std::erase_if(gGroup, [window](const GroupMember& member) { return member.number == window; });
     const auto it = table.find(window);
     if (it == table.end()) return;
     QPointer<WindowFrame> frame = it->second.frame;
@@ -175,13 +204,71 @@ Rect16 windowBounds(WindowNumber window) {
 }
 
 void setWindowBounds(WindowNumber window, Rect16 bounds) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return;
+    const QPoint before = frame->contentGeometry().topLeft();
+    frame->setContentGeometry(QRect(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
+                                    std::max(1, bounds.bottom - bounds.top)));
+    // The program's own move takes no group along: the window's place in
+    // the group moves with it.
+    if (GroupMember* member = groupMember(window)) member->origin += frame->contentGeometry().topLeft() - before;
+}
+
+Rect16 windowFrameMargins(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    if (frame == nullptr) return {};
+    const QMargins m = frame->frameMargins();
+    return {clamp16(m.top()), clamp16(m.left()), clamp16(m.bottom()), clamp16(m.right())};
+}
+
+void setWindowPageSize(WindowNumber window, int32_t width, int32_t height) {
     if (WindowFrame* frame = frameOf(window))
-        frame->setContentGeometry(QRect(bounds.left, bounds.top, std::max(1, bounds.right - bounds.left),
-                                        std::max(1, bounds.bottom - bounds.top)));
+        frame->setPageSize(width > 0 && height > 0 ? QSize(width, height) : QSize());
+}
+
+int32_t windowPageScroll(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr ? frame->pageScroll() : 0;
+}
+
+bool startWindowMove(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    return frame != nullptr && frame->startUserMove();
+}
+
+void groupWindows(const std::vector<WindowNumber>& windows) {
+    gGroup.clear();
+    for (WindowNumber window : windows) {
+        WindowFrame* frame = frameOf(window);
+        if (frame != nullptr && groupMember(window) == nullptr)
+            gGroup.push_back({window, frame->contentGeometry().topLeft()});
+    }
+}
+
+void ungroupWindows() { gGroup.clear(); }
+
+std::vector<WindowNumber> groupedWindows() {
+    std::vector<WindowNumber> numbers;
+    for (const GroupMember& member : gGroup) numbers.push_back(member.number);
+    return numbers;
 }
 
 Rect16 availableScreenArea(int32_t x, int32_t y) {
-    const QScreen* screen = QGuiApplication::screenAt(QPoint(x, y));
+    const QPoint point(x, y);
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (screen == nullptr) {  // off every screen: the nearest one
+        long nearest = -1;
+        for (const QScreen* candidate : QGuiApplication::screens()) {
+            const QRect g = candidate->geometry();
+            const long dx = std::max({g.left() - x, 0, x - g.right()});
+            const long dy = std::max({g.top() - y, 0, y - g.bottom()});
+            const long distance = dx * dx + dy * dy;
+            if (nearest < 0 || distance < nearest) {
+                nearest = distance;
+                screen = candidate;
+            }
+        }
+    }
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     return toRect16(screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768));
 }
