@@ -9,6 +9,7 @@
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "vent/VentSizing.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/Pending.h"
