@@ -27,7 +27,7 @@ using platform::ControlSpec;
 using platform::TextAlign;
 
 constexpr int16_t kSheetWidth = 460;
-constexpr int16_t kSheetHeight = 356;
+constexpr int16_t kSheetHeight = 372;
 constexpr double kCm2PerM2 = 10000.0;
 constexpr double kMm2PerCm2 = 100.0;
 constexpr double kRelativeSlack = 1e-9;
@@ -74,7 +74,10 @@ int16_t rowTop(int row) { return int16_t(kFirstRowTop + kRowPitch * row); }
 Rect16 labelRect(int row) { return {int16_t(rowTop(row) + 3), 12, int16_t(rowTop(row) + 19), 160}; }
 Rect16 valueRect(int row) { return {int16_t(rowTop(row) + 3), 166, int16_t(rowTop(row) + 19), 256}; }
 Rect16 fieldRect(int row) { return {rowTop(row), 166, int16_t(rowTop(row) + 22), 256}; }
-Rect16 unitRect(int row) { return {int16_t(rowTop(row) + 3), 262, int16_t(rowTop(row) + 19), 310}; }
+// The first row leaves room for the "Initial Setup..." button beside it.
+Rect16 unitRect(int row) {
+    return {int16_t(rowTop(row) + 3), 262, int16_t(rowTop(row) + 19), int16_t(row == 0 ? 288 : 316)};
+}
 
 platform::TextStyle textStyle(double size = 12.0, bool bold = false, TextAlign align = TextAlign::Left) {
     platform::TextStyle style;
@@ -144,7 +147,7 @@ void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTi
         addText(p.units[row], unitRect(row), p.rowUnits[row], p.pane);
     }
     addText(p.outcome, {182, 12, 198, 416}, "", p.pane, textStyle(11.0));
-    addButton(p.setupButton, {rowTop(0), 300, int16_t(rowTop(0) + 24), 414}, "Initial Setup...", p.pane);
+    addButton(p.setupButton, {rowTop(0), 292, int16_t(rowTop(0) + 24), 404}, "Initial Setup...", p.pane);
 }
 
 // The outcome of a form in the sheet's words.
@@ -305,12 +308,13 @@ int32_t VentDesignWnd() {
     const VentChamber chamber = ventChamber(selectedVent());
     std::string tuning = chamber.branches == 2 ? "Two branches, each tuning " : "Tunes ";
     tuning += sizeText(chamber.volumeLitre) + " Liter to " + sizeText(chamber.tuningHz) + " Hz";
-    addText(kChamberText, {36, 20, 52, 250}, tuning, 0, textStyle(11.0));
-    addText(kLimitText, {36, 254, 52, 440},
-            "Air speed up to " + fieldText(kVentAirSpeedLimit) + " m/s at " + sizeText(state.power.PIN) + " W", 0,
-            textStyle(11.0, false, TextAlign::Right));
+    addText(kChamberText, {36, 20, 52, 440}, tuning + ".", 0, textStyle(11.0));
+    addText(kLimitText, {52, 20, 68, 440},
+            "Peak air speed up to " + fieldText(kVentAirSpeedLimit) + " m/s at an input power of " +
+                sizeText(state.power.PIN) + " W.",
+            0, textStyle(11.0));
 
-    ControlSpec tab(ControlKind::Tab, {62, 16, 306, 444});
+    ControlSpec tab(ControlKind::Tab, {78, 16, 322, 444});
     tab.items = {"Circular", "Rectangular"};
     tab.value = v.working.VentTypeTab == 2 ? 2 : 1;
     tab.style = textStyle();
@@ -318,10 +322,10 @@ int32_t VentDesignWnd() {
     buildPane(kCircular, circularCountPopup(), "Circular vents: a port through the panel or a duct");
     buildPane(kRectangular, rectangularCountPopup(), "Rectangular vents: a port through the panel or a duct");
 
-    addButton(kVentInitializeButton, {318, 16, 342, 116}, "Initialize");
-    addButton(kVentCancelButton, {318, 200, 342, 280}, "Cancel");
-    addButton(kVentCalcButton, {318, 288, 342, 368}, "Calc.");
-    addButton(kVentOkButton, {318, 376, 342, 444}, "OK", 0, true);
+    addButton(kVentInitializeButton, {334, 16, 358, 116}, "Initialize");
+    addButton(kVentCancelButton, {334, 200, 358, 280}, "Cancel");
+    addButton(kVentCalcButton, {334, 288, 358, 368}, "Calc.");
+    addButton(kVentOkButton, {334, 376, 358, 444}, "OK", 0, true);
 
     VentDesignDisp();
     platform::selectWindow(kVentDesignSheet);

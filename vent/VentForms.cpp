@@ -120,8 +120,8 @@ std::string_view ventFormName(int32_t code) {
     switch (static_cast<VentForm>(code)) {
         case VentForm::Realisable: return "Realisable";
         case VentForm::BelowMinimumArea: return "Area too small";
-        case VentForm::LengthNotPositive: return "No length left";
-        case VentForm::LongerThanBox: return "Too long for box";
+        case VentForm::LengthNotPositive: return "No duct length";
+        case VentForm::LongerThanBox: return "Duct too long";
         case VentForm::NotDesigned: break;
     }
     return "Not designed";

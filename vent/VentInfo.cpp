@@ -72,7 +72,7 @@ void squareCentimetres(double x, double y) {
     setStyle(kBlack, kLabelRow, kLabelSize);
     text("cm", x, y);
     state.draw.fontSize = 8.0;
-    text("2", x + 16.0, y - 5.0);
+    text("2", x + 19.0, y - 5.0);
 }
 
 std::string fixed(double v, std::string_view mask = "#.##") {
