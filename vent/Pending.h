@@ -11,7 +11,6 @@ namespace quendal {
 int32_t ValueRoundVentParameters();
 
 // Declared the same way, with their empty bodies, in windows/Pending:
-void InitMenu13();               // replaced by the shell's menu states (app/)
 void NavUserActionCancelMenu();  // replaced by the shell's menu states (app/)
 void ReDispResposeWnd();         // replaced by the response redraw (view/)
 void EnableCustomPalet();        // replaced by the custom palette (palette/)

@@ -326,6 +326,10 @@ int32_t VentDesignWnd() {
     addButton(kVentCancelButton, {334, 200, 358, 280}, "Cancel");
     addButton(kVentCalcButton, {334, 288, 358, 368}, "Calc.");
     addButton(kVentOkButton, {334, 376, 358, 444}, "OK", 0, true);
+    platform::setHelpTag(kVentDesignSheet, kVentInitializeButton, "Size the vent automatically again\\@B");
+    platform::setHelpTag(kVentDesignSheet, kVentCalcButton, "Size the vent for the values entered (Option)\\@B");
+    for (ControlNumber setup : {kCircularSetupButton, kRectangularSetupButton})
+        platform::setHelpTag(kVentDesignSheet, setup, "Input power and port thickness\\@B");
 
     VentDesignDisp();
     platform::selectWindow(kVentDesignSheet);

@@ -1,5 +1,5 @@
-// The shell's rows for the hits in the Vent Design sheet (10) and its
-// Initial Setup sheet (6), as the tests drive them.
+// The shell's rows for the hits in the Vent Design sheet, as the tests
+// drive them.
 #include "VentSheetFixture.h"
 
 #include "windows/Alerts.h"
@@ -7,54 +7,35 @@
 namespace quendal::test {
 
 int32_t ventSheetRows(const platform::ControlEvent& event, int32_t control) {
-    if (event.kind != platform::ControlEventKind::Hit) return platform::kEventNotHandled;
     VentRecord& w = state.vents.working;
-    const bool branched = branchedVentInSheet();
     auto value = [](platform::ControlNumber c) { return platform::controlValue(kVentDesignSheet, c); };
-    switch (control) {
-        case 300:
-            w.VentTypeTab = value(300);
-            VentDesignDisp();
-            break;
+    switch (event.kind == platform::ControlEventKind::Hit ? control : 0) {
+        case 300: w.VentTypeTab = value(300); break;
         case 305:
             w.CircVentRadio = value(305);
-            w.CircVentNum = value(branched ? 314 : 313);
+            w.CircVentNum = value(branchedVentInSheet() ? 314 : 313);
             CircVentRadioClick();
             CircVentNumCalc();
-            VentDesignDisp();
             break;
         case 307:
             w.RectVentRadio = value(307);
-            w.RectVentNum = value(branched ? 316 : 315);
             RectVentRadioClick();
-            VentDesignDisp();
             break;
         case 313:
         case 314:
             w.CircVentNum = value(control);
             CircVentNumCalc();
-            VentDesignDisp();
             break;
-        case 315:
-        case 316:
-            w.RectVentNum = value(control);
-            state.shell.VentOkFlag = 1;
-            RectVentNumCalc();
-            state.shell.VentOkFlag = 0;
-            VentDesignDisp();
-            break;
-        case 322: VentDesignCalcOKReturn(1); break;
-        case 323: VentDesignCalcOKReturn(0); break;
+        case 322: return VentDesignCalcOKReturn(1);
+        case 323: return VentDesignCalcOKReturn(0);
         case 324:
             SheetWndClose(kVentDesignSheet);
-            VentParameterReturnForCancel();
-            break;
-        case 325: VentInitializeOkReturnCalc(); break;
-        case 326:
-        case 327: InitialSetupWndForVentDesign(); break;
+            return VentParameterReturnForCancel();
+        case 325: return VentInitializeOkReturnCalc();
+        case 326: return InitialSetupWndForVentDesign();
         default: return platform::kEventNotHandled;
     }
-    return platform::kHandled;
+    return VentDesignDisp();
 }
 
 }  // namespace quendal::test

@@ -1,9 +1,8 @@
 // The vent design's sheets driven headless: the layer as just started, a
 // design on screen with the count menus the shell builds, alert sheets
-// recorded instead of answered, and the shell's rows for the sheets' hits.
+// recorded instead of answered, and the shell's rows for the sheet's hits.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/CofCal.h"
-#include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
@@ -31,19 +29,16 @@ struct SheetRecorder : platform::DialogService {
         platform::WindowNumber window;
         std::string title, message;
     };
-    void alert(std::string_view title, std::string_view message) override {
-        sheets.push_back({0, std::string(title), std::string(message)});
-    }
-    void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
-                    std::function<void()> onOk) override {
-        sheets.push_back({window, std::string(title), std::string(message)});
-        if (onOk) onOk();
+    void alert(std::string_view, std::string_view) override {}
+    void sheetAlert(platform::WindowNumber w, std::string_view t, std::string_view m, std::function<void()> ok) override {
+        sheets.push_back({w, std::string(t), std::string(m)});
+        ok();
     }
     void beep() override {}
     std::vector<Sheet> sheets;
 };
 
-// What the shell's control rows do for the hits in windows 10 and 6.
+// What the shell's rows do for the hits in the Vent Design sheet.
 int32_t ventSheetRows(const platform::ControlEvent& event, int32_t control);
 
 class VentSheetTest : public testing::Test {
@@ -52,7 +47,13 @@ protected:
         resetState();
         platform::resetPlatform();
         platform::setDialogService(&recorder);
-        buildCountMenus();
+        // The count menus as the shell builds them.
+        platform::createMenu(kVentCountMenu, "");
+        for (const char* item : {"    1", "    2", "    3", "    4", "    5", "    6", "    7", "    8", "    9", "  10"})
+            platform::appendMenuItem(kVentCountMenu, item);
+        platform::createMenu(kBranchedVentCountMenu, "");
+        for (const char* item : {"-", "    2", "-", "    4", "-", "    6", "-", "    8"})
+            platform::appendMenuItem(kBranchedVentCountMenu, item);
         ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 300, 490, 840},
                                            "Response"));
         platform::showWindow(kResponseWindow);
@@ -66,31 +67,20 @@ protected:
         resetState();
     }
 
-    // Menus 220 and 240 as the shell builds them.
-    static void buildCountMenus() {
-        platform::createMenu(kVentCountMenu, "");
-        for (const char* item : {"    1", "    2", "    3", "    4", "    5", "    6", "    7", "    8", "    9", "  10"})
-            platform::appendMenuItem(kVentCountMenu, item);
-        platform::createMenu(kBranchedVentCountMenu, "");
-        for (const char* item : {"-", "    2", "-", "    4", "-", "    6", "-", "    8"})
-            platform::appendMenuItem(kBranchedVentCountMenu, item);
-    }
-
-    // A design of the system, its vents sized, and the sheet opened for
-    // vent `vent` as the Vent menu does.
+    // A design of the system with its vents sized, and the sheet opened for
+    // vent `vent` as the Vent menu opens it.
     void openSheet(int32_t tab, int32_t button, int32_t vent, const char* title) {
         selectSystem(tab, button);
         CofCal();
         AsVentOpt();
         state.vents.VentID = vent;
         state.vents.s_VentTitle = title;
-        state.view.ReDispWnd = 1;
         ParallelVentedVentOpt();
         PreVentParameterChange();
         VentParameterBackupForCancel();
         VentDesignWnd();
         ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
-        for (platform::ControlNumber c : {300, 305, 307, 313, 314, 315, 316, 322, 323, 324, 325, 326, 327})
+        for (platform::ControlNumber c : {300, 305, 307, 313, 314, 322, 323, 324, 325, 326})
             platform::installControlHandler(kVentDesignSheet, c, ventSheetRows, c);
     }
 
@@ -98,31 +88,24 @@ protected:
         return platform::qt::controlWidget(window, control);
     }
     void click(platform::WindowNumber window, platform::ControlNumber control) {
-        QWidget* w = widget(window, control);
-        ASSERT_NE(w, nullptr);
-        QTest::mouseClick(w, Qt::LeftButton);
+        ASSERT_NE(widget(window, control), nullptr);
+        QTest::mouseClick(widget(window, control), Qt::LeftButton);
     }
     void type(platform::WindowNumber window, platform::ControlNumber field, const QString& text) {
         auto* edit = qobject_cast<QLineEdit*>(widget(window, field));
         ASSERT_NE(edit, nullptr);
-        edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
     }
-    double number(platform::WindowNumber window, platform::ControlNumber control) {
-        return std::stod(platform::controlText(window, control));
-    }
 
-    // The labels of the window whose text does not fit its rectangle in its
-    // own font (a label that wraps must fit in its height).
+    // The labels whose text does not fit their rectangle in their own font.
     std::vector<std::string> labelsThatDoNotFit(platform::WindowNumber window) {
         std::vector<std::string> out;
         for (QLabel* label : platform::qt::contentWidget(window)->findChildren<QLabel*>()) {
             const QFontMetrics metrics(label->font());
-            const bool fits = metrics.horizontalAdvance(label->text()) <= label->width() &&
-                              metrics.height() <= label->height();
-            if (!fits) out.push_back(label->text().toStdString());
+            if (metrics.horizontalAdvance(label->text()) > label->width() || metrics.height() > label->height())
+                out.push_back(label->text().toStdString());
         }
         return out;
     }

@@ -3,14 +3,13 @@
 // curve, in one system of each vented family.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numbers>
+#include <vector>
 
 #include "VentPhysics.h"
 #include "engine/AirSpeedPlot.h"
 #include "engine/CofCal.h"
 #include "support/EngineTestSupport.h"
-#include "vent/VentForms.h"
 #include "vent/VentSizing.h"
 
 namespace quendal::test {
@@ -29,51 +28,32 @@ protected:
         selectSystem(GetParam().tab, GetParam().button);
         CofCal();
     }
-    // The peaks of the curves the air-speed page draws, by curve.
+    // The peaks of the curves the air-speed page draws, by vent.
     std::vector<double> drawnPeaks() {
         AsDispOpt();
         const GraphScales& s = state.scales;
         if (GetParam().vents == 1) return {s.AS0};
+        if (GetParam().vents == 2 && GetParam().tab == 2 && GetParam().button == 4) return {s.AS2, s.AS1};
         if (GetParam().vents == 2) return {s.AS1, s.AS2};
         return {s.AS1, s.AS2, s.AS3};
     }
 };
 
-TEST_P(AutomaticSizing, DuctsAtTheMinimumAreaMeetTheLimitAtThePeakOfTheirCurves) {
-    for (int32_t v = 1; v <= 3; ++v) state.vents.vent[v].CircVentRadio = 2;  // ducted
+TEST_P(AutomaticSizing, DuctsMeetTheLimitAtThePeakAndPortsInTheRatioOfTheirAreas) {
+    state.vents.vent[2].CircVentRadio = 2;  // vent 2 ducted, the others ported
     AsVentOpt();
-    for (double peak : drawnPeaks()) EXPECT_NEAR(peak, kVentAirSpeedLimit, 1e-6 * kVentAirSpeedLimit);
-    for (int32_t v = 1; v <= GetParam().vents; ++v) {
-        EXPECT_EQ(state.vents.vent[v].VentForm != static_cast<int32_t>(VentForm::NotDesigned), true);
-        EXPECT_NE(ventModelArea(v), kCandidateVentArea);
-        EXPECT_NEAR(ventModelArea(v) * 1e4, state.vents.vent[v].CircDuctSV, 1e-9);
-    }
-}
-
-TEST_P(AutomaticSizing, APortKeepsItsTuningAreaAndItsSpeedScalesWithIt) {
-    AsVentOpt();
-    // A port's area is set by the tuning; its peak is the limit times the
-    // minimum over the area it got.
-    std::vector<double> expected;
+    const std::vector<double> peaks = drawnPeaks();
     for (int32_t v = 1; v <= GetParam().vents; ++v) {
         const VentRecord& r = state.vents.vent[v];
-        EXPECT_NEAR(ventModelArea(v) * 1e4, r.CircPortSV, 1e-9);
-        expected.push_back(kVentAirSpeedLimit * r.CircPortSVmin / r.CircPortSV);
-        const bool below = r.CircPortSV < r.CircPortSVmin;
-        EXPECT_EQ(r.VentForm, static_cast<int32_t>(below ? VentForm::BelowMinimumArea : VentForm::Realisable));
+        const double area = v == 2 ? r.CircDuctSV : r.CircPortSV;
+        EXPECT_NEAR(ventModelArea(v) * 1e4, area, 1e-9);  // the designed area, not the candidate
+        EXPECT_NEAR(peaks[v - 1], kVentAirSpeedLimit * r.CircPortSVmin / area, 1e-6 * peaks[v - 1]) << "vent " << v;
+        const bool slow = area >= r.CircPortSVmin * (1 - 1e-9);
+        EXPECT_EQ(r.VentForm, static_cast<int32_t>(slow ? VentForm::Realisable : VentForm::BelowMinimumArea));
     }
-    std::vector<double> peaks = drawnPeaks();
-    if (GetParam().tab == 2 && GetParam().button == 4) std::swap(peaks[0], peaks[1]);  // output vent drawn first
-    for (size_t k = 0; k < expected.size(); ++k) EXPECT_NEAR(peaks[k], expected[k], 1e-6 * expected[k]);
-}
-
-TEST_P(AutomaticSizing, TheMinimumAreaGrowsWithTheRootOfTheInputPower) {
-    // The sound pressure, and with it the flow, goes with the root of the
-    // power.
-    state.power.PIN = 10.0;
-    const double at10 = ventConditions(1).minimumAreaCm2;
-    state.power.PIN = 40.0;
-    EXPECT_NEAR(ventConditions(1).minimumAreaCm2, 2.0 * at10, 1e-9 * at10);
+    if (GetParam().vents >= 2) {
+        EXPECT_NEAR(peaks[1], kVentAirSpeedLimit, 1e-6 * kVentAirSpeedLimit);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, AutomaticSizing,
@@ -84,42 +64,36 @@ INSTANTIATE_TEST_SUITE_P(Families, AutomaticSizing,
 
 TEST_F(EngineTest, EachVentTunesItsOwnChamberWithTheProgramsSpeedOfSound) {
     setDriver(40.0, 50.0, 0.4, 4.0);
-    selectSystem(2, 3);  // Serial Raveza Type1: chamber 1 sealed, vents in chambers 2 and 3
+    selectSystem(2, 3);  // Serial Raveza Type1: chamber 1 sealed, the vents in chambers 2 and 3
     CofCal();
     state.phys.C = 340.0;
     for (int32_t v = 1; v <= 2; ++v) state.vents.vent[v].CircVentRadio = 2;
+    state.vents.vent[1].CircVentNum = 3;  // and a TSV-only rule does not apply here
     AsVentOpt();
+    EXPECT_EQ(state.vents.vent[1].CircVentNum, 3);
     const double volumes[] = {state.box.VB2, state.box.VB3}, tunings[] = {state.box.FB2, state.box.FB3};
     for (int32_t v = 1; v <= 2; ++v) {
         const VentRecord& r = state.vents.vent[v];
         const double a = r.CircDuctDV / 2000.0;
-        const double mass = ventMass(r.CircDuctLV / 1000.0, std::numbers::pi * a * a, a, 1.0);
-        // w^2 = 1 / (M C), the chamber's compliance V / (rho c^2) at c = 340 m/s.
+        const double mass = ventMass(r.CircDuctLV / 1000.0, std::numbers::pi * a * a, a, r.CircVentNum);
         const double compliance = volumes[v - 1] / 1000.0 / (oracle::kAirDensity * 340.0 * 340.0);
-        EXPECT_NEAR(1.0 / (2.0 * std::numbers::pi * std::sqrt(mass * compliance)), tunings[v - 1], 1e-3) << "vent " << v;
+        EXPECT_NEAR(1.0 / (2.0 * std::numbers::pi * std::sqrt(mass * compliance)), tunings[v - 1], 1e-3);
     }
 }
 
-TEST_F(EngineTest, TwinSerialVentedVentOneGetsAnEvenCountInTwoBranches) {
+TEST_F(EngineTest, TwinSerialVentedVentOneCountsInPairsAndVentlessSystemsAreLeftAlone) {
     setDriver(40.0, 40.0, 0.4, 4.0);
     selectSystem(1, 6);
     CofCal();
     state.vents.vent[1].CircVentNum = 3;
-    state.vents.vent[1].RectVentNum = 1;
     AsVentOpt();
     EXPECT_EQ(state.vents.vent[1].CircVentNum, 4);
     EXPECT_EQ(state.vents.vent[1].RectVentNum, 2);
-    EXPECT_EQ(state.vents.vent[2].CircVentNum, 1);
-}
-
-TEST_F(EngineTest, ASystemWithoutVentsIsLeftAlone) {
-    setDriver(40.0, 50.0, 0.4, 4.0);
+    EXPECT_EQ(state.vents.vent[2].RectVentNum, 1);
     selectSystem(1, 2);  // Closed Box
-    CofCal();
     state.vents.SV11 = 0.0012;
     AsVentOpt();
     EXPECT_EQ(state.vents.SV11, 0.0012);
-    EXPECT_EQ(state.vents.vent[1].VentForm, static_cast<int32_t>(VentForm::NotDesigned));
 }
 
 }  // namespace
