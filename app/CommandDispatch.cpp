@@ -22,6 +22,8 @@
 #include "view/ResponseRedraw.h"
 #include "selection/SpeakerConnection.h"
 #include "windows/WindowGroup.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentRecords.h"
 
 namespace quendal {
 

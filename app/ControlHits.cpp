@@ -11,7 +11,6 @@
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"
-#include "platform/Pending.h"
 #include "windows/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
 #include "palette/CustomPaletteCalc.h"
@@ -20,6 +19,9 @@
 #include "view/PointerReadout.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SpeakerConnection.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentRecords.h"
+#include "vent/VentSetupSheet.h"
 
 namespace quendal {
 

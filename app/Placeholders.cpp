@@ -10,7 +10,6 @@ namespace quendal {
 int32_t LSLaunchURL(std::string_view urlText) { return -50; }  // the desktop opener (app/UrlLoading)
 int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) { return -50; }  // the desktop opener (app/UrlLoading)
 
-int32_t InitialSetupWndForVentDesign() { return 0; }  // windows/InitialSetup
 
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
 int32_t ResponseWndMouseDown(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)
@@ -30,19 +29,6 @@ int32_t SaveAsFile() { return 0; }  // the document files (app/)
 int32_t SaveAsStationeryFile() { return 0; }  // the document files (app/)
 int32_t HandleTabs(int32_t tabControlID) { return 0; }  // the design flow (app/)
 
-int32_t VentDesignWnd() { return 0; }  // vent/
-int32_t ParallelVentedVentOpt() { return 0; }  // vent/
-int32_t PreVentParameterChange() { return 0; }  // vent/
-int32_t VentParameterBackupForCancel() { return 0; }  // vent/
-int32_t VentParameterReturnForCancel() { return 0; }  // vent/
-int32_t VentDesignDisp() { return 0; }  // vent/
-int32_t CircVentRadioClick() { return 0; }  // vent/
-int32_t CircVentNumCalc() { return 0; }  // vent/
-int32_t RectVentRadioClick() { return 0; }  // vent/
-int32_t RectVentNumCalc() { return 0; }  // vent/
-int32_t VentDesignCalcOKReturn(int32_t isOK) { return 0; }  // vent/
-int32_t VentInitializeOkReturnCalc() { return 0; }  // vent/
-int32_t InitSetupOkReturnForVentDesignWnd() { return 0; }  // vent/
 
 
 int32_t MyDoPageSetup(int32_t window) { return 0; }  // printing (app/)

@@ -7,8 +7,6 @@
 #include <string_view>
 
 #include "model/Str255.h"
-#include "platform/Pending.h"
-#include "windows/Pending.h"
 
 namespace quendal {
 
@@ -17,7 +15,6 @@ int32_t LSLaunchURL(std::string_view urlText);          // desktop opener: a URL
 int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);  // desktop opener: a document of the resources; -50 while it cannot open
 
 // --- Default Parameters, System Select, Initial Setup and the alerts
-int32_t InitialSetupWndForVentDesign();      // the Initial Setup sheet over the Vent Design sheet (6)
 
 // --- The response page and its read-outs
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v);  // pointer over the graph: cross-hair and read-out; kHandled when consumed
@@ -45,19 +42,6 @@ int32_t SaveAsStationeryFile();              // the save dialog for stationery
 int32_t HandleTabs(int32_t tabControlID);    // shows the pane of the selected tab
 
 // --- Vent design (later)
-int32_t VentDesignWnd();                     // opens the Vent Design sheet (10)
-int32_t ParallelVentedVentOpt();             // Twin Serial Vented: first sizing of vent 1
-int32_t PreVentParameterChange();            // the working copy of vent VentID
-int32_t VentParameterBackupForCancel();      // the cancel copy
-int32_t VentParameterReturnForCancel();      // the working copy back from the cancel copy
-int32_t VentDesignDisp();                    // refills the sheet
-int32_t CircVentRadioClick();                // Ported / Ducted of a circular vent
-int32_t CircVentNumCalc();                   // number of circular vents
-int32_t RectVentRadioClick();                // Ported / Ducted of a rectangular vent
-int32_t RectVentNumCalc();                   // number of rectangular vents
-int32_t VentDesignCalcOKReturn(int32_t isOK);  // Calc. (0) or OK (1) of the sheet
-int32_t VentInitializeOkReturnCalc();        // Initialize of the sheet
-int32_t InitSetupOkReturnForVentDesignWnd(); // OK of the Initial Setup sheet over it
 
 // --- Messages between applications and the passive-radiator data sheet (later)
 

@@ -14,6 +14,9 @@
 #include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
 #include "palette/CustomPaletteEnable.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentRecords.h"
+#include "vent/VentSetupSheet.h"
 
 namespace quendal {
 

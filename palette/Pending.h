@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-#include "windows/Pending.h"
 
 namespace quendal {
 

@@ -6,7 +6,6 @@
 
 #include "model/State.h"
 #include "model/WindowNumbers.h"
-#include "platform/Pending.h"
 #include "platform/Platform.h"
 #include "view/NyquistReadout.h"
 

@@ -11,12 +11,12 @@
 #include "view/DrawSurface.h"
 #include "view/QuartzDraw.h"
 #include "windows/Alerts.h"
-#include "windows/Pending.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
 #include "app/MenuBar.h"
+#include "vent/VentSizing.h"
 
 namespace quendal {
 

@@ -8,7 +8,6 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/ParameterLabels.h"
-#include "selection/Pending.h"
 #include "selection/SystemProfileFigures.h"
 #include "selection/SystemProfileText.h"
 #include "selection/VentLabels.h"

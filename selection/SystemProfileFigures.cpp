@@ -3,7 +3,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/ParameterLabels.h"
-#include "selection/Pending.h"
 #include "view/QuartzDraw.h"
 
 namespace quendal {

@@ -6,7 +6,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "selection/Pending.h"
 #include "view/QuartzDraw.h"
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"

@@ -13,7 +13,6 @@
 #include "platform/Platform.h"
 #include "view/FrameDrawing.h"
 #include "view/NumberTextLayout.h"
-#include "view/Pending.h"
 #include "view/PointerReadout.h"
 #include "view/QuartzDraw.h"
 #include "view/ReSweep.h"

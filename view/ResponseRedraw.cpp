@@ -8,7 +8,6 @@
 #include "view/Explanation.h"
 #include "view/InputPower.h"
 #include "view/NyquistReadout.h"
-#include "view/Pending.h"
 #include "view/ReSweep.h"
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
@@ -20,6 +19,9 @@
 #include "selection/SystemInfoPalette.h"
 #include "selection/SystemProfile.h"
 #include "windows/ResponseWindow.h"
+#include "vent/VentInfo.h"
+#include "vent/VentRecords.h"
+#include "vent/VentSizing.h"
 
 namespace quendal {
 

@@ -11,7 +11,6 @@
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "windows/FieldText.h"
-#include "windows/Pending.h"
 #include "windows/DesignStart.h"
 #include "app/MenuBar.h"
 

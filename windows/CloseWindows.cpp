@@ -3,7 +3,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "windows/Pending.h"
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
 

@@ -9,7 +9,6 @@
 #include "selection/SystemSelect.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
-#include "windows/Pending.h"
 #include "app/ParameterPasses.h"
 
 namespace quendal {

@@ -10,7 +10,6 @@
 #include "platform/HelpTag.h"
 #include "platform/Platform.h"
 #include "windows/CloseWindows.h"
-#include "windows/Pending.h"
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPaletteEnable.h"
 

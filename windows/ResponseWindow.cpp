@@ -5,7 +5,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "windows/Pending.h"
 #include "view/ResponseRedraw.h"
 #include "app/AppMessages.h"
 #include "view/NyquistReadout.h"

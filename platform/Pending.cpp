@@ -1,6 +1,0 @@
-#include "platform/Pending.h"
-
-namespace quendal {
-
-
-}  // namespace quendal

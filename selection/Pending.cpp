@@ -1,6 +1,0 @@
-#include "selection/Pending.h"
-
-namespace quendal {
-
-
-}  // namespace quendal

@@ -1,0 +1,121 @@
+// The Vent Design sheet driven as a user drives it: its radios, tab, count
+// popup, size fields and buttons, through the shell's rows.
+#include "VentSheetFixture.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTabBar>
+#include <cstring>
+
+namespace quendal::test {
+namespace {
+
+bool sameRecord(const VentRecord& a, const VentRecord& b) { return std::memcmp(&a, &b, sizeof(VentRecord)) == 0; }
+
+class VentDesignSheet : public VentSheetTest {
+protected:
+    void chooseDucted(platform::ControlNumber radio) {
+        widget(kVentDesignSheet, radio)->findChildren<QRadioButton*>().at(1)->click();
+    }
+    void chooseCount(platform::ControlNumber popup, int item) {
+        auto* combo = qobject_cast<QComboBox*>(widget(kVentDesignSheet, popup));
+        ASSERT_NE(combo, nullptr);
+        combo->setCurrentIndex(item - 1);
+        emit combo->activated(item - 1);
+    }
+    double shown(platform::ControlNumber control) { return std::stod(platform::controlText(kVentDesignSheet, control)); }
+    const VentRecord& working() { return state.vents.working; }
+};
+
+TEST_F(VentDesignSheet, OpensOnThePortOfTheVentAndTheTwoBranchVentCountsInPairs) {
+    openSheet(1, 6, 1, "Vent1");
+    EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 360), "Vent1 Design");
+    EXPECT_FALSE(platform::isControlVisible(kVentDesignSheet, kRectangularPane));
+    // A port has no size to enter: its diameter follows from the tuning.
+    EXPECT_FALSE(platform::controlExists(kVentDesignSheet, kVentSizeField));
+    EXPECT_NEAR(shown(331), working().CircPortDV, 0.005);
+    EXPECT_FALSE(platform::controlExists(kVentDesignSheet, kCircularCountPopup));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, kCircularBranchCountPopup), "    2");
+    chooseCount(kCircularBranchCountPopup, 6);
+    EXPECT_EQ(working().CircVentNum, 6);
+}
+
+TEST_F(VentDesignSheet, ADuctBelowItsMinimumIsRefusedAWiderOneKeptUntilInitialize) {
+    openSheet(1, 3, 1, "Vent");
+    chooseDucted(kCircularRadio);
+    EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
+    EXPECT_NEAR(shown(kVentSizeField), working().CircDuctDVmin, 0.005);
+    const VentRecord automatic = working();
+    type(kVentDesignSheet, kVentSizeField, "30");
+    click(kVentDesignSheet, kVentCalcButton);
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].window, kVentDesignSheet);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Entered numerical value is too small.");
+    EXPECT_EQ(recorder.sheets[0].message,
+              "Diameter 30 mm; the minimum is " + platform::controlText(kVentDesignSheet, 332) + " mm.");
+    EXPECT_TRUE(sameRecord(working(), automatic));
+    EXPECT_EQ(platform::keyboardFocus(kVentDesignSheet), kVentSizeField);
+
+    type(kVentDesignSheet, kVentSizeField, "75");
+    click(kVentDesignSheet, kVentCalcButton);
+    EXPECT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(working().CircDuctVentInit, 1);
+    EXPECT_DOUBLE_EQ(working().CircDuctDV, 75.0);
+    EXPECT_GT(working().CircDuctLV, automatic.CircDuctLV);  // more area needs a longer duct
+    EXPECT_NEAR(shown(333), working().CircDuctLV, 0.005);
+    click(kVentDesignSheet, kVentInitializeButton);
+    EXPECT_TRUE(sameRecord(working(), automatic));
+}
+
+TEST_F(VentDesignSheet, ARectangularDuctMustReachTheMinimumAreaAndOkStoresIt) {
+    openSheet(1, 3, 1, "Vent");
+    widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>()->setCurrentIndex(1);
+    EXPECT_TRUE(platform::isControlVisible(kVentDesignSheet, kRectangularPane));
+    chooseDucted(kRectangularRadio);
+    ASSERT_GT(working().RectDuctSVmin, 20.0);
+    type(kVentDesignSheet, kVentSizeField, "100");
+    type(kVentDesignSheet, kVentSecondSizeField, "20");
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].message,
+              "Area 20 sq cm; the minimum is " + platform::controlText(kVentDesignSheet, 345) + " sq cm.");
+    EXPECT_TRUE(platform::windowExists(kVentDesignSheet));
+    type(kVentDesignSheet, kVentSecondSizeField, "40");
+    click(kVentDesignSheet, kVentOkButton);
+    EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
+    const VentRecord& vent = state.vents.vent[1];
+    EXPECT_EQ(vent.VentTypeTab, 2);
+    EXPECT_DOUBLE_EQ(vent.RectDuctWV, 100.0);
+    EXPECT_DOUBLE_EQ(vent.RectDuctHV, 40.0);
+    EXPECT_DOUBLE_EQ(state.vents.SV11, 40.0 / 1e4);
+}
+
+TEST_F(VentDesignSheet, CancelLeavesTheVentAndItsAreaAsTheyWere) {
+    openSheet(2, 7, 2, "Vent2");
+    const VentRecord before = state.vents.vent[2];
+    const double area = state.vents.SV22;
+    chooseDucted(kCircularRadio);
+    chooseCount(kCircularCountPopup, 4);
+    type(kVentDesignSheet, kVentSizeField, "90");
+    click(kVentDesignSheet, kVentCalcButton);
+    ASSERT_FALSE(sameRecord(working(), before));
+    click(kVentDesignSheet, kVentCancelButton);
+    EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
+    EXPECT_TRUE(sameRecord(working(), before));
+    EXPECT_TRUE(sameRecord(state.vents.vent[2], before));
+    EXPECT_EQ(state.vents.SV22, area);
+}
+
+TEST_F(VentDesignSheet, OkOnASymmetricTripleVentedDesignsVentsOneAndTwoAlike) {
+    openSheet(2, 8, 1, "Vent1 & 2");
+    ASSERT_TRUE(tripleVentedIsSymmetric());
+    chooseDucted(kCircularRadio);
+    click(kVentDesignSheet, kVentOkButton);
+    EXPECT_TRUE(sameRecord(state.vents.vent[2], state.vents.vent[1]));
+    EXPECT_EQ(state.vents.SV22, state.vents.SV11);
+    EXPECT_NEAR(state.vents.SV11 * 1e4, state.vents.vent[1].CircDuctSVmin, 1e-9);
+}
+
+}  // namespace
+}  // namespace quendal::test

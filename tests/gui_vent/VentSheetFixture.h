@@ -1,0 +1,116 @@
+// The vent design's sheets driven headless: the layer as just started, a
+// design on screen with the count menus the shell builds, alert sheets
+// recorded instead of answered, and the shell's rows for the sheet's hits.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "response/CofCal.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "platform/qt/Registry.h"
+#include "support/EngineTestSupport.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentRecords.h"
+#include "vent/VentSetupSheet.h"
+#include "vent/VentSizing.h"
+
+namespace quendal::test {
+
+struct SheetRecorder : platform::DialogService {
+    struct Sheet {
+        platform::WindowNumber window;
+        std::string title, message;
+    };
+    void alert(std::string_view, std::string_view) override {}
+    void sheetAlert(platform::WindowNumber w, std::string_view t, std::string_view m, std::function<void()> ok) override {
+        sheets.push_back({w, std::string(t), std::string(m)});
+        ok();
+    }
+    void beep() override {}
+    std::vector<Sheet> sheets;
+};
+
+// What the shell's rows do for the hits in the Vent Design sheet.
+int32_t ventSheetRows(const platform::ControlEvent& event, int32_t control);
+
+class VentSheetTest : public testing::Test {
+protected:
+    void SetUp() override {
+        resetState();
+        platform::resetPlatform();
+        platform::setDialogService(&recorder);
+        // The count menus as the shell builds them.
+        platform::createMenu(kVentCountMenu, "");
+        for (const char* item : {"    1", "    2", "    3", "    4", "    5", "    6", "    7", "    8", "    9", "  10"})
+            platform::appendMenuItem(kVentCountMenu, item);
+        platform::createMenu(kBranchedVentCountMenu, "");
+        for (const char* item : {"-", "    2", "-", "    4", "-", "    6", "-", "    8"})
+            platform::appendMenuItem(kBranchedVentCountMenu, item);
+        ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 300, 490, 840},
+                                           "Response"));
+        platform::showWindow(kResponseWindow);
+        setDriver(40.0, 50.0, 0.4, 4.0);
+        state.box.QL = state.box.QL1 = state.box.QL2 = state.box.QL3 = 7.0;
+        state.box.QA = state.box.QA1 = state.box.QA2 = 10.0;
+    }
+    void TearDown() override {
+        platform::resetPlatform();
+        platform::setDialogService(nullptr);
+        resetState();
+    }
+
+    // A design of the system with its vents sized, and the sheet opened for
+    // vent `vent` as the Vent menu opens it.
+    void openSheet(int32_t tab, int32_t button, int32_t vent, const char* title) {
+        selectSystem(tab, button);
+        CofCal();
+        AsVentOpt();
+        state.vents.VentID = vent;
+        state.vents.s_VentTitle = title;
+        ParallelVentedVentOpt();
+        PreVentParameterChange();
+        VentParameterBackupForCancel();
+        VentDesignWnd();
+        ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
+        for (platform::ControlNumber c : {300, 305, 307, 313, 314, 322, 323, 324, 325, 326})
+            platform::installControlHandler(kVentDesignSheet, c, ventSheetRows, c);
+    }
+
+    QWidget* widget(platform::WindowNumber window, platform::ControlNumber control) {
+        return platform::qt::controlWidget(window, control);
+    }
+    void click(platform::WindowNumber window, platform::ControlNumber control) {
+        ASSERT_NE(widget(window, control), nullptr);
+        QTest::mouseClick(widget(window, control), Qt::LeftButton);
+    }
+    void type(platform::WindowNumber window, platform::ControlNumber field, const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(widget(window, field));
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+    // The labels whose text does not fit their rectangle in their own font.
+    std::vector<std::string> labelsThatDoNotFit(platform::WindowNumber window) {
+        std::vector<std::string> out;
+        for (QLabel* label : platform::qt::contentWidget(window)->findChildren<QLabel*>()) {
+            const QFontMetrics metrics(label->font());
+            if (metrics.horizontalAdvance(label->text()) > label->width() || metrics.height() > label->height())
+                out.push_back(label->text().toStdString());
+        }
+        return out;
+    }
+
+    SheetRecorder recorder;
+};
+
+}  // namespace quendal::test

@@ -1,0 +1,100 @@
+// Automatic sizing against the air-speed curves the response window draws:
+// a vent at its minimum area carries exactly the limit at the peak of its
+// curve, in one system of each vented family.
+#include <gtest/gtest.h>
+
+#include <numbers>
+#include <vector>
+
+#include "VentPhysics.h"
+#include "response/AirSpeedPlot.h"
+#include "response/CofCal.h"
+#include "support/EngineTestSupport.h"
+#include "vent/VentSizing.h"
+
+namespace quendal::test {
+namespace {
+
+struct Family {
+    const char* name;
+    int32_t tab, button, vents;
+};
+
+class AutomaticSizing : public EngineTest, public testing::WithParamInterface<Family> {
+protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        setDriver(40.0, 50.0, 0.4, 4.0);
+        selectSystem(GetParam().tab, GetParam().button);
+        CofCal();
+    }
+    // The peaks of the curves the air-speed page draws, by vent.
+    std::vector<double> drawnPeaks() {
+        AsDispOpt();
+        const GraphScales& s = state.scales;
+        if (GetParam().vents == 1) return {s.AS0};
+        if (GetParam().vents == 2 && GetParam().tab == 2 && GetParam().button == 4) return {s.AS2, s.AS1};
+        if (GetParam().vents == 2) return {s.AS1, s.AS2};
+        return {s.AS1, s.AS2, s.AS3};
+    }
+};
+
+TEST_P(AutomaticSizing, DuctsMeetTheLimitAtThePeakAndPortsInTheRatioOfTheirAreas) {
+    state.vents.vent[2].CircVentRadio = 2;  // vent 2 ducted, the others ported
+    AsVentOpt();
+    const std::vector<double> peaks = drawnPeaks();
+    for (int32_t v = 1; v <= GetParam().vents; ++v) {
+        const VentRecord& r = state.vents.vent[v];
+        const double area = v == 2 ? r.CircDuctSV : r.CircPortSV;
+        EXPECT_NEAR(ventModelArea(v) * 1e4, area, 1e-9);  // the designed area, not the candidate
+        EXPECT_NEAR(peaks[v - 1], kVentAirSpeedLimit * r.CircPortSVmin / area, 1e-6 * peaks[v - 1]) << "vent " << v;
+        const bool slow = area >= r.CircPortSVmin * (1 - 1e-9);
+        EXPECT_EQ(r.VentForm, static_cast<int32_t>(slow ? VentForm::Realisable : VentForm::BelowMinimumArea));
+    }
+    if (GetParam().vents >= 2) {
+        EXPECT_NEAR(peaks[1], kVentAirSpeedLimit, 1e-6 * kVentAirSpeedLimit);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, AutomaticSizing,
+                         testing::Values(Family{"VentedBox", 1, 3, 1}, Family{"TwinSerialVented", 1, 6, 3},
+                                         Family{"SerialRavezaType2", 2, 4, 2}, Family{"DeltaVented", 2, 7, 3},
+                                         Family{"TripleVented", 2, 8, 3}),
+                         [](const testing::TestParamInfo<Family>& family) { return family.param.name; });
+
+TEST_F(EngineTest, EachVentTunesItsOwnChamberWithTheProgramsSpeedOfSound) {
+    setDriver(40.0, 50.0, 0.4, 4.0);
+    selectSystem(2, 3);  // Serial Raveza Type1: chamber 1 sealed, the vents in chambers 2 and 3
+    CofCal();
+    state.phys.C = 340.0;
+    for (int32_t v = 1; v <= 2; ++v) state.vents.vent[v].CircVentRadio = 2;
+    state.vents.vent[1].CircVentNum = 3;  // and a TSV-only rule does not apply here
+    AsVentOpt();
+    EXPECT_EQ(state.vents.vent[1].CircVentNum, 3);
+    const double volumes[] = {state.box.VB2, state.box.VB3}, tunings[] = {state.box.FB2, state.box.FB3};
+    for (int32_t v = 1; v <= 2; ++v) {
+        const VentRecord& r = state.vents.vent[v];
+        const double a = r.CircDuctDV / 2000.0;
+        const double mass = ventMass(r.CircDuctLV / 1000.0, std::numbers::pi * a * a, a, r.CircVentNum);
+        const double compliance = volumes[v - 1] / 1000.0 / (oracle::kAirDensity * 340.0 * 340.0);
+        EXPECT_NEAR(1.0 / (2.0 * std::numbers::pi * std::sqrt(mass * compliance)), tunings[v - 1], 1e-3);
+    }
+}
+
+TEST_F(EngineTest, TwinSerialVentedVentOneCountsInPairsAndVentlessSystemsAreLeftAlone) {
+    setDriver(40.0, 40.0, 0.4, 4.0);
+    selectSystem(1, 6);
+    CofCal();
+    state.vents.vent[1].CircVentNum = 3;
+    AsVentOpt();
+    EXPECT_EQ(state.vents.vent[1].CircVentNum, 4);
+    EXPECT_EQ(state.vents.vent[1].RectVentNum, 2);
+    EXPECT_EQ(state.vents.vent[2].RectVentNum, 1);
+    selectSystem(1, 2);  // Closed Box
+    state.vents.SV11 = 0.0012;
+    AsVentOpt();
+    EXPECT_EQ(state.vents.SV11, 0.0012);
+}
+
+}  // namespace
+}  // namespace quendal::test

@@ -1,0 +1,117 @@
+// The four forms of a vent record: counts, the minimum area, the sizes the
+// user keeps, and the outcome of each form.
+#include <gtest/gtest.h>
+
+#include <numbers>
+#include <string>
+
+#include "VentPhysics.h"
+#include "vent/VentForms.h"
+
+namespace quendal::test {
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+// A 50 litre chamber tuned to 40 Hz, vents of at least 30 cm^2, 20 mm ports.
+const VentChamber kChamber{50.0, 40.0, 1};
+const VentConditions kConditions{30.0, 20.0, oracle::kSoundSpeed};
+
+VentRecord designed(int32_t tab, int32_t radio, int32_t count = 1, const VentChamber& chamber = kChamber,
+                    const VentConditions& conditions = kConditions) {
+    VentRecord r;
+    r.VentTypeTab = tab;
+    r.CircVentRadio = r.RectVentRadio = radio;
+    r.CircVentNum = r.RectVentNum = count;
+    designVentRecord(r, chamber, conditions);
+    return r;
+}
+
+TEST(VentCounts, SingleVentsTakeOneToTenAndTwoBranchesAnEvenCountUpToEight) {
+    const int32_t cases[][3] = {{0, 1, 1}, {7, 1, 7}, {11, 1, 10}, {1, 2, 2}, {3, 2, 4}, {10, 2, 8}, {-3, 2, 2}};
+    for (const auto& c : cases) EXPECT_EQ(admittedCount(c[0], c[1]), c[2]) << c[0] << " in " << c[1] << " branches";
+}
+
+TEST(VentForms, EveryFormTunesTheChamberAndAutomaticDuctsShareTheMinimumArea) {
+    for (const VentChamber chamber : {kChamber, VentChamber{50.0, 40.0, 2}}) {
+        const VentRecord r = designed(1, 2, 4, chamber);
+        // Each branch of a two-branch vent tunes the chamber with half the vents.
+        const double pipes = 4.0 / chamber.branches;
+        auto hz = [&](double lengthMm, double areaMm2, double radiusMm) {
+            return resonanceHz(ventMass(lengthMm / 1e3, areaMm2 / 1e6, radiusMm / 1e3, pipes), 50.0);
+        };
+        const double port = r.CircPortDV / 2.0, duct = r.CircDuctDV / 2.0;
+        EXPECT_NEAR(hz(r.CircPortLV, kPi * port * port, port), 40.0, 1e-3);
+        EXPECT_NEAR(hz(r.CircDuctLV, kPi * duct * duct, duct), 40.0, 1e-3);
+        EXPECT_NEAR(hz(r.RectPortLV, r.RectPortWV * r.RectPortHV, equivalentRadius(r.RectPortWV, r.RectPortHV)), 40.0,
+                    1e-3);
+        EXPECT_NEAR(hz(r.RectDuctLV, r.RectDuctWV * r.RectDuctHV, equivalentRadius(r.RectDuctWV, r.RectDuctHV)),
+                    40.0, 1e-3);
+        EXPECT_DOUBLE_EQ(r.CircPortLV, 20.0);
+        EXPECT_NEAR(4.0 * kPi * duct * duct / 100.0, 30.0, 1e-9);  // the count divides the area
+        EXPECT_NEAR(r.RectDuctSV, 30.0, 1e-9);
+    }
+}
+
+struct OutcomeCase {
+    const char* name;
+    int32_t tab, radio;
+    VentChamber chamber;
+    double minimumArea;
+    VentForm outcome;
+};
+class VentOutcome : public testing::TestWithParam<OutcomeCase> {};
+std::string outcomeName(const testing::TestParamInfo<OutcomeCase>& c) { return c.param.name; }
+
+TEST_P(VentOutcome, IsTheOutcomeOfTheFormInForce) {
+    const OutcomeCase& c = GetParam();
+    const VentRecord r = designed(c.tab, c.radio, 1, c.chamber, {c.minimumArea, 20.0, oracle::kSoundSpeed});
+    EXPECT_EQ(r.VentForm, static_cast<int32_t>(c.outcome));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, VentOutcome,
+    testing::Values(
+        // A 20 mm port tunes 50 l to 40 Hz with about 12 cm^2.
+        OutcomeCase{"PortBelowTheMinimum", 1, 1, {50.0, 40.0, 1}, 30.0, VentForm::BelowMinimumArea},
+        OutcomeCase{"RectangularPortBelowTheMinimum", 2, 1, {50.0, 40.0, 1}, 30.0, VentForm::BelowMinimumArea},
+        OutcomeCase{"PortAboveTheMinimum", 1, 1, {50.0, 40.0, 1}, 5.0, VentForm::Realisable},
+        OutcomeCase{"Duct", 2, 2, {50.0, 40.0, 1}, 30.0, VentForm::Realisable},
+        // A high tuning needs less mass than the ends of so wide a vent give.
+        OutcomeCase{"DuctWithNoLengthLeft", 1, 2, {100.0, 200.0, 1}, 100.0, VentForm::LengthNotPositive},
+        // A low tuning of a small chamber needs a duct longer than the box.
+        OutcomeCase{"RectangularDuctLongerThanTheBox", 2, 2, {10.0, 20.0, 1}, 60.0, VentForm::LongerThanBox}),
+    outcomeName);
+
+TEST(VentForms, AnEditedSizeIsKeptUntilItFallsBelowANewMinimum) {
+    VentRecord r = designed(1, 2);
+    r.CircDuctDV = 80.0;  // 50.3 cm^2
+    r.CircDuctVentInit = 1;
+    designVentRecord(r, kChamber, kConditions);
+    EXPECT_DOUBLE_EQ(r.CircDuctDV, 80.0);
+    designVentRecord(r, kChamber, {60.0, 20.0, oracle::kSoundSpeed});
+    EXPECT_EQ(r.CircDuctVentInit, 0);
+    EXPECT_NEAR(r.CircDuctSV, 60.0, 1e-9);
+}
+
+TEST(VentForms, RectangularPortsReachTheMinimumBetweenTwoWidthsAroundTheSquare) {
+    const VentConditions conditions{8.0, 20.0, oracle::kSoundSpeed};
+    const PortWidths widths = rectangularPortWidths(1, kChamber, conditions);
+    ASSERT_EQ(widths.kind, PortWidths::Kind::Between);
+    const VentRecord square = designed(2, 1, 1, kChamber, conditions);
+    EXPECT_LT(widths.lowMm, square.RectPortWV);
+    EXPECT_GT(widths.highMm, square.RectPortWV);
+    for (double width : {widths.lowMm, widths.highMm, widths.lowMm * 0.9}) {
+        VentRecord r = square;
+        r.RectPortWV = width;
+        r.RectPortVentInit = 1;
+        designVentRecord(r, kChamber, conditions);
+        const bool within = width >= widths.lowMm;
+        EXPECT_EQ(r.RectPortVentInit, within ? 1 : 0) << width;  // too narrow: the square comes back
+        EXPECT_NEAR(r.RectPortSV, within ? 8.0 : square.RectPortSV, 1e-6) << width;
+    }
+    EXPECT_EQ(rectangularPortWidths(1, kChamber, {100.0, 20.0, oracle::kSoundSpeed}).kind, PortWidths::Kind::None);
+    EXPECT_EQ(rectangularPortWidths(1, kChamber, {1.0, 20.0, oracle::kSoundSpeed}).kind, PortWidths::Kind::Any);
+}
+
+}  // namespace
+}  // namespace quendal::test

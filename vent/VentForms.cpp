@@ -1,0 +1,235 @@
+#include "vent/VentForms.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "vent/VentModel.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kMmPerM = 1000.0;
+constexpr double kMm2PerCm2 = 100.0;
+constexpr double kLitrePerM3 = 1000.0;
+constexpr double kCm2PerM2 = 10000.0;
+// A size computed from the minimum and read back through its own formula
+// may come out a rounding error below it; that much is not "below".
+constexpr double kRelativeSlack = 1e-9;
+
+constexpr int32_t kMaximumCount = 10;
+constexpr int32_t kMaximumBranchedCount = 8;
+
+bool atLeast(double value, double minimum) { return value >= minimum * (1.0 - kRelativeSlack); }
+bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
+
+double volumeM3(const VentChamber& chamber) { return chamber.volumeLitre / kLitrePerM3; }
+
+// The vents of one branch: each branch alone tunes the chamber.
+double perBranch(int32_t count, const VentChamber& chamber) {
+    return static_cast<double>(count) / std::max<int32_t>(1, chamber.branches);
+}
+
+// Length (mm) of a duct of `count` pipes of `pipeAreaMm2` each and radius
+// `radiusMm`.
+double tunedDuctLengthMm(double pipeAreaMm2, double radiusMm, int32_t count, const VentChamber& chamber,
+                         const VentConditions& conditions) {
+    const double groupAreaM2 = perBranch(count, chamber) * pipeAreaMm2 / (kMmPerM * kMmPerM);
+    return kMmPerM * ductLength(groupAreaM2, radiusMm / kMmPerM, volumeM3(chamber), chamber.tuningHz,
+                                conditions.soundSpeed);
+}
+
+// Height (mm) of a rectangular port of width `widthMm`.
+double portHeightMm(double widthMm, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    return kMmPerM * rectangularPortHeight(widthMm / kMmPerM, conditions.portLengthMm / kMmPerM,
+                                           perBranch(count, chamber), volumeM3(chamber), chamber.tuningHz,
+                                           conditions.soundSpeed);
+}
+
+double rectangularPortAreaCm2(double widthMm, int32_t count, const VentChamber& chamber,
+                              const VentConditions& conditions) {
+    return count * widthMm * portHeightMm(widthMm, count, chamber, conditions) / kMm2PerCm2;
+}
+
+void designCircularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.CircVentNum;
+    const double radiusMm = kMmPerM * portRadius(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
+                                                 volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    r.CircPortDV = 2.0 * radiusMm;
+    r.CircPortLV = conditions.portLengthMm;
+    r.CircPortSV = n * kPi * radiusMm * radiusMm / kMm2PerCm2;
+    r.CircPortDVmin = minimumDiameterMm(n, conditions.minimumAreaCm2);
+    r.CircPortSVmin = conditions.minimumAreaCm2;
+}
+
+void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.CircVentNum;
+    const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
+    const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) && atLeast(r.CircDuctDV, minimum);
+    if (!kept) {
+        r.CircDuctDV = minimum;
+        r.CircDuctVentInit = 0;
+    }
+    const double radiusMm = r.CircDuctDV / 2.0;
+    const double pipeAreaMm2 = kPi * radiusMm * radiusMm;
+    r.CircDuctDVmin = minimum;
+    r.CircDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
+    r.CircDuctSVmin = conditions.minimumAreaCm2;
+    r.CircDuctLV = tunedDuctLengthMm(pipeAreaMm2, radiusMm, n, chamber, conditions);
+}
+
+void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.RectVentNum;
+    const PortWidths widths = rectangularPortWidths(n, chamber, conditions);
+    bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
+    if (kept && widths.kind == PortWidths::Kind::Between)
+        kept = atLeast(r.RectPortWV, widths.lowMm) && r.RectPortWV <= widths.highMm * (1.0 + kRelativeSlack);
+    if (!kept) {
+        r.RectPortWV = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
+                                                volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+        r.RectPortVentInit = 0;
+    }
+    r.RectPortHV = portHeightMm(r.RectPortWV, n, chamber, conditions);
+    r.RectPortLV = conditions.portLengthMm;
+    r.RectPortSV = n * r.RectPortWV * r.RectPortHV / kMm2PerCm2;
+    r.RectPortSVmin = conditions.minimumAreaCm2;
+}
+
+void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.RectVentNum;
+    const bool kept = r.RectDuctVentInit == 1 && positiveFinite(r.RectDuctWV) && positiveFinite(r.RectDuctHV) &&
+                      atLeast(n * r.RectDuctWV * r.RectDuctHV / kMm2PerCm2, conditions.minimumAreaCm2);
+    if (!kept) {
+        // A square at the minimum area.
+        const double side = std::sqrt(conditions.minimumAreaCm2 * kMm2PerCm2 / n);
+        r.RectDuctWV = r.RectDuctHV = side;
+        r.RectDuctVentInit = 0;
+    }
+    const double pipeAreaMm2 = r.RectDuctWV * r.RectDuctHV;
+    r.RectDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
+    r.RectDuctSVmin = conditions.minimumAreaCm2;
+    r.RectDuctLV = tunedDuctLengthMm(pipeAreaMm2, hydraulicRadius(r.RectDuctWV, r.RectDuctHV), n, chamber,
+                                     conditions);
+}
+
+}  // namespace
+
+std::string_view ventFormName(int32_t code) {
+    switch (static_cast<VentForm>(code)) {
+        case VentForm::Realisable: return "Realisable";
+        case VentForm::BelowMinimumArea: return "Area too small";
+        case VentForm::LengthNotPositive: return "No duct length";
+        case VentForm::LongerThanBox: return "Duct too long";
+        case VentForm::NotDesigned: break;
+    }
+    return "Not designed";
+}
+
+VentShape shapeInForce(const VentRecord& r) {
+    if (r.VentTypeTab == 2) return r.RectVentRadio == 2 ? VentShape::RectangularDuct : VentShape::RectangularPort;
+    return r.CircVentRadio == 2 ? VentShape::CircularDuct : VentShape::CircularPort;
+}
+
+int32_t countOf(const VentRecord& r, VentShape shape) {
+    return shape == VentShape::CircularPort || shape == VentShape::CircularDuct ? r.CircVentNum : r.RectVentNum;
+}
+
+bool VentChamber::valid() const { return positiveFinite(volumeLitre) && positiveFinite(tuningHz); }
+
+int32_t admittedCount(int32_t count, int32_t branches) {
+    if (branches == 2) {
+        const int32_t even = count + (count % 2 != 0 ? 1 : 0);
+        return std::clamp(even, 2, kMaximumBranchedCount);
+    }
+    return std::clamp(count, 1, kMaximumCount);
+}
+
+void designForm(VentRecord& r, VentShape shape, const VentChamber& chamber, const VentConditions& conditions) {
+    switch (shape) {
+        case VentShape::CircularPort: designCircularPort(r, chamber, conditions); break;
+        case VentShape::CircularDuct: designCircularDuct(r, chamber, conditions); break;
+        case VentShape::RectangularPort: designRectangularPort(r, chamber, conditions); break;
+        case VentShape::RectangularDuct: designRectangularDuct(r, chamber, conditions); break;
+    }
+}
+
+void designVentRecord(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    if (!chamber.valid()) return;
+    r.CircVentNum = admittedCount(r.CircVentNum, chamber.branches);
+    r.RectVentNum = admittedCount(r.RectVentNum, chamber.branches);
+    for (VentShape shape : {VentShape::CircularPort, VentShape::CircularDuct, VentShape::RectangularPort,
+                            VentShape::RectangularDuct})
+        designForm(r, shape, chamber, conditions);
+    r.VentForm = static_cast<int32_t>(outcomeOf(r, shapeInForce(r), chamber, conditions));
+}
+
+VentForm outcomeOf(const VentRecord& r, VentShape shape, const VentChamber& chamber,
+                   const VentConditions& conditions) {
+    if (!atLeast(areaOf(r, shape), conditions.minimumAreaCm2)) return VentForm::BelowMinimumArea;
+    double lengthMm = 0.0, radiusMm = 0.0;
+    switch (shape) {
+        case VentShape::CircularPort:
+        case VentShape::RectangularPort: return VentForm::Realisable;
+        case VentShape::CircularDuct:
+            lengthMm = r.CircDuctLV;
+            radiusMm = r.CircDuctDV / 2.0;
+            break;
+        case VentShape::RectangularDuct:
+            lengthMm = r.RectDuctLV;
+            radiusMm = hydraulicRadius(r.RectDuctWV, r.RectDuctHV);
+            break;
+    }
+    if (!(lengthMm > 0.0)) return VentForm::LengthNotPositive;
+    if (lengthMm > maximumDuctLengthMm(chamber, conditions, radiusMm)) return VentForm::LongerThanBox;
+    return VentForm::Realisable;
+}
+
+double areaOf(const VentRecord& r, VentShape shape) {
+    switch (shape) {
+        case VentShape::CircularPort: return r.CircPortSV;
+        case VentShape::CircularDuct: return r.CircDuctSV;
+        case VentShape::RectangularPort: return r.RectPortSV;
+        case VentShape::RectangularDuct: return r.RectDuctSV;
+    }
+    return 0.0;
+}
+
+double designedAreaCm2(const VentRecord& r) { return areaOf(r, shapeInForce(r)); }
+
+double minimumDiameterMm(int32_t count, double minimumAreaCm2) {
+    return 2.0 * std::sqrt(minimumAreaCm2 * kMm2PerCm2 / (std::max<int32_t>(1, count) * kPi));
+}
+
+PortWidths rectangularPortWidths(int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    // A port's area is (L + k a) / G with a its equivalent radius: least
+    // for a thin slot (a -> 0), most for a square.
+    PortWidths widths;
+    const double lengthM = conditions.portLengthMm / kMmPerM;
+    const double perLength = helmholtzLength(1.0, volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    const double thinSlotCm2 = std::max<int32_t>(1, chamber.branches) * lengthM / perLength * kCm2PerM2;
+    if (atLeast(thinSlotCm2, conditions.minimumAreaCm2)) return widths;  // Any
+    const double squareMm = kMmPerM * squarePortSide(lengthM, perBranch(count, chamber), volumeM3(chamber),
+                                                     chamber.tuningHz, conditions.soundSpeed);
+    if (!atLeast(count * squareMm * squareMm / kMm2PerCm2, conditions.minimumAreaCm2)) {
+        widths.kind = PortWidths::Kind::None;
+        return widths;
+    }
+    double low = 0.0, high = squareMm;
+    for (int i = 0; i < 200 && high - low > 1e-12 * squareMm; ++i) {
+        const double mid = 0.5 * (low + high);
+        (rectangularPortAreaCm2(mid, count, chamber, conditions) < conditions.minimumAreaCm2 ? low : high) = mid;
+    }
+    widths.kind = PortWidths::Kind::Between;
+    widths.lowMm = high;
+    widths.highMm = portHeightMm(high, count, chamber, conditions);
+    return widths;
+}
+
+double maximumDuctLengthMm(const VentChamber& chamber, const VentConditions& conditions, double radiusMm) {
+    const double insideDepthMm = kMmPerM * std::cbrt(volumeM3(chamber));
+    return conditions.portLengthMm + insideDepthMm - 2.0 * radiusMm;
+}
+
+}  // namespace quendal

@@ -1,0 +1,101 @@
+// The four forms a vent can take, and how a vent record gets its sizes.
+//
+// A vent record holds all four forms of one vent, so that the user can
+// switch between them and find each as it was left:
+//   circular ported     length = the port thickness LVP, diameter from the tuning
+//   circular ducted     diameter at or above the minimum, length from the tuning
+//   rectangular ported  one side entered (or a square), the other from the tuning, length LVP
+//   rectangular ducted  width and height entered (or a square at the minimum), length from the tuning
+// The count divides the total area among equal vents. The minimum total
+// area is the one at which the peak air speed meets the limit; each form is
+// checked against it and against the chamber it sits in, and the outcome
+// of the form in force (VentTypeTab with its Ported/Ducted choice) is the
+// record's VentForm.
+//
+// Record units: dimensions in mm, areas in cm^2.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/SharedTypes.h"
+
+namespace quendal {
+
+// Outcome of sizing a vent; its number is stored in documents.
+enum class VentForm : int32_t {
+    NotDesigned = 0,        // no sizing has run for this vent
+    Realisable = 1,
+    BelowMinimumArea = 2,   // the air would move faster than the limit
+    LengthNotPositive = 3,  // the end corrections alone are already too much mass
+    LongerThanBox = 4,      // the duct does not fit in its chamber
+};
+// A short name of the outcome for a table ("Realisable", ...); an unknown
+// number reads as not designed.
+std::string_view ventFormName(int32_t code);
+
+// The peak air speed (m/s) a vent may carry: about 5 % of the speed of
+// sound. Faster air in a vent becomes turbulent at its ends and is heard as
+// chuffing and compression.
+inline constexpr double kVentAirSpeedLimit = 17.0;
+
+enum class VentShape { CircularPort, CircularDuct, RectangularPort, RectangularDuct };
+VentShape shapeInForce(const VentRecord& record);
+// The form's count of vents.
+int32_t countOf(const VentRecord& record, VentShape shape);
+
+// The chamber a vent tunes. A vent of two branches (each alone tuning the
+// chamber) has half of its vents in each branch.
+struct VentChamber {
+    double volumeLitre = 0.0;
+    double tuningHz = 0.0;
+    int32_t branches = 1;
+    // A positive, finite volume and tuning.
+    bool valid() const;
+};
+
+// What every vent of a design is sized with.
+struct VentConditions {
+    double minimumAreaCm2 = 0.0;  // total, from the air-speed limit
+    double portLengthMm = 0.0;    // LVP, the thickness of the panel a port goes through
+    double soundSpeed = 0.0;      // m/s, the program's C
+};
+
+// Vent counts admitted: 1 to 10; a vent of two branches 2, 4, 6 or 8 (an
+// odd count goes up to the next even one).
+int32_t admittedCount(int32_t count, int32_t branches);
+
+// Sizes all four forms of the record and sets VentForm. A size the user
+// edited (its flag 1) is kept while it stays within its limits; otherwise
+// the form is sized automatically and its flag cleared.
+void designVentRecord(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
+// Sizes one form, and its outcome.
+void designForm(VentRecord& record, VentShape shape, const VentChamber& chamber, const VentConditions& conditions);
+VentForm outcomeOf(const VentRecord& record, VentShape shape, const VentChamber& chamber,
+                   const VentConditions& conditions);
+
+// The total area (cm^2) of the form in force.
+double designedAreaCm2(const VentRecord& record);
+double areaOf(const VentRecord& record, VentShape shape);
+
+// The smallest diameter (mm) of each of `count` circular vents that
+// together reach the minimum area.
+double minimumDiameterMm(int32_t count, double minimumAreaCm2);
+
+// The widths (mm) of a rectangular port whose area reaches the minimum:
+// every width when even a narrow slot does, none when not even a square
+// does, else the widths between low and high (the height of the one is the
+// width of the other).
+struct PortWidths {
+    enum class Kind { Any, None, Between } kind = Kind::Any;
+    double lowMm = 0.0, highMm = 0.0;
+};
+PortWidths rectangularPortWidths(int32_t count, const VentChamber& chamber, const VentConditions& conditions);
+
+// The longest duct (mm) the chamber allows for a vent of (equivalent)
+// radius `radiusMm`: it passes the panel (LVP) and must end one hydraulic
+// diameter short of the opposite wall, the inside depth taken as the edge of
+// a cube of the chamber's volume.
+double maximumDuctLengthMm(const VentChamber& chamber, const VentConditions& conditions, double radiusMm);
+
+}  // namespace quendal

@@ -1,7 +1,0 @@
-#include "windows/Pending.h"
-
-namespace quendal {
-
-void AsVentOpt() {}                 // vent/ automatic sizing
-
-}  // namespace quendal
