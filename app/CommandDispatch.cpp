@@ -26,7 +26,6 @@ using platform::kHandled;
 
 constexpr const char* kMakerWebSite = "https://keldrith.example/";
 constexpr const char* kMakerMail = "mailto:support@keldrith.example";
-constexpr const char* kHelpFolder = "Help";  // the documents of the Help menu, in the resources
 
 // Custom palette control: number of passive radiators.
 constexpr int32_t kPrNumPopup = 47;
@@ -308,10 +307,11 @@ int32_t miscCommand(int32_t item) {
 
 int32_t helpCommand(int32_t item) {
     switch (item) {
-        case 1: CreateURLFromBundleResourceAndLaunch("Quendal's_Manual.pdf", kHelpFolder); return kHandled;
+        // The documents of the resources' help folder; a missing one opens nothing.
+        case 1: CreateURLFromBundleResourceAndLaunch(kManualDocument, kHelpFolder); return kHandled;
         case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
-        case 3: CreateURLFromBundleResourceAndLaunch("T_S_Parameters_Description.pdf", kHelpFolder); return kHandled;
-        case 4: CreateURLFromBundleResourceAndLaunch("Quendal_Release_Notes.pdf", kHelpFolder); return kHandled;
+        case 3: CreateURLFromBundleResourceAndLaunch(kParametersDocument, kHelpFolder); return kHandled;
+        case 4: CreateURLFromBundleResourceAndLaunch(kReleaseNotesDocument, kHelpFolder); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;
         // A new message to the maker, in the user's mail program.
         case 7: LSLaunchURL(kMakerMail); return kHandled;

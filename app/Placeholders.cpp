@@ -7,8 +7,6 @@
 
 namespace quendal {
 
-int32_t LSLaunchURL(std::string_view urlText) { return -50; }  // the desktop opener (app/UrlLoading)
-int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) { return -50; }  // the desktop opener (app/UrlLoading)
 
 int32_t InitialSetupWndForVentDesign() { return 0; }  // windows/InitialSetup
 
