@@ -143,24 +143,24 @@ int32_t viewCommand(int32_t item) {
             GetWndsBounds();
             shell.CtmPaletFlag = 1;
             platform::closeWindow(kCustomPalette);
-            platform::setMenuItemText(kViewMenu, 11, "Show Custom Palette");
+            SetPaletteItemsOnViewMenu();
         } else {
             shell.CtmPaletFlag = 0;
             CustomFloatPalet();
             platform::selectWindow(kCustomPalette);
             CustomPaletDisp();
-            platform::setMenuItemText(kViewMenu, 11, "Hide Custom Palette");
+            SetPaletteItemsOnViewMenu();
         }
     } else if (item == 12) {
         if (shell.SysInfoFlag == 0) {
             GetWndsBounds();
             platform::closeWindow(kSystemInfoPalette);
-            platform::setMenuItemText(kViewMenu, 12, "Show System Info Palette");
             shell.SysInfoFlag = 1;
+            SetPaletteItemsOnViewMenu();
         } else {
             SystemInfoFloatPalet();
-            platform::setMenuItemText(kViewMenu, 12, "Hide System Info Palette");
             shell.SysInfoFlag = 0;
+            SetPaletteItemsOnViewMenu();
             platform::selectWindow(kCustomPalette);
         }
     } else if (item == 14 && platform::windowExists(kResponseWindow)) {

@@ -46,6 +46,7 @@ TEST_F(AppTest, FromTheDriverToTheFirstDesignByKeys) {
     EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
     EXPECT_TRUE(platform::windowExists(kSystemInfoPalette));
     EXPECT_TRUE(platform::menuExists(14));  // the Closed Box's alignments
+    EXPECT_EQ(platform::menuItemText(kViewMenu, 12), "Hide System Info Palette");  // as it is: shown
     EXPECT_TRUE(dialogs.sheets.empty());
 
     // The start timer opens nothing more once a design is under way.
