@@ -6,12 +6,8 @@
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
-#include "app/MenuBar.h"
-#include "app/PopupMenus.h"
 #include "app/UrlLoading.h"
-#include "app/WindowEvents.h"
 #include "selection/SystemSelect.h"
-#include "windows/AboutWindow.h"
 #include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
@@ -60,19 +56,6 @@ TEST_F(RowsTest, EveryHelpItemOpensADocumentOrAddressThroughTheDesktop) {
     EXPECT_TRUE(desktop.opened.empty());
     desktop.accepts = false;
     EXPECT_EQ(LSLaunchURL("mailto:someone@example.com"), kLSApplicationNotFoundErr);
-}
-
-TEST_F(RowsTest, AClickInTheAboutWindowClosesItAndGivesTheMenusBack) {
-    state.shell.curentWndID = 0;
-    ApplicationEventHandler(kApplicationMenu, kAboutItem);
-    ASSERT_TRUE(platform::windowExists(kAboutWindow));
-    platform::WindowEvent click;
-    click.kind = platform::WindowEventKind::MouseDown;
-    click.y = 10;
-    EXPECT_EQ(WindowEventHandler(click, kAboutWindow), platform::kHandled);
-    EXPECT_FALSE(platform::windowExists(kAboutWindow));
-    EXPECT_EQ(state.shell.AboutWndflag, 0);
-    EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 1));
 }
 
 TEST_F(RowsTest, ADriverHeldDuringUnsavedChangesIsTheDriverOfTheNextSystemSelect) {
