@@ -34,7 +34,6 @@ using platform::kHandled;
 
 constexpr const char* kMakerWebSite = "https://keldrith.example/";
 constexpr const char* kMakerMail = "mailto:support@keldrith.example";
-constexpr const char* kHelpFolder = "Help";  // the documents of the Help menu, in the resources
 
 // Custom palette control: number of passive radiators.
 constexpr int32_t kPrNumPopup = 47;
@@ -152,24 +151,24 @@ int32_t viewCommand(int32_t item) {
             GetWndsBounds();
             shell.CtmPaletFlag = 1;
             platform::closeWindow(kCustomPalette);
-            platform::setMenuItemText(kViewMenu, 11, "Show Custom Palette");
+            SetPaletteItemsOnViewMenu();
         } else {
             shell.CtmPaletFlag = 0;
             CustomFloatPalet();
             platform::selectWindow(kCustomPalette);
             CustomPaletDisp();
-            platform::setMenuItemText(kViewMenu, 11, "Hide Custom Palette");
+            SetPaletteItemsOnViewMenu();
         }
     } else if (item == 12) {
         if (shell.SysInfoFlag == 0) {
             GetWndsBounds();
             platform::closeWindow(kSystemInfoPalette);
-            platform::setMenuItemText(kViewMenu, 12, "Show System Info Palette");
             shell.SysInfoFlag = 1;
+            SetPaletteItemsOnViewMenu();
         } else {
             SystemInfoFloatPalet();
-            platform::setMenuItemText(kViewMenu, 12, "Hide System Info Palette");
             shell.SysInfoFlag = 0;
+            SetPaletteItemsOnViewMenu();
             platform::selectWindow(kCustomPalette);
         }
     } else if (item == 14 && platform::windowExists(kResponseWindow)) {
@@ -316,10 +315,11 @@ int32_t miscCommand(int32_t item) {
 
 int32_t helpCommand(int32_t item) {
     switch (item) {
-        case 1: CreateURLFromBundleResourceAndLaunch("Quendal's_Manual.pdf", kHelpFolder); return kHandled;
+        // The documents of the resources' help folder; a missing one opens nothing.
+        case 1: CreateURLFromBundleResourceAndLaunch(kManualDocument, kHelpFolder); return kHandled;
         case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
-        case 3: CreateURLFromBundleResourceAndLaunch("T_S_Parameters_Description.pdf", kHelpFolder); return kHandled;
-        case 4: CreateURLFromBundleResourceAndLaunch("Quendal_Release_Notes.pdf", kHelpFolder); return kHandled;
+        case 3: CreateURLFromBundleResourceAndLaunch(kParametersDocument, kHelpFolder); return kHandled;
+        case 4: CreateURLFromBundleResourceAndLaunch(kReleaseNotesDocument, kHelpFolder); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;
         // A new message to the maker, in the user's mail program.
         case 7: LSLaunchURL(kMakerMail); return kHandled;

@@ -3,6 +3,7 @@
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
+#include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
@@ -59,29 +60,16 @@ int32_t updateWindowHit(int32_t control) {
 int32_t defaultParametersHit(int32_t control) {
     switch (control) {
         case 1: DefaultParamWndOKReturn(); return kHandled;
-        case 3:
-            // Quit before any design: nothing to save.
-            platform::quitApplication(0);
-            return kHandled;
+        case 3: DefaultParamWndQuit(); return kHandled;
         default: return kEventNotHandled;
     }
 }
 
 int32_t systemSelectHit(int32_t control) {
     switch (control) {
-        case 1:
-            state.shell.curentWndID = 0;
-            InitialSetupSelect();
-            return kHandled;
-        case 2:
-            state.shell.curentWndID = 0;
-            platform::closeWindow(kSystemSelectWindow);
-            InitMenu14();
-            return kHandled;
-        case 3:
-            state.selection.SysSelTabNum = valueOf(kSystemSelectWindow, 3);
-            BoxSelDispInit();
-            return kHandled;
+        case 1: systemSelectConfirm(); return kHandled;
+        case 2: systemSelectCancel(); return kHandled;
+        case 3: systemSelectTabChanged(); return kHandled;
         case 10: ChangeToSpeakerSelect(); return kHandled;
         default: return kEventNotHandled;
     }
@@ -102,13 +90,7 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
         InitSetupOkReturnForVentDesignWnd();
         return kHandled;
     }
-    if (control == 2) {
-        SheetWndClose(kVentInitialSetupSheet);
-        state.power.PIN = state.shell.PINbak;
-        state.shell.LVP = state.shell.LVPbak;
-        platform::selectWindow(kVentDesignSheet);
-        return kHandled;
-    }
+    if (control == 2) return cancelVentSetup();
     return kEventNotHandled;
 }
 
@@ -191,14 +173,7 @@ int32_t speakerConnectionHit(int32_t control) {
         SpConSelectDoDialog();
         return kHandled;
     }
-    if (control == 2) {
-        state.connection.SpConNum = state.connection.SpConNumBak;
-        SheetWndClose(kSpeakerConnectionSheet);
-        NavUserActionCancelMenu();
-        if (customPaletteShown()) EnableCustomPalet();
-        state.shell.InterceptEvHnd = 0;
-        return kHandled;
-    }
+    if (control == 2) return cancelSpeakerConnection();
     return kEventNotHandled;
 }
 
@@ -216,29 +191,14 @@ int32_t passiveRadiatorHit(int32_t control) {
 }
 
 int32_t preferencesHit(int32_t control) {
-    int32_t* check = nullptr;
-    PreferenceOptions& prefs = state.prefs;
-    switch (control) {
-        case 501: check = &prefs.BoundsCheck; break;
-        case 502: check = &prefs.SoundCheck; break;
-        case 503: check = &prefs.SystemCheck; break;
-        case 504: check = &prefs.InitSetupCheck; break;
-        case 505: check = &prefs.PrintParamCheck; break;
-        case 506: check = &prefs.PrintDateCheck; break;
-        case 507: check = &prefs.UpdateForCheck; break;
-        case 508: check = &state.power.InputPowerCheck; break;
-        case 509: check = &prefs.MagniCheck; break;
-        case 517: break;
-        default: return kEventNotHandled;
-    }
+    const bool checkBox = control >= kBoundsCheckBox && control <= kMagniCheckBox;
+    if (!checkBox && control != kPreferencesOK) return kEventNotHandled;
     platform::selectWindow(kPreferencesWindow);
-    if (check == nullptr) {
-        PreferenceWndOKReturn();
-        return kHandled;
-    }
     // A check box takes effect at once; OK only checks the two numbers.
-    *check = valueOf(kPreferencesWindow, control);
-    if (control == 509) state.view.Magni = prefs.MagniCheck;
+    if (checkBox)
+        preferenceCheckBoxClicked(control);
+    else
+        PreferenceWndOKReturn();
     return kHandled;
 }
 
@@ -287,12 +247,7 @@ int32_t ventDesignHit(int32_t control) {
             break;
         case 322: VentDesignCalcOKReturn(1); break;
         case 323: VentDesignCalcOKReturn(0); break;
-        case 324:
-            SheetWndClose(kVentDesignSheet);
-            VentParameterReturnForCancel();
-            NavUserActionCancelMenu();
-            if (customPaletteShown()) EnableCustomPalet();
-            break;
+        case 324: cancelVentDesign(); break;
         case 325: VentInitializeOkReturnCalc(); break;
         case 326: case 327: InitialSetupWndForVentDesign(); break;
         default: break;  // the edit fields: nothing more

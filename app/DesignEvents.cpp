@@ -1,4 +1,5 @@
 // The windows of a design: the response window and its two palettes.
+#include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
@@ -82,7 +83,7 @@ int32_t systemInfoEvent(const WindowEvent& event) {
             state.shell.SysInfoFlag = 1;
             platform::closeWindow(kSystemInfoPalette);
             platform::setMenuItemEnabled(kViewMenu, 12, true);
-            platform::setMenuItemText(kViewMenu, 12, "Show System Info Palette");
+            SetPaletteItemsOnViewMenu();
             return kHandled;
         case WindowEventKind::KeyDown: return disclosureKey(event, true);
         case WindowEventKind::MouseDown:
@@ -107,7 +108,7 @@ int32_t customPaletteEvent(const WindowEvent& event) {
             state.shell.CtmPaletFlag = 1;
             platform::closeWindow(kCustomPalette);
             platform::setMenuItemEnabled(kViewMenu, 11, true);
-            platform::setMenuItemText(kViewMenu, 11, "Show Custom Palette");
+            SetPaletteItemsOnViewMenu();
             return kHandled;
         case WindowEventKind::MouseDown:
             FocusCustomPalet();

@@ -107,6 +107,15 @@ void buildResponseMenu(Situation situation) {
     platform::insertMenu(kResponseMenu);
 }
 
+// View items 11 and 12 say what choosing them does: hide a palette that is
+// shown, show one that is not.
+const char* customPaletteItemText() {
+    return state.shell.CtmPaletFlag == 0 ? "Hide Custom Palette" : "Show Custom Palette";
+}
+const char* systemInfoPaletteItemText() {
+    return state.shell.SysInfoFlag == 0 ? "Hide System Info Palette" : "Show System Info Palette";
+}
+
 void buildViewMenu(Situation situation) {
     newMenu(kViewMenu, "View");
     platform::appendMenuItem(kViewMenu, "Relative/J");
@@ -119,9 +128,8 @@ void buildViewMenu(Situation situation) {
     platform::appendMenuItem(kViewMenu, "All Characters/G");
     platform::appendMenuItem(kViewMenu, "Comparison IB/I");
     platform::appendMenuItem(kViewMenu, "-");
-    platform::appendMenuItem(kViewMenu, state.shell.CtmPaletFlag == 0 ? "Hide Custom Palette" : "Show Custom Palette");
-    platform::appendMenuItem(kViewMenu,
-                             state.shell.SysInfoFlag == 0 ? "Hide System Info Palette" : "Show System Info Palette");
+    platform::appendMenuItem(kViewMenu, customPaletteItemText());
+    platform::appendMenuItem(kViewMenu, systemInfoPaletteItemText());
     platform::appendMenuItem(kViewMenu, "-");
     if (situation == Situation::Start)
         platform::appendMenuItem(kViewMenu, "Gather Windows");
@@ -340,6 +348,13 @@ int32_t SetItemMarkOnViewMenu() {
     }
     if (view.Disp >= 1 && view.Disp <= 3)
         for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, view.Disp == disp);
+    return 0;
+}
+
+int32_t SetPaletteItemsOnViewMenu() {
+    if (!platform::menuExists(kViewMenu)) return 0;
+    platform::setMenuItemText(kViewMenu, 11, customPaletteItemText());
+    platform::setMenuItemText(kViewMenu, 12, systemInfoPaletteItemText());
     return 0;
 }
 

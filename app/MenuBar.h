@@ -29,6 +29,9 @@ int32_t InitMenu16();
 int32_t Menu9_Disable();
 // The View marks from Magni, Scale and Disp.
 int32_t SetItemMarkOnViewMenu();
+// View items 11 and 12, "Hide ..." or "Show ..." as CtmPaletFlag and
+// SysInfoFlag say the palettes are shown or not.
+int32_t SetPaletteItemsOnViewMenu();
 
 // Routes the commands of the menu to MenuEventHandler.
 int32_t InstallSpecificMenuEventHandler(int32_t menu);

@@ -7,8 +7,6 @@
 
 namespace quendal {
 
-int32_t LSLaunchURL(std::string_view urlText) { return -50; }  // the desktop opener (app/UrlLoading)
-int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) { return -50; }  // the desktop opener (app/UrlLoading)
 
 
 int32_t ResponseWndMouseMoved(int32_t h, int32_t v) { return platform::kEventNotHandled; }  // view/ (response redraw and read-outs)

@@ -11,8 +11,6 @@
 namespace quendal {
 
 // --- Preferences, parameter passes, desktop opener, About and Preferences windows
-int32_t LSLaunchURL(std::string_view urlText);          // desktop opener: a URL; -50 while it cannot open
-int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);  // desktop opener: a document of the resources; -50 while it cannot open
 
 // --- Default Parameters, System Select, Initial Setup and the alerts
 

@@ -32,14 +32,6 @@ bool isCancel(const WindowEvent& event) {
     return (isKeyDown(event) && event.character == platform::kEscapeChar) || event.kind == WindowEventKind::Close;
 }
 
-int32_t cancelVentSetup() {
-    SheetWndClose(kVentInitialSetupSheet);
-    state.shell.LVP = state.shell.LVPbak;
-    state.power.PIN = state.shell.PINbak;
-    platform::selectWindow(kVentDesignSheet);
-    return kHandled;
-}
-
 int32_t initialSetupEvent(const WindowEvent& event) {
     const bool overVentDesign = event.window == kVentInitialSetupSheet;
     if (isKeyDown(event) && isReturnOrEnter(event)) {
@@ -56,14 +48,6 @@ int32_t initialSetupEvent(const WindowEvent& event) {
         return kHandled;
     }
     return kEventNotHandled;
-}
-
-int32_t cancelVentDesign() {
-    SheetWndClose(kVentDesignSheet);
-    VentParameterReturnForCancel();
-    NavUserActionCancelMenu();
-    if (customPaletteShown()) EnableCustomPalet();
-    return kHandled;
 }
 
 void refillVentDesign() {
@@ -171,24 +155,21 @@ int32_t saveChangesEvent(const WindowEvent& event) {
 }
 
 int32_t preferencesEvent(const WindowEvent& event) {
-    switch (event.kind) {
-        case WindowEventKind::BoundsChanged:
-            state.bounds.PrefeBounds = platform::windowBounds(kPreferencesWindow);
-            return kHandled;
-        case WindowEventKind::KeyDown:
-            if (!isReturnOrEnter(event)) return kEventNotHandled;
-            PreferenceWndOKReturn();
-            return kHandled;
-        case WindowEventKind::Close:
-            // Closed without OK: the check boxes have taken effect already,
-            // the two numbers stay as they were.
-            state.bounds.PrefeBounds = platform::windowBounds(kPreferencesWindow);
-            platform::closeWindow(kPreferencesWindow);
-            RestoreMenusAfterDialog();
-            if (customPaletteShown()) EnableCustomPalet();
-            return kHandled;
-        default: return kEventNotHandled;
+    if (event.kind == WindowEventKind::BoundsChanged) {
+        rememberPreferencesBounds();
+        return kHandled;
     }
+    if (isKeyDown(event) && isReturnOrEnter(event)) {
+        PreferenceWndOKReturn();
+        return kHandled;
+    }
+    // Closed without OK: the check boxes have taken effect already, the two
+    // numbers stay as they were.
+    if (isCancel(event)) {
+        PreferenceWndClose();
+        return kHandled;
+    }
+    return kEventNotHandled;
 }
 
 int32_t updateEvent(const WindowEvent& event) {
@@ -207,6 +188,22 @@ int32_t updateEvent(const WindowEvent& event) {
 }
 
 }  // namespace
+
+int32_t cancelVentSetup() {
+    SheetWndClose(kVentInitialSetupSheet);
+    state.shell.LVP = state.shell.LVPbak;
+    state.power.PIN = state.shell.PINbak;
+    platform::selectWindow(kVentDesignSheet);
+    return kHandled;
+}
+
+int32_t cancelVentDesign() {
+    SheetWndClose(kVentDesignSheet);
+    VentParameterReturnForCancel();
+    NavUserActionCancelMenu();
+    if (customPaletteShown()) EnableCustomPalet();
+    return kHandled;
+}
 
 int32_t SheetWindowEvent(const WindowEvent& event) {
     switch (event.window) {

@@ -1,17 +1,17 @@
 #include "app/Startup.h"
 
+#include "app/AppMessages.h"
 #include "app/CommandDispatch.h"
 #include "app/ControlHits.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
+#include "app/MessageVocabulary.h"
+#include "app/ParameterPasses.h"
 #include "app/PopupMenus.h"
+#include "app/Preferences.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "windows/DefaultParameters.h"
-#include "app/AppMessages.h"
-#include "app/ParameterPasses.h"
-#include "app/Preferences.h"
 
 namespace quendal {
 
@@ -47,14 +47,19 @@ void CarbonTimerActionSelfOpen(platform::TimerId timer, void* userData) {
 }
 
 int32_t StartQuendal(int& argc, char** argv) {
-    // The windowing layer, named before any preference is read; it draws
-    // text antialiased with its own metrics.
+    // The windowing layer; it draws text antialiased with its own metrics.
     platform::startApplication(argc, argv);
-    // Every shared value at its default, then the preferences over them.
+    // Every shared value at its default, then the preferences over them,
+    // read under the program's own name.
     resetState();
+    CFPrefsSetApplicationID(kQuendalApplicationID);
     LoadPrefs();
-    // Tell the driver database that the program is up.
-    SndAppleEvent("Qndl", "BootedQndlFromQnDL", "Orvanel");
+    // Our endpoint is open before the driver database hears of us, so that
+    // its answer finds it; every message waits for the event loop all the
+    // same, and so for the end of the start.
+    InstallAEHandlers();
+    InstallTextMessageHandlers();
+    SndAppleEvent(vocabulary::kToOrvanel, vocabulary::kBooted, vocabulary::kOrvanel);
     BuildPopupMenu();
     InstallApplicationHandler();
     // Every window and control made from now on reports to the shell.
@@ -63,14 +68,15 @@ int32_t StartQuendal(int& argc, char** argv) {
     platform::setMenuHost("Quendal");
     InitItemBoxParameters();
     InstallCarbonTimerSelfOpen(kSelfOpenDelay, 0.0);
-    // Opened documents and the messages of the sibling applications.
-    InstallAEHandlers();
     return 0;
 }
 
 int QuendalMain(int argc, char** argv) {
     StartQuendal(argc, argv);
     platform::runEventLoop();
+    // Every way out of the program ends the loop: the options, selections
+    // and window places of this run are kept for the next.
+    SavePrefs();
     return 0;
 }
 

@@ -26,6 +26,9 @@ inline constexpr std::string_view kQuendalVersion = QUENDAL_VERSION;
 inline constexpr std::string_view kHelpFolder = "Help";
 inline constexpr std::string_view kManualDocument = "Quendal Manual.html";
 inline constexpr std::string_view kQuickStartDocument = "Quick Start.html";
+// Help items 3 and 4: what each driver parameter means, and what changed.
+inline constexpr std::string_view kParametersDocument = "T-S Parameters Description.html";
+inline constexpr std::string_view kReleaseNotesDocument = "Quendal Release Notes.html";
 
 // The value of an information key: "CFBundleShortVersionString" and
 // "CFBundleVersion" the program's version, "CFBundleName" its name,
@@ -44,6 +47,20 @@ std::string CFStringDeleteExtension(std::string_view text);
 // A UTF-8 text as a program text: Mac Roman, "?" for what it cannot write,
 // at most 255 characters.
 Str255 CFtoP(std::string_view text);
+
+// --- Opening with the desktop ---------------------------------------------------
+
+inline constexpr int32_t kParamErr = -50;                     // no URL could be made of the text or name
+inline constexpr int32_t kLSApplicationNotFoundErr = -10814;  // no handler of the desktop took the URL
+
+// Opens an http(s), mailto or file URL with the handler the user's desktop
+// has for it: 0 when a handler took it, kParamErr for a text that is no URL
+// (no scheme, or blanks and control characters in it), else
+// kLSApplicationNotFoundErr.
+int32_t LSLaunchURL(std::string_view urlText);
+// Opens the file `name` (with its extension) of the resources' folder
+// `folder` the same way: kParamErr when there is no such file.
+int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);
 
 // --- Requests -----------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"
+#include "windows/AboutWindow.h"
 #include "windows/Alerts.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
@@ -48,97 +49,46 @@ namespace {
 
 using namespace keys;
 
-// The About window goes; the menus return to the state of the window the
-// user works in.
-int32_t closeAboutWindow() {
-    platform::closeWindow(kAboutWindow);
-    state.shell.AboutWndflag = 0;
-    return RestoreMenusAfterDialog();
-}
-
 int32_t aboutEvent(const WindowEvent& event) {
-    if (event.kind == WindowEventKind::MouseDown && event.y > 0) return closeAboutWindow();
-    if (isKeyDown(event) && isReturnOrEnter(event)) return closeAboutWindow();
-    // Its close box leaves it as a click does, the menus restored.
-    if (event.kind == WindowEventKind::Close) return closeAboutWindow();
-    return kEventNotHandled;
-}
-
-int32_t leaveSystemSelect() {
-    state.shell.curentWndID = 0;
-    platform::closeWindow(kSystemSelectWindow);
-    InitMenu14();
-    return kHandled;
-}
-
-// Buttons 1-4 are the upper row of a tab, 5-8 the lower.
-int32_t moveSystemSelection(uint8_t arrow) {
-    int32_t& button = state.selection.SysSelBtnNum;
-    switch (arrow) {
-        case platform::kLeftArrowChar: button = button - 1 == 0 ? 8 : button - 1; break;
-        case platform::kRightArrowChar: button = button + 1 == 9 ? 1 : button + 1; break;
-        case platform::kUpArrowChar: if (button > 4) button -= 4; break;
-        case platform::kDownArrowChar: if (button < 5) button += 4; break;
-        default: return kEventNotHandled;
-    }
-    SystemSelectDoEvent();
-    state.selection.preSysSelBtnNum = button;
+    // A click in it, Return or Enter, and its close box alike: it goes, and
+    // the menus return to those of the window the user works in.
+    const bool leave = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
+                       (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
+    if (!leave) return kEventNotHandled;
+    closeAboutWindow();
     return kHandled;
 }
 
 int32_t systemSelectEvent(const WindowEvent& event) {
-    ShellFlags& shell = state.shell;
     switch (event.kind) {
-        case WindowEventKind::Close: return leaveSystemSelect();
-        case WindowEventKind::DragCompleted:
-            state.bounds.SysSelWndBounds = platform::windowBounds(kSystemSelectWindow);
-            return kHandled;
+        case WindowEventKind::Close: systemSelectCancel(); return kHandled;
+        case WindowEventKind::DragCompleted: systemSelectDragged(); return kHandled;
         default: break;
     }
     if (isMouse(event)) {
-        shell.mouseH = event.x;
-        shell.mouseV = event.y;
-        if (event.kind != WindowEventKind::MouseDown || event.y <= 45 || event.y >= 400) return kEventNotHandled;
-        if (event.clickCount == 1) {
-            shell.DoubleClick = 0;
-            DoEventSystemSelect();
-            return kEventNotHandled;  // the click goes on to the pictures
-        }
-        if (event.clickCount == 2) {
-            shell.DoubleClick = 1;
-            shell.curentWndID = 0;
-            DoEventSystemSelect();
-            return kHandled;
-        }
+        // Every mouse event leaves its place; a press among the pictures
+        // picks one, and a double click, which starts the design, is taken.
+        if (event.kind == WindowEventKind::MouseDown)
+            return systemSelectMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
+        state.shell.mouseH = event.x;
+        state.shell.mouseV = event.y;
         return kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
     if (isReturnOrEnter(event)) {
-        shell.curentWndID = 0;
-        InitialSetupSelect();
+        systemSelectConfirm();
         return kHandled;
     }
     switch (event.character) {
-        case platform::kEscapeChar: return leaveSystemSelect();
+        case platform::kEscapeChar: systemSelectCancel(); return kHandled;
         case platform::kSpaceChar:
-        case platform::kTabChar: {
-            int32_t& tab = state.selection.SysSelTabNum;
-            tab = tab == 1 ? 2 : 1;
-            platform::setControlValue(kSystemSelectWindow, 3, tab);
-            BoxSelDispInit();
-            return kHandled;
-        }
-        default: return moveSystemSelection(event.character);
+        case platform::kTabChar: systemSelectToggleTab(); return kHandled;
+        case platform::kLeftArrowChar:
+        case platform::kRightArrowChar:
+        case platform::kUpArrowChar:
+        case platform::kDownArrowChar: systemSelectArrowKey(event.character); return kHandled;
+        default: return kEventNotHandled;
     }
-}
-
-int32_t cancelSpeakerConnection() {
-    state.connection.SpConNum = state.connection.SpConNumBak;
-    SheetWndClose(kSpeakerConnectionSheet);
-    NavUserActionCancelMenu();
-    if (customPaletteShown()) EnableCustomPalet();
-    state.shell.InterceptEvHnd = 0;
-    return kHandled;
 }
 
 int32_t speakerConnectionEvent(const WindowEvent& event) {
@@ -201,23 +151,12 @@ int32_t defaultParametersEvent(const WindowEvent& event) {
 
 }  // namespace
 
-int32_t RestoreMenusAfterDialog() {
-    ShellFlags& shell = state.shell;
-    switch (shell.curentWndID) {
-        case 0: InitMenu14(); break;
-        case kDefaultParametersWindow:
-            InitMenu11();
-            platform::setMenuItemEnabled(kFileMenu, 3, false);
-            break;
-        case kSystemSelectWindow:
-            platform::selectWindow(kSystemSelectWindow);
-            BoxSelDispInit();
-            state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;
-            InitMenu11();
-            break;
-        case kResponseWindow: NavUserActionCancelMenu(); break;
-        default: break;
-    }
+int32_t cancelSpeakerConnection() {
+    state.connection.SpConNum = state.connection.SpConNumBak;
+    SheetWndClose(kSpeakerConnectionSheet);
+    NavUserActionCancelMenu();
+    if (customPaletteShown()) EnableCustomPalet();
+    state.shell.InterceptEvHnd = 0;
     return kHandled;
 }
 

@@ -24,9 +24,14 @@ int32_t SelectionWindowEvent(const platform::WindowEvent& event);  // windows 2,
 int32_t SheetWindowEvent(const platform::WindowEvent& event);      // windows 5, 6, 10, 12, 13, 14, 15, 18
 int32_t DesignWindowEvent(const platform::WindowEvent& event);     // windows 7, 8, 9
 
-// After the About window (or a dialog like it) closes: the menus of the
-// window the user works in (curentWndID).
-int32_t RestoreMenusAfterDialog();
+// What a sheet's Cancel button and its Escape key (or close box) share.
+// The speaker-connection sheet: the connection as it was, the design's menus.
+int32_t cancelSpeakerConnection();
+// The Vent Design sheet: the vent as it was, the design's menus.
+int32_t cancelVentDesign();
+// The Initial Setup sheet over the Vent Design sheet: the input power and
+// port thickness as they were, the Vent Design sheet in front.
+int32_t cancelVentSetup();
 
 // Event tests the rows share.
 namespace keys {

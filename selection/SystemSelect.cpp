@@ -10,6 +10,7 @@
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
+#include "app/AppMessages.h"
 #include "app/MenuBar.h"
 #include "app/ParameterPasses.h"
 
@@ -112,6 +113,12 @@ int32_t OpenSystemSelectWnd() {
 }
 
 int32_t SystemSelectWnd() {
+    // A driver that arrived while the last design had unsaved changes is
+    // the driver of the next one.
+    if (state.messages.HeldDriverFlag == 1) {
+        TakeHeldDriverRecord();
+        OriginalBoxParametersPass();
+    }
     state.connection.SpConNum = 1;
     SpconCal();
     keepSelectionInRange();
@@ -190,7 +197,6 @@ int32_t BoxSelDispAfter() {
 }
 
 int32_t DoEventSystemSelect() {
-    DesignEntryState& entry = state.entry;
     ShellFlags& sh = state.shell;
     const int32_t position = systemSelectPositionAt(state.shell.mouseH, state.shell.mouseV);
     if (position != 0) {

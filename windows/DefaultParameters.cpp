@@ -20,7 +20,7 @@ using platform::ControlSpec;
 using platform::TextAlign;
 
 constexpr int32_t kWindow = kDefaultParametersWindow;
-constexpr int16_t kWidth = 400, kHeight = 488;  // content, px
+constexpr int16_t kWidth = 540, kHeight = 488;  // content, px: wide enough for the whole menu bar
 
 constexpr platform::ControlNumber kOkButton = 1;
 constexpr platform::ControlNumber kQuitButton = 3;
@@ -60,8 +60,8 @@ constexpr std::array<Row, kDriverFieldCount> kRows = {{
 // The two text rows, then the thirteen number rows 24 px apart.
 constexpr int16_t kTextRowTop = 44, kTextRowStep = 28;
 constexpr int16_t kNumberRowTop = 112, kNumberRowStep = 24;
-constexpr int16_t kLabelLeft = 20, kTextFieldLeft = 176, kRight = 380;
-constexpr int16_t kNumberFieldLeft = 216, kNumberFieldRight = 306, kUnitLeft = 312;
+constexpr int16_t kLabelLeft = 24, kTextFieldLeft = 250, kRight = 516;
+constexpr int16_t kNumberFieldLeft = 300, kNumberFieldRight = 400, kUnitLeft = 406;
 
 platform::TextStyle labelStyle(double size = 12.0, bool bold = false) {
     platform::TextStyle style;
@@ -138,10 +138,10 @@ int32_t DefaultParamWnd() {
             platform::createControl(kWindow, kTopSeparator, ControlSpec(ControlKind::Separator, {98, kLabelLeft, 102, kRight}));
     }
     platform::createControl(kWindow, kBottomSeparator, ControlSpec(ControlKind::Separator, {430, kLabelLeft, 434, kRight}));
-    ControlSpec quit(ControlKind::PushButton, {448, 200, 472, 280}, "Quit");
+    ControlSpec quit(ControlKind::PushButton, {448, 336, 472, 416}, "Quit");
     quit.style = labelStyle(13.0);
     platform::createControl(kWindow, kQuitButton, quit);
-    ControlSpec ok(ControlKind::PushButton, {448, 300, 472, kRight}, "OK");
+    ControlSpec ok(ControlKind::PushButton, {448, 436, 472, kRight}, "OK");
     ok.style = labelStyle(13.0);
     ok.defaultButton = true;
     platform::createControl(kWindow, kOkButton, ok);

@@ -140,6 +140,7 @@ int32_t InitialSetupSelect() {
         CustomFloatPalet();
         platform::setCurrentWindow(kCustomPalette);
         CustomPaletDisp();
+        SetPaletteItemsOnViewMenu();  // the menus were set before the palettes opened
     } else {
         state.view.ReDispWnd = 2;
         ReDispResposeWnd();

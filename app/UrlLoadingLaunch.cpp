@@ -1,0 +1,44 @@
+// Opening URLs and the documents of the resources with the desktop's own
+// handlers.
+#include <algorithm>
+#include <cctype>
+
+#include "app/FilesAndFolders.h"
+#include "app/UrlLoading.h"
+#include "app/UrlLoadingImages.h"
+#include "platform/Platform.h"
+
+namespace quendal {
+
+namespace {
+
+// A scheme (a letter, then letters, digits, "+", "-" or "."), a colon and
+// something after it, with no blank or control character anywhere.
+bool isUrlText(std::string_view text) {
+    const std::size_t colon = text.find(':');
+    if (colon == 0 || colon == std::string_view::npos || colon + 1 == text.size()) return false;
+    if (!std::isalpha(static_cast<unsigned char>(text.front()))) return false;
+    for (char c : text.substr(0, colon)) {
+        const auto b = static_cast<unsigned char>(c);
+        if (!std::isalnum(b) && c != '+' && c != '-' && c != '.') return false;
+    }
+    return std::none_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b <= ' ' || b == 0x7F;
+    });
+}
+
+}  // namespace
+
+int32_t LSLaunchURL(std::string_view urlText) {
+    if (!isUrlText(urlText)) return kParamErr;
+    return platform::desktop().openUrl(urlText) ? 0 : kLSApplicationNotFoundErr;
+}
+
+int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) {
+    const std::optional<std::string> path = bundleResourcePath(name, folder);
+    if (!path) return kParamErr;
+    return LSLaunchURL(FileURL{*path}.text());
+}
+
+}  // namespace quendal
