@@ -5,6 +5,7 @@
 
 #include "app/MessageVocabulary.h"
 #include "app/ParameterRecords.h"
+#include "app/DocumentFiles.h"
 #include "app/Pending.h"
 #include "engine/SpConCal.h"
 #include "model/State.h"
@@ -13,6 +14,7 @@
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
 #include "windows/CloseWindows.h"
+#include "windows/SaveChangesSheet.h"
 
 namespace quendal {
 

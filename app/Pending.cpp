@@ -3,9 +3,7 @@
 
 namespace quendal {
 
-int32_t NavAskSaveDontWnd() { return 0; }           // windows/ save-changes sheet
-int32_t OpenDocmFile() { return 0; }                // app/ document files
-int32_t ClikOpenDocm(const std::string&) { return 0; }  // app/ document files
+std::string_view SetSystemTitle() { return {}; }   // selection/SystemTitle (the response window's services)
 
 
 }  // namespace quendal

@@ -5,15 +5,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "app/Placeholders.h"
 #include "model/SharedTypes.h"
 
 namespace quendal {
 
-int32_t NavAskSaveDontWnd();             // replaced by the save-changes sheet 14 (windows/, later)
-int32_t OpenDocmFile();                  // replaced by the document files (app/, later)
-int32_t ClikOpenDocm(const std::string& path);  // replaced by the document files (app/, later)
+std::string_view SetSystemTitle();       // replaced by the system titles (selection/SystemTitle, the response window's services)
 
 
 }  // namespace quendal

@@ -2,6 +2,7 @@
 
 #include "app/CommandDispatch.h"
 #include "app/ControlHits.h"
+#include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "app/PopupMenus.h"
@@ -50,6 +51,9 @@ int32_t StartQuendal(int& argc, char** argv) {
     // The windowing layer, named before any preference is read; it draws
     // text antialiased with its own metrics.
     platform::startApplication(argc, argv);
+    // A second start hands the documents named to it to the program that
+    // runs already, and ends; the first receives them from now on.
+    if (HandOverDocumentsNamedAtStart(argc, argv)) return 0;
     // Every shared value at its default, then the preferences over them.
     resetState();
     LoadPrefs();
