@@ -142,6 +142,9 @@ void enableRadiatorCountForItsAlignment() {
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
 }
 
+// Opens the document g_FsRef; false when it could not be opened.
+bool openWaitingDocument();
+
 }  // namespace
 
 std::string fileNameOf(std::string_view path) {
@@ -292,21 +295,30 @@ int32_t InstallCarbonTimerFileOpen(double delay, double interval) {
 void CarbonTimerActionFileOpen(platform::TimerId timer, void* userData) {
     ShellFlags& sh = state.shell;
     if (sh.SelfOpenFlag != 1) return;  // withdrawn meanwhile
+    // A document that does not open has not started anything: the start
+    // still offers the Default Parameters window.
+    const int32_t started = sh.AppClickOpnFlag;
     sh.AppClickOpnFlag = 1;
     sh.SelfOpenFlag = 0;
-    OpenDocmFile();
+    if (!openWaitingDocument()) sh.AppClickOpnFlag = started;
 }
 
 int32_t OpenDocmFile() {
+    openWaitingDocument();
+    return 0;
+}
+
+namespace {
+
+bool openWaitingDocument() {
     const std::string path = state.document.g_FsRef;
-    if (path.empty()) return 0;
+    if (path.empty()) return false;
     // The document is read before anything of the design on the screen
     // goes: one that cannot be opened leaves it as it was.
     const DocumentResult result = ClikOpenDocmFile(path);
     if (!result.ok()) {
-        if (result.outcome != DocumentResult::Outcome::Done && !result.description.empty())
-            reportOpenFailure(path, result);
-        return 0;
+        if (!result.description.empty()) reportOpenFailure(path, result);
+        return false;
     }
     CloseWindows();
     ResponseWnd();
@@ -326,8 +338,10 @@ int32_t OpenDocmFile() {
         update.CheckForUpFlag = 255;
         CheckForVersion();
     }
-    return 0;
+    return true;
 }
+
+}  // namespace
 
 DocumentResult ClikOpenDocmFile(const std::string& path) {
     const DocumentKind kind = kindOf(path);

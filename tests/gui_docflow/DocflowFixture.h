@@ -1,7 +1,6 @@
 // The design flow's tests begin with the shell's handlers, the state at its
-// defaults and a design on the screen (the response window of a Vented Box
-// design), with doubles for the document dialogs, the messages, the alerts
-// and the preferences, and a folder of their own.
+// defaults and a Vented Box design in its response window, with doubles for
+// the document dialogs, the messages, the alerts and the preferences.
 #pragma once
 
 #include <fstream>
@@ -36,17 +35,16 @@
 
 namespace quendal::test {
 
-// Records every question of documents and lets the test answer it.
+// Records every question of documents; the test answers the last of each kind.
 class ScriptedDocumentDialogs : public platform::DocumentDialogService {
 public:
     using Chosen = std::function<void(std::optional<std::string>)>;
-
-    void chooseFileToOpen(const platform::OpenFileRequest& request, Chosen done) override {
-        opens.push_back(request);
+    void chooseFileToOpen(const platform::OpenFileRequest& r, Chosen done) override {
+        opens.push_back(r);
         open = std::move(done);
     }
-    void chooseFileToSave(const platform::SaveFileRequest& request, Chosen done) override {
-        saves.push_back(request);
+    void chooseFileToSave(const platform::SaveFileRequest& r, Chosen done) override {
+        saves.push_back(r);
         save = std::move(done);
     }
     void askSaveChanges(platform::WindowNumber, std::string_view name,
@@ -59,8 +57,6 @@ public:
         errors.push_back(std::string(title) + "\n" + std::string(message));
         error = std::move(done);
     }
-
-    // Each answer goes to the question asked last, once.
     void answer(platform::SaveChangesAnswer a) { std::exchange(question, nullptr)(a); }
     void saveTo(std::optional<std::string> path) { std::exchange(save, nullptr)(std::move(path)); }
     void openFile(std::optional<std::string> path) { std::exchange(open, nullptr)(std::move(path)); }
@@ -84,7 +80,6 @@ protected:
         preferences = MemoryPreferences{};
         resetState();
         platform::resetPlatform();
-        platform::setDocumentFileService(nullptr);
         platform::setDocumentDialogService(&documentDialogs);
         platform::setMessageService(&messenger);
         platform::setDialogService(&alerts);
@@ -92,7 +87,15 @@ protected:
         BuildPopupMenu();
         InstallApplicationHandler();
         platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
-        openDesign();
+        InitItemBoxParameters();
+        state.selection.SysSelBtnNum = 3;
+        state.selection.InitSysType = 2;
+        state.speaker.s_SP = "Woofer-8";
+        state.box.VB = 42.0;
+        ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, Rect16{100, 100, 490, 640},
+                                           state.shell.DocFileName.view()));
+        platform::showWindow(kResponseWindow);
+        InitMenu16();
     }
     void TearDown() override {
         platform::resetPlatform();
@@ -103,22 +106,6 @@ protected:
         resetState();
     }
 
-    // A Vented Box design of driver "Woofer-8" in its response window, as a
-    // new design leaves it.
-    void openDesign() {
-        InitItemBoxParameters();
-        state.selection.SysSelTabNum = 1;
-        state.selection.SysSelBtnNum = 3;
-        state.selection.InitSysType = 2;  // vented
-        state.speaker.s_SP = "Woofer-8";
-        state.box.VB = 42.0;
-        state.box.FB = 31.5;
-        ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, Rect16{100, 100, 490, 640},
-                                           state.shell.DocFileName.view()));
-        platform::showWindow(kResponseWindow);
-        state.shell.WindCloseFlag = 0;
-        InitMenu16();
-    }
     // The design bound to the document `file`, saved and unchanged.
     void bindTo(const std::string& file) {
         put(file, encodeDesignDocument(state));
@@ -127,18 +114,16 @@ protected:
         BindResponseWindowToDocument(file);
     }
     // A change that the unsaved-changes model notices.
-    void change() {
+    static void change() {
         state.box.VB += 5.0;
         DirtyCheckSpParamCheck();
     }
-
     std::string path(const char* name) const { return QDir(folder.path()).filePath(QString::fromUtf8(name)).toStdString(); }
     static std::string contents(const std::string& file) {
         std::ifstream in(file, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     static void put(const std::string& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-    // A document of this design with other values.
     static std::string documentWith(const std::function<void(ProgramState&)>& edit) {
         ProgramState design = state;
         edit(design);
@@ -146,8 +131,8 @@ protected:
     }
     std::vector<std::string> sent() const { return messenger.texts(); }
     // Whether the program asked to quit: such a quit ends the event loop at
-    // once with status 0, else the loop runs until the 7 queued here. The
-    // loop leaves the layer as just started: the last check of a test.
+    // once with status 0, else it runs until the 7 queued here. The loop
+    // leaves the layer as just started: the last check of a test.
     static bool quitAsked() {
         QTimer other;
         other.setSingleShot(true);

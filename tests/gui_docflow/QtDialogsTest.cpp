@@ -1,6 +1,6 @@
 // The layer's own document dialogs, driven through their real widgets: the
-// save dialog's exact suffix and its question before replacing a file, the
-// save-changes question, and the open dialog's list.
+// save dialog's exact suffix and its question before replacing a file, and
+// the open dialog's list.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -76,23 +76,6 @@ TEST_F(QtDialogsTest, AFileThatIsThereIsReplacedOnlyWhenTheUserSaysSo) {
     QApplication::processEvents();
     EXPECT_EQ(chosen, path("Old.qndl"));
     EXPECT_EQ(contents(path("Old.qndl")), "old design");  // the dialog writes nothing itself
-}
-
-TEST_F(QtDialogsTest, TheSaveQuestionAnswersWithTheButtonClicked) {
-    for (const char* button : {"Save", "Don't Save", "Cancel"}) {
-        std::optional<platform::SaveChangesAnswer> answer;
-        platform::documentDialogs().askSaveChanges(kResponseWindow, "Box.qndl",
-                                                   [&answer](platform::SaveChangesAnswer a) { answer = a; });
-        QMessageBox* box = shown<QMessageBox>();
-        ASSERT_NE(box, nullptr);
-        EXPECT_TRUE(box->text().contains(QLatin1String("Box.qndl")));
-        clickButton(box, button);
-        QApplication::processEvents();
-        ASSERT_TRUE(answer.has_value()) << button;
-        EXPECT_EQ(*answer, std::string(button) == "Save"         ? platform::SaveChangesAnswer::Save
-                           : std::string(button) == "Don't Save" ? platform::SaveChangesAnswer::DontSave
-                                                                 : platform::SaveChangesAnswer::Cancel);
-    }
 }
 
 TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {

@@ -12,7 +12,7 @@ namespace {
 using platform::SaveChangesAnswer;
 
 // The disk takes no more than `bytes` per file while it lives (a file-size
-// limit stands in for a full disk, and holds for every user).
+// limit stands in for a full disk, for every user).
 class DiskFullAfter {
 public:
     explicit DiskFullAfter(rlim_t bytes) {
@@ -32,14 +32,13 @@ private:
     void (*previous_)(int) = nullptr;
 };
 
-class SavingTest : public DocflowTest {};
+using SavingTest = DocflowTest;
 
-TEST_F(SavingTest, AFailedSaveKeepsTheOldFileTheMarkAndTheDesignAndStopsTheQuit) {
+TEST_F(SavingTest, AFailedSaveKeepsTheOldFileAndTheMarkStopsTheQuitAndStopQuitsOnlyAfterAsking) {
     const std::string file = path("Box.qndl");
     bindTo(file);
     const std::string old = contents(file);
     change();
-    ASSERT_EQ(state.shell.DirtyFlag, 1);
     ApplicationEventHandler(kApplicationMenu, kQuitItem);
     ASSERT_EQ(documentDialogs.questions, std::vector<std::string>{"Box.qndl"});
     {
@@ -51,22 +50,10 @@ TEST_F(SavingTest, AFailedSaveKeepsTheOldFileTheMarkAndTheDesignAndStopsTheQuit)
     EXPECT_TRUE(platform::isWindowModified(kResponseWindow));
     ASSERT_EQ(documentDialogs.errors.size(), 1u);
     EXPECT_EQ(documentDialogs.errors[0].rfind("The program returned a file error.\nFile ref:1\n", 0), 0u);
+    EXPECT_TRUE(sent().empty());                             // the quit waits no more
     EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));  // the design's menus are back
-    documentDialogs.stopOnError(false);                      // Continue
-    EXPECT_TRUE(platform::windowExists(kResponseWindow));
-    EXPECT_FALSE(quitAsked());
-}
-
-TEST_F(SavingTest, StopInAFileErrorQuitsOnlyThroughTheSaveQuestion) {
-    const std::string file = path("Box.qndl");
-    bindTo(file);
-    change();
-    {
-        DiskFullAfter limit(1000);
-        ApplicationEventHandler(kFileMenu, 5);  // Save
-    }
     documentDialogs.stopOnError(true);
-    ASSERT_EQ(documentDialogs.questions.size(), 1u);  // the changes are still unsaved: asked first
+    ASSERT_EQ(documentDialogs.questions.size(), 2u);  // still unsaved: asked again
     documentDialogs.answer(SaveChangesAnswer::DontSave);
     EXPECT_TRUE(quitAsked());
 }
@@ -79,24 +66,23 @@ TEST_F(SavingTest, SaveAsIntoAMissingFolderSaysSoAndBindsNothing) {
     EXPECT_EQ(platform::windowFilePath(kResponseWindow), "");
     EXPECT_EQ(state.shell.FileOpenFlag, 0);
     EXPECT_EQ(state.shell.SaveFileNum, 0);  // the number proposed is free again
+    documentDialogs.stopOnError(false);     // Continue: back to the design
+    EXPECT_FALSE(quitAsked());
 }
 
-TEST_F(SavingTest, SaveOfANewDesignAsksWhereThenTheWindowStandsForTheFile) {
+TEST_F(SavingTest, ANewDesignIsSavedWhereTheUserSaysThenItsFileWithoutAsking) {
     ApplicationEventHandler(kFileMenu, 5);
     ASSERT_EQ(documentDialogs.saves.size(), 1u);
-    const platform::SaveFileRequest& asked = documentDialogs.saves[0];
-    EXPECT_EQ(asked.message, "Save This File As...");
-    EXPECT_EQ(asked.suffix, "qndl");
-    EXPECT_EQ(asked.proposedName.rfind("Woofer-8_", 0), 0u);
-    EXPECT_TRUE(asked.proposedName.ends_with("_1.qndl"));
+    EXPECT_EQ(documentDialogs.saves[0].message, "Save This File As...");
+    EXPECT_EQ(documentDialogs.saves[0].suffix, "qndl");
+    EXPECT_EQ(documentDialogs.saves[0].proposedName.rfind("Woofer-8_", 0), 0u);
+    EXPECT_TRUE(documentDialogs.saves[0].proposedName.ends_with("_1.qndl"));
     const std::string file = path("Mine.qndl");
     documentDialogs.saveTo(file);
     EXPECT_EQ(contents(file), encodeDesignDocument(state));
     EXPECT_EQ(platform::windowTitle(kResponseWindow), "Mine.qndl");
     EXPECT_EQ(platform::windowFilePath(kResponseWindow), file);
-    EXPECT_EQ(state.shell.FileOpenFlag, 1);
     EXPECT_EQ(state.shell.SaveAsFlag, 1);
-    // From now on Save writes the file without asking.
     change();
     ApplicationEventHandler(kFileMenu, 5);
     EXPECT_EQ(documentDialogs.saves.size(), 1u);
@@ -108,17 +94,11 @@ TEST_F(SavingTest, SaveOfANewDesignAsksWhereThenTheWindowStandsForTheFile) {
 }
 
 TEST_F(SavingTest, ACancelledSaveAsGivesItsNumberBackACancelledStationeryDoesNot) {
-    SaveAsFile();
-    const std::string first = documentDialogs.saves.back().proposedName;
-    documentDialogs.saveTo(std::nullopt);
-    SaveAsFile();
-    EXPECT_EQ(documentDialogs.saves.back().proposedName, first);
-    documentDialogs.saveTo(std::nullopt);
-    SaveAsStationeryFile();
-    EXPECT_TRUE(documentDialogs.saves.back().proposedName.ends_with("_1.qndlsta"));
-    documentDialogs.saveTo(std::nullopt);
-    SaveAsStationeryFile();
-    EXPECT_TRUE(documentDialogs.saves.back().proposedName.ends_with("_2.qndlsta"));
+    for (const char* ending : {"_1.qndl", "_1.qndl", "_1.qndlsta", "_2.qndlsta"}) {
+        std::string(ending).ends_with("sta") ? SaveAsStationeryFile() : SaveAsFile();
+        EXPECT_TRUE(documentDialogs.saves.back().proposedName.ends_with(ending)) << ending;
+        documentDialogs.saveTo(std::nullopt);
+    }
 }
 
 TEST_F(SavingTest, StationeryIsACopyTheDocumentStaysAsItWas) {
@@ -129,28 +109,23 @@ TEST_F(SavingTest, StationeryIsACopyTheDocumentStaysAsItWas) {
     SaveAsStationeryFile();
     EXPECT_EQ(documentDialogs.saves.back().message, "Save This Stationery File As...");
     EXPECT_EQ(documentDialogs.saves.back().proposedName, "MyBox.qndlsta");
-    const std::string stationery = path("MyBox.qndlsta");
-    documentDialogs.saveTo(stationery);
-    EXPECT_EQ(contents(stationery), encodeDesignDocument(state));
+    documentDialogs.saveTo(path("MyBox.qndlsta"));
+    EXPECT_EQ(contents(path("MyBox.qndlsta")), encodeDesignDocument(state));
     EXPECT_EQ(contents(document), old);
-    EXPECT_EQ(platform::windowTitle(kResponseWindow), "MyBox.qndl");
     EXPECT_EQ(platform::windowFilePath(kResponseWindow), document);
     EXPECT_EQ(state.shell.DirtyFlag, 1);
 }
 
 TEST(ProposedSaveName, NumberedForANewDesignElseTheDocumentsOwnName) {
     struct Row {
-        const char* title;
-        const char* bound;
-        const char* model;
+        const char *title, *bound, *model;
         int32_t number;
         bool stationery;
         const char* proposed;
     };
     const Row rows[] = {
         {"Response", "", "Test20-04", 1, false, "Test20-04_Vented-Box_1.qndl"},
-        {"Test20-04_Vented-Box_1.qndl", "Test20-04_Vented-Box_1.qndl", "Test20-04", 2, false,
-         "Test20-04_Vented-Box_2.qndl"},
+        {"Test20-04_Vented-Box_1.qndl", "Test20-04_Vented-Box_1.qndl", "Test20-04", 2, false, "Test20-04_Vented-Box_2.qndl"},
         {"MyBox.qndl", "MyBox.qndl", "Test20-04", 3, false, "MyBox.qndl"},
         {"MyBox.qndl", "MyBox.qndl", "Test20-04", 3, true, "MyBox.qndlsta"},
         {"MyBox.QNDL", "MyBox.QNDL", "Test20-04", 3, true, "MyBox.qndlsta"},
@@ -159,11 +134,10 @@ TEST(ProposedSaveName, NumberedForANewDesignElseTheDocumentsOwnName) {
         {"Response", "", "W18/8", 1, true, "W18-8_Vented-Box_1.qndlsta"},  // "/" would name a folder
         {"Caf\x8E.qndl", "Café.qndl", "Test20-04", 1, false, "Café.qndl"},  // the file's own UTF-8 name
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.title);
+    for (const Row& row : rows)
         EXPECT_EQ(ProposedSaveName(row.title, row.bound, "Response", row.model, "Vented-Box", row.number, row.stationery),
-                  row.proposed);
-    }
+                  row.proposed)
+            << row.title;
 }
 
 }  // namespace
