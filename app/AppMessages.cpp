@@ -1,3 +1,4 @@
+#include "app/Placeholders.h"
 #include "app/AppMessages.h"
 
 #include <map>
@@ -5,7 +6,7 @@
 
 #include "app/MessageVocabulary.h"
 #include "app/ParameterRecords.h"
-#include "app/Pending.h"
+#include "app/DocumentFiles.h"
 #include "response/SpConCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -16,6 +17,8 @@
 #include "palette/CustomPaletteEnable.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
+#include "windows/SaveChangesSheet.h"
+#include "app/DesignFlow.h"
 
 namespace quendal {
 

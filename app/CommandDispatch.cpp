@@ -24,6 +24,8 @@
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
+#include "app/DesignFlow.h"
+#include "app/DocumentFiles.h"
 
 namespace quendal {
 

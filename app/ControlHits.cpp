@@ -23,6 +23,7 @@
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
 #include "vent/VentSetupSheet.h"
+#include "app/DesignFlow.h"
 
 namespace quendal {
 

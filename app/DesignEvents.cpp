@@ -3,12 +3,14 @@
 #include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
+#include "view/ResponsePointer.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
+#include "app/DesignFlow.h"
 
 namespace quendal {
 
@@ -50,23 +52,15 @@ int32_t responseWindowEvent(const WindowEvent& event) {
                 ResetResponseWndBounds();
                 shell.BoundsSwFlag = 0;
             }
+            groupedMoveEnded();
             return kHandled;
         case WindowEventKind::MouseMoved:
-            if (event.y <= 0) return kEventNotHandled;  // over the title bar
-            return ResponseWndMouseMoved(event.x, event.y);
+            return responsePointerMoved(event.x, event.y) ? kHandled : kEventNotHandled;
         case WindowEventKind::MouseDown:
-            if (event.y > 0) return ResponseWndMouseDown(event.x, event.y);
-            // Option-click on the title bar: the palettes move with the window.
-            if (shell.SheetWndFlag == 0 && shell.WndGroupFlag == 0 && event.modifiers == platform::kOptionKey) {
-                shell.WndGroupFlag = 1;
-                SetupWndGroup();
-            }
-            return kEventNotHandled;  // the window is dragged as usual
-        case WindowEventKind::MouseUp:
-            if (event.y > 0 || shell.WndGroupFlag != 1) return kEventNotHandled;
-            shell.WndGroupFlag = 0;
-            ReleaseWndGroup();
-            return kHandled;
+            if (responsePointerDown(event.x, event.y, event.clickCount)) return kHandled;
+            // The title bar is the window manager's: Alt and a press outside
+            // the graph move the window, and the palettes move with it.
+            return startGroupedMove(event.x, event.y, event.modifiers) ? kHandled : kEventNotHandled;
         case WindowEventKind::KeyDown: return disclosureKey(event, false);
         default: return kEventNotHandled;
     }

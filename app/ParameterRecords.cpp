@@ -1,7 +1,6 @@
 #include "app/ParameterRecords.h"
 
 #include "app/MessageVocabulary.h"
-#include "app/Pending.h"
 #include "model/DriverCheck.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"

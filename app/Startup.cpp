@@ -3,6 +3,7 @@
 #include "app/AppMessages.h"
 #include "app/CommandDispatch.h"
 #include "app/ControlHits.h"
+#include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
 #include "app/ParameterPasses.h"
@@ -49,6 +50,9 @@ void CarbonTimerActionSelfOpen(platform::TimerId timer, void* userData) {
 int32_t StartQuendal(int& argc, char** argv) {
     // The windowing layer; it draws text antialiased with its own metrics.
     platform::startApplication(argc, argv);
+    // A second start hands the documents named to it to the program that
+    // runs already, and ends; the first receives them from now on.
+    if (HandOverDocumentsNamedAtStart(argc, argv)) return 0;
     // Every shared value at its default, then the preferences over them,
     // read under the program's own name.
     resetState();

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/SharedTypes.h"
 #include "model/Str255.h"
@@ -28,6 +29,9 @@ using VentSnapshot = std::array<double, 46>;
 struct DocumentState {
     BoxSnapshot SpParmVarOrigin{};
     VentSnapshot VentParmVarOrigin{};
+    // Opening a document: the file waiting for the file-open timer, and the timer.
+    std::string g_FsRef;            // UTF-8 path of the document to open; "" while none waits
+    int32_t FileOpenTimer = 0;      // the pending file-open timer (0: none)
 };
 
 }  // namespace quendal

@@ -6,6 +6,7 @@
 #include "palette/Pending.h"
 #include "platform/Platform.h"
 #include "view/ResponseRedraw.h"
+#include "app/DesignFlow.h"
 
 namespace quendal {
 

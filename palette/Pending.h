@@ -10,8 +10,5 @@
 namespace quendal {
 
 int32_t SnapShot();                     // replaced by the snapshot of the response window (app/)
-int32_t NavAskWind(int32_t purpose);    // replaced by the design flow's save question (app/)
-int32_t ChangeToSystemSelect();         // replaced by the design flow (app/)
-int32_t ChangeToSpeakerSelect();        // replaced by the design flow (app/)
 
 }  // namespace quendal

@@ -127,6 +127,10 @@ std::string windowTitle(WindowNumber window);
 // The modified state shown with the title (unsaved changes).
 void setWindowModified(WindowNumber window, bool modified);
 bool isWindowModified(WindowNumber window);
+// The document file a window stands for (UTF-8 path), "" when none. The
+// binding goes with the window: a window made anew stands for no file.
+void setWindowFilePath(WindowNumber window, const std::string& path);
+std::string windowFilePath(WindowNumber window);
 
 // The content's background: white for documents, the theme's dialog colour
 // for the other kinds; `theme` chooses the latter for any window.
@@ -285,6 +289,9 @@ bool createControl(WindowNumber window, ControlNumber control, const ControlSpec
 bool controlExists(WindowNumber window, ControlNumber control);
 // Removes the control and those embedded in it; safe inside its own handler.
 void removeControl(WindowNumber window, ControlNumber control);
+// The controls embedded directly in the control (the panes of a tab
+// control), by increasing number.
+std::vector<ControlNumber> embeddedControls(WindowNumber window, ControlNumber control);
 
 int32_t controlValue(WindowNumber window, ControlNumber control);
 void setControlValue(WindowNumber window, ControlNumber control, int32_t value);  // clamped to the range
@@ -621,6 +628,80 @@ public:
 // nullptr puts the layer's own service back.
 void setDocumentFileService(DocumentFileService* service);
 DocumentFileService& documentFiles();
+
+// The questions of documents: the file dialogs, the save-changes question
+// and the file-error alert. Each shows its dialog and returns at once; the
+// answer comes later, on the event loop, exactly once (never when the
+// window the dialog stands on is closed first). Tests install a double
+// that records the questions and answers them.
+
+// The answers of the save-changes question, by the codes the design flow
+// dispatches on.
+enum class SaveChangesAnswer : int32_t { Cancel = 1, Save = 6, DontSave = 7 };
+
+struct OpenFileRequest {
+    std::string message;  // Mac Roman, e.g. "Select Open File."
+    // Which items the dialog lists: called with a UTF-8 path and whether it
+    // is a folder; true shows it. No filter shows everything.
+    std::function<bool(const std::string& path, bool isFolder)> filter;
+};
+
+struct SaveFileRequest {
+    WindowNumber window = 0;   // the window the dialog stands on as a sheet; 0: none
+    std::string message;       // Mac Roman, e.g. "Save This File As..."
+    std::string proposedName;  // UTF-8 file name
+    std::string folder;        // UTF-8 folder the dialog starts in; "": the user's documents folder
+    std::string suffix;        // without dot: every name given back ends in "." + suffix exactly
+};
+
+class DocumentDialogService {
+public:
+    virtual ~DocumentDialogService() = default;
+    // Asks for one existing file, application-modal; `done` gets its UTF-8
+    // path, or nothing when the user cancels.
+    virtual void chooseFileToOpen(const OpenFileRequest& request,
+                                  std::function<void(std::optional<std::string>)> done) = 0;
+    // Asks where to save. The path given back ends in "." + suffix (added
+    // when the name typed lacks it, letter case counting), and the user has
+    // agreed to replace a file that is there; nothing when cancelled.
+    virtual void chooseFileToSave(const SaveFileRequest& request,
+                                  std::function<void(std::optional<std::string>)> done) = 0;
+    // Whether the changes of the document named (Mac Roman) are to be
+    // saved: Save, Don't Save or Cancel, as a sheet on the window.
+    virtual void askSaveChanges(WindowNumber window, std::string_view documentName,
+                                std::function<void(SaveChangesAnswer)> done) = 0;
+    // A file error (Mac Roman texts) with the buttons "Stop" and "Continue";
+    // `done` gets true for Stop.
+    virtual void fileError(WindowNumber window, std::string_view title, std::string_view message,
+                           std::function<void(bool stop)> done) = 0;
+};
+
+// nullptr puts the layer's own dialogs back.
+void setDocumentDialogService(DocumentDialogService* service);
+DocumentDialogService& documentDialogs();
+
+// Documents handed from one start of the program to another. The first
+// program of the user that takes the receiving place (a socket in a private
+// folder of the user's runtime folder) gets the documents named to every
+// later start, which then ends.
+using DocumentReceiver = std::function<void(const std::vector<std::string>& paths)>;
+
+class DocumentHandoverService {
+public:
+    virtual ~DocumentHandoverService() = default;
+    // With documents (absolute UTF-8 paths) and a program that receives:
+    // hands them over and returns true once it has them. Otherwise (no
+    // documents, or none receives) returns false, and, when no program
+    // receives, this one takes the place: `receiver` then gets the
+    // documents of later starts on the event loop.
+    virtual bool handOver(const std::vector<std::string>& paths, DocumentReceiver receiver) = 0;
+    // Leaves the receiving place (the program ends).
+    virtual void stopReceiving() = 0;
+};
+
+// nullptr puts the layer's own back.
+void setDocumentHandoverService(DocumentHandoverService* service);
+DocumentHandoverService& documentHandover();
 
 // ---------------------------------------------------------------------------
 // Pictures: vector drawings of the resources on surfaces and image views

@@ -7,7 +7,6 @@
 #include "app/AppMessages.h"
 #include "app/MessageVocabulary.h"
 #include "app/ParameterRecords.h"
-#include "app/Pending.h"
 #include "enclosures/PRcal.h"
 #include "model/NumberText.h"
 #include "model/State.h"

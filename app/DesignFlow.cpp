@@ -1,0 +1,209 @@
+#include "app/DesignFlow.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/AppMessages.h"
+#include "app/DocumentFiles.h"
+#include "app/MenuBar.h"
+#include "app/MessageVocabulary.h"
+#include "app/ParameterPasses.h"
+#include "app/Placeholders.h"
+#include "app/Preferences.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "selection/SystemSelect.h"
+#include "windows/Alerts.h"
+#include "windows/SaveChangesSheet.h"
+#include "windows/ResponseWindow.h"
+#include "windows/WindowGroup.h"
+
+namespace quendal {
+
+namespace {
+
+namespace vc = vocabulary;
+
+constexpr int32_t kCloseItem = 3;           // File > Close
+constexpr double kDefaultPrintScale = 100.0;  // %
+constexpr double kOpenAfterQuestion = 0.01;   // s: the file-open timer once the question is answered
+
+void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
+void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
+void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
+
+// The places of the design's windows, kept for the next design; the
+// response window's at the size of its plain page.
+void keepWindowBounds() {
+    GetWndsBounds();
+    ResetResponseWndBounds();
+}
+
+// What follows Save or Don't Save for each purpose.
+std::function<void()> actionOf(int32_t purpose) {
+    switch (purpose) {
+        case kAskForSystemSelect: return [] { ChangeToSystemSelect(); };
+        case kAskForSpeakerSelect: return [] { ChangeToSpeakerSelect(); };
+        case kAskForClose: return [] { ResposeWindowClose(); };
+        case kAskForQuit: return [] { QuitMenuSelect(0); };
+        case kAskForOpening:
+            // The design stays until the document has been read: its menus
+            // come back now, in case the opening is withdrawn meanwhile.
+            return [] {
+                NavUserActionCancelMenu();
+                InstallCarbonTimerFileOpen(kOpenAfterQuestion, 0.0);
+            };
+        default: return nullptr;
+    }
+}
+
+// After the sibling's sheet: the design ends and the driver database takes
+// the document it asked to open.
+void closeForOrvanel() {
+    ResposeWindowClose();
+    toOrvanel(vc::kOpenFile);
+    launchOrvanel();
+}
+
+}  // namespace
+
+int32_t ChangeToSystemSelect() {
+    ShellFlags& sh = state.shell;
+    keepWindowBounds();
+    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    sh.CtmPaletFlag = 1;
+    sh.SysInfoFlag = 1;
+    sh.SaveAsFlag = 0;
+    toOrvanel(vc::kHide);
+    toOstrevane(vc::kNowClosed);
+    sh.FileOpenFlag = 0;
+    sh.DirtyFlag = 0;
+    state.box.CBAlartFlag = 1;
+    state.radiator.PRUseFlag = 0;
+    state.print.GPrintScale = kDefaultPrintScale;
+    state.vents.VentCalcCount = 0;
+    InitMenu11();
+    platform::setMenuItemEnabled(kFileMenu, kCloseItem, true);
+    platform::setCursor(platform::Cursor::Arrow);
+    // A driver that arrived while the design had unsaved changes is the one
+    // the new design starts from.
+    TakeHeldDriverRecord();
+    SystemSelectWnd();
+    InitItemBoxParameters();
+    sh.EdtFldID = 31;
+    return 0;
+}
+
+int32_t ChangeToSpeakerSelect() {
+    ShellFlags& sh = state.shell;
+    keepWindowBounds();
+    SavePrefs();
+    for (int32_t window : {kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow})
+        platform::closeWindow(window);
+    sh.FileOpenFlag = 0;
+    sh.DirtyFlag = 0;
+    sh.CtmPaletFlag = 1;
+    sh.SysInfoFlag = 1;
+    sh.WindCloseFlag = 1;
+    sh.SaveAsFlag = 0;
+    state.radiator.PRUseFlag = 0;
+    sh.curentWndID = 0;
+    state.print.GPrintScale = kDefaultPrintScale;
+    state.vents.VentCalcCount = 0;
+    InitMenu13();
+    platform::setCursor(platform::Cursor::Arrow);
+    launchOrvanel();
+    toOrvanel(vc::kShow);
+    toOstrevane(vc::kNowClosed);
+    return 0;
+}
+
+int32_t ResposeWindowClose() {
+    ShellFlags& sh = state.shell;
+    keepWindowBounds();
+    for (int32_t window : {kSystemSelectWindow, kResponseWindow, kCustomPalette, kSystemInfoPalette})
+        platform::closeWindow(window);
+    sh.FileOpenFlag = 0;
+    sh.DirtyFlag = 0;
+    sh.CtmPaletFlag = 1;
+    sh.SysInfoFlag = 1;
+    sh.InitSetupFlag = 0;
+    sh.WindCloseFlag = 1;
+    state.radiator.PRUseFlag = 0;
+    toOstrevane(vc::kNowClosed);
+    sh.curentWndID = 0;
+    state.print.GPrintScale = kDefaultPrintScale;
+    InitMenu14();
+    return 0;
+}
+
+int32_t QuitMenuSelect(uint8_t notify) {
+    if (notify == 1 && state.shell.NavAskSDFlag == 0) toOrvanel(vc::kQuit);
+    toOstrevane(vc::kNowClosed);
+    keepWindowBounds();
+    SavePrefs();
+    platform::quitApplication(0);
+    return 0;
+}
+
+int32_t QuitAskingFirst() {
+    if (state.shell.DirtyFlag == 1)
+        NavAskWind(kAskForQuit);
+    else
+        QuitMenuSelect(1);
+    return 0;
+}
+
+int32_t NavAskWind(int32_t purpose) {
+    InitMenu13();
+    const std::string name = platform::windowTitle(kResponseWindow);
+    platform::documentDialogs().askSaveChanges(kResponseWindow, name, [purpose](platform::SaveChangesAnswer answer) {
+        NavAskHandler(static_cast<int32_t>(answer), purpose);
+    });
+    return 0;
+}
+
+int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
+    std::function<void()> action = actionOf(purpose);
+    if (!action) return 0;
+    switch (userAction) {
+        case kNavUserActionSaveChanges: SaveFileThen(std::move(action)); break;
+        case kNavUserActionDontSaveChanges: action(); break;
+        case kNavUserActionCancel:
+            if (purpose == kAskForOpening) state.shell.SelfOpenFlag = 0;  // the document stays unopened
+            NavUserActionCancelMenu();
+            break;
+        default: break;
+    }
+    return 0;
+}
+
+int32_t NavAskSaveDontWndHandler(int16_t choice) {
+    SheetWndClose(kSaveChangesSheet);
+    switch (choice) {
+        case kSaveThenOrvanel: SaveFileThen(closeForOrvanel); break;
+        case kDiscardThenOrvanel:
+            state.shell.DirtyFlag = 0;
+            closeForOrvanel();
+            break;
+        case kSaveThenQuit: SaveFileThen([] { QuitMenuSelect(0); }); break;
+        case kQuitWithoutSaving: QuitMenuSelect(0); break;
+        default: break;
+    }
+    state.shell.NavAskSDFlag = 0;
+    return 0;
+}
+
+int32_t HandleTabs(int32_t tabControlID) {
+    const platform::WindowNumber window = platform::currentWindow();
+    const int32_t selected = platform::controlValue(window, tabControlID);
+    const int32_t tabs = platform::controlMaximum(window, tabControlID);
+    const std::vector<platform::ControlNumber> panes = platform::embeddedControls(window, tabControlID);
+    for (int32_t i = 1; i <= tabs && i <= static_cast<int32_t>(panes.size()); ++i)
+        platform::setControlVisible(window, panes[static_cast<std::size_t>(i - 1)], i == selected);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,74 @@
+// The transitions that end a design, and the questions that guard them.
+//
+// A design lives in the response window and its two palettes. It ends when
+// the user starts over with System Select, hands the choice of a driver to
+// the driver database (speaker select), closes it or quits. While it has
+// unsaved changes (DirtyFlag 1) the user is asked first: the save-changes
+// question on the response window for the user's own commands, and the
+// program's own Save / Don't Save sheet (window 14) for requests of a
+// sibling application. A Save that does not end with the design on disk
+// (a failed write, a cancelled save dialog) stops the transition it was
+// asked for: nothing is lost without the user saying so.
+#pragma once
+
+#include <cstdint>
+
+namespace quendal {
+
+// What the save question is asked for; the purpose's action follows Save
+// or Don't Save.
+inline constexpr int32_t kAskForSystemSelect = 1;   // ChangeToSystemSelect
+inline constexpr int32_t kAskForSpeakerSelect = 2;  // ChangeToSpeakerSelect
+inline constexpr int32_t kAskForClose = 3;          // ResposeWindowClose
+inline constexpr int32_t kAskForQuit = 4;           // QuitMenuSelect(0)
+inline constexpr int32_t kAskForOpening = 5;        // the file-open timer after 0.01 s
+
+// The user's answers to the save question, as NavAskHandler gets them.
+inline constexpr int32_t kNavUserActionCancel = 1;
+inline constexpr int32_t kNavUserActionSaveChanges = 6;
+inline constexpr int32_t kNavUserActionDontSaveChanges = 7;
+
+// The choices of the Save / Don't Save sheet (14).
+inline constexpr int16_t kSaveThenOrvanel = 1;
+inline constexpr int16_t kDiscardThenOrvanel = 2;
+inline constexpr int16_t kSaveThenQuit = 3;
+inline constexpr int16_t kQuitWithoutSaving = 4;
+
+// Ends the design and opens the System Select window (with a driver record
+// that waited for the design to end). Returns 0.
+int32_t ChangeToSystemSelect();
+// Ends the design, saves the preferences and hands over to the driver
+// database. Returns 0.
+int32_t ChangeToSpeakerSelect();
+// Ends the design and leaves the program without one. Returns 0.
+int32_t ResposeWindowClose();
+// Tells the siblings (with `notify` 1 the driver database is asked to quit
+// too, unless the quit came from its own save sheet), keeps the window
+// bounds, saves the preferences and ends the program with status 0 once
+// the current handler returns. Returns 0.
+int32_t QuitMenuSelect(uint8_t notify);
+// The quit the user asks for: the save question first while the design has
+// unsaved changes, else QuitMenuSelect(1). Returns 0.
+int32_t QuitAskingFirst();
+
+// Dims the menus and asks on the response window whether the changes of
+// the document (named by the window's title) are to be saved; the answer
+// goes to NavAskHandler with `purpose`. Returns 0.
+int32_t NavAskWind(int32_t purpose);
+// Save: saves the design (a new one through the save dialog), and only once
+// it is saved runs the purpose's action. Don't Save: the action alone.
+// Cancel: the design stays, with its menus. Unknown purposes do nothing.
+// Returns 0.
+int32_t NavAskHandler(int32_t userAction, int32_t purpose);
+// The answer of the Save / Don't Save sheet (14): closes it, then 1 saves
+// and hands over to the driver database, 2 discards and hands over, 3
+// saves and quits, 4 quits; a save that does not succeed stops there.
+// NavAskSDFlag is back at 0. Returns 0.
+int32_t NavAskSaveDontWndHandler(int16_t choice);
+
+// Shows the pane of the selected tab of tab control `tabControlID` in the
+// current window and hides the others (the panes are the controls embedded
+// in it, by increasing number). Returns 0.
+int32_t HandleTabs(int32_t tabControlID);
+
+}  // namespace quendal

@@ -1,0 +1,30 @@
+// Documents the desktop hands to the program: those named on its command
+// line (a file manager opening designs), and those a second start of the
+// program hands to the one that runs already.
+//
+// Of several documents only the last one opens: the program keeps one
+// design at a time. Opening waits for the event loop, as it does for any
+// document handed over.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quendal {
+
+// The documents named on the command line (what follows the program's
+// name once the windowing layer has taken its own options), relative
+// paths made absolute against the working folder.
+std::vector<std::string> DocumentsNamedAtStart(int argc, char** argv);
+
+// At start, once the windowing layer runs: hands the documents named to a
+// copy of the program that runs already and then ends this start (true).
+// Otherwise (false) this program receives the documents of later starts,
+// and its own open once the event loop runs.
+bool HandOverDocumentsNamedAtStart(int argc, char** argv);
+
+// Documents handed over by a later start: the last one opens, the
+// program's window comes to the front.
+void ReceiveHandedDocuments(const std::vector<std::string>& paths);
+
+}  // namespace quendal

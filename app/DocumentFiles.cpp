@@ -1,0 +1,378 @@
+#include "app/Placeholders.h"
+#include "app/DocumentFiles.h"
+
+#include <string>
+#include <utility>
+
+#include "app/AppMessages.h"
+#include "app/DesignFlow.h"
+#include "app/DesignQueries.h"
+#include "app/MenuBar.h"
+#include "app/MessageVocabulary.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/MacRomanText.h"
+#include "platform/Platform.h"
+#include "selection/SystemInfoPalette.h"
+#include "windows/CloseWindows.h"
+#include "selection/SystemTitle.h"
+#include "view/ResponseRedraw.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPalette.h"
+#include "windows/ResponseWindow.h"
+
+namespace quendal {
+
+namespace {
+
+namespace vc = vocabulary;
+
+constexpr std::string_view kDocumentSuffix = "qndl";
+constexpr std::string_view kStationerySuffix = "qndlsta";
+constexpr double kOpenDelay = 0.2;         // s: the handler that handed the document over returns first
+constexpr double kSecondBeepDelay = 0.3;   // s between the two beeps of a file of another kind
+
+constexpr int32_t kRadiatorCountPopup = 47;  // custom palette: number of passive radiators
+constexpr int32_t kPassiveRadiatorSystem = 4;
+constexpr int32_t kPassiveRavezaSystem = 10;
+constexpr int32_t kPassiveRadiatorApplyItem = 3;  // "Apply Entered P.R. Unit" of their alignment menus
+constexpr int32_t kPassiveRavezaApplyItem = 4;
+
+enum class DocumentKind { Document, Stationery, Other };
+
+DocumentKind kindOf(std::string_view path) {
+    const std::string extension = fileExtensionOf(path);
+    if (extension == kDocumentSuffix) return DocumentKind::Document;
+    if (extension == kStationerySuffix) return DocumentKind::Stationery;
+    return DocumentKind::Other;
+}
+
+// The window a dialog or alert about the design stands on: the response
+// window while it is there.
+platform::WindowNumber designWindow() {
+    return platform::windowExists(kResponseWindow) ? kResponseWindow : 0;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The file error of the file layer: Stop ends the program the way the user
+// quits it (asking first while the design has unsaved changes), Continue
+// goes back to the design.
+void reportFileError(const std::string& description) {
+    platform::documentDialogs().fileError(designWindow(), kFileErrorTitle, "File ref:1\n" + description,
+                                          [](bool stop) {
+                                              if (stop) QuitAskingFirst();
+                                          });
+}
+
+void reportSaveFailure(const DocumentResult& result) {
+    NavUserActionCancelMenu();
+    reportFileError(result.description + " The design has not been saved.");
+}
+
+// A document that could not be opened: the design on the screen stays.
+void reportOpenFailure(const std::string& path, const DocumentResult& result) {
+    if (result.outcome == DocumentResult::Outcome::FileError) {
+        reportFileError(result.description);
+        return;
+    }
+    const std::string name = platform::macRomanFromUtf8Lossy(fileNameOf(path));
+    platform::showSheetAlert(designWindow(), "The document \"" + name + "\" could not be opened.",
+                             result.description, {});
+}
+
+// Saved into `path`: the design is its document from now on.
+void bindSavedDocument(const std::string& path) {
+    platform::setWindowModified(kResponseWindow, false);
+    platform::setWindowFilePath(kResponseWindow, path);
+    platform::setWindowTitle(kResponseWindow, platform::macRomanFromUtf8Lossy(fileNameOf(path)));
+    ShellFlags& sh = state.shell;
+    sh.FileOpenFlag = 1;
+    sh.SaveAsFlag = 1;
+    sh.DirtyFlag = 0;
+}
+
+// The save dialog for a document or for stationery; `next` follows a
+// document saved.
+void askWhereToSave(bool stationery, std::function<void()> next) {
+    ShellFlags& sh = state.shell;
+    if (!stationery) sh.InterceptEvHnd = 1;  // a sheet stands over the response window
+    InitMenu13();
+    ++sh.SaveFileNum;
+    const std::string bound = platform::windowFilePath(kResponseWindow);
+    const std::string title =
+        platform::windowExists(kResponseWindow) ? platform::windowTitle(kResponseWindow) : sh.DocFileName.str();
+    platform::SaveFileRequest request;
+    request.window = designWindow();
+    request.message = stationery ? "Save This Stationery File As..." : "Save This File As...";
+    request.proposedName = ProposedSaveName(title, fileNameOf(bound), sh.DocFileName.view(), state.speaker.s_SP.view(),
+                                            SetSystemTitle(), sh.SaveFileNum, stationery);
+    request.folder = bound.empty() ? std::string() : bound.substr(0, bound.rfind('/') + 1);
+    request.suffix = std::string(stationery ? kStationerySuffix : kDocumentSuffix);
+    platform::documentDialogs().chooseFileToSave(
+        request, [stationery, next = std::move(next)](std::optional<std::string> path) {
+            const bool saved =
+                stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
+            if (saved && next) next();
+        });
+}
+
+void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
+
+void armFileOpen(double delay, double interval) {
+    state.document.FileOpenTimer = platform::installTimer(delay, [interval] {
+        const platform::TimerId fired = state.document.FileOpenTimer;
+        state.document.FileOpenTimer = 0;
+        if (interval > 0.0) armFileOpen(interval, interval);
+        CarbonTimerActionFileOpen(fired, nullptr);
+    });
+}
+
+// The passive radiator's count popup serves the alignment that applies the
+// entered radiator unit.
+void enableRadiatorCountForItsAlignment() {
+    const int32_t system = currentSystemNumber();
+    const int32_t alin = state.selection.Alin;
+    const bool applyItem = (system == kPassiveRadiatorSystem && alin == kPassiveRadiatorApplyItem) ||
+                           (system == kPassiveRavezaSystem && alin == kPassiveRavezaApplyItem);
+    if (state.radiator.PRUseFlag == 1 && applyItem && platform::controlExists(kCustomPalette, kRadiatorCountPopup))
+        platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
+}
+
+// Opens the document g_FsRef; false when it could not be opened.
+bool openWaitingDocument();
+
+}  // namespace
+
+std::string fileNameOf(std::string_view path) {
+    const std::size_t slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string fileExtensionOf(std::string_view path) {
+    const std::string name = fileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    // A name that is all extension (".qndl") is a hidden file without one.
+    if (dot == std::string::npos || dot == 0) return {};
+    return name.substr(dot + 1);
+}
+
+std::string ProposedSaveName(std::string_view title, std::string_view boundName, std::string_view docFileName,
+                             std::string_view modelName, std::string_view systemName, int32_t number,
+                             bool stationery) {
+    const std::string_view stem = title.substr(0, title.find('_'));
+    std::string name;
+    if (stem == docFileName || stem == modelName) {
+        name = platform::utf8FromMacRoman(modelName) + "_" + std::string(systemName) + "_" + std::to_string(number) +
+               "." + std::string(stationery ? kStationerySuffix : kDocumentSuffix);
+    } else {
+        name = boundName.empty() ? platform::utf8FromMacRoman(title) : std::string(boundName);
+        const std::size_t dot = name.rfind('.');
+        if (stationery && dot != std::string::npos && dot > 0 &&
+            equalIgnoringCase(std::string_view(name).substr(dot + 1), kDocumentSuffix))
+            name = name.substr(0, dot + 1) + std::string(kStationerySuffix);
+    }
+    for (char& c : name)
+        if (c == '/' || c == '\0') c = '-';
+    return name;
+}
+
+int32_t SaveFile() {
+    SaveFileThen(nullptr);
+    return 0;
+}
+
+void SaveFileThen(std::function<void()> next) {
+    const std::string bound = platform::windowFilePath(kResponseWindow);
+    if (bound.empty()) {
+        // No file yet: a Save that saved nothing would let the change go.
+        askWhereToSave(false, std::move(next));
+        return;
+    }
+    const DocumentResult result = WriteFile(bound);
+    if (!result.ok()) {
+        reportSaveFailure(result);
+        return;
+    }
+    state.shell.DirtyFlag = 0;
+    platform::setWindowModified(kResponseWindow, false);
+    if (next) next();
+}
+
+int32_t SaveAsFile() {
+    askWhereToSave(false, nullptr);
+    return 0;
+}
+
+bool OpenDialogPutFileHandler(const std::optional<std::string>& path) {
+    if (!path) {
+        NavUserActionCancelMenu();
+        --state.shell.SaveFileNum;  // the name proposed is free again
+        return false;
+    }
+    const DocumentResult result = WriteFile(*path);
+    if (!result.ok()) {
+        --state.shell.SaveFileNum;
+        reportSaveFailure(result);
+        return false;
+    }
+    bindSavedDocument(*path);
+    NavUserActionCancelMenu();
+    return true;
+}
+
+int32_t SaveAsStationeryFile() {
+    askWhereToSave(true, nullptr);
+    return 0;
+}
+
+bool OpenDialogPutStationeryFileHandler(const std::optional<std::string>& path) {
+    if (!path) {
+        NavUserActionCancelMenu();
+        return false;
+    }
+    const DocumentResult result = WriteFile(*path);
+    if (!result.ok()) {
+        reportSaveFailure(result);
+        return false;
+    }
+    NavUserActionCancelMenu();
+    return true;
+}
+
+int32_t OpenDialogFile() {
+    platform::OpenFileRequest request;
+    request.message = "Select Open File.";
+    request.filter = OpenDialogFilter;
+    platform::documentDialogs().chooseFileToOpen(request, [](std::optional<std::string> path) {
+        OpenDialogGetFileHandler(path);
+    });
+    return 0;
+}
+
+bool OpenDialogFilter(const std::string& path, bool isFolder) {
+    return isFolder || kindOf(path) != DocumentKind::Other;
+}
+
+int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path) {
+    if (path) ClikOpenDocm(*path);
+    return 0;
+}
+
+int32_t ClikOpenDocm(const std::string& path) {
+    ShellFlags& sh = state.shell;
+    if (kindOf(path) == DocumentKind::Other) {
+        platform::beep();
+        platform::installTimer(kSecondBeepDelay, [] { platform::beep(); });
+        return 0;
+    }
+    if (saveQuestionUp()) {
+        platform::beep();  // one question at a time: the document waits for the user to ask again
+        return 0;
+    }
+    toOrvanel(vc::kBootedByFile);
+    SndAppleEvent(vc::kToTessmir, vc::kTessmirBootedByFile, vc::kTessmir);
+    SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
+    state.document.g_FsRef = path;
+    sh.SelfOpenFlag = 1;
+    if (sh.DirtyFlag == 1)
+        NavAskWind(kAskForOpening);
+    else
+        InstallCarbonTimerFileOpen(kOpenDelay, 0.0);
+    return 0;
+}
+
+int32_t InstallCarbonTimerFileOpen(double delay, double interval) {
+    if (state.document.FileOpenTimer != 0) platform::removeTimer(state.document.FileOpenTimer);
+    state.document.FileOpenTimer = 0;
+    armFileOpen(delay, interval);
+    return 0;
+}
+
+void CarbonTimerActionFileOpen(platform::TimerId timer, void* userData) {
+    ShellFlags& sh = state.shell;
+    if (sh.SelfOpenFlag != 1) return;  // withdrawn meanwhile
+    // A document that does not open has not started anything: the start
+    // still offers the Default Parameters window.
+    const int32_t started = sh.AppClickOpnFlag;
+    sh.AppClickOpnFlag = 1;
+    sh.SelfOpenFlag = 0;
+    if (!openWaitingDocument()) sh.AppClickOpnFlag = started;
+}
+
+int32_t OpenDocmFile() {
+    openWaitingDocument();
+    return 0;
+}
+
+namespace {
+
+bool openWaitingDocument() {
+    const std::string path = state.document.g_FsRef;
+    if (path.empty()) return false;
+    // The document is read before anything of the design on the screen
+    // goes: one that cannot be opened leaves it as it was.
+    const DocumentResult result = ClikOpenDocmFile(path);
+    if (!result.ok()) {
+        if (!result.description.empty()) reportOpenFailure(path, result);
+        return false;
+    }
+    CloseWindows();
+    ResponseWnd();
+    BindResponseWindowToDocument(path);
+    platform::setCurrentWindow(kResponseWindow);
+    state.view.ReDispWnd = 1;
+    ReDispResposeWnd();
+    state.shell.CtmPaletFlag = 0;
+    SystemInfoFloatPalet();
+    CustomFloatPalet();
+    platform::setCurrentWindow(kCustomPalette);
+    CustomPaletDisp();
+    enableRadiatorCountForItsAlignment();
+    NavUserActionCancelMenu();
+    UpdateCheckState& update = state.update;
+    if (update.CheckForUpFlag == 0 && state.prefs.UpdateForCheck == 1) {
+        update.CheckForUpFlag = 255;
+        CheckForVersion();
+    }
+    return true;
+}
+
+}  // namespace
+
+DocumentResult ClikOpenDocmFile(const std::string& path) {
+    const DocumentKind kind = kindOf(path);
+    if (kind == DocumentKind::Other) {
+        platform::beep();
+        return {DocumentResult::Outcome::NotADesignDocument, {}};
+    }
+    const DocumentResult result = ReadFile(path);
+    if (!result.ok()) return result;
+    ShellFlags& sh = state.shell;
+    const int32_t bound = kind == DocumentKind::Document ? 1 : 0;
+    sh.FileOpenFlag = bound;
+    sh.SaveAsFlag = bound;
+    sh.DirtyFlag = 0;
+    return result;
+}
+
+void BindResponseWindowToDocument(const std::string& path) {
+    const DocumentKind kind = kindOf(path);
+    if (kind == DocumentKind::Other) return;
+    // Stationery stands for no file: a Save must never write into the
+    // document the window stood for before.
+    const bool document = kind == DocumentKind::Document;
+    platform::setWindowFilePath(kResponseWindow, document ? path : std::string());
+    platform::setWindowModified(kResponseWindow, false);
+    platform::setWindowTitle(kResponseWindow, document ? platform::macRomanFromUtf8Lossy(fileNameOf(path))
+                                                       : std::string(kUntitledDocumentName));
+}
+
+}  // namespace quendal

@@ -1,0 +1,232 @@
+#include "platform/qt/DocumentHandover.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include <QCoreApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quendal::platform::qt {
+
+namespace {
+
+constexpr const char* kFolderName = "quendal-documents";
+constexpr const char* kLockName = "receiver.lock";
+constexpr const char* kSocketName = "receiver";
+constexpr char kMagic[4] = {'Q', 'D', 'O', 'C'};
+constexpr QByteArrayView kReceived = "OK";
+constexpr quint32 kMaxPaths = 1024;
+constexpr quint32 kMaxPathBytes = 64 * 1024;
+constexpr int kFrameLimit = 1024 * 1024;  // bytes of one handover
+constexpr int kConnectWaitMs = 1000;      // a listening socket accepts at once
+constexpr int kAnswerWaitMs = 5000;       // the receiver answers once its handler has the paths
+constexpr int kAttempts = 20;             // while a receiver that took its place opens its socket
+constexpr int kRetryPauseMs = 100;
+
+std::string runtimeFolder() {
+    const char* xdg = std::getenv("XDG_RUNTIME_DIR");
+    if (xdg != nullptr && *xdg != '\0') return xdg;
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
+}
+
+// Made with mode 0700, or, when it exists, a real folder (not a link) of
+// this user, narrowed to 0700.
+bool privateFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0) return false;
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return false;
+    if ((info.st_mode & 0777) != 0700 && ::chmod(path.c_str(), 0700) != 0) return false;
+    return true;
+}
+
+void appendNumber(QByteArray& bytes, quint32 value) {
+    for (int shift = 24; shift >= 0; shift -= 8) bytes.append(char((value >> shift) & 0xFF));
+}
+
+bool readNumber(const QByteArray& bytes, qsizetype& at, quint32& value) {
+    if (bytes.size() - at < 4) return false;
+    value = 0;
+    for (int i = 0; i < 4; ++i) value = (value << 8) | quint8(bytes[at + i]);
+    at += 4;
+    return true;
+}
+
+}  // namespace
+
+std::string handoverFolder() {
+    const std::string base = runtimeFolder();
+    struct stat info {};
+    if (base.empty() || ::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
+    const std::string folder = base + "/" + kFolderName;
+    return privateFolder(folder) ? folder : std::string();
+}
+
+QByteArray encodeDocumentList(const std::vector<std::string>& paths) {
+    QByteArray frame(kMagic, 4);
+    appendNumber(frame, quint32(paths.size()));
+    for (const std::string& path : paths) {
+        appendNumber(frame, quint32(path.size()));
+        frame.append(path.data(), qsizetype(path.size()));
+    }
+    return frame;
+}
+
+std::optional<std::vector<std::string>> decodeDocumentList(const QByteArray& bytes, bool& bad) {
+    bad = false;
+    const qsizetype known = std::min<qsizetype>(bytes.size(), 4);
+    if (std::memcmp(bytes.constData(), kMagic, std::size_t(known)) != 0 || bytes.size() > kFrameLimit) {
+        bad = true;
+        return std::nullopt;
+    }
+    qsizetype at = 4;
+    quint32 count = 0;
+    if (bytes.size() < 4 || !readNumber(bytes, at, count)) return std::nullopt;
+    if (count > kMaxPaths) {
+        bad = true;
+        return std::nullopt;
+    }
+    std::vector<std::string> paths;
+    for (quint32 i = 0; i < count; ++i) {
+        quint32 length = 0;
+        if (!readNumber(bytes, at, length)) return std::nullopt;
+        if (length > kMaxPathBytes) {
+            bad = true;
+            return std::nullopt;
+        }
+        if (bytes.size() - at < qsizetype(length)) return std::nullopt;
+        paths.emplace_back(bytes.constData() + at, std::size_t(length));
+        at += length;
+    }
+    return paths;
+}
+
+LocalDocumentHandover::LocalDocumentHandover() = default;
+
+LocalDocumentHandover::~LocalDocumentHandover() { stopReceiving(); }
+
+bool LocalDocumentHandover::handOver(const std::vector<std::string>& paths, DocumentReceiver receiver) {
+    if (server_ != nullptr) {  // this program receives already
+        receiver_ = std::move(receiver);
+        return false;
+    }
+    const std::string folder = handoverFolder();
+    if (folder.empty()) return false;  // no place: every start opens its own documents
+    if (!lock_) {
+        lock_ = std::make_unique<QLockFile>(QString::fromStdString(folder + "/" + kLockName));
+        lock_->setStaleLockTime(0);  // stale only when its program has gone
+    }
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (lock_->tryLock(0)) return takePlace(folder, std::move(receiver));
+        if (paths.empty()) return false;  // a program of its own, beside the one that receives
+        if (send(folder + "/" + kSocketName, paths)) return true;
+        QThread::msleep(kRetryPauseMs);
+    }
+    return false;  // the receiver does not answer: the documents open here
+}
+
+bool LocalDocumentHandover::takePlace(const std::string& folder, DocumentReceiver receiver) {
+    const QString socketPath = QString::fromStdString(folder + "/" + kSocketName);
+    // Whoever held the lock has gone: a socket left behind is theirs.
+    QLocalServer::removeServer(socketPath);
+    auto* server = new QLocalServer(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(socketPath)) {
+        delete server;
+        lock_->unlock();
+        return false;
+    }
+    server_ = server;
+    receiver_ = std::move(receiver);
+    connect(server_, &QLocalServer::newConnection, this, [this] { acceptConnections(); });
+    return false;
+}
+
+bool LocalDocumentHandover::send(const std::string& socketPath, const std::vector<std::string>& paths) {
+    QLocalSocket socket;
+    socket.connectToServer(QString::fromStdString(socketPath));
+    if (!socket.waitForConnected(kConnectWaitMs)) return false;
+    socket.write(encodeDocumentList(paths));
+    socket.flush();
+    while (socket.bytesToWrite() > 0)
+        if (!socket.waitForBytesWritten(kConnectWaitMs)) return false;
+    QByteArray answer;
+    while (answer.size() < kReceived.size()) {
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(kAnswerWaitMs)) return false;
+        answer += socket.readAll();
+    }
+    return answer.startsWith(kReceived);
+}
+
+void LocalDocumentHandover::acceptConnections() {
+    while (server_ != nullptr && server_->hasPendingConnections()) {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        if (socket == nullptr) break;
+        auto buffer = std::make_shared<QByteArray>();
+        auto readList = [this, socket, buffer] {
+            buffer->append(socket->readAll());
+            bool bad = false;
+            const std::optional<std::vector<std::string>> paths = decodeDocumentList(*buffer, bad);
+            if (!paths && !bad) return;  // more to come
+            if (paths) {
+                socket->write(kReceived.data(), kReceived.size());
+                socket->flush();
+            }
+            socket->disconnectFromServer();
+            buffer->clear();
+            if (paths && receiver_) {
+                const DocumentReceiver receiver = receiver_;
+                receiver(*paths);
+            }
+        };
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, readList);
+        if (socket->bytesAvailable() > 0) readList();
+    }
+}
+
+void LocalDocumentHandover::stopReceiving() {
+    if (server_ != nullptr) {
+        server_->close();  // removes the socket
+        server_->deleteLater();
+        server_ = nullptr;
+    }
+    receiver_ = nullptr;
+    if (lock_) lock_->unlock();
+}
+
+}  // namespace quendal::platform::qt
+
+namespace quendal::platform {
+
+namespace {
+
+DocumentHandoverService* gHandover = nullptr;
+
+// The layer's own goes with the application object, which releases the
+// receiving place when the program ends.
+DocumentHandoverService& layerHandover() {
+    static QPointer<qt::LocalDocumentHandover> own;
+    if (!own) {
+        own = new qt::LocalDocumentHandover;
+        own->setParent(QCoreApplication::instance());
+    }
+    return *own;
+}
+
+}  // namespace
+
+void setDocumentHandoverService(DocumentHandoverService* service) { gHandover = service; }
+
+DocumentHandoverService& documentHandover() { return gHandover != nullptr ? *gHandover : layerHandover(); }
+
+}  // namespace quendal::platform

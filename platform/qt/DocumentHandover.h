@@ -1,0 +1,59 @@
+// Documents handed from one start of the program to another, over a local
+// socket.
+//
+// The receiving place is the folder "quendal-documents" of the user's
+// runtime folder ($XDG_RUNTIME_DIR, mode 0700, for the user alone): a lock
+// file says which program receives, and its socket "receiver" takes the
+// documents. A program that has gone leaves a lock that the next start
+// finds stale and takes over.
+//
+// One handover is one connection: "QDOC", the number of paths (4 bytes,
+// most significant first), then each path as its length (4 bytes) and its
+// UTF-8 bytes; the receiver answers "OK" once it has them all.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QByteArray>
+#include <QObject>
+
+#include "platform/Platform.h"
+
+class QLocalServer;
+class QLockFile;
+
+namespace quendal::platform::qt {
+
+// The folder of the receiving place, made when missing; "" when the
+// runtime folder is unusable (or the folder belongs to someone else).
+std::string handoverFolder();
+
+QByteArray encodeDocumentList(const std::vector<std::string>& paths);
+// The paths of a whole frame; nothing while it is incomplete. `bad` is set
+// for bytes that are no frame or exceed the limits.
+std::optional<std::vector<std::string>> decodeDocumentList(const QByteArray& bytes, bool& bad);
+
+class LocalDocumentHandover : public QObject, public DocumentHandoverService {
+public:
+    LocalDocumentHandover();
+    ~LocalDocumentHandover() override;
+
+    bool handOver(const std::vector<std::string>& paths, DocumentReceiver receiver) override;
+    void stopReceiving() override;
+
+    bool receiving() const { return server_ != nullptr; }
+
+private:
+    bool takePlace(const std::string& folder, DocumentReceiver receiver);
+    bool send(const std::string& socketPath, const std::vector<std::string>& paths);
+    void acceptConnections();
+
+    std::unique_ptr<QLockFile> lock_;
+    QLocalServer* server_ = nullptr;
+    DocumentReceiver receiver_;
+};
+
+}  // namespace quendal::platform::qt

@@ -1,0 +1,179 @@
+#include "platform/qt/FileDialogs.h"
+
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "platform/Platform.h"
+#include "platform/qt/MacRoman.h"
+#include "platform/qt/Registry.h"
+
+namespace quendal::platform::qt {
+
+FileListFilter::FileListFilter(std::function<bool(const std::string&, bool)> admits, QObject* parent)
+    : QSortFilterProxyModel(parent), admits_(std::move(admits)) {}
+
+bool FileListFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (files == nullptr || !admits_) return true;
+    const QModelIndex item = files->index(sourceRow, 0, sourceParent);
+    return admits_(files->filePath(item).toStdString(), files->isDir(item));
+}
+
+QString withSuffix(const QString& file, const QString& suffix) {
+    const QString ending = QLatin1Char('.') + suffix;
+    return file.endsWith(ending, Qt::CaseSensitive) ? file : file + ending;
+}
+
+namespace {
+
+using Chosen = std::function<void(std::optional<std::string>)>;
+
+QWidget* parentOf(WindowNumber window) { return window != 0 ? windowWidget(window) : nullptr; }
+
+void openModal(QDialog* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    dialog->open();
+}
+
+QString startFolder(const std::string& folder) {
+    if (!folder.empty() && QFileInfo(QString::fromStdString(folder)).isDir()) return QString::fromStdString(folder);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder, const QString& name);
+
+// A file is there already: replace it, or choose again with that name.
+void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file) {
+    const QFileInfo info(file);
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quendal"),
+                                QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(info.fileName()),
+                                QMessageBox::NoButton, parentOf(request.window));
+    box->setInformativeText(QStringLiteral("The file in \"%1\" will be overwritten.").arg(info.absolutePath()));
+    QPushButton* replace = box->addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    QObject::connect(box, &QDialog::finished, box, [box, replace, request, done, file](int) {
+        if (box->clickedButton() == replace)
+            done(file.toStdString());
+        else
+            askWhereToSave(request, done, QFileInfo(file).absolutePath(), QFileInfo(file).fileName());
+    });
+    openModal(box);
+}
+
+void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder, const QString& name) {
+    auto* dialog = new QFileDialog(parentOf(request.window), fromMacRoman(request.message), folder);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);  // asked below, for the name with its suffix
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    const QString suffix = QString::fromStdString(request.suffix);
+    dialog->setNameFilter(QStringLiteral("Quendal files (*.%1)").arg(suffix));
+    dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
+    dialog->selectFile(name);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, request, done, suffix](int result) {
+        const QStringList files = dialog->selectedFiles();
+        if (result != QDialog::Accepted || files.isEmpty() || files.first().isEmpty()) {
+            done(std::nullopt);
+            return;
+        }
+        const QString file = withSuffix(files.first(), suffix);
+        const QFileInfo info(file);
+        if (info.isDir())
+            askWhereToSave(request, done, file, {});
+        else if (info.exists())
+            confirmReplacing(request, done, file);
+        else
+            done(file.toStdString());
+    });
+    openModal(dialog);
+}
+
+class QtDocumentDialogs : public DocumentDialogService {
+public:
+    void chooseFileToOpen(const OpenFileRequest& request, Chosen done) override {
+        auto* dialog = new QFileDialog(nullptr, fromMacRoman(request.message), startFolder({}));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(QStringLiteral("Quendal designs and stationery (*.qndl *.qndlsta)"));
+        dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
+        if (request.filter) dialog->setProxyModel(new FileListFilter(request.filter, dialog));
+        QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+            const QStringList files = dialog->selectedFiles();
+            if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
+                done(files.first().toStdString());
+            else
+                done(std::nullopt);
+        });
+        openModal(dialog);
+    }
+
+    void chooseFileToSave(const SaveFileRequest& request, Chosen done) override {
+        askWhereToSave(request, std::move(done), startFolder(request.folder), QString::fromStdString(request.proposedName));
+    }
+
+    void askSaveChanges(WindowNumber window, std::string_view documentName,
+                        std::function<void(SaveChangesAnswer)> done) override {
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QStringLiteral("Quendal"),
+            QStringLiteral("Do you want to save the changes you made in the document \"%1\"?").arg(fromMacRoman(documentName)),
+            QMessageBox::NoButton, parentOf(window));
+        box->setInformativeText(QStringLiteral("Your changes will be lost if you don't save them."));
+        QPushButton* save = box->addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
+        QPushButton* discard = box->addButton(QStringLiteral("Don't Save"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box->setDefaultButton(save);
+        box->setEscapeButton(cancel);
+        QObject::connect(box, &QDialog::finished, box, [box, save, discard, done = std::move(done)](int) {
+            const QAbstractButton* clicked = box->clickedButton();
+            done(clicked == save      ? SaveChangesAnswer::Save
+                 : clicked == discard ? SaveChangesAnswer::DontSave
+                                      : SaveChangesAnswer::Cancel);
+        });
+        openModal(box);
+    }
+
+    void fileError(WindowNumber window, std::string_view title, std::string_view message,
+                   std::function<void(bool stop)> done) override {
+        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Quendal"), fromMacRoman(title),
+                                    QMessageBox::NoButton, parentOf(window));
+        box->setInformativeText(fromMacRoman(message));
+        QPushButton* stop = box->addButton(QStringLiteral("Stop"), QMessageBox::DestructiveRole);
+        QPushButton* carryOn = box->addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+        box->setDefaultButton(carryOn);
+        box->setEscapeButton(carryOn);
+        QObject::connect(box, &QDialog::finished, box,
+                         [box, stop, done = std::move(done)](int) { done(box->clickedButton() == stop); });
+        openModal(box);
+    }
+};
+
+QtDocumentDialogs gQtDocumentDialogs;
+DocumentDialogService* gDocumentDialogs = nullptr;
+
+}  // namespace
+
+}  // namespace quendal::platform::qt
+
+namespace quendal::platform {
+
+void setDocumentDialogService(DocumentDialogService* service) { qt::gDocumentDialogs = service; }
+
+DocumentDialogService& documentDialogs() {
+    return qt::gDocumentDialogs != nullptr ? *qt::gDocumentDialogs : qt::gQtDocumentDialogs;
+}
+
+}  // namespace quendal::platform

@@ -1,0 +1,151 @@
+// The design flow's tests begin with the shell's handlers, the state at its
+// defaults and a Vented Box design in its response window, with doubles for
+// the document dialogs, the messages, the alerts and the preferences.
+#pragma once
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/CommandDispatch.h"
+#include "app/ControlHits.h"
+#include "app/DesignDocument.h"
+#include "app/DesignFlow.h"
+#include "app/DocumentFiles.h"
+#include "app/MenuBar.h"
+#include "app/ParameterPasses.h"
+#include "app/PopupMenus.h"
+#include "app/UnsavedChanges.h"
+#include "app/WindowEvents.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "support/MessagingDoubles.h"
+#include "support/ShellServiceDoubles.h"
+
+namespace quendal::test {
+
+// Records every question of documents; the test answers the last of each kind.
+class ScriptedDocumentDialogs : public platform::DocumentDialogService {
+public:
+    using Chosen = std::function<void(std::optional<std::string>)>;
+    void chooseFileToOpen(const platform::OpenFileRequest& r, Chosen done) override {
+        opens.push_back(r);
+        open = std::move(done);
+    }
+    void chooseFileToSave(const platform::SaveFileRequest& r, Chosen done) override {
+        saves.push_back(r);
+        save = std::move(done);
+    }
+    void askSaveChanges(platform::WindowNumber, std::string_view name,
+                        std::function<void(platform::SaveChangesAnswer)> done) override {
+        questions.emplace_back(name);
+        question = std::move(done);
+    }
+    void fileError(platform::WindowNumber, std::string_view title, std::string_view message,
+                   std::function<void(bool)> done) override {
+        errors.push_back(std::string(title) + "\n" + std::string(message));
+        error = std::move(done);
+    }
+    void answer(platform::SaveChangesAnswer a) { std::exchange(question, nullptr)(a); }
+    void saveTo(std::optional<std::string> path) { std::exchange(save, nullptr)(std::move(path)); }
+    void openFile(std::optional<std::string> path) { std::exchange(open, nullptr)(std::move(path)); }
+    void stopOnError(bool stop) { std::exchange(error, nullptr)(stop); }
+
+    std::vector<platform::OpenFileRequest> opens;
+    std::vector<platform::SaveFileRequest> saves;
+    std::vector<std::string> questions, errors;
+    Chosen open, save;
+    std::function<void(platform::SaveChangesAnswer)> question;
+    std::function<void(bool)> error;
+};
+
+class DocflowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        documentDialogs = ScriptedDocumentDialogs{};
+        messenger = RecordingMessenger{};
+        alerts = RecordingDialogs{};
+        preferences = MemoryPreferences{};
+        resetState();
+        platform::resetPlatform();
+        platform::setDocumentDialogService(&documentDialogs);
+        platform::setMessageService(&messenger);
+        platform::setDialogService(&alerts);
+        platform::setPreferenceStore(&preferences);
+        BuildPopupMenu();
+        InstallApplicationHandler();
+        platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
+        InitItemBoxParameters();
+        state.selection.SysSelBtnNum = 3;
+        state.selection.InitSysType = 2;
+        state.speaker.s_SP = "Woofer-8";
+        state.box.VB = 42.0;
+        ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, Rect16{100, 100, 490, 640},
+                                           state.shell.DocFileName.view()));
+        platform::showWindow(kResponseWindow);
+        InitMenu16();
+    }
+    void TearDown() override {
+        platform::resetPlatform();
+        platform::setDocumentDialogService(nullptr);
+        platform::setMessageService(nullptr);
+        platform::setDialogService(nullptr);
+        platform::setPreferenceStore(nullptr);
+        resetState();
+    }
+
+    // The design bound to the document `file`, saved and unchanged.
+    void bindTo(const std::string& file) {
+        put(file, encodeDesignDocument(state));
+        const DocumentResult read = ClikOpenDocmFile(file);
+        ASSERT_TRUE(read.ok()) << read.description;
+        BindResponseWindowToDocument(file);
+    }
+    // A change that the unsaved-changes model notices.
+    static void change() {
+        state.box.VB += 5.0;
+        DirtyCheckSpParamCheck();
+    }
+    std::string path(const char* name) const { return QDir(folder.path()).filePath(QString::fromUtf8(name)).toStdString(); }
+    static std::string contents(const std::string& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static void put(const std::string& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+    static std::string documentWith(const std::function<void(ProgramState&)>& edit) {
+        ProgramState design = state;
+        edit(design);
+        return encodeDesignDocument(design);
+    }
+    std::vector<std::string> sent() const { return messenger.texts(); }
+    // Whether the program asked to quit: such a quit ends the event loop at
+    // once with status 0, else it runs until the 7 queued here. The loop
+    // leaves the layer as just started: the last check of a test.
+    static bool quitAsked() {
+        QTimer other;
+        other.setSingleShot(true);
+        QObject::connect(&other, &QTimer::timeout, [] { platform::quitApplication(7); });
+        other.start(0);
+        return platform::runEventLoop() == 0;
+    }
+
+    QTemporaryDir folder;
+    ScriptedDocumentDialogs documentDialogs;
+    RecordingMessenger messenger;
+    RecordingDialogs alerts;
+    MemoryPreferences preferences;
+};
+
+}  // namespace quendal::test

@@ -1,0 +1,75 @@
+// A second start of the program hands the document named to it to the
+// program that runs already, and ends: two processes of this test program,
+// sharing a runtime folder of their own.
+#include <cstdlib>
+#include <iostream>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <sys/stat.h>
+
+#include "DocflowFixture.h"
+#include "app/DesktopDocuments.h"
+
+namespace quendal::test {
+namespace {
+
+class HandoverTest : public DocflowTest {
+protected:
+    void SetUp() override {
+        DocflowTest::SetUp();
+        ASSERT_TRUE(runtime.isValid());
+        ::chmod(runtime.path().toLocal8Bit().constData(), 0700);
+        const char* previous = std::getenv("XDG_RUNTIME_DIR");
+        savedRuntime = previous != nullptr ? previous : "";
+        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+    }
+    void TearDown() override {
+        platform::documentHandover().stopReceiving();
+        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+        DocflowTest::TearDown();
+    }
+
+    QTemporaryDir runtime;
+    std::string savedRuntime;
+};
+
+TEST_F(HandoverTest, ASecondStartHandsItsDocumentToTheRunningProgramAndEnds) {
+    std::vector<std::string> received;
+    ASSERT_FALSE(platform::documentHandover().handOver({}, [&received](const std::vector<std::string>& paths) {
+        received = paths;
+        ReceiveHandedDocuments(paths);
+    }));
+    const std::string file = path("Handed.qndl");
+    put(file, encodeDesignDocument(state));
+
+    QProcess second;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QUENDAL_HANDED_DOCUMENT", QString::fromStdString(file));
+    env.insert("XDG_RUNTIME_DIR", runtime.path());
+    second.setProcessEnvironment(env);
+    second.start(QCoreApplication::applicationFilePath(),
+                 {"--gtest_also_run_disabled_tests", "--gtest_filter=SecondStart.DISABLED_HandsOver"});
+    ASSERT_TRUE(second.waitForStarted());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty() && second.state() == QProcess::NotRunning; }, 60000));
+    const QByteArray output = second.readAllStandardOutput();
+    EXPECT_EQ(second.exitCode(), 0) << output.constData();
+    EXPECT_TRUE(output.contains("handed over")) << output.constData();
+    EXPECT_EQ(received, std::vector<std::string>{file});
+    EXPECT_EQ(state.document.g_FsRef, file);  // on its way to opening here
+    EXPECT_EQ(state.shell.SelfOpenFlag, 1);
+}
+
+// The second start, run in a process of its own by the test above.
+TEST(SecondStart, DISABLED_HandsOver) {
+    const char* document = std::getenv("QUENDAL_HANDED_DOCUMENT");
+    if (document == nullptr) GTEST_SKIP();
+    std::string name = "quendal", file = document;
+    char* argv[] = {name.data(), file.data(), nullptr};
+    const bool handed = HandOverDocumentsNamedAtStart(2, argv);
+    std::cout << (handed ? "handed over" : "kept") << std::endl;
+    EXPECT_TRUE(handed);
+}
+
+}  // namespace
+}  // namespace quendal::test

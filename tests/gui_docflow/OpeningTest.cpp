@@ -1,0 +1,155 @@
+// Opening: a document or stationery handed over by the open dialog, the
+// desktop or the command line; what is not a design document changes
+// nothing.
+#include <filesystem>
+
+#include "DocflowFixture.h"
+#include "app/DesktopDocuments.h"
+
+namespace quendal::test {
+namespace {
+
+using platform::SaveChangesAnswer;
+
+class OpeningTest : public DocflowTest {
+protected:
+    static void waitForOpening() {
+        ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
+    }
+    std::string anotherDesign(const char* name) {
+        put(path(name), documentWith([](ProgramState& d) {
+                d.box.VB = 77.0;
+                d.speaker.s_SP = "Mid-5";
+            }));
+        return path(name);
+    }
+};
+
+TEST_F(OpeningTest, ADocumentOpensAfterItsTimerWithItsValuesAndTellsTheSiblings) {
+    ClikOpenDocm(anotherDesign("Other.qndl"));
+    EXPECT_EQ(sent(), (std::vector<std::string>{"BootedQndlFromQnDLByFile", "BootedTsmrFromVrknByFile", "QuitPlqe"}));
+    EXPECT_EQ(state.box.VB, 42.0);  // not before the timer
+    waitForOpening();
+    EXPECT_EQ(state.box.VB, 77.0);
+    EXPECT_EQ(state.speaker.s_SP, "Mid-5");
+    EXPECT_EQ(state.shell.FileOpenFlag, 1);
+    EXPECT_EQ(state.shell.SaveAsFlag, 1);
+    EXPECT_EQ(state.shell.AppClickOpnFlag, 1);
+}
+
+TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
+    struct Row {
+        const char* name;
+        std::string bytes;  // empty: no such file
+    };
+    const Row rows[] = {{"Short.qndl", std::string(1000, 'x')},
+                        {"BadTab.qndl", documentWith([](ProgramState& d) { d.selection.SysSelTabNum = 3; })},
+                        {"Missing.qndl", {}}};
+    const std::string mine = path("Mine.qndl");
+    bindTo(mine);
+    change();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.bytes.empty()) put(path(row.name), row.bytes);
+        const std::string before = encodeDesignDocument(state);
+        alerts.sheets.clear();
+        documentDialogs.errors.clear();
+        ClikOpenDocm(path(row.name));
+        documentDialogs.answer(SaveChangesAnswer::DontSave);  // unsaved changes: asked first
+        waitForOpening();
+        EXPECT_EQ(encodeDesignDocument(state), before);
+        EXPECT_EQ(state.shell.DirtyFlag, 1);
+        EXPECT_EQ(state.shell.AppClickOpnFlag, 0);  // nothing started: the start may still offer its window
+        EXPECT_EQ(platform::windowTitle(kResponseWindow), "Mine.qndl");
+        EXPECT_EQ(platform::windowFilePath(kResponseWindow), mine);
+        if (row.bytes.empty()) {
+            EXPECT_EQ(documentDialogs.errors.size(), 1u);
+        } else {
+            ASSERT_EQ(alerts.sheets.size(), 1u);
+            EXPECT_NE(alerts.sheets[0].find("could not be opened"), std::string::npos);
+            EXPECT_NE(alerts.sheets[0].find("not a valid design document"), std::string::npos);
+        }
+    }
+}
+
+TEST_F(OpeningTest, StationeryOpensAsUntitledBoundToNoFile) {
+    const std::string document = path("MyBox.qndl");
+    bindTo(document);
+    const std::string old = contents(document);
+    const std::string stationery = path("Start.qndlsta");
+    put(stationery, documentWith([](ProgramState& d) { d.box.FB = 28.0; }));
+    ASSERT_TRUE(ClikOpenDocmFile(stationery).ok());
+    BindResponseWindowToDocument(stationery);
+    EXPECT_EQ(state.box.FB, 28.0);
+    EXPECT_EQ(platform::windowTitle(kResponseWindow), "untitled.qndl");
+    EXPECT_EQ(platform::windowFilePath(kResponseWindow), "");
+    EXPECT_EQ(state.shell.FileOpenFlag, 0);
+    EXPECT_EQ(state.shell.SaveAsFlag, 0);
+    ApplicationEventHandler(kFileMenu, 5);  // its first Save asks where
+    ASSERT_EQ(documentDialogs.saves.size(), 1u);
+    EXPECT_EQ(documentDialogs.saves[0].proposedName, "untitled.qndl");
+    EXPECT_EQ(contents(document), old);
+}
+
+TEST_F(OpeningTest, AFileOfAnotherKindChangesNothingButTwoBeeps) {
+    const std::string before = encodeDesignDocument(state);
+    for (const char* name : {"notes.txt", "Loud.QNDL", "plain"}) {
+        alerts.beeps = 0;
+        put(path(name), documentWith([](ProgramState& d) { d.box.VB = 99.0; }));
+        ClikOpenDocm(path(name));
+        EXPECT_EQ(alerts.beeps, 1) << name;
+        EXPECT_TRUE(QTest::qWaitFor([this] { return alerts.beeps == 2; })) << name;
+    }
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(state.shell.SelfOpenFlag, 0);
+    EXPECT_EQ(state.shell.FileOpenFlag, 0);
+    EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));
+}
+
+TEST_F(OpeningTest, TheOpenDialogListsFoldersAndDesignFilesExactly) {
+    for (const char* listed : {"/d/a.qndl", "/d/a.qndlsta"}) EXPECT_TRUE(OpenDialogFilter(listed, false)) << listed;
+    for (const char* hidden : {"/d/a.QNDL", "/d/a.Qndlsta", "/d/a.qndl.bak", "/d/.qndl", "/d/qndl"})
+        EXPECT_FALSE(OpenDialogFilter(hidden, false)) << hidden;
+    EXPECT_TRUE(OpenDialogFilter("/d/sub.txt", true));
+    OpenDialogFile();
+    EXPECT_EQ(documentDialogs.opens.at(0).message, "Select Open File.");
+    documentDialogs.openFile(std::nullopt);  // cancelled: nothing
+    EXPECT_EQ(state.shell.SelfOpenFlag, 0);
+    OpenDialogFile();
+    documentDialogs.openFile(anotherDesign("Chosen.qndl"));
+    waitForOpening();
+    EXPECT_EQ(state.box.VB, 77.0);
+}
+
+class HandoverDouble : public platform::DocumentHandoverService {
+public:
+    bool handOver(const std::vector<std::string>& paths, platform::DocumentReceiver) override {
+        handed = paths;
+        return false;  // no program receives: this one opens them
+    }
+    void stopReceiving() override {}
+    std::vector<std::string> handed;
+};
+
+TEST_F(OpeningTest, OfTheDocumentsNamedOnTheCommandLineTheLastOpensOnceTheLoopRuns) {
+    const std::string first = path("First.qndl");
+    put(first, encodeDesignDocument(state));
+    const std::string last = anotherDesign("Last.qndl");
+    const std::filesystem::path working = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path().toStdString());
+    std::string name = "quendal", relative = "First.qndl", absolute = last;
+    char* argv[] = {name.data(), relative.data(), absolute.data(), nullptr};
+    HandoverDouble handover;
+    platform::setDocumentHandoverService(&handover);
+    EXPECT_FALSE(HandOverDocumentsNamedAtStart(3, argv));
+    std::filesystem::current_path(working);
+    platform::setDocumentHandoverService(nullptr);
+    EXPECT_EQ(handover.handed, (std::vector<std::string>{first, last}));
+    EXPECT_EQ(state.shell.SelfOpenFlag, 0);  // nothing before the loop
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.shell.AppClickOpnFlag == 1; }));
+    EXPECT_EQ(state.box.VB, 77.0);
+}
+
+}  // namespace
+}  // namespace quendal::test

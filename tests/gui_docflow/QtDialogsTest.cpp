@@ -1,0 +1,99 @@
+// The layer's own document dialogs, driven through their real widgets: the
+// save dialog's exact suffix and its question before replacing a file, and
+// the open dialog's list.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QMessageBox>
+
+#include "DocflowFixture.h"
+#include "platform/qt/FileDialogs.h"
+
+namespace quendal::test {
+namespace {
+
+template <typename Dialog>
+Dialog* shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog != nullptr && dialog->isVisible()) return dialog;
+    return nullptr;
+}
+
+void clickButton(QMessageBox* box, const char* text) {
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == QLatin1String(text)) button->click();
+}
+
+class QtDialogsTest : public DocflowTest {
+protected:
+    void SetUp() override {
+        DocflowTest::SetUp();
+        platform::setDocumentDialogService(nullptr);  // the layer's own
+    }
+    // Asks where to save with the name typed and accepts the dialog as it
+    // stands; the answer, once given, is in `chosen`.
+    std::optional<std::string> saveAs(const char* typed) {
+        chosen = std::string("<no answer>");
+        platform::SaveFileRequest request;
+        request.window = kResponseWindow;
+        request.message = "Save This File As...";
+        request.proposedName = typed;
+        request.folder = folder.path().toStdString();
+        request.suffix = "qndl";
+        platform::documentDialogs().chooseFileToSave(request, [this](std::optional<std::string> p) { chosen = p; });
+        QFileDialog* dialog = shown<QFileDialog>();
+        if (dialog == nullptr) return chosen;
+        QMetaObject::invokeMethod(dialog, "accept");
+        QApplication::processEvents();
+        return chosen;
+    }
+
+    std::optional<std::string> chosen;
+};
+
+TEST_F(QtDialogsTest, ASavedNameEndsInTheSuffixExactly) {
+    EXPECT_EQ(saveAs("My.Box"), path("My.Box.qndl"));
+    EXPECT_EQ(saveAs("Loud.QNDL"), path("Loud.QNDL.qndl"));
+    EXPECT_EQ(saveAs("Plain"), path("Plain.qndl"));
+    EXPECT_EQ(saveAs("Done.qndl"), path("Done.qndl"));
+}
+
+TEST_F(QtDialogsTest, AFileThatIsThereIsReplacedOnlyWhenTheUserSaysSo) {
+    put(path("Old.qndl"), "old design");
+    saveAs("Old");
+    QMessageBox* question = shown<QMessageBox>();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(chosen, std::string("<no answer>"));
+    clickButton(question, "Cancel");  // back to the save dialog, with that name
+    QApplication::processEvents();
+    QFileDialog* again = shown<QFileDialog>();
+    ASSERT_NE(again, nullptr);
+    QMetaObject::invokeMethod(again, "accept");
+    QApplication::processEvents();
+    ASSERT_NE(shown<QMessageBox>(), nullptr);
+    clickButton(shown<QMessageBox>(), "Replace");
+    QApplication::processEvents();
+    EXPECT_EQ(chosen, path("Old.qndl"));
+    EXPECT_EQ(contents(path("Old.qndl")), "old design");  // the dialog writes nothing itself
+}
+
+TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {
+    for (const char* name : {"a.qndl", "b.qndlsta", "c.QNDL", "d.txt", "e.qndl.bak"}) put(path(name), "x");
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+    QFileSystemModel files;
+    bool loaded = false;
+    QObject::connect(&files, &QFileSystemModel::directoryLoaded, [&loaded](const QString&) { loaded = true; });
+    const QModelIndex root = files.setRootPath(folder.path());
+    platform::qt::FileListFilter list(OpenDialogFilter);
+    list.setSourceModel(&files);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return loaded && files.rowCount(root) == 6; }));
+    QStringList names;
+    const QModelIndex listed = list.mapFromSource(root);
+    for (int row = 0; row < list.rowCount(listed); ++row) names << list.index(row, 0, listed).data().toString();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"a.qndl", "b.qndlsta", "sub"}));
+}
+
+}  // namespace
+}  // namespace quendal::test
