@@ -117,8 +117,8 @@ int32_t MyPageSetupDoneRoutine(int32_t window, bool accepted) {
 
 int32_t PageSetupWndHit(int32_t control) {
     switch (control) {
-        case kPageSetupOK: return PageSetupWndOKReturn(), kHandled;
-        case kPageSetupCancel: return PageSetupWndCancel(), kHandled;
+        case kPageSetupOK: PageSetupWndOKReturn(); return kHandled;
+        case kPageSetupCancel: PageSetupWndCancel(); return kHandled;
         default: return kEventNotHandled;
     }
 }
