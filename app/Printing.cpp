@@ -18,6 +18,9 @@ bool validArea(const platform::PageArea& area) {
     return area.right - area.left > 0.0 && area.bottom - area.top > 0.0;
 }
 
+// The page setup or the print dialog is up already: one at a time.
+bool printingDialogUp() { return state.print.PrintDialogFlag == 1 || platform::windowExists(kPageSetupSheet); }
+
 // A print that cannot go where it was sent: the reason in the alert.
 void reportRefusal(int32_t status, const std::string& reason) {
     platform::showAlert("Printing error", platform::macRomanFromUtf8Lossy(reason) + "  (Error code " +
@@ -29,7 +32,7 @@ void reportRefusal(int32_t status, const std::string& reason) {
 inline namespace output {
 
 int32_t MyDoPageSetup(int32_t window) {
-    if (!platform::windowExists(window) || state.print.PrintDialogFlag == 1) return 0;
+    if (!platform::windowExists(window) || printingDialogUp()) return 0;
     InitMenu13();
     platform::PaperFormat format;
     if (const int32_t status = MySetupPageFormatForPrinting(window, format); status != 0) {
@@ -38,13 +41,12 @@ int32_t MyDoPageSetup(int32_t window) {
         return status;
     }
     platform::setCursor(platform::Cursor::Arrow);
-    state.print.PrintDialogFlag = 1;
     PageSetupWnd(window);
     return 0;
 }
 
 int32_t MyDoPrint(int32_t window, int32_t copies) {
-    if (!platform::windowExists(window) || state.print.PrintDialogFlag == 1) {
+    if (!platform::windowExists(window) || printingDialogUp()) {
         platform::beep();
         return 0;
     }

@@ -103,6 +103,24 @@ std::string downloadsPath(std::string_view fileName) {
     return *folder + "/" + name;
 }
 
+// The update window goes and the program goes on where the check found it:
+// after a check from the menu with the menus (and the custom palette) of the
+// window in front; after an automatic one with the design, or System Select.
+void closeUpdateWindow() {
+    UpdateCheckState& u = update();
+    platform::closeWindow(kUpdateWindow);
+    if (u.CheckByMenuFlag == 1 || u.CheckForUpFlag == AutoUpdateCheck::NotRun) {
+        if (state.shell.curentWndID == kResponseWindow && state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+        restoreMenusByCurrentWindow();
+    } else {
+        if (u.CheckForUpFlag == AutoUpdateCheck::ByDocument)
+            NavUserActionCancelMenu();
+        else
+            OpenSystemSelectWnd();
+        u.CheckForUpFlag = AutoUpdateCheck::Run;
+    }
+}
+
 }  // namespace
 
 inline namespace output {
@@ -144,21 +162,10 @@ int32_t CheckForVersion() {
 }
 
 int32_t CheckForUpdateWndOkButton() {
-    UpdateCheckState& u = update();
     removeCheckTimer();
     dropDownload();
-    if (u.VersionLoad != 0) versionFailed();
-    platform::closeWindow(kUpdateWindow);
-    if (u.CheckByMenuFlag == 1 || u.CheckForUpFlag == AutoUpdateCheck::NotRun) {
-        if (state.shell.curentWndID == kResponseWindow && state.shell.CtmPaletFlag == 0) EnableCustomPalet();
-        restoreMenusByCurrentWindow();
-    } else {
-        if (u.CheckForUpFlag == AutoUpdateCheck::ByDocument)
-            NavUserActionCancelMenu();
-        else
-            OpenSystemSelectWnd();
-        u.CheckForUpFlag = AutoUpdateCheck::Run;
-    }
+    if (update().VersionLoad != 0) versionFailed();
+    closeUpdateWindow();
     return 0;
 }
 
@@ -296,13 +303,15 @@ void CarbonTimerActionCheckVersion(int32_t timer, int32_t userData) {
 int32_t CheckForUpdateWndLaunchButton() {
     UpdateCheckState& u = update();
     removeCheckTimer();
-    platform::closeWindow(kUpdateWindow);
-    if (u.CheckForUpFlag == AutoUpdateCheck::ByDocument) u.CheckForUpFlag = AutoUpdateCheck::Run;
     if (state.shell.DirtyFlag == 1) {
-        NavAskWind(kAskBeforeQuitting);  // its Save or Don't Save quits, its Cancel stays
+        // The design first: its Save or Don't Save quits, its Cancel stays
+        // with the design as it was.
+        closeUpdateWindow();
+        NavAskWind(kAskBeforeQuitting);
         LSLaunchURLInDownloadsFolder(u.downFileZip.view());
         return 0;
     }
+    platform::closeWindow(kUpdateWindow);
     LSLaunchURLInDownloadsFolder(u.downFileZip.view());
     CloseWindows();
     QuitMenuSelect(1);

@@ -16,7 +16,7 @@ struct PrintState {
     // and its orientation (0 portrait, 1 landscape). Its scale is GPrintScale.
     Str255 PagePaper;
     int32_t PageLandscape = 0;
-    int32_t PrintDialogFlag = 0;    // 1 while the page setup or the print dialog is up
+    int32_t PrintDialogFlag = 0;    // 1 while the print dialog is up
     int32_t SnapSaveFlag = 0;       // 1 while a snapshot's save dialog is up
 };
 

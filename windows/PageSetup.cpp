@@ -110,7 +110,6 @@ int32_t PageSetupWndCancel() { return MyPageSetupDoneRoutine(kResponseWindow, fa
 
 int32_t MyPageSetupDoneRoutine(int32_t window, bool accepted) {
     platform::closeWindow(kPageSetupSheet);
-    state.print.PrintDialogFlag = 0;
     if (platform::windowExists(window)) NavUserActionCancelMenu();
     return 0;
 }

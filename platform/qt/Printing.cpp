@@ -129,10 +129,22 @@ public:
                            QAbstractPrintDialog::PrintShowPageSize);
         dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(dialog, &QDialog::finished, dialog, [this, job, done = std::move(done)](int code) {
+        // The answer comes once: when the dialog closes, or as a cancel when
+        // it goes with its window before that.
+        auto answered = std::make_shared<bool>(false);
+        auto answer = std::make_shared<std::function<void(const PrintDialogResult&)>>(std::move(done));
+        QObject::connect(dialog, &QDialog::finished, dialog, [this, job, answered, answer](int code) {
+            if (*answered) return;
+            *answered = true;
             const PrintDialogResult result = resultOf(code == QDialog::Accepted, job);
             if (!result.accepted || result.status != 0) printer_.reset();
-            if (done) done(result);
+            if (*answer) (*answer)(result);
+        });
+        QObject::connect(dialog, &QObject::destroyed, [this, answered, answer] {
+            if (*answered) return;
+            *answered = true;
+            printer_.reset();
+            if (*answer) (*answer)(PrintDialogResult{});
         });
         dialog->open();
     }

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <memory>
+
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
 
@@ -30,12 +32,23 @@ public:
         dialog->selectFile(QString::fromUtf8(proposedName.data(), qsizetype(proposedName.size())));
         dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, done = std::move(done)](int code) {
+        // The answer comes once: when the dialog closes, or as a cancel when
+        // it goes with its window before that.
+        auto answered = std::make_shared<bool>(false);
+        auto answer = std::make_shared<std::function<void(std::optional<std::string>)>>(std::move(done));
+        QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, answered, answer](int code) {
+            if (*answered) return;
+            *answered = true;
             std::optional<std::string> path;
             const QStringList chosen = dialog->selectedFiles();
             if (code == QDialog::Accepted && !chosen.isEmpty() && !chosen.front().isEmpty())
                 path = chosen.front().toStdString();
-            if (done) done(path);
+            if (*answer) (*answer)(path);
+        });
+        QObject::connect(dialog, &QObject::destroyed, [answered, answer] {
+            if (*answered) return;
+            *answered = true;
+            if (*answer) (*answer)(std::nullopt);
         });
         dialog->open();
     }

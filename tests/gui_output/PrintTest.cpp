@@ -190,10 +190,13 @@ TEST_F(QtPrintDialogTest, AFolderAsTheFileIsRefused) {
     EXPECT_TRUE(filesWritten().empty());
 }
 
-TEST_F(QtPrintDialogTest, ACancelledDialogLeavesNoFile) {
+TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {
     QPrintDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->reject();
+    EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
+    ASSERT_NE(openDialog(), nullptr);
+    platform::closeWindow(kResponseWindow);  // the design goes while the dialog is up
     EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
     EXPECT_TRUE(dialogs.alerts.empty());
     EXPECT_TRUE(filesWritten().empty());

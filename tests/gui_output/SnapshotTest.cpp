@@ -110,6 +110,14 @@ TEST_F(SnapshotTest, TheLayersSaveDialogProposesTheNameAndItsCancelSavesNothing)
     dialog->reject();
     EXPECT_TRUE(QTest::qWaitFor([] { return state.print.SnapSaveFlag == 0; }, 10000));
     EXPECT_EQ(state.print.SnapNum, 0);
+
+    // A dialog that goes with its window counts as cancelled.
+    SnapShot();
+    EXPECT_EQ(state.shell.InterceptEvHnd, 1);
+    platform::closeWindow(kResponseWindow);
+    EXPECT_TRUE(QTest::qWaitFor([] { return state.print.SnapSaveFlag == 0; }, 10000));
+    EXPECT_EQ(state.shell.InterceptEvHnd, 0);
+    EXPECT_EQ(state.print.SnapNum, 0);
 }
 
 TEST_F(SnapshotTest, TheLayersShutterPlaysWithoutWaitingWhereThereIsNoAudioOutput) {
