@@ -129,10 +129,15 @@ TEST_F(UpdateCheckTest, ACheckAfterOpeningADocumentIsSilentUnlessSomethingIsNewe
     CheckForUpdateOnDocumentOpen();
     EXPECT_EQ(state.update.CheckTimer, 0) << "once per run";
 
+    // A newer version, answered at once by a network that cannot be late.
     TearDown();
     SetUp();
-    serveVersion("99.0");
+    ScriptedNetwork network;
+    platform::setNetworkService(&network);
     CheckForUpdateOnDocumentOpen();
+    ASSERT_EQ(network.loads.size(), 1u);
+    EXPECT_EQ(network.loads[0].request.url, server.base() + "/versions/Quendal_version.txt");
+    network.answer(1, 200, "99.0");
     ASSERT_TRUE(windowShown());
     EXPECT_EQ(state.update.CheckForUpFlag, AutoUpdateCheck::ByDocument);
     platform::WindowEvent escape;
