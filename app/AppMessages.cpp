@@ -144,8 +144,8 @@ void driverRecordFromOrvanel() {
         return;
     }
     UpdateCheckState& update = state.update;
-    if (state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == 0) {
-        update.CheckForUpFlag = 1;
+    if (state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == AutoUpdateCheck::NotRun) {
+        update.CheckForUpFlag = AutoUpdateCheck::Run;
         InitUpdateFlag();
         CheckForVersion();
     } else {

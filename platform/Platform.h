@@ -843,4 +843,110 @@ void installLayerMessaging(MessageService* messages, ClipboardService* clipboard
 // ---------------------------------------------------------------------------
 // Printing, PNG pictures of windows and sounds
 
+// Printing. The print service lays the response page out in points (one
+// unit one point) on the printable area of the paper, scaled by the page
+// scale, and prints one document of pages drawn with the primitives: while
+// a page is open the primitives draw on it whenever DoPrint is set. Tests
+// install a double that prints to a PDF file through openPage.
+
+// Status codes of printing: 0 success.
+inline constexpr int32_t kPrintNoDefaultPrinter = -30872;  // no printer to print with
+inline constexpr int32_t kPrintCancelled = -128;           // the user cancelled: nothing to report
+inline constexpr int32_t kPrintOutputNotAFile = -37;       // the PDF file to print to names a folder
+inline constexpr int32_t kPrintFailed = -30870;            // the printer or file could not be written
+
+// A paper and the way the page lies on it.
+struct PaperFormat {
+    std::string paper;      // a name of paperNames()
+    bool landscape = false;
+};
+
+// The printable area of the paper in points, from its top left corner:
+// top and left 0, bottom its height and right its width.
+struct PageArea {
+    double top = 0.0, left = 0.0, bottom = 0.0, right = 0.0;
+};
+
+// What the print dialog is opened for.
+struct PrintJobRequest {
+    WindowNumber window = 0;   // the dialog is window-modal on it
+    std::string jobName;       // UTF-8
+    PaperFormat format;
+    int32_t firstPage = 1, lastPage = 1;  // the pages the document has
+    int32_t copies = 1;
+};
+
+// How the print dialog ended. A cancelled dialog is not accepted and has
+// status kPrintCancelled; an accepted one that cannot print (a folder as
+// the PDF file) has a failure status and `reason`, a UTF-8 text for the user.
+struct PrintDialogResult {
+    bool accepted = false;
+    int32_t status = kPrintCancelled;
+    int32_t firstPage = 1, lastPage = 1;  // the range chosen, within the document's pages
+    PageArea area;                        // the printable area of the paper chosen
+    std::string reason;
+};
+
+class PrintService {
+public:
+    virtual ~PrintService() = default;
+    // The papers the page setup offers, and the one it starts from.
+    virtual std::vector<std::string> paperNames() = 0;
+    virtual std::string defaultPaper() = 0;
+    // The printable area of the paper in that orientation; nothing for a
+    // paper the service does not know.
+    virtual std::optional<PageArea> printableArea(const PaperFormat& format) = 0;
+    // Opens the print dialog window-modal on the job's window and returns at
+    // once; `done` is called from the event loop when it closes. Without a
+    // printer the dialog prints to a PDF file instead.
+    virtual void runPrintDialog(const PrintJobRequest& job, std::function<void(const PrintDialogResult&)> done) = 0;
+    // The document of the last accepted dialog, its page drawing scaled by
+    // `scalePercent`: begin, then each page between beginPage and endPage,
+    // then end. Each returns 0 or a failure status; endDocument always ends.
+    virtual int32_t beginDocument(double scalePercent) = 0;
+    virtual int32_t beginPage() = 0;
+    virtual int32_t endPage() = 0;
+    virtual int32_t endDocument() = 0;
+};
+// nullptr puts the layer's own service back.
+void setPrintService(PrintService* service);
+PrintService& printing();
+
+// The window's content (its drawing and its controls) as PNG bytes, taken
+// now; false when the window does not exist.
+bool windowPng(WindowNumber window, std::string& png);
+
+// The questions of a snapshot: where to save it, and whether to stop after
+// it could not be written.
+class ImageSaveService {
+public:
+    virtual ~ImageSaveService() = default;
+    // A save dialog window-modal on the window, titled `title` (Mac Roman),
+    // proposing the file name `proposedName` (UTF-8) for a PNG picture;
+    // returns at once and calls `done` with the path chosen (UTF-8), or
+    // nothing when the user cancelled.
+    virtual void askPngPath(WindowNumber window, std::string_view title, std::string_view proposedName,
+                            std::function<void(std::optional<std::string>)> done) = 0;
+    // A stop alert with "Stop" and "Continue" (texts Mac Roman); returns at
+    // once and calls `done` with true for Stop.
+    virtual void askStopOrContinue(std::string_view message, std::string_view informativeText,
+                                   std::function<void(bool stop)> done) = 0;
+};
+// nullptr puts the layer's own service back.
+void setImageSaveService(ImageSaveService* service);
+ImageSaveService& imageSaving();
+
+// Sounds made by the program itself.
+class SoundService {
+public:
+    virtual ~SoundService() = default;
+    // Starts playing the samples (16-bit, one channel, `sampleRate` per
+    // second) and returns at once; plays nothing where there is no audio
+    // output.
+    virtual void playSamples(const std::vector<int16_t>& samples, int32_t sampleRate) = 0;
+};
+// nullptr puts the layer's own service back.
+void setSoundService(SoundService* service);
+SoundService& sound();
+
 }  // namespace quendal::platform

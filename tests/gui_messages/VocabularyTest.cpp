@@ -146,10 +146,10 @@ TEST_F(VocabularyEffects, ADriverRecordStartsTheVersionCheckOnceThenSystemSelect
     fromOrvanel(driverRecord());
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
     EXPECT_EQ(state.speaker.s_SP, "Woofer-8");
-    EXPECT_EQ(state.update.CheckForUpFlag, 1);
+    EXPECT_EQ(state.update.CheckForUpFlag, AutoUpdateCheck::Run);
     fromOrvanel(driverRecord("41"));
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 41.0);
-    EXPECT_EQ(state.update.CheckForUpFlag, 1);
+    EXPECT_EQ(state.update.CheckForUpFlag, AutoUpdateCheck::Run);
     EXPECT_EQ(dialogs.beeps, 0);
 }
 

@@ -1,0 +1,189 @@
+#include "app/PrintingPage.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "app/OutputPending.h"
+#include "engine/AirSpeedPlot.h"
+#include "engine/AmplitudePlot.h"
+#include "engine/DisplacementPlot.h"
+#include "engine/GroupDelayPlot.h"
+#include "engine/ImpedancePlot.h"
+#include "engine/PhasePlot.h"
+#include "engine/PowerPlot.h"
+#include "engine/ReferenceLevel.h"
+#include "engine/StepResponse.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/MacRomanText.h"
+#include "selection/SystemProfile.h"
+#include "view/QuartzDraw.h"
+#include "view/ResponseGraphs.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kFooterFontSize = 13.0;  // px
+constexpr int32_t kFooterFontRow = 1;
+
+bool tripleVented() { return state.selection.SysSelTabNum == 2 && state.selection.SysSelBtnNum == 8; }
+
+// Pages that are whole in themselves: no parameter block under them.
+bool standAlonePage() {
+    const std::string_view kind = state.view.s_Resp.view();
+    return kind == "sys" || kind == "vent";
+}
+
+}  // namespace
+
+double CalcPrintPageScale(const platform::PageArea& pageRect) {
+    const double width = pageRect.right, height = pageRect.bottom;
+    if (height > width)
+        return 102.5 * (1.0087193876e-13 * width * width + 0.0017889308287 * width + 3.4395623905e-08);
+    return 71.5 * (-9.503963872e-14 * height * height + 0.0017889086477 * height - 3.2402136307e-08);
+}
+
+double FittedPrintPageScale(const platform::PageArea& pageRect) {
+    const double width = pageRect.right - pageRect.left, height = pageRect.bottom - pageRect.top;
+    const double fit = 100.0 * std::min(width / kPrintedPageWidth, height / kPrintedPageHeight);
+    return std::min(CalcPrintPageScale(pageRect), fit);
+}
+
+double PrintPageScale(const platform::PageArea& pageRect, double userScale) {
+    return FittedPrintPageScale(pageRect) * userScale / 100.0;
+}
+
+std::string fitForFileName(std::string_view text) {
+    std::string out(text);
+    std::replace(out.begin(), out.end(), '/', '-');
+    std::replace(out.begin(), out.end(), '\0', '-');
+    return out;
+}
+
+std::string PrintJobName() {
+    const std::string name = state.speaker.s_SP.str() + "_" + std::string(SetResponseTitle());
+    return fitForFileName(platform::utf8FromMacRoman(name));
+}
+
+int32_t ResponsePrint() {
+    DrawingState& d = state.draw;
+    const std::string_view kind = state.view.s_Resp.view();
+    bool graph = true;
+    if (kind == "amp") {
+        SPLcal();
+        ampGraph();
+        ampPlot();
+        d.ClippingFlag = 1;
+        AmpExplanation();
+    } else if (kind == "pw") {
+        pwGraph();
+        pwPlot();
+        d.ClippingFlag = 1;
+        PwExplanation();
+    } else if (kind == "imp") {
+        impGraph();
+        impPlot();
+        d.ClippingFlag = 1;
+        ImpExplanation();
+    } else if (kind == "dp") {
+        dpOpt();
+        dpGraph();
+        dpPlot();
+        d.ClippingFlag = 1;
+        DpExplanation();
+    } else if (kind == "ph") {
+        phGraph();
+        phPlot();
+    } else if (kind == "gd") {
+        // The Triple Vented system has its own group delay, as on screen.
+        if (tripleVented()) {
+            TRIgdOpt();
+            gdGraph();
+            TRIgdPlot();
+        } else {
+            gdOpt();
+            gdGraph();
+            gdPlot();
+        }
+    } else if (kind == "nq") {
+        nqGraph();
+        nqPlot();
+    } else if (kind == "as") {
+        AsDispOpt();
+        asGraph();
+        AsPlot();
+        d.ClippingFlag = 1;
+        AsExplanation();
+    } else if (kind == "st") {
+        StepGraph();
+        tripleVented() ? TRIStepPlot() : StepPlot();
+    } else if (kind == "sys") {
+        graph = false;
+        d.ClippingFlag = 1;
+        SystemProfile();
+    } else if (kind == "vent") {
+        graph = false;
+        d.ClippingFlag = 1;
+        VentInfo();
+    } else {
+        graph = false;
+    }
+    if (graph && state.prefs.PrintParamCheck == 1) {
+        d.ClippingFlag = 1;
+        PrintSystemProfile();
+    }
+    d.ClippingFlag = 0;
+    return 0;
+}
+
+std::string FooterDate(const std::tm& when) {
+    static constexpr const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                             "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char text[32];
+    const int month = when.tm_mon;
+    if (month >= 0 && month < 12)
+        std::snprintf(text, sizeof text, "%s/%02d/%04d", months[month], when.tm_mday, when.tm_year + 1900);
+    else
+        std::snprintf(text, sizeof text, "%02d/%02d/%04d", month + 1, when.tm_mday, when.tm_year + 1900);
+    return text;
+}
+
+std::string FooterTime(const std::tm& when) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", when.tm_hour, when.tm_min);
+    return text;
+}
+
+FooterLine FooterFor(std::string_view modelName, std::string_view date, std::string_view time) {
+    const bool bottomLeft = standAlonePage() || state.prefs.PrintParamCheck == 0;
+    const std::string_view gap = bottomLeft ? "  " : " ";
+    FooterLine line;
+    line.text = Str255(std::string("Quendal") + std::string(gap) + std::string(modelName) + std::string(gap) +
+                       std::string(date) + std::string(gap) + std::string(time));
+    line.x = bottomLeft ? 25.0 : 200.0;
+    line.y = bottomLeft ? 775.0 : 780.0;
+    return line;
+}
+
+int32_t DrawFooter(const std::tm& when) {
+    const FooterLine line = FooterFor(state.speaker.s_SP.view(), FooterDate(when), FooterTime(when));
+    DrawingState& d = state.draw;
+    d.QzFontNum = kFooterFontRow;
+    d.fontSize = kFooterFontSize;
+    d.RedCol = d.GrnCol = d.BleCol = 0.0;
+    d.QuartzText = line.text;
+    state.point.xx = float(line.x);
+    state.point.yy = float(line.y);
+    QuartzDrawText(kResponseWindow);
+    return 0;
+}
+
+int32_t DrawDateTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return DrawFooter(local);
+}
+
+}  // namespace quendal

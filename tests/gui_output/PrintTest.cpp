@@ -1,0 +1,206 @@
+// Printing the response page through the print service: the double prints
+// into a PDF file, and the layer's own dialog is driven as a user would.
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QTest>
+
+#include "app/Printing.h"
+#include "gui_output/OutputFixture.h"
+#include "windows/PageSetup.h"
+
+namespace quendal::test {
+namespace {
+
+class PrintTest : public OutputTest {
+protected:
+    void SetUp() override {
+        OutputTest::SetUp();
+        printer.path = tempPath("page.pdf");
+        platform::setPrintService(&printer);
+        openDesign();
+        state.view.s_Resp = "ph";
+    }
+    PdfPrinter printer;
+};
+
+TEST_F(PrintTest, ThePageShownPrintsOnOnePageAtTheUsersScaleOnThePaper) {
+    state.print.GPrintScale = 80.0;
+    MyDoPrint(kResponseWindow, 1);
+    ASSERT_EQ(printer.requests.size(), 1u);
+    const platform::PrintJobRequest& job = printer.requests[0];
+    EXPECT_EQ(job.window, kResponseWindow);
+    EXPECT_EQ(job.jobName.rfind("Test20-04_", 0), 0u) << job.jobName;
+    EXPECT_EQ(job.format.paper, "A4");
+    EXPECT_EQ(job.lastPage, 1);
+    EXPECT_EQ(job.copies, 1);
+
+    printer.print(1, 5);  // a range of five pages prints the one page there is
+    EXPECT_EQ(printer.pages, 1);
+    ASSERT_EQ(printer.scales.size(), 1u);
+    EXPECT_NEAR(printer.scales[0], 82.0, 0.01);
+    EXPECT_EQ(state.print.GPrintScale, 80.0) << "the page setup shows the user's scale again";
+    EXPECT_EQ(state.draw.DoPrint, 0);
+    EXPECT_EQ(state.print.PrintDialogFlag, 0);
+    EXPECT_TRUE(dialogs.alerts.empty());
+    const std::optional<std::string> text = pdfText(printer.path);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_NE(text->find("Quendal Test20-04"), std::string::npos) << *text;
+}
+
+TEST_F(PrintTest, ACancelledDialogPrintsNothingAndSaysNothing) {
+    MyDoPrint(kResponseWindow, 1);
+    printer.cancel();
+    EXPECT_TRUE(printer.scales.empty());
+    EXPECT_EQ(printer.pages, 0);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(printer.path)));
+    EXPECT_TRUE(dialogs.alerts.empty());
+    EXPECT_EQ(state.print.PrintDialogFlag, 0);
+}
+
+TEST_F(PrintTest, FailuresAreReportedWithTheirCode) {
+    const auto accepted = [](int32_t status, std::string reason) {
+        platform::PrintDialogResult result;
+        result.accepted = true;
+        result.status = status;
+        result.area = platform::PageArea{0, 0, 806, 559};
+        result.reason = std::move(reason);
+        return result;
+    };
+    struct Row {
+        const char* name;
+        platform::PrintDialogResult result;
+        int32_t failBegin;
+        std::string alert;
+    };
+    const Row rows[] = {
+        {"no printer", accepted(platform::kPrintNoDefaultPrinter, ""), 0, "No default printer specified|Error code -30872"},
+        {"a folder to print to", accepted(platform::kPrintOutputNotAFile, "\"/tmp\" is a folder"), 0,
+         "Printing error|\"/tmp\" is a folder  (Error code -37)"},
+        {"the printer fails", accepted(0, ""), platform::kPrintFailed, "Printing error|Error code -30870"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.alerts.clear();
+        printer.failBegin = row.failBegin;
+        MyDoPrint(kResponseWindow, 1);
+        printer.answer(row.result);
+        EXPECT_EQ(dialogs.alerts, std::vector<std::string>{row.alert});
+        EXPECT_EQ(printer.pages, 0);
+    }
+}
+
+TEST_F(PrintTest, WithoutTheResponseWindowNothingOpens) {
+    platform::closeWindow(kResponseWindow);
+    MyDoPrint(kResponseWindow, 1);
+    MyDoPageSetup(kResponseWindow);
+    EXPECT_TRUE(printer.requests.empty());
+    EXPECT_FALSE(platform::windowExists(kPageSetupSheet));
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(PrintTest, PageSetupKeepsPaperOrientationAndScaleForTheNextPrint) {
+    MyDoPageSetup(kResponseWindow);
+    ASSERT_TRUE(platform::windowExists(kPageSetupSheet));
+    EXPECT_EQ(platform::controlText(kPageSetupSheet, kPaperPopup), "A4");
+    EXPECT_EQ(platform::controlText(kPageSetupSheet, kScaleField), "100");
+    platform::setControlValue(kPageSetupSheet, kPaperPopup, 2);
+    platform::setControlValue(kPageSetupSheet, kOrientationRadio, 2);
+    platform::setControlText(kPageSetupSheet, kScaleField, "120");
+    PageSetupWndOKReturn();
+    EXPECT_FALSE(platform::windowExists(kPageSetupSheet));
+    EXPECT_EQ(state.print.GPrintScale, 120.0);
+
+    MyDoPrint(kResponseWindow, 1);
+    ASSERT_EQ(printer.requests.size(), 1u);
+    EXPECT_EQ(printer.requests[0].format.paper, "Letter");
+    EXPECT_TRUE(printer.requests[0].format.landscape);
+    printer.cancel();
+
+    // A scale out of range is refused and the kept one comes back; Escape
+    // leaves everything as it was.
+    MyDoPageSetup(kResponseWindow);
+    EXPECT_EQ(platform::controlValue(kPageSetupSheet, kOrientationRadio), 2);
+    for (const char* refused : {"5", "1000", "abc"}) {
+        platform::setControlText(kPageSetupSheet, kScaleField, refused);
+        PageSetupWndOKReturn();
+        EXPECT_TRUE(platform::windowExists(kPageSetupSheet)) << refused;
+        EXPECT_EQ(platform::controlText(kPageSetupSheet, kScaleField), "120") << refused;
+    }
+    EXPECT_EQ(dialogs.sheets.size(), 3u);
+    platform::setControlText(kPageSetupSheet, kScaleField, "50");
+    platform::WindowEvent escape;
+    escape.kind = platform::WindowEventKind::KeyDown;
+    escape.window = kPageSetupSheet;
+    escape.character = platform::kEscapeChar;
+    EXPECT_EQ(PageSetupWndEvent(escape), platform::kHandled);
+    EXPECT_FALSE(platform::windowExists(kPageSetupSheet));
+    EXPECT_EQ(state.print.GPrintScale, 120.0);
+    EXPECT_EQ(state.print.PrintDialogFlag, 0);
+}
+
+// The layer's own print dialog, with no printer here: it prints to a PDF
+// file, and refuses a folder for one.
+class QtPrintDialogTest : public OutputTest {
+protected:
+    void SetUp() override {
+        OutputTest::SetUp();
+        openDesign();
+        state.view.s_Resp = "ph";
+    }
+    QPrintDialog* openDialog() {
+        MyDoPrint(kResponseWindow, 1);
+        QPrintDialog* dialog = nullptr;
+        const bool shown = QTest::qWaitFor([&] {
+            dialog = platform::qt::windowWidget(kResponseWindow)->findChild<QPrintDialog*>();
+            return dialog != nullptr && dialog->isVisible();
+        }, 10000);
+        return shown ? dialog : nullptr;
+    }
+    void printTo(QPrintDialog* dialog, const std::string& path) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(path));
+        dialog->accept();
+        EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
+    }
+};
+
+TEST_F(QtPrintDialogTest, PrintsToAPdfFileWhenThereIsNoPrinter) {
+    QPrintDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    const std::string path = tempPath("printed.pdf");
+    printTo(dialog, path);
+    EXPECT_TRUE(dialogs.alerts.empty());
+    ASSERT_GT(QFileInfo(QString::fromStdString(path)).size(), 0);
+    const std::optional<std::string> text = pdfText(path);
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_NE(text->find("Quendal Test20-04"), std::string::npos) << *text;
+}
+
+TEST_F(QtPrintDialogTest, AFolderAsTheFileIsRefused) {
+    QPrintDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    printTo(dialog, root());
+    ASSERT_EQ(dialogs.alerts.size(), 1u);
+    EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
+    EXPECT_NE(dialogs.alerts[0].find("is a folder"), std::string::npos);
+    EXPECT_TRUE(filesWritten().empty());
+}
+
+TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {
+    QPrintDialog* dialog = openDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->reject();
+    EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
+    ASSERT_NE(openDialog(), nullptr);
+    platform::closeWindow(kResponseWindow);  // the design goes while the dialog is up
+    EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
+    EXPECT_TRUE(dialogs.alerts.empty());
+    EXPECT_TRUE(filesWritten().empty());
+}
+
+}  // namespace
+}  // namespace quendal::test
