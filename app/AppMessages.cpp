@@ -1,4 +1,3 @@
-#include "app/Placeholders.h"
 #include "app/AppMessages.h"
 
 #include <map>
@@ -19,6 +18,7 @@
 #include "windows/WindowGroup.h"
 #include "windows/SaveChangesSheet.h"
 #include "app/DesignFlow.h"
+#include "app/UpdateCheck.h"
 
 namespace quendal {
 

@@ -4,7 +4,6 @@
 
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -26,6 +25,9 @@
 #include "vent/VentRecords.h"
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
+#include "app/Printing.h"
+#include "app/Snapshot.h"
+#include "app/UpdateCheck.h"
 
 namespace quendal {
 

@@ -2,7 +2,6 @@
 
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -24,6 +23,8 @@
 #include "vent/VentRecords.h"
 #include "vent/VentSetupSheet.h"
 #include "app/DesignFlow.h"
+#include "app/UpdateCheck.h"
+#include "app/Snapshot.h"
 
 namespace quendal {
 

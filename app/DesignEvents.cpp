@@ -1,6 +1,5 @@
 // The windows of a design: the response window and its two palettes.
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
 #include "view/ResponsePointer.h"

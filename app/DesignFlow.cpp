@@ -9,7 +9,6 @@
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
 #include "app/ParameterPasses.h"
-#include "app/Placeholders.h"
 #include "app/Preferences.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"

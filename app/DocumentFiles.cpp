@@ -1,4 +1,3 @@
-#include "app/Placeholders.h"
 #include "app/DocumentFiles.h"
 
 #include <string>
@@ -20,6 +19,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"
 #include "windows/ResponseWindow.h"
+#include "app/UpdateCheck.h"
 
 namespace quendal {
 
@@ -337,11 +337,7 @@ bool openWaitingDocument() {
     CustomPaletDisp();
     enableRadiatorCountForItsAlignment();
     NavUserActionCancelMenu();
-    UpdateCheckState& update = state.update;
-    if (update.CheckForUpFlag == 0 && state.prefs.UpdateForCheck == 1) {
-        update.CheckForUpFlag = 255;
-        CheckForVersion();
-    }
+    CheckForUpdateOnDocumentOpen();
     return true;
 }
 

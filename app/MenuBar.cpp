@@ -5,7 +5,6 @@
 
 #include "app/CommandDispatch.h"
 #include "app/DesignQueries.h"
-#include "app/Placeholders.h"
 #include "app/PopupMenus.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"

@@ -2,7 +2,6 @@
 
 #include <initializer_list>
 
-#include "app/Placeholders.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

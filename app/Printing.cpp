@@ -29,7 +29,6 @@ void reportRefusal(int32_t status, const std::string& reason) {
 
 }  // namespace
 
-inline namespace output {
 
 int32_t MyDoPageSetup(int32_t window) {
     if (!platform::windowExists(window) || printingDialogUp()) return 0;
@@ -74,7 +73,6 @@ int32_t MyDoPrint(int32_t window, int32_t copies) {
     return 0;
 }
 
-}  // namespace output
 
 int32_t MySetupPageFormatForPrinting(int32_t window, platform::PaperFormat& pageFormat) {
     platform::PrintService& service = platform::printing();

@@ -12,7 +12,6 @@ namespace quendal {
 // The routines the shell's rows call keep their names here while the
 // shell's own stand-ins of them are still in the tree: they live one inline
 // namespace in, so that both can be built until the stand-ins go.
-inline namespace output {
 
 // Page Setup... of the File menu: the page-setup sheet on the window, with
 // the menus off while it is up. Nothing happens for a missing window.
@@ -22,7 +21,6 @@ int32_t MyDoPageSetup(int32_t window);
 // shown, `copies` copies. A missing window beeps and prints nothing.
 int32_t MyDoPrint(int32_t window, int32_t copies);
 
-}  // namespace output
 
 // The page format of the window: the paper of the page setup, checked
 // against the papers the service knows (the service's default when it is

@@ -3,22 +3,24 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/OutputPending.h"
-#include "engine/AirSpeedPlot.h"
-#include "engine/AmplitudePlot.h"
-#include "engine/DisplacementPlot.h"
-#include "engine/GroupDelayPlot.h"
-#include "engine/ImpedancePlot.h"
-#include "engine/PhasePlot.h"
-#include "engine/PowerPlot.h"
-#include "engine/ReferenceLevel.h"
-#include "engine/StepResponse.h"
+#include "response/AirSpeedPlot.h"
+#include "response/AmplitudePlot.h"
+#include "response/DisplacementPlot.h"
+#include "response/GroupDelayPlot.h"
+#include "response/ImpedancePlot.h"
+#include "response/PhasePlot.h"
+#include "response/PowerPlot.h"
+#include "response/ReferenceLevel.h"
+#include "response/StepResponse.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
 #include "selection/SystemProfile.h"
 #include "view/QuartzDraw.h"
 #include "view/ResponseGraphs.h"
+#include "view/Explanation.h"
+#include "windows/ResponseTitle.h"
+#include "vent/VentInfo.h"
 
 namespace quendal {
 

@@ -5,7 +5,6 @@
 // the menus dimmed behind it.
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -18,6 +17,7 @@
 #include "vent/VentRecords.h"
 #include "vent/VentSetupSheet.h"
 #include "app/DesignFlow.h"
+#include "app/UpdateCheck.h"
 
 namespace quendal {
 

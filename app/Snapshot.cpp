@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "app/MenuBar.h"
-#include "app/OutputPending.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
 #include "platform/Platform.h"
+#include "app/DesignFlow.h"
+#include "windows/ResponseTitle.h"
 
 namespace quendal {
 
@@ -26,7 +27,6 @@ void stopProgram() {
 
 }  // namespace
 
-inline namespace output {
 
 int32_t SnapShot() {
     if (!platform::windowExists(kResponseWindow) || state.print.SnapSaveFlag == 1) {
@@ -43,7 +43,6 @@ int32_t SnapShot() {
     return NavSaveAsPngFileWnd(std::move(png));
 }
 
-}  // namespace output
 
 int32_t PlayShutterSound() {
     platform::sound().playSamples(ShutterSamples(kShutterSampleRate), kShutterSampleRate);

@@ -16,7 +16,6 @@ namespace quendal {
 // The routine the shell's rows call keeps its name here while the shell's
 // own stand-in of it is still in the tree: it lives one inline namespace
 // in, so that both can be built until the stand-in goes.
-inline namespace output {
 
 // "Snapshot Response..." (and the custom palette's snapshot button): the
 // shutter when SoundCheck is 1, the picture of window 7, the save dialog.
@@ -24,7 +23,6 @@ inline namespace output {
 // save dialog is up already.
 int32_t SnapShot();
 
-}  // namespace output
 
 // Opens the save dialog for the picture (PNG bytes): menus off, the next
 // snapshot number, the proposed name.

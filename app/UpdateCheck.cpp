@@ -7,15 +7,15 @@
 #include "app/FilesAndFolders.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
-#include "app/OutputPending.h"
 #include "app/UrlLoading.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
 #include "selection/SystemSelect.h"
 #include "windows/CloseWindows.h"
-#include "windows/Pending.h"
 #include "windows/UpdateWindow.h"
+#include "palette/CustomPaletteEnable.h"
+#include "app/DesignFlow.h"
 
 namespace quendal {
 
@@ -123,7 +123,6 @@ void closeUpdateWindow() {
 
 }  // namespace
 
-inline namespace output {
 
 int32_t InitUpdateFlag() {
     UpdateCheckState& u = update();
@@ -187,7 +186,6 @@ int32_t LSLaunchURLInDownloadsFolder(std::string_view fileName) {
     return platform::desktop().openUrl(FileURL{*folder}.text()) ? kFileNoErr : kFileNotFoundErr;
 }
 
-}  // namespace output
 
 int32_t CheckForUpdateOnDocumentOpen() {
     UpdateCheckState& u = update();

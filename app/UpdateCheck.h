@@ -21,7 +21,6 @@ namespace quendal {
 // The routines the shell's rows call keep their names here while the
 // shell's own stand-ins of them are still in the tree: they live one inline
 // namespace in, so that both can be built until the stand-ins go.
-inline namespace output {
 
 // NetConnectFlag, UpdateOkFlag, DownLoadOkFlag and CheckByMenuFlag to 0.
 int32_t InitUpdateFlag();
@@ -45,7 +44,6 @@ int32_t CheckForUpdateWndDownloadButton();
 // that folder; the file itself is never opened. 0, or a file status.
 int32_t LSLaunchURLInDownloadsFolder(std::string_view fileName);
 
-}  // namespace output
 
 // The check after a document was opened, once per run when the preference
 // asks for it.

@@ -4,7 +4,6 @@
 
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"

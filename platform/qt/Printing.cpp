@@ -55,12 +55,9 @@ public:
     double height() const override { return height_; }
 
 protected:
-    QPainter* beginElement() override {
-        if (!painter_.isActive()) return nullptr;
-        painter_.save();
-        return &painter_;
-    }
-    void endElement() override { painter_.restore(); }
+    // The document's painter stays open for the whole page; the surface sets
+    // pen, clip and smoothing on it only when an element needs others.
+    QPainter* openPainter() override { return painter_.isActive() ? &painter_ : nullptr; }
 
 private:
     QPainter& painter_;

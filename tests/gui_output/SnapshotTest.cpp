@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/OutputPending.h"
+#include "windows/ResponseTitle.h"
 #include "app/Snapshot.h"
 #include "gui_output/OutputFixture.h"
 #include "view/QuartzDraw.h"
