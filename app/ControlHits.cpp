@@ -4,6 +4,7 @@
 #include "app/MenuBar.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
+#include "windows/PageSetup.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
 #include "selection/SystemSelect.h"
@@ -35,8 +36,6 @@ using platform::Cursor;
 using platform::kEventNotHandled;
 using platform::kHandled;
 
-constexpr double kInstallerLaunchPause = 2.0;  // s between opening the archive and the installer
-constexpr double kQuitPause = 1.0;             // s between closing the windows and quitting
 
 int32_t valueOf(int32_t window, int32_t control) { return platform::controlValue(window, control); }
 
@@ -44,16 +43,7 @@ int32_t updateWindowHit(int32_t control) {
     switch (control) {
         case 601: case 603: case 604: CheckForUpdateWndOkButton(); return kHandled;
         case 602: CheckForUpdateWndDownloadButton(); return kHandled;
-        case 605:
-            // Launch the installer and quit: the pauses give the desktop time to
-            // open each file; the program stays responsive meanwhile.
-            LSLaunchURLInDownloadsFolder(state.update.downFileZip.view());
-            platform::installTimer(kInstallerLaunchPause, [] {
-                LSLaunchURLInDownloadsFolder(state.update.downFileName.view());
-                CloseWindows();
-                platform::installTimer(kQuitPause, [] { QuitMenuSelect(1); });
-            });
-            return kHandled;
+        case 605: CheckForUpdateWndLaunchButton(); return kHandled;
         case 608: state.prefs.UpdateForCheck = valueOf(kUpdateWindow, 608); return kHandled;
         default: return kEventNotHandled;
     }
@@ -268,6 +258,7 @@ int32_t saveChangesHit(int32_t control) {
 int32_t hit(int32_t window, int32_t control) {
     switch (window) {
         case kUpdateWindow: return updateWindowHit(control);
+        case kPageSetupSheet: return PageSetupWndHit(control);
         case kDefaultParametersWindow: return defaultParametersHit(control);
         case kSystemSelectWindow: return systemSelectHit(control);
         case kInitialSetupSheet: case kVentInitialSetupSheet: return initialSetupHit(window, control);

@@ -7,6 +7,7 @@
 #include "app/MenuBar.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
+#include "windows/PageSetup.h"
 #include "model/WindowNumbers.h"
 #include "windows/Alerts.h"
 #include "windows/InitialSetup.h"
@@ -173,20 +174,7 @@ int32_t preferencesEvent(const WindowEvent& event) {
     return kEventNotHandled;
 }
 
-int32_t updateEvent(const WindowEvent& event) {
-    if (isCancel(event)) {
-        platform::closeWindow(kUpdateWindow);
-        NavUserActionCancelMenu();
-        return kHandled;
-    }
-    if (!isKeyDown(event) || !isReturnOrEnter(event)) return kEventNotHandled;
-    switch (state.update.checkUpdateBtn) {
-        case 601: case 604: CheckForUpdateWndOkButton(); break;
-        case 602: CheckForUpdateWndDownloadButton(); break;
-        default: break;
-    }
-    return kHandled;
-}
+int32_t updateEvent(const WindowEvent& event) { return CheckForUpdateWndEvent(event); }
 
 }  // namespace
 
@@ -215,6 +203,7 @@ int32_t SheetWindowEvent(const WindowEvent& event) {
         case kSaveChangesSheet: return saveChangesEvent(event);
         case kPreferencesWindow: return preferencesEvent(event);
         case kUpdateWindow: return updateEvent(event);
+        case kPageSetupSheet: return PageSetupWndEvent(event);
         default: return kEventNotHandled;
     }
 }

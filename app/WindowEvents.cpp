@@ -178,7 +178,7 @@ int32_t WindowEventHandler(const WindowEvent& event, int32_t windowNumber) {
             return SelectionWindowEvent(e);
         case kResponseWindow: case kSystemInfoPalette: case kCustomPalette: return DesignWindowEvent(e);
         case kInitialSetupSheet: case kVentInitialSetupSheet: case kVentDesignSheet: case kPassiveRadiatorSheet:
-        case kAlertSheet: case kSaveChangesSheet: case kPreferencesWindow: case kUpdateWindow:
+        case kAlertSheet: case kSaveChangesSheet: case kPreferencesWindow: case kUpdateWindow: case kPageSetupSheet:
             return SheetWindowEvent(e);
         default: return kEventNotHandled;
     }

@@ -23,6 +23,7 @@ inline constexpr int32_t kAlertSheet = 13;
 inline constexpr int32_t kSaveChangesSheet = 14;
 inline constexpr int32_t kPreferencesWindow = 15;
 inline constexpr int32_t kUpdateWindow = 18;
+inline constexpr int32_t kPageSetupSheet = 19;
 
 // Menus of the menu bar, in the order they stand there: the program's own
 // menu first, then by number, the Window menu and Help last.

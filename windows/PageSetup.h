@@ -2,13 +2,14 @@
 // orientation and the scale in percent at which the page is printed.
 #pragma once
 
+#include "model/WindowNumbers.h"
+
 #include <cstdint>
 
 #include "platform/Platform.h"
 
 namespace quendal {
 
-inline constexpr int32_t kPageSetupSheet = 19;
 inline constexpr int32_t kPaperPopupMenu = 250;  // the papers of the print service; never in the menu bar
 
 // Controls of window 19.
