@@ -190,7 +190,6 @@ int32_t BoxSelDispAfter() {
 }
 
 int32_t DoEventSystemSelect() {
-    DesignEntryState& entry = state.entry;
     ShellFlags& sh = state.shell;
     const int32_t position = systemSelectPositionAt(state.shell.mouseH, state.shell.mouseV);
     if (position != 0) {
