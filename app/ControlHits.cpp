@@ -13,6 +13,7 @@
 #include "windows/PassiveRadiatorData.h"
 #include "windows/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
+#include "windows/ResponseWindow.h"
 #include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteEnable.h"
 #include "view/NyquistReadout.h"
@@ -69,19 +70,9 @@ int32_t defaultParametersHit(int32_t control) {
 
 int32_t systemSelectHit(int32_t control) {
     switch (control) {
-        case 1:
-            state.shell.curentWndID = 0;
-            InitialSetupSelect();
-            return kHandled;
-        case 2:
-            state.shell.curentWndID = 0;
-            platform::closeWindow(kSystemSelectWindow);
-            InitMenu14();
-            return kHandled;
-        case 3:
-            state.selection.SysSelTabNum = valueOf(kSystemSelectWindow, 3);
-            BoxSelDispInit();
-            return kHandled;
+        case 1: systemSelectConfirm(); return kHandled;
+        case 2: systemSelectCancel(); return kHandled;
+        case 3: systemSelectTabChanged(); return kHandled;
         case 10: ChangeToSpeakerSelect(); return kHandled;
         default: return kEventNotHandled;
     }
@@ -103,10 +94,7 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
         return kHandled;
     }
     if (control == 2) {
-        SheetWndClose(kVentInitialSetupSheet);
-        state.power.PIN = state.shell.PINbak;
-        state.shell.LVP = state.shell.LVPbak;
-        platform::selectWindow(kVentDesignSheet);
+        InitSetupCancelForVentDesignWnd();
         return kHandled;
     }
     return kEventNotHandled;
@@ -116,32 +104,7 @@ int32_t responseWindowHit(int32_t control) {
     CursorState& cursor = state.cursor;
     const bool nyquist = state.view.s_Resp == "nq";
     switch (control) {
-        case 405:
-            platform::selectWindow(kResponseWindow);
-            cursor.detailTriBtn = valueOf(kResponseWindow, 405);
-            if (cursor.detailTriBtn == 0) {
-                state.shell.ControlPictureProc = 305;
-                cursor.MouseDown = 0;
-                cursor.StepMouseDown = 0;
-                if (nyquist)
-                    for (int32_t nyquistControl : {406, 407, 408}) platform::removeControl(kResponseWindow, nyquistControl);
-                ReDispResposeWnd();
-            } else if (cursor.detailTriBtn == 1) {
-                cursor.ffpn = 10.0f;
-                cursor.logff = 1.0f;
-                cursor.CursorPosi = 0;
-                cursor.StepCursPoint = 0;
-                state.shell.ControlPictureProc = 304;
-                if (!nyquist) {
-                    ReDispResposeWnd();
-                } else {
-                    DispNyquistOtherBtn();
-                    cursor.ffpn = 10.0f;
-                    cursor.logff = 1.0f;
-                    DrawNyquistValue();
-                }
-            }
-            return kHandled;
+        case 405: detailTriangleClicked(); return kHandled;
         case 400: case 401: case 402: case 403:
             state.point.respNum = control - 399;
             nyquist ? NyquistSliderControl() : DrawPointerContorol();
@@ -192,11 +155,7 @@ int32_t speakerConnectionHit(int32_t control) {
         return kHandled;
     }
     if (control == 2) {
-        state.connection.SpConNum = state.connection.SpConNumBak;
-        SheetWndClose(kSpeakerConnectionSheet);
-        NavUserActionCancelMenu();
-        if (customPaletteShown()) EnableCustomPalet();
-        state.shell.InterceptEvHnd = 0;
+        spConSelectCancel();
         return kHandled;
     }
     return kEventNotHandled;

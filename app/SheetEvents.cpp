@@ -32,14 +32,6 @@ bool isCancel(const WindowEvent& event) {
     return (isKeyDown(event) && event.character == platform::kEscapeChar) || event.kind == WindowEventKind::Close;
 }
 
-int32_t cancelVentSetup() {
-    SheetWndClose(kVentInitialSetupSheet);
-    state.shell.LVP = state.shell.LVPbak;
-    state.power.PIN = state.shell.PINbak;
-    platform::selectWindow(kVentDesignSheet);
-    return kHandled;
-}
-
 int32_t initialSetupEvent(const WindowEvent& event) {
     const bool overVentDesign = event.window == kVentInitialSetupSheet;
     if (isKeyDown(event) && isReturnOrEnter(event)) {
@@ -47,8 +39,7 @@ int32_t initialSetupEvent(const WindowEvent& event) {
         return kHandled;
     }
     if (isCancel(event)) {
-        if (overVentDesign) return cancelVentSetup();
-        InitSetupCancel();
+        overVentDesign ? InitSetupCancelForVentDesignWnd() : InitSetupCancel();
         return kHandled;
     }
     if (isKeyUp(event) && event.character == platform::kTabChar) {

@@ -8,7 +8,9 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"
+#include "windows/AboutWindow.h"
 #include "windows/Alerts.h"
+#include "windows/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "palette/CustomPaletteEnable.h"
@@ -48,138 +50,65 @@ namespace {
 
 using namespace keys;
 
-// The About window goes; the menus return to the state of the window the
-// user works in.
-int32_t closeAboutWindow() {
-    platform::closeWindow(kAboutWindow);
-    state.shell.AboutWndflag = 0;
-    return RestoreMenusAfterDialog();
-}
-
+// The About window goes, the menus back in the state of the window the
+// user works in: on a click in it, Return or Enter, and its close box.
 int32_t aboutEvent(const WindowEvent& event) {
-    if (event.kind == WindowEventKind::MouseDown && event.y > 0) return closeAboutWindow();
-    if (isKeyDown(event) && isReturnOrEnter(event)) return closeAboutWindow();
-    // Its close box leaves it as a click does, the menus restored.
-    if (event.kind == WindowEventKind::Close) return closeAboutWindow();
-    return kEventNotHandled;
-}
-
-int32_t leaveSystemSelect() {
-    state.shell.curentWndID = 0;
-    platform::closeWindow(kSystemSelectWindow);
-    InitMenu14();
+    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
+                        (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
+    if (!closes) return kEventNotHandled;
+    closeAboutWindow();
     return kHandled;
 }
 
-// Buttons 1-4 are the upper row of a tab, 5-8 the lower.
-int32_t moveSystemSelection(uint8_t arrow) {
-    int32_t& button = state.selection.SysSelBtnNum;
-    switch (arrow) {
-        case platform::kLeftArrowChar: button = button - 1 == 0 ? 8 : button - 1; break;
-        case platform::kRightArrowChar: button = button + 1 == 9 ? 1 : button + 1; break;
-        case platform::kUpArrowChar: if (button > 4) button -= 4; break;
-        case platform::kDownArrowChar: if (button < 5) button += 4; break;
-        default: return kEventNotHandled;
-    }
-    SystemSelectDoEvent();
-    state.selection.preSysSelBtnNum = button;
+bool isArrow(uint8_t character) {
+    return character >= platform::kLeftArrowChar && character <= platform::kDownArrowChar;
+}
+
+// Runs the room's routine for the event; the event is consumed.
+int32_t handled(int32_t (*routine)()) {
+    routine();
     return kHandled;
 }
 
 int32_t systemSelectEvent(const WindowEvent& event) {
-    ShellFlags& shell = state.shell;
-    switch (event.kind) {
-        case WindowEventKind::Close: return leaveSystemSelect();
-        case WindowEventKind::DragCompleted:
-            state.bounds.SysSelWndBounds = platform::windowBounds(kSystemSelectWindow);
-            return kHandled;
-        default: break;
-    }
+    if (event.kind == WindowEventKind::Close) return handled(systemSelectCancel);
+    if (event.kind == WindowEventKind::DragCompleted) return handled(systemSelectDragged);
     if (isMouse(event)) {
-        shell.mouseH = event.x;
-        shell.mouseV = event.y;
-        if (event.kind != WindowEventKind::MouseDown || event.y <= 45 || event.y >= 400) return kEventNotHandled;
-        if (event.clickCount == 1) {
-            shell.DoubleClick = 0;
-            DoEventSystemSelect();
-            return kEventNotHandled;  // the click goes on to the pictures
-        }
-        if (event.clickCount == 2) {
-            shell.DoubleClick = 1;
-            shell.curentWndID = 0;
-            DoEventSystemSelect();
-            return kHandled;
-        }
-        return kEventNotHandled;
+        state.shell.mouseH = event.x;
+        state.shell.mouseV = event.y;
+        if (event.kind != WindowEventKind::MouseDown) return kEventNotHandled;
+        // A single click goes on to the pictures; a double click is consumed.
+        return systemSelectMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
-    if (isReturnOrEnter(event)) {
-        shell.curentWndID = 0;
-        InitialSetupSelect();
-        return kHandled;
-    }
+    if (isReturnOrEnter(event)) return handled(systemSelectConfirm);
     switch (event.character) {
-        case platform::kEscapeChar: return leaveSystemSelect();
+        case platform::kEscapeChar: return handled(systemSelectCancel);
         case platform::kSpaceChar:
-        case platform::kTabChar: {
-            int32_t& tab = state.selection.SysSelTabNum;
-            tab = tab == 1 ? 2 : 1;
-            platform::setControlValue(kSystemSelectWindow, 3, tab);
-            BoxSelDispInit();
-            return kHandled;
-        }
-        default: return moveSystemSelection(event.character);
+        case platform::kTabChar: return handled(systemSelectToggleTab);
+        default: break;
     }
-}
-
-int32_t cancelSpeakerConnection() {
-    state.connection.SpConNum = state.connection.SpConNumBak;
-    SheetWndClose(kSpeakerConnectionSheet);
-    NavUserActionCancelMenu();
-    if (customPaletteShown()) EnableCustomPalet();
-    state.shell.InterceptEvHnd = 0;
+    if (!isArrow(event.character)) return kEventNotHandled;
+    systemSelectArrowKey(event.character);
     return kHandled;
 }
 
 int32_t speakerConnectionEvent(const WindowEvent& event) {
-    ShellFlags& shell = state.shell;
-    if (event.kind == WindowEventKind::Shown) {
-        if (shell.InterceptEvHnd == 1) {
-            platform::selectWindow(kSpeakerConnectionSheet);
-            SpConSelBottan();
-            GetPictSpConSel();
-            shell.PreSpCon = state.connection.SpConNum;
-        }
-        return kHandled;
-    }
+    if (event.kind == WindowEventKind::Shown) return handled(spConSheetShown);
     // Closing the sheet from its title bar cancels it, as Escape does.
-    if (event.kind == WindowEventKind::Close) return cancelSpeakerConnection();
+    if (event.kind == WindowEventKind::Close) return handled(spConSelectCancel);
     if (isMouse(event)) {
         platform::selectWindow(kSpeakerConnectionSheet);
-        shell.mouseH = event.x;
-        shell.mouseV = event.y;
-        if (event.kind != WindowEventKind::MouseDown || event.y <= 34 || event.y >= 366) return kEventNotHandled;
-        if (event.clickCount != 1 && event.clickCount != 2) return kEventNotHandled;
-        shell.DoubleClick = event.clickCount == 2 ? 1 : 0;
-        DoEventSpConSel();
-        return kHandled;
+        state.shell.mouseH = event.x;
+        state.shell.mouseV = event.y;
+        if (event.kind != WindowEventKind::MouseDown) return kEventNotHandled;
+        return spConSelMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
-    if (isReturnOrEnter(event)) {
-        SpConSelectDoDialog();
-        return kHandled;
-    }
-    int32_t& connection = state.connection.SpConNum;
-    switch (event.character) {
-        case platform::kEscapeChar: return cancelSpeakerConnection();
-        case platform::kLeftArrowChar: connection = connection - 1 == 0 ? 5 : connection - 1; break;
-        case platform::kRightArrowChar: connection = connection + 1 == 6 ? 1 : connection + 1; break;
-        case platform::kUpArrowChar:
-        case platform::kDownArrowChar: return kHandled;
-        default: return kEventNotHandled;
-    }
-    SpConInitAfter();
-    shell.PreSpCon = connection;
+    if (isReturnOrEnter(event)) return handled(SpConSelectDoDialog);
+    if (event.character == platform::kEscapeChar) return handled(spConSelectCancel);
+    if (!isArrow(event.character)) return kEventNotHandled;
+    spConSelArrowKey(event.character);  // up and down do nothing
     return kHandled;
 }
 
@@ -202,22 +131,7 @@ int32_t defaultParametersEvent(const WindowEvent& event) {
 }  // namespace
 
 int32_t RestoreMenusAfterDialog() {
-    ShellFlags& shell = state.shell;
-    switch (shell.curentWndID) {
-        case 0: InitMenu14(); break;
-        case kDefaultParametersWindow:
-            InitMenu11();
-            platform::setMenuItemEnabled(kFileMenu, 3, false);
-            break;
-        case kSystemSelectWindow:
-            platform::selectWindow(kSystemSelectWindow);
-            BoxSelDispInit();
-            state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;
-            InitMenu11();
-            break;
-        case kResponseWindow: NavUserActionCancelMenu(); break;
-        default: break;
-    }
+    restoreMenusByCurrentWindow();
     return kHandled;
 }
 

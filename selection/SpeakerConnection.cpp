@@ -272,7 +272,7 @@ int32_t spConSelArrowKey(uint8_t character) {
 
 int32_t spConSheetShown() {
     if (state.shell.InterceptEvHnd != 1 || !platform::windowExists(kSheet)) return 0;
-    platform::setCurrentWindow(kSheet);
+    platform::selectWindow(kSheet);  // forward, and the chooser painted in it
     paintChooser();
     state.connection.PreSpCon = state.connection.SpConNum;
     return 0;

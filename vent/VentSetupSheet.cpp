@@ -127,4 +127,12 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     return 0;
 }
 
+int32_t InitSetupCancelForVentDesignWnd() {
+    SheetWndClose(kVentInitialSetupSheet);
+    state.shell.LVP = state.shell.LVPbak;
+    state.power.PIN = state.shell.PINbak;
+    platform::selectWindow(kVentDesignSheet);
+    return 0;
+}
+
 }  // namespace quendal
