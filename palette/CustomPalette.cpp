@@ -10,6 +10,7 @@
 #include "selection/Pictures.h"
 #include "selection/SystemInfoPalette.h"
 #include "windows/WindowGroup.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -183,16 +184,9 @@ constexpr LabelHelp kLabelHelp[] = {
     {"Qmp ..........", "Passive Radiator Mechanical Q\\@B"},
 };
 
-platform::TextStyle textStyle(double size) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    return style;
-}
-
 void addText(int32_t id, Rect16 rect, std::string_view text, std::string_view help = {}) {
     ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = textStyle(kPaletteTextSize);
+    spec.style = labelStyle(kPaletteTextSize);
     platform::createControl(kWindow, id, spec);
     if (!help.empty()) platform::setHelpTag(kWindow, id, help);
 }
@@ -204,7 +198,7 @@ void addSeparator(int32_t id, Rect16 rect) {
 void addPushButton(int32_t id, Rect16 rect, std::string_view title, std::string_view help, bool isDefault,
                    bool enabled) {
     ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     spec.defaultButton = isDefault;
     spec.enabled = enabled;
     platform::createControl(kWindow, id, spec);
@@ -241,7 +235,7 @@ void addPopup(const PalettePopup& popup) {
                            : ltrb(90, popup.top, 153, int16_t(popup.top + 17)),
                      count ? "Num of P.R. : " : "", popupValue(popup.id));
     spec.menu = popup.menu;
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     spec.enabled = !count;  // the count waits for applied radiator data
     platform::createControl(kWindow, popup.id, spec);
     if (count) platform::setHelpTag(kWindow, popup.id, "Number of Passive Radiator Units\\@B");
@@ -343,7 +337,7 @@ int32_t DrawBevelBtnMenu() {
     const int16_t d = paletteExtraHeight();
     ControlSpec spec(ControlKind::BevelButton, ltrb(10, int16_t(361 + d), 85, int16_t(379 + d)), "Alignment");
     spec.menu = layout->alignmentMenu;
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     if (!platform::createControl(kWindow, kPaletteAlignmentButton, spec)) {
         shown = 0;
         return 0;

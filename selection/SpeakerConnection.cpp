@@ -17,6 +17,7 @@
 #include "view/ResponseRedraw.h"
 #include "app/MenuBar.h"
 #include "vent/VentSizing.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -106,13 +107,6 @@ void paintChooser() {
     if (surface != nullptr) surface->flush();
 }
 
-platform::TextStyle lucidaGrande(double size) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    return style;
-}
-
 }  // namespace
 
 std::vector<ChooserPicture> connectionSheetPictures() {
@@ -153,16 +147,16 @@ int32_t SpConSelectWnd() {
     platform::createControl(kSheet, kChooserBox, ControlSpec(ControlKind::GroupBox, {20, 20, 400, 450}));
     for (int32_t n = 1; n <= kConnections; ++n) {
         ControlSpec label(ControlKind::StaticText, labelRect(n), kChoices[n - 1].label);
-        label.style = lucidaGrande(12.0);
+        label.style = labelStyle(12.0);
         label.style.align = platform::TextAlign::Centre;
         platform::createControl(kSheet, kFirstLabel + n - 1, label);
     }
     platform::createControl(kSheet, kSeparator, ControlSpec(ControlKind::Separator, {410, 0, 420, kSheetWidth}));
     ControlSpec cancel(ControlKind::PushButton, {435, 270, 455, 350}, "Cancel");
-    cancel.style = lucidaGrande(13.0);
+    cancel.style = labelStyle(13.0);
     platform::createControl(kSheet, kCancelButton, cancel);
     ControlSpec select(ControlKind::PushButton, {435, 370, 455, 450}, "Select");
-    select.style = lucidaGrande(13.0);
+    select.style = labelStyle(13.0);
     select.defaultButton = true;  // Return and Enter act as Select
     platform::createControl(kSheet, kSelectButton, select);
 

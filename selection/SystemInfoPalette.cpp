@@ -13,6 +13,7 @@
 #include "selection/VentLabels.h"
 #include "view/InputPower.h"
 #include "windows/WindowGroup.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -40,10 +41,7 @@ FittedLine fitByLength(std::size_t length, int16_t top) {
 // A static text of the palette; a size of 0 keeps the platform's own style.
 void paletteText(int32_t id, Rect16 bounds, std::string_view text, double size) {
     ControlSpec desc(ControlKind::StaticText, bounds, text);
-    if (size > 0.0) {
-        desc.style.family = "Lucida Grande";
-        desc.style.size = size;
-    }
+    if (size > 0.0) desc.style = labelStyle(size);
     platform::createControl(kPalette, id, desc);
 }
 
