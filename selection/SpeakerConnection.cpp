@@ -6,6 +6,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "selection/PaintedChooser.h"
 #include "selection/Pictures.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/DrawSurface.h"
@@ -45,19 +46,19 @@ constexpr double kBoxLeft = 20.0, kBoxTop = 20.0;
 constexpr int32_t kBandTop = 35, kBandBottom = 365;
 
 // One connection: its frame and picture (x, y, width, height in the group
-// box), its label, and its hit rectangle in the sheet, bounds inclusive.
+// box), its label, and its hit rectangle in the sheet.
 struct Choice {
     double frameX, frameY, frameW, frameH;
     double pictureX, pictureY, pictureW, pictureH;
     std::string_view label;
-    int32_t hitLeft, hitRight, hitTop, hitBottom;
+    ChooserHitRect hit;
 };
 constexpr Choice kChoices[kConnections] = {
-    {23, 18, 114, 174, 33, 32, 94, 145, "Single", 40, 160, 35, 215},
-    {158, 18, 114, 174, 168, 32, 94, 145, "Dual Parallel", 175, 295, 35, 215},
-    {293, 18, 114, 174, 303, 32, 94, 145, "Dual Serial", 310, 430, 35, 215},
-    {23, 228, 179, 114, 37, 234, 154, 102, "Push-Pull Parallel", 40, 225, 245, 365},
-    {228, 228, 179, 114, 242, 234, 154, 102, "Push-Pull Serial", 245, 430, 245, 365},
+    {23, 18, 114, 174, 33, 32, 94, 145, "Single", {40, 160, 35, 215}},
+    {158, 18, 114, 174, 168, 32, 94, 145, "Dual Parallel", {175, 295, 35, 215}},
+    {293, 18, 114, 174, 303, 32, 94, 145, "Dual Serial", {310, 430, 35, 215}},
+    {23, 228, 179, 114, 37, 234, 154, 102, "Push-Pull Parallel", {40, 225, 245, 365}},
+    {228, 228, 179, 114, 242, 234, 154, 102, "Push-Pull Serial", {245, 430, 245, 365}},
 };
 
 // Labels stand centred under their frame, as wide as it, so that the
@@ -89,22 +90,12 @@ Rect16 labelRect(int32_t connection) {
     return {kLabelTop[row], int16_t(centre - half), kLabelBottom[row], int16_t(centre + half)};
 }
 
-void paint(const ChooserPicture& picture) {
-    DrawPicture(kSheet, picture.file, picture.left, picture.top, picture.right, picture.bottom);
-}
-
-DrawSurface* sheetSurface() {
-    return surfaceProvider() != nullptr ? surfaceProvider()->windowSurface(kSheet) : nullptr;
-}
-
 // Clears the sheet's drawing and paints the chooser afresh.
 void paintChooser() {
-    if (!platform::windowExists(kSheet)) return;
-    DrawSurface* surface = sheetSurface();
-    if (surface != nullptr) surface->clear();
-    SpConSelBottan();
-    GetPictSpConSel();
-    if (surface != nullptr) surface->flush();
+    repaintChooser(kSheet, [] {
+        SpConSelBottan();
+        GetPictSpConSel();
+    });
 }
 
 }  // namespace
@@ -119,10 +110,8 @@ std::vector<ChooserPicture> connectionSheetPictures() {
 }
 
 int32_t connectionAt(int32_t x, int32_t y) {
-    for (int32_t n = 1; n <= kConnections; ++n) {
-        const Choice& c = kChoices[n - 1];
-        if (x >= c.hitLeft && x <= c.hitRight && y >= c.hitTop && y <= c.hitBottom) return n;
-    }
+    for (int32_t n = 1; n <= kConnections; ++n)
+        if (kChoices[n - 1].hit.holds(x, y)) return n;
     return 0;
 }
 
@@ -173,16 +162,13 @@ int32_t SpConSelectWnd() {
 
 int32_t SpConSelBottan() {
     const std::vector<ChooserPicture> pictures = connectionSheetPictures();
-    // The unselected frames first, then the selected one over its place.
-    for (int32_t i = 0; i < kConnections; ++i)
-        if (i + 1 != state.connection.SpConNum) paint(pictures[std::size_t(i)]);
-    if (validConnection(state.connection.SpConNum)) paint(pictures[std::size_t(state.connection.SpConNum - 1)]);
+    paintChooserFrames(kSheet, std::span(pictures).first(kConnections), state.connection.SpConNum);
     return 0;
 }
 
 int32_t GetPictSpConSel() {
     const std::vector<ChooserPicture> pictures = connectionSheetPictures();
-    for (std::size_t i = kConnections; i < pictures.size(); ++i) paint(pictures[i]);
+    paintChooserPictures(kSheet, std::span(pictures).subspan(kConnections));
     return 0;
 }
 

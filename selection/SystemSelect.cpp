@@ -7,6 +7,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "view/QuartzDraw.h"
+#include "selection/PaintedChooser.h"
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
@@ -49,17 +50,12 @@ std::string modelNameLine() {
     return "Model Name : " + name;
 }
 
-void paint(const ChooserPicture& picture) {
-    DrawPicture(kWindow, picture.file, picture.left, picture.top, picture.right, picture.bottom);
-}
-
 // Clears the window's drawing and paints the chooser afresh.
 void paintChooser() {
-    DrawSurface* surface = surfaceProvider() != nullptr ? surfaceProvider()->windowSurface(kWindow) : nullptr;
-    if (surface != nullptr) surface->clear();
-    SysSelBottan();
-    GetPictSysSel();
-    if (surface != nullptr) surface->flush();
+    repaintChooser(kWindow, [] {
+        SysSelBottan();
+        GetPictSysSel();
+    });
 }
 
 void makeLabels() {
@@ -164,17 +160,13 @@ int32_t BoxSelDispInit() {
 
 int32_t SysSelBottan() {
     const std::vector<ChooserPicture> pictures = systemSelectPictures();
-    // The unselected frames first, then the selected one over its place.
-    for (std::size_t i = 0; i < 8; ++i)
-        if (pictures[i].file == kUnselectedFrame) paint(pictures[i]);
-    for (std::size_t i = 0; i < 8; ++i)
-        if (pictures[i].file == kSelectedFrame) paint(pictures[i]);
+    paintChooserFrames(kWindow, std::span(pictures).first(8), state.selection.SysSelBtnNum);
     return 0;
 }
 
 int32_t GetPictSysSel() {
     const std::vector<ChooserPicture> pictures = systemSelectPictures();
-    for (std::size_t i = 8; i < pictures.size(); ++i) paint(pictures[i]);
+    paintChooserPictures(kWindow, std::span(pictures).subspan(8));
     return 0;
 }
 
