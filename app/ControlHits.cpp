@@ -16,6 +16,7 @@
 #include "windows/ResponseWindow.h"
 #include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteRows.h"
 #include "view/NyquistReadout.h"
 #include "view/PointerReadout.h"
 #include "view/ResponseRedraw.h"
@@ -120,9 +121,8 @@ int32_t responseWindowHit(int32_t control) {
 }
 
 int32_t customPaletteHit(int32_t control) {
-    const bool dirty = state.shell.DirtyFlag == 1;
     if (control >= 31 && control <= 36) {
-        state.shell.EdtFldID = control;
+        CustomPaletFieldClick(control);
         return kHandled;
     }
     if (control >= 41 && control <= 45) {
@@ -132,15 +132,10 @@ int32_t customPaletteHit(int32_t control) {
     }
     switch (control) {
         case 10: CustumPaletCalcReturn(); return kHandled;
-        case 11: SnapShot(); return kHandled;
-        case 12: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
-        case 13: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
-        case 47:
-            platform::selectWindow(kCustomPalette);
-            state.radiator.PopupPRNum = valueOf(kCustomPalette, 47);
-            state.view.ReDispWnd = 2;
-            ReDispResposeWnd();
-            return kHandled;
+        case 11: CustomPaletSnapButton(); return kHandled;
+        case 12: CustomPaletSysSelArrow(); return kHandled;
+        case 13: CustomPaletSpSelArrow(); return kHandled;
+        case 47: CustomPaletPRNumPopupClick(); return kHandled;
         case 201:
             // The chosen alignment arrives as a menu command.
             platform::selectWindow(kCustomPalette);
