@@ -61,9 +61,8 @@ Str255 paletteValueText(double value, int32_t decimals);
 
 // Where window 8 opens with that content height (screen pixels).
 Rect16 systemInfoPalettePlace(int16_t height);
-// The rectangle moved, keeping its size, so that it lies inside the area
-// with room above it for the title bar; a rectangle larger than the area
-// keeps its top-left corner in it.
+// The rectangle moved so that it lies inside the area with room above it
+// for the title bar (and cut where it is larger than that room).
 Rect16 fitOntoArea(Rect16 bounds, Rect16 area);
 
 }  // namespace quendal
