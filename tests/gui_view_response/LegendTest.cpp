@@ -46,6 +46,12 @@ const LegendCase kCases[] = {
     {{1, 3, "Vented Box"}, "imp", 1, true, {}, {}, 0, 0, 0},
 };
 
+std::string legendCaseName(const LegendCase& c) {
+    return testNameOf(c.system.name) + "_" + c.page + "_Disp" + std::to_string(c.disp) +
+           (c.sameChambers ? "" : "_UnlikeChambers");
+}
+void PrintTo(const LegendCase& c, std::ostream* os) { *os << legendCaseName(c); }
+
 class LegendEntries : public ResponsePageTest, public testing::WithParamInterface<LegendCase> {};
 
 TEST_P(LegendEntries, NameTheCurvesOfTheGraph) {
@@ -76,7 +82,8 @@ TEST_P(LegendEntries, NameTheCurvesOfTheGraph) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Graphs, LegendEntries, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Graphs, LegendEntries, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<LegendCase>& c) { return legendCaseName(c.param); });
 
 TEST_F(ResponsePageTest, ComparisonHelpTagsDifferBetweenTheTabs) {
     state.view.Disp = 3;

@@ -28,6 +28,8 @@ const PageSet kFamilies[] = {
     {{2, 8, "Triple Vented, symmetric"}, 3, 1, 2, 1, 2, true},
 };
 
+void PrintTo(const PageSet& set, std::ostream* os) { *os << set.system.name; }
+
 class PageDispatch : public ResponsePageTest, public testing::WithParamInterface<PageSet> {};
 
 // Each legend entry a picture and a text; the Nyquist page its slider and
@@ -74,7 +76,8 @@ TEST_P(PageDispatch, EachPageLeavesOnlyItsOwnControlsAndDrawsItsCurves) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, PageDispatch, testing::ValuesIn(kFamilies));
+INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, PageDispatch, testing::ValuesIn(kFamilies),
+                         [](const testing::TestParamInfo<PageSet>& set) { return testNameOf(set.param.system.name); });
 
 TEST_F(ResponsePageTest, TwoRedrawsLeaveOneLegendAndAnUnknownPageOnlyTheEndStep) {
     useSystem({1, 6, "Twin Serial Vented"});

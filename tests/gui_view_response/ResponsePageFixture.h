@@ -11,9 +11,12 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
+#include <ostream>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/MenuBar.h"
@@ -37,6 +40,13 @@ struct System {
     const char* name;
 };
 inline std::ostream& operator<<(std::ostream& os, const System& s) { return os << s.name; }
+// The name as a test name takes it: letters and digits only.
+inline std::string testNameOf(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (std::isalnum(static_cast<unsigned char>(c))) out += c;
+    return out;
+}
 
 class ResponsePageTest : public testing::Test {
 protected:
