@@ -125,13 +125,13 @@ int32_t responseCommand(int32_t item) {
     return kHandled;
 }
 
-// Moves a window so that its content's top-left corner is at (left, top),
-// keeping its size and its place among the windows.
-void moveWindowTo(int32_t window, int32_t left, int32_t top) {
+// Moves a palette, keeping its size and its place among the windows, to
+// where it stands beside the response window.
+void moveBesideResponseWindow(int32_t window, int32_t offset) {
     if (!platform::windowExists(window)) return;
     const Rect16 b = platform::windowBounds(window);
-    platform::setWindowBounds(window, Rect16{int16_t(top), int16_t(left), int16_t(top + (b.bottom - b.top)),
-                                             int16_t(left + (b.right - b.left))});
+    platform::setWindowBounds(window, paletteBesideResponseWindow(offset, int16_t(b.right - b.left),
+                                                                  int16_t(b.bottom - b.top)));
 }
 
 int32_t viewCommand(int32_t item) {
@@ -178,10 +178,9 @@ int32_t viewCommand(int32_t item) {
     } else if (item == 14 && platform::windowExists(kResponseWindow)) {
         // Without a response window there is nothing to gather around, and
         // its kept bounds stay as they are.
-        const Rect16 response = platform::windowBounds(kResponseWindow);
-        state.bounds.RespWndBounds = response;
-        moveWindowTo(kCustomPalette, response.left + 550, response.top);
-        moveWindowTo(kSystemInfoPalette, response.left - 210, response.top);
+        state.bounds.RespWndBounds = platform::windowBounds(kResponseWindow);
+        moveBesideResponseWindow(kCustomPalette, kPaletteOffsetFromResponse);
+        moveBesideResponseWindow(kSystemInfoPalette, -kGapToResponseWindow);
     }
     return kHandled;
 }

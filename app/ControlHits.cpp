@@ -14,8 +14,10 @@
 #include "windows/PassiveRadiatorData.h"
 #include "windows/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
+#include "windows/ResponseWindow.h"
 #include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteRows.h"
 #include "view/NyquistReadout.h"
 #include "view/PointerReadout.h"
 #include "view/ResponseRedraw.h"
@@ -82,7 +84,10 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
         InitSetupOkReturnForVentDesignWnd();
         return kHandled;
     }
-    if (control == 2) return cancelVentSetup();
+    if (control == 2) {
+        InitSetupCancelForVentDesignWnd();
+        return kHandled;
+    }
     return kEventNotHandled;
 }
 
@@ -90,32 +95,7 @@ int32_t responseWindowHit(int32_t control) {
     CursorState& cursor = state.cursor;
     const bool nyquist = state.view.s_Resp == "nq";
     switch (control) {
-        case 405:
-            platform::selectWindow(kResponseWindow);
-            cursor.detailTriBtn = valueOf(kResponseWindow, 405);
-            if (cursor.detailTriBtn == 0) {
-                state.shell.ControlPictureProc = 305;
-                cursor.MouseDown = 0;
-                cursor.StepMouseDown = 0;
-                if (nyquist)
-                    for (int32_t nyquistControl : {406, 407, 408}) platform::removeControl(kResponseWindow, nyquistControl);
-                ReDispResposeWnd();
-            } else if (cursor.detailTriBtn == 1) {
-                cursor.ffpn = 10.0f;
-                cursor.logff = 1.0f;
-                cursor.CursorPosi = 0;
-                cursor.StepCursPoint = 0;
-                state.shell.ControlPictureProc = 304;
-                if (!nyquist) {
-                    ReDispResposeWnd();
-                } else {
-                    DispNyquistOtherBtn();
-                    cursor.ffpn = 10.0f;
-                    cursor.logff = 1.0f;
-                    DrawNyquistValue();
-                }
-            }
-            return kHandled;
+        case 405: detailTriangleClicked(); return kHandled;
         case 400: case 401: case 402: case 403:
             state.point.respNum = control - 399;
             nyquist ? NyquistSliderControl() : DrawPointerContorol();
@@ -131,9 +111,8 @@ int32_t responseWindowHit(int32_t control) {
 }
 
 int32_t customPaletteHit(int32_t control) {
-    const bool dirty = state.shell.DirtyFlag == 1;
     if (control >= 31 && control <= 36) {
-        state.shell.EdtFldID = control;
+        CustomPaletFieldClick(control);
         return kHandled;
     }
     if (control >= 41 && control <= 45) {
@@ -143,15 +122,10 @@ int32_t customPaletteHit(int32_t control) {
     }
     switch (control) {
         case 10: CustumPaletCalcReturn(); return kHandled;
-        case 11: SnapShot(); return kHandled;
-        case 12: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
-        case 13: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
-        case 47:
-            platform::selectWindow(kCustomPalette);
-            state.radiator.PopupPRNum = valueOf(kCustomPalette, 47);
-            state.view.ReDispWnd = 2;
-            ReDispResposeWnd();
-            return kHandled;
+        case 11: CustomPaletSnapButton(); return kHandled;
+        case 12: CustomPaletSysSelArrow(); return kHandled;
+        case 13: CustomPaletSpSelArrow(); return kHandled;
+        case 47: CustomPaletPRNumPopupClick(); return kHandled;
         case 201:
             // The chosen alignment arrives as a menu command.
             platform::selectWindow(kCustomPalette);
@@ -165,7 +139,10 @@ int32_t speakerConnectionHit(int32_t control) {
         SpConSelectDoDialog();
         return kHandled;
     }
-    if (control == 2) return cancelSpeakerConnection();
+    if (control == 2) {
+        spConSelectCancel();
+        return kHandled;
+    }
     return kEventNotHandled;
 }
 

@@ -7,6 +7,7 @@
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteRows.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "app/DesignFlow.h"
@@ -94,14 +95,10 @@ bool isKey(const WindowEvent& event) {
 int32_t customPaletteEvent(const WindowEvent& event) {
     switch (event.kind) {
         case WindowEventKind::DragCompleted:
-            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
+            CustomPaletDragEnd();
             return kHandled;
         case WindowEventKind::Close:
-            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
-            state.shell.CtmPaletFlag = 1;
-            platform::closeWindow(kCustomPalette);
-            platform::setMenuItemEnabled(kViewMenu, 11, true);
-            SetPaletteItemsOnViewMenu();
+            CustomPaletClose();
             return kHandled;
         case WindowEventKind::MouseDown:
             FocusCustomPalet();
@@ -118,7 +115,7 @@ int32_t customPaletteEvent(const WindowEvent& event) {
         return disclosureKey(event, true);
     }
     if (isKeyUp(event) && event.character == platform::kTabChar) {
-        recordFocusedField(event);
+        CustomPaletTabKeyUp();
         return kHandled;
     }
     return kEventNotHandled;

@@ -3,21 +3,16 @@
 
 #include <cstdint>
 
+#include "engine/CalculationContract.h"
 #include "model/State.h"
 
 namespace quendal {
 
-// The current system, 1-16: (tab - 1) * 8 + button.
-inline int32_t currentSystemNumber() {
-    return (state.selection.SysSelTabNum - 1) * 8 + state.selection.SysSelBtnNum;
-}
+// The current system (1-16) is the calculation's currentSystemNumber.
 
 // First and second chamber alike (volume, tuning, loss): their vents are
 // designed as one.
-inline bool firstTwoChambersAlike() {
-    const BoxParameters& b = state.box;
-    return b.VB1 == b.VB2 && b.FB1 == b.FB2 && b.QL1 == b.QL2;
-}
+inline bool firstTwoChambersAlike() { return tripleVentedIsSymmetric(); }
 
 // The Twin Serial Vented system's first vent has vent-count popups of its own.
 inline bool twinSerialVentedFirstVent() {

@@ -41,8 +41,7 @@ int32_t initialSetupEvent(const WindowEvent& event) {
         return kHandled;
     }
     if (isCancel(event)) {
-        if (overVentDesign) return cancelVentSetup();
-        InitSetupCancel();
+        overVentDesign ? InitSetupCancelForVentDesignWnd() : InitSetupCancel();
         return kHandled;
     }
     if (isKeyUp(event) && event.character == platform::kTabChar) {

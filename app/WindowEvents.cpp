@@ -9,6 +9,7 @@
 #include "selection/SystemSelect.h"
 #include "windows/AboutWindow.h"
 #include "windows/Alerts.h"
+#include "windows/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "palette/CustomPaletteEnable.h"
@@ -48,87 +49,65 @@ namespace {
 
 using namespace keys;
 
+// The About window goes, the menus back in the state of the window the
+// user works in: on a click in it, Return or Enter, and its close box.
 int32_t aboutEvent(const WindowEvent& event) {
-    // A click in it, Return or Enter, and its close box alike: it goes, and
-    // the menus return to those of the window the user works in.
-    const bool leave = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
-                       (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
-    if (!leave) return kEventNotHandled;
+    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
+                        (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
+    if (!closes) return kEventNotHandled;
     closeAboutWindow();
     return kHandled;
 }
 
+bool isArrow(uint8_t character) {
+    return character >= platform::kLeftArrowChar && character <= platform::kDownArrowChar;
+}
+
+// Runs the room's routine for the event; the event is consumed.
+int32_t handled(int32_t (*routine)()) {
+    routine();
+    return kHandled;
+}
+
 int32_t systemSelectEvent(const WindowEvent& event) {
-    switch (event.kind) {
-        case WindowEventKind::Close: systemSelectCancel(); return kHandled;
-        case WindowEventKind::DragCompleted: systemSelectDragged(); return kHandled;
-        default: break;
-    }
+    if (event.kind == WindowEventKind::Close) return handled(systemSelectCancel);
+    if (event.kind == WindowEventKind::DragCompleted) return handled(systemSelectDragged);
     if (isMouse(event)) {
-        // Every mouse event leaves its place; a press among the pictures
-        // picks one, and a double click, which starts the design, is taken.
-        if (event.kind == WindowEventKind::MouseDown)
-            return systemSelectMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
         state.shell.mouseH = event.x;
         state.shell.mouseV = event.y;
-        return kEventNotHandled;
+        if (event.kind != WindowEventKind::MouseDown) return kEventNotHandled;
+        // A single click goes on to the pictures; a double click is consumed.
+        return systemSelectMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
-    if (isReturnOrEnter(event)) {
-        systemSelectConfirm();
-        return kHandled;
-    }
+    if (isReturnOrEnter(event)) return handled(systemSelectConfirm);
     switch (event.character) {
-        case platform::kEscapeChar: systemSelectCancel(); return kHandled;
+        case platform::kEscapeChar: return handled(systemSelectCancel);
         case platform::kSpaceChar:
-        case platform::kTabChar: systemSelectToggleTab(); return kHandled;
-        case platform::kLeftArrowChar:
-        case platform::kRightArrowChar:
-        case platform::kUpArrowChar:
-        case platform::kDownArrowChar: systemSelectArrowKey(event.character); return kHandled;
-        default: return kEventNotHandled;
+        case platform::kTabChar: return handled(systemSelectToggleTab);
+        default: break;
     }
+    if (!isArrow(event.character)) return kEventNotHandled;
+    systemSelectArrowKey(event.character);
+    return kHandled;
 }
 
 int32_t speakerConnectionEvent(const WindowEvent& event) {
-    ShellFlags& shell = state.shell;
-    if (event.kind == WindowEventKind::Shown) {
-        if (shell.InterceptEvHnd == 1) {
-            platform::selectWindow(kSpeakerConnectionSheet);
-            SpConSelBottan();
-            GetPictSpConSel();
-            shell.PreSpCon = state.connection.SpConNum;
-        }
-        return kHandled;
-    }
+    if (event.kind == WindowEventKind::Shown) return handled(spConSheetShown);
     // Closing the sheet from its title bar cancels it, as Escape does.
-    if (event.kind == WindowEventKind::Close) return cancelSpeakerConnection();
+    if (event.kind == WindowEventKind::Close) return handled(spConSelectCancel);
     if (isMouse(event)) {
         platform::selectWindow(kSpeakerConnectionSheet);
-        shell.mouseH = event.x;
-        shell.mouseV = event.y;
-        if (event.kind != WindowEventKind::MouseDown || event.y <= 34 || event.y >= 366) return kEventNotHandled;
-        if (event.clickCount != 1 && event.clickCount != 2) return kEventNotHandled;
-        shell.DoubleClick = event.clickCount == 2 ? 1 : 0;
-        DoEventSpConSel();
-        return kHandled;
+        state.shell.mouseH = event.x;
+        state.shell.mouseV = event.y;
+        if (event.kind != WindowEventKind::MouseDown) return kEventNotHandled;
+        return spConSelMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
-    if (isReturnOrEnter(event)) {
-        SpConSelectDoDialog();
-        return kHandled;
-    }
-    int32_t& connection = state.connection.SpConNum;
-    switch (event.character) {
-        case platform::kEscapeChar: return cancelSpeakerConnection();
-        case platform::kLeftArrowChar: connection = connection - 1 == 0 ? 5 : connection - 1; break;
-        case platform::kRightArrowChar: connection = connection + 1 == 6 ? 1 : connection + 1; break;
-        case platform::kUpArrowChar:
-        case platform::kDownArrowChar: return kHandled;
-        default: return kEventNotHandled;
-    }
-    SpConInitAfter();
-    shell.PreSpCon = connection;
+    if (isReturnOrEnter(event)) return handled(SpConSelectDoDialog);
+    if (event.character == platform::kEscapeChar) return handled(spConSelectCancel);
+    if (!isArrow(event.character)) return kEventNotHandled;
+    spConSelArrowKey(event.character);  // up and down do nothing
     return kHandled;
 }
 
@@ -150,12 +129,8 @@ int32_t defaultParametersEvent(const WindowEvent& event) {
 
 }  // namespace
 
-int32_t cancelSpeakerConnection() {
-    state.connection.SpConNum = state.connection.SpConNumBak;
-    SheetWndClose(kSpeakerConnectionSheet);
-    NavUserActionCancelMenu();
-    if (customPaletteShown()) EnableCustomPalet();
-    state.shell.InterceptEvHnd = 0;
+int32_t RestoreMenusAfterDialog() {
+    restoreMenusByCurrentWindow();
     return kHandled;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/ImpedancePageQ.h"
 #include "model/ClosedBoxOutcome.h"
+#include "model/Rounding.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -20,6 +21,8 @@ void fillingFactor(double lossFactor, double& factor) {
 constexpr double kDefaultLossFactor = 10.0;  // the program's initial Qa
 constexpr double kLargestQtc = 5.0;
 constexpr double kSmallestBoxRatio = 1.1;    // h of the largest box the alignment builds
+constexpr double kSmallestKeptVolume = 0.01; // litre: box volumes are kept to 0.01 litre
+constexpr double kQtcKeptTo = 1000.0;        // Qtc is kept to the thousandth
 
 // The box loss Qa as the formulas use it: a value that is not a positive
 // number (a damaged design file) counts as the initial Qa 10.
@@ -55,6 +58,26 @@ void deriveBox() {
 }
 
 bool usableRatio(double h) { return std::isfinite(h) && h > 1.0; }
+
+// The largest Qtc the alignment builds: 5, or less where the box for 5
+// would be smaller than the smallest volume kept. A closed box reaches its
+// loss factor Qa only as its volume goes to nothing, so near Qa (always
+// with Qa 5, and with small drivers at any Qa) the box shrinks below what
+// the design keeps and would be kept as no box at all. The Qtc of the
+// smallest kept box is taken down to the thousandth, so that the Qtc
+// offered, and kept, still builds a box of at least that volume.
+double largestQtc(double qts, double qa) {
+    const double vab = state.box.CP * kSmallestKeptVolume;
+    const double h = std::sqrt(1.0 + state.speaker.VAS / vab);
+    const double smallestBoxQtc = std::floor(closedBoxQtc(qts, state.speaker.VAS, vab, h, qa) * kQtcKeptTo) / kQtcKeptTo;
+    if (!(std::isfinite(smallestBoxQtc) && smallestBoxQtc > 0.0)) return kLargestQtc;
+    return std::min(kLargestQtc, smallestBoxQtc);
+}
+
+// Whether a target Qtc lies above the largest as far as Qtc is kept: the
+// Qtc recomputed from a box built for the largest comes out a hair above
+// it, and the next run of the alignment must build the same box again.
+bool aboveLargest(double qtc, double largest) { return rint(qtc * kQtcKeptTo) > rint(largest * kQtcKeptTo); }
 
 }  // namespace
 
@@ -103,10 +126,11 @@ int32_t CBQTCalin() {
     const double qts = state.speaker.QTS;
     const double qa = lossFactor();
     // A closed box approaches Qa only as its volume goes to zero: a target at
-    // or above Qa (or above 5) is unreachable. The largest Qtc built is 5, or
-    // 1 % below Qa where Qa is 5 or less, so that a box exists.
-    if (static_cast<float>(qts * box.QTC - qts * qa) >= 0.0f || box.QTC > kLargestQtc) {
-        box.QTC = std::min(kLargestQtc, 0.99 * qa);
+    // or above Qa, above 5, or one whose box would be smaller than the
+    // smallest volume kept is unreachable; the largest Qtc is built instead.
+    const double largest = largestQtc(qts, qa);
+    if (static_cast<float>(qts * box.QTC - qts * qa) >= 0.0f || aboveLargest(box.QTC, largest)) {
+        box.QTC = largest;
         r.HH = boxRatioForQtc(qts, box.QTC, qa);
         if (!usableRatio(r.HH)) r.HH = kSmallestBoxRatio;
         deriveBox();

@@ -11,7 +11,9 @@
 // 3 "Qtc" (CBQTCalin). An alignment that cannot meet the requested Qtc
 // builds the nearest box it can and says so in CBAlartFlag: 0 the Qtc is
 // too small (the smallest box ratio h = 1.1 is built), 255 too large (the
-// largest reachable Qtc is built).
+// largest Qtc is built: 5, or, where the box for 5 would be smaller than the
+// 0.01 litre a volume is kept to, the Qtc of that smallest box, taken down
+// to the thousandth).
 #pragma once
 
 #include <cstdint>

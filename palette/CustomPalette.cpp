@@ -9,6 +9,8 @@
 #include "selection/ParameterLabels.h"
 #include "selection/Pictures.h"
 #include "selection/SystemInfoPalette.h"
+#include "windows/WindowGroup.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -182,16 +184,9 @@ constexpr LabelHelp kLabelHelp[] = {
     {"Qmp ..........", "Passive Radiator Mechanical Q\\@B"},
 };
 
-platform::TextStyle textStyle(double size) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    return style;
-}
-
 void addText(int32_t id, Rect16 rect, std::string_view text, std::string_view help = {}) {
     ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = textStyle(kPaletteTextSize);
+    spec.style = labelStyle(kPaletteTextSize);
     platform::createControl(kWindow, id, spec);
     if (!help.empty()) platform::setHelpTag(kWindow, id, help);
 }
@@ -203,7 +198,7 @@ void addSeparator(int32_t id, Rect16 rect) {
 void addPushButton(int32_t id, Rect16 rect, std::string_view title, std::string_view help, bool isDefault,
                    bool enabled) {
     ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     spec.defaultButton = isDefault;
     spec.enabled = enabled;
     platform::createControl(kWindow, id, spec);
@@ -240,7 +235,7 @@ void addPopup(const PalettePopup& popup) {
                            : ltrb(90, popup.top, 153, int16_t(popup.top + 17)),
                      count ? "Num of P.R. : " : "", popupValue(popup.id));
     spec.menu = popup.menu;
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     spec.enabled = !count;  // the count waits for applied radiator data
     platform::createControl(kWindow, popup.id, spec);
     if (count) platform::setHelpTag(kWindow, popup.id, "Number of Passive Radiator Units\\@B");
@@ -299,22 +294,13 @@ int16_t paletteExtraHeight() { return currentSystemNumber() == kPassiveRaveza ? 
 
 Rect16 customPalettePlace() {
     const int16_t height = int16_t(kPaletteHeight + paletteExtraHeight());
-    int left = 0, top = 0;
     const Rect16& kept = state.bounds.CstmWndBounds;
-    if (state.prefs.FastOpenFlag == 1 || state.prefs.BoundsCheck != 1) {
-        // The response window as it stands now, which the user may have moved.
-        const Rect16 response = platform::windowExists(kResponseWindow) ? platform::windowBounds(kResponseWindow)
-                                                                        : state.bounds.RespWndBounds;
-        left = response.left + kPaletteOffsetFromResponse;
-        top = response.top;
-    } else if (saved(kept)) {
-        left = kept.left;
-        top = kept.top;
-    } else {
-        return {0, 0, height, kPaletteWidth};  // never saved: the windowing layer centres it
-    }
-    const Rect16 wanted{int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + kPaletteWidth)};
-    return fitOntoArea(wanted, platform::availableScreenArea(left + kPaletteWidth / 2, top + height / 2));
+    // Beside the response window as it stands now, which the user may have moved.
+    if (state.prefs.FastOpenFlag == 1 || state.prefs.BoundsCheck != 1)
+        return paletteBesideResponseWindow(kPaletteOffsetFromResponse, kPaletteWidth, height);
+    if (!saved(kept)) return {0, 0, height, kPaletteWidth};  // never saved: the windowing layer centres it
+    const Rect16 wanted{kept.top, kept.left, int16_t(kept.top + height), int16_t(kept.left + kPaletteWidth)};
+    return fitOntoArea(wanted, platform::availableScreenArea(kept.left + kPaletteWidth / 2, kept.top + height / 2));
 }
 
 int32_t CustomFloatPalet() {
@@ -351,7 +337,7 @@ int32_t DrawBevelBtnMenu() {
     const int16_t d = paletteExtraHeight();
     ControlSpec spec(ControlKind::BevelButton, ltrb(10, int16_t(361 + d), 85, int16_t(379 + d)), "Alignment");
     spec.menu = layout->alignmentMenu;
-    spec.style = textStyle(kPaletteSmallTextSize);
+    spec.style = labelStyle(kPaletteSmallTextSize);
     if (!platform::createControl(kWindow, kPaletteAlignmentButton, spec)) {
         shown = 0;
         return 0;

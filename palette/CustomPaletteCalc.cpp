@@ -108,6 +108,7 @@ void refusalAnswered() {
 void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
     restoreCheckList(rows);
     CofCal();
+    BoxParameterBackup();  // on this path too the values in use are the rounded ones
     ReDispCustomPalet();
     state.shell.SheetWndFlag = 1;
     InitMenu13();

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "selection/ParameterLabels.h"
 #include "selection/SystemProfileText.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -17,9 +18,7 @@ constexpr int32_t kWindow = kCustomPalette;
 // shows the value, with its frame around the text area.
 void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
     platform::ControlSpec spec(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
-    spec.style.family = "Lucida Grande";
-    spec.style.size = kPaletteValueTextSize;
-    spec.style.align = platform::TextAlign::Centre;
+    spec.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
     spec.frameOutside = true;
     spec.enabled = entry;
     spec.numbersOnly = entry;

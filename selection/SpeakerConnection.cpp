@@ -6,6 +6,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "selection/PaintedChooser.h"
 #include "selection/Pictures.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/DrawSurface.h"
@@ -17,6 +18,7 @@
 #include "view/ResponseRedraw.h"
 #include "app/MenuBar.h"
 #include "vent/VentSizing.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -44,19 +46,19 @@ constexpr double kBoxLeft = 20.0, kBoxTop = 20.0;
 constexpr int32_t kBandTop = 35, kBandBottom = 365;
 
 // One connection: its frame and picture (x, y, width, height in the group
-// box), its label, and its hit rectangle in the sheet, bounds inclusive.
+// box), its label, and its hit rectangle in the sheet.
 struct Choice {
     double frameX, frameY, frameW, frameH;
     double pictureX, pictureY, pictureW, pictureH;
     std::string_view label;
-    int32_t hitLeft, hitRight, hitTop, hitBottom;
+    ChooserHitRect hit;
 };
 constexpr Choice kChoices[kConnections] = {
-    {23, 18, 114, 174, 33, 32, 94, 145, "Single", 40, 160, 35, 215},
-    {158, 18, 114, 174, 168, 32, 94, 145, "Dual Parallel", 175, 295, 35, 215},
-    {293, 18, 114, 174, 303, 32, 94, 145, "Dual Serial", 310, 430, 35, 215},
-    {23, 228, 179, 114, 37, 234, 154, 102, "Push-Pull Parallel", 40, 225, 245, 365},
-    {228, 228, 179, 114, 242, 234, 154, 102, "Push-Pull Serial", 245, 430, 245, 365},
+    {23, 18, 114, 174, 33, 32, 94, 145, "Single", {40, 160, 35, 215}},
+    {158, 18, 114, 174, 168, 32, 94, 145, "Dual Parallel", {175, 295, 35, 215}},
+    {293, 18, 114, 174, 303, 32, 94, 145, "Dual Serial", {310, 430, 35, 215}},
+    {23, 228, 179, 114, 37, 234, 154, 102, "Push-Pull Parallel", {40, 225, 245, 365}},
+    {228, 228, 179, 114, 242, 234, 154, 102, "Push-Pull Serial", {245, 430, 245, 365}},
 };
 
 // Labels stand centred under their frame, as wide as it, so that the
@@ -88,29 +90,12 @@ Rect16 labelRect(int32_t connection) {
     return {kLabelTop[row], int16_t(centre - half), kLabelBottom[row], int16_t(centre + half)};
 }
 
-void paint(const ChooserPicture& picture) {
-    DrawPicture(kSheet, picture.file, picture.left, picture.top, picture.right, picture.bottom);
-}
-
-DrawSurface* sheetSurface() {
-    return surfaceProvider() != nullptr ? surfaceProvider()->windowSurface(kSheet) : nullptr;
-}
-
 // Clears the sheet's drawing and paints the chooser afresh.
 void paintChooser() {
-    if (!platform::windowExists(kSheet)) return;
-    DrawSurface* surface = sheetSurface();
-    if (surface != nullptr) surface->clear();
-    SpConSelBottan();
-    GetPictSpConSel();
-    if (surface != nullptr) surface->flush();
-}
-
-platform::TextStyle lucidaGrande(double size) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    return style;
+    repaintChooser(kSheet, [] {
+        SpConSelBottan();
+        GetPictSpConSel();
+    });
 }
 
 }  // namespace
@@ -125,10 +110,8 @@ std::vector<ChooserPicture> connectionSheetPictures() {
 }
 
 int32_t connectionAt(int32_t x, int32_t y) {
-    for (int32_t n = 1; n <= kConnections; ++n) {
-        const Choice& c = kChoices[n - 1];
-        if (x >= c.hitLeft && x <= c.hitRight && y >= c.hitTop && y <= c.hitBottom) return n;
-    }
+    for (int32_t n = 1; n <= kConnections; ++n)
+        if (kChoices[n - 1].hit.holds(x, y)) return n;
     return 0;
 }
 
@@ -153,16 +136,16 @@ int32_t SpConSelectWnd() {
     platform::createControl(kSheet, kChooserBox, ControlSpec(ControlKind::GroupBox, {20, 20, 400, 450}));
     for (int32_t n = 1; n <= kConnections; ++n) {
         ControlSpec label(ControlKind::StaticText, labelRect(n), kChoices[n - 1].label);
-        label.style = lucidaGrande(12.0);
+        label.style = labelStyle(12.0);
         label.style.align = platform::TextAlign::Centre;
         platform::createControl(kSheet, kFirstLabel + n - 1, label);
     }
     platform::createControl(kSheet, kSeparator, ControlSpec(ControlKind::Separator, {410, 0, 420, kSheetWidth}));
     ControlSpec cancel(ControlKind::PushButton, {435, 270, 455, 350}, "Cancel");
-    cancel.style = lucidaGrande(13.0);
+    cancel.style = labelStyle(13.0);
     platform::createControl(kSheet, kCancelButton, cancel);
     ControlSpec select(ControlKind::PushButton, {435, 370, 455, 450}, "Select");
-    select.style = lucidaGrande(13.0);
+    select.style = labelStyle(13.0);
     select.defaultButton = true;  // Return and Enter act as Select
     platform::createControl(kSheet, kSelectButton, select);
 
@@ -179,16 +162,13 @@ int32_t SpConSelectWnd() {
 
 int32_t SpConSelBottan() {
     const std::vector<ChooserPicture> pictures = connectionSheetPictures();
-    // The unselected frames first, then the selected one over its place.
-    for (int32_t i = 0; i < kConnections; ++i)
-        if (i + 1 != state.connection.SpConNum) paint(pictures[std::size_t(i)]);
-    if (validConnection(state.connection.SpConNum)) paint(pictures[std::size_t(state.connection.SpConNum - 1)]);
+    paintChooserFrames(kSheet, std::span(pictures).first(kConnections), state.connection.SpConNum);
     return 0;
 }
 
 int32_t GetPictSpConSel() {
     const std::vector<ChooserPicture> pictures = connectionSheetPictures();
-    for (std::size_t i = kConnections; i < pictures.size(); ++i) paint(pictures[i]);
+    paintChooserPictures(kSheet, std::span(pictures).subspan(kConnections));
     return 0;
 }
 
@@ -200,7 +180,6 @@ int32_t SpConInitAfter() {
 int32_t DoEventSpConSel() {
     SpeakerConnection& con = state.connection;
     if (con.SpConSel != 1) return 0;
-    DesignEntryState& entry = state.entry;
     const int32_t connection = connectionAt(state.shell.mouseH, state.shell.mouseV);
     if (connection != 0) {
         con.SpConNum = connection;
@@ -273,7 +252,7 @@ int32_t spConSelArrowKey(uint8_t character) {
 
 int32_t spConSheetShown() {
     if (state.shell.InterceptEvHnd != 1 || !platform::windowExists(kSheet)) return 0;
-    platform::setCurrentWindow(kSheet);
+    platform::selectWindow(kSheet);  // forward, and the chooser painted in it
     paintChooser();
     state.connection.PreSpCon = state.connection.SpConNum;
     return 0;

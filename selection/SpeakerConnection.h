@@ -40,7 +40,8 @@ int32_t spConSelectCancel();
 // Left or right arrow (character 28, 29): the previous or next connection,
 // round from Single to Push-Pull Serial and back; up and down do nothing.
 int32_t spConSelArrowKey(uint8_t character);
-// The sheet has been shown: paints the chooser while the sheet is up.
+// The sheet has been shown: brings it forward and paints the chooser
+// while the sheet is up.
 int32_t spConSheetShown();
 // A mouse-down at content pixel (x, y) with its click count: records the
 // position and, inside the chooser's band (35 <= y <= 365), hit-tests it

@@ -10,16 +10,16 @@ namespace {
 constexpr int32_t kTabLeft = 20, kTabTop = 10;  // the tab control's origin in the window
 
 // The positions, two rows of four. Frames in the tab's coordinates (x, y,
-// width, height); hit rectangles in the window's, both bounds inclusive.
+// width, height); hit rectangles in the window's.
 struct Position {
     int32_t frameX, frameY;
-    int32_t hitLeft, hitRight, hitTop, hitBottom;
+    ChooserHitRect hit;
 };
 constexpr int32_t kFrameWidth = 113, kFrameHeight = 147;
 constexpr Position kPositions[8] = {
-    {19, 42, 35, 155, 48, 202},   {154, 42, 170, 290, 48, 202},   {289, 42, 305, 425, 48, 202},
-    {424, 42, 440, 560, 48, 202}, {19, 222, 35, 155, 228, 382},   {154, 222, 170, 290, 228, 382},
-    {289, 222, 305, 425, 228, 382}, {424, 222, 440, 560, 228, 382},
+    {19, 42, {35, 155, 48, 202}},   {154, 42, {170, 290, 48, 202}},   {289, 42, {305, 425, 48, 202}},
+    {424, 42, {440, 560, 48, 202}}, {19, 222, {35, 155, 228, 382}},   {154, 222, {170, 290, 228, 382}},
+    {289, 222, {305, 425, 228, 382}}, {424, 222, {440, 560, 228, 382}},
 };
 
 // The systems of each tab: picture, its rectangle in the tab's
@@ -80,10 +80,8 @@ std::string_view systemSelectLabel(int32_t tab, int32_t position) {
 }
 
 int32_t systemSelectPositionAt(int32_t x, int32_t y) {
-    for (int32_t position = 1; position <= 8; ++position) {
-        const Position& p = kPositions[position - 1];
-        if (x >= p.hitLeft && x <= p.hitRight && y >= p.hitTop && y <= p.hitBottom) return position;
-    }
+    for (int32_t position = 1; position <= 8; ++position)
+        if (kPositions[position - 1].hit.holds(x, y)) return position;
     return 0;
 }
 

@@ -1,4 +1,8 @@
-// The painted chooser of the System Select window: where the eight
+// A painted chooser: pictures in frames on a window's own drawing surface,
+// one frame selected, a click hit-tested against one rectangle per choice;
+// the System Select window and the speaker-connection sheet are both such
+// choosers (selection/PaintedChooser paints one). This room holds what a
+// chooser is made of, and the System Select window's: where the eight
 // positions of a tab stand, what is painted there, which position a click
 // hits and where an arrow key moves the selection. Qt-free and
 // window-free; selection/SystemSelect paints it and dispatches to it.
@@ -15,10 +19,16 @@ namespace quendal {
 inline constexpr std::string_view kUnselectedFrame = "SysBtnUnSelect.png";
 inline constexpr std::string_view kSelectedFrame = "SysBtnSelect.png";
 
-// One picture the chooser paints, in window-content pixels.
+// One picture a chooser paints, in window-content pixels.
 struct ChooserPicture {
     std::string_view file;
     double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+};
+
+// Where a click picks a choice, in window-content pixels, bounds inclusive.
+struct ChooserHitRect {
+    int32_t left = 0, right = 0, top = 0, bottom = 0;
+    bool holds(int32_t x, int32_t y) const { return x >= left && x <= right && y >= top && y <= bottom; }
 };
 
 // What the chooser shows for (SysSelTabNum, SysSelBtnNum), in painting

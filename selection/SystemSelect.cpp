@@ -7,12 +7,14 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "view/QuartzDraw.h"
+#include "selection/PaintedChooser.h"
 #include "selection/SystemChooser.h"
 #include "view/DrawSurface.h"
 #include "windows/InitialSetup.h"
 #include "app/AppMessages.h"
 #include "app/MenuBar.h"
 #include "app/ParameterPasses.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -40,13 +42,6 @@ constexpr platform::ControlNumber kSeparator = 31;
 constexpr std::size_t kModelNameShown = 16;  // even sixteen of the widest letters fit
 constexpr char kEllipsis = '\xC9';  // Mac Roman
 
-platform::TextStyle lucidaGrande(double size) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    return style;
-}
-
 std::string modelNameLine() {
     std::string name = state.speaker.s_SP.str();
     if (name.size() > kModelNameShown) {
@@ -56,17 +51,12 @@ std::string modelNameLine() {
     return "Model Name : " + name;
 }
 
-void paint(const ChooserPicture& picture) {
-    DrawPicture(kWindow, picture.file, picture.left, picture.top, picture.right, picture.bottom);
-}
-
 // Clears the window's drawing and paints the chooser afresh.
 void paintChooser() {
-    DrawSurface* surface = surfaceProvider() != nullptr ? surfaceProvider()->windowSurface(kWindow) : nullptr;
-    if (surface != nullptr) surface->clear();
-    SysSelBottan();
-    GetPictSysSel();
-    if (surface != nullptr) surface->flush();
+    repaintChooser(kWindow, [] {
+        SysSelBottan();
+        GetPictSysSel();
+    });
 }
 
 void makeLabels() {
@@ -75,7 +65,7 @@ void makeLabels() {
     if (!validSystemTab(tab)) return;
     for (int32_t position = 1; position <= 8; ++position) {
         ControlSpec spec(ControlKind::StaticText, systemSelectLabelRect(position), systemSelectLabel(tab, position));
-        spec.style = lucidaGrande(12.0);  // the installed sans runs wider: 12 px keeps two long labels apart
+        spec.style = labelStyle(12.0);  // the installed sans runs wider: 12 px keeps two long labels apart
         spec.style.align = TextAlign::Centre;
         platform::createControl(kWindow, kFirstLabel + position - 1, spec);
     }
@@ -134,21 +124,21 @@ int32_t SystemSelectWnd() {
 
     ControlSpec tabs(ControlKind::Tab, {10, 20, 415, 575}, {}, state.selection.SysSelTabNum, 1, 2);
     tabs.items = {"High Pass System", "Band Pass System"};
-    tabs.style = lucidaGrande(13.0);
+    tabs.style = labelStyle(13.0);
     platform::createControl(kWindow, kTabControl, tabs);
     platform::setHelpTag(kWindow, kTabControl, "Tab Change is Space or Tab Key\\@T");
     platform::createControl(kWindow, kSeparator, ControlSpec(ControlKind::Separator, {425, 0, 435, kWidth}));
     platform::createControl(kWindow, kModelNameBox, ControlSpec(ControlKind::GroupBox, {445, 20, 475, 320}));
     ControlSpec model(ControlKind::StaticText, {452, 30, 468, 310}, modelNameLine());
-    model.style = lucidaGrande(12.0);
+    model.style = labelStyle(12.0);
     model.style.align = TextAlign::Centre;
     platform::createControl(kWindow, kModelNameText, model);
     ControlSpec select(ControlKind::PushButton, {448, 495, 472, 575}, "Select");
-    select.style = lucidaGrande(13.0);
+    select.style = labelStyle(13.0);
     select.defaultButton = true;
     platform::createControl(kWindow, kSelectButton, select);
     ControlSpec cancel(ControlKind::PushButton, {448, 395, 472, 475}, "Cancel");
-    cancel.style = lucidaGrande(13.0);
+    cancel.style = labelStyle(13.0);
     platform::createControl(kWindow, kCancelButton, cancel);
     ControlSpec arrow(ControlKind::BevelButton, {448, 340, 472, 370});
     arrow.image = "SysSelBigArrow.png";
@@ -177,17 +167,13 @@ int32_t BoxSelDispInit() {
 
 int32_t SysSelBottan() {
     const std::vector<ChooserPicture> pictures = systemSelectPictures();
-    // The unselected frames first, then the selected one over its place.
-    for (std::size_t i = 0; i < 8; ++i)
-        if (pictures[i].file == kUnselectedFrame) paint(pictures[i]);
-    for (std::size_t i = 0; i < 8; ++i)
-        if (pictures[i].file == kSelectedFrame) paint(pictures[i]);
+    paintChooserFrames(kWindow, std::span(pictures).first(8), state.selection.SysSelBtnNum);
     return 0;
 }
 
 int32_t GetPictSysSel() {
     const std::vector<ChooserPicture> pictures = systemSelectPictures();
-    for (std::size_t i = 8; i < pictures.size(); ++i) paint(pictures[i]);
+    paintChooserPictures(kWindow, std::span(pictures).subspan(8));
     return 0;
 }
 

@@ -19,6 +19,7 @@
 #include "app/ParameterPasses.h"
 #include "palette/CustomPaletteEnable.h"
 #include "view/ResponseRedraw.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -82,17 +83,8 @@ Rect16 unitRect(int row) {
     return {int16_t(rowTop(row) + 3), 262, int16_t(rowTop(row) + 19), int16_t(row == 0 ? 288 : 316)};
 }
 
-platform::TextStyle textStyle(double size = 12.0, bool bold = false, TextAlign align = TextAlign::Left) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    style.bold = bold;
-    style.align = align;
-    return style;
-}
-
 void addText(ControlNumber id, Rect16 rect, std::string_view text, ControlNumber parent = 0,
-             platform::TextStyle style = textStyle()) {
+             platform::TextStyle style = labelStyle()) {
     ControlSpec spec(ControlKind::StaticText, rect, text);
     spec.style = style;
     spec.parent = parent;
@@ -102,7 +94,7 @@ void addText(ControlNumber id, Rect16 rect, std::string_view text, ControlNumber
 void addButton(ControlNumber id, Rect16 rect, std::string_view title, ControlNumber parent = 0,
                bool isDefault = false) {
     ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = textStyle(13.0);
+    spec.style = labelStyle(13.0);
     spec.parent = parent;
     spec.defaultButton = isDefault;
     platform::createControl(kVentDesignSheet, id, spec);
@@ -132,24 +124,24 @@ void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTi
     radio.items = {"Ported", "Ducted"};
     radio.value = 1;
     radio.parent = p.pane;
-    radio.style = textStyle();
+    radio.style = labelStyle();
     platform::createControl(kVentDesignSheet, p.radio, radio);
     platform::setHelpTag(kVentDesignSheet, p.radio, std::string(radioTitle) + "\\@B");
 
-    addText(p.countLabel, {10, 184, 26, 300}, "Number of Vents", p.pane, textStyle(12.0, false, TextAlign::Right));
+    addText(p.countLabel, {10, 184, 26, 300}, "Number of Vents", p.pane, labelStyle(12.0, false, TextAlign::Right));
     ControlSpec count(ControlKind::PopupButton, {6, 304, 30, 404});
     count.menu = branchedVentInSheet() ? kBranchedVentCountMenu : kVentCountMenu;
     count.value = 1;
     count.parent = p.pane;
-    count.style = textStyle();
+    count.style = labelStyle();
     platform::createControl(kVentDesignSheet, countPopup, count);
 
     for (int row = 0; row < 5; ++row) {
         addText(p.labels[row], labelRect(row), p.rowTitles[row], p.pane);
-        addText(p.values[row], valueRect(row), "", p.pane, textStyle(12.0, false, TextAlign::Right));
+        addText(p.values[row], valueRect(row), "", p.pane, labelStyle(12.0, false, TextAlign::Right));
         addText(p.units[row], unitRect(row), p.rowUnits[row], p.pane);
     }
-    addText(p.outcome, {182, 12, 198, 416}, "", p.pane, textStyle(11.0));
+    addText(p.outcome, {182, 12, 198, 416}, "", p.pane, labelStyle(11.0));
     addButton(p.setupButton, {rowTop(0), 292, int16_t(rowTop(0) + 24), 404}, "Initial Setup...", p.pane);
 }
 
@@ -172,7 +164,7 @@ void showOutcome(const Pane& p, VentShape shape) {
     const VentRecord& w = state.vents.working;
     const VentChamber chamber = ventChamber(selectedVent());
     const VentForm form = chamber.valid() ? outcomeOf(w, shape, chamber, conditionsOfRecord(w)) : VentForm::NotDesigned;
-    platform::TextStyle style = textStyle(11.0);
+    platform::TextStyle style = labelStyle(11.0);
     if (form != VentForm::Realisable) {
         style.coloured = true;
         style.colour = {0.8, 0.0, 0.0};
@@ -190,7 +182,7 @@ void setValues(const Pane& p, const double (&values)[5]) {
 // An entry field in the place of the value of `row`.
 void addField(const Pane& p, int row, ControlNumber field, double value) {
     ControlSpec spec(ControlKind::EditText, fieldRect(row), sizeText(value));
-    spec.style = textStyle(12.0, false, TextAlign::Right);
+    spec.style = labelStyle(12.0, false, TextAlign::Right);
     spec.parent = p.pane;
     platform::createControl(kVentDesignSheet, field, spec);
     platform::setControlVisible(kVentDesignSheet, p.values[row], false);
@@ -307,20 +299,20 @@ int32_t VentDesignWnd() {
         return 0;
     const VentParameters& v = state.vents;
 
-    addText(kHeading, {12, 20, 30, 440}, v.s_VentTitle.str() + " Design", 0, textStyle(13.0, true));
+    addText(kHeading, {12, 20, 30, 440}, v.s_VentTitle.str() + " Design", 0, labelStyle(13.0, true));
     const VentChamber chamber = ventChamber(selectedVent());
     std::string tuning = chamber.branches == 2 ? "Two branches, each tuning " : "Tunes ";
     tuning += sizeText(chamber.volumeLitre) + " Liter to " + sizeText(chamber.tuningHz) + " Hz";
-    addText(kChamberText, {36, 20, 52, 440}, tuning + ".", 0, textStyle(11.0));
+    addText(kChamberText, {36, 20, 52, 440}, tuning + ".", 0, labelStyle(11.0));
     addText(kLimitText, {52, 20, 68, 440},
             "Peak air speed up to " + fieldText(kVentAirSpeedLimit) + " m/s at an input power of " +
                 sizeText(state.power.PIN) + " W.",
-            0, textStyle(11.0));
+            0, labelStyle(11.0));
 
     ControlSpec tab(ControlKind::Tab, {78, 16, 322, 444});
     tab.items = {"Circular", "Rectangular"};
     tab.value = v.working.VentTypeTab == 2 ? 2 : 1;
-    tab.style = textStyle();
+    tab.style = labelStyle();
     platform::createControl(kVentDesignSheet, kVentTypeTab, tab);
     buildPane(kCircular, circularCountPopup(), "Circular vents: a port through the panel or a duct");
     buildPane(kRectangular, rectangularCountPopup(), "Rectangular vents: a port through the panel or a duct");

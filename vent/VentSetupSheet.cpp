@@ -1,10 +1,8 @@
 #include "vent/VentSetupSheet.h"
 
-#include <cmath>
 #include <string_view>
 
 #include "model/State.h"
-#include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
@@ -12,7 +10,7 @@
 #include "vent/VentRecords.h"
 #include "vent/VentSizing.h"
 #include "windows/Alerts.h"
-#include "windows/FieldText.h"
+#include "windows/DialogControls.h"
 #include "windows/InitialSetup.h"
 #include "view/ResponseRedraw.h"
 
@@ -20,50 +18,9 @@ namespace quendal {
 
 namespace {
 
-using platform::ControlKind;
 using platform::ControlNumber;
-using platform::ControlSpec;
-using platform::TextAlign;
-
-platform::TextStyle textStyle(double size = 12.0, TextAlign align = TextAlign::Left) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    style.align = align;
-    return style;
-}
-
-void addText(ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = textStyle(size);
-    platform::createControl(kVentInitialSetupSheet, id, spec);
-}
-
-void addField(ControlNumber id, Rect16 rect, double value, bool enabled) {
-    ControlSpec spec(ControlKind::EditText, rect, fieldText(value));
-    spec.style = textStyle(12.0, TextAlign::Right);
-    spec.enabled = enabled;
-    platform::createControl(kVentInitialSetupSheet, id, spec);
-}
-
-void addButton(ControlNumber id, Rect16 rect, std::string_view title, bool isDefault) {
-    ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = textStyle(13.0);
-    spec.defaultButton = isDefault;
-    platform::createControl(kVentInitialSetupSheet, id, spec);
-}
 
 bool powerFollowsRating() { return state.power.InputPowerCheck == 1; }
-
-bool readAtLeast(ControlNumber field, double minimum, double& value) {
-    value = textToNumber(platform::controlText(kVentInitialSetupSheet, field));
-    return std::isfinite(value) && value >= minimum;
-}
-
-void refuse(ControlNumber field, std::string_view why) {
-    ShowSheetAlert(kVentInitialSetupSheet, kValueTooSmallAlert, why);
-    platform::setKeyboardFocus(kVentInitialSetupSheet, field);
-}
 
 }  // namespace
 
@@ -78,16 +35,16 @@ int32_t InitialSetupWndForVentDesign() {
     sh.LVPbak = sh.LVP;
 
     const bool follows = powerFollowsRating();
-    addText(3, {14, 20, 32, 340}, "Input power and port thickness of the vents:");
-    addText(4, {48, 20, 64, 156}, "Input Power");
-    addField(kVentSetupPowerField, {45, 160, 67, 240}, state.power.PIN, !follows);
-    addText(5, {48, 246, 64, 340}, "Watts");
-    if (follows) addText(8, {70, 20, 86, 340}, "Follows the driver's rated power (Preferences).", 11.0);
-    addText(6, {98, 20, 114, 156}, "Port Thickness");
-    addField(kVentSetupThicknessField, {95, 160, 117, 240}, sh.LVP, true);
-    addText(7, {98, 246, 114, 340}, "mm");
-    addButton(kVentSetupCancelButton, {130, 172, 154, 252}, "Cancel", false);
-    addButton(kVentSetupOkButton, {130, 260, 154, 340}, "OK", true);
+    addLabel(kVentInitialSetupSheet, 3, {14, 20, 32, 340}, "Input power and port thickness of the vents:");
+    addLabel(kVentInitialSetupSheet, 4, {48, 20, 64, 156}, "Input Power");
+    addNumberField(kVentInitialSetupSheet, kVentSetupPowerField, {45, 160, 67, 240}, state.power.PIN, !follows);
+    addLabel(kVentInitialSetupSheet, 5, {48, 246, 64, 340}, "Watts");
+    if (follows) addLabel(kVentInitialSetupSheet, 8, {70, 20, 86, 340}, "Follows the driver's rated power (Preferences).", 11.0);
+    addLabel(kVentInitialSetupSheet, 6, {98, 20, 114, 156}, "Port Thickness");
+    addNumberField(kVentInitialSetupSheet, kVentSetupThicknessField, {95, 160, 117, 240}, sh.LVP, true);
+    addLabel(kVentInitialSetupSheet, 7, {98, 246, 114, 340}, "mm");
+    addPushButton(kVentInitialSetupSheet, kVentSetupCancelButton, {130, 172, 154, 252}, "Cancel", false);
+    addPushButton(kVentInitialSetupSheet, kVentSetupOkButton, {130, 260, 154, 340}, "OK", true);
 
     platform::selectWindow(kVentInitialSetupSheet);
     const ControlNumber first = follows ? kVentSetupThicknessField : kVentSetupPowerField;
@@ -100,12 +57,12 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     if (!platform::windowExists(kVentInitialSetupSheet)) return 0;
     const bool takePower = platform::isControlEnabled(kVentInitialSetupSheet, kVentSetupPowerField);
     double power = state.power.PIN, thickness = 0.0;
-    if (takePower && !readAtLeast(kVentSetupPowerField, kMinimumInputPower, power)) {
-        refuse(kVentSetupPowerField, "The input power must be at least 0.4 Watts.");
+    if (takePower && !readNumberAtLeast(kVentInitialSetupSheet, kVentSetupPowerField, kMinimumInputPower, power)) {
+        refuseTooSmall(kVentInitialSetupSheet, kVentSetupPowerField, "The input power must be at least 0.4 Watts.");
         return 0;
     }
-    if (!readAtLeast(kVentSetupThicknessField, kMinimumPortThickness, thickness)) {
-        refuse(kVentSetupThicknessField, "The port thickness must be at least 3 mm.");
+    if (!readNumberAtLeast(kVentInitialSetupSheet, kVentSetupThicknessField, kMinimumPortThickness, thickness)) {
+        refuseTooSmall(kVentInitialSetupSheet, kVentSetupThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
     if (takePower) {
@@ -124,6 +81,14 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     ReDispResposeWnd();
     VentDesignWnd();
     if (state.shell.SysInfoFlag == 0) DispSPLPIN();
+    return 0;
+}
+
+int32_t InitSetupCancelForVentDesignWnd() {
+    SheetWndClose(kVentInitialSetupSheet);
+    state.shell.LVP = state.shell.LVPbak;
+    state.power.PIN = state.shell.PINbak;
+    platform::selectWindow(kVentDesignSheet);
     return 0;
 }
 

@@ -28,4 +28,9 @@ int32_t InitialSetupWndForVentDesign();
 // its SPL and input-power lines.
 int32_t InitSetupOkReturnForVentDesignWnd();
 
+// Cancel, Escape or the close box: the sheet closes, the input power and
+// port thickness it opened with come back and the Vent Design sheet is in
+// front again.
+int32_t InitSetupCancelForVentDesignWnd();
+
 }  // namespace quendal

@@ -3,7 +3,8 @@
 // A phase is unwrapped from point to point as a curve is swept from high to
 // low frequency, so a read-out reaches its one point the same way: from the
 // top down to the first step not below the pointer (logff), at least one
-// step. The unwrap state after every 16th step is kept for the page being
+// step. The unwrap state (fold, offset and the full-quadrant angle the next
+// step follows from) after every 16th step is kept for the page being
 // shown, so that the next pointer position starts from the nearest kept
 // step above it; the result is the same as sweeping from the top.
 #pragma once

@@ -4,6 +4,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "windows/CloseWindows.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -15,10 +16,7 @@ using platform::TextAlign;
 
 ControlSpec centredText(Rect16 rect, std::string_view text, double size, bool bold) {
     ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style.family = "Lucida Grande";
-    spec.style.size = size;
-    spec.style.bold = bold;
-    spec.style.align = TextAlign::Centre;
+    spec.style = labelStyle(size, bold, TextAlign::Centre);
     return spec;
 }
 

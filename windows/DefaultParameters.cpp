@@ -9,6 +9,7 @@
 #include "selection/SystemSelect.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
+#include "windows/DialogControls.h"
 #include "app/ParameterPasses.h"
 
 namespace quendal {
@@ -62,14 +63,6 @@ constexpr int16_t kTextRowTop = 44, kTextRowStep = 28;
 constexpr int16_t kNumberRowTop = 112, kNumberRowStep = 24;
 constexpr int16_t kLabelLeft = 24, kTextFieldLeft = 250, kRight = 516;
 constexpr int16_t kNumberFieldLeft = 300, kNumberFieldRight = 400, kUnitLeft = 406;
-
-platform::TextStyle labelStyle(double size = 12.0, bool bold = false) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    style.bold = bold;
-    return style;
-}
 
 void addText(platform::ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0) {
     ControlSpec spec(ControlKind::StaticText, rect, text);

@@ -1,12 +1,10 @@
 #include "windows/InitialSetup.h"
 
-#include <cmath>
 #include <string>
 
 #include "response/CofCal.h"
 #include "enclosures/IBcal.h"
 #include "model/State.h"
-#include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteDisplay.h"
@@ -15,8 +13,8 @@
 #include "selection/SystemInfoPalette.h"
 #include "vent/VentSizing.h"
 #include "windows/Alerts.h"
-#include "windows/FieldText.h"
 #include "windows/DesignStart.h"
+#include "windows/DialogControls.h"
 #include "app/MenuBar.h"
 #include "selection/SystemInfoPalette.h"
 #include "app/ParameterRecords.h"
@@ -29,9 +27,6 @@ namespace quendal {
 
 namespace {
 
-using platform::ControlKind;
-using platform::ControlSpec;
-using platform::TextAlign;
 
 // Controls of the sheet.
 constexpr platform::ControlNumber kOkButton = 1;
@@ -40,38 +35,6 @@ constexpr platform::ControlNumber kInputPowerField = 10;
 constexpr platform::ControlNumber kPortThicknessField = 11;
 
 bool designOnScreen() { return platform::windowExists(kResponseWindow); }
-
-platform::TextStyle labelStyle(double size = 12.0, bool bold = false) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    style.bold = bold;
-    return style;
-}
-
-void addText(platform::ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0, bool bold = false) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(size, bold);
-    platform::createControl(kInitialSetupSheet, id, spec);
-}
-
-void addField(platform::ControlNumber id, Rect16 rect, double value) {
-    ControlSpec spec(ControlKind::EditText, rect, fieldText(value));
-    spec.style = labelStyle();
-    spec.style.align = TextAlign::Right;
-    platform::createControl(kInitialSetupSheet, id, spec);
-}
-
-// Reads a field: its number when it is finite and at least `minimum`.
-bool readAtLeast(platform::ControlNumber field, double minimum, double& value) {
-    value = textToNumber(platform::controlText(kInitialSetupSheet, field));
-    return std::isfinite(value) && value >= minimum;
-}
-
-void refuse(platform::ControlNumber field, std::string_view why) {
-    ShowSheetAlert(kInitialSetupSheet, kValueTooSmallAlert, why);
-    platform::setKeyboardFocus(kInitialSetupSheet, field);
-}
 
 // The user stays in (or goes back to) the window the sheet or the alert
 // stood on.
@@ -167,22 +130,17 @@ int32_t InitialSetupWnd() {
     sh.PINbak = state.power.PIN;
     sh.LVPbak = sh.LVP;
 
-    addText(3, {14, 20, 32, 320}, vented ? "Input power and port thickness of this design:" : "Input power of this design:");
-    addText(4, {48, 20, 64, 156}, "Input Power");
-    addField(kInputPowerField, {45, 160, 67, 240}, state.power.PIN);
-    addText(5, {48, 246, 64, 320}, "Watts");
+    addLabel(kInitialSetupSheet, 3, {14, 20, 32, 320}, vented ? "Input power and port thickness of this design:" : "Input power of this design:");
+    addLabel(kInitialSetupSheet, 4, {48, 20, 64, 156}, "Input Power");
+    addNumberField(kInitialSetupSheet, kInputPowerField, {45, 160, 67, 240}, state.power.PIN);
+    addLabel(kInitialSetupSheet, 5, {48, 246, 64, 320}, "Watts");
     if (vented) {
-        addText(6, {80, 20, 96, 156}, "Port Thickness");
-        addField(kPortThicknessField, {77, 160, 99, 240}, sh.LVP);
-        addText(7, {80, 246, 96, 320}, "mm");
+        addLabel(kInitialSetupSheet, 6, {80, 20, 96, 156}, "Port Thickness");
+        addNumberField(kInitialSetupSheet, kPortThicknessField, {77, 160, 99, 240}, sh.LVP);
+        addLabel(kInitialSetupSheet, 7, {80, 246, 96, 320}, "mm");
     }
-    ControlSpec cancel(ControlKind::PushButton, {buttonsTop, 152, int16_t(buttonsTop + 24), 232}, "Cancel");
-    cancel.style = labelStyle(13.0);
-    platform::createControl(kInitialSetupSheet, kCancelButton, cancel);
-    ControlSpec ok(ControlKind::PushButton, {buttonsTop, 240, int16_t(buttonsTop + 24), 320}, "OK");
-    ok.style = labelStyle(13.0);
-    ok.defaultButton = true;
-    platform::createControl(kInitialSetupSheet, kOkButton, ok);
+    addPushButton(kInitialSetupSheet, kCancelButton, {buttonsTop, 152, int16_t(buttonsTop + 24), 232}, "Cancel", false);
+    addPushButton(kInitialSetupSheet, kOkButton, {buttonsTop, 240, int16_t(buttonsTop + 24), 320}, "OK", true);
 
     sh.SheetWndFlag = 1;
     platform::selectWindow(kInitialSetupSheet);
@@ -195,12 +153,12 @@ int32_t InitSetupOkReturn() {
     if (!platform::windowExists(kInitialSetupSheet)) return 0;
     const bool vented = platform::controlExists(kInitialSetupSheet, kPortThicknessField);
     double power = 0.0, thickness = 0.0;
-    if (!readAtLeast(kInputPowerField, kMinimumInputPower, power)) {
-        refuse(kInputPowerField, "The input power must be at least 0.4 Watts.");
+    if (!readNumberAtLeast(kInitialSetupSheet, kInputPowerField, kMinimumInputPower, power)) {
+        refuseTooSmall(kInitialSetupSheet, kInputPowerField, "The input power must be at least 0.4 Watts.");
         return 0;
     }
-    if (vented && !readAtLeast(kPortThicknessField, kMinimumPortThickness, thickness)) {
-        refuse(kPortThicknessField, "The port thickness must be at least 3 mm.");
+    if (vented && !readNumberAtLeast(kInitialSetupSheet, kPortThicknessField, kMinimumPortThickness, thickness)) {
+        refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
     state.power.PinTemp = power;

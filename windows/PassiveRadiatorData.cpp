@@ -18,6 +18,7 @@
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
+#include "windows/DialogControls.h"
 
 namespace quendal {
 
@@ -65,17 +66,9 @@ constexpr int16_t kLabelLeft = 20, kTextFieldLeft = 124, kRight = 360;
 constexpr int16_t kNumberFieldLeft = 222, kNumberFieldRight = 302, kUnitLeft = 308;
 constexpr int16_t kButtonTop = 300, kButtonBottom = 324;
 
-platform::TextStyle textStyle(double size = 12.0, bool bold = false) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = size;
-    style.bold = bold;
-    return style;
-}
-
 void addText(ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0, bool bold = false) {
     ControlSpec desc(ControlKind::StaticText, rect, text);
-    desc.style = textStyle(size, bold);
+    desc.style = labelStyle(size, bold);
     platform::createControl(kSheet, id, desc);
 }
 
@@ -88,7 +81,7 @@ void addRow(std::size_t i) {
     addText(kFirstLabel + ControlNumber(i), {int16_t(top + 3), kLabelLeft, int16_t(top + 19), int16_t(fieldLeft - 4)},
             row.label);
     ControlSpec entry(ControlKind::EditText, {top, fieldLeft, int16_t(top + 22), text ? kRight : kNumberFieldRight});
-    entry.style = textStyle();
+    entry.style = labelStyle();
     if (!text) entry.style.align = platform::TextAlign::Right;
     platform::createControl(kSheet, row.field, entry);
     if (!row.unit.empty())

@@ -12,6 +12,8 @@
 #include "windows/CloseWindows.h"
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPaletteEnable.h"
+#include "windows/DialogControls.h"
+#include "windows/FieldText.h"
 
 namespace quendal {
 
@@ -67,24 +69,9 @@ int32_t* optionOf(int32_t control) {
     }
 }
 
-platform::TextStyle textStyle(platform::TextAlign align = platform::TextAlign::Left) {
-    platform::TextStyle style;
-    style.family = "Lucida Grande";
-    style.size = kTextSize;
-    style.align = align;
-    return style;
-}
-
-// A value as the field shows it: the plain number text without its blank.
-std::string fieldText(double value) {
-    std::string text = numberText(value).str();
-    if (!text.empty() && text.front() == ' ') text.erase(0, 1);
-    return text;
-}
-
 void createText(int32_t control, Rect16 rect, const char* text, platform::TextAlign align = platform::TextAlign::Left) {
     ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = textStyle(align);
+    spec.style = labelStyle(kTextSize, false, align);
     platform::createControl(kPreferencesWindow, control, spec);
 }
 
@@ -93,7 +80,7 @@ void createField(int32_t label, int32_t field, int32_t unit, int16_t top, const 
                  const char* unitText, const char* help) {
     createText(label, Rect16{int16_t(top + 3), kInset, int16_t(top + 19), 196}, title);
     ControlSpec edit(ControlKind::EditText, Rect16{top, 200, int16_t(top + 22), 264}, fieldText(value));
-    edit.style = textStyle(platform::TextAlign::Right);
+    edit.style = labelStyle(kTextSize, false, platform::TextAlign::Right);
     platform::createControl(kPreferencesWindow, field, edit);
     platform::setControlCursor(kPreferencesWindow, field, platform::Cursor::IBeam);
     platform::ButtonHelpSetText(field, help);
@@ -144,13 +131,13 @@ void PreferenceWnd() {
     };
     for (const auto& g : groups) {
         ControlSpec box(ControlKind::GroupBox, g.rect, g.title);
-        box.style = textStyle();
+        box.style = labelStyle(kTextSize);
         platform::createControl(kPreferencesWindow, g.control, box);
     }
     for (const CheckBox& c : kCheckBoxes) {
         ControlSpec box(ControlKind::CheckBox, Rect16{c.top, kInset, int16_t(c.top + 20), int16_t(kRight - 10)}, c.title,
                         *optionOf(c.control));
-        box.style = textStyle();
+        box.style = labelStyle(kTextSize);
         platform::createControl(kPreferencesWindow, c.control, box);
     }
     createField(kInputPowerLabel, kInputPowerField, kInputPowerUnit, 334, "Default input power:",

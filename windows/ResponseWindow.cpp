@@ -8,6 +8,8 @@
 #include "view/ResponseRedraw.h"
 #include "app/AppMessages.h"
 #include "view/NyquistReadout.h"
+#include "palette/CustomPalette.h"
+#include "selection/SystemInfoPalette.h"
 
 namespace quendal {
 
@@ -18,8 +20,8 @@ constexpr int32_t kWindow = kResponseWindow;
 // The response window and its two palettes side by side: the System Info
 // palette's left edge 210 px left of the response window's, the custom
 // palette's 550 px right of it and 205 px wide.
-constexpr int32_t kGroupLeftOfWindow = 210;  // px
-constexpr int32_t kGroupWidth = 210 + 550 + 205;  // px
+constexpr int32_t kGroupLeftOfWindow = kGapToResponseWindow;  // px
+constexpr int32_t kGroupWidth = kGapToResponseWindow + kPaletteOffsetFromResponse + kPaletteWidth;  // px
 constexpr int32_t kDefaultTopGap = 20;       // px of the screen kept above a window opened at its default place
 
 // Controls of the Nyquist page that go when the details close.
@@ -59,16 +61,6 @@ int16_t responsePageHeight(std::string_view responseKind) {
     if (responseKind == "sys") return kProfilePageHeight;
     if (responseKind == "vent") return kVentInfoPageHeight;
     return kGraphPageHeight;
-}
-
-Rect16 fitContentOntoArea(Rect16 content, Rect16 area, Rect16 margins) {
-    const int roomTop = area.top + margins.top, roomLeft = area.left + margins.left;
-    const int roomBottom = area.bottom - margins.bottom, roomRight = area.right - margins.right;
-    const int width = std::clamp(content.right - content.left, 1, std::max(1, roomRight - roomLeft));
-    const int height = std::clamp(content.bottom - content.top, 1, std::max(1, roomBottom - roomTop));
-    const int left = std::clamp<int>(content.left, roomLeft, std::max(roomLeft, roomRight - width));
-    const int top = std::clamp<int>(content.top, roomTop, std::max(roomTop, roomBottom - height));
-    return {int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + width)};
 }
 
 int32_t ResponseWnd() {

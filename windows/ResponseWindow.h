@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "model/SharedTypes.h"
+#include "windows/ScreenFit.h"
 
 namespace quendal {
 
@@ -61,9 +62,5 @@ int32_t DetailTriBtnHandler();
 // its slider and panel are made or removed.
 int32_t detailTriangleClicked();
 
-// The content rectangle moved (and cut where it is larger than the room)
-// so that the window, with what it puts around its content (`margins`,
-// pixels per side), lies inside `area`.
-Rect16 fitContentOntoArea(Rect16 content, Rect16 area, Rect16 margins);
 
 }  // namespace quendal

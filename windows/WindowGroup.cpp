@@ -3,22 +3,16 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "view/ResponsePointer.h"
 #include "windows/ResponseWindow.h"
 
 namespace quendal {
 
 namespace {
 
-// The graph area of the response window, both ends included (px).
-constexpr int32_t kGraphLeft = 45, kGraphRight = 505, kGraphTop = 50, kGraphBottom = 330;
-constexpr int16_t kPaletteTitleBar = 24;  // px kept above a palette for its title bar
 
 void storeBounds(int32_t window, Rect16& bounds) {
     if (platform::windowExists(window)) bounds = platform::windowBounds(window);
-}
-
-bool insideGraph(int32_t x, int32_t y) {
-    return x >= kGraphLeft && x <= kGraphRight && y >= kGraphTop && y <= kGraphBottom;
 }
 
 }  // namespace
@@ -44,7 +38,7 @@ int32_t ReleaseWndGroup() {
 bool startGroupedMove(int32_t x, int32_t y, uint32_t modifiers) {
     ShellFlags& sh = state.shell;
     if (modifiers != platform::kOptionKey || sh.SheetWndFlag != 0 || sh.WndGroupFlag != 0) return false;
-    if (x < 0 || y < 0 || insideGraph(x, y) || !platform::windowExists(kResponseWindow)) return false;
+    if (x < 0 || y < 0 || insideResponseGraph(x, y) || !platform::windowExists(kResponseWindow)) return false;
     sh.WndGroupFlag = 1;
     SetupWndGroup();
     if (!platform::startWindowMove(kResponseWindow)) {
@@ -67,7 +61,7 @@ Rect16 paletteBesideResponseWindow(int32_t offset, int16_t width, int16_t height
     const int left = response.left + offset, top = response.top;
     const Rect16 wanted{int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + width)};
     const Rect16 area = platform::availableScreenArea(left + width / 2, top + height / 2);
-    return fitContentOntoArea(wanted, area, Rect16{kPaletteTitleBar, 0, 0, 0});
+    return fitContentOntoArea(wanted, area, Rect16{kPaletteTitleBarRoom, 0, 0, 0});
 }
 
 }  // namespace quendal

@@ -2,7 +2,12 @@
 // the window in front, and the closed-box Qtc alerts quote the possible Qtc.
 #include "DesignEntryFixture.h"
 
+#include "app/ParameterPasses.h"
+#include "app/PopupMenus.h"
 #include "model/ClosedBoxOutcome.h"
+#include "palette/CustomPalette.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "response/CofCal.h"
 #include "selection/SystemSelect.h"
 #include "windows/Alerts.h"
 
@@ -56,11 +61,23 @@ TEST_F(Alerts, ClosedBoxQtcAlertsQuoteThePossibleQtc) {
 }
 
 TEST_F(Alerts, OkAfterAFailedClosedBoxAlignmentOffersThePossibleQtcInThePalette) {
-    ASSERT_TRUE(platform::createWindow(kCustomPalette, platform::WindowKind::FloatingPalette, {100, 700, 500, 900}, "Custom"));
-    platform::createControl(kCustomPalette, 10, {platform::ControlKind::PushButton, {380, 100, 400, 180}, "Calc."});
-    platform::setControlEnabled(kCustomPalette, 10, false);
-    platform::createControl(kCustomPalette, 32, {platform::ControlKind::EditText, {100, 100, 122, 180}, "0.3"});
+    // A closed-box design at its Qtc alignment with the custom palette shown,
+    // whose last Calc. asked for a Qtc the box cannot have. The OK runs the
+    // palette's Calc. again with the Qtc offered, so the palette is the real
+    // one: the Calc. reads its fields and refills it.
+    BuildPopupMenu();
+    ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {60, 20, 450, 560}, "Response"));
+    state.selection.SysSelTabNum = 1;
+    state.selection.SysSelBtnNum = 2;
+    state.selection.Alin = 3;
+    OriginalBoxParametersPass();
+    InitItemBoxParameters();
+    CofCal();
     state.shell.CtmPaletFlag = 0;
+    CustomFloatPalet();
+    CustomPaletDisp();
+    platform::setControlEnabled(kCustomPalette, 10, false);
+    platform::setControlText(kCustomPalette, 32, "0.3");
     state.box.CBAlartFlag = kCBAlartQtcTooSmall;
     state.box.QTC = 0.7712;
     ShowAlert(kAlertQtcTooSmall, 0.0f);
@@ -68,7 +85,9 @@ TEST_F(Alerts, OkAfterAFailedClosedBoxAlignmentOffersThePossibleQtcInThePalette)
     recorder.pressOk();
     EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
     EXPECT_EQ(state.shell.SheetWndFlag, 0);
-    EXPECT_EQ(platform::controlText(kCustomPalette, 32), "0.771");
+    EXPECT_TRUE(recorder.pending.empty());  // no second alert: 0.771 can be built
+    EXPECT_DOUBLE_EQ(std::stod(platform::controlText(kCustomPalette, 32)), 0.771);  // as the palette shows it
+    EXPECT_DOUBLE_EQ(state.box.QTC, 0.771);  // the design now has the Qtc offered
     EXPECT_TRUE(platform::isControlEnabled(kCustomPalette, 10));
 }
 

@@ -41,17 +41,22 @@ TEST_F(InitialSetupSheet, OkTakesPowerAndPortThicknessAndStartsTheDesign) {
     EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
     EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
     EXPECT_DOUBLE_EQ(state.power.PinTemp, 25.0);
-    EXPECT_DOUBLE_EQ(state.power.PIN, 25.0);
+    // The preferences make the input power follow the driver's rating (the
+    // default): the design is drawn at Pemax, the entered power is kept for
+    // when they do not.
+    EXPECT_DOUBLE_EQ(state.power.PIN, state.speaker.PEMX2);
     EXPECT_DOUBLE_EQ(state.shell.LVP, 18.0);
     EXPECT_DOUBLE_EQ(state.shell.LVD, 38.0);  // a duct 20 mm longer than the port
     EXPECT_GT(state.box.VB1, 0.0);            // the design was computed
 }
 
 TEST_F(InitialSetupSheet, ASystemWithoutVentsAsksForThePowerOnly) {
+    state.power.InputPowerCheck = 0;  // the design is drawn at the power entered
     selectSystem(1, 2);  // Closed Box
     EXPECT_FALSE(platform::controlExists(kInitialSetupSheet, 11));
     type(kInitialSetupSheet, 10, "0.4");  // the smallest power taken
     InitSetupOkReturn();
+    EXPECT_DOUBLE_EQ(state.power.PinTemp, 0.4);
     EXPECT_DOUBLE_EQ(state.power.PIN, 0.4);
     EXPECT_DOUBLE_EQ(state.shell.LVP, lvp);
 }

@@ -14,6 +14,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include "app/ParameterPasses.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -88,16 +89,8 @@ protected:
     }
 
     // The current values become the last accepted ones, as the backup after
-    // every plot makes them.
-    static void accept() {
-        BoxParameters& b = state.box;
-        PassiveRadiatorParameters& r = state.radiator;
-        b.VBbak = b.VB, b.VB1bak = b.VB1, b.VB2bak = b.VB2, b.VB3bak = b.VB3;
-        b.FB1bak = b.FB1, b.FB2bak = b.FB2, b.FB3bak = b.FB3, b.QTCbak = b.QTC;
-        b.QAbak = b.QA, b.QA1bak = b.QA1, b.QA2bak = b.QA2;
-        b.QLbak = b.QL, b.QL1bak = b.QL1, b.QL2bak = b.QL2, b.QL3bak = b.QL3;
-        r.VAPbak = r.VAP, r.FPbak = r.FP, r.QPbak = r.QP;
-    }
+    // every plot makes them: rounded as they are kept, then copied.
+    static void accept() { BoxParameterBackup(); }
 
     static QLineEdit* field(platform::ControlNumber id) {
         return qobject_cast<QLineEdit*>(platform::qt::controlWidget(kCustomPalette, id));

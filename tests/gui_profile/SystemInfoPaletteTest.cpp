@@ -27,7 +27,9 @@ TEST_F(PaletteTest, OpensBesideTheResponseWindowWithTheDesignsLines) {
 
     EXPECT_EQ(platform::controlText(8, 1110), "Test20-04");
     EXPECT_EQ(platform::controlText(8, 32), ": 88.3 dB");
-    EXPECT_EQ(platform::controlText(8, 33), ": 10 Watts");
+    // The input power follows the driver's rating (the preferences' default):
+    // one driver at its Pemax of 100 W.
+    EXPECT_EQ(platform::controlText(8, 33), ": 100 Watts");
     EXPECT_EQ(platform::controlText(8, 37), ": No Data");
     EXPECT_EQ(state.ref.s_SPL, "88.3");
     // The closed box's names over its picture, and nothing of a vent.
@@ -46,6 +48,7 @@ TEST_F(PaletteTest, ANegativeLevelKeepsItsMinusSign) {
 }
 
 TEST_F(PaletteTest, LowInputPowerIsReplacedByTheEnteredOne) {
+    state.power.InputPowerCheck = 0;  // the power entered, not the driver's rating
     SystemInfoFloatPalet();
     state.power.PIN = 0.3;
     state.power.PinTemp = 1234.56;

@@ -1,6 +1,8 @@
 // Menu commands against their effects: the rows where a wrong value, mark or
 // window would be easy to write.
 
+#include <algorithm>
+
 #include "ShellFixture.h"
 
 namespace quendal::test {
@@ -82,11 +84,23 @@ TEST_F(CommandDispatchTest, GatherWindowsPutsThePalettesBesideTheResponseWindow)
     openWindow(kSystemInfoPalette, platform::WindowKind::FloatingPalette);
     platform::setWindowBounds(kResponseWindow, Rect16{200, 300, 590, 840});
     ApplicationEventHandler(kViewMenu, 14);
-    EXPECT_EQ(state.bounds.RespWndBounds.left, 300);
-    EXPECT_EQ(platform::windowBounds(kCustomPalette).left, 850);
-    EXPECT_EQ(platform::windowBounds(kCustomPalette).top, 200);
-    EXPECT_EQ(platform::windowBounds(kSystemInfoPalette).left, 90);
-    EXPECT_EQ(platform::windowBounds(kSystemInfoPalette).right - platform::windowBounds(kSystemInfoPalette).left, 400);
+    // The redraw keeps the response window on the screen (800 px wide here,
+    // so it moves left); its bounds are kept where it now stands.
+    const Rect16 response = platform::windowBounds(kResponseWindow);
+    EXPECT_EQ(state.bounds.RespWndBounds.left, response.left);
+    EXPECT_EQ(state.bounds.RespWndBounds.top, response.top);
+    // The System Info palette 210 px left of it, the custom palette 550 px
+    // right of its left edge, tops level; a palette that would leave the
+    // screen stops at its edge, so that it stays within reach.
+    const Rect16 custom = platform::windowBounds(kCustomPalette);
+    const Rect16 info = platform::windowBounds(kSystemInfoPalette);
+    const Rect16 screen = platform::availableScreenArea(response.left, response.top);
+    EXPECT_EQ(info.left, response.left - 210);
+    EXPECT_EQ(info.top, response.top);
+    EXPECT_EQ(info.right - info.left, 400);
+    EXPECT_EQ(custom.top, response.top);
+    EXPECT_EQ(custom.right - custom.left, 400);
+    EXPECT_EQ(custom.left, std::min(response.left + 550, screen.right - 400));
     // Without a response window its kept bounds are not overwritten by nothing.
     platform::closeWindow(kResponseWindow);
     ApplicationEventHandler(kViewMenu, 14);

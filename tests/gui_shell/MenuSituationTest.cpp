@@ -105,7 +105,8 @@ TEST_F(MenuSituationTest, PassiveRadiatorTypeTwoNeedsQtsUpToPointEight) {
 
 TEST_F(MenuSituationTest, ModalStateDimsAllButEditAndTheDesignStateComesBack) {
     designOf(1, 8);
-    state.view.RespID = 6;
+    state.view.RespID = 6;  // the group-delay page, as the Response menu leaves it
+    state.view.s_Resp = "gd";
     InitMenu13();
     for (int32_t menu : {1, 7, 9, 13, 26, 30, 40, 50}) EXPECT_FALSE(enabled(menu, 0)) << menu;
     EXPECT_TRUE(enabled(kEditMenu, 0));

@@ -1,6 +1,7 @@
 // The box parameter block of every layout: which value stands on which
 // row, how it is rounded and aligned, and where the printed shifts move it.
 #include <functional>
+#include <ostream>
 
 #include "profile/ProfileFixture.h"
 #include "selection/SystemProfileBlock.h"
@@ -29,6 +30,7 @@ struct BlockCase {
     std::vector<double> separators;
 };
 
+void PrintTo(const BlockCase& c, std::ostream* os) { *os << c.name; }
 class BoxBlock : public ProfileTest, public testing::WithParamInterface<BlockCase> {};
 
 TEST_P(BoxBlock, EachRowShowsItsParameterOnItsBaseline) {

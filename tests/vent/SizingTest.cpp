@@ -3,12 +3,17 @@
 // curve, in one system of each vented family.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
+#include <ostream>
 #include <vector>
 
 #include "VentPhysics.h"
 #include "response/AirSpeedPlot.h"
 #include "response/CofCal.h"
+#include "response/ReferenceLevel.h"
+#include "response/SweepGrid.h"
 #include "support/EngineTestSupport.h"
 #include "vent/VentSizing.h"
 
@@ -18,7 +23,9 @@ namespace {
 struct Family {
     const char* name;
     int32_t tab, button, vents;
+    int32_t curveOfVent[3];  // the page's curve (respNum) that draws vent 1, 2, 3, as its legend names them
 };
+void PrintTo(const Family& f, std::ostream* os) { *os << f.name; }
 
 class AutomaticSizing : public EngineTest, public testing::WithParamInterface<Family> {
 protected:
@@ -28,14 +35,25 @@ protected:
         selectSystem(GetParam().tab, GetParam().button);
         CofCal();
     }
-    // The peaks of the curves the air-speed page draws, by vent.
+    // The highest air speed of each vent's curve as the air-speed page
+    // computes it point by point over the frequency grid, by vent. The
+    // page's own scale search stops at the first maximum of a curve, which
+    // is not its highest where the speed rises again further up.
     std::vector<double> drawnPeaks() {
-        AsDispOpt();
-        const GraphScales& s = state.scales;
-        if (GetParam().vents == 1) return {s.AS0};
-        if (GetParam().vents == 2 && GetParam().tab == 2 && GetParam().button == 4) return {s.AS2, s.AS1};
-        if (GetParam().vents == 2) return {s.AS1, s.AS2};
-        return {s.AS1, s.AS2, s.AS3};
+        std::vector<double> peaks;
+        PlotPoint& p = state.point;
+        for (int32_t v = 1; v <= GetParam().vents; ++v) {
+            p.respNum = GetParam().curveOfVent[v - 1];
+            AsPlot3();
+            double highest = 0.0;
+            for (float k = kGridStart; k <= kGridEnd; k += kGridStep) {
+                setGridFrequency(k);
+                AsPlot4();
+                if (std::isfinite(p.yy)) highest = std::max(highest, double(p.yy));
+            }
+            peaks.push_back(highest);
+        }
+        return peaks;
     }
 };
 
@@ -57,9 +75,10 @@ TEST_P(AutomaticSizing, DuctsMeetTheLimitAtThePeakAndPortsInTheRatioOfTheirAreas
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, AutomaticSizing,
-                         testing::Values(Family{"VentedBox", 1, 3, 1}, Family{"TwinSerialVented", 1, 6, 3},
-                                         Family{"SerialRavezaType2", 2, 4, 2}, Family{"DeltaVented", 2, 7, 3},
-                                         Family{"TripleVented", 2, 8, 3}),
+                         testing::Values(Family{"VentedBox", 1, 3, 1, {1}}, Family{"TwinSerialVented", 1, 6, 3, {1, 2, 3}},
+                                         Family{"SerialRavezaType2", 2, 4, 2, {2, 1}},
+                                         Family{"DeltaVented", 2, 7, 3, {2, 3, 1}},
+                                         Family{"TripleVented", 2, 8, 3, {1, 2, 3}}),
                          [](const testing::TestParamInfo<Family>& family) { return family.param.name; });
 
 TEST_F(EngineTest, EachVentTunesItsOwnChamberWithTheProgramsSpeedOfSound) {

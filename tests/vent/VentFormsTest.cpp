@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numbers>
+#include <ostream>
 #include <string>
 
 #include "VentPhysics.h"
@@ -59,6 +60,7 @@ struct OutcomeCase {
     double minimumArea;
     VentForm outcome;
 };
+void PrintTo(const OutcomeCase& c, std::ostream* os) { *os << c.name; }
 class VentOutcome : public testing::TestWithParam<OutcomeCase> {};
 std::string outcomeName(const testing::TestParamInfo<OutcomeCase>& c) { return c.param.name; }
 

@@ -157,12 +157,12 @@ TEST_F(ReadOut, NyquistDotLiesOnTheDrawnCurveAndArrowsFollowTheRange) {
                 if (sameColour(l.stroke.colour, kOrange)) curve.push_back(l);
             const auto dot = drawn(Kind::Arc).at(0);
             EXPECT_LT(distanceToCurve(curve, dot.x0, dot.y0), 1.0) << s.name << " at " << position;
-            EXPECT_EQ(layer.controls.at(407).enabled, position < 460);
-            EXPECT_EQ(layer.controls.at(408).enabled, position > 0);
+            EXPECT_EQ(platform::isControlEnabled(kResponseWindow, 407), position < 460);
+            EXPECT_EQ(platform::isControlEnabled(kResponseWindow, 408), position > 0);
         }
     }
     nyquistArrowClicked(408);
-    EXPECT_EQ(layer.controls.at(406).value, 459);
+    EXPECT_EQ(platform::controlValue(kResponseWindow, 406), 459);
     nyquistSliderMoved(0);
     EXPECT_EQ(textsAt(81.0).back().text, " 10.0Hz");
     EXPECT_NEAR(textsAt(81.0).back().x0, 442.4, 1e-4);

@@ -15,7 +15,12 @@ protected:
         state.view.s_Resp = "amp";
         ReDispResposeWnd();
         provider.window.reset();
-        layer.selections = 0;
+        // Another window in front, as while the user works in a palette.
+        ASSERT_TRUE(platform::createWindow(kCustomPalette, platform::WindowKind::FloatingPalette, {60, 600, 450, 805},
+                                           "Custom Palette"));
+        platform::selectWindow(kCustomPalette);
+        platform::setCurrentWindow(kResponseWindow);
+        setSurfaceProvider(&provider);  // a new window gives drawing back to the layer's surfaces
     }
     // Vertical blue marker lines drawn since the last reset, by x.
     std::vector<double> markers() const {
@@ -32,22 +37,22 @@ protected:
 };
 
 TEST_F(PointerEvents, ReadOutFollowsThePointerUnderACrossHair) {
+    const platform::WindowNumber front = platform::activeWindow();
     EXPECT_TRUE(responsePointerMoved(275, 200));  // 100 Hz
-    EXPECT_EQ(layer.imageCursor, "CrossPointCursor.png");
+    EXPECT_TRUE(crossHairShown());
     EXPECT_EQ(readOut().at(1), " 100Hz");
     // The graph's borders count as inside; 45 px is 10 Hz, 505 px 1 kHz.
     EXPECT_TRUE(responsePointerMoved(45, 50));
     EXPECT_FLOAT_EQ(state.cursor.ffpn, 10.0f);
     EXPECT_TRUE(responsePointerMoved(505, 330));
     EXPECT_FLOAT_EQ(state.cursor.logff, 3.0f);
-    EXPECT_EQ(layer.selections, 0);  // passing over the window does not raise it
+    EXPECT_EQ(platform::activeWindow(), front);  // passing over the window does not raise it
 
     EXPECT_TRUE(responsePointerMoved(520, 200));  // beside the graph: the arrow
-    EXPECT_EQ(layer.cursor, platform::Cursor::Arrow);
-    EXPECT_TRUE(layer.imageCursor.empty());
+    EXPECT_TRUE(arrowShown());
     responsePointerMoved(275, 200);
     EXPECT_FALSE(responsePointerMoved(520, 360));  // below the legend line: left alone
-    EXPECT_EQ(layer.imageCursor, "CrossPointCursor.png");
+    EXPECT_TRUE(crossHairShown());
 }
 
 TEST_F(PointerEvents, ClickFreezesAtAMarkerAndTheNextReleasesWhereItWas) {
@@ -55,7 +60,7 @@ TEST_F(PointerEvents, ClickFreezesAtAMarkerAndTheNextReleasesWhereItWas) {
     EXPECT_TRUE(responsePointerDown(200, 150, 1));
     EXPECT_EQ(state.cursor.MouseDown, 1);
     EXPECT_EQ(markers(), std::vector<double>{200.5});
-    EXPECT_EQ(layer.cursor, platform::Cursor::Arrow);
+    EXPECT_TRUE(arrowShown());
 
     provider.window.reset();
     responsePointerMoved(400, 150);  // frozen: the read-out stays
@@ -106,12 +111,12 @@ TEST_F(PointerEvents, NothingHappensWhileTheReadOutCannotShow) {
         state.shell.InterceptEvHnd = 0;
         state.view.s_Resp = "amp";
         r.set();
-        layer.cursor = platform::Cursor::PointingHand;
+        platform::setCursor(platform::Cursor::PointingHand);
         provider.window.reset();
         EXPECT_FALSE(responsePointerMoved(200, 150));
         EXPECT_FALSE(responsePointerDown(200, 150, 1));
         EXPECT_EQ(state.cursor.MouseDown, 0);
-        EXPECT_EQ(layer.cursor, platform::Cursor::PointingHand);
+        EXPECT_TRUE(pointingHandShown());
         EXPECT_TRUE(provider.window.elements().empty());
         state.draw.DoPrint = 0;
     }

@@ -1,5 +1,7 @@
 // The legend strips: which entries each graph shows for a system, where,
 // how they print, and which curve a click on an entry selects.
+#include <QTest>
+
 #include "ResponsePageFixture.h"
 #include "view/Explanation.h"
 #include "view/ResponseRedraw.h"
@@ -44,6 +46,12 @@ const LegendCase kCases[] = {
     {{1, 3, "Vented Box"}, "imp", 1, true, {}, {}, 0, 0, 0},
 };
 
+std::string legendCaseName(const LegendCase& c) {
+    return testNameOf(c.system.name) + "_" + c.page + "_Disp" + std::to_string(c.disp) +
+           (c.sameChambers ? "" : "_UnlikeChambers");
+}
+void PrintTo(const LegendCase& c, std::ostream* os) { *os << legendCaseName(c); }
+
 class LegendEntries : public ResponsePageTest, public testing::WithParamInterface<LegendCase> {};
 
 TEST_P(LegendEntries, NameTheCurvesOfTheGraph) {
@@ -54,35 +62,39 @@ TEST_P(LegendEntries, NameTheCurvesOfTheGraph) {
     state.view.s_Resp = c.page;
     ReDispResposeWnd();
 
-    ASSERT_EQ(layer.controls.size(), 2 * c.labels.size());
+    ASSERT_EQ(legendControls().size(), 2 * c.labels.size());
     for (size_t k = 0; k < c.labels.size(); ++k) {
-        const FakeControl& picture = layer.controls.at(400 + int32_t(k));
-        const FakeControl& text = layer.controls.at(71 + int32_t(k));
-        EXPECT_EQ(text.spec.title, c.labels[k]);
-        EXPECT_EQ(picture.spec.image, c.pictures[k]);
-        EXPECT_EQ(picture.spec.rect.right - picture.spec.rect.left, 50);
-        EXPECT_EQ(text.spec.rect.left, picture.spec.rect.left + 57);
-        EXPECT_EQ(text.spec.rect.top, 352);
-        EXPECT_EQ(text.spec.rect.bottom, 368);
-        EXPECT_NE(text.helpTag.find("\\@B"), std::string::npos);
+        const int32_t picture = 400 + int32_t(k), text = 71 + int32_t(k);
+        EXPECT_EQ(platform::controlText(kResponseWindow, text), c.labels[k]);
+        EXPECT_EQ(pictureOf(picture), pictureName(c.pictures[k]));
+        const Rect16 pictureRect = platform::controlBounds(kResponseWindow, picture);
+        const Rect16 textRect = platform::controlBounds(kResponseWindow, text);
+        EXPECT_EQ(pictureRect.right - pictureRect.left, 50);
+        EXPECT_EQ(textRect.left, pictureRect.left + 57);
+        EXPECT_EQ(textRect.top, 352);
+        EXPECT_EQ(textRect.bottom, 368);
+        // The help tag stands below the text, centred.
+        EXPECT_EQ(platform::helpTagOf(kResponseWindow, text).side, platform::HelpTagSide::BottomCentre);
     }
     if (c.checkedText != 0) {
-        EXPECT_EQ(layer.controls.at(c.checkedText).spec.rect.left, c.left);
-        EXPECT_EQ(layer.controls.at(c.checkedText).spec.rect.right, c.right);
+        EXPECT_EQ(platform::controlBounds(kResponseWindow, c.checkedText).left, c.left);
+        EXPECT_EQ(platform::controlBounds(kResponseWindow, c.checkedText).right, c.right);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Graphs, LegendEntries, testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(Graphs, LegendEntries, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<LegendCase>& c) { return legendCaseName(c.param); });
 
 TEST_F(ResponsePageTest, ComparisonHelpTagsDifferBetweenTheTabs) {
     state.view.Disp = 3;
     state.view.s_Resp = "amp";
     useSystem({1, 2, "Closed Box"});
     AmpExplanation();
-    EXPECT_EQ(layer.controls.at(72).helpTag, "Infinit Baffle System Response\\@B");
+    EXPECT_EQ(platform::helpTag(kResponseWindow, 72), "Infinit Baffle System Response");
+    EXPECT_EQ(platform::helpTagOf(kResponseWindow, 72).side, platform::HelpTagSide::BottomCentre);
     useSystem({2, 1, "Raveza Box"});
     AmpExplanation();
-    EXPECT_EQ(layer.controls.at(72).helpTag, "Infinite Baffle System Response\\@B");
+    EXPECT_EQ(platform::helpTag(kResponseWindow, 72), "Infinite Baffle System Response");
 }
 
 TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
@@ -102,7 +114,7 @@ TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
     EXPECT_EQ(texts[1].text, "SP2");
     EXPECT_EQ(texts[1].x0, 202.0);
     EXPECT_EQ(texts[1].y0, 364.0);
-    EXPECT_TRUE(layer.controls.empty());
+    EXPECT_TRUE(legendControls().empty());
 
     // The Triple Vented speakers print 1.0 wide; another DoPrint draws nothing.
     useSystem({2, 8, "Triple Vented"});
@@ -115,7 +127,27 @@ TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
     AmpExplanation();
     PwExplanation();
     EXPECT_TRUE(provider.page.elements().empty());
-    EXPECT_TRUE(layer.controls.empty());
+    EXPECT_TRUE(legendControls().empty());
+}
+
+// Hits of a legend picture, counted by a handler on it; a press, then the
+// release over the picture.
+int gPictureHits = 0;
+int32_t countPictureHit(const platform::ControlEvent& event, int32_t) {
+    if (event.kind == platform::ControlEventKind::Hit) ++gPictureHits;
+    return platform::kHandled;
+}
+struct PressAndRelease {
+    int atPress, atRelease;
+};
+PressAndRelease hitsOfAClick(int32_t picture) {
+    gPictureHits = 0;
+    platform::installControlHandler(kResponseWindow, picture, countPictureHit, picture);
+    QWidget* widget = platform::qt::controlWidget(kResponseWindow, picture);
+    QTest::mousePress(widget, Qt::LeftButton, {}, widget->rect().center());
+    const int atPress = gPictureHits;
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, widget->rect().center());
+    return {atPress, gPictureHits};
 }
 
 TEST_F(ResponsePageTest, PictureReportsAClickAtOnceUntilTheReadOutOpens) {
@@ -123,10 +155,14 @@ TEST_F(ResponsePageTest, PictureReportsAClickAtOnceUntilTheReadOutOpens) {
     state.view.Disp = 2;
     state.shell.ControlPictureProc = 305;
     AmpExplanation();
-    EXPECT_TRUE(layer.controls.at(400).spec.hitOnPress);
+    const PressAndRelease once = hitsOfAClick(400);
+    EXPECT_EQ(once.atPress, 1);  // reported as the button goes down
+    EXPECT_EQ(once.atRelease, 1);
     state.shell.ControlPictureProc = 304;
     AmpExplanation();
-    EXPECT_FALSE(layer.controls.at(402).spec.hitOnPress);
+    const PressAndRelease tracked = hitsOfAClick(402);
+    EXPECT_EQ(tracked.atPress, 0);  // tracked: reported when released over the picture
+    EXPECT_EQ(tracked.atRelease, 1);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 namespace quendal::test {
 namespace {
 
+bool viewItemEnabled(int32_t item) { return platform::isMenuItemEnabled(kViewMenu, item); }
+
 // Legend entries each page shows with all characters (Disp 2), as the
 // legend tables give them: amp, pw, imp, dp, as.
 // Passive Raveza has no vent and no components to show: its amplitude and
@@ -26,12 +28,18 @@ const PageSet kFamilies[] = {
     {{2, 8, "Triple Vented, symmetric"}, 3, 1, 2, 1, 2, true},
 };
 
+void PrintTo(const PageSet& set, std::ostream* os) { *os << set.system.name; }
+
 class PageDispatch : public ResponsePageTest, public testing::WithParamInterface<PageSet> {};
 
+// Each legend entry a picture and a text; the Nyquist page its slider and
+// arrows; every graph page the window's details triangle (405), which the
+// profile and vent pages do without.
 std::set<int32_t> expectedControls(const std::string& page, int legendEntries) {
     std::set<int32_t> out;
     for (int k = 0; k < legendEntries; ++k) out.insert({400 + k, 71 + k});
     if (page == "nq") out.insert({406, 407, 408});
+    if (page != "sys" && page != "vent") out.insert(405);
     return out;
 }
 
@@ -48,9 +56,7 @@ TEST_P(PageDispatch, EachPageLeavesOnlyItsOwnControlsAndDrawsItsCurves) {
         state.view.s_Resp = page;
         ReDispResposeWnd();
 
-        std::set<int32_t> present;
-        for (const auto& [number, control] : layer.controls) present.insert(number);
-        EXPECT_EQ(present, expectedControls(page, entries));
+        EXPECT_EQ(controls(), expectedControls(page, entries));
 
         // A graph page draws its curves in colour (the frame is grey), clipped
         // to the graph; the profile and vent pages draw none of their own here.
@@ -70,7 +76,8 @@ TEST_P(PageDispatch, EachPageLeavesOnlyItsOwnControlsAndDrawsItsCurves) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, PageDispatch, testing::ValuesIn(kFamilies));
+INSTANTIATE_TEST_SUITE_P(OneOfEachFamily, PageDispatch, testing::ValuesIn(kFamilies),
+                         [](const testing::TestParamInfo<PageSet>& set) { return testNameOf(set.param.system.name); });
 
 TEST_F(ResponsePageTest, TwoRedrawsLeaveOneLegendAndAnUnknownPageOnlyTheEndStep) {
     useSystem({1, 6, "Twin Serial Vented"});
@@ -78,13 +85,13 @@ TEST_F(ResponsePageTest, TwoRedrawsLeaveOneLegendAndAnUnknownPageOnlyTheEndStep)
     state.view.s_Resp = "amp";
     ReDispResposeWnd();
     ReDispResposeWnd();
-    EXPECT_EQ(layer.controls.size(), 8u);  // four entries, each a picture and a text
+    EXPECT_EQ(legendControls().size(), 8u);  // four entries, each a picture and a text
 
     state.connection.SpConNum = 3;
     state.view.s_Resp = "xyz";
     provider.window.reset();
     ReDispResposeWnd();
-    EXPECT_TRUE(layer.controls.empty());
+    EXPECT_EQ(controls(), std::set<int32_t>{405});  // no legend, only the window's triangle
     EXPECT_TRUE(drawn(Kind::Line).empty());
     EXPECT_EQ(state.connection.SpConNumBak, 3);
 
@@ -111,20 +118,20 @@ TEST_F(ResponsePageTest, AmplitudeMenuOffersWhatTheSystemShows) {
         state.selection.SysSelTabNum = r.system.tab;
         state.selection.SysSelBtnNum = r.system.button;
         MenuPlotForResponse();
-        EXPECT_EQ(layer.viewItemEnabled[7], r.total);
-        EXPECT_EQ(layer.viewItemEnabled[8], r.all);
-        EXPECT_EQ(layer.viewItemEnabled[9], r.compare);
-        EXPECT_TRUE(layer.viewItemEnabled[1] && layer.viewItemEnabled[5]);
+        EXPECT_EQ(viewItemEnabled(7), r.total);
+        EXPECT_EQ(viewItemEnabled(8), r.all);
+        EXPECT_EQ(viewItemEnabled(9), r.compare);
+        EXPECT_TRUE(viewItemEnabled(1) && viewItemEnabled(5));
     }
     // The high-pass amplitude page is item 1 of the Response menu.
-    EXPECT_TRUE(layer.responseItemChecked[1]);
+    EXPECT_TRUE(platform::isMenuItemChecked(kResponseMenu, 1));
 
     // Millimetres of displacement have no dB scale.
     state.view.s_Resp = "dp";
     state.view.Magni = 1;
     MenuPlotForResponse();
-    EXPECT_FALSE(layer.viewItemEnabled[4] || layer.viewItemEnabled[5] || layer.viewItemEnabled[8]);
-    EXPECT_TRUE(layer.viewItemEnabled[1] && layer.viewItemEnabled[2]);
+    EXPECT_FALSE(viewItemEnabled(4) || viewItemEnabled(5) || viewItemEnabled(8));
+    EXPECT_TRUE(viewItemEnabled(1) && viewItemEnabled(2));
 }
 
 }  // namespace

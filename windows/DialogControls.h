@@ -1,0 +1,38 @@
+// What the program's dialogs, sheets and palettes are built from: texts in
+// the label font, number fields and push buttons, and reading a number
+// typed into a field, refusing it with the alert that says why.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "model/SharedTypes.h"
+#include "platform/Platform.h"
+
+namespace quendal {
+
+// The label font, "Lucida Grande", at `size` px.
+platform::TextStyle labelStyle(double size = 12.0, bool bold = false,
+                               platform::TextAlign align = platform::TextAlign::Left);
+
+// A static text of the window in the label font.
+void addLabel(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0,
+              bool bold = false);
+
+// An entry field of the window showing `value` as fields show numbers,
+// right-aligned in the label font; dimmed when it only shows the value.
+void addNumberField(int32_t window, platform::ControlNumber id, Rect16 rect, double value, bool enabled = true);
+
+// A push button of the window with its title at 13 px; the default button
+// is the one Return and Enter press.
+void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view title, bool isDefault);
+
+// The number typed into a field of the window; true when it is a finite
+// number of at least `minimum`.
+bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value);
+
+// Refuses what a field of the sheet holds: the "value is too small" alert
+// on the sheet saying why, and the keyboard back in the field.
+void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why);
+
+}  // namespace quendal
