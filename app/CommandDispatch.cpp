@@ -44,14 +44,6 @@ void disableCustomPaletteWhenShown() {
     if (customPaletteShown()) DisableCustomPalet();
 }
 
-int32_t quitCommand() {
-    if (state.shell.DirtyFlag == 1)
-        NavAskWind(4);
-    else
-        QuitMenuSelect(1);
-    return kHandled;
-}
-
 int32_t applicationMenuCommand(int32_t item) {
     switch (item) {
         case kAboutItem:
@@ -123,13 +115,13 @@ int32_t responseCommand(int32_t item) {
     return kHandled;
 }
 
-// Moves a window so that its content's top-left corner is at (left, top),
-// keeping its size and its place among the windows.
-void moveWindowTo(int32_t window, int32_t left, int32_t top) {
-    if (!platform::windowExists(window)) return;
-    const Rect16 b = platform::windowBounds(window);
-    platform::setWindowBounds(window, Rect16{int16_t(top), int16_t(left), int16_t(top + (b.bottom - b.top)),
-                                             int16_t(left + (b.right - b.left))});
+// Puts an open palette beside the response window, `offset` px from its
+// left edge, keeping the palette's size and its place among the windows.
+void gatherPalette(int32_t palette, int32_t offset) {
+    if (!platform::windowExists(palette)) return;
+    const Rect16 b = platform::windowBounds(palette);
+    platform::setWindowBounds(palette,
+                              paletteBesideResponseWindow(offset, int16_t(b.right - b.left), int16_t(b.bottom - b.top)));
 }
 
 int32_t viewCommand(int32_t item) {
@@ -176,10 +168,9 @@ int32_t viewCommand(int32_t item) {
     } else if (item == 14 && platform::windowExists(kResponseWindow)) {
         // Without a response window there is nothing to gather around, and
         // its kept bounds stay as they are.
-        const Rect16 response = platform::windowBounds(kResponseWindow);
-        state.bounds.RespWndBounds = response;
-        moveWindowTo(kCustomPalette, response.left + 550, response.top);
-        moveWindowTo(kSystemInfoPalette, response.left - 210, response.top);
+        state.bounds.RespWndBounds = platform::windowBounds(kResponseWindow);
+        gatherPalette(kCustomPalette, kPaletteOffsetFromResponse);
+        gatherPalette(kSystemInfoPalette, -kInfoPaletteOffsetFromResponse);
     }
     return kHandled;
 }
@@ -332,7 +323,10 @@ int32_t helpCommand(int32_t item) {
 }  // namespace
 
 int32_t ApplicationEventHandler(int32_t menu, int32_t item) {
-    if (menu == kApplicationMenu && item == kQuitItem) return quitCommand();
+    if (menu == kApplicationMenu && item == kQuitItem) {
+        QuitAskingFirst();
+        return kHandled;
+    }
     switch (menu) {
         case kApplicationMenu: return applicationMenuCommand(item);
         case kFileMenu: return fileCommand(item);

@@ -1,7 +1,5 @@
 #include "app/ControlHits.h"
 
-#include "app/DesignQueries.h"
-#include "app/MenuBar.h"
 #include "app/Placeholders.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
@@ -14,11 +12,12 @@
 #include "windows/PassiveRadiatorData.h"
 #include "windows/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
+#include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
-#include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteRows.h"
+#include "view/Explanation.h"
 #include "view/NyquistReadout.h"
-#include "view/PointerReadout.h"
-#include "view/ResponseRedraw.h"
+#include "windows/ResponseWindow.h"
 #include "selection/SpeakerConnection.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
@@ -96,72 +95,31 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
 }
 
 int32_t responseWindowHit(int32_t control) {
-    CursorState& cursor = state.cursor;
-    const bool nyquist = state.view.s_Resp == "nq";
     switch (control) {
-        case 405:
-            platform::selectWindow(kResponseWindow);
-            cursor.detailTriBtn = valueOf(kResponseWindow, 405);
-            if (cursor.detailTriBtn == 0) {
-                state.shell.ControlPictureProc = 305;
-                cursor.MouseDown = 0;
-                cursor.StepMouseDown = 0;
-                if (nyquist)
-                    for (int32_t nyquistControl : {406, 407, 408}) platform::removeControl(kResponseWindow, nyquistControl);
-                ReDispResposeWnd();
-            } else if (cursor.detailTriBtn == 1) {
-                cursor.ffpn = 10.0f;
-                cursor.logff = 1.0f;
-                cursor.CursorPosi = 0;
-                cursor.StepCursPoint = 0;
-                state.shell.ControlPictureProc = 304;
-                if (!nyquist) {
-                    ReDispResposeWnd();
-                } else {
-                    DispNyquistOtherBtn();
-                    cursor.ffpn = 10.0f;
-                    cursor.logff = 1.0f;
-                    DrawNyquistValue();
-                }
-            }
-            return kHandled;
-        case 400: case 401: case 402: case 403:
-            state.point.respNum = control - 399;
-            nyquist ? NyquistSliderControl() : DrawPointerContorol();
-            return kHandled;
-        case 407: case 408:
-            platform::selectWindow(kResponseWindow);
-            cursor.CursorPosi += control == 407 ? 1 : -1;
-            platform::setControlValue(kResponseWindow, 406, cursor.CursorPosi);
-            NyquistSliderControl();
-            return kHandled;
+        case kDetailTriangle: detailTriangleClicked(); return kHandled;
+        case 400: case 401: case 402: case 403: legendPictureClicked(control); return kHandled;
+        case 407: case 408: nyquistArrowClicked(control); return kHandled;
         default: return kEventNotHandled;
     }
 }
 
 int32_t customPaletteHit(int32_t control) {
-    const bool dirty = state.shell.DirtyFlag == 1;
-    if (control >= 31 && control <= 36) {
-        state.shell.EdtFldID = control;
+    if (control >= kPaletteFirstField && control <= kPaletteLastField) {
+        CustomPaletFieldClick(control);
         return kHandled;
     }
-    if (control >= 41 && control <= 45) {
+    if (control >= kPaletteQaPopup1 && control <= kPaletteQbPopup3) {
         platform::selectWindow(kCustomPalette);
         CustumPaletPopupClick(control);
         return kHandled;
     }
     switch (control) {
-        case 10: CustumPaletCalcReturn(); return kHandled;
-        case 11: SnapShot(); return kHandled;
-        case 12: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
-        case 13: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
-        case 47:
-            platform::selectWindow(kCustomPalette);
-            state.radiator.PopupPRNum = valueOf(kCustomPalette, 47);
-            state.view.ReDispWnd = 2;
-            ReDispResposeWnd();
-            return kHandled;
-        case 201:
+        case kPaletteCalcButton: CustumPaletCalcReturn(); return kHandled;
+        case kPaletteSnapButton: CustomPaletSnapButton(); return kHandled;
+        case kPaletteSystemSelectArrow: CustomPaletSysSelArrow(); return kHandled;
+        case kPaletteSpeakerSelectArrow: CustomPaletSpSelArrow(); return kHandled;
+        case kPaletteRadiatorCountPopup: CustomPaletPRNumPopupClick(); return kHandled;
+        case kPaletteAlignmentButton:
             // The chosen alignment arrives as a menu command.
             platform::selectWindow(kCustomPalette);
             return kHandled;
@@ -174,7 +132,10 @@ int32_t speakerConnectionHit(int32_t control) {
         SpConSelectDoDialog();
         return kHandled;
     }
-    if (control == 2) return cancelSpeakerConnection();
+    if (control == 2) {
+        spConSelectCancel();
+        return kHandled;
+    }
     return kEventNotHandled;
 }
 
@@ -204,54 +165,35 @@ int32_t preferencesHit(int32_t control) {
 }
 
 int32_t ventDesignHit(int32_t control) {
-    VentRecord& vent = state.vents.working;
-    const auto refill = [] {
-        platform::selectWindow(kVentDesignSheet);
-        VentDesignDisp();
-    };
     switch (control) {
         case 300: case 305: case 307: case 313: case 314: case 315: case 316:
         case 322: case 323: case 324: case 325: case 326: case 327: case 351: case 352: break;
         default: return kEventNotHandled;
     }
+    VentRecord& vent = state.vents.working;
     platform::selectWindow(kVentDesignSheet);
     switch (control) {
-        case 300:
-            HandleTabs(300);
-            vent.VentTypeTab = valueOf(kVentDesignSheet, 300);
-            refill();
-            break;
-        case 305:
-            vent.CircVentRadio = valueOf(kVentDesignSheet, 305);
-            vent.CircVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 314 : 313);
-            CircVentRadioClick();
-            CircVentNumCalc();
-            refill();
-            break;
-        case 307:
-            vent.RectVentRadio = valueOf(kVentDesignSheet, 307);
-            vent.RectVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 316 : 315);
-            RectVentRadioClick();
-            refill();
-            break;
-        case 313: case 314:
+        case kVentTypeTab: ventTabChanged(); break;
+        case kCircularRadio: circularVentFormChanged(); break;
+        case kRectangularRadio: rectangularVentFormChanged(false); break;
+        case kCircularCountPopup: case kCircularBranchCountPopup:
             vent.CircVentNum = valueOf(kVentDesignSheet, control);
             CircVentNumCalc();
-            refill();
+            refillVentDesign();
             break;
-        case 315: case 316:
+        case kRectangularCountPopup: case kRectangularBranchCountPopup:
             vent.RectVentNum = valueOf(kVentDesignSheet, control);
             state.shell.VentOkFlag = 1;
             RectVentNumCalc();
             state.shell.VentOkFlag = 0;
-            refill();
+            refillVentDesign();
             break;
-        case 322: VentDesignCalcOKReturn(1); break;
-        case 323: VentDesignCalcOKReturn(0); break;
-        case 324: cancelVentDesign(); break;
-        case 325: VentInitializeOkReturnCalc(); break;
-        case 326: case 327: InitialSetupWndForVentDesign(); break;
-        default: break;  // the edit fields: nothing more
+        case kVentOkButton: VentDesignCalcOKReturn(1); break;
+        case kVentCalcButton: VentDesignCalcOKReturn(0); break;
+        case kVentCancelButton: cancelVentDesign(); break;
+        case kVentInitializeButton: VentInitializeOkReturnCalc(); break;
+        case kCircularSetupButton: case kRectangularSetupButton: InitialSetupWndForVentDesign(); break;
+        default: break;  // the size fields: nothing more
     }
     return kHandled;
 }

@@ -8,6 +8,7 @@
 #include "selection/SystemInfoPalette.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteRows.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "app/DesignFlow.h"
@@ -94,16 +95,8 @@ bool isKey(const WindowEvent& event) {
 
 int32_t customPaletteEvent(const WindowEvent& event) {
     switch (event.kind) {
-        case WindowEventKind::DragCompleted:
-            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
-            return kHandled;
-        case WindowEventKind::Close:
-            state.bounds.CstmWndBounds = platform::windowBounds(kCustomPalette);
-            state.shell.CtmPaletFlag = 1;
-            platform::closeWindow(kCustomPalette);
-            platform::setMenuItemEnabled(kViewMenu, 11, true);
-            SetPaletteItemsOnViewMenu();
-            return kHandled;
+        case WindowEventKind::DragCompleted: CustomPaletDragEnd(); return kHandled;
+        case WindowEventKind::Close: CustomPaletClose(); return kHandled;
         case WindowEventKind::MouseDown:
             FocusCustomPalet();
             return kEventNotHandled;
@@ -119,7 +112,7 @@ int32_t customPaletteEvent(const WindowEvent& event) {
         return disclosureKey(event, true);
     }
     if (isKeyUp(event) && event.character == platform::kTabChar) {
-        recordFocusedField(event);
+        CustomPaletTabKeyUp();
         return kHandled;
     }
     return kEventNotHandled;

@@ -19,11 +19,6 @@ inline bool firstTwoChambersAlike() {
     return b.VB1 == b.VB2 && b.FB1 == b.FB2 && b.QL1 == b.QL2;
 }
 
-// The Twin Serial Vented system's first vent has vent-count popups of its own.
-inline bool twinSerialVentedFirstVent() {
-    return state.selection.SysSelTabNum == 1 && state.selection.SysSelBtnNum == 6 && state.vents.VentID == 1;
-}
-
 inline bool customPaletteShown() { return state.shell.CtmPaletFlag == 0; }
 
 }  // namespace quendal

@@ -2,17 +2,12 @@
 // connection and Default Parameters windows.
 #include "app/WindowEvents.h"
 
-#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
-#include "app/Placeholders.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"
 #include "windows/AboutWindow.h"
-#include "windows/Alerts.h"
 #include "windows/DefaultParameters.h"
-#include "windows/InitialSetup.h"
-#include "palette/CustomPaletteEnable.h"
 #include "selection/SpeakerConnection.h"
 
 namespace quendal {
@@ -92,45 +87,36 @@ int32_t systemSelectEvent(const WindowEvent& event) {
 }
 
 int32_t speakerConnectionEvent(const WindowEvent& event) {
-    ShellFlags& shell = state.shell;
     if (event.kind == WindowEventKind::Shown) {
-        if (shell.InterceptEvHnd == 1) {
-            platform::selectWindow(kSpeakerConnectionSheet);
-            SpConSelBottan();
-            GetPictSpConSel();
-            shell.PreSpCon = state.connection.SpConNum;
-        }
+        spConSheetShown();
         return kHandled;
     }
     // Closing the sheet from its title bar cancels it, as Escape does.
-    if (event.kind == WindowEventKind::Close) return cancelSpeakerConnection();
+    if (event.kind == WindowEventKind::Close) {
+        spConSelectCancel();
+        return kHandled;
+    }
     if (isMouse(event)) {
         platform::selectWindow(kSpeakerConnectionSheet);
-        shell.mouseH = event.x;
-        shell.mouseV = event.y;
-        if (event.kind != WindowEventKind::MouseDown || event.y <= 34 || event.y >= 366) return kEventNotHandled;
-        if (event.clickCount != 1 && event.clickCount != 2) return kEventNotHandled;
-        shell.DoubleClick = event.clickCount == 2 ? 1 : 0;
-        DoEventSpConSel();
-        return kHandled;
+        if (event.kind == WindowEventKind::MouseDown)
+            return spConSelMouseDown(event.x, event.y, event.clickCount) ? kHandled : kEventNotHandled;
+        state.shell.mouseH = event.x;
+        state.shell.mouseV = event.y;
+        return kEventNotHandled;
     }
     if (!isKeyDown(event)) return kEventNotHandled;
     if (isReturnOrEnter(event)) {
         SpConSelectDoDialog();
         return kHandled;
     }
-    int32_t& connection = state.connection.SpConNum;
     switch (event.character) {
-        case platform::kEscapeChar: return cancelSpeakerConnection();
-        case platform::kLeftArrowChar: connection = connection - 1 == 0 ? 5 : connection - 1; break;
-        case platform::kRightArrowChar: connection = connection + 1 == 6 ? 1 : connection + 1; break;
+        case platform::kEscapeChar: spConSelectCancel(); return kHandled;
+        case platform::kLeftArrowChar:
+        case platform::kRightArrowChar: spConSelArrowKey(event.character); return kHandled;
         case platform::kUpArrowChar:
         case platform::kDownArrowChar: return kHandled;
         default: return kEventNotHandled;
     }
-    SpConInitAfter();
-    shell.PreSpCon = connection;
-    return kHandled;
 }
 
 int32_t defaultParametersEvent(const WindowEvent& event) {
@@ -150,15 +136,6 @@ int32_t defaultParametersEvent(const WindowEvent& event) {
 }
 
 }  // namespace
-
-int32_t cancelSpeakerConnection() {
-    state.connection.SpConNum = state.connection.SpConNumBak;
-    SheetWndClose(kSpeakerConnectionSheet);
-    NavUserActionCancelMenu();
-    if (customPaletteShown()) EnableCustomPalet();
-    state.shell.InterceptEvHnd = 0;
-    return kHandled;
-}
 
 int32_t SelectionWindowEvent(const WindowEvent& event) {
     switch (event.window) {

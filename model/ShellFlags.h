@@ -41,7 +41,6 @@ struct ShellFlags {
     double PINbak = 10.0;           // W, input power before the setup sheet opened
     double LVPbak = 20.0;           // mm, port length before the setup sheet opened
     Str255 JPManualName;            // title of the second Help item: the second manual, if the program has one
-    int32_t PreSpCon = 1;           // speaker connection selected before the last arrow key in the connection sheet
     int32_t mouseH = 0, mouseV = 0; // px, window-local position of the last mouse event in windows 3 and 4
     Str255 s_VentTitle;             // the vent the Vent Design sheet designs: "Vent", "Vent1", "Vent1 & 2", ...
     int32_t SelfOpenTimer = 0;      // the pending start timer (0: none)

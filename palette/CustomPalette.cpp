@@ -9,6 +9,7 @@
 #include "selection/ParameterLabels.h"
 #include "selection/Pictures.h"
 #include "selection/SystemInfoPalette.h"
+#include "windows/WindowGroup.h"
 
 namespace quendal {
 
@@ -299,22 +300,13 @@ int16_t paletteExtraHeight() { return currentSystemNumber() == kPassiveRaveza ? 
 
 Rect16 customPalettePlace() {
     const int16_t height = int16_t(kPaletteHeight + paletteExtraHeight());
-    int left = 0, top = 0;
     const Rect16& kept = state.bounds.CstmWndBounds;
-    if (state.prefs.FastOpenFlag == 1 || state.prefs.BoundsCheck != 1) {
-        // The response window as it stands now, which the user may have moved.
-        const Rect16 response = platform::windowExists(kResponseWindow) ? platform::windowBounds(kResponseWindow)
-                                                                        : state.bounds.RespWndBounds;
-        left = response.left + kPaletteOffsetFromResponse;
-        top = response.top;
-    } else if (saved(kept)) {
-        left = kept.left;
-        top = kept.top;
-    } else {
-        return {0, 0, height, kPaletteWidth};  // never saved: the windowing layer centres it
-    }
-    const Rect16 wanted{int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + kPaletteWidth)};
-    return fitOntoArea(wanted, platform::availableScreenArea(left + kPaletteWidth / 2, top + height / 2));
+    // Beside the response window as it stands now, which the user may have moved.
+    if (state.prefs.FastOpenFlag == 1 || state.prefs.BoundsCheck != 1)
+        return paletteBesideResponseWindow(kPaletteOffsetFromResponse, kPaletteWidth, height);
+    if (!saved(kept)) return {0, 0, height, kPaletteWidth};  // never saved: the windowing layer centres it
+    const Rect16 wanted{kept.top, kept.left, int16_t(kept.top + height), int16_t(kept.left + kPaletteWidth)};
+    return fitOntoArea(wanted, platform::availableScreenArea(kept.left + kPaletteWidth / 2, kept.top + height / 2));
 }
 
 int32_t CustomFloatPalet() {

@@ -65,7 +65,10 @@ int32_t CustomPaletClose() {
     if (platform::windowExists(kWindow)) state.bounds.CstmWndBounds = platform::windowBounds(kWindow);
     state.shell.CtmPaletFlag = 1;
     platform::closeWindow(kWindow);
-    if (platform::menuExists(kViewMenu)) platform::setMenuItemText(kViewMenu, kCustomPaletteViewItem, "Show Custom Palette");
+    if (platform::menuExists(kViewMenu)) {
+        platform::setMenuItemText(kViewMenu, kCustomPaletteViewItem, "Show Custom Palette");
+        platform::setMenuItemEnabled(kViewMenu, kCustomPaletteViewItem, true);
+    }
     return 0;
 }
 

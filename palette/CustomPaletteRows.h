@@ -30,7 +30,7 @@ int32_t CustomPaletTabKeyUp();
 
 // The close box: the palette's place is kept in CstmWndBounds, the palette
 // closes and is marked hidden (CtmPaletFlag 1), and the View menu offers
-// "Show Custom Palette".
+// "Show Custom Palette", enabled.
 int32_t CustomPaletClose();
 
 // The end of a drag of the palette: its place is kept in CstmWndBounds.

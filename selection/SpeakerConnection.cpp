@@ -200,7 +200,6 @@ int32_t SpConInitAfter() {
 int32_t DoEventSpConSel() {
     SpeakerConnection& con = state.connection;
     if (con.SpConSel != 1) return 0;
-    DesignEntryState& entry = state.entry;
     const int32_t connection = connectionAt(state.shell.mouseH, state.shell.mouseV);
     if (connection != 0) {
         con.SpConNum = connection;

@@ -12,6 +12,7 @@
 #include "selection/SystemProfileText.h"
 #include "selection/VentLabels.h"
 #include "view/InputPower.h"
+#include "windows/WindowGroup.h"
 
 namespace quendal {
 
@@ -21,7 +22,6 @@ using platform::ControlKind;
 using platform::ControlSpec;
 
 constexpr int32_t kPalette = kSystemInfoPalette;
-constexpr int16_t kGapToResponseWindow = 210;  // pt from the palette's left edge to the response window's
 constexpr double kPaletteTextSize = 11.0;      // pt
 constexpr double kLowestInputPower = 0.4;      // W: anything up to it is not a power in use
 
@@ -54,21 +54,13 @@ bool holdsRectangle(const Rect16& r) { return r.right > r.left && r.bottom > r.t
 }  // namespace
 
 Rect16 systemInfoPalettePlace(int16_t height) {
-    int left = 0, top = 0;
     const Rect16& saved = state.bounds.InfoWndBounds;
     // A saved place serves only when the preferences keep places and one
     // was ever saved; otherwise beside the response window as it stands.
-    if (state.prefs.FastOpenFlag != 1 && state.prefs.BoundsCheck == 1 && holdsRectangle(saved)) {
-        left = saved.left;
-        top = saved.top;
-    } else {
-        const Rect16 response = platform::windowExists(kResponseWindow) ? platform::windowBounds(kResponseWindow)
-                                                                        : state.bounds.RespWndBounds;
-        left = response.left - kGapToResponseWindow;
-        top = response.top;
-    }
-    const Rect16 wanted{int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + kInfoWidth)};
-    return fitOntoArea(wanted, platform::availableScreenArea(left + kInfoWidth / 2, top + height / 2));
+    if (state.prefs.FastOpenFlag == 1 || state.prefs.BoundsCheck != 1 || !holdsRectangle(saved))
+        return paletteBesideResponseWindow(-kInfoPaletteOffsetFromResponse, kInfoWidth, height);
+    const Rect16 wanted{saved.top, saved.left, int16_t(saved.top + height), int16_t(saved.left + kInfoWidth)};
+    return fitOntoArea(wanted, platform::availableScreenArea(saved.left + kInfoWidth / 2, saved.top + height / 2));
 }
 
 int32_t SystemInfoFloatPalet() {

@@ -29,6 +29,8 @@ inline constexpr int32_t kInfoModelName = 1110;
 inline constexpr int16_t kInfoOpenHeight = 535;
 inline constexpr int16_t kInfoClosedHeight = 350;
 inline constexpr int16_t kInfoWidth = 200;
+// The palette's left edge stands this far left of the response window's.
+inline constexpr int16_t kInfoPaletteOffsetFromResponse = 210;
 
 // Builds window 8 for the current design and shows it: beside the response
 // window (its right edge 10 pt left of the response window's left edge,

@@ -88,7 +88,7 @@ TEST_F(WindowEventTest, ConnectionArrowsWrapAroundTheFiveConnections) {
     state.connection.SpConNum = 1;
     press(kSpeakerConnectionSheet, Qt::Key_Left);
     EXPECT_EQ(state.connection.SpConNum, 5);
-    EXPECT_EQ(state.shell.PreSpCon, 5);
+    EXPECT_EQ(state.connection.PreSpCon, 5);
     press(kSpeakerConnectionSheet, Qt::Key_Right);
     EXPECT_EQ(state.connection.SpConNum, 1);
 }
