@@ -305,6 +305,7 @@ struct ResweepCheckpoint {
     double ss = 0.0;           // unwrap state after it
     float yy2 = 0.0f;
     double fai = 0.0, fai2 = 0.0;
+    double prevAngle = 0.0;    // full-quadrant angle of that step: the branch the next step follows
 };
 struct ResweepCheckpoints {
     int32_t kind = 0;          // which re-sweep: 0 none, 1 phase, 2 Nyquist

@@ -47,6 +47,7 @@ void resweepDown(Resweep kind, void (*point)()) {
         p.yy2 = at.yy2;
         p.fai = at.fai;
         p.fai2 = at.fai2;
+        p.prevAngle = at.prevAngle;
         k = at.k - kStep;
         step = from * kKeepEvery + 1;
     } else {
@@ -59,7 +60,7 @@ void resweepDown(Resweep kind, void (*point)()) {
         setStep(k);
         point();
         if (step % kKeepEvery == 0 && step / kKeepEvery == kept.count && kept.count < 64)
-            kept.at[kept.count++] = {k, p.ss, p.yy2, p.fai, p.fai2};
+            kept.at[kept.count++] = {k, p.ss, p.yy2, p.fai, p.fai2, p.prevAngle};
         k -= kStep;
         ++step;
     } while (logff <= k);
