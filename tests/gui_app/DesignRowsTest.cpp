@@ -3,14 +3,11 @@
 // it on screen.
 #include <QLineEdit>
 #include <QWidget>
-#include <algorithm>
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
 #include "app/ControlHits.h"
-#include "palette/CustomPalette.h"
 #include "platform/HelpTag.h"
-#include "selection/SystemInfoPalette.h"
 #include "selection/SystemSelect.h"
 #include "vent/VentDesignSheet.h"
 #include "view/ReSweep.h"
@@ -72,11 +69,6 @@ TEST_F(DesignRowsTest, TheNyquistReadOutIsTheSameWhicheverWayTheSliderCameThere)
     hit(kResponseWindow, 408);
     EXPECT_EQ(state.cursor.CursorPosi, 0);
 
-    // Closing the details takes the slider and its arrows away.
-    platform::setControlValue(kResponseWindow, kDetailTriangle, 0);
-    hit(kResponseWindow, kDetailTriangle);
-    EXPECT_EQ(state.cursor.detailTriBtn, 0);
-    EXPECT_FALSE(platform::controlExists(kResponseWindow, 406));
 }
 
 TEST_F(DesignRowsTest, TheConnectionSheetAppliesOnReturnAndPutsTheConnectionBackOnEscapeOrItsCloseBox) {
@@ -86,7 +78,6 @@ TEST_F(DesignRowsTest, TheConnectionSheetAppliesOnReturnAndPutsTheConnectionBack
     ASSERT_TRUE(platform::windowExists(kSpeakerConnectionSheet));
     EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 0));
     press(kSpeakerConnectionSheet, Qt::Key_Right);
-    press(kSpeakerConnectionSheet, Qt::Key_Up);  // taken, and nothing moves
     EXPECT_EQ(state.connection.SpConNum, 2);
     press(kSpeakerConnectionSheet, Qt::Key_Escape);
     EXPECT_FALSE(platform::windowExists(kSpeakerConnectionSheet));
@@ -127,26 +118,6 @@ TEST_F(DesignRowsTest, ReturnInTheCustomPaletteCalculatesAndItsCloseBoxOffersItA
     EXPECT_TRUE(platform::isMenuItemEnabled(kViewMenu, 11));
     ApplicationEventHandler(kViewMenu, 11);
     EXPECT_TRUE(platform::windowExists(kCustomPalette));
-}
-
-TEST_F(DesignRowsTest, GatherWindowsBringsBothPalettesBackBesideTheResponseWindow) {
-    design(1, 3);
-    const Rect16 response = platform::windowBounds(kResponseWindow);
-    for (int32_t palette : {kCustomPalette, kSystemInfoPalette}) {
-        const Rect16 b = platform::windowBounds(palette);
-        platform::setWindowBounds(palette, {int16_t(b.top + 150), int16_t(b.left + 60), int16_t(b.bottom + 150),
-                                            int16_t(b.right + 60)});
-    }
-    ApplicationEventHandler(kViewMenu, 14);
-    // Level with its top, the System Info palette on its left and the custom
-    // palette on its right, as far as the screen has room.
-    const Rect16 custom = platform::windowBounds(kCustomPalette), info = platform::windowBounds(kSystemInfoPalette);
-    const Rect16 area = platform::availableScreenArea(response.left, response.top);
-    EXPECT_EQ(custom.top, response.top);
-    EXPECT_EQ(info.top, response.top);
-    EXPECT_EQ(custom.left, std::min(response.left + kPaletteOffsetFromResponse, area.right - kPaletteWidth));
-    EXPECT_EQ(info.left, std::max(response.left - kInfoPaletteOffsetFromResponse, int(area.left)));
-    EXPECT_EQ(info.right - info.left, kInfoWidth);
 }
 
 TEST_F(DesignRowsTest, TheTwinSerialVentedFirstVentTakesItsCountFromTheEvenCountPopup) {
