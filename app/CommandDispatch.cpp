@@ -46,14 +46,6 @@ void disableCustomPaletteWhenShown() {
     if (customPaletteShown()) DisableCustomPalet();
 }
 
-int32_t quitCommand() {
-    if (state.shell.DirtyFlag == 1)
-        NavAskWind(4);
-    else
-        QuitMenuSelect(1);
-    return kHandled;
-}
-
 int32_t applicationMenuCommand(int32_t item) {
     switch (item) {
         case kAboutItem:
@@ -333,7 +325,10 @@ int32_t helpCommand(int32_t item) {
 }  // namespace
 
 int32_t ApplicationEventHandler(int32_t menu, int32_t item) {
-    if (menu == kApplicationMenu && item == kQuitItem) return quitCommand();
+    if (menu == kApplicationMenu && item == kQuitItem) {
+        QuitAskingFirst();
+        return kHandled;
+    }
     switch (menu) {
         case kApplicationMenu: return applicationMenuCommand(item);
         case kFileMenu: return fileCommand(item);

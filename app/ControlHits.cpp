@@ -19,8 +19,7 @@
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteRows.h"
 #include "view/NyquistReadout.h"
-#include "view/PointerReadout.h"
-#include "view/ResponseRedraw.h"
+#include "windows/ResponseWindow.h"
 #include "selection/SpeakerConnection.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
@@ -92,8 +91,6 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
 }
 
 int32_t responseWindowHit(int32_t control) {
-    CursorState& cursor = state.cursor;
-    const bool nyquist = state.view.s_Resp == "nq";
     switch (control) {
         case 405: detailTriangleClicked(); return kHandled;
         case 400: case 401: case 402: case 403:
@@ -115,7 +112,7 @@ int32_t customPaletteHit(int32_t control) {
         CustomPaletFieldClick(control);
         return kHandled;
     }
-    if (control >= 41 && control <= 45) {
+    if (control >= kPaletteQaPopup1 && control <= kPaletteQbPopup3) {
         platform::selectWindow(kCustomPalette);
         CustumPaletPopupClick(control);
         return kHandled;
@@ -172,54 +169,35 @@ int32_t preferencesHit(int32_t control) {
 }
 
 int32_t ventDesignHit(int32_t control) {
-    VentRecord& vent = state.vents.working;
-    const auto refill = [] {
-        platform::selectWindow(kVentDesignSheet);
-        VentDesignDisp();
-    };
     switch (control) {
         case 300: case 305: case 307: case 313: case 314: case 315: case 316:
         case 322: case 323: case 324: case 325: case 326: case 327: case 351: case 352: break;
         default: return kEventNotHandled;
     }
+    VentRecord& vent = state.vents.working;
     platform::selectWindow(kVentDesignSheet);
     switch (control) {
-        case 300:
-            HandleTabs(300);
-            vent.VentTypeTab = valueOf(kVentDesignSheet, 300);
-            refill();
-            break;
-        case 305:
-            vent.CircVentRadio = valueOf(kVentDesignSheet, 305);
-            vent.CircVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 314 : 313);
-            CircVentRadioClick();
-            CircVentNumCalc();
-            refill();
-            break;
-        case 307:
-            vent.RectVentRadio = valueOf(kVentDesignSheet, 307);
-            vent.RectVentNum = valueOf(kVentDesignSheet, twinSerialVentedFirstVent() ? 316 : 315);
-            RectVentRadioClick();
-            refill();
-            break;
-        case 313: case 314:
+        case kVentTypeTab: ventTabChanged(); break;
+        case kCircularRadio: circularVentFormChanged(); break;
+        case kRectangularRadio: rectangularVentFormChanged(false); break;
+        case kCircularCountPopup: case kCircularBranchCountPopup:
             vent.CircVentNum = valueOf(kVentDesignSheet, control);
             CircVentNumCalc();
-            refill();
+            refillVentDesign();
             break;
-        case 315: case 316:
+        case kRectangularCountPopup: case kRectangularBranchCountPopup:
             vent.RectVentNum = valueOf(kVentDesignSheet, control);
             state.shell.VentOkFlag = 1;
             RectVentNumCalc();
             state.shell.VentOkFlag = 0;
-            refill();
+            refillVentDesign();
             break;
-        case 322: VentDesignCalcOKReturn(1); break;
-        case 323: VentDesignCalcOKReturn(0); break;
-        case 324: cancelVentDesign(); break;
-        case 325: VentInitializeOkReturnCalc(); break;
-        case 326: case 327: InitialSetupWndForVentDesign(); break;
-        default: break;  // the edit fields: nothing more
+        case kVentOkButton: VentDesignCalcOKReturn(1); break;
+        case kVentCalcButton: VentDesignCalcOKReturn(0); break;
+        case kVentCancelButton: cancelVentDesign(); break;
+        case kVentInitializeButton: VentInitializeOkReturnCalc(); break;
+        case kCircularSetupButton: case kRectangularSetupButton: InitialSetupWndForVentDesign(); break;
+        default: break;  // the size fields: nothing more
     }
     return kHandled;
 }

@@ -14,11 +14,6 @@ namespace quendal {
 // designed as one.
 inline bool firstTwoChambersAlike() { return tripleVentedIsSymmetric(); }
 
-// The Twin Serial Vented system's first vent has vent-count popups of its own.
-inline bool twinSerialVentedFirstVent() {
-    return state.selection.SysSelTabNum == 1 && state.selection.SysSelBtnNum == 6 && state.vents.VentID == 1;
-}
-
 inline bool customPaletteShown() { return state.shell.CtmPaletFlag == 0; }
 
 }  // namespace quendal

@@ -51,11 +51,6 @@ int32_t initialSetupEvent(const WindowEvent& event) {
     return kEventNotHandled;
 }
 
-void refillVentDesign() {
-    platform::selectWindow(kVentDesignSheet);
-    VentDesignDisp();
-}
-
 // The key-down tests run one after another on the same event: Option with
 // D first runs Calc. and then switches Ported / Ducted.
 int32_t ventDesignKeyDown(const WindowEvent& event) {
@@ -74,27 +69,18 @@ int32_t ventDesignKeyDown(const WindowEvent& event) {
     }
     if (event.character == platform::kSpaceChar) {
         vent.VentTypeTab = vent.VentTypeTab == 1 ? 2 : 1;
-        platform::setControlValue(kVentDesignSheet, 300, vent.VentTypeTab);
-        HandleTabs(300);
-        vent.VentTypeTab = platform::controlValue(kVentDesignSheet, 300);
-        refillVentDesign();
+        platform::setControlValue(kVentDesignSheet, kVentTypeTab, vent.VentTypeTab);
+        ventTabChanged();
         consumed = true;
     }
     if (event.character == platform::kOptionDChar) {
         if (vent.VentTypeTab == 1) {
-            vent.CircVentRadio = vent.CircVentRadio == 1 ? 2 : 1;
-            platform::setControlValue(kVentDesignSheet, 305, vent.CircVentRadio);
-            vent.CircVentNum = platform::controlValue(kVentDesignSheet, twinSerialVentedFirstVent() ? 314 : 313);
-            CircVentRadioClick();
-            CircVentNumCalc();
+            platform::setControlValue(kVentDesignSheet, kCircularRadio, vent.CircVentRadio == 1 ? 2 : 1);
+            circularVentFormChanged();
         } else {
-            vent.RectVentRadio = vent.RectVentRadio == 1 ? 2 : 1;
-            platform::setControlValue(kVentDesignSheet, 307, vent.RectVentRadio);
-            vent.RectVentNum = platform::controlValue(kVentDesignSheet, twinSerialVentedFirstVent() ? 316 : 315);
-            RectVentRadioClick();
-            RectVentNumCalc();
+            platform::setControlValue(kVentDesignSheet, kRectangularRadio, vent.RectVentRadio == 1 ? 2 : 1);
+            rectangularVentFormChanged(true);
         }
-        refillVentDesign();
         consumed = true;
     }
     return consumed ? kHandled : kEventNotHandled;
@@ -183,6 +169,38 @@ int32_t cancelVentSetup() {
     state.power.PIN = state.shell.PINbak;
     platform::selectWindow(kVentDesignSheet);
     return kHandled;
+}
+
+void refillVentDesign() {
+    platform::selectWindow(kVentDesignSheet);
+    VentDesignDisp();
+}
+
+void ventTabChanged() {
+    platform::selectWindow(kVentDesignSheet);
+    HandleTabs(kVentTypeTab);
+    state.vents.working.VentTypeTab = platform::controlValue(kVentDesignSheet, kVentTypeTab);
+    refillVentDesign();
+}
+
+void circularVentFormChanged() {
+    VentRecord& vent = state.vents.working;
+    vent.CircVentRadio = platform::controlValue(kVentDesignSheet, kCircularRadio);
+    vent.CircVentNum = platform::controlValue(
+        kVentDesignSheet, branchedVentInSheet() ? kCircularBranchCountPopup : kCircularCountPopup);
+    CircVentRadioClick();
+    CircVentNumCalc();
+    refillVentDesign();
+}
+
+void rectangularVentFormChanged(bool recount) {
+    VentRecord& vent = state.vents.working;
+    vent.RectVentRadio = platform::controlValue(kVentDesignSheet, kRectangularRadio);
+    vent.RectVentNum = platform::controlValue(
+        kVentDesignSheet, branchedVentInSheet() ? kRectangularBranchCountPopup : kRectangularCountPopup);
+    RectVentRadioClick();
+    if (recount) RectVentNumCalc();
+    refillVentDesign();
 }
 
 int32_t cancelVentDesign() {

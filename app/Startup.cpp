@@ -77,10 +77,10 @@ int32_t StartQuendal(int& argc, char** argv) {
 
 int QuendalMain(int argc, char** argv) {
     StartQuendal(argc, argv);
+    // Every way out of the loop but the Default Parameters window's Quit
+    // (which keeps nothing) passes QuitMenuSelect, which keeps the options,
+    // selections and window places of this run for the next.
     platform::runEventLoop();
-    // Every way out of the program ends the loop: the options, selections
-    // and window places of this run are kept for the next.
-    SavePrefs();
     return 0;
 }
 

@@ -2,7 +2,6 @@
 // connection and Default Parameters windows.
 #include "app/WindowEvents.h"
 
-#include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -11,8 +10,6 @@
 #include "windows/Alerts.h"
 #include "windows/CloseWindows.h"
 #include "windows/DefaultParameters.h"
-#include "windows/InitialSetup.h"
-#include "palette/CustomPaletteEnable.h"
 #include "selection/SpeakerConnection.h"
 
 namespace quendal {

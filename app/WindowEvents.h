@@ -25,13 +25,25 @@ int32_t SheetWindowEvent(const platform::WindowEvent& event);      // windows 5,
 int32_t DesignWindowEvent(const platform::WindowEvent& event);     // windows 7, 8, 9
 
 // What a sheet's Cancel button and its Escape key (or close box) share.
-// The speaker-connection sheet: the connection as it was, the design's menus.
-int32_t cancelSpeakerConnection();
 // The Vent Design sheet: the vent as it was, the design's menus.
 int32_t cancelVentDesign();
 // The Initial Setup sheet over the Vent Design sheet: the input power and
 // port thickness as they were, the Vent Design sheet in front.
 int32_t cancelVentSetup();
+
+// What the Vent Design sheet's radio clicks and its Option-D key share,
+// once the radio shows the new choice: the working vent takes Ported or
+// Ducted with the count of the pane's popup (the two-branch popup for the
+// Twin Serial Vented system's first vent), is re-sized, and the sheet is
+// refilled. The circular form also recounts its vents; the rectangular one
+// only when `recount` is true.
+void circularVentFormChanged();
+// The same for the tab: its pane is shown and the working vent takes the
+// form of that pane.
+void ventTabChanged();
+void rectangularVentFormChanged(bool recount);
+// The Vent Design sheet in front, refilled from the working vent.
+void refillVentDesign();
 
 // Event tests the rows share.
 namespace keys {

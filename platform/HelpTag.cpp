@@ -120,8 +120,7 @@ int32_t InstallSliderControlAction(int32_t controlNumber) {
 void SliderControlAction(int32_t, int32_t, int32_t part) {
     if (part != kIndicatorPart) return;
     selectWindow(kResponseWindow);
-    state.cursor.CursorPosi = controlValue(kResponseWindow, kNyquistSlider);
-    NyquistSliderControl();
+    nyquistSliderMoved(controlValue(kResponseWindow, kNyquistSlider));
 }
 
 }  // namespace quendal::platform

@@ -130,7 +130,7 @@ void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTi
 
     addText(p.countLabel, {10, 184, 26, 300}, "Number of Vents", p.pane, labelStyle(12.0, false, TextAlign::Right));
     ControlSpec count(ControlKind::PopupButton, {6, 304, 30, 404});
-    count.menu = branchedVentInSheet() ? kBranchedVentCountMenu : kVentCountMenu;
+    count.menu = branchedVentInSheet() ? kVentNumPopupMenuPV : kVentNumPopupMenu;
     count.value = 1;
     count.parent = p.pane;
     count.style = labelStyle();

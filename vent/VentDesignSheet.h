@@ -6,9 +6,9 @@
 // Its controls, addressed by the shell's hit and key rows:
 //   300 tab "Circular" / "Rectangular" (panes 301 and 302)
 //   305, 307 radio groups "Ported" / "Ducted" (circular, rectangular)
-//   313, 315 count popups on menu 220 (1-10 vents); 314, 316 on menu 240
-//            (2, 4, 6, 8) for the two-branch vent 1 of the Twin Serial
-//            Vented system
+//   313, 315 count popups on menu kVentNumPopupMenu (1-10 vents); 314, 316
+//            on kVentNumPopupMenuPV (2, 4, 6, 8) for the two-branch vent 1
+//            of the Twin Serial Vented system (menus built by the shell)
 //   351, 352 size fields of the form in force: the ducted diameter; the
 //            rectangular width, and the ducted height
 //   322 "OK", 323 "Calc.", 324 "Cancel", 325 "Initialize",
@@ -36,10 +36,6 @@ inline constexpr int32_t kCircularSetupButton = 326;
 inline constexpr int32_t kRectangularSetupButton = 327;
 inline constexpr int32_t kVentSizeField = 351;
 inline constexpr int32_t kVentSecondSizeField = 352;
-
-// The popup menus of the vent counts (built by the shell with the others).
-inline constexpr int32_t kVentCountMenu = 220;
-inline constexpr int32_t kBranchedVentCountMenu = 240;
 
 // Whether the sheet's count popups are those of the two-branch vent (314,
 // 316): the Twin Serial Vented system with vent 1.

@@ -20,7 +20,7 @@ namespace quendal {
 inline constexpr int16_t kResponseWidth = 540;          // px, every page
 inline constexpr int16_t kGraphPageHeight = 390;        // px, the nine graph pages
 inline constexpr int16_t kProfilePageHeight = 720;      // px, the profile runs down to y 710
-inline constexpr int16_t kVentInfoPageHeight = 660;     // px, the Vent Information page
+inline constexpr int16_t kVentInfoPageHeight = 440;     // px, its notes end near y 428
 inline constexpr int32_t kDetailTriangle = 405;         // control of window 7
 
 // The height of the page of a response kind (an unknown kind: a graph

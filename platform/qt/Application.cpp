@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "platform/qt/Fonts.h"
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
@@ -50,6 +51,7 @@ void startApplication(int& argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Quendal"));
     // The program decides when it ends, not the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    useSansAsDefaultFont();
     installSurfaceProvider();
     startEditTracking();
     installDesktopMessaging();

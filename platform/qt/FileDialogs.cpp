@@ -4,13 +4,16 @@
 #include <optional>
 #include <utility>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "platform/Platform.h"
 #include "platform/qt/MacRoman.h"
@@ -42,11 +45,33 @@ QWidget* parentOf(WindowNumber window) { return window != 0 ? windowWidget(windo
 void openModal(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    // When the dialog goes and nothing takes the keyboard after it (no
+    // window manager hands it on, no window or dialog that follows it is
+    // activated), the window the user worked in gets it back, so that the
+    // keys and shortcuts go on working.
+    QPointer<QWidget> before = QApplication::activeWindow();
+    QObject::connect(dialog, &QDialog::finished, [before] {
+        QTimer::singleShot(0, [before] {
+            if (before && before->isVisible() && QApplication::activeWindow() == nullptr &&
+                QApplication::activeModalWidget() == nullptr)
+                before->activateWindow();
+        });
+    });
     dialog->open();
+    // In front, and asking for the keyboard.
+    dialog->raise();
+    dialog->activateWindow();
 }
+
+// The folder of the design last opened or saved in this run: the next
+// dialog starts there, as the user left off.
+QString gLastFolder;
+
+void rememberFolderOf(const QString& file) { gLastFolder = QFileInfo(file).absolutePath(); }
 
 QString startFolder(const std::string& folder) {
     if (!folder.empty() && QFileInfo(QString::fromStdString(folder)).isDir()) return QString::fromStdString(folder);
+    if (!gLastFolder.isEmpty() && QFileInfo(gLastFolder).isDir()) return gLastFolder;
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
@@ -65,8 +90,10 @@ void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file)
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
     QObject::connect(box, &QDialog::finished, box, [box, replace, request, done, file](int) {
-        if (box->clickedButton() == replace)
+        if (box->clickedButton() == replace) {
+            rememberFolderOf(file);
             done(file.toStdString());
+        }
         else
             askWhereToSave(request, done, QFileInfo(file).absolutePath(), QFileInfo(file).fileName());
     });
@@ -95,8 +122,10 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
             askWhereToSave(request, done, file, {});
         else if (info.exists())
             confirmReplacing(request, done, file);
-        else
+        else {
+            rememberFolderOf(file);
             done(file.toStdString());
+        }
     });
     openModal(dialog);
 }
@@ -113,9 +142,10 @@ public:
         if (request.filter) dialog->setProxyModel(new FileListFilter(request.filter, dialog));
         QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
             const QStringList files = dialog->selectedFiles();
-            if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
+            if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
+                rememberFolderOf(files.first());
                 done(files.first().toStdString());
-            else
+            } else
                 done(std::nullopt);
         });
         openModal(dialog);

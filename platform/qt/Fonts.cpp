@@ -1,5 +1,6 @@
 #include "platform/qt/Fonts.h"
 
+#include <QApplication>
 #include <QPaintDevice>
 
 #include "platform/qt/MacRoman.h"
@@ -70,6 +71,16 @@ QFont fontForName(std::string_view name, bool bold) {
     QFont font = make({kSans, bold});
     if (!name.empty()) font.setFamily(fromMacRoman(name));
     return font;
+}
+
+void useSansAsDefaultFont() {
+    const QFont desktop = QApplication::font();
+    QFont sans = make({kSans, false});
+    if (desktop.pointSizeF() > 0.0)
+        sans.setPointSizeF(desktop.pointSizeF());
+    else if (desktop.pixelSize() > 0)
+        sans.setPixelSize(desktop.pixelSize());
+    QApplication::setFont(sans);
 }
 
 }  // namespace quendal::platform::qt

@@ -23,4 +23,9 @@ QFont fontForRow(int32_t row, double pixelSize, const QPaintDevice& device);
 // bold, ...); an unknown name is asked for as it is.
 QFont fontForName(std::string_view name, bool bold);
 
+// Makes the program's sans the application's default font, at the size the
+// desktop gives, so that menus, buttons and titles that name no font of
+// their own are set in it rather than in whatever the font system picks.
+void useSansAsDefaultFont();
+
 }  // namespace quendal::platform::qt

@@ -6,6 +6,7 @@
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
+#include "windows/DefaultParameters.h"
 
 namespace quendal::test {
 namespace {
@@ -73,6 +74,38 @@ TEST_F(AppTest, QuittingKeepsThePreferencesOfTheRun) {
     EXPECT_EQ(saved.value("RespWndBounds").toString(), " 0, 0, 390, 540");
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+TEST_F(AppTest, EveryWayOutKeepsThePreferencesOnceAndTheDriverWindowsQuitKeepsNothing) {
+    // A run of the program to its end; the end of a run puts the layer's
+    // own services back, so the doubles go in before each.
+    const auto run = [this] {
+        platform::setPreferenceStore(&prefs);
+        platform::setMessageService(&messenger);
+        char name[] = "quendal";
+        char* argv[] = {name, nullptr};
+        EXPECT_EQ(QuendalMain(1, argv), 0);
+    };
+    QTimer::singleShot(0, [] { ApplicationEventHandler(kApplicationMenu, kQuitItem); });
+    run();
+    EXPECT_EQ(prefs.synchronized, 1);
+    // Closing the menu bar's window asks to quit, as Quit does; the window
+    // is made once the start has returned to the loop.
+    QTimer::singleShot(0, [] {
+        QTimer::singleShot(0, [] {
+            ASSERT_NE(platform::qt::menuHostWidget(), nullptr);
+            platform::qt::menuHostWidget()->close();
+        });
+    });
+    run();
+    EXPECT_EQ(prefs.synchronized, 2);
+    // Quit in the Default Parameters window ends the program as it found it.
+    QTimer::singleShot(0, [] {
+        DefaultParamWnd();
+        DefaultParamWndQuit();
+    });
+    run();
+    EXPECT_EQ(prefs.synchronized, 2);
 }
 
 }  // namespace

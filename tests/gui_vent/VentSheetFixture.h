@@ -12,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/PopupMenus.h"
 #include "response/CofCal.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -48,12 +49,8 @@ protected:
         platform::resetPlatform();
         platform::setDialogService(&recorder);
         // The count menus as the shell builds them.
-        platform::createMenu(kVentCountMenu, "");
-        for (const char* item : {"    1", "    2", "    3", "    4", "    5", "    6", "    7", "    8", "    9", "  10"})
-            platform::appendMenuItem(kVentCountMenu, item);
-        platform::createMenu(kBranchedVentCountMenu, "");
-        for (const char* item : {"-", "    2", "-", "    4", "-", "    6", "-", "    8"})
-            platform::appendMenuItem(kBranchedVentCountMenu, item);
+        BuildVentNumPopupMenu();
+        BuildVentNumPopupMenuPV();
         ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 300, 490, 840},
                                            "Response"));
         platform::showWindow(kResponseWindow);
