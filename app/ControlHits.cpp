@@ -4,6 +4,7 @@
 #include "app/MenuBar.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
+#include "palette/CustomPalette.h"
 #include "windows/PageSetup.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
@@ -27,6 +28,8 @@
 #include "app/DesignFlow.h"
 #include "app/UpdateCheck.h"
 #include "app/Snapshot.h"
+#include "view/PointerReadout.h"
+#include "view/Explanation.h"
 
 namespace quendal {
 
@@ -93,16 +96,8 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
 int32_t responseWindowHit(int32_t control) {
     switch (control) {
         case 405: detailTriangleClicked(); return kHandled;
-        case 400: case 401: case 402: case 403:
-            state.point.respNum = control - 399;
-            nyquist ? NyquistSliderControl() : DrawPointerContorol();
-            return kHandled;
-        case 407: case 408:
-            platform::selectWindow(kResponseWindow);
-            cursor.CursorPosi += control == 407 ? 1 : -1;
-            platform::setControlValue(kResponseWindow, 406, cursor.CursorPosi);
-            NyquistSliderControl();
-            return kHandled;
+        case 400: case 401: case 402: case 403: legendPictureClicked(control); return kHandled;
+        case 407: case 408: nyquistArrowClicked(control); return kHandled;
         default: return kEventNotHandled;
     }
 }
