@@ -14,7 +14,7 @@ struct Face {
     bool bold;
 };
 
-constexpr const char* kSans = "DejaVu Sans";        // wide humanist sans, as the screen fonts
+constexpr const char* kSans = "Liberation Sans";    // the pages were laid out for a sans of these widths
 constexpr const char* kMono = "DejaVu Sans Mono";
 constexpr const char* kGrotesque = "Liberation Sans";  // metric twin of the classic grotesques
 

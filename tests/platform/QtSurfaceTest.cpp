@@ -265,10 +265,11 @@ TEST_F(QtSurfaceTest, FontRowsComeFromThePinnedFamilies) {
         const char* family;
         bool bold;
     };
-    for (const Row r : {Row{1, "DejaVu Sans", false}, Row{2, "DejaVu Sans Mono", false},
-                        Row{3, "DejaVu Sans Mono", false}, Row{4, "DejaVu Sans", true}, Row{5, "DejaVu Sans", false},
-                        Row{6, "Liberation Sans", true}, Row{7, "Liberation Sans", false},
-                        Row{8, "Liberation Sans", true}, Row{0, "DejaVu Sans", false}, Row{9, "DejaVu Sans", false}}) {
+    for (const Row r : {Row{1, "Liberation Sans", false}, Row{2, "DejaVu Sans Mono", false},
+                        Row{3, "DejaVu Sans Mono", false}, Row{4, "Liberation Sans", true},
+                        Row{5, "Liberation Sans", false}, Row{6, "Liberation Sans", true},
+                        Row{7, "Liberation Sans", false}, Row{8, "Liberation Sans", true},
+                        Row{0, "Liberation Sans", false}, Row{9, "Liberation Sans", false}}) {
         const QFontInfo info(platform::qt::fontForRow(r.row, 12.0, device));
         EXPECT_EQ(info.family().toStdString(), r.family) << "row " << r.row;
         EXPECT_EQ(info.bold(), r.bold) << "row " << r.row;
