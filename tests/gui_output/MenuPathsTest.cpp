@@ -10,6 +10,7 @@
 #include "app/MenuBar.h"
 #include "app/UpdateCheck.h"
 #include "gui_output/OutputFixture.h"
+#include "view/ResponseRedraw.h"
 #include "windows/UpdateWindow.h"
 
 namespace quendal::test {
@@ -77,6 +78,25 @@ TEST_F(MenuPaths, CheckForUpdatesWithoutAServerSaysTheConnectionFailedAndWritesN
     ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kUpdateWindow); }, 20000));
     EXPECT_EQ(platform::controlText(kUpdateWindow, kUpdateHeadline), "Network Connection Failed.");
     EXPECT_EQ(filesWritten(), before);
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+namespace quendal::test {
+namespace {
+
+// A printed impedance page keeps the scale the screen found; the screen
+// searches it again.
+TEST_F(MenuPaths, APrintedImpedancePageKeepsTheScaleOfTheScreen) {
+    state.view.s_Resp = "imp";
+    state.scales.IMPscal = 0.37;
+    platform::sendCommand(kFileMenu, kPrintItem);
+    printer.print(1, 1);
+    ASSERT_EQ(printer.pages, 1);
+    EXPECT_EQ(state.scales.IMPscal, 0.37);
+    ResponsePlot();
+    EXPECT_NE(state.scales.IMPscal, 0.37);
 }
 
 }  // namespace
