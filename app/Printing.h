@@ -9,10 +9,6 @@
 
 namespace quendal {
 
-// The routines the shell's rows call keep their names here while the
-// shell's own stand-ins of them are still in the tree: they live one inline
-// namespace in, so that both can be built until the stand-ins go.
-
 // Page Setup... of the File menu: the page-setup sheet on the window, with
 // the menus off while it is up. Nothing happens for a missing window.
 int32_t MyDoPageSetup(int32_t window);

@@ -17,6 +17,7 @@
 #include "platform/MacRomanText.h"
 #include "selection/SystemProfile.h"
 #include "view/QuartzDraw.h"
+#include "view/ResponseRedraw.h"
 #include "view/ResponseGraphs.h"
 #include "view/Explanation.h"
 #include "windows/ResponseTitle.h"
@@ -28,8 +29,6 @@ namespace {
 
 constexpr double kFooterFontSize = 13.0;  // px
 constexpr int32_t kFooterFontRow = 1;
-
-bool tripleVented() { return state.selection.SysSelTabNum == 2 && state.selection.SysSelBtnNum == 8; }
 
 // Pages that are whole in themselves: no parameter block under them.
 bool standAlonePage() {
@@ -70,67 +69,7 @@ std::string PrintJobName() {
 
 int32_t ResponsePrint() {
     DrawingState& d = state.draw;
-    const std::string_view kind = state.view.s_Resp.view();
-    bool graph = true;
-    if (kind == "amp") {
-        SPLcal();
-        ampGraph();
-        ampPlot();
-        d.ClippingFlag = 1;
-        AmpExplanation();
-    } else if (kind == "pw") {
-        pwGraph();
-        pwPlot();
-        d.ClippingFlag = 1;
-        PwExplanation();
-    } else if (kind == "imp") {
-        impGraph();
-        impPlot();
-        d.ClippingFlag = 1;
-        ImpExplanation();
-    } else if (kind == "dp") {
-        dpOpt();
-        dpGraph();
-        dpPlot();
-        d.ClippingFlag = 1;
-        DpExplanation();
-    } else if (kind == "ph") {
-        phGraph();
-        phPlot();
-    } else if (kind == "gd") {
-        // The Triple Vented system has its own group delay, as on screen.
-        if (tripleVented()) {
-            TRIgdOpt();
-            gdGraph();
-            TRIgdPlot();
-        } else {
-            gdOpt();
-            gdGraph();
-            gdPlot();
-        }
-    } else if (kind == "nq") {
-        nqGraph();
-        nqPlot();
-    } else if (kind == "as") {
-        AsDispOpt();
-        asGraph();
-        AsPlot();
-        d.ClippingFlag = 1;
-        AsExplanation();
-    } else if (kind == "st") {
-        StepGraph();
-        tripleVented() ? TRIStepPlot() : StepPlot();
-    } else if (kind == "sys") {
-        graph = false;
-        d.ClippingFlag = 1;
-        SystemProfile();
-    } else if (kind == "vent") {
-        graph = false;
-        d.ClippingFlag = 1;
-        VentInfo();
-    } else {
-        graph = false;
-    }
+    const bool graph = DrawResponsePage(PageTarget::Print);
     if (graph && state.prefs.PrintParamCheck == 1) {
         d.ClippingFlag = 1;
         PrintSystemProfile();

@@ -13,10 +13,6 @@
 
 namespace quendal {
 
-// The routine the shell's rows call keeps its name here while the shell's
-// own stand-in of it is still in the tree: it lives one inline namespace
-// in, so that both can be built until the stand-in goes.
-
 // "Snapshot Response..." (and the custom palette's snapshot button): the
 // shutter when SoundCheck is 1, the picture of window 7, the save dialog.
 // Beeps and does nothing more while the window is missing or a snapshot's

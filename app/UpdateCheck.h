@@ -18,10 +18,6 @@
 
 namespace quendal {
 
-// The routines the shell's rows call keep their names here while the
-// shell's own stand-ins of them are still in the tree: they live one inline
-// namespace in, so that both can be built until the stand-ins go.
-
 // NetConnectFlag, UpdateOkFlag, DownLoadOkFlag and CheckByMenuFlag to 0.
 int32_t InitUpdateFlag();
 

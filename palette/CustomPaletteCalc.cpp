@@ -15,7 +15,6 @@
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
-#include "palette/Pending.h"
 #include "platform/Platform.h"
 #include "windows/Alerts.h"
 #include "app/ParameterPasses.h"

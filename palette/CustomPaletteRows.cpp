@@ -3,7 +3,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
-#include "palette/Pending.h"
+#include "app/Snapshot.h"
 #include "platform/Platform.h"
 #include "view/ResponseRedraw.h"
 #include "app/DesignFlow.h"

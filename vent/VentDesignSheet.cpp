@@ -34,7 +34,6 @@ constexpr int16_t kSheetWidth = 460;
 constexpr int16_t kSheetHeight = 372;
 constexpr double kCm2PerM2 = 10000.0;
 constexpr double kMm2PerCm2 = 100.0;
-constexpr double kRelativeSlack = 1e-9;
 
 constexpr ControlNumber kHeading = 360;
 constexpr ControlNumber kChamberText = 361;
@@ -230,7 +229,7 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
             const Entry d = readField(kVentSizeField, w.CircDuctDV);
             if (!d.changed) return true;
             const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
-            if (!positiveFinite(d.value) || d.value < minimum * (1.0 - kRelativeSlack)) {
+            if (!positiveFinite(d.value) || !atLeast(d.value, minimum)) {
                 refuse(kVentSizeField, kValueTooSmallAlert, tooSmall("Diameter", d.value, "mm", minimum));
                 return false;
             }
@@ -247,11 +246,11 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
                        "Width " + sizeText(width.value) + " mm; it must be more than 0 mm.");
                 return false;
             }
-            if (widths.kind == PortWidths::Kind::Between && width.value < widths.lowMm * (1.0 - kRelativeSlack)) {
+            if (widths.kind == PortWidths::Kind::Between && !atLeast(width.value, widths.lowMm)) {
                 refuse(kVentSizeField, kValueTooSmallAlert, tooSmall("Width", width.value, "mm", widths.lowMm));
                 return false;
             }
-            if (widths.kind == PortWidths::Kind::Between && width.value > widths.highMm * (1.0 + kRelativeSlack)) {
+            if (widths.kind == PortWidths::Kind::Between && !atMost(width.value, widths.highMm)) {
                 refuse(kVentSizeField, kValueTooLargeAlert,
                        "Width " + sizeText(width.value) + " mm; the maximum is " + sizeText(widths.highMm) +
                            " mm.");
@@ -274,7 +273,7 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
                 }
             }
             const double areaCm2 = n * width.value * height.value / kMm2PerCm2;
-            if (areaCm2 < conditions.minimumAreaCm2 * (1.0 - kRelativeSlack)) {
+            if (!atLeast(areaCm2, conditions.minimumAreaCm2)) {
                 refuse(kVentSizeField, kValueTooSmallAlert,
                        tooSmall("Area", areaCm2, "sq cm", conditions.minimumAreaCm2));
                 return false;

@@ -15,14 +15,11 @@ constexpr double kMmPerM = 1000.0;
 constexpr double kMm2PerCm2 = 100.0;
 constexpr double kLitrePerM3 = 1000.0;
 constexpr double kCm2PerM2 = 10000.0;
-// A size computed from the minimum and read back through its own formula
-// may come out a rounding error below it; that much is not "below".
 constexpr double kRelativeSlack = 1e-9;
 
 constexpr int32_t kMaximumCount = 10;
 constexpr int32_t kMaximumBranchedCount = 8;
 
-bool atLeast(double value, double minimum) { return value >= minimum * (1.0 - kRelativeSlack); }
 bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
 
 double volumeM3(const VentChamber& chamber) { return chamber.volumeLitre / kLitrePerM3; }
@@ -85,7 +82,7 @@ void designRectangularPort(VentRecord& r, const VentChamber& chamber, const Vent
     const PortWidths widths = rectangularPortWidths(n, chamber, conditions);
     bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
     if (kept && widths.kind == PortWidths::Kind::Between)
-        kept = atLeast(r.RectPortWV, widths.lowMm) && r.RectPortWV <= widths.highMm * (1.0 + kRelativeSlack);
+        kept = atLeast(r.RectPortWV, widths.lowMm) && atMost(r.RectPortWV, widths.highMm);
     if (!kept) {
         r.RectPortWV = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
                                                 volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
@@ -115,6 +112,9 @@ void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const Vent
 }
 
 }  // namespace
+
+bool atLeast(double value, double minimum) { return value >= minimum * (1.0 - kRelativeSlack); }
+bool atMost(double value, double maximum) { return value <= maximum * (1.0 + kRelativeSlack); }
 
 std::string_view ventFormName(int32_t code) {
     switch (static_cast<VentForm>(code)) {

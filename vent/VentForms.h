@@ -39,6 +39,11 @@ std::string_view ventFormName(int32_t code);
 // chuffing and compression.
 inline constexpr double kVentAirSpeedLimit = 17.0;
 
+// A size computed from a bound and read back through its own formula may
+// come out a rounding error past it; that much does not count as past it.
+bool atLeast(double value, double minimum);
+bool atMost(double value, double maximum);
+
 enum class VentShape { CircularPort, CircularDuct, RectangularPort, RectangularDuct };
 VentShape shapeInForce(const VentRecord& record);
 // The form's count of vents.

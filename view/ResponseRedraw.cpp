@@ -36,9 +36,14 @@ void legendAfterCurves(int32_t (*legend)()) {
     legend();
 }
 
+}  // namespace
+
 // The rows of the page table; the band-pass tab runs the same rows except
 // for the Triple Vented group delay and step response.
-void drawPage(int32_t tab, int32_t button) {
+bool DrawResponsePage(PageTarget target) {
+    const int32_t tab = state.selection.SysSelTabNum;
+    const int32_t button = state.selection.SysSelBtnNum;
+    const bool screen = target == PageTarget::Screen;
     const bool tripleVented = tab == 2 && button == 8;
     if (isPage("amp")) {
         SPLcal();
@@ -50,7 +55,7 @@ void drawPage(int32_t tab, int32_t button) {
         pwPlot();
         legendAfterCurves(PwExplanation);
     } else if (isPage("imp")) {
-        impOpt();
+        if (screen) impOpt();  // a print keeps the scale the screen found
         impGraph();
         impPlot();
         legendAfterCurves(ImpExplanation);
@@ -63,7 +68,7 @@ void drawPage(int32_t tab, int32_t button) {
         phGraph();
         phPlot();
     } else if (isPage("gd")) {
-        if (tab == 2 && (button < 1 || button > 8)) return;
+        if (tab == 2 && (button < 1 || button > 8)) return false;
         if (tripleVented) {
             TRIgdOpt();
             gdGraph();
@@ -88,12 +93,19 @@ void drawPage(int32_t tab, int32_t button) {
     } else if (isPage("sys")) {
         state.draw.ClippingFlag = 1;
         SystemProfile();
+        return false;
     } else if (isPage("vent")) {
-        if (tab == 1) ParallelVentedVentOpt();
+        if (screen && tab == 1) ParallelVentedVentOpt();
         state.draw.ClippingFlag = 1;
         VentInfo();
+        return false;
+    } else {
+        return false;
     }
+    return true;
 }
+
+namespace {
 
 void enableViewItems(std::initializer_list<int32_t> items, bool enabled) {
     for (int32_t item : items) platform::setMenuItemEnabled(kViewMenu, item, enabled);
@@ -105,7 +117,7 @@ int32_t ResponsePlot() {
     platform::setCurrentWindow(kResponseWindow);
     forgetResweeps();
     const int32_t tab = state.selection.SysSelTabNum;
-    if (tab == 1 || tab == 2) drawPage(tab, state.selection.SysSelBtnNum);
+    if (tab == 1 || tab == 2) DrawResponsePage(PageTarget::Screen);
     state.draw.ClippingFlag = 0;
     BoxParameterBackup();
     state.connection.SpConNumBak = state.connection.SpConNum;

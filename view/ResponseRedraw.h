@@ -14,6 +14,13 @@
 
 namespace quendal {
 
+// Where a page is drawn: the response window, or a printed page, which
+// keeps the impedance scale and the vents the screen found.
+enum class PageTarget { Screen, Print };
+// Draws the page of s_Resp for the current system: a graph's frame, sweep
+// and legend (the legend with ClippingFlag 1), or the System Profile or
+// Vent Information page with ClippingFlag 1. True for a graph page.
+bool DrawResponsePage(PageTarget target);
 
 int32_t ReDispResposeWnd();
 int32_t ReDispResposeWndCommon();

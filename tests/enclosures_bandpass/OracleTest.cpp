@@ -320,5 +320,16 @@ TEST(BandPassOracle, EachVentsAirSpeedIsTheSpeedOfItsAir) {
     }
 }
 
+// Designed vents against the model: at its minimum area each vent's air
+// peaks at the speed limit.
+TEST(BandPassOracle, DesignedVentsCarryTheSpeedLimitAtTheirPeaks) {
+    setBoth(38.0, 60.0, 0.35, 3.5);
+    selectBandPass(4, 1);
+    state.box.QA = state.box.QA1 = 10.0;
+    state.box.QL1 = state.box.QL2 = 7.0;
+    test::expectDesignedVentsAtTheLimit(2.0, [] { return serialRavezaType2Network().circuit; },
+                                        {{1, 2, {"vent2"}}, {2, 1, {"vent1"}}}, 1e-3);
+}
+
 }  // namespace
 }  // namespace quendal

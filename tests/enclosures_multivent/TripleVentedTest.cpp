@@ -326,6 +326,14 @@ TEST(TripleVented, AirSpeedOfEachVent) {
                                    1e-4);
 }
 
+// Designed vents against the model: at its minimum area each vent's air
+// peaks at the speed limit.
+TEST(TripleVented, DesignedVentsCarryTheSpeedLimitAtTheirPeaks) {
+    tripleVented(1);
+    test::expectDesignedVentsAtTheLimit(2.0, tripleVentedCircuit,
+                                        {{1, 1, {"vent1"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}}, 1e-3);
+}
+
 // The four partial transforms: each is its path over s, and together they
 // make the step response of H / 2, turned over under Type2.
 TEST(TripleVented, StepPathsMakeTheSystemOutput) {

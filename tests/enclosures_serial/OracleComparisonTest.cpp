@@ -288,5 +288,13 @@ TEST_F(AgainstLumpedCircuit, EachVentsAirSpeedIsTheSpeedOfItsAir) {
                                    {{1, 1, {"vent"}}}, 1e-4);
 }
 
+// Designed vents against the model: at its minimum area each vent's air
+// peaks at the speed limit.
+TEST_F(AgainstLumpedCircuit, DesignedVentsCarryTheSpeedLimitAtTheirPeaks) {
+    selectSystem(1, 6, 1);
+    test::expectDesignedVentsAtTheLimit(kPin, [&] { return twinSerialVentedCircuit(driver); },
+                                        {{1, 1, {"vent1a", "vent1b"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}}, 1e-3);
+}
+
 }  // namespace
 }  // namespace quendal

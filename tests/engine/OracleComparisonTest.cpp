@@ -113,6 +113,22 @@ TEST_F(AgainstLumpedCircuit, VentAirSpeedIsTheSpeedOfTheAirInTheVent) {
     }
 }
 
+// The designed vent against the model: at its minimum area its air peaks
+// at the speed limit.
+TEST_F(AgainstLumpedCircuit, DesignedVentCarriesTheSpeedLimitAtItsPeak) {
+    selectSystem(1, 3, 1);
+    state.box.QL = 7.0;
+    test::expectDesignedVentsAtTheLimit(
+        kPin,
+        [&] {
+            oc::ChamberLoss loss;
+            loss.leakageQ = 7.0;
+            loss.atHz = state.box.FB1;
+            return oc::ventedBox(driver, state.box.VB1, state.box.FB1, loss);
+        },
+        {{1, 1, {"vent"}}}, 1e-3);
+}
+
 TEST_F(AgainstLumpedCircuit, PassiveRadiator) {
     selectSystem(1, 4, 4);
     state.box.VB = 45.0;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -125,6 +126,48 @@ TEST_F(TransportTest, AScriptedPeerSendsADriverHidesTheProgramAndAsksItToQuit) {
     resetState();
 }
 
+// The roles the other way round: the program runs in a process of its own
+// with its event loop, this test plays the siblings. The driver arrives, the
+// program hides and says so, and "QuitQnDL" ends the program's process by
+// its own quit path, which takes its endpoint with it.
+TEST_F(TransportTest, AProgramDrivenByAPeerTakesTheDriverHidesAndEndsItsProcess) {
+    std::vector<std::string> heard;
+    LocalMessages orvanel, ostrevane;
+    ASSERT_TRUE(orvanel.listen("Orvanel", [&](const AppMessage& m) { heard.push_back("Orvanel: " + m.text); }));
+    ASSERT_TRUE(ostrevane.listen("Ostrevane", [&](const AppMessage& m) { heard.push_back("Ostrevane: " + m.text); }));
+    QProcess program;
+    startPeer(program, "program");
+    QByteArray output;
+    const auto readOutput = [&] {
+        program.waitForReadyRead(50);
+        output += program.readAllStandardOutput();
+    };
+    ASSERT_TRUE(processEventsUntil([&] {
+        readOutput();
+        return output.contains("program ready");
+    }));
+    ASSERT_EQ(orvanel.send("Quendal", {"QnDL", "TEXT", driverRecord()}), 1);
+    ASSERT_EQ(orvanel.send("Quendal", {"QnDL", "TEXT", "HideQnDL"}), 1);
+    ASSERT_TRUE(processEventsUntil([&] {
+        readOutput();
+        return std::find(heard.begin(), heard.end(), "Ostrevane: Now I Closed") != heard.end();
+    }));
+    ASSERT_EQ(orvanel.send("Quendal", {"QnDL", "TEXT", "QuitQnDL"}), 1);
+    EXPECT_TRUE(processEventsUntil([&] {
+        readOutput();
+        return program.state() == QProcess::NotRunning;
+    }));
+    output += program.readAllStandardOutput();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(output.contains("program ended: status 0, FS2 38, hidden 1")) << output.toStdString();
+    EXPECT_TRUE(platform::qt::endpointsOf("Quendal", 0).empty());
+    if (program.state() != QProcess::NotRunning) {  // never left behind
+        program.kill();
+        program.waitForFinished();
+    }
+}
+
 TEST_F(TransportTest, TheEndpointOfAKilledProgramCountsAsNotRunningAndIsRemoved) {
     QProcess peer;
     startPeer(peer, "stale");
@@ -176,6 +219,23 @@ TEST(MessagePeer, DISABLED_Script) {
     if (script == nullptr) GTEST_SKIP();
     QEventLoop loop;
     std::string heard;
+    if (std::string(script) == "program") {
+        // The program itself: a design on the screen, its endpoint and text
+        // handlers, and its event loop until something ends it.
+        resetState();
+        platform::resetPlatform();
+        ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 100, 490, 640}, "R"));
+        platform::showWindow(kResponseWindow);
+        state.shell.WindCloseFlag = 0;
+        state.prefs.UpdateForCheck = 0;
+        InstallAEHandlers();
+        InstallTextMessageHandlers();
+        std::cout << "program ready" << std::endl;
+        const int status = platform::runEventLoop();
+        std::cout << "program ended: status " << status << ", FS2 " << state.speaker.FS2 << ", hidden "
+                  << int(state.shell.WindCloseFlag) << std::endl;
+        return;
+    }
     LocalMessages ostrevane, orvanel;
     ostrevane.listen("Ostrevane", [&](const AppMessage& m) {
         heard = m.text;

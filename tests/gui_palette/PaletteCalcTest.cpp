@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "app/CommandDispatch.h"
 #include "app/UnsavedChanges.h"
 #include "model/ClosedBoxOutcome.h"
 #include "view/ResponseRedraw.h"
@@ -259,6 +260,52 @@ TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
         EXPECT_EQ(platform::isWindowModified(kResponseWindow), c.dirty);
         EXPECT_EQ(state.view.ReDispWnd, 2);  // a change of parameters
     }
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+namespace quendal::test {
+namespace {
+
+// The Triple Vented vent menu follows the chambers after every accepted
+// Calc.: chambers 1 and 2 made alike share one design, so the menu's
+// second item designs vent 3; made different again, it designs vent 2.
+TEST_F(PaletteCalc, TripleVentedCalcRebuildsTheVentMenuSoItsSecondItemDesignsTheRightVent) {
+    state.speaker.VD = 100.0;
+    state.speaker.QMS = 5.0;
+    state.speaker.RE = 6.0;
+    open(2, 8, 5);
+    type(31, "30"), type(32, "40"), type(33, "25"), type(34, "50");
+    CustumPaletCalcReturn();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 3);
+
+    type(33, "30"), type(34, "40");
+    CustumPaletCalcReturn();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 2);
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 1), "Vent1 & 2 Design...");
+    EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, 2), platform::kHandled);
+    EXPECT_EQ(state.vents.VentID, 3);
+    EXPECT_EQ(state.shell.s_VentTitle, "Vent3");
+}
+
+TEST_F(PaletteCalc, TripleVentedCalcWithChambersMadeDifferentDesignsVentTwoAgain) {
+    state.speaker.VD = 100.0;
+    state.speaker.QMS = 5.0;
+    state.speaker.RE = 6.0;
+    open(2, 8, 5);
+    type(31, "30"), type(32, "40"), type(33, "30"), type(34, "40");
+    CustumPaletCalcReturn();
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 2);
+    type(33, "26");
+    CustumPaletCalcReturn();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 3);
+    EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, 2), platform::kHandled);
+    EXPECT_EQ(state.vents.VentID, 2);
+    EXPECT_EQ(state.shell.s_VentTitle, "Vent2");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -13,9 +14,12 @@
 
 #include "model/State.h"
 #include "response/AirSpeedPlot.h"
+#include "response/CofCal.h"
 #include "response/ReferenceLevel.h"
 #include "response/SweepGrid.h"
 #include "support/oracle/LumpedCircuit.h"
+#include "vent/VentForms.h"
+#include "vent/VentSizing.h"
 
 namespace quendal::test {
 
@@ -56,6 +60,34 @@ inline void expectPhysicalVentSpeeds(double pinW, const std::function<oracle::Lu
             AsPlot4();
             EXPECT_NEAR(state.point.yy / peak, 1.0, tolerance) << "vent " << v.vent << " at " << hz << " Hz";
         }
+    }
+}
+
+// Designs every vent of the current system at the input power pinW
+// (AsVentOpt), then drives the model built from the box with that power:
+// at each vent's designed minimum area its air, the model's volume velocity
+// over that area, peaks at the speed limit over the grid.
+inline void expectDesignedVentsAtTheLimit(double pinW, const std::function<oracle::LumpedCircuit()>& model,
+                                          const std::vector<VentUnderTest>& vents, double tolerance) {
+    state.power.PIN = pinW;
+    state.speaker.EFI = 0.0;
+    CofCal();
+    AsVentOpt();
+    AsPlot3();  // the alignment's box, as the model is built from it
+    oracle::LumpedCircuit circuit = model();
+    circuit.setDriveVoltage(std::sqrt(pinW * state.speaker.RE));
+    for (const VentUnderTest& v : vents) {
+        const double minimumM2 = state.vents.vent[v.vent].CircPortSVmin * 1e-4;
+        ASSERT_GT(minimumM2, 0.0) << "vent " << v.vent;
+        double peak = 0.0;
+        for (float k = kGridStart; k <= kGridEnd; k += kGridStep) {
+            setGridFrequency(k);
+            const oracle::Solution s = circuit.solve(static_cast<double>(state.point.f) * state.speaker.FS);
+            std::complex<double> flow = 0.0;
+            for (const char* e : v.elements) flow += s.volumeVelocity[static_cast<std::size_t>(circuit.find(e))];
+            peak = std::max(peak, std::sqrt(2.0) * std::abs(flow) / minimumM2 * levelConventionPressure());
+        }
+        EXPECT_NEAR(peak / kVentAirSpeedLimit, 1.0, tolerance) << "vent " << v.vent;
     }
 }
 
