@@ -1,7 +1,12 @@
 // A user's first way through the program, offscreen, by real keys and one
 // click: the Default Parameters window the start opens, System Select,
 // the Initial Setup sheet, and the design's first window.
+#include <algorithm>
+#include <cstdlib>
+
+#include <QImage>
 #include <QPoint>
+#include <QTemporaryDir>
 
 #include "AppFixture.h"
 #include "selection/SystemChooser.h"
@@ -52,6 +57,68 @@ TEST_F(AppTest, FromTheDriverToTheFirstDesignByKeys) {
     // The start timer opens nothing more once a design is under way.
     CarbonTimerActionSelfOpen(0, nullptr);
     EXPECT_FALSE(platform::windowExists(kDefaultParametersWindow));
+}
+
+// The columns of the graph's plot area holding a coloured pixel: the
+// curves are drawn in colour over a white plot with black and grey rules.
+int colouredColumns(const QImage& image) {
+    int columns = 0;
+    for (int x = 45; x <= 505 && x < image.width(); ++x) {
+        for (int y = 49; y <= 331 && y < image.height(); ++y) {
+            const QRgb p = image.pixel(x, y);
+            const int hi = std::max({qRed(p), qGreen(p), qBlue(p)}), lo = std::min({qRed(p), qGreen(p), qBlue(p)});
+            if (hi - lo > 80) {
+                ++columns;
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+TEST_F(AppTest, FromTheDriverToTheVentedBoxCurvesByKeys) {
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    press(kDefaultParametersWindow, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+
+    // From the first position of the first tab to the Vented Box, by arrows.
+    EXPECT_EQ(state.selection.SysSelTabNum, 1);
+    while (state.selection.SysSelBtnNum != 3) {
+        const int32_t before = state.selection.SysSelBtnNum;
+        press(kSystemSelectWindow, before < 3 ? Qt::Key_Right : Qt::Key_Left);
+        ASSERT_NE(state.selection.SysSelBtnNum, before);
+    }
+    EXPECT_EQ(state.selection.SysSelTabNum, 1);
+    press(kSystemSelectWindow, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kInitialSetupSheet));
+    press(kInitialSetupSheet, Qt::Key_Return);
+    ASSERT_FALSE(platform::windowExists(kInitialSetupSheet));
+
+    // The design's window and both palettes are open, and the window's
+    // retained image holds curves across the plot.
+    ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    EXPECT_TRUE(platform::windowExists(kSystemInfoPalette));
+    EXPECT_TRUE(platform::windowExists(kCustomPalette));
+    EXPECT_GT(state.box.VB1, 0.0);
+    EXPECT_GT(state.box.FB1, 0.0);
+    QCoreApplication::processEvents();
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("response.png").toStdString();
+    ASSERT_TRUE(platform::writeWindowPng(kResponseWindow, path));
+    if (const char* keep = std::getenv("QUENDAL_KEEP_PNG")) platform::writeWindowPng(kResponseWindow, keep);
+    const QImage image(QString::fromStdString(path));
+    ASSERT_GE(image.width(), 540);
+    ASSERT_GE(image.height(), 390);
+    // The box rolls off below its tuning and enters from the bottom; above
+    // it the response runs flat at 0 dB (y 130) to the right edge.
+    EXPECT_GT(colouredColumns(image), 300);
+    bool flatAtTheRightEdge = false;
+    for (int y = 126; y <= 134; ++y) {
+        const QRgb p = image.pixel(500, y);
+        flatAtTheRightEdge = flatAtTheRightEdge || (qRed(p) > 230 && qBlue(p) < 120 && qGreen(p) - qBlue(p) > 80);
+    }
+    EXPECT_TRUE(flatAtTheRightEdge);
 }
 
 }  // namespace

@@ -3,8 +3,12 @@
 // nothing.
 #include <filesystem>
 
+#include <QWindow>
+
 #include "DocflowFixture.h"
 #include "app/DesktopDocuments.h"
+#include "palette/CustomPalette.h"
+#include "platform/qt/Registry.h"
 
 namespace quendal::test {
 namespace {
@@ -70,6 +74,65 @@ TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
             EXPECT_NE(alerts.sheets[0].find("not a valid design document"), std::string::npos);
         }
     }
+}
+
+TEST_F(OpeningTest, TheRadiatorCountServesTheAlignmentThatAppliesTheEnteredRadiator) {
+    struct Row {
+        int32_t tab, button, alin;
+        bool enabled;
+    };
+    // Passive Radiator (tab 1, position 4) and Passive Raveza (tab 2,
+    // position 2), each at its "Apply" item and at another alignment.
+    const Row rows[] = {{1, 4, 3, true}, {1, 4, 1, false}, {2, 2, 4, true}, {2, 2, 1, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "system " << (row.tab - 1) * 8 + row.button << ", alignment " << row.alin);
+        const std::string file = path("Radiator.qndl");
+        put(file, documentWith([&row](ProgramState& d) {
+                d.selection.SysSelTabNum = row.tab;
+                d.selection.SysSelBtnNum = row.button;
+                d.selection.InitSysType = 1;
+                d.selection.Alin = row.alin;
+                d.radiator.PRUseFlag = 1;
+                d.radiator.PRDataInFlag = 1;
+                d.radiator.PopupPRNum = 2;
+                d.radiator.PRDIA = d.radiator.PRDIAOrg = 25.0;
+                d.radiator.FP = d.radiator.FPOrg = 18.0;
+                d.radiator.VAP = d.radiator.VAPOrg = 60.0;
+                d.radiator.QP = d.radiator.QPOrg = 6.0;
+                d.radiator.PRSD = d.radiator.PRSDOrg = 350.0;
+                d.radiator.PRVD = d.radiator.PRVDOrg = 300.0;
+                d.radiator.PRXMAX = d.radiator.PRXMAXOrg = 9.0;
+            }));
+        ClikOpenDocm(file);
+        if (documentDialogs.question) documentDialogs.answer(SaveChangesAnswer::DontSave);
+        waitForOpening();
+        ASSERT_EQ(platform::windowFilePath(kResponseWindow), file);
+        ASSERT_TRUE(platform::controlExists(kCustomPalette, kPaletteRadiatorCountPopup));
+        EXPECT_EQ(platform::isControlEnabled(kCustomPalette, kPaletteRadiatorCountPopup), row.enabled);
+        EXPECT_EQ(platform::controlValue(kCustomPalette, kPaletteRadiatorCountPopup), 2);
+    }
+}
+
+TEST_F(OpeningTest, ADesignTheProgramSavedReopensUnmarkedAndTheTitleShowsAnEditUntilTheSave) {
+    // The fixture's design as the program computes it, saved by the program.
+    const std::string file = path("Shown.qndl");
+    put(file, encodeDesignDocument(state));
+    ClikOpenDocm(file);
+    waitForOpening();
+    ApplicationEventHandler(kFileMenu, 5);  // Save
+    ClikOpenDocm(file);
+    if (documentDialogs.question) documentDialogs.answer(SaveChangesAnswer::DontSave);
+    waitForOpening();
+
+    QWindow* handle = platform::qt::windowWidget(kResponseWindow)->windowHandle();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(state.shell.DirtyFlag, 0);
+    EXPECT_EQ(handle->title(), "Shown.qndl");
+    change();
+    EXPECT_EQ(handle->title(), "Shown.qndl*");
+    ApplicationEventHandler(kFileMenu, 5);  // Save
+    EXPECT_EQ(contents(file), encodeDesignDocument(state));
+    EXPECT_EQ(handle->title(), "Shown.qndl");
 }
 
 TEST_F(OpeningTest, StationeryOpensAsUntitledBoundToNoFile) {

@@ -3,6 +3,9 @@
 // buttons, arrow keys through the routine the shell's row calls.
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include <QPushButton>
 
@@ -12,6 +15,7 @@
 #include "selection/SpeakerConnection.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/RecordingSurface.h"
+#include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
 
 namespace quendal::test {
@@ -122,6 +126,80 @@ TEST_F(SpeakerConnectionTest, SelectAppliesTheConnectionToTheDriverTheLevelAndTh
             EXPECT_EQ(pane->findChildren<QWidget*>().size(), 1);
         }
     }
+}
+
+// Where the window's orange curve (the total response) passes x, from what
+// the last redraw recorded.
+std::optional<double> orangeCurveY(const RecordingSurface& window, double x) {
+    for (const RecordedElement& l : window.ofKind(RecordedElement::Kind::Line)) {
+        const Colour& c = l.stroke.colour;
+        if (std::fabs(c.red - 1.0) > 0.01 || std::fabs(c.green - 0.5294) > 0.01 || c.blue > 0.01 || l.x0 == l.x1) continue;
+        if (x >= std::min(l.x0, l.x1) && x <= std::max(l.x0, l.x1)) return l.y0 + (l.y1 - l.y0) * (x - l.x0) / (l.x1 - l.x0);
+    }
+    return std::nullopt;
+}
+// The x of frequency f on the graphs' 10 Hz - 1 kHz axis.
+double xOf(double f) { return 45.0 + 230.0 * (std::log10(f) - 1.0); }
+
+TEST_F(SpeakerConnectionTest, TheRedrawnImpedanceAndLevelFollowTheConnectionAndCancelRedrawsNothingNew) {
+    RecordingProvider recording;
+    state.view.Magni = 1;  // absolute levels, dB SPL at 1 W / 1 m
+    state.view.Scale = 5;
+    // The drawn impedance in ohms (y = 330 - 2.81 IMPscal Z) at its lowest
+    // between 100 Hz and 1 kHz, above the voice coil's resistance and
+    // scaled with it by the wiring (the coil's inductance and the motor's
+    // reflected resistance scale alike); the drawn level in dB SPL at 300 Hz, well above the box's
+    // resonance (the grid line at y = 50 is 100 + sift dB, 5 dB per 40 px).
+    // Each after a Select of the connection.
+    const auto drawnAfterSelect = [&](int32_t connection, const char* page) {
+        state.view.s_Resp = page;
+        open();
+        pick(connection);
+        setSurfaceProvider(&recording);
+        recording.window.reset();
+        press(1);
+        setSurfaceProvider(nullptr);
+        if (std::string(page) == "amp") {
+            const std::optional<double> y = orangeCurveY(recording.window, xOf(300.0));
+            EXPECT_TRUE(y.has_value()) << "connection " << connection;
+            return y ? 100.0 + state.scales.sift - (*y - 50.0) * 5.0 / 40.0 : 0.0;
+        }
+        double lowest = 1e9;
+        for (double x = xOf(100.0); x <= 505.0; x += 1.0)
+            if (const std::optional<double> y = orangeCurveY(recording.window, x))
+                lowest = std::min(lowest, (330.0 - *y) / (2.81 * state.scales.IMPscal));
+        EXPECT_LT(lowest, 1e9) << "connection " << connection;
+        return lowest;
+    };
+    const double singleZ = drawnAfterSelect(1, "imp");
+    EXPECT_GT(singleZ, state.speaker.RE);
+    const double singleLevel = drawnAfterSelect(1, "amp");
+    EXPECT_NEAR(singleLevel, state.ref.SPL - state.coef.siftUpDwn, 0.5);
+    for (const ConnectionCase& c : kConnections) {
+        SCOPED_TRACE(testing::Message() << "connection " << c.connection);
+        const double z = drawnAfterSelect(c.connection, "imp");
+        EXPECT_NEAR(z / singleZ, c.reFactor, 0.05 * c.reFactor);
+        const double level = drawnAfterSelect(c.connection, "amp");
+        EXPECT_NEAR(level - singleLevel, c.levelChange, 0.15);
+    }
+
+    // Cancel after other picks: the page as the connection in use draws it.
+    drawnAfterSelect(2, "imp");
+    const std::vector<RecordedElement> inUse = recording.window.ofKind(RecordedElement::Kind::Line);
+    open();
+    pick(5);
+    pick(3);
+    setSurfaceProvider(&recording);
+    recording.window.reset();
+    press(2);  // Cancel
+    state.view.ReDispWnd = 1;
+    ReDispResposeWnd();
+    setSurfaceProvider(nullptr);
+    const std::vector<RecordedElement> after = recording.window.ofKind(RecordedElement::Kind::Line);
+    ASSERT_EQ(after.size(), inUse.size());
+    for (std::size_t i = 0; i < after.size(); ++i)
+        EXPECT_EQ(std::tuple(after[i].x0, after[i].y0, after[i].x1, after[i].y1),
+                  std::tuple(inUse[i].x0, inUse[i].y0, inUse[i].x1, inUse[i].y1));
 }
 
 TEST_F(SpeakerConnectionTest, CancelAfterSeveralPicksKeepsTheConnectionInUse) {
