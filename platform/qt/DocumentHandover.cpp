@@ -1,7 +1,5 @@
 #include "platform/qt/DocumentHandover.h"
 
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 #include <QCoreApplication>
@@ -9,11 +7,9 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QThread>
 
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/qt/PrivateFolder.h"
 
 namespace quendal::platform::qt {
 
@@ -32,23 +28,6 @@ constexpr int kAnswerWaitMs = 5000;       // the receiver answers once its handl
 constexpr int kAttempts = 20;             // while a receiver that took its place opens its socket
 constexpr int kRetryPauseMs = 100;
 
-std::string runtimeFolder() {
-    const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg != nullptr && *xdg != '\0') return xdg;
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
-}
-
-// Made with mode 0700, or, when it exists, a real folder (not a link) of
-// this user, narrowed to 0700.
-bool privateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return false;
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return false;
-    if ((info.st_mode & 0777) != 0700 && ::chmod(path.c_str(), 0700) != 0) return false;
-    return true;
-}
-
 void appendNumber(QByteArray& bytes, quint32 value) {
     for (int shift = 24; shift >= 0; shift -= 8) bytes.append(char((value >> shift) & 0xFF));
 }
@@ -63,13 +42,7 @@ bool readNumber(const QByteArray& bytes, qsizetype& at, quint32& value) {
 
 }  // namespace
 
-std::string handoverFolder() {
-    const std::string base = runtimeFolder();
-    struct stat info {};
-    if (base.empty() || ::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
-    const std::string folder = base + "/" + kFolderName;
-    return privateFolder(folder) ? folder : std::string();
-}
+std::string handoverFolder() { return privateRuntimeFolder(kFolderName); }
 
 QByteArray encodeDocumentList(const std::vector<std::string>& paths) {
     QByteArray frame(kMagic, 4);

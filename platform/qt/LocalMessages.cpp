@@ -1,8 +1,6 @@
 #include "platform/qt/LocalMessages.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -22,6 +20,7 @@
 #include <unistd.h>
 
 #include "platform/qt/MacRoman.h"
+#include "platform/qt/PrivateFolder.h"
 #include "platform/qt/WindowFrame.h"
 
 namespace quendal::platform::qt {
@@ -38,24 +37,6 @@ QByteArray fourBytes(std::string_view code) {
     QByteArray bytes(code.data(), int(std::min<std::size_t>(code.size(), 4)));
     while (bytes.size() < 4) bytes.append(' ');
     return bytes;
-}
-
-std::string runtimeFolder() {
-    const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg != nullptr && *xdg != '\0') return xdg;
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
-}
-
-// The folder of the endpoints, that only we can enter: made with mode 0700,
-// or, when it exists, a real folder (not a link) of this user, narrowed to
-// 0700.
-bool privateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return false;
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return false;
-    if ((info.st_mode & 0777) != 0700 && ::chmod(path.c_str(), 0700) != 0) return false;
-    return true;
 }
 
 // "<application>.<digits>": the application part and the process id.
@@ -108,13 +89,7 @@ std::optional<QStringList> desktopEntryCommand(const QString& file) {
 
 }  // namespace
 
-std::string messageFolder() {
-    const std::string base = runtimeFolder();
-    struct stat info {};
-    if (base.empty() || ::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
-    const std::string folder = base + "/" + kFolderName;
-    return privateFolder(folder) ? folder : std::string();
-}
+std::string messageFolder() { return privateRuntimeFolder(kFolderName); }
 
 QByteArray encodeFrame(const AppMessage& message) {
     const std::size_t length = std::min(message.text.size(), kAppMessageTextLimit);
