@@ -2,12 +2,9 @@
 // state at its defaults, and alert sheets recorded instead of answered.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -16,29 +13,9 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
+#include "support/AlertRecorder.h"
 
 namespace quendal::test {
-
-struct SheetRecorder : platform::DialogService {
-    struct Sheet {
-        platform::WindowNumber window;
-        std::string title, message;
-    };
-    void alert(std::string_view title, std::string_view message) override {
-        sheets.push_back({0, std::string(title), std::string(message)});
-    }
-    void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
-                    std::function<void()> onOk) override {
-        sheets.push_back({window, std::string(title), std::string(message)});
-        pending.push_back(std::move(onOk));
-    }
-    void beep() override {}
-    void pressOk() {
-        for (auto& ok : std::exchange(pending, {})) ok();
-    }
-    std::vector<Sheet> sheets;
-    std::vector<std::function<void()>> pending;
-};
 
 class DesignEntryTest : public testing::Test {
 protected:
@@ -62,19 +39,7 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    // The labels of the window whose text does not fit their rectangle in
-    // their own font.
-    std::vector<std::string> labelsThatDoNotFit(platform::WindowNumber window) {
-        std::vector<std::string> out;
-        for (QLabel* label : platform::qt::contentWidget(window)->findChildren<QLabel*>()) {
-            const QFontMetrics metrics(label->font());
-            if (metrics.horizontalAdvance(label->text()) > label->width() || metrics.height() > label->height())
-                out.push_back(label->text().toStdString());
-        }
-        return out;
-    }
-
-    SheetRecorder recorder;
+    AlertRecorder recorder;
 };
 
 }  // namespace quendal::test

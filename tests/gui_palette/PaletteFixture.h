@@ -4,9 +4,7 @@
 // instead of answered.
 #pragma once
 
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <QLineEdit>
@@ -23,31 +21,10 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
+#include "support/AlertRecorder.h"
 #include "PaletteMenus.h"
 
 namespace quendal::test {
-
-struct DialogRecorder : platform::DialogService {
-    struct Sheet {
-        platform::WindowNumber window;
-        std::string title, message;
-    };
-    void alert(std::string_view title, std::string_view message) override {
-        sheets.push_back({0, std::string(title), std::string(message)});
-    }
-    void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
-                    std::function<void()> onOk) override {
-        sheets.push_back({window, std::string(title), std::string(message)});
-        pending.push_back(std::move(onOk));
-    }
-    void beep() override { ++beeps; }
-    void pressOk() {
-        for (auto& ok : std::exchange(pending, {})) ok();
-    }
-    std::vector<Sheet> sheets;
-    std::vector<std::function<void()>> pending;
-    int beeps = 0;
-};
 
 class CustomPaletteTest : public testing::Test {
 protected:
@@ -108,7 +85,7 @@ protected:
     }
 
     static constexpr Rect16 kResponse{60, 20, 450, 560};  // top, left, bottom, right: room on its right
-    DialogRecorder dialogs;
+    AlertRecorder dialogs;
 };
 
 }  // namespace quendal::test

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include <QFontMetrics>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -17,6 +15,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
+#include "support/AlertRecorder.h"
 #include "support/EngineTestSupport.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
@@ -25,18 +24,13 @@
 
 namespace quendal::test {
 
-struct SheetRecorder : platform::DialogService {
-    struct Sheet {
-        platform::WindowNumber window;
-        std::string title, message;
-    };
+// Sheets answered OK at once; application alerts not kept.
+struct SheetRecorder : AlertRecorder {
     void alert(std::string_view, std::string_view) override {}
     void sheetAlert(platform::WindowNumber w, std::string_view t, std::string_view m, std::function<void()> ok) override {
-        sheets.push_back({w, std::string(t), std::string(m)});
-        ok();
+        AlertRecorder::sheetAlert(w, t, m, std::move(ok));
+        pressOk();
     }
-    void beep() override {}
-    std::vector<Sheet> sheets;
 };
 
 // What the shell's rows do for the hits in the Vent Design sheet.
@@ -94,17 +88,6 @@ protected:
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
-    }
-
-    // The labels whose text does not fit their rectangle in their own font.
-    std::vector<std::string> labelsThatDoNotFit(platform::WindowNumber window) {
-        std::vector<std::string> out;
-        for (QLabel* label : platform::qt::contentWidget(window)->findChildren<QLabel*>()) {
-            const QFontMetrics metrics(label->font());
-            if (metrics.horizontalAdvance(label->text()) > label->width() || metrics.height() > label->height())
-                out.push_back(label->text().toStdString());
-        }
-        return out;
     }
 
     SheetRecorder recorder;
