@@ -8,6 +8,7 @@
 #include "app/DesignQueries.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
+#include "app/RepeatingTimer.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
@@ -125,15 +126,6 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
 }
 
 void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
-
-void armFileOpen(double delay, double interval) {
-    state.document.FileOpenTimer = platform::installTimer(delay, [interval] {
-        const platform::TimerId fired = state.document.FileOpenTimer;
-        state.document.FileOpenTimer = 0;
-        if (interval > 0.0) armFileOpen(interval, interval);
-        CarbonTimerActionFileOpen(fired, nullptr);
-    });
-}
 
 // The passive radiator's count popup serves the alignment that applies the
 // entered radiator unit.
@@ -290,9 +282,7 @@ int32_t ClikOpenDocm(const std::string& path) {
 }
 
 int32_t InstallCarbonTimerFileOpen(double delay, double interval) {
-    if (state.document.FileOpenTimer != 0) platform::removeTimer(state.document.FileOpenTimer);
-    state.document.FileOpenTimer = 0;
-    armFileOpen(delay, interval);
+    replaceRepeatingTimer(state.document.FileOpenTimer, delay, interval, CarbonTimerActionFileOpen);
     return 0;
 }
 

@@ -9,6 +9,7 @@
 #include "app/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/Preferences.h"
+#include "app/RepeatingTimer.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -20,21 +21,10 @@ namespace {
 
 constexpr double kSelfOpenDelay = 1.2;  // s after launch: time for a message or a document to arrive first
 
-void armSelfOpen(double delay, double interval) {
-    state.shell.SelfOpenTimer = platform::installTimer(delay, [interval] {
-        const platform::TimerId fired = state.shell.SelfOpenTimer;
-        state.shell.SelfOpenTimer = 0;
-        if (interval > 0.0) armSelfOpen(interval, interval);
-        CarbonTimerActionSelfOpen(fired, nullptr);
-    });
-}
-
 }  // namespace
 
 int32_t InstallCarbonTimerSelfOpen(double delay, double interval) {
-    if (state.shell.SelfOpenTimer != 0) platform::removeTimer(state.shell.SelfOpenTimer);
-    state.shell.SelfOpenTimer = 0;
-    armSelfOpen(delay, interval);
+    replaceRepeatingTimer(state.shell.SelfOpenTimer, delay, interval, CarbonTimerActionSelfOpen);
     return 0;
 }
 
