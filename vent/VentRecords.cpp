@@ -16,6 +16,9 @@ constexpr double kCm2PerM2 = 10000.0;
 
 int32_t selectedVent() { return std::clamp(state.vents.VentID, 1, 3); }
 
+// A count of the working vent held to what its chamber's branches admit.
+void admitCount(int32_t& count) { count = admittedCount(count, ventChamber(selectedVent()).branches); }
+
 // An entered duct size keeps its total area and its width-to-height
 // proportion when the count changes.
 void divideDuctAmongCount(VentRecord& r) {
@@ -49,14 +52,14 @@ int32_t PostVentParameterChange() {
 
 int32_t CircVentNumCalc() {
     VentRecord& w = state.vents.working;
-    w.CircVentNum = admittedCount(w.CircVentNum, ventChamber(selectedVent()).branches);
+    admitCount(w.CircVentNum);
     designWorkingVent();
     return 0;
 }
 
 int32_t RectVentNumCalc() {
     VentRecord& w = state.vents.working;
-    w.RectVentNum = admittedCount(w.RectVentNum, ventChamber(selectedVent()).branches);
+    admitCount(w.RectVentNum);
     if (state.shell.VentOkFlag == 1) divideDuctAmongCount(w);
     designWorkingVent();
     return 0;
@@ -65,7 +68,7 @@ int32_t RectVentNumCalc() {
 int32_t CircVentRadioClick() {
     VentRecord& w = state.vents.working;
     w.CircVentRadio = w.CircVentRadio == 2 ? 2 : 1;
-    w.CircVentNum = admittedCount(w.CircVentNum, ventChamber(selectedVent()).branches);
+    admitCount(w.CircVentNum);
     designWorkingVent();
     return 0;
 }
@@ -73,7 +76,7 @@ int32_t CircVentRadioClick() {
 int32_t RectVentRadioClick() {
     VentRecord& w = state.vents.working;
     w.RectVentRadio = w.RectVentRadio == 2 ? 2 : 1;
-    w.RectVentNum = admittedCount(w.RectVentNum, ventChamber(selectedVent()).branches);
+    admitCount(w.RectVentNum);
     designWorkingVent();
     return 0;
 }
