@@ -1,6 +1,7 @@
 #include "app/DesignFlow.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,21 @@ std::function<void()> actionOf(int32_t purpose) {
     }
 }
 
+// The design's windows closed in the given order, and the flags back to no
+// design on the screen.
+void closeDesign(std::initializer_list<int32_t> windows) {
+    ShellFlags& sh = state.shell;
+    for (int32_t window : windows) platform::closeWindow(window);
+    sh.FileOpenFlag = 0;
+    sh.DirtyFlag = 0;
+    sh.CtmPaletFlag = 1;
+    sh.SysInfoFlag = 1;
+    sh.WindCloseFlag = 1;
+    state.radiator.PRUseFlag = 0;
+    sh.curentWndID = 0;
+    state.print.GPrintScale = kDefaultPrintScale;
+}
+
 // After the sibling's sheet: the design ends and the driver database takes
 // the document it asked to open.
 void closeForOrvanel() {
@@ -96,20 +112,10 @@ int32_t ChangeToSystemSelect() {
 }
 
 int32_t ChangeToSpeakerSelect() {
-    ShellFlags& sh = state.shell;
     keepWindowBounds();
     SavePrefs();
-    for (int32_t window : {kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow})
-        platform::closeWindow(window);
-    sh.FileOpenFlag = 0;
-    sh.DirtyFlag = 0;
-    sh.CtmPaletFlag = 1;
-    sh.SysInfoFlag = 1;
-    sh.WindCloseFlag = 1;
-    sh.SaveAsFlag = 0;
-    state.radiator.PRUseFlag = 0;
-    sh.curentWndID = 0;
-    state.print.GPrintScale = kDefaultPrintScale;
+    closeDesign({kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow});
+    state.shell.SaveAsFlag = 0;
     state.vents.VentCalcCount = 0;
     InitMenu13();
     platform::setCursor(platform::Cursor::Arrow);
@@ -120,20 +126,10 @@ int32_t ChangeToSpeakerSelect() {
 }
 
 int32_t ResposeWindowClose() {
-    ShellFlags& sh = state.shell;
     keepWindowBounds();
-    for (int32_t window : {kSystemSelectWindow, kResponseWindow, kCustomPalette, kSystemInfoPalette})
-        platform::closeWindow(window);
-    sh.FileOpenFlag = 0;
-    sh.DirtyFlag = 0;
-    sh.CtmPaletFlag = 1;
-    sh.SysInfoFlag = 1;
-    sh.InitSetupFlag = 0;
-    sh.WindCloseFlag = 1;
-    state.radiator.PRUseFlag = 0;
+    closeDesign({kSystemSelectWindow, kResponseWindow, kCustomPalette, kSystemInfoPalette});
+    state.shell.InitSetupFlag = 0;
     toOstrevane(vc::kNowClosed);
-    sh.curentWndID = 0;
-    state.print.GPrintScale = kDefaultPrintScale;
     InitMenu14();
     return 0;
 }
