@@ -38,11 +38,6 @@ std::map<std::pair<std::string, std::string>, AppMessageHandler>& handlers() {
     return table;
 }
 
-void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
-void toTessmir(std::string_view text) { SndAppleEvent(vc::kToTessmir, text, vc::kTessmir); }
-void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
-void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
-
 // Orvanel works with this program from now on: Speaker Select is offered.
 void offerSpeakerSelect() {
     state.shell.s_MasgMenu = "BootQnDL";
@@ -167,6 +162,11 @@ void applyRadiatorRecord() {
 }
 
 }  // namespace
+
+void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
+void toTessmir(std::string_view text) { SndAppleEvent(vc::kToTessmir, text, vc::kTessmir); }
+void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
+void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
 
 int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) {
     platform::AppMessage message;

@@ -26,6 +26,12 @@ int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_
 // when started, else platform::kApplicationNotFound.
 int32_t LaunchAppX(std::string_view creator, std::string_view bundleName);
 
+// The texts to each sibling, and the start of the driver database.
+void toOrvanel(std::string_view text);
+void toTessmir(std::string_view text);
+void toOstrevane(std::string_view text);
+void launchOrvanel();
+
 // A text handler for messages of one event class and id.
 using AppMessageHandler = int32_t (*)(const platform::AppMessage& event);
 

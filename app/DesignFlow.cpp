@@ -30,10 +30,6 @@ constexpr int32_t kCloseItem = 3;           // File > Close
 constexpr double kDefaultPrintScale = 100.0;  // %
 constexpr double kOpenAfterQuestion = 0.01;   // s: the file-open timer once the question is answered
 
-void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
-void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
-void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
-
 // The places of the design's windows, kept for the next design; the
 // response window's at the size of its plain page.
 void keepWindowBounds() {

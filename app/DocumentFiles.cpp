@@ -125,8 +125,6 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
         });
 }
 
-void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::kOrvanel); }
-
 // The passive radiator's count popup serves the alignment that applies the
 // entered radiator unit.
 void enableRadiatorCountForItsAlignment() {
