@@ -6,10 +6,10 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <sys/stat.h>
 
 #include "DocflowFixture.h"
 #include "app/DesktopDocuments.h"
+#include "support/RuntimeFolder.h"
 
 namespace quendal::test {
 namespace {
@@ -19,19 +19,15 @@ protected:
     void SetUp() override {
         DocflowTest::SetUp();
         ASSERT_TRUE(runtime.isValid());
-        ::chmod(runtime.path().toLocal8Bit().constData(), 0700);
-        const char* previous = std::getenv("XDG_RUNTIME_DIR");
-        savedRuntime = previous != nullptr ? previous : "";
-        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+        runtime.enter();
     }
     void TearDown() override {
         platform::documentHandover().stopReceiving();
-        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+        runtime.leave();
         DocflowTest::TearDown();
     }
 
-    QTemporaryDir runtime;
-    std::string savedRuntime;
+    RuntimeFolder runtime;
 };
 
 TEST_F(HandoverTest, ASecondStartHandsItsDocumentToTheRunningProgramAndEnds) {

@@ -25,6 +25,7 @@
 
 #include "gui_messages/MessagesFixture.h"
 #include "platform/qt/LocalMessages.h"
+#include "support/RuntimeFolder.h"
 
 namespace quendal::test {
 namespace {
@@ -45,15 +46,12 @@ class TransportTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(runtime.isValid());
-        ::chmod(runtime.path().toLocal8Bit().constData(), 0700);
-        const char* previous = std::getenv("XDG_RUNTIME_DIR");
-        savedRuntime = previous != nullptr ? previous : "";
-        setenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit().constData(), 1);
+        runtime.enter();
     }
     void TearDown() override {
         platform::messageService().stopListening();
         platform::setDialogService(nullptr);
-        setenv("XDG_RUNTIME_DIR", savedRuntime.c_str(), 1);
+        runtime.leave();
     }
     void startPeer(QProcess& peer, const char* script) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -65,8 +63,7 @@ protected:
         ASSERT_TRUE(peer.waitForStarted());
     }
 
-    QTemporaryDir runtime;
-    std::string savedRuntime;
+    RuntimeFolder runtime;
 };
 
 std::vector<std::string> gFromOrvanel;
