@@ -6,7 +6,7 @@
 
 #include "app/FilesAndFolders.h"
 #include "app/UpdateCheck.h"
-#include "gui_output/LocalServer.h"
+#include "support/LocalServer.h"
 #include "gui_output/OutputFixture.h"
 #include "windows/UpdateWindow.h"
 

@@ -19,46 +19,22 @@
 #include "app/Preferences.h"
 #include "app/UrlLoading.h"
 #include "platform/PlatformFixture.h"
+#include "support/LocalServer.h"
 
 namespace quendal::test {
 namespace {
 
 // Answers by path: the version file, a missing page, the package (with the
 // name it suggests) and a path that never answers.
-class TinyServer : public QObject {
+class TinyServer : public LocalServer {
 public:
     TinyServer() {
-        server_.listen(QHostAddress::LocalHost, 0);
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
-            }
-        });
+        routes["/versions/Quendal_version.txt"] = answer("200 OK", "2.1.3");
+        routes["/downloads/apps/Quendal.zip"] = answer("200 OK", QByteArray("PK\x03\x04 archive", 12))
+                                                    .header("Content-Disposition: attachment; filename=\"Quendal.zip\"\r\n");
+        routes["/silent"] = Route().never();  // holds the connection without a word
     }
-    std::string url(const char* path) const {
-        return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + path;
-    }
-
-private:
-    void serve(QTcpSocket* socket) {
-        QByteArray& request = requests_[socket];
-        request += socket->readAll();
-        if (!request.contains("\r\n\r\n")) return;
-        const QByteArray path = request.split(' ').value(1).split('?').value(0);
-        if (path == "/silent") return;  // holds the connection without a word
-        if (path == "/versions/Quendal_version.txt") reply(socket, "200 OK", "2.1.3");
-        else if (path == "/downloads/apps/Quendal.zip")
-            reply(socket, "200 OK", QByteArray("PK\x03\x04 archive", 12), "Content-Disposition: attachment; filename=\"Quendal.zip\"\r\n");
-        else reply(socket, "404 Not Found", "<html>Not Found</html>");
-    }
-    void reply(QTcpSocket* socket, const char* status, const QByteArray& body, const QByteArray& extra = {}) {
-        socket->write("HTTP/1.1 " + QByteArray(status) + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\n" + extra + "Connection: close\r\n\r\n" + body);
-        socket->disconnectFromHost();
-    }
-
-    QTcpServer server_;
-    std::map<QTcpSocket*, QByteArray> requests_;
+    std::string url(const char* path) const { return base() + path; }
 };
 
 struct Outcome {
