@@ -63,25 +63,7 @@ std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
 
 // A received driver passes the same check as one entered in the Default
 // Parameters window.
-bool receivedDriverPasses(const SpeakerParameters& d) {
-    DriverValues v;
-    v.s_SP = d.s_SP2;
-    v.s_RANG = d.s_RANG2;
-    v.DIA = d.DIA2;
-    v.FS = d.FS2;
-    v.VAS = d.VAS2;
-    v.QTS = d.QTS2;
-    v.QES = d.QES2;
-    v.QMS = d.QMS2;
-    v.EFI = d.EFI2;
-    v.RE = d.RE2;
-    v.PEMX = d.PEMX2;
-    v.SD = d.SD2;
-    v.XMAX = d.XMAX2;
-    v.VD = d.VD2;
-    v.LE = d.LE2;
-    return checkDriver(v).ok();
-}
+bool receivedDriverPasses(const SpeakerParameters& d) { return checkDriver(enteredDriverOf(d)).ok(); }
 
 SpeakerParameters driverWithRecord(const DriverRecord& r) {
     SpeakerParameters d = state.speaker;

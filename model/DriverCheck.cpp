@@ -82,8 +82,9 @@ DriverCheckResult checkDriver(const DriverValues& driver) {
     return {};
 }
 
-DriverValues enteredDriver() {
-    const SpeakerParameters& sp = state.speaker;
+DriverValues enteredDriver() { return enteredDriverOf(state.speaker); }
+
+DriverValues enteredDriverOf(const SpeakerParameters& sp) {
     DriverValues d;
     d.s_SP = sp.s_SP2;
     d.s_RANG = sp.s_RANG2;

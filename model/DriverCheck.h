@@ -17,6 +17,8 @@
 
 namespace quendal {
 
+struct SpeakerParameters;
+
 // The fifteen fields of a driver, in the order the program lists them.
 enum class DriverField : int32_t {
     Model, Range, DIA, FS, VAS, QTS, QES, QMS, EFI, RE, PEMX, SD, XMAX, VD, LE,
@@ -72,5 +74,8 @@ DriverCheckResult checkDriver(const DriverValues& driver);
 // checked driver into it (texts cut to kDriverTextBytes).
 DriverValues enteredDriver();
 void takeEnteredDriver(const DriverValues& driver);
+
+// The suffix-2 set of any driver, as enteredDriver() reads the state's.
+DriverValues enteredDriverOf(const SpeakerParameters& speaker);
 
 }  // namespace quendal
