@@ -43,6 +43,19 @@ using platform::kHandled;
 
 int32_t valueOf(int32_t window, int32_t control) { return platform::controlValue(window, control); }
 
+// A sheet whose OK is button 1 and Cancel button 2.
+int32_t okCancelHit(int32_t control, int32_t (*ok)(), int32_t (*cancel)()) {
+    if (control == 1) {
+        ok();
+        return kHandled;
+    }
+    if (control == 2) {
+        cancel();
+        return kHandled;
+    }
+    return kEventNotHandled;
+}
+
 int32_t updateWindowHit(int32_t control) {
     switch (control) {
         case 601: case 603: case 604: CheckForUpdateWndOkButton(); return kHandled;
@@ -76,21 +89,8 @@ int32_t initialSetupHit(int32_t window, int32_t control) {
         state.shell.EdtFldID = control;
         return kHandled;
     }
-    if (window == kInitialSetupSheet) {
-        if (control == 1) InitSetupOkReturn();
-        else if (control == 2) InitSetupCancel();
-        else return kEventNotHandled;
-        return kHandled;
-    }
-    if (control == 1) {
-        InitSetupOkReturnForVentDesignWnd();
-        return kHandled;
-    }
-    if (control == 2) {
-        InitSetupCancelForVentDesignWnd();
-        return kHandled;
-    }
-    return kEventNotHandled;
+    if (window == kInitialSetupSheet) return okCancelHit(control, InitSetupOkReturn, InitSetupCancel);
+    return okCancelHit(control, InitSetupOkReturnForVentDesignWnd, InitSetupCancelForVentDesignWnd);
 }
 
 int32_t responseWindowHit(int32_t control) {
@@ -126,17 +126,7 @@ int32_t customPaletteHit(int32_t control) {
     }
 }
 
-int32_t speakerConnectionHit(int32_t control) {
-    if (control == 1) {
-        SpConSelectDoDialog();
-        return kHandled;
-    }
-    if (control == 2) {
-        spConSelectCancel();
-        return kHandled;
-    }
-    return kEventNotHandled;
-}
+int32_t speakerConnectionHit(int32_t control) { return okCancelHit(control, SpConSelectDoDialog, spConSelectCancel); }
 
 int32_t passiveRadiatorHit(int32_t control) {
     if ((control >= 51 && control <= 54) || (control >= 56 && control <= 60)) {
