@@ -152,7 +152,7 @@ constexpr FigureLabel kParamTripleVented[] = {  // 2/8
 using Labels = std::span<const FigureLabel>;
 
 // By tab (high pass, band pass) and button.
-constexpr std::array<std::array<Labels, 8>, 2> kLabels{{
+constexpr FigureLabelTable kLabels{{
     {Labels(kParamInfiniteBaffle), Labels(kParamClosedBox), Labels(kParamVentedBox),
      Labels(kParamPassiveRadiator), Labels(kParamSerialVented), Labels(kParamTwinSerialVented),
      Labels(kParamComplexClosed), Labels(kParamComplexVented)},
@@ -165,9 +165,13 @@ constexpr double kLabelGrey = 0.2;
 
 }  // namespace
 
-std::span<const FigureLabel> parameterLabels(int32_t tab, int32_t button) {
+std::span<const FigureLabel> labelsOfSystem(const FigureLabelTable& table, int32_t tab, int32_t button) {
     if (tab < 1 || tab > 2 || button < 1 || button > 8) return {};
-    return kLabels[tab - 1][button - 1];
+    return table[tab - 1][button - 1];
+}
+
+std::span<const FigureLabel> parameterLabels(int32_t tab, int32_t button) {
+    return labelsOfSystem(kLabels, tab, button);
 }
 
 void drawFigureLabels(std::span<const FigureLabel> labels, int16_t offset, double startSize, int32_t startRow) {

@@ -8,6 +8,7 @@
 // The vent labels (VentLabels.h) use the same two renderings.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -27,6 +28,14 @@ struct FigureLabel {
     double size = 0.0;        // pt, the same in both renderings
     int32_t fontRow = 2;      // 1 "Lucida Grande", 2 "Monaco"
 };
+
+// The label sets of the sixteen systems, by tab (high pass, band pass) and
+// button.
+using FigureLabelTable = std::array<std::array<std::span<const FigureLabel>, 8>, 2>;
+
+// The set of (tab, button) in `table`; empty for a selection that names no
+// system.
+std::span<const FigureLabel> labelsOfSystem(const FigureLabelTable& table, int32_t tab, int32_t button);
 
 // The parameter labels of a system (2 to 9), in palette id order from 201;
 // empty for a selection that names no system.

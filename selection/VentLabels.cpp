@@ -79,7 +79,7 @@ using Labels = std::span<const FigureLabel>;
 
 // By tab (high pass, band pass) and button; an empty span for a system
 // without vent or driver labels.
-constexpr std::array<std::array<Labels, 8>, 2> kLabels{{
+constexpr FigureLabelTable kLabels{{
     {Labels(), Labels(), Labels(kVentVentedBox), Labels(), Labels(kVentSerialVented),
      Labels(kVentTwinSerialVented), Labels(kVentComplexClosed), Labels(kVentComplexVented)},
     {Labels(kVentRavezaBox), Labels(), Labels(kVentSerialRavezaType1), Labels(kVentSerialRavezaType2),
@@ -88,10 +88,7 @@ constexpr std::array<std::array<Labels, 8>, 2> kLabels{{
 
 }  // namespace
 
-std::span<const FigureLabel> ventLabels(int32_t tab, int32_t button) {
-    if (tab < 1 || tab > 2 || button < 1 || button > 8) return {};
-    return kLabels[tab - 1][button - 1];
-}
+std::span<const FigureLabel> ventLabels(int32_t tab, int32_t button) { return labelsOfSystem(kLabels, tab, button); }
 
 int32_t DrawVentFontForSystemProfile(int16_t offset) {
     drawFigureLabels(ventLabels(state.selection.SysSelTabNum, state.selection.SysSelBtnNum), offset, 12.0, 1);
