@@ -30,8 +30,9 @@ class TinyServer : public LocalServer {
 public:
     TinyServer() {
         routes["/versions/Quendal_version.txt"] = answer("200 OK", "2.1.3");
-        routes["/downloads/apps/Quendal.zip"] = answer("200 OK", QByteArray("PK\x03\x04 archive", 12))
-                                                    .header("Content-Disposition: attachment; filename=\"Quendal.zip\"\r\n");
+        routes["/downloads/apps/Quendal.zip"] =
+            answer("200 OK", QByteArray("PK\x03\x04 archive", 12))
+                .header("Content-Disposition: attachment; filename=\"Quendal.zip\"\r\n");
         routes["/silent"] = Route().never();  // holds the connection without a word
     }
     std::string url(const char* path) const { return base() + path; }

@@ -27,7 +27,8 @@ namespace quendal::test {
 // Sheets answered OK at once; application alerts not kept.
 struct SheetRecorder : AlertRecorder {
     void alert(std::string_view, std::string_view) override {}
-    void sheetAlert(platform::WindowNumber w, std::string_view t, std::string_view m, std::function<void()> ok) override {
+    void sheetAlert(platform::WindowNumber w, std::string_view t, std::string_view m,
+                    std::function<void()> ok) override {
         AlertRecorder::sheetAlert(w, t, m, std::move(ok));
         pressOk();
     }
