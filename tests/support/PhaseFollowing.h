@@ -8,6 +8,9 @@
 #include <complex>
 #include <functional>
 #include <numbers>
+#include <string>
+
+#include <gtest/gtest.h>
 
 #include "model/State.h"
 #include "response/CofCal.h"
@@ -79,6 +82,16 @@ inline WorstStep nyquistStepsAgainst(const std::function<std::complex<double>(do
         previousNet = net;
     }
     return worst;
+}
+
+// Both sweeps of the current design turn as `network` does, within 2 degrees
+// a step; `design` names it in a failure.
+inline void expectStepsFollow(const std::function<std::complex<double>(double)>& network,
+                              const std::string& design) {
+    const WorstStep ph = phaseStepsAgainst(network);
+    EXPECT_LT(ph.degrees, 2.0) << design << ": phase at " << ph.atHz << " Hz";
+    const WorstStep nq = nyquistStepsAgainst(network);
+    EXPECT_LT(nq.degrees, 2.0) << design << ": Nyquist at " << nq.atHz << " Hz";
 }
 
 }  // namespace quendal::testing
