@@ -12,16 +12,12 @@
 #include "platform/Platform.h"
 #include "response/ResponseCal.h"
 #include "support/DrawnCurves.h"
+#include "support/PixelColour.h"
 #include "view/ResponseGraphs.h"
 
 namespace quendal::test {
 namespace {
 
-struct Rgb { int r, g, b; };
-Rgb rgbAt(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return {qRed(p), qGreen(p), qBlue(p)};
-}
 // The curve's orange (1.0, 0.5294, 0.0), also where its edges blend with
 // the white background.
 bool isCurve(const Rgb& c) { return c.r > 230 && c.g > 110 && c.g < 215 && c.b < 120 && c.g - c.b > 80; }

@@ -7,15 +7,11 @@
 
 #include "gui_profile/PaletteFixture.h"
 #include "selection/SystemProfile.h"
+#include "support/PixelColour.h"
 
 namespace quendal::test {
 namespace {
 
-struct Rgb { int r, g, b; };
-Rgb rgbAt(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return {qRed(p), qGreen(p), qBlue(p)};
-}
 // Dark pixels in a rectangle: the ink of the texts drawn there.
 int inkIn(const QImage& image, int left, int top, int right, int bottom) {
     int ink = 0;
