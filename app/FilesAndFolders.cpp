@@ -80,22 +80,22 @@ int32_t FD_CFURLGetFSRef(const FileURL& url, FileRef* ref) {
     return kFileNoErr;
 }
 
-int32_t FD_FSRefGetFSSpec(const FileRef& ref, FileSpec* spec) {
+int32_t FD_FSRefGetFSSpec(const FileRef& ref, FileLocation* location) {
     const std::string existing = isAbsolute(ref.path) ? files().existingPath(ref.path) : std::string();
     if (existing.empty()) return kFileNotFoundErr;
     const std::size_t slash = existing.find_last_of('/');
     if (existing == "/" || slash == std::string::npos) {
-        *spec = FileSpec{"/", ""};
+        *location = FileLocation{"/", ""};
         return kFileNoErr;
     }
-    *spec = FileSpec{slash == 0 ? std::string("/") : existing.substr(0, slash), existing.substr(slash + 1)};
+    *location = FileLocation{slash == 0 ? std::string("/") : existing.substr(0, slash), existing.substr(slash + 1)};
     return kFileNoErr;
 }
 
-int32_t FD_CFURLGetFSSpec(const FileURL& url, FileSpec* spec) {
+int32_t FD_CFURLGetFSSpec(const FileURL& url, FileLocation* location) {
     FileRef ref;
     if (FD_CFURLGetFSRef(url, &ref) != kFileNoErr) return kNoUrlErr;
-    return FD_FSRefGetFSSpec(ref, spec);
+    return FD_FSRefGetFSSpec(ref, location);
 }
 
 int32_t FD_PathGetFSRef(std::string_view path, const FileRef* parent, FileRef* ref) {

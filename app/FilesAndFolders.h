@@ -28,7 +28,7 @@ struct FileRef {
     std::string path;
 };
 // The folder an item is in, and its name.
-struct FileSpec {
+struct FileLocation {
     std::string parent;
     std::string name;
 };
@@ -53,8 +53,8 @@ inline constexpr uint32_t kDownloadsFolderType = fourCharCode("down");
 
 int32_t FD_FSRefCreateCFURL(const FileRef& ref, FileURL* url);
 int32_t FD_CFURLGetFSRef(const FileURL& url, FileRef* ref);
-int32_t FD_FSRefGetFSSpec(const FileRef& ref, FileSpec* spec);
-int32_t FD_CFURLGetFSSpec(const FileURL& url, FileSpec* spec);
+int32_t FD_FSRefGetFSSpec(const FileRef& ref, FileLocation* location);
+int32_t FD_CFURLGetFSSpec(const FileURL& url, FileLocation* location);
 // With a parent: the item `path` inside it; without: `path` itself (relative
 // paths start at the working folder).
 int32_t FD_PathGetFSRef(std::string_view path, const FileRef* parent, FileRef* ref);

@@ -185,9 +185,9 @@ constexpr LabelHelp kLabelHelp[] = {
 };
 
 void addText(int32_t id, Rect16 rect, std::string_view text, std::string_view help = {}) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(kPaletteTextSize);
-    platform::createControl(kWindow, id, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(kPaletteTextSize);
+    platform::createControl(kWindow, id, desc);
     if (!help.empty()) platform::setHelpTag(kWindow, id, help);
 }
 
@@ -197,20 +197,20 @@ void addSeparator(int32_t id, Rect16 rect) {
 
 void addPushButton(int32_t id, Rect16 rect, std::string_view title, std::string_view help, bool isDefault,
                    bool enabled) {
-    ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = labelStyle(kPaletteSmallTextSize);
-    spec.defaultButton = isDefault;
-    spec.enabled = enabled;
-    platform::createControl(kWindow, id, spec);
+    ControlSpec desc(ControlKind::PushButton, rect, title);
+    desc.style = labelStyle(kPaletteSmallTextSize);
+    desc.defaultButton = isDefault;
+    desc.enabled = enabled;
+    platform::createControl(kWindow, id, desc);
     platform::setHelpTag(kWindow, id, help);
 }
 
 void addArrowButton(int32_t id, Rect16 rect, std::string_view picture, std::string_view help, bool enabled) {
-    ControlSpec spec(ControlKind::BevelButton, rect);
-    spec.image = std::string(picture);
-    spec.imageFolder = std::string(kPictureFolder);
-    spec.enabled = enabled;
-    platform::createControl(kWindow, id, spec);
+    ControlSpec desc(ControlKind::BevelButton, rect);
+    desc.image = std::string(picture);
+    desc.imageFolder = std::string(kPictureFolder);
+    desc.enabled = enabled;
+    platform::createControl(kWindow, id, desc);
     platform::setHelpTag(kWindow, id, help);
 }
 
@@ -230,14 +230,14 @@ int32_t popupValue(int32_t id) {
 
 void addPopup(const PalettePopup& popup) {
     const bool count = popup.id == kPaletteRadiatorCountPopup;
-    ControlSpec spec(ControlKind::PopupButton,
+    ControlSpec desc(ControlKind::PopupButton,
                      count ? ltrb(16, popup.top, 153, int16_t(popup.top + 17))
                            : ltrb(90, popup.top, 153, int16_t(popup.top + 17)),
                      count ? "Num of P.R. : " : "", popupValue(popup.id));
-    spec.menu = popup.menu;
-    spec.style = labelStyle(kPaletteSmallTextSize);
-    spec.enabled = !count;  // the count waits for applied radiator data
-    platform::createControl(kWindow, popup.id, spec);
+    desc.menu = popup.menu;
+    desc.style = labelStyle(kPaletteSmallTextSize);
+    desc.enabled = !count;  // the count waits for applied radiator data
+    platform::createControl(kWindow, popup.id, desc);
     if (count) platform::setHelpTag(kWindow, popup.id, "Number of Passive Radiator Units\\@B");
 }
 
@@ -335,10 +335,10 @@ int32_t DrawBevelBtnMenu() {
     if (exists && shown == layout->alignmentMenu) return 0;
 
     const int16_t d = paletteExtraHeight();
-    ControlSpec spec(ControlKind::BevelButton, ltrb(10, int16_t(361 + d), 85, int16_t(379 + d)), "Alignment");
-    spec.menu = layout->alignmentMenu;
-    spec.style = labelStyle(kPaletteSmallTextSize);
-    if (!platform::createControl(kWindow, kPaletteAlignmentButton, spec)) {
+    ControlSpec desc(ControlKind::BevelButton, ltrb(10, int16_t(361 + d), 85, int16_t(379 + d)), "Alignment");
+    desc.menu = layout->alignmentMenu;
+    desc.style = labelStyle(kPaletteSmallTextSize);
+    if (!platform::createControl(kWindow, kPaletteAlignmentButton, desc)) {
         shown = 0;
         return 0;
     }

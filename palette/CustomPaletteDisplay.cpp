@@ -17,12 +17,12 @@ constexpr int32_t kWindow = kCustomPalette;
 // A value of the palette: a classic edit text, created dimmed when it only
 // shows the value, with its frame around the text area.
 void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
-    platform::ControlSpec spec(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
-    spec.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
-    spec.frameOutside = true;
-    spec.enabled = entry;
-    spec.numbersOnly = entry;
-    platform::createControl(kWindow, id, spec);
+    platform::ControlSpec desc(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
+    desc.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
+    desc.frameOutside = true;
+    desc.enabled = entry;
+    desc.numbersOnly = entry;
+    platform::createControl(kWindow, id, desc);
 }
 
 void removeValueControls() {

@@ -64,10 +64,10 @@ void makeLabels() {
     for (platform::ControlNumber id = kFirstLabel; id < kFirstLabel + 8; ++id) platform::removeControl(kWindow, id);
     if (!validSystemTab(tab)) return;
     for (int32_t position = 1; position <= 8; ++position) {
-        ControlSpec spec(ControlKind::StaticText, systemSelectLabelRect(position), systemSelectLabel(tab, position));
-        spec.style = labelStyle(12.0);  // the installed sans runs wider: 12 px keeps two long labels apart
-        spec.style.align = TextAlign::Centre;
-        platform::createControl(kWindow, kFirstLabel + position - 1, spec);
+        ControlSpec desc(ControlKind::StaticText, systemSelectLabelRect(position), systemSelectLabel(tab, position));
+        desc.style = labelStyle(12.0);  // the installed sans runs wider: 12 px keeps two long labels apart
+        desc.style.align = TextAlign::Centre;
+        platform::createControl(kWindow, kFirstLabel + position - 1, desc);
     }
 }
 

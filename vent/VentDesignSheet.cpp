@@ -84,19 +84,19 @@ Rect16 unitRect(int row) {
 
 void addText(ControlNumber id, Rect16 rect, std::string_view text, ControlNumber parent = 0,
              platform::TextStyle style = labelStyle()) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = style;
-    spec.parent = parent;
-    platform::createControl(kVentDesignSheet, id, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = style;
+    desc.parent = parent;
+    platform::createControl(kVentDesignSheet, id, desc);
 }
 
 void addButton(ControlNumber id, Rect16 rect, std::string_view title, ControlNumber parent = 0,
                bool isDefault = false) {
-    ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = labelStyle(13.0);
-    spec.parent = parent;
-    spec.defaultButton = isDefault;
-    platform::createControl(kVentDesignSheet, id, spec);
+    ControlSpec desc(ControlKind::PushButton, rect, title);
+    desc.style = labelStyle(13.0);
+    desc.parent = parent;
+    desc.defaultButton = isDefault;
+    platform::createControl(kVentDesignSheet, id, desc);
 }
 
 // A size as the sheet shows it: two decimals, no padding; "-" for no number.
@@ -180,10 +180,10 @@ void setValues(const Pane& p, const double (&values)[5]) {
 
 // An entry field in the place of the value of `row`.
 void addField(const Pane& p, int row, ControlNumber field, double value) {
-    ControlSpec spec(ControlKind::EditText, fieldRect(row), sizeText(value));
-    spec.style = labelStyle(12.0, false, TextAlign::Right);
-    spec.parent = p.pane;
-    platform::createControl(kVentDesignSheet, field, spec);
+    ControlSpec desc(ControlKind::EditText, fieldRect(row), sizeText(value));
+    desc.style = labelStyle(12.0, false, TextAlign::Right);
+    desc.parent = p.pane;
+    platform::createControl(kVentDesignSheet, field, desc);
     platform::setControlVisible(kVentDesignSheet, p.values[row], false);
 }
 

@@ -15,9 +15,9 @@ using platform::ControlSpec;
 using platform::TextAlign;
 
 ControlSpec centredText(Rect16 rect, std::string_view text, double size, bool bold) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(size, bold, TextAlign::Centre);
-    return spec;
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(size, bold, TextAlign::Centre);
+    return desc;
 }
 
 }  // namespace

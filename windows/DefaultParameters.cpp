@@ -65,9 +65,9 @@ constexpr int16_t kLabelLeft = 24, kTextFieldLeft = 250, kRight = 516;
 constexpr int16_t kNumberFieldLeft = 300, kNumberFieldRight = 400, kUnitLeft = 406;
 
 void addText(platform::ControlNumber id, Rect16 rect, std::string_view text, double size = 12.0) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(size);
-    platform::createControl(kWindow, id, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(size);
+    platform::createControl(kWindow, id, desc);
 }
 
 std::string valueText(const DriverValues& d, DriverField field) {

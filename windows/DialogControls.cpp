@@ -21,23 +21,23 @@ platform::TextStyle labelStyle(double size, bool bold, platform::TextAlign align
 }
 
 void addLabel(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view text, double size, bool bold) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(size, bold);
-    platform::createControl(window, id, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(size, bold);
+    platform::createControl(window, id, desc);
 }
 
 void addNumberField(int32_t window, platform::ControlNumber id, Rect16 rect, double value, bool enabled) {
-    ControlSpec spec(ControlKind::EditText, rect, fieldText(value));
-    spec.style = labelStyle(12.0, false, platform::TextAlign::Right);
-    spec.enabled = enabled;
-    platform::createControl(window, id, spec);
+    ControlSpec desc(ControlKind::EditText, rect, fieldText(value));
+    desc.style = labelStyle(12.0, false, platform::TextAlign::Right);
+    desc.enabled = enabled;
+    platform::createControl(window, id, desc);
 }
 
 void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view title, bool isDefault) {
-    ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.style = labelStyle(13.0);
-    spec.defaultButton = isDefault;
-    platform::createControl(window, id, spec);
+    ControlSpec desc(ControlKind::PushButton, rect, title);
+    desc.style = labelStyle(13.0);
+    desc.defaultButton = isDefault;
+    platform::createControl(window, id, desc);
 }
 
 bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value) {

@@ -32,9 +32,9 @@ platform::TextStyle labelStyle(platform::TextAlign align = platform::TextAlign::
 }
 
 void createLabel(int32_t control, Rect16 rect, const char* text, platform::TextAlign align = platform::TextAlign::Right) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(align);
-    platform::createControl(kPageSetupSheet, control, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(align);
+    platform::createControl(kPageSetupSheet, control, desc);
 }
 
 std::string scaleText(double scale) {

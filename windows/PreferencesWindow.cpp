@@ -70,9 +70,9 @@ int32_t* optionOf(int32_t control) {
 }
 
 void createText(int32_t control, Rect16 rect, const char* text, platform::TextAlign align = platform::TextAlign::Left) {
-    ControlSpec spec(ControlKind::StaticText, rect, text);
-    spec.style = labelStyle(kTextSize, false, align);
-    platform::createControl(kPreferencesWindow, control, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, text);
+    desc.style = labelStyle(kTextSize, false, align);
+    platform::createControl(kPreferencesWindow, control, desc);
 }
 
 // A labelled value field with its unit: label, field 64 px wide, unit.

@@ -23,20 +23,20 @@ constexpr uint32_t kApplicationIcon = 0x4150504C;  // 'APPL'
 constexpr Rect16 at(int16_t left, int16_t top, int16_t right, int16_t bottom) { return Rect16{top, left, bottom, right}; }
 
 void text(int32_t control, Rect16 rect, const std::string& words, double size, bool bold, Colour colour) {
-    ControlSpec spec(ControlKind::StaticText, rect, words);
-    spec.style.family = "Arial";
-    spec.style.size = size;
-    spec.style.bold = bold;
-    spec.style.align = platform::TextAlign::Centre;
-    spec.style.coloured = true;
-    spec.style.colour = colour;
-    platform::createControl(kUpdateWindow, control, spec);
+    ControlSpec desc(ControlKind::StaticText, rect, words);
+    desc.style.family = "Arial";
+    desc.style.size = size;
+    desc.style.bold = bold;
+    desc.style.align = platform::TextAlign::Centre;
+    desc.style.coloured = true;
+    desc.style.colour = colour;
+    platform::createControl(kUpdateWindow, control, desc);
 }
 
 void button(int32_t control, Rect16 rect, const char* title, bool isDefault) {
-    ControlSpec spec(ControlKind::PushButton, rect, title);
-    spec.defaultButton = isDefault;
-    platform::createControl(kUpdateWindow, control, spec);
+    ControlSpec desc(ControlKind::PushButton, rect, title);
+    desc.defaultButton = isDefault;
+    platform::createControl(kUpdateWindow, control, desc);
 }
 
 }  // namespace

@@ -148,9 +148,9 @@ TEST_F(DesignFlowTest, ATabShowsThePaneOfTheSelectedTabOnly) {
     tabs.items = {"One", "Two", "Three"};
     ASSERT_TRUE(platform::createControl(kResponseWindow, 300, tabs));
     for (int32_t pane : {301, 302, 303}) {
-        platform::ControlSpec spec(platform::ControlKind::UserPane, {40, 20, 180, 280});
-        spec.parent = 300;
-        ASSERT_TRUE(platform::createControl(kResponseWindow, pane, spec));
+        platform::ControlSpec desc(platform::ControlKind::UserPane, {40, 20, 180, 280});
+        desc.parent = 300;
+        ASSERT_TRUE(platform::createControl(kResponseWindow, pane, desc));
     }
     platform::setControlValue(kResponseWindow, 300, 2);
     platform::setCurrentWindow(kResponseWindow);

@@ -53,10 +53,10 @@ TEST_F(FilesAndFoldersTest, ReferenceFolderAndNameAndUrlNameTheSameItem) {
     EXPECT_EQ(archive.path, (root / "Fetched" / "Quendal.zip").string());
     FileURL url;
     ASSERT_EQ(FD_FSRefCreateCFURL(archive, &url), kFileNoErr);
-    FileSpec spec;
-    ASSERT_EQ(FD_CFURLGetFSSpec(url, &spec), kFileNoErr);
-    EXPECT_EQ(spec.parent, (root / "Fetched").string());
-    EXPECT_EQ(spec.name, "Quendal.zip");
+    FileLocation location;
+    ASSERT_EQ(FD_CFURLGetFSSpec(url, &location), kFileNoErr);
+    EXPECT_EQ(location.parent, (root / "Fetched").string());
+    EXPECT_EQ(location.name, "Quendal.zip");
     FileRef back;
     ASSERT_EQ(FD_CFURLGetFSRef(url, &back), kFileNoErr);
     EXPECT_EQ(back.path, archive.path);
@@ -68,8 +68,8 @@ TEST_F(FilesAndFoldersTest, MissingItemsAndUnmakeableUrlsHaveTheirCodes) {
     EXPECT_EQ(FD_FSRefCreateCFURL(FileRef{""}, &url), kNoUrlErr);
     EXPECT_EQ(FD_FSRefCreateCFURL(FileRef{"relative/path"}, &url), kNoUrlErr);
     EXPECT_EQ(FD_CFURLGetFSRef(FileURL{(root / "nothing").string()}, &ref), kNoUrlErr);
-    FileSpec spec;
-    EXPECT_EQ(FD_CFURLGetFSSpec(FileURL{(root / "nothing").string()}, &spec), kNoUrlErr);
+    FileLocation location;
+    EXPECT_EQ(FD_CFURLGetFSSpec(FileURL{(root / "nothing").string()}, &location), kNoUrlErr);
     const FileRef folder{(root / "Fetched").string()};
     EXPECT_EQ(FD_PathGetFSRef("", &folder, &ref), kPathAppendErr);
     EXPECT_EQ(FD_PathGetFSRef("Quendal.pkg", &folder, &ref), kNoUrlErr);
