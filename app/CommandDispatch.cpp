@@ -22,7 +22,7 @@
 #include "selection/SpeakerConnection.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
 #include "app/Printing.h"

@@ -23,7 +23,7 @@
 #include "windows/ResponseWindow.h"
 #include "selection/SpeakerConnection.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 #include "vent/VentSetupSheet.h"
 #include "app/DesignFlow.h"
 #include "app/UpdateCheck.h"

@@ -9,7 +9,7 @@
 #include "app/DocumentFiles.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/Preferences.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"

@@ -15,7 +15,7 @@
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
 #include "windows/CloseWindows.h"
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 #include "view/ResponseRedraw.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"

@@ -5,7 +5,7 @@
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "platform/Platform.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 
 namespace quendal {
 

@@ -15,7 +15,7 @@
 #include "windows/PreferencesWindow.h"
 #include "palette/CustomPaletteEnable.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 #include "vent/VentSetupSheet.h"
 #include "app/DesignFlow.h"
 #include "app/UpdateCheck.h"

@@ -6,7 +6,7 @@
 #include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/Preferences.h"
 #include "app/RepeatingTimer.h"

@@ -17,7 +17,7 @@
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "windows/Alerts.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/MenuBar.h"
 #include "view/ResponseRedraw.h"
 

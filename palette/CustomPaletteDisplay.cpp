@@ -4,8 +4,8 @@
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
 #include "platform/Platform.h"
-#include "selection/ParameterLabels.h"
-#include "selection/SystemProfileText.h"
+#include "view/ParameterLabels.h"
+#include "view/SystemProfileText.h"
 #include "windows/DialogControls.h"
 
 namespace quendal {

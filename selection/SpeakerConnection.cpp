@@ -7,9 +7,9 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/PaintedChooser.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 #include "selection/SystemInfoPalette.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
 #include "windows/Alerts.h"
 #include "palette/CustomPalette.h"
@@ -17,7 +17,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
 #include "app/MenuBar.h"
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 #include "windows/DialogControls.h"
 
 namespace quendal {

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "selection/SystemInfoPalette.h"
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfileText.h"
 #include "windows/ScreenFit.h"
 
 namespace quendal {

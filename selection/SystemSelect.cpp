@@ -9,11 +9,11 @@
 #include "view/QuartzDraw.h"
 #include "selection/PaintedChooser.h"
 #include "selection/SystemChooser.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "windows/InitialSetup.h"
 #include "app/AppMessages.h"
 #include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "windows/DialogControls.h"
 
 namespace quendal {

@@ -104,6 +104,9 @@ void nyquistSliderMoved(int32_t position) {
     NyquistSliderControl();
 }
 
+// The Nyquist page owns the response window's only slider.
+void (*const platform::responseSliderMoved)(int32_t value) = &nyquistSliderMoved;
+
 void nyquistArrowClicked(int32_t control) {
     const int32_t step = control == kUpArrow ? 1 : control == kDownArrow ? -1 : 0;
     if (step == 0) return;

@@ -12,16 +12,16 @@
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 #include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/UnsavedChanges.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteValues.h"
 #include "selection/SystemInfoPalette.h"
-#include "selection/SystemProfile.h"
+#include "view/SystemProfile.h"
 #include "windows/ResponseWindow.h"
-#include "vent/VentInfo.h"
-#include "vent/VentRecords.h"
-#include "vent/VentSizing.h"
+#include "view/VentInfo.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
 
 namespace quendal {
 

@@ -10,7 +10,7 @@
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
 #include "windows/DialogControls.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 
 namespace quendal {
 

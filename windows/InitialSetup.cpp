@@ -11,7 +11,7 @@
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 #include "windows/Alerts.h"
 #include "windows/DesignStart.h"
 #include "windows/DialogControls.h"

@@ -2,7 +2,7 @@
 // the window in front, and the closed-box Qtc alerts quote the possible Qtc.
 #include "DesignEntryFixture.h"
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "model/ClosedBoxOutcome.h"
 #include "palette/CustomPalette.h"

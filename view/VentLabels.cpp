@@ -1,4 +1,4 @@
-#include "selection/VentLabels.h"
+#include "view/VentLabels.h"
 
 #include <array>
 

@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "vent/VentForms.h"
+#include "response/VentForms.h"
 
 namespace quendal {
 

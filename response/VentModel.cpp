@@ -1,4 +1,4 @@
-#include "vent/VentModel.h"
+#include "response/VentModel.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "selection/SystemProfileFigures.h"
+#include "view/SystemProfileFigures.h"
 
 #include "model/State.h"
 #include "model/WindowNumbers.h"
-#include "selection/ParameterLabels.h"
+#include "view/ParameterLabels.h"
 #include "view/QuartzDraw.h"
 
 namespace quendal {

@@ -1,4 +1,4 @@
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 
 #include "model/State.h"
 #include "model/WindowNumbers.h"

@@ -1,4 +1,4 @@
-#include "selection/ParameterLabels.h"
+#include "view/ParameterLabels.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // The vent and driver labels as static texts of the System Info palette.
 #include "model/State.h"
-#include "selection/VentLabels.h"
+#include "view/VentLabels.h"
 
 namespace quendal {
 

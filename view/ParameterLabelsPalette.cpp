@@ -4,7 +4,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "selection/ParameterLabels.h"
+#include "view/ParameterLabels.h"
 
 namespace quendal {
 

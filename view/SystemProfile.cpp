@@ -1,15 +1,15 @@
-#include "selection/SystemProfile.h"
+#include "view/SystemProfile.h"
 
 #include <span>
 #include <string_view>
 
 #include "model/State.h"
-#include "selection/ParameterLabels.h"
-#include "selection/SystemProfileBlock.h"
-#include "selection/SystemProfileFigures.h"
-#include "selection/SystemProfileText.h"
-#include "selection/SystemTitle.h"
-#include "selection/VentLabels.h"
+#include "view/ParameterLabels.h"
+#include "view/SystemProfileBlock.h"
+#include "view/SystemProfileFigures.h"
+#include "view/SystemProfileText.h"
+#include "view/SystemTitle.h"
+#include "view/VentLabels.h"
 
 namespace quendal {
 

@@ -1,11 +1,11 @@
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "response/CofCal.h"
 #include "model/State.h"
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 
 namespace quendal {
 

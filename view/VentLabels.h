@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <span>
 
-#include "selection/ParameterLabels.h"
+#include "view/ParameterLabels.h"
 
 namespace quendal {
 

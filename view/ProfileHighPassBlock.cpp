@@ -1,6 +1,6 @@
 // The box parameter blocks of the eight high-pass systems.
 #include "model/State.h"
-#include "selection/SystemProfileBlock.h"
+#include "view/SystemProfileBlock.h"
 
 namespace quendal {
 

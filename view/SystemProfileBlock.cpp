@@ -1,7 +1,7 @@
-#include "selection/SystemProfileBlock.h"
+#include "view/SystemProfileBlock.h"
 
 #include "model/State.h"
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfileText.h"
 
 namespace quendal {
 

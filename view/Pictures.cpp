@@ -1,4 +1,4 @@
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 
 #include <array>
 

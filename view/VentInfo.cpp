@@ -1,4 +1,4 @@
-#include "vent/VentInfo.h"
+#include "view/VentInfo.h"
 
 #include <cmath>
 #include <string>
@@ -8,10 +8,10 @@
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
-#include "selection/SystemTitle.h"
-#include "vent/VentForms.h"
-#include "vent/VentSizing.h"
-#include "view/DrawSurface.h"
+#include "view/SystemTitle.h"
+#include "response/VentForms.h"
+#include "response/VentSizing.h"
+#include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
 
 namespace quendal {

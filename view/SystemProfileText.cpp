@@ -1,4 +1,4 @@
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfileText.h"
 
 #include <cmath>
 

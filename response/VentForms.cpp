@@ -1,10 +1,10 @@
-#include "vent/VentForms.h"
+#include "response/VentForms.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "vent/VentModel.h"
+#include "response/VentModel.h"
 
 namespace quendal {
 

@@ -2,8 +2,8 @@
 // sealed (Raveza Box, Passive Raveza, Serial Raveza Type1) the loss factors
 // of the vented boxes are QL1 and QL2: they are numbered by vented chamber.
 #include "model/State.h"
-#include "selection/SystemProfileBlock.h"
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfileBlock.h"
+#include "view/SystemProfileText.h"
 
 namespace quendal {
 

@@ -1,4 +1,4 @@
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 
 #include <cmath>
 #include <limits>

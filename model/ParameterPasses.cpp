@@ -1,4 +1,4 @@
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 
 #include <cmath>
 
