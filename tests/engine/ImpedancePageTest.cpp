@@ -45,7 +45,8 @@ protected:
         const BoxParameters& b = state.box;
         oc::LumpedCircuit c;
         const int node = c.addNode("box");
-        for (int i = 0; i < drivers; ++i) c.addDriver(d, node, oc::LumpedCircuit::kOutside, i == 0 ? "driver" : "driver2");
+        for (int i = 0; i < drivers; ++i)
+            c.addDriver(d, node, oc::LumpedCircuit::kOutside, i == 0 ? "driver" : "driver2");
         oc::ChamberLoss loss;
         if (vented) {
             loss.leakageQ = b.QL;
@@ -83,7 +84,10 @@ double minimumAboveResonance(const std::vector<double>& z) {
 }
 
 TEST_F(ImpedancePage, DrawnPeakAndMinimumAboveResonanceAreTheNetworks) {
-    const Driver drivers[] = {{"default", 50.0, 100.0, 0.4, 5.0, 6.0, 1.0}, {"8-inch woofer", 34.0, 45.0, 0.38, 5.0, 5.6, 1.0}};
+    const SpeakerParameters& entered = state.speaker;  // the program's default driver
+    const Driver drivers[] = {
+        {"default", entered.FS2, entered.VAS2, entered.QTS2, entered.QMS2, entered.RE2, entered.LE2},
+        {"8-inch woofer", 34.0, 45.0, 0.38, 5.0, 5.6, 1.0}};
     struct System {
         int32_t button;
         bool vented;
@@ -91,7 +95,8 @@ TEST_F(ImpedancePage, DrawnPeakAndMinimumAboveResonanceAreTheNetworks) {
     for (const Driver& d : drivers) {
         for (const System s : {System{2, false}, System{3, true}}) {
             for (int32_t connection : {1, 2}) {
-                SCOPED_TRACE(::testing::Message() << d.name << ", system " << s.button << ", connection " << connection);
+                SCOPED_TRACE(::testing::Message() << d.name << ", system " << s.button << ", connection "
+                                                  << connection);
                 provider.window.reset();
                 const oc::DriverParams driver = enter(d, connection);
                 selectSystem(1, s.button, 1);
