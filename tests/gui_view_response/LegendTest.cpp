@@ -36,6 +36,8 @@ const LegendCase kCases[] = {
     {{2, 7, "Delta Vented"}, "as", 1, true, {"Vent3", "Vent1", "Vent2"},
      {"OrangeThinBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 302, 345},
     {{2, 8, "Triple Vented"}, "as", 1, true, {"Vent1 or Vent2", "Vent3"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 71, 102, 214},
+    {{1, 6, "Twin Serial Vented"}, "as", 1, true, {"Vent1 (faster)", "Vent2", "Vent3"},
+     {"OrangeThinBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 71, 102, 214},
     {{2, 8, "Triple Vented"}, "pw", 1, true, {"SP1 or SP2"}, {"OrangeFatBtn.png"}, 71, 102, 300},
     {{2, 8, "Triple Vented"}, "pw", 1, false, {"SP1", "SP2"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 72, 202, 250},
     {{2, 8, "Triple Vented"}, "imp", 1, false, {"Total", "SP1", "SP2"},
