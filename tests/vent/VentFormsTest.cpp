@@ -81,8 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"Duct", 2, 2, {50.0, 40.0, 1}, 30.0, VentForm::Realisable},
         // A high tuning needs less mass than the ends of so wide a vent give.
         OutcomeCase{"DuctWithNoLengthLeft", 1, 2, {100.0, 200.0, 1}, 100.0, VentForm::LengthNotPositive},
-        // A low tuning of a small chamber needs a duct longer than the box.
-        OutcomeCase{"RectangularDuctLongerThanTheBox", 2, 2, {10.0, 20.0, 1}, 60.0, VentForm::LongerThanBox}),
+        // A low tuning of a small chamber needs a duct longer than the box:
+        // the automatic duct is the largest that fits, and says why it is small.
+        OutcomeCase{"RectangularDuctLongerThanTheBox", 2, 2, {10.0, 20.0, 1}, 60.0, VentForm::ChamberTooSmall},
+        OutcomeCase{"CircularDuctLongerThanTheBox", 1, 2, {10.0, 20.0, 1}, 60.0, VentForm::ChamberTooSmall},
+        // 10 cm^2 tune 50 l to 40 Hz with 11 mm of duct, less than the panel.
+        OutcomeCase{"DuctShorterThanThePanel", 1, 2, {50.0, 40.0, 1}, 10.0, VentForm::ShorterThanPanel},
+        // A 20 mm port tunes 1 l to 600 Hz at 151 mm across, the face is 100 mm.
+        OutcomeCase{"PortWiderThanTheFace", 1, 1, {1.0, 600.0, 1}, 5.0, VentForm::WiderThanPanel}),
     outcomeName);
 
 TEST(VentForms, AnEditedSizeIsKeptUntilItFallsBelowANewMinimum) {
