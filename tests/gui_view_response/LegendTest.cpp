@@ -36,8 +36,6 @@ const LegendCase kCases[] = {
     {{2, 7, "Delta Vented"}, "as", 1, true, {"Vent3", "Vent1", "Vent2"},
      {"OrangeThinBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 73, 302, 345},
     {{2, 8, "Triple Vented"}, "as", 1, true, {"Vent1 or Vent2", "Vent3"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 71, 102, 214},
-    {{1, 6, "Twin Serial Vented"}, "as", 1, true, {"Vent1 (faster)", "Vent2", "Vent3"},
-     {"OrangeThinBtn.png", "GreenThinBtn.png", "BlueThinBtn.png"}, 71, 102, 214},
     {{2, 8, "Triple Vented"}, "pw", 1, true, {"SP1 or SP2"}, {"OrangeFatBtn.png"}, 71, 102, 300},
     {{2, 8, "Triple Vented"}, "pw", 1, false, {"SP1", "SP2"}, {"OrangeThinBtn.png", "GreenThinBtn.png"}, 72, 202, 250},
     {{2, 8, "Triple Vented"}, "imp", 1, false, {"Total", "SP1", "SP2"},
@@ -97,6 +95,14 @@ TEST_F(ResponsePageTest, ComparisonHelpTagsDifferBetweenTheTabs) {
     useSystem({2, 1, "Raveza Box"});
     AmpExplanation();
     EXPECT_EQ(platform::helpTag(kResponseWindow, 72), "Infinite Baffle System Response");
+}
+
+TEST_F(ResponsePageTest, TheTwinSerialVentedFirstVentsHelpSaysItIsTheFasterBranch) {
+    state.view.s_Resp = "as";
+    useSystem({1, 6, "Twin Serial Vented"});
+    AsExplanation();
+    EXPECT_EQ(platform::controlText(kResponseWindow, 71), "Vent1");
+    EXPECT_EQ(platform::helpTag(kResponseWindow, 71), "Vent1 Response, its faster branch");
 }
 
 TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
