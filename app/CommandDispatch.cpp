@@ -248,7 +248,9 @@ int32_t ventCommand(int32_t menu, int32_t item) {
         vent = item;
         title = item == 1 ? "Vent1" : "Vent2";
     } else if (menu == kThreeVentMenu && item >= 1 && item <= 3) {
-        const bool alike = firstTwoChambersAlike();
+        // Only the Triple Vented system designs the vents of two alike
+        // chambers as one.
+        const bool alike = currentSystemNumber() == kTripleVented && firstTwoChambersAlike();
         if (item == 1) {
             vent = 1;
             title = alike ? "Vent1 & 2" : "Vent1";

@@ -378,6 +378,9 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     ProgramState candidate = design;
     RecordReader reader(bytes.substr(0, kDesignDocumentSize));
     walkRecord(reader, candidate);
+    // A document does not say who chose a vent's form: the initial circular
+    // port may be designed again, any other form stays as stored.
+    for (int v = 1; v <= 3; ++v) candidate.vents.vent[v].FormSetBy = 0;
     ExtractionText(candidate);
     if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
     design = candidate;

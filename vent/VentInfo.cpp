@@ -204,7 +204,8 @@ int32_t VentInfo() {
     setStyle(kBlack, kLabelRow, kNoteSize);
     text("Peak air speed: the largest from 10 Hz to 1 kHz at the input power.", kLabelX, below + 20.0);
     if (system == kTwinSerialVented)
-        text("Vent1 is two equal branches, half of its vents in each.", kLabelX, below + 36.0);
+        text("Vent1 is two equal branches, half of its vents in each; the faster sets its speed.", kLabelX,
+             below + 36.0);
     return 0;
 }
 

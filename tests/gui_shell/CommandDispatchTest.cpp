@@ -143,11 +143,14 @@ TEST_F(CommandDispatchTest, TripleVentedAlignmentRebuildsTheVentMenuFromTheChamb
     EXPECT_TRUE(checked(18, 2));
 }
 
+// Only the Triple Vented system designs two alike chambers' vents as one.
 TEST_F(CommandDispatchTest, TheSecondItemOfTheThreeVentMenuDesignsVentThreeWhenTheFirstTwoAreAlike) {
-    const struct { bool alike; int32_t item, vent; const char* title; } rows[] = {
-        {true, 1, 1, "Vent1 & 2"}, {true, 2, 3, "Vent3"}, {false, 1, 1, "Vent1"}, {false, 2, 2, "Vent2"}, {false, 3, 3, "Vent3"}};
+    const struct { int32_t button; bool alike; int32_t item, vent; const char* title; } rows[] = {
+        {8, true, 1, 1, "Vent1 & 2"}, {8, true, 2, 3, "Vent3"},     {8, false, 1, 1, "Vent1"},
+        {8, false, 2, 2, "Vent2"},    {8, false, 3, 3, "Vent3"},    {6, true, 1, 1, "Vent1"},
+        {6, true, 2, 2, "Vent2"},     {7, true, 2, 2, "Vent2"}};
     for (const auto& row : rows) {
-        designOf(2, 6);
+        designOf(2, row.button);
         state.box.VB1 = 30.0;
         state.box.VB2 = row.alike ? 30.0 : 31.0;
         EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, row.item), kHandled);

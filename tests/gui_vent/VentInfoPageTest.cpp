@@ -48,6 +48,7 @@ std::string twoDecimals(double v) {
 
 TEST_F(VentInfoPage, EveryVentShowsItsFormAndItsAirSpeedAgainstTheLimit) {
     state.vents.vent[2].VentTypeTab = state.vents.vent[2].RectVentRadio = 2;
+    for (int32_t v : {1, 3}) state.vents.vent[v].FormSetBy = kFormSetByUser;  // ports the user chose
     draw(1, 6);
     EXPECT_EQ(cell(1, 2).first, "Circular");
     EXPECT_EQ(cell(2, 2).first, "Rectangular");
