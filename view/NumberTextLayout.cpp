@@ -22,6 +22,25 @@ int16_t CommaCheck(const Str255& text) { return position(text, '.'); }
 
 int16_t MinusCheck(const Str255& text) { return position(text, '-'); }
 
+double readOutTextWidth(std::string_view bytes, double pixelSize) {
+    // Advances in thousandths of the em.
+    double units = 0.0;
+    for (const char c : bytes) {
+        switch (c) {
+            case ' ': case '.': case '/': units += 278; break;
+            case '-': units += 333; break;
+            case 'z': case 's': units += 500; break;
+            case 'B': units += 667; break;
+            case 'H': units += 722; break;
+            case 'm': units += 833; break;
+            case 'W': units += 944; break;
+            case '\xA1': units += 400; break;  // the degree sign
+            default: units += 556; break;      // digits and the other small letters used
+        }
+    }
+    return units * pixelSize / 1000.0;
+}
+
 Str255 PlusCommaZero(const Str255& text, int16_t decimals) {
     std::string out(limited(text));
     const std::size_t point = out.find('.');
