@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/UnsavedChanges.h"
+#include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
@@ -31,7 +32,12 @@ constexpr int32_t kCustomClosedVolume = 3;  // the Passive Raveza's "Closed Volu
 constexpr double kQaChoices[] = {5.0, 7.0, 10.0, 15.0, 20.0};
 constexpr double kQbChoices[] = {3.0, 5.0, 7.0, 10.0, 15.0, 20.0};
 
-bool usable(double value) { return std::isfinite(value) && value > 0.0; }
+// A value the palette can hold: finite, and positive still at the
+// precision it is shown and kept at (0.004 litres would be kept as 0).
+bool usable(const PaletteValueRow& row) {
+    const double value = boxValue(row.value);
+    return std::isfinite(value) && shownBoxValue(row.value, value) > 0.0;
+}
 
 // Reads the entry fields of the alignment, in the order of their ids:
 // each text into its value's text form, then into the value.
@@ -50,7 +56,7 @@ void readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange en
 // entries, at whichever alignment.
 bool checkListUsable(std::span<const PaletteValueRow> rows) {
     for (const PaletteValueRow& row : rows)
-        if (row.entryId != 0 && !usable(boxValue(row.value))) return false;
+        if (row.entryId != 0 && !usable(row)) return false;
     return true;
 }
 
@@ -64,7 +70,7 @@ void restoreCheckList(std::span<const PaletteValueRow> rows) {
 // Every value the palette shows of the system, as the alignment built it.
 bool shownValuesUsable(std::span<const PaletteValueRow> rows) {
     for (const PaletteValueRow& row : rows)
-        if (!usable(boxValue(row.value))) return false;
+        if (!usable(row)) return false;
     return true;
 }
 
@@ -154,17 +160,25 @@ int32_t CustumPaletCalcReturn() {
 
     // A value that is not a positive number puts the last accepted ones back;
     // the run goes on with them.
-    const bool refused = !checkListUsable(rows);
-    if (refused) {
+    const bool refusedEntry = !checkListUsable(rows);
+    if (refusedEntry) {
         restoreCheckList(rows);
     } else if (const Refusal why = impossibleEntry(entries); !why.title.empty()) {
         refuse(rows, why);
         return 0;
     }
 
+    CofCal();
+    // Entries for which the system responds nowhere from 10 Hz to 1 kHz (a
+    // tuning far above the range) are refused like a value of 0.
+    bool refused = refusedEntry;
+    if (!refused && !entries.empty() && !anyFiniteTotalResponse()) {
+        refused = true;
+        restoreCheckList(rows);
+        CofCal();
+    }
     // An alignment may build no box at all for this driver (a fit used
     // outside its range gives a negative volume): nothing of it is kept.
-    CofCal();
     if (!shownValuesUsable(rows)) {
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
         return 0;
@@ -192,6 +206,12 @@ int32_t CustumPaletCalcReturn() {
     state.vents.VentCalcCount = 0;
     ReDispResposeWnd();
     return 0;
+}
+
+bool calcKeyAccepted() {
+    const ShellFlags& shell = state.shell;
+    return shell.SheetWndFlag == 0 && shell.InterceptEvHnd == 0 &&
+           platform::isControlEnabled(kWindow, kPaletteCalcButton);
 }
 
 int32_t CustumPaletPopupClick(int32_t controlId) {
