@@ -124,7 +124,9 @@ void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
 // The closed-box alignment could not build the Qtc asked for. Only the
 // alignments that take a volume or a Qtc alert, and only once for the Qtc
 // the alert offered; otherwise the nearest box that can be built stands.
-void closedBoxOutcome(bool withOfferedQtc) {
+// While the alert stands the design in force stays: the values it refused
+// are neither kept nor drawn, and its OK enters the Qtc it offers.
+void closedBoxOutcome(bool withOfferedQtc, std::span<const PaletteValueRow> rows) {
     BoxParameters& box = state.box;
     if (!closedBoxAlignmentFailed(box.CBAlartFlag)) return;
     const int32_t alin = state.selection.Alin;
@@ -133,9 +135,13 @@ void closedBoxOutcome(bool withOfferedQtc) {
         box.CBAlartFlag = kCBAlartRealisable;
         return;
     }
-    const int16_t kind = box.CBAlartFlag == kCBAlartQtcTooSmall ? kAlertQtcTooSmall : kAlertQtcTooLarge;
+    const uint8_t outcome = box.CBAlartFlag;
+    const int16_t kind = outcome == kCBAlartQtcTooSmall ? kAlertQtcTooSmall : kAlertQtcTooLarge;
     ShowAlertInitSetup();
-    ShowAlert(kind, 0.0f);
+    ShowAlert(kind, 0.0f);  // offers the Qtc the alignment left
+    restoreCheckList(rows);
+    CofCal();
+    box.CBAlartFlag = outcome;
 }
 
 // Sets a loss factor from a popup item (an item outside the list leaves it)
@@ -187,7 +193,7 @@ int32_t CustumPaletCalcReturn() {
         platform::beep();
         ReDispCustomPalet();
     }
-    if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc);
+    if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc, rows);
 
     // The vent menu lists vents 1 and 2 as one design exactly while the
     // Triple Vented chambers 1 and 2 are alike: rebuilt after every change.
