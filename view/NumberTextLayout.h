@@ -35,9 +35,9 @@ int16_t MinusCheck(const Str255& text);
 // it is. The result is cut at 63 characters.
 Str255 PlusCommaZero(const Str255& text, int16_t decimals);
 
-// The advance of a Mac Roman text in the read-out font (font row 1, a sans
+// The advance of a Mac Roman text in the program's sans (font rows 1 and 5,
 // with the widths of the classic grotesque) at `pixelSize`, in px; what a
-// read-out needs to keep its text inside its box.
-double readOutTextWidth(std::string_view bytes, double pixelSize);
+// read-out or a box needs to keep its text inside.
+double sansTextWidth(std::string_view bytes, double pixelSize);
 
 }  // namespace quendal

@@ -202,9 +202,9 @@ FittedValue fitValue(const PointerValue& v) {
             default: break;
         }
         if (MinusCheck(number) == 0) out.x += 3.4;
-        const double width = readOutTextWidth(out.text.view(), kTextSize);
+        const double width = sansTextWidth(out.text.view(), kTextSize);
         // The leading blank of a positive number is not seen.
-        const double blank = MinusCheck(number) == 0 ? readOutTextWidth(" ", kTextSize) : 0.0;
+        const double blank = MinusCheck(number) == 0 ? sansTextWidth(" ", kTextSize) : 0.0;
         if (out.x + blank >= kValueLeft && out.x + width <= kValueRight) return out;
         if (kValueRight - width + blank >= kValueLeft || decimals == 0) {
             out.x = std::max(kValueRight - width, kValueLeft - blank);
