@@ -464,5 +464,37 @@ TEST_F(Sweeps, SpoiledInputLeavesEveryCurveWholeOrAbsent) {
     }
 }
 
+// Air speeds beyond the largest scale and a Nyquist curve beyond its frame
+// end at the frame: every segment is clipped to a rectangle inside the
+// page's plotting rectangle, never reaching the title above y 50.
+TEST_F(Sweeps, CurvesBeyondTheScaleAreClippedToThePlottingRectangle) {
+    const struct {
+        const char* page;
+        int (*sweep)();
+        ClipRect frame;
+        bool leaves;  // the curve of this design leaves the rectangle
+    } pages[] = {{"as", AsPlot, {45, 50, 505, 331}, true}, {"nq", nqPlot, {130, 50, 410, 331}, false}};
+    selectSystem(1, 3);
+    state.box.FB1 = 40.0;
+    state.power.PIN = 1000.0;  // some 100 m/s in the vent, at 1 m/s a row
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        provider.window.reset();
+        state.view.s_Resp = p.page;
+        p.sweep();
+        ASSERT_FALSE(lines().empty());
+        bool beyond = false;
+        for (const auto& l : lines()) {
+            beyond = beyond || std::min(l.y0, l.y1) < p.frame.top || std::min(l.x0, l.x1) < p.frame.left;
+            ASSERT_TRUE(l.clipped);
+            EXPECT_GE(l.clip.left, p.frame.left);
+            EXPECT_GE(l.clip.top, p.frame.top);
+            EXPECT_LE(l.clip.right, p.frame.right);
+            EXPECT_LE(l.clip.bottom, p.frame.bottom);
+        }
+        EXPECT_EQ(beyond, p.leaves);
+    }
+}
+
 }  // namespace
 }  // namespace quendal
