@@ -24,7 +24,7 @@ constexpr char kDegree[] = "\xA1";  // the degree sign in Mac Roman
 constexpr double kBaseline = 39.0;  // px, texts of both boxes
 constexpr double kTextSize = 13.0;  // px
 // The inside of the value box (stroked from 438.5 to 505.5), in px.
-constexpr double kValueLeft = 440.0, kValueRight = 504.0;
+constexpr double kValueLeft = 440.0, kValueRight = 503.0;  // a pixel clear of the stroke
 
 bool readOutShown() {
     const Str255& page = state.view.s_Resp;
