@@ -3,7 +3,8 @@
 // A driver is two texts (model name, usable frequency range) and thirteen
 // numbers. The resonance, compliance, total and mechanical Q, resistance
 // and cone area must be positive, the others may be 0 but not negative,
-// every number must be finite, and the efficiency is at most 100 %. The
+// every number must be finite, the efficiency is at most 100 % and the
+// resonance at most 1 kHz, where every response page ends. The
 // window that enters a driver and the records received later use the same
 // check, so that no path lets a driver through that another refuses.
 #pragma once
