@@ -79,7 +79,9 @@ TEST(DriverCheck, TypedTextsAreNamedForWhatIsWrongWithThem) {
         for (std::size_t i = 0; i < kDriverFieldCount; ++i) views[i] = texts[i];
         const DriverCheckResult r = checkDriverTexts(views);
         EXPECT_EQ(r.fault, c.fault) << c.text;
-        if (!r.ok()) EXPECT_EQ(r.field, c.field) << c.text;
+        if (!r.ok()) {
+            EXPECT_EQ(r.field, c.field) << c.text;
+        }
     }
     EXPECT_EQ(checkDriver(read(defaultWith(DriverField::FS, "1e6"))).fault, DriverFault::AboveLimit);
 }
