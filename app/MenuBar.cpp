@@ -9,6 +9,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "response/AmplitudePlot.h"
 #include "view/ResponseRedraw.h"
 
 namespace quendal {
@@ -345,8 +346,10 @@ int32_t SetItemMarkOnViewMenu() {
         platform::setMenuItemChecked(kViewMenu, 4, view.Scale == 5);
         platform::setMenuItemChecked(kViewMenu, 5, view.Scale == 10);
     }
-    if (view.Disp >= 1 && view.Disp <= 3)
-        for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, view.Disp == disp);
+    // The mark follows what the page shows: a mode the system lacks shows the total.
+    const int32_t shown = shownDisp();
+    if (shown >= 1 && shown <= 3)
+        for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, shown == disp);
     return 0;
 }
 

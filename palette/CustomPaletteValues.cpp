@@ -169,6 +169,15 @@ PaletteFieldRange currentEntryFields() {
     return currentDisplay()->entries[std::size_t(state.selection.Alin)];
 }
 
+double shownBoxValue(BoxValue value, double number) {
+    switch (value) {
+        case VB: case VB1: case VB2: case VB3:
+            return number >= 10000.0 ? rint(number) : rint(100.0 * number) / 100.0;
+        case QTC: return rint(1000.0 * number) / 1000.0;
+        default: return rint(100.0 * number) / 100.0;
+    }
+}
+
 int32_t toTextChang() {
     for (BoxValue v : {VB, VB1, VB2, VB3}) textForm(v) = volumeText(boxValue(v));
     for (BoxValue v : {FC, FC1, FC2, FB, FB1, FB2, FB3}) textForm(v) = valueText(boxValue(v), 2);

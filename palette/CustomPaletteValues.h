@@ -19,6 +19,10 @@ double& boxValue(BoxValue value);
 double* acceptedBoxValue(BoxValue value);
 Str255& textForm(BoxValue value);
 
+// A value as the palette shows it and keeps it: volumes to two decimals,
+// from 10000 litres on whole; Qtc to three decimals; the others to two.
+double shownBoxValue(BoxValue value, double number);
+
 // One value row of a system: the value, the top of its field, the id of
 // its read-only text and of its entry field (0: never an entry).
 struct PaletteValueRow {

@@ -1,4 +1,5 @@
 // The entry sets of the legends, by graph, system and display mode.
+#include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "view/Explanation.h"
@@ -115,7 +116,7 @@ Legend oneSpeakerCurve() {
 }  // namespace
 
 Legend ampLegend() {
-    switch (state.view.Disp) {
+    switch (shownDisp()) {
         case 2: return allCharacters();
         case 3: return comparison();
         default: return {};  // the total alone needs no legend

@@ -59,7 +59,7 @@ int32_t CheckForUpdateWnd() {
         state.update.checkUpdateBtn = kUpdateOK;
     }
     platform::createControl(kUpdateWindow, kUpdateOnLaunchBox,
-                            ControlSpec(ControlKind::CheckBox, at(129, 80, 380, 99), " Check for New Updates on Launch.",
+                            ControlSpec(ControlKind::CheckBox, at(129, 80, 380, 99), "Check for New Updates on Launch.",
                                         state.prefs.UpdateForCheck == 1 ? 1 : 0, 0, 1));
 
     std::string headline, detail;

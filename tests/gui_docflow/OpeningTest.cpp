@@ -41,6 +41,24 @@ TEST_F(OpeningTest, ADocumentOpensAfterItsTimerWithItsValuesAndTellsTheSiblings)
     EXPECT_EQ(state.shell.AppClickOpnFlag, 1);
 }
 
+// A document keeps the display mode it stores; a system that cannot show
+// it shows and checks "Total Only".
+TEST_F(OpeningTest, AStoredDisplayModeTheSystemLacksShowsTheTotalAndIsKept) {
+    const std::string file = path("Baffle.qndl");
+    put(file, documentWith([](ProgramState& d) {
+            d.selection.SysSelBtnNum = 1;  // Infinite Baffle
+            d.selection.Alin = 1;
+            d.view.Disp = 2;
+            d.view.s_Resp = "amp";
+        }));
+    ClikOpenDocm(file);
+    waitForOpening();
+    ASSERT_EQ(state.selection.SysSelBtnNum, 1);
+    EXPECT_EQ(state.view.Disp, 2);
+    EXPECT_TRUE(platform::isMenuItemChecked(kViewMenu, 7));
+    EXPECT_FALSE(platform::isMenuItemChecked(kViewMenu, 8));
+}
+
 TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
     struct Row {
         const char* name;

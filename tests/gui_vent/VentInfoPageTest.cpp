@@ -73,6 +73,18 @@ TEST_F(VentInfoPage, EveryVentShowsItsFormAndItsAirSpeedAgainstTheLimit) {
     EXPECT_EQ(provider.page.ofKind(Kind::Text).size(), provider.window.ofKind(Kind::Text).size());
 }
 
+// A chamber without a positive volume has no vent: the last design of its
+// vent is not shown as if it stood.
+TEST_F(VentInfoPage, AnInvalidChamberShowsNoStaleVent) {
+    draw(1, 3);
+    ASSERT_NE(cell(1, 5).first, "-");  // a designed circular port has its diameter
+    state.selection.Alin = 4;  // "Custom": the volume as entered
+    state.box.VB1 = 0.0;
+    provider.window.reset();
+    VentInfo();
+    for (int row : {0, 1, 4, 5, 8, 9, 10, 11, 12}) EXPECT_EQ(cell(1, row).first, "-") << row;
+}
+
 TEST_F(VentInfoPage, EveryTextStaysInItsColumnAndOnThePage) {
     const QImage device(1, 1, QImage::Format_ARGB32);
     for (auto [tab, button] : {std::pair{1, 6}, std::pair{2, 7}, std::pair{1, 3}}) {
