@@ -133,6 +133,11 @@ public:
             error = kFolderNotFile;
             return false;
         }
+        // A document the user may not write stays as it is, though its folder would take a new file.
+        if (replacing && ::access(target.c_str(), W_OK) != 0) {
+            error = failed("The document cannot be replaced", errno);
+            return false;
+        }
 
         // The new file: hidden, named after the document, unique.
         static unsigned serial = 0;

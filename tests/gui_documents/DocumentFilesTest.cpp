@@ -142,6 +142,8 @@ TEST_F(DocumentFilesTest, AFailingCallOfASaveIsReportedAndKeepsTheOldFile) {
     }
 }
 
+// A save keeps the document's permissions, and one the user may not write
+// is not replaced.
 TEST_F(DocumentFilesTest, ASaveKeepsTheDocumentsPermissions) {
     const std::string file = path("design.qndl");
     put(file, "old design");
@@ -150,6 +152,11 @@ TEST_F(DocumentFilesTest, ASaveKeepsTheDocumentsPermissions) {
     struct stat info{};
     ASSERT_EQ(stat(file.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+    ASSERT_EQ(chmod(file.c_str(), 0440), 0);
+    if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write read-only files";
+    EXPECT_FALSE(files.writeFileAtomically(file, "new", error));
+    EXPECT_EQ(contents(file), everyByte());
+    expectOnlyFiles({"design.qndl"});
 }
 
 }  // namespace
