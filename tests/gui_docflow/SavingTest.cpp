@@ -1,12 +1,10 @@
 // Saving: into the bound document, under a new name, as stationery; and a
 // write that fails, which keeps the old file, the mark and the design.
-#include <cerrno>
 #include <csignal>
 
 #include <sys/resource.h>
 
 #include "DocflowFixture.h"
-#include "platform/qt/FileCalls.h"
 
 namespace quendal::test {
 namespace {
@@ -58,24 +56,6 @@ TEST_F(SavingTest, AFailedSaveKeepsTheOldFileAndTheMarkStopsTheQuitAndStopQuitsO
     ASSERT_EQ(documentDialogs.questions.size(), 2u);  // still unsaved: asked again
     documentDialogs.answer(SaveChangesAnswer::DontSave);
     EXPECT_TRUE(quitAsked());
-}
-
-// The disk reports a write-back error only when the file is synchronised:
-// the save is not reported as done.
-TEST_F(SavingTest, AWriteBackErrorAtSynchronisingKeepsTheDesignMarkedChanged) {
-    const std::string file = path("Box.qndl");
-    bindTo(file);
-    const std::string old = contents(file);
-    change();
-    platform::qt::fileCalls().fsync = [](int) { return errno = EIO, -1; };
-    SaveFile();
-    platform::qt::resetFileCalls();
-    EXPECT_EQ(contents(file), old);
-    EXPECT_EQ(state.shell.DirtyFlag, 1);
-    EXPECT_TRUE(platform::isWindowModified(kResponseWindow));
-    ASSERT_EQ(documentDialogs.errors.size(), 1u);
-    EXPECT_NE(documentDialogs.errors[0].find("Input/output error"), std::string::npos) << documentDialogs.errors[0];
-    documentDialogs.stopOnError(false);
 }
 
 TEST_F(SavingTest, SaveAsIntoAMissingFolderSaysSoAndBindsNothing) {
