@@ -309,6 +309,8 @@ bool openWaitingDocument() {
     // goes: one that cannot be opened leaves it as it was.
     const DocumentResult result = ClikOpenDocmFile(path);
     if (!result.ok()) {
+        // Nothing waits any more: a later opening must not find this path.
+        state.document.g_FsRef.clear();
         if (!result.description.empty()) reportOpenFailure(path, result);
         return false;
     }

@@ -178,6 +178,17 @@ double shownBoxValue(BoxValue value, double number) {
     }
 }
 
+std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin) {
+    std::vector<BoxValue> values;
+    if (system < kClosedBox || system > kTripleVented) return values;
+    const SystemDisplay& display = kDisplays[std::size_t(system)];
+    if (alin < 1 || alin > display.alignments) return values;
+    const PaletteFieldRange entries = display.entries[std::size_t(alin)];
+    for (const PaletteValueRow& row : display.rows)
+        if (row.entryId != 0 && entries.contains(row.entryId)) values.push_back(row.value);
+    return values;
+}
+
 int32_t toTextChang() {
     for (BoxValue v : {VB, VB1, VB2, VB3}) textForm(v) = volumeText(boxValue(v));
     for (BoxValue v : {FC, FC1, FC2, FB, FB1, FB2, FB3}) textForm(v) = valueText(boxValue(v), 2);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "model/Str255.h"
 
@@ -49,6 +50,11 @@ std::span<const PaletteValueRow> currentValueRows();
 // alignments the display table lists), and the entry fields of that item.
 bool currentAlignmentListed();
 PaletteFieldRange currentEntryFields();
+
+// The values that item `alin` of the Alignment menu of system `system`
+// (1-16) takes as the user's entries, whatever the current system; none
+// for a system or item without entries.
+std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin);
 
 // Writes the fifteen text forms from the current values: volumes to two
 // decimals, from 10000 litres on whole; frequencies and the passive

@@ -615,13 +615,17 @@ class DocumentFileService {
 public:
     virtual ~DocumentFileService() = default;
     // Reads the file: all of it, or its first `limit` bytes when it is
-    // longer. False, with the reason, when it cannot be opened or read (a
-    // folder is not a file).
+    // longer. False, with the reason, when it cannot be opened or read. Only
+    // a regular file is read: a folder, pipe, socket or device is refused
+    // before it is opened, so that reading never waits.
     virtual bool readFile(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) = 0;
     // Makes `bytes` the whole file, created when missing, in one step: they
     // are written to a new file beside it, which takes its place only once
-    // written whole. False, with the reason, when any step fails; the old
-    // file is then left exactly as it was.
+    // written whole and on the disk; the folder is then synchronised. True
+    // only when every step succeeded. False, with the reason, when any step
+    // fails; the new file is then removed and the old file left exactly as
+    // it was (only when synchronising the folder fails after the new file
+    // took its place is the old one already gone).
     virtual bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) = 0;
 };
 
