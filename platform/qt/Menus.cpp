@@ -24,6 +24,7 @@ struct MenuItem {
     bool checked = false;
     MenuNumber submenu = 0;
     int32_t editCommand = -1;  // an EditCommand, or -1
+    QKeySequence shortcut;     // its command key, taken only while its menu is enabled
 };
 
 struct MenuRecord {
@@ -105,13 +106,14 @@ int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, c
     entry.text = std::string(text);
     auto* action = new QAction(titleFromMacRoman(text), record.menu);
     if (key != 0) {
-        action->setShortcut(shortcutFor(key, modifiers));
+        entry.shortcut = shortcutFor(key, modifiers);
+        if (record.menu->menuAction()->isEnabled()) action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);  // also from palettes and dialogs
     }
     QObject::connect(action, &QAction::triggered, action, [menu, item] { triggered(menu, item); });
     record.menu->addAction(action);
     entry.action = action;
-    record.items.push_back(entry);
+    record.items.push_back(std::move(entry));
     return item;
 }
 
@@ -205,9 +207,9 @@ int32_t appendMenuItem(MenuNumber menu, std::string_view text, uint32_t modifier
     if (record == nullptr) return 0;
     if (text == "-") {
         MenuItem entry;
-        entry.text = "-";
+        entry.text.assign(1, '-');
         entry.action = record->menu->addSeparator();
-        record->items.push_back(entry);
+        record->items.push_back(std::move(entry));
         return int32_t(record->items.size());
     }
     char key = 0;
@@ -240,6 +242,11 @@ void setMenuItemEnabled(MenuNumber menu, int32_t item, bool enabled) {
         if (MenuRecord* record = findMenu(menu)) {
             record->menu->menuAction()->setEnabled(enabled);
             record->menu->setEnabled(enabled);
+            // The command keys of a disabled menu are left to the window in
+            // front (Ctrl+W closes the About window while File is off).
+            for (MenuItem& entry : record->items)
+                if (entry.action && !entry.shortcut.isEmpty())
+                    entry.action->setShortcut(enabled ? entry.shortcut : QKeySequence());
         }
         return;
     }

@@ -1,6 +1,7 @@
 // The menu bar in its four situations, and the design state for systems
 // whose menus differ.
 #include "ShellFixture.h"
+#include "windows/DefaultParameters.h"
 
 namespace quendal::test {
 namespace {
@@ -30,6 +31,15 @@ TEST_F(MenuSituationTest, StartStateOffersOnlyWhatCanBeDoneBeforeADesign) {
     InitMenu11();
     EXPECT_TRUE(enabled(kEditMenu, 0));
     EXPECT_TRUE(enabled(kMiscMenu, 3));
+
+    // The Default Parameters window's fields take typing: Edit serves them,
+    // also after the menus are built again behind it.
+    state.shell.EditMenuFlag = 0;
+    InitMenu11();
+    DefaultParamWnd();
+    EXPECT_TRUE(enabled(kEditMenu, 0));
+    InitMenu11();
+    EXPECT_TRUE(enabled(kEditMenu, 0));
 }
 
 TEST_F(MenuSituationTest, WithoutADesignNewAndOpenAreOffered) {
