@@ -310,14 +310,14 @@ int32_t miscCommand(int32_t item) {
 
 int32_t helpCommand(int32_t item) {
     switch (item) {
-        // The documents of the resources' help folder; a missing one opens nothing.
-        case 1: CreateURLFromBundleResourceAndLaunch(kManualDocument, kHelpFolder); return kHandled;
-        case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
-        case 3: CreateURLFromBundleResourceAndLaunch(kParametersDocument, kHelpFolder); return kHandled;
-        case 4: CreateURLFromBundleResourceAndLaunch(kReleaseNotesDocument, kHelpFolder); return kHandled;
+        // The documents of the resources' help folder.
+        case 1: OpenHelpDocument(kManualDocument); return kHandled;
+        case 2: OpenHelpDocument(GetCFBundleVersion("JapaneseString-1")); return kHandled;
+        case 3: OpenHelpDocument(kParametersDocument); return kHandled;
+        case 4: OpenHelpDocument(kReleaseNotesDocument); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;
         // A new message to the maker, in the user's mail program.
-        case 7: LSLaunchURL(kMakerMail); return kHandled;
+        case 7: OpenLink(kMakerMail); return kHandled;
         default: return kEventNotHandled;
     }
 }
@@ -364,6 +364,6 @@ int32_t InstallApplicationHandler() {
     return 0;
 }
 
-int32_t LaunchMyURL(int32_t which) { return LSLaunchURL(kMakerWebSite); }
+int32_t LaunchMyURL(int32_t which) { return OpenLink(kMakerWebSite); }
 
 }  // namespace quendal

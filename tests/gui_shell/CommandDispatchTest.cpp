@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
+#include <QTemporaryDir>
+
 #include "ShellFixture.h"
+#include "support/AlertRecorder.h"
+#include "support/ShellServiceDoubles.h"
 
 namespace quendal::test {
 namespace {
@@ -200,6 +204,41 @@ TEST_F(CommandDispatchTest, QuitWithUnsavedChangesAsksFirst) {
     state.shell.DirtyFlag = 1;
     EXPECT_EQ(ApplicationEventHandler(kApplicationMenu, kQuitItem), kHandled);
     EXPECT_FALSE(quitAsked());
+}
+
+// A help document or link that nothing of the desktop opens, or a document
+// that is missing, is named in an alert, so that the user can open it.
+TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
+    RecordingDesktop desktop;
+    AlertRecorder alerts;
+    platform::setDesktopService(&desktop);
+    platform::setDialogService(&alerts);
+    QTemporaryDir empty;
+    const struct { bool accepts, missing; int32_t item; const char* named; } rows[] = {
+        {true, false, 1, nullptr},
+        {false, false, 1, "/Help/Quendal Manual.html"},
+        {false, false, 6, "https://keldrith.example/"},
+        {false, false, 7, "mailto:support@keldrith.example"},
+        {true, true, 3, "/Help/T-S Parameters Description.html"},
+    };
+    for (const auto& row : rows) {
+        desktop.accepts = row.accepts;
+        if (row.missing) platform::setResourceFolder(empty.path().toStdString());
+        alerts.sheets.clear();
+        EXPECT_EQ(ApplicationEventHandler(kHelpMenu, row.item), kHandled);
+        platform::setResourceFolder("");
+        if (row.named == nullptr) {
+            EXPECT_TRUE(alerts.sheets.empty()) << row.item;
+            continue;
+        }
+        ASSERT_EQ(alerts.sheets.size(), 1u) << row.item;
+        EXPECT_NE(alerts.sheets[0].message.find(row.named), std::string::npos) << alerts.sheets[0].message;
+        if (row.missing) {
+            EXPECT_NE(alerts.sheets[0].message.find(empty.path().toStdString()), std::string::npos);
+        }
+    }
+    platform::setDialogService(nullptr);
+    platform::setDesktopService(nullptr);
 }
 
 }  // namespace
