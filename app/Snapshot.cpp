@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -57,8 +58,9 @@ int32_t NavSaveAsPngFileWnd(std::string png) {
     const std::string name = SnapshotFileName(platform::utf8FromMacRoman(state.speaker.s_SP.view()),
                                               platform::utf8FromMacRoman(SetResponseTitle()), state.print.SnapNum);
     // The picture belongs to the dialog until it is saved or dropped.
-    platform::imageSaving().askPngPath(kResponseWindow, "Save This Png File As...", name,
+    platform::imageSaving().askPngPath(kResponseWindow, "Save This Png File As...", DialogStartFolder(), name,
                                        [png = std::move(png)](std::optional<std::string> path) {
+                                           if (path) RememberDialogFolder(*path);
                                            PutPngFileHandler(path, png);
                                        });
     return 0;
