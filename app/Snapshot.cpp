@@ -75,7 +75,7 @@ int32_t PutPngFileHandler(const std::optional<std::string>& path, const std::str
     if (!saved) state.print.SnapNum = std::max(0, state.print.SnapNum - 1);
     if (platform::windowExists(kResponseWindow)) NavUserActionCancelMenu();
     if (path && !saved)
-        platform::imageSaving().askStopOrContinue("SaveImageFile failed", error, [](bool stop) {
+        platform::imageSaving().askStopOrContinue("The snapshot could not be saved.", error, [](bool stop) {
             if (stop) stopProgram();
         });
     return 0;

@@ -63,7 +63,7 @@ TEST_F(MenuPaths, SnapshotResponseSavesThePictureWhereTheUserSays) {
 TEST_F(MenuPaths, StopAfterAPictureThatCannotBeWrittenQuitsTheProgram) {
     platform::sendCommand(kResponseMenu, kSnapshotResponseItem);
     saving.answer(root());  // a folder, not a file
-    ASSERT_EQ(saving.questions, std::vector<std::string>{"SaveImageFile failed"});
+    ASSERT_EQ(saving.questions, std::vector<std::string>{"The snapshot could not be saved."});
     ASSERT_TRUE(saving.stopAnswer);
     saving.stopAnswer(true);
     // The quit path: the siblings are told, as at every quit.
