@@ -20,6 +20,7 @@
 #include "palette/CustomPalette.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SpeakerConnection.h"
+#include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
@@ -117,15 +118,6 @@ int32_t responseCommand(int32_t item) {
     return kHandled;
 }
 
-// Moves a palette, keeping its size and its place among the windows, to
-// where it stands beside the response window.
-void moveBesideResponseWindow(int32_t window, int32_t offset) {
-    if (!platform::windowExists(window)) return;
-    const Rect16 b = platform::windowBounds(window);
-    platform::setWindowBounds(window, paletteBesideResponseWindow(offset, int16_t(b.right - b.left),
-                                                                  int16_t(b.bottom - b.top)));
-}
-
 int32_t viewCommand(int32_t item) {
     ViewSettings& view = state.view;
     ShellFlags& shell = state.shell;
@@ -171,8 +163,9 @@ int32_t viewCommand(int32_t item) {
         // Without a response window there is nothing to gather around, and
         // its kept bounds stay as they are.
         state.bounds.RespWndBounds = platform::windowBounds(kResponseWindow);
-        moveBesideResponseWindow(kCustomPalette, kPaletteOffsetFromResponse);
-        moveBesideResponseWindow(kSystemInfoPalette, -kGapToResponseWindow);
+        // As far from it as the palettes open: the custom palette 550 px
+        // right of the 540 px wide window's left edge.
+        gatherPalettesBesideResponseWindow(int16_t(kPaletteOffsetFromResponse - kResponseWidth));
     }
     return kHandled;
 }
