@@ -82,7 +82,7 @@ QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u
         if (!plain[i].isSpace() && (i == 0 || plain[i - 1].isSpace())) wordStarts.push_back(i);
     int at = -1;
     for (int start : wordStarts)
-        if (at < 0 && plain[start].isLetter() && isFree(plain[start])) at = start;
+        if (at < 0 && isFree(plain[start])) at = start;
     for (int i = 0; at < 0 && i < plain.size(); ++i)
         if (plain[i].isDigit() && isFree(plain[i])) at = i;
     for (auto word = wordStarts.rbegin(); at < 0 && word != wordStarts.rend(); ++word)
