@@ -20,6 +20,7 @@
 #include "palette/CustomPalette.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SpeakerConnection.h"
+#include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentRecords.h"
@@ -117,15 +118,6 @@ int32_t responseCommand(int32_t item) {
     return kHandled;
 }
 
-// Moves a palette, keeping its size and its place among the windows, to
-// where it stands beside the response window.
-void moveBesideResponseWindow(int32_t window, int32_t offset) {
-    if (!platform::windowExists(window)) return;
-    const Rect16 b = platform::windowBounds(window);
-    platform::setWindowBounds(window, paletteBesideResponseWindow(offset, int16_t(b.right - b.left),
-                                                                  int16_t(b.bottom - b.top)));
-}
-
 int32_t viewCommand(int32_t item) {
     ViewSettings& view = state.view;
     ShellFlags& shell = state.shell;
@@ -171,8 +163,9 @@ int32_t viewCommand(int32_t item) {
         // Without a response window there is nothing to gather around, and
         // its kept bounds stay as they are.
         state.bounds.RespWndBounds = platform::windowBounds(kResponseWindow);
-        moveBesideResponseWindow(kCustomPalette, kPaletteOffsetFromResponse);
-        moveBesideResponseWindow(kSystemInfoPalette, -kGapToResponseWindow);
+        // As far from it as the palettes open: the custom palette 550 px
+        // right of the 540 px wide window's left edge.
+        gatherPalettesBesideResponseWindow(int16_t(kPaletteOffsetFromResponse - kResponseWidth));
     }
     return kHandled;
 }
@@ -312,14 +305,14 @@ int32_t miscCommand(int32_t item) {
 
 int32_t helpCommand(int32_t item) {
     switch (item) {
-        // The documents of the resources' help folder; a missing one opens nothing.
-        case 1: CreateURLFromBundleResourceAndLaunch(kManualDocument, kHelpFolder); return kHandled;
-        case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
-        case 3: CreateURLFromBundleResourceAndLaunch(kParametersDocument, kHelpFolder); return kHandled;
-        case 4: CreateURLFromBundleResourceAndLaunch(kReleaseNotesDocument, kHelpFolder); return kHandled;
+        // The documents of the resources' help folder.
+        case 1: OpenHelpDocument(kManualDocument); return kHandled;
+        case 2: OpenHelpDocument(GetCFBundleVersion("JapaneseString-1")); return kHandled;
+        case 3: OpenHelpDocument(kParametersDocument); return kHandled;
+        case 4: OpenHelpDocument(kReleaseNotesDocument); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;
         // A new message to the maker, in the user's mail program.
-        case 7: LSLaunchURL(kMakerMail); return kHandled;
+        case 7: OpenLink(kMakerMail); return kHandled;
         default: return kEventNotHandled;
     }
 }
@@ -366,6 +359,6 @@ int32_t InstallApplicationHandler() {
     return 0;
 }
 
-int32_t LaunchMyURL(int32_t which) { return LSLaunchURL(kMakerWebSite); }
+int32_t LaunchMyURL(int32_t which) { return OpenLink(kMakerWebSite); }
 
 }  // namespace quendal

@@ -6,6 +6,7 @@
 #include "app/AppMessages.h"
 #include "app/DesignFlow.h"
 #include "app/DesignQueries.h"
+#include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
 #include "app/RepeatingTimer.h"
@@ -115,10 +116,11 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
     request.message = stationery ? "Save This Stationery File As..." : "Save This File As...";
     request.proposedName = ProposedSaveName(title, fileNameOf(bound), sh.DocFileName.view(), state.speaker.s_SP.view(),
                                             SetSystemTitle(), sh.SaveFileNum, stationery);
-    request.folder = bound.empty() ? std::string() : bound.substr(0, bound.rfind('/') + 1);
+    request.folder = DialogStartFolder();
     request.suffix = std::string(stationery ? kStationerySuffix : kDocumentSuffix);
     platform::documentDialogs().chooseFileToSave(
         request, [stationery, next = std::move(next)](std::optional<std::string> path) {
+            if (path) RememberDialogFolder(*path);
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
             if (saved && next) next();
@@ -241,7 +243,9 @@ int32_t OpenDialogFile() {
     platform::OpenFileRequest request;
     request.message = "Select Open File.";
     request.filter = OpenDialogFilter;
+    request.folder = DialogStartFolder();
     platform::documentDialogs().chooseFileToOpen(request, [](std::optional<std::string> path) {
+        if (path) RememberDialogFolder(*path);
         OpenDialogGetFileHandler(path);
     });
     return 0;

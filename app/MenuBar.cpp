@@ -86,7 +86,10 @@ void buildEditMenu(Situation situation) {
         platform::setMenuItemEnabled(kEditMenu, item, false);
         platform::setMenuItemEditCommand(kEditMenu, item, static_cast<EditCommand>(entry.command));
     }
-    const bool enabled = situation != Situation::Start || state.shell.EditMenuFlag == 1;
+    // In the start state it serves the palette that takes input and the
+    // fields of the Default Parameters window.
+    const bool enabled = situation != Situation::Start || state.shell.EditMenuFlag == 1 ||
+                         platform::windowExists(kDefaultParametersWindow);
     platform::setMenuItemEnabled(kEditMenu, 0, enabled);
     platform::insertMenu(kEditMenu);
 }

@@ -47,10 +47,13 @@ namespace {
 using namespace keys;
 
 // The About window goes, the menus back in the state of the window the
-// user works in: on a click in it, Return or Enter, and its close box.
+// user works in: on a click in it, Return, Enter, Escape, Ctrl+W and its
+// close box.
 int32_t aboutEvent(const WindowEvent& event) {
-    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
-                        (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
+    const bool closeKey = isKeyDown(event) && (isReturnOrEnter(event) || event.character == platform::kEscapeChar ||
+                                               (event.modifiers == platform::kCommandKey && event.character == 'w'));
+    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) || closeKey ||
+                        event.kind == WindowEventKind::Close;
     if (!closes) return kEventNotHandled;
     closeAboutWindow();
     return kHandled;

@@ -32,6 +32,9 @@ struct DocumentState {
     // Opening a document: the file waiting for the file-open timer, and the timer.
     std::string g_FsRef;            // UTF-8 path of the document to open; "" while none waits
     int32_t FileOpenTimer = 0;      // the pending file-open timer (0: none)
+    // The folder of the file last chosen in an Open, Save As or snapshot
+    // dialog of this run (UTF-8; "" before the first).
+    std::string DialogFolder;
 };
 
 }  // namespace quendal

@@ -648,13 +648,14 @@ struct OpenFileRequest {
     // Which items the dialog lists: called with a UTF-8 path and whether it
     // is a folder; true shows it. No filter shows everything.
     std::function<bool(const std::string& path, bool isFolder)> filter;
+    std::string folder;  // UTF-8 folder the dialog starts in; "": the user's home folder
 };
 
 struct SaveFileRequest {
     WindowNumber window = 0;   // the window the dialog stands on as a sheet; 0: none
     std::string message;       // Mac Roman, e.g. "Save This File As..."
     std::string proposedName;  // UTF-8 file name
-    std::string folder;        // UTF-8 folder the dialog starts in; "": the user's documents folder
+    std::string folder;        // UTF-8 folder the dialog starts in; "": the user's home folder
     std::string suffix;        // without dot: every name given back ends in "." + suffix exactly
 };
 
@@ -926,11 +927,12 @@ class ImageSaveService {
 public:
     virtual ~ImageSaveService() = default;
     // A save dialog window-modal on the window, titled `title` (Mac Roman),
-    // proposing the file name `proposedName` (UTF-8) for a PNG picture;
-    // returns at once and calls `done` with the path chosen (UTF-8), or
-    // nothing when the user cancelled.
-    virtual void askPngPath(WindowNumber window, std::string_view title, std::string_view proposedName,
-                            std::function<void(std::optional<std::string>)> done) = 0;
+    // starting in `folder` (UTF-8; "": the user's home folder) and proposing
+    // the file name `proposedName` (UTF-8) for a PNG picture; returns at once
+    // and calls `done` with the path chosen (UTF-8), or nothing when the
+    // user cancelled.
+    virtual void askPngPath(WindowNumber window, std::string_view title, std::string_view folder,
+                            std::string_view proposedName, std::function<void(std::optional<std::string>)> done) = 0;
     // A stop alert with "Stop" and "Continue" (texts Mac Roman); returns at
     // once and calls `done` with true for Stop.
     virtual void askStopOrContinue(std::string_view message, std::string_view informativeText,

@@ -64,7 +64,11 @@ int32_t CheckForUpdateWnd() {
 
     std::string headline, detail;
     Colour headlineColour = kBlue;
-    if (u.NetConnectFlag == 1) {
+    if (u.NetConnectFlag == 1 && u.checkVerURL.empty()) {
+        // Nothing was asked of the network: this build names no server.
+        headline = "No Update Server.";
+        detail = "This build has no update server.";
+    } else if (u.NetConnectFlag == 1) {
         headline = "Network Connection Failed.";
         detail = "Please confirm the network connection.";
     } else if (!newer) {

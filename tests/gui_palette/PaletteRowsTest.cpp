@@ -16,7 +16,7 @@ namespace {
 
 class PaletteSaves : public platform::ImageSaveService {
 public:
-    void askPngPath(platform::WindowNumber window, std::string_view, std::string_view,
+    void askPngPath(platform::WindowNumber window, std::string_view, std::string_view, std::string_view,
                     std::function<void(std::optional<std::string>)>) override {
         windows.push_back(window);
     }

@@ -38,8 +38,8 @@ TEST_F(ShellTest, ShowsTheMenuBarInItsOwnWindowUntilADesignOpens) {
     auto* bar = host()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->actions().size(), 10);
-    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("Quendal"));
-    EXPECT_EQ(bar->actions().at(1)->text(), QStringLiteral("File"));
+    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("&Quendal"));
+    EXPECT_EQ(bar->actions().at(1)->text(), QStringLiteral("&File"));
 }
 
 TEST_F(ShellTest, CommandQQuitsCleanly) {
