@@ -108,7 +108,9 @@ TEST_P(AutomaticDesign, KeepsEveryVentWithinTheLimitOrSaysWhyNot) {
             EXPECT_TRUE(shape == VentShape::CircularPort || shape == VentShape::CircularDuct);
             if (form == VentForm::Realisable) {
                 EXPECT_LE(peak, kVentAirSpeedLimit * (1.0 + 1e-6));
-                if (shape == VentShape::CircularDuct) EXPECT_GE(r.CircDuctLV, state.shell.LVP);
+                if (shape == VentShape::CircularDuct) {
+                    EXPECT_GE(r.CircDuctLV, state.shell.LVP);
+                }
             } else {
                 // The only reason left is a chamber too small for a duct of
                 // the minimum area; the vent is then the largest that fits.
