@@ -130,7 +130,9 @@ int32_t ChangeToSystemSelect() {
 
 int32_t SystemSelectKeepingDesign() {
     ShellFlags& sh = state.shell;
-    if (!designOnScreen()) return ChangeToSystemSelect();
+    // A driver record waiting for System Select is the next design's driver:
+    // the design on the screen could not come back with it.
+    if (!designOnScreen() || state.messages.HeldDriverFlag == 1) return ChangeToSystemSelect();
     sh.KeptDesignFlag = 1;
     sh.KeptSysSelTabNum = state.selection.SysSelTabNum;
     sh.KeptSysSelBtnNum = state.selection.SysSelBtnNum;
