@@ -81,7 +81,7 @@ int32_t applicationMenuCommand(int32_t item) {
 int32_t fileCommand(int32_t item) {
     const bool dirty = state.shell.DirtyFlag == 1;
     switch (item) {
-        case 1: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
+        case 1: AskThenSystemSelect(); return kHandled;
         case 2: OpenDialogFile(); return kHandled;
         case 3: dirty ? NavAskWind(3) : ResposeWindowClose(); return kHandled;
         case 5: state.shell.FileOpenFlag == 1 ? SaveFile() : SaveAsFile(); return kHandled;
@@ -273,7 +273,7 @@ int32_t miscCommand(int32_t item) {
     ShellFlags& shell = state.shell;
     const bool dirty = shell.DirtyFlag == 1;
     switch (item) {
-        case 1: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
+        case 1: AskThenSystemSelect(); return kHandled;
         case 3: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
         case 5:
             shell.LVPbak = shell.LVP;
@@ -356,6 +356,8 @@ int32_t MenuEventHandler(int32_t menu, int32_t item) {
 
 int32_t InstallApplicationHandler() {
     platform::setCommandHandler(ApplicationEventHandler);
+    // The design System Select keeps on the screen ends as the shell ends a design.
+    setKeptDesignEnding(EndKeptDesign);
     return 0;
 }
 

@@ -316,8 +316,8 @@ int32_t BuildMenu30() {
     platform::appendMenuItem(kMiscMenu, "Complex Speaker Connect");
     platform::appendMenuItem(kMiscMenu, "-");
     platform::appendMenuItem(kMiscMenu, "Passive Radiator Data Enter.../U");
-    // Speaker selection belongs to the driver database: only while it started the design.
-    platform::setMenuItemEnabled(kMiscMenu, 3, state.shell.s_MasgMenu == "BootQnDL");
+    // Speaker selection hands over to the driver database while it answers,
+    // and otherwise opens the Default Parameters window: always offered.
     platform::insertMenu(kMiscMenu);
     return 0;
 }

@@ -1,6 +1,7 @@
 // The dispatch by window number, and the About, System Select, speaker
 // connection and Default Parameters windows.
 #include "app/WindowEvents.h"
+#include "app/DesignFlow.h"
 
 #include "app/MenuBar.h"
 #include "model/State.h"
@@ -70,7 +71,7 @@ int32_t handled(int32_t (*routine)()) {
 }
 
 int32_t systemSelectEvent(const WindowEvent& event) {
-    if (event.kind == WindowEventKind::Close) return handled(systemSelectCancel);
+    if (event.kind == WindowEventKind::Close) return handled(CancelSystemSelect);
     if (event.kind == WindowEventKind::DragCompleted) return handled(systemSelectDragged);
     if (isMouse(event)) {
         state.shell.mouseH = event.x;
@@ -82,7 +83,7 @@ int32_t systemSelectEvent(const WindowEvent& event) {
     if (!isKeyDown(event)) return kEventNotHandled;
     if (isReturnOrEnter(event)) return handled(systemSelectConfirm);
     switch (event.character) {
-        case platform::kEscapeChar: return handled(systemSelectCancel);
+        case platform::kEscapeChar: return handled(CancelSystemSelect);
         case platform::kSpaceChar:
         case platform::kTabChar: return handled(systemSelectToggleTab);
         default: break;

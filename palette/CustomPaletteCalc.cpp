@@ -145,12 +145,11 @@ void closedBoxOutcome(bool withOfferedQtc, std::span<const PaletteValueRow> rows
 }
 
 // Sets a loss factor from a popup item (an item outside the list leaves it)
-// and marks a design bound to a file changed when it differs from its last
-// accepted copy.
+// and marks the design changed when it differs from its last accepted copy.
 template <std::size_t N>
 void takeLossFactor(const double (&choices)[N], int32_t item, double& value, double accepted) {
     if (item >= 1 && item <= int32_t(N)) value = choices[item - 1];
-    if (state.shell.SaveAsFlag == 1 && value != accepted) DirtyFlagAndProxyIconSetDirty();
+    if (value != accepted) DirtyFlagAndProxyIconSetDirty();
 }
 
 }  // namespace

@@ -36,6 +36,23 @@ constexpr platform::ControlNumber kPortThicknessField = 11;
 
 bool designOnScreen() { return platform::windowExists(kResponseWindow); }
 
+// The design on the screen waits behind the System Select window for the
+// design chosen there to replace it.
+bool designKeptBehindSystemSelect() {
+    return state.shell.KeptDesignFlag == 1 && designOnScreen() && platform::windowExists(kSystemSelectWindow);
+}
+
+int32_t (*keptDesignEnding)() = nullptr;
+
+void endKeptDesign() {
+    if (keptDesignEnding != nullptr) {
+        keptDesignEnding();
+        return;
+    }
+    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    state.shell.KeptDesignFlag = 0;
+}
+
 // The user stays in (or goes back to) the window the sheet or the alert
 // stood on.
 void backToWindowBelow() {
@@ -43,13 +60,14 @@ void backToWindowBelow() {
     sh.InitSetSelFlag = 0;
     sh.RespWndShowFlag = 0;
     sh.InterceptEvHnd = 0;
-    if (designOnScreen()) {
-        NavUserActionCancelMenu();
-        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
-    } else if (platform::windowExists(kSystemSelectWindow)) {
+    // System Select first: a design kept behind it is not the window below.
+    if (platform::windowExists(kSystemSelectWindow)) {
         InitMenu11();
         platform::selectWindow(kSystemSelectWindow);
         sh.curentWndID = kSystemSelectWindow;
+    } else if (designOnScreen()) {
+        NavUserActionCancelMenu();
+        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     }
 }
 
@@ -68,9 +86,12 @@ void applyWaitingRadiatorRecord() {
 
 }  // namespace
 
+void setKeptDesignEnding(int32_t (*ending)()) { keptDesignEnding = ending; }
+
 int32_t InitialSetupSelect() {
     ShellFlags& sh = state.shell;
-    const bool newDesign = !designOnScreen();
+    const bool replacing = designKeptBehindSystemSelect();
+    const bool newDesign = !designOnScreen() || replacing;
     state.selection.InitSysType = systemHasVents(currentSystemNumber()) ? 2 : 1;
     // A new design starts with the default input power of the preferences
     // (in use unless the power follows the driver's rated power); the
@@ -91,6 +112,9 @@ int32_t InitialSetupSelect() {
     sh.RespWndShowFlag = 0;
     sh.InterceptEvHnd = 0;
 
+    // The design chosen replaces the one kept behind the window only now,
+    // with the driver checked and the setup answered.
+    if (replacing) endKeptDesign();
     platform::closeWindow(kSystemSelectWindow);
     if (newDesign) resetDesignForNewSystem();
     CofCal();
@@ -101,6 +125,10 @@ int32_t InitialSetupSelect() {
     if (newDesign) {
         sh.CtmPaletFlag = 0;
         ResponseWnd();
+        // A new design has nothing unsaved; its first drawing is what a
+        // change is measured against, whether it is ever saved or not.
+        sh.DirtyFlag = 0;
+        state.document.SnapshotAtFirstDrawFlag = 1;
         state.view.ReDispWnd = 1;  // the coefficients and vents were just computed
         ReDispResposeWnd();
         SystemInfoFloatPalet();

@@ -25,6 +25,12 @@ inline constexpr double kDuctOverPort = 20.0;        // mm, a duct is this much 
 // is then applied through the passive-radiator data window.
 int32_t InitialSetupSelect();
 
+// How the design kept on the screen behind the System Select window
+// (KeptDesignFlag) ends once the design chosen there replaces it; the shell
+// installs its routine at start. Without one, the kept design's windows
+// just close.
+void setKeptDesignEnding(int32_t (*ending)());
+
 // Opens the Initial Setup sheet on the System Select window, or on the
 // response window when the design is on screen: field 10 the input power
 // (W), field 11 the port thickness (mm) for a system with vents. While the

@@ -300,7 +300,7 @@ TEST_F(PaletteCalc, AnAlignmentThatGivesANegativeVolumeIsRefused) {
     EXPECT_FALSE(recalculated());
 }
 
-TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
+TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksTheDesignChangedWhenTheValueIsNew) {
     const struct {
         int32_t saveAs;
         int32_t item;
@@ -308,7 +308,7 @@ TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
         bool dirty;
     } cases[] = {
         {1, 1, 5.0, true},    // bound to a file, a new value
-        {0, 1, 5.0, false},   // a new design: nothing to compare with
+        {0, 1, 5.0, true},    // a new design: changed against its first drawing
         {1, 3, 10.0, false},  // the value last accepted
     };
     for (const auto& c : cases) {

@@ -73,10 +73,12 @@ TEST_F(PaletteRows, TheArrowsLeaveTheDesignAtOnceOrAskFirstWhenItHasUnsavedChang
     EXPECT_EQ(questions.questions, 1);
     EXPECT_TRUE(platform::windowExists(kResponseWindow));
 
+    // Unchanged, the design stays behind System Select until a new one replaces it.
     state.shell.DirtyFlag = 0;
     click(kPaletteSystemSelectArrow);
-    EXPECT_FALSE(platform::windowExists(kResponseWindow));
-    EXPECT_FALSE(platform::windowExists(kCustomPalette));
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_TRUE(platform::windowExists(kResponseWindow));
+    EXPECT_EQ(state.shell.KeptDesignFlag, 1);
     EXPECT_EQ(questions.questions, 1);
 }
 

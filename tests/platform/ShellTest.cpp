@@ -8,18 +8,26 @@
 #include "PlatformFixture.h"
 #include "app/Startup.h"
 #include "model/WindowNumbers.h"
+#include "support/MessagingDoubles.h"
 
 namespace quendal::test {
 namespace {
 
 class ShellTest : public PlatformTest {
 protected:
+    // A start with a driver database running: the start timer waits for it.
     void start() {
+        platform::setMessageService(&messenger);
         int argc = 1;
         char name[] = "quendal";
         char* argv[] = {name, nullptr};
         StartQuendal(argc, argv);
     }
+    void TearDown() override {
+        platform::setMessageService(nullptr);
+        PlatformTest::TearDown();
+    }
+    RecordingMessenger messenger;
     QWidget* host() { return platform::qt::menuHostWidget(); }
     QWindow* hostHandle() { return host()->windowHandle(); }
 };
