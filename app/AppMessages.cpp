@@ -60,7 +60,12 @@ void askSaveForSibling(bool thenQuit) {
 
 void hideForOrvanel() {
     ShellFlags& sh = state.shell;
-    if (sh.DirtyFlag == 1) return;  // the unsaved design stays
+    if (sh.DirtyFlag == 1) {
+        // The changed design is not hidden away unasked: the user's answer
+        // closes it, or keeps it on the screen.
+        if (designOnScreen() && !sheetOpen()) NavAskWind(kAskForClose);
+        return;
+    }
     GetWndsBounds();
     ResetResponseWndBounds();
     CloseWindows();
@@ -169,12 +174,18 @@ void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, 
 void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
 
 int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) {
+    SendAppMessageCounted(code, text, applicationName);
+    return 0;
+}
+
+int32_t SendAppMessageCounted(std::string_view code, std::string_view text, std::string_view applicationName) {
     platform::AppMessage message;
     message.eventClass = std::string(code);
     message.eventId = std::string(vc::kTextEventId);
     message.text = std::string(text.substr(0, platform::kAppMessageTextLimit));
-    if (platform::messageService().send(applicationName, message) < 0) platform::beep();
-    return 0;
+    const int32_t served = platform::messageService().send(applicationName, message);
+    if (served < 0) platform::beep();
+    return served;
 }
 
 int32_t LaunchAppX(std::string_view /*creator*/, std::string_view bundleName) {
@@ -299,6 +310,8 @@ int32_t TakeHeldDriverRecord() {
     m.HeldDriverRecord = "";
     return 0;
 }
+
+bool driverDatabaseAnswers() { return state.shell.s_MasgMenu == "BootQnDL"; }
 
 bool designOnScreen() { return state.shell.WindCloseFlag == 0 && platform::windowExists(kResponseWindow); }
 

@@ -20,6 +20,9 @@ namespace quendal {
 // running program named `applicationName`; a program that is not running
 // gets nothing. A failure of the transport beeps once. Returns 0.
 int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName);
+// The same; returns how many running programs received the text (0: none
+// runs, -1: the transport failed).
+int32_t SendAppMessageCounted(std::string_view code, std::string_view text, std::string_view applicationName);
 
 // Starts the sibling by its desktop entry or executable name ("Orvanel.app"
 // is looked for as Orvanel); nothing happens when it is absent. Returns 0
@@ -65,6 +68,9 @@ int32_t TakeHeldDriverRecord();
 // What the handlers test: a design is on the screen, a sheet stands over
 // the design or the chooser, a save question waits for its answer.
 bool designOnScreen();
+// A driver database works with the program (s_MasgMenu "BootQnDL"): Speaker
+// Select hands the choice of a driver over to it.
+bool driverDatabaseAnswers();
 bool sheetOpen();
 bool saveQuestionUp();
 

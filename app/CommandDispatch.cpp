@@ -20,6 +20,7 @@
 #include "palette/CustomPalette.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SpeakerConnection.h"
+#include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
 #include "response/VentRecords.h"
@@ -80,7 +81,7 @@ int32_t applicationMenuCommand(int32_t item) {
 int32_t fileCommand(int32_t item) {
     const bool dirty = state.shell.DirtyFlag == 1;
     switch (item) {
-        case 1: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
+        case 1: AskThenSystemSelect(); return kHandled;
         case 2: OpenDialogFile(); return kHandled;
         case 3: dirty ? NavAskWind(3) : ResposeWindowClose(); return kHandled;
         case 5: state.shell.FileOpenFlag == 1 ? SaveFile() : SaveAsFile(); return kHandled;
@@ -115,15 +116,6 @@ int32_t responseCommand(int32_t item) {
     view.ReDispWnd = 1;
     ReDispResposeWnd();
     return kHandled;
-}
-
-// Moves a palette, keeping its size and its place among the windows, to
-// where it stands beside the response window.
-void moveBesideResponseWindow(int32_t window, int32_t offset) {
-    if (!platform::windowExists(window)) return;
-    const Rect16 b = platform::windowBounds(window);
-    platform::setWindowBounds(window, paletteBesideResponseWindow(offset, int16_t(b.right - b.left),
-                                                                  int16_t(b.bottom - b.top)));
 }
 
 int32_t viewCommand(int32_t item) {
@@ -171,8 +163,9 @@ int32_t viewCommand(int32_t item) {
         // Without a response window there is nothing to gather around, and
         // its kept bounds stay as they are.
         state.bounds.RespWndBounds = platform::windowBounds(kResponseWindow);
-        moveBesideResponseWindow(kCustomPalette, kPaletteOffsetFromResponse);
-        moveBesideResponseWindow(kSystemInfoPalette, -kGapToResponseWindow);
+        // As far from it as the palettes open: the custom palette 550 px
+        // right of the 540 px wide window's left edge.
+        gatherPalettesBesideResponseWindow(int16_t(kPaletteOffsetFromResponse - kResponseWidth));
     }
     return kHandled;
 }
@@ -248,7 +241,9 @@ int32_t ventCommand(int32_t menu, int32_t item) {
         vent = item;
         title = item == 1 ? "Vent1" : "Vent2";
     } else if (menu == kThreeVentMenu && item >= 1 && item <= 3) {
-        const bool alike = firstTwoChambersAlike();
+        // Only the Triple Vented system designs the vents of two alike
+        // chambers as one.
+        const bool alike = currentSystemNumber() == kTripleVented && firstTwoChambersAlike();
         if (item == 1) {
             vent = 1;
             title = alike ? "Vent1 & 2" : "Vent1";
@@ -278,7 +273,7 @@ int32_t miscCommand(int32_t item) {
     ShellFlags& shell = state.shell;
     const bool dirty = shell.DirtyFlag == 1;
     switch (item) {
-        case 1: dirty ? NavAskWind(1) : ChangeToSystemSelect(); return kHandled;
+        case 1: AskThenSystemSelect(); return kHandled;
         case 3: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
         case 5:
             shell.LVPbak = shell.LVP;
@@ -310,14 +305,14 @@ int32_t miscCommand(int32_t item) {
 
 int32_t helpCommand(int32_t item) {
     switch (item) {
-        // The documents of the resources' help folder; a missing one opens nothing.
-        case 1: CreateURLFromBundleResourceAndLaunch(kManualDocument, kHelpFolder); return kHandled;
-        case 2: CreateURLFromBundleResourceAndLaunch(GetCFBundleVersion("JapaneseString-1"), kHelpFolder); return kHandled;
-        case 3: CreateURLFromBundleResourceAndLaunch(kParametersDocument, kHelpFolder); return kHandled;
-        case 4: CreateURLFromBundleResourceAndLaunch(kReleaseNotesDocument, kHelpFolder); return kHandled;
+        // The documents of the resources' help folder.
+        case 1: OpenHelpDocument(kManualDocument); return kHandled;
+        case 2: OpenHelpDocument(GetCFBundleVersion("JapaneseString-1")); return kHandled;
+        case 3: OpenHelpDocument(kParametersDocument); return kHandled;
+        case 4: OpenHelpDocument(kReleaseNotesDocument); return kHandled;
         case 6: LaunchMyURL(0); return kHandled;
         // A new message to the maker, in the user's mail program.
-        case 7: LSLaunchURL(kMakerMail); return kHandled;
+        case 7: OpenLink(kMakerMail); return kHandled;
         default: return kEventNotHandled;
     }
 }
@@ -361,9 +356,11 @@ int32_t MenuEventHandler(int32_t menu, int32_t item) {
 
 int32_t InstallApplicationHandler() {
     platform::setCommandHandler(ApplicationEventHandler);
+    // The design System Select keeps on the screen ends as the shell ends a design.
+    setKeptDesignEnding(EndKeptDesign);
     return 0;
 }
 
-int32_t LaunchMyURL(int32_t which) { return LSLaunchURL(kMakerWebSite); }
+int32_t LaunchMyURL(int32_t which) { return OpenLink(kMakerWebSite); }
 
 }  // namespace quendal

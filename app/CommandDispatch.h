@@ -11,7 +11,8 @@ namespace quendal {
 int32_t ApplicationEventHandler(int32_t menu, int32_t item);
 // The impedance-connection submenu's own handler: "Parallel" or "Serial".
 int32_t MenuEventHandler(int32_t menu, int32_t item);
-// Installs ApplicationEventHandler as the command handler.
+// Installs ApplicationEventHandler as the command handler, and the routine
+// that ends a design kept behind the System Select window.
 int32_t InstallApplicationHandler();
 
 // Opens the maker's web site.

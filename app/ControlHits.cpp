@@ -77,7 +77,7 @@ int32_t defaultParametersHit(int32_t control) {
 int32_t systemSelectHit(int32_t control) {
     switch (control) {
         case 1: systemSelectConfirm(); return kHandled;
-        case 2: systemSelectCancel(); return kHandled;
+        case 2: CancelSystemSelect(); return kHandled;
         case 3: systemSelectTabChanged(); return kHandled;
         case 10: ChangeToSpeakerSelect(); return kHandled;
         default: return kEventNotHandled;

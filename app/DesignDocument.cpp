@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "app/DesignDocumentChecks.h"
 #include "model/Rounding.h"
 
 namespace quendal {
@@ -261,25 +262,25 @@ constexpr int32_t kAlignmentItems[2][8] = {
     {4, 5, 3, 3, 4, 3, 4, 5},
 };
 
-// Collects the first value found outside its range.
+// Collects the first value found outside its range, naming it in words.
 class SelectorCheck {
 public:
-    void range(const char* name, int32_t value, int32_t low, int32_t high) {
+    void range(const std::string& words, int32_t value, int32_t low, int32_t high) {
         if (problem_.empty() && (value < low || value > high))
-            problem_ = std::string(name) + " is " + std::to_string(value) + ", outside " + std::to_string(low) + " to " +
+            problem_ = "the " + words + " is " + std::to_string(value) + ", outside " + std::to_string(low) + " to " +
                        std::to_string(high);
     }
-    void oneOf(const char* name, int32_t value, std::initializer_list<int32_t> allowed) {
+    void oneOf(const std::string& words, int32_t value, std::initializer_list<int32_t> allowed) {
         if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value) != allowed.end()) return;
-        problem_ = std::string(name) + " is " + std::to_string(value) + ", not one of";
+        problem_ = "the " + words + " is " + std::to_string(value) + ", not one of";
         for (const int32_t a : allowed) {
             problem_ += ' ';
             problem_ += std::to_string(a);
         }
     }
-    void code(const char* name, const Str255& value, std::initializer_list<std::string_view> allowed) {
+    void code(const std::string& words, const Str255& value, std::initializer_list<std::string_view> allowed) {
         if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value.view()) != allowed.end()) return;
-        problem_ = std::string(name) + " is not a known code";
+        problem_ = "the " + words + " is not a known code";
     }
     const std::string& problem() const { return problem_; }
 
@@ -290,44 +291,44 @@ private:
 // The reason the decoded design cannot be taken, or empty when it can.
 std::string selectorProblem(const ProgramState& d) {
     SelectorCheck check;
-    check.range("SysSelTabNum", d.selection.SysSelTabNum, 1, 2);
-    check.range("SysSelBtnNum", d.selection.SysSelBtnNum, 1, 8);
-    check.range("InitSysType", d.selection.InitSysType, 1, 2);
-    check.range("ReDispWnd", d.view.ReDispWnd, 1, 2);
-    check.oneOf("RespID", d.view.RespID, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12});
-    check.range("Magni", d.view.Magni, 0, 1);
-    check.oneOf("Scale", d.view.Scale, {5, 10});
-    check.range("Disp", d.view.Disp, 1, 3);
-    check.range("SpConSel", d.connection.SpConSel, 0, 1);
-    check.range("SpConNum", d.connection.SpConNum, 1, 5);
-    check.range("ImpID", d.view.ImpID, 1, 2);
+    check.range("system tab", d.selection.SysSelTabNum, 1, 2);
+    check.range("system button", d.selection.SysSelBtnNum, 1, 8);
+    check.range("system type", d.selection.InitSysType, 1, 2);
+    check.range("redraw mode", d.view.ReDispWnd, 1, 2);
+    check.oneOf("response page", d.view.RespID, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12});
+    check.range("level display", d.view.Magni, 0, 1);
+    check.oneOf("level scale", d.view.Scale, {5, 10});
+    check.range("curve display", d.view.Disp, 1, 3);
+    check.range("state of the speaker-connection sheet", d.connection.SpConSel, 0, 1);
+    check.range("speaker connection", d.connection.SpConNum, 1, 5);
+    check.range("impedance connection", d.view.ImpID, 1, 2);
     if (check.problem().empty())
-        check.range("Alin", d.selection.Alin, 1,
+        check.range("alignment", d.selection.Alin, 1,
                     kAlignmentItems[d.selection.SysSelTabNum - 1][d.selection.SysSelBtnNum - 1]);
-    check.code("s_Resp", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
-    check.code("s_Imp", d.view.s_Imp, {"Para", "Seri"});
-    check.range("sysFigTriBtn", d.shell.sysFigTriBtn, 0, 1);
-    check.range("PRUseFlag", d.radiator.PRUseFlag, 0, 1);
-    check.range("PRDataInFlag", d.radiator.PRDataInFlag, 0, 1);
-    check.range("PopupItem1", d.box.PopupItem1, 1, 5);  // Qa: 5, 7, 10, 15, 20
-    check.range("PopupItem2", d.box.PopupItem2, 1, 5);
-    check.range("PopupItem3", d.box.PopupItem3, 1, 6);  // Qb: 3, 5, 7, 10, 15, 20
-    check.range("PopupItem4", d.box.PopupItem4, 1, 6);
-    check.range("PopupItem5", d.box.PopupItem5, 1, 6);
-    check.range("PopupPRNum", d.radiator.PopupPRNum, 1, 4);
+    check.code("response page", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
+    check.code("impedance connection", d.view.s_Imp, {"Para", "Seri"});
+    check.range("state of the system figure", d.shell.sysFigTriBtn, 0, 1);
+    check.range("passive-radiator use", d.radiator.PRUseFlag, 0, 1);
+    check.range("passive-radiator data entered", d.radiator.PRDataInFlag, 0, 1);
+    check.range("Qa choice", d.box.PopupItem1, 1, 5);  // Qa: 5, 7, 10, 15, 20
+    check.range("second Qa choice", d.box.PopupItem2, 1, 5);
+    check.range("Qb choice", d.box.PopupItem3, 1, 6);  // Qb: 3, 5, 7, 10, 15, 20
+    check.range("second Qb choice", d.box.PopupItem4, 1, 6);
+    check.range("third Qb choice", d.box.PopupItem5, 1, 6);
+    check.range("number of passive radiators", d.radiator.PopupPRNum, 1, 4);
     for (int v = 1; v <= 3; ++v) {
         const VentRecord& vent = d.vents.vent[v];
-        const std::string n = std::to_string(v);
-        check.range(("VentTypeTab" + n).c_str(), vent.VentTypeTab, 1, 2);
-        check.range(("CircVentNum" + n).c_str(), vent.CircVentNum, 1, 10);
-        check.range(("RectVentNum" + n).c_str(), vent.RectVentNum, 1, 10);
-        check.range(("CircVentRadio" + n).c_str(), vent.CircVentRadio, 1, 2);
-        check.range(("RectVentRadio" + n).c_str(), vent.RectVentRadio, 1, 2);
-        check.range(("CircDuctVentInit" + n).c_str(), vent.CircDuctVentInit, 0, 1);
-        check.range(("RectPortVentInit" + n).c_str(), vent.RectPortVentInit, 0, 1);
-        check.range(("RectDuctVentInit" + n).c_str(), vent.RectDuctVentInit, 0, 1);
+        const std::string n = " of vent " + std::to_string(v);
+        check.range("shape" + n, vent.VentTypeTab, 1, 2);
+        check.range("number of circular vents" + n, vent.CircVentNum, 1, 10);
+        check.range("number of rectangular vents" + n, vent.RectVentNum, 1, 10);
+        check.range("kind of circular vent" + n, vent.CircVentRadio, 1, 2);
+        check.range("kind of rectangular vent" + n, vent.RectVentRadio, 1, 2);
+        check.range("edited circular duct" + n, vent.CircDuctVentInit, 0, 1);
+        check.range("edited rectangular port" + n, vent.RectPortVentInit, 0, 1);
+        check.range("edited rectangular duct" + n, vent.RectDuctVentInit, 0, 1);
     }
-    check.range("InputPowerCheck", d.power.InputPowerCheck, 0, 1);
+    check.range("input power choice", d.power.InputPowerCheck, 0, 1);
     return check.problem();
 }
 
@@ -378,8 +379,13 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     ProgramState candidate = design;
     RecordReader reader(bytes.substr(0, kDesignDocumentSize));
     walkRecord(reader, candidate);
+    // A document does not say who chose a vent's form: the initial circular
+    // port may be designed again, any other form stays as stored.
+    for (int v = 1; v <= 3; ++v) candidate.vents.vent[v].FormSetBy = 0;
     ExtractionText(candidate);
     if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
+    if (std::string why = driverProblem(candidate.speaker); !why.empty()) return refuse(std::move(why));
+    if (std::string why = boxProblem(candidate); !why.empty()) return refuse(std::move(why));
     design = candidate;
     return true;
 }

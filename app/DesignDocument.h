@@ -48,9 +48,13 @@ std::string encodeDesignDocument(const ProgramState& design);
 // RespID, Magni, Scale, Disp, SpConSel, SpConNum, ImpID, Alin within the
 // system's Alignment menu, the codes of s_Resp and s_Imp, the popup items,
 // PopupPRNum, sysFigTriBtn, the radiator flags, each vent's tab, radios,
-// counts and edited flags, InputPowerCheck). Doubles are taken as they
-// are. On a refusal `design` is left exactly as it was and `problem` (when
-// given) says what is wrong, in words for the user; on success every field
+// counts and edited flags, InputPowerCheck). The driver as entered must
+// pass the check of the Default Parameters window and of received records,
+// and the driver in use must be finite with the signs that check asks for.
+// Every box value must be finite; the loss factors and the values the
+// alignment takes as the user's entries must be above 0. On a refusal
+// `design` is left exactly as it was and `problem` (when given) says what
+// is wrong, naming the field in words for the user; on success every field
 // of the record is taken and the other values of `design` stay.
 bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem = nullptr);
 

@@ -109,7 +109,7 @@ int32_t customPaletteEvent(const WindowEvent& event) {
     platform::selectWindow(kCustomPalette);
     if (isKeyDown(event)) {
         if (isReturnOrEnter(event)) {
-            CustumPaletCalcReturn();
+            if (calcKeyAccepted()) CustumPaletCalcReturn();
             return kHandled;
         }
         return disclosureKey(event, true);

@@ -11,11 +11,16 @@
 #include "app/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "app/Preferences.h"
+#include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
+#include "palette/CustomPaletteEnable.h"
+#include "response/SpConCal.h"
 #include "platform/Platform.h"
 #include "selection/SystemSelect.h"
 #include "windows/Alerts.h"
+#include "windows/CloseWindows.h"
+#include "windows/DefaultParameters.h"
 #include "windows/SaveChangesSheet.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
@@ -51,6 +56,13 @@ std::function<void()> actionOf(int32_t purpose) {
                 NavUserActionCancelMenu();
                 InstallCarbonTimerFileOpen(kOpenAfterQuestion, 0.0);
             };
+        case kAskForInstalling:
+            // The installer is shown only once the design is settled.
+            return [] {
+                LSLaunchURLInDownloadsFolder(state.update.downFileZip.view());
+                CloseWindows();
+                QuitMenuSelect(0);
+            };
         default: return nullptr;
     }
 }
@@ -60,6 +72,7 @@ std::function<void()> actionOf(int32_t purpose) {
 void closeDesign(std::initializer_list<int32_t> windows) {
     ShellFlags& sh = state.shell;
     for (int32_t window : windows) platform::closeWindow(window);
+    sh.KeptDesignFlag = 0;
     sh.FileOpenFlag = 0;
     sh.DirtyFlag = 0;
     sh.CtmPaletFlag = 1;
@@ -78,12 +91,13 @@ void closeForOrvanel() {
     launchOrvanel();
 }
 
-}  // namespace
-
-int32_t ChangeToSystemSelect() {
+// The design's windows closed and its flags back to no design, as System
+// Select ends a design.
+void endDesignForSystemSelect() {
     ShellFlags& sh = state.shell;
     keepWindowBounds();
     for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    sh.KeptDesignFlag = 0;
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
     sh.SaveAsFlag = 0;
@@ -95,6 +109,13 @@ int32_t ChangeToSystemSelect() {
     state.radiator.PRUseFlag = 0;
     state.print.GPrintScale = kDefaultPrintScale;
     state.vents.VentCalcCount = 0;
+}
+
+}  // namespace
+
+int32_t ChangeToSystemSelect() {
+    ShellFlags& sh = state.shell;
+    endDesignForSystemSelect();
     InitMenu11();
     platform::setMenuItemEnabled(kFileMenu, kCloseItem, true);
     platform::setCursor(platform::Cursor::Arrow);
@@ -107,14 +128,75 @@ int32_t ChangeToSystemSelect() {
     return 0;
 }
 
+int32_t SystemSelectKeepingDesign() {
+    ShellFlags& sh = state.shell;
+    // A driver record waiting for System Select is the next design's driver:
+    // the design on the screen could not come back with it.
+    if (!designOnScreen() || state.messages.HeldDriverFlag == 1) return ChangeToSystemSelect();
+    sh.KeptDesignFlag = 1;
+    sh.KeptSysSelTabNum = state.selection.SysSelTabNum;
+    sh.KeptSysSelBtnNum = state.selection.SysSelBtnNum;
+    sh.KeptSpConNum = state.connection.SpConNum;
+    // The kept design takes no changes while the window stands over it.
+    if (sh.CtmPaletFlag == 0) DisableCustomPalet();
+    InitMenu11();
+    platform::setMenuItemEnabled(kFileMenu, kCloseItem, true);
+    platform::setCursor(platform::Cursor::Arrow);
+    SystemSelectWnd();
+    return 0;
+}
+
+int32_t EndKeptDesign() {
+    endDesignForSystemSelect();
+    InitItemBoxParameters();
+    state.shell.EdtFldID = 31;
+    return 0;
+}
+
+int32_t CancelSystemSelect() {
+    ShellFlags& sh = state.shell;
+    const bool kept = sh.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
+    sh.KeptDesignFlag = 0;
+    if (!kept) return systemSelectCancel();
+    platform::closeWindow(kSystemSelectWindow);
+    state.selection.SysSelTabNum = sh.KeptSysSelTabNum;
+    state.selection.SysSelBtnNum = sh.KeptSysSelBtnNum;
+    state.connection.SpConNum = sh.KeptSpConNum;
+    SpconCal();  // the effective driver of the kept connection again
+    sh.WindCloseFlag = 0;
+    sh.curentWndID = kResponseWindow;
+    NavUserActionCancelMenu();
+    if (sh.CtmPaletFlag == 0) EnableCustomPalet();
+    platform::selectWindow(kResponseWindow);
+    return 0;
+}
+
+int32_t AskThenSystemSelect() {
+    if (state.shell.DirtyFlag == 1)
+        NavAskWind(kAskForSystemSelect);
+    else
+        SystemSelectKeepingDesign();
+    return 0;
+}
+
 int32_t ChangeToSpeakerSelect() {
     keepWindowBounds();
     SavePrefs();
     closeDesign({kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow});
     state.shell.SaveAsFlag = 0;
     state.vents.VentCalcCount = 0;
-    InitMenu13();
     platform::setCursor(platform::Cursor::Arrow);
+    if (!driverDatabaseAnswers()) {
+        // Nobody to hand over to: the driver in use is corrected in the
+        // Default Parameters window, whose OK leads to System Select as at
+        // the start.
+        toOstrevane(vc::kNowClosed);
+        InitMenu11();
+        DefaultParamWnd();
+        platform::setMenuItemEnabled(kFileMenu, kCloseItem, false);
+        return 0;
+    }
+    InitMenu13();
     launchOrvanel();
     toOrvanel(vc::kShow);
     toOstrevane(vc::kNowClosed);

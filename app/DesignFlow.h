@@ -22,6 +22,7 @@ inline constexpr int32_t kAskForSpeakerSelect = 2;  // ChangeToSpeakerSelect
 inline constexpr int32_t kAskForClose = 3;          // ResposeWindowClose
 inline constexpr int32_t kAskForQuit = 4;           // QuitMenuSelect(0)
 inline constexpr int32_t kAskForOpening = 5;        // the file-open timer after 0.01 s
+inline constexpr int32_t kAskForInstalling = 6;     // the Downloads folder shown, then QuitMenuSelect(0)
 
 // The user's answers to the save question, as NavAskHandler gets them.
 inline constexpr int32_t kNavUserActionCancel = 1;
@@ -37,8 +38,25 @@ inline constexpr int16_t kQuitWithoutSaving = 4;
 // Ends the design and opens the System Select window (with a driver record
 // that waited for the design to end). Returns 0.
 int32_t ChangeToSystemSelect();
+// System Select asked for from a design without unsaved changes: the design
+// stays behind the System Select window (its custom palette dimmed) until
+// the design chosen there replaces it; Cancel gives it back as it was.
+// Without a design on the screen, ChangeToSystemSelect. Returns 0.
+int32_t SystemSelectKeepingDesign();
+// Ends the design kept behind the System Select window, as
+// ChangeToSystemSelect ends a design, once the new one replaces it.
+// Returns 0.
+int32_t EndKeptDesign();
+// Cancel, Escape or the close box of the System Select window: a design
+// kept behind it comes back with its system, connection and menus;
+// otherwise the program is left without a design. Returns 0.
+int32_t CancelSystemSelect();
+// New Box Design and System Select: the save question first while the
+// design has unsaved changes, else SystemSelectKeepingDesign. Returns 0.
+int32_t AskThenSystemSelect();
 // Ends the design, saves the preferences and hands over to the driver
-// database. Returns 0.
+// database; without one answering, opens the Default Parameters window
+// with the driver in use instead. Returns 0.
 int32_t ChangeToSpeakerSelect();
 // Ends the design and leaves the program without one. Returns 0.
 int32_t ResposeWindowClose();

@@ -6,9 +6,11 @@
 #include "app/AppMessages.h"
 #include "app/DesignFlow.h"
 #include "app/DesignQueries.h"
+#include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "app/MessageVocabulary.h"
 #include "app/RepeatingTimer.h"
+#include "app/Startup.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
@@ -21,6 +23,11 @@
 #include "palette/CustomPalette.h"
 #include "windows/ResponseWindow.h"
 #include "app/UpdateCheck.h"
+#include "app/WindowEvents.h"
+#include "selection/SpeakerConnection.h"
+#include "vent/VentSetupSheet.h"
+#include "windows/InitialSetup.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 
@@ -115,10 +122,11 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
     request.message = stationery ? "Save This Stationery File As..." : "Save This File As...";
     request.proposedName = ProposedSaveName(title, fileNameOf(bound), sh.DocFileName.view(), state.speaker.s_SP.view(),
                                             SetSystemTitle(), sh.SaveFileNum, stationery);
-    request.folder = bound.empty() ? std::string() : bound.substr(0, bound.rfind('/') + 1);
+    request.folder = DialogStartFolder();
     request.suffix = std::string(stationery ? kStationerySuffix : kDocumentSuffix);
     platform::documentDialogs().chooseFileToSave(
         request, [stationery, next = std::move(next)](std::optional<std::string> path) {
+            if (path) RememberDialogFolder(*path);
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
             if (saved && next) next();
@@ -136,8 +144,20 @@ void enableRadiatorCountForItsAlignment() {
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
 }
 
-// Opens the document g_FsRef; false when it could not be opened.
-bool openWaitingDocument();
+// A document opened while a sheet stands: the sheet goes the way its
+// Cancel takes it, so that the flags and menus are those after a cancel.
+void cancelStandingSheets() {
+    if (platform::windowExists(kVentInitialSetupSheet)) InitSetupCancelForVentDesignWnd();
+    if (platform::windowExists(kVentDesignSheet)) cancelVentDesign();
+    if (platform::windowExists(kInitialSetupSheet)) InitSetupCancel();
+    if (platform::windowExists(kSpeakerConnectionSheet)) spConSelectCancel();
+    if (platform::windowExists(kPassiveRadiatorSheet)) PRDataEnterWndCancel();
+}
+
+// Opens the document g_FsRef; false when it could not be opened. A
+// document refused as the program's first window (`atStart`) leaves the
+// start's Default Parameters window open under its alert.
+bool openWaitingDocument(bool atStart);
 
 }  // namespace
 
@@ -241,7 +261,9 @@ int32_t OpenDialogFile() {
     platform::OpenFileRequest request;
     request.message = "Select Open File.";
     request.filter = OpenDialogFilter;
+    request.folder = DialogStartFolder();
     platform::documentDialogs().chooseFileToOpen(request, [](std::optional<std::string> path) {
+        if (path) RememberDialogFolder(*path);
         OpenDialogGetFileHandler(path);
     });
     return 0;
@@ -272,8 +294,10 @@ int32_t ClikOpenDocm(const std::string& path) {
     SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
     state.document.g_FsRef = path;
     sh.SelfOpenFlag = 1;
-    if (sh.DirtyFlag == 1)
+    if (sh.DirtyFlag == 1) {
+        cancelStandingSheets();  // the question stands on the design alone
         NavAskWind(kAskForOpening);
+    }
     else
         InstallCarbonTimerFileOpen(kOpenDelay, 0.0);
     return 0;
@@ -292,30 +316,48 @@ void CarbonTimerActionFileOpen(platform::TimerId timer, void* userData) {
     const int32_t started = sh.AppClickOpnFlag;
     sh.AppClickOpnFlag = 1;
     sh.SelfOpenFlag = 0;
-    if (!openWaitingDocument()) sh.AppClickOpnFlag = started;
+    openWaitingDocument(started == 0);
 }
 
 int32_t OpenDocmFile() {
-    openWaitingDocument();
+    openWaitingDocument(false);
     return 0;
 }
 
 namespace {
 
-bool openWaitingDocument() {
+bool openWaitingDocument(bool atStart) {
     const std::string path = state.document.g_FsRef;
     if (path.empty()) return false;
+    // A sheet's Cancel puts back the values it was changing: before the
+    // document's values are read, not over them.
+    cancelStandingSheets();
     // The document is read before anything of the design on the screen
     // goes: one that cannot be opened leaves it as it was.
     const DocumentResult result = ClikOpenDocmFile(path);
     if (!result.ok()) {
+        // Nothing waits any more: a later opening must not find this path.
+        state.document.g_FsRef.clear();
+        if (atStart) {
+            // The start's window first, so that the alert stands in front
+            // of it rather than under it.
+            ShellFlags& sh = state.shell;
+            platform::removeTimer(sh.SelfOpenTimer);  // it would open the window a second time
+            sh.SelfOpenTimer = 0;
+            sh.AppClickOpnFlag = 0;
+            CarbonTimerActionSelfOpen(0, nullptr);
+        }
         if (!result.description.empty()) reportOpenFailure(path, result);
         return false;
     }
     CloseWindows();
+    state.shell.KeptDesignFlag = 0;  // a design kept behind System Select went with the windows
     ResponseWnd();
     BindResponseWindowToDocument(path);
     platform::setCurrentWindow(kResponseWindow);
+    // Stationery stands for no document: its changes are measured against
+    // the design as first drawn.
+    state.document.SnapshotAtFirstDrawFlag = state.shell.SaveAsFlag == 0 ? 1 : 0;
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     state.shell.CtmPaletFlag = 0;

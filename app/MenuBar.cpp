@@ -9,6 +9,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "response/AmplitudePlot.h"
 #include "view/ResponseRedraw.h"
 
 namespace quendal {
@@ -85,7 +86,10 @@ void buildEditMenu(Situation situation) {
         platform::setMenuItemEnabled(kEditMenu, item, false);
         platform::setMenuItemEditCommand(kEditMenu, item, static_cast<EditCommand>(entry.command));
     }
-    const bool enabled = situation != Situation::Start || state.shell.EditMenuFlag == 1;
+    // In the start state it serves the palette that takes input and the
+    // fields of the Default Parameters window.
+    const bool enabled = situation != Situation::Start || state.shell.EditMenuFlag == 1 ||
+                         platform::windowExists(kDefaultParametersWindow);
     platform::setMenuItemEnabled(kEditMenu, 0, enabled);
     platform::insertMenu(kEditMenu);
 }
@@ -312,8 +316,8 @@ int32_t BuildMenu30() {
     platform::appendMenuItem(kMiscMenu, "Complex Speaker Connect");
     platform::appendMenuItem(kMiscMenu, "-");
     platform::appendMenuItem(kMiscMenu, "Passive Radiator Data Enter.../U");
-    // Speaker selection belongs to the driver database: only while it started the design.
-    platform::setMenuItemEnabled(kMiscMenu, 3, state.shell.s_MasgMenu == "BootQnDL");
+    // Speaker selection hands over to the driver database while it answers,
+    // and otherwise opens the Default Parameters window: always offered.
     platform::insertMenu(kMiscMenu);
     return 0;
 }
@@ -345,8 +349,10 @@ int32_t SetItemMarkOnViewMenu() {
         platform::setMenuItemChecked(kViewMenu, 4, view.Scale == 5);
         platform::setMenuItemChecked(kViewMenu, 5, view.Scale == 10);
     }
-    if (view.Disp >= 1 && view.Disp <= 3)
-        for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, view.Disp == disp);
+    // The mark follows what the page shows: a mode the system lacks shows the total.
+    const int32_t shown = shownDisp();
+    if (shown >= 1 && shown <= 3)
+        for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, shown == disp);
     return 0;
 }
 

@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::string_view kFieldEnd = "  ";  // two blanks end every field
 
+// A name or range text as the windows and the design document keep it: its
+// first 59 bytes (Mac Roman, one byte a character), so that a design saved
+// and opened again shows the same text.
+Str255 keptText(std::string_view text) { return Str255(text.substr(0, kDriverTextBytes)); }
+
 }  // namespace
 
 std::string_view recordMarker(std::string_view text) {
@@ -42,8 +47,8 @@ std::optional<DriverRecord> readDriverRecord(std::string_view text) {
     const auto fields = cutRecord(text, kDriverRecordFields);
     if (!fields || (*fields)[0] != vocabulary::kDriverMarker) return std::nullopt;
     DriverRecord record;
-    record.s_SP = (*fields)[1];
-    record.s_RANG = (*fields)[2];
+    record.s_SP = keptText((*fields)[1]);
+    record.s_RANG = keptText((*fields)[2]);
     for (std::size_t i = 0; i < record.values.size(); ++i) {
         record.texts[i] = (*fields)[3 + i];
         record.values[i] = textToNumber((*fields)[3 + i]);
@@ -55,8 +60,8 @@ std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
     const auto fields = cutRecord(text, kRadiatorRecordFields);
     if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return std::nullopt;
     RadiatorRecord record;
-    record.s_ManufOrg = (*fields)[1];
-    record.s_PROrg = (*fields)[2];
+    record.s_ManufOrg = keptText((*fields)[1]);
+    record.s_PROrg = keptText((*fields)[2]);
     for (std::size_t i = 0; i < record.values.size(); ++i) record.values[i] = textToNumber((*fields)[3 + i]);
     return record;
 }

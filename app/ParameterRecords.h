@@ -42,7 +42,8 @@ std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, st
 // A driver record as received, in the units of the entered driver set:
 // the numbers in the record's own order (Dia, Fs, Vas, Qts, Qes, Qms, Effi,
 // Re, Pemax, Sd, Xmax, Vd, Le; Sd, Xmax and Vd differ from a document's
-// order) with their texts.
+// order) with their texts. The model name and range are kept to their
+// first 59 bytes, as the windows and the design document keep them.
 struct DriverRecord {
     Str255 s_SP, s_RANG;
     std::array<double, 13> values{};
@@ -50,7 +51,8 @@ struct DriverRecord {
 };
 
 // A passive-radiator unit as received: manufacturer, model, then diameter
-// (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3).
+// (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3). The
+// two names are kept to their first 59 bytes, as the document keeps them.
 struct RadiatorRecord {
     Str255 s_ManufOrg, s_PROrg;
     std::array<double, 7> values{};

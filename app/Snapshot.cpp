@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -57,8 +58,9 @@ int32_t NavSaveAsPngFileWnd(std::string png) {
     const std::string name = SnapshotFileName(platform::utf8FromMacRoman(state.speaker.s_SP.view()),
                                               platform::utf8FromMacRoman(SetResponseTitle()), state.print.SnapNum);
     // The picture belongs to the dialog until it is saved or dropped.
-    platform::imageSaving().askPngPath(kResponseWindow, "Save This Png File As...", name,
+    platform::imageSaving().askPngPath(kResponseWindow, "Save This Png File As...", DialogStartFolder(), name,
                                        [png = std::move(png)](std::optional<std::string> path) {
+                                           if (path) RememberDialogFolder(*path);
                                            PutPngFileHandler(path, png);
                                        });
     return 0;
@@ -73,7 +75,7 @@ int32_t PutPngFileHandler(const std::optional<std::string>& path, const std::str
     if (!saved) state.print.SnapNum = std::max(0, state.print.SnapNum - 1);
     if (platform::windowExists(kResponseWindow)) NavUserActionCancelMenu();
     if (path && !saved)
-        platform::imageSaving().askStopOrContinue("SaveImageFile failed", error, [](bool stop) {
+        platform::imageSaving().askStopOrContinue("The snapshot could not be saved.", error, [](bool stop) {
             if (stop) stopProgram();
         });
     return 0;

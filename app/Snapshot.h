@@ -27,8 +27,8 @@ int32_t NavSaveAsPngFileWnd(std::string png);
 // The save dialog's answer: a path saves the picture there, nothing is a
 // cancel, which gives the number back. A picture that cannot be written
 // gives the number back as well and asks whether to stop the program
-// ("SaveImageFile failed"); Stop goes the way the Quit command goes. In
-// every case the menus come back.
+// ("The snapshot could not be saved."); Stop goes the way the Quit command
+// goes. In every case the menus come back.
 int32_t PutPngFileHandler(const std::optional<std::string>& path, const std::string& png);
 
 // The proposed file name (UTF-8): the model name, "_", the response title,

@@ -53,7 +53,7 @@ int32_t StartQuendal(int& argc, char** argv) {
     // same, and so for the end of the start.
     InstallAEHandlers();
     InstallTextMessageHandlers();
-    SndAppleEvent(vocabulary::kToOrvanel, vocabulary::kBooted, vocabulary::kOrvanel);
+    const int32_t databases = SendAppMessageCounted(vocabulary::kToOrvanel, vocabulary::kBooted, vocabulary::kOrvanel);
     BuildPopupMenu();
     InstallApplicationHandler();
     // Every window and control made from now on reports to the shell.
@@ -61,7 +61,13 @@ int32_t StartQuendal(int& argc, char** argv) {
     InitMenu11();
     platform::setMenuHost("Quendal");
     InitItemBoxParameters();
-    InstallCarbonTimerSelfOpen(kSelfOpenDelay, 0.0);
+    // The wait gives a driver database time to answer, and the documents
+    // named at start time to open. With neither to wait for, the Default
+    // Parameters window is there at once.
+    if (databases == 0 && DocumentsNamedAtStart(argc, argv).empty())
+        CarbonTimerActionSelfOpen(0, nullptr);
+    else
+        InstallCarbonTimerSelfOpen(kSelfOpenDelay, 0.0);
     return 0;
 }
 

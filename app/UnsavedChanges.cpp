@@ -68,15 +68,13 @@ int32_t DirtyCheckVentParamIn() {
 }
 
 int32_t DirtyCheckSpParamCheck() {
-    if (anyChanged(state.document.SpParmVarOrigin, boxSnapshotOf(state), kBoxSnapshotUsed) &&
-        state.shell.SaveAsFlag == 1)
+    if (anyChanged(state.document.SpParmVarOrigin, boxSnapshotOf(state), kBoxSnapshotUsed))
         DirtyFlagAndProxyIconSetDirty();
     return 0;
 }
 
 int32_t DirtyCheckVentParamCheck() {
-    if (anyChanged(state.document.VentParmVarOrigin, ventSnapshotOf(state), kVentSnapshotUsed) &&
-        state.shell.SaveAsFlag == 1)
+    if (anyChanged(state.document.VentParmVarOrigin, ventSnapshotOf(state), kVentSnapshotUsed))
         DirtyFlagAndProxyIconSetDirty();
     return 0;
 }
@@ -87,6 +85,18 @@ int32_t DirtyFlagAndProxyIconSetDirty() {
     state.shell.DirtyFlag = 1;
     platform::setWindowModified(kResponseWindow, true);
     return 0;
+}
+
+int32_t DirtyCheckAfterDrawing() {
+    DocumentState& d = state.document;
+    if (d.SnapshotAtFirstDrawFlag == 1) {
+        // The design as first drawn is what a change is measured against.
+        d.SnapshotAtFirstDrawFlag = 0;
+        DirtyCheckSpParamIn();
+        DirtyCheckVentParamIn();
+        return 0;
+    }
+    return DirtyCheckSpParamCheck();
 }
 
 }  // namespace quendal

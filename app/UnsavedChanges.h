@@ -2,9 +2,10 @@
 //
 // When a document is read or written, two snapshots are taken: the box
 // values with the radiator, input power, baffle thickness and connections,
-// and the vents' selectors and dimensions. After a recalculation the design
-// is compared with them; a difference, while the design is bound to a file
-// (SaveAsFlag 1), marks it changed: DirtyFlag 1 and the response window's
+// and the vents' selectors and dimensions. A design no document stands for
+// (a new one, an opened stationery) takes them when it is first drawn. After
+// a recalculation the design is compared with them; a difference marks it
+// changed, bound to a file or not: DirtyFlag 1 and the response window's
 // modified mark. Only saving, opening or starting a design clears the mark;
 // a comparison never does, so a change undone by hand stays marked until the
 // next save.
@@ -21,12 +22,16 @@ int32_t DirtyCheckSpParamIn();
 // Takes the vent snapshot (VentParmVarOrigin) of the design in `state`.
 int32_t DirtyCheckVentParamIn();
 // Compares the box values with their snapshot; marks the design changed
-// when one differs (or either is not a number) and SaveAsFlag is 1.
+// when one differs (or either is not a number).
 int32_t DirtyCheckSpParamCheck();
 // The same for the vents.
 int32_t DirtyCheckVentParamCheck();
 // Marks the design changed: DirtyFlag 1 and the response window modified.
 int32_t DirtyFlagAndProxyIconSetDirty();
+// What a drawing of the response window ends with: the first drawing of a
+// design that waits for its snapshots (SnapshotAtFirstDrawFlag) takes both,
+// any other compares the box values.
+int32_t DirtyCheckAfterDrawing();
 
 // The snapshots of a given design, as the routines above take them from
 // `state`; the document writer takes them from the design as written.

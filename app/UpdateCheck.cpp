@@ -28,7 +28,6 @@ constexpr int32_t kMenuCheckFollowUps = 36;  // a check from the menu waits up t
 constexpr double kVersionTimeout = 10.0;     // s without data before the version file fails
 constexpr double kPackageTimeout = 60.0;     // s without data before the download fails
 constexpr int32_t kLookAtCheck = 1, kLookAtDownload = 2;
-constexpr int32_t kAskBeforeQuitting = 4;    // purpose of the save question: quit
 
 UpdateCheckState& update() { return state.update; }
 
@@ -302,11 +301,10 @@ int32_t CheckForUpdateWndLaunchButton() {
     UpdateCheckState& u = update();
     removeCheckTimer();
     if (state.shell.DirtyFlag == 1) {
-        // The design first: its Save or Don't Save quits, its Cancel stays
-        // with the design as it was.
+        // The design first: its Save or Don't Save shows the Downloads
+        // folder and quits, its Cancel stays with the design as it was.
         closeUpdateWindow();
-        NavAskWind(kAskBeforeQuitting);
-        LSLaunchURLInDownloadsFolder(u.downFileZip.view());
+        NavAskWind(kAskForInstalling);
         return 0;
     }
     platform::closeWindow(kUpdateWindow);

@@ -61,6 +61,11 @@ int32_t LSLaunchURL(std::string_view urlText);
 // Opens the file `name` (with its extension) of the resources' folder
 // `folder` the same way: kParamErr when there is no such file.
 int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);
+// Help items and links of the Help menu: as above, and when the document is
+// missing or nothing of the desktop opens it, an alert says where the
+// document is (or what the link is), so that the user can open it.
+int32_t OpenHelpDocument(std::string_view name);
+int32_t OpenLink(std::string_view url);
 
 // --- Requests -----------------------------------------------------------------
 

@@ -6,6 +6,7 @@
 #include "app/FilesAndFolders.h"
 #include "app/UrlLoading.h"
 #include "app/UrlLoadingImages.h"
+#include "platform/MacRomanText.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -39,6 +40,28 @@ int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_
     const std::optional<std::string> path = bundleResourcePath(name, folder);
     if (!path) return kParamErr;
     return LSLaunchURL(FileURL{*path}.text());
+}
+
+int32_t OpenHelpDocument(std::string_view name) {
+    const int32_t status = CreateURLFromBundleResourceAndLaunch(name, kHelpFolder);
+    if (status == 0) return 0;
+    std::string path = platform::resourceFolder();
+    path.append("/").append(kHelpFolder).append("/").append(name);
+    const std::string shown = platform::macRomanFromUtf8Lossy(path);
+    if (status == kParamErr)
+        platform::showAlert("The help document could not be found.", "It belongs at " + shown + ".");
+    else
+        platform::showAlert("No program of this desktop opens the help document.",
+                            "Open " + shown + " in a web browser.");
+    return status;
+}
+
+int32_t OpenLink(std::string_view url) {
+    const int32_t status = LSLaunchURL(url);
+    if (status != 0)
+        platform::showAlert("No program of this desktop opens this link.",
+                            "The link is " + platform::macRomanFromUtf8Lossy(url) + ".");
+    return status;
 }
 
 }  // namespace quendal

@@ -1,6 +1,7 @@
 // The dispatch by window number, and the About, System Select, speaker
 // connection and Default Parameters windows.
 #include "app/WindowEvents.h"
+#include "app/DesignFlow.h"
 
 #include "app/MenuBar.h"
 #include "model/State.h"
@@ -47,10 +48,13 @@ namespace {
 using namespace keys;
 
 // The About window goes, the menus back in the state of the window the
-// user works in: on a click in it, Return or Enter, and its close box.
+// user works in: on a click in it, Return, Enter, Escape, Ctrl+W and its
+// close box.
 int32_t aboutEvent(const WindowEvent& event) {
-    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) ||
-                        (isKeyDown(event) && isReturnOrEnter(event)) || event.kind == WindowEventKind::Close;
+    const bool closeKey = isKeyDown(event) && (isReturnOrEnter(event) || event.character == platform::kEscapeChar ||
+                                               (event.modifiers == platform::kCommandKey && event.character == 'w'));
+    const bool closes = (event.kind == WindowEventKind::MouseDown && event.y > 0) || closeKey ||
+                        event.kind == WindowEventKind::Close;
     if (!closes) return kEventNotHandled;
     closeAboutWindow();
     return kHandled;
@@ -67,7 +71,7 @@ int32_t handled(int32_t (*routine)()) {
 }
 
 int32_t systemSelectEvent(const WindowEvent& event) {
-    if (event.kind == WindowEventKind::Close) return handled(systemSelectCancel);
+    if (event.kind == WindowEventKind::Close) return handled(CancelSystemSelect);
     if (event.kind == WindowEventKind::DragCompleted) return handled(systemSelectDragged);
     if (isMouse(event)) {
         state.shell.mouseH = event.x;
@@ -79,7 +83,7 @@ int32_t systemSelectEvent(const WindowEvent& event) {
     if (!isKeyDown(event)) return kEventNotHandled;
     if (isReturnOrEnter(event)) return handled(systemSelectConfirm);
     switch (event.character) {
-        case platform::kEscapeChar: return handled(systemSelectCancel);
+        case platform::kEscapeChar: return handled(CancelSystemSelect);
         case platform::kSpaceChar:
         case platform::kTabChar: return handled(systemSelectToggleTab);
         default: break;

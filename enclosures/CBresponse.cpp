@@ -5,6 +5,7 @@
 #include "enclosures/CBcal.h"
 #include "engine/BandPassForms.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -44,10 +45,9 @@ int32_t CBPWcal() {
 
 int32_t CBIMPcal() {
     const double F = state.point.f;
-    const double b = state.coef.B01;
-    PlotPoint& p = state.point;
-    p.ZVC = std::sqrt((b * F) * (b * F) / denominator(F));
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC + state.rscales.ZL * p.ff);
+    const TransferCoefficients& c = state.coef;
+    // B01 s / (s^2 + A01 s + A02) at s = jF
+    motionalImpedanceForm({0.0, c.B01 * F}, {c.A02 - F * F, c.A01 * F});
     return 0;
 }
 

@@ -42,12 +42,15 @@ double coneSquared(double F, double b1, double b0) {
     return re * re + im * im;
 }
 
-// |D01 s (s^2 + b1 s + b0)|^2 at s = j f: a motional-impedance numerator.
-double motionalSquared(double F, double b1, double b0) {
-    const double D01 = state.coef.D01;
-    const double re = b1 * F * F;
-    const double im = b0 * F - F * F * F;
-    return D01 * D01 * (re * re + im * im);
+// D01 s (s^2 + b1 s + b0) at s = j f: a motional-impedance numerator.
+std::complex<double> motional(double F, double b1, double b0) {
+    const std::complex<double> s(0.0, F);
+    return state.coef.D01 * s * ((s + b1) * s + b0);
+}
+
+std::complex<double> denominatorValue(double F) {
+    const Denominator d = denominatorAt(F);
+    return {d.DR, d.DI};
 }
 
 void power(double nu) { powerRatingForm(nu, denominatorAt(frequency()).DE); }
@@ -116,29 +119,29 @@ int32_t CCIMPparacal() {
     const std::complex<double> z21 = scale * ((c.B11 - c.B21) * s + (c.B12 - c.B22));
     const std::complex<double> z22 = scale * (s * s + c.B21 * s + c.B22);
     const std::complex<double> z =
-        parallelPairMotional(z11, z12, z21, z22, state.speaker.RE / state.rscales.RES);
-    motionalImpedanceForm(std::norm(z), 1.0, 0.5);
+        parallelPairMotional(z11, z12, z21, z22, voiceCoilOverRES());
+    motionalImpedanceForm(z, 1.0, 0.5);
     return 0;
 }
 
 int32_t CCIMPserical() {
     const TransferCoefficients& c = state.coef;
     const double F = frequency();
-    const double re = c.E12 * F * F;
-    const double im = c.E13 * F - c.E11 * F * F * F;
-    motionalImpedanceForm(re * re + im * im, denominatorAt(F).DE, 2.0);
+    // s (E11 s^2 + E12 s + E13): both coils' motional impedance in series
+    const std::complex<double> s(0.0, F);
+    motionalImpedanceForm(s * ((c.E11 * s + c.E12) * s + c.E13), denominatorValue(F), 2.0);
     return 0;
 }
 
 int32_t CCIMPSP1cal() {
     const double F = frequency();
-    motionalImpedanceForm(motionalSquared(F, state.coef.C21, state.coef.C22), denominatorAt(F).DE);
+    motionalImpedanceForm(motional(F, state.coef.C21, state.coef.C22), denominatorValue(F));
     return 0;
 }
 
 int32_t CCIMPSP2cal() {
     const double F = frequency();
-    motionalImpedanceForm(motionalSquared(F, state.coef.B21, state.coef.B22), denominatorAt(F).DE);
+    motionalImpedanceForm(motional(F, state.coef.B21, state.coef.B22), denominatorValue(F));
     return 0;
 }
 

@@ -83,15 +83,20 @@ void displacementMillimetres(const JfValue& n, double f) {
     displacementPeakForm(n.squared(), denominator(f).squared(), state.rscales.XD);
 }
 
-// Impedance from NU and DE already set: resistance and inductance scaled for
-// one driver (1), the pair in series (2) or in parallel (1/2).
-void impedance(double connection) {
+// Impedance of the motional impedance zm over RES, whose squared magnitude
+// NU / DE is already set, in series with the voice coils: resistance and
+// inductance scaled for one driver (1), the pair in series (2) or in
+// parallel (1/2).
+void impedance(std::complex<double> zm, double connection) {
     PlotPoint& pt = state.point;
     pt.ZVC = std::pow(pt.NU / pt.DE, 0.5);
-    const double z = connection * state.speaker.RE + state.rscales.RES * pt.ZVC
-                     + connection * state.rscales.ZL * static_cast<double>(pt.ff);
+    const double z = inputImpedance(zm, connection);
     pt.yyLinea = static_cast<float>(z);
     pt.yy = static_cast<float>(std::log10(z));
+}
+
+std::complex<double> ratio(const JfValue& n, const JfValue& d) {
+    return std::complex<double>(n.re, n.im) / std::complex<double>(d.re, d.im);
 }
 
 // Raw phase of the total output over D, radians; leaves PH1 and PH2.
@@ -134,18 +139,20 @@ int32_t CVPWSP2cal() {
 int32_t CVIMPSP1cal() {
     PlotPoint& pt = state.point;
     const double f = pointFrequency();
-    pt.NU = speaker1Motional(f).squared();
-    pt.DE = denominator(f).squared();
-    impedance(1.0);
+    const JfValue n = speaker1Motional(f), d = denominator(f);
+    pt.NU = n.squared();
+    pt.DE = d.squared();
+    impedance(ratio(n, d), 1.0);
     return 0;
 }
 
 int32_t CVIMPSP2cal() {
     PlotPoint& pt = state.point;
     const double f = pointFrequency();
-    pt.NU = speaker2Motional(f).squared();
-    pt.DE = denominator(f).squared();
-    impedance(1.0);
+    const JfValue n = speaker2Motional(f), d = denominator(f);
+    pt.NU = n.squared();
+    pt.DE = d.squared();
+    impedance(ratio(n, d), 1.0);
     return 0;
 }
 
@@ -153,9 +160,10 @@ int32_t CVIMPserical() {
     const TransferCoefficients& c = state.coef;
     PlotPoint& pt = state.point;
     const double f = pointFrequency();
-    pt.NU = polyAtJf({c.E21, c.E22, c.E23, c.E24, c.E25}, f, 1).squared();
-    pt.DE = denominator(f).squared();
-    impedance(2.0);
+    const JfValue n = polyAtJf({c.E21, c.E22, c.E23, c.E24, c.E25}, f, 1), d = denominator(f);
+    pt.NU = n.squared();
+    pt.DE = d.squared();
+    impedance(ratio(n, d), 2.0);
     return 0;
 }
 
@@ -181,10 +189,10 @@ int32_t CVIMPparacal() {
     const JfValue m21 = motional(f, c.D11 - c.E11, c.D12 - c.E12, c.D13 - c.E13, c.D14 - c.E14, c.D15 - c.E15);
     const cplx z = parallelPairMotional(cplx(n1.re, n1.im) / den, cplx(m12.re, m12.im) / den,
                                         cplx(m21.re, m21.im) / den, cplx(n2.re, n2.im) / den,
-                                        state.speaker.RE / state.rscales.RES);
+                                        voiceCoilOverRES());
     pt.NU = std::norm(z);
     pt.DE = 1.0;
-    impedance(0.5);
+    impedance(z, 0.5);
     return 0;
 }
 

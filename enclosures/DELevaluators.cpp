@@ -83,7 +83,7 @@ void DeltaPWcal() {
 
 void DeltaIMPcal() {
     const double f = pointFrequency();
-    impedanceForm(motional(f).squared(), denominator(f).squared());
+    impedanceForm(motional(f), denominator(f));
 }
 
 void DeltaDPcal() {

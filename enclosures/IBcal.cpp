@@ -6,6 +6,7 @@
 #include "engine/BandPassForms.h"
 #include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -48,9 +49,8 @@ int32_t IBPWcal() {
 int32_t IBIMPcal() {
     const double F = pointF();
     const double a = state.coef.A01inf;
-    PlotPoint& p = state.point;
-    p.ZVC = std::sqrt((a * F) * (a * F) / denominator(F, a));
-    p.yyLinea = static_cast<float>(state.speaker.RE + state.rscales.RES * p.ZVC + state.rscales.ZL * p.ff);
+    // a s / (s^2 + a s + 1) at s = jF
+    motionalImpedanceForm({0.0, a * F}, {1.0 - F * F, a * F});
     return 0;
 }
 

@@ -45,10 +45,8 @@ void KTPWcal() {
 
 void KTIMPcal() {
     const double f = pointFrequency();
-    const double B03 = state.coef.B03;
     // B03 s C(s)
-    const JfValue M = times({0.0, f}, ktCone(f));
-    impedanceForm(B03 * B03 * M.squared(), ktDenominator(f).squared());
+    impedanceForm(times({0.0, state.coef.B03 * f}, ktCone(f)), ktDenominator(f));
 }
 
 void KTDPcal() {

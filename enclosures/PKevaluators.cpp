@@ -46,8 +46,7 @@ void PKPWcal() {
 
 void PKIMPcal() {
     const double f = pointFrequency();
-    const double B06f = state.coef.B06 * f;
-    impedanceForm(B06f * B06f * pkCone(f).squared(), pkDenominator(f).squared());
+    impedanceForm(times({0.0, state.coef.B06 * f}, pkCone(f)), pkDenominator(f));
 }
 
 void PKdriverDPcal() {

@@ -131,8 +131,9 @@ int32_t PRPWcal() {
 
 int32_t PRIMPcal() {
     const double f = state.point.f;
-    const double b = state.coef.B25 * f;
-    motionalImpedanceForm(b * b * driverConeNumerator(f).squared(), denominator(f).squared());
+    const JfValue n = times({0.0, state.coef.B25 * f}, driverConeNumerator(f));
+    const JfValue d = denominator(f);
+    motionalImpedanceForm({n.re, n.im}, {d.re, d.im});
     return 0;
 }
 

@@ -17,15 +17,18 @@ void airSpeed(const JfValue& vent, double scale) {
 
 }  // namespace
 
-// Vent 1 is two branches and SV11 their total area: the speed is the flow
-// of both branches, twice their mean B61-B65, over that area.
+// Vent 1 is two branches of half its vents each, SV11 their total area.
+// The branches carry unequal flows (B41-B45 into chamber 2, B51-B55 into
+// chamber 3), each through half of SV11: the speed is the faster branch's,
+// twice its flow over SV11.
 int32_t PVvent1AScal() {
     const TransferCoefficients& c = state.coef;
     const double F = static_cast<double>(state.point.f);
     const double F2 = F * F, F3 = F2 * F, F4 = F2 * F2, F5 = F4 * F;
-    const double re = c.B62 * F4 - c.B64 * F2;
-    const double im = c.B61 * F5 - c.B63 * F3 + c.B65 * F;
-    airSpeed({2.0 * re, 2.0 * im}, state.rscales.VEL1);
+    const JfValue into2{c.B42 * F4 - c.B44 * F2, c.B41 * F5 - c.B43 * F3 + c.B45 * F};
+    const JfValue into3{c.B52 * F4 - c.B54 * F2, c.B51 * F5 - c.B53 * F3 + c.B55 * F};
+    const JfValue& faster = into3.squared() > into2.squared() ? into3 : into2;
+    airSpeed({2.0 * faster.re, 2.0 * faster.im}, state.rscales.VEL1);
     return 0;
 }
 

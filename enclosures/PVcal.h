@@ -35,7 +35,7 @@ int32_t PVDPoptcal();     // cone displacement in mm, for the peak search
 int32_t PVPHcal();        // phase
 int32_t PVGDcal();        // group delay
 int32_t PVNQcal();        // Nyquist point
-int32_t PVvent1AScal();   // air speed in vent 1
+int32_t PVvent1AScal();   // air speed in vent 1, its faster branch
 int32_t PVvent2AScal();   // air speed in vent 2
 int32_t PVvent3AScal();   // air speed in vent 3
 int32_t PVStepSubstitution();

@@ -79,8 +79,9 @@ int32_t PVPWcal() {
 
 int32_t PVIMPcal() {
     const double F = frequency();
-    const double d01f = state.coef.D01 * F;
-    motionalImpedanceForm(d01f * d01f * pv::cone(F).squared(), denominatorSquared());
+    const JfValue n = times({0.0, state.coef.D01 * F}, pv::cone(F));
+    const JfValue d = pv::denominator(F);
+    motionalImpedanceForm({n.re, n.im}, {d.re, d.im});
     return 0;
 }
 

@@ -55,8 +55,7 @@ void SK1PWcal() {
 
 void SK1IMPcal() {
     const double f = pointFrequency();
-    const double B06f = state.coef.B06 * f;
-    impedanceForm(B06f * B06f * sk1Cone(f).squared(), sk1Denominator(f).squared());
+    impedanceForm(times({0.0, state.coef.B06 * f}, sk1Cone(f)), sk1Denominator(f));
 }
 
 void SK1DPcal() {

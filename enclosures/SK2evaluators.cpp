@@ -55,8 +55,7 @@ void SK2PWcal() {
 
 void SK2IMPcal() {
     const double f = pointFrequency();
-    const double B06f = state.coef.B06 * f;
-    impedanceForm(B06f * B06f * sk2Cone(f).squared(), sk2Denominator(f).squared());
+    impedanceForm(times({0.0, state.coef.B06 * f}, sk2Cone(f)), sk2Denominator(f));
 }
 
 void SK2DPcal() {

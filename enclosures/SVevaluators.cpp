@@ -1,6 +1,7 @@
 // Serial Vented evaluators: one point of every response at the normalised
 // frequency f, and the step-response polynomials.
 #include <cmath>
+#include <complex>
 
 #include "enclosures/SVcal.h"
 #include "engine/BandPassForms.h"
@@ -98,8 +99,13 @@ int32_t SVPWcal() {
 
 int32_t SVIMPcal() {
     const double F = frequency();
-    const double b15f = state.coef.B15 * F;
-    motionalImpedanceForm(b15f * b15f * coneSquared(F), denominatorAt(F).DE);
+    const TransferCoefficients& c = state.coef;
+    // B15 s (B11 s^4 + B12 s^3 + B13 s^2 + B14 s + 1) at s = jF over D, whose
+    // real part denominatorAt keeps with the opposite sign.
+    const std::complex<double> s(0.0, F);
+    const std::complex<double> cone = (((c.B11 * s + c.B12) * s + c.B13) * s + c.B14) * s + 1.0;
+    const Denominator d = denominatorAt(F);
+    motionalImpedanceForm(c.B15 * s * cone, {-d.DR, d.DI});
     return 0;
 }
 

@@ -2,14 +2,16 @@
 //
 // The system and vent curves combine the two half systems over the common
 // denominator D1*D2; each driver's power and impedance stand over its own
-// half system's denominator. The impedance of the pair combines the two
-// motional impedances Zk = Mk/Dk (Mk = D01*s*Ck) in parallel or in series,
-// and adds the voice coils' resistance and inductance halved or doubled.
+// half system's denominator. The impedance of the pair is that of the two
+// drivers, each its voice coil in series with its motional impedance
+// Zk = Mk/Dk (Mk = D01*s*Ck), wired in parallel or in series.
 #include <cmath>
+#include <complex>
 
 #include "enclosures/TRIcal.h"
 #include "enclosures/TRIparts.h"
 #include "engine/BandPassForms.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -32,17 +34,22 @@ JfValue motional(const JfValue& cone, double f) {
     return {q * (-cone.im * f), q * (cone.re * f)};
 }
 
-// The impedance of one driver or of the pair: rScale and lScale halve
-// (parallel) or double (series) the voice coil's resistance and inductance.
-void impedance(double NU, double DE, double rScale, double lScale) {
+// The impedance of one driver or of the pair, from the squared magnitudes NU
+// and DE of the motional part and its complex value zm over RES: connection
+// halves (parallel) or doubles (series) the voice coil's resistance and
+// inductance in series with it.
+void impedance(double NU, double DE, std::complex<double> zm, double connection) {
     PlotPoint& p = state.point;
     p.NU = NU;
     p.DE = DE;
     p.ZVC = std::pow(NU / DE, 0.5);
-    const double z = state.speaker.RE * rScale + state.rscales.RES * p.ZVC +
-                     state.rscales.ZL * static_cast<double>(p.ff) * lScale;
+    const double z = inputImpedance(zm, connection);
     p.yyLinea = static_cast<float>(z);
     p.yy = static_cast<float>(std::log10(z));
+}
+
+std::complex<double> ratio(double nr, double nj, double dr, double dj) {
+    return std::complex<double>(nr, nj) / std::complex<double>(dr, dj);
 }
 
 // The motional impedances of both drivers in N1R / N1J, N2R / N2J and both
@@ -133,7 +140,11 @@ void TRIIMPparacal() {
     p.NUJ = product.im;
     p.DER = sum.re;
     p.DEJ = sum.im;
-    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), 1.0 / 2.0, 1.0 / 2.0);
+    // The coils share one voltage: each driver's coil and motional impedance
+    // form one branch, the drivers moving apart (no coupling between them).
+    const std::complex<double> z = parallelPairMotional(ratio(p.N1R, p.N1J, p.D1R, p.D1J), 0.0, 0.0,
+                                                        ratio(p.N2R, p.N2J, p.D2R, p.D2J), voiceCoilOverRES());
+    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), z, 1.0 / 2.0);
 }
 
 void TRIIMPserical() {
@@ -144,19 +155,19 @@ void TRIIMPserical() {
     p.NUR = sum.re;
     p.NUJ = sum.im;
     tri::combineDenominators();
-    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), 2.0, 2.0);
+    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), ratio(p.NUR, p.NUJ, p.DER, p.DEJ), 2.0);
 }
 
 void TRIIMPSP1cal() {
     evaluateMotional(pointFrequency());
     const PlotPoint& p = state.point;
-    impedance(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), 1.0, 1.0);
+    impedance(tri::squared(p.N1R, p.N1J), tri::squared(p.D1R, p.D1J), ratio(p.N1R, p.N1J, p.D1R, p.D1J), 1.0);
 }
 
 void TRIIMPSP2cal() {
     evaluateMotional(pointFrequency());
     const PlotPoint& p = state.point;
-    impedance(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), 1.0, 1.0);
+    impedance(tri::squared(p.N2R, p.N2J), tri::squared(p.D2R, p.D2J), ratio(p.N2R, p.N2J, p.D2R, p.D2J), 1.0);
 }
 
 }  // namespace quendal

@@ -120,7 +120,7 @@ void TSIMPcal() {
     const double f = pointFrequency();
     const JfValue M = motional(f), D = denominator(f);
     keep(M, D);
-    impedanceForm(M.squared(), D.squared());
+    impedanceForm(M, D);
 }
 
 void TSDPcal() {

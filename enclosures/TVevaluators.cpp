@@ -70,7 +70,7 @@ void TVPWcal() {
 void TVIMPcal() {
     const double f = pointFrequency();
     const TransferCoefficients& c = state.coef;
-    impedanceForm(polyAtJf({c.B15, c.B25, c.B35, c.B45, c.B55}, f, 1).squared(), tvDenominator(f).squared());
+    impedanceForm(polyAtJf({c.B15, c.B25, c.B35, c.B45, c.B55}, f, 1), tvDenominator(f));
 }
 
 void TVDPcal() {

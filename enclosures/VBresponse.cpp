@@ -1,5 +1,6 @@
 // The Vented Box unit's evaluators and step substitution.
 #include <cmath>
+#include <complex>
 #include <numbers>
 
 #include "enclosures/VBcal.h"
@@ -69,9 +70,9 @@ int32_t VBPWcal() {
 int32_t VBIMPcal() {
     const double F = state.point.f;
     const TransferCoefficients& c = state.coef;
-    const double re = c.B02 * F * F;
-    const double im = F - c.B01 * F * F * F;
-    motionalImpedanceForm(c.B03 * c.B03 * (re * re + im * im), denominatorSquared(F));
+    // B03 s (B01 s^2 + B02 s + 1) at s = jF
+    const std::complex<double> s(0.0, F);
+    motionalImpedanceForm(c.B03 * s * ((c.B01 * s + c.B02) * s + 1.0), {realD(F), imagD(F)});
     return 0;
 }
 

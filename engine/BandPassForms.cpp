@@ -1,11 +1,13 @@
 #include "engine/BandPassForms.h"
 
 #include <cmath>
+#include <complex>
 #include <limits>
 #include <numbers>
 
 #include "engine/ImpedancePageQ.h"
 #include "engine/PhaseUnwrap.h"
+#include "engine/PointForms.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -149,14 +151,12 @@ void powerForm(double NU, double DE) {
     p.yyLinea = static_cast<float>(P1 / r);
 }
 
-void impedanceForm(double NU, double DE) {
+void impedanceForm(JfValue N, JfValue D) {
     PlotPoint& p = state.point;
-    p.NU = NU;
-    p.DE = DE;
-    p.ZVC = magnitude(NU, DE);
-    const SpeakerParameters& sp = state.speaker;
-    const ResponseScales& rs = state.rscales;
-    p.yyLinea = static_cast<float>(sp.RE + rs.RES * p.ZVC + rs.ZL * static_cast<double>(p.ff));
+    p.NU = N.squared();
+    p.DE = D.squared();
+    p.ZVC = magnitude(p.NU, p.DE);
+    p.yyLinea = static_cast<float>(inputImpedance(std::complex<double>(N.re, N.im) / std::complex<double>(D.re, D.im)));
 }
 
 void displacementForm(double NU, double DE, double K, double scale) {

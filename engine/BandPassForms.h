@@ -84,7 +84,8 @@ void normaliseLevel(double numeratorSquared, double denominatorSquared);
 
 // ---- Result forms of one sweep point ----------------------------------------
 // Each takes the squared magnitudes NU of the curve's numerator and DE of the
-// denominator at the point (and leaves them in state.point.NU / DE).
+// denominator at the point (and leaves them in state.point.NU / DE); the
+// impedance takes both as complex values.
 
 // Amplitude in dB with the sign reversed: Magni 0 relative to the system's
 // level at the reference point (KNQ), Magni 1 unnormalised; any other Magni
@@ -96,9 +97,11 @@ void amplitudeForm(double NU, double DE);
 // yyLinea = P1/r (W), yy = log10 of it.
 void powerForm(double NU, double DE);
 
-// Impedance from the motional numerator: ZVC = (NU/DE)^0.5,
-// yyLinea = RE + RES*ZVC + ZL*ff (ohm); yy is not written.
-void impedanceForm(double NU, double DE);
+// Impedance from the motional numerator N and denominator D at the point
+// (their squared magnitudes left in NU and DE): ZVC = (NU/DE)^0.5, yyLinea
+// = |RE + j*ZL*ff + RES*N/D| (ohm), the coil and the motional impedance
+// summed as complex values; yy is not written.
+void impedanceForm(JfValue N, JfValue D);
 
 // Displacement: Magni 0 yy = -10*log10(K^2*NU/DE) (K the unit's relative
 // factor, 1 for none), Magni 1 yy = scale*(NU/DE)^0.5 in mm with the scale

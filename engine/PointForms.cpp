@@ -27,12 +27,21 @@ void powerRatingForm(double NU, double DE) {
     state.point.yy = static_cast<float>(std::log10(watts));
 }
 
-void motionalImpedanceForm(double NU, double DE, double connection) {
-    keep(NU, DE);
+double inputImpedance(std::complex<double> motional, double connection) {
+    const std::complex<double> coil(state.speaker.RE, state.rscales.ZL * static_cast<double>(state.point.ff));
+    return std::abs(connection * coil + state.rscales.RES * motional);
+}
+
+std::complex<double> voiceCoilOverRES() {
+    const double RES = state.rscales.RES;
+    return {state.speaker.RE / RES, state.rscales.ZL * static_cast<double>(state.point.ff) / RES};
+}
+
+void motionalImpedanceForm(std::complex<double> N, std::complex<double> D, double connection) {
+    keep(std::norm(N), std::norm(D));
     PlotPoint& p = state.point;
-    p.ZVC = std::sqrt(NU / DE);
-    p.yyLinea = static_cast<float>(connection * state.speaker.RE + state.rscales.RES * p.ZVC
-                                   + connection * state.rscales.ZL * static_cast<double>(p.ff));
+    p.ZVC = std::sqrt(p.NU / p.DE);
+    p.yyLinea = static_cast<float>(inputImpedance(N / D, connection));
 }
 
 void airSpeedForm(double NU, double DE, double scale) {
@@ -41,7 +50,8 @@ void airSpeedForm(double NU, double DE, double scale) {
 }
 
 std::complex<double> parallelPairMotional(std::complex<double> z11, std::complex<double> z12,
-                                          std::complex<double> z21, std::complex<double> z22, double r) {
+                                          std::complex<double> z21, std::complex<double> z22,
+                                          std::complex<double> r) {
     // V = (r + z11) I1 + z12 I2 = z21 I1 + (r + z22) I2: the pair draws
     // I1 + I2 = V (m11 + m22 - z12 - z21) / det.
     const std::complex<double> m11 = r + z11, m22 = r + z22;

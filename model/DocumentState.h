@@ -29,9 +29,16 @@ using VentSnapshot = std::array<double, 46>;
 struct DocumentState {
     BoxSnapshot SpParmVarOrigin{};
     VentSnapshot VentParmVarOrigin{};
+    // 1 from the start of a design that no document stands for (a new one,
+    // an opened stationery) until it is first drawn: that drawing takes the
+    // snapshots, and every later one compares against them.
+    int32_t SnapshotAtFirstDrawFlag = 0;
     // Opening a document: the file waiting for the file-open timer, and the timer.
     std::string g_FsRef;            // UTF-8 path of the document to open; "" while none waits
     int32_t FileOpenTimer = 0;      // the pending file-open timer (0: none)
+    // The folder of the file last chosen in an Open, Save As or snapshot
+    // dialog of this run (UTF-8; "" before the first).
+    std::string DialogFolder;
 };
 
 }  // namespace quendal

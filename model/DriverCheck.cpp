@@ -66,17 +66,42 @@ DriverValues driverFromTexts(const std::array<std::string_view, kDriverFieldCoun
     return d;
 }
 
+namespace {
+
+// The fault of one numeric value, or None.
+DriverFault valueFault(DriverField field, double value) {
+    const Rule rule = ruleOf(field);
+    if (rule == Rule::Text) return DriverFault::None;
+    if (!std::isfinite(value)) return DriverFault::NotFinite;
+    if (rule == Rule::Positive && !(value > 0.0)) return DriverFault::NotPositive;
+    if (rule == Rule::NotNegative && value < 0.0) return DriverFault::Negative;
+    if (field == DriverField::EFI && value > kMaximumEfficiency) return DriverFault::AboveLimit;
+    if (field == DriverField::FS && value > kHighestResonance) return DriverFault::AboveLimit;
+    return DriverFault::None;
+}
+
+}  // namespace
+
 DriverCheckResult checkDriver(const DriverValues& driver) {
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
         const DriverField field = DriverField(i);
-        const Rule rule = ruleOf(field);
-        if (rule == Rule::Text) continue;
-        const double value = driverNumber(driver, field);
+        const DriverFault fault = valueFault(field, driverNumber(driver, field));
+        if (fault != DriverFault::None) return {fault, field};
+    }
+    return {};
+}
+
+DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFieldCount>& texts) {
+    const DriverValues driver = driverFromTexts(texts);
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
+        const DriverField field = DriverField(i);
+        if (ruleOf(field) == Rule::Text) continue;
         DriverFault fault = DriverFault::None;
-        if (!std::isfinite(value)) fault = DriverFault::NotFinite;
-        else if (rule == Rule::Positive && !(value > 0.0)) fault = DriverFault::NotPositive;
-        else if (rule == Rule::NotNegative && value < 0.0) fault = DriverFault::Negative;
-        else if (field == DriverField::EFI && value > kMaximumEfficiency) fault = DriverFault::AboveLimit;
+        switch (numberTextKind(texts[i])) {
+            case NumberTextKind::NotANumber: fault = DriverFault::NotANumber; break;
+            case NumberTextKind::TooLarge: fault = DriverFault::TooLarge; break;
+            default: fault = valueFault(field, driverNumber(driver, field)); break;
+        }
         if (fault != DriverFault::None) return {fault, field};
     }
     return {};

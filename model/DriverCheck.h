@@ -3,7 +3,8 @@
 // A driver is two texts (model name, usable frequency range) and thirteen
 // numbers. The resonance, compliance, total and mechanical Q, resistance
 // and cone area must be positive, the others may be 0 but not negative,
-// every number must be finite, and the efficiency is at most 100 %. The
+// every number must be finite, the efficiency is at most 100 % and the
+// resonance at most 1 kHz, where every response page ends. The
 // window that enters a driver and the records received later use the same
 // check, so that no path lets a driver through that another refuses.
 #pragma once
@@ -29,6 +30,8 @@ inline constexpr std::size_t kDriverFieldCount = 15;
 inline constexpr std::size_t kDriverTextBytes = 59;
 
 inline constexpr double kMaximumEfficiency = 100.0;  // %
+// Every response page ends at 1 kHz: a resonance above it shows nothing.
+inline constexpr double kHighestResonance = 1000.0;  // Hz
 
 struct DriverValues {
     Str255 s_SP, s_RANG;
@@ -50,7 +53,9 @@ enum class DriverFault : int32_t {
     NotPositive,  // 0 or less where only a positive value has a meaning
     Negative,     // below 0
     NotFinite,    // infinite or not a number
-    AboveLimit,   // the efficiency above 100 %
+    AboveLimit,   // the efficiency above 100 %, or Fs above kHighestResonance
+    NotANumber,   // a text with no number at its beginning
+    TooLarge,     // a number beyond the range of a double ("1e999")
 };
 
 struct DriverCheckResult {
@@ -69,6 +74,10 @@ DriverValues driverFromTexts(const std::array<std::string_view, kDriverFieldCoun
 
 // Checks the fields in the order of DriverField and names the first fault.
 DriverCheckResult checkDriver(const DriverValues& driver);
+
+// The same check of a driver as typed: a numeric text that holds no number,
+// or one too large to hold, is named as such rather than read as 0.
+DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFieldCount>& texts);
 
 // The driver as entered (the suffix-2 set of the state), and taking a
 // checked driver into it (texts cut to kDriverTextBytes).

@@ -57,6 +57,7 @@ int32_t InitItemBoxParameters() {
         v.VentTypeTab = 1;  // circular
         v.CircDuctVentInit = v.RectPortVentInit = v.RectDuctVentInit = 0;  // sized automatically
         v.CircVentRadio = v.RectVentRadio = 1;  // "Ported"
+        v.FormSetBy = 0;                        // the automatic design may choose the form
         v.CircVentNum = v.RectVentNum = 1;
     }
     return 0;

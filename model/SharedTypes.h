@@ -108,6 +108,7 @@ struct VentRecord {
     double RectPortWV = 0.0, RectPortHV = 0.0, RectPortLV = 0.0, RectPortSV = 0.0, RectPortSVmin = 0.0;
     double RectDuctWV = 0.0, RectDuctHV = 0.0, RectDuctLV = 0.0, RectDuctSV = 0.0, RectDuctSVmin = 0.0;
     int32_t CircDuctVentInit = 0, RectPortVentInit = 0, RectDuctVentInit = 0;  // 1: edited away from the automatic design
+    int32_t FormSetBy = 0;  // who chose the form in force: 0 nobody (the initial one), 1 the automatic design, 2 the user
 };
 
 // The vents of the design: vent[1] .. vent[3] (vent[0] unused), the working

@@ -11,7 +11,7 @@ namespace quendal {
 struct ShellFlags {
     int32_t curentWndID = 0;        // window number of the window in front that the menus serve
     int32_t EdtFldID = 31;          // edit field that gets the focus (first custom-palette field)
-    Str255 s_MasgMenu;              // how the design was started ("BootQnDL" from the Default Parameters road)
+    Str255 s_MasgMenu;              // "BootQnDL" while a driver database works with the program
     int32_t KTPKNum = 1;
     int32_t ControlPictureProc = 305;  // control kind of the legend picture buttons
     int32_t sysFigTriBtn = 0;       // System Info palette's disclosure: 1 open
@@ -44,6 +44,12 @@ struct ShellFlags {
     int32_t mouseH = 0, mouseV = 0; // px, window-local position of the last mouse event in windows 3 and 4
     Str255 s_VentTitle;             // the vent the Vent Design sheet designs: "Vent", "Vent1", "Vent1 & 2", ...
     int32_t SelfOpenTimer = 0;      // the pending start timer (0: none)
+    // System Select asked for from an unchanged design: the design stays on
+    // the screen behind the window until the design chosen there replaces
+    // it, and comes back on Cancel with its system and connection.
+    int32_t KeptDesignFlag = 0;     // 1 while a design is kept behind the System Select window
+    int32_t KeptSysSelTabNum = 1, KeptSysSelBtnNum = 1;  // the kept design's system
+    int32_t KeptSpConNum = 1;       // the kept design's speaker connection
 };
 
 }  // namespace quendal

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace quendal {
@@ -59,7 +61,45 @@ double decimalBeginning(std::string_view text) {
     return negative ? -value : value;
 }
 
+// The count of mantissa digits at the start of a decimal text (after an
+// optional sign), and the end of the number.
+std::size_t decimalEnd(std::string_view text, std::size_t& digits) {
+    std::size_t i = 0;
+    digits = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i])) { ++i; ++digits; }
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (j < text.size() && isDigit(text[j])) {
+            while (j < text.size() && isDigit(text[j])) ++j;
+            i = j;
+        }
+    }
+    return i;
+}
+
 }  // namespace
+
+NumberTextKind numberTextKind(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i])) ++i;
+    text.remove_prefix(i);
+    if (text.empty()) return NumberTextKind::Blank;
+    // The hexadecimal, octal and binary forms read as whole numbers.
+    if (text[0] == '&' || (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')))
+        return NumberTextKind::Number;
+    std::size_t digits = 0;
+    const std::size_t end = decimalEnd(text, digits);
+    if (digits == 0) return NumberTextKind::NotANumber;
+    const std::string number(text.substr(0, end));
+    const double value = std::strtod(number.c_str(), nullptr);  // the "C" locale: a point is the decimal point
+    return std::isinf(value) ? NumberTextKind::TooLarge : NumberTextKind::Number;
+}
 
 double textToNumber(std::string_view text) {
     std::size_t i = 0;

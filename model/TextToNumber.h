@@ -20,4 +20,10 @@ namespace quendal {
 // callers that reject values of 0 or less reject them too.
 double textToNumber(std::string_view text);
 
+// What a text holds for textToNumber: nothing but blanks, a number, no
+// number at its beginning ("abc", "inf"), or a number beyond the range of
+// a double ("1e999"; a number too small to hold reads as 0 and is a Number).
+enum class NumberTextKind { Blank, Number, NotANumber, TooLarge };
+NumberTextKind numberTextKind(std::string_view text);
+
 }  // namespace quendal

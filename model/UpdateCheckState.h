@@ -15,8 +15,8 @@ struct uRLDownload;  // a running download of the URL loading
 
 // The maker's web server, compiled in: the scheme and host the version file
 // and the package are fetched from ("https://host"), empty for none. With no
-// server the check from the menu reports a failed connection and the checks
-// at launch do nothing.
+// server the check from the menu says that this build has none and the
+// checks at launch do nothing.
 inline constexpr std::string_view kUpdateServer = "";
 inline constexpr std::string_view kVersionFilePath = "/versions/Quendal_version.txt";
 inline constexpr std::string_view kPackagePath = "/downloads/apps/Quendal.zip";

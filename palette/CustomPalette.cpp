@@ -249,7 +249,7 @@ void addCommonControls(int16_t d) {
     addArrowButton(kPaletteSystemSelectArrow, ltrb(144, 5, 166, 20), kSystemSelectArrowPicture, "System Select\\@B",
                    true);
     addArrowButton(kPaletteSpeakerSelectArrow, ltrb(174, 5, 196, 20), kSpeakerSelectArrowPicture,
-                   "Speaker Select\\@B", state.shell.s_MasgMenu == "BootQnDL");
+                   "Speaker Select\\@B", true);
     addSeparator(kPaletteTopSeparator, ltrb(5, 21, 200, 30));
     addSeparator(kPaletteBottomSeparator, ltrb(0, int16_t(345 + d), 205, int16_t(355 + d)));
     addText(101, ltrb(15, 7, 130, 23), "Driver Parameters", "Thiele/Small Driver Parameters\\@B");

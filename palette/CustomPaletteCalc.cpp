@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/UnsavedChanges.h"
+#include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
@@ -31,7 +32,12 @@ constexpr int32_t kCustomClosedVolume = 3;  // the Passive Raveza's "Closed Volu
 constexpr double kQaChoices[] = {5.0, 7.0, 10.0, 15.0, 20.0};
 constexpr double kQbChoices[] = {3.0, 5.0, 7.0, 10.0, 15.0, 20.0};
 
-bool usable(double value) { return std::isfinite(value) && value > 0.0; }
+// A value the palette can hold: finite, and positive still at the
+// precision it is shown and kept at (0.004 litres would be kept as 0).
+bool usable(const PaletteValueRow& row) {
+    const double value = boxValue(row.value);
+    return std::isfinite(value) && shownBoxValue(row.value, value) > 0.0;
+}
 
 // Reads the entry fields of the alignment, in the order of their ids:
 // each text into its value's text form, then into the value.
@@ -50,7 +56,7 @@ void readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange en
 // entries, at whichever alignment.
 bool checkListUsable(std::span<const PaletteValueRow> rows) {
     for (const PaletteValueRow& row : rows)
-        if (row.entryId != 0 && !usable(boxValue(row.value))) return false;
+        if (row.entryId != 0 && !usable(row)) return false;
     return true;
 }
 
@@ -64,7 +70,7 @@ void restoreCheckList(std::span<const PaletteValueRow> rows) {
 // Every value the palette shows of the system, as the alignment built it.
 bool shownValuesUsable(std::span<const PaletteValueRow> rows) {
     for (const PaletteValueRow& row : rows)
-        if (!usable(boxValue(row.value))) return false;
+        if (!usable(row)) return false;
     return true;
 }
 
@@ -118,7 +124,9 @@ void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
 // The closed-box alignment could not build the Qtc asked for. Only the
 // alignments that take a volume or a Qtc alert, and only once for the Qtc
 // the alert offered; otherwise the nearest box that can be built stands.
-void closedBoxOutcome(bool withOfferedQtc) {
+// While the alert stands the design in force stays: the values it refused
+// are neither kept nor drawn, and its OK enters the Qtc it offers.
+void closedBoxOutcome(bool withOfferedQtc, std::span<const PaletteValueRow> rows) {
     BoxParameters& box = state.box;
     if (!closedBoxAlignmentFailed(box.CBAlartFlag)) return;
     const int32_t alin = state.selection.Alin;
@@ -127,18 +135,21 @@ void closedBoxOutcome(bool withOfferedQtc) {
         box.CBAlartFlag = kCBAlartRealisable;
         return;
     }
-    const int16_t kind = box.CBAlartFlag == kCBAlartQtcTooSmall ? kAlertQtcTooSmall : kAlertQtcTooLarge;
+    const uint8_t outcome = box.CBAlartFlag;
+    const int16_t kind = outcome == kCBAlartQtcTooSmall ? kAlertQtcTooSmall : kAlertQtcTooLarge;
     ShowAlertInitSetup();
-    ShowAlert(kind, 0.0f);
+    ShowAlert(kind, 0.0f);  // offers the Qtc the alignment left
+    restoreCheckList(rows);
+    CofCal();
+    box.CBAlartFlag = outcome;
 }
 
 // Sets a loss factor from a popup item (an item outside the list leaves it)
-// and marks a design bound to a file changed when it differs from its last
-// accepted copy.
+// and marks the design changed when it differs from its last accepted copy.
 template <std::size_t N>
 void takeLossFactor(const double (&choices)[N], int32_t item, double& value, double accepted) {
     if (item >= 1 && item <= int32_t(N)) value = choices[item - 1];
-    if (state.shell.SaveAsFlag == 1 && value != accepted) DirtyFlagAndProxyIconSetDirty();
+    if (value != accepted) DirtyFlagAndProxyIconSetDirty();
 }
 
 }  // namespace
@@ -154,17 +165,25 @@ int32_t CustumPaletCalcReturn() {
 
     // A value that is not a positive number puts the last accepted ones back;
     // the run goes on with them.
-    const bool refused = !checkListUsable(rows);
-    if (refused) {
+    const bool refusedEntry = !checkListUsable(rows);
+    if (refusedEntry) {
         restoreCheckList(rows);
     } else if (const Refusal why = impossibleEntry(entries); !why.title.empty()) {
         refuse(rows, why);
         return 0;
     }
 
+    CofCal();
+    // Entries for which the system responds nowhere from 10 Hz to 1 kHz (a
+    // tuning far above the range) are refused like a value of 0.
+    bool refused = refusedEntry;
+    if (!refused && !entries.empty() && !anyFiniteTotalResponse()) {
+        refused = true;
+        restoreCheckList(rows);
+        CofCal();
+    }
     // An alignment may build no box at all for this driver (a fit used
     // outside its range gives a negative volume): nothing of it is kept.
-    CofCal();
     if (!shownValuesUsable(rows)) {
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
         return 0;
@@ -173,7 +192,7 @@ int32_t CustumPaletCalcReturn() {
         platform::beep();
         ReDispCustomPalet();
     }
-    if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc);
+    if (currentSystemNumber() == kClosedBox) closedBoxOutcome(withOfferedQtc, rows);
 
     // The vent menu lists vents 1 and 2 as one design exactly while the
     // Triple Vented chambers 1 and 2 are alike: rebuilt after every change.
@@ -192,6 +211,12 @@ int32_t CustumPaletCalcReturn() {
     state.vents.VentCalcCount = 0;
     ReDispResposeWnd();
     return 0;
+}
+
+bool calcKeyAccepted() {
+    const ShellFlags& shell = state.shell;
+    return shell.SheetWndFlag == 0 && shell.InterceptEvHnd == 0 &&
+           platform::isControlEnabled(kWindow, kPaletteCalcButton);
 }
 
 int32_t CustumPaletPopupClick(int32_t controlId) {

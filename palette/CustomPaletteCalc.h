@@ -35,6 +35,11 @@ inline constexpr std::string_view kBoxValueReason =
 // the response is recalculated and redrawn.
 int32_t CustumPaletCalcReturn();
 
+// Whether Return or Enter in the palette may run "Calc.": not while a sheet
+// or an alert stands over the design (the design under it must not change)
+// and not while "Calc." is dimmed.
+bool calcKeyAccepted();
+
 // A Qa or Qb popup (41-45) was set: its item becomes the loss factor of
 // its chamber (41: QA and QA1, 42: QA2, 43: QL and QL1, 44: QL2, 45: QL3);
 // a design bound to a file is marked changed when a value differs from

@@ -40,7 +40,7 @@ int32_t EnableCustomPalet() {
     platform::selectWindow(kWindow);
     enable(kPaletteSnapButton, true);
     enable(kPaletteSystemSelectArrow, true);
-    enable(kPaletteSpeakerSelectArrow, state.shell.s_MasgMenu == "BootQnDL");
+    enable(kPaletteSpeakerSelectArrow, true);
     for (int32_t id = kPaletteDriverHeading; id <= kPaletteLastDriverText; ++id) enable(id, true);
     enable(kPaletteAlignmentButton, true);
 

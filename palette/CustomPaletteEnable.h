@@ -11,7 +11,7 @@ namespace quendal {
 
 // Enables the palette's controls for the current system and alignment:
 // the entry fields of the alignment and then "Calc." when there is one;
-// the speaker-select arrow only while s_MasgMenu is "BootQnDL"; the
+// the speaker-select arrow (with or without a driver database); the
 // passive-radiator count only while radiator data are applied (PRUseFlag
 // 1), which for the Passive Raveza also enables "Calc.". The palette
 // becomes the front window.

@@ -14,7 +14,6 @@ namespace {
 
 constexpr int32_t kWindow = kCustomPalette;
 constexpr int32_t kCustomPaletteViewItem = 11;  // "Show Custom Palette" / "Hide Custom Palette"
-constexpr int32_t kAskBeforeSystemSelect = 1;   // NavAskWind actions
 constexpr int32_t kAskBeforeSpeakerSelect = 2;
 
 bool isEntryField(int32_t id) { return id >= kPaletteFirstField && id <= kPaletteLastField; }
@@ -34,13 +33,7 @@ int32_t CustomPaletSnapButton() {
     return 0;
 }
 
-int32_t CustomPaletSysSelArrow() {
-    if (state.shell.DirtyFlag != 0)
-        NavAskWind(kAskBeforeSystemSelect);
-    else
-        ChangeToSystemSelect();
-    return 0;
-}
+int32_t CustomPaletSysSelArrow() { return AskThenSystemSelect(); }
 
 int32_t CustomPaletSpSelArrow() {
     if (state.shell.DirtyFlag != 0)

@@ -169,6 +169,26 @@ PaletteFieldRange currentEntryFields() {
     return currentDisplay()->entries[std::size_t(state.selection.Alin)];
 }
 
+double shownBoxValue(BoxValue value, double number) {
+    switch (value) {
+        case VB: case VB1: case VB2: case VB3:
+            return number >= 10000.0 ? rint(number) : rint(100.0 * number) / 100.0;
+        case QTC: return rint(1000.0 * number) / 1000.0;
+        default: return rint(100.0 * number) / 100.0;
+    }
+}
+
+std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin) {
+    std::vector<BoxValue> values;
+    if (system < kClosedBox || system > kTripleVented) return values;
+    const SystemDisplay& display = kDisplays[std::size_t(system)];
+    if (alin < 1 || alin > display.alignments) return values;
+    const PaletteFieldRange entries = display.entries[std::size_t(alin)];
+    for (const PaletteValueRow& row : display.rows)
+        if (row.entryId != 0 && entries.contains(row.entryId)) values.push_back(row.value);
+    return values;
+}
+
 int32_t toTextChang() {
     for (BoxValue v : {VB, VB1, VB2, VB3}) textForm(v) = volumeText(boxValue(v));
     for (BoxValue v : {FC, FC1, FC2, FB, FB1, FB2, FB3}) textForm(v) = valueText(boxValue(v), 2);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "model/Str255.h"
 
@@ -18,6 +19,10 @@ enum class BoxValue : int32_t { VB, VB1, VB2, VB3, FC, FC1, FC2, FB, FB1, FB2, F
 double& boxValue(BoxValue value);
 double* acceptedBoxValue(BoxValue value);
 Str255& textForm(BoxValue value);
+
+// A value as the palette shows it and keeps it: volumes to two decimals,
+// from 10000 litres on whole; Qtc to three decimals; the others to two.
+double shownBoxValue(BoxValue value, double number);
 
 // One value row of a system: the value, the top of its field, the id of
 // its read-only text and of its entry field (0: never an entry).
@@ -45,6 +50,11 @@ std::span<const PaletteValueRow> currentValueRows();
 // alignments the display table lists), and the entry fields of that item.
 bool currentAlignmentListed();
 PaletteFieldRange currentEntryFields();
+
+// The values that item `alin` of the Alignment menu of system `system`
+// (1-16) takes as the user's entries, whatever the current system; none
+// for a system or item without entries.
+std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin);
 
 // Writes the fifteen text forms from the current values: volumes to two
 // decimals, from 10000 litres on whole; frequencies and the passive

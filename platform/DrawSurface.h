@@ -29,8 +29,11 @@ struct ClipRect {
     double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
 };
 
-// The graph area to which sweep lines are clipped.
-inline constexpr ClipRect kGraphArea{45.0, 0.0, 505.0, 331.0};
+// The plotting rectangle of the frequency and step graphs, to which sweep
+// lines are clipped: a curve beyond the scale ends at the frame, below the
+// title. The Nyquist diagram has its own, narrower frame.
+inline constexpr ClipRect kGraphArea{45.0, 50.0, 505.0, 331.0};
+inline constexpr ClipRect kNyquistArea{130.0, 50.0, 410.0, 331.0};
 
 class DrawSurface {
 public:

@@ -615,13 +615,17 @@ class DocumentFileService {
 public:
     virtual ~DocumentFileService() = default;
     // Reads the file: all of it, or its first `limit` bytes when it is
-    // longer. False, with the reason, when it cannot be opened or read (a
-    // folder is not a file).
+    // longer. False, with the reason, when it cannot be opened or read. Only
+    // a regular file is read: a folder, pipe, socket or device is refused
+    // before it is opened, so that reading never waits.
     virtual bool readFile(const std::string& path, std::size_t limit, std::string& bytes, std::string& error) = 0;
     // Makes `bytes` the whole file, created when missing, in one step: they
     // are written to a new file beside it, which takes its place only once
-    // written whole. False, with the reason, when any step fails; the old
-    // file is then left exactly as it was.
+    // written whole and on the disk; the folder is then synchronised. True
+    // only when every step succeeded. False, with the reason, when any step
+    // fails; the new file is then removed and the old file left exactly as
+    // it was (only when synchronising the folder fails after the new file
+    // took its place is the old one already gone).
     virtual bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) = 0;
 };
 
@@ -644,13 +648,14 @@ struct OpenFileRequest {
     // Which items the dialog lists: called with a UTF-8 path and whether it
     // is a folder; true shows it. No filter shows everything.
     std::function<bool(const std::string& path, bool isFolder)> filter;
+    std::string folder;  // UTF-8 folder the dialog starts in; "": the user's home folder
 };
 
 struct SaveFileRequest {
     WindowNumber window = 0;   // the window the dialog stands on as a sheet; 0: none
     std::string message;       // Mac Roman, e.g. "Save This File As..."
     std::string proposedName;  // UTF-8 file name
-    std::string folder;        // UTF-8 folder the dialog starts in; "": the user's documents folder
+    std::string folder;        // UTF-8 folder the dialog starts in; "": the user's home folder
     std::string suffix;        // without dot: every name given back ends in "." + suffix exactly
 };
 
@@ -922,11 +927,12 @@ class ImageSaveService {
 public:
     virtual ~ImageSaveService() = default;
     // A save dialog window-modal on the window, titled `title` (Mac Roman),
-    // proposing the file name `proposedName` (UTF-8) for a PNG picture;
-    // returns at once and calls `done` with the path chosen (UTF-8), or
-    // nothing when the user cancelled.
-    virtual void askPngPath(WindowNumber window, std::string_view title, std::string_view proposedName,
-                            std::function<void(std::optional<std::string>)> done) = 0;
+    // starting in `folder` (UTF-8; "": the user's home folder) and proposing
+    // the file name `proposedName` (UTF-8) for a PNG picture; returns at once
+    // and calls `done` with the path chosen (UTF-8), or nothing when the
+    // user cancelled.
+    virtual void askPngPath(WindowNumber window, std::string_view title, std::string_view folder,
+                            std::string_view proposedName, std::function<void(std::optional<std::string>)> done) = 0;
     // A stop alert with "Stop" and "Continue" (texts Mac Roman); returns at
     // once and calls `done` with true for Stop.
     virtual void askStopOrContinue(std::string_view message, std::string_view informativeText,

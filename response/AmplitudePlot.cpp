@@ -1,5 +1,7 @@
 #include "response/AmplitudePlot.h"
 
+#include <cmath>
+
 #include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
 #include "response/CofCal.h"
@@ -27,8 +29,18 @@ void amplitudeScreenY() {
 
 }  // namespace
 
-int32_t amplitudeCurveCount() {
+int32_t shownDisp() {
     const int32_t disp = state.view.Disp;
+    const int32_t tab = state.selection.SysSelTabNum;
+    const int32_t btn = state.selection.SysSelBtnNum;
+    if (tab == 1 && btn == 1) return 1;
+    const bool noComponents = (tab == 1 && (btn == 2 || btn == 7)) || (tab == 2 && (btn == 1 || btn == 2));
+    if (disp == 2 && noComponents) return 1;
+    return disp;
+}
+
+int32_t amplitudeCurveCount() {
+    const int32_t disp = shownDisp();
     const int32_t btn = state.selection.SysSelBtnNum;
     if (btn < 1 || btn > 8) return 0;
     switch (state.selection.SysSelTabNum) {
@@ -62,7 +74,8 @@ int32_t amplitudeCurveCount() {
 int32_t ampPlot() {
     const int32_t count = amplitudeCurveCount();
     if (count == 0) return 0;
-    if (state.view.Disp == 1) {
+    const int32_t disp = shownDisp();
+    if (disp == 1) {
         // The single total curve; the high-pass tab keeps its own green.
         setCurveDrawingState(2.0, state.selection.SysSelTabNum == 1 ? CurveColour{1.0, 0.531, 0.0} : kOrange);
         ampPlot2();
@@ -70,11 +83,28 @@ int32_t ampPlot() {
     }
     PlotPoint& p = state.point;
     for (p.respNum = 1; p.respNum < count + 1; ++p.respNum) {
-        if (state.view.Disp == 3 && p.respNum == 2) setCurveDrawingState(1.0, kPurple);
+        if (disp == 3 && p.respNum == 2) setCurveDrawingState(1.0, kPurple);
         else setSetCurveDrawingState(p.respNum, 2.0);
         ampPlot2();
     }
     return 0;
+}
+
+bool anyFiniteTotalResponse() {
+    const PlotPoint saved = state.point;
+    const int32_t disp = state.view.Disp;
+    state.view.Disp = 1;
+    state.point.respNum = 1;
+    bool found = false;
+    for (float k = kGridStart; k <= kGridEnd && !found; k = static_cast<float>(k + kGridStep)) {
+        setGridFrequency(k);
+        clearPointResult();
+        ampPlot3();
+        found = std::isfinite(state.point.yy);
+    }
+    state.view.Disp = disp;
+    state.point = saved;
+    return found;
 }
 
 int32_t ampPlot2() {
@@ -85,7 +115,7 @@ int32_t ampPlot2() {
 }
 
 int32_t ampPlot3() {
-    const int32_t disp = state.view.Disp;
+    const int32_t disp = shownDisp();
     const int32_t respNum = state.point.respNum;
     // The column of the evaluator table: 1 the total, 2-4 the components
     // (Disp 2); with Disp 3 curve 2 is the infinite-baffle comparison.

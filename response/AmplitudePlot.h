@@ -15,6 +15,18 @@ int32_t ampPlot2();
 // yy = level below the reference in dB. Also used by the pointer read-out.
 int32_t ampPlot3();
 
+// The display mode the amplitude page shows: Disp where the current system
+// has that curve set, else 1 (the total alone). The Infinite Baffle shows
+// only its total; the Closed Box, Complex Closed, Raveza Box and Passive
+// Raveza have no component curves. Disp itself is kept, so that the mode
+// comes back with a system that has it and a document keeps what it stores.
+int32_t shownDisp();
+
+// Whether the total amplitude response of the current coefficients is
+// finite at some point of the grid (10 Hz to 1 kHz); a design for which it
+// is nowhere finite has nothing to show. Leaves the point and Disp as found.
+bool anyFiniteTotalResponse();
+
 // Number of amplitude curves the current system draws for Disp
 // (0: none); the curve set of ampPlot.
 int32_t amplitudeCurveCount();

@@ -38,6 +38,52 @@ double tunedDuctLengthMm(double pipeAreaMm2, double radiusMm, int32_t count, con
                                 conditions.soundSpeed);
 }
 
+double circularDuctLengthMm(double diameterMm, int32_t count, const VentChamber& chamber,
+                            const VentConditions& conditions) {
+    const double radiusMm = diameterMm / 2.0;
+    return tunedDuctLengthMm(kPi * radiusMm * radiusMm, radiusMm, count, chamber, conditions);
+}
+
+// A duct fits when it opens in its chamber's face and ends short of the
+// opposite wall.
+bool circularDuctFits(double diameterMm, int32_t count, const VentChamber& chamber,
+                      const VentConditions& conditions) {
+    return atMost(diameterMm, panelEdgeMm(chamber)) &&
+           atMost(circularDuctLengthMm(diameterMm, count, chamber, conditions),
+                  maximumDuctLengthMm(chamber, conditions, diameterMm / 2.0));
+}
+
+// Square ducts of side `sideMm`, one branch's side by side in the face.
+bool squareDuctFits(double sideMm, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    const double lengthMm = tunedDuctLengthMm(sideMm * sideMm, sideMm / 2.0, count, chamber, conditions);
+    return atMost(perBranch(count, chamber) * sideMm, panelEdgeMm(chamber)) &&
+           atMost(lengthMm, maximumDuctLengthMm(chamber, conditions, sideMm / 2.0));
+}
+
+double squareSideMm(int32_t count, double areaCm2) { return std::sqrt(areaCm2 * kMm2PerCm2 / count); }
+
+// The largest size up to `upper` that fits, for a test that holds from
+// zero up to one size and fails above it; `upper` itself when nothing
+// does, so that the outcome names what stands in the way.
+template <class Fits>
+double largestFitting(double upper, Fits fits) {
+    if (!positiveFinite(upper) || fits(upper)) return upper;
+    double low = 0.0, high = upper;
+    for (int i = 0; i < 200 && high - low > 1e-12 * upper; ++i) {
+        const double mid = 0.5 * (low + high);
+        (fits(mid) ? low : high) = mid;
+    }
+    return low > 0.0 ? low : upper;
+}
+
+// Whether a duct of the record's count at the minimum area fits the
+// chamber, in the circular or the rectangular (square) form.
+bool minimumDuctFits(bool circular, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    if (circular)
+        return circularDuctFits(minimumDiameterMm(count, conditions.minimumAreaCm2), count, chamber, conditions);
+    return squareDuctFits(squareSideMm(count, conditions.minimumAreaCm2), count, chamber, conditions);
+}
+
 // Height (mm) of a rectangular port of width `widthMm`.
 double portHeightMm(double widthMm, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
     return kMmPerM * rectangularPortHeight(widthMm / kMmPerM, conditions.portLengthMm / kMmPerM,
@@ -66,7 +112,8 @@ void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentCon
     const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
     const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) && atLeast(r.CircDuctDV, minimum);
     if (!kept) {
-        r.CircDuctDV = minimum;
+        r.CircDuctDV =
+            largestFitting(minimum, [&](double d) { return circularDuctFits(d, n, chamber, conditions); });
         r.CircDuctVentInit = 0;
     }
     const double radiusMm = r.CircDuctDV / 2.0;
@@ -99,8 +146,9 @@ void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const Vent
     const bool kept = r.RectDuctVentInit == 1 && positiveFinite(r.RectDuctWV) && positiveFinite(r.RectDuctHV) &&
                       atLeast(n * r.RectDuctWV * r.RectDuctHV / kMm2PerCm2, conditions.minimumAreaCm2);
     if (!kept) {
-        // A square at the minimum area.
-        const double side = std::sqrt(conditions.minimumAreaCm2 * kMm2PerCm2 / n);
+        // A square at the minimum area, or the largest square that fits.
+        const double side = largestFitting(squareSideMm(n, conditions.minimumAreaCm2),
+                                           [&](double w) { return squareDuctFits(w, n, chamber, conditions); });
         r.RectDuctWV = r.RectDuctHV = side;
         r.RectDuctVentInit = 0;
     }
@@ -122,6 +170,9 @@ std::string_view ventFormName(int32_t code) {
         case VentForm::BelowMinimumArea: return "Area too small";
         case VentForm::LengthNotPositive: return "No duct length";
         case VentForm::LongerThanBox: return "Duct too long";
+        case VentForm::ShorterThanPanel: return "Duct too short";
+        case VentForm::WiderThanPanel: return "Vent too large";
+        case VentForm::ChamberTooSmall: return "Box too small";
         case VentForm::NotDesigned: break;
     }
     return "Not designed";
@@ -167,23 +218,57 @@ void designVentRecord(VentRecord& r, const VentChamber& chamber, const VentCondi
 
 VentForm outcomeOf(const VentRecord& r, VentShape shape, const VentChamber& chamber,
                    const VentConditions& conditions) {
-    if (!atLeast(areaOf(r, shape), conditions.minimumAreaCm2)) return VentForm::BelowMinimumArea;
-    double lengthMm = 0.0, radiusMm = 0.0;
+    const int32_t n = countOf(r, shape);
+    const bool circular = shape == VentShape::CircularPort || shape == VentShape::CircularDuct;
+    if (!atLeast(areaOf(r, shape), conditions.minimumAreaCm2))
+        return minimumDuctFits(circular, n, chamber, conditions) ? VentForm::BelowMinimumArea
+                                                                 : VentForm::ChamberTooSmall;
+    double widthMm = 0.0, lengthMm = 0.0, radiusMm = 0.0;
     switch (shape) {
-        case VentShape::CircularPort:
-        case VentShape::RectangularPort: return VentForm::Realisable;
+        case VentShape::CircularPort: widthMm = r.CircPortDV; break;
+        case VentShape::RectangularPort: widthMm = perBranch(n, chamber) * r.RectPortWV; break;
         case VentShape::CircularDuct:
+            widthMm = r.CircDuctDV;
             lengthMm = r.CircDuctLV;
             radiusMm = r.CircDuctDV / 2.0;
             break;
         case VentShape::RectangularDuct:
+            widthMm = perBranch(n, chamber) * r.RectDuctWV;
             lengthMm = r.RectDuctLV;
             radiusMm = hydraulicRadius(r.RectDuctWV, r.RectDuctHV);
             break;
     }
+    if (!atMost(widthMm, panelEdgeMm(chamber))) return VentForm::WiderThanPanel;
+    if (shape == VentShape::CircularPort || shape == VentShape::RectangularPort) return VentForm::Realisable;
     if (!(lengthMm > 0.0)) return VentForm::LengthNotPositive;
+    if (!atLeast(lengthMm, conditions.portLengthMm)) return VentForm::ShorterThanPanel;
     if (lengthMm > maximumDuctLengthMm(chamber, conditions, radiusMm)) return VentForm::LongerThanBox;
     return VentForm::Realisable;
+}
+
+bool formIsAutomatic(const VentRecord& r) {
+    if (r.FormSetBy == kFormSetByDesign) return true;
+    return r.FormSetBy == kFormSetByNobody && shapeInForce(r) == VentShape::CircularPort;
+}
+
+void chooseAutomaticForm(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const VentForm port = outcomeOf(r, VentShape::CircularPort, chamber, conditions);
+    const VentForm duct = outcomeOf(r, VentShape::CircularDuct, chamber, conditions);
+    bool ducted = false;
+    if (port == VentForm::Realisable) {
+        ducted = false;
+    } else if (duct == VentForm::Realisable) {
+        ducted = true;
+    } else if (duct == VentForm::ChamberTooSmall) {
+        // Neither carries the air within the limit: the larger area that
+        // fits is the slower air.
+        const bool portFits = port == VentForm::BelowMinimumArea || port == VentForm::ChamberTooSmall;
+        ducted = !portFits || r.CircDuctSV > r.CircPortSV;
+    }
+    r.VentTypeTab = 1;
+    r.CircVentRadio = ducted ? 2 : 1;
+    r.FormSetBy = kFormSetByDesign;
+    r.VentForm = static_cast<int32_t>(ducted ? duct : port);
 }
 
 double areaOf(const VentRecord& r, VentShape shape) {
@@ -228,8 +313,9 @@ PortWidths rectangularPortWidths(int32_t count, const VentChamber& chamber, cons
 }
 
 double maximumDuctLengthMm(const VentChamber& chamber, const VentConditions& conditions, double radiusMm) {
-    const double insideDepthMm = kMmPerM * std::cbrt(volumeM3(chamber));
-    return conditions.portLengthMm + insideDepthMm - 2.0 * radiusMm;
+    return conditions.portLengthMm + panelEdgeMm(chamber) - 2.0 * radiusMm;
 }
+
+double panelEdgeMm(const VentChamber& chamber) { return kMmPerM * std::cbrt(volumeM3(chamber)); }
 
 }  // namespace quendal

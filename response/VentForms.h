@@ -29,6 +29,9 @@ enum class VentForm : int32_t {
     BelowMinimumArea = 2,   // the air would move faster than the limit
     LengthNotPositive = 3,  // the end corrections alone are already too much mass
     LongerThanBox = 4,      // the duct does not fit in its chamber
+    ShorterThanPanel = 5,   // the duct does not pass through its panel
+    WiderThanPanel = 6,     // the vent (a row of them) is wider than its chamber's face
+    ChamberTooSmall = 7,    // below the minimum area, as no duct of the minimum fits the chamber
 };
 // A short name of the outcome for a table ("Realisable", ...); an unknown
 // number reads as not designed.
@@ -72,12 +75,29 @@ int32_t admittedCount(int32_t count, int32_t branches);
 
 // Sizes all four forms of the record and sets VentForm. A size the user
 // edited (its flag 1) is kept while it stays within its limits; otherwise
-// the form is sized automatically and its flag cleared.
+// the form is sized automatically and its flag cleared: a duct at the
+// minimum area, or, when that does not fit the chamber, the largest that
+// does.
 void designVentRecord(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
 // Sizes one form, and its outcome.
 void designForm(VentRecord& record, VentShape shape, const VentChamber& chamber, const VentConditions& conditions);
 VentForm outcomeOf(const VentRecord& record, VentShape shape, const VentChamber& chamber,
                    const VentConditions& conditions);
+
+// Who chose a record's form (FormSetBy).
+inline constexpr int32_t kFormSetByNobody = 0;
+inline constexpr int32_t kFormSetByDesign = 1;
+inline constexpr int32_t kFormSetByUser = 2;
+
+// Whether the automatic design may choose the record's form: the user has
+// not chosen one, and the form in force is the initial one (a circular
+// port) or one the automatic design chose.
+bool formIsAutomatic(const VentRecord& record);
+// The automatic choice of form for a sized record: a circular port when it
+// carries the air within the limit, else a circular duct of the minimum
+// area, else the circular form of the larger area that fits (VentForm
+// then says why it is too small). Marks the form as the automatic design's.
+void chooseAutomaticForm(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
 
 // The total area (cm^2) of the form in force.
 double designedAreaCm2(const VentRecord& record);
@@ -102,5 +122,10 @@ PortWidths rectangularPortWidths(int32_t count, const VentChamber& chamber, cons
 // diameter short of the opposite wall, the inside depth taken as the edge of
 // a cube of the chamber's volume.
 double maximumDuctLengthMm(const VentChamber& chamber, const VentConditions& conditions, double radiusMm);
+
+// The edge (mm) of the face a vent opens in, the chamber taken as a cube of
+// its volume: a round vent's diameter, and a row of rectangular vents side
+// by side (one branch's), must fit it.
+double panelEdgeMm(const VentChamber& chamber);
 
 }  // namespace quendal

@@ -29,19 +29,19 @@ double helmholtzLength(double areaM2, double volumeM3, double tuningHz, double c
 double hydraulicRadius(double widthM, double heightM) { return widthM * heightM / (widthM + heightM); }
 
 double ductLength(double areaM2, double radiusM, double volumeM3, double tuningHz, double c) {
-    return helmholtzLength(areaM2, volumeM3, tuningHz, c) - kEndCorrection * radiusM;
+    return helmholtzLength(areaM2, volumeM3, tuningHz, c) - kDuctEndCorrection * radiusM;
 }
 
 // G n pi a^2 = L + k a.
 double portRadius(double lengthM, double count, double volumeM3, double tuningHz, double c) {
     const double g = lengthPerArea(volumeM3, tuningHz, c);
-    return positiveRoot(g * count * std::numbers::pi, -kEndCorrection, lengthM);
+    return positiveRoot(g * count * std::numbers::pi, -kPortEndCorrection, lengthM);
 }
 
 // G n w^2 = L + k w / 2.
 double squarePortSide(double lengthM, double count, double volumeM3, double tuningHz, double c) {
     const double g = lengthPerArea(volumeM3, tuningHz, c);
-    return positiveRoot(g * count, -kEndCorrection / 2.0, lengthM);
+    return positiveRoot(g * count, -kPortEndCorrection / 2.0, lengthM);
 }
 
 // G n w h = L + k w h / (w + h); times (w + h):
@@ -50,7 +50,7 @@ double rectangularPortHeight(double widthM, double lengthM, double count, double
                              double c) {
     const double g = lengthPerArea(volumeM3, tuningHz, c);
     const double a = g * count * widthM;
-    return positiveRoot(a, a * widthM - lengthM - kEndCorrection * widthM, lengthM * widthM);
+    return positiveRoot(a, a * widthM - lengthM - kPortEndCorrection * widthM, lengthM * widthM);
 }
 
 }  // namespace quendal

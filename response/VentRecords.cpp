@@ -94,10 +94,17 @@ int32_t VentParameterReturnForCancel() {
 int32_t ParallelVentedVentOpt() {
     VentParameters& v = state.vents;
     if (currentSystemNumber() != kTwinSerialVented || v.VentID != 1 || v.VentCalcCount != 0) return 0;
-    PreVentParameterChange();
-    CircVentNumCalc();
-    RectVentNumCalc();
-    PostVentParameterChange();
+    // Vent 1 is sized in its stored record: the working copy may be the
+    // Vent Design sheet's, with the user's choices not yet accepted.
+    const VentChamber chamber = ventChamber(1);
+    if (chamber.valid()) {
+        const VentConditions conditions = ventConditions(1);
+        if (std::isfinite(conditions.minimumAreaCm2)) {
+            VentRecord& r = v.vent[1];
+            designVentRecord(r, chamber, conditions);
+            if (formIsAutomatic(r)) chooseAutomaticForm(r, chamber, conditions);
+        }
+    }
     v.SV11 = designedAreaCm2(v.vent[1]) / kCm2PerM2;
     // The coefficient build inside the sizing sweep re-armed the count.
     v.VentCalcCount += 1;

@@ -31,8 +31,9 @@ int32_t VentParameterReturnForCancel();
 
 // For the Twin Serial Vented system with vent 1 selected, once after each
 // coefficient build (VentCalcCount 0): re-sizes vent 1 for its admitted
-// counts (two equal branches: an even count), stores it, updates SV11 and
-// counts the run. Otherwise does nothing.
+// counts (two equal branches: an even count) in its stored record, leaving
+// the working copy alone, updates SV11 and counts the run. Otherwise does
+// nothing.
 int32_t ParallelVentedVentOpt();
 
 // Re-sizes the working copy of vent VentID with a fresh minimum area; a

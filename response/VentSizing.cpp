@@ -17,6 +17,23 @@ constexpr double kCm2PerM2 = 10000.0;
 
 bool validVent(int32_t vent) { return vent >= 1 && vent <= ventsOfSystem(currentSystemNumber()); }
 
+// The air-speed scales of the vents for their areas SV11, SV22, SV33 as
+// they stand, at the pressure of the last sweep: what the curves and the
+// pointer read-out turn a flow into a speed with.
+void setVentScalesForAreas() {
+    const VentParameters& v = state.vents;
+    ResponseScales& r = state.rscales;
+    switch (ventsOfSystem(currentSystemNumber())) {
+        case 1: r.VEL = ventAirSpeedScale(v.SV11); break;
+        case 3: r.VEL3 = ventAirSpeedScale(v.SV33); [[fallthrough]];
+        case 2:
+            r.VEL1 = ventAirSpeedScale(v.SV11);
+            r.VEL2 = ventAirSpeedScale(v.SV22);
+            break;
+        default: break;
+    }
+}
+
 }  // namespace
 
 int32_t ventsOfSystem(int32_t system) {
@@ -101,6 +118,7 @@ VentConditions ventConditions(int32_t vent) {
     const double kept = area;
     AsMiniCal(vent);
     area = kept;
+    setVentScalesForAreas();
     const double peak = state.vents.ASmini;
     conditions.minimumAreaCm2 = std::isfinite(peak) && peak > 0.0
                                     ? kCandidateVentArea * peak / kVentAirSpeedLimit * kCm2PerM2
@@ -125,8 +143,10 @@ int32_t AsVentOpt() {
         if (!std::isfinite(conditions.minimumAreaCm2)) continue;
         VentRecord& record = state.vents.vent[vent];
         designVentRecord(record, chamber, conditions);
+        if (formIsAutomatic(record)) chooseAutomaticForm(record, chamber, conditions);
         ventModelArea(vent) = designedAreaCm2(record) / kCm2PerM2;
     }
+    setVentScalesForAreas();
     return 0;
 }
 

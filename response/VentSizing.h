@@ -42,14 +42,18 @@ int32_t AsMiniCal(int32_t vent);
 // What vent 1-3 is sized with: its minimum area (from the sizing sweep, the
 // vent's area of the air-speed model left as it was), the port thickness
 // LVP and the speed of sound C. The minimum is NaN when the sweep gave no
-// positive speed.
+// positive speed. The vent's area and the air-speed scales are left those
+// of the areas in force.
 VentConditions ventConditions(int32_t vent);
 // The conditions a sized record carries: its minimum area, LVP and C.
 VentConditions conditionsOfRecord(const VentRecord& record);
 
 // Designs every vent of the current system in turn from the vent values in
 // force (forms, counts, sizes the user kept); a system without vents, and a
-// vent whose chamber or air-speed curve is not usable, are left alone.
+// vent whose chamber or air-speed curve is not usable, are left alone. A
+// vent whose form the user did not choose is made a port or a duct, as
+// the air-speed limit and the chamber allow (chooseAutomaticForm). The
+// vents' air-speed scales end up those of the designed areas.
 int32_t AsVentOpt();
 
 }  // namespace quendal

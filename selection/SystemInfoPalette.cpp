@@ -73,7 +73,7 @@ int32_t SystemInfoFloatPalet() {
     platform::createControl(kPalette, kInfoDisclosure,
                             ControlSpec(ControlKind::DisclosureTriangle, ltrb(15, 328, 35, 348), {},
                                         state.shell.sysFigTriBtn != 0 ? 1 : 0, 0, 1));
-    platform::setHelpTag(kPalette, kInfoDisclosure, "Show Speaker Connection\rShortcut is Option + S key.\\@B");
+    platform::setHelpTag(kPalette, kInfoDisclosure, "Show Speaker Connection\rShortcut is Alt+S.\\@B");
 
     const Str255& model = state.speaker.s_SP;
     const FittedLine name = fitByLength(model.size(), 20);

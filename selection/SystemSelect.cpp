@@ -142,7 +142,8 @@ int32_t SystemSelectWnd() {
     platform::createControl(kWindow, kCancelButton, cancel);
     ControlSpec arrow(ControlKind::BevelButton, {448, 340, 472, 370});
     arrow.image = "SysSelBigArrow.png";
-    arrow.enabled = state.shell.s_MasgMenu == "BootQnDL";
+    // Speaker selection is offered with or without a driver database.
+    arrow.enabled = true;
     platform::createControl(kWindow, kSpeakerSelectArrow, arrow);
     platform::setHelpTag(kWindow, kSpeakerSelectArrow, "Speaker Select\\@B");
 

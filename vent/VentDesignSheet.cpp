@@ -154,6 +154,9 @@ std::string outcomeText(VentForm form) {
         }
         case VentForm::LengthNotPositive: return "No duct length tunes the chamber at this size.";
         case VentForm::LongerThanBox: return "The duct is longer than the chamber allows.";
+        case VentForm::ShorterThanPanel: return "The duct is shorter than the panel is thick: use a port.";
+        case VentForm::WiderThanPanel: return "The vent is wider than the chamber's panel.";
+        case VentForm::ChamberTooSmall: return "No duct of the minimum area fits the chamber: the air is too fast.";
         case VentForm::NotDesigned: break;
     }
     return "";
@@ -389,6 +392,15 @@ int32_t VentDesignCalcOKReturn(int32_t isOK) {
 int32_t VentDesignCalcOkCommon() {
     VentParameters& v = state.vents;
     const int32_t vent = selectedVent();
+    // A form changed in the sheet, or a size entered for it, is the user's
+    // choice from now on; the cancel copy holds the vent as the sheet
+    // opened on it.
+    VentRecord& w = v.working;
+    const VentShape shape = shapeInForce(w);
+    const bool sizeEntered = (shape == VentShape::CircularDuct && w.CircDuctVentInit == 1) ||
+                             (shape == VentShape::RectangularPort && w.RectPortVentInit == 1) ||
+                             (shape == VentShape::RectangularDuct && w.RectDuctVentInit == 1);
+    if (shape != shapeInForce(v.cancel) || sizeEntered) w.FormSetBy = kFormSetByUser;
     PostVentParameterChange();
     ventModelArea(vent) = designedAreaCm2(v.working) / kCm2PerM2;
     if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) {

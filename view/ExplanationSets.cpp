@@ -1,4 +1,5 @@
 // The entry sets of the legends, by graph, system and display mode.
+#include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "view/Explanation.h"
@@ -115,7 +116,7 @@ Legend oneSpeakerCurve() {
 }  // namespace
 
 Legend ampLegend() {
-    switch (state.view.Disp) {
+    switch (shownDisp()) {
         case 2: return allCharacters();
         case 3: return comparison();
         default: return {};  // the total alone needs no legend
@@ -165,7 +166,14 @@ Legend asLegend() {
         return legend;
     };
     if (isSystem(1, 5) || isSystem(2, 3) || isSystem(2, 5)) return vents({"Vent1", "Vent2"});
-    if (isSystem(1, 6) || isSystem(2, 6)) return vents({"Vent1", "Vent2", "Vent3"});
+    // Vent 1 of the Twin Serial Vented system is two branches; its curve is
+    // the faster one's, as its help says (a longer label would run into the
+    // power field).
+    if (isSystem(1, 6))
+        return legendOf({entry(S::OrangeThin, 45, "Vent1", 145, "Vent1 Response, its faster branch\\@B", 1),
+                         entry(S::GreenThin, 145, "Vent2", 245, "Vent2 Response\\@B", 2),
+                         entry(S::BlueThin, 245, "Vent3", 345, "Vent3 Response\\@B", 3)});
+    if (isSystem(2, 6)) return vents({"Vent1", "Vent2", "Vent3"});
     if (isSystem(2, 4)) return vents({"Vent2", "Vent1"});
     if (isSystem(2, 7)) return vents({"Vent3", "Vent1", "Vent2"});
     if (isTripleVented()) {

@@ -22,6 +22,28 @@ int16_t CommaCheck(const Str255& text) { return position(text, '.'); }
 
 int16_t MinusCheck(const Str255& text) { return position(text, '-'); }
 
+double sansTextWidth(std::string_view bytes, double pixelSize) {
+    // Advances of the printable ASCII characters, space to tilde, in
+    // thousandths of the em.
+    static constexpr int16_t kAdvance[95] = {
+        278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,  //   ! " # ... /
+        556, 556, 556, 556, 556, 556, 556, 556, 556, 556, 278, 278, 584, 584, 584, 556,  // 0-9 : ; < = > ?
+        1015, 667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833, 722, 778, // @ A-O
+        667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611, 278, 278, 278, 469, 556,  // P-Z [ \ ] ^ _
+        333, 556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833, 556, 556,  // ` a-o
+        556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p-z { | } ~
+    };
+    double units = 0.0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 32 && byte <= 126) units += kAdvance[byte - 32];
+        else if (byte == 0xA1) units += 400;   // the degree sign
+        else if (byte == 0xC9) units += 1000;  // the ellipsis
+        else units += 556;
+    }
+    return units * pixelSize / 1000.0;
+}
+
 Str255 PlusCommaZero(const Str255& text, int16_t decimals) {
     std::string out(limited(text));
     const std::size_t point = out.find('.');

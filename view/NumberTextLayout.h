@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "model/Str255.h"
 
@@ -33,5 +34,10 @@ int16_t MinusCheck(const Str255& text);
 // A text ending in "." and any other count of decimals leave the text as
 // it is. The result is cut at 63 characters.
 Str255 PlusCommaZero(const Str255& text, int16_t decimals);
+
+// The advance of a Mac Roman text in the program's sans (font rows 1 and 5,
+// with the widths of the classic grotesque) at `pixelSize`, in px; what a
+// read-out or a box needs to keep its text inside.
+double sansTextWidth(std::string_view bytes, double pixelSize);
 
 }  // namespace quendal

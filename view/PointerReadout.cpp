@@ -1,7 +1,9 @@
 #include "view/PointerReadout.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "response/ResponseCal.h"
 #include "model/NumberText.h"
@@ -20,6 +22,9 @@ namespace {
 
 constexpr char kDegree[] = "\xA1";  // the degree sign in Mac Roman
 constexpr double kBaseline = 39.0;  // px, texts of both boxes
+constexpr double kTextSize = 13.0;  // px
+// The inside of the value box (stroked from 438.5 to 505.5), in px.
+constexpr double kValueLeft = 440.0, kValueRight = 503.0;  // a pixel clear of the stroke
 
 bool readOutShown() {
     const Str255& page = state.view.s_Resp;
@@ -159,7 +164,7 @@ bool readOutColour(int32_t respNum, Colour& colour) {
         case 0: colour = {0.4, 0.4, 0.4}; return true;
         case 1: colour = {1.0, 0.5294, 0.0}; return true;
         case 2:
-            if (state.view.s_Resp == "amp" && state.view.Disp == 3) colour = {0.6196, 0.2863, 0.6314};
+            if (state.view.s_Resp == "amp" && shownDisp() == 3) colour = {0.6196, 0.2863, 0.6314};
             else colour = {0.0, 0.7843, 0.0};
             return true;
         case 3:
@@ -171,6 +176,44 @@ bool readOutColour(int32_t respNum, Colour& colour) {
         default: return false;
     }
 }
+
+namespace {
+
+struct FittedValue {
+    Str255 text;  // number and unit
+    double x = 0.0;
+};
+
+// The value with its unit, lined up at its decimal point where it fits the
+// value box; a value of many integer digits loses decimals until it fits
+// and then stands at the box's right end, clear of the frequency box.
+FittedValue fitValue(const PointerValue& v) {
+    FittedValue out;
+    for (int16_t decimals = v.decimals;; --decimals) {
+        const double scale = decimals == v.decimals ? 100.0 : decimals == 1 ? 10.0 : 1.0;
+        const Str255 number = PlusCommaZero(numberText(rint(scale * v.value) / scale), decimals);
+        out.text = number + v.unit;
+        out.x = 380.5;
+        switch (CommaCheck(number)) {
+            case 3: out.x = 450.2 + v.shift; break;
+            case 4: out.x = 442.0 + v.shift; break;
+            case 5:
+            case 6: out.x = 433.8 + v.shift; break;
+            default: break;
+        }
+        if (MinusCheck(number) == 0) out.x += 3.4;
+        const double width = sansTextWidth(out.text.view(), kTextSize);
+        // The leading blank of a positive number is not seen.
+        const double blank = MinusCheck(number) == 0 ? sansTextWidth(" ", kTextSize) : 0.0;
+        if (out.x + blank >= kValueLeft && out.x + width <= kValueRight) return out;
+        if (kValueRight - width + blank >= kValueLeft || decimals == 0) {
+            out.x = std::max(kValueRight - width, kValueLeft - blank);
+            return out;
+        }
+    }
+}
+
+}  // namespace
 
 int32_t DrawPointerContorol() {
     if (readOutShown()) DrawPointerValue();
@@ -198,22 +241,13 @@ int32_t DrawPointerValue() {
     frame::strokeRect(438.5, 25.5, 505.5, 42.5);  // value
     frame::strokeRect(380.5, 25.5, 438.5, 42.5);  // frequency
 
-    // The value, lined up at its decimal point.
-    const Str255 value = PlusCommaZero(numberText(rint(100.0 * v.value) / 100.0), v.decimals);
-    double x = 380.5;
-    switch (CommaCheck(value)) {
-        case 3: x = 450.2 + v.shift; break;
-        case 4: x = 442.0 + v.shift; break;
-        case 5:
-        case 6: x = 433.8 + v.shift; break;
-        default: break;
-    }
-    if (MinusCheck(value) == 0) x += 3.4;
+    const FittedValue value = fitValue(v);
     frame::setBlackText();
-    frame::text(x, kBaseline, (value + v.unit).view());
+    frame::text(value.x, kBaseline, value.text.view());
 
     // The frequency, right-aligned in its box.
     const Str255 hz = PlusCommaZero(numberText(ff >= 100.0f ? rint(ff) : rint(10.0 * ff) / 10.0), ff < 99.5f ? 1 : 0);
+    double x = 381.7;
     switch (CharactCheck(hz)) {
         case 4: x = 390.0; break;
         case 5: x = CommaCheck(hz) == 0 ? 381.7 : 385.8; break;

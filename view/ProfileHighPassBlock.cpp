@@ -13,7 +13,7 @@ constexpr double kHeaderRule = 429.5;
 
 // Row labels of one box and of the boxes of a multi-box system.
 constexpr std::string_view kVb = "Vb ........................(Box Volume)";
-constexpr std::string_view kFc = "Fc .........(Box Tuning Frequency)";
+constexpr std::string_view kFc = "Fc ..(Box Resonance Frequency)";
 constexpr std::string_view kFb = "Fb ........(Box Tuning Frequency)";
 constexpr std::string_view kQb = "Qb ..............(Box Loss Factor Q)";
 

@@ -28,6 +28,9 @@ bool finite(double a, double b, double c, double d) {
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
 }
 
+// The rectangle the lines of the current page are clipped to.
+const ClipRect* plottingRectangle() { return state.view.s_Resp == "nq" ? &kNyquistArea : &kGraphArea; }
+
 }  // namespace
 
 void setSurfaceProvider(SurfaceProvider* provider) { gProvider = provider; }
@@ -42,7 +45,7 @@ int32_t QuartzDrawLine(int32_t windowNumber) {
         stroke.colour = currentColour();
         stroke.width = d.LineW > 0.0 ? d.LineW : 1.0;  // a zero width keeps the default hairline
         stroke.dash = d.DashLineType == 1 ? Dash::Dotted : d.DashLineType == 2 ? Dash::Dense : Dash::Solid;
-        const ClipRect* clip = d.ClippingFlag == 0 ? &kGraphArea : nullptr;
+        const ClipRect* clip = d.ClippingFlag == 0 ? plottingRectangle() : nullptr;
         surface->line(p.xx, p.yy, p.xx1, p.yy1, stroke, clip);
         surface->flush();
     }

@@ -8,6 +8,7 @@ void RecordingSurface::line(double x0, double y0, double x1, double y1, const St
     e.x0 = x0; e.y0 = y0; e.x1 = x1; e.y1 = y1;
     e.stroke = stroke;
     e.clipped = clip != nullptr;
+    if (clip != nullptr) e.clip = *clip;
     elements_.push_back(e);
 }
 

@@ -14,7 +14,8 @@ struct RecordedElement {
                                                     // picture and erased rectangle left, top, right, bottom
     double a0 = 0.0, a1 = 0.0;                      // arc angles
     bool fill = false;
-    bool clipped = false;                           // a line clipped to the graph area
+    bool clipped = false;                           // a line clipped to a plotting rectangle
+    ClipRect clip;                                  // that rectangle
     Stroke stroke;
     Colour colour;                                  // text colour
     std::string text;                               // text bytes, or picture file name

@@ -188,7 +188,7 @@ int32_t ReDispResposeWnd() {
             break;
         default: break;
     }
-    if (state.shell.SaveAsFlag == 1) DirtyCheckSpParamCheck();
+    if (platform::windowExists(kResponseWindow)) DirtyCheckAfterDrawing();
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "view/SystemProfile.h"
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "model/State.h"
@@ -10,6 +11,7 @@
 #include "view/SystemProfileText.h"
 #include "view/SystemTitle.h"
 #include "view/VentLabels.h"
+#include "view/NumberTextLayout.h"
 
 namespace quendal {
 
@@ -24,23 +26,23 @@ struct PageText {
 // exponents of cm2 and cm3, set smaller.
 constexpr PageText kPageTexts[] = {
     {"System Profile", 226, 20},
-    {"Thiele/Small (Driver) Prameters", 200, 60},
+    {"Thiele/Small (Driver) Parameters", 200, 60},
     {"Model Name ..................", 200, 90},
     {"Usable Frequency Range ...........", 200, 110},
     {"Dia ..............(Nominal Diameter)", 200, 130},
     {"Fs ..............(Free Air Resonance)", 200, 150},
     {"Vas ................(Acoustic Volume)", 200, 170},
     {"Qts ..............................(Total Q)", 200, 190},
-    {"Qes ......................(Electorical Q)", 200, 210},
+    {"Qes ........................(Electrical Q)", 200, 210},
     {"Qms ...................(Mechanical Q)", 200, 230},
     {"Effi ...........................(Efficiency)", 200, 250},
     {"SPL(Sound Pressure Level 1W1m)", 200, 270},
     {"Re ....................(D.C.Resistance)", 200, 290},
     {"Pemax .....(Thermal Limit Power)", 200, 310},
     {"Sd ......................(Effective Area)", 200, 330},
-    {"Xmax (Peak Liner Displacement)", 200, 350},
+    {"Xmax (Peak Linear Displacement)", 200, 350},
     {"Vd .........(Displacement Volume)", 200, 370},
-    {"Le ........(Voice Coile Inductance)", 200, 390},
+    {"Le ..........(Voice Coil Inductance)", 200, 390},
     {"cm", 485, 130},
     {"Hz", 485, 150},
     {"Liter", 485, 170},
@@ -59,7 +61,7 @@ constexpr PageText kExponents[] = {{"2", 504, 326}, {"3", 504, 366}};
 
 // The fixed texts of the reduced profile under a graph.
 constexpr PageText kPrintedTexts[] = {
-    {"Thiele/Small (Driver) Prameters", 200, 390},
+    {"Thiele/Small (Driver) Parameters", 200, 390},
     {"Model Name ..................", 200, 420},
     {"Fs ..............(Free Air Resonance)", 200, 440},
     {"Vas ................(Acoustic Volume)", 200, 460},
@@ -78,6 +80,17 @@ constexpr int16_t kPrintedBlockOffset = 90;
 
 // Long model names are set a point smaller so that they fit their box.
 double modelNameSize() { return state.speaker.s_SP.size() < 12 ? 12.0 : 11.0; }
+
+// The model name as its box holds it: a name too long for the box is cut
+// and ends in an ellipsis.
+std::string fittedModelName() {
+    constexpr double kRoom = 476.5 - 370.0 - 3.0;  // pt, from the name's start to inside the box
+    const double size = modelNameSize();
+    std::string name = state.speaker.s_SP.str();
+    if (sansTextWidth(name, size) <= kRoom) return name;
+    while (!name.empty() && sansTextWidth(name + '\xC9', size) > kRoom) name.pop_back();
+    return name + '\xC9';  // Mac Roman
+}
 
 double referenceSPL() { return state.ref.SPL - state.coef.siftUpDwn; }
 
@@ -117,7 +130,7 @@ int32_t SystemProfile() {
 
     const SpeakerParameters& sp = state.speaker;
     setProfileTextStyle(0.0, kValueFontRow, modelNameSize());
-    drawProfileText(sp.s_SP.view(), 370.0, 90.0);
+    drawProfileText(fittedModelName(), 370.0, 90.0);
     state.draw.fontSize = 12.0;
     drawProfileText(sp.s_RANG.view(), 416.0, 110.0);
 
@@ -152,7 +165,7 @@ int32_t PrintSystemProfile() {
 
     const SpeakerParameters& sp = state.speaker;
     setProfileTextStyle(0.0, kValueFontRow, modelNameSize());
-    drawProfileText(sp.s_SP.view(), 370.0, 420.0);
+    drawProfileText(fittedModelName(), 370.0, 420.0);
     // The three values keep the model name's size.
     drawProfileValue(sp.FS, 2, 440.0);
     drawProfileValue(sp.VAS, 2, 460.0);

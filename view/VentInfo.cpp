@@ -118,14 +118,18 @@ void drawVent(int32_t vent, double right, double peakSpeed) {
             width = r.RectDuctWV, height = r.RectDuctHV, length = r.RectDuctLV, minimum = r.RectDuctSVmin;
             break;
     }
-    const double area = designed ? areaOf(r, shape) : NAN;
-    if (!designed) diameter = width = height = length = minimum = NAN;
+    // A chamber without a positive volume and tuning has no vent: its
+    // last design is stale and is not shown.
+    const bool valid = chamber.valid();
+    const double area = designed && valid ? areaOf(r, shape) : NAN;
+    if (!designed || !valid) diameter = width = height = length = minimum = NAN;
+    if (!valid) peakSpeed = NAN;
 
-    value(chamber.valid() ? fixed(chamber.volumeLitre) : "-", right, rowY(0));
-    value(chamber.valid() ? fixed(chamber.tuningHz) : "-", right, rowY(1));
+    value(valid ? fixed(chamber.volumeLitre) : "-", right, rowY(0));
+    value(valid ? fixed(chamber.tuningHz) : "-", right, rowY(1));
     value(circular ? "Circular" : "Rectangular", right, rowY(2));
     value(ducted ? "Ducted" : "Ported", right, rowY(3));
-    value(std::to_string(countOf(r, shape)), right, rowY(4));
+    value(valid ? std::to_string(countOf(r, shape)) : "-", right, rowY(4));
     value(fixed(diameter), right, rowY(5));
     value(fixed(width), right, rowY(6));
     value(fixed(height), right, rowY(7));
@@ -135,7 +139,8 @@ void drawVent(int32_t vent, double right, double peakSpeed) {
     const bool tooFast = peakSpeed > kVentAirSpeedLimit * (1.0 + 1e-9);
     value(fixed(peakSpeed), right, rowY(11), tooFast ? kWarning : kBlack);
     const bool realisable = r.VentForm == static_cast<int32_t>(VentForm::Realisable);
-    value(ventFormName(r.VentForm), right, rowY(12), realisable ? kBlack : kWarning);
+    if (valid) value(ventFormName(r.VentForm), right, rowY(12), realisable ? kBlack : kWarning);
+    else value("-", right, rowY(12));
 }
 
 std::string ventName(int32_t vent, int32_t vents) { return vents == 1 ? "Vent" : "Vent" + std::to_string(vent); }
@@ -204,7 +209,8 @@ int32_t VentInfo() {
     setStyle(kBlack, kLabelRow, kNoteSize);
     text("Peak air speed: the largest from 10 Hz to 1 kHz at the input power.", kLabelX, below + 20.0);
     if (system == kTwinSerialVented)
-        text("Vent1 is two equal branches, half of its vents in each.", kLabelX, below + 36.0);
+        text("Vent1 is two equal branches, half of its vents in each; the faster sets its speed.", kLabelX,
+             below + 36.0);
     return 0;
 }
 

@@ -51,7 +51,10 @@ std::string limitText(std::string_view quantity, std::string_view sign, float li
 }  // namespace
 
 bool QtsVasCheck() {
-    const DriverFit fit = driverFitForSystem(!platform::windowExists(kResponseWindow));
+    // A system chosen in System Select starts a new design, even while the
+    // last one waits behind the window.
+    const DriverFit fit = driverFitForSystem(!platform::windowExists(kResponseWindow) ||
+                                             platform::windowExists(kSystemSelectWindow));
     if (fit.alertKind == 0) return false;
     ShowAlert(fit.alertKind, fit.limit);
     return true;

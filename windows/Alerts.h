@@ -20,6 +20,7 @@ inline constexpr int16_t kAlertQtcTooLarge = 5;  // closed box: wanted Qtc above
 // The title of the alert for a value the user typed that is refused.
 inline constexpr std::string_view kValueTooSmallAlert = "ALERT!   Entered numerical value is too small.";
 inline constexpr std::string_view kValueTooLargeAlert = "ALERT!   Entered numerical value is too large.";
+inline constexpr std::string_view kNotANumberAlert = "ALERT!   Entered text is not a number.";
 
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies

@@ -105,10 +105,24 @@ std::string whyRefused(const DriverCheckResult& result) {
         case DriverFault::NotPositive: return name + " must be greater than 0.";
         case DriverFault::Negative: return name + " must not be negative.";
         case DriverFault::NotFinite: return name + " must be a finite number.";
-        case DriverFault::AboveLimit: return name + " must not exceed 100 %.";
+        case DriverFault::AboveLimit:
+            if (result.field == DriverField::FS)
+                return name + " must not exceed 1000 Hz: the response pages end at 1 kHz.";
+            return name + " must not exceed 100 %.";
+        case DriverFault::NotANumber: return name + " is not a number.";
+        case DriverFault::TooLarge: return name + " is too large to be read as a number.";
         case DriverFault::None: break;
     }
     return {};
+}
+
+std::string_view alertTitle(DriverFault fault) {
+    switch (fault) {
+        case DriverFault::AboveLimit:
+        case DriverFault::TooLarge: return kValueTooLargeAlert;
+        case DriverFault::NotANumber: return kNotANumberAlert;
+        default: return kValueTooSmallAlert;
+    }
 }
 
 }  // namespace
@@ -141,6 +155,7 @@ int32_t DefaultParamWnd() {
 
     platform::selectWindow(kWindow);
     platform::setKeyboardFocus(kWindow, defaultParamField(DriverField::Model));
+    platform::setMenuItemEnabled(kEditMenu, 0, true);  // for the values typed here
     state.shell.curentWndID = kWindow;
     return 0;
 }
@@ -154,12 +169,11 @@ int32_t DefaultParamWndOKReturn() {
         views[i] = texts[i];
     }
     const DriverValues driver = driverFromTexts(views);
-    const DriverCheckResult result = checkDriver(driver);
+    const DriverCheckResult result = checkDriverTexts(views);
     if (!result.ok()) {
         const platform::ControlNumber field = defaultParamField(result.field);
         platform::setKeyboardFocus(kWindow, field);
-        ShowSheetAlert(kWindow, result.fault == DriverFault::AboveLimit ? kValueTooLargeAlert : kValueTooSmallAlert,
-                       whyRefused(result));
+        ShowSheetAlert(kWindow, alertTitle(result.fault), whyRefused(result));
         return 0;
     }
     takeEnteredDriver(driver);

@@ -36,6 +36,23 @@ constexpr platform::ControlNumber kPortThicknessField = 11;
 
 bool designOnScreen() { return platform::windowExists(kResponseWindow); }
 
+// The design on the screen waits behind the System Select window for the
+// design chosen there to replace it.
+bool designKeptBehindSystemSelect() {
+    return state.shell.KeptDesignFlag == 1 && designOnScreen() && platform::windowExists(kSystemSelectWindow);
+}
+
+int32_t (*keptDesignEnding)() = nullptr;
+
+void endKeptDesign() {
+    if (keptDesignEnding != nullptr) {
+        keptDesignEnding();
+        return;
+    }
+    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    state.shell.KeptDesignFlag = 0;
+}
+
 // The user stays in (or goes back to) the window the sheet or the alert
 // stood on.
 void backToWindowBelow() {
@@ -43,13 +60,14 @@ void backToWindowBelow() {
     sh.InitSetSelFlag = 0;
     sh.RespWndShowFlag = 0;
     sh.InterceptEvHnd = 0;
-    if (designOnScreen()) {
-        NavUserActionCancelMenu();
-        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
-    } else if (platform::windowExists(kSystemSelectWindow)) {
+    // System Select first: a design kept behind it is not the window below.
+    if (platform::windowExists(kSystemSelectWindow)) {
         InitMenu11();
         platform::selectWindow(kSystemSelectWindow);
         sh.curentWndID = kSystemSelectWindow;
+    } else if (designOnScreen()) {
+        NavUserActionCancelMenu();
+        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     }
 }
 
@@ -68,10 +86,17 @@ void applyWaitingRadiatorRecord() {
 
 }  // namespace
 
+void setKeptDesignEnding(int32_t (*ending)()) { keptDesignEnding = ending; }
+
 int32_t InitialSetupSelect() {
     ShellFlags& sh = state.shell;
-    const bool newDesign = !designOnScreen();
+    const bool replacing = designKeptBehindSystemSelect();
+    const bool newDesign = !designOnScreen() || replacing;
     state.selection.InitSysType = systemHasVents(currentSystemNumber()) ? 2 : 1;
+    // A new design starts with the default input power of the preferences
+    // (in use unless the power follows the driver's rated power); the
+    // return from its Initial Setup keeps what was entered there.
+    if (newDesign && sh.InitSetSelFlag == 0) state.power.PinTemp = state.power.InputPower;
     PINcalc();
 
     if (QtsVasCheck()) {
@@ -87,6 +112,9 @@ int32_t InitialSetupSelect() {
     sh.RespWndShowFlag = 0;
     sh.InterceptEvHnd = 0;
 
+    // The design chosen replaces the one kept behind the window only now,
+    // with the driver checked and the setup answered.
+    if (replacing) endKeptDesign();
     platform::closeWindow(kSystemSelectWindow);
     if (newDesign) resetDesignForNewSystem();
     CofCal();
@@ -97,6 +125,10 @@ int32_t InitialSetupSelect() {
     if (newDesign) {
         sh.CtmPaletFlag = 0;
         ResponseWnd();
+        // A new design has nothing unsaved; its first drawing is what a
+        // change is measured against, whether it is ever saved or not.
+        sh.DirtyFlag = 0;
+        state.document.SnapshotAtFirstDrawFlag = 1;
         state.view.ReDispWnd = 1;  // the coefficients and vents were just computed
         ReDispResposeWnd();
         SystemInfoFloatPalet();
@@ -121,7 +153,11 @@ int32_t InitialSetupWnd() {
                            : designOnScreen()                          ? kResponseWindow
                                                                        : 0;
     const bool vented = state.selection.InitSysType == 2;
-    const int16_t buttonsTop = vented ? 116 : 86;
+    // While the input power follows the driver's rated power the field only
+    // shows it, and a note under it says so.
+    const bool follows = state.power.InputPowerCheck == 1;
+    const int16_t noteRoom = follows ? 18 : 0;
+    const int16_t buttonsTop = int16_t((vented ? 116 : 86) + noteRoom);
     const Rect16 bounds{0, 0, int16_t(buttonsTop + 36), 340};
     const platform::WindowKind kind = parent != 0 ? platform::WindowKind::Sheet : platform::WindowKind::Dialog;
     if (!platform::createWindow(kInitialSetupSheet, kind, bounds, "Initial Setup", parent)) return 0;
@@ -132,28 +168,32 @@ int32_t InitialSetupWnd() {
 
     addLabel(kInitialSetupSheet, 3, {14, 20, 32, 320}, vented ? "Input power and port thickness of this design:" : "Input power of this design:");
     addLabel(kInitialSetupSheet, 4, {48, 20, 64, 156}, "Input Power");
-    addNumberField(kInitialSetupSheet, kInputPowerField, {45, 160, 67, 240}, state.power.PIN);
+    addNumberField(kInitialSetupSheet, kInputPowerField, {45, 160, 67, 240}, state.power.PIN, !follows);
     addLabel(kInitialSetupSheet, 5, {48, 246, 64, 320}, "Watts");
+    if (follows) addLabel(kInitialSetupSheet, 8, {70, 20, 86, 320}, "Follows the driver's rated power (Preferences).", 11.0);
     if (vented) {
-        addLabel(kInitialSetupSheet, 6, {80, 20, 96, 156}, "Port Thickness");
-        addNumberField(kInitialSetupSheet, kPortThicknessField, {77, 160, 99, 240}, sh.LVP);
-        addLabel(kInitialSetupSheet, 7, {80, 246, 96, 320}, "mm");
+        addLabel(kInitialSetupSheet, 6, {int16_t(80 + noteRoom), 20, int16_t(96 + noteRoom), 156}, "Port Thickness");
+        addNumberField(kInitialSetupSheet, kPortThicknessField, {int16_t(77 + noteRoom), 160, int16_t(99 + noteRoom), 240}, sh.LVP);
+        addLabel(kInitialSetupSheet, 7, {int16_t(80 + noteRoom), 246, int16_t(96 + noteRoom), 320}, "mm");
     }
     addPushButton(kInitialSetupSheet, kCancelButton, {buttonsTop, 152, int16_t(buttonsTop + 24), 232}, "Cancel", false);
     addPushButton(kInitialSetupSheet, kOkButton, {buttonsTop, 240, int16_t(buttonsTop + 24), 320}, "OK", true);
 
     sh.SheetWndFlag = 1;
     platform::selectWindow(kInitialSetupSheet);
-    platform::setKeyboardFocus(kInitialSetupSheet, kInputPowerField);
-    sh.EdtFldID = kInputPowerField;
+    // The keyboard goes to the first field that takes a value.
+    const platform::ControlNumber first = follows && vented ? kPortThicknessField : kInputPowerField;
+    platform::setKeyboardFocus(kInitialSetupSheet, first);
+    sh.EdtFldID = first;
     return 0;
 }
 
 int32_t InitSetupOkReturn() {
     if (!platform::windowExists(kInitialSetupSheet)) return 0;
     const bool vented = platform::controlExists(kInitialSetupSheet, kPortThicknessField);
-    double power = 0.0, thickness = 0.0;
-    if (!readNumberAtLeast(kInitialSetupSheet, kInputPowerField, kMinimumInputPower, power)) {
+    const bool takePower = platform::isControlEnabled(kInitialSetupSheet, kInputPowerField);
+    double power = state.power.PinTemp, thickness = 0.0;
+    if (takePower && !readNumberAtLeast(kInitialSetupSheet, kInputPowerField, kMinimumInputPower, power)) {
         refuseTooSmall(kInitialSetupSheet, kInputPowerField, "The input power must be at least 0.4 Watts.");
         return 0;
     }
@@ -161,8 +201,10 @@ int32_t InitSetupOkReturn() {
         refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
-    state.power.PinTemp = power;
-    state.power.PIN = power;
+    if (takePower) {
+        state.power.PinTemp = power;
+        state.power.PIN = power;
+    }
     if (vented) {
         state.shell.LVP = thickness;
         state.shell.LVD = thickness + kDuctOverPort;

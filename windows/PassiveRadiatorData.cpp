@@ -138,7 +138,7 @@ void applyToRadiatorSystem() {
     }
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
-    if (state.shell.SaveAsFlag == 1) DirtyCheckSpParamCheck();
+    DirtyCheckSpParamCheck();
 }
 
 void sheetClosed() {

@@ -119,7 +119,7 @@ int32_t DispShowDetailTriBtn() {
     platform::createControl(kWindow, kDetailTriangle,
                             platform::ControlSpec(platform::ControlKind::DisclosureTriangle, kDetailTriangleRect, {},
                                                   open, 0, 1));
-    platform::setHelpTag(kWindow, kDetailTriangle, "Show Details\rShortcut is Option + D key.\\@B");
+    platform::setHelpTag(kWindow, kDetailTriangle, "Show Details\rShortcut is Alt+D.\\@B");
     return 0;
 }
 

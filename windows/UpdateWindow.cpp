@@ -59,12 +59,16 @@ int32_t CheckForUpdateWnd() {
         state.update.checkUpdateBtn = kUpdateOK;
     }
     platform::createControl(kUpdateWindow, kUpdateOnLaunchBox,
-                            ControlSpec(ControlKind::CheckBox, at(129, 80, 380, 99), " Check for New Updates on Launch.",
+                            ControlSpec(ControlKind::CheckBox, at(129, 80, 380, 99), "Check for New Updates on Launch.",
                                         state.prefs.UpdateForCheck == 1 ? 1 : 0, 0, 1));
 
     std::string headline, detail;
     Colour headlineColour = kBlue;
-    if (u.NetConnectFlag == 1) {
+    if (u.NetConnectFlag == 1 && u.checkVerURL.empty()) {
+        // Nothing was asked of the network: this build names no server.
+        headline = "No Update Server.";
+        detail = "This build has no update server.";
+    } else if (u.NetConnectFlag == 1) {
         headline = "Network Connection Failed.";
         detail = "Please confirm the network connection.";
     } else if (!newer) {

@@ -1,8 +1,10 @@
 #include "platform/qt/DocumentHandover.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -23,10 +25,11 @@ constexpr QByteArrayView kReceived = "OK";
 constexpr quint32 kMaxPaths = 1024;
 constexpr quint32 kMaxPathBytes = 64 * 1024;
 constexpr int kFrameLimit = 1024 * 1024;  // bytes of one handover
-constexpr int kConnectWaitMs = 1000;      // a listening socket accepts at once
-constexpr int kAnswerWaitMs = 5000;       // the receiver answers once its handler has the paths
-constexpr int kAttempts = 20;             // while a receiver that took its place opens its socket
-constexpr int kRetryPauseMs = 100;
+// A receiver that runs answers within milliseconds; one that does not
+// answer within this time, all tries together, is taken as hung, and the
+// documents open in the program that was started with them.
+constexpr int kHandoverWaitMs = 2000;
+constexpr int kRetryPauseMs = 100;  // while a receiver that took its place opens its socket
 
 void appendNumber(QByteArray& bytes, quint32 value) {
     for (int shift = 24; shift >= 0; shift -= 8) bytes.append(char((value >> shift) & 0xFF));
@@ -98,12 +101,13 @@ bool LocalDocumentHandover::handOver(const std::vector<std::string>& paths, Docu
         lock_ = std::make_unique<QLockFile>(QString::fromStdString(folder + "/" + kLockName));
         lock_->setStaleLockTime(0);  // stale only when its program has gone
     }
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const QDeadlineTimer deadline(kHandoverWaitMs);
+    do {
         if (lock_->tryLock(0)) return takePlace(folder, std::move(receiver));
         if (paths.empty()) return false;  // a program of its own, beside the one that receives
-        if (send(folder + "/" + kSocketName, paths)) return true;
-        QThread::msleep(kRetryPauseMs);
-    }
+        if (send(folder + "/" + kSocketName, paths, deadline)) return true;
+        QThread::msleep(std::min<qint64>(kRetryPauseMs, deadline.remainingTime()));
+    } while (!deadline.hasExpired());
     return false;  // the receiver does not answer: the documents open here
 }
 
@@ -124,17 +128,20 @@ bool LocalDocumentHandover::takePlace(const std::string& folder, DocumentReceive
     return false;
 }
 
-bool LocalDocumentHandover::send(const std::string& socketPath, const std::vector<std::string>& paths) {
+bool LocalDocumentHandover::send(const std::string& socketPath, const std::vector<std::string>& paths,
+                                 const QDeadlineTimer& deadline) {
+    // Every wait ends with the handover's time, however far it got.
+    const auto left = [&deadline] { return int(std::max<qint64>(0, deadline.remainingTime())); };
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(socketPath));
-    if (!socket.waitForConnected(kConnectWaitMs)) return false;
+    if (!socket.waitForConnected(left())) return false;
     socket.write(encodeDocumentList(paths));
     socket.flush();
     while (socket.bytesToWrite() > 0)
-        if (!socket.waitForBytesWritten(kConnectWaitMs)) return false;
+        if (!socket.waitForBytesWritten(left())) return false;
     QByteArray answer;
     while (answer.size() < kReceived.size()) {
-        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(kAnswerWaitMs)) return false;
+        if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(left())) return false;
         answer += socket.readAll();
     }
     return answer.startsWith(kReceived);

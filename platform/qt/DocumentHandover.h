@@ -9,7 +9,9 @@
 //
 // One handover is one connection: "QDOC", the number of paths (4 bytes,
 // most significant first), then each path as its length (4 bytes) and its
-// UTF-8 bytes; the receiver answers "OK" once it has them all.
+// UTF-8 bytes; the receiver answers "OK" once it has them all. A second
+// start whose receiver does not answer within two seconds opens its
+// documents itself.
 #pragma once
 
 #include <memory>
@@ -22,6 +24,7 @@
 
 #include "platform/Platform.h"
 
+class QDeadlineTimer;
 class QLocalServer;
 class QLockFile;
 
@@ -48,7 +51,7 @@ public:
 
 private:
     bool takePlace(const std::string& folder, DocumentReceiver receiver);
-    bool send(const std::string& socketPath, const std::vector<std::string>& paths);
+    bool send(const std::string& socketPath, const std::vector<std::string>& paths, const QDeadlineTimer& deadline);
     void acceptConnections();
 
     std::unique_ptr<QLockFile> lock_;

@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include "platform/Platform.h"
@@ -63,17 +62,10 @@ void openModal(QDialog* dialog) {
     dialog->activateWindow();
 }
 
-// The folder of the design last opened or saved in this run: the next
-// dialog starts there, as the user left off.
-QString gLastFolder;
-
-void rememberFolderOf(const QString& file) { gLastFolder = QFileInfo(file).absolutePath(); }
-
+// The folder the program asks for, else the user's home folder.
 QString startFolder(const std::string& folder) {
     if (!folder.empty() && QFileInfo(QString::fromStdString(folder)).isDir()) return QString::fromStdString(folder);
-    if (!gLastFolder.isEmpty() && QFileInfo(gLastFolder).isDir()) return gLastFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return QDir::homePath();
 }
 
 void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder, const QString& name);
@@ -90,10 +82,8 @@ void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file)
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
     QObject::connect(box, &QDialog::finished, box, [box, replace, request, done, file](int) {
-        if (box->clickedButton() == replace) {
-            rememberFolderOf(file);
+        if (box->clickedButton() == replace)
             done(file.toStdString());
-        }
         else
             askWhereToSave(request, done, QFileInfo(file).absolutePath(), QFileInfo(file).fileName());
     });
@@ -122,10 +112,8 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
             askWhereToSave(request, done, file, {});
         else if (info.exists())
             confirmReplacing(request, done, file);
-        else {
-            rememberFolderOf(file);
+        else
             done(file.toStdString());
-        }
     });
     openModal(dialog);
 }
@@ -133,7 +121,7 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
 class QtDocumentDialogs : public DocumentDialogService {
 public:
     void chooseFileToOpen(const OpenFileRequest& request, Chosen done) override {
-        auto* dialog = new QFileDialog(nullptr, fromMacRoman(request.message), startFolder({}));
+        auto* dialog = new QFileDialog(nullptr, fromMacRoman(request.message), startFolder(request.folder));
         dialog->setOption(QFileDialog::DontUseNativeDialog);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
@@ -142,10 +130,9 @@ public:
         if (request.filter) dialog->setProxyModel(new FileListFilter(request.filter, dialog));
         QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
             const QStringList files = dialog->selectedFiles();
-            if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty()) {
-                rememberFolderOf(files.first());
+            if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
                 done(files.first().toStdString());
-            } else
+            else
                 done(std::nullopt);
         });
         openModal(dialog);

@@ -1,6 +1,8 @@
 // Menus and items by number, the menu bar, and the one command handler.
 #include <algorithm>
 #include <map>
+#include <set>
+#include <string_view>
 #include <vector>
 
 #include <QAction>
@@ -24,10 +26,12 @@ struct MenuItem {
     bool checked = false;
     MenuNumber submenu = 0;
     int32_t editCommand = -1;  // an EditCommand, or -1
+    QKeySequence shortcut;     // its command key, taken only while its menu is enabled
 };
 
 struct MenuRecord {
     QPointer<QMenu> menu;
+    std::string title;  // Mac Roman, as created
     std::vector<MenuItem> items;  // items[0] is item 1
     bool watchesEditField = false;  // its Edit items are brought up to date when it opens
 };
@@ -57,6 +61,46 @@ MenuItem* findItem(MenuNumber menu, int32_t item) {
     if (record == nullptr || item < 1 || item > int32_t(record->items.size())) return nullptr;
     MenuItem* entry = &record->items[std::size_t(item - 1)];
     return entry->action ? entry : nullptr;
+}
+
+// Alt mnemonics. Every item of a menu gets a character of its own: the
+// first free initial of its words, else a free digit, else another free
+// letter, looking from its last word back (what tells "Save As" from "Save
+// As Stationery"). The titles of the menu bar share one set that leaves out
+// D and S: Alt with them are the design windows' own keys (details and
+// speaker connection).
+constexpr std::u16string_view kKeysOfTheWindows = u"DS";
+
+QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u16string_view reserved = {}) {
+    const QString plain = fromMacRoman(macRoman);
+    const auto isFree = [&](QChar c) {
+        const char16_t key = c.toUpper().unicode();
+        return c.isLetterOrNumber() && used.count(key) == 0 && reserved.find(key) == std::u16string_view::npos;
+    };
+    std::vector<int> wordStarts;
+    for (int i = 0; i < plain.size(); ++i)
+        if (!plain[i].isSpace() && (i == 0 || plain[i - 1].isSpace())) wordStarts.push_back(i);
+    int at = -1;
+    for (int start : wordStarts)
+        if (at < 0 && isFree(plain[start])) at = start;
+    for (int i = 0; at < 0 && i < plain.size(); ++i)
+        if (plain[i].isDigit() && isFree(plain[i])) at = i;
+    for (auto word = wordStarts.rbegin(); at < 0 && word != wordStarts.rend(); ++word)
+        for (int i = *word; at < 0 && i < plain.size() && !plain[i].isSpace(); ++i)
+            if (plain[i].isLetter() && isFree(plain[i])) at = i;
+    QString shown;
+    for (int i = 0; i < plain.size(); ++i) {
+        if (i == at) shown += QLatin1Char('&');
+        shown += plain[i] == QLatin1Char('&') ? QStringLiteral("&&") : QString(plain[i]);
+    }
+    if (at >= 0) used.insert(plain[at].toUpper().unicode());
+    return shown;
+}
+
+void labelItems(MenuRecord& record) {
+    std::set<char16_t> used;
+    for (MenuItem& entry : record.items)
+        if (entry.action && entry.text != "-") entry.action->setText(withMnemonic(entry.text, used));
 }
 
 // Command+key, with Shift and Option (Alt) when asked for.
@@ -105,13 +149,15 @@ int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, c
     entry.text = std::string(text);
     auto* action = new QAction(titleFromMacRoman(text), record.menu);
     if (key != 0) {
-        action->setShortcut(shortcutFor(key, modifiers));
+        entry.shortcut = shortcutFor(key, modifiers);
+        if (record.menu->menuAction()->isEnabled()) action->setShortcut(entry.shortcut);
         action->setShortcutContext(Qt::ApplicationShortcut);  // also from palettes and dialogs
     }
     QObject::connect(action, &QAction::triggered, action, [menu, item] { triggered(menu, item); });
     record.menu->addAction(action);
     entry.action = action;
-    record.items.push_back(entry);
+    record.items.push_back(std::move(entry));
+    labelItems(record);
     return item;
 }
 
@@ -135,8 +181,12 @@ int32_t deliverCommand(MenuNumber menu, int32_t item) {
 
 void refreshMenuBars() {
     QList<QMenu*> menus;
+    std::set<char16_t> used;
     for (MenuNumber number : gBar)
-        if (MenuRecord* record = findMenu(number)) menus.append(record->menu);
+        if (MenuRecord* record = findMenu(number)) {
+            record->menu->setTitle(withMnemonic(record->title, used, kKeysOfTheWindows));
+            menus.append(record->menu);
+        }
     for (auto& [number, record] : windowTable())
         if (record.kind == WindowKind::Document && record.frame) record.frame->setMenus(menus);
     setMenuHostMenus(menus);
@@ -178,6 +228,7 @@ void createMenu(MenuNumber menu, std::string_view title) {
         record.menu = new QMenu();
         record.menu->setObjectName(QStringLiteral("menu-%1").arg(menu));
     }
+    record.title = std::string(title);
     record.menu->setTitle(titleFromMacRoman(title));
 }
 
@@ -205,9 +256,9 @@ int32_t appendMenuItem(MenuNumber menu, std::string_view text, uint32_t modifier
     if (record == nullptr) return 0;
     if (text == "-") {
         MenuItem entry;
-        entry.text = "-";
+        entry.text.assign(1, '-');
         entry.action = record->menu->addSeparator();
-        record->items.push_back(entry);
+        record->items.push_back(std::move(entry));
         return int32_t(record->items.size());
     }
     char key = 0;
@@ -227,7 +278,7 @@ void setMenuItemText(MenuNumber menu, int32_t item, std::string_view text) {
     MenuItem* entry = findItem(menu, item);
     if (entry == nullptr || entry->text == "-") return;
     entry->text = std::string(text);
-    entry->action->setText(titleFromMacRoman(text));
+    if (MenuRecord* record = findMenu(menu)) labelItems(*record);
 }
 
 std::string menuItemText(MenuNumber menu, int32_t item) {
@@ -240,6 +291,11 @@ void setMenuItemEnabled(MenuNumber menu, int32_t item, bool enabled) {
         if (MenuRecord* record = findMenu(menu)) {
             record->menu->menuAction()->setEnabled(enabled);
             record->menu->setEnabled(enabled);
+            // The command keys of a disabled menu are left to the window in
+            // front (Ctrl+W closes the About window while File is off).
+            for (MenuItem& entry : record->items)
+                if (entry.action && !entry.shortcut.isEmpty())
+                    entry.action->setShortcut(enabled ? entry.shortcut : QKeySequence());
         }
         return;
     }

@@ -20,9 +20,9 @@ namespace {
 
 class QtImageSaving : public ImageSaveService {
 public:
-    void askPngPath(WindowNumber window, std::string_view title, std::string_view proposedName,
-                    std::function<void(std::optional<std::string>)> done) override {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    void askPngPath(WindowNumber window, std::string_view title, std::string_view startFolder,
+                    std::string_view proposedName, std::function<void(std::optional<std::string>)> done) override {
+        QString folder = QString::fromUtf8(startFolder.data(), qsizetype(startFolder.size()));
         if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
         auto* dialog = new QFileDialog(windowWidget(window), fromMacRoman(title), folder,
                                        QStringLiteral("PNG picture (*.png)"));

@@ -62,6 +62,30 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{DriverField::QES, "0", DriverFault::None}, Case{DriverField::LE, "0", DriverFault::None},
                     Case{DriverField::EFI, "100", DriverFault::None}, Case{DriverField::Model, "", DriverFault::None}));
 
+// As typed, a text with no number and one beyond any double are named as
+// such; a resonance above 1 kHz, where every page ends, is refused as too
+// large on either path.
+TEST(DriverCheck, TypedTextsAreNamedForWhatIsWrongWithThem) {
+    const Case cases[] = {
+        {DriverField::QTS, "abc", DriverFault::NotANumber},  {DriverField::VAS, "inf", DriverFault::NotANumber},
+        {DriverField::FS, "1e999", DriverFault::TooLarge},   {DriverField::LE, "-1e999", DriverFault::TooLarge},
+        {DriverField::FS, "1e6", DriverFault::AboveLimit},   {DriverField::FS, "1000.01", DriverFault::AboveLimit},
+        {DriverField::FS, "1e-999", DriverFault::NotPositive}, {DriverField::RE, " ", DriverFault::NotPositive},
+        {DriverField::FS, "1000", DriverFault::None},        {DriverField::LE, "", DriverFault::None},
+    };
+    for (const Case& c : cases) {
+        const Texts texts = defaultWith(c.field, c.text);
+        std::array<std::string_view, kDriverFieldCount> views;
+        for (std::size_t i = 0; i < kDriverFieldCount; ++i) views[i] = texts[i];
+        const DriverCheckResult r = checkDriverTexts(views);
+        EXPECT_EQ(r.fault, c.fault) << c.text;
+        if (!r.ok()) {
+            EXPECT_EQ(r.field, c.field) << c.text;
+        }
+    }
+    EXPECT_EQ(checkDriver(read(defaultWith(DriverField::FS, "1e6"))).fault, DriverFault::AboveLimit);
+}
+
 TEST(DriverCheck, NamesTheFirstRefusedFieldInTheListedOrder) {
     Texts t = defaultWith(DriverField::LE, "-1");
     t[std::size_t(DriverField::VAS)] = std::string("0");

@@ -20,11 +20,11 @@ namespace quendal::test {
 inline ProgramState defaultDesign() {
     ProgramState d;
     d.selection.InitSysType = 1;
-    d.speaker.s_SP = d.speaker.s_SP2;
-    d.speaker.s_RANG = d.speaker.s_RANG2;
-    d.speaker.FS = d.speaker.FS2;
-    d.speaker.VAS = d.speaker.VAS2;
-    d.speaker.QTS = d.speaker.QTS2;
+    SpeakerParameters& s = d.speaker;
+    s.s_SP = s.s_SP2;
+    s.s_RANG = s.s_RANG2;
+    std::tie(s.DIA, s.FS, s.VAS, s.QTS, s.QES, s.QMS, s.EFI, s.RE, s.PEMX, s.VD, s.SD, s.XMAX, s.LE) =
+        std::tie(s.DIA2, s.FS2, s.VAS2, s.QTS2, s.QES2, s.QMS2, s.EFI2, s.RE2, s.PEMX2, s.VD2, s.SD2, s.XMAX2, s.LE2);
     d.box.QA = d.box.QA1 = d.box.QA2 = 10.0;
     d.box.QL = d.box.QL1 = d.box.QL2 = d.box.QL3 = 7.0;
     d.radiator.QP = 5.0;

@@ -3,16 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <limits>
 #include <string>
 
 #include "Designs.h"
 #include "app/DesignDocument.h"
+#include "model/ParameterPasses.h"
+#include "response/CofCal.h"
+#include "response/SpConCal.h"
 
 namespace quendal::test {
 namespace {
 
 void putInt(std::string& bytes, std::size_t at, int32_t v) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(static_cast<uint32_t>(v) >> (8 * (3 - i)));
+}
+void putDouble(std::string& bytes, std::size_t at, double v) {
+    const auto bits = std::bit_cast<uint64_t>(v);
+    for (int i = 0; i < 8; ++i) bytes[at + i] = static_cast<char>(bits >> (8 * (7 - i)));
 }
 void putText(std::string& bytes, std::size_t at, std::string_view t) {
     std::string field = std::string(t) + "!%$&";
@@ -97,6 +105,77 @@ TEST(DocumentValidation, SelectorsAtTheEndsOfTheirRangesAreTaken) {
         EXPECT_TRUE(decodeDesignDocument(bytes, design, &problem)) << c.what << ": " << problem;
         EXPECT_EQ(firstDifference(encodeDesignDocument(design), bytes.substr(0, 1844)), -1) << c.what;
     }
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+namespace quendal::test {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// A document is checked as the Default Parameters window and received
+// records check a driver, and as the custom palette checks a box value; the
+// refusal names the field in words and leaves the design in hand as it was.
+TEST(DocumentValidation, DriverAndBoxValuesAreCheckedAsEveryOtherRoadChecksThem) {
+    const std::string valid = handWritten(distinctDesign());  // Triple Vented, custom alignment
+    struct Case { const char* what; std::function<void(std::string&)> spoil; const char* words; } cases[] = {
+        {"NaN Fs and negative Vas as entered", [](std::string& b) { putDouble(b, 352, kNaN); putDouble(b, 360, -62.0); },
+         "the resonance Fs of the driver as entered is not a finite number"},
+        {"Re 0 as entered", [](std::string& b) { putDouble(b, 400, 0.0); }, "voice-coil resistance Re of the driver as entered"},
+        {"efficiency above 100 % as entered", [](std::string& b) { putDouble(b, 392, 150.0); }, "efficiency"},
+        {"negative Le in use", [](std::string& b) { putDouble(b, 670, -0.5); }, "voice-coil inductance Le of the driver in use is negative"},
+        {"infinite Qts in use", [](std::string& b) { putDouble(b, 598, kInfinity); }, "total Q (Qts) of the driver in use"},
+        {"NaN area of vent 3", [](std::string& b) { putDouble(b, 846, kNaN); }, "area of vent 3 is not a finite number"},
+        {"Qa 0", [](std::string& b) { putDouble(b, 766, 0.0); }, "loss factor Qa is not above 0"},
+        {"entered chamber volume negative", [](std::string& b) { putDouble(b, 702, -1.0); }, "volume of chamber 3 is not above 0"},
+        {"tab 3, in words", [](std::string& b) { putInt(b, 0, 3); }, "the system tab is 3"},
+    };
+    for (const auto& c : cases) {
+        std::string bytes = valid;
+        c.spoil(bytes);
+        ProgramState design = designInHand();
+        std::string problem;
+        EXPECT_FALSE(decodeDesignDocument(bytes, design, &problem)) << c.what;
+        EXPECT_NE(problem.find(c.words), std::string::npos) << c.what << ": " << problem;
+        EXPECT_EQ(firstDifference(encodeDesignDocument(design), encodeDesignDocument(designInHand())), -1) << c.what;
+    }
+    // Two drivers in parallel double the efficiency in use past that of one driver.
+    std::string twoDrivers = valid;
+    putDouble(twoDrivers, 392, 60.0);
+    putDouble(twoDrivers, 622, 120.0);
+    ProgramState design = designInHand();
+    std::string problem;
+    EXPECT_TRUE(decodeDesignDocument(twoDrivers, design, &problem)) << problem;
+}
+
+// Every design the program makes, system by system and alignment by
+// alignment (the custom one last, from the values before it), is taken back.
+TEST(DocumentValidation, EveryDesignTheProgramWritesIsTakenBack) {
+    constexpr int32_t kItems[2][8] = {{2, 3, 4, 4, 5, 3, 2, 2}, {4, 5, 3, 3, 4, 3, 4, 5}};
+    for (int32_t tab = 1; tab <= 2; ++tab)
+        for (int32_t button = 1; button <= 8; ++button) {
+            resetState();
+            InitItemBoxParameters();
+            OriginalBoxParametersPass();
+            state.connection.SpConNum = 2;
+            SpconCal();
+            for (int32_t alin = 1; alin <= kItems[tab - 1][button - 1]; ++alin) {
+                state.selection.SysSelTabNum = tab;
+                state.selection.SysSelBtnNum = button;
+                state.selection.InitSysType = tab == 1 && (button <= 2 || button == 7) ? 1 : 2;
+                state.selection.Alin = alin;
+                CofCal();
+                BoxParameterBackup();
+                ProgramState read;
+                std::string problem;
+                EXPECT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem))
+                    << tab << "/" << button << " alignment " << alin << ": " << problem;
+            }
+        }
+    resetState();
 }
 
 }  // namespace

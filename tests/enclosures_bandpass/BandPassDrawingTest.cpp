@@ -32,14 +32,14 @@ void design(int button, int alin) {
 struct SystemCurves {
     const char* name;
     int button;
-    int ampComponents;  // curves with Disp 2
+    int ampComponents;  // curves with Disp 2 (the total alone where it has no components)
     int displacement;   // curves of the displacement page
     int vents;          // curves of the air-speed page
 };
 
 constexpr SystemCurves kSystems[] = {
-    {"Raveza Box", 1, 0, 1, 1},
-    {"Passive Raveza", 2, 0, 2, 0},
+    {"Raveza Box", 1, 1, 1, 1},
+    {"Passive Raveza", 2, 1, 2, 0},
     {"Serial Raveza Type1", 3, 2, 1, 2},
     {"Serial Raveza Type2", 4, 2, 1, 2},
     {"Twin Vented", 5, 3, 1, 2},

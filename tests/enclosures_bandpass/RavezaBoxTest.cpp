@@ -163,14 +163,14 @@ TEST(RavezaBox, ImpedancePageUsesQmsButKeepsTheLevel) {
     EXPECT_DOUBLE_EQ(state.speaker.QTSbak, 0.4);
     EXPECT_DOUBLE_EQ(state.coef.KNQ, knq);
     EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, sift);
-    // The impedance curve: RE at the lowest frequencies is raised by the
-    // far above the pass band the moving mass alone is left of the motional
-    // part (RES / (QMS f)) besides RE and the coil.
+    // The impedance curve: far above the pass band the moving mass alone is
+    // left of the motional part, a reactance -RES / (QMS f) against the
+    // coil's, both in quadrature with RE.
     state.rscales.RES = 6.0 * 3.0 / state.speaker.QES;
     state.rscales.ZL = 2.0 * kPi * 0.5 / 1000.0;
     for (double f : {25.0, 100.0}) {
         atPoint(KTIMPcal, f);
-        const double expected = 6.0 + state.rscales.ZL * 40.0 * f + state.rscales.RES / (3.0 * f);
+        const double expected = std::hypot(6.0, state.rscales.ZL * 40.0 * f - state.rscales.RES / (3.0 * f));
         EXPECT_NEAR(state.point.yyLinea, expected, 2e-3 * expected) << f;
     }
 }

@@ -33,6 +33,15 @@ inline oracle::DriverParams oracleDriver() {
     return oracle::DriverParams::fromThieleSmall(ts);
 }
 
+// The voice-coil inductance the impedance comparisons give the unit (ZL) and
+// every driver of the model.
+constexpr double kCoilMilliHenry = 1.0;
+inline LumpedCircuit withCoilInductance(LumpedCircuit c) {
+    state.rscales.ZL = 2.0 * oracle::kPi * kCoilMilliHenry / 1000.0;
+    c.setCoilInductance(kCoilMilliHenry / 1000.0);
+    return c;
+}
+
 // A chamber of volumeLitre on node with a vent tuned to fbHz against it from
 // node to `to`, and the chamber's leak. Returns the vent's element index.
 inline int ventedChamber(LumpedCircuit& c, int node, int to, double volumeLitre, double fbHz, double ql,

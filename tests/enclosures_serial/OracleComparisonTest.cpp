@@ -2,7 +2,7 @@
 // topology built from its elements (drivers, chambers with their losses,
 // vents) and solved at every point of the grid: amplitude of the total and of
 // each radiating part, cone excursions in millimetres at the input power, and
-// the motional impedance of each driver.
+// the impedance of each driver and of the pair.
 #include <cmath>
 #include <complex>
 #include <initializer_list>
@@ -51,35 +51,32 @@ protected:
         });
     }
 
-    // The motional part of the impedance (RE taken away, no inductance).
-    void compareMotionalImpedance(const oc::LumpedCircuit& circuit, void (*evaluator)(), const char* what) {
-        onImpedancePage([&] {
+    // The impedance at the input, the voice coil's inductance included.
+    void compareImpedance(oc::LumpedCircuit circuit, void (*evaluator)(), const char* what) {
+        withCoilInductance(circuit, [&] {
             overGrid([&](double hz) {
                 evaluator();
-                const double motional = std::abs(circuit.inputImpedance(hz) - ts.reOhm);
-                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, motional, 1e-3 * motional + 1e-6)
-                    << what << " at " << hz << " Hz";
+                const double z = std::abs(circuit.inputImpedance(hz));
+                EXPECT_NEAR(state.point.yyLinea, z, 1e-4 * z) << what << " at " << hz << " Hz";
             });
         });
     }
 
-    // The pair's motional impedance against the network of both drivers
-    // wired in series (one current through both coils) and in parallel (one
-    // voltage across both), each driver's motion driven by the pair.
+    // The pair's impedance against the network of both drivers wired in
+    // series (one current through both coils) and in parallel (one voltage
+    // across both), each driver's motion driven by the pair, the coils'
+    // inductance included.
     void comparePairImpedances(oc::LumpedCircuit both, void (*series)(), void (*parallel)()) {
-        onImpedancePage([&] {
+        withCoilInductance(both, [&] {
             overGrid([&](double hz) {
                 both.setSeriesConnection(true);
-                const double inSeries = std::abs(both.inputImpedance(hz) - 2.0 * ts.reOhm);
+                const double inSeries = std::abs(both.inputImpedance(hz));
                 series();
-                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, inSeries, 1e-3 * inSeries) << "series at " << hz << " Hz";
-                EXPECT_NEAR(state.point.yyLinea, 2.0 * ts.reOhm + inSeries, 1e-3 * state.point.yyLinea);
+                EXPECT_NEAR(state.point.yyLinea, inSeries, 1e-4 * inSeries) << "series at " << hz << " Hz";
                 both.setSeriesConnection(false);
-                const double inParallel = std::abs(both.inputImpedance(hz) - ts.reOhm / 2.0);
+                const double inParallel = std::abs(both.inputImpedance(hz));
                 parallel();
-                EXPECT_NEAR(state.rscales.RES * state.point.ZVC, inParallel, 1e-3 * inParallel)
-                    << "parallel at " << hz << " Hz";
-                EXPECT_NEAR(state.point.yyLinea, ts.reOhm / 2.0 + inParallel, 1e-3 * state.point.yyLinea);
+                EXPECT_NEAR(state.point.yyLinea, inParallel, 1e-4 * inParallel) << "parallel at " << hz << " Hz";
             });
         });
     }
@@ -113,7 +110,7 @@ TEST_F(AgainstLumpedCircuit, SerialVented) {
         compareLevel(circuit, {"driver"}, [] { SVdirctFRcal(); }, 0.01, "direct");
         compareLevel(circuit, {"vent2"}, [] { SVvent2FRcal(); }, 0.01, "vent 2");
         compareExcursion(circuit, "driver", [] { dpPlot3(); }, "cone");
-        compareMotionalImpedance(circuit, [] { SVIMPcal(); }, "impedance");
+        compareImpedance(circuit, [] { SVIMPcal(); }, "impedance");
     }
 }
 
@@ -164,7 +161,7 @@ TEST_F(AgainstLumpedCircuit, TwinSerialVented) {
         compareLevel(circuit, {"vent2"}, [] { PVvent2FRcal(); }, 0.01, "vent 2");
         compareLevel(circuit, {"vent3"}, [] { PVvent3FRcal(); }, 0.01, "vent 3");
         compareExcursion(circuit, "driver", [] { dpPlot3(); }, "cone");
-        compareMotionalImpedance(circuit, [] { PVIMPcal(); }, "impedance");
+        compareImpedance(circuit, [] { PVIMPcal(); }, "impedance");
     }
 }
 
@@ -210,8 +207,8 @@ TEST_F(AgainstLumpedCircuit, ComplexClosed) {
         state.point.respNum = 2;
         compareExcursion(both, "speaker2", [] { dpPlot3(); }, "speaker 2");
         // Each speaker's impedance with the other's coil open.
-        compareMotionalImpedance(complexClosedCircuit(driver, openCoilDriver(), 2), [] { CCIMPSP1cal(); }, "speaker 1");
-        compareMotionalImpedance(complexClosedCircuit(driver, openCoilDriver(), 1), [] { CCIMPSP2cal(); }, "speaker 2");
+        compareImpedance(complexClosedCircuit(driver, openCoilDriver(), 2), [] { CCIMPSP1cal(); }, "speaker 1");
+        compareImpedance(complexClosedCircuit(driver, openCoilDriver(), 1), [] { CCIMPSP2cal(); }, "speaker 2");
         comparePairImpedances(both, [] { CCIMPserical(); }, [] { CCIMPparacal(); });
     }
 }
@@ -262,14 +259,15 @@ TEST_F(AgainstLumpedCircuit, ComplexVented) {
         compareExcursion(both, "speaker1", [] { dpPlot3(); }, "speaker 1");
         state.point.respNum = 2;
         compareExcursion(both, "speaker2", [] { dpPlot3(); }, "speaker 2");
-        compareMotionalImpedance(complexVentedCircuit(driver, openCoilDriver(), 2), [] { CVIMPSP1cal(); }, "speaker 1");
-        compareMotionalImpedance(complexVentedCircuit(driver, openCoilDriver(), 1), [] { CVIMPSP2cal(); }, "speaker 2");
+        compareImpedance(complexVentedCircuit(driver, openCoilDriver(), 2), [] { CVIMPSP1cal(); }, "speaker 1");
+        compareImpedance(complexVentedCircuit(driver, openCoilDriver(), 1), [] { CVIMPSP2cal(); }, "speaker 2");
         comparePairImpedances(both, [] { CVIMPserical(); }, [] { CVIMPparacal(); });
     }
 }
 
 // Each vent's air speed is the peak speed of the air in that vent at the
-// input power, over the whole grid.
+// input power, over the whole grid; the two-branch vent 1 of the Twin
+// Serial Vented system shows its faster branch.
 TEST_F(AgainstLumpedCircuit, EachVentsAirSpeedIsTheSpeedOfItsAir) {
     state.vents.SV11 = 0.004;
     state.vents.SV22 = 0.003;
@@ -281,7 +279,7 @@ TEST_F(AgainstLumpedCircuit, EachVentsAirSpeedIsTheSpeedOfItsAir) {
 
     selectSystem(1, 6, 1);
     test::expectPhysicalVentSpeeds(kPin, [&] { return twinSerialVentedCircuit(driver); },
-                                   {{1, 1, {"vent1a", "vent1b"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}}, 1e-4);
+                                   {{1, 1, {"vent1a", "vent1b"}, true}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}}, 1e-4);
 
     selectSystem(1, 8, 1);
     test::expectPhysicalVentSpeeds(kPin, [&] { return complexVentedCircuit(driver, openCoilDriver(), 0); },
@@ -293,7 +291,8 @@ TEST_F(AgainstLumpedCircuit, EachVentsAirSpeedIsTheSpeedOfItsAir) {
 TEST_F(AgainstLumpedCircuit, DesignedVentsCarryTheSpeedLimitAtTheirPeaks) {
     selectSystem(1, 6, 1);
     test::expectDesignedVentsAtTheLimit(kPin, [&] { return twinSerialVentedCircuit(driver); },
-                                        {{1, 1, {"vent1a", "vent1b"}}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}}, 1e-3);
+                                        {{1, 1, {"vent1a", "vent1b"}, true}, {2, 2, {"vent2"}}, {3, 3, {"vent3"}}},
+                                        1e-3);
 }
 
 }  // namespace

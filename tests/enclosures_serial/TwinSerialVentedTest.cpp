@@ -1,5 +1,6 @@
 // Twin Serial Vented: alignments, the worked coefficient set, the identities
 // of its lumped model, air speeds and the step polynomials.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -233,13 +234,14 @@ TEST_F(TwinSerialVented, VentsMoveFiniteVolumesAtLowFrequency) {
     state.rscales.VEL2 = 2.0;
     state.rscales.VEL3 = 3.0;
     atF(1e-5);
-    // Far below the tunings all the cone's air passes vent 1 (both branches,
-    // twice their mean) and then leaves through vents 2 and 3; the speed of
-    // the air is that volume moved at f.
+    // Far below the tunings all the cone's air passes vent 1 (its two
+    // branches together) and then leaves through vents 2 and 3; the speed
+    // of the air is that volume moved at f. Vent 1 shows its faster branch,
+    // which carries its share through half of the vent's area.
     const double f = state.point.f;
+    EXPECT_NEAR((c.B45 + c.B55) / c.A09, 1.0, 1e-4);
     PVvent1AScal();
-    EXPECT_NEAR(state.point.yy / f, 2.0 * c.B65 / c.A09, 1e-4);
-    EXPECT_NEAR(state.point.yy / f, 1.0, 1e-4);
+    EXPECT_NEAR(state.point.yy / f, 2.0 * std::max(c.B45, c.B55) / c.A09, 1e-4);
     PVvent2AScal();
     EXPECT_NEAR(state.point.yy / f, 2.0 * c.B23 / c.A09, 1e-4);
     PVvent3AScal();

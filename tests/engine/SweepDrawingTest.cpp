@@ -74,9 +74,10 @@ TEST_F(Sweeps, AmplitudeCurveSetsOfTheSixteenSystems) {
         int32_t tab, btn, disp, curves;
     };
     const Row rows[] = {
-        {1, 1, 1, 1}, {1, 1, 2, 0}, {1, 1, 3, 0}, {1, 2, 2, 0}, {1, 2, 3, 2}, {1, 3, 2, 3}, {1, 4, 2, 3},
-        {1, 5, 2, 3}, {1, 6, 2, 4}, {1, 7, 2, 0}, {1, 8, 2, 3}, {1, 7, 3, 2}, {2, 1, 1, 1}, {2, 1, 2, 0},
-        {2, 2, 2, 0}, {2, 3, 2, 2}, {2, 4, 2, 2}, {2, 5, 2, 3}, {2, 7, 2, 3}, {2, 6, 2, 4}, {2, 1, 3, 2},
+        // A mode the system cannot show falls back to the total alone.
+        {1, 1, 1, 1}, {1, 1, 2, 1}, {1, 1, 3, 1}, {1, 2, 2, 1}, {1, 2, 3, 2}, {1, 3, 2, 3}, {1, 4, 2, 3},
+        {1, 5, 2, 3}, {1, 6, 2, 4}, {1, 7, 2, 1}, {1, 8, 2, 3}, {1, 7, 3, 2}, {2, 1, 1, 1}, {2, 1, 2, 1},
+        {2, 2, 2, 1}, {2, 3, 2, 2}, {2, 4, 2, 2}, {2, 5, 2, 3}, {2, 7, 2, 3}, {2, 6, 2, 4}, {2, 1, 3, 2},
         {3, 1, 1, 0}, {1, 3, 4, 0},
     };
     for (const Row& r : rows) {
@@ -108,7 +109,8 @@ TEST_F(Sweeps, ComponentAndComparisonCurvesGetTheirColours) {
     selectSystem(1, 2);
     state.view.Disp = 2;
     ampPlot();
-    EXPECT_TRUE(lines().empty());
+    EXPECT_EQ(lines().size(), 200u);  // no components: the total alone
+    provider.window.reset();
     state.view.Disp = 3;
     ampPlot();
     EXPECT_EQ(linesOf(kOrange), 200u);
@@ -459,6 +461,38 @@ TEST_F(Sweeps, SpoiledInputLeavesEveryCurveWholeOrAbsent) {
                     EXPECT_EQ(n, page.segments) << c.what << ", system " << btn << ", " << page.kind << ", " << colour;
             }
         }
+    }
+}
+
+// Air speeds beyond the largest scale and a Nyquist curve beyond its frame
+// end at the frame: every segment is clipped to a rectangle inside the
+// page's plotting rectangle, never reaching the title above y 50.
+TEST_F(Sweeps, CurvesBeyondTheScaleAreClippedToThePlottingRectangle) {
+    const struct {
+        const char* page;
+        int (*sweep)();
+        ClipRect frame;
+        bool leaves;  // the curve of this design leaves the rectangle
+    } pages[] = {{"as", AsPlot, {45, 50, 505, 331}, true}, {"nq", nqPlot, {130, 50, 410, 331}, false}};
+    selectSystem(1, 3);
+    state.box.FB1 = 40.0;
+    state.power.PIN = 1000.0;  // some 100 m/s in the vent, at 1 m/s a row
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.page);
+        provider.window.reset();
+        state.view.s_Resp = p.page;
+        p.sweep();
+        ASSERT_FALSE(lines().empty());
+        bool beyond = false;
+        for (const auto& l : lines()) {
+            beyond = beyond || std::min(l.y0, l.y1) < p.frame.top || std::min(l.x0, l.x1) < p.frame.left;
+            ASSERT_TRUE(l.clipped);
+            EXPECT_GE(l.clip.left, p.frame.left);
+            EXPECT_GE(l.clip.top, p.frame.top);
+            EXPECT_LE(l.clip.right, p.frame.right);
+            EXPECT_LE(l.clip.bottom, p.frame.bottom);
+        }
+        EXPECT_EQ(beyond, p.leaves);
     }
 }
 

@@ -40,7 +40,9 @@ TEST_P(RefusedField, KeepsTheWindowTakesNothingAndFocusesTheField) {
 INSTANTIATE_TEST_SUITE_P(
     Fields, RefusedField,
     testing::Values(Refusal{DriverField::FS, "0", "ALERT!   Entered numerical value is too small.", "Fs"},
-                    Refusal{DriverField::SD, "cm", "ALERT!   Entered numerical value is too small.", "Sd"},
+                    Refusal{DriverField::SD, "cm", "ALERT!   Entered text is not a number.", "Sd"},
+                    Refusal{DriverField::VAS, "1e999", "ALERT!   Entered numerical value is too large.", "Vas"},
+                    Refusal{DriverField::FS, "1e6", "ALERT!   Entered numerical value is too large.", "Fs"},
                     Refusal{DriverField::LE, "-1", "ALERT!   Entered numerical value is too small.", "Le"},
                     Refusal{DriverField::EFI, "150", "ALERT!   Entered numerical value is too large.", "Effi"}));
 

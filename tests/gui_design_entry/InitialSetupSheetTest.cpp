@@ -3,7 +3,9 @@
 // a design on screen keeps its view, loss factors and vents.
 #include "DesignEntryFixture.h"
 
+#include "model/TextToNumber.h"
 #include "selection/SystemSelect.h"
+#include "windows/CloseWindows.h"
 #include "windows/InitialSetup.h"
 
 namespace quendal::test {
@@ -32,6 +34,7 @@ protected:
 };
 
 TEST_F(InitialSetupSheet, OkTakesPowerAndPortThicknessAndStartsTheDesign) {
+    state.power.InputPowerCheck = 0;  // the design is drawn at the power entered
     selectSystem(1, 3);  // Vented Box
     EXPECT_EQ(labelsThatDoNotFit(kInitialSetupSheet), std::vector<std::string>{});
     type(kInitialSetupSheet, 10, "25");
@@ -41,13 +44,33 @@ TEST_F(InitialSetupSheet, OkTakesPowerAndPortThicknessAndStartsTheDesign) {
     EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
     EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
     EXPECT_DOUBLE_EQ(state.power.PinTemp, 25.0);
-    // The preferences make the input power follow the driver's rating (the
-    // default): the design is drawn at Pemax, the entered power is kept for
-    // when they do not.
-    EXPECT_DOUBLE_EQ(state.power.PIN, state.speaker.PEMX2);
+    EXPECT_DOUBLE_EQ(state.power.PIN, 25.0);
     EXPECT_DOUBLE_EQ(state.shell.LVP, 18.0);
     EXPECT_DOUBLE_EQ(state.shell.LVD, 38.0);  // a duct 20 mm longer than the port
     EXPECT_GT(state.box.VB1, 0.0);            // the design was computed
+}
+
+// A new design starts from the preferences' default input power. While the
+// power follows the driver's rating the field only shows the rated power,
+// with a note why, and what is typed into it is not taken.
+TEST_F(InitialSetupSheet, ANewDesignStartsAtTheDefaultPowerUnlessThePowerFollowsTheRating) {
+    for (const int32_t follows : {0, 1}) {
+        state.power.InputPowerCheck = follows;
+        state.power.InputPower = 25.0;
+        state.power.PinTemp = 10.0;
+        selectSystem(1, 3);
+        EXPECT_EQ(platform::isControlEnabled(kInitialSetupSheet, 10), follows == 0);
+        EXPECT_EQ(platform::controlExists(kInitialSetupSheet, 8), follows == 1);
+        EXPECT_EQ(labelsThatDoNotFit(kInitialSetupSheet), std::vector<std::string>{});
+        const double shown = textToNumber(platform::controlText(kInitialSetupSheet, 10));
+        EXPECT_DOUBLE_EQ(shown, follows == 1 ? state.speaker.PEMX2 : 25.0);
+        type(kInitialSetupSheet, 10, "40");
+        InitSetupOkReturn();
+        EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
+        EXPECT_DOUBLE_EQ(state.power.PinTemp, follows == 1 ? 25.0 : 40.0);
+        EXPECT_DOUBLE_EQ(state.power.PIN, follows == 1 ? state.speaker.PEMX2 : 40.0);
+        CloseWindows();
+    }
 }
 
 TEST_F(InitialSetupSheet, ASystemWithoutVentsAsksForThePowerOnly) {
@@ -70,6 +93,7 @@ void PrintTo(const Refused& r, std::ostream* os) { *os << "field " << r.field <<
 class RefusedSetup : public InitialSetupSheet, public testing::WithParamInterface<Refused> {};
 
 TEST_P(RefusedSetup, KeepsTheSheetAndEveryValue) {
+    state.power.InputPowerCheck = 0;  // the power field takes what is typed
     selectSystem(1, 3);
     type(kInitialSetupSheet, GetParam().field, GetParam().typed);
     InitSetupOkReturn();

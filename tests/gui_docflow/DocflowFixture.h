@@ -88,6 +88,7 @@ protected:
         InstallApplicationHandler();
         platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
         InitItemBoxParameters();
+        OriginalBoxParametersPass();  // the design's driver in use
         state.selection.SysSelBtnNum = 3;
         state.selection.InitSysType = 2;
         state.speaker.s_SP = "Woofer-8";

@@ -5,10 +5,13 @@
 #include <iostream>
 
 #include <QCoreApplication>
+#include <QLocalServer>
+#include <QLockFile>
 #include <QProcess>
 
 #include "DocflowFixture.h"
 #include "app/DesktopDocuments.h"
+#include "platform/qt/DocumentHandover.h"
 #include "support/RuntimeFolder.h"
 
 namespace quendal::test {
@@ -53,6 +56,28 @@ TEST_F(HandoverTest, ASecondStartHandsItsDocumentToTheRunningProgramAndEnds) {
     EXPECT_TRUE(output.contains("handed over")) << output.constData();
     EXPECT_EQ(received, std::vector<std::string>{file});
     EXPECT_EQ(state.document.g_FsRef, file);  // on its way to opening here
+    EXPECT_EQ(state.shell.SelfOpenFlag, 1);
+}
+
+// The running copy holds the receiving place and its socket takes the
+// connection, but its event loop is stuck: the second start gives up and
+// opens the document itself instead of waiting for an answer that never
+// comes.
+TEST_F(HandoverTest, ASecondStartWhoseRunningCopyNeverAnswersOpensItsDocumentItself) {
+    const QString folder = QString::fromStdString(platform::qt::handoverFolder());
+    ASSERT_FALSE(folder.isEmpty());
+    QLockFile place(folder + "/receiver.lock");
+    place.setStaleLockTime(0);
+    ASSERT_TRUE(place.tryLock(0));
+    QLocalServer stuck;  // never accepts: this thread is busy in the handover
+    ASSERT_TRUE(stuck.listen(folder + "/receiver"));
+
+    const std::string file = path("Kept.qndl");
+    put(file, encodeDesignDocument(state));
+    std::string name = "quendal", argument = file;
+    char* argv[] = {name.data(), argument.data(), nullptr};
+    EXPECT_FALSE(HandOverDocumentsNamedAtStart(2, argv));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state.document.g_FsRef == file; }, 5000));
     EXPECT_EQ(state.shell.SelfOpenFlag, 1);
 }
 

@@ -1,7 +1,14 @@
 // Opening: a document or stationery handed over by the open dialog, the
 // desktop or the command line; what is not a design document changes
 // nothing.
+#include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QWindow>
 
@@ -41,6 +48,24 @@ TEST_F(OpeningTest, ADocumentOpensAfterItsTimerWithItsValuesAndTellsTheSiblings)
     EXPECT_EQ(state.shell.AppClickOpnFlag, 1);
 }
 
+// A document keeps the display mode it stores; a system that cannot show
+// it shows and checks "Total Only".
+TEST_F(OpeningTest, AStoredDisplayModeTheSystemLacksShowsTheTotalAndIsKept) {
+    const std::string file = path("Baffle.qndl");
+    put(file, documentWith([](ProgramState& d) {
+            d.selection.SysSelBtnNum = 1;  // Infinite Baffle
+            d.selection.Alin = 1;
+            d.view.Disp = 2;
+            d.view.s_Resp = "amp";
+        }));
+    ClikOpenDocm(file);
+    waitForOpening();
+    ASSERT_EQ(state.selection.SysSelBtnNum, 1);
+    EXPECT_EQ(state.view.Disp, 2);
+    EXPECT_TRUE(platform::isMenuItemChecked(kViewMenu, 7));
+    EXPECT_FALSE(platform::isMenuItemChecked(kViewMenu, 8));
+}
+
 TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
     struct Row {
         const char* name;
@@ -76,6 +101,33 @@ TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
     }
 }
 
+// A pipe named like a document is refused before it is opened, as a folder
+// is, and leaves no path waiting. Should the opening wait for a writer all
+// the same, the writer comes after a few seconds, so that the test fails
+// instead of hanging.
+TEST_F(OpeningTest, APipeNamedLikeADocumentIsRefusedWithoutWaitingAndLeavesNoPath) {
+    const std::string pipe = path("x.qndl");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::atomic<bool> done{false};
+    std::thread writer([&] {
+        for (int tick = 0; !done; ++tick) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (tick < 100) continue;
+            const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+    });
+    const std::string before = encodeDesignDocument(state);
+    OpenDialogGetFileHandler(pipe);
+    waitForOpening();
+    done = true;
+    writer.join();
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    ASSERT_EQ(documentDialogs.errors.size(), 1u);
+    EXPECT_NE(documentDialogs.errors[0].find("pipe, socket or device"), std::string::npos) << documentDialogs.errors[0];
+    EXPECT_EQ(state.document.g_FsRef, "");
+}
+
 TEST_F(OpeningTest, TheRadiatorCountServesTheAlignmentThatAppliesTheEnteredRadiator) {
     struct Row {
         int32_t tab, button, alin;
@@ -92,6 +144,8 @@ TEST_F(OpeningTest, TheRadiatorCountServesTheAlignmentThatAppliesTheEnteredRadia
                 d.selection.SysSelBtnNum = row.button;
                 d.selection.InitSysType = 1;
                 d.selection.Alin = row.alin;
+                d.box.VB1 = 30.0;  // the chambers the alignments take as entries
+                d.box.VB2 = 20.0;
                 d.radiator.PRUseFlag = 1;
                 d.radiator.PRDataInFlag = 1;
                 d.radiator.PopupPRNum = 2;

@@ -140,5 +140,30 @@ TEST(ProposedSaveName, NumberedForANewDesignElseTheDocumentsOwnName) {
             << row.title;
 }
 
+// The Open and Save As dialogs start in the folder of the document on
+// screen, else in the folder last chosen in this run, else at home.
+TEST_F(SavingTest, FileDialogsStartInTheDocumentsFolderElseTheLastChosenElseHome) {
+    const std::string home = platform::files().userFolder(platform::UserFolder::Home);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
+    const std::string sub = path("sub");
+    OpenDialogFile();
+    EXPECT_EQ(documentDialogs.opens.back().folder, home);
+    documentDialogs.openFile(std::nullopt);
+    SaveAsFile();
+    EXPECT_EQ(documentDialogs.saves.back().folder, home);
+    documentDialogs.saveTo(path("sub/Box.qndl"));
+    ASSERT_EQ(platform::windowFilePath(kResponseWindow), path("sub/Box.qndl"));
+    OpenDialogFile();
+    EXPECT_EQ(documentDialogs.opens.back().folder, sub);
+    documentDialogs.openFile(std::nullopt);
+    bindTo(path("Top.qndl"));
+    SaveAsFile();
+    EXPECT_EQ(documentDialogs.saves.back().folder, folder.path().toStdString());
+    documentDialogs.saveTo(std::nullopt);
+    platform::closeWindow(kResponseWindow);
+    OpenDialogFile();
+    EXPECT_EQ(documentDialogs.opens.back().folder, sub);  // no document: the last folder chosen
+}
+
 }  // namespace
 }  // namespace quendal::test

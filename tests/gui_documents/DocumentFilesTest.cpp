@@ -1,7 +1,10 @@
 // The file service: whole files in and out, and a failed write that leaves
 // the old document whole.
+#include <cerrno>
 #include <csignal>
 #include <string>
+
+#include <fcntl.h>
 
 #include <QDir>
 #include <sys/resource.h>
@@ -9,6 +12,7 @@
 #include <unistd.h>
 
 #include "DocumentFixture.h"
+#include "platform/qt/FileCalls.h"
 
 namespace quendal::test {
 namespace {
@@ -94,6 +98,64 @@ TEST_F(DocumentFilesTest, WriteCutShortKeepsTheOldFile) {
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(contents(file), "old design");
+    expectOnlyFiles({"design.qndl"});
+}
+
+// Each call of a save fails in turn, as a failing disk makes it fail: the
+// save says so, the new file is gone, and the old document is whole (but
+// for the folder's synchronisation, which comes after the new file took
+// its place).
+namespace failing {
+int fsyncsToPass = 0;  // fsync calls that succeed before one fails
+int failTemporaryOpen(const char* path, int flags, mode_t mode) {
+    if (flags & O_CREAT) return errno = EACCES, -1;
+    return ::open(path, flags, mode);
+}
+ssize_t failWrite(int, const void*, size_t) { return errno = ENOSPC, -1; }
+int failFsync(int fd) { return fsyncsToPass-- > 0 ? ::fsync(fd) : (errno = EIO, -1); }
+int failClose(int fd) { return ::close(fd), errno = EIO, -1; }  // the descriptor goes all the same
+int failRename(const char*, const char*) { return errno = EXDEV, -1; }
+}  // namespace failing
+
+TEST_F(DocumentFilesTest, AFailingCallOfASaveIsReportedAndKeepsTheOldFile) {
+    using platform::qt::FileCalls;
+    struct Case { const char* call; void (*inject)(FileCalls&); int fsyncsToPass; bool oldKept; } cases[] = {
+        {"open", [](FileCalls& c) { c.open = failing::failTemporaryOpen; }, 0, true},
+        {"write", [](FileCalls& c) { c.write = failing::failWrite; }, 0, true},
+        {"fsync of the file", [](FileCalls& c) { c.fsync = failing::failFsync; }, 0, true},
+        {"close", [](FileCalls& c) { c.close = failing::failClose; }, 0, true},
+        {"rename", [](FileCalls& c) { c.rename = failing::failRename; }, 0, true},
+        {"fsync of the folder", [](FileCalls& c) { c.fsync = failing::failFsync; }, 1, false},
+    };
+    const std::string file = path("design.qndl");
+    for (const Case& c : cases) {
+        put(file, "old design");
+        failing::fsyncsToPass = c.fsyncsToPass;
+        c.inject(platform::qt::fileCalls());
+        error.clear();
+        const bool saved = files.writeFileAtomically(file, everyByte(), error);
+        platform::qt::resetFileCalls();
+        EXPECT_FALSE(saved) << c.call;
+        EXPECT_FALSE(error.empty()) << c.call;
+        EXPECT_EQ(contents(file), c.oldKept ? "old design" : everyByte()) << c.call;
+        expectOnlyFiles({"design.qndl"});
+    }
+}
+
+// A save keeps the document's permissions, and one the user may not write
+// is not replaced.
+TEST_F(DocumentFilesTest, ASaveKeepsTheDocumentsPermissions) {
+    const std::string file = path("design.qndl");
+    put(file, "old design");
+    ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+    ASSERT_TRUE(files.writeFileAtomically(file, everyByte(), error)) << error;
+    struct stat info{};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    ASSERT_EQ(chmod(file.c_str(), 0440), 0);
+    if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write read-only files";
+    EXPECT_FALSE(files.writeFileAtomically(file, "new", error));
+    EXPECT_EQ(contents(file), everyByte());
     expectOnlyFiles({"design.qndl"});
 }
 

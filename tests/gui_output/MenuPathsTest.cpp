@@ -63,7 +63,7 @@ TEST_F(MenuPaths, SnapshotResponseSavesThePictureWhereTheUserSays) {
 TEST_F(MenuPaths, StopAfterAPictureThatCannotBeWrittenQuitsTheProgram) {
     platform::sendCommand(kResponseMenu, kSnapshotResponseItem);
     saving.answer(root());  // a folder, not a file
-    ASSERT_EQ(saving.questions, std::vector<std::string>{"SaveImageFile failed"});
+    ASSERT_EQ(saving.questions, std::vector<std::string>{"The snapshot could not be saved."});
     ASSERT_TRUE(saving.stopAnswer);
     saving.stopAnswer(true);
     // The quit path: the siblings are told, as at every quit.
@@ -71,12 +71,13 @@ TEST_F(MenuPaths, StopAfterAPictureThatCannotBeWrittenQuitsTheProgram) {
     EXPECT_TRUE(sent("Now I Closed"));
 }
 
-TEST_F(MenuPaths, CheckForUpdatesWithoutAServerSaysTheConnectionFailedAndWritesNothing) {
+TEST_F(MenuPaths, CheckForUpdatesWithoutAServerSaysSoAndWritesNothing) {
     SetUpdateServer("");
     const std::vector<std::string> before = filesWritten();
     EXPECT_EQ(platform::sendCommand(kApplicationMenu, kCheckForUpdatesItem), platform::kHandled);
     ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kUpdateWindow); }, 20000));
-    EXPECT_EQ(platform::controlText(kUpdateWindow, kUpdateHeadline), "Network Connection Failed.");
+    EXPECT_EQ(platform::controlText(kUpdateWindow, kUpdateHeadline), "No Update Server.");
+    EXPECT_EQ(platform::controlText(kUpdateWindow, kUpdateDetail), "This build has no update server.");
     EXPECT_EQ(filesWritten(), before);
 }
 

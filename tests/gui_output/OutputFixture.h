@@ -78,9 +78,10 @@ public:
 
 class ImageSaveDouble : public platform::ImageSaveService {
 public:
-    void askPngPath(platform::WindowNumber window, std::string_view title, std::string_view proposed,
-                    std::function<void(std::optional<std::string>)> done) override {
+    void askPngPath(platform::WindowNumber window, std::string_view title, std::string_view folder,
+                    std::string_view proposed, std::function<void(std::optional<std::string>)> done) override {
         titles.emplace_back(title);
+        folders.emplace_back(folder);
         proposals.emplace_back(proposed);
         pending = std::move(done);
     }
@@ -93,7 +94,7 @@ public:
         pending = nullptr;
         if (done) done(std::move(path));
     }
-    std::vector<std::string> titles, proposals, questions;
+    std::vector<std::string> titles, folders, proposals, questions;
     std::function<void(std::optional<std::string>)> pending;
     std::function<void(bool)> stopAnswer;
 };

@@ -86,7 +86,7 @@ TEST_F(SnapshotTest, TheShutterSoundsOnlyWhenThePreferenceAsks) {
 TEST_F(SnapshotTest, APictureThatCannotBeWrittenAsksWhetherToStop) {
     SnapShot();
     saving.answer(root());  // a folder, not a file
-    ASSERT_EQ(saving.questions, std::vector<std::string>{"SaveImageFile failed"});
+    ASSERT_EQ(saving.questions, std::vector<std::string>{"The snapshot could not be saved."});
     EXPECT_EQ(state.print.SnapNum, 0) << "nothing was saved";
     EXPECT_EQ(state.shell.InterceptEvHnd, 0);
     saving.stopAnswer(false);  // Continue

@@ -7,6 +7,9 @@
 
 #include "app/CommandDispatch.h"
 #include "app/UnsavedChanges.h"
+#include "app/WindowEvents.h"
+#include "palette/CustomPaletteEnable.h"
+#include "palette/CustomPaletteValues.h"
 #include "model/ClosedBoxOutcome.h"
 #include "view/ResponseRedraw.h"
 #include "windows/Alerts.h"
@@ -120,6 +123,71 @@ TEST_F(PaletteCalc, ReturnAndEnterInAFieldRunCalc) {
     EXPECT_EQ(state.box.CBAlartFlag, kCBAlartRealisable);
 }
 
+// A positive entry that the palette would keep as 0, or one for which the
+// system responds nowhere from 10 Hz to 1 kHz, is refused like a 0: beep,
+// the accepted value and its copy stay.
+TEST_F(PaletteCalc, AnEntryThatRoundsToNothingOrGivesNoResponseIsRefused) {
+    const struct {
+        const char* name;
+        int32_t tab, button, alin;
+        Entry entry;
+        BoxValue value;
+    } cases[] = {
+        {"closed box volume 0.004 litre", 1, 2, 2, {31, "0.004"}, BoxValue::VB},
+        {"vented box tuning 1e-300 Hz", 1, 3, 4, {32, "1e-300"}, BoxValue::FB1},
+        {"passive radiator Qmp 0.003", 1, 4, 4, {34, "0.003"}, BoxValue::QP},
+        {"vented box tuning 1e300 Hz", 1, 3, 4, {32, "1e300"}, BoxValue::FB1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(c.tab, c.button, c.alin);
+        const double accepted = boxValue(c.value);
+        const int beeps = dialogs.beeps;
+        type(c.entry.field, c.entry.text);
+        CustumPaletCalcReturn();
+        EXPECT_EQ(dialogs.beeps, beeps + 1);
+        EXPECT_TRUE(dialogs.sheets.empty());
+        EXPECT_GT(accepted, 0.0);
+        EXPECT_DOUBLE_EQ(boxValue(c.value), accepted);
+        EXPECT_DOUBLE_EQ(*acceptedBoxValue(c.value), accepted);
+    }
+}
+
+// Return in the palette under a sheet, an alert or with Calc. dimmed (as
+// under the Vent Design sheet) leaves the design and the palette as they are.
+TEST_F(PaletteCalc, ReturnUnderASheetOrWithCalcDimmedChangesNothing) {
+    const platform::WindowEvent returnKey{platform::WindowEventKind::KeyDown, kCustomPalette, 0, 0, 0, 0,
+                                          platform::kReturnChar};
+    const struct {
+        const char* name;
+        void (*standUp)();
+    } cases[] = {
+        {"alert sheet", [] { state.shell.SheetWndFlag = 1; }},
+        {"speaker-connection sheet", [] { state.shell.InterceptEvHnd = 1; }},
+        {"palette dimmed", [] { DisableCustomPalet(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        open(1, 2, 2);
+        type(31, "55");
+        c.standUp();
+        markVents();
+        const double vb = state.box.VB;
+        const bool calcEnabled = platform::isControlEnabled(kCustomPalette, kPaletteCalcButton);
+        DesignWindowEvent(returnKey);
+        EXPECT_DOUBLE_EQ(state.box.VB, vb);
+        EXPECT_FALSE(recalculated());
+        EXPECT_EQ(platform::isControlEnabled(kCustomPalette, kPaletteCalcButton), calcEnabled);
+        EXPECT_TRUE(dialogs.sheets.empty());
+        state.shell.SheetWndFlag = state.shell.InterceptEvHnd = 0;
+    }
+    // With nothing over it, Return runs Calc.
+    open(1, 2, 2);
+    type(31, "55");
+    DesignWindowEvent(returnKey);
+    EXPECT_DOUBLE_EQ(state.box.VB, 55.0);
+}
+
 TEST_F(PaletteCalc, ClosedBoxOptimumTakesTheNearestBoxWithoutAnAlert) {
     state.speaker.QTS = 0.8;  // its smallest box already exceeds Qtc 0.707
     open(1, 2, 1);
@@ -165,9 +233,14 @@ TEST_F(PaletteCalc, AnUnrealisableQtcAlertsOnceAndTheOfferedQtcIsBuilt) {
         state.box.QA = state.box.QA1 = c.qaItem == 1 ? 5.0 : 10.0;
         open(1, 2, 3);
         markVents();
+        const double inForce[] = {state.box.VB, state.box.FC, state.box.QTC, state.box.VBbak, state.box.QTCbak};
         type(32, c.entered);
         CustumPaletCalcReturn();
         ASSERT_EQ(dialogs.sheets.size(), 1u);
+        // The refused Qtc is neither kept nor shown behind the alert.
+        const double now[] = {state.box.VB, state.box.FC, state.box.QTC, state.box.VBbak, state.box.QTCbak};
+        for (int k = 0; k < 5; ++k) EXPECT_DOUBLE_EQ(now[k], inForce[k]) << k;
+        EXPECT_EQ(platform::controlText(kCustomPalette, 211), textForm(BoxValue::VB).str());
         EXPECT_EQ(dialogs.sheets[0].title, c.title);
         EXPECT_FALSE(recalculated());
         EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, kPaletteCalcButton));  // dimmed under the sheet
@@ -227,7 +300,7 @@ TEST_F(PaletteCalc, AnAlignmentThatGivesANegativeVolumeIsRefused) {
     EXPECT_FALSE(recalculated());
 }
 
-TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
+TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksTheDesignChangedWhenTheValueIsNew) {
     const struct {
         int32_t saveAs;
         int32_t item;
@@ -235,7 +308,7 @@ TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksOnlyAFiledDesignChanged) {
         bool dirty;
     } cases[] = {
         {1, 1, 5.0, true},    // bound to a file, a new value
-        {0, 1, 5.0, false},   // a new design: nothing to compare with
+        {0, 1, 5.0, true},    // a new design: changed against its first drawing
         {1, 3, 10.0, false},  // the value last accepted
     };
     for (const auto& c : cases) {

@@ -16,7 +16,7 @@ namespace {
 
 class PaletteSaves : public platform::ImageSaveService {
 public:
-    void askPngPath(platform::WindowNumber window, std::string_view, std::string_view,
+    void askPngPath(platform::WindowNumber window, std::string_view, std::string_view, std::string_view,
                     std::function<void(std::optional<std::string>)>) override {
         windows.push_back(window);
     }
@@ -73,10 +73,12 @@ TEST_F(PaletteRows, TheArrowsLeaveTheDesignAtOnceOrAskFirstWhenItHasUnsavedChang
     EXPECT_EQ(questions.questions, 1);
     EXPECT_TRUE(platform::windowExists(kResponseWindow));
 
+    // Unchanged, the design stays behind System Select until a new one replaces it.
     state.shell.DirtyFlag = 0;
     click(kPaletteSystemSelectArrow);
-    EXPECT_FALSE(platform::windowExists(kResponseWindow));
-    EXPECT_FALSE(platform::windowExists(kCustomPalette));
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_TRUE(platform::windowExists(kResponseWindow));
+    EXPECT_EQ(state.shell.KeptDesignFlag, 1);
     EXPECT_EQ(questions.questions, 1);
 }
 

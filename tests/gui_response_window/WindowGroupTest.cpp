@@ -81,7 +81,7 @@ TEST_F(WindowGroupTest, PalettesFollowTheResponseWindowByTheSameOffset) {
 TEST_F(WindowGroupTest, DetailsTriangleOpensAndClosesTheReadOut) {
     DispShowDetailTriBtn();
     ASSERT_TRUE(platform::controlExists(kResponseWindow, kDetailTriangle));
-    EXPECT_NE(platform::helpTag(kResponseWindow, kDetailTriangle).find("Option + D"), std::string::npos);
+    EXPECT_NE(platform::helpTag(kResponseWindow, kDetailTriangle).find("Alt+D"), std::string::npos);
     state.cursor.CursorPosi = 230;
     DetailTriBtnHandler();  // Option-D
     EXPECT_EQ(platform::controlValue(kResponseWindow, kDetailTriangle), 1);

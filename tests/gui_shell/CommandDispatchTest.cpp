@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
+#include <QTemporaryDir>
+
 #include "ShellFixture.h"
+#include "support/AlertRecorder.h"
+#include "support/ShellServiceDoubles.h"
 
 namespace quendal::test {
 namespace {
@@ -77,30 +81,42 @@ TEST_F(CommandDispatchTest, HidingThePalettesClosesThemAndRenamesTheirItems) {
     EXPECT_EQ(platform::menuItemText(kViewMenu, 11), "Hide Custom Palette");
 }
 
+bool overlap(const Rect16& a, const Rect16& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Gather Windows puts the System Info palette left of the response window
+// and the custom palette right of it, 10 px apart; near a screen edge both
+// go to the free side, never over the response window.
 TEST_F(CommandDispatchTest, GatherWindowsPutsThePalettesBesideTheResponseWindow) {
     designOf(1, 3);
     openWindow(kResponseWindow, platform::WindowKind::Document);
     openWindow(kCustomPalette, platform::WindowKind::FloatingPalette);
     openWindow(kSystemInfoPalette, platform::WindowKind::FloatingPalette);
-    platform::setWindowBounds(kResponseWindow, Rect16{200, 300, 590, 840});
-    ApplicationEventHandler(kViewMenu, 14);
-    // The redraw keeps the response window on the screen (800 px wide here,
-    // so it moves left); its bounds are kept where it now stands.
-    const Rect16 response = platform::windowBounds(kResponseWindow);
-    EXPECT_EQ(state.bounds.RespWndBounds.left, response.left);
-    EXPECT_EQ(state.bounds.RespWndBounds.top, response.top);
-    // The System Info palette 210 px left of it, the custom palette 550 px
-    // right of its left edge, tops level; a palette that would leave the
-    // screen stops at its edge, so that it stays within reach.
-    const Rect16 custom = platform::windowBounds(kCustomPalette);
-    const Rect16 info = platform::windowBounds(kSystemInfoPalette);
-    const Rect16 screen = platform::availableScreenArea(response.left, response.top);
-    EXPECT_EQ(info.left, response.left - 210);
-    EXPECT_EQ(info.top, response.top);
-    EXPECT_EQ(info.right - info.left, 400);
-    EXPECT_EQ(custom.top, response.top);
-    EXPECT_EQ(custom.right - custom.left, 400);
-    EXPECT_EQ(custom.left, std::min(response.left + 550, screen.right - 400));
+    // The palettes' lefts from the response window's left edge.
+    const struct { int16_t responseLeft, info, custom; } rows[] = {
+        {130, -110, 550},  // room on both sides
+        {0, 660, 550},     // at the left edge: both right, the custom palette nearer
+        {260, -110, -220}, // at the right edge: both left, the System Info palette nearer
+    };
+    for (const auto& row : rows) {
+        platform::setWindowBounds(kCustomPalette, Rect16{50, 50, 350, 150});
+        platform::setWindowBounds(kSystemInfoPalette, Rect16{60, 60, 260, 160});
+        platform::setWindowBounds(kResponseWindow, Rect16{100, row.responseLeft, 490, int16_t(row.responseLeft + 540)});
+        ApplicationEventHandler(kViewMenu, 14);
+        const Rect16 response = platform::windowBounds(kResponseWindow);
+        EXPECT_EQ(state.bounds.RespWndBounds.left, response.left);
+        EXPECT_EQ(state.bounds.RespWndBounds.top, response.top);
+        const Rect16 custom = platform::windowBounds(kCustomPalette);
+        const Rect16 info = platform::windowBounds(kSystemInfoPalette);
+        EXPECT_EQ(info.left - response.left, row.info) << row.responseLeft;
+        EXPECT_EQ(custom.left - response.left, row.custom) << row.responseLeft;
+        EXPECT_EQ(info.top, response.top);
+        EXPECT_EQ(custom.top, response.top);
+        EXPECT_EQ(custom.right - custom.left, 100);  // sizes kept
+        EXPECT_EQ(info.bottom - info.top, 200);
+        EXPECT_FALSE(overlap(custom, response) || overlap(info, response) || overlap(custom, info)) << row.responseLeft;
+    }
     // Without a response window its kept bounds are not overwritten by nothing.
     platform::closeWindow(kResponseWindow);
     ApplicationEventHandler(kViewMenu, 14);
@@ -143,11 +159,14 @@ TEST_F(CommandDispatchTest, TripleVentedAlignmentRebuildsTheVentMenuFromTheChamb
     EXPECT_TRUE(checked(18, 2));
 }
 
+// Only the Triple Vented system designs two alike chambers' vents as one.
 TEST_F(CommandDispatchTest, TheSecondItemOfTheThreeVentMenuDesignsVentThreeWhenTheFirstTwoAreAlike) {
-    const struct { bool alike; int32_t item, vent; const char* title; } rows[] = {
-        {true, 1, 1, "Vent1 & 2"}, {true, 2, 3, "Vent3"}, {false, 1, 1, "Vent1"}, {false, 2, 2, "Vent2"}, {false, 3, 3, "Vent3"}};
+    const struct { int32_t button; bool alike; int32_t item, vent; const char* title; } rows[] = {
+        {8, true, 1, 1, "Vent1 & 2"}, {8, true, 2, 3, "Vent3"},     {8, false, 1, 1, "Vent1"},
+        {8, false, 2, 2, "Vent2"},    {8, false, 3, 3, "Vent3"},    {6, true, 1, 1, "Vent1"},
+        {6, true, 2, 2, "Vent2"},     {7, true, 2, 2, "Vent2"}};
     for (const auto& row : rows) {
-        designOf(2, 6);
+        designOf(2, row.button);
         state.box.VB1 = 30.0;
         state.box.VB2 = row.alike ? 30.0 : 31.0;
         EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, row.item), kHandled);
@@ -200,6 +219,41 @@ TEST_F(CommandDispatchTest, QuitWithUnsavedChangesAsksFirst) {
     state.shell.DirtyFlag = 1;
     EXPECT_EQ(ApplicationEventHandler(kApplicationMenu, kQuitItem), kHandled);
     EXPECT_FALSE(quitAsked());
+}
+
+// A help document or link that nothing of the desktop opens, or a document
+// that is missing, is named in an alert, so that the user can open it.
+TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
+    RecordingDesktop desktop;
+    AlertRecorder alerts;
+    platform::setDesktopService(&desktop);
+    platform::setDialogService(&alerts);
+    QTemporaryDir empty;
+    const struct { bool accepts, missing; int32_t item; const char* named; } rows[] = {
+        {true, false, 1, nullptr},
+        {false, false, 1, "/Help/Quendal Manual.html"},
+        {false, false, 6, "https://keldrith.example/"},
+        {false, false, 7, "mailto:support@keldrith.example"},
+        {true, true, 3, "/Help/T-S Parameters Description.html"},
+    };
+    for (const auto& row : rows) {
+        desktop.accepts = row.accepts;
+        if (row.missing) platform::setResourceFolder(empty.path().toStdString());
+        alerts.sheets.clear();
+        EXPECT_EQ(ApplicationEventHandler(kHelpMenu, row.item), kHandled);
+        platform::setResourceFolder("");
+        if (row.named == nullptr) {
+            EXPECT_TRUE(alerts.sheets.empty()) << row.item;
+            continue;
+        }
+        ASSERT_EQ(alerts.sheets.size(), 1u) << row.item;
+        EXPECT_NE(alerts.sheets[0].message.find(row.named), std::string::npos) << alerts.sheets[0].message;
+        if (row.missing) {
+            EXPECT_NE(alerts.sheets[0].message.find(empty.path().toStdString()), std::string::npos);
+        }
+    }
+    platform::setDialogService(nullptr);
+    platform::setDesktopService(nullptr);
 }
 
 }  // namespace

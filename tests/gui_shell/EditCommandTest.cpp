@@ -63,6 +63,25 @@ TEST_F(EditCommandTest, CutPasteDeleteAndUndoChangeTheFieldsText) {
     EXPECT_TRUE(enabled(kEditMenu, kRedo));
 }
 
+// Typed keys, not only the menu's own commands, make Undo and Redo
+// available; the items follow at once, before the menu is opened.
+TEST_F(EditCommandTest, UndoAndRedoFollowWhatWasTypedIntoTheField) {
+    platform::setKeyboardFocus(kInitialSetupSheet, 10);
+    field()->end(false);
+    EXPECT_FALSE(enabled(kEditMenu, kUndo));
+    QTest::keyClicks(field(), "7");
+    EXPECT_EQ(text(), "12.57");
+    EXPECT_TRUE(enabled(kEditMenu, kUndo));
+    EXPECT_FALSE(enabled(kEditMenu, kRedo));
+    QTest::keyClick(handleOf(kInitialSetupSheet), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text(), "12.5");
+    EXPECT_FALSE(enabled(kEditMenu, kUndo));
+    EXPECT_TRUE(enabled(kEditMenu, kRedo));
+    platform::sendCommand(kEditMenu, kRedo);
+    EXPECT_EQ(text(), "12.57");
+    EXPECT_TRUE(enabled(kEditMenu, kUndo));
+}
+
 TEST_F(EditCommandTest, TheCommandKeyOfTheFieldStaysTheFields) {
     platform::setKeyboardFocus(kInitialSetupSheet, 10);
     field()->deselect();

@@ -101,6 +101,20 @@ TEST_F(KeyboardMenuTest, AltAloneTakesTheKeyboardToTheMenuBar) {
     QTest::keyClick(popup, Qt::Key_Escape);
 }
 
+// Alt with a title's mnemonic opens its menu and an item's letter chooses
+// it; Alt+D stays the window's own key and opens no menu.
+TEST_F(KeyboardMenuTest, AltWithALetterOpensItsMenuAndTheItemsLetterChoosesIt) {
+    press(Qt::Key_V, Qt::AltModifier);
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup, platform::qt::menuWidget(kViewMenu));
+    QTest::keyClick(popup, Qt::Key_G);  // "Gather Windows"
+    ASSERT_EQ(gChosen.size(), 1u);
+    EXPECT_EQ(gChosen[0], std::make_pair(kViewMenu, 14));
+    press(Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
 TEST_F(KeyboardMenuTest, TheWindowMenuListsTheOpenWindowsAndBringsOneForward) {
     platform::setCommandHandler(ApplicationEventHandler);
     openWindow(kCustomPalette, platform::WindowKind::FloatingPalette);

@@ -1,6 +1,13 @@
 // The menu bar in its four situations, and the design state for systems
 // whose menus differ.
+#include <set>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
 #include "ShellFixture.h"
+#include "windows/DefaultParameters.h"
 
 namespace quendal::test {
 namespace {
@@ -21,7 +28,7 @@ TEST_F(MenuSituationTest, StartStateOffersOnlyWhatCanBeDoneBeforeADesign) {
     EXPECT_FALSE(enabled(13, 0));
     EXPECT_FALSE(enabled(kOneVentMenu, 0));
     for (int32_t item : {1, 5, 6, 7, 9}) EXPECT_FALSE(enabled(kMiscMenu, item)) << item;
-    EXPECT_FALSE(enabled(kMiscMenu, 3));  // Speaker Select: not started from the driver database
+    EXPECT_TRUE(enabled(kMiscMenu, 3));  // Speaker Select: the database's, or the Default Parameters window
     EXPECT_TRUE(enabled(kHelpMenu, 7));
     EXPECT_EQ(platform::menuItemText(kHelpMenu, 2), "Quick Start");  // the second help document
 
@@ -30,6 +37,15 @@ TEST_F(MenuSituationTest, StartStateOffersOnlyWhatCanBeDoneBeforeADesign) {
     InitMenu11();
     EXPECT_TRUE(enabled(kEditMenu, 0));
     EXPECT_TRUE(enabled(kMiscMenu, 3));
+
+    // The Default Parameters window's fields take typing: Edit serves them,
+    // also after the menus are built again behind it.
+    state.shell.EditMenuFlag = 0;
+    InitMenu11();
+    DefaultParamWnd();
+    EXPECT_TRUE(enabled(kEditMenu, 0));
+    InitMenu11();
+    EXPECT_TRUE(enabled(kEditMenu, 0));
 }
 
 TEST_F(MenuSituationTest, WithoutADesignNewAndOpenAreOffered) {
@@ -133,6 +149,37 @@ TEST_F(MenuSituationTest, ViewMarksIgnoreAModeThatIsNoChoice) {
     EXPECT_FALSE(checked(kViewMenu, 4));
     EXPECT_TRUE(checked(kViewMenu, 9));
     EXPECT_FALSE(checked(kViewMenu, 8));
+}
+
+// Alt with a title's letter opens its menu, a letter in an open menu
+// chooses its item: each letter once per bar and per menu, and never Alt+D
+// or Alt+S, which the design windows keep for themselves.
+TEST_F(MenuSituationTest, EveryTitleAndItemHasAMnemonicOfItsOwn) {
+    const auto mnemonic = [](const QString& text) { return QKeySequence::mnemonic(text).toString(); };
+    for (int32_t system = 0; system <= 16; ++system) {
+        if (system == 0)
+            InitMenu11();
+        else
+            designOf(1 + (system - 1) / 8, 1 + (system - 1) % 8);
+        platform::refreshWindowMenu();
+        std::set<QString> titles;
+        for (int32_t number : platform::menuBar()) {
+            const QMenu* menu = platform::qt::menuWidget(number);
+            ASSERT_NE(menu, nullptr);
+            const QString title = mnemonic(menu->title());
+            EXPECT_FALSE(title.isEmpty()) << menu->title().toStdString();
+            EXPECT_TRUE(titles.insert(title).second) << menu->title().toStdString();
+            EXPECT_NE(title, QKeySequence(Qt::ALT | Qt::Key_D).toString());
+            EXPECT_NE(title, QKeySequence(Qt::ALT | Qt::Key_S).toString());
+            std::set<QString> items;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator()) continue;
+                const QString item = mnemonic(action->text());
+                EXPECT_FALSE(item.isEmpty()) << action->text().toStdString();
+                EXPECT_TRUE(items.insert(item).second) << action->text().toStdString() << " in " << number;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -3,13 +3,21 @@
 // nothing else started a design, and at most once.
 #include "ShellFixture.h"
 #include "app/Startup.h"
+#include "support/MessagingDoubles.h"
 
 namespace quendal::test {
 namespace {
 
 class StartupTest : public ShellTest {
 protected:
-    void start() {
+    void TearDown() override {
+        platform::setMessageService(nullptr);
+        ShellTest::TearDown();
+    }
+    // A start with a driver database running (`databases` 1) or none.
+    void start(int32_t databases = 1) {
+        messenger.served = databases;
+        platform::setMessageService(&messenger);
         int argc = 1;
         char name[] = "quendal";
         char* argv[] = {name, nullptr};
@@ -20,6 +28,8 @@ protected:
         InstallCarbonTimerSelfOpen(0.0, 0.0);
         ASSERT_TRUE(QTest::qWaitFor([] { return state.shell.SelfOpenTimer == 0; }));
     }
+
+    RecordingMessenger messenger;
 };
 
 TEST_F(StartupTest, AFirstLaunchStartsFromTheDefaults) {
@@ -88,6 +98,18 @@ TEST_F(StartupTest, AMessageOrADocumentFirstKeepsTheTimerFromOpeningAnything) {
         fire();
         EXPECT_EQ(state.shell.AppClickOpnFlag, 0) << row.message;
         EXPECT_TRUE(enabled(kFileMenu, 3)) << row.message;
+    }
+}
+
+TEST_F(StartupTest, WithNoDriverDatabaseToWaitForTheDefaultParametersOpenAtOnce) {
+    for (const int32_t databases : {0, 1}) {
+        SCOPED_TRACE(databases);
+        TearDown();
+        SetUp();
+        start(databases);
+        EXPECT_EQ(platform::windowExists(kDefaultParametersWindow), databases == 0);
+        EXPECT_EQ(state.shell.SelfOpenTimer != 0, databases == 1);
+        EXPECT_EQ(state.shell.AppClickOpnFlag, databases == 0 ? 1 : 0);
     }
 }
 

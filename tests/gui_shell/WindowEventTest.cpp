@@ -157,14 +157,18 @@ TEST_F(WindowEventTest, ClosingTheSystemInfoPaletteOffersToShowItAgain) {
 }
 
 TEST_F(WindowEventTest, ClosingTheAboutWindowRestoresTheMenusOfTheWindowInUse) {
-    const struct { int32_t current; bool fileNew, fileClose; } rows[] = {
-        {0, true, false}, {kDefaultParametersWindow, false, false}, {kSystemSelectWindow, false, true}};
+    // Return, Escape and Ctrl+W close it; Ctrl+W is the window's while the
+    // File menu (whose Close it is otherwise) is off.
+    const struct { int32_t current; bool fileNew, fileClose; Qt::Key key; Qt::KeyboardModifiers modifiers; } rows[] = {
+        {0, true, false, Qt::Key_Return, Qt::NoModifier},
+        {kDefaultParametersWindow, false, false, Qt::Key_Escape, Qt::NoModifier},
+        {kSystemSelectWindow, false, true, Qt::Key_W, Qt::ControlModifier}};
     for (const auto& row : rows) {
         state.shell.curentWndID = row.current;
         ApplicationEventHandler(kApplicationMenu, kAboutItem);
         openWindow(kAboutWindow, platform::WindowKind::Dialog);
         activate(kAboutWindow);
-        press(kAboutWindow, Qt::Key_Return);
+        press(kAboutWindow, row.key, row.modifiers);
         EXPECT_FALSE(platform::windowExists(kAboutWindow)) << row.current;
         EXPECT_EQ(state.shell.AboutWndflag, 0) << row.current;
         EXPECT_EQ(enabled(kFileMenu, 1), row.fileNew) << row.current;

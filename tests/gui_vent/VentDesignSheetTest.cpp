@@ -7,6 +7,8 @@
 #include <QTabBar>
 #include <cstring>
 
+#include "response/ReferenceLevel.h"
+
 namespace quendal::test {
 namespace {
 
@@ -28,6 +30,7 @@ protected:
 };
 
 TEST_F(VentDesignSheet, OpensOnThePortOfTheVentAndTheTwoBranchVentCountsInPairs) {
+    state.vents.vent[1].FormSetBy = kFormSetByUser;  // a port the user chose
     openSheet(1, 6, 1, "Vent1");
     EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
     EXPECT_EQ(platform::controlText(kVentDesignSheet, 360), "Vent1 Design");
@@ -105,6 +108,41 @@ TEST_F(VentDesignSheet, CancelLeavesTheVentAndItsAreaAsTheyWere) {
     EXPECT_TRUE(sameRecord(working(), before));
     EXPECT_TRUE(sameRecord(state.vents.vent[2], before));
     EXPECT_EQ(state.vents.SV22, area);
+}
+
+// The Initial Setup sheet's OK redraws the vent page, which sizes the
+// two-branch vent again: in its stored record, not over the sheet's choice.
+// A Calc. tries areas: Cancel leaves the air-speed scales of the areas.
+TEST_F(VentDesignSheet, TheSetupKeepsTheSheetsChoiceAndCancelKeepsTheSpeedScales) {
+    state.view.s_Resp = "vent";
+    openSheet(1, 6, 1, "Vent1");
+    widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>()->setCurrentIndex(1);
+    chooseDucted(kRectangularRadio);
+    InitialSetupWndForVentDesign();
+    InitSetupOkReturnForVentDesignWnd();
+    EXPECT_EQ(working().VentTypeTab, 2);
+    EXPECT_EQ(working().RectVentRadio, 2);
+    // The sheet opened again over the setup: its rows once more.
+    for (platform::ControlNumber c : {kVentCalcButton, kVentCancelButton})
+        platform::installControlHandler(kVentDesignSheet, c, ventSheetRows, c);
+    click(kVentDesignSheet, kVentCalcButton);
+    click(kVentDesignSheet, kVentCancelButton);
+    EXPECT_DOUBLE_EQ(state.rscales.VEL1, ventAirSpeedScale(state.vents.SV11));
+}
+
+// An 8-inch woofer at 100 W in its Vented Box: no duct of the minimum area
+// fits the 35 l, and the sheet says so.
+TEST_F(VentDesignSheet, AVentThatCannotReachTheMinimumInItsChamberSaysWhy) {
+    setDriver(34.0, 45.0, 0.38, 4.0);
+    state.speaker.SD = 214.0;
+    state.power.InputPowerCheck = 0;
+    state.power.PIN = 100.0;
+    openSheet(1, 3, 1, "Vent");
+    EXPECT_EQ(working().CircVentRadio, 2);
+    EXPECT_LT(working().CircDuctSV, working().CircDuctSVmin);
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 336),
+              "No duct of the minimum area fits the chamber: the air is too fast.");
+    EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
 }
 
 TEST_F(VentDesignSheet, OkOnASymmetricTripleVentedDesignsVentsOneAndTwoAlike) {

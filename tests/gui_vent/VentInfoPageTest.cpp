@@ -48,6 +48,7 @@ std::string twoDecimals(double v) {
 
 TEST_F(VentInfoPage, EveryVentShowsItsFormAndItsAirSpeedAgainstTheLimit) {
     state.vents.vent[2].VentTypeTab = state.vents.vent[2].RectVentRadio = 2;
+    for (int32_t v : {1, 3}) state.vents.vent[v].FormSetBy = kFormSetByUser;  // ports the user chose
     draw(1, 6);
     EXPECT_EQ(cell(1, 2).first, "Circular");
     EXPECT_EQ(cell(2, 2).first, "Rectangular");
@@ -70,6 +71,18 @@ TEST_F(VentInfoPage, EveryVentShowsItsFormAndItsAirSpeedAgainstTheLimit) {
     VentInfo();
     state.draw.DoPrint = 0;
     EXPECT_EQ(provider.page.ofKind(Kind::Text).size(), provider.window.ofKind(Kind::Text).size());
+}
+
+// A chamber without a positive volume has no vent: the last design of its
+// vent is not shown as if it stood.
+TEST_F(VentInfoPage, AnInvalidChamberShowsNoStaleVent) {
+    draw(1, 3);
+    ASSERT_NE(cell(1, 5).first, "-");  // a designed circular port has its diameter
+    state.selection.Alin = 4;  // "Custom": the volume as entered
+    state.box.VB1 = 0.0;
+    provider.window.reset();
+    VentInfo();
+    for (int row : {0, 1, 4, 5, 8, 9, 10, 11, 12}) EXPECT_EQ(cell(1, row).first, "-") << row;
 }
 
 TEST_F(VentInfoPage, EveryTextStaysInItsColumnAndOnThePage) {

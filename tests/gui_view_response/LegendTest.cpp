@@ -97,6 +97,14 @@ TEST_F(ResponsePageTest, ComparisonHelpTagsDifferBetweenTheTabs) {
     EXPECT_EQ(platform::helpTag(kResponseWindow, 72), "Infinite Baffle System Response");
 }
 
+TEST_F(ResponsePageTest, TheTwinSerialVentedFirstVentsHelpSaysItIsTheFasterBranch) {
+    state.view.s_Resp = "as";
+    useSystem({1, 6, "Twin Serial Vented"});
+    AsExplanation();
+    EXPECT_EQ(platform::controlText(kResponseWindow, 71), "Vent1");
+    EXPECT_EQ(platform::helpTag(kResponseWindow, 71), "Vent1 Response, its faster branch");
+}
+
 TEST_F(ResponsePageTest, PrintedLegendDrawsLinesAndLabelsAndMakesNoControl) {
     useSystem({1, 8, "Complex Vented"});
     state.draw.DoPrint = 1;

@@ -66,7 +66,7 @@ TEST_P(PageDispatch, EachPageLeavesOnlyItsOwnControlsAndDrawsItsCurves) {
             curveSegments += l.clipped && !(c.red == c.green && c.green == c.blue) ? 1 : 0;
         }
         const std::string p = page;
-        const bool graph = p != "sys" && p != "vent" && (set.curvesOnAllGraphs || (p != "amp" && p != "as"));
+        const bool graph = p != "sys" && p != "vent" && (set.curvesOnAllGraphs || p != "as");
         if (graph) EXPECT_GT(curveSegments, 150);
         else EXPECT_EQ(curveSegments, 0);
         // The whole window was erased first.
@@ -132,6 +132,47 @@ TEST_F(ResponsePageTest, AmplitudeMenuOffersWhatTheSystemShows) {
     MenuPlotForResponse();
     EXPECT_FALSE(viewItemEnabled(4) || viewItemEnabled(5) || viewItemEnabled(8));
     EXPECT_TRUE(viewItemEnabled(1) && viewItemEnabled(2));
+}
+
+}  // namespace
+}  // namespace quendal::test
+
+namespace quendal::test {
+namespace {
+
+class DisplayMode : public ResponsePageTest {};
+
+// "All Characters" or "Comparison IB" carried to a system that cannot show
+// them draws and checks "Total Only"; Disp itself is kept for the next
+// system and for the document.
+TEST_F(DisplayMode, AModeTheSystemLacksShowsTheTotalAlone) {
+    const struct {
+        System system;
+        int32_t disp, checked, curves;
+    } cases[] = {
+        {{1, 1, "Infinite Baffle"}, 2, 7, 1},  {{1, 1, "Infinite Baffle"}, 3, 7, 1},
+        {{1, 2, "Closed Box"}, 2, 7, 1},       {{1, 7, "Complex Closed"}, 2, 7, 1},
+        {{2, 1, "Raveza Box"}, 2, 7, 1},       {{2, 2, "Passive Raveza"}, 2, 7, 1},
+        {{1, 3, "Vented Box"}, 2, 8, 3},       {{1, 2, "Closed Box"}, 3, 9, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.system << " Disp " << c.disp);
+        useSystem(c.system);
+        state.view.Disp = c.disp;
+        state.view.s_Resp = "amp";
+        provider.window.reset();
+        ReDispResposeWnd();
+        for (int32_t item = 7; item <= 9; ++item)
+            EXPECT_EQ(platform::isMenuItemChecked(kViewMenu, item), item == c.checked) << item;
+        std::set<std::string> colours;
+        for (const auto& l : drawn(Kind::Line)) {
+            const Colour& k = l.stroke.colour;
+            if (l.clipped && !(k.red == k.green && k.green == k.blue))
+                colours.insert(std::to_string(k.red) + std::to_string(k.green) + std::to_string(k.blue));
+        }
+        EXPECT_EQ(colours.size(), size_t(c.curves));
+        EXPECT_EQ(state.view.Disp, c.disp);
+    }
 }
 
 }  // namespace

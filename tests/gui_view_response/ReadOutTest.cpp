@@ -5,6 +5,7 @@
 #include "ResponsePageFixture.h"
 #include "enclosures/TRIcal.h"
 #include "view/Explanation.h"
+#include "view/NumberTextLayout.h"
 #include "view/NyquistReadout.h"
 #include "view/PointerReadout.h"
 #include "view/ResponseRedraw.h"
@@ -98,6 +99,50 @@ TEST_F(ReadOut, LoudLevelsShowOneDecimalAndPowerStopsAtTheRating) {
     EXPECT_GT(shownValue(level), 100.0);
     pageWithPointerAt("pw", 480);  // far above resonance the excursion limit is far away
     EXPECT_EQ(readOut().at(0), " 100.00W");
+}
+
+// Values of three and four integer digits stand inside the value box (with
+// fewer decimals where needed), clear of the frequency box.
+TEST_F(ReadOut, ValuesOfManyDigitsStayInsideTheValueBox) {
+    const struct {
+        const char* page;
+        System system;
+        void (*design)();
+    } cases[] = {
+        {"as", {1, 3, "Vented Box"}, [] { state.power.InputPowerCheck = 0, state.power.PinTemp = 5000.0; }},
+        {"imp", {1, 2, "Closed Box"}, [] { state.speaker.RE = 400.0; }},
+        {"dp", {1, 3, "Vented Box"}, [] {
+             state.view.Magni = 1;
+             state.power.InputPowerCheck = 0, state.power.PinTemp = 100000.0;
+         }},
+        {"pw", {1, 2, "Closed Box"}, [] { state.speaker.PEMX = 20000.0, state.speaker.XMAX = 1000.0; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        resetState();
+        useEnteredDriver();
+        state.cursor.detailTriBtn = 1;
+        state.box.QA = state.box.QA1 = 10.0;
+        state.box.QL = state.box.QL1 = 7.0;
+        state.vents.SV11 = 0.005;  // m^2
+        useSystem(c.system);
+        c.design();
+        int widest = 0;  // integer digits of the largest value seen
+        for (int32_t x = 45; x <= 505; x += 20) {
+            pageWithPointerAt(c.page, x);
+            const auto texts = textsAt(39.0);
+            ASSERT_GE(texts.size(), 2u);
+            const RecordedElement& value = texts[texts.size() - 2];
+            const RecordedElement& hz = texts.back();
+            const double blank = value.text[0] == ' ' ? sansTextWidth(" ", 13.0) : 0.0;
+            EXPECT_GE(value.x0 + blank, 439.99) << value.text;
+            EXPECT_LE(value.x0 + sansTextWidth(value.text, 13.0), 503.01) << value.text;  // x is a float
+            EXPECT_LT(hz.x0 + sansTextWidth(hz.text, 13.0), 438.0) << hz.text;
+            const double shown = std::fabs(shownValue(value.text));
+            widest = std::max(widest, shown >= 1000.0 ? 4 : shown >= 100.0 ? 3 : 0);
+        }
+        EXPECT_GE(widest, 3);
+    }
 }
 
 TEST_F(ReadOut, BandPassPhaseIsTheCurvesPhaseLessAHalfTurn) {

@@ -60,11 +60,11 @@ TEST_F(MenuTest, ItemsAreNumberedSeparatorsIncludedAndCarryTheirKeys) {
     EXPECT_TRUE(action(1, 4)->isSeparator());
     EXPECT_EQ(action(1, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(action(1, 6)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    EXPECT_EQ(action(1, 6)->text(), QStringLiteral("Save As..."));
+    EXPECT_EQ(action(1, 6)->text(), QStringLiteral("Save &As..."));  // its Alt mnemonic: S is Save's
 
     platform::createMenu(28, "Vent");
     platform::appendMenuItem(28, "Vent1 & 2 Design.../1", platform::kOptionKey);
-    EXPECT_EQ(action(28, 1)->text(), QStringLiteral("Vent1 && 2 Design..."));  // the & is shown, not a mnemonic
+    EXPECT_EQ(action(28, 1)->text(), QStringLiteral("&Vent1 && 2 Design..."));  // the & is shown; V is the mnemonic
     EXPECT_EQ(action(28, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Alt+1")));
     EXPECT_EQ(platform::menuItemText(28, 1), "Vent1 & 2 Design...");
 
@@ -96,7 +96,7 @@ TEST_F(MenuTest, MenuBarOrderFollowsTheNumbers) {
     ASSERT_NE(bar, nullptr);
     QStringList titles;
     for (QAction* a : bar->actions()) titles << a->text();
-    EXPECT_EQ(titles, (QStringList{"File", "Edit", "View", "Alignment", "Misc.", "Window", "Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&View", "&Alignment", "&Misc.", "&Window", "&Help"}));
     EXPECT_EQ(platform::qt::windowWidget(9)->findChild<QMenuBar*>(), nullptr);
     // The bar does not eat into the content.
     EXPECT_EQ(platform::windowBounds(7).bottom - platform::windowBounds(7).top, 390);

@@ -8,18 +8,26 @@
 #include "PlatformFixture.h"
 #include "app/Startup.h"
 #include "model/WindowNumbers.h"
+#include "support/MessagingDoubles.h"
 
 namespace quendal::test {
 namespace {
 
 class ShellTest : public PlatformTest {
 protected:
+    // A start with a driver database running: the start timer waits for it.
     void start() {
+        platform::setMessageService(&messenger);
         int argc = 1;
         char name[] = "quendal";
         char* argv[] = {name, nullptr};
         StartQuendal(argc, argv);
     }
+    void TearDown() override {
+        platform::setMessageService(nullptr);
+        PlatformTest::TearDown();
+    }
+    RecordingMessenger messenger;
     QWidget* host() { return platform::qt::menuHostWidget(); }
     QWindow* hostHandle() { return host()->windowHandle(); }
 };
@@ -38,8 +46,8 @@ TEST_F(ShellTest, ShowsTheMenuBarInItsOwnWindowUntilADesignOpens) {
     auto* bar = host()->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     ASSERT_EQ(bar->actions().size(), 10);
-    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("Quendal"));
-    EXPECT_EQ(bar->actions().at(1)->text(), QStringLiteral("File"));
+    EXPECT_EQ(bar->actions().at(0)->text(), QStringLiteral("&Quendal"));
+    EXPECT_EQ(bar->actions().at(1)->text(), QStringLiteral("&File"));
 }
 
 TEST_F(ShellTest, CommandQQuitsCleanly) {

@@ -3,6 +3,7 @@
 #include "profile/ProfileFixture.h"
 #include "view/SystemProfile.h"
 #include "view/SystemProfileText.h"
+#include "view/NumberTextLayout.h"
 
 namespace quendal::test {
 namespace {
@@ -60,6 +61,18 @@ TEST_F(ProfileTest, LongModelNamesAreSetAPointSmaller) {
         ASSERT_EQ(texts(name).size(), 1u);
         EXPECT_EQ(texts(name)[0].size, size) << name;
     }
+}
+
+// A name too long for its box (363.5 to 476.5) is cut and ends in an
+// ellipsis inside it; the driver's own name is kept whole.
+TEST_F(ProfileTest, AModelNameTooLongForItsBoxEndsInAnEllipsisInsideIt) {
+    closedBoxDesign();
+    state.speaker.s_SP = "WWWWWWWWWWWWWWWWWWWWWWWW";
+    SystemProfile();
+    const auto name = texts("WWWWWWWW\xC9");
+    ASSERT_EQ(name.size(), 1u);
+    EXPECT_LT(name[0].x0 + sansTextWidth(name[0].text, name[0].size), 476.0);
+    EXPECT_EQ(state.speaker.s_SP, "WWWWWWWWWWWWWWWWWWWWWWWW");
 }
 
 TEST_F(ProfileTest, ScreenPageFillsTheFigureBoxesAndDrawsHairlines) {

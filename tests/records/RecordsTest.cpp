@@ -117,6 +117,29 @@ TEST_F(RecordsTest, ADriverTheProgramWouldRefuseIsNotTaken) {
     EXPECT_EQ(MasageTextToParameter(), RecordOutcome::NotARecord);
 }
 
+// A name or range longer than the windows and the design document keep is
+// cut to those 59 bytes when the record is read, not at the next save.
+TEST_F(RecordsTest, LongNamesAreKeptToTheFiftyNineBytesADocumentHolds) {
+    std::vector<std::string> fields = driverFields();
+    fields[1] = std::string(240, 'N');
+    fields[2] = std::string(70, 'R');
+    const std::optional<DriverRecord> driver = readDriverRecord(record(fields));
+    ASSERT_TRUE(driver);
+    EXPECT_EQ(driver->s_SP, std::string(59, 'N'));
+    EXPECT_EQ(driver->s_RANG, std::string(59, 'R'));
+    fields[1] = std::string(150, 'N');  // as much as a 255-byte message holds
+    fields[2] = "30 Hz - 3 kHz";
+    state.messages.s_Masg = record(fields);
+    ASSERT_EQ(MasageTextToParameter(), RecordOutcome::Taken);
+    EXPECT_EQ(state.speaker.s_SP2, std::string(59, 'N'));
+    EXPECT_EQ(state.speaker.s_SP, std::string(59, 'N'));
+    std::vector<std::string> unit = radiatorFields();
+    unit[1] = std::string(100, 'M');
+    state.messages.s_MasgPR = record(unit);
+    ASSERT_TRUE(MasageTextToPRParameter());
+    EXPECT_EQ(state.radiator.s_ManufOrg, std::string(59, 'M'));
+}
+
 TEST_F(RecordsTest, AnIncompleteRadiatorRecordChangesNoRadiatorValue) {
     std::string text = record(radiatorFields());
     state.messages.s_MasgPR = text.substr(0, text.find("360"));

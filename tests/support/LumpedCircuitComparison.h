@@ -84,6 +84,17 @@ protected:
         CofCal();
     }
 
+    // Runs check() on the impedance page with a voice-coil inductance of
+    // kCoilMilliHenry in the unit's driver and in every driver of the circuit.
+    static constexpr double kCoilMilliHenry = 1.0;
+    template <typename Check>
+    void withCoilInductance(oracle::LumpedCircuit& circuit, Check check) {
+        circuit.setCoilInductance(kCoilMilliHenry / 1000.0);
+        state.speaker.LE = kCoilMilliHenry;
+        onImpedancePage(check);
+        state.speaker.LE = 0.0;
+    }
+
     oracle::ThieleSmall ts;
     oracle::DriverParams driver;
 };

@@ -27,7 +27,7 @@ public:
     void stopListening() override {}
     int32_t send(std::string_view application, const platform::AppMessage& message) override {
         sent.push_back({message.eventClass, message.text, std::string(application)});
-        return failing ? -1 : 1;
+        return failing ? -1 : served;
     }
     int32_t launch(std::string_view application) override {
         launched.emplace_back(application);
@@ -42,6 +42,7 @@ public:
     std::vector<SentMessage> sent;
     std::vector<std::string> launched;
     bool failing = false;
+    int32_t served = 1;  // programs of the named application running: 0, none answers
 };
 
 class ClipboardDouble : public platform::ClipboardService {

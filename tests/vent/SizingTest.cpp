@@ -59,6 +59,7 @@ protected:
 
 TEST_P(AutomaticSizing, DuctsMeetTheLimitAtThePeakAndPortsInTheRatioOfTheirAreas) {
     state.vents.vent[2].CircVentRadio = 2;  // vent 2 ducted, the others ported
+    for (int32_t v : {1, 3}) state.vents.vent[v].FormSetBy = kFormSetByUser;  // the user's ports stay ports
     AsVentOpt();
     const std::vector<double> peaks = drawnPeaks();
     for (int32_t v = 1; v <= GetParam().vents; ++v) {
@@ -80,6 +81,47 @@ INSTANTIATE_TEST_SUITE_P(Families, AutomaticSizing,
                                          Family{"DeltaVented", 2, 7, 3, {2, 3, 1}},
                                          Family{"TripleVented", 2, 8, 3, {1, 2, 3}}),
                          [](const testing::TestParamInfo<Family>& family) { return family.param.name; });
+
+// The automatic design of every vented system, for an ordinary 8-inch
+// woofer at a low and a high power: each vent carries its air within the
+// limit, or is the largest that fits a chamber too small for the minimum.
+// It is never left below the minimum where a duct of the minimum fits.
+class AutomaticDesign : public EngineTest, public testing::WithParamInterface<int32_t> {};
+
+TEST_P(AutomaticDesign, KeepsEveryVentWithinTheLimitOrSaysWhyNot) {
+    setDriver(34.0, 45.0, 0.38, 4.0);
+    state.speaker.RE = 5.6;
+    state.speaker.LE = 1.0;
+    state.speaker.SD = 214.0;
+    const int32_t system = GetParam();
+    selectSystem((system - 1) / 8 + 1, (system - 1) % 8 + 1);
+    for (double watts : {10.0, 100.0}) {
+        state.power.PIN = watts;
+        CofCal();
+        AsVentOpt();
+        for (int32_t v = 1; v <= ventsOfSystem(system); ++v) {
+            const VentRecord& r = state.vents.vent[v];
+            const double peak = ventPeakAirSpeed(v);
+            const VentShape shape = shapeInForce(r);
+            const VentForm form = static_cast<VentForm>(r.VentForm);
+            SCOPED_TRACE(testing::Message() << watts << " W, vent " << v << ": " << ventFormName(r.VentForm));
+            EXPECT_TRUE(shape == VentShape::CircularPort || shape == VentShape::CircularDuct);
+            if (form == VentForm::Realisable) {
+                EXPECT_LE(peak, kVentAirSpeedLimit * (1.0 + 1e-6));
+                if (shape == VentShape::CircularDuct) {
+                    EXPECT_GE(r.CircDuctLV, state.shell.LVP);
+                }
+            } else {
+                // The only reason left is a chamber too small for a duct of
+                // the minimum area; the vent is then the largest that fits.
+                EXPECT_EQ(form, VentForm::ChamberTooSmall);
+                EXPECT_GT(peak, kVentAirSpeedLimit);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(VentedSystems, AutomaticDesign, testing::Values(3, 5, 6, 8, 9, 11, 12, 13, 14, 15, 16));
 
 TEST_F(EngineTest, EachVentTunesItsOwnChamberWithTheProgramsSpeedOfSound) {
     setDriver(40.0, 50.0, 0.4, 4.0);

@@ -37,14 +37,15 @@ TEST(VentForms, EveryFormTunesTheChamberAndAutomaticDuctsShareTheMinimumArea) {
         const VentRecord r = designed(1, 2, 4, chamber);
         // Each branch of a two-branch vent tunes the chamber with half the vents.
         const double pipes = 4.0 / chamber.branches;
-        auto hz = [&](double lengthMm, double areaMm2, double radiusMm) {
-            return resonanceHz(ventMass(lengthMm / 1e3, areaMm2 / 1e6, radiusMm / 1e3, pipes), 50.0);
+        auto hz = [&](double lengthMm, double areaMm2, double radiusMm, double ends = kDuctEndCorrections) {
+            return resonanceHz(ventMass(lengthMm / 1e3, areaMm2 / 1e6, radiusMm / 1e3, pipes, ends), 50.0);
         };
         const double port = r.CircPortDV / 2.0, duct = r.CircDuctDV / 2.0;
-        EXPECT_NEAR(hz(r.CircPortLV, kPi * port * port, port), 40.0, 1e-3);
+        EXPECT_NEAR(hz(r.CircPortLV, kPi * port * port, port, kPortEndCorrections), 40.0, 1e-3);
         EXPECT_NEAR(hz(r.CircDuctLV, kPi * duct * duct, duct), 40.0, 1e-3);
-        EXPECT_NEAR(hz(r.RectPortLV, r.RectPortWV * r.RectPortHV, equivalentRadius(r.RectPortWV, r.RectPortHV)), 40.0,
-                    1e-3);
+        EXPECT_NEAR(hz(r.RectPortLV, r.RectPortWV * r.RectPortHV, equivalentRadius(r.RectPortWV, r.RectPortHV),
+                       kPortEndCorrections),
+                    40.0, 1e-3);
         EXPECT_NEAR(hz(r.RectDuctLV, r.RectDuctWV * r.RectDuctHV, equivalentRadius(r.RectDuctWV, r.RectDuctHV)),
                     40.0, 1e-3);
         EXPECT_DOUBLE_EQ(r.CircPortLV, 20.0);
@@ -80,8 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"Duct", 2, 2, {50.0, 40.0, 1}, 30.0, VentForm::Realisable},
         // A high tuning needs less mass than the ends of so wide a vent give.
         OutcomeCase{"DuctWithNoLengthLeft", 1, 2, {100.0, 200.0, 1}, 100.0, VentForm::LengthNotPositive},
-        // A low tuning of a small chamber needs a duct longer than the box.
-        OutcomeCase{"RectangularDuctLongerThanTheBox", 2, 2, {10.0, 20.0, 1}, 60.0, VentForm::LongerThanBox}),
+        // A low tuning of a small chamber needs a duct longer than the box:
+        // the automatic duct is the largest that fits, and says why it is small.
+        OutcomeCase{"RectangularDuctLongerThanTheBox", 2, 2, {10.0, 20.0, 1}, 60.0, VentForm::ChamberTooSmall},
+        OutcomeCase{"CircularDuctLongerThanTheBox", 1, 2, {10.0, 20.0, 1}, 60.0, VentForm::ChamberTooSmall},
+        // 10 cm^2 tune 50 l to 40 Hz with 11 mm of duct, less than the panel.
+        OutcomeCase{"DuctShorterThanThePanel", 1, 2, {50.0, 40.0, 1}, 10.0, VentForm::ShorterThanPanel},
+        // A 20 mm port tunes 1 l to 600 Hz at 151 mm across, the face is 100 mm.
+        OutcomeCase{"PortWiderThanTheFace", 1, 1, {1.0, 600.0, 1}, 5.0, VentForm::WiderThanPanel}),
     outcomeName);
 
 TEST(VentForms, AnEditedSizeIsKeptUntilItFallsBelowANewMinimum) {

@@ -29,12 +29,13 @@ TEST(HelmholtzLength, WithoutEndCorrectionsIsTheBareResonatorFormula) {
 TEST(HelmholtzLength, DuctsAndPortsOfEveryShapeTuneTheChamberWithTheirEndCorrections) {
     for (const Tuning& t : kTunings) {
         const double volume = t.litre / 1000.0;
-        auto expectTuned = [&](double length, double pipeArea, double radius) {
-            EXPECT_NEAR(resonanceHz(ventMass(length, pipeArea, radius, t.pipes), t.litre), t.hz,
+        auto expectTuned = [&](double length, double pipeArea, double radius, double ends = kPortEndCorrections) {
+            EXPECT_NEAR(resonanceHz(ventMass(length, pipeArea, radius, t.pipes, ends), t.litre), t.hz,
                         kTuningTolerance * t.hz)
                 << t.litre << " l, " << t.hz << " Hz, length " << length << ", radius " << radius;
         };
-        for (double r : {0.01, 0.05}) expectTuned(ductLength(t.pipes * kPi * r * r, r, volume, t.hz, kC), kPi * r * r, r);
+        for (double r : {0.01, 0.05})
+            expectTuned(ductLength(t.pipes * kPi * r * r, r, volume, t.hz, kC), kPi * r * r, r, kDuctEndCorrections);
         for (double length : {0.003, 0.02, 0.05}) {
             const double a = portRadius(length, t.pipes, volume, t.hz, kC);
             expectTuned(length, kPi * a * a, a);
@@ -46,6 +47,21 @@ TEST(HelmholtzLength, DuctsAndPortsOfEveryShapeTuneTheChamberWithTheirEndCorrect
             }
         }
     }
+}
+
+// 50 litres tuned to 40 Hz at c = 343 m/s: w = 251.33 rad/s and
+// c^2 / (w^2 V) = 37.251 per metre, so a vent of area S needs an effective
+// length of 37.251 S.
+//   A 100 mm duct: S = 78.540 cm^2, effective length 292.57 mm; its ends,
+//   one in the baffle (0.8488 a) and one free (0.6133 a), give 73.11 mm at
+//   a = 50 mm: 219.46 mm of duct.
+//   A port through a 19 mm panel, both ends in a panel (2 x 0.8488 a):
+//   37.251 pi a^2 = 0.019 + 1.6977 a, a = 21.915 mm, 43.83 mm across.
+//   Sized as a duct it would come out 40.88 mm and, built through the
+//   panel, tune to 38.2 Hz.
+TEST(HelmholtzLength, PortsHaveTwoFlangedEndsAndDuctsAFlangedAndAFreeOne) {
+    EXPECT_NEAR(1e3 * ductLength(kPi * 0.05 * 0.05, 0.05, 0.05, 40.0, 343.0), 219.46, 0.01);
+    EXPECT_NEAR(2e3 * portRadius(0.019, 1.0, 0.05, 40.0, 343.0), 43.83, 0.01);
 }
 
 }  // namespace

@@ -11,14 +11,19 @@
 
 namespace quendal::test {
 
-inline constexpr double kEndCorrections = 0.8488 + 0.6133;  // radii
+// A port (a hole through the panel) has two baffled ends; a duct one
+// baffled and one free end.
+inline constexpr double kPortEndCorrections = 0.8488 + 0.8488;  // radii
+inline constexpr double kDuctEndCorrections = 0.8488 + 0.6133;  // radii
 // The textbook end corrections are given to four digits.
 inline constexpr double kTuningTolerance = 2e-5;            // relative
 
-// Mass (kg/m^4) of `pipes` equal pipes in parallel, each `lengthM` long
-// with area `pipeAreaM2` and (equivalent) radius `radiusM`.
-inline double ventMass(double lengthM, double pipeAreaM2, double radiusM, double pipes) {
-    return oracle::kAirDensity * (lengthM + kEndCorrections * radiusM) / (pipes * pipeAreaM2);
+// Mass (kg/m^4) of `pipes` equal ducts in parallel, each `lengthM` long
+// with area `pipeAreaM2` and (equivalent) radius `radiusM`; `ends` are the
+// end corrections of the form.
+inline double ventMass(double lengthM, double pipeAreaM2, double radiusM, double pipes,
+                       double ends = kDuctEndCorrections) {
+    return oracle::kAirDensity * (lengthM + ends * radiusM) / (pipes * pipeAreaM2);
 }
 inline double resonanceHz(double massKgM4, double volumeLitre) {
     return 1.0 / (2.0 * oracle::kPi * std::sqrt(massKgM4 * oracle::chamberCompliance(volumeLitre)));

@@ -54,7 +54,7 @@ TEST_F(PrimitivesTest, LineTakesColourCoordinatesAndClipsToTheGraphArea) {
     EXPECT_TRUE(lines[0].clipped);
     EXPECT_EQ(kGraphArea.left, 45.0);
     EXPECT_EQ(kGraphArea.right, 505.0);
-    EXPECT_EQ(kGraphArea.top, 0.0);
+    EXPECT_EQ(kGraphArea.top, 50.0);
     EXPECT_EQ(kGraphArea.bottom, 331.0);
 }
 

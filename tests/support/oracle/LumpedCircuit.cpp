@@ -222,6 +222,14 @@ int LumpedCircuit::addResistance(int a, int b, double resistance, std::string na
     return static_cast<int>(elements_.size()) - 1;
 }
 
+void LumpedCircuit::setCoilInductance(double henry) {
+    for (Element& e : elements_) {
+        if (e.kind == ElementKind::Driver) {
+            e.driver.le = henry;
+        }
+    }
+}
+
 void LumpedCircuit::setDriveVoltage(double volts) {
     driveVoltage_ = volts;
 }

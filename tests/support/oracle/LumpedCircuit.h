@@ -216,6 +216,9 @@ public:
     // first driver (1 W into Re).
     void setDriveVoltage(double volts);
     double driveVoltage() const;
+    // Every driver's voice-coil inductance (H), in place of the one its
+    // Thiele/Small data gave.
+    void setCoilInductance(double henry);
     // Every driver's coil in series (one current) instead of in parallel.
     void setSeriesConnection(bool series) { series_ = series; }
     bool seriesConnection() const { return series_; }

@@ -1,0 +1,262 @@
+// Designs no document stands for (new ones, opened stationery) are guarded
+// like saved ones, System Select gives the design back on Cancel, and a
+// driver is corrected through Speaker Select with or without a driver
+// database.
+#include <filesystem>
+
+#include <QTest>
+
+#include "DocflowFixture.h"
+#include "app/AppMessages.h"
+#include "app/MessageVocabulary.h"
+#include "app/Startup.h"
+#include "app/UpdateCheck.h"
+#include "engine/CalculationContract.h"
+#include "view/ResponseRedraw.h"
+#include "selection/SystemSelect.h"
+#include "windows/DefaultParameters.h"
+#include "windows/InitialSetup.h"
+
+namespace quendal::test {
+namespace {
+
+using platform::SaveChangesAnswer;
+
+enum class Kind { Untitled, Stationery, Saved };
+
+class UntitledDesignTest : public DocflowTest {
+protected:
+    void SetUp() override {
+        DocflowTest::SetUp();
+        platform::setDesktopService(&desktop);
+        InstallTextMessageHandlers();
+        state.prefs.InitSetupCheck = 0;
+        state.prefs.UpdateForCheck = 0;
+    }
+    void TearDown() override {
+        platform::setDesktopService(nullptr);
+        DocflowTest::TearDown();
+    }
+    // A Vented Box design chosen in System Select and drawn for the first time.
+    static void startNewDesign() {
+        platform::closeWindow(kResponseWindow);
+        InitMenu11();
+        SystemSelectWnd();
+        systemSelectConfirm();
+    }
+    void open(const std::string& file) {
+        ClikOpenDocm(file);
+        ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
+    }
+    void start(Kind kind) {
+        startNewDesign();
+        if (kind == Kind::Untitled) return;
+        const std::string file = path(kind == Kind::Saved ? "Box.qndl" : "Box.qndlsta");
+        put(file, encodeDesignDocument(state));
+        open(file);
+    }
+    // A new port thickness (mm), and the redraw that follows it.
+    static void changeThickness(double mm) {
+        state.shell.LVP = mm;
+        state.view.ReDispWnd = 1;
+        ReDispResposeWnd();
+    }
+    static bool changed() { return state.shell.DirtyFlag == 1 && platform::isWindowModified(kResponseWindow); }
+
+    RecordingDesktop desktop;
+};
+
+// As first drawn a design closes unasked; changed, it asks, whatever its kind.
+TEST_F(UntitledDesignTest, TheQuestionOfEachKindSavesDiscardsOrKeepsTheDesign) {
+    enum class Answer { Unchanged, Save, DontSave, Cancel, SaveDialogCancelled };
+    struct Row {
+        Kind kind;
+        Answer answer;
+        bool asksWhere, closed;
+    };
+    const Row rows[] = {
+        {Kind::Untitled, Answer::Unchanged, false, true}, {Kind::Stationery, Answer::Unchanged, false, true},
+        {Kind::Saved, Answer::Unchanged, false, true},
+        {Kind::Untitled, Answer::Save, true, true},       {Kind::Untitled, Answer::DontSave, false, true},
+        {Kind::Untitled, Answer::Cancel, false, false},   {Kind::Untitled, Answer::SaveDialogCancelled, true, false},
+        {Kind::Stationery, Answer::Save, true, true},     {Kind::Stationery, Answer::SaveDialogCancelled, true, false},
+        {Kind::Saved, Answer::Save, false, true},         {Kind::Saved, Answer::DontSave, false, true},
+        {Kind::Saved, Answer::Cancel, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(row.kind)) + " " + std::to_string(static_cast<int>(row.answer)));
+        TearDown();
+        SetUp();
+        start(row.kind);
+        const std::string stationery = path("Box.qndlsta"), target = path("Saved.qndl");
+        std::filesystem::remove(target);
+        const std::string stationeryBytes = contents(stationery);
+        if (row.answer != Answer::Unchanged) changeThickness(33.0);
+        EXPECT_EQ(changed(), row.answer != Answer::Unchanged);
+        const std::string design = encodeDesignDocument(state);
+        ApplicationEventHandler(kFileMenu, 3);
+        ASSERT_EQ(documentDialogs.questions.size(), row.answer == Answer::Unchanged ? 0u : 1u);
+        const bool save = row.answer == Answer::Save || row.answer == Answer::SaveDialogCancelled;
+        if (row.answer != Answer::Unchanged)
+            documentDialogs.answer(save ? SaveChangesAnswer::Save
+                                   : row.answer == Answer::DontSave ? SaveChangesAnswer::DontSave
+                                                                    : SaveChangesAnswer::Cancel);
+        ASSERT_EQ(documentDialogs.saves.size(), row.asksWhere ? 1u : 0u);
+        if (row.asksWhere) documentDialogs.saveTo(row.answer == Answer::Save ? std::optional(target) : std::nullopt);
+        EXPECT_EQ(platform::windowExists(kResponseWindow), !row.closed);
+        EXPECT_EQ(state.shell.DirtyFlag, row.closed ? 0 : 1);
+        EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));
+        const bool savedInPlace =
+            row.kind == Kind::Saved && (row.answer == Answer::Save || row.answer == Answer::Unchanged);
+        EXPECT_EQ(contents(path("Box.qndl")) == design, savedInPlace);
+        EXPECT_EQ(contents(target), row.asksWhere && row.answer == Answer::Save ? design : "");
+        EXPECT_EQ(contents(stationery), stationeryBytes);
+    }
+}
+
+TEST_F(UntitledDesignTest, EveryTransitionThatEndsAChangedUntitledDesignAsksFirst) {
+    struct Row {
+        const char* name;
+        std::function<void()> transition;
+    };
+    const std::string other = path("Other.qndl");
+    put(other, encodeDesignDocument(state));
+    const Row rows[] = {
+        {"Close", [] { ApplicationEventHandler(kFileMenu, 3); }},
+        {"Quit", [] { ApplicationEventHandler(kApplicationMenu, kQuitItem); }},
+        {"New Box Design", [] { ApplicationEventHandler(kFileMenu, 1); }},
+        {"System Select", [] { ApplicationEventHandler(kMiscMenu, 1); }},
+        {"Speaker Select", [] { ApplicationEventHandler(kMiscMenu, 3); }},
+        {"Open", [other] { ClikOpenDocm(other); }},
+        {"Launch Installer and Quit", [] { CheckForUpdateWndLaunchButton(); }},
+        {"the database hides us", [] { ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT",
+                                                          std::string(vocabulary::kHideFromOrvanel)}); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        start(Kind::Untitled);
+        changeThickness(33.0);
+        row.transition();
+        ASSERT_EQ(documentDialogs.questions.size(), 1u);
+        documentDialogs.answer(SaveChangesAnswer::Cancel);
+        EXPECT_TRUE(platform::windowExists(kResponseWindow));
+        EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+        EXPECT_FALSE(platform::windowExists(kDefaultParametersWindow));
+        EXPECT_TRUE(changed());
+        EXPECT_TRUE(desktop.opened.empty());  // no installer shown on Cancel
+    }
+    // A sibling that quits us asks on its own sheet.
+    ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kQuitFromOrvanel)});
+    EXPECT_TRUE(platform::windowExists(kSaveChangesSheet));
+}
+
+TEST_F(UntitledDesignTest, TheInstallerIsShownOnlyOnceTheDesignIsSaved) {
+    FolderFiles files;
+    files.folders[platform::UserFolder::Downloads] = path("Downloads");
+    std::filesystem::create_directories(path("Downloads"));
+    platform::setFileService(&files);
+    start(Kind::Untitled);
+    changeThickness(33.0);
+    CheckForUpdateWndLaunchButton();
+    documentDialogs.answer(SaveChangesAnswer::Save);
+    documentDialogs.saveTo(std::nullopt);
+    EXPECT_TRUE(desktop.opened.empty());
+    CheckForUpdateWndLaunchButton();
+    documentDialogs.answer(SaveChangesAnswer::DontSave);
+    EXPECT_EQ(desktop.opened.size(), 1u);
+    platform::setFileService(nullptr);
+    EXPECT_TRUE(quitAsked());
+}
+
+TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectReplacesIt) {
+    start(Kind::Saved);
+    state.connection.SpConNum = 3;
+    DirtyCheckSpParamIn();  // the connection as saved
+    ApplicationEventHandler(kMiscMenu, 1);
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_TRUE(platform::windowExists(kResponseWindow));
+    state.selection.SysSelBtnNum = 2;  // browsing the systems
+    CancelSystemSelect();
+    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(currentSystemNumber(), 3);
+    EXPECT_EQ(state.connection.SpConNum, 3);
+    EXPECT_EQ(state.shell.FileOpenFlag, 1);
+    EXPECT_TRUE(platform::isMenuItemEnabled(kResponseMenu, 0));
+    EXPECT_EQ(platform::windowFilePath(kResponseWindow), path("Box.qndl"));
+
+    ApplicationEventHandler(kFileMenu, 1);
+    state.selection.SysSelBtnNum = 2;
+    systemSelectConfirm();
+    EXPECT_EQ(currentSystemNumber(), 2);
+    EXPECT_EQ(platform::windowFilePath(kResponseWindow), "");
+    EXPECT_EQ(state.shell.FileOpenFlag, 0);
+    EXPECT_FALSE(changed());
+}
+
+TEST_F(UntitledDesignTest, SpeakerSelectLeadsToANewDesignWithTheCorrectedDriver) {
+    for (const bool database : {false, true}) {
+        SCOPED_TRACE(database ? "database" : "no database");
+        TearDown();
+        SetUp();
+        start(Kind::Untitled);
+        if (database) state.shell.s_MasgMenu = "BootQnDL";
+        ApplicationEventHandler(kMiscMenu, 3);
+        EXPECT_FALSE(platform::windowExists(kResponseWindow));
+        EXPECT_EQ(preferences.synchronized, 1);
+        EXPECT_EQ(platform::windowExists(kDefaultParametersWindow), !database);
+        EXPECT_EQ(messenger.launched.size(), database ? 1u : 0u);
+        if (database) {
+            ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT",
+                               "DUMMY#  Woofer-8  30 Hz - 3 kHz  26  38  62  0.32  0.35  4.1  0.9  5.6  80  220  6.5  143  0.8  "});
+        } else {
+            platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
+            DefaultParamWndOKReturn();
+        }
+        ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+        systemSelectConfirm();
+        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        EXPECT_DOUBLE_EQ(state.speaker.FS, 38.0);
+        EXPECT_FALSE(changed());
+    }
+}
+
+TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOverTheDesign) {
+    start(Kind::Untitled);
+    ApplicationEventHandler(kMiscMenu, 5);
+    ASSERT_TRUE(platform::windowExists(kInitialSetupSheet));
+    const std::string other = path("Other.qndl");
+    put(other, documentWith([](ProgramState& d) { d.shell.LVP = 35.0; }));
+    open(other);
+    EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
+    EXPECT_EQ(state.shell.SheetWndFlag, 0);
+    EXPECT_EQ(state.shell.InitSetSelFlag, 0);
+    EXPECT_EQ(state.shell.InterceptEvHnd, 0);
+    EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
+}
+
+TEST_F(UntitledDesignTest, ADocumentRefusedAtTheStartSaysSoInFrontOfTheDefaultParameters) {
+    // Notes whether the start's window was there when the alert came.
+    struct OrderedDialogs : RecordingDialogs {
+        void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
+                        std::function<void()> done) override {
+            behindAlert = platform::windowExists(kDefaultParametersWindow);
+            RecordingDialogs::sheetAlert(window, title, message, std::move(done));
+        }
+        bool behindAlert = false;
+    } dialogs;
+    platform::setDialogService(&dialogs);
+    platform::closeWindow(kResponseWindow);
+    const std::string broken = path("Broken.qndl");
+    put(broken, std::string(1000, 'x'));
+    InstallCarbonTimerSelfOpen(60.0, 0.0);  // the start's timer, still waiting
+    open(broken);
+    ASSERT_EQ(dialogs.sheets.size(), 1u);
+    EXPECT_TRUE(dialogs.behindAlert);
+    EXPECT_EQ(state.shell.SelfOpenTimer, 0);  // it does not open the window a second time
+    platform::setDialogService(&alerts);
+}
+
+}  // namespace
+}  // namespace quendal::test
