@@ -16,9 +16,9 @@
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
-#include "app/MenuBar.h"
 #include "response/VentSizing.h"
 #include "windows/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -213,7 +213,7 @@ int32_t SpConSelectDoDialog() {
     for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
     CofCal();
     AsVentOpt();
-    InitMenu16();
+    menusFor(MenuSituation::Design);
     ReDispResposeWnd();
 
     ShellFlags& sh = state.shell;
@@ -235,7 +235,7 @@ int32_t SpConSelectDoDialog() {
 int32_t spConSelectCancel() {
     state.connection.SpConNum = state.connection.SpConNumBak;
     if (platform::windowExists(kSheet)) SheetWndClose(kSheet);
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
     state.shell.InterceptEvHnd = 0;
     return 0;

@@ -12,9 +12,9 @@
 #include "platform/DrawSurface.h"
 #include "windows/InitialSetup.h"
 #include "app/AppMessages.h"
-#include "app/MenuBar.h"
 #include "model/ParameterPasses.h"
 #include "windows/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -98,7 +98,7 @@ int32_t OpenSystemSelectWnd() {
     sh.s_MasgMenu = "BootQnDL";
     OriginalBoxParametersPass();
     InitItemBoxParameters();
-    InitMenu11();
+    menusFor(MenuSituation::Start);
     return SystemSelectWnd();
 }
 
@@ -240,7 +240,7 @@ int32_t systemSelectConfirm() {
 int32_t systemSelectCancel() {
     state.shell.curentWndID = 0;
     platform::closeWindow(kWindow);
-    InitMenu14();
+    menusFor(MenuSituation::NoDesign);
     return 0;
 }
 

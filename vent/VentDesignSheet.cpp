@@ -5,7 +5,6 @@
 #include <string>
 #include <tuple>
 
-#include "app/UnsavedChanges.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
@@ -15,11 +14,11 @@
 #include "response/VentSizing.h"
 #include "windows/Alerts.h"
 #include "windows/FieldText.h"
-#include "app/MenuBar.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPaletteEnable.h"
 #include "view/ResponseRedraw.h"
 #include "windows/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -409,12 +408,12 @@ int32_t VentDesignCalcOkCommon() {
         v.SV22 = v.SV11;
     }
     SheetWndClose(kVentDesignSheet);
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
     ValueRoundVentParameters();
-    DirtyCheckVentParamCheck();
+    compareDesign(DesignComparison::Vents);
     return 0;
 }
 

@@ -19,7 +19,7 @@
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 #include "platform/HelpTag.h"
-#include "windows/ResponseWindow.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -200,7 +200,7 @@ int32_t ShowDetailTriBtnSetting() {
         return 0;
     }
     if (isPage("nq")) {
-        DispShowDetailTriBtn();
+        refreshWindows(WindowRefresh::DetailsTriangle);
         if (c.detailTriBtn == 1) {
             state.point.respNum = 1;
             DispNyquistOtherBtn();
@@ -211,7 +211,7 @@ int32_t ShowDetailTriBtnSetting() {
         return 0;
     }
     platform::removeControl(kResponseWindow, kSlider);
-    DispShowDetailTriBtn();
+    refreshWindows(WindowRefresh::DetailsTriangle);
     if (c.detailTriBtn != 1) return 0;
     if (isPage("st")) {
         DrawStepPointerContorol();

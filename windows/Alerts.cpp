@@ -12,7 +12,7 @@
 #include "platform/Platform.h"
 #include "windows/FieldText.h"
 #include "windows/DesignStart.h"
-#include "app/MenuBar.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -101,7 +101,7 @@ int32_t ShowAlert(int16_t kind, float value) {
 
 int32_t ShowAlertInitSetup() {
     if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
-    InitMenu13();
+    menusFor(MenuSituation::SheetUp);
     if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
     return 0;
 }
@@ -109,7 +109,7 @@ int32_t ShowAlertInitSetup() {
 int32_t SheetAlertWndOKReturn() {
     SheetWndClose(kAlertSheet);
     if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     state.box.CBAlartFlag = kCBAlartRealisable;
     if (state.shell.CtmPaletFlag != 0) return 0;
     EnableCustomPalet();

@@ -3,8 +3,8 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -24,18 +24,18 @@ void CloseWindows() {
 
 void restoreMenusByCurrentWindow() {
     switch (state.shell.curentWndID) {
-        case 0: InitMenu14(); break;
+        case 0: menusFor(MenuSituation::NoDesign); break;
         case kDefaultParametersWindow:
-            InitMenu11();
+            menusFor(MenuSituation::Start);
             platform::setMenuItemEnabled(kFileMenuNumber, kCloseItem, false);
             break;
         case kSystemSelectWindow:
             platform::selectWindow(kSystemSelectWindow);
             BoxSelDispInit();
             state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;
-            InitMenu11();
+            menusFor(MenuSituation::Start);
             break;
-        case kResponseWindow: NavUserActionCancelMenu(); break;
+        case kResponseWindow: menusFor(MenuSituation::SheetEnded); break;
         default: break;
     }
 }

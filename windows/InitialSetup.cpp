@@ -15,13 +15,13 @@
 #include "windows/Alerts.h"
 #include "windows/DesignStart.h"
 #include "windows/DialogControls.h"
-#include "app/MenuBar.h"
 #include "selection/SystemInfoPalette.h"
 #include "app/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
 #include "view/InputPower.h"
 #include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -62,11 +62,11 @@ void backToWindowBelow() {
     sh.InterceptEvHnd = 0;
     // System Select first: a design kept behind it is not the window below.
     if (platform::windowExists(kSystemSelectWindow)) {
-        InitMenu11();
+        menusFor(MenuSituation::Start);
         platform::selectWindow(kSystemSelectWindow);
         sh.curentWndID = kSystemSelectWindow;
     } else if (designOnScreen()) {
-        NavUserActionCancelMenu();
+        menusFor(MenuSituation::SheetEnded);
         if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     }
 }
@@ -77,7 +77,7 @@ void applyWaitingRadiatorRecord() {
     MessageState& m = state.messages;
     if (!(m.s_DummyPR == "DUMMY&") || state.shell.WindCloseFlag != 0) return;
     MasageTextToPRParameter();
-    InitMenu13();
+    menusFor(MenuSituation::SheetUp);
     if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
     PassiveRadiDataEnterWnd();
     PassiveRadiDataInDispOrg();
@@ -104,7 +104,7 @@ int32_t InitialSetupSelect() {
         return 0;
     }
     if (state.prefs.InitSetupCheck == 1 && sh.InitSetSelFlag == 0) {
-        InitMenu13();
+        menusFor(MenuSituation::SheetUp);
         InitialSetupWnd();
         return 0;
     }
@@ -120,7 +120,7 @@ int32_t InitialSetupSelect() {
     CofCal();
     IBcofCal();  // the infinite baffle's coefficient for the comparison curve
     AsVentOpt();
-    InitMenu16();
+    menusFor(MenuSituation::Design);
 
     if (newDesign) {
         sh.CtmPaletFlag = 0;
@@ -135,7 +135,7 @@ int32_t InitialSetupSelect() {
         CustomFloatPalet();
         platform::setCurrentWindow(kCustomPalette);
         CustomPaletDisp();
-        SetPaletteItemsOnViewMenu();  // the menus were set before the palettes opened
+        menusFor(MenuSituation::PaletteItems);  // the menus were set before the palettes opened
     } else {
         state.view.ReDispWnd = 2;
         ReDispResposeWnd();

@@ -13,12 +13,11 @@
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
-#include "app/MenuBar.h"
-#include "app/UnsavedChanges.h"
 #include "palette/CustomPaletteEnable.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
 #include "windows/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -126,7 +125,7 @@ void applyToRadiatorSystem() {
         platform::setMenuItemEnabled(menu, state.selection.Alin, true);
         platform::checkOneMenuItem(menu, state.selection.Alin);
     }
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (platform::controlExists(kCustomPalette, kRadiatorCountPopup)) {
         platform::setControlValue(kCustomPalette, kRadiatorCountPopup, 1);
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
@@ -138,7 +137,7 @@ void applyToRadiatorSystem() {
     }
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
-    DirtyCheckSpParamCheck();
+    compareDesign(DesignComparison::Box);
 }
 
 void sheetClosed() {
@@ -244,7 +243,7 @@ int32_t PRDataEnterWndApply() {
     }
     p.PRUseFlag = 0;
     p.PRDataInFlag = 1;
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
     if (state.shell.SysInfoFlag == 0) DispSPLPIN();
     return 0;
@@ -253,7 +252,7 @@ int32_t PRDataEnterWndApply() {
 int32_t PRDataEnterWndCancel() {
     if (!platform::windowExists(kSheet)) return 0;
     sheetClosed();
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
     return 0;
 }
