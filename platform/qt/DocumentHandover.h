@@ -9,7 +9,10 @@
 //
 // One handover is one connection: "QDOC", the number of paths (4 bytes,
 // most significant first), then each path as its length (4 bytes) and its
-// UTF-8 bytes; the receiver answers "OK" once it has them all.
+// UTF-8 bytes; the receiver answers "OK" once it has them all. A sender
+// that has closed by the time the receiver reads its list gets no answer and
+// its documents are not opened by the receiver. The receiving socket holds
+// its connections within the bounds of HeldConnections.
 #pragma once
 
 #include <memory>
@@ -21,6 +24,7 @@
 #include <QObject>
 
 #include "platform/Platform.h"
+#include "platform/qt/LocalConnections.h"
 
 class QLocalServer;
 class QLockFile;
@@ -45,12 +49,15 @@ public:
     void stopReceiving() override;
 
     bool receiving() const { return server_ != nullptr; }
+    // The connections taken that have not ended yet.
+    int heldConnections() const { return held_.count(); }
 
 private:
     bool takePlace(const std::string& folder, DocumentReceiver receiver);
     bool send(const std::string& socketPath, const std::vector<std::string>& paths);
     void acceptConnections();
 
+    HeldConnections held_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
     DocumentReceiver receiver_;
