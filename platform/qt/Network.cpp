@@ -49,7 +49,6 @@ bool isHttpAnswer(QNetworkReply* reply) {
 
 int timerMs(double seconds) { return int(std::clamp(seconds * 1000.0, 1.0, 2.0e9)); }
 
-
 std::string suggestedName(QNetworkReply* reply) {
     const QString disposition = QString::fromLatin1(reply->rawHeader("Content-Disposition"));
     const qsizetype at = disposition.indexOf(QLatin1String("filename="), 0, Qt::CaseInsensitive);
@@ -142,7 +141,8 @@ private:
         const int64_t brought = load->received - load->receivedAtLook;
         load->receivedAtLook = load->received;
         if (brought < load->limits.minBytes)
-            giveUp(id, {UrlErrorKind::TimedOut, "Less than " + std::to_string(load->limits.minBytes) + " bytes arrived in " +
+            giveUp(id, {UrlErrorKind::TimedOut, "Less than " + std::to_string(load->limits.minBytes) +
+                                                    " bytes arrived in " +
                                                     std::to_string(int64_t(load->limits.minBytesSeconds)) + " s"});
     }
 
@@ -159,7 +159,8 @@ private:
         if (status >= 300 && status < 400) return;
         const QVariant length = load->reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && overLimit(*load, length.toLongLong()))
-            giveUp(id, {UrlErrorKind::TooLarge, "The answer is announced larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
+            giveUp(id, {UrlErrorKind::TooLarge,
+                        "The answer is announced larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
     }
 
     // Stops the load and reports the failure.
@@ -213,7 +214,8 @@ private:
         if (bytes.isEmpty()) return;
         load->received += bytes.size();
         if (overLimit(*load, load->received)) {
-            giveUp(id, {UrlErrorKind::TooLarge, "The answer grew larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
+            giveUp(id, {UrlErrorKind::TooLarge,
+                        "The answer grew larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
             return;
         }
         const auto callback = load->callbacks.data;

@@ -84,7 +84,7 @@ TEST_F(EndpointLimitsTest, IdleConnectionsToTheMessageEndpointAreDroppedAndAMess
 TEST_F(EndpointLimitsTest, IdleConnectionsToTheHandoverAreDroppedAndALaterHandoverIsAnswered) {
     std::vector<std::vector<std::string>> received;
     platform::qt::LocalDocumentHandover receiver;
-    ASSERT_FALSE(receiver.handOver({}, [&received](const std::vector<std::string>& paths) { received.push_back(paths); }));
+    ASSERT_FALSE(receiver.handOver({}, [&](const std::vector<std::string>& paths) { received.push_back(paths); }));
     ASSERT_TRUE(receiver.receiving());
     const QString socketPath = QString::fromStdString(platform::qt::handoverFolder() + "/receiver");
     idleConnectionsAreDropped(socketPath, [&] { return receiver.heldConnections(); });
