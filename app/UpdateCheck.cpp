@@ -71,13 +71,6 @@ void dropDownload() {
     }
 }
 
-// A download grown past the size any package of ours has is refused.
-bool downloadTooLarge() {
-    const UpdateCheckState& u = update();
-    if (!u.PackageDownload || !u.PackageDownload->out.is_open()) return false;
-    return int64_t(u.PackageDownload->out.tellp()) > u.PackageByteLimit;
-}
-
 // The outcome of the check, once known or given up on.
 void concludeCheck() {
     UpdateCheckState& u = update();
@@ -285,11 +278,10 @@ void CarbonTimerActionCheckVersion(int32_t timer, int32_t userData) {
         concludeCheck();
     } else if (userData == kLookAtDownload) {
         if (u.PackagePhase == DownloadPhase::Running) {
-            if (!downloadTooLarge()) {
-                InstallCarbonTimerCheckVersion(kFollowUpDelay, 0.0, kLookAtDownload);
-                return;
-            }
-            dropDownload();
+            // The loading bounds the download itself (size, pace, duration):
+            // a running one is looked at again until it ends.
+            InstallCarbonTimerCheckVersion(kFollowUpDelay, 0.0, kLookAtDownload);
+            return;
         }
         if (!platform::windowExists(kUpdateWindow)) return;
         platform::setCurrentWindow(kUpdateWindow);
@@ -343,8 +335,14 @@ int32_t Download(std::string_view url) {
     URLDownloadDelegateSetDecideDestinationWithSuggestedFilenameCallback(*delegate, MyDownloadDecideDestinationCallback, nullptr);
     URLDownloadDelegateSetDidFailWithErrorCallback(*delegate, MyDownloadDidFailCallback, nullptr);
     URLDownloadDelegateSetDidFinishCallback(*delegate, MyDownloadDidFinishCallback, nullptr);
-    auto download = URLDownloadInit(URLRequestCreateWithTimeoutInterval(url, kURLRequestUseProtocolCachePolicy, kPackageTimeout),
-                                    delegate);
+    // Larger than any package of ours, slower than a trickle or longer than
+    // any download should take: a failure, found as the data arrives.
+    URLRequest request = URLRequestCreateWithTimeoutInterval(url, kURLRequestUseProtocolCachePolicy, kPackageTimeout);
+    request.limits.maxBytes = u.PackageByteLimit;
+    request.limits.minBytes = u.PackageMinimumBytes;
+    request.limits.minBytesSeconds = u.PackagePaceSeconds;
+    request.limits.maxSeconds = u.PackageTimeLimit;
+    auto download = URLDownloadInit(request, delegate);
     if (!download) {
         u.PackagePhase = DownloadPhase::Failed;
         u.DownLoadOkFlag = 1;

@@ -76,7 +76,10 @@ int32_t CheckForUpdateWndLaunchButton();
 int32_t CheckForUpdateWndEvent(const platform::WindowEvent& event);
 
 // The package's download into the Downloads folder under the fixed name
-// downFileZip, whatever name the server suggests.
+// downFileZip, whatever name the server suggests. It fails when the package
+// is announced or grows larger than PackageByteLimit, brings less than
+// PackageMinimumBytes in any PackagePaceSeconds, or has not finished after
+// PackageTimeLimit; what it wrote goes with it.
 int32_t Download(std::string_view url);
 void MyDownloadDecideDestinationCallback(uRLDownload* download, std::string_view suggestedFilename, void* userData);
 void MyDownloadDidFailCallback(uRLDownload* download, const platform::UrlError& error, void* userData);

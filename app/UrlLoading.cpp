@@ -19,8 +19,9 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 platform::UrlLoadRequest loadRequestOf(const URLRequest& request) {
-    return platform::UrlLoadRequest{request.url, request.timeoutInterval > 0.0 ? request.timeoutInterval
-                                                                                 : kURLRequestDefaultTimeout};
+    return platform::UrlLoadRequest{request.url,
+                                    request.timeoutInterval > 0.0 ? request.timeoutInterval : kURLRequestDefaultTimeout,
+                                    request.limits};
 }
 
 // The first name beside `path` that is not taken: "name-1.zip", "name-2.zip"...

@@ -76,6 +76,7 @@ struct URLRequest {
     std::string url;
     int32_t cachePolicy = kURLRequestUseProtocolCachePolicy;  // nothing is cached here
     double timeoutInterval = kURLRequestDefaultTimeout;       // s
+    platform::UrlLoadLimits limits = {};                      // size, pace and duration: none by default
 };
 
 URLRequest URLRequestInit(std::string_view url);

@@ -64,6 +64,9 @@ struct UpdateCheckState {
     DownloadPhase PackagePhase = DownloadPhase::Idle;
     std::shared_ptr<uRLDownload> PackageDownload;
     int64_t PackageByteLimit = int64_t(256) << 20;  // bytes: a larger download is refused
+    int64_t PackageMinimumBytes = 1024;  // bytes a download must bring in every PackagePaceSeconds
+    double PackagePaceSeconds = 30.0;    // s
+    double PackageTimeLimit = 600.0;     // s: a download not finished by then fails
 };
 
 }  // namespace quendal

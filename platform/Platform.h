@@ -743,6 +743,7 @@ enum class UrlErrorKind : int32_t {
     SecureConnectionFailed,
     HttpStatus,       // downloads: the server answered with an error status
     CannotWriteFile,  // downloads: no destination, or it could not be written
+    TooLarge,         // the body was announced or grew past the load's byte limit
     Other,
 };
 
@@ -751,15 +752,27 @@ struct UrlError {
     std::string description;
 };
 
+// Bounds on one load, each off at its default. They are checked as the
+// answer arrives: the announced length with the headers, the bytes with
+// each piece of the body.
+struct UrlLoadLimits {
+    int64_t maxBytes = -1;         // a body announced or grown past this fails the load as TooLarge (-1: none)
+    int64_t minBytes = 0;          // less than this many bytes in any period of
+    double minBytesSeconds = 0.0;  // this many seconds fails the load as timed out (0: none)
+    double maxSeconds = 0.0;       // a load not ended this long after its start fails as timed out (0: none)
+};
+
 struct UrlLoadRequest {
     std::string url;
     double timeoutSeconds = 60.0;  // no data for this long fails the load as timed out
+    UrlLoadLimits limits = {};
 };
 
 // A load's callbacks, all from the event loop and never from inside start():
 // `response` once, before any data; `data` as the bytes arrive; then exactly
 // one of `finished` and `failed`. An HTTP error status (404, 500...) is an
-// answer like any other: response, data, finished.
+// answer like any other: response, data, finished. A successful status whose
+// body could not be had whole (cut short, undecodable) is a failure.
 struct UrlLoadCallbacks {
     std::function<void(const UrlResponse&)> response;
     std::function<void(std::string_view bytes)> data;

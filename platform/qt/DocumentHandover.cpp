@@ -148,15 +148,17 @@ bool LocalDocumentHandover::send(const std::string& socketPath, const std::vecto
 }
 
 void LocalDocumentHandover::acceptConnections() {
-    while (server_ != nullptr && server_->hasPendingConnections()) {
-        QLocalSocket* socket = server_->nextPendingConnection();
-        if (socket == nullptr) break;
+    held_.takeFrom(server_, [this](QLocalSocket* socket) {
         auto buffer = std::make_shared<QByteArray>();
         auto readList = [this, socket, buffer] {
             buffer->append(socket->readAll());
             bool bad = false;
-            const std::optional<std::vector<std::string>> paths = decodeDocumentList(*buffer, bad);
+            std::optional<std::vector<std::string>> paths = decodeDocumentList(*buffer, bad);
             if (!paths && !bad) return;  // more to come
+            // A sender that has closed gave up waiting for the answer (this
+            // program was busy) and opens the documents itself: they are not
+            // opened here a second time.
+            if (paths && peerHasClosed(socket)) paths.reset();
             if (paths) {
                 socket->write(kReceived.data(), kReceived.size());
                 socket->flush();
@@ -168,10 +170,9 @@ void LocalDocumentHandover::acceptConnections() {
                 receiver(*paths);
             }
         };
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, readList);
         if (socket->bytesAvailable() > 0) readList();
-    }
+    });
 }
 
 void LocalDocumentHandover::stopReceiving() {

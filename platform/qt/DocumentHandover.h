@@ -11,7 +11,10 @@
 // most significant first), then each path as its length (4 bytes) and its
 // UTF-8 bytes; the receiver answers "OK" once it has them all. A second
 // start whose receiver does not answer within two seconds opens its
-// documents itself.
+// documents itself; a sender that has closed by the time the receiver reads
+// its list gets no answer and its documents are not opened by the receiver,
+// so a late receiver never opens them a second time. The receiving socket
+// holds its connections within the bounds of HeldConnections.
 #pragma once
 
 #include <memory>
@@ -23,6 +26,7 @@
 #include <QObject>
 
 #include "platform/Platform.h"
+#include "platform/qt/LocalConnections.h"
 
 class QDeadlineTimer;
 class QLocalServer;
@@ -48,12 +52,15 @@ public:
     void stopReceiving() override;
 
     bool receiving() const { return server_ != nullptr; }
+    // The connections taken that have not ended yet.
+    int heldConnections() const { return held_.count(); }
 
 private:
     bool takePlace(const std::string& folder, DocumentReceiver receiver);
     bool send(const std::string& socketPath, const std::vector<std::string>& paths, const QDeadlineTimer& deadline);
     void acceptConnections();
 
+    HeldConnections held_;
     std::unique_ptr<QLockFile> lock_;
     QLocalServer* server_ = nullptr;
     DocumentReceiver receiver_;

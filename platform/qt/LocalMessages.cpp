@@ -192,9 +192,7 @@ void LocalMessages::stopListening() {
 }
 
 void LocalMessages::acceptConnections() {
-    while (server_ != nullptr && server_->hasPendingConnections()) {
-        QLocalSocket* socket = server_->nextPendingConnection();
-        if (socket == nullptr) break;
+    held_.takeFrom(server_, [this](QLocalSocket* socket) {
         auto buffer = std::make_shared<QByteArray>();
         auto readFrame = [this, socket, buffer] {
             if (socket->state() != QLocalSocket::ConnectedState && socket->bytesAvailable() == 0) return;
@@ -210,10 +208,9 @@ void LocalMessages::acceptConnections() {
                 receiver(*message);
             }
         };
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, readFrame);
         if (socket->bytesAvailable() > 0) readFrame();
-    }
+    });
 }
 
 int32_t LocalMessages::send(std::string_view applicationName, const AppMessage& message) {

@@ -9,6 +9,7 @@
 // One message is one connection carrying one frame:
 //   "AMSG", version 1, the event class (4 bytes), the event id (4 bytes),
 //   the length of the text (1 byte) and the text (0-255 bytes).
+// The endpoint holds its connections within the bounds of HeldConnections.
 // An endpoint whose program has gone (its socket refuses the connection)
 // counts as not running and is removed.
 #pragma once
@@ -24,6 +25,7 @@
 #include <QStringList>
 
 #include "platform/Platform.h"
+#include "platform/qt/LocalConnections.h"
 
 class QLocalServer;
 
@@ -64,10 +66,13 @@ public:
 
     // The path of this program's endpoint, "" while not listening.
     std::string endpointPath() const { return path_; }
+    // The connections taken that have not ended yet.
+    int heldConnections() const { return held_.count(); }
 
 private:
     void acceptConnections();
 
+    HeldConnections held_;
     QLocalServer* server_ = nullptr;
     AppMessageReceiver receiver_;
     std::string path_;

@@ -1,4 +1,5 @@
 // Loading URLs over Qt Network, with plain callbacks.
+#include <algorithm>
 #include <map>
 
 #include <QCoreApplication>
@@ -34,14 +35,19 @@ UrlErrorKind kindOf(QNetworkReply::NetworkError error) {
 }
 
 // Content errors (4xx) and server errors (5xx) come with an HTTP answer:
-// they are answers, not failures to load.
+// they are answers, not failures to load. Any other error is a failure,
+// also one that Qt reports under a successful status: a body that could
+// not be decoded (a broken compressed body) or was cut short.
 bool isHttpAnswer(QNetworkReply* reply) {
     const QNetworkReply::NetworkError error = reply->error();
     if (error == QNetworkReply::NoError) return true;
-    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) return false;
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || status.toInt() < 400) return false;
     return (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError) ||
            (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
+
+int timerMs(double seconds) { return int(std::clamp(seconds * 1000.0, 1.0, 2.0e9)); }
 
 std::string suggestedName(QNetworkReply* reply) {
     const QString disposition = QString::fromLatin1(reply->rawHeader("Content-Disposition"));
@@ -74,8 +80,11 @@ public:
         networkRequest.setTransferTimeout(int(std::max(1.0, request.timeoutSeconds * 1000.0)));
         QNetworkReply* reply = manager()->get(networkRequest);
         load.reply = reply;
+        load.limits = request.limits;
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this, id] { checkAnnouncedLength(id); });
         QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, id] { deliverData(id); });
         QObject::connect(reply, &QNetworkReply::finished, reply, [this, id] { end(id); });
+        watchPace(id, reply);
         return id;
     }
 
@@ -102,7 +111,66 @@ private:
         QPointer<QNetworkReply> reply;
         UrlLoadCallbacks callbacks;
         bool answered = false;
+        UrlLoadLimits limits;
+        int64_t received = 0;       // bytes of the body so far
+        int64_t receivedAtLook = 0; // ... at the last look at the pace
     };
+
+    // The timers of a load's limits go with its reply.
+    void watchPace(UrlLoadId id, QNetworkReply* reply) {
+        const UrlLoadLimits& limits = loads_[id].limits;
+        if (limits.minBytes > 0 && limits.minBytesSeconds > 0.0) {
+            auto* pace = new QTimer(reply);
+            pace->setInterval(timerMs(limits.minBytesSeconds));
+            QObject::connect(pace, &QTimer::timeout, reply, [this, id] { lookAtPace(id); });
+            pace->start();
+        }
+        if (limits.maxSeconds > 0.0) {
+            QTimer::singleShot(timerMs(limits.maxSeconds), reply, [this, id] {
+                Load* load = find(id);
+                if (load == nullptr) return;
+                giveUp(id, {UrlErrorKind::TimedOut, "The load did not end within " +
+                                                        std::to_string(int64_t(load->limits.maxSeconds)) + " s"});
+            });
+        }
+    }
+
+    void lookAtPace(UrlLoadId id) {
+        Load* load = find(id);
+        if (load == nullptr) return;
+        const int64_t brought = load->received - load->receivedAtLook;
+        load->receivedAtLook = load->received;
+        if (brought < load->limits.minBytes)
+            giveUp(id, {UrlErrorKind::TimedOut, "Less than " + std::to_string(load->limits.minBytes) +
+                                                    " bytes arrived in " +
+                                                    std::to_string(int64_t(load->limits.minBytesSeconds)) + " s"});
+    }
+
+    bool overLimit(const Load& load, int64_t bytes) const {
+        return load.limits.maxBytes >= 0 && bytes > load.limits.maxBytes;
+    }
+
+    // A body announced larger than the limit is refused with the headers,
+    // before any of it arrives; a redirection's own length does not count.
+    void checkAnnouncedLength(UrlLoadId id) {
+        Load* load = find(id);
+        if (load == nullptr || !load->reply) return;
+        const int status = load->reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (status >= 300 && status < 400) return;
+        const QVariant length = load->reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && overLimit(*load, length.toLongLong()))
+            giveUp(id, {UrlErrorKind::TooLarge,
+                        "The answer is announced larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
+    }
+
+    // Stops the load and reports the failure.
+    void giveUp(UrlLoadId id, const UrlError& error) {
+        Load* load = find(id);
+        if (load == nullptr) return;
+        const auto callback = load->callbacks.failed;
+        cancel(id);
+        if (callback) callback(error);
+    }
 
     QNetworkAccessManager* manager() {
         if (!manager_) manager_ = new QNetworkAccessManager(QCoreApplication::instance());
@@ -144,6 +212,12 @@ private:
         load = find(id);
         const QByteArray bytes = load->reply->readAll();
         if (bytes.isEmpty()) return;
+        load->received += bytes.size();
+        if (overLimit(*load, load->received)) {
+            giveUp(id, {UrlErrorKind::TooLarge,
+                        "The answer grew larger than " + std::to_string(load->limits.maxBytes) + " bytes"});
+            return;
+        }
         const auto callback = load->callbacks.data;
         if (callback) callback(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     }

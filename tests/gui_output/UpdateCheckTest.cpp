@@ -196,18 +196,30 @@ TEST_F(UpdateCheckTest, ThePackageLandsWholeInDownloadsUnderItsOwnName) {
 TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
     QByteArray huge;
     huge.append(4 << 20, 'z');
+    constexpr int kNever = 600000;  // ms: later than any test runs
+    QByteArray brokenGzip("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);  // a gzip header ...
+    brokenGzip.append(5000, '\xff');  // ... and then no deflate data
     struct Row {
         const char* name;
         Route package;
+        int64_t minimumBytes = 0;  // per pace period; 0: no pace asked for
+        double timeLimit = 600.0;  // s
     } rows[] = {
         {"missing", answer("404 Not Found", "<html>gone</html>")},
         {"larger than any package", answer("200 OK", huge).unannounced().inTwo(1 << 20, 800)},
+        {"announced larger, body held back", answer("200 OK", huge).inTwo(0, kNever)},
+        {"a broken compressed body", answer("200 OK", brokenGzip).header("Content-Encoding: gzip\r\n")},
+        {"a trickle", answer("200 OK", QByteArray(2000, 'z')).inTwo(100, 3000), 1024},
+        {"not finished in time", answer("200 OK", QByteArray(2000, 'z')).inTwo(1000, 3000), 0, 1.0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TearDown();
         SetUp();
         state.update.PackageByteLimit = 64 << 10;
+        state.update.PackageMinimumBytes = row.minimumBytes;
+        state.update.PackagePaceSeconds = 0.5;
+        state.update.PackageTimeLimit = row.timeLimit;
         server.routes[kPackagePath] = row.package;
         download();
         ASSERT_TRUE(downloadEnded());
