@@ -3,8 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "app/MessageVocabulary.h"
-#include "app/ParameterRecords.h"
+#include "model/MessageVocabulary.h"
+#include "dialogs/ParameterRecords.h"
 #include "app/DocumentFiles.h"
 #include "response/SpConCal.h"
 #include "model/State.h"
@@ -172,21 +172,6 @@ void toOrvanel(std::string_view text) { SndAppleEvent(vc::kToOrvanel, text, vc::
 void toTessmir(std::string_view text) { SndAppleEvent(vc::kToTessmir, text, vc::kTessmir); }
 void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
 void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
-
-int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) {
-    SendAppMessageCounted(code, text, applicationName);
-    return 0;
-}
-
-int32_t SendAppMessageCounted(std::string_view code, std::string_view text, std::string_view applicationName) {
-    platform::AppMessage message;
-    message.eventClass = std::string(code);
-    message.eventId = std::string(vc::kTextEventId);
-    message.text = std::string(text.substr(0, platform::kAppMessageTextLimit));
-    const int32_t served = platform::messageService().send(applicationName, message);
-    if (served < 0) platform::beep();
-    return served;
-}
 
 int32_t LaunchAppX(std::string_view /*creator*/, std::string_view bundleName) {
     return platform::messageService().launch(bundleName);

@@ -9,7 +9,7 @@
 #include "model/WindowNumbers.h"
 #include "selection/SystemInfoPalette.h"
 #include "selection/SystemSelect.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"

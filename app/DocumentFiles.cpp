@@ -8,7 +8,7 @@
 #include "app/DesignQueries.h"
 #include "app/DialogFolders.h"
 #include "app/MenuBar.h"
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "app/RepeatingTimer.h"
 #include "app/Startup.h"
 #include "model/State.h"

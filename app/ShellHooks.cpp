@@ -4,7 +4,10 @@
 #include "app/UnsavedChanges.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
+#include "dialogs/Alerts.h"
+#include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/ShellHooks.h"
@@ -38,6 +41,10 @@ int32_t windows(WindowRefresh what) {
                 CustomPaletDisp();
             }
             return 0;
+        case WindowRefresh::SystemInfoValues: return DispSPLPIN();
+        case WindowRefresh::CustomPaletteValues: return CustomPaletDisp();
+        case WindowRefresh::CustomPaletteDimmed: return DisableCustomPalet();
+        case WindowRefresh::CustomPaletteEnabled: return EnableCustomPalet();
         case WindowRefresh::ResponseWindowSize:
             ResizeResponseWndSetBoundLimit();
             return ResizeResponseWnd();
@@ -63,6 +70,8 @@ int32_t installShellHooks() {
     hooks.menusFor = menus;
     hooks.refreshWindows = windows;
     hooks.compareDesign = comparison;
+    // The closed-box alert's OK builds the nearest box from the palette.
+    setAlertSheetOk(SheetAlertWndOKReturn);
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include "app/ControlHits.h"
 #include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/ShellHooks.h"

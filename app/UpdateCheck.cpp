@@ -6,7 +6,7 @@
 #include "app/AppMessages.h"
 #include "app/FilesAndFolders.h"
 #include "app/MenuBar.h"
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "app/UrlLoading.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"

@@ -8,7 +8,7 @@
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"
 #include "windows/AboutWindow.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 #include "windows/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "selection/SpeakerConnection.h"

@@ -8,9 +8,9 @@
 #include "platform/Platform.h"
 #include "view/ParameterLabels.h"
 #include "view/Pictures.h"
-#include "selection/SystemInfoPalette.h"
-#include "windows/WindowGroup.h"
-#include "windows/DialogControls.h"
+#include "dialogs/PalettePlace.h"
+#include "dialogs/ScreenFit.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

@@ -16,7 +16,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 #include "model/ParameterPasses.h"
 #include "view/ResponseRedraw.h"
 #include "view/ShellHooks.h"
@@ -216,6 +216,29 @@ bool calcKeyAccepted() {
     const ShellFlags& shell = state.shell;
     return shell.SheetWndFlag == 0 && shell.InterceptEvHnd == 0 &&
            platform::isControlEnabled(kWindow, kPaletteCalcButton);
+}
+
+namespace {
+
+constexpr int32_t kQtcFieldId = 32;  // the Closed Box Qtc entry field
+
+}  // namespace
+
+int32_t SheetAlertWndOKReturn() {
+    SheetWndClose(kAlertSheet);
+    if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
+    menusFor(MenuSituation::SheetEnded);
+    state.box.CBAlartFlag = kCBAlartRealisable;
+    if (state.shell.CtmPaletFlag != 0) return 0;
+    EnableCustomPalet();
+    DrawBevelBtnMenu();
+    platform::setControlEnabled(kCustomPalette, kPaletteCalcButton, true);
+    platform::setControlText(kCustomPalette, kQtcFieldId, state.entry.s_QTC.view());
+    // The run with the offered Qtc builds the nearest box rather than
+    // alerting again, so that the cycle ends.
+    state.palette.calcWithOfferedQtc = 1;
+    CustumPaletCalcReturn();
+    return 0;
 }
 
 int32_t CustumPaletPopupClick(int32_t controlId) {

@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "view/ParameterLabels.h"
 #include "view/SystemProfileText.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

@@ -11,13 +11,11 @@
 #include "selection/SystemInfoPalette.h"
 #include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 #include "palette/CustomPalette.h"
-#include "palette/CustomPaletteEnable.h"
-#include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
 #include "response/VentSizing.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -224,9 +222,9 @@ int32_t SpConSelectDoDialog() {
     }
     if (sh.CtmPaletFlag == 0) {
         platform::setCurrentWindow(kCustomPalette);
-        EnableCustomPalet();
+        refreshWindows(WindowRefresh::CustomPaletteEnabled);
         DrawBevelBtnMenu();
-        CustomPaletDisp();
+        refreshWindows(WindowRefresh::CustomPaletteValues);
     }
     sh.InterceptEvHnd = 0;
     return 0;
@@ -236,7 +234,7 @@ int32_t spConSelectCancel() {
     state.connection.SpConNum = state.connection.SpConNumBak;
     if (platform::windowExists(kSheet)) SheetWndClose(kSheet);
     menusFor(MenuSituation::SheetEnded);
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     state.shell.InterceptEvHnd = 0;
     return 0;
 }

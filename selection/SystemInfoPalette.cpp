@@ -12,8 +12,9 @@
 #include "view/SystemProfileText.h"
 #include "view/VentLabels.h"
 #include "view/InputPower.h"
-#include "windows/WindowGroup.h"
-#include "windows/DialogControls.h"
+#include "dialogs/PalettePlace.h"
+#include "dialogs/ScreenFit.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

@@ -13,7 +13,7 @@
 #include "windows/InitialSetup.h"
 #include "app/AppMessages.h"
 #include "model/ParameterPasses.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {

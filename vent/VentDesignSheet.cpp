@@ -12,12 +12,11 @@
 #include "platform/Platform.h"
 #include "response/VentRecords.h"
 #include "response/VentSizing.h"
-#include "windows/Alerts.h"
-#include "windows/FieldText.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/FieldText.h"
 #include "model/ParameterPasses.h"
-#include "palette/CustomPaletteEnable.h"
 #include "view/ResponseRedraw.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -411,7 +410,7 @@ int32_t VentDesignCalcOkCommon() {
     menusFor(MenuSituation::SheetEnded);
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     ValueRoundVentParameters();
     compareDesign(DesignComparison::Vents);
     return 0;

@@ -24,9 +24,13 @@ enum class MenuSituation : int32_t {
 
 // The design's windows around the page that show it again.
 enum class WindowRefresh : int32_t {
-    Palettes,            // the shown palettes' values (DispSPLPIN, CustomPaletDisp)
-    ResponseWindowSize,  // the response window's bounds and size for the page
-    DetailsTriangle,     // the response window's details triangle (DispShowDetailTriBtn)
+    Palettes,              // the shown palettes' values (DispSPLPIN, CustomPaletDisp)
+    SystemInfoValues,      // the System Info palette's level and power (DispSPLPIN)
+    CustomPaletteValues,   // the custom palette's values (CustomPaletDisp)
+    CustomPaletteDimmed,   // a sheet or modal window over the design (DisableCustomPalet)
+    CustomPaletteEnabled,  // that window closed (EnableCustomPalet)
+    ResponseWindowSize,    // the response window's bounds and size for the page
+    DetailsTriangle,       // the response window's details triangle (DispShowDetailTriBtn)
 };
 
 // The unsaved-changes routines: whether the design differs from its document.

@@ -4,7 +4,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "windows/CloseWindows.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

@@ -7,16 +7,14 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
-#include "palette/CustomPaletteDisplay.h"
-#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
 #include "response/VentSizing.h"
-#include "windows/Alerts.h"
-#include "windows/DesignStart.h"
-#include "windows/DialogControls.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/DesignStart.h"
+#include "dialogs/DialogControls.h"
 #include "selection/SystemInfoPalette.h"
-#include "app/ParameterRecords.h"
+#include "dialogs/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
 #include "view/InputPower.h"
 #include "view/ResponseRedraw.h"
@@ -67,7 +65,7 @@ void backToWindowBelow() {
         sh.curentWndID = kSystemSelectWindow;
     } else if (designOnScreen()) {
         menusFor(MenuSituation::SheetEnded);
-        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
+        if (sh.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     }
 }
 
@@ -78,7 +76,7 @@ void applyWaitingRadiatorRecord() {
     if (!(m.s_DummyPR == "DUMMY&") || state.shell.WindCloseFlag != 0) return;
     MasageTextToPRParameter();
     menusFor(MenuSituation::SheetUp);
-    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);
     PassiveRadiDataEnterWnd();
     PassiveRadiDataInDispOrg();
     m.s_DummyPR = "NULL";
@@ -134,14 +132,14 @@ int32_t InitialSetupSelect() {
         SystemInfoFloatPalet();
         CustomFloatPalet();
         platform::setCurrentWindow(kCustomPalette);
-        CustomPaletDisp();
+        refreshWindows(WindowRefresh::CustomPaletteValues);
         menusFor(MenuSituation::PaletteItems);  // the menus were set before the palettes opened
     } else {
         state.view.ReDispWnd = 2;
         ReDispResposeWnd();
         if (sh.CtmPaletFlag == 0) {
             FocusCustomPalet();
-            CustomPaletDisp();
+            refreshWindows(WindowRefresh::CustomPaletteValues);
         }
     }
     applyWaitingRadiatorRecord();
@@ -210,8 +208,8 @@ int32_t InitSetupOkReturn() {
         state.shell.LVD = thickness + kDuctOverPort;
     }
     SheetWndClose(kInitialSetupSheet);
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     state.shell.InitSetSelFlag = 1;  // answered: the design is entered without the sheet
     return InitialSetupSelect();
 }

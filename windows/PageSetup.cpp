@@ -8,7 +8,7 @@
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {

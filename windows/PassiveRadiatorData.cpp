@@ -4,19 +4,16 @@
 #include <cmath>
 #include <string>
 
-#include "app/AppMessages.h"
-#include "app/MessageVocabulary.h"
-#include "app/ParameterRecords.h"
+#include "platform/AppMessageSend.h"
+#include "model/MessageVocabulary.h"
+#include "dialogs/ParameterRecords.h"
 #include "enclosures/PRcal.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
-#include "selection/SystemInfoPalette.h"
-#include "palette/CustomPaletteEnable.h"
-#include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -131,9 +128,9 @@ void applyToRadiatorSystem() {
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
     }
     if (state.shell.CtmPaletFlag == 0) {
-        EnableCustomPalet();
+        refreshWindows(WindowRefresh::CustomPaletteEnabled);
         platform::setCurrentWindow(kCustomPalette);
-        CustomPaletDisp();
+        refreshWindows(WindowRefresh::CustomPaletteValues);
     }
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
@@ -244,8 +241,8 @@ int32_t PRDataEnterWndApply() {
     p.PRUseFlag = 0;
     p.PRDataInFlag = 1;
     menusFor(MenuSituation::SheetEnded);
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
     return 0;
 }
 
@@ -253,7 +250,7 @@ int32_t PRDataEnterWndCancel() {
     if (!platform::windowExists(kSheet)) return 0;
     sheetClosed();
     menusFor(MenuSituation::SheetEnded);
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     return 0;
 }
 

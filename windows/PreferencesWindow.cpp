@@ -10,10 +10,9 @@
 #include "platform/HelpTag.h"
 #include "platform/Platform.h"
 #include "windows/CloseWindows.h"
-#include "selection/SystemInfoPalette.h"
-#include "palette/CustomPaletteEnable.h"
-#include "windows/DialogControls.h"
-#include "windows/FieldText.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/FieldText.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -92,8 +91,8 @@ void afterPreferences() {
     rememberPreferencesBounds();
     platform::closeWindow(kPreferencesWindow);
     restoreMenusByCurrentWindow();
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
 }
 
 // A refused value: the alert on the window, the kept value back in the

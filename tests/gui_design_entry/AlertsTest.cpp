@@ -9,7 +9,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "response/CofCal.h"
 #include "selection/SystemSelect.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 namespace {

@@ -11,6 +11,7 @@
 #include "view/RecordingSurface.h"
 #include "windows/ResponseTitle.h"
 #include "windows/ResponseWindow.h"
+#include "dialogs/PalettePlace.h"
 #include "windows/WindowGroup.h"
 
 namespace quendal::test {

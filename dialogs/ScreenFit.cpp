@@ -1,4 +1,4 @@
-#include "windows/ScreenFit.h"
+#include "dialogs/ScreenFit.h"
 
 #include <algorithm>
 
@@ -12,6 +12,10 @@ Rect16 fitContentOntoArea(Rect16 content, Rect16 area, Rect16 margins) {
     const int left = std::clamp<int>(content.left, roomLeft, std::max(roomLeft, roomRight - width));
     const int top = std::clamp<int>(content.top, roomTop, std::max(roomTop, roomBottom - height));
     return {int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + width)};
+}
+
+Rect16 fitOntoArea(Rect16 bounds, Rect16 area) {
+    return fitContentOntoArea(bounds, area, Rect16{kPaletteTitleBarRoom, 0, 0, 0});
 }
 
 }  // namespace quendal

@@ -1,10 +1,10 @@
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
 
 #include <cmath>
 
 #include "model/TextToNumber.h"
-#include "windows/Alerts.h"
-#include "windows/FieldText.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/FieldText.h"
 
 namespace quendal {
 

@@ -17,4 +17,8 @@ inline constexpr int16_t kPaletteTitleBarRoom = 24;
 // pixels per side), lies inside `area`.
 Rect16 fitContentOntoArea(Rect16 content, Rect16 area, Rect16 margins);
 
+// The rectangle moved so that it lies inside the area with room above it
+// for the title bar (and cut where it is larger than that room).
+Rect16 fitOntoArea(Rect16 bounds, Rect16 area);
+
 }  // namespace quendal

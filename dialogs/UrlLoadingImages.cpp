@@ -1,4 +1,4 @@
-#include "app/UrlLoadingImages.h"
+#include "dialogs/UrlLoadingImages.h"
 
 #include <fstream>
 

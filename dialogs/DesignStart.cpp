@@ -1,11 +1,11 @@
-#include "windows/DesignStart.h"
+#include "dialogs/DesignStart.h"
 
 #include <cmath>
 #include <memory>
 
 #include "response/CofCal.h"
 #include "model/State.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal {
 

@@ -35,19 +35,18 @@ bool QtsVasCheck();
 // window, quoting the possible Qtc; kinds 2-4 on the window in front (the
 // System Select window while it is open, else the response window),
 // quoting the driver's value and `value`, the limit of the system, after
-// ShowAlertInitSetup. Its OK runs SheetAlertWndOKReturn.
+// ShowAlertInitSetup. Its OK runs alertSheetOk.
 int32_t ShowAlert(int16_t kind, float value);
 
 // While the closed-box alignment has failed (CBAlartFlag 0 or "too large"):
 // dims the menu bar and, while the custom palette is shown, its controls.
 int32_t ShowAlertInitSetup();
 
-// The alert sheet's OK: closes it; after a failed closed-box alignment it
-// restores the menus, and while the custom palette is shown enables it,
-// puts the possible Qtc into its Qtc field and runs its Calc. again, which
-// takes the nearest box it can build rather than alerting once more;
-// CBAlartFlag is back at rest (realisable).
-int32_t SheetAlertWndOKReturn();
+// What the OK of ShowAlert's sheet runs. The custom palette's follow-up of a
+// failed closed-box alignment (SheetAlertWndOKReturn) is installed by the
+// shell at start; without it the OK only closes the sheet.
+void setAlertSheetOk(int32_t (*ok)());
+int32_t alertSheetOk();
 
 // A standard alert sheet with one OK button on window `windowNumber`.
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText);

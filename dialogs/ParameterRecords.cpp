@@ -1,6 +1,6 @@
-#include "app/ParameterRecords.h"
+#include "dialogs/ParameterRecords.h"
 
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "model/DriverCheck.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"

@@ -1,4 +1,4 @@
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 #include <cmath>
 #include <string>
@@ -6,12 +6,9 @@
 #include "model/ClosedBoxOutcome.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
-#include "palette/CustomPalette.h"
-#include "palette/CustomPaletteCalc.h"
-#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
-#include "windows/FieldText.h"
-#include "windows/DesignStart.h"
+#include "dialogs/FieldText.h"
+#include "dialogs/DesignStart.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -22,9 +19,6 @@ namespace {
 // "less or equal" signs.
 constexpr std::string_view kAtLeast = "\xB3 ";
 constexpr std::string_view kAtMost = "\xB2 ";
-
-constexpr platform::ControlNumber kCalcButton = 10;  // custom palette
-constexpr platform::ControlNumber kQtcField = 32;    // custom palette
 
 // The window the driver alerts stand on: the System Select window while
 // the user chooses there, else the design's response window.
@@ -95,32 +89,28 @@ int32_t ShowAlert(int16_t kind, float value) {
         default: return 0;
     }
     state.shell.SheetWndFlag = 1;
-    platform::showSheetAlert(window, title, message, [] { SheetAlertWndOKReturn(); });
+    platform::showSheetAlert(window, title, message, [] { alertSheetOk(); });
     return 0;
 }
 
 int32_t ShowAlertInitSetup() {
     if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
     menusFor(MenuSituation::SheetUp);
-    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);
     return 0;
 }
 
-int32_t SheetAlertWndOKReturn() {
-    SheetWndClose(kAlertSheet);
-    if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
-    menusFor(MenuSituation::SheetEnded);
-    state.box.CBAlartFlag = kCBAlartRealisable;
-    if (state.shell.CtmPaletFlag != 0) return 0;
-    EnableCustomPalet();
-    DrawBevelBtnMenu();
-    platform::setControlEnabled(kCustomPalette, kCalcButton, true);
-    platform::setControlText(kCustomPalette, kQtcField, state.entry.s_QTC.view());
-    // The run with the offered Qtc builds the nearest box rather than
-    // alerting again, so that the cycle ends.
-    state.palette.calcWithOfferedQtc = 1;
-    CustumPaletCalcReturn();
-    return 0;
+namespace {
+
+int32_t (*gAlertSheetOk)() = nullptr;
+
+}  // namespace
+
+void setAlertSheetOk(int32_t (*ok)()) { gAlertSheetOk = ok; }
+
+int32_t alertSheetOk() {
+    if (gAlertSheetOk != nullptr) return gAlertSheetOk();
+    return SheetWndClose(kAlertSheet);
 }
 
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {
