@@ -87,7 +87,7 @@ void displacementMillimetres(const JfValue& n, double f) {
 // one driver (1), the pair in series (2) or in parallel (1/2).
 void impedance(double connection) {
     PlotPoint& pt = state.point;
-    pt.ZVC = std::pow(pt.NU / pt.DE, 0.5);
+    pt.ZVC = std::sqrt(pt.NU / pt.DE);
     const double z = connection * state.speaker.RE + state.rscales.RES * pt.ZVC
                      + connection * state.rscales.ZL * static_cast<double>(pt.ff);
     pt.yyLinea = static_cast<float>(z);
@@ -229,7 +229,7 @@ int32_t CVNQcal() {
     const double f = pointFrequency();
     pt.NU = total(f).squared();
     pt.DE = denominator(f).squared();
-    pt.gg = std::pow(pt.NU / pt.DE, 0.5);
+    pt.gg = std::sqrt(pt.NU / pt.DE);
     plotNyquistPoint(totalPhase(f), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }

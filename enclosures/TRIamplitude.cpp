@@ -38,7 +38,7 @@ void impedance(double NU, double DE, double rScale, double lScale) {
     PlotPoint& p = state.point;
     p.NU = NU;
     p.DE = DE;
-    p.ZVC = std::pow(NU / DE, 0.5);
+    p.ZVC = std::sqrt(NU / DE);
     const double z = state.speaker.RE * rScale + state.rscales.RES * p.ZVC +
                      state.rscales.ZL * static_cast<double>(p.ff) * lScale;
     p.yyLinea = static_cast<float>(z);
