@@ -152,11 +152,12 @@ int32_t MenuPlotForResponse() {
 
 int32_t ReDispResposeWndCommon() {
     platform::setCurrentWindow(kResponseWindow);
-    ExplanationBtnClose();
+    beginLegendRedraw();
     platform::removeControl(kResponseWindow, kUpArrow);
     platform::removeControl(kResponseWindow, kDownArrow);
     MenuPlotForResponse();
     ResponsePlot();
+    endLegendRedraw();
     ShowDetailTriBtnSetting();
     return 0;
 }
@@ -165,8 +166,7 @@ int32_t ReDispResposeWnd() {
     platform::selectWindow(kResponseWindow);
     platform::setCurrentWindow(kResponseWindow);
     eraseResponseRect(0, 0, 540, 900);
-    ResizeResponseWndSetBoundLimit();
-    ResizeResponseWnd();
+    FitResponseWndToPage();
     switch (state.view.ReDispWnd) {
         case 1:
             PINcalc();

@@ -102,6 +102,20 @@ int32_t ResizeResponseWnd() {
     return 0;
 }
 
+int32_t FitResponseWndToPage() {
+    if (!platform::windowExists(kWindow)) return 0;
+    ResponseWindowBuilt& built = state.responseBuilt;
+    const Rect16 now = platform::windowBounds(kWindow);
+    if (built.fittedPageHeight == currentPageHeight() && now.top == built.fitted.top &&
+        now.left == built.fitted.left && now.bottom == built.fitted.bottom && now.right == built.fitted.right)
+        return 0;
+    ResizeResponseWndSetBoundLimit();
+    ResizeResponseWnd();
+    built.fitted = platform::windowBounds(kWindow);
+    built.fittedPageHeight = currentPageHeight();
+    return 0;
+}
+
 int32_t ResetResponseWndBounds() {
     Rect16& bounds = state.bounds.RespWndBounds;
     bounds = fittedForPage(bounds);
