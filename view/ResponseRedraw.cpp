@@ -153,8 +153,10 @@ int32_t MenuPlotForResponse() {
 int32_t ReDispResposeWndCommon() {
     platform::setCurrentWindow(kResponseWindow);
     beginLegendRedraw();
-    platform::removeControl(kResponseWindow, kUpArrow);
-    platform::removeControl(kResponseWindow, kDownArrow);
+    if (!isPage("nq") || state.cursor.detailTriBtn != 1) {  // the Nyquist read-out keeps its arrows
+        platform::removeControl(kResponseWindow, kUpArrow);
+        platform::removeControl(kResponseWindow, kDownArrow);
+    }
     MenuPlotForResponse();
     ResponsePlot();
     endLegendRedraw();

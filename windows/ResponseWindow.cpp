@@ -130,6 +130,10 @@ int32_t FocusResponseWnd() {
 int32_t DispShowDetailTriBtn() {
     if (!platform::windowExists(kWindow)) return 0;
     const int32_t open = state.cursor.detailTriBtn == 1 ? 1 : 0;
+    if (platform::controlExists(kWindow, kDetailTriangle)) {  // standing from the drawing before
+        platform::setControlValue(kWindow, kDetailTriangle, open);
+        return 0;
+    }
     platform::createControl(kWindow, kDetailTriangle,
                             platform::ControlSpec(platform::ControlKind::DisclosureTriangle, kDetailTriangleRect, {},
                                                   open, 0, 1));
