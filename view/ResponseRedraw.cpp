@@ -152,11 +152,14 @@ int32_t MenuPlotForResponse() {
 
 int32_t ReDispResposeWndCommon() {
     platform::setCurrentWindow(kResponseWindow);
-    ExplanationBtnClose();
-    platform::removeControl(kResponseWindow, kUpArrow);
-    platform::removeControl(kResponseWindow, kDownArrow);
+    beginLegendRedraw();
+    if (!isPage("nq") || state.cursor.detailTriBtn != 1) {  // the Nyquist read-out keeps its arrows
+        platform::removeControl(kResponseWindow, kUpArrow);
+        platform::removeControl(kResponseWindow, kDownArrow);
+    }
     MenuPlotForResponse();
     ResponsePlot();
+    endLegendRedraw();
     ShowDetailTriBtnSetting();
     return 0;
 }
@@ -165,8 +168,7 @@ int32_t ReDispResposeWnd() {
     platform::selectWindow(kResponseWindow);
     platform::setCurrentWindow(kResponseWindow);
     eraseResponseRect(0, 0, 540, 900);
-    ResizeResponseWndSetBoundLimit();
-    ResizeResponseWnd();
+    FitResponseWndToPage();
     switch (state.view.ReDispWnd) {
         case 1:
             PINcalc();
