@@ -45,9 +45,7 @@ int32_t windows(WindowRefresh what) {
         case WindowRefresh::CustomPaletteValues: return CustomPaletDisp();
         case WindowRefresh::CustomPaletteDimmed: return DisableCustomPalet();
         case WindowRefresh::CustomPaletteEnabled: return EnableCustomPalet();
-        case WindowRefresh::ResponseWindowSize:
-            ResizeResponseWndSetBoundLimit();
-            return ResizeResponseWnd();
+        case WindowRefresh::ResponseWindowSize: return FitResponseWndToPage();
         case WindowRefresh::DetailsTriangle: return DispShowDetailTriBtn();
     }
     return 0;

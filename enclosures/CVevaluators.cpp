@@ -89,7 +89,7 @@ void displacementMillimetres(const JfValue& n, double f) {
 // parallel (1/2).
 void impedance(std::complex<double> zm, double connection) {
     PlotPoint& pt = state.point;
-    pt.ZVC = std::pow(pt.NU / pt.DE, 0.5);
+    pt.ZVC = std::sqrt(pt.NU / pt.DE);
     const double z = inputImpedance(zm, connection);
     pt.yyLinea = static_cast<float>(z);
     pt.yy = static_cast<float>(std::log10(z));
@@ -237,7 +237,7 @@ int32_t CVNQcal() {
     const double f = pointFrequency();
     pt.NU = total(f).squared();
     pt.DE = denominator(f).squared();
-    pt.gg = std::pow(pt.NU / pt.DE, 0.5);
+    pt.gg = std::sqrt(pt.NU / pt.DE);
     plotNyquistPoint(totalPhase(f), kPi, kNyquistFoldRad, kNyquistFoldRad);
     return 0;
 }

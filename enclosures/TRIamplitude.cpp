@@ -42,7 +42,7 @@ void impedance(double NU, double DE, std::complex<double> zm, double connection)
     PlotPoint& p = state.point;
     p.NU = NU;
     p.DE = DE;
-    p.ZVC = std::pow(NU / DE, 0.5);
+    p.ZVC = std::sqrt(NU / DE);
     const double z = inputImpedance(zm, connection);
     p.yyLinea = static_cast<float>(z);
     p.yy = static_cast<float>(std::log10(z));

@@ -133,18 +133,19 @@ void normalise() {
                          ? setReferencePoint(std::pow(box.FB1 * box.FB3, 0.5) / FS)
                          : setReferencePoint(std::pow(box.FB1 * box.FB2 * box.FB3, 0.3333333333333333) / FS);
 
-    p.N1R = c.B11 * std::pow(f, 4) - std::pow(f, 2);
-    p.N1J = -c.B12 * std::pow(f, 3);
-    p.N2R = c.B21 * std::pow(f, 4) - std::pow(f, 2);
-    p.N2J = -c.B22 * std::pow(f, 3);
-    p.N3R = c.B13 * std::pow(f, 4) - std::pow(f, 2);
-    p.N3J = -c.B14 * std::pow(f, 3);
-    p.N4R = c.B23 * std::pow(f, 4) - std::pow(f, 2);
-    p.N4J = -c.B24 * std::pow(f, 3);
-    p.D1R = 1.0 - c.A11 * std::pow(f, 6) + c.A13 * std::pow(f, 4) - c.A15 * std::pow(f, 2);
-    p.D1J = c.A12 * std::pow(f, 5) - c.A14 * std::pow(f, 3) + c.A16 * f;
-    p.D2R = 1.0 - c.A21 * std::pow(f, 6) + c.A23 * std::pow(f, 4) - c.A25 * std::pow(f, 2);
-    p.D2J = c.A22 * std::pow(f, 5) - c.A24 * std::pow(f, 3) + c.A26 * f;
+    const double f2 = f * f, f3 = f2 * f, f4 = f3 * f, f5 = f4 * f, f6 = f5 * f;
+    p.N1R = c.B11 * f4 - f2;
+    p.N1J = -c.B12 * f3;
+    p.N2R = c.B21 * f4 - f2;
+    p.N2J = -c.B22 * f3;
+    p.N3R = c.B13 * f4 - f2;
+    p.N3J = -c.B14 * f3;
+    p.N4R = c.B23 * f4 - f2;
+    p.N4J = -c.B24 * f3;
+    p.D1R = 1.0 - c.A11 * f6 + c.A13 * f4 - c.A15 * f2;
+    p.D1J = c.A12 * f5 - c.A14 * f3 + c.A16 * f;
+    p.D2R = 1.0 - c.A21 * f6 + c.A23 * f4 - c.A25 * f2;
+    p.D2J = c.A22 * f5 - c.A24 * f3 + c.A26 * f;
 
     p.NUR1 = p.N1R * p.D2R - p.N1J * p.D2J + p.N2R * p.D1R - p.N2J * p.D1J;
     p.NUJ1 = p.N1R * p.D2J + p.N1J * p.D2R + p.N2R * p.D1J + p.N2J * p.D1R;
@@ -153,7 +154,8 @@ void normalise() {
     p.DER = p.D1R * p.D2R - p.D1J * p.D2J;
     p.DEJ = p.D1R * p.D2J + p.D2R * p.D1J;
 
-    normaliseLevel(std::pow(p.NUR1 - p.NUR2, 2) + std::pow(p.NUJ1 - p.NUJ2, 2), p.DER * p.DER + p.DEJ * p.DEJ);
+    const double nuR = p.NUR1 - p.NUR2, nuJ = p.NUJ1 - p.NUJ2;
+    normaliseLevel(nuR * nuR + nuJ * nuJ, p.DER * p.DER + p.DEJ * p.DEJ);
 }
 
 }  // namespace

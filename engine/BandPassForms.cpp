@@ -23,11 +23,18 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr float kPhaseJumpDegrees = 160.0f;
 constexpr double kNyquistJumpRadians = 2.7925;
 
+// f^p for a whole p, by multiplication.
+double wholePower(double f, int p) {
+    double m = 1.0;
+    for (int i = p < 0 ? -p : p; i > 0; --i) m *= f;
+    return p < 0 ? 1.0 / m : m;
+}
+
 // v times (j*f)^p: f^p, and j^p turns v by p quarter turns (1, j, -1, -j
 // for p = 0, 1, 2, 3 mod 4).
 JfValue timesPowerOfJf(JfValue v, double f, int p) {
     if (p != 0) {
-        const double m = std::pow(f, static_cast<double>(p));
+        const double m = wholePower(f, p);
         v.re *= m;
         v.im *= m;
     }
@@ -54,7 +61,7 @@ JfValue hornerAtJf(const double* c, std::size_t count, double f, Weight weight) 
 }
 
 // The gain ratio NU/DE as a magnitude; NaN when it is no number.
-double magnitude(double NU, double DE) { return std::pow(NU / DE, 0.5); }
+double magnitude(double NU, double DE) { return std::sqrt(NU / DE); }
 
 }  // namespace
 

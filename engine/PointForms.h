@@ -5,10 +5,10 @@
 // Each form takes the squared magnitudes NU of a curve's numerator and DE of
 // the denominator at the point (the impedance takes both as complex values,
 // its phase mattering where the coil is added), leaves them in
-// state.point.NU and DE, and writes the point's result. The band-pass units have forms of their own
-// (engine/BandPassForms.h): they normalise the level and take the
-// magnitude as a power 0.5, and each unit keeps its own arithmetic, to the
-// last bit. The air speed in a vent has one form for every unit.
+// state.point.NU and DE, and writes the point's result. The band-pass units
+// have forms of their own (engine/BandPassForms.h): they normalise the
+// level, and each unit keeps its own arithmetic. The air speed in a vent has
+// one form for every unit.
 #pragma once
 
 #include <complex>

@@ -21,6 +21,10 @@ struct PaletteState {
     // The menu the palette's Alignment button pops down (0: no button), so
     // that the button is kept while the system's menu stays the same.
     int32_t alignmentButtonMenu = 0;
+    // The system and alignment the value fields were built for (0: none):
+    // while they stay, a new value only sets the fields' texts.
+    int32_t valueFieldsSystem = 0;
+    int32_t valueFieldsAlin = 0;
     // 1 while Calc. runs again from the closed-box alert's OK with the Qtc
     // the alert offered: that run accepts the nearest box it can build
     // instead of alerting again.

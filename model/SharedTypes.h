@@ -298,6 +298,15 @@ struct WindowBounds {
     Rect16 PrefeBounds{0, 0, 465, 330};
 };
 
+// What the response window was last built for, so that a redraw of the
+// same page in the same place only draws and sets values.
+struct ResponseWindowBuilt {
+    uint64_t legend = 0;           // signature of the legend strip's controls; 0: none
+    uint8_t legendDrawn = 0;       // 1 once the page being drawn has shown its strip
+    Rect16 fitted{};               // the window's bounds after it was last fitted to its page
+    int16_t fittedPageHeight = 0;  // px, of that page; 0: not fitted yet
+};
+
 // Where a read-out's downward re-sweep stood after every 16th step, so that
 // the next pointer position resumes the unwrapping from the nearest one
 // above it instead of from the top; valid for one drawing of the page.
@@ -315,6 +324,20 @@ struct ResweepCheckpoints {
     ResweepCheckpoint at[64];
 };
 
+// The unwrap state the page's own phase or Nyquist sweep reached at each of
+// its points, so that a read-out starts from the nearest point above it
+// instead of sweeping from the top; valid for one drawing of the page.
+struct SweepBranches {
+    int32_t kind = 0;          // which sweep: 0 none, 1 phase, 2 Nyquist
+    uint32_t drawing = 0;      // the page drawing they were taken on
+    int32_t count = 0;
+    ResweepCheckpoint at[320];  // in sweep order, from the top down
+    // What the read-out's offset ss differs by from the page's, once known
+    // for the drawing: a Nyquist page may start above the read-out's top.
+    uint8_t aligned = 0;
+    double ssOffset = 0.0;
+};
+
 // The pointer read-out state.
 struct CursorState {
     int32_t CursorPosi = 0;     // px from the graph's left edge, 0-460
@@ -326,6 +349,7 @@ struct CursorState {
     int32_t SlidMax = 460;      // px, top of the Nyquist slider's range (1 kHz)
     uint32_t pageDrawings = 0;  // counts the drawings of the page (each may change every curve)
     ResweepCheckpoints resweep;
+    SweepBranches pageBranches;
 };
 
 }  // namespace quendal

@@ -38,6 +38,7 @@ struct ProgramState {
     DrawingState draw;
     WindowBounds bounds;
     CursorState cursor;
+    ResponseWindowBuilt responseBuilt;
     ShellFlags shell;
     PreferenceOptions prefs;
     MessageState messages;

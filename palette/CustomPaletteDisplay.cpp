@@ -1,5 +1,6 @@
 #include "palette/CustomPaletteDisplay.h"
 
+#include "engine/CalculationContract.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
@@ -17,6 +18,11 @@ constexpr int32_t kWindow = kCustomPalette;
 // A value of the palette: a classic edit text, created dimmed when it only
 // shows the value, with its frame around the text area.
 void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
+    if (state.palette.valueFieldsSystem != 0) {  // the fields stand: only their values are new
+        platform::setControlText(kWindow, id, text.view());
+        platform::setControlEnabled(kWindow, id, entry);
+        return;
+    }
     platform::ControlSpec desc(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
     desc.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
     desc.frameOutside = true;
@@ -36,7 +42,17 @@ void removeValueControls() {
 int32_t CustomPaletDisp() {
     if (!platform::windowExists(kWindow)) return 0;
     platform::selectWindow(kWindow);
-    removeValueControls();
+    // The fields are built anew only for another system or alignment, when
+    // the window came without them, or when the entry to focus is not among
+    // them (the focus then leaves the fields, as they go).
+    PaletteState& built = state.palette;
+    const PaletteFieldRange entries = currentEntryFields();
+    const bool focusLeaves = entries.count() > 1 && !entries.contains(state.shell.EdtFldID);
+    if (built.valueFieldsSystem != currentSystemNumber() || built.valueFieldsAlin != state.selection.Alin ||
+        !platform::controlExists(kWindow, kPaletteFsValue) || focusLeaves) {
+        removeValueControls();
+        built.valueFieldsSystem = 0;
+    }
 
     const SpeakerParameters& sp = state.speaker;
     addField(206, 34, valueText(sp.FS, 2), false);
@@ -51,7 +67,6 @@ int32_t CustomPaletDisp() {
         if (row.entryId == 0) addField(row.readOnlyId, row.top, textForm(row.value), false);
 
     if (currentAlignmentListed()) {
-        const PaletteFieldRange entries = currentEntryFields();
         const bool takesInput = !entries.empty();
         platform::setControlEnabled(kWindow, kPaletteCalcButton, takesInput);
         state.shell.EditMenuFlag = takesInput ? 1 : 0;
@@ -67,6 +82,8 @@ int32_t CustomPaletDisp() {
         if (entries.count() == 1) edited = entries.first;
         if (!entries.empty() && platform::controlExists(kWindow, edited)) platform::setKeyboardFocus(kWindow, edited);
     }
+    built.valueFieldsSystem = currentSystemNumber();
+    built.valueFieldsAlin = state.selection.Alin;
 
     platform::selectWindow(kWindow);
     return 0;

@@ -1,11 +1,33 @@
 #include "response/PhasePlot.h"
 
+#include <iterator>
+
 #include "enclosures/EnclosureUnits.h"
 #include "model/State.h"
 #include "response/CofCal.h"
 #include "response/SweepGrid.h"
 
 namespace quendal {
+
+namespace {
+
+// The sweep starts anew: its points are kept for the drawing of the page.
+void startKeepingBranches(int32_t kind) {
+    SweepBranches& kept = state.cursor.pageBranches;
+    kept.kind = kind;
+    kept.drawing = state.cursor.pageDrawings;
+    kept.count = 0;
+    kept.aligned = 0;
+}
+
+// The unwrap state after the point at k.
+void keepBranch(float k) {
+    SweepBranches& kept = state.cursor.pageBranches;
+    const PlotPoint& p = state.point;
+    if (kept.count < int32_t(std::size(kept.at))) kept.at[kept.count++] = {k, p.ss, p.yy2, p.fai, p.fai2, p.prevAngle};
+}
+
+}  // namespace
 
 int32_t phPlot() {
     PlotPoint& p = state.point;
@@ -15,10 +37,12 @@ int32_t phPlot() {
     p.yy2 = 0.0f;
     CurvePen pen;
     constexpr float kStart = 3.0f;
+    startKeepingBranches(1);
     for (float k = kStart; k >= 1.0f; k -= kGridStep) {
         setGridFrequency(k);
         clearPointResult();
         phPlot3();
+        keepBranch(k);
         if (p.yy < 0.0f) p.yy = p.yy + 360.0f;
         if (p.yy > 360.0f) p.yy = p.yy - 360.0f;
         // 0 degrees on the bottom line y = 330, 360 degrees at y = 50.
@@ -81,10 +105,12 @@ int32_t nqPlot() {
     p.kk = (n == kDeltaVented || n == kTripleVented) ? 3.0f : 4.0f;
     const float start = p.kk;
     CurvePen pen;
+    startKeepingBranches(2);
     for (float k = start; k >= 1.0f; k -= kGridStep) {
         setGridFrequency(k);
         clearPointResult();
         nqPlot2();
+        keepBranch(k);
         // Origin at (270, 190), 70 px per unit of the normalised response.
         p.xx = static_cast<float>(70.0 * p.xx + 270.0);
         p.yy = static_cast<float>(-70.0 * p.yy + 190.0);

@@ -1,16 +1,39 @@
 #include "response/SweepGrid.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "model/State.h"
 
 namespace quendal {
 
+float gridPowerOfTen(float k) {
+    // The sweeps come back to the same few hundred steps k over and over
+    // (every scale search, curve and read-out runs the same grid), so each
+    // power is taken once and looked up after: the same value, bit for bit,
+    // without a call into the maths library at every point.
+    struct Known {
+        uint32_t k;
+        float value;
+    };
+    static std::array<Known, 4096> known = [] {
+        std::array<Known, 4096> empty{};
+        for (Known& entry : empty) entry = {0xFFFFFFFFu, 0.0f};  // a NaN no step has
+        return empty;
+    }();
+    const uint32_t bits = std::bit_cast<uint32_t>(k);
+    Known& entry = known[(bits * 2654435761u) >> 20];
+    if (entry.k != bits) entry = {bits, static_cast<float>(std::pow(10.0, static_cast<double>(k)))};
+    return entry.value;
+}
+
 void setGridFrequency(float k) {
     PlotPoint& p = state.point;
     p.k = k;
-    p.ff = static_cast<float>(std::pow(10.0, static_cast<double>(k)));
+    p.ff = gridPowerOfTen(k);
     p.f = static_cast<float>(static_cast<double>(p.ff) / state.speaker.FS);
 }
 

@@ -20,6 +20,8 @@ inline constexpr float kGridStart = 1.0f;
 inline constexpr float kGridEnd = 3.0f;
 inline constexpr float kGridStep = 0.01f;
 
+// 10^k in single precision, as the sweeps take their frequencies (Hz).
+float gridPowerOfTen(float k);
 // Sets ff := 10^k (Hz) and f := ff / FS (the division in double) for k.
 void setGridFrequency(float k);
 // Screen x of a grid point: 230 px per decade from x = 45 at 10 Hz.

@@ -10,9 +10,16 @@ PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmar
   fonts-dejavu-core fonts-liberation2 locales poppler-utils)
 
 install_missing() {
-  local missing=()
+  # One query of the package database for all of them; a package it does
+  # not know prints nothing and counts as missing.
+  local listing="" missing=() name status
+  local -A installed=()
+  listing="$(dpkg-query -W -f='${Package} ${Status}\n' "${PACKAGES[@]}" 2>/dev/null)" || true
+  while read -r name status; do
+    if [ "$status" = "install ok installed" ]; then installed[$name]=1; fi
+  done <<<"$listing"
   for p in "${PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    [ -n "${installed[$p]:-}" ] || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"

@@ -56,6 +56,12 @@ int32_t AsExplanation();
 // window; numbers without a control are skipped. Returns 0.
 int32_t ExplanationBtnClose();
 
+// A redraw of the response window keeps the strip the page builds again
+// alike: between the two calls a strip built as it stands is kept, and the
+// strip is removed at the end when the page showed none.
+void beginLegendRedraw();
+void endLegendRedraw();
+
 // A click on legend picture `control` (400-403): respNum becomes the curve
 // of that entry (the picture's slot number where the page has no such
 // entry), then the Nyquist read-out or the pointer read-out shows it.

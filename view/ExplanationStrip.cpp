@@ -1,5 +1,6 @@
 // How a legend strip is built on screen, printed, removed and clicked; the
 // entry sets of each graph are in ExplanationSets.cpp.
+#include <cstring>
 #include <string>
 
 #include "model/State.h"
@@ -46,8 +47,36 @@ Rect16 stripRect(double left, double right) {
     return {kStripTop, static_cast<int16_t>(left), kStripBottom, static_cast<int16_t>(right)};
 }
 
+// Tells one strip's controls from another's: its entries and how its
+// pictures take a click.
+uint64_t signatureOf(const Legend& legend, bool tracking) {
+    uint64_t h = 1469598103934665603ull;
+    auto mix = [&h](const void* bytes, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) h = (h ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+    };
+    auto mixText = [&mix](const char* text) { mix(text, std::strlen(text) + 1); };
+    mix(&legend.count, sizeof legend.count);
+    mix(&tracking, sizeof tracking);
+    for (int32_t k = 0; k < legend.count; ++k) {
+        const LegendEntry& e = legend.entries[k];
+        mix(&e.sample, sizeof e.sample);
+        mix(&e.x, sizeof e.x);
+        mix(&e.right, sizeof e.right);
+        mixText(e.label);
+        mixText(e.help);
+    }
+    return h == 0 ? 1 : h;
+}
+
 void buildOnScreen(const Legend& legend) {
     const bool tracking = state.shell.ControlPictureProc == kTrackingPicture;
+    ResponseWindowBuilt& built = state.responseBuilt;
+    built.legendDrawn = 1;
+    const uint64_t signature = signatureOf(legend, tracking);
+    // The strip standing is the one the page shows: nothing to build.
+    if (built.legend == signature && platform::controlExists(kResponseWindow, kFirstPicture)) return;
+    ExplanationBtnClose();
+    built.legend = signature;
     for (int32_t k = 0; k < legend.count; ++k) {
         const LegendEntry& e = legend.entries[k];
         platform::ControlSpec picture(platform::ControlKind::ImageView, stripRect(e.x, e.x + kSampleLength));
@@ -105,7 +134,14 @@ int32_t AsExplanation() { showLegend(asLegend()); return 0; }
 int32_t ExplanationBtnClose() {
     for (int32_t k = 0; k < 4; ++k) platform::removeControl(kResponseWindow, kFirstPicture + k);
     for (int32_t k = 0; k < 4; ++k) platform::removeControl(kResponseWindow, kFirstText + k);
+    state.responseBuilt.legend = 0;
     return 0;
+}
+
+void beginLegendRedraw() { state.responseBuilt.legendDrawn = 0; }
+
+void endLegendRedraw() {
+    if (state.responseBuilt.legendDrawn == 0) ExplanationBtnClose();
 }
 
 Legend legendOfPage() {

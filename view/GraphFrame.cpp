@@ -29,9 +29,8 @@ void readOutValue(const Str255& value) { text(445.0 - 4.0 * CharactCheck(value),
 }  // namespace
 
 int32_t freqDrawLine() {
-    for (int decade = 1; decade <= 2; ++decade) {
-        const int step = static_cast<int>(std::pow(10.0, decade));
-        const int end = static_cast<int>(std::pow(10.0, decade + 1));
+    for (int decade = 1, step = 10; decade <= 2; ++decade, step *= 10) {
+        const int end = 10 * step;
         for (int f = step; f <= end; f += step) {
             const double x = std::trunc(230.0 * std::log10(static_cast<double>(f)) - 230.0 + 45.0) + 0.5;
             line(x, kPlotTop, x, kPlotBottom);

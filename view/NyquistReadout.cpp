@@ -52,6 +52,15 @@ void frequencyOfSlider() {
 
 void labelRow(double y, const char* label) { frame::text(423, y, label); }
 
+// The slider's tick marks, beside it on the page.
+void drawSliderTicks() {
+    state.draw.ClippingFlag = 1;
+    state.draw.LineW = 0.0;
+    frame::setGrey(0.35);
+    for (double y : kTickY) frame::line(506, y, 511, y);
+    state.draw.ClippingFlag = 0;
+}
+
 }  // namespace
 
 Str255 nyquistMagnitudeText(double magnitude) {
@@ -64,6 +73,14 @@ int32_t DispNyquistOtherBtn() {
     CursorState& c = state.cursor;
     platform::setCurrentWindow(kResponseWindow);
     c.SlidMax = 460;
+    // The slider and its arrows standing from the drawing before are kept.
+    if (platform::controlExists(kResponseWindow, kSlider) && platform::controlExists(kResponseWindow, kUpArrow) &&
+        platform::controlExists(kResponseWindow, kDownArrow)) {
+        platform::setControlValue(kResponseWindow, kSlider, c.CursorPosi);
+        setArrowStates();
+        drawSliderTicks();
+        return 0;
+    }
     platform::ControlSpec slider(platform::ControlKind::Slider, Rect16{44, 510, 338, 530}, "", c.CursorPosi, 0,
                                  c.SlidMax);
     platform::createControl(kResponseWindow, kSlider, slider);
@@ -79,12 +96,7 @@ int32_t DispNyquistOtherBtn() {
     platform::createControl(kResponseWindow, kDownArrow, down);
     platform::setHelpTag(kResponseWindow, kDownArrow, "Moved to Lower Slider Position\\@R");
     setArrowStates();
-
-    state.draw.ClippingFlag = 1;
-    state.draw.LineW = 0.0;
-    frame::setGrey(0.35);
-    for (double y : kTickY) frame::line(506, y, 511, y);
-    state.draw.ClippingFlag = 0;
+    drawSliderTicks();
     return 0;
 }
 

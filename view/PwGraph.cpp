@@ -22,9 +22,8 @@ int32_t pwGraph() {
     setGridWidth();
     setGrey(kGridGrey);
     // A line at every 1-2-...-9 step of the base decades 1 W to 1000 W.
-    for (int decade = 0; decade <= 2; ++decade) {
-        const int step = static_cast<int>(std::pow(10.0, decade));
-        const int end = static_cast<int>(std::pow(10.0, decade + 1));
+    for (int decade = 0, step = 1; decade <= 2; ++decade, step *= 10) {
+        const int end = 10 * step;
         for (int v = step; v <= end; v += step) {
             const float yv = static_cast<float>(330.0 - kPixelsPerDecade * std::log10(static_cast<double>(v)));
             const double y = rint(static_cast<double>(yv) + 0.5) + 0.5;

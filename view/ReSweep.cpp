@@ -4,6 +4,7 @@
 
 #include "enclosures/TRIcal.h"
 #include "model/State.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 
@@ -15,8 +16,40 @@ constexpr int32_t kKeepEvery = 16;    // steps between kept states
 
 void setStep(float k) {
     PlotPoint& p = state.point;
-    p.ff = static_cast<float>(std::pow(10.0, static_cast<double>(k)));
+    p.ff = gridPowerOfTen(k);
     p.f = static_cast<float>(static_cast<double>(p.ff) / state.speaker.FS);
+}
+
+void resetUnwrap() {
+    PlotPoint& p = state.point;
+    p.ss = 0.0;
+    p.yy2 = 0.0f;
+    p.fai = 0.0;
+    p.fai2 = 0.0;
+    p.prevAngle = 0.0;
+}
+
+// The page's own sweep, when it was taken on this drawing, kept the unwrap
+// state at each of its points. The re-sweep's offset differs from the
+// page's by whole folds where the page starts elsewhere (the Nyquist page
+// from 10 kHz): the re-sweep's first point, followed on to the page's first
+// point at or below it, says by how much.
+const SweepBranches* pageBranches(Resweep kind, void (*point)()) {
+    SweepBranches& page = state.cursor.pageBranches;
+    if (page.kind != static_cast<int32_t>(kind) || page.drawing != state.cursor.pageDrawings) return nullptr;
+    int32_t first = 0;
+    while (first < page.count && page.at[first].k > kTop) ++first;
+    if (first == page.count) return nullptr;
+    if (page.aligned == 0) {
+        resetUnwrap();
+        setStep(kTop);
+        point();
+        setStep(page.at[first].k);
+        point();
+        page.ssOffset = state.point.ss - page.at[first].ss;
+        page.aligned = 1;
+    }
+    return &page;
 }
 
 }  // namespace
@@ -34,6 +67,7 @@ void resweepDown(Resweep kind, void (*point)()) {
     }
     const float logff = c.logff;
     const float snapped = p.ff;
+    const SweepBranches* page = pageBranches(kind, point);
 
     // Resume after the deepest kept step whose next step the sweep still takes.
     int32_t from = -1;
@@ -51,11 +85,34 @@ void resweepDown(Resweep kind, void (*point)()) {
         k = at.k - kStep;
         step = from * kKeepEvery + 1;
     } else {
-        p.ss = 0.0;
-        p.yy2 = 0.0f;
-        p.fai = 0.0;
-        p.fai2 = 0.0;
-        p.prevAngle = 0.0;
+        resetUnwrap();
+    }
+    // A point of the page's sweep lower down is a nearer start: the sweep
+    // goes on from the first of its own steps below that point, as long as
+    // it still takes one.
+    if (page != nullptr) {
+        float last = kTop;  // the step the sweep ends on
+        while (logff <= last - kStep) last -= kStep;
+        int32_t j = page->count - 1;
+        while (j >= 0 && !(page->at[j].k > last)) --j;
+        if (j >= 0 && page->at[j].k <= kTop) {
+            const ResweepCheckpoint& at = page->at[j];
+            float next = kTop;
+            int32_t nextStep = 0;
+            while (next >= at.k) {
+                next -= kStep;
+                ++nextStep;
+            }
+            if (nextStep > step) {
+                p.ss = at.ss + page->ssOffset;
+                p.yy2 = at.yy2;
+                p.fai = at.fai;
+                p.fai2 = at.fai2;
+                p.prevAngle = at.prevAngle;
+                k = next;
+                step = nextStep;
+            }
+        }
     }
     do {
         setStep(k);

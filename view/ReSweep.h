@@ -6,7 +6,10 @@
 // step. The unwrap state (fold, offset and the full-quadrant angle the next
 // step follows from) after every 16th step is kept for the page being
 // shown, so that the next pointer position starts from the nearest kept
-// step above it; the result is the same as sweeping from the top.
+// step above it. The page's own sweep keeps its unwrap state at each of its
+// points as well, so that even the first read-out after a drawing starts
+// close above the pointer. The result is the same as sweeping from the top:
+// from any point on, the branch follows the response's own angle.
 #pragma once
 
 #include <cstdint>

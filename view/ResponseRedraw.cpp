@@ -148,11 +148,14 @@ int32_t MenuPlotForResponse() {
 
 int32_t ReDispResposeWndCommon() {
     platform::setCurrentWindow(kResponseWindow);
-    ExplanationBtnClose();
-    platform::removeControl(kResponseWindow, kUpArrow);
-    platform::removeControl(kResponseWindow, kDownArrow);
+    beginLegendRedraw();
+    if (!isPage("nq") || state.cursor.detailTriBtn != 1) {  // the Nyquist read-out keeps its arrows
+        platform::removeControl(kResponseWindow, kUpArrow);
+        platform::removeControl(kResponseWindow, kDownArrow);
+    }
     MenuPlotForResponse();
     ResponsePlot();
+    endLegendRedraw();
     ShowDetailTriBtnSetting();
     return 0;
 }

@@ -29,7 +29,7 @@ enum class WindowRefresh : int32_t {
     CustomPaletteValues,   // the custom palette's values (CustomPaletDisp)
     CustomPaletteDimmed,   // a sheet or modal window over the design (DisableCustomPalet)
     CustomPaletteEnabled,  // that window closed (EnableCustomPalet)
-    ResponseWindowSize,    // the response window's bounds and size for the page
+    ResponseWindowSize,    // the response window fitted to the page (FitResponseWndToPage)
     DetailsTriangle,       // the response window's details triangle (DispShowDetailTriBtn)
 };
 

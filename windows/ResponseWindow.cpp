@@ -102,6 +102,20 @@ int32_t ResizeResponseWnd() {
     return 0;
 }
 
+int32_t FitResponseWndToPage() {
+    if (!platform::windowExists(kWindow)) return 0;
+    ResponseWindowBuilt& built = state.responseBuilt;
+    const Rect16 now = platform::windowBounds(kWindow);
+    if (built.fittedPageHeight == currentPageHeight() && now.top == built.fitted.top &&
+        now.left == built.fitted.left && now.bottom == built.fitted.bottom && now.right == built.fitted.right)
+        return 0;
+    ResizeResponseWndSetBoundLimit();
+    ResizeResponseWnd();
+    built.fitted = platform::windowBounds(kWindow);
+    built.fittedPageHeight = currentPageHeight();
+    return 0;
+}
+
 int32_t ResetResponseWndBounds() {
     Rect16& bounds = state.bounds.RespWndBounds;
     bounds = fittedForPage(bounds);
@@ -116,6 +130,10 @@ int32_t FocusResponseWnd() {
 int32_t DispShowDetailTriBtn() {
     if (!platform::windowExists(kWindow)) return 0;
     const int32_t open = state.cursor.detailTriBtn == 1 ? 1 : 0;
+    if (platform::controlExists(kWindow, kDetailTriangle)) {  // standing from the drawing before
+        platform::setControlValue(kWindow, kDetailTriangle, open);
+        return 0;
+    }
     platform::createControl(kWindow, kDetailTriangle,
                             platform::ControlSpec(platform::ControlKind::DisclosureTriangle, kDetailTriangleRect, {},
                                                   open, 0, 1));

@@ -42,6 +42,10 @@ int32_t ResizeResponseWndSetBoundLimit();
 // 540 px wide and as tall as the kind needs, the window as much of it as
 // the screen has room for, moved back onto the screen where needed.
 int32_t ResizeResponseWnd();
+// Both of the above, when the page's height or the window's bounds changed
+// since the window was last fitted: a redraw of the same page in the same
+// place leaves the window as it is.
+int32_t FitResponseWndToPage();
 // Sets RespWndBounds to the size the window takes for the current page,
 // at its recorded place; used before the bounds are saved.
 int32_t ResetResponseWndBounds();

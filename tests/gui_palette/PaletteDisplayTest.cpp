@@ -103,5 +103,27 @@ TEST_F(PaletteDisplay, TheWindowsRowsKeepTheFieldThePlaceAndTheRadiatorCount) {
     EXPECT_EQ(state.bounds.CstmWndBounds.top, place.top);
 }
 
+// A new value only sets the texts of the fields standing; another system
+// builds its own fields, and none of the system before stays.
+TEST_F(PaletteDisplay, ANewValueSetsTheFieldsAndAnotherSystemBuildsItsOwn) {
+    open(1, 3, 1);  // Vented Box "Optimum": Vb and Fb shown
+    const QLineEdit* vb = field(211);
+    ASSERT_NE(vb, nullptr);
+    const std::string before = platform::controlText(kCustomPalette, 211);
+    state.box.VB1 *= 2.0;
+    CustomPaletDisp();
+    EXPECT_EQ(field(211), vb);
+    EXPECT_NE(platform::controlText(kCustomPalette, 211), before);
+    EXPECT_EQ(platform::controlText(kCustomPalette, 211), std::string(state.palette.s_VB1.view()));
+
+    state.selection.SysSelBtnNum = 5;  // Serial Vented: a second chamber
+    CustomPaletDisp();
+    EXPECT_TRUE(controlExists(kCustomPalette, 213));
+    state.selection.SysSelBtnNum = 3;
+    CustomPaletDisp();
+    EXPECT_FALSE(controlExists(kCustomPalette, 213));
+    EXPECT_EQ(platform::controlText(kCustomPalette, 211), std::string(state.palette.s_VB1.view()));
+}
+
 }  // namespace
 }  // namespace quendal::test

@@ -173,5 +173,24 @@ TEST_F(ResponsePageTest, PictureReportsAClickAtOnceUntilTheReadOutOpens) {
     EXPECT_EQ(tracked.atRelease, 1);
 }
 
+TEST_F(ResponsePageTest, ARedrawKeepsTheStripItShowsAgainAndAPageWithoutOneRemovesIt) {
+    useSystem({1, 3, "Vented Box"});
+    state.view.Disp = 2;
+    state.view.s_Resp = "amp";
+    ReDispResposeWnd();
+    const QWidget* picture = platform::qt::controlWidget(kResponseWindow, 400);
+    ASSERT_NE(picture, nullptr);
+    ReDispResposeWnd();
+    EXPECT_EQ(platform::qt::controlWidget(kResponseWindow, 400), picture);
+    state.view.Disp = 1;  // the total alone: another strip, built anew
+    ReDispResposeWnd();
+    const Legend total = ampLegend();
+    ASSERT_EQ(legendControls().size(), 2 * size_t(total.count));
+    EXPECT_EQ(platform::controlText(kResponseWindow, 71), total.entries[0].label);
+    state.view.s_Resp = "ph";
+    ReDispResposeWnd();
+    EXPECT_TRUE(legendControls().empty());
+}
+
 }  // namespace
 }  // namespace quendal::test

@@ -1,6 +1,7 @@
 // The read-outs: their texts and places at the examples of the layout, and
 // that the value shown is where the drawn curve passes.
 #include <optional>
+#include <utility>
 
 #include "ResponsePageFixture.h"
 #include "enclosures/TRIcal.h"
@@ -276,6 +277,35 @@ TEST_F(ReadOut, ShortCutReadOutsEqualWholeSweeps) {
             EXPECT_NEAR(shownValue(readOut().at(0)), std::rint(p.yy0 * 100.0 + 0.5) / 100.0, 1e-9) << x;
         }
     }
+}
+
+// The first read-out after a drawing goes on from the page's own sweep
+// (the Nyquist page's from 10 kHz for most systems): for every system it
+// shows what a whole sweep from the top shows.
+TEST_F(ReadOut, FirstReadOutsAfterADrawingEqualWholeSweeps) {
+    for (int32_t system = 0; system < 16; ++system)
+        for (const char* page : {"ph", "nq"}) {
+            useSystem({system / 8 + 1, system % 8 + 1, ""});
+            state.view.s_Resp = page;
+            ReDispResposeWnd();
+            for (int32_t x : {45, 46, 130, 331, 504}) {
+                auto show = [&] {
+                    provider.window.reset();
+                    state.cursor.resweep.count = 0;  // no steps of an earlier read-out
+                    pointerAt(x);
+                    if (std::string(page) == "nq") DrawNyquistValue();
+                    else DrawPointerContorol();
+                    std::vector<std::string> texts;
+                    for (const auto& t : drawn(Kind::Text)) texts.push_back(t.text);
+                    return texts;
+                };
+                ASSERT_EQ(state.cursor.pageBranches.drawing, state.cursor.pageDrawings);
+                const auto fromPage = show();
+                const int32_t kind = std::exchange(state.cursor.pageBranches.kind, 0);  // from the top
+                EXPECT_EQ(fromPage, show()) << page << " of system " << system + 1 << " at x " << x;
+                state.cursor.pageBranches.kind = kind;
+            }
+        }
 }
 
 }  // namespace
