@@ -12,7 +12,7 @@
 #include "windows/PassiveRadiatorData.h"
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "palette/CustomPaletteEnable.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
@@ -281,18 +281,6 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
     m.s_MasgPR = text;
     CheckDummyMasageFromAppEvent();
     if (m.s_DummyPR == vc::kRadiatorMarker && designOnScreen() && !sheetOpen()) applyRadiatorRecord();
-    return 0;
-}
-
-int32_t TakeHeldDriverRecord() {
-    MessageState& m = state.messages;
-    if (m.HeldDriverFlag == 0) return 0;
-    m.HeldDriverFlag = 0;
-    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
-        takeDriverRecord(*record);
-        m.s_Dummy = vc::kDriverMarker;
-    }
-    m.HeldDriverRecord = "";
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/ParameterRecords.h"
 #include "platform/AppMessageSend.h"
 #include "platform/Platform.h"
 
@@ -54,10 +55,6 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event);
 // The dispatch of a text from Orvanel, kept in s_Masg.
 int32_t DoAppleEventFromQndlCommon();
 
-// A driver record held aside while the design had unsaved changes is taken
-// into the entered driver set; System Select calls it as it opens, before
-// it derives the effective driver. Returns 0.
-int32_t TakeHeldDriverRecord();
 
 // What the handlers test: a design is on the screen, a sheet stands over
 // the design or the chooser, a save question waits for its answer.

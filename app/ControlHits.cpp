@@ -13,7 +13,7 @@
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "windows/PassiveRadiatorData.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
 #include "windows/ResponseWindow.h"
 #include "palette/CustomPaletteCalc.h"

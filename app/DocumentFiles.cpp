@@ -16,7 +16,7 @@
 #include "platform/MacRomanText.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "view/SystemTitle.h"
 #include "view/ResponseRedraw.h"
 #include "palette/CustomPaletteDisplay.h"

@@ -1,10 +1,12 @@
 #include "app/ShellHooks.h"
 
+#include "app/CloseWindows.h"
 #include "app/MenuBar.h"
 #include "app/UnsavedChanges.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "dialogs/Alerts.h"
+#include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
@@ -25,6 +27,7 @@ int32_t menus(MenuSituation situation) {
         case MenuSituation::Design: return InitMenu16();
         case MenuSituation::SheetEnded: return NavUserActionCancelMenu();
         case MenuSituation::PaletteItems: return SetPaletteItemsOnViewMenu();
+        case MenuSituation::WindowInFront: restoreMenusByCurrentWindow(); return 0;
     }
     return 0;
 }
@@ -45,6 +48,7 @@ int32_t windows(WindowRefresh what) {
         case WindowRefresh::CustomPaletteValues: return CustomPaletDisp();
         case WindowRefresh::CustomPaletteDimmed: return DisableCustomPalet();
         case WindowRefresh::CustomPaletteEnabled: return EnableCustomPalet();
+        case WindowRefresh::CustomPaletteAlignmentMenu: return DrawBevelBtnMenu();
         case WindowRefresh::ResponseWindowSize: return FitResponseWndToPage();
         case WindowRefresh::DetailsTriangle: return DispShowDetailTriBtn();
     }

@@ -12,7 +12,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
 #include "selection/SystemSelect.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "windows/UpdateWindow.h"
 #include "palette/CustomPaletteEnable.h"
 #include "app/DesignFlow.h"

@@ -9,7 +9,7 @@
 #include "selection/SystemSelect.h"
 #include "windows/AboutWindow.h"
 #include "dialogs/Alerts.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "selection/SpeakerConnection.h"
 

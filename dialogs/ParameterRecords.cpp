@@ -157,4 +157,16 @@ bool GetClipBoardText(const std::string& block) {
     return true;
 }
 
+int32_t TakeHeldDriverRecord() {
+    MessageState& m = state.messages;
+    if (m.HeldDriverFlag == 0) return 0;
+    m.HeldDriverFlag = 0;
+    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
+        takeDriverRecord(*record);
+        m.s_Dummy = vocabulary::kDriverMarker;
+    }
+    m.HeldDriverRecord = "";
+    return 0;
+}
+
 }  // namespace quendal

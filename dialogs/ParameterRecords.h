@@ -105,4 +105,9 @@ bool GetClipBoardText(const std::string& block);
 // True when the entered driver set (suffix 2) of `driver` passes the driver check.
 bool receivedDriverPasses(const SpeakerParameters& driver);
 
+// A driver record held aside while the design had unsaved changes is taken
+// into the entered driver set; System Select calls it as it opens, before
+// it derives the effective driver. Returns 0.
+int32_t TakeHeldDriverRecord();
+
 }  // namespace quendal

@@ -12,7 +12,6 @@
 #include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
 #include "dialogs/Alerts.h"
-#include "palette/CustomPalette.h"
 #include "view/ResponseRedraw.h"
 #include "response/VentSizing.h"
 #include "dialogs/DialogControls.h"
@@ -223,7 +222,7 @@ int32_t SpConSelectDoDialog() {
     if (sh.CtmPaletFlag == 0) {
         platform::setCurrentWindow(kCustomPalette);
         refreshWindows(WindowRefresh::CustomPaletteEnabled);
-        DrawBevelBtnMenu();
+        refreshWindows(WindowRefresh::CustomPaletteAlignmentMenu);
         refreshWindows(WindowRefresh::CustomPaletteValues);
     }
     sh.InterceptEvHnd = 0;

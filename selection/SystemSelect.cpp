@@ -11,7 +11,7 @@
 #include "selection/SystemChooser.h"
 #include "platform/DrawSurface.h"
 #include "windows/InitialSetup.h"
-#include "app/AppMessages.h"
+#include "dialogs/ParameterRecords.h"
 #include "model/ParameterPasses.h"
 #include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"

@@ -10,7 +10,7 @@
 #include "response/VentSizing.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
-#include "windows/InitialSetup.h"
+#include "dialogs/DesignStart.h"
 #include "view/ResponseRedraw.h"
 #include "view/ShellHooks.h"
 

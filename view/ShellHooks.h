@@ -20,6 +20,7 @@ enum class MenuSituation : int32_t {
     Design,        // InitMenu16: the chosen system's menus
     SheetEnded,    // NavUserActionCancelMenu: back to the design's menus
     PaletteItems,  // SetPaletteItemsOnViewMenu: the View menu's palette items
+    WindowInFront, // a dialog that dimmed the menus closed: those of the window worked in
 };
 
 // The design's windows around the page that show it again.
@@ -29,6 +30,7 @@ enum class WindowRefresh : int32_t {
     CustomPaletteValues,   // the custom palette's values (CustomPaletDisp)
     CustomPaletteDimmed,   // a sheet or modal window over the design (DisableCustomPalet)
     CustomPaletteEnabled,  // that window closed (EnableCustomPalet)
+    CustomPaletteAlignmentMenu,  // the palette's alignment menu button (DrawBevelBtnMenu)
     ResponseWindowSize,    // the response window fitted to the page (FitResponseWndToPage)
     DetailsTriangle,       // the response window's details triangle (DispShowDetailTriBtn)
 };

@@ -13,7 +13,6 @@
 #include "dialogs/Alerts.h"
 #include "dialogs/DesignStart.h"
 #include "dialogs/DialogControls.h"
-#include "selection/SystemInfoPalette.h"
 #include "dialogs/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
 #include "view/InputPower.h"

@@ -9,7 +9,6 @@
 #include "model/WindowNumbers.h"
 #include "platform/HelpTag.h"
 #include "platform/Platform.h"
-#include "windows/CloseWindows.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/FieldText.h"
 #include "view/ShellHooks.h"
@@ -90,7 +89,7 @@ void createField(int32_t label, int32_t field, int32_t unit, int16_t top, const 
 void afterPreferences() {
     rememberPreferencesBounds();
     platform::closeWindow(kPreferencesWindow);
-    restoreMenusByCurrentWindow();
+    menusFor(MenuSituation::WindowInFront);
     if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
 }

@@ -1,4 +1,4 @@
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 
 #include "model/State.h"
 #include "model/WindowNumbers.h"
