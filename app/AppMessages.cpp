@@ -3,8 +3,8 @@
 #include <map>
 #include <utility>
 
-#include "app/MessageVocabulary.h"
-#include "app/ParameterRecords.h"
+#include "model/MessageVocabulary.h"
+#include "dialogs/ParameterRecords.h"
 #include "app/DocumentFiles.h"
 #include "response/SpConCal.h"
 #include "model/State.h"
@@ -12,7 +12,7 @@
 #include "windows/PassiveRadiatorData.h"
 #include "app/MenuBar.h"
 #include "selection/SystemSelect.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "palette/CustomPaletteEnable.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
@@ -173,21 +173,6 @@ void toTessmir(std::string_view text) { SndAppleEvent(vc::kToTessmir, text, vc::
 void toOstrevane(std::string_view text) { SndAppleEvent(vc::kToOstrevane, text, vc::kOstrevane); }
 void launchOrvanel() { LaunchAppX(vc::kToOrvanel, vc::kOrvanelBundle); }
 
-int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName) {
-    SendAppMessageCounted(code, text, applicationName);
-    return 0;
-}
-
-int32_t SendAppMessageCounted(std::string_view code, std::string_view text, std::string_view applicationName) {
-    platform::AppMessage message;
-    message.eventClass = std::string(code);
-    message.eventId = std::string(vc::kTextEventId);
-    message.text = std::string(text.substr(0, platform::kAppMessageTextLimit));
-    const int32_t served = platform::messageService().send(applicationName, message);
-    if (served < 0) platform::beep();
-    return served;
-}
-
 int32_t LaunchAppX(std::string_view /*creator*/, std::string_view bundleName) {
     return platform::messageService().launch(bundleName);
 }
@@ -296,18 +281,6 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
     m.s_MasgPR = text;
     CheckDummyMasageFromAppEvent();
     if (m.s_DummyPR == vc::kRadiatorMarker && designOnScreen() && !sheetOpen()) applyRadiatorRecord();
-    return 0;
-}
-
-int32_t TakeHeldDriverRecord() {
-    MessageState& m = state.messages;
-    if (m.HeldDriverFlag == 0) return 0;
-    m.HeldDriverFlag = 0;
-    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
-        takeDriverRecord(*record);
-        m.s_Dummy = vc::kDriverMarker;
-    }
-    m.HeldDriverRecord = "";
     return 0;
 }
 

@@ -12,17 +12,12 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/ParameterRecords.h"
+#include "platform/AppMessageSend.h"
 #include "platform/Platform.h"
 
 namespace quendal {
 
-// Sends the text (cut to 255 bytes) with the event class `code` to every
-// running program named `applicationName`; a program that is not running
-// gets nothing. A failure of the transport beeps once. Returns 0.
-int32_t SndAppleEvent(std::string_view code, std::string_view text, std::string_view applicationName);
-// The same; returns how many running programs received the text (0: none
-// runs, -1: the transport failed).
-int32_t SendAppMessageCounted(std::string_view code, std::string_view text, std::string_view applicationName);
 
 // Starts the sibling by its desktop entry or executable name ("Orvanel.app"
 // is looked for as Orvanel); nothing happens when it is absent. Returns 0
@@ -60,10 +55,6 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event);
 // The dispatch of a text from Orvanel, kept in s_Masg.
 int32_t DoAppleEventFromQndlCommon();
 
-// A driver record held aside while the design had unsaved changes is taken
-// into the entered driver set; System Select calls it as it opens, before
-// it derives the effective driver. Returns 0.
-int32_t TakeHeldDriverRecord();
 
 // What the handlers test: a design is on the screen, a sheet stands over
 // the design or the chooser, a save question waits for its answer.

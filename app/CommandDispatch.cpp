@@ -23,7 +23,7 @@
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
 #include "app/Printing.h"

@@ -8,9 +8,10 @@
 #include "app/AppMessages.h"
 #include "app/DocumentFiles.h"
 #include "app/MenuBar.h"
-#include "app/MessageVocabulary.h"
-#include "app/ParameterPasses.h"
+#include "model/MessageVocabulary.h"
+#include "model/ParameterPasses.h"
 #include "app/Preferences.h"
+#include "app/Snapshot.h"
 #include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -18,8 +19,8 @@
 #include "response/SpConCal.h"
 #include "platform/Platform.h"
 #include "selection/SystemSelect.h"
-#include "windows/Alerts.h"
-#include "windows/CloseWindows.h"
+#include "dialogs/Alerts.h"
+#include "app/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "windows/SaveChangesSheet.h"
 #include "windows/ResponseWindow.h"
@@ -276,6 +277,21 @@ int32_t HandleTabs(int32_t tabControlID) {
     const std::vector<platform::ControlNumber> panes = platform::embeddedControls(window, tabControlID);
     for (int32_t i = 1; i <= tabs && i <= static_cast<int32_t>(panes.size()); ++i)
         platform::setControlVisible(window, panes[static_cast<std::size_t>(i - 1)], i == selected);
+    return 0;
+}
+
+int32_t CustomPaletSnapButton() {
+    SnapShot();
+    return 0;
+}
+
+int32_t CustomPaletSysSelArrow() { return AskThenSystemSelect(); }
+
+int32_t CustomPaletSpSelArrow() {
+    if (state.shell.DirtyFlag != 0)
+        NavAskWind(kAskForSpeakerSelect);
+    else
+        ChangeToSpeakerSelect();
     return 0;
 }
 

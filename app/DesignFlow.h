@@ -89,4 +89,11 @@ int32_t NavAskSaveDontWndHandler(int16_t choice);
 // in it, by increasing number). Returns 0.
 int32_t HandleTabs(int32_t tabControlID);
 
+// The custom palette's "Snap" (11): the response window saved as a PNG file.
+int32_t CustomPaletSnapButton();
+// The palette's arrows back to system selection (12) and on to speaker
+// selection (13): with unsaved changes the save question comes first.
+int32_t CustomPaletSysSelArrow();
+int32_t CustomPaletSpSelArrow();
+
 }  // namespace quendal

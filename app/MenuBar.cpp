@@ -9,7 +9,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "response/AmplitudePlot.h"
 #include "view/ResponseRedraw.h"
 
 namespace quendal {
@@ -331,28 +330,6 @@ int32_t InitMenu13() {
     for (int32_t menu : {1, 7, 9, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 24, 25, 26, 27, 28, 30, 40, 50})
         platform::setMenuItemEnabled(menu, 0, false);
     platform::setMenuItemEnabled(kEditMenu, 0, true);
-    return 0;
-}
-
-int32_t Menu9_Disable() {
-    enableItemRange(kViewMenu, 1, 10, false);
-    return 0;
-}
-
-int32_t SetItemMarkOnViewMenu() {
-    const ViewSettings& view = state.view;
-    if (view.Magni == 0 || view.Magni == 1) {
-        platform::setMenuItemChecked(kViewMenu, 1, view.Magni == 0);
-        platform::setMenuItemChecked(kViewMenu, 2, view.Magni == 1);
-    }
-    if (view.Scale == 5 || view.Scale == 10) {
-        platform::setMenuItemChecked(kViewMenu, 4, view.Scale == 5);
-        platform::setMenuItemChecked(kViewMenu, 5, view.Scale == 10);
-    }
-    // The mark follows what the page shows: a mode the system lacks shows the total.
-    const int32_t shown = shownDisp();
-    if (shown >= 1 && shown <= 3)
-        for (int32_t disp = 1; disp <= 3; ++disp) platform::setMenuItemChecked(kViewMenu, 6 + disp, shown == disp);
     return 0;
 }
 

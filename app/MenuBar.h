@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "view/ViewMenu.h"
+
 namespace quendal {
 
 // Builds the program's own menu and puts it first in the bar.
@@ -25,10 +27,6 @@ int32_t InitMenu13();
 int32_t InitMenu14();
 int32_t InitMenu16();
 
-// Disables View items 1 to 10; the menu stays enabled.
-int32_t Menu9_Disable();
-// The View marks from Magni, Scale and Disp.
-int32_t SetItemMarkOnViewMenu();
 // View items 11 and 12, "Hide ..." or "Show ..." as CtmPaletFlag and
 // SysInfoFlag say the palettes are shown or not.
 int32_t SetPaletteItemsOnViewMenu();

@@ -15,13 +15,13 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
-#include "selection/SystemProfile.h"
+#include "view/SystemProfile.h"
 #include "view/QuartzDraw.h"
 #include "view/ResponseRedraw.h"
 #include "view/ResponseGraphs.h"
 #include "view/Explanation.h"
 #include "windows/ResponseTitle.h"
-#include "vent/VentInfo.h"
+#include "view/VentInfo.h"
 
 namespace quendal {
 

@@ -5,9 +5,10 @@
 #include "app/ControlHits.h"
 #include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
-#include "app/MessageVocabulary.h"
-#include "app/ParameterPasses.h"
+#include "model/MessageVocabulary.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
+#include "app/ShellHooks.h"
 #include "app/Preferences.h"
 #include "app/RepeatingTimer.h"
 #include "app/WindowEvents.h"
@@ -40,6 +41,8 @@ void CarbonTimerActionSelfOpen(platform::TimerId timer, void* userData) {
 int32_t StartQuendal(int& argc, char** argv) {
     // The windowing layer; it draws text antialiased with its own metrics.
     platform::startApplication(argc, argv);
+    // The windows below the shell reach it through its hooks.
+    installShellHooks();
     // A second start hands the documents named to it to the program that
     // runs already, and ends; the first receives them from now on.
     if (HandOverDocumentsNamedAtStart(argc, argv)) return 0;

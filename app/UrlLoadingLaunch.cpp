@@ -5,7 +5,7 @@
 
 #include "app/FilesAndFolders.h"
 #include "app/UrlLoading.h"
-#include "app/UrlLoadingImages.h"
+#include "dialogs/UrlLoadingImages.h"
 #include "platform/MacRomanText.h"
 #include "platform/Platform.h"
 

@@ -8,8 +8,8 @@
 #include "model/WindowNumbers.h"
 #include "selection/SystemSelect.h"
 #include "windows/AboutWindow.h"
-#include "windows/Alerts.h"
-#include "windows/CloseWindows.h"
+#include "dialogs/Alerts.h"
+#include "app/CloseWindows.h"
 #include "windows/DefaultParameters.h"
 #include "selection/SpeakerConnection.h"
 

@@ -6,11 +6,11 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "selection/ParameterLabels.h"
-#include "selection/Pictures.h"
-#include "selection/SystemInfoPalette.h"
-#include "windows/WindowGroup.h"
-#include "windows/DialogControls.h"
+#include "view/ParameterLabels.h"
+#include "view/Pictures.h"
+#include "dialogs/PalettePlace.h"
+#include "dialogs/ScreenFit.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

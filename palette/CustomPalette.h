@@ -17,6 +17,7 @@
 #include <span>
 #include <string_view>
 
+#include "dialogs/PalettePlace.h"
 #include "model/SharedTypes.h"
 
 namespace quendal {
@@ -46,11 +47,8 @@ inline constexpr int32_t kPaletteAlignmentButton = 201;
 
 // Content size (px): 205 wide, 390 high, 25 more for the Passive Raveza,
 // whose bottom button row and separator move down by as much.
-inline constexpr int16_t kPaletteWidth = 205;
 inline constexpr int16_t kPaletteHeight = 390;
 inline constexpr int16_t kPassiveRavezaExtraHeight = 25;
-// The palette's left edge stands this far right of the response window's.
-inline constexpr int16_t kPaletteOffsetFromResponse = 550;
 
 // The text sizes (px) of the palette: its static texts, and the small
 // font of its buttons and popups.

@@ -4,7 +4,6 @@
 #include <span>
 #include <utility>
 
-#include "app/UnsavedChanges.h"
 #include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
@@ -17,10 +16,10 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
-#include "windows/Alerts.h"
-#include "app/ParameterPasses.h"
-#include "app/MenuBar.h"
+#include "dialogs/Alerts.h"
+#include "model/ParameterPasses.h"
 #include "view/ResponseRedraw.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -100,7 +99,7 @@ Refusal impossibleEntry(PaletteFieldRange entries) {
 // The sheet's OK: the menus and the palette come back as they were.
 void refusalAnswered() {
     SheetWndClose(kAlertSheet);
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag != 0) return;
     EnableCustomPalet();
     if (platform::controlExists(kWindow, state.shell.EdtFldID))
@@ -116,7 +115,7 @@ void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
     BoxParameterBackup();  // on this path too the values in use are the rounded ones
     ReDispCustomPalet();
     state.shell.SheetWndFlag = 1;
-    InitMenu13();
+    menusFor(MenuSituation::SheetUp);
     if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
     platform::showSheetAlert(kResponseWindow, why.title, why.reason, [] { refusalAnswered(); });
 }
@@ -149,7 +148,7 @@ void closedBoxOutcome(bool withOfferedQtc, std::span<const PaletteValueRow> rows
 template <std::size_t N>
 void takeLossFactor(const double (&choices)[N], int32_t item, double& value, double accepted) {
     if (item >= 1 && item <= int32_t(N)) value = choices[item - 1];
-    if (value != accepted) DirtyFlagAndProxyIconSetDirty();
+    if (value != accepted) compareDesign(DesignComparison::MarkChanged);
 }
 
 }  // namespace
@@ -196,7 +195,7 @@ int32_t CustumPaletCalcReturn() {
 
     // The vent menu lists vents 1 and 2 as one design exactly while the
     // Triple Vented chambers 1 and 2 are alike: rebuilt after every change.
-    if (!refused && currentSystemNumber() == kTripleVented) InitMenu16();
+    if (!refused && currentSystemNumber() == kTripleVented) menusFor(MenuSituation::Design);
 
     BoxParameterBackup();
 
@@ -217,6 +216,29 @@ bool calcKeyAccepted() {
     const ShellFlags& shell = state.shell;
     return shell.SheetWndFlag == 0 && shell.InterceptEvHnd == 0 &&
            platform::isControlEnabled(kWindow, kPaletteCalcButton);
+}
+
+namespace {
+
+constexpr int32_t kQtcFieldId = 32;  // the Closed Box Qtc entry field
+
+}  // namespace
+
+int32_t SheetAlertWndOKReturn() {
+    SheetWndClose(kAlertSheet);
+    if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
+    menusFor(MenuSituation::SheetEnded);
+    state.box.CBAlartFlag = kCBAlartRealisable;
+    if (state.shell.CtmPaletFlag != 0) return 0;
+    EnableCustomPalet();
+    DrawBevelBtnMenu();
+    platform::setControlEnabled(kCustomPalette, kPaletteCalcButton, true);
+    platform::setControlText(kCustomPalette, kQtcFieldId, state.entry.s_QTC.view());
+    // The run with the offered Qtc builds the nearest box rather than
+    // alerting again, so that the cycle ends.
+    state.palette.calcWithOfferedQtc = 1;
+    CustumPaletCalcReturn();
+    return 0;
 }
 
 int32_t CustumPaletPopupClick(int32_t controlId) {
@@ -249,7 +271,7 @@ int32_t CustumPaletPopupClick(int32_t controlId) {
     }
     // Equal losses of the Triple Vented chambers 1 and 2 change the vent menu.
     if (currentSystemNumber() == kTripleVented && (controlId == kPaletteQbPopup1 || controlId == kPaletteQbPopup2))
-        InitMenu16();
+        menusFor(MenuSituation::Design);
     // A new loss factor is a new design: recalculated, its vents sized
     // again and both palettes refreshed.
     state.view.ReDispWnd = 2;

@@ -47,4 +47,11 @@ bool calcKeyAccepted();
 // other id only redraws it).
 int32_t CustumPaletPopupClick(int32_t controlId);
 
+// The alert sheet's OK: closes it; after a failed closed-box alignment it
+// restores the menus, and while the custom palette is shown enables it,
+// puts the possible Qtc into its Qtc field and runs its Calc. again, which
+// takes the nearest box it can build rather than alerting once more;
+// CBAlartFlag is back at rest (realisable).
+int32_t SheetAlertWndOKReturn();
+
 }  // namespace quendal

@@ -5,9 +5,9 @@
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
 #include "platform/Platform.h"
-#include "selection/ParameterLabels.h"
-#include "selection/SystemProfileText.h"
-#include "windows/DialogControls.h"
+#include "view/ParameterLabels.h"
+#include "view/SystemProfileText.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

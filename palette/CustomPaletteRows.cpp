@@ -3,10 +3,8 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
-#include "app/Snapshot.h"
 #include "platform/Platform.h"
 #include "view/ResponseRedraw.h"
-#include "app/DesignFlow.h"
 
 namespace quendal {
 
@@ -14,7 +12,6 @@ namespace {
 
 constexpr int32_t kWindow = kCustomPalette;
 constexpr int32_t kCustomPaletteViewItem = 11;  // "Show Custom Palette" / "Hide Custom Palette"
-constexpr int32_t kAskBeforeSpeakerSelect = 2;
 
 bool isEntryField(int32_t id) { return id >= kPaletteFirstField && id <= kPaletteLastField; }
 
@@ -25,21 +22,6 @@ int32_t CustomPaletPRNumPopupClick() {
     state.radiator.PopupPRNum = platform::controlValue(kWindow, kPaletteRadiatorCountPopup);
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
-    return 0;
-}
-
-int32_t CustomPaletSnapButton() {
-    SnapShot();
-    return 0;
-}
-
-int32_t CustomPaletSysSelArrow() { return AskThenSystemSelect(); }
-
-int32_t CustomPaletSpSelArrow() {
-    if (state.shell.DirtyFlag != 0)
-        NavAskWind(kAskBeforeSpeakerSelect);
-    else
-        ChangeToSpeakerSelect();
     return 0;
 }
 

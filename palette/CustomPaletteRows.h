@@ -1,5 +1,7 @@
 // What the custom palette's controls and window events do, one routine per
-// row of the shell's dispatch that has an effect of its own. The rows of
+// row of the shell's dispatch that has an effect of its own (its snapshot
+// button and its arrows to system and speaker selection lead into the
+// design flow: app/DesignFlow.h). The rows of
 // Calc. (control 10, Return and Enter) call CustumPaletCalcReturn, those of
 // the Qa and Qb popups (41-45) CustumPaletPopupClick with the control id,
 // and a mouse-down in the window FocusCustomPalet.
@@ -12,14 +14,6 @@ namespace quendal {
 // Popup 47 "Num of P.R. : ": its value becomes the number of passive
 // radiators PopupPRNum, and the design is recalculated and redrawn.
 int32_t CustomPaletPRNumPopupClick();
-
-// "Snap" (11): the response window saved as a PNG file.
-int32_t CustomPaletSnapButton();
-
-// The arrows back to system selection (12) and on to speaker selection
-// (13): with unsaved changes the save question comes first.
-int32_t CustomPaletSysSelArrow();
-int32_t CustomPaletSpSelArrow();
 
 // A click in entry field 31-36: the field the user works in (EdtFldID).
 int32_t CustomPaletFieldClick(int32_t controlId);

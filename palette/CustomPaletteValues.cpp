@@ -5,7 +5,7 @@
 #include "response/CofCal.h"
 #include "model/NumberText.h"
 #include "model/Rounding.h"
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfileText.h"
 #include "model/State.h"
 
 namespace quendal {

@@ -7,7 +7,6 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "view/NyquistReadout.h"
 
 namespace quendal::platform {
 
@@ -120,7 +119,7 @@ int32_t InstallSliderControlAction(int32_t controlNumber) {
 void SliderControlAction(int32_t, int32_t, int32_t part) {
     if (part != kIndicatorPart) return;
     selectWindow(kResponseWindow);
-    nyquistSliderMoved(controlValue(kResponseWindow, kNyquistSlider));
+    responseSliderMoved(controlValue(kResponseWindow, kNyquistSlider));
 }
 
 }  // namespace quendal::platform

@@ -87,9 +87,13 @@ int32_t ViewBindToParent(int32_t controlNumber);
 int32_t InstallSliderControlAction(int32_t controlNumber);
 
 // The live action of the response window's Nyquist slider: while the thumb
-// is dragged (part 129) it brings the response window forward, takes the
-// slider's value as the pointer position and redraws the Nyquist read-out.
-// Other parts are ignored.
+// is dragged (part 129) it brings the response window forward and hands the
+// slider's value to responseSliderMoved. Other parts are ignored.
 void SliderControlAction(int32_t window, int32_t controlNumber, int32_t part);
+
+// What a dragged response-window slider moves: the page that owns the
+// slider defines it (the Nyquist read-out takes the value as the pointer
+// position and redraws itself).
+extern void (*const responseSliderMoved)(int32_t value);
 
 }  // namespace quendal::platform

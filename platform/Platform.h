@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "model/SharedTypes.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 namespace quendal::platform {
 

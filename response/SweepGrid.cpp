@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "model/State.h"
-#include "view/QuartzDraw.h"
 
 namespace quendal {
 
@@ -73,7 +72,7 @@ void CurvePen::moveTo(bool drawSegment) {
         down_ = false;
         return;
     }
-    if (down_ && drawSegment) QuartzDrawLine(kResponseWindow);
+    if (down_ && drawSegment) curveSegmentSink(kResponseWindow);
     p.xx1 = p.xx;
     p.yy1 = p.yy;
     down_ = true;

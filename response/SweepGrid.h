@@ -48,6 +48,11 @@ void setSingleCurveDrawingState();
 // first `firstWidthPx` wide, the others 1 px.
 void setSetCurveDrawingState(int32_t position, double firstWidthPx);
 
+// Where a curve's segments go: the drawing layer defines it as its line
+// primitive, which draws from (xx1, yy1) to (xx, yy) of the drawing state
+// into window `windowNumber` (or the print page while printing).
+extern int32_t (*const curveSegmentSink)(int32_t windowNumber);
+
 // The pen of one curve. A point whose screen coordinates (xx, yy) are not
 // finite is skipped and the pen is lifted, so the curve restarts after it.
 class CurvePen {

@@ -1,7 +1,7 @@
 #include "selection/PaintedChooser.h"
 
 #include "platform/Platform.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
 
 namespace quendal {

@@ -7,18 +7,15 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/PaintedChooser.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 #include "selection/SystemInfoPalette.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "view/QuartzDraw.h"
-#include "windows/Alerts.h"
-#include "palette/CustomPalette.h"
-#include "palette/CustomPaletteEnable.h"
-#include "palette/CustomPaletteDisplay.h"
+#include "dialogs/Alerts.h"
 #include "view/ResponseRedraw.h"
-#include "app/MenuBar.h"
-#include "vent/VentSizing.h"
-#include "windows/DialogControls.h"
+#include "response/VentSizing.h"
+#include "dialogs/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -213,7 +210,7 @@ int32_t SpConSelectDoDialog() {
     for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
     CofCal();
     AsVentOpt();
-    InitMenu16();
+    menusFor(MenuSituation::Design);
     ReDispResposeWnd();
 
     ShellFlags& sh = state.shell;
@@ -224,9 +221,9 @@ int32_t SpConSelectDoDialog() {
     }
     if (sh.CtmPaletFlag == 0) {
         platform::setCurrentWindow(kCustomPalette);
-        EnableCustomPalet();
-        DrawBevelBtnMenu();
-        CustomPaletDisp();
+        refreshWindows(WindowRefresh::CustomPaletteEnabled);
+        refreshWindows(WindowRefresh::CustomPaletteAlignmentMenu);
+        refreshWindows(WindowRefresh::CustomPaletteValues);
     }
     sh.InterceptEvHnd = 0;
     return 0;
@@ -235,8 +232,8 @@ int32_t SpConSelectDoDialog() {
 int32_t spConSelectCancel() {
     state.connection.SpConNum = state.connection.SpConNumBak;
     if (platform::windowExists(kSheet)) SheetWndClose(kSheet);
-    NavUserActionCancelMenu();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    menusFor(MenuSituation::SheetEnded);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     state.shell.InterceptEvHnd = 0;
     return 0;
 }

@@ -7,13 +7,14 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "selection/ParameterLabels.h"
-#include "selection/SystemProfileFigures.h"
-#include "selection/SystemProfileText.h"
-#include "selection/VentLabels.h"
+#include "view/ParameterLabels.h"
+#include "view/SystemProfileFigures.h"
+#include "view/SystemProfileText.h"
+#include "view/VentLabels.h"
 #include "view/InputPower.h"
-#include "windows/WindowGroup.h"
-#include "windows/DialogControls.h"
+#include "dialogs/PalettePlace.h"
+#include "dialogs/ScreenFit.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "dialogs/PalettePlace.h"
 #include "model/SharedTypes.h"
 #include "model/Str255.h"
 
@@ -29,8 +30,6 @@ inline constexpr int32_t kInfoModelName = 1110;
 inline constexpr int16_t kInfoOpenHeight = 535;
 inline constexpr int16_t kInfoClosedHeight = 350;
 inline constexpr int16_t kInfoWidth = 200;
-// pt from the palette's left edge to the response window's.
-inline constexpr int16_t kGapToResponseWindow = 210;
 
 // Builds window 8 for the current design and shows it: beside the response
 // window (its right edge 10 pt left of the response window's left edge,
@@ -61,8 +60,5 @@ Str255 paletteValueText(double value, int32_t decimals);
 
 // Where window 8 opens with that content height (screen pixels).
 Rect16 systemInfoPalettePlace(int16_t height);
-// The rectangle moved so that it lies inside the area with room above it
-// for the title bar (and cut where it is larger than that room).
-Rect16 fitOntoArea(Rect16 bounds, Rect16 area);
 
 }  // namespace quendal

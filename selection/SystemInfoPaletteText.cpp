@@ -2,8 +2,8 @@
 #include <string_view>
 
 #include "selection/SystemInfoPalette.h"
-#include "selection/SystemProfileText.h"
-#include "windows/ScreenFit.h"
+#include "view/SystemProfileText.h"
+#include "dialogs/ScreenFit.h"
 
 namespace quendal {
 
@@ -13,10 +13,6 @@ Str255 paletteValueText(double value, int32_t decimals) {
     std::string_view shown = text.view();
     if (!shown.empty() && shown.front() == ' ') shown.remove_prefix(1);
     return Str255(shown.substr(0, 6));
-}
-
-Rect16 fitOntoArea(Rect16 bounds, Rect16 area) {
-    return fitContentOntoArea(bounds, area, Rect16{kPaletteTitleBarRoom, 0, 0, 0});
 }
 
 }  // namespace quendal

@@ -9,12 +9,12 @@
 #include "view/QuartzDraw.h"
 #include "selection/PaintedChooser.h"
 #include "selection/SystemChooser.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "windows/InitialSetup.h"
-#include "app/AppMessages.h"
-#include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
-#include "windows/DialogControls.h"
+#include "dialogs/ParameterRecords.h"
+#include "model/ParameterPasses.h"
+#include "dialogs/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -98,7 +98,7 @@ int32_t OpenSystemSelectWnd() {
     sh.s_MasgMenu = "BootQnDL";
     OriginalBoxParametersPass();
     InitItemBoxParameters();
-    InitMenu11();
+    menusFor(MenuSituation::Start);
     return SystemSelectWnd();
 }
 
@@ -240,7 +240,7 @@ int32_t systemSelectConfirm() {
 int32_t systemSelectCancel() {
     state.shell.curentWndID = 0;
     platform::closeWindow(kWindow);
-    InitMenu14();
+    menusFor(MenuSituation::NoDesign);
     return 0;
 }
 

@@ -5,21 +5,19 @@
 #include <string>
 #include <tuple>
 
-#include "app/UnsavedChanges.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "vent/VentRecords.h"
-#include "vent/VentSizing.h"
-#include "windows/Alerts.h"
-#include "windows/FieldText.h"
-#include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
-#include "palette/CustomPaletteEnable.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/FieldText.h"
+#include "model/ParameterPasses.h"
 #include "view/ResponseRedraw.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -409,12 +407,12 @@ int32_t VentDesignCalcOkCommon() {
         v.SV22 = v.SV11;
     }
     SheetWndClose(kVentDesignSheet);
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     ValueRoundVentParameters();
-    DirtyCheckVentParamCheck();
+    compareDesign(DesignComparison::Vents);
     return 0;
 }
 

@@ -5,14 +5,14 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "selection/SystemInfoPalette.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
-#include "vent/VentSizing.h"
-#include "windows/Alerts.h"
-#include "windows/DialogControls.h"
-#include "windows/InitialSetup.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/DesignStart.h"
 #include "view/ResponseRedraw.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -80,7 +80,7 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     VentDesignWnd();
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
     return 0;
 }
 

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "model/State.h"
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 #include "view/FrameDrawing.h"
 #include "view/GraphFrame.h"
 #include "view/ResponseGraphs.h"

@@ -1,5 +1,5 @@
 #include "model/State.h"
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 #include "view/FrameDrawing.h"
 #include "view/ResponseGraphs.h"
 

@@ -19,7 +19,7 @@
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
 #include "platform/HelpTag.h"
-#include "windows/ResponseWindow.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -116,6 +116,9 @@ void nyquistSliderMoved(int32_t position) {
     NyquistSliderControl();
 }
 
+// The Nyquist page owns the response window's only slider.
+void (*const platform::responseSliderMoved)(int32_t value) = &nyquistSliderMoved;
+
 void nyquistArrowClicked(int32_t control) {
     const int32_t step = control == kUpArrow ? 1 : control == kDownArrow ? -1 : 0;
     if (step == 0) return;
@@ -209,7 +212,7 @@ int32_t ShowDetailTriBtnSetting() {
         return 0;
     }
     if (isPage("nq")) {
-        DispShowDetailTriBtn();
+        refreshWindows(WindowRefresh::DetailsTriangle);
         if (c.detailTriBtn == 1) {
             state.point.respNum = 1;
             DispNyquistOtherBtn();
@@ -220,7 +223,7 @@ int32_t ShowDetailTriBtnSetting() {
         return 0;
     }
     platform::removeControl(kResponseWindow, kSlider);
-    DispShowDetailTriBtn();
+    refreshWindows(WindowRefresh::DetailsTriangle);
     if (c.detailTriBtn != 1) return 0;
     if (isPage("st")) {
         DrawStepPointerContorol();

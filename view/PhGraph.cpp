@@ -1,6 +1,6 @@
 #include "model/Rounding.h"
 #include "model/State.h"
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 #include "view/FrameDrawing.h"
 #include "view/GraphFrame.h"
 #include "view/ResponseGraphs.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "model/Str255.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 namespace quendal {
 

@@ -3,7 +3,8 @@
 #include <cmath>
 
 #include "model/State.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
+#include "response/SweepGrid.h"
 
 namespace quendal {
 
@@ -51,6 +52,9 @@ int32_t QuartzDrawLine(int32_t windowNumber) {
     d.DashLineType = 0;
     return 0;
 }
+
+// Every sweep draws its curve segment by segment as lines.
+int32_t (*const curveSegmentSink)(int32_t windowNumber) = &QuartzDrawLine;
 
 int32_t QuartzDrawRect(int32_t windowNumber) {
     DrawingState& d = state.draw;

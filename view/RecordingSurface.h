@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 namespace quendal {
 

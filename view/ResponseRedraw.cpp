@@ -9,19 +9,15 @@
 #include "view/InputPower.h"
 #include "view/NyquistReadout.h"
 #include "view/ReSweep.h"
+#include "view/ShellHooks.h"
+#include "view/ViewMenu.h"
 #include "view/ResponseGraphs.h"
 #include "view/WindowErase.h"
-#include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
-#include "app/UnsavedChanges.h"
-#include "palette/CustomPaletteDisplay.h"
-#include "palette/CustomPaletteValues.h"
-#include "selection/SystemInfoPalette.h"
-#include "selection/SystemProfile.h"
-#include "windows/ResponseWindow.h"
-#include "vent/VentInfo.h"
-#include "vent/VentRecords.h"
-#include "vent/VentSizing.h"
+#include "model/ParameterPasses.h"
+#include "view/SystemProfile.h"
+#include "view/VentInfo.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
 
 namespace quendal {
 
@@ -168,7 +164,7 @@ int32_t ReDispResposeWnd() {
     platform::selectWindow(kResponseWindow);
     platform::setCurrentWindow(kResponseWindow);
     eraseResponseRect(0, 0, 540, 900);
-    FitResponseWndToPage();
+    refreshWindows(WindowRefresh::ResponseWindowSize);
     switch (state.view.ReDispWnd) {
         case 1:
             PINcalc();
@@ -179,18 +175,11 @@ int32_t ReDispResposeWnd() {
             CofCal();
             AsVentOpt();
             ReDispResposeWndCommon();
-            if (state.shell.SysInfoFlag == 0) {
-                platform::setCurrentWindow(kSystemInfoPalette);
-                DispSPLPIN();
-            }
-            if (state.shell.CtmPaletFlag == 0) {
-                platform::setCurrentWindow(kCustomPalette);
-                CustomPaletDisp();
-            }
+            refreshWindows(WindowRefresh::Palettes);
             break;
         default: break;
     }
-    if (platform::windowExists(kResponseWindow)) DirtyCheckAfterDrawing();
+    if (platform::windowExists(kResponseWindow)) compareDesign(DesignComparison::AfterDrawing);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "view/WindowErase.h"
 
 #include "model/WindowNumbers.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 namespace quendal {
 

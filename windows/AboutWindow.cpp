@@ -3,8 +3,8 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
-#include "windows/CloseWindows.h"
-#include "windows/DialogControls.h"
+#include "view/ShellHooks.h"
+#include "dialogs/DialogControls.h"
 
 namespace quendal {
 
@@ -46,7 +46,7 @@ void AboutWnd() {
 void closeAboutWindow() {
     platform::closeWindow(kAboutWindow);
     state.shell.AboutWndflag = 0;
-    restoreMenusByCurrentWindow();
+    menusFor(MenuSituation::WindowInFront);
 }
 
 }  // namespace quendal

@@ -7,10 +7,10 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/SystemSelect.h"
-#include "windows/Alerts.h"
-#include "windows/FieldText.h"
-#include "windows/DialogControls.h"
-#include "app/ParameterPasses.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/FieldText.h"
+#include "dialogs/DialogControls.h"
+#include "model/ParameterPasses.h"
 
 namespace quendal {
 

@@ -7,21 +7,18 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
-#include "palette/CustomPaletteDisplay.h"
-#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
-#include "vent/VentSizing.h"
-#include "windows/Alerts.h"
-#include "windows/DesignStart.h"
-#include "windows/DialogControls.h"
-#include "app/MenuBar.h"
-#include "selection/SystemInfoPalette.h"
-#include "app/ParameterRecords.h"
+#include "response/VentSizing.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/DesignStart.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
 #include "view/InputPower.h"
 #include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -62,12 +59,12 @@ void backToWindowBelow() {
     sh.InterceptEvHnd = 0;
     // System Select first: a design kept behind it is not the window below.
     if (platform::windowExists(kSystemSelectWindow)) {
-        InitMenu11();
+        menusFor(MenuSituation::Start);
         platform::selectWindow(kSystemSelectWindow);
         sh.curentWndID = kSystemSelectWindow;
     } else if (designOnScreen()) {
-        NavUserActionCancelMenu();
-        if (sh.CtmPaletFlag == 0) EnableCustomPalet();
+        menusFor(MenuSituation::SheetEnded);
+        if (sh.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     }
 }
 
@@ -77,8 +74,8 @@ void applyWaitingRadiatorRecord() {
     MessageState& m = state.messages;
     if (!(m.s_DummyPR == "DUMMY&") || state.shell.WindCloseFlag != 0) return;
     MasageTextToPRParameter();
-    InitMenu13();
-    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    menusFor(MenuSituation::SheetUp);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);
     PassiveRadiDataEnterWnd();
     PassiveRadiDataInDispOrg();
     m.s_DummyPR = "NULL";
@@ -104,7 +101,7 @@ int32_t InitialSetupSelect() {
         return 0;
     }
     if (state.prefs.InitSetupCheck == 1 && sh.InitSetSelFlag == 0) {
-        InitMenu13();
+        menusFor(MenuSituation::SheetUp);
         InitialSetupWnd();
         return 0;
     }
@@ -120,7 +117,7 @@ int32_t InitialSetupSelect() {
     CofCal();
     IBcofCal();  // the infinite baffle's coefficient for the comparison curve
     AsVentOpt();
-    InitMenu16();
+    menusFor(MenuSituation::Design);
 
     if (newDesign) {
         sh.CtmPaletFlag = 0;
@@ -134,14 +131,14 @@ int32_t InitialSetupSelect() {
         SystemInfoFloatPalet();
         CustomFloatPalet();
         platform::setCurrentWindow(kCustomPalette);
-        CustomPaletDisp();
-        SetPaletteItemsOnViewMenu();  // the menus were set before the palettes opened
+        refreshWindows(WindowRefresh::CustomPaletteValues);
+        menusFor(MenuSituation::PaletteItems);  // the menus were set before the palettes opened
     } else {
         state.view.ReDispWnd = 2;
         ReDispResposeWnd();
         if (sh.CtmPaletFlag == 0) {
             FocusCustomPalet();
-            CustomPaletDisp();
+            refreshWindows(WindowRefresh::CustomPaletteValues);
         }
     }
     applyWaitingRadiatorRecord();
@@ -210,8 +207,8 @@ int32_t InitSetupOkReturn() {
         state.shell.LVD = thickness + kDuctOverPort;
     }
     SheetWndClose(kInitialSetupSheet);
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     state.shell.InitSetSelFlag = 1;  // answered: the design is entered without the sheet
     return InitialSetupSelect();
 }

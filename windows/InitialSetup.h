@@ -5,11 +5,10 @@
 
 #include <cstdint>
 
+#include "dialogs/DesignStart.h"
+
 namespace quendal {
 
-inline constexpr double kMinimumInputPower = 0.4;    // W
-inline constexpr double kMinimumPortThickness = 3.0; // mm
-inline constexpr double kDuctOverPort = 20.0;        // mm, a duct is this much longer than a port
 
 // Starts the design of (SysSelTabNum, SysSelBtnNum), or re-enters the
 // design on screen after the Initial Setup sheet. Sets InitSysType and the

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
-#include "app/MenuBar.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -110,7 +110,7 @@ int32_t PageSetupWndCancel() { return MyPageSetupDoneRoutine(kResponseWindow, fa
 
 int32_t MyPageSetupDoneRoutine(int32_t window, bool accepted) {
     platform::closeWindow(kPageSetupSheet);
-    if (platform::windowExists(window)) NavUserActionCancelMenu();
+    if (platform::windowExists(window)) menusFor(MenuSituation::SheetEnded);
     return 0;
 }
 

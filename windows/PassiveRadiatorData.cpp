@@ -4,21 +4,17 @@
 #include <cmath>
 #include <string>
 
-#include "app/AppMessages.h"
-#include "app/MessageVocabulary.h"
-#include "app/ParameterRecords.h"
+#include "platform/AppMessageSend.h"
+#include "model/MessageVocabulary.h"
+#include "dialogs/ParameterRecords.h"
 #include "enclosures/PRcal.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
-#include "selection/SystemInfoPalette.h"
-#include "app/MenuBar.h"
-#include "app/UnsavedChanges.h"
-#include "palette/CustomPaletteEnable.h"
-#include "palette/CustomPaletteDisplay.h"
 #include "view/ResponseRedraw.h"
-#include "windows/DialogControls.h"
+#include "dialogs/DialogControls.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -126,19 +122,19 @@ void applyToRadiatorSystem() {
         platform::setMenuItemEnabled(menu, state.selection.Alin, true);
         platform::checkOneMenuItem(menu, state.selection.Alin);
     }
-    NavUserActionCancelMenu();
+    menusFor(MenuSituation::SheetEnded);
     if (platform::controlExists(kCustomPalette, kRadiatorCountPopup)) {
         platform::setControlValue(kCustomPalette, kRadiatorCountPopup, 1);
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
     }
     if (state.shell.CtmPaletFlag == 0) {
-        EnableCustomPalet();
+        refreshWindows(WindowRefresh::CustomPaletteEnabled);
         platform::setCurrentWindow(kCustomPalette);
-        CustomPaletDisp();
+        refreshWindows(WindowRefresh::CustomPaletteValues);
     }
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
-    DirtyCheckSpParamCheck();
+    compareDesign(DesignComparison::Box);
 }
 
 void sheetClosed() {
@@ -244,17 +240,17 @@ int32_t PRDataEnterWndApply() {
     }
     p.PRUseFlag = 0;
     p.PRDataInFlag = 1;
-    NavUserActionCancelMenu();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
+    menusFor(MenuSituation::SheetEnded);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
     return 0;
 }
 
 int32_t PRDataEnterWndCancel() {
     if (!platform::windowExists(kSheet)) return 0;
     sheetClosed();
-    NavUserActionCancelMenu();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    menusFor(MenuSituation::SheetEnded);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
     return 0;
 }
 

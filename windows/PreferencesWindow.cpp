@@ -9,11 +9,9 @@
 #include "model/WindowNumbers.h"
 #include "platform/HelpTag.h"
 #include "platform/Platform.h"
-#include "windows/CloseWindows.h"
-#include "selection/SystemInfoPalette.h"
-#include "palette/CustomPaletteEnable.h"
-#include "windows/DialogControls.h"
-#include "windows/FieldText.h"
+#include "dialogs/DialogControls.h"
+#include "dialogs/FieldText.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -91,9 +89,9 @@ void createField(int32_t label, int32_t field, int32_t unit, int16_t top, const 
 void afterPreferences() {
     rememberPreferencesBounds();
     platform::closeWindow(kPreferencesWindow);
-    restoreMenusByCurrentWindow();
-    if (state.shell.SysInfoFlag == 0) DispSPLPIN();
-    if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    menusFor(MenuSituation::WindowInFront);
+    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
 }
 
 // A refused value: the alert on the window, the kept value back in the

@@ -6,10 +6,10 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "view/ResponseRedraw.h"
-#include "app/AppMessages.h"
+#include "platform/AppMessageSend.h"
 #include "view/NyquistReadout.h"
-#include "palette/CustomPalette.h"
-#include "selection/SystemInfoPalette.h"
+#include "dialogs/PalettePlace.h"
+#include "dialogs/ScreenFit.h"
 
 namespace quendal {
 

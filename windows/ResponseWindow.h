@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "model/SharedTypes.h"
-#include "windows/ScreenFit.h"
+#include "dialogs/ScreenFit.h"
 
 namespace quendal {
 

@@ -1,6 +1,6 @@
 #include "windows/SaveChangesSheet.h"
 
-#include "app/UrlLoadingImages.h"
+#include "dialogs/UrlLoadingImages.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/UrlLoadingImages.h"
+#include "dialogs/UrlLoadingImages.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

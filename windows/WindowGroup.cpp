@@ -7,7 +7,7 @@
 #include "platform/Platform.h"
 #include "view/ResponsePointer.h"
 #include "windows/ResponseWindow.h"
-#include "windows/ScreenFit.h"
+#include "dialogs/ScreenFit.h"
 
 namespace quendal {
 
@@ -119,13 +119,5 @@ void gatherPalettesBesideResponseWindow(int16_t gap) {
     }
 }
 
-Rect16 paletteBesideResponseWindow(int32_t offset, int16_t width, int16_t height) {
-    const Rect16 response = platform::windowExists(kResponseWindow) ? platform::windowBounds(kResponseWindow)
-                                                                    : state.bounds.RespWndBounds;
-    const int left = response.left + offset, top = response.top;
-    const Rect16 wanted{int16_t(top), int16_t(left), int16_t(top + height), int16_t(left + width)};
-    const Rect16 area = platform::availableScreenArea(left + width / 2, top + height / 2);
-    return fitContentOntoArea(wanted, area, Rect16{kPaletteTitleBarRoom, 0, 0, 0});
-}
 
 }  // namespace quendal

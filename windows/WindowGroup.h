@@ -36,11 +36,6 @@ bool startGroupedMove(int32_t x, int32_t y, uint32_t modifiers);
 // that moved nothing leaves the group formed until the next move ends.
 int32_t groupedMoveEnded();
 
-// Where a palette of this content size stands beside the response window:
-// its content's top left `offset` px right of the response window's left
-// edge (negative: left of it), tops level; moved onto the screen where it
-// would leave it. From the window as it stands, else RespWndBounds.
-Rect16 paletteBesideResponseWindow(int32_t offset, int16_t width, int16_t height);
 
 // Gather Windows: the palettes that are open go beside the response window
 // as it stands, tops level with it, `gap` px from it and from each other:

@@ -21,7 +21,7 @@
 #include <unordered_map>
 #include <QWidget>
 
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 class QPrinter;
 

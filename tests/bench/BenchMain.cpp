@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "app/ShellHooks.h"
 #include "platform/Platform.h"
 #include "support/TestEnvironment.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);
     quendal::platform::startApplication(argc, argv);
+    // The windows reach the shell through its hooks, as in the program.
+    quendal::installShellHooks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

@@ -27,7 +27,7 @@
 #include "app/DesignDocument.h"
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"

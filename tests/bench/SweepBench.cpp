@@ -5,7 +5,7 @@
 
 #include "model/State.h"
 #include "response/ResponseCal.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 
 namespace quendal {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "response/CofCal.h"
 #include "model/State.h"
-#include "windows/Alerts.h"
-#include "windows/DesignStart.h"
+#include "dialogs/Alerts.h"
+#include "dialogs/DesignStart.h"
 
 namespace quendal {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "Designs.h"
 #include "app/DesignDocument.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "response/CofCal.h"
 #include "response/SpConCal.h"
 

@@ -10,7 +10,7 @@
 #include "model/State.h"
 #include "response/ResponseCal.h"
 #include "support/BandPassTestSupport.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "view/RecordingSurface.h"
 
 namespace quendal {

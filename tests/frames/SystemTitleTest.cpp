@@ -1,6 +1,6 @@
 #include "FrameFixture.h"
 
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 
 namespace quendal::test {
 namespace {

@@ -2,14 +2,14 @@
 // the window in front, and the closed-box Qtc alerts quote the possible Qtc.
 #include "DesignEntryFixture.h"
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "model/ClosedBoxOutcome.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteDisplay.h"
 #include "response/CofCal.h"
 #include "selection/SystemSelect.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "model/TextToNumber.h"
 #include "selection/SystemSelect.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "windows/InitialSetup.h"
 
 namespace quendal::test {

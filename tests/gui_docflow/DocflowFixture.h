@@ -23,7 +23,7 @@
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
 #include "app/MenuBar.h"
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/UnsavedChanges.h"
 #include "app/WindowEvents.h"

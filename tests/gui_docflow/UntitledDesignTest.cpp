@@ -8,7 +8,7 @@
 
 #include "DocflowFixture.h"
 #include "app/AppMessages.h"
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "app/Startup.h"
 #include "app/UpdateCheck.h"
 #include "engine/CalculationContract.h"

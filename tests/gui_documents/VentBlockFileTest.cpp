@@ -7,8 +7,8 @@
 #include "app/DocumentFiles.h"
 #include "documents/Designs.h"
 #include "response/CofCal.h"
-#include "vent/VentForms.h"
-#include "vent/VentSizing.h"
+#include "response/VentForms.h"
+#include "response/VentSizing.h"
 
 namespace quendal::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppMessages.h"
-#include "app/MessageVocabulary.h"
+#include "model/MessageVocabulary.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"

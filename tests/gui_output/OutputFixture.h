@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/PlatformFixture.h"

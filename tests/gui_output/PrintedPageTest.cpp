@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "app/PrintingPage.h"
 #include "model/State.h"
 #include "view/RecordingSurface.h"

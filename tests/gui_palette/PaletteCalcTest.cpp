@@ -12,7 +12,7 @@
 #include "palette/CustomPaletteValues.h"
 #include "model/ClosedBoxOutcome.h"
 #include "view/ResponseRedraw.h"
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 namespace {

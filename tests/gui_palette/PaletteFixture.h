@@ -12,7 +12,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"

@@ -8,7 +8,7 @@
 #include "PictureFixture.h"
 #include "platform/qt/Pictures.h"
 #include "platform/qt/Resources.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 
 namespace quendal::test {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "PictureFixture.h"
 #include "platform/qt/Pictures.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 
 namespace quendal::test {
 namespace {

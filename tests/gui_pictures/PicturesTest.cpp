@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "PictureFixture.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 #include "view/QuartzDraw.h"
 #include "view/RecordingSurface.h"
 

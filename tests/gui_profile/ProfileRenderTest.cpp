@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "gui_profile/PaletteFixture.h"
-#include "selection/SystemProfile.h"
+#include "view/SystemProfile.h"
 #include "support/PixelColour.h"
 
 namespace quendal::test {

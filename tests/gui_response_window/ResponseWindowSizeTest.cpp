@@ -7,10 +7,11 @@
 
 #include "gui_response_window/ResponseWindowFixture.h"
 #include "platform/qt/Fonts.h"
-#include "selection/SystemTitle.h"
+#include "view/SystemTitle.h"
 #include "view/RecordingSurface.h"
 #include "windows/ResponseTitle.h"
 #include "windows/ResponseWindow.h"
+#include "dialogs/PalettePlace.h"
 #include "windows/WindowGroup.h"
 
 namespace quendal::test {

@@ -11,7 +11,7 @@
 
 #include "response/ReferenceLevel.h"
 #include "gui_response_window/ResponseWindowFixture.h"
-#include "selection/Pictures.h"
+#include "view/Pictures.h"
 #include "selection/SpeakerConnection.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/RecordingSurface.h"

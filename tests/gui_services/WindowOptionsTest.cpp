@@ -10,7 +10,7 @@
 
 #include <fstream>
 
-#include "app/UrlLoadingImages.h"
+#include "dialogs/UrlLoadingImages.h"
 #include "model/WindowNumbers.h"
 #include "platform/HelpTag.h"
 #include "platform/PlatformFixture.h"

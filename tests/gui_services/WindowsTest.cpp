@@ -12,7 +12,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/PlatformFixture.h"
 #include "windows/AboutWindow.h"
-#include "windows/CloseWindows.h"
+#include "app/CloseWindows.h"
 #include "windows/PreferencesWindow.h"
 
 namespace quendal::test {

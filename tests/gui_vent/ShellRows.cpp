@@ -2,7 +2,7 @@
 // drive them.
 #include "VentSheetFixture.h"
 
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 

@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "platform/qt/Fonts.h"
-#include "vent/VentInfo.h"
+#include "view/VentInfo.h"
 #include "view/RecordingSurface.h"
 
 namespace quendal::test {

@@ -3,7 +3,7 @@
 // preferences say so, and OK re-sizes every vent.
 #include "VentSheetFixture.h"
 
-#include "windows/Alerts.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 namespace {

@@ -18,9 +18,9 @@
 #include "support/AlertRecorder.h"
 #include "support/EngineTestSupport.h"
 #include "vent/VentDesignSheet.h"
-#include "vent/VentRecords.h"
+#include "response/VentRecords.h"
 #include "vent/VentSetupSheet.h"
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 
 namespace quendal::test {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "profile/ProfileFixture.h"
-#include "selection/SystemProfileBlock.h"
+#include "view/SystemProfileBlock.h"
 
 namespace quendal::test {
 namespace {

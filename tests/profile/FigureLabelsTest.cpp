@@ -1,9 +1,9 @@
 // The names written over the system figures, in both renderings' drawn
 // form, and the figure tables they go with.
 #include "profile/ProfileFixture.h"
-#include "selection/ParameterLabels.h"
-#include "selection/SystemProfileFigures.h"
-#include "selection/VentLabels.h"
+#include "view/ParameterLabels.h"
+#include "view/SystemProfileFigures.h"
+#include "view/VentLabels.h"
 
 namespace quendal::test {
 namespace {

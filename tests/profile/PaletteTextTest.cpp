@@ -1,6 +1,7 @@
 // What the System Info palette writes and where it opens, without widgets.
 #include <gtest/gtest.h>
 
+#include "dialogs/ScreenFit.h"
 #include "selection/SystemInfoPalette.h"
 
 namespace quendal::test {

@@ -1,8 +1,8 @@
 // The System Profile page and the reduced profile under a printed graph:
 // the driver's rows, the reference level, the figures' boxes and labels.
 #include "profile/ProfileFixture.h"
-#include "selection/SystemProfile.h"
-#include "selection/SystemProfileText.h"
+#include "view/SystemProfile.h"
+#include "view/SystemProfileText.h"
 #include "view/NumberTextLayout.h"
 
 namespace quendal::test {

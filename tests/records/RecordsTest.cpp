@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ParameterRecords.h"
+#include "dialogs/ParameterRecords.h"
 #include "model/State.h"
 #include "support/MessagingDoubles.h"
 

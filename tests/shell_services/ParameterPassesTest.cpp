@@ -1,7 +1,7 @@
 // The driver handed over, the initial box values, and the rounded backups.
 #include <gtest/gtest.h>
 
-#include "app/ParameterPasses.h"
+#include "model/ParameterPasses.h"
 #include "model/State.h"
 
 namespace quendal::test {

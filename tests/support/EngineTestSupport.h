@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/State.h"
-#include "view/DrawSurface.h"
+#include "platform/DrawSurface.h"
 #include "view/RecordingSurface.h"
 
 namespace quendal::test {

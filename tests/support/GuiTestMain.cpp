@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "app/ShellHooks.h"
 #include "platform/Platform.h"
 #include "support/TestEnvironment.h"
 
@@ -9,6 +10,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The windowing layer as the program starts it (it keeps this application).
     quendal::platform::startApplication(argc, argv);
+    // The windows reach the shell through its hooks, as in the program.
+    quendal::installShellHooks();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

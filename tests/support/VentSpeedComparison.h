@@ -18,8 +18,8 @@
 #include "response/ReferenceLevel.h"
 #include "response/SweepGrid.h"
 #include "support/oracle/LumpedCircuit.h"
-#include "vent/VentForms.h"
-#include "vent/VentSizing.h"
+#include "response/VentForms.h"
+#include "response/VentSizing.h"
 
 namespace quendal::test {
 

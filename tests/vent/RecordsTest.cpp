@@ -10,8 +10,8 @@
 #include "app/DesignDocument.h"
 #include "response/CofCal.h"
 #include "support/EngineTestSupport.h"
-#include "vent/VentRecords.h"
-#include "vent/VentSizing.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
 
 namespace quendal::test {
 namespace {

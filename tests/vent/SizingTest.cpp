@@ -15,7 +15,7 @@
 #include "response/ReferenceLevel.h"
 #include "response/SweepGrid.h"
 #include "support/EngineTestSupport.h"
-#include "vent/VentSizing.h"
+#include "response/VentSizing.h"
 
 namespace quendal::test {
 namespace {

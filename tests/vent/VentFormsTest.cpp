@@ -7,7 +7,7 @@
 #include <string>
 
 #include "VentPhysics.h"
-#include "vent/VentForms.h"
+#include "response/VentForms.h"
 
 namespace quendal::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <numbers>
 
 #include "VentPhysics.h"
-#include "vent/VentModel.h"
+#include "response/VentModel.h"
 
 namespace quendal::test {
 namespace {

@@ -1,0 +1,80 @@
+#include "app/ShellHooks.h"
+
+#include "app/CloseWindows.h"
+#include "app/MenuBar.h"
+#include "app/UnsavedChanges.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "dialogs/Alerts.h"
+#include "palette/CustomPalette.h"
+#include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteDisplay.h"
+#include "palette/CustomPaletteEnable.h"
+#include "platform/Platform.h"
+#include "selection/SystemInfoPalette.h"
+#include "view/ShellHooks.h"
+#include "windows/ResponseWindow.h"
+
+namespace quendal {
+
+namespace {
+
+int32_t menus(MenuSituation situation) {
+    switch (situation) {
+        case MenuSituation::Start: return InitMenu11();
+        case MenuSituation::SheetUp: return InitMenu13();
+        case MenuSituation::NoDesign: return InitMenu14();
+        case MenuSituation::Design: return InitMenu16();
+        case MenuSituation::SheetEnded: return NavUserActionCancelMenu();
+        case MenuSituation::PaletteItems: return SetPaletteItemsOnViewMenu();
+        case MenuSituation::WindowInFront: restoreMenusByCurrentWindow(); return 0;
+    }
+    return 0;
+}
+
+int32_t windows(WindowRefresh what) {
+    switch (what) {
+        case WindowRefresh::Palettes:
+            if (state.shell.SysInfoFlag == 0) {
+                platform::setCurrentWindow(kSystemInfoPalette);
+                DispSPLPIN();
+            }
+            if (state.shell.CtmPaletFlag == 0) {
+                platform::setCurrentWindow(kCustomPalette);
+                CustomPaletDisp();
+            }
+            return 0;
+        case WindowRefresh::SystemInfoValues: return DispSPLPIN();
+        case WindowRefresh::CustomPaletteValues: return CustomPaletDisp();
+        case WindowRefresh::CustomPaletteDimmed: return DisableCustomPalet();
+        case WindowRefresh::CustomPaletteEnabled: return EnableCustomPalet();
+        case WindowRefresh::CustomPaletteAlignmentMenu: return DrawBevelBtnMenu();
+        case WindowRefresh::ResponseWindowSize: return FitResponseWndToPage();
+        case WindowRefresh::DetailsTriangle: return DispShowDetailTriBtn();
+    }
+    return 0;
+}
+
+int32_t comparison(DesignComparison what) {
+    switch (what) {
+        case DesignComparison::MarkChanged: return DirtyFlagAndProxyIconSetDirty();
+        case DesignComparison::Box: return DirtyCheckSpParamCheck();
+        case DesignComparison::Vents: return DirtyCheckVentParamCheck();
+        case DesignComparison::AfterDrawing: return DirtyCheckAfterDrawing();
+    }
+    return 0;
+}
+
+}  // namespace
+
+int32_t installShellHooks() {
+    ShellHooks& hooks = shellHooks();
+    hooks.menusFor = menus;
+    hooks.refreshWindows = windows;
+    hooks.compareDesign = comparison;
+    // The closed-box alert's OK builds the nearest box from the palette.
+    setAlertSheetOk(SheetAlertWndOKReturn);
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,132 @@
+#include "dialogs/Alerts.h"
+
+#include <cmath>
+#include <string>
+
+#include "model/ClosedBoxOutcome.h"
+#include "model/State.h"
+#include "model/WindowNumbers.h"
+#include "platform/Platform.h"
+#include "dialogs/FieldText.h"
+#include "dialogs/DesignStart.h"
+#include "view/ShellHooks.h"
+
+namespace quendal {
+
+namespace {
+
+// The alert texts are Mac Roman: these are its "greater or equal" and
+// "less or equal" signs.
+constexpr std::string_view kAtLeast = "\xB3 ";
+constexpr std::string_view kAtMost = "\xB2 ";
+
+// The window the driver alerts stand on: the System Select window while
+// the user chooses there, else the design's response window.
+int32_t windowInFront() {
+    if (platform::windowExists(kSystemSelectWindow)) return kSystemSelectWindow;
+    if (platform::windowExists(kResponseWindow)) return kResponseWindow;
+    return 0;
+}
+
+// The end of a driver alert's message: the limit of the system, as
+// ".  ( Available Qts  \xB3 0.14 )"; a limit that is not a number is left out.
+std::string limitText(std::string_view quantity, std::string_view sign, float limit, std::string_view unit = {}) {
+    if (!std::isfinite(limit)) return ".";
+    std::string s = ".  ( Available ";
+    s += quantity;
+    s += "  ";
+    s += sign;
+    s += fieldTextThreeDecimals(limit);
+    s += unit;
+    s += " )";
+    return s;
+}
+
+}  // namespace
+
+bool QtsVasCheck() {
+    // A system chosen in System Select starts a new design, even while the
+    // last one waits behind the window.
+    const DriverFit fit = driverFitForSystem(!platform::windowExists(kResponseWindow) ||
+                                             platform::windowExists(kSystemSelectWindow));
+    if (fit.alertKind == 0) return false;
+    ShowAlert(fit.alertKind, fit.limit);
+    return true;
+}
+
+int32_t ShowAlert(int16_t kind, float value) {
+    DesignEntryState& entry = state.entry;
+    entry.s_QTS = fieldTextThreeDecimals(state.speaker.QTS);
+    entry.s_QTC = fieldTextThreeDecimals(state.box.QTC);
+    entry.s_VAS = fieldTextThreeDecimals(state.speaker.VAS);
+
+    std::string title, message;
+    int32_t window = kResponseWindow;
+    switch (kind) {
+        case kAlertQtcTooSmall:
+            title = "ALERT!   Impossible alignment.  Qtc is too small.";
+            message = std::string("Enter larger Qtc.  ( Possible Qtc  ") + std::string(kAtLeast) + entry.s_QTC.str() + " )";
+            break;
+        case kAlertQtcTooLarge:
+            title = "ALERT!   Unavailable alignment.  Qtc is too Large.";
+            message = std::string("Enter smaller Qtc.  ( Possible Qtc  ") + std::string(kAtMost) + entry.s_QTC.str() + " )";
+            break;
+        case kAlertQtsTooSmall:
+        case kAlertQtsTooLarge:
+        case kAlertVasTooSmall:
+            ShowAlertInitSetup();
+            window = windowInFront();
+            if (kind == kAlertVasTooSmall) {
+                title = "ALERT!   Uncalculate.  Vas is too small.";
+                message = "The driver's Vas is " + entry.s_VAS.str() + " Liter" + limitText("Vas", kAtLeast, value, " Liter");
+            } else {
+                const bool small = kind == kAlertQtsTooSmall;
+                title = small ? "ALERT!   Uncalculate.  Qts is too small." : "ALERT!   Uncalculate.  Qts is too large.";
+                message = "The driver's Qts is " + entry.s_QTS.str() +
+                          limitText("Qts", small ? kAtLeast : kAtMost, value);
+            }
+            break;
+        default: return 0;
+    }
+    state.shell.SheetWndFlag = 1;
+    platform::showSheetAlert(window, title, message, [] { alertSheetOk(); });
+    return 0;
+}
+
+int32_t ShowAlertInitSetup() {
+    if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
+    menusFor(MenuSituation::SheetUp);
+    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);
+    return 0;
+}
+
+namespace {
+
+int32_t (*gAlertSheetOk)() = nullptr;
+
+}  // namespace
+
+void setAlertSheetOk(int32_t (*ok)()) { gAlertSheetOk = ok; }
+
+int32_t alertSheetOk() {
+    if (gAlertSheetOk != nullptr) return gAlertSheetOk();
+    return SheetWndClose(kAlertSheet);
+}
+
+int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {
+    state.shell.SheetWndFlag = 1;
+    platform::showSheetAlert(windowNumber, message, informativeText, [windowNumber] {
+        state.shell.SheetWndFlag = 0;
+        if (platform::windowExists(windowNumber)) platform::selectWindow(windowNumber);
+    });
+    return 0;
+}
+
+int32_t SheetWndClose(int32_t windowNumber) {
+    platform::hideWindow(windowNumber);
+    platform::closeWindow(windowNumber);
+    state.shell.SheetWndFlag = 0;
+    return 0;
+}
+
+}  // namespace quendal

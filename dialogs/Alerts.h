@@ -1,0 +1,57 @@
+// The alerts of the design entry and of the closed-box alignment, and the
+// sheets' common close.
+//
+// Every alert goes through the platform's dialog service (a sheet on a
+// numbered window), so that tests record it instead of a person answering.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace quendal {
+
+// Kinds of ShowAlert.
+inline constexpr int16_t kAlertQtcTooSmall = 1;  // closed box: wanted Qtc below the smallest possible
+inline constexpr int16_t kAlertQtsTooSmall = 2;  // the driver does not suit the system chosen
+inline constexpr int16_t kAlertQtsTooLarge = 3;
+inline constexpr int16_t kAlertVasTooSmall = 4;
+inline constexpr int16_t kAlertQtcTooLarge = 5;  // closed box: wanted Qtc above the largest possible
+
+// The title of the alert for a value the user typed that is refused.
+inline constexpr std::string_view kValueTooSmallAlert = "ALERT!   Entered numerical value is too small.";
+inline constexpr std::string_view kValueTooLargeAlert = "ALERT!   Entered numerical value is too large.";
+inline constexpr std::string_view kNotANumberAlert = "ALERT!   Entered text is not a number.";
+
+// Compares the effective driver's QTS and VAS with what the chosen system
+// (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies
+// (Qts too small, Qts too large, Vas too small) and returns true then.
+// Besides the fixed ranges of some systems, a driver whose first alignment
+// would give a box volume or tuning that is not a positive number is
+// refused with the Qts alert of the side it falls out of.
+bool QtsVasCheck();
+
+// Sets s_QTS, s_QTC and s_VAS to QTS, QTC and VAS at three decimals and
+// opens alert sheet `kind` (one OK button): kinds 1 and 5 on the response
+// window, quoting the possible Qtc; kinds 2-4 on the window in front (the
+// System Select window while it is open, else the response window),
+// quoting the driver's value and `value`, the limit of the system, after
+// ShowAlertInitSetup. Its OK runs alertSheetOk.
+int32_t ShowAlert(int16_t kind, float value);
+
+// While the closed-box alignment has failed (CBAlartFlag 0 or "too large"):
+// dims the menu bar and, while the custom palette is shown, its controls.
+int32_t ShowAlertInitSetup();
+
+// What the OK of ShowAlert's sheet runs. The custom palette's follow-up of a
+// failed closed-box alignment (SheetAlertWndOKReturn) is installed by the
+// shell at start; without it the OK only closes the sheet.
+void setAlertSheetOk(int32_t (*ok)());
+int32_t alertSheetOk();
+
+// A standard alert sheet with one OK button on window `windowNumber`.
+int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText);
+
+// Hides the sheet of that window number, closes it and clears SheetWndFlag.
+int32_t SheetWndClose(int32_t windowNumber);
+
+}  // namespace quendal

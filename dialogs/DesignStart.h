@@ -1,0 +1,50 @@
+// What a design starts from, and which drivers a system admits when it is
+// chosen. Qt-free and window-free: the callers say whether the design is
+// new.
+//
+// Some systems admit a fixed range of Qts (and a smallest Vas). Beyond
+// that, the alignments of several systems are fits over the Qts range they
+// were made for and give negative or zero volumes and tunings outside it:
+// a driver is refused for a system whose first alignment, computed on the
+// side, would give such a box.
+#pragma once
+
+#include <cstdint>
+
+namespace quendal {
+
+// The Qts every system's first alignment builds a box for: the side of a
+// refused Qts is the side of this value it falls on.
+inline constexpr double kReferenceQts = 0.4;
+
+// The least input power and baffle thickness a design takes, and how much
+// longer a duct is than a port through the baffle.
+inline constexpr double kMinimumInputPower = 0.4;    // W
+inline constexpr double kMinimumPortThickness = 3.0; // mm
+inline constexpr double kDuctOverPort = 20.0;        // mm, a duct is this much longer than a port
+
+struct DriverFit {
+    int16_t alertKind = 0;  // 0 when the driver suits the system, else the ShowAlert kind
+    float limit = 0.0f;     // the limit the alert quotes (Qts, or Vas in litre)
+};
+
+// Checks the effective driver (QTS, VAS) against the current system; for
+// a new design the alignment is tried with what a new design starts from.
+DriverFit driverFitForSystem(bool newDesign);
+
+// True when the current system's first alignment for a driver of total Q
+// `qts` (the rest of the driver as it is) gives a box whose volumes and
+// tunings are all positive and finite. Computed on the side: the state is
+// left as it was. For a new design the alignment uses the loss factors a
+// new design starts with, else those of the design.
+bool firstAlignmentBuildable(double qts, bool newDesign);
+
+// Whether a system (1-16) has vents.
+bool systemHasVents(int32_t system);
+
+// What a new design starts from: the amplitude view, the initial loss
+// factors with their popup items, one vent of each kind, the first
+// alignment.
+void resetDesignForNewSystem();
+
+}  // namespace quendal

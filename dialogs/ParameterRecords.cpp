@@ -1,0 +1,172 @@
+#include "dialogs/ParameterRecords.h"
+
+#include "model/MessageVocabulary.h"
+#include "model/DriverCheck.h"
+#include "model/State.h"
+#include "model/TextToNumber.h"
+#include "platform/Platform.h"
+#include "model/ParameterPasses.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr std::string_view kFieldEnd = "  ";  // two blanks end every field
+
+// A name or range text as the windows and the design document keep it: its
+// first 59 bytes (Mac Roman, one byte a character), so that a design saved
+// and opened again shows the same text.
+Str255 keptText(std::string_view text) { return Str255(text.substr(0, kDriverTextBytes)); }
+
+}  // namespace
+
+std::string_view recordMarker(std::string_view text) {
+    const std::size_t end = text.find(kFieldEnd);
+    return end == std::string_view::npos ? std::string_view() : text.substr(0, end);
+}
+
+std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count) {
+    std::vector<std::string_view> fields;
+    fields.reserve(count);
+    std::size_t start = 0;
+    while (fields.size() < count) {
+        const std::size_t end = text.find(kFieldEnd, start);
+        if (end == std::string_view::npos) {
+            // Only the last field may end with the text, and it must hold something.
+            if (fields.size() + 1 != count || start >= text.size()) return std::nullopt;
+            fields.push_back(text.substr(start));
+            break;
+        }
+        fields.push_back(text.substr(start, end - start));
+        start = end + kFieldEnd.size();
+    }
+    return fields;
+}
+
+std::optional<DriverRecord> readDriverRecord(std::string_view text) {
+    const auto fields = cutRecord(text, kDriverRecordFields);
+    if (!fields || (*fields)[0] != vocabulary::kDriverMarker) return std::nullopt;
+    DriverRecord record;
+    record.s_SP = keptText((*fields)[1]);
+    record.s_RANG = keptText((*fields)[2]);
+    for (std::size_t i = 0; i < record.values.size(); ++i) {
+        record.texts[i] = (*fields)[3 + i];
+        record.values[i] = textToNumber((*fields)[3 + i]);
+    }
+    return record;
+}
+
+std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
+    const auto fields = cutRecord(text, kRadiatorRecordFields);
+    if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return std::nullopt;
+    RadiatorRecord record;
+    record.s_ManufOrg = keptText((*fields)[1]);
+    record.s_PROrg = keptText((*fields)[2]);
+    for (std::size_t i = 0; i < record.values.size(); ++i) record.values[i] = textToNumber((*fields)[3 + i]);
+    return record;
+}
+
+// A received driver passes the same check as one entered in the Default
+// Parameters window.
+bool receivedDriverPasses(const SpeakerParameters& d) { return checkDriver(enteredDriverOf(d)).ok(); }
+
+SpeakerParameters driverWithRecord(const DriverRecord& r) {
+    SpeakerParameters d = state.speaker;
+    d.s_SP = d.s_SP2 = r.s_SP;
+    d.s_RANG = d.s_RANG2 = r.s_RANG;
+    const auto& v = r.values;
+    d.DIA2 = v[0];
+    d.FS2 = v[1];
+    d.VAS2 = v[2];
+    d.QTS2 = v[3];
+    d.QES2 = v[4];
+    d.QMS2 = v[5];
+    d.EFI2 = v[6];
+    d.RE2 = v[7];
+    d.PEMX2 = v[8];
+    d.SD2 = v[9];
+    d.XMAX2 = v[10];
+    d.VD2 = v[11];
+    d.LE2 = v[12];
+    return d;
+}
+
+void takeDriverRecord(const DriverRecord& r) {
+    state.speaker = driverWithRecord(r);
+    MessageState& m = state.messages;
+    Str255* texts[] = {&m.s_DIA, &m.s_FS, &m.s_VAS, &m.s_QTS, &m.s_QES, &m.s_QMS, &m.s_EFI,
+                       &m.s_RE,  &m.s_PEMX, &m.s_SD, &m.s_XMAX, &m.s_VD, &m.s_LE};
+    for (std::size_t i = 0; i < r.texts.size(); ++i) *texts[i] = r.texts[i];
+}
+
+void takeRadiatorRecord(const RadiatorRecord& r) {
+    PassiveRadiatorParameters& p = state.radiator;
+    p.s_ManufOrg = r.s_ManufOrg;
+    p.s_PROrg = r.s_PROrg;
+    p.PRDIAOrg = r.values[0];
+    p.FPOrg = r.values[1];
+    p.VAPOrg = r.values[2];
+    p.QPOrg = r.values[3];
+    p.PRSDOrg = r.values[4];
+    p.PRXMAXOrg = r.values[5];
+    p.PRVDOrg = r.values[6];
+}
+
+RecordOutcome MasageTextToParameter() {
+    MessageState& m = state.messages;
+    m.s_Dummy = recordMarker(m.s_Masg.view());
+    if (!(m.s_Dummy == vocabulary::kDriverMarker)) {
+        OriginalBoxParametersPass();
+        return RecordOutcome::NotARecord;
+    }
+    const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
+    if (!record || !receivedDriverPasses(driverWithRecord(*record))) return RecordOutcome::Refused;
+    takeDriverRecord(*record);
+    return RecordOutcome::Taken;
+}
+
+bool MasageTextToPRParameter() {
+    const std::optional<RadiatorRecord> record = readRadiatorRecord(state.messages.s_MasgPR.view());
+    if (!record) return false;
+    takeRadiatorRecord(*record);
+    return true;
+}
+
+void CheckDummyMasageFromAppEvent() {
+    MessageState& m = state.messages;
+    m.s_DummyPR = recordMarker(m.s_MasgPR.view());
+}
+
+bool ClipTextToPRParameter() {
+    MessageState& m = state.messages;
+    const std::optional<RadiatorRecord> record = readRadiatorRecord(m.ClipText.view());
+    m.s_DummyPaste = record ? vocabulary::kRadiatorMarker : vocabulary::kNoRecordWaiting;
+    if (record) takeRadiatorRecord(*record);
+    return record.has_value();
+}
+
+std::optional<std::string> GetClipBoardHandle() {
+    std::optional<std::string> text = platform::clipboard().text();
+    if (!text || text->empty()) return std::nullopt;
+    return text;
+}
+
+bool GetClipBoardText(const std::string& block) {
+    if (block.size() >= kClipTextLimit) return false;
+    state.messages.ClipText = block;
+    return true;
+}
+
+int32_t TakeHeldDriverRecord() {
+    MessageState& m = state.messages;
+    if (m.HeldDriverFlag == 0) return 0;
+    m.HeldDriverFlag = 0;
+    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
+        takeDriverRecord(*record);
+        m.s_Dummy = vocabulary::kDriverMarker;
+    }
+    m.HeldDriverRecord = "";
+    return 0;
+}
+
+}  // namespace quendal

@@ -1,0 +1,113 @@
+// Driver and passive-radiator data as text: the records that sibling
+// applications send and that the user pastes.
+//
+// A record is a text of fields, each followed by two blanks; a field may
+// hold single blanks. The first field is the marker: "DUMMY#" for a driver
+// (16 fields), "DUMMY&" for a passive radiator (10 fields). Its last field
+// may also end the text without its two blanks. A text with fewer complete
+// fields than its kind needs is not taken at all: no value changes.
+//
+// Numbers are read by the program's locale-free rule (model/TextToNumber):
+// the leading number of the field ("12.5 Hz" is 12.5), "&H", "&O", "&X"
+// and "0x" prefixes as integers in base 16, 8, 2 and 16, and 0 for a field
+// without a number or one beyond the range of a double.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/SharedTypes.h"
+#include "model/Str255.h"
+
+namespace quendal {
+
+inline constexpr std::size_t kDriverRecordFields = 16;
+inline constexpr std::size_t kRadiatorRecordFields = 10;
+// A clipboard text of this many bytes or more is no record.
+inline constexpr std::size_t kClipTextLimit = 256;
+
+// The first field: the text before the first two blanks; empty when the
+// text has no two blanks in a row (a plain command text).
+std::string_view recordMarker(std::string_view text);
+
+// The first `count` fields, or nothing when the text holds fewer complete
+// fields. Fields beyond `count` are ignored.
+std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count);
+
+// A driver record as received, in the units of the entered driver set:
+// the numbers in the record's own order (Dia, Fs, Vas, Qts, Qes, Qms, Effi,
+// Re, Pemax, Sd, Xmax, Vd, Le; Sd, Xmax and Vd differ from a document's
+// order) with their texts. The model name and range are kept to their
+// first 59 bytes, as the windows and the design document keep them.
+struct DriverRecord {
+    Str255 s_SP, s_RANG;
+    std::array<double, 13> values{};
+    std::array<Str255, 13> texts;
+};
+
+// A passive-radiator unit as received: manufacturer, model, then diameter
+// (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3). The
+// two names are kept to their first 59 bytes, as the document keeps them.
+struct RadiatorRecord {
+    Str255 s_ManufOrg, s_PROrg;
+    std::array<double, 7> values{};
+};
+
+// The record of a text, when the text is a complete record of that kind.
+std::optional<DriverRecord> readDriverRecord(std::string_view text);
+std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text);
+
+// The driver set the record would make: the entered set (suffix 2) and the
+// working model name and range replaced, everything else as it is now.
+SpeakerParameters driverWithRecord(const DriverRecord& record);
+
+// Takes the record: the entered driver set, the working model name and
+// range, and the received number texts (s_DIA ... s_LE).
+void takeDriverRecord(const DriverRecord& record);
+// Takes the unit into the received radiator set (the Org values).
+void takeRadiatorRecord(const RadiatorRecord& record);
+
+enum class RecordOutcome : int32_t {
+    Taken,       // a complete record, checked and taken
+    NotARecord,  // another text: the working driver was reset from the entered one
+    Refused,     // a driver record that is incomplete or whose driver fails the check: nothing changed
+};
+
+// s_Masg from Orvanel: s_Dummy := its marker. A driver record that is
+// complete and whose driver passes the same check as the Default Parameters
+// window is taken; any other text resets the working driver set from the
+// entered one (OriginalBoxParametersPass).
+RecordOutcome MasageTextToParameter();
+
+// s_MasgPR from Ostrevane into the received radiator set; false (nothing
+// changed) when it is no complete radiator record.
+bool MasageTextToPRParameter();
+
+// s_DummyPR := the marker of s_MasgPR.
+void CheckDummyMasageFromAppEvent();
+
+// ClipText into the received radiator set. The paste keeps its own marker
+// (s_DummyPaste) and leaves s_DummyPR to the records of Ostrevane. True when
+// ClipText was a complete radiator record and was taken.
+bool ClipTextToPRParameter();
+
+// The clipboard's text, when it holds a text of at least one byte.
+std::optional<std::string> GetClipBoardHandle();
+// ClipText := the block when it is shorter than kClipTextLimit bytes; false
+// (ClipText unchanged) otherwise.
+bool GetClipBoardText(const std::string& block);
+
+// True when the entered driver set (suffix 2) of `driver` passes the driver check.
+bool receivedDriverPasses(const SpeakerParameters& driver);
+
+// A driver record held aside while the design had unsaved changes is taken
+// into the entered driver set; System Select calls it as it opens, before
+// it derives the effective driver. Returns 0.
+int32_t TakeHeldDriverRecord();
+
+}  // namespace quendal

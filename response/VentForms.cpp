@@ -1,0 +1,321 @@
+#include "response/VentForms.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "response/VentModel.h"
+
+namespace quendal {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+constexpr double kMmPerM = 1000.0;
+constexpr double kMm2PerCm2 = 100.0;
+constexpr double kLitrePerM3 = 1000.0;
+constexpr double kCm2PerM2 = 10000.0;
+constexpr double kRelativeSlack = 1e-9;
+
+constexpr int32_t kMaximumCount = 10;
+constexpr int32_t kMaximumBranchedCount = 8;
+
+bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
+
+double volumeM3(const VentChamber& chamber) { return chamber.volumeLitre / kLitrePerM3; }
+
+// The vents of one branch: each branch alone tunes the chamber.
+double perBranch(int32_t count, const VentChamber& chamber) {
+    return static_cast<double>(count) / std::max<int32_t>(1, chamber.branches);
+}
+
+// Length (mm) of a duct of `count` pipes of `pipeAreaMm2` each and radius
+// `radiusMm`.
+double tunedDuctLengthMm(double pipeAreaMm2, double radiusMm, int32_t count, const VentChamber& chamber,
+                         const VentConditions& conditions) {
+    const double groupAreaM2 = perBranch(count, chamber) * pipeAreaMm2 / (kMmPerM * kMmPerM);
+    return kMmPerM * ductLength(groupAreaM2, radiusMm / kMmPerM, volumeM3(chamber), chamber.tuningHz,
+                                conditions.soundSpeed);
+}
+
+double circularDuctLengthMm(double diameterMm, int32_t count, const VentChamber& chamber,
+                            const VentConditions& conditions) {
+    const double radiusMm = diameterMm / 2.0;
+    return tunedDuctLengthMm(kPi * radiusMm * radiusMm, radiusMm, count, chamber, conditions);
+}
+
+// A duct fits when it opens in its chamber's face and ends short of the
+// opposite wall.
+bool circularDuctFits(double diameterMm, int32_t count, const VentChamber& chamber,
+                      const VentConditions& conditions) {
+    return atMost(diameterMm, panelEdgeMm(chamber)) &&
+           atMost(circularDuctLengthMm(diameterMm, count, chamber, conditions),
+                  maximumDuctLengthMm(chamber, conditions, diameterMm / 2.0));
+}
+
+// Square ducts of side `sideMm`, one branch's side by side in the face.
+bool squareDuctFits(double sideMm, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    const double lengthMm = tunedDuctLengthMm(sideMm * sideMm, sideMm / 2.0, count, chamber, conditions);
+    return atMost(perBranch(count, chamber) * sideMm, panelEdgeMm(chamber)) &&
+           atMost(lengthMm, maximumDuctLengthMm(chamber, conditions, sideMm / 2.0));
+}
+
+double squareSideMm(int32_t count, double areaCm2) { return std::sqrt(areaCm2 * kMm2PerCm2 / count); }
+
+// The largest size up to `upper` that fits, for a test that holds from
+// zero up to one size and fails above it; `upper` itself when nothing
+// does, so that the outcome names what stands in the way.
+template <class Fits>
+double largestFitting(double upper, Fits fits) {
+    if (!positiveFinite(upper) || fits(upper)) return upper;
+    double low = 0.0, high = upper;
+    for (int i = 0; i < 200 && high - low > 1e-12 * upper; ++i) {
+        const double mid = 0.5 * (low + high);
+        (fits(mid) ? low : high) = mid;
+    }
+    return low > 0.0 ? low : upper;
+}
+
+// Whether a duct of the record's count at the minimum area fits the
+// chamber, in the circular or the rectangular (square) form.
+bool minimumDuctFits(bool circular, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    if (circular)
+        return circularDuctFits(minimumDiameterMm(count, conditions.minimumAreaCm2), count, chamber, conditions);
+    return squareDuctFits(squareSideMm(count, conditions.minimumAreaCm2), count, chamber, conditions);
+}
+
+// Height (mm) of a rectangular port of width `widthMm`.
+double portHeightMm(double widthMm, int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    return kMmPerM * rectangularPortHeight(widthMm / kMmPerM, conditions.portLengthMm / kMmPerM,
+                                           perBranch(count, chamber), volumeM3(chamber), chamber.tuningHz,
+                                           conditions.soundSpeed);
+}
+
+double rectangularPortAreaCm2(double widthMm, int32_t count, const VentChamber& chamber,
+                              const VentConditions& conditions) {
+    return count * widthMm * portHeightMm(widthMm, count, chamber, conditions) / kMm2PerCm2;
+}
+
+void designCircularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.CircVentNum;
+    const double radiusMm = kMmPerM * portRadius(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
+                                                 volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    r.CircPortDV = 2.0 * radiusMm;
+    r.CircPortLV = conditions.portLengthMm;
+    r.CircPortSV = n * kPi * radiusMm * radiusMm / kMm2PerCm2;
+    r.CircPortDVmin = minimumDiameterMm(n, conditions.minimumAreaCm2);
+    r.CircPortSVmin = conditions.minimumAreaCm2;
+}
+
+void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.CircVentNum;
+    const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
+    const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) && atLeast(r.CircDuctDV, minimum);
+    if (!kept) {
+        r.CircDuctDV =
+            largestFitting(minimum, [&](double d) { return circularDuctFits(d, n, chamber, conditions); });
+        r.CircDuctVentInit = 0;
+    }
+    const double radiusMm = r.CircDuctDV / 2.0;
+    const double pipeAreaMm2 = kPi * radiusMm * radiusMm;
+    r.CircDuctDVmin = minimum;
+    r.CircDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
+    r.CircDuctSVmin = conditions.minimumAreaCm2;
+    r.CircDuctLV = tunedDuctLengthMm(pipeAreaMm2, radiusMm, n, chamber, conditions);
+}
+
+void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.RectVentNum;
+    const PortWidths widths = rectangularPortWidths(n, chamber, conditions);
+    bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
+    if (kept && widths.kind == PortWidths::Kind::Between)
+        kept = atLeast(r.RectPortWV, widths.lowMm) && atMost(r.RectPortWV, widths.highMm);
+    if (!kept) {
+        r.RectPortWV = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
+                                                volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+        r.RectPortVentInit = 0;
+    }
+    r.RectPortHV = portHeightMm(r.RectPortWV, n, chamber, conditions);
+    r.RectPortLV = conditions.portLengthMm;
+    r.RectPortSV = n * r.RectPortWV * r.RectPortHV / kMm2PerCm2;
+    r.RectPortSVmin = conditions.minimumAreaCm2;
+}
+
+void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = r.RectVentNum;
+    const bool kept = r.RectDuctVentInit == 1 && positiveFinite(r.RectDuctWV) && positiveFinite(r.RectDuctHV) &&
+                      atLeast(n * r.RectDuctWV * r.RectDuctHV / kMm2PerCm2, conditions.minimumAreaCm2);
+    if (!kept) {
+        // A square at the minimum area, or the largest square that fits.
+        const double side = largestFitting(squareSideMm(n, conditions.minimumAreaCm2),
+                                           [&](double w) { return squareDuctFits(w, n, chamber, conditions); });
+        r.RectDuctWV = r.RectDuctHV = side;
+        r.RectDuctVentInit = 0;
+    }
+    const double pipeAreaMm2 = r.RectDuctWV * r.RectDuctHV;
+    r.RectDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
+    r.RectDuctSVmin = conditions.minimumAreaCm2;
+    r.RectDuctLV = tunedDuctLengthMm(pipeAreaMm2, hydraulicRadius(r.RectDuctWV, r.RectDuctHV), n, chamber,
+                                     conditions);
+}
+
+}  // namespace
+
+bool atLeast(double value, double minimum) { return value >= minimum * (1.0 - kRelativeSlack); }
+bool atMost(double value, double maximum) { return value <= maximum * (1.0 + kRelativeSlack); }
+
+std::string_view ventFormName(int32_t code) {
+    switch (static_cast<VentForm>(code)) {
+        case VentForm::Realisable: return "Realisable";
+        case VentForm::BelowMinimumArea: return "Area too small";
+        case VentForm::LengthNotPositive: return "No duct length";
+        case VentForm::LongerThanBox: return "Duct too long";
+        case VentForm::ShorterThanPanel: return "Duct too short";
+        case VentForm::WiderThanPanel: return "Vent too large";
+        case VentForm::ChamberTooSmall: return "Box too small";
+        case VentForm::NotDesigned: break;
+    }
+    return "Not designed";
+}
+
+VentShape shapeInForce(const VentRecord& r) {
+    if (r.VentTypeTab == 2) return r.RectVentRadio == 2 ? VentShape::RectangularDuct : VentShape::RectangularPort;
+    return r.CircVentRadio == 2 ? VentShape::CircularDuct : VentShape::CircularPort;
+}
+
+int32_t countOf(const VentRecord& r, VentShape shape) {
+    return shape == VentShape::CircularPort || shape == VentShape::CircularDuct ? r.CircVentNum : r.RectVentNum;
+}
+
+bool VentChamber::valid() const { return positiveFinite(volumeLitre) && positiveFinite(tuningHz); }
+
+int32_t admittedCount(int32_t count, int32_t branches) {
+    if (branches == 2) {
+        const int32_t even = count + (count % 2 != 0 ? 1 : 0);
+        return std::clamp(even, 2, kMaximumBranchedCount);
+    }
+    return std::clamp(count, 1, kMaximumCount);
+}
+
+void designForm(VentRecord& r, VentShape shape, const VentChamber& chamber, const VentConditions& conditions) {
+    switch (shape) {
+        case VentShape::CircularPort: designCircularPort(r, chamber, conditions); break;
+        case VentShape::CircularDuct: designCircularDuct(r, chamber, conditions); break;
+        case VentShape::RectangularPort: designRectangularPort(r, chamber, conditions); break;
+        case VentShape::RectangularDuct: designRectangularDuct(r, chamber, conditions); break;
+    }
+}
+
+void designVentRecord(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    if (!chamber.valid()) return;
+    r.CircVentNum = admittedCount(r.CircVentNum, chamber.branches);
+    r.RectVentNum = admittedCount(r.RectVentNum, chamber.branches);
+    for (VentShape shape : {VentShape::CircularPort, VentShape::CircularDuct, VentShape::RectangularPort,
+                            VentShape::RectangularDuct})
+        designForm(r, shape, chamber, conditions);
+    r.VentForm = static_cast<int32_t>(outcomeOf(r, shapeInForce(r), chamber, conditions));
+}
+
+VentForm outcomeOf(const VentRecord& r, VentShape shape, const VentChamber& chamber,
+                   const VentConditions& conditions) {
+    const int32_t n = countOf(r, shape);
+    const bool circular = shape == VentShape::CircularPort || shape == VentShape::CircularDuct;
+    if (!atLeast(areaOf(r, shape), conditions.minimumAreaCm2))
+        return minimumDuctFits(circular, n, chamber, conditions) ? VentForm::BelowMinimumArea
+                                                                 : VentForm::ChamberTooSmall;
+    double widthMm = 0.0, lengthMm = 0.0, radiusMm = 0.0;
+    switch (shape) {
+        case VentShape::CircularPort: widthMm = r.CircPortDV; break;
+        case VentShape::RectangularPort: widthMm = perBranch(n, chamber) * r.RectPortWV; break;
+        case VentShape::CircularDuct:
+            widthMm = r.CircDuctDV;
+            lengthMm = r.CircDuctLV;
+            radiusMm = r.CircDuctDV / 2.0;
+            break;
+        case VentShape::RectangularDuct:
+            widthMm = perBranch(n, chamber) * r.RectDuctWV;
+            lengthMm = r.RectDuctLV;
+            radiusMm = hydraulicRadius(r.RectDuctWV, r.RectDuctHV);
+            break;
+    }
+    if (!atMost(widthMm, panelEdgeMm(chamber))) return VentForm::WiderThanPanel;
+    if (shape == VentShape::CircularPort || shape == VentShape::RectangularPort) return VentForm::Realisable;
+    if (!(lengthMm > 0.0)) return VentForm::LengthNotPositive;
+    if (!atLeast(lengthMm, conditions.portLengthMm)) return VentForm::ShorterThanPanel;
+    if (lengthMm > maximumDuctLengthMm(chamber, conditions, radiusMm)) return VentForm::LongerThanBox;
+    return VentForm::Realisable;
+}
+
+bool formIsAutomatic(const VentRecord& r) {
+    if (r.FormSetBy == kFormSetByDesign) return true;
+    return r.FormSetBy == kFormSetByNobody && shapeInForce(r) == VentShape::CircularPort;
+}
+
+void chooseAutomaticForm(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    const VentForm port = outcomeOf(r, VentShape::CircularPort, chamber, conditions);
+    const VentForm duct = outcomeOf(r, VentShape::CircularDuct, chamber, conditions);
+    bool ducted = false;
+    if (port == VentForm::Realisable) {
+        ducted = false;
+    } else if (duct == VentForm::Realisable) {
+        ducted = true;
+    } else if (duct == VentForm::ChamberTooSmall) {
+        // Neither carries the air within the limit: the larger area that
+        // fits is the slower air.
+        const bool portFits = port == VentForm::BelowMinimumArea || port == VentForm::ChamberTooSmall;
+        ducted = !portFits || r.CircDuctSV > r.CircPortSV;
+    }
+    r.VentTypeTab = 1;
+    r.CircVentRadio = ducted ? 2 : 1;
+    r.FormSetBy = kFormSetByDesign;
+    r.VentForm = static_cast<int32_t>(ducted ? duct : port);
+}
+
+double areaOf(const VentRecord& r, VentShape shape) {
+    switch (shape) {
+        case VentShape::CircularPort: return r.CircPortSV;
+        case VentShape::CircularDuct: return r.CircDuctSV;
+        case VentShape::RectangularPort: return r.RectPortSV;
+        case VentShape::RectangularDuct: return r.RectDuctSV;
+    }
+    return 0.0;
+}
+
+double designedAreaCm2(const VentRecord& r) { return areaOf(r, shapeInForce(r)); }
+
+double minimumDiameterMm(int32_t count, double minimumAreaCm2) {
+    return 2.0 * std::sqrt(minimumAreaCm2 * kMm2PerCm2 / (std::max<int32_t>(1, count) * kPi));
+}
+
+PortWidths rectangularPortWidths(int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    // A port's area is (L + k a) / G with a its equivalent radius: least
+    // for a thin slot (a -> 0), most for a square.
+    PortWidths widths;
+    const double lengthM = conditions.portLengthMm / kMmPerM;
+    const double perLength = helmholtzLength(1.0, volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    const double thinSlotCm2 = std::max<int32_t>(1, chamber.branches) * lengthM / perLength * kCm2PerM2;
+    if (atLeast(thinSlotCm2, conditions.minimumAreaCm2)) return widths;  // Any
+    const double squareMm = kMmPerM * squarePortSide(lengthM, perBranch(count, chamber), volumeM3(chamber),
+                                                     chamber.tuningHz, conditions.soundSpeed);
+    if (!atLeast(count * squareMm * squareMm / kMm2PerCm2, conditions.minimumAreaCm2)) {
+        widths.kind = PortWidths::Kind::None;
+        return widths;
+    }
+    double low = 0.0, high = squareMm;
+    for (int i = 0; i < 200 && high - low > 1e-12 * squareMm; ++i) {
+        const double mid = 0.5 * (low + high);
+        (rectangularPortAreaCm2(mid, count, chamber, conditions) < conditions.minimumAreaCm2 ? low : high) = mid;
+    }
+    widths.kind = PortWidths::Kind::Between;
+    widths.lowMm = high;
+    widths.highMm = portHeightMm(high, count, chamber, conditions);
+    return widths;
+}
+
+double maximumDuctLengthMm(const VentChamber& chamber, const VentConditions& conditions, double radiusMm) {
+    return conditions.portLengthMm + panelEdgeMm(chamber) - 2.0 * radiusMm;
+}
+
+double panelEdgeMm(const VentChamber& chamber) { return kMmPerM * std::cbrt(volumeM3(chamber)); }
+
+}  // namespace quendal
