@@ -173,10 +173,10 @@ int32_t CustumPaletCalcReturn() {
     }
 
     CofCal();
-    // Entries for which the system responds nowhere from 10 Hz to 1 kHz (a
-    // tuning far above the range) are refused like a value of 0.
+    // Entries for which the system's response lies nowhere on the page from
+    // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0.
     bool refused = refusedEntry;
-    if (!refused && !entries.empty() && !anyFiniteTotalResponse()) {
+    if (!refused && !entries.empty() && !totalResponseOnThePage()) {
         refused = true;
         restoreCheckList(rows);
         CofCal();

@@ -90,7 +90,7 @@ int32_t ampPlot() {
     return 0;
 }
 
-bool anyFiniteTotalResponse() {
+bool totalResponseOnThePage() {
     const PlotPoint saved = state.point;
     const int32_t disp = state.view.Disp;
     state.view.Disp = 1;
@@ -100,7 +100,8 @@ bool anyFiniteTotalResponse() {
         setGridFrequency(k);
         clearPointResult();
         ampPlot3();
-        found = std::isfinite(state.point.yy);
+        // yy is the attenuation below the reference level, in dB.
+        found = std::isfinite(state.point.yy) && state.point.yy <= kDeepestShownAttenuation;
     }
     state.view.Disp = disp;
     state.point = saved;

@@ -22,10 +22,16 @@ int32_t ampPlot3();
 // comes back with a system that has it and a document keeps what it stores.
 int32_t shownDisp();
 
-// Whether the total amplitude response of the current coefficients is
-// finite at some point of the grid (10 Hz to 1 kHz); a design for which it
-// is nowhere finite has nothing to show. Leaves the point and Disp as found.
-bool anyFiniteTotalResponse();
+// The deepest level the amplitude page shows: at 10 dB a division its
+// plotting rectangle ends this far below the reference level (dB).
+inline constexpr double kDeepestShownAttenuation = 50.0;
+
+// Whether the total amplitude response of the current coefficients comes
+// within kDeepestShownAttenuation of the reference level at some point of
+// the grid (10 Hz to 1 kHz); a design for which it is nowhere finite, or
+// everywhere deeper (a vent tuned far above the range), leaves the page
+// empty. Leaves the point and Disp as found.
+bool totalResponseOnThePage();
 
 // Number of amplitude curves the current system draws for Disp
 // (0: none); the curve set of ampPlot.
