@@ -13,7 +13,7 @@ constexpr std::string_view kHeader = "Box Parameters";
 constexpr double kHeaderBaseline = 420.0;
 
 constexpr std::string_view kVb1 = "Vb1 ....................(Box1 Volume)";
-constexpr std::string_view kFc1 = "Fc1 .....(Box1 Tuning Frequency)";
+constexpr std::string_view kFc1 = "Fc1 ..(Box1 Resonance Frequency)";
 constexpr std::string_view kQa1 = "Qa1 ...........(Box1 Loss Factor Q)";
 constexpr std::string_view kFb1 = "Fb1 ....(Box1 Tuning Frequency)";
 constexpr std::string_view kQb1 = "Qb1 ..........(Box1 Loss Factor Q)";

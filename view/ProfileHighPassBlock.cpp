@@ -28,8 +28,8 @@ constexpr BoxLabels kVentedBox[4] = {
 };
 constexpr BoxLabels kSealedBox[3] = {
     {},
-    {"Vb1 ....................(Box1 Volume)", "Fc1 .....(Box1 Tuning Frequency)", "Qa1 ...........(Box1 Loss Factor Q)"},
-    {"Vb2 ....................(Box2 Volume)", "Fc2 .....(Box2 Tuning Frequency)", "Qa2 ...........(Box2 Loss Factor Q)"},
+    {"Vb1 ....................(Box1 Volume)", "Fc1 ..(Box1 Resonance Frequency)", "Qa1 ...........(Box1 Loss Factor Q)"},
+    {"Vb2 ....................(Box2 Volume)", "Fc2 ..(Box2 Resonance Frequency)", "Qa2 ...........(Box2 Loss Factor Q)"},
 };
 
 // Boxes of a multi-box block stand 70 pt apart, each under a rule.
