@@ -83,6 +83,12 @@ std::size_t decimalEnd(std::string_view text, std::size_t& digits) {
     return i;
 }
 
+// A number written with a decimal comma ("3,4"): its reading would stop at
+// the comma and give a wrong value without a word, so it is no number.
+bool decimalCommaAt(std::string_view text, std::size_t end) {
+    return end + 1 < text.size() && text[end] == ',' && isDigit(text[end + 1]);
+}
+
 }  // namespace
 
 NumberTextKind numberTextKind(std::string_view text) {
@@ -95,7 +101,7 @@ NumberTextKind numberTextKind(std::string_view text) {
         return NumberTextKind::Number;
     std::size_t digits = 0;
     const std::size_t end = decimalEnd(text, digits);
-    if (digits == 0) return NumberTextKind::NotANumber;
+    if (digits == 0 || decimalCommaAt(text, end)) return NumberTextKind::NotANumber;
     const std::string number(text.substr(0, end));
     const double value = std::strtod(number.c_str(), nullptr);  // the "C" locale: a point is the decimal point
     return std::isinf(value) ? NumberTextKind::TooLarge : NumberTextKind::Number;
@@ -118,6 +124,8 @@ double textToNumber(std::string_view text) {
     }
     if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         return integerInBase(text.substr(2), 16);
+    std::size_t digits = 0;
+    if (decimalCommaAt(text, decimalEnd(text, digits))) return 0.0;
     return decimalBeginning(text);
 }
 

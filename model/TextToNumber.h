@@ -14,7 +14,8 @@ namespace quendal {
 // - otherwise the longest valid beginning of the text is read as a decimal
 //   number: an optional sign, digits with an optional decimal point (at
 //   least one digit), and an optional exponent ("e" or "E", optional sign,
-//   digits); whatever follows is ignored ("12.5 Hz" gives 12.5).
+//   digits); whatever follows is ignored ("12.5 Hz" gives 12.5), but a
+//   decimal comma makes it no number ("12,5" would otherwise read as 12).
 // A text with no number gives 0. Infinities and not-a-number are refused:
 // "inf", "nan" and numbers beyond the range of a double give 0, so that
 // callers that reject values of 0 or less reject them too.
