@@ -46,7 +46,9 @@ void keepWindowBounds() {
 // What follows Save or Don't Save for each purpose.
 std::function<void()> actionOf(int32_t purpose) {
     switch (purpose) {
-        case kAskForSystemSelect: return [] { ChangeToSystemSelect(); };
+        // The design, saved or not, waits behind System Select: its Cancel
+        // gives it back, and only a chosen system replaces it.
+        case kAskForSystemSelect: return [] { SystemSelectKeepingDesign(); };
         case kAskForSpeakerSelect: return [] { ChangeToSpeakerSelect(); };
         case kAskForClose: return [] { ResposeWindowClose(); };
         case kAskForQuit: return [] { QuitMenuSelect(0); };

@@ -73,13 +73,25 @@ TEST_F(DesignFlowTest, QuittingThroughTheQuestionSavesFirstAndLeavesTheDatabaseR
     EXPECT_TRUE(quitAsked());
 }
 
-TEST_F(DesignFlowTest, SystemSelectAfterTheQuestionStartsOverWithNothingLeftOfTheDesign) {
+// After the question the changed design waits behind System Select: its
+// Cancel gives the design back still changed, and only a chosen system ends
+// it, with nothing of it left.
+TEST_F(DesignFlowTest, SystemSelectAfterTheQuestionKeepsTheDesignUntilASystemIsChosen) {
     change();
     state.print.GPrintScale = 80.0;
     state.shell.CtmPaletFlag = 0;
     ApplicationEventHandler(kMiscMenu, 1);
     documentDialogs.answer(SaveChangesAnswer::DontSave);
     EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_TRUE(platform::windowExists(kResponseWindow));
+    CancelSystemSelect();
+    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(state.shell.DirtyFlag, 1);
+    EXPECT_TRUE(sent().empty());
+
+    ApplicationEventHandler(kMiscMenu, 1);
+    documentDialogs.answer(SaveChangesAnswer::DontSave);
+    EndKeptDesign();  // Initial Setup's OK for the chosen system
     EXPECT_FALSE(platform::windowExists(kResponseWindow));
     EXPECT_EQ(sent(), (std::vector<std::string>{"HideQndl", "Now I Closed"}));
     EXPECT_EQ(contents(document), saved);
