@@ -5,6 +5,7 @@
 
 #include "model/ClosedBoxOutcome.h"
 #include "model/State.h"
+#include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "dialogs/FieldText.h"
@@ -111,6 +112,16 @@ void setAlertSheetOk(int32_t (*ok)()) { gAlertSheetOk = ok; }
 int32_t alertSheetOk() {
     if (gAlertSheetOk != nullptr) return gAlertSheetOk();
     return SheetWndClose(kAlertSheet);
+}
+
+std::string_view refusedEntryTitle(std::string_view text) {
+    switch (numberTextKind(text)) {
+        case NumberTextKind::Blank:
+        case NumberTextKind::NotANumber: return kNotANumberAlert;
+        case NumberTextKind::TooLarge: return kValueTooLargeAlert;
+        case NumberTextKind::Number: break;
+    }
+    return kValueTooSmallAlert;
 }
 
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {

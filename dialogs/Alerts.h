@@ -22,6 +22,11 @@ inline constexpr std::string_view kValueTooSmallAlert = "ALERT!   Entered numeri
 inline constexpr std::string_view kValueTooLargeAlert = "ALERT!   Entered numerical value is too large.";
 inline constexpr std::string_view kNotANumberAlert = "ALERT!   Entered text is not a number.";
 
+// The title for a refused entry of a field that takes a number of at least
+// some value: text that is not a number, or a number too large to be read,
+// says so; anything else was too small.
+std::string_view refusedEntryTitle(std::string_view text);
+
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies
 // (Qts too small, Qts too large, Vas too small) and returns true then.

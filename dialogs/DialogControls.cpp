@@ -46,7 +46,7 @@ bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double min
 }
 
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why) {
-    ShowSheetAlert(window, kValueTooSmallAlert, why);
+    ShowSheetAlert(window, refusedEntryTitle(platform::controlText(window, field)), why);
     platform::setKeyboardFocus(window, field);
 }
 

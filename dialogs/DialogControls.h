@@ -31,8 +31,9 @@ void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std:
 // number of at least `minimum`.
 bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value);
 
-// Refuses what a field of the sheet holds: the "value is too small" alert
-// on the sheet saying why, and the keyboard back in the field.
+// Refuses what a field of the sheet holds: the alert on the sheet saying
+// why ("too small", or that the text is not a number or too large to be
+// read), and the keyboard back in the field.
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why);
 
 }  // namespace quendal

@@ -9,6 +9,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/HelpTag.h"
 #include "platform/Platform.h"
+#include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/FieldText.h"
 #include "view/ShellHooks.h"
@@ -97,8 +98,9 @@ void afterPreferences() {
 // A refused value: the alert on the window, the kept value back in the
 // field, the field ready for another entry.
 void refuse(int32_t field, double kept, const char* hint) {
+    const std::string title(refusedEntryTitle(platform::controlText(kPreferencesWindow, field)));
     platform::setControlText(kPreferencesWindow, field, fieldText(kept));
-    platform::showSheetAlert(kPreferencesWindow, "ALERT!   Entered numerical value is too small.", hint, [field] {
+    platform::showSheetAlert(kPreferencesWindow, title, hint, [field] {
         if (platform::windowExists(kPreferencesWindow)) platform::setKeyboardFocus(kPreferencesWindow, field);
     });
 }

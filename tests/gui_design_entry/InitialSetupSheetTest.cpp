@@ -87,6 +87,7 @@ TEST_F(InitialSetupSheet, ASystemWithoutVentsAsksForThePowerOnly) {
 struct Refused {
     platform::ControlNumber field;
     const char* typed;
+    const char* title = "ALERT!   Entered numerical value is too small.";
 };
 void PrintTo(const Refused& r, std::ostream* os) { *os << "field " << r.field << " \"" << r.typed << "\""; }
 
@@ -100,13 +101,16 @@ TEST_P(RefusedSetup, KeepsTheSheetAndEveryValue) {
     EXPECT_TRUE(platform::windowExists(kInitialSetupSheet));
     ASSERT_EQ(recorder.sheets.size(), 1u);
     EXPECT_EQ(recorder.sheets[0].window, kInitialSetupSheet);
-    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Entered numerical value is too small.");
+    EXPECT_EQ(recorder.sheets[0].title, GetParam().title);
     EXPECT_EQ(platform::keyboardFocus(kInitialSetupSheet), GetParam().field);
     expectValuesKept();
 }
 
 INSTANTIATE_TEST_SUITE_P(BelowTheLimitsOrNoNumber, RefusedSetup,
-                         testing::Values(Refused{10, "0.39"}, Refused{10, "W"}, Refused{11, "2.9"}, Refused{11, ""}));
+                         testing::Values(Refused{10, "0.39"}, Refused{10, "W", "ALERT!   Entered text is not a number."},
+                                         Refused{11, "2.9"}, Refused{11, "", "ALERT!   Entered text is not a number."},
+                                         Refused{11, "1e999", "ALERT!   Entered numerical value is too large."},
+                                         Refused{11, "2,5", "ALERT!   Entered text is not a number."}));
 
 TEST_F(InitialSetupSheet, CancelKeepsTheValuesAndTheSystemSelectWindow) {
     selectSystem(1, 3);

@@ -161,11 +161,13 @@ TEST_F(WindowsTest, TooSmallInputPowerOrPortThicknessIsRefusedAndTheWindowStays)
         int32_t field;
         const char* text;
         const char* hint;
+        const char* title = "ALERT!   Entered numerical value is too small.";
     };
+    const char* const noNumber = "ALERT!   Entered text is not a number.";
     const Case refused[] = {
         {kInputPowerField, "0.39", "input power"}, {kInputPowerField, "0", "input power"},
-        {kInputPowerField, "-5", "input power"},   {kInputPowerField, "watts", "input power"},
-        {kPortThicknessField, "2.99", "port thickness"}, {kPortThicknessField, "", "port thickness"},
+        {kInputPowerField, "-5", "input power"},   {kInputPowerField, "watts", "input power", noNumber},
+        {kPortThicknessField, "2.99", "port thickness"}, {kPortThicknessField, "", "port thickness", noNumber},
     };
     for (const Case& c : refused) {
         dialogs.sheets.clear();
@@ -173,7 +175,7 @@ TEST_F(WindowsTest, TooSmallInputPowerOrPortThicknessIsRefusedAndTheWindowStays)
         widget<QPushButton>(kPreferencesWindow, kPreferencesOK)->click();
         ASSERT_TRUE(platform::windowExists(kPreferencesWindow)) << c.text;
         ASSERT_EQ(dialogs.sheets.size(), 1u) << c.text;
-        EXPECT_NE(dialogs.sheets[0].find("15|ALERT!   Entered numerical value is too small.|"), std::string::npos);
+        EXPECT_NE(dialogs.sheets[0].find(std::string("15|") + c.title + "|"), std::string::npos) << dialogs.sheets[0];
         EXPECT_NE(dialogs.sheets[0].find(c.hint), std::string::npos) << dialogs.sheets[0];
         EXPECT_EQ(state.power.InputPower, 10.0);
         EXPECT_EQ(state.power.PortThickness, 20.0);
