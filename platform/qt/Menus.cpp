@@ -33,6 +33,7 @@ struct MenuRecord {
     QPointer<QMenu> menu;
     std::string title;  // Mac Roman, as created
     std::vector<MenuItem> items;  // items[0] is item 1
+    std::set<char16_t> mnemonics;  // the Alt keys its items have taken
     bool watchesEditField = false;  // its Edit items are brought up to date when it opens
 };
 
@@ -42,6 +43,8 @@ std::map<MenuNumber, MenuRecord>& menuTable() {
 }
 
 std::vector<MenuNumber> gBar;
+int gBatches = 0;               // MenuBarBatch objects alive
+bool gBarChangedInBatch = false;  // gBar changed while one was
 CommandHandler gCommandHandler = nullptr;
 std::map<MenuNumber, CommandHandler> gMenuHandlers;
 
@@ -98,9 +101,9 @@ QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u
 }
 
 void labelItems(MenuRecord& record) {
-    std::set<char16_t> used;
+    record.mnemonics.clear();
     for (MenuItem& entry : record.items)
-        if (entry.action && entry.text != "-") entry.action->setText(withMnemonic(entry.text, used));
+        if (entry.action && entry.text != "-") entry.action->setText(withMnemonic(entry.text, record.mnemonics));
 }
 
 // Command+key, with Shift and Option (Alt) when asked for.
@@ -147,7 +150,8 @@ int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, c
     const int32_t item = int32_t(record.items.size()) + 1;
     MenuItem entry;
     entry.text = std::string(text);
-    auto* action = new QAction(titleFromMacRoman(text), record.menu);
+    // An item's key depends only on the items above it: those keep theirs.
+    auto* action = new QAction(withMnemonic(text, record.mnemonics), record.menu);
     if (key != 0) {
         entry.shortcut = shortcutFor(key, modifiers);
         if (record.menu->menuAction()->isEnabled()) action->setShortcut(entry.shortcut);
@@ -157,7 +161,6 @@ int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, c
     record.menu->addAction(action);
     entry.action = action;
     record.items.push_back(std::move(entry));
-    labelItems(record);
     return item;
 }
 
@@ -168,6 +171,15 @@ void clearItems(MenuRecord& record) {
         entry.action->deleteLater();  // the item may be the one being chosen right now
     }
     record.items.clear();
+    record.mnemonics.clear();
+}
+
+// The windows' bars follow gBar now, or when the batch ends.
+void barChanged() {
+    if (gBatches > 0)
+        gBarChangedInBatch = true;
+    else
+        refreshMenuBars();
 }
 
 }  // namespace
@@ -221,15 +233,18 @@ using namespace qt;
 
 void createMenu(MenuNumber menu, std::string_view title) {
     MenuRecord& record = menuTable()[menu];
-    if (record.menu) {
+    const bool reused = !record.menu.isNull();
+    if (reused) {
         clearItems(record);
     } else {
         record.items.clear();
+        record.mnemonics.clear();
         record.menu = new QMenu();
         record.menu->setObjectName(QStringLiteral("menu-%1").arg(menu));
     }
+    // The same title stays as shown: in the bar it carries its Alt key.
+    if (!reused || record.title != title) record.menu->setTitle(titleFromMacRoman(title));
     record.title = std::string(title);
-    record.menu->setTitle(titleFromMacRoman(title));
 }
 
 bool menuExists(MenuNumber menu) { return findMenu(menu) != nullptr; }
@@ -239,13 +254,21 @@ void insertMenu(MenuNumber menu) {
     if (std::find(gBar.begin(), gBar.end(), menu) != gBar.end()) return;
     auto at = std::find_if(gBar.begin(), gBar.end(), [menu](MenuNumber m) { return m > menu && m < 32; });
     gBar.insert(at, menu);
-    refreshMenuBars();
+    barChanged();
 }
 
 void removeMenu(MenuNumber menu) {
     const auto it = std::find(gBar.begin(), gBar.end(), menu);
     if (it == gBar.end()) return;
     gBar.erase(it);
+    barChanged();
+}
+
+MenuBarBatch::MenuBarBatch() { ++gBatches; }
+
+MenuBarBatch::~MenuBarBatch() {
+    if (--gBatches > 0 || !gBarChangedInBatch) return;
+    gBarChangedInBatch = false;
     refreshMenuBars();
 }
 

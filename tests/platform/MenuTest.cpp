@@ -102,6 +102,74 @@ TEST_F(MenuTest, MenuBarOrderFollowsTheNumbers) {
     EXPECT_EQ(platform::windowBounds(7).bottom - platform::windowBounds(7).top, 390);
 }
 
+TEST_F(MenuTest, ABatchShowsItsMenuBarChangesTogetherWhenTheLastBatchEnds) {
+    openResponseWindow();
+    for (const auto& [number, title] : std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {2, "Edit"}, {9, "View"}}) {
+        platform::createMenu(number, title);
+        platform::insertMenu(number);
+    }
+    auto* bar = platform::qt::windowWidget(7)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QList<QAction*> before = bar->actions();
+    const auto titles = [bar] {
+        QStringList shown;
+        for (QAction* a : bar->actions()) shown << a->text();
+        return shown;
+    };
+    {
+        const platform::MenuBarBatch outer;
+        platform::removeMenu(2);
+        platform::removeMenu(9);
+        {
+            const platform::MenuBarBatch inner;
+            platform::insertMenu(9);
+        }
+        platform::createMenu(15, "Alignment");
+        platform::insertMenu(15);
+        EXPECT_EQ(platform::menuBar(), (std::vector<int32_t>{1, 9, 15}));  // the numbers follow at once
+        EXPECT_EQ(bar->actions(), before);                                 // the bar waits for the outer batch
+    }
+    EXPECT_EQ(titles(), (QStringList{"&File", "&View", "&Alignment"}));
+
+    // A rebuild that ends with the menus it began with leaves the bar as it
+    // was, each title with its key.
+    const QList<QAction*> rebuilt = bar->actions();
+    {
+        const platform::MenuBarBatch batch;
+        for (int32_t menu : {1, 9, 15}) platform::removeMenu(menu);
+        for (const auto& [number, title] :
+             std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {9, "View"}, {15, "Alignment"}}) {
+            platform::createMenu(number, title);
+            platform::insertMenu(number);
+        }
+    }
+    EXPECT_EQ(bar->actions(), rebuilt);
+    EXPECT_EQ(titles(), (QStringList{"&File", "&View", "&Alignment"}));
+
+    // Without a batch, every change shows at once.
+    platform::removeMenu(9);
+    EXPECT_EQ(titles(), (QStringList{"&File", "&Alignment"}));
+}
+
+TEST_F(MenuTest, AppendedItemsTakeTheKeysARelabellingGivesAndAClearedMenuFreesThem) {
+    platform::createMenu(1, "File");
+    for (const char* item : {"Save/S", "Save As...", "Save As Stationery...", "Print"}) platform::appendMenuItem(1, item);
+    const QStringList expected{"&Save", "Save &As...", "Save As S&tationery...", "&Print"};
+    const auto shown = [this] {
+        QStringList texts;
+        for (int32_t item = 1; item <= platform::menuItemCount(1); ++item) texts << action(1, item)->text();
+        return texts;
+    };
+    EXPECT_EQ(shown(), expected);
+    platform::setMenuItemText(1, 4, "Print");  // labels the whole menu again
+    EXPECT_EQ(shown(), expected);
+
+    platform::createMenu(1, "File");
+    platform::appendMenuItem(1, "Print");
+    platform::appendMenuItem(1, "Save");
+    EXPECT_EQ(shown(), (QStringList{"&Print", "&Save"}));
+}
+
 TEST_F(MenuTest, EnabledAndCheckedStates) {
     platform::createMenu(9, "View");
     for (const char* item : {"Relative/J", "Absolute/K", "-", "5dB per div/5", "10dB per div/1"})
