@@ -105,7 +105,8 @@ TEST_F(MenuTest, MenuBarOrderFollowsTheNumbers) {
 
 TEST_F(MenuTest, ABatchShowsItsMenuBarChangesTogetherWhenTheLastBatchEnds) {
     openResponseWindow();
-    for (const auto& [number, title] : std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {2, "Edit"}, {9, "View"}}) {
+    for (const auto& [number, title] :
+         std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {2, "Edit"}, {9, "View"}}) {
         platform::createMenu(number, title);
         platform::insertMenu(number);
     }
@@ -202,7 +203,8 @@ TEST_F(MenuTest, AMenuRebuiltInABatchTakesItsSameItemsAgainAsNewOnesAndLosesTheR
 
 TEST_F(MenuTest, AppendedItemsTakeTheKeysARelabellingGivesAndAClearedMenuFreesThem) {
     platform::createMenu(1, "File");
-    for (const char* item : {"Save/S", "Save As...", "Save As Stationery...", "Print"}) platform::appendMenuItem(1, item);
+    for (const char* item : {"Save/S", "Save As...", "Save As Stationery...", "Print"})
+        platform::appendMenuItem(1, item);
     const QStringList expected{"&Save", "Save &As...", "Save As S&tationery...", "&Print"};
     const auto shown = [this] {
         QStringList texts;
