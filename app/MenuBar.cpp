@@ -215,6 +215,8 @@ SystemMenus systemMenus(int32_t system) {
 }
 
 int32_t rebuild(Situation situation) {
+    // The bars show the new menus together, once they are all built.
+    const platform::MenuBarBatch batch;
     DelMenu();
     BuildApplicationMenu();
     buildFileMenu(situation);

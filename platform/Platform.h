@@ -371,6 +371,17 @@ void insertMenu(MenuNumber menu);
 // Takes the menu off the menu bar; it keeps its items.
 void removeMenu(MenuNumber menu);
 std::vector<MenuNumber> menuBar();
+// While one lives, menus inserted and removed show in the windows' menu bars
+// only when the last one ends, all at once: a rebuild of the whole bar that
+// ends with the menus it began with leaves the bars as they were, instead of
+// laying them out again at every step.
+class MenuBarBatch {
+public:
+    MenuBarBatch();
+    ~MenuBarBatch();
+    MenuBarBatch(const MenuBarBatch&) = delete;
+    MenuBarBatch& operator=(const MenuBarBatch&) = delete;
+};
 
 // Appends an item and returns its number (1-based; separators count).
 // "-" is a separator; a text ending in "/X" gets the command key X

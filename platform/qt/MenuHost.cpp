@@ -46,8 +46,7 @@ public:
     QMenuBar* bar() const { return bar_; }
 
     void setMenus(const QList<QMenu*>& menus) {
-        bar_->clear();
-        for (QMenu* menu : menus) bar_->addMenu(menu);
+        showMenusInBar(bar_, menus);
         fit();
     }
 

@@ -27,12 +27,20 @@ struct MenuItem {
     MenuNumber submenu = 0;
     int32_t editCommand = -1;  // an EditCommand, or -1
     QKeySequence shortcut;     // its command key, taken only while its menu is enabled
+    char key = 0;              // as appended, with the modifiers of a command key
+    uint32_t modifiers = 0;
+    char16_t mnemonic = 0;  // the Alt key it shows, 0 for none
 };
 
 struct MenuRecord {
     QPointer<QMenu> menu;
     std::string title;  // Mac Roman, as created
     std::vector<MenuItem> items;  // items[0] is item 1
+    std::set<char16_t> mnemonics;  // the Alt keys its items have taken
+    // While a batch rebuilds the menu: its items from before, still in the
+    // menu after the new ones, each taken again where the new item at its
+    // place is the same.
+    std::vector<MenuItem> spares;
     bool watchesEditField = false;  // its Edit items are brought up to date when it opens
 };
 
@@ -42,6 +50,8 @@ std::map<MenuNumber, MenuRecord>& menuTable() {
 }
 
 std::vector<MenuNumber> gBar;
+int gBatches = 0;               // MenuBarBatch objects alive
+bool gBarChangedInBatch = false;  // gBar changed while one was
 CommandHandler gCommandHandler = nullptr;
 std::map<MenuNumber, CommandHandler> gMenuHandlers;
 
@@ -71,7 +81,8 @@ MenuItem* findItem(MenuNumber menu, int32_t item) {
 // speaker connection).
 constexpr std::u16string_view kKeysOfTheWindows = u"DS";
 
-QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u16string_view reserved = {}) {
+QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u16string_view reserved = {},
+                     char16_t* taken = nullptr) {
     const QString plain = fromMacRoman(macRoman);
     const auto isFree = [&](QChar c) {
         const char16_t key = c.toUpper().unicode();
@@ -93,14 +104,17 @@ QString withMnemonic(std::string_view macRoman, std::set<char16_t>& used, std::u
         if (i == at) shown += QLatin1Char('&');
         shown += plain[i] == QLatin1Char('&') ? QStringLiteral("&&") : QString(plain[i]);
     }
-    if (at >= 0) used.insert(plain[at].toUpper().unicode());
+    const char16_t key = at >= 0 ? plain[at].toUpper().unicode() : 0;
+    if (key != 0) used.insert(key);
+    if (taken != nullptr) *taken = key;
     return shown;
 }
 
 void labelItems(MenuRecord& record) {
-    std::set<char16_t> used;
+    record.mnemonics.clear();
     for (MenuItem& entry : record.items)
-        if (entry.action && entry.text != "-") entry.action->setText(withMnemonic(entry.text, used));
+        if (entry.action && entry.text != "-")
+            entry.action->setText(withMnemonic(entry.text, record.mnemonics, {}, &entry.mnemonic));
 }
 
 // Command+key, with Shift and Option (Alt) when asked for.
@@ -142,12 +156,55 @@ int32_t choose(MenuNumber menu, int32_t item) {
     return deliverCommand(menu, item);
 }
 
+// Takes the spares from `from` on out of the menu.
+void dropSpares(MenuRecord& record, std::size_t from) {
+    for (std::size_t i = from; i < record.spares.size(); ++i) {
+        QAction* action = record.spares[i].action;
+        if (action == nullptr) continue;
+        record.menu->removeAction(action);
+        action->deleteLater();  // the item may be the one being chosen right now
+    }
+    record.spares.resize(std::min(from, record.spares.size()));
+}
+
+// The spare at the place of the next item, when it shows that item, becomes
+// the item in the state a new one has. The items above are the spares above
+// it, so it keeps its Alt key. Otherwise the spares from there on go.
+bool takeSpare(MenuRecord& record, std::string_view text, char key, uint32_t modifiers) {
+    const std::size_t at = record.items.size();
+    if (at >= record.spares.size()) return false;
+    MenuItem& spare = record.spares[at];
+    if (!spare.action || spare.text != text || spare.key != key || spare.modifiers != modifiers) {
+        dropSpares(record, at);
+        return false;
+    }
+    MenuItem entry = spare;
+    spare.action = nullptr;
+    QAction* action = entry.action;
+    if (entry.submenu != 0) action->setMenu(static_cast<QMenu*>(nullptr));
+    entry.submenu = 0;
+    entry.checked = false;
+    entry.editCommand = -1;
+    action->setChecked(false);
+    action->setCheckable(false);
+    action->setEnabled(true);
+    if (key != 0) action->setShortcut(record.menu->menuAction()->isEnabled() ? entry.shortcut : QKeySequence());
+    if (entry.mnemonic != 0) record.mnemonics.insert(entry.mnemonic);
+    record.items.push_back(std::move(entry));
+    return true;
+}
+
 // An item shown as `text`, without notation, with the command key when `key` is set.
 int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, char key, uint32_t modifiers) {
     const int32_t item = int32_t(record.items.size()) + 1;
+    if (key == 0) modifiers = 0;
+    if (takeSpare(record, text, key, modifiers)) return item;
     MenuItem entry;
     entry.text = std::string(text);
-    auto* action = new QAction(titleFromMacRoman(text), record.menu);
+    entry.key = key;
+    entry.modifiers = modifiers;
+    // An item's key depends only on the items above it: those keep theirs.
+    auto* action = new QAction(withMnemonic(text, record.mnemonics, {}, &entry.mnemonic), record.menu);
     if (key != 0) {
         entry.shortcut = shortcutFor(key, modifiers);
         if (record.menu->menuAction()->isEnabled()) action->setShortcut(entry.shortcut);
@@ -157,7 +214,6 @@ int32_t appendItem(MenuNumber menu, MenuRecord& record, std::string_view text, c
     record.menu->addAction(action);
     entry.action = action;
     record.items.push_back(std::move(entry));
-    labelItems(record);
     return item;
 }
 
@@ -168,6 +224,16 @@ void clearItems(MenuRecord& record) {
         entry.action->deleteLater();  // the item may be the one being chosen right now
     }
     record.items.clear();
+    record.mnemonics.clear();
+    dropSpares(record, 0);
+}
+
+// The windows' bars follow gBar now, or when the batch ends.
+void barChanged() {
+    if (gBatches > 0)
+        gBarChangedInBatch = true;
+    else
+        refreshMenuBars();
 }
 
 }  // namespace
@@ -221,15 +287,26 @@ using namespace qt;
 
 void createMenu(MenuNumber menu, std::string_view title) {
     MenuRecord& record = menuTable()[menu];
-    if (record.menu) {
+    const bool reused = !record.menu.isNull();
+    if (reused && gBatches > 0) {
+        // Its items wait as spares: a rebuild that makes them again takes them.
+        dropSpares(record, 0);
+        record.spares = std::move(record.items);
+        record.items.clear();
+        record.mnemonics.clear();
+    } else if (reused) {
         clearItems(record);
     } else {
         record.items.clear();
+        record.mnemonics.clear();
         record.menu = new QMenu();
         record.menu->setObjectName(QStringLiteral("menu-%1").arg(menu));
     }
+    // Off the bar, a menu keeps the title it shows while a batch may still
+    // put it back: it would only be labelled with its Alt key again.
+    const bool inBar = std::find(gBar.begin(), gBar.end(), menu) != gBar.end();
+    if (!reused || record.title != title || inBar) record.menu->setTitle(titleFromMacRoman(title));
     record.title = std::string(title);
-    record.menu->setTitle(titleFromMacRoman(title));
 }
 
 bool menuExists(MenuNumber menu) { return findMenu(menu) != nullptr; }
@@ -239,13 +316,24 @@ void insertMenu(MenuNumber menu) {
     if (std::find(gBar.begin(), gBar.end(), menu) != gBar.end()) return;
     auto at = std::find_if(gBar.begin(), gBar.end(), [menu](MenuNumber m) { return m > menu && m < 32; });
     gBar.insert(at, menu);
-    refreshMenuBars();
+    barChanged();
 }
 
 void removeMenu(MenuNumber menu) {
     const auto it = std::find(gBar.begin(), gBar.end(), menu);
     if (it == gBar.end()) return;
     gBar.erase(it);
+    barChanged();
+}
+
+MenuBarBatch::MenuBarBatch() { ++gBatches; }
+
+MenuBarBatch::~MenuBarBatch() {
+    if (--gBatches > 0) return;
+    for (auto& [number, record] : menuTable())
+        if (record.menu) dropSpares(record, 0);  // what the rebuilt menus no longer have
+    if (!gBarChangedInBatch) return;
+    gBarChangedInBatch = false;
     refreshMenuBars();
 }
 
@@ -255,6 +343,7 @@ int32_t appendMenuItem(MenuNumber menu, std::string_view text, uint32_t modifier
     MenuRecord* record = findMenu(menu);
     if (record == nullptr) return 0;
     if (text == "-") {
+        if (takeSpare(*record, text, 0, 0)) return int32_t(record->items.size());
         MenuItem entry;
         entry.text.assign(1, '-');
         entry.action = record->menu->addSeparator();

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,6 +89,19 @@ bool openMenuBarByKey(QMenuBar* bar, const QKeyEvent& key) {
         }
     }
     return true;  // an empty bar: the key still means the menus
+}
+
+void showMenusInBar(QMenuBar* bar, const QList<QMenu*>& menus) {
+    QList<QAction*> wanted;
+    wanted.reserve(menus.size());
+    for (QMenu* menu : menus) wanted.append(menu->menuAction());
+    for (QAction* action : bar->actions())
+        if (!wanted.contains(action)) bar->removeAction(action);
+    for (qsizetype at = 0; at < wanted.size(); ++at) {
+        const QList<QAction*> shown = bar->actions();
+        if (at < shown.size() && shown[at] == wanted[at]) continue;
+        bar->insertAction(at < shown.size() ? shown[at] : nullptr, wanted[at]);  // moves it when it is there
+    }
 }
 
 // --- ContentView -------------------------------------------------------------
@@ -269,8 +283,7 @@ void WindowFrame::setMenus(const QList<QMenu*>& menus) {
     if (menuBar_ == nullptr) return;
     const QRect content = contentGeometry();
     const int before = menuBarHeight();
-    menuBar_->clear();
-    for (QMenu* menu : menus) menuBar_->addMenu(menu);
+    showMenusInBar(menuBar_, menus);
     if (menuBarHeight() != before) {
         applySizeLimits();
         setContentGeometry(content);

@@ -21,6 +21,10 @@ namespace quendal::platform::qt {
 
 // F10 opens the first menu of the bar; true when the key was that.
 bool openMenuBarByKey(QMenuBar* bar, const QKeyEvent& key);
+// Shows exactly these menus in the bar, in this order, by taking off and
+// putting in only the titles that differ: every change makes a visible bar
+// lay out all its titles again.
+void showMenusInBar(QMenuBar* bar, const QList<QMenu*>& menus);
 
 class ContentView : public QWidget {
 public:

@@ -5,6 +5,10 @@
 
 #include <cmath>
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
 #include "app/CommandDispatch.h"
 #include "app/UnsavedChanges.h"
 #include "app/WindowEvents.h"
@@ -381,6 +385,51 @@ TEST_F(PaletteCalc, TripleVentedCalcWithChambersMadeDifferentDesignsVentTwoAgain
     EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, 2), platform::kHandled);
     EXPECT_EQ(state.vents.VentID, 2);
     EXPECT_EQ(state.shell.s_VentTitle, "Vent2");
+}
+
+// The Qb popups of chambers 1 and 2 make the chambers unlike and alike
+// again: each change brings the vent menu, and the window's menu bar that
+// shows it, up to date at once.
+TEST_F(PaletteCalc, TripleVentedLossPopupsMakeTheChambersUnlikeOrAlikeAndTheVentMenuFollows) {
+    state.speaker.VD = 100.0;
+    state.speaker.QMS = 5.0;
+    state.speaker.RE = 6.0;
+    open(2, 8, 5);
+    type(31, "30"), type(32, "40"), type(33, "30"), type(34, "40");
+    CustumPaletCalcReturn();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 2);
+
+    const auto barShowsTheMenus = [] {
+        const auto* bar = platform::qt::windowWidget(kResponseWindow)->findChild<QMenuBar*>();
+        QList<QAction*> expected;
+        for (int32_t menu : platform::menuBar()) expected.append(platform::qt::menuWidget(menu)->menuAction());
+        return bar != nullptr && bar->actions() == expected && expected.contains(
+            platform::qt::menuWidget(kThreeVentMenu)->menuAction());
+    };
+    const auto choose = [](platform::ControlNumber popup, int32_t item) {
+        platform::setControlValue(kCustomPalette, popup, item);
+        CustumPaletPopupClick(popup);
+    };
+
+    choose(kPaletteQbPopup1, 4);  // Qb 10 against chamber 2's 7
+    EXPECT_DOUBLE_EQ(state.box.QL1, 10.0);
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 3);
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 1), "Vent1 Design...");
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 2), "Vent2 Design...");
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 3), "Vent3 Design...");
+    EXPECT_TRUE(barShowsTheMenus());
+    EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, 2), platform::kHandled);
+    EXPECT_EQ(state.vents.VentID, 2);
+
+    choose(kPaletteQbPopup2, 4);  // chamber 2 follows: alike again
+    EXPECT_DOUBLE_EQ(state.box.QL2, 10.0);
+    ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 2);
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 1), "Vent1 & 2 Design...");
+    EXPECT_EQ(platform::menuItemText(kThreeVentMenu, 2), "Vent3 Design...");
+    EXPECT_TRUE(barShowsTheMenus());
+    EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, 2), platform::kHandled);
+    EXPECT_EQ(state.vents.VentID, 3);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // Menus and items by number, the menu bar, and the one command handler.
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -100,6 +101,124 @@ TEST_F(MenuTest, MenuBarOrderFollowsTheNumbers) {
     EXPECT_EQ(platform::qt::windowWidget(9)->findChild<QMenuBar*>(), nullptr);
     // The bar does not eat into the content.
     EXPECT_EQ(platform::windowBounds(7).bottom - platform::windowBounds(7).top, 390);
+}
+
+TEST_F(MenuTest, ABatchShowsItsMenuBarChangesTogetherWhenTheLastBatchEnds) {
+    openResponseWindow();
+    for (const auto& [number, title] :
+         std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {2, "Edit"}, {9, "View"}}) {
+        platform::createMenu(number, title);
+        platform::insertMenu(number);
+    }
+    auto* bar = platform::qt::windowWidget(7)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const QList<QAction*> before = bar->actions();
+    const auto titles = [bar] {
+        QStringList shown;
+        for (QAction* a : bar->actions()) shown << a->text();
+        return shown;
+    };
+    {
+        const platform::MenuBarBatch outer;
+        platform::removeMenu(2);
+        platform::removeMenu(9);
+        {
+            const platform::MenuBarBatch inner;
+            platform::insertMenu(9);
+        }
+        platform::createMenu(15, "Alignment");
+        platform::insertMenu(15);
+        EXPECT_EQ(platform::menuBar(), (std::vector<int32_t>{1, 9, 15}));  // the numbers follow at once
+        EXPECT_EQ(bar->actions(), before);                                 // the bar waits for the outer batch
+    }
+    EXPECT_EQ(titles(), (QStringList{"&File", "&View", "&Alignment"}));
+
+    // A rebuild that ends with the menus it began with leaves the bar as it
+    // was, each title with its key.
+    const QList<QAction*> rebuilt = bar->actions();
+    {
+        const platform::MenuBarBatch batch;
+        for (int32_t menu : {1, 9, 15}) platform::removeMenu(menu);
+        for (const auto& [number, title] :
+             std::vector<std::pair<int32_t, const char*>>{{1, "File"}, {9, "View"}, {15, "Alignment"}}) {
+            platform::createMenu(number, title);
+            platform::insertMenu(number);
+        }
+    }
+    EXPECT_EQ(bar->actions(), rebuilt);
+    EXPECT_EQ(titles(), (QStringList{"&File", "&View", "&Alignment"}));
+
+    // Without a batch, every change shows at once.
+    platform::removeMenu(9);
+    EXPECT_EQ(titles(), (QStringList{"&File", "&Alignment"}));
+}
+
+TEST_F(MenuTest, AMenuRebuiltInABatchTakesItsSameItemsAgainAsNewOnesAndLosesTheRest) {
+    platform::createMenu(31, "");
+    platform::appendMenuItem(31, "Parallel");
+    const auto buildMisc = [](std::initializer_list<const char*> items) {
+        platform::createMenu(30, "Misc.");
+        for (const char* item : items) platform::appendMenuItem(30, item);
+    };
+    buildMisc({"System Select/E", "-", "Complex Speaker Connect", "Passive Radiator Data Enter.../U"});
+    platform::setMenuItemSubmenu(30, 3, 31);
+    platform::setMenuItemChecked(30, 1, true);
+    platform::setMenuItemEnabled(30, 3, false);
+    const QList<QAction*> before = platform::qt::menuWidget(30)->actions();
+
+    {
+        const platform::MenuBarBatch batch;
+        platform::setMenuItemEnabled(30, 0, false);  // a disabled menu leaves its command keys to the window
+        buildMisc({"System Select/E", "-", "Complex Speaker Connect"});
+    }
+    ASSERT_EQ(platform::menuItemCount(30), 3);
+    ASSERT_EQ(platform::qt::menuWidget(30)->actions().size(), 3);  // the fourth went with the batch
+    for (int32_t item = 1; item <= 3; ++item) EXPECT_EQ(action(30, item), before[item - 1]);
+    EXPECT_FALSE(platform::isMenuItemChecked(30, 1));
+    EXPECT_FALSE(action(30, 1)->isCheckable());
+    EXPECT_EQ(action(30, 3)->menu(), nullptr);
+    EXPECT_TRUE(action(30, 3)->isEnabled());
+    EXPECT_EQ(action(30, 1)->shortcut(), QKeySequence());
+    EXPECT_EQ(action(30, 1)->text(), QStringLiteral("&System Select"));
+    platform::setMenuItemEnabled(30, 0, true);
+    EXPECT_EQ(action(30, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
+    action(30, 1)->trigger();
+    EXPECT_EQ(gCommands, (std::vector<std::pair<int32_t, int32_t>>{{30, 1}}));
+
+    // Another item at a place: from there on the items are new, labelled as
+    // a menu built without a batch labels them.
+    {
+        const platform::MenuBarBatch batch;
+        buildMisc({"System Select/E", "Speaker Select/R", "-"});
+    }
+    ASSERT_EQ(platform::qt::menuWidget(30)->actions().size(), 3);
+    EXPECT_EQ(action(30, 1), before[0]);
+    EXPECT_NE(action(30, 2), before[1]);
+    EXPECT_TRUE(action(30, 3)->isSeparator());
+    const QString shown = action(30, 2)->text();
+    buildMisc({"System Select/E", "Speaker Select/R", "-"});
+    EXPECT_EQ(action(30, 2)->text(), shown);
+    EXPECT_EQ(action(30, 2)->shortcut(), QKeySequence(QStringLiteral("Ctrl+R")));
+}
+
+TEST_F(MenuTest, AppendedItemsTakeTheKeysARelabellingGivesAndAClearedMenuFreesThem) {
+    platform::createMenu(1, "File");
+    for (const char* item : {"Save/S", "Save As...", "Save As Stationery...", "Print"})
+        platform::appendMenuItem(1, item);
+    const QStringList expected{"&Save", "Save &As...", "Save As S&tationery...", "&Print"};
+    const auto shown = [this] {
+        QStringList texts;
+        for (int32_t item = 1; item <= platform::menuItemCount(1); ++item) texts << action(1, item)->text();
+        return texts;
+    };
+    EXPECT_EQ(shown(), expected);
+    platform::setMenuItemText(1, 4, "Print");  // labels the whole menu again
+    EXPECT_EQ(shown(), expected);
+
+    platform::createMenu(1, "File");
+    platform::appendMenuItem(1, "Print");
+    platform::appendMenuItem(1, "Save");
+    EXPECT_EQ(shown(), (QStringList{"&Print", "&Save"}));
 }
 
 TEST_F(MenuTest, EnabledAndCheckedStates) {
