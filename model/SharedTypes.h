@@ -283,6 +283,12 @@ struct DrawingState {
     double fontSize = 12.0;       // px
     uint8_t ClippingFlag = 0;     // 0: lines clipped to the graph area
     uint8_t DoPrint = 0;          // nonzero: draw into the print page
+    // 1: the response window's surface keeps the Nyquist frame and curve of
+    // the last slider step (area 0,0-415,335, before its dot); any other
+    // drawing clears it, so only the next slider step puts it back.
+    uint8_t NyquistAreaKept = 0;
+    uint8_t NyquistStepDrawing = 0;  // 1 while a slider step draws: its drawing keeps the mark
+    uint8_t PaintingHeld = 0;        // 1: primitives change the state but draw nothing
 };
 
 // A saved window rectangle.

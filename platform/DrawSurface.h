@@ -62,6 +62,15 @@ public:
     virtual void eraseRect(double left, double top, double right, double bottom) = 0;
     // Clears the whole content to the background.
     virtual void clear() = 0;
+    // Keeps a copy of what the rectangle shows now (whole pixels), in place
+    // of any copy kept before; false when this surface keeps nothing.
+    virtual bool keepRect(double left, double top, double right, double bottom) {
+        (void)left, (void)top, (void)right, (void)bottom;
+        return false;
+    }
+    // Puts the kept copy back where it was taken, pixel for pixel; false,
+    // and nothing drawn, when no copy is kept (a clear or a resize drops it).
+    virtual bool restoreKeptRect() { return false; }
     // Shows what was drawn so far at once (a window surface repaints).
     virtual void flush() {}
 };

@@ -104,10 +104,24 @@ int32_t NyquistSliderControl() {
     setArrowStates();
     frequencyOfSlider();
     platform::setCurrentWindow(kResponseWindow);
-    eraseResponseRect(0, 0, 415, 335);
-    nqGraph();
-    nqPlot();
+    DrawingState& d = state.draw;
+    d.NyquistStepDrawing = 1;
+    // The frame and curve do not change from one step to the next: when
+    // the last step kept them and nothing else was drawn since, they are
+    // put back and only computed again, for the state the read-out reads.
+    if (d.NyquistAreaKept != 0 && d.DoPrint == 0 && restoreResponseRect()) {
+        d.PaintingHeld = 1;
+        nqGraph();
+        nqPlot();
+        d.PaintingHeld = 0;
+    } else {
+        eraseResponseRect(0, 0, 415, 335);
+        nqGraph();
+        nqPlot();
+        d.NyquistAreaKept = d.DoPrint == 0 && keepResponseRect(0, 0, 415, 335) ? 1 : 0;
+    }
     DrawNyquistValue();
+    d.NyquistStepDrawing = 0;
     return 0;
 }
 

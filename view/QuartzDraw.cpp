@@ -15,7 +15,11 @@ SurfaceProvider* gProvider = nullptr;
 // The surface of this call: the print page while DoPrint is set, else the
 // window's own surface.
 DrawSurface* target(int32_t windowNumber) {
-    if (gProvider == nullptr) return nullptr;
+    DrawingState& d = state.draw;
+    // Drawing other than a Nyquist slider step's own changes what the
+    // window shows: the area kept by the last step is stale.
+    if (d.NyquistStepDrawing == 0) d.NyquistAreaKept = 0;
+    if (gProvider == nullptr || d.PaintingHeld != 0) return nullptr;
     return state.draw.DoPrint != 0 ? gProvider->printSurface() : gProvider->windowSurface(windowNumber);
 }
 

@@ -41,6 +41,9 @@ public:
     void eraseRect(double left, double top, double right, double bottom) override;
     void clear() override;
 
+    // keepRect and restoreKeptRect are left as they are: a recording keeps
+    // elements, not pixels, so a Nyquist slider step on it draws in full.
+
     const std::vector<RecordedElement>& elements() const { return elements_; }
     std::vector<RecordedElement> ofKind(RecordedElement::Kind kind) const;
     void reset() { elements_.clear(); }

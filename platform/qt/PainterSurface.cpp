@@ -308,6 +308,38 @@ void WindowSurface::resize(QSize size, qreal devicePixelRatio) {
     }
     image_ = std::move(next);
     size_ = size;
+    kept_ = QImage();
+}
+
+void WindowSurface::clear() {
+    kept_ = QImage();
+    PainterSurface::clear();
+}
+
+bool WindowSurface::keepRect(double left, double top, double right, double bottom) {
+    kept_ = QImage();
+    const QRectF r = QRectF(QPointF(left, top), QPointF(right, bottom)).normalized();
+    if (image_.isNull() || r.isEmpty() || !whole(r.left()) || !whole(r.top()) || !whole(r.right()) ||
+        !whole(r.bottom()))
+        return false;
+    const qreal ratio = image_.devicePixelRatio();
+    const QRect pixels = QRectF(r.topLeft() * ratio, r.bottomRight() * ratio).toAlignedRect();
+    if (!image_.rect().contains(pixels)) return false;
+    // The raster painter draws straight into the image's pixels, so they
+    // read as drawn so far while it stays open.
+    kept_ = image_.copy(pixels);
+    kept_.setDevicePixelRatio(ratio);
+    keptAt_ = r.topLeft();
+    return true;
+}
+
+bool WindowSurface::restoreKeptRect() {
+    const UpperVectorGuard clean;
+    if (kept_.isNull()) return false;
+    QPainter* p = prepare(nullptr, false, QPainter::CompositionMode_Source);
+    if (p == nullptr) return false;
+    p->drawImage(keptAt_, kept_);  // whole pixels onto whole pixels: copied unchanged
+    return true;
 }
 
 const QImage& WindowSurface::image() const {

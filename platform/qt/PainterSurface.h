@@ -50,16 +50,17 @@ protected:
 
     QColor background_;
 
+    // The painter ready for an element: clipped to `clip` or not, smoothed
+    // or not, in the given composition mode.
+    QPainter* prepare(const ClipRect* clip, bool antialias,
+                      QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
+
 private:
     // Laid-out texts by font row, size and bytes: the labels of a page come
     // back at every drawing and need no new layout.
     QStaticText& laidOut(std::string_view bytes, int32_t fontRow, double pixelSize, const QFont& font);
     std::unordered_map<std::string, QStaticText> texts_;
     double ascent_ = 0.0;  // of the font in use, px
-    // The painter ready for an element: clipped to `clip` or not, smoothed
-    // or not, in the given composition mode.
-    QPainter* prepare(const ClipRect* clip, bool antialias,
-                      QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver);
     void usePen(QPainter& p, const Stroke& stroke);
     void useTextPen(QPainter& p, const Colour& colour);
     void useNoBrush(QPainter& p);
@@ -89,6 +90,9 @@ public:
     double width() const override { return size_.width(); }
     double height() const override { return size_.height(); }
     void flush() override;
+    void clear() override;
+    bool keepRect(double left, double top, double right, double bottom) override;
+    bool restoreKeptRect() override;
 
     // Follows the content size; what was drawn stays where it fits.
     void resize(QSize size, qreal devicePixelRatio);
@@ -106,6 +110,8 @@ private:
     QImage image_;
     mutable QPainter painter_;
     mutable bool updatePending_ = false;  // the view was asked to repaint and has not read the image yet
+    QImage kept_;                         // a rectangle of image_, as keepRect took it; null: none
+    QPointF keptAt_;                      // its top left, content pixels
 };
 
 // One page: a PDF page at 72 dpi or a PNG picture, written when finished.

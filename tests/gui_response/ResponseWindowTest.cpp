@@ -2,6 +2,7 @@
 // driven by real mouse events, legend pictures clicked as widgets, and the
 // rendered page checked by its pixels.
 #include <cstdlib>
+#include <vector>
 
 #include <QImage>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "platform/qt/Registry.h"
 #include "support/DrawnCurves.h"
 #include "view/Explanation.h"
+#include "view/NyquistReadout.h"
 #include "view/ResponsePointer.h"
 #include "view/ResponseRedraw.h"
 
@@ -140,6 +142,37 @@ TEST_F(ResponseWindow, PageWithItsLegendRendersAndAPageChangeRemovesIt) {
     EXPECT_GT(count(drawing(), QRect(130, 50, 280, 280), QColor::fromRgbF(0.0f, 0.0f, 1.0f), 60), 20);  // the dot
     redraw("st");
     EXPECT_FALSE(platform::controlExists(7, 406) || platform::controlExists(7, 407) || platform::controlExists(7, 408));
+}
+
+
+// A Nyquist slider step puts back the frame and curve the step before kept:
+// the window shows the same pixels as when every step draws them anew, and
+// a redraw of the page in between (here of a changed design) is drawn in
+// full, not covered by what was kept.
+TEST_F(ResponseWindow, NyquistSliderStepsFromTheKeptCurveDrawTheSamePixels) {
+    auto steps = [&](bool keep) {
+        state.box.QL = state.box.QL1 = 7.0;
+        CofCal();
+        redraw("nq");
+        std::vector<QImage> shots;
+        const auto step = [&](int32_t position) {
+            if (!keep) state.draw.NyquistAreaKept = 0;
+            nyquistSliderMoved(position);
+            shots.push_back(drawing());
+        };
+        for (int32_t position : {0, 1, 120, 460}) step(position);
+        EXPECT_EQ(state.draw.NyquistAreaKept, 1);
+        state.box.QL = state.box.QL1 = 3.0;
+        CofCal();
+        redraw("nq");
+        EXPECT_EQ(state.draw.NyquistAreaKept, 0);
+        for (int32_t position : {200, 201}) step(position);
+        return shots;
+    };
+    const std::vector<QImage> kept = steps(true), drawn = steps(false);
+    ASSERT_EQ(kept.size(), drawn.size());
+    for (size_t i = 0; i < kept.size(); ++i) EXPECT_TRUE(kept[i] == drawn[i]) << "step " << i;
+    EXPECT_FALSE(kept[3] == kept[4]);  // the changed design shows
 }
 
 }  // namespace
