@@ -28,27 +28,6 @@ std::string driverFaultWords(DriverFault fault) {
     return "is out of its range";
 }
 
-// The effective driver as a driver to check.
-DriverValues effectiveDriverOf(const SpeakerParameters& sp) {
-    DriverValues d;
-    d.s_SP = sp.s_SP;
-    d.s_RANG = sp.s_RANG;
-    d.DIA = sp.DIA;
-    d.FS = sp.FS;
-    d.VAS = sp.VAS;
-    d.QTS = sp.QTS;
-    d.QES = sp.QES;
-    d.QMS = sp.QMS;
-    d.EFI = sp.EFI;
-    d.RE = sp.RE;
-    d.PEMX = sp.PEMX;
-    d.SD = sp.SD;
-    d.XMAX = sp.XMAX;
-    d.VD = sp.VD;
-    d.LE = sp.LE;
-    return d;
-}
-
 double& numberIn(DriverValues& d, DriverField field) {
     switch (field) {
         case DriverField::DIA: return d.DIA;

@@ -129,6 +129,26 @@ DriverValues enteredDriverOf(const SpeakerParameters& sp) {
     return d;
 }
 
+DriverValues effectiveDriverOf(const SpeakerParameters& sp) {
+    DriverValues d;
+    d.s_SP = sp.s_SP;
+    d.s_RANG = sp.s_RANG;
+    d.DIA = sp.DIA;
+    d.FS = sp.FS;
+    d.VAS = sp.VAS;
+    d.QTS = sp.QTS;
+    d.QES = sp.QES;
+    d.QMS = sp.QMS;
+    d.EFI = sp.EFI;
+    d.RE = sp.RE;
+    d.PEMX = sp.PEMX;
+    d.SD = sp.SD;
+    d.XMAX = sp.XMAX;
+    d.VD = sp.VD;
+    d.LE = sp.LE;
+    return d;
+}
+
 void takeEnteredDriver(const DriverValues& d) {
     SpeakerParameters& sp = state.speaker;
     sp.s_SP2 = cut(d.s_SP.view());

@@ -86,5 +86,7 @@ void takeEnteredDriver(const DriverValues& driver);
 
 // The suffix-2 set of any driver, as enteredDriver() reads the state's.
 DriverValues enteredDriverOf(const SpeakerParameters& speaker);
+// The driver in use (the set without suffix) of a parameter set, to check.
+DriverValues effectiveDriverOf(const SpeakerParameters& speaker);
 
 }  // namespace quendal

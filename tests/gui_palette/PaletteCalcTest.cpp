@@ -32,6 +32,14 @@ protected:
         state.vents.vent[2].CircVentNum = state.vents.vent[3].CircVentNum = 4;
         state.view.ReDispWnd = 1;
     }
+    // A Triple Vented design at its custom alignment, with a driver whose
+    // displacement, mechanical Q and resistance give every page a level.
+    void openTripleVented() {
+        state.speaker.VD = 100.0;
+        state.speaker.QMS = 5.0;
+        state.speaker.RE = 6.0;
+        open(2, 8, 5);
+    }
 };
 
 struct Entry {
@@ -351,10 +359,7 @@ namespace {
 // Calc.: chambers 1 and 2 made alike share one design, so the menu's
 // second item designs vent 3; made different again, it designs vent 2.
 TEST_F(PaletteCalc, TripleVentedCalcRebuildsTheVentMenuSoItsSecondItemDesignsTheRightVent) {
-    state.speaker.VD = 100.0;
-    state.speaker.QMS = 5.0;
-    state.speaker.RE = 6.0;
-    open(2, 8, 5);
+    openTripleVented();
     type(31, "30"), type(32, "40"), type(33, "25"), type(34, "50");
     CustumPaletCalcReturn();
     ASSERT_TRUE(dialogs.sheets.empty());
@@ -371,10 +376,7 @@ TEST_F(PaletteCalc, TripleVentedCalcRebuildsTheVentMenuSoItsSecondItemDesignsThe
 }
 
 TEST_F(PaletteCalc, TripleVentedCalcWithChambersMadeDifferentDesignsVentTwoAgain) {
-    state.speaker.VD = 100.0;
-    state.speaker.QMS = 5.0;
-    state.speaker.RE = 6.0;
-    open(2, 8, 5);
+    openTripleVented();
     type(31, "30"), type(32, "40"), type(33, "30"), type(34, "40");
     CustumPaletCalcReturn();
     ASSERT_EQ(platform::menuItemCount(kThreeVentMenu), 2);
@@ -391,10 +393,7 @@ TEST_F(PaletteCalc, TripleVentedCalcWithChambersMadeDifferentDesignsVentTwoAgain
 // again: each change brings the vent menu, and the window's menu bar that
 // shows it, up to date at once.
 TEST_F(PaletteCalc, TripleVentedLossPopupsMakeTheChambersUnlikeOrAlikeAndTheVentMenuFollows) {
-    state.speaker.VD = 100.0;
-    state.speaker.QMS = 5.0;
-    state.speaker.RE = 6.0;
-    open(2, 8, 5);
+    openTripleVented();
     type(31, "30"), type(32, "40"), type(33, "30"), type(34, "40");
     CustumPaletCalcReturn();
     ASSERT_TRUE(dialogs.sheets.empty());
