@@ -2,9 +2,10 @@
 //
 // The system and vent curves combine the two half systems over the common
 // denominator D1*D2; each driver's power and impedance stand over its own
-// half system's denominator. The impedance of the pair is that of the two
-// drivers, each its voice coil in series with its motional impedance
-// Zk = Mk/Dk (Mk = D01*s*Ck), wired in parallel or in series.
+// half system's denominator, and so does each driver's impedance alone (its
+// voice coil in series with Zk = Mk/Dk, Mk = D01*s*Ck). The pair wired in
+// parallel or in series is solved as one network, both cones loading the
+// shared chamber 3: exact whether or not the two halves are alike.
 #include <cmath>
 #include <complex>
 
@@ -63,6 +64,57 @@ void evaluateMotional(double f) {
     p.N2R = m2.re;
     p.N2J = m2.im;
     tri::evaluateDenominators(f);
+}
+
+// The motional impedances over RES of the two drivers wired together, the
+// pair solved as one network. In the normalised mechanical impedances
+// (driver s + q + 1/s, chamber k s*ALk*ak/Rk), half system k holds
+// Dk/(s*Rk*R3): driver k, chamber k and twice the shared chamber's term
+// c = s*D02/R3 (half of chamber 3 is twice its impedance). Both cones load
+// chamber 3 at once, so the pair's mechanical matrix is
+//   M = [m1 + c, c; c, m2 + c],  mk + 2c = Dk/(s*Rk*R3),
+// and the coils see zij = q*inv(M)ij. With Pk = Dk - 2*s^2*D02*Rk =
+// s*Rk*R3*mk (driver k and chamber k alone) and Ek = Pk + s^2*D02*Rk:
+//   det = P1*P2 + s^2*D02*(P1*R2 + P2*R1), g = q*s*R3/det,
+//   z11 = g*R1*E2, z22 = g*R2*E1, z12 = z21 = -g*s^2*D02*R1*R2,
+// and the series sum z11 + z22 + 2*z12 = q*s*R3*(R1*P2 + R2*P1)/det. With
+// alike halves P1 = P2 this is 2*q*s*C1/D1, the half system's twice.
+struct CoupledPair {
+    std::complex<double> z11, z12, z22;
+    std::complex<double> seriesN, seriesD;
+};
+
+std::complex<double> complexOf(const JfValue& v) { return {v.re, v.im}; }
+
+CoupledPair coupledPair(double f) {
+    const TransferCoefficients& c = state.coef;
+    const PlotPoint& p = state.point;
+    tri::evaluateDenominators(f);
+    const std::complex<double> s(0.0, f);
+    const std::complex<double> R1 = complexOf(polyAtJf({c.B13, c.B14, 1.0}, f));
+    const std::complex<double> R2 = complexOf(polyAtJf({c.B23, c.B24, 1.0}, f));
+    const std::complex<double> R3 = complexOf(polyAtJf({c.B11, c.B12, 1.0}, f));
+    const std::complex<double> shared = s * s * c.D02;
+    const std::complex<double> P1 = std::complex<double>(p.D1R, p.D1J) - 2.0 * shared * R1;
+    const std::complex<double> P2 = std::complex<double>(p.D2R, p.D2J) - 2.0 * shared * R2;
+    const std::complex<double> det = P1 * P2 + shared * (P1 * R2 + P2 * R1);
+    const std::complex<double> g = c.D01 * s * R3 / det;
+    CoupledPair z;
+    z.z11 = g * R1 * (P2 + shared * R2);
+    z.z22 = g * R2 * (P1 + shared * R1);
+    z.z12 = -g * shared * R1 * R2;
+    z.seriesN = c.D01 * s * R3 * (R1 * P2 + R2 * P1);
+    z.seriesD = det;
+    return z;
+}
+
+// The pair's motional numerator and denominator in NUR / NUJ, DER / DEJ.
+void keepPair(std::complex<double> N, std::complex<double> D) {
+    PlotPoint& p = state.point;
+    p.NUR = N.real();
+    p.NUJ = N.imag();
+    p.DER = D.real();
+    p.DEJ = D.imag();
 }
 
 }  // namespace
@@ -131,31 +183,20 @@ void TRIPWSP2cal() {
 }
 
 void TRIIMPparacal() {
-    evaluateMotional(pointFrequency());
-    PlotPoint& p = state.point;
-    // Z1*Z2/(Z1 + Z2) = M1*M2 / (M1*D2 + M2*D1)
-    const JfValue product = times({p.N1R, p.N1J}, {p.N2R, p.N2J});
-    const JfValue sum = tri::crossSum();
-    p.NUR = product.re;
-    p.NUJ = product.im;
-    p.DER = sum.re;
-    p.DEJ = sum.im;
-    // The coils share one voltage: each driver's coil and motional impedance
-    // form one branch, the drivers moving apart (no coupling between them).
-    const std::complex<double> z = parallelPairMotional(ratio(p.N1R, p.N1J, p.D1R, p.D1J), 0.0, 0.0,
-                                                        ratio(p.N2R, p.N2J, p.D2R, p.D2J), voiceCoilOverRES());
-    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), z, 1.0 / 2.0);
+    const CoupledPair z = coupledPair(pointFrequency());
+    // One voltage across both coils: each coil's current is the one its own
+    // impedance and both cones' motion leave.
+    const std::complex<double> zm = parallelPairMotional(z.z11, z.z12, z.z12, z.z22, voiceCoilOverRES());
+    keepPair(zm, 1.0);
+    impedance(std::norm(zm), 1.0, zm, 1.0 / 2.0);
 }
 
 void TRIIMPserical() {
-    evaluateMotional(pointFrequency());
-    PlotPoint& p = state.point;
-    // Z1 + Z2 = (M1*D2 + M2*D1) / (D1*D2)
-    const JfValue sum = tri::crossSum();
-    p.NUR = sum.re;
-    p.NUJ = sum.im;
-    tri::combineDenominators();
-    impedance(tri::squared(p.NUR, p.NUJ), tri::squared(p.DER, p.DEJ), ratio(p.NUR, p.NUJ, p.DER, p.DEJ), 2.0);
+    const CoupledPair z = coupledPair(pointFrequency());
+    // One current through both coils: the coils' voltages add, each its own
+    // motion and the other cone's through chamber 3.
+    keepPair(z.seriesN, z.seriesD);
+    impedance(std::norm(z.seriesN), std::norm(z.seriesD), z.seriesN / z.seriesD, 2.0);
 }
 
 void TRIIMPSP1cal() {

@@ -7,7 +7,9 @@
 // each made of the driver, its own chamber and half of chamber 3 (AL3 is
 // counted for half of chamber 3). When the two halves are alike (VB1 = VB2,
 // FB1 = FB2, QL1 = QL2) this is exact; otherwise it approximates the
-// coupling through the shared chamber.
+// coupling through the shared chamber. The impedance of the two drivers
+// wired together is solved as one network, both cones loading chamber 3 at
+// once, and is exact either way.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +24,8 @@ void TRIalin4();
 
 // Runs the alignment, sets HH1-HH3, AL1-AL3, builds A11-A16, A21-A26,
 // B11-B14, B21-B24, B31-B34, B41-B44, D01 (QMS in place of QTS on the
-// impedance page) and the level normalisation KNQ / siftUpDwn.
+// impedance page), the shared chamber's coupling D02 and the level
+// normalisation KNQ / siftUpDwn.
 void TRIcofCal();
 
 // Amplitude, power and impedance.

@@ -4,7 +4,9 @@
 // Rk(s) = ak*s^2 + bk*s + 1 of chamber k, driver 1's half system is
 //   D1(s) = R1*R3*(s^2 + q*s + 1) + s^2*(AL1*a1*R3 + AL3*a3*R1)
 //   vent 1 N1 = s^2*R3, vent 3 N3 = s^2*R1, cone C1 = R1*R3
-// and driver 2's the same with chamber 2 in place of chamber 1.
+// and driver 2's the same with chamber 2 in place of chamber 1. D02 =
+// (AL3/2)*a3 couples the two drivers through chamber 3 where the pair is
+// solved as one network (the pair's impedance).
 #include "enclosures/TRIcal.h"
 
 #include <cmath>
@@ -120,6 +122,9 @@ void fillCoefficients() {
     c.B44 = b2 + b3;
 
     c.D01 = q;
+    // The whole chamber 3 (VAS/VB3 = AL3/2) with its vent: the load the
+    // two cones share, each half system holding it twice.
+    c.D02 = r.AL3 / 2.0 * a3;
 }
 
 // Level normalisation at the geometric mean of the tunings (of vents 1 and

@@ -5,6 +5,7 @@
 
 #include "ResponsePageFixture.h"
 #include "enclosures/TRIcal.h"
+#include "enclosures_multivent/MultiVentTestSupport.h"
 #include "view/Explanation.h"
 #include "view/NumberTextLayout.h"
 #include "view/NyquistReadout.h"
@@ -241,6 +242,31 @@ TEST_F(ReadOut, StepReadOutFollowsTheGraphsTimeAxis) {
     }
     DrawStepRespnseValue(460.0f);
     EXPECT_EQ(shownValue(readOut().at(1)), state.scales.CursorScale);
+}
+
+// The read-out of an unlike Triple Vented pair's impedance, near the drivers'
+// and the shared chamber's resonances: the network's value at the pointer,
+// to the tenth of an ohm it is rounded up to.
+TEST_F(ReadOut, TripleVentedPairImpedanceIsTheNetworksAtThePointer) {
+    for (int32_t alin : {3, 4})
+        for (const char* wiring : {"Seri", "Para"}) {
+            useSystem({2, 8, "Triple Vented"});
+            state.selection.Alin = alin;
+            state.view.s_Imp = wiring;
+            state.view.s_Resp = "imp";
+            ReDispResposeWnd();
+            oracle::LumpedCircuit model = testing::tripleVentedCircuit();
+            model.setCoilInductance(state.speaker.LE / 1000.0);
+            model.setSeriesConnection(std::string(wiring) == "Seri");
+            for (int32_t x : {120, 150, 178, 206, 250, 330}) {
+                provider.window.reset();
+                pointerAt(x);
+                state.point.respNum = 1;  // the pair's curve
+                DrawPointerContorol();
+                const double z = std::abs(model.inputImpedance(testing::evaluatedHz()));
+                EXPECT_NEAR(shownValue(readOut().at(0)), z + 0.05, 0.05 + 1e-4 * z) << alin << wiring << " x " << x;
+            }
+        }
 }
 
 // The phase and Nyquist read-outs resume their unwrapping from kept steps,
