@@ -96,8 +96,12 @@ TEST_F(ProfileTest, TheFrequencyRangeFitsItsBox) {
         EXPECT_EQ(drawn->x0, 416.0);
         EXPECT_LT(drawn->x0 + sansTextWidth(drawn->text, drawn->size), 476.0);
         EXPECT_EQ(drawn->text == row.range, row.whole) << drawn->text;
-        if (row.size > 0.0) EXPECT_EQ(drawn->size, row.size);
-        if (!row.whole) EXPECT_EQ(drawn->text.back(), '\xC9');
+        if (row.size > 0.0) {
+            EXPECT_EQ(drawn->size, row.size);
+        }
+        if (!row.whole) {
+            EXPECT_EQ(drawn->text.back(), '\xC9');
+        }
         EXPECT_EQ(state.speaker.s_RANG, row.range);
     }
 }
