@@ -46,11 +46,6 @@ protected:
         SystemSelectWnd();
         systemSelectConfirm();
     }
-    // A design of the system chosen in state.selection, in place of the one shown.
-    static void startNewDesignOfSelection() {
-        ApplicationEventHandler(kFileMenu, 1);
-        systemSelectConfirm();
-    }
     void open(const std::string& file) {
         ClikOpenDocm(file);
         ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
@@ -270,7 +265,6 @@ TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
             documentDialogs.answer(SaveChangesAnswer::DontSave);
         }
         ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
-        EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
         EXPECT_TRUE(platform::isControlEnabled(kDefaultParametersWindow, 2));
         EXPECT_FALSE(platform::controlExists(kDefaultParametersWindow, 3));  // no Quit over a design
         EXPECT_FALSE(platform::isMenuItemEnabled(kResponseMenu, 0));
@@ -294,11 +288,9 @@ TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
         EXPECT_DOUBLE_EQ(state.speaker.VAS, vas);  // the connection's driver, not the typed one
         EXPECT_NE(state.speaker.FS2, 38.0);
         EXPECT_DOUBLE_EQ(state.box.VB, vb);
-        EXPECT_EQ(state.shell.LVP, 33.0);
         EXPECT_TRUE(changed());
         EXPECT_EQ(platform::windowFilePath(kResponseWindow), path("Box.qndl"));
         EXPECT_TRUE(platform::isMenuItemEnabled(kResponseMenu, 0));
-        EXPECT_EQ(state.shell.KeptDesignFlag, 0);
         EXPECT_EQ(state.shell.curentWndID, kResponseWindow);
     }
 }
@@ -308,8 +300,9 @@ TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
 TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
     start(Kind::Untitled);
     state.selection.SysSelTabNum = 2;
-    state.selection.SysSelBtnNum = 5;  // Twin Vented
-    startNewDesignOfSelection();
+    state.selection.SysSelBtnNum = 5;  // Twin Vented, in place of the design shown
+    ApplicationEventHandler(kFileMenu, 1);
+    systemSelectConfirm();
     ApplicationEventHandler(kMiscMenu, 1);
     state.selection.SysSelTabNum = 1;  // browsing the other tab
     click(kSystemSelectWindow, 10);
