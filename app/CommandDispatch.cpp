@@ -271,10 +271,9 @@ int32_t ventCommand(int32_t menu, int32_t item) {
 
 int32_t miscCommand(int32_t item) {
     ShellFlags& shell = state.shell;
-    const bool dirty = shell.DirtyFlag == 1;
     switch (item) {
         case 1: AskThenSystemSelect(); return kHandled;
-        case 3: dirty ? NavAskWind(2) : ChangeToSpeakerSelect(); return kHandled;
+        case 3: SpeakerSelectAskingFirst(); return kHandled;
         case 5:
             shell.LVPbak = shell.LVP;
             shell.PINbak = state.power.PIN;

@@ -114,6 +114,55 @@ void endDesignForSystemSelect() {
     state.vents.VentCalcCount = 0;
 }
 
+// The design's system and connection as they were when it was kept, and the
+// effective driver of that connection.
+void restoreKeptSelection() {
+    const ShellFlags& sh = state.shell;
+    state.selection.SysSelTabNum = sh.KeptSysSelTabNum;
+    state.selection.SysSelBtnNum = sh.KeptSysSelBtnNum;
+    state.connection.SpConNum = sh.KeptSpConNum;
+    SpconCal();
+}
+
+// The window that stood over the kept design has closed: the design comes
+// back as it was, with its system, connection, menus and palettes; its
+// unsaved changes stay marked.
+void giveBackKeptDesign() {
+    ShellFlags& sh = state.shell;
+    sh.KeptDesignFlag = 0;
+    restoreKeptSelection();
+    sh.WindCloseFlag = 0;
+    sh.curentWndID = kResponseWindow;
+    NavUserActionCancelMenu();
+    if (sh.CtmPaletFlag == 0) EnableCustomPalet();
+    platform::selectWindow(kResponseWindow);
+}
+
+// Speaker select without a driver database to hand over to: the driver in
+// use is corrected in the Default Parameters window while the design waits
+// behind it (its custom palette dimmed). Cancel there gives the design back;
+// OK ends it and System Select opens with its system chosen.
+void keepDesignForDriverEntry() {
+    ShellFlags& sh = state.shell;
+    SavePrefs();
+    if (sh.KeptDesignFlag == 1 && platform::windowExists(kSystemSelectWindow)) {
+        // Kept behind System Select already: what was browsed there goes.
+        platform::closeWindow(kSystemSelectWindow);
+        restoreKeptSelection();
+    } else {
+        sh.KeptDesignFlag = 1;
+        sh.KeptSysSelTabNum = state.selection.SysSelTabNum;
+        sh.KeptSysSelBtnNum = state.selection.SysSelBtnNum;
+        sh.KeptSpConNum = state.connection.SpConNum;
+        if (sh.CtmPaletFlag == 0) DisableCustomPalet();
+    }
+    sh.WindCloseFlag = 1;  // as behind System Select: no design to work on meanwhile
+    platform::setCursor(platform::Cursor::Arrow);
+    InitMenu11();
+    DefaultParamWnd();
+    platform::setMenuItemEnabled(kFileMenu, kCloseItem, false);
+}
+
 }  // namespace
 
 int32_t ChangeToSystemSelect() {
@@ -162,15 +211,7 @@ int32_t CancelSystemSelect() {
     sh.KeptDesignFlag = 0;
     if (!kept) return systemSelectCancel();
     platform::closeWindow(kSystemSelectWindow);
-    state.selection.SysSelTabNum = sh.KeptSysSelTabNum;
-    state.selection.SysSelBtnNum = sh.KeptSysSelBtnNum;
-    state.connection.SpConNum = sh.KeptSpConNum;
-    SpconCal();  // the effective driver of the kept connection again
-    sh.WindCloseFlag = 0;
-    sh.curentWndID = kResponseWindow;
-    NavUserActionCancelMenu();
-    if (sh.CtmPaletFlag == 0) EnableCustomPalet();
-    platform::selectWindow(kResponseWindow);
+    giveBackKeptDesign();
     return 0;
 }
 
@@ -183,16 +224,27 @@ int32_t AskThenSystemSelect() {
 }
 
 int32_t ChangeToSpeakerSelect() {
+    // The driver is being corrected already: that window again.
+    if (platform::windowExists(kDefaultParametersWindow)) {
+        platform::selectWindow(kDefaultParametersWindow);
+        return 0;
+    }
+    const bool database = driverDatabaseAnswers();
+    const bool kept = state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
+    if (!database && (designOnScreen() || kept)) {
+        keepDesignForDriverEntry();
+        return 0;
+    }
     keepWindowBounds();
     SavePrefs();
     closeDesign({kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow});
     state.shell.SaveAsFlag = 0;
     state.vents.VentCalcCount = 0;
     platform::setCursor(platform::Cursor::Arrow);
-    if (!driverDatabaseAnswers()) {
-        // Nobody to hand over to: the driver in use is corrected in the
-        // Default Parameters window, whose OK leads to System Select as at
-        // the start.
+    if (!database) {
+        // No design and nobody to hand over to (System Select at the
+        // start): the driver in use is corrected in the Default Parameters
+        // window, whose OK leads to System Select as at the start.
         toOstrevane(vc::kNowClosed);
         InitMenu11();
         DefaultParamWnd();
@@ -203,6 +255,24 @@ int32_t ChangeToSpeakerSelect() {
     launchOrvanel();
     toOrvanel(vc::kShow);
     toOstrevane(vc::kNowClosed);
+    return 0;
+}
+
+int32_t CancelSpeakerSelect() {
+    ShellFlags& sh = state.shell;
+    if (!(sh.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow))) return 0;
+    platform::closeWindow(kDefaultParametersWindow);
+    giveBackKeptDesign();
+    return 0;
+}
+
+int32_t SpeakerSelectAskingFirst() {
+    if (platform::windowExists(kDefaultParametersWindow))
+        ChangeToSpeakerSelect();  // brings the window forward, asks nothing
+    else if (state.shell.DirtyFlag != 0)
+        NavAskWind(kAskForSpeakerSelect);
+    else
+        ChangeToSpeakerSelect();
     return 0;
 }
 
@@ -232,9 +302,18 @@ int32_t QuitAskingFirst() {
     return 0;
 }
 
+std::string SaveQuestionName() {
+    const std::string title = platform::windowTitle(kResponseWindow);
+    // A new design's window carries the page's generic title: the question
+    // names the design as a document without a name.
+    if (platform::windowFilePath(kResponseWindow).empty() && title == state.shell.DocFileName.view())
+        return std::string(kUntitledDesignName);
+    return title;
+}
+
 int32_t NavAskWind(int32_t purpose) {
     InitMenu13();
-    const std::string name = platform::windowTitle(kResponseWindow);
+    const std::string name = SaveQuestionName();
     platform::documentDialogs().askSaveChanges(kResponseWindow, name, [purpose](platform::SaveChangesAnswer answer) {
         NavAskHandler(static_cast<int32_t>(answer), purpose);
     });
@@ -289,12 +368,6 @@ int32_t CustomPaletSnapButton() {
 
 int32_t CustomPaletSysSelArrow() { return AskThenSystemSelect(); }
 
-int32_t CustomPaletSpSelArrow() {
-    if (state.shell.DirtyFlag != 0)
-        NavAskWind(kAskForSpeakerSelect);
-    else
-        ChangeToSpeakerSelect();
-    return 0;
-}
+int32_t CustomPaletSpSelArrow() { return SpeakerSelectAskingFirst(); }
 
 }  // namespace quendal

@@ -12,6 +12,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace quendal {
 
@@ -55,9 +57,22 @@ int32_t CancelSystemSelect();
 // design has unsaved changes, else SystemSelectKeepingDesign. Returns 0.
 int32_t AskThenSystemSelect();
 // Ends the design, saves the preferences and hands over to the driver
-// database; without one answering, opens the Default Parameters window
-// with the driver in use instead. Returns 0.
+// database. Without one answering, the design stays behind the Default
+// Parameters window, which opens with the driver in use (its custom palette
+// dimmed): Cancel there gives the design back, OK ends it and opens System
+// Select with the design's system chosen. Without a design either, only the
+// window opens. While that window is open it is brought forward. Returns 0.
 int32_t ChangeToSpeakerSelect();
+// Cancel, Escape or the close box of the Default Parameters window standing
+// over a kept design: the design comes back as it was, with its system,
+// connection, menus, palettes and unsaved changes. Without a kept design it
+// does nothing. Returns 0.
+int32_t CancelSpeakerSelect();
+// Speaker Select from the Misc. menu or the custom palette: the Default
+// Parameters window forward while it is open; else the save question first
+// while the design has unsaved changes, else ChangeToSpeakerSelect.
+// Returns 0.
+int32_t SpeakerSelectAskingFirst();
 // Ends the design and leaves the program without one. Returns 0.
 int32_t ResposeWindowClose();
 // Tells the siblings (with `notify` 1 the driver database is asked to quit
@@ -69,8 +84,13 @@ int32_t QuitMenuSelect(uint8_t notify);
 // unsaved changes, else QuitMenuSelect(1). Returns 0.
 int32_t QuitAskingFirst();
 
+// How the save question names the design: the response window's title, or
+// "untitled" for a new design that no document stands for.
+inline constexpr std::string_view kUntitledDesignName = "untitled";
+std::string SaveQuestionName();
+
 // Dims the menus and asks on the response window whether the changes of
-// the document (named by the window's title) are to be saved; the answer
+// the document (named by SaveQuestionName) are to be saved; the answer
 // goes to NavAskHandler with `purpose`. Returns 0.
 int32_t NavAskWind(int32_t purpose);
 // Save: saves the design (a new one through the save dialog), and only once

@@ -74,7 +74,7 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 // quits it (asking first while the design has unsaved changes), Continue
 // goes back to the design.
 void reportFileError(const std::string& description) {
-    platform::documentDialogs().fileError(designWindow(), kFileErrorTitle, "File ref:1\n" + description,
+    platform::documentDialogs().fileError(designWindow(), kFileErrorTitle, description,
                                           [](bool stop) {
                                               if (stop) QuitAskingFirst();
                                           });

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "app/PrintingPage.h"
 #include "model/State.h"
@@ -61,6 +62,7 @@ int32_t MyDoPrint(int32_t window, int32_t copies) {
     job.firstPage = 1;
     job.lastPage = MyGetDocumentNumPagesInDoc(window);
     job.copies = std::max<int32_t>(1, copies);
+    job.folder = DialogStartFolder();  // as Save, Open and the snapshot start
     if (job.lastPage < 1) {
         ReportPMError(platform::kPrintFailed);
         NavUserActionCancelMenu();

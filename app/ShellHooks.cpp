@@ -1,5 +1,8 @@
 #include "app/ShellHooks.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "app/CloseWindows.h"
 #include "app/MenuBar.h"
 #include "app/UnsavedChanges.h"
@@ -13,6 +16,7 @@
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
 #include "view/ShellHooks.h"
+#include "windows/InitialSetup.h"
 #include "windows/ResponseWindow.h"
 
 namespace quendal {
@@ -75,6 +79,25 @@ int32_t installShellHooks() {
     // The closed-box alert's OK builds the nearest box from the palette.
     setAlertSheetOk(SheetAlertWndOKReturn);
     return 0;
+}
+
+std::vector<std::string_view> unfilledShellHooks() {
+    const ShellHooks& hooks = shellHooks();
+    std::vector<std::string_view> empty;
+    if (hooks.menusFor == nullptr) empty.push_back("menusFor");
+    if (hooks.refreshWindows == nullptr) empty.push_back("refreshWindows");
+    if (hooks.compareDesign == nullptr) empty.push_back("compareDesign");
+    if (!alertSheetOkFilled()) empty.push_back("setAlertSheetOk");
+    if (!keptDesignEndingFilled()) empty.push_back("setKeptDesignEnding");
+    return empty;
+}
+
+void requireShellHooks() {
+    const std::vector<std::string_view> empty = unfilledShellHooks();
+    if (empty.empty()) return;
+    for (std::string_view name : empty)
+        std::fprintf(stderr, "Quendal: the shell hook %.*s is not filled at start.\n", int(name.size()), name.data());
+    std::abort();
 }
 
 }  // namespace quendal

@@ -59,6 +59,8 @@ int32_t StartQuendal(int& argc, char** argv) {
     const int32_t databases = SendAppMessageCounted(vocabulary::kToOrvanel, vocabulary::kBooted, vocabulary::kOrvanel);
     BuildPopupMenu();
     InstallApplicationHandler();
+    // Every hook of the rooms below is filled by now, or the start stops here.
+    requireShellHooks();
     // Every window and control made from now on reports to the shell.
     platform::setDefaultHandlers(WindowEventHandler, ControlHitHandler);
     InitMenu11();

@@ -117,6 +117,11 @@ int32_t defaultParametersEvent(const WindowEvent& event) {
         DefaultParamWndOKReturn();
         return kHandled;
     }
+    // Over a design kept on the screen, Escape and the close box give it back.
+    const bool designKept = state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
+    if (designKept && ((isKeyDown(event) && event.character == platform::kEscapeChar) ||
+                       event.kind == WindowEventKind::Close))
+        return handled(CancelSpeakerSelect);
     if (event.kind == WindowEventKind::Close) {
         // Closed without OK: the program waits without a design, New and
         // Open at hand.

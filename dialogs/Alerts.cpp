@@ -109,6 +109,8 @@ int32_t (*gAlertSheetOk)() = nullptr;
 
 void setAlertSheetOk(int32_t (*ok)()) { gAlertSheetOk = ok; }
 
+bool alertSheetOkFilled() { return gAlertSheetOk != nullptr; }
+
 int32_t alertSheetOk() {
     if (gAlertSheetOk != nullptr) return gAlertSheetOk();
     return SheetWndClose(kAlertSheet);

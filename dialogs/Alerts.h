@@ -51,6 +51,7 @@ int32_t ShowAlertInitSetup();
 // failed closed-box alignment (SheetAlertWndOKReturn) is installed by the
 // shell at start; without it the OK only closes the sheet.
 void setAlertSheetOk(int32_t (*ok)());
+bool alertSheetOkFilled();
 int32_t alertSheetOk();
 
 // A standard alert sheet with one OK button on window `windowNumber`.

@@ -903,6 +903,7 @@ struct PrintJobRequest {
     PaperFormat format;
     int32_t firstPage = 1, lastPage = 1;  // the pages the document has
     int32_t copies = 1;
+    std::string folder;        // where a PDF file to print to is proposed (the document's folder)
 };
 
 // How the print dialog ended. A cancelled dialog is not accepted and has

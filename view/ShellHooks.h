@@ -5,7 +5,8 @@
 // situation, show the design's values in the windows beside the response
 // window, compare the design with its document), it calls one of these
 // hooks, which the shell fills once at start with its own routines. Tests
-// may fill them with their own; a hook left empty does nothing.
+// may fill them with their own; a hook left empty does nothing, and the
+// program's start stops with a message naming it (requireShellHooks).
 #pragma once
 
 #include <cstdint>

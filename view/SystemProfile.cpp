@@ -78,18 +78,39 @@ constexpr int16_t kPrintedFigureOffset = 306;
 constexpr int16_t kPrintedConnectionOffset = 289;
 constexpr int16_t kPrintedBlockOffset = 90;
 
+constexpr double kRangeLeft = 416.0;  // pt: where the usable frequency range starts
+
 // Long model names are set a point smaller so that they fit their box.
 double modelNameSize() { return state.speaker.s_SP.size() < 12 ? 12.0 : 11.0; }
 
-// The model name as its box holds it: a name too long for the box is cut
-// and ends in an ellipsis.
+// A text as `room` (pt) holds it at `size`: a text too long is cut and ends
+// in an ellipsis.
+std::string cutToFit(std::string text, double size, double room) {
+    if (sansTextWidth(text, size) <= room) return text;
+    while (!text.empty() && sansTextWidth(text + '\xC9', size) > room) text.pop_back();
+    return text + '\xC9';  // Mac Roman
+}
+
+// The model name as its box holds it.
 std::string fittedModelName() {
     constexpr double kRoom = 476.5 - 370.0 - 3.0;  // pt, from the name's start to inside the box
-    const double size = modelNameSize();
-    std::string name = state.speaker.s_SP.str();
-    if (sansTextWidth(name, size) <= kRoom) return name;
-    while (!name.empty() && sansTextWidth(name + '\xC9', size) > kRoom) name.pop_back();
-    return name + '\xC9';  // Mac Roman
+    return cutToFit(state.speaker.s_SP.str(), modelNameSize(), kRoom);
+}
+
+// The usable frequency range in its box (410.5 to 476.5): set a point
+// smaller at a time, down to the size of the unit exponents, until it fits;
+// what is still too long then ends in an ellipsis.
+struct FittedRange {
+    std::string text;
+    double size;
+};
+FittedRange fittedRange() {
+    constexpr double kRoom = 476.5 - kRangeLeft - 3.0;  // pt
+    constexpr double kLargest = 12.0, kSmallest = 9.0;  // pt
+    const std::string range = state.speaker.s_RANG.str();
+    double size = kLargest;
+    while (size > kSmallest && sansTextWidth(range, size) > kRoom) size -= 1.0;
+    return {cutToFit(range, size, kRoom), size};
 }
 
 double referenceSPL() { return state.ref.SPL - state.coef.siftUpDwn; }
@@ -131,8 +152,10 @@ int32_t SystemProfile() {
     const SpeakerParameters& sp = state.speaker;
     setProfileTextStyle(0.0, kValueFontRow, modelNameSize());
     drawProfileText(fittedModelName(), 370.0, 90.0);
+    const FittedRange range = fittedRange();
+    state.draw.fontSize = range.size;
+    drawProfileText(range.text, kRangeLeft, 110.0);
     state.draw.fontSize = 12.0;
-    drawProfileText(sp.s_RANG.view(), 416.0, 110.0);
 
     struct ValueRow {
         double value;

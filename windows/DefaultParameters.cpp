@@ -7,6 +7,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/SystemSelect.h"
+#include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/FieldText.h"
 #include "dialogs/DialogControls.h"
@@ -24,6 +25,7 @@ constexpr int32_t kWindow = kDefaultParametersWindow;
 constexpr int16_t kWidth = 540, kHeight = 488;  // content, px: wide enough for the whole menu bar
 
 constexpr platform::ControlNumber kOkButton = 1;
+constexpr platform::ControlNumber kCancelButton = 2;
 constexpr platform::ControlNumber kQuitButton = 3;
 constexpr platform::ControlNumber kHeading = 4;
 constexpr platform::ControlNumber kTopSeparator = 5;
@@ -125,6 +127,11 @@ std::string_view alertTitle(DriverFault fault) {
     }
 }
 
+// A design waits behind the window for the driver to be corrected.
+bool designKept() {
+    return state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
+}
+
 }  // namespace
 
 int32_t defaultParamField(DriverField field) { return kFirstField + int32_t(field); }
@@ -145,9 +152,13 @@ int32_t DefaultParamWnd() {
             platform::createControl(kWindow, kTopSeparator, ControlSpec(ControlKind::Separator, {98, kLabelLeft, 102, kRight}));
     }
     platform::createControl(kWindow, kBottomSeparator, ControlSpec(ControlKind::Separator, {430, kLabelLeft, 434, kRight}));
-    ControlSpec quit(ControlKind::PushButton, {448, 336, 472, 416}, "Quit");
-    quit.style = labelStyle(13.0);
-    platform::createControl(kWindow, kQuitButton, quit);
+    // At the start the window is the way into the program, and Quit the way
+    // out; over a design, Cancel gives the design back in its place (the
+    // File menu's Quit still asks about unsaved changes).
+    const bool cancels = designKept();
+    ControlSpec leave(ControlKind::PushButton, {448, 336, 472, 416}, cancels ? "Cancel" : "Quit");
+    leave.style = labelStyle(13.0);
+    platform::createControl(kWindow, cancels ? kCancelButton : kQuitButton, leave);
     ControlSpec ok(ControlKind::PushButton, {448, 436, 472, kRight}, "OK");
     ok.style = labelStyle(13.0);
     ok.defaultButton = true;
@@ -176,6 +187,9 @@ int32_t DefaultParamWndOKReturn() {
         ShowSheetAlert(kWindow, alertTitle(result.fault), whyRefused(result));
         return 0;
     }
+    // The design kept behind the window cannot come back with another
+    // driver: it ends now, and System Select opens with its system chosen.
+    if (designKept()) endKeptDesign();
     takeEnteredDriver(driver);
     OriginalBoxParametersPass();
     platform::closeWindow(kWindow);

@@ -10,13 +10,16 @@
 
 namespace quendal {
 
-// Opens window 11 with the driver as entered (the suffix-2 set).
+// Opens window 11 with the driver as entered (the suffix-2 set). At the
+// start its buttons are OK and Quit; over a design kept on the screen
+// (KeptDesignFlag) OK and Cancel (control 2), whose row the shell fills.
 int32_t DefaultParamWnd();
 
 // OK (also Enter and Return): reads and checks every field; a refused field
 // raises an alert on the window naming it, gets the keyboard focus and
-// nothing is taken. Otherwise the driver becomes the entered set and the
-// effective one, window 11 closes and the System Select window opens.
+// nothing is taken. Otherwise a kept design ends, the driver becomes the
+// entered set and the effective one, window 11 closes and the System Select
+// window opens with the system last chosen.
 int32_t DefaultParamWndOKReturn();
 
 // Quit: ends the program with status 0, saving nothing.

@@ -41,15 +41,6 @@ bool designKeptBehindSystemSelect() {
 
 int32_t (*keptDesignEnding)() = nullptr;
 
-void endKeptDesign() {
-    if (keptDesignEnding != nullptr) {
-        keptDesignEnding();
-        return;
-    }
-    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
-    state.shell.KeptDesignFlag = 0;
-}
-
 // The user stays in (or goes back to) the window the sheet or the alert
 // stood on.
 void backToWindowBelow() {
@@ -84,6 +75,15 @@ void applyWaitingRadiatorRecord() {
 }  // namespace
 
 void setKeptDesignEnding(int32_t (*ending)()) { keptDesignEnding = ending; }
+
+bool keptDesignEndingFilled() { return keptDesignEnding != nullptr; }
+
+int32_t endKeptDesign() {
+    if (keptDesignEnding != nullptr) return keptDesignEnding();
+    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    state.shell.KeptDesignFlag = 0;
+    return 0;
+}
 
 int32_t InitialSetupSelect() {
     ShellFlags& sh = state.shell;

@@ -75,9 +75,13 @@ public:
     DrawSurface* page = nullptr;
 };
 
-// A PDF file is proposed in the Documents folder when there is no printer.
-QString proposedPdfPath(const std::string& jobName) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+// A PDF file is proposed when there is no printer: in the folder the job
+// names (the document's), else in the Documents folder.
+QString proposedPdfPath(const PrintJobRequest& job) {
+    const std::string& jobName = job.jobName;
+    QString folder = QString::fromStdString(job.folder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString name = jobName.empty() ? QStringLiteral("Quendal") : QString::fromStdString(jobName);
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
@@ -118,7 +122,7 @@ public:
         printer.setDocName(QString::fromStdString(job.jobName));
         printer.setCopyCount(std::max(1, int(job.copies)));
         // Without a printer the dialog prints to a PDF file.
-        if (QPrinterInfo::availablePrinterNames().isEmpty()) printer.setOutputFileName(proposedPdfPath(job.jobName));
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) printer.setOutputFileName(proposedPdfPath(job));
 
         auto* dialog = new QPrintDialog(&printer, windowWidget(job.window));
         dialog->setMinMax(job.firstPage, job.lastPage);

@@ -9,6 +9,8 @@
 #include "DocflowFixture.h"
 #include "app/AppMessages.h"
 #include "model/MessageVocabulary.h"
+#include "platform/qt/Registry.h"
+#include "response/SpConCal.h"
 #include "app/Startup.h"
 #include "app/UpdateCheck.h"
 #include "engine/CalculationContract.h"
@@ -60,6 +62,12 @@ protected:
         state.shell.LVP = mm;
         state.view.ReDispWnd = 1;
         ReDispResposeWnd();
+    }
+    // A click on a control of a window, as the user gives it.
+    static void click(platform::WindowNumber window, platform::ControlNumber control) {
+        QWidget* widget = platform::qt::controlWidget(window, control);
+        ASSERT_NE(widget, nullptr);
+        QTest::mouseClick(widget, Qt::LeftButton);
     }
     static bool changed() { return state.shell.DirtyFlag == 1 && platform::isWindowModified(kResponseWindow); }
 
@@ -140,6 +148,7 @@ TEST_F(UntitledDesignTest, EveryTransitionThatEndsAChangedUntitledDesignAsksFirs
         changeThickness(33.0);
         row.transition();
         ASSERT_EQ(documentDialogs.questions.size(), 1u);
+        EXPECT_EQ(documentDialogs.questions[0], "untitled");  // not the window's "Response"
         documentDialogs.answer(SaveChangesAnswer::Cancel);
         EXPECT_TRUE(platform::windowExists(kResponseWindow));
         EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
@@ -203,7 +212,8 @@ TEST_F(UntitledDesignTest, SpeakerSelectLeadsToANewDesignWithTheCorrectedDriver)
         start(Kind::Untitled);
         if (database) state.shell.s_MasgMenu = "BootQnDL";
         ApplicationEventHandler(kMiscMenu, 3);
-        EXPECT_FALSE(platform::windowExists(kResponseWindow));
+        // Without a database the design waits behind the driver's window.
+        EXPECT_EQ(platform::windowExists(kResponseWindow), !database);
         EXPECT_EQ(preferences.synchronized, 1);
         EXPECT_EQ(platform::windowExists(kDefaultParametersWindow), !database);
         EXPECT_EQ(messenger.launched.size(), database ? 1u : 0u);
@@ -213,6 +223,7 @@ TEST_F(UntitledDesignTest, SpeakerSelectLeadsToANewDesignWithTheCorrectedDriver)
         } else {
             platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
             DefaultParamWndOKReturn();
+            EXPECT_FALSE(platform::windowExists(kResponseWindow));
         }
         ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
         systemSelectConfirm();
@@ -220,6 +231,94 @@ TEST_F(UntitledDesignTest, SpeakerSelectLeadsToANewDesignWithTheCorrectedDriver)
         EXPECT_DOUBLE_EQ(state.speaker.FS, 38.0);
         EXPECT_FALSE(changed());
     }
+}
+
+// Speaker Select without a database, from the design or from System Select
+// standing over it, then Cancel, Escape or the close box: the design comes
+// back as it was, still changed, and the driver typed meanwhile is not taken.
+TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
+    enum class Way { CancelButton, Escape, CloseBox };
+    struct Row {
+        const char* name;
+        bool fromSystemSelect;
+        Way way;
+    };
+    const Row rows[] = {{"misc menu, Cancel", false, Way::CancelButton},
+                        {"misc menu, Escape", false, Way::Escape},
+                        {"System Select's arrow, close box", true, Way::CloseBox}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        start(Kind::Saved);
+        state.connection.SpConNum = 3;
+        SpconCal();
+        changeThickness(33.0);
+        const double vas = state.speaker.VAS, vb = state.box.VB;
+        if (row.fromSystemSelect) {
+            ApplicationEventHandler(kMiscMenu, 1);
+            documentDialogs.answer(SaveChangesAnswer::DontSave);
+            state.selection.SysSelBtnNum = 5;  // browsing the systems
+            click(kSystemSelectWindow, 10);
+        } else {
+            ApplicationEventHandler(kMiscMenu, 3);
+            documentDialogs.answer(SaveChangesAnswer::DontSave);
+        }
+        ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
+        EXPECT_TRUE(platform::isControlEnabled(kDefaultParametersWindow, 2));
+        EXPECT_FALSE(platform::controlExists(kDefaultParametersWindow, 3));  // no Quit over a design
+        EXPECT_FALSE(platform::isMenuItemEnabled(kResponseMenu, 0));
+        ApplicationEventHandler(kMiscMenu, 3);  // asks nothing more: the window comes forward
+        EXPECT_EQ(documentDialogs.questions.size(), 1u);
+        platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
+
+        platform::WindowEvent escape{platform::WindowEventKind::KeyDown, kDefaultParametersWindow};
+        escape.character = platform::kEscapeChar;
+        switch (row.way) {
+            case Way::CancelButton: click(kDefaultParametersWindow, 2); break;
+            case Way::Escape: WindowEventHandler(escape, kDefaultParametersWindow); break;
+            case Way::CloseBox:
+                WindowEventHandler({platform::WindowEventKind::Close, kDefaultParametersWindow}, kDefaultParametersWindow);
+                break;
+        }
+        EXPECT_FALSE(platform::windowExists(kDefaultParametersWindow));
+        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        EXPECT_EQ(currentSystemNumber(), 3);
+        EXPECT_EQ(state.connection.SpConNum, 3);
+        EXPECT_DOUBLE_EQ(state.speaker.VAS, vas);  // the connection's driver, not the typed one
+        EXPECT_NE(state.speaker.FS2, 38.0);
+        EXPECT_DOUBLE_EQ(state.box.VB, vb);
+        EXPECT_TRUE(changed());
+        EXPECT_EQ(platform::windowFilePath(kResponseWindow), path("Box.qndl"));
+        EXPECT_TRUE(platform::isMenuItemEnabled(kResponseMenu, 0));
+        EXPECT_EQ(state.shell.curentWndID, kResponseWindow);
+    }
+}
+
+// OK with a corrected driver ends the design and opens System Select with
+// the design's system chosen: Return starts it again with the new driver.
+TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
+    start(Kind::Untitled);
+    state.selection.SysSelTabNum = 2;
+    state.selection.SysSelBtnNum = 5;  // Twin Vented, in place of the design shown
+    ApplicationEventHandler(kFileMenu, 1);
+    systemSelectConfirm();
+    ApplicationEventHandler(kMiscMenu, 1);
+    state.selection.SysSelTabNum = 1;  // browsing the other tab
+    click(kSystemSelectWindow, 10);
+    ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
+    platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
+    DefaultParamWndOKReturn();
+    EXPECT_FALSE(platform::windowExists(kResponseWindow));
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(platform::controlValue(kSystemSelectWindow, 3), 2);  // the tab of the design's system
+    platform::WindowEvent enter{platform::WindowEventKind::KeyDown, kSystemSelectWindow};
+    enter.character = platform::kReturnChar;
+    WindowEventHandler(enter, kSystemSelectWindow);
+    ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    EXPECT_EQ(currentSystemNumber(), 13);
+    EXPECT_DOUBLE_EQ(state.speaker.FS, 38.0);
+    EXPECT_FALSE(changed());
 }
 
 TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOverTheDesign) {

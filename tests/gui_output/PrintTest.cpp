@@ -168,9 +168,14 @@ protected:
 };
 
 TEST_F(QtPrintDialogTest, PrintsToAPdfFileWhenThereIsNoPrinter) {
+    // The file is proposed in the document's folder, as Save and Open start there.
+    platform::setWindowFilePath(kResponseWindow, downloads() + "/Box.qndl");
     QPrintDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowModality(), Qt::WindowModal);
+    const auto* proposed = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(proposed, nullptr);
+    EXPECT_TRUE(proposed->text().startsWith(QString::fromStdString(downloads() + "/"))) << proposed->text().toStdString();
     const std::string path = tempPath("printed.pdf");
     printTo(dialog, path);
     EXPECT_TRUE(dialogs.alerts.empty());

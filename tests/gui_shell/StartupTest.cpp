@@ -2,7 +2,11 @@
 // and the start timer that opens the Default Parameters window only when
 // nothing else started a design, and at most once.
 #include "ShellFixture.h"
+#include "app/ShellHooks.h"
 #include "app/Startup.h"
+#include "dialogs/Alerts.h"
+#include "view/ShellHooks.h"
+#include "windows/InitialSetup.h"
 #include "support/MessagingDoubles.h"
 
 namespace quendal::test {
@@ -54,6 +58,23 @@ TEST_F(StartupTest, AFirstLaunchStartsFromTheDefaults) {
     EXPECT_EQ(state.update.downFileName, "Quendal.pkg");
     EXPECT_NE(state.shell.SelfOpenTimer, 0);
     EXPECT_TRUE(platform::isMenuHostVisible());
+}
+
+// The start fills every hook of the rooms below the shell; a start that
+// leaves one empty stops with a message naming it.
+TEST_F(StartupTest, TheStartFillsEveryHookOrStopsNamingTheEmptyOnes) {
+    start();
+    EXPECT_EQ(unfilledShellHooks(), std::vector<std::string_view>{});
+
+    const ShellHooks filled = shellHooks();
+    shellHooks().compareDesign = nullptr;
+    setKeptDesignEnding(nullptr);
+    EXPECT_EQ(unfilledShellHooks(), (std::vector<std::string_view>{"compareDesign", "setKeptDesignEnding"}));
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(requireShellHooks(), "shell hook compareDesign is not filled.*shell hook setKeptDesignEnding");
+    shellHooks() = filled;
+    InstallApplicationHandler();
+    EXPECT_EQ(unfilledShellHooks(), std::vector<std::string_view>{});
 }
 
 TEST_F(StartupTest, WindowsMadeAfterTheStartReportToTheShell) {

@@ -75,6 +75,22 @@ TEST_F(ProfileTest, AModelNameTooLongForItsBoxEndsInAnEllipsisInsideIt) {
     EXPECT_EQ(state.speaker.s_SP, "WWWWWWWWWWWWWWWWWWWWWWWW");
 }
 
+// The usable frequency range stays inside its box (410.5 to 476.5): set
+// smaller while that makes it fit, cut with an ellipsis beyond.
+TEST_F(ProfileTest, TheFrequencyRangeFitsItsBox) {
+    closedBoxDesign();
+    for (const char* range : {"30 Hz - 3 kHz", "20 Hz - 20 kHz (on axis, 1 W)"}) {
+        provider.window.reset();
+        state.speaker.s_RANG = range;
+        SystemProfile();
+        const std::optional<RecordedElement> drawn = valueOn(110.0);
+        ASSERT_TRUE(drawn) << range;
+        EXPECT_LT(drawn->x0 + sansTextWidth(drawn->text, drawn->size), 476.0) << range;
+        EXPECT_LT(drawn->size, 12.0) << range;
+        EXPECT_EQ(drawn->text == range, std::string_view(range).size() < 20) << drawn->text;
+    }
+}
+
 TEST_F(ProfileTest, ScreenPageFillsTheFigureBoxesAndDrawsHairlines) {
     closedBoxDesign();
     SystemProfile();
