@@ -20,23 +20,19 @@
 
 namespace quendal {
 
-namespace detail {
-// True only while a unit's coefficient routine runs for the impedance curves.
-inline bool buildingCurrentDrive = false;
-}  // namespace detail
-
 // True while the coefficients being built are the current-drive ones.
-inline bool currentDriveWanted() { return detail::buildingCurrentDrive; }
+inline bool currentDriveWanted() { return state.speaker.currentDrive; }
 
 // Runs the coefficient routine build() with the current-drive Q, leaving the
 // current-drive coefficients in state.coef. The caller puts the total-Q
 // coefficients back (CurrentDriveCoefficients does).
 template <typename Build>
 void buildCurrentDriveCoefficients(Build&& build) {
-    const bool outer = detail::buildingCurrentDrive;
-    detail::buildingCurrentDrive = true;
+    bool& currentDrive = state.speaker.currentDrive;
+    const bool outer = currentDrive;
+    currentDrive = true;
     build();
-    detail::buildingCurrentDrive = outer;
+    currentDrive = outer;
 }
 
 // For its lifetime state.coef holds the current-drive coefficients that

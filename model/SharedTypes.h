@@ -34,6 +34,7 @@ struct SpeakerParameters {
     double LE = 0.0;       // voice-coil inductance, mH
 
     double QTSbak = 0.0;   // QTS held aside while QMS stands in for it (impedance curves)
+    bool currentDrive = false;  // true while the impedance curves build their coefficients
 
     Str255 s_SP2 = "Test20-04";
     Str255 s_RANG2 = "N/A";
