@@ -21,7 +21,7 @@ void DeltaOpt();
 void DeltaCustom();
 
 // Runs the alignment, builds A01-A08, B11-B15, B21-B25, B31-B32, B41-B46 and
-// D01 (with QMS in place of QTS on the impedance page) and the level
+// D01 (with QMS in place of QTS for the impedance curves) and the level
 // normalisation KNQ / siftUpDwn at vent 3's tuning.
 void DeltaCofCal();
 

@@ -12,7 +12,7 @@
 
 namespace quendal {
 
-int32_t IBcofCal();            // A01inf = 1/QTS (1/QMS while s_Resp is "imp"), siftUpDwn = 0
+int32_t IBcofCal();            // A01inf = 1/QTS (1/QMS for the impedance curves), siftUpDwn = 0
 int32_t IBFRcal();             // amplitude, yy dB below the reference
 int32_t IBPWcal();             // power rating, yyLinea W, yy its log10
 int32_t IBIMPcal();            // impedance, yyLinea ohm

@@ -18,8 +18,8 @@ void TSdip();
 void TShlCal();
 
 // Runs the alignment, sets the ratios, FBH, FBL and DIP, builds A01-A08,
-// B11-B14, B23-B24, B31-B34, B41-B46, B51-B54, D01 (QMS in place of QTS on
-// the impedance page) and the level normalisation KNQ / siftUpDwn at the
+// B11-B14, B23-B24, B31-B34, B41-B46, B51-B54, D01 (QMS in place of QTS for
+// the impedance curves) and the level normalisation KNQ / siftUpDwn at the
 // geometric mean of the chain's resonances. DIP is 0 when the system has no
 // notch (the lossless output then vanishes at no real frequency).
 void TScofCal();

@@ -39,8 +39,8 @@ inline void markNotComputable(std::initializer_list<double*> coefficients) {
     for (double* c : coefficients) *c = kNotComputable;
 }
 
-// The end of a unit's coefficient routine: with QMS in QTS on the impedance
-// page, builds the coefficients where usable() holds (asked with that Q in
+// The end of a unit's coefficient routine: with QMS in QTS for the impedance
+// curves, builds the coefficients where usable() holds (asked with that Q in
 // place) and marks them not computable where it does not; the level is not
 // shifted (siftUpDwn 0).
 template <typename Usable>

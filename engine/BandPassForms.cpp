@@ -91,7 +91,7 @@ double pointFrequency() { return static_cast<double>(state.point.f); }
 
 void buildBandPassCoefficients(void (*fill)(), void (*normalise)()) {
     SpeakerParameters& sp = state.speaker;
-    if (!impedancePage()) {
+    if (!currentDriveWanted()) {
         fill();
         normalise();
         return;
@@ -102,7 +102,8 @@ void buildBandPassCoefficients(void (*fill)(), void (*normalise)()) {
     normalise();
     const TransferCoefficients level = state.coef;
     const PlotPoint reference = state.point;
-    // ... then the curves of the impedance page, built with the mechanical Q.
+    // ... then the current-drive coefficients of the impedance curves, built
+    // with the mechanical Q.
     sp.QTS = sp.QMS;
     fill();
     sp.QTS = sp.QTSbak;

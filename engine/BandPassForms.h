@@ -4,7 +4,7 @@
 // s normalised to the driver's resonance FS, and evaluates it at s = j*f.
 // What the units have in common lives here once: evaluating a coefficient
 // list at s = j*f (and the slope of its parts for the group delay), building
-// the coefficients with the mechanical Q on the impedance page, the pass-band
+// the current-drive coefficients of the impedance curves, the pass-band
 // level normalisation KNQ / siftUpDwn, the result form of each response kind
 // with its Magni branches, the phase and Nyquist unwrapping, the group delay
 // and the step polynomials. Each unit's named routines are thin uses of these.
@@ -62,12 +62,12 @@ double pointFrequency();
 // the Q from state.speaker.QTS; normalise() sets the level (usually through
 // setReferencePoint and normaliseLevel below).
 //
-// On the impedance page QMS stands in for QTS while fill() runs, and QTS
+// While the current-drive coefficients of the impedance curves are built
+// (engine/ImpedancePageQ.h) QMS stands in for QTS while fill() runs, and QTS
 // holds the total Q again afterwards. The level normalisation is always built
-// from the total-Q coefficients, so that KNQ, siftUpDwn and with them the
-// system's level and SPL are the same on every page: on the impedance page
-// the coefficients are built once with QTS for the level and then again with
-// QMS for the curves.
+// from the total-Q coefficients, so that KNQ and siftUpDwn are the same in
+// both: the current-drive coefficients are built once with QTS for the level
+// and then again with QMS for the curves.
 void buildBandPassCoefficients(void (*fill)(), void (*normalise)());
 
 // The reference point of the level normalisation: f := fRef in single

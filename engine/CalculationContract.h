@@ -7,8 +7,9 @@
 //     by Alin), which writes the box values and the AlignmentRatios; the
 //     last item is the custom alignment;
 //   - one coefficient routine (VBcofCal, ...) that runs the alignment, fills
-//     the TransferCoefficients (with QMS in place of QTS on the impedance
-//     page) and sets the level normalisation;
+//     the TransferCoefficients (with QMS in place of QTS while the impedance
+//     curves build theirs, engine/ImpedancePageQ.h) and sets the level
+//     normalisation;
 //   - one evaluator per response kind and curve (VBFRcal, VBAScal, ...),
 //     each computing one PlotPoint at the normalised frequency f;
 //   - a step substitution that fills the StepPolynomials.

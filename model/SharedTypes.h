@@ -33,7 +33,8 @@ struct SpeakerParameters {
     double XMAX = 0.0;     // linear excursion, mm
     double LE = 0.0;       // voice-coil inductance, mH
 
-    double QTSbak = 0.0;   // QTS held aside while QMS stands in for it (impedance page)
+    double QTSbak = 0.0;   // QTS held aside while QMS stands in for it (impedance curves)
+    bool currentDrive = false;  // true while the impedance curves build their coefficients
 
     Str255 s_SP2 = "Test20-04";
     Str255 s_RANG2 = "N/A";

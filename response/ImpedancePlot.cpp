@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "enclosures/EnclosureUnits.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "response/CofCal.h"
 #include "response/ReferenceLevel.h"
@@ -17,10 +18,16 @@ bool isTwoDriverSystem() {
     return n == kComplexClosed || n == kComplexVented || (n == kTripleVented && !tripleVentedIsSymmetric());
 }
 
-void prepareImpedanceSweep() {
+// The current system's coefficients with the driver's mechanical Q. The
+// impedance sweeps and the read-out hold them in state.coef for their own
+// time only (CurrentDriveCoefficients); every other reader sees total Q.
+void buildCurrentDrive() { CofCal(); }
+
+// The first steps of the sweep preparation; the current-drive coefficients
+// follow.
+void setImpedanceScalesForSweep() {
     QEScal();
     setImpedanceScales();
-    CofCal();
 }
 
 // Bottom line y = 330 is 0 ohm; at IMPscal 1 the 280 px hold about 100 ohm.
@@ -42,7 +49,8 @@ int32_t impedanceCurveCount() {
 
 int32_t impOptCal() {
     PlotPoint& p = state.point;
-    prepareImpedanceSweep();
+    setImpedanceScalesForSweep();
+    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
     p.yy1 = 0.0f;
     bool first = true;
     for (float k = kGridStart; k <= kGridEnd; k += kGridStep) {
@@ -128,8 +136,21 @@ int32_t impPlot() {
 }
 
 int32_t impPlot2() {
-    prepareImpedanceSweep();
+    setImpedanceScalesForSweep();
+    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
     sweepUpAndDraw(impedanceScreenY);
+    return 0;
+}
+
+int32_t impReadOut() {
+    PlotPoint& p = state.point;
+    // Building the coefficients may move the point to a unit's reference
+    // frequency; the read-out's frequency is put back before the point.
+    const float f = p.f, ff = p.ff;
+    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
+    p.f = f;
+    p.ff = ff;
+    impPlot3();
     return 0;
 }
 

@@ -70,7 +70,7 @@ PointerValue valueOfPage() {
             v.decimals = 1;
         }
     } else if (page == "imp") {
-        impPlot3();
+        impReadOut();
         v.value = f32(rint(p.yyLinea * 10.0 + 0.5) / 10.0);
         v.unit = "ohm";
         v.decimals = 1;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "response/ResponseCal.h"
 #include "support/DrawnCurves.h"
@@ -100,9 +101,10 @@ TEST(BandPassDrawing, EveryResponseKindIsDrawnWithFinitePointsOnly) {
 namespace quendal {
 namespace {
 
-// The system's level (KNQ, siftUpDwn, and with them SPL - siftUpDwn) is the
-// same on every page: on the impedance page the curves carry the mechanical
-// Q but the level is still built from the total Q.
+// The system's coefficients and level (KNQ, siftUpDwn, and with them SPL -
+// siftUpDwn) are the same on every page, the impedance page included; the
+// current-drive coefficients of the impedance curves carry the mechanical Q
+// but the level built from the total Q, and last only as long as their scope.
 TEST(BandPassDrawing, LevelShiftIsTheSameOnEveryPage) {
     for (const SystemCurves& sys : kSystems) {
         SCOPED_TRACE(sys.name);
@@ -112,16 +114,22 @@ TEST(BandPassDrawing, LevelShiftIsTheSameOnEveryPage) {
             CofCal();
             const double knq = state.coef.KNQ, sift = state.coef.siftUpDwn, a02 = state.coef.A02;
             EXPECT_NE(sift, 0.0);
-            for (const char* page : {"imp", "pw", "dp", "ph", "gd", "nq", "as", "st"}) {
+            for (const char* page : {"imp", "pw", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"}) {
                 state.view.s_Resp = page;
                 CofCal();
                 EXPECT_DOUBLE_EQ(state.coef.KNQ, knq) << page;
                 EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, sift) << page;
                 EXPECT_DOUBLE_EQ(state.speaker.QTS, state.speaker.QTS2) << page;
-                // Only the impedance page's curves carry the mechanical Q.
-                if (std::string(page) == "imp") EXPECT_NE(state.coef.A02, a02);
-                else EXPECT_DOUBLE_EQ(state.coef.A02, a02) << page;
+                EXPECT_DOUBLE_EQ(state.coef.A02, a02) << page;
             }
+            {
+                const CurrentDriveCoefficients currentDrive([] { CofCal(); });
+                EXPECT_DOUBLE_EQ(state.coef.KNQ, knq);
+                EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, sift);
+                EXPECT_DOUBLE_EQ(state.speaker.QTS, state.speaker.QTS2);
+                EXPECT_NE(state.coef.A02, a02);  // only the impedance curves see QMS
+            }
+            EXPECT_DOUBLE_EQ(state.coef.A02, a02);
         }
     }
 }

@@ -8,6 +8,7 @@
 
 #include "engine/BandPassForms.h"
 #include "engine/PointForms.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -75,15 +76,17 @@ void normaliseStandIn() {
     normaliseLevel(f * f * state.coef.B03 * state.coef.B03, 1.0);
 }
 
-TEST(BandPassForms, ImpedancePageBuildsCurvesWithQmsAndLevelWithQts) {
+TEST(BandPassForms, CurrentDriveBuildsCurvesWithQmsAndLevelWithQts) {
     resetState();
     state.speaker.QTS = 0.4;
     state.speaker.QMS = 4.0;
-    for (const char* page : {"amp", "imp", "ph"}) {
-        state.view.s_Resp = page;
+    // The page shown does not matter; only the impedance curves' own build does.
+    for (const char* page : {"amp", "imp", "ph", "imp-current-drive"}) {
+        const bool imp = std::string(page) == "imp-current-drive";
+        state.view.s_Resp = imp ? "imp" : page;
         fills = 0;
-        buildBandPassCoefficients(fillStandIn, normaliseStandIn);
-        const bool imp = std::string(page) == "imp";
+        if (imp) buildCurrentDriveCoefficients([] { buildBandPassCoefficients(fillStandIn, normaliseStandIn); });
+        else buildBandPassCoefficients(fillStandIn, normaliseStandIn);
         EXPECT_EQ(fills, imp ? 2 : 1);
         EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4) << page;
         EXPECT_DOUBLE_EQ(qSeenLast, imp ? 4.0 : 0.4) << page;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "enclosures/KTcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/PKcal.h"
 #include "enclosures/SK1cal.h"
 #include "enclosures/SK2cal.h"
@@ -101,8 +102,7 @@ void compare(const or_::LumpedCircuit& circuit, const or_::DriverParams& d, cons
     }
     // The impedance at the input with a coil inductance of 1 mH, on the
     // impedance page (QMS in the curve).
-    state.view.s_Resp = "imp";
-    cmp.cofCal();
+    buildCurrentDriveCoefficients([&] { cmp.cofCal(); });
     const SpeakerParameters& sp = state.speaker;
     state.rscales.RES = sp.RE * sp.QMS / sp.QES;
     state.rscales.ZL = 2.0 * kPi * 1.0 / 1000.0;

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "enclosures/PKcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "support/BandPassTestSupport.h"
 
@@ -230,8 +231,7 @@ TEST(PassiveRaveza, ImpedancePageAndStepPolynomials) {
     passiveRaveza(1);
     PKcofCal();
     const double knq = state.coef.KNQ, qtc = state.box.QTC;
-    state.view.s_Resp = "imp";
-    PKcofCal();
+    buildCurrentDriveCoefficients(PKcofCal);
     EXPECT_NEAR(state.coef.B06, 1.0 / 4.0, 1e-12);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.box.QTC, qtc);

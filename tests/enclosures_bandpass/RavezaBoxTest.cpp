@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "enclosures/KTcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "support/BandPassTestSupport.h"
 
@@ -156,8 +157,7 @@ TEST(RavezaBox, ImpedancePageUsesQmsButKeepsTheLevel) {
     KTcofCal();
     const double knq = state.coef.KNQ, sift = state.coef.siftUpDwn;
     EXPECT_NEAR(state.coef.B03, 1.0 / 0.4, 1e-12);
-    state.view.s_Resp = "imp";
-    KTcofCal();
+    buildCurrentDriveCoefficients(KTcofCal);
     EXPECT_NEAR(state.coef.B03, 1.0 / 3.0, 1e-12);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.speaker.QTSbak, 0.4);

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "enclosures/SK1cal.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/SK2cal.h"
 #include "model/State.h"
 #include "support/BandPassTestSupport.h"
@@ -76,8 +77,7 @@ TEST(SerialRavezaType1, FillingFactorAndImpedanceQ) {
     serialRaveza(3, 1);
     SK1cofCal();
     const double knq = state.coef.KNQ, qtc = state.box.QTC;
-    state.view.s_Resp = "imp";
-    SK1cofCal();
+    buildCurrentDriveCoefficients(SK1cofCal);
     EXPECT_NEAR(state.coef.B06, 0.25, 1e-12);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.box.QTC, qtc);

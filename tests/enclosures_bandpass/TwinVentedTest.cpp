@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "enclosures/TVcal.h"
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "response/ResponseCal.h"
 #include "support/BandPassTestSupport.h"
@@ -81,8 +82,7 @@ TEST(TwinVented, WorkedExampleOptimum) {
     EXPECT_NEAR(state.point.yy, c.siftUpDwn, 1e-5);
 
     // The impedance page: the mechanical Q in D and M, the level unchanged.
-    state.view.s_Resp = "imp";
-    TVcofCal();
+    buildCurrentDriveCoefficients(TVcofCal);
     EXPECT_NEAR(c.A02, 0.461234, 1e-6);
     EXPECT_NEAR(c.A06, 0.543367, 1e-6);
     EXPECT_NEAR(c.B55, 0.25, 1e-12);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "MultiVentTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/DELcal.h"
 #include "model/State.h"
 #include "support/VentSpeedComparison.h"
@@ -175,8 +176,7 @@ TEST(DeltaVented, ImpedanceFollowsTheCircuitAndKeepsTheLevel) {
     DeltaCofCal();
     const double level = state.coef.siftUpDwn;
     const double knq = state.coef.KNQ;
-    state.view.s_Resp = "imp";
-    DeltaCofCal();
+    buildCurrentDriveCoefficients(DeltaCofCal);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.coef.D01, 1.0 / 4.0);
     EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, level);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "MultiVentTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/TRIcal.h"
 #include "response/ImpedancePlot.h"
 #include "support/DrawnCurves.h"
@@ -25,8 +26,7 @@ TEST(TripleVentedPair, AlikeHalvesInSeriesAndParallelAsTheNetworkOfBothDrivers) 
             setDriver(40.0, 50.0, 0.4, 4.0);
             selectBandPass(8, alin);
             state.box.QL1 = state.box.QL2 = state.box.QL3 = ql;
-            state.view.s_Resp = "imp";
-            TRIcofCal();
+            buildCurrentDriveCoefficients(TRIcofCal);
             const SpeakerParameters& sp = state.speaker;
             state.rscales.RES = sp.RE * sp.QMS / sp.QES;
             LumpedCircuit model = withCoilInductance(tripleVentedCircuit());

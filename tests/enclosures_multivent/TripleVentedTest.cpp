@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "MultiVentTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/TRIcal.h"
 #include "model/State.h"
 #include "response/CofCal.h"
@@ -166,8 +167,7 @@ TEST(TripleVented, UnequalHalvesStayWithinTheBoundOfTheCircuit) {
 // motional impedance), in series twice it.
 TEST(TripleVented, ImpedanceOfThePairAndOfEachDriver) {
     tripleVented(1);
-    state.view.s_Resp = "imp";
-    TRIcofCal();
+    buildCurrentDriveCoefficients(TRIcofCal);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.coef.D01, 0.25);
     const SpeakerParameters& sp = state.speaker;

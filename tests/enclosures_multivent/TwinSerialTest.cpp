@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "MultiVentTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/TScal.h"
 #include "model/State.h"
 #include "support/VentSpeedComparison.h"
@@ -99,8 +100,7 @@ TEST(TwinSerial, CurvesFollowTheLumpedCircuit) {
             EXPECT_NEAR(state.point.yy / relativeExcursion(model, s, driver), 1.0, 1e-5) << hz;
         }
         // The input impedance of the circuit, the coil's inductance included.
-        state.view.s_Resp = "imp";
-        TScofCal();
+        buildCurrentDriveCoefficients(TScofCal);
         const SpeakerParameters& sp = state.speaker;
         state.rscales.RES = sp.RE * sp.QMS / sp.QES;
         const LumpedCircuit withCoil = withCoilInductance(model);
@@ -153,8 +153,7 @@ TEST(TwinSerial, LevelIsTheSameOnEveryPage) {
     EXPECT_NEAR(state.point.yy, 0.0, 1e-5);
     atPoint(TSNQcal, std::sqrt(1.2));
     EXPECT_NEAR(std::hypot(state.point.xx, state.point.yy), 1.0, 1e-6);
-    state.view.s_Resp = "imp";
-    TScofCal();
+    buildCurrentDriveCoefficients(TScofCal);
     EXPECT_DOUBLE_EQ(state.coef.siftUpDwn, level);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     EXPECT_DOUBLE_EQ(state.coef.D01, 1.0 / 4.0);

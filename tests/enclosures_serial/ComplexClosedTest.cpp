@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "SerialTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/CCcal.h"
 #include "response/ResponseCal.h"
 
@@ -112,8 +113,7 @@ TEST_F(ComplexClosed, CustomAppliesEachChambersFillingFactor) {
 }
 
 TEST_F(ComplexClosed, ImpedanceBuildUsesMechanicalQ) {
-    state.view.s_Resp = "imp";
-    CCcofCal();
+    buildCurrentDriveCoefficients(CCcofCal);
     EXPECT_DOUBLE_EQ(state.coef.D01, 0.25);
     EXPECT_DOUBLE_EQ(state.coef.E11, 0.5);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.5);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "SerialTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/CVcal.h"
 
 namespace quendal {
@@ -120,8 +121,7 @@ TEST_F(ComplexVented, WorkedLevels) {
 }
 
 TEST_F(ComplexVented, ImpedanceBuildUsesMechanicalQ) {
-    state.view.s_Resp = "imp";
-    CVcofCal();
+    buildCurrentDriveCoefficients(CVcofCal);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.3);
     EXPECT_NEAR(state.box.VB1 / 80.0, 0.300002, 2e-6);  // the box still follows Qts
     EXPECT_NEAR(state.coef.D01, 1.0 / 3.0, 1e-15);
@@ -165,8 +165,7 @@ TEST_F(ComplexVented, SpeakerTwoConeStandsStillAtTheVentTuning) {
 // comparison, which also holds the pair in parallel) takes twice the coil's
 // resistance and inductance, summed with the motional part as complex values.
 TEST_F(ComplexVented, PairImpedancesTakeTheConnectionOfTheCoils) {
-    state.view.s_Resp = "imp";
-    CVcofCal();
+    buildCurrentDriveCoefficients(CVcofCal);
     state.speaker.RE = 6.0;
     state.rscales.RES = 50.0;
     state.rscales.ZL = 0.002;

@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "SerialTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/SVcal.h"
 #include "response/ResponseCal.h"
 
@@ -108,8 +109,7 @@ TEST_F(SerialVented, CustomAndUnknownAlignmentKeepTheBox) {
 TEST_F(SerialVented, ImpedanceBuildUsesMechanicalQ) {
     SVcofCal();
     const TransferCoefficients total = state.coef;
-    state.view.s_Resp = "imp";
-    SVcofCal();
+    buildCurrentDriveCoefficients(SVcofCal);
     EXPECT_DOUBLE_EQ(state.coef.B15, 0.2);
     EXPECT_NE(state.coef.A06, total.A06);
     EXPECT_EQ(state.coef.B13, total.B13);

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "SerialTestSupport.h"
+#include "engine/ImpedancePageQ.h"
 #include "enclosures/PVcal.h"
 #include "response/ResponseCal.h"
 
@@ -145,8 +146,7 @@ TEST_F(TwinSerialVented, ImpedanceBuildUsesMechanicalQ) {
     workedRatios();
     PVcofCal();
     const TransferCoefficients total = state.coef;
-    state.view.s_Resp = "imp";
-    PVcofCal();
+    buildCurrentDriveCoefficients(PVcofCal);
     const TransferCoefficients& c = state.coef;
     EXPECT_EQ(c.B11, total.B11);
     EXPECT_EQ(c.B05, total.B05);

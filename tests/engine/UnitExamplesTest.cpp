@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "enclosures/EnclosureUnits.h"
+#include "engine/ImpedancePageQ.h"
 #include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 
@@ -54,8 +55,7 @@ TEST_F(InfiniteBaffle, SecondOrderHighPassPoints) {
 }
 
 TEST_F(InfiniteBaffle, ImpedanceUsesMechanicalQAndRestoresTotalQ) {
-    state.view.s_Resp = "imp";
-    IBcofCal();
+    buildCurrentDriveCoefficients(IBcofCal);
     EXPECT_DOUBLE_EQ(state.coef.A01inf, 0.2);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.4);
     state.rscales.RES = 40.0;
@@ -320,9 +320,8 @@ TEST_F(VentedBox, CoefficientsAndPointsOfTheOptimumBox) {
     VBGDcal();
     EXPECT_NEAR(state.point.yy, 15.624, 1e-3);
 
-    state.view.s_Resp = "imp";
     state.speaker.QMS = 4.0;
-    CofCal();
+    buildCurrentDriveCoefficients(CofCal);
     EXPECT_NEAR(c.A02, 0.392857, 1e-6);
     EXPECT_NEAR(c.A03, 3.088346, 1e-6);
     EXPECT_NEAR(c.B03, 0.25, 1e-9);
@@ -424,8 +423,7 @@ TEST_F(PassiveRadiator, Type1BeyondItsQtsRangeStaysFinite) {
 }
 
 TEST_F(PassiveRadiator, ImpedanceCoefficientsUseMechanicalQ) {
-    state.view.s_Resp = "imp";
-    CofCal();
+    buildCurrentDriveCoefficients(CofCal);
     EXPECT_NEAR(state.coef.B25, 1.0 / 5.0, 1e-12);
     EXPECT_DOUBLE_EQ(state.speaker.QTS, 0.3);
     PRStepSubstitution();

@@ -8,6 +8,8 @@
 #include <cstring>
 
 #include "response/ReferenceLevel.h"
+#include "model/ParameterPasses.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal::test {
 namespace {
@@ -153,6 +155,51 @@ TEST_F(VentDesignSheet, OkOnASymmetricTripleVentedDesignsVentsOneAndTwoAlike) {
     EXPECT_TRUE(sameRecord(state.vents.vent[2], state.vents.vent[1]));
     EXPECT_EQ(state.vents.SV22, state.vents.SV11);
     EXPECT_NEAR(state.vents.SV11 * 1e4, state.vents.vent[1].CircDuctSVmin, 1e-9);
+}
+
+// A Vented Box of 50 L at 30 Hz with a 110 mm duct the user chose, retuned
+// to 31 Hz: the vent is sized from the design's response, so the minimum
+// area, the duct and its form come out the same whether the amplitude or the
+// impedance page is shown (the impedance curves' own Q must not reach them).
+TEST_F(VentDesignSheet, ARetuningSizesTheVentTheSameOnTheImpedancePage) {
+    OriginalBoxParametersPass();  // the program's default driver in use
+    InitItemBoxParameters();      // and the initial loss factors and vents
+    selectSystem(1, 3, 4);  // Custom
+    state.box.VB1 = 50.0;
+    state.box.FB1 = 30.0;
+    CofCal();
+    AsVentOpt();
+    state.vents.VentID = 1;
+    state.vents.s_VentTitle = "Vent";
+    PreVentParameterChange();
+    VentParameterBackupForCancel();
+    VentDesignWnd();
+    for (platform::ControlNumber c : {300, 305, 307, 313, 314, 322, 323, 324, 325, 326})
+        platform::installControlHandler(kVentDesignSheet, c, ventSheetRows, c);
+    chooseDucted(kCircularRadio);
+    type(kVentDesignSheet, kVentSizeField, "110");
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+    ASSERT_DOUBLE_EQ(state.vents.vent[1].CircDuctDV, 110.0);
+
+    const ProgramState chosen = state;
+    VentRecord onPage[2];
+    double modelArea[2] = {};
+    const char* pages[2] = {"amp", "imp"};
+    for (int i = 0; i < 2; ++i) {
+        state = chosen;
+        state.view.s_Resp = pages[i];
+        state.box.FB1 = 31.0;
+        state.view.ReDispWnd = 2;
+        ReDispResposeWnd();
+        onPage[i] = state.vents.vent[1];
+        modelArea[i] = state.vents.SV11;
+    }
+    EXPECT_TRUE(sameRecord(onPage[1], onPage[0]));
+    EXPECT_DOUBLE_EQ(modelArea[1], modelArea[0]);
+    EXPECT_DOUBLE_EQ(onPage[1].CircDuctDV, 110.0);  // the user's duct stays
+    EXPECT_EQ(onPage[1].VentForm, chosen.vents.vent[1].VentForm);
+    EXPECT_GE(onPage[1].CircDuctSV, onPage[1].CircDuctSVmin);
 }
 
 }  // namespace

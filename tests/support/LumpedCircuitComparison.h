@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "engine/ImpedancePageQ.h"
 #include "model/State.h"
 #include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
@@ -71,15 +72,18 @@ protected:
         });
     }
 
-    // Runs check() on the impedance page (coefficients with the mechanical
-    // Q, the impedance scales set), then goes back to the amplitude page.
+    // Runs check() on the impedance page (the current-drive coefficients,
+    // with the mechanical Q, the impedance scales set), then goes back to
+    // the amplitude page and its total-Q coefficients.
     template <typename Check>
     void onImpedancePage(Check check) {
         state.view.s_Resp = "imp";
         QEScal();
         setImpedanceScales();
-        CofCal();
-        check();
+        {
+            const CurrentDriveCoefficients currentDrive([] { CofCal(); });
+            check();
+        }
         state.view.s_Resp = "amp";
         CofCal();
     }
