@@ -55,8 +55,7 @@ TEST(TripleVentedPair, EveryAlignmentWithAndWithoutLossesAndCoilAsTheNetwork) {
                 selectBandPass(8, alin);
                 if (alin == 5) customBox(10.0, 100.0, ql, 40.0, 50.0, ql, 100.0, 30.0, ql);  // volumes 1:4, tunings 2:1
                 state.box.QL1 = state.box.QL2 = state.box.QL3 = ql;
-                state.view.s_Resp = "imp";
-                TRIcofCal();
+                buildCurrentDriveCoefficients(TRIcofCal);
                 const SpeakerParameters& sp = state.speaker;
                 state.rscales.RES = sp.RE * sp.QMS / sp.QES;
                 state.rscales.ZL = 2.0 * oracle::kPi * leMilliHenry / 1000.0;
