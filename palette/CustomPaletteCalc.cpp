@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "response/AmplitudePlot.h"
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
@@ -66,16 +67,6 @@ void restoreCheckList(std::span<const PaletteValueRow> rows) {
     }
 }
 
-// Every value the palette shows of the system, as the alignment built it.
-bool shownValuesUsable(std::span<const PaletteValueRow> rows) {
-    for (const PaletteValueRow& row : rows)
-        if (!usable(row)) return false;
-    return true;
-}
-
-// Two tunings the palette shows alike (to the hundredth of a hertz).
-bool sameTuning(double a, double b) { return rint(a * 100.0) == rint(b * 100.0); }
-
 struct Refusal {
     std::string_view title;
     std::string_view reason;
@@ -91,7 +82,7 @@ Refusal impossibleEntry(PaletteFieldRange entries) {
         return {kValueTooLargeAlert, kClosedVolumeTooLargeReason};
     // The system output is the difference of the two chambers' outputs: with
     // the chambers tuned alike it vanishes, or nearly so.
-    if ((system == kTwinVented || system == kDeltaVented) && sameTuning(state.box.FB1, state.box.FB2))
+    if (tuningsCancel())
         return {kEqualTuningsAlert, kEqualTuningsReason};
     return {};
 }
@@ -183,7 +174,7 @@ int32_t CustumPaletCalcReturn() {
     }
     // An alignment may build no box at all for this driver (a fit used
     // outside its range gives a negative volume): nothing of it is kept.
-    if (!shownValuesUsable(rows)) {
+    if (!checkBoxValues().ok()) {  // every value the palette shows, as every design is checked
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
         return 0;
     }
