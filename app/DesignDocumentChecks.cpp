@@ -163,8 +163,8 @@ std::string boxProblem(const ProgramState& d) {
         const bool radiator = entry == BoxValue::VAP || entry == BoxValue::FP || entry == BoxValue::QP;
         if (!radiator && !(value > 0.0)) return "the " + std::string(wordsOf(entry)) + " is not above 0";
     }
-    // The box as the design holds it, and as its alignment builds it again
-    // when it is drawn: what the Alignment menus and the palette ask of it.
+    // The box as its alignment builds it when the design is drawn: what the
+    // Alignment menus and the palette ask of it.
     if (const BoxCheckResult box = designBoxCheck(d); !box.ok()) return boxFaultWords(box);
     return {};
 }

@@ -27,8 +27,9 @@ std::string driverProblem(const SpeakerParameters& speaker);
 // alignment and are computed again when the design is drawn. The passive
 // radiator's values among the entries must be finite (an alignment that
 // applies no entered unit leaves them at 0). Then the box passes the check
-// every design is held to (response/BoxCheck.h): its values as held and as
-// its alignment builds them again, the tunings, the response on the page.
+// every design is held to (response/BoxCheck.h): its values as its
+// alignment builds them again when it is drawn, the tunings, the response
+// on the page.
 std::string boxProblem(const ProgramState& design);
 
 }  // namespace quendal

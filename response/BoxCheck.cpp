@@ -152,8 +152,7 @@ BoxCheckResult connectionBoxCheck(int32_t connection) {
 BoxCheckResult designBoxCheck(const ProgramState& design) {
     const auto saved = std::make_unique<ProgramState>(state);
     state = design;
-    BoxCheckResult result = checkBoxValues();
-    if (result.ok()) result = checkBuiltBox();
+    const BoxCheckResult result = checkBuiltBox();
     state = *saved;
     return result;
 }

@@ -61,8 +61,10 @@ BoxCheckResult alignmentBoxCheck(int32_t alin);
 // side; the state is left exactly as it was.
 BoxCheckResult connectionBoxCheck(int32_t connection);
 
-// The box of any design (a document's), computed on the side: its values
-// as it holds them, then checkBuiltBox. The state is left as it was.
+// The box of any design (a document's) as its alignment builds it when it
+// is drawn (checkBuiltBox: the entries of a custom alignment as held, the
+// other values computed again), computed on the side; the state is left as
+// it was.
 BoxCheckResult designBoxCheck(const ProgramState& design);
 
 // The alert of a refused alignment, in the words of the program's other

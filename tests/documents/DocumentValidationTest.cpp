@@ -139,8 +139,8 @@ TEST(DocumentValidation, DriverAndBoxValuesAreCheckedAsEveryOtherRoadChecksThem)
         {"largest Fs in use", [](std::string& b) { putDouble(b, 582, std::numeric_limits<double>::max()); },
          "resonance Fs of the driver in use is above"},
         // The box as the Alignment menus and the custom palette hold it.
-        {"Serial Vented Type4 with a negative tuning",
-         [](std::string& b) { putInt(b, 0, 1); putInt(b, 4, 5); putInt(b, 84, 4); putDouble(b, 742, -375.0); },
+        {"Serial Vented custom with a negative tuning",
+         [](std::string& b) { putInt(b, 0, 1); putInt(b, 4, 5); putInt(b, 84, 5); putDouble(b, 742, -375.0); },
          "tuning frequency of chamber 1 is not above 0"},
         {"volume kept as 0", [](std::string& b) { putDouble(b, 686, 0.004); }, "volume of chamber 1 is not above 0"},
         {"Twin Vented custom tuned alike", [](std::string& b) {
