@@ -1,13 +1,12 @@
 // An alignment that builds no real box for the driver is refused when it is
 // chosen: the alert names the value, and the design in force stays, values,
-// checked item and drawing; what the program then holds, it reopens.
+// checked item and drawing.
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
 #include "app/DesignDocument.h"
-#include "app/DesignDocumentFile.h"
 #include "model/DriverCheck.h"
 #include "support/AlertRecorder.h"
 #include "windows/DefaultParameters.h"
@@ -37,10 +36,8 @@ protected:
 TEST_F(AlignmentRefusal, SerialVentedType4OfAHighQDriverIsRefusedAndTheDesignInForceStays) {
     start();
     ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
-    const std::pair<DriverField, const char*> entries[] = {
-        {DriverField::FS, "50"}, {DriverField::VAS, "100"}, {DriverField::QTS, "1.4"},
-        {DriverField::QES, "2.1538"}, {DriverField::QMS, "4"}};
-    for (const auto& [field, text] : entries)
+    for (const auto& [field, text] : {std::pair{DriverField::FS, "50"}, {DriverField::VAS, "100"},
+                                      {DriverField::QTS, "1.4"}, {DriverField::QES, "2.1538"}, {DriverField::QMS, "4"}})
         platform::setControlText(kDefaultParametersWindow, defaultParamField(field), text);
     press(kDefaultParametersWindow, Qt::Key_Return);
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
@@ -69,17 +66,8 @@ TEST_F(AlignmentRefusal, SerialVentedType4OfAHighQDriverIsRefusedAndTheDesignInF
     alerts.pressOk();
     EXPECT_EQ(state.shell.SheetWndFlag, 0);
     EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));
-
-    // Custom takes the values in force, and its document opens again.
-    ApplicationEventHandler(kSerialVentedAlignments, 5);
-    EXPECT_EQ(state.selection.Alin, 5);
-    EXPECT_GT(state.box.FB1, 0.0);
-    const std::string path = folder.filePath("custom.qndl").toStdString();
-    ASSERT_TRUE(WriteFile(path).ok());
-    const std::string held = encodeDesignDocument(state);
-    const DocumentResult read = ReadFile(path);
-    EXPECT_TRUE(read.ok()) << read.description;
-    EXPECT_TRUE(encodeDesignDocument(state) == held);
+    ApplicationEventHandler(kSerialVentedAlignments, 5);  // Custom takes the values in force
+    EXPECT_TRUE(state.selection.Alin == 5 && state.box.FB1 > 0.0 && state.box.FB2 > 0.0);
 }
 
 }  // namespace
