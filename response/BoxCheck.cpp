@@ -161,8 +161,8 @@ namespace {
 
 std::string valueText(double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "not a number" : (value > 0 ? "infinite" : "-infinite");
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
+    char text[64];  // hundredths as the design keeps them; a vast value in exponent form
+    std::snprintf(text, sizeof text, std::fabs(value) < 1e9 ? "%.2f" : "%.6g", value);
     return text;
 }
 
