@@ -4,7 +4,6 @@
 #include <span>
 #include <utility>
 
-#include "response/AmplitudePlot.h"
 #include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
@@ -165,9 +164,10 @@ int32_t CustumPaletCalcReturn() {
 
     CofCal();
     // Entries for which the system's response lies nowhere on the page from
-    // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0.
+    // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0,
+    // judged as every design is, on the amplitude page whatever is shown.
     bool refused = refusedEntry;
-    if (!refused && !entries.empty() && !totalResponseOnThePage()) {
+    if (!refused && !entries.empty() && designBoxCheck(state).fault == BoxFault::NoResponse) {
         refused = true;
         restoreCheckList(rows);
         CofCal();
