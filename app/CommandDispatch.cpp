@@ -23,7 +23,9 @@
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
 #include "vent/VentDesignSheet.h"
+#include "response/BoxCheck.h"
 #include "response/VentRecords.h"
+#include "dialogs/Alerts.h"
 #include "app/DesignFlow.h"
 #include "app/DocumentFiles.h"
 #include "app/Printing.h"
@@ -176,8 +178,30 @@ bool isOneOf(int32_t item, std::initializer_list<int32_t> items) {
     return false;
 }
 
+// An alignment that builds no real box for the driver in use: an alert
+// sheet on the response window names the value, with the menus and the
+// palette dimmed while it stands; the design in force stays, its values,
+// its checked item and its drawing.
+void refuseAlignment(int32_t menu, const BoxCheckResult& box) {
+    CheckOneItem(menu, state.selection.Alin);
+    state.shell.SheetWndFlag = 1;
+    InitMenu13();
+    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    platform::showSheetAlert(kResponseWindow, boxFaultTitle(box), boxFaultReason(box), [] {
+        SheetWndClose(kAlertSheet);
+        NavUserActionCancelMenu();
+        if (state.shell.CtmPaletFlag == 0) EnableCustomPalet();
+    });
+}
+
 int32_t alignmentCommand(int32_t menu, int32_t item) {
     if (item < 1) return kEventNotHandled;
+    if (menu < kFirstAlignmentMenu || menu > kLastAlignmentMenu || menu == kUnusedAlignmentMenu)
+        return kEventNotHandled;
+    if (const BoxCheckResult box = alignmentBoxCheck(item); !box.ok()) {
+        refuseAlignment(menu, box);
+        return kHandled;
+    }
     ShellFlags& shell = state.shell;
     PassiveRadiatorParameters& radiator = state.radiator;
     switch (menu) {

@@ -9,6 +9,7 @@
 
 #include "app/DesignDocumentChecks.h"
 #include "model/Rounding.h"
+#include "response/ReferenceLevel.h"
 
 namespace quendal {
 
@@ -386,6 +387,8 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
     if (std::string why = driverProblem(candidate.speaker); !why.empty()) return refuse(std::move(why));
     if (std::string why = boxProblem(candidate); !why.empty()) return refuse(std::move(why));
+    // The level follows from the driver: derived again, not taken as stored.
+    candidate.ref.SPL = driverSPL(candidate);
     design = candidate;
     return true;
 }

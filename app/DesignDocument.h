@@ -52,7 +52,9 @@ std::string encodeDesignDocument(const ProgramState& design);
 // pass the check of the Default Parameters window and of received records,
 // and the driver in use must be finite with the signs that check asks for.
 // Every box value must be finite; the loss factors and the values the
-// alignment takes as the user's entries must be above 0. On a refusal
+// alignment takes as the user's entries must be above 0, and the box must
+// pass the check every design is held to (response/BoxCheck.h). The SPL is
+// derived again from the driver rather than taken as stored. On a refusal
 // `design` is left exactly as it was and `problem` (when given) says what
 // is wrong, naming the field in words for the user; on success every field
 // of the record is taken and the other values of `design` stay.

@@ -5,6 +5,7 @@
 
 #include "model/DriverCheck.h"
 #include "palette/CustomPaletteValues.h"
+#include "response/BoxCheck.h"
 
 namespace quendal {
 
@@ -96,12 +97,29 @@ const char* wordsOf(BoxValue value) {
     return "box value";
 }
 
+// Whether a speaker connection scales the field (two drivers double the
+// volume, the efficiency and the power); the others (Fs, the Qs, the
+// diameter, Xmax) are those of one driver whatever the connection.
+bool scaledByConnection(DriverField field) {
+    switch (field) {
+        case DriverField::VAS:
+        case DriverField::EFI:
+        case DriverField::RE:
+        case DriverField::PEMX:
+        case DriverField::SD:
+        case DriverField::VD:
+        case DriverField::LE: return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
-// The driver in use may lie above a limit of a single driver (two drivers
-// double the volume, the efficiency and the power): a field whose only
-// fault is such a limit is checked again with the entered value in its
-// place, so that the fields after it are still seen.
+// The driver in use may lie above a limit of a single driver where a
+// connection scales the field: a field whose only fault is such a limit is
+// checked again with the entered value in its place, so that the fields
+// after it are still seen. A field no connection changes keeps the limits
+// of the entered driver.
 std::string driverProblem(const SpeakerParameters& sp) {
     const DriverValues entered = enteredDriverOf(sp);
     if (const DriverCheckResult result = checkDriver(entered); !result.ok())
@@ -113,7 +131,7 @@ std::string driverProblem(const SpeakerParameters& sp) {
         if (result.ok()) return {};
         const bool signOrNumber = result.fault == DriverFault::NotFinite || result.fault == DriverFault::NotPositive ||
                                   result.fault == DriverFault::Negative;
-        if (signOrNumber || result.field == DriverField::Model || result.field == DriverField::Range)
+        if (signOrNumber || !scaledByConnection(result.field))
             return "the " + std::string(kDriverFieldWords[std::size_t(result.field)]) + " of the driver in use " +
                    driverFaultWords(result.fault);
         numberIn(inUse, result.field) = driverNumber(entered, result.field);
@@ -145,6 +163,9 @@ std::string boxProblem(const ProgramState& d) {
         const bool radiator = entry == BoxValue::VAP || entry == BoxValue::FP || entry == BoxValue::QP;
         if (!radiator && !(value > 0.0)) return "the " + std::string(wordsOf(entry)) + " is not above 0";
     }
+    // The box as its alignment builds it when the design is drawn: what the
+    // Alignment menus and the palette ask of it.
+    if (const BoxCheckResult box = designBoxCheck(d); !box.ok()) return boxFaultWords(box);
     return {};
 }
 

@@ -14,8 +14,10 @@ namespace quendal {
 
 // The driver as entered passes the check of the Default Parameters window
 // and of received records. The driver in use is that driver scaled for the
-// speaker connection, so it may lie above a limit of a single driver, but
-// it must be finite and have the signs that check asks for.
+// speaker connection, so it may lie above a limit of a single driver where
+// a connection scales the value (Vas, efficiency, power, ...); it must be
+// finite and have the signs that check asks for, and the values no
+// connection changes (Fs among them) keep the limits of one driver.
 std::string driverProblem(const SpeakerParameters& speaker);
 
 // Every box value must be a finite number. The loss factors (chosen from
@@ -24,7 +26,10 @@ std::string driverProblem(const SpeakerParameters& speaker);
 // entry; the other volumes and tunings follow from the driver by the
 // alignment and are computed again when the design is drawn. The passive
 // radiator's values among the entries must be finite (an alignment that
-// applies no entered unit leaves them at 0).
+// applies no entered unit leaves them at 0). Then the box passes the check
+// every design is held to (response/BoxCheck.h): its values as its
+// alignment builds them again when it is drawn, the tunings, the response
+// on the page.
 std::string boxProblem(const ProgramState& design);
 
 }  // namespace quendal

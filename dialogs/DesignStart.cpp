@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <memory>
+#include <string_view>
 
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "dialogs/Alerts.h"
@@ -33,54 +35,6 @@ const QtsRange* rangeOf(int32_t system) {
     for (const QtsRange& r : kRanges)
         if (r.system == system) return &r;
     return nullptr;
-}
-
-// The box values each system's alignments build: volumes, resonances of
-// sealed chambers, vent tunings and the radiator's values.
-enum BoxValue : uint32_t {
-    kVB = 1u << 0, kVB1 = 1u << 1, kVB2 = 1u << 2, kVB3 = 1u << 3,
-    kFC = 1u << 4, kFC1 = 1u << 5, kFC2 = 1u << 6,
-    kFB = 1u << 7, kFB1 = 1u << 8, kFB2 = 1u << 9, kFB3 = 1u << 10,
-    kFP = 1u << 11, kVAP = 1u << 12,
-};
-
-uint32_t builtValues(int32_t system) {
-    constexpr uint32_t kThreeVented = kVB1 | kVB2 | kVB3 | kFB1 | kFB2 | kFB3;
-    switch (system) {
-        case kClosedBox: return kVB | kFC;
-        case kVentedBox: return kVB1 | kFB1;
-        case kPassiveRadiator: return kVB | kFB | kFP | kVAP;
-        case kSerialVented: return kVB1 | kVB2 | kFB1 | kFB2;
-        case kTwinSerialVented: return kThreeVented;
-        case kComplexClosed: return kVB1 | kVB2 | kFC1 | kFC2;
-        case kComplexVented: return kVB1 | kVB2 | kFB1 | kFC2;
-        case kRavezaBox: return kVB1 | kVB2 | kFC1 | kFB2;
-        case kPassiveRaveza: return kVB1 | kVB2 | kFC1 | kFB2 | kFP | kVAP;
-        case kSerialRavezaType1: return kVB1 | kVB2 | kVB3 | kFC1 | kFB2 | kFB3;
-        case kSerialRavezaType2:
-        case kTwinVented: return kVB1 | kVB2 | kFB1 | kFB2;
-        case kTwinSerial:
-        case kDeltaVented:
-        case kTripleVented: return kThreeVented;
-        default: return 0;  // the Infinite Baffle has no box
-    }
-}
-
-bool positive(double v) { return std::isfinite(v) && v > 0.0; }
-
-bool boxIsBuildable(uint32_t values) {
-    const BoxParameters& b = state.box;
-    const PassiveRadiatorParameters& r = state.radiator;
-    const struct {
-        uint32_t bit;
-        double value;
-    } all[] = {
-        {kVB, b.VB},   {kVB1, b.VB1}, {kVB2, b.VB2}, {kVB3, b.VB3}, {kFC, b.FC},   {kFC1, b.FC1}, {kFC2, b.FC2},
-        {kFB, b.FB},   {kFB1, b.FB1}, {kFB2, b.FB2}, {kFB3, b.FB3}, {kFP, r.FP},   {kVAP, r.VAP},
-    };
-    for (const auto& v : all)
-        if ((values & v.bit) != 0 && !positive(v.value)) return false;
-    return true;
 }
 
 // The Qts nearest to `refused` on the way to kReferenceQts at which the
@@ -129,21 +83,26 @@ bool systemHasVents(int32_t system) {
     }
 }
 
-bool firstAlignmentBuildable(double qts, bool newDesign) {
+namespace {
+
+// The box of the current system's first alignment for a driver of total Q
+// `qts`, computed on the side.
+BoxCheckResult firstAlignmentBox(double qts, bool newDesign) {
     const int32_t system = currentSystemNumber();
-    const uint32_t values = builtValues(system);
-    if (values == 0) return true;
-    if (!std::isfinite(qts) || qts <= 0.0) return false;
+    if (system == kInfiniteBaffle || system == kNoSystem) return {};  // no box
+    if (!std::isfinite(qts) || qts <= 0.0) return {BoxFault::NotPositive, "Qts", "total Q", "", qts};
     const auto saved = std::make_unique<ProgramState>(state);
     if (newDesign) resetDesignForNewSystem();
     state.selection.Alin = 1;
-    state.view.s_Resp = "amp";
     state.speaker.QTS = qts;
-    CofCal();
-    const bool buildable = boxIsBuildable(values);
+    const BoxCheckResult box = checkBuiltBox();
     state = *saved;
-    return buildable;
+    return box;
 }
+
+}  // namespace
+
+bool firstAlignmentBuildable(double qts, bool newDesign) { return firstAlignmentBox(qts, newDesign).ok(); }
 
 DriverFit driverFitForSystem(bool newDesign) {
     const double qts = state.speaker.QTS;
@@ -152,7 +111,14 @@ DriverFit driverFitForSystem(bool newDesign) {
         if (!(qts >= range->minQts)) return {kAlertQtsTooSmall, static_cast<float>(range->minQts)};
         if (qts > range->maxQts) return {kAlertQtsTooLarge, static_cast<float>(range->maxQts)};
     }
-    if (!firstAlignmentBuildable(qts, newDesign)) {
+    if (const BoxCheckResult box = firstAlignmentBox(qts, newDesign); !box.ok()) {
+        // A volume too small to be kept (under 0.005 litres) even at the Qts
+        // the alignment is made for: the driver's Vas is what is too small.
+        if (std::string_view(box.unit) == kLitreUnit && !firstAlignmentBuildable(kReferenceQts, newDesign)) {
+            const QtsRange* range = rangeOf(currentSystemNumber());
+            const bool belowRange = range != nullptr && vas < range->minVas;
+            return {kAlertVasTooSmall, belowRange ? static_cast<float>(range->minVas) : std::nanf("")};
+        }
         const int16_t kind = qts < kReferenceQts ? kAlertQtsTooSmall : kAlertQtsTooLarge;
         return {kind, boundaryQts(qts, newDesign)};
     }

@@ -33,8 +33,8 @@ struct DriverFit {
 DriverFit driverFitForSystem(bool newDesign);
 
 // True when the current system's first alignment for a driver of total Q
-// `qts` (the rest of the driver as it is) gives a box whose volumes and
-// tunings are all positive and finite. Computed on the side: the state is
+// `qts` (the rest of the driver as it is) gives a real box, as every design
+// is checked (response/BoxCheck.h). Computed on the side: the state is
 // left as it was. For a new design the alignment uses the loss factors a
 // new design starts with, else those of the design.
 bool firstAlignmentBuildable(double qts, bool newDesign);

@@ -4,7 +4,7 @@
 #include <span>
 #include <utility>
 
-#include "response/AmplitudePlot.h"
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
@@ -66,16 +66,6 @@ void restoreCheckList(std::span<const PaletteValueRow> rows) {
     }
 }
 
-// Every value the palette shows of the system, as the alignment built it.
-bool shownValuesUsable(std::span<const PaletteValueRow> rows) {
-    for (const PaletteValueRow& row : rows)
-        if (!usable(row)) return false;
-    return true;
-}
-
-// Two tunings the palette shows alike (to the hundredth of a hertz).
-bool sameTuning(double a, double b) { return rint(a * 100.0) == rint(b * 100.0); }
-
 struct Refusal {
     std::string_view title;
     std::string_view reason;
@@ -91,7 +81,7 @@ Refusal impossibleEntry(PaletteFieldRange entries) {
         return {kValueTooLargeAlert, kClosedVolumeTooLargeReason};
     // The system output is the difference of the two chambers' outputs: with
     // the chambers tuned alike it vanishes, or nearly so.
-    if ((system == kTwinVented || system == kDeltaVented) && sameTuning(state.box.FB1, state.box.FB2))
+    if (tuningsCancel())
         return {kEqualTuningsAlert, kEqualTuningsReason};
     return {};
 }
@@ -174,16 +164,17 @@ int32_t CustumPaletCalcReturn() {
 
     CofCal();
     // Entries for which the system's response lies nowhere on the page from
-    // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0.
+    // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0,
+    // judged as every design is, on the amplitude page whatever is shown.
     bool refused = refusedEntry;
-    if (!refused && !entries.empty() && !totalResponseOnThePage()) {
+    if (!refused && !entries.empty() && designBoxCheck(state).fault == BoxFault::NoResponse) {
         refused = true;
         restoreCheckList(rows);
         CofCal();
     }
     // An alignment may build no box at all for this driver (a fit used
     // outside its range gives a negative volume): nothing of it is kept.
-    if (!shownValuesUsable(rows)) {
+    if (!checkBoxValues().ok()) {  // every value the palette shows, as every design is checked
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
         return 0;
     }

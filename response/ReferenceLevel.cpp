@@ -1,6 +1,7 @@
 #include "response/ReferenceLevel.h"
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 #include "model/State.h"
@@ -78,6 +79,15 @@ int32_t SPLcal() {
     // the last one stays, as box values that would not be finite do.
     if (std::isfinite(spl)) state.ref.SPL = std::rint(spl * 100.0) / 100.0;
     return 0;
+}
+
+double driverSPL(const ProgramState& design) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    state = design;
+    SPLcal();
+    const double spl = state.ref.SPL;
+    state = *saved;
+    return std::isfinite(spl) ? spl : 0.0;
 }
 
 void setPowerScale() {

@@ -8,6 +8,8 @@
 
 namespace quendal {
 
+struct ProgramState;
+
 // N0: EFI / 100 when EFI is a finite number above 0; otherwise the
 // reference efficiency 4 pi^2 FS^3 VAS / (C^3 QES) (QES first defaulted as
 // QEScal does).
@@ -17,6 +19,12 @@ int32_t N0cal();
 // rounded to 0.01 dB (halves to even); an N0 that gives no finite level
 // leaves SPL as it was.
 int32_t SPLcal();
+
+// The SPL the driver of `design` gives, as SPLcal derives it, computed on
+// the side (the state is left as it was). A driver that gives no finite
+// level leaves the design's own SPL, as SPLcal does, or 0 when that is not
+// finite either.
+double driverSPL(const ProgramState& design);
 
 // P1 (W): the electrical power at which the driver reaches its peak
 // excursion VD / SD where its excursion equals the low-frequency excursion

@@ -1,5 +1,6 @@
 #include "selection/SpeakerConnection.h"
 
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
@@ -201,6 +202,13 @@ int32_t SpConSelectDoEvent() {
 
 int32_t SpConSelectDoDialog() {
     if (!platform::windowExists(kSheet)) return 0;  // applied already
+    // A connection under which the alignment builds no real box (a volume
+    // kept as 0) goes the way of Cancel, with an alert that names the value.
+    if (const BoxCheckResult box = connectionBoxCheck(state.connection.SpConNum); !box.ok()) {
+        spConSelectCancel();
+        ShowSheetAlert(kResponseWindow, boxFaultTitle(box), boxFaultReason(box));
+        return 0;
+    }
     platform::setCurrentWindow(kSheet);
     SheetWndClose(kSheet);
     state.connection.SpConSel = 0;

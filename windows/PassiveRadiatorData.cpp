@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 #include <string>
 
 #include "platform/AppMessageSend.h"
 #include "model/MessageVocabulary.h"
 #include "dialogs/ParameterRecords.h"
 #include "enclosures/PRcal.h"
+#include "response/BoxCheck.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
@@ -105,6 +107,18 @@ bool usable(double value) { return std::isfinite(value) && value > 0.0; }
 bool passiveRadiatorSystem() {
     const SystemSelection& s = state.selection;
     return (s.SysSelTabNum == 1 && s.SysSelBtnNum == 4) || (s.SysSelTabNum == 2 && s.SysSelBtnNum == 2);
+}
+
+// The box of the alignment that applies the unit just entered, with one
+// radiator, computed on the side; none to check outside the radiator systems.
+BoxCheckResult unitAlignmentBoxCheck() {
+    if (!passiveRadiatorSystem()) return {};
+    const auto saved = std::make_unique<ProgramState>(state);
+    state.radiator.PopupPRNum = 1;
+    state.selection.Alin = state.selection.SysSelTabNum == 2 ? 4 : 3;
+    const BoxCheckResult box = checkBuiltBox();
+    state = *saved;
+    return box;
 }
 
 // The two radiator systems take the unit as their "Apply Entered P.R. Unit"
@@ -222,6 +236,7 @@ int32_t PRDataEnterWndApply() {
         return 0;
     }
     PassiveRadiatorParameters& p = state.radiator;
+    const PassiveRadiatorParameters kept = p;
     p.s_ManufOrg = platform::controlText(kSheet, kPRManufacturerField);
     p.s_PROrg = platform::controlText(kSheet, kPRModelField);
     p.PRDIAOrg = diameter;
@@ -231,6 +246,15 @@ int32_t PRDataEnterWndApply() {
     p.PRSDOrg = sd;
     p.PRXMAXOrg = xmax;
     p.PRVDOrg = vd;
+    // A radiator system applies the unit as an alignment: a unit with which
+    // that alignment builds no real box is refused as the Alignment menus
+    // refuse one, and the radiator stays as it was.
+    if (const BoxCheckResult box = unitAlignmentBoxCheck(); !box.ok()) {
+        p = kept;
+        platform::beep();
+        platform::showSheetAlert(kSheet, boxFaultTitle(box), boxFaultReason(box), {});
+        return 0;
+    }
     PRDataIn_OrgToCurrent();
     sheetClosed();
 

@@ -3,6 +3,8 @@
 // volume or tuning.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "dialogs/Alerts.h"
@@ -92,7 +94,16 @@ INSTANTIATE_TEST_SUITE_P(
                     RangeCase{kTwinSerialVented, 0.149, 100.0, kAlertQtsTooSmall, 0.15f},
                     RangeCase{kComplexVented, 0.17, 100.0, kAlertQtsTooSmall, 0.18f},
                     RangeCase{kSerialRavezaType1, 1.01, 100.0, kAlertQtsTooLarge, 1.0f},
-                    RangeCase{kSerialRavezaType1, 0.4, 0.0005, 0, 0.0f}));
+                    RangeCase{kSerialRavezaType1, 0.4, 0.05, 0, 0.0f}));
+
+// A Vas so small that the first alignment's volumes are kept as 0 litres
+// (under 0.005) builds no box at any Qts: the Vas alert, with no limit to
+// quote where the system has no fixed range.
+TEST_F(DesignStart, AVolumeKeptAsZeroIsTheVasAlert) {
+    const DriverFit fit = fitOf(kSerialRavezaType1, 0.4, 0.0005);
+    EXPECT_EQ(fit.alertKind, kAlertVasTooSmall);
+    EXPECT_TRUE(std::isnan(fit.limit));
+}
 
 TEST_F(DesignStart, TheTrialAlignmentLeavesTheStateAsItWas) {
     state.box.VB1 = 33.0;

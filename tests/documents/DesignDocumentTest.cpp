@@ -53,7 +53,7 @@ TEST(DesignDocument, AwkwardValuesComeBackBitForBit) {
     const double nanWithPayload = std::bit_cast<double>(uint64_t{0x7FF80000DEADBEEF});
     const double negativeNaN = std::bit_cast<double>(uint64_t{0xFFF8000000000001});
     design.box.VB = -0.0;
-    design.speaker.FS = std::numeric_limits<double>::denorm_min();
+    design.speaker.LE = std::numeric_limits<double>::denorm_min();
     design.radiator.PRDIAOrg = nanWithPayload;  // the driver and the box must be finite; the radiator as received need not
     design.vents.vent[2].CircPortDV = negativeNaN;  // rounding leaves what is not finite alone
     design.vents.vent[3].RectDuctHV = -0.0;
@@ -70,7 +70,7 @@ TEST(DesignDocument, AwkwardValuesComeBackBitForBit) {
     ASSERT_TRUE(decodeDesignDocument(bytes, read, &problem)) << problem;
     EXPECT_EQ(firstDifference(encodeDesignDocument(read), bytes), -1);
     EXPECT_EQ(bits(read.box.VB), bits(-0.0));
-    EXPECT_EQ(bits(read.speaker.FS), bits(std::numeric_limits<double>::denorm_min()));
+    EXPECT_EQ(bits(read.speaker.LE), bits(std::numeric_limits<double>::denorm_min()));
     EXPECT_EQ(bits(read.radiator.PRDIAOrg), 0x7FF80000DEADBEEFu);
     EXPECT_EQ(bits(read.vents.vent[2].CircPortDV), 0xFFF8000000000001u);
     EXPECT_EQ(bits(read.vents.vent[3].RectDuctHV), bits(-0.0));

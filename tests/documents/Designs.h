@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "model/State.h"
+#include "response/ReferenceLevel.h"
 
 namespace quendal::test {
 
@@ -187,6 +188,7 @@ inline ProgramState distinctDesign() {
         vent.RectDuctVentInit = n == 3;
     }
     d.power.InputPowerCheck = 0;
+    d.ref.SPL = driverSPL(d);  // the level follows from the driver, as a reader derives it
     return d;
 }
 

@@ -2,6 +2,7 @@
 // exactly as it was.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
@@ -9,6 +10,7 @@
 #include "Designs.h"
 #include "app/DesignDocument.h"
 #include "model/ParameterPasses.h"
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "response/SpConCal.h"
 
@@ -132,6 +134,21 @@ TEST(DocumentValidation, DriverAndBoxValuesAreCheckedAsEveryOtherRoadChecksThem)
         {"Qa 0", [](std::string& b) { putDouble(b, 766, 0.0); }, "loss factor Qa is not above 0"},
         {"entered chamber volume negative", [](std::string& b) { putDouble(b, 702, -1.0); }, "volume of chamber 3 is not above 0"},
         {"tab 3, in words", [](std::string& b) { putInt(b, 0, 3); }, "the system tab is 3"},
+        // No connection changes Fs: the driver in use keeps one driver's limit.
+        {"Fs 5000 in use", [](std::string& b) { putDouble(b, 582, 5000.0); }, "resonance Fs of the driver in use is above"},
+        {"largest Fs in use", [](std::string& b) { putDouble(b, 582, std::numeric_limits<double>::max()); },
+         "resonance Fs of the driver in use is above"},
+        // The box as the Alignment menus and the custom palette hold it.
+        {"Serial Vented custom with a negative tuning",
+         [](std::string& b) { putInt(b, 0, 1); putInt(b, 4, 5); putInt(b, 84, 5); putDouble(b, 742, -375.0); },
+         "tuning frequency of chamber 1 is not above 0"},
+        {"volume kept as 0", [](std::string& b) { putDouble(b, 686, 0.004); }, "volume of chamber 1 is not above 0"},
+        {"Twin Vented custom tuned alike", [](std::string& b) {
+             putInt(b, 4, 5); putInt(b, 84, 4); putDouble(b, 742, 40.0); putDouble(b, 750, 40.0); },
+         "tuning frequencies of chambers 1 and 2 are alike"},
+        {"Vented Box custom tuned far above the page", [](std::string& b) {
+             putInt(b, 0, 1); putInt(b, 4, 3); putInt(b, 84, 4); putDouble(b, 742, 1e7); },
+         "response lies nowhere between 10 Hz and 1 kHz"},
     };
     for (const auto& c : cases) {
         std::string bytes = valid;
@@ -149,6 +166,13 @@ TEST(DocumentValidation, DriverAndBoxValuesAreCheckedAsEveryOtherRoadChecksThem)
     ProgramState design = designInHand();
     std::string problem;
     EXPECT_TRUE(decodeDesignDocument(twoDrivers, design, &problem)) << problem;
+    // The level follows from the driver; what the file says of it is not taken.
+    std::string level = valid;
+    putDouble(level, 32, 1e300);
+    ASSERT_TRUE(decodeDesignDocument(level, design, &problem)) << problem;
+    EXPECT_EQ(design.ref.SPL, distinctDesign().ref.SPL);
+    // Sound power eta * 1 W into half-space, against 1e-12 W: 1 W / 1 m in dB, to 0.01 dB.
+    EXPECT_NEAR(design.ref.SPL, 10.0 * std::log10(design.speaker.EFI / 100.0 / (2.0 * M_PI * 1e-12)), 0.005);
 }
 
 // Every design the program makes, system by system and alignment by
@@ -166,6 +190,7 @@ TEST(DocumentValidation, EveryDesignTheProgramWritesIsTakenBack) {
                 state.selection.SysSelTabNum = tab;
                 state.selection.SysSelBtnNum = button;
                 state.selection.InitSysType = tab == 1 && (button <= 2 || button == 7) ? 1 : 2;
+                if (!alignmentBoxCheck(alin).ok()) continue;  // refused at choice: never held
                 state.selection.Alin = alin;
                 CofCal();
                 BoxParameterBackup();

@@ -3,6 +3,7 @@
 // a design on screen keeps its view, loss factors and vents.
 #include "DesignEntryFixture.h"
 
+#include "model/ParameterPasses.h"
 #include "model/TextToNumber.h"
 #include "selection/SystemSelect.h"
 #include "app/CloseWindows.h"
@@ -125,12 +126,15 @@ TEST_F(InitialSetupSheet, CancelKeepsTheValuesAndTheSystemSelectWindow) {
 }
 
 TEST_F(InitialSetupSheet, ReenteringADesignOnScreenKeepsItsViewLossFactorsAndVents) {
+    InitItemBoxParameters();  // the loss factors a design has
     state.selection.SysSelTabNum = 2;
     state.selection.SysSelBtnNum = 5;  // Twin Vented
     state.selection.InitSysType = 2;
     state.speaker.FS = 50.0;
     state.speaker.VAS = 100.0;
     state.speaker.QTS = 0.4;
+    state.speaker.QES = 0.435;  // a driver the driver check takes
+    state.speaker.QMS = 5.0;
     state.view.s_Resp = "gd";
     state.box.QL1 = 15.0;
     state.vents.vent[2].CircVentNum = 3;

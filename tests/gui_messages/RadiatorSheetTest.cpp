@@ -6,6 +6,8 @@
 
 #include "gui_messages/MessagesFixture.h"
 #include "platform/qt/Registry.h"
+#include "model/ParameterPasses.h"
+#include "response/CofCal.h"
 #include "windows/PassiveRadiatorData.h"
 
 namespace quendal::test {
@@ -31,6 +33,13 @@ protected:
     void typeValidUnit() {
         type({{51, "Acme Audio"}, {52, "PR-30"}, {53, "30"}, {54, "18"}, {56, "60"}, {57, "5.5"}, {58, "450"},
               {59, "12"}, {60, "540"}});
+    }
+    // The design as drawn at its first alignment, from the start-up driver.
+    static void drawnDesign() {
+        InitItemBoxParameters();
+        OriginalBoxParametersPass();
+        CofCal();
+        BoxParameterBackup();
     }
     std::string mismatch() const { return "12|" + std::string(kPasteMismatchAlert) + "|"; }
 };
@@ -92,6 +101,7 @@ TEST_F(RadiatorSheetTest, ApplyMakesTheUnitTheAlignmentOfTheRadiatorSystems) {
         SetUp();
         state.selection.SysSelTabNum = c.tab;
         state.selection.SysSelBtnNum = c.button;
+        drawnDesign();
         state.radiator.PopupPRNum = 3;
         state.radiator.PRUseFlag = 1;
         typeValidUnit();
@@ -112,6 +122,23 @@ TEST_F(RadiatorSheetTest, ApplyMakesTheUnitTheAlignmentOfTheRadiatorSystems) {
     // count and scale the unit by it.
     EXPECT_EQ(state.radiator.PopupPRNum, 3);
     EXPECT_DOUBLE_EQ(state.radiator.VAP, 3 * 60.0);
+}
+
+// A unit with which the alignment that applies it builds no real box (a
+// resonance kept as 0 Hz at the hundredth the design keeps) is refused as
+// the Alignment menus refuse one: the sheet stays, the radiator is kept.
+TEST_F(RadiatorSheetTest, ApplyRefusesAUnitThatBuildsNoRealBox) {
+    drawnDesign();
+    const PassiveRadiatorParameters before = state.radiator;
+    typeValidUnit();
+    type({{54, "0.004"}});
+    PRDataEnterWndApply();
+    EXPECT_TRUE(platform::windowExists(kSheet));
+    EXPECT_EQ(state.selection.Alin, 1);
+    EXPECT_TRUE(state.radiator.FPOrg == before.FPOrg && state.radiator.FP == before.FP && !state.radiator.PRDataInFlag);
+    EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Impossible alignment.  Fp is not above 0.|For this "
+                                                       "driver the alignment gives Fp = 0.00 Hz.  ( Choose another "
+                                                       "alignment. )"});
 }
 
 TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {

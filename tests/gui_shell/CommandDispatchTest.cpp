@@ -2,10 +2,12 @@
 // window would be easy to write.
 
 #include <algorithm>
+#include <tuple>
 
 #include <QTemporaryDir>
 
 #include "ShellFixture.h"
+#include "response/CofCal.h"
 #include "support/AlertRecorder.h"
 #include "support/ShellServiceDoubles.h"
 
@@ -125,6 +127,10 @@ TEST_F(CommandDispatchTest, GatherWindowsPutsThePalettesBesideTheResponseWindow)
 
 TEST_F(CommandDispatchTest, PassiveRadiatorAlignmentsDecideWhetherTheEnteredUnitIsUsed) {
     designOf(1, 4);
+    PassiveRadiatorParameters& unit = state.radiator;  // a unit entered, which the alignments apply
+    std::tie(unit.FPOrg, unit.VAPOrg, unit.QPOrg, unit.PRDataInFlag) = std::make_tuple(25.0, 40.0, 5.0, uint8_t{1});
+    CofCal();  // the box of its first alignment, as drawn
+    BoxParameterBackup();
     openWindow(kCustomPalette, platform::WindowKind::FloatingPalette);
     platform::ControlSpec popup(platform::ControlKind::PopupButton, Rect16{10, 10, 30, 100});
     popup.menu = kPrNumPopupMenu;

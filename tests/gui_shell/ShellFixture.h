@@ -12,6 +12,7 @@
 #include "app/MenuBar.h"
 #include "app/PopupMenus.h"
 #include "app/WindowEvents.h"
+#include "model/ParameterPasses.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -36,6 +37,10 @@ protected:
 
     // A design of the system on screen as far as menus go.
     void designOf(int32_t tab, int32_t button) {
+        // The start-up driver in use and the loss factors a design starts
+        // with: an alignment builds a real box from them.
+        InitItemBoxParameters();
+        OriginalBoxParametersPass();
         state.selection.SysSelTabNum = tab;
         state.selection.SysSelBtnNum = button;
         state.speaker.VD = 100.0;

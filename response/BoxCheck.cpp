@@ -1,0 +1,211 @@
+#include "response/BoxCheck.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdio>
+#include <iterator>
+#include <memory>
+
+#include "model/ParameterPasses.h"
+#include "model/Rounding.h"
+#include "model/State.h"
+#include "response/AmplitudePlot.h"
+#include "response/CofCal.h"
+#include "response/SpConCal.h"
+
+namespace quendal {
+
+namespace {
+
+enum Value : uint32_t {
+    kVB = 1u << 0, kVB1 = 1u << 1, kVB2 = 1u << 2, kVB3 = 1u << 3,
+    kFC = 1u << 4, kFC1 = 1u << 5, kFC2 = 1u << 6,
+    kFB = 1u << 7, kFB1 = 1u << 8, kFB2 = 1u << 9, kFB3 = 1u << 10,
+    kQTC = 1u << 11, kVAP = 1u << 12, kFP = 1u << 13, kQP = 1u << 14,
+};
+
+// The values each system's box consists of: those its custom palette shows.
+uint32_t valuesOf(int32_t system) {
+    constexpr uint32_t kThreeVented = kVB1 | kVB2 | kVB3 | kFB1 | kFB2 | kFB3;
+    constexpr uint32_t kRadiator = kVAP | kFP | kQP;
+    switch (system) {
+        case kClosedBox: return kVB | kFC | kQTC;
+        case kVentedBox: return kVB1 | kFB1;
+        case kPassiveRadiator: return kVB | kFB | kRadiator;
+        case kSerialVented: return kVB1 | kVB2 | kFB1 | kFB2;
+        case kTwinSerialVented: return kThreeVented;
+        case kComplexClosed: return kVB1 | kVB2 | kFC1 | kFC2;
+        case kComplexVented: return kVB1 | kVB2 | kFB1 | kFC2;
+        case kRavezaBox: return kVB1 | kVB2 | kFC1 | kFB2;
+        case kPassiveRaveza: return kVB1 | kVB2 | kFC1 | kFB2 | kRadiator;
+        case kSerialRavezaType1: return kVB1 | kVB2 | kVB3 | kFC1 | kFB2 | kFB3;
+        case kSerialRavezaType2:
+        case kTwinVented: return kVB1 | kVB2 | kFB1 | kFB2;
+        case kTwinSerial:
+        case kDeltaVented:
+        case kTripleVented: return kThreeVented;
+        default: return 0;  // the Infinite Baffle has no box
+    }
+}
+
+constexpr const char* kHz = kHertzUnit;
+constexpr const char* kLiter = kLitreUnit;
+
+struct NamedValue {
+    uint32_t bit;
+    const char* name;
+    const char* words;
+    const char* unit;
+    double value;
+};
+
+// The values of a box, named; `values` selects them.
+struct BoxValues {
+    NamedValue all[15];
+    explicit BoxValues(const BoxParameters& b, const PassiveRadiatorParameters& r)
+        : all{
+              {kVB, "Vb", "box volume Vb", kLiter, b.VB},
+              {kVB1, "Vb1", "volume of chamber 1", kLiter, b.VB1},
+              {kFC, "Fc", "closed-box resonance Fc", kHz, b.FC},
+              {kFC1, "Fc1", "resonance of chamber 1", kHz, b.FC1},
+              {kFB, "Fb", "tuning frequency Fb", kHz, b.FB},
+              {kFB1, "Fb1", "tuning frequency of chamber 1", kHz, b.FB1},
+              {kVB2, "Vb2", "volume of chamber 2", kLiter, b.VB2},
+              {kFC2, "Fc2", "resonance of chamber 2", kHz, b.FC2},
+              {kFB2, "Fb2", "tuning frequency of chamber 2", kHz, b.FB2},
+              {kVB3, "Vb3", "volume of chamber 3", kLiter, b.VB3},
+              {kFB3, "Fb3", "tuning frequency of chamber 3", kHz, b.FB3},
+              {kQTC, "Qtc", "closed-box total Q (Qtc)", "", b.QTC},
+              {kVAP, "Vap", "passive radiator's equivalent volume", kLiter, r.VAP},
+              {kFP, "Fp", "passive radiator's resonance", kHz, r.FP},
+              {kQP, "Qmp", "passive radiator's Q", "", r.QP},
+          } {}
+};
+
+// The first selected value of `checked` that is not a finite number above
+// 0, quoted as it stands in `given`.
+BoxCheckResult firstFault(uint32_t values, const BoxValues& checked, const BoxValues& given) {
+    for (std::size_t i = 0; i < std::size(checked.all); ++i) {
+        const NamedValue& v = checked.all[i];
+        if ((values & v.bit) == 0) continue;
+        const double quoted = given.all[i].value;
+        if (!std::isfinite(v.value)) return {BoxFault::NotFinite, v.name, v.words, v.unit, quoted};
+        if (!(v.value > 0.0)) return {BoxFault::NotPositive, v.name, v.words, v.unit, quoted};
+    }
+    return {};
+}
+
+}  // namespace
+
+BoxCheckResult checkBoxValues() {
+    const uint32_t values = valuesOf(currentSystemNumber());
+    const BoxValues given(state.box, state.radiator);
+    if (const BoxCheckResult asGiven = firstFault(values, given, given); !asGiven.ok()) return asGiven;
+    // As the design keeps them: 0.004 litres is kept as 0, and a value too
+    // large to be rounded is kept infinite.
+    const BoxParameters box = state.box;
+    const PassiveRadiatorParameters radiator = state.radiator;
+    ValueRoundBoxParameters();
+    const BoxValues kept(state.box, state.radiator);
+    state.box = box;
+    state.radiator = radiator;
+    return firstFault(values, kept, given);
+}
+
+bool tuningsCancel() {
+    const int32_t system = currentSystemNumber();
+    if (system != kTwinVented && system != kDeltaVented) return false;
+    return rint(state.box.FB1 * 100.0) == rint(state.box.FB2 * 100.0);
+}
+
+BoxCheckResult checkBuiltBox() {
+    // The box and the response as the amplitude page builds them, whatever
+    // page is shown (the impedance page builds with the mechanical Q).
+    state.view.s_Resp = "amp";
+    CofCal();
+    if (const BoxCheckResult built = checkBoxValues(); !built.ok()) return built;
+    ValueRoundBoxParameters();
+    if (tuningsCancel())
+        return {BoxFault::TuningsAlike, "Fb1", "tuning frequency of chamber 1", kHz, state.box.FB1};
+    CofCal();  // from the values kept, as the drawing builds it
+    if (!totalResponseOnThePage()) return {BoxFault::NoResponse, "", "response", "", 0.0};
+    return {};
+}
+
+BoxCheckResult alignmentBoxCheck(int32_t alin) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    state.selection.Alin = alin;
+    const BoxCheckResult result = checkBuiltBox();
+    state = *saved;
+    return result;
+}
+
+BoxCheckResult connectionBoxCheck(int32_t connection) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    state.connection.SpConNum = connection;
+    SpconCal();
+    const BoxCheckResult result = checkBuiltBox();
+    state = *saved;
+    return result;
+}
+
+BoxCheckResult designBoxCheck(const ProgramState& design) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    state = design;
+    const BoxCheckResult result = checkBuiltBox();
+    state = *saved;
+    return result;
+}
+
+namespace {
+
+std::string valueText(double value) {
+    if (!std::isfinite(value)) return std::isnan(value) ? "not a number" : (value > 0 ? "infinite" : "-infinite");
+    char text[64];  // hundredths as the design keeps them; a vast value in exponent form
+    std::snprintf(text, sizeof text, std::fabs(value) < 1e9 ? "%.2f" : "%.6g", value);
+    return text;
+}
+
+}  // namespace
+
+std::string boxFaultTitle(const BoxCheckResult& r) {
+    const std::string title = "ALERT!   Impossible alignment.  ";
+    switch (r.fault) {
+        case BoxFault::NotPositive: return title + r.name + " is not above 0.";
+        case BoxFault::NotFinite: return title + r.name + " is not a finite number.";
+        case BoxFault::TuningsAlike: return title + "Fb1 equals Fb2.";
+        case BoxFault::NoResponse: return title + "No response on the page.";
+        case BoxFault::None: break;
+    }
+    return {};
+}
+
+std::string boxFaultReason(const BoxCheckResult& r) {
+    switch (r.fault) {
+        case BoxFault::NotPositive:
+        case BoxFault::NotFinite:
+            return std::string("For this driver the alignment gives ") + r.name + " = " + valueText(r.value) + r.unit +
+                   ".  ( Choose another alignment. )";
+        case BoxFault::TuningsAlike:
+            return "For this driver the alignment tunes chambers 1 and 2 alike: they cancel each other and the "
+                   "system gives no output.  ( Choose another alignment. )";
+        case BoxFault::NoResponse:
+            return "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz.  "
+                   "( Choose another alignment. )";
+        case BoxFault::None: break;
+    }
+    return {};
+}
+
+std::string boxFaultWords(const BoxCheckResult& r) {
+    switch (r.fault) {
+        case BoxFault::NotPositive: return std::string("the ") + r.words + " is not above 0";
+        case BoxFault::NotFinite: return std::string("the ") + r.words + " is not a finite number";
+        case BoxFault::TuningsAlike: return "the tuning frequencies of chambers 1 and 2 are alike";
+        case BoxFault::NoResponse: return "the response lies nowhere between 10 Hz and 1 kHz";
+        case BoxFault::None: break;
+    }
+    return {};
+}
+
+}  // namespace quendal

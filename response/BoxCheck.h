@@ -1,0 +1,81 @@
+// The check of a box: whether the values of a design make a real box.
+//
+// A box is real when every value its system builds and the custom palette
+// shows (volumes, tunings, closed-chamber resonances, Qtc, the passive
+// radiator's Vap, Fp and Qmp) is a finite number above 0 as the design
+// keeps it (rounded as ValueRoundBoxParameters rounds), when the two
+// chambers of a Twin Vented or Delta Vented design are not tuned alike
+// (their outputs cancel), and when the system's response lies somewhere on
+// the amplitude page from 10 Hz to 1 kHz. Every road that gives a design
+// its box asks this one check: the Alignment menus, the start of a design,
+// the speaker connection, the custom palette's Calc. and the reading of a
+// document, so that no road holds a design another refuses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quendal {
+
+struct ProgramState;
+
+enum class BoxFault : int32_t {
+    None,
+    NotPositive,   // 0 or below, also once rounded as the design keeps it
+    NotFinite,     // infinite or not a number
+    TuningsAlike,  // Fb1 and Fb2 alike where the two chambers cancel
+    NoResponse,    // the response lies nowhere on the amplitude page
+};
+
+inline constexpr const char* kHertzUnit = " Hz";
+inline constexpr const char* kLitreUnit = " Liter";
+
+struct BoxCheckResult {
+    BoxFault fault = BoxFault::None;
+    const char* name = "";   // the value as the palette labels it ("Fb1")
+    const char* words = "";  // the value in words ("tuning frequency of chamber 1")
+    const char* unit = "";   // " Hz", " Liter" or ""
+    double value = 0.0;      // the value refused
+    bool ok() const { return fault == BoxFault::None; }
+};
+
+// The values of the current system's box in `state` as they stand.
+BoxCheckResult checkBoxValues();
+
+// Whether the current system's two chambers cancel: a Twin Vented or Delta
+// Vented design with Fb1 and Fb2 alike to the hundredth of a hertz.
+bool tuningsCancel();
+
+// The whole check of the design in `state`: the alignment of Alin is run
+// (CofCal, on the amplitude page's Q), its values are checked as built and
+// as kept, then the tunings and the response. Leaves the state changed as
+// that calculation leaves it: callers that only ask use the two below.
+BoxCheckResult checkBuiltBox();
+
+// The box of the current design at alignment `alin`, computed on the side;
+// the state is left exactly as it was.
+BoxCheckResult alignmentBoxCheck(int32_t alin);
+
+// The box of the current design under speaker connection `connection`
+// (1-5): the effective driver scaled for it (SpconCal), computed on the
+// side; the state is left exactly as it was.
+BoxCheckResult connectionBoxCheck(int32_t connection);
+
+// The box of any design (a document's) as its alignment builds it when it
+// is drawn (checkBuiltBox: the entries of a custom alignment as held, the
+// other values computed again), computed on the side; the state is left as
+// it was.
+BoxCheckResult designBoxCheck(const ProgramState& design);
+
+// The alert of a refused alignment, in the words of the program's other
+// "Impossible alignment" alerts, naming the value: "ALERT!   Impossible
+// alignment.  Fb1 is not above 0.", and its explanation quoting the value
+// the alignment gives.
+std::string boxFaultTitle(const BoxCheckResult& result);
+std::string boxFaultReason(const BoxCheckResult& result);
+
+// The fault in words for a document's refusal: "the tuning frequency of
+// chamber 1 is not above 0".
+std::string boxFaultWords(const BoxCheckResult& result);
+
+}  // namespace quendal
