@@ -293,7 +293,8 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
             for (const auto& [entry, field, name] : {std::tuple{width, kVentSizeField, "Width"},
                                                      std::tuple{height, kVentSecondSizeField, "Height"}}) {
                 if (!positiveFinite(entry.value)) {
-                    refuse(field, kValueTooSmallAlert, mustBeMore(std::string(name) + " " + sizeText(entry.value) + " mm", 0.0));
+                    refuse(field, kValueTooSmallAlert,
+                           mustBeMore(std::string(name) + " " + sizeText(entry.value) + " mm", 0.0));
                     return false;
                 }
             }
@@ -302,9 +303,9 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
             entered.RectDuctVentInit = 1;
             if (!keptAsEntered(entered, shape, chamber, conditions)) {
                 refuse(kVentSizeField, kValueTooSmallAlert,
-                       mustBeMore("Width " + sizeText(width.value) + " mm and height " + sizeText(height.value) +
-                                      " mm together",
-                                  shortestDuctWidthPlusHeightMm(n, chamber, conditions)));
+                       "Width " + sizeText(width.value) + " mm and height " + sizeText(height.value) +
+                           " mm; together they must be more than " +
+                           sizeText(shortestDuctWidthPlusHeightMm(n, chamber, conditions)) + " mm.");
                 return false;
             }
             break;

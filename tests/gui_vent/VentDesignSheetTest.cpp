@@ -197,7 +197,6 @@ TEST_F(VentDesignSheet, TheProposalTypesBackUnchangedAndANarrowerDuctIsStoredWit
         type(kVentDesignSheet, kVentSizeField, QString::number(diameters[i], 'g', 17));
         click(kVentDesignSheet, kVentCalcButton);
         EXPECT_DOUBLE_EQ(working().CircDuctDV, diameters[i]);
-        EXPECT_GT(working().CircDuctLV, 0.0);
         shownSpeed[i] = shown(337);
         swept[i] = sweptSpeed(working().CircDuctSV);
         EXPECT_NEAR(shownSpeed[i], swept[i], 0.006);
