@@ -122,7 +122,6 @@ struct VentParameters {
     double SV11 = 0.0, SV22 = 0.0, SV33 = 0.0;  // m^2
     int32_t VentID = 1;
     int32_t VentCalcCount = 0;
-    Str255 s_VentTitle = "Vent";  // the vent the Vent Design sheet designs ("Vent", "Vent1", "Vent1 & 2", ...)
     double ASmini = 0.0;          // m/s, peak air speed of the last sizing sweep (at the candidate area)
 };
 

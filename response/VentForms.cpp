@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "response/VentModel.h"
@@ -110,7 +111,8 @@ void designCircularPort(VentRecord& r, const VentChamber& chamber, const VentCon
 void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     const int32_t n = r.CircVentNum;
     const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
-    const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) && atLeast(r.CircDuctDV, minimum);
+    const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) &&
+                      circularDuctLengthMm(r.CircDuctDV, n, chamber, conditions) > 0.0;
     if (!kept) {
         r.CircDuctDV =
             largestFitting(minimum, [&](double d) { return circularDuctFits(d, n, chamber, conditions); });
@@ -126,10 +128,8 @@ void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentCon
 
 void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     const int32_t n = r.RectVentNum;
-    const PortWidths widths = rectangularPortWidths(n, chamber, conditions);
-    bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
-    if (kept && widths.kind == PortWidths::Kind::Between)
-        kept = atLeast(r.RectPortWV, widths.lowMm) && atMost(r.RectPortWV, widths.highMm);
+    // Every width has a height that tunes the chamber.
+    const bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
     if (!kept) {
         r.RectPortWV = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
                                                 volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
@@ -144,10 +144,13 @@ void designRectangularPort(VentRecord& r, const VentChamber& chamber, const Vent
 void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     const int32_t n = r.RectVentNum;
     const bool kept = r.RectDuctVentInit == 1 && positiveFinite(r.RectDuctWV) && positiveFinite(r.RectDuctHV) &&
-                      atLeast(n * r.RectDuctWV * r.RectDuctHV / kMm2PerCm2, conditions.minimumAreaCm2);
+                      tunedDuctLengthMm(r.RectDuctWV * r.RectDuctHV, hydraulicRadius(r.RectDuctWV, r.RectDuctHV), n,
+                                        chamber, conditions) > 0.0;
     if (!kept) {
-        // A square at the minimum area, or the largest square that fits.
-        const double side = largestFitting(squareSideMm(n, conditions.minimumAreaCm2),
+        // A square of the circular duct's area (designed before it), or the
+        // largest square that fits.
+        const double areaCm2 = positiveFinite(r.CircDuctSV) ? r.CircDuctSV : conditions.minimumAreaCm2;
+        const double side = largestFitting(squareSideMm(n, areaCm2),
                                            [&](double w) { return squareDuctFits(w, n, chamber, conditions); });
         r.RectDuctWV = r.RectDuctHV = side;
         r.RectDuctVentInit = 0;
@@ -266,7 +269,7 @@ void chooseAutomaticForm(VentRecord& r, const VentChamber& chamber, const VentCo
         ducted = !portFits || r.CircDuctSV > r.CircPortSV;
     }
     r.VentTypeTab = 1;
-    r.CircVentRadio = ducted ? 2 : 1;
+    r.CircVentRadio = r.RectVentRadio = ducted ? 2 : 1;
     r.FormSetBy = kFormSetByDesign;
     r.VentForm = static_cast<int32_t>(ducted ? duct : port);
 }
@@ -282,6 +285,33 @@ double areaOf(const VentRecord& r, VentShape shape) {
 }
 
 double designedAreaCm2(const VentRecord& r) { return areaOf(r, shapeInForce(r)); }
+
+double peakAirSpeedOf(const VentRecord& r, VentShape shape) {
+    const double area = areaOf(r, shape);
+    double minimum = r.CircPortSVmin;
+    switch (shape) {
+        case VentShape::CircularPort: break;
+        case VentShape::CircularDuct: minimum = r.CircDuctSVmin; break;
+        case VentShape::RectangularPort: minimum = r.RectPortSVmin; break;
+        case VentShape::RectangularDuct: minimum = r.RectDuctSVmin; break;
+    }
+    if (!positiveFinite(area) || !positiveFinite(minimum)) return std::numeric_limits<double>::quiet_NaN();
+    return kVentAirSpeedLimit * minimum / area;
+}
+
+bool overAirSpeedLimit(double speed) { return std::isfinite(speed) && !atMost(speed, kVentAirSpeedLimit); }
+
+double shortestDuctDiameterMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    // G n pi a^2 > k a.
+    const double perArea = helmholtzLength(1.0, volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    return 2.0 * kMmPerM * kDuctEndCorrection / (perArea * perBranch(count, chamber) * kPi);
+}
+
+double shortestDuctWidthPlusHeightMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions) {
+    // G n w h > k w h / (w + h).
+    const double perArea = helmholtzLength(1.0, volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    return kMmPerM * kDuctEndCorrection / (perArea * perBranch(count, chamber));
+}
 
 double minimumDiameterMm(int32_t count, double minimumAreaCm2) {
     return 2.0 * std::sqrt(minimumAreaCm2 * kMm2PerCm2 / (std::max<int32_t>(1, count) * kPi));

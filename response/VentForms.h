@@ -74,10 +74,13 @@ struct VentConditions {
 int32_t admittedCount(int32_t count, int32_t branches);
 
 // Sizes all four forms of the record and sets VentForm. A size the user
-// edited (its flag 1) is kept while it stays within its limits; otherwise
-// the form is sized automatically and its flag cleared: a duct at the
-// minimum area, or, when that does not fit the chamber, the largest that
-// does.
+// edited (its flag 1) is kept while it gives a real vent: positive sizes,
+// and for a duct a positive length; below the minimum area it is kept as
+// well, its air then faster than the limit. Otherwise the form is sized
+// automatically and its flag cleared: a circular duct at the minimum area,
+// or, when that does not fit the chamber, the largest that does; a
+// rectangular duct a square of the circular duct's area (the largest square
+// that fits when that one does not), so that both shapes offer one choice.
 void designVentRecord(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
 // Sizes one form, and its outcome.
 void designForm(VentRecord& record, VentShape shape, const VentChamber& chamber, const VentConditions& conditions);
@@ -96,12 +99,28 @@ bool formIsAutomatic(const VentRecord& record);
 // The automatic choice of form for a sized record: a circular port when it
 // carries the air within the limit, else a circular duct of the minimum
 // area, else the circular form of the larger area that fits (VentForm
-// then says why it is too small). Marks the form as the automatic design's.
+// then says why it is too small). The rectangular vent is made a port or a
+// duct alike. Marks the form as the automatic design's.
 void chooseAutomaticForm(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
 
 // The total area (cm^2) of the form in force.
 double designedAreaCm2(const VentRecord& record);
 double areaOf(const VentRecord& record, VentShape shape);
+
+// The peak air speed (m/s) of a form of a sized record. The flow through a
+// vent is set by its tuning, not by its area, so its air moves at the limit
+// in the ratio of the minimum area to the form's area. NaN when either area
+// is not a positive number.
+double peakAirSpeedOf(const VentRecord& record, VentShape shape);
+// Whether a peak air speed is past the limit; a rounding error past it
+// does not count, nor does no number.
+bool overAirSpeedLimit(double speed);
+
+// A duct has a length only while the air mass of its area is more than that
+// of its two ends: `count` circular pipes need more than this diameter (mm)
+// each, rectangular pipes more than this sum of width and height (mm).
+double shortestDuctDiameterMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions);
+double shortestDuctWidthPlusHeightMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions);
 
 // The smallest diameter (mm) of each of `count` circular vents that
 // together reach the minimum area.

@@ -14,7 +14,7 @@ int32_t PostVentParameterChange();
 
 // Re-size the working copy for its circular count CircVentNum (admitted to
 // the counts the vent allows); a diameter the user entered stays while it
-// reaches the minimum.
+// gives a duct.
 int32_t CircVentNumCalc();
 // The same for the rectangular count RectVentNum. While VentOkFlag is 1
 // the count was just chosen in the sheet: a duct size the user entered

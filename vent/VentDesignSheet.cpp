@@ -29,7 +29,7 @@ using platform::ControlSpec;
 using platform::TextAlign;
 
 constexpr int16_t kSheetWidth = 460;
-constexpr int16_t kSheetHeight = 372;
+constexpr int16_t kSheetHeight = 396;
 constexpr double kCm2PerM2 = 10000.0;
 constexpr double kMm2PerCm2 = 100.0;
 
@@ -37,36 +37,39 @@ constexpr ControlNumber kHeading = 360;
 constexpr ControlNumber kChamberText = 361;
 constexpr ControlNumber kLimitText = 362;
 
-// The controls of one pane of the tab. Each pane has five rows of a label,
-// a value (or an entry field in its place) and a unit, then the outcome.
+// The controls of one pane of the tab. Each pane has six rows of a label,
+// a value (or an entry field in its place) and a unit, the last the peak
+// air speed of the vent shown, then the outcome.
+constexpr int kRows = 6;
+constexpr int kSpeedRow = 5;
 struct Pane {
     ControlNumber pane, radio, countLabel, setupButton;
-    ControlNumber labels[5], values[5], units[5];
+    ControlNumber labels[kRows], values[kRows], units[kRows];
     ControlNumber outcome;
-    const char* rowTitles[5];
-    const char* rowUnits[5];
+    const char* rowTitles[kRows];
+    const char* rowUnits[kRows];
 };
 
 constexpr Pane kCircular{kCircularPane,
                          kCircularRadio,
                          308,
                          kCircularSetupButton,
-                         {370, 371, 372, 373, 374},
-                         {331, 332, 333, 334, 335},
-                         {380, 381, 382, 383, 384},
+                         {370, 371, 372, 373, 374, 390},
+                         {331, 332, 333, 334, 335, 337},
+                         {380, 381, 382, 383, 384, 392},
                          336,
-                         {"Diameter", "Minimum Diameter", "Length", "Total Area", "Minimum Area"},
-                         {"mm", "mm", "mm", "sq cm", "sq cm"}};
+                         {"Diameter", "Minimum Diameter", "Length", "Total Area", "Minimum Area", "Peak Air Speed"},
+                         {"mm", "mm", "mm", "sq cm", "sq cm", "m/s"}};
 constexpr Pane kRectangular{kRectangularPane,
                             kRectangularRadio,
                             309,
                             kRectangularSetupButton,
-                            {375, 376, 377, 378, 379},
-                            {341, 342, 343, 344, 345},
-                            {385, 386, 387, 388, 389},
+                            {375, 376, 377, 378, 379, 391},
+                            {341, 342, 343, 344, 345, 347},
+                            {385, 386, 387, 388, 389, 393},
                             346,
-                            {"Width", "Height", "Length", "Total Area", "Minimum Area"},
-                            {"mm", "mm", "mm", "sq cm", "sq cm"}};
+                            {"Width", "Height", "Length", "Total Area", "Minimum Area", "Peak Air Speed"},
+                            {"mm", "mm", "mm", "sq cm", "sq cm", "m/s"}};
 
 // Rows of a pane, in the pane's own coordinates.
 constexpr int16_t kFirstRowTop = 56;
@@ -75,6 +78,8 @@ int16_t rowTop(int row) { return int16_t(kFirstRowTop + kRowPitch * row); }
 Rect16 labelRect(int row) { return {int16_t(rowTop(row) + 3), 12, int16_t(rowTop(row) + 19), 160}; }
 Rect16 valueRect(int row) { return {int16_t(rowTop(row) + 3), 166, int16_t(rowTop(row) + 19), 256}; }
 Rect16 fieldRect(int row) { return {rowTop(row), 166, int16_t(rowTop(row) + 22), 256}; }
+// The outcome below the rows.
+constexpr Rect16 kOutcomeRect{206, 12, 222, 416};
 // The first row leaves room for the "Initial Setup..." button beside it.
 Rect16 unitRect(int row) {
     return {int16_t(rowTop(row) + 3), 262, int16_t(rowTop(row) + 19), int16_t(row == 0 ? 288 : 316)};
@@ -113,7 +118,7 @@ ControlNumber rectangularCountPopup() {
 }
 
 void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTitle) {
-    ControlSpec pane(ControlKind::UserPane, {30, 8, 234, 420});
+    ControlSpec pane(ControlKind::UserPane, {30, 8, 258, 420});
     pane.parent = kVentTypeTab;
     platform::createControl(kVentDesignSheet, p.pane, pane);
 
@@ -133,43 +138,57 @@ void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTi
     count.style = labelStyle();
     platform::createControl(kVentDesignSheet, countPopup, count);
 
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < kRows; ++row) {
         addText(p.labels[row], labelRect(row), p.rowTitles[row], p.pane);
         addText(p.values[row], valueRect(row), "", p.pane, labelStyle(12.0, false, TextAlign::Right));
         addText(p.units[row], unitRect(row), p.rowUnits[row], p.pane);
     }
-    addText(p.outcome, {182, 12, 198, 416}, "", p.pane, labelStyle(11.0));
+    addText(p.outcome, kOutcomeRect, "", p.pane, labelStyle(11.0));
     addButton(p.setupButton, {rowTop(0), 292, int16_t(rowTop(0) + 24), 404}, "Initial Setup...", p.pane);
 }
 
-// The outcome of a form in the sheet's words.
-std::string outcomeText(VentForm form) {
+// Why a form is not built as shown, after the name the Vent Information
+// page gives its outcome; the form shown is named a port or a duct.
+std::string outcomeText(VentForm form, VentShape shape) {
+    const bool ported = shape == VentShape::CircularPort || shape == VentShape::RectangularPort;
+    std::string why;
     switch (form) {
         case VentForm::Realisable: return "This vent can be built as shown.";
-        case VentForm::BelowMinimumArea: {
-            const std::string limit = fieldText(kVentAirSpeedLimit);
-            return "Too small: the air would move faster than " + limit + " m/s.";
-        }
-        case VentForm::LengthNotPositive: return "No duct length tunes the chamber at this size.";
-        case VentForm::LongerThanBox: return "The duct is longer than the chamber allows.";
-        case VentForm::ShorterThanPanel: return "The duct is shorter than the panel is thick: use a port.";
-        case VentForm::WiderThanPanel: return "The vent is wider than the chamber's panel.";
-        case VentForm::ChamberTooSmall: return "No duct of the minimum area fits the chamber: the air is too fast.";
-        case VentForm::NotDesigned: break;
+        case VentForm::NotDesigned: return "";
+        case VentForm::BelowMinimumArea:
+            why = "the air moves faster than " + fieldText(kVentAirSpeedLimit) + " m/s.";
+            break;
+        case VentForm::ChamberTooSmall:
+            why = std::string("no ") + (ported ? "port" : "duct") + " of the minimum area fits the chamber.";
+            break;
+        case VentForm::LengthNotPositive: why = "its two ends alone are more air than the tuning takes."; break;
+        case VentForm::LongerThanBox: why = "it is longer than the chamber allows."; break;
+        case VentForm::ShorterThanPanel: why = "it is shorter than the panel is thick; use a port."; break;
+        case VentForm::WiderThanPanel: why = "it is wider than the chamber's panel."; break;
     }
-    return "";
+    return std::string(ventFormName(static_cast<int32_t>(form))) + ": " + why;
 }
 
-void showOutcome(const Pane& p, VentShape shape) {
-    const VentRecord& w = state.vents.working;
-    const VentChamber chamber = ventChamber(selectedVent());
-    const VentForm form = chamber.valid() ? outcomeOf(w, shape, chamber, conditionsOfRecord(w)) : VentForm::NotDesigned;
-    platform::TextStyle style = labelStyle(11.0);
-    if (form != VentForm::Realisable) {
+platform::TextStyle warningStyle(platform::TextStyle style, bool warn) {
+    if (warn) {
         style.coloured = true;
         style.colour = {0.8, 0.0, 0.0};
     }
-    addText(p.outcome, {182, 12, 198, 416}, outcomeText(form), p.pane, style);
+    return style;
+}
+
+// The outcome of the form shown, and the peak air speed its area gives,
+// marked as the Vent Information page marks it past the limit.
+void showOutcome(const Pane& p, VentShape shape) {
+    const VentRecord& w = state.vents.working;
+    const VentChamber chamber = ventChamber(selectedVent());
+    const bool valid = chamber.valid();
+    const VentForm form = valid ? outcomeOf(w, shape, chamber, conditionsOfRecord(w)) : VentForm::NotDesigned;
+    addText(p.outcome, kOutcomeRect, outcomeText(form, shape), p.pane,
+            warningStyle(labelStyle(11.0), form != VentForm::Realisable));
+    const double speed = valid ? peakAirSpeedOf(w, shape) : NAN;
+    addText(p.values[kSpeedRow], valueRect(kSpeedRow), sizeText(speed), p.pane,
+            warningStyle(labelStyle(12.0, false, TextAlign::Right), overAirSpeedLimit(speed)));
 }
 
 void setValues(const Pane& p, const double (&values)[5]) {
@@ -189,20 +208,21 @@ void addField(const Pane& p, int row, ControlNumber field, double value) {
 }
 
 // Reads a size field: whether the user changed what the sheet showed, and
-// the number typed.
+// the number typed. The number shown typed again, in any spelling, is no
+// change: the size keeps the digits the sheet does not show.
 struct Entry {
     bool changed = false;
     double value = 0.0;
 };
 Entry readField(ControlNumber field, double shown) {
     Entry entry;
-    if (!platform::controlExists(kVentDesignSheet, field)) {
-        entry.value = shown;
-        return entry;
-    }
+    entry.value = shown;
+    if (!platform::controlExists(kVentDesignSheet, field)) return entry;
     const std::string text = platform::controlText(kVentDesignSheet, field);
-    entry.changed = text != sizeText(shown);
-    entry.value = entry.changed ? textToNumber(text) : shown;
+    const double typed = textToNumber(text);
+    entry.changed = text != sizeText(shown) && !(numberTextKind(text) == NumberTextKind::Number &&
+                                                  typed == rint(shown * 100.0) / 100.0);
+    if (entry.changed) entry.value = typed;
     return entry;
 }
 
@@ -211,55 +231,60 @@ void refuse(ControlNumber field, std::string_view alert, const std::string& why)
     if (platform::controlExists(kVentDesignSheet, field)) platform::setKeyboardFocus(kVentDesignSheet, field);
 }
 
-std::string tooSmall(const char* what, double value, const char* unit, double minimum) {
-    return std::string(what) + " " + sizeText(value) + " " + unit + "; the minimum is " + sizeText(minimum) + " " +
-           unit + ".";
+std::string mustBeMore(const std::string& what, double minimum) {
+    return what + "; it must be more than " + sizeText(minimum) + " mm.";
 }
 
 bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
 
-// Takes the sizes entered for the form in force into the working copy;
-// false (and an alert) when one is outside its limits.
+// Whether the vent sizing keeps the size entered into `entered` for `shape`
+// (its edit mark set): a real vent, whether or not it reaches the minimum.
+bool keptAsEntered(VentRecord entered, VentShape shape, const VentChamber& chamber,
+                   const VentConditions& conditions) {
+    designForm(entered, shape, chamber, conditions);
+    switch (shape) {
+        case VentShape::CircularPort: break;
+        case VentShape::CircularDuct: return entered.CircDuctVentInit == 1;
+        case VentShape::RectangularPort: return entered.RectPortVentInit == 1;
+        case VentShape::RectangularDuct: return entered.RectDuctVentInit == 1;
+    }
+    return true;
+}
+
+// Takes the sizes entered for the form in force into the working copy as
+// the user's; false (and an alert) when they give no vent: a size of zero
+// or less, or a duct too thin for any length to tune the chamber. A vent
+// below the minimum area is taken, its air faster than the limit.
 bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditions) {
     VentRecord& w = state.vents.working;
     const VentShape shape = shapeInForce(w);
     const int32_t n = admittedCount(countOf(w, shape), chamber.branches);
+    VentRecord entered = w;
     switch (shape) {
         case VentShape::CircularPort: return true;
         case VentShape::CircularDuct: {
             const Entry d = readField(kVentSizeField, w.CircDuctDV);
             if (!d.changed) return true;
-            const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
-            if (!positiveFinite(d.value) || !atLeast(d.value, minimum)) {
-                refuse(kVentSizeField, kValueTooSmallAlert, tooSmall("Diameter", d.value, "mm", minimum));
+            entered.CircDuctDV = d.value;
+            entered.CircDuctVentInit = 1;
+            if (!keptAsEntered(entered, shape, chamber, conditions)) {
+                refuse(kVentSizeField, kValueTooSmallAlert,
+                       mustBeMore("Diameter " + sizeText(d.value) + " mm",
+                                  shortestDuctDiameterMm(n, chamber, conditions)));
                 return false;
             }
-            w.CircDuctDV = d.value;
-            w.CircDuctVentInit = 1;
-            return true;
+            break;
         }
         case VentShape::RectangularPort: {
             const Entry width = readField(kVentSizeField, w.RectPortWV);
             if (!width.changed) return true;
-            const PortWidths widths = rectangularPortWidths(n, chamber, conditions);
-            if (!positiveFinite(width.value)) {
-                refuse(kVentSizeField, kValueTooSmallAlert,
-                       "Width " + sizeText(width.value) + " mm; it must be more than 0 mm.");
+            entered.RectPortWV = width.value;
+            entered.RectPortVentInit = 1;
+            if (!keptAsEntered(entered, shape, chamber, conditions)) {
+                refuse(kVentSizeField, kValueTooSmallAlert, mustBeMore("Width " + sizeText(width.value) + " mm", 0.0));
                 return false;
             }
-            if (widths.kind == PortWidths::Kind::Between && !atLeast(width.value, widths.lowMm)) {
-                refuse(kVentSizeField, kValueTooSmallAlert, tooSmall("Width", width.value, "mm", widths.lowMm));
-                return false;
-            }
-            if (widths.kind == PortWidths::Kind::Between && !atMost(width.value, widths.highMm)) {
-                refuse(kVentSizeField, kValueTooLargeAlert,
-                       "Width " + sizeText(width.value) + " mm; the maximum is " + sizeText(widths.highMm) +
-                           " mm.");
-                return false;
-            }
-            w.RectPortWV = width.value;
-            w.RectPortVentInit = 1;
-            return true;
+            break;
         }
         case VentShape::RectangularDuct: {
             const Entry width = readField(kVentSizeField, w.RectDuctWV);
@@ -269,22 +294,24 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
                                                      std::tuple{height, kVentSecondSizeField, "Height"}}) {
                 if (!positiveFinite(entry.value)) {
                     refuse(field, kValueTooSmallAlert,
-                           std::string(name) + " " + sizeText(entry.value) + " mm; it must be more than 0 mm.");
+                           mustBeMore(std::string(name) + " " + sizeText(entry.value) + " mm", 0.0));
                     return false;
                 }
             }
-            const double areaCm2 = n * width.value * height.value / kMm2PerCm2;
-            if (!atLeast(areaCm2, conditions.minimumAreaCm2)) {
+            entered.RectDuctWV = width.value;
+            entered.RectDuctHV = height.value;
+            entered.RectDuctVentInit = 1;
+            if (!keptAsEntered(entered, shape, chamber, conditions)) {
                 refuse(kVentSizeField, kValueTooSmallAlert,
-                       tooSmall("Area", areaCm2, "sq cm", conditions.minimumAreaCm2));
+                       "Width " + sizeText(width.value) + " mm and height " + sizeText(height.value) +
+                           " mm; together they must be more than " +
+                           sizeText(shortestDuctWidthPlusHeightMm(n, chamber, conditions)) + " mm.");
                 return false;
             }
-            w.RectDuctWV = width.value;
-            w.RectDuctHV = height.value;
-            w.RectDuctVentInit = 1;
-            return true;
+            break;
         }
     }
+    w = entered;
     return true;
 }
 
@@ -299,7 +326,7 @@ int32_t VentDesignWnd() {
         return 0;
     const VentParameters& v = state.vents;
 
-    addText(kHeading, {12, 20, 30, 440}, v.s_VentTitle.str() + " Design", 0, labelStyle(13.0, true));
+    addText(kHeading, {12, 20, 30, 440}, state.shell.s_VentTitle.str() + " Design", 0, labelStyle(13.0, true));
     const VentChamber chamber = ventChamber(selectedVent());
     std::string tuning = chamber.branches == 2 ? "Two branches, each tuning " : "Tunes ";
     tuning += sizeText(chamber.volumeLitre) + " Liter to " + sizeText(chamber.tuningHz) + " Hz";
@@ -309,7 +336,7 @@ int32_t VentDesignWnd() {
                 sizeText(state.power.PIN) + " W.",
             0, labelStyle(11.0));
 
-    ControlSpec tab(ControlKind::Tab, {78, 16, 322, 444});
+    ControlSpec tab(ControlKind::Tab, {78, 16, 346, 444});
     tab.items = {"Circular", "Rectangular"};
     tab.value = v.working.VentTypeTab == 2 ? 2 : 1;
     tab.style = labelStyle();
@@ -317,10 +344,10 @@ int32_t VentDesignWnd() {
     buildPane(kCircular, circularCountPopup(), "Circular vents: a port through the panel or a duct");
     buildPane(kRectangular, rectangularCountPopup(), "Rectangular vents: a port through the panel or a duct");
 
-    addButton(kVentInitializeButton, {334, 16, 358, 116}, "Initialize");
-    addButton(kVentCancelButton, {334, 200, 358, 280}, "Cancel");
-    addButton(kVentCalcButton, {334, 288, 358, 368}, "Calc.");
-    addButton(kVentOkButton, {334, 376, 358, 444}, "OK", 0, true);
+    addButton(kVentInitializeButton, {358, 16, 382, 116}, "Initialize");
+    addButton(kVentCancelButton, {358, 200, 382, 280}, "Cancel");
+    addButton(kVentCalcButton, {358, 288, 382, 368}, "Calc.");
+    addButton(kVentOkButton, {358, 376, 382, 444}, "OK", 0, true);
     platform::setHelpTag(kVentDesignSheet, kVentInitializeButton, "Size the vent automatically again\\@B");
     platform::setHelpTag(kVentDesignSheet, kVentCalcButton, "Size the vent for the values entered (Option)\\@B");
     for (ControlNumber setup : {kCircularSetupButton, kRectangularSetupButton})

@@ -1,7 +1,8 @@
 // The Vent Design sheet (window 10) on the response window: one vent of the
-// design (VentID, named s_VentTitle) in its circular and rectangular forms,
-// each ported or ducted, with its count and sizes. The sheet edits the
-// working copy of the vent; OK stores it, Cancel puts the cancel copy back.
+// design (VentID, named by the shell's s_VentTitle, as the Vent menu set
+// it) in its circular and rectangular forms, each ported or ducted, with
+// its count, sizes and peak air speed. The sheet edits the working copy of
+// the vent; OK stores it, Cancel puts the cancel copy back.
 //
 // Its controls, addressed by the shell's hit and key rows:
 //   300 tab "Circular" / "Rectangular" (panes 301 and 302)
@@ -50,10 +51,12 @@ int32_t VentDesignWnd();
 int32_t VentDesignDisp();
 
 // Calc. (0) and OK (1): reads the sizes entered for the form in force and
-// re-sizes the working copy. A size outside its limits raises the sheet
-// alert "ALERT!   Entered numerical value is too small." (or "too large")
-// with the size and its limit, and changes nothing. With 1 it then accepts
-// the design (VentDesignCalcOkCommon).
+// re-sizes the working copy, the sizes entered marked as the user's. Any
+// size that gives a real vent is taken, below the minimum area too (the
+// sheet then shows its air past the limit); a size of zero or less, or a
+// duct too thin to have a length, raises the sheet alert "ALERT!   Entered
+// numerical value is too small." with the size and its limit, and changes
+// nothing. With 1 it then accepts the design (VentDesignCalcOkCommon).
 int32_t VentDesignCalcOKReturn(int32_t isOK);
 
 // Accepts the working copy as vent VentID (for a symmetric Triple Vented

@@ -136,8 +136,7 @@ void drawVent(int32_t vent, double right, double peakSpeed) {
     value(fixed(length), right, rowY(8));
     value(fixed(area), right, rowY(9));
     value(fixed(minimum), right, rowY(10));
-    const bool tooFast = peakSpeed > kVentAirSpeedLimit * (1.0 + 1e-9);
-    value(fixed(peakSpeed), right, rowY(11), tooFast ? kWarning : kBlack);
+    value(fixed(peakSpeed), right, rowY(11), overAirSpeedLimit(peakSpeed) ? kWarning : kBlack);
     const bool realisable = r.VentForm == static_cast<int32_t>(VentForm::Realisable);
     if (valid) value(ventFormName(r.VentForm), right, rowY(12), realisable ? kBlack : kWarning);
     else value("-", right, rowY(12));

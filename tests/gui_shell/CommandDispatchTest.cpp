@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "ShellFixture.h"
+#include "dialogs/Alerts.h"
 #include "response/CofCal.h"
 #include "support/AlertRecorder.h"
 #include "support/ShellServiceDoubles.h"
@@ -171,6 +172,7 @@ TEST_F(CommandDispatchTest, TheSecondItemOfTheThreeVentMenuDesignsVentThreeWhenT
         {8, true, 1, 1, "Vent1 & 2"}, {8, true, 2, 3, "Vent3"},     {8, false, 1, 1, "Vent1"},
         {8, false, 2, 2, "Vent2"},    {8, false, 3, 3, "Vent3"},    {6, true, 1, 1, "Vent1"},
         {6, true, 2, 2, "Vent2"},     {7, true, 2, 2, "Vent2"}};
+    openWindow(kResponseWindow, platform::WindowKind::Document);
     for (const auto& row : rows) {
         designOf(2, row.button);
         state.box.VB1 = 30.0;
@@ -178,6 +180,8 @@ TEST_F(CommandDispatchTest, TheSecondItemOfTheThreeVentMenuDesignsVentThreeWhenT
         EXPECT_EQ(ApplicationEventHandler(kThreeVentMenu, row.item), kHandled);
         EXPECT_EQ(state.vents.VentID, row.vent);
         EXPECT_EQ(state.shell.s_VentTitle, row.title);
+        EXPECT_EQ(platform::controlText(kVentDesignSheet, 360), std::string(row.title) + " Design");
+        SheetWndClose(kVentDesignSheet);
         EXPECT_FALSE(enabled(kFileMenu, 0));  // the sheet's modal menus
     }
 }

@@ -5,8 +5,10 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTabBar>
+#include <cmath>
 #include <cstring>
 
+#include "dialogs/FieldText.h"
 #include "response/ReferenceLevel.h"
 #include "model/ParameterPasses.h"
 #include "view/ResponseRedraw.h"
@@ -29,6 +31,28 @@ protected:
     }
     double shown(platform::ControlNumber control) { return std::stod(platform::controlText(kVentDesignSheet, control)); }
     const VentRecord& working() { return state.vents.working; }
+    bool red(platform::ControlNumber control) {
+        return widget(kVentDesignSheet, control)->palette().color(QPalette::WindowText).redF() > 0.5;
+    }
+    static std::string sizeText(double v) { return fieldText(rint(v * 100.0) / 100.0); }
+    // An 8-inch woofer at 100 W: in its Vented Box no duct of the minimum
+    // area fits the chamber.
+    void eightInchWooferAt100W() {
+        setDriver(34.0, 45.0, 0.38, 4.0);
+        state.speaker.RE = 5.6;
+        state.speaker.LE = 1.0;
+        state.speaker.SD = 214.0;
+        state.power.InputPowerCheck = 0;
+        state.power.PIN = state.power.PinTemp = 100.0;
+    }
+    // The peak air speed of vent 1 as the engine sweeps it at `areaCm2`.
+    static double sweptSpeed(double areaCm2) {
+        const double kept = state.vents.SV11;
+        state.vents.SV11 = areaCm2 / 1e4;
+        const double speed = ventPeakAirSpeed(1);
+        state.vents.SV11 = kept;
+        return speed;
+    }
 };
 
 TEST_F(VentDesignSheet, OpensOnThePortOfTheVentAndTheTwoBranchVentCountsInPairs) {
@@ -46,21 +70,30 @@ TEST_F(VentDesignSheet, OpensOnThePortOfTheVentAndTheTwoBranchVentCountsInPairs)
     EXPECT_EQ(working().CircVentNum, 6);
 }
 
-TEST_F(VentDesignSheet, ADuctBelowItsMinimumIsRefusedAWiderOneKeptUntilInitialize) {
+// A duct too thin for any length is refused; one below the minimum area is
+// taken with its air speed; a wider one is kept until Initialize.
+TEST_F(VentDesignSheet, ADuctWithoutLengthIsRefusedANarrowOneTakenAWiderOneKeptUntilInitialize) {
     openSheet(1, 3, 1, "Vent");
     chooseDucted(kCircularRadio);
     EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
     EXPECT_NEAR(shown(kVentSizeField), working().CircDuctDVmin, 0.005);
     const VentRecord automatic = working();
-    type(kVentDesignSheet, kVentSizeField, "30");
+    type(kVentDesignSheet, kVentSizeField, "3");
     click(kVentDesignSheet, kVentCalcButton);
     ASSERT_EQ(recorder.sheets.size(), 1u);
     EXPECT_EQ(recorder.sheets[0].window, kVentDesignSheet);
     EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Entered numerical value is too small.");
-    EXPECT_EQ(recorder.sheets[0].message,
-              "Diameter 30 mm; the minimum is " + platform::controlText(kVentDesignSheet, 332) + " mm.");
+    const double thinnest = shortestDuctDiameterMm(1, ventChamber(1), ventConditions(1));
+    EXPECT_EQ(recorder.sheets[0].message, "Diameter 3 mm; it must be more than " + sizeText(thinnest) + " mm.");
     EXPECT_TRUE(sameRecord(working(), automatic));
     EXPECT_EQ(platform::keyboardFocus(kVentDesignSheet), kVentSizeField);
+
+    type(kVentDesignSheet, kVentSizeField, "30");
+    click(kVentDesignSheet, kVentCalcButton);
+    EXPECT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_DOUBLE_EQ(working().CircDuctDV, 30.0);
+    EXPECT_EQ(working().CircDuctVentInit, 1);
+    EXPECT_TRUE(red(337));
 
     type(kVentDesignSheet, kVentSizeField, "75");
     click(kVentDesignSheet, kVentCalcButton);
@@ -73,27 +106,28 @@ TEST_F(VentDesignSheet, ADuctBelowItsMinimumIsRefusedAWiderOneKeptUntilInitializ
     EXPECT_TRUE(sameRecord(working(), automatic));
 }
 
-TEST_F(VentDesignSheet, ARectangularDuctMustReachTheMinimumAreaAndOkStoresIt) {
+TEST_F(VentDesignSheet, ARectangularDuctNeedsASizeAndOkStoresItBelowTheMinimumArea) {
     openSheet(1, 3, 1, "Vent");
     widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>()->setCurrentIndex(1);
     EXPECT_TRUE(platform::isControlVisible(kVentDesignSheet, kRectangularPane));
     chooseDucted(kRectangularRadio);
     ASSERT_GT(working().RectDuctSVmin, 20.0);
     type(kVentDesignSheet, kVentSizeField, "100");
-    type(kVentDesignSheet, kVentSecondSizeField, "20");
+    type(kVentDesignSheet, kVentSecondSizeField, "0");
     click(kVentDesignSheet, kVentOkButton);
     ASSERT_EQ(recorder.sheets.size(), 1u);
-    EXPECT_EQ(recorder.sheets[0].message,
-              "Area 20 sq cm; the minimum is " + platform::controlText(kVentDesignSheet, 345) + " sq cm.");
+    EXPECT_EQ(recorder.sheets[0].message, "Height 0 mm; it must be more than 0 mm.");
     EXPECT_TRUE(platform::windowExists(kVentDesignSheet));
-    type(kVentDesignSheet, kVentSecondSizeField, "40");
+    type(kVentDesignSheet, kVentSecondSizeField, "20");
     click(kVentDesignSheet, kVentOkButton);
     EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
     const VentRecord& vent = state.vents.vent[1];
     EXPECT_EQ(vent.VentTypeTab, 2);
     EXPECT_DOUBLE_EQ(vent.RectDuctWV, 100.0);
-    EXPECT_DOUBLE_EQ(vent.RectDuctHV, 40.0);
-    EXPECT_DOUBLE_EQ(state.vents.SV11, 40.0 / 1e4);
+    EXPECT_DOUBLE_EQ(vent.RectDuctHV, 20.0);
+    EXPECT_EQ(vent.FormSetBy, kFormSetByUser);
+    EXPECT_EQ(vent.VentForm, static_cast<int32_t>(VentForm::BelowMinimumArea));
+    EXPECT_DOUBLE_EQ(state.vents.SV11, 20.0 / 1e4);
 }
 
 TEST_F(VentDesignSheet, CancelLeavesTheVentAndItsAreaAsTheyWere) {
@@ -135,15 +169,72 @@ TEST_F(VentDesignSheet, TheSetupKeepsTheSheetsChoiceAndCancelKeepsTheSpeedScales
 // An 8-inch woofer at 100 W in its Vented Box: no duct of the minimum area
 // fits the 35 l, and the sheet says so.
 TEST_F(VentDesignSheet, AVentThatCannotReachTheMinimumInItsChamberSaysWhy) {
-    setDriver(34.0, 45.0, 0.38, 4.0);
-    state.speaker.SD = 214.0;
-    state.power.InputPowerCheck = 0;
-    state.power.PIN = 100.0;
+    eightInchWooferAt100W();
     openSheet(1, 3, 1, "Vent");
     EXPECT_EQ(working().CircVentRadio, 2);
     EXPECT_LT(working().CircDuctSV, working().CircDuctSVmin);
     EXPECT_EQ(platform::controlText(kVentDesignSheet, 336),
-              "No duct of the minimum area fits the chamber: the air is too fast.");
+              "Box too small: no duct of the minimum area fits the chamber.");
+    EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
+}
+
+// The proposal typed back is the same vent; a duct below the minimum that
+// fits the box is taken with the speed the engine's sweep gives its area
+// (half the area, twice the speed), and OK keeps it as the user's through
+// a new automatic design.
+TEST_F(VentDesignSheet, TheProposalTypesBackUnchangedAndANarrowerDuctIsStoredWithItsSpeed) {
+    eightInchWooferAt100W();
+    openSheet(1, 3, 1, "Vent");
+    const VentRecord automatic = working();
+    ASSERT_LT(automatic.CircDuctDV, automatic.CircDuctDVmin);
+    for (const std::string& again : {platform::controlText(kVentDesignSheet, kVentSizeField),
+                                    sizeText(automatic.CircDuctDV) + "0"}) {
+        type(kVentDesignSheet, kVentSizeField, QString::fromStdString(again));
+        click(kVentDesignSheet, kVentCalcButton);
+        EXPECT_TRUE(sameRecord(working(), automatic)) << again;
+    }
+    double shownSpeed[2], swept[2];
+    const double diameters[2] = {70.0, 70.0 / std::sqrt(2.0)};
+    for (int i = 0; i < 2; ++i) {
+        type(kVentDesignSheet, kVentSizeField, QString::number(diameters[i], 'g', 17));
+        click(kVentDesignSheet, kVentCalcButton);
+        EXPECT_DOUBLE_EQ(working().CircDuctDV, diameters[i]);
+        shownSpeed[i] = shown(337);
+        swept[i] = sweptSpeed(working().CircDuctSV);
+        EXPECT_NEAR(shownSpeed[i], swept[i], 0.006);
+        EXPECT_GT(swept[i], kVentAirSpeedLimit);
+        EXPECT_TRUE(red(337));
+    }
+    EXPECT_NEAR(swept[1], 2.0 * swept[0], 1e-5 * swept[0]);
+    EXPECT_TRUE(recorder.sheets.empty());
+
+    type(kVentDesignSheet, kVentSizeField, "70");
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+    CofCal();
+    AsVentOpt();
+    const VentRecord& vent = state.vents.vent[1];
+    EXPECT_DOUBLE_EQ(vent.CircDuctDV, 70.0);
+    EXPECT_EQ(vent.CircDuctVentInit, 1);
+    EXPECT_EQ(vent.FormSetBy, kFormSetByUser);
+    EXPECT_NEAR(state.vents.SV11, vent.CircDuctSV / 1e4, 1e-15);
+    // The figure of the Vent Information page.
+    EXPECT_NEAR(ventPeakAirSpeed(1), shownSpeed[0], 0.006);
+}
+
+TEST_F(VentDesignSheet, TheRectangularTabStartsFromTheCircularChoiceAndNamesItsForm) {
+    eightInchWooferAt100W();
+    openSheet(1, 3, 1, "Vent");
+    widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>()->setCurrentIndex(1);
+    EXPECT_EQ(working().RectVentRadio, 2);
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 344), platform::controlText(kVentDesignSheet, 334));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 341), platform::controlText(kVentDesignSheet, 342));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 347), platform::controlText(kVentDesignSheet, 337));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 346),
+              "Box too small: no duct of the minimum area fits the chamber.");
+    widget(kVentDesignSheet, kRectangularRadio)->findChildren<QRadioButton*>().at(0)->click();
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, 346),
+              "Box too small: no port of the minimum area fits the chamber.");
     EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
 }
 

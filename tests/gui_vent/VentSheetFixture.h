@@ -66,7 +66,7 @@ protected:
         CofCal();
         AsVentOpt();
         state.vents.VentID = vent;
-        state.vents.s_VentTitle = title;
+        state.shell.s_VentTitle = title;
         ParallelVentedVentOpt();
         PreVentParameterChange();
         VentParameterBackupForCancel();

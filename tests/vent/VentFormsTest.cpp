@@ -91,15 +91,32 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"PortWiderThanTheFace", 1, 1, {1.0, 600.0, 1}, 5.0, VentForm::WiderThanPanel}),
     outcomeName);
 
-TEST(VentForms, AnEditedSizeIsKeptUntilItFallsBelowANewMinimum) {
+// The user's duct stays below a new minimum, its air then too fast; a duct
+// too thin for any length to tune the chamber gives way to the automatic one.
+TEST(VentForms, AnEditedSizeIsKeptWhileItGivesADuctBelowANewMinimumToo) {
     VentRecord r = designed(1, 2);
     r.CircDuctDV = 80.0;  // 50.3 cm^2
     r.CircDuctVentInit = 1;
     designVentRecord(r, kChamber, kConditions);
     EXPECT_DOUBLE_EQ(r.CircDuctDV, 80.0);
     designVentRecord(r, kChamber, {60.0, 20.0, oracle::kSoundSpeed});
-    EXPECT_EQ(r.CircDuctVentInit, 0);
-    EXPECT_NEAR(r.CircDuctSV, 60.0, 1e-9);
+    EXPECT_EQ(r.CircDuctVentInit, 1);
+    EXPECT_DOUBLE_EQ(r.CircDuctDV, 80.0);
+    EXPECT_EQ(r.VentForm, static_cast<int32_t>(VentForm::BelowMinimumArea));
+
+    // Where the air mass of the area just equals that of the two ends (the
+    // textbook corrections), a duct has no length left.
+    const double c = oracle::kSoundSpeed, w = 2.0 * kPi * kChamber.tuningHz, v = kChamber.volumeLitre / 1000.0;
+    const double thinnestMm = 2000.0 * kDuctEndCorrections * w * w * v / (c * c * kPi);
+    EXPECT_NEAR(shortestDuctDiameterMm(1, kChamber, kConditions), thinnestMm, 1e-3 * thinnestMm);
+    for (double factor : {1.01, 0.99}) {
+        r.CircDuctDV = factor * shortestDuctDiameterMm(1, kChamber, kConditions);
+        r.CircDuctVentInit = 1;
+        designVentRecord(r, kChamber, kConditions);
+        EXPECT_EQ(r.CircDuctVentInit, factor > 1.0 ? 1 : 0) << factor;
+        EXPECT_GT(r.CircDuctLV, 0.0) << factor;
+    }
+    EXPECT_NEAR(r.CircDuctSV, 30.0, 1e-9);
 }
 
 TEST(VentForms, RectangularPortsReachTheMinimumBetweenTwoWidthsAroundTheSquare) {
@@ -115,8 +132,9 @@ TEST(VentForms, RectangularPortsReachTheMinimumBetweenTwoWidthsAroundTheSquare) 
         r.RectPortVentInit = 1;
         designVentRecord(r, kChamber, conditions);
         const bool within = width >= widths.lowMm;
-        EXPECT_EQ(r.RectPortVentInit, within ? 1 : 0) << width;  // too narrow: the square comes back
-        EXPECT_NEAR(r.RectPortSV, within ? 8.0 : square.RectPortSV, 1e-6) << width;
+        EXPECT_EQ(r.RectPortVentInit, 1) << width;  // too narrow is kept too, below the minimum
+        if (within) EXPECT_NEAR(r.RectPortSV, 8.0, 1e-6) << width;
+        else EXPECT_LT(r.RectPortSV, 8.0) << width;
     }
     EXPECT_EQ(rectangularPortWidths(1, kChamber, {100.0, 20.0, oracle::kSoundSpeed}).kind, PortWidths::Kind::None);
     EXPECT_EQ(rectangularPortWidths(1, kChamber, {1.0, 20.0, oracle::kSoundSpeed}).kind, PortWidths::Kind::Any);
