@@ -7,6 +7,7 @@
 #include "app/FilesAndFolders.h"
 #include "app/UpdateCheck.h"
 #include "support/LocalServer.h"
+#include "support/PackageFiles.h"
 #include "gui_output/OutputFixture.h"
 #include "windows/UpdateWindow.h"
 
@@ -163,8 +164,7 @@ TEST_F(UpdateCheckTest, WithoutAServerTheMenuSaysThereIsNoneAndLaunchChecksDoNot
 }
 
 TEST_F(UpdateCheckTest, ThePackageLandsWholeInDownloadsUnderItsOwnName) {
-    QByteArray package = "PK\x03\x04";
-    package.append(200000, 'z');
+    const QByteArray package = QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(200000)));
     server.routes[kPackagePath] = answer("200 OK", package)
                                      .header("Content-Disposition: attachment; filename=\"../../../evil.sh\"\r\n")
                                      .inTwo(1000, 1500);
@@ -193,12 +193,34 @@ TEST_F(UpdateCheckTest, ThePackageLandsWholeInDownloadsUnderItsOwnName) {
     EXPECT_EQ(desktop.opened.size(), 1u);
 }
 
+TEST_F(UpdateCheckTest, APackageCompressedOnTheWayLandsAsItDecodes) {
+    const QByteArray package = QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(100000)));
+    const QByteArray deflated = qCompress(package).mid(4);  // a zlib stream, its own length announced
+    for (const Route& route : {answer("200 OK", deflated), answer("200 OK", deflated).unannounced()}) {
+        server.routes[kPackagePath] = route.header("Content-Encoding: deflate\r\n");
+        download();
+        ASSERT_TRUE(downloadEnded());
+        EXPECT_EQ(headline(), "Download is Successful.");
+        QFile saved(QString::fromStdString(downloads() + "/Quendal.zip"));
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+        EXPECT_EQ(saved.readAll(), package);
+        CheckForUpdateWndOkButton();
+        std::filesystem::remove(downloads() + "/Quendal.zip");
+    }
+}
+
 TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
     QByteArray huge;
     huge.append(4 << 20, 'z');
     constexpr int kNever = 600000;  // ms: later than any test runs
     QByteArray brokenGzip("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);  // a gzip header ...
     brokenGzip.append(5000, '\xff');  // ... and then no deflate data
+    // A package cut short and followed by junk, plain and compressed on the way.
+    const std::string zip = zipHolding("Quendal.pkg", noiseBytes(40000));
+    const QByteArray half = QByteArray::fromStdString(zip.substr(0, zip.size() / 2));
+    const QByteArray broken = half + QByteArray::fromStdString(noiseBytes(zip.size() - std::size_t(half.size()), 7));
+    const QByteArray deflated = qCompress(QByteArray::fromStdString(zip)).mid(4);  // a zlib stream
+    const QByteArray deflatedBroken = deflated.left(deflated.size() / 2) + QByteArray::fromStdString(noiseBytes(30000, 3));
     struct Row {
         const char* name;
         Route package;
@@ -209,6 +231,13 @@ TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
         {"larger than any package", answer("200 OK", huge).unannounced().inTwo(1 << 20, 800)},
         {"announced larger, body held back", answer("200 OK", huge).inTwo(0, kNever)},
         {"a broken compressed body", answer("200 OK", brokenGzip).header("Content-Encoding: gzip\r\n")},
+        {"a package cut short then junk", answer("200 OK", broken)},
+        {"a package cut short then junk, unannounced", answer("200 OK", broken).unannounced()},
+        {"a package shorter than announced", answer("200 OK", half).announcing(qint64(zip.size()))},
+        {"a compressed package breaking off into junk",
+         answer("200 OK", deflatedBroken).header("Content-Encoding: deflate\r\n")},
+        {"the same, unannounced", answer("200 OK", deflatedBroken).header("Content-Encoding: deflate\r\n").unannounced()},
+        {"an endless body", answer("200 OK", QByteArray::fromStdString(noiseBytes(16 << 10))).repeatedTo(int64_t(1) << 30)},
         {"a trickle", answer("200 OK", QByteArray(2000, 'z')).inTwo(100, 3000), 1024},
         {"not finished in time", answer("200 OK", QByteArray(2000, 'z')).inTwo(1000, 3000), 0, 1.0},
     };
@@ -229,6 +258,27 @@ TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
         EXPECT_TRUE(filesWritten().empty());
         CheckForUpdateWndOkButton();
         EXPECT_FALSE(platform::windowExists(kUpdateWindow));
+    }
+}
+
+TEST_F(UpdateCheckTest, ADownloadIntoAFullDiskFailsAndLeavesNothingBehind) {
+    struct Row {
+        std::size_t packageBytes;
+        rlim_t room;  // bytes the disk has left
+    } rows[] = {{200000, 16 << 10}, {400, 0}};  // the second fails only when the file is closed
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.packageBytes);
+        server.routes[kPackagePath] =
+            answer("200 OK", QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(row.packageBytes))));
+        {
+            FileSizeLimit disk(row.room);
+            download();
+            ASSERT_TRUE(downloadEnded());
+        }
+        EXPECT_EQ(headline(), "Download is Failed.");
+        EXPECT_FALSE(platform::controlExists(kUpdateWindow, kUpdateLaunch));
+        EXPECT_TRUE(filesWritten().empty());
+        CheckForUpdateWndOkButton();
     }
 }
 
