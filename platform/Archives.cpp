@@ -19,8 +19,8 @@ public:
         const std::unique_ptr<archive, int (*)(archive*)> reader(archive_read_new(), archive_read_free);
         if (!reader) return false;
         // Only the zip format, read from its central directory at the end of
-        // the file (a body cut short or followed by junk has none), and no
-        // outer compression: the package is the zip itself.
+        // the file (a body cut short, or broken off into junk, has none), and
+        // no outer compression: the package is the zip itself.
         if (archive_read_support_format_zip_seekable(reader.get()) != ARCHIVE_OK) return false;
         if (archive_read_open_filename(reader.get(), path.c_str(), kReadBlockBytes) != ARCHIVE_OK) return false;
         int64_t entries = 0, unpacked = 0;
