@@ -28,6 +28,9 @@ constexpr int32_t kMenuCheckFollowUps = 36;  // a check from the menu waits up t
 constexpr double kVersionTimeout = 10.0;     // s without data before the version file fails
 constexpr double kPackageTimeout = 60.0;     // s without data before the download fails
 constexpr int32_t kLookAtCheck = 1, kLookAtDownload = 2;
+// bytes: a package whose entries unpack to more is no package of ours (and
+// reading it through would hold up the program for minutes)
+constexpr int64_t kPackageUnpackedLimit = int64_t(4) << 30;
 
 UpdateCheckState& update() { return state.update; }
 
@@ -366,12 +369,20 @@ void MyDownloadDidFailCallback(uRLDownload*, const platform::UrlError&, void*) {
     u.DownLoadOkFlag = 1;
 }
 
-void MyDownloadDidFinishCallback(uRLDownload*, void*) {
-    // Called once the file is written whole and has its name.
+void MyDownloadDidFinishCallback(uRLDownload* download, void*) {
+    // Called once the file is written whole, as long as announced, and has
+    // its name. It is the package only when it reads whole as the archive
+    // it is: a body whose length was not announced, or that was decoded on
+    // the way, is judged by that alone. Anything else is removed.
     UpdateCheckState& u = update();
+    const bool whole = download != nullptr && platform::archives().readsWholeAsZip(download->path, kPackageUnpackedLimit);
+    if (!whole && download != nullptr) {
+        std::error_code ignored;
+        std::filesystem::remove(download->path, ignored);
+    }
     u.PackageDownload.reset();
-    u.PackagePhase = DownloadPhase::Finished;
-    u.DownLoadOkFlag = 0;
+    u.PackagePhase = whole ? DownloadPhase::Finished : DownloadPhase::Failed;
+    u.DownLoadOkFlag = whole ? 0 : 1;
 }
 
 std::optional<std::string> DownloadsFolder() {

@@ -79,7 +79,9 @@ int32_t CheckForUpdateWndEvent(const platform::WindowEvent& event);
 // downFileZip, whatever name the server suggests. It fails when the package
 // is announced or grows larger than PackageByteLimit, brings less than
 // PackageMinimumBytes in any PackagePaceSeconds, or has not finished after
-// PackageTimeLimit; what it wrote goes with it.
+// PackageTimeLimit; it succeeds only with the package whole on disk: every
+// write of the file checked, as many bytes as announced, and the file read
+// through as the zip archive it is. What a failed download wrote goes with it.
 int32_t Download(std::string_view url);
 void MyDownloadDecideDestinationCallback(uRLDownload* download, std::string_view suggestedFilename, void* userData);
 void MyDownloadDidFailCallback(uRLDownload* download, const platform::UrlError& error, void* userData);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 
 #include "platform/MacRomanText.h"
 
@@ -36,22 +37,45 @@ std::string freeNameBeside(const std::string& path) {
     }
 }
 
+// Why a body that loaded in full is not the file: not written whole, or not
+// as long as announced. Nothing when the file is complete; it is closed
+// either way.
+std::optional<platform::UrlError> completionFault(uRLDownload& download) {
+    const platform::UrlError unwritten{platform::UrlErrorKind::CannotWriteFile, "The file could not be written"};
+    if (!download.out.is_open()) return unwritten;
+    download.out.flush();
+    const bool flushed = bool(download.out);
+    download.out.close();
+    if (!flushed || !download.out) return unwritten;
+    if (download.expectedLength >= 0 && download.written != download.expectedLength)
+        return platform::UrlError{platform::UrlErrorKind::ConnectionLost,
+                                  "The body ended after " + std::to_string(download.written) + " of the " +
+                                      std::to_string(download.expectedLength) + " bytes announced"};
+    return std::nullopt;
+}
+
 void endDownload(const std::shared_ptr<uRLDownload>& download, const platform::UrlError* error) {
     if (download->ended) return;
     download->ended = true;
-    if (download->out.is_open()) download->out.close();
     std::error_code fsError;
+    platform::UrlError failure = error != nullptr
+                                     ? *error
+                                     : platform::UrlError{platform::UrlErrorKind::CannotWriteFile,
+                                                          "The file could not be written"};
     if (error == nullptr && !download->partPath.empty()) {
-        fs::rename(download->partPath, download->path, fsError);
-        if (!fsError) {
-            if (download->delegate->didFinishCallback)
-                download->delegate->didFinishCallback(download.get(), download->delegate->didFinishUserData);
-            return;
+        if (const auto fault = completionFault(*download)) {
+            failure = *fault;
+        } else {
+            fs::rename(download->partPath, download->path, fsError);
+            if (!fsError) {
+                if (download->delegate->didFinishCallback)
+                    download->delegate->didFinishCallback(download.get(), download->delegate->didFinishUserData);
+                return;
+            }
         }
     }
+    if (download->out.is_open()) download->out.close();
     if (!download->partPath.empty()) fs::remove(download->partPath, fsError);
-    const platform::UrlError failure =
-        error != nullptr ? *error : platform::UrlError{platform::UrlErrorKind::CannotWriteFile, "The file could not be written"};
     if (download->delegate->didFailWithErrorCallback)
         download->delegate->didFailWithErrorCallback(download.get(), failure, download->delegate->didFailWithErrorUserData);
 }
@@ -78,6 +102,7 @@ void downloadAnswered(const std::shared_ptr<uRLDownload>& download, const platfo
         failDownload(download, platform::UrlErrorKind::CannotWriteFile, "No destination was chosen");
         return;
     }
+    download->expectedLength = response.expectedLength;
     download->path = download->allowOverwrite ? download->destination : freeNameBeside(download->destination);
     download->partPath = download->path + ".part";
     download->out.open(download->partPath, std::ios::binary | std::ios::trunc);
@@ -90,7 +115,11 @@ void downloadAnswered(const std::shared_ptr<uRLDownload>& download, const platfo
 void downloadData(const std::shared_ptr<uRLDownload>& download, std::string_view bytes) {
     if (download->ended || !download->out.is_open()) return;
     download->out.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!download->out) failDownload(download, platform::UrlErrorKind::CannotWriteFile, "The file could not be written");
+    if (!download->out) {
+        failDownload(download, platform::UrlErrorKind::CannotWriteFile, "The file could not be written");
+        return;
+    }
+    download->written += int64_t(bytes.size());
 }
 
 }  // namespace

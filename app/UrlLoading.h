@@ -167,6 +167,8 @@ struct uRLDownload {
     std::string path;            // the file written: the destination, or a free name beside it
     std::string partPath;        // where the body goes until it is complete
     std::ofstream out;
+    int64_t expectedLength = -1; // bytes the answer announced (-1: not announced)
+    int64_t written = 0;         // bytes of the body written so far
     bool ended = false;
 };
 
@@ -180,7 +182,10 @@ void URLDownloadDelegateSetDidFinishCallback(URLDownloadDelegate& delegate, URLD
 
 // Creates and starts a download; nothing when the request has no URL. The
 // body is written only after a successful answer (2xx): an error page is a
-// failure, never the file. Without a destination it fails too.
+// failure, never the file. Without a destination it fails too. It finishes
+// only when every write, the flush and the close of the file succeeded and,
+// when the answer announced its length, exactly that many bytes came; else
+// it fails and the file it began is removed.
 std::shared_ptr<uRLDownload> URLDownloadInit(const URLRequest& request, std::shared_ptr<URLDownloadDelegate> delegate);
 // Where the download goes; an existing file there is replaced only when
 // allowed, otherwise the download takes the next free name ("name-1.zip").

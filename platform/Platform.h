@@ -780,7 +780,8 @@ struct UrlLoadRequest {
 };
 
 // A load's callbacks, all from the event loop and never from inside start():
-// `response` once, before any data; `data` as the bytes arrive; then exactly
+// `response` once, before any data; `data` as the bytes arrive, a bounded
+// piece at a time (the connection waits while a piece is not taken); then exactly
 // one of `finished` and `failed`. An HTTP error status (404, 500...) is an
 // answer like any other: response, data, finished. A successful status whose
 // body could not be had whole (cut short, undecodable) is a failure.
@@ -804,6 +805,24 @@ public:
 };
 void setNetworkService(NetworkService* service);
 NetworkService& network();
+
+// ---------------------------------------------------------------------------
+// Archives
+
+// Reads the archives the program fetches (the update's package) through the
+// system's archive library. A test installs a double with
+// setArchiveService(&double); nullptr puts the library's own back.
+class ArchiveService {
+public:
+    virtual ~ArchiveService() = default;
+    // Whether the file at `path` reads whole as a zip archive: its directory
+    // found where it ends, at least one entry, and every entry's data read
+    // through with its checksum right. An archive whose entries unpack to
+    // more than `maxUnpackedBytes` in all is refused unread to its end.
+    virtual bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes) = 0;
+};
+void setArchiveService(ArchiveService* service);
+ArchiveService& archives();
 
 // ---------------------------------------------------------------------------
 // Messages between applications and the clipboard

@@ -60,6 +60,7 @@ struct Services {
     Slot<FileService> files;
     Slot<DesktopService> desktop;
     Slot<NetworkService> network;
+    ArchiveService* archives = nullptr;  // a replacement; the library's own otherwise
 };
 
 Services& services() {
@@ -84,6 +85,7 @@ void clearReplacedServices() {
     s.files.replaced = nullptr;
     s.desktop.replaced = nullptr;
     s.network.replaced = nullptr;
+    s.archives = nullptr;
 }
 
 void setPreferenceStore(PreferenceStore* store) { services().preferences.replaced = store; }
@@ -97,5 +99,8 @@ DesktopService& desktop() { return services().desktop.current(services().noDeskt
 
 void setNetworkService(NetworkService* service) { services().network.replaced = service; }
 NetworkService& network() { return services().network.current(services().noNetwork); }
+
+void setArchiveService(ArchiveService* service) { services().archives = service; }
+ArchiveService& archives() { return services().archives != nullptr ? *services().archives : libraryArchives(); }
 
 }  // namespace quendal::platform

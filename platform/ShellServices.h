@@ -11,6 +11,10 @@ namespace quendal::platform {
 void registerLayerServices(PreferenceStore* store, FileService* files, DesktopService* desktop,
                            NetworkService* network);
 
+// The archive reader over the system's archive library, in force wherever
+// no replacement is installed.
+ArchiveService& libraryArchives();
+
 // Drops every installed replacement.
 void clearReplacedServices();
 

@@ -47,6 +47,11 @@ bool isHttpAnswer(QNetworkReply* reply) {
            (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
 }
 
+// bytes a reply holds for us: the connection reads no further from the
+// server until we have taken them, so an endless body costs about this much
+// memory, and each pass of the event loop has about this much to hand on
+constexpr qint64 kReadBufferBytes = 512 * 1024;
+
 int timerMs(double seconds) { return int(std::clamp(seconds * 1000.0, 1.0, 2.0e9)); }
 
 std::string suggestedName(QNetworkReply* reply) {
@@ -79,6 +84,7 @@ public:
         QNetworkRequest networkRequest(url);
         networkRequest.setTransferTimeout(int(std::max(1.0, request.timeoutSeconds * 1000.0)));
         QNetworkReply* reply = manager()->get(networkRequest);
+        reply->setReadBufferSize(kReadBufferBytes);
         load.reply = reply;
         load.limits = request.limits;
         QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this, id] { checkAnnouncedLength(id); });

@@ -7,6 +7,7 @@
 #include "app/FilesAndFolders.h"
 #include "app/UpdateCheck.h"
 #include "support/LocalServer.h"
+#include "support/PackageFiles.h"
 #include "gui_output/OutputFixture.h"
 #include "windows/UpdateWindow.h"
 
@@ -163,8 +164,7 @@ TEST_F(UpdateCheckTest, WithoutAServerTheMenuSaysThereIsNoneAndLaunchChecksDoNot
 }
 
 TEST_F(UpdateCheckTest, ThePackageLandsWholeInDownloadsUnderItsOwnName) {
-    QByteArray package = "PK\x03\x04";
-    package.append(200000, 'z');
+    const QByteArray package = QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(200000)));
     server.routes[kPackagePath] = answer("200 OK", package)
                                      .header("Content-Disposition: attachment; filename=\"../../../evil.sh\"\r\n")
                                      .inTwo(1000, 1500);
@@ -193,22 +193,51 @@ TEST_F(UpdateCheckTest, ThePackageLandsWholeInDownloadsUnderItsOwnName) {
     EXPECT_EQ(desktop.opened.size(), 1u);
 }
 
+TEST_F(UpdateCheckTest, APackageCompressedOnTheWayLandsAsItDecodes) {
+    const QByteArray package = QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(100000)));
+    // A zlib stream, its own length announced: not the length of the package.
+    server.routes[kPackagePath] = answer("200 OK", qCompress(package).mid(4)).header("Content-Encoding: deflate\r\n");
+    download();
+    ASSERT_TRUE(downloadEnded());
+    EXPECT_EQ(headline(), "Download is Successful.");
+    QFile saved(QString::fromStdString(downloads() + "/Quendal.zip"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), package);
+}
+
 TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
     QByteArray huge;
     huge.append(4 << 20, 'z');
     constexpr int kNever = 600000;  // ms: later than any test runs
     QByteArray brokenGzip("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);  // a gzip header ...
     brokenGzip.append(5000, '\xff');  // ... and then no deflate data
+    // A package cut short and followed by junk, plain and compressed on the way.
+    const std::string zip = zipHolding("Quendal.pkg", noiseBytes(40000));
+    const QByteArray half = QByteArray::fromStdString(zip.substr(0, zip.size() / 2));
+    const QByteArray broken = half + QByteArray::fromStdString(noiseBytes(zip.size() - std::size_t(half.size()), 7));
+    const QByteArray deflated = qCompress(QByteArray::fromStdString(zip)).mid(4);  // a zlib stream
+    const QByteArray deflatedBroken = deflated.left(deflated.size() / 2) + QByteArray::fromStdString(noiseBytes(30000, 3));
     struct Row {
         const char* name;
         Route package;
         int64_t minimumBytes = 0;  // per pace period; 0: no pace asked for
         double timeLimit = 600.0;  // s
+        rlim_t room = RLIM_INFINITY;  // bytes the disk has left
     } rows[] = {
+        {"the disk fills up", answer("200 OK", QByteArray::fromStdString(zip)), 0, 600.0, 16 << 10},
+        {"the disk is full when the file is closed",
+         answer("200 OK", QByteArray::fromStdString(zipHolding("Quendal.pkg", noiseBytes(400)))), 0, 600.0, 0},
         {"missing", answer("404 Not Found", "<html>gone</html>")},
         {"larger than any package", answer("200 OK", huge).unannounced().inTwo(1 << 20, 800)},
         {"announced larger, body held back", answer("200 OK", huge).inTwo(0, kNever)},
         {"a broken compressed body", answer("200 OK", brokenGzip).header("Content-Encoding: gzip\r\n")},
+        {"a package cut short then junk", answer("200 OK", broken)},
+        {"a package cut short then junk, unannounced", answer("200 OK", broken).unannounced()},
+        {"a package shorter than announced", answer("200 OK", half).announcing(qint64(zip.size()))},
+        {"a compressed package breaking off into junk",
+         answer("200 OK", deflatedBroken).header("Content-Encoding: deflate\r\n")},
+        {"the same, unannounced", answer("200 OK", deflatedBroken).header("Content-Encoding: deflate\r\n").unannounced()},
+        {"an endless body", answer("200 OK", QByteArray::fromStdString(noiseBytes(16 << 10))).repeatedTo(int64_t(1) << 30)},
         {"a trickle", answer("200 OK", QByteArray(2000, 'z')).inTwo(100, 3000), 1024},
         {"not finished in time", answer("200 OK", QByteArray(2000, 'z')).inTwo(1000, 3000), 0, 1.0},
     };
@@ -221,8 +250,11 @@ TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
         state.update.PackagePaceSeconds = 0.5;
         state.update.PackageTimeLimit = row.timeLimit;
         server.routes[kPackagePath] = row.package;
-        download();
-        ASSERT_TRUE(downloadEnded());
+        {
+            FileSizeLimit disk(row.room);
+            download();
+            ASSERT_TRUE(downloadEnded());
+        }
         EXPECT_EQ(headline(), "Download is Failed.");
         EXPECT_EQ(detail(), "Please try again later.");
         EXPECT_FALSE(platform::controlExists(kUpdateWindow, kUpdateLaunch));

@@ -177,6 +177,16 @@ TEST_F(UrlLoadingTest, AnInterruptedDownloadRemovesWhatItWrote) {
     network.failLoad(1, platform::UrlErrorKind::ConnectionLost);
     EXPECT_EQ(log.failures, (std::vector<platform::UrlErrorKind>{platform::UrlErrorKind::ConnectionLost}));
     EXPECT_TRUE(fs::is_empty(folder));
+
+    // Ended as if whole, but short of the length announced.
+    URLDownloadInit(URLRequestInit("https://example.invalid/downloads/apps/Quendal.zip"), downloadDelegate(log));
+    response.expectedLength = 20;
+    network.loads[1].callbacks.response(response);
+    network.loads[1].callbacks.data("first half");
+    network.loads[1].callbacks.finished();
+    EXPECT_EQ(log.failures.size(), 2u);
+    EXPECT_EQ(log.finished, 0);
+    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 TEST_F(UrlLoadingTest, BundleInformationNamesTheVersionAndAnExistingHelpDocument) {

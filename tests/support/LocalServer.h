@@ -1,5 +1,6 @@
 // A small web server on 127.0.0.1 that answers each path as the test says:
-// a status and a body, at once or late, in one piece or in two, or never.
+// a status and a body, at once or late, in one piece or in two, over and
+// over up to a bound, or never.
 #pragma once
 
 #include <QPointer>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <map>
+#include <memory>
 #include <string>
 
 namespace quendal::test {
@@ -21,12 +23,16 @@ struct Route {
     int restAfterMs = 0;    // ... and the rest this much later
     bool withLength = true; // announce the body's length
     bool silent = false;    // never answer
+    qint64 announced = -1;  // a length to announce other than the body's
+    qint64 endless = 0;     // bytes to send in all, the body over and over as the client takes it
 
     Route after(int ms) const { Route r = *this; r.delayMs = ms; return r; }
     Route inTwo(int firstBytes, int restAfter) const { Route r = *this; r.splitAt = firstBytes; r.restAfterMs = restAfter; return r; }
     Route unannounced() const { Route r = *this; r.withLength = false; return r; }
     Route never() const { Route r = *this; r.silent = true; return r; }
     Route header(const QByteArray& line) const { Route r = *this; r.headers += line; return r; }
+    Route announcing(qint64 bytes) const { Route r = *this; r.announced = bytes; return r; }
+    Route repeatedTo(qint64 bytes) const { Route r = *this; r.endless = bytes; r.withLength = false; return r; }
 };
 
 inline Route answer(const QByteArray& status, const QByteArray& body) {
@@ -65,8 +71,14 @@ private:
         QTimer::singleShot(route.delayMs, socket, [guarded, route] {
             if (!guarded) return;
             QByteArray head = "HTTP/1.1 " + route.status + "\r\nContent-Type: application/octet-stream\r\n";
-            if (route.withLength) head += "Content-Length: " + QByteArray::number(route.body.size()) + "\r\n";
+            if (route.withLength)
+                head += "Content-Length: " + QByteArray::number(route.announced >= 0 ? route.announced : route.body.size()) +
+                        "\r\n";
             head += route.headers + "Connection: close\r\n\r\n";
+            if (route.endless > 0) {
+                sendOverAndOver(guarded, head, route.body, route.endless);
+                return;
+            }
             const int first = route.splitAt >= 0 ? route.splitAt : int(route.body.size());
             guarded->write(head + route.body.left(first));
             const QByteArray rest = route.body.mid(first);
@@ -76,6 +88,24 @@ private:
                 guarded->disconnectFromHost();
             });
         });
+    }
+
+    // The body again each time the client has taken most of what was sent,
+    // until `total` bytes went out or the client hung up.
+    static void sendOverAndOver(QPointer<QTcpSocket> socket, const QByteArray& head, const QByteArray& body, qint64 total) {
+        auto sent = std::make_shared<qint64>(0);
+        auto more = [socket, body, total, sent] {
+            if (!socket || socket->bytesToWrite() > body.size()) return;
+            if (*sent >= total) {
+                socket->disconnectFromHost();
+                return;
+            }
+            socket->write(body);
+            *sent += body.size();
+        };
+        connect(socket.data(), &QTcpSocket::bytesWritten, socket.data(), more);
+        socket->write(head);
+        more();
     }
 
     QTcpServer server_;
