@@ -261,7 +261,7 @@ TEST_F(VentDesignSheet, ARetuningSizesTheVentTheSameOnTheImpedancePage) {
     CofCal();
     AsVentOpt();
     state.vents.VentID = 1;
-    state.vents.s_VentTitle = "Vent";
+    state.shell.s_VentTitle = "Vent";
     PreVentParameterChange();
     VentParameterBackupForCancel();
     VentDesignWnd();
