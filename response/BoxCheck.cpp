@@ -119,9 +119,8 @@ bool tuningsCancel() {
 }
 
 BoxCheckResult checkBuiltBox() {
-    // The box and the response as the amplitude page builds them, whatever
-    // page is shown (the impedance page builds with the mechanical Q).
-    state.view.s_Resp = "amp";
+    // The box and the response as the design's own coefficients build
+    // them, whichever page is shown.
     CofCal();
     if (const BoxCheckResult built = checkBoxValues(); !built.ok()) return built;
     ValueRoundBoxParameters();

@@ -47,7 +47,7 @@ BoxCheckResult checkBoxValues();
 bool tuningsCancel();
 
 // The whole check of the design in `state`: the alignment of Alin is run
-// (CofCal, on the amplitude page's Q), its values are checked as built and
+// (CofCal), its values are checked as built and
 // as kept, then the tunings and the response. Leaves the state changed as
 // that calculation leaves it: callers that only ask use the two below.
 BoxCheckResult checkBuiltBox();
