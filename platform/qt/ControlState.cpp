@@ -197,10 +197,7 @@ bool writeImage(ControlRecord& record, std::string_view file, std::string_view f
         // size and the screen's resolution.
         const QSize room = button->size() - QSize(6, 6);
         const QSize iconSize = own.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
-        const qreal ratio = button->devicePixelRatioF();
-        QPixmap pixmap = QPixmap::fromImage(pictureImage(path, iconSize * ratio));
-        pixmap.setDevicePixelRatio(ratio);
-        button->setIcon(QIcon(pixmap));
+        button->setIcon(pictureIcon(path, iconSize, button->devicePixelRatioF()));
         button->setIconSize(iconSize);
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
         return true;

@@ -43,6 +43,13 @@ QSvgRenderer* drawing(const QString& path) {
     return it.value().get();
 }
 
+// The icons made so far: a handful (each button picture at the sizes its
+// buttons have), kept for the life of the program.
+QHash<QString, QIcon>& iconCache() {
+    static QHash<QString, QIcon> cache;
+    return cache;
+}
+
 const QImage& raster(const QString& path) {
     auto& cache = rasterCache();
     auto it = cache.constFind(path);
@@ -152,6 +159,25 @@ QImage pictureImage(const QString& path, QSize size) {
     return image;
 }
 
+QIcon pictureIcon(const QString& path, QSize size, qreal ratio) {
+    if (path.isEmpty() || size.isEmpty()) return {};
+    const QString key =
+        QStringLiteral("%1|%2x%3|%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio, 0, 'g', 6);
+    auto& cache = iconCache();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        const QImage image = pictureImage(path, size * ratio);
+        QIcon icon;
+        if (!image.isNull()) {
+            QPixmap pixmap = QPixmap::fromImage(image);
+            pixmap.setDevicePixelRatio(ratio);
+            icon = QIcon(pixmap);
+        }
+        it = cache.insert(key, icon);
+    }
+    return it.value();
+}
+
 bool showPictureInLabel(QLabel* label, const QString& path) {
     if (label == nullptr) return false;
     auto* watcher = static_cast<PictureWatcher*>(
@@ -178,6 +204,7 @@ bool showPictureInLabel(QLabel* label, const QString& path) {
 void forgetPictures() {
     rasterCache().clear();
     vectorCache().clear();
+    iconCache().clear();
 }
 
 }  // namespace quendal::platform::qt

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include <QIcon>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -33,6 +34,14 @@ bool paintPicture(QPainter& painter, const QString& path, const QRectF& target);
 // The picture as an image of `size` pixels (transparent where the picture
 // leaves room); a null image when the file cannot be read.
 QImage pictureImage(const QString& path, QSize size);
+
+// The picture as the icon of a button: `size` in device-independent pixels,
+// drawn at `ratio` device pixels to one. One icon for each picture, size and
+// ratio, shared by every button that shows it: the icon's pixmaps cached for
+// painting (in every state of the button) are made once and serve all the
+// buttons, those of windows opened later included, rather than one set for
+// each button made. A null icon when the file cannot be read.
+QIcon pictureIcon(const QString& path, QSize size, qreal ratio);
 
 // Shows the picture in an image view, drawn anew at the view's size and
 // screen resolution whenever that changes. False (and an empty view) when

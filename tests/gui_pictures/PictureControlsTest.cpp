@@ -87,6 +87,26 @@ TEST_F(PictureControls, BevelButtonShowsTheArrowDrawingWithinItsFace) {
     EXPECT_TRUE(button->icon().isNull());
 }
 
+// Every button that shows a picture at one size shows the same icon, in a
+// window opened again too: the pixmaps painted for an icon are kept by its
+// key, and a new icon for each button made kept a new set for every design
+// opened. Another size is another icon, drawn at that size.
+TEST_F(PictureControls, BevelButtonsShowingOnePictureShareOneIcon) {
+    const auto iconOf = [this](platform::ControlNumber control, Rect16 bounds) -> qint64 {
+        EXPECT_TRUE(platform::createControl(3, control, ControlSpec(ControlKind::BevelButton, bounds)));
+        EXPECT_TRUE(platform::setControlImage(3, control, "SysSelBigArrow.png"));
+        QToolButton* button = widget<QToolButton>(control);
+        return button != nullptr ? button->icon().cacheKey() : 0;
+    };
+    openSelectWindow();
+    const qint64 first = iconOf(10, Rect16{450, 340, 470, 370});
+    EXPECT_EQ(iconOf(11, Rect16{450, 380, 470, 410}), first);
+    EXPECT_NE(iconOf(12, Rect16{400, 340, 440, 400}), first);
+    platform::closeWindow(3);
+    openSelectWindow();
+    EXPECT_EQ(iconOf(10, Rect16{450, 340, 470, 370}), first);
+}
+
 // The read-out's pointer: 15 x 15 with its hot spot on the crossing point.
 TEST_F(PictureControls, CrossHairCursorCentresOnItsHotSpot) {
     platform::setImageCursor("CrossPointCursor.png", "Images", 7, 7);
