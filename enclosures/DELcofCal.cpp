@@ -79,7 +79,7 @@ void ratiosFromBox() {
 }
 
 // Every coefficient set of the unit, with the driver's Q in QTS (the
-// mechanical Q on the impedance page).
+// mechanical Q while the current-drive coefficients are built).
 void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;

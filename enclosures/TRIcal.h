@@ -23,8 +23,9 @@ void TRIalin3();
 void TRIalin4();
 
 // Runs the alignment, sets HH1-HH3, AL1-AL3, builds A11-A16, A21-A26,
-// B11-B14, B21-B24, B31-B34, B41-B44, D01 (QMS in place of QTS on the
-// impedance page), the shared chamber's coupling D02 and the level
+// B11-B14, B21-B24, B31-B34, B41-B44, D01 (QMS in place of QTS for the
+// impedance curves' current-drive coefficients), the shared chamber's
+// coupling D02 and the level
 // normalisation KNQ / siftUpDwn.
 void TRIcofCal();
 

@@ -77,7 +77,7 @@ HalfSystem halfSystem(double q, double ak, double bk, double ALk, double a3, dou
 }
 
 // Both drivers' coefficient sets, with the driver's Q in QTS (the mechanical
-// Q on the impedance page).
+// Q while the impedance curves' current-drive coefficients are built).
 void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;

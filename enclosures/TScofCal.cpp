@@ -32,8 +32,8 @@ double dipFrequency() {
     return state.speaker.FS * std::pow(radicand, 0.5);
 }
 
-// Every coefficient set, with the driver's Q in QTS (the mechanical Q on the
-// impedance page).
+// Every coefficient set, with the driver's Q in QTS (the mechanical Q while
+// the current-drive coefficients are built).
 void fillCoefficients() {
     const AlignmentRatios& r = state.ratios;
     const BoxParameters& box = state.box;
