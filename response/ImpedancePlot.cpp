@@ -18,13 +18,10 @@ bool isTwoDriverSystem() {
     return n == kComplexClosed || n == kComplexVented || (n == kTripleVented && !tripleVentedIsSymmetric());
 }
 
-// The current system's coefficients with the driver's mechanical Q. The
-// impedance sweeps and the read-out hold them in state.coef for their own
-// time only (CurrentDriveCoefficients); every other reader sees total Q.
-void buildCurrentDrive() { CofCal(); }
-
-// The first steps of the sweep preparation; the current-drive coefficients
-// follow.
+// The first steps of the sweep preparation. The current-drive coefficients
+// (the driver's mechanical Q) follow: the impedance sweeps and the read-out
+// hold them in state.coef for their own time only; every other reader sees
+// the total Q.
 void setImpedanceScalesForSweep() {
     QEScal();
     setImpedanceScales();
@@ -50,7 +47,7 @@ int32_t impedanceCurveCount() {
 int32_t impOptCal() {
     PlotPoint& p = state.point;
     setImpedanceScalesForSweep();
-    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
+    const CurrentDriveCoefficients currentDrive(CofCal);
     p.yy1 = 0.0f;
     bool first = true;
     for (float k = kGridStart; k <= kGridEnd; k += kGridStep) {
@@ -137,7 +134,7 @@ int32_t impPlot() {
 
 int32_t impPlot2() {
     setImpedanceScalesForSweep();
-    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
+    const CurrentDriveCoefficients currentDrive(CofCal);
     sweepUpAndDraw(impedanceScreenY);
     return 0;
 }
@@ -147,7 +144,7 @@ int32_t impReadOut() {
     // Building the coefficients may move the point to a unit's reference
     // frequency; the read-out's frequency is put back before the point.
     const float f = p.f, ff = p.ff;
-    const CurrentDriveCoefficients currentDrive(buildCurrentDrive);
+    const CurrentDriveCoefficients currentDrive(CofCal);
     p.f = f;
     p.ff = ff;
     impPlot3();
