@@ -244,14 +244,6 @@ void walkRecord(Io& io, Design& d) {
     io.float64(1836, d.power.PinTemp);
 }
 
-// Rounds to 0.01 (halves to even). A value so large that its hundredths are
-// already as fine as a double can hold, and a value that is not finite, stay.
-double roundedToHundredths(double x) {
-    constexpr double kWholeInHundredths = 4503599627370496.0 / 100.0;  // 2^52 hundredths
-    if (!std::isfinite(x) || std::fabs(x) >= kWholeInHundredths) return x;
-    return rint(x * 100.0) / 100.0;
-}
-
 // The Alignment menu of each system has this many items (the custom
 // alignment last where there is one), by tab and button.
 constexpr int32_t kAlignmentItems[2][8] = {

@@ -107,7 +107,7 @@ int32_t ValueRoundVentParameters() {
     for (int vent = 1; vent <= 3; ++vent) {
         VentRecord& v = state.vents.vent[vent];
         for (double* size : {&v.CircPortDV, &v.CircDuctDV, &v.RectPortWV, &v.RectPortHV, &v.RectDuctWV, &v.RectDuctHV})
-            *size = roundTo(*size, 2);
+            *size = roundedToHundredths(*size);
     }
     return 0;
 }

@@ -31,8 +31,9 @@ int32_t ValueRoundBoxParameters();
 // the backups hold exactly those.
 int32_t BoxParameterBackup();
 
-// Rounds the diameters, widths and heights of the three vents to 0.01 mm;
-// lengths and areas stay.
+// Rounds the diameters, widths and heights of the three vents to 0.01 mm,
+// as the design document keeps them (a size whose hundredths a double
+// holds no longer stays as it is); lengths and areas stay.
 int32_t ValueRoundVentParameters();
 
 }  // namespace quendal

@@ -20,4 +20,13 @@ inline double rint(double x) {
     return r == 0.0 ? std::copysign(0.0, x) : r;
 }
 
+// x to the hundredth, halves to even. A value so large that its hundredths
+// are already as fine as a double can hold, and a value that is not
+// finite, stay as they are.
+inline double roundedToHundredths(double x) {
+    constexpr double kWholeInHundredths = 4503599627370496.0 / 100.0;  // 2^52 hundredths
+    if (!std::isfinite(x) || std::fabs(x) >= kWholeInHundredths) return x;
+    return rint(x * 100.0) / 100.0;
+}
+
 }  // namespace quendal

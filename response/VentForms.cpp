@@ -108,58 +108,81 @@ void designCircularPort(VentRecord& r, const VentChamber& chamber, const VentCon
     r.CircPortSVmin = conditions.minimumAreaCm2;
 }
 
-void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+// The circular duct of diameter `diameterMm`: its area and the length
+// that tunes the chamber.
+void sizeCircularDuct(VentRecord& r, double diameterMm, const VentChamber& chamber,
+                      const VentConditions& conditions) {
     const int32_t n = r.CircVentNum;
-    const double minimum = minimumDiameterMm(n, conditions.minimumAreaCm2);
-    const bool kept = r.CircDuctVentInit == 1 && positiveFinite(r.CircDuctDV) &&
-                      circularDuctLengthMm(r.CircDuctDV, n, chamber, conditions) > 0.0;
-    if (!kept) {
-        r.CircDuctDV =
-            largestFitting(minimum, [&](double d) { return circularDuctFits(d, n, chamber, conditions); });
-        r.CircDuctVentInit = 0;
-    }
-    const double radiusMm = r.CircDuctDV / 2.0;
+    const double radiusMm = diameterMm / 2.0;
     const double pipeAreaMm2 = kPi * radiusMm * radiusMm;
-    r.CircDuctDVmin = minimum;
+    r.CircDuctDV = diameterMm;
+    r.CircDuctDVmin = minimumDiameterMm(n, conditions.minimumAreaCm2);
     r.CircDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
     r.CircDuctSVmin = conditions.minimumAreaCm2;
     r.CircDuctLV = tunedDuctLengthMm(pipeAreaMm2, radiusMm, n, chamber, conditions);
 }
 
-void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
-    const int32_t n = r.RectVentNum;
-    // Every width has a height that tunes the chamber.
-    const bool kept = r.RectPortVentInit == 1 && positiveFinite(r.RectPortWV);
-    if (!kept) {
-        r.RectPortWV = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(n, chamber),
-                                                volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
-        r.RectPortVentInit = 0;
+void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    if (r.CircDuctVentInit == 1) {
+        sizeCircularDuct(r, r.CircDuctDV, chamber, conditions);
+        if (realForm(r, VentShape::CircularDuct)) return;
     }
-    r.RectPortHV = portHeightMm(r.RectPortWV, n, chamber, conditions);
+    const int32_t n = r.CircVentNum;
+    const double diameter = largestFitting(minimumDiameterMm(n, conditions.minimumAreaCm2),
+                                           [&](double d) { return circularDuctFits(d, n, chamber, conditions); });
+    sizeCircularDuct(r, diameter, chamber, conditions);
+    r.CircDuctVentInit = 0;
+}
+
+// The rectangular port of width `widthMm`: the height that tunes the
+// chamber through the panel, and its area.
+void sizeRectangularPort(VentRecord& r, double widthMm, const VentChamber& chamber,
+                         const VentConditions& conditions) {
+    const int32_t n = r.RectVentNum;
+    r.RectPortWV = widthMm;
+    r.RectPortHV = portHeightMm(widthMm, n, chamber, conditions);
     r.RectPortLV = conditions.portLengthMm;
     r.RectPortSV = n * r.RectPortWV * r.RectPortHV / kMm2PerCm2;
     r.RectPortSVmin = conditions.minimumAreaCm2;
 }
 
-void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
-    const int32_t n = r.RectVentNum;
-    const bool kept = r.RectDuctVentInit == 1 && positiveFinite(r.RectDuctWV) && positiveFinite(r.RectDuctHV) &&
-                      tunedDuctLengthMm(r.RectDuctWV * r.RectDuctHV, hydraulicRadius(r.RectDuctWV, r.RectDuctHV), n,
-                                        chamber, conditions) > 0.0;
-    if (!kept) {
-        // A square of the circular duct's area (designed before it), or the
-        // largest square that fits.
-        const double areaCm2 = positiveFinite(r.CircDuctSV) ? r.CircDuctSV : conditions.minimumAreaCm2;
-        const double side = largestFitting(squareSideMm(n, areaCm2),
-                                           [&](double w) { return squareDuctFits(w, n, chamber, conditions); });
-        r.RectDuctWV = r.RectDuctHV = side;
-        r.RectDuctVentInit = 0;
+void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    if (r.RectPortVentInit == 1) {
+        sizeRectangularPort(r, r.RectPortWV, chamber, conditions);
+        if (realForm(r, VentShape::RectangularPort)) return;
     }
-    const double pipeAreaMm2 = r.RectDuctWV * r.RectDuctHV;
-    r.RectDuctSV = n * pipeAreaMm2 / kMm2PerCm2;
+    const double side = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(r.RectVentNum, chamber),
+                                                 volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
+    sizeRectangularPort(r, side, chamber, conditions);
+    r.RectPortVentInit = 0;
+}
+
+// The rectangular duct of `widthMm` by `heightMm`: its area and the length
+// that tunes the chamber.
+void sizeRectangularDuct(VentRecord& r, double widthMm, double heightMm, const VentChamber& chamber,
+                         const VentConditions& conditions) {
+    const double pipeAreaMm2 = widthMm * heightMm;
+    r.RectDuctWV = widthMm;
+    r.RectDuctHV = heightMm;
+    r.RectDuctSV = r.RectVentNum * pipeAreaMm2 / kMm2PerCm2;
     r.RectDuctSVmin = conditions.minimumAreaCm2;
-    r.RectDuctLV = tunedDuctLengthMm(pipeAreaMm2, hydraulicRadius(r.RectDuctWV, r.RectDuctHV), n, chamber,
+    r.RectDuctLV = tunedDuctLengthMm(pipeAreaMm2, hydraulicRadius(widthMm, heightMm), r.RectVentNum, chamber,
                                      conditions);
+}
+
+void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
+    if (r.RectDuctVentInit == 1) {
+        sizeRectangularDuct(r, r.RectDuctWV, r.RectDuctHV, chamber, conditions);
+        if (realForm(r, VentShape::RectangularDuct)) return;
+    }
+    // A square of the circular duct's area (designed before it), or the
+    // largest square that fits.
+    const int32_t n = r.RectVentNum;
+    const double areaCm2 = positiveFinite(r.CircDuctSV) ? r.CircDuctSV : conditions.minimumAreaCm2;
+    const double side =
+        largestFitting(squareSideMm(n, areaCm2), [&](double w) { return squareDuctFits(w, n, chamber, conditions); });
+    sizeRectangularDuct(r, side, side, chamber, conditions);
+    r.RectDuctVentInit = 0;
 }
 
 }  // namespace
@@ -285,6 +308,75 @@ double areaOf(const VentRecord& r, VentShape shape) {
 }
 
 double designedAreaCm2(const VentRecord& r) { return areaOf(r, shapeInForce(r)); }
+
+bool realForm(const VentRecord& r, VentShape shape) {
+    auto size = [](double mm) { return std::isfinite(mm) && mm >= kSmallestVentSizeMm; };
+    switch (shape) {
+        case VentShape::CircularPort:
+            return size(r.CircPortDV) && positiveFinite(r.CircPortLV) && positiveFinite(r.CircPortSV);
+        case VentShape::CircularDuct:
+            return size(r.CircDuctDV) && positiveFinite(r.CircDuctLV) && positiveFinite(r.CircDuctSV);
+        case VentShape::RectangularPort:
+            return size(r.RectPortWV) && size(r.RectPortHV) && positiveFinite(r.RectPortLV) &&
+                   positiveFinite(r.RectPortSV);
+        case VentShape::RectangularDuct:
+            return size(r.RectDuctWV) && size(r.RectDuctHV) && positiveFinite(r.RectDuctLV) &&
+                   positiveFinite(r.RectDuctSV);
+    }
+    return false;
+}
+
+double& enteredSize(VentRecord& r, VentShape shape, bool height) {
+    switch (shape) {
+        case VentShape::CircularPort: break;
+        case VentShape::CircularDuct: return r.CircDuctDV;
+        case VentShape::RectangularPort: return r.RectPortWV;
+        case VentShape::RectangularDuct: return height ? r.RectDuctHV : r.RectDuctWV;
+    }
+    return r.CircPortDV;
+}
+
+int32_t* editedMark(VentRecord& r, VentShape shape) {
+    switch (shape) {
+        case VentShape::CircularPort: break;
+        case VentShape::CircularDuct: return &r.CircDuctVentInit;
+        case VentShape::RectangularPort: return &r.RectPortVentInit;
+        case VentShape::RectangularDuct: return &r.RectDuctVentInit;
+    }
+    return nullptr;
+}
+
+bool keepsEnteredSize(VentRecord r, VentShape shape, const VentChamber& chamber, const VentConditions& conditions) {
+    int32_t* mark = editedMark(r, shape);
+    if (mark != nullptr) *mark = 1;
+    designForm(r, shape, chamber, conditions);
+    return mark == nullptr ? realForm(r, shape) : *mark == 1;
+}
+
+double largestEnteredSizeMm(const VentRecord& r, VentShape shape, bool height, const VentChamber& chamber,
+                            const VentConditions& conditions) {
+    auto kept = [&](double size) {
+        VentRecord trial = r;
+        enteredSize(trial, shape, height) = size;
+        return keepsEnteredSize(trial, shape, chamber, conditions);
+    };
+    // A size that is kept, by decades up from the smallest: the sizes kept
+    // run from it (or from the shortest duct) up to the largest.
+    double low = kSmallestVentSizeMm;
+    while (!kept(low)) {
+        low *= 10.0;
+        if (!std::isfinite(low)) return 0.0;
+    }
+    double high = std::numeric_limits<double>::max();
+    if (kept(high)) return high;
+    // Halving the ratio of the bounds: the sizes span hundreds of decades.
+    for (int i = 0; i < 200; ++i) {
+        const double mid = std::sqrt(low) * std::sqrt(high);
+        if (!(mid > low && mid < high)) break;
+        (kept(mid) ? low : high) = mid;
+    }
+    return low;
+}
 
 double peakAirSpeedOf(const VentRecord& r, VentShape shape) {
     const double area = areaOf(r, shape);

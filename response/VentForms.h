@@ -73,9 +73,19 @@ struct VentConditions {
 // odd count goes up to the next even one).
 int32_t admittedCount(int32_t count, int32_t branches);
 
+// The smallest diameter, width or height (mm) of a vent: the record keeps
+// its sizes to the hundredth of a millimetre, and a smaller size would be
+// kept as 0.
+inline constexpr double kSmallestVentSizeMm = 0.01;
+
+// Whether a sized form of the record is a real vent: its diameter, or its
+// width and height, finite and at least the smallest size, its length and
+// its total area finite and above 0.
+bool realForm(const VentRecord& record, VentShape shape);
+
 // Sizes all four forms of the record and sets VentForm. A size the user
-// edited (its flag 1) is kept while it gives a real vent: positive sizes,
-// and for a duct a positive length; below the minimum area it is kept as
+// edited (its flag 1) is kept while it gives a real vent (realForm; for a
+// duct that takes a length above 0); below the minimum area it is kept as
 // well, its air then faster than the limit. Otherwise the form is sized
 // automatically and its flag cleared: a circular duct at the minimum area,
 // or, when that does not fit the chamber, the largest that does; a
@@ -121,6 +131,26 @@ bool overAirSpeedLimit(double speed);
 // each, rectangular pipes more than this sum of width and height (mm).
 double shortestDuctDiameterMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions);
 double shortestDuctWidthPlusHeightMm(int32_t count, const VentChamber& chamber, const VentConditions& conditions);
+
+// The size the user enters for a form: the diameter of a circular duct, the
+// width of a rectangular port, the width or (`height`) the height of a
+// rectangular duct. A circular port has none.
+double& enteredSize(VentRecord& record, VentShape shape, bool height = false);
+// The mark of the form's entered size (CircDuctVentInit, RectPortVentInit,
+// RectDuctVentInit: 1 while the user's size is kept); nullptr for a
+// circular port, which has no size to enter.
+int32_t* editedMark(VentRecord& record, VentShape shape);
+// Whether the sizing keeps the record's entered size of the form, marked
+// as the user's: whether it gives a real vent.
+bool keepsEnteredSize(VentRecord record, VentShape shape, const VentChamber& chamber,
+                      const VentConditions& conditions);
+// The largest size the user may enter for the form (as enteredSize; the
+// other size of a rectangular duct as in the record) that the sizing keeps:
+// above it a size, length or area would not be a finite number, or a
+// rectangular port's height would be less than the smallest size. The
+// largest double when every size kept so far is kept; 0 when no size is.
+double largestEnteredSizeMm(const VentRecord& record, VentShape shape, bool height, const VentChamber& chamber,
+                            const VentConditions& conditions);
 
 // The smallest diameter (mm) of each of `count` circular vents that
 // together reach the minimum area.

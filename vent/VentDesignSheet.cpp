@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <tuple>
 
 #include "response/CofCal.h"
 #include "model/State.h"
@@ -102,9 +101,15 @@ void addButton(ControlNumber id, Rect16 rect, std::string_view title, ControlNum
     platform::createControl(kVentDesignSheet, id, desc);
 }
 
-// A size as the sheet shows it: two decimals, no padding; "-" for no number.
+// Sizes from here up are shown as they are: a double holds their
+// hundredths no longer exactly.
+constexpr double kHeldInHundredths = 1e12;
+
+// A size as the sheet shows it: two decimals, no padding (a vast size as it
+// is); "-" for no number.
 std::string sizeText(double value) {
     if (!std::isfinite(value)) return "-";
+    if (std::fabs(value) >= kHeldInHundredths) return fieldText(value);
     return fieldText(rint(value * 100.0) / 100.0);
 }
 
@@ -209,108 +214,180 @@ void addField(const Pane& p, int row, ControlNumber field, double value) {
 
 // Reads a size field: whether the user changed what the sheet showed, and
 // the number typed. The number shown typed again, in any spelling, is no
-// change: the size keeps the digits the sheet does not show.
+// change: the size keeps the digits the sheet does not show. A number too
+// large to be read is taken as infinite, above every limit.
 struct Entry {
     bool changed = false;
     double value = 0.0;
+    std::string text;  // as typed
 };
 Entry readField(ControlNumber field, double shown) {
     Entry entry;
     entry.value = shown;
     if (!platform::controlExists(kVentDesignSheet, field)) return entry;
-    const std::string text = platform::controlText(kVentDesignSheet, field);
-    const double typed = textToNumber(text);
-    entry.changed = text != sizeText(shown) && !(numberTextKind(text) == NumberTextKind::Number &&
-                                                  typed == rint(shown * 100.0) / 100.0);
-    if (entry.changed) entry.value = typed;
+    entry.text = platform::controlText(kVentDesignSheet, field);
+    const NumberTextKind kind = numberTextKind(entry.text);
+    const double typed = textToNumber(entry.text);
+    entry.changed = entry.text != sizeText(shown) &&
+                    !(kind == NumberTextKind::Number && typed == rint(shown * 100.0) / 100.0);
+    if (entry.changed) entry.value = kind == NumberTextKind::TooLarge ? INFINITY : typed;
     return entry;
 }
 
-void refuse(ControlNumber field, std::string_view alert, const std::string& why) {
-    ShowSheetAlert(kVentDesignSheet, alert, why);
-    if (platform::controlExists(kVentDesignSheet, field)) platform::setKeyboardFocus(kVentDesignSheet, field);
+// An entered size as an alert quotes it: as the sheet shows sizes, with its
+// own digits where two decimals would show a size that is not 0 as 0; a
+// text that is no number, or too large to be one, as typed.
+std::string quoted(const Entry& entry) {
+    const NumberTextKind kind = numberTextKind(entry.text);
+    if (kind == NumberTextKind::NotANumber || kind == NumberTextKind::TooLarge) {
+        const std::size_t first = entry.text.find_first_not_of(" \t\r\n");
+        const std::size_t last = entry.text.find_last_not_of(" \t\r\n");
+        return entry.text.substr(first, last - first + 1);
+    }
+    if (entry.value != 0.0 && rint(entry.value * 100.0) == 0.0) return fieldText(entry.value);
+    return sizeText(entry.value);
+}
+
+// The largest size as an alert names it: rounded down to what the sheet
+// shows (hundredths, or three significant digits for a vast one), so that
+// the size named is itself taken.
+double namedLargest(double largest) {
+    if (!(largest > 0.0)) return 0.0;
+    if (largest < kHeldInHundredths) {
+        double hundredths = std::floor(largest * 100.0);
+        if (hundredths / 100.0 > largest) hundredths -= 1.0;
+        return hundredths / 100.0;
+    }
+    const int exponent = static_cast<int>(std::floor(std::log10(largest))) - 2;
+    for (double digits = std::floor(largest / std::pow(10.0, exponent)); digits > 0.0; digits -= 1.0) {
+        const double named = textToNumber(fieldText(digits) + "e" + std::to_string(exponent));
+        if (named <= largest) return named;
+    }
+    return 0.0;
+}
+
+// A size the sheet refuses: the field, the alert and its message, which
+// names the size and its limit.
+struct Refusal {
+    ControlNumber field = 0;
+    std::string_view title;
+    std::string message;
+    bool any() const { return field != 0; }
+};
+
+std::string named(std::string_view name, const Entry& entry) {
+    return std::string(name) + " " + quoted(entry) + " mm";
 }
 
 std::string mustBeMore(const std::string& what, double minimum) {
     return what + "; it must be more than " + sizeText(minimum) + " mm.";
 }
 
-bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
+// Below the smallest size the record keeps.
+Refusal belowSmallest(ControlNumber field, std::string_view name, const Entry& entry) {
+    if (entry.value >= kSmallestVentSizeMm) return {};
+    return {field, refusedEntryTitle(entry.text),
+            named(name, entry) + "; it must be at least " + sizeText(kSmallestVentSizeMm) + " mm."};
+}
 
-// Whether the vent sizing keeps the size entered into `entered` for `shape`
-// (its edit mark set): a real vent, whether or not it reaches the minimum.
-bool keptAsEntered(VentRecord entered, VentShape shape, const VentChamber& chamber,
-                   const VentConditions& conditions) {
-    designForm(entered, shape, chamber, conditions);
+// Above the largest size of the form that gives a real vent (or, with
+// `always`, refused as such whatever the size), the other size of a
+// rectangular duct as in `entered` or, where that one is too large to be a
+// size, as the working copy has it.
+Refusal aboveLargest(ControlNumber field, std::string_view name, const Entry& entry, VentRecord entered,
+                     VentShape shape, bool height, const VentChamber& chamber, const VentConditions& conditions,
+                     bool always = false) {
+    if (shape == VentShape::RectangularDuct) {
+        double& other = enteredSize(entered, shape, !height);
+        if (!std::isfinite(other)) other = enteredSize(state.vents.working, shape, !height);
+    }
+    const double largest = namedLargest(largestEnteredSizeMm(entered, shape, height, chamber, conditions));
+    if (entry.value <= largest && !always) return {};
+    return {field, kValueTooLargeAlert, named(name, entry) + "; it must be at most " + sizeText(largest) + " mm."};
+}
+
+void refuse(const Refusal& why) {
+    ShowSheetAlert(kVentDesignSheet, why.title, why.message);
+    if (platform::controlExists(kVentDesignSheet, why.field)) platform::setKeyboardFocus(kVentDesignSheet, why.field);
+}
+
+// Why the sizes entered into `entered` for the form in force give no vent,
+// naming the size and its limit; none when they give one. A size is at
+// least the smallest the record keeps; a duct takes a length above 0;
+// its sizes, length and area must stay finite numbers, and a rectangular
+// port's height at least the smallest size.
+Refusal sizeRefusal(const VentRecord& entered, VentShape shape, const Entry& first, const Entry& second,
+                    const VentChamber& chamber, const VentConditions& conditions) {
+    const int32_t n = admittedCount(countOf(entered, shape), chamber.branches);
+    const bool kept = keepsEnteredSize(entered, shape, chamber, conditions);
+    Refusal why;
     switch (shape) {
         case VentShape::CircularPort: break;
-        case VentShape::CircularDuct: return entered.CircDuctVentInit == 1;
-        case VentShape::RectangularPort: return entered.RectPortVentInit == 1;
-        case VentShape::RectangularDuct: return entered.RectDuctVentInit == 1;
+        case VentShape::CircularDuct: {
+            const double shortest = shortestDuctDiameterMm(n, chamber, conditions);
+            const Refusal noLength{kVentSizeField, refusedEntryTitle(first.text),
+                                   mustBeMore(named("Diameter", first), shortest)};
+            why = first.value <= shortest && shortest >= kSmallestVentSizeMm
+                      ? noLength
+                      : belowSmallest(kVentSizeField, "Diameter", first);
+            if (!why.any())
+                why = aboveLargest(kVentSizeField, "Diameter", first, entered, shape, false, chamber, conditions);
+            if (!why.any() && !kept) why = noLength;
+            break;
+        }
+        case VentShape::RectangularPort:
+            why = belowSmallest(kVentSizeField, "Width", first);
+            if (!why.any())
+                why = aboveLargest(kVentSizeField, "Width", first, entered, shape, false, chamber, conditions, !kept);
+            break;
+        case VentShape::RectangularDuct: {
+            why = belowSmallest(kVentSizeField, "Width", first);
+            if (!why.any()) why = belowSmallest(kVentSecondSizeField, "Height", second);
+            if (why.any()) break;
+            const double shortest = shortestDuctWidthPlusHeightMm(n, chamber, conditions);
+            const Refusal noLength{kVentSizeField, kValueTooSmallAlert,
+                                   "Width " + quoted(first) + " mm and height " + quoted(second) +
+                                       " mm; together they must be more than " + sizeText(shortest) + " mm."};
+            if (first.value + second.value <= shortest) {
+                why = noLength;
+                break;
+            }
+            // The size the user changed first, the larger first when both
+            // were: the other is judged as it stands.
+            const bool heightFirst =
+                second.changed != first.changed ? second.changed : second.value > first.value;
+            for (const bool height : {heightFirst, !heightFirst}) {
+                if (!why.any())
+                    why = aboveLargest(height ? kVentSecondSizeField : kVentSizeField, height ? "Height" : "Width",
+                                       height ? second : first, entered, shape, height, chamber, conditions);
+            }
+            if (!why.any() && !kept) why = noLength;
+            break;
+        }
     }
-    return true;
+    return why;
 }
 
 // Takes the sizes entered for the form in force into the working copy as
-// the user's; false (and an alert) when they give no vent: a size of zero
-// or less, or a duct too thin for any length to tune the chamber. A vent
-// below the minimum area is taken, its air faster than the limit.
+// the user's; false (and an alert naming the size and its limit) when they
+// give no vent. A vent below the minimum area is taken, its air faster
+// than the limit.
 bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditions) {
     VentRecord& w = state.vents.working;
     const VentShape shape = shapeInForce(w);
-    const int32_t n = admittedCount(countOf(w, shape), chamber.branches);
+    if (shape == VentShape::CircularPort) return true;
+    const Entry first = readField(kVentSizeField, enteredSize(w, shape));
+    const Entry second =
+        shape == VentShape::RectangularDuct ? readField(kVentSecondSizeField, w.RectDuctHV) : Entry{};
+    if (!first.changed && !second.changed) return true;
     VentRecord entered = w;
-    switch (shape) {
-        case VentShape::CircularPort: return true;
-        case VentShape::CircularDuct: {
-            const Entry d = readField(kVentSizeField, w.CircDuctDV);
-            if (!d.changed) return true;
-            entered.CircDuctDV = d.value;
-            entered.CircDuctVentInit = 1;
-            if (!keptAsEntered(entered, shape, chamber, conditions)) {
-                refuse(kVentSizeField, kValueTooSmallAlert,
-                       mustBeMore("Diameter " + sizeText(d.value) + " mm",
-                                  shortestDuctDiameterMm(n, chamber, conditions)));
-                return false;
-            }
-            break;
-        }
-        case VentShape::RectangularPort: {
-            const Entry width = readField(kVentSizeField, w.RectPortWV);
-            if (!width.changed) return true;
-            entered.RectPortWV = width.value;
-            entered.RectPortVentInit = 1;
-            if (!keptAsEntered(entered, shape, chamber, conditions)) {
-                refuse(kVentSizeField, kValueTooSmallAlert, mustBeMore("Width " + sizeText(width.value) + " mm", 0.0));
-                return false;
-            }
-            break;
-        }
-        case VentShape::RectangularDuct: {
-            const Entry width = readField(kVentSizeField, w.RectDuctWV);
-            const Entry height = readField(kVentSecondSizeField, w.RectDuctHV);
-            if (!width.changed && !height.changed) return true;
-            for (const auto& [entry, field, name] : {std::tuple{width, kVentSizeField, "Width"},
-                                                     std::tuple{height, kVentSecondSizeField, "Height"}}) {
-                if (!positiveFinite(entry.value)) {
-                    refuse(field, kValueTooSmallAlert,
-                           mustBeMore(std::string(name) + " " + sizeText(entry.value) + " mm", 0.0));
-                    return false;
-                }
-            }
-            entered.RectDuctWV = width.value;
-            entered.RectDuctHV = height.value;
-            entered.RectDuctVentInit = 1;
-            if (!keptAsEntered(entered, shape, chamber, conditions)) {
-                refuse(kVentSizeField, kValueTooSmallAlert,
-                       "Width " + sizeText(width.value) + " mm and height " + sizeText(height.value) +
-                           " mm; together they must be more than " +
-                           sizeText(shortestDuctWidthPlusHeightMm(n, chamber, conditions)) + " mm.");
-                return false;
-            }
-            break;
-        }
+    enteredSize(entered, shape) = first.value;
+    if (shape == VentShape::RectangularDuct) entered.RectDuctHV = second.value;
+    if (const Refusal why = sizeRefusal(entered, shape, first, second, chamber, conditions); why.any()) {
+        refuse(why);
+        return false;
     }
+    *editedMark(entered, shape) = 1;
     w = entered;
     return true;
 }
@@ -422,9 +499,8 @@ int32_t VentDesignCalcOkCommon() {
     // opened on it.
     VentRecord& w = v.working;
     const VentShape shape = shapeInForce(w);
-    const bool sizeEntered = (shape == VentShape::CircularDuct && w.CircDuctVentInit == 1) ||
-                             (shape == VentShape::RectangularPort && w.RectPortVentInit == 1) ||
-                             (shape == VentShape::RectangularDuct && w.RectDuctVentInit == 1);
+    const int32_t* mark = editedMark(w, shape);
+    const bool sizeEntered = mark != nullptr && *mark == 1;
     if (shape != shapeInForce(v.cancel) || sizeEntered) w.FormSetBy = kFormSetByUser;
     PostVentParameterChange();
     ventModelArea(vent) = designedAreaCm2(v.working) / kCm2PerM2;
@@ -445,12 +521,7 @@ int32_t VentDesignCalcOkCommon() {
 
 int32_t VentInitializeOkReturnCalc() {
     VentRecord& w = state.vents.working;
-    switch (shapeInForce(w)) {
-        case VentShape::CircularPort: break;
-        case VentShape::CircularDuct: w.CircDuctVentInit = 0; break;
-        case VentShape::RectangularPort: w.RectPortVentInit = 0; break;
-        case VentShape::RectangularDuct: w.RectDuctVentInit = 0; break;
-    }
+    if (int32_t* mark = editedMark(w, shapeInForce(w))) *mark = 0;
     designWorkingVent();
     return VentDesignDisp();
 }

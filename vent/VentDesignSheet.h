@@ -53,10 +53,14 @@ int32_t VentDesignDisp();
 // Calc. (0) and OK (1): reads the sizes entered for the form in force and
 // re-sizes the working copy, the sizes entered marked as the user's. Any
 // size that gives a real vent is taken, below the minimum area too (the
-// sheet then shows its air past the limit); a size of zero or less, or a
-// duct too thin to have a length, raises the sheet alert "ALERT!   Entered
-// numerical value is too small." with the size and its limit, and changes
-// nothing. With 1 it then accepts the design (VentDesignCalcOkCommon).
+// sheet then shows its air past the limit): its sizes at least 0.01 mm
+// (the hundredth the vent is kept to), a duct's length above 0, and every
+// size, length and area a finite number (a rectangular port's height too
+// at least 0.01 mm). Any other size raises a sheet alert, "ALERT!   Entered
+// numerical value is too small." (or "... too large.", or the one for a
+// text that is no number) with the size and its limit ("Width 0.001 mm;
+// it must be at least 0.01 mm."), and changes nothing. With 1 it then
+// accepts the design (VentDesignCalcOkCommon).
 int32_t VentDesignCalcOKReturn(int32_t isOK);
 
 // Accepts the working copy as vent VentID (for a symmetric Triple Vented

@@ -26,6 +26,13 @@ int32_t ventSheetRows(const platform::ControlEvent& event, int32_t control) {
             w.CircVentNum = value(control);
             CircVentNumCalc();
             break;
+        case 315:
+        case 316:
+            w.RectVentNum = value(control);
+            state.shell.VentOkFlag = 1;
+            RectVentNumCalc();
+            state.shell.VentOkFlag = 0;
+            break;
         case 322: return VentDesignCalcOKReturn(1);
         case 323: return VentDesignCalcOKReturn(0);
         case 324:

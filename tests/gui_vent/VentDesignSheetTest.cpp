@@ -116,7 +116,7 @@ TEST_F(VentDesignSheet, ARectangularDuctNeedsASizeAndOkStoresItBelowTheMinimumAr
     type(kVentDesignSheet, kVentSecondSizeField, "0");
     click(kVentDesignSheet, kVentOkButton);
     ASSERT_EQ(recorder.sheets.size(), 1u);
-    EXPECT_EQ(recorder.sheets[0].message, "Height 0 mm; it must be more than 0 mm.");
+    EXPECT_EQ(recorder.sheets[0].message, "Height 0 mm; it must be at least 0.01 mm.");
     EXPECT_TRUE(platform::windowExists(kVentDesignSheet));
     type(kVentDesignSheet, kVentSecondSizeField, "20");
     click(kVentDesignSheet, kVentOkButton);

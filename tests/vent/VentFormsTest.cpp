@@ -140,5 +140,25 @@ TEST(VentForms, RectangularPortsReachTheMinimumBetweenTwoWidthsAroundTheSquare) 
     EXPECT_EQ(rectangularPortWidths(1, kChamber, {1.0, 20.0, oracle::kSoundSpeed}).kind, PortWidths::Kind::Any);
 }
 
+// The widest rectangular port the user may enter is the slot whose height
+// is the smallest size kept, 0.01 mm, and which still tunes the chamber;
+// a count that leaves it thinner gives the port back its automatic size.
+TEST(VentForms, TheWidestPortEnteredIsTheSlotOfTheSmallestHeightThatTunesTheChamber) {
+    VentRecord port = designed(2, 1);
+    const double widest = largestEnteredSizeMm(port, VentShape::RectangularPort, false, kChamber, kConditions);
+    const double slotHz = resonanceHz(ventMass(20.0 / 1e3, widest * kSmallestVentSizeMm / 1e6,
+                                               equivalentRadius(widest, kSmallestVentSizeMm) / 1e3, 1.0,
+                                               kPortEndCorrections),
+                                      kChamber.volumeLitre);
+    EXPECT_NEAR(slotHz, kChamber.tuningHz, kTuningTolerance * kChamber.tuningHz);
+    port.RectPortWV = widest;
+    EXPECT_TRUE(keepsEnteredSize(port, VentShape::RectangularPort, kChamber, kConditions));
+    port.RectPortVentInit = 1;
+    port.RectVentNum = 2;  // half the area each
+    designVentRecord(port, kChamber, kConditions);
+    EXPECT_EQ(port.RectPortVentInit, 0);
+    EXPECT_TRUE(realForm(port, VentShape::RectangularPort));
+}
+
 }  // namespace
 }  // namespace quendal::test
