@@ -1,6 +1,7 @@
 #include "palette/CustomPaletteCalc.h"
 
 #include <cmath>
+#include <memory>
 #include <span>
 #include <utility>
 
@@ -96,18 +97,23 @@ void refusalAnswered() {
         platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
 }
 
+// Says why a change is refused in an alert sheet on the response window;
+// menus and palette are dimmed while it stands.
+void showRefusal(std::string_view title, std::string_view reason) {
+    state.shell.SheetWndFlag = 1;
+    menusFor(MenuSituation::SheetUp);
+    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
+    platform::showSheetAlert(kResponseWindow, title, reason, [] { refusalAnswered(); });
+}
+
 // Puts the last accepted values back, with the box they describe, and says
-// why in an alert sheet on the response window; menus and palette are
-// dimmed while it stands.
+// why.
 void refuse(std::span<const PaletteValueRow> rows, const Refusal& why) {
     restoreCheckList(rows);
     CofCal();
     BoxParameterBackup();  // on this path too the values in use are the rounded ones
     ReDispCustomPalet();
-    state.shell.SheetWndFlag = 1;
-    menusFor(MenuSituation::SheetUp);
-    if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
-    platform::showSheetAlert(kResponseWindow, why.title, why.reason, [] { refusalAnswered(); });
+    showRefusal(why.title, why.reason);
 }
 
 // The closed-box alignment could not build the Qtc asked for. Only the
@@ -133,12 +139,34 @@ void closedBoxOutcome(bool withOfferedQtc, std::span<const PaletteValueRow> rows
     box.CBAlartFlag = outcome;
 }
 
-// Sets a loss factor from a popup item (an item outside the list leaves it)
-// and marks the design changed when it differs from its last accepted copy.
-template <std::size_t N>
-void takeLossFactor(const double (&choices)[N], int32_t item, double& value, double accepted) {
-    if (item >= 1 && item <= int32_t(N)) value = choices[item - 1];
-    if (value != accepted) compareDesign(DesignComparison::MarkChanged);
+// What a loss popup sets in a box: its item, and the loss factors it gives
+// (the second may be none) with their last accepted copies.
+struct LossPopup {
+    int32_t* item = nullptr;
+    std::span<const double> choices;
+    double* values[2] = {};
+    double accepted[2] = {};
+};
+LossPopup lossPopup(BoxParameters& box, int32_t controlId) {
+    switch (controlId) {
+        case kPaletteQaPopup1: return {&box.PopupItem1, kQaChoices, {&box.QA, &box.QA1}, {box.QAbak, box.QA1bak}};
+        case kPaletteQaPopup2: return {&box.PopupItem2, kQaChoices, {&box.QA2}, {box.QA2bak}};
+        case kPaletteQbPopup1: return {&box.PopupItem3, kQbChoices, {&box.QL, &box.QL1}, {box.QLbak, box.QL1bak}};
+        case kPaletteQbPopup2: return {&box.PopupItem4, kQbChoices, {&box.QL2}, {box.QL2bak}};
+        case kPaletteQbPopup3: return {&box.PopupItem5, kQbChoices, {&box.QL3}, {box.QL3bak}};
+        default: return {};
+    }
+}
+
+// Stores the item and sets each loss factor from it (an item outside the
+// list leaves them); with `mark`, a value that differs from its last
+// accepted copy marks the design changed.
+void takeLossChoice(const LossPopup& popup, int32_t item, bool mark) {
+    *popup.item = item;
+    for (int i = 0; i < 2 && popup.values[i] != nullptr; ++i) {
+        if (item >= 1 && item <= int32_t(popup.choices.size())) *popup.values[i] = popup.choices[item - 1];
+        if (mark && *popup.values[i] != popup.accepted[i]) compareDesign(DesignComparison::MarkChanged);
+    }
 }
 
 }  // namespace
@@ -233,32 +261,20 @@ int32_t SheetAlertWndOKReturn() {
 }
 
 int32_t CustumPaletPopupClick(int32_t controlId) {
-    BoxParameters& box = state.box;
     const int32_t item = platform::controlValue(kWindow, controlId);
-    switch (controlId) {
-        case kPaletteQaPopup1:
-            box.PopupItem1 = item;
-            takeLossFactor(kQaChoices, item, box.QA, box.QAbak);
-            takeLossFactor(kQaChoices, item, box.QA1, box.QA1bak);
-            break;
-        case kPaletteQaPopup2:
-            box.PopupItem2 = item;
-            takeLossFactor(kQaChoices, item, box.QA2, box.QA2bak);
-            break;
-        case kPaletteQbPopup1:
-            box.PopupItem3 = item;
-            takeLossFactor(kQbChoices, item, box.QL, box.QLbak);
-            takeLossFactor(kQbChoices, item, box.QL1, box.QL1bak);
-            break;
-        case kPaletteQbPopup2:
-            box.PopupItem4 = item;
-            takeLossFactor(kQbChoices, item, box.QL2, box.QL2bak);
-            break;
-        case kPaletteQbPopup3:
-            box.PopupItem5 = item;
-            takeLossFactor(kQbChoices, item, box.QL3, box.QL3bak);
-            break;
-        default: break;
+    if (const LossPopup popup = lossPopup(state.box, controlId); popup.item != nullptr) {
+        // The choice is a new box: one the alignment cannot build with this
+        // loss is refused as the Alignment menus refuse an alignment, and
+        // the design in force stays, its values, its popup item and its
+        // drawing.
+        const auto chosen = std::make_unique<ProgramState>(state);
+        takeLossChoice(lossPopup(chosen->box, controlId), item, false);
+        if (const BoxCheckResult box = designBoxCheck(*chosen); !box.ok()) {
+            platform::setControlValue(kWindow, controlId, *popup.item);
+            showRefusal(boxFaultTitle(box), boxFaultReason(box));
+            return 0;
+        }
+        takeLossChoice(popup, item, true);
     }
     // Equal losses of the Triple Vented chambers 1 and 2 change the vent menu.
     if (currentSystemNumber() == kTripleVented && (controlId == kPaletteQbPopup1 || controlId == kPaletteQbPopup2))

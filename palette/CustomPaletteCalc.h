@@ -44,7 +44,11 @@ bool calcKeyAccepted();
 // its chamber (41: QA and QA1, 42: QA2, 43: QL and QL1, 44: QL2, 45: QL3);
 // a design bound to a file is marked changed when a value differs from
 // its last accepted copy. The design is then recalculated and redrawn (any
-// other id only redraws it).
+// other id only redraws it). A loss with which the alignment builds no
+// real box (response/BoxCheck.h) is refused as the Alignment menus refuse
+// an alignment: an alert sheet on the response window names the value,
+// menus and palette dimmed while it stands, and the design in force stays,
+// its values, its popup item (the popup shows it again) and its drawing.
 int32_t CustumPaletPopupClick(int32_t controlId);
 
 // The alert sheet's OK: closes it; after a failed closed-box alignment it

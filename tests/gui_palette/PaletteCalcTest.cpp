@@ -4,12 +4,16 @@
 #include "PaletteFixture.h"
 
 #include <cmath>
+#include <tuple>
 
 #include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "app/CommandDispatch.h"
+#include "app/DesignDocument.h"
 #include "app/UnsavedChanges.h"
 #include "app/WindowEvents.h"
 #include "palette/CustomPaletteEnable.h"
@@ -347,6 +351,49 @@ TEST_F(PaletteCalc, ALossPopupRecalculatesAndMarksTheDesignChangedWhenTheValueIs
         EXPECT_EQ(platform::isWindowModified(kResponseWindow), c.dirty);
         EXPECT_EQ(state.view.ReDispWnd, 2);  // a change of parameters
     }
+}
+
+// A driver of Qts 1.4 so small (Vas 1.2 ml) that its optimum Closed Box is
+// 5.7 ml at Qa 10, kept as 0.01 litre, and 4.8 ml at Qa 5, kept as no box:
+// the choice of Qa 5 is refused with the alert of the Alignment menus, and
+// the design in force stays, its document, its popup item and its drawing.
+TEST_F(PaletteCalc, ALossWithWhichTheBoxIsKeptAsNoBoxIsRefusedAndTheDesignInForceStays) {
+    SpeakerParameters& sp = state.speaker;
+    std::tie(sp.FS, sp.VAS, sp.QTS, sp.QES, sp.QMS) = std::tie(sp.FS2, sp.VAS2, sp.QTS2, sp.QES2, sp.QMS2) =
+        std::make_tuple(50.0, 0.0012, 1.4, 2.1538, 4.0);
+    open(1, 2, 1);
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    ASSERT_DOUBLE_EQ(state.box.VB, 0.01);
+    const QTemporaryDir folder;
+    const auto drawing = [&folder] {
+        const std::string path = folder.filePath("drawn.png").toStdString();
+        EXPECT_TRUE(platform::writeWindowPng(kResponseWindow, path));
+        QFile file(QString::fromStdString(path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const std::string before = encodeDesignDocument(state);
+    const QByteArray drawnBefore = drawing();
+
+    platform::setControlValue(kCustomPalette, kPaletteQaPopup1, 1);  // Qa 5
+    CustumPaletPopupClick(kPaletteQaPopup1);
+    ASSERT_EQ(dialogs.sheets.size(), 1u);
+    EXPECT_EQ(dialogs.sheets[0].window, kResponseWindow);
+    EXPECT_EQ(dialogs.sheets[0].title, "ALERT!   Impossible alignment.  Vb is not above 0.");
+    EXPECT_EQ(dialogs.sheets[0].message,
+              "For this driver the alignment gives Vb = 0.00 Liter.  ( Choose another alignment. )");
+    EXPECT_TRUE(encodeDesignDocument(state) == before);
+    EXPECT_EQ(platform::controlValue(kCustomPalette, kPaletteQaPopup1), 3);
+    EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, kPaletteQaPopup1));
+    EXPECT_TRUE(drawing() == drawnBefore);
+    dialogs.pressOk();
+    EXPECT_EQ(state.shell.SheetWndFlag, 0);
+    EXPECT_TRUE(platform::isControlEnabled(kCustomPalette, kPaletteQaPopup1));
+
+    platform::setControlValue(kCustomPalette, kPaletteQaPopup1, 2);  // Qa 7: 5.2 ml, kept as 0.01 litre
+    CustumPaletPopupClick(kPaletteQaPopup1);
+    EXPECT_EQ(dialogs.sheets.size(), 1u);
+    EXPECT_DOUBLE_EQ(state.box.QA1, 7.0);
 }
 
 }  // namespace
