@@ -105,19 +105,6 @@ TEST_F(DesignStart, AVolumeKeptAsZeroIsTheVasAlert) {
     EXPECT_TRUE(std::isnan(fit.limit));
 }
 
-// A resonance of 1 Hz puts every first alignment's response below 10 Hz,
-// whatever the Qts: the box check's fault, not a Qts limit.
-TEST_F(DesignStart, AResponseOffThePageIsNoMatterOfQts) {
-    state.speaker.FS = 1.0;
-    for (double qts : {1.4, 0.4, 0.2}) {
-        const DriverFit fit = fitOf(kSerialRavezaType2, qts, 1.0e6);
-        EXPECT_EQ(fit.alertKind, kAlertNoRealBox) << qts;
-        EXPECT_EQ(fit.box.fault, BoxFault::NoResponse) << qts;
-    }
-    state.speaker.FS = 50.0;  // the same driver at an ordinary resonance
-    EXPECT_EQ(fitOf(kSerialRavezaType2, 0.4, 1.0e6).alertKind, 0);
-}
-
 TEST_F(DesignStart, TheTrialAlignmentLeavesTheStateAsItWas) {
     state.box.VB1 = 33.0;
     state.box.QL1 = 15.0;

@@ -50,10 +50,7 @@ TEST_F(Alerts, AResponseOffThePageIsNamedAsSuchOnTheSystemSelectWindow) {
     EXPECT_EQ(recorder.sheets[0].message,
               "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz.  "
               "( Choose another alignment. )");
-    EXPECT_EQ(state.shell.SheetWndFlag, 1);
     EXPECT_FALSE(platform::windowExists(kResponseWindow));  // no design started
-    recorder.pressOk();
-    EXPECT_EQ(state.shell.SheetWndFlag, 0);
 }
 
 TEST_F(Alerts, WithTheDesignOnScreenTheAlertStandsOnTheResponseWindow) {
