@@ -39,6 +39,8 @@ constexpr std::string_view kDocumentSuffix = "qndl";
 constexpr std::string_view kStationerySuffix = "qndlsta";
 constexpr double kOpenDelay = 0.2;         // s: the handler that handed the document over returns first
 constexpr double kSecondBeepDelay = 0.3;   // s between the two beeps of a file of another kind
+constexpr double kWaitingLook = 0.1;       // s between looks whether a question has been answered
+constexpr std::size_t kMostWaitingDocuments = 64;
 
 constexpr int32_t kRadiatorCountPopup = 47;  // custom palette: number of passive radiators
 constexpr int32_t kPassiveRadiatorSystem = 4;
@@ -158,6 +160,22 @@ void cancelStandingSheets() {
 // document refused as the program's first window (`atStart`) leaves the
 // start's Default Parameters window open under its alert.
 bool openWaitingDocument(bool atStart);
+
+// A document handed over waits while a question waits for its answer (the
+// save question, the sibling's sheet, a file dialog, an alert: whatever
+// the user answers decides what is on the screen), and while the document
+// handed over before it is on its way to opening.
+bool openingMustWait();
+// Puts the document behind those waiting and looks, every kWaitingLook,
+// whether it may go on.
+void keepWaiting(const std::string& path);
+// The look: once nothing is asked any more, the first waiting document goes
+// on to be opened; the look ends when none waits.
+void handOnWaitingDocument(platform::TimerId timer, void* userData);
+// The road of a design document or stationery handed over: the siblings
+// are told, and it opens after its timer, or after the save question while
+// the design has unsaved changes.
+void startOpening(const std::string& path);
 
 }  // namespace
 
@@ -279,16 +297,58 @@ int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path) {
 }
 
 int32_t ClikOpenDocm(const std::string& path) {
-    ShellFlags& sh = state.shell;
     if (kindOf(path) == DocumentKind::Other) {
         platform::beep();
         platform::installTimer(kSecondBeepDelay, [] { platform::beep(); });
         return 0;
     }
-    if (saveQuestionUp()) {
-        platform::beep();  // one question at a time: the document waits for the user to ask again
+    // One question at a time, and the documents in the order they came.
+    if (!state.document.WaitingDocuments.empty() || openingMustWait()) {
+        keepWaiting(path);
         return 0;
     }
+    startOpening(path);
+    return 0;
+}
+
+namespace {
+
+bool openingMustWait() {
+    const ShellFlags& sh = state.shell;
+    const bool onItsWay = sh.SelfOpenFlag == 1 && state.document.FileOpenTimer != 0;
+    return onItsWay || saveQuestionUp();
+}
+
+void keepWaiting(const std::string& path) {
+    DocumentState& d = state.document;
+    if (!d.WaitingDocuments.empty() && d.WaitingDocuments.back() == path) return;  // handed twice: it opens once
+    if (d.WaitingDocuments.size() >= kMostWaitingDocuments) {
+        platform::beep();  // more than anyone hands over by hand: refused, and the beep says so
+        return;
+    }
+    d.WaitingDocuments.push_back(path);
+    if (d.WaitingDocumentsTimer == 0)
+        replaceRepeatingTimer(d.WaitingDocumentsTimer, kWaitingLook, kWaitingLook, handOnWaitingDocument);
+}
+
+void handOnWaitingDocument(platform::TimerId /*timer*/, void* /*userData*/) {
+    DocumentState& d = state.document;
+    if (!d.WaitingDocuments.empty() && openingMustWait()) return;  // still asking
+    if (!d.WaitingDocuments.empty()) {
+        const std::string path = std::move(d.WaitingDocuments.front());
+        d.WaitingDocuments.pop_front();
+        // As if handed over now: through the save question while the design
+        // on the screen has unsaved changes.
+        startOpening(path);
+    }
+    if (d.WaitingDocuments.empty()) {
+        platform::removeTimer(d.WaitingDocumentsTimer);
+        d.WaitingDocumentsTimer = 0;
+    }
+}
+
+void startOpening(const std::string& path) {
+    ShellFlags& sh = state.shell;
     toOrvanel(vc::kBootedByFile);
     SndAppleEvent(vc::kToTessmir, vc::kTessmirBootedByFile, vc::kTessmir);
     SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
@@ -297,11 +357,12 @@ int32_t ClikOpenDocm(const std::string& path) {
     if (sh.DirtyFlag == 1) {
         cancelStandingSheets();  // the question stands on the design alone
         NavAskWind(kAskForOpening);
-    }
-    else
+    } else {
         InstallCarbonTimerFileOpen(kOpenDelay, 0.0);
-    return 0;
+    }
 }
+
+}  // namespace
 
 int32_t InstallCarbonTimerFileOpen(double delay, double interval) {
     replaceRepeatingTimer(state.document.FileOpenTimer, delay, interval, CarbonTimerActionFileOpen);

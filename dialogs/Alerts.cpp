@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "dialogs/FieldText.h"
 #include "dialogs/DesignStart.h"
+#include "response/BoxCheck.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -43,6 +44,15 @@ std::string limitText(std::string_view quantity, std::string_view sign, float li
     return s;
 }
 
+// A driver refused for the system chosen: the sheet on the window in
+// front, with the menus and palette dimmed while a failed closed-box
+// alignment stands.
+void showDriverAlert(const std::string& title, const std::string& message) {
+    ShowAlertInitSetup();
+    state.shell.SheetWndFlag = 1;
+    platform::showSheetAlert(windowInFront(), title, message, [] { alertSheetOk(); });
+}
+
 }  // namespace
 
 bool QtsVasCheck() {
@@ -51,7 +61,10 @@ bool QtsVasCheck() {
     const DriverFit fit = driverFitForSystem(!platform::windowExists(kResponseWindow) ||
                                              platform::windowExists(kSystemSelectWindow));
     if (fit.alertKind == 0) return false;
-    ShowAlert(fit.alertKind, fit.limit);
+    if (fit.alertKind == kAlertNoRealBox)
+        showDriverAlert(boxFaultTitle(fit.box), boxFaultReason(fit.box));
+    else
+        ShowAlert(fit.alertKind, fit.limit);
     return true;
 }
 

@@ -16,6 +16,9 @@ inline constexpr int16_t kAlertQtsTooSmall = 2;  // the driver does not suit the
 inline constexpr int16_t kAlertQtsTooLarge = 3;
 inline constexpr int16_t kAlertVasTooSmall = 4;
 inline constexpr int16_t kAlertQtcTooLarge = 5;  // closed box: wanted Qtc above the largest possible
+// The driver's first alignment builds no real box, and no Qts would: the
+// box check's own alert (QtsVasCheck shows it; ShowAlert takes no such kind).
+inline constexpr int16_t kAlertNoRealBox = 6;
 
 // The title of the alert for a value the user typed that is refused.
 inline constexpr std::string_view kValueTooSmallAlert = "ALERT!   Entered numerical value is too small.";
@@ -32,7 +35,9 @@ std::string_view refusedEntryTitle(std::string_view text);
 // (Qts too small, Qts too large, Vas too small) and returns true then.
 // Besides the fixed ranges of some systems, a driver whose first alignment
 // would give a box volume or tuning that is not a positive number is
-// refused with the Qts alert of the side it falls out of.
+// refused with the Qts alert of the side it falls out of; a first alignment
+// that fails otherwise (its response off the page, say) is refused with
+// the box check's alert naming that fault, on the same window.
 bool QtsVasCheck();
 
 // Sets s_QTS, s_QTC and s_VAS to QTS, QTC and VAS at three decimals and

@@ -108,22 +108,26 @@ DriverFit driverFitForSystem(bool newDesign) {
     const double qts = state.speaker.QTS;
     const double vas = state.speaker.VAS;
     if (const QtsRange* range = rangeOf(currentSystemNumber())) {
-        if (!(qts >= range->minQts)) return {kAlertQtsTooSmall, static_cast<float>(range->minQts)};
-        if (qts > range->maxQts) return {kAlertQtsTooLarge, static_cast<float>(range->maxQts)};
+        if (!(qts >= range->minQts)) return {kAlertQtsTooSmall, static_cast<float>(range->minQts), {}};
+        if (qts > range->maxQts) return {kAlertQtsTooLarge, static_cast<float>(range->maxQts), {}};
     }
     if (const BoxCheckResult box = firstAlignmentBox(qts, newDesign); !box.ok()) {
+        const bool valueRefused = box.fault == BoxFault::NotPositive || box.fault == BoxFault::NotFinite;
+        const bool referenceBuilds = firstAlignmentBuildable(kReferenceQts, newDesign);
         // A volume too small to be kept (under 0.005 litres) even at the Qts
         // the alignment is made for: the driver's Vas is what is too small.
-        if (std::string_view(box.unit) == kLitreUnit && !firstAlignmentBuildable(kReferenceQts, newDesign)) {
+        if (valueRefused && std::string_view(box.unit) == kLitreUnit && !referenceBuilds) {
             const QtsRange* range = rangeOf(currentSystemNumber());
             const bool belowRange = range != nullptr && vas < range->minVas;
-            return {kAlertVasTooSmall, belowRange ? static_cast<float>(range->minVas) : std::nanf("")};
+            return {kAlertVasTooSmall, belowRange ? static_cast<float>(range->minVas) : std::nanf(""), {}};
         }
+        // Not a matter of Qts: the box as the check names it.
+        if (!valueRefused || !referenceBuilds) return {kAlertNoRealBox, 0.0f, box};
         const int16_t kind = qts < kReferenceQts ? kAlertQtsTooSmall : kAlertQtsTooLarge;
-        return {kind, boundaryQts(qts, newDesign)};
+        return {kind, boundaryQts(qts, newDesign), {}};
     }
     if (const QtsRange* range = rangeOf(currentSystemNumber()); range != nullptr && vas < range->minVas)
-        return {kAlertVasTooSmall, static_cast<float>(range->minVas)};
+        return {kAlertVasTooSmall, static_cast<float>(range->minVas), {}};
     return {};
 }
 

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "response/BoxCheck.h"
+
 namespace quendal {
 
 // The Qts every system's first alignment builds a box for: the side of a
@@ -26,10 +28,15 @@ inline constexpr double kDuctOverPort = 20.0;        // mm, a duct is this much 
 struct DriverFit {
     int16_t alertKind = 0;  // 0 when the driver suits the system, else the ShowAlert kind
     float limit = 0.0f;     // the limit the alert quotes (Qts, or Vas in litre)
+    BoxCheckResult box;     // kAlertNoRealBox: the fault of the first alignment's box
 };
 
 // Checks the effective driver (QTS, VAS) against the current system; for
 // a new design the alignment is tried with what a new design starts from.
+// A first alignment that builds no real box is put down to the driver's Qts
+// (or Vas) only where another Qts would build one; a response that lies off
+// the page, chambers tuned alike, or a box no Qts builds is refused as the
+// box check names it (kAlertNoRealBox).
 DriverFit driverFitForSystem(bool newDesign);
 
 // True when the current system's first alignment for a driver of total Q

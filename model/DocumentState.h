@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 
 #include "model/SharedTypes.h"
@@ -36,6 +37,13 @@ struct DocumentState {
     // Opening a document: the file waiting for the file-open timer, and the timer.
     std::string g_FsRef;            // UTF-8 path of the document to open; "" while none waits
     int32_t FileOpenTimer = 0;      // the pending file-open timer (0: none)
+    // Documents handed over while the user was being asked something (the
+    // save question, the sibling's sheet, a file dialog, an alert) or while
+    // another document was on its way, in the order they came (UTF-8
+    // paths); the timer looks until nothing is asked any more and hands the
+    // first on to be opened.
+    std::deque<std::string> WaitingDocuments;
+    int32_t WaitingDocumentsTimer = 0;  // 0: not looking
     // The folder of the file last chosen in an Open, Save As or snapshot
     // dialog of this run (UTF-8; "" before the first).
     std::string DialogFolder;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/CalculationContract.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -116,7 +117,12 @@ int32_t DispSPLPIN() {
     paletteText(kInfoPowerLine, ltrb(92, 50, 180, 63), (": " + paletteValueText(power.PIN, 2) + " Watts").view(),
                 kPaletteTextSize);
 
-    const Str255 radiator = state.radiator.PRDataInFlag != 0 ? state.radiator.s_PR : Str255("No Data");
+    // The unit entered is named only for a system that has a passive
+    // radiator: a unit entered once stays in memory for later designs.
+    const int32_t system = currentSystemNumber();
+    const bool radiatorSystem = system == kPassiveRadiator || system == kPassiveRaveza;
+    const Str255 radiator =
+        state.radiator.PRDataInFlag != 0 && radiatorSystem ? state.radiator.s_PR : Str255("No Data");
     const FittedLine line = fitByLength(radiator.size(), 65);
     paletteText(kInfoRadiatorLine, ltrb(92, line.top, 195, 78), (": " + radiator).view(), line.size);
     return 0;

@@ -27,6 +27,9 @@ constexpr double kFixedAdvance = 0.6021;  // em per character
 constexpr double kLabelSize = 12.0;
 constexpr double kValueSize = 11.0;
 constexpr double kNoteSize = 11.0;
+// The Design row's form names, up to 14 characters ("Area too small"), at
+// a size that leaves two characters' width between columns 100 px apart.
+constexpr double kFormNameSize = 10.0;
 constexpr double kLabelX = 30.0;
 constexpr double kUnitX = 160.0;
 constexpr double kRuleGrey = 0.229;
@@ -50,9 +53,9 @@ void text(std::string_view t, double x, double y) {
 }
 
 // A value set flush right at `right` in the fixed-pitch font.
-void value(std::string_view t, double right, double y, const Colour& colour = kBlack) {
-    setStyle(colour, kValueRow, kValueSize);
-    text(t, right - kFixedAdvance * kValueSize * static_cast<double>(t.size()), y);
+void value(std::string_view t, double right, double y, const Colour& colour = kBlack, double size = kValueSize) {
+    setStyle(colour, kValueRow, size);
+    text(t, right - kFixedAdvance * size * static_cast<double>(t.size()), y);
 }
 
 void rule(double x0, double x1, double y) {
@@ -138,8 +141,8 @@ void drawVent(int32_t vent, double right, double peakSpeed) {
     value(fixed(minimum), right, rowY(10));
     value(fixed(peakSpeed), right, rowY(11), overAirSpeedLimit(peakSpeed) ? kWarning : kBlack);
     const bool realisable = r.VentForm == static_cast<int32_t>(VentForm::Realisable);
-    if (valid) value(ventFormName(r.VentForm), right, rowY(12), realisable ? kBlack : kWarning);
-    else value("-", right, rowY(12));
+    if (valid) value(ventFormName(r.VentForm), right, rowY(12), realisable ? kBlack : kWarning, kFormNameSize);
+    else value("-", right, rowY(12), kBlack, kFormNameSize);
 }
 
 std::string ventName(int32_t vent, int32_t vents) { return vents == 1 ? "Vent" : "Vent" + std::to_string(vent); }

@@ -32,6 +32,27 @@ TEST_F(Alerts, ADriverUnfitForTheSystemIsRefusedOnTheSystemSelectWindow) {
     EXPECT_EQ(state.shell.SheetWndFlag, 0);
 }
 
+// A driver whose first alignment puts the response below the page (a
+// resonance of 1 Hz): no Qts would build the box, and the alert names what
+// is wrong instead of the driver's Qts.
+TEST_F(Alerts, AResponseOffThePageIsNamedAsSuchOnTheSystemSelectWindow) {
+    state.prefs.InitSetupCheck = 0;
+    state.selection.SysSelTabNum = 2;
+    state.selection.SysSelBtnNum = 4;  // Serial Raveza Type2
+    state.speaker.FS2 = 1.0;
+    state.speaker.VAS2 = 1.0e6;
+    state.speaker.QTS2 = 1.4;
+    SystemSelectWnd();
+    systemSelectConfirm();
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].window, kSystemSelectWindow);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Impossible alignment.  No response on the page.");
+    EXPECT_EQ(recorder.sheets[0].message,
+              "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz.  "
+              "( Choose another alignment. )");
+    EXPECT_FALSE(platform::windowExists(kResponseWindow));  // no design started
+}
+
 TEST_F(Alerts, WithTheDesignOnScreenTheAlertStandsOnTheResponseWindow) {
     ASSERT_TRUE(platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 100, 490, 640}, "Response"));
     state.selection.SysSelBtnNum = 4;  // Passive Radiator

@@ -11,7 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +37,20 @@
 #include "support/ShellServiceDoubles.h"
 
 namespace quendal::test {
+
+// The layer's own dialog of that kind on the screen, if any.
+template <typename Dialog>
+Dialog* shown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog != nullptr && dialog->isVisible()) return dialog;
+    return nullptr;
+}
+
+// Clicks the button of that text, as the user does.
+inline void clickButton(QMessageBox* box, const char* text) {
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == QLatin1String(text)) button->click();
+}
 
 // Records every question of documents; the test answers the last of each kind.
 class ScriptedDocumentDialogs : public platform::DocumentDialogService {

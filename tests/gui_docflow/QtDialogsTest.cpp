@@ -13,18 +13,6 @@
 namespace quendal::test {
 namespace {
 
-template <typename Dialog>
-Dialog* shown() {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog != nullptr && dialog->isVisible()) return dialog;
-    return nullptr;
-}
-
-void clickButton(QMessageBox* box, const char* text) {
-    for (QAbstractButton* button : box->buttons())
-        if (button->text() == QLatin1String(text)) button->click();
-}
-
 class QtDialogsTest : public DocflowTest {
 protected:
     void SetUp() override {

@@ -8,6 +8,8 @@
 #include "platform/qt/Registry.h"
 #include "model/ParameterPasses.h"
 #include "response/CofCal.h"
+#include "selection/SystemInfoPalette.h"
+#include "selection/SystemSelect.h"
 #include "windows/PassiveRadiatorData.h"
 
 namespace quendal::test {
@@ -139,6 +141,26 @@ TEST_F(RadiatorSheetTest, ApplyRefusesAUnitThatBuildsNoRealBox) {
     EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Impossible alignment.  Fp is not above 0.|For this "
                                                        "driver the alignment gives Fp = 0.00 Hz.  ( Choose another "
                                                        "alignment. )"});
+}
+
+// The unit entered stays in memory, but the System Info palette names it
+// only for a design that has a passive radiator.
+TEST_F(RadiatorSheetTest, TheInfoPaletteNamesTheUnitOnlyForADesignWithARadiator) {
+    state.prefs.InitSetupCheck = 0;
+    drawnDesign();
+    typeValidUnit();
+    PRDataEnterWndApply();
+    SystemInfoFloatPalet();
+    EXPECT_EQ(platform::controlText(kSystemInfoPalette, 37), ": PR-30");
+
+    platform::closeWindow(kSystemInfoPalette);
+    platform::closeWindow(kResponseWindow);
+    SystemSelectWnd();
+    state.selection.SysSelBtnNum = 3;  // a Vented Box design
+    systemSelectConfirm();
+    ASSERT_TRUE(platform::windowExists(kSystemInfoPalette));
+    EXPECT_EQ(state.radiator.PRDataInFlag, 1);
+    EXPECT_EQ(platform::controlText(kSystemInfoPalette, 37), ": No Data");
 }
 
 TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {

@@ -58,6 +58,7 @@ TEST_F(PaletteTest, LowInputPowerIsReplacedByTheEnteredOne) {
 }
 
 TEST_F(PaletteTest, LongNamesAreSetSmallerAndLower) {
+    state.selection.SysSelBtnNum = 4;  // Passive Radiator: the unit entered is named
     state.speaker.s_SP = "ABCDEFGHIJKLMN";
     state.radiator.PRDataInFlag = 1;
     state.radiator.s_PR = "ABCDEFGHIJKL";

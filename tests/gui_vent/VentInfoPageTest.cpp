@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QImage>
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/qt/Fonts.h"
@@ -108,6 +109,27 @@ TEST_F(VentInfoPage, EveryTextStaysInItsColumnAndOnThePage) {
     }
     draw(1, 7);  // Complex Closed
     EXPECT_EQ(provider.window.ofKind(Kind::Text).back().text, "This system has no vents.");
+}
+
+// Triple Vented's three columns with the longest form name: each note ends
+// at least two characters' width before the next column's begins.
+TEST_F(VentInfoPage, TheFormNotesOfNeighbouringColumnsStayApart) {
+    selectSystem(2, 8);
+    CofCal();
+    for (int32_t v = 1; v <= 3; ++v) state.vents.vent[v].VentForm = static_cast<int32_t>(VentForm::BelowMinimumArea);
+    VentInfo();
+    const QImage device(1, 1, QImage::Format_ARGB32);
+    std::vector<std::pair<double, double>> notes;  // left and right edge of each note
+    double gap = 0.0;
+    for (const RecordedElement& e : provider.window.ofKind(Kind::Text)) {
+        if (e.y0 != kVentInfoFirstRow + kVentInfoRowPitch * 12 || e.text != "Area too small") continue;
+        const QFontMetricsF metrics(platform::qt::fontForRow(e.fontRow, e.size, device));
+        notes.emplace_back(e.x0, e.x0 + metrics.horizontalAdvance(QString::fromLatin1(e.text.c_str())));
+        gap = 2.0 * metrics.horizontalAdvance(QLatin1Char(' '));
+    }
+    ASSERT_EQ(notes.size(), 3u);
+    std::sort(notes.begin(), notes.end());
+    for (std::size_t i = 1; i < notes.size(); ++i) EXPECT_GE(notes[i].first - notes[i - 1].second, gap) << i;
 }
 
 }  // namespace

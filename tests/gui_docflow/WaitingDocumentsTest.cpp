@@ -1,0 +1,67 @@
+// Designs handed over by the desktop while the save question waits for its
+// answer: they wait, in the order they came, and open once it is answered,
+// each through the question again while the changed design is still there.
+// Driven through the layer's own question, as the user answers it.
+#include "DocflowFixture.h"
+#include "app/DesktopDocuments.h"
+
+namespace quendal::test {
+namespace {
+
+class WaitingDocumentsTest : public DocflowTest {};
+
+std::string title() {
+    return platform::windowExists(kResponseWindow) ? platform::windowTitle(kResponseWindow) : std::string();
+}
+
+TEST_F(WaitingDocumentsTest, DesignsHandedOverDuringTheSaveQuestionOpenInTurnOnceItIsAnswered) {
+    struct Row {
+        std::vector<const char*> answers;  // the close question's, then those of the openings asked
+        bool opened, saved;
+    };
+    const Row rows[] = {{{"Save"}, true, true},
+                        {{"Don't Save"}, true, false},
+                        {{"Cancel", "Don't Save"}, true, false},
+                        {{"Cancel", "Cancel", "Cancel"}, false, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.answers.front()) + " x" + std::to_string(row.answers.size()));
+        TearDown();
+        SetUp();
+        platform::setDocumentDialogService(nullptr);  // the layer's own question
+        state.prefs.UpdateForCheck = 0;
+        const std::string mine = path("Mine.qndl");  // the design as the program computes and saves it
+        put(mine, encodeDesignDocument(state));
+        ClikOpenDocm(mine);
+        ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
+        ApplicationEventHandler(kFileMenu, 5);
+        const std::string saved = contents(mine);
+        change();
+        const std::string changed = encodeDesignDocument(state);
+
+        ApplicationEventHandler(kFileMenu, 3);  // Close asks
+        for (const char* name : {"First.qndl", "Second.qndl"}) {
+            put(path(name), documentWith([name](ProgramState& d) { d.speaker.s_SP = name; }));
+            ReceiveHandedDocuments({path(name)});
+        }
+        QTest::qWait(400);  // a few looks and an opening's delay: nothing opens unanswered
+        std::vector<std::string> titles{title()};
+        for (const char* answer : row.answers) {
+            ASSERT_TRUE(QTest::qWaitFor([] { return shown<QMessageBox>() != nullptr; }, 5000)) << answer;
+            clickButton(shown<QMessageBox>(), answer);
+        }
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&titles] {
+                if (const std::string now = title(); !now.empty() && now != titles.back()) titles.push_back(now);
+                const DocumentState& d = state.document;
+                return shown<QMessageBox>() == nullptr && d.WaitingDocuments.empty() && d.FileOpenTimer == 0;
+            },
+            10000));
+        const std::vector<std::string> opened{"Mine.qndl", "First.qndl", "Second.qndl"};
+        EXPECT_EQ(titles, row.opened ? opened : std::vector<std::string>{"Mine.qndl"});
+        EXPECT_EQ(state.shell.DirtyFlag, row.opened ? 0 : 1);
+        EXPECT_EQ(contents(mine), row.saved ? changed : saved);
+    }
+}
+
+}  // namespace
+}  // namespace quendal::test
