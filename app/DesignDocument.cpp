@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/DesignDocumentChecks.h"
+#include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "response/ReferenceLevel.h"
 
@@ -244,14 +245,6 @@ void walkRecord(Io& io, Design& d) {
     io.float64(1836, d.power.PinTemp);
 }
 
-// Rounds to 0.01 (halves to even). A value so large that its hundredths are
-// already as fine as a double can hold, and a value that is not finite, stay.
-double roundedToHundredths(double x) {
-    constexpr double kWholeInHundredths = 4503599627370496.0 / 100.0;  // 2^52 hundredths
-    if (!std::isfinite(x) || std::fabs(x) >= kWholeInHundredths) return x;
-    return rint(x * 100.0) / 100.0;
-}
-
 // The Alignment menu of each system has this many items (the custom
 // alignment last where there is one), by tab and button.
 constexpr int32_t kAlignmentItems[2][8] = {
@@ -354,7 +347,7 @@ ProgramState documentCopy(const ProgramState& design) {
         VentRecord& vent = copy.vents.vent[v];
         for (double* dimension : {&vent.CircPortDV, &vent.CircDuctDV, &vent.RectPortWV, &vent.RectPortHV,
                                   &vent.RectDuctWV, &vent.RectDuctHV})
-            *dimension = roundedToHundredths(*dimension);
+            *dimension = keptVentSize(*dimension);
     }
     return copy;
 }
@@ -365,6 +358,15 @@ std::string encodeDesignDocument(const ProgramState& design) {
     bytes.reserve(kDesignDocumentSize);
     RecordWriter writer(bytes);
     walkRecord(writer, written);
+    return bytes;
+}
+
+std::string storedDesignValues(const ProgramState& design) {
+    std::string bytes = encodeDesignDocument(design);
+    constexpr struct {
+        std::size_t offset, size;
+    } kViewFields[] = {{12, 20}, {88, kDocumentTextField}, {214, 4}};  // ReDispWnd .. Disp, s_Resp, sysFigTriBtn
+    for (const auto& field : kViewFields) bytes.replace(field.offset, field.size, field.size, '\0');
     return bytes;
 }
 
