@@ -19,6 +19,9 @@
 #include "windows/SaveChangesSheet.h"
 #include "app/DesignFlow.h"
 #include "app/UpdateCheck.h"
+#include "model/DriverCheck.h"
+#include "model/ParameterPasses.h"
+#include "windows/DefaultParameters.h"
 
 namespace quendal {
 
@@ -122,32 +125,52 @@ void quitForSibling() {
         QuitMenuSelect(0);
 }
 
-// A driver record from Orvanel. A design with unsaved changes is not
-// replaced under the user: the record waits for System Select, which the
-// save question leads to.
+// A driver record from Orvanel is the driver of the design to come; it never
+// changes a design on the screen or kept there. Over the Default Parameters
+// window it fills the fields, and OK takes it; behind System Select it is
+// the driver of the design chosen there. A design on the screen waits behind
+// System Select with it: after the save question while it has unsaved
+// changes, the record held until the question is answered.
 void driverRecordFromOrvanel() {
     MessageState& m = state.messages;
-    if (state.shell.DirtyFlag == 1 && designOnScreen()) {
-        const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
-        if (!record || !receivedDriverPasses(driverWithRecord(*record))) {
-            platform::beep();
-            return;
-        }
-        const bool asking = m.HeldDriverFlag == 1 || saveQuestionUp();
-        m.HeldDriverRecord = m.s_Masg;
-        m.HeldDriverFlag = 1;
-        if (!asking) NavAskWind(kAskBeforeSystemSelect);
-        return;
-    }
-    if (MasageTextToParameter() != RecordOutcome::Taken) {
+    const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
+    if (!record || !receivedDriverPasses(driverWithRecord(*record))) {
         platform::beep();  // incomplete, or a driver the program refuses: the previous one stays
         return;
     }
+    if (designKept()) {
+        if (platform::windowExists(kDefaultParametersWindow)) {
+            DefaultParamWndShowDriver(enteredDriverOf(driverWithRecord(*record)));
+        } else {
+            takeDriverRecord(*record);
+            m.s_Dummy = vc::kDriverMarker;
+            OriginalBoxParametersPass();
+            SpconCal();
+            SystemSelectDriverChanged();
+        }
+        return;
+    }
+    if (designOnScreen()) {
+        const bool asking = m.HeldDriverFlag == 1 || saveQuestionUp();
+        m.HeldDriverRecord = m.s_Masg;
+        m.HeldDriverFlag = 1;
+        if (asking) return;
+        if (state.shell.DirtyFlag == 1)
+            NavAskWind(kAskBeforeSystemSelect);
+        else
+            SystemSelectKeepingDesign();
+        return;
+    }
+    MasageTextToParameter();
     UpdateCheckState& update = state.update;
     if (state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == AutoUpdateCheck::NotRun) {
         update.CheckForUpFlag = AutoUpdateCheck::Run;
         InitUpdateFlag();
         CheckForVersion();
+    } else if (platform::windowExists(kSystemSelectWindow)) {
+        OriginalBoxParametersPass();
+        SpconCal();
+        SystemSelectDriverChanged();
     } else {
         OpenSystemSelectWnd();
     }

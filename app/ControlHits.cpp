@@ -68,7 +68,7 @@ int32_t updateWindowHit(int32_t control) {
 
 int32_t defaultParametersHit(int32_t control) {
     switch (control) {
-        case 1: DefaultParamWndOKReturn(); return kHandled;
+        case 1: SpeakerSelectOK(); return kHandled;
         case 2: CancelSpeakerSelect(); return kHandled;
         case 3: DefaultParamWndQuit(); return kHandled;
         default: return kEventNotHandled;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/DesignDocumentChecks.h"
+#include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "response/ReferenceLevel.h"
 
@@ -346,7 +347,7 @@ ProgramState documentCopy(const ProgramState& design) {
         VentRecord& vent = copy.vents.vent[v];
         for (double* dimension : {&vent.CircPortDV, &vent.CircDuctDV, &vent.RectPortWV, &vent.RectPortHV,
                                   &vent.RectDuctWV, &vent.RectDuctHV})
-            *dimension = roundedToHundredths(*dimension);
+            *dimension = keptVentSize(*dimension);
     }
     return copy;
 }
@@ -357,6 +358,15 @@ std::string encodeDesignDocument(const ProgramState& design) {
     bytes.reserve(kDesignDocumentSize);
     RecordWriter writer(bytes);
     walkRecord(writer, written);
+    return bytes;
+}
+
+std::string storedDesignValues(const ProgramState& design) {
+    std::string bytes = encodeDesignDocument(design);
+    constexpr struct {
+        std::size_t offset, size;
+    } kViewFields[] = {{12, 20}, {88, kDocumentTextField}, {214, 4}};  // ReDispWnd .. Disp, s_Resp, sysFigTriBtn
+    for (const auto& field : kViewFields) bytes.replace(field.offset, field.size, field.size, '\0');
     return bytes;
 }
 

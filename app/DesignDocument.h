@@ -42,6 +42,11 @@ ProgramState documentCopy(const ProgramState& design);
 // end marker and reads back as written.
 std::string encodeDesignDocument(const ProgramState& design);
 
+// The document of `design` with the fields of the view blanked (ReDispWnd,
+// RespID, Magni, Scale, Disp, s_Resp, sysFigTriBtn): the values the design
+// stores, whatever page, scale and display it is shown with.
+std::string storedDesignValues(const ProgramState& design);
+
 // Reads a document into `design`. The bytes are checked first: fewer than
 // 1844 are refused, of more only the first 1844 count; every selector must
 // lie in its range (the system's tab and button, InitSysType, ReDispWnd,

@@ -14,6 +14,7 @@ DocumentResult WriteFile(const std::string& path) {
         return {DocumentResult::Outcome::FileError, error};
     state.document.SpParmVarOrigin = boxSnapshotOf(written);
     state.document.VentParmVarOrigin = ventSnapshotOf(written);
+    state.document.StoredOrigin = storedDesignValues(written);
     return {};
 }
 
@@ -26,6 +27,7 @@ DocumentResult ReadFile(const std::string& path) {
         return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + "."};
     DirtyCheckSpParamIn();
     DirtyCheckVentParamIn();
+    DirtyCheckStoredIn();
     return {};
 }
 

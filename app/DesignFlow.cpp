@@ -9,6 +9,8 @@
 #include "app/DocumentFiles.h"
 #include "app/MenuBar.h"
 #include "model/MessageVocabulary.h"
+#include "model/DriverCheck.h"
+#include "model/KeptDesign.h"
 #include "model/ParameterPasses.h"
 #include "app/Preferences.h"
 #include "app/Snapshot.h"
@@ -25,6 +27,8 @@
 #include "windows/SaveChangesSheet.h"
 #include "windows/ResponseWindow.h"
 #include "windows/WindowGroup.h"
+#include "view/ResponseRedraw.h"
+#include "view/ShellHooks.h"
 
 namespace quendal {
 
@@ -114,47 +118,50 @@ void endDesignForSystemSelect() {
     state.vents.VentCalcCount = 0;
 }
 
-// The design's system and connection as they were when it was kept, and the
-// effective driver of that connection.
-void restoreKeptSelection() {
-    const ShellFlags& sh = state.shell;
-    state.selection.SysSelTabNum = sh.KeptSysSelTabNum;
-    state.selection.SysSelBtnNum = sh.KeptSysSelBtnNum;
-    state.connection.SpConNum = sh.KeptSpConNum;
-    SpconCal();
+// The design on the screen waits behind the window that chooses the next
+// one: its values kept as they are, its custom palette dimmed.
+void keepDesignOnScreen() {
+    ShellFlags& sh = state.shell;
+    if (sh.KeptDesignFlag == 1) return;
+    keepDesignValues();
+    sh.KeptDesignFlag = 1;
+    if (sh.CtmPaletFlag == 0) DisableCustomPalet();
 }
 
 // The window that stood over the kept design has closed: the design comes
-// back as it was, with its system, connection, menus and palettes; its
-// unsaved changes stay marked.
+// back exactly as it was, with its system, connection, driver, values,
+// menus, palettes, file and changed mark. It is drawn as it was, and
+// computed again only when the input-power preference changed meanwhile.
 void giveBackKeptDesign() {
     ShellFlags& sh = state.shell;
+    const bool followsAsKept = state.power.InputPowerCheck == state.kept.InputPowerCheck;
     sh.KeptDesignFlag = 0;
-    restoreKeptSelection();
+    giveBackDesignValues();
     sh.WindCloseFlag = 0;
     sh.curentWndID = kResponseWindow;
+    platform::setWindowModified(kResponseWindow, sh.DirtyFlag == 1);
     NavUserActionCancelMenu();
     if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     platform::selectWindow(kResponseWindow);
+    state.view.ReDispWnd = followsAsKept ? 1 : 2;
+    ReDispResposeWnd();
+    refreshWindows(WindowRefresh::Palettes);
 }
 
-// Speaker select without a driver database to hand over to: the driver in
-// use is corrected in the Default Parameters window while the design waits
-// behind it (its custom palette dimmed). Cancel there gives the design back;
-// OK ends it and System Select opens with its system chosen.
+// Speaker select without a driver database to hand over to: the driver is
+// corrected in the Default Parameters window while the design waits behind
+// it (its custom palette dimmed). Cancel there gives the design back; OK
+// goes on to System Select, the design still kept until the design chosen
+// there replaces it.
 void keepDesignForDriverEntry() {
     ShellFlags& sh = state.shell;
     SavePrefs();
     if (sh.KeptDesignFlag == 1 && platform::windowExists(kSystemSelectWindow)) {
         // Kept behind System Select already: what was browsed there goes.
         platform::closeWindow(kSystemSelectWindow);
-        restoreKeptSelection();
+        state.selection = state.kept.selection;
     } else {
-        sh.KeptDesignFlag = 1;
-        sh.KeptSysSelTabNum = state.selection.SysSelTabNum;
-        sh.KeptSysSelBtnNum = state.selection.SysSelBtnNum;
-        sh.KeptSpConNum = state.connection.SpConNum;
-        if (sh.CtmPaletFlag == 0) DisableCustomPalet();
+        keepDesignOnScreen();
     }
     sh.WindCloseFlag = 1;  // as behind System Select: no design to work on meanwhile
     platform::setCursor(platform::Cursor::Arrow);
@@ -172,8 +179,7 @@ int32_t ChangeToSystemSelect() {
     platform::setMenuItemEnabled(kFileMenu, kCloseItem, true);
     platform::setCursor(platform::Cursor::Arrow);
     // A driver that arrived while the design had unsaved changes is the one
-    // the new design starts from.
-    TakeHeldDriverRecord();
+    // the new design starts from: the window takes it.
     SystemSelectWnd();
     InitItemBoxParameters();
     sh.EdtFldID = 31;
@@ -181,19 +187,24 @@ int32_t ChangeToSystemSelect() {
 }
 
 int32_t SystemSelectKeepingDesign() {
-    ShellFlags& sh = state.shell;
-    // A driver record waiting for System Select is the next design's driver:
-    // the design on the screen could not come back with it.
-    if (!designOnScreen() || state.messages.HeldDriverFlag == 1) return ChangeToSystemSelect();
-    sh.KeptDesignFlag = 1;
-    sh.KeptSysSelTabNum = state.selection.SysSelTabNum;
-    sh.KeptSysSelBtnNum = state.selection.SysSelBtnNum;
-    sh.KeptSpConNum = state.connection.SpConNum;
-    // The kept design takes no changes while the window stands over it.
-    if (sh.CtmPaletFlag == 0) DisableCustomPalet();
+    if (designKept()) {
+        // Kept behind the Default Parameters window already: System Select
+        // takes its place, with the driver as it stands.
+        platform::closeWindow(kDefaultParametersWindow);
+        if (platform::windowExists(kSystemSelectWindow)) {
+            platform::selectWindow(kSystemSelectWindow);
+            return 0;
+        }
+    } else if (!designOnScreen()) {
+        return ChangeToSystemSelect();
+    } else {
+        keepDesignOnScreen();
+    }
     InitMenu11();
     platform::setMenuItemEnabled(kFileMenu, kCloseItem, true);
     platform::setCursor(platform::Cursor::Arrow);
+    // A driver record waiting for System Select is the next design's
+    // driver: the window takes it.
     SystemSelectWnd();
     return 0;
 }
@@ -207,9 +218,11 @@ int32_t EndKeptDesign() {
 
 int32_t CancelSystemSelect() {
     ShellFlags& sh = state.shell;
-    const bool kept = sh.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
-    sh.KeptDesignFlag = 0;
-    if (!kept) return systemSelectCancel();
+    const bool kept = designKept();
+    if (!kept) {
+        sh.KeptDesignFlag = 0;
+        return systemSelectCancel();
+    }
     platform::closeWindow(kSystemSelectWindow);
     giveBackKeptDesign();
     return 0;
@@ -230,8 +243,7 @@ int32_t ChangeToSpeakerSelect() {
         return 0;
     }
     const bool database = driverDatabaseAnswers();
-    const bool kept = state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
-    if (!database && (designOnScreen() || kept)) {
+    if (!database && (designOnScreen() || designKept())) {
         keepDesignForDriverEntry();
         return 0;
     }
@@ -259,12 +271,19 @@ int32_t ChangeToSpeakerSelect() {
 }
 
 int32_t CancelSpeakerSelect() {
-    ShellFlags& sh = state.shell;
-    if (!(sh.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow))) return 0;
+    if (!designKept()) return 0;
     platform::closeWindow(kDefaultParametersWindow);
     giveBackKeptDesign();
     return 0;
 }
+
+int32_t SpeakerSelectOK() {
+    // The kept design's own driver, unchanged: nothing to start again.
+    if (designKept() && DefaultParamWndShows(enteredDriverOf(state.kept.speaker))) return CancelSpeakerSelect();
+    return DefaultParamWndOKReturn();
+}
+
+bool designKept() { return state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow); }
 
 int32_t SpeakerSelectAskingFirst() {
     if (platform::windowExists(kDefaultParametersWindow))

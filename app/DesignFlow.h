@@ -59,10 +59,20 @@ int32_t AskThenSystemSelect();
 // Ends the design, saves the preferences and hands over to the driver
 // database. Without one answering, the design stays behind the Default
 // Parameters window, which opens with the driver in use (its custom palette
-// dimmed): Cancel there gives the design back, OK ends it and opens System
-// Select with the design's system chosen. Without a design either, only the
-// window opens. While that window is open it is brought forward. Returns 0.
+// dimmed): Cancel there gives the design back, OK with another driver opens
+// System Select with the design's system chosen, the design still kept
+// until the design chosen there replaces it. Without a design either, only
+// the window opens. While that window is open it is brought forward.
+// Returns 0.
 int32_t ChangeToSpeakerSelect();
+// OK or Return in the Default Parameters window: over a kept design whose
+// own driver the window still shows, the design comes back as Cancel gives
+// it back; otherwise the driver is checked and taken (DefaultParamWndOKReturn).
+// Returns 0.
+int32_t SpeakerSelectOK();
+// A design is kept on the screen behind System Select or the Default
+// Parameters window.
+bool designKept();
 // Cancel, Escape or the close box of the Default Parameters window standing
 // over a kept design: the design comes back as it was, with its system,
 // connection, menus, palettes and unsaved changes. Without a kept design it

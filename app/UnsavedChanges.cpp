@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "app/DesignDocument.h"
+#include "model/ParameterPasses.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 
@@ -20,6 +22,12 @@ bool anyChanged(const std::array<double, N>& saved, const std::array<double, N>&
         if (a != b || std::isnan(a) || std::isnan(b)) changed = true;
     }
     return changed;
+}
+
+// A value the design stores differs from what it stored at its snapshot.
+bool storedValuesChanged() {
+    const std::string& origin = state.document.StoredOrigin;
+    return !origin.empty() && storedDesignValues(state) != origin;
 }
 
 }  // namespace
@@ -50,8 +58,10 @@ VentSnapshot ventSnapshotOf(const ProgramState& d) {
             static_cast<double>(r.RectPortVentInit), static_cast<double>(r.RectDuctVentInit)};
         for (std::size_t i = 0; i < 8; ++i) s[selectors + i] = selectorValues[i];
         const std::size_t dimensions = static_cast<std::size_t>(24 + 6 * (v - 1) + 1);
-        const double dimensionValues[6] = {r.CircPortDV, r.CircDuctDV, r.RectPortWV,
-                                           r.RectPortHV, r.RectDuctWV, r.RectDuctHV};
+        // The sizes as the design keeps them (and its document holds them).
+        const double dimensionValues[6] = {keptVentSize(r.CircPortDV), keptVentSize(r.CircDuctDV),
+                                           keptVentSize(r.RectPortWV), keptVentSize(r.RectPortHV),
+                                           keptVentSize(r.RectDuctWV), keptVentSize(r.RectDuctHV)};
         for (std::size_t i = 0; i < 6; ++i) s[dimensions + i] = dimensionValues[i];
     }
     return s;
@@ -67,14 +77,19 @@ int32_t DirtyCheckVentParamIn() {
     return 0;
 }
 
+int32_t DirtyCheckStoredIn() {
+    state.document.StoredOrigin = storedDesignValues(state);
+    return 0;
+}
+
 int32_t DirtyCheckSpParamCheck() {
-    if (anyChanged(state.document.SpParmVarOrigin, boxSnapshotOf(state), kBoxSnapshotUsed))
+    if (anyChanged(state.document.SpParmVarOrigin, boxSnapshotOf(state), kBoxSnapshotUsed) || storedValuesChanged())
         DirtyFlagAndProxyIconSetDirty();
     return 0;
 }
 
 int32_t DirtyCheckVentParamCheck() {
-    if (anyChanged(state.document.VentParmVarOrigin, ventSnapshotOf(state), kVentSnapshotUsed))
+    if (anyChanged(state.document.VentParmVarOrigin, ventSnapshotOf(state), kVentSnapshotUsed) || storedValuesChanged())
         DirtyFlagAndProxyIconSetDirty();
     return 0;
 }
@@ -94,6 +109,7 @@ int32_t DirtyCheckAfterDrawing() {
         d.SnapshotAtFirstDrawFlag = 0;
         DirtyCheckSpParamIn();
         DirtyCheckVentParamIn();
+        DirtyCheckStoredIn();
         return 0;
     }
     return DirtyCheckSpParamCheck();

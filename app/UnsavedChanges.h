@@ -2,7 +2,9 @@
 //
 // When a document is read or written, two snapshots are taken: the box
 // values with the radiator, input power, baffle thickness and connections,
-// and the vents' selectors and dimensions. A design no document stands for
+// and the vents' selectors and dimensions; with them every other value the
+// document stores but the view (the alignment, the loss factors, the
+// driver, the vents' forms and lengths, ...). A design no document stands for
 // (a new one, an opened stationery) takes them when it is first drawn. After
 // a recalculation the design is compared with them; a difference marks it
 // changed, bound to a file or not: DirtyFlag 1 and the response window's
@@ -21,8 +23,11 @@ namespace quendal {
 int32_t DirtyCheckSpParamIn();
 // Takes the vent snapshot (VentParmVarOrigin) of the design in `state`.
 int32_t DirtyCheckVentParamIn();
+// Takes every value the design stores (StoredOrigin), less the view.
+int32_t DirtyCheckStoredIn();
 // Compares the box values with their snapshot; marks the design changed
-// when one differs (or either is not a number).
+// when one differs (or either is not a number), or when any other value
+// the design stores differs from StoredOrigin.
 int32_t DirtyCheckSpParamCheck();
 // The same for the vents.
 int32_t DirtyCheckVentParamCheck();

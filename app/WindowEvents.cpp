@@ -113,14 +113,10 @@ int32_t speakerConnectionEvent(const WindowEvent& event) {
 }
 
 int32_t defaultParametersEvent(const WindowEvent& event) {
-    if (isKeyDown(event) && isReturnOrEnter(event)) {
-        DefaultParamWndOKReturn();
-        return kHandled;
-    }
+    if (isKeyDown(event) && isReturnOrEnter(event)) return handled(SpeakerSelectOK);
     // Over a design kept on the screen, Escape and the close box give it back.
-    const bool designKept = state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow);
-    if (designKept && ((isKeyDown(event) && event.character == platform::kEscapeChar) ||
-                       event.kind == WindowEventKind::Close))
+    if (designKept() && ((isKeyDown(event) && event.character == platform::kEscapeChar) ||
+                         event.kind == WindowEventKind::Close))
         return handled(CancelSpeakerSelect);
     if (event.kind == WindowEventKind::Close) {
         // Closed without OK: the program waits without a design, New and

@@ -16,6 +16,7 @@
 // total Q again once they are built.
 #pragma once
 
+#include "engine/AlignmentValuesKept.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -37,7 +38,7 @@ void buildCurrentDriveCoefficients(Build&& build) {
 
 // For its lifetime state.coef holds the current-drive coefficients that
 // build() makes; the total-Q coefficients in place before come back when it
-// ends.
+// ends, and so do the alignment's values that building them computes again.
 class CurrentDriveCoefficients {
 public:
     template <typename Build>
@@ -49,6 +50,7 @@ public:
     CurrentDriveCoefficients& operator=(const CurrentDriveCoefficients&) = delete;
 
 private:
+    AlignmentValuesKept alignment_;
     TransferCoefficients totalQ_;
 };
 

@@ -30,6 +30,11 @@ using VentSnapshot = std::array<double, 46>;
 struct DocumentState {
     BoxSnapshot SpParmVarOrigin{};
     VentSnapshot VentParmVarOrigin{};
+    // Every value the design stores, as its document holds them less the
+    // view, taken with the two snapshots: a change of any of them marks the
+    // design changed, not only of those the snapshots hold. Empty until the
+    // snapshots are first taken.
+    std::string StoredOrigin;
     // 1 from the start of a design that no document stands for (a new one,
     // an opened stationery) until it is first drawn: that drawing takes the
     // snapshots, and every later one compares against them.

@@ -15,15 +15,19 @@ double roundTo(double x, int decimals) {
     return rint(x * scale) / scale;
 }
 
-// Box volumes of ten cubic metres and more are kept in whole litres.
-double roundVolume(double litres) { return litres >= 10000.0 ? rint(litres) : roundTo(litres, 2); }
-
 constexpr double kQaInitial = 10.0;  // third item of the Qa popup (5, 7, 10, 15, 20)
 constexpr double kQbInitial = 7.0;   // third item of the Qb popup (3, 5, 7, 10, 15, 20)
 constexpr double kQpInitial = 5.0;
 constexpr int32_t kPopupInitial = 3;
 
 }  // namespace
+
+// Box volumes of ten cubic metres and more are kept in whole litres.
+double keptVolume(double litres) { return litres >= 10000.0 ? rint(litres) : roundTo(litres, 2); }
+
+double keptFrequency(double hz) { return roundTo(hz, 2); }
+
+double keptVentSize(double mm) { return roundedToHundredths(mm); }
 
 int32_t OriginalBoxParametersPass() {
     SpeakerParameters& s = state.speaker;
@@ -89,8 +93,8 @@ int32_t TransferParametersBackup() {
 
 int32_t ValueRoundBoxParameters() {
     BoxParameters& b = state.box;
-    for (double* volume : {&b.VB, &b.VB1, &b.VB2, &b.VB3}) *volume = roundVolume(*volume);
-    for (double* frequency : {&b.FC, &b.FC1, &b.FC2, &b.FB, &b.FB1, &b.FB2, &b.FB3}) *frequency = roundTo(*frequency, 2);
+    for (double* volume : {&b.VB, &b.VB1, &b.VB2, &b.VB3}) *volume = keptVolume(*volume);
+    for (double* frequency : {&b.FC, &b.FC1, &b.FC2, &b.FB, &b.FB1, &b.FB2, &b.FB3}) *frequency = keptFrequency(*frequency);
     PassiveRadiatorParameters& r = state.radiator;
     for (double* value : {&r.VAP, &r.FP, &r.QP}) *value = roundTo(*value, 2);
     b.QTC = roundTo(b.QTC, 3);
@@ -107,7 +111,7 @@ int32_t ValueRoundVentParameters() {
     for (int vent = 1; vent <= 3; ++vent) {
         VentRecord& v = state.vents.vent[vent];
         for (double* size : {&v.CircPortDV, &v.CircDuctDV, &v.RectPortWV, &v.RectPortHV, &v.RectDuctWV, &v.RectDuctHV})
-            *size = roundedToHundredths(*size);
+            *size = keptVentSize(*size);
     }
     return 0;
 }

@@ -21,6 +21,15 @@ int32_t InitItemBoxParameters();
 // The backups (VBbak, ..., QPbak) := the current box and radiator values.
 int32_t TransferParametersBackup();
 
+// A box volume (litre), a box frequency (Hz) and a vent size (mm) as the
+// design keeps them: volumes to 0.01 litre (whole litres from 10000 up),
+// frequencies and sizes to 0.01, halves to the even neighbour. A size so
+// large that its hundredths are as fine as a double holds, or one that is
+// not finite, stays as it is.
+double keptVolume(double litres);
+double keptFrequency(double hz);
+double keptVentSize(double mm);
+
 // Rounds the box values in place to the precision they are kept and
 // compared with: volumes to 0.01 litre (whole litres from 10000 up),
 // frequencies and the radiator to 0.01, Qtc to 0.001. Loss factors stay.
@@ -31,9 +40,8 @@ int32_t ValueRoundBoxParameters();
 // the backups hold exactly those.
 int32_t BoxParameterBackup();
 
-// Rounds the diameters, widths and heights of the three vents to 0.01 mm,
-// as the design document keeps them (a size whose hundredths a double
-// holds no longer stays as it is); lengths and areas stay.
+// Rounds the diameters, widths and heights of the three vents as they are
+// kept (keptVentSize); lengths and areas stay.
 int32_t ValueRoundVentParameters();
 
 }  // namespace quendal

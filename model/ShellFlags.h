@@ -44,12 +44,10 @@ struct ShellFlags {
     int32_t mouseH = 0, mouseV = 0; // px, window-local position of the last mouse event in windows 3 and 4
     Str255 s_VentTitle;             // the vent the Vent Design sheet designs: "Vent", "Vent1", "Vent1 & 2", ...
     int32_t SelfOpenTimer = 0;      // the pending start timer (0: none)
-    // System Select asked for from an unchanged design: the design stays on
-    // the screen behind the window until the design chosen there replaces
-    // it, and comes back on Cancel with its system and connection.
-    int32_t KeptDesignFlag = 0;     // 1 while a design is kept behind the System Select window
-    int32_t KeptSysSelTabNum = 1, KeptSysSelBtnNum = 1;  // the kept design's system
-    int32_t KeptSpConNum = 1;       // the kept design's speaker connection
+    // 1 while the design on the screen is kept behind System Select or the
+    // Default Parameters window (its values in state.kept) until the design
+    // chosen there replaces it; Cancel gives it back as it was.
+    int32_t KeptDesignFlag = 0;
 };
 
 }  // namespace quendal

@@ -9,6 +9,7 @@
 #include "model/SharedTypes.h"
 #include "model/DesignEntryState.h"
 #include "model/DocumentState.h"
+#include "model/KeptDesign.h"
 #include "model/MessageState.h"
 #include "model/PaletteState.h"
 #include "model/PreferenceOptions.h"
@@ -47,6 +48,7 @@ struct ProgramState {
     UpdateCheckState update;
     DesignEntryState entry;
     PaletteState palette;
+    KeptDesign kept;
 };
 
 // The one instance every routine works on.

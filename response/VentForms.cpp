@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 
+#include "model/ParameterPasses.h"
 #include "response/VentModel.h"
 
 namespace quendal {
@@ -124,7 +125,7 @@ void sizeCircularDuct(VentRecord& r, double diameterMm, const VentChamber& chamb
 
 void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.CircDuctVentInit == 1) {
-        sizeCircularDuct(r, r.CircDuctDV, chamber, conditions);
+        sizeCircularDuct(r, keptVentSize(r.CircDuctDV), chamber, conditions);
         if (realForm(r, VentShape::CircularDuct)) return;
     }
     const int32_t n = r.CircVentNum;
@@ -148,7 +149,7 @@ void sizeRectangularPort(VentRecord& r, double widthMm, const VentChamber& chamb
 
 void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.RectPortVentInit == 1) {
-        sizeRectangularPort(r, r.RectPortWV, chamber, conditions);
+        sizeRectangularPort(r, keptVentSize(r.RectPortWV), chamber, conditions);
         if (realForm(r, VentShape::RectangularPort)) return;
     }
     const double side = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(r.RectVentNum, chamber),
@@ -172,7 +173,7 @@ void sizeRectangularDuct(VentRecord& r, double widthMm, double heightMm, const V
 
 void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.RectDuctVentInit == 1) {
-        sizeRectangularDuct(r, r.RectDuctWV, r.RectDuctHV, chamber, conditions);
+        sizeRectangularDuct(r, keptVentSize(r.RectDuctWV), keptVentSize(r.RectDuctHV), chamber, conditions);
         if (realForm(r, VentShape::RectangularDuct)) return;
     }
     // A square of the circular duct's area (designed before it), or the

@@ -91,6 +91,8 @@ bool realForm(const VentRecord& record, VentShape shape);
 // or, when that does not fit the chamber, the largest that does; a
 // rectangular duct a square of the circular duct's area (the largest square
 // that fits when that one does not), so that both shapes offer one choice.
+// A size the user edited is taken as the design keeps it (keptVentSize), so
+// that its length and area are those of the size stored.
 void designVentRecord(VentRecord& record, const VentChamber& chamber, const VentConditions& conditions);
 // Sizes one form, and its outcome.
 void designForm(VentRecord& record, VentShape shape, const VentChamber& chamber, const VentConditions& conditions);

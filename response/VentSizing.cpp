@@ -7,6 +7,8 @@
 #include "response/CofCal.h"
 #include "response/ReferenceLevel.h"
 #include "response/SweepGrid.h"
+#include "engine/AlignmentValuesKept.h"
+#include "model/ParameterPasses.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -55,13 +57,15 @@ int32_t ventsOfSystem(int32_t system) {
 
 VentChamber ventChamber(int32_t vent) {
     if (!validVent(vent)) return {};
+    // The chambers as the design keeps them: a coefficient routine run
+    // since may have left the alignment's values before their rounding.
     const BoxParameters& b = state.box;
-    const double volumes[4] = {0.0, b.VB1, b.VB2, b.VB3};
-    const double tunings[4] = {0.0, b.FB1, b.FB2, b.FB3};
+    const double volumes[4] = {0.0, keptVolume(b.VB1), keptVolume(b.VB2), keptVolume(b.VB3)};
+    const double tunings[4] = {0.0, keptFrequency(b.FB1), keptFrequency(b.FB2), keptFrequency(b.FB3)};
     switch (currentSystemNumber()) {
         case kRavezaBox:
             // Chamber 1 is sealed; the vent tunes chamber 2.
-            return {b.VB2, b.FB2, 1};
+            return {volumes[2], tunings[2], 1};
         case kSerialRavezaType1:
             // Chamber 1 is sealed: vent 1 tunes chamber 2, vent 2 chamber 3.
             return {volumes[vent + 1], tunings[vent + 1], 1};
@@ -116,7 +120,10 @@ VentConditions ventConditions(int32_t vent) {
     conditions.soundSpeed = state.phys.C;
     double& area = ventModelArea(vent);
     const double kept = area;
-    AsMiniCal(vent);
+    {
+        const AlignmentValuesKept design;  // the air speed computes the alignment again
+        AsMiniCal(vent);
+    }
     area = kept;
     setVentScalesForAreas();
     const double peak = state.vents.ASmini;

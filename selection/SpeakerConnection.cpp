@@ -214,11 +214,10 @@ int32_t SpConSelectDoDialog() {
     state.connection.SpConSel = 0;
 
     SpconCal();
-    SPLcal();
     for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
-    CofCal();
-    AsVentOpt();
     menusFor(MenuSituation::Design);
+    // The design of the new connection: its input power, level and vents.
+    state.view.ReDispWnd = 2;
     ReDispResposeWnd();
 
     ShellFlags& sh = state.shell;
@@ -239,6 +238,7 @@ int32_t SpConSelectDoDialog() {
 
 int32_t spConSelectCancel() {
     state.connection.SpConNum = state.connection.SpConNumBak;
+    state.connection.SpConSel = 0;  // no sheet takes picks any more
     if (platform::windowExists(kSheet)) SheetWndClose(kSheet);
     menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);

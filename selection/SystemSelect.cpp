@@ -93,8 +93,12 @@ int32_t OpenSystemSelectWnd() {
     ShellFlags& sh = state.shell;
     sh.WindCloseFlag = 0;
     sh.AppClickOpnFlag = 1;
-    sh.DirtyFlag = 0;
-    sh.SaveAsFlag = 0;
+    // A design kept on the screen keeps its file and its changed mark until
+    // the design chosen here replaces it.
+    if (sh.KeptDesignFlag == 0) {
+        sh.DirtyFlag = 0;
+        sh.SaveAsFlag = 0;
+    }
     sh.s_MasgMenu = "BootQnDL";
     OriginalBoxParametersPass();
     InitItemBoxParameters();
@@ -156,6 +160,10 @@ int32_t SystemSelectWnd() {
     platform::setMenuItemEnabled(2, 0, false);  // the Edit menu
     platform::setCurrentWindow(kWindow);
     return 0;
+}
+
+void SystemSelectDriverChanged() {
+    if (platform::controlExists(kWindow, kModelNameText)) platform::setControlText(kWindow, kModelNameText, modelNameLine());
 }
 
 int32_t BoxSelDispInit() {

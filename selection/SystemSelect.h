@@ -16,6 +16,7 @@ namespace quendal {
 // Routines of the window.
 int32_t OpenSystemSelectWnd();  // a new design: flags, driver, initial values, menus, then the window
 int32_t SystemSelectWnd();      // builds and shows window 3
+void SystemSelectDriverChanged();  // a driver arrived while window 3 is open: its model name line again
 int32_t BoxSelDispInit();       // window 3 in front; paints the tab shown and makes its labels
 int32_t SysSelBottan();         // paints the eight frames, the one at SysSelBtnNum selected
 int32_t GetPictSysSel();        // paints the eight pictures of the tab shown

@@ -160,6 +160,13 @@ int32_t ReDispResposeWndCommon() {
     return 0;
 }
 
+int32_t RecalculateDesign() {
+    PINcalc();
+    SPLcal();  // builds the coefficients of the alignment too
+    AsVentOpt();
+    return 0;
+}
+
 int32_t ReDispResposeWnd() {
     platform::selectWindow(kResponseWindow);
     platform::setCurrentWindow(kResponseWindow);
@@ -171,9 +178,7 @@ int32_t ReDispResposeWnd() {
             ReDispResposeWndCommon();
             break;
         case 2:
-            PINcalc();
-            CofCal();
-            AsVentOpt();
+            RecalculateDesign();
             ReDispResposeWndCommon();
             refreshWindows(WindowRefresh::Palettes);
             break;

@@ -22,6 +22,12 @@ enum class PageTarget { Screen, Print };
 // Vent Information page with ClippingFlag 1. True for a graph page.
 bool DrawResponsePage(PageTarget target);
 
+// The design computed again from its inputs, as a recalculating redraw
+// (ReDispWnd 2) does before it draws: the input power of the connection,
+// the alignment with its coefficients and the reference level, and the
+// vents sized for that power.
+int32_t RecalculateDesign();
+
 int32_t ReDispResposeWnd();
 int32_t ReDispResposeWndCommon();
 // Draws the page of s_Resp for the current system, then ClippingFlag := 0,

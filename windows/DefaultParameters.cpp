@@ -7,7 +7,6 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "selection/SystemSelect.h"
-#include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/FieldText.h"
 #include "dialogs/DialogControls.h"
@@ -187,13 +186,27 @@ int32_t DefaultParamWndOKReturn() {
         ShowSheetAlert(kWindow, alertTitle(result.fault), whyRefused(result));
         return 0;
     }
-    // The design kept behind the window cannot come back with another
-    // driver: it ends now, and System Select opens with its system chosen.
-    if (designKept()) endKeptDesign();
+    // A design kept behind the window stays kept: System Select's Cancel
+    // gives it back with its own driver, and only the design chosen there
+    // replaces it.
     takeEnteredDriver(driver);
     OriginalBoxParametersPass();
     platform::closeWindow(kWindow);
     return SystemSelectWnd();
+}
+
+bool DefaultParamWndShows(const DriverValues& driver) {
+    if (!platform::windowExists(kWindow)) return false;
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i)
+        if (platform::controlText(kWindow, defaultParamField(DriverField(i))) != valueText(driver, DriverField(i)))
+            return false;
+    return true;
+}
+
+void DefaultParamWndShowDriver(const DriverValues& driver) {
+    if (!platform::windowExists(kWindow)) return;
+    for (std::size_t i = 0; i < kDriverFieldCount; ++i)
+        platform::setControlText(kWindow, defaultParamField(DriverField(i)), valueText(driver, DriverField(i)));
 }
 
 int32_t DefaultParamWndQuit() {

@@ -17,10 +17,18 @@ int32_t DefaultParamWnd();
 
 // OK (also Enter and Return): reads and checks every field; a refused field
 // raises an alert on the window naming it, gets the keyboard focus and
-// nothing is taken. Otherwise a kept design ends, the driver becomes the
-// entered set and the effective one, window 11 closes and the System Select
-// window opens with the system last chosen.
+// nothing is taken. Otherwise the driver becomes the entered set and the
+// effective one of the design to come, window 11 closes and the System
+// Select window opens with the system last chosen; a design kept on the
+// screen stays kept until the design chosen there replaces it.
 int32_t DefaultParamWndOKReturn();
+
+// Whether every field of window 11 shows the driver's value as the window
+// shows it when it opens: nothing typed over it.
+bool DefaultParamWndShows(const DriverValues& driver);
+// Fills the fields of window 11 with a driver, as if typed: a driver that
+// arrives while the window is open is the one OK takes.
+void DefaultParamWndShowDriver(const DriverValues& driver);
 
 // Quit: ends the program with status 0, saving nothing.
 int32_t DefaultParamWndQuit();

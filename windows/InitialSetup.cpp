@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "model/ParameterPasses.h"
 #include "response/CofCal.h"
+#include "response/SpConCal.h"
 #include "enclosures/IBcal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -90,6 +92,12 @@ int32_t InitialSetupSelect() {
     const bool replacing = designKeptBehindSystemSelect();
     const bool newDesign = !designOnScreen() || replacing;
     state.selection.InitSysType = systemHasVents(currentSystemNumber()) ? 2 : 1;
+    // A new design's driver in use is the driver as entered or received,
+    // scaled for its connection.
+    if (newDesign) {
+        OriginalBoxParametersPass();
+        SpconCal();
+    }
     // A new design starts with the default input power of the preferences
     // (in use unless the power follows the driver's rated power); the
     // return from its Initial Setup keeps what was entered there.

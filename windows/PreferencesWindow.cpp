@@ -12,6 +12,7 @@
 #include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
 #include "dialogs/FieldText.h"
+#include "view/ResponseRedraw.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -87,9 +88,16 @@ void createField(int32_t label, int32_t field, int32_t unit, int16_t top, const 
 }
 
 // Back to the menus and the palettes as they were before the window opened.
+// A design on the screen is computed again and shown: whether its input
+// power follows the driver's rated power is one of its values, and its
+// vents are sized for the power in force.
 void afterPreferences() {
     rememberPreferencesBounds();
     platform::closeWindow(kPreferencesWindow);
+    if (platform::windowExists(kResponseWindow) && state.shell.KeptDesignFlag == 0) {
+        state.view.ReDispWnd = 2;
+        ReDispResposeWnd();
+    }
     menusFor(MenuSituation::WindowInFront);
     if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);

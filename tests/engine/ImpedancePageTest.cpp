@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "response/CofCal.h"
 #include "response/ResponseCal.h"
 #include "support/EngineTestSupport.h"
 #include "support/oracle/LumpedCircuit.h"
@@ -100,6 +101,7 @@ TEST_F(ImpedancePage, DrawnPeakAndMinimumAboveResonanceAreTheNetworks) {
                 provider.window.reset();
                 const oc::DriverParams driver = enter(d, connection);
                 selectSystem(1, s.button, 1);
+                CofCal();  // the design computed, as it is before any page is drawn
                 state.view.s_Resp = "imp";
                 impOpt();
                 impPlot();

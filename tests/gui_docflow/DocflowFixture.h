@@ -33,6 +33,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "support/DocumentDialogDoubles.h"
 #include "support/MessagingDoubles.h"
 #include "support/ShellServiceDoubles.h"
 
@@ -51,41 +52,6 @@ inline void clickButton(QMessageBox* box, const char* text) {
     for (QAbstractButton* button : box->buttons())
         if (button->text() == QLatin1String(text)) button->click();
 }
-
-// Records every question of documents; the test answers the last of each kind.
-class ScriptedDocumentDialogs : public platform::DocumentDialogService {
-public:
-    using Chosen = std::function<void(std::optional<std::string>)>;
-    void chooseFileToOpen(const platform::OpenFileRequest& r, Chosen done) override {
-        opens.push_back(r);
-        open = std::move(done);
-    }
-    void chooseFileToSave(const platform::SaveFileRequest& r, Chosen done) override {
-        saves.push_back(r);
-        save = std::move(done);
-    }
-    void askSaveChanges(platform::WindowNumber, std::string_view name,
-                        std::function<void(platform::SaveChangesAnswer)> done) override {
-        questions.emplace_back(name);
-        question = std::move(done);
-    }
-    void fileError(platform::WindowNumber, std::string_view title, std::string_view message,
-                   std::function<void(bool)> done) override {
-        errors.push_back(std::string(title) + "\n" + std::string(message));
-        error = std::move(done);
-    }
-    void answer(platform::SaveChangesAnswer a) { std::exchange(question, nullptr)(a); }
-    void saveTo(std::optional<std::string> path) { std::exchange(save, nullptr)(std::move(path)); }
-    void openFile(std::optional<std::string> path) { std::exchange(open, nullptr)(std::move(path)); }
-    void stopOnError(bool stop) { std::exchange(error, nullptr)(stop); }
-
-    std::vector<platform::OpenFileRequest> opens;
-    std::vector<platform::SaveFileRequest> saves;
-    std::vector<std::string> questions, errors;
-    Chosen open, save;
-    std::function<void(platform::SaveChangesAnswer)> question;
-    std::function<void(bool)> error;
-};
 
 class DocflowTest : public testing::Test {
 protected:

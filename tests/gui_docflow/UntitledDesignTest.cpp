@@ -182,7 +182,11 @@ TEST_F(UntitledDesignTest, TheInstallerIsShownOnlyOnceTheDesignIsSaved) {
 TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectReplacesIt) {
     start(Kind::Saved);
     state.connection.SpConNum = 3;
-    DirtyCheckSpParamIn();  // the connection as saved
+    SpconCal();
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    ApplicationEventHandler(kFileMenu, 5);  // the connection as saved
+    ASSERT_FALSE(changed());
     ApplicationEventHandler(kMiscMenu, 1);
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_TRUE(platform::windowExists(kResponseWindow));
@@ -223,7 +227,7 @@ TEST_F(UntitledDesignTest, SpeakerSelectLeadsToANewDesignWithTheCorrectedDriver)
         } else {
             platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
             DefaultParamWndOKReturn();
-            EXPECT_FALSE(platform::windowExists(kResponseWindow));
+            EXPECT_TRUE(platform::windowExists(kResponseWindow));  // kept until System Select's OK replaces it
         }
         ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
         systemSelectConfirm();
@@ -295,8 +299,9 @@ TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
     }
 }
 
-// OK with a corrected driver ends the design and opens System Select with
-// the design's system chosen: Return starts it again with the new driver.
+// OK with a corrected driver opens System Select with the design's system
+// chosen, the design kept behind it: Return starts it again with the new
+// driver, in place of the kept one.
 TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
     start(Kind::Untitled);
     state.selection.SysSelTabNum = 2;
@@ -309,7 +314,7 @@ TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
     ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
     platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
     DefaultParamWndOKReturn();
-    EXPECT_FALSE(platform::windowExists(kResponseWindow));
+    EXPECT_TRUE(platform::windowExists(kResponseWindow));
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(platform::controlValue(kSystemSelectWindow, 3), 2);  // the tab of the design's system
     platform::WindowEvent enter{platform::WindowEventKind::KeyDown, kSystemSelectWindow};

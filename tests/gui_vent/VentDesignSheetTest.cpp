@@ -179,9 +179,9 @@ TEST_F(VentDesignSheet, AVentThatCannotReachTheMinimumInItsChamberSaysWhy) {
 }
 
 // The proposal typed back is the same vent; a duct below the minimum that
-// fits the box is taken with the speed the engine's sweep gives its area
-// (half the area, twice the speed), and OK keeps it as the user's through
-// a new automatic design.
+// fits the box is taken, kept to 0.01 mm, with the speed the engine's sweep
+// gives its area (the speed in the inverse ratio of the areas), and OK keeps
+// it as the user's through a new automatic design.
 TEST_F(VentDesignSheet, TheProposalTypesBackUnchangedAndANarrowerDuctIsStoredWithItsSpeed) {
     eightInchWooferAt100W();
     openSheet(1, 3, 1, "Vent");
@@ -198,14 +198,14 @@ TEST_F(VentDesignSheet, TheProposalTypesBackUnchangedAndANarrowerDuctIsStoredWit
     for (int i = 0; i < 2; ++i) {
         type(kVentDesignSheet, kVentSizeField, QString::number(diameters[i], 'g', 17));
         click(kVentDesignSheet, kVentCalcButton);
-        EXPECT_DOUBLE_EQ(working().CircDuctDV, diameters[i]);
+        EXPECT_DOUBLE_EQ(working().CircDuctDV, keptVentSize(diameters[i]));  // 70 and 49.5 mm
         shownSpeed[i] = shown(337);
         swept[i] = sweptSpeed(working().CircDuctSV);
         EXPECT_NEAR(shownSpeed[i], swept[i], 0.006);
         EXPECT_GT(swept[i], kVentAirSpeedLimit);
         EXPECT_TRUE(red(337));
     }
-    EXPECT_NEAR(swept[1], 2.0 * swept[0], 1e-5 * swept[0]);
+    EXPECT_NEAR(swept[1], swept[0] * (70.0 * 70.0) / (49.5 * 49.5), 1e-5 * swept[0]);
     EXPECT_TRUE(recorder.sheets.empty());
 
     type(kVentDesignSheet, kVentSizeField, "70");

@@ -254,6 +254,7 @@ TEST_F(ReadOut, TripleVentedPairImpedanceIsTheNetworksAtThePointer) {
             state.selection.Alin = alin;
             state.view.s_Imp = wiring;
             state.view.s_Resp = "imp";
+            state.view.ReDispWnd = 2;  // a new alignment is computed before it is drawn
             ReDispResposeWnd();
             oracle::LumpedCircuit model = testing::tripleVentedCircuit();
             model.setCoilInductance(state.speaker.LE / 1000.0);
