@@ -4,10 +4,14 @@
 #include <bit>
 #include <cmath>
 #include <initializer_list>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "app/DesignDocumentChecks.h"
+#include "engine/CalculationContract.h"
+#include "response/VentForms.h"
+#include "response/VentSizing.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "response/ReferenceLevel.h"
@@ -370,6 +374,22 @@ std::string storedDesignValues(const ProgramState& design) {
     return bytes;
 }
 
+namespace {
+
+// A document does not say who chose a vent's form. A circular port that the
+// automatic design would not choose was the user's, and stays; any other
+// port may be designed again, and any other form stays as stored.
+void deriveVentChoices(ProgramState& design) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    state = design;
+    const int32_t vents = ventsOfSystem(currentSystemNumber());
+    for (int v = 1; v <= 3; ++v)
+        design.vents.vent[v].FormSetBy = v <= vents && portAgainstTheAutomaticDesign(v) ? kFormSetByUser : kFormSetByNobody;
+    state = *saved;
+}
+
+}  // namespace
+
 bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem) {
     auto refuse = [&](std::string why) {
         if (problem != nullptr) *problem = std::move(why);
@@ -382,15 +402,13 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     ProgramState candidate = design;
     RecordReader reader(bytes.substr(0, kDesignDocumentSize));
     walkRecord(reader, candidate);
-    // A document does not say who chose a vent's form: the initial circular
-    // port may be designed again, any other form stays as stored.
-    for (int v = 1; v <= 3; ++v) candidate.vents.vent[v].FormSetBy = 0;
     ExtractionText(candidate);
     if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
     if (std::string why = driverProblem(candidate.speaker); !why.empty()) return refuse(std::move(why));
     if (std::string why = boxProblem(candidate); !why.empty()) return refuse(std::move(why));
     // The level follows from the driver: derived again, not taken as stored.
     candidate.ref.SPL = driverSPL(candidate);
+    deriveVentChoices(candidate);
     design = candidate;
     return true;
 }

@@ -143,8 +143,10 @@ void giveBackKeptDesign() {
     NavUserActionCancelMenu();
     if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     platform::selectWindow(kResponseWindow);
+    const int32_t redraw = state.view.ReDispWnd;  // the redraw mode it was kept with, stored with it
     state.view.ReDispWnd = followsAsKept ? 1 : 2;
     ReDispResposeWnd();
+    state.view.ReDispWnd = redraw;
     refreshWindows(WindowRefresh::Palettes);
 }
 

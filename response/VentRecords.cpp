@@ -31,13 +31,17 @@ void divideDuctAmongCount(VentRecord& r) {
 
 }  // namespace
 
-void designWorkingVent() {
+void designWorkingVent(bool formToo) {
     const int32_t vent = selectedVent();
     const VentChamber chamber = ventChamber(vent);
     if (!chamber.valid()) return;
     const VentConditions conditions = ventConditions(vent);
     if (!std::isfinite(conditions.minimumAreaCm2)) return;
-    designVentRecord(state.vents.working, chamber, conditions);
+    VentRecord& w = state.vents.working;
+    designVentRecord(w, chamber, conditions);
+    // A form changed in the sheet is the user's, though not yet accepted.
+    const bool formAsOpened = shapeInForce(w) == shapeInForce(state.vents.cancel);
+    if (formToo && formAsOpened && formIsAutomatic(w)) chooseAutomaticForm(w, chamber, conditions);
 }
 
 int32_t PreVentParameterChange() {

@@ -38,6 +38,9 @@ int32_t ParallelVentedVentOpt();
 
 // Re-sizes the working copy of vent VentID with a fresh minimum area; a
 // vent whose chamber or air-speed curve is not usable is left as it is.
-void designWorkingVent();
+// With `formToo` (the power or the port changed) a form the automatic
+// design chooses is chosen again as well, as every vent of the design is,
+// unless the sheet shows another form than it opened with.
+void designWorkingVent(bool formToo = false);
 
 }  // namespace quendal

@@ -141,6 +141,19 @@ VentConditions conditionsOfRecord(const VentRecord& record) {
     return conditions;
 }
 
+bool portAgainstTheAutomaticDesign(int32_t vent) {
+    VentRecord automatic = state.vents.vent[vent];
+    if (shapeInForce(automatic) != VentShape::CircularPort) return false;
+    const VentChamber chamber = ventChamber(vent);
+    if (!chamber.valid()) return false;
+    const VentConditions conditions = ventConditions(vent);
+    if (!std::isfinite(conditions.minimumAreaCm2)) return false;
+    automatic.FormSetBy = kFormSetByDesign;
+    designVentRecord(automatic, chamber, conditions);
+    chooseAutomaticForm(automatic, chamber, conditions);
+    return shapeInForce(automatic) != VentShape::CircularPort;
+}
+
 int32_t AsVentOpt() {
     const int32_t vents = ventsOfSystem(currentSystemNumber());
     for (int32_t vent = 1; vent <= vents; ++vent) {

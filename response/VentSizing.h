@@ -56,4 +56,10 @@ VentConditions conditionsOfRecord(const VentRecord& record);
 // vents' air-speed scales end up those of the designed areas.
 int32_t AsVentOpt();
 
+// Whether vent 1-3 of the design in the state is a circular port that the
+// automatic design would not choose (it would choose another form): such a
+// port can only be the user's choice. A document does not say who chose a
+// vent's form, so its reader asks this.
+bool portAgainstTheAutomaticDesign(int32_t vent);
+
 }  // namespace quendal

@@ -76,7 +76,7 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     // Every vent is sized again for the new power and port, and so is the
     // vent on the sheet, keeping what the user chose there.
     AsVentOpt();
-    designWorkingVent();
+    designWorkingVent(true);
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     VentDesignWnd();

@@ -33,6 +33,7 @@
 #include "support/AlertRecorder.h"
 #include "support/DocumentDialogDoubles.h"
 #include "vent/VentDesignSheet.h"
+#include "vent/VentSetupSheet.h"
 #include "view/InputPower.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PreferencesWindow.h"
@@ -250,6 +251,14 @@ public:
         const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
         if (!choose(menu, item)) return "Vent Design (not offered)";
         std::string road = "Vent Design " + std::to_string(item);
+        if (usable(kVentDesignSheet, kCircularSetupButton) && pick(4) == 0) {
+            hit(kVentDesignSheet, kCircularSetupButton);
+            if (usable(kVentInitialSetupSheet, kVentSetupPowerField))
+                platform::setControlText(kVentInitialSetupSheet, kVentSetupPowerField, "60");
+            platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, "25");
+            hit(kVentInitialSetupSheet, 1);
+            road += ", its Initial Setup";
+        }
         if (usable(kVentDesignSheet, kVentSizeField) && chance()) {
             const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
             platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
