@@ -40,12 +40,14 @@ ensure_comma_locale() {
   fi
 }
 
-# Configures once, then builds the targets named (everything when none is).
+# Configures once (in Release, or as CONFIGURE_ARGS say), then builds the
+# targets named (everything when none is).
+CONFIGURE_ARGS=(-DCMAKE_BUILD_TYPE=Release)
 build() {
   local generator=()
   command -v ninja >/dev/null && generator=(-G Ninja)
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
+    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" "${CONFIGURE_ARGS[@]}"
   fi
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")
