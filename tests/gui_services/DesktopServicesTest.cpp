@@ -140,6 +140,20 @@ public:
     std::vector<std::string> caught;
 };
 
+// A cancelled load ends its transfer: the connection is closed, and with
+// it go the buffers the transfer held.
+TEST_F(DesktopServicesTest, ACancelledLoadHangsUp) {
+    LocalServer server;
+    server.routes["/endless"] = answer("200 OK", QByteArray(64 << 10, 'z')).repeatedTo(qint64(1) << 32);
+    bool flowing = false;
+    platform::UrlLoadCallbacks callbacks;
+    callbacks.data = [&flowing](std::string_view) { flowing = true; };
+    const platform::UrlLoadId load = platform::network().start({server.base() + "/endless"}, callbacks);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flowing; }, 10000));
+    platform::network().cancel(load);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.hangUps == 1; }, 10000));
+}
+
 // An archive is read through in a worker: its verdict comes from the event
 // loop, and a stopped check brings none.
 TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) {
