@@ -92,13 +92,18 @@ void endDownload(const std::shared_ptr<uRLDownload>& download, const platform::U
         } else if (download->zipUnpackedLimit >= 0) {
             // Read through under the temporary name, away from the event
             // loop; the check holds the download until its verdict.
-            download->check = platform::checkZipAway(download->partPath, download->zipUnpackedLimit, [download](bool whole) {
+            const auto verdict = [download](bool whole) {
                 download->check = 0;
                 if (whole)
                     nameAndFinish(download);
                 else
-                    failEnded(download, {platform::UrlErrorKind::Unreadable, "The file does not read whole as a zip archive"});
-            });
+                    failEnded(download, {platform::UrlErrorKind::Unreadable,
+                                         "The file does not read whole as a zip archive"});
+            };
+            const platform::ZipCheckId check =
+                platform::checkZipAway(download->partPath, download->zipUnpackedLimit, verdict);
+            // Without an event loop the verdict has come already.
+            if (!download->ended) download->check = check;
             return;
         } else {
             nameAndFinish(download);

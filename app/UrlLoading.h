@@ -164,7 +164,7 @@ struct uRLDownload {
     platform::UrlLoadId load = 0;
     std::string destination;     // as chosen by the delegate (UTF-8 path)
     bool allowOverwrite = false;
-    int64_t zipUnpackedLimit = -1; // bytes; 0 or more: the body must read whole as a zip archive unpacking to no more
+    int64_t zipUnpackedLimit = -1; // bytes; 0 or more: the body must be a zip unpacking to no more
     std::string path;            // the file written: the destination, or a free name beside it
     std::string partPath;        // where the body goes until it is complete (and checked)
     std::ofstream out;
