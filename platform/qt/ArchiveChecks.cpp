@@ -5,6 +5,7 @@
 #include <atomic>
 #include <map>
 #include <memory>
+#include <system_error>
 #include <thread>
 
 #include <QCoreApplication>
@@ -35,11 +36,16 @@ public:
         check.verdict = std::move(verdict);
         check.stop = std::make_shared<std::atomic<bool>>(false);
         QObject* home = home_.data();
-        check.worker = std::thread([this, id, home, &reader, path, maxUnpackedBytes, stop = check.stop] {
-            const bool whole = reader.readsWholeAsZip(path, maxUnpackedBytes, stop.get());
-            // Posting is the worker's last act: the event loop then joins it at once.
-            QMetaObject::invokeMethod(home, [this, id, whole] { settle(id, whole); }, Qt::QueuedConnection);
-        });
+        try {
+            check.worker = std::thread([this, id, home, &reader, path, maxUnpackedBytes, stop = check.stop] {
+                const bool whole = reader.readsWholeAsZip(path, maxUnpackedBytes, stop.get());
+                // Posting is the worker's last act: the event loop then joins it at once.
+                QMetaObject::invokeMethod(home, [this, id, whole] { settle(id, whole); }, Qt::QueuedConnection);
+            });
+        } catch (const std::system_error&) {
+            // No thread to be had: the file is not read, so it is not whole.
+            QMetaObject::invokeMethod(home, [this, id] { settle(id, false); }, Qt::QueuedConnection);
+        }
         return id;
     }
 
