@@ -1,7 +1,6 @@
 #include "app/UpdateCheck.h"
 
 #include <cstdint>
-#include <filesystem>
 
 #include "app/AppMessages.h"
 #include "app/FilesAndFolders.h"
@@ -28,9 +27,6 @@ constexpr int32_t kMenuCheckFollowUps = 36;  // a check from the menu waits up t
 constexpr double kVersionTimeout = 10.0;     // s without data before the version file fails
 constexpr double kPackageTimeout = 60.0;     // s without data before the download fails
 constexpr int32_t kLookAtCheck = 1, kLookAtDownload = 2;
-// bytes: a package whose entries unpack to more is no package of ours (and
-// reading it through would hold up the program for minutes)
-constexpr int64_t kPackageUnpackedLimit = int64_t(4) << 30;
 
 UpdateCheckState& update() { return state.update; }
 
@@ -58,14 +54,7 @@ void removeCheckTimer() {
 void dropDownload() {
     UpdateCheckState& u = update();
     if (u.PackageDownload) {
-        uRLDownload& d = *u.PackageDownload;
-        if (!d.ended) {
-            platform::network().cancel(d.load);
-            d.ended = true;
-            if (d.out.is_open()) d.out.close();
-            std::error_code ignored;
-            if (!d.partPath.empty()) std::filesystem::remove(d.partPath, ignored);
-        }
+        URLDownloadCancel(u.PackageDownload.get());
         u.PackageDownload.reset();
     }
     if (u.PackagePhase == DownloadPhase::Running) {
@@ -358,8 +347,16 @@ int32_t Download(std::string_view url) {
 
 void MyDownloadDecideDestinationCallback(uRLDownload* download, std::string_view, void*) {
     // The server's name for the file is not taken: the package has its own.
+    // It is the package only when it reads whole as the archive it is: a
+    // body whose length was not announced, or that was decoded on the way,
+    // is judged by that alone. It is read through under its temporary name
+    // and away from the event loop, so that a package unpacking to
+    // gigabytes neither holds up the program nor ever lies in Downloads
+    // under the package's name unread.
     const std::string path = downloadsPath(update().downFileZip.view());
-    if (!path.empty()) URLDownloadSetDestination(download, path, false);
+    if (path.empty()) return;
+    URLDownloadSetDestination(download, path, false);
+    URLDownloadRequireWholeZip(download, update().PackageUnpackedLimit);
 }
 
 void MyDownloadDidFailCallback(uRLDownload*, const platform::UrlError&, void*) {
@@ -369,20 +366,13 @@ void MyDownloadDidFailCallback(uRLDownload*, const platform::UrlError&, void*) {
     u.DownLoadOkFlag = 1;
 }
 
-void MyDownloadDidFinishCallback(uRLDownload* download, void*) {
-    // Called once the file is written whole, as long as announced, and has
-    // its name. It is the package only when it reads whole as the archive
-    // it is: a body whose length was not announced, or that was decoded on
-    // the way, is judged by that alone. Anything else is removed.
+void MyDownloadDidFinishCallback(uRLDownload*, void*) {
+    // Called once the package is written whole, as long as announced, read
+    // through as the archive it is, and has its name.
     UpdateCheckState& u = update();
-    const bool whole = download != nullptr && platform::archives().readsWholeAsZip(download->path, kPackageUnpackedLimit);
-    if (!whole && download != nullptr) {
-        std::error_code ignored;
-        std::filesystem::remove(download->path, ignored);
-    }
     u.PackageDownload.reset();
-    u.PackagePhase = whole ? DownloadPhase::Finished : DownloadPhase::Failed;
-    u.DownLoadOkFlag = whole ? 0 : 1;
+    u.PackagePhase = DownloadPhase::Finished;
+    u.DownLoadOkFlag = 0;
 }
 
 std::optional<std::string> DownloadsFolder() {

@@ -1,9 +1,10 @@
 // The update check: the program's version against the version file on the
 // maker's web server, and the download of the package into the user's
-// Downloads folder. Everything runs on the event loop: the loading reports
-// through callbacks, and one-shot timers look at where it stands, so
-// nothing ever waits. The program never runs what it downloads: it shows
-// the Downloads folder with the desktop's file manager.
+// Downloads folder. Everything runs on the event loop but the reading
+// through of the downloaded package, which runs in a worker: the loading and
+// the reading report through callbacks, and one-shot timers look at where
+// it stands, so nothing ever waits. The program never runs what it
+// downloads: it shows the Downloads folder with the desktop's file manager.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +29,9 @@ int32_t InitUpdateFlag();
 int32_t CheckForVersion();
 
 // OK and "Don't Download" of the update window (and OK after a download,
-// and Escape): the window closes, a download still running is dropped, and
-// the program goes on where the check found it.
+// and Escape): the window closes, a download still running or still being
+// read through is dropped with what it wrote, and the program goes on where
+// the check found it.
 int32_t CheckForUpdateWndOkButton();
 
 // "Download...": the old package out of the way, the download started, the
@@ -81,7 +83,10 @@ int32_t CheckForUpdateWndEvent(const platform::WindowEvent& event);
 // PackageMinimumBytes in any PackagePaceSeconds, or has not finished after
 // PackageTimeLimit; it succeeds only with the package whole on disk: every
 // write of the file checked, as many bytes as announced, and the file read
-// through as the zip archive it is. What a failed download wrote goes with it.
+// through as the zip archive it is, its entries unpacking to no more than
+// PackageUnpackedLimit. Until then the file has a temporary name, and the
+// reading runs away from the event loop. What a failed or dropped download
+// wrote goes with it.
 int32_t Download(std::string_view url);
 void MyDownloadDecideDestinationCallback(uRLDownload* download, std::string_view suggestedFilename, void* userData);
 void MyDownloadDidFailCallback(uRLDownload* download, const platform::UrlError& error, void* userData);

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 #include "platform/MacRomanText.h"
 
@@ -54,10 +55,33 @@ std::optional<platform::UrlError> completionFault(uRLDownload& download) {
     return std::nullopt;
 }
 
-void endDownload(const std::shared_ptr<uRLDownload>& download, const platform::UrlError* error) {
-    if (download->ended) return;
+// The download ends as failed: the temporary file goes, the delegate hears why.
+void failEnded(const std::shared_ptr<uRLDownload>& download, const platform::UrlError& failure) {
     download->ended = true;
     std::error_code fsError;
+    if (download->out.is_open()) download->out.close();
+    if (!download->partPath.empty()) fs::remove(download->partPath, fsError);
+    if (download->delegate->didFailWithErrorCallback)
+        download->delegate->didFailWithErrorCallback(download.get(), failure, download->delegate->didFailWithErrorUserData);
+}
+
+// The body is whole on disk: it takes its name, never one that is taken
+// unless that is allowed, and the delegate hears of it.
+void nameAndFinish(const std::shared_ptr<uRLDownload>& download) {
+    if (!download->allowOverwrite) download->path = freeNameBeside(download->destination);
+    std::error_code fsError;
+    fs::rename(download->partPath, download->path, fsError);
+    if (fsError) {
+        failEnded(download, {platform::UrlErrorKind::CannotWriteFile, "The file could not be named"});
+        return;
+    }
+    download->ended = true;
+    if (download->delegate->didFinishCallback)
+        download->delegate->didFinishCallback(download.get(), download->delegate->didFinishUserData);
+}
+
+void endDownload(const std::shared_ptr<uRLDownload>& download, const platform::UrlError* error) {
+    if (download->ended || download->check != 0) return;
     platform::UrlError failure = error != nullptr
                                      ? *error
                                      : platform::UrlError{platform::UrlErrorKind::CannotWriteFile,
@@ -65,19 +89,28 @@ void endDownload(const std::shared_ptr<uRLDownload>& download, const platform::U
     if (error == nullptr && !download->partPath.empty()) {
         if (const auto fault = completionFault(*download)) {
             failure = *fault;
+        } else if (download->zipUnpackedLimit >= 0) {
+            // Read through under the temporary name, away from the event
+            // loop; the check holds the download until its verdict.
+            const auto verdict = [download](bool whole) {
+                download->check = 0;
+                if (whole)
+                    nameAndFinish(download);
+                else
+                    failEnded(download, {platform::UrlErrorKind::Unreadable,
+                                         "The file does not read whole as a zip archive"});
+            };
+            const platform::ZipCheckId check =
+                platform::checkZipAway(download->partPath, download->zipUnpackedLimit, verdict);
+            // Without an event loop the verdict has come already.
+            if (!download->ended) download->check = check;
+            return;
         } else {
-            fs::rename(download->partPath, download->path, fsError);
-            if (!fsError) {
-                if (download->delegate->didFinishCallback)
-                    download->delegate->didFinishCallback(download.get(), download->delegate->didFinishUserData);
-                return;
-            }
+            nameAndFinish(download);
+            return;
         }
     }
-    if (download->out.is_open()) download->out.close();
-    if (!download->partPath.empty()) fs::remove(download->partPath, fsError);
-    if (download->delegate->didFailWithErrorCallback)
-        download->delegate->didFailWithErrorCallback(download.get(), failure, download->delegate->didFailWithErrorUserData);
+    failEnded(download, failure);
 }
 
 // Ends the download as failed and stops its loading.
@@ -259,6 +292,21 @@ void URLDownloadSetDestination(uRLDownload* download, std::string_view path, boo
     if (download == nullptr || download->out.is_open()) return;  // chosen once, before the body
     download->destination = std::string(path);
     download->allowOverwrite = allowOverwrite;
+}
+
+void URLDownloadRequireWholeZip(uRLDownload* download, int64_t maxUnpackedBytes) {
+    if (download == nullptr || download->out.is_open() || download->ended) return;  // before the body
+    download->zipUnpackedLimit = std::max<int64_t>(0, maxUnpackedBytes);
+}
+
+void URLDownloadCancel(uRLDownload* download) {
+    if (download == nullptr || download->ended) return;
+    download->ended = true;
+    platform::network().cancel(download->load);
+    if (download->check != 0) platform::stopZipCheck(std::exchange(download->check, 0));
+    if (download->out.is_open()) download->out.close();
+    std::error_code ignored;
+    if (!download->partPath.empty()) fs::remove(download->partPath, ignored);
 }
 
 }  // namespace quendal

@@ -164,12 +164,14 @@ struct uRLDownload {
     platform::UrlLoadId load = 0;
     std::string destination;     // as chosen by the delegate (UTF-8 path)
     bool allowOverwrite = false;
+    int64_t zipUnpackedLimit = -1; // bytes; 0 or more: the body must be a zip unpacking to no more
     std::string path;            // the file written: the destination, or a free name beside it
-    std::string partPath;        // where the body goes until it is complete
+    std::string partPath;        // where the body goes until it is complete (and checked)
     std::ofstream out;
     int64_t expectedLength = -1; // bytes the answer announced (-1: not announced)
     int64_t written = 0;         // bytes of the body written so far
-    bool ended = false;
+    platform::ZipCheckId check = 0; // the running check of the body under partPath (0: none)
+    bool ended = false;          // finished or failed: the delegate has heard of it
 };
 
 std::shared_ptr<URLDownloadDelegate> URLDownloadDelegateInit();
@@ -190,5 +192,14 @@ std::shared_ptr<uRLDownload> URLDownloadInit(const URLRequest& request, std::sha
 // Where the download goes; an existing file there is replaced only when
 // allowed, otherwise the download takes the next free name ("name-1.zip").
 void URLDownloadSetDestination(uRLDownload* download, std::string_view path, bool allowOverwrite);
+// The body counts as the file only when it reads whole as a zip archive
+// whose entries unpack to no more than `maxUnpackedBytes`: once complete it
+// is read through under its temporary name, away from the event loop, and
+// takes its name only then; else the download fails as Unreadable and the
+// temporary file goes. Chosen before the body, as the destination is.
+void URLDownloadRequireWholeZip(uRLDownload* download, int64_t maxUnpackedBytes);
+// Drops a download at whatever stage: its loading or the check of its body
+// stops, what it wrote goes, and its delegate hears nothing more.
+void URLDownloadCancel(uRLDownload* download);
 
 }  // namespace quendal

@@ -67,6 +67,9 @@ struct UpdateCheckState {
     int64_t PackageMinimumBytes = 1024;  // bytes a download must bring in every PackagePaceSeconds
     double PackagePaceSeconds = 30.0;    // s
     double PackageTimeLimit = 600.0;     // s: a download not finished by then fails
+    // bytes: a package whose entries unpack to more is no package of ours
+    // (and reading it through would take minutes)
+    int64_t PackageUnpackedLimit = int64_t(4) << 30;
 };
 
 }  // namespace quendal

@@ -15,7 +15,8 @@ constexpr std::size_t kReadBlockBytes = 64 * 1024;  // bytes handed to the libra
 
 class LibraryArchives : public ArchiveService {
 public:
-    bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes) override {
+    bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes, const std::atomic<bool>* stop) override {
+        auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
         const std::unique_ptr<archive, int (*)(archive*)> reader(archive_read_new(), archive_read_free);
         if (!reader) return false;
         // Only the zip format, read from its central directory at the end of
@@ -28,7 +29,7 @@ public:
         for (;;) {
             const int status = archive_read_next_header(reader.get(), &entry);
             if (status == ARCHIVE_EOF) break;
-            if (status != ARCHIVE_OK) return false;
+            if (status != ARCHIVE_OK || stopped()) return false;
             ++entries;
             // Each entry's data read to its end: the library checks its
             // length and checksum there.
@@ -38,7 +39,7 @@ public:
             for (;;) {
                 const int read = archive_read_data_block(reader.get(), &block, &size, &offset);
                 if (read == ARCHIVE_EOF) break;
-                if (read != ARCHIVE_OK) return false;
+                if (read != ARCHIVE_OK || stopped()) return false;
                 unpacked += int64_t(size);
                 if (unpacked > maxUnpackedBytes) return false;
             }

@@ -12,6 +12,7 @@
 // on the one thread of the event loop.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -755,6 +756,7 @@ enum class UrlErrorKind : int32_t {
     HttpStatus,       // downloads: the server answered with an error status
     CannotWriteFile,  // downloads: no destination, or it could not be written
     TooLarge,         // the body was announced or grew past the load's byte limit
+    Unreadable,       // downloads: the file did not read whole as the archive it must be
     Other,
 };
 
@@ -818,11 +820,27 @@ public:
     // Whether the file at `path` reads whole as a zip archive: its directory
     // found where it ends, at least one entry, and every entry's data read
     // through with its checksum right. An archive whose entries unpack to
-    // more than `maxUnpackedBytes` in all is refused unread to its end.
-    virtual bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes) = 0;
+    // more than `maxUnpackedBytes` in all is refused unread to its end. Once
+    // `stop` (when given) is set, the reading ends soon with false. It may be
+    // called from a worker thread (see checkZipAway).
+    virtual bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes,
+                                 const std::atomic<bool>* stop = nullptr) = 0;
 };
 void setArchiveService(ArchiveService* service);
 ArchiveService& archives();
+
+// Reading an archive through can take seconds (an archive that unpacks to
+// gigabytes, or one of countless entries), so a check runs away from the
+// event loop: archives().readsWholeAsZip in a worker thread of its own, the
+// only work of the program that does not run on the event loop. `verdict`
+// comes from the event loop once the reading has ended, never from inside
+// the call. Without the windowing layer (no event loop) the file is read at
+// once and the verdict comes from inside the call. Ids start at 1.
+using ZipCheckId = int32_t;
+ZipCheckId checkZipAway(const std::string& path, int64_t maxUnpackedBytes, std::function<void(bool whole)> verdict);
+// Stops a check: its reading ends soon after, and its verdict never comes
+// (it is dropped later, on the event loop, not inside this call).
+void stopZipCheck(ZipCheckId check);
 
 // ---------------------------------------------------------------------------
 // Messages between applications and the clipboard

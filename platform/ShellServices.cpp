@@ -61,6 +61,8 @@ struct Services {
     Slot<DesktopService> desktop;
     Slot<NetworkService> network;
     ArchiveService* archives = nullptr;  // a replacement; the library's own otherwise
+    ZipCheckWorker* zipChecks = nullptr; // the layer's worker; checks run at once without one
+    ZipCheckId nextZipCheck = 1;         // ids of the checks run at once
 };
 
 Services& services() {
@@ -102,5 +104,20 @@ NetworkService& network() { return services().network.current(services().noNetwo
 
 void setArchiveService(ArchiveService* service) { services().archives = service; }
 ArchiveService& archives() { return services().archives != nullptr ? *services().archives : libraryArchives(); }
+
+void registerLayerZipChecks(ZipCheckWorker* worker) { services().zipChecks = worker; }
+
+ZipCheckId checkZipAway(const std::string& path, int64_t maxUnpackedBytes, std::function<void(bool whole)> verdict) {
+    Services& s = services();
+    if (s.zipChecks != nullptr) return s.zipChecks->start(archives(), path, maxUnpackedBytes, std::move(verdict));
+    const ZipCheckId id = s.nextZipCheck++;
+    const bool whole = archives().readsWholeAsZip(path, maxUnpackedBytes);
+    if (verdict) verdict(whole);
+    return id;
+}
+
+void stopZipCheck(ZipCheckId check) {
+    if (services().zipChecks != nullptr) services().zipChecks->stop(check);
+}
 
 }  // namespace quendal::platform

@@ -15,6 +15,18 @@ void registerLayerServices(PreferenceStore* store, FileService* files, DesktopSe
 // no replacement is installed.
 ArchiveService& libraryArchives();
 
+// How the windowing layer runs checkZipAway: `reader` in a worker, the
+// verdict handed back to the event loop.
+class ZipCheckWorker {
+public:
+    virtual ~ZipCheckWorker() = default;
+    virtual ZipCheckId start(ArchiveService& reader, const std::string& path, int64_t maxUnpackedBytes,
+                             std::function<void(bool whole)> verdict) = 0;
+    virtual void stop(ZipCheckId check) = 0;
+};
+// Until the layer registers its worker, checks run at once.
+void registerLayerZipChecks(ZipCheckWorker* worker);
+
 // Drops every installed replacement.
 void clearReplacedServices();
 

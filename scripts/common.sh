@@ -7,7 +7,7 @@ BUILD_DIR="${QUENDAL_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev xvfb xauth dbus-daemon
-  fonts-dejavu-core fonts-liberation2 locales poppler-utils libarchive-dev)
+  fonts-dejavu-core fonts-liberation2 locales poppler-utils libarchive-dev zlib1g-dev)
 
 install_missing() {
   # One query of the package database for all of them; a package it does
@@ -40,12 +40,14 @@ ensure_comma_locale() {
   fi
 }
 
-# Configures once, then builds the targets named (everything when none is).
+# Configures once (in Release, or as CONFIGURE_ARGS say), then builds the
+# targets named (everything when none is).
+CONFIGURE_ARGS=(-DCMAKE_BUILD_TYPE=Release)
 build() {
   local generator=()
   command -v ninja >/dev/null && generator=(-G Ninja)
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release
+    cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" "${CONFIGURE_ARGS[@]}"
   fi
   local targets=()
   [ $# -gt 0 ] && targets=(--target "$@")

@@ -56,6 +56,7 @@ void startApplication(int& argc, char** argv) {
     startEditTracking();
     installDesktopMessaging();
     installShellServices();
+    installZipChecks();
 }
 
 int runEventLoop() {
@@ -87,6 +88,7 @@ void resetPlatform() {
     removeAllTimers();
     closePageIfOpen();
     stopAllLoads();
+    stopAllZipChecks();
     clearReplacedServices();
     gQuitStatus.reset();
     setDialogService(nullptr);

@@ -87,10 +87,16 @@ public:
         reply->setReadBufferSize(kReadBufferBytes);
         load.reply = reply;
         load.limits = request.limits;
-        QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this, id] { checkAnnouncedLength(id); });
-        QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, id] { deliverData(id); });
-        QObject::connect(reply, &QNetworkReply::finished, reply, [this, id] { end(id); });
-        watchPace(id, reply);
+        // Our connections and timers hang on a watcher of the reply's own,
+        // so that a cancel can end ours alone: Qt's own connections of the
+        // reply carry the abort to the transfer, which then frees its
+        // buffers.
+        auto* watcher = new QObject(reply);
+        load.watcher = watcher;
+        QObject::connect(reply, &QNetworkReply::metaDataChanged, watcher, [this, id] { checkAnnouncedLength(id); });
+        QObject::connect(reply, &QNetworkReply::readyRead, watcher, [this, id] { deliverData(id); });
+        QObject::connect(reply, &QNetworkReply::finished, watcher, [this, id] { end(id); });
+        watchPace(id, watcher);
         return id;
     }
 
@@ -98,9 +104,10 @@ public:
         const auto it = loads_.find(id);
         if (it == loads_.end()) return;
         QPointer<QNetworkReply> reply = it->second.reply;
+        QPointer<QObject> watcher = it->second.watcher;
         loads_.erase(it);
         if (reply) {
-            reply->disconnect();
+            if (watcher) reply->disconnect(watcher);
             // A reply that has ended or answered with an error status needs
             // no abort (a second error would be reported for it).
             if (!reply->isFinished() && reply->error() == QNetworkReply::NoError) reply->abort();
@@ -110,11 +117,13 @@ public:
 
     void cancelAll() {
         while (!loads_.empty()) cancel(loads_.begin()->first);
+        delete manager_.data();
     }
 
 private:
     struct Load {
         QPointer<QNetworkReply> reply;
+        QPointer<QObject> watcher;  // the receiver of our connections of the reply, and the limits' timers
         UrlLoadCallbacks callbacks;
         bool answered = false;
         UrlLoadLimits limits;
@@ -122,17 +131,17 @@ private:
         int64_t receivedAtLook = 0; // ... at the last look at the pace
     };
 
-    // The timers of a load's limits go with its reply.
-    void watchPace(UrlLoadId id, QNetworkReply* reply) {
+    // The timers of a load's limits go with its watcher.
+    void watchPace(UrlLoadId id, QObject* watcher) {
         const UrlLoadLimits& limits = loads_[id].limits;
         if (limits.minBytes > 0 && limits.minBytesSeconds > 0.0) {
-            auto* pace = new QTimer(reply);
+            auto* pace = new QTimer(watcher);
             pace->setInterval(timerMs(limits.minBytesSeconds));
-            QObject::connect(pace, &QTimer::timeout, reply, [this, id] { lookAtPace(id); });
+            QObject::connect(pace, &QTimer::timeout, watcher, [this, id] { lookAtPace(id); });
             pace->start();
         }
         if (limits.maxSeconds > 0.0) {
-            QTimer::singleShot(timerMs(limits.maxSeconds), reply, [this, id] {
+            QTimer::singleShot(timerMs(limits.maxSeconds), watcher, [this, id] {
                 Load* load = find(id);
                 if (load == nullptr) return;
                 giveUp(id, {UrlErrorKind::TimedOut, "The load did not end within " +

@@ -111,10 +111,13 @@ void removeAllTimers();
 void closePageIfOpen();
 void resetMenuHost();
 void stopAllLoads();
+void stopAllZipChecks();
 
 // Makes the layer's preferences file, folders, desktop opener and network
 // the shell services the program uses.
 void installShellServices();
 NetworkService& layerNetwork();
+// Makes the layer's worker threads read archives for checkZipAway.
+void installZipChecks();
 
 }  // namespace quendal::platform::qt

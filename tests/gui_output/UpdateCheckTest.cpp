@@ -3,16 +3,33 @@
 // download, which lands in the Downloads folder only and is never run.
 #include <QFile>
 #include <QTest>
+#include <QTimer>
+
+#include <atomic>
 
 #include "app/FilesAndFolders.h"
 #include "app/UpdateCheck.h"
 #include "support/LocalServer.h"
 #include "support/PackageFiles.h"
 #include "gui_output/OutputFixture.h"
+#include "platform/ShellServices.h"
 #include "windows/UpdateWindow.h"
 
 namespace quendal::test {
 namespace {
+
+// The system's archive library, watched: whether a reading has ended, and
+// whether it was told to stop.
+class WatchedArchives : public platform::ArchiveService {
+public:
+    bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes, const std::atomic<bool>* stop) override {
+        const bool whole = platform::libraryArchives().readsWholeAsZip(path, maxUnpackedBytes, stop);
+        stopped = stop != nullptr && stop->load();
+        ended = true;
+        return whole;
+    }
+    std::atomic<bool> ended{false}, stopped{false};
+};
 
 const QByteArray kVersionPath = "/versions/Quendal_version.txt";
 const QByteArray kPackagePath = "/downloads/apps/Quendal.zip";
@@ -263,6 +280,48 @@ TEST_F(UpdateCheckTest, AFailedOrOversizedDownloadLeavesNothingBehind) {
         CheckForUpdateWndOkButton();
         EXPECT_FALSE(platform::windowExists(kUpdateWindow));
     }
+}
+
+// While the package is read through, the event loop runs on (its timers
+// fire) and the package lies in Downloads only under its temporary name.
+TEST_F(UpdateCheckTest, APackageUnpackingPastTheLimitIsReadAwayFromTheLoopAndNeverNamed) {
+    state.update.PackageUnpackedLimit = int64_t(256) << 20;
+    server.routes[kPackagePath] = answer("200 OK", QByteArray::fromStdString(zipOfZeros(1, int64_t(1) << 30)));
+    int ticksWhileReading = 0;
+    std::vector<std::string> seenWhileReading;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!state.update.PackageDownload || state.update.PackageDownload->check == 0) return;
+        ++ticksWhileReading;
+        seenWhileReading = filesWritten();
+    });
+    tick.start(1);
+    download();
+    ASSERT_TRUE(downloadEnded());
+    EXPECT_GT(ticksWhileReading, 0);
+    EXPECT_EQ(seenWhileReading, std::vector<std::string>{"Downloads/Quendal.zip.part"});
+    EXPECT_EQ(headline(), "Download is Failed.");
+    EXPECT_TRUE(filesWritten().empty());
+}
+
+// "Don't Download" while the package is read through: the reading stops,
+// the temporary file goes, and no verdict comes afterwards.
+TEST_F(UpdateCheckTest, DontDownloadDuringTheReadingStopsItAndLeavesNothing) {
+    WatchedArchives archives;
+    platform::setArchiveService(&archives);
+    // Read to the 4 GiB limit this would take seconds.
+    server.routes[kPackagePath] = answer("200 OK", QByteArray::fromStdString(zipOfZeros(5, int64_t(1) << 30)));
+    download();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] { return state.update.PackageDownload && state.update.PackageDownload->check != 0; }, 20000));
+    CheckForUpdateWndOkButton();
+    EXPECT_FALSE(platform::windowExists(kUpdateWindow));
+    EXPECT_TRUE(filesWritten().empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return archives.ended.load(); }, 20000));
+    EXPECT_TRUE(archives.stopped);
+    QTest::qWait(50);  // a verdict would have arrived by now
+    EXPECT_TRUE(filesWritten().empty());
+    EXPECT_EQ(state.update.PackagePhase, DownloadPhase::Failed);
 }
 
 TEST_F(UpdateCheckTest, DontDownloadDuringADownloadDropsIt) {

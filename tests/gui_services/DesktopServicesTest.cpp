@@ -20,6 +20,7 @@
 #include "app/UrlLoading.h"
 #include "platform/PlatformFixture.h"
 #include "support/LocalServer.h"
+#include "support/PackageFiles.h"
 
 namespace quendal::test {
 namespace {
@@ -138,6 +139,42 @@ public slots:
 public:
     std::vector<std::string> caught;
 };
+
+// A cancelled load ends its transfer: the connection is closed, and with
+// it go the buffers the transfer held.
+TEST_F(DesktopServicesTest, ACancelledLoadHangsUp) {
+    LocalServer server;
+    server.routes["/endless"] = answer("200 OK", QByteArray(64 << 10, 'z')).repeatedTo(qint64(1) << 32);
+    bool flowing = false;
+    platform::UrlLoadCallbacks callbacks;
+    callbacks.data = [&flowing](std::string_view) { flowing = true; };
+    const platform::UrlLoadId load = platform::network().start({server.base() + "/endless"}, callbacks);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flowing; }, 10000));
+    platform::network().cancel(load);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.hangUps == 1; }, 10000));
+}
+
+// An archive is read through in a worker: its verdict comes from the event
+// loop, and a stopped check brings none.
+TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) {
+    const std::string whole = tempPath("whole.zip"), junk = tempPath("junk.zip"), huge = tempPath("huge.zip");
+    std::ofstream(whole, std::ios::binary) << zipHolding("Quendal.pkg", noiseBytes(1000));
+    std::ofstream(junk, std::ios::binary) << noiseBytes(1000);
+    std::ofstream(huge, std::ios::binary) << zipOfZeros(4, int64_t(1) << 30);
+    std::vector<std::pair<std::string, bool>> verdicts;
+    auto record = [&verdicts](std::string name) {
+        return [&verdicts, name](bool read) { verdicts.emplace_back(name, read); };
+    };
+    platform::checkZipAway(whole, 1 << 20, record("whole"));
+    platform::checkZipAway(junk, 1 << 20, record("junk"));
+    const platform::ZipCheckId stopped = platform::checkZipAway(huge, int64_t(8) << 30, record("huge"));
+    EXPECT_TRUE(verdicts.empty()) << "never from inside the call";
+    platform::stopZipCheck(stopped);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return verdicts.size() >= 2; }, 10000));
+    QTest::qWait(100);
+    std::sort(verdicts.begin(), verdicts.end());
+    EXPECT_EQ(verdicts, (std::vector<std::pair<std::string, bool>>{{"junk", false}, {"whole", true}}));
+}
 
 TEST_F(DesktopServicesTest, LinksGoToTheDesktopsHandlers) {
     UrlCatcher catcher;

@@ -36,6 +36,10 @@ TEST(PackageArchiveTest, OnlyAZipReadThroughToItsEndCounts) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << row.bytes;
         EXPECT_EQ(platform::archives().readsWholeAsZip(path.string(), row.unpackedLimit), row.whole);
     }
+    // Told to stop, a reading ends without a verdict of whole.
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << zip;
+    const std::atomic<bool> stop{true};
+    EXPECT_FALSE(platform::archives().readsWholeAsZip(path.string(), 1 << 20, &stop));
     fs::remove(path);
 }
 

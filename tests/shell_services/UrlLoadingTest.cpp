@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UrlLoading.h"
+#include "support/PackageFiles.h"
 #include "support/ShellServiceDoubles.h"
 
 namespace quendal::test {
@@ -100,6 +101,7 @@ struct DownloadLog {
     bool overwrite = false;
     bool choose = true;
     std::string suggested;
+    int64_t unpackedLimit = -1;
     int finished = 0;
     std::vector<platform::UrlErrorKind> failures;
 };
@@ -187,6 +189,49 @@ TEST_F(UrlLoadingTest, AnInterruptedDownloadRemovesWhatItWrote) {
     EXPECT_EQ(log.failures.size(), 2u);
     EXPECT_EQ(log.finished, 0);
     EXPECT_TRUE(fs::is_empty(folder));
+}
+
+// A download that must be a zip archive takes its name only once it reads
+// whole; anything else leaves nothing, neither under its name nor under
+// the temporary one.
+TEST_F(UrlLoadingTest, ADownloadThatMustBeAZipIsNamedOnlyWhenItReadsWhole) {
+    const std::string zip = zipHolding("Quendal.pkg", noiseBytes(5000));
+    struct Row {
+        const char* name;
+        std::string body;
+        int64_t unpackedLimit;
+        bool named;
+    } rows[] = {
+        {"a whole archive", zip, 1 << 20, true},
+        {"no archive", "<html>maintenance</html>", 1 << 20, false},
+        {"an archive cut short", zip.substr(0, zip.size() - 10), 1 << 20, false},
+        {"unpacking past the limit", zipOfZeros(1, 3 << 20), 2 << 20, false},
+    };
+    platform::UrlLoadId id = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DownloadLog log;
+        log.folder = folder;
+        auto delegate = downloadDelegate(log);
+        URLDownloadDelegateSetDecideDestinationWithSuggestedFilenameCallback(
+            *delegate,
+            [](uRLDownload* download, std::string_view suggested, void* user) {
+                decide(download, suggested, user);
+                URLDownloadRequireWholeZip(download, static_cast<DownloadLog*>(user)->unpackedLimit);
+            },
+            &log);
+        log.unpackedLimit = row.unpackedLimit;
+        URLDownloadInit(URLRequestInit("https://example.invalid/downloads/apps/Quendal.zip"), delegate);
+        network.answer(++id, 200, row.body, "Quendal.zip");
+        EXPECT_EQ(log.finished, row.named ? 1 : 0);
+        if (row.named) {
+            EXPECT_EQ(contents(folder / "Quendal.zip"), row.body);
+            fs::remove(folder / "Quendal.zip");
+        } else {
+            EXPECT_EQ(log.failures, std::vector<platform::UrlErrorKind>{platform::UrlErrorKind::Unreadable});
+        }
+        EXPECT_TRUE(fs::is_empty(folder));
+    }
 }
 
 TEST_F(UrlLoadingTest, BundleInformationNamesTheVersionAndAnExistingHelpDocument) {

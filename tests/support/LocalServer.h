@@ -50,6 +50,7 @@ public:
             while (QTcpSocket* socket = server_.nextPendingConnection()) {
                 ++connections;
                 connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { serve(socket); });
+                connect(socket, &QTcpSocket::disconnected, this, [this] { ++hangUps; });
             }
         });
     }
@@ -57,6 +58,7 @@ public:
 
     std::map<QByteArray, Route> routes;
     int connections = 0;
+    int hangUps = 0;  // connections that ended, by either side
 
 private:
     void serve(QTcpSocket* socket) {
