@@ -40,18 +40,22 @@ inline constexpr int16_t kQuitWithoutSaving = 4;
 // Ends the design and opens the System Select window (with a driver record
 // that waited for the design to end). Returns 0.
 int32_t ChangeToSystemSelect();
-// System Select asked for from a design without unsaved changes: the design
-// stays behind the System Select window (its custom palette dimmed) until
-// the design chosen there replaces it; Cancel gives it back as it was.
-// Without a design on the screen, ChangeToSystemSelect. Returns 0.
+// System Select asked for over a design (its unsaved changes asked about
+// first), or a driver record arrived for the next design: the design stays
+// behind the System Select window (its values kept, its custom palette
+// dimmed) until the design chosen there replaces it; Cancel gives it back
+// exactly as it was. A design kept behind the Default Parameters window
+// stays kept, System Select taking that window's place. Without a design on
+// the screen, ChangeToSystemSelect. Returns 0.
 int32_t SystemSelectKeepingDesign();
 // Ends the design kept behind the System Select window, as
 // ChangeToSystemSelect ends a design, once the new one replaces it.
 // Returns 0.
 int32_t EndKeptDesign();
 // Cancel, Escape or the close box of the System Select window: a design
-// kept behind it comes back with its system, connection and menus;
-// otherwise the program is left without a design. Returns 0.
+// kept behind it comes back exactly as it was, with its driver, values,
+// connection, file, changed mark and menus; otherwise the program is left
+// without a design. Returns 0.
 int32_t CancelSystemSelect();
 // New Box Design and System Select: the save question first while the
 // design has unsaved changes, else SystemSelectKeepingDesign. Returns 0.

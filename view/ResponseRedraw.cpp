@@ -1,5 +1,6 @@
 #include "view/ResponseRedraw.h"
 
+#include "engine/AlignmentValuesKept.h"
 #include "response/CofCal.h"
 #include "response/ResponseCal.h"
 #include "model/State.h"
@@ -37,6 +38,9 @@ void legendAfterCurves(int32_t (*legend)()) {
 // The rows of the page table; the band-pass tab runs the same rows except
 // for the Triple Vented group delay and step response.
 bool DrawResponsePage(PageTarget target) {
+    // Drawing a page only looks at the design: the sweeps build the
+    // coefficients again, and what that leaves of the alignment goes.
+    const AlignmentValuesKept design;
     const int32_t tab = state.selection.SysSelTabNum;
     const int32_t button = state.selection.SysSelBtnNum;
     const bool screen = target == PageTarget::Screen;

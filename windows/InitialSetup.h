@@ -24,11 +24,10 @@ namespace quendal {
 // is then applied through the passive-radiator data window.
 int32_t InitialSetupSelect();
 
-// How the design kept on the screen behind the System Select or the Default
-// Parameters window (KeptDesignFlag) ends once the design chosen there, or
-// the driver entered there, replaces it; the shell installs its routine at
-// start (the start checks that it did). Without one, the kept design's
-// windows just close.
+// How the design kept on the screen behind the System Select window
+// (KeptDesignFlag) ends once the design chosen there replaces it; the shell
+// installs its routine at start (the start checks that it did). Without
+// one, the kept design's windows just close.
 void setKeptDesignEnding(int32_t (*ending)());
 bool keptDesignEndingFilled();
 // Ends the kept design through that routine. Returns 0.
