@@ -4,20 +4,30 @@
 
 namespace quendal {
 
+namespace {
+
+// The parameter groups of a design, from the state to the kept design or back.
+template <typename From, typename To>
+void copyDesignGroups(const From& from, To& to) {
+    to.speaker = from.speaker;
+    to.box = from.box;
+    to.radiator = from.radiator;
+    to.vents = from.vents;
+    to.selection = from.selection;
+    to.view = from.view;
+    to.connection = from.connection;
+    to.ratios = from.ratios;
+    to.coef = from.coef;
+    to.scales = from.scales;
+    to.ref = from.ref;
+    to.rscales = from.rscales;
+}
+
+}  // namespace
+
 void keepDesignValues() {
     KeptDesign& k = state.kept;
-    k.speaker = state.speaker;
-    k.box = state.box;
-    k.radiator = state.radiator;
-    k.vents = state.vents;
-    k.selection = state.selection;
-    k.view = state.view;
-    k.connection = state.connection;
-    k.ratios = state.ratios;
-    k.coef = state.coef;
-    k.scales = state.scales;
-    k.ref = state.ref;
-    k.rscales = state.rscales;
+    copyDesignGroups(state, k);
     k.PIN = state.power.PIN;
     k.PinTemp = state.power.PinTemp;
     k.InputPowerCheck = state.power.InputPowerCheck;
@@ -33,18 +43,7 @@ void keepDesignValues() {
 
 void giveBackDesignValues() {
     const KeptDesign& k = state.kept;
-    state.speaker = k.speaker;
-    state.box = k.box;
-    state.radiator = k.radiator;
-    state.vents = k.vents;
-    state.selection = k.selection;
-    state.view = k.view;
-    state.connection = k.connection;
-    state.ratios = k.ratios;
-    state.coef = k.coef;
-    state.scales = k.scales;
-    state.ref = k.ref;
-    state.rscales = k.rscales;
+    copyDesignGroups(k, state);
     state.power.PIN = k.PIN;
     state.power.PinTemp = k.PinTemp;
     ShellFlags& sh = state.shell;

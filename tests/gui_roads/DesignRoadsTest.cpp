@@ -8,8 +8,6 @@
 // a stored value changed: looking changes nothing, a way back gives the
 // design back as it was, and a new design starts unchanged.
 #include <cstdlib>
-#include <iostream>
-#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -18,10 +16,9 @@
 #include <vector>
 
 #include <QFile>
-#include <QTemporaryDir>
 
+#include "RoadsFixture.h"
 #include "app/DesignDocument.h"
-#include "gui_app/AppFixture.h"
 #include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
@@ -29,9 +26,6 @@
 #include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
 #include "response/VentSizing.h"
-#include "selection/SystemChooser.h"
-#include "support/AlertRecorder.h"
-#include "support/DocumentDialogDoubles.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentSetupSheet.h"
 #include "view/InputPower.h"
@@ -92,20 +86,8 @@ std::string firstDifference(const std::string& a, const std::string& b) {
 // design perhaps changed, a new design, or saved.
 enum class Ending { Same, Kept, New, Saved, HandedOver };
 
-class DesignRoads : public AppTest {
+class DesignRoads : public RoadsTest {
 protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        platform::setDialogService(&alerts);
-        platform::setDocumentDialogService(&documents);
-        prefs.put("UpdateForCheck", {"0"});  // no version check on the way
-        ASSERT_TRUE(folder.isValid());
-    }
-    void TearDown() override {
-        platform::setDocumentDialogService(nullptr);
-        AppTest::TearDown();
-    }
-
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
     bool chance() { return pick(2) == 0; }
 
@@ -367,29 +349,7 @@ protected:
         std::string problem;
         const std::string fresh = freshDocument(now, problem);
         if (fresh.empty()) return "the design does not open again: " + problem;
-        if (fresh != now) {
-            if (std::getenv("QUENDAL_ROAD_DEBUG")) {
-                ProgramState a = state, b = state;
-                decodeDesignDocument(now, a);
-                decodeDesignDocument(fresh, b);
-                std::ostringstream o;
-                o.precision(10);
-                const double* pa = reinterpret_cast<const double*>(&a.speaker);
-                const double* pb = reinterpret_cast<const double*>(&b.speaker);
-                (void)pa; (void)pb;
-                o << "DIA " << a.speaker.DIA << "/" << b.speaker.DIA << " DIA2 " << a.speaker.DIA2 << " FS " << a.speaker.FS << "/" << b.speaker.FS
-                  << " VAS " << a.speaker.VAS << "/" << b.speaker.VAS << " PIN " << a.power.PIN << "/" << b.power.PIN
-                  << " SV11 " << a.vents.SV11 << "/" << b.vents.SV11 << " SV22 " << a.vents.SV22 << "/" << b.vents.SV22
-                  << " VB " << a.box.VB << "/" << b.box.VB << " FB " << a.box.FB << "/" << b.box.FB << " SPL " << a.ref.SPL << "/" << b.ref.SPL
-                  << " sift " << a.coef.siftUpDwn << "/" << b.coef.siftUpDwn << " con " << a.connection.SpConNum
-                  << " XMAX " << a.speaker.XMAX << "/" << b.speaker.XMAX << " PEMX " << a.speaker.PEMX << "/" << b.speaker.PEMX;
-                for (int v = 1; v <= 3; ++v) o << " | v" << v << " D " << a.vents.vent[v].CircDuctDV << "/" << b.vents.vent[v].CircDuctDV
-                  << " P " << a.vents.vent[v].CircPortDV << "/" << b.vents.vent[v].CircPortDV << " form " << a.vents.vent[v].VentForm << "/" << b.vents.vent[v].VentForm
-                  << " L " << a.vents.vent[v].CircDuctLV << "/" << b.vents.vent[v].CircDuctLV;
-                std::cerr << o.str() << "\n";
-            }
-            return "the design differs from its inputs computed afresh at " + firstDifference(now, fresh);
-        }
+        if (fresh != now) return "the design differs from its inputs computed afresh at " + firstDifference(now, fresh);
         const int32_t dirty = state.shell.DirtyFlag;
         const bool changed = storedFields(now) != storedFields(before);
         switch (ending) {
@@ -421,9 +381,6 @@ protected:
     }
 
     std::mt19937 random{std::getenv("QUENDAL_ROAD_SEED") ? unsigned(std::atoi(std::getenv("QUENDAL_ROAD_SEED"))) : 20261207u};
-    AlertRecorder alerts;
-    ScriptedDocumentDialogs documents;
-    QTemporaryDir folder;
     int saves = 0;
 };
 

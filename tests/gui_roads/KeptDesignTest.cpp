@@ -2,13 +2,10 @@
 // connection sizes the vents for the power it brings, and Speaker Select
 // gives the design back when it is not replaced.
 #include <QFile>
-#include <QTemporaryDir>
 
+#include "RoadsFixture.h"
 #include "app/DesignDocument.h"
-#include "gui_app/AppFixture.h"
 #include "model/DriverCheck.h"
-#include "support/AlertRecorder.h"
-#include "support/DocumentDialogDoubles.h"
 #include "windows/DefaultParameters.h"
 
 namespace quendal::test {
@@ -16,19 +13,11 @@ namespace {
 
 using platform::qt::dispatchControlEvent;
 
-class KeptDesign : public AppTest {
+class KeptDesign : public RoadsTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        platform::setDialogService(&alerts);
-        platform::setDocumentDialogService(&documents);
-        prefs.put("UpdateForCheck", {"0"});
+        RoadsTest::SetUp();
         prefs.put("InitSetupCheck", {"0"});
-        ASSERT_TRUE(folder.isValid());
-    }
-    void TearDown() override {
-        platform::setDocumentDialogService(nullptr);
-        AppTest::TearDown();
     }
     static void hit(int32_t window, int32_t control) {
         ASSERT_TRUE(platform::controlExists(window, control)) << window << " " << control;
@@ -65,9 +54,6 @@ protected:
     }
     static double minimumAreaCm2() { return state.vents.vent[1].CircPortSVmin; }
 
-    AlertRecorder alerts;
-    ScriptedDocumentDialogs documents;
-    QTemporaryDir folder;
 };
 
 // Two drivers in parallel at their rated power each, in twice the box at the
