@@ -131,9 +131,11 @@ protected:
         hit(kSystemSelectWindow, 1);
         if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
         pressAlertsOk();
-        // A system the driver cannot build is refused: the window stays.
-        if (platform::windowExists(kSystemSelectWindow)) hit(kSystemSelectWindow, 2);
-        return Ending::New;
+        // A system the driver cannot build is refused: the window stays,
+        // and its Cancel gives back what it stood over.
+        if (!platform::windowExists(kSystemSelectWindow)) return Ending::New;
+        hit(kSystemSelectWindow, 2);
+        return Ending::Same;
     }
 
 public:
@@ -333,8 +335,11 @@ protected:
         }
         for (int32_t w : {kSystemSelectWindow, kDefaultParametersWindow}) platform::closeWindow(w);
         state.shell.KeptDesignFlag = 0;
-        platform::qt::deliverCommand(kFileMenu, 1);
-        systemSelectEnds(true);
+        // A system the driver refuses leaves no design: another one then.
+        for (int tries = 0; tries < 8 && !platform::windowExists(kResponseWindow); ++tries) {
+            platform::qt::deliverCommand(kFileMenu, 1);
+            systemSelectEnds(true);
+        }
     }
 
     // What went wrong after the road, or nothing.
