@@ -1,6 +1,7 @@
 #include "windows/DefaultParameters.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "model/State.h"
@@ -9,6 +10,7 @@
 #include "selection/SystemSelect.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/FieldText.h"
+#include "dialogs/ParameterRecords.h"
 #include "dialogs/DialogControls.h"
 #include "model/ParameterPasses.h"
 
@@ -144,7 +146,15 @@ int32_t DefaultParamWnd() {
     heading.style = labelStyle(13.0, true);
     platform::createControl(kWindow, kHeading, heading);
 
-    const DriverValues driver = enteredDriver();
+    // A driver record held for the next design is the driver to correct.
+    DriverValues driver = enteredDriver();
+    MessageState& m = state.messages;
+    if (m.HeldDriverFlag == 1) {
+        if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view()))
+            driver = enteredDriverOf(driverWithRecord(*record));
+        m.HeldDriverFlag = 0;
+        m.HeldDriverRecord = "";
+    }
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
         addRow(DriverField(i), driver);
         if (i == 1)

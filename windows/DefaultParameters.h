@@ -10,7 +10,8 @@
 
 namespace quendal {
 
-// Opens window 11 with the driver as entered (the suffix-2 set). At the
+// Opens window 11 with the driver as entered (the suffix-2 set), or with a
+// driver record held for the next design, which the window then carries. At the
 // start its buttons are OK and Quit; over a design kept on the screen
 // (KeptDesignFlag) OK and Cancel (control 2), whose row the shell fills.
 int32_t DefaultParamWnd();
