@@ -138,19 +138,11 @@ void driverRecordFromOrvanel() {
         platform::beep();  // incomplete, or a driver the program refuses: the previous one stays
         return;
     }
-    if (designKept()) {
-        if (platform::windowExists(kDefaultParametersWindow)) {
-            DefaultParamWndShowDriver(enteredDriverOf(driverWithRecord(*record)));
-        } else {
-            takeDriverRecord(*record);
-            m.s_Dummy = vc::kDriverMarker;
-            OriginalBoxParametersPass();
-            SpconCal();
-            SystemSelectDriverChanged();
-        }
+    if (designKept() && platform::windowExists(kDefaultParametersWindow)) {
+        DefaultParamWndShowDriver(enteredDriverOf(driverWithRecord(*record)));
         return;
     }
-    if (designOnScreen()) {
+    if (!designKept() && designOnScreen()) {
         const bool asking = m.HeldDriverFlag == 1 || saveQuestionUp();
         m.HeldDriverRecord = m.s_Masg;
         m.HeldDriverFlag = 1;
@@ -161,9 +153,11 @@ void driverRecordFromOrvanel() {
             SystemSelectKeepingDesign();
         return;
     }
+    // No design on the screen, or one kept behind System Select: the record
+    // is the driver of the design System Select starts.
     MasageTextToParameter();
     UpdateCheckState& update = state.update;
-    if (state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == AutoUpdateCheck::NotRun) {
+    if (!designKept() && state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == AutoUpdateCheck::NotRun) {
         update.CheckForUpFlag = AutoUpdateCheck::Run;
         InitUpdateFlag();
         CheckForVersion();

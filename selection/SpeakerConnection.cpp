@@ -1,8 +1,6 @@
 #include "selection/SpeakerConnection.h"
 
 #include "response/BoxCheck.h"
-#include "response/CofCal.h"
-#include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -14,7 +12,6 @@
 #include "view/QuartzDraw.h"
 #include "dialogs/Alerts.h"
 #include "view/ResponseRedraw.h"
-#include "response/VentSizing.h"
 #include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
