@@ -9,6 +9,7 @@
 #include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "app/ShellHooks.h"
+#include "app/UpdateCheck.h"
 #include "app/Preferences.h"
 #include "app/RepeatingTimer.h"
 #include "app/WindowEvents.h"
@@ -82,6 +83,10 @@ int QuendalMain(int argc, char** argv) {
     // (which keeps nothing) passes QuitMenuSelect, which keeps the options,
     // selections and window places of this run for the next.
     platform::runEventLoop();
+    // However the loop ended, an update check still running ends with it:
+    // a package half loaded or still being read through is never left in
+    // Downloads under its temporary name.
+    EndUpdateCheck();
     return 0;
 }
 

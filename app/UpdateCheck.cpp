@@ -152,6 +152,13 @@ int32_t CheckForUpdateWndOkButton() {
     return 0;
 }
 
+int32_t EndUpdateCheck() {
+    removeCheckTimer();
+    dropDownload();
+    if (update().VersionLoad != 0) versionFailed();
+    return 0;
+}
+
 int32_t CheckForUpdateWndDownloadButton() {
     UpdateCheckState& u = update();
     if (u.PackagePhase == DownloadPhase::Running || !platform::windowExists(kUpdateWindow)) return 0;

@@ -34,6 +34,14 @@ int32_t CheckForVersion();
 // the check found it.
 int32_t CheckForUpdateWndOkButton();
 
+// The program quits, whatever road it takes (Quit, a sibling's quit, the
+// menu bar's window closing, the Default Parameters window's Quit): the
+// check ends as "Don't Download" ends it, without a window or a word. Its
+// looks and its loading stop, and a download still running or still being
+// read through is dropped with what it wrote. A package already whole in
+// Downloads stays.
+int32_t EndUpdateCheck();
+
 // "Download...": the old package out of the way, the download started, the
 // button dimmed until it ends; the look at it is due in 0.6 s.
 int32_t CheckForUpdateWndDownloadButton();

@@ -62,7 +62,7 @@ bool QtsVasCheck() {
                                              platform::windowExists(kSystemSelectWindow));
     if (fit.alertKind == 0) return false;
     if (fit.alertKind == kAlertNoRealBox)
-        showDriverAlert(boxFaultTitle(fit.box), boxFaultReason(fit.box));
+        showDriverAlert(boxFaultTitle(fit.box), boxFaultReason(fit.box, BoxChoice::System));
     else
         ShowAlert(fit.alertKind, fit.limit);
     return true;

@@ -59,7 +59,8 @@ void resetPlatform();
 enum class WindowKind : int32_t {
     Document,         // a main window; carries the menu bar
     Dialog,           // a movable window without menu bar
-    FloatingPalette,  // a utility window floating over the documents, with a close box
+    FloatingPalette,  // a utility window floating over the documents, with a close box;
+                      // off the screen while any dialog, alert or sheet is shown
     Sheet,            // window-modal on its parent window
 };
 
@@ -72,6 +73,8 @@ bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::stri
 bool windowExists(WindowNumber window);
 void showWindow(WindowNumber window);
 void hideWindow(WindowNumber window);
+// Whether the program has the window shown: a floating palette off the
+// screen for a dialog counts as shown.
 bool isWindowVisible(WindowNumber window);
 // Closes and forgets the window with its controls and drawing; safe inside
 // a handler of that very window.

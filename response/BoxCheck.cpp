@@ -179,18 +179,19 @@ std::string boxFaultTitle(const BoxCheckResult& r) {
     return {};
 }
 
-std::string boxFaultReason(const BoxCheckResult& r) {
+std::string boxFaultReason(const BoxCheckResult& r, BoxChoice choice) {
+    const std::string ask =
+        choice == BoxChoice::System ? "  ( Choose another system. )" : "  ( Choose another alignment. )";
     switch (r.fault) {
         case BoxFault::NotPositive:
         case BoxFault::NotFinite:
             return std::string("For this driver the alignment gives ") + r.name + " = " + valueText(r.value) + r.unit +
-                   ".  ( Choose another alignment. )";
+                   "." + ask;
         case BoxFault::TuningsAlike:
             return "For this driver the alignment tunes chambers 1 and 2 alike: they cancel each other and the "
-                   "system gives no output.  ( Choose another alignment. )";
+                   "system gives no output." + ask;
         case BoxFault::NoResponse:
-            return "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz.  "
-                   "( Choose another alignment. )";
+            return "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz." + ask;
         case BoxFault::None: break;
     }
     return {};

@@ -67,12 +67,19 @@ BoxCheckResult connectionBoxCheck(int32_t connection);
 // it was.
 BoxCheckResult designBoxCheck(const ProgramState& design);
 
+// What the user chose when the box was refused: an alignment (the
+// Alignment menus, the custom palette, a connection, a radiator's values),
+// or a system in System Select, whose first alignment builds no box for the
+// driver.
+enum class BoxChoice : int32_t { Alignment, System };
+
 // The alert of a refused alignment, in the words of the program's other
 // "Impossible alignment" alerts, naming the value: "ALERT!   Impossible
 // alignment.  Fb1 is not above 0.", and its explanation quoting the value
-// the alignment gives.
+// the alignment gives and asking for another of what was chosen:
+// "( Choose another alignment. )" or "( Choose another system. )".
 std::string boxFaultTitle(const BoxCheckResult& result);
-std::string boxFaultReason(const BoxCheckResult& result);
+std::string boxFaultReason(const BoxCheckResult& result, BoxChoice choice = BoxChoice::Alignment);
 
 // The fault in words for a document's refusal: "the tuning frequency of
 // chamber 1 is not above 0".

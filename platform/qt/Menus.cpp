@@ -466,7 +466,7 @@ void refreshWindowMenu() {
     const WindowNumber active = activeWindow();
     for (const auto& [number, window] : windowTable()) {
         // Sheets hang on their window and come forward with it.
-        if (!window.frame || !window.frame->isVisible() || window.kind == WindowKind::Sheet) continue;
+        if (!window.frame || !window.frame->shownByProgram() || window.kind == WindowKind::Sheet) continue;
         const int32_t item = appendItem(gWindowMenu, *record, window.title.empty() ? "Untitled" : window.title, 0, 0);
         gWindowMenuWindows.push_back(number);
         if (number == active) setMenuItemChecked(gWindowMenu, item, true);

@@ -352,7 +352,34 @@ void WindowFrame::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     layoutChildren();
     if (kind_ == WindowKind::Document) scheduleMenuHostUpdate();
-    if (!quiet_) send(WindowEventKind::Shown);
+    if (!quiet_ && !returning_) send(WindowEventKind::Shown);
+}
+
+void WindowFrame::setVisible(bool visible) {
+    if (kind_ == WindowKind::FloatingPalette) {
+        shownByProgram_ = visible;
+        if (visible && dialogShown()) {
+            QWidget::setVisible(false);
+            return;
+        }
+    }
+    QWidget::setVisible(visible);
+}
+
+bool WindowFrame::shownByProgram() const { return kind_ == WindowKind::FloatingPalette ? shownByProgram_ : isVisible(); }
+
+void WindowFrame::standAside(bool aside) {
+    if (kind_ != WindowKind::FloatingPalette || !shownByProgram_ || aside != isVisible()) return;
+    if (aside) {
+        QWidget::setVisible(false);
+        return;
+    }
+    const bool quietShow = testAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    returning_ = true;
+    QWidget::setVisible(true);
+    returning_ = false;
+    setAttribute(Qt::WA_ShowWithoutActivating, quietShow);
 }
 
 void WindowFrame::hideEvent(QHideEvent* event) {

@@ -43,6 +43,16 @@ private:
     QColor background_;
 };
 
+// Whether a dialog, alert or sheet is on the screen: a shown top-level
+// window of the dialog kind (file dialogs, message boxes, print dialogs,
+// and the numbered dialogs and sheets of the program).
+bool dialogShown();
+// Keeps the floating palettes off every dialog: while any dialog is shown
+// they stand aside (off the screen, though the program still counts them
+// shown), and once the last dialog has gone they come back where they
+// were, without taking the keyboard. Installed with the first palette.
+void watchDialogsForPalettes();
+
 class WindowFrame : public QWidget {
 public:
     WindowFrame(WindowNumber window, WindowKind kind, QWidget* parent);
@@ -77,6 +87,16 @@ public:
     bool resizable() const { return resizable_; }
     void setContentLimits(QSize minimum, QSize maximum);
 
+    // Shown or hidden by the program. A floating palette asked to show
+    // while a dialog is up stays aside until the dialog has gone.
+    void setVisible(bool visible) override;
+    // Whether the program has the window shown: for a palette standing
+    // aside, true although it is off the screen.
+    bool shownByProgram() const;
+    // A palette the program has shown leaves the screen for a dialog
+    // (true) or comes back (false); other windows stay as they are.
+    void standAside(bool aside);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -105,6 +125,8 @@ private:
     QSize page_;                  // empty: the page is the content
     bool quiet_ = false;
     bool resizable_ = true;
+    bool shownByProgram_ = false;  // a palette's state as the program set it
+    bool returning_ = false;       // a palette coming back after a dialog: not the program's show
     QSize minContent_, maxContent_;  // content size limits; 0 leaves a limit open
     // A move the program runs itself where the window system offers none:
     // the pointer's screen position and the window's at the press.

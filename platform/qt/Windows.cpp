@@ -129,6 +129,7 @@ bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::stri
     record.title = std::string(title);
     auto* frame = new WindowFrame(window, kind, parentFrame);
     record.frame = frame;
+    if (kind == WindowKind::FloatingPalette) watchDialogsForPalettes();
     frame->setObjectName(QStringLiteral("window-%1").arg(window));
     frame->setWindowTitle(fromMacRoman(title) + QStringLiteral("[*]"));
 
@@ -153,7 +154,7 @@ void hideWindow(WindowNumber window) {
 
 bool isWindowVisible(WindowNumber window) {
     WindowFrame* frame = frameOf(window);
-    return frame != nullptr && frame->isVisible();
+    return frame != nullptr && frame->shownByProgram();
 }
 
 void closeWindow(WindowNumber window) {

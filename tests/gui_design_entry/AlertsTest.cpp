@@ -2,11 +2,14 @@
 // the window in front, and the closed-box Qtc alerts quote the possible Qtc.
 #include "DesignEntryFixture.h"
 
+#include <limits>
+
 #include "model/ParameterPasses.h"
 #include "app/PopupMenus.h"
 #include "model/ClosedBoxOutcome.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteDisplay.h"
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "selection/SystemSelect.h"
 #include "dialogs/Alerts.h"
@@ -34,7 +37,8 @@ TEST_F(Alerts, ADriverUnfitForTheSystemIsRefusedOnTheSystemSelectWindow) {
 
 // A driver whose first alignment puts the response below the page (a
 // resonance of 1 Hz): no Qts would build the box, and the alert names what
-// is wrong instead of the driver's Qts.
+// is wrong instead of the driver's Qts, and asks for another system: the
+// user chose a system, not an alignment.
 TEST_F(Alerts, AResponseOffThePageIsNamedAsSuchOnTheSystemSelectWindow) {
     state.prefs.InitSetupCheck = 0;
     state.selection.SysSelTabNum = 2;
@@ -49,8 +53,22 @@ TEST_F(Alerts, AResponseOffThePageIsNamedAsSuchOnTheSystemSelectWindow) {
     EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Impossible alignment.  No response on the page.");
     EXPECT_EQ(recorder.sheets[0].message,
               "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz.  "
-              "( Choose another alignment. )");
+              "( Choose another system. )");
     EXPECT_FALSE(platform::windowExists(kResponseWindow));  // no design started
+}
+
+// Every fault of a box asks again for what was chosen, after the same
+// explanation: a system on System Select's road, an alignment on the others.
+TEST_F(Alerts, EveryRefusedBoxAsksForAnotherOfWhatWasChosen) {
+    const BoxCheckResult rows[] = {{BoxFault::NotPositive, "Fb1", "", kHertzUnit, -375.0},
+                                   {BoxFault::NotFinite, "Vb", "", kLitreUnit, std::numeric_limits<double>::infinity()},
+                                   {BoxFault::TuningsAlike}, {BoxFault::NoResponse}};
+    for (const BoxCheckResult& row : rows) {
+        std::string bySystem = boxFaultReason(row, BoxChoice::System), byAlignment = boxFaultReason(row);
+        ASSERT_TRUE(bySystem.ends_with("  ( Choose another system. )")) << bySystem;
+        ASSERT_TRUE(byAlignment.ends_with("  ( Choose another alignment. )")) << byAlignment;
+        EXPECT_EQ(bySystem.erase(bySystem.rfind("system. )")), byAlignment.erase(byAlignment.rfind("alignment. )")));
+    }
 }
 
 TEST_F(Alerts, WithTheDesignOnScreenTheAlertStandsOnTheResponseWindow) {
