@@ -141,17 +141,28 @@ VentConditions conditionsOfRecord(const VentRecord& record) {
     return conditions;
 }
 
-bool portAgainstTheAutomaticDesign(int32_t vent) {
+namespace {
+
+// Whether vent 1-3 is a circular port the user chose (deriveVentChoices).
+bool portOfTheUser(int32_t vent) {
     VentRecord automatic = state.vents.vent[vent];
     if (shapeInForce(automatic) != VentShape::CircularPort) return false;
     const VentChamber chamber = ventChamber(vent);
     if (!chamber.valid()) return false;
     const VentConditions conditions = ventConditions(vent);
-    if (!std::isfinite(conditions.minimumAreaCm2)) return false;
+    if (!std::isfinite(conditions.minimumAreaCm2) || automatic.CircPortSVmin != conditions.minimumAreaCm2) return false;
     automatic.FormSetBy = kFormSetByDesign;
     designVentRecord(automatic, chamber, conditions);
     chooseAutomaticForm(automatic, chamber, conditions);
     return shapeInForce(automatic) != VentShape::CircularPort;
+}
+
+}  // namespace
+
+void deriveVentChoices() {
+    const int32_t vents = ventsOfSystem(currentSystemNumber());
+    for (int32_t vent = 1; vent <= 3; ++vent)
+        state.vents.vent[vent].FormSetBy = vent <= vents && portOfTheUser(vent) ? kFormSetByUser : kFormSetByNobody;
 }
 
 int32_t AsVentOpt() {
