@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "response/AirSpeedPlot.h"
 #include "response/CofCal.h"
@@ -160,9 +161,15 @@ bool portOfTheUser(int32_t vent) {
 }  // namespace
 
 void deriveVentChoices() {
+    // The sizing sweeps compute the design's coefficients and level shift
+    // again; the design is left as read, but for who chose each form.
+    const auto read = std::make_unique<ProgramState>(state);
     const int32_t vents = ventsOfSystem(currentSystemNumber());
+    int32_t setBy[4] = {};
     for (int32_t vent = 1; vent <= 3; ++vent)
-        state.vents.vent[vent].FormSetBy = vent <= vents && portOfTheUser(vent) ? kFormSetByUser : kFormSetByNobody;
+        setBy[vent] = vent <= vents && portOfTheUser(vent) ? kFormSetByUser : kFormSetByNobody;
+    state = *read;
+    for (int32_t vent = 1; vent <= 3; ++vent) state.vents.vent[vent].FormSetBy = setBy[vent];
 }
 
 int32_t AsVentOpt() {

@@ -63,9 +63,8 @@ int32_t AsVentOpt();
 // port sized for another power or port thickness than the design's was
 // left by the automatic design, which chooses again. Every other vent is
 // marked as chosen by nobody: a port may be designed again, any other form
-// stays as stored. Computes on the design in the state itself, so that
-// only the values its drawing computes again (coefficients, air-speed
-// scales) are left changed.
+// stays as stored. Computes on the design in the state itself, and leaves
+// it as it found it but for those marks.
 void deriveVentChoices();
 
 }  // namespace quendal
