@@ -45,11 +45,8 @@ protected:
         ASSERT_TRUE(checkDriver(d).ok());
         takeEnteredDriver(d);
         OriginalBoxParametersPass();
-        state.selection.SysSelTabNum = 1;
-        state.selection.SysSelBtnNum = button;
-        state.selection.InitSysType = systemHasVents(button) ? 2 : 1;
         resetDesignForNewSystem();
-        state.selection.Alin = alin;
+        state.selection = {1, button, systemHasVents(button) ? 2 : 1, alin};
         state.connection.SpConNum = connection;
         SpconCal();
         state.power.InputPowerCheck = 0;
@@ -65,11 +62,6 @@ protected:
         if (documentDialogs.question) documentDialogs.answer(platform::SaveChangesAnswer::DontSave);
         ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
         ASSERT_EQ(platform::windowFilePath(kResponseWindow), file);
-    }
-    // The design computed again, as every change's redraw computes it.
-    static void recalculate() {
-        state.view.ReDispWnd = 2;
-        ReDispResposeWnd();
     }
 };
 
@@ -118,7 +110,8 @@ TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
 
         open(file);
         EXPECT_EQ(state.vents.vent[kVent].FormSetBy, row.usersPort ? kFormSetByUser : kFormSetByNobody);
-        recalculate();
+        state.view.ReDispWnd = 2;  // computed again, as every change's redraw computes it
+        ReDispResposeWnd();
         for (int32_t v = 1; v <= 2; ++v) {
             SCOPED_TRACE(testing::Message() << "vent " << v);
             const VentRecord& vent = state.vents.vent[v];
