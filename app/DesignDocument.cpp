@@ -4,14 +4,12 @@
 #include <bit>
 #include <cmath>
 #include <initializer_list>
-#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "app/DesignDocumentChecks.h"
 #include "engine/CalculationContract.h"
 #include "response/VentForms.h"
-#include "response/VentSizing.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "response/ReferenceLevel.h"
@@ -374,22 +372,6 @@ std::string storedDesignValues(const ProgramState& design) {
     return bytes;
 }
 
-namespace {
-
-// A document does not say who chose a vent's form. A circular port that the
-// automatic design would not choose was the user's, and stays; any other
-// port may be designed again, and any other form stays as stored.
-void deriveVentChoices(ProgramState& design) {
-    const auto saved = std::make_unique<ProgramState>(state);
-    state = design;
-    const int32_t vents = ventsOfSystem(currentSystemNumber());
-    for (int v = 1; v <= 3; ++v)
-        design.vents.vent[v].FormSetBy = v <= vents && portAgainstTheAutomaticDesign(v) ? kFormSetByUser : kFormSetByNobody;
-    state = *saved;
-}
-
-}  // namespace
-
 bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem) {
     auto refuse = [&](std::string why) {
         if (problem != nullptr) *problem = std::move(why);
@@ -408,7 +390,13 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     if (std::string why = boxProblem(candidate); !why.empty()) return refuse(std::move(why));
     // The level follows from the driver: derived again, not taken as stored.
     candidate.ref.SPL = driverSPL(candidate);
-    deriveVentChoices(candidate);
+    // The box values as the design keeps them, which the first drawing would
+    // otherwise round and take for a change; a document holds them so,
+    // except one an older writer saved before their rounding.
+    roundBoxValues(candidate.box, candidate.radiator);
+    // Who chose each vent's form is not stored: the reader of the file
+    // derives it once the design is the one in force (deriveVentChoices).
+    for (int v = 1; v <= 3; ++v) candidate.vents.vent[v].FormSetBy = kFormSetByNobody;
     design = candidate;
     return true;
 }

@@ -59,9 +59,10 @@ std::string storedDesignValues(const ProgramState& design);
 // Every box value must be finite; the loss factors and the values the
 // alignment takes as the user's entries must be above 0, and the box must
 // pass the check every design is held to (response/BoxCheck.h). The SPL is
-// derived again from the driver rather than taken as stored, and so is who
-// chose each vent's form (a circular port the automatic design would not
-// choose was the user's). On a refusal
+// derived again from the driver rather than taken as stored; the box
+// values are rounded as the design keeps them (ValueRoundBoxParameters),
+// and who chose each vent's form, which the record does not hold, is left
+// to the reader of the file (nobody, until deriveVentChoices). On a refusal
 // `design` is left exactly as it was and `problem` (when given) says what
 // is wrong, naming the field in words for the user; on success every field
 // of the record is taken and the other values of `design` stay.

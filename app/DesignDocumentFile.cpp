@@ -4,6 +4,7 @@
 #include "app/UnsavedChanges.h"
 #include "model/State.h"
 #include "platform/Platform.h"
+#include "response/VentSizing.h"
 
 namespace quendal {
 
@@ -25,6 +26,7 @@ DocumentResult ReadFile(const std::string& path) {
     std::string problem;
     if (!decodeDesignDocument(bytes, state, &problem))
         return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + "."};
+    deriveVentChoices();
     DirtyCheckSpParamIn();
     DirtyCheckVentParamIn();
     DirtyCheckStoredIn();

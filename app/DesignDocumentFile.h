@@ -25,8 +25,9 @@ struct DocumentResult {
 // failure (FileError) leaves the old file and the snapshots as they were.
 DocumentResult WriteFile(const std::string& path);
 
-// Reads the document at `path` (UTF-8) into `state` and takes both
-// snapshots. A file that cannot be read (FileError) or that is not a valid
+// Reads the document at `path` (UTF-8) into `state`, derives from the
+// design read who chose each vent's form (deriveVentChoices), and takes
+// both snapshots. A file that cannot be read (FileError) or that is not a valid
 // design document (NotADesignDocument: too short, or a selector out of its
 // range) leaves `state` exactly as it was. The record is read whatever the
 // file's extension.

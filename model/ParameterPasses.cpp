@@ -91,13 +91,15 @@ int32_t TransferParametersBackup() {
     return 0;
 }
 
-int32_t ValueRoundBoxParameters() {
-    BoxParameters& b = state.box;
+void roundBoxValues(BoxParameters& b, PassiveRadiatorParameters& r) {
     for (double* volume : {&b.VB, &b.VB1, &b.VB2, &b.VB3}) *volume = keptVolume(*volume);
     for (double* frequency : {&b.FC, &b.FC1, &b.FC2, &b.FB, &b.FB1, &b.FB2, &b.FB3}) *frequency = keptFrequency(*frequency);
-    PassiveRadiatorParameters& r = state.radiator;
     for (double* value : {&r.VAP, &r.FP, &r.QP}) *value = roundTo(*value, 2);
     b.QTC = roundTo(b.QTC, 3);
+}
+
+int32_t ValueRoundBoxParameters() {
+    roundBoxValues(state.box, state.radiator);
     return 0;
 }
 

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "model/SharedTypes.h"
+
 namespace quendal {
 
 // Effective driver := driver as entered (the suffix-2 set); the scaling for
@@ -34,6 +36,9 @@ double keptVentSize(double mm);
 // compared with: volumes to 0.01 litre (whole litres from 10000 up),
 // frequencies and the radiator to 0.01, Qtc to 0.001. Loss factors stay.
 int32_t ValueRoundBoxParameters();
+// The same rounding of any design's box values, in place; a design read
+// from a document is kept as one computed here would be.
+void roundBoxValues(BoxParameters& box, PassiveRadiatorParameters& radiator);
 
 // ValueRoundBoxParameters, then TransferParametersBackup: after every plot
 // and accepted calculation, so the values in use are the rounded ones and

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "response/AirSpeedPlot.h"
 #include "response/CofCal.h"
@@ -141,17 +142,34 @@ VentConditions conditionsOfRecord(const VentRecord& record) {
     return conditions;
 }
 
-bool portAgainstTheAutomaticDesign(int32_t vent) {
+namespace {
+
+// Whether vent 1-3 is a circular port the user chose (deriveVentChoices).
+bool portOfTheUser(int32_t vent) {
     VentRecord automatic = state.vents.vent[vent];
     if (shapeInForce(automatic) != VentShape::CircularPort) return false;
     const VentChamber chamber = ventChamber(vent);
     if (!chamber.valid()) return false;
     const VentConditions conditions = ventConditions(vent);
-    if (!std::isfinite(conditions.minimumAreaCm2)) return false;
+    if (!std::isfinite(conditions.minimumAreaCm2) || automatic.CircPortSVmin != conditions.minimumAreaCm2) return false;
     automatic.FormSetBy = kFormSetByDesign;
     designVentRecord(automatic, chamber, conditions);
     chooseAutomaticForm(automatic, chamber, conditions);
     return shapeInForce(automatic) != VentShape::CircularPort;
+}
+
+}  // namespace
+
+void deriveVentChoices() {
+    // The sizing sweeps compute the design's coefficients and level shift
+    // again; the design is left as read, but for who chose each form.
+    const auto read = std::make_unique<ProgramState>(state);
+    const int32_t vents = ventsOfSystem(currentSystemNumber());
+    int32_t setBy[4] = {};
+    for (int32_t vent = 1; vent <= 3; ++vent)
+        setBy[vent] = vent <= vents && portOfTheUser(vent) ? kFormSetByUser : kFormSetByNobody;
+    state = *read;
+    for (int32_t vent = 1; vent <= 3; ++vent) state.vents.vent[vent].FormSetBy = setBy[vent];
 }
 
 int32_t AsVentOpt() {

@@ -56,10 +56,15 @@ VentConditions conditionsOfRecord(const VentRecord& record);
 // vents' air-speed scales end up those of the designed areas.
 int32_t AsVentOpt();
 
-// Whether vent 1-3 of the design in the state is a circular port that the
-// automatic design would not choose (it would choose another form): such a
-// port can only be the user's choice. A document does not say who chose a
-// vent's form, so its reader asks this.
-bool portAgainstTheAutomaticDesign(int32_t vent);
+// Who chose the form of each vent of the design in the state, which a
+// document does not say (FormSetBy). A circular port was the user's where
+// the automatic design would choose another form for it and where the
+// minimum area stored with it is the one the design's own values give: a
+// port sized for another power or port thickness than the design's was
+// left by the automatic design, which chooses again. Every other vent is
+// marked as chosen by nobody: a port may be designed again, any other form
+// stays as stored. Computes on the design in the state itself, and leaves
+// it as it found it but for those marks.
+void deriveVentChoices();
 
 }  // namespace quendal

@@ -62,6 +62,7 @@ std::string freshDocument(const std::string& bytes, std::string& problem) {
     resetState();
     std::string fresh;
     if (decodeDesignDocument(bytes, state, &problem)) {
+        deriveVentChoices();  // as the reader of the file does
         OriginalBoxParametersPass();
         SpconCal();
         PINcalc();

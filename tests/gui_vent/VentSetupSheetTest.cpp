@@ -3,6 +3,9 @@
 // preferences say so, and OK re-sizes every vent.
 #include "VentSheetFixture.h"
 
+#include <cstring>
+#include <tuple>
+
 #include "dialogs/Alerts.h"
 
 namespace quendal::test {
@@ -57,6 +60,41 @@ TEST_F(VentSetupSheet, AnEnteredPowerIsTakenAndTheMinimumAreasFollowIt) {
     EXPECT_DOUBLE_EQ(state.power.PIN, 40.0);
     // Four times the power, twice the pressure and the flow.
     EXPECT_NEAR(state.vents.vent[1].CircDuctSVmin, 2.0 * minimum, 1e-9 * minimum);
+}
+
+// A new power sizes the vent on the sheet again, and the automatic design
+// chooses its form again there as in the stored record: a port that carries
+// the air at 1 W is too small at 100 W, where a duct of the minimum area
+// takes its place. A port the user chose stays a port, too small as it is.
+TEST_F(VentSetupSheet, ANewPowerChoosesTheAutomaticFormAgainOnTheSheetButKeepsTheUsersPort) {
+    const struct {
+        const char* what;
+        int32_t setBy;
+        VentShape after;
+    } rows[] = {
+        {"the automatic design's port", kFormSetByNobody, VentShape::CircularDuct},
+        {"the user's port", kFormSetByUser, VentShape::CircularPort},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        state.power.InputPowerCheck = 0;
+        state.power.PIN = 1.0;
+        VentRecord& vent = state.vents.vent[2];
+        std::tie(vent.VentTypeTab, vent.CircVentRadio, vent.RectVentRadio, vent.FormSetBy) =
+            std::make_tuple(1, 1, 1, row.setBy);  // a circular port
+        openSetup();
+        ASSERT_EQ(shapeInForce(state.vents.working), VentShape::CircularPort);
+        type(kVentInitialSetupSheet, kVentSetupPowerField, "100");
+        InitSetupOkReturnForVentDesignWnd();
+        ASSERT_DOUBLE_EQ(state.power.PIN, 100.0);
+        const VentRecord& shown = state.vents.working;
+        EXPECT_EQ(shapeInForce(shown), row.after);
+        EXPECT_EQ(shown.VentForm, int32_t(row.after == VentShape::CircularDuct ? VentForm::Realisable
+                                                                               : VentForm::BelowMinimumArea));
+        EXPECT_EQ(std::memcmp(&shown, &state.vents.vent[2], sizeof(VentRecord)), 0);
+        EXPECT_EQ(platform::controlValue(kVentDesignSheet, kCircularRadio), shown.CircVentRadio);
+        SheetWndClose(kVentDesignSheet);
+    }
 }
 
 }  // namespace
