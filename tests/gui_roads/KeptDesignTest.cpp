@@ -5,8 +5,12 @@
 
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
+#include "model/ClosedBoxOutcome.h"
 #include "model/DriverCheck.h"
 #include "windows/DefaultParameters.h"
+#include "windows/PreferencesWindow.h"
+#include "app/Preferences.h"
+#include "view/ResponseRedraw.h"
 
 namespace quendal::test {
 namespace {
@@ -108,6 +112,124 @@ TEST_F(KeptDesign, SpeakerSelectOkUnchangedOrWithdrawnThroughSystemSelectLeavesT
     EXPECT_EQ(saved(), before);
     EXPECT_DOUBLE_EQ(state.speaker.FS2, enteredDriverOf(state.speaker).FS);
     EXPECT_NE(state.speaker.FS2, 45.0);
+}
+
+// A Closed Box for a driver too lossy for most systems, saved, its optimum
+// alignment failed without an alert. While it waits behind System Select
+// the design in the state stays the one on the screen: a system refused for
+// the driver, its alert's OK, a driver record arriving, Save, and Quit's
+// Save all see it, and nothing is written but that design.
+TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    for (const auto& [field, text] : {std::pair{DriverField::FS, "50"}, {DriverField::VAS, "100"},
+                                      {DriverField::QTS, "1.4"}, {DriverField::QES, "2.1538"}, {DriverField::QMS, "4"}})
+        platform::setControlText(kDefaultParametersWindow, defaultParamField(field), text);
+    hit(kDefaultParametersWindow, 1);
+    state.selection.SysSelBtnNum = 2;  // Closed Box, before any design waits
+    hit(kSystemSelectWindow, 1);
+    ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    platform::qt::deliverCommand(alignmentMenuFor(1, 2), 1);  // Optimum: not for this Qts
+    ASSERT_TRUE(closedBoxAlignmentFailed(state.box.CBAlartFlag));
+    const std::string before = saved();
+
+    platform::qt::deliverCommand(kMiscMenu, 1);
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    platform::qt::dispatchWindowEvent({platform::WindowEventKind::KeyDown, kSystemSelectWindow, 0, 0, 0, 0,
+                                       platform::kDownArrowChar});  // Twin Serial Vented, below the Closed Box
+    alerts.sheets.clear();
+    hit(kSystemSelectWindow, 1);
+    ASSERT_EQ(alerts.sheets.size(), 1u);
+    EXPECT_EQ(alerts.sheets[0].title, "ALERT!   Uncalculate.  Qts is too large.");
+    alerts.pressOk();
+    EXPECT_EQ(alerts.sheets.size(), 1u) << "no second alert";
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    EXPECT_EQ(state.shell.DirtyFlag, 0);
+    EXPECT_EQ(saved(), before);
+
+    messenger.receiver({"QnDL", "TEXT", "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  "});
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    state.shell.DirtyFlag = 1;  // as after a change, so that Quit asks
+    platform::qt::deliverCommand(kApplicationMenu, kQuitItem);
+    ASSERT_TRUE(documents.question);
+    documents.answer(platform::SaveChangesAnswer::Save);
+    QFile file(folder.filePath("Box.qndl"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), before);
+
+    hit(kSystemSelectWindow, 2);  // the record was the next design's driver only
+    EXPECT_DOUBLE_EQ(state.speaker.FS2, 50.0);
+}
+
+// A driver record that arrives while a dialog asks waits for the dialog to
+// close and is then taken: System Select opens over the design with it. A
+// second record, at rest, is taken at once.
+TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
+    ventedBox();
+    const std::string before = saved();
+    const auto record = [this](const char* model) {
+        messenger.receiver({"QnDL", "TEXT", std::string("DUMMY#  ") + model +
+                                                "  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  "});
+    };
+    const auto modelShown = [] { return platform::controlText(kSystemSelectWindow, 22); };
+    for (const bool saving : {true, false}) {
+        SCOPED_TRACE(saving ? "Save As" : "Preferences");
+        if (saving)
+            platform::qt::deliverCommand(kFileMenu, 6);
+        else
+            platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
+        record("REC-38");
+        QTest::qWait(300);
+        EXPECT_FALSE(platform::windowExists(kSystemSelectWindow)) << "taken while the dialog asks";
+        if (saving)
+            documents.saveTo(folder.filePath("Box.qndl").toStdString());
+        else
+            hit(kPreferencesWindow, kPreferencesOK);
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 2000));
+        EXPECT_EQ(modelShown(), "Model Name : REC-38");
+        EXPECT_EQ(encodeDesignDocument(state), before);
+        hit(kSystemSelectWindow, 2);
+        ASSERT_FALSE(platform::windowExists(kSystemSelectWindow));
+    }
+    record("REC-40");
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(modelShown(), "Model Name : REC-40");
+}
+
+// The input-power choice a document brings is its design's own: Preferences
+// closed with nothing changed leave that design as it is, and the settings
+// keep what the user set; a new choice there applies to the design too.
+TEST_F(KeptDesign, PreferencesClosedUnchangedLeaveTheDesignAndADocumentLeavesThePreference) {
+    ventedBox();
+    state.power.InputPowerCheck = 0;  // as a document saved with the power entered brings it
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    const std::string before = saved();
+    for (int32_t opening = 0; opening < 2; ++opening) {
+        platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
+        EXPECT_EQ(platform::controlValue(kPreferencesWindow, kInputPowerCheckBox), 1);  // the user's setting
+        hit(kPreferencesWindow, kPreferencesOK);
+        EXPECT_EQ(encodeDesignDocument(state), before);
+        EXPECT_EQ(state.shell.DirtyFlag, 0);
+    }
+    SavePrefs();
+    EXPECT_EQ(prefs.text("InputPowerCheck"), "1");
+
+    platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
+    platform::setControlValue(kPreferencesWindow, kInputPowerCheckBox, 0);
+    hit(kPreferencesWindow, kInputPowerCheckBox);
+    platform::setControlValue(kPreferencesWindow, kInputPowerCheckBox, 1);
+    hit(kPreferencesWindow, kInputPowerCheckBox);
+    hit(kPreferencesWindow, kPreferencesOK);
+    EXPECT_EQ(encodeDesignDocument(state), before) << "ticked off and on again: nothing changed";
+
+    platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
+    platform::setControlValue(kPreferencesWindow, kInputPowerCheckBox, 0);
+    hit(kPreferencesWindow, kInputPowerCheckBox);
+    hit(kPreferencesWindow, kPreferencesOK);
+    EXPECT_EQ(state.power.InputPowerCheck, 0);
+    EXPECT_EQ(state.prefs.InputPowerCheck, 0);
 }
 
 }  // namespace
