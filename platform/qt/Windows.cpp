@@ -184,6 +184,10 @@ void selectWindow(WindowNumber window) {
     if (frame == nullptr) return;
     frame->show();
     frame->raise();
+    // A sheet or alert standing on the window stays in front of it, with or
+    // without a window manager that keeps it there.
+    for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() && child->isVisible()) child->raise();
     frame->activateWindow();
     gCurrentWindow = window;
 }
