@@ -130,13 +130,19 @@ int32_t alertSheetOk() {
 }
 
 std::string_view refusedEntryTitle(std::string_view text) {
-    switch (numberTextKind(text)) {
+    switch (readTypedNumber(text).kind) {
         case NumberTextKind::Blank:
         case NumberTextKind::NotANumber: return kNotANumberAlert;
         case NumberTextKind::TooLarge: return kValueTooLargeAlert;
         case NumberTextKind::Number: break;
     }
     return kValueTooSmallAlert;
+}
+
+std::string refusedEntryMessage(std::string_view text, std::string_view message) {
+    std::string s(message);
+    if (readTypedNumber(text).comma) s += kDecimalPointNote;
+    return s;
 }
 
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quendal {
@@ -29,6 +30,14 @@ inline constexpr std::string_view kNotANumberAlert = "ALERT!   Entered text is n
 // some value: text that is not a number, or a number too large to be read,
 // says so; anything else was too small.
 std::string_view refusedEntryTitle(std::string_view text);
+
+// A typed number is read one way in every field (readTypedNumber): a text
+// with a comma is no number, and its refusal says how decimals are written.
+inline constexpr std::string_view kDecimalPointNote = "  ( Decimals take a point, not a comma. )";
+
+// The message of a refused field: the field's own words, followed by
+// kDecimalPointNote when what it holds has a comma.
+std::string refusedEntryMessage(std::string_view text, std::string_view message);
 
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies

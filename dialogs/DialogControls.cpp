@@ -40,13 +40,19 @@ void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std:
     platform::createControl(window, id, desc);
 }
 
+TypedNumber fieldNumber(int32_t window, platform::ControlNumber field) {
+    return readTypedNumber(platform::controlText(window, field));
+}
+
 bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value) {
-    value = textToNumber(platform::controlText(window, field));
-    return std::isfinite(value) && value >= minimum;
+    const TypedNumber typed = fieldNumber(window, field);
+    value = typed.value;
+    return typed.number() && std::isfinite(value) && value >= minimum;
 }
 
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why) {
-    ShowSheetAlert(window, refusedEntryTitle(platform::controlText(window, field)), why);
+    const std::string text = platform::controlText(window, field);
+    ShowSheetAlert(window, refusedEntryTitle(text), refusedEntryMessage(text, why));
     platform::setKeyboardFocus(window, field);
 }
 

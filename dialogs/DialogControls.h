@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/SharedTypes.h"
+#include "model/TextToNumber.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -27,13 +28,18 @@ void addNumberField(int32_t window, platform::ControlNumber id, Rect16 rect, dou
 // is the one Return and Enter press.
 void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view title, bool isDefault);
 
+// The number typed into a field of the window, read as every field reads
+// one (readTypedNumber).
+TypedNumber fieldNumber(int32_t window, platform::ControlNumber field);
+
 // The number typed into a field of the window; true when it is a finite
 // number of at least `minimum`.
 bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value);
 
 // Refuses what a field of the sheet holds: the alert on the sheet saying
 // why ("too small", or that the text is not a number or too large to be
-// read), and the keyboard back in the field.
+// read) with the field's message (and, for a text with a comma, how
+// decimals are written), and the keyboard back in the field.
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why);
 
 }  // namespace quendal

@@ -97,7 +97,7 @@ DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFie
         const DriverField field = DriverField(i);
         if (ruleOf(field) == Rule::Text) continue;
         DriverFault fault = DriverFault::None;
-        switch (numberTextKind(texts[i])) {
+        switch (readTypedNumber(texts[i]).kind) {
             case NumberTextKind::NotANumber: fault = DriverFault::NotANumber; break;
             case NumberTextKind::TooLarge: fault = DriverFault::TooLarge; break;
             default: fault = valueFault(field, driverNumber(driver, field)); break;

@@ -75,8 +75,9 @@ DriverValues driverFromTexts(const std::array<std::string_view, kDriverFieldCoun
 // Checks the fields in the order of DriverField and names the first fault.
 DriverCheckResult checkDriver(const DriverValues& driver);
 
-// The same check of a driver as typed: a numeric text that holds no number,
-// or one too large to hold, is named as such rather than read as 0.
+// The same check of a driver as typed: a numeric text that holds no number
+// as a field reads one (readTypedNumber: a comma makes it none), or one too
+// large to hold, is named as such rather than read as 0.
 DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFieldCount>& texts);
 
 // The driver as entered (the suffix-2 set of the state), and taking a

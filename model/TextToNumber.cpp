@@ -107,6 +107,36 @@ NumberTextKind numberTextKind(std::string_view text) {
     return std::isinf(value) ? NumberTextKind::TooLarge : NumberTextKind::Number;
 }
 
+TypedNumber readTypedNumber(std::string_view text) {
+    TypedNumber typed;
+    if (text.find(',') != std::string_view::npos) {
+        typed.kind = NumberTextKind::NotANumber;
+        typed.comma = true;
+        return typed;
+    }
+    typed.kind = numberTextKind(text);
+    if (typed.kind == NumberTextKind::Blank || typed.kind == NumberTextKind::NotANumber) return typed;
+    std::size_t start = 0;
+    while (isBlank(text[start])) ++start;  // a number or too large one has a character that is no blank
+    const std::string_view number = text.substr(start);
+    if (typed.kind == NumberTextKind::TooLarge) {
+        typed.value = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+        return typed;
+    }
+    // A digit after the end of a decimal number ("1 000", "4x5", "3.2.1")
+    // would be dropped from what is read: the text is not one number.
+    const bool whole = number[0] == '&' || (number.size() >= 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X'));
+    std::size_t digits = 0;
+    for (std::size_t i = whole ? number.size() : decimalEnd(number, digits); i < number.size(); ++i) {
+        if (isDigit(number[i])) {
+            typed.kind = NumberTextKind::NotANumber;
+            return typed;
+        }
+    }
+    typed.value = textToNumber(number);
+    return typed;
+}
+
 double textToNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i])) ++i;

@@ -27,4 +27,22 @@ double textToNumber(std::string_view text);
 enum class NumberTextKind { Blank, Number, NotANumber, TooLarge };
 NumberTextKind numberTextKind(std::string_view text);
 
+// A number the user typed into a field of any window, read the one way
+// every field reads it: by the rule above, and never as another number
+// than the one typed. A comma anywhere makes the text no number: it may be
+// a decimal comma ("47,5", which would otherwise read as 47) or a
+// thousands separator ("1,000", which read as a decimal comma would give
+// 1); and so does a decimal number followed by more digits ("1 000",
+// "4x5", "3.2.1"), which reading would drop. A unit after it stays
+// ignored ("12.5 Hz").
+// A number too large to hold reads as an infinity of its sign, beyond
+// every limit; anything that is not a Number reads as 0.
+struct TypedNumber {
+    NumberTextKind kind = NumberTextKind::Blank;
+    double value = 0.0;
+    bool comma = false;  // no number because of a comma
+    bool number() const { return kind == NumberTextKind::Number; }
+};
+TypedNumber readTypedNumber(std::string_view text);
+
 }  // namespace quendal

@@ -3,10 +3,12 @@
 #include <cmath>
 #include <memory>
 #include <span>
+#include <string>
 #include <utility>
 
 #include "response/BoxCheck.h"
 #include "response/CofCal.h"
+#include "response/VentSizing.h"
 #include "enclosures/PKcal.h"
 #include "model/ClosedBoxOutcome.h"
 #include "model/Rounding.h"
@@ -40,16 +42,22 @@ bool usable(const PaletteValueRow& row) {
 }
 
 // Reads the entry fields of the alignment, in the order of their ids:
-// each text into its value's text form, then into the value.
-void readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange entries) {
+// each text into its value's text form, then into the value, as every
+// field reads a number (a text that holds none reads as 0, one too large
+// to hold as infinite). Gives the first value whose text has a comma.
+const PaletteValueRow* readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange entries) {
+    const PaletteValueRow* comma = nullptr;
     for (int32_t id = entries.first; id <= entries.last; ++id) {
         for (const PaletteValueRow& row : rows) {
             if (row.entryId != id) continue;
             Str255& text = textForm(row.value);
             text = platform::controlText(kWindow, id);
-            boxValue(row.value) = textToNumber(text.view());
+            const TypedNumber typed = readTypedNumber(text.view());
+            boxValue(row.value) = typed.value;
+            if (typed.comma && comma == nullptr) comma = &row;
         }
     }
+    return comma;
 }
 
 // The system's own check list: the values a palette of the system takes as
@@ -85,6 +93,51 @@ Refusal impossibleEntry(PaletteFieldRange entries) {
     if (tuningsCancel())
         return {kEqualTuningsAlert, kEqualTuningsReason};
     return {};
+}
+
+// The first vent to which the design the entries give, sized as the
+// redraw after Calc. sizes it, computed on the side, gives a size, length
+// or area that is not a finite number; 0 when every vent's are finite.
+int32_t overflowingVent() {
+    const int32_t vents = ventsOfSystem(currentSystemNumber());
+    if (vents == 0) return 0;
+    const auto saved = std::make_unique<ProgramState>(state);
+    BoxParameterBackup();
+    state.vents.vent[2].CircVentNum = 1;
+    state.vents.vent[3].CircVentNum = 1;
+    RecalculateDesign();
+    int32_t found = 0;
+    for (int32_t vent = 1; vent <= vents && found == 0; ++vent)
+        if (!finiteRecord(state.vents.vent[vent])) found = vent;
+    state = *saved;
+    return found;
+}
+
+// Why entries that overflow a vent are refused: the entries of the chamber
+// it tunes, as typed ("Vb1 1e308 Liter"), make its port vast beyond any
+// number (a port's area grows with the volume and the square of the
+// tuning).
+std::string ventRefusal(std::span<const PaletteValueRow> rows, PaletteFieldRange entries, int32_t vent) {
+    const int32_t chamber = ventChamberNumber(vent);
+    constexpr BoxValue kVolumes[] = {BoxValue::VB1, BoxValue::VB2, BoxValue::VB3};
+    constexpr BoxValue kTunings[] = {BoxValue::FB1, BoxValue::FB2, BoxValue::FB3};
+    const BoxValue volume = kVolumes[chamber - 1], tuning = kTunings[chamber - 1];
+    std::string named, names;
+    int count = 0;
+    for (const PaletteValueRow& row : rows) {
+        if (!entries.contains(row.entryId) || (row.value != volume && row.value != tuning)) continue;
+        const std::string name(boxValueName(row.value));
+        const std::string_view text = textForm(row.value).view();
+        const std::size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
+        named += (count == 0 ? "" : " and ") + name + " " + std::string(text.substr(first, last - first + 1)) +
+                 (row.value == volume ? kLitreUnit : kHertzUnit);
+        names += (count == 0 ? "" : " or ") + name;
+        ++count;
+    }
+    if (count == 0) return "The values entered give vent " + std::to_string(vent) +
+                           " a size, length or area that is not a finite number.  ( Enter smaller values. )";
+    return named + (count == 1 ? " gives" : " give") + " vent " + std::to_string(vent) +
+           " a size, length or area that is not a finite number.  ( Enter a smaller " + names + ". )";
 }
 
 // The sheet's OK: the menus and the palette come back as they were.
@@ -178,7 +231,14 @@ int32_t CustumPaletCalcReturn() {
     const std::span<const PaletteValueRow> rows = currentValueRows();
     const PaletteFieldRange entries = currentEntryFields();
 
-    readEntryFields(rows, entries);
+    // A comma is no number to the palette either: rather than only beeping,
+    // it says so, naming the value, and how decimals are written.
+    if (const PaletteValueRow* comma = readEntryFields(rows, entries)) {
+        const std::string reason = std::string(boxValueName(comma->value)) + " is not a number." +
+                                   std::string(kDecimalPointNote);
+        refuse(rows, {kNotANumberAlert, reason});
+        return 0;
+    }
 
     // A value that is not a positive number puts the last accepted ones back;
     // the run goes on with them.
@@ -204,6 +264,12 @@ int32_t CustumPaletCalcReturn() {
     // outside its range gives a negative volume): nothing of it is kept.
     if (!checkBoxValues().ok()) {  // every value the palette shows, as every design is checked
         refuse(rows, {kBoxValueAlert, kBoxValueReason});
+        return 0;
+    }
+    // Nor is a design kept whose vents overflow: the file would hold them.
+    if (const int32_t vent = refused || entries.empty() ? 0 : overflowingVent(); vent != 0) {
+        const std::string reason = ventRefusal(rows, entries, vent);
+        refuse(rows, {kValueTooLargeAlert, reason});
         return 0;
     }
     if (refused) {

@@ -22,17 +22,21 @@ inline constexpr std::string_view kBoxValueReason =
     "alignment. )";
 
 // "Calc." (the button, Return or Enter in the palette): reads the entry
-// fields of the current system and alignment into their values; a value
-// that is not a positive finite number puts the system's last accepted
-// values back with a beep. Entries no box can be built from (a Passive
-// Raveza closed volume too large for its radiator, equal tunings of a Twin
-// Vented or Delta Vented design, a box value that comes out not positive)
-// are refused with an alert and nothing is recalculated. A Closed Box Qtc
-// that cannot be built raises the Qtc alert, at the alignments that take a
-// volume or a Qtc; "Optimum", and the run from the alert's OK, take the
-// nearest box that can be built. Otherwise the values are kept as the last
-// accepted ones, the vent counts of vents 2 and 3 start again at one, and
-// the response is recalculated and redrawn.
+// fields of the current system and alignment into their values, as every
+// field reads a number; a value that is not a positive finite number puts
+// the system's last accepted values back with a beep; a text with a comma
+// is refused with an alert that names the value and says that decimals
+// take a point. Entries no box can be built from (a Passive Raveza closed
+// volume too large for its radiator, equal tunings of a Twin Vented or
+// Delta Vented design, a box value that comes out not positive), and
+// entries that give a vent, sized as the redraw sizes it, a size, length
+// or area that is not a finite number, are refused with an alert and
+// nothing is recalculated. A Closed Box Qtc that cannot be built raises
+// the Qtc alert, at the alignments that take a volume or a Qtc; "Optimum",
+// and the run from the alert's OK, take the nearest box that can be built.
+// Otherwise the values are kept as the last accepted ones, the vent counts
+// of vents 2 and 3 start again at one, and the response is recalculated
+// and redrawn.
 int32_t CustumPaletCalcReturn();
 
 // Whether Return or Enter in the palette may run "Calc.": not while a sheet

@@ -16,7 +16,9 @@ namespace {
 constexpr int32_t kWindow = kCustomPalette;
 
 // A value of the palette: a classic edit text, created dimmed when it only
-// shows the value, with its frame around the text area.
+// shows the value, with its frame around the text area. It keeps every
+// character typed: Calc. reads the text as every field reads a number, so
+// that a text that is no number is refused rather than read as another.
 void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
     if (state.palette.valueFieldsSystem != 0) {  // the fields stand: only their values are new
         platform::setControlText(kWindow, id, text.view());
@@ -27,7 +29,6 @@ void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
     desc.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
     desc.frameOutside = true;
     desc.enabled = entry;
-    desc.numbersOnly = entry;
     platform::createControl(kWindow, id, desc);
 }
 

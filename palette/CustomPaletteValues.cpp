@@ -131,6 +131,27 @@ double* acceptedBoxValue(BoxValue value) {
     return nullptr;
 }
 
+std::string_view boxValueName(BoxValue value) {
+    switch (value) {
+        case VB: return "Vb";
+        case VB1: return "Vb1";
+        case VB2: return "Vb2";
+        case VB3: return "Vb3";
+        case FC: return "Fc";
+        case FC1: return "Fc1";
+        case FC2: return "Fc2";
+        case FB: return "Fb";
+        case FB1: return "Fb1";
+        case FB2: return "Fb2";
+        case FB3: return "Fb3";
+        case QTC: return "Qtc";
+        case VAP: return "Vap";
+        case FP: return "Fp";
+        case QP: return "Qmp";
+    }
+    return {};
+}
+
 Str255& textForm(BoxValue value) {
     PaletteState& p = state.palette;
     switch (value) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "model/Str255.h"
@@ -19,6 +20,9 @@ enum class BoxValue : int32_t { VB, VB1, VB2, VB3, FC, FC1, FC2, FB, FB1, FB2, F
 double& boxValue(BoxValue value);
 double* acceptedBoxValue(BoxValue value);
 Str255& textForm(BoxValue value);
+
+// The value as the palette labels it ("Vb1", "Qtc", "Qmp").
+std::string_view boxValueName(BoxValue value);
 
 // A value as the palette shows it and keeps it: volumes to two decimals,
 // from 10000 litres on whole; Qtc to three decimals; the others to two.

@@ -276,10 +276,6 @@ struct ControlSpec {
     bool enabled = true;
     bool visible = true;
     TextStyle style;
-    // Edit text: typing keeps only what can stand in a decimal number
-    // (blanks, a sign, digits, a point, an exponent); the text the program
-    // sets is shown as it is.
-    bool numbersOnly = false;
     // Edit text: `rect` is the area the text is laid out in, and the field's
     // frame is drawn around it, outside the rectangle, as the classic edit
     // texts of the palettes do. controlBounds gives that text area back.

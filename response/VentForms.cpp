@@ -327,6 +327,15 @@ bool realForm(const VentRecord& r, VentShape shape) {
     return false;
 }
 
+bool finiteRecord(const VentRecord& r) {
+    for (const double v : {r.CircPortDV, r.CircPortDVmin, r.CircPortLV, r.CircPortSV, r.CircPortSVmin,
+                           r.CircDuctDV, r.CircDuctDVmin, r.CircDuctLV, r.CircDuctSV, r.CircDuctSVmin,
+                           r.RectPortWV, r.RectPortHV, r.RectPortLV, r.RectPortSV, r.RectPortSVmin,
+                           r.RectDuctWV, r.RectDuctHV, r.RectDuctLV, r.RectDuctSV, r.RectDuctSVmin})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 double& enteredSize(VentRecord& r, VentShape shape, bool height) {
     switch (shape) {
         case VentShape::CircularPort: break;

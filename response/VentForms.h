@@ -83,6 +83,12 @@ inline constexpr double kSmallestVentSizeMm = 0.01;
 // its total area finite and above 0.
 bool realForm(const VentRecord& record, VentShape shape);
 
+// Whether every size, length and area of the record's four forms is a
+// finite number. A form that is no real vent (a duct too short for its
+// ends, of negative length) still has finite ones; a chamber too vast for
+// a double overflows them.
+bool finiteRecord(const VentRecord& record);
+
 // Sizes all four forms of the record and sets VentForm. A size the user
 // edited (its flag 1) is kept while it gives a real vent (realForm; for a
 // duct that takes a length above 0); below the minimum area it is kept as

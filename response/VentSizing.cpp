@@ -56,28 +56,28 @@ int32_t ventsOfSystem(int32_t system) {
     }
 }
 
+int32_t ventChamberNumber(int32_t vent) {
+    if (!validVent(vent)) return 0;
+    switch (currentSystemNumber()) {
+        case kRavezaBox: return 2;                 // chamber 1 is sealed; the vent tunes chamber 2
+        case kSerialRavezaType1: return vent + 1;  // chamber 1 is sealed: vent 1 tunes chamber 2, vent 2 chamber 3
+        default: return vent;                      // vent n tunes chamber n
+    }
+}
+
 VentChamber ventChamber(int32_t vent) {
-    if (!validVent(vent)) return {};
+    const int32_t chamber = ventChamberNumber(vent);
+    if (chamber == 0) return {};
     // The chambers as the design keeps them: a coefficient routine run
     // since may have left the alignment's values before their rounding.
     const BoxParameters& b = state.box;
     const double volumes[4] = {0.0, keptVolume(b.VB1), keptVolume(b.VB2), keptVolume(b.VB3)};
     const double tunings[4] = {0.0, keptFrequency(b.FB1), keptFrequency(b.FB2), keptFrequency(b.FB3)};
-    switch (currentSystemNumber()) {
-        case kRavezaBox:
-            // Chamber 1 is sealed; the vent tunes chamber 2.
-            return {volumes[2], tunings[2], 1};
-        case kSerialRavezaType1:
-            // Chamber 1 is sealed: vent 1 tunes chamber 2, vent 2 chamber 3.
-            return {volumes[vent + 1], tunings[vent + 1], 1};
-        case kTwinSerialVented:
-            // Vent 1 is two equal branches from chamber 1, into chambers 2
-            // and 3, each of which alone would tune chamber 1.
-            return {volumes[vent], tunings[vent], vent == 1 ? 2 : 1};
-        default:
-            // Vent n tunes chamber n.
-            return {volumes[vent], tunings[vent], 1};
-    }
+    // Vent 1 of the Twin Serial Vented system is two equal branches from
+    // chamber 1, into chambers 2 and 3, each of which alone would tune
+    // chamber 1.
+    const int32_t branches = currentSystemNumber() == kTwinSerialVented && vent == 1 ? 2 : 1;
+    return {volumes[chamber], tunings[chamber], branches};
 }
 
 int32_t airSpeedCurveOfVent(int32_t vent) {

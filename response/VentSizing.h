@@ -21,6 +21,9 @@ inline constexpr double kCandidateVentArea = 0.01;
 
 // How many vents a system (1-16) has: 0 to 3.
 int32_t ventsOfSystem(int32_t system);
+// The number (1-3) of the chamber that vent 1-3 of the current system
+// tunes, its volume VB1-VB3 and tuning FB1-FB3; 0 for a vent it lacks.
+int32_t ventChamberNumber(int32_t vent);
 // The chamber that vent 1-3 of the current system tunes (volume and tuning
 // from the box values); an invalid chamber for a vent the system lacks.
 VentChamber ventChamber(int32_t vent);

@@ -226,11 +226,9 @@ Entry readField(ControlNumber field, double shown) {
     entry.value = shown;
     if (!platform::controlExists(kVentDesignSheet, field)) return entry;
     entry.text = platform::controlText(kVentDesignSheet, field);
-    const NumberTextKind kind = numberTextKind(entry.text);
-    const double typed = textToNumber(entry.text);
-    entry.changed = entry.text != sizeText(shown) &&
-                    !(kind == NumberTextKind::Number && typed == rint(shown * 100.0) / 100.0);
-    if (entry.changed) entry.value = kind == NumberTextKind::TooLarge ? INFINITY : typed;
+    const TypedNumber typed = readTypedNumber(entry.text);
+    entry.changed = entry.text != sizeText(shown) && !(typed.number() && typed.value == rint(shown * 100.0) / 100.0);
+    if (entry.changed) entry.value = typed.kind == NumberTextKind::TooLarge ? INFINITY : typed.value;
     return entry;
 }
 
@@ -238,7 +236,7 @@ Entry readField(ControlNumber field, double shown) {
 // own digits where two decimals would show a size that is not 0 as 0; a
 // text that is no number, or too large to be one, as typed.
 std::string quoted(const Entry& entry) {
-    const NumberTextKind kind = numberTextKind(entry.text);
+    const NumberTextKind kind = readTypedNumber(entry.text).kind;
     if (kind == NumberTextKind::NotANumber || kind == NumberTextKind::TooLarge) {
         const std::size_t first = entry.text.find_first_not_of(" \t\r\n");
         const std::size_t last = entry.text.find_last_not_of(" \t\r\n");
@@ -307,7 +305,8 @@ Refusal aboveLargest(ControlNumber field, std::string_view name, const Entry& en
 }
 
 void refuse(const Refusal& why) {
-    ShowSheetAlert(kVentDesignSheet, why.title, why.message);
+    ShowSheetAlert(kVentDesignSheet, why.title,
+                   refusedEntryMessage(platform::controlText(kVentDesignSheet, why.field), why.message));
     if (platform::controlExists(kVentDesignSheet, why.field)) platform::setKeyboardFocus(kVentDesignSheet, why.field);
 }
 

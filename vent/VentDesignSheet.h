@@ -59,7 +59,8 @@ int32_t VentDesignDisp();
 // at least 0.01 mm). Any other size raises a sheet alert, "ALERT!   Entered
 // numerical value is too small." (or "... too large.", or the one for a
 // text that is no number) with the size and its limit ("Width 0.001 mm;
-// it must be at least 0.01 mm."), and changes nothing. With 1 it then
+// it must be at least 0.01 mm."; for a text with a comma, that decimals
+// take a point), and changes nothing. With 1 it then
 // accepts the design (VentDesignCalcOkCommon).
 int32_t VentDesignCalcOKReturn(int32_t isOK);
 

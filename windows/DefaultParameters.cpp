@@ -196,7 +196,8 @@ int32_t DefaultParamWndOKReturn() {
     if (!result.ok()) {
         const platform::ControlNumber field = defaultParamField(result.field);
         platform::setKeyboardFocus(kWindow, field);
-        ShowSheetAlert(kWindow, alertTitle(result.fault), whyRefused(result));
+        ShowSheetAlert(kWindow, alertTitle(result.fault),
+                       refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result)));
         return 0;
     }
     // A design waiting behind the window goes on waiting: System Select's

@@ -89,11 +89,14 @@ int32_t PageSetupWnd(int32_t window) {
 
 int32_t PageSetupWndOKReturn() {
     if (!platform::windowExists(kPageSetupSheet)) return 0;
-    const double scale = textToNumber(platform::controlText(kPageSetupSheet, kScaleField));
-    if (!(scale >= kLowestPrintScale && scale <= kHighestPrintScale)) {
+    const std::string text = platform::controlText(kPageSetupSheet, kScaleField);
+    const TypedNumber typed = readTypedNumber(text);
+    const double scale = typed.value;
+    if (!(typed.number() && scale >= kLowestPrintScale && scale <= kHighestPrintScale)) {
+        const std::string_view title = !typed.number() || scale < kLowestPrintScale ? refusedEntryTitle(text)
+                                                                                    : kValueTooLargeAlert;
         platform::setControlText(kPageSetupSheet, kScaleField, scaleText(state.print.GPrintScale));
-        platform::showSheetAlert(kPageSetupSheet, scale < kLowestPrintScale ? kValueTooSmallAlert : kValueTooLargeAlert,
-                                 "Scale : 25 to 400 %", [] {
+        platform::showSheetAlert(kPageSetupSheet, title, refusedEntryMessage(text, "Scale : 25 to 400 %"), [] {
                                      if (platform::windowExists(kPageSetupSheet))
                                          platform::setKeyboardFocus(kPageSetupSheet, kScaleField);
                                  });

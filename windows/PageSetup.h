@@ -27,8 +27,8 @@ inline constexpr double kHighestPrintScale = 400.0;
 // PageLandscape) and GPrintScale.
 int32_t PageSetupWnd(int32_t window);
 
-// OK (the button, Return or Enter): a scale outside 25-400 % is refused
-// with an alert, the sheet staying open with the kept scale back in the
+// OK (the button, Return or Enter): a scale outside 25-400 %, or a text
+// that is no number as fields read one, is refused with an alert, the sheet staying open with the kept scale back in the
 // field; otherwise paper, orientation and scale are kept and the sheet
 // closes.
 int32_t PageSetupWndOKReturn();

@@ -15,6 +15,7 @@
 #include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "view/ResponseRedraw.h"
+#include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
 #include "view/ShellHooks.h"
 
@@ -100,7 +101,27 @@ std::string fieldText(double value) {
     return s;
 }
 
-double fieldNumber(ControlNumber field) { return textToNumber(platform::controlText(kSheet, field)); }
+// The number a field holds as every field reads one; 0 for a text that
+// holds none, infinite for one too large to hold.
+double sheetNumber(ControlNumber field) { return fieldNumber(kSheet, field).value; }
+
+// The first number field whose text has a comma: it holds no number as
+// fields read one, and the sheet says so and how decimals are written
+// rather than only beeping. True when there was one.
+bool refusedComma() {
+    for (std::size_t i = 2; i < kRows.size(); ++i) {
+        const std::string text = platform::controlText(kSheet, kRows[i].field);
+        if (!readTypedNumber(text).comma) continue;
+        platform::beep();
+        const ControlNumber field = kRows[i].field;
+        platform::showSheetAlert(kSheet, kNotANumberAlert,
+                                 refusedEntryMessage(text, std::string(kRows[i].label) + " is not a number."), [field] {
+                                     if (platform::windowExists(kSheet)) platform::setKeyboardFocus(kSheet, field);
+                                 });
+        return true;
+    }
+    return false;
+}
 
 bool usable(double value) { return std::isfinite(value) && value > 0.0; }
 
@@ -225,9 +246,10 @@ int32_t PRDataEnterPasteParameterButton() {
 
 int32_t PRDataEnterWndApply() {
     if (!platform::windowExists(kSheet)) return 0;
-    const double diameter = fieldNumber(kPRDiameterField), fp = fieldNumber(kPRFpField),
-                 vap = fieldNumber(kPRVapField), qp = fieldNumber(kPRQpField), sd = fieldNumber(kPRSdField),
-                 xmax = fieldNumber(kPRXmaxField), vd = fieldNumber(kPRVdField);
+    if (refusedComma()) return 0;
+    const double diameter = sheetNumber(kPRDiameterField), fp = sheetNumber(kPRFpField),
+                 vap = sheetNumber(kPRVapField), qp = sheetNumber(kPRQpField), sd = sheetNumber(kPRSdField),
+                 xmax = sheetNumber(kPRXmaxField), vd = sheetNumber(kPRVdField);
     // Checked before anything is taken, so that a refused unit leaves the
     // radiator the design uses as it was.
     if (!usable(fp) || !usable(vap) || !usable(qp) || !usable(sd) || !usable(xmax) || !usable(vd) ||

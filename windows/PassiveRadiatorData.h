@@ -44,8 +44,10 @@ bool PasteOnQnDLInPRDataEnter();
 // "Paste Parameters": a match shows the values and dims the button; anything
 // else beeps and shows the mismatch alert on the sheet, fields unchanged.
 int32_t PRDataEnterPasteParameterButton();
-// "Apply": a unit whose Fp, Vap, Qmp, Sd, Xmax or Vd is not a positive
-// number beeps and stays, changing nothing; a valid unit is taken and, for
+// "Apply": a number field with a comma is refused with an alert naming it
+// and saying that decimals take a point; a unit whose Fp, Vap, Qmp, Sd,
+// Xmax or Vd is not a positive number beeps and stays; either changes
+// nothing; a valid unit is taken and, for
 // the two passive-radiator systems, becomes the design's alignment.
 int32_t PRDataEnterWndApply();
 // "Cancel": closes the sheet; nothing of it is taken.

@@ -114,9 +114,9 @@ void afterPreferences() {
 // A refused value: the alert on the window, the kept value back in the
 // field, the field ready for another entry.
 void refuse(int32_t field, double kept, const char* hint) {
-    const std::string title(refusedEntryTitle(platform::controlText(kPreferencesWindow, field)));
+    const std::string text = platform::controlText(kPreferencesWindow, field);
     platform::setControlText(kPreferencesWindow, field, fieldText(kept));
-    platform::showSheetAlert(kPreferencesWindow, title, hint, [field] {
+    platform::showSheetAlert(kPreferencesWindow, refusedEntryTitle(text), refusedEntryMessage(text, hint), [field] {
         if (platform::windowExists(kPreferencesWindow)) platform::setKeyboardFocus(kPreferencesWindow, field);
     });
 }
@@ -181,14 +181,12 @@ bool preferenceCheckBoxClicked(int32_t control) {
 
 void PreferenceWndOKReturn() {
     if (!platform::windowExists(kPreferencesWindow)) return;
-    const double power = textToNumber(platform::controlText(kPreferencesWindow, kInputPowerField));
-    const double thickness = textToNumber(platform::controlText(kPreferencesWindow, kPortThicknessField));
-    // Written so that a value that is no number at all fails too.
-    if (!(power >= kLowestInputPower)) {
+    double power = 0.0, thickness = 0.0;
+    if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, kLowestInputPower, power)) {
         refuse(kInputPowerField, state.power.InputPower, "Enter an input power of at least 0.4 W.");
         return;
     }
-    if (!(thickness >= kLowestPortThickness)) {
+    if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, kLowestPortThickness, thickness)) {
         refuse(kPortThicknessField, state.power.PortThickness, "Enter a port thickness of at least 3 mm.");
         return;
     }

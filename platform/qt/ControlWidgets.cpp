@@ -16,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QStyle>
 #include <QTabBar>
@@ -111,13 +110,6 @@ void applyStyle(QWidget* widget, const TextStyle& style) {
         palette.setColor(QPalette::ButtonText, colour);
         widget->setPalette(palette);
     }
-}
-
-// Every beginning of a decimal number, with blanks around it: what a
-// numeric field lets the user type.
-const QRegularExpression& numberPattern() {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*[+-]?[0-9]*\\.?[0-9]*([eE][+-]?[0-9]*)?\\s*$"));
-    return pattern;
 }
 
 // How far an edit text's widget reaches beyond the area its text is laid
@@ -291,7 +283,6 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
             auto* edit = new QLineEdit(fromMacRoman(desc.title), parent);
             edit->setAlignment(alignmentOf(desc.style.align) | Qt::AlignVCenter);
             edit->setCursorPosition(0);
-            if (desc.numbersOnly) edit->setValidator(new QRegularExpressionValidator(numberPattern(), edit));
             if (desc.frameOutside) record.outset = frameAroundTextArea(edit);
             widget = edit;
             clicks = true;

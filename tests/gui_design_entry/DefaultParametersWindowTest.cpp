@@ -46,14 +46,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{DriverField::LE, "-1", "ALERT!   Entered numerical value is too small.", "Le"},
                     Refusal{DriverField::EFI, "150", "ALERT!   Entered numerical value is too large.", "Effi"}));
 
-// A decimal comma is no number here: the alert says so in its own words.
+// A decimal comma is no number here: the alert says so in its own words,
+// and how decimals are written.
 TEST_F(DefaultParametersWindow, ADecimalCommaIsReportedAsNoNumber) {
     DefaultParamWnd();
     type(kDefaultParametersWindow, defaultParamField(DriverField::QTS), "3,4");
     DefaultParamWndOKReturn();
     ASSERT_EQ(recorder.sheets.size(), 1u);
     EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Entered text is not a number.");
-    EXPECT_EQ(recorder.sheets[0].message, "Qts (Total Q) is not a number.");
+    EXPECT_EQ(recorder.sheets[0].message, "Qts (Total Q) is not a number.  ( Decimals take a point, not a comma. )");
     EXPECT_NE(state.speaker.QTS2, 3.0);
     EXPECT_NE(state.speaker.QTS2, 3.4);
 }

@@ -129,10 +129,12 @@ TEST_F(PaletteCalc, ReturnAndEnterInAFieldRunCalc) {
             return platform::kHandled;
         },
         kCustomPalette);
-    type(31, "4x5");  // a field of numbers takes no letter
-    EXPECT_EQ(platform::controlText(kCustomPalette, 31), "45");
+    const double kept = state.box.VB;
+    type(31, "4x5");  // kept as typed, and read as no number rather than as 45 or 4
+    EXPECT_EQ(platform::controlText(kCustomPalette, 31), "4x5");
     QTest::keyClick(paletteHandle(), Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(state.box.VB, 45.0);
+    EXPECT_EQ(dialogs.beeps, 1);
+    EXPECT_DOUBLE_EQ(state.box.VB, kept);
     type(31, "1.5e1");
     QTest::keyClick(paletteHandle(), Qt::Key_Enter);
     EXPECT_DOUBLE_EQ(state.box.VB, 15.0);

@@ -1,0 +1,114 @@
+// Every number field of every window, typed into: a comma is refused with the
+// field's own message, which says how decimals are written, and so are entries
+// whose design overflows; the stored design, preferences and page stay.
+#include "PaletteFixture.h"
+
+#include <functional>
+
+#include "app/DesignDocument.h"
+#include "app/PopupMenus.h"
+#include "dialogs/FieldText.h"
+#include "response/VentRecords.h"
+#include "response/VentSizing.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentSetupSheet.h"
+#include "windows/DefaultParameters.h"
+#include "windows/InitialSetup.h"
+#include "windows/PageSetup.h"
+#include "windows/PassiveRadiatorData.h"
+#include "windows/PreferencesWindow.h"
+
+namespace quendal::test {
+namespace {
+
+using Step = std::function<void()>;
+struct Window { Step open; int32_t number; Step ok; };
+
+void design(int32_t tab, int32_t button) {
+    state.selection = {tab, button, 2, 1};  // a vented system asks for the port thickness too
+    state.power.InputPowerCheck = 0;        // the power fields take what is typed
+    CofCal(), AsVentOpt(), BoxParameterBackup();
+}
+Window palette(int32_t tab, int32_t button, int32_t alin) {
+    return {[=] { design(tab, button), state.selection.Alin = alin, CustomFloatPalet(), CustomPaletDisp(); },
+            kCustomPalette, [] { CustumPaletCalcReturn(); }};
+}
+// Vent 1 of a Vented Box in the Vent Design sheet, with a form that takes a size.
+Window ventSheet(int32_t tab, int32_t radio) {
+    return {[=] {
+                BuildVentNumPopupMenu(), design(1, 3), state.vents.VentID = 1, PreVentParameterChange();
+                VentRecord& w = state.vents.working;
+                w.VentTypeTab = tab, (tab == 1 ? w.CircVentRadio : w.RectVentRadio) = radio, VentDesignWnd();
+            },
+            kVentDesignSheet, [] { VentDesignCalcOKReturn(1); }};
+}
+const Window kSetup{[] { design(1, 3), InitialSetupWnd(); }, kInitialSetupSheet, [] { InitSetupOkReturn(); }};
+const Window kVentSetup{[] { ventSheet(1, 2).open(), InitialSetupWndForVentDesign(); }, kVentInitialSetupSheet,
+                        [] { InitSetupOkReturnForVentDesignWnd(); }};
+const Window kDriver{[] { DefaultParamWnd(); }, kDefaultParametersWindow, [] { DefaultParamWndOKReturn(); }};
+const Window kRadiator{[] { PassiveRadiDataEnterWnd(); }, kPassiveRadiatorSheet, [] { PRDataEnterWndApply(); }};
+const Window kPrefs{[] { PreferenceWnd(); }, kPreferencesWindow, [] { PreferenceWndOKReturn(); }};
+const Window kPage{[] { PageSetupWnd(kResponseWindow); }, kPageSetupSheet, [] { PageSetupWndOKReturn(); }};
+
+struct Typed { Window window; platform::ControlNumber field; const char* text; const char* named; };
+void PrintTo(const Typed& t, std::ostream* os) { *os << t.window.number << "/" << t.field << " \"" << t.text << "\""; }
+
+std::vector<Typed> everyNumberField() {
+    std::vector<Typed> rows = {
+        {palette(1, 2, 2), 31, "47,5", "Vb is"}, {palette(1, 2, 3), 32, "0,707", "Qtc is"},
+        {palette(1, 3, 4), 32, "1,000", "Fb1 is"}, {palette(1, 4, 4), 34, "5,5", "Qmp is"},
+        {palette(2, 8, 5), 36, "60,5", "Fb3 is"},
+        // A chamber too vast for a double overflows its port's area.
+        {palette(1, 3, 4), 31, "1e308", "Vb1 1e308 Liter and Fb1"}, {palette(2, 8, 5), 31, "1e300", "Vb1 1e300"},
+        {kSetup, 10, "0,4", "input power"}, {kSetup, 11, "12,5", "port thickness"},
+        {kVentSetup, kVentSetupPowerField, "1,000", "input power"},
+        {kVentSetup, kVentSetupThicknessField, "12,5", "port thickness"},
+        {ventSheet(1, 2), kVentSizeField, "90,5", "Diameter 90,5 mm"},
+        {ventSheet(2, 1), kVentSizeField, "120,5", "Width 120,5 mm"},
+        {ventSheet(2, 2), kVentSecondSizeField, "80,5", "Height 80,5 mm"},
+        {ventSheet(1, 2), kVentSizeField, "1e308", "Diameter 1e+308 mm"},
+        {kPrefs, kInputPowerField, "12,5", "input power"}, {kPrefs, kPortThicknessField, "1,000", "port thickness"},
+        {kPage, kScaleField, "87,5", "Scale"}, {kPage, kScaleField, "1e999", "Scale"},
+    };
+    const char* driver[] = {"Dia", "Fs", "Vas", "Qts", "Qes", "Qms", "Effi", "Re", "Pe", "Sd", "Xmax", "Vd", "Le"};
+    for (int i = 0; i < 13; ++i) rows.push_back({kDriver, defaultParamField(DriverField(i + 2)), "0,38", driver[i]});
+    const char* radiator[] = {"Dia", "Fp", "", "Vap", "Qmp", "Sd", "Xmax", "Vd"};  // fields 53-60, 55 unused
+    for (int i = 0; i < 8; ++i)
+        if (*radiator[i] != 0) rows.push_back({kRadiator, kPRDiameterField + i, "12,5", radiator[i]});
+    return rows;
+}
+
+std::string stored() {
+    return storedDesignValues(state) + fieldText(state.power.InputPower) + "/" + fieldText(state.power.PortThickness) +
+           "/" + fieldText(state.print.GPrintScale) + "/" + fieldText(state.power.PIN) + "/" + fieldText(state.shell.LVP);
+}
+
+class TypedNumber : public CustomPaletteTest, public testing::WithParamInterface<Typed> {};
+
+TEST_P(TypedNumber, IsRefusedWithTheFieldsMessageAndNothingStoredChanges) {
+    const Typed& t = GetParam();
+    t.window.open();
+    if (t.window.number == kCustomPalette) t.window.ok();  // the design the palette shows, settled
+    dialogs.sheets.clear();
+    const std::string before = stored();
+    auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(t.window.number, t.field));
+    ASSERT_NE(edit, nullptr);
+    if (t.window.number == kCustomPalette) type(t.field, t.text);
+    else edit->setFocus(), edit->selectAll(), QTest::keyClick(edit, Qt::Key_Backspace), QTest::keyClicks(edit, t.text);
+    EXPECT_EQ(platform::controlText(t.window.number, t.field), t.text);  // every character kept
+    t.window.ok();
+
+    ASSERT_EQ(dialogs.sheets.size(), 1u);
+    const bool comma = std::string_view(t.text).find(',') != std::string_view::npos;
+    EXPECT_EQ(dialogs.sheets[0].title, comma ? "ALERT!   Entered text is not a number."
+                                             : "ALERT!   Entered numerical value is too large.");
+    const std::string& message = dialogs.sheets[0].message;
+    EXPECT_NE(message.find(t.named), std::string::npos) << message;
+    EXPECT_EQ(message.ends_with("  ( Decimals take a point, not a comma. )"), comma) << message;
+    EXPECT_TRUE(platform::windowExists(t.window.number));
+    EXPECT_EQ(stored(), before);
+}
+INSTANTIATE_TEST_SUITE_P(EveryNumberField, TypedNumber, testing::ValuesIn(everyNumberField()));
+
+}  // namespace
+}  // namespace quendal::test
