@@ -83,29 +83,26 @@ TEST(TripleVented, PolynomialsAtAFrequencyFollowEveryCoefficientChange) {
     TransferCoefficients& c = state.coef;
     const double f = 0.73;
     for (double* changed : {&c.A11, &c.A16, &c.A21, &c.A26, &c.B12, &c.B21, &c.B14, &c.B23}) {
-        for (int round = 0; round < 2; ++round) {
+        for (const double factor : {1.000001, 1.0 / 1.000001}) {  // and back
             tri::evaluateVentNumerators(f);
             tri::evaluateVentFlows(f);
             tri::evaluateDenominators(f);
-            *changed = round == 0 ? *changed * 1.000001 : *changed / 1.000001;
-            const JfValue d1 = polyAtJf({c.A11, c.A12, c.A13, c.A14, c.A15, c.A16, 1.0}, f);
-            const JfValue d2 = polyAtJf({c.A21, c.A22, c.A23, c.A24, c.A25, c.A26, 1.0}, f);
+            *changed *= factor;
             const double b[4][2] = {{c.B11, c.B12}, {c.B21, c.B22}, {c.B13, c.B14}, {c.B23, c.B24}};
             for (int lowest : {2, 0}) {
                 if (lowest == 2) tri::evaluateVentNumerators(f);
                 else tri::evaluateVentFlows(f);
                 tri::evaluateDenominators(f);
                 const PlotPoint& p = state.point;
-                const double got[4][2] = {{p.N1R, p.N1J}, {p.N2R, p.N2J}, {p.N3R, p.N3J}, {p.N4R, p.N4J}};
-                for (int n = 0; n < 4; ++n) {
-                    const JfValue want = polyAtJf({b[n][0], b[n][1], 1.0}, f, lowest);
+                const double got[6][2] = {{p.N1R, p.N1J}, {p.N2R, p.N2J}, {p.N3R, p.N3J},
+                                          {p.N4R, p.N4J}, {p.D1R, p.D1J}, {p.D2R, p.D2J}};
+                for (int n = 0; n < 6; ++n) {
+                    const JfValue want = n < 4 ? polyAtJf({b[n][0], b[n][1], 1.0}, f, lowest)
+                                         : n == 4 ? polyAtJf({c.A11, c.A12, c.A13, c.A14, c.A15, c.A16, 1.0}, f)
+                                                  : polyAtJf({c.A21, c.A22, c.A23, c.A24, c.A25, c.A26, 1.0}, f);
                     EXPECT_EQ(got[n][0], want.re) << n << " s^" << lowest;
                     EXPECT_EQ(got[n][1], want.im) << n << " s^" << lowest;
                 }
-                EXPECT_EQ(p.D1R, d1.re);
-                EXPECT_EQ(p.D1J, d1.im);
-                EXPECT_EQ(p.D2R, d2.re);
-                EXPECT_EQ(p.D2J, d2.im);
             }
         }
     }
