@@ -1,5 +1,6 @@
 #include "app/MenuBar.h"
 
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -326,6 +327,16 @@ int32_t BuildMenu30() {
 int32_t InitMenu11() { return rebuild(Situation::Start); }
 int32_t InitMenu14() { return rebuild(Situation::NoDesign); }
 int32_t InitMenu16() { return rebuild(Situation::Design); }
+
+int32_t RebuildVentMenu() {
+    const int32_t ventMenu = ventMenuFor(state.selection.SysSelTabNum, state.selection.SysSelBtnNum);
+    const std::vector<int32_t> bar = platform::menuBar();
+    if (ventMenu == 0 || std::find(bar.begin(), bar.end(), ventMenu) == bar.end()) return InitMenu16();
+    const platform::MenuBarBatch batch;  // the items that stay are taken again
+    buildVentMenu(ventMenu);
+    if (!systemMenus(currentSystemNumber()).ventEnabled) platform::setMenuItemEnabled(ventMenu, 0, false);
+    return 0;
+}
 
 int32_t InitMenu13() {
     enableItems(kApplicationMenu, {kAboutItem, kCheckForUpdatesItem, kPreferencesItem, kQuitItem}, false);

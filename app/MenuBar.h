@@ -26,6 +26,11 @@ int32_t InitMenu11();
 int32_t InitMenu13();
 int32_t InitMenu14();
 int32_t InitMenu16();
+// The design's Vent menu with the items InitMenu16 gives it (a Triple
+// Vented design lists vents 1 and 2 as one while its chambers 1 and 2 are
+// alike), the other menus left as they stand; the whole bar is rebuilt when
+// the Vent menu is not in it.
+int32_t RebuildVentMenu();
 
 // View items 11 and 12, "Hide ..." or "Show ..." as CtmPaletFlag and
 // SysInfoFlag say the palettes are shown or not.

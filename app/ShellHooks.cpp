@@ -29,6 +29,7 @@ int32_t menus(MenuSituation situation) {
         case MenuSituation::SheetUp: return InitMenu13();
         case MenuSituation::NoDesign: return InitMenu14();
         case MenuSituation::Design: return InitMenu16();
+        case MenuSituation::VentItems: return RebuildVentMenu();
         case MenuSituation::SheetEnded: return NavUserActionCancelMenu();
         case MenuSituation::PaletteItems: return SetPaletteItemsOnViewMenu();
         case MenuSituation::WindowInFront: restoreMenusByCurrentWindow(); return 0;

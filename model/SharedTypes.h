@@ -308,6 +308,8 @@ struct WindowBounds {
 // same page in the same place only draws and sets values.
 struct ResponseWindowBuilt {
     uint64_t legend = 0;           // signature of the legend strip's controls; 0: none
+    uint64_t legendEntries[4]{};   // signature of each entry's picture and text; 0: none
+    uint8_t legendTracking = 0;    // 1 when the strip's pictures track a click
     uint8_t legendDrawn = 0;       // 1 once the page being drawn has shown its strip
     Rect16 fitted{};               // the window's bounds after it was last fitted to its page
     int16_t fittedPageHeight = 0;  // px, of that page; 0: not fitted yet

@@ -338,9 +338,8 @@ int32_t CustumPaletPopupClick(int32_t controlId) {
         // loss is refused as the Alignment menus refuse an alignment, and
         // the design in force stays, its values, its popup item and its
         // drawing.
-        const auto chosen = std::make_unique<ProgramState>(state);
-        takeLossChoice(lossPopup(chosen->box, controlId), item, false);
-        if (const BoxCheckResult box = designBoxCheck(*chosen); !box.ok()) {
+        const BoxCheckResult box = changedBoxCheck([&] { takeLossChoice(popup, item, false); });
+        if (!box.ok()) {
             platform::setControlValue(kWindow, controlId, *popup.item);
             showRefusal(boxFaultTitle(box), boxFaultReason(box));
             return 0;
@@ -349,7 +348,7 @@ int32_t CustumPaletPopupClick(int32_t controlId) {
     }
     // Equal losses of the Triple Vented chambers 1 and 2 change the vent menu.
     if (currentSystemNumber() == kTripleVented && (controlId == kPaletteQbPopup1 || controlId == kPaletteQbPopup2))
-        menusFor(MenuSituation::Design);
+        menusFor(MenuSituation::VentItems);
     // A new loss factor is a new design: recalculated, its vents sized
     // again and both palettes refreshed.
     state.view.ReDispWnd = 2;

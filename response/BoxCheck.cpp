@@ -148,6 +148,14 @@ BoxCheckResult connectionBoxCheck(int32_t connection) {
     return result;
 }
 
+BoxCheckResult changedBoxCheck(const std::function<void()>& change) {
+    const auto saved = std::make_unique<ProgramState>(state);
+    change();
+    const BoxCheckResult result = checkBuiltBox();
+    state = *saved;
+    return result;
+}
+
 BoxCheckResult designBoxCheck(const ProgramState& design) {
     const auto saved = std::make_unique<ProgramState>(state);
     state = design;

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quendal {
@@ -60,6 +61,10 @@ BoxCheckResult alignmentBoxCheck(int32_t alin);
 // (1-5): the effective driver scaled for it (SpconCal), computed on the
 // side; the state is left exactly as it was.
 BoxCheckResult connectionBoxCheck(int32_t connection);
+
+// The box of the current design once `change` has changed it (a loss factor
+// chosen, say), computed on the side; the state is left exactly as it was.
+BoxCheckResult changedBoxCheck(const std::function<void()>& change);
 
 // The box of any design (a document's) as its alignment builds it when it
 // is drawn (checkBuiltBox: the entries of a custom alignment as held, the

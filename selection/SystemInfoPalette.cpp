@@ -47,6 +47,21 @@ void paletteText(int32_t id, Rect16 bounds, std::string_view text, double size) 
     platform::createControl(kPalette, id, desc);
 }
 
+// A value line of the palette whose place and size follow from its text:
+// made anew only when its text changes. One of a fixed place and size (the
+// level and the power) takes a new text in place.
+enum class LineLook { FollowsText, Fixed };
+void paletteValueLine(int32_t id, Rect16 bounds, std::string_view text, double size, LineLook look) {
+    if (platform::controlExists(kPalette, id)) {
+        if (platform::controlText(kPalette, id) == text) return;
+        if (look == LineLook::Fixed) {
+            platform::setControlText(kPalette, id, text);
+            return;
+        }
+    }
+    paletteText(id, bounds, text, size);
+}
+
 int16_t contentHeight() { return state.shell.sysFigTriBtn != 0 ? kInfoOpenHeight : kInfoClosedHeight; }
 
 bool holdsRectangle(const Rect16& r) { return r.right > r.left && r.bottom > r.top; }
@@ -109,13 +124,14 @@ int32_t DispSPLPIN() {
     }
 
     state.ref.s_SPL = paletteValueText(state.ref.SPL - state.coef.siftUpDwn, 1);
-    paletteText(kInfoSPLLine, ltrb(92, 35, 190, 48), (": " + state.ref.s_SPL + " dB").view(), kPaletteTextSize);
+    paletteValueLine(kInfoSPLLine, ltrb(92, 35, 190, 48), (": " + state.ref.s_SPL + " dB").view(), kPaletteTextSize,
+                     LineLook::Fixed);
 
     InputPowerSettings& power = state.power;
     if (power.PIN <= kLowestInputPower) power.PIN = power.PinTemp;
     PINcalc();
-    paletteText(kInfoPowerLine, ltrb(92, 50, 180, 63), (": " + paletteValueText(power.PIN, 2) + " Watts").view(),
-                kPaletteTextSize);
+    paletteValueLine(kInfoPowerLine, ltrb(92, 50, 180, 63), (": " + paletteValueText(power.PIN, 2) + " Watts").view(),
+                     kPaletteTextSize, LineLook::Fixed);
 
     // The unit entered is named only for a system that has a passive
     // radiator: a unit entered once stays in memory for later designs.
@@ -124,7 +140,8 @@ int32_t DispSPLPIN() {
     const Str255 radiator =
         state.radiator.PRDataInFlag != 0 && radiatorSystem ? state.radiator.s_PR : Str255("No Data");
     const FittedLine line = fitByLength(radiator.size(), 65);
-    paletteText(kInfoRadiatorLine, ltrb(92, line.top, 195, 78), (": " + radiator).view(), line.size);
+    paletteValueLine(kInfoRadiatorLine, ltrb(92, line.top, 195, 78), (": " + radiator).view(), line.size,
+                     LineLook::FollowsText);
     return 0;
 }
 

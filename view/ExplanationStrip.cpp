@@ -1,5 +1,6 @@
 // How a legend strip is built on screen, printed, removed and clicked; the
 // entry sets of each graph are in ExplanationSets.cpp.
+#include <cstddef>
 #include <cstring>
 #include <string>
 
@@ -47,26 +48,45 @@ Rect16 stripRect(double left, double right) {
     return {kStripTop, static_cast<int16_t>(left), kStripBottom, static_cast<int16_t>(right)};
 }
 
-// Tells one strip's controls from another's: its entries and how its
-// pictures take a click.
-uint64_t signatureOf(const Legend& legend, bool tracking) {
-    uint64_t h = 1469598103934665603ull;
-    auto mix = [&h](const void* bytes, std::size_t n) {
-        for (std::size_t i = 0; i < n; ++i) h = (h ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
-    };
-    auto mixText = [&mix](const char* text) { mix(text, std::strlen(text) + 1); };
-    mix(&legend.count, sizeof legend.count);
-    mix(&tracking, sizeof tracking);
-    for (int32_t k = 0; k < legend.count; ++k) {
-        const LegendEntry& e = legend.entries[k];
+// FNV-1a over the bytes given, to tell one strip or entry from another.
+class Signature {
+public:
+    void mix(const void* bytes, std::size_t n) {
+        for (std::size_t i = 0; i < n; ++i) h_ = (h_ ^ static_cast<const unsigned char*>(bytes)[i]) * 1099511628211ull;
+    }
+    void mixText(const char* text) { mix(text, std::strlen(text) + 1); }
+    void mixEntry(const LegendEntry& e) {
         mix(&e.sample, sizeof e.sample);
         mix(&e.x, sizeof e.x);
         mix(&e.right, sizeof e.right);
         mixText(e.label);
         mixText(e.help);
     }
-    return h == 0 ? 1 : h;
+    uint64_t value() const { return h_ == 0 ? 1 : h_; }
+
+private:
+    uint64_t h_ = 1469598103934665603ull;
+};
+
+// Tells one strip's controls from another's: its entries and how its
+// pictures take a click.
+uint64_t signatureOf(const Legend& legend, bool tracking) {
+    Signature s;
+    s.mix(&legend.count, sizeof legend.count);
+    s.mix(&tracking, sizeof tracking);
+    for (int32_t k = 0; k < legend.count; ++k) s.mixEntry(legend.entries[k]);
+    return s.value();
 }
+
+// Tells what one entry's picture and text show.
+uint64_t entrySignatureOf(const LegendEntry& e) {
+    Signature s;
+    s.mixEntry(e);
+    return s.value();
+}
+
+Rect16 pictureRect(const LegendEntry& e) { return stripRect(e.x, e.x + kSampleLength); }
+Rect16 labelRect(const LegendEntry& e) { return stripRect(e.x + kLabelGap, e.right); }
 
 void buildOnScreen(const Legend& legend) {
     const bool tracking = state.shell.ControlPictureProc == kTrackingPicture;
@@ -75,11 +95,32 @@ void buildOnScreen(const Legend& legend) {
     const uint64_t signature = signatureOf(legend, tracking);
     // The strip standing is the one the page shows: nothing to build.
     if (built.legend == signature && platform::controlExists(kResponseWindow, kFirstPicture)) return;
-    ExplanationBtnClose();
+    // Another strip: an entry standing as it is stays, the other standing
+    // entries take the new picture, place and words in their controls, and
+    // only entries beyond them are made; pictures that take a click another
+    // way are all made anew.
+    const bool keepStanding = built.legend != 0 && built.legendTracking == uint8_t(tracking);
+    if (!keepStanding) ExplanationBtnClose();
     built.legend = signature;
+    built.legendTracking = uint8_t(tracking);
+    uint64_t shown[4] = {};
+    bool standing[4] = {};
+    for (int32_t k = 0; k < legend.count; ++k) {
+        shown[k] = entrySignatureOf(legend.entries[k]);
+        standing[k] = keepStanding && built.legendEntries[k] != 0 &&
+                      platform::controlExists(kResponseWindow, kFirstPicture + k) &&
+                      platform::controlExists(kResponseWindow, kFirstText + k);
+        if (standing[k] && built.legendEntries[k] == shown[k]) shown[k] = 0;  // as it stands
+    }
     for (int32_t k = 0; k < legend.count; ++k) {
         const LegendEntry& e = legend.entries[k];
-        platform::ControlSpec picture(platform::ControlKind::ImageView, stripRect(e.x, e.x + kSampleLength));
+        if (shown[k] == 0) continue;
+        if (standing[k]) {
+            platform::setControlBounds(kResponseWindow, kFirstPicture + k, pictureRect(e));
+            platform::setControlImage(kResponseWindow, kFirstPicture + k, lineSampleFile(e.sample), "Images");
+            continue;
+        }
+        platform::ControlSpec picture(platform::ControlKind::ImageView, pictureRect(e));
         picture.image = lineSampleFile(e.sample);  // a missing picture leaves the control empty
         picture.imageFolder = "Images";
         picture.hitOnPress = !tracking;
@@ -87,13 +128,25 @@ void buildOnScreen(const Legend& legend) {
     }
     for (int32_t k = 0; k < legend.count; ++k) {
         const LegendEntry& e = legend.entries[k];
-        platform::ControlSpec text(platform::ControlKind::StaticText, stripRect(e.x + kLabelGap, e.right), e.label);
-        // The small system font static texts have on the desktop the
-        // program was laid out for: the page's own font row 1 at 13 px.
-        text.style.family = "Lucida Grande";
-        text.style.size = 13.0;
-        platform::createControl(kResponseWindow, kFirstText + k, text);
+        if (shown[k] == 0) continue;
+        if (standing[k]) {
+            platform::setControlBounds(kResponseWindow, kFirstText + k, labelRect(e));
+            platform::setControlText(kResponseWindow, kFirstText + k, e.label);
+        } else {
+            platform::ControlSpec text(platform::ControlKind::StaticText, labelRect(e), e.label);
+            // The small system font static texts have on the desktop the
+            // program was laid out for: the page's own font row 1 at 13 px.
+            text.style.family = "Lucida Grande";
+            text.style.size = 13.0;
+            platform::createControl(kResponseWindow, kFirstText + k, text);
+        }
         platform::setHelpTag(kResponseWindow, kFirstText + k, e.help);
+        built.legendEntries[k] = shown[k];
+    }
+    for (int32_t k = legend.count; k < 4; ++k) {
+        platform::removeControl(kResponseWindow, kFirstPicture + k);
+        platform::removeControl(kResponseWindow, kFirstText + k);
+        built.legendEntries[k] = 0;
     }
 }
 
@@ -135,6 +188,7 @@ int32_t ExplanationBtnClose() {
     for (int32_t k = 0; k < 4; ++k) platform::removeControl(kResponseWindow, kFirstPicture + k);
     for (int32_t k = 0; k < 4; ++k) platform::removeControl(kResponseWindow, kFirstText + k);
     state.responseBuilt.legend = 0;
+    for (uint64_t& entry : state.responseBuilt.legendEntries) entry = 0;
     return 0;
 }
 

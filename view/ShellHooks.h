@@ -19,6 +19,7 @@ enum class MenuSituation : int32_t {
     SheetUp,       // InitMenu13: a sheet or dialog over the design dims the bar
     NoDesign,      // InitMenu14: no design on the screen
     Design,        // InitMenu16: the chosen system's menus
+    VentItems,     // RebuildVentMenu: the design's Vent menu alone, the rest of the bar as it stands
     SheetEnded,    // NavUserActionCancelMenu: back to the design's menus
     PaletteItems,  // SetPaletteItemsOnViewMenu: the View menu's palette items
     WindowInFront, // a dialog that dimmed the menus closed: those of the window worked in

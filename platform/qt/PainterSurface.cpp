@@ -355,6 +355,20 @@ QPainter* WindowSurface::openPainter() {
     return &painter_;
 }
 
+void WindowSurface::line(double x0, double y0, double x1, double y1, const Stroke& stroke, const ClipRect* clip) {
+    // A segment that lies wholly outside the clip rectangle, its width and
+    // the pixel its smoothed edge may touch included, changes no pixel: the
+    // steep flanks of a curve far below the graph, which would cost as much
+    // to stroke as those that show.
+    if (clip != nullptr) {
+        const double reach = std::max(stroke.width, 0.0) + 2.0;
+        if (std::max(x0, x1) + reach < clip->left || std::min(x0, x1) - reach > clip->right ||
+            std::max(y0, y1) + reach < clip->top || std::min(y0, y1) - reach > clip->bottom)
+            return;
+    }
+    PainterSurface::line(x0, y0, x1, y1, stroke, clip);
+}
+
 void WindowSurface::flush() {
     // One repaint request until the view has shown the image.
     if (view_ && !updatePending_) {

@@ -89,6 +89,8 @@ public:
 
     double width() const override { return size_.width(); }
     double height() const override { return size_.height(); }
+    // A segment wholly outside its clip rectangle is skipped.
+    void line(double x0, double y0, double x1, double y1, const Stroke& stroke, const ClipRect* clip) override;
     void flush() override;
     void clear() override;
     bool keepRect(double left, double top, double right, double bottom) override;

@@ -1,6 +1,8 @@
 #include "platform/qt/Pictures.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include <QDir>
 #include <QEvent>
@@ -50,6 +52,40 @@ QHash<QString, QIcon>& iconCache() {
     return cache;
 }
 
+// Counts the times the pictures read so far were forgotten.
+int gForgotten = 0;
+
+// The files the pictures were found in, by folder and name: looked up once
+// for each resources folder; empty for a picture that is not there.
+std::unordered_map<std::string, QString>& pathCache() {
+    static std::unordered_map<std::string, QString> cache;
+    return cache;
+}
+
+// The drawings as image views show them, by file, size and resolution: each
+// is drawn once, however often a view of that size is made or shown again.
+// The views have a handful of sizes; a window resized without end could
+// make many more, so the cache starts afresh past a few dozen.
+constexpr qsizetype kMostViewPictures = 64;
+QHash<QString, QPixmap>& viewPictureCache() {
+    static QHash<QString, QPixmap> cache;
+    return cache;
+}
+
+QPixmap viewPicture(const QString& path, QSize size, qreal ratio) {
+    const QString key =
+        QStringLiteral("%1|%2x%3|%4").arg(path).arg(size.width()).arg(size.height()).arg(ratio, 0, 'g', 6);
+    auto& cache = viewPictureCache();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        if (cache.size() >= kMostViewPictures) cache.clear();
+        QPixmap pixmap = QPixmap::fromImage(pictureImage(path, size * ratio));
+        pixmap.setDevicePixelRatio(ratio);
+        it = cache.insert(key, pixmap);
+    }
+    return it.value();
+}
+
 const QImage& raster(const QString& path) {
     auto& cache = rasterCache();
     auto it = cache.constFind(path);
@@ -71,15 +107,23 @@ public:
         setObjectName(QString::fromLatin1(kWatcherName));
     }
 
+    // Draws the picture anew unless the view shows it at its size and
+    // resolution already (the view shown again, the same picture given).
     void refresh() {
         const QString path = label_->property(kPictureProperty).toString();
         if (path.isEmpty()) return;
-        const qreal ratio = label_->devicePixelRatioF();
         const QSize size = label_->size().expandedTo(QSize(1, 1));
-        QPixmap pixmap = QPixmap::fromImage(pictureImage(path, size * ratio));
-        pixmap.setDevicePixelRatio(ratio);
-        label_->setPixmap(pixmap);
+        const qreal ratio = label_->devicePixelRatioF();
+        if (path == shownPath_ && size == shownSize_ && ratio == shownRatio_ && shownAt_ == gForgotten) return;
+        label_->setPixmap(viewPicture(path, size, ratio));
+        shownPath_ = path;
+        shownSize_ = size;
+        shownRatio_ = ratio;
+        shownAt_ = gForgotten;
     }
+
+    // The view shows something else now.
+    void forget() { shownPath_.clear(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -89,12 +133,14 @@ protected:
 
 private:
     QLabel* label_;
+    QString shownPath_;  // the drawing the view shows, empty for none of this watcher's
+    QSize shownSize_;
+    qreal shownRatio_ = 0.0;
+    int shownAt_ = 0;  // gForgotten as it was drawn
 };
 
-}  // namespace
-
-QString picturePathOf(std::string_view file, std::string_view folder) {
-    if (file.empty()) return {};
+// The file of the picture in the resources folder as it stands.
+QString findPicture(std::string_view file, std::string_view folder) {
     QDir dir(QString::fromStdString(resourceFolder()));
     if (!folder.empty()) dir.setPath(dir.filePath(fromMacRoman(folder)));
     const QString path = dir.filePath(fromMacRoman(file));
@@ -106,6 +152,19 @@ QString picturePathOf(std::string_view file, std::string_view folder) {
     if (info.suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) != 0 && QFileInfo(drawingPath).isFile())
         return drawingPath;
     return {};
+}
+
+}  // namespace
+
+QString picturePathOf(std::string_view file, std::string_view folder) {
+    if (file.empty()) return {};
+    std::string key(folder);
+    key += '\0';
+    key += file;
+    auto& cache = pathCache();
+    auto it = cache.find(key);
+    if (it == cache.end()) it = cache.emplace(std::move(key), findPicture(file, folder)).first;
+    return it->second;
 }
 
 bool isVectorPicture(const QString& path) {
@@ -182,15 +241,12 @@ bool showPictureInLabel(QLabel* label, const QString& path) {
     if (label == nullptr) return false;
     auto* watcher = static_cast<PictureWatcher*>(
         label->findChild<QObject*>(QString::fromLatin1(kWatcherName), Qt::FindDirectChildrenOnly));
-    if (path.isEmpty() || pictureSize(path).isEmpty()) {
+    const bool readable = !path.isEmpty() && !pictureSize(path).isEmpty();
+    if (!readable || !isVectorPicture(path)) {
+        if (watcher != nullptr) watcher->forget();
         label->setProperty(kPictureProperty, QString());
-        label->setPixmap(QPixmap());
-        return false;
-    }
-    if (!isVectorPicture(path)) {
-        label->setProperty(kPictureProperty, QString());
-        label->setPixmap(QPixmap::fromImage(raster(path)));
-        return true;
+        label->setPixmap(readable ? QPixmap::fromImage(raster(path)) : QPixmap());
+        return readable;
     }
     label->setProperty(kPictureProperty, path);
     if (watcher == nullptr) {
@@ -205,6 +261,9 @@ void forgetPictures() {
     rasterCache().clear();
     vectorCache().clear();
     iconCache().clear();
+    pathCache().clear();
+    viewPictureCache().clear();
+    ++gForgotten;
 }
 
 }  // namespace quendal::platform::qt

@@ -17,7 +17,8 @@ namespace quendal::platform::qt {
 
 // The file of picture `file` of folder `folder` of the resources: that file,
 // or the vector drawing of the same name (extension .svg) when only that
-// exists; empty when neither does.
+// exists; empty when neither does. Looked up once until the pictures are
+// forgotten (forgetPictures).
 QString picturePathOf(std::string_view file, std::string_view folder);
 
 bool isVectorPicture(const QString& path);
@@ -44,11 +45,13 @@ QImage pictureImage(const QString& path, QSize size);
 QIcon pictureIcon(const QString& path, QSize size, qreal ratio);
 
 // Shows the picture in an image view, drawn anew at the view's size and
-// screen resolution whenever that changes. False (and an empty view) when
+// screen resolution whenever that changes (a drawing made once for each
+// picture, size and resolution serves every view). False (and an empty view) when
 // the file cannot be read.
 bool showPictureInLabel(QLabel* label, const QString& path);
 
-// Forgets every picture read so far (the resources folder changed).
+// Forgets every picture read and looked up so far (the resources folder
+// changed).
 void forgetPictures();
 
 }  // namespace quendal::platform::qt

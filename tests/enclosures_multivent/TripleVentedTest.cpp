@@ -10,6 +10,7 @@
 #include "MultiVentTestSupport.h"
 #include "engine/ImpedancePageQ.h"
 #include "enclosures/TRIcal.h"
+#include "enclosures/TRIparts.h"
 #include "model/State.h"
 #include "response/CofCal.h"
 #include "response/StepResponse.h"
@@ -70,6 +71,41 @@ TEST(TripleVented, WorkedExamples) {
     TRIcofCal();
     EXPECT_NEAR(state.point.f, std::cbrt(64.0 * 64.0 * 28.0) / 40.0, 1e-6);
     EXPECT_FALSE(tripleVentedIsSymmetric());
+}
+
+// The polynomials at a frequency follow the coefficients: after a change of
+// any one of them in its sixth digit, and back, the same frequency gives the
+// polynomials of the coefficients in force, exactly as computed afresh.
+TEST(TripleVented, PolynomialsAtAFrequencyFollowEveryCoefficientChange) {
+    tripleVented(5);
+    customBox(21.0, 64.0, 7.0, 21.0, 60.0, 5.0, 200.0, 28.0, 7.0);
+    TRIcofCal();
+    TransferCoefficients& c = state.coef;
+    const double f = 0.73;
+    for (double* changed : {&c.A11, &c.A16, &c.A21, &c.A26, &c.B12, &c.B21, &c.B14, &c.B23}) {
+        for (const double factor : {1.000001, 1.0 / 1.000001}) {  // and back
+            tri::evaluateVentNumerators(f);
+            tri::evaluateVentFlows(f);
+            tri::evaluateDenominators(f);
+            *changed *= factor;
+            const double b[4][2] = {{c.B11, c.B12}, {c.B21, c.B22}, {c.B13, c.B14}, {c.B23, c.B24}};
+            for (int lowest : {2, 0}) {
+                if (lowest == 2) tri::evaluateVentNumerators(f);
+                else tri::evaluateVentFlows(f);
+                tri::evaluateDenominators(f);
+                const PlotPoint& p = state.point;
+                const double got[6][2] = {{p.N1R, p.N1J}, {p.N2R, p.N2J}, {p.N3R, p.N3J},
+                                          {p.N4R, p.N4J}, {p.D1R, p.D1J}, {p.D2R, p.D2J}};
+                for (int n = 0; n < 6; ++n) {
+                    const JfValue want = n < 4 ? polyAtJf({b[n][0], b[n][1], 1.0}, f, lowest)
+                                         : n == 4 ? polyAtJf({c.A11, c.A12, c.A13, c.A14, c.A15, c.A16, 1.0}, f)
+                                                  : polyAtJf({c.A21, c.A22, c.A23, c.A24, c.A25, c.A26, 1.0}, f);
+                    EXPECT_EQ(got[n][0], want.re) << n << " s^" << lowest;
+                    EXPECT_EQ(got[n][1], want.im) << n << " s^" << lowest;
+                }
+            }
+        }
+    }
 }
 
 TEST(TripleVented, AlikeHalvesHaveEqualCoefficientSets) {

@@ -1,5 +1,7 @@
 // The legend strips: which entries each graph shows for a system, where,
 // how they print, and which curve a click on an entry selects.
+#include <QHash>
+#include <QImage>
 #include <QTest>
 
 #include "ResponsePageFixture.h"
@@ -190,6 +192,57 @@ TEST_F(ResponsePageTest, ARedrawKeepsTheStripItShowsAgainAndAPageWithoutOneRemov
     state.view.s_Resp = "ph";
     ReDispResposeWnd();
     EXPECT_TRUE(legendControls().empty());
+}
+
+// A redraw with another strip changes the standing controls in place; each
+// strip shows exactly what the same strip built from nothing shows, and an
+// entry that stays keeps its controls.
+TEST_F(ResponsePageTest, AChangedStripShowsWhatAStripBuiltFromNothingShows) {
+    struct Step {
+        double ql2;  // the Triple Vented chamber 2 loss: alike (7) or not
+        int32_t disp;
+        const char* page;
+    };
+    // What the strip's eight controls show: for each, whether it stands, its
+    // span, words, help tag, picture and the picture's pixels.
+    const auto stripShown = [] {
+        std::vector<std::string> shown;
+        for (int32_t control : {400, 401, 402, 403, 71, 72, 73, 74}) {
+            if (!platform::controlExists(kResponseWindow, control)) {
+                shown.emplace_back("none");
+                continue;
+            }
+            const Rect16 r = platform::controlBounds(kResponseWindow, control);
+            const auto* view = qobject_cast<QLabel*>(platform::qt::controlWidget(kResponseWindow, control));
+            const QImage pixels = view->pixmap().toImage();
+            shown.push_back(std::to_string(r.left) + "-" + std::to_string(r.right) + " " +
+                            platform::controlText(kResponseWindow, control) + " | " +
+                            platform::helpTag(kResponseWindow, control) + " | " + pictureOf(control) +
+                            " " + std::to_string(qHashBits(pixels.constBits(), size_t(pixels.sizeInBytes()))));
+        }
+        return shown;
+    };
+    useSystem({2, 8, "Triple Vented"});
+    state.box.QL1 = state.box.QL2 = 7.0;
+    state.view.Disp = 2;
+    state.view.s_Resp = "amp";
+    ReDispResposeWnd();
+    for (const Step& step : {Step{10.0, 2, "amp"}, Step{7.0, 2, "amp"}, Step{10.0, 2, "amp"}, Step{10.0, 3, "amp"},
+                             Step{10.0, 1, "imp"}, Step{7.0, 1, "imp"}, Step{7.0, 2, "amp"}}) {
+        const QWidget* total = platform::qt::controlWidget(kResponseWindow, 400);
+        const std::string totalBefore = stripShown()[0];
+        state.box.QL2 = step.ql2;
+        state.view.Disp = step.disp;
+        state.view.s_Resp = step.page;
+        ReDispResposeWnd();
+        const std::vector<std::string> changed = stripShown();
+        if (changed[0] == totalBefore) {
+            EXPECT_EQ(platform::qt::controlWidget(kResponseWindow, 400), total);
+        }
+        ExplanationBtnClose();
+        ReDispResposeWnd();
+        EXPECT_EQ(changed, stripShown()) << step.page << " Disp " << step.disp << " QL2 " << step.ql2;
+    }
 }
 
 }  // namespace

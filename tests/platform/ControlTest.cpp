@@ -1,9 +1,11 @@
 // Controls by (window number, control number), driven headless: found by
 // number, values and texts kept, the handler reached with its user data.
+#include <fstream>
 #include <vector>
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -356,6 +358,46 @@ TEST_F(ControlTest, PicturesOnImageViewsAndBevelButtons) {
     EXPECT_FALSE(widget<QToolButton>(11)->icon().isNull());
     EXPECT_FALSE(platform::setControlImage(7, 402, "Missing.png"));
     EXPECT_TRUE(widget<QLabel>(402)->pixmap().isNull());
+}
+
+// An image view shows the picture it was last given, whatever it showed
+// before and however often the same drawing was drawn at its size: a
+// drawing, a raster image, the drawing again; a drawing changed on disk is
+// read anew once the resources folder is set again.
+TEST_F(ControlTest, AnImageViewShowsThePictureItWasLastGiven) {
+    const QString images = QDir(folder.path()).filePath(QStringLiteral("Images"));
+    ASSERT_TRUE(QDir().mkpath(images));
+    const auto writeDrawing = [&images](const char* fill) {
+        std::ofstream(QDir(images).filePath(QStringLiteral("Sample.svg")).toStdString())
+            << "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='16'><rect width='40' height='16' fill='"
+            << fill << "'/></svg>";
+    };
+    writeDrawing("#ff0000");
+    QImage blue(40, 16, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(QDir(images).filePath(QStringLiteral("Blue.png"))));
+    platform::setResourceFolder(folder.path().toStdString());
+    const auto centre = [this] {
+        const QImage shown = widget<QLabel>(402)->pixmap().toImage();
+        return shown.pixelColor(shown.width() / 2, shown.height() / 2).rgb() & 0xFFFFFFu;
+    };
+    ControlSpec view(ControlKind::ImageView, Rect16{340, 10, 356, 50});
+    view.image = "Sample.svg";
+    ASSERT_TRUE(platform::createControl(7, 402, view));
+    struct Shown {
+        const char* file;
+        uint32_t centre;
+    };
+    for (const Shown& step : {Shown{"Blue.png", 0x0000FFu}, Shown{"Sample.svg", 0xFF0000u}, Shown{"Missing.svg", 0u},
+                              Shown{"Sample.svg", 0xFF0000u}}) {
+        platform::setControlImage(7, 402, step.file);
+        if (step.centre == 0u) EXPECT_TRUE(widget<QLabel>(402)->pixmap().isNull()) << step.file;
+        else EXPECT_EQ(centre(), step.centre) << step.file;
+    }
+    writeDrawing("#00ff00");
+    platform::setResourceFolder(folder.path().toStdString());
+    platform::setControlImage(7, 402, "Sample.svg");
+    EXPECT_EQ(centre(), 0x00FF00u);
 }
 
 }  // namespace

@@ -86,6 +86,46 @@ TEST_F(QtSurfaceTest, LineClippedToTheGraphAreaShowsOnlyBetween45And505) {
     EXPECT_EQ(rgbAt(drawing(), 515, 120), kRed);
 }
 
+// A curve segment outside the graph area whose smoothed edge still reaches
+// into it paints there, as it does drawn without the clip; one wholly
+// outside paints nothing.
+TEST_F(QtSurfaceTest, SegmentsBesideTheGraphAreaPaintInsideWhereTheyReach) {
+    struct Segment {
+        float x0, y0, x1, y1;
+        double width;
+        bool inkInside;
+    };
+    const Segment segments[] = {
+        {100, 331.8f, 140, 332.4f, 2.0, true},  // under the bottom edge, its upper edge above it
+        {44.2f, 100, 43.6f, 140, 2.0, true},    // left of the left edge
+        {100, 49.6f, 140, 49.0f, 1.2, true},    // above the top edge
+        {506.4f, 100, 507, 140, 2.0, false},    // right of the right edge, its edge on it
+        {100, 340, 140, 380, 2.0, false},       // far below
+        {100, 320, 140, 345, 1.0, true},        // across the bottom edge
+    };
+    openResponseWindow();
+    const auto drawn = [this](const Segment& s, int32_t clipping) {
+        if (const auto& surface = platform::qt::findWindow(7)->surface) surface->clear();  // made at the first drawing
+        colour(1, 0, 0);
+        state.draw.LineW = s.width;
+        state.draw.ClippingFlag = clipping;
+        coordinates(s.x0, s.y0, s.x1, s.y1);
+        QuartzDrawLine(7);
+        return drawing().copy();
+    };
+    for (const Segment& s : segments) {
+        const QImage clipped = drawn(s, 0), whole = drawn(s, 1);
+        bool clippedInk = false, wholeInk = false;
+        for (int y = 50; y < 331; ++y)
+            for (int x = 45; x < 505; ++x) {
+                clippedInk = clippedInk || rgbAt(clipped, x, y) != kWhite;
+                wholeInk = wholeInk || rgbAt(whole, x, y) != kWhite;
+            }
+        EXPECT_EQ(clippedInk, s.inkInside) << s.x0 << "," << s.y0;
+        EXPECT_EQ(wholeInk, s.inkInside) << s.x0 << "," << s.y0;
+    }
+}
+
 TEST_F(QtSurfaceTest, SurfaceDrawingShowsInTheWindowPng) {
     openResponseWindow();
     redLineAcross();
