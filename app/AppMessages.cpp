@@ -18,6 +18,7 @@
 #include "windows/WindowGroup.h"
 #include "windows/SaveChangesSheet.h"
 #include "app/DesignFlow.h"
+#include "app/RepeatingTimer.h"
 #include "app/UpdateCheck.h"
 #include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
@@ -33,6 +34,7 @@ constexpr int32_t kSpeakerSelectItem = 3;      // Misc. menu
 constexpr int32_t kSpeakerSelectButton = 13;   // custom palette
 constexpr int16_t kAskBeforeSystemSelect = 1;  // purposes of the save question
 constexpr int16_t kAskBeforeOpening = 5;
+constexpr double kDialogsLook = 0.1;  // s between looks whether the dialogs a record waits for have closed
 
 // The installed text handlers by (class, id): a binding to the transport,
 // not program state.
@@ -72,6 +74,7 @@ void hideForOrvanel() {
     GetWndsBounds();
     ResetResponseWndBounds();
     CloseWindows();
+    endWaitingDesign();  // a driver received for the next design stays the driver in use
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
     sh.WindCloseFlag = 1;
@@ -125,12 +128,32 @@ void quitForSibling() {
         QuitMenuSelect(0);
 }
 
+// A dialog, a sheet, an alert or a question stands: a record arriving now
+// waits for it to close.
+bool dialogStands() {
+    return sheetOpen() || state.shell.DocumentDialogsAsking > 0 || platform::windowExists(kPreferencesWindow) ||
+           platform::windowExists(kPageSetupSheet);
+}
+
+void receiveDriverRecord(const DriverRecord& record);
+
+// Every kDialogsLook: once no dialog stands, the record that waited is
+// taken as if it arrived now.
+void takeWaitingDriverRecord(platform::TimerId /*timer*/, void* /*userData*/) {
+    MessageState& m = state.messages;
+    if (m.DriverRecordWaitsFlag == 1 && dialogStands()) return;
+    platform::removeTimer(m.WaitingRecordTimer);
+    m.WaitingRecordTimer = 0;
+    if (m.DriverRecordWaitsFlag == 0) return;
+    m.DriverRecordWaitsFlag = 0;
+    m.s_Masg = m.WaitingDriverRecord;
+    m.s_Dummy = vc::kDriverMarker;
+    if (const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view())) receiveDriverRecord(*record);
+}
+
 // A driver record from Orvanel is the driver of the design to come; it never
-// changes a design on the screen or kept there. Over the Default Parameters
-// window it fills the fields, and OK takes it; behind System Select it is
-// the driver of the design chosen there. A design on the screen waits behind
-// System Select with it: after the save question while it has unsaved
-// changes, the record held until the question is answered.
+// changes a design on the screen or waiting there. While a dialog stands it
+// waits for the dialog to close.
 void driverRecordFromOrvanel() {
     MessageState& m = state.messages;
     const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
@@ -138,23 +161,39 @@ void driverRecordFromOrvanel() {
         platform::beep();  // incomplete, or a driver the program refuses: the previous one stays
         return;
     }
+    if (dialogStands()) {
+        m.WaitingDriverRecord = m.s_Masg;
+        m.DriverRecordWaitsFlag = 1;
+        if (m.WaitingRecordTimer == 0)
+            replaceRepeatingTimer(m.WaitingRecordTimer, kDialogsLook, kDialogsLook, takeWaitingDriverRecord);
+        return;
+    }
+    receiveDriverRecord(*record);
+}
+
+// Over the Default Parameters window the record fills the fields, and OK
+// takes it; behind System Select it is the driver of the design chosen
+// there. A design on the screen waits behind System Select with it: after
+// the save question while it has unsaved changes, the record held until the
+// question is answered.
+void receiveDriverRecord(const DriverRecord& record) {
+    MessageState& m = state.messages;
+    const NextDesignInState next;
     if (designKept() && platform::windowExists(kDefaultParametersWindow)) {
-        DefaultParamWndShowDriver(enteredDriverOf(driverWithRecord(*record)));
+        DefaultParamWndShowDriver(enteredDriverOf(driverWithRecord(record)));
         return;
     }
     if (!designKept() && designOnScreen()) {
-        const bool asking = m.HeldDriverFlag == 1 || saveQuestionUp();
         m.HeldDriverRecord = m.s_Masg;
         m.HeldDriverFlag = 1;
-        if (asking) return;
         if (state.shell.DirtyFlag == 1)
             NavAskWind(kAskBeforeSystemSelect);
         else
             SystemSelectKeepingDesign();
         return;
     }
-    // No design on the screen, or one kept behind System Select: the record
-    // is the driver of the design System Select starts.
+    // No design on the screen, or one waiting behind System Select: the
+    // record is the driver of the design System Select starts.
     MasageTextToParameter();
     UpdateCheckState& update = state.update;
     if (!designKept() && state.prefs.UpdateForCheck == 1 && update.CheckForUpFlag == AutoUpdateCheck::NotRun) {
@@ -299,6 +338,12 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
     CheckDummyMasageFromAppEvent();
     if (m.s_DummyPR == vc::kRadiatorMarker && designOnScreen() && !sheetOpen()) applyRadiatorRecord();
     return 0;
+}
+
+void DropHeldDriverRecord() {
+    MessageState& m = state.messages;
+    m.HeldDriverFlag = 0;
+    m.HeldDriverRecord = "";
 }
 
 bool driverDatabaseAnswers() { return state.shell.s_MasgMenu == "BootQnDL"; }

@@ -59,6 +59,10 @@ int32_t DoAppleEventFromQndlCommon();
 // What the handlers test: a design is on the screen, a sheet stands over
 // the design or the chooser, a save question waits for its answer.
 bool designOnScreen();
+// The user kept the design that a driver record asked to wait (the save
+// question or its save dialog cancelled): the record held for System Select
+// goes.
+void DropHeldDriverRecord();
 // A driver database works with the program (s_MasgMenu "BootQnDL"): Speaker
 // Select hands the choice of a driver over to it.
 bool driverDatabaseAnswers();

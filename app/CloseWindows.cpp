@@ -29,12 +29,14 @@ void restoreMenusByCurrentWindow() {
             menusFor(MenuSituation::Start);
             platform::setMenuItemEnabled(kFileMenuNumber, kCloseItem, false);
             break;
-        case kSystemSelectWindow:
+        case kSystemSelectWindow: {
+            const NextDesignInState next;  // the system being chosen
             platform::selectWindow(kSystemSelectWindow);
             BoxSelDispInit();
             state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;
             menusFor(MenuSituation::Start);
             break;
+        }
         case kResponseWindow: menusFor(MenuSituation::SheetEnded); break;
         default: break;
     }

@@ -58,6 +58,7 @@ int32_t applicationMenuCommand(int32_t item) {
                 platform::setMenuItemEnabled(kEditMenu, 0, false);
                 AboutWnd();
                 if (state.shell.curentWndID == kSystemSelectWindow) {
+                    const NextDesignInState next;  // the system being chosen
                     platform::selectWindow(kSystemSelectWindow);
                     BoxSelDispInit();
                     state.selection.preSysSelBtnNum = state.selection.SysSelBtnNum;

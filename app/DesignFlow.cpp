@@ -79,7 +79,7 @@ std::function<void()> actionOf(int32_t purpose) {
 void closeDesign(std::initializer_list<int32_t> windows) {
     ShellFlags& sh = state.shell;
     for (int32_t window : windows) platform::closeWindow(window);
-    sh.KeptDesignFlag = 0;
+    endWaitingDesign();
     sh.FileOpenFlag = 0;
     sh.DirtyFlag = 0;
     sh.CtmPaletFlag = 1;
@@ -104,7 +104,7 @@ void endDesignForSystemSelect() {
     ShellFlags& sh = state.shell;
     keepWindowBounds();
     for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
-    sh.KeptDesignFlag = 0;
+    endWaitingDesign();
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
     sh.SaveAsFlag = 0;
@@ -119,7 +119,9 @@ void endDesignForSystemSelect() {
 }
 
 // The design on the screen waits behind the window that chooses the next
-// one: its values kept as they are, its custom palette dimmed.
+// one, its custom palette dimmed. Called inside NextDesignInState: the state
+// goes on as the next design's inputs, and once the routine returns it
+// holds the waiting design again.
 void keepDesignOnScreen() {
     ShellFlags& sh = state.shell;
     if (sh.KeptDesignFlag == 1) return;
@@ -128,13 +130,12 @@ void keepDesignOnScreen() {
     if (sh.CtmPaletFlag == 0) DisableCustomPalet();
 }
 
-// The window that stood over the kept design has closed: the design comes
+// The window that stood over the waiting design has closed: the design comes
 // back exactly as it was, with its system, connection, driver, values,
-// menus, palettes, file and changed mark. It is drawn as it was, and
-// computed again only when the input-power preference changed meanwhile.
+// menus, palettes, file and changed mark, and is drawn as it was. Called
+// inside NextDesignInState, where the state holds the next design's inputs.
 void giveBackKeptDesign() {
     ShellFlags& sh = state.shell;
-    const bool followsAsKept = state.power.InputPowerCheck == state.kept.InputPowerCheck;
     sh.KeptDesignFlag = 0;
     giveBackDesignValues();
     sh.WindCloseFlag = 0;
@@ -144,7 +145,7 @@ void giveBackKeptDesign() {
     if (sh.CtmPaletFlag == 0) EnableCustomPalet();
     platform::selectWindow(kResponseWindow);
     const int32_t redraw = state.view.ReDispWnd;  // the redraw mode it was kept with, stored with it
-    state.view.ReDispWnd = followsAsKept ? 1 : 2;
+    state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     state.view.ReDispWnd = redraw;
     refreshWindows(WindowRefresh::Palettes);
@@ -189,6 +190,7 @@ int32_t ChangeToSystemSelect() {
 }
 
 int32_t SystemSelectKeepingDesign() {
+    const NextDesignInState next;
     if (designKept()) {
         // Kept behind the Default Parameters window already: System Select
         // takes its place, with the driver as it stands.
@@ -219,10 +221,9 @@ int32_t EndKeptDesign() {
 }
 
 int32_t CancelSystemSelect() {
-    ShellFlags& sh = state.shell;
-    const bool kept = designKept();
-    if (!kept) {
-        sh.KeptDesignFlag = 0;
+    const NextDesignInState next;
+    if (!designKept()) {
+        endWaitingDesign();
         return systemSelectCancel();
     }
     platform::closeWindow(kSystemSelectWindow);
@@ -239,6 +240,7 @@ int32_t AskThenSystemSelect() {
 }
 
 int32_t ChangeToSpeakerSelect() {
+    const NextDesignInState next;
     // The driver is being corrected already: that window again.
     if (platform::windowExists(kDefaultParametersWindow)) {
         platform::selectWindow(kDefaultParametersWindow);
@@ -273,6 +275,7 @@ int32_t ChangeToSpeakerSelect() {
 }
 
 int32_t CancelSpeakerSelect() {
+    const NextDesignInState next;
     if (!designKept()) return 0;
     platform::closeWindow(kDefaultParametersWindow);
     giveBackKeptDesign();
@@ -280,7 +283,8 @@ int32_t CancelSpeakerSelect() {
 }
 
 int32_t SpeakerSelectOK() {
-    // The kept design's own driver, unchanged: nothing to start again.
+    const NextDesignInState next;
+    // The waiting design's own driver, unchanged: nothing to start again.
     if (designKept() && DefaultParamWndShows(enteredDriverOf(state.kept.speaker))) return CancelSpeakerSelect();
     return DefaultParamWndOKReturn();
 }
@@ -335,7 +339,9 @@ std::string SaveQuestionName() {
 int32_t NavAskWind(int32_t purpose) {
     InitMenu13();
     const std::string name = SaveQuestionName();
+    ++state.shell.DocumentDialogsAsking;
     platform::documentDialogs().askSaveChanges(kResponseWindow, name, [purpose](platform::SaveChangesAnswer answer) {
+        --state.shell.DocumentDialogsAsking;
         NavAskHandler(static_cast<int32_t>(answer), purpose);
     });
     return 0;
@@ -349,6 +355,7 @@ int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
         case kNavUserActionDontSaveChanges: action(); break;
         case kNavUserActionCancel:
             if (purpose == kAskForOpening) state.shell.SelfOpenFlag = 0;  // the document stays unopened
+            DropHeldDriverRecord();  // the design stays: a record that asked for it to wait goes
             NavUserActionCancelMenu();
             break;
         default: break;

@@ -76,8 +76,10 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
 // quits it (asking first while the design has unsaved changes), Continue
 // goes back to the design.
 void reportFileError(const std::string& description) {
+    ++state.shell.DocumentDialogsAsking;
     platform::documentDialogs().fileError(designWindow(), kFileErrorTitle, description,
                                           [](bool stop) {
+                                              --state.shell.DocumentDialogsAsking;
                                               if (stop) QuitAskingFirst();
                                           });
 }
@@ -126,12 +128,16 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
                                             SetSystemTitle(), sh.SaveFileNum, stationery);
     request.folder = DialogStartFolder();
     request.suffix = std::string(stationery ? kStationerySuffix : kDocumentSuffix);
+    ++sh.DocumentDialogsAsking;
     platform::documentDialogs().chooseFileToSave(
         request, [stationery, next = std::move(next)](std::optional<std::string> path) {
+            --state.shell.DocumentDialogsAsking;
             if (path) RememberDialogFolder(*path);
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
             if (saved && next) next();
+            // The design stays: a driver record that asked for it to wait goes.
+            if (!saved && next) DropHeldDriverRecord();
         });
 }
 
@@ -280,7 +286,9 @@ int32_t OpenDialogFile() {
     request.message = "Select Open File.";
     request.filter = OpenDialogFilter;
     request.folder = DialogStartFolder();
+    ++state.shell.DocumentDialogsAsking;
     platform::documentDialogs().chooseFileToOpen(request, [](std::optional<std::string> path) {
+        --state.shell.DocumentDialogsAsking;
         if (path) RememberDialogFolder(*path);
         OpenDialogGetFileHandler(path);
     });
@@ -412,7 +420,7 @@ bool openWaitingDocument(bool atStart) {
         return false;
     }
     CloseWindows();
-    state.shell.KeptDesignFlag = 0;  // a design kept behind System Select went with the windows
+    state.shell.KeptDesignFlag = 0;  // a design waiting behind System Select went with the windows
     ResponseWnd();
     BindResponseWindowToDocument(path);
     platform::setCurrentWindow(kResponseWindow);

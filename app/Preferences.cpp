@@ -218,8 +218,9 @@ void LoadPrefs() {
     readAtLeast("InputPower", power.InputPower, kMinimumInputPower);
     readAtLeast("PortThickness", power.PortThickness, kMinimumPortThickness);
     readFlag("PrintParamCheck", p.PrintParamCheck);
-    readFlag("InputPowerCheck", power.InputPowerCheck);
+    readFlag("InputPowerCheck", p.InputPowerCheck);
     readFlag("MagniCheck", p.MagniCheck);
+    power.InputPowerCheck = p.InputPowerCheck;  // the first design's choice
 
     if (p.SystemCheck == 0) {
         sel.SysSelTabNum = 1;
@@ -256,7 +257,7 @@ bool SavePrefs() {
     CFPrefsSetDbl("InputPower", power.InputPower);
     CFPrefsSetDbl("PortThickness", power.PortThickness);
     CFPrefsSetLong("PrintParamCheck", p.PrintParamCheck);
-    CFPrefsSetLong("InputPowerCheck", power.InputPowerCheck);
+    CFPrefsSetLong("InputPowerCheck", p.InputPowerCheck);
     CFPrefsSetLong("MagniCheck", p.MagniCheck);
     return CFPrefsAppSynchronize();
 }

@@ -44,11 +44,11 @@ std::string limitText(std::string_view quantity, std::string_view sign, float li
     return s;
 }
 
-// A driver refused for the system chosen: the sheet on the window in
-// front, with the menus and palette dimmed while a failed closed-box
-// alignment stands.
+// A driver refused for the system chosen: the sheet on the window in front.
+// A design waiting behind System Select keeps its menus and palettes, and
+// the alert's OK leaves it as it was.
 void showDriverAlert(const std::string& title, const std::string& message) {
-    ShowAlertInitSetup();
+    state.entry.AlertKindShown = kAlertNoRealBox;
     state.shell.SheetWndFlag = 1;
     platform::showSheetAlert(windowInFront(), title, message, [] { alertSheetOk(); });
 }
@@ -88,7 +88,6 @@ int32_t ShowAlert(int16_t kind, float value) {
         case kAlertQtsTooSmall:
         case kAlertQtsTooLarge:
         case kAlertVasTooSmall:
-            ShowAlertInitSetup();
             window = windowInFront();
             if (kind == kAlertVasTooSmall) {
                 title = "ALERT!   Uncalculate.  Vas is too small.";
@@ -102,6 +101,7 @@ int32_t ShowAlert(int16_t kind, float value) {
             break;
         default: return 0;
     }
+    entry.AlertKindShown = kind;
     state.shell.SheetWndFlag = 1;
     platform::showSheetAlert(window, title, message, [] { alertSheetOk(); });
     return 0;

@@ -41,11 +41,11 @@ std::string_view refusedEntryTitle(std::string_view text);
 bool QtsVasCheck();
 
 // Sets s_QTS, s_QTC and s_VAS to QTS, QTC and VAS at three decimals and
-// opens alert sheet `kind` (one OK button): kinds 1 and 5 on the response
-// window, quoting the possible Qtc; kinds 2-4 on the window in front (the
-// System Select window while it is open, else the response window),
-// quoting the driver's value and `value`, the limit of the system, after
-// ShowAlertInitSetup. Its OK runs alertSheetOk.
+// opens alert sheet `kind` (one OK button, AlertKindShown `kind`): kinds 1
+// and 5 on the response window, quoting the possible Qtc; kinds 2-4 on the
+// window in front (the System Select window while it is open, else the
+// response window), quoting the driver's value and `value`, the limit of
+// the system. Its OK runs alertSheetOk.
 int32_t ShowAlert(int16_t kind, float value);
 
 // While the closed-box alignment has failed (CBAlartFlag 0 or "too large"):

@@ -13,6 +13,9 @@ struct DesignEntryState {
     Str255 s_QTS;                    // QTS to three decimals, as the alerts quote it
     Str255 s_QTC;                    // QTC to three decimals: the possible Qtc of the closed-box alert
     Str255 s_VAS;                    // VAS to three decimals
+    // The kind of the alert sheet standing (ShowAlert's kinds; 0 none): only
+    // the closed-box Qtc alerts are followed by the palette's nearest box.
+    int16_t AlertKindShown = 0;
 };
 
 }  // namespace quendal

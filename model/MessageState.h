@@ -24,9 +24,17 @@ struct MessageState {
     Str255 s_DIA, s_FS, s_VAS, s_QTS, s_QES, s_QMS, s_EFI, s_RE, s_PEMX, s_SD, s_XMAX, s_VD, s_LE;
 
     // A driver record that arrived while the open design had unsaved
-    // changes: held aside until System Select opens, then taken.
+    // changes: held aside until System Select opens, then taken; dropped
+    // when the user keeps the design (the save question cancelled).
     Str255 HeldDriverRecord;
     uint8_t HeldDriverFlag = 0;     // 1 while a record is held
+
+    // A driver record that arrived while a dialog, sheet or question stood:
+    // it waits for them to close and is then taken as if it arrived then.
+    // A later record takes its place.
+    Str255 WaitingDriverRecord;
+    uint8_t DriverRecordWaitsFlag = 0;  // 1 while a record waits
+    int32_t WaitingRecordTimer = 0;     // the timer that looks whether the dialogs closed (0: none)
 
     // 1 once Orvanel withdrew the opening of a document (the open timer had
     // not fired yet): the document waits until Orvanel says it is free.

@@ -18,6 +18,15 @@ struct PreferenceOptions {
     int32_t InitSetupCheck = 1;
     int32_t PrintParamCheck = 1;
     int32_t MagniCheck = 0;
+    // Whether new designs' input power follows the driver's rated power, as
+    // the user set it; each design keeps its own choice (InputPowerSettings),
+    // a document's with it.
+    int32_t InputPowerCheck = 1;
+    // The two options the design on the screen depends on, as the
+    // Preferences window opened with them: closing the window changes the
+    // design only when one of them changed.
+    int32_t InputPowerCheckOpened = 1;
+    int32_t MagniOpened = 0;
     Str255 ApplicationID;           // whose preferences these are; empty until first needed
 };
 

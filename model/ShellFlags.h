@@ -44,10 +44,17 @@ struct ShellFlags {
     int32_t mouseH = 0, mouseV = 0; // px, window-local position of the last mouse event in windows 3 and 4
     Str255 s_VentTitle;             // the vent the Vent Design sheet designs: "Vent", "Vent1", "Vent1 & 2", ...
     int32_t SelfOpenTimer = 0;      // the pending start timer (0: none)
-    // 1 while the design on the screen is kept behind System Select or the
-    // Default Parameters window (its values in state.kept) until the design
-    // chosen there replaces it; Cancel gives it back as it was.
+    // 1 while the design on the screen waits behind System Select or the
+    // Default Parameters window until the design chosen there replaces it;
+    // Cancel gives it back as it was. The state holds the waiting design,
+    // state.kept the next design's inputs (model/KeptDesign.h).
     int32_t KeptDesignFlag = 0;
+    // How many routines of the choosing windows run one inside the other
+    // (NextDesignInState); above 0 the next design's inputs stand in the state.
+    int32_t NextDesignDepth = 0;
+    // How many of the document dialogs (the save question, the open and
+    // save dialogs, a file error) ask and have not answered yet.
+    int32_t DocumentDialogsAsking = 0;
 };
 
 }  // namespace quendal

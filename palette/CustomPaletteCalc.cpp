@@ -244,7 +244,12 @@ constexpr int32_t kQtcFieldId = 32;  // the Closed Box Qtc entry field
 }  // namespace
 
 int32_t SheetAlertWndOKReturn() {
+    // Only the closed-box Qtc alerts are followed by the nearest box; a
+    // driver refused for a system leaves the design on the screen alone.
+    const int16_t kind = state.entry.AlertKindShown;
+    state.entry.AlertKindShown = 0;
     SheetWndClose(kAlertSheet);
+    if (kind != kAlertQtcTooSmall && kind != kAlertQtcTooLarge) return 0;
     if (!closedBoxAlignmentFailed(state.box.CBAlartFlag)) return 0;
     menusFor(MenuSituation::SheetEnded);
     state.box.CBAlartFlag = kCBAlartRealisable;

@@ -51,8 +51,8 @@ bool calcKeyAccepted();
 // its values, its popup item (the popup shows it again) and its drawing.
 int32_t CustumPaletPopupClick(int32_t controlId);
 
-// The alert sheet's OK: closes it; after a failed closed-box alignment it
-// restores the menus, and while the custom palette is shown enables it,
+// The alert sheet's OK: closes it; after the closed-box Qtc alert (kinds 1
+// and 5, for a failed closed-box alignment) it restores the menus, and while the custom palette is shown enables it,
 // puts the possible Qtc into its Qtc field and runs its Calc. again, which
 // takes the nearest box it can build rather than alerting once more;
 // CBAlartFlag is back at rest (realisable).

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "response/SpConCal.h"
+#include "model/KeptDesign.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -90,6 +91,7 @@ void keyPick() {
 }  // namespace
 
 int32_t OpenSystemSelectWnd() {
+    const NextDesignInState next;  // the next design's inputs in the state while a design waits
     ShellFlags& sh = state.shell;
     sh.WindCloseFlag = 0;
     sh.AppClickOpnFlag = 1;
@@ -107,6 +109,7 @@ int32_t OpenSystemSelectWnd() {
 }
 
 int32_t SystemSelectWnd() {
+    const NextDesignInState next;
     // A driver that arrived while the last design had unsaved changes is
     // the driver of the next one.
     if (state.messages.HeldDriverFlag == 1) {
@@ -163,10 +166,12 @@ int32_t SystemSelectWnd() {
 }
 
 void SystemSelectDriverChanged() {
+    const NextDesignInState next;
     if (platform::controlExists(kWindow, kModelNameText)) platform::setControlText(kWindow, kModelNameText, modelNameLine());
 }
 
 int32_t BoxSelDispInit() {
+    const NextDesignInState next;
     if (!platform::windowExists(kWindow)) return 0;
     platform::selectWindow(kWindow);
     paintChooser();
@@ -187,11 +192,13 @@ int32_t GetPictSysSel() {
 }
 
 int32_t BoxSelDispAfter() {
+    const NextDesignInState next;
     if (platform::windowExists(kWindow)) paintChooser();
     return 0;
 }
 
 int32_t DoEventSystemSelect() {
+    const NextDesignInState next;
     ShellFlags& sh = state.shell;
     const int32_t position = systemSelectPositionAt(state.shell.mouseH, state.shell.mouseV);
     if (position != 0) {
@@ -222,6 +229,7 @@ int32_t SystemSelectDoEvent() {
 }
 
 int32_t systemSelectArrowKey(uint8_t character) {
+    const NextDesignInState next;
     if (character < platform::kLeftArrowChar || character > platform::kDownArrowChar) return 0;
     state.selection.SysSelBtnNum = systemSelectMove(state.selection.SysSelBtnNum, character);
     keyPick();
@@ -229,6 +237,7 @@ int32_t systemSelectArrowKey(uint8_t character) {
 }
 
 int32_t systemSelectToggleTab() {
+    const NextDesignInState next;
     int32_t& tab = state.selection.SysSelTabNum;
     tab = tab == 1 ? 2 : 1;
     platform::setControlValue(kWindow, kTabControl, tab);
@@ -236,11 +245,13 @@ int32_t systemSelectToggleTab() {
 }
 
 int32_t systemSelectTabChanged() {
+    const NextDesignInState next;
     state.selection.SysSelTabNum = platform::controlValue(kWindow, kTabControl);
     return BoxSelDispInit();
 }
 
 int32_t systemSelectConfirm() {
+    const NextDesignInState next;
     state.shell.curentWndID = 0;
     return InitialSetupSelect();
 }
@@ -258,6 +269,7 @@ int32_t systemSelectDragged() {
 }
 
 bool systemSelectMouseDown(int32_t x, int32_t y, int32_t clickCount) {
+    const NextDesignInState next;
     state.shell.mouseH = x;
     state.shell.mouseV = y;
     if (!(y > 45 && y < 400) || (clickCount != 1 && clickCount != 2)) return false;

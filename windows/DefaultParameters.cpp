@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "model/KeptDesign.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -138,6 +139,7 @@ bool designKept() {
 int32_t defaultParamField(DriverField field) { return kFirstField + int32_t(field); }
 
 int32_t DefaultParamWnd() {
+    const NextDesignInState next;  // the next design's inputs in the state while a design waits
     platform::createWindow(kWindow, platform::WindowKind::Document, {0, 0, kHeight, kWidth},
                            "Quendal Default Parameters");
     platform::setWindowThemeBackground(kWindow, true);
@@ -181,6 +183,7 @@ int32_t DefaultParamWnd() {
 }
 
 int32_t DefaultParamWndOKReturn() {
+    const NextDesignInState next;
     if (!platform::windowExists(kWindow)) return 0;
     std::array<std::string, kDriverFieldCount> texts;
     std::array<std::string_view, kDriverFieldCount> views;
@@ -196,9 +199,9 @@ int32_t DefaultParamWndOKReturn() {
         ShowSheetAlert(kWindow, alertTitle(result.fault), whyRefused(result));
         return 0;
     }
-    // A design kept behind the window stays kept: System Select's Cancel
-    // gives it back with its own driver, and only the design chosen there
-    // replaces it.
+    // A design waiting behind the window goes on waiting: System Select's
+    // Cancel gives it back with its own driver, and only the design chosen
+    // there replaces it.
     takeEnteredDriver(driver);
     OriginalBoxParametersPass();
     platform::closeWindow(kWindow);

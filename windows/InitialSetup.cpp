@@ -6,6 +6,7 @@
 #include "response/CofCal.h"
 #include "response/SpConCal.h"
 #include "enclosures/IBcal.h"
+#include "model/KeptDesign.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
@@ -83,11 +84,12 @@ bool keptDesignEndingFilled() { return keptDesignEnding != nullptr; }
 int32_t endKeptDesign() {
     if (keptDesignEnding != nullptr) return keptDesignEnding();
     for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
-    state.shell.KeptDesignFlag = 0;
+    endWaitingDesign();
     return 0;
 }
 
 int32_t InitialSetupSelect() {
+    const NextDesignInState next;  // the next design's inputs in the state while a design waits
     ShellFlags& sh = state.shell;
     const bool replacing = designKeptBehindSystemSelect();
     const bool newDesign = !designOnScreen() || replacing;
@@ -102,6 +104,9 @@ int32_t InitialSetupSelect() {
     // (in use unless the power follows the driver's rated power); the
     // return from its Initial Setup keeps what was entered there.
     if (newDesign && sh.InitSetSelFlag == 0) state.power.PinTemp = state.power.InputPower;
+    // Whether its input power follows the driver's rated power is the
+    // preference's, as the user set it.
+    if (newDesign) state.power.InputPowerCheck = state.prefs.InputPowerCheck;
     PINcalc();
 
     if (QtsVasCheck()) {
@@ -154,6 +159,7 @@ int32_t InitialSetupSelect() {
 }
 
 int32_t InitialSetupWnd() {
+    const NextDesignInState next;
     const int32_t parent = platform::windowExists(kSystemSelectWindow) ? kSystemSelectWindow
                            : designOnScreen()                          ? kResponseWindow
                                                                        : 0;
@@ -194,6 +200,7 @@ int32_t InitialSetupWnd() {
 }
 
 int32_t InitSetupOkReturn() {
+    const NextDesignInState next;
     if (!platform::windowExists(kInitialSetupSheet)) return 0;
     const bool vented = platform::controlExists(kInitialSetupSheet, kPortThicknessField);
     const bool takePower = platform::isControlEnabled(kInitialSetupSheet, kInputPowerField);
@@ -215,13 +222,18 @@ int32_t InitSetupOkReturn() {
         state.shell.LVD = thickness + kDuctOverPort;
     }
     SheetWndClose(kInitialSetupSheet);
-    if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
-    if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
+    // The palettes of a design waiting behind System Select stay as they are:
+    // they show that design, not the one being chosen.
+    if (state.shell.KeptDesignFlag == 0) {
+        if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
+        if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);
+    }
     state.shell.InitSetSelFlag = 1;  // answered: the design is entered without the sheet
     return InitialSetupSelect();
 }
 
 int32_t InitSetupCancel() {
+    const NextDesignInState next;
     if (!platform::windowExists(kInitialSetupSheet)) return 0;
     state.power.PIN = state.shell.PINbak;
     state.shell.LVP = state.shell.LVPbak;

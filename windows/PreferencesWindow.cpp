@@ -63,7 +63,7 @@ int32_t* optionOf(int32_t control) {
         case kPrintParamCheckBox: return &p.PrintParamCheck;
         case kPrintDateCheckBox: return &p.PrintDateCheck;
         case kUpdateForCheckBox: return &p.UpdateForCheck;
-        case kInputPowerCheckBox: return &state.power.InputPowerCheck;
+        case kInputPowerCheckBox: return &p.InputPowerCheck;
         case kMagniCheckBox: return &p.MagniCheck;
         default: return nullptr;
     }
@@ -88,15 +88,23 @@ void createField(int32_t label, int32_t field, int32_t unit, int16_t top, const 
 }
 
 // Back to the menus and the palettes as they were before the window opened.
-// A design on the screen is computed again and shown: whether its input
-// power follows the driver's rated power is one of its values, and its
-// vents are sized for the power in force.
+// A design on the screen changes only with an option it depends on: a new
+// choice whether the input power follows the driver's rated power becomes
+// its own and computes it again (its vents are sized for the power in
+// force); absolute or relative levels redraw it. With neither changed it
+// stays exactly as it was, whatever choice a document brought with it.
 void afterPreferences() {
     rememberPreferencesBounds();
     platform::closeWindow(kPreferencesWindow);
-    if (platform::windowExists(kResponseWindow) && state.shell.KeptDesignFlag == 0) {
-        state.view.ReDispWnd = 2;
+    const PreferenceOptions& p = state.prefs;
+    const bool powerChoice = p.InputPowerCheck != p.InputPowerCheckOpened;
+    const bool levels = state.view.Magni != p.MagniOpened;
+    if (powerChoice) state.power.InputPowerCheck = p.InputPowerCheck;
+    if (platform::windowExists(kResponseWindow) && (powerChoice || levels)) {
+        const int32_t redraw = state.view.ReDispWnd;
+        state.view.ReDispWnd = powerChoice ? 2 : 1;
         ReDispResposeWnd();
+        state.view.ReDispWnd = redraw;
     }
     menusFor(MenuSituation::WindowInFront);
     if (state.shell.SysInfoFlag == 0) refreshWindows(WindowRefresh::SystemInfoValues);
@@ -125,6 +133,8 @@ void PreferenceWnd() {
     if (state.prefs.BoundsCheck == 1 && (kept.top != 0 || kept.left != 0))
         bounds = Rect16{kept.top, kept.left, int16_t(kept.top + kPreferencesHeight), int16_t(kept.left + kPreferencesWidth)};
     platform::createWindow(kPreferencesWindow, platform::WindowKind::Dialog, bounds, "Quendal Preferences");
+    state.prefs.InputPowerCheckOpened = state.prefs.InputPowerCheck;
+    state.prefs.MagniOpened = state.view.Magni;
     platform::setWindowResizable(kPreferencesWindow, false);
     platform::setCurrentWindow(kPreferencesWindow);
 

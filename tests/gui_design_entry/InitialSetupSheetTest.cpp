@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_F(InitialSetupSheet, OkTakesPowerAndPortThicknessAndStartsTheDesign) {
-    state.power.InputPowerCheck = 0;  // the design is drawn at the power entered
+    state.prefs.InputPowerCheck = 0;  // the design is drawn at the power entered
     selectSystem(1, 3);  // Vented Box
     EXPECT_EQ(labelsThatDoNotFit(kInitialSetupSheet), std::vector<std::string>{});
     type(kInitialSetupSheet, 10, "25");
@@ -56,7 +56,7 @@ TEST_F(InitialSetupSheet, OkTakesPowerAndPortThicknessAndStartsTheDesign) {
 // with a note why, and what is typed into it is not taken.
 TEST_F(InitialSetupSheet, ANewDesignStartsAtTheDefaultPowerUnlessThePowerFollowsTheRating) {
     for (const int32_t follows : {0, 1}) {
-        state.power.InputPowerCheck = follows;
+        state.prefs.InputPowerCheck = follows;
         state.power.InputPower = 25.0;
         state.power.PinTemp = 10.0;
         selectSystem(1, 3);
@@ -75,7 +75,7 @@ TEST_F(InitialSetupSheet, ANewDesignStartsAtTheDefaultPowerUnlessThePowerFollows
 }
 
 TEST_F(InitialSetupSheet, ASystemWithoutVentsAsksForThePowerOnly) {
-    state.power.InputPowerCheck = 0;  // the design is drawn at the power entered
+    state.prefs.InputPowerCheck = 0;  // the design is drawn at the power entered
     selectSystem(1, 2);  // Closed Box
     EXPECT_FALSE(platform::controlExists(kInitialSetupSheet, 11));
     type(kInitialSetupSheet, 10, "0.4");  // the smallest power taken
@@ -95,7 +95,7 @@ void PrintTo(const Refused& r, std::ostream* os) { *os << "field " << r.field <<
 class RefusedSetup : public InitialSetupSheet, public testing::WithParamInterface<Refused> {};
 
 TEST_P(RefusedSetup, KeepsTheSheetAndEveryValue) {
-    state.power.InputPowerCheck = 0;  // the power field takes what is typed
+    state.prefs.InputPowerCheck = 0;  // the power field takes what is typed
     selectSystem(1, 3);
     type(kInitialSetupSheet, GetParam().field, GetParam().typed);
     InitSetupOkReturn();

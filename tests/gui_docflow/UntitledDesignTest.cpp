@@ -46,6 +46,13 @@ protected:
         SystemSelectWnd();
         systemSelectConfirm();
     }
+    // A system browsed in System Select: the next design's choice, while a
+    // design waits behind the window.
+    static void browse(int32_t tab, int32_t button) {
+        const NextDesignInState next;
+        state.selection.SysSelTabNum = tab;
+        state.selection.SysSelBtnNum = button;
+    }
     void open(const std::string& file) {
         ClikOpenDocm(file);
         ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
@@ -190,7 +197,7 @@ TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectRepla
     ApplicationEventHandler(kMiscMenu, 1);
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_TRUE(platform::windowExists(kResponseWindow));
-    state.selection.SysSelBtnNum = 2;  // browsing the systems
+    browse(1, 2);
     CancelSystemSelect();
     EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(currentSystemNumber(), 3);
@@ -200,7 +207,7 @@ TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectRepla
     EXPECT_EQ(platform::windowFilePath(kResponseWindow), path("Box.qndl"));
 
     ApplicationEventHandler(kFileMenu, 1);
-    state.selection.SysSelBtnNum = 2;
+    browse(1, 2);
     systemSelectConfirm();
     EXPECT_EQ(currentSystemNumber(), 2);
     EXPECT_EQ(platform::windowFilePath(kResponseWindow), "");
@@ -262,7 +269,7 @@ TEST_F(UntitledDesignTest, SpeakerSelectCancelledGivesTheDesignBackAsItWas) {
         if (row.fromSystemSelect) {
             ApplicationEventHandler(kMiscMenu, 1);
             documentDialogs.answer(SaveChangesAnswer::DontSave);
-            state.selection.SysSelBtnNum = 5;  // browsing the systems
+            browse(1, 5);
             click(kSystemSelectWindow, 10);
         } else {
             ApplicationEventHandler(kMiscMenu, 3);
@@ -309,7 +316,7 @@ TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
     ApplicationEventHandler(kFileMenu, 1);
     systemSelectConfirm();
     ApplicationEventHandler(kMiscMenu, 1);
-    state.selection.SysSelTabNum = 1;  // browsing the other tab
+    browse(1, state.selection.SysSelBtnNum);  // the other tab
     click(kSystemSelectWindow, 10);
     ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
     platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");

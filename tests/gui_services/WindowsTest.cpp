@@ -136,7 +136,7 @@ TEST_F(WindowsTest, PreferenceCheckBoxesTakeEffectAtTheClick) {
         {kBoundsCheckBox, &state.prefs.BoundsCheck},       {kSoundCheckBox, &state.prefs.SoundCheck},
         {kSystemCheckBox, &state.prefs.SystemCheck},       {kInitSetupCheckBox, &state.prefs.InitSetupCheck},
         {kPrintParamCheckBox, &state.prefs.PrintParamCheck}, {kPrintDateCheckBox, &state.prefs.PrintDateCheck},
-        {kUpdateForCheckBox, &state.prefs.UpdateForCheck}, {kInputPowerCheckBox, &state.power.InputPowerCheck},
+        {kUpdateForCheckBox, &state.prefs.UpdateForCheck}, {kInputPowerCheckBox, &state.prefs.InputPowerCheck},
         {kMagniCheckBox, &state.prefs.MagniCheck},
     };
     for (const Box& b : boxes) {

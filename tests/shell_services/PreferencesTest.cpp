@@ -64,7 +64,7 @@ TEST_F(PreferencesTest, WhatIsSavedComesBackAtTheNextStart) {
     state.prefs.UpdateForCheck = 0;
     state.power.InputPower = 0.4;
     state.power.PortThickness = 18.0;
-    state.power.InputPowerCheck = 0;
+    state.prefs.InputPowerCheck = 0;
     state.prefs.MagniCheck = 1;
     ASSERT_TRUE(SavePrefs());
     EXPECT_EQ(store.synchronized, 1);
@@ -93,7 +93,8 @@ TEST_F(PreferencesTest, WhatIsSavedComesBackAtTheNextStart) {
     EXPECT_EQ(state.power.PortThickness, 18.0);
     EXPECT_EQ(state.shell.LVP, 18.0);
     EXPECT_EQ(state.shell.LVD, 38.0);
-    EXPECT_EQ(state.power.InputPowerCheck, 0);
+    EXPECT_EQ(state.prefs.InputPowerCheck, 0);
+    EXPECT_EQ(state.power.InputPowerCheck, 0);  // the first design's choice
     EXPECT_EQ(state.view.Magni, 1);  // absolute levels from the start
     // Saving again writes the same text.
     SavePrefs();
