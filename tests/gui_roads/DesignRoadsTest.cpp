@@ -78,9 +78,10 @@ std::string freshDocument(const std::string& bytes, std::string& problem) {
     state.power.PortThickness = kept->power.PortThickness;
     std::string fresh;
     if (decodeDesignDocument(bytes, state, &problem)) {
-        // A form the automatic design chose is chosen again, as it would be.
+        // Who chose each vent's form, which no document stores: a form the
+        // automatic design chose is chosen again, as it would be; the user's stays.
         for (int v = 1; v <= 3; ++v)
-            if (formIsAutomatic(kept->vents.vent[v])) state.vents.vent[v].FormSetBy = kFormSetByDesign;
+            state.vents.vent[v].FormSetBy = formIsAutomatic(kept->vents.vent[v]) ? kFormSetByDesign : kFormSetByUser;
         OriginalBoxParametersPass();
         SpconCal();
         PINcalc();
