@@ -464,13 +464,16 @@ public:
     // design of it, perhaps after an alignment that fails without an alert;
     // the alert answered by Return or by a click, then System Select's Cancel.
     std::string refuseASystem(Ending& ending) {
+        // Each driver with the systems (tab, position) that refuse it: Twin
+        // Serial Vented, Passive Radiator, Complex Vented, Serial Raveza Type1;
+        // Serial Raveza Type2.
         static constexpr struct {
             const char *name, *fs, *vas, *qts, *qes, *qms;
-        } drivers[] = {{"Qts 1.4", "50", "100", "1.4", "2.1538", "4"},
-                       {"Fs 1 Hz, Vas 1e6 L", "1", "1000000", "0.35", "0.4", "2.8"},
-                       {"Qts 0.1", "50", "100", "0.1", "0.105", "2.1"},
-                       {"Vas 0.05 L", "50", "0.05", "0.35", "0.4", "2.8"}};
-        static constexpr int32_t systems[][2] = {{1, 6}, {2, 4}, {1, 2}, {1, 3}, {2, 1}, {2, 3}, {2, 8}, {1, 5}};
+            int32_t systems[4][2];
+        } drivers[] = {{"Qts 1.4", "50", "100", "1.4", "2.1538", "4", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}},
+                       {"Fs 1 Hz, Vas 1e6 L", "1", "1000000", "0.35", "0.4", "2.8", {{2, 4}, {2, 4}, {2, 4}, {2, 4}}},
+                       {"Qts 0.1", "50", "100", "0.1", "0.105", "2.1", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}},
+                       {"Vas 0.0005 L", "50", "0.0005", "0.35", "0.4", "2.8", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}}};
         ending = Ending::Same;
         std::string road = "a refusing driver: ";
         if (chance()) {
@@ -481,8 +484,10 @@ public:
             ending = Ending::Kept;
             beginRoad();
         }
-        if (chance()) {
-            const auto& d = drivers[pick(4)];
+        int driver = hardDriver;  // the driver on the screen, when one of these
+        if (driver < 0 || chance()) {
+            driver = pick(4);
+            const auto& d = drivers[driver];
             if (!choose(kMiscMenu, 3)) return road + "Speaker Select (not offered)";
             answerSaveQuestion();
             if (!platform::windowExists(kDefaultParametersWindow)) {
@@ -502,7 +507,10 @@ public:
         }
         if (!platform::windowExists(kSystemSelectWindow)) return road;
         look(road);
-        const auto& system = systems[pick(8)];
+        // Now and then a system that builds the driver, a Closed Box: a
+        // design of it that the walk goes on with.
+        const int32_t closedBox[2] = {1, 2};
+        const int32_t* system = pick(4) == 0 ? closedBox : drivers[driver].systems[pick(4)];
         platform::setDialogService(&boxes);
         chooseSystem(system[0], system[1]);
         hit(kSystemSelectWindow, 1);
@@ -513,6 +521,7 @@ public:
         platform::setDialogService(&alerts);
         if (!platform::windowExists(kSystemSelectWindow)) {
             ending = Ending::New;
+            hardDriver = driver;
             return road;
         }
         look(road);
@@ -766,6 +775,7 @@ protected:
             SetUp();
             startTheProgram(true);
             driverTyped = false;
+            hardDriver = -1;
         }
         if (platform::windowExists(kResponseWindow)) {
             choose(kFileMenu, 3);
@@ -776,6 +786,7 @@ protected:
             typeDriver(startDriver);
             hit(kDefaultParametersWindow, 1);
             driverTyped = false;
+            hardDriver = -1;
         }
         for (int32_t w : {kSystemSelectWindow, kDefaultParametersWindow}) platform::closeWindow(w);
         state.shell.KeptDesignFlag = 0;
@@ -840,6 +851,7 @@ protected:
     AlertBoxes boxes;
     std::array<std::string, 5> startDriver;
     bool driverTyped = false;
+    int hardDriver = -1;  // which of the refused drivers the design on the screen has, if any
     bool quitted = false;
 };
 
