@@ -597,7 +597,11 @@ public:
         const SystemSelection& s = state.selection;
         switch (dialog) {
             case 0: choose(kFileMenu, 6); break;
-            case 1: choose(kFileMenu, 2); break;
+            case 1:  // offered with no design on the screen
+                choose(kFileMenu, 3);
+                answerSaveQuestion();
+                choose(kFileMenu, 2);
+                break;
             case 2: choose(kApplicationMenu, kPreferencesItem); break;
             case 3: choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1); break;
             case 4: choose(kMiscMenu, 6); break;
@@ -638,7 +642,7 @@ public:
             return road;
         }
         look(road);
-        const bool select = chance();
+        const bool select = !platform::windowExists(kResponseWindow) || chance();
         ending = systemSelectEnds(select);
         return road + (select ? ", Select" : ", Cancel");
     }
