@@ -7,29 +7,41 @@
 // computed afresh in a clean state, and the changed mark is set exactly when
 // a stored value changed: looking changes nothing, a way back gives the
 // design back as it was, and a new design starts unchanged.
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
+#include "app/DesktopDocuments.h"
 #include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
 #include "response/CofCal.h"
+#include "selection/SystemChooser.h"
 #include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
+#include "response/VentForms.h"
 #include "response/VentSizing.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentSetupSheet.h"
 #include "view/InputPower.h"
 #include "windows/DefaultParameters.h"
+#include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
@@ -60,9 +72,16 @@ std::string storedFields(std::string document) {
 std::string freshDocument(const std::string& bytes, std::string& problem) {
     const auto kept = std::make_unique<ProgramState>(state);
     resetState();
+    // The preferences in force, which no document stores.
+    state.prefs = kept->prefs;
+    state.power.InputPower = kept->power.InputPower;
+    state.power.PortThickness = kept->power.PortThickness;
     std::string fresh;
     if (decodeDesignDocument(bytes, state, &problem)) {
-        deriveVentChoices();  // as the reader of the file does
+        // Who chose each vent's form, which no document stores: a form the
+        // automatic design chose is chosen again, as it would be; the user's stays.
+        for (int v = 1; v <= 3; ++v)
+            state.vents.vent[v].FormSetBy = formIsAutomatic(kept->vents.vent[v]) ? kFormSetByDesign : kFormSetByUser;
         OriginalBoxParametersPass();
         SpconCal();
         PINcalc();
@@ -84,8 +103,22 @@ std::string firstDifference(const std::string& a, const std::string& b) {
 }
 
 // How a road leaves the design: as it was (looking, a way back), the same
-// design perhaps changed, a new design, or saved.
-enum class Ending { Same, Kept, New, Saved, HandedOver };
+// design perhaps changed, a new design, saved, handed over, gone (the
+// program quit or the design closed), or a document opened.
+enum class Ending { Same, Kept, New, Saved, HandedOver, Gone, Opened };
+
+// Alert sheets as the desktop shows them, to be answered by key or mouse.
+struct AlertBoxes : AlertRecorder {
+    void sheetAlert(platform::WindowNumber window, std::string_view title, std::string_view message,
+                    std::function<void()> onOk) override {
+        auto* box = new QMessageBox(QMessageBox::Warning, "Quendal", QString::fromStdString(std::string(title)),
+                                    QMessageBox::Ok, platform::qt::windowWidget(window));
+        box->setInformativeText(QString::fromStdString(std::string(message)));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(box, &QMessageBox::finished, box, [onOk = std::move(onOk)](int) { onOk(); });
+        box->open();
+    }
+};
 
 class DesignRoads : public RoadsTest {
 protected:
@@ -119,6 +152,75 @@ protected:
     }
     void driverRecordArrives() { messenger.receiver({"QnDL", "TEXT", kRecord}); }
 
+    // The design waiting behind System Select or Default Parameters, as it
+    // was at rest: its document, changed mark, file binding and file.
+    struct Waiting {
+        std::string bytes, path, file;
+        int32_t dirty = 0;
+    } waiting;
+    std::string pointFault;  // the first point of the road where the waiting design was not the state's
+
+    static std::string fileBytes(const std::string& path) {
+        QFile file(QString::fromStdString(path));
+        return !path.empty() && file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+    void beginRoad() {
+        waiting = {encodeDesignDocument(state), platform::windowFilePath(kResponseWindow), {}, state.shell.DirtyFlag};
+        waiting.file = fileBytes(waiting.path);
+        pointFault.clear();
+    }
+    static bool designWaits() {
+        return platform::windowExists(kResponseWindow) &&
+               (platform::windowExists(kSystemSelectWindow) || platform::windowExists(kDefaultParametersWindow));
+    }
+    // At a point of the road: a waiting design is the state's, on screen
+    // and on disk.
+    void look(const std::string& point) {
+        if (!pointFault.empty() || !designWaits()) return;
+        const std::string now = encodeDesignDocument(state);
+        std::string fault;
+        if (storedFields(now) != storedFields(waiting.bytes))
+            fault = "the state is not the waiting design at " + firstDifference(storedFields(waiting.bytes), storedFields(now));
+        else if (state.shell.DirtyFlag != waiting.dirty)
+            fault = "the changed mark is not the waiting design's";
+        else if (platform::windowFilePath(kResponseWindow) != waiting.path)
+            fault = "the file binding is not the waiting design's";
+        else if (fileBytes(waiting.path) != waiting.file)
+            fault = "the waiting design's file changed";
+        if (!fault.empty()) pointFault = fault + " [" + point + "]";
+    }
+
+    // A system chosen as a person does: its tab, then a click on its picture.
+    static void chooseSystem(int32_t tab, int32_t position) {
+        platform::setControlValue(kSystemSelectWindow, 3, tab);
+        hit(kSystemSelectWindow, 3);
+        for (int32_t y = 46; y < 400; y += 3)
+            for (int32_t x = 0; x < 600; x += 3)
+                if (systemSelectPositionAt(x, y) == position) {
+                    platform::qt::dispatchWindowEvent(
+                        {platform::WindowEventKind::MouseDown, kSystemSelectWindow, x, y, 1, 0, 0});
+                    return;
+                }
+    }
+
+    // The alert sheets as the desktop shows them, each answered by Return
+    // or by a click on its OK, until none stands.
+    std::string answerAlertBoxes() {
+        std::string answered;
+        for (int i = 0; i < 3; ++i) {
+            QMessageBox* shown = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) shown = box;
+            if (shown == nullptr) break;
+            const bool byKey = chance();
+            answered += ", \"" + shown->text().toStdString() + (byKey ? "\" Return" : "\" clicked");
+            if (byKey) QTest::keyClick(shown, Qt::Key_Return);
+            else QTest::mouseClick(shown->button(QMessageBox::Ok), Qt::LeftButton);
+            look("the alert answered");
+        }
+        return answered;
+    }
+
     // System Select ends with Select (through Initial Setup) or Cancel.
     Ending systemSelectEnds(bool select) {
         if (!platform::windowExists(kSystemSelectWindow)) return Ending::Same;
@@ -126,12 +228,15 @@ protected:
             hit(kSystemSelectWindow, 2);
             return Ending::Same;
         }
-        platform::setControlValue(kSystemSelectWindow, 3, 1 + pick(2));
-        hit(kSystemSelectWindow, 3);
-        state.selection.SysSelBtnNum = 1 + pick(8);
+        chooseSystem(1 + pick(2), 1 + pick(8));
+        look("a system chosen");
         hit(kSystemSelectWindow, 1);
+        look("System Select's Select");
         if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
-        pressAlertsOk();
+        for (int i = 0; i < 3 && !alerts.pending.empty(); ++i) {
+            alerts.pressOk();
+            look("the alert's OK");
+        }
         // A system the driver cannot build is refused: the window stays,
         // and its Cancel gives back what it stood over.
         if (!platform::windowExists(kSystemSelectWindow)) return Ending::New;
@@ -168,10 +273,13 @@ public:
     std::string chooseAnAlignment(Ending& ending) {
         const SystemSelection& s = state.selection;
         const int32_t alin = 1 + pick(kAlignmentItems[s.SysSelTabNum - 1][s.SysSelBtnNum - 1]);
+        // From the menu bar or from the palette's Alignment button.
+        const bool button = usable(kCustomPalette, kPaletteAlignmentButton) && chance();
+        if (button) hit(kCustomPalette, kPaletteAlignmentButton);
         choose(alignmentMenuFor(s.SysSelTabNum, s.SysSelBtnNum), alin);
         pressAlertsOk();
         ending = Ending::Kept;
-        return "alignment " + std::to_string(alin);
+        return (button ? "the palette's Alignment button, alignment " : "alignment ") + std::to_string(alin);
     }
     std::string chooseALoss(Ending& ending) {
         ending = Ending::Kept;
@@ -207,6 +315,7 @@ public:
         const bool ok = pick(4) != 0;
         hit(kSpeakerConnectionSheet, ok ? 1 : 2);
         pressAlertsOk();
+        if (!ok) ending = Ending::Same;
         return "speaker connection " + std::to_string(state.connection.SpConNum) + (ok ? ", OK" : ", Cancel");
     }
     std::string enterTheInputPower(Ending& ending) {
@@ -244,6 +353,29 @@ public:
             hit(kVentInitialSetupSheet, 1);
             road += ", its Initial Setup";
         }
+        // The form on the pane shown (0 either): the tab, Ported or Ducted,
+        // the counts, Initialize.
+        static constexpr struct {
+            const char* name;
+            int32_t control, values, pane;
+        } forms[] = {{"tab", kVentTypeTab, 2, 0},
+                     {"Ported/Ducted", kCircularRadio, 2, 1},
+                     {"Ported/Ducted", kRectangularRadio, 2, 2},
+                     {"count", kCircularCountPopup, 4, 1},
+                     {"count", kRectangularCountPopup, 4, 2},
+                     {"branches", kCircularBranchCountPopup, 2, 1},
+                     {"branches", kRectangularBranchCountPopup, 2, 2},
+                     {"Initialize", kVentInitializeButton, 0, 0}};
+        for (int changes = pick(4); changes > 0; --changes) {
+            const auto& form = forms[pick(8)];
+            if (!usable(kVentDesignSheet, form.control) ||
+                (form.pane != 0 && form.pane != platform::controlValue(kVentDesignSheet, kVentTypeTab)))
+                continue;
+            if (form.values > 0) platform::setControlValue(kVentDesignSheet, form.control, 1 + pick(form.values));
+            hit(kVentDesignSheet, form.control);
+            pressAlertsOk();
+            road += std::string(", ") + form.name;
+        }
         if (usable(kVentDesignSheet, kVentSizeField) && chance()) {
             const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
             platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
@@ -253,6 +385,9 @@ public:
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
+        // Its Initial Setup's OK applies the power and thickness at once;
+        // otherwise Cancel changes nothing.
+        if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
         return road + (ok ? ", OK" : ", Cancel");
     }
     std::string selectTheSpeaker(Ending& ending) {
@@ -265,9 +400,11 @@ public:
             return "Speaker Select, handed over to the driver database";
         }
         std::string road = "Speaker Select";
+        look(road);
         if (chance()) {
             driverRecordArrives();
             road += ", a driver record arrives";
+            look(road);
         }
         switch (pick(4)) {
             case 0:
@@ -283,6 +420,7 @@ public:
                 road += ", Fs 45, OK";
                 break;
         }
+        look(road);
         const bool select = chance();
         if (platform::windowExists(kSystemSelectWindow)) road += select ? ", System Select's Select" : ", System Select's Cancel";
         ending = systemSelectEnds(select);
@@ -295,9 +433,11 @@ public:
         }
         answerSaveQuestion();
         std::string road = "System Select";
+        look(road);
         if (chance()) {
             driverRecordArrives();
             road += ", a driver record arrives";
+            look(road);
         }
         const bool select = chance();
         ending = systemSelectEnds(select);
@@ -306,6 +446,7 @@ public:
     std::string receiveADriver(Ending& ending) {
         driverRecordArrives();
         answerSaveQuestion();
+        look("a driver record arrives");
         const bool select = chance();
         ending = systemSelectEnds(select);
         return std::string("a driver record arrives") + (select ? ", Select" : ", Cancel");
@@ -314,10 +455,298 @@ public:
         ending = Ending::Saved;
         choose(kFileMenu, 5);
         if (documents.save) documents.saveTo(folder.filePath(QString("design%1.qndl").arg(++saves)).toStdString());
+        savedTo = platform::windowFilePath(kResponseWindow);
         return "Save";
     }
 
+    // A driver the chosen system may refuse (Qts too large or too small, Vas
+    // too small, no response on the page), through Speaker Select or over a
+    // design of it, perhaps after an alignment that fails without an alert;
+    // the alert answered by Return or by a click, then System Select's Cancel.
+    std::string refuseASystem(Ending& ending) {
+        // Each driver with the systems (tab, position) that refuse it: Twin
+        // Serial Vented, Passive Radiator, Complex Vented, Serial Raveza Type1;
+        // Serial Raveza Type2.
+        static constexpr struct {
+            const char *name, *fs, *vas, *qts, *qes, *qms;
+            int32_t systems[4][2];
+        } drivers[] = {{"Qts 1.4", "50", "100", "1.4", "2.1538", "4", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}},
+                       {"Fs 1 Hz, Vas 1e6 L", "1", "1000000", "0.35", "0.4", "2.8", {{2, 4}, {2, 4}, {2, 4}, {2, 4}}},
+                       {"Qts 0.1", "50", "100", "0.1", "0.105", "2.1", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}},
+                       {"Vas 0.0005 L", "50", "0.0005", "0.35", "0.4", "2.8", {{1, 6}, {1, 4}, {1, 8}, {2, 3}}}};
+        ending = Ending::Same;
+        std::string road = "a refusing driver: ";
+        if (chance()) {
+            const SystemSelection& s = state.selection;
+            choose(alignmentMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1);
+            pressAlertsOk();
+            road += "Ctrl+1, ";
+            ending = Ending::Kept;
+            beginRoad();
+        }
+        int driver = hardDriver;  // the driver on the screen, when one of these
+        if (driver < 0 || chance()) {
+            driver = pick(4);
+            const auto& d = drivers[driver];
+            if (!choose(kMiscMenu, 3)) return road + "Speaker Select (not offered)";
+            answerSaveQuestion();
+            if (!platform::windowExists(kDefaultParametersWindow)) {
+                ending = Ending::HandedOver;
+                return road + "Speaker Select, handed over";
+            }
+            typeDriver({d.fs, d.vas, d.qts, d.qes, d.qms});
+            driverTyped = true;
+            road += std::string("Speaker Select, ") + d.name + ", OK";
+            look(road);
+            hit(kDefaultParametersWindow, 1);
+            if (platform::windowExists(kDefaultParametersWindow)) hit(kDefaultParametersWindow, 2);
+        } else {
+            if (!choose(kMiscMenu, 1)) return road + "System Select (not offered)";
+            answerSaveQuestion();
+            road += "System Select";
+        }
+        if (!platform::windowExists(kSystemSelectWindow)) return road;
+        look(road);
+        // Now and then a system that builds the driver, a Closed Box: a
+        // design of it that the walk goes on with.
+        const int32_t closedBox[2] = {1, 2};
+        const int32_t* system = pick(4) == 0 ? closedBox : drivers[driver].systems[pick(4)];
+        platform::setDialogService(&boxes);
+        chooseSystem(system[0], system[1]);
+        hit(kSystemSelectWindow, 1);
+        road += ", system " + std::to_string(system[0]) + "/" + std::to_string(system[1]) + " Select";
+        look(road);
+        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        road += answerAlertBoxes();
+        platform::setDialogService(&alerts);
+        if (!platform::windowExists(kSystemSelectWindow)) {
+            ending = Ending::New;
+            hardDriver = driver;
+            return road;
+        }
+        look(road);
+        hit(kSystemSelectWindow, 2);
+        return road + ", Cancel";
+    }
+
+    // Quit or File > Close while the changed design waits behind System
+    // Select, perhaps with a record arrived, answered Save, Don't Save or
+    // Cancel: a Save writes the waiting design.
+    std::string quitOrCloseWhileKept(Ending& ending) {
+        ending = Ending::Same;
+        if (!choose(kMiscMenu, 3)) return "Speaker Select (not offered)";
+        answerSaveQuestion();
+        if (!platform::windowExists(kDefaultParametersWindow)) {
+            ending = Ending::HandedOver;
+            return "Speaker Select, handed over";
+        }
+        platform::setControlText(kDefaultParametersWindow, defaultParamField(DriverField::FS), "45");
+        hit(kDefaultParametersWindow, 1);
+        std::string road = "Speaker Select, Fs 45, OK";
+        if (!platform::windowExists(kSystemSelectWindow)) return road;
+        look(road);
+        if (chance()) {
+            driverRecordArrives();
+            road += ", a driver record arrives";
+            look(road);
+        }
+        const bool quit = chance();
+        road += quit ? ", Quit" : ", Close";
+        // Close by File > Close or, where not offered, the window's close box.
+        if (!quit && !choose(kFileMenu, 3)) {
+            platform::qt::dispatchWindowEvent({platform::WindowEventKind::Close, kResponseWindow});
+            road += " box";
+        }
+        if (quit && !choose(kApplicationMenu, kQuitItem)) {
+            systemSelectEnds(false);
+            return road + " (not offered), Cancel";
+        }
+        static constexpr const char* answers[] = {", Save", ", Don't Save", ", Cancel"};
+        const int answer = pick(3);
+        const std::string path = waiting.path.empty() ? folder.filePath("kept.qndl").toStdString() : waiting.path;
+        if (documents.question) {
+            road += answers[answer];
+            documents.answer(answer == 0   ? platform::SaveChangesAnswer::Save
+                             : answer == 1 ? platform::SaveChangesAnswer::DontSave
+                                           : platform::SaveChangesAnswer::Cancel);
+            if (documents.save) documents.saveTo(path);
+            if (answer == 0 && pointFault.empty() && storedFields(fileBytes(path)) != storedFields(waiting.bytes))
+                pointFault = "the file saved is not the waiting design";
+            if (answer == 2) {
+                look(road);
+                systemSelectEnds(false);
+                return road + ", System Select's Cancel";
+            }
+        }
+        // The program has ended (its loop is not running here: the next walk
+        // starts it again) or the design closed.
+        if (!quit && platform::windowExists(kResponseWindow) && pointFault.empty()) pointFault = "Close left the design";
+        quitted = quit;
+        ending = Ending::Gone;
+        return road;
+    }
+
+    // A driver record arrives while a dialog or sheet stands; when it
+    // closes, the record is taken: System Select shows it.
+    std::string aRecordDuringADialog(Ending& ending) {
+        ending = Ending::Same;
+        const int dialog = pick(8);
+        static constexpr const char* names[] = {"the Save dialog", "the Open dialog", "Preferences",
+                                                "the Vent Design sheet", "the connection sheet", "Initial Setup",
+                                                "the passive-radiator data sheet", "an alert"};
+        const SystemSelection& s = state.selection;
+        switch (dialog) {
+            case 0: choose(kFileMenu, 6); break;
+            case 1:  // offered with no design on the screen
+                choose(kFileMenu, 3);
+                answerSaveQuestion();
+                choose(kFileMenu, 2);
+                break;
+            case 2: choose(kApplicationMenu, kPreferencesItem); break;
+            case 3: choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1); break;
+            case 4: choose(kMiscMenu, 6); break;
+            case 5: choose(kMiscMenu, 5); break;
+            case 6: choose(kMiscMenu, 9); break;
+            default:
+                if (usable(kCustomPalette, 31)) {
+                    platform::setControlText(kCustomPalette, 31, "-1");
+                    hit(kCustomPalette, kCalcButton);
+                }
+        }
+        const bool up = dialog == 0   ? bool(documents.save)
+                        : dialog == 1 ? bool(documents.open)
+                        : dialog == 7 ? !alerts.pending.empty()
+                                      : platform::windowExists(std::array{0, 0, kPreferencesWindow, kVentDesignSheet,
+                                                                          kSpeakerConnectionSheet, kInitialSetupSheet,
+                                                                          kPassiveRadiatorSheet, 0}[dialog]);
+        if (!up) {
+            if (dialog == 7) hit(kCustomPalette, kCalcButton);
+            return std::string(names[dialog]) + " (not offered)";
+        }
+        driverRecordArrives();
+        switch (dialog) {
+            case 0: documents.saveTo(std::nullopt); break;
+            case 1: documents.openFile(std::nullopt); break;
+            case 2: hit(kPreferencesWindow, kPreferencesOK); break;
+            case 3: hit(kVentDesignSheet, kVentCancelButton); break;
+            case 4: hit(kSpeakerConnectionSheet, 2); break;
+            case 5: hit(kInitialSetupSheet, 2); break;
+            case 6: hit(kPassiveRadiatorSheet, kPRCancelButton); break;
+            default: pressAlertsOk(); break;
+        }
+        const std::string road = std::string("a driver record arrives during ") + names[dialog] + ", closed";
+        static_cast<void>(QTest::qWaitFor([this] { return bool(documents.question) || platform::windowExists(kSystemSelectWindow); }, 300));
+        answerSaveQuestion();
+        if (!platform::windowExists(kSystemSelectWindow)) {
+            pointFault = "the record is held";
+            return road;
+        }
+        look(road);
+        const bool select = !platform::windowExists(kResponseWindow) || chance();
+        ending = systemSelectEnds(select);
+        return road + (select ? ", Select" : ", Cancel");
+    }
+
+    // The radiators: the palette's count, or the data sheet's Fp applied or
+    // cancelled.
+    std::string passiveRadiators(Ending& ending) {
+        ending = Ending::Kept;
+        if (usable(kCustomPalette, kPaletteRadiatorCountPopup) && chance()) {
+            const int32_t count = 1 + pick(4);
+            platform::setControlValue(kCustomPalette, kPaletteRadiatorCountPopup, count);
+            hit(kCustomPalette, kPaletteRadiatorCountPopup);
+            pressAlertsOk();
+            return "radiator count " + std::to_string(count);
+        }
+        if (!choose(kMiscMenu, 9)) return "passive-radiator data (not offered)";
+        const double fp = std::atof(platform::controlText(kPassiveRadiatorSheet, kPRFpField).c_str());
+        platform::setControlText(kPassiveRadiatorSheet, kPRFpField, std::to_string(fp * (0.8 + 0.1 * pick(5))));
+        const bool apply = pick(3) != 0;
+        hit(kPassiveRadiatorSheet, apply ? kPRApplyButton : kPRCancelButton);
+        pressAlertsOk();
+        if (platform::windowExists(kPassiveRadiatorSheet)) hit(kPassiveRadiatorSheet, kPRCancelButton);
+        if (!apply) ending = Ending::Same;
+        return std::string("passive-radiator data, Fp typed, ") + (apply ? "Apply" : "Cancel");
+    }
+
+    // The design saved as a document or stationery and opened again by
+    // File > Open or handed over; the walk goes on with it.
+    std::string openADocument(Ending& ending) {
+        ending = Ending::Opened;
+        const bool stationery = chance();
+        const std::string path =
+            folder.filePath(QString("opened%1.%2").arg(++saves).arg(stationery ? "qndlsta" : "qndl")).toStdString();
+        choose(kFileMenu, stationery ? 7 : 6);
+        if (!documents.save) return "Save As (not offered)";
+        documents.saveTo(path);
+        const bool byHand = chance();
+        if (byHand) {
+            // File > Open is offered with no design on the screen.
+            choose(kFileMenu, 3);
+            answerSaveQuestion();
+            choose(kFileMenu, 2);
+            if (documents.open) documents.openFile(path);
+        } else {
+            ReceiveHandedDocuments({path});
+        }
+        answerSaveQuestion();
+        static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, 2000));
+        opened = fileBytes(path);
+        return std::string(stationery ? "stationery" : "a document") + (byHand ? " opened by File > Open" : " handed over");
+    }
+
+    // A preference switched or typed, or none, and OK.
+    std::string setAPreference(Ending& ending) {
+        if (!choose(kApplicationMenu, kPreferencesItem)) {
+            ending = Ending::Same;
+            return "Preferences (not offered)";
+        }
+        int32_t box = kBoundsCheckBox + pick(kMagniCheckBox - kBoundsCheckBox + 4);
+        if (box == kUpdateForCheckBox) box = kMagniCheckBox + 3;  // no version check on the way
+        std::string road = "Preferences, nothing changed, OK";
+        ending = Ending::Same;
+        if (box <= kMagniCheckBox) {
+            const int32_t on = platform::controlValue(kPreferencesWindow, box);
+            platform::setControlValue(kPreferencesWindow, box, 1 - on);
+            hit(kPreferencesWindow, box);
+            road = "Preferences, box " + std::to_string(box) + (on ? " off" : " on") + ", OK";
+            ending = Ending::Kept;
+        } else if (box <= kMagniCheckBox + 2) {
+            const int32_t field = box == kMagniCheckBox + 1 ? kInputPowerField : kPortThicknessField;
+            const char* text = field == kInputPowerField ? (chance() ? "30" : "120") : (chance() ? "12" : "20");
+            platform::setControlText(kPreferencesWindow, field, text);
+            road = "Preferences, field " + std::to_string(field) + " = " + text + ", OK";
+            ending = Ending::Kept;
+        }
+        hit(kPreferencesWindow, kPreferencesOK);
+        pressAlertsOk();
+        if (platform::windowExists(kPreferencesWindow)) platform::closeWindow(kPreferencesWindow);
+        return road;
+    }
+
 protected:
+    // The five values that make a driver hard for the systems, typed into
+    // Default Parameters.
+    static constexpr DriverField kHardFields[] = {DriverField::FS, DriverField::VAS, DriverField::QTS, DriverField::QES,
+                                                  DriverField::QMS};
+    static void typeDriver(const std::array<std::string, 5>& texts) {
+        for (int i = 0; i < 5; ++i) platform::setControlText(kDefaultParametersWindow, defaultParamField(kHardFields[i]), texts[i]);
+    }
+
+    // What a person's event loop does between two roads: windows and menu
+    // items closed inside their handlers are deleted, and the doubles forget
+    // what they recorded, so a long walk stays as small as a short one.
+    void settle() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        alerts.sheets.clear();
+        messenger.sent.clear();
+        messenger.listeningWhenSent.clear();
+        messenger.menusWhenSent.clear();
+        documents.opens.clear();
+        documents.saves.clear();
+        documents.errors.clear();
+    }
+
     // A design at rest: its window shown, nothing over it.
     static std::string restProblem() {
         if (!platform::windowExists(kResponseWindow)) return "no design on the screen";
@@ -328,11 +757,40 @@ protected:
         return {};
     }
 
-    // The first design of a walk: a fresh System Select, any system.
+    // The program started as a user starts it, its driver taken, a system chosen.
+    void startTheProgram(bool again = false) {
+        start();
+        if (again) {  // no wait for a message or a document that cannot come
+            platform::removeTimer(std::exchange(state.shell.SelfOpenTimer, 0));
+            CarbonTimerActionSelfOpen(0, nullptr);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+        for (int i = 0; i < 5; ++i)
+            if (startDriver[i].empty()) startDriver[i] = platform::controlText(kDefaultParametersWindow, defaultParamField(kHardFields[i]));
+        hit(kDefaultParametersWindow, 1);
+        systemSelectEnds(true);
+    }
+
+    // The first design of a walk: a fresh System Select, any system; after
+    // a Quit, the program started again.
     void newDesign() {
+        if (std::exchange(quitted, false)) {
+            TearDown();
+            SetUp();
+            startTheProgram(true);
+            driverTyped = false;
+            hardDriver = -1;
+        }
         if (platform::windowExists(kResponseWindow)) {
             choose(kFileMenu, 3);
             answerSaveQuestion();
+        }
+        // Each walk starts from the driver of the start.
+        if (driverTyped && choose(kMiscMenu, 3) && platform::windowExists(kDefaultParametersWindow)) {
+            typeDriver(startDriver);
+            hit(kDefaultParametersWindow, 1);
+            driverTyped = false;
+            hardDriver = -1;
         }
         for (int32_t w : {kSystemSelectWindow, kDefaultParametersWindow}) platform::closeWindow(w);
         state.shell.KeptDesignFlag = 0;
@@ -345,6 +803,8 @@ protected:
 
     // What went wrong after the road, or nothing.
     std::string check(Ending ending, const std::string& before, int32_t dirtyBefore) {
+        if (!pointFault.empty()) return pointFault;
+        if (ending == Ending::Gone) return {};
         if (ending == Ending::HandedOver) {
             if (platform::windowExists(kResponseWindow)) return "the design stays after the hand-over";
             if (dirtyBefore != 0 && documents.questions.empty()) return "a changed design went without the question";
@@ -373,11 +833,13 @@ protected:
             case Ending::New:
                 if (dirty != 0) return "a new design is marked changed";
                 break;
-            case Ending::HandedOver: break;
+            case Ending::HandedOver: case Ending::Gone: break;
+            case Ending::Opened:
+                if (storedFields(now) != storedFields(opened)) return "the design opened is not its file at " + firstDifference(storedFields(opened), storedFields(now));
+                if (dirty != 0) return "a design opened is marked changed";
+                break;
             case Ending::Saved: {
-                QFile file(folder.filePath(QString("design%1.qndl").arg(saves)));
-                if (!file.open(QIODevice::ReadOnly) || file.readAll().toStdString() != now)
-                    return "the saved file is not the design";
+                if (fileBytes(savedTo) != now) return "the saved file is not the design";
                 if (dirty != 0) return "a saved design is marked changed";
                 break;
             }
@@ -388,55 +850,64 @@ protected:
 
     std::mt19937 random{std::getenv("QUENDAL_ROAD_SEED") ? unsigned(std::atoi(std::getenv("QUENDAL_ROAD_SEED"))) : 20261207u};
     int saves = 0;
+    std::string opened;   // the file of the document opened last
+    std::string savedTo;  // the file of the last Save
+    AlertBoxes boxes;
+    std::array<std::string, 5> startDriver;
+    bool driverTyped = false;
+    int hardDriver = -1;  // which of the refused drivers the design on the screen has, if any
+    bool quitted = false;
 };
 
 TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChanged) {
     using RoadStep = std::string (DesignRoads::*)(Ending&);
     const std::vector<std::pair<RoadStep, int>> roads = {
-        {&DesignRoads::lookAtAPage, 4},    {&DesignRoads::readTheGraph, 4},     {&DesignRoads::chooseAnAlignment, 4},
-        {&DesignRoads::chooseALoss, 2},    {&DesignRoads::calculate, 2},        {&DesignRoads::connectSpeakers, 3},
-        {&DesignRoads::enterTheInputPower, 2}, {&DesignRoads::followTheRatedPower, 1}, {&DesignRoads::designAVent, 2},
-        {&DesignRoads::selectTheSpeaker, 2}, {&DesignRoads::selectASystem, 1}, {&DesignRoads::receiveADriver, 1},
-        {&DesignRoads::save, 1}};
+        {&DesignRoads::lookAtAPage, 8},    {&DesignRoads::readTheGraph, 8},     {&DesignRoads::chooseAnAlignment, 8},
+        {&DesignRoads::chooseALoss, 4},    {&DesignRoads::calculate, 4},        {&DesignRoads::connectSpeakers, 6},
+        {&DesignRoads::enterTheInputPower, 4}, {&DesignRoads::followTheRatedPower, 2}, {&DesignRoads::designAVent, 4},
+        {&DesignRoads::selectTheSpeaker, 4}, {&DesignRoads::selectASystem, 2}, {&DesignRoads::receiveADriver, 2},
+        {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
+        // Records during dialogs and opened documents wait for the program's timers: seldom.
+        {&DesignRoads::aRecordDuringADialog, 1}, {&DesignRoads::passiveRadiators, 2}, {&DesignRoads::openADocument, 1},
+        {&DesignRoads::setAPreference, 2}};
     int weights = 0;
     for (const auto& road : roads) weights += road.second;
 
     const int walks = std::getenv("QUENDAL_ROAD_WALKS") ? std::atoi(std::getenv("QUENDAL_ROAD_WALKS")) : 40;
     constexpr int kStepsPerWalk = 16;
-    start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
-    hit(kDefaultParametersWindow, 1);
-    systemSelectEnds(true);
+    startTheProgram();
 
     std::map<std::string, int> faults;
     int steps = 0;
+    std::string walked;  // the roads of the walk before
     for (int walk = 0; walk < walks; ++walk) {
         if (!restProblem().empty() || walk > 0) newDesign();
+        pointFault.clear();
         ASSERT_EQ(restProblem(), "") << "walk " << walk;
         if (const std::string fault = check(Ending::New, encodeDesignDocument(state), 0); !fault.empty()) {
             ++faults["a new design: " + fault.substr(0, fault.find(" at "))];
-            ADD_FAILURE() << "walk " << walk << ": the new design: " << fault;
+            ADD_FAILURE() << "walk " << walk << ": the new design: " << fault << " after the walk before:" << walked;
             continue;
         }
-        std::vector<std::string> taken;
+        walked.clear();
         for (int step = 0; step < kStepsPerWalk; ++step) {
             int r = pick(weights);
             std::size_t i = 0;
             while (r >= roads[i].second) r -= roads[i++].second;
             const std::string before = encodeDesignDocument(state);
             const int32_t dirtyBefore = state.shell.DirtyFlag;
+            beginRoad();
             documents.questions.clear();
             Ending ending = Ending::Same;
-            taken.push_back((this->*roads[i].first)(ending));
+            const std::string road = (this->*roads[i].first)(ending);
+            walked += "\n  " + road;
             ++steps;
+            settle();
             const std::string fault = check(ending, before, dirtyBefore);
-            if (fault.empty() && ending == Ending::HandedOver) break;
+            if (fault.empty() && (ending == Ending::HandedOver || ending == Ending::Gone)) break;
             if (!fault.empty()) {
-                std::string road = taken.back();
                 const std::size_t comma = road.find(',');
-                ++faults[road.substr(0, comma) + ": " + fault.substr(0, fault.find(" at "))];
-                std::string walked;
-                for (const std::string& t : taken) walked += "\n  " + t;
+                ++faults[road.substr(0, std::min(comma, road.find(':'))) + ": " + fault.substr(0, std::min(fault.find(" at "), fault.find(" [")))];
                 ADD_FAILURE() << "walk " << walk << ": " << fault << " after:" << walked;
                 break;  // the next walk starts a new design
             }
