@@ -57,7 +57,7 @@ int32_t PostVentParameterChange() {
 int32_t CircVentNumCalc() {
     VentRecord& w = state.vents.working;
     admitCount(w.CircVentNum);
-    designWorkingVent();
+    designWorkingVent(true);
     return 0;
 }
 
@@ -65,7 +65,7 @@ int32_t RectVentNumCalc() {
     VentRecord& w = state.vents.working;
     admitCount(w.RectVentNum);
     if (state.shell.VentOkFlag == 1) divideDuctAmongCount(w);
-    designWorkingVent();
+    designWorkingVent(true);
     return 0;
 }
 

@@ -14,7 +14,8 @@ int32_t PostVentParameterChange();
 
 // Re-size the working copy for its circular count CircVentNum (admitted to
 // the counts the vent allows); a diameter the user entered stays while it
-// gives a duct.
+// gives a duct. A form the automatic design chose is chosen again for the
+// new count, as the design chooses it.
 int32_t CircVentNumCalc();
 // The same for the rectangular count RectVentNum. While VentOkFlag is 1
 // the count was just chosen in the sheet: a duct size the user entered
@@ -38,7 +39,7 @@ int32_t ParallelVentedVentOpt();
 
 // Re-sizes the working copy of vent VentID with a fresh minimum area; a
 // vent whose chamber or air-speed curve is not usable is left as it is.
-// With `formToo` (the power or the port changed) a form the automatic
+// With `formToo` (the power, the port or the count changed) a form the automatic
 // design chooses is chosen again as well, as every vent of the design is,
 // unless the sheet shows another form than it opened with.
 void designWorkingVent(bool formToo = false);
