@@ -95,6 +95,13 @@ Refusal impossibleEntry(PaletteFieldRange entries) {
     return {};
 }
 
+// Calc. computes the design again with vents 2 and 3 at one circular vent
+// each.
+void calcVentCounts() {
+    state.vents.vent[2].CircVentNum = 1;
+    state.vents.vent[3].CircVentNum = 1;
+}
+
 // The first vent to which the design the entries give, sized as the
 // redraw after Calc. sizes it, computed on the side, gives a size, length
 // or area that is not a finite number; 0 when every vent's are finite.
@@ -103,8 +110,7 @@ int32_t overflowingVent() {
     if (vents == 0) return 0;
     const auto saved = std::make_unique<ProgramState>(state);
     BoxParameterBackup();
-    state.vents.vent[2].CircVentNum = 1;
-    state.vents.vent[3].CircVentNum = 1;
+    calcVentCounts();
     RecalculateDesign();
     int32_t found = 0;
     for (int32_t vent = 1; vent <= vents && found == 0; ++vent)
@@ -280,7 +286,7 @@ int32_t CustumPaletCalcReturn() {
 
     // The vent menu lists vents 1 and 2 as one design exactly while the
     // Triple Vented chambers 1 and 2 are alike: rebuilt after every change.
-    if (!refused && currentSystemNumber() == kTripleVented) menusFor(MenuSituation::Design);
+    if (!refused && currentSystemNumber() == kTripleVented) menusFor(MenuSituation::VentItems);
 
     BoxParameterBackup();
 
@@ -289,8 +295,7 @@ int32_t CustumPaletCalcReturn() {
     if (platform::controlExists(kWindow, state.shell.EdtFldID))
         platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
     platform::selectWindow(kWindow);
-    state.vents.vent[2].CircVentNum = 1;
-    state.vents.vent[3].CircVentNum = 1;
+    calcVentCounts();
     state.view.ReDispWnd = 2;
     state.vents.VentCalcCount = 0;
     ReDispResposeWnd();
