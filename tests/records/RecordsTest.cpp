@@ -114,7 +114,6 @@ TEST_F(RecordsTest, ADriverTheProgramWouldRefuseIsNotTaken) {
         fields[std::size_t(index)] = value;  // negative Vas, Effi above 100 %, negative Le, Re 0
         state.messages.s_Masg = record(fields);
         EXPECT_EQ(MasageTextToParameter(), RecordOutcome::Refused) << value;
-        EXPECT_FALSE(checkDriverRecord(*readDriverRecord(record(fields))).ok()) << value;
         EXPECT_EQ(state.speaker.s_SP2, "Test20-04");
         EXPECT_EQ(state.speaker.VAS2, SpeakerParameters{}.VAS2);
     }
@@ -180,12 +179,6 @@ TEST_F(RecordsTest, APasteKeepsItsOwnMarkerAndTakesOnlyRadiatorRecords) {
     EXPECT_EQ(ClipTextToPRParameter(), RecordOutcome::NotARecord);
     EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");
-    std::vector<std::string> comma = radiatorFields();
-    comma[9] = "360,5";  // Vd
-    state.messages.ClipText = record(comma);
-    EXPECT_EQ(ClipTextToPRParameter(), RecordOutcome::Refused);
-    EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
-    EXPECT_EQ(state.messages.s_DummyPaste, "NULL");
 
     state.messages.ClipText = record(radiatorFields());
     ASSERT_EQ(ClipTextToPRParameter(), RecordOutcome::Taken);
