@@ -251,7 +251,10 @@ TEST_F(VocabularyEffects, ARadiatorRecordWaitsWithoutADesignOrUnderASheet) {
 
     std::string incomplete = radiatorRecord("99");
     fromOstrevane(incomplete.substr(0, incomplete.size() - 6));  // refused: the waiting record stays
-    EXPECT_EQ(dialogs.beeps, 1);
+    fromOstrevane(radiatorRecord("30,5"));  // refused at once, over the design: the waiting record stays
+    EXPECT_EQ(dialogs.beeps, 2);
+    EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"7|ALERT!   Entered text is not a number.|Fp (Free Air "
+                                                       "Resonance) is not a number.  ( Decimals take a point, not a comma. )"});
     EXPECT_EQ(state.messages.s_MasgPR, radiatorRecord("30"));
     EXPECT_TRUE(messenger.sent.empty());
 }
