@@ -96,7 +96,7 @@ void takeRadiatorRecord(const RadiatorRecord& record);
 
 enum class RecordOutcome : int32_t {
     Taken,       // a complete record, checked and taken
-    NotARecord,  // another text: the working driver was reset from the entered one
+    NotARecord,  // another text (from Orvanel: the working driver was reset from the entered one)
     Refused,     // a driver record that is incomplete, or a record a field of which fails its check: nothing changed
 };
 
