@@ -193,9 +193,9 @@ PaletteFieldRange currentEntryFields() {
 double shownBoxValue(BoxValue value, double number) {
     switch (value) {
         case VB: case VB1: case VB2: case VB3:
-            return number >= 10000.0 ? rint(number) : rint(100.0 * number) / 100.0;
-        case QTC: return rint(1000.0 * number) / 1000.0;
-        default: return rint(100.0 * number) / 100.0;
+            return number >= 10000.0 ? rint(number) : roundedToDecimals(number, 2);
+        case QTC: return roundedToDecimals(number, 3);
+        default: return roundedToDecimals(number, 2);
     }
 }
 

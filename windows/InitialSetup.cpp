@@ -18,7 +18,7 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
 #include "view/ShellHooks.h"

@@ -39,7 +39,7 @@
 #include "response/VentSizing.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentSetupSheet.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
