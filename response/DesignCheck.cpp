@@ -180,7 +180,6 @@ std::string driverProblem(const SpeakerParameters& sp) {
 }  // namespace
 
 std::string heldValuesRefusal(const ProgramState& d) {
-    if (std::string why = selectorProblem(d); !why.empty()) return why;
     if (std::string why = driverProblem(d.speaker); !why.empty()) return why;
     const BoxParameters& b = d.box;
     const NamedValue all[] = {
@@ -205,6 +204,7 @@ std::string designRefusal(const ProgramState& design) {
     // The box values as the design keeps them: 0.0004 is kept as 0.
     ProgramState kept = design;
     roundBoxValues(kept.box, kept.radiator);
+    if (std::string why = selectorProblem(kept); !why.empty()) return why;
     if (std::string why = heldValuesRefusal(kept); !why.empty()) return why;
     // The box as its alignment builds it when the design is drawn: what the
     // Alignment menus and the palette ask of it, the entries of a custom

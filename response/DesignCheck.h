@@ -36,8 +36,11 @@ namespace quendal {
 // as it was.
 std::string designRefusal(const ProgramState& design);
 
-// The checks of designRefusal that ask no calculation, on a design whose
-// box values are already rounded as the design keeps them.
+// The checks of designRefusal on the values of a design, which ask no
+// calculation: the driver, the box values, the loss factors and the vent
+// areas, on a design whose box values are already rounded as the design
+// keeps them. The selectors are left out: the roads set them from their
+// own menus and controls, each within its range.
 std::string heldValuesRefusal(const ProgramState& kept);
 
 }  // namespace quendal
