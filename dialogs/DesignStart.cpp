@@ -72,6 +72,36 @@ void resetDesignForNewSystem() {
     state.selection.Alin = 1;
 }
 
+void takeSetupValues(const SetupValues& values) {
+    if (values.power) {
+        state.power.PinTemp = *values.power;
+        state.power.PIN = *values.power;
+    }
+    if (values.thickness) {
+        state.shell.LVP = *values.thickness;
+        state.shell.LVD = *values.thickness + kDuctOverPort;
+    }
+}
+
+SetupCheck setupBoxCheck(const SetupValues& values, void (*andThen)()) {
+    const auto take = [andThen](const SetupValues& taken) {
+        return changedBoxCheck([&] {
+            takeSetupValues(taken);
+            if (andThen != nullptr) andThen();
+        });
+    };
+    SetupCheck check{take(values)};
+    if (!check.box.ok() && values.power && values.thickness) check.powerAlone = !take({values.power, {}}).ok();
+    else check.powerAlone = !values.thickness.has_value();
+    return check;
+}
+
+std::string setupRefusalWords(const SetupCheck& check, std::string_view powerText, std::string_view thicknessText) {
+    const std::string field = check.powerAlone ? "The input power " + std::string(powerText) + " Watts"
+                                               : "The port thickness " + std::string(thicknessText) + " mm";
+    return field + " gives a design in which " + boxFaultWords(check.box) + ".  ( Enter a smaller value. )";
+}
+
 bool systemHasVents(int32_t system) {
     switch (system) {
         case kInfiniteBaffle:

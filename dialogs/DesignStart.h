@@ -10,6 +10,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "response/BoxCheck.h"
 
@@ -48,6 +51,30 @@ bool firstAlignmentBuildable(double qts, bool newDesign);
 
 // Whether a system (1-16) has vents.
 bool systemHasVents(int32_t system);
+
+// The values an Initial Setup sheet takes into the design: the input power
+// (when its field takes one) and the port thickness (when the design has
+// vents), from which the duct length follows.
+struct SetupValues {
+    std::optional<double> power;      // W
+    std::optional<double> thickness;  // mm
+};
+void takeSetupValues(const SetupValues& values);
+
+// Why the design the sheet would make (the values taken, then `andThen`,
+// say what a new design starts from) may not be held, computed on the
+// side; `powerAlone` says whether the power without the thickness already
+// gives that design. ok() when it may be held.
+struct SetupCheck {
+    BoxCheckResult box;
+    bool powerAlone = false;
+};
+SetupCheck setupBoxCheck(const SetupValues& values, void (*andThen)() = nullptr);
+
+// The sheet's words for such a design: "The port thickness 1e308 mm gives
+// a design in which the area of vent 1 is not a finite number.  ( Enter a
+// smaller value. )".
+std::string setupRefusalWords(const SetupCheck& check, std::string_view powerText, std::string_view thicknessText);
 
 // What a new design starts from: the amplitude view, the initial loss
 // factors with their popup items, one vent of each kind, the first

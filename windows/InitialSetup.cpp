@@ -213,14 +213,21 @@ int32_t InitSetupOkReturn() {
         refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
-    if (takePower) {
-        state.power.PinTemp = power;
-        state.power.PIN = power;
+    // The design these values start or change must be one the program may
+    // hold (vents too vast to be numbers are not): otherwise the sheet
+    // stays, naming the value, and everything as it was.
+    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt,
+                             vented ? std::optional<double>(thickness) : std::nullopt};
+    const bool newDesign = !designOnScreen() || designKeptBehindSystemSelect();
+    if (const SetupCheck held = setupBoxCheck(values, newDesign ? resetDesignForNewSystem : nullptr); !held.box.ok()) {
+        const platform::ControlNumber field = held.powerAlone ? kInputPowerField : kPortThicknessField;
+        ShowSheetAlert(kInitialSetupSheet, kValueTooLargeAlert,
+                       setupRefusalWords(held, platform::controlText(kInitialSetupSheet, kInputPowerField),
+                                         platform::controlText(kInitialSetupSheet, kPortThicknessField)));
+        platform::setKeyboardFocus(kInitialSetupSheet, field);
+        return 0;
     }
-    if (vented) {
-        state.shell.LVP = thickness;
-        state.shell.LVD = thickness + kDuctOverPort;
-    }
+    takeSetupValues(values);
     SheetWndClose(kInitialSetupSheet);
     // The palettes of a design waiting behind System Select stay as they are:
     // they show that design, not the one being chosen.
