@@ -9,6 +9,7 @@
 #include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
 #include "response/BoxCheck.h"
+#include "response/BoxValueTable.h"
 
 namespace quendal {
 
@@ -55,6 +56,50 @@ struct NamedValue {
     const char* words;
     double value;
 };
+
+double valueIn(const ProgramState& d, BoxValue value) {
+    const BoxParameters& b = d.box;
+    const PassiveRadiatorParameters& r = d.radiator;
+    switch (value) {
+        case BoxValue::VB: return b.VB;
+        case BoxValue::VB1: return b.VB1;
+        case BoxValue::VB2: return b.VB2;
+        case BoxValue::VB3: return b.VB3;
+        case BoxValue::FC: return b.FC;
+        case BoxValue::FC1: return b.FC1;
+        case BoxValue::FC2: return b.FC2;
+        case BoxValue::FB: return b.FB;
+        case BoxValue::FB1: return b.FB1;
+        case BoxValue::FB2: return b.FB2;
+        case BoxValue::FB3: return b.FB3;
+        case BoxValue::QTC: return b.QTC;
+        case BoxValue::VAP: return r.VAP;
+        case BoxValue::FP: return r.FP;
+        case BoxValue::QP: return r.QP;
+    }
+    return b.VB;
+}
+
+const char* wordsOf(BoxValue value) {
+    switch (value) {
+        case BoxValue::VB: return "box volume Vb";
+        case BoxValue::VB1: return "volume of chamber 1";
+        case BoxValue::VB2: return "volume of chamber 2";
+        case BoxValue::VB3: return "volume of chamber 3";
+        case BoxValue::FC: return "closed-box resonance Fc";
+        case BoxValue::FC1: return "resonance of chamber 1";
+        case BoxValue::FC2: return "resonance of chamber 2";
+        case BoxValue::FB: return "tuning frequency Fb";
+        case BoxValue::FB1: return "tuning frequency of chamber 1";
+        case BoxValue::FB2: return "tuning frequency of chamber 2";
+        case BoxValue::FB3: return "tuning frequency of chamber 3";
+        case BoxValue::QTC: return "closed-box total Q (Qtc)";
+        case BoxValue::VAP: return "passive radiator's equivalent volume";
+        case BoxValue::FP: return "passive radiator's resonance";
+        case BoxValue::QP: return "passive radiator's Q";
+    }
+    return "box value";
+}
 
 // Whether a speaker connection scales the field (two drivers double the
 // volume, the efficiency and the power); the others (Fs, the Qs, the
@@ -197,6 +242,17 @@ std::string heldValuesRefusal(const ProgramState& d) {
     constexpr std::size_t kFirstLossFactor = 11, kLossFactors = 7;  // Qa, Qa1, Qa2, Qb, Qb1, Qb2, Qb3 in the list
     for (std::size_t i = kFirstLossFactor; i < kFirstLossFactor + kLossFactors; ++i)
         if (!(all[i].value > 0.0)) return "the " + std::string(all[i].words) + " is not above 0";
+    // The values the alignment takes as the user's entries are above 0, as
+    // the custom palette asks of an entry; the passive radiator's among
+    // them need only be finite (an alignment that applies no entered unit
+    // leaves them at 0).
+    const int32_t system = (d.selection.SysSelTabNum - 1) * 8 + d.selection.SysSelBtnNum;
+    for (const BoxValue entry : alignmentEntryValues(system, d.selection.Alin)) {
+        const double value = valueIn(d, entry);
+        if (!std::isfinite(value)) return "the " + std::string(wordsOf(entry)) + " is not a finite number";
+        const bool radiator = entry == BoxValue::VAP || entry == BoxValue::FP || entry == BoxValue::QP;
+        if (!radiator && !(value > 0.0)) return "the " + std::string(wordsOf(entry)) + " is not above 0";
+    }
     return {};
 }
 

@@ -28,17 +28,17 @@ namespace quendal {
 // check of the Default Parameters window and of received records, and the
 // driver in use must be finite with the signs that check asks for (a
 // connection may scale it past the limits of one driver); every box value
-// and vent area must be finite and the loss factors above 0. Then the box
-// passes the check of response/BoxCheck.h as its alignment builds it when
-// it is drawn, which holds the entries of a custom alignment to a finite
-// number above 0 as they are kept, and the design drawn from it (its
-// level, its vents sized again) passes the checks above. The state is left
-// as it was.
+// and vent area must be finite, the loss factors and the values the
+// alignment takes as the user's entries above 0 (response/BoxValueTable.h;
+// the passive radiator's need only be finite). Then the box passes the
+// check of response/BoxCheck.h as its alignment builds it when it is
+// drawn, and the design drawn from it (its input power, its level, its
+// vents sized again) passes the checks above. The state is left as it was.
 std::string designRefusal(const ProgramState& design);
 
 // The checks of designRefusal on the values of a design, which ask no
-// calculation: the driver, the box values, the loss factors and the vent
-// areas, on a design whose box values are already rounded as the design
+// calculation: the driver, the box values, the loss factors, the entries
+// and the vent areas, on a design whose box values are already rounded as the design
 // keeps them. The selectors are left out: the roads set them from their
 // own menus and controls, each within its range.
 std::string heldValuesRefusal(const ProgramState& kept);
