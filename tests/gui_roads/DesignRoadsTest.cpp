@@ -859,6 +859,104 @@ protected:
     bool quitted = false;
 };
 
+// A value kept as 0, or so vast that the design drawn from it overflows a
+// vent or a derived value, on every road that makes or changes a design:
+// the road refuses it, or the design it leaves opens again.
+TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens) {
+    startTheProgram();
+    const auto closeWhatStands = [this] {
+        pressAlertsOk();
+        for (const auto& [window, cancel] : {std::pair{kVentInitialSetupSheet, kVentSetupCancelButton},
+                                             {kVentDesignSheet, kVentCancelButton}, {kInitialSetupSheet, 2},
+                                             {kPassiveRadiatorSheet, kPRCancelButton}, {kSpeakerConnectionSheet, 2},
+                                             {kSystemSelectWindow, 2}})
+            if (platform::windowExists(window)) hit(window, cancel);
+    };
+    // A new design of a system at an alignment, from the driver of the start.
+    const auto design = [&](int32_t tab, int32_t position, int32_t alin) {
+        closeWhatStands();
+        if (platform::windowExists(kResponseWindow)) choose(kFileMenu, 3);
+        answerSaveQuestion();
+        if (choose(kMiscMenu, 3) && platform::windowExists(kDefaultParametersWindow)) typeDriver(startDriver);
+        if (platform::windowExists(kDefaultParametersWindow)) hit(kDefaultParametersWindow, 1);
+        else platform::qt::deliverCommand(kFileMenu, 1);
+        chooseSystem(tab, position);
+        hit(kSystemSelectWindow, 1);
+        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        choose(alignmentMenuFor(tab, position), alin);
+    };
+    const auto field = [](int32_t window, int32_t control, const std::string& value) {
+        platform::setControlText(window, control, value);
+    };
+    const auto driverWithVas = [&](const std::string& vas, int32_t tab, int32_t position) {
+        design(tab, position, 1);
+        choose(kMiscMenu, 3);
+        answerSaveQuestion();
+        field(kDefaultParametersWindow, defaultParamField(DriverField::VAS), vas);
+        hit(kDefaultParametersWindow, 1);
+        chooseSystem(tab, position);
+        hit(kSystemSelectWindow, 1);
+        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        closeWhatStands();
+    };
+    const auto calc = [&](int32_t tab, int32_t position, int32_t alin, int32_t entry) {
+        return [&, tab, position, alin, entry](const std::string& v) {
+            design(tab, position, alin);
+            field(kCustomPalette, entry, v);
+            hit(kCustomPalette, kCalcButton);
+        };
+    };
+    const std::pair<const char*, std::function<void(const std::string&)>> roads[] = {
+        {"Initial Setup's port thickness", [&](const std::string& v) {
+             design(1, 3, 1);
+             choose(kMiscMenu, 5);
+             field(kInitialSetupSheet, 11, v);
+             hit(kInitialSetupSheet, 1);
+         }},
+        {"the vent's Initial Setup", [&](const std::string& v) {
+             design(1, 5, 1);
+             choose(ventMenuFor(1, 5), 1);
+             hit(kVentDesignSheet, kCircularSetupButton);
+             field(kVentInitialSetupSheet, kVentSetupThicknessField, v);
+             hit(kVentInitialSetupSheet, kVentSetupOkButton);
+         }},
+        {"a passive radiator's Vap applied", [&](const std::string& v) {
+             design(1, 4, 3);
+             choose(kMiscMenu, 9);
+             field(kPassiveRadiatorSheet, kPRVapField, v);
+             hit(kPassiveRadiatorSheet, kPRApplyButton);
+         }},
+        {"the Vas of a driver, Serial Vented", [&](const std::string& v) { driverWithVas(v, 1, 5); }},
+        {"the Vas of a driver, Triple Vented", [&](const std::string& v) { driverWithVas(v, 2, 8); }},
+        {"the Vas of a driver, two in parallel", [&](const std::string& v) {
+             driverWithVas(v, 1, 3);
+             choose(kMiscMenu, 6);
+             key(kSpeakerConnectionSheet, platform::kRightArrowChar);
+             hit(kSpeakerConnectionSheet, 1);
+         }},
+        {"the Vas of a driver, a loss chosen", [&](const std::string& v) {
+             driverWithVas(v, 2, 8);
+             platform::setControlValue(kCustomPalette, kPaletteQbPopup1, 1);
+             hit(kCustomPalette, kPaletteQbPopup1);
+         }},
+        {"Calc., Closed Box Qtc", calc(1, 2, 3, 32)},
+        {"Calc., Passive Raveza Vb1", calc(2, 2, 5, 31)},
+        {"Calc., Serial Raveza Type1 Vb1", calc(2, 3, 3, 31)},
+        {"Calc., Triple Vented Fb1", calc(2, 8, 5, 32)},
+    };
+    for (const auto& [road, take] : roads)
+        for (const char* value : {"0.0004", "1e154", "1e306", "1e307", "1e308"}) {
+            take(value);
+            closeWhatStands();
+            settle();
+            ASSERT_EQ(restProblem(), "") << road << " " << value;
+            ProgramState read;
+            std::string problem;
+            EXPECT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem))
+                << road << " " << value << ": " << problem;
+        }
+}
+
 TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChanged) {
     using RoadStep = std::string (DesignRoads::*)(Ending&);
     const std::vector<std::pair<RoadStep, int>> roads = {
