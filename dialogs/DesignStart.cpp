@@ -83,23 +83,19 @@ void takeSetupValues(const SetupValues& values) {
     }
 }
 
-SetupCheck setupBoxCheck(const SetupValues& values, void (*andThen)()) {
-    const auto take = [andThen](const SetupValues& taken) {
+std::string setupRefusal(const SetupValues& values, const SetupTexts& texts, bool& powerNamed, void (*andThen)()) {
+    const auto check = [andThen](const SetupValues& taken) {
         return changedBoxCheck([&] {
             takeSetupValues(taken);
             if (andThen != nullptr) andThen();
         });
     };
-    SetupCheck check{take(values)};
-    if (!check.box.ok() && values.power && values.thickness) check.powerAlone = !take({values.power, {}}).ok();
-    else check.powerAlone = !values.thickness.has_value();
-    return check;
-}
-
-std::string setupRefusalWords(const SetupCheck& check, std::string_view powerText, std::string_view thicknessText) {
-    const std::string field = check.powerAlone ? "The input power " + std::string(powerText) + " Watts"
-                                               : "The port thickness " + std::string(thicknessText) + " mm";
-    return field + " gives a design in which " + boxFaultWords(check.box) + ".  ( Enter a smaller value. )";
+    const BoxCheckResult box = check(values);
+    if (box.ok()) return {};
+    powerNamed = !values.thickness || !check({values.power, {}}).ok();
+    const std::string named = powerNamed ? "The input power " + std::string(texts.power) + " Watts"
+                                         : "The port thickness " + std::string(texts.thickness) + " mm";
+    return named + " gives a design in which " + boxFaultWords(box) + ".  ( Enter a smaller value. )";
 }
 
 bool systemHasVents(int32_t system) {

@@ -61,20 +61,18 @@ struct SetupValues {
 };
 void takeSetupValues(const SetupValues& values);
 
-// Why the design the sheet would make (the values taken, then `andThen`,
-// say what a new design starts from) may not be held, computed on the
-// side; `powerAlone` says whether the power without the thickness already
-// gives that design. ok() when it may be held.
-struct SetupCheck {
-    BoxCheckResult box;
-    bool powerAlone = false;
+// An Initial Setup sheet's OK: why the design it would make (the values
+// taken, then `andThen`, say what a new design starts from), computed on
+// the side, is one the program may not hold, naming the value as typed
+// ("The port thickness 1e308 mm gives a design in which the area of vent 1
+// is not a finite number.  ( Enter a smaller value. )"); "" when it may be
+// held. The power is named (and `powerNamed` set) when the power alone
+// gives such a design.
+struct SetupTexts {
+    std::string_view power, thickness;
 };
-SetupCheck setupBoxCheck(const SetupValues& values, void (*andThen)() = nullptr);
-
-// The sheet's words for such a design: "The port thickness 1e308 mm gives
-// a design in which the area of vent 1 is not a finite number.  ( Enter a
-// smaller value. )".
-std::string setupRefusalWords(const SetupCheck& check, std::string_view powerText, std::string_view thicknessText);
+std::string setupRefusal(const SetupValues& values, const SetupTexts& texts, bool& powerNamed,
+                         void (*andThen)() = nullptr);
 
 // What a new design starts from: the amplitude view, the initial loss
 // factors with their popup items, one vent of each kind, the first

@@ -68,12 +68,12 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     // Vents so large that the design could not be kept are refused, naming
     // the value: the sheet stays, and the design as it was.
     const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt, thickness};
-    if (const SetupCheck held = setupBoxCheck(values); !held.box.ok()) {
-        const ControlNumber field = held.powerAlone ? kVentSetupPowerField : kVentSetupThicknessField;
-        ShowSheetAlert(kVentInitialSetupSheet, kValueTooLargeAlert,
-                       setupRefusalWords(held, platform::controlText(kVentInitialSetupSheet, kVentSetupPowerField),
-                                         platform::controlText(kVentInitialSetupSheet, kVentSetupThicknessField)));
-        platform::setKeyboardFocus(kVentInitialSetupSheet, field);
+    const std::string powerText = platform::controlText(kVentInitialSetupSheet, kVentSetupPowerField);
+    const std::string thicknessText = platform::controlText(kVentInitialSetupSheet, kVentSetupThicknessField);
+    bool powerNamed = false;
+    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed); !why.empty()) {
+        ShowSheetAlert(kVentInitialSetupSheet, kValueTooLargeAlert, why);
+        platform::setKeyboardFocus(kVentInitialSetupSheet, powerNamed ? kVentSetupPowerField : kVentSetupThicknessField);
         return 0;
     }
     takeSetupValues(values);

@@ -219,12 +219,14 @@ int32_t InitSetupOkReturn() {
     const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt,
                              vented ? std::optional<double>(thickness) : std::nullopt};
     const bool newDesign = !designOnScreen() || designKeptBehindSystemSelect();
-    if (const SetupCheck held = setupBoxCheck(values, newDesign ? resetDesignForNewSystem : nullptr); !held.box.ok()) {
-        const platform::ControlNumber field = held.powerAlone ? kInputPowerField : kPortThicknessField;
-        ShowSheetAlert(kInitialSetupSheet, kValueTooLargeAlert,
-                       setupRefusalWords(held, platform::controlText(kInitialSetupSheet, kInputPowerField),
-                                         platform::controlText(kInitialSetupSheet, kPortThicknessField)));
-        platform::setKeyboardFocus(kInitialSetupSheet, field);
+    const std::string powerText = platform::controlText(kInitialSetupSheet, kInputPowerField);
+    const std::string thicknessText = platform::controlText(kInitialSetupSheet, kPortThicknessField);
+    bool powerNamed = false;
+    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed,
+                                             newDesign ? resetDesignForNewSystem : nullptr);
+        !why.empty()) {
+        ShowSheetAlert(kInitialSetupSheet, kValueTooLargeAlert, why);
+        platform::setKeyboardFocus(kInitialSetupSheet, powerNamed ? kInputPowerField : kPortThicknessField);
         return 0;
     }
     takeSetupValues(values);
