@@ -7,12 +7,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/DesignDocumentChecks.h"
 #include "engine/CalculationContract.h"
-#include "response/VentForms.h"
 #include "model/ParameterPasses.h"
-#include "model/Rounding.h"
+#include "response/DesignCheck.h"
 #include "response/ReferenceLevel.h"
+#include "response/VentForms.h"
 
 namespace quendal {
 
@@ -247,87 +246,6 @@ void walkRecord(Io& io, Design& d) {
     io.float64(1836, d.power.PinTemp);
 }
 
-// The Alignment menu of each system has this many items (the custom
-// alignment last where there is one), by tab and button.
-constexpr int32_t kAlignmentItems[2][8] = {
-    // Infinite Baffle, Closed Box, Vented Box, Passive Radiator, Serial
-    // Vented, Twin Serial Vented, Complex Closed, Complex Vented
-    {2, 3, 4, 4, 5, 3, 2, 2},
-    // Raveza Box, Passive Raveza, Serial Raveza Type1, Serial Raveza Type2,
-    // Twin Vented, Twin Serial, Delta Vented, Triple Vented
-    {4, 5, 3, 3, 4, 3, 4, 5},
-};
-
-// Collects the first value found outside its range, naming it in words.
-class SelectorCheck {
-public:
-    void range(const std::string& words, int32_t value, int32_t low, int32_t high) {
-        if (problem_.empty() && (value < low || value > high))
-            problem_ = "the " + words + " is " + std::to_string(value) + ", outside " + std::to_string(low) + " to " +
-                       std::to_string(high);
-    }
-    void oneOf(const std::string& words, int32_t value, std::initializer_list<int32_t> allowed) {
-        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value) != allowed.end()) return;
-        problem_ = "the " + words + " is " + std::to_string(value) + ", not one of";
-        for (const int32_t a : allowed) {
-            problem_ += ' ';
-            problem_ += std::to_string(a);
-        }
-    }
-    void code(const std::string& words, const Str255& value, std::initializer_list<std::string_view> allowed) {
-        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value.view()) != allowed.end()) return;
-        problem_ = "the " + words + " is not a known code";
-    }
-    const std::string& problem() const { return problem_; }
-
-private:
-    std::string problem_;
-};
-
-// The reason the decoded design cannot be taken, or empty when it can.
-std::string selectorProblem(const ProgramState& d) {
-    SelectorCheck check;
-    check.range("system tab", d.selection.SysSelTabNum, 1, 2);
-    check.range("system button", d.selection.SysSelBtnNum, 1, 8);
-    check.range("system type", d.selection.InitSysType, 1, 2);
-    check.range("redraw mode", d.view.ReDispWnd, 1, 2);
-    check.oneOf("response page", d.view.RespID, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12});
-    check.range("level display", d.view.Magni, 0, 1);
-    check.oneOf("level scale", d.view.Scale, {5, 10});
-    check.range("curve display", d.view.Disp, 1, 3);
-    check.range("state of the speaker-connection sheet", d.connection.SpConSel, 0, 1);
-    check.range("speaker connection", d.connection.SpConNum, 1, 5);
-    check.range("impedance connection", d.view.ImpID, 1, 2);
-    if (check.problem().empty())
-        check.range("alignment", d.selection.Alin, 1,
-                    kAlignmentItems[d.selection.SysSelTabNum - 1][d.selection.SysSelBtnNum - 1]);
-    check.code("response page", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
-    check.code("impedance connection", d.view.s_Imp, {"Para", "Seri"});
-    check.range("state of the system figure", d.shell.sysFigTriBtn, 0, 1);
-    check.range("passive-radiator use", d.radiator.PRUseFlag, 0, 1);
-    check.range("passive-radiator data entered", d.radiator.PRDataInFlag, 0, 1);
-    check.range("Qa choice", d.box.PopupItem1, 1, 5);  // Qa: 5, 7, 10, 15, 20
-    check.range("second Qa choice", d.box.PopupItem2, 1, 5);
-    check.range("Qb choice", d.box.PopupItem3, 1, 6);  // Qb: 3, 5, 7, 10, 15, 20
-    check.range("second Qb choice", d.box.PopupItem4, 1, 6);
-    check.range("third Qb choice", d.box.PopupItem5, 1, 6);
-    check.range("number of passive radiators", d.radiator.PopupPRNum, 1, 4);
-    for (int v = 1; v <= 3; ++v) {
-        const VentRecord& vent = d.vents.vent[v];
-        const std::string n = " of vent " + std::to_string(v);
-        check.range("shape" + n, vent.VentTypeTab, 1, 2);
-        check.range("number of circular vents" + n, vent.CircVentNum, 1, 10);
-        check.range("number of rectangular vents" + n, vent.RectVentNum, 1, 10);
-        check.range("kind of circular vent" + n, vent.CircVentRadio, 1, 2);
-        check.range("kind of rectangular vent" + n, vent.RectVentRadio, 1, 2);
-        check.range("edited circular duct" + n, vent.CircDuctVentInit, 0, 1);
-        check.range("edited rectangular port" + n, vent.RectPortVentInit, 0, 1);
-        check.range("edited rectangular duct" + n, vent.RectDuctVentInit, 0, 1);
-    }
-    check.range("input power choice", d.power.InputPowerCheck, 0, 1);
-    return check.problem();
-}
-
 // The text before the first end marker; without a whole marker, the text
 // less its trailing blanks.
 void cutAtMarker(Str255& text) {
@@ -385,15 +303,14 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     RecordReader reader(bytes.substr(0, kDesignDocumentSize));
     walkRecord(reader, candidate);
     ExtractionText(candidate);
-    if (std::string why = selectorProblem(candidate); !why.empty()) return refuse(std::move(why));
-    if (std::string why = driverProblem(candidate.speaker); !why.empty()) return refuse(std::move(why));
-    if (std::string why = boxProblem(candidate); !why.empty()) return refuse(std::move(why));
-    // The level follows from the driver: derived again, not taken as stored.
-    candidate.ref.SPL = driverSPL(candidate);
     // The box values as the design keeps them, which the first drawing would
     // otherwise round and take for a change; a document holds them so,
-    // except one an older writer saved before their rounding.
+    // except one an older writer saved before their rounding. The check
+    // every road asks of a design judges them so rounded.
     roundBoxValues(candidate.box, candidate.radiator);
+    if (std::string why = designRefusal(candidate); !why.empty()) return refuse(std::move(why));
+    // The level follows from the driver: derived again, not taken as stored.
+    candidate.ref.SPL = driverSPL(candidate);
     // Who chose each vent's form is not stored: the reader of the file
     // derives it once the design is the one in force (deriveVentChoices).
     for (int v = 1; v <= 3; ++v) candidate.vents.vent[v].FormSetBy = kFormSetByNobody;

@@ -48,24 +48,18 @@ std::string encodeDesignDocument(const ProgramState& design);
 std::string storedDesignValues(const ProgramState& design);
 
 // Reads a document into `design`. The bytes are checked first: fewer than
-// 1844 are refused, of more only the first 1844 count; every selector must
-// lie in its range (the system's tab and button, InitSysType, ReDispWnd,
-// RespID, Magni, Scale, Disp, SpConSel, SpConNum, ImpID, Alin within the
-// system's Alignment menu, the codes of s_Resp and s_Imp, the popup items,
-// PopupPRNum, sysFigTriBtn, the radiator flags, each vent's tab, radios,
-// counts and edited flags, InputPowerCheck). The driver as entered must
-// pass the check of the Default Parameters window and of received records,
-// and the driver in use must be finite with the signs that check asks for.
-// Every box value must be finite; the loss factors and the values the
-// alignment takes as the user's entries must be above 0, and the box must
-// pass the check every design is held to (response/BoxCheck.h). The SPL is
-// derived again from the driver rather than taken as stored; the box
-// values are rounded as the design keeps them (ValueRoundBoxParameters),
-// and who chose each vent's form, which the record does not hold, is left
-// to the reader of the file (nobody, until deriveVentChoices). On a refusal
-// `design` is left exactly as it was and `problem` (when given) says what
-// is wrong, naming the field in words for the user; on success every field
-// of the record is taken and the other values of `design` stay.
+// 1844 are refused, of more only the first 1844 count. The box values are
+// rounded as the design keeps them (ValueRoundBoxParameters), and the
+// design so read must pass the one check every road asks of a design the
+// program may hold (designRefusal, response/DesignCheck.h): its selectors,
+// its driver, its values, its box as its alignment builds it and the design
+// drawn from it. The SPL is derived again from the driver rather than taken
+// as stored, and who chose each vent's form, which the record does not
+// hold, is left to the reader of the file (nobody, until
+// deriveVentChoices). On a refusal `design` is left exactly as it was and
+// `problem` (when given) says what is wrong, naming the field in words for
+// the user; on success every field of the record is taken and the other
+// values of `design` stay.
 bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem = nullptr);
 
 // Cuts each of the ten texts (s_Resp, s_Imp, s_SP2, s_RANG2, s_SP,

@@ -72,6 +72,32 @@ void resetDesignForNewSystem() {
     state.selection.Alin = 1;
 }
 
+void takeSetupValues(const SetupValues& values) {
+    if (values.power) {
+        state.power.PinTemp = *values.power;
+        state.power.PIN = *values.power;
+    }
+    if (values.thickness) {
+        state.shell.LVP = *values.thickness;
+        state.shell.LVD = *values.thickness + kDuctOverPort;
+    }
+}
+
+std::string setupRefusal(const SetupValues& values, const SetupTexts& texts, bool& powerNamed, void (*andThen)()) {
+    const auto check = [andThen](const SetupValues& taken) {
+        return changedBoxCheck([&] {
+            takeSetupValues(taken);
+            if (andThen != nullptr) andThen();
+        });
+    };
+    const BoxCheckResult box = check(values);
+    if (box.ok()) return {};
+    powerNamed = !values.thickness || !check({values.power, {}}).ok();
+    const std::string named = powerNamed ? "The input power " + std::string(texts.power) + " Watts"
+                                         : "The port thickness " + std::string(texts.thickness) + " mm";
+    return named + " gives a design in which " + boxFaultWords(box) + ".  ( Enter a smaller value. )";
+}
+
 bool systemHasVents(int32_t system) {
     switch (system) {
         case kInfiniteBaffle:

@@ -10,6 +10,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "response/BoxCheck.h"
 
@@ -48,6 +51,28 @@ bool firstAlignmentBuildable(double qts, bool newDesign);
 
 // Whether a system (1-16) has vents.
 bool systemHasVents(int32_t system);
+
+// The values an Initial Setup sheet takes into the design: the input power
+// (when its field takes one) and the port thickness (when the design has
+// vents), from which the duct length follows.
+struct SetupValues {
+    std::optional<double> power;      // W
+    std::optional<double> thickness;  // mm
+};
+void takeSetupValues(const SetupValues& values);
+
+// An Initial Setup sheet's OK: why the design it would make (the values
+// taken, then `andThen`, say what a new design starts from), computed on
+// the side, is one the program may not hold, naming the value as typed
+// ("The port thickness 1e308 mm gives a design in which the area of vent 1
+// is not a finite number.  ( Enter a smaller value. )"); "" when it may be
+// held. The power is named (and `powerNamed` set) when the power alone
+// gives such a design.
+struct SetupTexts {
+    std::string_view power, thickness;
+};
+std::string setupRefusal(const SetupValues& values, const SetupTexts& texts, bool& powerNamed,
+                         void (*andThen)() = nullptr);
 
 // What a new design starts from: the amplitude view, the initial loss
 // factors with their popup items, one vent of each kind, the first

@@ -9,12 +9,6 @@ namespace quendal {
 
 namespace {
 
-// x to n decimals, an exact half going to the even neighbour.
-double roundTo(double x, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return rint(x * scale) / scale;
-}
-
 constexpr double kQaInitial = 10.0;  // third item of the Qa popup (5, 7, 10, 15, 20)
 constexpr double kQbInitial = 7.0;   // third item of the Qb popup (3, 5, 7, 10, 15, 20)
 constexpr double kQpInitial = 5.0;
@@ -23,9 +17,9 @@ constexpr int32_t kPopupInitial = 3;
 }  // namespace
 
 // Box volumes of ten cubic metres and more are kept in whole litres.
-double keptVolume(double litres) { return litres >= 10000.0 ? rint(litres) : roundTo(litres, 2); }
+double keptVolume(double litres) { return litres >= 10000.0 ? rint(litres) : roundedToDecimals(litres, 2); }
 
-double keptFrequency(double hz) { return roundTo(hz, 2); }
+double keptFrequency(double hz) { return roundedToDecimals(hz, 2); }
 
 double keptVentSize(double mm) { return roundedToHundredths(mm); }
 
@@ -94,8 +88,8 @@ int32_t TransferParametersBackup() {
 void roundBoxValues(BoxParameters& b, PassiveRadiatorParameters& r) {
     for (double* volume : {&b.VB, &b.VB1, &b.VB2, &b.VB3}) *volume = keptVolume(*volume);
     for (double* frequency : {&b.FC, &b.FC1, &b.FC2, &b.FB, &b.FB1, &b.FB2, &b.FB3}) *frequency = keptFrequency(*frequency);
-    for (double* value : {&r.VAP, &r.FP, &r.QP}) *value = roundTo(*value, 2);
-    b.QTC = roundTo(b.QTC, 3);
+    for (double* value : {&r.VAP, &r.FP, &r.QP}) *value = roundedToDecimals(*value, 2);
+    b.QTC = roundedToDecimals(b.QTC, 3);
 }
 
 int32_t ValueRoundBoxParameters() {

@@ -20,13 +20,17 @@ inline double rint(double x) {
     return r == 0.0 ? std::copysign(0.0, x) : r;
 }
 
-// x to the hundredth, halves to even. A value so large that its hundredths
-// are already as fine as a double can hold, and a value that is not
-// finite, stay as they are.
-inline double roundedToHundredths(double x) {
-    constexpr double kWholeInHundredths = 4503599627370496.0 / 100.0;  // 2^52 hundredths
-    if (!std::isfinite(x) || std::fabs(x) >= kWholeInHundredths) return x;
-    return rint(x * 100.0) / 100.0;
+// x to `decimals` decimals, halves to even. A value so large that those
+// decimals are already as fine as a double can hold, and a value that is
+// not finite, stay as they are: rounding never makes a finite value
+// infinite.
+inline double roundedToDecimals(double x, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    if (!std::isfinite(x) || std::fabs(x) >= 4503599627370496.0 / scale) return x;  // 2^52 steps
+    return rint(x * scale) / scale;
 }
+
+// x to the hundredth, halves to even, as roundedToDecimals.
+inline double roundedToHundredths(double x) { return roundedToDecimals(x, 2); }
 
 }  // namespace quendal

@@ -102,6 +102,13 @@ void calcVentCounts() {
     state.vents.vent[3].CircVentNum = 1;
 }
 
+// The design Calc. keeps: the values rounded and backed up, the vent counts
+// started again.
+void takeCalcDesign() {
+    BoxParameterBackup();
+    calcVentCounts();
+}
+
 // The first vent to which the design the entries give, sized as the
 // redraw after Calc. sizes it, computed on the side, gives a size, length
 // or area that is not a finite number; 0 when every vent's are finite.
@@ -109,8 +116,7 @@ int32_t overflowingVent() {
     const int32_t vents = ventsOfSystem(currentSystemNumber());
     if (vents == 0) return 0;
     const auto saved = std::make_unique<ProgramState>(state);
-    BoxParameterBackup();
-    calcVentCounts();
+    takeCalcDesign();
     RecalculateDesign();
     int32_t found = 0;
     for (int32_t vent = 1; vent <= vents && found == 0; ++vent)
@@ -276,6 +282,15 @@ int32_t CustumPaletCalcReturn() {
     if (const int32_t vent = refused || entries.empty() ? 0 : overflowingVent(); vent != 0) {
         const std::string reason = ventRefusal(rows, entries, vent);
         refuse(rows, {kValueTooLargeAlert, reason});
+        return 0;
+    }
+    // Nor any design the program would refuse to open once saved (a Qtc the
+    // entries leave not a number, say): the one check of a design, on the
+    // design the redraw computes.
+    if (const BoxCheckResult held = changedBoxCheck(takeCalcDesign); !held.ok()) {
+        const std::string reason = "The values entered give a design in which " + boxFaultWords(held) +
+                                   ".  ( Enter other values, or choose another alignment. )";
+        refuse(rows, {boxFaultTitle(held), reason});
         return 0;
     }
     if (refused) {

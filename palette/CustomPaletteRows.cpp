@@ -1,9 +1,11 @@
 #include "palette/CustomPaletteRows.h"
 
+#include "dialogs/Alerts.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
 #include "platform/Platform.h"
+#include "response/BoxCheck.h"
 #include "view/ResponseRedraw.h"
 
 namespace quendal {
@@ -19,7 +21,16 @@ bool isEntryField(int32_t id) { return id >= kPaletteFirstField && id <= kPalett
 
 int32_t CustomPaletPRNumPopupClick() {
     platform::selectWindow(kWindow);
-    state.radiator.PopupPRNum = platform::controlValue(kWindow, kPaletteRadiatorCountPopup);
+    // A count with which the design is one the program may not hold (the
+    // radiators' volume too vast to be a number) is refused as a loss is:
+    // the popup and the design stay as they were.
+    const int32_t count = platform::controlValue(kWindow, kPaletteRadiatorCountPopup);
+    if (const BoxCheckResult box = changedBoxCheck([count] { state.radiator.PopupPRNum = count; }); !box.ok()) {
+        platform::setControlValue(kWindow, kPaletteRadiatorCountPopup, state.radiator.PopupPRNum);
+        ShowSheetAlert(kResponseWindow, boxFaultTitle(box), boxFaultReason(box));
+        return 0;
+    }
+    state.radiator.PopupPRNum = count;
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
     return 0;

@@ -1,17 +1,22 @@
 #include "response/BoxCheck.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <iterator>
 #include <memory>
 
+#include "model/InputPower.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "model/State.h"
 #include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
+#include "response/DesignCheck.h"
+#include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
+#include "response/VentSizing.h"
 
 namespace quendal {
 
@@ -101,8 +106,7 @@ BoxCheckResult checkBoxValues() {
     const uint32_t values = valuesOf(currentSystemNumber());
     const BoxValues given(state.box, state.radiator);
     if (const BoxCheckResult asGiven = firstFault(values, given, given); !asGiven.ok()) return asGiven;
-    // As the design keeps them: 0.004 litres is kept as 0, and a value too
-    // large to be rounded is kept infinite.
+    // As the design keeps them: 0.004 litres is kept as 0.
     const BoxParameters box = state.box;
     const PassiveRadiatorParameters radiator = state.radiator;
     ValueRoundBoxParameters();
@@ -128,6 +132,13 @@ BoxCheckResult checkBuiltBox() {
         return {BoxFault::TuningsAlike, "Fb1", "tuning frequency of chamber 1", kHz, state.box.FB1};
     CofCal();  // from the values kept, as the drawing builds it
     if (!totalResponseOnThePage()) return {BoxFault::NoResponse, "", "response", "", 0.0};
+    // The design as its drawing computes it, held to what a document may
+    // hold: a vast volume may overflow a vent, or a derived value.
+    PINcalc();
+    SPLcal();
+    AsVentOpt();
+    if (std::string why = heldValuesRefusal(state); !why.empty())
+        return {BoxFault::NotHeld, "", "design", "", 0.0, std::move(why)};
     return {};
 }
 
@@ -182,6 +193,11 @@ std::string boxFaultTitle(const BoxCheckResult& r) {
         case BoxFault::NotFinite: return title + r.name + " is not a finite number.";
         case BoxFault::TuningsAlike: return title + "Fb1 equals Fb2.";
         case BoxFault::NoResponse: return title + "No response on the page.";
+        case BoxFault::NotHeld: {
+            std::string words = r.refusal;  // "The area of vent 1 is not a finite number."
+            if (!words.empty()) words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
+            return title + words + ".";
+        }
         case BoxFault::None: break;
     }
     return {};
@@ -200,6 +216,8 @@ std::string boxFaultReason(const BoxCheckResult& r, BoxChoice choice) {
                    "system gives no output." + ask;
         case BoxFault::NoResponse:
             return "For this driver the alignment gives a response that lies nowhere between 10 Hz and 1 kHz." + ask;
+        case BoxFault::NotHeld:
+            return "For this driver the alignment gives a design in which " + r.refusal + "." + ask;
         case BoxFault::None: break;
     }
     return {};
@@ -211,6 +229,7 @@ std::string boxFaultWords(const BoxCheckResult& r) {
         case BoxFault::NotFinite: return std::string("the ") + r.words + " is not a finite number";
         case BoxFault::TuningsAlike: return "the tuning frequencies of chambers 1 and 2 are alike";
         case BoxFault::NoResponse: return "the response lies nowhere between 10 Hz and 1 kHz";
+        case BoxFault::NotHeld: return r.refusal;
         case BoxFault::None: break;
     }
     return {};

@@ -26,6 +26,7 @@ enum class BoxFault : int32_t {
     NotFinite,     // infinite or not a number
     TuningsAlike,  // Fb1 and Fb2 alike where the two chambers cancel
     NoResponse,    // the response lies nowhere on the amplitude page
+    NotHeld,       // the design drawn from the box is one a document may not hold (refusal)
 };
 
 inline constexpr const char* kHertzUnit = " Hz";
@@ -37,6 +38,7 @@ struct BoxCheckResult {
     const char* words = "";  // the value in words ("tuning frequency of chamber 1")
     const char* unit = "";   // " Hz", " Liter" or ""
     double value = 0.0;      // the value refused
+    std::string refusal = {};  // NotHeld: why, in the words of the document reader (designRefusal)
     bool ok() const { return fault == BoxFault::None; }
 };
 
@@ -48,9 +50,12 @@ BoxCheckResult checkBoxValues();
 bool tuningsCancel();
 
 // The whole check of the design in `state`: the alignment of Alin is run
-// (CofCal), its values are checked as built and
-// as kept, then the tunings and the response. Leaves the state changed as
-// that calculation leaves it: callers that only ask use the two below.
+// (CofCal), its values are checked as built and as kept, then the tunings
+// and the response; then the design is computed as its drawing computes it
+// (the input power, the level, the vents sized again) and must pass the
+// checks of a design the program may hold (heldValuesRefusal,
+// response/DesignCheck.h). Leaves the state changed as that calculation
+// leaves it: callers that only ask use the helpers below.
 BoxCheckResult checkBuiltBox();
 
 // The box of the current design at alignment `alin`, computed on the side;

@@ -197,21 +197,32 @@ int32_t SpConSelectDoEvent() {
     return 0;
 }
 
+namespace {
+
+// The design of the connection chosen: the driver in use scaled for it,
+// one circular vent of each.
+void takeConnection() {
+    state.connection.SpConSel = 0;
+    SpconCal();
+    for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
+}
+
+}  // namespace
+
 int32_t SpConSelectDoDialog() {
     if (!platform::windowExists(kSheet)) return 0;  // applied already
     // A connection under which the alignment builds no real box (a volume
-    // kept as 0) goes the way of Cancel, with an alert that names the value.
-    if (const BoxCheckResult box = connectionBoxCheck(state.connection.SpConNum); !box.ok()) {
+    // kept as 0), or gives a design the program may not hold (a vent too
+    // vast to be a number), goes the way of Cancel, with an alert that
+    // names the value.
+    if (const BoxCheckResult box = changedBoxCheck(takeConnection); !box.ok()) {
         spConSelectCancel();
         ShowSheetAlert(kResponseWindow, boxFaultTitle(box), boxFaultReason(box));
         return 0;
     }
     platform::setCurrentWindow(kSheet);
     SheetWndClose(kSheet);
-    state.connection.SpConSel = 0;
-
-    SpconCal();
-    for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
+    takeConnection();
     menusFor(MenuSituation::Design);
     // The design of the new connection: its input power, level and vents.
     state.view.ReDispWnd = 2;

@@ -12,7 +12,7 @@
 #include "view/SystemProfileFigures.h"
 #include "view/SystemProfileText.h"
 #include "view/VentLabels.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "dialogs/PalettePlace.h"
 #include "dialogs/ScreenFit.h"
 #include "dialogs/DialogControls.h"

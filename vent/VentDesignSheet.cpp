@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "response/BoxCheck.h"
 #include "response/CofCal.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
@@ -393,6 +394,23 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
 
 }  // namespace
 
+namespace {
+
+// The design with the sheet's vent taken: the record of vent `vent` and its
+// area in the model, and vent 2 with it in a symmetric Triple Vented design.
+void takeSheetVent(int32_t vent) {
+    VentParameters& v = state.vents;
+    PostVentParameterChange();
+    ventModelArea(vent) = designedAreaCm2(v.working) / kCm2PerM2;
+    if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) {
+        // Vents 1 and 2 of a symmetric design are designed as one.
+        v.vent[2] = v.working;
+        v.SV22 = v.SV11;
+    }
+}
+
+}  // namespace
+
 bool branchedVentInSheet() { return currentSystemNumber() == kTwinSerialVented && state.vents.VentID == 1; }
 
 int32_t VentDesignWnd() {
@@ -500,14 +518,17 @@ int32_t VentDesignCalcOkCommon() {
     const VentShape shape = shapeInForce(w);
     const int32_t* mark = editedMark(w, shape);
     const bool sizeEntered = mark != nullptr && *mark == 1;
+    const int32_t formSetBy = w.FormSetBy;
     if (shape != shapeInForce(v.cancel) || sizeEntered) w.FormSetBy = kFormSetByUser;
-    PostVentParameterChange();
-    ventModelArea(vent) = designedAreaCm2(v.working) / kCm2PerM2;
-    if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) {
-        // Vents 1 and 2 of a symmetric design are designed as one.
-        v.vent[2] = v.working;
-        v.SV22 = v.SV11;
+    // The design with this vent must be one the program may hold, as every
+    // design is checked; otherwise the sheet stays, and the design as it was.
+    if (const BoxCheckResult held = changedBoxCheck([vent] { takeSheetVent(vent); }); !held.ok()) {
+        w.FormSetBy = formSetBy;
+        refuse({kVentSizeField, kValueTooLargeAlert,
+                "This vent gives a design in which " + boxFaultWords(held) + ".  ( Enter smaller sizes. )"});
+        return 0;
     }
+    takeSheetVent(vent);
     SheetWndClose(kVentDesignSheet);
     menusFor(MenuSituation::SheetEnded);
     state.view.ReDispWnd = 1;

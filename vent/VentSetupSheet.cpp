@@ -65,12 +65,18 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
         refuseTooSmall(kVentInitialSetupSheet, kVentSetupThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
-    if (takePower) {
-        state.power.PinTemp = power;
-        state.power.PIN = power;
+    // Vents so large that the design could not be kept are refused, naming
+    // the value: the sheet stays, and the design as it was.
+    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt, thickness};
+    const std::string powerText = platform::controlText(kVentInitialSetupSheet, kVentSetupPowerField);
+    const std::string thicknessText = platform::controlText(kVentInitialSetupSheet, kVentSetupThicknessField);
+    bool powerNamed = false;
+    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed); !why.empty()) {
+        ShowSheetAlert(kVentInitialSetupSheet, kValueTooLargeAlert, why);
+        platform::setKeyboardFocus(kVentInitialSetupSheet, powerNamed ? kVentSetupPowerField : kVentSetupThicknessField);
+        return 0;
     }
-    state.shell.LVP = thickness;
-    state.shell.LVD = thickness + kDuctOverPort;
+    takeSetupValues(values);
     SheetWndClose(kVentInitialSetupSheet);
 
     // Every vent is sized again for the new power and port, and so is the

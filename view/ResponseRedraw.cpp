@@ -7,7 +7,7 @@
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 #include "view/Explanation.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "view/NyquistReadout.h"
 #include "view/ReSweep.h"
 #include "view/ShellHooks.h"

@@ -18,7 +18,7 @@
 #include "dialogs/DialogControls.h"
 #include "dialogs/ParameterRecords.h"
 #include "windows/PassiveRadiatorData.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
 #include "view/ShellHooks.h"
@@ -213,14 +213,23 @@ int32_t InitSetupOkReturn() {
         refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness must be at least 3 mm.");
         return 0;
     }
-    if (takePower) {
-        state.power.PinTemp = power;
-        state.power.PIN = power;
+    // The design these values start or change must be one the program may
+    // hold (vents too vast to be numbers are not): otherwise the sheet
+    // stays, naming the value, and everything as it was.
+    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt,
+                             vented ? std::optional<double>(thickness) : std::nullopt};
+    const bool newDesign = !designOnScreen() || designKeptBehindSystemSelect();
+    const std::string powerText = platform::controlText(kInitialSetupSheet, kInputPowerField);
+    const std::string thicknessText = platform::controlText(kInitialSetupSheet, kPortThicknessField);
+    bool powerNamed = false;
+    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed,
+                                             newDesign ? resetDesignForNewSystem : nullptr);
+        !why.empty()) {
+        ShowSheetAlert(kInitialSetupSheet, kValueTooLargeAlert, why);
+        platform::setKeyboardFocus(kInitialSetupSheet, powerNamed ? kInputPowerField : kPortThicknessField);
+        return 0;
     }
-    if (vented) {
-        state.shell.LVP = thickness;
-        state.shell.LVD = thickness + kDuctOverPort;
-    }
+    takeSetupValues(values);
     SheetWndClose(kInitialSetupSheet);
     // The palettes of a design waiting behind System Select stay as they are:
     // they show that design, not the one being chosen.

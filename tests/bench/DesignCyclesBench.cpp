@@ -44,7 +44,7 @@
 #include "response/CofCal.h"
 #include "response/SpConCal.h"
 #include "response/VentSizing.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 
 namespace quendal {
 namespace {

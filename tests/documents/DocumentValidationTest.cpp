@@ -146,6 +146,17 @@ TEST(DocumentValidation, DriverAndBoxValuesAreCheckedAsEveryOtherRoadChecksThem)
         {"Twin Vented custom tuned alike", [](std::string& b) {
              putInt(b, 4, 5); putInt(b, 84, 4); putDouble(b, 742, 40.0); putDouble(b, 750, 40.0); },
          "tuning frequencies of chambers 1 and 2 are alike"},
+        // Judged as kept (0.0004 is kept as 0, a vast value stays itself) and
+        // as drawn: a vast chamber or tuning overflows its vent, or Qtc.
+        {"Closed Box custom Qtc kept as 0", [](std::string& b) {
+             putInt(b, 0, 1); putInt(b, 4, 2); putInt(b, 84, 3); putDouble(b, 822, 0.0004); },
+         "closed-box total Q (Qtc) is not above 0"},
+        {"tuning of chamber 1 1e307", [](std::string& b) { putDouble(b, 742, 1e307); }, "area of vent 1 is not a finite"},
+        {"Vb1 1e308", [](std::string& b) { putDouble(b, 686, 1e308); }, "area of vent 1 is not a finite number"},
+        {"Serial Raveza Type1 custom Vb1 1e308", [](std::string& b) { putInt(b, 4, 3); putInt(b, 84, 3); putDouble(b, 686, 1e308); },
+         "closed-box total Q (Qtc) is not a finite number"},
+        {"Passive Raveza custom Vb1 1e308", [](std::string& b) { putInt(b, 4, 2); putInt(b, 84, 5); putDouble(b, 686, 1e308); },
+         "closed-box total Q (Qtc) is not a finite number"},
         {"Vented Box custom tuned far above the page", [](std::string& b) {
              putInt(b, 0, 1); putInt(b, 4, 3); putInt(b, 84, 4); putDouble(b, 742, 1e7); },
          "response lies nowhere between 10 Hz and 1 kHz"},

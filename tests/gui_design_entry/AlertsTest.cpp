@@ -57,12 +57,28 @@ TEST_F(Alerts, AResponseOffThePageIsNamedAsSuchOnTheSystemSelectWindow) {
     EXPECT_FALSE(platform::windowExists(kResponseWindow));  // no design started
 }
 
+// A Vas so vast that the first chamber's vent would be no number: the
+// design could not be kept, and the alert names the vent.
+TEST_F(Alerts, AVentTooVastToBeANumberIsNamedOnTheSystemSelectWindow) {
+    state.prefs.InitSetupCheck = 0;
+    state.selection.SysSelBtnNum = 5;  // Serial Vented
+    state.speaker.VAS2 = 1e154;
+    SystemSelectWnd();
+    systemSelectConfirm();
+    ASSERT_EQ(recorder.sheets.size(), 1u);
+    EXPECT_EQ(recorder.sheets[0].title, "ALERT!   Impossible alignment.  The area of vent 1 is not a finite number.");
+    EXPECT_EQ(recorder.sheets[0].message, "For this driver the alignment gives a design in which the area of vent 1 "
+                                          "is not a finite number.  ( Choose another system. )");
+    EXPECT_FALSE(platform::windowExists(kResponseWindow));
+}
+
 // Every fault of a box asks again for what was chosen, after the same
 // explanation: a system on System Select's road, an alignment on the others.
 TEST_F(Alerts, EveryRefusedBoxAsksForAnotherOfWhatWasChosen) {
     const BoxCheckResult rows[] = {{BoxFault::NotPositive, "Fb1", "", kHertzUnit, -375.0},
                                    {BoxFault::NotFinite, "Vb", "", kLitreUnit, std::numeric_limits<double>::infinity()},
-                                   {BoxFault::TuningsAlike}, {BoxFault::NoResponse}};
+                                   {BoxFault::TuningsAlike}, {BoxFault::NoResponse},
+                                   {BoxFault::NotHeld, "", "", "", 0.0, "the area of vent 1 is not a finite number"}};
     for (const BoxCheckResult& row : rows) {
         std::string bySystem = boxFaultReason(row, BoxChoice::System), byAlignment = boxFaultReason(row);
         ASSERT_TRUE(bySystem.ends_with("  ( Choose another system. )")) << bySystem;

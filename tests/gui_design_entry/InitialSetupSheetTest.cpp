@@ -130,6 +130,7 @@ TEST_F(InitialSetupSheet, ReenteringADesignOnScreenKeepsItsViewLossFactorsAndVen
     state.selection.SysSelTabNum = 2;
     state.selection.SysSelBtnNum = 5;  // Twin Vented
     state.selection.InitSysType = 2;
+    OriginalBoxParametersPass();  // the driver in use is a whole driver
     state.speaker.FS = 50.0;
     state.speaker.VAS = 100.0;
     state.speaker.QTS = 0.4;

@@ -15,7 +15,7 @@
 #include "response/SpConCal.h"
 #include "response/VentForms.h"
 #include "response/VentSizing.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "view/ResponseRedraw.h"
 
 namespace quendal::test {

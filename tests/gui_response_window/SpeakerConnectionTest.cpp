@@ -9,6 +9,7 @@
 
 #include <QPushButton>
 
+#include "model/ParameterPasses.h"
 #include "response/ReferenceLevel.h"
 #include "gui_response_window/ResponseWindowFixture.h"
 #include "view/Pictures.h"
@@ -41,6 +42,7 @@ class SpeakerConnectionTest : public ResponseWindowTest {
 protected:
     void SetUp() override {
         ResponseWindowTest::SetUp();
+        InitItemBoxParameters();  // the loss factors a design has
         ResponseWnd();
         SPLcal();
         SystemInfoFloatPalet();

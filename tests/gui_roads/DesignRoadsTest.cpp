@@ -39,7 +39,7 @@
 #include "response/VentSizing.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentSetupSheet.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
@@ -858,6 +858,96 @@ protected:
     int hardDriver = -1;  // which of the refused drivers the design on the screen has, if any
     bool quitted = false;
 };
+
+// A value kept as 0, or so vast that the design drawn from it overflows a
+// vent or a derived value, on every road that makes or changes a design:
+// the road refuses it, or the design it leaves opens again.
+TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens) {
+    startTheProgram();
+    const auto closeWhatStands = [this] {
+        pressAlertsOk();
+        for (const auto& [window, cancel] : {std::pair{kVentInitialSetupSheet, kVentSetupCancelButton},
+                                             {kVentDesignSheet, kVentCancelButton}, {kInitialSetupSheet, 2},
+                                             {kPassiveRadiatorSheet, kPRCancelButton}, {kSpeakerConnectionSheet, 2},
+                                             {kSystemSelectWindow, 2}})
+            if (platform::windowExists(window)) hit(window, cancel);
+    };
+    // A new design of a system at an alignment, from the driver of the start.
+    const auto design = [&](int32_t tab, int32_t position, int32_t alin) {
+        closeWhatStands();
+        if (platform::windowExists(kResponseWindow)) choose(kFileMenu, 3);
+        answerSaveQuestion();
+        if (choose(kMiscMenu, 3) && platform::windowExists(kDefaultParametersWindow)) typeDriver(startDriver);
+        if (platform::windowExists(kDefaultParametersWindow)) hit(kDefaultParametersWindow, 1);
+        else platform::qt::deliverCommand(kFileMenu, 1);
+        chooseSystem(tab, position);
+        hit(kSystemSelectWindow, 1);
+        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        choose(alignmentMenuFor(tab, position), alin);
+    };
+    // A value typed into a field of a design's window, and its OK: the
+    // window opened from a menu item, then perhaps by a button.
+    struct Control {
+        int32_t window = 0, control = 0;
+    };
+    enum Then { Nothing, TwoInParallel, ALossChosen };
+    struct Road {
+        const char* name;
+        int32_t tab, position, alin, menu, item;
+        Control opening, field, ok;
+        Then then = Nothing;
+    };
+    const int32_t vas = defaultParamField(DriverField::VAS);
+    const Road roads[] = {
+        {"Initial Setup's port thickness", 1, 3, 1, kMiscMenu, 5, {}, {kInitialSetupSheet, 11}, {kInitialSetupSheet, 1}},
+        {"the vent's Initial Setup", 1, 5, 1, ventMenuFor(1, 5), 1, {kVentDesignSheet, kCircularSetupButton},
+         {kVentInitialSetupSheet, kVentSetupThicknessField}, {kVentInitialSetupSheet, kVentSetupOkButton}},
+        {"a passive radiator's Vap applied", 1, 4, 3, kMiscMenu, 9, {}, {kPassiveRadiatorSheet, kPRVapField},
+         {kPassiveRadiatorSheet, kPRApplyButton}},
+        // A driver's Vas, then System Select's Select, a connection, a loss.
+        {"Vas, Serial Vented", 1, 5, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1}},
+        {"Vas, Triple Vented", 2, 8, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1}},
+        {"Vas, two in parallel", 1, 3, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1},
+         TwoInParallel},
+        {"Vas, a loss chosen", 2, 8, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1},
+         ALossChosen},
+        {"Calc., Closed Box Qtc", 1, 2, 3, 0, 0, {}, {kCustomPalette, 32}, {kCustomPalette, kCalcButton}},
+        {"Calc., Passive Raveza Vb1", 2, 2, 5, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
+        {"Calc., Serial Raveza Type1 Vb1", 2, 3, 3, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
+        {"Calc., Triple Vented Fb1", 2, 8, 5, 0, 0, {}, {kCustomPalette, 32}, {kCustomPalette, kCalcButton}},
+    };
+    const auto take = [&](const Road& road, const char* value) {
+        design(road.tab, road.position, road.alin);
+        if (road.menu != 0) choose(road.menu, road.item);
+        answerSaveQuestion();
+        if (road.opening.window != 0) hit(road.opening.window, road.opening.control);
+        platform::setControlText(road.field.window, road.field.control, value);
+        hit(road.ok.window, road.ok.control);
+        if (road.field.window != kDefaultParametersWindow) return;
+        chooseSystem(road.tab, road.position);
+        hit(kSystemSelectWindow, 1);
+        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        closeWhatStands();
+        if (road.then == TwoInParallel && choose(kMiscMenu, 6)) {
+            key(kSpeakerConnectionSheet, platform::kRightArrowChar);
+            hit(kSpeakerConnectionSheet, 1);
+        } else if (road.then == ALossChosen) {
+            platform::setControlValue(kCustomPalette, kPaletteQbPopup1, 1);
+            hit(kCustomPalette, kPaletteQbPopup1);
+        }
+    };
+    for (const Road& road : roads)
+        for (const char* value : {"0.0004", "1e154", "1e306", "1e307", "1e308"}) {
+            take(road, value);
+            closeWhatStands();
+            settle();
+            ASSERT_EQ(restProblem(), "") << road.name << " " << value;
+            ProgramState read;
+            std::string problem;
+            EXPECT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem))
+                << road.name << " " << value << ": " << problem;
+        }
+}
 
 TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChanged) {
     using RoadStep = std::string (DesignRoads::*)(Ending&);

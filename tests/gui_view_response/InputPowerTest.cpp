@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/State.h"
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 
 namespace quendal {
 namespace {

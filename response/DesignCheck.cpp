@@ -1,11 +1,15 @@
-#include "app/DesignDocumentChecks.h"
+#include "response/DesignCheck.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
+#include <string_view>
 
 #include "model/DriverCheck.h"
-#include "palette/CustomPaletteValues.h"
+#include "model/ParameterPasses.h"
 #include "response/BoxCheck.h"
+#include "response/BoxValueTable.h"
 
 namespace quendal {
 
@@ -113,7 +117,86 @@ bool scaledByConnection(DriverField field) {
     }
 }
 
-}  // namespace
+// The Alignment menu of each system has this many items (the custom
+// alignment last where there is one), by tab and button.
+constexpr int32_t kAlignmentItems[2][8] = {
+    // Infinite Baffle, Closed Box, Vented Box, Passive Radiator, Serial
+    // Vented, Twin Serial Vented, Complex Closed, Complex Vented
+    {2, 3, 4, 4, 5, 3, 2, 2},
+    // Raveza Box, Passive Raveza, Serial Raveza Type1, Serial Raveza Type2,
+    // Twin Vented, Twin Serial, Delta Vented, Triple Vented
+    {4, 5, 3, 3, 4, 3, 4, 5},
+};
+
+// Collects the first value found outside its range, naming it in words.
+class SelectorCheck {
+public:
+    void range(const std::string& words, int32_t value, int32_t low, int32_t high) {
+        if (problem_.empty() && (value < low || value > high))
+            problem_ = "the " + words + " is " + std::to_string(value) + ", outside " + std::to_string(low) + " to " +
+                       std::to_string(high);
+    }
+    void oneOf(const std::string& words, int32_t value, std::initializer_list<int32_t> allowed) {
+        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value) != allowed.end()) return;
+        problem_ = "the " + words + " is " + std::to_string(value) + ", not one of";
+        for (const int32_t a : allowed) {
+            problem_ += ' ';
+            problem_ += std::to_string(a);
+        }
+    }
+    void code(const std::string& words, const Str255& value, std::initializer_list<std::string_view> allowed) {
+        if (!problem_.empty() || std::find(allowed.begin(), allowed.end(), value.view()) != allowed.end()) return;
+        problem_ = "the " + words + " is not a known code";
+    }
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::string problem_;
+};
+
+// The reason the decoded design cannot be taken, or empty when it can.
+std::string selectorProblem(const ProgramState& d) {
+    SelectorCheck check;
+    check.range("system tab", d.selection.SysSelTabNum, 1, 2);
+    check.range("system button", d.selection.SysSelBtnNum, 1, 8);
+    check.range("system type", d.selection.InitSysType, 1, 2);
+    check.range("redraw mode", d.view.ReDispWnd, 1, 2);
+    check.oneOf("response page", d.view.RespID, {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12});
+    check.range("level display", d.view.Magni, 0, 1);
+    check.oneOf("level scale", d.view.Scale, {5, 10});
+    check.range("curve display", d.view.Disp, 1, 3);
+    check.range("state of the speaker-connection sheet", d.connection.SpConSel, 0, 1);
+    check.range("speaker connection", d.connection.SpConNum, 1, 5);
+    check.range("impedance connection", d.view.ImpID, 1, 2);
+    if (check.problem().empty())
+        check.range("alignment", d.selection.Alin, 1,
+                    kAlignmentItems[d.selection.SysSelTabNum - 1][d.selection.SysSelBtnNum - 1]);
+    check.code("response page", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
+    check.code("impedance connection", d.view.s_Imp, {"Para", "Seri"});
+    check.range("state of the system figure", d.shell.sysFigTriBtn, 0, 1);
+    check.range("passive-radiator use", d.radiator.PRUseFlag, 0, 1);
+    check.range("passive-radiator data entered", d.radiator.PRDataInFlag, 0, 1);
+    check.range("Qa choice", d.box.PopupItem1, 1, 5);  // Qa: 5, 7, 10, 15, 20
+    check.range("second Qa choice", d.box.PopupItem2, 1, 5);
+    check.range("Qb choice", d.box.PopupItem3, 1, 6);  // Qb: 3, 5, 7, 10, 15, 20
+    check.range("second Qb choice", d.box.PopupItem4, 1, 6);
+    check.range("third Qb choice", d.box.PopupItem5, 1, 6);
+    check.range("number of passive radiators", d.radiator.PopupPRNum, 1, 4);
+    for (int v = 1; v <= 3; ++v) {
+        const VentRecord& vent = d.vents.vent[v];
+        const std::string n = " of vent " + std::to_string(v);
+        check.range("shape" + n, vent.VentTypeTab, 1, 2);
+        check.range("number of circular vents" + n, vent.CircVentNum, 1, 10);
+        check.range("number of rectangular vents" + n, vent.RectVentNum, 1, 10);
+        check.range("kind of circular vent" + n, vent.CircVentRadio, 1, 2);
+        check.range("kind of rectangular vent" + n, vent.RectVentRadio, 1, 2);
+        check.range("edited circular duct" + n, vent.CircDuctVentInit, 0, 1);
+        check.range("edited rectangular port" + n, vent.RectPortVentInit, 0, 1);
+        check.range("edited rectangular duct" + n, vent.RectDuctVentInit, 0, 1);
+    }
+    check.range("input power choice", d.power.InputPowerCheck, 0, 1);
+    return check.problem();
+}
 
 // The driver in use may lie above a limit of a single driver where a
 // connection scales the field: a field whose only fault is such a limit is
@@ -139,7 +222,10 @@ std::string driverProblem(const SpeakerParameters& sp) {
     return {};
 }
 
-std::string boxProblem(const ProgramState& d) {
+}  // namespace
+
+std::string heldValuesRefusal(const ProgramState& d) {
+    if (std::string why = driverProblem(d.speaker); !why.empty()) return why;
     const BoxParameters& b = d.box;
     const NamedValue all[] = {
         {"box volume Vb", b.VB}, {"volume of chamber 1", b.VB1}, {"volume of chamber 2", b.VB2},
@@ -156,6 +242,10 @@ std::string boxProblem(const ProgramState& d) {
     constexpr std::size_t kFirstLossFactor = 11, kLossFactors = 7;  // Qa, Qa1, Qa2, Qb, Qb1, Qb2, Qb3 in the list
     for (std::size_t i = kFirstLossFactor; i < kFirstLossFactor + kLossFactors; ++i)
         if (!(all[i].value > 0.0)) return "the " + std::string(all[i].words) + " is not above 0";
+    // The values the alignment takes as the user's entries are above 0, as
+    // the custom palette asks of an entry; the passive radiator's among
+    // them need only be finite (an alignment that applies no entered unit
+    // leaves them at 0).
     const int32_t system = (d.selection.SysSelTabNum - 1) * 8 + d.selection.SysSelBtnNum;
     for (const BoxValue entry : alignmentEntryValues(system, d.selection.Alin)) {
         const double value = valueIn(d, entry);
@@ -163,9 +253,19 @@ std::string boxProblem(const ProgramState& d) {
         const bool radiator = entry == BoxValue::VAP || entry == BoxValue::FP || entry == BoxValue::QP;
         if (!radiator && !(value > 0.0)) return "the " + std::string(wordsOf(entry)) + " is not above 0";
     }
+    return {};
+}
+
+std::string designRefusal(const ProgramState& design) {
+    // The box values as the design keeps them: 0.0004 is kept as 0.
+    ProgramState kept = design;
+    roundBoxValues(kept.box, kept.radiator);
+    if (std::string why = selectorProblem(kept); !why.empty()) return why;
+    if (std::string why = heldValuesRefusal(kept); !why.empty()) return why;
     // The box as its alignment builds it when the design is drawn: what the
-    // Alignment menus and the palette ask of it.
-    if (const BoxCheckResult box = designBoxCheck(d); !box.ok()) return boxFaultWords(box);
+    // Alignment menus and the palette ask of it, the entries of a custom
+    // alignment among its values; then the design as drawn from it.
+    if (const BoxCheckResult box = designBoxCheck(kept); !box.ok()) return boxFaultWords(box);
     return {};
 }
 

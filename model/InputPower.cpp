@@ -1,4 +1,4 @@
-#include "view/InputPower.h"
+#include "model/InputPower.h"
 
 #include "model/State.h"
 
