@@ -29,6 +29,7 @@
 #include "app/DesignDocument.h"
 #include "app/DesktopDocuments.h"
 #include "model/DriverCheck.h"
+#include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
 #include "response/CofCal.h"
@@ -586,14 +587,67 @@ public:
         return road;
     }
 
+    // Texts of the driver database that are no driver record, while the
+    // design, perhaps of two drivers, waits behind System Select or Speaker
+    // Select: none changes it, and Cancel gives it back. Hide over an
+    // unchanged design closes it.
+    std::string siblingTextsWhileKept(Ending& ending) {
+        ending = Ending::Same;
+        std::string road;
+        if (chance() && choose(kMiscMenu, 6)) {
+            for (int i = 1 + pick(4); i > 0; --i) key(kSpeakerConnectionSheet, platform::kRightArrowChar);
+            hit(kSpeakerConnectionSheet, 1);
+            pressAlertsOk();
+            road = "speaker connection " + std::to_string(state.connection.SpConNum) + ", ";
+            ending = Ending::Kept;
+            beginRoad();
+        }
+        const bool speaker = chance();
+        if (!choose(kMiscMenu, speaker ? 3 : 1)) return road + "System Select (not offered)";
+        answerSaveQuestion();
+        const int32_t chooser = speaker ? kDefaultParametersWindow : kSystemSelectWindow;
+        if (!platform::windowExists(chooser)) {
+            ending = Ending::HandedOver;
+            return road + "Speaker Select, handed over";
+        }
+        road += speaker ? "Speaker Select" : "System Select";
+        look(road);
+        static constexpr std::string_view texts[] = {
+            vocabulary::kActivateMeFromOrvanel, vocabulary::kStopActivateFromOrvanel, vocabulary::kIamFreeFromOrvanel,
+            vocabulary::kYesBootedFromOrvanel,  vocabulary::kStopOpenFileFromOrvanel, vocabulary::kHideFromOrvanel,
+            "NoSuchText"};
+        const auto offered = state.shell.s_MasgMenu;
+        for (int i = 1 + pick(3); i > 0; --i) {
+            const std::string_view text = texts[pick(7)];
+            messenger.receiver({"QnDL", "TEXT", std::string(text)});
+            road += ", " + std::string(text);
+            look(road);
+            if (!platform::windowExists(kResponseWindow)) {
+                ending = Ending::Gone;  // hidden with the chooser: no design until the next one
+                return road;
+            }
+        }
+        // A driver database that offered itself takes Speaker Select from
+        // then on; the walk goes on choosing drivers by hand.
+        state.shell.s_MasgMenu = offered;
+        hit(chooser, 2);
+        return road + ", Cancel";
+    }
+
     // A driver record arrives while a dialog or sheet stands; when it
-    // closes, the record is taken: System Select shows it.
+    // closes, the record is taken: System Select shows it. Now and then the
+    // driver database hides the unchanged design first, and the dialog
+    // standing on it goes with it (the desktop's own Save dialog, which
+    // goes unanswered): the record is taken all the same.
     std::string aRecordDuringADialog(Ending& ending) {
         ending = Ending::Same;
         const int dialog = pick(8);
         static constexpr const char* names[] = {"the Save dialog", "the Open dialog", "Preferences",
                                                 "the Vent Design sheet", "the connection sheet", "Initial Setup",
                                                 "the passive-radiator data sheet", "an alert"};
+        const bool hide = dialog != 1 && pick(3) == 0;
+        if (hide && state.shell.DirtyFlag == 1) save(ending);
+        if (hide && dialog == 0) platform::setDocumentDialogService(nullptr);
         const SystemSelection& s = state.selection;
         switch (dialog) {
             case 0: choose(kFileMenu, 6); break;
@@ -613,18 +667,25 @@ public:
                     hit(kCustomPalette, kCalcButton);
                 }
         }
-        const bool up = dialog == 0   ? bool(documents.save)
+        const bool up = dialog == 0   ? state.shell.DocumentDialogsAsking > 0
                         : dialog == 1 ? bool(documents.open)
                         : dialog == 7 ? !alerts.pending.empty()
                                       : platform::windowExists(std::array{0, 0, kPreferencesWindow, kVentDesignSheet,
                                                                           kSpeakerConnectionSheet, kInitialSetupSheet,
                                                                           kPassiveRadiatorSheet, 0}[dialog]);
         if (!up) {
+            platform::setDocumentDialogService(&documents);
             if (dialog == 7) hit(kCustomPalette, kCalcButton);
             return std::string(names[dialog]) + " (not offered)";
         }
+        if (hide) {
+            messenger.receiver({"QnDL", "TEXT", std::string(vocabulary::kHideFromOrvanel)});
+            if (platform::windowExists(kResponseWindow)) pointFault = "Hide left the unchanged design";
+            alerts.pending.clear();  // the alert went with the window, unanswered
+        }
         driverRecordArrives();
-        switch (dialog) {
+        if (hide) platform::setDocumentDialogService(&documents);
+        else switch (dialog) {
             case 0: documents.saveTo(std::nullopt); break;
             case 1: documents.openFile(std::nullopt); break;
             case 2: hit(kPreferencesWindow, kPreferencesOK); break;
@@ -634,7 +695,8 @@ public:
             case 6: hit(kPassiveRadiatorSheet, kPRCancelButton); break;
             default: pressAlertsOk(); break;
         }
-        const std::string road = std::string("a driver record arrives during ") + names[dialog] + ", closed";
+        const std::string road =
+            std::string(hide ? "Hide, then a driver record, during " : "a driver record arrives during ") + names[dialog] + ", closed";
         static_cast<void>(QTest::qWaitFor([this] { return bool(documents.question) || platform::windowExists(kSystemSelectWindow); }, 300));
         answerSaveQuestion();
         if (!platform::windowExists(kSystemSelectWindow)) {
@@ -869,7 +931,7 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
         {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
         // Records during dialogs and opened documents wait for the program's timers: seldom.
         {&DesignRoads::aRecordDuringADialog, 1}, {&DesignRoads::passiveRadiators, 2}, {&DesignRoads::openADocument, 1},
-        {&DesignRoads::setAPreference, 2}};
+        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2}};
     int weights = 0;
     for (const auto& road : roads) weights += road.second;
 
