@@ -195,6 +195,20 @@ TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
     record("REC-40");
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(modelShown(), "Model Name : REC-40");
+
+    // The driver database hides the unchanged design while the desktop's
+    // Save dialog stands on it: the dialog goes with the window, and the
+    // next record is taken.
+    hit(kSystemSelectWindow, 2);
+    platform::setDocumentDialogService(nullptr);
+    platform::qt::deliverCommand(kFileMenu, 6);
+    ASSERT_EQ(state.shell.DocumentDialogsAsking, 1);
+    messenger.receiver({"QnDL", "TEXT", "HideQnDL"});
+    ASSERT_FALSE(platform::windowExists(kResponseWindow));
+    record("REC-42");
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 2000));
+    EXPECT_EQ(modelShown(), "Model Name : REC-42");
+    EXPECT_EQ(state.shell.DocumentDialogsAsking, 0);
 }
 
 // The input-power choice a document brings is its design's own: Preferences
