@@ -138,11 +138,21 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     platform::qt::dispatchWindowEvent({platform::WindowEventKind::KeyDown, kSystemSelectWindow, 0, 0, 0, 0,
                                        platform::kDownArrowChar});  // Twin Serial Vented, below the Closed Box
     alerts.sheets.clear();
+    // The menus System Select offers: the bar, each menu's title, File > Save.
+    const auto menus = [] {
+        std::vector<int32_t> offered = platform::menuBar();
+        for (const int32_t menu : platform::menuBar()) offered.push_back(platform::isMenuItemEnabled(menu, 0));
+        offered.push_back(platform::isMenuItemEnabled(kFileMenu, 5));
+        return offered;
+    };
+    const std::vector<int32_t> offered = menus();
     hit(kSystemSelectWindow, 1);
     ASSERT_EQ(alerts.sheets.size(), 1u);
     EXPECT_EQ(alerts.sheets[0].title, "ALERT!   Uncalculate.  Qts is too large.");
     alerts.pressOk();
     EXPECT_EQ(alerts.sheets.size(), 1u) << "no second alert";
+    EXPECT_EQ(menus(), offered);
+    EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 5)) << "File > Save while the design waits";
     EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(encodeDesignDocument(state), before);
     EXPECT_EQ(state.shell.DirtyFlag, 0);
