@@ -5,6 +5,7 @@
 
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
+#include "app/DesktopDocuments.h"
 #include "model/ClosedBoxOutcome.h"
 #include "model/DriverCheck.h"
 #include "windows/DefaultParameters.h"
@@ -161,6 +162,14 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     messenger.receiver({"QnDL", "TEXT", "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  "});
     EXPECT_EQ(encodeDesignDocument(state), before);
     state.shell.DirtyFlag = 1;  // as after a change, so that Quit asks
+    // A document handed over asks first; Cancel keeps the waiting design.
+    ReceiveHandedDocuments({folder.filePath("Box.qndl").toStdString()});
+    ASSERT_TRUE(documents.question);
+    documents.answer(platform::SaveChangesAnswer::Cancel);
+    static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, 500));
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    EXPECT_EQ(state.shell.DirtyFlag, 1);
     platform::qt::deliverCommand(kApplicationMenu, kQuitItem);
     ASSERT_TRUE(documents.question);
     documents.answer(platform::SaveChangesAnswer::Save);
