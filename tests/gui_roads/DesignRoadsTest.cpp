@@ -28,6 +28,7 @@
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
 #include "app/DesktopDocuments.h"
+#include "engine/CalculationContract.h"
 #include "model/DriverCheck.h"
 #include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
@@ -67,10 +68,14 @@ std::string storedFields(std::string document) {
     return document;
 }
 
+// Which vents' forms the user chose (1-3), as the walk recorded the user's
+// choices.
+using FormsChosen = std::array<bool, 4>;
+
 // The document of the same inputs computed afresh: the stored design read
 // into a clean state and computed as a recalculation computes it, with no
 // window and no page.
-std::string freshDocument(const std::string& bytes, std::string& problem) {
+std::string freshDocument(const std::string& bytes, const FormsChosen& usersForm, std::string& problem) {
     const auto kept = std::make_unique<ProgramState>(state);
     resetState();
     // The preferences in force, which no document stores.
@@ -80,9 +85,8 @@ std::string freshDocument(const std::string& bytes, std::string& problem) {
     std::string fresh;
     if (decodeDesignDocument(bytes, state, &problem)) {
         // Who chose each vent's form, which no document stores: a form the
-        // automatic design chose is chosen again, as it would be; the user's stays.
-        for (int v = 1; v <= 3; ++v)
-            state.vents.vent[v].FormSetBy = formIsAutomatic(kept->vents.vent[v]) ? kFormSetByDesign : kFormSetByUser;
+        // user chose stays, any other the automatic design chooses again.
+        for (int v = 1; v <= 3; ++v) state.vents.vent[v].FormSetBy = usersForm[v] ? kFormSetByUser : kFormSetByDesign;
         OriginalBoxParametersPass();
         SpconCal();
         PINcalc();
@@ -189,6 +193,14 @@ protected:
         else if (fileBytes(waiting.path) != waiting.file)
             fault = "the waiting design's file changed";
         if (!fault.empty()) pointFault = fault + " [" + point + "]";
+    }
+
+    // The form the Vent Design sheet shows: its tab, Ported or Ducted.
+    static VentShape shownForm() {
+        const bool circular = platform::controlValue(kVentDesignSheet, kVentTypeTab) == 1;
+        const bool ducted = platform::controlValue(kVentDesignSheet, circular ? kCircularRadio : kRectangularRadio) == 2;
+        return circular ? (ducted ? VentShape::CircularDuct : VentShape::CircularPort)
+                        : (ducted ? VentShape::RectangularDuct : VentShape::RectangularPort);
     }
 
     // A system chosen as a person does: its tab, then a click on its picture.
@@ -346,13 +358,22 @@ public:
         const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
         if (!choose(menu, item)) return "Vent Design (not offered)";
         std::string road = "Vent Design " + std::to_string(item);
+        const int32_t vent = state.vents.VentID;
+        const VentShape opened = shownForm();
         if (usable(kVentDesignSheet, kCircularSetupButton) && pick(4) == 0) {
             hit(kVentDesignSheet, kCircularSetupButton);
-            if (usable(kVentInitialSetupSheet, kVentSetupPowerField))
-                platform::setControlText(kVentInitialSetupSheet, kVentSetupPowerField, "60");
-            platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, "25");
-            hit(kVentInitialSetupSheet, 1);
+            static constexpr const char* powers[] = {"1", "10", "60", "150", "400"};
+            static constexpr const char* thicknesses[] = {"6", "12", "25", "50"};
+            const char* power = powers[pick(5)];
+            const char* thickness = thicknesses[pick(4)];
             road += ", its Initial Setup";
+            if (usable(kVentInitialSetupSheet, kVentSetupPowerField)) {
+                platform::setControlText(kVentInitialSetupSheet, kVentSetupPowerField, power);
+                road += std::string(" ") + power + " W";
+            }
+            platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, thickness);
+            hit(kVentInitialSetupSheet, 1);
+            road += std::string(" ") + thickness + " mm";
         }
         // The form on the pane shown (0 either): the tab, Ported or Ducted,
         // the counts, Initialize.
@@ -377,15 +398,25 @@ public:
             pressAlertsOk();
             road += std::string(", ") + form.name;
         }
+        bool typed = false;
         if (usable(kVentDesignSheet, kVentSizeField) && chance()) {
             const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
             platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
             road += ", a size typed";
+            typed = true;
         }
         const bool ok = pick(3) != 0;
+        // A form OK takes other than the sheet opened with, or a size typed
+        // for it, is the user's from now on; vents 1 and 2 of a symmetric
+        // Triple Vented design are designed as one.
+        const bool chosen = ok && (typed || shownForm() != opened);
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
+        else if (chosen) {
+            usersForm[vent] = true;
+            if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
+        }
         // Its Initial Setup's OK applies the power and thickness at once;
         // otherwise Cancel changes nothing.
         if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
@@ -875,7 +906,7 @@ protected:
         if (std::string rest = restProblem(); !rest.empty()) return rest;
         const std::string now = encodeDesignDocument(state);
         std::string problem;
-        const std::string fresh = freshDocument(now, problem);
+        const std::string fresh = freshDocument(now, usersForm, problem);
         if (fresh.empty()) return "the design does not open again: " + problem;
         if (fresh != now) return "the design differs from its inputs computed afresh at " + firstDifference(now, fresh);
         const int32_t dirty = state.shell.DirtyFlag;
@@ -919,6 +950,7 @@ protected:
     bool driverTyped = false;
     int hardDriver = -1;  // which of the refused drivers the design on the screen has, if any
     bool quitted = false;
+    FormsChosen usersForm{};  // a new design's vents have their forms from the automatic design
 };
 
 TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChanged) {
@@ -944,6 +976,7 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
     std::string walked;  // the roads of the walk before
     for (int walk = 0; walk < walks; ++walk) {
         if (!restProblem().empty() || walk > 0) newDesign();
+        usersForm = {};
         pointFault.clear();
         ASSERT_EQ(restProblem(), "") << "walk " << walk;
         if (const std::string fault = check(Ending::New, encodeDesignDocument(state), 0); !fault.empty()) {
@@ -962,6 +995,12 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
             documents.questions.clear();
             Ending ending = Ending::Same;
             const std::string road = (this->*roads[i].first)(ending);
+            // A new design's forms are the automatic design's; a document
+            // does not store who chose them: the program derives it, and
+            // keeps a form it does not know for the automatic design's.
+            if (ending == Ending::New) usersForm = {};
+            if (ending == Ending::Opened)
+                for (int v = 1; v <= 3; ++v) usersForm[v] = !formIsAutomatic(state.vents.vent[v]);
             walked += "\n  " + road;
             ++steps;
             settle();
