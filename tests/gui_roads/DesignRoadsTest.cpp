@@ -360,7 +360,7 @@ public:
         std::string road = "Vent Design " + std::to_string(item);
         const int32_t vent = state.vents.VentID;
         const VentShape opened = shownForm();
-        if (usable(kVentDesignSheet, kCircularSetupButton) && pick(4) == 0) {
+        if (usable(kVentDesignSheet, kCircularSetupButton) && chance()) {
             hit(kVentDesignSheet, kCircularSetupButton);
             static constexpr const char* powers[] = {"1", "10", "60", "150", "400"};
             static constexpr const char* thicknesses[] = {"6", "12", "25", "50"};
@@ -958,7 +958,7 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
     const std::vector<std::pair<RoadStep, int>> roads = {
         {&DesignRoads::lookAtAPage, 8},    {&DesignRoads::readTheGraph, 8},     {&DesignRoads::chooseAnAlignment, 8},
         {&DesignRoads::chooseALoss, 4},    {&DesignRoads::calculate, 4},        {&DesignRoads::connectSpeakers, 6},
-        {&DesignRoads::enterTheInputPower, 4}, {&DesignRoads::followTheRatedPower, 2}, {&DesignRoads::designAVent, 4},
+        {&DesignRoads::enterTheInputPower, 4}, {&DesignRoads::followTheRatedPower, 2}, {&DesignRoads::designAVent, 6},
         {&DesignRoads::selectTheSpeaker, 4}, {&DesignRoads::selectASystem, 2}, {&DesignRoads::receiveADriver, 2},
         {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
         // Records during dialogs and opened documents wait for the program's timers: seldom.
