@@ -171,17 +171,35 @@ void takeWaitingDriverRecord(platform::TimerId /*timer*/, void* /*userData*/) {
     m.DriverRecordWaitsFlag = 0;
     m.s_Masg = m.WaitingDriverRecord;
     m.s_Dummy = vc::kDriverMarker;
-    if (const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view())) receiveDriverRecord(*record);
+    if (const std::optional<DriverRecord> record = passingDriverRecord(m.s_Masg.view())) receiveDriverRecord(*record);
+}
+
+// The window a refused record's alert stands on: the one in front of those
+// a record reaches (the radiator sheet, Default Parameters, System Select,
+// the design's response window); with none of them, an alert of its own.
+int32_t recordRefusalWindow() {
+    for (int32_t window : {kPassiveRadiatorSheet, kDefaultParametersWindow, kSystemSelectWindow, kResponseWindow})
+        if (platform::windowExists(window)) return window;
+    return 0;
 }
 
 // A driver record from Orvanel is the driver of the design to come; it never
 // changes a design on the screen or waiting there. While a dialog stands it
-// waits for the dialog to close.
+// waits for the dialog to close. A record whose texts the Default
+// Parameters window would refuse is refused at once, in that window's
+// words, and the previous driver stays.
 void driverRecordFromOrvanel() {
     MessageState& m = state.messages;
     const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
-    if (!record || !receivedDriverPasses(driverWithRecord(*record))) {
-        platform::beep();  // incomplete, or a driver the program refuses: the previous one stays
+    if (!record) {
+        platform::beep();  // incomplete: no field to name
+        return;
+    }
+    if (const DriverCheckResult verdict = checkDriverRecord(*record); !verdict.ok()) {
+        // The alert's OK has nothing to finish: no flag is set for it.
+        platform::beep();
+        platform::showSheetAlert(recordRefusalWindow(), driverRefusalTitle(verdict),
+                                 driverRefusalMessage(driverRecordTexts(*record), verdict), {});
         return;
     }
     if (dialogStands()) {
@@ -350,9 +368,13 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
         if (state.shell.WindCloseFlag == 0) toOstrevane(vc::kNowOpened);
         return 0;
     }
-    if (recordMarker(text) == vc::kRadiatorMarker && !readRadiatorRecord(text)) {
-        platform::beep();  // an incomplete record: ignored, a record that waits still waits
-        return 0;
+    // A record refused is ignored: a record that waits still waits.
+    if (recordMarker(text) == vc::kRadiatorMarker) {
+        if (!readRadiatorRecord(text)) {
+            platform::beep();  // incomplete: no field to name
+            return 0;
+        }
+        if (refusedRadiatorRecord(recordRefusalWindow(), text)) return 0;
     }
     m.s_MasgPR = text;
     CheckDummyMasageFromAppEvent();

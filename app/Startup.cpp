@@ -82,12 +82,12 @@ int QuendalMain(int argc, char** argv) {
     // Every way out of the loop but the Default Parameters window's Quit
     // (which keeps nothing) passes QuitMenuSelect, which keeps the options,
     // selections and window places of this run for the next.
-    platform::runEventLoop();
-    // However the loop ended, an update check still running ends with it:
-    // a package half loaded or still being read through is never left in
-    // Downloads under its temporary name.
+    const int status = platform::runEventLoop();
+    // However the loop ended, a signal's included, an update check still
+    // running ends with it: a package half loaded or still being read
+    // through is never left in Downloads under its temporary name.
     EndUpdateCheck();
-    return 0;
+    return status;
 }
 
 }  // namespace quendal

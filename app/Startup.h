@@ -12,7 +12,8 @@ namespace quendal {
 // Every step of the start before the event loop runs; `main` then runs the
 // loop. Tests start the program here.
 int32_t StartQuendal(int& argc, char** argv);
-// The whole program: the start, then the event loop until quit. Returns 0.
+// The whole program: the start, then the event loop until quit. Returns
+// the exit status: 0, or 128 + the number of the signal that ended it.
 int QuendalMain(int argc, char** argv);
 
 // Installs the start timer, firing after `delay` s and then every

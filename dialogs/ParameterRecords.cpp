@@ -51,7 +51,7 @@ std::optional<DriverRecord> readDriverRecord(std::string_view text) {
     record.s_RANG = keptText((*fields)[2]);
     for (std::size_t i = 0; i < record.values.size(); ++i) {
         record.texts[i] = (*fields)[3 + i];
-        record.values[i] = textToNumber((*fields)[3 + i]);
+        record.values[i] = readTypedNumber((*fields)[3 + i]).value;
     }
     return record;
 }
@@ -62,13 +62,37 @@ std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
     RadiatorRecord record;
     record.s_ManufOrg = keptText((*fields)[1]);
     record.s_PROrg = keptText((*fields)[2]);
-    for (std::size_t i = 0; i < record.values.size(); ++i) record.values[i] = textToNumber((*fields)[3 + i]);
+    for (std::size_t i = 0; i < record.values.size(); ++i) {
+        record.texts[i] = (*fields)[3 + i];
+        record.values[i] = readTypedNumber((*fields)[3 + i]).value;
+    }
     return record;
 }
 
-// A received driver passes the same check as one entered in the Default
-// Parameters window.
-bool receivedDriverPasses(const SpeakerParameters& d) { return checkDriver(enteredDriverOf(d)).ok(); }
+std::array<std::string_view, kDriverFieldCount> driverRecordTexts(const DriverRecord& r) {
+    std::array<std::string_view, kDriverFieldCount> texts;
+    texts[std::size_t(DriverField::Model)] = r.s_SP.view();
+    texts[std::size_t(DriverField::Range)] = r.s_RANG.view();
+    // The record's numbers stand in the order of DriverField from Dia on.
+    for (std::size_t i = 0; i < r.texts.size(); ++i) texts[std::size_t(DriverField::DIA) + i] = r.texts[i].view();
+    return texts;
+}
+
+DriverCheckResult checkDriverRecord(const DriverRecord& record) { return checkDriverTexts(driverRecordTexts(record)); }
+
+std::optional<DriverRecord> passingDriverRecord(std::string_view text) {
+    std::optional<DriverRecord> record = readDriverRecord(text);
+    if (record && !checkDriverRecord(*record).ok()) record.reset();
+    return record;
+}
+
+std::optional<std::size_t> unreadRadiatorNumber(const RadiatorRecord& record) {
+    for (std::size_t i = 0; i < record.texts.size(); ++i) {
+        const NumberTextKind kind = readTypedNumber(record.texts[i].view()).kind;
+        if (kind == NumberTextKind::NotANumber || kind == NumberTextKind::TooLarge) return i;
+    }
+    return std::nullopt;
+}
 
 SpeakerParameters driverWithRecord(const DriverRecord& r) {
     SpeakerParameters d = state.speaker;
@@ -119,15 +143,15 @@ RecordOutcome MasageTextToParameter() {
         OriginalBoxParametersPass();
         return RecordOutcome::NotARecord;
     }
-    const std::optional<DriverRecord> record = readDriverRecord(m.s_Masg.view());
-    if (!record || !receivedDriverPasses(driverWithRecord(*record))) return RecordOutcome::Refused;
+    const std::optional<DriverRecord> record = passingDriverRecord(m.s_Masg.view());
+    if (!record) return RecordOutcome::Refused;
     takeDriverRecord(*record);
     return RecordOutcome::Taken;
 }
 
 bool MasageTextToPRParameter() {
     const std::optional<RadiatorRecord> record = readRadiatorRecord(state.messages.s_MasgPR.view());
-    if (!record) return false;
+    if (!record || unreadRadiatorNumber(*record)) return false;
     takeRadiatorRecord(*record);
     return true;
 }
@@ -137,12 +161,15 @@ void CheckDummyMasageFromAppEvent() {
     m.s_DummyPR = recordMarker(m.s_MasgPR.view());
 }
 
-bool ClipTextToPRParameter() {
+RecordOutcome ClipTextToPRParameter() {
     MessageState& m = state.messages;
     const std::optional<RadiatorRecord> record = readRadiatorRecord(m.ClipText.view());
-    m.s_DummyPaste = record ? vocabulary::kRadiatorMarker : vocabulary::kNoRecordWaiting;
-    if (record) takeRadiatorRecord(*record);
-    return record.has_value();
+    const RecordOutcome outcome = !record                         ? RecordOutcome::NotARecord
+                                  : unreadRadiatorNumber(*record) ? RecordOutcome::Refused
+                                                                  : RecordOutcome::Taken;
+    m.s_DummyPaste = outcome == RecordOutcome::Taken ? vocabulary::kRadiatorMarker : vocabulary::kNoRecordWaiting;
+    if (outcome == RecordOutcome::Taken) takeRadiatorRecord(*record);
+    return outcome;
 }
 
 std::optional<std::string> GetClipBoardHandle() {
@@ -161,7 +188,7 @@ int32_t TakeHeldDriverRecord() {
     MessageState& m = state.messages;
     if (m.HeldDriverFlag == 0) return 0;
     m.HeldDriverFlag = 0;
-    if (const std::optional<DriverRecord> record = readDriverRecord(m.HeldDriverRecord.view())) {
+    if (const std::optional<DriverRecord> record = passingDriverRecord(m.HeldDriverRecord.view())) {
         takeDriverRecord(*record);
         m.s_Dummy = vocabulary::kDriverMarker;
     }

@@ -7,10 +7,12 @@
 // may also end the text without its two blanks. A text with fewer complete
 // fields than its kind needs is not taken at all: no value changes.
 //
-// Numbers are read by the program's locale-free rule (model/TextToNumber):
-// the leading number of the field ("12.5 Hz" is 12.5), "&H", "&O", "&X"
-// and "0x" prefixes as integers in base 16, 8, 2 and 16, and 0 for a field
-// without a number or one beyond the range of a double.
+// Numbers are read as a number typed into a field is (readTypedNumber): a
+// unit after the number is ignored ("12.5 Hz" is 12.5), "&H", "&O", "&X"
+// and "0x" prefixes give integers in base 16, 8, 2 and 16, and a blank
+// field reads as 0. A field with a comma ("80,5"), without a number or
+// with one beyond the range of a double reads as no number, and the record
+// is refused rather than taken with another number than the one it says.
 #pragma once
 
 #include <array>
@@ -21,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/DriverCheck.h"
 #include "model/SharedTypes.h"
 #include "model/Str255.h"
 
@@ -51,16 +54,35 @@ struct DriverRecord {
 };
 
 // A passive-radiator unit as received: manufacturer, model, then diameter
-// (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3). The
-// two names are kept to their first 59 bytes, as the document keeps them.
+// (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3), with
+// the texts of the numbers. The two names are kept to their first 59
+// bytes, as the document keeps them.
 struct RadiatorRecord {
     Str255 s_ManufOrg, s_PROrg;
     std::array<double, 7> values{};
+    std::array<Str255, 7> texts;
 };
 
 // The record of a text, when the text is a complete record of that kind.
 std::optional<DriverRecord> readDriverRecord(std::string_view text);
 std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text);
+
+// The fifteen texts of a driver record in the order of DriverField, as the
+// Default Parameters window would hold them.
+std::array<std::string_view, kDriverFieldCount> driverRecordTexts(const DriverRecord& record);
+
+// The verdict on a driver record: the check the Default Parameters window
+// makes of the same texts typed into its fields (checkDriverTexts).
+DriverCheckResult checkDriverRecord(const DriverRecord& record);
+
+// The driver record of a text when it is complete and passes that check.
+std::optional<DriverRecord> passingDriverRecord(std::string_view text);
+
+// The first number of a radiator record that does not read as the sheet's
+// fields read a typed one (a comma, no number, one too large to hold), by
+// its place among the seven (0 the diameter ... 6 Vd); none when every one
+// reads (a blank reads as 0, as a blank field does).
+std::optional<std::size_t> unreadRadiatorNumber(const RadiatorRecord& record);
 
 // The driver set the record would make: the entered set (suffix 2) and the
 // working model name and range replaced, everything else as it is now.
@@ -74,27 +96,27 @@ void takeRadiatorRecord(const RadiatorRecord& record);
 
 enum class RecordOutcome : int32_t {
     Taken,       // a complete record, checked and taken
-    NotARecord,  // another text: the working driver was reset from the entered one
-    Refused,     // a driver record that is incomplete or whose driver fails the check: nothing changed
+    NotARecord,  // another text (from Orvanel: the working driver was reset from the entered one)
+    Refused,     // a driver record that is incomplete, or a record a field of which fails its check: nothing changed
 };
 
 // s_Masg from Orvanel: s_Dummy := its marker. A driver record that is
-// complete and whose driver passes the same check as the Default Parameters
-// window is taken; any other text resets the working driver set from the
-// entered one (OriginalBoxParametersPass).
+// complete and passes checkDriverRecord is taken; any other text resets
+// the working driver set from the entered one (OriginalBoxParametersPass).
 RecordOutcome MasageTextToParameter();
 
 // s_MasgPR from Ostrevane into the received radiator set; false (nothing
-// changed) when it is no complete radiator record.
+// changed) when it is no complete radiator record or a number does not read.
 bool MasageTextToPRParameter();
 
 // s_DummyPR := the marker of s_MasgPR.
 void CheckDummyMasageFromAppEvent();
 
 // ClipText into the received radiator set. The paste keeps its own marker
-// (s_DummyPaste) and leaves s_DummyPR to the records of Ostrevane. True when
-// ClipText was a complete radiator record and was taken.
-bool ClipTextToPRParameter();
+// (s_DummyPaste) and leaves s_DummyPR to the records of Ostrevane. Taken
+// when ClipText was a complete radiator record whose numbers all read;
+// Refused (nothing changed) when one of them does not; NotARecord otherwise.
+RecordOutcome ClipTextToPRParameter();
 
 // The clipboard's text, when it holds a text of at least one byte.
 std::optional<std::string> GetClipBoardHandle();
@@ -102,12 +124,10 @@ std::optional<std::string> GetClipBoardHandle();
 // (ClipText unchanged) otherwise.
 bool GetClipBoardText(const std::string& block);
 
-// True when the entered driver set (suffix 2) of `driver` passes the driver check.
-bool receivedDriverPasses(const SpeakerParameters& driver);
-
 // A driver record held aside while the design had unsaved changes is taken
-// into the entered driver set; System Select calls it as it opens, before
-// it derives the effective driver. Returns 0.
+// into the entered driver set when it passes checkDriverRecord; System
+// Select calls it as it opens, before it derives the effective driver.
+// Returns 0.
 int32_t TakeHeldDriverRecord();
 
 }  // namespace quendal

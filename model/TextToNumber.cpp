@@ -89,6 +89,27 @@ bool decimalCommaAt(std::string_view text, std::size_t end) {
     return end + 1 < text.size() && text[end] == ',' && isDigit(text[end + 1]);
 }
 
+// The end of a hexadecimal, octal or binary whole number at the start of
+// `text` (read as textToNumber reads it), or 0 when the text is no such form.
+std::size_t wholeNumberEnd(std::string_view text) {
+    std::size_t start = 0;
+    int base = 16;
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        start = 2;
+    } else if (!text.empty() && text[0] == '&') {
+        if (text.size() < 2) return text.size();
+        const char marker = text[1];
+        if (marker == 'O' || marker == 'o') base = 8;
+        else if (marker == 'X' || marker == 'x') base = 2;
+        start = base == 16 && marker != 'H' && marker != 'h' && digitValue(marker) < 16 ? 1 : 2;
+    } else {
+        return 0;
+    }
+    std::size_t i = start;
+    while (i < text.size() && digitValue(text[i]) < base) ++i;
+    return i;
+}
+
 }  // namespace
 
 NumberTextKind numberTextKind(std::string_view text) {
@@ -123,11 +144,11 @@ TypedNumber readTypedNumber(std::string_view text) {
         typed.value = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
         return typed;
     }
-    // A digit after the end of a decimal number ("1 000", "4x5", "3.2.1")
-    // would be dropped from what is read: the text is not one number.
-    const bool whole = number[0] == '&' || (number.size() >= 2 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X'));
+    // A digit after the end of the number ("1 000", "4x5", "3.2.1", "&H1G5",
+    // "&O78") would be dropped from what is read: the text is not one number.
     std::size_t digits = 0;
-    for (std::size_t i = whole ? number.size() : decimalEnd(number, digits); i < number.size(); ++i) {
+    const std::size_t end = wholeNumberEnd(number);
+    for (std::size_t i = end != 0 ? end : decimalEnd(number, digits); i < number.size(); ++i) {
         if (isDigit(number[i])) {
             typed.kind = NumberTextKind::NotANumber;
             return typed;

@@ -42,8 +42,9 @@ inline constexpr int32_t kEventNotHandled = -9874;
 // (setSurfaceProvider), so the primitives draw into the windows.
 void startApplication(int& argc, char** argv);
 
-// Runs the event loop until quitApplication; then closes every window,
-// menu and timer. Returns the exit status.
+// Runs the event loop until quitApplication, or until SIGTERM, SIGINT or
+// SIGHUP ends it as a quit would; then closes every window, menu and timer.
+// Returns the exit status: 128 + the signal's number after a signal.
 int runEventLoop();
 
 // Ends the event loop with the status once the current handler returns.

@@ -150,8 +150,17 @@ bool portOfTheUser(int32_t vent) {
     if (shapeInForce(automatic) != VentShape::CircularPort) return false;
     const VentChamber chamber = ventChamber(vent);
     if (!chamber.valid()) return false;
+    // The minimum area stored was computed on the machine that wrote the
+    // document; another maths library or another contraction of the same
+    // sums puts it a few bits apart (the sweep's speeds are single
+    // precision, 6e-8 apart at one bit). A port sized for other conditions
+    // is far off: half the power gives 1/√2 of the area, 29 % less. Within
+    // this relative difference the port was sized for the design as read.
+    constexpr double kSameSizingTolerance = 1e-6;
     const VentConditions conditions = ventConditions(vent);
-    if (!std::isfinite(conditions.minimumAreaCm2) || automatic.CircPortSVmin != conditions.minimumAreaCm2) return false;
+    const double minimum = conditions.minimumAreaCm2;
+    if (!std::isfinite(minimum) || !(std::abs(automatic.CircPortSVmin - minimum) <= kSameSizingTolerance * minimum))
+        return false;
     automatic.FormSetBy = kFormSetByDesign;
     designVentRecord(automatic, chamber, conditions);
     chooseAutomaticForm(automatic, chamber, conditions);

@@ -138,6 +138,13 @@ bool designKept() {
 
 int32_t defaultParamField(DriverField field) { return kFirstField + int32_t(field); }
 
+std::string_view driverRefusalTitle(const DriverCheckResult& result) { return alertTitle(result.fault); }
+
+std::string driverRefusalMessage(const std::array<std::string_view, kDriverFieldCount>& texts,
+                                 const DriverCheckResult& result) {
+    return refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result));
+}
+
 int32_t DefaultParamWnd() {
     const NextDesignInState next;  // the next design's inputs in the state while a design waits
     platform::createWindow(kWindow, platform::WindowKind::Document, {0, 0, kHeight, kWidth},

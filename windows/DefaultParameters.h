@@ -4,7 +4,10 @@
 // values; OK checks every field before anything is taken.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "model/DriverCheck.h"
 
@@ -33,6 +36,14 @@ void DefaultParamWndShowDriver(const DriverValues& driver);
 
 // Quit: ends the program with status 0, saving nothing.
 int32_t DefaultParamWndQuit();
+
+// A driver refused by the check of its texts (checkDriverTexts), worded as
+// this window words a refused field: the alert's title, and its message
+// naming the field, with the note on decimals where its text has a comma.
+// A driver record refused by the same check is told the same way.
+std::string_view driverRefusalTitle(const DriverCheckResult& result);
+std::string driverRefusalMessage(const std::array<std::string_view, kDriverFieldCount>& texts,
+                                 const DriverCheckResult& result);
 
 // The entry field of a driver field (controls 21-35, in the order of
 // DriverField).

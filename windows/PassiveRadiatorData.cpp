@@ -105,6 +105,15 @@ std::string fieldText(double value) {
 // holds none, infinite for one too large to hold.
 double sheetNumber(ControlNumber field) { return fieldNumber(kSheet, field).value; }
 
+// What the sheet says of the number field of row `row` whose text holds
+// no number as fields read one: its name, and how decimals are written
+// where a comma was the cause.
+std::string unreadFieldMessage(std::size_t row, std::string_view text) {
+    const bool tooLarge = readTypedNumber(text).kind == NumberTextKind::TooLarge;
+    return refusedEntryMessage(text, std::string(kRows[row].label) +
+                                         (tooLarge ? " is too large to be read as a number." : " is not a number."));
+}
+
 // The first number field whose text has a comma: it holds no number as
 // fields read one, and the sheet says so and how decimals are written
 // rather than only beeping. True when there was one.
@@ -114,10 +123,9 @@ bool refusedComma() {
         if (!readTypedNumber(text).comma) continue;
         platform::beep();
         const ControlNumber field = kRows[i].field;
-        platform::showSheetAlert(kSheet, kNotANumberAlert,
-                                 refusedEntryMessage(text, std::string(kRows[i].label) + " is not a number."), [field] {
-                                     if (platform::windowExists(kSheet)) platform::setKeyboardFocus(kSheet, field);
-                                 });
+        platform::showSheetAlert(kSheet, kNotANumberAlert, unreadFieldMessage(i, text), [field] {
+            if (platform::windowExists(kSheet)) platform::setKeyboardFocus(kSheet, field);
+        });
         return true;
     }
     return false;
@@ -224,22 +232,38 @@ int32_t PassiveRadiDataInDispOrg() {
     return 0;
 }
 
-bool PasteOnQnDLInPRDataEnter() {
+bool refusedRadiatorRecord(int32_t window, std::string_view text) {
+    const std::optional<RadiatorRecord> record = readRadiatorRecord(text);
+    const std::optional<std::size_t> unread = record ? unreadRadiatorNumber(*record) : std::nullopt;
+    if (!unread) return false;
+    const std::string_view number = record->texts[*unread].view();
+    platform::beep();
+    platform::showSheetAlert(window, refusedEntryTitle(number), unreadFieldMessage(2 + *unread, number), {});
+    return true;
+}
+
+RecordOutcome PasteOnQnDLInPRDataEnter() {
     const std::optional<std::string> block = GetClipBoardHandle();
-    if (!block || !GetClipBoardText(*block)) return false;  // nothing, or too long to be a record
-    if (platform::currentWindow() != kSheet) return false;
+    if (!block || !GetClipBoardText(*block)) return RecordOutcome::NotARecord;  // nothing, or too long to be a record
+    if (platform::currentWindow() != kSheet) return RecordOutcome::NotARecord;
     return ClipTextToPRParameter();
 }
 
 int32_t PRDataEnterPasteParameterButton() {
     if (!platform::windowExists(kSheet)) return 0;
     platform::setCurrentWindow(kSheet);
-    if (PasteOnQnDLInPRDataEnter()) {
-        PassiveRadiDataInDispOrg();
-        platform::setControlEnabled(kSheet, kPRPasteButton, false);
-    } else {
-        platform::beep();
-        platform::showSheetAlert(kSheet, kPasteMismatchAlert, "", {});
+    switch (PasteOnQnDLInPRDataEnter()) {
+        case RecordOutcome::Taken:
+            PassiveRadiDataInDispOrg();
+            platform::setControlEnabled(kSheet, kPRPasteButton, false);
+            break;
+        case RecordOutcome::Refused:  // the fields keep what they held
+            refusedRadiatorRecord(kSheet, state.messages.ClipText.view());
+            break;
+        case RecordOutcome::NotARecord:
+            platform::beep();
+            platform::showSheetAlert(kSheet, kPasteMismatchAlert, "", {});
+            break;
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "dialogs/ParameterRecords.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -37,13 +38,24 @@ int32_t PassiveRadiDataEnterWnd();
 int32_t PassiveRadiDataInDispOrg();
 
 // Reads the clipboard and, while the sheet is the current window, takes a
-// radiator record from it. True when a complete record was taken; an empty
-// clipboard, a text of 256 bytes or more and any other text are no match.
-bool PasteOnQnDLInPRDataEnter();
+// radiator record from it (ClipTextToPRParameter): Taken, or Refused for a
+// complete record with a number that does not read; an empty clipboard, a
+// text of 256 bytes or more and any other text are no record (NotARecord).
+RecordOutcome PasteOnQnDLInPRDataEnter();
 
-// "Paste Parameters": a match shows the values and dims the button; anything
-// else beeps and shows the mismatch alert on the sheet, fields unchanged.
+// "Paste Parameters": a record taken shows its values and dims the button;
+// a record refused is told as refusedRadiatorRecord tells it; anything else
+// beeps and shows the mismatch alert on the sheet. The fields keep what
+// they held unless a record is taken.
 int32_t PRDataEnterPasteParameterButton();
+
+// A complete radiator record in `text` with a number that does not read as
+// the sheet's fields read a typed one: beeps and shows on `window` the
+// alert naming the first such field as the sheet names it (with the note
+// on decimals for a comma), and returns true. Changes nothing else; false
+// for any other text.
+bool refusedRadiatorRecord(int32_t window, std::string_view text);
+
 // "Apply": a number field with a comma is refused with an alert naming it
 // and saying that decimals take a point; a unit whose Fp, Vap, Qmp, Sd,
 // Xmax or Vd is not a positive number beeps and stays; either changes

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "platform/qt/EndingSignals.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
@@ -60,11 +61,16 @@ void startApplication(int& argc, char** argv) {
 }
 
 int runEventLoop() {
+    // A logout, Ctrl+C or a kill ends the loop as a quit does, so that the
+    // loads and checks under way end with the rest below; caught until the
+    // layer is reset, so that one coming while it is ends nothing halfway.
+    catchEndingSignals();
     // A quit asked for before the loop runs (while starting, or in a test)
     // ends it at once.
-    const int status = gQuitStatus ? *gQuitStatus : QApplication::exec();
+    int status = gQuitStatus ? *gQuitStatus : QApplication::exec();
     gQuitStatus.reset();
     resetPlatform();
+    if (const int onSignal = releaseEndingSignals()) status = onSignal;
     if (gOwnApplication != nullptr) {
         delete gOwnApplication;
         gOwnApplication = nullptr;

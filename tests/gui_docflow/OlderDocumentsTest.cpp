@@ -29,7 +29,7 @@ void patch(std::string& document, std::size_t offset, double value) {
     for (std::size_t i = 0; i < 8; ++i) document[offset + i] = static_cast<char>(bits >> (56 - 8 * i));
 }
 
-constexpr std::size_t kPinAt = 48, kPinTempAt = 1836;
+constexpr std::size_t kPinAt = 48, kPinTempAt = 1836, kVent1CircPortSVminAt = 1244 + 56;
 constexpr std::size_t kVbAt = 678, kVb1At = 686, kFcAt = 710, kFb1At = 742, kQtcAt = 822;
 
 class OlderDocumentsTest : public DocflowTest {
@@ -78,7 +78,8 @@ constexpr double kWatts = 200.0;
 // those a fresh automatic design gives, their minimum areas those of the
 // design's power, √2 times the stale ones (the flow grows with the
 // pressure, the square root of the power). A port the user chose at the
-// design's own power stays the user's, too small as it is.
+// design's own power stays the user's, too small as it is, also where the
+// machine that wrote it computed its minimum area a bit or a few apart.
 TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
     design(kSerialVented, 2, kDualParallel, kWatts);
     const VentParameters fresh = state.vents;
@@ -89,9 +90,12 @@ TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
         const char* what;
         double sizedAt;  // W
         bool usersPort;
+        double (*writtenAs)(double minimum);  // the stored minimum area as another machine computed it
     } rows[] = {
-        {"a port the automatic design sized for half the power", kWatts / 2.0, false},
-        {"a port the user chose at the design's power", kWatts, true},
+        {"a port the automatic design sized for half the power", kWatts / 2.0, false, [](double a) { return a; }},
+        {"a port the user chose at the design's power", kWatts, true, [](double a) { return a; }},
+        {"... its minimum area one bit above", kWatts, true, [](double a) { return std::nextafter(a, 2.0 * a); }},
+        {"... its minimum area 1e-9 below", kWatts, true, [](double a) { return a * (1.0 - 1e-9); }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -107,6 +111,7 @@ TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
         std::string document = encodeDesignDocument(state);
         patch(document, kPinAt, kWatts);
         patch(document, kPinTempAt, kWatts);
+        patch(document, kVent1CircPortSVminAt, row.writtenAs(stored.CircPortSVmin));
         const std::string file = path("Serial.qndl");
         put(file, document);
 

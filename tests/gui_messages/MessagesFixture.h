@@ -25,14 +25,16 @@ inline std::string recordText(const std::vector<std::string>& fields) {
     return text;
 }
 
-inline std::string driverRecord(const std::string& fs = "38") {
-    return recordText({"DUMMY#", "Woofer-8", "30 Hz - 3 kHz", "20", fs, "62", "0.32", "0.35", "4.1", "0.9", "5.6",
-                       "80", "220", "6.5", "143", "0.8"});
+inline std::vector<std::string> driverFields(const std::string& fs = "38") {
+    return {"DUMMY#", "Woofer-8", "30 Hz - 3 kHz", "20", fs, "62", "0.32", "0.35", "4.1", "0.9", "5.6",
+            "80", "220", "6.5", "143", "0.8"};
 }
+inline std::string driverRecord(const std::string& fs = "38") { return recordText(driverFields(fs)); }
 
-inline std::string radiatorRecord(const std::string& fp = "21.5") {
-    return recordText({"DUMMY&", "Acme Audio", "PR-25", "25", fp, "48", "6.2", "330", "11", "360"});
+inline std::vector<std::string> radiatorFields(const std::string& fp = "21.5") {
+    return {"DUMMY&", "Acme Audio", "PR-25", "25", fp, "48", "6.2", "330", "11", "360"};
 }
+inline std::string radiatorRecord(const std::string& fp = "21.5") { return recordText(radiatorFields(fp)); }
 
 class MessagesTest : public testing::Test {
 protected:

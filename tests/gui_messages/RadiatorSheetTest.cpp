@@ -6,6 +6,7 @@
 
 #include "gui_messages/MessagesFixture.h"
 #include "platform/qt/Registry.h"
+#include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
 #include "response/CofCal.h"
 #include "selection/SystemInfoPalette.h"
@@ -72,6 +73,45 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
         EXPECT_EQ(dialogs.beeps, c.matches ? 0 : 1);
         EXPECT_EQ(dialogs.sheets, c.matches ? std::vector<std::string>{} : std::vector<std::string>{mismatch()});
         EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // the next design shows no stale record
+    }
+}
+
+// Every number of both records with a decimal comma, from a sibling and,
+// for a radiator, pasted: refused at once over the open sheet, the alert
+// naming the field as its window does; nothing is taken or waits.
+TEST_F(RadiatorSheetTest, ARecordWithACommaInAnyNumberIsRefusedNamingTheField) {
+    const std::vector<std::pair<std::size_t, std::string>> fields = {
+        {3, "Dia (Nominal Diameter)"}, {4, "Fs (Free Air Resonance)"}, {5, "Vas (Acoustic Volume)"},
+        {6, "Qts (Total Q)"}, {7, "Qes (Electrical Q)"}, {8, "Qms (Mechanical Q)"}, {9, "Effi (Efficiency)"},
+        {10, "Re (D.C. Resistance)"}, {11, "Pemax (Thermal Limit Power)"}, {12, "Sd (Effective Area)"},
+        {13, "Xmax (Peak Linear Excursion)"}, {14, "Vd (Displacement Volume)"}, {15, "Le (Voice Coil Inductance)"},
+        {3, "Dia (Diameter)"}, {4, "Fp (Free Air Resonance)"}, {5, "Vap (Acoustic Volume)"}, {6, "Qmp (Mechanical Q)"},
+        {7, "Sd (Effective Area)"}, {8, "Xmax (Peak Linear Excursion)"}, {9, "Vd (Displacement Volume)"}};
+    for (std::size_t row = 0; row < fields.size(); ++row) {
+        const bool driver = row < 13;
+        for (const bool pasted : driver ? std::vector<bool>{false} : std::vector<bool>{false, true}) {
+            const auto& [index, label] = fields[row];
+            SCOPED_TRACE(label + (pasted ? " pasted" : " sent"));
+            TearDown();
+            SetUp();
+            std::vector<std::string> record = driver ? driverFields() : radiatorFields();
+            record[index] = "0,35";
+            const DriverValues before = enteredDriver();
+            if (driver) fromOrvanel(recordText(record));
+            if (!driver && !pasted) fromOstrevane(recordText(record));
+            if (pasted) clipboard.content = recordText(record);
+            if (pasted) PRDataEnterPasteParameterButton();
+            EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Entered text is not a number.|" + label +
+                                                               " is not a number.  ( Decimals take a point, not a comma. )"});
+            EXPECT_EQ(dialogs.beeps, 1);
+            EXPECT_EQ(state.speaker.s_SP2, SpeakerParameters{}.s_SP2);
+            EXPECT_EQ(driverNumber(enteredDriver(), DriverField(index - 1)), driverNumber(before, DriverField(index - 1)));
+            EXPECT_EQ(state.messages.DriverRecordWaitsFlag + state.messages.HeldDriverFlag, 0);
+            EXPECT_EQ(state.messages.s_DummyPR, "NULL");
+            EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+            EXPECT_EQ(platform::controlText(kSheet, kPRFpField), "");
+            EXPECT_TRUE(platform::isControlEnabled(kSheet, kPRPasteButton));
+        }
     }
 }
 

@@ -166,6 +166,12 @@ TEST_F(VocabularyEffects, AMalformedDriverRecordBeepsAndKeepsThePreviousDriver) 
         EXPECT_EQ(state.speaker.s_SP2, "Test20-04");
     }
     EXPECT_EQ(dialogs.beeps, 4);
+    // With no window of a record's open, the alert stands on its own.
+    const std::string fs = "Fs (Free Air Resonance) ";
+    EXPECT_EQ(dialogs.sheets, (std::vector<std::string>{
+                                  "0|ALERT!   Entered numerical value is too small.|" + fs + "must be greater than 0.",
+                                  "0|ALERT!   Entered numerical value is too large.|" + fs + "is too large to be read as a number.",
+                                  "0|ALERT!   Entered numerical value is too small.|" + fs + "must be greater than 0."}));
     fromOrvanel(overlong);
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
 }
@@ -179,6 +185,10 @@ TEST_F(VocabularyEffects, ADriverRecordWaitsWhileTheDesignHasUnsavedChanges) {
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
     EXPECT_EQ(state.speaker.s_SP2, "Woofer-8");
     EXPECT_EQ(state.messages.HeldDriverFlag, 0);
+    state.messages.HeldDriverRecord = driverRecord("38,5");  // taken through the same check
+    state.messages.HeldDriverFlag = 1;
+    TakeHeldDriverRecord();
+    EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
 }
 
 TEST_F(VocabularyEffects, AnyOtherTextDerivesTheConnectedDriverAgainWhileADesignIsOpen) {
@@ -241,7 +251,10 @@ TEST_F(VocabularyEffects, ARadiatorRecordWaitsWithoutADesignOrUnderASheet) {
 
     std::string incomplete = radiatorRecord("99");
     fromOstrevane(incomplete.substr(0, incomplete.size() - 6));  // refused: the waiting record stays
-    EXPECT_EQ(dialogs.beeps, 1);
+    fromOstrevane(radiatorRecord("30,5"));  // refused at once, over the design: the waiting record stays
+    EXPECT_EQ(dialogs.beeps, 2);
+    EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"7|ALERT!   Entered text is not a number.|Fp (Free Air "
+                                                       "Resonance) is not a number.  ( Decimals take a point, not a comma. )"});
     EXPECT_EQ(state.messages.s_MasgPR, radiatorRecord("30"));
     EXPECT_TRUE(messenger.sent.empty());
 }

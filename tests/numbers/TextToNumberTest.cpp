@@ -44,5 +44,18 @@ TEST(TextToNumber, ReadsHexOctalAndBinaryIntegers) {
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(textToNumber(c.text), c.value) << c.text;
 }
 
+// A typed number is the whole number typed: digits that its reading would
+// drop, in any base, make it none; a unit after it does not.
+TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
+    for (const char* text : {"1 000", "4x5", "3.2.1", "&H1G5", "&O78", "&X102", "0x1G2", "12,5"})
+        EXPECT_EQ(readTypedNumber(text).kind, NumberTextKind::NotANumber) << text;
+    struct Case { const char* text; double value; } taken[] = {{"&HFF Hz", 255.0}, {"0x1F", 31.0}, {"&O17", 15.0},
+                                                              {"&X101 ", 5.0}, {"12.5 Hz", 12.5}};
+    for (const auto& c : taken) {
+        EXPECT_TRUE(readTypedNumber(c.text).number()) << c.text;
+        EXPECT_DOUBLE_EQ(readTypedNumber(c.text).value, c.value) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace quendal

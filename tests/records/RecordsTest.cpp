@@ -86,24 +86,30 @@ TEST_F(RecordsTest, DriverRecordFillsTheEnteredSetInTheRecordsOwnFieldOrder) {
     EXPECT_EQ(state.messages.s_Dummy, "DUMMY#");
 }
 
-TEST_F(RecordsTest, NumericFieldsReadTheirLeadingNumberAndBasePrefixes) {
+// Numbers read as a typed field reads them; a field that holds no number
+// so read refuses the record (no value: nothing taken).
+TEST_F(RecordsTest, NumericFieldsReadAsTypedFieldsAndAnUnreadOneRefusesTheRecord) {
     struct Case {
         std::string field;
-        double value;
+        std::optional<double> value;
     };
-    const std::vector<Case> cases = {{"12.5 Hz", 12.5}, {"abc", 0.0}, {"&H1F", 31.0}, {"0x10", 16.0},
-                                     {"&O17", 15.0},    {"&X101", 5.0}, {"1e999", 0.0}, {" 7", 7.0}};
+    const std::vector<Case> cases = {{"12.5 Hz", 12.5}, {"abc", {}},     {"&H1F", 31.0}, {"0x10", 16.0},
+                                     {"&O17", 15.0},    {"&X101", 5.0},  {"1e999", {}},  {" 7", 7.0},
+                                     {"21,5", {}},      {"1,000", {}},   {"1 000", {}},  {" ", 0.0}};
     for (const Case& c : cases) {
+        resetState();
         std::vector<std::string> fields = radiatorFields();
         fields[4] = c.field;  // Fp
         state.messages.s_MasgPR = record(fields);
-        ASSERT_TRUE(MasageTextToPRParameter()) << c.field;
-        EXPECT_DOUBLE_EQ(state.radiator.FPOrg, c.value) << c.field;
+        ASSERT_EQ(MasageTextToPRParameter(), c.value.has_value()) << c.field;
+        EXPECT_DOUBLE_EQ(state.radiator.FPOrg, c.value.value_or(0.0)) << c.field;
+        EXPECT_EQ(state.radiator.s_PROrg, c.value ? "PR-25" : "N/A") << c.field;
     }
 }
 
 TEST_F(RecordsTest, ADriverTheProgramWouldRefuseIsNotTaken) {
-    for (auto [index, value] : {std::pair{5, "-3"}, std::pair{9, "150"}, std::pair{15, "-0.1"}, std::pair{10, "0"}}) {
+    for (auto [index, value] : {std::pair{5, "-3"}, std::pair{9, "150"}, std::pair{15, "-0.1"}, std::pair{10, "0"},
+                                std::pair{11, "80,5"}, std::pair{8, "0,35"}, std::pair{3, "abc"}}) {
         std::vector<std::string> fields = driverFields();
         fields[std::size_t(index)] = value;  // negative Vas, Effi above 100 %, negative Le, Re 0
         state.messages.s_Masg = record(fields);
@@ -170,12 +176,12 @@ TEST_F(RecordsTest, ClipboardTextsOfTwoHundredFiftySixBytesOrNoneAreNotTaken) {
 
 TEST_F(RecordsTest, APasteKeepsItsOwnMarkerAndTakesOnlyRadiatorRecords) {
     state.messages.ClipText = record(driverFields());
-    EXPECT_FALSE(ClipTextToPRParameter());
+    EXPECT_EQ(ClipTextToPRParameter(), RecordOutcome::NotARecord);
     EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");
 
     state.messages.ClipText = record(radiatorFields());
-    ASSERT_TRUE(ClipTextToPRParameter());
+    ASSERT_EQ(ClipTextToPRParameter(), RecordOutcome::Taken);
     EXPECT_EQ(state.messages.s_DummyPaste, "DUMMY&");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // no record from Ostrevane waits because of a paste
     const PassiveRadiatorParameters& p = state.radiator;
