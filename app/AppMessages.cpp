@@ -21,6 +21,7 @@
 #include "app/RepeatingTimer.h"
 #include "app/UpdateCheck.h"
 #include "model/DriverCheck.h"
+#include "model/KeptDesign.h"
 #include "model/ParameterPasses.h"
 #include "windows/DefaultParameters.h"
 
@@ -75,6 +76,13 @@ void hideForOrvanel() {
     ResetResponseWndBounds();
     CloseWindows();
     endWaitingDesign();  // a driver received for the next design stays the driver in use
+    // The sheets, alerts and dialogs on the design went with it, unanswered:
+    // none holds the keys, the next design's setup or a record any more.
+    sh.SheetWndFlag = 0;
+    sh.InterceptEvHnd = 0;
+    sh.InitSetSelFlag = 0;
+    state.connection.SpConSel = 0;
+    state.entry.AlertKindShown = 0;
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
     sh.WindCloseFlag = 1;
@@ -83,6 +91,21 @@ void hideForOrvanel() {
     sh.InitSetupFlag = 0;
     InitMenu14();
     toOstrevane(vc::kNowClosed);
+}
+
+// A design on the screen or waiting there behind the window that chooses
+// the next one.
+bool designShown() { return designOnScreen() || designKept(); }
+
+// Any text that is no driver record sets the driver in use back to the
+// entered one, and a design reads it scaled for its speaker connection. A
+// design waiting behind System Select or Speaker Select is the design on the
+// screen and keeps its driver as it waits: the reset falls on the next
+// design's inputs, scaled for their own connection.
+void resetDriverInUse() {
+    const NextDesignInState next;
+    MasageTextToParameter();
+    if (designShown()) SpconCal();
 }
 
 void bootedByFileFromOrvanel() {
@@ -122,7 +145,7 @@ void freeFromOrvanel() {
 }
 
 void quitForSibling() {
-    if (state.shell.DirtyFlag == 1 && designOnScreen())
+    if (state.shell.DirtyFlag == 1 && designShown())
         askSaveForSibling(true);
     else
         QuitMenuSelect(0);
@@ -293,10 +316,7 @@ int32_t DoAppleEventFromQndlCommon() {
         driverRecordFromOrvanel();
         return 0;
     }
-    MasageTextToParameter();  // resets the working driver from the entered one
-    // A design on the screen reads the working driver scaled for its
-    // speaker connection: derive it again.
-    if (designOnScreen()) SpconCal();
+    resetDriverInUse();
 
     const std::string_view text = m.s_Masg.view();
     if (text == vc::kStopActivateFromOrvanel) {
@@ -333,7 +353,7 @@ int32_t DoAppleEventFromTsmr(const platform::AppMessage& event) {
         else
             toTessmir(vc::kShowSaveFileMeToTessmir);
     } else if (text == vc::kShowSaveFileFromTessmir) {
-        if (designOnScreen())
+        if (designShown())
             askSaveForSibling(true);
         else
             QuitMenuSelect(0);  // nothing to save

@@ -132,6 +132,14 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
     platform::documentDialogs().chooseFileToSave(
         request, [stationery, next = std::move(next)](std::optional<std::string> path) {
             --state.shell.DocumentDialogsAsking;
+            if (!platform::windowExists(kResponseWindow)) {
+                // The design went while the dialog asked (the driver
+                // database hid it, and the dialog with it): nothing to save,
+                // and its menus went with it.
+                state.shell.InterceptEvHnd = 0;
+                if (next) DropHeldDriverRecord();
+                return;
+            }
             if (path) RememberDialogFolder(*path);
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);

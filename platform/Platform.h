@@ -671,6 +671,9 @@ struct SaveFileRequest {
     std::string suffix;        // without dot: every name given back ends in "." + suffix exactly
 };
 
+// Every question is answered exactly once: a dialog that goes with the
+// window it stands on is answered as cancelled (nothing chosen, Cancel,
+// Continue), on the event loop after the window has gone.
 class DocumentDialogService {
 public:
     virtual ~DocumentDialogService() = default;

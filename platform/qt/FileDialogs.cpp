@@ -41,6 +41,17 @@ using Chosen = std::function<void(std::optional<std::string>)>;
 
 QWidget* parentOf(WindowNumber window) { return window != 0 ? windowWidget(window) : nullptr; }
 
+// A dialog that goes unanswered (the window it stands on closed under it)
+// is answered `cancelled` once the event loop runs again, so that nothing
+// waits for its answer for ever.
+void cancelledIfGone(QDialog* dialog, std::function<void()> cancelled) {
+    auto answered = std::make_shared<bool>(false);
+    QObject::connect(dialog, &QDialog::finished, [answered] { *answered = true; });
+    QObject::connect(dialog, &QObject::destroyed, [answered, cancelled = std::move(cancelled)] {
+        if (!*answered) QTimer::singleShot(0, qApp, cancelled);
+    });
+}
+
 void openModal(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
@@ -87,6 +98,7 @@ void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file)
         else
             askWhereToSave(request, done, QFileInfo(file).absolutePath(), QFileInfo(file).fileName());
     });
+    cancelledIfGone(box, [done] { done(std::nullopt); });
     openModal(box);
 }
 
@@ -115,6 +127,7 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
         else
             done(file.toStdString());
     });
+    cancelledIfGone(dialog, [done] { done(std::nullopt); });
     openModal(dialog);
 }
 
@@ -128,13 +141,14 @@ public:
         dialog->setNameFilter(QStringLiteral("Quendal designs and stationery (*.qndl *.qndlsta)"));
         dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
         if (request.filter) dialog->setProxyModel(new FileListFilter(request.filter, dialog));
-        QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done = std::move(done)](int result) {
+        QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done](int result) {
             const QStringList files = dialog->selectedFiles();
             if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
                 done(files.first().toStdString());
             else
                 done(std::nullopt);
         });
+        cancelledIfGone(dialog, [done] { done(std::nullopt); });
         openModal(dialog);
     }
 
@@ -154,12 +168,13 @@ public:
         QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         box->setDefaultButton(save);
         box->setEscapeButton(cancel);
-        QObject::connect(box, &QDialog::finished, box, [box, save, discard, done = std::move(done)](int) {
+        QObject::connect(box, &QDialog::finished, box, [box, save, discard, done](int) {
             const QAbstractButton* clicked = box->clickedButton();
             done(clicked == save      ? SaveChangesAnswer::Save
                  : clicked == discard ? SaveChangesAnswer::DontSave
                                       : SaveChangesAnswer::Cancel);
         });
+        cancelledIfGone(box, [done] { done(SaveChangesAnswer::Cancel); });
         openModal(box);
     }
 
@@ -172,8 +187,8 @@ public:
         QPushButton* carryOn = box->addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
         box->setDefaultButton(carryOn);
         box->setEscapeButton(carryOn);
-        QObject::connect(box, &QDialog::finished, box,
-                         [box, stop, done = std::move(done)](int) { done(box->clickedButton() == stop); });
+        QObject::connect(box, &QDialog::finished, box, [box, stop, done](int) { done(box->clickedButton() == stop); });
+        cancelledIfGone(box, [done] { done(false); });
         openModal(box);
     }
 };

@@ -10,6 +10,7 @@
 #include "DocflowFixture.h"
 #include "dialogs/DesignStart.h"
 #include "model/DriverCheck.h"
+#include "platform/qt/Registry.h"
 #include "response/CofCal.h"
 #include "response/ReferenceLevel.h"
 #include "response/SpConCal.h"
@@ -17,6 +18,7 @@
 #include "response/VentSizing.h"
 #include "model/InputPower.h"
 #include "view/ResponseRedraw.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
 namespace {
@@ -115,6 +117,13 @@ TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
 
         open(file);
         EXPECT_EQ(state.vents.vent[kVent].FormSetBy, row.usersPort ? kFormSetByUser : kFormSetByNobody);
+        // Preferences closed with nothing changed leave the design as opened.
+        const std::string opened = encodeDesignDocument(state);
+        ApplicationEventHandler(kApplicationMenu, kPreferencesItem);
+        platform::qt::dispatchControlEvent(kPreferencesWindow, kPreferencesOK, platform::ControlEventKind::Hit);
+        ASSERT_FALSE(platform::windowExists(kPreferencesWindow));
+        EXPECT_TRUE(encodeDesignDocument(state) == opened);
+        EXPECT_EQ(state.shell.DirtyFlag, 0);
         state.view.ReDispWnd = 2;  // computed again, as every change's redraw computes it
         ReDispResposeWnd();
         for (int32_t v = 1; v <= 2; ++v) {

@@ -28,7 +28,9 @@
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
 #include "app/DesktopDocuments.h"
+#include "engine/CalculationContract.h"
 #include "model/DriverCheck.h"
+#include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
 #include "response/CofCal.h"
@@ -66,10 +68,14 @@ std::string storedFields(std::string document) {
     return document;
 }
 
+// Which vents' forms the user chose (1-3), as the walk recorded the user's
+// choices.
+using FormsChosen = std::array<bool, 4>;
+
 // The document of the same inputs computed afresh: the stored design read
 // into a clean state and computed as a recalculation computes it, with no
 // window and no page.
-std::string freshDocument(const std::string& bytes, std::string& problem) {
+std::string freshDocument(const std::string& bytes, const FormsChosen& usersForm, std::string& problem) {
     const auto kept = std::make_unique<ProgramState>(state);
     resetState();
     // The preferences in force, which no document stores.
@@ -79,9 +85,8 @@ std::string freshDocument(const std::string& bytes, std::string& problem) {
     std::string fresh;
     if (decodeDesignDocument(bytes, state, &problem)) {
         // Who chose each vent's form, which no document stores: a form the
-        // automatic design chose is chosen again, as it would be; the user's stays.
-        for (int v = 1; v <= 3; ++v)
-            state.vents.vent[v].FormSetBy = formIsAutomatic(kept->vents.vent[v]) ? kFormSetByDesign : kFormSetByUser;
+        // user chose stays, any other the automatic design chooses again.
+        for (int v = 1; v <= 3; ++v) state.vents.vent[v].FormSetBy = usersForm[v] ? kFormSetByUser : kFormSetByDesign;
         OriginalBoxParametersPass();
         SpconCal();
         PINcalc();
@@ -188,6 +193,14 @@ protected:
         else if (fileBytes(waiting.path) != waiting.file)
             fault = "the waiting design's file changed";
         if (!fault.empty()) pointFault = fault + " [" + point + "]";
+    }
+
+    // The form the Vent Design sheet shows: its tab, Ported or Ducted.
+    static VentShape shownForm() {
+        const bool circular = platform::controlValue(kVentDesignSheet, kVentTypeTab) == 1;
+        const bool ducted = platform::controlValue(kVentDesignSheet, circular ? kCircularRadio : kRectangularRadio) == 2;
+        return circular ? (ducted ? VentShape::CircularDuct : VentShape::CircularPort)
+                        : (ducted ? VentShape::RectangularDuct : VentShape::RectangularPort);
     }
 
     // A system chosen as a person does: its tab, then a click on its picture.
@@ -345,13 +358,22 @@ public:
         const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
         if (!choose(menu, item)) return "Vent Design (not offered)";
         std::string road = "Vent Design " + std::to_string(item);
-        if (usable(kVentDesignSheet, kCircularSetupButton) && pick(4) == 0) {
+        const int32_t vent = state.vents.VentID;
+        const VentShape opened = shownForm();
+        if (usable(kVentDesignSheet, kCircularSetupButton) && chance()) {
             hit(kVentDesignSheet, kCircularSetupButton);
-            if (usable(kVentInitialSetupSheet, kVentSetupPowerField))
-                platform::setControlText(kVentInitialSetupSheet, kVentSetupPowerField, "60");
-            platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, "25");
-            hit(kVentInitialSetupSheet, 1);
+            static constexpr const char* powers[] = {"1", "10", "60", "150", "400"};
+            static constexpr const char* thicknesses[] = {"6", "12", "25", "50"};
+            const char* power = powers[pick(5)];
+            const char* thickness = thicknesses[pick(4)];
             road += ", its Initial Setup";
+            if (usable(kVentInitialSetupSheet, kVentSetupPowerField)) {
+                platform::setControlText(kVentInitialSetupSheet, kVentSetupPowerField, power);
+                road += std::string(" ") + power + " W";
+            }
+            platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, thickness);
+            hit(kVentInitialSetupSheet, 1);
+            road += std::string(" ") + thickness + " mm";
         }
         // The form on the pane shown (0 either): the tab, Ported or Ducted,
         // the counts, Initialize.
@@ -376,15 +398,25 @@ public:
             pressAlertsOk();
             road += std::string(", ") + form.name;
         }
+        bool typed = false;
         if (usable(kVentDesignSheet, kVentSizeField) && chance()) {
             const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
             platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
             road += ", a size typed";
+            typed = true;
         }
         const bool ok = pick(3) != 0;
+        // A form OK takes other than the sheet opened with, or a size typed
+        // for it, is the user's from now on; vents 1 and 2 of a symmetric
+        // Triple Vented design are designed as one.
+        const bool chosen = ok && (typed || shownForm() != opened);
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
+        else if (chosen) {
+            usersForm[vent] = true;
+            if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
+        }
         // Its Initial Setup's OK applies the power and thickness at once;
         // otherwise Cancel changes nothing.
         if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
@@ -586,14 +618,67 @@ public:
         return road;
     }
 
+    // Texts of the driver database that are no driver record, while the
+    // design, perhaps of two drivers, waits behind System Select or Speaker
+    // Select: none changes it, and Cancel gives it back. Hide over an
+    // unchanged design closes it.
+    std::string siblingTextsWhileKept(Ending& ending) {
+        ending = Ending::Same;
+        std::string road;
+        if (chance() && choose(kMiscMenu, 6)) {
+            for (int i = 1 + pick(4); i > 0; --i) key(kSpeakerConnectionSheet, platform::kRightArrowChar);
+            hit(kSpeakerConnectionSheet, 1);
+            pressAlertsOk();
+            road = "speaker connection " + std::to_string(state.connection.SpConNum) + ", ";
+            ending = Ending::Kept;
+            beginRoad();
+        }
+        const bool speaker = chance();
+        if (!choose(kMiscMenu, speaker ? 3 : 1)) return road + "System Select (not offered)";
+        answerSaveQuestion();
+        const int32_t chooser = speaker ? kDefaultParametersWindow : kSystemSelectWindow;
+        if (!platform::windowExists(chooser)) {
+            ending = Ending::HandedOver;
+            return road + "Speaker Select, handed over";
+        }
+        road += speaker ? "Speaker Select" : "System Select";
+        look(road);
+        static constexpr std::string_view texts[] = {
+            vocabulary::kActivateMeFromOrvanel, vocabulary::kStopActivateFromOrvanel, vocabulary::kIamFreeFromOrvanel,
+            vocabulary::kYesBootedFromOrvanel,  vocabulary::kStopOpenFileFromOrvanel, vocabulary::kHideFromOrvanel,
+            "NoSuchText"};
+        const auto offered = state.shell.s_MasgMenu;
+        for (int i = 1 + pick(3); i > 0; --i) {
+            const std::string_view text = texts[pick(7)];
+            messenger.receiver({"QnDL", "TEXT", std::string(text)});
+            road += ", " + std::string(text);
+            look(road);
+            if (!platform::windowExists(kResponseWindow)) {
+                ending = Ending::Gone;  // hidden with the chooser: no design until the next one
+                return road;
+            }
+        }
+        // A driver database that offered itself takes Speaker Select from
+        // then on; the walk goes on choosing drivers by hand.
+        state.shell.s_MasgMenu = offered;
+        hit(chooser, 2);
+        return road + ", Cancel";
+    }
+
     // A driver record arrives while a dialog or sheet stands; when it
-    // closes, the record is taken: System Select shows it.
+    // closes, the record is taken: System Select shows it. Now and then the
+    // driver database hides the unchanged design first, and the dialog
+    // standing on it goes with it (the desktop's own Save dialog, which
+    // goes unanswered): the record is taken all the same.
     std::string aRecordDuringADialog(Ending& ending) {
         ending = Ending::Same;
         const int dialog = pick(8);
         static constexpr const char* names[] = {"the Save dialog", "the Open dialog", "Preferences",
                                                 "the Vent Design sheet", "the connection sheet", "Initial Setup",
                                                 "the passive-radiator data sheet", "an alert"};
+        const bool hide = dialog != 1 && pick(3) == 0;
+        if (hide && state.shell.DirtyFlag == 1) save(ending);
+        if (hide && dialog == 0) platform::setDocumentDialogService(nullptr);
         const SystemSelection& s = state.selection;
         switch (dialog) {
             case 0: choose(kFileMenu, 6); break;
@@ -613,18 +698,25 @@ public:
                     hit(kCustomPalette, kCalcButton);
                 }
         }
-        const bool up = dialog == 0   ? bool(documents.save)
+        const bool up = dialog == 0   ? state.shell.DocumentDialogsAsking > 0
                         : dialog == 1 ? bool(documents.open)
                         : dialog == 7 ? !alerts.pending.empty()
                                       : platform::windowExists(std::array{0, 0, kPreferencesWindow, kVentDesignSheet,
                                                                           kSpeakerConnectionSheet, kInitialSetupSheet,
                                                                           kPassiveRadiatorSheet, 0}[dialog]);
         if (!up) {
+            platform::setDocumentDialogService(&documents);
             if (dialog == 7) hit(kCustomPalette, kCalcButton);
             return std::string(names[dialog]) + " (not offered)";
         }
+        if (hide) {
+            messenger.receiver({"QnDL", "TEXT", std::string(vocabulary::kHideFromOrvanel)});
+            if (platform::windowExists(kResponseWindow)) pointFault = "Hide left the unchanged design";
+            alerts.pending.clear();  // the alert went with the window, unanswered
+        }
         driverRecordArrives();
-        switch (dialog) {
+        if (hide) platform::setDocumentDialogService(&documents);
+        else switch (dialog) {
             case 0: documents.saveTo(std::nullopt); break;
             case 1: documents.openFile(std::nullopt); break;
             case 2: hit(kPreferencesWindow, kPreferencesOK); break;
@@ -634,7 +726,8 @@ public:
             case 6: hit(kPassiveRadiatorSheet, kPRCancelButton); break;
             default: pressAlertsOk(); break;
         }
-        const std::string road = std::string("a driver record arrives during ") + names[dialog] + ", closed";
+        const std::string road =
+            std::string(hide ? "Hide, then a driver record, during " : "a driver record arrives during ") + names[dialog] + ", closed";
         static_cast<void>(QTest::qWaitFor([this] { return bool(documents.question) || platform::windowExists(kSystemSelectWindow); }, 300));
         answerSaveQuestion();
         if (!platform::windowExists(kSystemSelectWindow)) {
@@ -813,7 +906,7 @@ protected:
         if (std::string rest = restProblem(); !rest.empty()) return rest;
         const std::string now = encodeDesignDocument(state);
         std::string problem;
-        const std::string fresh = freshDocument(now, problem);
+        const std::string fresh = freshDocument(now, usersForm, problem);
         if (fresh.empty()) return "the design does not open again: " + problem;
         if (fresh != now) return "the design differs from its inputs computed afresh at " + firstDifference(now, fresh);
         const int32_t dirty = state.shell.DirtyFlag;
@@ -857,6 +950,7 @@ protected:
     bool driverTyped = false;
     int hardDriver = -1;  // which of the refused drivers the design on the screen has, if any
     bool quitted = false;
+    FormsChosen usersForm{};  // a new design's vents have their forms from the automatic design
 };
 
 // A value kept as 0, or so vast that the design drawn from it overflows a
@@ -954,12 +1048,12 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
     const std::vector<std::pair<RoadStep, int>> roads = {
         {&DesignRoads::lookAtAPage, 8},    {&DesignRoads::readTheGraph, 8},     {&DesignRoads::chooseAnAlignment, 8},
         {&DesignRoads::chooseALoss, 4},    {&DesignRoads::calculate, 4},        {&DesignRoads::connectSpeakers, 6},
-        {&DesignRoads::enterTheInputPower, 4}, {&DesignRoads::followTheRatedPower, 2}, {&DesignRoads::designAVent, 4},
+        {&DesignRoads::enterTheInputPower, 4}, {&DesignRoads::followTheRatedPower, 2}, {&DesignRoads::designAVent, 6},
         {&DesignRoads::selectTheSpeaker, 4}, {&DesignRoads::selectASystem, 2}, {&DesignRoads::receiveADriver, 2},
         {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
         // Records during dialogs and opened documents wait for the program's timers: seldom.
         {&DesignRoads::aRecordDuringADialog, 1}, {&DesignRoads::passiveRadiators, 2}, {&DesignRoads::openADocument, 1},
-        {&DesignRoads::setAPreference, 2}};
+        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2}};
     int weights = 0;
     for (const auto& road : roads) weights += road.second;
 
@@ -972,6 +1066,7 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
     std::string walked;  // the roads of the walk before
     for (int walk = 0; walk < walks; ++walk) {
         if (!restProblem().empty() || walk > 0) newDesign();
+        usersForm = {};
         pointFault.clear();
         ASSERT_EQ(restProblem(), "") << "walk " << walk;
         if (const std::string fault = check(Ending::New, encodeDesignDocument(state), 0); !fault.empty()) {
@@ -990,6 +1085,12 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
             documents.questions.clear();
             Ending ending = Ending::Same;
             const std::string road = (this->*roads[i].first)(ending);
+            // A new design's forms are the automatic design's; a document
+            // does not store who chose them: the program derives it, and
+            // keeps a form it does not know for the automatic design's.
+            if (ending == Ending::New) usersForm = {};
+            if (ending == Ending::Opened)
+                for (int v = 1; v <= 3; ++v) usersForm[v] = !formIsAutomatic(state.vents.vent[v]);
             walked += "\n  " + road;
             ++steps;
             settle();

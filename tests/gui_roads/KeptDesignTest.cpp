@@ -5,6 +5,7 @@
 
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
+#include "app/DesktopDocuments.h"
 #include "model/ClosedBoxOutcome.h"
 #include "model/DriverCheck.h"
 #include "windows/DefaultParameters.h"
@@ -138,11 +139,21 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     platform::qt::dispatchWindowEvent({platform::WindowEventKind::KeyDown, kSystemSelectWindow, 0, 0, 0, 0,
                                        platform::kDownArrowChar});  // Twin Serial Vented, below the Closed Box
     alerts.sheets.clear();
+    // The menus System Select offers: the bar, each menu's title, File > Save.
+    const auto menus = [] {
+        std::vector<int32_t> offered = platform::menuBar();
+        for (const int32_t menu : platform::menuBar()) offered.push_back(platform::isMenuItemEnabled(menu, 0));
+        offered.push_back(platform::isMenuItemEnabled(kFileMenu, 5));
+        return offered;
+    };
+    const std::vector<int32_t> offered = menus();
     hit(kSystemSelectWindow, 1);
     ASSERT_EQ(alerts.sheets.size(), 1u);
     EXPECT_EQ(alerts.sheets[0].title, "ALERT!   Uncalculate.  Qts is too large.");
     alerts.pressOk();
     EXPECT_EQ(alerts.sheets.size(), 1u) << "no second alert";
+    EXPECT_EQ(menus(), offered);
+    EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 5)) << "File > Save while the design waits";
     EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(encodeDesignDocument(state), before);
     EXPECT_EQ(state.shell.DirtyFlag, 0);
@@ -151,6 +162,14 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     messenger.receiver({"QnDL", "TEXT", "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  "});
     EXPECT_EQ(encodeDesignDocument(state), before);
     state.shell.DirtyFlag = 1;  // as after a change, so that Quit asks
+    // A document handed over asks first; Cancel keeps the waiting design.
+    ReceiveHandedDocuments({folder.filePath("Box.qndl").toStdString()});
+    ASSERT_TRUE(documents.question);
+    documents.answer(platform::SaveChangesAnswer::Cancel);
+    static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, 500));
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
+    EXPECT_EQ(encodeDesignDocument(state), before);
+    EXPECT_EQ(state.shell.DirtyFlag, 1);
     platform::qt::deliverCommand(kApplicationMenu, kQuitItem);
     ASSERT_TRUE(documents.question);
     documents.answer(platform::SaveChangesAnswer::Save);
@@ -195,6 +214,20 @@ TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
     record("REC-40");
     ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(modelShown(), "Model Name : REC-40");
+
+    // The driver database hides the unchanged design while the desktop's
+    // Save dialog stands on it: the dialog goes with the window, and the
+    // next record is taken.
+    hit(kSystemSelectWindow, 2);
+    platform::setDocumentDialogService(nullptr);
+    platform::qt::deliverCommand(kFileMenu, 6);
+    ASSERT_EQ(state.shell.DocumentDialogsAsking, 1);
+    messenger.receiver({"QnDL", "TEXT", "HideQnDL"});
+    ASSERT_FALSE(platform::windowExists(kResponseWindow));
+    record("REC-42");
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 2000));
+    EXPECT_EQ(modelShown(), "Model Name : REC-42");
+    EXPECT_EQ(state.shell.DocumentDialogsAsking, 0);
 }
 
 // The input-power choice a document brings is its design's own: Preferences

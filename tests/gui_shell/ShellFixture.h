@@ -2,6 +2,8 @@
 // handlers of windows and controls, with the state at its defaults.
 #pragma once
 
+#include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -31,6 +33,11 @@ protected:
         InitMenu11();
     }
     void TearDown() override {
+        // A dialog a test left asking is answered Cancel: the next test
+        // starts with none shown, and so with its palettes on the screen.
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) dialog->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         platform::resetPlatform();
         resetState();
     }

@@ -146,6 +146,37 @@ TEST_F(VentDesignSheet, CancelLeavesTheVentAndItsAreaAsTheyWere) {
     EXPECT_EQ(state.vents.SV22, area);
 }
 
+// A count chosen in the sheet sizes the vent again, and the automatic
+// design chooses its form again for the new count: at 1 W one port through
+// the panel carries the air, four of them tuning the box are too small for
+// it, and ducts take their place. A port the user chose stays a port, too
+// small as it is.
+TEST_F(VentDesignSheet, ANewCountChoosesTheAutomaticFormAgainButKeepsTheUsersPort) {
+    const struct {
+        const char* what;
+        int32_t setBy;
+        VentShape after;
+        VentForm form;
+    } rows[] = {
+        {"the automatic design's port", kFormSetByNobody, VentShape::CircularDuct, VentForm::Realisable},
+        {"the user's port", kFormSetByUser, VentShape::CircularPort, VentForm::BelowMinimumArea},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        state.power.InputPowerCheck = 0;
+        state.power.PIN = state.power.PinTemp = 1.0;
+        state.vents.vent[1].FormSetBy = row.setBy;
+        openSheet(1, 3, 1, "Vent");
+        ASSERT_EQ(shapeInForce(working()), VentShape::CircularPort);
+        chooseCount(kCircularCountPopup, 4);
+        EXPECT_EQ(working().CircVentNum, 4);
+        EXPECT_EQ(shapeInForce(working()), row.after);
+        EXPECT_EQ(working().VentForm, int32_t(row.form));
+        EXPECT_EQ(platform::controlValue(kVentDesignSheet, kCircularRadio), working().CircVentRadio);
+        click(kVentDesignSheet, kVentCancelButton);
+    }
+}
+
 // The Initial Setup sheet's OK redraws the vent page, which sizes the
 // two-branch vent again: in its stored record, not over the sheet's choice.
 // A Calc. tries areas: Cancel leaves the air-speed scales of the areas.
