@@ -164,7 +164,10 @@ bool portOfTheUser(int32_t vent) {
     automatic.FormSetBy = kFormSetByDesign;
     designVentRecord(automatic, chamber, conditions);
     chooseAutomaticForm(automatic, chamber, conditions);
-    return shapeInForce(automatic) != VentShape::CircularPort;
+    // The automatic design gives both shapes' radio buttons the same kind;
+    // a rectangular kind of its own is the user's hand on the form.
+    return shapeInForce(automatic) != VentShape::CircularPort ||
+           automatic.RectVentRadio != state.vents.vent[vent].RectVentRadio;
 }
 
 }  // namespace

@@ -140,6 +140,26 @@ TEST_F(OlderDocumentsTest, AStalePortIsChosenAfreshAndAPortTheUserChoseStays) {
     }
 }
 
+// A port the automatic design would choose too, but whose rectangular kind
+// the user set to "Ducted": the automatic design gives both kinds alike, so
+// the form is the user's and nothing of it changes when it is computed again.
+TEST_F(OlderDocumentsTest, APortWhoseRectangularKindTheUserSetStaysTheUsers) {
+    design(kSerialVented, 2, kDualParallel, kWatts / 2.0);
+    ASSERT_EQ(shapeInForce(state.vents.vent[kVent]), VentShape::CircularPort);
+    state.vents.vent[kVent].RectVentRadio = 2;
+    state.vents.vent[kVent].FormSetBy = kFormSetByUser;
+    BoxParameterBackup();
+    const std::string file = path("Kinds.qndl");
+    put(file, encodeDesignDocument(state));
+    open(file);
+    EXPECT_EQ(state.vents.vent[kVent].FormSetBy, kFormSetByUser);
+    const std::string opened = storedDesignValues(state);
+    state.view.ReDispWnd = 2;
+    ReDispResposeWnd();
+    EXPECT_TRUE(storedDesignValues(state) == opened);
+    EXPECT_EQ(state.vents.vent[kVent].RectVentRadio, 2);
+}
+
 // The older writer saved the box values of the Impedance page as the
 // alignment gave them, Qtc in single precision (0.70700002). They are read
 // as the design keeps them, to the hundredth (Qtc to the thousandth), so
