@@ -33,8 +33,8 @@ NumberTextKind numberTextKind(std::string_view text);
 // a decimal comma ("47,5", which would otherwise read as 47) or a
 // thousands separator ("1,000", which read as a decimal comma would give
 // 1); and so does a number followed by more digits ("1 000", "4x5",
-// "3.2.1", or "&H1G5" and "&O78" in another base), which reading would drop. A unit after it stays
-// ignored ("12.5 Hz").
+// "3.2.1", or "&H1G5" and "&O78" in another base), which reading would
+// drop. A unit after it stays ignored ("12.5 Hz").
 // A number too large to hold reads as an infinity of its sign, beyond
 // every limit; anything that is not a Number reads as 0.
 struct TypedNumber {
