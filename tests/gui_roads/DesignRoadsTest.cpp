@@ -990,7 +990,7 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
     struct Control {
         int32_t window = 0, control = 0;
     };
-    enum Then { Nothing, TwoInParallel, ALossChosen };
+    enum Then { Nothing, TwoInParallel, ALossChosen, FourRadiators };
     struct Road {
         const char* name;
         int32_t tab, position, alin, menu, item;
@@ -1011,6 +1011,12 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
          TwoInParallel},
         {"Vas, a loss chosen", 2, 8, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1},
          ALossChosen},
+        // A design held with one driver or one radiator, then given two or
+        // four on the road: the connection's and the count's own checks.
+        {"Vas, Infinite Baffle, two in parallel", 1, 1, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas},
+         {kDefaultParametersWindow, 1}, TwoInParallel},
+        {"Passive Raveza's Vap applied, four radiators", 2, 2, 1, kMiscMenu, 9, {}, {kPassiveRadiatorSheet, kPRVapField},
+         {kPassiveRadiatorSheet, kPRApplyButton}, FourRadiators},
         {"Calc., Closed Box Qtc", 1, 2, 3, 0, 0, {}, {kCustomPalette, 32}, {kCustomPalette, kCalcButton}},
         {"Calc., Passive Raveza Vb1", 2, 2, 5, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
         {"Calc., Serial Raveza Type1 Vb1", 2, 3, 3, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
@@ -1021,12 +1027,20 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
         if (road.menu != 0) choose(road.menu, road.item);
         answerSaveQuestion();
         if (road.opening.window != 0) hit(road.opening.window, road.opening.control);
+        // The radiator sheet opens empty: an ordinary unit, then the value.
+        if (road.field.window == kPassiveRadiatorSheet)
+            for (const auto& [field, text] : {std::pair{kPRDiameterField, "30"}, {kPRFpField, "18"}, {kPRVapField, "60"},
+                                              {kPRQpField, "5.5"}, {kPRSdField, "450"}, {kPRXmaxField, "12"},
+                                              {kPRVdField, "540"}})
+                platform::setControlText(kPassiveRadiatorSheet, field, text);
         platform::setControlText(road.field.window, road.field.control, value);
         hit(road.ok.window, road.ok.control);
-        if (road.field.window != kDefaultParametersWindow) return;
-        chooseSystem(road.tab, road.position);
-        hit(kSystemSelectWindow, 1);
-        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        if (road.field.window == kDefaultParametersWindow) {
+            chooseSystem(road.tab, road.position);
+            hit(kSystemSelectWindow, 1);
+            if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        }
+        if (road.then == Nothing) return;
         closeWhatStands();
         if (road.then == TwoInParallel && choose(kMiscMenu, 6)) {
             key(kSpeakerConnectionSheet, platform::kRightArrowChar);
@@ -1034,10 +1048,13 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
         } else if (road.then == ALossChosen) {
             platform::setControlValue(kCustomPalette, kPaletteQbPopup1, 1);
             hit(kCustomPalette, kPaletteQbPopup1);
+        } else if (road.then == FourRadiators) {
+            platform::setControlValue(kCustomPalette, kPaletteRadiatorCountPopup, 4);
+            hit(kCustomPalette, kPaletteRadiatorCountPopup);
         }
     };
     for (const Road& road : roads)
-        for (const char* value : {"0.0004", "1e154", "1e306", "1e307", "1e308"}) {
+        for (const char* value : {"0.0004", "1e154", "3e154", "1e306", "1e307", "1e308"}) {
             take(road, value);
             closeWhatStands();
             settle();
