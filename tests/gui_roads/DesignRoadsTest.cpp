@@ -33,6 +33,7 @@
 #include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
+#include "palette/CustomPaletteValues.h"
 #include "response/CofCal.h"
 #include "selection/SystemChooser.h"
 #include "response/ReferenceLevel.h"
@@ -413,14 +414,17 @@ public:
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
-        else if (chosen) {
-            usersForm[vent] = true;
-            if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
-        }
+        else if (chosen) usersVentChosen(vent);
         // Its Initial Setup's OK applies the power and thickness at once;
         // otherwise Cancel changes nothing.
         if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
         return road + (ok ? ", OK" : ", Cancel");
+    }
+    // The vent's form is the user's from now on; vents 1 and 2 of a
+    // symmetric Triple Vented design are designed as one.
+    void usersVentChosen(int32_t vent) {
+        usersForm[vent] = true;
+        if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
     }
     std::string selectTheSpeaker(Ending& ending) {
         ending = Ending::Same;
@@ -765,6 +769,159 @@ public:
         return std::string("passive-radiator data, Fp typed, ") + (apply ? "Apply" : "Cancel");
     }
 
+    // A circular duct of a size typed for the first vent, then its tuning
+    // typed ten times too high, Calc., and the tuning meant, Calc.: the
+    // design comes back as it was, the user's duct with it.
+    std::string fbRoundTripOverAUsersVent(Ending& ending) {
+        ending = Ending::Kept;
+        const SystemSelection& s = state.selection;
+        // The tuning is an entry of the custom alignment, the last.
+        choose(alignmentMenuFor(s.SysSelTabNum, s.SysSelBtnNum), kAlignmentItems[s.SysSelTabNum - 1][s.SysSelBtnNum - 1]);
+        pressAlertsOk();
+        int32_t field = 0;
+        for (const PaletteValueRow& row : currentValueRows())
+            if (row.value == BoxValue::FB1 && usable(kCustomPalette, row.entryId)) field = row.entryId;
+        if (field == 0 || !enabled(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1)) {
+            return "the Fb round trip (not offered)";
+        }
+        const std::string meant = platform::controlText(kCustomPalette, field);
+        hit(kCustomPalette, kCalcButton);  // the vent counts as Calc. leaves them
+        pressAlertsOk();
+        choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1);
+        const int32_t vent = state.vents.VentID;
+        for (const int32_t control : {kVentTypeTab, kCircularRadio}) {
+            platform::setControlValue(kVentDesignSheet, control, control == kVentTypeTab ? 1 : 2);
+            hit(kVentDesignSheet, control);
+        }
+        const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
+        platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
+        hit(kVentDesignSheet, kVentOkButton);
+        pressAlertsOk();
+        if (platform::windowExists(kVentDesignSheet)) {
+            hit(kVentDesignSheet, kVentCancelButton);
+            return "the Fb round trip: the duct typed is refused";
+        }
+        usersVentChosen(vent);
+        const std::string held = storedFields(encodeDesignDocument(state));
+        std::ostringstream typo;
+        typo << std::atof(meant.c_str()) * 10;
+        for (const std::string& text : {typo.str(), meant}) {
+            platform::setControlText(kCustomPalette, field, text);
+            hit(kCustomPalette, kCalcButton);
+            pressAlertsOk();
+        }
+        const std::string now = storedFields(encodeDesignDocument(state));
+        if (pointFault.empty() && now != held)
+            pointFault = "the tuning meant did not give the design back at " + firstDifference(held, now);
+        return "a duct typed, Fb " + typo.str() + ", Calc., Fb " + meant.substr(meant.find_first_not_of(' ')) + ", Calc.";
+    }
+
+    // In the Vent Design sheet a size typed and Calc., then another count:
+    // the sheet keeps the form it shows, and Ducted takes a click.
+    std::string countAfterATypedSize(Ending& ending) {
+        ending = Ending::Same;
+        const SystemSelection& s = state.selection;
+        const int32_t menu = ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum);
+        const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
+        if (!choose(menu, item)) return "a count after a typed size (not offered)";
+        const int32_t vent = state.vents.VentID;
+        const bool circular = chance();
+        const int32_t radio = circular ? kCircularRadio : kRectangularRadio;
+        const int32_t counts = circular ? kCircularCountPopup : kRectangularCountPopup;
+        platform::setControlValue(kVentDesignSheet, kVentTypeTab, circular ? 1 : 2);
+        hit(kVentDesignSheet, kVentTypeTab);
+        std::string road = "Vent Design " + std::to_string(item) + (circular ? ", circular" : ", rectangular");
+        if (chance()) {
+            platform::setControlValue(kVentDesignSheet, radio, 2);
+            hit(kVentDesignSheet, radio);
+            road += ", Ducted";
+        }
+        const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
+        platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
+        hit(kVentDesignSheet, kVentCalcButton);
+        pressAlertsOk();
+        const VentShape typed = shownForm();
+        const int32_t count = 2 + pick(3);
+        platform::setControlValue(kVentDesignSheet, counts, count);
+        hit(kVentDesignSheet, counts);
+        pressAlertsOk();
+        road += ", a size typed, Calc., count " + std::to_string(count);
+        if (pointFault.empty() && (shownForm() != typed || shapeInForce(state.vents.working) != typed))
+            pointFault = "the count changed the form the sheet showed [" + road + "]";
+        platform::setControlValue(kVentDesignSheet, radio, 2);
+        hit(kVentDesignSheet, radio);
+        road += ", Ducted";
+        const VentShape duct = circular ? VentShape::CircularDuct : VentShape::RectangularDuct;
+        if (pointFault.empty() && (shownForm() != duct || shapeInForce(state.vents.working) != duct))
+            pointFault = "Ducted did not take [" + road + "]";
+        const bool ok = chance();
+        hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
+        pressAlertsOk();
+        if (platform::windowExists(kVentDesignSheet)) {
+            hit(kVentDesignSheet, kVentCancelButton);
+        } else if (ok) {
+            usersVentChosen(vent);
+            ending = Ending::Kept;
+        }
+        return road + (ok ? ", OK" : ", Cancel");
+    }
+
+    // The driver database says it was booted by a file while a sheet or an
+    // alert stands on the saved design: the design's windows close, what
+    // stood on them ends, and the next driver record is taken.
+    std::string bootedByFileDuringASheet(Ending& ending) {
+        ending = Ending::Same;
+        if (state.shell.DirtyFlag == 1) save(ending);
+        static constexpr const char* names[] = {"the connection sheet", "Initial Setup", "the Vent Design sheet",
+                                                "the vent's Initial Setup", "the passive-radiator data sheet",
+                                                "an alert"};
+        const int sheet = pick(6);
+        const SystemSelection& s = state.selection;
+        int32_t entry = 0;
+        switch (sheet) {
+            case 0: choose(kMiscMenu, 6); break;
+            case 1: choose(kMiscMenu, 5); break;
+            case 2: case 3:
+                choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1);
+                if (sheet == 3) hit(kVentDesignSheet, kCircularSetupButton);
+                break;
+            case 4: choose(kMiscMenu, 9); break;
+            default:  // a comma is no number to the palette: an alert says so
+                for (int32_t field = 31; field <= 36 && entry == 0; ++field)
+                    if (usable(kCustomPalette, field)) entry = field;
+                if (entry != 0) {
+                    platform::setControlText(kCustomPalette, entry, "1,5");
+                    hit(kCustomPalette, kCalcButton);
+                }
+        }
+        const bool up = sheet == 5 ? !alerts.pending.empty()
+                                   : platform::windowExists(std::array{kSpeakerConnectionSheet, kInitialSetupSheet,
+                                                                       kVentDesignSheet, kVentInitialSetupSheet,
+                                                                       kPassiveRadiatorSheet}[sheet]);
+        std::string road = std::string("booted by file during ") + names[sheet];
+        if (!up) {
+            for (const auto& [window, cancel] : {std::pair{kVentDesignSheet, kVentCancelButton},
+                                                 {kPassiveRadiatorSheet, kPRCancelButton}})
+                if (platform::windowExists(window)) hit(window, cancel);
+            return road + " (not offered)";
+        }
+        messenger.receiver({"QnDL", "TEXT", std::string(vocabulary::kBootedByFileFromOrvanel)});
+        alerts.pending.clear();  // the alert went with its window, unanswered
+        ending = Ending::Gone;
+        if (platform::windowExists(kResponseWindow)) {
+            pointFault = "booted by file left the saved design [" + road + "]";
+            return road;
+        }
+        driverRecordArrives();
+        static_cast<void>(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 300));
+        if (!platform::windowExists(kSystemSelectWindow)) {
+            pointFault = "the record is held [" + road + "]";
+            return road;
+        }
+        if (systemSelectEnds(true) == Ending::New) ending = Ending::New;
+        return road + ", a driver record, Select";
+    }
+
     // The design saved as a document or stationery and opened again by
     // File > Open or handed over; the walk goes on with it.
     std::string openADocument(Ending& ending) {
@@ -1076,7 +1233,9 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
         {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
         // Records during dialogs and opened documents wait for the program's timers: seldom.
         {&DesignRoads::aRecordDuringADialog, 1}, {&DesignRoads::passiveRadiators, 2}, {&DesignRoads::openADocument, 1},
-        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2}};
+        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2},
+        {&DesignRoads::fbRoundTripOverAUsersVent, 2}, {&DesignRoads::countAfterATypedSize, 2},
+        {&DesignRoads::bootedByFileDuringASheet, 1}};
     int weights = 0;
     for (const auto& road : roads) weights += road.second;
 
