@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/DriverCheck.h"
+
 namespace quendal {
 
 // Kinds of ShowAlert.
@@ -38,6 +40,13 @@ inline constexpr std::string_view kDecimalPointNote = "  ( Decimals take a point
 // The message of a refused field: the field's own words, followed by
 // kDecimalPointNote when what it holds has a comma.
 std::string refusedEntryMessage(std::string_view text, std::string_view message);
+
+// A refused number field in its window's words: the title for the fault,
+// and why, naming the field by its label as the window shows it
+// ("Vd (Displacement Volume) must be greater than 0."). A value above its
+// limit is told by its window, which knows the limit.
+std::string_view refusedValueTitle(DriverFault fault);
+std::string refusedValueReason(std::string_view label, DriverFault fault);
 
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies
