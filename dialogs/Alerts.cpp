@@ -168,6 +168,16 @@ std::string refusedValueReason(std::string_view label, DriverFault fault) {
     return {};
 }
 
+std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
+                              std::string_view tooSmall) {
+    if (readTypedNumber(text).kind != NumberTextKind::TooLarge) return refusedEntryMessage(text, tooSmall);
+    std::size_t start = 0, end = text.size();
+    while (start < end && text[start] == ' ') ++start;
+    while (end > start && text[end - 1] == ' ') --end;
+    return std::string(name) + " " + std::string(text.substr(start, end - start)) + " " + std::string(unit) +
+           " is too large.";
+}
+
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {
     state.shell.SheetWndFlag = 1;
     platform::showSheetAlert(windowNumber, message, informativeText, [windowNumber] {

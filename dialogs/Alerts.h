@@ -48,6 +48,14 @@ std::string refusedEntryMessage(std::string_view text, std::string_view message)
 std::string_view refusedValueTitle(DriverFault fault);
 std::string refusedValueReason(std::string_view label, DriverFault fault);
 
+// The message of a refused entry of a field that takes a number of at
+// least some value: the field's own words `tooSmall` for a smaller value or
+// a text that is no number, and for a number too large to be read, that it
+// is too large, named as typed: "The input power 1e309 Watts is too large."
+// Then kDecimalPointNote where the text has a comma, as refusedEntryMessage.
+std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
+                              std::string_view tooSmall);
+
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies
 // (Qts too small, Qts too large, Vas too small) and returns true then.

@@ -8,10 +8,11 @@
 // fields than its kind needs is not taken at all: no value changes.
 //
 // Numbers are read as a number typed into a field is (readTypedNumber): a
-// unit after the number is ignored ("12.5 Hz" is 12.5), "&H", "&O", "&X"
-// and "0x" prefixes give integers in base 16, 8, 2 and 16, and a blank
-// field reads as 0. A field with a comma ("80,5"), without a number or
-// with one beyond the range of a double reads as no number, and the record
+// unit after the number is ignored ("12.5 Hz" is 12.5, "220 cm2" is 220),
+// "&H", "&O", "&X" and "0x" prefixes give integers in base 16, 8, 2 and 16,
+// and a blank field reads as 0. A field with a comma ("80,5"), with another
+// number after its number ("1 000"), without a number ("abc", "&") or with
+// one beyond the range of a double reads as no number, and the record
 // is refused rather than taken with another number than the one it says.
 // Each kind of record is then judged as the window that enters the same
 // values judges them: a driver as Default Parameters does, a radiator as
