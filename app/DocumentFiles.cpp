@@ -319,13 +319,15 @@ int32_t ClikOpenDocm(const std::string& path) {
         return 0;
     }
     // One question at a time, and the documents in the order they came.
-    if (!state.document.WaitingDocuments.empty() || openingMustWait()) {
+    if (DocumentOpeningWaits()) {
         keepWaiting(path);
         return 0;
     }
     startOpening(path);
     return 0;
 }
+
+bool DocumentOpeningWaits() { return !state.document.WaitingDocuments.empty() || openingMustWait(); }
 
 namespace {
 
