@@ -14,6 +14,7 @@
 #include "model/ParameterPasses.h"
 #include "app/Preferences.h"
 #include "app/Snapshot.h"
+#include "app/UnsavedChanges.h"
 #include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -352,7 +353,10 @@ int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
     if (!action) return 0;
     switch (userAction) {
         case kNavUserActionSaveChanges: SaveFileThen(std::move(action)); break;
-        case kNavUserActionDontSaveChanges: action(); break;
+        case kNavUserActionDontSaveChanges:
+            DontSaveAnswered();
+            action();
+            break;
         case kNavUserActionCancel:
             if (purpose == kAskForOpening) state.shell.SelfOpenFlag = 0;  // the document stays unopened
             DropHeldDriverRecord();  // the design stays: a record that asked for it to wait goes

@@ -22,6 +22,7 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"
 #include "windows/ResponseWindow.h"
+#include "app/UnsavedChanges.h"
 #include "app/UpdateCheck.h"
 #include "app/WindowEvents.h"
 #include "selection/SpeakerConnection.h"
@@ -372,7 +373,11 @@ void startOpening(const std::string& path) {
     SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
     state.document.g_FsRef = path;
     sh.SelfOpenFlag = 1;
-    if (sh.DirtyFlag == 1) {
+    // Don't Save, answered for the design that now waits behind the window
+    // the answer led to, stands for its changes: they are not asked about
+    // again.
+    const bool answered = designKept() && ChangesAnsweredDontSave();
+    if (sh.DirtyFlag == 1 && !answered) {
         cancelStandingSheets();  // the question stands on the design alone
         NavAskWind(kAskForOpening);
     } else {

@@ -108,5 +108,25 @@ TEST_F(WaitingDocumentsTest, ADocumentHandedOverDuringADialogLeavesItTheKeys) {
     }
 }
 
+// Don't Save, answered to New Box Design's question, stands for the changes
+// it was given for: a document handed over meanwhile opens in place of the
+// design waiting behind System Select without asking about them again.
+TEST_F(WaitingDocumentsTest, DontSaveIsAskedOnceForADocumentThatWaitedForIt) {
+    platform::setDocumentDialogService(nullptr);  // the layer's own question
+    state.prefs.UpdateForCheck = 0;
+    bindTo(path("Mine.qndl"));
+    change();
+    ApplicationEventHandler(kFileMenu, 1);
+    ASSERT_TRUE(QTest::qWaitFor([] { return shown<QMessageBox>() != nullptr; }));
+    const std::string handed = path("Handed.qndl");
+    put(handed, documentWith([](ProgramState& d) { d.speaker.s_SP = "Handed"; }));
+    ReceiveHandedDocuments({handed});
+    clickButton(shown<QMessageBox>(), "Don't Save");
+    EXPECT_TRUE(QTest::qWaitFor([] { return shown<QMessageBox>() != nullptr || title() == "Handed.qndl"; }, 5000));
+    EXPECT_EQ(shown<QMessageBox>(), nullptr) << "asked again";
+    EXPECT_EQ(title(), "Handed.qndl");
+    EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
+}
+
 }  // namespace
 }  // namespace quendal::test
