@@ -79,7 +79,7 @@ std::function<void()> actionOf(int32_t purpose) {
 // design on the screen.
 void closeDesign(std::initializer_list<int32_t> windows) {
     ShellFlags& sh = state.shell;
-    for (int32_t window : windows) platform::closeWindow(window);
+    closeDesignWindows(windows);
     endWaitingDesign();
     sh.FileOpenFlag = 0;
     sh.DirtyFlag = 0;
@@ -104,7 +104,7 @@ void closeForOrvanel() {
 void endDesignForSystemSelect() {
     ShellFlags& sh = state.shell;
     keepWindowBounds();
-    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    closeDesignWindows({kResponseWindow, kCustomPalette, kSystemInfoPalette});
     endWaitingDesign();
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;

@@ -24,11 +24,6 @@
 #include "windows/ResponseWindow.h"
 #include "app/UnsavedChanges.h"
 #include "app/UpdateCheck.h"
-#include "app/WindowEvents.h"
-#include "selection/SpeakerConnection.h"
-#include "vent/VentSetupSheet.h"
-#include "windows/InitialSetup.h"
-#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 
@@ -159,16 +154,6 @@ void enableRadiatorCountForItsAlignment() {
                            (system == kPassiveRavezaSystem && alin == kPassiveRavezaApplyItem);
     if (state.radiator.PRUseFlag == 1 && applyItem && platform::controlExists(kCustomPalette, kRadiatorCountPopup))
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
-}
-
-// A document opened while a sheet stands: the sheet goes the way its
-// Cancel takes it, so that the flags and menus are those after a cancel.
-void cancelStandingSheets() {
-    if (platform::windowExists(kVentInitialSetupSheet)) InitSetupCancelForVentDesignWnd();
-    if (platform::windowExists(kVentDesignSheet)) cancelVentDesign();
-    if (platform::windowExists(kInitialSetupSheet)) InitSetupCancel();
-    if (platform::windowExists(kSpeakerConnectionSheet)) spConSelectCancel();
-    if (platform::windowExists(kPassiveRadiatorSheet)) PRDataEnterWndCancel();
 }
 
 // Opens the document g_FsRef; false when it could not be opened. A
@@ -378,7 +363,7 @@ void startOpening(const std::string& path) {
     // again.
     const bool answered = designKept() && ChangesAnsweredDontSave();
     if (sh.DirtyFlag == 1 && !answered) {
-        cancelStandingSheets();  // the question stands on the design alone
+        EndDesignSheets();  // the question stands on the design alone
         NavAskWind(kAskForOpening);
     } else {
         InstallCarbonTimerFileOpen(kOpenDelay, 0.0);
@@ -415,7 +400,7 @@ bool openWaitingDocument(bool atStart) {
     if (path.empty()) return false;
     // A sheet's Cancel puts back the values it was changing: before the
     // document's values are read, not over them.
-    cancelStandingSheets();
+    EndDesignSheets();
     // The document is read before anything of the design on the screen
     // goes: one that cannot be opened leaves it as it was.
     const DocumentResult result = ClikOpenDocmFile(path);
