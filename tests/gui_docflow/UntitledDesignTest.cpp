@@ -359,28 +359,26 @@ TEST_F(UntitledDesignTest, EveryRoadThatClosesTheDesignEndsItsSheetsAndTheNextRe
         {"the passive-radiator data sheet", [] { ApplicationEventHandler(kMiscMenu, 9); }},
         {"a Qtc alert", [] { ShowAlert(kAlertQtcTooSmall, 0.5f); }},
     };
-    const std::pair<const char*, std::function<void()>> roads[] = {
-        {"booted by file", [] { ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT",
-                                                   std::string(vocabulary::kBootedByFileFromOrvanel)}); }},
-        {"Hide", [] { ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT",
-                                         std::string(vocabulary::kHideFromOrvanel)}); }},
+    const auto fromOrvanel = [](std::string_view text) {
+        ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(text)});
     };
+    const std::pair<const char*, std::string_view> roads[] = {{"booted by file", vocabulary::kBootedByFileFromOrvanel},
+                                                              {"Hide", vocabulary::kHideFromOrvanel}};
     for (const auto& [sheet, show] : sheets)
-        for (const auto& [road, close] : roads) {
+        for (const auto& [road, text] : roads) {
             SCOPED_TRACE(std::string(road) + " over " + sheet);
             TearDown();
             SetUp();
             start(Kind::Untitled);
             show();
             ASSERT_TRUE(sheetOpen());
-            close();
+            fromOrvanel(text);
             ASSERT_FALSE(platform::windowExists(kResponseWindow));
             const ShellFlags& sh = state.shell;
             EXPECT_EQ(std::tuple(sh.SheetWndFlag, sh.InterceptEvHnd, sh.InitSetSelFlag, sh.RespWndShowFlag,
                                  state.connection.SpConSel, state.entry.AlertKindShown),
                       std::tuple(0, 0, 0, 0, 0, 0));
-            ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT",
-                               "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  "});
+            fromOrvanel("DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  ");
             EXPECT_TRUE(platform::windowExists(kSystemSelectWindow)) << "the record waits";
         }
 }
