@@ -1,6 +1,6 @@
 // Quitting while the update's package loads or is read through: whatever
-// road the quit takes, a logout, Ctrl+C or a kill's included, the check
-// ends and nothing is left in Downloads.
+// road the quit takes, a logout, Ctrl+C (once or twice) or a kill's
+// included, the check ends and nothing is left in Downloads.
 #include <QTimer>
 
 #include <csignal>
@@ -42,9 +42,10 @@ public:
     void stop(platform::ZipCheckId) override { std::raise(SIGINT); }
 };
 
+// A way out of the program while the check runs.
 struct Road {
     std::function<void()> quit;
-    int status;  // the program's exit status
+    int status;          // the program's exit status
     bool twice = false;  // Ctrl+C again as the read-through is stopped
 };
 
@@ -66,9 +67,7 @@ TEST_F(AppTest, EveryRoadOutDuringTheUpdateEndsTheCheckAndLeavesNothingInDownloa
         {[] { platform::qt::menuHostWidget()->close(); }, 0},
         {[] { DefaultParamWndQuit(); }, 0},
         raising(SIGTERM), raising(SIGINT), raising(SIGHUP), raising(SIGINT, true)};
-    struct sigaction byDefault = {};  // as a terminal starts a program
-    byDefault.sa_handler = endingHere;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &byDefault, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, endingHere);  // as a terminal starts a program
     AgainAsTheCheckStops again;
     for (const auto& [route, reading] : phases)
         for (std::size_t road = 0; road < std::size(roads); ++road) {
@@ -97,15 +96,13 @@ TEST_F(AppTest, EveryRoadOutDuringTheUpdateEndsTheCheckAndLeavesNothingInDownloa
             platform::qt::installZipChecks();
             ASSERT_TRUE(underWay);
             EXPECT_EQ(std::exchange(gEndedLeavingPart, 0), 0);
-            for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-                struct sigaction found = {};
-                EXPECT_EQ((::sigaction(signal, nullptr, &found), found.sa_handler), endingHere);
-            }
+            for (const int signal : {SIGTERM, SIGINT, SIGHUP}) EXPECT_EQ(std::signal(signal, endingHere), endingHere);
             EXPECT_TRUE(std::filesystem::is_empty(folder.path().toStdString()));
             EXPECT_FALSE(state.update.PackageDownload);
             EXPECT_EQ(state.update.PackagePhase, DownloadPhase::Failed);
             resetState();
         }
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) std::signal(signal, SIG_DFL);
 }
 
 }  // namespace
