@@ -76,13 +76,6 @@ void hideForOrvanel() {
     ResetResponseWndBounds();
     CloseWindows();
     endWaitingDesign();  // a driver received for the next design stays the driver in use
-    // The sheets, alerts and dialogs on the design went with it, unanswered:
-    // none holds the keys, the next design's setup or a record any more.
-    sh.SheetWndFlag = 0;
-    sh.InterceptEvHnd = 0;
-    sh.InitSetSelFlag = 0;
-    state.connection.SpConSel = 0;
-    state.entry.AlertKindShown = 0;
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
     sh.WindCloseFlag = 1;

@@ -1,10 +1,16 @@
 #include "app/CloseWindows.h"
 
+#include "app/WindowEvents.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
+#include "selection/SpeakerConnection.h"
 #include "selection/SystemSelect.h"
+#include "vent/VentSetupSheet.h"
 #include "view/ShellHooks.h"
+#include "windows/InitialSetup.h"
+#include "windows/PageSetup.h"
+#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 
@@ -15,11 +21,35 @@ constexpr int32_t kCloseItem = 3;  // File > Close
 
 }  // namespace
 
+void EndDesignSheets() {
+    // The setup sheet over Vent Design first: its Cancel brings that sheet
+    // back, whose own Cancel then puts the vent back.
+    if (platform::windowExists(kVentInitialSetupSheet)) InitSetupCancelForVentDesignWnd();
+    if (platform::windowExists(kVentDesignSheet)) cancelVentDesign();
+    if (platform::windowExists(kInitialSetupSheet)) InitSetupCancel();
+    if (platform::windowExists(kSpeakerConnectionSheet)) spConSelectCancel();
+    if (platform::windowExists(kPassiveRadiatorSheet)) PRDataEnterWndCancel();
+    if (platform::windowExists(kPageSetupSheet)) PageSetupWndCancel();
+    // An alert goes with its window unanswered: its OK, which may compute
+    // the nearest box, does not run.
+    ShellFlags& sh = state.shell;
+    sh.SheetWndFlag = 0;
+    sh.InterceptEvHnd = 0;
+    sh.InitSetSelFlag = 0;
+    sh.RespWndShowFlag = 0;
+    state.connection.SpConSel = 0;
+    state.entry.AlertKindShown = 0;
+}
+
+void closeDesignWindows(std::initializer_list<int32_t> windows) {
+    EndDesignSheets();
+    for (int32_t window : windows) platform::closeWindow(window);
+}
+
 void CloseWindows() {
-    for (int32_t window : {kPreferencesWindow, kInitialSetupSheet, kVentInitialSetupSheet, kVentDesignSheet,
-                           kPassiveRadiatorSheet, kSpeakerConnectionSheet, kDefaultParametersWindow,
-                           kSystemSelectWindow, kCustomPalette, kSystemInfoPalette, kResponseWindow})
-        platform::closeWindow(window);
+    closeDesignWindows({kPreferencesWindow, kInitialSetupSheet, kVentInitialSetupSheet, kVentDesignSheet,
+                        kPassiveRadiatorSheet, kSpeakerConnectionSheet, kDefaultParametersWindow, kSystemSelectWindow,
+                        kCustomPalette, kSystemInfoPalette, kResponseWindow});
 }
 
 void restoreMenusByCurrentWindow() {

@@ -14,6 +14,7 @@
 #include "model/ParameterPasses.h"
 #include "app/Preferences.h"
 #include "app/Snapshot.h"
+#include "app/UnsavedChanges.h"
 #include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -78,7 +79,7 @@ std::function<void()> actionOf(int32_t purpose) {
 // design on the screen.
 void closeDesign(std::initializer_list<int32_t> windows) {
     ShellFlags& sh = state.shell;
-    for (int32_t window : windows) platform::closeWindow(window);
+    closeDesignWindows(windows);
     endWaitingDesign();
     sh.FileOpenFlag = 0;
     sh.DirtyFlag = 0;
@@ -103,7 +104,7 @@ void closeForOrvanel() {
 void endDesignForSystemSelect() {
     ShellFlags& sh = state.shell;
     keepWindowBounds();
-    for (int32_t window : {kResponseWindow, kCustomPalette, kSystemInfoPalette}) platform::closeWindow(window);
+    closeDesignWindows({kResponseWindow, kCustomPalette, kSystemInfoPalette});
     endWaitingDesign();
     sh.CtmPaletFlag = 1;
     sh.SysInfoFlag = 1;
@@ -352,7 +353,10 @@ int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
     if (!action) return 0;
     switch (userAction) {
         case kNavUserActionSaveChanges: SaveFileThen(std::move(action)); break;
-        case kNavUserActionDontSaveChanges: action(); break;
+        case kNavUserActionDontSaveChanges:
+            DontSaveAnswered();
+            action();
+            break;
         case kNavUserActionCancel:
             if (purpose == kAskForOpening) state.shell.SelfOpenFlag = 0;  // the document stays unopened
             DropHeldDriverRecord();  // the design stays: a record that asked for it to wait goes

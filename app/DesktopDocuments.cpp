@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/AppMessages.h"
+#include "app/DocumentFiles.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
 
@@ -31,6 +32,12 @@ bool HandOverDocumentsNamedAtStart(int argc, char** argv) {
 }
 
 void ReceiveHandedDocuments(const std::vector<std::string>& paths) {
+    // A document that waits for a dialog's answer leaves the dialog in front
+    // and the keys with it: it takes them itself once it opens.
+    if (DocumentOpeningWaits()) {
+        HandleOpenDoc(paths);
+        return;
+    }
     for (int32_t window : {kResponseWindow, kSystemSelectWindow, kDefaultParametersWindow})
         if (platform::windowExists(window)) {
             platform::selectWindow(window);

@@ -24,7 +24,8 @@ std::vector<std::string> DocumentsNamedAtStart(int argc, char** argv);
 bool HandOverDocumentsNamedAtStart(int argc, char** argv);
 
 // Documents handed over by a later start: the last one opens, the
-// program's window comes to the front.
+// program's window comes to the front. One that waits for a dialog or a
+// question leaves the windows where they are.
 void ReceiveHandedDocuments(const std::vector<std::string>& paths);
 
 }  // namespace quendal

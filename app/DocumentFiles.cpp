@@ -22,12 +22,8 @@
 #include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPalette.h"
 #include "windows/ResponseWindow.h"
+#include "app/UnsavedChanges.h"
 #include "app/UpdateCheck.h"
-#include "app/WindowEvents.h"
-#include "selection/SpeakerConnection.h"
-#include "vent/VentSetupSheet.h"
-#include "windows/InitialSetup.h"
-#include "windows/PassiveRadiatorData.h"
 
 namespace quendal {
 
@@ -158,16 +154,6 @@ void enableRadiatorCountForItsAlignment() {
                            (system == kPassiveRavezaSystem && alin == kPassiveRavezaApplyItem);
     if (state.radiator.PRUseFlag == 1 && applyItem && platform::controlExists(kCustomPalette, kRadiatorCountPopup))
         platform::setControlEnabled(kCustomPalette, kRadiatorCountPopup, true);
-}
-
-// A document opened while a sheet stands: the sheet goes the way its
-// Cancel takes it, so that the flags and menus are those after a cancel.
-void cancelStandingSheets() {
-    if (platform::windowExists(kVentInitialSetupSheet)) InitSetupCancelForVentDesignWnd();
-    if (platform::windowExists(kVentDesignSheet)) cancelVentDesign();
-    if (platform::windowExists(kInitialSetupSheet)) InitSetupCancel();
-    if (platform::windowExists(kSpeakerConnectionSheet)) spConSelectCancel();
-    if (platform::windowExists(kPassiveRadiatorSheet)) PRDataEnterWndCancel();
 }
 
 // Opens the document g_FsRef; false when it could not be opened. A
@@ -319,13 +305,15 @@ int32_t ClikOpenDocm(const std::string& path) {
         return 0;
     }
     // One question at a time, and the documents in the order they came.
-    if (!state.document.WaitingDocuments.empty() || openingMustWait()) {
+    if (DocumentOpeningWaits()) {
         keepWaiting(path);
         return 0;
     }
     startOpening(path);
     return 0;
 }
+
+bool DocumentOpeningWaits() { return !state.document.WaitingDocuments.empty() || openingMustWait(); }
 
 namespace {
 
@@ -370,8 +358,12 @@ void startOpening(const std::string& path) {
     SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
     state.document.g_FsRef = path;
     sh.SelfOpenFlag = 1;
-    if (sh.DirtyFlag == 1) {
-        cancelStandingSheets();  // the question stands on the design alone
+    // Don't Save, answered for the design that now waits behind the window
+    // the answer led to, stands for its changes: they are not asked about
+    // again.
+    const bool answered = designKept() && ChangesAnsweredDontSave();
+    if (sh.DirtyFlag == 1 && !answered) {
+        EndDesignSheets();  // the question stands on the design alone
         NavAskWind(kAskForOpening);
     } else {
         InstallCarbonTimerFileOpen(kOpenDelay, 0.0);
@@ -408,7 +400,7 @@ bool openWaitingDocument(bool atStart) {
     if (path.empty()) return false;
     // A sheet's Cancel puts back the values it was changing: before the
     // document's values are read, not over them.
-    cancelStandingSheets();
+    EndDesignSheets();
     // The document is read before anything of the design on the screen
     // goes: one that cannot be opened leaves it as it was.
     const DocumentResult result = ClikOpenDocmFile(path);

@@ -85,6 +85,8 @@ int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path);
 // this road once nothing is asked any more. Any other file: two beeps
 // 300 ms apart, nothing else. Returns 0.
 int32_t ClikOpenDocm(const std::string& path);
+// Whether a document handed over now would wait, as ClikOpenDocm decides.
+bool DocumentOpeningWaits();
 // The file-open timer: fires once after `delay` s (and again every
 // `interval` s when that is above 0); replaces the one installed before.
 int32_t InstallCarbonTimerFileOpen(double delay, double interval);

@@ -82,12 +82,12 @@ int QuendalMain(int argc, char** argv) {
     // Every way out of the loop but the Default Parameters window's Quit
     // (which keeps nothing) passes QuitMenuSelect, which keeps the options,
     // selections and window places of this run for the next.
-    const int status = platform::runEventLoop();
+    //
     // However the loop ended, a signal's included, an update check still
-    // running ends with it: a package half loaded or still being read
-    // through is never left in Downloads under its temporary name.
-    EndUpdateCheck();
-    return status;
+    // running ends with it, before a further signal could end the process:
+    // a package half loaded or still being read through is never left in
+    // Downloads under its temporary name.
+    return platform::runEventLoop([] { EndUpdateCheck(); });
 }
 
 }  // namespace quendal

@@ -115,4 +115,11 @@ int32_t DirtyCheckAfterDrawing() {
     return DirtyCheckSpParamCheck();
 }
 
+void DontSaveAnswered() { state.document.DontSaveChanges = storedDesignValues(state); }
+
+bool ChangesAnsweredDontSave() {
+    const std::string& answered = state.document.DontSaveChanges;
+    return !answered.empty() && storedDesignValues(state) == answered;
+}
+
 }  // namespace quendal

@@ -38,6 +38,12 @@ int32_t DirtyFlagAndProxyIconSetDirty();
 // any other compares the box values.
 int32_t DirtyCheckAfterDrawing();
 
+// The user answered Don't Save about the design's changes as they stand.
+void DontSaveAnswered();
+// The design's changes are those the user last answered Don't Save about:
+// none has been made since that answer.
+bool ChangesAnsweredDontSave();
+
 // The snapshots of a given design, as the routines above take them from
 // `state`; the document writer takes them from the design as written.
 BoxSnapshot boxSnapshotOf(const ProgramState& design);

@@ -145,6 +145,39 @@ std::string refusedEntryMessage(std::string_view text, std::string_view message)
     return s;
 }
 
+std::string_view refusedValueTitle(DriverFault fault) {
+    switch (fault) {
+        case DriverFault::AboveLimit:
+        case DriverFault::TooLarge: return kValueTooLargeAlert;
+        case DriverFault::NotANumber: return kNotANumberAlert;
+        default: return kValueTooSmallAlert;
+    }
+}
+
+std::string refusedValueReason(std::string_view label, DriverFault fault) {
+    const std::string name(label);
+    switch (fault) {
+        case DriverFault::NotPositive: return name + " must be greater than 0.";
+        case DriverFault::Negative: return name + " must not be negative.";
+        case DriverFault::NotFinite: return name + " must be a finite number.";
+        case DriverFault::NotANumber: return name + " is not a number.";
+        case DriverFault::TooLarge: return name + " is too large to be read as a number.";
+        case DriverFault::AboveLimit:
+        case DriverFault::None: break;
+    }
+    return {};
+}
+
+std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
+                              std::string_view tooSmall) {
+    if (readTypedNumber(text).kind != NumberTextKind::TooLarge) return refusedEntryMessage(text, tooSmall);
+    std::size_t start = 0, end = text.size();
+    while (start < end && text[start] == ' ') ++start;
+    while (end > start && text[end - 1] == ' ') --end;
+    return std::string(name) + " " + std::string(text.substr(start, end - start)) + " " + std::string(unit) +
+           " is too large.";
+}
+
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {
     state.shell.SheetWndFlag = 1;
     platform::showSheetAlert(windowNumber, message, informativeText, [windowNumber] {

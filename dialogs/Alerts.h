@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/DriverCheck.h"
+
 namespace quendal {
 
 // Kinds of ShowAlert.
@@ -38,6 +40,21 @@ inline constexpr std::string_view kDecimalPointNote = "  ( Decimals take a point
 // The message of a refused field: the field's own words, followed by
 // kDecimalPointNote when what it holds has a comma.
 std::string refusedEntryMessage(std::string_view text, std::string_view message);
+
+// A refused number field in its window's words: the title for the fault,
+// and why, naming the field by its label as the window shows it
+// ("Vd (Displacement Volume) must be greater than 0."). A value above its
+// limit is told by its window, which knows the limit.
+std::string_view refusedValueTitle(DriverFault fault);
+std::string refusedValueReason(std::string_view label, DriverFault fault);
+
+// The message of a refused entry of a field that takes a number of at
+// least some value: the field's own words `tooSmall` for a smaller value or
+// a text that is no number, and for a number too large to be read, that it
+// is too large, named as typed: "The input power 1e309 Watts is too large."
+// Then kDecimalPointNote where the text has a comma, as refusedEntryMessage.
+std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
+                              std::string_view tooSmall);
 
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies

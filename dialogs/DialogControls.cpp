@@ -50,9 +50,10 @@ bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double min
     return typed.number() && std::isfinite(value) && value >= minimum;
 }
 
-void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why) {
+void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view name, std::string_view unit,
+                    std::string_view why) {
     const std::string text = platform::controlText(window, field);
-    ShowSheetAlert(window, refusedEntryTitle(text), refusedEntryMessage(text, why));
+    ShowSheetAlert(window, refusedEntryTitle(text), leastValueMessage(text, name, unit, why));
     platform::setKeyboardFocus(window, field);
 }
 

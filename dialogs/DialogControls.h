@@ -38,8 +38,9 @@ bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double min
 
 // Refuses what a field of the sheet holds: the alert on the sheet saying
 // why ("too small", or that the text is not a number or too large to be
-// read) with the field's message (and, for a text with a comma, how
-// decimals are written), and the keyboard back in the field.
-void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view why);
+// read) with the field's message (leastValueMessage: `why`, or that the
+// `name`d value in `unit` is too large), and the keyboard back in the field.
+void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view name, std::string_view unit,
+                    std::string_view why);
 
 }  // namespace quendal

@@ -17,6 +17,6 @@ inline std::string fieldText(double value) {
 }
 
 // Rounded to three decimals first, halves to even: 0.70749 -> "0.707".
-inline std::string fieldTextThreeDecimals(double value) { return fieldText(rint(value * 1000.0) / 1000.0); }
+inline std::string fieldTextThreeDecimals(double value) { return fieldText(roundedToDecimals(value, 3)); }
 
 }  // namespace quendal

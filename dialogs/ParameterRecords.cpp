@@ -56,17 +56,23 @@ std::optional<DriverRecord> readDriverRecord(std::string_view text) {
     return record;
 }
 
+RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view model,
+                                const std::array<std::string_view, 7>& numbers) {
+    RadiatorRecord record;
+    record.s_ManufOrg = keptText(manufacturer);
+    record.s_PROrg = keptText(model);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        record.texts[i] = numbers[i];
+        record.values[i] = readTypedNumber(numbers[i]).value;
+    }
+    return record;
+}
+
 std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
     const auto fields = cutRecord(text, kRadiatorRecordFields);
     if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return std::nullopt;
-    RadiatorRecord record;
-    record.s_ManufOrg = keptText((*fields)[1]);
-    record.s_PROrg = keptText((*fields)[2]);
-    for (std::size_t i = 0; i < record.values.size(); ++i) {
-        record.texts[i] = (*fields)[3 + i];
-        record.values[i] = readTypedNumber((*fields)[3 + i]).value;
-    }
-    return record;
+    const auto& f = *fields;
+    return radiatorRecordOf(f[1], f[2], {f[3], f[4], f[5], f[6], f[7], f[8], f[9]});
 }
 
 std::array<std::string_view, kDriverFieldCount> driverRecordTexts(const DriverRecord& r) {
@@ -86,12 +92,23 @@ std::optional<DriverRecord> passingDriverRecord(std::string_view text) {
     return record;
 }
 
-std::optional<std::size_t> unreadRadiatorNumber(const RadiatorRecord& record) {
-    for (std::size_t i = 0; i < record.texts.size(); ++i) {
-        const NumberTextKind kind = readTypedNumber(record.texts[i].view()).kind;
-        if (kind == NumberTextKind::NotANumber || kind == NumberTextKind::TooLarge) return i;
+RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers) {
+    std::array<TypedNumber, 7> typed;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        typed[i] = readTypedNumber(numbers[i]);
+        if (typed[i].kind == NumberTextKind::NotANumber) return {DriverFault::NotANumber, i};
+        if (typed[i].kind == NumberTextKind::TooLarge) return {DriverFault::TooLarge, i};
     }
-    return std::nullopt;
+    if (typed[0].value < 0.0) return {DriverFault::Negative, 0};  // the diameter may be left blank
+    for (std::size_t i = 1; i < typed.size(); ++i)
+        if (!(typed[i].value > 0.0)) return {DriverFault::NotPositive, i};
+    return {};
+}
+
+RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record) {
+    std::array<std::string_view, 7> numbers;
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = record.texts[i].view();
+    return checkRadiatorTexts(numbers);
 }
 
 SpeakerParameters driverWithRecord(const DriverRecord& r) {
@@ -151,7 +168,7 @@ RecordOutcome MasageTextToParameter() {
 
 bool MasageTextToPRParameter() {
     const std::optional<RadiatorRecord> record = readRadiatorRecord(state.messages.s_MasgPR.view());
-    if (!record || unreadRadiatorNumber(*record)) return false;
+    if (!record || !checkRadiatorRecord(*record).ok()) return false;
     takeRadiatorRecord(*record);
     return true;
 }
@@ -164,9 +181,9 @@ void CheckDummyMasageFromAppEvent() {
 RecordOutcome ClipTextToPRParameter() {
     MessageState& m = state.messages;
     const std::optional<RadiatorRecord> record = readRadiatorRecord(m.ClipText.view());
-    const RecordOutcome outcome = !record                         ? RecordOutcome::NotARecord
-                                  : unreadRadiatorNumber(*record) ? RecordOutcome::Refused
-                                                                  : RecordOutcome::Taken;
+    const RecordOutcome outcome = !record                              ? RecordOutcome::NotARecord
+                                  : !checkRadiatorRecord(*record).ok() ? RecordOutcome::Refused
+                                                                       : RecordOutcome::Taken;
     m.s_DummyPaste = outcome == RecordOutcome::Taken ? vocabulary::kRadiatorMarker : vocabulary::kNoRecordWaiting;
     if (outcome == RecordOutcome::Taken) takeRadiatorRecord(*record);
     return outcome;

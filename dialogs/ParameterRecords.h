@@ -8,11 +8,15 @@
 // fields than its kind needs is not taken at all: no value changes.
 //
 // Numbers are read as a number typed into a field is (readTypedNumber): a
-// unit after the number is ignored ("12.5 Hz" is 12.5), "&H", "&O", "&X"
-// and "0x" prefixes give integers in base 16, 8, 2 and 16, and a blank
-// field reads as 0. A field with a comma ("80,5"), without a number or
-// with one beyond the range of a double reads as no number, and the record
+// unit after the number is ignored ("12.5 Hz" is 12.5, "220 cm2" is 220),
+// "&H", "&O", "&X" and "0x" prefixes give integers in base 16, 8, 2 and 16,
+// and a blank field reads as 0. A field with a comma ("80,5"), with another
+// number after its number ("1 000"), without a number ("abc", "&") or with
+// one beyond the range of a double reads as no number, and the record
 // is refused rather than taken with another number than the one it says.
+// Each kind of record is then judged as the window that enters the same
+// values judges them: a driver as Default Parameters does, a radiator as
+// the radiator sheet's Apply does.
 #pragma once
 
 #include <array>
@@ -78,11 +82,26 @@ DriverCheckResult checkDriverRecord(const DriverRecord& record);
 // The driver record of a text when it is complete and passes that check.
 std::optional<DriverRecord> passingDriverRecord(std::string_view text);
 
-// The first number of a radiator record that does not read as the sheet's
-// fields read a typed one (a comma, no number, one too large to hold), by
-// its place among the seven (0 the diameter ... 6 Vd); none when every one
-// reads (a blank reads as 0, as a blank field does).
-std::optional<std::size_t> unreadRadiatorNumber(const RadiatorRecord& record);
+// A radiator unit from its texts: the two names kept to their first 59
+// bytes, the seven numbers (diameter ... Vd) read as a typed number is.
+RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view model,
+                                const std::array<std::string_view, 7>& numbers);
+
+// The verdict on the seven numbers of a radiator unit, the same for a
+// record sent or pasted and for the texts typed into the radiator sheet:
+// each must read as a typed number reads (NotANumber for a comma or no
+// number, TooLarge for one too large to hold); the diameter must not be
+// negative (Negative; a blank reads as 0 and is taken); Fp, Vap, Qmp, Sd,
+// Xmax and Vd must be greater than 0 (NotPositive, a blank too). A number
+// that does not read is named before one out of its range; the first
+// refused number is named by its place (0 the diameter ... 6 Vd).
+struct RadiatorCheckResult {
+    DriverFault fault = DriverFault::None;
+    std::size_t number = 0;
+    bool ok() const { return fault == DriverFault::None; }
+};
+RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers);
+RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record);
 
 // The driver set the record would make: the entered set (suffix 2) and the
 // working model name and range replaced, everything else as it is now.
@@ -106,7 +125,8 @@ enum class RecordOutcome : int32_t {
 RecordOutcome MasageTextToParameter();
 
 // s_MasgPR from Ostrevane into the received radiator set; false (nothing
-// changed) when it is no complete radiator record or a number does not read.
+// changed) when it is no complete radiator record or checkRadiatorRecord
+// refuses it.
 bool MasageTextToPRParameter();
 
 // s_DummyPR := the marker of s_MasgPR.
@@ -114,8 +134,8 @@ void CheckDummyMasageFromAppEvent();
 
 // ClipText into the received radiator set. The paste keeps its own marker
 // (s_DummyPaste) and leaves s_DummyPR to the records of Ostrevane. Taken
-// when ClipText was a complete radiator record whose numbers all read;
-// Refused (nothing changed) when one of them does not; NotARecord otherwise.
+// when ClipText was a complete radiator record that checkRadiatorRecord
+// passes; Refused (nothing changed) when it does not; NotARecord otherwise.
 RecordOutcome ClipTextToPRParameter();
 
 // The clipboard's text, when it holds a text of at least one byte.

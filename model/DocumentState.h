@@ -39,6 +39,9 @@ struct DocumentState {
     // an opened stationery) until it is first drawn: that drawing takes the
     // snapshots, and every later one compares against them.
     int32_t SnapshotAtFirstDrawFlag = 0;
+    // The stored values of the design, less the view, when the user last
+    // answered Don't Save about its changes: the answer stands for them.
+    std::string DontSaveChanges;
     // Opening a document: the file waiting for the file-open timer, and the timer.
     std::string g_FsRef;            // UTF-8 path of the document to open; "" while none waits
     int32_t FileOpenTimer = 0;      // the pending file-open timer (0: none)

@@ -1,8 +1,10 @@
 #include "model/TextToNumber.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -21,7 +23,7 @@ int digitValue(char c) {
 }
 
 // The longest run of digits of `base` from the start of `text`, as a whole
-// number; 0 when there is none or it overflows a double.
+// number; 0 when there is none, an infinity when it overflows a double.
 double integerInBase(std::string_view text, int base) {
     double value = 0.0;
     for (char c : text) {
@@ -29,7 +31,7 @@ double integerInBase(std::string_view text, int base) {
         if (d >= base) break;
         value = value * base + d;
     }
-    return std::isfinite(value) ? value : 0.0;
+    return value;
 }
 
 double decimalBeginning(std::string_view text) {
@@ -89,25 +91,40 @@ bool decimalCommaAt(std::string_view text, std::size_t end) {
     return end + 1 < text.size() && text[end] == ',' && isDigit(text[end + 1]);
 }
 
-// The end of a hexadecimal, octal or binary whole number at the start of
-// `text` (read as textToNumber reads it), or 0 when the text is no such form.
-std::size_t wholeNumberEnd(std::string_view text) {
-    std::size_t start = 0;
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// A hexadecimal, octal or binary whole number at the start of a text: its
+// base, where its digits begin and where they end (begin == end: the prefix
+// has no digit after it).
+struct BasedNumber {
     int base = 16;
+    std::size_t begin = 0, end = 0;
+    bool hasDigits() const { return end > begin; }
+};
+
+// The prefix forms of the reading rule: "0x", "&H", "&O", "&X", and "&"
+// followed by any other character, which is taken for the H unless it is
+// itself a hexadecimal digit. None when the text starts with no prefix.
+std::optional<BasedNumber> basedNumber(std::string_view text) {
+    BasedNumber n;
     if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        start = 2;
+        n.begin = 2;
     } else if (!text.empty() && text[0] == '&') {
-        if (text.size() < 2) return text.size();
-        const char marker = text[1];
-        if (marker == 'O' || marker == 'o') base = 8;
-        else if (marker == 'X' || marker == 'x') base = 2;
-        start = base == 16 && marker != 'H' && marker != 'h' && digitValue(marker) < 16 ? 1 : 2;
+        const char marker = text.size() >= 2 ? text[1] : '\0';
+        if (marker == 'O' || marker == 'o') n.base = 8;
+        else if (marker == 'X' || marker == 'x') n.base = 2;
+        const bool markerIsDigit = n.base == 16 && marker != 'H' && marker != 'h' && digitValue(marker) < 16;
+        n.begin = std::min<std::size_t>(text.size(), markerIsDigit ? 1 : 2);
     } else {
-        return 0;
+        return std::nullopt;
     }
-    std::size_t i = start;
-    while (i < text.size() && digitValue(text[i]) < base) ++i;
-    return i;
+    n.end = n.begin;
+    while (n.end < text.size() && digitValue(text[n.end]) < n.base) ++n.end;
+    return n;
+}
+
+double valueOf(std::string_view text, const BasedNumber& n) {
+    return integerInBase(text.substr(n.begin, n.end - n.begin), n.base);
 }
 
 }  // namespace
@@ -117,9 +134,12 @@ NumberTextKind numberTextKind(std::string_view text) {
     while (i < text.size() && isBlank(text[i])) ++i;
     text.remove_prefix(i);
     if (text.empty()) return NumberTextKind::Blank;
-    // The hexadecimal, octal and binary forms read as whole numbers.
-    if (text[0] == '&' || (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')))
-        return NumberTextKind::Number;
+    // The hexadecimal, octal and binary forms read as whole numbers; a
+    // prefix with no digit after it holds none.
+    if (const auto based = basedNumber(text)) {
+        if (!based->hasDigits()) return NumberTextKind::NotANumber;
+        return std::isinf(valueOf(text, *based)) ? NumberTextKind::TooLarge : NumberTextKind::Number;
+    }
     std::size_t digits = 0;
     const std::size_t end = decimalEnd(text, digits);
     if (digits == 0 || decimalCommaAt(text, end)) return NumberTextKind::NotANumber;
@@ -130,29 +150,40 @@ NumberTextKind numberTextKind(std::string_view text) {
 
 TypedNumber readTypedNumber(std::string_view text) {
     TypedNumber typed;
-    if (text.find(',') != std::string_view::npos) {
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start])) ++start;
+    const std::string_view number = text.substr(start);
+    // Where the number ends, and whether a unit follows it: after the number
+    // and its blanks, text that begins with a letter is a unit, whatever it
+    // holds ("Hz", "cm2"). A letter right after the digits of a prefixed
+    // number is a digit of no base ("0x1G", "&HFFHz"): no unit.
+    const auto based = basedNumber(number);
+    std::size_t digits = 0;
+    const std::size_t end = based ? based->end : decimalEnd(number, digits);
+    std::size_t after = end;
+    while (after < number.size() && isBlank(number[after])) ++after;
+    const bool letterFollows = after < number.size() && isLetter(number[after]);
+    const bool hasNumber = based ? based->hasDigits() : digits > 0;
+    const bool unit = hasNumber && letterFollows && !(based && after == end);
+    const std::string_view read = unit ? number.substr(0, end) : number;
+    if (read.find(',') != std::string_view::npos) {
         typed.kind = NumberTextKind::NotANumber;
         typed.comma = true;
         return typed;
     }
-    typed.kind = numberTextKind(text);
+    typed.kind = numberTextKind(number);
     if (typed.kind == NumberTextKind::Blank || typed.kind == NumberTextKind::NotANumber) return typed;
-    std::size_t start = 0;
-    while (isBlank(text[start])) ++start;  // a number or too large one has a character that is no blank
-    const std::string_view number = text.substr(start);
+    // Another number after the number ("1 000", "3.2.1", "1_000", "&H1G5",
+    // "&O78") would be dropped from what is read, and so would the letters
+    // of a prefixed number that are digits of no base: the text is not one
+    // number.
+    if ((based && letterFollows && !unit) || read.substr(end).find_first_of("0123456789") != std::string_view::npos) {
+        typed.kind = NumberTextKind::NotANumber;
+        return typed;
+    }
     if (typed.kind == NumberTextKind::TooLarge) {
         typed.value = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
         return typed;
-    }
-    // A digit after the end of the number ("1 000", "4x5", "3.2.1", "&H1G5",
-    // "&O78") would be dropped from what is read: the text is not one number.
-    std::size_t digits = 0;
-    const std::size_t end = wholeNumberEnd(number);
-    for (std::size_t i = end != 0 ? end : decimalEnd(number, digits); i < number.size(); ++i) {
-        if (isDigit(number[i])) {
-            typed.kind = NumberTextKind::NotANumber;
-            return typed;
-        }
     }
     typed.value = textToNumber(number);
     return typed;
@@ -164,17 +195,10 @@ double textToNumber(std::string_view text) {
     text.remove_prefix(i);
     if (text.empty()) return 0.0;
 
-    if (text[0] == '&') {
-        if (text.size() < 2) return 0.0;
-        const char marker = text[1];
-        if (marker == 'O' || marker == 'o') return integerInBase(text.substr(2), 8);
-        if (marker == 'X' || marker == 'x') return integerInBase(text.substr(2), 2);
-        if (marker == 'H' || marker == 'h') return integerInBase(text.substr(2), 16);
-        if (digitValue(marker) < 16) return integerInBase(text.substr(1), 16);
-        return integerInBase(text.substr(2), 16);
+    if (const auto based = basedNumber(text)) {
+        const double value = valueOf(text, *based);
+        return std::isfinite(value) ? value : 0.0;  // beyond a double: refused
     }
-    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return integerInBase(text.substr(2), 16);
     std::size_t digits = 0;
     if (decimalCommaAt(text, decimalEnd(text, digits))) return 0.0;
     return decimalBeginning(text);

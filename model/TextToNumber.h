@@ -16,27 +16,33 @@ namespace quendal {
 //   least one digit), and an optional exponent ("e" or "E", optional sign,
 //   digits); whatever follows is ignored ("12.5 Hz" gives 12.5), but a
 //   decimal comma makes it no number ("12,5" would otherwise read as 12).
-// A text with no number gives 0. Infinities and not-a-number are refused:
-// "inf", "nan" and numbers beyond the range of a double give 0, so that
+// A text with no number gives 0, and so does a prefix with no digit after
+// it ("&", "0x"). Infinities and not-a-number are refused: "inf", "nan"
+// and numbers beyond the range of a double, in any base, give 0, so that
 // callers that reject values of 0 or less reject them too.
 double textToNumber(std::string_view text);
 
 // What a text holds for textToNumber: nothing but blanks, a number, no
-// number at its beginning ("abc", "inf"), or a number beyond the range of
-// a double ("1e999"; a number too small to hold reads as 0 and is a Number).
+// number at its beginning ("abc", "inf", a prefix with no digit after it
+// such as "&H"), or a number beyond the range of a double ("1e999", or a
+// hexadecimal number of 300 digits; a number too small to hold reads as 0
+// and is a Number).
 enum class NumberTextKind { Blank, Number, NotANumber, TooLarge };
 NumberTextKind numberTextKind(std::string_view text);
 
-// A number the user typed into a field of any window, read the one way
-// every field reads it: by the rule above, and never as another number
-// than the one typed. A comma anywhere makes the text no number: it may be
-// a decimal comma ("47,5", which would otherwise read as 47) or a
-// thousands separator ("1,000", which read as a decimal comma would give
-// 1); and so does a number followed by more digits ("1 000", "4x5",
-// "3.2.1", or "&H1G5" and "&O78" in another base), which reading would
-// drop. A unit after it stays ignored ("12.5 Hz").
-// A number too large to hold reads as an infinity of its sign, beyond
-// every limit; anything that is not a Number reads as 0.
+// A number the user typed into a field of any window, or a record carries,
+// read the one way every field reads it: by the rule above, and never as
+// another number than the one typed. After the number and its blanks, text
+// that begins with a letter is a unit, whatever it holds, and is ignored
+// ("12.5 Hz", "220 cm2", "5 kHz"). Otherwise a comma makes the text no
+// number: it may be a decimal comma ("47,5", which would otherwise read as
+// 47) or a thousands separator ("1,000", which read as a decimal comma
+// would give 1); and so does another number after the number ("1 000",
+// "3.2.1", "1_000", or "&O78" in another base), which reading would drop.
+// A prefixed number followed at once by a letter that is no digit of its
+// base ("0x1G", "&H1G5") is no number either.
+// A number too large to hold, in any base, reads as an infinity of its
+// sign, beyond every limit; anything that is not a Number reads as 0.
 struct TypedNumber {
     NumberTextKind kind = NumberTextKind::Blank;
     double value = 0.0;

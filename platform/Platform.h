@@ -43,9 +43,11 @@ inline constexpr int32_t kEventNotHandled = -9874;
 void startApplication(int& argc, char** argv);
 
 // Runs the event loop until quitApplication, or until SIGTERM, SIGINT or
-// SIGHUP ends it as a quit would; then closes every window, menu and timer.
-// Returns the exit status: 128 + the signal's number after a signal.
-int runEventLoop();
+// SIGHUP ends it as a quit would; then closes every window, menu and timer
+// and runs `ending`, the program's own last work, with those signals still
+// caught: one more while it runs ends nothing halfway. Returns the exit
+// status: 128 + the signal's number after a signal.
+int runEventLoop(const std::function<void()>& ending = {});
 
 // Ends the event loop with the status once the current handler returns.
 void quitApplication(int status = 0);

@@ -24,6 +24,18 @@ constexpr int32_t kMaximumBranchedCount = 8;
 
 bool positiveFinite(double v) { return std::isfinite(v) && v > 0.0; }
 
+// Whether the sizes the user kept for a form still give a vent the record
+// can hold: a real vent (realForm) but for a duct's length, of which a
+// tuning may leave none (the outcome then says so); a later tuning that
+// leaves it a length gives the user's duct back.
+bool heldForm(VentRecord r, VentShape shape) {
+    double* length = shape == VentShape::CircularDuct      ? &r.CircDuctLV
+                     : shape == VentShape::RectangularDuct ? &r.RectDuctLV
+                                                           : nullptr;
+    if (length != nullptr && std::isfinite(*length) && !(*length > 0.0)) *length = 1.0;
+    return realForm(r, shape);
+}
+
 double volumeM3(const VentChamber& chamber) { return chamber.volumeLitre / kLitrePerM3; }
 
 // The vents of one branch: each branch alone tunes the chamber.
@@ -126,7 +138,7 @@ void sizeCircularDuct(VentRecord& r, double diameterMm, const VentChamber& chamb
 void designCircularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.CircDuctVentInit == 1) {
         sizeCircularDuct(r, keptVentSize(r.CircDuctDV), chamber, conditions);
-        if (realForm(r, VentShape::CircularDuct)) return;
+        if (heldForm(r, VentShape::CircularDuct)) return;
     }
     const int32_t n = r.CircVentNum;
     const double diameter = largestFitting(minimumDiameterMm(n, conditions.minimumAreaCm2),
@@ -150,7 +162,7 @@ void sizeRectangularPort(VentRecord& r, double widthMm, const VentChamber& chamb
 void designRectangularPort(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.RectPortVentInit == 1) {
         sizeRectangularPort(r, keptVentSize(r.RectPortWV), chamber, conditions);
-        if (realForm(r, VentShape::RectangularPort)) return;
+        if (heldForm(r, VentShape::RectangularPort)) return;
     }
     const double side = kMmPerM * squarePortSide(conditions.portLengthMm / kMmPerM, perBranch(r.RectVentNum, chamber),
                                                  volumeM3(chamber), chamber.tuningHz, conditions.soundSpeed);
@@ -174,7 +186,7 @@ void sizeRectangularDuct(VentRecord& r, double widthMm, double heightMm, const V
 void designRectangularDuct(VentRecord& r, const VentChamber& chamber, const VentConditions& conditions) {
     if (r.RectDuctVentInit == 1) {
         sizeRectangularDuct(r, keptVentSize(r.RectDuctWV), keptVentSize(r.RectDuctHV), chamber, conditions);
-        if (realForm(r, VentShape::RectangularDuct)) return;
+        if (heldForm(r, VentShape::RectangularDuct)) return;
     }
     // A square of the circular duct's area (designed before it), or the
     // largest square that fits.
@@ -360,7 +372,7 @@ bool keepsEnteredSize(VentRecord r, VentShape shape, const VentChamber& chamber,
     int32_t* mark = editedMark(r, shape);
     if (mark != nullptr) *mark = 1;
     designForm(r, shape, chamber, conditions);
-    return mark == nullptr ? realForm(r, shape) : *mark == 1;
+    return (mark == nullptr || *mark == 1) && realForm(r, shape);
 }
 
 double largestEnteredSizeMm(const VentRecord& r, VentShape shape, bool height, const VentChamber& chamber,

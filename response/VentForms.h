@@ -90,9 +90,11 @@ bool realForm(const VentRecord& record, VentShape shape);
 bool finiteRecord(const VentRecord& record);
 
 // Sizes all four forms of the record and sets VentForm. A size the user
-// edited (its flag 1) is kept while it gives a real vent (realForm; for a
-// duct that takes a length above 0); below the minimum area it is kept as
-// well, its air then faster than the limit. Otherwise the form is sized
+// edited (its flag 1) is kept while it gives a real vent (realForm), and a
+// duct of the user's also where the tuning leaves it no length (VentForm
+// then says so), so that a change of the box never costs the user's duct;
+// below the minimum area it is kept as well, its air then faster than the
+// limit. Otherwise the form is sized
 // automatically and its flag cleared: a circular duct at the minimum area,
 // or, when that does not fit the chamber, the largest that does; a
 // rectangular duct a square of the circular duct's area (the largest square
@@ -149,7 +151,7 @@ double& enteredSize(VentRecord& record, VentShape shape, bool height = false);
 // circular port, which has no size to enter.
 int32_t* editedMark(VentRecord& record, VentShape shape);
 // Whether the sizing keeps the record's entered size of the form, marked
-// as the user's: whether it gives a real vent.
+// as the user's, and it gives a real vent (a duct with a length).
 bool keepsEnteredSize(VentRecord record, VentShape shape, const VentChamber& chamber,
                       const VentConditions& conditions);
 // The largest size the user may enter for the form (as enteredSize; the

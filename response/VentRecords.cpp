@@ -39,9 +39,24 @@ void designWorkingVent(bool formToo) {
     if (!std::isfinite(conditions.minimumAreaCm2)) return;
     VentRecord& w = state.vents.working;
     designVentRecord(w, chamber, conditions);
-    // A form changed in the sheet is the user's, though not yet accepted.
-    const bool formAsOpened = shapeInForce(w) == shapeInForce(state.vents.cancel);
-    if (formToo && formAsOpened && formIsAutomatic(w)) chooseAutomaticForm(w, chamber, conditions);
+    if (formToo && !formChosenInSheet() && formIsAutomatic(w)) chooseAutomaticForm(w, chamber, conditions);
+}
+
+bool formChosenInSheet() {
+    VentRecord& w = state.vents.working;
+    const VentShape shape = shapeInForce(w);
+    const int32_t* mark = editedMark(w, shape);
+    return shape != shapeInForce(state.vents.cancel) || (mark != nullptr && *mark == 1);
+}
+
+bool automaticDesignChoosesAnotherForm() {
+    const VentRecord& w = state.vents.working;
+    const VentChamber chamber = ventChamber(selectedVent());
+    const VentConditions conditions = conditionsOfRecord(w);
+    if (!formIsAutomatic(w) || !chamber.valid() || !std::isfinite(conditions.minimumAreaCm2)) return false;
+    VentRecord automatic = w;
+    chooseAutomaticForm(automatic, chamber, conditions);
+    return shapeInForce(automatic) != shapeInForce(w);
 }
 
 int32_t PreVentParameterChange() {
@@ -57,7 +72,7 @@ int32_t PostVentParameterChange() {
 int32_t CircVentNumCalc() {
     VentRecord& w = state.vents.working;
     admitCount(w.CircVentNum);
-    designWorkingVent(true);
+    designWorkingVent();
     return 0;
 }
 
@@ -65,7 +80,7 @@ int32_t RectVentNumCalc() {
     VentRecord& w = state.vents.working;
     admitCount(w.RectVentNum);
     if (state.shell.VentOkFlag == 1) divideDuctAmongCount(w);
-    designWorkingVent(true);
+    designWorkingVent();
     return 0;
 }
 

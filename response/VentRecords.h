@@ -13,9 +13,8 @@ int32_t PreVentParameterChange();
 int32_t PostVentParameterChange();
 
 // Re-size the working copy for its circular count CircVentNum (admitted to
-// the counts the vent allows); a diameter the user entered stays while it
-// gives a duct. A form the automatic design chose is chosen again for the
-// new count, as the design chooses it.
+// the counts the vent allows); a diameter the user entered stays. The form
+// in force stays the one the sheet shows, whoever chose it.
 int32_t CircVentNumCalc();
 // The same for the rectangular count RectVentNum. While VentOkFlag is 1
 // the count was just chosen in the sheet: a duct size the user entered
@@ -39,9 +38,19 @@ int32_t ParallelVentedVentOpt();
 
 // Re-sizes the working copy of vent VentID with a fresh minimum area; a
 // vent whose chamber or air-speed curve is not usable is left as it is.
-// With `formToo` (the power, the port or the count changed) a form the automatic
+// With `formToo` (the power or the port changed) a form the automatic
 // design chooses is chosen again as well, as every vent of the design is,
-// unless the sheet shows another form than it opened with.
+// unless the user chose it in the sheet (formChosenInSheet).
 void designWorkingVent(bool formToo = false);
+
+// Whether the working copy's form is the user's choice, though not yet
+// accepted: another form than the sheet opened with, or one whose size the
+// user entered.
+bool formChosenInSheet();
+// Whether the form in force, one the automatic design chose before, is not
+// the one it would choose for the working copy as it stands: a form the
+// sheet kept through a new count, or one clicked back after new conditions
+// chose another. The sheet's OK makes such a form the user's.
+bool automaticDesignChoosesAnotherForm();
 
 }  // namespace quendal

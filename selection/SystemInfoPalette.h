@@ -55,7 +55,9 @@ int32_t GetSpConImageForSysInfoPalet();
 
 // A value as the palette shows it: the value text rounded to `decimals`,
 // without its leading blank (a minus sign stays), cut to 6 characters
-// without rounding: 1234.56 with 2 decimals gives "1234.5".
+// without rounding: 1234.56 with 2 decimals gives "1234.5". A value whose
+// digits before the point would not fit is shown in the exponent form that
+// fits, rounded: 1000000 gives "1e6", 1234567 "1.23e6".
 Str255 paletteValueText(double value, int32_t decimals);
 
 // Where window 8 opens with that content height (screen pixels).

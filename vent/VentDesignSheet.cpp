@@ -512,14 +512,12 @@ int32_t VentDesignCalcOkCommon() {
     VentParameters& v = state.vents;
     const int32_t vent = selectedVent();
     // A form changed in the sheet, or a size entered for it, is the user's
-    // choice from now on; the cancel copy holds the vent as the sheet
-    // opened on it.
+    // choice from now on; and so is a form shown that the automatic design
+    // would not choose for the vent (kept through a new count), so that the
+    // vent stays as the user saw it.
     VentRecord& w = v.working;
-    const VentShape shape = shapeInForce(w);
-    const int32_t* mark = editedMark(w, shape);
-    const bool sizeEntered = mark != nullptr && *mark == 1;
     const int32_t formSetBy = w.FormSetBy;
-    if (shape != shapeInForce(v.cancel) || sizeEntered) w.FormSetBy = kFormSetByUser;
+    if (formChosenInSheet() || automaticDesignChoosesAnotherForm()) w.FormSetBy = kFormSetByUser;
     // The design with this vent must be one the program may hold, as every
     // design is checked; otherwise the sheet stays, and the design as it was.
     if (const BoxCheckResult held = changedBoxCheck([vent] { takeSheetVent(vent); }); !held.ok()) {

@@ -58,11 +58,13 @@ int32_t InitSetupOkReturnForVentDesignWnd() {
     const bool takePower = platform::isControlEnabled(kVentInitialSetupSheet, kVentSetupPowerField);
     double power = state.power.PIN, thickness = 0.0;
     if (takePower && !readNumberAtLeast(kVentInitialSetupSheet, kVentSetupPowerField, kMinimumInputPower, power)) {
-        refuseTooSmall(kVentInitialSetupSheet, kVentSetupPowerField, "The input power must be at least 0.4 Watts.");
+        refuseTooSmall(kVentInitialSetupSheet, kVentSetupPowerField, "The input power", "Watts",
+                       "The input power must be at least 0.4 Watts.");
         return 0;
     }
     if (!readNumberAtLeast(kVentInitialSetupSheet, kVentSetupThicknessField, kMinimumPortThickness, thickness)) {
-        refuseTooSmall(kVentInitialSetupSheet, kVentSetupThicknessField, "The port thickness must be at least 3 mm.");
+        refuseTooSmall(kVentInitialSetupSheet, kVentSetupThicknessField, "The port thickness", "mm",
+                       "The port thickness must be at least 3 mm.");
         return 0;
     }
     // Vents so large that the design could not be kept are refused, naming

@@ -241,9 +241,14 @@ int32_t DrawPointerValue() {
     frame::strokeRect(438.5, 25.5, 505.5, 42.5);  // value
     frame::strokeRect(380.5, 25.5, 438.5, 42.5);  // frequency
 
-    const FittedValue value = fitValue(v);
     frame::setBlackText();
-    frame::text(value.x, kBaseline, value.text.view());
+    // A value beyond the single precision the curves are kept in lies far off
+    // the page, as its curve does (a vast input power): the box stays empty
+    // rather than show it as no number.
+    if (std::isfinite(v.value)) {
+        const FittedValue value = fitValue(v);
+        frame::text(value.x, kBaseline, value.text.view());
+    }
 
     // The frequency, right-aligned in its box.
     const Str255 hz = PlusCommaZero(numberText(ff >= 100.0f ? rint(ff) : rint(10.0 * ff) / 10.0), ff < 99.5f ? 1 : 0);

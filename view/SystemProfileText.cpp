@@ -54,8 +54,7 @@ void drawProfileBox(double left, double top, double right, double bottom) {
 }
 
 Str255 valueText(double value, int32_t decimals) {
-    const double scale = std::pow(10.0, decimals);
-    return numberText(rint(value * scale) / scale);
+    return numberText(roundedToDecimals(value, decimals));  // a vast value stays the number it is
 }
 
 double rightAlignedX(const Str255& text) {

@@ -30,6 +30,8 @@ void drawProfileBox(double left, double top, double right, double bottom);
 // The value text of a number: rounded to `decimals` with ties to even,
 // then written by the program's number text (one leading blank unless the
 // value is negative): 25.456 with 2 gives " 25.46", 30.0 gives " 30".
+// A value too vast for its decimals to matter is written as it is: 1e308
+// gives " 1e+308", never an overflow.
 Str255 valueText(double value, int32_t decimals);
 // Where a value text starts so that its right end meets the value box: 4
 // pt per character, 2 pt further right when it has a decimal point.

@@ -104,29 +104,11 @@ void addRow(DriverField field, const DriverValues& driver) {
 
 // What the alert says about a refused field.
 std::string whyRefused(const DriverCheckResult& result) {
-    const std::string name(kRows[std::size_t(result.field)].label);
-    switch (result.fault) {
-        case DriverFault::NotPositive: return name + " must be greater than 0.";
-        case DriverFault::Negative: return name + " must not be negative.";
-        case DriverFault::NotFinite: return name + " must be a finite number.";
-        case DriverFault::AboveLimit:
-            if (result.field == DriverField::FS)
-                return name + " must not exceed 1000 Hz: the response pages end at 1 kHz.";
-            return name + " must not exceed 100 %.";
-        case DriverFault::NotANumber: return name + " is not a number.";
-        case DriverFault::TooLarge: return name + " is too large to be read as a number.";
-        case DriverFault::None: break;
-    }
-    return {};
-}
-
-std::string_view alertTitle(DriverFault fault) {
-    switch (fault) {
-        case DriverFault::AboveLimit:
-        case DriverFault::TooLarge: return kValueTooLargeAlert;
-        case DriverFault::NotANumber: return kNotANumberAlert;
-        default: return kValueTooSmallAlert;
-    }
+    const std::string_view name = kRows[std::size_t(result.field)].label;
+    if (result.fault != DriverFault::AboveLimit) return refusedValueReason(name, result.fault);
+    if (result.field == DriverField::FS)
+        return std::string(name) + " must not exceed 1000 Hz: the response pages end at 1 kHz.";
+    return std::string(name) + " must not exceed 100 %.";
 }
 
 // A design waits behind the window for the driver to be corrected.
@@ -138,7 +120,7 @@ bool designKept() {
 
 int32_t defaultParamField(DriverField field) { return kFirstField + int32_t(field); }
 
-std::string_view driverRefusalTitle(const DriverCheckResult& result) { return alertTitle(result.fault); }
+std::string_view driverRefusalTitle(const DriverCheckResult& result) { return refusedValueTitle(result.fault); }
 
 std::string driverRefusalMessage(const std::array<std::string_view, kDriverFieldCount>& texts,
                                  const DriverCheckResult& result) {
@@ -203,7 +185,7 @@ int32_t DefaultParamWndOKReturn() {
     if (!result.ok()) {
         const platform::ControlNumber field = defaultParamField(result.field);
         platform::setKeyboardFocus(kWindow, field);
-        ShowSheetAlert(kWindow, alertTitle(result.fault),
+        ShowSheetAlert(kWindow, refusedValueTitle(result.fault),
                        refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result)));
         return 0;
     }

@@ -206,11 +206,13 @@ int32_t InitSetupOkReturn() {
     const bool takePower = platform::isControlEnabled(kInitialSetupSheet, kInputPowerField);
     double power = state.power.PinTemp, thickness = 0.0;
     if (takePower && !readNumberAtLeast(kInitialSetupSheet, kInputPowerField, kMinimumInputPower, power)) {
-        refuseTooSmall(kInitialSetupSheet, kInputPowerField, "The input power must be at least 0.4 Watts.");
+        refuseTooSmall(kInitialSetupSheet, kInputPowerField, "The input power", "Watts",
+                       "The input power must be at least 0.4 Watts.");
         return 0;
     }
     if (vented && !readNumberAtLeast(kInitialSetupSheet, kPortThicknessField, kMinimumPortThickness, thickness)) {
-        refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness must be at least 3 mm.");
+        refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness", "mm",
+                       "The port thickness must be at least 3 mm.");
         return 0;
     }
     // The design these values start or change must be one the program may

@@ -1,9 +1,10 @@
 #include "windows/PassiveRadiatorData.h"
 
 #include <array>
-#include <cmath>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/AppMessageSend.h"
 #include "model/MessageVocabulary.h"
@@ -12,7 +13,6 @@
 #include "response/BoxCheck.h"
 #include "model/NumberText.h"
 #include "model/State.h"
-#include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "view/ResponseRedraw.h"
 #include "dialogs/Alerts.h"
@@ -101,37 +101,15 @@ std::string fieldText(double value) {
     return s;
 }
 
-// The number a field holds as every field reads one; 0 for a text that
-// holds none, infinite for one too large to hold.
-double sheetNumber(ControlNumber field) { return fieldNumber(kSheet, field).value; }
-
-// What the sheet says of the number field of row `row` whose text holds
-// no number as fields read one: its name, and how decimals are written
-// where a comma was the cause.
-std::string unreadFieldMessage(std::size_t row, std::string_view text) {
-    const bool tooLarge = readTypedNumber(text).kind == NumberTextKind::TooLarge;
-    return refusedEntryMessage(text, std::string(kRows[row].label) +
-                                         (tooLarge ? " is too large to be read as a number." : " is not a number."));
+// Beeps and shows on `window` why the unit is refused: the number field
+// by its label as the sheet shows it, and why, with the note on decimals
+// where `text`, what the field holds, has a comma. `ok` runs on its OK.
+void showRefusal(int32_t window, const RadiatorCheckResult& verdict, std::string_view text,
+                 std::function<void()> ok) {
+    const std::string why = refusedValueReason(kRows[2 + verdict.number].label, verdict.fault);
+    platform::beep();
+    platform::showSheetAlert(window, refusedValueTitle(verdict.fault), refusedEntryMessage(text, why), std::move(ok));
 }
-
-// The first number field whose text has a comma: it holds no number as
-// fields read one, and the sheet says so and how decimals are written
-// rather than only beeping. True when there was one.
-bool refusedComma() {
-    for (std::size_t i = 2; i < kRows.size(); ++i) {
-        const std::string text = platform::controlText(kSheet, kRows[i].field);
-        if (!readTypedNumber(text).comma) continue;
-        platform::beep();
-        const ControlNumber field = kRows[i].field;
-        platform::showSheetAlert(kSheet, kNotANumberAlert, unreadFieldMessage(i, text), [field] {
-            if (platform::windowExists(kSheet)) platform::setKeyboardFocus(kSheet, field);
-        });
-        return true;
-    }
-    return false;
-}
-
-bool usable(double value) { return std::isfinite(value) && value > 0.0; }
 
 bool passiveRadiatorSystem() {
     const SystemSelection& s = state.selection;
@@ -234,11 +212,10 @@ int32_t PassiveRadiDataInDispOrg() {
 
 bool refusedRadiatorRecord(int32_t window, std::string_view text) {
     const std::optional<RadiatorRecord> record = readRadiatorRecord(text);
-    const std::optional<std::size_t> unread = record ? unreadRadiatorNumber(*record) : std::nullopt;
-    if (!unread) return false;
-    const std::string_view number = record->texts[*unread].view();
-    platform::beep();
-    platform::showSheetAlert(window, refusedEntryTitle(number), unreadFieldMessage(2 + *unread, number), {});
+    if (!record) return false;
+    const RadiatorCheckResult verdict = checkRadiatorRecord(*record);
+    if (verdict.ok()) return false;
+    showRefusal(window, verdict, record->texts[verdict.number].view(), {});
     return true;
 }
 
@@ -270,28 +247,23 @@ int32_t PRDataEnterPasteParameterButton() {
 
 int32_t PRDataEnterWndApply() {
     if (!platform::windowExists(kSheet)) return 0;
-    if (refusedComma()) return 0;
-    const double diameter = sheetNumber(kPRDiameterField), fp = sheetNumber(kPRFpField),
-                 vap = sheetNumber(kPRVapField), qp = sheetNumber(kPRQpField), sd = sheetNumber(kPRSdField),
-                 xmax = sheetNumber(kPRXmaxField), vd = sheetNumber(kPRVdField);
-    // Checked before anything is taken, so that a refused unit leaves the
-    // radiator the design uses as it was.
-    if (!usable(fp) || !usable(vap) || !usable(qp) || !usable(sd) || !usable(xmax) || !usable(vd) ||
-        !std::isfinite(diameter)) {
-        platform::beep();
+    std::array<std::string, kRows.size()> texts;
+    for (std::size_t i = 0; i < kRows.size(); ++i) texts[i] = platform::controlText(kSheet, kRows[i].field);
+    std::array<std::string_view, 7> numbers;
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = texts[2 + i];
+    // Judged as a record of the same unit is, before anything is taken, so
+    // that a refused unit leaves the radiator the design uses as it was and
+    // the sheet keeps what the user typed.
+    if (const RadiatorCheckResult verdict = checkRadiatorTexts(numbers); !verdict.ok()) {
+        const ControlNumber field = kRows[2 + verdict.number].field;
+        showRefusal(kSheet, verdict, numbers[verdict.number], [field] {
+            if (platform::windowExists(kSheet)) platform::setKeyboardFocus(kSheet, field);
+        });
         return 0;
     }
     PassiveRadiatorParameters& p = state.radiator;
     const PassiveRadiatorParameters kept = p;
-    p.s_ManufOrg = platform::controlText(kSheet, kPRManufacturerField);
-    p.s_PROrg = platform::controlText(kSheet, kPRModelField);
-    p.PRDIAOrg = diameter;
-    p.FPOrg = fp;
-    p.VAPOrg = vap;
-    p.QPOrg = qp;
-    p.PRSDOrg = sd;
-    p.PRXMAXOrg = xmax;
-    p.PRVDOrg = vd;
+    takeRadiatorRecord(radiatorRecordOf(texts[0], texts[1], numbers));
     // A radiator system applies the unit as an alignment: a unit with which
     // that alignment builds no real box is refused as the Alignment menus
     // refuse one, and the radiator stays as it was.

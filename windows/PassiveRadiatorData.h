@@ -49,18 +49,17 @@ RecordOutcome PasteOnQnDLInPRDataEnter();
 // they held unless a record is taken.
 int32_t PRDataEnterPasteParameterButton();
 
-// A complete radiator record in `text` with a number that does not read as
-// the sheet's fields read a typed one: beeps and shows on `window` the
-// alert naming the first such field as the sheet names it (with the note
-// on decimals for a comma), and returns true. Changes nothing else; false
-// for any other text.
+// A complete radiator record in `text` that checkRadiatorRecord refuses:
+// beeps and shows on `window` the alert naming the first refused number
+// as the sheet names its field, and why (with the note on decimals for a
+// comma), and returns true. Changes nothing else; false for any other text.
 bool refusedRadiatorRecord(int32_t window, std::string_view text);
 
-// "Apply": a number field with a comma is refused with an alert naming it
-// and saying that decimals take a point; a unit whose Fp, Vap, Qmp, Sd,
-// Xmax or Vd is not a positive number beeps and stays; either changes
-// nothing; a valid unit is taken and, for
-// the two passive-radiator systems, becomes the design's alignment.
+// "Apply": the fields are read and judged as a radiator record of the same
+// texts is (checkRadiatorTexts); a refused unit beeps and shows the alert
+// naming the field and why, the sheet keeps its texts and nothing changes;
+// a valid unit is taken and, for the two passive-radiator systems, becomes
+// the design's alignment.
 int32_t PRDataEnterWndApply();
 // "Cancel": closes the sheet; nothing of it is taken.
 int32_t PRDataEnterWndCancel();

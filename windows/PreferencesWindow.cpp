@@ -113,10 +113,10 @@ void afterPreferences() {
 
 // A refused value: the alert on the window, the kept value back in the
 // field, the field ready for another entry.
-void refuse(int32_t field, double kept, const char* hint) {
+void refuse(int32_t field, double kept, const char* name, const char* unit, const char* hint) {
     const std::string text = platform::controlText(kPreferencesWindow, field);
     platform::setControlText(kPreferencesWindow, field, fieldText(kept));
-    platform::showSheetAlert(kPreferencesWindow, refusedEntryTitle(text), refusedEntryMessage(text, hint), [field] {
+    platform::showSheetAlert(kPreferencesWindow, refusedEntryTitle(text), leastValueMessage(text, name, unit, hint), [field] {
         if (platform::windowExists(kPreferencesWindow)) platform::setKeyboardFocus(kPreferencesWindow, field);
     });
 }
@@ -183,11 +183,12 @@ void PreferenceWndOKReturn() {
     if (!platform::windowExists(kPreferencesWindow)) return;
     double power = 0.0, thickness = 0.0;
     if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, kLowestInputPower, power)) {
-        refuse(kInputPowerField, state.power.InputPower, "Enter an input power of at least 0.4 W.");
+        refuse(kInputPowerField, state.power.InputPower, "The input power", "W", "Enter an input power of at least 0.4 W.");
         return;
     }
     if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, kLowestPortThickness, thickness)) {
-        refuse(kPortThicknessField, state.power.PortThickness, "Enter a port thickness of at least 3 mm.");
+        refuse(kPortThicknessField, state.power.PortThickness, "The port thickness", "mm",
+               "Enter a port thickness of at least 3 mm.");
         return;
     }
     state.power.InputPower = power;

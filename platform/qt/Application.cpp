@@ -1,5 +1,6 @@
 // The application object, the event loop, and the surfaces the drawing
 // primitives draw on.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -60,16 +61,18 @@ void startApplication(int& argc, char** argv) {
     installZipChecks();
 }
 
-int runEventLoop() {
+int runEventLoop(const std::function<void()>& ending) {
     // A logout, Ctrl+C or a kill ends the loop as a quit does, so that the
     // loads and checks under way end with the rest below; caught until the
-    // layer is reset, so that one coming while it is ends nothing halfway.
+    // layer is reset and the program's ending has run, so that one coming
+    // meanwhile ends nothing halfway.
     catchEndingSignals();
     // A quit asked for before the loop runs (while starting, or in a test)
     // ends it at once.
     int status = gQuitStatus ? *gQuitStatus : QApplication::exec();
     gQuitStatus.reset();
     resetPlatform();
+    if (ending) ending();
     if (const int onSignal = releaseEndingSignals()) status = onSignal;
     if (gOwnApplication != nullptr) {
         delete gOwnApplication;

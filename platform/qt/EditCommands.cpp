@@ -1,6 +1,7 @@
-// The standard edit commands on the focused edit field, and the Edit items
-// that follow it.
+// The standard edit commands on the focused edit field, the Edit items
+// that follow it, and the menus' command keys before the field's own.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 
@@ -43,6 +44,23 @@ QLineEdit* focusedField() {
     return nullptr;
 }
 
+// A field claims the keys of its line editing before any shortcut (Ctrl+U
+// empties the line, Ctrl+E goes to its end, Ctrl+Y redoes, by desktop).
+// Where such a key chooses a menu item, the claim is refused and the menu
+// has the key; the Edit items then act on the field as chosen from the menu.
+class MenuKeysFirst : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride || qobject_cast<QLineEdit*>(watched) == nullptr ||
+            !choosesMenuItem(*static_cast<QKeyEvent*>(event)))
+            return false;
+        event->ignore();
+        return true;
+    }
+};
+
+MenuKeysFirst gMenuKeysFirst;
+
 void watch(QWidget* now) {
     auto* field = qobject_cast<QLineEdit*>(now);
     if (field == nullptr) {
@@ -63,6 +81,7 @@ void startEditTracking() {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     if (app == nullptr || gTrackedApplication == app) return;
     QObject::connect(app, &QApplication::focusChanged, app, [](QWidget*, QWidget* now) { watch(now); });
+    app->installEventFilter(&gMenuKeysFirst);
     gTrackedApplication = app;
 }
 

@@ -6,8 +6,11 @@
 #include <vector>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 
 #include "platform/qt/MacRoman.h"
@@ -263,6 +266,26 @@ void refreshEditItems() {
         for (MenuItem& entry : record.items)
             if (entry.editCommand >= 0 && entry.action)
                 entry.action->setEnabled(canPerformEditCommand(static_cast<EditCommand>(entry.editCommand)));
+}
+
+bool choosesMenuItem(const QKeyEvent& key) {
+    // A modal window holds the menu bars: their keys do nothing meanwhile.
+    if (QApplication::activeModalWidget() != nullptr) return false;
+    const QKeySequence pressed(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, Qt::Key(key.key())));
+    const auto inShownBar = [](const QMenu& menu) {
+        for (QObject* holder : menu.menuAction()->associatedObjects())
+            if (const auto* bar = qobject_cast<QMenuBar*>(holder); bar != nullptr && bar->isVisible() && bar->isEnabled())
+                return true;
+        return false;
+    };
+    for (MenuNumber number : gBar) {
+        const MenuRecord* record = findMenu(number);
+        if (record == nullptr || !record->menu->menuAction()->isEnabled() || !inShownBar(*record->menu)) continue;
+        for (const MenuItem& entry : record->items)
+            if (entry.action && entry.action->isEnabled() && !entry.shortcut.isEmpty() && entry.shortcut == pressed)
+                return true;
+    }
+    return false;
 }
 
 void removeAllMenus() {

@@ -15,6 +15,7 @@
 #include "platform/Platform.h"
 #include "platform/qt/PainterSurface.h"
 
+class QKeyEvent;
 class QMenu;
 class QMenuBar;
 
@@ -98,9 +99,13 @@ void setMenuHostMenus(const QList<QMenu*>& menus);
 // Sends the quit command, whatever the state of its menu.
 void deliverQuitCommand();
 
-// The Edit items follow the focused edit field.
+// The Edit items follow the focused edit field, and the menus' command keys
+// come before a field's own line editing.
 void refreshEditItems();
 void startEditTracking();
+// Whether the key chooses an item of the menu bar now: the command key of
+// an enabled item of an enabled menu in a shown menu bar, no modal window up.
+bool choosesMenuItem(const QKeyEvent& key);
 
 // Installs the layer's surfaces as the drawing primitives' provider.
 void installSurfaceProvider();

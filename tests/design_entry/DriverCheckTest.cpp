@@ -72,6 +72,9 @@ TEST(DriverCheck, TypedTextsAreNamedForWhatIsWrongWithThem) {
         {DriverField::FS, "1e6", DriverFault::AboveLimit},   {DriverField::FS, "1000.01", DriverFault::AboveLimit},
         {DriverField::FS, "1e-999", DriverFault::NotPositive}, {DriverField::RE, " ", DriverFault::NotPositive},
         {DriverField::FS, "1000", DriverFault::None},        {DriverField::LE, "", DriverFault::None},
+        {DriverField::PEMX, "&", DriverFault::NotANumber},   {DriverField::PEMX, "0x", DriverFault::NotANumber},
+        {DriverField::SD, "220 cm2", DriverFault::None},     {DriverField::VD, "143 cm3", DriverFault::None},
+        {DriverField::VD, "1 000", DriverFault::NotANumber}, {DriverField::PEMX, "&HZZ", DriverFault::NotANumber},
     };
     for (const Case& c : cases) {
         const Texts texts = defaultWith(c.field, c.text);

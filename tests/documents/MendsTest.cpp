@@ -63,17 +63,25 @@ TEST(Mends, MaskedNumberNeverShowsMoreThanTheNumber) {
     EXPECT_EQ(maskedNumber(5.0, std::string(300, '#')).str(), "5");  // a mask past the limit gives way
 }
 
-TEST(Mends, TestProgramsRemoveTheirFoldersWhenTheyEnd) {
+// Started from a desktop's shell, whose folders are the user's, a test
+// program takes folders of its own, and removes them when it ends.
+TEST(Mends, TestProgramsRunInPrivateFoldersWhateverTheCallerSetAndRemoveThem) {
+    const char* variables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"};
+    const std::string users = std::getenv("XDG_CONFIG_HOME");  // this program's own, standing for the user's
     int channel[2];
     ASSERT_EQ(pipe(channel), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        // A new test program's start: no folders set yet.
-        unsetenv("XDG_CONFIG_HOME");
-        unsetenv("XDG_RUNTIME_DIR");
+        unsetenv("QUENDAL_TEST_STARTER");  // a new test program's start
+        for (const char* variable : variables) setenv(variable, users.c_str(), 1);
         prepareTestEnvironment();
-        const std::string made = std::string(std::getenv("XDG_CONFIG_HOME")) + "\n" + std::getenv("XDG_RUNTIME_DIR");
+        std::string made;
+        for (const char* variable : variables) made += std::string(std::getenv(variable)) + "\n";
+        struct stat runtime, downloads;
+        const bool privateFolders = stat(std::getenv("XDG_RUNTIME_DIR"), &runtime) == 0 &&
+                                    stat((std::string(std::getenv("HOME")) + "/Downloads").c_str(), &downloads) == 0;
+        made += privateFolders && (runtime.st_mode & 0777) == 0700 && S_ISDIR(downloads.st_mode) ? "private" : "shared";
         (void)!write(channel[1], made.data(), made.size());
         close(channel[1]);
         std::exit(0);
@@ -85,15 +93,14 @@ TEST(Mends, TestProgramsRemoveTheirFoldersWhenTheyEnd) {
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    const std::string config = made.substr(0, made.find('\n'));
-    const std::string runtime = made.substr(made.find('\n') + 1);
-    ASSERT_EQ(config.rfind("/tmp/quendal-config-", 0), 0u) << config;
-    ASSERT_EQ(runtime.rfind("/tmp/quendal-runtime-", 0), 0u) << runtime;
+    EXPECT_EQ(made.substr(made.rfind('\n') + 1), "private");
     struct stat info;
-    EXPECT_NE(stat(config.c_str(), &info), 0);
-    EXPECT_NE(stat(runtime.c_str(), &info), 0);
-    // This program's own folders were not taken along by the child.
-    EXPECT_EQ(stat(std::getenv("XDG_CONFIG_HOME"), &info), 0);
+    for (std::size_t at = 0, line = 0; line < std::size(variables); ++line, at = made.find('\n', at) + 1) {
+        const std::string folder = made.substr(at, made.find('\n', at) - at);
+        EXPECT_EQ(folder.rfind("/tmp/quendal-test-", 0), 0u) << variables[line] << " " << folder;
+        EXPECT_NE(stat(folder.c_str(), &info), 0) << folder;  // removed
+    }
+    EXPECT_EQ(stat(users.c_str(), &info), 0);  // the user's stay
 }
 
 }  // namespace

@@ -3,13 +3,20 @@
 // the Initial Setup sheet, and the design's first window.
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPoint>
 #include <QTemporaryDir>
 
 #include "AppFixture.h"
+#include "selection/SpeakerConnection.h"
 #include "selection/SystemChooser.h"
+#include "support/DocumentDialogDoubles.h"
+#include "windows/PassiveRadiatorData.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
 namespace {
@@ -119,6 +126,68 @@ TEST_F(AppTest, FromTheDriverToTheVentedBoxCurvesByKeys) {
         flatAtTheRightEdge = flatAtTheRightEdge || (qRed(p) > 230 && qBlue(p) < 120 && qGreen(p) - qBlue(p) > 80);
     }
     EXPECT_TRUE(flatAtTheRightEdge);
+}
+
+// The line editing of an X11 desktop, which claims Ctrl+U (empty the line)
+// and Ctrl+E (to its end) before any shortcut; offscreen, a field has the
+// Windows keys, which claim Ctrl+Y (redo) instead.
+class X11LineKeys : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) ||
+            key->modifiers() != Qt::ControlModifier || (key->key() != Qt::Key_U && key->key() != Qt::Key_E))
+            return false;
+        if (key->key() == Qt::Key_U && event->type() == QEvent::KeyPress) static_cast<QLineEdit*>(watched)->clear();
+        event->accept();
+        return true;
+    }
+};
+
+// A field keeps the focus after Return, yet the command keys of the menus
+// that its line editing also knows open their windows; the Edit keys reach
+// a field through the Edit menu, in the Preferences window too.
+TEST_F(AppTest, MenuKeysWinOverAFieldsLineEditingAndEditKeysStillReachIt) {
+    ScriptedDocumentDialogs questions;
+    platform::setDocumentDialogService(&questions);
+    struct Unset { ~Unset() { platform::setDocumentDialogService(nullptr); } } unset;
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    press(kDefaultParametersWindow, Qt::Key_Return);
+    press(kSystemSelectWindow, Qt::Key_Right);  // the Closed Box
+    press(kSystemSelectWindow, Qt::Key_Return);
+    press(kInitialSetupSheet, Qt::Key_Return);
+    ASSERT_EQ(platform::sendCommand(14, 2), platform::kHandled);  // Box Volume: the volume is entered
+    X11LineKeys x11;
+    platform::qt::controlWidget(kCustomPalette, 31)->installEventFilter(&x11);
+    const std::string volume = platform::controlText(kCustomPalette, 31);
+    const auto inField = [this](int32_t window, int32_t field, Qt::Key key) {
+        platform::setKeyboardFocus(window, field);
+        QTest::keyClick(handleOf(window), key, Qt::ControlModifier);
+    };
+    const struct { Qt::Key key; int32_t window; std::function<void()> close; } keys[] = {
+        {Qt::Key_Y, kSpeakerConnectionSheet, [] { spConSelectCancel(); }},
+        {Qt::Key_U, kPassiveRadiatorSheet, [] { PRDataEnterWndCancel(); }},
+        {Qt::Key_Comma, kPreferencesWindow, [] {}}};
+    for (const auto& row : keys) {
+        platform::setKeyboardFocus(kCustomPalette, 31);
+        QTest::keyClick(handleOf(kCustomPalette), Qt::Key_Return);  // Calc.; the field keeps the focus
+        QTest::keyClick(handleOf(kCustomPalette), row.key, Qt::ControlModifier);
+        EXPECT_EQ(platform::controlText(kCustomPalette, 31), volume);
+        ASSERT_TRUE(platform::windowExists(row.window)) << row.window;
+        row.close();
+    }
+    const std::string power = platform::controlText(kPreferencesWindow, kInputPowerField);
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_X}) inField(kPreferencesWindow, kInputPowerField, key);
+    EXPECT_EQ(platform::controlText(kPreferencesWindow, kInputPowerField), "");
+    inField(kPreferencesWindow, kInputPowerField, Qt::Key_V);
+    EXPECT_EQ(platform::controlText(kPreferencesWindow, kInputPowerField), power);
+    PreferenceWndClose();
+
+    inField(kCustomPalette, 31, Qt::Key_E);
+    ASSERT_EQ(questions.questions.size(), 1u);  // the design changed: save it first?
+    questions.answer(platform::SaveChangesAnswer::DontSave);
+    EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
 }
 
 }  // namespace

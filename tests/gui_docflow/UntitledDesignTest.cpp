@@ -18,6 +18,7 @@
 #include "selection/SystemSelect.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
+#include "dialogs/Alerts.h"
 
 namespace quendal::test {
 namespace {
@@ -345,6 +346,41 @@ TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOv
     EXPECT_EQ(state.shell.InitSetSelFlag, 0);
     EXPECT_EQ(state.shell.InterceptEvHnd, 0);
     EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
+}
+
+// Whatever closes an unchanged design's windows ends the sheet or alert on
+// them as its Cancel would: no flag is left saying that one is up, holds
+// the keys or takes picks, and the next driver record is taken at once.
+TEST_F(UntitledDesignTest, EveryRoadThatClosesTheDesignEndsItsSheetsAndTheNextRecordIsTaken) {
+    const std::pair<const char*, std::function<void()>> sheets[] = {
+        {"the connection sheet", [] { ApplicationEventHandler(kMiscMenu, 6); }},
+        {"Initial Setup", [] { ApplicationEventHandler(kMiscMenu, 5); }},
+        {"Vent Design", [] { ApplicationEventHandler(kOneVentMenu, 1); }},
+        {"the passive-radiator data sheet", [] { ApplicationEventHandler(kMiscMenu, 9); }},
+        {"a Qtc alert", [] { ShowAlert(kAlertQtcTooSmall, 0.5f); }},
+    };
+    const auto fromOrvanel = [](std::string_view text) {
+        ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(text)});
+    };
+    const std::pair<const char*, std::string_view> roads[] = {{"booted by file", vocabulary::kBootedByFileFromOrvanel},
+                                                              {"Hide", vocabulary::kHideFromOrvanel}};
+    for (const auto& [sheet, show] : sheets)
+        for (const auto& [road, text] : roads) {
+            SCOPED_TRACE(std::string(road) + " over " + sheet);
+            TearDown();
+            SetUp();
+            start(Kind::Untitled);
+            show();
+            ASSERT_TRUE(sheetOpen());
+            fromOrvanel(text);
+            ASSERT_FALSE(platform::windowExists(kResponseWindow));
+            const ShellFlags& sh = state.shell;
+            EXPECT_EQ(std::tuple(sh.SheetWndFlag, sh.InterceptEvHnd, sh.InitSetSelFlag, sh.RespWndShowFlag,
+                                 state.connection.SpConSel, state.entry.AlertKindShown),
+                      std::tuple(0, 0, 0, 0, 0, 0));
+            fromOrvanel("DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  ");
+            EXPECT_TRUE(platform::windowExists(kSystemSelectWindow)) << "the record waits";
+        }
 }
 
 TEST_F(UntitledDesignTest, ADocumentRefusedAtTheStartSaysSoInFrontOfTheDefaultParameters) {

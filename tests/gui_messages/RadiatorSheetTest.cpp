@@ -76,59 +76,111 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
     }
 }
 
-// Every number of both records with a decimal comma, from a sibling and,
-// for a radiator, pasted: refused at once over the open sheet, the alert
-// naming the field as its window does; nothing is taken or waits.
-TEST_F(RadiatorSheetTest, ARecordWithACommaInAnyNumberIsRefusedNamingTheField) {
+// Every number of a driver record with a decimal comma, from a sibling:
+// refused at once over the open sheet, the alert naming the field as its
+// window does; nothing is taken or waits.
+TEST_F(RadiatorSheetTest, ADriverRecordWithACommaInAnyNumberIsRefusedNamingTheField) {
     const std::vector<std::pair<std::size_t, std::string>> fields = {
         {3, "Dia (Nominal Diameter)"}, {4, "Fs (Free Air Resonance)"}, {5, "Vas (Acoustic Volume)"},
         {6, "Qts (Total Q)"}, {7, "Qes (Electrical Q)"}, {8, "Qms (Mechanical Q)"}, {9, "Effi (Efficiency)"},
         {10, "Re (D.C. Resistance)"}, {11, "Pemax (Thermal Limit Power)"}, {12, "Sd (Effective Area)"},
-        {13, "Xmax (Peak Linear Excursion)"}, {14, "Vd (Displacement Volume)"}, {15, "Le (Voice Coil Inductance)"},
-        {3, "Dia (Diameter)"}, {4, "Fp (Free Air Resonance)"}, {5, "Vap (Acoustic Volume)"}, {6, "Qmp (Mechanical Q)"},
-        {7, "Sd (Effective Area)"}, {8, "Xmax (Peak Linear Excursion)"}, {9, "Vd (Displacement Volume)"}};
-    for (std::size_t row = 0; row < fields.size(); ++row) {
-        const bool driver = row < 13;
-        for (const bool pasted : driver ? std::vector<bool>{false} : std::vector<bool>{false, true}) {
-            const auto& [index, label] = fields[row];
-            SCOPED_TRACE(label + (pasted ? " pasted" : " sent"));
-            TearDown();
-            SetUp();
-            std::vector<std::string> record = driver ? driverFields() : radiatorFields();
-            record[index] = "0,35";
-            const DriverValues before = enteredDriver();
-            if (driver) fromOrvanel(recordText(record));
-            if (!driver && !pasted) fromOstrevane(recordText(record));
-            if (pasted) clipboard.content = recordText(record);
-            if (pasted) PRDataEnterPasteParameterButton();
-            EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Entered text is not a number.|" + label +
-                                                               " is not a number.  ( Decimals take a point, not a comma. )"});
-            EXPECT_EQ(dialogs.beeps, 1);
-            EXPECT_EQ(state.speaker.s_SP2, SpeakerParameters{}.s_SP2);
-            EXPECT_EQ(driverNumber(enteredDriver(), DriverField(index - 1)), driverNumber(before, DriverField(index - 1)));
-            EXPECT_EQ(state.messages.DriverRecordWaitsFlag + state.messages.HeldDriverFlag, 0);
-            EXPECT_EQ(state.messages.s_DummyPR, "NULL");
-            EXPECT_EQ(state.radiator.s_PROrg, "N/A");
-            EXPECT_EQ(platform::controlText(kSheet, kPRFpField), "");
-            EXPECT_TRUE(platform::isControlEnabled(kSheet, kPRPasteButton));
-        }
+        {13, "Xmax (Peak Linear Excursion)"}, {14, "Vd (Displacement Volume)"}, {15, "Le (Voice Coil Inductance)"}};
+    for (const auto& [index, label] : fields) {
+        SCOPED_TRACE(label);
+        TearDown();
+        SetUp();
+        std::vector<std::string> record = driverFields();
+        record[index] = "0,35";
+        const DriverValues before = enteredDriver();
+        fromOrvanel(recordText(record));
+        EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Entered text is not a number.|" + label +
+                                                           " is not a number.  ( Decimals take a point, not a comma. )"});
+        EXPECT_EQ(dialogs.beeps, 1);
+        EXPECT_EQ(state.speaker.s_SP2, SpeakerParameters{}.s_SP2);
+        EXPECT_EQ(driverNumber(enteredDriver(), DriverField(index - 1)), driverNumber(before, DriverField(index - 1)));
+        EXPECT_EQ(state.messages.DriverRecordWaitsFlag + state.messages.HeldDriverFlag, 0);
+        EXPECT_EQ(state.messages.s_DummyPR, "NULL");
     }
 }
 
-TEST_F(RadiatorSheetTest, ApplyRefusesAUnitWithANonPositiveValueAndChangesNothing) {
-    for (const auto& [field, text] : std::vector<std::pair<int32_t, std::string>>{
-             {54, "0"}, {56, "1e999"}, {57, "-1"}, {58, "abc"}, {59, "0"}, {60, ""}}) {
-        SCOPED_TRACE(field);
-        typeValidUnit();
-        type({{field, text}});
-        PRDataEnterWndApply();
-        EXPECT_TRUE(platform::windowExists(kSheet));
-        EXPECT_EQ(state.radiator.FPOrg, 0.0);
-        EXPECT_EQ(state.radiator.FP, 0.0);
-        EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+// One radiator unit with one number replaced, typed and applied, pasted or
+// sent: every door takes the same units and refuses the same. A refusal
+// beeps and names the field as the sheet labels it and why, and leaves the
+// received unit, the sheet's texts and the waiting record as they were.
+TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
+    enum class Door { TypedAndApplied, Pasted, Sent };
+    const std::array<int32_t, 9> sheetFields = {kPRManufacturerField, kPRModelField, kPRDiameterField,
+                                                kPRFpField,           kPRVapField,   kPRQpField,
+                                                kPRSdField,           kPRXmaxField,  kPRVdField};
+    const std::array<std::string, 7> labels = {"Dia (Diameter)", "Fp (Free Air Resonance)", "Vap (Acoustic Volume)",
+                                               "Qmp (Mechanical Q)", "Sd (Effective Area)",
+                                               "Xmax (Peak Linear Excursion)", "Vd (Displacement Volume)"};
+    using P = PassiveRadiatorParameters;
+    const std::array<double P::*, 7> received = {&P::PRDIAOrg, &P::FPOrg,     &P::VAPOrg,  &P::QPOrg,
+                                                 &P::PRSDOrg,  &P::PRXMAXOrg, &P::PRVDOrg};
+    const std::string tooSmall = "ALERT!   Entered numerical value is too small.|";
+    const std::string notANumber = "ALERT!   Entered text is not a number.|";
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const std::string& label = labels[i];
+        const bool diameter = i == 0;  // may be left blank or 0: the radiator works by its area Sd
+        const std::optional<double> takenIfDiameter = diameter ? std::optional(0.0) : std::nullopt;
+        struct Case {
+            std::string text;
+            std::optional<double> taken;  // the value taken; none: refused with `alert`
+            std::string alert;
+        };
+        const std::vector<Case> cases = {
+            {radiatorFields()[3 + i], std::stod(radiatorFields()[3 + i]), ""},
+            {"nan", std::nullopt, notANumber + label + " is not a number."},
+            {"-5", std::nullopt, tooSmall + label + (diameter ? " must not be negative." : " must be greater than 0.")},
+            {"0", takenIfDiameter, tooSmall + label + " must be greater than 0."},
+            {"", takenIfDiameter, tooSmall + label + " must be greater than 0."},
+            {"0,35", std::nullopt, notANumber + label + " is not a number.  ( Decimals take a point, not a comma. )"},
+            {"1e999", std::nullopt,
+             "ALERT!   Entered numerical value is too large.|" + label + " is too large to be read as a number."},
+        };
+        for (const Case& c : cases) {
+            for (const Door door : {Door::TypedAndApplied, Door::Pasted, Door::Sent}) {
+                SCOPED_TRACE(label + " \"" + c.text + "\" door " + std::to_string(int(door)));
+                TearDown();
+                SetUp();
+                drawnDesign();
+                std::vector<std::string> unit = radiatorFields();
+                unit[3 + i] = c.text;
+                int32_t alertWindow = kSheet;
+                if (door == Door::TypedAndApplied) {
+                    for (std::size_t f = 0; f < sheetFields.size(); ++f) type({{sheetFields[f], unit[1 + f]}});
+                    PRDataEnterWndApply();
+                } else if (door == Door::Pasted) {
+                    clipboard.content = recordText(unit);
+                    PRDataEnterPasteParameterButton();
+                } else {
+                    platform::closeWindow(kSheet);  // a record sent with no sheet open is shown at once
+                    alertWindow = kResponseWindow;
+                    fromOstrevane(recordText(unit));
+                }
+                if (c.taken) {
+                    EXPECT_TRUE(dialogs.sheets.empty());
+                    EXPECT_EQ(state.radiator.s_PROrg, "PR-25");
+                    EXPECT_DOUBLE_EQ(state.radiator.*received[i], *c.taken);
+                    EXPECT_EQ(platform::windowExists(kSheet), door != Door::TypedAndApplied);
+                    continue;
+                }
+                EXPECT_EQ(dialogs.sheets, std::vector<std::string>{std::to_string(alertWindow) + "|" + c.alert});
+                EXPECT_EQ(dialogs.beeps, 1);
+                EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+                EXPECT_EQ(state.radiator.*received[i], 0.0);
+                EXPECT_EQ(state.messages.s_DummyPR, "NULL");
+                EXPECT_TRUE(messenger.sent.empty());
+                EXPECT_EQ(platform::windowExists(kSheet), door != Door::Sent);
+                // The sheet keeps what the user typed, and a paste refused leaves it empty.
+                if (door != Door::Sent) {
+                    EXPECT_EQ(platform::controlText(kSheet, sheetFields[2 + i]),
+                              door == Door::TypedAndApplied ? c.text : "");
+                }
+            }
+        }
     }
-    EXPECT_EQ(dialogs.beeps, 6);
-    EXPECT_TRUE(messenger.sent.empty());
 }
 
 TEST_F(RadiatorSheetTest, ApplyMakesTheUnitTheAlignmentOfTheRadiatorSystems) {

@@ -130,8 +130,8 @@ TEST_F(PaletteCalc, ReturnAndEnterInAFieldRunCalc) {
         },
         kCustomPalette);
     const double kept = state.box.VB;
-    type(31, "4x5");  // kept as typed, and read as no number rather than as 45 or 4
-    EXPECT_EQ(platform::controlText(kCustomPalette, 31), "4x5");
+    type(31, "4 5");  // kept as typed, and read as no number rather than as 45 or 4
+    EXPECT_EQ(platform::controlText(kCustomPalette, 31), "4 5");
     QTest::keyClick(paletteHandle(), Qt::Key_Return);
     EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_DOUBLE_EQ(state.box.VB, kept);

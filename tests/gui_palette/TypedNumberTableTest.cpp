@@ -69,6 +69,10 @@ std::vector<Typed> everyNumberField() {
         {ventSheet(1, 2), kVentSizeField, "1e308", "Diameter 1e+308 mm"},
         {kPrefs, kInputPowerField, "12,5", "input power"}, {kPrefs, kPortThicknessField, "1,000", "port thickness"},
         {kPage, kScaleField, "87,5", "Scale"}, {kPage, kScaleField, "1e999", "Scale"},
+        // Beyond any number: said to be too large, not to be below the least power.
+        {kSetup, 10, "1e309", "The input power 1e309 Watts is too large."},
+        {kVentSetup, kVentSetupPowerField, "1e309", "The input power 1e309 Watts is too large."},
+        {kPrefs, kInputPowerField, "1e309", "The input power 1e309 W is too large."},
     };
     const char* driver[] = {"Dia", "Fs", "Vas", "Qts", "Qes", "Qms", "Effi", "Re", "Pe", "Sd", "Xmax", "Vd", "Le"};
     for (int i = 0; i < 13; ++i) rows.push_back({kDriver, defaultParamField(DriverField(i + 2)), "0,38", driver[i]});

@@ -1147,7 +1147,7 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
     struct Control {
         int32_t window = 0, control = 0;
     };
-    enum Then { Nothing, TwoInParallel, ALossChosen, FourRadiators };
+    enum Then { Nothing, TwoInParallel, ALossChosen, FourRadiators, PowerEntered };
     struct Road {
         const char* name;
         int32_t tab, position, alin, menu, item;
@@ -1178,9 +1178,19 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
         {"Calc., Passive Raveza Vb1", 2, 2, 5, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
         {"Calc., Serial Raveza Type1 Vb1", 2, 3, 3, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
         {"Calc., Triple Vented Fb1", 2, 8, 5, 0, 0, {}, {kCustomPalette, 32}, {kCustomPalette, kCalcButton}},
+        // The input power entered rather than following the rated power: last, as it stays so.
+        {"Initial Setup's input power", 1, 2, 1, kMiscMenu, 5, {}, {kInitialSetupSheet, 10}, {kInitialSetupSheet, 1},
+         PowerEntered},
+        {"the vent's Initial Setup input power", 1, 3, 1, ventMenuFor(1, 3), 1, {kVentDesignSheet, kCircularSetupButton},
+         {kVentInitialSetupSheet, kVentSetupPowerField}, {kVentInitialSetupSheet, kVentSetupOkButton}, PowerEntered},
     };
     const auto take = [&](const Road& road, const char* value) {
         design(road.tab, road.position, road.alin);
+        if (road.then == PowerEntered && choose(kApplicationMenu, kPreferencesItem)) {
+            platform::setControlValue(kPreferencesWindow, kInputPowerCheckBox, 0);
+            hit(kPreferencesWindow, kInputPowerCheckBox);
+            hit(kPreferencesWindow, kPreferencesOK);
+        }
         if (road.menu != 0) choose(road.menu, road.item);
         answerSaveQuestion();
         if (road.opening.window != 0) hit(road.opening.window, road.opening.control);
@@ -1197,7 +1207,7 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
             hit(kSystemSelectWindow, 1);
             if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
         }
-        if (road.then == Nothing) return;
+        if (road.then == Nothing || road.then == PowerEntered) return;  // nothing more on the road
         closeWhatStands();
         if (road.then == TwoInParallel && choose(kMiscMenu, 6)) {
             key(kSpeakerConnectionSheet, platform::kRightArrowChar);
@@ -1216,6 +1226,7 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
             closeWhatStands();
             settle();
             ASSERT_EQ(restProblem(), "") << road.name << " " << value;
+            EXPECT_EQ(platform::controlText(kSystemInfoPalette, 33).find("inf"), std::string::npos) << road.name;
             ProgramState read;
             std::string problem;
             EXPECT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem))

@@ -7,7 +7,10 @@
 #include <QTabBar>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
+#include "../vent/VentPhysics.h"
+#include "app/DesignDocument.h"
 #include "dialogs/FieldText.h"
 #include "response/ReferenceLevel.h"
 #include "model/ParameterPasses.h"
@@ -44,6 +47,27 @@ protected:
         state.speaker.SD = 214.0;
         state.power.InputPowerCheck = 0;
         state.power.PIN = state.power.PinTemp = 100.0;
+    }
+    // The 8-inch driver of a Custom Vented Box of 40 l tuned to 32 Hz, its
+    // ports through 18 mm.
+    void fortyLitresAt32Hz() {
+        InitItemBoxParameters();
+        state.selection.InitSysType = 2;
+        state.radiator.PopupPRNum = 1;
+        setDriver(30.0, 60.0, 0.35);
+        state.speaker.SD = 220.0;
+        state.speaker.XMAX = 6.0;
+        state.power.InputPowerCheck = 0;
+        state.power.PIN = state.power.PinTemp = 40.0;
+        state.shell.LVP = 18.0;
+        state.box.VB1 = 40.0;
+        state.box.FB1 = 32.0;
+    }
+    // The tuning of the 40 l box by `pipes` ducts of `diameterMm`, each
+    // `lengthMm` long.
+    static double ductResonanceHz(double lengthMm, double diameterMm, int pipes) {
+        const double a = diameterMm / 2000.0;
+        return resonanceHz(ventMass(lengthMm / 1000.0, std::numbers::pi * a * a, a, pipes), 40.0);
     }
     // The peak air speed of vent 1 as the engine sweeps it at `areaCm2`.
     static double sweptSpeed(double areaCm2) {
@@ -146,34 +170,89 @@ TEST_F(VentDesignSheet, CancelLeavesTheVentAndItsAreaAsTheyWere) {
     EXPECT_EQ(state.vents.SV22, area);
 }
 
-// A count chosen in the sheet sizes the vent again, and the automatic
-// design chooses its form again for the new count: at 1 W one port through
-// the panel carries the air, four of them tuning the box are too small for
-// it, and ducts take their place. A port the user chose stays a port, too
-// small as it is.
-TEST_F(VentDesignSheet, ANewCountChoosesTheAutomaticFormAgainButKeepsTheUsersPort) {
-    const struct {
-        const char* what;
-        int32_t setBy;
-        VentShape after;
-        VentForm form;
-    } rows[] = {
-        {"the automatic design's port", kFormSetByNobody, VentShape::CircularDuct, VentForm::Realisable},
-        {"the user's port", kFormSetByUser, VentShape::CircularPort, VentForm::BelowMinimumArea},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+// A count chosen in the sheet sizes the vent again and keeps the form the
+// sheet shows, whoever chose it: at 1 W one port through the panel carries
+// the air, four of them tuning the box are too small for it and stay ports,
+// their air too fast. OK keeps them through the next automatic design.
+TEST_F(VentDesignSheet, ANewCountKeepsTheFormShownThroughOkAndTheNextDesign) {
+    for (const int32_t setBy : {kFormSetByNobody, kFormSetByUser}) {
+        SCOPED_TRACE(setBy == kFormSetByUser ? "the user's port" : "the automatic design's port");
         state.power.InputPowerCheck = 0;
         state.power.PIN = state.power.PinTemp = 1.0;
-        state.vents.vent[1].FormSetBy = row.setBy;
+        state.vents.vent[1].FormSetBy = setBy;
         openSheet(1, 3, 1, "Vent");
         ASSERT_EQ(shapeInForce(working()), VentShape::CircularPort);
         chooseCount(kCircularCountPopup, 4);
-        EXPECT_EQ(working().CircVentNum, 4);
-        EXPECT_EQ(shapeInForce(working()), row.after);
-        EXPECT_EQ(working().VentForm, int32_t(row.form));
-        EXPECT_EQ(platform::controlValue(kVentDesignSheet, kCircularRadio), working().CircVentRadio);
-        click(kVentDesignSheet, kVentCancelButton);
+        EXPECT_EQ(shapeInForce(working()), VentShape::CircularPort);
+        EXPECT_EQ(working().VentForm, int32_t(VentForm::BelowMinimumArea));
+        EXPECT_EQ(platform::controlValue(kVentDesignSheet, kCircularRadio), 1);
+        click(kVentDesignSheet, kVentOkButton);
+        CofCal();
+        AsVentOpt();
+        EXPECT_EQ(shapeInForce(state.vents.vent[1]), VentShape::CircularPort);
+        EXPECT_EQ(state.vents.vent[1].CircVentNum, 4);
+    }
+}
+
+// Two vents after a typed 90 mm diameter (an 8-inch driver, 40 l tuned to
+// 32 Hz) are two such ducts, each tuning the box with the textbook ends;
+// Ducted takes a click after Ported; and the same vent reopened from its
+// document gives the same two ducts.
+TEST_F(VentDesignSheet, TwoVentsAfterATypedDiameterAreTwoDuctsAsFromTheReopenedDesign) {
+    fortyLitresAt32Hz();
+    openSheet(1, 3, 1, "Vent", 4);
+    ASSERT_EQ(shapeInForce(working()), VentShape::CircularDuct);
+    type(kVentDesignSheet, kVentSizeField, "90");
+    click(kVentDesignSheet, kVentCalcButton);
+    chooseCount(kCircularCountPopup, 2);
+    const VentRecord typed = working();
+    EXPECT_EQ(shapeInForce(typed), VentShape::CircularDuct);
+    EXPECT_EQ(typed.CircDuctDV, 90.0);
+    EXPECT_NEAR(ductResonanceHz(typed.CircDuctLV, 90.0, 2), 32.0, kTuningTolerance * 32.0);
+    widget(kVentDesignSheet, kCircularRadio)->findChildren<QRadioButton*>().at(0)->click();
+    ASSERT_EQ(shapeInForce(working()), VentShape::CircularPort);
+    chooseDucted(kCircularRadio);
+    EXPECT_TRUE(sameRecord(working(), typed));
+
+    chooseCount(kCircularCountPopup, 1);
+    click(kVentDesignSheet, kVentOkButton);
+    ProgramState read;
+    std::string problem;
+    ASSERT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem)) << problem;
+    state.vents = read.vents;
+    deriveVentChoices();
+    openSheet(1, 3, 1, "Vent", 4);
+    chooseCount(kCircularCountPopup, 2);
+    VentRecord reopened = working();
+    reopened.FormSetBy = typed.FormSetBy;  // who chose the form is not stored
+    EXPECT_TRUE(sameRecord(reopened, typed));
+}
+
+// A tuning typed as 320 Hz for 32 Hz leaves the user's 90 mm duct no
+// length: it stays the user's, its outcome says so, and the tuning meant
+// gives it back, tuning the box with the textbook ends.
+TEST_F(VentDesignSheet, AUsersDuctOutlivesATuningThatLeavesItNoLengthAndComesBackRetuned) {
+    fortyLitresAt32Hz();
+    openSheet(1, 3, 1, "Vent", 4);
+    type(kVentDesignSheet, kVentSizeField, "90");
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+    for (const double tuning : {320.0, 32.0}) {
+        SCOPED_TRACE(tuning);
+        state.box.FB1 = tuning;
+        state.view.ReDispWnd = 2;
+        ReDispResposeWnd();
+        const VentRecord& vent = state.vents.vent[1];
+        EXPECT_EQ(shapeInForce(vent), VentShape::CircularDuct);
+        EXPECT_EQ(vent.CircDuctDV, 90.0);
+        EXPECT_EQ(vent.CircDuctVentInit, 1);
+        if (tuning > 100.0) {
+            // The ends of a 90 mm duct alone tune the box below 320 Hz.
+            EXPECT_LT(ductResonanceHz(0.0, 90.0, 1), tuning);
+            EXPECT_EQ(vent.VentForm, int32_t(VentForm::LengthNotPositive));
+        } else {
+            EXPECT_NEAR(ductResonanceHz(vent.CircDuctLV, 90.0, 1), tuning, kTuningTolerance * tuning);
+        }
     }
 }
 

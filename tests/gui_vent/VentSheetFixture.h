@@ -61,8 +61,8 @@ protected:
 
     // A design of the system with its vents sized, and the sheet opened for
     // vent `vent` as the Vent menu opens it.
-    void openSheet(int32_t tab, int32_t button, int32_t vent, const char* title) {
-        selectSystem(tab, button);
+    void openSheet(int32_t tab, int32_t button, int32_t vent, const char* title, int32_t alignment = 1) {
+        selectSystem(tab, button, alignment);
         CofCal();
         AsVentOpt();
         state.vents.VentID = vent;

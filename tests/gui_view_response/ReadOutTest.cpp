@@ -51,6 +51,17 @@ protected:
     double snappedX() const { return 45.0 + 230.0 * (std::log10(double(state.point.ff)) - 1.0); }
 };
 
+// At a vast input power the displacement and the air speed lie beyond the
+// single precision of the curves, far off the page: no value is shown.
+TEST_F(ReadOut, AValueBeyondTheCurvesPrecisionIsNotShownAsNoNumber) {
+    useSystem({1, 3, "Vented Box"});
+    state.power.InputPowerCheck = 0, state.power.PinTemp = state.power.PIN = 1e308, state.view.Magni = 1;
+    for (const char* page : {"dp", "as"}) {
+        pageWithPointerAt(page, 200);
+        for (const auto& t : textsAt(39.0)) EXPECT_EQ(t.text.find("inf"), std::string::npos) << page << t.text;
+    }
+}
+
 TEST_F(ReadOut, FrequencyTextsAtTheEdgesAndAtOneHundredHertz) {
     useSystem({1, 2, "Closed Box"});
     struct Row { int32_t x; const char* text; double left; };

@@ -45,12 +45,17 @@ TEST(TextToNumber, ReadsHexOctalAndBinaryIntegers) {
 }
 
 // A typed number is the whole number typed: digits that its reading would
-// drop, in any base, make it none; a unit after it does not.
+// drop, in any base, make it none, and so does a prefix without digits; a
+// unit after it, digits in it or not, does not.
 TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
-    for (const char* text : {"1 000", "4x5", "3.2.1", "&H1G5", "&O78", "&X102", "0x1G2", "12,5"})
+    for (const char* text : {"1 000", "1_000", "3.2.1", "&H1G5", "&O78", "&X102", "0x1G2", "0x1G", "12,5", "&", "&H",
+                             "0x", "&HZZ", "&H.5"})
         EXPECT_EQ(readTypedNumber(text).kind, NumberTextKind::NotANumber) << text;
+    EXPECT_EQ(readTypedNumber("&H" + std::string(300, 'F')).kind, NumberTextKind::TooLarge);
+    EXPECT_EQ(readTypedNumber("&X" + std::string(1100, '1')).kind, NumberTextKind::TooLarge);
     struct Case { const char* text; double value; } taken[] = {{"&HFF Hz", 255.0}, {"0x1F", 31.0}, {"&O17", 15.0},
-                                                              {"&X101 ", 5.0}, {"12.5 Hz", 12.5}};
+                                                              {"&X101 ", 5.0}, {"12.5 Hz", 12.5}, {"220 cm2", 220.0},
+                                                              {"143cm3", 143.0}, {"5 kHz, 3 dB", 5.0}};
     for (const auto& c : taken) {
         EXPECT_TRUE(readTypedNumber(c.text).number()) << c.text;
         EXPECT_DOUBLE_EQ(readTypedNumber(c.text).value, c.value) << c.text;

@@ -12,6 +12,8 @@ TEST(PaletteValueText, DropsOnlyALeadingBlankAndCutsWithoutRounding) {
     const Case cases[] = {
         {1234.56, 2, "1234.5"}, {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"},
         {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"}, {-1234.5, 1, "-1234."},
+        // Digits before the point are never cut: the exponent form that fits.
+        {1e6, 2, "1e6"}, {1234567.0, 2, "1.23e6"}, {-123456.7, 1, "-1.2e5"}, {1e308, 2, "1e+308"},
     };
     for (const Case& c : cases) EXPECT_EQ(paletteValueText(c.value, c.decimals).str(), c.text) << c.value;
 }

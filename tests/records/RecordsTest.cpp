@@ -20,10 +20,11 @@ std::string record(const std::vector<std::string>& fields) {
 }
 
 // A 16-field driver: Dia 20, Fs 38, Vas 62, Qts 0.32, Qes 0.35, Qms 4.1,
-// Effi 0.9, Re 5.6, Pemax 80, then Sd 220, Xmax 6.5, Vd 143, Le 0.8.
+// Effi 0.9, Re 5.6, Pemax 80, then Sd 220, Xmax 6.5, Vd 143, Le 0.8; units
+// that hold a digit stay units.
 std::vector<std::string> driverFields() {
     return {"DUMMY#", "Test20-04", "30 Hz - 3 kHz", "20", "38", "62", "0.32", "0.35", "4.1",
-            "0.9",    "5.6",       "80",            "220", "6.5", "143", "0.8"};
+            "0.9",    "5.6",       "80",            "220 cm2", "6.5", "143 cm3", "0.8"};
 }
 
 std::vector<std::string> radiatorFields() {
@@ -87,7 +88,8 @@ TEST_F(RecordsTest, DriverRecordFillsTheEnteredSetInTheRecordsOwnFieldOrder) {
 }
 
 // Numbers read as a typed field reads them; a field that holds no number
-// so read refuses the record (no value: nothing taken).
+// so read refuses the record (no value: nothing taken), and so does a
+// blank Fp, read as 0 Hz.
 TEST_F(RecordsTest, NumericFieldsReadAsTypedFieldsAndAnUnreadOneRefusesTheRecord) {
     struct Case {
         std::string field;
@@ -95,7 +97,10 @@ TEST_F(RecordsTest, NumericFieldsReadAsTypedFieldsAndAnUnreadOneRefusesTheRecord
     };
     const std::vector<Case> cases = {{"12.5 Hz", 12.5}, {"abc", {}},     {"&H1F", 31.0}, {"0x10", 16.0},
                                      {"&O17", 15.0},    {"&X101", 5.0},  {"1e999", {}},  {" 7", 7.0},
-                                     {"21,5", {}},      {"1,000", {}},   {"1 000", {}},  {" ", 0.0}};
+                                     {"21,5", {}},      {"1,000", {}},   {"1 000", {}},  {" ", {}},
+                                     {"220 cm2", 220.0}, {"143 cm3", 143.0}, {"5 kHz", 5.0}, {"&", {}},
+                                     {"&H", {}},        {"0x", {}},      {"&HZZ", {}},   {"0x1G", {}},
+                                     {"&H" + std::string(300, 'F'), {}}};
     for (const Case& c : cases) {
         resetState();
         std::vector<std::string> fields = radiatorFields();

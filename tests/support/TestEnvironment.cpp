@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <vector>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,40 +12,25 @@ namespace quendal::test {
 
 namespace {
 
-// The folders this process made, removed when it ends. A child made by
-// fork() inherits the list but not the folders: only their maker removes them.
-std::vector<std::string>& madeFolders() {
-    static std::vector<std::string> folders;
-    return folders;
-}
+// The folder this process made, removed when it ends. A child made by
+// fork() inherits the name but not the folder: only its maker removes it.
+std::string gMadeFolder;
 pid_t gMaker = 0;
 
-void removeMadeFolders() {
-    if (getpid() != gMaker) return;
-    for (const std::string& folder : madeFolders()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    madeFolders().clear();
+// Set to the pid of the test program that made the folders, for the
+// programs it starts itself: those keep the folders they were given.
+constexpr const char* kStarter = "QUENDAL_TEST_STARTER";
+
+void removeMadeFolder() {
+    if (getpid() != gMaker || gMadeFolder.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove_all(gMadeFolder, ignored);
+    gMadeFolder.clear();
 }
 
-std::string makePrivateFolder(const char* pattern) {
-    std::string path = std::string("/tmp/") + pattern;
-    if (mkdtemp(path.data()) == nullptr) return "/tmp";
-    chmod(path.c_str(), 0700);
-    if (madeFolders().empty() || gMaker != getpid()) {
-        madeFolders().clear();
-        gMaker = getpid();
-        std::atexit(removeMadeFolders);
-    }
-    madeFolders().push_back(path);
-    return path;
-}
-
-// A private folder for the variable, made only when the caller set none.
-void setPrivateFolderIfUnset(const char* name, const char* pattern) {
-    const char* current = std::getenv(name);
-    if (current == nullptr || *current == '\0') setenv(name, makePrivateFolder(pattern).c_str(), 1);
+bool startedByATestProgram() {
+    const char* starter = std::getenv(kStarter);
+    return starter != nullptr && std::to_string(getppid()) == starter;
 }
 
 void setIfUnset(const char* name, const std::string& value) {
@@ -54,13 +38,34 @@ void setIfUnset(const char* name, const std::string& value) {
     if (current == nullptr || *current == '\0') setenv(name, value.c_str(), 1);
 }
 
+// A home, configuration, data, cache and runtime folder of this program's
+// own (mode 0700, as the desktop makes the runtime folder), and Downloads
+// in the home, whatever the caller set: preferences, documents, sockets
+// and downloads never reach the user's.
+void usePrivateFolders() {
+    std::string root = "/tmp/quendal-test-XXXXXX";
+    if (mkdtemp(root.data()) == nullptr) std::abort();  // nowhere private to run: run nothing
+    gMadeFolder = root;
+    gMaker = getpid();
+    std::atexit(removeMadeFolder);
+    const struct { const char* variable; const char* folder; } folders[] = {
+        {"HOME", "/home"},         {"XDG_CONFIG_HOME", "/config"}, {"XDG_DATA_HOME", "/data"},
+        {"XDG_CACHE_HOME", "/cache"}, {"XDG_RUNTIME_DIR", "/runtime"}};
+    for (const auto& [variable, folder] : folders) {
+        const std::string path = root + folder;
+        mkdir(path.c_str(), 0700);
+        setenv(variable, path.c_str(), 1);
+    }
+    mkdir((root + "/home/Downloads").c_str(), 0700);
+    setenv(kStarter, std::to_string(getpid()).c_str(), 1);
+}
+
 }  // namespace
 
 void prepareTestEnvironment() {
     setIfUnset("QT_QPA_PLATFORM", "offscreen");
     setIfUnset("FONTCONFIG_FILE", std::string(QUENDAL_SOURCE_DIR) + "/resources/fonts.conf");
-    setPrivateFolderIfUnset("XDG_CONFIG_HOME", "quendal-config-XXXXXX");
-    setPrivateFolderIfUnset("XDG_RUNTIME_DIR", "quendal-runtime-XXXXXX");
+    if (!startedByATestProgram()) usePrivateFolders();
 }
 
 }  // namespace quendal::test

@@ -91,9 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
         OutcomeCase{"PortWiderThanTheFace", 1, 1, {1.0, 600.0, 1}, 5.0, VentForm::WiderThanPanel}),
     outcomeName);
 
-// The user's duct stays below a new minimum, its air then too fast; a duct
-// too thin for any length to tune the chamber gives way to the automatic one.
-TEST(VentForms, AnEditedSizeIsKeptWhileItGivesADuctBelowANewMinimumToo) {
+// The user's duct stays below a new minimum, its air then too fast; and a
+// duct too thin for any length to tune the chamber stays too, saying so,
+// until a lower tuning gives it a length that tunes the chamber again.
+TEST(VentForms, AnEditedDuctIsKeptBelowANewMinimumAndWithNoLengthLeft) {
     VentRecord r = designed(1, 2);
     r.CircDuctDV = 80.0;  // 50.3 cm^2
     r.CircDuctVentInit = 1;
@@ -110,13 +111,19 @@ TEST(VentForms, AnEditedSizeIsKeptWhileItGivesADuctBelowANewMinimumToo) {
     const double thinnestMm = 2000.0 * kDuctEndCorrections * w * w * v / (c * c * kPi);
     EXPECT_NEAR(shortestDuctDiameterMm(1, kChamber, kConditions), thinnestMm, 1e-3 * thinnestMm);
     for (double factor : {1.01, 0.99}) {
-        r.CircDuctDV = factor * shortestDuctDiameterMm(1, kChamber, kConditions);
+        r.CircDuctDV = factor * thinnestMm;
         r.CircDuctVentInit = 1;
-        designVentRecord(r, kChamber, kConditions);
-        EXPECT_EQ(r.CircDuctVentInit, factor > 1.0 ? 1 : 0) << factor;
-        EXPECT_GT(r.CircDuctLV, 0.0) << factor;
+        designVentRecord(r, kChamber, {1.0, 20.0, oracle::kSoundSpeed});
+        EXPECT_EQ(r.CircDuctVentInit, 1) << factor;
+        EXPECT_NEAR(r.CircDuctDV, factor * thinnestMm, 0.005) << factor;
+        EXPECT_EQ(r.CircDuctLV > 0.0, factor > 1.0) << factor;
+        EXPECT_EQ(r.VentForm == static_cast<int32_t>(VentForm::LengthNotPositive), factor < 1.0) << factor;
     }
-    EXPECT_NEAR(r.CircDuctSV, 30.0, 1e-9);
+    const VentChamber lower{kChamber.volumeLitre, 30.0, 1};
+    designVentRecord(r, lower, kConditions);
+    const double a = r.CircDuctDV / 2000.0;
+    EXPECT_NEAR(resonanceHz(ventMass(r.CircDuctLV / 1000.0, kPi * a * a, a, 1.0), v * 1000.0), 30.0,
+                kTuningTolerance * 30.0);
 }
 
 TEST(VentForms, RectangularPortsReachTheMinimumBetweenTwoWidthsAroundTheSquare) {
