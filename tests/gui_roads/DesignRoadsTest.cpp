@@ -409,16 +409,31 @@ public:
         const bool ok = pick(3) != 0;
         // A form OK takes other than the sheet opened with, or a size typed
         // for it, is the user's from now on; vents 1 and 2 of a symmetric
-        // Triple Vented design are designed as one.
+        // Triple Vented design are designed as one. So is a form the sheet
+        // kept through new conditions or a new count that the automatic
+        // design, computing the design afresh, would not choose.
         const bool chosen = ok && (typed || shownForm() != opened);
+        const bool reconditioned = road.find("Initial Setup") != std::string::npos ||
+                                   road.find("count") != std::string::npos || road.find("branches") != std::string::npos;
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
-        else if (chosen) usersVentChosen(vent);
+        else if (chosen || (ok && reconditioned && !automaticForm(vent))) usersVentChosen(vent);
         // Its Initial Setup's OK applies the power and thickness at once;
         // otherwise Cancel changes nothing.
         if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
         return road + (ok ? ", OK" : ", Cancel");
+    }
+    // Whether vent `v` holds the form the automatic design gives it when
+    // the design is computed afresh with that form left to it.
+    bool automaticForm(int32_t v) {
+        FormsChosen forms = usersForm;
+        forms[v] = false;
+        std::string problem;
+        const std::string fresh = freshDocument(encodeDesignDocument(state), forms, problem);
+        ProgramState computed;
+        return fresh.empty() || !decodeDesignDocument(fresh, computed, &problem) ||
+               shapeInForce(computed.vents.vent[v]) == shapeInForce(state.vents.vent[v]);
     }
     // The vent's form is the user's from now on; vents 1 and 2 of a
     // symmetric Triple Vented design are designed as one.
@@ -771,7 +786,7 @@ public:
 
     // A circular duct of a size typed for the first vent, then its tuning
     // typed ten times too high, Calc., and the tuning meant, Calc.: the
-    // design comes back as it was, the user's duct with it.
+    // user's duct comes back, its count, size and length as they were.
     std::string fbRoundTripOverAUsersVent(Ending& ending) {
         ending = Ending::Kept;
         const SystemSelection& s = state.selection;
@@ -802,7 +817,7 @@ public:
             return "the Fb round trip: the duct typed is refused";
         }
         usersVentChosen(vent);
-        const std::string held = storedFields(encodeDesignDocument(state));
+        const VentRecord held = state.vents.vent[vent];
         std::ostringstream typo;
         typo << std::atof(meant.c_str()) * 10;
         for (const std::string& text : {typo.str(), meant}) {
@@ -810,9 +825,10 @@ public:
             hit(kCustomPalette, kCalcButton);
             pressAlertsOk();
         }
-        const std::string now = storedFields(encodeDesignDocument(state));
-        if (pointFault.empty() && now != held)
-            pointFault = "the tuning meant did not give the design back at " + firstDifference(held, now);
+        const VentRecord& now = state.vents.vent[vent];
+        if (pointFault.empty() && (shapeInForce(now) != VentShape::CircularDuct || now.CircVentNum != held.CircVentNum ||
+                                   now.CircDuctDV != held.CircDuctDV || now.CircDuctLV != held.CircDuctLV))
+            pointFault = "the tuning meant did not give the user's duct back";
         return "a duct typed, Fb " + typo.str() + ", Calc., Fb " + meant.substr(meant.find_first_not_of(' ')) + ", Calc.";
     }
 
