@@ -134,9 +134,9 @@ TEST_F(AppTest, FromTheDriverToTheVentedBoxCurvesByKeys) {
 class X11LineKeys : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) ||
-            key->modifiers() != Qt::ControlModifier || (key->key() != Qt::Key_U && key->key() != Qt::Key_E))
+        if (key->modifiers() != Qt::ControlModifier || (key->key() != Qt::Key_U && key->key() != Qt::Key_E))
             return false;
         if (key->key() == Qt::Key_U && event->type() == QEvent::KeyPress) static_cast<QLineEdit*>(watched)->clear();
         event->accept();
