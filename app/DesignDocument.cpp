@@ -1,13 +1,10 @@
 #include "app/DesignDocument.h"
 
-#include <algorithm>
 #include <bit>
-#include <cmath>
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
 
-#include "engine/CalculationContract.h"
 #include "model/ParameterPasses.h"
 #include "response/DesignCheck.h"
 #include "response/ReferenceLevel.h"

@@ -60,6 +60,12 @@ TEST_F(VocabularyEffects, EachTextHasItsEffectAndSendsItsAnswers) {
     const auto dirty = [](MessagesTest& t) { static_cast<VocabularyEffects&>(t).dirtyDesign(); };
     const auto design = [](MessagesTest& t) { static_cast<VocabularyEffects&>(t).openDesign(); };
     const auto none = [](MessagesTest&) {};
+    // A changed design waiting behind System Select for the next one.
+    const auto kept = [](MessagesTest& t) {
+        static_cast<VocabularyEffects&>(t).dirtyDesign();
+        state.shell.KeptDesignFlag = 1;
+        state.shell.WindCloseFlag = 1;
+    };
     const std::vector<Row> rows = {
         {"stop activate before any design", vc::kFromOrvanel, vc::kStopActivateFromOrvanel, none, {}, {"Orvanel.app"},
          [] { EXPECT_EQ(state.messages.s_Masg, "Stop"); }},
@@ -108,6 +114,8 @@ TEST_F(VocabularyEffects, EachTextHasItsEffectAndSendsItsAnswers) {
          },
          {toOrvanel("StopOpenFileQndlFromQnDL"), toOrvanel("SetMeDefaultQndlFromQnDL"), toOrvanel("ActivateMeQndlFromQndl")},
          {}, [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
+        {"quit, a changed design waiting: asks", vc::kFromOrvanel, vc::kQuitFromOrvanel, kept, {}, {},
+         [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
         {"quit, clean: no question", vc::kFromOrvanel, vc::kQuitFromOrvanel, design, {toOstrevane("Now I Closed")}, {},
          [] { EXPECT_EQ(state.shell.NavAskSDFlag, 0); }},
         {"show save file me", vc::kFromTessmir, vc::kShowSaveFileMeFromTessmir, none,
@@ -117,6 +125,8 @@ TEST_F(VocabularyEffects, EachTextHasItsEffectAndSendsItsAnswers) {
         {"tessmir booted by file, clean: quits", vc::kFromTessmir, vc::kBootedByFileFromTessmir, design,
          {toOstrevane("Now I Closed")}, {}, nullptr},
         {"show save file with a design", vc::kFromTessmir, vc::kShowSaveFileFromTessmir, design, {}, {},
+         [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
+        {"show save file with a design waiting", vc::kFromTessmir, vc::kShowSaveFileFromTessmir, kept, {}, {},
          [] { EXPECT_EQ(state.shell.NavAskSDFlag, 1); }},
         {"show save file without a design: quits", vc::kFromTessmir, vc::kShowSaveFileFromTessmir, none,
          {toOstrevane("Now I Closed")}, {},

@@ -398,6 +398,26 @@ TEST_F(PaletteCalc, ALossWithWhichTheBoxIsKeptAsNoBoxIsRefusedAndTheDesignInForc
     EXPECT_DOUBLE_EQ(state.box.QA1, 7.0);
 }
 
+// Far below its tuning a vented box falls at 24 dB an octave: tuned at
+// 17,763 Hz, its response just reaches the page at 1 kHz with Qb 7, and the
+// leakage of Qb 3 takes it below. The loss is refused as the alignment
+// menus refuse a box with no response on the page, and the design stays.
+TEST_F(PaletteCalc, ALossThatTakesTheResponseOffThePageIsRefused) {
+    open(1, 3, 4);  // Vented Box, custom Vb and Fb
+    type(32, "17763");
+    CustumPaletCalcReturn();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    ASSERT_DOUBLE_EQ(state.box.FB1, 17763.0);
+    const std::string before = encodeDesignDocument(state);
+
+    platform::setControlValue(kCustomPalette, kPaletteQbPopup1, 1);  // Qb 3
+    CustumPaletPopupClick(kPaletteQbPopup1);
+    ASSERT_EQ(dialogs.sheets.size(), 1u);
+    EXPECT_EQ(dialogs.sheets[0].title, "ALERT!   Impossible alignment.  No response on the page.");
+    EXPECT_TRUE(encodeDesignDocument(state) == before);
+    EXPECT_EQ(platform::controlValue(kCustomPalette, kPaletteQbPopup1), 3);
+}
+
 }  // namespace
 }  // namespace quendal::test
 

@@ -33,6 +33,7 @@
 #include "model/MessageVocabulary.h"
 #include "model/ParameterPasses.h"
 #include "palette/CustomPalette.h"
+#include "palette/CustomPaletteValues.h"
 #include "response/CofCal.h"
 #include "selection/SystemChooser.h"
 #include "response/ReferenceLevel.h"
@@ -408,19 +409,37 @@ public:
         const bool ok = pick(3) != 0;
         // A form OK takes other than the sheet opened with, or a size typed
         // for it, is the user's from now on; vents 1 and 2 of a symmetric
-        // Triple Vented design are designed as one.
+        // Triple Vented design are designed as one. So is a form the sheet
+        // kept through new conditions or a new count that the automatic
+        // design, computing the design afresh, would not choose.
         const bool chosen = ok && (typed || shownForm() != opened);
+        const bool reconditioned = road.find("Initial Setup") != std::string::npos ||
+                                   road.find("count") != std::string::npos || road.find("branches") != std::string::npos;
         hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
         pressAlertsOk();
         if (platform::windowExists(kVentDesignSheet)) hit(kVentDesignSheet, kVentCancelButton);
-        else if (chosen) {
-            usersForm[vent] = true;
-            if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
-        }
+        else if (chosen || (ok && reconditioned && !automaticForm(vent))) usersVentChosen(vent);
         // Its Initial Setup's OK applies the power and thickness at once;
         // otherwise Cancel changes nothing.
         if (!ok && road.find("Initial Setup") == std::string::npos) ending = Ending::Same;
         return road + (ok ? ", OK" : ", Cancel");
+    }
+    // Whether vent `v` holds the form the automatic design gives it when
+    // the design is computed afresh with that form left to it.
+    bool automaticForm(int32_t v) {
+        FormsChosen forms = usersForm;
+        forms[v] = false;
+        std::string problem;
+        const std::string fresh = freshDocument(encodeDesignDocument(state), forms, problem);
+        ProgramState computed;
+        return fresh.empty() || !decodeDesignDocument(fresh, computed, &problem) ||
+               shapeInForce(computed.vents.vent[v]) == shapeInForce(state.vents.vent[v]);
+    }
+    // The vent's form is the user's from now on; vents 1 and 2 of a
+    // symmetric Triple Vented design are designed as one.
+    void usersVentChosen(int32_t vent) {
+        usersForm[vent] = true;
+        if (vent == 1 && currentSystemNumber() == kTripleVented && tripleVentedIsSymmetric()) usersForm[2] = true;
     }
     std::string selectTheSpeaker(Ending& ending) {
         ending = Ending::Same;
@@ -488,6 +507,9 @@ public:
         choose(kFileMenu, 5);
         if (documents.save) documents.saveTo(folder.filePath(QString("design%1.qndl").arg(++saves)).toStdString());
         savedTo = platform::windowFilePath(kResponseWindow);
+        // Saved, the file is the design to the last byte, its view too.
+        if (pointFault.empty() && fileBytes(savedTo) != encodeDesignDocument(state))
+            pointFault = "the saved file is not the design [the save]";
         return "Save";
     }
 
@@ -762,6 +784,160 @@ public:
         return std::string("passive-radiator data, Fp typed, ") + (apply ? "Apply" : "Cancel");
     }
 
+    // A circular duct of a size typed for the first vent, then its tuning
+    // typed ten times too high, Calc., and the tuning meant, Calc.: the
+    // user's duct comes back, its count, size and length as they were.
+    std::string fbRoundTripOverAUsersVent(Ending& ending) {
+        ending = Ending::Kept;
+        const SystemSelection& s = state.selection;
+        // The tuning is an entry of the custom alignment, the last.
+        choose(alignmentMenuFor(s.SysSelTabNum, s.SysSelBtnNum), kAlignmentItems[s.SysSelTabNum - 1][s.SysSelBtnNum - 1]);
+        pressAlertsOk();
+        int32_t field = 0;
+        for (const PaletteValueRow& row : currentValueRows())
+            if (row.value == BoxValue::FB1 && usable(kCustomPalette, row.entryId)) field = row.entryId;
+        if (field == 0 || !enabled(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1)) {
+            return "the Fb round trip (not offered)";
+        }
+        const std::string meant = platform::controlText(kCustomPalette, field);
+        hit(kCustomPalette, kCalcButton);  // the vent counts as Calc. leaves them
+        pressAlertsOk();
+        choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1);
+        const int32_t vent = state.vents.VentID;
+        for (const int32_t control : {kVentTypeTab, kCircularRadio}) {
+            platform::setControlValue(kVentDesignSheet, control, control == kVentTypeTab ? 1 : 2);
+            hit(kVentDesignSheet, control);
+        }
+        const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
+        platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
+        hit(kVentDesignSheet, kVentOkButton);
+        pressAlertsOk();
+        if (platform::windowExists(kVentDesignSheet)) {
+            hit(kVentDesignSheet, kVentCancelButton);
+            return "the Fb round trip: the duct typed is refused";
+        }
+        usersVentChosen(vent);
+        const VentRecord held = state.vents.vent[vent];
+        std::ostringstream typo;
+        typo << std::atof(meant.c_str()) * 10;
+        for (const std::string& text : {typo.str(), meant}) {
+            platform::setControlText(kCustomPalette, field, text);
+            hit(kCustomPalette, kCalcButton);
+            pressAlertsOk();
+        }
+        const VentRecord& now = state.vents.vent[vent];
+        if (pointFault.empty() && (shapeInForce(now) != VentShape::CircularDuct || now.CircVentNum != held.CircVentNum ||
+                                   now.CircDuctDV != held.CircDuctDV || now.CircDuctLV != held.CircDuctLV))
+            pointFault = "the tuning meant did not give the user's duct back";
+        return "a duct typed, Fb " + typo.str() + ", Calc., Fb " + meant.substr(meant.find_first_not_of(' ')) + ", Calc.";
+    }
+
+    // In the Vent Design sheet a size typed and Calc., then another count:
+    // the sheet keeps the form it shows, and Ducted takes a click.
+    std::string countAfterATypedSize(Ending& ending) {
+        ending = Ending::Same;
+        const SystemSelection& s = state.selection;
+        const int32_t menu = ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum);
+        const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
+        if (!choose(menu, item)) return "a count after a typed size (not offered)";
+        const int32_t vent = state.vents.VentID;
+        const bool circular = chance();
+        const int32_t radio = circular ? kCircularRadio : kRectangularRadio;
+        const int32_t counts = circular ? kCircularCountPopup : kRectangularCountPopup;
+        platform::setControlValue(kVentDesignSheet, kVentTypeTab, circular ? 1 : 2);
+        hit(kVentDesignSheet, kVentTypeTab);
+        std::string road = "Vent Design " + std::to_string(item) + (circular ? ", circular" : ", rectangular");
+        if (chance()) {
+            platform::setControlValue(kVentDesignSheet, radio, 2);
+            hit(kVentDesignSheet, radio);
+            road += ", Ducted";
+        }
+        const double size = std::atof(platform::controlText(kVentDesignSheet, kVentSizeField).c_str());
+        platform::setControlText(kVentDesignSheet, kVentSizeField, std::to_string(size * 1.1));
+        hit(kVentDesignSheet, kVentCalcButton);
+        pressAlertsOk();
+        const VentShape typed = shownForm();
+        const int32_t count = 2 + pick(3);
+        platform::setControlValue(kVentDesignSheet, counts, count);
+        hit(kVentDesignSheet, counts);
+        pressAlertsOk();
+        road += ", a size typed, Calc., count " + std::to_string(count);
+        if (pointFault.empty() && (shownForm() != typed || shapeInForce(state.vents.working) != typed))
+            pointFault = "the count changed the form the sheet showed [" + road + "]";
+        platform::setControlValue(kVentDesignSheet, radio, 2);
+        hit(kVentDesignSheet, radio);
+        road += ", Ducted";
+        const VentShape duct = circular ? VentShape::CircularDuct : VentShape::RectangularDuct;
+        if (pointFault.empty() && (shownForm() != duct || shapeInForce(state.vents.working) != duct))
+            pointFault = "Ducted did not take [" + road + "]";
+        const bool ok = chance();
+        hit(kVentDesignSheet, ok ? kVentOkButton : kVentCancelButton);
+        pressAlertsOk();
+        if (platform::windowExists(kVentDesignSheet)) {
+            hit(kVentDesignSheet, kVentCancelButton);
+        } else if (ok) {
+            usersVentChosen(vent);
+            ending = Ending::Kept;
+        }
+        return road + (ok ? ", OK" : ", Cancel");
+    }
+
+    // The driver database says it was booted by a file while a sheet or an
+    // alert stands on the saved design: the design's windows close, what
+    // stood on them ends, and the next driver record is taken.
+    std::string bootedByFileDuringASheet(Ending& ending) {
+        ending = Ending::Same;
+        if (state.shell.DirtyFlag == 1) save(ending);
+        static constexpr const char* names[] = {"the connection sheet", "Initial Setup", "the Vent Design sheet",
+                                                "the vent's Initial Setup", "the passive-radiator data sheet",
+                                                "an alert"};
+        const int sheet = pick(6);
+        const SystemSelection& s = state.selection;
+        int32_t entry = 0;
+        switch (sheet) {
+            case 0: choose(kMiscMenu, 6); break;
+            case 1: choose(kMiscMenu, 5); break;
+            case 2: case 3:
+                choose(ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum), 1);
+                if (sheet == 3) hit(kVentDesignSheet, kCircularSetupButton);
+                break;
+            case 4: choose(kMiscMenu, 9); break;
+            default:  // a comma is no number to the palette: an alert says so
+                for (int32_t field = 31; field <= 36 && entry == 0; ++field)
+                    if (usable(kCustomPalette, field)) entry = field;
+                if (entry != 0) {
+                    platform::setControlText(kCustomPalette, entry, "1,5");
+                    hit(kCustomPalette, kCalcButton);
+                }
+        }
+        const bool up = sheet == 5 ? !alerts.pending.empty()
+                                   : platform::windowExists(std::array{kSpeakerConnectionSheet, kInitialSetupSheet,
+                                                                       kVentDesignSheet, kVentInitialSetupSheet,
+                                                                       kPassiveRadiatorSheet}[sheet]);
+        std::string road = std::string("booted by file during ") + names[sheet];
+        if (!up) {
+            for (const auto& [window, cancel] : {std::pair{kVentDesignSheet, kVentCancelButton},
+                                                 {kPassiveRadiatorSheet, kPRCancelButton}})
+                if (platform::windowExists(window)) hit(window, cancel);
+            return road + " (not offered)";
+        }
+        messenger.receiver({"QnDL", "TEXT", std::string(vocabulary::kBootedByFileFromOrvanel)});
+        alerts.pending.clear();  // the alert went with its window, unanswered
+        ending = Ending::Gone;
+        if (platform::windowExists(kResponseWindow)) {
+            pointFault = "booted by file left the saved design [" + road + "]";
+            return road;
+        }
+        driverRecordArrives();
+        static_cast<void>(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 300));
+        if (!platform::windowExists(kSystemSelectWindow)) {
+            pointFault = "the record is held [" + road + "]";
+            return road;
+        }
+        if (systemSelectEnds(true) == Ending::New) ending = Ending::New;
+        return road + ", a driver record, Select";
+    }
+
     // The design saved as a document or stationery and opened again by
     // File > Open or handed over; the walk goes on with it.
     std::string openADocument(Ending& ending) {
@@ -932,7 +1108,10 @@ protected:
                 if (dirty != 0) return "a design opened is marked changed";
                 break;
             case Ending::Saved: {
-                if (fileBytes(savedTo) != now) return "the saved file is not the design";
+                // A road that goes on after the save may change the view (a
+                // page, Calc.'s redraw), never a stored value.
+                if (storedFields(fileBytes(savedTo)) != storedFields(now))
+                    return "the saved file is not the design at " + firstDifference(storedFields(fileBytes(savedTo)), storedFields(now));
                 if (dirty != 0) return "a saved design is marked changed";
                 break;
             }
@@ -984,7 +1163,7 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
     struct Control {
         int32_t window = 0, control = 0;
     };
-    enum Then { Nothing, TwoInParallel, ALossChosen, PowerEntered };
+    enum Then { Nothing, TwoInParallel, ALossChosen, FourRadiators, PowerEntered };
     struct Road {
         const char* name;
         int32_t tab, position, alin, menu, item;
@@ -1005,6 +1184,12 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
          TwoInParallel},
         {"Vas, a loss chosen", 2, 8, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas}, {kDefaultParametersWindow, 1},
          ALossChosen},
+        // A design held with one driver or one radiator, then given two or
+        // four on the road: the connection's and the count's own checks.
+        {"Vas, Infinite Baffle, two in parallel", 1, 1, 1, kMiscMenu, 3, {}, {kDefaultParametersWindow, vas},
+         {kDefaultParametersWindow, 1}, TwoInParallel},
+        {"Passive Raveza's Vap applied, four radiators", 2, 2, 1, kMiscMenu, 9, {}, {kPassiveRadiatorSheet, kPRVapField},
+         {kPassiveRadiatorSheet, kPRApplyButton}, FourRadiators},
         {"Calc., Closed Box Qtc", 1, 2, 3, 0, 0, {}, {kCustomPalette, 32}, {kCustomPalette, kCalcButton}},
         {"Calc., Passive Raveza Vb1", 2, 2, 5, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
         {"Calc., Serial Raveza Type1 Vb1", 2, 3, 3, 0, 0, {}, {kCustomPalette, 31}, {kCustomPalette, kCalcButton}},
@@ -1025,12 +1210,20 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
         if (road.menu != 0) choose(road.menu, road.item);
         answerSaveQuestion();
         if (road.opening.window != 0) hit(road.opening.window, road.opening.control);
+        // The radiator sheet opens empty: an ordinary unit, then the value.
+        if (road.field.window == kPassiveRadiatorSheet)
+            for (const auto& [field, text] : {std::pair{kPRDiameterField, "30"}, {kPRFpField, "18"}, {kPRVapField, "60"},
+                                              {kPRQpField, "5.5"}, {kPRSdField, "450"}, {kPRXmaxField, "12"},
+                                              {kPRVdField, "540"}})
+                platform::setControlText(kPassiveRadiatorSheet, field, text);
         platform::setControlText(road.field.window, road.field.control, value);
         hit(road.ok.window, road.ok.control);
-        if (road.field.window != kDefaultParametersWindow) return;
-        chooseSystem(road.tab, road.position);
-        hit(kSystemSelectWindow, 1);
-        if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        if (road.field.window == kDefaultParametersWindow) {
+            chooseSystem(road.tab, road.position);
+            hit(kSystemSelectWindow, 1);
+            if (platform::windowExists(kInitialSetupSheet)) hit(kInitialSetupSheet, 1);
+        }
+        if (road.then == Nothing || road.then == PowerEntered) return;  // nothing more on the road
         closeWhatStands();
         if (road.then == TwoInParallel && choose(kMiscMenu, 6)) {
             key(kSpeakerConnectionSheet, platform::kRightArrowChar);
@@ -1038,10 +1231,13 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
         } else if (road.then == ALossChosen) {
             platform::setControlValue(kCustomPalette, kPaletteQbPopup1, 1);
             hit(kCustomPalette, kPaletteQbPopup1);
+        } else if (road.then == FourRadiators) {
+            platform::setControlValue(kCustomPalette, kPaletteRadiatorCountPopup, 4);
+            hit(kCustomPalette, kPaletteRadiatorCountPopup);
         }
     };
     for (const Road& road : roads)
-        for (const char* value : {"0.0004", "1e154", "1e306", "1e307", "1e308"}) {
+        for (const char* value : {"0.0004", "1e154", "3e154", "1e306", "1e307", "1e308"}) {
             take(road, value);
             closeWhatStands();
             settle();
@@ -1064,7 +1260,9 @@ TEST_F(DesignRoads, EveryRoadLeavesTheDesignItsInputsGiveAndMarksExactlyWhatChan
         {&DesignRoads::save, 2},           {&DesignRoads::refuseASystem, 3},    {&DesignRoads::quitOrCloseWhileKept, 2},
         // Records during dialogs and opened documents wait for the program's timers: seldom.
         {&DesignRoads::aRecordDuringADialog, 1}, {&DesignRoads::passiveRadiators, 2}, {&DesignRoads::openADocument, 1},
-        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2}};
+        {&DesignRoads::setAPreference, 2}, {&DesignRoads::siblingTextsWhileKept, 2},
+        {&DesignRoads::fbRoundTripOverAUsersVent, 2}, {&DesignRoads::countAfterATypedSize, 2},
+        {&DesignRoads::bootedByFileDuringASheet, 1}};
     int weights = 0;
     for (const auto& road : roads) weights += road.second;
 

@@ -18,7 +18,7 @@
 namespace quendal::test {
 
 // Every alert and sheet kept with its window (0 for an application alert);
-// a sheet's OK waits until pressOk().
+// a sheet's OK waits until pressOk(). A refusal alert's OK does nothing more.
 struct AlertRecorder : platform::DialogService {
     struct Sheet {
         platform::WindowNumber window;
@@ -34,7 +34,8 @@ struct AlertRecorder : platform::DialogService {
     }
     void beep() override { ++beeps; }
     void pressOk() {
-        for (auto& ok : std::exchange(pending, {})) ok();
+        for (auto& ok : std::exchange(pending, {}))
+            if (ok) ok();
     }
     std::vector<Sheet> sheets;
     std::vector<std::function<void()>> pending;
