@@ -352,12 +352,18 @@ public:
         pressAlertsOk();
         return follows ? "input power no longer follows the rated power" : "input power follows the rated power";
     }
-    std::string designAVent(Ending& ending) {
-        ending = Ending::Kept;
+    // The Vent Design sheet on one of the design's vents, chosen at random
+    // from the Vent menu: the vent's item, or 0 where it is not offered.
+    int32_t openAVentSheet() {
         const SystemSelection& s = state.selection;
         const int32_t menu = ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum);
         const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
-        if (!choose(menu, item)) return "Vent Design (not offered)";
+        return choose(menu, item) ? item : 0;
+    }
+    std::string designAVent(Ending& ending) {
+        ending = Ending::Kept;
+        const int32_t item = openAVentSheet();
+        if (item == 0) return "Vent Design (not offered)";
         std::string road = "Vent Design " + std::to_string(item);
         const int32_t vent = state.vents.VentID;
         const VentShape opened = shownForm();
@@ -836,10 +842,8 @@ public:
     // the sheet keeps the form it shows, and Ducted takes a click.
     std::string countAfterATypedSize(Ending& ending) {
         ending = Ending::Same;
-        const SystemSelection& s = state.selection;
-        const int32_t menu = ventMenuFor(s.SysSelTabNum, s.SysSelBtnNum);
-        const int32_t item = 1 + pick(menu == kThreeVentMenu ? 3 : menu == kTwoVentMenu ? 2 : 1);
-        if (!choose(menu, item)) return "a count after a typed size (not offered)";
+        const int32_t item = openAVentSheet();
+        if (item == 0) return "a count after a typed size (not offered)";
         const int32_t vent = state.vents.VentID;
         const bool circular = chance();
         const int32_t radio = circular ? kCircularRadio : kRectangularRadio;
