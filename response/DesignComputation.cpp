@@ -14,17 +14,18 @@ namespace quendal {
 
 namespace {
 
-// The groups of the state the calculation rooms (the units, the engine,
-// the response engine, the power and the parameter passes) read or write:
-// all the vents' sizing may work on. The others (windows, shell, documents,
-// messages, preferences, print, update, entry, palettes, the kept design)
-// the calculation never names, but for the two shell values below.
+// The groups of the state the calculation (the units, the engine, the
+// response engine, the power and the parameter passes) reads or writes,
+// but for the drawing state and the pointer's read-out, which only the
+// drawing of a page touches: all the vents' sizing may work on. The other
+// groups (windows, shell, documents, messages, preferences, print, update,
+// entry, palettes, the kept design) the calculation never names, but for
+// the two shell values below.
 constexpr std::tuple kSizingGroups{
-    &ProgramState::speaker, &ProgramState::box,    &ProgramState::radiator, &ProgramState::vents,
-    &ProgramState::selection, &ProgramState::view, &ProgramState::connection, &ProgramState::ratios,
-    &ProgramState::coef,    &ProgramState::step,   &ProgramState::point,    &ProgramState::scales,
-    &ProgramState::ref,     &ProgramState::rscales, &ProgramState::power,   &ProgramState::phys,
-    &ProgramState::draw,    &ProgramState::cursor,
+    &ProgramState::speaker, &ProgramState::box,     &ProgramState::radiator,   &ProgramState::vents,
+    &ProgramState::selection, &ProgramState::view,  &ProgramState::connection, &ProgramState::ratios,
+    &ProgramState::coef,    &ProgramState::step,    &ProgramState::point,      &ProgramState::scales,
+    &ProgramState::ref,     &ProgramState::rscales, &ProgramState::power,      &ProgramState::phys,
 };
 
 template <class Fn>
