@@ -19,6 +19,8 @@
 
 namespace quendal {
 
+// A group that the calculation reads joins the groups the vents' sizing
+// compares and keeps (response/DesignComputation.cpp).
 struct ProgramState {
     SpeakerParameters speaker;
     BoxParameters box;

@@ -267,7 +267,7 @@ int32_t CustumPaletCalcReturn() {
     // 10 Hz to 1 kHz (a tuning far above the range) are refused like a 0,
     // judged as every design is, on the amplitude page whatever is shown.
     bool refused = refusedEntry;
-    if (!refused && !entries.empty() && designBoxCheck(state).fault == BoxFault::NoResponse) {
+    if (!refused && !entries.empty() && builtBoxCheck().fault == BoxFault::NoResponse) {
         refused = true;
         restoreCheckList(rows);
         CofCal();

@@ -7,16 +7,13 @@
 #include <iterator>
 #include <memory>
 
-#include "model/InputPower.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "model/State.h"
 #include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
+#include "response/DesignComputation.h"
 #include "response/DesignCheck.h"
-#include "response/ReferenceLevel.h"
-#include "response/SpConCal.h"
-#include "response/VentSizing.h"
 
 namespace quendal {
 
@@ -122,9 +119,11 @@ bool tuningsCancel() {
     return rint(state.box.FB1 * 100.0) == rint(state.box.FB2 * 100.0);
 }
 
-BoxCheckResult checkBuiltBox() {
-    // The box and the response as the design's own coefficients build
-    // them, whichever page is shown.
+namespace {
+
+// The box and the response as the design's own coefficients build them,
+// whichever page is shown; the state is left with the box as kept.
+BoxCheckResult checkBoxAsBuilt() {
     CofCal();
     if (const BoxCheckResult built = checkBoxValues(); !built.ok()) return built;
     ValueRoundBoxParameters();
@@ -132,28 +131,31 @@ BoxCheckResult checkBuiltBox() {
         return {BoxFault::TuningsAlike, "Fb1", "tuning frequency of chamber 1", kHz, state.box.FB1};
     CofCal();  // from the values kept, as the drawing builds it
     if (!totalResponseOnThePage()) return {BoxFault::NoResponse, "", "response", "", 0.0};
+    return {};
+}
+
+}  // namespace
+
+BoxCheckResult checkBuiltBox() {
+    if (const BoxCheckResult box = checkBoxAsBuilt(); !box.ok()) return box;
     // The design as its drawing computes it, held to what a document may
     // hold: a vast volume may overflow a vent, or a derived value.
-    PINcalc();
-    SPLcal();
-    AsVentOpt();
+    computeDrawnDesign();
     if (std::string why = heldValuesRefusal(state); !why.empty())
         return {BoxFault::NotHeld, "", "design", "", 0.0, std::move(why)};
     return {};
 }
 
-BoxCheckResult alignmentBoxCheck(int32_t alin) {
+BoxCheckResult builtBoxCheck() {
     const auto saved = std::make_unique<ProgramState>(state);
-    state.selection.Alin = alin;
-    const BoxCheckResult result = checkBuiltBox();
+    const BoxCheckResult result = checkBoxAsBuilt();
     state = *saved;
     return result;
 }
 
-BoxCheckResult connectionBoxCheck(int32_t connection) {
+BoxCheckResult alignmentBoxCheck(int32_t alin) {
     const auto saved = std::make_unique<ProgramState>(state);
-    state.connection.SpConNum = connection;
-    SpconCal();
+    state.selection.Alin = alin;
     const BoxCheckResult result = checkBuiltBox();
     state = *saved;
     return result;

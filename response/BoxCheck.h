@@ -58,14 +58,14 @@ bool tuningsCancel();
 // leaves it: callers that only ask use the helpers below.
 BoxCheckResult checkBuiltBox();
 
+// The box of the current design as its alignment builds it, without the
+// design drawn from it: the checks of checkBuiltBox up to the response on
+// the page, computed on the side; the state is left exactly as it was.
+BoxCheckResult builtBoxCheck();
+
 // The box of the current design at alignment `alin`, computed on the side;
 // the state is left exactly as it was.
 BoxCheckResult alignmentBoxCheck(int32_t alin);
-
-// The box of the current design under speaker connection `connection`
-// (1-5): the effective driver scaled for it (SpconCal), computed on the
-// side; the state is left exactly as it was.
-BoxCheckResult connectionBoxCheck(int32_t connection);
 
 // The box of the current design once `change` has changed it (a loss factor
 // chosen, say), computed on the side; the state is left exactly as it was.

@@ -39,4 +39,10 @@ int32_t SpconCal() {
     return 0;
 }
 
+void takeConnection() {
+    state.connection.SpConSel = 0;
+    SpconCal();
+    for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
+}
+
 }  // namespace quendal

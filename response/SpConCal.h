@@ -14,4 +14,9 @@ namespace quendal {
 // those of one driver. Any other SpConNum changes nothing.
 int32_t SpconCal();
 
+// The design of the connection picked in the connection sheet (SpConNum),
+// as the sheet's Select takes it: the sheet no longer picks (SpConSel 0),
+// the driver in use scaled for it, one circular vent of each.
+void takeConnection();
+
 }  // namespace quendal

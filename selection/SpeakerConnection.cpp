@@ -197,18 +197,6 @@ int32_t SpConSelectDoEvent() {
     return 0;
 }
 
-namespace {
-
-// The design of the connection chosen: the driver in use scaled for it,
-// one circular vent of each.
-void takeConnection() {
-    state.connection.SpConSel = 0;
-    SpconCal();
-    for (int n = 1; n <= 3; ++n) state.vents.vent[n].CircVentNum = 1;
-}
-
-}  // namespace
-
 int32_t SpConSelectDoDialog() {
     if (!platform::windowExists(kSheet)) return 0;  // applied already
     // A connection under which the alignment builds no real box (a volume

@@ -2,6 +2,7 @@
 
 #include "engine/AlignmentValuesKept.h"
 #include "response/CofCal.h"
+#include "response/DesignComputation.h"
 #include "response/ResponseCal.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -18,7 +19,6 @@
 #include "view/SystemProfile.h"
 #include "view/VentInfo.h"
 #include "response/VentRecords.h"
-#include "response/VentSizing.h"
 
 namespace quendal {
 
@@ -164,12 +164,7 @@ int32_t ReDispResposeWndCommon() {
     return 0;
 }
 
-int32_t RecalculateDesign() {
-    PINcalc();
-    SPLcal();  // builds the coefficients of the alignment too
-    AsVentOpt();
-    return 0;
-}
+int32_t RecalculateDesign() { return computeDrawnDesign(); }
 
 int32_t ReDispResposeWnd() {
     platform::selectWindow(kResponseWindow);

@@ -12,24 +12,31 @@
 //                            page: the first move to 10 Hz, where the phase
 //                            re-sweep is longest.
 //   PaletteValue/<kind>/<system>  a live value change in the custom palette:
-//                            a new Qb from its popup, recalculated and
+//                            a new loss factor from its popup (Qb, or Qa
+//                            where the box has no vent), recalculated and
 //                            redrawn with both palettes shown.
+//   PaletteCalc/amp/<system>  a value typed into the first entry of the
+//                            custom alignment and taken with Calc.: checked,
+//                            recalculated and redrawn, both palettes shown.
 // After every redraw Qt's deferred deletions run, as the event loop runs
 // them. Goals: a page and a value change within 1 ms, a read-out update
 // within 0.2 ms (medians).
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <string>
 
 #include <QCoreApplication>
 #include <QEvent>
 
 #include "response/CofCal.h"
+#include "model/ParameterPasses.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "gui_palette/PaletteMenus.h"
 #include "palette/CustomPalette.h"
 #include "palette/CustomPaletteCalc.h"
+#include "palette/CustomPaletteValues.h"
 #include "platform/Platform.h"
 #include "selection/SystemInfoPalette.h"
 #include "support/DrawnCurves.h"
@@ -123,31 +130,75 @@ void BM_Slider(benchmark::State& bench, SystemName system) {
     }
 }
 
-void BM_PaletteValue(benchmark::State& bench, SystemName system, const char* page) {
-    prepare(system, page);
+// The design of `prepare` at alignment `alin`, redrawn with both palettes
+// shown, as after a design's start.
+void showWithPalettes(int32_t alin) {
     test::buildPaletteMenus();
     state.box.PopupItem1 = state.box.PopupItem2 = state.box.PopupItem3 = state.box.PopupItem4 =
         state.box.PopupItem5 = 3;
+    BoxParameterBackup();  // the values of alignment 1 accepted, as the custom alignment's entries
+    state.selection.Alin = alin;
     SystemInfoFloatPalet();
     CustomFloatPalet();
     state.view.ReDispWnd = 2;
     ReDispResposeWnd();
     runDeferredDeletions();
-    int32_t item = 3;
-    for (auto _ : bench) {
-        item = item == 3 ? 4 : 3;  // Qb 7, then 10
-        platform::setControlValue(kCustomPalette, kPaletteQbPopup1, item);
-        CustumPaletPopupClick(kPaletteQbPopup1);
-        runDeferredDeletions();
-        // The rest of what the event loop does between two changes (layout,
-        // painting), untimed: left waiting, those events would pile up.
-        bench.PauseTiming();
-        QCoreApplication::sendPostedEvents();
-        bench.ResumeTiming();
-    }
+}
+
+// The rest of what the event loop does between two changes (layout,
+// painting), untimed: left waiting, those events would pile up.
+void betweenChanges(benchmark::State& bench) {
+    bench.PauseTiming();
+    QCoreApplication::sendPostedEvents();
+    bench.ResumeTiming();
+}
+
+void closePalettes() {
     platform::closeWindow(kCustomPalette);  // the other benchmarks draw without palettes
     platform::closeWindow(kSystemInfoPalette);
     runDeferredDeletions();
+}
+
+void BM_PaletteValue(benchmark::State& bench, SystemName system, const char* page) {
+    prepare(system, page);
+    showWithPalettes(1);
+    // Qb of the first vented chamber; a closed box has only Qa.
+    const int32_t popup = platform::controlExists(kCustomPalette, kPaletteQbPopup1) ? kPaletteQbPopup1 : kPaletteQaPopup1;
+    int32_t item = 3;
+    for (auto _ : bench) {
+        item = item == 3 ? 4 : 3;  // Qb 7, then 10 (Qa 10, then 15)
+        platform::setControlValue(kCustomPalette, popup, item);
+        CustumPaletPopupClick(popup);
+        runDeferredDeletions();
+        betweenChanges(bench);
+    }
+    closePalettes();
+}
+
+// The custom alignment of each system, by tab and button: the last item of
+// its Alignment menu.
+constexpr int32_t kCustomAlignment[2][8] = {{2, 3, 4, 4, 5, 3, 2, 2}, {4, 5, 3, 3, 4, 3, 4, 5}};
+
+void BM_PaletteCalc(benchmark::State& bench, SystemName system) {
+    prepare(system, "amp");
+    showWithPalettes(kCustomAlignment[system.tab - 1][system.button - 1]);
+    const int32_t field = currentEntryFields().first;
+    // The entry as shown, and 5 % more: each Calc. a new design.
+    const std::string shown = platform::controlText(kCustomPalette, field);
+    char more[64];
+    std::snprintf(more, sizeof more, "%.2f", std::stod(shown) * 1.05);
+    const std::string texts[2] = {shown, more};
+    int32_t n = 0;
+    for (auto _ : bench) {
+        n = 1 - n;
+        platform::setControlText(kCustomPalette, field, texts[n]);
+        CustumPaletCalcReturn();
+        runDeferredDeletions();
+        betweenChanges(bench);
+    }
+    if (std::stod(platform::controlText(kCustomPalette, field)) != std::stod(texts[n]))
+        bench.SkipWithError("Calc. refused the value");
+    closePalettes();
 }
 
 const bool kRegistered = [] {
@@ -165,10 +216,18 @@ const bool kRegistered = [] {
     for (const SystemName& s : kSystems)
         benchmark::RegisterBenchmark((std::string("PointerCold/ph/") + s.name).c_str(), BM_PointerCold, s)
             ->Unit(benchmark::kMicrosecond);
-    for (const char* page : {"amp", "imp"})
-        for (const SystemName& s : {kSystems[2], kSystems[15]})
-            benchmark::RegisterBenchmark((std::string("PaletteValue/") + page + "/" + s.name).c_str(), BM_PaletteValue,
-                                         s, page)
+    // Every system with a box: the Infinite Baffle has neither losses nor
+    // entries.
+    for (const SystemName& s : kSystems)
+        if (s.tab != 1 || s.button != 1)
+            benchmark::RegisterBenchmark((std::string("PaletteValue/amp/") + s.name).c_str(), BM_PaletteValue, s, "amp")
+                ->Unit(benchmark::kMicrosecond);
+    for (const SystemName& s : {kSystems[2], kSystems[15]})
+        benchmark::RegisterBenchmark((std::string("PaletteValue/imp/") + s.name).c_str(), BM_PaletteValue, s, "imp")
+            ->Unit(benchmark::kMicrosecond);
+    for (const SystemName& s : kSystems)
+        if (s.tab != 1 || s.button != 1)
+            benchmark::RegisterBenchmark((std::string("PaletteCalc/amp/") + s.name).c_str(), BM_PaletteCalc, s)
                 ->Unit(benchmark::kMicrosecond);
     return true;
 }();

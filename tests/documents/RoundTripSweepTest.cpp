@@ -3,9 +3,12 @@
 // the program's roads choose them (System Select, the connection sheet, the
 // Alignment menu, each alignment followed by Custom). A choice is refused,
 // leaving the design in force as it was, or its design reads back whole.
+// A design computed again once an input has changed is the one its inputs
+// give, whatever was computed just before.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <tuple>
 
@@ -16,6 +19,7 @@
 #include "model/ParameterPasses.h"
 #include "response/BoxCheck.h"
 #include "response/CofCal.h"
+#include "response/DesignComputation.h"
 #include "response/SpConCal.h"
 #include "response/VentSizing.h"
 #include "model/InputPower.h"
@@ -76,7 +80,8 @@ void sweepDriver(Sweep& sweep, double fs, double vas, double qts, double qes, do
             state.selection.SysSelBtnNum = (system - 1) % 8 + 1;
             state.selection.InitSysType = systemHasVents(system) ? 2 : 1;
             const bool systemRefused = driverFitForSystem(true).alertKind != 0;
-            if (systemRefused || !connectionBoxCheck(connection).ok()) {
+            state.connection.SpConNum = connection;  // picked in the connection sheet, then checked as Select does
+            if (systemRefused || !changedBoxCheck(takeConnection).ok()) {
                 sweep.designs += choices * (systemRefused ? 6 - connection : 1);
                 sweep.refused += choices * (systemRefused ? 6 - connection : 1);
                 if (systemRefused) break;
@@ -114,6 +119,69 @@ TEST(RoundTripSweep, EveryDesignTheProgramHoldsReopens) {
     }
     EXPECT_EQ(ordinary.designs, 36 * 5 * 80);
     EXPECT_GT(extreme.refused, 0);
+    resetState();
+}
+
+// A Vented Box at its custom alignment (Vb1, Fb1 as entered), with a
+// circular port the user chose.
+void ventedBoxDesign() {
+    state = defaultDesign();
+    state.selection.SysSelBtnNum = 3;
+    state.selection.Alin = 4;
+    std::tie(state.box.VB1, state.box.FB1) = std::make_tuple(40.0, 32.0);
+    std::tie(state.vents.vent[1].CircVentRadio, state.vents.vent[1].FormSetBy) = std::make_tuple(1, kFormSetByUser);
+}
+
+// The vent as sized, byte for byte.
+std::string sizedVent() {
+    const VentRecord& v = state.vents.vent[1];
+    return std::string(reinterpret_cast<const char*>(&v), sizeof v) + std::to_string(state.vents.SV11);
+}
+
+TEST(RoundTripSweep, ADesignComputedAgainAfterAnInputChangedIsTheOneItsInputsGive) {
+    const struct {
+        const char* name;
+        void (*change)();
+        bool resized = true;
+    } rows[] = {
+        {"the window's recalculation only", [] { state.view.ReDispWnd = 2; }, false},
+        {"port thickness", [] { state.shell.LVP = 30.0; }},
+        {"input power", [] { std::tie(state.power.InputPowerCheck, state.power.PinTemp) = std::make_tuple(0, 400.0); }},
+        {"tuning", [] { state.box.FB1 = 40.0; }},
+        {"leakage", [] { state.box.QL = state.box.QL1 = 20.0; }},
+        {"connection", [] {
+             state.connection.SpConNum = 2;
+             SpconCal();
+         }},
+        {"vent count", [] { state.vents.vent[1].CircVentNum = 3; }},
+        {"duct the user sized", [] {
+             VentRecord& v = state.vents.vent[1];
+             std::tie(v.CircVentRadio, v.CircDuctDV, v.CircDuctVentInit) = std::make_tuple(2, 90.0, 1);
+         }},
+    };
+    ventedBoxDesign();
+    computeDrawnDesign();
+    const std::string before = sizedVent();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // The design before the change computed on the side, as a check
+        // computes it, then the changed one.
+        ventedBoxDesign();
+        const auto changed = std::make_unique<ProgramState>(state);
+        computeDrawnDesign();
+        state = *changed;
+        row.change();
+        *changed = state;
+        computeDrawnDesign();
+        const std::string again = encodeDesignDocument(state) + sizedVent();
+        // The same inputs from nothing: another design computed in between.
+        state.selection.SysSelBtnNum = 5;
+        computeDrawnDesign();
+        state = *changed;
+        computeDrawnDesign();
+        EXPECT_EQ(sizedVent() != before, row.resized);  // the vent depends on the input
+        EXPECT_TRUE(again == encodeDesignDocument(state) + sizedVent());
+    }
     resetState();
 }
 
