@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "model/InputPower.h"
 #include "model/State.h"
 #include "platform/MacRomanText.h"
 

@@ -24,10 +24,6 @@ namespace quendal {
 // file (<configuration folder>/Keldrith/Quendal.ini).
 inline constexpr std::string_view kQuendalApplicationID = "Keldrith/Quendal";
 
-// The limits below which a stored value is not taken.
-inline constexpr double kMinimumInputPower = 0.4;     // W
-inline constexpr double kMinimumPortThickness = 3.0;  // mm
-
 // Reads every key in order, each with the current value as its default, and
 // then: the first system when "SystemCheck" is 0, the port and duct lengths
 // from the port thickness, and the level mode from "MagniCheck".

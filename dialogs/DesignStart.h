@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/InputPower.h"
 #include "response/BoxCheck.h"
 
 namespace quendal {
@@ -22,11 +23,8 @@ namespace quendal {
 // refused Qts is the side of this value it falls on.
 inline constexpr double kReferenceQts = 0.4;
 
-// The least input power and baffle thickness a design takes, and how much
-// longer a duct is than a port through the baffle.
-inline constexpr double kMinimumInputPower = 0.4;    // W
-inline constexpr double kMinimumPortThickness = 3.0; // mm
-inline constexpr double kDuctOverPort = 20.0;        // mm, a duct is this much longer than a port
+// How much longer a duct is than a port through the baffle.
+inline constexpr double kDuctOverPort = 20.0;  // mm
 
 struct DriverFit {
     int16_t alertKind = 0;  // 0 when the driver suits the system, else the ShowAlert kind

@@ -1,6 +1,7 @@
 #include "dialogs/DialogControls.h"
 
 #include <cmath>
+#include <string>
 
 #include "model/TextToNumber.h"
 #include "dialogs/Alerts.h"
@@ -55,6 +56,34 @@ void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_v
     const std::string text = platform::controlText(window, field);
     ShowSheetAlert(window, refusedEntryTitle(text), leastValueMessage(text, name, unit, why));
     platform::setKeyboardFocus(window, field);
+}
+
+std::optional<SetupValues> readSetupSheet(int32_t window, platform::ControlNumber powerField,
+                                          platform::ControlNumber thicknessField, bool takePower, bool vented,
+                                          void (*andThen)()) {
+    double power = 0.0, thickness = 0.0;
+    if (takePower && !readNumberAtLeast(window, powerField, kMinimumInputPower, power)) {
+        refuseTooSmall(window, powerField, "The input power", "Watts", "The input power must be at least 0.4 Watts.");
+        return std::nullopt;
+    }
+    if (vented && !readNumberAtLeast(window, thicknessField, kMinimumPortThickness, thickness)) {
+        refuseTooSmall(window, thicknessField, "The port thickness", "mm", "The port thickness must be at least 3 mm.");
+        return std::nullopt;
+    }
+    // The design these values start or change must be one the program may
+    // hold (vents too vast to be numbers are not): otherwise the sheet
+    // stays, naming the value, and everything as it was.
+    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt,
+                             vented ? std::optional<double>(thickness) : std::nullopt};
+    const std::string powerText = platform::controlText(window, powerField);
+    const std::string thicknessText = platform::controlText(window, thicknessField);
+    bool powerNamed = false;
+    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed, andThen); !why.empty()) {
+        ShowSheetAlert(window, kValueTooLargeAlert, why);
+        platform::setKeyboardFocus(window, powerNamed ? powerField : thicknessField);
+        return std::nullopt;
+    }
+    return values;
 }
 
 }  // namespace quendal

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
+#include "dialogs/DesignStart.h"
 #include "model/SharedTypes.h"
 #include "model/TextToNumber.h"
 #include "platform/Platform.h"
@@ -42,5 +44,16 @@ bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double min
 // `name`d value in `unit` is too large), and the keyboard back in the field.
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view name, std::string_view unit,
                     std::string_view why);
+
+// An Initial Setup sheet's OK: the input power of `powerField` (when
+// `takePower`) and the port thickness of `thicknessField` (when the design
+// has vents), each refused as refuseTooSmall refuses it below its least
+// value, as no number or as too large; then the design they would make
+// (setupRefusal, with `andThen` as there) refused naming the value, the
+// keyboard in its field. The values to take, or none when refused: the
+// alert stands on the sheet and nothing has changed.
+std::optional<SetupValues> readSetupSheet(int32_t window, platform::ControlNumber powerField,
+                                          platform::ControlNumber thicknessField, bool takePower, bool vented,
+                                          void (*andThen)() = nullptr);
 
 }  // namespace quendal

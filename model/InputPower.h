@@ -5,6 +5,11 @@
 
 namespace quendal {
 
+// The least input power and port (baffle) thickness a design takes, typed
+// or stored.
+inline constexpr double kMinimumInputPower = 0.4;     // W
+inline constexpr double kMinimumPortThickness = 3.0;  // mm
+
 // Sets PIN (W). While the input power follows the rated power
 // (InputPowerCheck 1) it is the rated power of the driver as entered,
 // PEMX2, once for a single driver (SpConNum 1) and twice for the two-driver

@@ -392,10 +392,6 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
     return true;
 }
 
-}  // namespace
-
-namespace {
-
 // The design with the sheet's vent taken: the record of vent `vent` and its
 // area in the model, and vent 2 with it in a symmetric Triple Vented design.
 void takeSheetVent(int32_t vent) {

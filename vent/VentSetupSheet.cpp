@@ -56,29 +56,10 @@ int32_t InitialSetupWndForVentDesign() {
 int32_t InitSetupOkReturnForVentDesignWnd() {
     if (!platform::windowExists(kVentInitialSetupSheet)) return 0;
     const bool takePower = platform::isControlEnabled(kVentInitialSetupSheet, kVentSetupPowerField);
-    double power = state.power.PIN, thickness = 0.0;
-    if (takePower && !readNumberAtLeast(kVentInitialSetupSheet, kVentSetupPowerField, kMinimumInputPower, power)) {
-        refuseTooSmall(kVentInitialSetupSheet, kVentSetupPowerField, "The input power", "Watts",
-                       "The input power must be at least 0.4 Watts.");
-        return 0;
-    }
-    if (!readNumberAtLeast(kVentInitialSetupSheet, kVentSetupThicknessField, kMinimumPortThickness, thickness)) {
-        refuseTooSmall(kVentInitialSetupSheet, kVentSetupThicknessField, "The port thickness", "mm",
-                       "The port thickness must be at least 3 mm.");
-        return 0;
-    }
-    // Vents so large that the design could not be kept are refused, naming
-    // the value: the sheet stays, and the design as it was.
-    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt, thickness};
-    const std::string powerText = platform::controlText(kVentInitialSetupSheet, kVentSetupPowerField);
-    const std::string thicknessText = platform::controlText(kVentInitialSetupSheet, kVentSetupThicknessField);
-    bool powerNamed = false;
-    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed); !why.empty()) {
-        ShowSheetAlert(kVentInitialSetupSheet, kValueTooLargeAlert, why);
-        platform::setKeyboardFocus(kVentInitialSetupSheet, powerNamed ? kVentSetupPowerField : kVentSetupThicknessField);
-        return 0;
-    }
-    takeSetupValues(values);
+    const std::optional<SetupValues> values =
+        readSetupSheet(kVentInitialSetupSheet, kVentSetupPowerField, kVentSetupThicknessField, takePower, true);
+    if (!values) return 0;
+    takeSetupValues(*values);
     SheetWndClose(kVentInitialSetupSheet);
 
     // Every vent is sized again for the new power and port, and so is the

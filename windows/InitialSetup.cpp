@@ -204,34 +204,13 @@ int32_t InitSetupOkReturn() {
     if (!platform::windowExists(kInitialSetupSheet)) return 0;
     const bool vented = platform::controlExists(kInitialSetupSheet, kPortThicknessField);
     const bool takePower = platform::isControlEnabled(kInitialSetupSheet, kInputPowerField);
-    double power = state.power.PinTemp, thickness = 0.0;
-    if (takePower && !readNumberAtLeast(kInitialSetupSheet, kInputPowerField, kMinimumInputPower, power)) {
-        refuseTooSmall(kInitialSetupSheet, kInputPowerField, "The input power", "Watts",
-                       "The input power must be at least 0.4 Watts.");
-        return 0;
-    }
-    if (vented && !readNumberAtLeast(kInitialSetupSheet, kPortThicknessField, kMinimumPortThickness, thickness)) {
-        refuseTooSmall(kInitialSetupSheet, kPortThicknessField, "The port thickness", "mm",
-                       "The port thickness must be at least 3 mm.");
-        return 0;
-    }
-    // The design these values start or change must be one the program may
-    // hold (vents too vast to be numbers are not): otherwise the sheet
-    // stays, naming the value, and everything as it was.
-    const SetupValues values{takePower ? std::optional<double>(power) : std::nullopt,
-                             vented ? std::optional<double>(thickness) : std::nullopt};
+    // A new design starts from what every new design starts from.
     const bool newDesign = !designOnScreen() || designKeptBehindSystemSelect();
-    const std::string powerText = platform::controlText(kInitialSetupSheet, kInputPowerField);
-    const std::string thicknessText = platform::controlText(kInitialSetupSheet, kPortThicknessField);
-    bool powerNamed = false;
-    if (const std::string why = setupRefusal(values, {powerText, thicknessText}, powerNamed,
-                                             newDesign ? resetDesignForNewSystem : nullptr);
-        !why.empty()) {
-        ShowSheetAlert(kInitialSetupSheet, kValueTooLargeAlert, why);
-        platform::setKeyboardFocus(kInitialSetupSheet, powerNamed ? kInputPowerField : kPortThicknessField);
-        return 0;
-    }
-    takeSetupValues(values);
+    const std::optional<SetupValues> values = readSetupSheet(kInitialSetupSheet, kInputPowerField, kPortThicknessField,
+                                                             takePower, vented,
+                                                             newDesign ? resetDesignForNewSystem : nullptr);
+    if (!values) return 0;
+    takeSetupValues(*values);
     SheetWndClose(kInitialSetupSheet);
     // The palettes of a design waiting behind System Select stay as they are:
     // they show that design, not the one being chosen.

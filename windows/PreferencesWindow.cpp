@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/InputPower.h"
 #include "model/NumberText.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
@@ -22,8 +23,6 @@ namespace {
 using platform::ControlKind;
 using platform::ControlSpec;
 
-constexpr double kLowestInputPower = 0.4;     // W
-constexpr double kLowestPortThickness = 3.0;  // mm
 constexpr double kTextSize = 12.0;            // px
 
 // Layout: three groups down the window, OK at the bottom right. Check boxes
@@ -182,11 +181,11 @@ bool preferenceCheckBoxClicked(int32_t control) {
 void PreferenceWndOKReturn() {
     if (!platform::windowExists(kPreferencesWindow)) return;
     double power = 0.0, thickness = 0.0;
-    if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, kLowestInputPower, power)) {
+    if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, kMinimumInputPower, power)) {
         refuse(kInputPowerField, state.power.InputPower, "The input power", "W", "Enter an input power of at least 0.4 W.");
         return;
     }
-    if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, kLowestPortThickness, thickness)) {
+    if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, kMinimumPortThickness, thickness)) {
         refuse(kPortThicknessField, state.power.PortThickness, "The port thickness", "mm",
                "Enter a port thickness of at least 3 mm.");
         return;
