@@ -61,6 +61,12 @@ const SystemDisplay* systemDisplay(int32_t system) {
     return &kDisplays[std::size_t(system)];
 }
 
+int32_t alignmentItems(int32_t system) {
+    if (system == kInfiniteBaffle) return 2;  // two alignments and no box values
+    const SystemDisplay* display = systemDisplay(system);
+    return display == nullptr ? 0 : display->alignments;
+}
+
 std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin) {
     std::vector<BoxValue> values;
     const SystemDisplay* display = systemDisplay(system);

@@ -46,6 +46,10 @@ struct SystemDisplay {
 // no box, and for a number that is no system.
 const SystemDisplay* systemDisplay(int32_t system);
 
+// How many items the Alignment menu of system 1-16 has, the custom
+// alignment last where there is one; 0 for a number that is no system.
+int32_t alignmentItems(int32_t system);
+
 // The values that item `alin` of the Alignment menu of system `system`
 // (1-16) takes as the user's entries, whatever the current system; none
 // for a system or item without entries.

@@ -117,17 +117,6 @@ bool scaledByConnection(DriverField field) {
     }
 }
 
-// The Alignment menu of each system has this many items (the custom
-// alignment last where there is one), by tab and button.
-constexpr int32_t kAlignmentItems[2][8] = {
-    // Infinite Baffle, Closed Box, Vented Box, Passive Radiator, Serial
-    // Vented, Twin Serial Vented, Complex Closed, Complex Vented
-    {2, 3, 4, 4, 5, 3, 2, 2},
-    // Raveza Box, Passive Raveza, Serial Raveza Type1, Serial Raveza Type2,
-    // Twin Vented, Twin Serial, Delta Vented, Triple Vented
-    {4, 5, 3, 3, 4, 3, 4, 5},
-};
-
 // Collects the first value found outside its range, naming it in words.
 class SelectorCheck {
 public:
@@ -170,7 +159,7 @@ std::string selectorProblem(const ProgramState& d) {
     check.range("impedance connection", d.view.ImpID, 1, 2);
     if (check.problem().empty())
         check.range("alignment", d.selection.Alin, 1,
-                    kAlignmentItems[d.selection.SysSelTabNum - 1][d.selection.SysSelBtnNum - 1]);
+                    alignmentItems((d.selection.SysSelTabNum - 1) * 8 + d.selection.SysSelBtnNum));
     check.code("response page", d.view.s_Resp, {"amp", "pw", "imp", "dp", "ph", "gd", "nq", "as", "st", "sys", "vent"});
     check.code("impedance connection", d.view.s_Imp, {"Para", "Seri"});
     check.range("state of the system figure", d.shell.sysFigTriBtn, 0, 1);
