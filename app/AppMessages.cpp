@@ -245,14 +245,15 @@ void receiveDriverRecord(const DriverRecord& record) {
 
 // Steps of a radiator record from Ostrevane that can be applied at once.
 void applyRadiatorRecord() {
-    if (!MasageTextToPRParameter()) return;
+    const std::optional<RadiatorRecord> record = MasageTextToPRParameter();
+    if (!record) return;
     InitMenu13();
     if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
     toOstrevane(vc::kNowBusy);
     state.shell.ApplyBtnFlag = 0;
     PassiveRadiDataEnterWnd();
     platform::setControlEnabled(kPassiveRadiatorSheet, kPRPasteButton, false);
-    PassiveRadiDataInDispOrg();
+    PassiveRadiDataInDispOrg(*record);
     state.messages.s_DummyPR = vc::kNoRecordWaiting;
 }
 
@@ -362,13 +363,8 @@ int32_t DoAppleEventFromJevr(const platform::AppMessage& event) {
         return 0;
     }
     // A record refused is ignored: a record that waits still waits.
-    if (recordMarker(text) == vc::kRadiatorMarker) {
-        if (!readRadiatorRecord(text)) {
-            platform::beep();  // incomplete: no field to name
-            return 0;
-        }
-        if (refusedRadiatorRecord(recordRefusalWindow(), text)) return 0;
-    }
+    if (recordMarker(text) == vc::kRadiatorMarker && refusedRadiatorRecord(recordRefusalWindow(), text, true))
+        return 0;
     m.s_MasgPR = text;
     CheckDummyMasageFromAppEvent();
     if (m.s_DummyPR == vc::kRadiatorMarker && designOnScreen() && !sheetOpen()) applyRadiatorRecord();

@@ -129,19 +129,37 @@ int32_t alertSheetOk() {
     return SheetWndClose(kAlertSheet);
 }
 
-std::string_view refusedEntryTitle(std::string_view text) {
-    switch (readTypedNumber(text).kind) {
-        case NumberTextKind::Blank:
-        case NumberTextKind::NotANumber: return kNotANumberAlert;
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+}  // namespace
+
+std::string_view refusedEntryTitle(std::string_view text, FieldUnit unit) {
+    const TypedNumber typed = readTypedNumber(text, unit);
+    switch (typed.kind) {
+        case NumberTextKind::Blank: return kNotANumberAlert;
+        case NumberTextKind::NotANumber: return typed.otherUnit ? kOtherUnitAlert : kNotANumberAlert;
         case NumberTextKind::TooLarge: return kValueTooLargeAlert;
         case NumberTextKind::Number: break;
     }
     return kValueTooSmallAlert;
 }
 
+std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_view text) {
+    std::string s(label);
+    if (unit == FieldUnit::None) s += " takes a number alone";
+    else s += " is in " + std::string(unitName(unit));
+    return s + ": \"" + std::string(trimmed(text)) + "\" is not taken.";
+}
+
 std::string refusedEntryMessage(std::string_view text, std::string_view message) {
     std::string s(message);
-    if (readTypedNumber(text).comma) s += kDecimalPointNote;
+    if (readTypedNumber(text, FieldUnit::None).comma) s += kDecimalPointNote;
     return s;
 }
 
@@ -150,11 +168,13 @@ std::string_view refusedValueTitle(DriverFault fault) {
         case DriverFault::AboveLimit:
         case DriverFault::TooLarge: return kValueTooLargeAlert;
         case DriverFault::NotANumber: return kNotANumberAlert;
+        case DriverFault::OtherUnit: return kOtherUnitAlert;
+        case DriverFault::Empty: return kEmptyFieldAlert;
         default: return kValueTooSmallAlert;
     }
 }
 
-std::string refusedValueReason(std::string_view label, DriverFault fault) {
+std::string refusedValueReason(std::string_view label, DriverFault fault, FieldUnit unit, std::string_view text) {
     const std::string name(label);
     switch (fault) {
         case DriverFault::NotPositive: return name + " must be greater than 0.";
@@ -162,6 +182,8 @@ std::string refusedValueReason(std::string_view label, DriverFault fault) {
         case DriverFault::NotFinite: return name + " must be a finite number.";
         case DriverFault::NotANumber: return name + " is not a number.";
         case DriverFault::TooLarge: return name + " is too large to be read as a number.";
+        case DriverFault::OtherUnit: return otherUnitReason(label, unit, text);
+        case DriverFault::Empty: return name + " is empty; it must be greater than 0.";
         case DriverFault::AboveLimit:
         case DriverFault::None: break;
     }
@@ -169,13 +191,11 @@ std::string refusedValueReason(std::string_view label, DriverFault fault) {
 }
 
 std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
-                              std::string_view tooSmall) {
-    if (readTypedNumber(text).kind != NumberTextKind::TooLarge) return refusedEntryMessage(text, tooSmall);
-    std::size_t start = 0, end = text.size();
-    while (start < end && text[start] == ' ') ++start;
-    while (end > start && text[end - 1] == ' ') --end;
-    return std::string(name) + " " + std::string(text.substr(start, end - start)) + " " + std::string(unit) +
-           " is too large.";
+                              std::string_view tooSmall, FieldUnit fieldUnit) {
+    const TypedNumber typed = readTypedNumber(text, fieldUnit);
+    if (typed.otherUnit) return otherUnitReason(name, fieldUnit, text);
+    if (typed.kind != NumberTextKind::TooLarge) return refusedEntryMessage(text, tooSmall);
+    return std::string(name) + " " + std::string(trimmed(text)) + " " + std::string(unit) + " is too large.";
 }
 
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "model/DriverCheck.h"
+#include "model/TextToNumber.h"
 
 namespace quendal {
 
@@ -27,11 +28,23 @@ inline constexpr int16_t kAlertNoRealBox = 6;
 inline constexpr std::string_view kValueTooSmallAlert = "ALERT!   Entered numerical value is too small.";
 inline constexpr std::string_view kValueTooLargeAlert = "ALERT!   Entered numerical value is too large.";
 inline constexpr std::string_view kNotANumberAlert = "ALERT!   Entered text is not a number.";
+// A number followed by another unit than its field's, or by any text where
+// the field takes a number alone.
+inline constexpr std::string_view kOtherUnitAlert = "ALERT!   Entered unit is not taken.";
+// Nothing typed where only a positive value has a meaning.
+inline constexpr std::string_view kEmptyFieldAlert = "ALERT!   A field is left empty.";
 
 // The title for a refused entry of a field that takes a number of at least
-// some value: text that is not a number, or a number too large to be read,
-// says so; anything else was too small.
-std::string_view refusedEntryTitle(std::string_view text);
+// some value in `unit`: text that is not a number, a number in another
+// unit, or a number too large to be read, says so; anything else was too
+// small.
+std::string_view refusedEntryTitle(std::string_view text, FieldUnit unit);
+
+// Why a number in another unit than its field's is refused, naming the
+// field by its label and the unit it takes, with the text as typed:
+// Fs (Free Air Resonance) is in Hz: "0.03 kHz" is not taken.
+// A field without a unit "takes a number alone".
+std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_view text);
 
 // A typed number is read one way in every field (readTypedNumber): a text
 // with a comma is no number, and its refusal says how decimals are written.
@@ -44,17 +57,20 @@ std::string refusedEntryMessage(std::string_view text, std::string_view message)
 // A refused number field in its window's words: the title for the fault,
 // and why, naming the field by its label as the window shows it
 // ("Vd (Displacement Volume) must be greater than 0."). A value above its
-// limit is told by its window, which knows the limit.
+// limit is told by its window, which knows the limit; a number in another
+// unit is told by otherUnitReason with the field's `unit` and `text`.
 std::string_view refusedValueTitle(DriverFault fault);
-std::string refusedValueReason(std::string_view label, DriverFault fault);
+std::string refusedValueReason(std::string_view label, DriverFault fault, FieldUnit unit = FieldUnit::None,
+                               std::string_view text = {});
 
 // The message of a refused entry of a field that takes a number of at
 // least some value: the field's own words `tooSmall` for a smaller value or
 // a text that is no number, and for a number too large to be read, that it
 // is too large, named as typed: "The input power 1e309 Watts is too large."
+// A number in another unit than `fieldUnit` is told by otherUnitReason.
 // Then kDecimalPointNote where the text has a comma, as refusedEntryMessage.
 std::string leastValueMessage(std::string_view text, std::string_view name, std::string_view unit,
-                              std::string_view tooSmall);
+                              std::string_view tooSmall, FieldUnit fieldUnit);
 
 // Compares the effective driver's QTS and VAS with what the chosen system
 // (SysSelTabNum, SysSelBtnNum) admits; shows the first alert that applies

@@ -41,20 +41,20 @@ void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std:
     platform::createControl(window, id, desc);
 }
 
-TypedNumber fieldNumber(int32_t window, platform::ControlNumber field) {
-    return readTypedNumber(platform::controlText(window, field));
+TypedNumber fieldNumber(int32_t window, platform::ControlNumber field, FieldUnit unit) {
+    return readTypedNumber(platform::numberFieldText(window, field), unit);
 }
 
-bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value) {
-    const TypedNumber typed = fieldNumber(window, field);
+bool readNumberAtLeast(int32_t window, platform::ControlNumber field, FieldUnit unit, double minimum, double& value) {
+    const TypedNumber typed = fieldNumber(window, field, unit);
     value = typed.value;
     return typed.number() && std::isfinite(value) && value >= minimum;
 }
 
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view name, std::string_view unit,
-                    std::string_view why) {
-    const std::string text = platform::controlText(window, field);
-    ShowSheetAlert(window, refusedEntryTitle(text), leastValueMessage(text, name, unit, why));
+                    std::string_view why, FieldUnit fieldUnit) {
+    const std::string text = platform::numberFieldText(window, field);
+    ShowSheetAlert(window, refusedEntryTitle(text, fieldUnit), leastValueMessage(text, name, unit, why, fieldUnit));
     platform::setKeyboardFocus(window, field);
 }
 
@@ -62,12 +62,14 @@ std::optional<SetupValues> readSetupSheet(int32_t window, platform::ControlNumbe
                                           platform::ControlNumber thicknessField, bool takePower, bool vented,
                                           void (*andThen)()) {
     double power = 0.0, thickness = 0.0;
-    if (takePower && !readNumberAtLeast(window, powerField, kMinimumInputPower, power)) {
-        refuseTooSmall(window, powerField, "The input power", "Watts", "The input power must be at least 0.4 Watts.");
+    if (takePower && !readNumberAtLeast(window, powerField, FieldUnit::Watt, kMinimumInputPower, power)) {
+        refuseTooSmall(window, powerField, "The input power", "Watts", "The input power must be at least 0.4 Watts.",
+                       FieldUnit::Watt);
         return std::nullopt;
     }
-    if (vented && !readNumberAtLeast(window, thicknessField, kMinimumPortThickness, thickness)) {
-        refuseTooSmall(window, thicknessField, "The port thickness", "mm", "The port thickness must be at least 3 mm.");
+    if (vented && !readNumberAtLeast(window, thicknessField, FieldUnit::Millimetre, kMinimumPortThickness, thickness)) {
+        refuseTooSmall(window, thicknessField, "The port thickness", "mm", "The port thickness must be at least 3 mm.",
+                       FieldUnit::Millimetre);
         return std::nullopt;
     }
     // The design these values start or change must be one the program may

@@ -30,20 +30,22 @@ void addNumberField(int32_t window, platform::ControlNumber id, Rect16 rect, dou
 // is the one Return and Enter press.
 void addPushButton(int32_t window, platform::ControlNumber id, Rect16 rect, std::string_view title, bool isDefault);
 
-// The number typed into a field of the window, read as every field reads
-// one (readTypedNumber).
-TypedNumber fieldNumber(int32_t window, platform::ControlNumber field);
+// The number typed into a field of the window that takes `unit`, read as
+// every field reads one (readTypedNumber).
+TypedNumber fieldNumber(int32_t window, platform::ControlNumber field, FieldUnit unit);
 
-// The number typed into a field of the window; true when it is a finite
-// number of at least `minimum`.
-bool readNumberAtLeast(int32_t window, platform::ControlNumber field, double minimum, double& value);
+// The number typed into a field of the window in `unit`; true when it is a
+// finite number of at least `minimum`.
+bool readNumberAtLeast(int32_t window, platform::ControlNumber field, FieldUnit unit, double minimum, double& value);
 
 // Refuses what a field of the sheet holds: the alert on the sheet saying
-// why ("too small", or that the text is not a number or too large to be
-// read) with the field's message (leastValueMessage: `why`, or that the
-// `name`d value in `unit` is too large), and the keyboard back in the field.
+// why ("too small", or that the text is not a number, is in another unit
+// than `fieldUnit` or too large to be read) with the field's message
+// (leastValueMessage: `why`, that the `name`d value is in `fieldUnit`, or
+// that the `name`d value in `unit` is too large), and the keyboard back in
+// the field.
 void refuseTooSmall(int32_t window, platform::ControlNumber field, std::string_view name, std::string_view unit,
-                    std::string_view why);
+                    std::string_view why, FieldUnit fieldUnit);
 
 // An Initial Setup sheet's OK: the input power of `powerField` (when
 // `takePower`) and the port thickness of `thicknessField` (when the design

@@ -51,7 +51,7 @@ std::optional<DriverRecord> readDriverRecord(std::string_view text) {
     record.s_RANG = keptText((*fields)[2]);
     for (std::size_t i = 0; i < record.values.size(); ++i) {
         record.texts[i] = (*fields)[3 + i];
-        record.values[i] = readTypedNumber((*fields)[3 + i]).value;
+        record.values[i] = readTypedNumber((*fields)[3 + i], driverFieldUnit(DriverField(std::size_t(DriverField::DIA) + i))).value;
     }
     return record;
 }
@@ -63,15 +63,28 @@ RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view 
     record.s_PROrg = keptText(model);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         record.texts[i] = numbers[i];
-        record.values[i] = readTypedNumber(numbers[i]).value;
+        record.values[i] = readTypedNumber(numbers[i], radiatorFieldUnit(i)).value;
     }
     return record;
 }
 
+FieldUnit radiatorFieldUnit(std::size_t number) {
+    constexpr FieldUnit kUnits[] = {FieldUnit::Centimetre,       FieldUnit::Hertz,      FieldUnit::Litre,
+                                    FieldUnit::None,             FieldUnit::SquareCentimetre,
+                                    FieldUnit::Millimetre,       FieldUnit::CubicCentimetre};
+    return number < std::size(kUnits) ? kUnits[number] : FieldUnit::None;
+}
+
 std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
-    const auto fields = cutRecord(text, kRadiatorRecordFields);
-    if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return std::nullopt;
-    const auto& f = *fields;
+    if (recordMarker(text) != vocabulary::kRadiatorMarker) return std::nullopt;
+    // The fields the record holds; those it leaves out at its end are empty.
+    std::array<std::string_view, kRadiatorRecordFields> f{};
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < f.size() && start < text.size(); ++i) {
+        const std::size_t end = text.find(kFieldEnd, start);
+        f[i] = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        start = end == std::string_view::npos ? text.size() : end + kFieldEnd.size();
+    }
     return radiatorRecordOf(f[1], f[2], {f[3], f[4], f[5], f[6], f[7], f[8], f[9]});
 }
 
@@ -92,23 +105,38 @@ std::optional<DriverRecord> passingDriverRecord(std::string_view text) {
     return record;
 }
 
-RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers) {
-    std::array<TypedNumber, 7> typed;
+namespace {
+
+// The first number that does not read as a number in its field.
+RadiatorCheckResult radiatorReadingFault(const std::array<std::string_view, 7>& numbers,
+                                         std::array<TypedNumber, 7>& typed) {
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        typed[i] = readTypedNumber(numbers[i]);
+        typed[i] = readTypedNumber(numbers[i], radiatorFieldUnit(i));
+        if (typed[i].otherUnit) return {DriverFault::OtherUnit, i};
         if (typed[i].kind == NumberTextKind::NotANumber) return {DriverFault::NotANumber, i};
         if (typed[i].kind == NumberTextKind::TooLarge) return {DriverFault::TooLarge, i};
     }
+    return {};
+}
+
+}  // namespace
+
+RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers) {
+    std::array<TypedNumber, 7> typed;
+    if (const RadiatorCheckResult fault = radiatorReadingFault(numbers, typed); !fault.ok()) return fault;
     if (typed[0].value < 0.0) return {DriverFault::Negative, 0};  // the diameter may be left blank
-    for (std::size_t i = 1; i < typed.size(); ++i)
+    for (std::size_t i = 1; i < typed.size(); ++i) {
+        if (typed[i].kind == NumberTextKind::Blank) return {DriverFault::Empty, i};
         if (!(typed[i].value > 0.0)) return {DriverFault::NotPositive, i};
+    }
     return {};
 }
 
 RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record) {
     std::array<std::string_view, 7> numbers;
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = record.texts[i].view();
-    return checkRadiatorTexts(numbers);
+    std::array<TypedNumber, 7> typed;
+    return radiatorReadingFault(numbers, typed);
 }
 
 SpeakerParameters driverWithRecord(const DriverRecord& r) {
@@ -166,11 +194,10 @@ RecordOutcome MasageTextToParameter() {
     return RecordOutcome::Taken;
 }
 
-bool MasageTextToPRParameter() {
-    const std::optional<RadiatorRecord> record = readRadiatorRecord(state.messages.s_MasgPR.view());
-    if (!record || !checkRadiatorRecord(*record).ok()) return false;
-    takeRadiatorRecord(*record);
-    return true;
+std::optional<RadiatorRecord> MasageTextToPRParameter() {
+    std::optional<RadiatorRecord> record = readRadiatorRecord(state.messages.s_MasgPR.view());
+    if (record && !checkRadiatorRecord(*record).ok()) record.reset();
+    return record;
 }
 
 void CheckDummyMasageFromAppEvent() {
@@ -185,7 +212,6 @@ RecordOutcome ClipTextToPRParameter() {
                                   : !checkRadiatorRecord(*record).ok() ? RecordOutcome::Refused
                                                                        : RecordOutcome::Taken;
     m.s_DummyPaste = outcome == RecordOutcome::Taken ? vocabulary::kRadiatorMarker : vocabulary::kNoRecordWaiting;
-    if (outcome == RecordOutcome::Taken) takeRadiatorRecord(*record);
     return outcome;
 }
 

@@ -4,19 +4,22 @@
 // A record is a text of fields, each followed by two blanks; a field may
 // hold single blanks. The first field is the marker: "DUMMY#" for a driver
 // (16 fields), "DUMMY&" for a passive radiator (10 fields). Its last field
-// may also end the text without its two blanks. A text with fewer complete
-// fields than its kind needs is not taken at all: no value changes.
+// may also end the text without its two blanks. A driver record with fewer
+// complete fields than it needs is not taken at all: no value changes. A
+// radiator record is shown for the user to complete: the fields it leaves
+// out at its end are empty.
 //
-// Numbers are read as a number typed into a field is (readTypedNumber): a
-// unit after the number is ignored ("12.5 Hz" is 12.5, "220 cm2" is 220),
-// "&H", "&O", "&X" and "0x" prefixes give integers in base 16, 8, 2 and 16,
-// and a blank field reads as 0. A field with a comma ("80,5"), with another
-// number after its number ("1 000"), without a number ("abc", "&") or with
-// one beyond the range of a double reads as no number, and the record
-// is refused rather than taken with another number than the one it says.
-// Each kind of record is then judged as the window that enters the same
-// values judges them: a driver as Default Parameters does, a radiator as
-// the radiator sheet's Apply does.
+// Numbers are read as a number typed into the same field is
+// (readTypedNumber in the field's unit): the field's own unit after the
+// number is taken ("12.5 Hz" is 12.5 Hz, "220 cm2" is 220 cm^2), "&H", "&O",
+// "&X" and "0x" prefixes give integers in base 16, 8, 2 and 16, and a blank
+// field reads as 0. A field with a comma ("80,5"), with another number
+// after its number ("1 000"), in another unit ("0.03 kHz"), without a
+// number ("abc", "&") or with one beyond the range of a double reads as no
+// number, and the record is refused rather than taken with another number
+// than the one it says. A driver record is then judged as Default
+// Parameters judges the same values; a radiator record is shown in the
+// radiator sheet, whose Apply judges its values as it judges typed ones.
 #pragma once
 
 #include <array>
@@ -82,25 +85,32 @@ DriverCheckResult checkDriverRecord(const DriverRecord& record);
 // The driver record of a text when it is complete and passes that check.
 std::optional<DriverRecord> passingDriverRecord(std::string_view text);
 
+// The unit of the radiator's number `number` (0 the diameter ... 6 Vd):
+// cm, Hz, litres, none (Qmp), cm^2, mm, cm^3.
+FieldUnit radiatorFieldUnit(std::size_t number);
+
 // A radiator unit from its texts: the two names kept to their first 59
 // bytes, the seven numbers (diameter ... Vd) read as a typed number is.
 RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view model,
                                 const std::array<std::string_view, 7>& numbers);
 
-// The verdict on the seven numbers of a radiator unit, the same for a
-// record sent or pasted and for the texts typed into the radiator sheet:
-// each must read as a typed number reads (NotANumber for a comma or no
+// The verdict of the radiator sheet's Apply on the seven numbers of a
+// unit, typed or shown from a record: each must read as a typed number in
+// its field reads (OtherUnit for another unit, NotANumber for a comma or no
 // number, TooLarge for one too large to hold); the diameter must not be
 // negative (Negative; a blank reads as 0 and is taken); Fp, Vap, Qmp, Sd,
-// Xmax and Vd must be greater than 0 (NotPositive, a blank too). A number
-// that does not read is named before one out of its range; the first
-// refused number is named by its place (0 the diameter ... 6 Vd).
+// Xmax and Vd must be given (Empty) and greater than 0 (NotPositive). A
+// number that does not read is named before one out of its range; the
+// first refused number is named by its place (0 the diameter ... 6 Vd).
 struct RadiatorCheckResult {
     DriverFault fault = DriverFault::None;
     std::size_t number = 0;
     bool ok() const { return fault == DriverFault::None; }
 };
 RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers);
+// The verdict on a record as it arrives, sent or pasted: only a number that
+// does not read as a number in its field is refused; the ranges are for
+// Apply to judge, once the user has seen and completed the unit.
 RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record);
 
 // The driver set the record would make: the entered set (suffix 2) and the
@@ -110,7 +120,8 @@ SpeakerParameters driverWithRecord(const DriverRecord& record);
 // Takes the record: the entered driver set, the working model name and
 // range, and the received number texts (s_DIA ... s_LE).
 void takeDriverRecord(const DriverRecord& record);
-// Takes the unit into the received radiator set (the Org values).
+// Takes the unit into the received radiator set (the Org values); the
+// radiator sheet's Apply does, once the unit passes checkRadiatorTexts.
 void takeRadiatorRecord(const RadiatorRecord& record);
 
 enum class RecordOutcome : int32_t {
@@ -124,18 +135,20 @@ enum class RecordOutcome : int32_t {
 // the working driver set from the entered one (OriginalBoxParametersPass).
 RecordOutcome MasageTextToParameter();
 
-// s_MasgPR from Ostrevane into the received radiator set; false (nothing
-// changed) when it is no complete radiator record or checkRadiatorRecord
-// refuses it.
-bool MasageTextToPRParameter();
+// The radiator record of s_MasgPR from Ostrevane, to show in the radiator
+// sheet; none when it is no radiator record or checkRadiatorRecord refuses
+// it. Nothing is taken until the sheet's Apply.
+std::optional<RadiatorRecord> MasageTextToPRParameter();
 
 // s_DummyPR := the marker of s_MasgPR.
 void CheckDummyMasageFromAppEvent();
 
-// ClipText into the received radiator set. The paste keeps its own marker
-// (s_DummyPaste) and leaves s_DummyPR to the records of Ostrevane. Taken
-// when ClipText was a complete radiator record that checkRadiatorRecord
-// passes; Refused (nothing changed) when it does not; NotARecord otherwise.
+// Judges ClipText as a radiator record to show in the radiator sheet. The
+// paste keeps its own marker (s_DummyPaste) and leaves s_DummyPR to the
+// records of Ostrevane. Taken when ClipText is a radiator record that
+// checkRadiatorRecord passes (readRadiatorRecord gives it to show; nothing
+// is taken until the sheet's Apply); Refused when it does not; NotARecord
+// for any other text.
 RecordOutcome ClipTextToPRParameter();
 
 // The clipboard's text, when it holds a text of at least one byte.

@@ -52,6 +52,22 @@ auto numberOf(Driver& d, DriverField field) -> decltype(&d.DIA) {
 
 }  // namespace
 
+FieldUnit driverFieldUnit(DriverField field) {
+    switch (field) {
+        case DriverField::DIA: return FieldUnit::Centimetre;
+        case DriverField::FS: return FieldUnit::Hertz;
+        case DriverField::VAS: return FieldUnit::Litre;
+        case DriverField::EFI: return FieldUnit::Percent;
+        case DriverField::RE: return FieldUnit::Ohm;
+        case DriverField::PEMX: return FieldUnit::Watt;
+        case DriverField::SD: return FieldUnit::SquareCentimetre;
+        case DriverField::XMAX: return FieldUnit::Millimetre;
+        case DriverField::VD: return FieldUnit::CubicCentimetre;
+        case DriverField::LE: return FieldUnit::MilliHenry;
+        default: return FieldUnit::None;
+    }
+}
+
 double driverNumber(const DriverValues& driver, DriverField field) {
     const double* value = numberOf(driver, field);
     return value != nullptr ? *value : 0.0;
@@ -97,10 +113,16 @@ DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFie
         const DriverField field = DriverField(i);
         if (ruleOf(field) == Rule::Text) continue;
         DriverFault fault = DriverFault::None;
-        switch (readTypedNumber(texts[i]).kind) {
-            case NumberTextKind::NotANumber: fault = DriverFault::NotANumber; break;
+        const TypedNumber typed = readTypedNumber(texts[i], driverFieldUnit(field));
+        switch (typed.kind) {
+            case NumberTextKind::NotANumber:
+                fault = typed.otherUnit ? DriverFault::OtherUnit : DriverFault::NotANumber;
+                break;
             case NumberTextKind::TooLarge: fault = DriverFault::TooLarge; break;
-            default: fault = valueFault(field, driverNumber(driver, field)); break;
+            case NumberTextKind::Blank:
+                fault = ruleOf(field) == Rule::Positive ? DriverFault::Empty : DriverFault::None;
+                break;
+            case NumberTextKind::Number: fault = valueFault(field, driverNumber(driver, field)); break;
         }
         if (fault != DriverFault::None) return {fault, field};
     }

@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "model/Str255.h"
+#include "model/TextToNumber.h"
 
 namespace quendal {
 
@@ -56,6 +57,8 @@ enum class DriverFault : int32_t {
     AboveLimit,   // the efficiency above 100 %, or Fs above kHighestResonance
     NotANumber,   // a text with no number at its beginning
     TooLarge,     // a number beyond the range of a double ("1e999")
+    OtherUnit,    // a number followed by another unit than the field's ("0.03 kHz" for Fs)
+    Empty,        // nothing typed where only a positive value has a meaning
 };
 
 struct DriverCheckResult {
@@ -67,6 +70,10 @@ struct DriverCheckResult {
 // The value of a numeric field (0 for the two text fields).
 double driverNumber(const DriverValues& driver, DriverField field);
 
+// The unit each numeric field takes (FieldUnit::None for the Qs and the two
+// texts).
+FieldUnit driverFieldUnit(DriverField field);
+
 // Reads the fields from their texts, in the order of DriverField: the two
 // texts cut to kDriverTextBytes, the numbers by the program's locale-free
 // text-to-number rule (a text without a number reads as 0).
@@ -76,8 +83,10 @@ DriverValues driverFromTexts(const std::array<std::string_view, kDriverFieldCoun
 DriverCheckResult checkDriver(const DriverValues& driver);
 
 // The same check of a driver as typed: a numeric text that holds no number
-// as a field reads one (readTypedNumber: a comma makes it none), or one too
-// large to hold, is named as such rather than read as 0.
+// as a field reads one (readTypedNumber in the field's unit: a comma or
+// another unit makes it none), or one too large to hold, is named as such
+// rather than read as 0; a field left empty where only a positive value has
+// a meaning is named as empty.
 DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFieldCount>& texts);
 
 // The driver as entered (the suffix-2 set of the state), and taking a

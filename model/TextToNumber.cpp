@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <span>
 #include <string>
 #include <system_error>
 
@@ -148,44 +149,101 @@ NumberTextKind numberTextKind(std::string_view text) {
     return std::isinf(value) ? NumberTextKind::TooLarge : NumberTextKind::Number;
 }
 
-TypedNumber readTypedNumber(std::string_view text) {
+std::string_view unitName(FieldUnit unit) {
+    switch (unit) {
+        case FieldUnit::None: break;
+        case FieldUnit::Hertz: return "Hz";
+        case FieldUnit::Litre: return "liters";
+        case FieldUnit::SquareCentimetre: return "cm2";
+        case FieldUnit::CubicCentimetre: return "cm3";
+        case FieldUnit::Centimetre: return "cm";
+        case FieldUnit::Millimetre: return "mm";
+        case FieldUnit::MilliHenry: return "mH";
+        case FieldUnit::Ohm: return "ohms";
+        case FieldUnit::Watt: return "watts";
+        case FieldUnit::Percent: return "%";
+    }
+    return {};
+}
+
+bool spellsUnit(FieldUnit unit, std::string_view text) {
+    static constexpr std::string_view kHertz[] = {"Hz", "hz"};
+    static constexpr std::string_view kLitre[] = {"L", "l", "litre", "liter", "litres", "liters",
+                                                  "Litre", "Liter", "Litres", "Liters"};
+    static constexpr std::string_view kSquare[] = {"cm2", "cm^2"};
+    static constexpr std::string_view kCubic[] = {"cm3", "cm^3", "cc"};
+    static constexpr std::string_view kCentimetre[] = {"cm"};
+    static constexpr std::string_view kMillimetre[] = {"mm"};
+    static constexpr std::string_view kMilliHenry[] = {"mH"};
+    static constexpr std::string_view kOhm[] = {"\xBD", "ohm", "ohms", "Ohm", "Ohms"};
+    static constexpr std::string_view kWatt[] = {"W", "watt", "watts", "Watt", "Watts"};
+    static constexpr std::string_view kPercent[] = {"%"};
+    std::span<const std::string_view> spellings;
+    switch (unit) {
+        case FieldUnit::None: return false;
+        case FieldUnit::Hertz: spellings = kHertz; break;
+        case FieldUnit::Litre: spellings = kLitre; break;
+        case FieldUnit::SquareCentimetre: spellings = kSquare; break;
+        case FieldUnit::CubicCentimetre: spellings = kCubic; break;
+        case FieldUnit::Centimetre: spellings = kCentimetre; break;
+        case FieldUnit::Millimetre: spellings = kMillimetre; break;
+        case FieldUnit::MilliHenry: spellings = kMilliHenry; break;
+        case FieldUnit::Ohm: spellings = kOhm; break;
+        case FieldUnit::Watt: spellings = kWatt; break;
+        case FieldUnit::Percent: spellings = kPercent; break;
+    }
+    return std::find(spellings.begin(), spellings.end(), text) != spellings.end();
+}
+
+TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
     TypedNumber typed;
     std::size_t start = 0;
     while (start < text.size() && isBlank(text[start])) ++start;
-    const std::string_view number = text.substr(start);
-    // Where the number ends, and whether a unit follows it: after the number
-    // and its blanks, text that begins with a letter is a unit, whatever it
-    // holds ("Hz", "cm2"). A letter right after the digits of a prefixed
-    // number is a digit of no base ("0x1G", "&HFFHz"): no unit.
+    std::string_view number = text.substr(start);
+    while (!number.empty() && isBlank(number.back())) number.remove_suffix(1);
+    if (number.empty()) return typed;  // Blank
+    const auto noNumber = [&typed] {
+        typed.kind = NumberTextKind::NotANumber;
+        return typed;
+    };
+    if (number.find(',') != std::string_view::npos) {
+        typed.comma = true;
+        return noNumber();
+    }
+    // A sign belongs to a decimal number only: "-0x64" is no number, rather
+    // than -0 followed by a unit "x64".
+    if ((number[0] == '+' || number[0] == '-') && number.size() > 1 &&
+        (number[1] == '&' || (number[1] == '0' && number.size() > 2 && (number[2] == 'x' || number[2] == 'X'))))
+        return noNumber();
     const auto based = basedNumber(number);
     std::size_t digits = 0;
     const std::size_t end = based ? based->end : decimalEnd(number, digits);
+    if (based ? !based->hasDigits() : digits == 0) return noNumber();
     std::size_t after = end;
     while (after < number.size() && isBlank(number[after])) ++after;
-    const bool letterFollows = after < number.size() && isLetter(number[after]);
-    const bool hasNumber = based ? based->hasDigits() : digits > 0;
-    const bool unit = hasNumber && letterFollows && !(based && after == end);
-    const std::string_view read = unit ? number.substr(0, end) : number;
-    if (read.find(',') != std::string_view::npos) {
-        typed.kind = NumberTextKind::NotANumber;
-        typed.comma = true;
-        return typed;
+    const std::string_view rest = number.substr(after);
+    if (!rest.empty()) {
+        // A letter right after the digits of a prefixed number is a digit of
+        // no base ("0x1G", "&HFFHz").
+        if (based && after == end && isLetter(rest[0])) return noNumber();
+        // An exponent without its digits, or cut from them by a blank.
+        if (!based && (rest[0] == 'e' || rest[0] == 'E')) {
+            std::size_t j = 1;
+            if (j < rest.size() && (rest[j] == '+' || rest[j] == '-')) ++j;
+            if (after == end || j == rest.size() || isDigit(rest[j])) return noNumber();
+        }
+        if (!spellsUnit(unit, rest)) {
+            const auto first = static_cast<unsigned char>(rest[0]);
+            typed.otherUnit = isLetter(rest[0]) || first >= 0x80 || rest[0] == '%';
+            return noNumber();
+        }
     }
-    typed.kind = numberTextKind(number);
-    if (typed.kind == NumberTextKind::Blank || typed.kind == NumberTextKind::NotANumber) return typed;
-    // Another number after the number ("1 000", "3.2.1", "1_000", "&H1G5",
-    // "&O78") would be dropped from what is read, and so would the letters
-    // of a prefixed number that are digits of no base: the text is not one
-    // number.
-    if ((based && letterFollows && !unit) || read.substr(end).find_first_of("0123456789") != std::string_view::npos) {
-        typed.kind = NumberTextKind::NotANumber;
-        return typed;
-    }
+    typed.kind = numberTextKind(number.substr(0, end));
     if (typed.kind == NumberTextKind::TooLarge) {
         typed.value = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;
         return typed;
     }
-    typed.value = textToNumber(number);
+    if (typed.kind == NumberTextKind::Number) typed.value = textToNumber(number.substr(0, end));
     return typed;
 }
 

@@ -1,6 +1,7 @@
 // Reading a number that the user typed or a record carries.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace quendal {
@@ -30,25 +31,58 @@ double textToNumber(std::string_view text);
 enum class NumberTextKind { Blank, Number, NotANumber, TooLarge };
 NumberTextKind numberTextKind(std::string_view text);
 
+// The unit a number field takes. A number is read only in its field's own
+// unit: after the number and its blanks there may be nothing, or one of the
+// spellings of that unit data sheets use (unitSpellings); a field without a
+// unit takes the number alone.
+enum class FieldUnit : int32_t {
+    None,              // Qts, Qes, Qms, Qtc, Qmp: a number alone
+    Hertz,             // Hz
+    Litre,             // L, l, litre, liter
+    SquareCentimetre,  // cm2, cm^2
+    CubicCentimetre,   // cm3, cm^3, cc
+    Centimetre,        // cm
+    Millimetre,        // mm
+    MilliHenry,        // mH
+    Ohm,               // the Mac Roman Omega, ohm, ohms
+    Watt,              // W, watt, watts
+    Percent,           // %
+};
+
+// The unit as the alerts name it ("Hz", "liters", "cm2", "ohms"...); empty
+// for a field without a unit.
+std::string_view unitName(FieldUnit unit);
+
+// Whether `text`, with no blanks around it, spells the unit. The texts are
+// Mac Roman: a raised 2 or 3 after "cm", which it lacks, comes from an
+// entry field as "^2" or "^3", and the Omega is its byte 0xBD.
+bool spellsUnit(FieldUnit unit, std::string_view text);
+
 // A number the user typed into a field of any window, or a record carries,
 // read the one way every field reads it: by the rule above, and never as
-// another number than the one typed. After the number and its blanks, text
-// that begins with a letter is a unit, whatever it holds, and is ignored
-// ("12.5 Hz", "220 cm2", "5 kHz"). Otherwise a comma makes the text no
-// number: it may be a decimal comma ("47,5", which would otherwise read as
-// 47) or a thousands separator ("1,000", which read as a decimal comma
-// would give 1); and so does another number after the number ("1 000",
-// "3.2.1", "1_000", or "&O78" in another base), which reading would drop.
-// A prefixed number followed at once by a letter that is no digit of its
-// base ("0x1G", "&H1G5") is no number either.
+// another number than the one typed, nor in another unit than the field's.
+// After the number and its blanks there may be nothing or the field's own
+// unit ("12.5 Hz" in a Hz field, "220 cm2" in a cm^2 field); any other text
+// that begins with a letter, a non-ASCII character or "%" is another unit
+// ("0.03 kHz", "6R8", "5 cm" in a mm field, "0.4 Q" where there is no unit),
+// and the text is no number in this field (otherUnit). Otherwise a comma
+// makes the text no number: it may be a decimal comma ("47,5", which would
+// otherwise read as 47) or a thousands separator ("1,000", which read as a
+// decimal comma would give 1); and so does another number or sign after the
+// number ("1 000", "3.2.1", "1_000", or "&O78" in another base), which
+// reading would drop, an exponent cut by a blank or left without digits
+// ("1.5 e3", "1.5e 3", "1.5e", "1.5e+"), and a sign before a base prefix
+// ("-0x64", "+&H10"). A prefixed number followed at once by a letter that
+// is no digit of its base ("0x1G", "&H1G5") is no number either.
 // A number too large to hold, in any base, reads as an infinity of its
 // sign, beyond every limit; anything that is not a Number reads as 0.
 struct TypedNumber {
     NumberTextKind kind = NumberTextKind::Blank;
     double value = 0.0;
-    bool comma = false;  // no number because of a comma
+    bool comma = false;      // no number because of a comma
+    bool otherUnit = false;  // no number in this field: another unit follows it
     bool number() const { return kind == NumberTextKind::Number; }
 };
-TypedNumber readTypedNumber(std::string_view text);
+TypedNumber readTypedNumber(std::string_view text, FieldUnit unit);
 
 }  // namespace quendal

@@ -43,21 +43,22 @@ bool usable(const PaletteValueRow& row) {
 
 // Reads the entry fields of the alignment, in the order of their ids:
 // each text into its value's text form, then into the value, as every
-// field reads a number (a text that holds none reads as 0, one too large
-// to hold as infinite). Gives the first value whose text has a comma.
+// field reads a number in its unit (a text that holds none reads as 0, one
+// too large to hold as infinite). Gives the first value whose text has a
+// comma or another unit than the value's.
 const PaletteValueRow* readEntryFields(std::span<const PaletteValueRow> rows, PaletteFieldRange entries) {
-    const PaletteValueRow* comma = nullptr;
+    const PaletteValueRow* refused = nullptr;
     for (int32_t id = entries.first; id <= entries.last; ++id) {
         for (const PaletteValueRow& row : rows) {
             if (row.entryId != id) continue;
             Str255& text = textForm(row.value);
-            text = platform::controlText(kWindow, id);
-            const TypedNumber typed = readTypedNumber(text.view());
+            text = platform::numberFieldText(kWindow, id);
+            const TypedNumber typed = readTypedNumber(text.view(), boxValueUnit(row.value));
             boxValue(row.value) = typed.value;
-            if (typed.comma && comma == nullptr) comma = &row;
+            if ((typed.comma || typed.otherUnit) && refused == nullptr) refused = &row;
         }
     }
-    return comma;
+    return refused;
 }
 
 // The system's own check list: the values a palette of the system takes as
@@ -243,11 +244,18 @@ int32_t CustumPaletCalcReturn() {
     const std::span<const PaletteValueRow> rows = currentValueRows();
     const PaletteFieldRange entries = currentEntryFields();
 
-    // A comma is no number to the palette either: rather than only beeping,
-    // it says so, naming the value, and how decimals are written.
-    if (const PaletteValueRow* comma = readEntryFields(rows, entries)) {
-        const std::string reason = std::string(boxValueName(comma->value)) + " is not a number." +
-                                   std::string(kDecimalPointNote);
+    // A comma, or another unit than the value's, is no number to the
+    // palette either: rather than only beeping, it says so, naming the value,
+    // and how decimals are written or the unit it takes.
+    if (const PaletteValueRow* refused = readEntryFields(rows, entries)) {
+        const std::string_view name = boxValueName(refused->value);
+        const std::string_view text = textForm(refused->value).view();
+        const FieldUnit unit = boxValueUnit(refused->value);
+        if (readTypedNumber(text, unit).otherUnit) {
+            refuse(rows, {kOtherUnitAlert, otherUnitReason(name, unit, text)});
+            return 0;
+        }
+        const std::string reason = std::string(name) + " is not a number." + std::string(kDecimalPointNote);
         refuse(rows, {kNotANumberAlert, reason});
         return 0;
     }

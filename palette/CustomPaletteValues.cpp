@@ -74,6 +74,19 @@ double* acceptedBoxValue(BoxValue value) {
     return nullptr;
 }
 
+FieldUnit boxValueUnit(BoxValue value) {
+    switch (value) {
+        case VB:
+        case VB1:
+        case VB2:
+        case VB3:
+        case VAP: return FieldUnit::Litre;
+        case QTC:
+        case QP: return FieldUnit::None;
+        default: return FieldUnit::Hertz;
+    }
+}
+
 std::string_view boxValueName(BoxValue value) {
     switch (value) {
         case VB: return "Vb";

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/Str255.h"
+#include "model/TextToNumber.h"
 #include "response/BoxValueTable.h"
 
 namespace quendal {
@@ -20,6 +21,10 @@ Str255& textForm(BoxValue value);
 
 // The value as the palette labels it ("Vb1", "Qtc", "Qmp").
 std::string_view boxValueName(BoxValue value);
+
+// The unit the value is typed in: volumes in litres, tunings and the
+// radiator's resonance in Hz, Qtc and Qmp a number alone.
+FieldUnit boxValueUnit(BoxValue value);
 
 // A value as the palette shows it and keeps it: volumes to two decimals,
 // from 10000 litres on whole; Qtc to three decimals; the others to two.

@@ -304,6 +304,10 @@ void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum
 // The title of a button or box, the text of a text control, the chosen item
 // of a popup.
 std::string controlText(WindowNumber window, ControlNumber control);
+// The text of an entry field that holds a number, as controlText gives it,
+// but for the signs of a unit that Mac Roman lacks: a raised 2 or 3 ("cm²",
+// "cm³") comes as "^2" or "^3", and the ohm sign as the Omega Mac Roman has.
+std::string numberFieldText(WindowNumber window, ControlNumber control);
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text);
 bool isControlEnabled(WindowNumber window, ControlNumber control);
 void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled);

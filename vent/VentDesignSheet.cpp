@@ -220,14 +220,16 @@ void addField(const Pane& p, int row, ControlNumber field, double value) {
 struct Entry {
     bool changed = false;
     double value = 0.0;
-    std::string text;  // as typed
+    bool otherUnit = false;  // a number in another unit than mm
+    std::string text;        // as typed
 };
 Entry readField(ControlNumber field, double shown) {
     Entry entry;
     entry.value = shown;
     if (!platform::controlExists(kVentDesignSheet, field)) return entry;
-    entry.text = platform::controlText(kVentDesignSheet, field);
-    const TypedNumber typed = readTypedNumber(entry.text);
+    entry.text = platform::numberFieldText(kVentDesignSheet, field);
+    const TypedNumber typed = readTypedNumber(entry.text, FieldUnit::Millimetre);
+    entry.otherUnit = typed.otherUnit;
     entry.changed = entry.text != sizeText(shown) && !(typed.number() && typed.value == rint(shown * 100.0) / 100.0);
     if (entry.changed) entry.value = typed.kind == NumberTextKind::TooLarge ? INFINITY : typed.value;
     return entry;
@@ -237,7 +239,7 @@ Entry readField(ControlNumber field, double shown) {
 // own digits where two decimals would show a size that is not 0 as 0; a
 // text that is no number, or too large to be one, as typed.
 std::string quoted(const Entry& entry) {
-    const NumberTextKind kind = readTypedNumber(entry.text).kind;
+    const NumberTextKind kind = readTypedNumber(entry.text, FieldUnit::Millimetre).kind;
     if (kind == NumberTextKind::NotANumber || kind == NumberTextKind::TooLarge) {
         const std::size_t first = entry.text.find_first_not_of(" \t\r\n");
         const std::size_t last = entry.text.find_last_not_of(" \t\r\n");
@@ -285,7 +287,7 @@ std::string mustBeMore(const std::string& what, double minimum) {
 // Below the smallest size the record keeps.
 Refusal belowSmallest(ControlNumber field, std::string_view name, const Entry& entry) {
     if (entry.value >= kSmallestVentSizeMm) return {};
-    return {field, refusedEntryTitle(entry.text),
+    return {field, refusedEntryTitle(entry.text, FieldUnit::Millimetre),
             named(name, entry) + "; it must be at least " + sizeText(kSmallestVentSizeMm) + " mm."};
 }
 
@@ -311,6 +313,16 @@ void refuse(const Refusal& why) {
     if (platform::controlExists(kVentDesignSheet, why.field)) platform::setKeyboardFocus(kVentDesignSheet, why.field);
 }
 
+// A size typed in another unit than mm, named as the sheet names it.
+Refusal otherUnitRefusal(VentShape shape, const Entry& first, const Entry& second) {
+    const std::string_view firstName = shape == VentShape::CircularDuct ? "Diameter" : "Width";
+    if (first.changed && first.otherUnit)
+        return {kVentSizeField, kOtherUnitAlert, otherUnitReason(firstName, FieldUnit::Millimetre, first.text)};
+    if (second.changed && second.otherUnit)
+        return {kVentSecondSizeField, kOtherUnitAlert, otherUnitReason("Height", FieldUnit::Millimetre, second.text)};
+    return {};
+}
+
 // Why the sizes entered into `entered` for the form in force give no vent,
 // naming the size and its limit; none when they give one. A size is at
 // least the smallest the record keeps; a duct takes a length above 0;
@@ -325,7 +337,7 @@ Refusal sizeRefusal(const VentRecord& entered, VentShape shape, const Entry& fir
         case VentShape::CircularPort: break;
         case VentShape::CircularDuct: {
             const double shortest = shortestDuctDiameterMm(n, chamber, conditions);
-            const Refusal noLength{kVentSizeField, refusedEntryTitle(first.text),
+            const Refusal noLength{kVentSizeField, refusedEntryTitle(first.text, FieldUnit::Millimetre),
                                    mustBeMore(named("Diameter", first), shortest)};
             why = first.value <= shortest && shortest >= kSmallestVentSizeMm
                       ? noLength
@@ -383,6 +395,10 @@ bool takeEnteredSizes(const VentChamber& chamber, const VentConditions& conditio
     VentRecord entered = w;
     enteredSize(entered, shape) = first.value;
     if (shape == VentShape::RectangularDuct) entered.RectDuctHV = second.value;
+    if (const Refusal why = otherUnitRefusal(shape, first, second); why.any()) {
+        refuse(why);
+        return false;
+    }
     if (const Refusal why = sizeRefusal(entered, shape, first, second, chamber, conditions); why.any()) {
         refuse(why);
         return false;

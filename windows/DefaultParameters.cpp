@@ -103,9 +103,10 @@ void addRow(DriverField field, const DriverValues& driver) {
 }
 
 // What the alert says about a refused field.
-std::string whyRefused(const DriverCheckResult& result) {
+std::string whyRefused(const DriverCheckResult& result, std::string_view text) {
     const std::string_view name = kRows[std::size_t(result.field)].label;
-    if (result.fault != DriverFault::AboveLimit) return refusedValueReason(name, result.fault);
+    if (result.fault != DriverFault::AboveLimit)
+        return refusedValueReason(name, result.fault, driverFieldUnit(result.field), text);
     if (result.field == DriverField::FS)
         return std::string(name) + " must not exceed 1000 Hz: the response pages end at 1 kHz.";
     return std::string(name) + " must not exceed 100 %.";
@@ -124,7 +125,7 @@ std::string_view driverRefusalTitle(const DriverCheckResult& result) { return re
 
 std::string driverRefusalMessage(const std::array<std::string_view, kDriverFieldCount>& texts,
                                  const DriverCheckResult& result) {
-    return refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result));
+    return refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result, texts[std::size_t(result.field)]));
 }
 
 int32_t DefaultParamWnd() {
@@ -177,7 +178,8 @@ int32_t DefaultParamWndOKReturn() {
     std::array<std::string, kDriverFieldCount> texts;
     std::array<std::string_view, kDriverFieldCount> views;
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
-        texts[i] = platform::controlText(kWindow, defaultParamField(DriverField(i)));
+        texts[i] = i < std::size_t(DriverField::DIA) ? platform::controlText(kWindow, defaultParamField(DriverField(i)))
+                                                     : platform::numberFieldText(kWindow, defaultParamField(DriverField(i)));
         views[i] = texts[i];
     }
     const DriverValues driver = driverFromTexts(views);
@@ -186,7 +188,7 @@ int32_t DefaultParamWndOKReturn() {
         const platform::ControlNumber field = defaultParamField(result.field);
         platform::setKeyboardFocus(kWindow, field);
         ShowSheetAlert(kWindow, refusedValueTitle(result.fault),
-                       refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result)));
+                       driverRefusalMessage(views, result));
         return 0;
     }
     // A design waiting behind the window goes on waiting: System Select's

@@ -67,11 +67,11 @@ void backToWindowBelow() {
 void applyWaitingRadiatorRecord() {
     MessageState& m = state.messages;
     if (!(m.s_DummyPR == "DUMMY&") || state.shell.WindCloseFlag != 0) return;
-    MasageTextToPRParameter();
+    const std::optional<RadiatorRecord> record = MasageTextToPRParameter();
     menusFor(MenuSituation::SheetUp);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);
     PassiveRadiDataEnterWnd();
-    PassiveRadiDataInDispOrg();
+    if (record) PassiveRadiDataInDispOrg(*record);
     m.s_DummyPR = "NULL";
 }
 

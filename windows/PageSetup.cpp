@@ -89,14 +89,17 @@ int32_t PageSetupWnd(int32_t window) {
 
 int32_t PageSetupWndOKReturn() {
     if (!platform::windowExists(kPageSetupSheet)) return 0;
-    const std::string text = platform::controlText(kPageSetupSheet, kScaleField);
-    const TypedNumber typed = readTypedNumber(text);
+    const std::string text = platform::numberFieldText(kPageSetupSheet, kScaleField);
+    const TypedNumber typed = readTypedNumber(text, FieldUnit::Percent);
     const double scale = typed.value;
     if (!(typed.number() && scale >= kLowestPrintScale && scale <= kHighestPrintScale)) {
-        const std::string_view title = !typed.number() || scale < kLowestPrintScale ? refusedEntryTitle(text)
-                                                                                    : kValueTooLargeAlert;
+        const std::string_view title = !typed.number() || scale < kLowestPrintScale
+                                           ? refusedEntryTitle(text, FieldUnit::Percent)
+                                           : kValueTooLargeAlert;
+        const std::string why = typed.otherUnit ? otherUnitReason("Scale", FieldUnit::Percent, text)
+                                                : std::string("Scale : 25 to 400 %");
         platform::setControlText(kPageSetupSheet, kScaleField, scaleText(state.print.GPrintScale));
-        platform::showSheetAlert(kPageSetupSheet, title, refusedEntryMessage(text, "Scale : 25 to 400 %"), [] {
+        platform::showSheetAlert(kPageSetupSheet, title, refusedEntryMessage(text, why), [] {
                                      if (platform::windowExists(kPageSetupSheet))
                                          platform::setKeyboardFocus(kPageSetupSheet, kScaleField);
                                  });

@@ -13,6 +13,7 @@
 #include "response/BoxCheck.h"
 #include "model/NumberText.h"
 #include "model/State.h"
+#include "model/TextToNumber.h"
 #include "model/WindowNumbers.h"
 #include "view/ResponseRedraw.h"
 #include "dialogs/Alerts.h"
@@ -106,7 +107,8 @@ std::string fieldText(double value) {
 // where `text`, what the field holds, has a comma. `ok` runs on its OK.
 void showRefusal(int32_t window, const RadiatorCheckResult& verdict, std::string_view text,
                  std::function<void()> ok) {
-    const std::string why = refusedValueReason(kRows[2 + verdict.number].label, verdict.fault);
+    const std::string why = refusedValueReason(kRows[2 + verdict.number].label, verdict.fault,
+                                               radiatorFieldUnit(verdict.number), text);
     platform::beep();
     platform::showSheetAlert(window, refusedValueTitle(verdict.fault), refusedEntryMessage(text, why), std::move(ok));
 }
@@ -192,30 +194,26 @@ int32_t PassiveRadiDataEnterWnd() {
     return 0;
 }
 
-int32_t PassiveRadiDataInDispOrg() {
+int32_t PassiveRadiDataInDispOrg(const RadiatorRecord& record) {
     if (!platform::windowExists(kSheet)) return 0;
-    const PassiveRadiatorParameters& p = state.radiator;
-    platform::setControlText(kSheet, kPRManufacturerField, p.s_ManufOrg.view());
-    platform::setControlText(kSheet, kPRModelField, p.s_PROrg.view());
-    const std::array<std::pair<ControlNumber, double>, 7> numbers = {{
-        {kPRDiameterField, p.PRDIAOrg},
-        {kPRFpField, p.FPOrg},
-        {kPRVapField, p.VAPOrg},
-        {kPRQpField, p.QPOrg},
-        {kPRSdField, p.PRSDOrg},
-        {kPRXmaxField, p.PRXMAXOrg},
-        {kPRVdField, p.PRVDOrg},
-    }};
-    for (const auto& [field, value] : numbers) platform::setControlText(kSheet, field, fieldText(value));
+    platform::setControlText(kSheet, kPRManufacturerField, record.s_ManufOrg.view());
+    platform::setControlText(kSheet, kPRModelField, record.s_PROrg.view());
+    for (std::size_t i = 0; i < record.values.size(); ++i) {
+        const bool empty = readTypedNumber(record.texts[i].view(), radiatorFieldUnit(i)).kind == NumberTextKind::Blank;
+        platform::setControlText(kSheet, kRows[2 + i].field, empty ? std::string() : fieldText(record.values[i]));
+    }
     return 0;
 }
 
-bool refusedRadiatorRecord(int32_t window, std::string_view text) {
+bool refusedRadiatorRecord(int32_t window, std::string_view text, bool fromOstrevane) {
     const std::optional<RadiatorRecord> record = readRadiatorRecord(text);
     if (!record) return false;
     const RadiatorCheckResult verdict = checkRadiatorRecord(*record);
     if (verdict.ok()) return false;
     showRefusal(window, verdict, record->texts[verdict.number].view(), {});
+    // The sender waits for the sheet it filled; none opens, so it is let go
+    // as the sheet's Cancel lets it go.
+    if (fromOstrevane) SndAppleEvent(vocabulary::kToOstrevane, vocabulary::kNowFree, vocabulary::kOstrevane);
     return true;
 }
 
@@ -231,11 +229,11 @@ int32_t PRDataEnterPasteParameterButton() {
     platform::setCurrentWindow(kSheet);
     switch (PasteOnQnDLInPRDataEnter()) {
         case RecordOutcome::Taken:
-            PassiveRadiDataInDispOrg();
+            PassiveRadiDataInDispOrg(*readRadiatorRecord(state.messages.ClipText.view()));
             platform::setControlEnabled(kSheet, kPRPasteButton, false);
             break;
         case RecordOutcome::Refused:  // the fields keep what they held
-            refusedRadiatorRecord(kSheet, state.messages.ClipText.view());
+            refusedRadiatorRecord(kSheet, state.messages.ClipText.view(), false);
             break;
         case RecordOutcome::NotARecord:
             platform::beep();
@@ -248,7 +246,8 @@ int32_t PRDataEnterPasteParameterButton() {
 int32_t PRDataEnterWndApply() {
     if (!platform::windowExists(kSheet)) return 0;
     std::array<std::string, kRows.size()> texts;
-    for (std::size_t i = 0; i < kRows.size(); ++i) texts[i] = platform::controlText(kSheet, kRows[i].field);
+    for (std::size_t i = 0; i < kRows.size(); ++i)
+        texts[i] = i < 2 ? platform::controlText(kSheet, kRows[i].field) : platform::numberFieldText(kSheet, kRows[i].field);
     std::array<std::string_view, 7> numbers;
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = texts[2 + i];
     // Judged as a record of the same unit is, before anything is taken, so

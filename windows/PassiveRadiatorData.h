@@ -34,29 +34,35 @@ inline constexpr std::string_view kPasteMismatchAlert = "ALERT!   Paste Data is 
 // Creates the sheet on the response window with empty fields and shows it;
 // does nothing and returns -1 while there is no response window.
 int32_t PassiveRadiDataEnterWnd();
-// Shows the received unit (s_ManufOrg, s_PROrg and the seven Org values).
-int32_t PassiveRadiDataInDispOrg();
+// Shows a received unit in the fields for the user to see and complete:
+// its two names and its seven numbers as the fields show numbers, a number
+// the record leaves empty as an empty field. Nothing is taken until Apply.
+int32_t PassiveRadiDataInDispOrg(const RadiatorRecord& record);
 
 // Reads the clipboard and, while the sheet is the current window, takes a
-// radiator record from it (ClipTextToPRParameter): Taken, or Refused for a
-// complete record with a number that does not read; an empty clipboard, a
-// text of 256 bytes or more and any other text are no record (NotARecord).
+// radiator record from it (ClipTextToPRParameter): Taken (to show), or
+// Refused for a record with a number that does not read in its field; an
+// empty clipboard, a text of 256 bytes or more and any other text are no
+// record (NotARecord).
 RecordOutcome PasteOnQnDLInPRDataEnter();
 
-// "Paste Parameters": a record taken shows its values and dims the button;
+// "Paste Parameters": a record that reads shows its values, empty fields
+// empty, and dims the button;
 // a record refused is told as refusedRadiatorRecord tells it; anything else
 // beeps and shows the mismatch alert on the sheet. The fields keep what
 // they held unless a record is taken.
 int32_t PRDataEnterPasteParameterButton();
 
-// A complete radiator record in `text` that checkRadiatorRecord refuses:
-// beeps and shows on `window` the alert naming the first refused number
-// as the sheet names its field, and why (with the note on decimals for a
-// comma), and returns true. Changes nothing else; false for any other text.
-bool refusedRadiatorRecord(int32_t window, std::string_view text);
+// A radiator record in `text` that checkRadiatorRecord refuses: beeps and
+// shows on `window` the alert naming the first refused number as the sheet
+// names its field, and why (with the note on decimals for a comma, or the
+// unit the field takes), lets Ostrevane go when it sent the record
+// (`fromOstrevane`, as Cancel does), and returns true. Changes nothing
+// else; false for any other text.
+bool refusedRadiatorRecord(int32_t window, std::string_view text, bool fromOstrevane);
 
-// "Apply": the fields are read and judged as a radiator record of the same
-// texts is (checkRadiatorTexts); a refused unit beeps and shows the alert
+// "Apply": the fields are read and judged (checkRadiatorTexts: each number
+// in its unit, then its range); a refused unit beeps and shows the alert
 // naming the field and why, the sheet keeps its texts and nothing changes;
 // a valid unit is taken and, for the two passive-radiator systems, becomes
 // the design's alignment.

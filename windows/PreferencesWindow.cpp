@@ -112,10 +112,11 @@ void afterPreferences() {
 
 // A refused value: the alert on the window, the kept value back in the
 // field, the field ready for another entry.
-void refuse(int32_t field, double kept, const char* name, const char* unit, const char* hint) {
-    const std::string text = platform::controlText(kPreferencesWindow, field);
+void refuse(int32_t field, double kept, const char* name, const char* unit, const char* hint, FieldUnit fieldUnit) {
+    const std::string text = platform::numberFieldText(kPreferencesWindow, field);
     platform::setControlText(kPreferencesWindow, field, fieldText(kept));
-    platform::showSheetAlert(kPreferencesWindow, refusedEntryTitle(text), leastValueMessage(text, name, unit, hint), [field] {
+    platform::showSheetAlert(kPreferencesWindow, refusedEntryTitle(text, fieldUnit),
+                             leastValueMessage(text, name, unit, hint, fieldUnit), [field] {
         if (platform::windowExists(kPreferencesWindow)) platform::setKeyboardFocus(kPreferencesWindow, field);
     });
 }
@@ -181,13 +182,15 @@ bool preferenceCheckBoxClicked(int32_t control) {
 void PreferenceWndOKReturn() {
     if (!platform::windowExists(kPreferencesWindow)) return;
     double power = 0.0, thickness = 0.0;
-    if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, kMinimumInputPower, power)) {
-        refuse(kInputPowerField, state.power.InputPower, "The input power", "W", "Enter an input power of at least 0.4 W.");
+    if (!readNumberAtLeast(kPreferencesWindow, kInputPowerField, FieldUnit::Watt, kMinimumInputPower, power)) {
+        refuse(kInputPowerField, state.power.InputPower, "The input power", "W", "Enter an input power of at least 0.4 W.",
+               FieldUnit::Watt);
         return;
     }
-    if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, kMinimumPortThickness, thickness)) {
+    if (!readNumberAtLeast(kPreferencesWindow, kPortThicknessField, FieldUnit::Millimetre, kMinimumPortThickness,
+                           thickness)) {
         refuse(kPortThicknessField, state.power.PortThickness, "The port thickness", "mm",
-               "Enter a port thickness of at least 3 mm.");
+               "Enter a port thickness of at least 3 mm.", FieldUnit::Millimetre);
         return;
     }
     state.power.InputPower = power;

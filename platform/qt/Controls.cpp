@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include "platform/qt/ControlWidgets.h"
@@ -118,6 +119,14 @@ void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum
 std::string controlText(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     return record != nullptr ? readText(*record) : std::string();
+}
+
+std::string numberFieldText(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr) return {};
+    if (record->kind == ControlKind::EditText)
+        if (auto* edit = part<QLineEdit>(*record)) return numberTextToMacRoman(edit->text());
+    return readText(*record);
 }
 
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text) {

@@ -29,6 +29,13 @@ std::string toMacRoman(const QString& text) {
     return bytes;
 }
 
+std::string numberTextToMacRoman(QString text) {
+    text.replace(QChar(0x00B2), QLatin1String("^2"));
+    text.replace(QChar(0x00B3), QLatin1String("^3"));
+    text.replace(QChar(0x2126), QChar(0x03A9));  // the ohm sign, the Omega by another code
+    return toMacRoman(text);
+}
+
 QString titleFromMacRoman(std::string_view bytes) {
     return fromMacRoman(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));
 }

@@ -13,6 +13,11 @@ QString fromMacRoman(std::string_view bytes);
 // Characters Mac Roman cannot hold become '?'.
 std::string toMacRoman(const QString& text);
 
+// The same for a number typed into a field: the raised 2 and 3 of a unit
+// ("cm²") become "^2" and "^3", the ohm sign the Omega, so that the unit is
+// read rather than lost to a '?'.
+std::string numberTextToMacRoman(QString text);
+
 // Mac Roman bytes as a title of a button, menu item or tab: a literal '&'
 // is doubled so that Qt does not take it for a mnemonic.
 QString titleFromMacRoman(std::string_view bytes);

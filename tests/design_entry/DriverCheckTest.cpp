@@ -70,11 +70,24 @@ TEST(DriverCheck, TypedTextsAreNamedForWhatIsWrongWithThem) {
         {DriverField::QTS, "abc", DriverFault::NotANumber},  {DriverField::VAS, "inf", DriverFault::NotANumber},
         {DriverField::FS, "1e999", DriverFault::TooLarge},   {DriverField::LE, "-1e999", DriverFault::TooLarge},
         {DriverField::FS, "1e6", DriverFault::AboveLimit},   {DriverField::FS, "1000.01", DriverFault::AboveLimit},
-        {DriverField::FS, "1e-999", DriverFault::NotPositive}, {DriverField::RE, " ", DriverFault::NotPositive},
+        {DriverField::FS, "1e-999", DriverFault::NotPositive}, {DriverField::RE, " ", DriverFault::Empty},
         {DriverField::FS, "1000", DriverFault::None},        {DriverField::LE, "", DriverFault::None},
         {DriverField::PEMX, "&", DriverFault::NotANumber},   {DriverField::PEMX, "0x", DriverFault::NotANumber},
         {DriverField::SD, "220 cm2", DriverFault::None},     {DriverField::VD, "143 cm3", DriverFault::None},
         {DriverField::VD, "1 000", DriverFault::NotANumber}, {DriverField::PEMX, "&HZZ", DriverFault::NotANumber},
+        // Only the field's own unit is taken after the number.
+        {DriverField::FS, "0.03 kHz", DriverFault::OtherUnit}, {DriverField::VAS, "40000 cm3", DriverFault::OtherUnit},
+        {DriverField::SD, "0.022 m2", DriverFault::OtherUnit}, {DriverField::VAS, "1.77 ft3", DriverFault::OtherUnit},
+        {DriverField::RE, "6R8", DriverFault::OtherUnit},      {DriverField::RE, "2k2", DriverFault::OtherUnit},
+        {DriverField::PEMX, "5 k", DriverFault::OtherUnit},    {DriverField::XMAX, "5 cm", DriverFault::OtherUnit},
+        {DriverField::QTS, "0.4 Q", DriverFault::OtherUnit},   {DriverField::VD, "143 cm2", DriverFault::OtherUnit},
+        {DriverField::PEMX, "-0x64", DriverFault::NotANumber}, {DriverField::PEMX, "+&H10", DriverFault::NotANumber},
+        {DriverField::FS, "1.5 e3", DriverFault::NotANumber},  {DriverField::FS, "1.5e 3", DriverFault::NotANumber},
+        {DriverField::FS, "1.5e", DriverFault::NotANumber},    {DriverField::FS, "1.5e+", DriverFault::NotANumber},
+        {DriverField::FS, "12.5 Hz", DriverFault::None},       {DriverField::RE, "6.8 ohm", DriverFault::None},
+        {DriverField::VAS, "62 litre", DriverFault::None},     {DriverField::LE, "0.8 mH", DriverFault::None},
+        {DriverField::EFI, "0.9 %", DriverFault::None},        {DriverField::PEMX, "100 W", DriverFault::None},
+        {DriverField::FS, "", DriverFault::Empty},             {DriverField::DIA, "", DriverFault::None},
     };
     for (const Case& c : cases) {
         const Texts texts = defaultWith(c.field, c.text);

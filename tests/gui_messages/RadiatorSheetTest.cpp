@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 
 #include "gui_messages/MessagesFixture.h"
 #include "platform/qt/Registry.h"
@@ -59,6 +60,8 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
         {"an empty clipboard", std::string(), false},
         {"no text at all", std::nullopt, false},
         {"256 bytes", (radiatorRecord() + std::string(256, ' ')).substr(0, 256), false},
+        {"a radiator record without Vd", radiatorRecord().substr(0, radiatorRecord().size() - 5), true},
+        {"the marker alone", std::string("DUMMY&"), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -69,7 +72,7 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
         PRDataEnterPasteParameterButton();
         EXPECT_EQ(platform::isControlEnabled(kSheet, kPRPasteButton), !c.matches);
         EXPECT_EQ(platform::controlText(kSheet, kPRFpField), c.matches ? "21.5" : "");
-        EXPECT_EQ(state.radiator.FPOrg, c.matches ? 21.5 : 0.0);
+        EXPECT_EQ(state.radiator.FPOrg, 0.0);  // shown for Apply to take
         EXPECT_EQ(dialogs.beeps, c.matches ? 0 : 1);
         EXPECT_EQ(dialogs.sheets, c.matches ? std::vector<std::string>{} : std::vector<std::string>{mismatch()});
         EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // the next design shows no stale record
@@ -104,9 +107,13 @@ TEST_F(RadiatorSheetTest, ADriverRecordWithACommaInAnyNumberIsRefusedNamingTheFi
 }
 
 // One radiator unit with one number replaced, typed and applied, pasted or
-// sent: every door takes the same units and refuses the same. A refusal
-// beeps and names the field as the sheet labels it and why, and leaves the
-// received unit, the sheet's texts and the waiting record as they were.
+// sent: every door ends in the same verdict. A record that arrives is
+// refused at once only for a number that does not read as a number in its
+// field (no number, a comma, another unit, too large), which lets its
+// sender go; otherwise it is shown in the sheet, an empty field empty, and
+// Apply judges it as it judges what is typed. A refusal beeps and names the
+// field as the sheet labels it and why, and leaves the received unit, the
+// sheet's texts and the waiting record as they were.
 TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
     enum class Door { TypedAndApplied, Pasted, Sent };
     const std::array<int32_t, 9> sheetFields = {kPRManufacturerField, kPRModelField, kPRDiameterField,
@@ -115,6 +122,13 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
     const std::array<std::string, 7> labels = {"Dia (Diameter)", "Fp (Free Air Resonance)", "Vap (Acoustic Volume)",
                                                "Qmp (Mechanical Q)", "Sd (Effective Area)",
                                                "Xmax (Peak Linear Excursion)", "Vd (Displacement Volume)"};
+    // Each field's own unit as a data sheet writes it, another one, and the
+    // alert's words for the unit the field takes.
+    const std::array<std::string, 7> ownUnit = {" cm", " Hz", " L", "", " cm2", " mm", " cm^3"};
+    const std::array<std::string, 7> otherUnit = {"25 mm", "0.03 kHz", "48000 cm3", "6.2 Q", "0.033 m2", "1.1 cm",
+                                                  "0.36 L"};
+    const std::array<std::string, 7> takes = {"is in cm", "is in Hz", "is in liters", "takes a number alone",
+                                              "is in cm2", "is in mm", "is in cm3"};
     using P = PassiveRadiatorParameters;
     const std::array<double P::*, 7> received = {&P::PRDIAOrg, &P::FPOrg,     &P::VAPOrg,  &P::QPOrg,
                                                  &P::PRSDOrg,  &P::PRXMAXOrg, &P::PRVDOrg};
@@ -122,22 +136,33 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
     const std::string notANumber = "ALERT!   Entered text is not a number.|";
     for (std::size_t i = 0; i < labels.size(); ++i) {
         const std::string& label = labels[i];
+        const std::string plain = radiatorFields()[3 + i];
         const bool diameter = i == 0;  // may be left blank or 0: the radiator works by its area Sd
         const std::optional<double> takenIfDiameter = diameter ? std::optional(0.0) : std::nullopt;
         struct Case {
             std::string text;
             std::optional<double> taken;  // the value taken; none: refused with `alert`
             std::string alert;
+            bool onArrival = false;  // a record is refused as it arrives
+            std::string shown = "";  // what the sheet shows of a record that arrives
         };
         const std::vector<Case> cases = {
-            {radiatorFields()[3 + i], std::stod(radiatorFields()[3 + i]), ""},
-            {"nan", std::nullopt, notANumber + label + " is not a number."},
-            {"-5", std::nullopt, tooSmall + label + (diameter ? " must not be negative." : " must be greater than 0.")},
-            {"0", takenIfDiameter, tooSmall + label + " must be greater than 0."},
-            {"", takenIfDiameter, tooSmall + label + " must be greater than 0."},
-            {"0,35", std::nullopt, notANumber + label + " is not a number.  ( Decimals take a point, not a comma. )"},
+            {plain, std::stod(plain), "", false, plain},
+            {plain + ownUnit[i], std::stod(plain), "", false, plain},
+            {"nan", std::nullopt, notANumber + label + " is not a number.", true},
+            {"-5", std::nullopt, tooSmall + label + (diameter ? " must not be negative." : " must be greater than 0."),
+             false, "-5"},
+            {"0", takenIfDiameter, tooSmall + label + " must be greater than 0.", false, "0"},
+            {"", takenIfDiameter, "ALERT!   A field is left empty.|" + label + " is empty; it must be greater than 0."},
+            {"0,35", std::nullopt, notANumber + label + " is not a number.  ( Decimals take a point, not a comma. )",
+             true},
             {"1e999", std::nullopt,
-             "ALERT!   Entered numerical value is too large.|" + label + " is too large to be read as a number."},
+             "ALERT!   Entered numerical value is too large.|" + label + " is too large to be read as a number.", true},
+            {otherUnit[i], std::nullopt,
+             "ALERT!   Entered unit is not taken.|" + label + " " + takes[i] + ": \"" + otherUnit[i] +
+                 "\" is not taken.",
+             true},
+            {plain + " e2", std::nullopt, notANumber + label + " is not a number.", true},
         };
         for (const Case& c : cases) {
             for (const Door door : {Door::TypedAndApplied, Door::Pasted, Door::Sent}) {
@@ -147,40 +172,92 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
                 drawnDesign();
                 std::vector<std::string> unit = radiatorFields();
                 unit[3 + i] = c.text;
-                int32_t alertWindow = kSheet;
                 if (door == Door::TypedAndApplied) {
                     for (std::size_t f = 0; f < sheetFields.size(); ++f) type({{sheetFields[f], unit[1 + f]}});
-                    PRDataEnterWndApply();
                 } else if (door == Door::Pasted) {
                     clipboard.content = recordText(unit);
                     PRDataEnterPasteParameterButton();
                 } else {
                     platform::closeWindow(kSheet);  // a record sent with no sheet open is shown at once
-                    alertWindow = kResponseWindow;
                     fromOstrevane(recordText(unit));
                 }
+                if (door != Door::TypedAndApplied && c.onArrival) {
+                    const int32_t alertWindow = door == Door::Sent ? kResponseWindow : kSheet;
+                    EXPECT_EQ(dialogs.sheets, std::vector<std::string>{std::to_string(alertWindow) + "|" + c.alert});
+                    EXPECT_EQ(dialogs.beeps, 1);
+                    EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+                    EXPECT_EQ(state.messages.s_DummyPR, "NULL");
+                    // A sender is let go; a paste refused leaves the sheet empty.
+                    const std::vector<SentMessage> letGo = {{"Jevr", "Now I am free", "Ostrevane"}};
+                    EXPECT_EQ(messenger.sent, door == Door::Sent ? letGo : std::vector<SentMessage>{});
+                    EXPECT_EQ(platform::windowExists(kSheet), door != Door::Sent);
+                    if (door == Door::Pasted) {
+                        EXPECT_EQ(platform::controlText(kSheet, sheetFields[2 + i]), "");
+                    }
+                    continue;
+                }
+                if (door != Door::TypedAndApplied) {
+                    // Shown for the user to see and complete; nothing taken yet.
+                    ASSERT_TRUE(dialogs.sheets.empty());
+                    EXPECT_EQ(platform::controlText(kSheet, sheetFields[2 + i]), c.shown);
+                    EXPECT_EQ(platform::controlText(kSheet, kPRModelField), "PR-25");
+                    EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+                }
+                messenger.sent.clear();
+                PRDataEnterWndApply();
                 if (c.taken) {
                     EXPECT_TRUE(dialogs.sheets.empty());
                     EXPECT_EQ(state.radiator.s_PROrg, "PR-25");
                     EXPECT_DOUBLE_EQ(state.radiator.*received[i], *c.taken);
-                    EXPECT_EQ(platform::windowExists(kSheet), door != Door::TypedAndApplied);
+                    EXPECT_FALSE(platform::windowExists(kSheet));
                     continue;
                 }
-                EXPECT_EQ(dialogs.sheets, std::vector<std::string>{std::to_string(alertWindow) + "|" + c.alert});
+                EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|" + c.alert});
                 EXPECT_EQ(dialogs.beeps, 1);
                 EXPECT_EQ(state.radiator.s_PROrg, "N/A");
                 EXPECT_EQ(state.radiator.*received[i], 0.0);
                 EXPECT_EQ(state.messages.s_DummyPR, "NULL");
                 EXPECT_TRUE(messenger.sent.empty());
-                EXPECT_EQ(platform::windowExists(kSheet), door != Door::Sent);
-                // The sheet keeps what the user typed, and a paste refused leaves it empty.
-                if (door != Door::Sent) {
-                    EXPECT_EQ(platform::controlText(kSheet, sheetFields[2 + i]),
-                              door == Door::TypedAndApplied ? c.text : "");
-                }
+                // The sheet keeps what the user typed or what arrived.
+                EXPECT_TRUE(platform::windowExists(kSheet));
+                EXPECT_EQ(platform::controlText(kSheet, sheetFields[2 + i]),
+                          door == Door::TypedAndApplied ? c.text : c.shown);
             }
         }
     }
+}
+
+// A record without Vd, pasted as many data sheets give it: the sheet shows
+// the other values and Vd empty; Apply names Vd; Vd typed with its unit is
+// taken with the rest.
+TEST_F(RadiatorSheetTest, ARecordWithoutVdIsCompletedInTheSheet) {
+    drawnDesign();
+    const std::string full = radiatorRecord();
+    clipboard.content = full.substr(0, full.size() - 5);  // "...  11  "
+    PRDataEnterPasteParameterButton();
+    ASSERT_TRUE(dialogs.sheets.empty());
+    EXPECT_EQ(platform::controlText(kSheet, kPRManufacturerField), "Acme Audio");
+    EXPECT_EQ(platform::controlText(kSheet, kPRFpField), "21.5");
+    EXPECT_EQ(platform::controlText(kSheet, kPRXmaxField), "11");
+    EXPECT_EQ(platform::controlText(kSheet, kPRVdField), "");
+
+    PRDataEnterWndApply();
+    EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   A field is left empty.|Vd (Displacement Volume) "
+                                                       "is empty; it must be greater than 0."});
+    ASSERT_TRUE(platform::windowExists(kSheet));
+    dialogs.sheets.clear();
+
+    auto* vd = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, kPRVdField));
+    ASSERT_NE(vd, nullptr);
+    vd->setFocus();
+    QTest::keyClicks(vd, QStringLiteral("360 cm\u00B3"));  // the raised 3 Mac Roman lacks
+    PRDataEnterWndApply();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_FALSE(platform::windowExists(kSheet));
+    EXPECT_EQ(state.radiator.s_PROrg, "PR-25");
+    EXPECT_DOUBLE_EQ(state.radiator.FPOrg, 21.5);
+    EXPECT_DOUBLE_EQ(state.radiator.PRVDOrg, 360.0);
+    EXPECT_DOUBLE_EQ(state.radiator.PRVD, 360.0);  // the design's radiator from now on, one of it
 }
 
 TEST_F(RadiatorSheetTest, ApplyMakesTheUnitTheAlignmentOfTheRadiatorSystems) {

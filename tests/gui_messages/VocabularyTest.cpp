@@ -259,14 +259,19 @@ TEST_F(VocabularyEffects, ARadiatorRecordWaitsWithoutADesignOrUnderASheet) {
     EXPECT_FALSE(platform::windowExists(kPassiveRadiatorSheet));
     EXPECT_EQ(state.radiator.FPOrg, 0.0);
 
-    std::string incomplete = radiatorRecord("99");
-    fromOstrevane(incomplete.substr(0, incomplete.size() - 6));  // refused: the waiting record stays
+    // A record without its Vd is a record to complete in the sheet: it waits
+    // in place of the last.
+    const std::string full = radiatorRecord("99");
+    const std::string withoutVd = full.substr(0, full.size() - 5);
+    fromOstrevane(withoutVd);
+    EXPECT_EQ(state.messages.s_MasgPR, withoutVd);
     fromOstrevane(radiatorRecord("30,5"));  // refused at once, over the design: the waiting record stays
-    EXPECT_EQ(dialogs.beeps, 2);
+    EXPECT_EQ(dialogs.beeps, 1);
     EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"7|ALERT!   Entered text is not a number.|Fp (Free Air "
                                                        "Resonance) is not a number.  ( Decimals take a point, not a comma. )"});
-    EXPECT_EQ(state.messages.s_MasgPR, radiatorRecord("30"));
-    EXPECT_TRUE(messenger.sent.empty());
+    EXPECT_EQ(state.messages.s_MasgPR, withoutVd);
+    // Its sender is let go, as the sheet's Cancel lets it go.
+    EXPECT_EQ(messenger.sent, (std::vector<SentMessage>{toOstrevane("Now I am free")}));
 }
 
 TEST_F(VocabularyEffects, SendingCutsTheTextAndAFailureBeepsOnce) {

@@ -45,20 +45,47 @@ TEST(TextToNumber, ReadsHexOctalAndBinaryIntegers) {
 }
 
 // A typed number is the whole number typed: digits that its reading would
-// drop, in any base, make it none, and so does a prefix without digits; a
-// unit after it, digits in it or not, does not.
+// drop, in any base, make it none, and so does a prefix without digits, an
+// exponent without its digits or cut from them, and a sign before a base.
 TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
+    using enum FieldUnit;
     for (const char* text : {"1 000", "1_000", "3.2.1", "&H1G5", "&O78", "&X102", "0x1G2", "0x1G", "12,5", "&", "&H",
-                             "0x", "&HZZ", "&H.5"})
-        EXPECT_EQ(readTypedNumber(text).kind, NumberTextKind::NotANumber) << text;
-    EXPECT_EQ(readTypedNumber("&H" + std::string(300, 'F')).kind, NumberTextKind::TooLarge);
-    EXPECT_EQ(readTypedNumber("&X" + std::string(1100, '1')).kind, NumberTextKind::TooLarge);
-    struct Case { const char* text; double value; } taken[] = {{"&HFF Hz", 255.0}, {"0x1F", 31.0}, {"&O17", 15.0},
-                                                              {"&X101 ", 5.0}, {"12.5 Hz", 12.5}, {"220 cm2", 220.0},
-                                                              {"143cm3", 143.0}, {"5 kHz, 3 dB", 5.0}};
+                             "0x", "&HZZ", "&H.5", "1.5 e3", "1.5e 3", "1.5e", "1.5e+", "1.5 E-3", "-0x64", "+&H10",
+                             "-&O17", "5 kHz, 3 dB"}) {
+        EXPECT_EQ(readTypedNumber(text, Hertz).kind, NumberTextKind::NotANumber) << text;
+        EXPECT_FALSE(readTypedNumber(text, Hertz).otherUnit) << text;
+    }
+    EXPECT_EQ(readTypedNumber("&H" + std::string(300, 'F'), None).kind, NumberTextKind::TooLarge);
+    EXPECT_EQ(readTypedNumber("&X" + std::string(1100, '1'), None).kind, NumberTextKind::TooLarge);
+    struct Case { const char* text; FieldUnit unit; double value; } taken[] = {
+        {"&HFF Hz", Hertz, 255.0}, {"0x1F", None, 31.0}, {"&O17", None, 15.0}, {"&X101 ", None, 5.0},
+        {"12.5 Hz", Hertz, 12.5}, {"12.5Hz", Hertz, 12.5}, {"220 cm2", SquareCentimetre, 220.0},
+        {"220 cm^2", SquareCentimetre, 220.0}, {"143cm3", CubicCentimetre, 143.0}, {"143 cm^3", CubicCentimetre, 143.0},
+        {"40 L", Litre, 40.0}, {"40 l", Litre, 40.0}, {"40 litre", Litre, 40.0}, {"40 liter", Litre, 40.0},
+        {"6.8 \xBD", Ohm, 6.8}, {"6.8 ohm", Ohm, 6.8}, {"5 mm", Millimetre, 5.0}, {"0.9 mH", MilliHenry, 0.9},
+        {"100 W", Watt, 100.0}, {"0.9 %", Percent, 0.9}, {"26 cm", Centimetre, 26.0}, {"1.5e3 Hz", Hertz, 1500.0},
+        {"-5", None, -5.0}, {"0.38", None, 0.38}};
     for (const auto& c : taken) {
-        EXPECT_TRUE(readTypedNumber(c.text).number()) << c.text;
-        EXPECT_DOUBLE_EQ(readTypedNumber(c.text).value, c.value) << c.text;
+        EXPECT_TRUE(readTypedNumber(c.text, c.unit).number()) << c.text;
+        EXPECT_DOUBLE_EQ(readTypedNumber(c.text, c.unit).value, c.value) << c.text;
+    }
+}
+
+// A number is read only in its field's own unit: another unit, the field's
+// unit spelled for another quantity, or any text where the field takes a
+// number alone, makes it no number, never the bare number.
+TEST(TextToNumber, ANumberInAnotherUnitIsNoNumberInTheField) {
+    using enum FieldUnit;
+    struct Case { const char* text; FieldUnit unit; } cases[] = {
+        {"0.03 kHz", Hertz}, {"40000 cm3", Litre}, {"5 cm", Millimetre}, {"5 k", Watt}, {"0.022 m2", SquareCentimetre},
+        {"1.77 ft3", Litre}, {"6R8", Ohm}, {"2k2", Ohm}, {"220 cm3", SquareCentimetre}, {"143 cm2", CubicCentimetre},
+        {"0.4 Q", None}, {"0.4 Hz", None}, {"4.7 \xB5H", MilliHenry}, {"90 %", Millimetre}, {"12.5 Hz", Litre},
+        {"5 MM", Millimetre}, {"1e999 kHz", Hertz}};
+    for (const auto& c : cases) {
+        const TypedNumber typed = readTypedNumber(c.text, c.unit);
+        EXPECT_EQ(typed.kind, NumberTextKind::NotANumber) << c.text;
+        EXPECT_TRUE(typed.otherUnit) << c.text;
+        EXPECT_EQ(typed.value, 0.0) << c.text;
     }
 }
 

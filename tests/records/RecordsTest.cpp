@@ -2,6 +2,7 @@
 // clipboard read for a paste.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -87,9 +88,10 @@ TEST_F(RecordsTest, DriverRecordFillsTheEnteredSetInTheRecordsOwnFieldOrder) {
     EXPECT_EQ(state.messages.s_Dummy, "DUMMY#");
 }
 
-// Numbers read as a typed field reads them; a field that holds no number
-// so read refuses the record (no value: nothing taken), and so does a
-// blank Fp, read as 0 Hz.
+// Numbers read as a typed field reads them, in the field's own unit; a
+// field that holds no number so read refuses the record (no value), a
+// blank Fp is shown empty for the sheet's Apply to judge. Nothing is taken
+// before Apply.
 TEST_F(RecordsTest, NumericFieldsReadAsTypedFieldsAndAnUnreadOneRefusesTheRecord) {
     struct Case {
         std::string field;
@@ -97,24 +99,50 @@ TEST_F(RecordsTest, NumericFieldsReadAsTypedFieldsAndAnUnreadOneRefusesTheRecord
     };
     const std::vector<Case> cases = {{"12.5 Hz", 12.5}, {"abc", {}},     {"&H1F", 31.0}, {"0x10", 16.0},
                                      {"&O17", 15.0},    {"&X101", 5.0},  {"1e999", {}},  {" 7", 7.0},
-                                     {"21,5", {}},      {"1,000", {}},   {"1 000", {}},  {" ", {}},
-                                     {"220 cm2", 220.0}, {"143 cm3", 143.0}, {"5 kHz", 5.0}, {"&", {}},
-                                     {"&H", {}},        {"0x", {}},      {"&HZZ", {}},   {"0x1G", {}},
-                                     {"&H" + std::string(300, 'F'), {}}};
+                                     {"21,5", {}},      {"1,000", {}},   {"1 000", {}},  {" ", 0.0},
+                                     {"", 0.0},         {"12.5Hz", 12.5}, {"0.03 kHz", {}}, {"5 kHz", {}},
+                                     {"21.5 cm", {}},   {"1.5 e3", {}},  {"1.5e", {}},   {"-0x64", {}},
+                                     {"&", {}},         {"&H", {}},      {"0x", {}},     {"&HZZ", {}},
+                                     {"0x1G", {}}};
     for (const Case& c : cases) {
         resetState();
         std::vector<std::string> fields = radiatorFields();
         fields[4] = c.field;  // Fp
         state.messages.s_MasgPR = record(fields);
-        ASSERT_EQ(MasageTextToPRParameter(), c.value.has_value()) << c.field;
-        EXPECT_DOUBLE_EQ(state.radiator.FPOrg, c.value.value_or(0.0)) << c.field;
-        EXPECT_EQ(state.radiator.s_PROrg, c.value ? "PR-25" : "N/A") << c.field;
+        const std::optional<RadiatorRecord> shown = MasageTextToPRParameter();
+        ASSERT_EQ(shown.has_value(), c.value.has_value()) << c.field;
+        if (shown) {
+            EXPECT_DOUBLE_EQ(shown->values[1], *c.value) << c.field;
+            EXPECT_EQ(shown->s_PROrg, "PR-25");
+        }
+        EXPECT_EQ(state.radiator.FPOrg, 0.0) << c.field;
+        EXPECT_EQ(state.radiator.s_PROrg, "N/A") << c.field;
+    }
+    // The other fields take their own units, and only those.
+    std::vector<std::string> units = {"DUMMY&", "Acme", "PR-25", "25 cm", "21.5 Hz", "48 L", "6.2",
+                                      "330 cm^2", "11 mm", "360 cm3"};
+    state.messages.s_MasgPR = record(units);
+    const std::optional<RadiatorRecord> shown = MasageTextToPRParameter();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->values, (std::array<double, 7>{25.0, 21.5, 48.0, 6.2, 330.0, 11.0, 360.0}));
+    for (const auto& [i, text] : {std::pair{3, "25 mm"}, std::pair{4, "21.5 kHz"}, std::pair{5, "48 cm3"},
+                                  std::pair{6, "6.2 Q"}, std::pair{7, "330 cm3"}, std::pair{8, "11 cm"},
+                                  std::pair{9, "360 L"}}) {
+        std::vector<std::string> other = units;
+        other[std::size_t(i)] = text;
+        state.messages.s_MasgPR = record(other);
+        EXPECT_FALSE(MasageTextToPRParameter()) << text;
     }
 }
 
 TEST_F(RecordsTest, ADriverTheProgramWouldRefuseIsNotTaken) {
     for (auto [index, value] : {std::pair{5, "-3"}, std::pair{9, "150"}, std::pair{15, "-0.1"}, std::pair{10, "0"},
-                                std::pair{11, "80,5"}, std::pair{8, "0,35"}, std::pair{3, "abc"}}) {
+                                std::pair{11, "80,5"}, std::pair{8, "0,35"}, std::pair{3, "abc"},
+                                // in another unit than the field's, or no number at all
+                                std::pair{4, "0.03 kHz"}, std::pair{5, "1.77 ft3"}, std::pair{10, "6R8"},
+                                std::pair{10, "2k2"}, std::pair{11, "5 k"}, std::pair{12, "0.022 m2"},
+                                std::pair{6, "0.32 Q"}, std::pair{4, "1.5 e3"}, std::pair{4, "38e"},
+                                std::pair{11, "-0x64"}, std::pair{11, "+&H10"}}) {
         std::vector<std::string> fields = driverFields();
         fields[std::size_t(index)] = value;  // negative Vas, Effi above 100 %, negative Le, Re 0
         state.messages.s_Masg = record(fields);
@@ -147,18 +175,31 @@ TEST_F(RecordsTest, LongNamesAreKeptToTheFiftyNineBytesADocumentHolds) {
     std::vector<std::string> unit = radiatorFields();
     unit[1] = std::string(100, 'M');
     state.messages.s_MasgPR = record(unit);
-    ASSERT_TRUE(MasageTextToPRParameter());
-    EXPECT_EQ(state.radiator.s_ManufOrg, std::string(59, 'M'));
+    const std::optional<RadiatorRecord> shown = MasageTextToPRParameter();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->s_ManufOrg, std::string(59, 'M'));
 }
 
-TEST_F(RecordsTest, AnIncompleteRadiatorRecordChangesNoRadiatorValue) {
-    std::string text = record(radiatorFields());
-    state.messages.s_MasgPR = text.substr(0, text.find("360"));
-    EXPECT_FALSE(MasageTextToPRParameter());
-    EXPECT_EQ(state.radiator.s_PROrg, "N/A");
-    EXPECT_EQ(state.radiator.FPOrg, 0.0);
+// A radiator record that leaves out its last fields (Vd, which many data
+// sheets leave out) is a radiator record with those fields empty, to be
+// completed in the sheet; nothing is taken.
+TEST_F(RecordsTest, ARadiatorRecordWithoutItsLastFieldsIsShownWithThemEmpty) {
+    const std::string text = record(radiatorFields());
+    for (const std::string& cut : {text.substr(0, text.find("360")), text.substr(0, text.find("  360")),
+                                   text.substr(0, text.find("11  360"))}) {
+        state.messages.s_MasgPR = cut;
+        const std::optional<RadiatorRecord> shown = MasageTextToPRParameter();
+        ASSERT_TRUE(shown) << cut;
+        EXPECT_EQ(shown->s_PROrg, "PR-25");
+        EXPECT_DOUBLE_EQ(shown->values[1], 21.5);
+        EXPECT_EQ(shown->texts[6], "");
+        EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+        EXPECT_EQ(state.radiator.FPOrg, 0.0);
+    }
     CheckDummyMasageFromAppEvent();
-    EXPECT_EQ(state.messages.s_DummyPR, "DUMMY&");  // the marker alone; the handler refuses the record
+    EXPECT_EQ(state.messages.s_DummyPR, "DUMMY&");
+    state.messages.s_MasgPR = "DUMMY&";  // no field at all: no record
+    EXPECT_FALSE(MasageTextToPRParameter());
 }
 
 TEST_F(RecordsTest, ClipboardTextsOfTwoHundredFiftySixBytesOrNoneAreNotTaken) {
@@ -189,6 +230,10 @@ TEST_F(RecordsTest, APasteKeepsItsOwnMarkerAndTakesOnlyRadiatorRecords) {
     ASSERT_EQ(ClipTextToPRParameter(), RecordOutcome::Taken);
     EXPECT_EQ(state.messages.s_DummyPaste, "DUMMY&");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // no record from Ostrevane waits because of a paste
+    EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");  // shown in the sheet, taken by its Apply
+    const std::optional<RadiatorRecord> shown = readRadiatorRecord(state.messages.ClipText.view());
+    ASSERT_TRUE(shown);
+    takeRadiatorRecord(*shown);
     const PassiveRadiatorParameters& p = state.radiator;
     EXPECT_EQ(p.s_ManufOrg, "Acme Audio");
     EXPECT_EQ(p.s_PROrg, "PR-25");
