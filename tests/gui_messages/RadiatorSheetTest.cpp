@@ -250,7 +250,9 @@ TEST_F(RadiatorSheetTest, ARecordWithoutVdIsCompletedInTheSheet) {
     auto* vd = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, kPRVdField));
     ASSERT_NE(vd, nullptr);
     vd->setFocus();
-    QTest::keyClicks(vd, QStringLiteral("360 cm\u00B3"));  // the raised 3 Mac Roman lacks
+    QTest::keyClicks(vd, "360 cm");
+    QTest::sendKeyEvent(QTest::Click, vd, Qt::Key_unknown, QStringLiteral("\u00B3"), Qt::NoModifier);  // Mac Roman lacks it
+    ASSERT_EQ(vd->text(), QStringLiteral("360 cm\u00B3"));
     PRDataEnterWndApply();
     EXPECT_TRUE(dialogs.sheets.empty());
     EXPECT_FALSE(platform::windowExists(kSheet));

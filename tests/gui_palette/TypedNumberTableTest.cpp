@@ -50,7 +50,9 @@ const Window kRadiator{[] { PassiveRadiDataEnterWnd(); }, kPassiveRadiatorSheet,
 const Window kPrefs{[] { PreferenceWnd(); }, kPreferencesWindow, [] { PreferenceWndOKReturn(); }};
 const Window kPage{[] { PageSetupWnd(kResponseWindow); }, kPageSetupSheet, [] { PageSetupWndOKReturn(); }};
 
-struct Typed { Window window; platform::ControlNumber field; const char* text; const char* named; };
+struct Typed { Window window; platform::ControlNumber field; const char* text; const char* named; const char* title = nullptr; };
+constexpr const char* kUnit = "ALERT!   Entered unit is not taken.";
+constexpr const char* kNoNumber = "ALERT!   Entered text is not a number.";
 void PrintTo(const Typed& t, std::ostream* os) { *os << t.window.number << "/" << t.field << " \"" << t.text << "\""; }
 
 std::vector<Typed> everyNumberField() {
@@ -73,6 +75,31 @@ std::vector<Typed> everyNumberField() {
         {kSetup, 10, "1e309", "The input power 1e309 Watts is too large."},
         {kVentSetup, kVentSetupPowerField, "1e309", "The input power 1e309 Watts is too large."},
         {kPrefs, kInputPowerField, "1e309", "The input power 1e309 W is too large."},
+        // A number is taken only in its field's own unit; another one, or an
+        // exponent or sign that would be dropped, refuses it by name.
+        {kDriver, defaultParamField(DriverField::FS), "0.03 kHz",
+         "Fs (Free Air Resonance) is in Hz: \"0.03 kHz\" is not taken.", kUnit},
+        {kDriver, defaultParamField(DriverField::VAS), "1.77 ft3", "Vas (Acoustic Volume) is in liters", kUnit},
+        {kDriver, defaultParamField(DriverField::SD), "0.022 m2", "Sd (Effective Area) is in cm2", kUnit},
+        {kDriver, defaultParamField(DriverField::RE), "6R8", "Re (D.C. Resistance) is in ohms: \"6R8\"", kUnit},
+        {kDriver, defaultParamField(DriverField::RE), "2k2", "Re (D.C. Resistance) is in ohms", kUnit},
+        {kDriver, defaultParamField(DriverField::QTS), "0.4 Q", "Qts (Total Q) takes a number alone", kUnit},
+        {kDriver, defaultParamField(DriverField::PEMX), "-0x64", "Pemax (Thermal Limit Power) is not a number.", kNoNumber},
+        {kDriver, defaultParamField(DriverField::FS), "1.5 e3", "Fs (Free Air Resonance) is not a number.", kNoNumber},
+        {kDriver, defaultParamField(DriverField::FS), "1.5e 3", "Fs (Free Air Resonance) is not a number.", kNoNumber},
+        {palette(1, 2, 2), 31, "40000 cm3", "Vb is in liters: \"40000 cm3\" is not taken.", kUnit},
+        {palette(1, 3, 4), 32, "0.05 kHz", "Fb1 is in Hz", kUnit},
+        {palette(1, 2, 3), 32, "0.707 Q", "Qtc takes a number alone", kUnit},
+        {kSetup, 11, "5 cm", "The port thickness is in mm: \"5 cm\" is not taken.", kUnit},
+        {kSetup, 10, "5 k", "The input power is in watts", kUnit},
+        {kVentSetup, kVentSetupPowerField, "0.1 kW", "The input power is in watts", kUnit},
+        {kPrefs, kInputPowerField, "5 k", "The input power is in watts: \"5 k\" is not taken.", kUnit},
+        {kPrefs, kPortThicknessField, "0.5 cm", "The port thickness is in mm", kUnit},
+        {ventSheet(1, 2), kVentSizeField, "9 cm", "Diameter is in mm: \"9 cm\" is not taken.", kUnit},
+        {ventSheet(2, 2), kVentSecondSizeField, "8 cm", "Height is in mm", kUnit},
+        {kPage, kScaleField, "150 dpi", "Scale is in %: \"150 dpi\" is not taken.", kUnit},
+        {kRadiator, kPRFpField, "0.03 kHz", "Fp (Free Air Resonance) is in Hz", kUnit},
+        {kRadiator, kPRVdField, "1.5e", "Vd (Displacement Volume) is not a number.", kNoNumber},
     };
     const char* driver[] = {"Dia", "Fs", "Vas", "Qts", "Qes", "Qms", "Effi", "Re", "Pe", "Sd", "Xmax", "Vd", "Le"};
     for (int i = 0; i < 13; ++i) rows.push_back({kDriver, defaultParamField(DriverField(i + 2)), "0,38", driver[i]});
@@ -104,8 +131,9 @@ TEST_P(TypedNumber, IsRefusedWithTheFieldsMessageAndNothingStoredChanges) {
 
     ASSERT_EQ(dialogs.sheets.size(), 1u);
     const bool comma = std::string_view(t.text).find(',') != std::string_view::npos;
-    EXPECT_EQ(dialogs.sheets[0].title, comma ? "ALERT!   Entered text is not a number."
-                                             : "ALERT!   Entered numerical value is too large.");
+    EXPECT_EQ(dialogs.sheets[0].title, t.title != nullptr ? t.title
+                                       : comma            ? "ALERT!   Entered text is not a number."
+                                                          : "ALERT!   Entered numerical value is too large.");
     const std::string& message = dialogs.sheets[0].message;
     EXPECT_NE(message.find(t.named), std::string::npos) << message;
     EXPECT_EQ(message.ends_with("  ( Decimals take a point, not a comma. )"), comma) << message;
@@ -113,6 +141,52 @@ TEST_P(TypedNumber, IsRefusedWithTheFieldsMessageAndNothingStoredChanges) {
     EXPECT_EQ(stored(), before);
 }
 INSTANTIATE_TEST_SUITE_P(EveryNumberField, TypedNumber, testing::ValuesIn(everyNumberField()));
+
+// The field's own unit typed after the number is taken, as data sheets
+// write it, the raised 2 of cm² too, which the 8-bit text lacks.
+TEST_F(CustomPaletteTest, TheFieldsOwnUnitIsTakenWithTheNumber) {
+    const auto retype = [](int32_t window, platform::ControlNumber field, const QString& text) {
+        auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(window, field));
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus(), edit->selectAll(), QTest::keyClick(edit, Qt::Key_Backspace);
+        for (const QChar c : text) {
+            if (c.unicode() < 0x80) QTest::keyClick(edit, c.toLatin1());
+            else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        ASSERT_EQ(edit->text(), text);
+    };
+    kDriver.open();
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::FS), "12.5 Hz");
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::SD), QStringLiteral("220 cm\u00B2"));
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::RE), QStringLiteral("6.8 \u2126"));
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::VAS), "62 litre");
+    kDriver.ok();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_DOUBLE_EQ(state.speaker.FS2, 12.5);
+    EXPECT_DOUBLE_EQ(state.speaker.SD2, 220.0);
+    EXPECT_DOUBLE_EQ(state.speaker.RE2, 6.8);
+    EXPECT_DOUBLE_EQ(state.speaker.VAS2, 62.0);
+
+    kPrefs.open();
+    retype(kPreferencesWindow, kInputPowerField, "25 W");
+    retype(kPreferencesWindow, kPortThicknessField, "12mm");
+    kPrefs.ok();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_DOUBLE_EQ(state.power.InputPower, 25.0);
+    EXPECT_DOUBLE_EQ(state.power.PortThickness, 12.0);
+
+    kPage.open();
+    retype(kPageSetupSheet, kScaleField, "150 %");
+    kPage.ok();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_DOUBLE_EQ(state.print.GPrintScale, 150.0);
+
+    palette(1, 2, 2).open();
+    type(31, "40 L");
+    CustumPaletCalcReturn();
+    EXPECT_TRUE(dialogs.sheets.empty());
+    EXPECT_DOUBLE_EQ(state.box.VB, 40.0);
+}
 
 }  // namespace
 }  // namespace quendal::test
