@@ -125,7 +125,7 @@ void takeDriverRecord(const DriverRecord& record);
 void takeRadiatorRecord(const RadiatorRecord& record);
 
 enum class RecordOutcome : int32_t {
-    Taken,       // a complete record, checked and taken
+    Taken,       // a driver record checked and taken; a radiator record that reads, to show in its sheet
     NotARecord,  // another text (from Orvanel: the working driver was reset from the entered one)
     Refused,     // a driver record that is incomplete, or a record a field of which fails its check: nothing changed
 };
