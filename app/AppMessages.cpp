@@ -138,7 +138,7 @@ void freeFromOrvanel() {
 }
 
 void quitForSibling() {
-    if (state.shell.DirtyFlag == 1 && designShown())
+    if (changesToAskAbout() && designShown())
         askSaveForSibling(true);
     else
         QuitMenuSelect(0);
