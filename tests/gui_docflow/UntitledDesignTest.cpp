@@ -8,6 +8,7 @@
 
 #include "DocflowFixture.h"
 #include "app/AppMessages.h"
+#include "app/DesktopDocuments.h"
 #include "model/MessageVocabulary.h"
 #include "platform/qt/Registry.h"
 #include "response/SpConCal.h"
@@ -16,6 +17,7 @@
 #include "engine/CalculationContract.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SystemSelect.h"
+#include "vent/VentDesignSheet.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
@@ -346,6 +348,25 @@ TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOv
     EXPECT_EQ(state.shell.InitSetSelFlag, 0);
     EXPECT_EQ(state.shell.InterceptEvHnd, 0);
     EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
+
+    // Over a changed design the sheet ends only with the question's answer:
+    // Cancel leaves it up with what was typed in it, Don't Save opens.
+    changeThickness(33.0);
+    ApplicationEventHandler(kOneVentMenu, 1);
+    QWidget* diameter = platform::qt::controlWidget(kVentDesignSheet, kVentSizeField);
+    ASSERT_NE(diameter, nullptr);
+    QTest::keyClick(diameter, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(diameter, "80");
+    ReceiveHandedDocuments({other});
+    documentDialogs.answer(SaveChangesAnswer::Cancel);
+    ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "80");
+    EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 0));  // the sheet's menus
+    ReceiveHandedDocuments({other});
+    documentDialogs.answer(SaveChangesAnswer::DontSave);
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
+    EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
+    EXPECT_EQ(state.shell.LVP, 35.0);
 }
 
 // Whatever closes an unchanged design's windows ends the sheet or alert on
