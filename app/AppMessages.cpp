@@ -138,7 +138,7 @@ void freeFromOrvanel() {
 }
 
 void quitForSibling() {
-    if (changesToAskAbout() && designShown())
+    if (state.shell.DirtyFlag == 1 && designShown())
         askSaveForSibling(true);
     else
         QuitMenuSelect(0);
