@@ -61,14 +61,18 @@ void openModal(QDialog* dialog) {
     // for the event loop to turn, after the palettes have come back and
     // whatever the window system does on its own when a dialog closes
     // (handing the keyboard to the window under the pointer or to a palette
-    // that reappears); a dialog that follows this one keeps the keyboard.
+    // that reappears); a dialog that follows this one keeps the keyboard, a
+    // sheet it was asked over gets it back.
     QPointer<QWidget> before = QApplication::activeWindow();
+    QPointer<QWidget> modalBefore = QApplication::activeModalWidget();
     const uint64_t broughtBefore = windowsBroughtForward();
-    QObject::connect(dialog, &QDialog::finished, [before, broughtBefore] {
-        QTimer::singleShot(0, [before, broughtBefore] {
-            if (QApplication::activeModalWidget() != nullptr) return;
+    QObject::connect(dialog, &QDialog::finished, [before, modalBefore, broughtBefore] {
+        QTimer::singleShot(0, [before, modalBefore, broughtBefore] {
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != modalBefore) return;
             const bool ledOn = windowsBroughtForward() != broughtBefore && windowLastBroughtForward() != nullptr;
             QWidget* next = ledOn ? windowLastBroughtForward() : before.data();
+            if (!ledOn && modalBefore && modalBefore->isVisible()) next = modalBefore;  // nothing under it takes keys
             if (next == nullptr || !next->isVisible() || QApplication::activeWindow() == next) return;
             next->raise();
             next->activateWindow();

@@ -350,22 +350,27 @@ TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOv
     EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
 
     // Over a changed design the sheet ends only with the question's answer:
-    // Cancel leaves it up with what was typed in it, Don't Save opens.
+    // Cancel leaves it up with what was typed in it and gives it the keys
+    // back, Don't Save opens. Asked and answered with the mouse.
     changeThickness(33.0);
     ApplicationEventHandler(kOneVentMenu, 1);
     QWidget* diameter = platform::qt::controlWidget(kVentDesignSheet, kVentSizeField);
     ASSERT_NE(diameter, nullptr);
     QTest::keyClick(diameter, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(diameter, "80");
-    ReceiveHandedDocuments({other});
-    documentDialogs.answer(SaveChangesAnswer::Cancel);
-    ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
-    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "80");
+    platform::setDocumentDialogService(nullptr);
+    const auto answer = [&other](const char* button) {
+        ReceiveHandedDocuments({other});
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == shown<QMessageBox>(); }));
+        clickButton(shown<QMessageBox>(), button);
+    };
+    answer("Cancel");
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() == kVentDesignSheet; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "805");
     EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 0));  // the sheet's menus
-    ReceiveHandedDocuments({other});
-    documentDialogs.answer(SaveChangesAnswer::DontSave);
-    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0; }));
-    EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
+    answer("Don't Save");
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0 && !platform::windowExists(kVentDesignSheet); }));
     EXPECT_EQ(state.shell.LVP, 35.0);
 }
 
