@@ -8,7 +8,8 @@
 // program's own Save / Don't Save sheet (window 14) for requests of a
 // sibling application. A Save that does not end with the design on disk
 // (a failed write, a cancelled save dialog) stops the transition it was
-// asked for: nothing is lost without the user saying so.
+// asked for: nothing is lost without the user saying so. A Don't Save is
+// not asked for again while the design it was given for waits unchanged.
 #pragma once
 
 #include <cstdint>
