@@ -21,6 +21,13 @@ constexpr int32_t kCloseItem = 3;  // File > Close
 
 }  // namespace
 
+bool designSheetStands() {
+    for (int32_t sheet : {kVentInitialSetupSheet, kVentDesignSheet, kInitialSetupSheet, kSpeakerConnectionSheet,
+                          kPassiveRadiatorSheet, kPageSetupSheet})
+        if (platform::windowExists(sheet)) return true;
+    return false;
+}
+
 void EndDesignSheets() {
     // The setup sheet over Vent Design first: its Cancel brings that sheet
     // back, whose own Cancel then puts the vent back.

@@ -15,6 +15,9 @@ namespace quendal {
 // standing on a window closed later answers as cancelled.
 void EndDesignSheets();
 
+// A sheet stands on the design's windows: one of those EndDesignSheets ends.
+bool designSheetStands();
+
 // The one road by which the design's windows close: what stands on them
 // ends first (EndDesignSheets), then the windows close in the given order.
 void closeDesignWindows(std::initializer_list<int32_t> windows);

@@ -82,11 +82,10 @@ int32_t applicationMenuCommand(int32_t item) {
 }
 
 int32_t fileCommand(int32_t item) {
-    const bool dirty = state.shell.DirtyFlag == 1;
     switch (item) {
         case 1: AskThenSystemSelect(); return kHandled;
         case 2: OpenDialogFile(); return kHandled;
-        case 3: dirty ? NavAskWind(3) : ResposeWindowClose(); return kHandled;
+        case 3: CloseAskingFirst(); return kHandled;
         case 5: state.shell.FileOpenFlag == 1 ? SaveFile() : SaveAsFile(); return kHandled;
         case 6: SaveAsFile(); return kHandled;
         case 7: SaveAsStationeryFile(); return kHandled;

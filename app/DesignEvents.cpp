@@ -43,7 +43,7 @@ int32_t responseWindowEvent(const WindowEvent& event) {
         case WindowEventKind::Activated: shell.WndDeactiveFlag = 0; return kHandled;
         case WindowEventKind::Deactivated: shell.WndDeactiveFlag = 1; return kHandled;
         case WindowEventKind::Close:
-            shell.DirtyFlag == 1 ? NavAskWind(3) : ResposeWindowClose();
+            CloseAskingFirst();
             return kHandled;
         case WindowEventKind::DragStarted: shell.BoundsSwFlag = 1; return kHandled;
         case WindowEventKind::DragCompleted:

@@ -139,6 +139,7 @@ void giveBackKeptDesign() {
     ShellFlags& sh = state.shell;
     sh.KeptDesignFlag = 0;
     giveBackDesignValues();
+    state.document.DontSaveChanges.clear();  // the user's again: a later ending asks as usual
     sh.WindCloseFlag = 0;
     sh.curentWndID = kResponseWindow;
     platform::setWindowModified(kResponseWindow, sh.DirtyFlag == 1);
@@ -233,7 +234,7 @@ int32_t CancelSystemSelect() {
 }
 
 int32_t AskThenSystemSelect() {
-    if (state.shell.DirtyFlag == 1)
+    if (changesToAskAbout())
         NavAskWind(kAskForSystemSelect);
     else
         SystemSelectKeepingDesign();
@@ -295,7 +296,7 @@ bool designKept() { return state.shell.KeptDesignFlag == 1 && platform::windowEx
 int32_t SpeakerSelectAskingFirst() {
     if (platform::windowExists(kDefaultParametersWindow))
         ChangeToSpeakerSelect();  // brings the window forward, asks nothing
-    else if (state.shell.DirtyFlag != 0)
+    else if (changesToAskAbout())
         NavAskWind(kAskForSpeakerSelect);
     else
         ChangeToSpeakerSelect();
@@ -320,8 +321,20 @@ int32_t QuitMenuSelect(uint8_t notify) {
     return 0;
 }
 
+bool changesToAskAbout() {
+    return state.shell.DirtyFlag == 1 && !(designKept() && ChangesAnsweredDontSave());
+}
+
+int32_t CloseAskingFirst() {
+    if (changesToAskAbout())
+        NavAskWind(kAskForClose);
+    else
+        ResposeWindowClose();
+    return 0;
+}
+
 int32_t QuitAskingFirst() {
-    if (state.shell.DirtyFlag == 1)
+    if (changesToAskAbout())
         NavAskWind(kAskForQuit);
     else
         QuitMenuSelect(1);
@@ -351,6 +364,13 @@ int32_t NavAskWind(int32_t purpose) {
 int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
     std::function<void()> action = actionOf(purpose);
     if (!action) return 0;
+    const bool answered = userAction == kNavUserActionSaveChanges || userAction == kNavUserActionDontSaveChanges;
+    // Only an answer ends the sheets, as their Cancel ends them: what they
+    // show but have not applied is neither saved nor kept.
+    if (answered && designSheetStands()) {
+        EndDesignSheets();
+        InitMenu13();
+    }
     switch (userAction) {
         case kNavUserActionSaveChanges: SaveFileThen(std::move(action)); break;
         case kNavUserActionDontSaveChanges:
@@ -360,7 +380,12 @@ int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
         case kNavUserActionCancel:
             if (purpose == kAskForOpening) state.shell.SelfOpenFlag = 0;  // the document stays unopened
             DropHeldDriverRecord();  // the design stays: a record that asked for it to wait goes
-            NavUserActionCancelMenu();
+            // Back to the window the question was asked over: a sheet keeps
+            // its menus, the design or the window it waits behind gets its own.
+            if (designSheetStands())
+                InitMenu13();
+            else
+                NavUserActionCancelMenu();
             break;
         default: break;
     }

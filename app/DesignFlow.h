@@ -8,7 +8,8 @@
 // program's own Save / Don't Save sheet (window 14) for requests of a
 // sibling application. A Save that does not end with the design on disk
 // (a failed write, a cancelled save dialog) stops the transition it was
-// asked for: nothing is lost without the user saying so.
+// asked for: nothing is lost without the user saying so. A Don't Save is
+// not asked for again while the design it was given for waits unchanged.
 #pragma once
 
 #include <cstdint>
@@ -57,8 +58,8 @@ int32_t EndKeptDesign();
 // connection, file, changed mark and menus; otherwise the program is left
 // without a design. Returns 0.
 int32_t CancelSystemSelect();
-// New Box Design and System Select: the save question first while the
-// design has unsaved changes, else SystemSelectKeepingDesign. Returns 0.
+// New Box Design and System Select: the save question first while there
+// are changes to ask about, else SystemSelectKeepingDesign. Returns 0.
 int32_t AskThenSystemSelect();
 // Ends the design, saves the preferences and hands over to the driver
 // database. Without one answering, the design stays behind the Default
@@ -84,18 +85,25 @@ bool designKept();
 int32_t CancelSpeakerSelect();
 // Speaker Select from the Misc. menu or the custom palette: the Default
 // Parameters window forward while it is open; else the save question first
-// while the design has unsaved changes, else ChangeToSpeakerSelect.
+// while there are changes to ask about, else ChangeToSpeakerSelect.
 // Returns 0.
 int32_t SpeakerSelectAskingFirst();
 // Ends the design and leaves the program without one. Returns 0.
 int32_t ResposeWindowClose();
+// Whether ending the design asks first: it has unsaved changes, unless it
+// waits behind the window that the user's Don't Save about these very
+// changes led to. That answer stands until the design changes or comes back.
+bool changesToAskAbout();
+// Close: the save question first while there are changes to ask about,
+// else ResposeWindowClose. Returns 0.
+int32_t CloseAskingFirst();
 // Tells the siblings (with `notify` 1 the driver database is asked to quit
 // too, unless the quit came from its own save sheet), keeps the window
 // bounds, saves the preferences and ends the program with status 0 once
 // the current handler returns. Returns 0.
 int32_t QuitMenuSelect(uint8_t notify);
-// The quit the user asks for: the save question first while the design has
-// unsaved changes, else QuitMenuSelect(1). Returns 0.
+// The quit the user asks for: the save question first while there are
+// changes to ask about, else QuitMenuSelect(1). Returns 0.
 int32_t QuitAskingFirst();
 
 // How the save question names the design: the response window's title, or
@@ -108,9 +116,12 @@ std::string SaveQuestionName();
 // goes to NavAskHandler with `purpose`. Returns 0.
 int32_t NavAskWind(int32_t purpose);
 // Save: saves the design (a new one through the save dialog), and only once
-// it is saved runs the purpose's action. Don't Save: the action alone.
-// Cancel: the design stays, with its menus. Unknown purposes do nothing.
-// Returns 0.
+// it is saved runs the purpose's action. Don't Save: the action alone. Both
+// end the sheets standing on the design first, as their Cancel ends them.
+// Cancel: everything stays as it was, a sheet with what was typed in it
+// included, with the menus of the window the question was asked over (the
+// sheet's, System Select's, Speaker Select's or the design's). Unknown
+// purposes do nothing. Returns 0.
 int32_t NavAskHandler(int32_t userAction, int32_t purpose);
 // The answer of the Save / Don't Save sheet (14): closes it, then 1 saves
 // and hands over to the driver database, 2 discards and hands over, 3

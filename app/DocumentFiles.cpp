@@ -358,12 +358,9 @@ void startOpening(const std::string& path) {
     SndAppleEvent(vc::kToPallique, vc::kQuitPallique, vc::kPallique);
     state.document.g_FsRef = path;
     sh.SelfOpenFlag = 1;
-    // Don't Save, answered for the design that now waits behind the window
-    // the answer led to, stands for its changes: they are not asked about
-    // again.
-    const bool answered = designKept() && ChangesAnsweredDontSave();
-    if (sh.DirtyFlag == 1 && !answered) {
-        EndDesignSheets();  // the question stands on the design alone
+    // The sheets stay up while the question asks: its answer ends them, its
+    // Cancel leaves them as they are.
+    if (changesToAskAbout()) {
         NavAskWind(kAskForOpening);
     } else {
         InstallCarbonTimerFileOpen(kOpenDelay, 0.0);

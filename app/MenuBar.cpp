@@ -4,7 +4,9 @@
 #include <initializer_list>
 #include <vector>
 
+#include "app/CloseWindows.h"
 #include "app/CommandDispatch.h"
+#include "app/DesignFlow.h"
 #include "app/DesignQueries.h"
 #include "app/PopupMenus.h"
 #include "model/State.h"
@@ -359,7 +361,15 @@ int32_t InstallSpecificMenuEventHandler(int32_t menu) {
 }
 
 int32_t NavUserActionCancelMenu() {
-    state.shell.InterceptEvHnd = 0;
+    ShellFlags& sh = state.shell;
+    sh.InterceptEvHnd = 0;
+    // A design that waits behind System Select or Speaker Select is not the
+    // window the user works in: the menus are that window's, so that no
+    // command reaches the waiting design.
+    if (designKept() && (sh.curentWndID == kSystemSelectWindow || sh.curentWndID == kDefaultParametersWindow)) {
+        restoreMenusByCurrentWindow();
+        return 0;
+    }
     InitMenu16();
     platform::setMenuItemChecked(kResponseMenu, state.view.RespID, true);
     MenuPlotForResponse();

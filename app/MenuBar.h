@@ -38,7 +38,8 @@ int32_t SetPaletteItemsOnViewMenu();
 
 // Routes the commands of the menu to MenuEventHandler.
 int32_t InstallSpecificMenuEventHandler(int32_t menu);
-// The design-state menus after a sheet or dialog over the design ends.
+// The design-state menus after a sheet or dialog over the design ends; while
+// the design waits behind System Select or Speaker Select, that window's.
 int32_t NavUserActionCancelMenu();
 
 // Checks the item and unchecks every other item of the menu without a submenu.

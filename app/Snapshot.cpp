@@ -13,22 +13,6 @@
 
 namespace quendal {
 
-namespace {
-
-constexpr int32_t kAskBeforeQuitting = 4;  // purpose of the save question: quit
-
-// Stop in the failure alert: the way the Quit command goes, with the save
-// question first when the design has unsaved changes.
-void stopProgram() {
-    if (state.shell.DirtyFlag == 1)
-        NavAskWind(kAskBeforeQuitting);
-    else
-        QuitMenuSelect(1);
-}
-
-}  // namespace
-
-
 int32_t SnapShot() {
     if (!platform::windowExists(kResponseWindow) || state.print.SnapSaveFlag == 1) {
         platform::beep();
@@ -76,7 +60,7 @@ int32_t PutPngFileHandler(const std::optional<std::string>& path, const std::str
     if (platform::windowExists(kResponseWindow)) NavUserActionCancelMenu();
     if (path && !saved)
         platform::imageSaving().askStopOrContinue("The snapshot could not be saved.", error, [](bool stop) {
-            if (stop) stopProgram();
+            if (stop) QuitAskingFirst();  // the way the Quit command goes
         });
     return 0;
 }

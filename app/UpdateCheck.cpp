@@ -291,7 +291,7 @@ void CarbonTimerActionCheckVersion(int32_t timer, int32_t userData) {
 int32_t CheckForUpdateWndLaunchButton() {
     UpdateCheckState& u = update();
     removeCheckTimer();
-    if (state.shell.DirtyFlag == 1) {
+    if (changesToAskAbout()) {
         // The design first: its Save or Don't Save shows the Downloads
         // folder and quits, its Cancel stays with the design as it was.
         closeUpdateWindow();

@@ -55,16 +55,27 @@ void cancelledIfGone(QDialog* dialog, std::function<void()> cancelled) {
 void openModal(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
-    // When the dialog goes and nothing takes the keyboard after it (no
-    // window manager hands it on, no window or dialog that follows it is
-    // activated), the window the user worked in gets it back, so that the
-    // keys and shortcuts go on working.
+    // When the dialog goes, the keyboard goes where its answer led: to the
+    // window the answer brought forward, else back to the window the user
+    // worked in, so that the keys and shortcuts go on working. This waits
+    // for the event loop to turn, after the palettes have come back and
+    // whatever the window system does on its own when a dialog closes
+    // (handing the keyboard to the window under the pointer or to a palette
+    // that reappears); a dialog that follows this one keeps the keyboard, a
+    // sheet it was asked over gets it back.
     QPointer<QWidget> before = QApplication::activeWindow();
-    QObject::connect(dialog, &QDialog::finished, [before] {
-        QTimer::singleShot(0, [before] {
-            if (before && before->isVisible() && QApplication::activeWindow() == nullptr &&
-                QApplication::activeModalWidget() == nullptr)
-                before->activateWindow();
+    QPointer<QWidget> modalBefore = QApplication::activeModalWidget();
+    const uint64_t broughtBefore = windowsBroughtForward();
+    QObject::connect(dialog, &QDialog::finished, [before, modalBefore, broughtBefore] {
+        QTimer::singleShot(0, [before, modalBefore, broughtBefore] {
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != modalBefore) return;
+            const bool ledOn = windowsBroughtForward() != broughtBefore && windowLastBroughtForward() != nullptr;
+            QWidget* next = ledOn ? windowLastBroughtForward() : before.data();
+            if (!ledOn && modalBefore && modalBefore->isVisible()) next = modalBefore;  // nothing under it takes keys
+            if (next == nullptr || !next->isVisible() || QApplication::activeWindow() == next) return;
+            next->raise();
+            next->activateWindow();
         });
     });
     dialog->open();

@@ -68,6 +68,13 @@ QWidget* controlWidget(WindowNumber window, ControlNumber control);
 // The window's drawing surface, made on first use at the content's size.
 WindowSurface* surfaceOf(WindowRecord& record);
 
+// The window the program last brought forward (selectWindow), if it is
+// still there, and how many times the program has brought one forward: a
+// dialog that closes hands the keyboard to a window brought forward while
+// it was answered.
+QWidget* windowLastBroughtForward();
+uint64_t windowsBroughtForward();
+
 // Calls the installed handlers; they look the records up afresh, since a
 // handler may close the window or remove the control.
 int32_t dispatchWindowEvent(const WindowEvent& event);

@@ -24,22 +24,33 @@ protected:
     std::string document, saved;
 };
 
+// Don't Save stands for the design it was given for while that design waits
+// behind System Select: Close ends it unasked. Given back, it asks again.
 TEST_F(DesignFlowTest, ClosingAsksOnlyWhileTheDesignHasUnsavedChanges) {
     struct Row {
         const char* name;
-        std::optional<SaveChangesAnswer> answer;  // none: unchanged, nothing asked
+        std::optional<SaveChangesAnswer> answer;  // none: nothing asked
         bool closed, written;
+        int waiting = 0;  // 1: Don't Save for System Select first; 2: and its Cancel
     };
     const Row rows[] = {{"unchanged", std::nullopt, true, false},
                         {"Save", SaveChangesAnswer::Save, true, true},
                         {"Don't Save", SaveChangesAnswer::DontSave, true, false},
-                        {"Cancel", SaveChangesAnswer::Cancel, false, false}};
+                        {"Cancel", SaveChangesAnswer::Cancel, false, false},
+                        {"waiting after Don't Save", std::nullopt, true, false, 1},
+                        {"given back", SaveChangesAnswer::Cancel, false, false, 2}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TearDown();
         SetUp();
-        if (row.answer) change();
+        if (row.answer || row.waiting > 0) change();
         const std::string design = encodeDesignDocument(state);
+        if (row.waiting > 0) {
+            ApplicationEventHandler(kMiscMenu, 1);
+            documentDialogs.answer(SaveChangesAnswer::DontSave);
+            if (row.waiting == 2) CancelSystemSelect();
+            documentDialogs.questions.clear();
+        }
         ApplicationEventHandler(kFileMenu, 3);
         ASSERT_EQ(documentDialogs.questions.size(), row.answer ? 1u : 0u);
         if (row.answer) {
@@ -48,6 +59,7 @@ TEST_F(DesignFlowTest, ClosingAsksOnlyWhileTheDesignHasUnsavedChanges) {
             documentDialogs.answer(*row.answer);
         }
         EXPECT_EQ(platform::windowExists(kResponseWindow), !row.closed);
+        EXPECT_FALSE(platform::windowExists(kSystemSelectWindow));
         EXPECT_EQ(contents(document), row.written ? design : saved);
         EXPECT_EQ(state.shell.DirtyFlag, row.closed ? 0 : 1);
         EXPECT_EQ(platform::isMenuItemEnabled(kFileMenu, 0), true);

@@ -8,6 +8,7 @@
 
 #include "DocflowFixture.h"
 #include "app/AppMessages.h"
+#include "app/DesktopDocuments.h"
 #include "model/MessageVocabulary.h"
 #include "platform/qt/Registry.h"
 #include "response/SpConCal.h"
@@ -16,6 +17,7 @@
 #include "engine/CalculationContract.h"
 #include "view/ResponseRedraw.h"
 #include "selection/SystemSelect.h"
+#include "vent/VentDesignSheet.h"
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
@@ -346,6 +348,30 @@ TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOv
     EXPECT_EQ(state.shell.InitSetSelFlag, 0);
     EXPECT_EQ(state.shell.InterceptEvHnd, 0);
     EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
+
+    // Over a changed design the sheet ends only with the question's answer:
+    // Cancel leaves it up with what was typed in it and gives it the keys
+    // back, Don't Save opens. Asked and answered with the mouse.
+    changeThickness(33.0);
+    ApplicationEventHandler(kOneVentMenu, 1);
+    QWidget* diameter = platform::qt::controlWidget(kVentDesignSheet, kVentSizeField);
+    ASSERT_NE(diameter, nullptr);
+    QTest::keyClick(diameter, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(diameter, "80");
+    platform::setDocumentDialogService(nullptr);
+    const auto answer = [&other](const char* button) {
+        ReceiveHandedDocuments({other});
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == shown<QMessageBox>(); }));
+        clickButton(shown<QMessageBox>(), button);
+    };
+    answer("Cancel");
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() == kVentDesignSheet; }));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "805");
+    EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 0));  // the sheet's menus
+    answer("Don't Save");
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0 && !platform::windowExists(kVentDesignSheet); }));
+    EXPECT_EQ(state.shell.LVP, 35.0);
 }
 
 // Whatever closes an unchanged design's windows ends the sheet or alert on

@@ -1,7 +1,10 @@
 // Two roads of the design flow through the real windows: a speaker
 // connection sizes the vents for the power it brings, and Speaker Select
 // gives the design back when it is not replaced.
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 
 #include "RoadsFixture.h"
 #include "app/DesignDocument.h"
@@ -17,6 +20,9 @@ namespace quendal::test {
 namespace {
 
 using platform::qt::dispatchControlEvent;
+
+const char* const kRecord =  // as the driver database sends it
+    "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  ";
 
 class KeptDesign : public RoadsTest {
 protected:
@@ -58,6 +64,19 @@ protected:
         return file.readAll().toStdString();
     }
     static double minimumAreaCm2() { return state.vents.vent[1].CircPortSVmin; }
+    // The save question on the screen, if it is.
+    static QMessageBox* question() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
+        return nullptr;
+    }
+    // The menus offered: the bar, each menu's title, File > Save.
+    static std::vector<int32_t> menus() {
+        std::vector<int32_t> offered = platform::menuBar();
+        for (const int32_t menu : platform::menuBar()) offered.push_back(platform::isMenuItemEnabled(menu, 0));
+        offered.push_back(platform::isMenuItemEnabled(kFileMenu, 5));
+        return offered;
+    }
 
 };
 
@@ -139,14 +158,7 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     platform::qt::dispatchWindowEvent({platform::WindowEventKind::KeyDown, kSystemSelectWindow, 0, 0, 0, 0,
                                        platform::kDownArrowChar});  // Twin Serial Vented, below the Closed Box
     alerts.sheets.clear();
-    // The menus System Select offers: the bar, each menu's title, File > Save.
-    const auto menus = [] {
-        std::vector<int32_t> offered = platform::menuBar();
-        for (const int32_t menu : platform::menuBar()) offered.push_back(platform::isMenuItemEnabled(menu, 0));
-        offered.push_back(platform::isMenuItemEnabled(kFileMenu, 5));
-        return offered;
-    };
-    const std::vector<int32_t> offered = menus();
+    const std::vector<int32_t> offered = menus();  // System Select's
     hit(kSystemSelectWindow, 1);
     ASSERT_EQ(alerts.sheets.size(), 1u);
     EXPECT_EQ(alerts.sheets[0].title, "ALERT!   Uncalculate.  Qts is too large.");
@@ -179,6 +191,72 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
 
     hit(kSystemSelectWindow, 2);  // the record was the next design's driver only
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 50.0);
+}
+
+// A question answered with the mouse leads the keyboard to the window it
+// opens, whichever road asked: Return in System Select starts the next
+// design, Escape in Speaker Select gives the design back.
+TEST_F(KeptDesign, TheWindowAMouseAnsweredQuestionLeadsToTakesTheKeyboard) {
+    const struct {
+        const char* road;
+        std::function<void()> ask;
+        int32_t window;
+        Qt::Key key;
+    } rows[] = {{"Ctrl+E", [this] { QTest::keyClick(handleOf(kResponseWindow), Qt::Key_E, Qt::ControlModifier); },
+                 kSystemSelectWindow, Qt::Key_Return},
+                {"the palette's arrow",
+                 [] { QTest::mouseClick(platform::qt::controlWidget(kCustomPalette, 12), Qt::LeftButton); },
+                 kSystemSelectWindow, Qt::Key_Return},
+                {"a driver record", [this] { messenger.receiver({"QnDL", "TEXT", kRecord}); }, kSystemSelectWindow,
+                 Qt::Key_Return},
+                {"Speaker Select", [] { platform::qt::deliverCommand(kMiscMenu, 3); }, kDefaultParametersWindow,
+                 Qt::Key_Escape}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.road);
+        TearDown();
+        SetUp();
+        platform::setDocumentDialogService(nullptr);  // the layer's own question
+        ventedBox();
+        connect(1);
+        const std::string changed = encodeDesignDocument(state);
+        row.ask();
+        ASSERT_TRUE(QTest::qWaitFor([] { return question() != nullptr; }));
+        for (QAbstractButton* button : question()->buttons())
+            if (button->text() == "Don't Save") QTest::mouseClick(button, Qt::LeftButton);
+        // Once the palettes are back from standing aside for the question.
+        QWidget* palette = platform::qt::windowWidget(kCustomPalette);
+        ASSERT_TRUE(QTest::qWaitFor([palette] { return question() == nullptr && palette->isVisible(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&row] { return platform::activeWindow() == row.window; }));
+        QTest::keyClick(QGuiApplication::focusWindow(), row.key);
+        EXPECT_FALSE(platform::windowExists(row.window));
+        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        EXPECT_EQ(encodeDesignDocument(state) == changed, row.window == kDefaultParametersWindow);
+    }
+}
+
+// A Quit asked over a design waiting behind Speaker Select or System Select,
+// then cancelled, gives back that window's menus: no key reaches the
+// waiting design, and Escape gives it back as it waited.
+TEST_F(KeptDesign, ACancelledQuitGivesBackTheMenusOfTheWindowItWasAskedOver) {
+    for (const int32_t window : {kDefaultParametersWindow, kSystemSelectWindow}) {
+        SCOPED_TRACE(window);
+        TearDown();
+        SetUp();
+        ventedBox();
+        const std::string before = saved();
+        platform::qt::deliverCommand(kMiscMenu, window == kSystemSelectWindow ? 1 : 3);
+        const std::vector<int32_t> offered = menus();
+        state.shell.DirtyFlag = 1;  // changes no answer was given for, so that Quit asks
+        platform::qt::deliverCommand(kApplicationMenu, kQuitItem);
+        ASSERT_TRUE(documents.question);
+        documents.answer(platform::SaveChangesAnswer::Cancel);
+        EXPECT_EQ(menus(), offered);
+        QTest::keyClick(handleOf(window), Qt::Key_T, Qt::ControlModifier);
+        EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
+        press(window, Qt::Key_Escape);
+        EXPECT_FALSE(platform::windowExists(window));
+        EXPECT_EQ(encodeDesignDocument(state), before);
+    }
 }
 
 // A driver record that arrives while a dialog asks waits for the dialog to
