@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QWidget>
 
 #include "AppFixture.h"
@@ -81,6 +82,9 @@ protected:
     void openVentDesign() {
         ApplicationEventHandler(kOneVentMenu, 1);
         ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
+        if (state.vents.working.VentTypeTab != 1)  // a rectangular vent the row before stored
+            qobject_cast<QTabBar*>(platform::qt::controlWidget(kVentDesignSheet, kVentTypeTab)->focusProxy())
+                ->setCurrentIndex(0);
         ASSERT_EQ(state.vents.working.VentTypeTab, 1);
         if (state.vents.working.CircVentRadio != 2)
             platform::qt::controlWidget(kVentDesignSheet, kCircularRadio)->findChildren<QRadioButton*>().at(1)->click();

@@ -97,7 +97,7 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
         QApplication::processEvents();
         EXPECT_EQ(answer, row.answer);
         EXPECT_EQ(shown<QMessageBox>() == nullptr, row.answer.has_value());
-        if (!row.answer) clickButton(question, "Cancel");
+        if (QMessageBox* standing = shown<QMessageBox>()) clickButton(standing, "Cancel");
     }
 }
 
