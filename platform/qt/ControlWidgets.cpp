@@ -264,7 +264,8 @@ KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key) {
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return KeyTaker::Window;
     switch (key.key()) {
         case Qt::Key_Space:
-            if (auto* edit = qobject_cast<QLineEdit*>(focus)) return edit->isReadOnly() ? KeyTaker::Window : KeyTaker::Control;
+            if (auto* edit = qobject_cast<QLineEdit*>(focus))
+                return edit->isReadOnly() ? KeyTaker::Window : KeyTaker::Control;
             if (qobject_cast<QAbstractButton*>(focus) != nullptr || qobject_cast<QComboBox*>(focus) != nullptr)
                 return KeyTaker::Control;
             return KeyTaker::Window;

@@ -6,10 +6,10 @@
 
 #include <QWidget>
 
-class QKeyEvent;
-
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
+
+class QKeyEvent;
 
 namespace quendal::platform::qt {
 

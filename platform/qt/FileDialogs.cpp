@@ -171,8 +171,10 @@ public:
         QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         box->setDefaultButton(save);
         box->setEscapeButton(cancel);
-        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_Backspace, Qt::CTRL | Qt::Key_Delete})
-            QObject::connect(new QShortcut(QKeySequence(key), box), &QShortcut::activated, discard, &QPushButton::click);
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_Backspace, Qt::CTRL | Qt::Key_Delete}) {
+            auto* shortcut = new QShortcut(QKeySequence(key), box);
+            QObject::connect(shortcut, &QShortcut::activated, discard, &QPushButton::click);
+        }
         QObject::connect(box, &QDialog::finished, box, [box, save, discard, done](int) {
             const QAbstractButton* clicked = box->clickedButton();
             done(clicked == save      ? SaveChangesAnswer::Save
