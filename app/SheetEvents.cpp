@@ -53,7 +53,10 @@ int32_t initialSetupEvent(const WindowEvent& event) {
 }
 
 // The key-down tests run one after another on the same event: Option with
-// D first runs Calc. and then switches Ported / Ducted.
+// D first runs Calc. and then switches Ported / Ducted. Space comes here
+// only while the tab bar or nothing has the focus (a field types it, a
+// button or radio button is pressed by it, a popup opens), and Return only
+// when no push button has it (that button is pressed instead).
 int32_t ventDesignKeyDown(const WindowEvent& event) {
     VentRecord& vent = state.vents.working;
     bool consumed = false;
@@ -134,8 +137,10 @@ int32_t saveChangesEvent(const WindowEvent& event) {
         NavAskSaveDontWndHandler(fromTessmir ? 3 : 1);
         return kHandled;
     }
+    // Ctrl+D, or Ctrl with either key that deletes backwards or forwards.
     const bool commandAlone = event.modifiers == platform::kCommandKey;
-    if (commandAlone && (event.character == 'd' || event.character == platform::kBackspaceChar)) {
+    if (commandAlone && (event.character == 'd' || event.character == platform::kBackspaceChar ||
+                         event.character == platform::kDeleteChar)) {
         NavAskSaveDontWndHandler(fromTessmir ? 4 : 2);
         return kHandled;
     }

@@ -214,7 +214,12 @@ struct WindowEvent {
 };
 
 // A handled mouse or key event does not reach the controls; a handled close
-// leaves the window to the handler.
+// leaves the window to the handler. The focused control takes its own keys
+// before the handler sees them, as everywhere on this desktop: Space in a
+// text field, on a button, radio button, check box or popup, and Return or
+// Enter on a push button (which presses it). Those keys reach the handler
+// only on other controls (a tab control) or with no control focused, and
+// with Ctrl, Alt or Meta.
 using WindowHandler = int32_t (*)(const WindowEvent& event, int32_t userData);
 
 // Installs the handler on the window with `userData` (the window number by
@@ -276,6 +281,8 @@ struct ControlSpec {
     bool hitOnPress = false;         // image view: a click is reported as the button goes down, without
                                      // tracking; otherwise when it is released over the picture
     bool defaultButton = false;      // push button drawn as the default
+    char mnemonic = 0;               // push button: the letter of its title that Alt with it presses,
+                                     // underlined; the title as read back stays as given
     bool enabled = true;
     bool visible = true;
     TextStyle style;

@@ -134,7 +134,7 @@ void buildPane(const Pane& p, ControlNumber countPopup, std::string_view radioTi
     radio.parent = p.pane;
     radio.style = labelStyle();
     platform::createControl(kVentDesignSheet, p.radio, radio);
-    platform::setHelpTag(kVentDesignSheet, p.radio, std::string(radioTitle) + "\\@B");
+    platform::setHelpTag(kVentDesignSheet, p.radio, std::string(radioTitle) + "\rShortcut is Alt+D.\\@B");
 
     addText(p.countLabel, {10, 184, 26, 300}, "Number of Vents", p.pane, labelStyle(12.0, false, TextAlign::Right));
     ControlSpec count(ControlKind::PopupButton, {6, 304, 30, 404});
@@ -455,7 +455,8 @@ int32_t VentDesignWnd() {
     addButton(kVentCalcButton, {358, 288, 382, 368}, "Calc.");
     addButton(kVentOkButton, {358, 376, 382, 444}, "OK", 0, true);
     platform::setHelpTag(kVentDesignSheet, kVentInitializeButton, "Size the vent automatically again\\@B");
-    platform::setHelpTag(kVentDesignSheet, kVentCalcButton, "Size the vent for the values entered (Option)\\@B");
+    platform::setHelpTag(kVentDesignSheet, kVentCalcButton,
+                         "Size the vent for the values entered\rShortcut is Alt+Return.\\@B");
     for (ControlNumber setup : {kCircularSetupButton, kRectangularSetupButton})
         platform::setHelpTag(kVentDesignSheet, setup, "Input power and port thickness\\@B");
 

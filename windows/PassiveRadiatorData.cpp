@@ -181,7 +181,7 @@ int32_t PassiveRadiDataEnterWnd() {
     ControlSpec paste(ControlKind::PushButton, {kButtonTop, kLabelLeft, kButtonBottom, 160}, "Paste Parameters");
     platform::createControl(kSheet, kPRPasteButton, paste);
     platform::setHelpTag(kSheet, kPRPasteButton,
-                         "Paste a passive radiator record copied to the clipboard.\rShortcut is Option key.\\@B");
+                         "Paste a passive radiator record copied to the clipboard.\rShortcut is Alt+Return.\\@B");
     platform::createControl(kSheet, kPRCancelButton,
                             ControlSpec(ControlKind::PushButton, {kButtonTop, 196, kButtonBottom, 276}, "Cancel"));
     ControlSpec apply(ControlKind::PushButton, {kButtonTop, 284, kButtonBottom, kRight}, "Apply");

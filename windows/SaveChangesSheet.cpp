@@ -43,8 +43,9 @@ int32_t NavAskSaveDontWnd() {
     CreateAppIconControlNoTrack(kIcon, Rect16{16, 20, 80, 84}, 0);
     addText(kQuestionText, {16, kTextLeft, 54, kTextRight}, kSaveChangesQuestion, 13.0, true);
     addText(kWarningText, {58, kTextLeft, 90, kTextRight}, kSaveChangesWarning, 11.0, false);
-    platform::createControl(kSheet, kSaveChangesDontSaveButton,
-                            ControlSpec(ControlKind::PushButton, {kButtonTop, kTextLeft, kButtonBottom, 200}, "Don't Save"));
+    ControlSpec dontSave(ControlKind::PushButton, {kButtonTop, kTextLeft, kButtonBottom, 200}, "Don't Save");
+    dontSave.mnemonic = 'D';  // Alt+D, beside Ctrl+D and Ctrl+Backspace
+    platform::createControl(kSheet, kSaveChangesDontSaveButton, dontSave);
     ControlSpec save(ControlKind::PushButton, {kButtonTop, 324, kButtonBottom, kTextRight}, "Save");
     save.defaultButton = true;
     platform::createControl(kSheet, kSaveChangesSaveButton, save);

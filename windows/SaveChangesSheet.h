@@ -1,9 +1,9 @@
 // The Save / Don't Save sheet (window 14) that a sibling application's
 // request raises while the design has unsaved changes: the program's icon,
 // the question, and "Save" (473, the default: Return) and "Don't Save"
-// (474: Ctrl+D or Ctrl+Backspace). There is no Cancel: the sibling waits
-// for one of the two. The shell's rows send its answer to
-// NavAskSaveDontWndHandler.
+// (474: Ctrl+D, Ctrl+Backspace or Ctrl+Delete, and Alt+D, the D underlined).
+// There is no Cancel: the sibling waits for one of the two. The shell's
+// rows send its answer to NavAskSaveDontWndHandler.
 #pragma once
 
 #include <cstdint>

@@ -158,6 +158,8 @@ void writeText(ControlRecord& record, std::string_view text) {
     if (widget == nullptr) return;
     switch (record.kind) {
         case ControlKind::PushButton:
+            static_cast<QAbstractButton*>(widget)->setText(buttonText(text, record.mnemonic));
+            break;
         case ControlKind::CheckBox:
             static_cast<QAbstractButton*>(widget)->setText(titleFromMacRoman(text));
             break;

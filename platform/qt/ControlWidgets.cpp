@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -71,6 +72,7 @@ public:
         pane_->setFrameShape(QFrame::StyledPanel);
         bar_->setDrawBase(false);
         bar_->setExpanding(false);
+        setFocusProxy(bar_);  // the keyboard given to the control goes to its tabs
     }
     QTabBar* bar() const { return bar_; }
 
@@ -242,6 +244,59 @@ QWidget* makeBevel(WindowNumber window, ControlNumber control, const ControlSpec
 
 }  // namespace
 
+QString buttonText(std::string_view title, char mnemonic) {
+    QString text = titleFromMacRoman(title);
+    if (mnemonic == 0) return text;
+    const QChar letter = QChar::fromLatin1(mnemonic).toLower();
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if (text[at] == QLatin1Char('&')) {
+            ++at;  // a doubled "&" is the character itself
+            continue;
+        }
+        if (text[at].toLower() == letter) return text.insert(at, QLatin1Char('&'));
+    }
+    return text;
+}
+
+KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key) {
+    if (focus == nullptr || !focus->isVisible() || !focus->isEnabled()) return KeyTaker::Window;
+    // Shift and the keypad change nothing; with Ctrl, Alt or Meta the key is a command.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return KeyTaker::Window;
+    switch (key.key()) {
+        case Qt::Key_Space:
+            if (auto* edit = qobject_cast<QLineEdit*>(focus))
+                return edit->isReadOnly() ? KeyTaker::Window : KeyTaker::Control;
+            if (qobject_cast<QAbstractButton*>(focus) != nullptr || qobject_cast<QComboBox*>(focus) != nullptr)
+                return KeyTaker::Control;
+            return KeyTaker::Window;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            auto* button = qobject_cast<QAbstractButton*>(focus);
+            // Radio buttons and check boxes leave Return to the default button.
+            if (button == nullptr || qobject_cast<QRadioButton*>(focus) != nullptr ||
+                qobject_cast<QCheckBox*>(focus) != nullptr)
+                return KeyTaker::Window;
+            if (key.type() == QEvent::KeyPress && !key.isAutoRepeat()) button->click();
+            return KeyTaker::Pressed;
+        }
+        default: return KeyTaker::Window;
+    }
+}
+
+QWidget* defaultButtonFirst(QWidget* window) {
+    QWidget* first = nullptr;
+    for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) && w->window() == window) {
+            first = w;
+            break;
+        }
+    }
+    if (qobject_cast<QPushButton*>(first) == nullptr && qobject_cast<QToolButton*>(first) == nullptr) return nullptr;
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        if (button->isDefault() && button->isEnabled() && button->isVisibleTo(window)) return button;
+    return nullptr;
+}
+
 QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent,
                            ControlRecord& record) {
     record.value = desc.value;
@@ -249,12 +304,13 @@ QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const Con
     record.maximum = desc.maximum;
     record.title = desc.title;
     record.menu = desc.menu;
+    record.mnemonic = desc.mnemonic;
 
     QWidget* widget = nullptr;
     bool clicks = false;  // hits come from the watcher
     switch (desc.kind) {
         case ControlKind::PushButton: {
-            auto* button = new QPushButton(titleFromMacRoman(desc.title), parent);
+            auto* button = new QPushButton(buttonText(desc.title, desc.mnemonic), parent);
             button->setAutoDefault(false);
             button->setDefault(desc.defaultButton);
             QObject::connect(button, &QPushButton::clicked, button, [window, control] { hit(window, control); });

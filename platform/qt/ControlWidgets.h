@@ -9,6 +9,8 @@
 #include "platform/Platform.h"
 #include "platform/qt/Registry.h"
 
+class QKeyEvent;
+
 namespace quendal::platform::qt {
 
 // The part of a control's widget of type T: the widget itself or a child.
@@ -18,6 +20,11 @@ T* part(const ControlRecord& record) {
     if (auto* self = qobject_cast<T*>(record.widget.data())) return self;
     return record.widget->findChild<T*>();
 }
+
+// A button's title as its widget shows it: "&" standing for itself, and
+// the first `mnemonic` letter (either case; 0 for none) underlined as the
+// one Alt presses it with.
+QString buttonText(std::string_view title, char mnemonic);
 
 // Makes the widget of a new control under `parent`, wired so that the
 // user's actions reach the control handler. The record is filled with what
@@ -33,5 +40,23 @@ void writeRange(ControlRecord& record, int32_t minimum, int32_t maximum);
 std::string readText(const ControlRecord& record);
 void writeText(ControlRecord& record, std::string_view text);
 bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder);
+
+// Who takes a key pressed or released while `focus` has the keyboard in a
+// window of ours, as everywhere on this desktop: Space types a blank in a
+// text field, presses a button, radio button or check box and opens a
+// popup's list (Control: the widget has the key, the window handler never
+// sees it); Return and Enter press a focused push button, which is done here
+// on the press (Pressed: the key is spent). Every other key, these keys with
+// Ctrl, Alt or Meta, and these keys on any other control (the tab bar) or
+// with no control focused go to the window's handler (Window), which runs
+// the default button on Return.
+enum class KeyTaker { Window, Control, Pressed };
+KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key);
+
+// The window's default push button when the first control of its Tab order
+// is a push button, as the desktop's dialogs give the keyboard to a window
+// that has no focused control yet: Return then presses the default, not
+// the Cancel that comes first. Otherwise none (the first control takes it).
+QWidget* defaultButtonFirst(QWidget* window);
 
 }  // namespace quendal::platform::qt

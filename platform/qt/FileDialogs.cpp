@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "platform/Platform.h"
@@ -175,10 +176,16 @@ public:
             QMessageBox::NoButton, parentOf(window));
         box->setInformativeText(QStringLiteral("Your changes will be lost if you don't save them."));
         QPushButton* save = box->addButton(QStringLiteral("Save"), QMessageBox::AcceptRole);
-        QPushButton* discard = box->addButton(QStringLiteral("Don't Save"), QMessageBox::DestructiveRole);
+        // "Don't Save" underlines its D for Alt+D, and Ctrl+D, Ctrl+Backspace
+        // and Ctrl+Delete answer it too.
+        QPushButton* discard = box->addButton(QStringLiteral("&Don't Save"), QMessageBox::DestructiveRole);
         QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         box->setDefaultButton(save);
         box->setEscapeButton(cancel);
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_D, Qt::CTRL | Qt::Key_Backspace, Qt::CTRL | Qt::Key_Delete}) {
+            auto* shortcut = new QShortcut(QKeySequence(key), box);
+            QObject::connect(shortcut, &QShortcut::activated, discard, &QPushButton::click);
+        }
         QObject::connect(box, &QDialog::finished, box, [box, save, discard, done](int) {
             const QAbstractButton* clicked = box->clickedButton();
             done(clicked == save      ? SaveChangesAnswer::Save

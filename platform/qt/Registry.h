@@ -36,6 +36,7 @@ struct ControlRecord {
     // Kept here for the kinds whose widget holds no such value.
     int32_t value = 0, minimum = 0, maximum = 0;
     std::string title;
+    char mnemonic = 0;    // a push button's Alt letter
     HelpTag tag;          // the help tag as set
     Cursor cursor = Cursor::Arrow;
     // What the widget reaches beyond the control's rectangle (the frame of

@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "platform/qt/ControlWidgets.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
 
@@ -389,8 +390,12 @@ void WindowFrame::hideEvent(QHideEvent* event) {
 
 void WindowFrame::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !quiet_)
-        send(isActiveWindow() ? WindowEventKind::Activated : WindowEventKind::Deactivated);
+    if (event->type() != QEvent::ActivationChange) return;
+    // Activated with no control focused: the window gives the keyboard to
+    // its default button rather than to a Cancel first in the Tab order.
+    if (isActiveWindow() && focusWidget() == nullptr)
+        if (QWidget* button = defaultButtonFirst(this)) button->setFocus(Qt::ActiveWindowFocusReason);
+    if (!quiet_) send(isActiveWindow() ? WindowEventKind::Activated : WindowEventKind::Deactivated);
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -487,6 +492,11 @@ bool WindowFrame::keyEvent(QEvent* event) {
         case Qt::Key_NumLock:
             return false;
         default: break;
+    }
+    switch (takerOfKey(focusWidget(), *ke)) {
+        case KeyTaker::Control: return false;
+        case KeyTaker::Pressed: return true;
+        case KeyTaker::Window: break;
     }
     WindowEvent e;
     e.window = window_;

@@ -1,7 +1,16 @@
 // The rows of the design's windows and sheets, each handing its event to
 // the routine of the window's own room, driven on a design as a user has
 // it on screen.
+#include <functional>
+#include <set>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
 #include <QWidget>
 
 #include "AppFixture.h"
@@ -10,8 +19,11 @@
 #include "platform/HelpTag.h"
 #include "selection/SystemSelect.h"
 #include "vent/VentDesignSheet.h"
+#include "vent/VentSetupSheet.h"
+#include "windows/PageSetup.h"
 #include "view/ReSweep.h"
 #include "windows/InitialSetup.h"
+#include "windows/PreferencesWindow.h"
 #include "windows/ResponseWindow.h"
 
 namespace quendal::test {
@@ -38,7 +50,188 @@ protected:
         event.kind = platform::ControlEventKind::Hit;
         ControlHitHandler(event, control);
     }
+    // The keyboard given to the control as Tab gives it: to the tabs of a
+    // tab control, a radio button of a group, the menu of a popup; 0 takes
+    // it from every control.
+    void focusOn(int32_t window, int32_t control) {
+        QWidget* frame = platform::qt::windowWidget(window);
+        if (control == 0) {
+            if (QWidget* focus = frame->focusWidget()) focus->clearFocus();
+            ASSERT_EQ(frame->focusWidget(), nullptr);
+            return;
+        }
+        QWidget* w = platform::qt::controlWidget(window, control);
+        ASSERT_NE(w, nullptr) << control;
+        if (w->focusProxy() != nullptr) w = w->focusProxy();
+        else if (const auto radios = w->findChildren<QRadioButton*>(); !radios.empty()) w = radios.front();
+        else if (auto* combo = w->findChild<QComboBox*>()) w = combo;
+        w->setFocus(Qt::TabFocusReason);
+        // The window's control with the keyboard, whether or not the window
+        // is the active one at this moment: its keys go there.
+        EXPECT_EQ(frame->focusWidget(), w) << control;
+    }
+    // Typed key by key through the window into the field, its text selected whole.
+    void typeInto(int32_t window, int32_t field, const char* text) {
+        platform::setKeyboardFocus(window, field);
+        auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(window, field));
+        ASSERT_NE(edit, nullptr);
+        edit->selectAll();
+        for (const char* c = text; *c != 0; ++c) QTest::keyClick(handleOf(window), *c);
+    }
+    // The Vent Design sheet on the circular duct of the Vented Box.
+    void openVentDesign() {
+        ApplicationEventHandler(kOneVentMenu, 1);
+        ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
+        if (state.vents.working.VentTypeTab != 1)  // a rectangular vent the row before stored
+            qobject_cast<QTabBar*>(platform::qt::controlWidget(kVentDesignSheet, kVentTypeTab)->focusProxy())
+                ->setCurrentIndex(0);
+        ASSERT_EQ(state.vents.working.VentTypeTab, 1);
+        if (state.vents.working.CircVentRadio != 2)
+            platform::qt::controlWidget(kVentDesignSheet, kCircularRadio)->findChildren<QRadioButton*>().at(1)->click();
+        ASSERT_TRUE(platform::controlExists(kVentDesignSheet, kVentSizeField));
+    }
 };
+
+// What stood before the key, for the rows' checks.
+struct Before {
+    VentRecord vent;
+    double portThickness;
+    int32_t connection;
+};
+
+// Space, Return and Enter in the sheets: the focused control takes them
+// where it is its key (a field types the blank, a button or radio button
+// is pressed, a popup opens its list, a push button takes Return), and the
+// sheet otherwise (its tab switch, its default button).
+TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndOtherwiseToTheSheet) {
+    design(1, 3);
+    const auto vent = [] { return state.vents.vent[1]; };
+    const auto open = [](int32_t window) { return platform::windowExists(window); };
+    const auto fieldText = [] { return platform::controlText(kVentDesignSheet, kVentSizeField); };
+    const auto popupOpen = [] {
+        auto* combo = qobject_cast<QComboBox*>(platform::qt::controlWidget(kVentDesignSheet, kCircularCountPopup));
+        const bool shown = combo != nullptr && combo->view()->isVisible();
+        if (combo != nullptr) combo->hidePopup();
+        return shown;
+    };
+    using Check = std::function<void(const Before&)>;
+    struct Row {
+        const char* name;
+        int32_t sheet, focus;  // the control with the keyboard (0: none)
+        const char* typed;     // typed first into the sheet's field
+        Qt::Key key;
+        Check check;
+    };
+    const Check cancelled = [&](const Before& b) {
+        EXPECT_FALSE(open(kVentDesignSheet));
+        EXPECT_EQ(vent().CircDuctDV, b.vent.CircDuctDV);
+        EXPECT_EQ(vent().VentTypeTab, 1);
+    };
+    const Check okTaken = [&](const Before&) {
+        EXPECT_FALSE(open(kVentDesignSheet));
+        EXPECT_EQ(vent().VentTypeTab, 1);
+        EXPECT_EQ(vent().CircVentRadio, 2);
+    };
+    const Check initialized = [&](const Before&) {
+        EXPECT_TRUE(open(kVentDesignSheet));
+        EXPECT_NE(state.vents.working.CircDuctDV, 80.0);  // the automatic size again
+    };
+    const Check calculated = [&](const Before& b) {
+        EXPECT_TRUE(open(kVentDesignSheet));
+        EXPECT_EQ(state.vents.working.CircDuctDV, 80.0);
+        EXPECT_EQ(vent().CircDuctDV, b.vent.CircDuctDV);
+    };
+    const Check setupOpened = [&](const Before&) {
+        EXPECT_TRUE(open(kVentInitialSetupSheet));
+        EXPECT_TRUE(open(kVentDesignSheet));
+    };
+    const Check tabSwitched = [&](const Before&) { EXPECT_EQ(state.vents.working.VentTypeTab, 2); };
+    const Row rows[] = {
+        {"90 mm, Return: a 90 mm circular duct", kVentDesignSheet, kVentSizeField, "90 mm", Qt::Key_Return,
+         [&](const Before& b) {
+             okTaken(b);
+             EXPECT_EQ(vent().CircDuctDV, 90.0);
+         }},
+        {"90 1, Return: refused or read, never rectangular", kVentDesignSheet, kVentSizeField, "90 1", Qt::Key_Return,
+         [&](const Before&) {
+             EXPECT_EQ(state.vents.working.VentTypeTab, 1);
+             EXPECT_EQ(vent().VentTypeTab, 1);
+             if (open(kVentDesignSheet)) {
+                 EXPECT_EQ(fieldText(), "90 1");
+             }
+         }},
+        {"85, keypad Enter", kVentDesignSheet, kVentSizeField, "85", Qt::Key_Enter,
+         [&](const Before& b) {
+             okTaken(b);
+             EXPECT_EQ(vent().CircDuctDV, 85.0);
+         }},
+        {"Return on Cancel", kVentDesignSheet, kVentCancelButton, "80", Qt::Key_Return, cancelled},
+        {"Space on Cancel", kVentDesignSheet, kVentCancelButton, "80", Qt::Key_Space, cancelled},
+        {"Space on Initialize", kVentDesignSheet, kVentInitializeButton, "80", Qt::Key_Space, initialized},
+        {"Return on Initialize", kVentDesignSheet, kVentInitializeButton, "80", Qt::Key_Return, initialized},
+        {"Space on Calc.", kVentDesignSheet, kVentCalcButton, "80", Qt::Key_Space, calculated},
+        {"Return on Calc.", kVentDesignSheet, kVentCalcButton, "80", Qt::Key_Return, calculated},
+        {"Space on Initial Setup...", kVentDesignSheet, kCircularSetupButton, "", Qt::Key_Space, setupOpened},
+        {"Return on Initial Setup...", kVentDesignSheet, kCircularSetupButton, "", Qt::Key_Return, setupOpened},
+        {"Space on Ported", kVentDesignSheet, kCircularRadio, "", Qt::Key_Space,
+         [&](const Before&) {
+             EXPECT_TRUE(open(kVentDesignSheet));
+             EXPECT_EQ(state.vents.working.CircVentRadio, 1);
+             EXPECT_EQ(state.vents.working.VentTypeTab, 1);
+         }},
+        {"Return on Ported", kVentDesignSheet, kCircularRadio, "", Qt::Key_Return, okTaken},
+        {"Space on the tabs", kVentDesignSheet, kVentTypeTab, "", Qt::Key_Space, tabSwitched},
+        {"Return on the tabs", kVentDesignSheet, kVentTypeTab, "", Qt::Key_Return, okTaken},
+        {"Space on the count", kVentDesignSheet, kCircularCountPopup, "", Qt::Key_Space,
+         [&](const Before&) {
+             EXPECT_TRUE(popupOpen());
+             EXPECT_EQ(state.vents.working.VentTypeTab, 1);
+         }},
+        {"Return on the count", kVentDesignSheet, kCircularCountPopup, "", Qt::Key_Return, okTaken},
+        {"Space, nothing focused", kVentDesignSheet, 0, "", Qt::Key_Space, tabSwitched},
+        {"Return on Initial Setup's Cancel", kInitialSetupSheet, 2, "25", Qt::Key_Return,
+         [&](const Before& b) {
+             EXPECT_FALSE(open(kInitialSetupSheet));
+             EXPECT_EQ(state.shell.LVP, b.portThickness);
+         }},
+        {"Return in Initial Setup's field", kInitialSetupSheet, 11, "25", Qt::Key_Return,
+         [&](const Before&) {
+             EXPECT_FALSE(open(kInitialSetupSheet));
+             EXPECT_EQ(state.shell.LVP, 25.0);
+         }},
+        {"Return on the connections' Cancel", kSpeakerConnectionSheet, 2, "", Qt::Key_Return,
+         [&](const Before& b) {
+             EXPECT_FALSE(open(kSpeakerConnectionSheet));
+             EXPECT_EQ(state.connection.SpConNum, b.connection);
+         }},
+        {"Return on a preference", kPreferencesWindow, kSoundCheckBox, "", Qt::Key_Return,
+         [&](const Before&) { EXPECT_FALSE(open(kPreferencesWindow)); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Before before{vent(), state.shell.LVP, state.connection.SpConNum};
+        switch (row.sheet) {
+            case kVentDesignSheet: openVentDesign(); break;
+            case kInitialSetupSheet: ApplicationEventHandler(kMiscMenu, 5); break;
+            case kSpeakerConnectionSheet: ApplicationEventHandler(kMiscMenu, 6); break;
+            default: ApplicationEventHandler(kApplicationMenu, kPreferencesItem); break;
+        }
+        ASSERT_TRUE(open(row.sheet));
+        platform::selectWindow(row.sheet);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(row.sheet)));
+        // The connection sheet's Right: a choice that Cancel would undo.
+        if (row.sheet == kSpeakerConnectionSheet) QTest::keyClick(handleOf(row.sheet), Qt::Key_Right);
+        if (*row.typed != 0) typeInto(row.sheet, row.sheet == kVentDesignSheet ? kVentSizeField : 11, row.typed);
+        focusOn(row.sheet, row.focus);
+        QTest::keyClick(handleOf(row.sheet), row.key);
+        row.check(before);
+        // Whatever stands is closed as its close box closes it: with Cancel.
+        for (int32_t sheet : {kVentInitialSetupSheet, kVentDesignSheet, kInitialSetupSheet, kSpeakerConnectionSheet,
+                              kPreferencesWindow})
+            if (open(sheet)) platform::qt::windowWidget(sheet)->close();
+        dialogs.sheets.clear();
+    }
+}
 
 TEST_F(DesignRowsTest, TheNyquistReadOutIsTheSameWhicheverWayTheSliderCameThere) {
     design(1, 3);
@@ -137,6 +330,43 @@ TEST_F(DesignRowsTest, TheTwinSerialVentedFirstVentTakesItsCountFromTheEvenCount
     EXPECT_FALSE(platform::windowExists(kVentDesignSheet));
     EXPECT_NE(state.vents.vent[1].CircVentRadio, other);
     EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));
+}
+
+// Tab, through the window, reaches every push button of each sheet and
+// dialog, and Space then presses it (the rows above).
+TEST_F(DesignRowsTest, TabReachesEveryButtonOfEachSheet) {
+    design(1, 3);
+    const struct { const char* name; std::function<void()> open; int32_t window; } sheets[] = {
+        {"Vent Design", [] { ApplicationEventHandler(kOneVentMenu, 1); }, kVentDesignSheet},
+        {"its Initial Setup", [] { InitialSetupWndForVentDesign(); }, kVentInitialSetupSheet},
+        {"Initial Setup", [] { ApplicationEventHandler(kMiscMenu, 5); }, kInitialSetupSheet},
+        {"Speaker Connect", [] { ApplicationEventHandler(kMiscMenu, 6); }, kSpeakerConnectionSheet},
+        {"Preferences", [] { ApplicationEventHandler(kApplicationMenu, kPreferencesItem); }, kPreferencesWindow},
+        {"Page Setup", [] { PageSetupWnd(kResponseWindow); }, kPageSetupSheet},
+    };
+    for (const auto& sheet : sheets) {
+        SCOPED_TRACE(sheet.name);
+        sheet.open();
+        ASSERT_TRUE(platform::windowExists(sheet.window));
+        platform::selectWindow(sheet.window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(sheet.window)));
+        QWidget* frame = platform::qt::windowWidget(sheet.window);
+        std::set<QWidget*> reached;
+        for (int tab = 0; tab < 40; ++tab) {
+            QTest::keyClick(handleOf(sheet.window), Qt::Key_Tab);
+            reached.insert(frame->focusWidget());
+        }
+        int buttons = 0;
+        for (QPushButton* button : frame->findChildren<QPushButton*>()) {
+            if (!button->isVisibleTo(frame) || !button->isEnabled()) continue;
+            ++buttons;
+            EXPECT_TRUE(reached.count(button)) << button->text().toStdString();
+        }
+        EXPECT_GE(buttons, 1);
+        if (sheet.window == kVentDesignSheet) continue;  // its Initial Setup opens over it
+        for (int32_t open : {sheet.window, kVentDesignSheet})
+            if (platform::windowExists(open)) platform::qt::windowWidget(open)->close();
+    }
 }
 
 }  // namespace

@@ -119,7 +119,11 @@ TEST_F(DesignFlowTest, TheSiblingsSheetSavesOrDiscardsThenClosesOrQuits) {
         return [button] { static_cast<QAbstractButton*>(platform::qt::controlWidget(kSaveChangesSheet, button))->click(); };
     };
     const auto key = [](Qt::Key k, Qt::KeyboardModifiers m) {
-        return [k, m] { QTest::keyClick(platform::qt::windowWidget(kSaveChangesSheet)->windowHandle(), k, m); };
+        return [k, m] {
+            QTest::keyClick(platform::qt::windowWidget(kSaveChangesSheet)->windowHandle(), k, m);
+            // A button's Alt letter presses it as a click does, after its press shows.
+            EXPECT_TRUE(QTest::qWaitFor([] { return !platform::windowExists(kSaveChangesSheet); }, 2000));
+        };
     };
     struct Row {
         const char* name;
@@ -133,6 +137,8 @@ TEST_F(DesignFlowTest, TheSiblingsSheetSavesOrDiscardsThenClosesOrQuits) {
         {"Return saves", 0, key(Qt::Key_Return, Qt::NoModifier), true, false},
         {"Ctrl+D discards", 0, key(Qt::Key_D, Qt::ControlModifier), false, false},
         {"Ctrl+Backspace discards", 0, key(Qt::Key_Backspace, Qt::ControlModifier), false, false},
+        {"Ctrl+Delete discards", 0, key(Qt::Key_Delete, Qt::ControlModifier), false, false},
+        {"Alt+D, the underlined D, discards", 0, key(Qt::Key_D, Qt::AltModifier), false, false},
         {"Save, then quit", 1, click(kSaveChangesSaveButton), true, true},
         {"Ctrl+D, then quit", 1, key(Qt::Key_D, Qt::ControlModifier), false, true},
     };
@@ -145,6 +151,8 @@ TEST_F(DesignFlowTest, TheSiblingsSheetSavesOrDiscardsThenClosesOrQuits) {
         state.shell.NavAskSDFlag = row.fromTessmir;
         NavAskSaveDontWnd();
         ASSERT_TRUE(platform::windowExists(kSaveChangesSheet));
+        EXPECT_EQ(platform::controlText(kSaveChangesSheet, kSaveChangesDontSaveButton), "Don't Save");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(platform::qt::windowWidget(kSaveChangesSheet)->windowHandle()));
         row.press();
         EXPECT_FALSE(platform::windowExists(kSaveChangesSheet));
         EXPECT_EQ(contents(document), row.written ? design : saved);

@@ -1,6 +1,6 @@
 // The layer's own document dialogs, driven through their real widgets: the
-// save dialog's exact suffix and its question before replacing a file, and
-// the open dialog's list.
+// save dialog's exact suffix and its question before replacing a file, the
+// save question's keys, and the open dialog's list.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
@@ -64,6 +64,41 @@ TEST_F(QtDialogsTest, AFileThatIsThereIsReplacedOnlyWhenTheUserSaysSo) {
     QApplication::processEvents();
     EXPECT_EQ(chosen, path("Old.qndl"));
     EXPECT_EQ(contents(path("Old.qndl")), "old design");  // the dialog writes nothing itself
+}
+
+TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
+    using Answer = platform::SaveChangesAnswer;
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Answer> answer;  // none: the question stays
+    } rows[] = {
+        {"Ctrl+D", Qt::Key_D, Qt::ControlModifier, Answer::DontSave},
+        {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, Answer::DontSave},
+        {"Ctrl+Delete", Qt::Key_Delete, Qt::ControlModifier, Answer::DontSave},
+        {"Alt+D, the underlined D", Qt::Key_D, Qt::AltModifier, Answer::DontSave},
+        {"Return", Qt::Key_Return, Qt::NoModifier, Answer::Save},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, Answer::Cancel},
+        {"D alone", Qt::Key_D, Qt::NoModifier, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::optional<Answer> answer;
+        platform::documentDialogs().askSaveChanges(kResponseWindow, "Box", [&answer](Answer a) { answer = a; });
+        QMessageBox* question = shown<QMessageBox>();
+        ASSERT_NE(question, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(question));
+        QTest::keyClick(question->windowHandle(), row.key, row.modifiers);
+        // A button's Alt letter presses it as a click does, after its press shows.
+        if (row.answer) {
+            EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(answer, row.answer);
+        EXPECT_EQ(shown<QMessageBox>() == nullptr, row.answer.has_value());
+        if (QMessageBox* standing = shown<QMessageBox>()) clickButton(standing, "Cancel");
+    }
 }
 
 TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {

@@ -122,6 +122,7 @@ TEST_F(WindowEventTest, OptionKeysOfTheVentDesignSheetSwitchTheVentForm) {
     press(kVentDesignSheet, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(vent.RectVentRadio, 2);
     EXPECT_EQ(platform::controlValue(kVentDesignSheet, 307), 2);
+    platform::setKeyboardFocus(kVentDesignSheet, 300);  // Space is the tabs' while they have the keyboard
     press(kVentDesignSheet, Qt::Key_Space);
     EXPECT_EQ(vent.VentTypeTab, 1);
     EXPECT_EQ(platform::controlValue(kVentDesignSheet, 300), 1);
