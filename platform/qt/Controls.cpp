@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QLineEdit>
 #include <QPointer>
 
 #include "platform/qt/ControlWidgets.h"
@@ -118,6 +119,13 @@ void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum
 std::string controlText(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     return record != nullptr ? readText(*record) : std::string();
+}
+
+std::u32string unheldCharacters(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr || record->kind != ControlKind::EditText) return {};
+    auto* edit = qobject_cast<QLineEdit*>(record->widget);
+    return edit != nullptr ? qt::unheldCharacters(edit->text()) : std::u32string();
 }
 
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text) {

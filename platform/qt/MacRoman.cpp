@@ -1,5 +1,7 @@
 #include "platform/qt/MacRoman.h"
 
+#include <QList>
+
 #include "platform/MacRomanText.h"
 
 namespace quendal::platform::qt {
@@ -14,19 +16,25 @@ QString fromMacRoman(std::string_view bytes) {
     return text;
 }
 
-std::string toMacRoman(const QString& text) {
+std::string toMacRoman(const QString& text, char unheld) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
+    for (const char32_t u : text.toUcs4()) {
         if (u < 0x80) {
             bytes += char(u);
             continue;
         }
         const int b = macRomanOfUnicode(u);
-        bytes += b >= 0 ? char(b) : '?';
+        bytes += b >= 0 ? char(b) : unheld;
     }
     return bytes;
+}
+
+std::u32string unheldCharacters(const QString& text) {
+    std::u32string unheld;
+    for (const char32_t u : text.toUcs4())
+        if (u >= 0x80 && macRomanOfUnicode(u) < 0) unheld += u;
+    return unheld;
 }
 
 QString titleFromMacRoman(std::string_view bytes) {
