@@ -18,8 +18,11 @@ constexpr int kLargestFixedExponent = 19;    // below 1e20
 constexpr int kExactDigits = 40;             // more than a double's digits can decide
 constexpr int kMostSignificantDigits = 17;   // a double needs no more to read back
 
-// Whether the digits, the first at 10^exponent, read back as a finite value.
+// Whether the digits, the first at 10^exponent, read back as a finite
+// value: only a vast one can pass the largest (a tiny one reads back as a
+// subnormal value, or 0).
 bool readsBackFinite(const std::string& digits, int exponent) {
+    if (exponent < 0) return true;
     std::string text = digits;
     text.insert(text.begin() + 1, '.');
     text.append("e").append(std::to_string(exponent));

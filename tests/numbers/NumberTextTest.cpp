@@ -73,6 +73,8 @@ TEST(NumberText, ExtremeMagnitudesSwitchToExponentForm) {
     EXPECT_EQ(exponentText(1.7976931348623157e308, 2), "1.7e308");
     EXPECT_EQ(exponentText(1.7976931348623157e308, 17), "1.7976931348623157e308");
     EXPECT_EQ(exponentText(-2.5e-7, 6), "-2.5e-7");
+    // The largest subnormal value rounds as every other value does.
+    EXPECT_EQ(numberText(2.2250738585072009e-308).str(), " 2.225073859e-308");
 }
 
 TEST(NumberText, NonFiniteValuesAreNamed) {
