@@ -1,5 +1,6 @@
 #include "model/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -14,21 +15,44 @@ namespace {
 constexpr int kSignificantDigits = 10;
 constexpr int kSmallestFixedExponent = -10;  // 1e-10
 constexpr int kLargestFixedExponent = 19;    // below 1e20
+constexpr int kExactDigits = 40;             // more than a double's digits can decide
+constexpr int kMostSignificantDigits = 17;   // a double needs no more to read back
 
-// The magnitude correctly rounded to ten significant digits: the digits
-// (trailing zeros removed, at least one) and the decimal exponent of the
-// first digit.
-void significantDigits(double magnitude, std::string& digits, int& exponent) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
-                                      kSignificantDigits - 1);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));  // d.ddddddddde+XX
-    const std::size_t e = text.find('e');
-    digits.clear();
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') digits += text[i];
+// Whether the digits, the first at 10^exponent, read back as a finite
+// value: only a vast one can pass the largest (a tiny one reads back as a
+// subnormal value, or 0).
+bool readsBackFinite(const std::string& digits, int exponent) {
+    if (exponent < 0) return true;
+    std::string text = digits;
+    text.insert(text.begin() + 1, '.');
+    text.append("e").append(std::to_string(exponent));
+    double value = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && std::isfinite(value);
+}
+
+// The magnitude in `count` significant digits: the digits (trailing zeros
+// removed, at least one) and the decimal exponent of the first digit.
+// Correctly rounded, unless that would pass the largest finite value: then
+// cut, so that the text still reads back as a number.
+void significantDigits(double magnitude, int count, std::string& digits, int& exponent) {
+    const auto written = [&](int precision) {
+        char buffer[128];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
+        const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));  // d.ddde+XX
+        const std::size_t e = text.find('e');
+        digits.clear();
+        for (std::size_t i = 0; i < e; ++i)
+            if (text[i] != '.') digits += text[i];
+        exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+    };
+    written(count - 1);
+    if (!readsBackFinite(digits, exponent)) {
+        written(kExactDigits);  // every digit that decides the cut
+        digits.resize(static_cast<std::size_t>(count));
+    }
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
 }
 
 std::string fixedForm(const std::string& digits, int exponent) {
@@ -57,11 +81,7 @@ std::string exponentForm(const std::string& digits, int exponent) {
         out += '.';
         out.append(digits, 1);
     }
-    out += exponent < 0 ? "e-" : "e+";
-    const int e = std::abs(exponent);
-    if (e < 10) out += '0';
-    out += std::to_string(e);
-    return out;
+    return out + "e" + std::to_string(exponent);
 }
 
 // The value in fixed point with every digit, rounded to `decimals`
@@ -80,11 +100,22 @@ std::optional<std::string> fixedPoint(double value, std::size_t decimals) {
     return buffer;
 }
 
+// The text after a minus sign when the value is negative.
+std::string withSign(double value, std::string text) {
+    if (value < 0) text.insert(text.begin(), '-');
+    return text;
+}
+
 // The shortest exponent form that reads back as the same value.
 std::string shortestExponentForm(double value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    return std::string(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const std::size_t e = text.find('e');
+    std::string digits;
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') digits += text[i];
+    return withSign(value, exponentForm(digits, std::atoi(std::string(text.substr(e + 1)).c_str())));
 }
 
 // The number right-aligned in a field of `fieldWidth` places between the
@@ -114,13 +145,42 @@ Str255 numberText(double value) {
     if (value == 0.0) return " 0";
     std::string digits;
     int exponent = 0;
-    significantDigits(std::fabs(value), digits, exponent);
+    significantDigits(std::fabs(value), kSignificantDigits, digits, exponent);
     std::string text = value < 0 ? "-" : " ";
     if (exponent >= kSmallestFixedExponent && exponent <= kLargestFixedExponent)
         text += fixedForm(digits, exponent);
     else
         text += exponentForm(digits, exponent);
     return Str255(text);
+}
+
+std::string exponentText(double value, int significant) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+    if (value == 0.0) return "0";
+    std::string digits;
+    int exponent = 0;
+    significantDigits(std::fabs(value), std::clamp(significant, 1, kMostSignificantDigits), digits, exponent);
+    return withSign(value, exponentForm(digits, exponent));
+}
+
+std::string exponentTextWithin(double value, std::size_t width) {
+    if (!std::isfinite(value) || value == 0.0) return exponentText(value, 1);
+    std::string text;
+    for (int count = kMostSignificantDigits; count >= 1; --count) {
+        std::string digits;
+        int exponent = 0;
+        significantDigits(std::fabs(value), count, digits, exponent);
+        text = withSign(value, exponentForm(digits, exponent));
+        if (text.size() <= width) break;
+        // The digits as a whole number, the exponent lowered by as many
+        // places: "145e98" holds three digits where "1.4e100" holds two.
+        const int lowered = exponent - static_cast<int>(digits.size() - 1);
+        std::string whole = withSign(value, digits);
+        if (lowered != 0) whole.append("e").append(std::to_string(lowered));
+        if (whole.size() <= width) return whole;
+    }
+    return text;
 }
 
 Str255 maskedNumber(double value, std::string_view mask) {

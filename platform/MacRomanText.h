@@ -7,6 +7,10 @@
 
 namespace quendal::platform {
 
+// What stands for a character Mac Roman cannot hold in a text that must
+// tell it from a "?" typed: the ASCII substitute character.
+inline constexpr char kUnheldCharacter = '\x1A';
+
 // The Unicode character of a Mac Roman byte (bytes below 0x80 are ASCII).
 char32_t unicodeOfMacRoman(unsigned char byte);
 // The Mac Roman byte of a character, or -1 when Mac Roman has none.

@@ -24,6 +24,7 @@
 
 #include "model/SharedTypes.h"
 #include "platform/DrawSurface.h"
+#include "platform/MacRomanText.h"
 
 namespace quendal::platform {
 
@@ -315,6 +316,11 @@ std::string controlText(WindowNumber window, ControlNumber control);
 // but for the signs of a unit that Mac Roman lacks: a raised 2 or 3 ("cm²",
 // "cm³") comes as "^2" or "^3", and the ohm sign as the Omega Mac Roman has.
 std::string numberFieldText(WindowNumber window, ControlNumber control);
+// The characters of an edit text's text that the program's 8-bit texts
+// cannot hold, every one in the order it stands (controlText gives each as
+// "?"); none for another control. What a name field refuses rather than
+// keeps changed.
+std::u32string unheldCharacters(WindowNumber window, ControlNumber control);
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text);
 bool isControlEnabled(WindowNumber window, ControlNumber control);
 void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled);
@@ -906,9 +912,13 @@ MessageService& messageService();
 class ClipboardService {
 public:
     virtual ~ClipboardService() = default;
-    // The text on the clipboard as Mac Roman bytes (possibly empty);
-    // nothing when the clipboard holds no text.
+    // The text on the clipboard as Mac Roman bytes (possibly empty), each
+    // character Mac Roman cannot hold as kUnheldCharacter; nothing when the
+    // clipboard holds no text.
     virtual std::optional<std::string> text() = 0;
+    // The characters of that text that Mac Roman cannot hold, every one in
+    // the order it stands: the k-th stands for the k-th kUnheldCharacter.
+    virtual std::u32string unheldCharacters() { return {}; }
 };
 void setClipboardService(ClipboardService* service);
 ClipboardService& clipboard();

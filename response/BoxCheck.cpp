@@ -7,6 +7,7 @@
 #include <iterator>
 #include <memory>
 
+#include "model/NumberText.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
 #include "model/State.h"
@@ -181,8 +182,10 @@ namespace {
 
 std::string valueText(double value) {
     if (!std::isfinite(value)) return std::isnan(value) ? "not a number" : (value > 0 ? "infinite" : "-infinite");
-    char text[64];  // hundredths as the design keeps them; a vast value in exponent form
-    std::snprintf(text, sizeof text, std::fabs(value) < 1e9 ? "%.2f" : "%.6g", value);
+    // Hundredths as the design keeps them; a vast value in the exponent form.
+    if (std::fabs(value) >= 1e9) return exponentText(value, 6);
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", value);
     return text;
 }
 

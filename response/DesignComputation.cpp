@@ -17,15 +17,17 @@ namespace {
 // The groups of the state the calculation (the units, the engine, the
 // response engine, the power and the parameter passes) reads or writes,
 // but for the drawing state and the pointer's read-out, which only the
-// drawing of a page touches: all the vents' sizing may work on. The other
-// groups (windows, shell, documents, messages, preferences, print, update,
-// entry, palettes, the kept design) the calculation never names, but for
-// the two shell values below.
+// drawing of a page touches, and the speaker connection, which reaches the
+// calculation only through the driver in use and the input power that
+// SpconCal and PINcalc leave in the groups below: all the vents' sizing may
+// read. The other groups (windows, shell, documents, messages,
+// preferences, print, update, entry, palettes, the kept design) the
+// calculation never names, but for the two shell values below.
 constexpr std::tuple kSizingGroups{
-    &ProgramState::speaker, &ProgramState::box,     &ProgramState::radiator,   &ProgramState::vents,
-    &ProgramState::selection, &ProgramState::view,  &ProgramState::connection, &ProgramState::ratios,
-    &ProgramState::coef,    &ProgramState::step,    &ProgramState::point,      &ProgramState::scales,
-    &ProgramState::ref,     &ProgramState::rscales, &ProgramState::power,      &ProgramState::phys,
+    &ProgramState::speaker, &ProgramState::box,     &ProgramState::radiator, &ProgramState::vents,
+    &ProgramState::selection, &ProgramState::view,  &ProgramState::ratios,   &ProgramState::coef,
+    &ProgramState::step,    &ProgramState::point,   &ProgramState::scales,   &ProgramState::ref,
+    &ProgramState::rscales, &ProgramState::power,   &ProgramState::phys,
 };
 
 template <class Fn>
@@ -42,8 +44,36 @@ bool sameBytes(const T& a, const T& b) {
     return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
-// The last sizing: the groups as it found them and as it left them (the
-// other groups of these two states are not used).
+// A group as the sizing reads it: without the texts and choices no
+// calculation reads (the names of the driver and the radiator, the page
+// shown, whether the window recalculates), which change while the same
+// inputs are sized again.
+template <class T>
+T asRead(const T& group) {
+    return group;
+}
+template <>
+SpeakerParameters asRead(const SpeakerParameters& speaker) {
+    SpeakerParameters read = speaker;
+    read.s_SP = read.s_RANG = read.s_SP2 = read.s_RANG2 = Str255();
+    return read;
+}
+template <>
+PassiveRadiatorParameters asRead(const PassiveRadiatorParameters& radiator) {
+    PassiveRadiatorParameters read = radiator;
+    read.s_Manuf = read.s_PR = read.s_ManufOrg = read.s_PROrg = Str255();
+    return read;
+}
+template <>
+ViewSettings asRead(const ViewSettings& view) {
+    ViewSettings read = view;
+    read.s_Resp = Str255();
+    read.RespID = 0;
+    read.ReDispWnd = 0;
+    return read;
+}
+
+// The last sizing: the groups as it found them, and what it computed.
 struct LastSizing {
     bool held = false;
     ProgramState before;
@@ -57,26 +87,29 @@ LastSizing& lastSizing() {
 
 bool sameInputs(const ProgramState& now, const ProgramState& before) {
     bool same = true;
-    forEachSizingGroup([&](auto group) {
-        if (!same) return;
-        if constexpr (std::is_same_v<decltype(group), ViewSettings ProgramState::*>) {
-            // Whether the window recalculates is no input of the
-            // calculation: the road that redraws sets it after its check.
-            ViewSettings view = now.view;
-            view.ReDispWnd = before.view.ReDispWnd;
-            same = sameBytes(view, before.view);
-        } else {
-            same = sameBytes(now.*group, before.*group);
-        }
-    });
+    forEachSizingGroup([&](auto group) { same = same && sameBytes(asRead(now.*group), asRead(before.*group)); });
     // The port length the vents are sized with, and whether a duct is
     // divided among their count.
     return same && sameBytes(now.shell.LVP, before.shell.LVP) &&
            sameBytes(now.shell.VentOkFlag, before.shell.VentOkFlag);
 }
 
-void copySizingGroups(const ProgramState& from, ProgramState& to) {
-    forEachSizingGroup([&](auto group) { to.*group = from.*group; });
+// What the sizing computes, and nothing else: the vents' records, areas and
+// last peak speed, the air-speed scales, and the coefficients, level and
+// sweep point its sweeps leave (the input power, which a sweep puts back
+// when it is no power, with them). Everything else the state holds stays
+// as it is now, whatever it was when those inputs were sized.
+void takeSizing(const ProgramState& sized, ProgramState& to) {
+    for (int32_t vent = 1; vent <= 3; ++vent) to.vents.vent[vent] = sized.vents.vent[vent];
+    to.vents.SV11 = sized.vents.SV11;
+    to.vents.SV22 = sized.vents.SV22;
+    to.vents.SV33 = sized.vents.SV33;
+    to.vents.ASmini = sized.vents.ASmini;
+    to.rscales = sized.rscales;
+    to.coef = sized.coef;
+    to.ref = sized.ref;
+    to.point = sized.point;
+    to.power.PIN = sized.power.PIN;
 }
 
 }  // namespace
@@ -86,16 +119,14 @@ int32_t computeDrawnDesign() {
     SPLcal();  // builds the coefficients of the alignment too
     LastSizing& last = lastSizing();
     if (last.held && sameInputs(state, last.before)) {
-        const int32_t redraw = state.view.ReDispWnd;
-        copySizingGroups(last.after, state);
-        state.view.ReDispWnd = redraw;
+        takeSizing(last.after, state);
         return 0;
     }
-    copySizingGroups(state, last.before);
+    forEachSizingGroup([&](auto group) { last.before.*group = state.*group; });
     last.before.shell.LVP = state.shell.LVP;
     last.before.shell.VentOkFlag = state.shell.VentOkFlag;
     AsVentOpt();
-    copySizingGroups(state, last.after);
+    takeSizing(state, last.after);
     last.held = true;
     return 0;
 }

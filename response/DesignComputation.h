@@ -7,8 +7,11 @@
 // the redraw that follows computes the same design again. The vents'
 // sizing, the costly part, remembers its last inputs and what it left: a
 // sizing of exactly the same inputs, byte for byte, takes that result
-// rather than sweeping the air speeds again. Any difference in what the
-// sizing reads sizes the vents anew.
+// rather than sweeping the air speeds again, and puts back only what the
+// sizing computes (the vents, the air-speed scales, the coefficients, level
+// and sweep point its sweeps leave): a name, the page or the connection's
+// pick changed since, which no sizing reads, stay as they are now. Any
+// difference in what the sizing reads sizes the vents anew.
 #pragma once
 
 #include <cstdint>

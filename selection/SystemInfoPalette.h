@@ -57,7 +57,9 @@ int32_t GetSpConImageForSysInfoPalet();
 // without its leading blank (a minus sign stays), cut to 6 characters
 // without rounding: 1234.56 with 2 decimals gives "1234.5". A value whose
 // digits before the point would not fit is shown in the exponent form that
-// fits, rounded: 1000000 gives "1e6", 1234567 "1.23e6".
+// keeps the most significant digits in the 6 characters, rounded but never
+// past the largest finite value: 1000000 gives "1e6", 1234567 "1235e3",
+// 1.45e100 "145e98", the largest double "17e307".
 Str255 paletteValueText(double value, int32_t decimals);
 
 // Where window 8 opens with that content height (screen pixels).

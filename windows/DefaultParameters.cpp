@@ -13,6 +13,7 @@
 #include "dialogs/FieldText.h"
 #include "dialogs/ParameterRecords.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/NameText.h"
 #include "model/ParameterPasses.h"
 
 namespace quendal {
@@ -175,6 +176,9 @@ int32_t DefaultParamWnd() {
 int32_t DefaultParamWndOKReturn() {
     const NextDesignInState next;
     if (!platform::windowExists(kWindow)) return 0;
+    // A name with characters the design cannot keep is refused as typed.
+    for (const DriverField name : {DriverField::Model, DriverField::Range})
+        if (refusedUnheldName(kWindow, defaultParamField(name), kRows[std::size_t(name)].label)) return 0;
     std::array<std::string, kDriverFieldCount> texts;
     std::array<std::string_view, kDriverFieldCount> views;
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {

@@ -18,6 +18,7 @@
 #include "view/ResponseRedraw.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/NameText.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -160,6 +161,29 @@ void applyToRadiatorSystem() {
     compareDesign(DesignComparison::Box);
 }
 
+// The names typed into the sheet, or those of a radiator record on the
+// clipboard, that hold characters a design cannot keep: refused, naming the
+// name and the characters; the sheet keeps what it holds.
+bool nameRefused() {
+    return refusedUnheldName(kSheet, kPRManufacturerField, kRows[0].label) ||
+           refusedUnheldName(kSheet, kPRModelField, kRows[1].label);
+}
+bool pastedNameRefused() {
+    const std::optional<std::string> text = platform::clipboard().text();
+    const auto fields = text ? cutRecord(*text, kRadiatorRecordFields) : std::nullopt;
+    if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return false;
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::string_view name = (*fields)[1 + i];
+        if (name.find(platform::kUnheldCharacter) == std::string_view::npos) continue;
+        platform::beep();
+        platform::showSheetAlert(kSheet, kUnheldCharactersAlert,
+                                 unheldCharactersMessage(kRows[i].label, unheldCharactersIn(
+                                     *text, platform::clipboard().unheldCharacters(), name)), {});
+        return true;
+    }
+    return false;
+}
+
 void sheetClosed() {
     platform::closeWindow(kSheet);
     SndAppleEvent(vocabulary::kToOstrevane, vocabulary::kNowFree, vocabulary::kOstrevane);
@@ -227,6 +251,7 @@ RecordOutcome PasteOnQnDLInPRDataEnter() {
 int32_t PRDataEnterPasteParameterButton() {
     if (!platform::windowExists(kSheet)) return 0;
     platform::setCurrentWindow(kSheet);
+    if (pastedNameRefused()) return 0;
     switch (PasteOnQnDLInPRDataEnter()) {
         case RecordOutcome::Taken:
             PassiveRadiDataInDispOrg(*readRadiatorRecord(state.messages.ClipText.view()));
@@ -245,6 +270,7 @@ int32_t PRDataEnterPasteParameterButton() {
 
 int32_t PRDataEnterWndApply() {
     if (!platform::windowExists(kSheet)) return 0;
+    if (nameRefused()) return 0;
     std::array<std::string, kRows.size()> texts;
     for (std::size_t i = 0; i < kRows.size(); ++i)
         texts[i] = i < 2 ? platform::controlText(kSheet, kRows[i].field) : platform::numberFieldText(kSheet, kRows[i].field);

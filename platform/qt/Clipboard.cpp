@@ -5,6 +5,7 @@
 
 #include "platform/qt/LocalMessages.h"
 #include "platform/qt/MacRoman.h"
+#include "platform/MacRomanText.h"
 
 namespace quendal::platform::qt {
 
@@ -16,7 +17,13 @@ public:
         const QClipboard* board = QGuiApplication::clipboard();
         const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
         if (data == nullptr || !data->hasText()) return std::nullopt;
-        return toMacRoman(data->text());
+        return toMacRoman(data->text(), kUnheldCharacter);
+    }
+    std::u32string unheldCharacters() override {
+        const QClipboard* board = QGuiApplication::clipboard();
+        const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
+        if (data == nullptr || !data->hasText()) return {};
+        return qt::unheldCharacters(data->text());
     }
 };
 

@@ -129,6 +129,13 @@ std::string numberFieldText(WindowNumber window, ControlNumber control) {
     return readText(*record);
 }
 
+std::u32string unheldCharacters(WindowNumber window, ControlNumber control) {
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr || record->kind != ControlKind::EditText) return {};
+    auto* edit = qobject_cast<QLineEdit*>(record->widget);
+    return edit != nullptr ? qt::unheldCharacters(edit->text()) : std::u32string();
+}
+
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text) {
     if (ControlRecord* record = findControl(window, control)) writeText(*record, text);
 }

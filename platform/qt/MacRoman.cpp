@@ -1,5 +1,7 @@
 #include "platform/qt/MacRoman.h"
 
+#include <QList>
+
 #include "platform/MacRomanText.h"
 
 namespace quendal::platform::qt {
@@ -14,17 +16,16 @@ QString fromMacRoman(std::string_view bytes) {
     return text;
 }
 
-std::string toMacRoman(const QString& text) {
+std::string toMacRoman(const QString& text, char unheld) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
+    for (const char32_t u : text.toUcs4()) {
         if (u < 0x80) {
             bytes += char(u);
             continue;
         }
         const int b = macRomanOfUnicode(u);
-        bytes += b >= 0 ? char(b) : '?';
+        bytes += b >= 0 ? char(b) : unheld;
     }
     return bytes;
 }
@@ -34,6 +35,13 @@ std::string numberTextToMacRoman(QString text) {
     text.replace(QChar(0x00B3), QLatin1String("^3"));
     text.replace(QChar(0x2126), QChar(0x03A9));  // the ohm sign, the Omega by another code
     return toMacRoman(text);
+}
+
+std::u32string unheldCharacters(const QString& text) {
+    std::u32string unheld;
+    for (const char32_t u : text.toUcs4())
+        if (u >= 0x80 && macRomanOfUnicode(u) < 0) unheld += u;
+    return unheld;
 }
 
 QString titleFromMacRoman(std::string_view bytes) {

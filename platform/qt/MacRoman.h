@@ -10,8 +10,12 @@
 namespace quendal::platform::qt {
 
 QString fromMacRoman(std::string_view bytes);
-// Characters Mac Roman cannot hold become '?'.
-std::string toMacRoman(const QString& text);
+// Characters Mac Roman cannot hold become `unheld`, one byte each (a
+// character beyond the 16-bit plane is one character).
+std::string toMacRoman(const QString& text, char unheld = '?');
+// The characters of the text that Mac Roman cannot hold, every one in the
+// order it stands.
+std::u32string unheldCharacters(const QString& text);
 
 // The same for a number typed into a field: the raised 2 and 3 of a unit
 // ("cm²") become "^2" and "^3", the ohm sign the Omega, so that the unit is

@@ -51,7 +51,7 @@ TEST(Mends, MaskedNumberNeverShowsMoreThanTheNumber) {
                 const std::size_t end = text.rfind(" Hz");
                 ASSERT_NE(start, std::string::npos) << mask;
                 const std::string number = text.substr(start, end == std::string::npos ? end : end - start);
-                EXPECT_EQ(number.find_first_not_of("0123456789.-e+"), std::string::npos) << number;
+                EXPECT_EQ(number.find_first_not_of("0123456789.-e"), std::string::npos) << number;  // one exponent form
                 const double read = std::strtod(number.c_str(), nullptr);
                 if (number.find('e') != std::string::npos)
                     EXPECT_EQ(read, value) << number;
@@ -59,7 +59,7 @@ TEST(Mends, MaskedNumberNeverShowsMoreThanTheNumber) {
                     EXPECT_LE(std::abs(read - value), 0.5 * std::pow(10.0, -static_cast<double>(decimals)) +
                                                           std::abs(value) * 1e-15) << number;
             }
-    EXPECT_EQ(maskedNumber(1e308, "#.##").str(), "1e+308");
+    EXPECT_EQ(maskedNumber(1e308, "#.##").str(), "1e308");
     EXPECT_EQ(maskedNumber(5.0, std::string(300, '#')).str(), "5");  // a mask past the limit gives way
 }
 

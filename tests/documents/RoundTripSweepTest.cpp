@@ -185,5 +185,32 @@ TEST(RoundTripSweep, ADesignComputedAgainAfterAnInputChangedIsTheOneItsInputsGiv
     resetState();
 }
 
+// The page, the driver's name and the connection picked in its sheet
+// changed between two computations of the same design, the first on the
+// side as a check makes it: none of them is an input of the sizing, so the
+// second takes the first's sizing, and leaves them as they are now rather
+// than as they were then.
+TEST(RoundTripSweep, ASizingTakenAgainLeavesThePageTheNameAndThePickAsTheyAreNow) {
+    ventedBoxDesign();
+    state.power.InputPowerCheck = 0;  // the power entered, whatever the connection
+    const auto design = std::make_unique<ProgramState>(state);
+    computeDrawnDesign();
+    const std::string sized = sizedVent();
+    state = *design;
+    std::tie(state.view.s_Resp, state.view.RespID) = std::make_tuple(Str255("imp"), 3);
+    state.speaker.s_SP = state.speaker.s_SP2 = "Woofer-B";
+    std::tie(state.connection.SpConNum, state.connection.PreSpCon, state.connection.SpConSel) = std::make_tuple(4, 4, 1);
+    computeDrawnDesign();
+    EXPECT_EQ(state.view.s_Resp, "imp");
+    EXPECT_EQ(state.view.RespID, 3);
+    EXPECT_EQ(state.speaker.s_SP, "Woofer-B");
+    EXPECT_EQ(state.speaker.s_SP2, "Woofer-B");
+    EXPECT_EQ(state.connection.SpConNum, 4);
+    EXPECT_EQ(state.connection.PreSpCon, 4);
+    EXPECT_EQ(state.connection.SpConSel, 1);
+    EXPECT_TRUE(sizedVent() == sized);
+    resetState();
+}
+
 }  // namespace
 }  // namespace quendal::test

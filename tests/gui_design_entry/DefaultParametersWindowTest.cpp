@@ -35,6 +35,10 @@ TEST_P(RefusedField, KeepsTheWindowTakesNothingAndFocusesTheField) {
     EXPECT_EQ(recorder.sheets[0].message.rfind(r.named, 0), 0u) << recorder.sheets[0].message;
     EXPECT_EQ(platform::keyboardFocus(kDefaultParametersWindow), defaultParamField(r.field));
     EXPECT_EQ(state.speaker.s_SP2, "Test20-04");  // not even the fields that were right
+    // The field keeps what was typed, every character of it.
+    auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kDefaultParametersWindow, defaultParamField(r.field)));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->text(), QString::fromUtf8(r.typed));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,7 +48,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{DriverField::VAS, "1e999", "ALERT!   Entered numerical value is too large.", "Vas"},
                     Refusal{DriverField::FS, "1e6", "ALERT!   Entered numerical value is too large.", "Fs"},
                     Refusal{DriverField::LE, "-1", "ALERT!   Entered numerical value is too small.", "Le"},
-                    Refusal{DriverField::EFI, "150", "ALERT!   Entered numerical value is too large.", "Effi"}));
+                    Refusal{DriverField::EFI, "150", "ALERT!   Entered numerical value is too large.", "Effi"},
+                    // A design keeps 8-bit text: a name is refused, never kept with "?" for a character.
+                    Refusal{DriverField::Model, "Динамик-テスト", "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Model Name holds characters a design cannot keep: U+0414 U+0438 U+043D U+0430 U+043C "
+                            "U+043A U+30C6 U+30B9 U+30C8."},
+                    // "–", "±" and "Ω" a design keeps; "½" it does not.
+                    Refusal{DriverField::Range, "20 Hz – 3 kHz ±3 dB, 8 Ω, ½ W",
+                            "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Frequency Range holds characters a design cannot keep: U+00BD."}));
 
 // A decimal comma is no number here: the alert says so in its own words,
 // and how decimals are written.

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -36,7 +38,18 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
+        // A character beyond ASCII arrives as the text of its key event, as
+        // a desktop's keyboard layout or input method sends it.
+        for (const QChar ch : text) {
+            if (ch.unicode() < 0x80) {
+                QTest::keyClicks(edit, QString(ch));
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(edit, &press);
+            QApplication::sendEvent(edit, &release);
+        }
     }
 
     AlertRecorder recorder;

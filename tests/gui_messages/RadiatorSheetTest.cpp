@@ -342,6 +342,56 @@ TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {
     EXPECT_EQ(messenger.sent, (std::vector<SentMessage>{{"Jevr", "Now I am free", "Ostrevane"}}));
 }
 
+// A radiator's name with characters a design cannot keep, typed and
+// applied or in a record pasted (where the clipboard stands each for the
+// character it cannot hold): refused, the alert naming the name and each
+// character; nothing is taken, and the sheet keeps what it held.
+TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedOrPasted) {
+    struct Case {
+        int32_t field;
+        std::string typed;     // UTF-8, as typed
+        std::string pasted;    // the name as the clipboard's 8-bit text gives it
+        std::u32string unheld;
+        std::string message;
+    };
+    const std::string title = "12|ALERT!   Entered text holds characters a design cannot keep.|";
+    const std::string note = ".  ( A design keeps the letters of Western European languages, digits and common signs. )";
+    const Case cases[] = {
+        {kPRManufacturerField, "Ακμή Audio", "\x1A\x1A\x1A\x1A Audio", U"\u0391\u03BA\u03BC\u03AE",
+         "Manufacturer holds characters a design cannot keep: U+0391 U+03BA U+03BC U+03AE"},
+        {kPRModelField, "PR-テスト-テ", "PR-\x1A\x1A\x1A-\x1A", U"\u30C6\u30B9\u30C8\u30C6",
+         "Model Name holds characters a design cannot keep: U+30C6 U+30B9 U+30C8"},
+    };
+    for (const Case& c : cases) {
+        for (const bool pasted : {false, true}) {
+            SCOPED_TRACE(c.typed + (pasted ? " pasted" : " typed"));
+            TearDown();
+            SetUp();
+            std::vector<std::string> unit = radiatorFields();
+            if (pasted) {
+                unit[c.field == kPRManufacturerField ? 1 : 2] = c.pasted;
+                clipboard.content = recordText(unit);
+                clipboard.unheld = c.unheld;
+                PRDataEnterPasteParameterButton();
+                EXPECT_TRUE(platform::isControlEnabled(kSheet, kPRPasteButton));
+            } else {
+                typeValidUnit();
+                type({{c.field, c.typed}});
+                PRDataEnterWndApply();
+                auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, c.field));
+                ASSERT_NE(edit, nullptr);
+                EXPECT_EQ(edit->text(), QString::fromStdString(c.typed));
+            }
+            EXPECT_EQ(dialogs.sheets, std::vector<std::string>{title + c.message + note});
+            EXPECT_EQ(dialogs.beeps, 1);
+            EXPECT_TRUE(platform::windowExists(kSheet));
+            EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
+            EXPECT_EQ(state.radiator.s_PROrg, "N/A");
+            EXPECT_EQ(state.radiator.PRDataInFlag, 0);
+        }
+    }
+}
+
 TEST_F(RadiatorSheetTest, EveryTextFitsItsRectangleAndEveryFieldIsThere) {
     const platform::qt::WindowRecord* record = platform::qt::findWindow(kSheet);
     ASSERT_NE(record, nullptr);

@@ -68,7 +68,7 @@ std::vector<Typed> everyNumberField() {
         {ventSheet(1, 2), kVentSizeField, "90,5", "Diameter 90,5 mm"},
         {ventSheet(2, 1), kVentSizeField, "120,5", "Width 120,5 mm"},
         {ventSheet(2, 2), kVentSecondSizeField, "80,5", "Height 80,5 mm"},
-        {ventSheet(1, 2), kVentSizeField, "1e308", "Diameter 1e+308 mm"},
+        {ventSheet(1, 2), kVentSizeField, "1e308", "Diameter 1e308 mm"},
         {kPrefs, kInputPowerField, "12,5", "input power"}, {kPrefs, kPortThicknessField, "1,000", "port thickness"},
         {kPage, kScaleField, "87,5", "Scale"}, {kPage, kScaleField, "1e999", "Scale"},
         // Beyond any number: said to be too large, not to be below the least power.

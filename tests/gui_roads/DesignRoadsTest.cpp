@@ -8,6 +8,7 @@
 // a stored value changed: looking changes nothing, a way back gives the
 // design back as it was, and a new design starts unchanged.
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
 #include <functional>
@@ -1240,13 +1241,44 @@ TEST_F(DesignRoads, AVanishingOrVastValueOnEveryRoadIsRefusedOrTheDesignReopens)
             hit(kCustomPalette, kPaletteRadiatorCountPopup);
         }
     };
+    // The value as its window shows it again reads back as the value: the
+    // window reopened and its OK (Apply) without a change ends as the road
+    // did. The radiator sheet opens empty: a record of the same unit sent by
+    // the radiator database shows the value there.
+    const auto readBack = [&](const Road& road, const char* value) {
+        if (road.field.window == kPassiveRadiatorSheet) {
+            messenger.receiver({"Wlok", "TEXT", std::string("DUMMY&  Acme  PR-30  30  18  ") + value +
+                                                    "  5.5  450  12  540  "});
+            settle();
+        } else {
+            choose(road.menu, road.item);
+            if (road.opening.window != 0) hit(road.opening.window, road.opening.control);
+        }
+        if (!platform::windowExists(road.ok.window)) return std::string("the window did not open again");
+        const std::string shown = platform::controlText(road.field.window, road.field.control);
+        hit(road.ok.window, road.ok.control);
+        const bool taken = alerts.pending.empty() && !platform::windowExists(road.ok.window);
+        return taken ? std::string() : "\"" + shown + "\" is refused";
+    };
+    // The largest double: its ten digits would round past it.
     for (const Road& road : roads)
-        for (const char* value : {"0.0004", "1e154", "3e154", "1e306", "1e307", "1e308"}) {
+        for (const char* value : {"0.0004", "1e154", "3e154", "1e306", "1e307", "1e308", "1.7976931348623157e308"}) {
             take(road, value);
+            const bool taken = (road.then == Nothing || road.then == PowerEntered) && alerts.pending.empty() &&
+                               !platform::windowExists(road.ok.window);
+            closeWhatStands();
+            settle();
+            if (taken) {
+                EXPECT_EQ(readBack(road, value), "") << road.name << " " << value;
+            }
             closeWhatStands();
             settle();
             ASSERT_EQ(restProblem(), "") << road.name << " " << value;
-            EXPECT_EQ(platform::controlText(kSystemInfoPalette, 33).find("inf"), std::string::npos) << road.name;
+            const std::string power = platform::controlText(kSystemInfoPalette, 33);  // ": 17e307 Watts"
+            EXPECT_EQ(power.find("inf"), std::string::npos) << road.name;
+            // No text rounds past the largest finite value ("2e308").
+            EXPECT_TRUE(std::isfinite(std::strtod(power.substr(power.find_first_not_of(": ")).c_str(), nullptr)))
+                << road.name << " " << value << ": " << power;
             ProgramState read;
             std::string problem;
             EXPECT_TRUE(decodeDesignDocument(encodeDesignDocument(state), read, &problem))

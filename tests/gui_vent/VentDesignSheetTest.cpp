@@ -228,30 +228,55 @@ TEST_F(VentDesignSheet, TwoVentsAfterATypedDiameterAreTwoDuctsAsFromTheReopenedD
     EXPECT_TRUE(sameRecord(reopened, typed));
 }
 
-// A tuning typed as 320 Hz for 32 Hz leaves the user's 90 mm duct no
-// length: it stays the user's, its outcome says so, and the tuning meant
-// gives it back, tuning the box with the textbook ends.
+// A tuning typed as 320 Hz for 32 Hz leaves the user's duct no length,
+// round (90 mm) or rectangular (120 x 50 mm): it stays the user's, its
+// outcome says so, and the tuning meant gives it back, tuning the box with
+// the textbook ends.
 TEST_F(VentDesignSheet, AUsersDuctOutlivesATuningThatLeavesItNoLengthAndComesBackRetuned) {
-    fortyLitresAt32Hz();
-    openSheet(1, 3, 1, "Vent", 4);
-    type(kVentDesignSheet, kVentSizeField, "90");
-    click(kVentDesignSheet, kVentOkButton);
-    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
-    for (const double tuning : {320.0, 32.0}) {
-        SCOPED_TRACE(tuning);
-        state.box.FB1 = tuning;
-        state.view.ReDispWnd = 2;
-        ReDispResposeWnd();
-        const VentRecord& vent = state.vents.vent[1];
-        EXPECT_EQ(shapeInForce(vent), VentShape::CircularDuct);
-        EXPECT_EQ(vent.CircDuctDV, 90.0);
-        EXPECT_EQ(vent.CircDuctVentInit, 1);
-        if (tuning > 100.0) {
-            // The ends of a 90 mm duct alone tune the box below 320 Hz.
-            EXPECT_LT(ductResonanceHz(0.0, 90.0, 1), tuning);
-            EXPECT_EQ(vent.VentForm, int32_t(VentForm::LengthNotPositive));
-        } else {
-            EXPECT_NEAR(ductResonanceHz(vent.CircDuctLV, 90.0, 1), tuning, kTuningTolerance * tuning);
+    struct Row {
+        const char* name;
+        VentShape shape;
+        double width, height;  // mm; a round duct's diameter and no height
+    };
+    for (const Row& row : {Row{"round", VentShape::CircularDuct, 90.0, 0.0},
+                           Row{"rectangular", VentShape::RectangularDuct, 120.0, 50.0}}) {
+        SCOPED_TRACE(row.name);
+        TearDown();
+        SetUp();
+        fortyLitresAt32Hz();
+        openSheet(1, 3, 1, "Vent", 4);
+        const bool round = row.shape == VentShape::CircularDuct;
+        if (!round) {
+            widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>()->setCurrentIndex(1);
+            chooseDucted(kRectangularRadio);
+            type(kVentDesignSheet, kVentSecondSizeField, QString::number(row.height));
+        }
+        type(kVentDesignSheet, kVentSizeField, QString::number(row.width));
+        click(kVentDesignSheet, kVentOkButton);
+        ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+        // The tuning of the 40 l box by the duct `lengthMm` long.
+        const auto tunedBy = [&](double lengthMm) {
+            if (round) return ductResonanceHz(lengthMm, row.width, 1);
+            const double radius = equivalentRadius(row.width, row.height) / 1000.0;
+            return resonanceHz(ventMass(lengthMm / 1000.0, row.width * row.height / 1e6, radius, 1), 40.0);
+        };
+        for (const double tuning : {320.0, 32.0}) {
+            SCOPED_TRACE(tuning);
+            state.box.FB1 = tuning;
+            state.view.ReDispWnd = 2;
+            ReDispResposeWnd();
+            const VentRecord& vent = state.vents.vent[1];
+            EXPECT_EQ(shapeInForce(vent), row.shape);
+            EXPECT_EQ(round ? vent.CircDuctDV : vent.RectDuctWV, row.width);
+            EXPECT_EQ(round ? 0.0 : vent.RectDuctHV, row.height);
+            EXPECT_EQ(round ? vent.CircDuctVentInit : vent.RectDuctVentInit, 1);
+            if (tuning > 100.0) {
+                // The ends of the duct alone tune the box below 320 Hz.
+                EXPECT_LT(tunedBy(0.0), tuning);
+                EXPECT_EQ(vent.VentForm, int32_t(VentForm::LengthNotPositive));
+            } else {
+                EXPECT_NEAR(tunedBy(round ? vent.CircDuctLV : vent.RectDuctLV), tuning, kTuningTolerance * tuning);
+            }
         }
     }
 }

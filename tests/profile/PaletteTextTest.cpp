@@ -12,8 +12,10 @@ TEST(PaletteValueText, DropsOnlyALeadingBlankAndCutsWithoutRounding) {
     const Case cases[] = {
         {1234.56, 2, "1234.5"}, {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"},
         {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"}, {-1234.5, 1, "-1234."},
-        // Digits before the point are never cut: the exponent form that fits.
-        {1e6, 2, "1e6"}, {1234567.0, 2, "1.23e6"}, {-123456.7, 1, "-1.2e5"}, {1e308, 2, "1e+308"},
+        // Digits before the point are never cut: the exponent form that keeps
+        // the most digits in six characters, never rounded past the largest value.
+        {1e6, 2, "1e6"}, {1234567.0, 2, "1235e3"}, {-123456.7, 1, "-123e3"}, {1e308, 2, "1e308"},
+        {1.45e100, 2, "145e98"}, {1.2345e45, 2, "123e43"}, {9.9999e99, 2, "1e100"}, {1.7976931348623157e308, 2, "17e307"},
     };
     for (const Case& c : cases) EXPECT_EQ(paletteValueText(c.value, c.decimals).str(), c.text) << c.value;
 }

@@ -24,7 +24,9 @@ TEST(ValueText, RoundsToItsDecimalsWithTiesToEvenAndKeepsTheSign) {
     const Case cases[] = {
         {30.0, 2, " 30", 432}, {25.5, 2, " 25.5", 426}, {25.456, 2, " 25.46", 422}, {0.7071, 3, " 0.707", 422},
         {0.125, 2, " 0.12", 426}, {0.375, 2, " 0.38", 426}, {-2.5, 2, "-2.5", 430}, {-0.004, 2, " 0", 436},
-        {1e308, 2, " 1e+308", 416},  // hundredths of it would overflow
+        {1e308, 2, " 1e308", 420},  // hundredths of it would overflow
+        // The largest double: ten digits rounded would pass it, so they are cut.
+        {1.7976931348623157e308, 2, " 1.797693134e308", 382}, {-1.7976931348623157e308, 0, "-1.797693134e308", 382},
     };
     for (const Case& c : cases) {
         const Str255 text = valueText(c.value, c.decimals);

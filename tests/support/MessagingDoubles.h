@@ -48,7 +48,9 @@ public:
 class ClipboardDouble : public platform::ClipboardService {
 public:
     std::optional<std::string> text() override { return content; }
+    std::u32string unheldCharacters() override { return unheld; }
     std::optional<std::string> content;
+    std::u32string unheld;  // what content's kUnheldCharacter stand for, in order
 };
 
 class RecordingDialogs : public platform::DialogService {
