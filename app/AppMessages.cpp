@@ -21,6 +21,7 @@
 #include "app/RepeatingTimer.h"
 #include "app/UpdateCheck.h"
 #include "model/DriverCheck.h"
+#include "model/AppliedDesign.h"
 #include "model/KeptDesign.h"
 #include "model/ParameterPasses.h"
 #include "windows/DefaultParameters.h"
@@ -245,7 +246,11 @@ void receiveDriverRecord(const DriverRecord& record) {
 
 // Steps of a radiator record from Ostrevane that can be applied at once.
 void applyRadiatorRecord() {
-    if (!MasageTextToPRParameter()) return;
+    holdReceivedRadiator();  // the unit the sheet's Cancel puts back: the one before the record
+    if (!MasageTextToPRParameter()) {
+        endReceivedRadiatorHold(true);
+        return;
+    }
     InitMenu13();
     if (state.shell.CtmPaletFlag == 0) DisableCustomPalet();
     toOstrevane(vc::kNowBusy);

@@ -98,6 +98,16 @@ struct PassiveRadiatorParameters {
     uint8_t PRUseFlag = 0;     // unit data are applied
 };
 
+// The passive-radiator sheet's hold on the received unit: the radiator as
+// it was before the sheet stood, while HeldFlag is 1. A unit pasted into
+// the sheet or sent by the radiator database is written into the received
+// values (the Org values) before the user applies it: Apply takes it, and
+// Cancel puts these values back.
+struct RadiatorSheetHold {
+    uint8_t HeldFlag = 0;  // 1 while the sheet stands
+    PassiveRadiatorParameters before;
+};
+
 // The record of one vent: its kind, form, counts and sizes.
 struct VentRecord {
     int32_t VentTypeTab = 1;   // 1 circular, 2 rectangular
@@ -123,6 +133,10 @@ struct VentParameters {
     int32_t VentID = 1;
     int32_t VentCalcCount = 0;
     double ASmini = 0.0;          // m/s, peak air speed of the last sizing sweep (at the candidate area)
+    // The redraw mode (ReDispWnd) before the Vent Design sheet set it to
+    // redraw only; the sheet's Cancel puts it back, so that a sheet opened
+    // and cancelled leaves the design as it was.
+    int32_t ReDispWndBak = 1;
 };
 
 // The current system: number = (tab - 1) * 8 + button; and the alignment item.

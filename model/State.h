@@ -25,6 +25,7 @@ struct ProgramState {
     SpeakerParameters speaker;
     BoxParameters box;
     PassiveRadiatorParameters radiator;
+    RadiatorSheetHold radiatorSheet;
     VentParameters vents;
     SystemSelection selection;
     ViewSettings view;

@@ -6,6 +6,7 @@
 #include "response/CofCal.h"
 #include "response/SpConCal.h"
 #include "enclosures/IBcal.h"
+#include "model/AppliedDesign.h"
 #include "model/KeptDesign.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -67,6 +68,7 @@ void backToWindowBelow() {
 void applyWaitingRadiatorRecord() {
     MessageState& m = state.messages;
     if (!(m.s_DummyPR == "DUMMY&") || state.shell.WindCloseFlag != 0) return;
+    holdReceivedRadiator();  // the unit the sheet's Cancel puts back: the one before the record
     MasageTextToPRParameter();
     menusFor(MenuSituation::SheetUp);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteDimmed);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/AppMessageSend.h"
+#include "model/AppliedDesign.h"
 #include "model/MessageVocabulary.h"
 #include "dialogs/ParameterRecords.h"
 #include "enclosures/PRcal.h"
@@ -167,8 +168,13 @@ void sheetClosed() {
 
 int32_t PassiveRadiDataEnterWnd() {
     if (!platform::createWindow(kSheet, platform::WindowKind::Sheet, {0, 0, kHeight, kWidth},
-                                "Passive Radiator Parameters", kResponseWindow))
+                                "Passive Radiator Parameters", kResponseWindow)) {
+        endReceivedRadiatorHold(true);  // a record taken for a sheet that cannot stand goes
         return -1;
+    }
+    // A unit pasted or received now is shown, not applied: the design keeps
+    // the received unit it has until Apply.
+    holdReceivedRadiator();
     platform::setWindowThemeBackground(kSheet, true);
     platform::setCurrentWindow(kSheet);
     addText(kHeading, {16, kLabelLeft, 34, kRight}, "Passive Radiator Unit", 13.0, true);
@@ -274,6 +280,7 @@ int32_t PRDataEnterWndApply() {
         return 0;
     }
     PRDataIn_OrgToCurrent();
+    endReceivedRadiatorHold(false);
     sheetClosed();
 
     if (passiveRadiatorSystem()) {
@@ -290,6 +297,7 @@ int32_t PRDataEnterWndApply() {
 
 int32_t PRDataEnterWndCancel() {
     if (!platform::windowExists(kSheet)) return 0;
+    endReceivedRadiatorHold(true);
     sheetClosed();
     menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);

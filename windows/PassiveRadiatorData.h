@@ -31,8 +31,11 @@ inline constexpr platform::ControlNumber kPRVdField = 60;        // cm^3
 
 inline constexpr std::string_view kPasteMismatchAlert = "ALERT!   Paste Data is Mismatched.";
 
-// Creates the sheet on the response window with empty fields and shows it;
-// does nothing and returns -1 while there is no response window.
+// Creates the sheet on the response window with empty fields and shows it,
+// holding the received unit as it stands (holdReceivedRadiator): a unit
+// pasted or received is shown in the received values, not applied, until
+// Apply. Returns -1 while there is no response window, the received unit
+// put back as held.
 int32_t PassiveRadiDataEnterWnd();
 // Shows the received unit (s_ManufOrg, s_PROrg and the seven Org values).
 int32_t PassiveRadiDataInDispOrg();
@@ -58,10 +61,11 @@ bool refusedRadiatorRecord(int32_t window, std::string_view text);
 // "Apply": the fields are read and judged as a radiator record of the same
 // texts is (checkRadiatorTexts); a refused unit beeps and shows the alert
 // naming the field and why, the sheet keeps its texts and nothing changes;
-// a valid unit is taken and, for the two passive-radiator systems, becomes
-// the design's alignment.
+// a valid unit is taken (the hold ends) and, for the two passive-radiator
+// systems, becomes the design's alignment.
 int32_t PRDataEnterWndApply();
-// "Cancel": closes the sheet; nothing of it is taken.
+// "Cancel": closes the sheet; nothing of it is taken, and a unit pasted or
+// received into it gives way to the one held when it opened.
 int32_t PRDataEnterWndCancel();
 
 }  // namespace quendal

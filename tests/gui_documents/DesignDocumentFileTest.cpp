@@ -26,17 +26,38 @@ struct RefusingFiles : platform::DocumentFileService {
 class DesignDocumentFileTest : public DocumentTest {};
 
 TEST_F(DesignDocumentFileTest, WrittenDesignReadsBackWithItsSavedState) {
-    state = distinctDesign();
+    ProgramState design = distinctDesign();
+    design.connection = {5, 5, 0};  // no connection sheet takes picks
+    state = design;
     const std::string file = path("design.qndl");
     ASSERT_TRUE(WriteFile(file).ok());
-    EXPECT_EQ(firstDifference(contents(file), handWritten(distinctDesign())), -1);
+    EXPECT_EQ(firstDifference(contents(file), handWritten(design)), -1);
 
     resetState();
     const DocumentResult read = ReadFile(file);
     ASSERT_TRUE(read.ok()) << read.description;
-    EXPECT_EQ(firstDifference(encodeDesignDocument(state), handWritten(distinctDesign())), -1);
-    EXPECT_EQ(state.document.SpParmVarOrigin, boxSnapshotOf(distinctDesign()));
-    EXPECT_EQ(state.document.VentParmVarOrigin, ventSnapshotOf(distinctDesign()));
+    EXPECT_EQ(firstDifference(encodeDesignDocument(state), handWritten(design)), -1);
+    EXPECT_EQ(state.document.SpParmVarOrigin, boxSnapshotOf(design));
+    EXPECT_EQ(state.document.VentParmVarOrigin, ventSnapshotOf(design));
+}
+
+// The connection sheet over the design, Push-Pull Serial picked over Single:
+// the file holds Single with no sheet taking picks, and so does a design
+// read from a document that says a sheet took picks.
+TEST_F(DesignDocumentFileTest, TheConnectionPickedButNotAppliedIsNeitherWrittenNorRead) {
+    state = distinctDesign();  // SpConNum 5 picked, SpConNumBak 1 in use, SpConSel 1
+    const std::string file = path("design.qndl");
+    ASSERT_TRUE(WriteFile(file).ok());
+    ProgramState applied = distinctDesign();
+    applied.connection = {1, 1, 0};
+    EXPECT_EQ(firstDifference(contents(file), handWritten(applied)), -1);
+    EXPECT_EQ(state.connection.SpConNum, 5);  // the sheet keeps its pick
+
+    put(file, handWritten(distinctDesign()));
+    resetState();
+    ASSERT_TRUE(ReadFile(file).ok());
+    EXPECT_EQ(std::tuple(state.connection.SpConNum, state.connection.SpConNumBak, state.connection.SpConSel),
+              std::tuple(5, 5, 0));
 }
 
 TEST_F(DesignDocumentFileTest, SavingLeavesTheDesignAsItWasAndRemembersWhatWasWritten) {
