@@ -285,6 +285,7 @@ int32_t ventCommand(int32_t menu, int32_t item) {
     state.shell.s_VentTitle = title;
     InitMenu13();
     disableCustomPaletteWhenShown();
+    state.vents.ReDispWndBak = state.view.ReDispWnd;
     state.view.ReDispWnd = 1;
     if (menu == kThreeVentMenu) ParallelVentedVentOpt();
     PreVentParameterChange();

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/AppliedDesign.h"
 #include "model/ParameterPasses.h"
 #include "response/DesignCheck.h"
 #include "response/ReferenceLevel.h"
@@ -279,7 +280,7 @@ std::string encodeDesignDocument(const ProgramState& design) {
 }
 
 std::string storedDesignValues(const ProgramState& design) {
-    std::string bytes = encodeDesignDocument(design);
+    std::string bytes = encodeDesignDocument(appliedDesign(design));
     constexpr struct {
         std::size_t offset, size;
     } kViewFields[] = {{12, 20}, {88, kDocumentTextField}, {214, 4}};  // ReDispWnd .. Disp, s_Resp, sysFigTriBtn

@@ -42,9 +42,10 @@ ProgramState documentCopy(const ProgramState& design);
 // end marker and reads back as written.
 std::string encodeDesignDocument(const ProgramState& design);
 
-// The document of `design` with the fields of the view blanked (ReDispWnd,
-// RespID, Magni, Scale, Disp, s_Resp, sysFigTriBtn): the values the design
-// stores, whatever page, scale and display it is shown with.
+// The document of `design` as applied (appliedDesign, model/AppliedDesign.h)
+// with the fields of the view blanked (ReDispWnd, RespID, Magni, Scale,
+// Disp, s_Resp, sysFigTriBtn): the values the design stores, whatever page,
+// scale and display it is shown with, and whatever a sheet over it shows.
 std::string storedDesignValues(const ProgramState& design);
 
 // Reads a document into `design`. The bytes are checked first: fewer than

@@ -2,6 +2,7 @@
 
 #include "app/DesignDocument.h"
 #include "app/UnsavedChanges.h"
+#include "model/AppliedDesign.h"
 #include "model/State.h"
 #include "platform/Platform.h"
 #include "response/VentSizing.h"
@@ -9,7 +10,9 @@
 namespace quendal {
 
 DocumentResult WriteFile(const std::string& path) {
-    const ProgramState written = documentCopy(state);
+    // The design as applied: a connection picked or a radiator unit shown
+    // in a sheet still standing is not written, whichever road saves.
+    const ProgramState written = documentCopy(appliedDesign(state));
     std::string error;
     if (!platform::documentFiles().writeFileAtomically(path, encodeDesignDocument(written), error))
         return {DocumentResult::Outcome::FileError, error};
@@ -26,6 +29,10 @@ DocumentResult ReadFile(const std::string& path) {
     std::string problem;
     if (!decodeDesignDocument(bytes, state, &problem))
         return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + "."};
+    // A document written while the connection sheet took picks may say so;
+    // the design read is the one in force, with no sheet over it.
+    state.connection.SpConSel = 0;
+    state.connection.SpConNumBak = state.connection.SpConNum;
     deriveVentChoices();
     DirtyCheckSpParamIn();
     DirtyCheckVentParamIn();

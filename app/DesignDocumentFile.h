@@ -18,16 +18,20 @@ struct DocumentResult {
     bool ok() const { return outcome == Outcome::Done; }
 };
 
-// Writes the design in `state` as the document at `path` (UTF-8), replacing
-// the file in one step. On success the snapshots of the unsaved-changes
-// model are taken from the design as written (vent dimensions rounded), so
-// it becomes the saved state. The design in `state` is never changed; a
+// Writes the design in `state` as applied (appliedDesign: a connection
+// picked or a radiator unit shown in a sheet that still stands is left
+// out) as the document at `path` (UTF-8), replacing the file in one step.
+// On success the snapshots of the unsaved-changes model are taken from the
+// design as written (vent dimensions rounded), so it becomes the saved
+// state. The design in `state` is never changed; a
 // failure (FileError) leaves the old file and the snapshots as they were.
 DocumentResult WriteFile(const std::string& path);
 
 // Reads the document at `path` (UTF-8) into `state`, derives from the
 // design read who chose each vent's form (deriveVentChoices), and takes
-// both snapshots. A file that cannot be read (FileError) or that is not a valid
+// both snapshots. No sheet stands over a design just read: the
+// connection sheet's flag is taken as 0, whatever an older document holds.
+// A file that cannot be read (FileError) or that is not a valid
 // design document (NotADesignDocument: too short, or a selector out of its
 // range) leaves `state` exactly as it was. The record is read whatever the
 // file's extension.

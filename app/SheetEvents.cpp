@@ -212,6 +212,7 @@ void rectangularVentFormChanged(bool recount) {
 int32_t cancelVentDesign() {
     SheetWndClose(kVentDesignSheet);
     VentParameterReturnForCancel();
+    state.view.ReDispWnd = state.vents.ReDispWndBak;
     NavUserActionCancelMenu();
     if (customPaletteShown()) EnableCustomPalet();
     return kHandled;

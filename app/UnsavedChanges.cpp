@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "app/DesignDocument.h"
+#include "model/AppliedDesign.h"
 #include "model/ParameterPasses.h"
 #include "model/WindowNumbers.h"
 #include "platform/Platform.h"
@@ -43,7 +44,7 @@ BoxSnapshot boxSnapshotOf(const ProgramState& d) {
                        d.power.PIN,
                        d.shell.LVP,
                        static_cast<double>(d.view.ImpID),
-                       static_cast<double>(d.connection.SpConNum)};
+                       static_cast<double>(appliedConnection(d.connection))};
 }
 
 VentSnapshot ventSnapshotOf(const ProgramState& d) {

@@ -45,7 +45,9 @@ void DontSaveAnswered();
 bool ChangesAnsweredDontSave();
 
 // The snapshots of a given design, as the routines above take them from
-// `state`; the document writer takes them from the design as written.
+// `state`, of the design as applied (a connection picked in the connection
+// sheet is not, until Select); the document writer takes them from the
+// design as written.
 BoxSnapshot boxSnapshotOf(const ProgramState& design);
 VentSnapshot ventSnapshotOf(const ProgramState& design);
 

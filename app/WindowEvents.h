@@ -25,7 +25,8 @@ int32_t SheetWindowEvent(const platform::WindowEvent& event);      // windows 5,
 int32_t DesignWindowEvent(const platform::WindowEvent& event);     // windows 7, 8, 9
 
 // What a sheet's Cancel button and its Escape key (or close box) share.
-// The Vent Design sheet: the vent as it was, the design's menus.
+// The Vent Design sheet: the vent and the redraw mode as they were, the
+// design's menus.
 int32_t cancelVentDesign();
 // The Initial Setup sheet over the Vent Design sheet: the input power and
 // port thickness as they were, the Vent Design sheet in front.

@@ -1,5 +1,6 @@
 #include "model/InputPower.h"
 
+#include "model/AppliedDesign.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -7,7 +8,7 @@ namespace quendal {
 int32_t PINcalc() {
     InputPowerSettings& power = state.power;
     const double rated = state.speaker.PEMX2;  // W, one driver as entered
-    switch (state.connection.SpConNum) {
+    switch (appliedConnection(state.connection)) {
         case 1: power.PIN = rated; break;
         case 2:
         case 3:

@@ -123,6 +123,10 @@ struct VentParameters {
     int32_t VentID = 1;
     int32_t VentCalcCount = 0;
     double ASmini = 0.0;          // m/s, peak air speed of the last sizing sweep (at the candidate area)
+    // The redraw mode (ReDispWnd) before the Vent Design sheet set it to
+    // redraw only; the sheet's Cancel puts it back, so that a sheet opened
+    // and cancelled leaves the design as it was.
+    int32_t ReDispWndBak = 1;
 };
 
 // The current system: number = (tab - 1) * 8 + button; and the alignment item.

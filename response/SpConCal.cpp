@@ -1,5 +1,6 @@
 #include "response/SpConCal.h"
 
+#include "model/AppliedDesign.h"
 #include "model/State.h"
 
 namespace quendal {
@@ -14,7 +15,7 @@ struct ConnectionFactors {
 
 int32_t SpconCal() {
     ConnectionFactors k{};
-    switch (state.connection.SpConNum) {
+    switch (appliedConnection(state.connection)) {
     case 1: k = {1.0, 1.0, 1.0, 1.0, 1.0}; break;
     case 2: k = {2.0, 2.0, 2.0, 2.0, 0.5}; break;
     case 3: k = {2.0, 2.0, 2.0, 2.0, 2.0}; break;

@@ -7,8 +7,10 @@
 
 namespace quendal {
 
-// By SpConNum: 1 Single, 2 Dual Parallel, 3 Dual Serial, 4 Push-Pull
-// Parallel, 5 Push-Pull Serial. Parallel wiring halves RE and LE, serial
+// By the connection in force (SpConNum; while the connection sheet takes
+// picks, the one in use when it opened, as a pick is not applied yet):
+// 1 Single, 2 Dual Parallel, 3 Dual Serial, 4 Push-Pull Parallel, 5
+// Push-Pull Serial. Parallel wiring halves RE and LE, serial
 // wiring doubles them; dual drivers double VAS, EFI, VD and SD, push-pull
 // pairs halve VAS and EFI; two drivers double PEMX; FS and the Q values are
 // those of one driver. Any other SpConNum changes nothing.

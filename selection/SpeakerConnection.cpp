@@ -121,8 +121,10 @@ int32_t connectionMove(int32_t connection, uint8_t character) {
 
 int32_t SpConSelectWnd() {
     if (!platform::createWindow(kSheet, platform::WindowKind::Sheet, {0, 0, kSheetHeight, kSheetWidth},
-                                "Speaker Connection", kResponseWindow))
-        return 0;  // a sheet needs the response window
+                                "Speaker Connection", kResponseWindow)) {
+        state.connection.SpConSel = 0;  // a sheet needs the response window: none takes picks
+        return 0;
+    }
     platform::setWindowThemeBackground(kSheet, true);
     SpeakerConnection& con = state.connection;
     con.SpConSel = 1;             // the sheet takes picks

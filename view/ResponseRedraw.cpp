@@ -120,7 +120,9 @@ int32_t ResponsePlot() {
     if (tab == 1 || tab == 2) DrawResponsePage(PageTarget::Screen);
     state.draw.ClippingFlag = 0;
     BoxParameterBackup();
-    state.connection.SpConNumBak = state.connection.SpConNum;
+    // The connection drawn is the one in use; a pick in the connection
+    // sheet standing over the window is not, until it is applied.
+    if (state.connection.SpConSel != 1) state.connection.SpConNumBak = state.connection.SpConNum;
     return 0;
 }
 

@@ -31,7 +31,8 @@ int32_t RecalculateDesign();
 int32_t ReDispResposeWnd();
 int32_t ReDispResposeWndCommon();
 // Draws the page of s_Resp for the current system, then ClippingFlag := 0,
-// the box values kept as last accepted, SpConNumBak := SpConNum.
+// the box values kept as last accepted, SpConNumBak := SpConNum (unless the
+// connection sheet takes picks: its Cancel goes back to SpConNumBak).
 int32_t ResponsePlot();
 // Enables and checks the View menu's items for the page.
 int32_t MenuPlotForResponse();

@@ -1,7 +1,8 @@
 // Designs no document stands for (new ones, opened stationery) are guarded
-// like saved ones, System Select gives the design back on Cancel, and a
-// driver is corrected through Speaker Select with or without a driver
-// database.
+// like saved ones, System Select gives the design back on Cancel, a driver
+// is corrected through Speaker Select with or without a driver database,
+// and every road that writes a design writes it as applied, whatever a
+// sheet over it shows.
 #include <filesystem>
 
 #include <QTest>
@@ -21,6 +22,11 @@
 #include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
+#include "model/AppliedDesign.h"
+#include "vent/VentDesignSheet.h"
+#include "vent/VentSetupSheet.h"
+#include "windows/PassiveRadiatorData.h"
+#include "windows/SaveChangesSheet.h"
 
 namespace quendal::test {
 namespace {
@@ -37,9 +43,12 @@ protected:
         InstallTextMessageHandlers();
         state.prefs.InitSetupCheck = 0;
         state.prefs.UpdateForCheck = 0;
+        clipboard.content = kRadiatorUnit;
+        platform::setClipboardService(&clipboard);
     }
     void TearDown() override {
         platform::setDesktopService(nullptr);
+        platform::setClipboardService(nullptr);
         DocflowTest::TearDown();
     }
     // A Vented Box design chosen in System Select and drawn for the first time.
@@ -67,6 +76,15 @@ protected:
         put(file, encodeDesignDocument(state));
         open(file);
     }
+    // A new design saved as Box.qndl and bound to it, without waiting for
+    // an opening's timer.
+    void startSaved() {
+        startNewDesign();
+        const std::string file = path("Box.qndl");
+        put(file, encodeDesignDocument(state));
+        ASSERT_TRUE(ClikOpenDocmFile(file).ok());
+        BindResponseWindowToDocument(file);
+    }
     // A new port thickness (mm), and the redraw that follows it.
     static void changeThickness(double mm) {
         state.shell.LVP = mm;
@@ -80,8 +98,67 @@ protected:
         QTest::mouseClick(widget, Qt::LeftButton);
     }
     static bool changed() { return state.shell.DirtyFlag == 1 && platform::isWindowModified(kResponseWindow); }
+    // A key pressed in a window, as the user presses it.
+    static void press(platform::WindowNumber window, Qt::Key key) {
+        ASSERT_TRUE(platform::windowExists(window)) << window;
+        QTest::keyClick(platform::qt::windowWidget(window)->windowHandle(), key);
+    }
+    // A sheet over the design showing what the user has not applied, and
+    // its Cancel.
+    struct Sheet {
+        const char* name;
+        std::function<void()> show, cancel;
+    };
+    static std::vector<Sheet> sheetsShowing() {
+        const auto cancelling = [](platform::WindowNumber window, platform::ControlNumber button) {
+            return [window, button] { click(window, button); };
+        };
+        return {
+            {"the connection sheet, Dual Serial picked",
+             [] {
+                 ApplicationEventHandler(kMiscMenu, 6);
+                 press(kSpeakerConnectionSheet, Qt::Key_Right);
+                 press(kSpeakerConnectionSheet, Qt::Key_Right);
+             },
+             [] { press(kSpeakerConnectionSheet, Qt::Key_Escape); }},
+            {"the radiator sheet, a unit pasted",
+             [] {
+                 ApplicationEventHandler(kMiscMenu, 9);
+                 click(kPassiveRadiatorSheet, kPRPasteButton);
+             },
+             cancelling(kPassiveRadiatorSheet, kPRCancelButton)},
+            {"the radiator sheet, a unit received",
+             [] { ReceiveAppMessage({std::string(vocabulary::kFromOstrevane), "TEXT", kRadiatorUnit}); },
+             cancelling(kPassiveRadiatorSheet, kPRCancelButton)},
+            {"Initial Setup, a thickness typed",
+             [] {
+                 ApplicationEventHandler(kMiscMenu, 5);
+                 platform::setControlText(kInitialSetupSheet, 11, "35");
+             },
+             cancelling(kInitialSetupSheet, 2)},
+            {"Vent Design, a diameter typed and Calc.",
+             [] {
+                 ApplicationEventHandler(kOneVentMenu, 1);
+                 platform::setControlText(kVentDesignSheet, kVentSizeField, "80");
+                 click(kVentDesignSheet, kVentCalcButton);
+             },
+             cancelling(kVentDesignSheet, kVentCancelButton)},
+            {"the vent's Initial Setup, a thickness typed",
+             [] {
+                 ApplicationEventHandler(kOneVentMenu, 1);
+                 click(kVentDesignSheet, kCircularSetupButton);
+                 platform::setControlText(kVentInitialSetupSheet, kVentSetupThicknessField, "35");
+             },
+             [] {
+                 click(kVentInitialSetupSheet, kVentSetupCancelButton);
+                 click(kVentDesignSheet, kVentCancelButton);
+             }},
+        };
+    }
+    static constexpr const char* kRadiatorUnit = "DUMMY&  Acme Audio  PR-25  25  21.5  48  6.2  330  11  360  ";
 
     RecordingDesktop desktop;
+    ClipboardDouble clipboard;
 };
 
 // As first drawn a design closes unasked; changed, it asks, whatever its kind.
@@ -429,6 +506,106 @@ TEST_F(UntitledDesignTest, ADocumentRefusedAtTheStartSaysSoInFrontOfTheDefaultPa
     EXPECT_TRUE(dialogs.behindAlert);
     EXPECT_EQ(state.shell.SelfOpenTimer, 0);  // it does not open the window a second time
     platform::setDialogService(&alerts);
+}
+
+// A changed design under a sheet that shows what the user has not applied:
+// the connection sheet with another connection picked, the radiator sheet
+// with a unit pasted or sent by the radiator database, or the values typed
+// into Initial Setup, Vent Design and the vent's Initial Setup. Whatever
+// road writes the design, the siblings' included, writes it as applied.
+TEST_F(UntitledDesignTest, EveryRoadThatWritesTheDesignWritesItAsApplied) {
+    const auto saveOnSiblingsSheet = [](std::string_view eventClass, std::string_view text) {
+        return [eventClass, text] {
+            ReceiveAppMessage({std::string(eventClass), "TEXT", std::string(text)});
+            click(kSaveChangesSheet, kSaveChangesSaveButton);
+        };
+    };
+    const auto answeringSave = [this](int32_t menu, int32_t item) {
+        return [this, menu, item] {
+            ApplicationEventHandler(menu, item);
+            documentDialogs.answer(SaveChangesAnswer::Save);
+        };
+    };
+    const std::pair<const char*, std::function<void()>> roads[] = {
+        {"the driver database's Quit", saveOnSiblingsSheet(vocabulary::kFromOrvanel, vocabulary::kQuitFromOrvanel)},
+        {"Tessmir's save", saveOnSiblingsSheet(vocabulary::kFromTessmir, vocabulary::kShowSaveFileFromTessmir)},
+        {"the driver database opening a file",
+         saveOnSiblingsSheet(vocabulary::kFromOrvanel, vocabulary::kBootedByFileFromOrvanel)},
+        {"a document handed over",
+         [this] {
+             ClikOpenDocm(path("Other.qndl"));
+             documentDialogs.answer(SaveChangesAnswer::Save);
+         }},
+        {"Save", [] { ApplicationEventHandler(kFileMenu, 5); }},
+        {"Save As",
+         [this] {
+             ApplicationEventHandler(kFileMenu, 6);
+             documentDialogs.saveTo(path("Box.qndl"));
+         }},
+        {"Close", answeringSave(kFileMenu, 3)},
+        {"Quit", answeringSave(kApplicationMenu, kQuitItem)},
+    };
+    for (const Sheet& sheet : sheetsShowing())
+        for (const auto& [road, save] : roads) {
+            SCOPED_TRACE(std::string(road) + " over " + sheet.name);
+            TearDown();
+            SetUp();
+            startSaved();
+            put(path("Other.qndl"), encodeDesignDocument(state));
+            changeThickness(33.0);
+            const std::string applied = encodeDesignDocument(state);
+            sheet.show();
+            save();
+            EXPECT_EQ(contents(path("Box.qndl")), applied);
+            static_cast<void>(quitAsked());
+        }
+}
+
+// The connection sheet, the radiator sheet, Initial Setup, Vent Design and
+// the vent's Initial Setup opened over a saved design, given a pick, a unit
+// or typed values, and cancelled: the design is its document byte for byte,
+// unchanged, the design's last recalculation (a connection selected again)
+// and a sibling's text while the sheet stood included.
+TEST_F(UntitledDesignTest, ASheetOpenedAndCancelledLeavesTheDocumentAsItWas) {
+    for (const Sheet& sheet : sheetsShowing()) {
+        SCOPED_TRACE(sheet.name);
+        TearDown();
+        SetUp();
+        startSaved();
+        ApplicationEventHandler(kMiscMenu, 6);
+        press(kSpeakerConnectionSheet, Qt::Key_Return);  // Single again: recalculated, unchanged
+        ApplicationEventHandler(kFileMenu, 5);
+        ASSERT_EQ(state.view.ReDispWnd, 2);
+        const std::string saved = contents(path("Box.qndl"));
+        ASSERT_EQ(saved, encodeDesignDocument(state));
+        sheet.show();
+        // Any text from the driver database derives the driver in use again.
+        ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kActivateMeFromOrvanel)});
+        sheet.cancel();
+        ASSERT_FALSE(sheetOpen());
+        EXPECT_EQ(encodeDesignDocument(state), saved);
+        ApplicationEventHandler(kFileMenu, 5);
+        EXPECT_EQ(contents(path("Box.qndl")), saved);
+        EXPECT_FALSE(changed());
+    }
+}
+
+// A sibling's save that leaves the design (its save dialog cancelled) leaves
+// the connection sheet up with its pick, and Select applies it then.
+TEST_F(UntitledDesignTest, TheConnectionSheetKeepsItsPickThroughASiblingsSaveThatSavesNothing) {
+    start(Kind::Untitled);
+    changeThickness(33.0);
+    ApplicationEventHandler(kMiscMenu, 6);
+    press(kSpeakerConnectionSheet, Qt::Key_Right);
+    ReceiveAppMessage({std::string(vocabulary::kFromTessmir), "TEXT", std::string(vocabulary::kShowSaveFileFromTessmir)});
+    click(kSaveChangesSheet, kSaveChangesSaveButton);
+    documentDialogs.saveTo(std::nullopt);
+    ASSERT_TRUE(platform::windowExists(kSpeakerConnectionSheet));
+    EXPECT_EQ(state.connection.SpConNum, 2);
+    click(kSpeakerConnectionSheet, 1);
+    EXPECT_EQ(appliedConnection(state.connection), 2);
+    EXPECT_DOUBLE_EQ(state.speaker.VAS, 2.0 * state.speaker.VAS2);  // two drivers' compliance
+    EXPECT_FALSE(quitAsked());
 }
 
 }  // namespace

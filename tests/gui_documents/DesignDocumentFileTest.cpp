@@ -26,17 +26,29 @@ struct RefusingFiles : platform::DocumentFileService {
 class DesignDocumentFileTest : public DocumentTest {};
 
 TEST_F(DesignDocumentFileTest, WrittenDesignReadsBackWithItsSavedState) {
-    state = distinctDesign();
+    ProgramState design = distinctDesign();
+    design.connection = {5, 5, 0};  // no connection sheet takes picks
+    state = design;
     const std::string file = path("design.qndl");
     ASSERT_TRUE(WriteFile(file).ok());
-    EXPECT_EQ(firstDifference(contents(file), handWritten(distinctDesign())), -1);
+    EXPECT_EQ(firstDifference(contents(file), handWritten(design)), -1);
 
     resetState();
     const DocumentResult read = ReadFile(file);
     ASSERT_TRUE(read.ok()) << read.description;
-    EXPECT_EQ(firstDifference(encodeDesignDocument(state), handWritten(distinctDesign())), -1);
-    EXPECT_EQ(state.document.SpParmVarOrigin, boxSnapshotOf(distinctDesign()));
-    EXPECT_EQ(state.document.VentParmVarOrigin, ventSnapshotOf(distinctDesign()));
+    EXPECT_EQ(firstDifference(encodeDesignDocument(state), handWritten(design)), -1);
+    EXPECT_EQ(state.document.SpParmVarOrigin, boxSnapshotOf(design));
+    EXPECT_EQ(state.document.VentParmVarOrigin, ventSnapshotOf(design));
+}
+
+// A document written while the connection sheet took picks (SpConSel 1)
+// reads as the design in force, with no sheet taking picks.
+TEST_F(DesignDocumentFileTest, ADocumentSayingTheConnectionSheetTookPicksReadsWithoutIt) {
+    const std::string file = path("design.qndl");
+    put(file, handWritten(distinctDesign()));  // SpConNum 5, SpConSel 1
+    ASSERT_TRUE(ReadFile(file).ok());
+    EXPECT_EQ(std::tuple(state.connection.SpConNum, state.connection.SpConNumBak, state.connection.SpConSel),
+              std::tuple(5, 5, 0));
 }
 
 TEST_F(DesignDocumentFileTest, SavingLeavesTheDesignAsItWasAndRemembersWhatWasWritten) {

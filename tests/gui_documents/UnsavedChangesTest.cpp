@@ -19,6 +19,7 @@ protected:
     // A design just saved or opened from a document.
     void saved(int32_t saveAsFlag = 1) {
         state = distinctDesign();
+        state.connection = {5, 5, 0};  // no connection sheet takes picks
         state.shell.SaveAsFlag = saveAsFlag;
         DirtyCheckSpParamIn();
         DirtyCheckVentParamIn();
@@ -70,6 +71,7 @@ TEST_F(UnsavedChangesTest, ValuesOutsideTheSnapshotsMarkNothing) {
         {"sizing outcome", [](ProgramState& s) { s.vents.vent[1].VentForm = 7; }},
         {"vent length", [](ProgramState& s) { s.vents.vent[2].CircPortLV = 99.0; }},
         {"vent area", [](ProgramState& s) { s.vents.vent[3].RectPortSV = 99.0; }},
+        {"a connection picked, not applied", [](ProgramState& s) { s.connection = {2, 5, 1}; }},
         {"nothing", [](ProgramState&) {}},
     };
     for (const auto& c : cases) {
