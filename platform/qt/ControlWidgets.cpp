@@ -293,7 +293,8 @@ QWidget* defaultButtonFirst(QWidget* window) {
     }
     if (qobject_cast<QPushButton*>(first) == nullptr && qobject_cast<QToolButton*>(first) == nullptr) return nullptr;
     for (QPushButton* button : window->findChildren<QPushButton*>())
-        if (button->isDefault() && button->isEnabled() && button->isVisibleTo(window)) return button;
+        if (button->isDefault() && button->isEnabled() && button->isVisibleTo(window) && button->window() == window)
+            return button;  // not a sheet's over it, which is a child of this window too
     return nullptr;
 }
 
