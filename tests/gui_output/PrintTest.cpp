@@ -1,13 +1,22 @@
 // Printing the response page through the print service: the double prints
 // into a PDF file, and the layer's own dialog is driven as a user would.
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QTest>
 
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "app/Printing.h"
 #include "gui_output/OutputFixture.h"
+#include "platform/qt/FileCalls.h"
 #include "windows/PageSetup.h"
 
 namespace quendal::test {
@@ -185,14 +194,60 @@ TEST_F(QtPrintDialogTest, PrintsToAPdfFileWhenThereIsNoPrinter) {
     EXPECT_NE(text->find("Quendal Test20-04"), std::string::npos) << *text;
 }
 
-TEST_F(QtPrintDialogTest, AFolderAsTheFileIsRefused) {
+// A disk that fails the print, as it fails a save.
+namespace failing {
+ssize_t fullDisk(int, const void*, size_t) { return errno = ENOSPC, -1; }
+int readOnlyDisk(const char* path, int flags, mode_t mode) {
+    if (flags & O_CREAT) return errno = EROFS, -1;
+    return ::open(path, flags, mode);
+}
+}  // namespace failing
+
+// A print that cannot reach its file says why and leaves no file, or the
+// old one whole.
+TEST_F(QtPrintDialogTest, APrintThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
+    using platform::qt::FileCalls;
+    const struct {
+        const char* name;
+        std::string file;
+        void (*disk)(FileCalls&);
+        const char* why;
+        bool old = false;  // a PDF printed before stands there
+    } rows[] = {{"a folder as the file", root(), nullptr, "is a folder"},
+                {"a full disk", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
+                 "could not be written (No space left on device)"},
+                {"a full disk over an old print", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
+                 "could not be written (No space left on device)", true},
+                {"a read-only disk", tempPath("page.pdf"), [](FileCalls& c) { c.open = failing::readOnlyDisk; },
+                 "could not be made (Read-only file system)"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.alerts.clear();
+        std::filesystem::remove(tempPath("page.pdf"));
+        if (row.old) std::ofstream(tempPath("page.pdf")) << "%PDF old";
+        const std::vector<std::string> before = filesWritten();
+        QPrintDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (row.disk) row.disk(platform::qt::fileCalls());
+        printTo(dialog, row.file);
+        platform::qt::resetFileCalls();
+        ASSERT_EQ(dialogs.alerts.size(), 1u);
+        EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
+        EXPECT_NE(dialogs.alerts[0].find(row.why), std::string::npos) << dialogs.alerts[0];
+        EXPECT_EQ(filesWritten(), before);
+        if (row.old) {
+            EXPECT_EQ(QFile(QString::fromStdString(tempPath("page.pdf"))).size(), 8);
+        }
+    }
+    // The disk back: the print is whole.
+    dialogs.alerts.clear();
     QPrintDialog* dialog = openDialog();
     ASSERT_NE(dialog, nullptr);
-    printTo(dialog, root());
-    ASSERT_EQ(dialogs.alerts.size(), 1u);
-    EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
-    EXPECT_NE(dialogs.alerts[0].find("is a folder"), std::string::npos);
-    EXPECT_TRUE(filesWritten().empty());
+    printTo(dialog, tempPath("page.pdf"));
+    EXPECT_TRUE(dialogs.alerts.empty());
+    QFile printed(QString::fromStdString(tempPath("page.pdf")));
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(printed.readAll().trimmed().endsWith("%%EOF"));
 }
 
 TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {
