@@ -31,6 +31,7 @@
 #include "app/Printing.h"
 #include "app/Snapshot.h"
 #include "app/UpdateCheck.h"
+#include "app/Preferences.h"
 
 namespace quendal {
 
@@ -344,6 +345,7 @@ int32_t helpCommand(int32_t item) {
 }  // namespace
 
 int32_t ApplicationEventHandler(int32_t menu, int32_t item) {
+    const PrefsWrittenAfterEvent written;
     if (menu == kApplicationMenu && item == kQuitItem) {
         QuitAskingFirst();
         return kHandled;

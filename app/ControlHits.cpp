@@ -28,6 +28,7 @@
 #include "app/DesignFlow.h"
 #include "app/UpdateCheck.h"
 #include "app/Snapshot.h"
+#include "app/Preferences.h"
 #include "view/PointerReadout.h"
 #include "view/Explanation.h"
 
@@ -256,6 +257,7 @@ int32_t pointerEntered(int32_t window, int32_t control) {
 }  // namespace
 
 int32_t ControlHitHandler(const platform::ControlEvent& event, int32_t controlNumber) {
+    const PrefsWrittenAfterEvent written;
     switch (event.kind) {
         case ControlEventKind::Hit: return hit(event.window, controlNumber);
         case ControlEventKind::TrackingEntered:

@@ -33,6 +33,11 @@
 
 namespace quendal {
 
+void keepWindowBounds() {
+    GetWndsBounds();
+    ResetResponseWndBounds();
+}
+
 namespace {
 
 namespace vc = vocabulary;
@@ -40,13 +45,6 @@ namespace vc = vocabulary;
 constexpr int32_t kCloseItem = 3;           // File > Close
 constexpr double kDefaultPrintScale = 100.0;  // %
 constexpr double kOpenAfterQuestion = 0.01;   // s: the file-open timer once the question is answered
-
-// The places of the design's windows, kept for the next design; the
-// response window's at the size of its plain page.
-void keepWindowBounds() {
-    GetWndsBounds();
-    ResetResponseWndBounds();
-}
 
 // What follows Save or Don't Save for each purpose.
 std::function<void()> actionOf(int32_t purpose) {

@@ -38,6 +38,10 @@ inline constexpr int16_t kDiscardThenOrvanel = 2;
 inline constexpr int16_t kSaveThenQuit = 3;
 inline constexpr int16_t kQuitWithoutSaving = 4;
 
+// The places of the design's windows, kept for the next design and the
+// next start; the response window's at the size of its plain page.
+void keepWindowBounds();
+
 // Ends the design and opens the System Select window (with a driver record
 // that waited for the design to end). Returns 0.
 int32_t ChangeToSystemSelect();

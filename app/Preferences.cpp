@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "model/InputPower.h"
 #include "model/State.h"
@@ -83,6 +85,50 @@ void readAtLeast(std::string_view key, double& value, double minimum) {
 void readRect(std::string_view key, Rect16& value) {
     const Rect16 current = value;
     CFPrefsGetRect(key, &value, &current);
+}
+
+using KeyedSetting = std::pair<std::string_view, platform::PreferenceSetting>;
+
+// Every key with its value in force, in the order of the file; the windows'
+// places as real places ("FastOpenFlag" 0), as every write keeps them.
+std::vector<KeyedSetting> prefsInForce() {
+    const PreferenceOptions& p = state.prefs;
+    const WindowBounds& b = state.bounds;
+    const SystemSelection& sel = state.selection;
+    const InputPowerSettings& power = state.power;
+    return {{"FastOpenFlag", int32_t(0)},
+            {"RespWndBounds", rectangleText(b.RespWndBounds)},
+            {"CstmWndBounds", rectangleText(b.CstmWndBounds)},
+            {"InfoWndBounds", rectangleText(b.InfoWndBounds)},
+            {"SysSelWndBounds", rectangleText(b.SysSelWndBounds)},
+            {"PrefeBounds", rectangleText(b.PrefeBounds)},
+            {"BoundsCheck", p.BoundsCheck},
+            {"SoundCheck", p.SoundCheck},
+            {"SystemCheck", p.SystemCheck},
+            {"SysSelTabNum", sel.SysSelTabNum},
+            {"SysSelBtnNum", sel.SysSelBtnNum},
+            {"PrintDateCheck", p.PrintDateCheck},
+            {"UpdateForCheck", p.UpdateForCheck},
+            {"InitSetupCheck", p.InitSetupCheck},
+            {"InputPower", power.InputPower},
+            {"PortThickness", power.PortThickness},
+            {"PrintParamCheck", p.PrintParamCheck},
+            {"InputPowerCheck", p.InputPowerCheck},
+            {"MagniCheck", p.MagniCheck}};
+}
+
+// The values as written now, for the next comparison.
+void noteWritten(const std::vector<KeyedSetting>& settings) {
+    state.prefs.Written.clear();
+    for (const auto& setting : settings) state.prefs.Written.push_back(setting.second);
+}
+
+// Writes every key and the file. What was tried is noted as written even
+// when the file refused it: the next change, or Quit, tries again.
+bool writePrefs(const std::vector<KeyedSetting>& settings) {
+    for (const auto& [key, value] : settings) CFPrefsSetAppValue(key, value);
+    noteWritten(settings);
+    return CFPrefsAppSynchronize();
 }
 
 }  // namespace
@@ -230,37 +276,22 @@ void LoadPrefs() {
     state.shell.LVP = power.PortThickness;
     state.shell.LVD = state.shell.LVP + 20.0;  // mm: a duct reaches 20 mm past the baffle
     state.view.Magni = p.MagniCheck;
+    noteWritten(prefsInForce());
 }
 
 bool SavePrefs() {
-    PreferenceOptions& p = state.prefs;
-    const WindowBounds& b = state.bounds;
-    const SystemSelection& sel = state.selection;
-    const InputPowerSettings& power = state.power;
-
     // The bounds being saved are real places from now on, so that
     // "remember window places" can take effect at the next start.
-    p.FastOpenFlag = 0;
-    CFPrefsSetLong("FastOpenFlag", p.FastOpenFlag);
-    CFPrefsSetRect("RespWndBounds", &b.RespWndBounds);
-    CFPrefsSetRect("CstmWndBounds", &b.CstmWndBounds);
-    CFPrefsSetRect("InfoWndBounds", &b.InfoWndBounds);
-    CFPrefsSetRect("SysSelWndBounds", &b.SysSelWndBounds);
-    CFPrefsSetRect("PrefeBounds", &b.PrefeBounds);
-    CFPrefsSetLong("BoundsCheck", p.BoundsCheck);
-    CFPrefsSetLong("SoundCheck", p.SoundCheck);
-    CFPrefsSetLong("SystemCheck", p.SystemCheck);
-    CFPrefsSetLong("SysSelTabNum", sel.SysSelTabNum);
-    CFPrefsSetLong("SysSelBtnNum", sel.SysSelBtnNum);
-    CFPrefsSetLong("PrintDateCheck", p.PrintDateCheck);
-    CFPrefsSetLong("UpdateForCheck", p.UpdateForCheck);
-    CFPrefsSetLong("InitSetupCheck", p.InitSetupCheck);
-    CFPrefsSetDbl("InputPower", power.InputPower);
-    CFPrefsSetDbl("PortThickness", power.PortThickness);
-    CFPrefsSetLong("PrintParamCheck", p.PrintParamCheck);
-    CFPrefsSetLong("InputPowerCheck", p.InputPowerCheck);
-    CFPrefsSetLong("MagniCheck", p.MagniCheck);
-    return CFPrefsAppSynchronize();
+    state.prefs.FastOpenFlag = 0;
+    return writePrefs(prefsInForce());
+}
+
+bool SaveChangedPrefs() {
+    if (state.prefs.Written.empty()) return true;  // not read yet: a write would put defaults over the file
+    const std::vector<KeyedSetting> settings = prefsInForce();
+    bool changed = settings.size() != state.prefs.Written.size();
+    for (std::size_t i = 0; !changed && i < settings.size(); ++i) changed = settings[i].second != state.prefs.Written[i];
+    return !changed || writePrefs(settings);
 }
 
 }  // namespace quendal

@@ -4,8 +4,11 @@
 // LoadPrefs reads them once at start-up, after every value has its default;
 // a key that is missing or holds an unusable value leaves the default.
 // SavePrefs writes them all when the program quits and when it hands over to
-// speaker selection. Numbers are kept as numbers, a rectangle as the text of
-// its four numbers top, left, bottom, right (" 0, 0, 390, 540").
+// speaker selection; in between, a preference is written as soon as the
+// event that changed it has been handled, and the windows' places when a
+// logout or a kill ends the program, so that no ending loses what was set.
+// Numbers are kept as numbers, a rectangle as the text of its four numbers
+// top, left, bottom, right (" 0, 0, 390, 540").
 #pragma once
 
 #include <cstddef>
@@ -32,6 +35,21 @@ void LoadPrefs();
 // not be written. From the first save on, windows may reopen where they
 // were ("FastOpenFlag" 0).
 bool SavePrefs();
+// Writes every key and the file when a value differs from the one last read
+// or written; nothing before they have been read. The windows keep opening
+// as they did in this run ("FastOpenFlag" stays as it is in memory). False
+// when the file could not be written.
+bool SaveChangedPrefs();
+
+// Held while the shell handles one event: whatever preference the event
+// changed is written once it has been handled.
+class PrefsWrittenAfterEvent {
+public:
+    PrefsWrittenAfterEvent() = default;
+    ~PrefsWrittenAfterEvent() { SaveChangedPrefs(); }
+    PrefsWrittenAfterEvent(const PrefsWrittenAfterEvent&) = delete;
+    PrefsWrittenAfterEvent& operator=(const PrefsWrittenAfterEvent&) = delete;
+};
 
 // The identity of the preferences; the first one set stays. The shell sets
 // it at start-up, before any preference is read; a getter that finds none

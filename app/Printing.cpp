@@ -102,12 +102,16 @@ int32_t MyPrintDialogDoneRoutine(int32_t window, const platform::PrintDialogResu
     // The design may have gone while the dialog was up: nothing to print.
     if (!platform::windowExists(window)) return 0;
     int32_t status = result.status;
-    if (result.accepted && status == 0) status = MyDoPrintLoop(window, result);
+    std::string reason = result.reason;
+    if (result.accepted && status == 0) {
+        status = MyDoPrintLoop(window, result);
+        if (status != 0) reason = platform::printing().failureReason();
+    }
     // The scale shown by the page setup stays the user's: the fitted page
     // scale lives only in the print.
     if (status != 0 && status != platform::kPrintCancelled) {
-        if (!result.reason.empty())
-            reportRefusal(status, result.reason);
+        if (!reason.empty())
+            reportRefusal(status, reason);
         else
             ReportPMError(status);
     }

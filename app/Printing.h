@@ -29,8 +29,9 @@ int32_t MySetupPageFormatForPrinting(int32_t window, platform::PaperFormat& page
 int32_t MyGetDocumentNumPagesInDoc(int32_t window);
 
 // When the print dialog closes: an accepted dialog prints, a cancelled one
-// prints nothing and says nothing; any failure is reported; the menus come
-// back.
+// prints nothing and says nothing; any failure is reported, in words when
+// the print service knows why (a PDF file that could not be written, and
+// the system's reason); the menus come back.
 int32_t MyPrintDialogDoneRoutine(int32_t window, const platform::PrintDialogResult& result);
 
 // Prints the pages chosen (the first page only, since the response page is

@@ -2,6 +2,7 @@
 
 #include "app/AppMessages.h"
 #include "app/CommandDispatch.h"
+#include "app/DesignFlow.h"
 #include "app/ControlHits.h"
 #include "app/DesktopDocuments.h"
 #include "app/MenuBar.h"
@@ -79,15 +80,22 @@ int32_t StartQuendal(int& argc, char** argv) {
 
 int QuendalMain(int argc, char** argv) {
     StartQuendal(argc, argv);
-    // Every way out of the loop but the Default Parameters window's Quit
-    // (which keeps nothing) passes QuitMenuSelect, which keeps the options,
-    // selections and window places of this run for the next.
+    // Every quit but the Default Parameters window's (which keeps nothing
+    // more) passes QuitMenuSelect, which keeps the options, selections and
+    // window places of this run for the next. A logout, Ctrl+C or a kill
+    // asks nothing and saves no design, but the run's preferences outlive it
+    // all the same: each was written when it changed, and the windows'
+    // places are kept now, while the windows are still there.
     //
     // However the loop ended, a signal's included, an update check still
     // running ends with it, before a further signal could end the process:
     // a package half loaded or still being read through is never left in
     // Downloads under its temporary name.
-    return platform::runEventLoop([] { EndUpdateCheck(); });
+    return platform::runEventLoop([] { EndUpdateCheck(); },
+                                  [] {
+                                      keepWindowBounds();
+                                      SaveChangedPrefs();
+                                  });
 }
 
 }  // namespace quendal

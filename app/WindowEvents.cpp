@@ -10,6 +10,7 @@
 #include "windows/AboutWindow.h"
 #include "dialogs/Alerts.h"
 #include "app/CloseWindows.h"
+#include "app/Preferences.h"
 #include "windows/DefaultParameters.h"
 #include "selection/SpeakerConnection.h"
 
@@ -147,6 +148,7 @@ int32_t SelectionWindowEvent(const WindowEvent& event) {
 }
 
 int32_t WindowEventHandler(const WindowEvent& event, int32_t windowNumber) {
+    const PrefsWrittenAfterEvent written;
     // The number the handler was installed with decides, as with controls.
     WindowEvent e = event;
     e.window = windowNumber;

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include "model/SharedTypes.h"
 #include "model/Str255.h"
@@ -28,6 +31,10 @@ struct PreferenceOptions {
     int32_t InputPowerCheckOpened = 1;
     int32_t MagniOpened = 0;
     Str255 ApplicationID;           // whose preferences these are; empty until first needed
+    // The values as last read or written, key by key in the file's order
+    // (integer, double or text): a preference that differs from its value
+    // here has changed since and is written. Empty until they are read.
+    std::vector<std::variant<int32_t, double, std::string>> Written;
 };
 
 }  // namespace quendal

@@ -44,11 +44,12 @@ inline constexpr int32_t kEventNotHandled = -9874;
 void startApplication(int& argc, char** argv);
 
 // Runs the event loop until quitApplication, or until SIGTERM, SIGINT or
-// SIGHUP ends it as a quit would; then closes every window, menu and timer
+// SIGHUP ends it as a quit would; after a signal, `signalled` runs first,
+// with the windows still open. Then closes every window, menu and timer
 // and runs `ending`, the program's own last work, with those signals still
-// caught: one more while it runs ends nothing halfway. Returns the exit
+// caught: one more while they run ends nothing halfway. Returns the exit
 // status: 128 + the signal's number after a signal.
-int runEventLoop(const std::function<void()>& ending = {});
+int runEventLoop(const std::function<void()>& ending = {}, const std::function<void()>& signalled = {});
 
 // Ends the event loop with the status once the current handler returns.
 void quitApplication(int status = 0);
@@ -1000,6 +1001,9 @@ public:
     virtual int32_t beginPage() = 0;
     virtual int32_t endPage() = 0;
     virtual int32_t endDocument() = 0;
+    // Why the last document failed, in words for the user (UTF-8): what
+    // could not be done and the system's reason; empty when none is known.
+    virtual std::string failureReason() { return {}; }
 };
 // nullptr puts the layer's own service back.
 void setPrintService(PrintService* service);

@@ -61,7 +61,7 @@ void startApplication(int& argc, char** argv) {
     installZipChecks();
 }
 
-int runEventLoop(const std::function<void()>& ending) {
+int runEventLoop(const std::function<void()>& ending, const std::function<void()>& signalled) {
     // A logout, Ctrl+C or a kill ends the loop as a quit does, so that the
     // loads and checks under way end with the rest below; caught until the
     // layer is reset and the program's ending has run, so that one coming
@@ -71,6 +71,7 @@ int runEventLoop(const std::function<void()>& ending) {
     // ends it at once.
     int status = gQuitStatus ? *gQuitStatus : QApplication::exec();
     gQuitStatus.reset();
+    if (signalled && endingSignalCaught() != 0) signalled();
     resetPlatform();
     if (ending) ending();
     if (const int onSignal = releaseEndingSignals()) status = onSignal;

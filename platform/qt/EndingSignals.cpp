@@ -83,6 +83,8 @@ void catchEndingSignals() {
     }
 }
 
+int endingSignalCaught() { return gCaught.load(); }
+
 int releaseEndingSignals() {
     for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
         if (std::exchange(gCaughtSignal[i], false)) ::sigaction(kEndingSignals[i], &gPrevious[i], nullptr);

@@ -13,6 +13,9 @@ namespace quendal::platform::qt {
 // stays ignored.
 void catchEndingSignals();
 
+// The first signal caught since catchEndingSignals, or 0.
+int endingSignalCaught();
+
 // Puts back the handlers found in force. Returns the status the program
 // ends with for the first signal caught since catchEndingSignals, 128 + its
 // number, or 0 when none was.

@@ -11,7 +11,13 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <string>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "platform/qt/Registry.h"
 
@@ -87,6 +93,42 @@ QString proposedPdfPath(const PrintJobRequest& job) {
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
+// A file in memory that the printer writes a PDF into, read back whole once
+// the document has ended: a PDF reaches the disk only as a document does,
+// beside the file chosen and then in its place, so that a print that fails
+// (a full disk, a folder that takes no file) leaves no file, or the old one
+// whole, and knows why.
+class MemoryFile {
+public:
+    MemoryFile() : fd_(::memfd_create("quendal-print", MFD_CLOEXEC)), error_(errno) {}
+    ~MemoryFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    MemoryFile(const MemoryFile&) = delete;
+    MemoryFile& operator=(const MemoryFile&) = delete;
+
+    bool made() const { return fd_ >= 0; }
+    int error() const { return error_; }
+    // The name under which the printer opens the file.
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(fd_); }
+    bool readAll(std::string& bytes) {
+        bytes.clear();
+        char chunk[64 * 1024];
+        for (off_t at = 0;;) {
+            const ssize_t got = ::pread(fd_, chunk, sizeof chunk, at);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) return error_ = errno, false;
+            if (got == 0) return true;
+            bytes.append(chunk, std::size_t(got));
+            at += got;
+        }
+    }
+
+private:
+    int fd_;
+    int error_;
+};
+
 class QtPrinting : public PrintService {
 public:
     std::vector<std::string> paperNames() override {
@@ -152,9 +194,22 @@ public:
 
     int32_t beginDocument(double scalePercent) override {
         if (!printer_ || painter_) return kPrintFailed;
+        failure_.clear();
+        pageFailed_ = false;
+        if (printer_->outputFormat() == QPrinter::PdfFormat) {
+            pdfPath_ = printer_->outputFileName().toStdString();
+            pdf_ = std::make_unique<MemoryFile>();
+            if (!pdf_->made()) {
+                failure_ = notPrinted("The page could not be prepared (" + std::string(std::strerror(pdf_->error())) + ").");
+                pdf_.reset();
+                return kPrintFailed;
+            }
+            printer_->setOutputFileName(pdf_->path());
+        }
         painter_ = std::make_unique<QPainter>();
         if (!painter_->begin(printer_.get())) {
             painter_.reset();
+            pdf_.reset();
             return kPrintFailed;
         }
         const double scale = scalePercent > 0.0 ? scalePercent / 100.0 : 1.0;
@@ -169,30 +224,51 @@ public:
     }
 
     int32_t beginPage() override {
-        if (!painter_ || !painter_->isActive()) return kPrintFailed;
-        if (pagesBegun_++ > 0 && !printer_->newPage()) return kPrintFailed;
-        return 0;
+        const bool begun = painter_ && painter_->isActive() && (pagesBegun_++ == 0 || printer_->newPage());
+        pageFailed_ = pageFailed_ || !begun;
+        return begun ? 0 : kPrintFailed;
     }
 
-    int32_t endPage() override { return painter_ && painter_->isActive() ? 0 : kPrintFailed; }
+    int32_t endPage() override {
+        const bool ended = painter_ && painter_->isActive();
+        pageFailed_ = pageFailed_ || !ended;
+        return ended ? 0 : kPrintFailed;
+    }
 
     int32_t endDocument() override {
         if (!painter_) {  // no document begun: nothing to end
             printer_.reset();
+            pdf_.reset();
             return 0;
         }
-        bool ended = painter_->end();
+        bool ended = painter_->end() && !pageFailed_;
         setSurfaceProvider(provider_.previous);
         provider_ = PrintingProvider{};
         page_.reset();
         painter_.reset();
-        if (printer_->outputFormat() == QPrinter::PdfFormat)
-            ended = ended && QFileInfo(printer_->outputFileName()).size() > 0;
         printer_.reset();
+        // A PDF goes to its file only whole.
+        if (pdf_ && ended) {
+            std::string bytes, error;
+            if (!pdf_->readAll(bytes)) {
+                failure_ = notPrinted("The page could not be read back (" + std::string(std::strerror(pdf_->error())) + ").");
+                ended = false;
+            } else if (bytes.empty()) {
+                ended = false;
+            } else if (!documentFiles().writeFileAtomically(pdfPath_, bytes, error)) {
+                failure_ = notPrinted(error);
+                ended = false;
+            }
+        }
+        pdf_.reset();
         return ended ? 0 : kPrintFailed;
     }
 
+    std::string failureReason() override { return failure_; }
+
 private:
+    std::string notPrinted(const std::string& why) const { return "\"" + pdfPath_ + "\" was not printed. " + why; }
+
     PrintDialogResult resultOf(bool accepted, const PrintJobRequest& job) {
         PrintDialogResult result;
         if (!accepted || !printer_) return result;
@@ -228,6 +304,10 @@ private:
     std::unique_ptr<PrinterPage> page_;
     PrintingProvider provider_;
     int pagesBegun_ = 0;
+    bool pageFailed_ = false;
+    std::unique_ptr<MemoryFile> pdf_;  // while a PDF is printed
+    std::string pdfPath_;              // the file it is printed to
+    std::string failure_;              // why the last document failed
 };
 
 QtPrinting gQtPrinting;

@@ -1,12 +1,20 @@
 // The start in its order, and the preferences kept however the program ends.
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <utility>
+
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
 #include "windows/DefaultParameters.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
 namespace {
@@ -55,23 +63,55 @@ TEST_F(AppTest, TheStartReadsThePreferencesBeforeTheMenusAndAnnouncesItselfListe
     }
 }
 
-TEST_F(AppTest, QuittingKeepsThePreferencesOfTheRun) {
+// The value of a key as the file on the disk holds it.
+std::string onDisk(const QString& file, const std::string& key) {
+    std::ifstream in(file.toStdString());
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+    return "<missing>";
+}
+
+TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
     // The layer's own preferences file, in a folder of this test.
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    platform::setPreferenceStore(nullptr);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
-    QTimer::singleShot(0, [] {
-        state.prefs.SoundCheck = 0;  // changed in the Preferences window
-        ApplicationEventHandler(kApplicationMenu, kQuitItem);
-    });
-    char name[] = "quendal";
-    char* argv[] = {name, nullptr};
-    EXPECT_EQ(QuendalMain(1, argv), 0);
-    const QSettings saved(folder.filePath("Keldrith/Quendal.ini"), QSettings::IniFormat);
-    EXPECT_EQ(saved.value("SoundCheck").toInt(), 0);
-    EXPECT_EQ(saved.value("FastOpenFlag").toInt(), 0);
-    EXPECT_EQ(saved.value("RespWndBounds").toString(), " 0, 0, 390, 540");
+    const QString file = folder.filePath("Keldrith/Quendal.ini");
+    const struct {
+        const char* name;
+        std::function<void()> out;
+        int status;
+    } roads[] = {{"Quit", [] { ApplicationEventHandler(kApplicationMenu, kQuitItem); }, 0},
+                 {"SIGTERM", [] { std::raise(SIGTERM); }, 128 + SIGTERM},
+                 {"SIGHUP", [] { std::raise(SIGHUP); }, 128 + SIGHUP}};
+    for (const auto& road : roads) {
+        SCOPED_TRACE(road.name);
+        QFile::remove(file);
+        platform::setPreferenceStore(nullptr);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+        std::string writtenAtOk;
+        QTimer::singleShot(0, [&] {
+            // Preferences: 33 W and 18 mm typed, OK.
+            ApplicationEventHandler(kApplicationMenu, kPreferencesItem);
+            ASSERT_TRUE(platform::windowExists(kPreferencesWindow));
+            for (const auto& [field, text] : {std::pair{kInputPowerField, "33"}, {kPortThicknessField, "18"}}) {
+                QWidget* edit = platform::qt::controlWidget(kPreferencesWindow, field);
+                QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(edit, text);
+            }
+            QTest::mouseClick(platform::qt::controlWidget(kPreferencesWindow, kPreferencesOK), Qt::LeftButton);
+            writtenAtOk = onDisk(file, "InputPower") + " " + onDisk(file, "PortThickness");
+            // A response window the user moved: its place is kept on the way out.
+            platform::createWindow(kResponseWindow, platform::WindowKind::Document, {100, 120, 490, 660}, "Box");
+            road.out();
+        });
+        char name[] = "quendal";
+        char* argv[] = {name, nullptr};
+        EXPECT_EQ(QuendalMain(1, argv), road.status);
+        EXPECT_EQ(writtenAtOk, "33 18");  // on the disk from OK on, whatever comes next
+        EXPECT_EQ(onDisk(file, "InputPower") + " " + onDisk(file, "PortThickness"), "33 18");
+        EXPECT_EQ(onDisk(file, "RespWndBounds"), "\" 100, 120, 490, 660\"");
+        resetState();
+    }
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }

@@ -6,8 +6,13 @@
 #include <QPrintDialog>
 #include <QTest>
 
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
 #include "app/Printing.h"
 #include "gui_output/OutputFixture.h"
+#include "platform/qt/FileCalls.h"
 #include "windows/PageSetup.h"
 
 namespace quendal::test {
@@ -185,14 +190,43 @@ TEST_F(QtPrintDialogTest, PrintsToAPdfFileWhenThereIsNoPrinter) {
     EXPECT_NE(text->find("Quendal Test20-04"), std::string::npos) << *text;
 }
 
-TEST_F(QtPrintDialogTest, AFolderAsTheFileIsRefused) {
-    QPrintDialog* dialog = openDialog();
-    ASSERT_NE(dialog, nullptr);
-    printTo(dialog, root());
-    ASSERT_EQ(dialogs.alerts.size(), 1u);
-    EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
-    EXPECT_NE(dialogs.alerts[0].find("is a folder"), std::string::npos);
-    EXPECT_TRUE(filesWritten().empty());
+// A disk that fails the print, as it fails a save.
+namespace failing {
+ssize_t fullDisk(int, const void*, size_t) { return errno = ENOSPC, -1; }
+}  // namespace failing
+
+// A print that cannot reach its file says why and leaves no file, or the
+// old one whole.
+TEST_F(QtPrintDialogTest, APrintThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
+    using platform::qt::FileCalls;
+    const struct {
+        const char* name;
+        std::string file;
+        void (*disk)(FileCalls&);
+        const char* why;
+        bool old = false;  // a PDF printed before stands there
+    } rows[] = {{"a folder as the file", root(), nullptr, "is a folder"},
+                {"a full disk", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
+                 "could not be written (No space left on device)"},
+                {"a full disk over an old print", tempPath("page.pdf"), [](FileCalls& c) { c.write = failing::fullDisk; },
+                 "could not be written (No space left on device)", true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.alerts.clear();
+        std::filesystem::remove(tempPath("page.pdf"));
+        if (row.old) std::ofstream(tempPath("page.pdf")) << "%PDF old";
+        const std::vector<std::string> before = filesWritten();
+        QPrintDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        if (row.disk) row.disk(platform::qt::fileCalls());
+        printTo(dialog, row.file);
+        platform::qt::resetFileCalls();
+        ASSERT_EQ(dialogs.alerts.size(), 1u);
+        EXPECT_EQ(dialogs.alerts[0].rfind("Printing error|", 0), 0u);
+        EXPECT_NE(dialogs.alerts[0].find(row.why), std::string::npos) << dialogs.alerts[0];
+        EXPECT_EQ(filesWritten(), before);
+        EXPECT_EQ(QFileInfo(QString::fromStdString(tempPath("page.pdf"))).size(), row.old ? 8 : 0);  // the old one whole
+    }
 }
 
 TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {

@@ -757,7 +757,7 @@ public:
         }
         const std::string road =
             std::string(hide ? "Hide, then a driver record, during " : "a driver record arrives during ") + names[dialog] + ", closed";
-        static_cast<void>(QTest::qWaitFor([this] { return bool(documents.question) || platform::windowExists(kSystemSelectWindow); }, 300));
+        static_cast<void>(recordTaken());
         answerSaveQuestion();
         if (!platform::windowExists(kSystemSelectWindow)) {
             pointFault = "the record is held";
@@ -934,7 +934,7 @@ public:
             return road;
         }
         driverRecordArrives();
-        static_cast<void>(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 300));
+        static_cast<void>(recordTaken());
         if (!platform::windowExists(kSystemSelectWindow)) {
             pointFault = "the record is held [" + road + "]";
             return road;
@@ -964,7 +964,7 @@ public:
             ReceiveHandedDocuments({path});
         }
         answerSaveQuestion();
-        static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, 2000));
+        static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, kAtMost));
         opened = fileBytes(path);
         return std::string(stationery ? "stationery" : "a document") + (byHand ? " opened by File > Open" : " handed over");
     }
@@ -1038,7 +1038,7 @@ protected:
             platform::removeTimer(std::exchange(state.shell.SelfOpenTimer, 0));
             CarbonTimerActionSelfOpen(0, nullptr);
         }
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
         for (int i = 0; i < 5; ++i)
             if (startDriver[i].empty()) startDriver[i] = platform::controlText(kDefaultParametersWindow, defaultParamField(kHardFields[i]));
         hit(kDefaultParametersWindow, 1);

@@ -38,7 +38,7 @@ protected:
     // power following the rated power.
     void ventedBox() {
         start();
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
         hit(kDefaultParametersWindow, 1);
         state.selection.SysSelTabNum = 1;
         state.selection.SysSelBtnNum = 3;
@@ -141,7 +141,7 @@ TEST_F(KeptDesign, SpeakerSelectOkUnchangedOrWithdrawnThroughSystemSelectLeavesT
 // Save all see it, and nothing is written but that design.
 TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     start();
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
     for (const auto& [field, text] : {std::pair{DriverField::FS, "50"}, {DriverField::VAS, "100"},
                                       {DriverField::QTS, "1.4"}, {DriverField::QES, "2.1538"}, {DriverField::QMS, "4"}})
         platform::setControlText(kDefaultParametersWindow, defaultParamField(field), text);
@@ -178,7 +178,7 @@ TEST_F(KeptDesign, AWaitingDesignIsTheOneSavedWhateverTheNextDesignBrings) {
     ReceiveHandedDocuments({folder.filePath("Box.qndl").toStdString()});
     ASSERT_TRUE(documents.question);
     documents.answer(platform::SaveChangesAnswer::Cancel);
-    static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, 500));
+    static_cast<void>(QTest::qWaitFor([] { return state.shell.SelfOpenFlag == 0; }, kAtMost));
     EXPECT_TRUE(platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(encodeDesignDocument(state), before);
     EXPECT_EQ(state.shell.DirtyFlag, 1);
@@ -283,7 +283,7 @@ TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
             documents.saveTo(folder.filePath("Box.qndl").toStdString());
         else
             hit(kPreferencesWindow, kPreferencesOK);
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 2000));
+        ASSERT_TRUE(recordTaken() && platform::windowExists(kSystemSelectWindow));
         EXPECT_EQ(modelShown(), "Model Name : REC-38");
         EXPECT_EQ(encodeDesignDocument(state), before);
         hit(kSystemSelectWindow, 2);
@@ -303,7 +303,7 @@ TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
     messenger.receiver({"QnDL", "TEXT", "HideQnDL"});
     ASSERT_FALSE(platform::windowExists(kResponseWindow));
     record("REC-42");
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSystemSelectWindow); }, 2000));
+    ASSERT_TRUE(recordTaken() && platform::windowExists(kSystemSelectWindow));
     EXPECT_EQ(modelShown(), "Model Name : REC-42");
     EXPECT_EQ(state.shell.DocumentDialogsAsking, 0);
 }

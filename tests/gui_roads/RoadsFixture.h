@@ -12,8 +12,19 @@
 
 namespace quendal::test {
 
+// How long a wait for the program may last at most: a wait is for a
+// condition, never for a time, and only a program that never meets it
+// reaches this, however busy the machine.
+inline constexpr int kAtMost = 60000;  // ms
+
 class RoadsTest : public AppTest {
 protected:
+    // A driver record that waited for a dialog is taken at the program's
+    // next look once the dialog has gone: true once no record waits.
+    static bool recordTaken() {
+        return QTest::qWaitFor([] { return state.messages.DriverRecordWaitsFlag == 0; }, kAtMost);
+    }
+
     void SetUp() override {
         AppTest::SetUp();
         platform::setDialogService(&alerts);

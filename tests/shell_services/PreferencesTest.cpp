@@ -101,6 +101,19 @@ TEST_F(PreferencesTest, WhatIsSavedComesBackAtTheNextStart) {
     EXPECT_EQ(store.text("RespWndBounds"), " 22, 10, 412, 550");
 }
 
+TEST_F(PreferencesTest, AChangeIsWrittenOnceItIsMadeAndNothingBeforeTheyAreRead) {
+    state.prefs.SoundCheck = 0;
+    SaveChangedPrefs();
+    EXPECT_EQ(store.synchronized, 0);  // defaults never go over the file
+    resetState();
+    LoadPrefs();
+    state.bounds.CstmWndBounds = {40, 600, 430, 800};
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(SaveChangedPrefs());
+    EXPECT_EQ(store.synchronized, 1);  // once per change
+    EXPECT_EQ(store.text("CstmWndBounds"), " 40, 600, 430, 800");
+    EXPECT_EQ(state.prefs.FastOpenFlag, 1);  // this run's windows open as before
+}
+
 TEST_F(PreferencesTest, WithoutKeepingTheSystemTheFirstSystemIsSelected) {
     store.put("SystemCheck", {"0"});
     store.put("SysSelTabNum", {"2"});
