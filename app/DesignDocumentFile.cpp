@@ -10,8 +10,8 @@
 namespace quendal {
 
 DocumentResult WriteFile(const std::string& path) {
-    // The design as applied: a connection picked or a radiator unit shown
-    // in a sheet still standing is not written, whichever road saves.
+    // The design as applied: a connection picked in the connection sheet
+    // still standing is not written, whichever road saves.
     const ProgramState written = documentCopy(appliedDesign(state));
     std::string error;
     if (!platform::documentFiles().writeFileAtomically(path, encodeDesignDocument(written), error))

@@ -19,8 +19,8 @@ struct DocumentResult {
 };
 
 // Writes the design in `state` as applied (appliedDesign: a connection
-// picked or a radiator unit shown in a sheet that still stands is left
-// out) as the document at `path` (UTF-8), replacing the file in one step.
+// picked in the connection sheet that still stands is left out) as the
+// document at `path` (UTF-8), replacing the file in one step.
 // On success the snapshots of the unsaved-changes model are taken from the
 // design as written (vent dimensions rounded), so it becomes the saved
 // state. The design in `state` is never changed; a

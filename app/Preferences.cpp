@@ -87,47 +87,63 @@ void readRect(std::string_view key, Rect16& value) {
     CFPrefsGetRect(key, &value, &current);
 }
 
-using KeyedSetting = std::pair<std::string_view, platform::PreferenceSetting>;
-
-// Every key with its value in force, in the order of the file; the windows'
-// places as real places ("FastOpenFlag" 0), as every write keeps them.
-std::vector<KeyedSetting> prefsInForce() {
+// The values the file is to hold, as they stand now.
+StoredPreferences prefsInForce() {
     const PreferenceOptions& p = state.prefs;
     const WindowBounds& b = state.bounds;
     const SystemSelection& sel = state.selection;
     const InputPowerSettings& power = state.power;
-    return {{"FastOpenFlag", int32_t(0)},
-            {"RespWndBounds", rectangleText(b.RespWndBounds)},
-            {"CstmWndBounds", rectangleText(b.CstmWndBounds)},
-            {"InfoWndBounds", rectangleText(b.InfoWndBounds)},
-            {"SysSelWndBounds", rectangleText(b.SysSelWndBounds)},
-            {"PrefeBounds", rectangleText(b.PrefeBounds)},
-            {"BoundsCheck", p.BoundsCheck},
-            {"SoundCheck", p.SoundCheck},
-            {"SystemCheck", p.SystemCheck},
-            {"SysSelTabNum", sel.SysSelTabNum},
-            {"SysSelBtnNum", sel.SysSelBtnNum},
-            {"PrintDateCheck", p.PrintDateCheck},
-            {"UpdateForCheck", p.UpdateForCheck},
-            {"InitSetupCheck", p.InitSetupCheck},
-            {"InputPower", power.InputPower},
-            {"PortThickness", power.PortThickness},
-            {"PrintParamCheck", p.PrintParamCheck},
-            {"InputPowerCheck", p.InputPowerCheck},
-            {"MagniCheck", p.MagniCheck}};
+    const auto corners = [](const Rect16& r) { return StoredPreferences::Corners{r.top, r.left, r.bottom, r.right}; };
+    StoredPreferences s;
+    s.RespWndBounds = corners(b.RespWndBounds);
+    s.CstmWndBounds = corners(b.CstmWndBounds);
+    s.InfoWndBounds = corners(b.InfoWndBounds);
+    s.SysSelWndBounds = corners(b.SysSelWndBounds);
+    s.PrefeBounds = corners(b.PrefeBounds);
+    s.BoundsCheck = p.BoundsCheck;
+    s.SoundCheck = p.SoundCheck;
+    s.SystemCheck = p.SystemCheck;
+    s.SysSelTabNum = sel.SysSelTabNum;
+    s.SysSelBtnNum = sel.SysSelBtnNum;
+    s.PrintDateCheck = p.PrintDateCheck;
+    s.UpdateForCheck = p.UpdateForCheck;
+    s.InitSetupCheck = p.InitSetupCheck;
+    s.InputPower = power.InputPower;
+    s.PortThickness = power.PortThickness;
+    s.PrintParamCheck = p.PrintParamCheck;
+    s.InputPowerCheck = p.InputPowerCheck;
+    s.MagniCheck = p.MagniCheck;
+    return s;
 }
 
-// The values as written now, for the next comparison.
-void noteWritten(const std::vector<KeyedSetting>& settings) {
-    state.prefs.Written.clear();
-    for (const auto& setting : settings) state.prefs.Written.push_back(setting.second);
-}
-
-// Writes every key and the file. What was tried is noted as written even
-// when the file refused it: the next change, or Quit, tries again.
-bool writePrefs(const std::vector<KeyedSetting>& settings) {
+// Writes every key, in the order of the file, and the file; the windows'
+// places as real places ("FastOpenFlag" 0), as every write keeps them.
+// What was tried is noted as written even when the file refused it: the
+// next change, or Quit, tries again.
+bool writePrefs(const StoredPreferences& s) {
+    const auto rect = [](const StoredPreferences::Corners& c) { return rectangleText(Rect16{c[0], c[1], c[2], c[3]}); };
+    const std::pair<std::string_view, platform::PreferenceSetting> settings[] = {
+        {"FastOpenFlag", int32_t(0)},
+        {"RespWndBounds", rect(s.RespWndBounds)},
+        {"CstmWndBounds", rect(s.CstmWndBounds)},
+        {"InfoWndBounds", rect(s.InfoWndBounds)},
+        {"SysSelWndBounds", rect(s.SysSelWndBounds)},
+        {"PrefeBounds", rect(s.PrefeBounds)},
+        {"BoundsCheck", s.BoundsCheck},
+        {"SoundCheck", s.SoundCheck},
+        {"SystemCheck", s.SystemCheck},
+        {"SysSelTabNum", s.SysSelTabNum},
+        {"SysSelBtnNum", s.SysSelBtnNum},
+        {"PrintDateCheck", s.PrintDateCheck},
+        {"UpdateForCheck", s.UpdateForCheck},
+        {"InitSetupCheck", s.InitSetupCheck},
+        {"InputPower", s.InputPower},
+        {"PortThickness", s.PortThickness},
+        {"PrintParamCheck", s.PrintParamCheck},
+        {"InputPowerCheck", s.InputPowerCheck},
+        {"MagniCheck", s.MagniCheck}};
     for (const auto& [key, value] : settings) CFPrefsSetAppValue(key, value);
-    noteWritten(settings);
+    state.prefs.Written = s;
     return CFPrefsAppSynchronize();
 }
 
@@ -276,7 +292,7 @@ void LoadPrefs() {
     state.shell.LVP = power.PortThickness;
     state.shell.LVD = state.shell.LVP + 20.0;  // mm: a duct reaches 20 mm past the baffle
     state.view.Magni = p.MagniCheck;
-    noteWritten(prefsInForce());
+    state.prefs.Written = prefsInForce();
 }
 
 bool SavePrefs() {
@@ -287,11 +303,9 @@ bool SavePrefs() {
 }
 
 bool SaveChangedPrefs() {
-    if (state.prefs.Written.empty()) return true;  // not read yet: a write would put defaults over the file
-    const std::vector<KeyedSetting> settings = prefsInForce();
-    bool changed = settings.size() != state.prefs.Written.size();
-    for (std::size_t i = 0; !changed && i < settings.size(); ++i) changed = settings[i].second != state.prefs.Written[i];
-    return !changed || writePrefs(settings);
+    if (!state.prefs.Written) return true;  // not read yet: a write would put defaults over the file
+    const StoredPreferences now = prefsInForce();
+    return now == *state.prefs.Written || writePrefs(now);
 }
 
 }  // namespace quendal

@@ -25,16 +25,19 @@ std::string_view recordMarker(std::string_view text) {
     return end == std::string_view::npos ? std::string_view() : text.substr(0, end);
 }
 
-std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count) {
+std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count, bool shortTaken) {
     std::vector<std::string_view> fields;
     fields.reserve(count);
     std::size_t start = 0;
     while (fields.size() < count) {
         const std::size_t end = text.find(kFieldEnd, start);
         if (end == std::string_view::npos) {
-            // Only the last field may end with the text, and it must hold something.
-            if (fields.size() + 1 != count || start >= text.size()) return std::nullopt;
+            // Only the last field may end with the text, and it must hold
+            // something; unless a short record is taken, its fields missing
+            // at the end empty.
+            if (!shortTaken && (fields.size() + 1 != count || start >= text.size())) return std::nullopt;
             fields.push_back(text.substr(start));
+            fields.resize(count);
             break;
         }
         fields.push_back(text.substr(start, end - start));
@@ -78,13 +81,7 @@ FieldUnit radiatorFieldUnit(std::size_t number) {
 std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
     if (recordMarker(text) != vocabulary::kRadiatorMarker) return std::nullopt;
     // The fields the record holds; those it leaves out at its end are empty.
-    std::array<std::string_view, kRadiatorRecordFields> f{};
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < f.size() && start < text.size(); ++i) {
-        const std::size_t end = text.find(kFieldEnd, start);
-        f[i] = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        start = end == std::string_view::npos ? text.size() : end + kFieldEnd.size();
-    }
+    const std::vector<std::string_view> f = *cutRecord(text, kRadiatorRecordFields, true);
     return radiatorRecordOf(f[1], f[2], {f[3], f[4], f[5], f[6], f[7], f[8], f[9]});
 }
 

@@ -46,8 +46,10 @@ inline constexpr std::size_t kClipTextLimit = 256;
 std::string_view recordMarker(std::string_view text);
 
 // The first `count` fields, or nothing when the text holds fewer complete
-// fields. Fields beyond `count` are ignored.
-std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count);
+// fields. Fields beyond `count` are ignored. With `shortTaken` a text of
+// fewer fields is taken too, the fields it leaves out at its end empty.
+std::optional<std::vector<std::string_view>> cutRecord(std::string_view text, std::size_t count,
+                                                       bool shortTaken = false);
 
 // A driver record as received, in the units of the entered driver set:
 // the numbers in the record's own order (Dia, Fs, Vas, Qts, Qes, Qms, Effi,

@@ -31,6 +31,16 @@ bool readsBackFinite(const std::string& digits, int exponent) {
     return result.ec == std::errc() && std::isfinite(value);
 }
 
+// The digits and the decimal exponent of the first digit of a scientific
+// text as to_chars writes it ("d.ddde+XX").
+void scientificParts(std::string_view text, std::string& digits, int& exponent) {
+    const std::size_t e = text.find('e');
+    digits.clear();
+    for (std::size_t i = 0; i < e; ++i)
+        if (text[i] != '.') digits += text[i];
+    exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+}
+
 // The magnitude in `count` significant digits: the digits (trailing zeros
 // removed, at least one) and the decimal exponent of the first digit.
 // Correctly rounded, unless that would pass the largest finite value: then
@@ -40,12 +50,7 @@ void significantDigits(double magnitude, int count, std::string& digits, int& ex
         char buffer[128];
         const auto result =
             std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, precision);
-        const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));  // d.ddde+XX
-        const std::size_t e = text.find('e');
-        digits.clear();
-        for (std::size_t i = 0; i < e; ++i)
-            if (text[i] != '.') digits += text[i];
-        exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
+        scientificParts(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)), digits, exponent);
     };
     written(count - 1);
     if (!readsBackFinite(digits, exponent)) {
@@ -110,12 +115,10 @@ std::string withSign(double value, std::string text) {
 std::string shortestExponentForm(double value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific);
-    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const std::size_t e = text.find('e');
     std::string digits;
-    for (std::size_t i = 0; i < e; ++i)
-        if (text[i] != '.') digits += text[i];
-    return withSign(value, exponentForm(digits, std::atoi(std::string(text.substr(e + 1)).c_str())));
+    int exponent = 0;
+    scientificParts(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)), digits, exponent);
+    return withSign(value, exponentForm(digits, exponent));
 }
 
 // The number right-aligned in a field of `fieldWidth` places between the

@@ -33,7 +33,7 @@ NumberTextKind numberTextKind(std::string_view text);
 
 // The unit a number field takes. A number is read only in its field's own
 // unit: after the number and its blanks there may be nothing, or one of the
-// spellings of that unit data sheets use (unitSpellings); a field without a
+// spellings of that unit data sheets use (spellsUnit); a field without a
 // unit takes the number alone.
 enum class FieldUnit : int32_t {
     None,              // Qts, Qes, Qms, Qtc, Qmp: a number alone

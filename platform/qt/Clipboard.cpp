@@ -11,19 +11,24 @@ namespace quendal::platform::qt {
 
 namespace {
 
+// The clipboard's text, when it holds text.
+std::optional<QString> clipboardText() {
+    const QClipboard* board = QGuiApplication::clipboard();
+    const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
+    if (data == nullptr || !data->hasText()) return std::nullopt;
+    return data->text();
+}
+
 class DesktopClipboard : public ClipboardService {
 public:
     std::optional<std::string> text() override {
-        const QClipboard* board = QGuiApplication::clipboard();
-        const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
-        if (data == nullptr || !data->hasText()) return std::nullopt;
-        return toMacRoman(data->text(), kUnheldCharacter);
+        const std::optional<QString> text = clipboardText();
+        if (!text) return std::nullopt;
+        return toMacRoman(*text, kUnheldCharacter);
     }
     std::u32string unheldCharacters() override {
-        const QClipboard* board = QGuiApplication::clipboard();
-        const QMimeData* data = board != nullptr ? board->mimeData(QClipboard::Clipboard) : nullptr;
-        if (data == nullptr || !data->hasText()) return {};
-        return qt::unheldCharacters(data->text());
+        const std::optional<QString> text = clipboardText();
+        return text ? qt::unheldCharacters(*text) : std::u32string();
     }
 };
 

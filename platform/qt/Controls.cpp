@@ -132,7 +132,7 @@ std::string numberFieldText(WindowNumber window, ControlNumber control) {
 std::u32string unheldCharacters(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     if (record == nullptr || record->kind != ControlKind::EditText) return {};
-    auto* edit = qobject_cast<QLineEdit*>(record->widget);
+    auto* edit = part<QLineEdit>(*record);
     return edit != nullptr ? qt::unheldCharacters(edit->text()) : std::u32string();
 }
 
