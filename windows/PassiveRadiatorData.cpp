@@ -170,7 +170,7 @@ bool nameRefused() {
 }
 bool pastedNameRefused() {
     const std::optional<std::string> text = platform::clipboard().text();
-    const auto fields = text ? cutRecord(*text, kRadiatorRecordFields) : std::nullopt;
+    const auto fields = text ? cutRecord(*text, kRadiatorRecordFields, true) : std::nullopt;  // as a record is read
     if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return false;
     for (std::size_t i = 0; i < 2; ++i) {
         const std::string_view name = (*fields)[1 + i];

@@ -344,8 +344,9 @@ TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {
 
 // A radiator's name with characters a design cannot keep, typed and
 // applied or in a record pasted (where the clipboard stands each for the
-// character it cannot hold): refused, the alert naming the name and each
-// character; nothing is taken, and the sheet keeps what it held.
+// character it cannot hold), complete or leaving out its Vd: refused, the
+// alert naming the name and each character; nothing is taken, and the
+// sheet keeps what it held.
 TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedOrPasted) {
     struct Case {
         int32_t field;
@@ -363,11 +364,13 @@ TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedOrPasted) {
          "Model Name holds characters a design cannot keep: U+30C6 U+30B9 U+30C8"},
     };
     for (const Case& c : cases) {
-        for (const bool pasted : {false, true}) {
-            SCOPED_TRACE(c.typed + (pasted ? " pasted" : " typed"));
+        for (const char* door : {"typed", "pasted", "pasted without Vd"}) {
+            SCOPED_TRACE(c.typed + " " + door);
+            const bool pasted = door != std::string_view("typed");
             TearDown();
             SetUp();
             std::vector<std::string> unit = radiatorFields();
+            if (door == std::string_view("pasted without Vd")) unit.pop_back();
             if (pasted) {
                 unit[c.field == kPRManufacturerField ? 1 : 2] = c.pasted;
                 clipboard.content = recordText(unit);
