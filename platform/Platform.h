@@ -336,7 +336,8 @@ void bindControlToParent(WindowNumber window, ControlNumber control);
 // false (and no picture) when the file is missing or unreadable.
 bool setControlImage(WindowNumber window, ControlNumber control, std::string_view file,
                      std::string_view folder = "Images");
-// Gives the control the keyboard focus; the focused control of the window
+// Gives the control the keyboard focus, an entry field with its whole text
+// selected so that typing replaces it; the focused control of the window
 // (0 when none).
 void setKeyboardFocus(WindowNumber window, ControlNumber control);
 ControlNumber keyboardFocus(WindowNumber window);

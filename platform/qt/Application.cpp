@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 
 #include "platform/qt/EndingSignals.h"
+#include "platform/qt/FocusMark.h"
 #include "platform/qt/Fonts.h"
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
@@ -53,6 +54,7 @@ void startApplication(int& argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Quendal"));
     // The program decides when it ends, not the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    installFocusMark();
     useSansAsDefaultFont();
     installSurfaceProvider();
     startEditTracking();

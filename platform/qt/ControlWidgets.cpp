@@ -298,6 +298,52 @@ QWidget* defaultButtonFirst(QWidget* window) {
     return nullptr;
 }
 
+namespace {
+
+// Whether Tab stops at the widget of the window, as the toolkit's own walk
+// decides: it takes Tab, stands for itself, and can be used and seen.
+bool takesTab(const QWidget* w, const QWidget* window) {
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->focusProxy() == nullptr && w->isEnabled() &&
+           w->isVisibleTo(window) && w->window() == window;
+}
+
+}  // namespace
+
+QList<QWidget*> tabOrder(QWidget* window) {
+    QList<QWidget*> order;
+    for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain())
+        if (takesTab(w, window)) order.append(w);
+    qsizetype lastField = -1, byDefault = -1;
+    for (qsizetype at = 0; at < order.size(); ++at) {
+        if (auto* edit = qobject_cast<QLineEdit*>(order[at]); edit != nullptr && !edit->isReadOnly()) lastField = at;
+        if (auto* button = qobject_cast<QPushButton*>(order[at]); button != nullptr && button->isDefault())
+            byDefault = at;
+    }
+    if (lastField >= 0 && byDefault >= 0) order.move(byDefault, byDefault < lastField ? lastField : lastField + 1);
+    return order;
+}
+
+bool focusNextInTabOrder(QWidget* window, bool forward) {
+    const QList<QWidget*> order = tabOrder(window);
+    const qsizetype at = order.indexOf(window->focusWidget());
+    if (at < 0) return false;
+    QWidget* next = order[(at + (forward ? 1 : order.size() - 1)) % order.size()];
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(next)) edit->selectAll();
+    return true;
+}
+
+void placeInParentTabOrder(QWidget* widget, QWidget* parent) {
+    if (parent == nullptr || widget->focusPolicy() == Qt::NoFocus) return;
+    QWidget* window = widget->window();
+    QWidget* last = nullptr;  // the parent's last control in the window's chain
+    for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain())
+        if (w != widget && !widget->isAncestorOf(w) && parent->isAncestorOf(w) && w->focusPolicy() != Qt::NoFocus &&
+            w->focusProxy() == nullptr)
+            last = w;
+    if (last != nullptr) QWidget::setTabOrder(last, widget);
+}
+
 QWidget* makeControlWidget(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent,
                            ControlRecord& record) {
     record.value = desc.value;

@@ -59,4 +59,21 @@ KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key);
 // the Cancel that comes first. Otherwise none (the first control takes it).
 QWidget* defaultButtonFirst(QWidget* window);
 
+// The controls Tab reaches in the window, in the order it reaches them
+// (Shift+Tab the reverse): the window's focus chain, except that the
+// default button comes right after the last entry field, so that Tab from
+// the fields reaches it before a Cancel or Quit that would throw away what
+// was typed. The other controls keep their order.
+QList<QWidget*> tabOrder(QWidget* window);
+// Gives the keyboard to the control after (or before) the focused one in
+// that order, an entry field with its text selected; false when no control
+// of the order has the keyboard.
+bool focusNextInTabOrder(QWidget* window, bool forward);
+
+// Puts the control's widget into the Tab order of the control it is
+// embedded in, after the other controls there, when it takes the keyboard:
+// a control made again later (a field rebuilt as its window is refilled)
+// keeps its place rather than going after everything the window holds.
+void placeInParentTabOrder(QWidget* widget, QWidget* parent);
+
 }  // namespace quendal::platform::qt

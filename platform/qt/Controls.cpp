@@ -62,6 +62,7 @@ bool createControl(WindowNumber window, ControlNumber control, const ControlSpec
     record.parent = desc.parent;
     QWidget* widget = makeControlWidget(window, control, desc, parent, record);
     record.widget = widget;
+    if (desc.parent != 0) placeInParentTabOrder(widget, parent);
     widget->setGeometry(toQRect(desc.rect).marginsAdded(record.outset));
     if (!desc.image.empty()) writeImage(record, desc.image, desc.imageFolder);
     widget->setEnabled(desc.enabled);
@@ -176,7 +177,13 @@ bool setControlImage(WindowNumber window, ControlNumber control, std::string_vie
 }
 
 void setKeyboardFocus(WindowNumber window, ControlNumber control) {
-    if (QWidget* widget = controlWidget(window, control)) widget->setFocus(Qt::OtherFocusReason);
+    ControlRecord* record = findControl(window, control);
+    if (record == nullptr) return;
+    record->widget->setFocus(Qt::OtherFocusReason);
+    // An entry field given the keyboard holds its whole text selected, as
+    // Tab leaves it: what is typed next replaces the text, never joins it.
+    if (record->kind == ControlKind::EditText)
+        if (auto* edit = part<QLineEdit>(*record)) edit->selectAll();
 }
 
 ControlNumber keyboardFocus(WindowNumber window) {

@@ -398,6 +398,12 @@ void WindowFrame::changeEvent(QEvent* event) {
     if (!quiet_) send(isActiveWindow() ? WindowEventKind::Activated : WindowEventKind::Deactivated);
 }
 
+bool WindowFrame::focusNextPrevChild(bool next) {
+    // Tab and Shift+Tab walk the window's own order; a focus outside it
+    // (none, or a control Tab does not stop at) walks the toolkit's chain.
+    return focusNextInTabOrder(this, next) || QWidget::focusNextPrevChild(next);
+}
+
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched != windowHandle() || quiet_) return false;
     if (manualMove_) {

@@ -1,8 +1,10 @@
 // The rows of the design's windows and sheets, each handing its event to
 // the routine of the window's own room, driven on a design as a user has
 // it on screen.
+#include <algorithm>
 #include <functional>
 #include <set>
+#include <vector>
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -22,7 +24,9 @@
 #include "vent/VentSetupSheet.h"
 #include "windows/PageSetup.h"
 #include "view/ReSweep.h"
+#include "windows/DefaultParameters.h"
 #include "windows/InitialSetup.h"
+#include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
 #include "windows/ResponseWindow.h"
 
@@ -99,10 +103,17 @@ struct Before {
     int32_t connection;
 };
 
+// How the keyboard came to the row's control: given to it, left where the
+// sheet opened it, given back to the field an alert refused, or by Tab or
+// Shift+Tab from the row's control. Past Given, the row's text is typed
+// key by key over whatever the field shows.
+enum class Reached { Given, Opened, Refused, Tab, Backtab };
+
 // Space, Return and Enter in the sheets: the focused control takes them
 // where it is its key (a field types the blank, a button or radio button
 // is pressed, a popup opens its list, a push button takes Return), and the
-// sheet otherwise (its tab switch, its default button).
+// sheet otherwise (its tab switch, its default button). A field given the
+// keyboard holds its text selected, so that what is typed replaces it.
 TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndOtherwiseToTheSheet) {
     design(1, 3);
     const auto vent = [] { return state.vents.vent[1]; };
@@ -121,6 +132,8 @@ TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndO
         const char* typed;     // typed first into the sheet's field
         Qt::Key key;
         Check check;
+        Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        Reached reached = Reached::Given;
     };
     const Check cancelled = [&](const Before& b) {
         EXPECT_FALSE(open(kVentDesignSheet));
@@ -146,7 +159,29 @@ TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndO
         EXPECT_TRUE(open(kVentDesignSheet));
     };
     const Check tabSwitched = [&](const Before&) { EXPECT_EQ(state.vents.working.VentTypeTab, 2); };
+    const Check duct90 = [&](const Before& b) {
+        okTaken(b);
+        EXPECT_EQ(vent().CircDuctDV, 90.0);
+    };
     const Row rows[] = {
+        {"as opened, 90 typed, Return", kVentDesignSheet, kVentSizeField, "90", Qt::Key_Return, duct90, {},
+         Reached::Opened},
+        {"refused, 90 typed, Return", kVentDesignSheet, kVentSizeField, "90", Qt::Key_Return, duct90, {},
+         Reached::Refused},
+        {"Tab from Initial Setup..., 90 typed, Return", kVentDesignSheet, kCircularSetupButton, "90", Qt::Key_Return,
+         duct90, {}, Reached::Tab},
+        {"Shift+Tab from OK, 90 typed, Return", kVentDesignSheet, kVentOkButton, "90", Qt::Key_Return, duct90, {},
+         Reached::Backtab},
+        // The input power follows the driver's: the thickness has the keyboard.
+        {"Initial Setup as opened, 30 typed, Return", kInitialSetupSheet, 11, "30", Qt::Key_Return,
+         [&](const Before&) {
+             EXPECT_FALSE(open(kInitialSetupSheet));
+             EXPECT_EQ(state.shell.LVP, 30.0);
+         },
+         {}, Reached::Opened},
+        // A key with Alt is the sheet's: Calc., whatever button is focused.
+        {"Alt+Return on Cancel", kVentDesignSheet, kVentCancelButton, "80", Qt::Key_Return, calculated,
+         Qt::AltModifier},
         {"90 mm, Return: a 90 mm circular duct", kVentDesignSheet, kVentSizeField, "90 mm", Qt::Key_Return,
          [&](const Before& b) {
              okTaken(b);
@@ -221,9 +256,30 @@ TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndO
         ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(row.sheet)));
         // The connection sheet's Right: a choice that Cancel would undo.
         if (row.sheet == kSpeakerConnectionSheet) QTest::keyClick(handleOf(row.sheet), Qt::Key_Right);
-        if (*row.typed != 0) typeInto(row.sheet, row.sheet == kVentDesignSheet ? kVentSizeField : 11, row.typed);
-        focusOn(row.sheet, row.focus);
-        QTest::keyClick(handleOf(row.sheet), row.key);
+        QWindow* keys = handleOf(row.sheet);
+        switch (row.reached) {
+            case Reached::Given:
+                if (*row.typed != 0) typeInto(row.sheet, row.sheet == kVentDesignSheet ? kVentSizeField : 11, row.typed);
+                focusOn(row.sheet, row.focus);
+                break;
+            case Reached::Opened: break;
+            case Reached::Refused: {
+                const std::size_t alerts = dialogs.sheets.size();
+                typeInto(row.sheet, row.focus, "0.01");  // below the smallest size
+                QTest::keyClick(keys, Qt::Key_Return);
+                ASSERT_EQ(dialogs.sheets.size(), alerts + 1);
+                break;
+            }
+            case Reached::Tab:
+            case Reached::Backtab:
+                focusOn(row.sheet, row.focus);
+                QTest::keyClick(keys, Qt::Key_Tab, row.reached == Reached::Tab ? Qt::NoModifier : Qt::ShiftModifier);
+                EXPECT_EQ(platform::keyboardFocus(row.sheet), kVentSizeField);
+                break;
+        }
+        if (row.reached != Reached::Given)
+            for (const char* c = row.typed; *c != 0; ++c) QTest::keyClick(keys, *c);
+        QTest::keyClick(keys, row.key, row.modifiers);
         row.check(before);
         // Whatever stands is closed as its close box closes it: with Cancel.
         for (int32_t sheet : {kVentInitialSetupSheet, kVentDesignSheet, kInitialSetupSheet, kSpeakerConnectionSheet,
@@ -333,29 +389,36 @@ TEST_F(DesignRowsTest, TheTwinSerialVentedFirstVentTakesItsCountFromTheEvenCount
 }
 
 // Tab, through the window, reaches every push button of each sheet and
-// dialog, and Space then presses it (the rows above).
+// dialog, and Space then presses it (the rows above). From the last entry
+// field it comes to the default button, before the Cancel or Quit that
+// would throw the typing away; Shift+Tab walks the same way back.
 TEST_F(DesignRowsTest, TabReachesEveryButtonOfEachSheet) {
     design(1, 3);
     const struct { const char* name; std::function<void()> open; int32_t window; } sheets[] = {
+        {"Speaker Select", [] { ApplicationEventHandler(kMiscMenu, 3); }, kDefaultParametersWindow},
         {"Vent Design", [] { ApplicationEventHandler(kOneVentMenu, 1); }, kVentDesignSheet},
         {"its Initial Setup", [] { InitialSetupWndForVentDesign(); }, kVentInitialSetupSheet},
         {"Initial Setup", [] { ApplicationEventHandler(kMiscMenu, 5); }, kInitialSetupSheet},
         {"Speaker Connect", [] { ApplicationEventHandler(kMiscMenu, 6); }, kSpeakerConnectionSheet},
         {"Preferences", [] { ApplicationEventHandler(kApplicationMenu, kPreferencesItem); }, kPreferencesWindow},
         {"Page Setup", [] { PageSetupWnd(kResponseWindow); }, kPageSetupSheet},
+        {"Passive Radiator", [] { PassiveRadiDataEnterWnd(); }, kPassiveRadiatorSheet},
+        {"Default Parameters with Quit", [] { DefaultParamWnd(); }, kDefaultParametersWindow},
     };
     for (const auto& sheet : sheets) {
         SCOPED_TRACE(sheet.name);
         sheet.open();
         ASSERT_TRUE(platform::windowExists(sheet.window));
+        QCoreApplication::processEvents();  // the palettes shown again with the window first
         platform::selectWindow(sheet.window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(sheet.window)));
         QWidget* frame = platform::qt::windowWidget(sheet.window);
-        std::set<QWidget*> reached;
+        std::vector<QWidget*> walk;
         for (int tab = 0; tab < 40; ++tab) {
             QTest::keyClick(handleOf(sheet.window), Qt::Key_Tab);
-            reached.insert(frame->focusWidget());
+            walk.push_back(frame->focusWidget());
         }
+        const std::set<QWidget*> reached(walk.begin(), walk.end());
         int buttons = 0;
         for (QPushButton* button : frame->findChildren<QPushButton*>()) {
             if (!button->isVisibleTo(frame) || !button->isEnabled()) continue;
@@ -363,6 +426,18 @@ TEST_F(DesignRowsTest, TabReachesEveryButtonOfEachSheet) {
             EXPECT_TRUE(reached.count(button)) << button->text().toStdString();
         }
         EXPECT_GE(buttons, 1);
+        const auto field = [](QWidget* w) { return qobject_cast<QLineEdit*>(w) != nullptr; };
+        EXPECT_EQ(std::any_of(walk.begin(), walk.end(), field), sheet.window != kSpeakerConnectionSheet);
+        for (std::size_t at = 0; at + 1 < walk.size(); ++at) {
+            if (!field(walk[at]) || field(walk[at + 1])) continue;
+            auto* next = qobject_cast<QPushButton*>(walk[at + 1]);
+            EXPECT_TRUE(next != nullptr && next->isDefault())
+                << "after the fields: " << (next != nullptr ? next->text().toStdString() : "no button");
+        }
+        for (std::size_t back = walk.size() - 1; back-- > 0;) {
+            QTest::keyClick(handleOf(sheet.window), Qt::Key_Tab, Qt::ShiftModifier);
+            EXPECT_EQ(frame->focusWidget(), walk[back]) << back;
+        }
         if (sheet.window == kVentDesignSheet) continue;  // its Initial Setup opens over it
         for (int32_t open : {sheet.window, kVentDesignSheet})
             if (platform::windowExists(open)) platform::qt::windowWidget(open)->close();
