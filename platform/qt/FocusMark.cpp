@@ -10,7 +10,7 @@ namespace quendal::platform::qt {
 
 namespace {
 
-constexpr int kRingWidth = 2;  // px
+constexpr int kRingWidth = 3;  // px
 
 class FocusMarkStyle : public QProxyStyle {
 public:

@@ -35,10 +35,12 @@ TEST_P(RefusedField, KeepsTheWindowTakesNothingAndFocusesTheField) {
     EXPECT_EQ(recorder.sheets[0].message.rfind(r.named, 0), 0u) << recorder.sheets[0].message;
     EXPECT_EQ(platform::keyboardFocus(kDefaultParametersWindow), defaultParamField(r.field));
     EXPECT_EQ(state.speaker.s_SP2, "Test20-04");  // not even the fields that were right
-    // The field keeps what was typed, every character of it.
+    // The field keeps what was typed, every character of it, selected: the
+    // correction typed next replaces it.
     auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kDefaultParametersWindow, defaultParamField(r.field)));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->text(), QString::fromUtf8(r.typed));
+    EXPECT_EQ(edit->selectedText(), edit->text());
 }
 
 INSTANTIATE_TEST_SUITE_P(
