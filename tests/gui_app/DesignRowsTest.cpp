@@ -172,13 +172,6 @@ TEST_F(DesignRowsTest, SpaceReturnAndEnterGoToTheFocusedControlThatTakesThemAndO
          duct90, {}, Reached::Tab},
         {"Shift+Tab from OK, 90 typed, Return", kVentDesignSheet, kVentOkButton, "90", Qt::Key_Return, duct90, {},
          Reached::Backtab},
-        // The input power follows the driver's: the thickness has the keyboard.
-        {"Initial Setup as opened, 30 typed, Return", kInitialSetupSheet, 11, "30", Qt::Key_Return,
-         [&](const Before&) {
-             EXPECT_FALSE(open(kInitialSetupSheet));
-             EXPECT_EQ(state.shell.LVP, 30.0);
-         },
-         {}, Reached::Opened},
         // A key with Alt is the sheet's: Calc., whatever button is focused.
         {"Alt+Return on Cancel", kVentDesignSheet, kVentCancelButton, "80", Qt::Key_Return, calculated,
          Qt::AltModifier},
