@@ -307,8 +307,7 @@ bool takesTab(const QWidget* w, const QWidget* window) {
            w->isVisibleTo(window) && w->window() == window;
 }
 
-}  // namespace
-
+// The controls Tab stops at, in the order it reaches them.
 QList<QWidget*> tabOrder(QWidget* window) {
     QList<QWidget*> order;
     for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain())
@@ -322,6 +321,8 @@ QList<QWidget*> tabOrder(QWidget* window) {
     if (lastField >= 0 && byDefault >= 0) order.move(byDefault, byDefault < lastField ? lastField : lastField + 1);
     return order;
 }
+
+}  // namespace
 
 bool focusNextInTabOrder(QWidget* window, bool forward) {
     const QList<QWidget*> order = tabOrder(window);

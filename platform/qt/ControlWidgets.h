@@ -59,15 +59,13 @@ KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key);
 // the Cancel that comes first. Otherwise none (the first control takes it).
 QWidget* defaultButtonFirst(QWidget* window);
 
-// The controls Tab reaches in the window, in the order it reaches them
-// (Shift+Tab the reverse): the window's focus chain, except that the
-// default button comes right after the last entry field, so that Tab from
-// the fields reaches it before a Cancel or Quit that would throw away what
-// was typed. The other controls keep their order.
-QList<QWidget*> tabOrder(QWidget* window);
-// Gives the keyboard to the control after (or before) the focused one in
-// that order, an entry field with its text selected; false when no control
-// of the order has the keyboard.
+// Gives the keyboard to the control Tab (forward) or Shift+Tab reaches
+// from the focused one, an entry field with its text selected; false when
+// the focused control is none that Tab stops at. Tab walks the window's
+// focus chain, except that the default button comes right after the last
+// entry field, so that Tab from the fields reaches it before a Cancel or
+// Quit that would throw away what was typed; the other controls keep their
+// order, and Shift+Tab walks it backwards.
 bool focusNextInTabOrder(QWidget* window, bool forward);
 
 // Puts the control's widget into the Tab order of the control it is
