@@ -109,6 +109,27 @@ TEST_F(RadiatorSheetTest, ADriverRecordWithACommaInAnyNumberIsRefusedNamingTheFi
     }
 }
 
+// A driver record from a sibling whose name or range holds a control
+// character, which the windows would not show: refused at once naming the
+// text and the character; nothing is taken or waits.
+TEST_F(RadiatorSheetTest, ADriverRecordWithAControlCharacterInANameIsRefusedNamingIt) {
+    struct Case { std::size_t index; std::string text, named; };
+    for (const Case& c : {Case{1, "Woofer\x1A" "8", "Model Name holds characters a design cannot keep: U+001A"},
+                          Case{2, "30 Hz,\r3 kHz", "Frequency Range holds characters a design cannot keep: U+000D"}}) {
+        SCOPED_TRACE(c.named);
+        TearDown();
+        SetUp();
+        std::vector<std::string> record = driverFields();
+        record[c.index] = c.text;
+        fromOrvanel(recordText(record));
+        EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Entered text holds characters a design cannot "
+                                                           "keep.|" + c.named + ".  ( A design keeps the letters of "
+                                                           "Western European languages, digits and common signs. )"});
+        EXPECT_EQ(state.speaker.s_SP2, SpeakerParameters{}.s_SP2);
+        EXPECT_EQ(state.messages.DriverRecordWaitsFlag + state.messages.HeldDriverFlag, 0);
+    }
+}
+
 // One radiator unit with one number replaced, typed and applied, pasted or
 // sent: every door ends in the same verdict. A record that arrives is
 // refused at once only for a number that does not read as a number in its
