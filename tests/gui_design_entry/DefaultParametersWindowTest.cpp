@@ -67,8 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{DriverField::PEMX, "500 W peak", "ALERT!   Entered unit is not taken.",
                             "Pemax (Thermal Limit Power) is in watts: \"500 W peak\" is not taken.  ( A peak, max, "
                             "program or music rating is not a thermal limit: the continuous (RMS) rating is. )"},
-                    Refusal{DriverField::FS, "0.05\u00A0kHz", "ALERT!   Entered unit is not taken.",
-                            "Fs (Free Air Resonance) is in Hz: \"0.05 kHz\" is not taken."},
                     Refusal{DriverField::VAS, "40000\tcm3", "ALERT!   Entered unit is not taken.",
                             "Vas (Acoustic Volume) is in liters: \"40000 cm3\" is not taken."}));
 
