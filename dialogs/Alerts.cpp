@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "dialogs/FieldText.h"
 #include "dialogs/DesignStart.h"
+#include "dialogs/NameText.h"
 #include "response/BoxCheck.h"
 #include "view/ShellHooks.h"
 
@@ -131,10 +132,20 @@ int32_t alertSheetOk() {
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
+// The blanks a number's text may hold (the ASCII ones and the Mac Roman
+// no-break space).
+constexpr std::string_view kBlanks = " \t\r\n\v\f\xCA";
+
+// A refused text as an alert quotes it: without the blanks around it, and
+// every blank inside it a plain one, so that a tab or a no-break space is
+// seen as the blank it is rather than as nothing or a box.
+std::string quoted(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
     if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    std::string s(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
+    for (char& c : s)
+        if (kBlanks.find(c) != std::string_view::npos) c = ' ';
+    return s;
 }
 
 }  // namespace
@@ -154,7 +165,9 @@ std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_
     std::string s(label);
     if (unit == FieldUnit::None) s += " takes a number alone";
     else s += " is in " + std::string(unitName(unit));
-    return s + ": \"" + std::string(trimmed(text)) + "\" is not taken.";
+    s += ": \"" + quoted(text) + "\" is not taken.";
+    if (readTypedNumber(text, unit).otherRating) s += kContinuousRatingNote;
+    return s;
 }
 
 std::string refusedEntryMessage(std::string_view text, std::string_view message) {
@@ -170,6 +183,7 @@ std::string_view refusedValueTitle(DriverFault fault) {
         case DriverFault::NotANumber: return kNotANumberAlert;
         case DriverFault::OtherUnit: return kOtherUnitAlert;
         case DriverFault::Empty: return kEmptyFieldAlert;
+        case DriverFault::UnkeptCharacters: return kUnheldCharactersAlert;
         default: return kValueTooSmallAlert;
     }
 }
@@ -184,6 +198,7 @@ std::string refusedValueReason(std::string_view label, DriverFault fault, FieldU
         case DriverFault::TooLarge: return name + " is too large to be read as a number.";
         case DriverFault::OtherUnit: return otherUnitReason(label, unit, text);
         case DriverFault::Empty: return name + " is empty; it must be greater than 0.";
+        case DriverFault::UnkeptCharacters: return unheldCharactersMessage(label, controlCharactersIn(text));
         case DriverFault::AboveLimit:
         case DriverFault::None: break;
     }
@@ -195,7 +210,7 @@ std::string leastValueMessage(std::string_view text, std::string_view name, std:
     const TypedNumber typed = readTypedNumber(text, fieldUnit);
     if (typed.otherUnit) return otherUnitReason(name, fieldUnit, text);
     if (typed.kind != NumberTextKind::TooLarge) return refusedEntryMessage(text, tooSmall);
-    return std::string(name) + " " + std::string(trimmed(text)) + " " + std::string(unit) + " is too large.";
+    return std::string(name) + " " + quoted(text) + " " + std::string(unit) + " is too large.";
 }
 
 int32_t ShowSheetAlert(int32_t windowNumber, std::string_view message, std::string_view informativeText) {

@@ -29,26 +29,15 @@ std::string unheldCharactersMessage(std::string_view label, std::u32string_view 
     return message + ".  ( A design keeps the letters of Western European languages, digits and common signs. )";
 }
 
-std::u32string unheldCharactersIn(std::string_view text, std::u32string_view unheld, std::string_view field) {
-    if (field.data() < text.data() || field.data() + field.size() > text.data() + text.size()) return {};
-    const std::size_t start = static_cast<std::size_t>(field.data() - text.data());
-    std::size_t index = 0;
-    for (std::size_t i = 0; i < start; ++i)
-        if (text[i] == platform::kUnheldCharacter) ++index;
-    std::u32string characters;
-    for (const char c : field) {
-        if (c != platform::kUnheldCharacter) continue;
-        if (index < unheld.size()) characters += unheld[index];
-        ++index;
-    }
-    return characters;
+std::string nameFieldText(int32_t window, platform::ControlNumber field) {
+    return keptName(platform::typedText(window, field)).text;
 }
 
 bool refusedUnheldName(int32_t window, platform::ControlNumber field, std::string_view label) {
-    const std::u32string unheld = platform::unheldCharacters(window, field);
-    if (unheld.empty()) return false;
+    const std::u32string refused = keptName(platform::typedText(window, field)).refused;
+    if (refused.empty()) return false;
     platform::beep();
-    ShowSheetAlert(window, kUnheldCharactersAlert, unheldCharactersMessage(label, unheld));
+    ShowSheetAlert(window, kUnheldCharactersAlert, unheldCharactersMessage(label, refused));
     platform::setKeyboardFocus(window, field);
     return true;
 }

@@ -1,14 +1,15 @@
 // Names a design keeps (a driver's model name and frequency range, a
 // radiator's manufacturer and model) are 8-bit text, the limit of its
-// document. A name that holds a character the design cannot keep is
-// refused with an alert that says which; it is never kept with another
-// character in its place.
+// document, and hold only what they show (KeptName.h). A name that holds a
+// character the design cannot keep is refused with an alert that says
+// which; it is never kept with another character in its place.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "dialogs/KeptName.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -21,10 +22,9 @@ inline constexpr std::string_view kUnheldCharactersAlert =
 // how many more.
 std::string unheldCharactersMessage(std::string_view label, std::u32string_view characters);
 
-// The characters that a part `field` of `text` holds as kUnheldCharacter,
-// where `unheld` are those of the whole text in order (the k-th for the
-// k-th kUnheldCharacter).
-std::u32string unheldCharactersIn(std::string_view text, std::u32string_view unheld, std::string_view field);
+// The name typed into a name field of the window, as the design keeps it
+// (keptName).
+std::string nameFieldText(int32_t window, platform::ControlNumber field);
 
 // When the name field of the window holds characters a design cannot
 // keep: the alert on the window naming the field by `label` and the

@@ -4,8 +4,10 @@
 #include "model/DriverCheck.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
+#include "platform/MacRomanText.h"
 #include "platform/Platform.h"
 #include "model/ParameterPasses.h"
+#include "dialogs/KeptName.h"
 
 namespace quendal {
 
@@ -64,6 +66,7 @@ RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view 
     RadiatorRecord record;
     record.s_ManufOrg = keptText(manufacturer);
     record.s_PROrg = keptText(model);
+    record.refused = {controlCharactersIn(manufacturer), controlCharactersIn(model)};
     for (std::size_t i = 0; i < numbers.size(); ++i) {
         record.texts[i] = numbers[i];
         record.values[i] = readTypedNumber(numbers[i], radiatorFieldUnit(i)).value;
@@ -83,6 +86,18 @@ std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text) {
     // The fields the record holds; those it leaves out at its end are empty.
     const std::vector<std::string_view> f = *cutRecord(text, kRadiatorRecordFields, true);
     return radiatorRecordOf(f[1], f[2], {f[3], f[4], f[5], f[6], f[7], f[8], f[9]});
+}
+
+std::optional<RadiatorRecord> readPastedRadiatorRecord(std::string_view utf8) {
+    if (recordMarker(utf8) != vocabulary::kRadiatorMarker) return std::nullopt;
+    const std::vector<std::string_view> f = *cutRecord(utf8, kRadiatorRecordFields, true);
+    std::array<std::string, 7> numberTexts;
+    std::array<std::string_view, 7> numbers;
+    for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = numberTexts[i] = platform::numberTextFromUtf8(f[3 + i]);
+    const KeptName manufacturer = keptName(f[1]), model = keptName(f[2]);
+    RadiatorRecord record = radiatorRecordOf(manufacturer.text, model.text, numbers);
+    record.refused = {manufacturer.refused, model.refused};
+    return record;
 }
 
 std::array<std::string_view, kDriverFieldCount> driverRecordTexts(const DriverRecord& r) {
@@ -130,6 +145,8 @@ RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& nu
 }
 
 RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record) {
+    for (std::size_t i = 0; i < record.refused.size(); ++i)
+        if (!record.refused[i].empty()) return {DriverFault::UnkeptCharacters, i};
     std::array<std::string_view, 7> numbers;
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = record.texts[i].view();
     std::array<TypedNumber, 7> typed;
@@ -204,7 +221,7 @@ void CheckDummyMasageFromAppEvent() {
 
 RecordOutcome ClipTextToPRParameter() {
     MessageState& m = state.messages;
-    const std::optional<RadiatorRecord> record = readRadiatorRecord(m.ClipText.view());
+    const std::optional<RadiatorRecord> record = readPastedRadiatorRecord(m.ClipText);
     const RecordOutcome outcome = !record                              ? RecordOutcome::NotARecord
                                   : !checkRadiatorRecord(*record).ok() ? RecordOutcome::Refused
                                                                        : RecordOutcome::Taken;
@@ -219,7 +236,7 @@ std::optional<std::string> GetClipBoardHandle() {
 }
 
 bool GetClipBoardText(const std::string& block) {
-    if (block.size() >= kClipTextLimit) return false;
+    if (platform::unicodeFromUtf8(block).size() >= kClipTextLimit) return false;
     state.messages.ClipText = block;
     return true;
 }

@@ -9,6 +9,9 @@
 // radiator record is shown for the user to complete: the fields it leaves
 // out at its end are empty.
 //
+// A record sent by a sibling is 8-bit text; one pasted is read from the
+// clipboard's own characters, as the same text typed into the fields is.
+//
 // Numbers are read as a number typed into the same field is
 // (readTypedNumber in the field's unit): the field's own unit after the
 // number is taken ("12.5 Hz" is 12.5 Hz, "220 cm2" is 220 cm^2), "&H", "&O",
@@ -38,7 +41,7 @@ namespace quendal {
 
 inline constexpr std::size_t kDriverRecordFields = 16;
 inline constexpr std::size_t kRadiatorRecordFields = 10;
-// A clipboard text of this many bytes or more is no record.
+// A clipboard text of this many characters or more is no record.
 inline constexpr std::size_t kClipTextLimit = 256;
 
 // The first field: the text before the first two blanks; empty when the
@@ -65,16 +68,26 @@ struct DriverRecord {
 // A passive-radiator unit as received: manufacturer, model, then diameter
 // (cm), Fp (Hz), Vap (litre), Qmp, Sd (cm^2), Xmax (mm), Vd (cm^3), with
 // the texts of the numbers. The two names are kept to their first 59
-// bytes, as the document keeps them.
+// bytes, as the document keeps them; `refused` holds, for each name, the
+// characters of it a design cannot keep (none: the name is taken).
 struct RadiatorRecord {
     Str255 s_ManufOrg, s_PROrg;
     std::array<double, 7> values{};
     std::array<Str255, 7> texts;
+    std::array<std::u32string, 2> refused;
 };
 
 // The record of a text, when the text is a complete record of that kind.
+// A sibling's record is 8-bit text: a name that holds a control character
+// (a line break, a tab) is refused (RadiatorRecord::refused, or the
+// driver's check).
 std::optional<DriverRecord> readDriverRecord(std::string_view text);
 std::optional<RadiatorRecord> readRadiatorRecord(std::string_view text);
+// A radiator record as the clipboard gives it (UTF-8, composed), cut as
+// every record is: its numbers read as a number field reads the same text
+// typed (numberTextFromUtf8: "330 cm²", "52 L" with a no-break space), its
+// names taken into the design's 8-bit text by the name rule (keptName).
+std::optional<RadiatorRecord> readPastedRadiatorRecord(std::string_view utf8);
 
 // The fifteen texts of a driver record in the order of DriverField, as the
 // Default Parameters window would hold them.
@@ -91,8 +104,9 @@ std::optional<DriverRecord> passingDriverRecord(std::string_view text);
 // cm, Hz, litres, none (Qmp), cm^2, mm, cm^3.
 FieldUnit radiatorFieldUnit(std::size_t number);
 
-// A radiator unit from its texts: the two names kept to their first 59
-// bytes, the seven numbers (diameter ... Vd) read as a typed number is.
+// A radiator unit from its 8-bit texts: the two names kept to their first
+// 59 bytes (their control characters refused), the seven numbers (diameter
+// ... Vd) read as a typed number is.
 RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view model,
                                 const std::array<std::string_view, 7>& numbers);
 
@@ -106,13 +120,16 @@ RadiatorRecord radiatorRecordOf(std::string_view manufacturer, std::string_view 
 // first refused number is named by its place (0 the diameter ... 6 Vd).
 struct RadiatorCheckResult {
     DriverFault fault = DriverFault::None;
+    // The number refused (0 the diameter ... 6 Vd); for UnkeptCharacters
+    // the name (0 the manufacturer, 1 the model).
     std::size_t number = 0;
     bool ok() const { return fault == DriverFault::None; }
 };
 RadiatorCheckResult checkRadiatorTexts(const std::array<std::string_view, 7>& numbers);
-// The verdict on a record as it arrives, sent or pasted: only a number that
-// does not read as a number in its field is refused; the ranges are for
-// Apply to judge, once the user has seen and completed the unit.
+// The verdict on a record as it arrives, sent or pasted: a name with
+// characters a design cannot keep, then a number that does not read as a
+// number in its field, is refused; the ranges are for Apply to judge, once
+// the user has seen and completed the unit.
 RadiatorCheckResult checkRadiatorRecord(const RadiatorRecord& record);
 
 // The driver set the record would make: the entered set (suffix 2) and the
@@ -148,15 +165,15 @@ void CheckDummyMasageFromAppEvent();
 // Judges ClipText as a radiator record to show in the radiator sheet. The
 // paste keeps its own marker (s_DummyPaste) and leaves s_DummyPR to the
 // records of Ostrevane. Taken when ClipText is a radiator record that
-// checkRadiatorRecord passes (readRadiatorRecord gives it to show; nothing
-// is taken until the sheet's Apply); Refused when it does not; NotARecord
-// for any other text.
+// checkRadiatorRecord passes (readPastedRadiatorRecord gives it to show;
+// nothing is taken until the sheet's Apply); Refused when it does not;
+// NotARecord for any other text.
 RecordOutcome ClipTextToPRParameter();
 
 // The clipboard's text, when it holds a text of at least one byte.
 std::optional<std::string> GetClipBoardHandle();
-// ClipText := the block when it is shorter than kClipTextLimit bytes; false
-// (ClipText unchanged) otherwise.
+// ClipText := the block when it holds fewer than kClipTextLimit characters;
+// false (ClipText unchanged) otherwise.
 bool GetClipBoardText(const std::string& block);
 
 // A driver record held aside while the design had unsaved changes is taken

@@ -1,5 +1,6 @@
 #include "model/DriverCheck.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/State.h"
@@ -111,7 +112,11 @@ DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFie
     const DriverValues driver = driverFromTexts(texts);
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
         const DriverField field = DriverField(i);
-        if (ruleOf(field) == Rule::Text) continue;
+        if (ruleOf(field) == Rule::Text) {
+            const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+            if (std::any_of(texts[i].begin(), texts[i].end(), control)) return {DriverFault::UnkeptCharacters, field};
+            continue;
+        }
         DriverFault fault = DriverFault::None;
         const TypedNumber typed = readTypedNumber(texts[i], driverFieldUnit(field));
         switch (typed.kind) {

@@ -59,6 +59,9 @@ enum class DriverFault : int32_t {
     TooLarge,     // a number beyond the range of a double ("1e999")
     OtherUnit,    // a number followed by another unit than the field's ("0.03 kHz" for Fs)
     Empty,        // nothing typed where only a positive value has a meaning
+    // A name holding characters a design cannot keep; in a driver's 8-bit
+    // texts, a control character (a line break, a tab), which it would not show.
+    UnkeptCharacters,
 };
 
 struct DriverCheckResult {
@@ -86,7 +89,8 @@ DriverCheckResult checkDriver(const DriverValues& driver);
 // as a field reads one (readTypedNumber in the field's unit: a comma or
 // another unit makes it none), or one too large to hold, is named as such
 // rather than read as 0; a field left empty where only a positive value has
-// a meaning is named as empty.
+// a meaning is named as empty; a model name or range holding a control
+// character is named as holding characters a design cannot keep.
 DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFieldCount>& texts);
 
 // The driver as entered (the suffix-2 set of the state), and taking a

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/SharedTypes.h"
 #include "model/Str255.h"
@@ -15,7 +16,9 @@ struct MessageState {
     Str255 s_DummyPR = "NULL";      // "DUMMY&" while a record waits, "NULL" once applied
 
     Str255 s_Dummy;                 // first field of s_Masg ("DUMMY#" marks a driver record)
-    Str255 ClipText;                // the last text read from the clipboard (< 256 bytes)
+    // The last text read from the clipboard, as the desktop gives it (UTF-8,
+    // fewer than 256 characters): its names and numbers are read as typed ones.
+    std::string ClipText;
     // First field of the last pasted text: a paste keeps its own marker, so
     // that a pasted record never passes for one that waits from Ostrevane.
     Str255 s_DummyPaste = "NULL";

@@ -13,7 +13,11 @@ namespace quendal {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+// Blanks: the ASCII ones and the no-break space (Mac Roman 0xCA) that text
+// copied from a data sheet often puts between a number and its unit.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\xCA';
+}
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 int digitValue(char c) {
@@ -166,18 +170,75 @@ std::string_view unitName(FieldUnit unit) {
     return {};
 }
 
+namespace {
+
+// The text in lower case (ASCII letters only), every run of blanks one blank.
+std::string folded(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (isBlank(c)) {
+            if (!out.empty() && out.back() != ' ') out += ' ';
+            continue;
+        }
+        out += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    }
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return out;
+}
+
+// A capital M at the start is the mega prefix: "Mm", "MH", "ML" are other
+// units of the same quantity, never the milli unit. "MM" is no unit's
+// symbol (a megametre is "Mm"): it is how data sheets in capitals write mm.
+bool megaPrefix(FieldUnit unit, std::string_view text) {
+    if (text.size() < 2 || text[0] != 'M') return false;
+    return !(unit == FieldUnit::Millimetre && text[1] == 'M');
+}
+
+constexpr std::string_view kWattSpellings[] = {"watts", "watt", "w"};
+// The qualifiers of a continuous power rating that may follow the watts.
+constexpr std::string_view kContinuousRatings[] = {"rms", "aes", "nominal", "continuous"};
+
+// What follows the watts of a folded text ("rms" of "w rms" or "w (rms)"),
+// empty for the watts alone; none when the text is no watts, or the watts
+// run on without a blank or bracket ("wrms").
+std::optional<std::string_view> afterWatts(std::string_view folded) {
+    for (const std::string_view watts : kWattSpellings) {
+        if (!folded.starts_with(watts)) continue;
+        std::string_view rest = folded.substr(watts.size());
+        if (rest.empty()) return rest;
+        if (rest[0] != ' ' && rest[0] != '(') return std::nullopt;
+        if (rest[0] == ' ') rest.remove_prefix(1);
+        if (rest.size() >= 2 && rest.front() == '(' && rest.back() == ')') {
+            rest = rest.substr(1, rest.size() - 2);
+            while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+            while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
+        }
+        return rest;
+    }
+    return std::nullopt;
+}
+
+bool continuousRating(std::string_view qualifier) {
+    return qualifier.empty() ||
+           std::find(std::begin(kContinuousRatings), std::end(kContinuousRatings), qualifier) != std::end(kContinuousRatings);
+}
+
+}  // namespace
+
 bool spellsUnit(FieldUnit unit, std::string_view text) {
-    static constexpr std::string_view kHertz[] = {"Hz", "hz"};
-    static constexpr std::string_view kLitre[] = {"L", "l", "litre", "liter", "litres", "liters",
-                                                  "Litre", "Liter", "Litres", "Liters"};
-    static constexpr std::string_view kSquare[] = {"cm2", "cm^2"};
-    static constexpr std::string_view kCubic[] = {"cm3", "cm^3", "cc"};
+    // In lower case, one blank between words.
+    static constexpr std::string_view kHertz[] = {"hz", "hertz"};
+    static constexpr std::string_view kLitre[] = {"l",  "litre", "liter", "litres", "liters",
+                                                  "ltr", "lt",   "dm3",   "dm^3"};
+    static constexpr std::string_view kSquare[] = {"cm2", "cm^2", "sq cm", "sq. cm"};
+    static constexpr std::string_view kCubic[] = {"cm3", "cm^3", "cc", "ml"};
     static constexpr std::string_view kCentimetre[] = {"cm"};
     static constexpr std::string_view kMillimetre[] = {"mm"};
-    static constexpr std::string_view kMilliHenry[] = {"mH"};
-    static constexpr std::string_view kOhm[] = {"\xBD", "ohm", "ohms", "Ohm", "Ohms"};
-    static constexpr std::string_view kWatt[] = {"W", "watt", "watts", "Watt", "Watts"};
+    static constexpr std::string_view kMilliHenry[] = {"mh"};
+    static constexpr std::string_view kOhm[] = {"\xBD", "ohm", "ohms"};
     static constexpr std::string_view kPercent[] = {"%"};
+    if (megaPrefix(unit, text)) return false;
+    const std::string spelled = folded(text);
     std::span<const std::string_view> spellings;
     switch (unit) {
         case FieldUnit::None: return false;
@@ -189,10 +250,13 @@ bool spellsUnit(FieldUnit unit, std::string_view text) {
         case FieldUnit::Millimetre: spellings = kMillimetre; break;
         case FieldUnit::MilliHenry: spellings = kMilliHenry; break;
         case FieldUnit::Ohm: spellings = kOhm; break;
-        case FieldUnit::Watt: spellings = kWatt; break;
+        case FieldUnit::Watt: {
+            const std::optional<std::string_view> qualifier = afterWatts(spelled);
+            return qualifier && continuousRating(*qualifier);
+        }
         case FieldUnit::Percent: spellings = kPercent; break;
     }
-    return std::find(spellings.begin(), spellings.end(), text) != spellings.end();
+    return std::find(spellings.begin(), spellings.end(), spelled) != spellings.end();
 }
 
 TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
@@ -235,6 +299,11 @@ TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
         if (!spellsUnit(unit, rest)) {
             const auto first = static_cast<unsigned char>(rest[0]);
             typed.otherUnit = isLetter(rest[0]) || first >= 0x80 || rest[0] == '%';
+            if (unit == FieldUnit::Watt) {
+                const std::string spelled = folded(rest);
+                const std::optional<std::string_view> qualifier = afterWatts(spelled);
+                typed.otherRating = qualifier && !continuousRating(*qualifier);
+            }
             return noNumber();
         }
     }

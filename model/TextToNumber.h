@@ -1,4 +1,7 @@
 // Reading a number that the user typed or a record carries.
+//
+// Blanks, wherever a text may have them, are the ASCII ones and the
+// no-break space (Mac Roman 0xCA).
 #pragma once
 
 #include <cstdint>
@@ -7,7 +10,7 @@
 namespace quendal {
 
 // The program's text-to-number rule, independent of the locale:
-// - leading blanks (spaces, tabs, line ends) are skipped;
+// - leading blanks (spaces, tabs, line ends, no-break spaces) are skipped;
 // - "&H" followed by hexadecimal digits, or "&" followed by any other
 //   character but "O" and "X" (that character is taken for the H, unless
 //   it is itself a hexadecimal digit), or "0x", gives a hexadecimal integer;
@@ -37,15 +40,15 @@ NumberTextKind numberTextKind(std::string_view text);
 // unit takes the number alone.
 enum class FieldUnit : int32_t {
     None,              // Qts, Qes, Qms, Qtc, Qmp: a number alone
-    Hertz,             // Hz
-    Litre,             // L, l, litre, liter
-    SquareCentimetre,  // cm2, cm^2
-    CubicCentimetre,   // cm3, cm^3, cc
+    Hertz,             // Hz, Hertz
+    Litre,             // L, litre(s), liter(s), ltr, lt, and the same size dm3, dm^3
+    SquareCentimetre,  // cm2, cm^2, sq cm, sq. cm
+    CubicCentimetre,   // cm3, cm^3, cc, and the same size ml
     Centimetre,        // cm
     Millimetre,        // mm
     MilliHenry,        // mH
     Ohm,               // the Mac Roman Omega, ohm, ohms
-    Watt,              // W, watt, watts
+    Watt,              // W, watt(s), and a continuous rating: W RMS, W (RMS), W AES, W nominal, W continuous
     Percent,           // %
 };
 
@@ -55,7 +58,13 @@ std::string_view unitName(FieldUnit unit);
 
 // Whether `text`, with no blanks around it, spells the unit. The texts are
 // Mac Roman: a raised 2 or 3 after "cm", which it lacks, comes from an
-// entry field as "^2" or "^3", and the Omega is its byte 0xBD.
+// entry field as "^2" or "^3", and the Omega is its byte 0xBD. Case does
+// not matter ("HZ", "mh", "OHMS", "w"), nor how many blanks stand between
+// words ("sq  cm"), except that a capital M at the start is the mega prefix:
+// "Mm", "MH", "ML" are other units, never the field's (while "MM", no
+// unit's symbol, is how data sheets in capitals write mm). A spelling of
+// the same size is the unit ("dm3" a litre, "ml" a cm^3); nothing is ever
+// converted, so another size stays another unit ("0.05 kHz").
 bool spellsUnit(FieldUnit unit, std::string_view text);
 
 // A number the user typed into a field of any window, or a record carries,
@@ -81,6 +90,9 @@ struct TypedNumber {
     double value = 0.0;
     bool comma = false;      // no number because of a comma
     bool otherUnit = false;  // no number in this field: another unit follows it
+    // Watts followed by another rating than the continuous one ("500 W peak",
+    // "W max", "W program", "W music"): no thermal limit, another unit here.
+    bool otherRating = false;
     bool number() const { return kind == NumberTextKind::Number; }
 };
 TypedNumber readTypedNumber(std::string_view text, FieldUnit unit);

@@ -134,4 +134,37 @@ std::string macRomanFromUtf8Lossy(std::string_view utf8) {
     return bytes;
 }
 
+std::u32string unicodeFromUtf8(std::string_view utf8) {
+    std::u32string characters;
+    characters.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        if (!nextUtf8(utf8, i, c)) {
+            c = 0xFFFD;
+            ++i;
+        }
+        characters += c;
+    }
+    return characters;
+}
+
+std::string numberTextFromUtf8(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (const char32_t c : unicodeFromUtf8(utf8)) {
+        switch (c) {
+            case 0x00B2: bytes += "^2"; continue;
+            case 0x00B3: bytes += "^3"; continue;
+            case 0x2126: bytes += char(macRomanOfUnicode(0x03A9)); continue;  // the ohm sign, the Omega by another code
+            case 0x00A0:
+            case 0x202F:
+            case 0x2009: bytes += ' '; continue;
+            default: break;
+        }
+        const int b = macRomanOfUnicode(c);
+        bytes += b >= 0 ? char(b) : '?';
+    }
+    return bytes;
+}
+
 }  // namespace quendal::platform

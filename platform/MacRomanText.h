@@ -7,10 +7,6 @@
 
 namespace quendal::platform {
 
-// What stands for a character Mac Roman cannot hold in a text that must
-// tell it from a "?" typed: the ASCII substitute character.
-inline constexpr char kUnheldCharacter = '\x1A';
-
 // The Unicode character of a Mac Roman byte (bytes below 0x80 are ASCII).
 char32_t unicodeOfMacRoman(unsigned char byte);
 // The Mac Roman byte of a character, or -1 when Mac Roman has none.
@@ -23,5 +19,16 @@ bool macRomanFromUtf8(std::string_view utf8, std::string& out);
 // The same, with "?" for every character (or malformed byte) Mac Roman
 // cannot write.
 std::string macRomanFromUtf8Lossy(std::string_view utf8);
+
+// The characters of UTF-8 text; a malformed byte is U+FFFD.
+std::u32string unicodeFromUtf8(std::string_view utf8);
+
+// A number with its unit, typed or copied from a data sheet, as the
+// program's number reader takes it: the raised 2 and 3 of a unit ("cm²",
+// "dm³") become "^2" and "^3", the ohm sign the Omega, and the no-break,
+// narrow no-break and thin spaces (U+00A0, U+202F, U+2009) plain blanks, so
+// that the unit is read rather than lost to a "?"; any other character Mac
+// Roman cannot write is a "?".
+std::string numberTextFromUtf8(std::string_view utf8);
 
 }  // namespace quendal::platform

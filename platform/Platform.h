@@ -314,14 +314,14 @@ void setControlRange(WindowNumber window, ControlNumber control, int32_t minimum
 // of a popup.
 std::string controlText(WindowNumber window, ControlNumber control);
 // The text of an entry field that holds a number, as controlText gives it,
-// but for the signs of a unit that Mac Roman lacks: a raised 2 or 3 ("cm²",
-// "cm³") comes as "^2" or "^3", and the ohm sign as the Omega Mac Roman has.
+// but read as numberTextFromUtf8 reads a number with its unit: a raised 2
+// or 3 ("cm²", "dm³") comes as "^2" or "^3", the ohm sign as the Omega Mac
+// Roman has, and a no-break, narrow no-break or thin space as a blank.
 std::string numberFieldText(WindowNumber window, ControlNumber control);
-// The characters of an edit text's text that the program's 8-bit texts
-// cannot hold, every one in the order it stands (controlText gives each as
-// "?"); none for another control. What a name field refuses rather than
-// keeps changed.
-std::u32string unheldCharacters(WindowNumber window, ControlNumber control);
+// The text of an entry field as typed, in UTF-8, composed (Unicode NFC: a
+// letter and its accent typed apart are the one accented letter); empty
+// for another control. What a name field judges before it keeps the name.
+std::string typedText(WindowNumber window, ControlNumber control);
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text);
 bool isControlEnabled(WindowNumber window, ControlNumber control);
 void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled);
@@ -914,13 +914,10 @@ MessageService& messageService();
 class ClipboardService {
 public:
     virtual ~ClipboardService() = default;
-    // The text on the clipboard as Mac Roman bytes (possibly empty), each
-    // character Mac Roman cannot hold as kUnheldCharacter; nothing when the
+    // The text on the clipboard as the desktop gives it, in UTF-8 (possibly
+    // empty), composed (Unicode NFC) as a typed text is; nothing when the
     // clipboard holds no text.
     virtual std::optional<std::string> text() = 0;
-    // The characters of that text that Mac Roman cannot hold, every one in
-    // the order it stands: the k-th stands for the k-th kUnheldCharacter.
-    virtual std::u32string unheldCharacters() { return {}; }
 };
 void setClipboardService(ClipboardService* service);
 ClipboardService& clipboard();

@@ -126,7 +126,9 @@ std::string_view driverRefusalTitle(const DriverCheckResult& result) { return re
 
 std::string driverRefusalMessage(const std::array<std::string_view, kDriverFieldCount>& texts,
                                  const DriverCheckResult& result) {
-    return refusedEntryMessage(texts[std::size_t(result.field)], whyRefused(result, texts[std::size_t(result.field)]));
+    const std::string_view text = texts[std::size_t(result.field)];
+    if (result.fault == DriverFault::UnkeptCharacters) return whyRefused(result, text);  // a name: no note on decimals
+    return refusedEntryMessage(text, whyRefused(result, text));
 }
 
 int32_t DefaultParamWnd() {
@@ -182,7 +184,7 @@ int32_t DefaultParamWndOKReturn() {
     std::array<std::string, kDriverFieldCount> texts;
     std::array<std::string_view, kDriverFieldCount> views;
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
-        texts[i] = i < std::size_t(DriverField::DIA) ? platform::controlText(kWindow, defaultParamField(DriverField(i)))
+        texts[i] = i < std::size_t(DriverField::DIA) ? nameFieldText(kWindow, defaultParamField(DriverField(i)))
                                                      : platform::numberFieldText(kWindow, defaultParamField(DriverField(i)));
         views[i] = texts[i];
     }

@@ -114,6 +114,14 @@ void showRefusal(int32_t window, const RadiatorCheckResult& verdict, std::string
     platform::showSheetAlert(window, refusedValueTitle(verdict.fault), refusedEntryMessage(text, why), std::move(ok));
 }
 
+// Beeps and shows on `window` that a name of a record holds characters a
+// design cannot keep, naming the name as the sheet labels it.
+void showNameRefusal(int32_t window, const RadiatorRecord& record, std::size_t name) {
+    platform::beep();
+    platform::showSheetAlert(window, kUnheldCharactersAlert,
+                             unheldCharactersMessage(kRows[name].label, record.refused[name]), {});
+}
+
 bool passiveRadiatorSystem() {
     const SystemSelection& s = state.selection;
     return (s.SysSelTabNum == 1 && s.SysSelBtnNum == 4) || (s.SysSelTabNum == 2 && s.SysSelBtnNum == 2);
@@ -161,27 +169,12 @@ void applyToRadiatorSystem() {
     compareDesign(DesignComparison::Box);
 }
 
-// The names typed into the sheet, or those of a radiator record on the
-// clipboard, that hold characters a design cannot keep: refused, naming the
-// name and the characters; the sheet keeps what it holds.
+// The names typed into the sheet that hold characters a design cannot
+// keep: refused, naming the name and the characters; the sheet keeps what
+// it holds.
 bool nameRefused() {
     return refusedUnheldName(kSheet, kPRManufacturerField, kRows[0].label) ||
            refusedUnheldName(kSheet, kPRModelField, kRows[1].label);
-}
-bool pastedNameRefused() {
-    const std::optional<std::string> text = platform::clipboard().text();
-    const auto fields = text ? cutRecord(*text, kRadiatorRecordFields, true) : std::nullopt;  // as a record is read
-    if (!fields || (*fields)[0] != vocabulary::kRadiatorMarker) return false;
-    for (std::size_t i = 0; i < 2; ++i) {
-        const std::string_view name = (*fields)[1 + i];
-        if (name.find(platform::kUnheldCharacter) == std::string_view::npos) continue;
-        platform::beep();
-        platform::showSheetAlert(kSheet, kUnheldCharactersAlert,
-                                 unheldCharactersMessage(kRows[i].label, unheldCharactersIn(
-                                     *text, platform::clipboard().unheldCharacters(), name)), {});
-        return true;
-    }
-    return false;
 }
 
 void sheetClosed() {
@@ -231,10 +224,16 @@ int32_t PassiveRadiDataInDispOrg(const RadiatorRecord& record) {
 
 bool refusedRadiatorRecord(int32_t window, std::string_view text, bool fromOstrevane) {
     const std::optional<RadiatorRecord> record = readRadiatorRecord(text);
-    if (!record) return false;
-    const RadiatorCheckResult verdict = checkRadiatorRecord(*record);
+    return record && refusedRadiatorRecord(window, *record, fromOstrevane);
+}
+
+bool refusedRadiatorRecord(int32_t window, const RadiatorRecord& record, bool fromOstrevane) {
+    const RadiatorCheckResult verdict = checkRadiatorRecord(record);
     if (verdict.ok()) return false;
-    showRefusal(window, verdict, record->texts[verdict.number].view(), {});
+    if (verdict.fault == DriverFault::UnkeptCharacters)
+        showNameRefusal(window, record, verdict.number);
+    else
+        showRefusal(window, verdict, record.texts[verdict.number].view(), {});
     // The sender waits for the sheet it filled; none opens, so it is let go
     // as the sheet's Cancel lets it go.
     if (fromOstrevane) SndAppleEvent(vocabulary::kToOstrevane, vocabulary::kNowFree, vocabulary::kOstrevane);
@@ -251,14 +250,13 @@ RecordOutcome PasteOnQnDLInPRDataEnter() {
 int32_t PRDataEnterPasteParameterButton() {
     if (!platform::windowExists(kSheet)) return 0;
     platform::setCurrentWindow(kSheet);
-    if (pastedNameRefused()) return 0;
     switch (PasteOnQnDLInPRDataEnter()) {
         case RecordOutcome::Taken:
-            PassiveRadiDataInDispOrg(*readRadiatorRecord(state.messages.ClipText.view()));
+            PassiveRadiDataInDispOrg(*readPastedRadiatorRecord(state.messages.ClipText));
             platform::setControlEnabled(kSheet, kPRPasteButton, false);
             break;
         case RecordOutcome::Refused:  // the fields keep what they held
-            refusedRadiatorRecord(kSheet, state.messages.ClipText.view(), false);
+            refusedRadiatorRecord(kSheet, *readPastedRadiatorRecord(state.messages.ClipText), false);
             break;
         case RecordOutcome::NotARecord:
             platform::beep();
@@ -273,7 +271,7 @@ int32_t PRDataEnterWndApply() {
     if (nameRefused()) return 0;
     std::array<std::string, kRows.size()> texts;
     for (std::size_t i = 0; i < kRows.size(); ++i)
-        texts[i] = i < 2 ? platform::controlText(kSheet, kRows[i].field) : platform::numberFieldText(kSheet, kRows[i].field);
+        texts[i] = i < 2 ? nameFieldText(kSheet, kRows[i].field) : platform::numberFieldText(kSheet, kRows[i].field);
     std::array<std::string_view, 7> numbers;
     for (std::size_t i = 0; i < numbers.size(); ++i) numbers[i] = texts[2 + i];
     // Judged as a record of the same unit is, before anything is taken, so

@@ -53,13 +53,15 @@ RecordOutcome PasteOnQnDLInPRDataEnter();
 // they held unless a record is taken.
 int32_t PRDataEnterPasteParameterButton();
 
-// A radiator record in `text` that checkRadiatorRecord refuses: beeps and
-// shows on `window` the alert naming the first refused number as the sheet
-// names its field, and why (with the note on decimals for a comma, or the
-// unit the field takes), lets Ostrevane go when it sent the record
-// (`fromOstrevane`, as Cancel does), and returns true. Changes nothing
-// else; false for any other text.
+// A radiator record in `text` (8-bit, as a sibling sends it) or a record
+// read, that checkRadiatorRecord refuses: beeps and shows on `window` the
+// alert naming the first refused name or number as the sheet names its
+// field, and why (the characters a design cannot keep; the note on decimals
+// for a comma, or the unit the field takes), lets Ostrevane go when it
+// sent the record (`fromOstrevane`, as Cancel does), and returns true.
+// Changes nothing else; false for any other text.
 bool refusedRadiatorRecord(int32_t window, std::string_view text, bool fromOstrevane);
+bool refusedRadiatorRecord(int32_t window, const RadiatorRecord& record, bool fromOstrevane);
 
 // "Apply": the fields are read and judged (checkRadiatorTexts: each number
 // in its unit, then its range); a refused unit beeps and shows the alert

@@ -1,11 +1,10 @@
-// The desktop's clipboard: its text, as the program's Mac Roman bytes.
+// The desktop's clipboard: its text as the desktop gives it, composed.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 #include "platform/qt/LocalMessages.h"
 #include "platform/qt/MacRoman.h"
-#include "platform/MacRomanText.h"
 
 namespace quendal::platform::qt {
 
@@ -24,11 +23,7 @@ public:
     std::optional<std::string> text() override {
         const std::optional<QString> text = clipboardText();
         if (!text) return std::nullopt;
-        return toMacRoman(*text, kUnheldCharacter);
-    }
-    std::u32string unheldCharacters() override {
-        const std::optional<QString> text = clipboardText();
-        return text ? qt::unheldCharacters(*text) : std::u32string();
+        return composedUtf8(*text);
     }
 };
 

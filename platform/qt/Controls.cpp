@@ -130,11 +130,11 @@ std::string numberFieldText(WindowNumber window, ControlNumber control) {
     return readText(*record);
 }
 
-std::u32string unheldCharacters(WindowNumber window, ControlNumber control) {
+std::string typedText(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     if (record == nullptr || record->kind != ControlKind::EditText) return {};
     auto* edit = part<QLineEdit>(*record);
-    return edit != nullptr ? qt::unheldCharacters(edit->text()) : std::u32string();
+    return edit != nullptr ? composedUtf8(edit->text()) : std::string();
 }
 
 void setControlText(WindowNumber window, ControlNumber control, std::string_view text) {

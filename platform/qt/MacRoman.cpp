@@ -16,7 +16,7 @@ QString fromMacRoman(std::string_view bytes) {
     return text;
 }
 
-std::string toMacRoman(const QString& text, char unheld) {
+std::string toMacRoman(const QString& text) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));
     for (const char32_t u : text.toUcs4()) {
@@ -25,24 +25,17 @@ std::string toMacRoman(const QString& text, char unheld) {
             continue;
         }
         const int b = macRomanOfUnicode(u);
-        bytes += b >= 0 ? char(b) : unheld;
+        bytes += b >= 0 ? char(b) : '?';
     }
     return bytes;
 }
 
-std::string numberTextToMacRoman(QString text) {
-    text.replace(QChar(0x00B2), QLatin1String("^2"));
-    text.replace(QChar(0x00B3), QLatin1String("^3"));
-    text.replace(QChar(0x2126), QChar(0x03A9));  // the ohm sign, the Omega by another code
-    return toMacRoman(text);
+std::string numberTextToMacRoman(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return numberTextFromUtf8(std::string_view(utf8.constData(), std::size_t(utf8.size())));
 }
 
-std::u32string unheldCharacters(const QString& text) {
-    std::u32string unheld;
-    for (const char32_t u : text.toUcs4())
-        if (u >= 0x80 && macRomanOfUnicode(u) < 0) unheld += u;
-    return unheld;
-}
+std::string composedUtf8(const QString& text) { return text.normalized(QString::NormalizationForm_C).toStdString(); }
 
 QString titleFromMacRoman(std::string_view bytes) {
     return fromMacRoman(bytes).replace(QLatin1Char('&'), QLatin1String("&&"));

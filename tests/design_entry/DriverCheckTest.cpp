@@ -88,6 +88,12 @@ TEST(DriverCheck, TypedTextsAreNamedForWhatIsWrongWithThem) {
         {DriverField::VAS, "62 litre", DriverFault::None},     {DriverField::LE, "0.8 mH", DriverFault::None},
         {DriverField::EFI, "0.9 %", DriverFault::None},        {DriverField::PEMX, "100 W", DriverFault::None},
         {DriverField::FS, "", DriverFault::Empty},             {DriverField::DIA, "", DriverFault::None},
+        // The nominal diameter is in cm, the unit data sheets give it in.
+        {DriverField::DIA, "20 cm", DriverFault::None},        {DriverField::DIA, "200 mm", DriverFault::OtherUnit},
+        // A name holds only what it shows.
+        {DriverField::Model, "Woofer\n8", DriverFault::UnkeptCharacters},
+        {DriverField::Range, "30 Hz\t3 kHz", DriverFault::UnkeptCharacters},
+        {DriverField::Model, "Woofer\x1A", DriverFault::UnkeptCharacters},
     };
     for (const Case& c : cases) {
         const Texts texts = defaultWith(c.field, c.text);

@@ -58,7 +58,19 @@ INSTANTIATE_TEST_SUITE_P(
                     // "–", "±" and "Ω" a design keeps; "½" it does not.
                     Refusal{DriverField::Range, "20 Hz – 3 kHz ±3 dB, 8 Ω, ½ W",
                             "ALERT!   Entered text holds characters a design cannot keep.",
-                            "Frequency Range holds characters a design cannot keep: U+00BD."}));
+                            "Frequency Range holds characters a design cannot keep: U+00BD."},
+                    // A name holds only what it shows: no line break, no tab.
+                    Refusal{DriverField::Model, "Woofer\n8", "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Model Name holds characters a design cannot keep: U+000A."},
+                    Refusal{DriverField::Range, "30 Hz\t3 kHz", "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Frequency Range holds characters a design cannot keep: U+0009."},
+                    // Another unit, or another rating than the continuous one, named
+                    // with the field and the text as typed, its blanks plain.
+                    Refusal{DriverField::PEMX, "500 W peak", "ALERT!   Entered unit is not taken.",
+                            "Pemax (Thermal Limit Power) is in watts: \"500 W peak\" is not taken.  ( A peak, max, "
+                            "program or music rating is not a thermal limit: the continuous (RMS) rating is. )"},
+                    Refusal{DriverField::VAS, "40000\tcm3", "ALERT!   Entered unit is not taken.",
+                            "Vas (Acoustic Volume) is in liters: \"40000 cm3\" is not taken."}));
 
 // A decimal comma is no number here: the alert says so in its own words,
 // and how decimals are written.
@@ -87,6 +99,7 @@ TEST_F(DefaultParametersWindow, ShowsTheEnteredDriverAndTakesItOnOk) {
     EXPECT_EQ(labelsThatDoNotFit(kDefaultParametersWindow), std::vector<std::string>{});
 
     type(kDefaultParametersWindow, defaultParamField(DriverField::Model), QString(70, QLatin1Char('W')));
+    type(kDefaultParametersWindow, defaultParamField(DriverField::Range), QString::fromUtf8("Cafe\u0301"));
     type(kDefaultParametersWindow, defaultParamField(DriverField::FS), "38");
     type(kDefaultParametersWindow, defaultParamField(DriverField::QES), "0");
     state.connection.SpConNum = 3;
@@ -96,6 +109,7 @@ TEST_F(DefaultParametersWindow, ShowsTheEnteredDriverAndTakesItOnOk) {
     EXPECT_FALSE(platform::windowExists(kDefaultParametersWindow));
     EXPECT_TRUE(platform::isWindowVisible(kSystemSelectWindow));
     EXPECT_EQ(state.speaker.s_SP2.size(), 59u);
+    EXPECT_EQ(state.speaker.s_RANG2, "Caf\x8E");  // the letter and its accent typed apart: one letter
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 38.0);
     EXPECT_DOUBLE_EQ(state.speaker.QES2, 0.0);
     // A system is chosen for one driver: the effective set is the entered one.

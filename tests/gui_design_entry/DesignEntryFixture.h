@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -41,6 +42,12 @@ protected:
         // A character beyond ASCII arrives as the text of its key event, as
         // a desktop's keyboard layout or input method sends it.
         for (const QChar ch : text) {
+            if (ch.unicode() < 0x20) {  // a line break or tab reaches a line field only pasted
+                QGuiApplication::clipboard()->setText(QString(ch));
+                QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+                QGuiApplication::clipboard()->clear();
+                continue;
+            }
             if (ch.unicode() < 0x80) {
                 QTest::keyClicks(edit, QString(ch));
                 continue;

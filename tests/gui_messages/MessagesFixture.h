@@ -41,7 +41,6 @@ protected:
     void SetUp() override {
         messenger = RecordingMessenger{};
         clipboard.content.reset();  // emptied in place: gcc's sanitized build misjudges a whole new double
-        clipboard.unheld.clear();
         dialogs = RecordingDialogs{};
         resetState();
         platform::resetPlatform();

@@ -1,11 +1,14 @@
 // The passive-radiator data sheet driven as widgets: paste, Apply, Cancel
 // and its layout.
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
 #include "gui_messages/MessagesFixture.h"
+#include "platform/qt/LocalMessages.h"
 #include "platform/qt/Registry.h"
 #include "model/DriverCheck.h"
 #include "model/ParameterPasses.h"
@@ -106,6 +109,27 @@ TEST_F(RadiatorSheetTest, ADriverRecordWithACommaInAnyNumberIsRefusedNamingTheFi
     }
 }
 
+// A driver record from a sibling whose name or range holds a control
+// character, which the windows would not show: refused at once naming the
+// text and the character; nothing is taken or waits.
+TEST_F(RadiatorSheetTest, ADriverRecordWithAControlCharacterInANameIsRefusedNamingIt) {
+    struct Case { std::size_t index; std::string text, named; };
+    for (const Case& c : {Case{1, "Woofer\x1A" "8", "Model Name holds characters a design cannot keep: U+001A"},
+                          Case{2, "30 Hz,\r3 kHz", "Frequency Range holds characters a design cannot keep: U+000D"}}) {
+        SCOPED_TRACE(c.named);
+        TearDown();
+        SetUp();
+        std::vector<std::string> record = driverFields();
+        record[c.index] = c.text;
+        fromOrvanel(recordText(record));
+        EXPECT_EQ(dialogs.sheets, std::vector<std::string>{"12|ALERT!   Entered text holds characters a design cannot "
+                                                           "keep.|" + c.named + ".  ( A design keeps the letters of "
+                                                           "Western European languages, digits and common signs. )"});
+        EXPECT_EQ(state.speaker.s_SP2, SpeakerParameters{}.s_SP2);
+        EXPECT_EQ(state.messages.DriverRecordWaitsFlag + state.messages.HeldDriverFlag, 0);
+    }
+}
+
 // One radiator unit with one number replaced, typed and applied, pasted or
 // sent: every door ends in the same verdict. A record that arrives is
 // refused at once only for a number that does not read as a number in its
@@ -125,6 +149,10 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
     // Each field's own unit as a data sheet writes it, another one, and the
     // alert's words for the unit the field takes.
     const std::array<std::string, 7> ownUnit = {" cm", " Hz", " L", "", " cm2", " mm", " cm^3"};
+    // ... as copied from a data sheet: another blank, another case, the same
+    // size spelled otherwise (text a sibling's 8-bit record cannot carry).
+    const std::array<std::string, 7> copiedUnit = {"\u00A0CM", "\u2009HZ", "\u00A0dm\u00B3", "", "\u202Fsq cm",
+                                                   "\tMM", "\u00A0cm\u00B3"};
     const std::array<std::string, 7> otherUnit = {"25 mm", "0.03 kHz", "48000 cm3", "6.2 Q", "0.033 m2", "1.1 cm",
                                                   "0.36 L"};
     const std::array<std::string, 7> takes = {"is in cm", "is in Hz", "is in liters", "takes a number alone",
@@ -145,10 +173,12 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
             std::string alert;
             bool onArrival = false;  // a record is refused as it arrives
             std::string shown = "";  // what the sheet shows of a record that arrives
+            bool sent = true;        // a sibling's 8-bit record can carry it
         };
         const std::vector<Case> cases = {
             {plain, std::stod(plain), "", false, plain},
             {plain + ownUnit[i], std::stod(plain), "", false, plain},
+            {plain + copiedUnit[i], std::stod(plain), "", false, plain, false},
             {"nan", std::nullopt, notANumber + label + " is not a number.", true},
             {"-5", std::nullopt, tooSmall + label + (diameter ? " must not be negative." : " must be greater than 0."),
              false, "-5"},
@@ -166,6 +196,7 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
         };
         for (const Case& c : cases) {
             for (const Door door : {Door::TypedAndApplied, Door::Pasted, Door::Sent}) {
+                if (door == Door::Sent && !c.sent) continue;
                 SCOPED_TRACE(label + " \"" + c.text + "\" door " + std::to_string(int(door)));
                 TearDown();
                 SetUp();
@@ -227,18 +258,23 @@ TEST_F(RadiatorSheetTest, EveryDoorJudgesARadiatorUnitAlike) {
     }
 }
 
-// A record without Vd, pasted as many data sheets give it: the sheet shows
-// the other values and Vd empty; Apply names Vd; Vd typed with its unit is
-// taken with the rest.
+// A record without Vd, pasted as many data sheets give it (cm², a no-break
+// space before L): the sheet shows the other values and Vd empty; Apply
+// names Vd; Vd typed with its unit is taken with the rest.
 TEST_F(RadiatorSheetTest, ARecordWithoutVdIsCompletedInTheSheet) {
     drawnDesign();
-    const std::string full = radiatorRecord();
+    // The clipboard's own characters, the units as a data sheet writes them.
+    std::vector<std::string> copied = radiatorFields();
+    copied[5] = "48\u00A0L";
+    copied[7] = "330 cm\u00B2";
+    const std::string full = recordText(copied);
     clipboard.content = full.substr(0, full.size() - 5);  // "...  11  "
     PRDataEnterPasteParameterButton();
     ASSERT_TRUE(dialogs.sheets.empty());
     EXPECT_EQ(platform::controlText(kSheet, kPRManufacturerField), "Acme Audio");
     EXPECT_EQ(platform::controlText(kSheet, kPRFpField), "21.5");
     EXPECT_EQ(platform::controlText(kSheet, kPRXmaxField), "11");
+    EXPECT_EQ(platform::controlText(kSheet, kPRSdField), "330");
     EXPECT_EQ(platform::controlText(kSheet, kPRVdField), "");
 
     PRDataEnterWndApply();
@@ -259,6 +295,8 @@ TEST_F(RadiatorSheetTest, ARecordWithoutVdIsCompletedInTheSheet) {
     EXPECT_EQ(state.radiator.s_PROrg, "PR-25");
     EXPECT_DOUBLE_EQ(state.radiator.FPOrg, 21.5);
     EXPECT_DOUBLE_EQ(state.radiator.PRVDOrg, 360.0);
+    EXPECT_DOUBLE_EQ(state.radiator.PRSDOrg, 330.0);
+    EXPECT_DOUBLE_EQ(state.radiator.VAPOrg, 48.0);
     EXPECT_DOUBLE_EQ(state.radiator.PRVD, 360.0);  // the design's radiator from now on, one of it
 }
 
@@ -342,55 +380,88 @@ TEST_F(RadiatorSheetTest, CancelClosesAndTakesNothing) {
     EXPECT_EQ(messenger.sent, (std::vector<SentMessage>{{"Jevr", "Now I am free", "Ostrevane"}}));
 }
 
-// A radiator's name with characters a design cannot keep, typed and
-// applied or in a record pasted (where the clipboard stands each for the
-// character it cannot hold), complete or leaving out its Vd: refused, the
-// alert naming the name and each character; nothing is taken, and the
-// sheet keeps what it held.
-TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedOrPasted) {
+// A radiator's name with characters a design cannot keep (beyond its 8-bit
+// text, or a control character it would not show), typed and applied, in a
+// record pasted (the clipboard's own characters) complete or leaving out
+// its Vd, or sent as a sibling's 8-bit record: refused, the alert naming the
+// name that holds the character and each character; nothing is taken, the
+// sheet keeps what it held, and a sender is let go. A letter and its accent
+// typed or copied apart are the accented letter, and kept.
+TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedPastedOrSent) {
     struct Case {
         int32_t field;
-        std::string typed;     // UTF-8, as typed
-        std::string pasted;    // the name as the clipboard's 8-bit text gives it
-        std::u32string unheld;
-        std::string message;
+        std::string name;     // UTF-8, as typed or copied
+        std::string message;  // the alert's; empty: the name is kept, as `kept`
+        std::string model = "PR-25";
+        std::string kept = "";
+        bool eightBit = false;  // a sibling's 8-bit record can carry it
     };
-    const std::string title = "12|ALERT!   Entered text holds characters a design cannot keep.|";
+    const std::string title = "ALERT!   Entered text holds characters a design cannot keep.|";
     const std::string note = ".  ( A design keeps the letters of Western European languages, digits and common signs. )";
     const Case cases[] = {
-        {kPRManufacturerField, "Ακμή Audio", "\x1A\x1A\x1A\x1A Audio", U"\u0391\u03BA\u03BC\u03AE",
+        {kPRManufacturerField, "Ακμή Audio",
          "Manufacturer holds characters a design cannot keep: U+0391 U+03BA U+03BC U+03AE"},
-        {kPRModelField, "PR-テスト-テ", "PR-\x1A\x1A\x1A-\x1A", U"\u30C6\u30B9\u30C8\u30C6",
-         "Model Name holds characters a design cannot keep: U+30C6 U+30B9 U+30C8"},
+        {kPRModelField, "PR-テスト-テ", "Model Name holds characters a design cannot keep: U+30C6 U+30B9 U+30C8"},
+        {kPRModelField, "PR-25\nPR-30", "Model Name holds characters a design cannot keep: U+000A", "", "", true},
+        {kPRManufacturerField, "Acme\tAudio", "Manufacturer holds characters a design cannot keep: U+0009", "PR-25", "",
+         true},
+        // The first name holds the substitute character, the second one a
+        // character beyond the design's text: each is blamed for its own.
+        {kPRManufacturerField, "Acme\x1A", "Manufacturer holds characters a design cannot keep: U+001A", "PR-テ"},
+        {kPRModelField, "PR-Cafe\u0301", "", "PR-25", "PR-Caf\x8E"},
     };
     for (const Case& c : cases) {
-        for (const char* door : {"typed", "pasted", "pasted without Vd"}) {
-            SCOPED_TRACE(c.typed + " " + door);
-            const bool pasted = door != std::string_view("typed");
+        for (const char* door : {"typed", "pasted", "pasted without Vd", "sent"}) {
+            SCOPED_TRACE(c.name + " " + door);
+            const std::string_view d = door;
+            if (d == "sent" && !c.eightBit) continue;  // a sibling's record holds 8-bit text only
             TearDown();
             SetUp();
+            drawnDesign();
             std::vector<std::string> unit = radiatorFields();
-            if (door == std::string_view("pasted without Vd")) unit.pop_back();
-            if (pasted) {
-                unit[c.field == kPRManufacturerField ? 1 : 2] = c.pasted;
-                clipboard.content = recordText(unit);
-                clipboard.unheld = c.unheld;
-                PRDataEnterPasteParameterButton();
-                EXPECT_TRUE(platform::isControlEnabled(kSheet, kPRPasteButton));
-            } else {
+            unit[c.field == kPRManufacturerField ? 1 : 2] = c.name;
+            const std::string model = c.field == kPRModelField ? "PR-25" : c.model;
+            if (c.field == kPRManufacturerField) unit[2] = model;
+            if (d == "pasted without Vd") unit.pop_back();
+            if (d == "typed") {
                 typeValidUnit();
-                type({{c.field, c.typed}});
+                type({{kPRModelField, model}, {c.field, c.name}});
                 PRDataEnterWndApply();
-                auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, c.field));
-                ASSERT_NE(edit, nullptr);
-                EXPECT_EQ(edit->text(), QString::fromStdString(c.typed));
+            } else if (d == "sent") {
+                platform::closeWindow(kSheet);
+                fromOstrevane(recordText(unit));
+            } else {
+                // The desktop's own clipboard: it composes what it holds.
+                platform::setClipboardService(&platform::qt::desktopClipboard());
+                QGuiApplication::clipboard()->setText(QString::fromStdString(recordText(unit)));
+                PRDataEnterPasteParameterButton();
+                QGuiApplication::clipboard()->clear();
+                EXPECT_EQ(platform::isControlEnabled(kSheet, kPRPasteButton), !c.message.empty());
+                if (c.message.empty()) {
+                    EXPECT_EQ(platform::controlText(kSheet, c.field), c.kept);
+                    if (d == "pasted") PRDataEnterWndApply();
+                }
             }
-            EXPECT_EQ(dialogs.sheets, std::vector<std::string>{title + c.message + note});
+            if (c.message.empty()) {
+                EXPECT_TRUE(dialogs.sheets.empty());
+                if (d != "pasted without Vd") {
+                    EXPECT_EQ(state.radiator.s_PROrg, c.kept);
+                    EXPECT_EQ(state.radiator.PRDataInFlag, 1);
+                }
+                continue;
+            }
+            const int32_t window = d == "sent" ? kResponseWindow : kSheet;
+            EXPECT_EQ(dialogs.sheets, std::vector<std::string>{std::to_string(window) + "|" + title + c.message + note});
             EXPECT_EQ(dialogs.beeps, 1);
-            EXPECT_TRUE(platform::windowExists(kSheet));
+            EXPECT_EQ(platform::windowExists(kSheet), d != "sent");
+            EXPECT_EQ(messenger.texts(), d == "sent" ? std::vector<std::string>{"Now I am free"} : std::vector<std::string>{});
             EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
             EXPECT_EQ(state.radiator.s_PROrg, "N/A");
             EXPECT_EQ(state.radiator.PRDataInFlag, 0);
+            if (d == "typed") {
+                auto* edit = qobject_cast<QLineEdit*>(platform::qt::controlWidget(kSheet, c.field));
+                EXPECT_EQ(edit->text(), QString::fromStdString(c.name));
+            }
         }
     }
 }

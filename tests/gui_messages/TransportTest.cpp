@@ -203,9 +203,12 @@ TEST_F(TransportTest, ASiblingIsFoundByItsDesktopEntryOrNotAtAll) {
     qputenv("XDG_DATA_HOME", savedData);
 }
 
-TEST(DesktopClipboard, GivesTheTextAsMacRomanBytes) {
-    QGuiApplication::clipboard()->setText(QString::fromUtf8("DUMMY&  Caf\xC3\xA9  "));
-    EXPECT_EQ(platform::qt::desktopClipboard().text(), std::optional<std::string>("DUMMY&  Caf\x8E  "));
+// The clipboard's own characters, a letter and its accent copied apart
+// composed into the accented letter as a typed name is.
+TEST(DesktopClipboard, GivesTheDesktopsTextComposed) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("DUMMY&  Cafe\xCC\x81  330 cm\xC2\xB2  "));
+    EXPECT_EQ(platform::qt::desktopClipboard().text(),
+              std::optional<std::string>("DUMMY&  Caf\xC3\xA9  330 cm\xC2\xB2  "));
     QGuiApplication::clipboard()->clear();
     EXPECT_FALSE(platform::qt::desktopClipboard().text().value_or("").size() > 0);
 }

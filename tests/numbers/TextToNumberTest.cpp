@@ -64,7 +64,17 @@ TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
         {"40 L", Litre, 40.0}, {"40 l", Litre, 40.0}, {"40 litre", Litre, 40.0}, {"40 liter", Litre, 40.0},
         {"6.8 \xBD", Ohm, 6.8}, {"6.8 ohm", Ohm, 6.8}, {"5 mm", Millimetre, 5.0}, {"0.9 mH", MilliHenry, 0.9},
         {"100 W", Watt, 100.0}, {"0.9 %", Percent, 0.9}, {"26 cm", Centimetre, 26.0}, {"1.5e3 Hz", Hertz, 1500.0},
-        {"-5", None, -5.0}, {"0.38", None, 0.38}};
+        {"-5", None, -5.0}, {"0.38", None, 0.38}, {"143 cc", CubicCentimetre, 143.0},
+        // The field's own unit as data sheets write it: any blanks, any case,
+        // the same size spelled otherwise, a continuous power rating.
+        {"52\xCAL", Litre, 52.0}, {"\xCA 52\tL\t", Litre, 52.0}, {"50 HZ", Hertz, 50.0}, {"50 Hertz", Hertz, 50.0},
+        {"52 ltr", Litre, 52.0}, {"52 LITER", Litre, 52.0}, {"52 lt", Litre, 52.0}, {"52 dm^3", Litre, 52.0},
+        {"52 DM3", Litre, 52.0}, {"136 sq cm", SquareCentimetre, 136.0}, {"136 Sq.\xCA cm", SquareCentimetre, 136.0},
+        {"360 ml", CubicCentimetre, 360.0}, {"360 mL", CubicCentimetre, 360.0}, {"0.45 mh", MilliHenry, 0.45},
+        {"5.6 OHM", Ohm, 5.6}, {"5.6 OHMS", Ohm, 5.6}, {"250 WATTS", Watt, 250.0}, {"250 w", Watt, 250.0},
+        {"250 W RMS", Watt, 250.0}, {"250 W (RMS)", Watt, 250.0}, {"250 w aes", Watt, 250.0},
+        {"250 W nominal", Watt, 250.0}, {"250 watts Continuous", Watt, 250.0}, {"6 MM", Millimetre, 6.0},
+        {"26 CM", Centimetre, 26.0}};
     for (const auto& c : taken) {
         EXPECT_TRUE(readTypedNumber(c.text, c.unit).number()) << c.text;
         EXPECT_DOUBLE_EQ(readTypedNumber(c.text, c.unit).value, c.value) << c.text;
@@ -80,12 +90,18 @@ TEST(TextToNumber, ANumberInAnotherUnitIsNoNumberInTheField) {
         {"0.03 kHz", Hertz}, {"40000 cm3", Litre}, {"5 cm", Millimetre}, {"5 k", Watt}, {"0.022 m2", SquareCentimetre},
         {"1.77 ft3", Litre}, {"6R8", Ohm}, {"2k2", Ohm}, {"220 cm3", SquareCentimetre}, {"143 cm2", CubicCentimetre},
         {"0.4 Q", None}, {"0.4 Hz", None}, {"4.7 \xB5H", MilliHenry}, {"90 %", Millimetre}, {"12.5 Hz", Litre},
-        {"5 MM", Millimetre}, {"1e999 kHz", Hertz}};
+        {"1e999 kHz", Hertz}, {"0.05 KHZ", Hertz}, {"6r8", Ohm}, {"52 ml", Litre}, {"52 dm3", CubicCentimetre},
+        // A capital M is the mega prefix: never the milli unit.
+        {"5 Mm", Millimetre}, {"0.45 MH", MilliHenry}, {"360 ML", CubicCentimetre}, {"136 sq m", SquareCentimetre},
+        {"52\xCAkL", Litre}, {"250 W peak", Watt}, {"250 W max", Watt}, {"250 W (program)", Watt},
+        {"250 watts music", Watt}};
     for (const auto& c : cases) {
         const TypedNumber typed = readTypedNumber(c.text, c.unit);
         EXPECT_EQ(typed.kind, NumberTextKind::NotANumber) << c.text;
         EXPECT_TRUE(typed.otherUnit) << c.text;
         EXPECT_EQ(typed.value, 0.0) << c.text;
+        // Watts of another rating are told apart: no thermal limit.
+        EXPECT_EQ(typed.otherRating, std::string_view(c.text).starts_with("250 ")) << c.text;
     }
 }
 

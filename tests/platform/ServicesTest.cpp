@@ -126,23 +126,9 @@ TEST_F(ServicesTest, MacRomanRoundTrip) {
     EXPECT_EQ(platform::qt::toMacRoman(text), all);
     EXPECT_EQ(platform::qt::fromMacRoman("\xB3\xB2\xA7\xB5\xDB"), QStringLiteral("\u2265\u2264\u00DF\u00B5\u20AC"));
     EXPECT_EQ(platform::qt::toMacRoman(QStringLiteral("\u00E9t\u00E9 \u4E00")), "\x8Et\x8E ?");
-    // A character Mac Roman cannot hold is one "?", or, where it must be told
-    // from a "?" typed, one substitute character; one also for a character
-    // beyond the 16-bit plane. Which characters they were is kept aside.
-    const QString name = QString::fromUtf8("Дин?-テ \xF0\x9F\x8E\xB5");
-    EXPECT_EQ(platform::qt::toMacRoman(name), "???\?-? ?");
-    EXPECT_EQ(platform::qt::toMacRoman(name, platform::kUnheldCharacter), "\x1A\x1A\x1A?-\x1A \x1A");
-    EXPECT_EQ(platform::qt::unheldCharacters(name), U"\u0414\u0438\u043D\u30C6\U0001F3B5");
-}
-
-// The desktop's clipboard gives its text in the program's 8-bit text, each
-// character it cannot hold as the substitute, and those characters aside.
-TEST_F(ServicesTest, TheClipboardTellsTheCharactersItCannotHold) {
-    QGuiApplication::clipboard()->setText(QString::fromUtf8("DUMMY&  Ακμή?  "));
-    platform::ClipboardService& board = platform::qt::desktopClipboard();
-    EXPECT_EQ(board.text(), std::optional<std::string>("DUMMY&  \x1A\x1A\x1A\x1A?  "));
-    EXPECT_EQ(board.unheldCharacters(), U"\u0391\u03BA\u03BC\u03AE");
-    QGuiApplication::clipboard()->clear();
+    // A character Mac Roman cannot hold is one "?"; one also for a character
+    // beyond the 16-bit plane.
+    EXPECT_EQ(platform::qt::toMacRoman(QString::fromUtf8("Дин?-テ \xF0\x9F\x8E\xB5")), "???\?-? ?");
 }
 
 }  // namespace

@@ -226,12 +226,17 @@ TEST_F(RecordsTest, APasteKeepsItsOwnMarkerAndTakesOnlyRadiatorRecords) {
     EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");
 
-    state.messages.ClipText = record(radiatorFields());
+    // The clipboard's own characters, as a data sheet writes the units.
+    std::vector<std::string> pasted = radiatorFields();
+    pasted[5] = "48\u00A0L";
+    pasted[7] = "330 cm\u00B2";
+    pasted[9] = "360\u202Fcm\u00B3";
+    state.messages.ClipText = record(pasted);
     ASSERT_EQ(ClipTextToPRParameter(), RecordOutcome::Taken);
     EXPECT_EQ(state.messages.s_DummyPaste, "DUMMY&");
     EXPECT_EQ(state.messages.s_DummyPR, "NULL");  // no record from Ostrevane waits because of a paste
     EXPECT_EQ(state.radiator.s_ManufOrg, "N/A");  // shown in the sheet, taken by its Apply
-    const std::optional<RadiatorRecord> shown = readRadiatorRecord(state.messages.ClipText.view());
+    const std::optional<RadiatorRecord> shown = readPastedRadiatorRecord(state.messages.ClipText);
     ASSERT_TRUE(shown);
     takeRadiatorRecord(*shown);
     const PassiveRadiatorParameters& p = state.radiator;

@@ -48,9 +48,7 @@ public:
 class ClipboardDouble : public platform::ClipboardService {
 public:
     std::optional<std::string> text() override { return content; }
-    std::u32string unheldCharacters() override { return unheld; }
-    std::optional<std::string> content;
-    std::u32string unheld;  // what content's kUnheldCharacter stand for, in order
+    std::optional<std::string> content;  // UTF-8, as the desktop gives it
 };
 
 class RecordingDialogs : public platform::DialogService {
