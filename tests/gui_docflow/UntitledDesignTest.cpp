@@ -248,22 +248,36 @@ TEST_F(UntitledDesignTest, EveryTransitionThatEndsAChangedUntitledDesignAsksFirs
     EXPECT_TRUE(platform::windowExists(kSaveChangesSheet));
 }
 
+// The installer is shown, and the program quits, only once the design is
+// settled: saved, or its changes given up, now or for the design waiting
+// behind System Select, which is not asked about again.
 TEST_F(UntitledDesignTest, TheInstallerIsShownOnlyOnceTheDesignIsSaved) {
-    FolderFiles files;
-    files.folders[platform::UserFolder::Downloads] = path("Downloads");
-    std::filesystem::create_directories(path("Downloads"));
-    platform::setFileService(&files);
-    start(Kind::Untitled);
-    changeThickness(33.0);
-    CheckForUpdateWndLaunchButton();
-    documentDialogs.answer(SaveChangesAnswer::Save);
-    documentDialogs.saveTo(std::nullopt);
-    EXPECT_TRUE(desktop.opened.empty());
-    CheckForUpdateWndLaunchButton();
-    documentDialogs.answer(SaveChangesAnswer::DontSave);
-    EXPECT_EQ(desktop.opened.size(), 1u);
-    platform::setFileService(nullptr);
-    EXPECT_TRUE(quitAsked());
+    for (const bool waiting : {false, true}) {
+        TearDown();
+        SetUp();
+        desktop.opened.clear();
+        FolderFiles files;
+        files.folders[platform::UserFolder::Downloads] = path("Downloads");
+        std::filesystem::create_directories(path("Downloads"));
+        platform::setFileService(&files);
+        start(Kind::Untitled);
+        changeThickness(33.0);
+        if (waiting) {
+            ApplicationEventHandler(kMiscMenu, 1);
+            documentDialogs.answer(SaveChangesAnswer::DontSave);
+        } else {
+            CheckForUpdateWndLaunchButton();
+            documentDialogs.answer(SaveChangesAnswer::Save);
+            documentDialogs.saveTo(std::nullopt);
+            EXPECT_TRUE(desktop.opened.empty());
+        }
+        CheckForUpdateWndLaunchButton();
+        if (!waiting) documentDialogs.answer(SaveChangesAnswer::DontSave);
+        EXPECT_EQ(documentDialogs.questions.size(), waiting ? 1u : 2u);
+        EXPECT_EQ(desktop.opened.size(), 1u);
+        platform::setFileService(nullptr);
+        EXPECT_TRUE(quitAsked());
+    }
 }
 
 TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectReplacesIt) {
@@ -606,6 +620,31 @@ TEST_F(UntitledDesignTest, TheConnectionSheetKeepsItsPickThroughASiblingsSaveTha
     EXPECT_EQ(appliedConnection(state.connection), 2);
     EXPECT_DOUBLE_EQ(state.speaker.VAS, 2.0 * state.speaker.VAS2);  // two drivers' compliance
     EXPECT_FALSE(quitAsked());
+}
+
+// An untitled design changed under a sheet that shows what the user has
+// not applied, and a document handed over: the question's Save asks where,
+// and that dialog cancelled leaves the sheet up, with its menus. Saved, the
+// sheet ends first and the design is written as applied.
+TEST_F(UntitledDesignTest, ASaveDialogCancelledLeavesTheSheetUp) {
+    for (const Sheet& sheet : sheetsShowing()) {
+        SCOPED_TRACE(sheet.name);
+        TearDown();
+        SetUp();
+        start(Kind::Untitled);
+        put(path("Other.qndl"), encodeDesignDocument(state));
+        changeThickness(33.0);
+        const std::string applied = encodeDesignDocument(state);
+        sheet.show();
+        for (const char* target : {"", "Saved.qndl"}) {
+            ClikOpenDocm(path("Other.qndl"));
+            documentDialogs.answer(SaveChangesAnswer::Save);
+            documentDialogs.saveTo(*target != 0 ? std::optional(path(target)) : std::nullopt);
+            EXPECT_EQ(sheetOpen(), *target == 0);
+            EXPECT_EQ(platform::isMenuItemEnabled(kFileMenu, 0), *target != 0);  // the sheet's menus, then the design's
+        }
+        EXPECT_EQ(contents(path("Saved.qndl")), applied);
+    }
 }
 
 }  // namespace
