@@ -267,7 +267,8 @@ TEST_F(KeptDesign, ACancelledQuitGivesBackTheMenusOfTheWindowItWasAskedOver) {
 TEST_F(KeptDesign, ADialogClosedOverTheChoosingWindowLeavesTheWaitingDesignAsleep) {
     using platform::qt::deliverCommand;
     const std::pair<const char*, std::function<void()>> dialogRows[] = {
-        {"Preferences", [] { deliverCommand(kApplicationMenu, kPreferencesItem), hit(kPreferencesWindow, kPreferencesOK); }},
+        {"Preferences",
+         [] { deliverCommand(kApplicationMenu, kPreferencesItem), hit(kPreferencesWindow, kPreferencesOK); }},
         {"About", [this] { deliverCommand(kApplicationMenu, kAboutItem), press(kAboutWindow, Qt::Key_Return); }},
         {"the update window",
          [this] {
@@ -287,7 +288,7 @@ TEST_F(KeptDesign, ADialogClosedOverTheChoosingWindowLeavesTheWaitingDesignAslee
     };
     for (const int32_t window : {kDefaultParametersWindow, kSystemSelectWindow})
         for (const auto& [dialog, openAndClose] : dialogRows) {
-            SCOPED_TRACE(std::string(dialog) + " over " + (window == kSystemSelectWindow ? "System" : "Speaker") + " Select");
+            SCOPED_TRACE(std::string(dialog) + (window == kSystemSelectWindow ? " over System" : " over Speaker"));
             TearDown();
             SetUp();
             ventedBox();
@@ -295,16 +296,16 @@ TEST_F(KeptDesign, ADialogClosedOverTheChoosingWindowLeavesTheWaitingDesignAslee
             platform::setDocumentDialogService(nullptr);  // the layer's own question
             deliverCommand(kMiscMenu, window == kSystemSelectWindow ? 1 : 3);
             openAndClose();
-            ASSERT_TRUE(QTest::qWaitFor([] { return question() == nullptr && platform::isWindowVisible(kCustomPalette); }));
+            ASSERT_TRUE(QTest::qWaitFor([] { return !question() && platform::isWindowVisible(kCustomPalette); }));
             EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, kPaletteSnapButton));
             const bool dirty = state.shell.DirtyFlag == 1, marked = platform::isWindowModified(kResponseWindow);
             for (const int32_t asleep : {kCustomPalette, kSystemInfoPalette, kResponseWindow}) {
                 EXPECT_TRUE(QTest::qWaitFor([window] { return platform::activeWindow() == window; })) << asleep;
                 for (int32_t control = 1; control < 1000; ++control) {
-                    QWidget* widget = platform::controlExists(asleep, control) ? platform::qt::controlWidget(asleep, control) : nullptr;
-                    const QPoint middle = widget != nullptr ? widget->mapTo(widget->window(), widget->rect().center()) : QPoint();
-                    if (widget == nullptr || !widget->isVisible() || !widget->window()->rect().contains(middle)) continue;
-                    QTest::mouseClick(handleOf(asleep), Qt::LeftButton, {}, middle);
+                    const QWidget* widget = platform::qt::controlWidget(asleep, control);
+                    if (widget == nullptr || !widget->isVisible()) continue;
+                    const QPoint middle = widget->mapTo(widget->window(), widget->rect().center());
+                    if (widget->window()->rect().contains(middle)) QTest::mouseClick(handleOf(asleep), Qt::LeftButton, {}, middle);
                     if (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, Qt::Key_Down);
                 }
                 QTest::keyClick(handleOf(asleep), Qt::Key_Return);
