@@ -63,6 +63,7 @@ void restoreMenusByCurrentWindow() {
     switch (state.shell.curentWndID) {
         case 0: menusFor(MenuSituation::NoDesign); break;
         case kDefaultParametersWindow:
+            if (platform::windowExists(kDefaultParametersWindow)) platform::selectWindow(kDefaultParametersWindow);
             menusFor(MenuSituation::Start);
             platform::setMenuItemEnabled(kFileMenuNumber, kCloseItem, false);
             break;
@@ -77,6 +78,12 @@ void restoreMenusByCurrentWindow() {
         case kResponseWindow: menusFor(MenuSituation::SheetEnded); break;
         default: break;
     }
+}
+
+void bringChoosingWindowForward() {
+    const int32_t window = state.shell.curentWndID;
+    if ((window == kSystemSelectWindow || window == kDefaultParametersWindow) && platform::windowExists(window))
+        platform::selectWindow(window);
 }
 
 }  // namespace quendal

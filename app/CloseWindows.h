@@ -34,4 +34,8 @@ void CloseWindows();
 // forward and redrawn), or the design.
 void restoreMenusByCurrentWindow();
 
+// System Select or the Default Parameters window, whichever the user works
+// in, back in front with the keyboard.
+void bringChoosingWindowForward();
+
 }  // namespace quendal

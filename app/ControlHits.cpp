@@ -259,7 +259,15 @@ int32_t pointerEntered(int32_t window, int32_t control) {
 int32_t ControlHitHandler(const platform::ControlEvent& event, int32_t controlNumber) {
     const PrefsWrittenAfterEvent written;
     switch (event.kind) {
-        case ControlEventKind::Hit: return hit(event.window, controlNumber);
+        case ControlEventKind::Hit:
+            // The controls of a design waiting behind System Select or
+            // Speaker Select take no click or key until it is given back.
+            if (designKept() && (event.window == kResponseWindow || event.window == kSystemInfoPalette ||
+                                 event.window == kCustomPalette)) {
+                bringChoosingWindowForward();
+                return kHandled;
+            }
+            return hit(event.window, controlNumber);
         case ControlEventKind::TrackingEntered:
             return tracksPointer(event.window) ? pointerEntered(event.window, controlNumber) : kEventNotHandled;
         case ControlEventKind::TrackingExited:

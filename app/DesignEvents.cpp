@@ -1,4 +1,5 @@
 // The windows of a design: the response window and its two palettes.
+#include "app/CloseWindows.h"
 #include "app/MenuBar.h"
 #include "app/WindowEvents.h"
 #include "model/State.h"
@@ -124,6 +125,25 @@ int32_t customPaletteEvent(const WindowEvent& event) {
 }  // namespace
 
 int32_t DesignWindowEvent(const WindowEvent& event) {
+    // A design waiting behind System Select or Speaker Select stays as it
+    // waits until it is given back: its windows take no click or key, the
+    // window that chooses the next design comes back in front with the
+    // keyboard instead, and its palettes stay open.
+    if (designKept()) {
+        switch (event.kind) {
+            case WindowEventKind::MouseDown:
+            case WindowEventKind::KeyDown:
+            case WindowEventKind::KeyRepeat:
+                bringChoosingWindowForward();
+                return kHandled;
+            case WindowEventKind::MouseUp:
+            case WindowEventKind::KeyUp: return kHandled;
+            case WindowEventKind::Close:
+                if (event.window != kResponseWindow) return kHandled;
+                break;
+            default: break;
+        }
+    }
     switch (event.window) {
         case kResponseWindow: return responseWindowEvent(event);
         case kSystemInfoPalette: return systemInfoEvent(event);

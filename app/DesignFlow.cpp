@@ -362,16 +362,19 @@ int32_t NavAskWind(int32_t purpose) {
 int32_t NavAskHandler(int32_t userAction, int32_t purpose) {
     std::function<void()> action = actionOf(purpose);
     if (!action) return 0;
-    const bool answered = userAction == kNavUserActionSaveChanges || userAction == kNavUserActionDontSaveChanges;
     // Only an answer ends the sheets, as their Cancel ends them: what they
-    // show but have not applied is neither saved nor kept.
-    if (answered && designSheetStands()) {
+    // show but have not applied is neither saved nor kept. Save ends them
+    // once the file is known, so that a save dialog cancelled leaves them
+    // standing with what was typed in them, as the question's Cancel does.
+    const auto endSheets = [] {
+        if (!designSheetStands()) return;
         EndDesignSheets();
         InitMenu13();
-    }
+    };
     switch (userAction) {
-        case kNavUserActionSaveChanges: SaveFileThen(std::move(action)); break;
+        case kNavUserActionSaveChanges: SaveFileThen(std::move(action), endSheets); break;
         case kNavUserActionDontSaveChanges:
+            endSheets();
             DontSaveAnswered();
             action();
             break;

@@ -107,9 +107,9 @@ void bindSavedDocument(const std::string& path) {
     sh.DirtyFlag = 0;
 }
 
-// The save dialog for a document or for stationery; `next` follows a
-// document saved.
-void askWhereToSave(bool stationery, std::function<void()> next) {
+// The save dialog for a document or for stationery; `chosen` runs once a
+// file is chosen, before it is written, and `next` follows a document saved.
+void askWhereToSave(bool stationery, std::function<void()> next, std::function<void()> chosen = nullptr) {
     ShellFlags& sh = state.shell;
     if (!stationery) sh.InterceptEvHnd = 1;  // a sheet stands over the response window
     InitMenu13();
@@ -126,7 +126,7 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
     request.suffix = std::string(stationery ? kStationerySuffix : kDocumentSuffix);
     ++sh.DocumentDialogsAsking;
     platform::documentDialogs().chooseFileToSave(
-        request, [stationery, next = std::move(next)](std::optional<std::string> path) {
+        request, [stationery, next = std::move(next), chosen = std::move(chosen)](std::optional<std::string> path) {
             --state.shell.DocumentDialogsAsking;
             if (!platform::windowExists(kResponseWindow)) {
                 // The design went while the dialog asked (the driver
@@ -137,6 +137,7 @@ void askWhereToSave(bool stationery, std::function<void()> next) {
                 return;
             }
             if (path) RememberDialogFolder(*path);
+            if (path && chosen) chosen();
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
             if (saved && next) next();
@@ -217,13 +218,14 @@ int32_t SaveFile() {
     return 0;
 }
 
-void SaveFileThen(std::function<void()> next) {
+void SaveFileThen(std::function<void()> next, std::function<void()> beforeWriting) {
     const std::string bound = platform::windowFilePath(kResponseWindow);
     if (bound.empty()) {
         // No file yet: a Save that saved nothing would let the change go.
-        askWhereToSave(false, std::move(next));
+        askWhereToSave(false, std::move(next), std::move(beforeWriting));
         return;
     }
+    if (beforeWriting) beforeWriting();
     const DocumentResult result = WriteFile(bound);
     if (!result.ok()) {
         reportSaveFailure(result);
@@ -241,7 +243,12 @@ int32_t SaveAsFile() {
 
 bool OpenDialogPutFileHandler(const std::optional<std::string>& path) {
     if (!path) {
-        NavUserActionCancelMenu();
+        // Back to what the dialog was asked over: a sheet standing on the
+        // design keeps its menus.
+        if (designSheetStands())
+            InitMenu13();
+        else
+            NavUserActionCancelMenu();
         --state.shell.SaveFileNum;  // the name proposed is free again
         return false;
     }

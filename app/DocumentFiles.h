@@ -35,8 +35,10 @@ inline constexpr std::string_view kFileErrorTitle = "The program returned a file
 int32_t SaveFile();
 // The same, then `next` once the design is on disk. A failed write or a
 // cancelled save dialog stops there: `next` never runs, the design stays
-// marked as changed and its menus come back.
-void SaveFileThen(std::function<void()> next);
+// marked as changed and its menus come back. `beforeWriting` runs once the
+// file to write is known: at once for a design with a file, after the save
+// dialog's choice for one without, never when that dialog is cancelled.
+void SaveFileThen(std::function<void()> next, std::function<void()> beforeWriting = nullptr);
 
 // Asks where to save the design, proposing a name (the numbered
 // "<model>_<system>_<n>.qndl" for a design without a document, else the

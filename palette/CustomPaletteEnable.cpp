@@ -37,6 +37,9 @@ bool hasRadiatorCount() {
 
 int32_t EnableCustomPalet() {
     if (!platform::windowExists(kWindow)) return 0;
+    // The palette of a design waiting behind System Select or Speaker
+    // Select stays dimmed until the design is given back.
+    if (state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow)) return 0;
     platform::selectWindow(kWindow);
     enable(kPaletteSnapButton, true);
     enable(kPaletteSystemSelectArrow, true);

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -51,6 +52,32 @@ void cancelledIfGone(QDialog* dialog, std::function<void()> cancelled) {
     QObject::connect(dialog, &QObject::destroyed, [answered, cancelled = std::move(cancelled)] {
         if (!*answered) QTimer::singleShot(0, qApp, cancelled);
     });
+}
+
+// A question whose answer can throw work away takes no plain typing: a
+// letter, digit, sign or space, with or without Shift, meant for a field
+// the user believed had the keyboard, does nothing, where the message box
+// would take a button's underlined letter alone or press the focused
+// button. Return, Enter, Escape and the keys held with Ctrl or Alt answer
+// as the question says.
+class PlainTypingIgnored : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
+        const QString text = key->text();
+        return !text.isEmpty() && text.at(0).isPrint();
+    }
+};
+
+void ignorePlainTyping(QMessageBox* box) {
+    auto* filter = new PlainTypingIgnored(box);
+    box->installEventFilter(filter);
+    for (QAbstractButton* button : box->buttons()) button->installEventFilter(filter);
 }
 
 void openModal(QDialog* dialog) {
@@ -104,6 +131,7 @@ void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file)
     QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
+    ignorePlainTyping(box);
     QObject::connect(box, &QDialog::finished, box, [box, replace, request, done, file](int) {
         if (box->clickedButton() == replace)
             done(file.toStdString());
@@ -186,6 +214,7 @@ public:
             auto* shortcut = new QShortcut(QKeySequence(key), box);
             QObject::connect(shortcut, &QShortcut::activated, discard, &QPushButton::click);
         }
+        ignorePlainTyping(box);
         QObject::connect(box, &QDialog::finished, box, [box, save, discard, done](int) {
             const QAbstractButton* clicked = box->clickedButton();
             done(clicked == save      ? SaveChangesAnswer::Save

@@ -23,9 +23,25 @@ bool isDialogWindow(const QWidget* widget) {
     return type == Qt::Dialog || type == Qt::Sheet;
 }
 
-void palettesStandAside(bool aside) {
+// Returns whether a palette left or came back.
+bool palettesStandAside(bool aside) {
+    bool moved = false;
     for (auto& [number, record] : windowTable())
-        if (record.kind == WindowKind::FloatingPalette && record.frame) record.frame->standAside(aside);
+        if (record.kind == WindowKind::FloatingPalette && record.frame && record.frame->isVisible() == aside) {
+            record.frame->standAside(aside);
+            moved = moved || record.frame->isVisible() != aside;
+        }
+    return moved;
+}
+
+// A palette that comes back takes no keyboard, even where the window
+// system hands it to a window as it is shown: the window the program last
+// brought forward keeps it (System Select rather than the palette of the
+// design waiting behind it).
+void palettesBack() {
+    if (dialogShown() || !palettesStandAside(false)) return;
+    QWidget* last = windowLastBroughtForward();
+    if (last != nullptr && last->isVisible() && QApplication::activeModalWidget() == nullptr) last->activateWindow();
 }
 
 // Watches every window of the application: a dialog shown sends the
@@ -44,9 +60,7 @@ protected:
             if (type == QEvent::Show)
                 palettesStandAside(true);
             else
-                QTimer::singleShot(0, this, [] {
-                    if (!dialogShown()) palettesStandAside(false);
-                });
+                QTimer::singleShot(0, this, palettesBack);
         }
         return false;
     }

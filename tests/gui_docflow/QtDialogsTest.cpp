@@ -72,15 +72,20 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
         const char* name;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        std::optional<Answer> answer;  // none: the question stays
+        std::optional<Answer> answer;  // none: the question stays, no button pressed
+        const char* typed = nullptr;   // plain typing instead of the key
     } rows[] = {
         {"Ctrl+D", Qt::Key_D, Qt::ControlModifier, Answer::DontSave},
         {"Ctrl+Backspace", Qt::Key_Backspace, Qt::ControlModifier, Answer::DontSave},
         {"Ctrl+Delete", Qt::Key_Delete, Qt::ControlModifier, Answer::DontSave},
         {"Alt+D, the underlined D", Qt::Key_D, Qt::AltModifier, Answer::DontSave},
         {"Return", Qt::Key_Return, Qt::NoModifier, Answer::Save},
+        {"Enter", Qt::Key_Enter, Qt::KeypadModifier, Answer::Save},
         {"Escape", Qt::Key_Escape, Qt::NoModifier, Answer::Cancel},
         {"D alone", Qt::Key_D, Qt::NoModifier, std::nullopt},
+        {"D with Shift", Qt::Key_D, Qt::ShiftModifier, std::nullopt},
+        {"Space on the focused Save", Qt::Key_Space, Qt::NoModifier, std::nullopt},
+        {"a name typed for a save dialog", Qt::Key_unknown, Qt::NoModifier, std::nullopt, "draft"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -89,7 +94,14 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
         QMessageBox* question = shown<QMessageBox>();
         ASSERT_NE(question, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(question));
-        QTest::keyClick(question->windowHandle(), row.key, row.modifiers);
+        int presses = 0;  // a button pressed shows it at once, and answers a moment later
+        for (QAbstractButton* button : question->buttons())
+            QObject::connect(button, &QAbstractButton::pressed, [&presses] { ++presses; });
+        if (row.typed != nullptr)
+            for (const char* c = row.typed; *c != 0; ++c) QTest::keyClick(question->windowHandle(), *c);
+        else
+            QTest::keyClick(question->windowHandle(), row.key, row.modifiers);
+        EXPECT_EQ(presses > 0, row.answer.has_value());
         // A button's Alt letter presses it as a click does, after its press shows.
         if (row.answer) {
             EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));

@@ -264,6 +264,22 @@ TEST_F(UntitledDesignTest, TheInstallerIsShownOnlyOnceTheDesignIsSaved) {
     EXPECT_EQ(desktop.opened.size(), 1u);
     platform::setFileService(nullptr);
     EXPECT_TRUE(quitAsked());
+
+    // A Don't Save given for System Select stands for the design waiting
+    // behind it: the installer does not ask about it again.
+    TearDown();
+    SetUp();
+    desktop.opened.clear();
+    platform::setFileService(&files);
+    start(Kind::Untitled);
+    changeThickness(33.0);
+    ApplicationEventHandler(kMiscMenu, 1);
+    documentDialogs.answer(SaveChangesAnswer::DontSave);
+    CheckForUpdateWndLaunchButton();
+    EXPECT_EQ(documentDialogs.questions.size(), 1u);
+    EXPECT_EQ(desktop.opened.size(), 1u);
+    platform::setFileService(nullptr);
+    EXPECT_TRUE(quitAsked());
 }
 
 TEST_F(UntitledDesignTest, SystemSelectCancelledGivesTheDesignBackAndSelectReplacesIt) {
@@ -606,6 +622,31 @@ TEST_F(UntitledDesignTest, TheConnectionSheetKeepsItsPickThroughASiblingsSaveTha
     EXPECT_EQ(appliedConnection(state.connection), 2);
     EXPECT_DOUBLE_EQ(state.speaker.VAS, 2.0 * state.speaker.VAS2);  // two drivers' compliance
     EXPECT_FALSE(quitAsked());
+}
+
+// An untitled design changed under a sheet that shows what the user has
+// not applied, and a document handed over: the question's Save asks where,
+// and that dialog cancelled leaves the sheet up, with its menus. Saved, the
+// sheet ends first and the design is written as applied.
+TEST_F(UntitledDesignTest, ASaveDialogCancelledLeavesTheSheetUp) {
+    for (const Sheet& sheet : sheetsShowing()) {
+        SCOPED_TRACE(sheet.name);
+        TearDown();
+        SetUp();
+        start(Kind::Untitled);
+        put(path("Other.qndl"), encodeDesignDocument(state));
+        changeThickness(33.0);
+        const std::string applied = encodeDesignDocument(state);
+        sheet.show();
+        for (const char* target : {"", "Saved.qndl"}) {
+            ClikOpenDocm(path("Other.qndl"));
+            documentDialogs.answer(SaveChangesAnswer::Save);
+            documentDialogs.saveTo(*target != 0 ? std::optional(path(target)) : std::nullopt);
+            EXPECT_EQ(sheetOpen(), *target == 0);
+            EXPECT_EQ(platform::isMenuItemEnabled(kFileMenu, 0), *target != 0);  // the sheet's menus, then the design's
+        }
+        EXPECT_EQ(contents(path("Saved.qndl")), applied);
+    }
 }
 
 }  // namespace

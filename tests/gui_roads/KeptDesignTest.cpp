@@ -11,6 +11,7 @@
 #include "app/DesktopDocuments.h"
 #include "model/ClosedBoxOutcome.h"
 #include "model/DriverCheck.h"
+#include "palette/CustomPalette.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PreferencesWindow.h"
 #include "app/Preferences.h"
@@ -257,6 +258,68 @@ TEST_F(KeptDesign, ACancelledQuitGivesBackTheMenusOfTheWindowItWasAskedOver) {
         EXPECT_FALSE(platform::windowExists(window));
         EXPECT_EQ(encodeDesignDocument(state), before);
     }
+}
+
+// Every dialog reachable over Speaker Select and System Select, closed,
+// leaves that window in front with the keyboard; the design waiting behind
+// it takes no click or key of its windows meanwhile (each control clicked,
+// Return typed), and Escape gives it back exactly as it waited.
+TEST_F(KeptDesign, ADialogClosedOverTheChoosingWindowLeavesTheWaitingDesignAsleep) {
+    using platform::qt::deliverCommand;
+    const std::pair<const char*, std::function<void()>> dialogRows[] = {
+        {"Preferences",
+         [] { deliverCommand(kApplicationMenu, kPreferencesItem), hit(kPreferencesWindow, kPreferencesOK); }},
+        {"About", [this] { deliverCommand(kApplicationMenu, kAboutItem), press(kAboutWindow, Qt::Key_Return); }},
+        {"the update window",
+         [this] {
+             deliverCommand(kApplicationMenu, kCheckForUpdatesItem);
+             ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kUpdateWindow); }, kAtMost));
+             press(kUpdateWindow, Qt::Key_Escape);
+         }},
+        {"Page Setup's keys, which open nothing",
+         [] { QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); }},
+        {"the save question",
+         [] {
+             state.shell.DirtyFlag = 1;  // changes no answer was given for, so that Quit asks
+             deliverCommand(kApplicationMenu, kQuitItem);
+             ASSERT_TRUE(QTest::qWaitFor([] { return question() != nullptr; }));
+             QTest::keyClick(question()->windowHandle(), Qt::Key_Escape);
+         }},
+    };
+    for (const int32_t window : {kDefaultParametersWindow, kSystemSelectWindow})
+        for (const auto& [dialog, openAndClose] : dialogRows) {
+            SCOPED_TRACE(std::string(dialog) + (window == kSystemSelectWindow ? " over System" : " over Speaker"));
+            TearDown();
+            SetUp();
+            ventedBox();
+            const std::string before = saved();
+            platform::setDocumentDialogService(nullptr);  // the layer's own question
+            deliverCommand(kMiscMenu, window == kSystemSelectWindow ? 1 : 3);
+            openAndClose();
+            ASSERT_TRUE(QTest::qWaitFor([] { return !question() && platform::isWindowVisible(kCustomPalette); }));
+            EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, kPaletteSnapButton));
+            const bool dirty = state.shell.DirtyFlag == 1, marked = platform::isWindowModified(kResponseWindow);
+            for (const int32_t asleep : {kCustomPalette, kSystemInfoPalette, kResponseWindow}) {
+                EXPECT_TRUE(QTest::qWaitFor([window] { return platform::activeWindow() == window; })) << asleep;
+                for (int32_t control = 1; control < 1000; ++control) {
+                    const QWidget* widget = platform::qt::controlWidget(asleep, control);
+                    if (widget == nullptr || !widget->isVisible()) continue;
+                    const QPoint middle = widget->mapTo(widget->window(), widget->rect().center());
+                    if (widget->window()->rect().contains(middle)) QTest::mouseClick(handleOf(asleep), Qt::LeftButton, {}, middle);
+                    if (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, Qt::Key_Down);
+                }
+                QTest::keyClick(handleOf(asleep), Qt::Key_Return);
+            }
+            ASSERT_TRUE(QTest::qWaitFor([window] { return platform::activeWindow() == window; }));
+            EXPECT_EQ(encodeDesignDocument(state), before);
+            EXPECT_EQ(platform::isWindowModified(kResponseWindow), marked);
+            EXPECT_FALSE(platform::windowExists(kPageSetupSheet));
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+            EXPECT_FALSE(platform::windowExists(window));
+            ASSERT_TRUE(platform::windowExists(kResponseWindow));
+            EXPECT_EQ(encodeDesignDocument(state), before);
+            EXPECT_EQ(state.shell.DirtyFlag == 1, dirty);
+        }
 }
 
 // A driver record that arrives while a dialog asks waits for the dialog to
