@@ -288,6 +288,7 @@ int32_t ventCommand(int32_t menu, int32_t item) {
     disableCustomPaletteWhenShown();
     state.vents.ReDispWndBak = state.view.ReDispWnd;
     state.view.ReDispWnd = 1;
+    state.shell.VentSheetFlag = 1;
     if (menu == kThreeVentMenu) ParallelVentedVentOpt();
     PreVentParameterChange();
     VentParameterBackupForCancel();

@@ -213,6 +213,7 @@ int32_t cancelVentDesign() {
     SheetWndClose(kVentDesignSheet);
     VentParameterReturnForCancel();
     state.view.ReDispWnd = state.vents.ReDispWndBak;
+    state.shell.VentSheetFlag = 0;
     NavUserActionCancelMenu();
     if (customPaletteShown()) EnableCustomPalet();
     return kHandled;

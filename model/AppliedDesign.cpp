@@ -10,6 +10,12 @@ ProgramState appliedDesign(const ProgramState& design) {
     ProgramState applied = design;
     applied.connection.SpConNum = appliedConnection(design.connection);
     applied.connection.SpConSel = 0;
+    // While the Vent Design sheet stands the window only redraws; the
+    // design's own redraw mode is the one the sheet's Cancel puts back.
+    if (design.shell.VentSheetFlag == 1) {
+        applied.view.ReDispWnd = design.vents.ReDispWndBak;
+        applied.shell.VentSheetFlag = 0;
+    }
     return applied;
 }
 

@@ -25,6 +25,10 @@ struct ShellFlags {
     int32_t InterceptEvHnd = 0;     // 1 while a sheet or dialog intercepts the design windows' events
     int32_t EditMenuFlag = 0, WndGroupFlag = 0, WndDeactiveFlag = 0;
     int32_t SheetWndFlag = 0;       // 1 while an alert sheet is up
+    // 1 while the Vent Design sheet stands: it redraws only (ReDispWnd 1),
+    // and the design's own redraw mode is the one its Cancel puts back
+    // (ReDispWndBak).
+    int32_t VentSheetFlag = 0;
     int32_t WindCloseFlag = 0;      // 1 once the design's windows are closed
     int32_t ApplyBtnFlag = 0;
     int32_t VentOkFlag = 0;

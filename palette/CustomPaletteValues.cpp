@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "engine/CalculationContract.h"
 #include "response/BoxValueTable.h"
 #include "response/CofCal.h"
 #include "model/NumberText.h"
@@ -88,6 +89,10 @@ FieldUnit boxValueUnit(BoxValue value) {
 }
 
 std::string_view boxValueName(BoxValue value) {
+    // The Vented Box keeps its one chamber in VB1 and FB1 but labels them
+    // as a single box's volume and tuning.
+    if (currentSystemNumber() == kVentedBox && value == VB1) return "Vb";
+    if (currentSystemNumber() == kVentedBox && value == FB1) return "Fb";
     switch (value) {
         case VB: return "Vb";
         case VB1: return "Vb1";

@@ -19,7 +19,8 @@ double& boxValue(BoxValue value);
 double* acceptedBoxValue(BoxValue value);
 Str255& textForm(BoxValue value);
 
-// The value as the palette labels it ("Vb1", "Qtc", "Qmp").
+// The value as the label beside its field in the current system's palette
+// reads it ("Vb1", "Qtc", "Qmp"; the Vented Box's "Vb"), for its alerts.
 std::string_view boxValueName(BoxValue value);
 
 // The unit the value is typed in: volumes in litres, tunings and the

@@ -85,15 +85,26 @@ struct BoxValues {
           } {}
 };
 
+// A value refused, named as the label beside its field in the system's
+// palette reads: the Vented Box keeps its one chamber in VB1 and FB1 but
+// labels them as a single box's, "Vb" and "Fb".
+BoxCheckResult fault(BoxFault kind, int32_t system, const NamedValue& v, double quoted) {
+    const char* name = v.name;
+    if (system == kVentedBox && v.bit == kVB1) name = "Vb";
+    if (system == kVentedBox && v.bit == kFB1) name = "Fb";
+    return {kind, name, v.words, v.unit, quoted};
+}
+
 // The first selected value of `checked` that is not a finite number above
 // 0, quoted as it stands in `given`.
-BoxCheckResult firstFault(uint32_t values, const BoxValues& checked, const BoxValues& given) {
+BoxCheckResult firstFault(int32_t system, const BoxValues& checked, const BoxValues& given) {
+    const uint32_t values = valuesOf(system);
     for (std::size_t i = 0; i < std::size(checked.all); ++i) {
         const NamedValue& v = checked.all[i];
         if ((values & v.bit) == 0) continue;
         const double quoted = given.all[i].value;
-        if (!std::isfinite(v.value)) return {BoxFault::NotFinite, v.name, v.words, v.unit, quoted};
-        if (!(v.value > 0.0)) return {BoxFault::NotPositive, v.name, v.words, v.unit, quoted};
+        if (!std::isfinite(v.value)) return fault(BoxFault::NotFinite, system, v, quoted);
+        if (!(v.value > 0.0)) return fault(BoxFault::NotPositive, system, v, quoted);
     }
     return {};
 }
@@ -101,9 +112,9 @@ BoxCheckResult firstFault(uint32_t values, const BoxValues& checked, const BoxVa
 }  // namespace
 
 BoxCheckResult checkBoxValues() {
-    const uint32_t values = valuesOf(currentSystemNumber());
+    const int32_t system = currentSystemNumber();
     const BoxValues given(state.box, state.radiator);
-    if (const BoxCheckResult asGiven = firstFault(values, given, given); !asGiven.ok()) return asGiven;
+    if (const BoxCheckResult asGiven = firstFault(system, given, given); !asGiven.ok()) return asGiven;
     // As the design keeps them: 0.004 litres is kept as 0.
     const BoxParameters box = state.box;
     const PassiveRadiatorParameters radiator = state.radiator;
@@ -111,7 +122,7 @@ BoxCheckResult checkBoxValues() {
     const BoxValues kept(state.box, state.radiator);
     state.box = box;
     state.radiator = radiator;
-    return firstFault(values, kept, given);
+    return firstFault(system, kept, given);
 }
 
 bool tuningsCancel() {

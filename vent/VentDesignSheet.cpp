@@ -542,6 +542,7 @@ int32_t VentDesignCalcOkCommon() {
     takeSheetVent(vent);
     SheetWndClose(kVentDesignSheet);
     menusFor(MenuSituation::SheetEnded);
+    state.shell.VentSheetFlag = 0;
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     if (state.shell.CtmPaletFlag == 0) refreshWindows(WindowRefresh::CustomPaletteEnabled);

@@ -12,7 +12,11 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <map>
 #include <memory>
 
 #include "platform/ShellServices.h"
@@ -24,22 +28,42 @@ namespace {
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
+// Whether the settings file may be written as a file is written: a new
+// file written beside it and renamed over it. Only a regular file (or none
+// yet) may be replaced so; through a link the rename would put a regular
+// file in place of whatever the link names, a device or a pipe, and
+// reading one of those may never end.
+bool replaceableFile(const QString& path) {
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0) return errno == ENOENT;
+    return S_ISREG(target.st_mode);
+}
+
 // An INI file under the configuration folder, opened on first use with the
-// identity known by then.
+// identity known by then. A settings file that is no regular file (a link
+// to a device, say) is neither read nor replaced: the values live in
+// memory for the run, and each write of them reports the failure.
 class IniPreferences : public PreferenceStore {
 public:
     void setIdentity(std::string_view organisation, std::string_view application) override {
         if (!organisation.empty()) QCoreApplication::setOrganizationName(fromUtf8(organisation));
         if (!application.empty()) QCoreApplication::setApplicationName(fromUtf8(application));
-        if (settings_) settings_->sync();
+        if (settings_ && replaceableFile(settings_->fileName())) settings_->sync();
         settings_.reset();
+        inMemory_.reset();
     }
 
     std::optional<StoredPreference> read(std::string_view key) override {
-        QSettings& s = settings();
         const QString name = fromUtf8(key);
-        if (!s.contains(name)) return std::nullopt;
-        const QVariant value = s.value(name);
+        QVariant value;
+        if (QSettings* s = fileSettings()) {
+            if (!s->contains(name)) return std::nullopt;
+            value = s->value(name);
+        } else {
+            const auto kept = inMemory_->find(name);
+            if (kept == inMemory_->end()) return std::nullopt;
+            value = kept->second;
+        }
         StoredPreference stored;
         if (value.typeId() == QMetaType::QStringList) {
             for (const QString& part : value.toStringList()) stored.texts.push_back(part.toStdString());
@@ -66,25 +90,49 @@ public:
         if (const auto* i = std::get_if<int32_t>(&value)) v = QVariant(int(*i));
         else if (const auto* d = std::get_if<double>(&value)) v = QVariant(*d);
         else v = QVariant(fromUtf8(std::get<std::string>(value)));
-        settings().setValue(fromUtf8(key), v);
+        if (QSettings* s = fileSettings()) s->setValue(fromUtf8(key), v);
+        else (*inMemory_)[fromUtf8(key)] = v;
     }
 
     bool synchronize() override {
-        QSettings& s = settings();
-        s.sync();
-        return s.status() == QSettings::NoError;
+        QSettings* s = fileSettings();
+        if (s == nullptr) return false;  // nothing reaches the file
+        s->sync();
+        return s->status() == QSettings::NoError;
     }
 
 private:
-    QSettings& settings() {
-        if (!settings_)
-            settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                    QCoreApplication::organizationName(),
-                                                    QCoreApplication::applicationName());
-        return *settings_;
+    // The file's settings, or nullptr once the file has been found to be no
+    // regular file; it is looked at again before each use, since a write
+    // would replace it. Settings written since the last sync are always
+    // synced before the next use, so dropping them writes nothing.
+    QSettings* fileSettings() {
+        if (inMemory_) return nullptr;
+        if (replaceableFile(settings_ ? settings_->fileName() : userSettingsPath())) {
+            if (!settings_)
+                settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                        QCoreApplication::organizationName(),
+                                                        QCoreApplication::applicationName());
+            return settings_.get();
+        }
+        inMemory_.emplace();
+        if (settings_)
+            for (const QString& key : settings_->allKeys()) (*inMemory_)[key] = settings_->value(key);
+        settings_.reset();
+        return nullptr;
+    }
+
+    // Where the settings of this identity are kept, looked at before they
+    // are opened: opening reads them.
+    static QString userSettingsPath() {
+        QString organisation = QCoreApplication::organizationName();
+        if (organisation.isEmpty()) organisation = QStringLiteral("Unknown Organization");
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + organisation + '/' +
+               QCoreApplication::applicationName() + QStringLiteral(".ini");
     }
 
     std::unique_ptr<QSettings> settings_;
+    std::optional<std::map<QString, QVariant>> inMemory_;
 };
 
 class DesktopFiles : public FileService {

@@ -569,7 +569,9 @@ TEST_F(UntitledDesignTest, EveryRoadThatWritesTheDesignWritesItAsApplied) {
             startSaved();
             put(path("Other.qndl"), encodeDesignDocument(state));
             changeThickness(33.0);
+            state.view.ReDispWnd = 2, ReDispResposeWnd();  // recalculated: byte 15, where Vent Design redraws only
             const std::string applied = encodeDesignDocument(state);
+            ASSERT_EQ(applied[15], 2);
             sheet.show();
             save();
             EXPECT_EQ(contents(path("Box.qndl")), applied);

@@ -58,10 +58,10 @@ void PrintTo(const Typed& t, std::ostream* os) { *os << t.window.number << "/" <
 std::vector<Typed> everyNumberField() {
     std::vector<Typed> rows = {
         {palette(1, 2, 2), 31, "47,5", "Vb is"}, {palette(1, 2, 3), 32, "0,707", "Qtc is"},
-        {palette(1, 3, 4), 32, "1,000", "Fb1 is"}, {palette(1, 4, 4), 34, "5,5", "Qmp is"},
+        {palette(1, 3, 4), 32, "1,000", "Fb is"}, {palette(1, 4, 4), 34, "5,5", "Qmp is"},
         {palette(2, 8, 5), 36, "60,5", "Fb3 is"},
         // A chamber too vast for a double overflows its port's area.
-        {palette(1, 3, 4), 31, "1e308", "Vb1 1e308 Liter and Fb1"}, {palette(2, 8, 5), 31, "1e300", "Vb1 1e300"},
+        {palette(1, 3, 4), 31, "1e308", "Vb 1e308 Liter and Fb "}, {palette(2, 8, 5), 31, "1e300", "Vb1 1e300"},
         {kSetup, 10, "0,4", "input power"}, {kSetup, 11, "12,5", "port thickness"},
         {kVentSetup, kVentSetupPowerField, "1,000", "input power"},
         {kVentSetup, kVentSetupThicknessField, "12,5", "port thickness"},
@@ -88,7 +88,7 @@ std::vector<Typed> everyNumberField() {
         {kDriver, defaultParamField(DriverField::FS), "1.5 e3", "Fs (Free Air Resonance) is not a number.", kNoNumber},
         {kDriver, defaultParamField(DriverField::FS), "1.5e 3", "Fs (Free Air Resonance) is not a number.", kNoNumber},
         {palette(1, 2, 2), 31, "40000 cm3", "Vb is in liters: \"40000 cm3\" is not taken.", kUnit},
-        {palette(1, 3, 4), 32, "0.05 kHz", "Fb1 is in Hz", kUnit},
+        {palette(1, 3, 4), 32, "0.05 kHz", "Fb is in Hz", kUnit},
         {palette(1, 2, 3), 32, "0.707 Q", "Qtc takes a number alone", kUnit},
         {kSetup, 11, "5 cm", "The port thickness is in mm: \"5 cm\" is not taken.", kUnit},
         {kSetup, 10, "5 k", "The input power is in watts", kUnit},

@@ -19,6 +19,8 @@
 #include "view/ResponseRedraw.h"
 #include "windows/ResponseWindow.h"
 
+#include "support/AlertRecorder.h"
+
 namespace quendal::test {
 namespace {
 
@@ -202,6 +204,20 @@ TEST_F(SpeakerConnectionTest, TheRedrawnImpedanceAndLevelFollowTheConnectionAndC
     for (std::size_t i = 0; i < after.size(); ++i)
         EXPECT_EQ(std::tuple(after[i].x0, after[i].y0, after[i].x1, after[i].y1),
                   std::tuple(inUse[i].x0, inUse[i].y0, inUse[i].x1, inUse[i].y1));
+}
+
+// A Vented Box of 5.7 ml (0.95 Vas, Vas 6 ml): a push-pull pair halves the
+// compliance volume and so the box, kept as none. The alert names the
+// volume as the palette labels it.
+TEST_F(SpeakerConnectionTest, ABoxKeptAsNoneIsNamedAsThePaletteLabelsIt) {
+    AlertRecorder alerts;
+    platform::setDialogService(&alerts);
+    std::tie(state.selection, state.speaker.VAS2) = std::tuple(SystemSelection{1, 3, 1, 1}, 0.006);
+    SpconCal(), CofCal();
+    open(), pick(4), press(1);
+    ASSERT_EQ(alerts.sheets.size(), 1u);
+    EXPECT_EQ(alerts.sheets[0].title, "ALERT!   Impossible alignment.  Vb is not above 0.");
+    platform::setDialogService(nullptr);
 }
 
 TEST_F(SpeakerConnectionTest, CancelAfterSeveralPicksKeepsTheConnectionInUse) {

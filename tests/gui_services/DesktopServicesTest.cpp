@@ -9,6 +9,11 @@
 #include <QTest>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -271,6 +276,35 @@ TEST_F(DesktopServicesTest, PreferencesFileReadsBackAsTheNextRunReadsIt) {
     EXPECT_EQ(state.bounds.RespWndBounds.bottom, 420);
     EXPECT_EQ(state.bounds.RespWndBounds.right, 560);
     EXPECT_EQ(state.power.PortThickness, 20.0);
+}
+
+// A settings file that is a link to a pipe (held open at both ends, so
+// that no opening waits) or to a null device of the test's own: the start
+// reads nothing from it, and neither a preference changed nor a full save
+// puts a regular file in the node's place; each write says it failed.
+TEST_F(DesktopServicesTest, ASettingsFileLinkedToAPipeOrADeviceLeavesTheNodeAsItIs) {
+    const std::string root = folder.path().toStdString();
+    ASSERT_EQ(::mkfifo((root + "/pipe").c_str(), 0600), 0);
+    const int bothEnds = ::open((root + "/pipe").c_str(), O_RDWR | O_NONBLOCK);
+    std::vector<std::pair<std::string, mode_t>> nodes = {{root + "/pipe", S_IFIFO}};
+    if (::mknod((root + "/null").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) nodes.emplace_back(root + "/null", S_IFCHR);
+    for (const auto& [node, kind] : nodes) {
+        SCOPED_TRACE(node);
+        std::filesystem::create_directories(node + "-config/Keldrith");
+        std::filesystem::create_symlink(node, node + "-config/Keldrith/Quendal.ini");
+        ScopedEnv configHome("XDG_CONFIG_HOME", node + "-config");
+        platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+        resetState();
+        LoadPrefs();
+        EXPECT_EQ(state.power.PortThickness, 20.0);
+        state.power.PortThickness = 18.5;
+        EXPECT_FALSE(SaveChangedPrefs());
+        EXPECT_FALSE(SavePrefs());
+        struct stat after {};
+        EXPECT_TRUE(::lstat(node.c_str(), &after) == 0 && (after.st_mode & S_IFMT) == kind);
+    }
+    ::close(bothEnds);
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");  // the next use opens the file anew
 }
 
 }  // namespace

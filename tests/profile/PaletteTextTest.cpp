@@ -1,23 +1,43 @@
 // What the System Info palette writes and where it opens, without widgets.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "dialogs/ScreenFit.h"
 #include "selection/SystemInfoPalette.h"
 
 namespace quendal::test {
 namespace {
 
-TEST(PaletteValueText, DropsOnlyALeadingBlankAndCutsWithoutRounding) {
+TEST(PaletteValueText, DropsOnlyALeadingBlankAndRoundsToTheDecimalsThatFit) {
     struct Case { double value; int32_t decimals; const char* text; };
     const Case cases[] = {
-        {1234.56, 2, "1234.5"}, {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"},
-        {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"}, {-1234.5, 1, "-1234."},
+        {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"}, {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"},
+        // Too long for six characters: rounded to one decimal, or to none
+        // (the half of -1234.5 to the even -1234), never cut to a point.
+        {1234.56, 2, "1234.6"}, {1999.99, 2, "2000"}, {12345.67, 2, "12346"}, {-1234.5, 1, "-1234"},
+        {999999.4, 2, "999999"},
         // Digits before the point are never cut: the exponent form that keeps
         // the most digits in six characters, never rounded past the largest value.
         {1e6, 2, "1e6"}, {1234567.0, 2, "1235e3"}, {-123456.7, 1, "-123e3"}, {1e308, 2, "1e308"},
         {1.45e100, 2, "145e98"}, {1.2345e45, 2, "123e43"}, {9.9999e99, 2, "1e100"}, {1.7976931348623157e308, 2, "17e307"},
     };
     for (const Case& c : cases) EXPECT_EQ(paletteValueText(c.value, c.decimals).str(), c.text) << c.value;
+}
+
+// Every input power from 1 kW up to where the exponent form begins: six
+// characters at most, no point at the end, and read back within half a
+// unit of the last digit shown, as a value rounded to it is.
+TEST(PaletteValueText, EveryPowerOfFourToSixDigitsReadsBackWithinHalfItsLastDigit) {
+    for (int i = 0; i <= 200000; ++i) {
+        const double watts = 1000.0 + (999999.5 - 1000.0) * i / 200000;
+        const std::string text = paletteValueText(watts, 2).str();
+        const std::size_t point = text.find('.');
+        const double unit = point == std::string::npos ? 1.0 : std::pow(10.0, -double(text.size() - point - 1));
+        ASSERT_TRUE(text.size() <= 6 && text.back() != '.') << watts << " " << text;
+        ASSERT_LE(std::fabs(std::strtod(text.c_str(), nullptr) - watts), 0.5 * unit * (1.0 + 1e-12)) << watts << " " << text;
+    }
 }
 
 TEST(PaletteOnScreen, APlaceOffTheScreenIsMovedOntoItKeepingTheSize) {
