@@ -59,6 +59,8 @@ std::string fitForFileName(std::string_view text) {
     std::string out(text);
     std::replace(out.begin(), out.end(), '/', '-');
     std::replace(out.begin(), out.end(), '\0', '-');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, ' ');
     return out;
 }
 

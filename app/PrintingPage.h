@@ -33,7 +33,9 @@ double FittedPrintPageScale(const platform::PageArea& pageRect);
 double PrintPageScale(const platform::PageArea& pageRect, double userScale);
 
 // A text made fit to name a file or a print job: every "/" (which would
-// split it into folders) and every NUL byte becomes "-".
+// split it into folders) and every NUL byte becomes "-", and every other
+// control character (a line break or tab a design of an earlier version may
+// hold in its model name) a blank.
 std::string fitForFileName(std::string_view text);
 
 // The print job's name: the model name, "_" and the response title, fit

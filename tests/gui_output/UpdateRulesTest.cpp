@@ -57,6 +57,7 @@ TEST(SnapshotName, JoinsModelTitleAndNumberAsOneFileName) {
     EXPECT_EQ(SnapshotFileName("Test20-04", "Amplitude", 12), "Test20-04_Amplitude_12.png");
     EXPECT_EQ(SnapshotFileName("AB/CD 8", "Group Delay", 2), "AB-CD 8_Group Delay_2.png");
     EXPECT_EQ(SnapshotFileName("../../x", "Phase", 3), "..-..-x_Phase_3.png");
+    EXPECT_EQ(SnapshotFileName("W8\r\nPro\t2\x7F", "Phase", 4), "W8  Pro 2 _Phase_4.png");  // a name kept by an older version
 }
 
 TEST(ShutterSound, IsAShortClickAndItsEchoThatStartAndEndSilent) {
