@@ -12,6 +12,7 @@
 #include "response/PowerPlot.h"
 #include "response/ReferenceLevel.h"
 #include "response/StepResponse.h"
+#include "model/ControlCharacters.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "platform/MacRomanText.h"
@@ -60,7 +61,7 @@ std::string fitForFileName(std::string_view text) {
     std::replace(out.begin(), out.end(), '/', '-');
     std::replace(out.begin(), out.end(), '\0', '-');
     std::replace_if(
-        out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7F'; }, ' ');
+        out.begin(), out.end(), [](char c) { return isControlCharacter(static_cast<unsigned char>(c)); }, ' ');
     return out;
 }
 

@@ -1,16 +1,9 @@
 #include "dialogs/KeptName.h"
 
+#include "model/ControlCharacters.h"
 #include "platform/MacRomanText.h"
 
 namespace quendal {
-
-namespace {
-
-// A line break, a tab or another control character is not shown as what
-// it is.
-bool isControlCharacter(char32_t c) { return c < 0x20 || c == 0x7F; }
-
-}  // namespace
 
 KeptName keptName(std::string_view utf8) {
     KeptName name;
@@ -20,13 +13,6 @@ KeptName keptName(std::string_view utf8) {
         else name.text += char(byte);
     }
     return name;
-}
-
-std::u32string controlCharactersIn(std::string_view name) {
-    std::u32string characters;
-    for (const char c : name)
-        if (isControlCharacter(static_cast<unsigned char>(c))) characters += static_cast<unsigned char>(c);
-    return characters;
 }
 
 }  // namespace quendal

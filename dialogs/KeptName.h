@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/ControlCharacters.h"
+
 namespace quendal {
 
 // A name as a design keeps it, from the name as typed or pasted (UTF-8,
@@ -19,9 +21,5 @@ struct KeptName {
     std::u32string refused;
 };
 KeptName keptName(std::string_view utf8);
-
-// The control characters of an 8-bit name, as a sibling sends it, every
-// one in the order it stands.
-std::u32string controlCharactersIn(std::string_view name);
 
 }  // namespace quendal

@@ -1,8 +1,8 @@
 #include "model/DriverCheck.h"
 
-#include <algorithm>
 #include <cmath>
 
+#include "model/ControlCharacters.h"
 #include "model/State.h"
 #include "model/TextToNumber.h"
 
@@ -113,8 +113,7 @@ DriverCheckResult checkDriverTexts(const std::array<std::string_view, kDriverFie
     for (std::size_t i = 0; i < kDriverFieldCount; ++i) {
         const DriverField field = DriverField(i);
         if (ruleOf(field) == Rule::Text) {
-            const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
-            if (std::any_of(texts[i].begin(), texts[i].end(), control)) return {DriverFault::UnkeptCharacters, field};
+            if (!controlCharactersIn(texts[i]).empty()) return {DriverFault::UnkeptCharacters, field};
             continue;
         }
         DriverFault fault = DriverFault::None;

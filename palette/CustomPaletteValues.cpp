@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "engine/CalculationContract.h"
 #include "response/BoxValueTable.h"
 #include "response/CofCal.h"
 #include "model/NumberText.h"
@@ -88,30 +87,7 @@ FieldUnit boxValueUnit(BoxValue value) {
     }
 }
 
-std::string_view boxValueName(BoxValue value) {
-    // The Vented Box keeps its one chamber in VB1 and FB1 but labels them
-    // as a single box's volume and tuning.
-    if (currentSystemNumber() == kVentedBox && value == VB1) return "Vb";
-    if (currentSystemNumber() == kVentedBox && value == FB1) return "Fb";
-    switch (value) {
-        case VB: return "Vb";
-        case VB1: return "Vb1";
-        case VB2: return "Vb2";
-        case VB3: return "Vb3";
-        case FC: return "Fc";
-        case FC1: return "Fc1";
-        case FC2: return "Fc2";
-        case FB: return "Fb";
-        case FB1: return "Fb1";
-        case FB2: return "Fb2";
-        case FB3: return "Fb3";
-        case QTC: return "Qtc";
-        case VAP: return "Vap";
-        case FP: return "Fp";
-        case QP: return "Qmp";
-    }
-    return {};
-}
+std::string_view boxValueName(BoxValue value) { return boxValueLabel(currentSystemNumber(), value); }
 
 Str255& textForm(BoxValue value) {
     PaletteState& p = state.palette;

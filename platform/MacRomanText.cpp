@@ -118,22 +118,6 @@ bool macRomanFromUtf8(std::string_view utf8, std::string& out) {
     return true;
 }
 
-std::string macRomanFromUtf8Lossy(std::string_view utf8) {
-    std::string bytes;
-    bytes.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = 0;
-        if (!nextUtf8(utf8, i, c)) {
-            bytes += '?';
-            ++i;
-            continue;
-        }
-        const int b = macRomanOfUnicode(c);
-        bytes += b >= 0 ? char(b) : '?';
-    }
-    return bytes;
-}
-
 std::u32string unicodeFromUtf8(std::string_view utf8) {
     std::u32string characters;
     characters.reserve(utf8.size());
@@ -148,6 +132,17 @@ std::u32string unicodeFromUtf8(std::string_view utf8) {
     return characters;
 }
 
+namespace {
+
+// The Mac Roman byte of a character, "?" where Mac Roman has none (a
+// malformed byte is U+FFFD, which it has not either).
+char lossyByte(char32_t c) {
+    const int b = macRomanOfUnicode(c);
+    return b >= 0 ? char(b) : '?';
+}
+
+}  // namespace
+
 std::string numberTextFromUtf8(std::string_view utf8) {
     std::string bytes;
     bytes.reserve(utf8.size());
@@ -161,9 +156,15 @@ std::string numberTextFromUtf8(std::string_view utf8) {
             case 0x2009: bytes += ' '; continue;
             default: break;
         }
-        const int b = macRomanOfUnicode(c);
-        bytes += b >= 0 ? char(b) : '?';
+        bytes += lossyByte(c);
     }
+    return bytes;
+}
+
+std::string macRomanFromUtf8Lossy(std::string_view utf8) {
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (const char32_t c : unicodeFromUtf8(utf8)) bytes += lossyByte(c);
     return bytes;
 }
 

@@ -10,6 +10,7 @@
 #include "model/NumberText.h"
 #include "model/ParameterPasses.h"
 #include "model/Rounding.h"
+#include "response/BoxValueTable.h"
 #include "model/State.h"
 #include "response/AmplitudePlot.h"
 #include "response/CofCal.h"
@@ -56,7 +57,7 @@ constexpr const char* kLiter = kLitreUnit;
 
 struct NamedValue {
     uint32_t bit;
-    const char* name;
+    BoxValue label;
     const char* words;
     const char* unit;
     double value;
@@ -67,32 +68,28 @@ struct BoxValues {
     NamedValue all[15];
     explicit BoxValues(const BoxParameters& b, const PassiveRadiatorParameters& r)
         : all{
-              {kVB, "Vb", "box volume Vb", kLiter, b.VB},
-              {kVB1, "Vb1", "volume of chamber 1", kLiter, b.VB1},
-              {kFC, "Fc", "closed-box resonance Fc", kHz, b.FC},
-              {kFC1, "Fc1", "resonance of chamber 1", kHz, b.FC1},
-              {kFB, "Fb", "tuning frequency Fb", kHz, b.FB},
-              {kFB1, "Fb1", "tuning frequency of chamber 1", kHz, b.FB1},
-              {kVB2, "Vb2", "volume of chamber 2", kLiter, b.VB2},
-              {kFC2, "Fc2", "resonance of chamber 2", kHz, b.FC2},
-              {kFB2, "Fb2", "tuning frequency of chamber 2", kHz, b.FB2},
-              {kVB3, "Vb3", "volume of chamber 3", kLiter, b.VB3},
-              {kFB3, "Fb3", "tuning frequency of chamber 3", kHz, b.FB3},
-              {kQTC, "Qtc", "closed-box total Q (Qtc)", "", b.QTC},
-              {kVAP, "Vap", "passive radiator's equivalent volume", kLiter, r.VAP},
-              {kFP, "Fp", "passive radiator's resonance", kHz, r.FP},
-              {kQP, "Qmp", "passive radiator's Q", "", r.QP},
+              {kVB, BoxValue::VB, "box volume Vb", kLiter, b.VB},
+              {kVB1, BoxValue::VB1, "volume of chamber 1", kLiter, b.VB1},
+              {kFC, BoxValue::FC, "closed-box resonance Fc", kHz, b.FC},
+              {kFC1, BoxValue::FC1, "resonance of chamber 1", kHz, b.FC1},
+              {kFB, BoxValue::FB, "tuning frequency Fb", kHz, b.FB},
+              {kFB1, BoxValue::FB1, "tuning frequency of chamber 1", kHz, b.FB1},
+              {kVB2, BoxValue::VB2, "volume of chamber 2", kLiter, b.VB2},
+              {kFC2, BoxValue::FC2, "resonance of chamber 2", kHz, b.FC2},
+              {kFB2, BoxValue::FB2, "tuning frequency of chamber 2", kHz, b.FB2},
+              {kVB3, BoxValue::VB3, "volume of chamber 3", kLiter, b.VB3},
+              {kFB3, BoxValue::FB3, "tuning frequency of chamber 3", kHz, b.FB3},
+              {kQTC, BoxValue::QTC, "closed-box total Q (Qtc)", "", b.QTC},
+              {kVAP, BoxValue::VAP, "passive radiator's equivalent volume", kLiter, r.VAP},
+              {kFP, BoxValue::FP, "passive radiator's resonance", kHz, r.FP},
+              {kQP, BoxValue::QP, "passive radiator's Q", "", r.QP},
           } {}
 };
 
 // A value refused, named as the label beside its field in the system's
-// palette reads: the Vented Box keeps its one chamber in VB1 and FB1 but
-// labels them as a single box's, "Vb" and "Fb".
+// palette reads.
 BoxCheckResult fault(BoxFault kind, int32_t system, const NamedValue& v, double quoted) {
-    const char* name = v.name;
-    if (system == kVentedBox && v.bit == kVB1) name = "Vb";
-    if (system == kVentedBox && v.bit == kFB1) name = "Fb";
-    return {kind, name, v.words, v.unit, quoted};
+    return {kind, boxValueLabel(system, v.label), v.words, v.unit, quoted};
 }
 
 // The first selected value of `checked` that is not a finite number above

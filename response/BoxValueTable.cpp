@@ -77,4 +77,28 @@ std::vector<BoxValue> alignmentEntryValues(int32_t system, int32_t alin) {
     return values;
 }
 
+const char* boxValueLabel(int32_t system, BoxValue value) {
+    using enum BoxValue;
+    if (system == kVentedBox && value == VB1) return "Vb";
+    if (system == kVentedBox && value == FB1) return "Fb";
+    switch (value) {
+        case VB: return "Vb";
+        case VB1: return "Vb1";
+        case VB2: return "Vb2";
+        case VB3: return "Vb3";
+        case FC: return "Fc";
+        case FC1: return "Fc1";
+        case FC2: return "Fc2";
+        case FB: return "Fb";
+        case FB1: return "Fb1";
+        case FB2: return "Fb2";
+        case FB3: return "Fb3";
+        case QTC: return "Qtc";
+        case VAP: return "Vap";
+        case FP: return "Fp";
+        case QP: return "Qmp";
+    }
+    return "";
+}
+
 }  // namespace quendal

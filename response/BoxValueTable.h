@@ -15,6 +15,11 @@ namespace quendal {
 // The box and passive-radiator values the palette shows.
 enum class BoxValue : int32_t { VB, VB1, VB2, VB3, FC, FC1, FC2, FB, FB1, FB2, FB3, QTC, VAP, FP, QP };
 
+// The name of a value as the system's palette labels it beside its field
+// ("Fb1"): the Vented Box keeps its one chamber in VB1 and FB1 but labels
+// them as a single box's, "Vb" and "Fb".
+const char* boxValueLabel(int32_t system, BoxValue value);
+
 // One value row of a system: the value, the top of its field, the id of
 // its read-only text and of its entry field (0: never an entry).
 struct PaletteValueRow {

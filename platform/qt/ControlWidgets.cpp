@@ -283,10 +283,21 @@ KeyTaker takerOfKey(QWidget* focus, const QKeyEvent& key) {
     }
 }
 
+namespace {
+
+// Whether Tab stops at the widget of the window, as the toolkit's own walk
+// decides: it takes Tab, stands for itself, and can be used and seen.
+bool takesTab(const QWidget* w, const QWidget* window) {
+    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->focusProxy() == nullptr && w->isEnabled() &&
+           w->isVisibleTo(window) && w->window() == window;
+}
+
+}  // namespace
+
 QWidget* defaultButtonFirst(QWidget* window) {
     QWidget* first = nullptr;
     for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(window) && w->window() == window) {
+        if (takesTab(w, window)) {
             first = w;
             break;
         }
@@ -299,13 +310,6 @@ QWidget* defaultButtonFirst(QWidget* window) {
 }
 
 namespace {
-
-// Whether Tab stops at the widget of the window, as the toolkit's own walk
-// decides: it takes Tab, stands for itself, and can be used and seen.
-bool takesTab(const QWidget* w, const QWidget* window) {
-    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->focusProxy() == nullptr && w->isEnabled() &&
-           w->isVisibleTo(window) && w->window() == window;
-}
 
 // The controls Tab stops at, in the order it reaches them.
 QList<QWidget*> tabOrder(QWidget* window) {

@@ -433,7 +433,7 @@ TEST_F(ControlTest, TheControlWithTheKeyboardWearsARingTheDefaultButtonDoesNot) 
     tabs.items = {"Circular", "Rectangular"};
     const ControlSpec box(ControlKind::CheckBox, Rect16{44, 10, 64, 300}, "Sound");
     const std::pair<platform::ControlNumber, ControlSpec> made[] = {{11, ok}, {12, box}, {14, popup}, {15, tabs}};
-    for (const auto& [control, spec] : made) ASSERT_TRUE(platform::createControl(7, control, spec));
+    for (const auto& [control, described] : made) ASSERT_TRUE(platform::createControl(7, control, described));
     platform::selectWindow(7);
     ASSERT_TRUE(QTest::qWaitForWindowActive(platform::qt::windowWidget(7)->windowHandle()));
     const QColor highlight = QApplication::palette().color(QPalette::Active, QPalette::Highlight);
