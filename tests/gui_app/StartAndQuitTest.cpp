@@ -1,7 +1,5 @@
 // The start in its order, and the preferences kept however the program ends.
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -76,6 +74,8 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath("Keldrith/Quendal.ini");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
     const struct {
         const char* name;
         std::function<void()> out;
@@ -87,7 +87,6 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         SCOPED_TRACE(road.name);
         QFile::remove(file);
         platform::setPreferenceStore(nullptr);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         std::string writtenAtOk;
         QTimer::singleShot(0, [&] {
             // Preferences: 33 W and 18 mm typed, OK.
@@ -112,8 +111,7 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         EXPECT_EQ(onDisk(file, "RespWndBounds"), "\" 100, 120, 490, 660\"");
         resetState();
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    qputenv("XDG_CONFIG_HOME", configHome);
 }
 
 TEST_F(AppTest, EveryWayOutKeepsThePreferencesOnceAndTheDriverWindowsQuitKeepsNothing) {
