@@ -405,6 +405,10 @@ TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedPastedOrSent) {
         {kPRModelField, "PR-25\nPR-30", "Model Name holds characters a design cannot keep: U+000A", "", "", true},
         {kPRManufacturerField, "Acme\tAudio", "Manufacturer holds characters a design cannot keep: U+0009", "PR-25", "",
          true},
+        // The top of each range of control characters.
+        {kPRModelField, "PR-25\x1F", "Model Name holds characters a design cannot keep: U+001F", "", "", true},
+        {kPRManufacturerField, "Acme\x7F", "Manufacturer holds characters a design cannot keep: U+007F", "PR-25", "",
+         true},
         // The first name holds the substitute character, the second one a
         // character beyond the design's text: each is blamed for its own.
         {kPRManufacturerField, "Acme\x1A", "Manufacturer holds characters a design cannot keep: U+001A", "PR-テ"},
