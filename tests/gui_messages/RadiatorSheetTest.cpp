@@ -57,7 +57,14 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
         std::optional<std::string> clipboard;
         bool matches;
     };
+    // Fewer than 256 characters in more than 255 bytes: the clipboard's
+    // characters are counted, not their bytes.
+    std::vector<std::string> accented = radiatorFields();
+    for (int i = 0; i < 120; ++i) accented[1] += "\u00E9";
+    const std::string wide = recordText(accented);
     const std::vector<Case> cases = {
+        {"255 characters in more bytes", wide.size() > 255 && QString::fromStdString(wide).size() < 256
+                                             ? std::optional(wide) : std::nullopt, true},
         {"a radiator record", radiatorRecord(), true},
         {"a driver record", driverRecord(), false},
         {"an empty clipboard", std::string(), false},
