@@ -11,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
+#include "app/Preferences.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PreferencesWindow.h"
 
@@ -111,6 +112,38 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         EXPECT_EQ(onDisk(file, "RespWndBounds"), "\" 100, 120, 490, 660\"");
         resetState();
     }
+    qputenv("XDG_CONFIG_HOME", configHome);
+}
+
+// A preference changed by a window event (System Select's arrow key) or by
+// a menu command (the System Info palette hidden, which keeps its place) is
+// in the file as soon as the event has been handled: a kill just after it
+// loses nothing.
+TEST_F(AppTest, APreferenceChangedByAWindowEventOrAMenuCommandIsInTheFileAtOnce) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("Keldrith/Quendal.ini");
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    platform::setPreferenceStore(nullptr);
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    press(kDefaultParametersWindow, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    const int32_t first = state.selection.SysSelBtnNum;
+    press(kSystemSelectWindow, Qt::Key_Right);
+    ASSERT_NE(state.selection.SysSelBtnNum, first);
+    EXPECT_EQ(onDisk(file, "SysSelBtnNum"), std::to_string(state.selection.SysSelBtnNum));
+
+    press(kSystemSelectWindow, Qt::Key_Return);
+    if (platform::windowExists(kInitialSetupSheet)) press(kInitialSetupSheet, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kSystemInfoPalette));
+    platform::qt::windowWidget(kSystemInfoPalette)->move(37, 41);  // a place no preference holds yet
+    const std::string placeBefore = onDisk(file, "InfoWndBounds");
+    ApplicationEventHandler(kViewMenu, 12);
+    ASSERT_FALSE(platform::windowExists(kSystemInfoPalette));
+    ASSERT_NE('"' + rectangleText(state.bounds.InfoWndBounds) + '"', placeBefore);
+    EXPECT_EQ(onDisk(file, "InfoWndBounds"), '"' + rectangleText(state.bounds.InfoWndBounds) + '"');
     qputenv("XDG_CONFIG_HOME", configHome);
 }
 
