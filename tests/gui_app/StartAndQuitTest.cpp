@@ -70,13 +70,22 @@ std::string onDisk(const QString& file, const std::string& key) {
     return "<missing>";
 }
 
-TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
-    // The layer's own preferences file, in a folder of this test.
+// The layer's own preferences file, in a configuration folder of the test's
+// own for as long as it stands.
+struct OwnPreferencesFile {
+    OwnPreferencesFile() : configHome(qgetenv("XDG_CONFIG_HOME")), file(folder.filePath("Keldrith/Quendal.ini")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    }
+    ~OwnPreferencesFile() { qputenv("XDG_CONFIG_HOME", configHome); }
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString file = folder.filePath("Keldrith/Quendal.ini");
-    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    const QByteArray configHome;
+    const QString file;
+};
+
+TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
+    const OwnPreferencesFile own;
+    ASSERT_TRUE(own.folder.isValid());
+    const QString& file = own.file;
     const struct {
         const char* name;
         std::function<void()> out;
@@ -112,7 +121,6 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         EXPECT_EQ(onDisk(file, "RespWndBounds"), "\" 100, 120, 490, 660\"");
         resetState();
     }
-    qputenv("XDG_CONFIG_HOME", configHome);
 }
 
 // A preference changed by a window event (System Select's arrow key) or by
@@ -120,11 +128,9 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
 // in the file as soon as the event has been handled: a kill just after it
 // loses nothing.
 TEST_F(AppTest, APreferenceChangedByAWindowEventOrAMenuCommandIsInTheFileAtOnce) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString file = folder.filePath("Keldrith/Quendal.ini");
-    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    const OwnPreferencesFile own;
+    ASSERT_TRUE(own.folder.isValid());
+    const QString& file = own.file;
     platform::setPreferenceStore(nullptr);
     start();
     ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
@@ -144,7 +150,6 @@ TEST_F(AppTest, APreferenceChangedByAWindowEventOrAMenuCommandIsInTheFileAtOnce)
     ASSERT_FALSE(platform::windowExists(kSystemInfoPalette));
     ASSERT_NE('"' + rectangleText(state.bounds.InfoWndBounds) + '"', placeBefore);
     EXPECT_EQ(onDisk(file, "InfoWndBounds"), '"' + rectangleText(state.bounds.InfoWndBounds) + '"');
-    qputenv("XDG_CONFIG_HOME", configHome);
 }
 
 TEST_F(AppTest, EveryWayOutKeepsThePreferencesOnceAndTheDriverWindowsQuitKeepsNothing) {
