@@ -301,7 +301,8 @@ SettingsWrite replaceSettingsFile(const std::string& path, std::string_view text
             // Through a link, the file it names is replaced and the link stays.
             char real[PATH_MAX];
             struct stat st {};
-            if (::realpath(path.c_str(), real) == nullptr || ::stat(real, &st) != 0) return SettingsWrite::Failed;
+            if (::realpath(path.c_str(), real) == nullptr || ::stat(real, &st) != 0 || ::access(real, W_OK) != 0)
+                return SettingsWrite::Failed;
             target = real;
             mode = st.st_mode & 07777;
             break;

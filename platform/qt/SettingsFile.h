@@ -35,8 +35,8 @@ struct SettingsEntry {
 std::vector<SettingsEntry> parseSettingsText(std::string_view text);
 
 // The value as a line of the file holds one text: quoted when it has a
-// comma, semicolon, equals sign or quote, or blanks at either end; a
-// backslash, quote and control character escaped; "@" at the start doubled.
+// comma, semicolon or equals sign, or blanks at either end; a backslash,
+// quote and control character escaped; "@" at the start doubled.
 std::string settingsValueText(std::string_view text);
 
 // The file's text: [General] first, then each other section in the order
@@ -63,7 +63,8 @@ enum class SettingsWrite { Written, Refused, Failed };
 // so that a program killed at any moment leaves the old file or the new.
 // The folders are made (mode 0700) where missing. Refused, with nothing
 // changed, when what stands there is no regular file; Failed when the
-// folder or disk refuses the write.
+// folder or disk refuses the write, or the file is one the user may not
+// write (made read-only, it stays as it is).
 SettingsWrite replaceSettingsFile(const std::string& path, std::string_view text);
 
 }  // namespace quendal::platform::qt

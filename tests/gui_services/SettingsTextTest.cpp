@@ -1,7 +1,15 @@
 // The preferences file's text: what a file written by an earlier version or
-// edited by hand reads as, and every text written reads back as itself.
+// edited by hand reads as, and every text written reads back as itself; and
+// the file replaced whole, through the user's link, in folders made for it.
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,6 +19,9 @@ namespace quendal::test {
 namespace {
 
 using platform::qt::parseSettingsText;
+using platform::qt::readSettingsFile;
+using platform::qt::replaceSettingsFile;
+using platform::qt::SettingsWrite;
 using platform::qt::settingsText;
 using platform::qt::settingsValueText;
 
@@ -71,6 +82,50 @@ TEST(SettingsText, EveryTextWrittenReadsBackAsItself) {
         EXPECT_TRUE(entries[0].readable) << settingsValueText(t);
     }
     EXPECT_EQ(settingsValueText(" 22, 10, 412, 550"), "\" 22, 10, 412, 550\"");  // as earlier versions wrote it
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+TEST(SettingsFile, IsReplacedWholeThroughTheUsersLinkAndInFoldersMadeForIt) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string root = folder.path().toStdString();
+
+    // No folder yet: made for the user alone, and the file in it.
+    const std::string fresh = root + "/config/Keldrith/Quendal.ini";
+    EXPECT_EQ(readSettingsFile(fresh), std::string());
+    EXPECT_EQ(replaceSettingsFile(fresh, "[General]\nA=1\n"), SettingsWrite::Written);
+    EXPECT_EQ(fileText(fresh), "[General]\nA=1\n");
+    struct stat made {};
+    ASSERT_EQ(::stat((root + "/config").c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0700u);
+
+    // A link to the user's own file: the file is replaced, keeping its
+    // permissions, and the link stays; nothing is left beside it.
+    std::filesystem::create_directories(root + "/kept");
+    const std::string real = root + "/kept/settings.ini", link = root + "/Quendal.ini";
+    std::ofstream(real) << "[General]\nA=1\n";
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    std::filesystem::create_symlink(real, link);
+    EXPECT_EQ(readSettingsFile(link), "[General]\nA=1\n");
+    EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=2\n"), SettingsWrite::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(fileText(real), "[General]\nA=2\n");
+    struct stat kept {};
+    ASSERT_EQ(::stat(real.c_str(), &kept), 0);
+    EXPECT_EQ(kept.st_mode & 0777, 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "/kept"), {}), 1);
+
+    // A file the user made read-only stays as it is (the superuser may
+    // write any file: nothing to see then).
+    if (::geteuid() != 0) {
+        ASSERT_EQ(::chmod(real.c_str(), 0440), 0);
+        EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=3\n"), SettingsWrite::Failed);
+        EXPECT_EQ(fileText(real), "[General]\nA=2\n");
+    }
 }
 
 }  // namespace
