@@ -9,6 +9,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/MacRomanText.h"
+
 namespace quendal::platform::qt {
 
 namespace {
@@ -30,25 +32,6 @@ int hexValue(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
-}
-
-void appendUtf8(std::string& out, unsigned long code) {
-    code = std::min(code, 0x10FFFFul);
-    if (code < 0x80) {
-        out += char(code);
-    } else if (code < 0x800) {
-        out += char(0xC0 | (code >> 6));
-        out += char(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += char(0xE0 | (code >> 12));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    } else {
-        out += char(0xF0 | (code >> 18));
-        out += char(0x80 | ((code >> 12) & 0x3F));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-    }
 }
 
 // The character an escape stands for, from just after its backslash;
@@ -78,7 +61,7 @@ void unescapeAt(std::string_view v, std::size_t& i, std::string& out) {
         if (d < 0 || d >= base) break;
         code = std::min(code * unsigned(base) + unsigned(d), 0x10FFFFul);
     }
-    appendUtf8(out, code);
+    platform::appendUtf8(out, char32_t(code));
 }
 
 // What a value of the file reads as: its parts, one unless it is a list.
