@@ -166,7 +166,6 @@ std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_
     if (unit == FieldUnit::None) s += " takes a number alone";
     else s += " is in " + std::string(unitName(unit));
     s += ": \"" + quoted(text) + "\" is not taken.";
-    if (readTypedNumber(text, unit).otherRating) s += kContinuousRatingNote;
     return s;
 }
 

@@ -43,11 +43,11 @@ std::string_view refusedEntryTitle(std::string_view text, FieldUnit unit);
 // Why a number in another unit than its field's is refused, naming the
 // field by its label and the unit it takes, with the text as typed:
 // Fs (Free Air Resonance) is in Hz: "0.03 kHz" is not taken.
-// A field without a unit "takes a number alone". Watts of another rating
-// than the continuous one ("500 W peak") are followed by
-// kContinuousRatingNote. The text is quoted without the blanks around it,
-// each blank inside it a plain one.
+// A field without a unit "takes a number alone". The text is quoted
+// without the blanks around it, each blank inside it a plain one.
 std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_view text);
+// Follows the reason where a thermal limit is asked for (Pemax) and the
+// text names a peak, max, program or music rating (TypedNumber::peakRating).
 inline constexpr std::string_view kContinuousRatingNote =
     "  ( A peak, max, program or music rating is not a thermal limit: the continuous (RMS) rating is. )";
 

@@ -186,12 +186,14 @@ std::string folded(std::string_view text) {
     return out;
 }
 
-// A capital M at the start is the mega prefix: "Mm", "MH", "ML" are other
-// units of the same quantity, never the milli unit. "MM" is no unit's
-// symbol (a megametre is "Mm"): it is how data sheets in capitals write mm.
-bool megaPrefix(FieldUnit unit, std::string_view text) {
-    if (text.size() < 2 || text[0] != 'M') return false;
-    return !(unit == FieldUnit::Millimetre && text[1] == 'M');
+// A capital M with a small letter after it is the mega prefix: "Mm", "Mh",
+// "Ml" are other units of the same quantity, never the milli unit. A unit
+// written all in capitals ("MM", "MH", "ML") is the field's own unit in
+// capitals, as data sheets in capitals write it: a megametre, megahenry or
+// megalitre is no field's unit, so nothing is misread.
+bool megaPrefix(std::string_view text) {
+    return text.size() >= 2 && text[0] == 'M' &&
+           std::any_of(text.begin() + 1, text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 constexpr std::string_view kWattSpellings[] = {"watts", "watt", "w"};
@@ -218,6 +220,27 @@ std::optional<std::string_view> afterWatts(std::string_view folded) {
     return std::nullopt;
 }
 
+// Whether a folded text of watts names a rating that is no thermal limit:
+// a word of what follows the watts (run on or not: "w peak", "w (max.)",
+// "wpeak") is one of the peak, maximum, program or music ratings.
+bool namesPeakRating(std::string_view folded) {
+    static constexpr std::string_view kPeakRatings[] = {"peak", "max", "maximum", "program", "programme", "music"};
+    for (const std::string_view watts : kWattSpellings) {
+        if (!folded.starts_with(watts)) continue;
+        std::string_view rest = folded.substr(watts.size());
+        const auto letter = [](char c) { return c >= 'a' && c <= 'z'; };
+        while (!rest.empty()) {
+            const auto begin = std::find_if(rest.begin(), rest.end(), letter);
+            const auto end = std::find_if_not(begin, rest.end(), letter);
+            const std::string_view word(begin, end);
+            if (std::find(std::begin(kPeakRatings), std::end(kPeakRatings), word) != std::end(kPeakRatings)) return true;
+            rest = std::string_view(end, rest.end());
+        }
+        return false;
+    }
+    return false;
+}
+
 bool continuousRating(std::string_view qualifier) {
     return qualifier.empty() ||
            std::find(std::begin(kContinuousRatings), std::end(kContinuousRatings), qualifier) != std::end(kContinuousRatings);
@@ -237,7 +260,7 @@ bool spellsUnit(FieldUnit unit, std::string_view text) {
     static constexpr std::string_view kMilliHenry[] = {"mh"};
     static constexpr std::string_view kOhm[] = {"\xBD", "ohm", "ohms"};
     static constexpr std::string_view kPercent[] = {"%"};
-    if (megaPrefix(unit, text)) return false;
+    if (megaPrefix(text)) return false;
     const std::string spelled = folded(text);
     std::span<const std::string_view> spellings;
     switch (unit) {
@@ -299,11 +322,7 @@ TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
         if (!spellsUnit(unit, rest)) {
             const auto first = static_cast<unsigned char>(rest[0]);
             typed.otherUnit = isLetter(rest[0]) || first >= 0x80 || rest[0] == '%';
-            if (unit == FieldUnit::Watt) {
-                const std::string spelled = folded(rest);
-                const std::optional<std::string_view> qualifier = afterWatts(spelled);
-                typed.otherRating = qualifier && !continuousRating(*qualifier);
-            }
+            typed.peakRating = unit == FieldUnit::Watt && namesPeakRating(folded(rest));
             return noNumber();
         }
     }

@@ -60,9 +60,10 @@ std::string_view unitName(FieldUnit unit);
 // Mac Roman: a raised 2 or 3 after "cm", which it lacks, comes from an
 // entry field as "^2" or "^3", and the Omega is its byte 0xBD. Case does
 // not matter ("HZ", "mh", "OHMS", "w"), nor how many blanks stand between
-// words ("sq  cm"), except that a capital M at the start is the mega prefix:
-// "Mm", "MH", "ML" are other units, never the field's (while "MM", no
-// unit's symbol, is how data sheets in capitals write mm). A spelling of
+// words ("sq  cm"), except that a capital M with a small letter after it is
+// the mega prefix: "Mm", "Mh", "Ml" are other units, never the field's. A
+// unit all in capitals is the field's own in capitals ("MM", "MH", "ML"):
+// a megametre, megahenry or megalitre is no field's unit. A spelling of
 // the same size is the unit ("dm3" a litre, "ml" a cm^3); nothing is ever
 // converted, so another size stays another unit ("0.05 kHz").
 bool spellsUnit(FieldUnit unit, std::string_view text);
@@ -90,9 +91,11 @@ struct TypedNumber {
     double value = 0.0;
     bool comma = false;      // no number because of a comma
     bool otherUnit = false;  // no number in this field: another unit follows it
-    // Watts followed by another rating than the continuous one ("500 W peak",
-    // "W max", "W program", "W music"): no thermal limit, another unit here.
-    bool otherRating = false;
+    // In a watts field, watts that name a peak, maximum, program or music
+    // rating ("500 W peak", "W (max.)", "W program", "W music"): no thermal
+    // limit. Other words after the watts ("W nom.", "W into 8 ohms") name
+    // none, though they are no continuous rating either.
+    bool peakRating = false;
     bool number() const { return kind == NumberTextKind::Number; }
 };
 TypedNumber readTypedNumber(std::string_view text, FieldUnit unit);

@@ -41,19 +41,6 @@ const std::array<Pair, 128>& reverseTable() {
     return table;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else {  // the table holds only characters of the basic plane
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 // The next character of UTF-8 text at `i`, moving `i` past it; false on a
 // malformed sequence.
 bool nextUtf8(std::string_view s, std::size_t& i, char32_t& c) {
@@ -166,6 +153,25 @@ std::string macRomanFromUtf8Lossy(std::string_view utf8) {
     bytes.reserve(utf8.size());
     for (const char32_t c : unicodeFromUtf8(utf8)) bytes += lossyByte(c);
     return bytes;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF) c = 0xFFFD;
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
 }
 
 }  // namespace quendal::platform

@@ -22,6 +22,8 @@ std::string macRomanFromUtf8Lossy(std::string_view utf8);
 
 // The characters of UTF-8 text; a malformed byte is U+FFFD.
 std::u32string unicodeFromUtf8(std::string_view utf8);
+// Appends the UTF-8 bytes of a character; one beyond U+10FFFF is U+FFFD.
+void appendUtf8(std::string& out, char32_t character);
 
 // A number with its unit, typed or copied from a data sheet, as the
 // program's number reader takes it: the raised 2 and 3 of a unit ("cm²",

@@ -55,12 +55,12 @@ int32_t GetSpConImageForSysInfoPalet();
 
 // A value as the palette shows it: the value text rounded to `decimals`,
 // without its leading blank (a minus sign stays), in at most 6 characters:
-// a longer text is rounded to fewer decimals, down to none, so that its
-// last digit is the nearest and it never ends in a point: 1234.56 with 2
-// decimals gives "1234.6", 1999.99 "2000", 12345.67 "12346". A value whose
-// digits before the point would not fit is shown in the exponent form that
-// keeps the most significant digits in the 6 characters, rounded but never
-// past the largest finite value: 1000000 gives "1e6", 1234567 "1235e3",
+// a longer text is cut after the sixth, not rounded, and a cut that ends
+// in a point drops it: 1234.56 with 2 decimals gives "1234.5", 1999.99
+// "1999.9", 12345.67 "12345". A value whose digits before the point would
+// not fit is shown in the exponent form that keeps the most significant
+// digits in the 6 characters, rounded but never past the largest finite
+// value: 1000000 gives "1e6", 1234567 "1235e3",
 // 1.45e100 "145e98", the largest double "17e307".
 Str255 paletteValueText(double value, int32_t decimals);
 

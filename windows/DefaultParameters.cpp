@@ -106,8 +106,13 @@ void addRow(DriverField field, const DriverValues& driver) {
 // What the alert says about a refused field.
 std::string whyRefused(const DriverCheckResult& result, std::string_view text) {
     const std::string_view name = kRows[std::size_t(result.field)].label;
-    if (result.fault != DriverFault::AboveLimit)
-        return refusedValueReason(name, result.fault, driverFieldUnit(result.field), text);
+    if (result.fault != DriverFault::AboveLimit) {
+        std::string why = refusedValueReason(name, result.fault, driverFieldUnit(result.field), text);
+        // Pemax asks for a thermal limit: a peak rating there is told why.
+        if (result.field == DriverField::PEMX && readTypedNumber(text, FieldUnit::Watt).peakRating)
+            why += kContinuousRatingNote;
+        return why;
+    }
     if (result.field == DriverField::FS)
         return std::string(name) + " must not exceed 1000 Hz: the response pages end at 1 kHz.";
     return std::string(name) + " must not exceed 100 %.";

@@ -7,20 +7,18 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QUrl>
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <map>
-#include <memory>
+#include <charconv>
+#include <string>
+#include <vector>
 
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
+#include "platform/qt/SettingsFile.h"
 
 namespace quendal::platform::qt {
 
@@ -28,111 +26,93 @@ namespace {
 
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-// Whether the settings file may be written as a file is written: a new
-// file written beside it and renamed over it. Only a regular file (or none
-// yet) may be replaced so; through a link the rename would put a regular
-// file in place of whatever the link names, a device or a pipe, and
-// reading one of those may never end.
-bool replaceableFile(const QString& path) {
-    struct stat target {};
-    if (::stat(QFile::encodeName(path).constData(), &target) != 0) return errno == ENOENT;
-    return S_ISREG(target.st_mode);
-}
-
-// An INI file under the configuration folder, opened on first use with the
-// identity known by then. A settings file that is no regular file (a link
-// to a device, say) is neither read nor replaced: the values live in
-// memory for the run, and each write of them reports the failure.
+// The program's own INI file under the configuration folder, read on first
+// use with the identity known by then, and only that file: no file of the
+// organisation or of the system stands in for it, and no lock file is made
+// beside it (each write replaces it whole). A settings file that is no
+// regular file (a pipe, a link to a device, a folder) is neither read nor
+// replaced: the values live in memory for the run, and each write of them
+// reports the failure. The same holds from the moment it turns into one.
 class IniPreferences : public PreferenceStore {
 public:
     void setIdentity(std::string_view organisation, std::string_view application) override {
         if (!organisation.empty()) QCoreApplication::setOrganizationName(fromUtf8(organisation));
         if (!application.empty()) QCoreApplication::setApplicationName(fromUtf8(application));
-        if (settings_ && replaceableFile(settings_->fileName())) settings_->sync();
-        settings_.reset();
-        inMemory_.reset();
+        if (loaded_ && pending_) synchronize();
+        loaded_ = false;
     }
 
     std::optional<StoredPreference> read(std::string_view key) override {
-        const QString name = fromUtf8(key);
-        QVariant value;
-        if (QSettings* s = fileSettings()) {
-            if (!s->contains(name)) return std::nullopt;
-            value = s->value(name);
-        } else {
-            const auto kept = inMemory_->find(name);
-            if (kept == inMemory_->end()) return std::nullopt;
-            value = kept->second;
-        }
-        StoredPreference stored;
-        if (value.typeId() == QMetaType::QStringList) {
-            for (const QString& part : value.toStringList()) stored.texts.push_back(part.toStdString());
-            return stored;
-        }
-        // Numbers written in this run keep their type; read back from the
-        // file everything is text. Other kinds hold no text.
-        switch (value.typeId()) {
-            case QMetaType::QString:
-            case QMetaType::Int:
-            case QMetaType::LongLong:
-            case QMetaType::UInt:
-            case QMetaType::ULongLong:
-            case QMetaType::Double:
-            case QMetaType::Bool:
-                stored.texts.push_back(value.toString().toStdString());
-                return stored;
-            default: return std::nullopt;
-        }
+        load();
+        const SettingsEntry* entry = find(key);
+        if (entry == nullptr || !entry->readable) return std::nullopt;
+        return StoredPreference{entry->texts};
     }
 
     void write(std::string_view key, const PreferenceSetting& value) override {
-        QVariant v;
-        if (const auto* i = std::get_if<int32_t>(&value)) v = QVariant(int(*i));
-        else if (const auto* d = std::get_if<double>(&value)) v = QVariant(*d);
-        else v = QVariant(fromUtf8(std::get<std::string>(value)));
-        if (QSettings* s = fileSettings()) s->setValue(fromUtf8(key), v);
-        else (*inMemory_)[fromUtf8(key)] = v;
+        load();
+        std::string text;
+        if (const auto* i = std::get_if<int32_t>(&value)) text = std::to_string(*i);
+        else if (const auto* d = std::get_if<double>(&value)) text = shortestText(*d);
+        else text = std::get<std::string>(value);
+        SettingsEntry* entry = find(key);
+        if (entry == nullptr) entry = &entries_.emplace_back(SettingsEntry{{}, std::string(key), {}, {}, true});
+        entry->raw = settingsValueText(text);
+        entry->texts = {text};
+        entry->readable = true;
+        pending_ = true;
     }
 
     bool synchronize() override {
-        QSettings* s = fileSettings();
-        if (s == nullptr) return false;  // nothing reaches the file
-        s->sync();
-        return s->status() == QSettings::NoError;
+        load();
+        if (!onFile_) return false;  // nothing reaches the file
+        if (!pending_) return true;
+        switch (replaceSettingsFile(path_, settingsText(entries_))) {
+            case SettingsWrite::Written: pending_ = false; return true;
+            case SettingsWrite::Refused: onFile_ = false; return false;  // kept in memory from now on
+            case SettingsWrite::Failed: return false;                    // the next write tries again
+        }
+        return false;
     }
 
 private:
-    // The file's settings, or nullptr once the file has been found to be no
-    // regular file; it is looked at again before each use, since a write
-    // would replace it. Settings written since the last sync are always
-    // synced before the next use, so dropping them writes nothing.
-    QSettings* fileSettings() {
-        if (inMemory_) return nullptr;
-        if (replaceableFile(settings_ ? settings_->fileName() : userSettingsPath())) {
-            if (!settings_)
-                settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                        QCoreApplication::organizationName(),
-                                                        QCoreApplication::applicationName());
-            return settings_.get();
-        }
-        inMemory_.emplace();
-        if (settings_)
-            for (const QString& key : settings_->allKeys()) (*inMemory_)[key] = settings_->value(key);
-        settings_.reset();
+    void load() {
+        if (loaded_) return;
+        loaded_ = true;
+        pending_ = false;
+        path_ = userSettingsPath();
+        const std::optional<std::string> text = readSettingsFile(path_);
+        onFile_ = text.has_value();
+        entries_ = text ? parseSettingsText(*text) : std::vector<SettingsEntry>();
+    }
+
+    SettingsEntry* find(std::string_view key) {
+        for (SettingsEntry& e : entries_)
+            if (e.section.empty() && e.key == key) return &e;
         return nullptr;
     }
 
-    // Where the settings of this identity are kept, looked at before they
-    // are opened: opening reads them.
-    static QString userSettingsPath() {
-        QString organisation = QCoreApplication::organizationName();
-        if (organisation.isEmpty()) organisation = QStringLiteral("Unknown Organization");
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + organisation + '/' +
-               QCoreApplication::applicationName() + QStringLiteral(".ini");
+    // The shortest text that reads back as the same double.
+    static std::string shortestText(double value) {
+        char buffer[32];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        return std::string(buffer, result.ptr);
     }
 
-    std::unique_ptr<QSettings> settings_;
-    std::optional<std::map<QString, QVariant>> inMemory_;
+    // Where the settings of this identity are kept.
+    static std::string userSettingsPath() {
+        QString organisation = QCoreApplication::organizationName();
+        if (organisation.isEmpty()) organisation = QStringLiteral("Unknown Organization");
+        return QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+                                 organisation + '/' + QCoreApplication::applicationName() + QStringLiteral(".ini"))
+            .toStdString();
+    }
+
+    bool loaded_ = false;
+    bool onFile_ = false;   // false: the values live in memory for the run
+    bool pending_ = false;  // written since the file was last replaced
+    std::string path_;
+    std::vector<SettingsEntry> entries_;
 };
 
 class DesktopFiles : public FileService {

@@ -1,7 +1,5 @@
 // The start in its order, and the preferences kept however the program ends.
 #include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -13,6 +11,7 @@
 
 #include "AppFixture.h"
 #include "app/CommandDispatch.h"
+#include "app/Preferences.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PreferencesWindow.h"
 
@@ -71,11 +70,22 @@ std::string onDisk(const QString& file, const std::string& key) {
     return "<missing>";
 }
 
-TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
-    // The layer's own preferences file, in a folder of this test.
+// The layer's own preferences file, in a configuration folder of the test's
+// own for as long as it stands.
+struct OwnPreferencesFile {
+    OwnPreferencesFile() : configHome(qgetenv("XDG_CONFIG_HOME")), file(folder.filePath("Keldrith/Quendal.ini")) {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    }
+    ~OwnPreferencesFile() { qputenv("XDG_CONFIG_HOME", configHome); }
     QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString file = folder.filePath("Keldrith/Quendal.ini");
+    const QByteArray configHome;
+    const QString file;
+};
+
+TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
+    const OwnPreferencesFile own;
+    ASSERT_TRUE(own.folder.isValid());
+    const QString& file = own.file;
     const struct {
         const char* name;
         std::function<void()> out;
@@ -87,7 +97,6 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         SCOPED_TRACE(road.name);
         QFile::remove(file);
         platform::setPreferenceStore(nullptr);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
         std::string writtenAtOk;
         QTimer::singleShot(0, [&] {
             // Preferences: 33 W and 18 mm typed, OK.
@@ -112,8 +121,35 @@ TEST_F(AppTest, ThePreferencesSetInARunOutliveQuitALogoutAndAKill) {
         EXPECT_EQ(onDisk(file, "RespWndBounds"), "\" 100, 120, 490, 660\"");
         resetState();
     }
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+}
+
+// A preference changed by a window event (System Select's arrow key) or by
+// a menu command (the System Info palette hidden, which keeps its place) is
+// in the file as soon as the event has been handled: a kill just after it
+// loses nothing.
+TEST_F(AppTest, APreferenceChangedByAWindowEventOrAMenuCommandIsInTheFileAtOnce) {
+    const OwnPreferencesFile own;
+    ASSERT_TRUE(own.folder.isValid());
+    const QString& file = own.file;
+    platform::setPreferenceStore(nullptr);
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, 5000));
+    press(kDefaultParametersWindow, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
+    const int32_t first = state.selection.SysSelBtnNum;
+    press(kSystemSelectWindow, Qt::Key_Right);
+    ASSERT_NE(state.selection.SysSelBtnNum, first);
+    EXPECT_EQ(onDisk(file, "SysSelBtnNum"), std::to_string(state.selection.SysSelBtnNum));
+
+    press(kSystemSelectWindow, Qt::Key_Return);
+    if (platform::windowExists(kInitialSetupSheet)) press(kInitialSetupSheet, Qt::Key_Return);
+    ASSERT_TRUE(platform::windowExists(kSystemInfoPalette));
+    platform::qt::windowWidget(kSystemInfoPalette)->move(37, 41);  // a place no preference holds yet
+    const std::string placeBefore = onDisk(file, "InfoWndBounds");
+    ApplicationEventHandler(kViewMenu, 12);
+    ASSERT_FALSE(platform::windowExists(kSystemInfoPalette));
+    ASSERT_NE('"' + rectangleText(state.bounds.InfoWndBounds) + '"', placeBefore);
+    EXPECT_EQ(onDisk(file, "InfoWndBounds"), '"' + rectangleText(state.bounds.InfoWndBounds) + '"');
 }
 
 TEST_F(AppTest, EveryWayOutKeepsThePreferencesOnceAndTheDriverWindowsQuitKeepsNothing) {

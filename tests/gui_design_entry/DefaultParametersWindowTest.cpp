@@ -64,6 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                             "Model Name holds characters a design cannot keep: U+000A."},
                     Refusal{DriverField::Range, "30 Hz\t3 kHz", "ALERT!   Entered text holds characters a design cannot keep.",
                             "Frequency Range holds characters a design cannot keep: U+0009."},
+                    // The top of each range of control characters.
+                    Refusal{DriverField::Model, "Woofer\x1F" "8", "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Model Name holds characters a design cannot keep: U+001F."},
+                    Refusal{DriverField::Range, "30 Hz\x7F", "ALERT!   Entered text holds characters a design cannot keep.",
+                            "Frequency Range holds characters a design cannot keep: U+007F."},
                     // Another unit, or another rating than the continuous one, named
                     // with the field and the text as typed, its blanks plain.
                     Refusal{DriverField::PEMX, "500 W peak", "ALERT!   Entered unit is not taken.",

@@ -42,7 +42,7 @@ protected:
         // A character beyond ASCII arrives as the text of its key event, as
         // a desktop's keyboard layout or input method sends it.
         for (const QChar ch : text) {
-            if (ch.unicode() < 0x20) {  // a line break or tab reaches a line field only pasted
+            if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) {  // a control character reaches a line field only pasted
                 QGuiApplication::clipboard()->setText(QString(ch));
                 QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
                 QGuiApplication::clipboard()->clear();

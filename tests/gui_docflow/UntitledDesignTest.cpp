@@ -23,6 +23,7 @@
 #include "windows/InitialSetup.h"
 #include "dialogs/Alerts.h"
 #include "model/AppliedDesign.h"
+#include "palette/CustomPaletteCalc.h"
 #include "vent/VentDesignSheet.h"
 #include "vent/VentSetupSheet.h"
 #include "windows/PassiveRadiatorData.h"
@@ -577,6 +578,21 @@ TEST_F(UntitledDesignTest, EveryRoadThatWritesTheDesignWritesItAsApplied) {
             EXPECT_EQ(contents(path("Box.qndl")), applied);
             static_cast<void>(quitAsked());
         }
+}
+
+// The palette's Calc. recalculates; Vent Design opened over it and left by
+// its OK redraws only, and is the design's redraw mode from then on: Save
+// writes that, not the mode kept for the sheet's Cancel while it stood.
+TEST_F(UntitledDesignTest, AfterVentDesignsOkSaveWritesTheDesignsOwnRedrawMode) {
+    startSaved();
+    CustumPaletCalcReturn();
+    ASSERT_EQ(state.view.ReDispWnd, 2);
+    ApplicationEventHandler(kOneVentMenu, 1);
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+    ASSERT_EQ(state.view.ReDispWnd, 1);
+    ApplicationEventHandler(kFileMenu, 5);
+    EXPECT_EQ(contents(path("Box.qndl"))[15], 1);
 }
 
 // The connection sheet, the radiator sheet, Initial Setup, Vent Design and

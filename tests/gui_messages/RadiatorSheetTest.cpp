@@ -57,7 +57,14 @@ TEST_F(RadiatorSheetTest, PasteShowsARadiatorRecordAndAnythingElseIsAMismatch) {
         std::optional<std::string> clipboard;
         bool matches;
     };
+    // Fewer than 256 characters in more than 255 bytes: the clipboard's
+    // characters are counted, not their bytes.
+    std::vector<std::string> accented = radiatorFields();
+    for (int i = 0; i < 120; ++i) accented[1] += "\u00E9";
+    const std::string wide = recordText(accented);
     const std::vector<Case> cases = {
+        {"255 characters in more bytes", wide.size() > 255 && QString::fromStdString(wide).size() < 256
+                                             ? std::optional(wide) : std::nullopt, true},
         {"a radiator record", radiatorRecord(), true},
         {"a driver record", driverRecord(), false},
         {"an empty clipboard", std::string(), false},
@@ -404,6 +411,10 @@ TEST_F(RadiatorSheetTest, ANameADesignCannotKeepIsRefusedTypedPastedOrSent) {
         {kPRModelField, "PR-テスト-テ", "Model Name holds characters a design cannot keep: U+30C6 U+30B9 U+30C8"},
         {kPRModelField, "PR-25\nPR-30", "Model Name holds characters a design cannot keep: U+000A", "", "", true},
         {kPRManufacturerField, "Acme\tAudio", "Manufacturer holds characters a design cannot keep: U+0009", "PR-25", "",
+         true},
+        // The top of each range of control characters.
+        {kPRModelField, "PR-25\x1F", "Model Name holds characters a design cannot keep: U+001F", "", "", true},
+        {kPRManufacturerField, "Acme\x7F", "Manufacturer holds characters a design cannot keep: U+007F", "PR-25", "",
          true},
         // The first name holds the substitute character, the second one a
         // character beyond the design's text: each is blamed for its own.

@@ -100,6 +100,22 @@ std::vector<Typed> everyNumberField() {
         {kPage, kScaleField, "150 dpi", "Scale is in %: \"150 dpi\" is not taken.", kUnit},
         {kRadiator, kPRFpField, "0.03 kHz", "Fp (Free Air Resonance) is in Hz", kUnit},
         {kRadiator, kPRVdField, "1.5e", "Vd (Displacement Volume) is not a number.", kNoNumber},
+        // Only Pemax asks for a thermal limit, and only a peak rating there is
+        // told that it is none; other words after the watts are just refused.
+        {kDriver, defaultParamField(DriverField::PEMX), "500 W peak",
+         "Pemax (Thermal Limit Power) is in watts: \"500 W peak\" is not taken.  ( A peak, max, program or music "
+         "rating is not a thermal limit: the continuous (RMS) rating is. )", kUnit},
+        {kDriver, defaultParamField(DriverField::PEMX), "100 W nom.",
+         "Pemax (Thermal Limit Power) is in watts: \"100 W nom.\" is not taken.", kUnit},
+        {kDriver, defaultParamField(DriverField::PEMX), "60 W (IEC 268-5)", "is in watts", kUnit},
+        {kDriver, defaultParamField(DriverField::PEMX), "250 Wrms", "is in watts: \"250 Wrms\" is not taken.", kUnit},
+        {kDriver, defaultParamField(DriverField::VAS), "250 W peak", "Vas (Acoustic Volume) is in liters", kUnit},
+        {kPrefs, kInputPowerField, "500 W peak", "The input power is in watts: \"500 W peak\" is not taken.", kUnit},
+        {kSetup, 10, "250 W max", "The input power is in watts", kUnit},
+        // A capital M before a small letter is the mega prefix.
+        {kDriver, defaultParamField(DriverField::LE), "0.45 Mh", "Le (Voice Coil Inductance) is in mH", kUnit},
+        {kDriver, defaultParamField(DriverField::VD), "360 Ml", "Vd (Displacement Volume) is in cm3", kUnit},
+        {kDriver, defaultParamField(DriverField::FS), "0.05 MHZ", "Fs (Free Air Resonance) is in Hz", kUnit},
     };
     const char* driver[] = {"Dia", "Fs", "Vas", "Qts", "Qes", "Qms", "Effi", "Re", "Pe", "Sd", "Xmax", "Vd", "Le"};
     for (int i = 0; i < 13; ++i) rows.push_back({kDriver, defaultParamField(DriverField(i + 2)), "0,38", driver[i]});
@@ -136,6 +152,8 @@ TEST_P(TypedNumber, IsRefusedWithTheFieldsMessageAndNothingStoredChanges) {
                                                           : "ALERT!   Entered numerical value is too large.");
     const std::string& message = dialogs.sheets[0].message;
     EXPECT_NE(message.find(t.named), std::string::npos) << message;
+    EXPECT_EQ(message.find("thermal limit:") != std::string::npos,
+              std::string_view(t.named).find("thermal limit:") != std::string_view::npos) << message;
     EXPECT_EQ(message.ends_with("  ( Decimals take a point, not a comma. )"), comma) << message;
     EXPECT_TRUE(platform::windowExists(t.window.number));
     EXPECT_EQ(stored(), before);
@@ -160,12 +178,16 @@ TEST_F(CustomPaletteTest, TheFieldsOwnUnitIsTakenWithTheNumber) {
     retype(kDefaultParametersWindow, defaultParamField(DriverField::SD), QStringLiteral("220 cm\u00B2"));
     retype(kDefaultParametersWindow, defaultParamField(DriverField::RE), QStringLiteral("6.8 \u2126"));
     retype(kDefaultParametersWindow, defaultParamField(DriverField::VAS), "62 litre");
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::LE), "0.45 MH");  // capitals: the unit's
+    retype(kDefaultParametersWindow, defaultParamField(DriverField::VD), "360 ML");
     kDriver.ok();
     EXPECT_TRUE(dialogs.sheets.empty());
     EXPECT_DOUBLE_EQ(state.speaker.FS2, 12.5);
     EXPECT_DOUBLE_EQ(state.speaker.SD2, 220.0);
     EXPECT_DOUBLE_EQ(state.speaker.RE2, 6.8);
     EXPECT_DOUBLE_EQ(state.speaker.VAS2, 62.0);
+    EXPECT_DOUBLE_EQ(state.speaker.LE2, 0.45);
+    EXPECT_DOUBLE_EQ(state.speaker.VD2, 360.0);
 
     kPrefs.open();
     retype(kPreferencesWindow, kInputPowerField, "25 W");

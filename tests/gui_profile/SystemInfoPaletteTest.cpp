@@ -54,7 +54,7 @@ TEST_F(PaletteTest, LowInputPowerIsReplacedByTheEnteredOne) {
     state.power.PinTemp = 1234.56;
     DispSPLPIN();
     EXPECT_EQ(state.power.PIN, 1234.56);
-    EXPECT_EQ(platform::controlText(8, 33), ": 1234.6 Watts");  // rounded to the decimal that fits
+    EXPECT_EQ(platform::controlText(8, 33), ": 1234.5 Watts");  // cut after six characters, not rounded
 }
 
 TEST_F(PaletteTest, LongNamesAreSetSmallerAndLower) {

@@ -12,13 +12,19 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
+#include <thread>
 
 #include "app/FilesAndFolders.h"
 #include "app/Preferences.h"
@@ -305,6 +311,109 @@ TEST_F(DesktopServicesTest, ASettingsFileLinkedToAPipeOrADeviceLeavesTheNodeAsIt
     }
     ::close(bothEnds);
     platform::preferenceStore().setIdentity("Keldrith", "Quendal");  // the next use opens the file anew
+}
+
+// Runs `work` in a child process, so that a wait on a file cannot hold the
+// tests: its exit status, or -1 when it has not ended within the bound
+// (it is killed then).
+int statusWithin(const std::function<int()>& work, std::chrono::seconds bound) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(work());
+    if (child < 0) return -2;
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
+}
+
+enum class SettingsNode { Pipe, DeviceLink, Folder, DanglingLink };
+enum class SettingsSpot { Own, Organisation, Lock };
+
+// What a run of the program reports about its preferences, as bits of the
+// child's exit status.
+constexpr int kReadTheFile = 1;     // the file's thickness was read at the start
+constexpr int kFirstWrite = 2;      // the change was written to the file
+constexpr int kSecondWrite = 4;     // and the next one
+constexpr int kKeptInMemory = 8;    // the last change held for the run
+
+// Every place the settings code might open, with a named pipe (held open
+// by nobody: an opening of it waits), a link to a device that never ends,
+// a folder, or a link to nothing standing there, from before the start or
+// from between the start and a change: each run ends within a bound, the
+// node is left as it was, and the program's own file, unless it is the
+// node, holds every change; otherwise the preferences live in memory.
+TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsReplaced) {
+    const std::string root = folder.path().toStdString();
+    int row = 0;
+    for (const SettingsSpot spot : {SettingsSpot::Own, SettingsSpot::Organisation, SettingsSpot::Lock}) {
+        for (const SettingsNode node : {SettingsNode::Pipe, SettingsNode::DeviceLink, SettingsNode::Folder,
+                                        SettingsNode::DanglingLink}) {
+            for (const bool duringTheRun : {false, true}) {
+                SCOPED_TRACE(testing::Message() << "spot " << int(spot) << " node " << int(node) << " during "
+                                                << duringTheRun);
+                const std::string config = root + "/row" + std::to_string(++row);
+                std::filesystem::create_directories(config + "/Keldrith");
+                const std::string own = config + "/Keldrith/Quendal.ini";
+                const std::string path = spot == SettingsSpot::Own          ? own
+                                         : spot == SettingsSpot::Organisation ? config + "/Keldrith.ini"
+                                                                              : own + ".lock";
+                const bool ownFileFirst = spot != SettingsSpot::Own || duringTheRun;
+                if (ownFileFirst) std::ofstream(own) << "[General]\nPortThickness=18.5\n";
+                const auto makeNode = [&] {
+                    if (spot == SettingsSpot::Own) std::filesystem::remove(path);
+                    switch (node) {
+                        case SettingsNode::Pipe: return ::mkfifo(path.c_str(), 0600) == 0;
+                        case SettingsNode::DeviceLink: return ::symlink("/dev/zero", path.c_str()) == 0;
+                        case SettingsNode::Folder: return ::mkdir(path.c_str(), 0700) == 0;
+                        case SettingsNode::DanglingLink: return ::symlink((root + "/nowhere").c_str(), path.c_str()) == 0;
+                    }
+                    return false;
+                };
+                if (!duringTheRun) {
+                    ASSERT_TRUE(makeNode());
+                }
+                const int status = statusWithin(
+                    [&] {
+                        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+                        platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+                        resetState();
+                        LoadPrefs();
+                        int seen = state.power.PortThickness == 18.5 ? kReadTheFile : 0;
+                        if (duringTheRun && !makeNode()) return 100;
+                        state.power.PortThickness = 25.0;
+                        if (SaveChangedPrefs()) seen |= kFirstWrite;
+                        state.power.PortThickness = 26.0;
+                        if (SaveChangedPrefs()) seen |= kSecondWrite;
+                        const auto kept = platform::preferenceStore().read("PortThickness");
+                        if (kept && kept->texts == std::vector<std::string>{"26"}) seen |= kKeptInMemory;
+                        return seen;
+                    },
+                    std::chrono::seconds(20));
+                const int written = spot == SettingsSpot::Own ? 0 : kFirstWrite | kSecondWrite;
+                EXPECT_EQ(status, (ownFileFirst ? kReadTheFile : 0) | written | kKeptInMemory);
+
+                struct stat after {};
+                ASSERT_EQ(::lstat(path.c_str(), &after), 0);
+                const mode_t kind = node == SettingsNode::Pipe     ? S_IFIFO
+                                    : node == SettingsNode::Folder ? S_IFDIR
+                                                                   : S_IFLNK;
+                EXPECT_EQ(after.st_mode & S_IFMT, kind);
+                if (spot != SettingsSpot::Own) {
+                    std::ifstream in(own);
+                    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+                    EXPECT_NE(text.find("PortThickness=26\n"), std::string::npos) << text;
+                }
+                EXPECT_FALSE(std::filesystem::exists(root + "/nowhere"));
+            }
+        }
+    }
 }
 
 }  // namespace

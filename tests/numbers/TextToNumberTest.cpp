@@ -74,7 +74,9 @@ TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
         {"5.6 OHM", Ohm, 5.6}, {"5.6 OHMS", Ohm, 5.6}, {"250 WATTS", Watt, 250.0}, {"250 w", Watt, 250.0},
         {"250 W RMS", Watt, 250.0}, {"250 W (RMS)", Watt, 250.0}, {"250 w aes", Watt, 250.0},
         {"250 W nominal", Watt, 250.0}, {"250 watts Continuous", Watt, 250.0}, {"6 MM", Millimetre, 6.0},
-        {"26 CM", Centimetre, 26.0}};
+        {"26 CM", Centimetre, 26.0},
+        // All in capitals, the field's unit in capitals: no field is in mega units.
+        {"0.45 MH", MilliHenry, 0.45}, {"360 ML", CubicCentimetre, 360.0}, {"5.5 MM", Millimetre, 5.5}};
     for (const auto& c : taken) {
         EXPECT_TRUE(readTypedNumber(c.text, c.unit).number()) << c.text;
         EXPECT_DOUBLE_EQ(readTypedNumber(c.text, c.unit).value, c.value) << c.text;
@@ -86,22 +88,29 @@ TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
 // number alone, makes it no number, never the bare number.
 TEST(TextToNumber, ANumberInAnotherUnitIsNoNumberInTheField) {
     using enum FieldUnit;
-    struct Case { const char* text; FieldUnit unit; } cases[] = {
+    struct Case { const char* text; FieldUnit unit; bool peak = false; } cases[] = {
         {"0.03 kHz", Hertz}, {"40000 cm3", Litre}, {"5 cm", Millimetre}, {"5 k", Watt}, {"0.022 m2", SquareCentimetre},
         {"1.77 ft3", Litre}, {"6R8", Ohm}, {"2k2", Ohm}, {"220 cm3", SquareCentimetre}, {"143 cm2", CubicCentimetre},
         {"0.4 Q", None}, {"0.4 Hz", None}, {"4.7 \xB5H", MilliHenry}, {"90 %", Millimetre}, {"12.5 Hz", Litre},
         {"1e999 kHz", Hertz}, {"0.05 KHZ", Hertz}, {"6r8", Ohm}, {"52 ml", Litre}, {"52 dm3", CubicCentimetre},
-        // A capital M is the mega prefix: never the milli unit.
-        {"5 Mm", Millimetre}, {"0.45 MH", MilliHenry}, {"360 ML", CubicCentimetre}, {"136 sq m", SquareCentimetre},
-        {"52\xCAkL", Litre}, {"250 W peak", Watt}, {"250 W max", Watt}, {"250 W (program)", Watt},
-        {"250 watts music", Watt}};
+        // A capital M before a small letter is the mega prefix: never the
+        // milli unit; in capitals, "MHZ" is still no hertz.
+        {"5 Mm", Millimetre}, {"0.45 Mh", MilliHenry}, {"360 Ml", CubicCentimetre}, {"0.05 MHZ", Hertz},
+        {"136 sq m", SquareCentimetre}, {"52\xCAkL", Litre},
+        // Watts of a rating that is no thermal limit are told apart...
+        {"250 W peak", Watt, true}, {"250 W max", Watt, true}, {"250 W (program)", Watt, true},
+        {"250 watts music", Watt, true}, {"250 W (max.)", Watt, true}, {"250 Wpeak", Watt, true},
+        // ...from words that name none, refused all the same...
+        {"100 W nom.", Watt}, {"100 W cont.", Watt}, {"100 W R.M.S.", Watt}, {"100 W rms.", Watt},
+        {"100 W RMS (AES)", Watt}, {"60 W (IEC 268-5)", Watt}, {"100 W into 8 ohms", Watt}, {"250 Wrms", Watt},
+        // ...and a peak rating in a field of no power is just another unit.
+        {"250 W peak", Litre}};
     for (const auto& c : cases) {
         const TypedNumber typed = readTypedNumber(c.text, c.unit);
         EXPECT_EQ(typed.kind, NumberTextKind::NotANumber) << c.text;
         EXPECT_TRUE(typed.otherUnit) << c.text;
         EXPECT_EQ(typed.value, 0.0) << c.text;
-        // Watts of another rating are told apart: no thermal limit.
-        EXPECT_EQ(typed.otherRating, std::string_view(c.text).starts_with("250 ")) << c.text;
+        EXPECT_EQ(typed.peakRating, c.peak) << c.text;
     }
 }
 

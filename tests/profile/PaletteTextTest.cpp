@@ -10,14 +10,14 @@
 namespace quendal::test {
 namespace {
 
-TEST(PaletteValueText, DropsOnlyALeadingBlankAndRoundsToTheDecimalsThatFit) {
+TEST(PaletteValueText, DropsOnlyALeadingBlankAndCutsWhatDoesNotFitInSixCharacters) {
     struct Case { double value; int32_t decimals; const char* text; };
     const Case cases[] = {
         {150.25, 2, "150.25"}, {88.26, 1, "88.3"}, {60.0, 2, "60"}, {-3.2, 1, "-3.2"}, {-12.375, 2, "-12.38"},
-        // Too long for six characters: rounded to one decimal, or to none
-        // (the half of -1234.5 to the even -1234), never cut to a point.
-        {1234.56, 2, "1234.6"}, {1999.99, 2, "2000"}, {12345.67, 2, "12346"}, {-1234.5, 1, "-1234"},
-        {999999.4, 2, "999999"},
+        // Too long for six characters: cut after the sixth, not rounded, and
+        // a cut that would end in a point drops it.
+        {1234.56, 2, "1234.5"}, {1999.99, 2, "1999.9"}, {12345.67, 2, "12345"}, {-1234.5, 1, "-1234"},
+        {999999.4, 2, "999999"}, {-123.456, 2, "-123.4"},
         // Digits before the point are never cut: the exponent form that keeps
         // the most digits in six characters, never rounded past the largest value.
         {1e6, 2, "1e6"}, {1234567.0, 2, "1235e3"}, {-123456.7, 1, "-123e3"}, {1e308, 2, "1e308"},
@@ -27,16 +27,19 @@ TEST(PaletteValueText, DropsOnlyALeadingBlankAndRoundsToTheDecimalsThatFit) {
 }
 
 // Every input power from 1 kW up to where the exponent form begins: six
-// characters at most, no point at the end, and read back within half a
-// unit of the last digit shown, as a value rounded to it is.
-TEST(PaletteValueText, EveryPowerOfFourToSixDigitsReadsBackWithinHalfItsLastDigit) {
+// characters at most, no point at the end, and never above the power at two decimals nor a unit
+// of its last digit below it, as a cut figure is.
+TEST(PaletteValueText, EveryPowerOfFourToSixDigitsIsCutNeverRaised) {
     for (int i = 0; i <= 200000; ++i) {
         const double watts = 1000.0 + (999999.5 - 1000.0) * i / 200000;
+        const double hundredths = std::nearbyint(watts * 100.0) / 100.0;
         const std::string text = paletteValueText(watts, 2).str();
         const std::size_t point = text.find('.');
         const double unit = point == std::string::npos ? 1.0 : std::pow(10.0, -double(text.size() - point - 1));
         ASSERT_TRUE(text.size() <= 6 && text.back() != '.') << watts << " " << text;
-        ASSERT_LE(std::fabs(std::strtod(text.c_str(), nullptr) - watts), 0.5 * unit * (1.0 + 1e-12)) << watts << " " << text;
+        const double shown = std::strtod(text.c_str(), nullptr);
+        ASSERT_LE(shown, hundredths * (1.0 + 1e-15)) << watts << " " << text;
+        ASSERT_LT(hundredths - shown, unit * (1.0 - 1e-9)) << watts << " " << text;
     }
 }
 

@@ -1,0 +1,310 @@
+#include "platform/qt/SettingsFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "platform/MacRomanText.h"
+
+namespace quendal::platform::qt {
+
+namespace {
+
+// Larger than any preferences file this program writes by far; a larger
+// file is not ours to read, nor to replace.
+constexpr off_t kLargestSettingsFile = 1 << 20;  // bytes
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The character an escape stands for, from just after its backslash;
+// `i` is left after the escape.
+void unescapeAt(std::string_view v, std::size_t& i, std::string& out) {
+    if (i >= v.size()) return;
+    const char c = v[i++];
+    switch (c) {
+        case 'a': out += '\a'; return;
+        case 'b': out += '\b'; return;
+        case 'f': out += '\f'; return;
+        case 'n': out += '\n'; return;
+        case 'r': out += '\r'; return;
+        case 't': out += '\t'; return;
+        case 'v': out += '\v'; return;
+        case '\n': return;  // the value goes on on the next line
+        default: break;
+    }
+    const int base = c == 'x' ? 16 : (c >= '0' && c <= '7') ? 8 : 0;
+    if (base == 0) {
+        out += c;  // a quote, backslash, or a character standing for itself
+        return;
+    }
+    unsigned long code = base == 8 ? unsigned(c - '0') : 0;
+    for (; i < v.size(); ++i) {
+        const int d = hexValue(v[i]);
+        if (d < 0 || d >= base) break;
+        code = std::min(code * unsigned(base) + unsigned(d), 0x10FFFFul);
+    }
+    platform::appendUtf8(out, char32_t(code));
+}
+
+// What a value of the file reads as: its parts, one unless it is a list.
+SettingsEntry valueOf(std::string_view v) {
+    SettingsEntry e;
+    std::string part, blanks;  // blanks held until a character follows them
+    bool quoted = false;
+    std::size_t i = 0;
+    const auto endPart = [&] {
+        e.texts.push_back(part);
+        part.clear();
+        blanks.clear();
+    };
+    while (i < v.size()) {
+        const char c = v[i];
+        if (c == '"') {
+            quoted = !quoted;
+            ++i;
+            continue;
+        }
+        if (!quoted && c == ';') break;  // a comment to the end of the line
+        if (!quoted && c == ',') {
+            endPart();
+            ++i;
+            continue;
+        }
+        if (!quoted && isBlank(c)) {
+            if (!part.empty()) blanks += c;
+            ++i;
+            continue;
+        }
+        part += blanks;
+        blanks.clear();
+        if (c == '\\') {
+            ++i;
+            unescapeAt(v, i, part);
+        } else {
+            part += c;
+            ++i;
+        }
+    }
+    endPart();
+    // "@@" stands for a text that begins with "@"; any other "@" form is a
+    // value of a type that holds no text.
+    for (std::string& t : e.texts) {
+        if (t.starts_with("@@")) t.erase(0, 1);
+        else if (t.starts_with("@")) e.readable = false;
+    }
+    return e;
+}
+
+}  // namespace
+
+std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    std::vector<SettingsEntry> entries;
+    std::string section;
+    std::size_t at = 0;
+    const auto nextLine = [&]() {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string line(text.substr(at, end - at));
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return line;
+    };
+    while (at < text.size()) {
+        std::string line = nextLine();
+        // A backslash that ends a line (not itself escaped) carries the
+        // value on to the next.
+        const auto continues = [](const std::string& l) {
+            std::size_t n = 0;
+            while (n < l.size() && l[l.size() - 1 - n] == '\\') ++n;
+            return n % 2 == 1;
+        };
+        while (continues(line) && at < text.size()) line += '\n' + nextLine();
+        const std::string_view l = trimmed(line);
+        if (l.empty() || l[0] == ';' || l[0] == '#') continue;
+        if (l[0] == '[') {
+            const std::size_t close = l.find(']');
+            const std::string_view name = l.substr(1, close == std::string_view::npos ? l.size() - 1 : close - 1);
+            section = name == "General" ? std::string() : std::string(name);
+            continue;
+        }
+        const std::size_t equals = l.find('=');
+        if (equals == std::string_view::npos) continue;
+        SettingsEntry e = valueOf(trimmed(l.substr(equals + 1)));
+        e.section = section;
+        e.key = std::string(trimmed(l.substr(0, equals)));
+        e.raw = std::string(trimmed(l.substr(equals + 1)));
+        // A key given twice holds what it was given last, in its first place.
+        const auto same = std::find_if(entries.begin(), entries.end(), [&](const SettingsEntry& o) {
+            return o.section == e.section && o.key == e.key;
+        });
+        if (same != entries.end()) *same = std::move(e);
+        else entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+std::string settingsValueText(std::string_view text) {
+    bool quote = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
+    std::string body = text.starts_with('@') ? "@" : "";
+    bool afterHex = false;  // a hexadecimal digit after "\x.." would join its escape
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == ',' || c == ';' || c == '=') quote = true;
+        const bool hexDigit = hexValue(c) >= 0;
+        if (c == '\\') body += "\\\\";
+        else if (c == '"') body += "\\\"";
+        else if (c == '\n') body += "\\n";
+        else if (c == '\r') body += "\\r";
+        else if (c == '\t') body += "\\t";
+        else if (u < 0x20 || u == 0x7F || (afterHex && hexDigit)) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            body += "\\x";
+            if (u >= 0x10) body += kHex[u >> 4];
+            body += kHex[u & 0xF];
+            afterHex = true;
+            continue;
+        } else body += c;
+        afterHex = false;
+    }
+    return quote ? '"' + body + '"' : body;
+}
+
+std::string settingsText(const std::vector<SettingsEntry>& entries) {
+    std::vector<std::string> sections;
+    if (std::any_of(entries.begin(), entries.end(), [](const SettingsEntry& e) { return e.section.empty(); }))
+        sections.emplace_back();
+    for (const SettingsEntry& e : entries)
+        if (std::find(sections.begin(), sections.end(), e.section) == sections.end()) sections.push_back(e.section);
+    std::string text;
+    for (const std::string& section : sections) {
+        if (!text.empty()) text += '\n';
+        text += '[' + (section.empty() ? std::string("General") : section) + "]\n";
+        for (const SettingsEntry& e : entries)
+            if (e.section == section) text += e.key + '=' + e.raw + '\n';
+    }
+    return text;
+}
+
+SettingsPlace settingsPlace(const std::string& path) {
+    struct stat target {};
+    if (::stat(path.c_str(), &target) == 0) return S_ISREG(target.st_mode) ? SettingsPlace::File : SettingsPlace::Refused;
+    if (errno != ENOENT) return SettingsPlace::Refused;
+    // Nothing there, unless a link that names nothing stands there: the
+    // user's link, left as it is.
+    struct stat link {};
+    return ::lstat(path.c_str(), &link) == 0 ? SettingsPlace::Refused : SettingsPlace::Missing;
+}
+
+std::optional<std::string> readSettingsFile(const std::string& path) {
+    switch (settingsPlace(path)) {
+        case SettingsPlace::Missing: return std::string();
+        case SettingsPlace::Refused: return std::nullopt;
+        case SettingsPlace::File: break;
+    }
+    // Opened without waiting, and looked at once more through the opening:
+    // a pipe put there since the look above is opened at once and refused.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT && settingsPlace(path) == SettingsPlace::Missing ? std::optional(std::string()) : std::nullopt;
+    std::optional<std::string> text;
+    struct stat opened {};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size <= kLargestSettingsFile) {
+        text.emplace();
+        char buffer[4096];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 || off_t(text->size()) + n > kLargestSettingsFile) {
+                text.reset();
+                break;
+            }
+            if (n == 0) break;
+            text->append(buffer, std::size_t(n));
+        }
+    }
+    ::close(fd);
+    return text;
+}
+
+namespace {
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes the folder and those above it that are missing, for the user alone.
+bool makeFolders(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
+    if (errno != ENOENT || folder == "/" || folder == ".") return false;
+    if (!makeFolders(folderOf(folder))) return false;
+    return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
+}
+
+bool writeWhole(int fd, std::string_view text) {
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        text.remove_prefix(std::size_t(n));
+    }
+    return ::fsync(fd) == 0;
+}
+
+}  // namespace
+
+SettingsWrite replaceSettingsFile(const std::string& path, std::string_view text) {
+    std::string target = path;
+    mode_t mode = 0600;
+    switch (settingsPlace(path)) {
+        case SettingsPlace::Refused: return SettingsWrite::Refused;
+        case SettingsPlace::Missing:
+            if (!makeFolders(folderOf(path))) return SettingsWrite::Failed;
+            break;
+        case SettingsPlace::File: {
+            // Through a link, the file it names is replaced and the link stays.
+            char real[PATH_MAX];
+            struct stat st {};
+            if (::realpath(path.c_str(), real) == nullptr || ::stat(real, &st) != 0 || ::access(real, W_OK) != 0)
+                return SettingsWrite::Failed;
+            target = real;
+            mode = st.st_mode & 07777;
+            break;
+        }
+    }
+    const std::size_t slash = target.rfind('/');
+    std::string temporary = folderOf(target) + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    // A new name, made exclusively: whatever stands at a name already taken
+    // is never opened.
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return SettingsWrite::Failed;
+    const bool written = ::fchmod(fd, mode) == 0 && writeWhole(fd, text);
+    const bool closed = ::close(fd) == 0;
+    const SettingsPlace now = settingsPlace(target);
+    if (!written || !closed || now == SettingsPlace::Refused || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return now == SettingsPlace::Refused ? SettingsWrite::Refused : SettingsWrite::Failed;
+    }
+    return SettingsWrite::Written;
+}
+
+}  // namespace quendal::platform::qt
