@@ -113,6 +113,42 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
     }
 }
 
+// The question before writing over a file that changed on disk: neither
+// Return nor Escape writes over it; only Save Over, by its button or its
+// Alt letter, does.
+TEST_F(QtDialogsTest, TheChangedFileQuestionWritesOverOnlyWhenSaveOverIsChosen) {
+    using Answer = platform::ChangedFileAnswer;
+    const struct {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::optional<Answer> answer;  // none: the question stays
+    } rows[] = {
+        {"Return", Qt::Key_Return, Qt::NoModifier, Answer::SaveAs},
+        {"Escape", Qt::Key_Escape, Qt::NoModifier, Answer::Cancel},
+        {"Alt+O, the underlined O", Qt::Key_O, Qt::AltModifier, Answer::SaveOver},
+        {"Alt+A, the underlined A", Qt::Key_A, Qt::AltModifier, Answer::SaveAs},
+        {"O alone", Qt::Key_O, Qt::NoModifier, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::optional<Answer> answer;
+        platform::documentDialogs().askSaveOverChangedFile(kResponseWindow, "The document \"Box.qndl\" moved.", "Where to?",
+                                                           [&answer](Answer a) { answer = a; });
+        QMessageBox* question = shown<QMessageBox>();
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->text(), "The document \"Box.qndl\" moved.");
+        ASSERT_TRUE(QTest::qWaitForWindowActive(question));
+        QTest::keyClick(question->windowHandle(), row.key, row.modifiers);
+        if (row.answer) {
+            EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(answer, row.answer);
+        if (QMessageBox* standing = shown<QMessageBox>()) clickButton(standing, "Cancel");
+    }
+}
+
 TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {
     for (const char* name : {"a.qndl", "b.qndlsta", "c.QNDL", "d.txt", "e.qndl.bak"}) put(path(name), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));
