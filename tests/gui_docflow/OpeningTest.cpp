@@ -270,7 +270,7 @@ TEST_F(OpeningTest, OfTheDocumentsNamedOnTheCommandLineTheLastOpensOnceTheLoopRu
 
 // "link/../x.qndl", link a linked folder: the system follows the link and
 // then goes up from where it leads; so does the program, for a document
-// named at start and for one chosen in the save dialog.
+// named at start, handed over, and chosen in the save dialog.
 TEST_F(OpeningTest, APathThroughALinkedFolderNamesTheFileTheSystemFinds) {
     std::filesystem::create_directories(path("real/sub"));
     std::filesystem::create_directory_symlink(path("real/sub"), path("link"));
@@ -286,6 +286,8 @@ TEST_F(OpeningTest, APathThroughALinkedFolderNamesTheFileTheSystemFinds) {
     std::filesystem::current_path(working);
     platform::setDocumentHandoverService(nullptr);
     EXPECT_EQ(handover.handed, std::vector<std::string>{path("real/x.qndl")});
+    ClikOpenDocm(path("link") + "/../x.qndl");  // handed over by a later start or the open dialog
+    EXPECT_EQ(state.document.g_FsRef, path("real/x.qndl"));
 
     SaveAsFile();
     documentDialogs.saveTo(path("link") + "/../New.qndl");

@@ -113,39 +113,22 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
     }
 }
 
-// The question before writing over a file that changed on disk: neither
-// Return nor Escape writes over it; only Save Over, by its button or its
-// Alt letter, does.
+// The question before writing over a file changed on disk: neither Return
+// nor Escape writes over it; Save Over's Alt letter does.
 TEST_F(QtDialogsTest, TheChangedFileQuestionWritesOverOnlyWhenSaveOverIsChosen) {
     using Answer = platform::ChangedFileAnswer;
-    const struct {
-        const char* name;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        std::optional<Answer> answer;  // none: the question stays
-    } rows[] = {
-        {"Return", Qt::Key_Return, Qt::NoModifier, Answer::SaveAs},
-        {"Escape", Qt::Key_Escape, Qt::NoModifier, Answer::Cancel},
-        {"Alt+O, the underlined O", Qt::Key_O, Qt::AltModifier, Answer::SaveOver},
-        {"Alt+A, the underlined A", Qt::Key_A, Qt::AltModifier, Answer::SaveAs},
-        {"O alone", Qt::Key_O, Qt::NoModifier, std::nullopt},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::pair<QKeyCombination, Answer> rows[] = {
+        {Qt::Key_Return, Answer::SaveAs}, {Qt::Key_Escape, Answer::Cancel}, {Qt::ALT | Qt::Key_O, Answer::SaveOver}};
+    for (const auto& [key, expected] : rows) {
         std::optional<Answer> answer;
-        platform::documentDialogs().askSaveOverChangedFile(kResponseWindow, "The document \"Box.qndl\" moved.", "Where to?",
+        platform::documentDialogs().askSaveOverChangedFile(kResponseWindow, "Box.qndl moved", "",
                                                            [&answer](Answer a) { answer = a; });
         QMessageBox* question = shown<QMessageBox>();
         ASSERT_NE(question, nullptr);
-        EXPECT_EQ(question->text(), "The document \"Box.qndl\" moved.");
         ASSERT_TRUE(QTest::qWaitForWindowActive(question));
-        QTest::keyClick(question->windowHandle(), row.key, row.modifiers);
-        if (row.answer) {
-            EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
-        }
-        QApplication::processEvents();
-        EXPECT_EQ(answer, row.answer);
-        if (QMessageBox* standing = shown<QMessageBox>()) clickButton(standing, "Cancel");
+        QTest::keyClick(question->windowHandle(), key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
+        EXPECT_EQ(answer, expected);
     }
 }
 
