@@ -1,5 +1,8 @@
 #include "app/DesignDocumentFile.h"
 
+#include <optional>
+#include <utility>
+
 #include "app/DesignDocument.h"
 #include "app/UnsavedChanges.h"
 #include "model/AppliedDesign.h"
@@ -9,26 +12,53 @@
 
 namespace quendal {
 
+namespace {
+
+// The file at `path` as it stands, holding `bytes`. The identity is taken
+// after the bytes moved: a writer in between shows as bytes that differ at
+// the next look.
+DocumentOnDisk onDiskNow(const std::string& path, std::string bytes) {
+    const std::optional<FileIdentity> identity = platform::documentFiles().identify(path);
+    return {path, identity.value_or(FileIdentity{}), std::move(bytes)};
+}
+
+}  // namespace
+
 DocumentResult WriteFile(const std::string& path) {
     // The design as applied: a connection picked in the connection sheet
     // still standing is not written, whichever road saves.
     const ProgramState written = documentCopy(appliedDesign(state));
     std::string error;
-    if (!platform::documentFiles().writeFileAtomically(path, encodeDesignDocument(written), error))
-        return {DocumentResult::Outcome::FileError, error};
+    std::string bytes = encodeDesignDocument(written);
+    if (!platform::documentFiles().writeFileAtomically(path, bytes, error))
+        return {DocumentResult::Outcome::FileError, error, {}};
     state.document.SpParmVarOrigin = boxSnapshotOf(written);
     state.document.VentParmVarOrigin = ventSnapshotOf(written);
     state.document.StoredOrigin = storedDesignValues(written);
-    return {};
+    return {DocumentResult::Outcome::Done, {}, onDiskNow(path, std::move(bytes))};
+}
+
+DiskChange changeOnDisk(const DocumentOnDisk& known, const std::string& path) {
+    platform::DocumentFileService& files = platform::documentFiles();
+    const std::optional<FileIdentity> now = files.identify(path);
+    if (!now) return DiskChange::Missing;
+    if (known.path != path || now->device != known.identity.device || now->inode != known.identity.inode)
+        return DiskChange::Replaced;
+    if (*now != known.identity) return DiskChange::Changed;
+    // Written within the clock's step, or while it was being read: the
+    // bytes tell.
+    std::string bytes, error;
+    if (!files.readFile(path, kDesignDocumentSize, bytes, error) || bytes != known.bytes) return DiskChange::Changed;
+    return DiskChange::Unchanged;
 }
 
 DocumentResult ReadFile(const std::string& path) {
     std::string bytes, error;
     if (!platform::documentFiles().readFile(path, kDesignDocumentSize, bytes, error))
-        return {DocumentResult::Outcome::FileError, error};
+        return {DocumentResult::Outcome::FileError, error, {}};
     std::string problem;
     if (!decodeDesignDocument(bytes, state, &problem))
-        return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + "."};
+        return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + ".", {}};
     // A document written while the connection sheet took picks may say so;
     // the design read is the one in force, with no sheet over it.
     state.connection.SpConSel = 0;
@@ -37,7 +67,7 @@ DocumentResult ReadFile(const std::string& path) {
     DirtyCheckSpParamIn();
     DirtyCheckVentParamIn();
     DirtyCheckStoredIn();
-    return {};
+    return {DocumentResult::Outcome::Done, {}, onDiskNow(path, std::move(bytes))};
 }
 
 }  // namespace quendal

@@ -9,12 +9,17 @@
 
 #include <string>
 
+#include "model/DocumentState.h"
+
 namespace quendal {
 
 struct DocumentResult {
     enum class Outcome { Done, FileError, NotADesignDocument };
     Outcome outcome = Outcome::Done;
     std::string description;  // Mac Roman, for the user: what went wrong; empty when done
+    // Done: the file as it was read or written, for the caller that binds
+    // the design to it (state.document.OnDisk).
+    DocumentOnDisk onDisk;
     bool ok() const { return outcome == Outcome::Done; }
 };
 
@@ -36,5 +41,14 @@ DocumentResult WriteFile(const std::string& path);
 // range) leaves `state` exactly as it was. The record is read whatever the
 // file's extension.
 DocumentResult ReadFile(const std::string& path);
+
+// How the file at `path` stands against `known`, the document as this
+// program last read or wrote it there: the same file with the same bytes
+// (Unchanged); the same file written since (Changed); another file put in
+// its place (Replaced); nothing there any more, the document moved,
+// renamed or deleted (Missing). A `known` of another place counts as
+// Replaced: what is there now is not what the design was read from.
+enum class DiskChange { Unchanged, Changed, Replaced, Missing };
+DiskChange changeOnDisk(const DocumentOnDisk& known, const std::string& path);
 
 }  // namespace quendal

@@ -14,11 +14,22 @@ std::vector<std::string> DocumentsNamedAtStart(int argc, char** argv) {
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {
         if (argv[i] == nullptr || *argv[i] == '\0') continue;
-        std::error_code failed;
-        const std::filesystem::path absolute = std::filesystem::absolute(argv[i], failed);
-        paths.push_back(failed ? std::string(argv[i]) : absolute.lexically_normal().string());
+        paths.push_back(resolvedDocumentPath(argv[i]));
     }
     return paths;
+}
+
+std::string resolvedDocumentPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    // absolute() only puts the working folder in front: "link/.." stays for
+    // the system to resolve.
+    const fs::path absolute = fs::absolute(path, failed);
+    if (failed) return path;
+    const fs::path name = absolute.filename();
+    if (name.empty() || name == "." || name == "..") return absolute.string();  // a folder, not a document
+    const fs::path folder = fs::canonical(absolute.parent_path(), failed);
+    return failed ? absolute.string() : (folder / name).string();
 }
 
 bool HandOverDocumentsNamedAtStart(int argc, char** argv) {
@@ -32,17 +43,17 @@ bool HandOverDocumentsNamedAtStart(int argc, char** argv) {
 }
 
 void ReceiveHandedDocuments(const std::vector<std::string>& paths) {
-    // A document that waits for a dialog's answer leaves the dialog in front
-    // and the keys with it: it takes them itself once it opens.
-    if (DocumentOpeningWaits()) {
-        HandleOpenDoc(paths);
-        return;
+    // A question waiting for its answer comes forward and keeps the keys; a
+    // document that waits for it takes them itself once it opens.
+    const bool questionInFront = platform::bringLayerWindowForward();
+    if (!questionInFront && !DocumentOpeningWaits()) {
+        for (int32_t window : {kResponseWindow, kSystemSelectWindow, kDefaultParametersWindow, kPreferencesWindow,
+                               kUpdateWindow, kAboutWindow})
+            if (platform::windowExists(window)) {
+                platform::selectWindow(window);
+                break;
+            }
     }
-    for (int32_t window : {kResponseWindow, kSystemSelectWindow, kDefaultParametersWindow})
-        if (platform::windowExists(window)) {
-            platform::selectWindow(window);
-            break;
-        }
     HandleOpenDoc(paths);
 }
 

@@ -6,6 +6,7 @@
 #include "app/AppMessages.h"
 #include "app/DesignFlow.h"
 #include "app/DesignQueries.h"
+#include "app/DesktopDocuments.h"
 #include "app/DialogFolders.h"
 #include "app/MenuBar.h"
 #include "model/MessageVocabulary.h"
@@ -97,7 +98,8 @@ void reportOpenFailure(const std::string& path, const DocumentResult& result) {
 }
 
 // Saved into `path`: the design is its document from now on.
-void bindSavedDocument(const std::string& path) {
+void bindSavedDocument(const std::string& path, const DocumentOnDisk& onDisk) {
+    state.document.OnDisk = onDisk;
     platform::setWindowModified(kResponseWindow, false);
     platform::setWindowFilePath(kResponseWindow, path);
     platform::setWindowTitle(kResponseWindow, platform::macRomanFromUtf8Lossy(fileNameOf(path)));
@@ -136,13 +138,99 @@ void askWhereToSave(bool stationery, std::function<void()> next, std::function<v
                 if (next) DropHeldDriverRecord();
                 return;
             }
-            if (path) RememberDialogFolder(*path);
+            if (path) {
+                path = resolvedDocumentPath(*path);
+                RememberDialogFolder(*path);
+            }
             if (path && chosen) chosen();
             const bool saved =
                 stationery ? OpenDialogPutStationeryFileHandler(path) : OpenDialogPutFileHandler(path);
             if (saved && next) next();
             // The design stays: a driver record that asked for it to wait goes.
             if (!saved && next) DropHeldDriverRecord();
+        });
+}
+
+// Back to what a question about saving was asked over: a sheet standing
+// on the design keeps its menus, the design gets its own.
+void menusBackAfterAsking() {
+    if (designSheetStands())
+        InitMenu13();
+    else
+        NavUserActionCancelMenu();
+}
+
+// Writes the design into the file the window stands for.
+void saveIntoBoundFile(const std::string& path, const std::function<void()>& next,
+                       const std::function<void()>& beforeWriting) {
+    if (beforeWriting) beforeWriting();
+    const DocumentResult result = WriteFile(path);
+    if (!result.ok()) {
+        reportSaveFailure(result);
+        return;
+    }
+    state.document.OnDisk = result.onDisk;
+    state.shell.DirtyFlag = 0;
+    platform::setWindowModified(kResponseWindow, false);
+    if (next) next();
+}
+
+// The question before a Save writes over `path`, which is not as this
+// program left it: what happened to the file, then what each answer does.
+std::pair<std::string, std::string> changedFileQuestion(DiskChange change, const std::string& path) {
+    std::string message = "The document \"";
+    message += platform::macRomanFromUtf8Lossy(fileNameOf(path));
+    std::string informative;
+    const std::string place = platform::macRomanFromUtf8Lossy(path);
+    if (change == DiskChange::Missing) {
+        message += "\" is not where it was opened from or last saved to.";
+        informative = "It has been moved, renamed or deleted. Save Over saves this design at its old place again (";
+        informative += place;
+        informative += "); Save As... saves it where you choose.";
+    } else {
+        // Written in place or replaced whole (as this program saves): the same to the user.
+        message += "\" has been changed by another program since it was opened or last saved here.";
+        informative = "Save Over writes this design over it (";
+        informative += place;
+        informative += "), and what the file holds now is lost. Save As... keeps it and saves this design in a new file.";
+    }
+    return {message, informative};
+}
+
+// Asks before writing over the window's file, which changed, was replaced or
+// went since the design was read from it or written to it. Nothing is
+// written before the answer: Save Over writes, Save As asks for another
+// file, Cancel leaves the file and the design as they are and stops what
+// waited for the save.
+void askBeforeWritingOver(const std::string& path, DiskChange change, std::function<void()> next,
+                          std::function<void()> beforeWriting) {
+    ShellFlags& sh = state.shell;
+    sh.InterceptEvHnd = 1;
+    InitMenu13();
+    const auto [message, informative] = changedFileQuestion(change, path);
+    ++sh.DocumentDialogsAsking;
+    platform::documentDialogs().askSaveOverChangedFile(
+        designWindow(), message, informative,
+        [path, next = std::move(next), beforeWriting = std::move(beforeWriting)](platform::ChangedFileAnswer answer) {
+            --state.shell.DocumentDialogsAsking;
+            if (!platform::windowExists(kResponseWindow) || platform::windowFilePath(kResponseWindow) != path) {
+                // The design went while the question asked: nothing to save.
+                state.shell.InterceptEvHnd = 0;
+                if (next) DropHeldDriverRecord();
+                return;
+            }
+            switch (answer) {
+                case platform::ChangedFileAnswer::SaveOver:
+                    menusBackAfterAsking();
+                    saveIntoBoundFile(path, next, beforeWriting);
+                    break;
+                case platform::ChangedFileAnswer::SaveAs: askWhereToSave(false, next, beforeWriting); break;
+                case platform::ChangedFileAnswer::Cancel:
+                    menusBackAfterAsking();
+                    // The design stays: a driver record that asked for it to wait goes.
+                    if (next) DropHeldDriverRecord();
+                    break;
+            }
         });
 }
 
@@ -225,15 +313,14 @@ void SaveFileThen(std::function<void()> next, std::function<void()> beforeWritin
         askWhereToSave(false, std::move(next), std::move(beforeWriting));
         return;
     }
-    if (beforeWriting) beforeWriting();
-    const DocumentResult result = WriteFile(bound);
-    if (!result.ok()) {
-        reportSaveFailure(result);
+    // Another writer (a second copy of the program, an editor) or a move
+    // in the file manager since the design was read or saved: asked first.
+    const DiskChange change = changeOnDisk(state.document.OnDisk, bound);
+    if (change != DiskChange::Unchanged) {
+        askBeforeWritingOver(bound, change, std::move(next), std::move(beforeWriting));
         return;
     }
-    state.shell.DirtyFlag = 0;
-    platform::setWindowModified(kResponseWindow, false);
-    if (next) next();
+    saveIntoBoundFile(bound, next, beforeWriting);
 }
 
 int32_t SaveAsFile() {
@@ -258,7 +345,7 @@ bool OpenDialogPutFileHandler(const std::optional<std::string>& path) {
         reportSaveFailure(result);
         return false;
     }
-    bindSavedDocument(*path);
+    bindSavedDocument(*path, result.onDisk);
     NavUserActionCancelMenu();
     return true;
 }
@@ -305,7 +392,9 @@ int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path) {
     return 0;
 }
 
-int32_t ClikOpenDocm(const std::string& path) {
+int32_t ClikOpenDocm(const std::string& handed) {
+    // The file the system finds at that path, wherever it was handed from.
+    const std::string path = resolvedDocumentPath(handed);
     if (kindOf(path) == DocumentKind::Other) {
         platform::beep();
         platform::installTimer(kSecondBeepDelay, [] { platform::beep(); });
@@ -450,12 +539,13 @@ DocumentResult ClikOpenDocmFile(const std::string& path) {
     const DocumentKind kind = kindOf(path);
     if (kind == DocumentKind::Other) {
         platform::beep();
-        return {DocumentResult::Outcome::NotADesignDocument, {}};
+        return {DocumentResult::Outcome::NotADesignDocument, {}, {}};
     }
     const DocumentResult result = ReadFile(path);
     if (!result.ok()) return result;
     ShellFlags& sh = state.shell;
     const int32_t bound = kind == DocumentKind::Document ? 1 : 0;
+    state.document.OnDisk = bound == 1 ? result.onDisk : DocumentOnDisk{};
     sh.FileOpenFlag = bound;
     sh.SaveAsFlag = bound;
     sh.DirtyFlag = 0;

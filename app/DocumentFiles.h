@@ -31,13 +31,17 @@ inline constexpr std::string_view kUntitledDocumentName = "untitled.qndl";  // a
 inline constexpr std::string_view kFileErrorTitle = "The program returned a file error.";
 
 // Saves the design into the file the response window stands for; with no
-// file bound, asks for one (SaveAsFile). Returns 0.
+// file bound, asks for one (SaveAsFile). A file that changed, was replaced
+// or is no longer there since the design was read from it or last written
+// to it is not written over unasked: the question names it and offers
+// Save Over, Save As... and Cancel. Returns 0.
 int32_t SaveFile();
 // The same, then `next` once the design is on disk. A failed write or a
 // cancelled save dialog stops there: `next` never runs, the design stays
 // marked as changed and its menus come back. `beforeWriting` runs once the
 // file to write is known: at once for a design with a file, after the save
 // dialog's choice for one without, never when that dialog is cancelled.
+// Cancelling the question about a changed file stops there as well.
 void SaveFileThen(std::function<void()> next, std::function<void()> beforeWriting = nullptr);
 
 // Asks where to save the design, proposing a name (the numbered
@@ -85,7 +89,8 @@ int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path);
 // question, the sibling's sheet, a file dialog, an alert) or while another
 // document is on its way, it waits, behind any that wait already, and goes
 // this road once nothing is asked any more. Any other file: two beeps
-// 300 ms apart, nothing else. Returns 0.
+// 300 ms apart, nothing else. The path is taken as resolvedDocumentPath
+// gives it (the file the system finds there). Returns 0.
 int32_t ClikOpenDocm(const std::string& path);
 // Whether a document handed over now would wait, as ClikOpenDocm decides.
 bool DocumentOpeningWaits();

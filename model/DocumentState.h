@@ -27,6 +27,27 @@ using BoxSnapshot = std::array<double, 26>;
 inline constexpr int kVentSnapshotUsed = 42;
 using VentSnapshot = std::array<double, 46>;
 
+// What tells one state of a file on disk from another: the file itself
+// (its device and inode: a file put in its place is another), its size and
+// the time of its last change to the nanosecond.
+struct FileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modifiedSeconds = 0;
+    int64_t modifiedNanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// The document file as this program last read or wrote it: where, which
+// file, and the bytes it held (as far as a document reads). A Save compares
+// the file at that place with it before writing over it. No path: none.
+struct DocumentOnDisk {
+    std::string path;  // UTF-8
+    FileIdentity identity;
+    std::string bytes;
+};
+
 struct DocumentState {
     BoxSnapshot SpParmVarOrigin{};
     VentSnapshot VentParmVarOrigin{};
@@ -55,6 +76,8 @@ struct DocumentState {
     // The folder of the file last chosen in an Open, Save As or snapshot
     // dialog of this run (UTF-8; "" before the first).
     std::string DialogFolder;
+    // The file the response window stands for, as last read or written.
+    DocumentOnDisk OnDisk;
 };
 
 }  // namespace quendal

@@ -22,6 +22,7 @@
 #include <variant>
 #include <vector>
 
+#include "model/DocumentState.h"
 #include "model/SharedTypes.h"
 #include "platform/DrawSurface.h"
 #include "platform/MacRomanText.h"
@@ -660,6 +661,9 @@ public:
     // it was (only when synchronising the folder fails after the new file
     // took its place is the old one already gone).
     virtual bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) = 0;
+    // What identifies the file at `path` now, a link followed to the file it
+    // names; nothing when nothing is there or it cannot be looked at.
+    virtual std::optional<FileIdentity> identify(const std::string& path) = 0;
 };
 
 // nullptr puts the layer's own service back.
@@ -675,6 +679,10 @@ DocumentFileService& documentFiles();
 // The answers of the save-changes question, by the codes the design flow
 // dispatches on.
 enum class SaveChangesAnswer : int32_t { Cancel = 1, Save = 6, DontSave = 7 };
+
+// The answers of the question asked before a Save writes over a document
+// file that is no longer as the program left it.
+enum class ChangedFileAnswer : int32_t { Cancel, SaveOver, SaveAs };
 
 struct OpenFileRequest {
     std::string message;  // Mac Roman, e.g. "Select Open File."
@@ -711,6 +719,13 @@ public:
     // saved: Save, Don't Save or Cancel, as a sheet on the window.
     virtual void askSaveChanges(WindowNumber window, std::string_view documentName,
                                 std::function<void(SaveChangesAnswer)> done) = 0;
+    // Before a Save writes over a document file that changed, was replaced
+    // or went since the program last read or wrote it (Mac Roman texts,
+    // naming the file): "Save Over", "Save As..." or "Cancel", as a sheet
+    // on the window; neither the default answer nor Escape writes over it.
+    virtual void askSaveOverChangedFile(WindowNumber window, std::string_view message,
+                                        std::string_view informativeText,
+                                        std::function<void(ChangedFileAnswer)> done) = 0;
     // A file error (Mac Roman texts) with the buttons "Stop" and "Continue";
     // `done` gets true for Stop.
     virtual void fileError(WindowNumber window, std::string_view title, std::string_view message,
@@ -724,16 +739,16 @@ DocumentDialogService& documentDialogs();
 // Documents handed from one start of the program to another. The first
 // program of the user that takes the receiving place (a socket in a private
 // folder of the user's runtime folder) gets the documents named to every
-// later start, which then ends.
+// later start, and comes forward; the later start then ends.
 using DocumentReceiver = std::function<void(const std::vector<std::string>& paths)>;
 
 class DocumentHandoverService {
 public:
     virtual ~DocumentHandoverService() = default;
-    // With documents (absolute UTF-8 paths) and a program that receives:
-    // hands them over and returns true once it has them. Otherwise (no
-    // documents, or none receives) returns false, and, when no program
-    // receives, this one takes the place: `receiver` then gets the
+    // With a program that receives: hands it the documents (absolute UTF-8
+    // paths; none at all for a start without documents, which brings that
+    // program forward) and returns true once it has them. Otherwise returns
+    // false, and this one takes the place: `receiver` then gets the
     // documents of later starts on the event loop.
     virtual bool handOver(const std::vector<std::string>& paths, DocumentReceiver receiver) = 0;
     // Leaves the receiving place (the program ends).
@@ -926,6 +941,10 @@ ClipboardService& clipboard();
 // file dialog) waits for its answer; the numbered windows do not count.
 // Messages that would end or replace the design wait for none of them.
 bool modalDialogShown();
+// Brings forward what the layer itself shows in front of the numbered
+// windows, raised and activated: the modal dialog that waits for its
+// answer, else the menu host window while it is shown. False when neither is.
+bool bringLayerWindowForward();
 
 // The windowing layer's own services, installed when it starts; what
 // set...Service(nullptr) goes back to.

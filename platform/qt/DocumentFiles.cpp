@@ -40,6 +40,7 @@ constexpr int kTemporaryNameTries = 16;
 
 const char* const kFolderNotFile = "It is a folder, not a file.";
 const char* const kSpecialFile = "It is not a document file but a pipe, socket or device.";
+const char* const kNameTooLong = "The document's name is too long for the file system.";
 
 // The reason of the last failed call, for the user (the system's texts are ASCII).
 std::string reasonOf(int error) { return std::strerror(error); }
@@ -106,6 +107,14 @@ public:
         return ok;
     }
 
+    std::optional<FileIdentity> identify(const std::string& path) override {
+        struct stat info{};
+        if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+        return FileIdentity{static_cast<uint64_t>(info.st_dev), static_cast<uint64_t>(info.st_ino),
+                            static_cast<int64_t>(info.st_size), static_cast<int64_t>(info.st_mtim.tv_sec),
+                            static_cast<int64_t>(info.st_mtim.tv_nsec)};
+    }
+
     // The bytes go to a new file beside the document, which takes its place
     // only once it is written, on the disk (fsync) and closed without
     // complaint; the folder is then synchronised so that the new name lasts
@@ -129,6 +138,10 @@ public:
         const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
         const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
         const bool replacing = ::stat(target.c_str(), &info) == 0;
+        if (!replacing && errno == ENAMETOOLONG) {
+            error = kNameTooLong;
+            return false;
+        }
         if (replacing && S_ISDIR(info.st_mode)) {
             error = kFolderNotFile;
             return false;
@@ -176,8 +189,14 @@ public:
         if (sys.fsync(fd) != 0) return giveUp("The document could not be written to the disk", errno, true);
         // The descriptor is gone even when close complains.
         if (sys.close(fd) != 0) return giveUp("The document could not be written to the disk", errno, false);
-        if (sys.rename(temporary.c_str(), target.c_str()) != 0)
-            return giveUp("The new document could not take the old one's place", errno, false);
+        if (sys.rename(temporary.c_str(), target.c_str()) != 0) {
+            const int why = errno;
+            giveUp(replacing ? "The new document could not take the old one's place"
+                             : "The new document could not be given its name",
+                   why, false);
+            if (why == ENAMETOOLONG) error = kNameTooLong;
+            return false;
+        }
 
         const int dir = sys.open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
         if (dir < 0) {

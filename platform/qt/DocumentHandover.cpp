@@ -104,11 +104,11 @@ bool LocalDocumentHandover::handOver(const std::vector<std::string>& paths, Docu
     const QDeadlineTimer deadline(kHandoverWaitMs);
     do {
         if (lock_->tryLock(0)) return takePlace(folder, std::move(receiver));
-        if (paths.empty()) return false;  // a program of its own, beside the one that receives
+        // No documents: the empty list brings the program that runs forward.
         if (send(folder + "/" + kSocketName, paths, deadline)) return true;
         QThread::msleep(std::min<qint64>(kRetryPauseMs, deadline.remainingTime()));
     } while (!deadline.hasExpired());
-    return false;  // the receiver does not answer: the documents open here
+    return false;  // the receiver does not answer: this start goes on, its documents open here
 }
 
 bool LocalDocumentHandover::takePlace(const std::string& folder, DocumentReceiver receiver) {
@@ -182,7 +182,9 @@ void LocalDocumentHandover::stopReceiving() {
         server_ = nullptr;
     }
     receiver_ = nullptr;
+    // The next place taken may stand in another runtime folder.
     if (lock_) lock_->unlock();
+    lock_.reset();
 }
 
 }  // namespace quendal::platform::qt

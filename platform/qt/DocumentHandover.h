@@ -7,6 +7,9 @@
 // documents. A program that has gone leaves a lock that the next start
 // finds stale and takes over.
 //
+// A start without documents hands over the empty list, so that the program
+// that runs comes forward and the start ends.
+//
 // One handover is one connection: "QDOC", the number of paths (4 bytes,
 // most significant first), then each path as its length (4 bytes) and its
 // UTF-8 bytes; the receiver answers "OK" once it has them all. A second

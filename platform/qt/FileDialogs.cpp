@@ -225,6 +225,27 @@ public:
         openModal(box);
     }
 
+    void askSaveOverChangedFile(WindowNumber window, std::string_view message, std::string_view informativeText,
+                                std::function<void(ChangedFileAnswer)> done) override {
+        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Quendal"), fromMacRoman(message),
+                                    QMessageBox::NoButton, parentOf(window));
+        box->setInformativeText(fromMacRoman(informativeText));
+        QPushButton* over = box->addButton(QStringLiteral("Save &Over"), QMessageBox::DestructiveRole);
+        QPushButton* saveAs = box->addButton(QStringLiteral("Save &As..."), QMessageBox::AcceptRole);
+        QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        box->setDefaultButton(saveAs);
+        box->setEscapeButton(cancel);
+        ignorePlainTyping(box);
+        QObject::connect(box, &QDialog::finished, box, [box, over, saveAs, done](int) {
+            const QAbstractButton* clicked = box->clickedButton();
+            done(clicked == over     ? ChangedFileAnswer::SaveOver
+                 : clicked == saveAs ? ChangedFileAnswer::SaveAs
+                                     : ChangedFileAnswer::Cancel);
+        });
+        cancelledIfGone(box, [done] { done(ChangedFileAnswer::Cancel); });
+        openModal(box);
+    }
+
     void fileError(WindowNumber window, std::string_view title, std::string_view message,
                    std::function<void(bool stop)> done) override {
         auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Quendal"), fromMacRoman(title),

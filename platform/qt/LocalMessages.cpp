@@ -21,6 +21,7 @@
 
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/PrivateFolder.h"
+#include "platform/qt/Registry.h"
 #include "platform/qt/WindowFrame.h"
 
 namespace quendal::platform::qt {
@@ -250,13 +251,31 @@ int32_t LocalMessages::launch(std::string_view applicationName) {
 
 namespace quendal::platform {
 
-bool modalDialogShown() {
+namespace {
+
+QWidget* shownModalDialog() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (!widget->isVisible() || widget->windowModality() == Qt::NonModal) continue;
         if (dynamic_cast<qt::WindowFrame*>(widget) != nullptr) continue;  // a numbered sheet
-        return true;
+        return widget;
     }
-    return false;
+    return nullptr;
+}
+
+}  // namespace
+
+bool modalDialogShown() { return shownModalDialog() != nullptr; }
+
+bool bringLayerWindowForward() {
+    QWidget* front = shownModalDialog();
+    if (front == nullptr) {
+        QWidget* host = qt::menuHostWidget();
+        if (host == nullptr || !host->isVisible()) return false;
+        front = host;
+    }
+    front->raise();
+    front->activateWindow();
+    return true;
 }
 
 }  // namespace quendal::platform

@@ -12,6 +12,7 @@
 #include "DocflowFixture.h"
 #include "app/DesktopDocuments.h"
 #include "platform/qt/DocumentHandover.h"
+#include "platform/qt/Registry.h"
 #include "support/RuntimeFolder.h"
 
 namespace quendal::test {
@@ -29,34 +30,51 @@ protected:
         runtime.leave();
         DocflowTest::TearDown();
     }
+    // This program receives; a second start of it, with `document` named
+    // or none (""), runs to its end. What it printed.
+    QByteArray secondStart(const std::string& document) {
+        EXPECT_FALSE(platform::documentHandover().handOver({}, [this](const std::vector<std::string>& paths) {
+            received.push_back(paths);
+            ReceiveHandedDocuments(paths);
+        }));
+        QProcess second;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUENDAL_HANDED_DOCUMENT", QString::fromStdString(document));
+        env.insert("XDG_RUNTIME_DIR", runtime.path());
+        second.setProcessEnvironment(env);
+        second.start(QCoreApplication::applicationFilePath(),
+                     {"--gtest_also_run_disabled_tests", "--gtest_filter=SecondStart.DISABLED_HandsOver"});
+        EXPECT_TRUE(second.waitForStarted());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty() && second.state() == QProcess::NotRunning; }, 60000));
+        const QByteArray output = second.readAllStandardOutput();
+        EXPECT_EQ(second.exitCode(), 0) << output.constData();
+        return output;
+    }
 
     RuntimeFolder runtime;
+    std::vector<std::vector<std::string>> received;
 };
 
 TEST_F(HandoverTest, ASecondStartHandsItsDocumentToTheRunningProgramAndEnds) {
-    std::vector<std::string> received;
-    ASSERT_FALSE(platform::documentHandover().handOver({}, [&received](const std::vector<std::string>& paths) {
-        received = paths;
-        ReceiveHandedDocuments(paths);
-    }));
     const std::string file = path("Handed.qndl");
     put(file, encodeDesignDocument(state));
-
-    QProcess second;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QUENDAL_HANDED_DOCUMENT", QString::fromStdString(file));
-    env.insert("XDG_RUNTIME_DIR", runtime.path());
-    second.setProcessEnvironment(env);
-    second.start(QCoreApplication::applicationFilePath(),
-                 {"--gtest_also_run_disabled_tests", "--gtest_filter=SecondStart.DISABLED_HandsOver"});
-    ASSERT_TRUE(second.waitForStarted());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.empty() && second.state() == QProcess::NotRunning; }, 60000));
-    const QByteArray output = second.readAllStandardOutput();
-    EXPECT_EQ(second.exitCode(), 0) << output.constData();
+    const QByteArray output = secondStart(file);
     EXPECT_TRUE(output.contains("handed over")) << output.constData();
-    EXPECT_EQ(received, std::vector<std::string>{file});
+    EXPECT_EQ(received, std::vector<std::vector<std::string>>{{file}});
     EXPECT_EQ(state.document.g_FsRef, file);  // on its way to opening here
     EXPECT_EQ(state.shell.SelfOpenFlag, 1);
+}
+
+// The menu entry clicked once more: the running program comes forward, and
+// the start ends rather than run a second copy beside it.
+TEST_F(HandoverTest, ASecondStartWithoutADocumentBringsTheRunningProgramForwardAndEnds) {
+    const uint64_t broughtForward = platform::qt::windowsBroughtForward();
+    const QByteArray output = secondStart("");
+    EXPECT_TRUE(output.contains("handed over")) << output.constData();
+    EXPECT_EQ(received, std::vector<std::vector<std::string>>{{}});
+    EXPECT_EQ(platform::qt::windowsBroughtForward(), broughtForward + 1);
+    EXPECT_EQ(platform::qt::windowLastBroughtForward(), platform::qt::windowWidget(kResponseWindow));
+    EXPECT_EQ(state.shell.SelfOpenFlag, 0);  // nothing to open
 }
 
 // The running copy holds the receiving place and its socket takes the
@@ -86,8 +104,8 @@ TEST(SecondStart, DISABLED_HandsOver) {
     const char* document = std::getenv("QUENDAL_HANDED_DOCUMENT");
     if (document == nullptr) GTEST_SKIP();
     std::string name = "quendal", file = document;
-    char* argv[] = {name.data(), file.data(), nullptr};
-    const bool handed = HandOverDocumentsNamedAtStart(2, argv);
+    char* argv[] = {name.data(), file.empty() ? nullptr : file.data(), nullptr};
+    const bool handed = HandOverDocumentsNamedAtStart(file.empty() ? 1 : 2, argv);
     std::cout << (handed ? "handed over" : "kept") << std::endl;
     EXPECT_TRUE(handed);
 }

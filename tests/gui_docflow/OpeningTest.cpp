@@ -268,5 +268,33 @@ TEST_F(OpeningTest, OfTheDocumentsNamedOnTheCommandLineTheLastOpensOnceTheLoopRu
     EXPECT_EQ(state.box.VB, 77.0);
 }
 
+// "link/../x.qndl", link a linked folder: the system follows the link and
+// then goes up from where it leads; so does the program, for a document
+// named at start, handed over, and chosen in the save dialog.
+TEST_F(OpeningTest, APathThroughALinkedFolderNamesTheFileTheSystemFinds) {
+    std::filesystem::create_directories(path("real/sub"));
+    std::filesystem::create_directory_symlink(path("real/sub"), path("link"));
+    put(path("real/x.qndl"), encodeDesignDocument(state));
+    put(path("x.qndl"), "another file, where the text shortens to");
+    const std::filesystem::path working = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path().toStdString());
+    std::string name = "quendal", linked = "link/../x.qndl";
+    char* argv[] = {name.data(), linked.data(), nullptr};
+    HandoverDouble handover;
+    platform::setDocumentHandoverService(&handover);
+    EXPECT_FALSE(HandOverDocumentsNamedAtStart(2, argv));
+    std::filesystem::current_path(working);
+    platform::setDocumentHandoverService(nullptr);
+    EXPECT_EQ(handover.handed, std::vector<std::string>{path("real/x.qndl")});
+    ClikOpenDocm(path("link") + "/../x.qndl");  // handed over by a later start or the open dialog
+    EXPECT_EQ(state.document.g_FsRef, path("real/x.qndl"));
+
+    SaveAsFile();
+    documentDialogs.saveTo(path("link") + "/../New.qndl");
+    EXPECT_EQ(contents(path("real/New.qndl")), encodeDesignDocument(state));
+    EXPECT_FALSE(std::filesystem::exists(path("New.qndl")));
+    EXPECT_EQ(platform::windowFilePath(kResponseWindow), path("real/New.qndl"));
+}
+
 }  // namespace
 }  // namespace quendal::test

@@ -113,6 +113,25 @@ TEST_F(QtDialogsTest, TheSaveQuestionsKeysAnswerIt) {
     }
 }
 
+// The question before writing over a file changed on disk: neither Return
+// nor Escape writes over it; Save Over's Alt letter does.
+TEST_F(QtDialogsTest, TheChangedFileQuestionWritesOverOnlyWhenSaveOverIsChosen) {
+    using Answer = platform::ChangedFileAnswer;
+    const std::pair<QKeyCombination, Answer> rows[] = {
+        {Qt::Key_Return, Answer::SaveAs}, {Qt::Key_Escape, Answer::Cancel}, {Qt::ALT | Qt::Key_O, Answer::SaveOver}};
+    for (const auto& [key, expected] : rows) {
+        std::optional<Answer> answer;
+        platform::documentDialogs().askSaveOverChangedFile(kResponseWindow, "Box.qndl moved", "",
+                                                           [&answer](Answer a) { answer = a; });
+        QMessageBox* question = shown<QMessageBox>();
+        ASSERT_NE(question, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(question));
+        QTest::keyClick(question->windowHandle(), key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&answer] { return answer.has_value(); }, 2000));
+        EXPECT_EQ(answer, expected);
+    }
+}
+
 TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {
     for (const char* name : {"a.qndl", "b.qndlsta", "c.QNDL", "d.txt", "e.qndl.bak"}) put(path(name), "x");
     ASSERT_TRUE(QDir(folder.path()).mkdir("sub"));

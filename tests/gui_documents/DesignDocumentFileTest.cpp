@@ -21,6 +21,7 @@ struct RefusingFiles : platform::DocumentFileService {
         error = "The disk is full.";
         return false;
     }
+    std::optional<FileIdentity> identify(const std::string&) override { return std::nullopt; }
 };
 
 class DesignDocumentFileTest : public DocumentTest {};

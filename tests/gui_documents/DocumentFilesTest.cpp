@@ -65,6 +65,14 @@ TEST_F(DocumentFilesTest, WriteIntoAMissingFolderFails) {
     EXPECT_FALSE(QDir(folder.path()).exists("no such folder"));
 }
 
+// No old document to replace: the failure says what is wrong, the name.
+TEST_F(DocumentFilesTest, ANameTooLongForTheFileSystemIsSaidToBeSo) {
+    const std::string file = path((std::string(300, 'a') + ".qndl").c_str());
+    EXPECT_FALSE(files.writeFileAtomically(file, everyByte(), error));
+    EXPECT_EQ(error, "The document's name is too long for the file system.");
+    expectOnlyFiles({});
+}
+
 TEST_F(DocumentFilesTest, WriteIntoAReadOnlyFolderKeepsTheOldFile) {
     const std::string file = path("design.qndl");
     put(file, "old design");

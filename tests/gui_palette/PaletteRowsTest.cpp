@@ -31,6 +31,8 @@ public:
     void askSaveChanges(platform::WindowNumber, std::string_view, std::function<void(platform::SaveChangesAnswer)>) override {
         ++questions;
     }
+    void askSaveOverChangedFile(platform::WindowNumber, std::string_view, std::string_view,
+                                std::function<void(platform::ChangedFileAnswer)>) override {}
     void fileError(platform::WindowNumber, std::string_view, std::string_view, std::function<void(bool)>) override {}
     int questions = 0;
 };

@@ -29,6 +29,11 @@ public:
         questions.emplace_back(name);
         question = std::move(done);
     }
+    void askSaveOverChangedFile(platform::WindowNumber, std::string_view message, std::string_view,
+                                std::function<void(platform::ChangedFileAnswer)> done) override {
+        changedFiles.emplace_back(message);
+        changedFile = std::move(done);
+    }
     void fileError(platform::WindowNumber, std::string_view title, std::string_view message,
                    std::function<void(bool)> done) override {
         errors.push_back(std::string(title) + "\n" + std::string(message));
@@ -38,13 +43,15 @@ public:
     void saveTo(std::optional<std::string> path) { std::exchange(save, nullptr)(std::move(path)); }
     void openFile(std::optional<std::string> path) { std::exchange(open, nullptr)(std::move(path)); }
     void stopOnError(bool stop) { std::exchange(error, nullptr)(stop); }
+    void answerChangedFile(platform::ChangedFileAnswer a) { std::exchange(changedFile, nullptr)(a); }
 
     std::vector<platform::OpenFileRequest> opens;
     std::vector<platform::SaveFileRequest> saves;
-    std::vector<std::string> questions, errors;
+    std::vector<std::string> questions, errors, changedFiles;
     Chosen open, save;
     std::function<void(platform::SaveChangesAnswer)> question;
     std::function<void(bool)> error;
+    std::function<void(platform::ChangedFileAnswer)> changedFile;
 };
 
 }  // namespace quendal::test
