@@ -371,8 +371,10 @@ using ControlHandler = int32_t (*)(const ControlEvent& event, int32_t userData);
 int32_t installControlHandler(WindowNumber window, ControlNumber control, ControlHandler handler,
                               int32_t userData);
 
-// The live action of a slider, called while the user drags its thumb
-// (part kIndicatorPart) or pages it (kPageUpPart, kPageDownPart).
+// The live action of a slider, called whenever the user moves its thumb,
+// dragging it or stepping it with the keys of the focused slider (part
+// kIndicatorPart). A click in the track (kPageUpPart, kPageDownPart) leaves
+// the thumb where it is, so the layer moves a slider by the thumb alone.
 inline constexpr int32_t kPageUpPart = 22;
 inline constexpr int32_t kPageDownPart = 23;
 inline constexpr int32_t kIndicatorPart = 129;
