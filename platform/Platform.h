@@ -591,10 +591,12 @@ FileService& files();
 class DesktopService {
 public:
     virtual ~DesktopService() = default;
-    // Opens an http(s), mailto or file URL with the handler the user's
-    // desktop has for it, never through a shell command; false when no
-    // handler took it.
-    virtual bool openUrl(std::string_view url) = 0;
+    // Hands an http(s), mailto or file URL to the desktop's opener, never
+    // through a shell command; false when there is none to take it. The
+    // opener runs on its own, the program never waits for it: when it ends
+    // with a failure (no program of the desktop opens the URL), `failed` is
+    // called from the event loop, never from inside this call.
+    virtual bool openUrl(std::string_view url, std::function<void()> failed) = 0;
     // The screens' areas, in the screen pixels of window bounds.
     virtual std::vector<Rect16> screenAreas() = 0;
 };

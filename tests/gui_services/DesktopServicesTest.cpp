@@ -1,7 +1,6 @@
 // The layer's own shell services: loading from a tiny server on 127.0.0.1,
-// the desktop's URL handlers, the user's folders and trash, and the
+// the desktop's opener, the user's folders and trash, and the
 // preferences file read back as another run would read it.
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
@@ -17,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 
@@ -136,15 +136,6 @@ TEST_F(DesktopServicesTest, DownloadTakesTheNameTheServerSuggests) {
     EXPECT_FALSE(std::filesystem::exists(into + "/Gone.zip.part"));
 }
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void catchUrl(const QUrl& url) { caught.push_back(url.toString().toStdString()); }
-
-public:
-    std::vector<std::string> caught;
-};
-
 // A cancelled load ends its transfer: the connection is closed, and with
 // it go the buffers the transfer held.
 TEST_F(DesktopServicesTest, ACancelledLoadHangsUp) {
@@ -181,20 +172,6 @@ TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) 
     EXPECT_EQ(verdicts, (std::vector<std::pair<std::string, bool>>{{"junk", false}, {"whole", true}}));
 }
 
-TEST_F(DesktopServicesTest, LinksGoToTheDesktopsHandlers) {
-    UrlCatcher catcher;
-    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "catchUrl");
-    platform::DesktopService& desktop = platform::desktop();
-    EXPECT_TRUE(desktop.openUrl("https://www.example.com/"));
-    EXPECT_TRUE(desktop.openUrl("mailto:support@example.com"));
-    EXPECT_TRUE(desktop.openUrl(FileURL{"/opt/quendal/resources/Help/Quendal Manual.html"}.text()));
-    EXPECT_FALSE(desktop.openUrl("no scheme here"));
-    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    EXPECT_EQ(catcher.caught, (std::vector<std::string>{"https://www.example.com/", "mailto:support@example.com",
-                                                        "file:///opt/quendal/resources/Help/Quendal Manual.html"}));
-    EXPECT_FALSE(desktop.screenAreas().empty());
-}
-
 // Sets an environment variable for the length of a test.
 struct ScopedEnv {
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
@@ -208,6 +185,57 @@ struct ScopedEnv {
     const char* name_;
     std::optional<std::string> old_;
 };
+
+// The desktop's opener as the test writes it, alone on the PATH: it notes
+// its arguments, and after a pause ends with the exit status of the row
+// (3 is "no method available").
+void writeOpener(const std::string& folder, int exitStatus) {
+    std::filesystem::create_directories(folder);
+    const std::string opener = folder + "/xdg-open";
+    std::ofstream(opener) << "#!/bin/sh\n"
+                          << "printf '%s\\n' \"$#\" \"$1\" > '" << folder << "/given'\n"
+                          << "/bin/sleep 0.3\n"
+                          << "[ " << exitStatus << " -eq 3 ] && echo \"xdg-open: no method available for opening '$1'\" >&2\n"
+                          << ": > '" << folder << "/ended'\n"
+                          << "exit " << exitStatus << "\n";
+    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The opener runs beside the program: the call returns at once, and only
+// an opener that ends in failure brings the failure, from the event loop.
+TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
+    platform::DesktopService& desktop = platform::desktop();
+    const std::string manual = FileURL{"/opt/quendal/resources/Help/Quendal Manual.html"}.text();
+    for (const int exitStatus : {0, 3, 4}) {
+        const std::string bin = tempPath("bin") + std::to_string(exitStatus);
+        writeOpener(bin, exitStatus);
+        ScopedEnv path("PATH", bin);
+        bool failed = false;
+        ASSERT_TRUE(desktop.openUrl(manual, [&failed] { failed = true; })) << exitStatus;
+        EXPECT_FALSE(failed) << "never from inside the call";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
+        // One argument, the URL as written, its blank escaped.
+        EXPECT_EQ(fileText(bin + "/given"), "1\nfile:///opt/quendal/resources/Help/Quendal%20Manual.html\n");
+        if (exitStatus == 0) {
+            QTest::qWait(300);
+            EXPECT_FALSE(failed);
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return failed; }, 10000)) << exitStatus;
+        }
+    }
+    // No opener on the PATH, or no URL: nothing takes it, at once.
+    ScopedEnv nowhere("PATH", tempPath("empty"));
+    EXPECT_FALSE(desktop.openUrl("https://www.example.com/", [] {}));
+    writeOpener(tempPath("bin"), 0);
+    ScopedEnv path("PATH", tempPath("bin"));
+    EXPECT_FALSE(desktop.openUrl("no scheme here", [] {}));
+    EXPECT_FALSE(desktop.screenAreas().empty());
+}
 
 TEST_F(DesktopServicesTest, DownloadsFolderComesFromTheUserDirsElseHomeDownloads) {
     const std::string home = folder.path().toStdString() + "/home";
@@ -309,5 +337,3 @@ TEST_F(DesktopServicesTest, ASettingsFileLinkedToAPipeOrADeviceLeavesTheNodeAsIt
 
 }  // namespace
 }  // namespace quendal::test
-
-#include "DesktopServicesTest.moc"
