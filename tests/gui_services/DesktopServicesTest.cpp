@@ -186,55 +186,30 @@ struct ScopedEnv {
     std::optional<std::string> old_;
 };
 
-// The desktop's opener as the test writes it, alone on the PATH: it notes
-// its arguments, and after a pause ends with the exit status of the row
-// (3 is "no method available").
-void writeOpener(const std::string& folder, int exitStatus) {
-    std::filesystem::create_directories(folder);
-    const std::string opener = folder + "/xdg-open";
-    std::ofstream(opener) << "#!/bin/sh\n"
-                          << "printf '%s\\n' \"$#\" \"$1\" > '" << folder << "/given'\n"
-                          << "/bin/sleep 0.3\n"
-                          << "[ " << exitStatus << " -eq 3 ] && echo \"xdg-open: no method available for opening '$1'\" >&2\n"
-                          << ": > '" << folder << "/ended'\n"
-                          << "exit " << exitStatus << "\n";
-    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-}
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// The opener runs beside the program: the call returns at once, and only
+// The opener runs beside the program, the call returns at once, and only
 // an opener that ends in failure brings the failure, from the event loop.
+// The test's opener, alone on the PATH, notes its arguments and after a
+// pause ends with the row's exit status (3 "no method available").
 TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
-    platform::DesktopService& desktop = platform::desktop();
-    const std::string manual = FileURL{"/opt/quendal/resources/Help/Quendal Manual.html"}.text();
+    const std::string manual = FileURL{"/opt/quendal/Help/Quendal Manual.html"}.text();
     for (const int exitStatus : {0, 3, 4}) {
         const std::string bin = tempPath("bin") + std::to_string(exitStatus);
-        writeOpener(bin, exitStatus);
+        std::filesystem::create_directories(bin);
+        std::ofstream(bin + "/xdg-open") << "#!/bin/sh\necho \"$#\" \"$1\" > " << bin << "/given\n/bin/sleep 0.3\n"
+                                         << ": > " << bin << "/ended\nexit " << exitStatus << "\n";
+        std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
         ScopedEnv path("PATH", bin);
         bool failed = false;
-        ASSERT_TRUE(desktop.openUrl(manual, [&failed] { failed = true; })) << exitStatus;
+        ASSERT_TRUE(platform::desktop().openUrl(manual, [&failed] { failed = true; }));
         EXPECT_FALSE(failed) << "never from inside the call";
         ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
-        // One argument, the URL as written, its blank escaped.
-        EXPECT_EQ(fileText(bin + "/given"), "1\nfile:///opt/quendal/resources/Help/Quendal%20Manual.html\n");
-        if (exitStatus == 0) {
-            QTest::qWait(300);
-            EXPECT_FALSE(failed);
-        } else {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return failed; }, 10000)) << exitStatus;
-        }
+        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, exitStatus == 0 ? 300 : 10000), exitStatus != 0);
+        std::ifstream given(bin + "/given");  // one argument, the URL with its blank escaped
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(given), {}), "1 file:///opt/quendal/Help/Quendal%20Manual.html\n");
     }
-    // No opener on the PATH, or no URL: nothing takes it, at once.
-    ScopedEnv nowhere("PATH", tempPath("empty"));
-    EXPECT_FALSE(desktop.openUrl("https://www.example.com/", [] {}));
-    writeOpener(tempPath("bin"), 0);
-    ScopedEnv path("PATH", tempPath("bin"));
-    EXPECT_FALSE(desktop.openUrl("no scheme here", [] {}));
-    EXPECT_FALSE(desktop.screenAreas().empty());
+    ScopedEnv nowhere("PATH", tempPath("empty"));  // no opener: nothing takes it, at once
+    EXPECT_FALSE(platform::desktop().openUrl(manual, [] {}));
+    EXPECT_FALSE(platform::desktop().screenAreas().empty());
 }
 
 TEST_F(DesktopServicesTest, DownloadsFolderComesFromTheUserDirsElseHomeDownloads) {

@@ -66,11 +66,8 @@ public:
         return accepts;
     }
     std::vector<Rect16> screenAreas() override { return screens; }
-    // The openers that took their URL and fail end now, as the event loop
-    // would hear of it.
-    void endFailingOpeners() {
-        for (auto& failed : std::exchange(failing, {}))
-            if (failed) failed();
+    void endFailingOpeners() {  // as the event loop hears of it
+        for (auto& failed : std::exchange(failing, {})) failed();
     }
 
     std::vector<Rect16> screens{Rect16{0, 0, 1024, 1280}};
