@@ -174,7 +174,7 @@ int32_t LSLaunchURLInDownloadsFolder(std::string_view fileName) {
     const std::optional<std::string> folder = DownloadsFolder();
     if (!folder) return kFileNotFoundErr;
     if (!IsPlainFileName(platform::utf8FromMacRoman(fileName))) return kBadNameErr;
-    return platform::desktop().openUrl(FileURL{*folder}.text()) ? kFileNoErr : kFileNotFoundErr;
+    return platform::desktop().openUrl(FileURL{*folder}.text(), {}) ? kFileNoErr : kFileNotFoundErr;
 }
 
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,17 +54,20 @@ Str255 CFtoP(std::string_view text);
 inline constexpr int32_t kParamErr = -50;                     // no URL could be made of the text or name
 inline constexpr int32_t kLSApplicationNotFoundErr = -10814;  // no handler of the desktop took the URL
 
-// Opens an http(s), mailto or file URL with the handler the user's desktop
-// has for it: 0 when a handler took it, kParamErr for a text that is no URL
-// (no scheme, or blanks and control characters in it), else
-// kLSApplicationNotFoundErr.
-int32_t LSLaunchURL(std::string_view urlText);
+// Opens an http(s), mailto or file URL with the desktop's opener: 0 when
+// the opener took it, kParamErr for a text that is no URL (no scheme, or
+// blanks and control characters in it), else kLSApplicationNotFoundErr.
+// The opener's own outcome comes later: when it ends without opening the
+// URL, `failed` is called from the event loop.
+int32_t LSLaunchURL(std::string_view urlText, std::function<void()> failed = {});
 // Opens the file `name` (with its extension) of the resources' folder
 // `folder` the same way: kParamErr when there is no such file.
-int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder);
+int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder,
+                                             std::function<void()> failed = {});
 // Help items and links of the Help menu: as above, and when the document is
-// missing or nothing of the desktop opens it, an alert says where the
-// document is (or what the link is), so that the user can open it.
+// missing or nothing of the desktop opens it, at once or once the opener
+// has ended, an alert says where the document is (or what the link is), so
+// that the user can open it.
 int32_t OpenHelpDocument(std::string_view name);
 int32_t OpenLink(std::string_view url);
 

@@ -2,6 +2,7 @@
 // handlers.
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 #include "app/FilesAndFolders.h"
 #include "app/UrlLoading.h"
@@ -31,36 +32,39 @@ bool isUrlText(std::string_view text) {
 
 }  // namespace
 
-int32_t LSLaunchURL(std::string_view urlText) {
+int32_t LSLaunchURL(std::string_view urlText, std::function<void()> failed) {
     if (!isUrlText(urlText)) return kParamErr;
-    return platform::desktop().openUrl(urlText) ? 0 : kLSApplicationNotFoundErr;
+    return platform::desktop().openUrl(urlText, std::move(failed)) ? 0 : kLSApplicationNotFoundErr;
 }
 
-int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder) {
+int32_t CreateURLFromBundleResourceAndLaunch(std::string_view name, std::string_view folder,
+                                             std::function<void()> failed) {
     const std::optional<std::string> path = bundleResourcePath(name, folder);
     if (!path) return kParamErr;
-    return LSLaunchURL(FileURL{*path}.text());
+    return LSLaunchURL(FileURL{*path}.text(), std::move(failed));
 }
 
 int32_t OpenHelpDocument(std::string_view name) {
-    const int32_t status = CreateURLFromBundleResourceAndLaunch(name, kHelpFolder);
-    if (status == 0) return 0;
     std::string path = platform::resourceFolder();
     path.append("/").append(kHelpFolder).append("/").append(name);
     const std::string shown = platform::macRomanFromUtf8Lossy(path);
+    auto nothingOpens = [shown] {
+        platform::showAlert("No program of this desktop opens the help document.", "Open " + shown + " in a web browser.");
+    };
+    const int32_t status = CreateURLFromBundleResourceAndLaunch(name, kHelpFolder, nothingOpens);
     if (status == kParamErr)
         platform::showAlert("The help document could not be found.", "It belongs at " + shown + ".");
-    else
-        platform::showAlert("No program of this desktop opens the help document.",
-                            "Open " + shown + " in a web browser.");
+    else if (status != 0)
+        nothingOpens();
     return status;
 }
 
 int32_t OpenLink(std::string_view url) {
-    const int32_t status = LSLaunchURL(url);
-    if (status != 0)
-        platform::showAlert("No program of this desktop opens this link.",
-                            "The link is " + platform::macRomanFromUtf8Lossy(url) + ".");
+    auto nothingOpens = [shown = platform::macRomanFromUtf8Lossy(url)] {
+        platform::showAlert("No program of this desktop opens this link.", "The link is " + shown + ".");
+    };
+    const int32_t status = LSLaunchURL(url, nothingOpens);
+    if (status != 0) nothingOpens();
     return status;
 }
 

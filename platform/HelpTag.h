@@ -86,9 +86,10 @@ int32_t ViewBindToParent(int32_t controlNumber);
 // current window. Returns 0.
 int32_t InstallSliderControlAction(int32_t controlNumber);
 
-// The live action of the response window's Nyquist slider: while the thumb
-// is dragged (part 129) it brings the response window forward and hands the
-// slider's value to responseSliderMoved. Other parts are ignored.
+// The live action of the response window's Nyquist slider: when the thumb
+// moves (part 129), dragged or stepped by the keys, it brings the response
+// window forward and hands the slider's value to responseSliderMoved. Other
+// parts are ignored.
 void SliderControlAction(int32_t window, int32_t controlNumber, int32_t part);
 
 // What a dragged response-window slider moves: the page that owns the

@@ -372,8 +372,10 @@ using ControlHandler = int32_t (*)(const ControlEvent& event, int32_t userData);
 int32_t installControlHandler(WindowNumber window, ControlNumber control, ControlHandler handler,
                               int32_t userData);
 
-// The live action of a slider, called while the user drags its thumb
-// (part kIndicatorPart) or pages it (kPageUpPart, kPageDownPart).
+// The live action of a slider, called whenever the user moves its thumb,
+// dragging it or stepping it with the keys of the focused slider (part
+// kIndicatorPart). A click in the track (kPageUpPart, kPageDownPart) leaves
+// the thumb where it is, so the layer moves a slider by the thumb alone.
 inline constexpr int32_t kPageUpPart = 22;
 inline constexpr int32_t kPageDownPart = 23;
 inline constexpr int32_t kIndicatorPart = 129;
@@ -590,10 +592,12 @@ FileService& files();
 class DesktopService {
 public:
     virtual ~DesktopService() = default;
-    // Opens an http(s), mailto or file URL with the handler the user's
-    // desktop has for it, never through a shell command; false when no
-    // handler took it.
-    virtual bool openUrl(std::string_view url) = 0;
+    // Hands an http(s), mailto or file URL to the desktop's opener, never
+    // through a shell command; false when there is none to take it. The
+    // opener runs on its own, the program never waits for it: when it ends
+    // with a failure (no program of the desktop opens the URL), `failed` is
+    // called from the event loop, never from inside this call.
+    virtual bool openUrl(std::string_view url, std::function<void()> failed) = 0;
     // The screens' areas, in the screen pixels of window bounds.
     virtual std::vector<Rect16> screenAreas() = 0;
 };

@@ -26,7 +26,7 @@ public:
 
 class NoDesktop : public DesktopService {
 public:
-    bool openUrl(std::string_view) override { return false; }
+    bool openUrl(std::string_view, std::function<void()>) override { return false; }
     std::vector<Rect16> screenAreas() override { return {}; }
 };
 

@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -185,29 +186,40 @@ QWidget* makePopup(WindowNumber window, ControlNumber control, const ControlSpec
     return box;
 }
 
+// A slider whose thumb goes only where the user puts it: dragged, or
+// stepped by the keys of a focused slider. A left click in the track, which
+// pages other sliders, leaves the thumb where it is; the button that jumps
+// the thumb to the pointer starts a drag from there.
+class ThumbSlider : public QSlider {
+public:
+    using QSlider::QSlider;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        QStyleOptionSlider option;
+        initStyleOption(&option);
+        const QStyle::SubControl pressed =
+            style()->hitTestComplexControl(QStyle::CC_Slider, &option, event->position().toPoint(), this);
+        const int jumpButtons = style()->styleHint(QStyle::SH_Slider_AbsoluteSetButtons, &option, this);
+        if (pressed != QStyle::SC_SliderHandle && (event->button() & jumpButtons) == 0) {
+            event->accept();
+            return;
+        }
+        QSlider::mousePressEvent(event);
+    }
+};
+
 QWidget* makeSlider(WindowNumber window, ControlNumber control, const ControlSpec& desc, QWidget* parent) {
     const bool vertical = desc.rect.bottom - desc.rect.top > desc.rect.right - desc.rect.left;
-    auto* slider = new QSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
+    auto* slider = new ThumbSlider(vertical ? Qt::Vertical : Qt::Horizontal, parent);
     slider->setRange(desc.minimum, std::max(desc.minimum, desc.maximum));
     slider->setValue(desc.value);
-    QObject::connect(slider, &QSlider::actionTriggered, slider, [window, control](int action) {
-        ControlRecord* record = findControl(window, control);
-        if (record == nullptr) return;
-        switch (action) {
-            case QAbstractSlider::SliderPageStepAdd:
-            case QAbstractSlider::SliderSingleStepAdd: record->sliderPart = kPageUpPart; break;
-            case QAbstractSlider::SliderPageStepSub:
-            case QAbstractSlider::SliderSingleStepSub: record->sliderPart = kPageDownPart; break;
-            default: record->sliderPart = kIndicatorPart; break;
-        }
-    });
+    // Every move the user makes is the thumb's own.
     QObject::connect(slider, &QSlider::valueChanged, slider, [window, control, slider](int) {
         ControlRecord* record = findControl(window, control);
         if (record == nullptr) return;
-        const bool dragging = slider->isSliderDown();
-        const int32_t movedBy = dragging ? kIndicatorPart : record->sliderPart;
-        if (record->sliderAction != nullptr) record->sliderAction(window, control, movedBy);
-        if (!dragging) hit(window, control);  // a page step is a whole click
+        if (record->sliderAction != nullptr) record->sliderAction(window, control, kIndicatorPart);
+        if (!slider->isSliderDown()) hit(window, control);  // a key's step is a whole click
     });
     QObject::connect(slider, &QSlider::sliderReleased, slider, [window, control] { hit(window, control); });
     return slider;

@@ -32,7 +32,6 @@ struct ControlRecord {
     ControlHandler handler = nullptr;
     int32_t userData = 0;
     SliderAction sliderAction = nullptr;
-    int32_t sliderPart = kIndicatorPart;  // the part the user moved the slider by
     // Kept here for the kinds whose widget holds no such value.
     int32_t value = 0, minimum = 0, maximum = 0;
     std::string title;

@@ -1,19 +1,24 @@
 // The layer's own shell services: the preferences file, the user's folders
-// and the trash, and the desktop's handlers for URLs.
+// and the trash, and the desktop's opener for URLs.
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/ShellServices.h"
@@ -159,12 +164,52 @@ public:
     }
 };
 
+// How long an opener that has not ended is watched (ms). One still running
+// by then has handed the URL to a program that it waits for in the
+// foreground (a browser), and how that program ends later says nothing
+// about the opening.
+constexpr int kOpenerWatch = 30000;
+
+// Runs the desktop's opener on the URL as a child process of its own and
+// lets its exit status decide: 0 opened; any other (2 no such file, 3 no
+// method available, 4 the opening failed) or a crash did not. The event
+// loop runs on meanwhile.
+bool runOpener(const QUrl& url, std::function<void()> failed) {
+    QCoreApplication* application = QCoreApplication::instance();
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (application == nullptr || opener.isEmpty()) return false;
+    auto* process = new QProcess(application);
+    process->setProgram(opener);
+    process->setArguments({url.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);  // its messages go where ours go
+    auto watched = std::make_shared<std::function<void()>>(std::move(failed));
+    auto report = [watched, application] {
+        // An opener ended by the program's own end reports nothing.
+        if (QCoreApplication::closingDown() || !*watched) return;
+        QTimer::singleShot(0, application, std::exchange(*watched, {}));
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, report](int code, QProcess::ExitStatus status) {
+                         if (code != 0 || status != QProcess::NormalExit) report();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, report](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart) return;  // a crash ends in finished
+        report();
+        process->deleteLater();
+    });
+    QTimer::singleShot(kOpenerWatch, process, [watched] { *watched = {}; });
+    process->start();
+    return true;
+}
+
 class DesktopHandlers : public DesktopService {
 public:
-    bool openUrl(std::string_view text) override {
+    bool openUrl(std::string_view text, std::function<void()> failed) override {
         const QUrl url(fromUtf8(text), QUrl::StrictMode);
         if (!url.isValid() || url.scheme().isEmpty()) return false;
-        return QDesktopServices::openUrl(url);
+        return runOpener(url, std::move(failed));
     }
 
     std::vector<Rect16> screenAreas() override {

@@ -2,6 +2,7 @@
 // the routine of the window's own room, driven on a design as a user has
 // it on screen.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <set>
 #include <vector>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabBar>
 #include <QWidget>
 
@@ -300,6 +302,44 @@ TEST_F(DesignRowsTest, TheNyquistReadOutIsTheSameWhicheverWayTheSliderCameThere)
     hit(kResponseWindow, 408);
     EXPECT_EQ(state.cursor.CursorPosi, 0);
 
+}
+
+// The Nyquist slider spans two decades evenly in log f, 10 Hz at the bottom
+// to 1 kHz at the top of its 460 steps. The frequency read out goes where
+// the thumb goes: stepped by each key of the focused slider, or dragged; a
+// click in the track moves neither.
+TEST_F(DesignRowsTest, TheNyquistFrequencyGoesWhereverTheThumbGoes) {
+    design(1, 3);
+    ApplicationEventHandler(kResponseMenu, 7);
+    platform::setControlValue(kResponseWindow, kDetailTriangle, 1);
+    hit(kResponseWindow, kDetailTriangle);
+    auto* slider = qobject_cast<QSlider*>(platform::qt::controlWidget(kResponseWindow, 406));
+    ASSERT_NE(slider, nullptr);
+    auto shows = [&](int position, int after) {
+        EXPECT_EQ(slider->value(), position) << after;
+        EXPECT_EQ(state.cursor.CursorPosi, position) << after;
+        EXPECT_NEAR(state.point.ff / std::pow(10.0, 1.0 + position / 230.0), 1.0, 0.01) << after;  // Hz, rounded
+    };
+    platform::selectWindow(kResponseWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(kResponseWindow)));
+    slider->setFocus(Qt::MouseFocusReason);  // as a click on the thumb gives it the keyboard
+    const struct { Qt::Key key; int position; } keys[] = {{Qt::Key_PageUp, 10}, {Qt::Key_PageUp, 20},
+        {Qt::Key_Up, 21}, {Qt::Key_Down, 20}, {Qt::Key_PageDown, 10}, {Qt::Key_End, 460}, {Qt::Key_Home, 0}};
+    for (const auto& k : keys) {
+        QTest::keyClick(handleOf(kResponseWindow), k.key);
+        shows(k.position, k.key);
+    }
+    slider->setValue(230);
+    for (const int y : {10, slider->height() - 10}) {  // the track above and below the thumb
+        QTest::mouseClick(slider, Qt::LeftButton, Qt::NoModifier, QPoint(slider->width() / 2, y));
+        shows(230, y);
+    }
+    const QPoint grip(slider->width() / 2, slider->height() / 2), to = grip - QPoint(0, 40);  // the thumb's middle
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(slider, to);
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, to);
+    EXPECT_GT(slider->value(), 230);
+    shows(slider->value(), to.y());
 }
 
 TEST_F(DesignRowsTest, TheConnectionSheetAppliesOnReturnAndPutsTheConnectionBackOnEscapeOrItsCloseBox) {

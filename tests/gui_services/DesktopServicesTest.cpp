@@ -1,7 +1,6 @@
 // The layer's own shell services: loading from a tiny server on 127.0.0.1,
-// the desktop's URL handlers, the user's folders and trash, and the
+// the desktop's opener, the user's folders and trash, and the
 // preferences file read back as another run would read it.
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QTcpServer>
@@ -142,15 +141,6 @@ TEST_F(DesktopServicesTest, DownloadTakesTheNameTheServerSuggests) {
     EXPECT_FALSE(std::filesystem::exists(into + "/Gone.zip.part"));
 }
 
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public slots:
-    void catchUrl(const QUrl& url) { caught.push_back(url.toString().toStdString()); }
-
-public:
-    std::vector<std::string> caught;
-};
-
 // A cancelled load ends its transfer: the connection is closed, and with
 // it go the buffers the transfer held.
 TEST_F(DesktopServicesTest, ACancelledLoadHangsUp) {
@@ -187,20 +177,6 @@ TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) 
     EXPECT_EQ(verdicts, (std::vector<std::pair<std::string, bool>>{{"junk", false}, {"whole", true}}));
 }
 
-TEST_F(DesktopServicesTest, LinksGoToTheDesktopsHandlers) {
-    UrlCatcher catcher;
-    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &catcher, "catchUrl");
-    platform::DesktopService& desktop = platform::desktop();
-    EXPECT_TRUE(desktop.openUrl("https://www.example.com/"));
-    EXPECT_TRUE(desktop.openUrl("mailto:support@example.com"));
-    EXPECT_TRUE(desktop.openUrl(FileURL{"/opt/quendal/resources/Help/Quendal Manual.html"}.text()));
-    EXPECT_FALSE(desktop.openUrl("no scheme here"));
-    for (const char* scheme : {"https", "mailto", "file"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    EXPECT_EQ(catcher.caught, (std::vector<std::string>{"https://www.example.com/", "mailto:support@example.com",
-                                                        "file:///opt/quendal/resources/Help/Quendal Manual.html"}));
-    EXPECT_FALSE(desktop.screenAreas().empty());
-}
-
 // Sets an environment variable for the length of a test.
 struct ScopedEnv {
     ScopedEnv(const char* name, const std::string& value) : name_(name) {
@@ -214,6 +190,32 @@ struct ScopedEnv {
     const char* name_;
     std::optional<std::string> old_;
 };
+
+// The opener runs beside the program, the call returns at once, and only
+// an opener that ends in failure brings the failure, from the event loop.
+// The test's opener, alone on the PATH, notes its arguments and after a
+// pause ends with the row's exit status (3 "no method available").
+TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
+    const std::string manual = FileURL{"/opt/quendal/Help/Quendal Manual.html"}.text();
+    for (const int exitStatus : {0, 3, 4}) {
+        const std::string bin = tempPath("bin") + std::to_string(exitStatus);
+        std::filesystem::create_directories(bin);
+        std::ofstream(bin + "/xdg-open") << "#!/bin/sh\necho \"$#\" \"$1\" > " << bin << "/given\n/bin/sleep 0.3\n"
+                                         << ": > " << bin << "/ended\nexit " << exitStatus << "\n";
+        std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
+        ScopedEnv path("PATH", bin);
+        bool failed = false;
+        ASSERT_TRUE(platform::desktop().openUrl(manual, [&failed] { failed = true; }));
+        EXPECT_FALSE(failed) << "never from inside the call";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
+        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, exitStatus == 0 ? 300 : 10000), exitStatus != 0);
+        std::ifstream given(bin + "/given");  // one argument, the URL with its blank escaped
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(given), {}), "1 file:///opt/quendal/Help/Quendal%20Manual.html\n");
+    }
+    ScopedEnv nowhere("PATH", tempPath("empty"));  // no opener: nothing takes it, at once
+    EXPECT_FALSE(platform::desktop().openUrl(manual, [] {}));
+    EXPECT_FALSE(platform::desktop().screenAreas().empty());
+}
 
 TEST_F(DesktopServicesTest, DownloadsFolderComesFromTheUserDirsElseHomeDownloads) {
     const std::string home = folder.path().toStdString() + "/home";

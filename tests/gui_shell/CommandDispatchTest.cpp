@@ -231,7 +231,8 @@ TEST_F(CommandDispatchTest, QuitWithUnsavedChangesAsksFirst) {
     EXPECT_FALSE(quitAsked());
 }
 
-// A help document or link that nothing of the desktop opens, or a document
+// A help document or link that nothing of the desktop opens, whether no
+// opener takes it or the opener that took it ends in failure, or a document
 // that is missing, is named in an alert, so that the user can open it.
 TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
     RecordingDesktop desktop;
@@ -239,18 +240,25 @@ TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
     platform::setDesktopService(&desktop);
     platform::setDialogService(&alerts);
     QTemporaryDir empty;
-    const struct { bool accepts, missing; int32_t item; const char* named; } rows[] = {
-        {true, false, 1, nullptr},
-        {false, false, 1, "/Help/Quendal Manual.html"},
-        {false, false, 6, "https://keldrith.example/"},
-        {false, false, 7, "mailto:support@keldrith.example"},
-        {true, true, 3, "/Help/T-S Parameters Description.html"},
+    const struct { bool accepts, failsLater, missing; int32_t item; const char* named; } rows[] = {
+        {true, false, false, 1, nullptr},
+        {false, false, false, 1, "/Help/Quendal Manual.html"},
+        {false, false, false, 6, "https://keldrith.example/"},
+        {false, false, false, 7, "mailto:support@keldrith.example"},
+        {true, false, true, 3, "/Help/T-S Parameters Description.html"},
+        {true, true, false, 1, "/Help/Quendal Manual.html"},
+        {true, true, false, 7, "mailto:support@keldrith.example"},
     };
     for (const auto& row : rows) {
         desktop.accepts = row.accepts;
+        desktop.failsLater = row.failsLater;
         if (row.missing) platform::setResourceFolder(empty.path().toStdString());
         alerts.sheets.clear();
         EXPECT_EQ(ApplicationEventHandler(kHelpMenu, row.item), kHandled);
+        if (row.failsLater) {
+            EXPECT_TRUE(alerts.sheets.empty()) << "the opener has only started";
+        }
+        desktop.endFailingOpeners();
         platform::setResourceFolder("");
         if (row.named == nullptr) {
             EXPECT_TRUE(alerts.sheets.empty()) << row.item;
@@ -260,6 +268,8 @@ TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
         EXPECT_NE(alerts.sheets[0].message.find(row.named), std::string::npos) << alerts.sheets[0].message;
         if (row.missing) {
             EXPECT_NE(alerts.sheets[0].message.find(empty.path().toStdString()), std::string::npos);
+        } else {
+            EXPECT_EQ(alerts.sheets[0].title.rfind("No program of this desktop opens", 0), 0u) << alerts.sheets[0].title;
         }
     }
     platform::setDialogService(nullptr);

@@ -278,7 +278,7 @@ TEST_F(ControlTest, PointerEnteringAndLeavingReachTheHandler) {
     EXPECT_EQ(hits(400), 1);
 }
 
-TEST_F(ControlTest, SliderActionFollowsTheThumbAndThePages) {
+TEST_F(ControlTest, SliderActionFollowsTheThumbDraggedOrStepped) {
     ASSERT_TRUE(platform::createControl(7, 406, ControlSpec(ControlKind::Slider, Rect16{50, 510, 330, 530}, "", 0, 0, 460)));
     platform::installSliderAction(7, 406, sliderAction);
     QSlider* slider = widget<QSlider>(406);
@@ -290,9 +290,10 @@ TEST_F(ControlTest, SliderActionFollowsTheThumbAndThePages) {
     EXPECT_EQ(gSliderParts.front(), platform::kIndicatorPart);
     EXPECT_EQ(platform::controlValue(7, 406), 120);
     gSliderParts.clear();
-    slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QTest::keyClick(slider, Qt::Key_PageUp);  // the thumb's own move, as a drag is
     ASSERT_EQ(gSliderParts.size(), 1u);
-    EXPECT_EQ(gSliderParts[0], platform::kPageUpPart);
+    EXPECT_EQ(gSliderParts[0], platform::kIndicatorPart);
+    EXPECT_EQ(platform::controlValue(7, 406), 120 + slider->pageStep());
 }
 
 TEST_F(ControlTest, AControlRemovedInsideItsOwnHitIsSafe) {

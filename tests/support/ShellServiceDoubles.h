@@ -5,8 +5,10 @@
 
 #include <charconv>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -58,15 +60,21 @@ public:
 
 class RecordingDesktop : public platform::DesktopService {
 public:
-    bool openUrl(std::string_view url) override {
+    bool openUrl(std::string_view url, std::function<void()> failed) override {
         opened.emplace_back(url);
+        if (accepts && failsLater) failing.push_back(std::move(failed));
         return accepts;
     }
     std::vector<Rect16> screenAreas() override { return screens; }
+    void endFailingOpeners() {  // as the event loop hears of it
+        for (auto& failed : std::exchange(failing, {})) failed();
+    }
 
     std::vector<Rect16> screens{Rect16{0, 0, 1024, 1280}};
     std::vector<std::string> opened;
-    bool accepts = true;
+    bool accepts = true;     // an opener takes the URL
+    bool failsLater = false;  // and then ends without opening it
+    std::vector<std::function<void()>> failing;
 };
 
 // Real files under the test's own folder; the desktop's folders are named by
