@@ -420,5 +420,3 @@ TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsRepl
 
 }  // namespace
 }  // namespace quendal::test
-
-#include "DesktopServicesTest.moc"
