@@ -82,8 +82,7 @@ int32_t PageSetupWnd(int32_t window) {
     ok.defaultButton = true;
     platform::createControl(kPageSetupSheet, kPageSetupOK, ok);
 
-    platform::showWindow(kPageSetupSheet);
-    platform::setKeyboardFocus(kPageSetupSheet, kScaleField);
+    platform::selectWindow(kPageSetupSheet);
     return 0;
 }
 

@@ -153,7 +153,7 @@ int32_t choose(MenuNumber menu, int32_t item) {
             selectWindow(window);
         } else if (QWidget* host = menuHostWidget()) {
             host->raise();
-            host->activateWindow();
+            bringForward(host);
         }
     }
     return deliverCommand(menu, item);

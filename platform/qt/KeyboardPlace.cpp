@@ -1,0 +1,292 @@
+// Where the keyboard rests: the one rule of Platform.h, applied to the
+// program's numbered windows and to the layer's own questions and file
+// dialogs alike.
+#include <algorithm>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/qt/ControlWidgets.h"
+#include "platform/qt/Registry.h"
+#include "platform/qt/WindowFrame.h"
+
+namespace quendal::platform {
+
+namespace qt {
+
+namespace {
+
+// The window system may hand the keyboard elsewhere as fast as the rule
+// takes it back; past this many activations asked for in this time after
+// its events alone, the rule stops asking until the program asks again or
+// the time is over, rather than chase it.
+constexpr int kActivationBudget = 8;
+constexpr int kBudgetPeriodMs = 1000;
+
+ChoosingWindowRule gChoosing = nullptr;
+
+// The top-level windows the user was in, the most recent first.
+std::vector<QPointer<QWidget>> gRecent;
+
+// For each window, the control the keyboard was last given there (by the
+// user, the program or the rule), and the control the toolkit gave it on
+// its own as the window was activated with none (the first of its Tab
+// order, which the rule does not take for a choice).
+struct Given {
+    QPointer<QWidget> window;
+    QPointer<QWidget> control;
+    QPointer<QWidget> byToolkit;
+    bool activatedWithout = false;  // activated just now with no control focused
+};
+std::vector<Given> gGiven;
+
+bool gScheduled = false;
+QElapsedTimer gBudgetStart;
+int gActivationsAsked = 0;
+
+bool isPlainWindow(const QWidget* widget) {
+    if (widget == nullptr || !widget->isWindow()) return false;
+    const Qt::WindowType type = widget->windowType();
+    return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen && type != Qt::Desktop;
+}
+
+WindowFrame* frameOfWindow(QWidget* window) { return dynamic_cast<WindowFrame*>(window); }
+
+bool isEntryField(const QWidget* widget) {
+    const auto* edit = qobject_cast<const QLineEdit*>(widget);
+    return edit != nullptr && !edit->isReadOnly();
+}
+
+// A control of the window that can hold the keyboard now.
+bool canHoldKeyboard(const QWidget* control, const QWidget* window) {
+    return control != nullptr && control != window && control->window() == window && control->isEnabled() &&
+           control->isVisibleTo(window) && control->focusPolicy() != Qt::NoFocus;
+}
+
+Given& givenFor(QWidget* window) {
+    std::erase_if(gGiven, [](const Given& g) { return !g.window; });
+    for (Given& g : gGiven)
+        if (g.window == window) return g;
+    gGiven.push_back({window, nullptr, nullptr, false});
+    return gGiven.back();
+}
+
+void give(QWidget* window, QWidget* control) {
+    Given& g = givenFor(window);
+    g.control = control;
+    if (g.byToolkit == control) g.byToolkit = nullptr;
+}
+
+bool isDesignWindow(QWidget* window);
+
+// The rule within a window: the first empty entry field, else the first
+// entry field. Else, in a dialog, the default button where a button comes
+// first in the Tab order (rather than a Cancel before it), otherwise the
+// first control of the Tab order (a tab control, whose Space switches the
+// tabs); a document or a palette then has none.
+QWidget* firstChoice(QWidget* window) {
+    QWidget* firstField = nullptr;
+    QWidget* firstStop = nullptr;
+    for (QWidget* w = window->nextInFocusChain(); w != nullptr && w != window; w = w->nextInFocusChain()) {
+        if (!canHoldKeyboard(w, window) || w->focusProxy() != nullptr || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (firstStop == nullptr) firstStop = w;
+        if (!isEntryField(w)) continue;
+        if (static_cast<QLineEdit*>(w)->text().isEmpty()) return w;
+        if (firstField == nullptr) firstField = w;
+    }
+    if (firstField != nullptr || isDesignWindow(window)) return firstField;
+    if (QWidget* button = defaultButtonFirst(window)) return button;
+    return firstStop;
+}
+
+// The control that takes the keyboard in the window: the one focused
+// there, unless the toolkit chose it on its own, else the one last given
+// it, while they can hold it; else the rule's first choice.
+QWidget* controlFor(QWidget* window) {
+    Given& g = givenFor(window);
+    QWidget* focus = window->focusWidget();
+    if (canHoldKeyboard(focus, window) && focus != g.byToolkit) return focus;
+    return canHoldKeyboard(g.control, window) ? g.control.data() : firstChoice(window);
+}
+
+// Gives the control the keyboard within its window, a field with its text
+// selected; the window itself when there is no control.
+void focusWithin(QWidget* window, QWidget* control) {
+    give(window, control);
+    if (control == nullptr) {
+        // No control: keys go to the window's own handler.
+        if (window->focusWidget() != nullptr && window->focusWidget() != window) window->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (window->focusWidget() == control) return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+}
+
+bool isShown(const QWidget* window) { return window != nullptr && window->isVisible(); }
+
+// Documents and palettes are a design's windows; a choosing window takes
+// the keyboard from them while a design waits.
+bool isDesignWindow(QWidget* window) {
+    const WindowFrame* frame = frameOfWindow(window);
+    if (frame == nullptr) return window == menuHostWidget();
+    return frame->kind() == WindowKind::Document || frame->kind() == WindowKind::FloatingPalette;
+}
+
+QWidget* mostRecent(bool (*wanted)(QWidget*)) {
+    std::erase_if(gRecent, [](const QPointer<QWidget>& w) { return !w; });
+    for (const QPointer<QWidget>& w : gRecent)
+        if (isShown(w) && (wanted == nullptr || wanted(w))) return w.data();
+    return nullptr;
+}
+
+bool isDocument(QWidget* window) {
+    const WindowFrame* frame = frameOfWindow(window);
+    return frame != nullptr && frame->kind() == WindowKind::Document;
+}
+
+bool isPalette(QWidget* window) {
+    const WindowFrame* frame = frameOfWindow(window);
+    return frame != nullptr && frame->kind() == WindowKind::FloatingPalette;
+}
+
+// Which window takes the keyboard, and whether it must come to the front
+// for it (a modal window or the choosing window).
+struct Target {
+    QWidget* window = nullptr;
+    bool toFront = false;
+};
+
+Target targetWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget(); isShown(modal)) return {modal, true};
+    QWidget* recent = mostRecent(nullptr);
+    if (gChoosing != nullptr)
+        if (const WindowNumber choosing = gChoosing(); choosing != 0)
+            if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
+                return {window, true};
+    if (isPalette(recent) && controlFor(recent) == nullptr)
+        if (QWidget* document = mostRecent(isDocument)) return {document, false};
+    return {recent, false};
+}
+
+// Whether the rule may ask for the activation once more: as often as the
+// program asks, but only so often for the window system's own moves.
+bool activationAllowed(bool fromEvents) {
+    if (!fromEvents || !gBudgetStart.isValid() || gBudgetStart.elapsed() > kBudgetPeriodMs) {
+        gBudgetStart.restart();
+        gActivationsAsked = 0;
+    }
+    return ++gActivationsAsked <= kActivationBudget;
+}
+
+void place(bool fromEvents) {
+    const Target target = targetWindow();
+    if (target.window == nullptr) return;
+    focusWithin(target.window, controlFor(target.window));
+    if (QApplication::activeWindow() == target.window || !activationAllowed(fromEvents)) return;
+    if (target.toFront) target.window->raise();
+    target.window->activateWindow();
+}
+
+void noteRecent(QWidget* window) {
+    std::erase_if(gRecent, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    gRecent.insert(gRecent.begin(), window);
+}
+
+// Follows the windows and the keyboard: a window activated is the one the
+// user is in; a control reached by Tab or a click is the one given the
+// keyboard; any window shown, hidden or activated asks the rule again.
+class KeyboardWatch : public QObject {
+public:
+    explicit KeyboardWatch(QObject* parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+            case QEvent::FocusIn: {
+                if (widget->isWindow()) break;
+                Given& g = givenFor(widget->window());
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && g.activatedWithout)
+                    g.byToolkit = widget;
+                g.activatedWithout = false;
+                break;
+            }
+            case QEvent::WindowActivate:
+                if (isPlainWindow(widget)) {
+                    // The toolkit focuses a control next when the window has none.
+                    givenFor(widget).activatedWithout = widget->focusWidget() == nullptr;
+                    if (QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget())
+                        noteRecent(widget);
+                    scheduleKeyboardPlacement();
+                }
+                break;
+            case QEvent::Show:
+            case QEvent::Hide:
+                if (isPlainWindow(widget)) scheduleKeyboardPlacement();
+                break;
+            default: break;
+        }
+        return false;
+    }
+};
+
+QPointer<KeyboardWatch> gWatch;
+
+}  // namespace
+
+void watchKeyboard() {
+    QCoreApplication* app = QCoreApplication::instance();
+    if (gWatch || app == nullptr) return;
+    gWatch = new KeyboardWatch(app);
+    app->installEventFilter(gWatch);
+}
+
+void scheduleKeyboardPlacement() {
+    if (gScheduled || QCoreApplication::instance() == nullptr) return;
+    gScheduled = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        gScheduled = false;
+        place(true);
+    });
+}
+
+void bringForward(QWidget* window) {
+    if (window == nullptr) return;
+    noteRecent(window);
+    placeKeyboard();
+}
+
+void noteKeyboardGiven(QWidget* control) {
+    if (control != nullptr && !control->isWindow()) give(control->window(), control);
+}
+
+void settleWindowKeyboard(QWidget* window) {
+    if (window == nullptr) return;
+    focusWithin(window, firstChoice(window));
+    scheduleKeyboardPlacement();
+}
+
+void forgetKeyboardPlaces() {
+    gRecent.clear();
+    gGiven.clear();
+}
+
+}  // namespace qt
+
+using namespace qt;
+
+void setChoosingWindowRule(ChoosingWindowRule rule) { gChoosing = rule; }
+
+void placeKeyboard() { place(false); }
+
+}  // namespace quendal::platform
