@@ -45,6 +45,12 @@ struct Given {
     QPointer<QWidget> control;
     QPointer<QWidget> byToolkit;
     bool activatedWithout = false;  // activated just now with no control focused
+    // No key or click has come to the window since it opened or the rule
+    // last moved the keyboard there: the field with the keyboard is
+    // selected whole whenever the rule is asked, whatever the window
+    // system's hand-over to the window (or a file dialog's own work on its
+    // name) undid meanwhile.
+    bool untouched = true;
 };
 std::vector<Given> gGiven;
 
@@ -75,7 +81,7 @@ Given& givenFor(QWidget* window) {
     std::erase_if(gGiven, [](const Given& g) { return !g.window; });
     for (Given& g : gGiven)
         if (g.window == window) return g;
-    gGiven.push_back({window, nullptr, nullptr, false});
+    gGiven.push_back({window, nullptr, nullptr, false, true});
     return gGiven.back();
 }
 
@@ -118,17 +124,21 @@ QWidget* controlFor(QWidget* window) {
 }
 
 // Gives the control the keyboard within its window, a field with its text
-// selected; the window itself when there is no control.
+// selected whole; the window itself when there is no control.
 void focusWithin(QWidget* window, QWidget* control) {
+    Given& g = givenFor(window);
     give(window, control);
     if (control == nullptr) {
         // No control: keys go to the window's own handler.
         if (window->focusWidget() != nullptr && window->focusWidget() != window) window->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (window->focusWidget() == control) return;
-    control->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+    auto* edit = qobject_cast<QLineEdit*>(control);
+    if (window->focusWidget() != control) {
+        control->setFocus(Qt::OtherFocusReason);
+        g.untouched = true;
+    }
+    if (edit != nullptr && g.untouched) edit->selectAll();
 }
 
 bool isShown(const QWidget* window) { return window != nullptr && window->isVisible(); }
@@ -189,6 +199,7 @@ bool activationAllowed(bool fromEvents) {
 
 void place(bool fromEvents) {
     const Target target = targetWindow();
+
     if (target.window == nullptr) return;
     focusWithin(target.window, controlFor(target.window));
     if (QApplication::activeWindow() == target.window || !activationAllowed(fromEvents)) return;
@@ -221,6 +232,10 @@ protected:
                 g.activatedWithout = false;
                 break;
             }
+            case QEvent::KeyPress:
+            case QEvent::MouseButtonPress:
+                if (!widget->isWindow()) givenFor(widget->window()).untouched = false;
+                break;
             case QEvent::WindowActivate:
                 if (isPlainWindow(widget)) {
                     // The toolkit focuses a control next when the window has none.

@@ -105,17 +105,26 @@ protected:
     // Waits until the keyboard is in the place, the field there with its
     // whole text selected; false, with what was found, when it never comes.
     static testing::AssertionResult keyboardIn(Place place) {
+        const auto selectedWhole = [] {
+            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            return field == nullptr || field->selectedText() == field->text();
+        };
         static_cast<void>(QTest::qWaitFor(
-            [place] { return keyboard().window == place.window && keyboard().control == place.control; }, 2000));
+            [&] {
+                const Place found = keyboard();
+                return found.window == place.window && found.control == place.control && selectedWhole();
+            },
+            2000));
         const Place found = keyboard();
         if (found.window != place.window || found.control != place.control)
             return testing::AssertionFailure() << "the keyboard is in window " << found.window << ", control "
                                                << found.control;
-        auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        if (field != nullptr && field->selectedText() != field->text())
+        if (!selectedWhole()) {
+            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             return testing::AssertionFailure() << "the field holds \"" << field->text().toStdString()
                                                << "\" with \"" << field->selectedText().toStdString()
                                                << "\" selected";
+        }
         return testing::AssertionSuccess();
     }
 
@@ -324,6 +333,12 @@ TEST_F(KeyboardRoads, TheSaveDialogAfterTheSiblingsQuitTakesTheKeyboard) {
         {"Vent Design", [] { deliverCommand(kOneVentMenu, 1); }},
         {"Speaker Connect", [] { deliverCommand(kMiscMenu, 6); }},
         {"the radiator sheet", [] { deliverCommand(kMiscMenu, 9); }},
+        {"the snapshot's file dialog",
+         [this] {
+             platform::setImageSaveService(nullptr);  // the layer's own dialog
+             hit(kCustomPalette, kPaletteSnapButton);
+             ASSERT_TRUE(keyboardIn({kFileDialog, 0}));
+         }},
         {"nothing", [] {}},
     };
     for (const auto& [name, show] : standing) {
@@ -338,13 +353,13 @@ TEST_F(KeyboardRoads, TheSaveDialogAfterTheSiblingsQuitTakesTheKeyboard) {
         ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kQuitFromOrvanel)});
         ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSaveChangesSheet); }, kAtMost));
         EXPECT_TRUE(keyboardIn({kSaveChangesSheet, kSaveChangesSaveButton}));
-        QTest::mouseClick(controlWidget(kSaveChangesSheet, kSaveChangesSaveButton), Qt::LeftButton);
+        QTest::keyClick(keys(), Qt::Key_Return);
         EXPECT_TRUE(keyboardIn({kFileDialog, 0}));
         auto* field = QApplication::activeWindow()->findChild<QLineEdit*>("fileNameEdit");
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(QApplication::focusWidget(), field);
         type("Typed");
-        EXPECT_EQ(field->text(), "Typed");
+        EXPECT_EQ(field->text().toStdString(), "Typed");
         QTest::keyClick(keys(), Qt::Key_Escape);
         settled();
     }
