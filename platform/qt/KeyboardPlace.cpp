@@ -48,8 +48,7 @@ struct Given {
     // No key or click has come to the window since it opened or the rule
     // last moved the keyboard there: the field with the keyboard is
     // selected whole whenever the rule is asked, whatever the window
-    // system's hand-over to the window (or a file dialog's own work on its
-    // name) undid meanwhile.
+    // system's hand-over to the window undid meanwhile.
     bool untouched = true;
 };
 std::vector<Given> gGiven;
@@ -64,7 +63,22 @@ bool isPlainWindow(const QWidget* widget) {
     return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen && type != Qt::Desktop;
 }
 
-WindowFrame* frameOfWindow(QWidget* window) { return dynamic_cast<WindowFrame*>(window); }
+bool isKind(QWidget* window, WindowKind kind) {
+    const auto* frame = dynamic_cast<WindowFrame*>(window);
+    return frame != nullptr && frame->kind() == kind;
+}
+
+// Documents and palettes are a design's windows (the menu host stands for
+// a document); a choosing window takes the keyboard from them while a
+// design waits.
+bool isDesignWindow(QWidget* window) {
+    return isKind(window, WindowKind::Document) || isKind(window, WindowKind::FloatingPalette) ||
+           (window != nullptr && window == menuHostWidget());
+}
+
+bool isDocument(QWidget* window) { return isKind(window, WindowKind::Document); }
+
+bool isShown(const QWidget* window) { return window != nullptr && window->isVisible(); }
 
 bool isEntryField(const QWidget* widget) {
     const auto* edit = qobject_cast<const QLineEdit*>(widget);
@@ -90,8 +104,6 @@ void give(QWidget* window, QWidget* control) {
     g.control = control;
     if (g.byToolkit == control) g.byToolkit = nullptr;
 }
-
-bool isDesignWindow(QWidget* window);
 
 // The rule within a window: the first empty entry field, else the first
 // entry field. Else, in a dialog, the default button where a button comes
@@ -141,31 +153,11 @@ void focusWithin(QWidget* window, QWidget* control) {
     if (edit != nullptr && g.untouched) edit->selectAll();
 }
 
-bool isShown(const QWidget* window) { return window != nullptr && window->isVisible(); }
-
-// Documents and palettes are a design's windows; a choosing window takes
-// the keyboard from them while a design waits.
-bool isDesignWindow(QWidget* window) {
-    const WindowFrame* frame = frameOfWindow(window);
-    if (frame == nullptr) return window == menuHostWidget();
-    return frame->kind() == WindowKind::Document || frame->kind() == WindowKind::FloatingPalette;
-}
-
 QWidget* mostRecent(bool (*wanted)(QWidget*)) {
     std::erase_if(gRecent, [](const QPointer<QWidget>& w) { return !w; });
     for (const QPointer<QWidget>& w : gRecent)
         if (isShown(w) && (wanted == nullptr || wanted(w))) return w.data();
     return nullptr;
-}
-
-bool isDocument(QWidget* window) {
-    const WindowFrame* frame = frameOfWindow(window);
-    return frame != nullptr && frame->kind() == WindowKind::Document;
-}
-
-bool isPalette(QWidget* window) {
-    const WindowFrame* frame = frameOfWindow(window);
-    return frame != nullptr && frame->kind() == WindowKind::FloatingPalette;
 }
 
 // Which window takes the keyboard, and whether it must come to the front
@@ -182,7 +174,7 @@ Target targetWindow() {
         if (const WindowNumber choosing = gChoosing(); choosing != 0)
             if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
                 return {window, true};
-    if (isPalette(recent) && controlFor(recent) == nullptr)
+    if (isKind(recent, WindowKind::FloatingPalette) && controlFor(recent) == nullptr)
         if (QWidget* document = mostRecent(isDocument)) return {document, false};
     return {recent, false};
 }
@@ -199,7 +191,6 @@ bool activationAllowed(bool fromEvents) {
 
 void place(bool fromEvents) {
     const Target target = targetWindow();
-
     if (target.window == nullptr) return;
     focusWithin(target.window, controlFor(target.window));
     if (QApplication::activeWindow() == target.window || !activationAllowed(fromEvents)) return;

@@ -1,29 +1,23 @@
-// Where the keyboard rests after each road a keyboard-first user takes:
-// windows, sheets, questions and file dialogs opened and closed, controls
-// dimmed and refilled, designs opened. Each row ends with the window and
-// control that must hold the keyboard, a field with its whole text
-// selected, and then types what the user types next. The rows hold
-// offscreen and under a window system with a window manager alike.
+// Where the keyboard rests after each road a keyboard-first user takes, in
+// one table: the window and control that must hold it (a field with its
+// whole text selected), then what the user types next and what that did.
+// The rows hold offscreen and under a window system with a window manager.
 #include <functional>
-#include <optional>
 #include <string>
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include "app/AppMessages.h"
-#include "app/CommandDispatch.h"
 #include "gui_messages/MessagesFixture.h"
 #include "gui_roads/RoadsFixture.h"
-#include "model/MessageVocabulary.h"
 #include "palette/CustomPalette.h"
-#include "windows/SaveChangesSheet.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PassiveRadiatorData.h"
 #include "windows/PreferencesWindow.h"
+#include "windows/SaveChangesSheet.h"
 
 namespace quendal::test {
 namespace {
@@ -31,25 +25,11 @@ namespace {
 using platform::qt::controlWidget;
 using platform::qt::deliverCommand;
 
-// Where the keyboard is: a numbered window and its control (0: none, the
-// window's own keys), or one of the layer's questions or file dialogs.
-inline constexpr int32_t kQuestion = -1;
-inline constexpr int32_t kFileDialog = -2;
-
+// A numbered window and its control (0: none, the window's own keys; -1:
+// any), or one of the layer's questions or file dialogs.
+inline constexpr int32_t kQuestion = -1, kFileDialog = -2, kAnyControl = -1;
 struct Place {
-    int32_t window = 0;
-    int32_t control = 0;
-};
-
-// Snapshots asked for: none must be, unasked.
-class CountingImageSaving : public platform::ImageSaveService {
-public:
-    void askPngPath(platform::WindowNumber, std::string_view, std::string_view, std::string_view,
-                    std::function<void(std::optional<std::string>)>) override {
-        ++asked;
-    }
-    void askStopOrContinue(std::string_view, std::string_view, std::function<void(bool)>) override {}
-    int asked = 0;
+    int32_t window = 0, control = 0;
 };
 
 class KeyboardRoads : public RoadsTest {
@@ -58,43 +38,28 @@ protected:
         RoadsTest::SetUp();
         prefs.put("InitSetupCheck", {"0"});
         platform::setClipboardService(&clipboard);
-        platform::setImageSaveService(&snapshots);
     }
     void TearDown() override {
-        platform::setImageSaveService(nullptr);
         platform::setClipboardService(nullptr);
         RoadsTest::TearDown();
     }
-    static void hit(int32_t window, int32_t control) {
-        ASSERT_TRUE(platform::controlExists(window, control)) << window << " " << control;
-        platform::qt::dispatchControlEvent(window, control, platform::ControlEventKind::Hit);
-    }
     static QWindow* keys() { return QGuiApplication::focusWindow(); }
-    // Typed key by key into the window with the keyboard.
     static void type(const char* text) {
-        for (const char* c = text; *c != 0; ++c) QTest::keyClick(keys(), *c);
+        for (const char* c = text; *c != 0; ++c)
+            *c == '\r' ? QTest::keyClick(keys(), Qt::Key_Return) : QTest::keyClick(keys(), *c);
     }
-    // The default driver's Vented Box at its first alignment, or at its
-    // custom alignment, where the palette takes Vb and Fb.
-    void ventedBox(bool custom = false) {
+    // The default driver's Vented Box, at its custom alignment (Vb and Fb
+    // typed in the palette, Calc. live) or its first (Calc. dimmed).
+    void ventedBox(bool custom) {
         start();
         ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
-        hit(kDefaultParametersWindow, 1);
-        state.selection.SysSelTabNum = 1;
-        state.selection.SysSelBtnNum = 3;
-        hit(kSystemSelectWindow, 1);
-        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        platform::qt::dispatchControlEvent(kDefaultParametersWindow, 1, platform::ControlEventKind::Hit);
+        state.selection.SysSelTabNum = 1, state.selection.SysSelBtnNum = 3;
+        platform::qt::dispatchControlEvent(kSystemSelectWindow, 1, platform::ControlEventKind::Hit);
         if (custom) deliverCommand(alignmentMenuFor(1, 3), 4);
-        settled();
+        QTest::qWait(50);
     }
-    // A custom design has unsaved changes: a road that replaces it asks first.
-    void dontSaveIfAsked() {
-        if (documents.question) documents.answer(platform::SaveChangesAnswer::DontSave);
-    }
-    // Once the event loop has turned: the palettes back and the keyboard placed.
-    static void settled() { QTest::qWait(50); }
-
-    // Where the keyboard is now.
+    void dontSaveIfAsked() { documents.question ? documents.answer(platform::SaveChangesAnswer::DontSave) : void(); }
     static Place keyboard() {
         QWidget* active = QApplication::activeWindow();
         if (qobject_cast<QMessageBox*>(active) != nullptr) return {kQuestion, 0};
@@ -102,50 +67,39 @@ protected:
         const int32_t window = platform::activeWindow();
         return {window, platform::keyboardFocus(window)};
     }
-    // Waits until the keyboard is in the place, the field there with its
-    // whole text selected; false, with what was found, when it never comes.
+    // Once the rule has settled: the keyboard in the place, a field there
+    // with its whole text selected.
     static testing::AssertionResult keyboardIn(Place place) {
-        const auto selectedWhole = [] {
-            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-            return field == nullptr || field->selectedText() == field->text();
+        const auto field = [] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); };
+        const auto selected = [&] { return field() == nullptr || field()->selectedText() == field()->text(); };
+        const auto there = [&] {
+            const Place found = keyboard();
+            return found.window == place.window && (place.control == kAnyControl || found.control == place.control);
         };
-        static_cast<void>(QTest::qWaitFor(
-            [&] {
-                const Place found = keyboard();
-                return found.window == place.window && found.control == place.control && selectedWhole();
-            },
-            2000));
-        const Place found = keyboard();
-        if (found.window != place.window || found.control != place.control)
-            return testing::AssertionFailure() << "the keyboard is in window " << found.window << ", control "
-                                               << found.control;
-        if (!selectedWhole()) {
-            auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-            return testing::AssertionFailure() << "the field holds \"" << field->text().toStdString()
-                                               << "\" with \"" << field->selectedText().toStdString()
-                                               << "\" selected";
-        }
-        return testing::AssertionSuccess();
+        if (QTest::qWaitFor([&] { return there() && selected(); }, 2000)) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "in window " << keyboard().window << ", control " << keyboard().control
+                                           << (selected() ? "" : ", its text not selected whole");
     }
 
     ClipboardDouble clipboard;
-    CountingImageSaving snapshots;
 };
 
-// The radiator sheet over the design, Paste Parameters pressed one way or
-// another: the button dims, and the keyboard goes to the first field left
-// empty, else the first field, never to Cancel; Return then applies.
-TEST_F(KeyboardRoads, PasteParametersLeavesTheKeyboardInTheSheetsFieldsAndReturnApplies) {
-    const std::string whole = radiatorRecord(), withoutVd = whole.substr(0, whole.size() - 5);
-    struct Row {
-        const char* name;
-        std::string record;
-        std::function<void()> press;
-        Place where;
-        const char* typed;
+// Each road: the design it starts from, what the user does, where the
+// keyboard must then be, what the user types next ("\r" Return), and what
+// that must have done.
+TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
+    const std::string whole = radiatorRecord(), noVd = whole.substr(0, whole.size() - 5);
+    const auto radiator = [this](std::string record, std::function<void()> press) {
+        return [this, record, press] {
+            clipboard.content = record;
+            deliverCommand(kMiscMenu, 9);
+            ASSERT_TRUE(keyboardIn({kPassiveRadiatorSheet, kPRManufacturerField}));
+            press();
+            EXPECT_FALSE(platform::isControlEnabled(kPassiveRadiatorSheet, kPRPasteButton));
+        };
     };
-    const auto clicked = [] { QTest::mouseClick(controlWidget(kPassiveRadiatorSheet, kPRPasteButton), Qt::LeftButton); };
-    const auto tabbedAndSpace = [] {
+    const auto click = [] { QTest::mouseClick(controlWidget(kPassiveRadiatorSheet, kPRPasteButton), Qt::LeftButton); };
+    const auto tabAndSpace = [] {
         controlWidget(kPassiveRadiatorSheet, kPRPasteButton)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(keys(), Qt::Key_Space);
     };
@@ -153,215 +107,150 @@ TEST_F(KeyboardRoads, PasteParametersLeavesTheKeyboardInTheSheetsFieldsAndReturn
         platform::setKeyboardFocus(kPassiveRadiatorSheet, kPRFpField);
         QTest::keyClick(keys(), Qt::Key_Return, Qt::AltModifier);
     };
-    const Row rows[] = {
-        {"clicked", whole, clicked, {kPassiveRadiatorSheet, kPRManufacturerField}, ""},
-        {"by Tab and Space", whole, tabbedAndSpace, {kPassiveRadiatorSheet, kPRManufacturerField}, ""},
-        {"by Alt+Return in Fp", whole, altReturn, {kPassiveRadiatorSheet, kPRFpField}, ""},
-        {"clicked, no Vd", withoutVd, clicked, {kPassiveRadiatorSheet, kPRVdField}, "360"},
-        {"by Tab and Space, no Vd", withoutVd, tabbedAndSpace, {kPassiveRadiatorSheet, kPRVdField}, "360"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        TearDown();
-        SetUp();
-        ventedBox();
-        clipboard.content = row.record;
-        deliverCommand(kMiscMenu, 9);
-        ASSERT_TRUE(platform::windowExists(kPassiveRadiatorSheet));
-        ASSERT_TRUE(keyboardIn({kPassiveRadiatorSheet, kPRManufacturerField}));
-        row.press();
-        EXPECT_FALSE(platform::isControlEnabled(kPassiveRadiatorSheet, kPRPasteButton));
-        EXPECT_TRUE(keyboardIn(row.where));
-        type(row.typed);
-        QTest::keyClick(keys(), Qt::Key_Return);
+    const auto radiatorApplied = [] {
         EXPECT_FALSE(platform::windowExists(kPassiveRadiatorSheet));
-        EXPECT_EQ(state.radiator.PRDataInFlag, 1);
         EXPECT_EQ(state.radiator.s_PR.str(), "PR-25");
         EXPECT_DOUBLE_EQ(state.radiator.FP, 21.5);
-    }
-}
-
-// A driver record filling Speaker Select while one of its fields has the
-// keyboard: the field holds its new text selected, so that typing
-// replaces it whole.
-TEST_F(KeyboardRoads, ARecordFillingTheFocusedFieldLeavesItsTextSelected) {
-    for (const DriverField field : {DriverField::Model, DriverField::FS}) {
-        SCOPED_TRACE(int(field));
-        TearDown();
-        SetUp();
-        ventedBox();
-        deliverCommand(kMiscMenu, 3);
-        ASSERT_TRUE(keyboardIn({kDefaultParametersWindow, defaultParamField(DriverField::Model)}));
-        platform::setKeyboardFocus(kDefaultParametersWindow, defaultParamField(field));
-        messenger.receiver({"QnDL", "TEXT", driverRecord("38")});
-        EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(DriverField::FS)), "38");
-        EXPECT_TRUE(keyboardIn({kDefaultParametersWindow, defaultParamField(field)}));
-        const char* typed = field == DriverField::Model ? "X" : "45";
-        type(typed);
-        EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(field)), typed);
-    }
-}
-
-// A design waits behind Speaker Select or System Select; a dialog or
-// question opens over that window and closes, after Preferences' check
-// boxes, say, recalculated the waiting design. The choosing window has the
-// keyboard again, and the waiting design's palette stays dimmed: what is
-// typed next goes to the choosing window's field, selected whole, never to
-// the palette's Vb.
-TEST_F(KeyboardRoads, ADialogClosedOverTheChoosingWindowGivesItTheKeyboardWhateverItChanged) {
+    };
+    const auto record = [this](DriverField field) {
+        return [this, field] {
+            deliverCommand(kMiscMenu, 3);
+            platform::setKeyboardFocus(kDefaultParametersWindow, defaultParamField(field));
+            messenger.receiver({"QnDL", "TEXT", driverRecord("38")});
+        };
+    };
+    const auto fieldReads = [](DriverField field, const char* text) {
+        return [field, text] { EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(field)), text); };
+    };
+    // Over Speaker Select (or System Select) with the design waiting.
+    const auto over = [this](int32_t choosing, std::function<void()> dialog) {
+        return [this, choosing, dialog] {
+            deliverCommand(kMiscMenu, choosing == kSystemSelectWindow ? 1 : 3);
+            dontSaveIfAsked();
+            platform::setDocumentDialogService(nullptr);  // the layer's own question
+            ASSERT_TRUE(keyboardIn({choosing, kAnyControl}));
+            dialog();
+        };
+    };
     const auto preferences = [](int32_t box, Qt::Key close) {
         return [box, close] {
             deliverCommand(kApplicationMenu, kPreferencesItem);
             ASSERT_TRUE(keyboardIn({kPreferencesWindow, kInputPowerField}));
             if (box != 0) QTest::mouseClick(controlWidget(kPreferencesWindow, box), Qt::LeftButton);
             QTest::keyClick(keys(), close);
-            ASSERT_FALSE(platform::windowExists(kPreferencesWindow));
         };
     };
-    const auto question = [](Qt::Key answer) {
-        return [answer] {
-            state.shell.DirtyFlag = 1;  // changes no answer was given for, so that Quit asks
-            state.document.DontSaveChanges.clear();
-            deliverCommand(kApplicationMenu, kQuitItem);
-            ASSERT_TRUE(keyboardIn({kQuestion, 0}));
-            QTest::keyClick(keys(), answer);
-        };
+    const auto question = [] {
+        state.shell.DirtyFlag = 1;  // changes no answer was given for, so that Quit asks
+        state.document.DontSaveChanges.clear();
+        deliverCommand(kApplicationMenu, kQuitItem);
+        ASSERT_TRUE(keyboardIn({kQuestion, 0}));
+        QTest::keyClick(keys(), Qt::Key_Escape);
     };
-    const std::pair<const char*, std::function<void()>> dialogs[] = {
-        {"Preferences, input power turned, Escape", preferences(kInputPowerCheckBox, Qt::Key_Escape)},
-        {"Preferences, input power turned, Return", preferences(kInputPowerCheckBox, Qt::Key_Return)},
-        {"Preferences, levels turned, Escape", preferences(kMagniCheckBox, Qt::Key_Escape)},
-        {"Preferences, nothing turned, Escape", preferences(0, Qt::Key_Escape)},
-        {"the save question, Escape", question(Qt::Key_Escape)},
-    };
-    for (const int32_t choosing : {kDefaultParametersWindow, kSystemSelectWindow})
-        for (const auto& [name, openAndClose] : dialogs) {
-            SCOPED_TRACE(std::string(name) + (choosing == kSystemSelectWindow ? " over System" : " over Speaker"));
-            TearDown();
-            SetUp();
-            ventedBox(true);
-            ASSERT_TRUE(platform::isControlEnabled(kCustomPalette, kPaletteFirstField));
-            const std::string model = state.speaker.s_SP.str();
-            deliverCommand(kMiscMenu, choosing == kSystemSelectWindow ? 1 : 3);
-            dontSaveIfAsked();
-            platform::setDocumentDialogService(nullptr);  // the layer's own question
-            const Place chooser{choosing, choosing == kSystemSelectWindow ? platform::keyboardFocus(choosing)
-                                                                          : defaultParamField(DriverField::Model)};
-            ASSERT_TRUE(keyboardIn(chooser));
-            openAndClose();
-            settled();
-            EXPECT_TRUE(keyboardIn(chooser));
+    const auto asleep = [](const char* model) {
+        return [model] {
             for (const int32_t control : {kPaletteFirstField, kPaletteFirstField + 1, kPaletteCalcButton})
                 EXPECT_FALSE(platform::isControlEnabled(kCustomPalette, control)) << control;
-            if (choosing == kSystemSelectWindow) continue;
-            type("60");
-            EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(DriverField::Model)), "60");
-            EXPECT_EQ(state.speaker.s_SP.str(), model);
-        }
-}
-
-// A design opened from System Select by Return, or from its document:
-// the keyboard is in the custom palette's first field when it takes
-// values, so that Return runs Calc., else in the response window, where
-// Return does nothing. Snap never has it: no snapshot is asked for.
-TEST_F(KeyboardRoads, ADesignOpenedPutsTheKeyboardWhereReturnCalculatesOrDoesNothing) {
-    // A design started from System Select starts at its first alignment.
-    const auto fromSystemSelect = [this](bool) {
-        ventedBox(true);
-        deliverCommand(kMiscMenu, 1);
-        dontSaveIfAsked();
-        ASSERT_TRUE(platform::windowExists(kSystemSelectWindow));
-        settled();
-        QTest::keyClick(keys(), Qt::Key_Return);
-        ASSERT_FALSE(platform::windowExists(kSystemSelectWindow));
+            if (*model != 0) {
+                EXPECT_EQ(platform::controlText(kDefaultParametersWindow, defaultParamField(DriverField::Model)), model);
+            }
+        };
     };
-    const auto fromDocument = [this](bool custom) {
-        ventedBox(custom);
+    // A choosing window opened over the design and left by a key.
+    const auto choosing = [this](int32_t item, int32_t window, Qt::Key key) {
+        return [this, item, window, key] {
+            deliverCommand(kMiscMenu, item);
+            dontSaveIfAsked();
+            ASSERT_TRUE(keyboardIn({window, kAnyControl}));
+            QTest::keyClick(keys(), key);
+        };
+    };
+    const auto fromDocument = [this] {
         const std::string file = folder.filePath("Box.qndl").toStdString();
         deliverCommand(kFileMenu, 6);
         documents.saveTo(file);
         deliverCommand(kFileMenu, 3);
         deliverCommand(kFileMenu, 2);
-        ASSERT_TRUE(documents.open);
         documents.openFile(file);
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kResponseWindow); }, kAtMost));
     };
-    const auto givenBack = [this](bool custom) {
-        ventedBox(custom);
-        deliverCommand(kMiscMenu, 3);
-        dontSaveIfAsked();
-        ASSERT_TRUE(platform::windowExists(kDefaultParametersWindow));
-        settled();
-        QTest::keyClick(keys(), Qt::Key_Escape);
-        ASSERT_FALSE(platform::windowExists(kDefaultParametersWindow));
+    const auto calculated = [](double volume) {  // and no snapshot asked where to go
+        return [volume] {
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+            if (volume > 0.0) {
+                EXPECT_DOUBLE_EQ(state.box.VB1, volume);
+            }
+        };
     };
-    const struct {
-        const char* name;
-        std::function<void(bool)> open;
-        bool custom;  // the design opened takes values in its palette
-    } roads[] = {
-        {"from System Select", fromSystemSelect, false},
-        {"from its document", fromDocument, false},
-        {"from its document, custom", fromDocument, true},
-        {"given back by Speaker Select", givenBack, false},
-        {"given back by Speaker Select, custom", givenBack, true},
-    };
-    for (const auto& [name, open, custom] : roads) {
-            SCOPED_TRACE(name);
-            TearDown();
-            SetUp();
-            open(custom);
-            settled();
-            EXPECT_EQ(platform::isControlEnabled(kCustomPalette, kPaletteCalcButton), custom);
-            EXPECT_TRUE(keyboardIn(custom ? Place{kCustomPalette, kPaletteFirstField} : Place{kResponseWindow, 0}));
-            const double volume = state.box.VB1;
-            if (custom) type("77");
+    // The driver database's Quit over what stands, its question answered
+    // Save by Return: the save dialog's name takes what is typed.
+    const auto siblingsQuit = [this](std::function<void()> standing) {
+        return [this, standing] {
+            platform::setDocumentDialogService(nullptr);
+            state.shell.DirtyFlag = 1;
+            standing();
+            QTest::qWait(50);
+            ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kQuitFromOrvanel)});
+            ASSERT_TRUE(keyboardIn({kSaveChangesSheet, kSaveChangesSaveButton}));
             QTest::keyClick(keys(), Qt::Key_Return);
-            settled();
-            EXPECT_EQ(snapshots.asked, 0);
-            EXPECT_FALSE(QApplication::activeModalWidget() != nullptr);
-            EXPECT_DOUBLE_EQ(state.box.VB1, custom ? 77.0 : volume);
-        }
-}
-
-// A sheet or the snapshot's file dialog stands over a changed design when
-// the driver database sends its Quit, and its question is answered Save:
-// the save dialog opens with the keyboard, its name field selected, and
-// takes what is typed at once.
-TEST_F(KeyboardRoads, TheSaveDialogAfterTheSiblingsQuitTakesTheKeyboard) {
-    const std::pair<const char*, std::function<void()>> standing[] = {
-        {"Vent Design", [] { deliverCommand(kOneVentMenu, 1); }},
-        {"Speaker Connect", [] { deliverCommand(kMiscMenu, 6); }},
-        {"the radiator sheet", [] { deliverCommand(kMiscMenu, 9); }},
-        {"the snapshot's file dialog",
-         [this] {
-             platform::setImageSaveService(nullptr);  // the layer's own dialog
-             hit(kCustomPalette, kPaletteSnapButton);
-             ASSERT_TRUE(keyboardIn({kFileDialog, 0}));
-         }},
-        {"nothing", [] {}},
+        };
     };
-    for (const auto& [name, show] : standing) {
-        SCOPED_TRACE(name);
+    const auto snapshotDialog = [] {
+        platform::qt::dispatchControlEvent(kCustomPalette, kPaletteSnapButton, platform::ControlEventKind::Hit);
+        ASSERT_TRUE(keyboardIn({kFileDialog, 0}));
+    };
+    const auto nameTyped = [] {
+        auto* name = QApplication::activeWindow()->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), name);
+        EXPECT_EQ(name->text().toStdString(), "Typed");
+        QTest::keyClick(keys(), Qt::Key_Escape);
+    };
+    const Place speaker{kDefaultParametersWindow, defaultParamField(DriverField::Model)};
+    const Place system{kSystemSelectWindow, kAnyControl};
+    const struct Road {
+        const char* name;
+        bool custom;
+        std::function<void()> event;
+        Place where;
+        const char* typed;
+        std::function<void()> check;
+    } roads[] = {
+        {"Paste Parameters clicked", false, radiator(whole, click), {kPassiveRadiatorSheet, kPRManufacturerField}, "\r", radiatorApplied},
+        {"Paste Parameters by Tab and Space", false, radiator(whole, tabAndSpace), {kPassiveRadiatorSheet, kPRManufacturerField}, "\r", radiatorApplied},
+        {"Paste Parameters by Alt+Return in Fp", false, radiator(whole, altReturn), {kPassiveRadiatorSheet, kPRFpField}, "\r", radiatorApplied},
+        {"a record without Vd clicked", false, radiator(noVd, click), {kPassiveRadiatorSheet, kPRVdField}, "360\r", radiatorApplied},
+        {"a record without Vd by Tab and Space", false, radiator(noVd, tabAndSpace), {kPassiveRadiatorSheet, kPRVdField}, "360\r", radiatorApplied},
+        {"a record into Model Name", false, record(DriverField::Model), speaker, "X", fieldReads(DriverField::Model, "X")},
+        {"a record into Fs", false, record(DriverField::FS), {kDefaultParametersWindow, defaultParamField(DriverField::FS)}, "45", fieldReads(DriverField::FS, "45")},
+        {"Speaker Select, Preferences' power turned, Escape", true, over(kDefaultParametersWindow, preferences(kInputPowerCheckBox, Qt::Key_Escape)), speaker, "60", asleep("60")},
+        {"Speaker Select, Preferences' power turned, Return", true, over(kDefaultParametersWindow, preferences(kInputPowerCheckBox, Qt::Key_Return)), speaker, "60", asleep("60")},
+        {"Speaker Select, Preferences' levels turned", true, over(kDefaultParametersWindow, preferences(kMagniCheckBox, Qt::Key_Escape)), speaker, "", asleep("")},
+        {"Speaker Select, Preferences unchanged", true, over(kDefaultParametersWindow, preferences(0, Qt::Key_Escape)), speaker, "", asleep("")},
+        {"Speaker Select, the save question", true, over(kDefaultParametersWindow, question), speaker, "", asleep("")},
+        {"System Select, Preferences' power turned, Escape", true, over(kSystemSelectWindow, preferences(kInputPowerCheckBox, Qt::Key_Escape)), system, "", asleep("")},
+        {"System Select, Preferences' power turned, Return", true, over(kSystemSelectWindow, preferences(kInputPowerCheckBox, Qt::Key_Return)), system, "", asleep("")},
+        {"System Select, Preferences' levels turned", true, over(kSystemSelectWindow, preferences(kMagniCheckBox, Qt::Key_Escape)), system, "", asleep("")},
+        {"System Select, the save question", true, over(kSystemSelectWindow, question), system, "", asleep("")},
+        {"a design from System Select", true, choosing(1, kSystemSelectWindow, Qt::Key_Return), {kResponseWindow, 0}, "\r", calculated(0.0)},
+        {"a design from its document", false, fromDocument, {kResponseWindow, 0}, "\r", calculated(0.0)},
+        {"a custom design from its document", true, fromDocument, {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
+        {"a design given back by Speaker Select", false, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kResponseWindow, 0}, "\r", calculated(0.0)},
+        {"a custom design given back", true, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
+        {"the sibling's Quit over Vent Design", false, siblingsQuit([] { deliverCommand(kOneVentMenu, 1); }), {kFileDialog, 0}, "Typed", nameTyped},
+        {"the sibling's Quit over Speaker Connect", false, siblingsQuit([] { deliverCommand(kMiscMenu, 6); }), {kFileDialog, 0}, "Typed", nameTyped},
+        {"the sibling's Quit over the radiator sheet", false, siblingsQuit([] { deliverCommand(kMiscMenu, 9); }), {kFileDialog, 0}, "Typed", nameTyped},
+        {"the sibling's Quit over the snapshot's dialog", false, siblingsQuit(snapshotDialog), {kFileDialog, 0}, "Typed", nameTyped},
+    };
+    for (const Road& road : roads) {
+        SCOPED_TRACE(road.name);
         TearDown();
         SetUp();
-        ventedBox();
-        platform::setDocumentDialogService(nullptr);  // the layer's own dialogs
-        state.shell.DirtyFlag = 1;
-        show();
-        settled();
-        ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kQuitFromOrvanel)});
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kSaveChangesSheet); }, kAtMost));
-        EXPECT_TRUE(keyboardIn({kSaveChangesSheet, kSaveChangesSaveButton}));
-        QTest::keyClick(keys(), Qt::Key_Return);
-        EXPECT_TRUE(keyboardIn({kFileDialog, 0}));
-        auto* field = QApplication::activeWindow()->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(field, nullptr);
-        EXPECT_EQ(QApplication::focusWidget(), field);
-        type("Typed");
-        EXPECT_EQ(field->text().toStdString(), "Typed");
-        QTest::keyClick(keys(), Qt::Key_Escape);
-        settled();
+        ventedBox(road.custom);
+        road.event();
+        EXPECT_TRUE(keyboardIn(road.where));
+        type(road.typed);
+        QTest::qWait(50);
+        road.check();
     }
 }
 
