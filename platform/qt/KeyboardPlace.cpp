@@ -33,8 +33,16 @@ constexpr int kBudgetPeriodMs = 1000;
 
 ChoosingWindowRule gChoosing = nullptr;
 
-// The top-level windows the user was in, the most recent first.
-std::vector<QPointer<QWidget>> gRecent;
+// The top-level windows the user was in, the most recent first, each with
+// whether the program brought it forward, rather than the user (a click,
+// the Window menu, the window system's own switch).
+struct Recent {
+    QPointer<QWidget> window;
+    bool byProgram = false;
+};
+std::vector<Recent> gRecent;
+// The window the rule last asked the window system to activate.
+QPointer<QWidget> gAsked;
 
 // For each window, the control the keyboard was last given there (by the
 // user, the program or the rule), and the control the toolkit gave it on
@@ -153,10 +161,10 @@ void focusWithin(QWidget* window, QWidget* control) {
     if (edit != nullptr && g.untouched) edit->selectAll();
 }
 
-QWidget* mostRecent(bool (*wanted)(QWidget*)) {
-    std::erase_if(gRecent, [](const QPointer<QWidget>& w) { return !w; });
-    for (const QPointer<QWidget>& w : gRecent)
-        if (isShown(w) && (wanted == nullptr || wanted(w))) return w.data();
+const Recent* mostRecent(bool (*wanted)(QWidget*)) {
+    std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
+    for (const Recent& r : gRecent)
+        if (isShown(r.window) && (wanted == nullptr || wanted(r.window))) return &r;
     return nullptr;
 }
 
@@ -169,13 +177,16 @@ struct Target {
 
 Target targetWindow() {
     if (QWidget* modal = QApplication::activeModalWidget(); isShown(modal)) return {modal, true};
-    QWidget* recent = mostRecent(nullptr);
+    const Recent* last = mostRecent(nullptr);
+    QWidget* recent = last != nullptr ? last->window.data() : nullptr;
     if (gChoosing != nullptr)
         if (const WindowNumber choosing = gChoosing(); choosing != 0)
             if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
                 return {window, true};
-    if (isKind(recent, WindowKind::FloatingPalette) && controlFor(recent) == nullptr)
-        if (QWidget* document = mostRecent(isDocument)) return {document, false};
+    // A palette the program brought forward with nothing to type into
+    // leaves the keyboard to the document it floats over.
+    if (last != nullptr && last->byProgram && isKind(recent, WindowKind::FloatingPalette) && controlFor(recent) == nullptr)
+        if (const Recent* document = mostRecent(isDocument)) return {document->window, false};
     return {recent, false};
 }
 
@@ -195,12 +206,13 @@ void place(bool fromEvents) {
     focusWithin(target.window, controlFor(target.window));
     if (QApplication::activeWindow() == target.window || !activationAllowed(fromEvents)) return;
     if (target.toFront) target.window->raise();
+    gAsked = target.window;
     target.window->activateWindow();
 }
 
-void noteRecent(QWidget* window) {
-    std::erase_if(gRecent, [window](const QPointer<QWidget>& w) { return !w || w == window; });
-    gRecent.insert(gRecent.begin(), window);
+void noteRecent(QWidget* window, bool byProgram) {
+    std::erase_if(gRecent, [window](const Recent& r) { return !r.window || r.window == window; });
+    gRecent.insert(gRecent.begin(), {window, byProgram});
 }
 
 // Follows the windows and the keyboard: a window activated is the one the
@@ -231,8 +243,13 @@ protected:
                 if (isPlainWindow(widget)) {
                     // The toolkit focuses a control next when the window has none.
                     givenFor(widget).activatedWithout = widget->focusWidget() == nullptr;
+                    // Activated as the rule asked: brought forward as before;
+                    // otherwise the user's (or the window system's) choice.
+                    const bool asked = widget == gAsked;
+                    const bool byProgram = asked && !gRecent.empty() && gRecent.front().window == widget &&
+                                           gRecent.front().byProgram;
                     if (QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget())
-                        noteRecent(widget);
+                        noteRecent(widget, byProgram);
                     scheduleKeyboardPlacement();
                 }
                 break;
@@ -266,9 +283,9 @@ void scheduleKeyboardPlacement() {
     });
 }
 
-void bringForward(QWidget* window) {
+void bringForward(QWidget* window, bool byUser) {
     if (window == nullptr) return;
-    noteRecent(window);
+    noteRecent(window, !byUser);
     placeKeyboard();
 }
 
@@ -285,6 +302,7 @@ void settleWindowKeyboard(QWidget* window) {
 void forgetKeyboardPlaces() {
     gRecent.clear();
     gGiven.clear();
+    gAsked = nullptr;
 }
 
 }  // namespace qt

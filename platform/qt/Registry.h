@@ -72,12 +72,13 @@ WindowSurface* surfaceOf(WindowRecord& record);
 // The keyboard's one rule (placeKeyboard), as the layer's files feed it:
 // the rule follows the windows shown, hidden and activated once
 // watchKeyboard has run; bringForward makes a top-level window the one the
-// user is in and places the keyboard now; noteKeyboardGiven records the
+// user is in (brought forward by the program, or chosen by the user) and
+// places the keyboard now; noteKeyboardGiven records the
 // control the program gave the keyboard in its window; settleWindowKeyboard
 // places it within a window whose control with the keyboard was dimmed;
 // scheduleKeyboardPlacement asks the rule once the current event is done.
 void watchKeyboard();
-void bringForward(QWidget* window);
+void bringForward(QWidget* window, bool byUser = false);
 void noteKeyboardGiven(QWidget* control);
 void settleWindowKeyboard(QWidget* window);
 void scheduleKeyboardPlacement();
