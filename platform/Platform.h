@@ -172,11 +172,13 @@ void raiseWindow(WindowNumber window);
 // Within that window the control the keyboard was given (by Tab, a click
 // or setKeyboardFocus) keeps it while it is enabled and shown; otherwise
 // the first empty entry field takes it, else the first entry field, its
-// whole text selected, else the default button. A palette with none of
-// them hands the keyboard to the document window it floats over, and a
-// window with none of them holds the keyboard itself, on no control, so
-// that Return presses nothing. The layer asks the rule by itself once each
-// such event is done; placeKeyboard asks it now.
+// whole text selected, else the default button (in a dialog whose Tab
+// order starts with a button; otherwise its first control, a tab control
+// say). A document or palette without an entry field holds the keyboard
+// itself, on no control, so that Return presses nothing there; a palette
+// the program brings forward with none hands the keyboard to the document
+// window it floats over. The layer asks the rule by itself once each such
+// event is done; placeKeyboard asks it now.
 void placeKeyboard();
 // The choosing window now, or 0 while no design waits; asked at every
 // placement. nullptr: no design ever waits.

@@ -82,7 +82,7 @@ int32_t PageSetupWnd(int32_t window) {
     ok.defaultButton = true;
     platform::createControl(kPageSetupSheet, kPageSetupOK, ok);
 
-    platform::selectWindow(kPageSetupSheet);
+    platform::showWindow(kPageSetupSheet);
     return 0;
 }
 

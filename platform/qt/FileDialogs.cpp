@@ -11,7 +11,6 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>

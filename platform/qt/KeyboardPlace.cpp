@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -139,6 +140,7 @@ QWidget* firstChoice(QWidget* window) {
 QWidget* controlFor(QWidget* window) {
     Given& g = givenFor(window);
     QWidget* focus = window->focusWidget();
+    if (qobject_cast<QMenuBar*>(focus) != nullptr) return focus;  // its menus opened by the keyboard
     if (canHoldKeyboard(focus, window) && focus != g.byToolkit) return focus;
     return canHoldKeyboard(g.control, window) ? g.control.data() : firstChoice(window);
 }
