@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/CloseWindows.h"
+#include "app/DesignFlow.h"
 #include "app/MenuBar.h"
 #include "app/UnsavedChanges.h"
 #include "model/State.h"
@@ -70,6 +71,15 @@ int32_t comparison(DesignComparison what) {
     return 0;
 }
 
+// The window that chooses the next design while the design on the screen
+// waits behind it: Speaker Select, else System Select.
+platform::WindowNumber choosingWindow() {
+    if (!designKept()) return 0;
+    for (const int32_t window : {kDefaultParametersWindow, kSystemSelectWindow})
+        if (platform::windowExists(window)) return window;
+    return 0;
+}
+
 }  // namespace
 
 int32_t installShellHooks() {
@@ -79,6 +89,8 @@ int32_t installShellHooks() {
     hooks.compareDesign = comparison;
     // The closed-box alert's OK builds the nearest box from the palette.
     setAlertSheetOk(SheetAlertWndOKReturn);
+    // The keyboard stays with the choosing window, not the design waiting behind it.
+    platform::setChoosingWindowRule(choosingWindow);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include "model/State.h"
 #include "model/WindowNumbers.h"
 #include "palette/CustomPalette.h"
+#include "palette/CustomPaletteEnable.h"
 #include "platform/Platform.h"
 #include "view/ParameterLabels.h"
 #include "view/SystemProfileText.h"
@@ -85,6 +86,9 @@ int32_t CustomPaletDisp() {
     }
     built.valueFieldsSystem = currentSystemNumber();
     built.valueFieldsAlin = state.selection.Alin;
+    // Shown anew, the palette of a waiting design stays as dimmed as it was
+    // (the design recalculated by a change of the preferences, say).
+    if (paletteDesignWaits()) DisableCustomPalet();
 
     platform::selectWindow(kWindow);
     return 0;

@@ -37,9 +37,7 @@ bool hasRadiatorCount() {
 
 int32_t EnableCustomPalet() {
     if (!platform::windowExists(kWindow)) return 0;
-    // The palette of a design waiting behind System Select or Speaker
-    // Select stays dimmed until the design is given back.
-    if (state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow)) return 0;
+    if (paletteDesignWaits()) return 0;
     platform::selectWindow(kWindow);
     enable(kPaletteSnapButton, true);
     enable(kPaletteSystemSelectArrow, true);
@@ -59,6 +57,8 @@ int32_t EnableCustomPalet() {
     if (!entries.empty()) enable(kPaletteCalcButton, true);
     return 0;
 }
+
+bool paletteDesignWaits() { return state.shell.KeptDesignFlag == 1 && platform::windowExists(kResponseWindow); }
 
 int32_t DisableCustomPalet() {
     if (!platform::windowExists(kWindow)) return 0;

@@ -21,4 +21,9 @@ int32_t EnableCustomPalet();
 // "Calc.". The window in front is left as it is.
 int32_t DisableCustomPalet();
 
+// Whether the palette's design waits behind System Select or Speaker
+// Select: its palette then stays dimmed, whatever redraws it, until the
+// design is given back.
+bool paletteDesignWaits();
+
 }  // namespace quendal

@@ -160,6 +160,32 @@ void setWindowSizeLimits(WindowNumber window, int32_t minWidth, int32_t minHeigh
 // them (a palette the user is typing into).
 void raiseWindow(WindowNumber window);
 
+// ---------------------------------------------------------------------------
+// Where the keyboard rests
+//
+// One rule places the keyboard after every window, sheet, dialog or
+// question that opens or closes, every window brought forward and every
+// control dimmed: it goes to
+//   1. the frontmost modal window (a question, alert, file dialog or sheet);
+//   2. else the choosing window, while a design waits behind it, rather
+//      than to the waiting design's document window or palettes;
+//   3. else the window the user was in (brought forward, clicked, reached).
+// Within that window the control the keyboard was given (by Tab, a click
+// or setKeyboardFocus) keeps it while it is enabled and shown; otherwise
+// the first empty entry field takes it, else the first entry field, its
+// whole text selected, else the default button (in a dialog whose Tab
+// order starts with a button; otherwise its first control, a tab control
+// say). A document or palette without an entry field holds the keyboard
+// itself, on no control, so that Return presses nothing there; a palette
+// the program brings forward with none hands the keyboard to the document
+// window it floats over. The layer asks the rule by itself once each such
+// event is done; placeKeyboard asks it now.
+void placeKeyboard();
+// The choosing window now, or 0 while no design waits; asked at every
+// placement. nullptr: no design ever waits.
+using ChoosingWindowRule = WindowNumber (*)();
+void setChoosingWindowRule(ChoosingWindowRule rule);
+
 // Writes what the window's content shows (its drawing and its controls) as
 // a PNG file. False when the window does not exist or the file cannot be
 // written.
@@ -339,7 +365,8 @@ bool setControlImage(WindowNumber window, ControlNumber control, std::string_vie
                      std::string_view folder = "Images");
 // Gives the control the keyboard focus, an entry field with its whole text
 // selected so that typing replaces it; the focused control of the window
-// (0 when none).
+// (0 when none). A field whose text setControlText replaces while it has
+// the keyboard holds its whole new text selected too.
 void setKeyboardFocus(WindowNumber window, ControlNumber control);
 ControlNumber keyboardFocus(WindowNumber window);
 

@@ -47,9 +47,7 @@ int32_t InitialSetupWndForVentDesign() {
     addPushButton(kVentInitialSetupSheet, kVentSetupOkButton, {130, 260, 154, 340}, "OK", true);
 
     platform::selectWindow(kVentInitialSetupSheet);
-    const ControlNumber first = follows ? kVentSetupThicknessField : kVentSetupPowerField;
-    platform::setKeyboardFocus(kVentInitialSetupSheet, first);
-    sh.EdtFldID = first;
+    sh.EdtFldID = follows ? kVentSetupThicknessField : kVentSetupPowerField;
     return 0;
 }
 

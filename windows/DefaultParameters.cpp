@@ -174,7 +174,6 @@ int32_t DefaultParamWnd() {
     platform::createControl(kWindow, kOkButton, ok);
 
     platform::selectWindow(kWindow);
-    platform::setKeyboardFocus(kWindow, defaultParamField(DriverField::Model));
     platform::setMenuItemEnabled(kEditMenu, 0, true);  // for the values typed here
     state.shell.curentWndID = kWindow;
     return 0;

@@ -192,10 +192,7 @@ int32_t InitialSetupWnd() {
 
     sh.SheetWndFlag = 1;
     platform::selectWindow(kInitialSetupSheet);
-    // The keyboard goes to the first field that takes a value.
-    const platform::ControlNumber first = follows && vented ? kPortThicknessField : kInputPowerField;
-    platform::setKeyboardFocus(kInitialSetupSheet, first);
-    sh.EdtFldID = first;
+    sh.EdtFldID = follows && vented ? kPortThicknessField : kInputPowerField;
     return 0;
 }
 

@@ -83,7 +83,6 @@ int32_t PageSetupWnd(int32_t window) {
     platform::createControl(kPageSetupSheet, kPageSetupOK, ok);
 
     platform::showWindow(kPageSetupSheet);
-    platform::setKeyboardFocus(kPageSetupSheet, kScaleField);
     return 0;
 }
 

@@ -206,7 +206,6 @@ int32_t PassiveRadiDataEnterWnd() {
     platform::createControl(kSheet, kPRApplyButton, apply);
 
     platform::selectWindow(kSheet);
-    platform::setKeyboardFocus(kSheet, kPRManufacturerField);
     state.shell.EdtFldID = kPRManufacturerField;
     return 0;
 }

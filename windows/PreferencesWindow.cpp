@@ -168,7 +168,6 @@ void PreferenceWnd() {
     platform::createControl(kPreferencesWindow, kPreferencesOK, ok);
 
     platform::selectWindow(kPreferencesWindow);
-    platform::setKeyboardFocus(kPreferencesWindow, kInputPowerField);
 }
 
 bool preferenceCheckBoxClicked(int32_t control) {

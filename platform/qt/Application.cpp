@@ -58,6 +58,7 @@ void startApplication(int& argc, char** argv) {
     useSansAsDefaultFont();
     installSurfaceProvider();
     startEditTracking();
+    watchKeyboard();
     installDesktopMessaging();
     installShellServices();
     installZipChecks();
@@ -99,6 +100,7 @@ void resetPlatform() {
     removeAllMenus();
     removeAllTimers();
     closePageIfOpen();
+    forgetKeyboardPlaces();
     stopAllLoads();
     stopAllZipChecks();
     clearReplacedServices();

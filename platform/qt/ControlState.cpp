@@ -172,7 +172,12 @@ void writeText(ControlRecord& record, std::string_view text) {
         case ControlKind::EditText: {
             auto* edit = static_cast<QLineEdit*>(widget);
             edit->setText(fromMacRoman(text));
-            edit->setCursorPosition(0);
+            // A field with the keyboard holds its new text selected, so that
+            // typing replaces it, as when the keyboard is given to it.
+            if (edit->window()->focusWidget() == edit)
+                edit->selectAll();
+            else
+                edit->setCursorPosition(0);
             break;
         }
         case ControlKind::PopupButton:

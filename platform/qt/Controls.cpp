@@ -44,6 +44,19 @@ using namespace qt;
 
 namespace {
 
+// Dims, hides or removes the control: when it held its window's keyboard,
+// the keyboard stays in the window where the rule puts it, never on the
+// control the toolkit would pass it to (the next in the Tab order, a
+// Cancel maybe).
+template <typename Change>
+void whileHoldingKeyboard(QWidget* widget, Change change) {
+    QWidget* window = widget->window();
+    QWidget* focus = window->focusWidget();
+    const bool held = focus != nullptr && (focus == widget || widget->isAncestorOf(focus));
+    change();
+    if (held && (!widget->isEnabled() || widget->isHidden())) settleWindowKeyboard(window);
+}
+
 QRect toQRect(Rect16 r) { return QRect(r.left, r.top, std::max(0, r.right - r.left), std::max(0, r.bottom - r.top)); }
 
 }  // namespace
@@ -89,7 +102,7 @@ void removeControl(WindowNumber window, ControlNumber control) {
     QPointer<QWidget> widget = it->second.widget;
     windowRecord->controls.erase(it);
     if (widget) {
-        widget->hide();
+        whileHoldingKeyboard(widget, [&widget] { widget->hide(); });
         widget->deleteLater();  // safe inside the control's own handler
     }
 }
@@ -147,7 +160,12 @@ bool isControlEnabled(WindowNumber window, ControlNumber control) {
 }
 
 void setControlEnabled(WindowNumber window, ControlNumber control, bool enabled) {
-    if (QWidget* widget = controlWidget(window, control)) widget->setEnabled(enabled);
+    if (QWidget* widget = controlWidget(window, control)) {
+        if (enabled)
+            widget->setEnabled(true);
+        else
+            whileHoldingKeyboard(widget, [widget] { widget->setEnabled(false); });
+    }
 }
 
 bool isControlVisible(WindowNumber window, ControlNumber control) {
@@ -156,7 +174,8 @@ bool isControlVisible(WindowNumber window, ControlNumber control) {
 }
 
 void setControlVisible(WindowNumber window, ControlNumber control, bool visible) {
-    if (QWidget* widget = controlWidget(window, control)) widget->setVisible(visible);
+    if (QWidget* widget = controlWidget(window, control))
+        whileHoldingKeyboard(widget, [widget, visible] { widget->setVisible(visible); });
 }
 
 Rect16 controlBounds(WindowNumber window, ControlNumber control) {
@@ -180,6 +199,7 @@ void setKeyboardFocus(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     if (record == nullptr) return;
     record->widget->setFocus(Qt::OtherFocusReason);
+    noteKeyboardGiven(record->widget->window()->focusWidget());
     // An entry field given the keyboard holds its whole text selected, as
     // Tab leaves it: what is typed next replaces the text, never joins it.
     if (record->kind == ControlKind::EditText)

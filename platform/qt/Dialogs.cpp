@@ -33,6 +33,7 @@ public:
             if (onOk) onOk();
         });
         box->open();
+        placeKeyboard();  // in front with the keyboard, whatever stands beneath it
     }
 
     void beep() override { QApplication::beep(); }

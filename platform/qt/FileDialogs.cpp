@@ -11,7 +11,6 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -83,33 +82,11 @@ void ignorePlainTyping(QMessageBox* box) {
 void openModal(QDialog* dialog) {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
-    // When the dialog goes, the keyboard goes where its answer led: to the
-    // window the answer brought forward, else back to the window the user
-    // worked in, so that the keys and shortcuts go on working. This waits
-    // for the event loop to turn, after the palettes have come back and
-    // whatever the window system does on its own when a dialog closes
-    // (handing the keyboard to the window under the pointer or to a palette
-    // that reappears); a dialog that follows this one keeps the keyboard, a
-    // sheet it was asked over gets it back.
-    QPointer<QWidget> before = QApplication::activeWindow();
-    QPointer<QWidget> modalBefore = QApplication::activeModalWidget();
-    const uint64_t broughtBefore = windowsBroughtForward();
-    QObject::connect(dialog, &QDialog::finished, [before, modalBefore, broughtBefore] {
-        QTimer::singleShot(0, [before, modalBefore, broughtBefore] {
-            const QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal != modalBefore) return;
-            const bool ledOn = windowsBroughtForward() != broughtBefore && windowLastBroughtForward() != nullptr;
-            QWidget* next = ledOn ? windowLastBroughtForward() : before.data();
-            if (!ledOn && modalBefore && modalBefore->isVisible()) next = modalBefore;  // nothing under it takes keys
-            if (next == nullptr || !next->isVisible() || QApplication::activeWindow() == next) return;
-            next->raise();
-            next->activateWindow();
-        });
-    });
+    // In front with the keyboard, whatever stands beneath it; when it goes,
+    // the keyboard's rule places the keyboard again (the layer watches the
+    // dialog close).
     dialog->open();
-    // In front, and asking for the keyboard.
-    dialog->raise();
-    dialog->activateWindow();
+    placeKeyboard();
 }
 
 // The folder the program asks for, else the user's home folder.

@@ -126,7 +126,7 @@ void updateMenuHost() {
     if (!gHost->isVisible()) {
         gHost->show();
         gHost->raise();
-        gHost->activateWindow();
+        bringForward(gHost);
     }
 }
 

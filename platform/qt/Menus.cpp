@@ -151,9 +151,10 @@ int32_t choose(MenuNumber menu, int32_t item) {
         const WindowNumber window = gWindowMenuWindows[std::size_t(item - 1)];
         if (window != 0) {
             selectWindow(window);
+            bringForward(windowWidget(window), true);  // the user's choice
         } else if (QWidget* host = menuHostWidget()) {
             host->raise();
-            host->activateWindow();
+            bringForward(host, true);
         }
     }
     return deliverCommand(menu, item);

@@ -35,13 +35,12 @@ bool palettesStandAside(bool aside) {
 }
 
 // A palette that comes back takes no keyboard, even where the window
-// system hands it to a window as it is shown: the window the program last
-// brought forward keeps it (System Select rather than the palette of the
-// design waiting behind it).
+// system hands it to a window as it is shown: the keyboard's rule places it
+// again (System Select rather than the palette of the design waiting
+// behind it).
 void palettesBack() {
     if (dialogShown() || !palettesStandAside(false)) return;
-    QWidget* last = windowLastBroughtForward();
-    if (last != nullptr && last->isVisible() && QApplication::activeModalWidget() == nullptr) last->activateWindow();
+    placeKeyboard();
 }
 
 // Watches every window of the application: a dialog shown sends the

@@ -190,6 +190,7 @@ public:
             if (*answer) (*answer)(PrintDialogResult{});
         });
         dialog->open();
+        placeKeyboard();  // in front with the keyboard, whatever stands beneath it
     }
 
     int32_t beginDocument(double scalePercent) override {

@@ -51,6 +51,7 @@ public:
             if (*answer) (*answer)(std::nullopt);
         });
         dialog->open();
+        placeKeyboard();  // in front with the keyboard, whatever stands beneath it
     }
 
     void askStopOrContinue(std::string_view message, std::string_view informativeText,
@@ -68,6 +69,7 @@ public:
             if (done) done(box->clickedButton() == stop);
         });
         box->open();
+        placeKeyboard();  // in front with the keyboard, whatever stands beneath it
     }
 };
 

@@ -68,12 +68,20 @@ QWidget* controlWidget(WindowNumber window, ControlNumber control);
 // The window's drawing surface, made on first use at the content's size.
 WindowSurface* surfaceOf(WindowRecord& record);
 
-// The window the program last brought forward (selectWindow), if it is
-// still there, and how many times the program has brought one forward: a
-// dialog that closes hands the keyboard to a window brought forward while
-// it was answered.
-QWidget* windowLastBroughtForward();
-uint64_t windowsBroughtForward();
+// The keyboard's one rule (placeKeyboard), as the layer's files feed it:
+// the rule follows the windows shown, hidden and activated once
+// watchKeyboard has run; bringForward makes a top-level window the one the
+// user is in (brought forward by the program, or chosen by the user) and
+// places the keyboard now; noteKeyboardGiven records the
+// control the program gave the keyboard in its window; settleWindowKeyboard
+// places it within a window whose control with the keyboard was dimmed;
+// scheduleKeyboardPlacement asks the rule once the current event is done.
+void watchKeyboard();
+void bringForward(QWidget* window, bool byUser = false);
+void noteKeyboardGiven(QWidget* control);
+void settleWindowKeyboard(QWidget* window);
+void scheduleKeyboardPlacement();
+void forgetKeyboardPlaces();
 
 // Calls the installed handlers; they look the records up afresh, since a
 // handler may close the window or remove the control.

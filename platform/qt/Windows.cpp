@@ -18,8 +18,6 @@ namespace qt {
 namespace {
 
 WindowNumber gCurrentWindow = 0;
-QPointer<WindowFrame> gBroughtForward;
-uint64_t gBroughtForwardCount = 0;
 
 int16_t clamp16(int v) { return int16_t(std::clamp(v, -32768, 32767)); }
 
@@ -87,10 +85,6 @@ WindowRecord* findWindow(WindowNumber window) {
 }
 
 QWidget* windowWidget(WindowNumber window) { return frameOf(window); }
-
-QWidget* windowLastBroughtForward() { return gBroughtForward.data(); }
-
-uint64_t windowsBroughtForward() { return gBroughtForwardCount; }
 
 QWidget* contentWidget(WindowNumber window) {
     WindowFrame* frame = frameOf(window);
@@ -194,10 +188,8 @@ void selectWindow(WindowNumber window) {
     // without a window manager that keeps it there.
     for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isWindow() && child->isVisible()) child->raise();
-    frame->activateWindow();
     gCurrentWindow = window;
-    gBroughtForward = frame;
-    ++gBroughtForwardCount;
+    bringForward(frame);
 }
 
 void setCurrentWindow(WindowNumber window) { gCurrentWindow = windowExists(window) ? window : 0; }
