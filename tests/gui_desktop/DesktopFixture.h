@@ -44,6 +44,12 @@ protected:
         settle();
     }
     static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }
+    // The middle of a window's title bar, which only the window manager sees.
+    static void clickTitleBar(const QWidget* window) {
+        const QRect frame = window->frameGeometry(), inner = window->geometry();
+        ASSERT_LT(frame.top(), inner.top()) << "framed by the window manager";
+        clickAt(QPoint(inner.center().x(), (frame.top() + inner.top()) / 2));
+    }
     static void key(const char* name) {
         xdotool({"key", name});
         settle();

@@ -29,7 +29,7 @@ const char* nameOf(int32_t window) {
 }
 
 // A click anywhere on the waiting design's windows, on a control, in an
-// empty spot, leaves the choosing window in front with
+// empty spot or on the title bar, leaves the choosing window in front with
 // the keyboard: Escape then gives the design back as it waited.
 TEST_F(WaitingDesign, AClickOnItsWindowsLeavesTheChoosingWindowTheKeyboard) {
     for (const int32_t choosing : {kDefaultParametersWindow, kSystemSelectWindow})
@@ -46,7 +46,8 @@ TEST_F(WaitingDesign, AClickOnItsWindowsLeavesTheChoosingWindowTheKeyboard) {
                     control = widget;
             const std::pair<const char*, std::function<void()>> clicks[] = {
                 {"a control", [control] { click(control); }},
-                {"an empty spot", [window] { clickAt(window->mapToGlobal(QPoint(3, window->height() - 3))); }}};
+                {"an empty spot", [window] { clickAt(window->mapToGlobal(QPoint(3, window->height() - 3))); }},
+                {"the title bar", [window] { clickTitleBar(window); }}};
             for (const auto& [where, clickIt] : clicks) {
                 SCOPED_TRACE(where);
                 if (control == nullptr && std::string(where) == "a control") continue;
@@ -58,6 +59,31 @@ TEST_F(WaitingDesign, AClickOnItsWindowsLeavesTheChoosingWindowTheKeyboard) {
             key("Escape");
             EXPECT_TRUE(QTest::qWaitFor([choosing] { return !platform::windowExists(choosing); }, kAtMost));
             EXPECT_EQ(encodeDesignDocument(state), before);
+        }
+}
+
+// The close box of the waiting design's palettes closes nothing while the
+// design waits: the palettes are there when the design comes back.
+TEST_F(WaitingDesign, ItsPalettesCloseBoxesCloseNothing) {
+    for (const int32_t choosing : {kDefaultParametersWindow, kSystemSelectWindow})
+        for (const int32_t palette : {kCustomPalette, kSystemInfoPalette}) {
+            SCOPED_TRACE(std::string(nameOf(palette)) + " behind " + nameOf(choosing));
+            TearDown();
+            SetUp();
+            waitBehind(choosing);
+            const QWidget* window = platform::qt::windowWidget(palette);
+            ASSERT_NE(window, nullptr);
+            // The close box stands at the right end of the title bar.
+            const QRect frame = window->frameGeometry(), inner = window->geometry();
+            ASSERT_LT(frame.top(), inner.top());
+            const int bar = inner.top() - frame.top();
+            clickAt(QPoint(frame.right() - bar / 2, (frame.top() + inner.top()) / 2));
+            EXPECT_TRUE(platform::windowExists(palette));
+            EXPECT_TRUE(platform::isWindowVisible(palette));
+            EXPECT_TRUE(activeWithKeyboard(choosing));
+            key("Escape");
+            ASSERT_TRUE(QTest::qWaitFor([choosing] { return !platform::windowExists(choosing); }, kAtMost));
+            EXPECT_TRUE(platform::isWindowVisible(palette));
         }
 }
 
