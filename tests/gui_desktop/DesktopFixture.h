@@ -39,8 +39,7 @@ protected:
         ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     }
     static void clickAt(QPoint global) {
-        xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
-        xdotool({"click", "1"});
+        xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
         settle();
     }
     static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }
@@ -79,7 +78,8 @@ protected:
         state.selection.SysSelBtnNum = 3;
         hit(kSystemSelectWindow, 1);
         ASSERT_TRUE(platform::windowExists(kResponseWindow));
-        ASSERT_TRUE(activeWithKeyboard(kCustomPalette) || platform::activeWindow() != 0);
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() != 0; }, kActivationMs));
+        settle();
     }
     static void hit(int32_t window, int32_t control) {
         ASSERT_TRUE(platform::controlExists(window, control)) << window << " " << control;
