@@ -143,11 +143,11 @@ int32_t DesignWindowEvent(const WindowEvent& event) {
                 // brought forward, a dialog over the choosing window among
                 // them, takes the keyboard back.
                 const int32_t current = platform::currentWindow();
-                if (current == 0 || current == kResponseWindow || current == kSystemInfoPalette ||
-                    current == kCustomPalette)
-                    bringChoosingWindowForward();
-                else
+                if (current != 0 && current != kResponseWindow && current != kSystemInfoPalette &&
+                    current != kCustomPalette && platform::isWindowVisible(current))
                     platform::selectWindow(current);
+                else
+                    bringChoosingWindowForward();
                 return kHandled;
             }
             case WindowEventKind::MouseUp:

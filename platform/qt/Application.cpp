@@ -10,8 +10,8 @@
 
 #include "platform/qt/EndingSignals.h"
 #include "platform/qt/FocusMark.h"
-#include "platform/qt/KeyRouting.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/KeyRouting.h"
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
