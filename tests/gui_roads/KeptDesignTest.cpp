@@ -38,13 +38,7 @@ protected:
     // The default driver's Vented Box at its first alignment, its input
     // power following the rated power.
     void ventedBox() {
-        start();
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
-        hit(kDefaultParametersWindow, 1);
-        state.selection.SysSelTabNum = 1;
-        state.selection.SysSelBtnNum = 3;
-        hit(kSystemSelectWindow, 1);
-        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        openVentedBox();
         ASSERT_EQ(state.power.InputPowerCheck, 1);
     }
     // Speaker Connect, the connection `steps` to the right, Select.

@@ -25,6 +25,20 @@ protected:
         return QTest::qWaitFor([] { return state.messages.DriverRecordWaitsFlag == 0; }, kAtMost);
     }
 
+    // The default driver's Vented Box at its first alignment: the program
+    // started, Speaker Select's OK, System Select's Vented Box.
+    void openVentedBox() {
+        start();
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
+        ASSERT_TRUE(platform::controlExists(kDefaultParametersWindow, 1));
+        platform::qt::dispatchControlEvent(kDefaultParametersWindow, 1, platform::ControlEventKind::Hit);
+        state.selection.SysSelTabNum = 1;
+        state.selection.SysSelBtnNum = 3;
+        ASSERT_TRUE(platform::controlExists(kSystemSelectWindow, 1));
+        platform::qt::dispatchControlEvent(kSystemSelectWindow, 1, platform::ControlEventKind::Hit);
+        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    }
+
     void SetUp() override {
         AppTest::SetUp();
         platform::setDialogService(&alerts);
