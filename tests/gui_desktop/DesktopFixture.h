@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 
@@ -79,12 +78,6 @@ protected:
     static void hit(int32_t window, int32_t control) {
         ASSERT_TRUE(platform::controlExists(window, control)) << window << " " << control;
         platform::qt::dispatchControlEvent(window, control, platform::ControlEventKind::Hit);
-    }
-    // The save question on the screen, if it is.
-    static QMessageBox* question() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
-        return nullptr;
     }
 };
 

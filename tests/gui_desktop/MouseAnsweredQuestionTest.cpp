@@ -8,9 +8,6 @@
 namespace quendal::test {
 namespace {
 
-const char* const kRecord =  // as the driver database sends it
-    "DUMMY#  REC-38  30 Hz - 3 kHz  26  38  62  0.38  0.42  3.8  0.9  5.6  80  220  6.5  143  0.8  ";
-
 class MouseAnsweredQuestion : public DesktopTest {
 protected:
     // Speaker Connect, the next connection, Select: a change to save.
@@ -32,7 +29,7 @@ protected:
     }
 };
 
-// Whichever road asked, the window the answer leads to takes the keyboard:
+// The window the answer leads to takes the keyboard:
 // Return in System Select starts the next design, Escape in Speaker Select
 // gives the design back. Cancel leaves it with the window the question
 // stood over, where Ctrl+E asks again.
@@ -45,10 +42,6 @@ TEST_F(MouseAnsweredQuestion, TheKeyboardGoesWhereTheAnswerLeads) {
         const char* key;
     } rows[] = {
         {"Ctrl+E", [] { key("ctrl+e"); }, "Don't Save", kSystemSelectWindow, "Return"},
-        {"the palette's arrow", [] { click(platform::qt::controlWidget(kCustomPalette, 12)); }, "Don't Save",
-         kSystemSelectWindow, "Return"},
-        {"a driver record", [this] { messenger.receiver({"QnDL", "TEXT", kRecord}); }, "Don't Save",
-         kSystemSelectWindow, "Return"},
         {"Speaker Select", [] { platform::qt::deliverCommand(kMiscMenu, 3); }, "Don't Save",
          kDefaultParametersWindow, "Escape"},
         {"Ctrl+E, cancelled", [] { key("ctrl+e"); }, "Cancel", 0, "ctrl+e"},

@@ -59,12 +59,6 @@ protected:
         return file.readAll().toStdString();
     }
     static double minimumAreaCm2() { return state.vents.vent[1].CircPortSVmin; }
-    // The save question on the screen, if it is.
-    static QMessageBox* question() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
-        return nullptr;
-    }
     // The menus offered: the bar, each menu's title, File > Save.
     static std::vector<int32_t> menus() {
         std::vector<int32_t> offered = platform::menuBar();

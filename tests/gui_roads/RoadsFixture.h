@@ -4,6 +4,8 @@
 // own for the designs saved.
 #pragma once
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "gui_app/AppFixture.h"
@@ -37,6 +39,13 @@ protected:
         ASSERT_TRUE(platform::controlExists(kSystemSelectWindow, 1));
         platform::qt::dispatchControlEvent(kSystemSelectWindow, 1, platform::ControlEventKind::Hit);
         ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    }
+
+    // The save question on the screen, if it is.
+    static QMessageBox* question() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
+        return nullptr;
     }
 
     void SetUp() override {
