@@ -42,12 +42,16 @@ protected:
         settle();
     }
     static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }
-    // The middle of a window's title bar, which only the window manager sees.
-    static void clickTitleBar(const QWidget* window) {
-        const QRect frame = window->frameGeometry(), inner = window->geometry();
-        ASSERT_LT(frame.top(), inner.top()) << "framed by the window manager";
-        clickAt(QPoint(inner.center().x(), (frame.top() + inner.top()) / 2));
+    // A window's title bar, which only the window manager sees, once the
+    // window manager has framed the window (again, after it was hidden).
+    static QRect titleBar(const QWidget* window) {
+        const bool framed = QTest::qWaitFor(
+            [window] { return window->frameGeometry().top() < window->geometry().top(); }, kActivationMs);
+        EXPECT_TRUE(framed) << "framed by the window manager";
+        const QRect frame = window->frameGeometry();
+        return QRect(frame.left(), frame.top(), frame.width(), window->geometry().top() - frame.top());
     }
+    static void clickTitleBar(const QWidget* window) { clickAt(titleBar(window).center()); }
     static void key(const char* name) {
         xdotool({"key", name});
         settle();

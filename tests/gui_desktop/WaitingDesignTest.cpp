@@ -74,10 +74,8 @@ TEST_F(WaitingDesign, ItsPalettesCloseBoxesCloseNothing) {
             const QWidget* window = platform::qt::windowWidget(palette);
             ASSERT_NE(window, nullptr);
             // The close box stands at the right end of the title bar.
-            const QRect frame = window->frameGeometry(), inner = window->geometry();
-            ASSERT_LT(frame.top(), inner.top());
-            const int bar = inner.top() - frame.top();
-            clickAt(QPoint(frame.right() - bar / 2, (frame.top() + inner.top()) / 2));
+            const QRect bar = titleBar(window);
+            clickAt(QPoint(bar.right() - bar.height() / 2, bar.center().y()));
             EXPECT_TRUE(platform::windowExists(palette));
             EXPECT_TRUE(platform::isWindowVisible(palette));
             EXPECT_TRUE(activeWithKeyboard(choosing));
