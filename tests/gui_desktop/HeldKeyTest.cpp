@@ -50,7 +50,6 @@ TEST_F(HeldKey, ReturnHeldOnAButtonThatOpensADialogPressesNothingInIt) {
     key("Return");
     EXPECT_TRUE(QTest::qWaitFor([] { return fileDialog() == nullptr; }, kActivationMs));
     EXPECT_EQ(pictures().size(), 1);
-    platform::setImageSaveService(nullptr);
 }
 
 }  // namespace

@@ -29,10 +29,10 @@ protected:
     }
 };
 
-// The window the answer leads to takes the keyboard:
-// Return in System Select starts the next design, Escape in Speaker Select
-// gives the design back. Cancel leaves it with the window the question
-// stood over, where Ctrl+E asks again.
+// The window the answer leads to takes the keyboard: Return in System
+// Select starts the next design, Escape in Speaker Select gives the design
+// back. Cancel leaves it with the window the question stood over, where
+// Ctrl+E asks again.
 TEST_F(MouseAnsweredQuestion, TheKeyboardGoesWhereTheAnswerLeads) {
     const struct {
         const char* road;
