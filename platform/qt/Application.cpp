@@ -11,6 +11,7 @@
 #include "platform/qt/EndingSignals.h"
 #include "platform/qt/FocusMark.h"
 #include "platform/qt/Fonts.h"
+#include "platform/qt/KeyRouting.h"
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
@@ -55,6 +56,7 @@ void startApplication(int& argc, char** argv) {
     // The program decides when it ends, not the last window closing.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installFocusMark();
+    installKeyRouting();
     useSansAsDefaultFont();
     installSurfaceProvider();
     startEditTracking();

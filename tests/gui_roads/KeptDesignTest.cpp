@@ -38,13 +38,7 @@ protected:
     // The default driver's Vented Box at its first alignment, its input
     // power following the rated power.
     void ventedBox() {
-        start();
-        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
-        hit(kDefaultParametersWindow, 1);
-        state.selection.SysSelTabNum = 1;
-        state.selection.SysSelBtnNum = 3;
-        hit(kSystemSelectWindow, 1);
-        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+        openVentedBox();
         ASSERT_EQ(state.power.InputPowerCheck, 1);
     }
     // Speaker Connect, the connection `steps` to the right, Select.
@@ -65,12 +59,6 @@ protected:
         return file.readAll().toStdString();
     }
     static double minimumAreaCm2() { return state.vents.vent[1].CircPortSVmin; }
-    // The save question on the screen, if it is.
-    static QMessageBox* question() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
-        return nullptr;
-    }
     // The menus offered: the bar, each menu's title, File > Save.
     static std::vector<int32_t> menus() {
         std::vector<int32_t> offered = platform::menuBar();

@@ -4,6 +4,8 @@
 // own for the designs saved.
 #pragma once
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "gui_app/AppFixture.h"
@@ -23,6 +25,27 @@ protected:
     // next look once the dialog has gone: true once no record waits.
     static bool recordTaken() {
         return QTest::qWaitFor([] { return state.messages.DriverRecordWaitsFlag == 0; }, kAtMost);
+    }
+
+    // The default driver's Vented Box at its first alignment: the program
+    // started, Speaker Select's OK, System Select's Vented Box.
+    void openVentedBox() {
+        start();
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kDefaultParametersWindow); }, kAtMost));
+        ASSERT_TRUE(platform::controlExists(kDefaultParametersWindow, 1));
+        platform::qt::dispatchControlEvent(kDefaultParametersWindow, 1, platform::ControlEventKind::Hit);
+        state.selection.SysSelTabNum = 1;
+        state.selection.SysSelBtnNum = 3;
+        ASSERT_TRUE(platform::controlExists(kSystemSelectWindow, 1));
+        platform::qt::dispatchControlEvent(kSystemSelectWindow, 1, platform::ControlEventKind::Hit);
+        ASSERT_TRUE(platform::windowExists(kResponseWindow));
+    }
+
+    // The save question on the screen, if it is.
+    static QMessageBox* question() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) return box;
+        return nullptr;
     }
 
     void SetUp() override {

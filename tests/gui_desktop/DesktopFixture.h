@@ -1,0 +1,88 @@
+// The program on a desktop: a virtual X display with a window manager
+// (tests/support/virtual-desktop), driven by the pointer and keyboard of
+// the X server itself, so that the window manager activates, raises and
+// closes windows on clicks and keys as it does for a user. Offscreen no
+// window manager takes part and no click ever activates a window.
+#pragma once
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QTest>
+
+#include "app/DesignDocument.h"
+#include "gui_roads/RoadsFixture.h"
+
+namespace quendal::test {
+
+// How long the window manager is given to act on a click or key before
+// the test looks at where the keyboard went: long enough for its answer to
+// a click to have arrived, whatever it is.
+inline constexpr int kWindowManagerMs = 400;
+// How long an activation may take at most before the test calls it lost.
+inline constexpr int kActivationMs = 5000;
+
+class DesktopTest : public RoadsTest {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), "xcb") << "runs on a desktop: tests/support/virtual-desktop";
+        RoadsTest::SetUp();
+        prefs.put("InitSetupCheck", {"0"});
+    }
+
+    // The X server's own pointer and keyboard.
+    static void xdotool(const QStringList& arguments) {
+        QProcess tool;
+        tool.start(QStringLiteral("xdotool"), arguments);
+        ASSERT_TRUE(tool.waitForFinished(kAtMost)) << arguments.join(' ').toStdString();
+        ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    }
+    static void clickAt(QPoint global) {
+        xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+        settle();
+    }
+    static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }
+    // A window's title bar, which only the window manager sees, once the
+    // window manager has framed the window (again, after it was hidden).
+    static QRect titleBar(const QWidget* window) {
+        const bool framed = QTest::qWaitFor(
+            [window] { return window->frameGeometry().top() < window->geometry().top(); }, kActivationMs);
+        EXPECT_TRUE(framed) << "framed by the window manager";
+        const QRect frame = window->frameGeometry();
+        return QRect(frame.left(), frame.top(), frame.width(), window->geometry().top() - frame.top());
+    }
+    static void clickTitleBar(const QWidget* window) { clickAt(titleBar(window).center()); }
+    static void key(const char* name) {
+        xdotool({"key", name});
+        settle();
+    }
+    static void settle() { QTest::qWait(kWindowManagerMs); }
+
+    // Waits until the window is active, and holds the keyboard, then lets
+    // the window manager act on whatever it still has.
+    static bool activeWithKeyboard(int32_t window) {
+        const bool active = QTest::qWaitFor(
+            [window] {
+                const QWidget* focus = QApplication::focusWidget();
+                return platform::activeWindow() == window &&
+                       (focus == nullptr || focus->window() == platform::qt::windowWidget(window));
+            },
+            kActivationMs);
+        settle();
+        return active && platform::activeWindow() == window;
+    }
+
+    // The default driver's Vented Box at its first alignment (openVentedBox),
+    // once its windows are up and one of them has the keyboard.
+    void ventedBox() {
+        openVentedBox();
+        ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() != 0; }, kActivationMs));
+        settle();
+    }
+    static void hit(int32_t window, int32_t control) {
+        ASSERT_TRUE(platform::controlExists(window, control)) << window << " " << control;
+        platform::qt::dispatchControlEvent(window, control, platform::ControlEventKind::Hit);
+    }
+};
+
+}  // namespace quendal::test
