@@ -136,20 +136,6 @@ int32_t DesignWindowEvent(const WindowEvent& event) {
             case WindowEventKind::KeyRepeat:
                 bringChoosingWindowForward();
                 return kHandled;
-            case WindowEventKind::Activated: {
-                // Activated by the window system on its own (a click on the
-                // title bar or close box, which the window never sees, or a
-                // window gone from in front): the window the program last
-                // brought forward, a dialog over the choosing window among
-                // them, takes the keyboard back.
-                const int32_t current = platform::currentWindow();
-                if (current != 0 && current != kResponseWindow && current != kSystemInfoPalette &&
-                    current != kCustomPalette && platform::isWindowVisible(current))
-                    platform::selectWindow(current);
-                else
-                    bringChoosingWindowForward();
-                return kHandled;
-            }
             case WindowEventKind::MouseUp:
             case WindowEventKind::KeyUp: return kHandled;
             case WindowEventKind::Close:

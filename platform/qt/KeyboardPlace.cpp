@@ -287,7 +287,10 @@ void scheduleKeyboardPlacement() {
 
 void bringForward(QWidget* window, bool byUser) {
     if (window == nullptr) return;
-    noteRecent(window, !byUser);
+    // The program bringing forward the window the user is already in (a
+    // click there handled) leaves it the user's choice.
+    std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
+    if (gRecent.empty() || gRecent.front().window != window) noteRecent(window, !byUser);
     placeKeyboard();
 }
 

@@ -273,8 +273,7 @@ bool bringLayerWindowForward() {
         if (host == nullptr || !host->isVisible()) return false;
         front = host;
     }
-    front->raise();
-    front->activateWindow();
+    qt::bringForward(front);
     return true;
 }
 

@@ -32,7 +32,10 @@ TEST_F(HeldKey, ReturnHeldOnAButtonThatOpensADialogPressesNothingInIt) {
     platform::setImageSaveService(nullptr);  // the layer's own dialog
     QWidget* snap = platform::qt::controlWidget(kCustomPalette, kPaletteSnapButton);
     ASSERT_NE(snap, nullptr);
-    platform::selectWindow(kCustomPalette);
+    // The user clicks into the palette, which has no field at this
+    // alignment, and takes Snap with Tab.
+    QWidget* palette = platform::qt::windowWidget(kCustomPalette);
+    clickAt(palette->mapToGlobal(QPoint(3, palette->height() - 3)));
     ASSERT_TRUE(activeWithKeyboard(kCustomPalette));
     snap->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(snap->hasFocus());

@@ -14,6 +14,7 @@ protected:
     static void change() {
         platform::qt::deliverCommand(kMiscMenu, 6);
         ASSERT_TRUE(platform::windowExists(kSpeakerConnectionSheet));
+        settle();  // on the screen before the user's keys reach it
         platform::qt::dispatchWindowEvent(
             {platform::WindowEventKind::KeyDown, kSpeakerConnectionSheet, 0, 0, 0, 0, platform::kRightArrowChar});
         hit(kSpeakerConnectionSheet, 1);
