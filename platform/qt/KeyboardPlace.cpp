@@ -206,7 +206,11 @@ void place(bool fromEvents) {
     const Target target = targetWindow();
     if (target.window == nullptr) return;
     focusWithin(target.window, controlFor(target.window));
-    if (QApplication::activeWindow() == target.window || !activationAllowed(fromEvents)) return;
+    // The window system activates asynchronously: while an activation the
+    // rule asked for another window is on its way, the window the toolkit
+    // still calls active is asked for again, or the other would win.
+    const bool otherOnItsWay = gAsked != nullptr && gAsked != target.window && !gAsked->isActiveWindow();
+    if ((QApplication::activeWindow() == target.window && !otherOnItsWay) || !activationAllowed(fromEvents)) return;
     if (target.toFront) target.window->raise();
     gAsked = target.window;
     target.window->activateWindow();
@@ -250,6 +254,7 @@ protected:
                     const bool asked = widget == gAsked;
                     const bool byProgram = asked && !gRecent.empty() && gRecent.front().window == widget &&
                                            gRecent.front().byProgram;
+                    if (asked) gAsked = nullptr;  // arrived
                     if (QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget())
                         noteRecent(widget, byProgram);
                     scheduleKeyboardPlacement();
