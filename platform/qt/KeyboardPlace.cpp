@@ -295,7 +295,7 @@ void bringForward(QWidget* window, bool byUser) {
     // The program bringing forward the window the user is already in (a
     // click there handled) leaves it the user's choice.
     std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
-    if (gRecent.empty() || gRecent.front().window != window) noteRecent(window, !byUser);
+    if (byUser || gRecent.empty() || gRecent.front().window != window) noteRecent(window, !byUser);
     placeKeyboard();
 }
 
