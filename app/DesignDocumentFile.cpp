@@ -24,14 +24,18 @@ DocumentOnDisk onDiskNow(const std::string& path, std::string bytes) {
 
 }  // namespace
 
-DocumentResult WriteFile(const std::string& path) {
+DocumentResult WriteFile(const std::string& path, const FileIdentity* seen) {
     // The design as applied: a connection picked in the connection sheet
     // still standing is not written, whichever road saves.
     const ProgramState written = documentCopy(appliedDesign(state));
     std::string error;
     std::string bytes = encodeDesignDocument(written);
-    if (!platform::documentFiles().writeFileAtomically(path, bytes, error))
-        return {DocumentResult::Outcome::FileError, error, {}};
+    bool changed = false;
+    platform::DocumentFileService& files = platform::documentFiles();
+    const bool saved = seen != nullptr ? files.replaceFileSeen(path, bytes, *seen, changed, error)
+                                       : files.writeFileAtomically(path, bytes, error);
+    if (!saved)
+        return {changed ? DocumentResult::Outcome::NotAsSeen : DocumentResult::Outcome::FileError, error, {}};
     state.document.SpParmVarOrigin = boxSnapshotOf(written);
     state.document.VentParmVarOrigin = ventSnapshotOf(written);
     state.document.StoredOrigin = storedDesignValues(written);

@@ -14,7 +14,9 @@
 namespace quendal {
 
 struct DocumentResult {
-    enum class Outcome { Done, FileError, NotADesignDocument };
+    // NotAsSeen: a Save over a file seen unchanged found another in its place
+    // as it wrote, and wrote nothing.
+    enum class Outcome { Done, FileError, NotADesignDocument, NotAsSeen };
     Outcome outcome = Outcome::Done;
     std::string description;  // Mac Roman, for the user: what went wrong; empty when done
     // Done: the file as it was read or written, for the caller that binds
@@ -30,7 +32,8 @@ struct DocumentResult {
 // design as written (vent dimensions rounded), so it becomes the saved
 // state. The design in `state` is never changed; a
 // failure (FileError) leaves the old file and the snapshots as they were.
-DocumentResult WriteFile(const std::string& path);
+// With `seen`, only the file it identifies is replaced (replaceFileSeen).
+DocumentResult WriteFile(const std::string& path, const FileIdentity* seen = nullptr);
 
 // Reads the document at `path` (UTF-8) into `state`, derives from the
 // design read who chose each vent's form (deriveVentChoices), and takes

@@ -160,11 +160,21 @@ void menusBackAfterAsking() {
         NavUserActionCancelMenu();
 }
 
-// Writes the design into the file the window stands for.
+void askBeforeWritingOver(const std::string& path, DiskChange change, std::function<void()> next,
+                          std::function<void()> beforeWriting);
+
+// Writes the design into the file the window stands for: with `seen`, over
+// that file alone (the file a Save found unchanged); should another have
+// taken its place by the time it is written, the user is asked as for a
+// file replaced.
 void saveIntoBoundFile(const std::string& path, const std::function<void()>& next,
-                       const std::function<void()>& beforeWriting) {
+                       const std::function<void()>& beforeWriting, const FileIdentity* seen = nullptr) {
     if (beforeWriting) beforeWriting();
-    const DocumentResult result = WriteFile(path);
+    const DocumentResult result = WriteFile(path, seen);
+    if (result.outcome == DocumentResult::Outcome::NotAsSeen) {
+        askBeforeWritingOver(path, DiskChange::Replaced, next, nullptr);
+        return;
+    }
     if (!result.ok()) {
         reportSaveFailure(result);
         return;
@@ -320,7 +330,8 @@ void SaveFileThen(std::function<void()> next, std::function<void()> beforeWritin
         askBeforeWritingOver(bound, change, std::move(next), std::move(beforeWriting));
         return;
     }
-    saveIntoBoundFile(bound, next, beforeWriting);
+    const FileIdentity seen = state.document.OnDisk.identity;
+    saveIntoBoundFile(bound, next, beforeWriting, &seen);
 }
 
 int32_t SaveAsFile() {

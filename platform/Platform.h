@@ -692,6 +692,13 @@ public:
     // it was (only when synchronising the folder fails after the new file
     // took its place is the old one already gone).
     virtual bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) = 0;
+    // As writeFileAtomically, over the very file `seen` identifies alone: the
+    // file of that device and inode, at the name in the folder where it was
+    // seen, looked at again just before the new file takes its place. When
+    // another file, a link or nothing stands there by then, nothing is
+    // written and `changed` is set (with the reason in `error`).
+    virtual bool replaceFileSeen(const std::string& path, std::string_view bytes, const FileIdentity& seen,
+                                 bool& changed, std::string& error) = 0;
     // What identifies the file at `path` now, a link followed to the file it
     // names; nothing when nothing is there or it cannot be looked at.
     virtual std::optional<FileIdentity> identify(const std::string& path) = 0;

@@ -7,10 +7,14 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QPointer>
 #include <QThread>
 
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/CarefulFiles.h"
 #include "platform/qt/PrivateFolder.h"
 
 namespace quendal::platform::qt {
@@ -97,13 +101,13 @@ bool LocalDocumentHandover::handOver(const std::vector<std::string>& paths, Docu
     }
     const std::string folder = handoverFolder();
     if (folder.empty()) return false;  // no place: every start opens its own documents
-    if (!lock_) {
-        lock_ = std::make_unique<QLockFile>(QString::fromStdString(folder + "/" + kLockName));
-        lock_->setStaleLockTime(0);  // stale only when its program has gone
-    }
     const QDeadlineTimer deadline(kHandoverWaitMs);
     do {
-        if (lock_->tryLock(0)) return takePlace(folder, std::move(receiver));
+        bool refused = false;
+        if (lockPlace(folder, refused)) return takePlace(folder, std::move(receiver));
+        // Something else than the lock stands at its place: no program can
+        // receive, and this one opens its own documents.
+        if (refused) return false;
         // No documents: the empty list brings the program that runs forward.
         if (send(folder + "/" + kSocketName, paths, deadline)) return true;
         QThread::msleep(std::min<qint64>(kRetryPauseMs, deadline.remainingTime()));
@@ -111,15 +115,40 @@ bool LocalDocumentHandover::handOver(const std::vector<std::string>& paths, Docu
     return false;  // the receiver does not answer: this start goes on, its documents open here
 }
 
+bool LocalDocumentHandover::lockPlace(const std::string& folder, bool& refused) {
+    if (lock_ < 0) {
+        // Opened without waiting and never through a link: a pipe, socket,
+        // folder or link at the lock's place is left as it stands.
+        const OpenedPath opened = openCarefully(folder + "/" + kLockName, Opening::LockFile);
+        if (!opened) {
+            refused = true;
+            return false;
+        }
+        lock_ = opened.fd;
+    }
+    if (::flock(lock_, LOCK_EX | LOCK_NB) == 0) return true;
+    return false;
+}
+
+void LocalDocumentHandover::unlockPlace() {
+    if (lock_ < 0) return;
+    ::close(lock_);  // the lock goes with the descriptor
+    lock_ = -1;
+}
+
 bool LocalDocumentHandover::takePlace(const std::string& folder, DocumentReceiver receiver) {
-    const QString socketPath = QString::fromStdString(folder + "/" + kSocketName);
-    // Whoever held the lock has gone: a socket left behind is theirs.
-    QLocalServer::removeServer(socketPath);
+    const std::string socketPath = folder + "/" + kSocketName;
+    // Whoever held the lock has gone: a socket left behind is theirs. Only
+    // a socket or a link is taken away; anything else stays, and the place is not taken.
+    struct stat left {};
+    if (::lstat(socketPath.c_str(), &left) == 0 && (S_ISSOCK(left.st_mode) || S_ISLNK(left.st_mode)))
+        removeOwnNode(socketPath);
+    notePathUse(socketPath, PathUse::Socket);
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(socketPath)) {
+    if (!server->listen(QString::fromStdString(socketPath))) {
         delete server;
-        lock_->unlock();
+        unlockPlace();
         return false;
     }
     server_ = server;
@@ -132,6 +161,9 @@ bool LocalDocumentHandover::send(const std::string& socketPath, const std::vecto
                                  const QDeadlineTimer& deadline) {
     // Every wait ends with the handover's time, however far it got.
     const auto left = [&deadline] { return int(std::max<qint64>(0, deadline.remainingTime())); };
+    // Only a socket is connected to; whatever else stands there is no receiver.
+    notePathUse(socketPath, PathUse::Socket);
+    if (nodeAt(socketPath) != NodeKind::Special) return false;
     QLocalSocket socket;
     socket.connectToServer(QString::fromStdString(socketPath));
     if (!socket.waitForConnected(left())) return false;
@@ -183,8 +215,7 @@ void LocalDocumentHandover::stopReceiving() {
     }
     receiver_ = nullptr;
     // The next place taken may stand in another runtime folder.
-    if (lock_) lock_->unlock();
-    lock_.reset();
+    unlockPlace();
 }
 
 }  // namespace quendal::platform::qt

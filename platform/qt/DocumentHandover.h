@@ -33,7 +33,6 @@
 
 class QDeadlineTimer;
 class QLocalServer;
-class QLockFile;
 
 namespace quendal::platform::qt {
 
@@ -59,12 +58,19 @@ public:
     int heldConnections() const { return held_.count(); }
 
 private:
+    // Whether the receiving place is this program's now; `refused` is set
+    // when the lock's place holds no file of its own (a pipe, link, folder).
+    bool lockPlace(const std::string& folder, bool& refused);
+    void unlockPlace();
     bool takePlace(const std::string& folder, DocumentReceiver receiver);
     bool send(const std::string& socketPath, const std::vector<std::string>& paths, const QDeadlineTimer& deadline);
     void acceptConnections();
 
     HeldConnections held_;
-    std::unique_ptr<QLockFile> lock_;
+    // The lock on receiver.lock, held while this program receives: the
+    // descriptor of the file, locked by flock, which the system releases
+    // when the program ends however it ends. -1 when not opened.
+    int lock_ = -1;
     QLocalServer* server_ = nullptr;
     DocumentReceiver receiver_;
 };

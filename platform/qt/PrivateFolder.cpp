@@ -1,12 +1,13 @@
 #include "platform/qt/PrivateFolder.h"
 
-#include <cerrno>
 #include <cstdlib>
 
 #include <QStandardPaths>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/CarefulFiles.h"
 
 namespace quendal::platform::qt {
 
@@ -18,15 +19,6 @@ std::string runtimeFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString();
 }
 
-bool privateFolder(const std::string& path) {
-    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) return false;
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) return false;
-    if ((info.st_mode & 0777) != 0700 && ::chmod(path.c_str(), 0700) != 0) return false;
-    return true;
-}
-
 }  // namespace
 
 std::string privateRuntimeFolder(const char* name) {
@@ -34,7 +26,7 @@ std::string privateRuntimeFolder(const char* name) {
     struct stat info {};
     if (base.empty() || ::stat(base.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return {};
     const std::string folder = base + "/" + name;
-    return privateFolder(folder) ? folder : std::string();
+    return ownPrivateFolder(folder) ? folder : std::string();
 }
 
 }  // namespace quendal::platform::qt

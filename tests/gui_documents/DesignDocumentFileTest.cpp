@@ -21,6 +21,10 @@ struct RefusingFiles : platform::DocumentFileService {
         error = "The disk is full.";
         return false;
     }
+    bool replaceFileSeen(const std::string& path, std::string_view bytes, const FileIdentity&, bool&,
+                         std::string& error) override {
+        return writeFileAtomically(path, bytes, error);
+    }
     std::optional<FileIdentity> identify(const std::string&) override { return std::nullopt; }
 };
 

@@ -115,14 +115,14 @@ TEST_F(DocumentFilesTest, WriteCutShortKeepsTheOldFile) {
 // its place).
 namespace failing {
 int fsyncsToPass = 0;  // fsync calls that succeed before one fails
-int failTemporaryOpen(const char* path, int flags, mode_t mode) {
+int failTemporaryOpen(int dir, const char* path, int flags, mode_t mode) {
     if (flags & O_CREAT) return errno = EACCES, -1;
-    return ::open(path, flags, mode);
+    return ::openat(dir, path, flags, mode);
 }
 ssize_t failWrite(int, const void*, size_t) { return errno = ENOSPC, -1; }
 int failFsync(int fd) { return fsyncsToPass-- > 0 ? ::fsync(fd) : (errno = EIO, -1); }
 int failClose(int fd) { return ::close(fd), errno = EIO, -1; }  // the descriptor goes all the same
-int failRename(const char*, const char*) { return errno = EXDEV, -1; }
+int failRename(int, const char*, int, const char*) { return errno = EXDEV, -1; }
 }  // namespace failing
 
 TEST_F(DocumentFilesTest, AFailingCallOfASaveIsReportedAndKeepsTheOldFile) {
