@@ -1,6 +1,9 @@
 // What windows and controls know of the documents and panes they carry:
 // the file a window stands for, and the controls embedded in a control.
+#include <QByteArray>
+#include <QFile>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
 
 #include "platform/Platform.h"
@@ -8,14 +11,28 @@
 
 namespace quendal::platform {
 
-// Held by the window's widget, so that it goes with the window.
+namespace {
+
+constexpr const char* kFilePathBytes = "quendalFilePath";
+
+}  // namespace
+
+// Held by the window's widget, so that it goes with the window: the path's
+// bytes as the system gave them, whatever their encoding (a name that is no
+// UTF-8 stays the file's name); the window system is shown it as text.
 void setWindowFilePath(WindowNumber window, const std::string& path) {
-    if (QWidget* widget = qt::windowWidget(window)) widget->setWindowFilePath(QString::fromStdString(path));
+    QWidget* widget = qt::windowWidget(window);
+    if (widget == nullptr) return;
+    const QByteArray bytes(path.data(), qsizetype(path.size()));
+    widget->setProperty(kFilePathBytes, bytes);
+    widget->setWindowFilePath(QFile::decodeName(bytes));
 }
 
 std::string windowFilePath(WindowNumber window) {
     const QWidget* widget = qt::windowWidget(window);
-    return widget != nullptr ? widget->windowFilePath().toStdString() : std::string();
+    if (widget == nullptr) return {};
+    const QByteArray bytes = widget->property(kFilePathBytes).toByteArray();
+    return std::string(bytes.constData(), std::size_t(bytes.size()));
 }
 
 std::vector<ControlNumber> embeddedControls(WindowNumber window, ControlNumber control) {

@@ -28,7 +28,7 @@ bool FileListFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePa
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
     if (files == nullptr || !admits_) return true;
     const QModelIndex item = files->index(sourceRow, 0, sourceParent);
-    return admits_(files->filePath(item).toStdString(), files->isDir(item));
+    return admits_(QFile::encodeName(files->filePath(item)).toStdString(), files->isDir(item));
 }
 
 QString withSuffix(const QString& file, const QString& suffix) {
@@ -111,7 +111,7 @@ void confirmReplacing(SaveFileRequest request, Chosen done, const QString& file)
     ignorePlainTyping(box);
     QObject::connect(box, &QDialog::finished, box, [box, replace, request, done, file](int) {
         if (box->clickedButton() == replace)
-            done(file.toStdString());
+            done(QFile::encodeName(file).toStdString());
         else
             askWhereToSave(request, done, QFileInfo(file).absolutePath(), QFileInfo(file).fileName());
     });
@@ -142,7 +142,7 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
         else if (info.exists())
             confirmReplacing(request, done, file);
         else
-            done(file.toStdString());
+            done(QFile::encodeName(file).toStdString());
     });
     cancelledIfGone(dialog, [done] { done(std::nullopt); });
     openModal(dialog);
@@ -161,7 +161,7 @@ public:
         QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done](int result) {
             const QStringList files = dialog->selectedFiles();
             if (result == QDialog::Accepted && !files.isEmpty() && !files.first().isEmpty())
-                done(files.first().toStdString());
+                done(QFile::encodeName(files.first()).toStdString());
             else
                 done(std::nullopt);
         });

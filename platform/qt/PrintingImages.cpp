@@ -2,6 +2,7 @@
 // it, and whether to stop when it could not be written.
 #include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,7 +43,7 @@ public:
             std::optional<std::string> path;
             const QStringList chosen = dialog->selectedFiles();
             if (code == QDialog::Accepted && !chosen.isEmpty() && !chosen.front().isEmpty())
-                path = chosen.front().toStdString();
+                path = QFile::encodeName(chosen.front()).toStdString();
             if (*answer) (*answer)(path);
         });
         QObject::connect(dialog, &QObject::destroyed, [answered, answer] {

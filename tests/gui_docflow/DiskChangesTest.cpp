@@ -2,11 +2,15 @@
 // saved into it, a file put in its place, renamed or deleted in the file
 // manager) asks before writing over it, and writes nothing until answered.
 #include <cstdio>
+#include <filesystem>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include "DocflowFixture.h"
+#include "platform/qt/FileCalls.h"
 
 namespace quendal::test {
 namespace {
@@ -104,6 +108,61 @@ TEST_F(DiskChangesTest, AQuitWhoseSaveFindsTheFileChangedStaysWhenTheQuestionIsC
     documentDialogs.answerChangedFile(ChangedFileAnswer::Cancel);
     EXPECT_EQ(contents(file), othersDesign());
     EXPECT_FALSE(quitAsked());
+}
+
+// A link to another of the user's files put at the document's name after
+// the Save found the file unchanged (here: as the Save reads it for the
+// last time) is never written through: the Save asks, and the other file
+// stays as it was.
+namespace swapping {
+std::string document, other;
+bool swapped = false;
+ssize_t readThenSwap(int fd, void* buffer, size_t size) {
+    const ssize_t got = ::read(fd, buffer, size);
+    if (!swapped) {
+        swapped = true;
+        const std::string link = document + ".link";
+        if (::symlink(other.c_str(), link.c_str()) != 0 || std::rename(link.c_str(), document.c_str()) != 0) return -1;
+    }
+    return got;
+}
+}  // namespace swapping
+
+TEST_F(DiskChangesTest, ALinkSwappedInBetweenTheSavesCheckAndItsWriteIsNotWrittenThrough) {
+    bindTo(file);
+    change();
+    swapping::document = file;
+    swapping::other = path("Other.qndl");
+    swapping::swapped = false;
+    put(swapping::other, "the user's other file");
+    platform::qt::fileCalls().read = swapping::readThenSwap;
+    SaveFile();
+    platform::qt::resetFileCalls();
+    ASSERT_TRUE(swapping::swapped);
+    ASSERT_EQ(documentDialogs.changedFiles.size(), 1u);
+    EXPECT_NE(documentDialogs.changedFiles[0].find("has been changed by another program"), std::string::npos);
+    EXPECT_EQ(contents(swapping::other), "the user's other file");
+    documentDialogs.answerChangedFile(ChangedFileAnswer::Cancel);
+    EXPECT_EQ(contents(swapping::other), "the user's other file");
+    EXPECT_EQ(state.shell.DirtyFlag, 1);
+}
+
+// A document whose name is not UTF-8 (legal on Linux) keeps its bytes: it
+// opens, and changed and saved it is written in place, unasked.
+TEST_F(DiskChangesTest, ADocumentNamedWithBytesThatAreNoUtf8IsSavedInPlaceUnasked) {
+    const std::string named = folder.path().toStdString() + "/d\xff\xfe.qndl";
+    bindTo(named);
+    EXPECT_EQ(platform::windowFilePath(kResponseWindow), named);
+    change();
+    SaveFile();
+    EXPECT_TRUE(documentDialogs.changedFiles.empty());
+    EXPECT_EQ(contents(named), encodeDesignDocument(state));
+    EXPECT_EQ(state.shell.DirtyFlag, 0);
+    int names = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path().toStdString()))
+        names += entry.path().filename() == "d\xff\xfe.qndl" ? 1 : 100;
+    EXPECT_EQ(names, 1);  // no other file beside it
+    std::filesystem::remove(named);  // a name the temporary folder's own removal cannot spell
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -164,6 +165,49 @@ TEST_F(DocumentFilesTest, ASaveKeepsTheDocumentsPermissions) {
     if (access(file.c_str(), W_OK) == 0) GTEST_SKIP() << "this user may write read-only files";
     EXPECT_FALSE(files.writeFileAtomically(file, "new", error));
     EXPECT_EQ(contents(file), everyByte());
+    expectOnlyFiles({"design.qndl"});
+}
+
+
+namespace {
+
+// A Save killed while its new file is being written: the first fsync ends
+// the process as SIGKILL would.
+int killedAtFsync(int) { return ::raise(SIGKILL); }
+
+}  // namespace
+
+// The hidden new file's name is short whatever the document's: a document
+// at a path as long as the system takes (4095 bytes) is saved; and what a
+// Save killed half way left beside the document goes with its next Save.
+TEST_F(DocumentFilesTest, TheNewFilesHiddenNameIsShortAndAKilledSavesLeftoverGoesWithTheNextSave) {
+    std::string deep = folder.path().toStdString();
+    while (deep.size() + 201 + 20 < 4095) {
+        deep += "/" + std::string(200, 'f');
+        ASSERT_EQ(::mkdir(deep.c_str(), 0700), 0) << deep.size();
+    }
+    // A name of some 20 to 220 bytes fills the path to its limit.
+    const std::string longest = deep + "/" + std::string(4095 - deep.size() - 1 - 5, 'a') + ".qndl";
+    ASSERT_EQ(longest.size(), 4095u);
+    ASSERT_TRUE(files.writeFileAtomically(longest, everyByte(), error)) << error;
+    EXPECT_EQ(contents(longest), everyByte());
+
+    const std::string file = path("design.qndl");
+    put(file, "old design");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        platform::qt::fileCalls().fsync = killedAtFsync;
+        std::string ignored;
+        files.writeFileAtomically(file, everyByte(), ignored);
+        ::_exit(0);
+    }
+    ASSERT_GT(child, 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // the document and the leftover
+    ASSERT_TRUE(files.writeFileAtomically(file, "new design", error)) << error;
+    EXPECT_EQ(contents(file), "new design");
     expectOnlyFiles({"design.qndl"});
 }
 
