@@ -1,7 +1,10 @@
 // Printing over Qt's printer and print dialog: the page laid out in points
 // (the printer at 72 dpi), scaled into the printable area of the paper.
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -19,6 +22,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include "platform/CarefulFiles.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -91,6 +95,55 @@ QString proposedPdfPath(const PrintJobRequest& job) {
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
     const QString name = jobName.empty() ? QStringLiteral("Quendal") : QString::fromStdString(jobName);
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+// Why `path` can be no PDF file to print to, "" when it can: only a
+// regular file, or nothing in a folder that exists, is printed to. Looked
+// at without opening anything, so that a pipe there is never waited on.
+QString printFileRefusal(const QString& path) {
+    if (path.isEmpty() || path.endsWith(QLatin1Char('/')))
+        return QStringLiteral("\"%1\" is a folder, not a file to print to: nothing was printed.").arg(path);
+    const std::string bytes = QFile::encodeName(path).toStdString();
+    switch (nodeThrough(bytes)) {
+        case NodeKind::Folder:
+            return QStringLiteral("\"%1\" is a folder, not a file to print to: nothing was printed.").arg(path);
+        case NodeKind::Special:
+            return QStringLiteral("\"%1\" is a pipe, socket or device, not a file to print to: nothing was printed.")
+                .arg(path);
+        case NodeKind::Missing:
+            if (nodeAt(bytes) == NodeKind::Link)
+                return QStringLiteral("\"%1\" is a link to nothing, not a file to print to: nothing was printed.").arg(path);
+            break;
+        default: break;
+    }
+    if (!QFileInfo(path).absoluteDir().exists())
+        return QStringLiteral("The folder of \"%1\" does not exist: nothing was printed.").arg(path);
+    return {};
+}
+
+// The file to print to as the dialog will name it: a relative name is
+// taken from the home folder.
+QString printFileNamed(const QLineEdit& name) {
+    const QString path = name.text();
+    return QDir::isRelativePath(path) ? QDir::homePath() + QLatin1Char('/') + path : path;
+}
+
+// The dialog's own check of a file to print to opens it for appending,
+// which waits for ever on a pipe. The place is looked at here first: what
+// can be no file ends the dialog at once, and the refusal is said (by the
+// dialog's result); the dialog's own check runs only on a file, or nothing.
+void lookBeforeTheDialogOpensTheFile(QPrintDialog* dialog) {
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (buttons == nullptr || name == nullptr) return;
+    QObject::disconnect(buttons, &QDialogButtonBox::accepted, dialog, nullptr);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog, name] {
+        if (name->isEnabled() && !printFileRefusal(printFileNamed(*name)).isEmpty()) {
+            dialog->accept();
+            return;
+        }
+        if (!QMetaObject::invokeMethod(dialog, "_q_checkFields")) dialog->accept();
+    });
 }
 
 // A file in memory that the printer writes a PDF into, read back whole once
@@ -172,6 +225,7 @@ public:
                            QAbstractPrintDialog::PrintShowPageSize);
         dialog->setWindowModality(dialog->parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
+        lookBeforeTheDialogOpensTheFile(dialog);
         // The answer comes once: when the dialog closes, or as a cancel when
         // it goes with its window before that.
         auto answered = std::make_shared<bool>(false);
@@ -198,7 +252,7 @@ public:
         failure_.clear();
         pageFailed_ = false;
         if (printer_->outputFormat() == QPrinter::PdfFormat) {
-            pdfPath_ = printer_->outputFileName().toStdString();
+            pdfPath_ = QFile::encodeName(printer_->outputFileName()).toStdString();
             pdf_ = std::make_unique<MemoryFile>();
             if (!pdf_->made()) {
                 failure_ = notPrinted("The page could not be prepared (" + std::string(std::strerror(pdf_->error())) + ").");
@@ -278,15 +332,9 @@ private:
         QPrinter& printer = *printer_;
         if (printer.outputFormat() == QPrinter::PdfFormat) {
             const QString path = printer.outputFileName();
-            const QFileInfo file(path);
-            if (path.isEmpty() || file.isDir() || path.endsWith(QLatin1Char('/'))) {
+            if (const QString refusal = printFileRefusal(path); !refusal.isEmpty()) {
                 result.status = kPrintOutputNotAFile;
-                result.reason = QStringLiteral("\"%1\" is a folder, not a file to print to: nothing was printed.").arg(path).toStdString();
-                return result;
-            }
-            if (!file.absoluteDir().exists()) {
-                result.status = kPrintOutputNotAFile;
-                result.reason = QStringLiteral("The folder of \"%1\" does not exist: nothing was printed.").arg(path).toStdString();
+                result.reason = refusal.toStdString();
                 return result;
             }
         } else if (printer.printerName().isEmpty()) {

@@ -1,14 +1,27 @@
 // Printing the response page through the print service: the double prints
 // into a PDF file, and the layer's own dialog is driven as a user would.
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QTest>
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "app/Printing.h"
 #include "gui_output/OutputFixture.h"
@@ -239,6 +252,68 @@ TEST_F(QtPrintDialogTest, ACancelledDialogOrOneGoneWithItsWindowPrintsNothing) {
     EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
     EXPECT_TRUE(dialogs.alerts.empty());
     EXPECT_TRUE(filesWritten().empty());
+}
+
+// The dialog's Print button with the file to print to named as a pipe (held
+// open by nobody: an opening of it waits for ever), a socket or a folder:
+// nothing opens it, the dialog ends, an alert names it, and it stays as it
+// was. A hang is bounded: the program ends with a message.
+TEST_F(QtPrintDialogTest, PrintingToAPipeSocketOrFolderIsRefusedWithAnAlertNamingIt) {
+    std::atomic<bool> done{false};
+    std::thread watchdog([&done] {
+        for (int i = 0; i < 300 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (!done) {
+            std::fprintf(stderr, "the print dialog's Print button held the program\n");
+            std::_Exit(1);
+        }
+    });
+    const struct {
+        const char* name;
+        mode_t kind;
+        const char* said;
+    } rows[] = {{"a pipe", S_IFIFO, "is a pipe, socket or device"},
+                {"a socket", S_IFSOCK, "is a pipe, socket or device"},
+                {"a folder", S_IFDIR, "is a folder"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialogs.alerts.clear();
+        const std::string node = tempPath("node.pdf");
+        std::filesystem::remove(node);
+        int socketFd = -1;
+        if (row.kind == S_IFIFO) {
+            ASSERT_EQ(::mkfifo(node.c_str(), 0600), 0);
+        }
+        if (row.kind == S_IFDIR) {
+            ASSERT_EQ(::mkdir(node.c_str(), 0700), 0);
+        }
+        if (row.kind == S_IFSOCK) {
+            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            ASSERT_LT(node.size(), sizeof address.sun_path);
+            std::strcpy(address.sun_path, node.c_str());
+            ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        }
+        QPrintDialog* dialog = openDialog();
+        ASSERT_NE(dialog, nullptr);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        ASSERT_NE(name, nullptr);
+        ASSERT_NE(buttons, nullptr);
+        ASSERT_TRUE(name->isEnabled());  // no printer: the dialog prints to a file
+        name->setText(QString::fromStdString(node));
+        buttons->button(QDialogButtonBox::Ok)->click();
+        EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
+        ASSERT_EQ(dialogs.alerts.size(), 1u);
+        EXPECT_NE(dialogs.alerts[0].find("\"" + node + "\" " + row.said), std::string::npos) << dialogs.alerts[0];
+        struct stat after{};
+        ASSERT_EQ(::lstat(node.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & S_IFMT, row.kind);
+        if (socketFd >= 0) ::close(socketFd);
+        std::filesystem::remove(node);
+    }
+    done = true;
+    watchdog.join();
 }
 
 }  // namespace
