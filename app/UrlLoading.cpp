@@ -58,9 +58,8 @@ std::optional<platform::UrlError> completionFault(uRLDownload& download) {
 // The download ends as failed: the temporary file goes, the delegate hears why.
 void failEnded(const std::shared_ptr<uRLDownload>& download, const platform::UrlError& failure) {
     download->ended = true;
-    std::error_code fsError;
     if (download->out.is_open()) download->out.close();
-    if (!download->partPath.empty()) fs::remove(download->partPath, fsError);
+    if (!download->partPath.empty()) platform::removeOwnNode(download->partPath);
     if (download->delegate->didFailWithErrorCallback)
         download->delegate->didFailWithErrorCallback(download.get(), failure, download->delegate->didFailWithErrorUserData);
 }
@@ -70,7 +69,8 @@ void failEnded(const std::shared_ptr<uRLDownload>& download, const platform::Url
 void nameAndFinish(const std::shared_ptr<uRLDownload>& download) {
     if (!download->allowOverwrite) download->path = freeNameBeside(download->destination);
     std::error_code fsError;
-    fs::rename(download->partPath, download->path, fsError);
+    platform::notePathUse(download->path, platform::PathUse::Rename);
+    fs::rename(download->partPath, download->path, fsError);  // careful: a name replaced, never a link followed
     if (fsError) {
         failEnded(download, {platform::UrlErrorKind::CannotWriteFile, "The file could not be named"});
         return;
@@ -138,7 +138,7 @@ void downloadAnswered(const std::shared_ptr<uRLDownload>& download, const platfo
     download->expectedLength = response.expectedLength;
     download->path = download->allowOverwrite ? download->destination : freeNameBeside(download->destination);
     download->partPath = download->path + ".part";
-    download->out.open(download->partPath, std::ios::binary | std::ios::trunc);
+    download->out.open(download->partPath);
     if (!download->out) {
         download->partPath.clear();
         failDownload(download, platform::UrlErrorKind::CannotWriteFile, "The file could not be created");
@@ -305,8 +305,7 @@ void URLDownloadCancel(uRLDownload* download) {
     platform::network().cancel(download->load);
     if (download->check != 0) platform::stopZipCheck(std::exchange(download->check, 0));
     if (download->out.is_open()) download->out.close();
-    std::error_code ignored;
-    if (!download->partPath.empty()) fs::remove(download->partPath, ignored);
+    if (!download->partPath.empty()) platform::removeOwnNode(download->partPath);
 }
 
 }  // namespace quendal

@@ -8,13 +8,13 @@
 #pragma once
 
 #include <cstdint>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "model/Str255.h"
+#include "platform/CarefulFiles.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -171,7 +171,7 @@ struct uRLDownload {
     int64_t zipUnpackedLimit = -1; // bytes; 0 or more: the body must be a zip unpacking to no more
     std::string path;            // the file written: the destination, or a free name beside it
     std::string partPath;        // where the body goes until it is complete (and checked)
-    std::ofstream out;
+    platform::NewFile out;
     int64_t expectedLength = -1; // bytes the answer announced (-1: not announced)
     int64_t written = 0;         // bytes of the body written so far
     platform::ZipCheckId check = 0; // the running check of the body under partPath (0: none)

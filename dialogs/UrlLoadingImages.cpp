@@ -1,7 +1,7 @@
 #include "dialogs/UrlLoadingImages.h"
 
-#include <fstream>
 
+#include "platform/CarefulFiles.h"
 #include "platform/Platform.h"
 
 namespace quendal {
@@ -23,8 +23,7 @@ std::optional<std::string> bundleResourcePath(std::string_view name, std::string
     std::string path = platform::resourceFolder();
     if (!subdirectory.empty()) path.append("/").append(subdirectory);
     path.append("/").append(name);
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe || probe.peek() == std::ifstream::traits_type::eof()) return std::nullopt;
+    if (!platform::fileHoldsBytes(path)) return std::nullopt;
     return path;
 }
 

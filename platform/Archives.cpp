@@ -5,6 +5,9 @@
 
 #include <memory>
 
+#include <unistd.h>
+
+#include "platform/CarefulFiles.h"
 #include "platform/ShellServices.h"
 
 namespace quendal::platform {
@@ -17,13 +20,17 @@ class LibraryArchives : public ArchiveService {
 public:
     bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes, const std::atomic<bool>* stop) override {
         auto stopped = [stop] { return stop != nullptr && stop->load(std::memory_order_relaxed); };
+        // Opened carefully (a regular file, without waiting), closed after the reader.
+        const OpenedPath file = openCarefully(path, Opening::UserFile);
+        if (!file) return false;
+        const std::unique_ptr<const int, void (*)(const int*)> closing(&file.fd, [](const int* fd) { ::close(*fd); });
         const std::unique_ptr<archive, int (*)(archive*)> reader(archive_read_new(), archive_read_free);
         if (!reader) return false;
         // Only the zip format, read from its central directory at the end of
         // the file (a body cut short, or broken off into junk, has none), and
         // no outer compression: the package is the zip itself.
         if (archive_read_support_format_zip_seekable(reader.get()) != ARCHIVE_OK) return false;
-        if (archive_read_open_filename(reader.get(), path.c_str(), kReadBlockBytes) != ARCHIVE_OK) return false;
+        if (archive_read_open_fd(reader.get(), file.fd, kReadBlockBytes) != ARCHIVE_OK) return false;
         int64_t entries = 0, unpacked = 0;
         archive_entry* entry = nullptr;
         for (;;) {

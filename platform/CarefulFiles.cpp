@@ -159,6 +159,12 @@ bool readWholeFile(const std::string& path, Opening how, std::size_t limit, std:
     return ok;
 }
 
+bool fileHoldsBytes(const std::string& path) {
+    notePathUse(path, PathUse::Read);
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0;
+}
+
 bool ownPrivateFolder(const std::string& path) {
     notePathUse(path, PathUse::Folder);
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
@@ -175,6 +181,36 @@ bool removeOwnNode(const std::string& path) {
     if (kind == NodeKind::Missing) return true;
     if (kind == NodeKind::Folder || kind == NodeKind::Unreachable) return false;
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool NewFile::open(const std::string& path) {
+    close();
+    notePathUse(path, PathUse::Create);
+    struct stat left {};
+    if (::lstat(path.c_str(), &left) == 0 && S_ISREG(left.st_mode) && left.st_uid == ::getuid())
+        ::unlink(path.c_str());
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+    good_ = fd_ >= 0;
+    return good_;
+}
+
+void NewFile::write(const char* bytes, std::size_t count) {
+    while (good_ && count > 0) {
+        const ssize_t written = ::write(fd_, bytes, count);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            good_ = false;
+            break;
+        }
+        bytes += written;
+        count -= std::size_t(written);
+    }
+}
+
+void NewFile::close() {
+    if (fd_ < 0) return;
+    if (::close(fd_) != 0) good_ = false;
+    fd_ = -1;
 }
 
 }  // namespace quendal::platform

@@ -75,6 +75,10 @@ std::string refusalOfFileAt(const std::string& path);
 // longer; false with the reason otherwise. Nothing is waited for.
 bool readWholeFile(const std::string& path, Opening how, std::size_t limit, std::string& bytes, std::string& reason);
 
+// Whether a regular file holding at least one byte stands at `path` (a
+// link followed); looked at, never opened.
+bool fileHoldsBytes(const std::string& path);
+
 // Makes the folder for the program alone (0700) when missing; true when a
 // folder of this user stands there, no link, with no one else's access.
 bool ownPrivateFolder(const std::string& path);
@@ -82,5 +86,28 @@ bool ownPrivateFolder(const std::string& path);
 // Removes the program's own file or socket at `path`, never a folder, and
 // never what a link names.
 bool removeOwnNode(const std::string& path);
+
+// A new file written from its start, as a stream is: made exclusively (no
+// link followed, nothing that stands there opened), after a regular file of
+// this user left at its name (an earlier run's) is removed. Failures stick:
+// the file reads false from the first failed step on.
+class NewFile {
+public:
+    NewFile() = default;
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile() { close(); }
+
+    bool open(const std::string& path);
+    bool is_open() const { return fd_ >= 0; }
+    void write(const char* bytes, std::size_t count);
+    void flush() {}
+    void close();
+    explicit operator bool() const { return good_; }
+
+private:
+    int fd_ = -1;
+    bool good_ = false;
+};
 
 }  // namespace quendal::platform

@@ -2,10 +2,10 @@
 
 #include <cctype>
 #include <cstring>
-#include <fstream>
 
 #include "model/State.h"
 #include "model/WindowNumbers.h"
+#include "platform/CarefulFiles.h"
 #include "platform/Platform.h"
 
 namespace quendal::platform {
@@ -100,8 +100,7 @@ int32_t BevelButtonSetCGImage(int32_t controlNumber, const BundleImage& image) {
 
 std::optional<BundleImage> CGImageCreateFromBundleIconFile() {
     const std::string path = resourceFolder() + "/" + std::string(kIconFile);
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe || probe.peek() == std::ifstream::traits_type::eof()) return std::nullopt;
+    if (!platform::fileHoldsBytes(path)) return std::nullopt;
     return BundleImage{std::string(kIconFile), ""};
 }
 

@@ -19,6 +19,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/CarefulFiles.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/PrivateFolder.h"
 #include "platform/qt/Registry.h"
@@ -61,9 +62,13 @@ bool isOurSocket(const std::string& path) {
 
 // The Exec line of a desktop entry as a command, without its field codes.
 std::optional<QStringList> desktopEntryCommand(const QString& file) {
-    QFile entry(file);
-    if (!entry.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-    QTextStream in(&entry);
+    // Read whole first, never waiting: a pipe named like an entry is refused.
+    constexpr std::size_t kLargestEntry = 64 * 1024;  // bytes read of a desktop entry
+    std::string bytes, reason;
+    if (!readWholeFile(QFile::encodeName(file).toStdString(), Opening::UserFile, kLargestEntry, bytes, reason))
+        return std::nullopt;
+    QByteArray text(bytes.data(), qsizetype(bytes.size()));
+    QTextStream in(&text);
     bool mainGroup = false;
     QString exec;
     while (!in.atEnd()) {
@@ -166,7 +171,8 @@ bool LocalMessages::listen(std::string_view applicationName, AppMessageReceiver 
     const std::string path = folder + "/" + std::string(applicationName) + "." + std::to_string(::getpid());
     // A socket under our own process id can only be left by a process that
     // has gone: ours now.
-    QLocalServer::removeServer(QString::fromStdString(path));
+    removeOwnNode(path);
+    notePathUse(path, PathUse::Socket);
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(QString::fromStdString(path))) {
@@ -218,13 +224,14 @@ int32_t LocalMessages::send(std::string_view applicationName, const AppMessage& 
     const QByteArray frame = encodeFrame(message);
     int32_t served = 0;
     for (const std::string& path : endpointsOf(applicationName, ::getpid())) {
+        notePathUse(path, PathUse::Socket);
         QLocalSocket socket;
         socket.connectToServer(QString::fromStdString(path));
         if (!socket.waitForConnected(kConnectWaitMs)) {
             const QLocalSocket::LocalSocketError error = socket.error();
             if (error == QLocalSocket::ConnectionRefusedError) {
                 // Its program has gone without closing its endpoint.
-                QFile::remove(QString::fromStdString(path));
+                if (isOurSocket(path)) removeOwnNode(path);
                 continue;
             }
             if (error == QLocalSocket::ServerNotFoundError) continue;  // closed just now

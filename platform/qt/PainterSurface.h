@@ -117,6 +117,10 @@ private:
 };
 
 // One page: a PDF page at 72 dpi or a PNG picture, written when finished.
+class MemoryFile;
+
+// A page drawn into memory, written to its file (a PDF or a PNG picture)
+// whole and in one step when finished, as documents are.
 class PageSurface : public PainterSurface {
 public:
     ~PageSurface() override;
@@ -134,7 +138,8 @@ private:
     PageSurface(double width, double height);
 
     double width_, height_;
-    std::string pngPath_;
+    std::string path_;  // the file the page goes to once finished
+    std::unique_ptr<MemoryFile> pdf_;
     std::unique_ptr<QPrinter> printer_;
     QImage image_;
     QPainter painter_;

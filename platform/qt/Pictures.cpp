@@ -6,14 +6,16 @@
 
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
+#include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include "platform/CarefulFiles.h"
 #include "platform/Platform.h"
 #include "platform/qt/MacRoman.h"
 
@@ -34,12 +36,21 @@ QHash<QString, std::shared_ptr<QSvgRenderer>>& vectorCache() {
     return cache;
 }
 
+// The bytes of a picture file, read carefully (a regular file only, without
+// waiting); empty when there is none.
+QByteArray pictureBytes(const QString& path) {
+    constexpr std::size_t kLargestPicture = 16 << 20;  // bytes
+    std::string bytes, reason;
+    if (!readWholeFile(QFile::encodeName(path).toStdString(), Opening::UserFile, kLargestPicture, bytes, reason)) return {};
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
 // The drawing of the file, read once; nullptr when it is no valid drawing.
 QSvgRenderer* drawing(const QString& path) {
     auto& cache = vectorCache();
     auto it = cache.constFind(path);
     if (it == cache.constEnd()) {
-        auto renderer = std::make_shared<QSvgRenderer>(path);
+        auto renderer = std::make_shared<QSvgRenderer>(pictureBytes(path));
         it = cache.insert(path, renderer->isValid() ? renderer : nullptr);
     }
     return it.value().get();
@@ -89,7 +100,7 @@ QPixmap viewPicture(const QString& path, QSize size, qreal ratio) {
 const QImage& raster(const QString& path) {
     auto& cache = rasterCache();
     auto it = cache.constFind(path);
-    if (it == cache.constEnd()) it = cache.insert(path, QImageReader(path).read());  // null when unreadable
+    if (it == cache.constEnd()) it = cache.insert(path, QImage::fromData(pictureBytes(path)));  // null when unreadable
     return it.value();
 }
 

@@ -19,10 +19,10 @@
 #include <memory>
 #include <string>
 
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include "platform/CarefulFiles.h"
+#include "platform/qt/MemoryFile.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -146,42 +146,6 @@ void lookBeforeTheDialogOpensTheFile(QPrintDialog* dialog) {
     });
 }
 
-// A file in memory that the printer writes a PDF into, read back whole once
-// the document has ended: a PDF reaches the disk only as a document does,
-// beside the file chosen and then in its place, so that a print that fails
-// (a full disk, a folder that takes no file) leaves no file, or the old one
-// whole, and knows why.
-class MemoryFile {
-public:
-    MemoryFile() : fd_(::memfd_create("quendal-print", MFD_CLOEXEC)), error_(errno) {}
-    ~MemoryFile() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    MemoryFile(const MemoryFile&) = delete;
-    MemoryFile& operator=(const MemoryFile&) = delete;
-
-    bool made() const { return fd_ >= 0; }
-    int error() const { return error_; }
-    // The name under which the printer opens the file.
-    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(fd_); }
-    bool readAll(std::string& bytes) {
-        bytes.clear();
-        char chunk[64 * 1024];
-        for (off_t at = 0;;) {
-            const ssize_t got = ::pread(fd_, chunk, sizeof chunk, at);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) return error_ = errno, false;
-            if (got == 0) return true;
-            bytes.append(chunk, std::size_t(got));
-            at += got;
-        }
-    }
-
-private:
-    int fd_;
-    int error_;
-};
-
 class QtPrinting : public PrintService {
 public:
     std::vector<std::string> paperNames() override {
@@ -217,7 +181,7 @@ public:
         printer.setDocName(QString::fromStdString(job.jobName));
         printer.setCopyCount(std::max(1, int(job.copies)));
         // Without a printer the dialog prints to a PDF file.
-        if (QPrinterInfo::availablePrinterNames().isEmpty()) printer.setOutputFileName(proposedPdfPath(job));
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) printer.setOutputFileName(proposedPdfPath(job));  // careful: proposed only
 
         auto* dialog = new QPrintDialog(&printer, windowWidget(job.window));
         dialog->setMinMax(job.firstPage, job.lastPage);

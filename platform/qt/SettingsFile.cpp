@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/CarefulFiles.h"
 #include "platform/MacRomanText.h"
 
 namespace quendal::platform::qt {
@@ -221,11 +222,12 @@ std::optional<std::string> readSettingsFile(const std::string& path) {
     }
     // Opened without waiting, and looked at once more through the opening:
     // a pipe put there since the look above is opened at once and refused.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return errno == ENOENT && settingsPlace(path) == SettingsPlace::Missing ? std::optional(std::string()) : std::nullopt;
+    const OpenedPath file = openCarefully(path, Opening::UserFile);
+    const int fd = file.fd;
+    if (fd < 0) return file.error == ENOENT && settingsPlace(path) == SettingsPlace::Missing ? std::optional(std::string()) : std::nullopt;
     std::optional<std::string> text;
-    struct stat opened {};
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_size <= kLargestSettingsFile) {
+    const struct stat& opened = file.info;
+    if (opened.st_size <= kLargestSettingsFile) {
         text.emplace();
         char buffer[4096];
         for (;;) {
@@ -257,6 +259,7 @@ bool makeFolders(const std::string& folder) {
     if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
     if (errno != ENOENT || folder == "/" || folder == ".") return false;
     if (!makeFolders(folderOf(folder))) return false;
+    notePathUse(folder, PathUse::Folder);
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
@@ -295,8 +298,10 @@ SettingsWrite replaceSettingsFile(const std::string& path, std::string_view text
     std::string temporary = folderOf(target) + "/." + target.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
     // A new name, made exclusively: whatever stands at a name already taken
     // is never opened.
+    notePathUse(path, PathUse::Write);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return SettingsWrite::Failed;
+    notePathUse(temporary, PathUse::Create);
     const bool written = ::fchmod(fd, mode) == 0 && writeWhole(fd, text);
     const bool closed = ::close(fd) == 0;
     const SettingsPlace now = settingsPlace(target);

@@ -21,6 +21,9 @@
 #include <utility>
 #include <vector>
 
+#include <sys/stat.h>
+
+#include "platform/CarefulFiles.h"
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
 #include "platform/qt/SettingsFile.h"
@@ -156,11 +159,15 @@ public:
     }
 
     bool createFolder(const std::string& path) override {
-        return !path.empty() && QDir().mkdir(QString::fromStdString(path));
+        if (path.empty()) return false;
+        notePathUse(path, PathUse::Folder);
+        return ::mkdir(path.c_str(), 0777) == 0;  // careful: told above; makes, never opens
     }
 
     bool moveToTrash(const std::string& path) override {
-        return !path.empty() && QFile::moveToTrash(QString::fromStdString(path));
+        if (path.empty()) return false;
+        notePathUse(path, PathUse::Remove);
+        return QFile::moveToTrash(QFile::decodeName(QByteArray(path.data(), qsizetype(path.size()))));
     }
 };
 

@@ -309,9 +309,9 @@ void setWindowThemeBackground(WindowNumber window, bool theme) {
 }
 
 bool writeWindowPng(WindowNumber window, const std::string& path) {
-    WindowFrame* frame = frameOf(window);
-    if (frame == nullptr || path.empty()) return false;
-    return frame->content()->grab().save(QString::fromStdString(path), "PNG");
+    // Written as a snapshot is: whole, beside the file and then in its place.
+    std::string png, error;
+    return !path.empty() && windowPng(window, png) && documentFiles().writeFileAtomically(path, png, error);
 }
 
 int32_t installWindowHandler(WindowNumber window, WindowHandler handler, int32_t userData) {
