@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -23,6 +24,7 @@
 
 #include "platform/CarefulFiles.h"
 #include "platform/qt/MemoryFile.h"
+#include "platform/qt/PrintServer.h"
 #include "platform/qt/Registry.h"
 
 namespace quendal::platform {
@@ -154,10 +156,15 @@ public:
         return names;
     }
 
+    // The default printer's paper as the print server last gave it, else
+    // the paper of the user's country: the print server is never asked on
+    // the windows' thread, where a server that does not answer would hold
+    // every window.
     std::string defaultPaper() override {
-        const QPrinter printer;
-        const std::string name = printer.pageLayout().pageSize().name().toStdString();
-        return pageSizeNamed(name) ? name : QPageSize::name(QPageSize::A4).toStdString();
+        const std::string name = lastDefaultPaper();
+        if (pageSizeNamed(name)) return name;
+        const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+        return QPageSize::name(letter ? QPageSize::Letter : QPageSize::A4).toStdString();
     }
 
     std::optional<PageArea> printableArea(const PaperFormat& format) override {
@@ -166,8 +173,20 @@ public:
         return areaOf(layoutFor(*size, format.landscape));
     }
 
+    // The print server is asked first, away from the windows; the dialog,
+    // which asks it again, opens once it answered.
     void runPrintDialog(const PrintJobRequest& job, std::function<void(const PrintDialogResult&)> done) override {
         endDocument();
+        askPrintServer(windowWidget(job.window), [this, job, done = std::move(done)](bool answered) mutable {
+            if (!answered) {
+                if (done) done(PrintDialogResult{});  // cancelled: nothing to report
+                return;
+            }
+            openPrintDialog(job, std::move(done));
+        });
+    }
+
+    void openPrintDialog(const PrintJobRequest& job, std::function<void(const PrintDialogResult&)> done) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         QPrinter& printer = *printer_;
         printer.setResolution(72);  // one unit one point

@@ -1,6 +1,11 @@
 // Printing the response page through the print service: the double prints
 // into a PDF file, and the layer's own dialog is driven as a user would.
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QFileInfo>
@@ -16,6 +21,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <thread>
 
 #include <sys/socket.h>
@@ -314,6 +320,66 @@ TEST_F(QtPrintDialogTest, PrintingToAPipeSocketOrFolderIsRefusedWithAnAlertNamin
     }
     done = true;
     watchdog.join();
+}
+
+// A print server that takes the connection and never answers (a socket of
+// the test's own that never accepts, named by CUPS_SERVER from the start of
+// a program of its own): Print keeps every window answering, within about
+// ten seconds the user is told that the print server does not answer, and
+// Cancel ends the print with nothing reported. The program that prints is
+// bounded: a look-up on the windows' thread would hold it for a minute.
+TEST(SilentPrintServer, PrintKeepsTheWindowsAnsweringTellsTheUserAndCancels) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string socketPath = folder.path().toStdString() + "/print-server";
+    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::strcpy(address.sun_path, socketPath.c_str());
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 16), 0);
+    QProcess printing;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CUPS_SERVER", QString::fromStdString(socketPath));
+    env.insert("QUENDAL_SILENT_PRINT_SERVER", "1");
+    printing.setProcessEnvironment(env);
+    printing.setProcessChannelMode(QProcess::MergedChannels);
+    printing.start(QCoreApplication::applicationFilePath(),
+                   {"--gtest_also_run_disabled_tests", "--gtest_filter=QtPrintDialogTest.DISABLED_PrintsWhileThePrintServerIsSilent"});
+    ASSERT_TRUE(printing.waitForStarted());
+    const bool ended = printing.waitForFinished(30000);
+    if (!ended) printing.kill();
+    printing.waitForFinished();
+    const QByteArray output = printing.readAll();
+    ::close(server);
+    EXPECT_TRUE(ended) << output.constData();
+    EXPECT_EQ(printing.exitCode(), 0) << output.constData();
+    EXPECT_TRUE(output.contains("told after")) << output.constData();
+}
+
+// The program that prints, run by the test above.
+TEST_F(QtPrintDialogTest, DISABLED_PrintsWhileThePrintServerIsSilent) {
+    if (qEnvironmentVariableIsEmpty("QUENDAL_SILENT_PRINT_SERVER")) GTEST_SKIP();
+    QElapsedTimer clock;
+    clock.start();
+    MyDoPrint(kResponseWindow, 1);
+    QMessageBox* told = nullptr;
+    int ticks = 0;  // the windows' own timer runs while the print waits
+    QTimer beat;
+    QObject::connect(&beat, &QTimer::timeout, [&ticks] { ++ticks; });
+    beat.start(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QMessageBox* box : platform::qt::windowWidget(kResponseWindow)->findChildren<QMessageBox*>())
+            if (box->isVisible() && box->text() == QLatin1String("The print server does not answer.")) told = box;
+        return told != nullptr;
+    }, 10000));
+    std::cout << "told after " << clock.elapsed() << " ms" << std::endl;
+    EXPECT_GT(ticks, 10);
+    EXPECT_EQ(platform::qt::windowWidget(kResponseWindow)->findChild<QPrintDialog*>(), nullptr);
+    told->button(QMessageBox::Cancel)->click();
+    EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 5000));
+    EXPECT_TRUE(dialogs.alerts.empty());
 }
 
 }  // namespace
