@@ -144,6 +144,12 @@ bool LocalDocumentHandover::takePlace(const std::string& folder, DocumentReceive
     if (::lstat(socketPath.c_str(), &left) == 0 && (S_ISSOCK(left.st_mode) || S_ISLNK(left.st_mode)))
         removeOwnNode(socketPath);
     notePathUse(socketPath, PathUse::Socket);
+    // The socket is made beside its place and renamed into it: whatever
+    // still stands there would be replaced, so the place is not taken.
+    if (nodeAt(socketPath) != NodeKind::Missing) {
+        unlockPlace();
+        return false;
+    }
     auto* server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!server->listen(QString::fromStdString(socketPath))) {
