@@ -2,18 +2,9 @@
 // program that runs already, and ends: two processes of this test program,
 // sharing a runtime folder of their own.
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
-#include <thread>
-
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QLocalServer>
@@ -24,6 +15,7 @@
 #include "app/DesktopDocuments.h"
 #include "platform/qt/DocumentHandover.h"
 #include "platform/qt/Registry.h"
+#include "support/PlantedNodes.h"
 #include "support/RuntimeFolder.h"
 
 namespace quendal::test {
@@ -118,48 +110,19 @@ TEST_F(HandoverTest, ANodeAtTheLocksPlaceNeverHoldsTheStartAndStays) {
     const std::string folder = platform::qt::handoverFolder();
     ASSERT_FALSE(folder.empty());
     const std::string lock = folder + "/receiver.lock";
-    const struct {
-        const char* name;
-        mode_t kind;
-    } rows[] = {{"a pipe", S_IFIFO}, {"a folder", S_IFDIR}, {"a link to nothing", S_IFLNK}, {"a socket", S_IFSOCK}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        int bound = -1;
-        switch (row.kind) {
-            case S_IFIFO: ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); break;
-            case S_IFDIR: ASSERT_EQ(::mkdir(lock.c_str(), 0700), 0); break;
-            case S_IFLNK: ASSERT_EQ(::symlink((folder + "/nowhere").c_str(), lock.c_str()), 0); break;
-            default: {
-                bound = ::socket(AF_UNIX, SOCK_STREAM, 0);
-                sockaddr_un address{};
-                address.sun_family = AF_UNIX;
-                ASSERT_LT(lock.size(), sizeof address.sun_path);
-                std::strcpy(address.sun_path, lock.c_str());
-                ASSERT_EQ(::bind(bound, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-            }
-        }
-        const pid_t child = ::fork();
-        if (child == 0) {
-            std::string name = "quendal";
-            char* argv[] = {name.data(), nullptr};
-            ::_exit(HandOverDocumentsNamedAtStart(1, argv) ? 1 : 0);
-        }
-        ASSERT_GT(child, 0);
-        int status = -1;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        while (::waitpid(child, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                ::kill(child, SIGKILL);
-                ::waitpid(child, &status, 0);
-                ADD_FAILURE() << "the start was held at the lock";
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);  // this start goes on with its own window
-        struct stat after{};
-        ASSERT_EQ(::lstat(lock.c_str(), &after), 0);
-        EXPECT_EQ(after.st_mode & S_IFMT, row.kind);
+    for (const PlantedNode node : {PlantedNode::Pipe, PlantedNode::Folder, PlantedNode::DanglingLink, PlantedNode::Socket}) {
+        SCOPED_TRACE(int(node));
+        const int bound = plantNode(node, lock, folder + "/nowhere");
+        ASSERT_NE(bound, -2);
+        const int status = exitWithin(
+            [] {
+                std::string name = "quendal";
+                char* argv[] = {name.data(), nullptr};
+                return HandOverDocumentsNamedAtStart(1, argv) ? 1 : 0;
+            },
+            std::chrono::seconds(5));
+        EXPECT_EQ(status, 0);  // this start goes on with its own window, at once
+        EXPECT_EQ(kindAt(lock), kindOf(node));
         EXPECT_FALSE(std::filesystem::exists(folder + "/nowhere"));
         if (bound >= 0) ::close(bound);
         std::filesystem::remove(lock);

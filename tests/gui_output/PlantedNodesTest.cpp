@@ -15,19 +15,17 @@
 #include <QTest>
 #include <QTimer>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/CommandDispatch.h"
@@ -40,6 +38,7 @@
 #include "gui_output/OutputFixture.h"
 #include "platform/CarefulFiles.h"
 #include "support/DocumentDialogDoubles.h"
+#include "support/PlantedNodes.h"
 #include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
@@ -60,17 +59,6 @@ constexpr const char* kPrint = "home/Documents/Box.pdf";
 
 // ---------------------------------------------------------------------------
 // The session, in a program of its own.
-
-// What the session's steps and the program said, a line each, written as it
-// goes: a run killed half way still tells where it stood.
-class Report {
-public:
-    explicit Report(const std::string& path) : out_(path) {}
-    void line(const std::string& text) { out_ << text << std::endl; }
-
-private:
-    std::ofstream out_;
-};
 
 struct SessionDoubles {
     RecordingDialogs dialogs;
@@ -96,13 +84,12 @@ struct SessionDoubles {
 };
 
 // The session's steps, run on the event loop of the program as it runs.
-void runSession(SessionDoubles& d, Report& report, const std::string& root) {
+void runSession(SessionDoubles& d, std::ofstream& report, const std::string& root) {
     const auto step = [&](const char* name, const std::function<bool()>& act) {
         const bool done = act();
         QTest::qWait(20);
         d.answerWhatAsks();
-        report.line(std::string(done ? "step " : "stuck ") + name);
-        report.line("said " + std::to_string(d.said));
+        report << (done ? "step " : "stuck ") << name << "\nsaid " << d.said << std::endl;
     };
     // A key pressed in the window, which comes to the front first.
     const auto press = [](int32_t window, Qt::Key key) {
@@ -188,11 +175,13 @@ void runSession(SessionDoubles& d, Report& report, const std::string& root) {
 TEST(PlantedNodes, DISABLED_Session) {
     const char* reportPath = std::getenv(kReportVariable);
     if (reportPath == nullptr) GTEST_SKIP();
-    Report report(reportPath);
-    report.line("pid " + std::to_string(::getpid()));
+    // What the steps and the program said, a line each, written as it goes:
+    // a run killed half way still tells where it stood.
+    std::ofstream report(reportPath);
+    report << "pid " << ::getpid() << std::endl;
     const std::string root = fs::path(std::getenv("HOME")).parent_path().string();
     platform::setPathRecorder([&report](const std::string& path, platform::PathUse use) {
-        report.line("path " + std::to_string(int(use)) + " " + path);
+        report << "path " << int(use) << " " << path << std::endl;
     });
     SessionDoubles d;
     d.printer.path = root + "/" + kPrint;
@@ -211,7 +200,7 @@ TEST(PlantedNodes, DISABLED_Session) {
     char name[] = "quendal";
     char* argv[] = {name, nullptr};
     const int status = QuendalMain(1, argv);
-    report.line("ended " + std::to_string(status));
+    report << "ended " << status << std::endl;
     platform::setPathRecorder(nullptr);
     platform::setDocumentDialogService(nullptr);
     platform::setPrintService(nullptr);
@@ -231,25 +220,12 @@ TEST(PlantedNodes, DISABLED_SecondStart) {
 // ---------------------------------------------------------------------------
 // The runs, from the test.
 
-enum class Node { None, Pipe, Folder, DanglingLink, LinkOutside };
-
-const char* nameOf(Node node) {
-    switch (node) {
-        case Node::None: return "nothing";
-        case Node::Pipe: return "a pipe";
-        case Node::Folder: return "a folder";
-        case Node::DanglingLink: return "a link to nothing";
-        case Node::LinkOutside: return "a link to a file outside";
-    }
-    return "";
-}
-
 // One run of the session in folders of its own: `root` holds home (with
 // Documents and Downloads), config, data, cache and runtime; `outside`
 // holds the file outside that a link may name.
 struct SessionRun {
     std::string root, outside, planted;  // planted: relative to root, "" for none
-    Node node = Node::None;
+    std::optional<PlantedNode> node;  // none: nothing planted
     std::unique_ptr<QProcess> process;
     QElapsedTimer clock;
     bool ended = false, killed = false;
@@ -263,17 +239,11 @@ struct SessionRun {
         ::chmod((root + "/runtime").c_str(), 0700);
         fs::create_directories(outside);
         std::ofstream(outside + "/file") << "the user's file outside";
-        if (node == Node::None) return;
+        if (!node) return;
         const std::string at = root + "/" + planted;
         fs::create_directories(fs::path(at).parent_path());
         fs::remove_all(at);
-        switch (node) {
-            case Node::Pipe: ::mkfifo(at.c_str(), 0600); break;
-            case Node::Folder: fs::create_directory(at); break;
-            case Node::DanglingLink: fs::create_symlink(outside + "/nowhere", at); break;
-            case Node::LinkOutside: fs::create_symlink(outside + "/file", at); break;
-            case Node::None: break;
-        }
+        plantNode(*node, at, outside + (*node == PlantedNode::LinkTo ? "/file" : "/nowhere"));
     }
     void start() {
         process = std::make_unique<QProcess>();
@@ -391,7 +361,8 @@ TEST(PlantedNodes, NoNodeAtAnyPathTheProgramReachesHoldsItOrIsWrittenThrough) {
     const std::set<std::string> named{kDocument, kSnapshot, kPrint};
     std::vector<SessionRun> runs;
     for (const std::string& path : reached)
-        for (const Node node : {Node::Pipe, Node::Folder, Node::DanglingLink, Node::LinkOutside}) {
+        for (const PlantedNode node :
+             {PlantedNode::Pipe, PlantedNode::Folder, PlantedNode::DanglingLink, PlantedNode::LinkTo}) {
             SessionRun run;
             run.planted = path;
             run.node = node;
@@ -401,7 +372,7 @@ TEST(PlantedNodes, NoNodeAtAnyPathTheProgramReachesHoldsItOrIsWrittenThrough) {
     runAll(runs);
 
     for (const SessionRun& run : runs) {
-        SCOPED_TRACE(testing::Message() << nameOf(run.node) << " at " << run.planted);
+        SCOPED_TRACE(testing::Message() << "node " << int(*run.node) << " at " << run.planted);
         EXPECT_FALSE(run.killed) << "held past its bound";
         for (const char* name : kSteps) EXPECT_FALSE(run.saysLine(std::string("stuck ") + name)) << name;
         const bool userNamed = named.count(run.planted) == 1;
@@ -409,18 +380,15 @@ TEST(PlantedNodes, NoNodeAtAnyPathTheProgramReachesHoldsItOrIsWrittenThrough) {
         // picture, a PDF) or at the preferences file is the user's: the file
         // it names is written, as the user asked. Nothing else outside is.
         const bool followedByDesign =
-            run.node == Node::LinkOutside && (userNamed || run.planted == "config/Keldrith/Quendal.ini");
+            *run.node == PlantedNode::LinkTo && (userNamed || run.planted == "config/Keldrith/Quendal.ini");
         if (!followedByDesign) {
             std::ifstream in(run.outside + "/file");
             const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
             EXPECT_EQ(text, "the user's file outside");
         }
         EXPECT_FALSE(fs::exists(run.outside + "/nowhere"));
-        const std::string at = run.root + "/" + run.planted;
-        struct stat after{};
-        if (run.node == Node::Pipe || run.node == Node::Folder) {
-            EXPECT_EQ(::lstat(at.c_str(), &after), 0);
-            EXPECT_EQ(after.st_mode & S_IFMT, run.node == Node::Pipe ? S_IFIFO : S_IFDIR);
+        if (*run.node == PlantedNode::Pipe || *run.node == PlantedNode::Folder) {
+            EXPECT_EQ(kindAt(run.root + "/" + run.planted), kindOf(*run.node));
             if (userNamed) {
                 EXPECT_GT(run.said(), 0) << "the failure was not said";
             }

@@ -24,14 +24,11 @@
 #include <iostream>
 #include <thread>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include "app/Printing.h"
 #include "gui_output/OutputFixture.h"
 #include "platform/qt/FileCalls.h"
+#include "support/PlantedNodes.h"
 #include "windows/PageSetup.h"
 
 namespace quendal::test {
@@ -274,32 +271,17 @@ TEST_F(QtPrintDialogTest, PrintingToAPipeSocketOrFolderIsRefusedWithAnAlertNamin
         }
     });
     const struct {
-        const char* name;
-        mode_t kind;
+        PlantedNode node;
         const char* said;
-    } rows[] = {{"a pipe", S_IFIFO, "is a pipe, socket or device"},
-                {"a socket", S_IFSOCK, "is a pipe, socket or device"},
-                {"a folder", S_IFDIR, "is a folder"}};
+    } rows[] = {{PlantedNode::Pipe, "is a pipe, socket or device"},
+                {PlantedNode::Socket, "is a pipe, socket or device"},
+                {PlantedNode::Folder, "is a folder"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(int(row.node));
         dialogs.alerts.clear();
         const std::string node = tempPath("node.pdf");
-        std::filesystem::remove(node);
-        int socketFd = -1;
-        if (row.kind == S_IFIFO) {
-            ASSERT_EQ(::mkfifo(node.c_str(), 0600), 0);
-        }
-        if (row.kind == S_IFDIR) {
-            ASSERT_EQ(::mkdir(node.c_str(), 0700), 0);
-        }
-        if (row.kind == S_IFSOCK) {
-            socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address{};
-            address.sun_family = AF_UNIX;
-            ASSERT_LT(node.size(), sizeof address.sun_path);
-            std::strcpy(address.sun_path, node.c_str());
-            ASSERT_EQ(::bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        }
+        const int socketFd = plantNode(row.node, node);
+        ASSERT_NE(socketFd, -2);
         QPrintDialog* dialog = openDialog();
         ASSERT_NE(dialog, nullptr);
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
@@ -312,9 +294,7 @@ TEST_F(QtPrintDialogTest, PrintingToAPipeSocketOrFolderIsRefusedWithAnAlertNamin
         EXPECT_TRUE(QTest::qWaitFor([] { return state.print.PrintDialogFlag == 0; }, 10000));
         ASSERT_EQ(dialogs.alerts.size(), 1u);
         EXPECT_NE(dialogs.alerts[0].find("\"" + node + "\" " + row.said), std::string::npos) << dialogs.alerts[0];
-        struct stat after{};
-        ASSERT_EQ(::lstat(node.c_str(), &after), 0);
-        EXPECT_EQ(after.st_mode & S_IFMT, row.kind);
+        EXPECT_EQ(kindAt(node), kindOf(row.node));
         if (socketFd >= 0) ::close(socketFd);
         std::filesystem::remove(node);
     }
@@ -332,13 +312,9 @@ TEST(SilentPrintServer, PrintKeepsTheWindowsAnsweringTellsTheUserAndCancels) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const std::string socketPath = folder.path().toStdString() + "/print-server";
-    const int server = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::strcpy(address.sun_path, socketPath.c_str());
-    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(server, 16), 0);
+    const int server = plantNode(PlantedNode::Socket, socketPath);
+    ASSERT_GE(server, 0);
+    ASSERT_EQ(::listen(server, 16), 0);  // takes connections, never accepts them
     QProcess printing;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("CUPS_SERVER", QString::fromStdString(socketPath));
