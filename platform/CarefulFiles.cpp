@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <utility>
 
 #include <fcntl.h>
@@ -16,6 +17,9 @@ const char* const kRefusedLink = "It is a link, where the program keeps a file o
 
 namespace {
 
+// Paths are reached from the event loop and from the threads that read
+// archives away from it.
+std::mutex gRecording;
 std::function<void(const std::string&, PathUse)> gRecorder;
 
 int systemOpen(int dir, const char* path, int flags, mode_t mode) { return ::openat(dir, path, flags, mode); }
@@ -64,9 +68,13 @@ OpenedPath failedWith(int error) {
 NodeKind nodeAt(const std::string& path) { return look(path, false); }
 NodeKind nodeThrough(const std::string& path) { return look(path, true); }
 
-void setPathRecorder(std::function<void(const std::string&, PathUse)> recorder) { gRecorder = std::move(recorder); }
+void setPathRecorder(std::function<void(const std::string&, PathUse)> recorder) {
+    const std::lock_guard<std::mutex> lock(gRecording);
+    gRecorder = std::move(recorder);
+}
 
 void notePathUse(const std::string& path, PathUse use) {
+    const std::lock_guard<std::mutex> lock(gRecording);
     if (gRecorder) gRecorder(path, use);
 }
 
