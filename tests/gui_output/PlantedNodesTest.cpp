@@ -229,6 +229,7 @@ struct SessionRun {
     std::unique_ptr<QProcess> process;
     QElapsedTimer clock;
     bool ended = false, killed = false;
+    int status = -1;  // the exit status: a checker's finding in the run shows there
     std::vector<std::string> report;
 
     void prepare(const std::string& base, int number) {
@@ -272,6 +273,7 @@ struct SessionRun {
             killed = ended = true;
         }
         if (ended) {
+            status = killed ? -1 : process->exitCode();
             std::ifstream in(root + "/report");
             for (std::string line; std::getline(in, line);) report.push_back(line);
         }
@@ -317,6 +319,7 @@ TEST(PlantedNodes, NoNodeAtAnyPathTheProgramReachesHoldsItOrIsWrittenThrough) {
     runAll(first);
     const SessionRun& clean = first[0];
     ASSERT_FALSE(clean.killed);
+    EXPECT_EQ(clean.status, 0);
     for (const char* name : kSteps) EXPECT_TRUE(clean.saysLine(std::string("step ") + name)) << name;
     EXPECT_EQ(clean.said(), 0);
     std::string pid;
@@ -374,6 +377,7 @@ TEST(PlantedNodes, NoNodeAtAnyPathTheProgramReachesHoldsItOrIsWrittenThrough) {
     for (const SessionRun& run : runs) {
         SCOPED_TRACE(testing::Message() << "node " << int(*run.node) << " at " << run.planted);
         EXPECT_FALSE(run.killed) << "held past its bound";
+        EXPECT_TRUE(run.killed || run.status == 0) << "ended with status " << run.status;
         for (const char* name : kSteps) EXPECT_FALSE(run.saysLine(std::string("stuck ") + name)) << name;
         const bool userNamed = named.count(run.planted) == 1;
         // A link to a file at a place the user named (a document, a
