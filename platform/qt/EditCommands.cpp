@@ -17,7 +17,9 @@ namespace {
 QPointer<QCoreApplication> gTrackedApplication;  // the application whose focus changes are followed
 // The edit field that last had the focus, and what keeps the Edit items
 // in step with it.
-QPointer<QLineEdit> gLastField;
+// Held as a widget: while a field is being destroyed it is a QLineEdit no
+// more, though focus changes still come from its destructor.
+QPointer<QWidget> gLastField;
 QMetaObject::Connection gTextChanged, gSelectionChanged;
 
 bool usable(const QLineEdit* field) { return field != nullptr && field->isVisible() && field->isEnabled(); }
@@ -32,7 +34,7 @@ bool inWindowWithoutMenuBar(const QLineEdit* field) {
 
 QLineEdit* focusedField() {
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); usable(field)) return field;
-    QLineEdit* last = gLastField.data();
+    QLineEdit* last = qobject_cast<QLineEdit*>(gLastField.data());
     if (usable(last) && last->window()->focusWidget() == last && inWindowWithoutMenuBar(last)) {
         // Only while the user is at the menus: a document window is active.
         const auto* active = dynamic_cast<const WindowFrame*>(QApplication::activeWindow());

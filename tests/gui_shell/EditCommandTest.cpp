@@ -31,6 +31,19 @@ TEST_F(EditCommandTest, WithoutAFocusedFieldEveryEditItemIsDimmed) {
         EXPECT_FALSE(enabled(kEditMenu, item)) << item;
 }
 
+// A field destroyed while it has the keyboard (its window deleted): the
+// field's own destructor tells of the focus leaving it, when it is a field
+// no more; the Edit items are dimmed, and nothing takes it for the field it
+// was.
+TEST_F(EditCommandTest, AFieldDestroyedWhileFocusedLeavesTheEditItemsDimmed) {
+    platform::setKeyboardFocus(kInitialSetupSheet, 10);
+    ASSERT_TRUE(platform::isEditFieldFocused());
+    delete field();
+    EXPECT_FALSE(platform::isEditFieldFocused());
+    for (int32_t item : {kUndo, kRedo, kCut, kCopy, kPaste, kDelete, kSelectAll})
+        EXPECT_FALSE(enabled(kEditMenu, item)) << item;
+}
+
 TEST_F(EditCommandTest, ItemsFollowWhatTheFocusedFieldAllows) {
     platform::setKeyboardFocus(kInitialSetupSheet, 10);
     field()->deselect();
