@@ -250,10 +250,11 @@ void enableRadiatorCountForItsAlignment() {
 // start's Default Parameters window open under its alert.
 bool openWaitingDocument(bool atStart);
 
-// A document handed over waits while a question waits for its answer (the
-// save question, the sibling's sheet, a file dialog, an alert: whatever
-// the user answers decides what is on the screen), and while the document
-// handed over before it is on its way to opening.
+// A document handed over waits while a dialog, sheet or question stands
+// (dialogStands: Preferences or a sheet with what the user is typing, the
+// save question, a file dialog, an alert: whatever the user answers decides
+// what is on the screen), and while the document handed over before it is
+// on its way to opening.
 bool openingMustWait();
 // Puts the document behind those waiting and looks, every kWaitingLook,
 // whether it may go on.
@@ -416,7 +417,7 @@ namespace {
 bool openingMustWait() {
     const ShellFlags& sh = state.shell;
     const bool onItsWay = sh.SelfOpenFlag == 1 && state.document.FileOpenTimer != 0;
-    return onItsWay || saveQuestionUp();
+    return onItsWay || dialogStands();
 }
 
 void keepWaiting(const std::string& path) {
