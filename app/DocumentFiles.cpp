@@ -45,21 +45,6 @@ constexpr int32_t kPassiveRavezaSystem = 10;
 constexpr int32_t kPassiveRadiatorApplyItem = 3;  // "Apply Entered P.R. Unit" of their alignment menus
 constexpr int32_t kPassiveRavezaApplyItem = 4;
 
-enum class DocumentKind { Document, Stationery, Other };
-
-DocumentKind kindOf(std::string_view path) {
-    const std::string extension = fileExtensionOf(path);
-    if (extension == kDocumentSuffix) return DocumentKind::Document;
-    if (extension == kStationerySuffix) return DocumentKind::Stationery;
-    return DocumentKind::Other;
-}
-
-// The window a dialog or alert about the design stands on: the response
-// window while it is there.
-platform::WindowNumber designWindow() {
-    return platform::windowExists(kResponseWindow) ? kResponseWindow : 0;
-}
-
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -67,6 +52,23 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
+}
+
+enum class DocumentKind { Document, Stationery, Other };
+
+// By the extension, in any letter case: a design saved as "Sub.QNDL" is a
+// design, as the save dialog took the name.
+DocumentKind kindOf(std::string_view path) {
+    const std::string extension = fileExtensionOf(path);
+    if (equalIgnoringCase(extension, kDocumentSuffix)) return DocumentKind::Document;
+    if (equalIgnoringCase(extension, kStationerySuffix)) return DocumentKind::Stationery;
+    return DocumentKind::Other;
+}
+
+// The window a dialog or alert about the design stands on: the response
+// window while it is there.
+platform::WindowNumber designWindow() {
+    return platform::windowExists(kResponseWindow) ? kResponseWindow : 0;
 }
 
 // The file error of the file layer: Stop ends the program the way the user
