@@ -106,6 +106,7 @@ void gatherPalettesBesideResponseWindow(int16_t gap) {
         const Rect16 wanted{response.top, int16_t(lefts[i]), int16_t(response.top + open[i].height),
                             int16_t(lefts[i] + open[i].width)};
         platform::setWindowBounds(open[i].window, fitContentOntoArea(wanted, area, open[i].margins));
+        platform::unminimizeWindow(open[i].window);
     }
 }
 

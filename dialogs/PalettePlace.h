@@ -30,6 +30,7 @@ Rect16 paletteBesideResponseWindow(int32_t offset, int16_t width, int16_t height
 // Where a side has no room on the screen for its palette, the palettes go
 // to the free side (both left, or both right); only where neither works
 // (a screen too narrow for the three) do they stop at the screen's edge.
+// A palette the user minimized comes back there.
 void gatherPalettesBesideResponseWindow(int16_t gap);
 
 // A palette just placed (opened, or its place changed by the program) never

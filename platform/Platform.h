@@ -91,6 +91,9 @@ void closeWindow(WindowNumber window);
 // Brings the window forward: shown, raised, activated and made the current
 // window.
 void selectWindow(WindowNumber window);
+// A window the user minimized comes back to the screen where it was (the
+// Window menu's choice, Gather Windows); any other stays as it is.
+void unminimizeWindow(WindowNumber window);
 // The current (output) window: the one that calls naming only a control
 // number address, and that drawing goes to. 0 when none.
 void setCurrentWindow(WindowNumber window);

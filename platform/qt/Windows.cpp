@@ -200,6 +200,11 @@ void selectWindow(WindowNumber window) {
     bringForward(frame);
 }
 
+void unminimizeWindow(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    if (frame != nullptr && frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+}
+
 void setCurrentWindow(WindowNumber window) { gCurrentWindow = windowExists(window) ? window : 0; }
 
 WindowNumber currentWindow() { return windowExists(gCurrentWindow) ? gCurrentWindow : 0; }
