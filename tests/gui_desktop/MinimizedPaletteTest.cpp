@@ -27,10 +27,10 @@ TEST_F(MinimizedPalette, ComesBackByTheWindowMenuOrGatherWindows) {
         ASSERT_NE(palette, nullptr);
         titleBar(palette);
         xdotool({"windowminimize", QString::number(palette->winId())});
-        ASSERT_TRUE(QTest::qWaitFor([palette] { return palette->isMinimized(); }, kActivationMs));
+        ASSERT_TRUE(QTest::qWaitFor([palette] { return palette->isMinimized(); }, kAtMost));
         bringBack();
         EXPECT_TRUE(QTest::qWaitFor([palette] { return !palette->isMinimized() && palette->isVisible(); },
-                                    kActivationMs));
+                                    kAtMost));
         settle();
         EXPECT_FALSE(palette->isMinimized());
     }

@@ -51,8 +51,8 @@ TEST_F(SavedPlaces, EveryWindowOpensOnASmallerScreenWithItsButtonsAndThePalettes
     state.selection.SysSelTabNum = 1;
     state.selection.SysSelBtnNum = 3;
     click(platform::qt::controlWidget(kSystemSelectWindow, 1));
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kResponseWindow); }, kActivationMs));
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() != 0; }, kActivationMs));
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::windowExists(kResponseWindow); }, kAtMost));
+    ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() != 0; }, kAtMost));
     settle();
     for (const int32_t window : {kResponseWindow, kSystemInfoPalette, kCustomPalette}) onTheScreen(window);
     const QRect response = frameOf(kResponseWindow);
@@ -64,7 +64,7 @@ TEST_F(SavedPlaces, EveryWindowOpensOnASmallerScreenWithItsButtonsAndThePalettes
     ASSERT_TRUE(activeWithKeyboard(kPreferencesWindow));
     onTheScreen(kPreferencesWindow);
     click(platform::qt::controlWidget(kPreferencesWindow, kPreferencesOK));
-    EXPECT_TRUE(QTest::qWaitFor([] { return !platform::windowExists(kPreferencesWindow); }, kActivationMs));
+    EXPECT_TRUE(QTest::qWaitFor([] { return !platform::windowExists(kPreferencesWindow); }, kAtMost));
 }
 
 // A palette the user moved over the response window stays in front of it
