@@ -144,13 +144,6 @@ void quitForSibling() {
         QuitMenuSelect(0);
 }
 
-// A dialog, a sheet, an alert or a question stands: a record arriving now
-// waits for it to close.
-bool dialogStands() {
-    return sheetOpen() || state.shell.DocumentDialogsAsking > 0 || platform::windowExists(kPreferencesWindow) ||
-           platform::windowExists(kPageSetupSheet);
-}
-
 void receiveDriverRecord(const DriverRecord& record);
 
 // Every kDialogsLook: once no dialog stands, the record that waited is
@@ -390,5 +383,10 @@ bool sheetOpen() {
 }
 
 bool saveQuestionUp() { return platform::windowExists(kSaveChangesSheet) || platform::modalDialogShown(); }
+
+bool dialogStands() {
+    return sheetOpen() || state.shell.DocumentDialogsAsking > 0 || platform::windowExists(kPreferencesWindow) ||
+           platform::windowExists(kPageSetupSheet);
+}
 
 }  // namespace quendal

@@ -68,5 +68,10 @@ void DropHeldDriverRecord();
 bool driverDatabaseAnswers();
 bool sheetOpen();
 bool saveQuestionUp();
+// A dialog, a sheet, an alert or a question stands (Preferences, Page
+// Setup, Vent Design, every other sheet, a file dialog, a question): what
+// arrives from outside now, a driver record or a document handed over,
+// waits until it has closed, so that nothing the user is typing there goes.
+bool dialogStands();
 
 }  // namespace quendal

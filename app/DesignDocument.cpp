@@ -316,6 +316,15 @@ bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::str
     return true;
 }
 
+bool holdsDesignRecord(std::string_view bytes) {
+    if (bytes.size() < kDesignDocumentSize) return false;
+    ProgramState record;
+    RecordReader reader(bytes.substr(0, kDesignDocumentSize));
+    walkRecord(reader, record);
+    ExtractionText(record);
+    return designSelectorProblem(record).empty();
+}
+
 int32_t ExtractionText(ProgramState& design) {
     for (Str255* text : {&design.view.s_Resp, &design.view.s_Imp, &design.speaker.s_SP2, &design.speaker.s_RANG2,
                          &design.speaker.s_SP, &design.speaker.s_RANG, &design.radiator.s_ManufOrg,

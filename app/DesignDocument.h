@@ -63,6 +63,13 @@ std::string storedDesignValues(const ProgramState& design);
 // values of `design` stay.
 bool decodeDesignDocument(std::string_view bytes, ProgramState& design, std::string* problem = nullptr);
 
+// Whether the bytes hold a design's record at all: as many bytes as a
+// design, whose selectors each name a system, page, choice or count the
+// program has (designSelectorProblem). A file that does not, another
+// program's or a text, is no Quendal design whatever its name; one that
+// does is a design, whose values decodeDesignDocument may still refuse.
+bool holdsDesignRecord(std::string_view bytes);
+
 // Cuts each of the ten texts (s_Resp, s_Imp, s_SP2, s_RANG2, s_SP,
 // s_RANG, s_ManufOrg, s_PROrg, s_Manuf, s_PR) before the first end marker
 // in it. A text without a whole marker (as a document written by an older

@@ -62,7 +62,10 @@ DocumentResult ReadFile(const std::string& path) {
         return {DocumentResult::Outcome::FileError, error, {}};
     std::string problem;
     if (!decodeDesignDocument(bytes, state, &problem))
-        return {DocumentResult::Outcome::NotADesignDocument, "This file is not a valid design document: " + problem + ".", {}};
+        return {DocumentResult::Outcome::NotADesignDocument,
+                holdsDesignRecord(bytes) ? "This file is not a valid design document: " + problem + "."
+                                         : std::string(kNotAQuendalDesign),
+                {}};
     // A document written while the connection sheet took picks may say so;
     // the design read is the one in force, with no sheet over it.
     state.connection.SpConSel = 0;

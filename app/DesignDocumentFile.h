@@ -8,10 +8,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/DocumentState.h"
 
 namespace quendal {
+
+// What a file that holds no design is told, as the file layer tells a
+// folder or a device named like a document.
+inline constexpr std::string_view kNotAQuendalDesign =
+    "It is not a Quendal design: Quendal opens only the designs and stationery it has saved.";
 
 struct DocumentResult {
     // NotAsSeen: a Save over a file seen unchanged found another in its place
@@ -40,9 +46,12 @@ DocumentResult WriteFile(const std::string& path, const FileIdentity* seen = nul
 // both snapshots. No sheet stands over a design just read: the
 // connection sheet's flag is taken as 0, whatever an older document holds.
 // A file that cannot be read (FileError) or that is not a valid
-// design document (NotADesignDocument: too short, or a selector out of its
-// range) leaves `state` exactly as it was. The record is read whatever the
-// file's extension.
+// design document (NotADesignDocument) leaves `state` exactly as it was.
+// A file that holds no design's record at all (holdsDesignRecord: too
+// short, or a selector out of its range, as another program's file or a
+// text) is told so in the user's words, kNotAQuendalDesign; a design whose
+// values are refused, by the field in words. The record is read whatever
+// the file's extension.
 DocumentResult ReadFile(const std::string& path);
 
 // How the file at `path` stands against `known`, the document as this

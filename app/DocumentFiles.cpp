@@ -45,21 +45,6 @@ constexpr int32_t kPassiveRavezaSystem = 10;
 constexpr int32_t kPassiveRadiatorApplyItem = 3;  // "Apply Entered P.R. Unit" of their alignment menus
 constexpr int32_t kPassiveRavezaApplyItem = 4;
 
-enum class DocumentKind { Document, Stationery, Other };
-
-DocumentKind kindOf(std::string_view path) {
-    const std::string extension = fileExtensionOf(path);
-    if (extension == kDocumentSuffix) return DocumentKind::Document;
-    if (extension == kStationerySuffix) return DocumentKind::Stationery;
-    return DocumentKind::Other;
-}
-
-// The window a dialog or alert about the design stands on: the response
-// window while it is there.
-platform::WindowNumber designWindow() {
-    return platform::windowExists(kResponseWindow) ? kResponseWindow : 0;
-}
-
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -67,6 +52,23 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
         if (lower(a[i]) != lower(b[i])) return false;
     }
     return true;
+}
+
+enum class DocumentKind { Document, Stationery, Other };
+
+// By the extension, in any letter case: a design saved as "Sub.QNDL" is a
+// design, as the save dialog took the name.
+DocumentKind kindOf(std::string_view path) {
+    const std::string extension = fileExtensionOf(path);
+    if (equalIgnoringCase(extension, kDocumentSuffix)) return DocumentKind::Document;
+    if (equalIgnoringCase(extension, kStationerySuffix)) return DocumentKind::Stationery;
+    return DocumentKind::Other;
+}
+
+// The window a dialog or alert about the design stands on: the response
+// window while it is there.
+platform::WindowNumber designWindow() {
+    return platform::windowExists(kResponseWindow) ? kResponseWindow : 0;
 }
 
 // The file error of the file layer: Stop ends the program the way the user
@@ -260,10 +262,11 @@ void enableRadiatorCountForItsAlignment() {
 // start's Default Parameters window open under its alert.
 bool openWaitingDocument(bool atStart);
 
-// A document handed over waits while a question waits for its answer (the
-// save question, the sibling's sheet, a file dialog, an alert: whatever
-// the user answers decides what is on the screen), and while the document
-// handed over before it is on its way to opening.
+// A document handed over waits while a dialog, sheet or question stands
+// (dialogStands: Preferences or a sheet with what the user is typing, the
+// save question, a file dialog, an alert: whatever the user answers decides
+// what is on the screen), and while the document handed over before it is
+// on its way to opening.
 bool openingMustWait();
 // Puts the document behind those waiting and looks, every kWaitingLook,
 // whether it may go on.
@@ -427,7 +430,7 @@ namespace {
 bool openingMustWait() {
     const ShellFlags& sh = state.shell;
     const bool onItsWay = sh.SelfOpenFlag == 1 && state.document.FileOpenTimer != 0;
-    return onItsWay || saveQuestionUp();
+    return onItsWay || dialogStands();
 }
 
 void keepWaiting(const std::string& path) {

@@ -85,10 +85,11 @@ int32_t OpenDialogGetFileHandler(const std::optional<std::string>& path);
 // A document handed over to be opened (by the open dialog or the desktop).
 // A design document or stationery: the siblings are told, and it opens
 // after 0.2 s, or after the save question while the design has unsaved
-// changes. Handed over while a question waits for its answer (the save
-// question, the sibling's sheet, a file dialog, an alert) or while another
+// changes. Handed over while a dialog, sheet or question stands (Preferences,
+// Page Setup, Vent Design or any other sheet, the save question, the
+// sibling's sheet, a file dialog, an alert: dialogStands) or while another
 // document is on its way, it waits, behind any that wait already, and goes
-// this road once nothing is asked any more. Any other file: two beeps
+// this road once they have all closed. Any other file: two beeps
 // 300 ms apart, nothing else. The path is taken as resolvedDocumentPath
 // gives it (the file the system finds there). Returns 0.
 int32_t ClikOpenDocm(const std::string& path);

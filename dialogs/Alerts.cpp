@@ -171,7 +171,7 @@ std::string otherUnitReason(std::string_view label, FieldUnit unit, std::string_
 
 std::string refusedEntryMessage(std::string_view text, std::string_view message) {
     std::string s(message);
-    if (readTypedNumber(text, FieldUnit::None).comma) s += kDecimalPointNote;
+    if (readTypedNumber(text, FieldUnit::None).decimalComma) s += kDecimalPointNote;
     return s;
 }
 

@@ -56,7 +56,9 @@ inline constexpr std::string_view kContinuousRatingNote =
 inline constexpr std::string_view kDecimalPointNote = "  ( Decimals take a point, not a comma. )";
 
 // The message of a refused field: the field's own words, followed by
-// kDecimalPointNote when what it holds has a comma.
+// kDecimalPointNote when what it holds has a comma between digits, where
+// it can be a decimal comma ("47,5"), and not after a comma elsewhere
+// ("100 W, peak").
 std::string refusedEntryMessage(std::string_view text, std::string_view message);
 
 // A refused number field in its window's words: the title for the fault,

@@ -98,6 +98,14 @@ bool decimalCommaAt(std::string_view text, std::size_t end) {
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
+// A comma with a digit on each side: a decimal comma ("47,5") or a
+// thousands separator ("1,000").
+bool commaBetweenDigits(std::string_view text) {
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == ',' && isDigit(text[i - 1]) && isDigit(text[i + 1])) return true;
+    return false;
+}
+
 // A hexadecimal, octal or binary whole number at the start of a text: its
 // base, where its digits begin and where they end (begin == end: the prefix
 // has no digit after it).
@@ -293,9 +301,13 @@ TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
         typed.kind = NumberTextKind::NotANumber;
         return typed;
     };
+    // A comma makes no number. One between digits is told how decimals
+    // are written; one elsewhere ("100 W, peak") is read past, so that
+    // what follows the number is told for what it is.
     if (number.find(',') != std::string_view::npos) {
         typed.comma = true;
-        return noNumber();
+        typed.decimalComma = commaBetweenDigits(number);
+        if (typed.decimalComma) return noNumber();
     }
     // A sign belongs to a decimal number only: "-0x64" is no number, rather
     // than -0 followed by a unit "x64".
@@ -326,6 +338,7 @@ TypedNumber readTypedNumber(std::string_view text, FieldUnit unit) {
             return noNumber();
         }
     }
+    if (typed.comma) return noNumber();
     typed.kind = numberTextKind(number.substr(0, end));
     if (typed.kind == NumberTextKind::TooLarge) {
         typed.value = number[0] == '-' ? -HUGE_VAL : HUGE_VAL;

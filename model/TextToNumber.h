@@ -89,7 +89,8 @@ bool spellsUnit(FieldUnit unit, std::string_view text);
 struct TypedNumber {
     NumberTextKind kind = NumberTextKind::Blank;
     double value = 0.0;
-    bool comma = false;      // no number because of a comma
+    bool comma = false;         // no number because of a comma
+    bool decimalComma = false;  // that comma stands between digits ("47,5", "1,000")
     bool otherUnit = false;  // no number in this field: another unit follows it
     // In a watts field, watts that name a peak, maximum, program or music
     // rating ("500 W peak", "W (max.)", "W program", "W music"): no thermal

@@ -306,8 +306,9 @@ Rect16 customPalettePlace() {
 int32_t CustomFloatPalet() {
     const int16_t d = paletteExtraHeight();
     const Rect16 bounds = customPalettePlace();
-    platform::createWindow(kWindow, platform::WindowKind::FloatingPalette, bounds, "Custom Palette");
+    platform::createWindow(kWindow, platform::WindowKind::FloatingPalette, bounds, "Custom Palette", kResponseWindow);
     if (saved(bounds)) platform::setWindowBounds(kWindow, bounds);  // exactly there, also at a screen's corner
+    keepPalettesClearOfResponseWindow();
     platform::setWindowThemeBackground(kWindow, true);
     platform::setCurrentWindow(kWindow);
 

@@ -255,8 +255,7 @@ int32_t CustumPaletCalcReturn() {
             refuse(rows, {kOtherUnitAlert, otherUnitReason(name, unit, text)});
             return 0;
         }
-        const std::string reason = std::string(name) + " is not a number." + std::string(kDecimalPointNote);
-        refuse(rows, {kNotANumberAlert, reason});
+        refuse(rows, {kNotANumberAlert, refusedEntryMessage(text, std::string(name) + " is not a number.")});
         return 0;
     }
 

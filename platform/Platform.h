@@ -72,8 +72,10 @@ enum class WindowKind : int32_t {
 
 // Creates window `window` hidden, its content bounds in screen pixels (a
 // rectangle with top and left both 0 lets the layer choose the place). A
-// sheet names its parent window. An existing window of that number is
-// closed first. Returns false when a sheet's parent does not exist.
+// sheet names its parent window; a palette may name the window it floats
+// over, which the window system then keeps it in front of. An existing
+// window of that number is closed first. Returns false when a sheet's
+// parent does not exist.
 bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::string_view title,
                   WindowNumber parent = 0);
 bool windowExists(WindowNumber window);
@@ -89,6 +91,9 @@ void closeWindow(WindowNumber window);
 // Brings the window forward: shown, raised, activated and made the current
 // window.
 void selectWindow(WindowNumber window);
+// A window the user minimized comes back to the screen where it was (the
+// Window menu's choice, Gather Windows); any other stays as it is.
+void unminimizeWindow(WindowNumber window);
 // The current (output) window: the one that calls naming only a control
 // number address, and that drawing goes to. 0 when none.
 void setCurrentWindow(WindowNumber window);

@@ -213,6 +213,8 @@ std::string driverProblem(const SpeakerParameters& sp) {
 
 }  // namespace
 
+std::string designSelectorProblem(const ProgramState& design) { return selectorProblem(design); }
+
 std::string heldValuesRefusal(const ProgramState& d) {
     if (std::string why = driverProblem(d.speaker); !why.empty()) return why;
     const BoxParameters& b = d.box;

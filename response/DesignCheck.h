@@ -36,6 +36,11 @@ namespace quendal {
 // vents sized again) passes the checks above. The state is left as it was.
 std::string designRefusal(const ProgramState& design);
 
+// The first check of designRefusal: the selectors of a design each name a
+// system, page, choice or count the program has; what is wrong, in words,
+// or empty.
+std::string designSelectorProblem(const ProgramState& design);
+
 // The checks of designRefusal on the values of a design, which ask no
 // calculation: the driver, the box values, the loss factors, the entries
 // and the vent areas, on a design whose box values are already rounded as the design

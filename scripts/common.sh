@@ -42,7 +42,9 @@ ensure_comma_locale() {
 }
 
 # Configures once (in Release, or as CONFIGURE_ARGS say), then builds the
-# targets named (everything when none is).
+# targets named (everything when none is), with as many jobs as the machine
+# has processors, or as many as QUENDAL_BUILD_JOBS says (a machine shared
+# with others, or short of memory).
 CONFIGURE_ARGS=(-DCMAKE_BUILD_TYPE=Release)
 build() {
   local generator=()
@@ -50,7 +52,11 @@ build() {
   if [ ! -f "$BUILD_DIR/CMakeCache.txt" ]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" "${generator[@]}" "${CONFIGURE_ARGS[@]}"
   fi
-  local targets=()
+  local targets=() jobs=${QUENDAL_BUILD_JOBS:-$(nproc)}
+  if ! [[ $jobs =~ ^[1-9][0-9]*$ ]]; then
+    echo "QUENDAL_BUILD_JOBS is a number of jobs, 1 or more, not \"$jobs\"" >&2
+    return 2
+  fi
   [ $# -gt 0 ] && targets=(--target "$@")
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)" "${targets[@]}"
+  cmake --build "$BUILD_DIR" --parallel "$jobs" "${targets[@]}"
 }

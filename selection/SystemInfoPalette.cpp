@@ -80,8 +80,10 @@ Rect16 systemInfoPalettePlace(int16_t height) {
 
 int32_t SystemInfoFloatPalet() {
     const Rect16 bounds = systemInfoPalettePlace(contentHeight());
-    platform::createWindow(kPalette, platform::WindowKind::FloatingPalette, bounds, "System Info Palette");
+    platform::createWindow(kPalette, platform::WindowKind::FloatingPalette, bounds, "System Info Palette",
+                           kResponseWindow);
     platform::setWindowBounds(kPalette, bounds);  // exactly there, also at a screen's corner
+    keepPalettesClearOfResponseWindow();
     platform::setWindowThemeBackground(kPalette, true);
     platform::setCurrentWindow(kPalette);
 

@@ -15,6 +15,7 @@
 #include "dialogs/ParameterRecords.h"
 #include "model/ParameterPasses.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/PalettePlace.h"
 #include "view/ShellHooks.h"
 
 namespace quendal {
@@ -127,6 +128,9 @@ int32_t SystemSelectWnd() {
     else
         saved = bounds;
     platform::createWindow(kWindow, platform::WindowKind::Document, bounds, "System Select");
+    // A place saved on a larger screen, or centred on one smaller than the
+    // window, leaves the window where its buttons can be reached.
+    platform::setWindowBounds(kWindow, windowPlaceOnScreen(kWindow));
     platform::setWindowThemeBackground(kWindow, true);
 
     ControlSpec tabs(ControlKind::Tab, {10, 20, 415, 575}, {}, state.selection.SysSelTabNum, 1, 2);

@@ -98,8 +98,9 @@ std::string fittedModelName() {
 }
 
 // The usable frequency range in its box (410.5 to 476.5): set a point
-// smaller at a time, down to the size of the unit exponents, until it fits;
-// what is still too long then ends in an ellipsis.
+// smaller at a time, down to the size of the unit exponents, until it fits.
+// It is the driver's whole range, never cut: what is still too long at
+// that size runs past the box, where the row has no unit.
 struct FittedRange {
     std::string text;
     double size;
@@ -110,7 +111,7 @@ FittedRange fittedRange() {
     const std::string range = state.speaker.s_RANG.str();
     double size = kLargest;
     while (size > kSmallest && sansTextWidth(range, size) > kRoom) size -= 1.0;
-    return {cutToFit(range, size, kRoom), size};
+    return {range, size};
 }
 
 double referenceSPL() { return state.ref.SPL - state.coef.siftUpDwn; }

@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "dialogs/Alerts.h"
 #include "dialogs/DialogControls.h"
+#include "dialogs/PalettePlace.h"
 #include "dialogs/FieldText.h"
 #include "view/ResponseRedraw.h"
 #include "view/ShellHooks.h"
@@ -133,6 +134,7 @@ void PreferenceWnd() {
     if (state.prefs.BoundsCheck == 1 && (kept.top != 0 || kept.left != 0))
         bounds = Rect16{kept.top, kept.left, int16_t(kept.top + kPreferencesHeight), int16_t(kept.left + kPreferencesWidth)};
     platform::createWindow(kPreferencesWindow, platform::WindowKind::Dialog, bounds, "Quendal Preferences");
+    platform::setWindowBounds(kPreferencesWindow, windowPlaceOnScreen(kPreferencesWindow));  // on the screen there is
     state.prefs.InputPowerCheckOpened = state.prefs.InputPowerCheck;
     state.prefs.MagniOpened = state.view.Magni;
     platform::setWindowResizable(kPreferencesWindow, false);

@@ -36,13 +36,4 @@ bool startGroupedMove(int32_t x, int32_t y, uint32_t modifiers);
 // that moved nothing leaves the group formed until the next move ends.
 int32_t groupedMoveEnded();
 
-
-// Gather Windows: the palettes that are open go beside the response window
-// as it stands, tops level with it, `gap` px from it and from each other:
-// the System Info palette at its left and the custom palette at its right.
-// Where a side has no room on the screen for its palette, the palettes go
-// to the free side (both left, or both right); only where neither works
-// (a screen too narrow for the three) do they stop at the screen's edge.
-void gatherPalettesBesideResponseWindow(int16_t gap);
-
 }  // namespace quendal

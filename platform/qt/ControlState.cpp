@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -187,6 +188,36 @@ void writeText(ControlRecord& record, std::string_view text) {
     }
 }
 
+namespace {
+
+constexpr const char* kGlyphPathProperty = "quendalGlyphPicture";
+
+// The button's picture as the icon for its face and text colours: an arrow
+// stays readable on a dark style's face.
+void setGlyph(QToolButton* button, const QString& path, QSize iconSize) {
+    const QPalette& colours = button->palette();
+    button->setIcon(glyphIcon(path, iconSize, button->devicePixelRatioF(), colours.color(QPalette::Button),
+                              colours.color(QPalette::ButtonText)));
+}
+
+// Draws a bevel button's picture again when the style's colours change.
+class GlyphColours : public QObject {
+public:
+    explicit GlyphColours(QToolButton* button) : QObject(button) { button->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) {
+            auto* button = static_cast<QToolButton*>(watched);
+            const QString path = button->property(kGlyphPathProperty).toString();
+            if (!path.isEmpty() && !button->icon().isNull()) setGlyph(button, path, button->iconSize());
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
 bool writeImage(ControlRecord& record, std::string_view file, std::string_view folder) {
     const QString path = picturePathOf(file, folder);
     QWidget* widget = record.widget;
@@ -204,8 +235,10 @@ bool writeImage(ControlRecord& record, std::string_view file, std::string_view f
         // size and the screen's resolution.
         const QSize room = button->size() - QSize(6, 6);
         const QSize iconSize = own.scaled(room.expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
-        button->setIcon(pictureIcon(path, iconSize, button->devicePixelRatioF()));
         button->setIconSize(iconSize);
+        if (button->property(kGlyphPathProperty).isNull()) new GlyphColours(button);
+        button->setProperty(kGlyphPathProperty, path);
+        setGlyph(button, path, iconSize);
         button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
         return true;
     }

@@ -33,7 +33,7 @@ bool FileListFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePa
 
 QString withSuffix(const QString& file, const QString& suffix) {
     const QString ending = QLatin1Char('.') + suffix;
-    return file.endsWith(ending, Qt::CaseSensitive) ? file : file + ending;
+    return file.endsWith(ending, Qt::CaseInsensitive) ? file : file + ending;
 }
 
 namespace {
@@ -127,7 +127,6 @@ void askWhereToSave(SaveFileRequest request, Chosen done, const QString& folder,
     dialog->setFileMode(QFileDialog::AnyFile);
     const QString suffix = QString::fromStdString(request.suffix);
     dialog->setNameFilter(QStringLiteral("Quendal files (*.%1)").arg(suffix));
-    dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
     dialog->selectFile(name);
     QObject::connect(dialog, &QDialog::finished, dialog, [dialog, request, done, suffix](int result) {
         const QStringList files = dialog->selectedFiles();
@@ -156,7 +155,6 @@ public:
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setNameFilter(QStringLiteral("Quendal designs and stationery (*.qndl *.qndlsta)"));
-        dialog->setFilter(dialog->filter() | QDir::CaseSensitive);
         if (request.filter) dialog->setProxyModel(new FileListFilter(request.filter, dialog));
         QObject::connect(dialog, &QDialog::finished, dialog, [dialog, done](int result) {
             const QStringList files = dialog->selectedFiles();

@@ -24,7 +24,7 @@ private:
 };
 
 // The file a save goes to: `file` as chosen, with "." + suffix appended
-// unless it ends so already (letter case counting).
+// unless it ends so already, in any letter case ("Sub.QNDL" stays).
 QString withSuffix(const QString& file, const QString& suffix);
 
 }  // namespace quendal::platform::qt

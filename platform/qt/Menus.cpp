@@ -150,6 +150,7 @@ int32_t choose(MenuNumber menu, int32_t item) {
     if (menu == gWindowMenu && item >= 1 && item <= int32_t(gWindowMenuWindows.size())) {
         const WindowNumber window = gWindowMenuWindows[std::size_t(item - 1)];
         if (window != 0) {
+            unminimizeWindow(window);
             selectWindow(window);
             bringForward(windowWidget(window), true);  // the user's choice
         } else if (QWidget* host = menuHostWidget()) {

@@ -1,6 +1,8 @@
 #include "platform/qt/Pictures.h"
 
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -244,6 +246,61 @@ QIcon pictureIcon(const QString& path, QSize size, qreal ratio) {
             icon = QIcon(pixmap);
         }
         it = cache.insert(key, icon);
+    }
+    return it.value();
+}
+
+namespace {
+
+// The one colour a picture is drawn in (a glyph: an arrow), or none for a
+// picture of several colours. Edges smoothed against the transparent
+// ground keep the colour.
+std::optional<QColor> glyphColour(const QImage& image) {
+    const QImage straight = image.convertToFormat(QImage::Format_ARGB32);
+    std::optional<QColor> colour;
+    constexpr int kTolerance = 24;  // per channel, where smoothing rounds
+    for (int y = 0; y < straight.height(); ++y)
+        for (int x = 0; x < straight.width(); ++x) {
+            const QRgb pixel = straight.pixel(x, y);
+            if (qAlpha(pixel) < 64) continue;
+            if (!colour) {
+                colour = QColor::fromRgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+            } else if (std::abs(qRed(pixel) - colour->red()) > kTolerance ||
+                       std::abs(qGreen(pixel) - colour->green()) > kTolerance ||
+                       std::abs(qBlue(pixel) - colour->blue()) > kTolerance) {
+                return std::nullopt;
+            }
+        }
+    return colour;
+}
+
+}  // namespace
+
+QIcon glyphIcon(const QString& path, QSize size, qreal ratio, QColor face, QColor ink) {
+    constexpr int kLeastContrast = 96;  // of lightness, 0-255, for a glyph to stand out
+    const QIcon own = pictureIcon(path, size, ratio);
+    if (own.isNull()) return own;
+    const QImage image = pictureImage(path, size * ratio);
+    const std::optional<QColor> colour = glyphColour(image);
+    if (!colour || std::abs(colour->lightness() - face.lightness()) >= kLeastContrast) return own;
+    const QString key = QStringLiteral("%1|%2x%3|%4|ink %5")
+                            .arg(path)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio, 0, 'g', 6)
+                            .arg(ink.name());
+    auto& cache = iconCache();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        // The glyph's shape, filled with the ink.
+        QImage inked = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&inked);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(inked.rect(), ink);
+        painter.end();
+        QPixmap pixmap = QPixmap::fromImage(inked);
+        pixmap.setDevicePixelRatio(ratio);
+        it = cache.insert(key, QIcon(pixmap));
     }
     return it.value();
 }

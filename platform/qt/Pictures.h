@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include <QColor>
 #include <QIcon>
 #include <QImage>
 #include <QRectF>
@@ -44,6 +45,12 @@ QImage pictureImage(const QString& path, QSize size);
 // each button made. A null icon when the file cannot be read.
 QIcon pictureIcon(const QString& path, QSize size, qreal ratio);
 
+// The icon of a picture drawn in one colour (a glyph: an arrow) on a button
+// whose face is `face`: pictureIcon where the glyph stands out from the
+// face; where it does not (a dark style's face under a dark arrow), the
+// glyph's shape drawn in `ink`, the button's text colour. A picture of
+// several colours is pictureIcon.
+QIcon glyphIcon(const QString& path, QSize size, qreal ratio, QColor face, QColor ink);
 // Shows the picture in an image view, drawn anew at the view's size and
 // screen resolution whenever that changes (a drawing made once for each
 // picture, size and resolution serves every view). False (and an empty view) when

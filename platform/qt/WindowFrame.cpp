@@ -29,6 +29,8 @@ namespace {
 constexpr int kProgramMoveGraceMs = 500;  // window-system echoes of our own moves
 constexpr int kDragSettleMs = 300;        // no move for this long ends a drag
 constexpr int kAssumedTitleBar = 24;      // px, until the window system has framed the window
+constexpr int kAssumedBorder = 5;         // px on the other sides until then: a window placed at
+                                          // the screen's edge keeps its frame on the screen
 constexpr int kScrollStep = 20;           // px per arrow click of the page's scroll bar
 constexpr int kWheelNotch = 120;          // angle units of one wheel notch
 constexpr int kLinesPerNotch = 3;         // scroll steps per wheel notch
@@ -236,7 +238,7 @@ QMargins WindowFrame::frameMargins() const {
     const QRect inner = geometry();
     QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                      outer.bottom() - inner.bottom());
-    if (outer == inner) margins.setTop(kAssumedTitleBar);  // not framed yet
+    if (outer == inner) margins = QMargins(kAssumedBorder, kAssumedTitleBar, kAssumedBorder, kAssumedBorder);  // not framed yet
     margins.setTop(margins.top() + menuBarHeight());
     return margins;
 }
@@ -372,9 +374,17 @@ bool WindowFrame::shownByProgram() const { return kind_ == WindowKind::FloatingP
 void WindowFrame::standAside(bool aside) {
     if (kind_ != WindowKind::FloatingPalette || !shownByProgram_ || aside != isVisible()) return;
     if (aside) {
+        // Off the screen it floats over nothing: the window system hands
+        // the keyboard on as for any window that goes, not to the window
+        // it floated over.
+        if (QWindow* handle = windowHandle()) {
+            floatsOver_ = handle->transientParent();
+            handle->setTransientParent(nullptr);
+        }
         QWidget::setVisible(false);
         return;
     }
+    if (QWindow* handle = windowHandle(); handle != nullptr && floatsOver_) handle->setTransientParent(floatsOver_);
     const bool quietShow = testAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
     returning_ = true;

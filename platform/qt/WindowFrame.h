@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QTimer>
+#include <QPointer>
 #include <QWidget>
 
 #include "platform/Platform.h"
@@ -128,6 +129,7 @@ private:
     bool resizable_ = true;
     bool shownByProgram_ = false;  // a palette's state as the program set it
     bool returning_ = false;       // a palette coming back after a dialog: not the program's show
+    QPointer<QWindow> floatsOver_;  // a palette standing aside: the window it floats over
     QSize minContent_, maxContent_;  // content size limits; 0 leaves a limit open
     // A move the program runs itself where the window system offers none:
     // the pointer's screen position and the window's at the press.

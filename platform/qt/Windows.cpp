@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
@@ -139,6 +140,13 @@ bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::stri
     if (kind == WindowKind::Document) refreshMenuBars();
     frame->setContentGeometry(content);
     if (WindowHandler handler = defaultWindowHandler()) installWindowHandler(window, handler, window);
+    // A palette stays in front of the window it floats over, whichever of
+    // them the user or the program brings forward: never under it.
+    if (WindowFrame* over = kind == WindowKind::FloatingPalette ? frameOf(parent) : nullptr; over != nullptr) {
+        frame->winId();
+        over->winId();
+        frame->windowHandle()->setTransientParent(over->windowHandle());
+    }
     return true;
 }
 
@@ -190,6 +198,11 @@ void selectWindow(WindowNumber window) {
         if (child->isWindow() && child->isVisible()) child->raise();
     gCurrentWindow = window;
     bringForward(frame);
+}
+
+void unminimizeWindow(WindowNumber window) {
+    WindowFrame* frame = frameOf(window);
+    if (frame != nullptr && frame->isMinimized()) frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
 }
 
 void setCurrentWindow(WindowNumber window) { gCurrentWindow = windowExists(window) ? window : 0; }

@@ -3,6 +3,8 @@
 // a design on screen keeps its view, loss factors and vents.
 #include "DesignEntryFixture.h"
 
+#include <QFile>
+
 #include "model/ParameterPasses.h"
 #include "model/TextToNumber.h"
 #include "selection/SystemSelect.h"
@@ -72,6 +74,17 @@ TEST_F(InitialSetupSheet, ANewDesignStartsAtTheDefaultPowerUnlessThePowerFollows
         EXPECT_DOUBLE_EQ(state.power.PIN, follows == 1 ? state.speaker.PEMX2 : 40.0);
         CloseWindows();
     }
+    // The Quick Start, which a newcomer follows, sends the input power to
+    // Preferences, where it is set while the field here is dimmed.
+    QFile quickStart(QStringLiteral(QUENDAL_SOURCE_DIR "/resources/Help/Quick Start.html"));
+    ASSERT_TRUE(quickStart.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(quickStart.readAll());
+    const qsizetype step = text.indexOf(QStringLiteral("Initial Setup"));
+    ASSERT_GE(step, 0);
+    const QString said = text.mid(step, text.indexOf(QStringLiteral("</li>"), step) - step);
+    EXPECT_FALSE(said.contains(QStringLiteral("asks for the input power"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("dimmed"))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("<b>Preferences</b>"))) << said.toStdString();
 }
 
 TEST_F(InitialSetupSheet, ASystemWithoutVentsAsksForThePowerOnly) {

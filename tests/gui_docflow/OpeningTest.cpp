@@ -70,10 +70,18 @@ TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
     struct Row {
         const char* name;
         std::string bytes;  // empty: no such file
+        const char* says;   // in the alert
     };
-    const Row rows[] = {{"Short.qndl", std::string(1000, 'x')},
-                        {"BadTab.qndl", documentWith([](ProgramState& d) { d.selection.SysSelTabNum = 3; })},
-                        {"Missing.qndl", {}}};
+    std::string text;
+    while (text.size() < 4000) text += "Hello, this is a letter and no loudspeaker design.\n";
+    // A file that holds no design is told so in the user's words; a design
+    // whose value is refused, by the field.
+    const Row rows[] = {
+        {"Short.qndl", std::string(1000, 'x'), "It is not a Quendal design"},
+        {"BadTab.qndl", documentWith([](ProgramState& d) { d.selection.SysSelTabNum = 3; }), "It is not a Quendal design"},
+        {"Letter.qndl", text, "It is not a Quendal design"},
+        {"NoResistance.qndl", documentWith([](ProgramState& d) { d.speaker.RE2 = 0.0; }), "voice-coil resistance Re"},
+        {"Missing.qndl", {}, ""}};
     const std::string mine = path("Mine.qndl");
     bindTo(mine);
     change();
@@ -96,7 +104,8 @@ TEST_F(OpeningTest, WhatCannotBeOpenedLeavesTheDesignAsItWasAndSaysWhy) {
         } else {
             ASSERT_EQ(alerts.sheets.size(), 1u);
             EXPECT_NE(alerts.sheets[0].find("could not be opened"), std::string::npos);
-            EXPECT_NE(alerts.sheets[0].find("not a valid design document"), std::string::npos);
+            EXPECT_NE(alerts.sheets[0].find(row.says), std::string::npos) << alerts.sheets[0];
+            EXPECT_EQ(alerts.sheets[0].find("system tab"), std::string::npos) << alerts.sheets[0];
         }
     }
 }
@@ -210,7 +219,7 @@ TEST_F(OpeningTest, StationeryOpensAsUntitledBoundToNoFile) {
 
 TEST_F(OpeningTest, AFileOfAnotherKindChangesNothingButTwoBeeps) {
     const std::string before = encodeDesignDocument(state);
-    for (const char* name : {"notes.txt", "Loud.QNDL", "plain"}) {
+    for (const char* name : {"notes.txt", "Loud.QNDL.bak", "plain"}) {
         alerts.beeps = 0;
         put(path(name), documentWith([](ProgramState& d) { d.box.VB = 99.0; }));
         ClikOpenDocm(path(name));
@@ -224,9 +233,12 @@ TEST_F(OpeningTest, AFileOfAnotherKindChangesNothingButTwoBeeps) {
     EXPECT_TRUE(platform::isMenuItemEnabled(kFileMenu, 0));
 }
 
-TEST_F(OpeningTest, TheOpenDialogListsFoldersAndDesignFilesExactly) {
-    for (const char* listed : {"/d/a.qndl", "/d/a.qndlsta"}) EXPECT_TRUE(OpenDialogFilter(listed, false)) << listed;
-    for (const char* hidden : {"/d/a.QNDL", "/d/a.Qndlsta", "/d/a.qndl.bak", "/d/.qndl", "/d/qndl"})
+// Designs and stationery by their extension in any letter case, as they
+// are saved ("Sub.QNDL").
+TEST_F(OpeningTest, TheOpenDialogListsFoldersAndDesignFiles) {
+    for (const char* listed : {"/d/a.qndl", "/d/a.qndlsta", "/d/a.QNDL", "/d/a.Qndlsta"})
+        EXPECT_TRUE(OpenDialogFilter(listed, false)) << listed;
+    for (const char* hidden : {"/d/a.qndl.bak", "/d/.qndl", "/d/qndl", "/d/a.qndlst"})
         EXPECT_FALSE(OpenDialogFilter(hidden, false)) << hidden;
     EXPECT_TRUE(OpenDialogFilter("/d/sub.txt", true));
     OpenDialogFile();
@@ -234,9 +246,11 @@ TEST_F(OpeningTest, TheOpenDialogListsFoldersAndDesignFilesExactly) {
     documentDialogs.openFile(std::nullopt);  // cancelled: nothing
     EXPECT_EQ(state.shell.SelfOpenFlag, 0);
     OpenDialogFile();
-    documentDialogs.openFile(anotherDesign("Chosen.qndl"));
+    documentDialogs.openFile(anotherDesign("Chosen.QNDL"));
     waitForOpening();
     EXPECT_EQ(state.box.VB, 77.0);
+    EXPECT_EQ(platform::windowTitle(kResponseWindow), "Chosen.QNDL");  // a design, bound to its file
+    EXPECT_EQ(state.shell.FileOpenFlag, 1);
 }
 
 class HandoverDouble : public platform::DocumentHandoverService {

@@ -40,9 +40,12 @@ protected:
     std::optional<std::string> chosen;
 };
 
-TEST_F(QtDialogsTest, ASavedNameEndsInTheSuffixExactly) {
+// A name that ends in the suffix already, in any letter case, gets none.
+TEST_F(QtDialogsTest, ASavedNameEndsInTheSuffix) {
     EXPECT_EQ(saveAs("My.Box"), path("My.Box.qndl"));
-    EXPECT_EQ(saveAs("Loud.QNDL"), path("Loud.QNDL.qndl"));
+    EXPECT_EQ(saveAs("Sub.QNDL"), path("Sub.QNDL"));
+    EXPECT_EQ(saveAs("Sub.Qndl"), path("Sub.Qndl"));
+    EXPECT_EQ(saveAs("Loud.QNDL.bak"), path("Loud.QNDL.bak.qndl"));
     EXPECT_EQ(saveAs("Plain"), path("Plain.qndl"));
     EXPECT_EQ(saveAs("Done.qndl"), path("Done.qndl"));
 }
@@ -146,7 +149,7 @@ TEST_F(QtDialogsTest, TheOpenListShowsFoldersAndDesignFilesOnly) {
     const QModelIndex listed = list.mapFromSource(root);
     for (int row = 0; row < list.rowCount(listed); ++row) names << list.index(row, 0, listed).data().toString();
     names.sort();
-    EXPECT_EQ(names, (QStringList{"a.qndl", "b.qndlsta", "sub"}));
+    EXPECT_EQ(names, (QStringList{"a.qndl", "b.qndlsta", "c.QNDL", "sub"}));
 }
 
 }  // namespace

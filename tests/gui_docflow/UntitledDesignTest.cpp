@@ -430,22 +430,35 @@ TEST_F(UntitledDesignTest, SpeakerSelectOkLeadsBackToTheDesignsSystem) {
     EXPECT_FALSE(changed());
 }
 
-TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOverTheDesign) {
+// A document handed over while a sheet stands over the design waits for
+// it: the sheet stays with what is typed in it, and the document opens
+// once the sheet has closed, after the save question where the design has
+// changes.
+TEST_F(UntitledDesignTest, ADocumentHandedOverWaitsUntilTheSheetOverTheDesignHasClosed) {
     start(Kind::Untitled);
     ApplicationEventHandler(kMiscMenu, 5);
     ASSERT_TRUE(platform::windowExists(kInitialSetupSheet));
     const std::string other = path("Other.qndl");
     put(other, documentWith([](ProgramState& d) { d.shell.LVP = 35.0; }));
-    open(other);
+    // Long enough for several looks whether it may open.
+    const auto waited = [] {
+        QTest::qWait(400);
+        return state.document.WaitingDocuments.size() == 1;
+    };
+    ClikOpenDocm(other);
+    EXPECT_TRUE(waited());
+    EXPECT_TRUE(platform::windowExists(kInitialSetupSheet));
+    EXPECT_NE(state.shell.LVP, 35.0);
+    click(kInitialSetupSheet, 2);  // its Cancel
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.WaitingDocuments.empty() && state.document.FileOpenTimer == 0; }));
     EXPECT_FALSE(platform::windowExists(kInitialSetupSheet));
     EXPECT_EQ(state.shell.SheetWndFlag, 0);
     EXPECT_EQ(state.shell.InitSetSelFlag, 0);
     EXPECT_EQ(state.shell.InterceptEvHnd, 0);
-    EXPECT_EQ(state.shell.LVP, 35.0);  // the document's, not what the sheet's Cancel put back
+    EXPECT_EQ(state.shell.LVP, 35.0);  // the document's
 
-    // Over a changed design the sheet ends only with the question's answer:
-    // Cancel leaves it up with what was typed in it and gives it the keys
-    // back, Don't Save opens. Asked and answered with the mouse.
+    // Vent Design over a changed design keeps what was typed in it; its
+    // Cancel lets the document on, through the save question.
     changeThickness(33.0);
     ApplicationEventHandler(kOneVentMenu, 1);
     QWidget* diameter = platform::qt::controlWidget(kVentDesignSheet, kVentSizeField);
@@ -453,19 +466,15 @@ TEST_F(UntitledDesignTest, OpeningADocumentCancelsTheInitialSetupSheetStandingOv
     QTest::keyClick(diameter, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(diameter, "80");
     platform::setDocumentDialogService(nullptr);
-    const auto answer = [&other](const char* button) {
-        ReceiveHandedDocuments({other});
-        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == shown<QMessageBox>(); }));
-        clickButton(shown<QMessageBox>(), button);
-    };
-    answer("Cancel");
-    ASSERT_TRUE(QTest::qWaitFor([] { return platform::activeWindow() == kVentDesignSheet; }));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
-    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "805");
-    EXPECT_FALSE(platform::isMenuItemEnabled(kFileMenu, 0));  // the sheet's menus
-    answer("Don't Save");
-    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0 && !platform::windowExists(kVentDesignSheet); }));
-    EXPECT_EQ(state.shell.LVP, 35.0);
+    ReceiveHandedDocuments({other});
+    EXPECT_TRUE(waited());
+    EXPECT_EQ(shown<QMessageBox>(), nullptr);
+    ASSERT_TRUE(platform::windowExists(kVentDesignSheet));
+    EXPECT_EQ(platform::controlText(kVentDesignSheet, kVentSizeField), "80");
+    click(kVentDesignSheet, kVentCancelButton);
+    ASSERT_TRUE(QTest::qWaitFor([] { return shown<QMessageBox>() != nullptr; }));
+    clickButton(shown<QMessageBox>(), "Don't Save");
+    ASSERT_TRUE(QTest::qWaitFor([] { return state.document.FileOpenTimer == 0 && state.shell.LVP == 35.0; }));
 }
 
 // Whatever closes an unchanged design's windows ends the sheet or alert on
@@ -548,11 +557,8 @@ TEST_F(UntitledDesignTest, EveryRoadThatWritesTheDesignWritesItAsApplied) {
         {"Tessmir's save", saveOnSiblingsSheet(vocabulary::kFromTessmir, vocabulary::kShowSaveFileFromTessmir)},
         {"the driver database opening a file",
          saveOnSiblingsSheet(vocabulary::kFromOrvanel, vocabulary::kBootedByFileFromOrvanel)},
-        {"a document handed over",
-         [this] {
-             ClikOpenDocm(path("Other.qndl"));
-             documentDialogs.answer(SaveChangesAnswer::Save);
-         }},
+        // A document handed over waits until the sheet has closed: it asks
+        // nothing over it.
         {"Save", [] { ApplicationEventHandler(kFileMenu, 5); }},
         {"Save As",
          [this] {
@@ -643,7 +649,7 @@ TEST_F(UntitledDesignTest, TheConnectionSheetKeepsItsPickThroughASiblingsSaveTha
 }
 
 // An untitled design changed under a sheet that shows what the user has
-// not applied, and a document handed over: the question's Save asks where,
+// not applied, and File > Close: the question's Save asks where,
 // and that dialog cancelled leaves the sheet up, with its menus. Saved, the
 // sheet ends first and the design is written as applied.
 TEST_F(UntitledDesignTest, ASaveDialogCancelledLeavesTheSheetUp) {
@@ -657,7 +663,7 @@ TEST_F(UntitledDesignTest, ASaveDialogCancelledLeavesTheSheetUp) {
         const std::string applied = encodeDesignDocument(state);
         sheet.show();
         for (const char* target : {"", "Saved.qndl"}) {
-            ClikOpenDocm(path("Other.qndl"));
+            ApplicationEventHandler(kFileMenu, 3);
             documentDialogs.answer(SaveChangesAnswer::Save);
             documentDialogs.saveTo(*target != 0 ? std::optional(path(target)) : std::nullopt);
             EXPECT_EQ(sheetOpen(), *target == 0);

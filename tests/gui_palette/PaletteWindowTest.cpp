@@ -107,11 +107,19 @@ TEST_F(PaletteWindow, OpensBesideTheResponseWindowOrWhereItWasLeftAndAlwaysOnASc
 
     state.prefs.FastOpenFlag = 0;
     state.prefs.BoundsCheck = 1;
+    state.bounds.CstmWndBounds = rect(580, 100, 785, 490);  // clear of the response window
+    CustomFloatPalet();
+    placed = platform::windowBounds(kCustomPalette);
+    EXPECT_EQ(placed.left, 580);
+    EXPECT_EQ(placed.top, 100);
+
+    // A place over the response window (left on a larger screen, say) is
+    // not taken: the palette opens beside the response window.
     state.bounds.CstmWndBounds = rect(300, 200, 505, 590);
     CustomFloatPalet();
     placed = platform::windowBounds(kCustomPalette);
-    EXPECT_EQ(placed.left, 300);
-    EXPECT_EQ(placed.top, 200);
+    EXPECT_EQ(placed.left, response.left + 550);
+    EXPECT_EQ(placed.top, response.top);
 
     state.bounds.CstmWndBounds = rect(30000, 30000, 30205, 30390);  // a screen no longer there
     CustomFloatPalet();

@@ -3,6 +3,7 @@
 // whose design overflows; the stored design, preferences and page stay.
 #include "PaletteFixture.h"
 
+#include <cctype>
 #include <functional>
 
 #include "app/DesignDocument.h"
@@ -105,6 +106,13 @@ std::vector<Typed> everyNumberField() {
         {kDriver, defaultParamField(DriverField::PEMX), "500 W peak",
          "Pemax (Thermal Limit Power) is in watts: \"500 W peak\" is not taken.  ( A peak, max, program or music "
          "rating is not a thermal limit: the continuous (RMS) rating is. )", kUnit},
+        // A comma that is no decimal comma is told for what follows it, with
+        // no word of decimals.
+        {kDriver, defaultParamField(DriverField::PEMX), "100 W, peak",
+         "Pemax (Thermal Limit Power) is in watts: \"100 W, peak\" is not taken.  ( A peak, max, program or music "
+         "rating is not a thermal limit: the continuous (RMS) rating is. )", kUnit},
+        {kDriver, defaultParamField(DriverField::FS), "50,", "Fs (Free Air Resonance) is not a number.", kNoNumber},
+        {palette(1, 2, 2), 31, "47, 5", "Vb is not a number.", kNoNumber},
         {kDriver, defaultParamField(DriverField::PEMX), "100 W nom.",
          "Pemax (Thermal Limit Power) is in watts: \"100 W nom.\" is not taken.", kUnit},
         {kDriver, defaultParamField(DriverField::PEMX), "60 W (IEC 268-5)", "is in watts", kUnit},
@@ -146,7 +154,12 @@ TEST_P(TypedNumber, IsRefusedWithTheFieldsMessageAndNothingStoredChanges) {
     t.window.ok();
 
     ASSERT_EQ(dialogs.sheets.size(), 1u);
-    const bool comma = std::string_view(t.text).find(',') != std::string_view::npos;
+    // A comma between digits, where it may be a decimal comma.
+    const std::string_view text(t.text);
+    bool comma = false;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i)
+        comma = comma || (text[i] == ',' && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+                          std::isdigit(static_cast<unsigned char>(text[i + 1])));
     EXPECT_EQ(dialogs.sheets[0].title, t.title != nullptr ? t.title
                                        : comma            ? "ALERT!   Entered text is not a number."
                                                           : "ALERT!   Entered numerical value is too large.");

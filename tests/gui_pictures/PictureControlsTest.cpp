@@ -1,6 +1,9 @@
 // Drawings shown by the controls: image views and bevel buttons draw them
 // at their own size, the cross-hair is a cursor, the legend samples carry
 // their curves' colours.
+#include <cstdlib>
+
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QToolButton>
@@ -85,6 +88,50 @@ TEST_F(PictureControls, BevelButtonShowsTheArrowDrawingWithinItsFace) {
     EXPECT_GE(icon.width(), 16);  // as large as the face allows, not a thumbnail
     EXPECT_FALSE(platform::setControlImage(3, 10, "NoSuchArrow.png"));
     EXPECT_TRUE(button->icon().isNull());
+}
+
+// The arrows of System Select and the custom palette stand out from their
+// button's face in a dark style too: drawn in the button's light text
+// colour there, as designed (dark) on a light face.
+TEST_F(PictureControls, ArrowButtonsAreReadableInADarkStyle) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
+    // The lightness of the arrow's ink: its most opaque pixel.
+    const auto ink = [](const QToolButton* button) {
+        const QImage image = button->icon().pixmap(button->iconSize(), button->devicePixelRatioF()).toImage();
+        QRgb most = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > qAlpha(most)) most = image.pixel(x, y);
+        return QColor::fromRgba(most).lightness();
+    };
+    for (const char* arrow : {"SysSelBigArrow.png", "SysSelArrow.svg", "SpSelArrow.svg"})
+        for (const bool darkStyle : {true, false}) {
+            SCOPED_TRACE(std::string(arrow) + (darkStyle ? ", dark" : ", light"));
+            QApplication::setPalette(darkStyle ? dark : light);
+            openSelectWindow();
+            ASSERT_TRUE(platform::createControl(3, 10, ControlSpec(ControlKind::BevelButton, Rect16{450, 340, 470, 370})));
+            ASSERT_TRUE(platform::setControlImage(3, 10, arrow));
+            QToolButton* button = widget<QToolButton>(10);
+            ASSERT_NE(button, nullptr);
+            const int face = button->palette().color(QPalette::Button).lightness();
+            EXPECT_GE(std::abs(ink(button) - face), 96) << ink(button) << " on " << face;
+            platform::closeWindow(3);
+        }
+    // A style changed while the button shows: the arrow follows.
+    QApplication::setPalette(light);
+    openSelectWindow();
+    ASSERT_TRUE(platform::createControl(3, 10, ControlSpec(ControlKind::BevelButton, Rect16{450, 340, 470, 370})));
+    ASSERT_TRUE(platform::setControlImage(3, 10, "SysSelBigArrow.png"));
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+    QToolButton* button = widget<QToolButton>(10);
+    EXPECT_GE(ink(button) - button->palette().color(QPalette::Button).lightness(), 96);
+    QApplication::setPalette(light);
 }
 
 // Every button that shows a picture at one size shows the same icon, in a

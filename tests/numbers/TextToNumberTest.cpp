@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "model/TextToNumber.h"
 
@@ -51,9 +52,20 @@ TEST(TextToNumber, ATypedNumberIsNeverCutShort) {
     using enum FieldUnit;
     for (const char* text : {"1 000", "1_000", "3.2.1", "&H1G5", "&O78", "&X102", "0x1G2", "0x1G", "12,5", "&", "&H",
                              "0x", "&HZZ", "&H.5", "1.5 e3", "1.5e 3", "1.5e", "1.5e+", "1.5 E-3", "-0x64", "+&H10",
-                             "-&O17", "5 kHz, 3 dB"}) {
+                             "-&O17"}) {
         EXPECT_EQ(readTypedNumber(text, Hertz).kind, NumberTextKind::NotANumber) << text;
         EXPECT_FALSE(readTypedNumber(text, Hertz).otherUnit) << text;
+    }
+    // A comma between digits may be a decimal comma; one elsewhere is read
+    // past, and what follows is told for what it is (another unit here).
+    for (const auto& [text, decimal, other] : {std::tuple{"12,5", true, false}, std::tuple{"1,000 Hz", true, false},
+                                               std::tuple{"5 kHz, 3 dB", false, true}, std::tuple{"50,", false, false},
+                                               std::tuple{"50 Hz,", false, true}}) {
+        const TypedNumber typed = readTypedNumber(text, Hertz);
+        EXPECT_EQ(typed.kind, NumberTextKind::NotANumber) << text;
+        EXPECT_TRUE(typed.comma) << text;
+        EXPECT_EQ(typed.decimalComma, decimal) << text;
+        EXPECT_EQ(typed.otherUnit, other) << text;
     }
     EXPECT_EQ(readTypedNumber("&H" + std::string(300, 'F'), None).kind, NumberTextKind::TooLarge);
     EXPECT_EQ(readTypedNumber("&X" + std::string(1100, '1'), None).kind, NumberTextKind::TooLarge);

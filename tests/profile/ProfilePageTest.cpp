@@ -78,20 +78,27 @@ TEST_F(ProfileTest, AModelNameTooLongForItsBoxEndsInAnEllipsisInsideIt) {
     EXPECT_EQ(state.speaker.s_SP, "WWWWWWWWWWWWWWWWWWWWWWWW");
 }
 
-// The usable frequency range stays inside its box (410.5 to 476.5): set
-// smaller while that makes it fit, cut with an ellipsis beyond.
-TEST_F(ProfileTest, TheFrequencyRangeFitsItsBox) {
+// The usable frequency range is the driver's whole range, on the page and
+// printed: set smaller while that makes it fit its box (410.5 to 476.5),
+// down to 9 pt, and never cut; a longer one runs past the box.
+TEST_F(ProfileTest, TheFrequencyRangeIsDrawnWholeAndSetSmallerToFitItsBox) {
     closedBoxDesign();
-    for (const char* range : {"30 Hz - 3 kHz", "20 Hz - 20 kHz (on axis, 1 W)"}) {
-        provider.window.reset();
-        state.speaker.s_RANG = range;
-        SystemProfile();
-        const std::optional<RecordedElement> drawn = valueOn(110.0);
-        ASSERT_TRUE(drawn) << range;
-        EXPECT_LT(drawn->x0 + sansTextWidth(drawn->text, drawn->size), 476.0) << range;
-        EXPECT_LT(drawn->size, 12.0) << range;
-        EXPECT_EQ(drawn->text == range, std::string_view(range).size() < 20) << drawn->text;
-    }
+    const struct { const char* range; bool fits; } rows[] = {
+        {"30 Hz - 3 kHz", true}, {"35 Hz to 2 kHz", true}, {"20 Hz - 20 kHz (on axis, 1 W)", false}};
+    for (const auto& row : rows)
+        for (const uint8_t printed : {uint8_t{0}, uint8_t{1}}) {
+            SCOPED_TRACE(std::string(row.range) + (printed ? ", printed" : ""));
+            state.draw.DoPrint = printed;
+            surface().reset();
+            state.speaker.s_RANG = row.range;
+            SystemProfile();
+            const std::optional<RecordedElement> drawn = valueOn(110.0);
+            ASSERT_TRUE(drawn);
+            EXPECT_EQ(drawn->text, row.range);
+            EXPECT_EQ(drawn->x0 + sansTextWidth(drawn->text, drawn->size) < 476.5, row.fits);
+            EXPECT_LT(drawn->size, 12.0);
+            EXPECT_GE(drawn->size, 9.0);
+        }
 }
 
 TEST_F(ProfileTest, ScreenPageFillsTheFigureBoxesAndDrawsHairlines) {
