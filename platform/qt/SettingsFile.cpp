@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "platform/MacRomanText.h"
 
@@ -113,30 +114,46 @@ SettingsEntry valueOf(std::string_view v) {
     return e;
 }
 
+// One text for a key of a section, unlike that of any other pair.
+std::string placeKey(const std::string& section, const std::string& key) {
+    return std::to_string(section.size()) + ':' + section + key;
+}
+
 }  // namespace
 
 std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<SettingsEntry> entries;
+    // Where each key of each section stands in `entries`: a key given again
+    // is found at once, however many keys the file holds.
+    std::unordered_map<std::string, std::size_t> places;
     std::string section;
     std::size_t at = 0;
     const auto nextLine = [&]() {
         const std::size_t end = std::min(text.find('\n', at), text.size());
-        std::string line(text.substr(at, end - at));
+        std::string_view line = text.substr(at, end - at);
         at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         return line;
     };
+    // A backslash that ends a line (not itself escaped) carries the value on
+    // to the next. Only the run of backslashes at the end is counted.
+    const auto continues = [](const std::string& l) {
+        std::size_t n = 0;
+        while (n < l.size() && l[l.size() - 1 - n] == '\\') ++n;
+        return n % 2 == 1;
+    };
+    std::string line;
     while (at < text.size()) {
-        std::string line = nextLine();
-        // A backslash that ends a line (not itself escaped) carries the
-        // value on to the next.
-        const auto continues = [](const std::string& l) {
-            std::size_t n = 0;
-            while (n < l.size() && l[l.size() - 1 - n] == '\\') ++n;
-            return n % 2 == 1;
-        };
-        while (continues(line) && at < text.size()) line += '\n' + nextLine();
+        line = nextLine();
+        while (continues(line) && at < text.size()) {
+            line += '\n';
+            line += nextLine();
+        }
+        // One left at the end of the file carries the value on to nothing:
+        // it stands for nothing, and is not kept either, so that a line
+        // written after this one stays a line of its own.
+        if (continues(line)) line.pop_back();
         const std::string_view l = trimmed(line);
         if (l.empty() || l[0] == ';' || l[0] == '#') continue;
         if (l[0] == '[') {
@@ -152,11 +169,9 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
         e.key = std::string(trimmed(l.substr(0, equals)));
         e.raw = std::string(trimmed(l.substr(equals + 1)));
         // A key given twice holds what it was given last, in its first place.
-        const auto same = std::find_if(entries.begin(), entries.end(), [&](const SettingsEntry& o) {
-            return o.section == e.section && o.key == e.key;
-        });
-        if (same != entries.end()) *same = std::move(e);
-        else entries.push_back(std::move(e));
+        const auto [place, added] = places.try_emplace(placeKey(e.section, e.key), entries.size());
+        if (added) entries.push_back(std::move(e));
+        else entries[place->second] = std::move(e);
     }
     return entries;
 }
@@ -188,17 +203,30 @@ std::string settingsValueText(std::string_view text) {
 }
 
 std::string settingsText(const std::vector<SettingsEntry>& entries) {
-    std::vector<std::string> sections;
-    if (std::any_of(entries.begin(), entries.end(), [](const SettingsEntry& e) { return e.section.empty(); }))
-        sections.emplace_back();
-    for (const SettingsEntry& e : entries)
-        if (std::find(sections.begin(), sections.end(), e.section) == sections.end()) sections.push_back(e.section);
+    // The entries of each section, the sections in the order of their first
+    // entry, [General] first.
+    std::vector<std::vector<const SettingsEntry*>> groups;
+    std::unordered_map<std::string_view, std::size_t> groupOf;
+    if (std::any_of(entries.begin(), entries.end(), [](const SettingsEntry& e) { return e.section.empty(); })) {
+        groups.emplace_back();
+        groupOf.emplace(std::string_view(), 0);
+    }
+    for (const SettingsEntry& e : entries) {
+        const auto [group, added] = groupOf.try_emplace(e.section, groups.size());
+        if (added) groups.emplace_back();
+        groups[group->second].push_back(&e);
+    }
     std::string text;
-    for (const std::string& section : sections) {
+    for (const auto& group : groups) {
         if (!text.empty()) text += '\n';
+        const std::string& section = group.front()->section;
         text += '[' + (section.empty() ? std::string("General") : section) + "]\n";
-        for (const SettingsEntry& e : entries)
-            if (e.section == section) text += e.key + '=' + e.raw + '\n';
+        for (const SettingsEntry* e : group) {
+            text += e->key;
+            text += '=';
+            text += e->raw;
+            text += '\n';
+        }
     }
     return text;
 }

@@ -68,6 +68,23 @@ TEST(SettingsText, OtherSectionsAndLinesAreKeptAsTheyStand) {
     EXPECT_EQ(parseSettingsText(settingsText(entries)).size(), 3u);
 }
 
+// A hand-edited file whose last line ends in a lone backslash, with or
+// without its line end: the value reads without it, and a key the program
+// adds after that line is a line of its own when the file is read again.
+TEST(SettingsText, ABackslashEndingTheFileDoesNotSwallowTheKeyWrittenAfterIt) {
+    for (const char* end : {"Note=by hand\\", "Note=by hand\\\n", "Note=by hand\\\r\n", "Note=by\\\nhand\\"}) {
+        auto entries = parseSettingsText(std::string("[General]\n") + end);
+        ASSERT_EQ(entries.size(), 1u) << end;
+        const std::vector<std::string> note = entries[0].texts;
+        entries.push_back({"", "PortThickness", settingsValueText("18.5"), {"18.5"}});
+        const auto again = parseSettingsText(settingsText(entries));
+        ASSERT_EQ(again.size(), 2u) << settingsText(entries);
+        EXPECT_EQ(again[0].texts, note) << end;
+        EXPECT_EQ(again[1].key, "PortThickness") << end;
+        EXPECT_EQ(again[1].texts, std::vector<std::string>{"18.5"}) << end;
+    }
+}
+
 // Any text, with every ASCII character in turn and the hard cases, reads
 // back as itself once written.
 TEST(SettingsText, EveryTextWrittenReadsBackAsItself) {
