@@ -116,9 +116,14 @@ TEST(SettingsFile, IsReplacedWholeThroughTheUsersLinkAndInFoldersMadeForIt) {
     EXPECT_EQ(readSettingsFile(fresh), std::string());
     EXPECT_EQ(replaceSettingsFile(fresh, "[General]\nA=1\n"), SettingsWrite::Written);
     EXPECT_EQ(fileText(fresh), "[General]\nA=1\n");
-    struct stat made {};
-    ASSERT_EQ(::stat((root + "/config").c_str(), &made), 0);
-    EXPECT_EQ(made.st_mode & 0777, 0700u);
+    for (const char* place : {"/config", "/config/Keldrith"}) {
+        struct stat made {};
+        ASSERT_EQ(::stat((root + place).c_str(), &made), 0);
+        EXPECT_EQ(made.st_mode & 0777, 0700u) << place;
+    }
+    struct stat file {};
+    ASSERT_EQ(::stat(fresh.c_str(), &file), 0);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
 
     // A link to the user's own file: the file is replaced, keeping its
     // permissions, and the link stays; nothing is left beside it.
@@ -135,14 +140,21 @@ TEST(SettingsFile, IsReplacedWholeThroughTheUsersLinkAndInFoldersMadeForIt) {
     ASSERT_EQ(::stat(real.c_str(), &kept), 0);
     EXPECT_EQ(kept.st_mode & 0777, 0640u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "/kept"), {}), 1);
+}
 
-    // A file the user made read-only stays as it is (the superuser may
-    // write any file: nothing to see then).
-    if (::geteuid() != 0) {
-        ASSERT_EQ(::chmod(real.c_str(), 0440), 0);
-        EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=3\n"), SettingsWrite::Failed);
-        EXPECT_EQ(fileText(real), "[General]\nA=2\n");
-    }
+// A file the user made read-only, reached through the user's link, stays
+// as it is.
+TEST(SettingsFile, AFileTheUserMadeReadOnlyStaysAsItIs) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string real = folder.path().toStdString() + "/settings.ini", link = folder.path().toStdString() + "/Quendal.ini";
+    std::ofstream(real) << "[General]\nA=2\n";
+    std::filesystem::create_symlink(real, link);
+    ASSERT_EQ(::chmod(real.c_str(), 0440), 0);
+    if (::access(real.c_str(), W_OK) == 0) GTEST_SKIP() << "this user (the superuser) may write read-only files";
+    EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=3\n"), SettingsWrite::Failed);
+    EXPECT_EQ(fileText(real), "[General]\nA=2\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()), {}), 2);
 }
 
 }  // namespace
