@@ -133,7 +133,7 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
         std::string_view line = text.substr(at, end - at);
         at = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         return line;
     };
     // A backslash that ends a line (not itself escaped) carries the value on
@@ -151,9 +151,10 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
             line += nextLine();
         }
         // One left at the end of the file carries the value on to nothing:
-        // it stands for nothing, and is not kept either, so that a line
-        // written after this one stays a line of its own.
-        if (continues(line)) line.pop_back();
+        // it stands for nothing, and is not kept either (nor a line end's
+        // carriage return before it), so that a line written after this one
+        // stays a line of its own and the value reads the same once written.
+        while (!line.empty() && (continues(line) || line.back() == '\r')) line.pop_back();
         const std::string_view l = trimmed(line);
         if (l.empty() || l[0] == ';' || l[0] == '#') continue;
         if (l[0] == '[') {
