@@ -7,8 +7,8 @@
 //   fuzz_<reader> [-max_total_time=S] [-runs=N] [-max_len=N] [-seed=N]
 //                 [-timeout=S] [-artifact_prefix=P] FOLDER|FILE...
 //
-// QUENDAL_FUZZ_SECONDS, when set, takes the place of -max_total_time: CI
-// runs each target for a few seconds, a person for as long as they like.
+// CI runs each target for a few seconds (QUENDAL_FUZZ_SECONDS of the build),
+// a person for as long as they like.
 // An input that takes longer than -timeout seconds (1 unless given) of
 // processor time, or ten times that on the clock, that
 // crashes or that a sanitizer reports ends the run with a failure; the
@@ -260,7 +260,6 @@ bool parse(int argc, char** argv, Options& o) {
             return false;
         } else o.corpus.push_back(a);
     }
-    if (const char* seconds = std::getenv("QUENDAL_FUZZ_SECONDS")) o.seconds = std::atof(seconds);
     return true;
 }
 
