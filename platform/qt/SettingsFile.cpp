@@ -138,7 +138,7 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
     };
     // A backslash that ends a line (not itself escaped) carries the value on
     // to the next. Only the run of backslashes at the end is counted.
-    const auto continues = [](const std::string& l) {
+    const auto continues = [](std::string_view l) {
         std::size_t n = 0;
         while (n < l.size() && l[l.size() - 1 - n] == '\\') ++n;
         return n % 2 == 1;
@@ -165,10 +165,15 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
         }
         const std::size_t equals = l.find('=');
         if (equals == std::string_view::npos) continue;
-        SettingsEntry e = valueOf(trimmed(l.substr(equals + 1)));
+        std::string_view value = trimmed(l.substr(equals + 1));
+        // A lone backslash that blanks parted from the line's end escapes
+        // nothing: dropped, so that it does not carry the value on to the
+        // next line once written back.
+        if (continues(value)) value.remove_suffix(1);
+        SettingsEntry e = valueOf(value);
         e.section = section;
         e.key = std::string(trimmed(l.substr(0, equals)));
-        e.raw = std::string(trimmed(l.substr(equals + 1)));
+        e.raw = std::string(value);
         // A key given twice holds what it was given last, in its first place.
         const auto [place, added] = places.try_emplace(placeKey(e.section, e.key), entries.size());
         if (added) entries.push_back(std::move(e));

@@ -69,12 +69,13 @@ TEST(SettingsText, OtherSectionsAndLinesAreKeptAsTheyStand) {
 }
 
 // A hand-edited file whose last line ends in a lone backslash, with or
-// without its line end, or in carriage returns: the value reads without
-// them, and reads the same once written, with a key the program adds after
-// that line a line of its own when the file is read again.
+// without its line end, before blanks, or in carriage returns: the value
+// reads without them, and reads the same once written, with a key the
+// program adds after that line a line of its own when the file is read
+// again.
 TEST(SettingsText, ABackslashEndingTheFileDoesNotSwallowTheKeyWrittenAfterIt) {
     for (const char* end : {"Note=by hand\\", "Note=by hand\\\n", "Note=by hand\\\r\n", "Note=by\\\nhand\\",
-                            "Note=by hand\r\\", "Note=by hand\r\r\n"}) {
+                            "Note=by hand\r\\", "Note=by hand\r\r\n", "Note=by hand\\ ", "Note=by hand\\\t\n"}) {
         auto entries = parseSettingsText(std::string("[General]\n") + end);
         ASSERT_EQ(entries.size(), 1u) << end;
         const std::vector<std::string> note = entries[0].texts;
