@@ -114,9 +114,30 @@ SettingsEntry valueOf(std::string_view v) {
     return e;
 }
 
+// The sections met so far, each name held once and numbered (0 is
+// [General]): a section given again is the same one, found by one look at
+// its name, and its entries share the name.
+class Sections {
+public:
+    std::size_t of(std::string_view name) {
+        if (name.empty() || name == "General") return 0;
+        if (const auto found = numbers_.find(name); found != numbers_.end()) return found->second;
+        names_.emplace_back(name);
+        numbers_.emplace(names_.back().view(), names_.size() - 1);
+        return names_.size() - 1;
+    }
+    const SectionName& name(std::size_t number) const { return names_[number]; }
+
+private:
+    std::vector<SectionName> names_{SectionName()};
+    std::unordered_map<std::string_view, std::size_t> numbers_;  // views of the names held
+};
+
 // One text for a key of a section, unlike that of any other pair.
-std::string placeKey(const std::string& section, const std::string& key) {
-    return std::to_string(section.size()) + ':' + section + key;
+std::string placeKey(std::size_t section, std::string_view key) {
+    std::string place = std::to_string(section) + ':';
+    place.append(key);
+    return place;
 }
 
 }  // namespace
@@ -127,7 +148,8 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
     // Where each key of each section stands in `entries`: a key given again
     // is found at once, however many keys the file holds.
     std::unordered_map<std::string, std::size_t> places;
-    std::string section;
+    Sections sections;
+    std::size_t section = 0;
     std::size_t at = 0;
     const auto nextLine = [&]() {
         const std::size_t end = std::min(text.find('\n', at), text.size());
@@ -160,22 +182,25 @@ std::vector<SettingsEntry> parseSettingsText(std::string_view text) {
         if (l[0] == '[') {
             const std::size_t close = l.find(']');
             const std::string_view name = l.substr(1, close == std::string_view::npos ? l.size() - 1 : close - 1);
-            section = name == "General" ? std::string() : std::string(name);
+            section = sections.of(name);
             continue;
         }
         const std::size_t equals = l.find('=');
         if (equals == std::string_view::npos) continue;
-        std::string_view value = trimmed(l.substr(equals + 1));
-        // A lone backslash that blanks parted from the line's end escapes
-        // nothing: dropped, so that it does not carry the value on to the
-        // next line once written back.
-        if (continues(value)) value.remove_suffix(1);
+        // What ends the value and would not read the same once written
+        // back is dropped: blanks and carriage returns, which a line's end
+        // drops, and a lone backslash, which escapes nothing there but would
+        // carry the value on to the next line.
+        std::string_view value = l.substr(equals + 1);
+        while (!value.empty() && (isBlank(value.back()) || value.back() == '\r' || continues(value)))
+            value.remove_suffix(1);
+        value = trimmed(value);
         SettingsEntry e = valueOf(value);
-        e.section = section;
+        e.section = sections.name(section);
         e.key = std::string(trimmed(l.substr(0, equals)));
         e.raw = std::string(value);
         // A key given twice holds what it was given last, in its first place.
-        const auto [place, added] = places.try_emplace(placeKey(e.section, e.key), entries.size());
+        const auto [place, added] = places.try_emplace(placeKey(section, e.key), entries.size());
         if (added) entries.push_back(std::move(e));
         else entries[place->second] = std::move(e);
     }
@@ -210,23 +235,31 @@ std::string settingsValueText(std::string_view text) {
 
 std::string settingsText(const std::vector<SettingsEntry>& entries) {
     // The entries of each section, the sections in the order of their first
-    // entry, [General] first.
+    // entry, [General] first. A section's name is looked at once for each
+    // copy of it, not once for each entry that shares it.
     std::vector<std::vector<const SettingsEntry*>> groups;
-    std::unordered_map<std::string_view, std::size_t> groupOf;
+    std::unordered_map<const void*, std::size_t> groupOfCopy;
+    std::unordered_map<std::string_view, std::size_t> groupOfName;
     if (std::any_of(entries.begin(), entries.end(), [](const SettingsEntry& e) { return e.section.empty(); })) {
         groups.emplace_back();
-        groupOf.emplace(std::string_view(), 0);
+        groupOfName.emplace(std::string_view(), 0);
     }
     for (const SettingsEntry& e : entries) {
-        const auto [group, added] = groupOf.try_emplace(e.section, groups.size());
-        if (added) groups.emplace_back();
-        groups[group->second].push_back(&e);
+        auto copy = groupOfCopy.find(e.section.identity());
+        if (copy == groupOfCopy.end()) {
+            const auto [named, added] = groupOfName.try_emplace(e.section.view(), groups.size());
+            if (added) groups.emplace_back();
+            copy = groupOfCopy.emplace(e.section.identity(), named->second).first;
+        }
+        groups[copy->second].push_back(&e);
     }
     std::string text;
     for (const auto& group : groups) {
         if (!text.empty()) text += '\n';
-        const std::string& section = group.front()->section;
-        text += '[' + (section.empty() ? std::string("General") : section) + "]\n";
+        const std::string_view section = group.front()->section.view();
+        text += '[';
+        text += section.empty() ? std::string_view("General") : section;
+        text += "]\n";
         for (const SettingsEntry* e : group) {
             text += e->key;
             text += '=';

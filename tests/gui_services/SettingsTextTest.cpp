@@ -75,7 +75,7 @@ TEST(SettingsText, OtherSectionsAndLinesAreKeptAsTheyStand) {
 // again.
 TEST(SettingsText, ABackslashEndingTheFileDoesNotSwallowTheKeyWrittenAfterIt) {
     for (const char* end : {"Note=by hand\\", "Note=by hand\\\n", "Note=by hand\\\r\n", "Note=by\\\nhand\\",
-                            "Note=by hand\r\\", "Note=by hand\r\r\n", "Note=by hand\\ ", "Note=by hand\\\t\n"}) {
+                            "Note=by hand\r\\", "Note=by hand\r\r\n", "Note=by hand\\ ", "Note=by hand\\\t\n", "Note=by hand\r \n"}) {
         auto entries = parseSettingsText(std::string("[General]\n") + end);
         ASSERT_EQ(entries.size(), 1u) << end;
         const std::vector<std::string> note = entries[0].texts;
