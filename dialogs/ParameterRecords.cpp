@@ -236,7 +236,9 @@ std::optional<std::string> GetClipBoardHandle() {
 }
 
 bool GetClipBoardText(const std::string& block) {
-    if (platform::unicodeFromUtf8(block).size() >= kClipTextLimit) return false;
+    // A character takes at most four bytes: a block of four times the
+    // limit holds too many, without a look at each.
+    if (block.size() >= 4 * kClipTextLimit || platform::unicodeFromUtf8(block).size() >= kClipTextLimit) return false;
     state.messages.ClipText = block;
     return true;
 }

@@ -61,33 +61,37 @@ QByteArray encodeDocumentList(const std::vector<std::string>& paths) {
     return frame;
 }
 
-std::optional<std::vector<std::string>> decodeDocumentList(const QByteArray& bytes, bool& bad) {
-    bad = false;
-    const qsizetype known = std::min<qsizetype>(bytes.size(), 4);
-    if (std::memcmp(bytes.constData(), kMagic, std::size_t(known)) != 0 || bytes.size() > kFrameLimit) {
-        bad = true;
-        return std::nullopt;
+DocumentListReader::Status DocumentListReader::take(QByteArrayView bytes) {
+    if (status_ != Status::More) return status_;
+    if (bytes_.size() + bytes.size() > kFrameLimit) return status_ = Status::Bad;
+    bytes_.append(bytes);
+    const qsizetype known = std::min<qsizetype>(bytes_.size(), 4);
+    if (std::memcmp(bytes_.constData(), kMagic, std::size_t(known)) != 0) return status_ = Status::Bad;
+    if (at_ == 0) {
+        qsizetype at = 4;
+        if (bytes_.size() < 4 || !readNumber(bytes_, at, count_)) return status_;
+        if (count_ > kMaxPaths) return status_ = Status::Bad;
+        at_ = at;
     }
-    qsizetype at = 4;
-    quint32 count = 0;
-    if (bytes.size() < 4 || !readNumber(bytes, at, count)) return std::nullopt;
-    if (count > kMaxPaths) {
-        bad = true;
-        return std::nullopt;
-    }
-    std::vector<std::string> paths;
-    for (quint32 i = 0; i < count; ++i) {
+    while (paths_.size() < count_) {
+        qsizetype at = at_;
         quint32 length = 0;
-        if (!readNumber(bytes, at, length)) return std::nullopt;
-        if (length > kMaxPathBytes) {
-            bad = true;
-            return std::nullopt;
-        }
-        if (bytes.size() - at < qsizetype(length)) return std::nullopt;
-        paths.emplace_back(bytes.constData() + at, std::size_t(length));
-        at += length;
+        if (!readNumber(bytes_, at, length)) return status_;
+        if (length > kMaxPathBytes) return status_ = Status::Bad;
+        if (bytes_.size() - at < qsizetype(length)) return status_;
+        paths_.emplace_back(bytes_.constData() + at, std::size_t(length));
+        at_ = at + qsizetype(length);
     }
-    return paths;
+    bytes_.clear();
+    return status_ = Status::Whole;
+}
+
+std::optional<std::vector<std::string>> decodeDocumentList(const QByteArray& bytes, bool& bad) {
+    DocumentListReader reader;
+    const DocumentListReader::Status status = reader.take(bytes);
+    bad = status == DocumentListReader::Status::Bad;
+    if (status != DocumentListReader::Status::Whole) return std::nullopt;
+    return reader.paths();
 }
 
 LocalDocumentHandover::LocalDocumentHandover() = default;
@@ -187,12 +191,13 @@ bool LocalDocumentHandover::send(const std::string& socketPath, const std::vecto
 
 void LocalDocumentHandover::acceptConnections() {
     held_.takeFrom(server_, [this](QLocalSocket* socket) {
-        auto buffer = std::make_shared<QByteArray>();
-        auto readList = [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            bool bad = false;
-            std::optional<std::vector<std::string>> paths = decodeDocumentList(*buffer, bad);
-            if (!paths && !bad) return;  // more to come
+        auto reader = std::make_shared<DocumentListReader>();
+        auto readList = [this, socket, reader] {
+            if (reader->status() != DocumentListReader::Status::More) return;  // answered already
+            const DocumentListReader::Status status = reader->take(socket->readAll());
+            if (status == DocumentListReader::Status::More) return;  // more to come
+            std::optional<std::vector<std::string>> paths;
+            if (status == DocumentListReader::Status::Whole) paths = reader->paths();
             // A sender that has closed gave up waiting for the answer (this
             // program was busy) and opens the documents itself: they are not
             // opened here a second time.
@@ -202,7 +207,6 @@ void LocalDocumentHandover::acceptConnections() {
                 socket->flush();
             }
             socket->disconnectFromServer();
-            buffer->clear();
             if (paths && receiver_) {
                 const DocumentReceiver receiver = receiver_;
                 receiver(*paths);

@@ -45,6 +45,28 @@ QByteArray encodeDocumentList(const std::vector<std::string>& paths);
 // for bytes that are no frame or exceed the limits.
 std::optional<std::vector<std::string>> decodeDocumentList(const QByteArray& bytes, bool& bad);
 
+// A frame read as its bytes arrive, in pieces of any size: each byte is
+// looked at once, so a frame brought a byte at a time costs no more than
+// one brought whole. Bytes beyond the frame's limit are refused as they
+// come, before more is kept.
+class DocumentListReader {
+public:
+    enum class Status { More, Whole, Bad };
+    // Takes the next bytes; once the frame is whole or bad, the verdict
+    // stays and further bytes are not looked at.
+    Status take(QByteArrayView bytes);
+    Status status() const { return status_; }
+    // The paths of the whole frame.
+    const std::vector<std::string>& paths() const { return paths_; }
+
+private:
+    Status status_ = Status::More;
+    QByteArray bytes_;
+    qsizetype at_ = 0;     // the first byte not yet read into paths_
+    quint32 count_ = 0;    // the paths the frame says it holds, once at_ > 0
+    std::vector<std::string> paths_;
+};
+
 class LocalDocumentHandover : public QObject, public DocumentHandoverService {
 public:
     LocalDocumentHandover();

@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTextStream>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -60,26 +59,34 @@ bool isOurSocket(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode) && info.st_uid == ::getuid();
 }
 
-// The Exec line of a desktop entry as a command, without its field codes.
+// Far larger than any desktop entry; a larger file is not read.
+constexpr qint64 kDesktopEntryLimit = 1 << 20;  // bytes
+
 std::optional<QStringList> desktopEntryCommand(const QString& file) {
-    // Read whole first, never waiting: a pipe named like an entry is refused.
-    constexpr std::size_t kLargestEntry = 64 * 1024;  // bytes read of a desktop entry
+    // Read whole first, never waiting: a pipe named like an entry is refused,
+    // and so is an entry over the limit.
     std::string bytes, reason;
-    if (!readWholeFile(QFile::encodeName(file).toStdString(), Opening::UserFile, kLargestEntry, bytes, reason))
+    if (!readWholeFile(QFile::encodeName(file).toStdString(), Opening::UserFile, std::size_t(kDesktopEntryLimit),
+                       bytes, reason))
         return std::nullopt;
-    QByteArray text(bytes.data(), qsizetype(bytes.size()));
-    QTextStream in(&text);
+    return commandOfDesktopEntry(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
+
+}  // namespace
+
+std::optional<QStringList> commandOfDesktopEntry(QByteArrayView text) {
+    const QString whole = QString::fromUtf8(text);
     bool mainGroup = false;
     QString exec;
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
+    for (const QStringView untrimmed : QStringView(whole).split(QLatin1Char('\n'))) {
+        const QStringView line = untrimmed.trimmed();
         if (line.startsWith(QLatin1Char('['))) {
             mainGroup = line == QLatin1String("[Desktop Entry]");
             continue;
         }
         if (!mainGroup) continue;
         if (line == QLatin1String("Hidden=true")) return std::nullopt;
-        if (line.startsWith(QLatin1String("Exec="))) exec = line.mid(5);
+        if (line.startsWith(QLatin1String("Exec="))) exec = line.mid(5).toString();
     }
     QStringList command;
     for (const QString& argument : QProcess::splitCommand(exec)) {
@@ -92,8 +99,6 @@ std::optional<QStringList> desktopEntryCommand(const QString& file) {
     if (command.isEmpty()) return std::nullopt;
     return command;
 }
-
-}  // namespace
 
 std::string messageFolder() { return privateRuntimeFolder(kFolderName); }
 

@@ -48,10 +48,15 @@ std::optional<AppMessage> decodeFrame(const QByteArray& bytes);
 // without the one of process `ownPid`: full paths.
 std::vector<std::string> endpointsOf(std::string_view application, int64_t ownPid);
 
+// The command of a desktop entry's text: its Exec line in the group
+// "[Desktop Entry]", without the field codes; nothing for an entry hidden
+// or without one.
+std::optional<QStringList> commandOfDesktopEntry(QByteArrayView text);
+
 // The command that starts a sibling: the Exec line of its desktop entry
 // ("Name.desktop" or "name.desktop" in the desktop's application folders),
 // else its executable on the PATH; nothing when neither exists. A trailing
-// ".app" of the name is dropped.
+// ".app" of the name is dropped. An entry of more than 1 MiB is not read.
 std::optional<QStringList> siblingCommand(std::string_view name);
 
 class LocalMessages : public QObject, public MessageService {

@@ -137,6 +137,10 @@ void stopAllZipChecks();
 // the shell services the program uses.
 void installShellServices();
 NetworkService& layerNetwork();
+// How long the desktop's opener is watched for its end (30 s; tests
+// shorten it): an opener that ends in failure later than that reports
+// nothing, having handed the URL to a program that has it now.
+void setOpenerWatch(int ms);
 // Makes the layer's worker threads read archives for checkZipAway.
 void installZipChecks();
 

@@ -8,6 +8,7 @@
 // a named pipe, a device, a folder or a socket there is never opened.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +16,30 @@
 
 namespace quendal::platform::qt {
 
+// The name of a section. The entries of one section share one copy of it,
+// so that a long name costs its reading once, not once for each entry.
+class SectionName {
+public:
+    SectionName() = default;
+    SectionName(std::string_view name)
+        : name_(name.empty() ? nullptr : std::make_shared<const std::string>(name)) {}
+    SectionName(const std::string& name) : SectionName(std::string_view(name)) {}
+    SectionName(const char* name) : SectionName(std::string_view(name)) {}
+    std::string_view view() const { return name_ ? std::string_view(*name_) : std::string_view(); }
+    bool empty() const { return view().empty(); }
+    // The copy of the name: the same for the entries that share it.
+    const void* identity() const { return name_.get(); }
+    friend bool operator==(const SectionName& a, const SectionName& b) { return a.name_ == b.name_ || a.view() == b.view(); }
+
+private:
+    std::shared_ptr<const std::string> name_;
+};
+
 // One line of the file. `raw` is the value as the file holds it, written
 // back as it stands while the key is not set anew; `texts` is what it reads
 // as: one text, or the parts of a list ("30, 12, 420, 560" unquoted).
 struct SettingsEntry {
-    std::string section;  // empty for [General]
+    SectionName section;  // empty for [General]
     std::string key;
     std::string raw;
     std::vector<std::string> texts;

@@ -176,6 +176,7 @@ public:
 // foreground (a browser), and how that program ends later says nothing
 // about the opening.
 constexpr int kOpenerWatch = 30000;
+int gOpenerWatch = kOpenerWatch;
 
 // Runs the desktop's opener on the URL as a child process of its own and
 // lets its exit status decide: 0 opened; any other (2 no such file, 3 no
@@ -206,7 +207,7 @@ bool runOpener(const QUrl& url, std::function<void()> failed) {
         report();
         process->deleteLater();
     });
-    QTimer::singleShot(kOpenerWatch, process, [watched] { *watched = {}; });
+    QTimer::singleShot(gOpenerWatch, process, [watched] { *watched = {}; });
     process->start();
     return true;
 }
@@ -236,6 +237,8 @@ DesktopFiles gFiles;
 DesktopHandlers gDesktop;
 
 }  // namespace
+
+void setOpenerWatch(int ms) { gOpenerWatch = ms > 0 ? ms : kOpenerWatch; }
 
 void installShellServices() { registerLayerServices(&gPreferences, &gFiles, &gDesktop, &layerNetwork()); }
 

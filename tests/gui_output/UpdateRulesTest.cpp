@@ -49,7 +49,7 @@ TEST(VersionRule, TheVersionShownIsItsFirstLineWithoutControlCharacters) {
 
 TEST(DownloadName, OnlyOneNameInOneFolderIsTaken) {
     for (const char* name : {"Quendal.zip", "Quendal 2.zip", "..zip"}) EXPECT_TRUE(IsPlainFileName(name)) << name;
-    for (const char* name : {"", ".", "..", "../Quendal.zip", "/etc/passwd", "a/b"}) EXPECT_FALSE(IsPlainFileName(name)) << name;
+    for (const char* name : {"", ".", "..", "../Quendal.zip", "/outside/Quendal.zip", "a/b"}) EXPECT_FALSE(IsPlainFileName(name)) << name;
 }
 
 TEST(SnapshotName, JoinsModelTitleAndNumberAsOneFileName) {

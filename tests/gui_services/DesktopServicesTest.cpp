@@ -10,13 +10,16 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/socket.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -192,29 +195,52 @@ struct ScopedEnv {
 };
 
 // The opener runs beside the program, the call returns at once, and only
-// an opener that ends in failure brings the failure, from the event loop.
-// The test's opener, alone on the PATH, notes its arguments and after a
-// pause ends with the row's exit status (3 "no method available").
+// an opener that ends in failure or crashes brings the failure, from the
+// event loop. The test's opener, alone on the PATH, notes its arguments and
+// after a pause ends as the row says (3 "no method available").
 TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
     const std::string manual = FileURL{"/opt/quendal/Help/Quendal Manual.html"}.text();
-    for (const int exitStatus : {0, 3, 4}) {
-        const std::string bin = tempPath("bin") + std::to_string(exitStatus);
+    // How the opener ends, and whether that is a failure: its exit status,
+    // or a crash.
+    const struct { const char* end; bool fails; } rows[] = {
+        {"exit 0", false}, {"exit 3", true}, {"exit 4", true}, {"kill -SEGV $$", true}};
+    int row = 0;
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.end);
+        const std::string bin = tempPath("bin") + std::to_string(++row);
         std::filesystem::create_directories(bin);
         std::ofstream(bin + "/xdg-open") << "#!/bin/sh\necho \"$#\" \"$1\" > " << bin << "/given\n/bin/sleep 0.3\n"
-                                         << ": > " << bin << "/ended\nexit " << exitStatus << "\n";
+                                         << ": > " << bin << "/ended\n" << r.end << "\n";
         std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
         ScopedEnv path("PATH", bin);
         bool failed = false;
         ASSERT_TRUE(platform::desktop().openUrl(manual, [&failed] { failed = true; }));
         EXPECT_FALSE(failed) << "never from inside the call";
         ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
-        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, exitStatus == 0 ? 300 : 10000), exitStatus != 0);
+        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, r.fails ? 10000 : 300), r.fails);
         std::ifstream given(bin + "/given");  // one argument, the URL with its blank escaped
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(given), {}), "1 file:///opt/quendal/Help/Quendal%20Manual.html\n");
     }
     ScopedEnv nowhere("PATH", tempPath("empty"));  // no opener: nothing takes it, at once
     EXPECT_FALSE(platform::desktop().openUrl(manual, [] {}));
     EXPECT_FALSE(platform::desktop().screenAreas().empty());
+}
+
+// An opener still running when its watch ends (30 s, here shortened) has
+// handed the URL to a program it waits for: its failing end later says
+// nothing about the opening, and no alert follows.
+TEST_F(DesktopServicesTest, AnOpenerThatFailsAfterItsWatchReportsNothing) {
+    const std::string bin = tempPath("bin");
+    std::filesystem::create_directories(bin);
+    std::ofstream(bin + "/xdg-open") << "#!/bin/sh\n/bin/sleep 0.8\n: > " << bin << "/ended\nexit 4\n";
+    std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
+    ScopedEnv path("PATH", bin);
+    platform::qt::setOpenerWatch(200);
+    bool failed = false;
+    ASSERT_TRUE(platform::desktop().openUrl("https://keldrith.example/", [&failed] { failed = true; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
+    EXPECT_FALSE(QTest::qWaitFor([&] { return failed; }, 1000));
+    platform::qt::setOpenerWatch(0);
 }
 
 TEST_F(DesktopServicesTest, DownloadsFolderComesFromTheUserDirsElseHomeDownloads) {
@@ -315,6 +341,76 @@ TEST_F(DesktopServicesTest, ASettingsFileLinkedToAPipeOrADeviceLeavesTheNodeAsIt
     platform::preferenceStore().setIdentity("Keldrith", "Quendal");  // the next use opens the file anew
 }
 
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The program's thickness, then comment lines up to `bytes` in all.
+std::string settingsFileOf(std::size_t bytes) {
+    std::string text = "[General]\nPortThickness=18.5\n";
+    while (text.size() < bytes) {
+        const std::size_t line = std::min<std::size_t>(bytes - text.size(), 80);
+        if (line > 1) text.append(";").append(line - 2, 'x');
+        text += '\n';
+    }
+    return text;
+}
+
+// A settings file of 1 MiB is the program's; one a byte larger is not: the
+// start reads nothing from it, and no change replaces it (each write says
+// it failed), so that whatever it holds is kept.
+TEST_F(DesktopServicesTest, ASettingsFileOverOneMebibyteIsNeitherReadNorReplaced) {
+    const std::string config = folder.path().toStdString() + "/config";
+    const std::string file = config + "/Keldrith/Quendal.ini";
+    ScopedEnv configHome("XDG_CONFIG_HOME", config);
+    for (const std::size_t bytes : {std::size_t(1) << 20, (std::size_t(1) << 20) + 1}) {
+        const bool ours = bytes <= (std::size_t(1) << 20);
+        SCOPED_TRACE(bytes);
+        std::filesystem::create_directories(config + "/Keldrith");
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << settingsFileOf(bytes);
+        ASSERT_EQ(std::filesystem::file_size(file), bytes);
+        platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+        resetState();
+        LoadPrefs();
+        EXPECT_EQ(state.power.PortThickness, ours ? 18.5 : 20.0);
+        state.power.PortThickness = 25.0;
+        EXPECT_EQ(SaveChangedPrefs(), ours);
+        EXPECT_EQ(SavePrefs(), ours);
+        const std::string text = fileText(file);
+        EXPECT_EQ(text.find("PortThickness=25\n") != std::string::npos, ours);
+        if (!ours) {
+            EXPECT_TRUE(text == settingsFileOf(bytes));
+        }
+    }
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");  // the next use opens the file anew
+}
+
+// A settings file the user may not read: nothing is read from it and no
+// change replaces it; its mode stays.
+TEST_F(DesktopServicesTest, AnUnreadableSettingsFileIsNeitherReadNorReplaced) {
+    const std::string config = folder.path().toStdString() + "/config";
+    const std::string file = config + "/Keldrith/Quendal.ini";
+    std::filesystem::create_directories(config + "/Keldrith");
+    std::ofstream(file) << "[General]\nPortThickness=18.5\n";
+    ASSERT_EQ(::chmod(file.c_str(), 0200), 0);
+    if (::access(file.c_str(), R_OK) == 0) GTEST_SKIP() << "this user (the superuser) may read unreadable files";
+    ScopedEnv configHome("XDG_CONFIG_HOME", config);
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+    resetState();
+    LoadPrefs();
+    EXPECT_EQ(state.power.PortThickness, 20.0);
+    state.power.PortThickness = 25.0;
+    EXPECT_FALSE(SaveChangedPrefs());
+    EXPECT_FALSE(SavePrefs());
+    struct stat after {};
+    ASSERT_EQ(::stat(file.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 0777, 0200u);
+    ::chmod(file.c_str(), 0600);
+    EXPECT_EQ(fileText(file), "[General]\nPortThickness=18.5\n");
+    platform::preferenceStore().setIdentity("Keldrith", "Quendal");
+}
+
 // Runs `work` in a child process, so that a wait on a file cannot hold the
 // tests: its exit status, or -1 when it has not ended within the bound
 // (it is killed then).
@@ -335,6 +431,22 @@ int statusWithin(const std::function<int()>& work, std::chrono::seconds bound) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
 }
 
+// A node of the test's own, in its private folder, that stands for a device
+// that never ends: a zero device where this user may make one, else a
+// socket, which no opening reads either. Never a node of the machine's.
+std::string ownDeviceNode(const std::string& folder) {
+    const std::string node = folder + "/zero";
+    if (::mknod(node.c_str(), S_IFCHR | 0600, makedev(1, 5)) == 0) return node;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (node.size() >= sizeof address.sun_path) return {};
+    std::memcpy(address.sun_path, node.c_str(), node.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool bound = socket >= 0 && ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (socket >= 0) ::close(socket);  // the node stays
+    return bound ? node : std::string();
+}
+
 enum class SettingsNode { Pipe, DeviceLink, Folder, DanglingLink };
 enum class SettingsSpot { Own, Organisation, Lock };
 
@@ -346,13 +458,18 @@ constexpr int kSecondWrite = 4;     // and the next one
 constexpr int kKeptInMemory = 8;    // the last change held for the run
 
 // Every place the settings code might open, with a named pipe (held open
-// by nobody: an opening of it waits), a link to a device that never ends,
-// a folder, or a link to nothing standing there, from before the start or
-// from between the start and a change: each run ends within a bound, the
-// node is left as it was, and the program's own file, unless it is the
-// node, holds every change; otherwise the preferences live in memory.
+// by nobody: an opening of it waits), a link to a device that never ends
+// (the test's own), a folder, or a link to nothing standing there, from
+// before the start or from between the start and a change: each run ends
+// within a bound, the node and the device are left as they were, and the
+// program's own file, unless it is the node, holds every change; otherwise
+// the preferences live in memory.
 TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsReplaced) {
     const std::string root = folder.path().toStdString();
+    const std::string device = ownDeviceNode(root);
+    ASSERT_FALSE(device.empty());
+    struct stat deviceBefore {};
+    ASSERT_EQ(::lstat(device.c_str(), &deviceBefore), 0);
     int row = 0;
     for (const SettingsSpot spot : {SettingsSpot::Own, SettingsSpot::Organisation, SettingsSpot::Lock}) {
         for (const SettingsNode node : {SettingsNode::Pipe, SettingsNode::DeviceLink, SettingsNode::Folder,
@@ -372,7 +489,7 @@ TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsRepl
                     if (spot == SettingsSpot::Own) std::filesystem::remove(path);
                     switch (node) {
                         case SettingsNode::Pipe: return ::mkfifo(path.c_str(), 0600) == 0;
-                        case SettingsNode::DeviceLink: return ::symlink("/dev/zero", path.c_str()) == 0;
+                        case SettingsNode::DeviceLink: return ::symlink(device.c_str(), path.c_str()) == 0;
                         case SettingsNode::Folder: return ::mkdir(path.c_str(), 0700) == 0;
                         case SettingsNode::DanglingLink: return ::symlink((root + "/nowhere").c_str(), path.c_str()) == 0;
                     }
@@ -413,6 +530,9 @@ TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsRepl
                     EXPECT_NE(text.find("PortThickness=26\n"), std::string::npos) << text;
                 }
                 EXPECT_FALSE(std::filesystem::exists(root + "/nowhere"));
+                struct stat deviceAfter {};
+                EXPECT_TRUE(::lstat(device.c_str(), &deviceAfter) == 0 && deviceAfter.st_mode == deviceBefore.st_mode &&
+                            deviceAfter.st_ino == deviceBefore.st_ino);
             }
         }
     }

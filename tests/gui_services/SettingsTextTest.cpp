@@ -68,6 +68,26 @@ TEST(SettingsText, OtherSectionsAndLinesAreKeptAsTheyStand) {
     EXPECT_EQ(parseSettingsText(settingsText(entries)).size(), 3u);
 }
 
+// A hand-edited file whose last line ends in a lone backslash, with or
+// without its line end, before blanks, or in carriage returns: the value
+// reads without them, and reads the same once written, with a key the
+// program adds after that line a line of its own when the file is read
+// again.
+TEST(SettingsText, ABackslashEndingTheFileDoesNotSwallowTheKeyWrittenAfterIt) {
+    for (const char* end : {"Note=by hand\\", "Note=by hand\\\n", "Note=by hand\\\r\n", "Note=by\\\nhand\\",
+                            "Note=by hand\r\\", "Note=by hand\r\r\n", "Note=by hand\\ ", "Note=by hand\\\t\n", "Note=by hand\r \n"}) {
+        auto entries = parseSettingsText(std::string("[General]\n") + end);
+        ASSERT_EQ(entries.size(), 1u) << end;
+        const std::vector<std::string> note = entries[0].texts;
+        entries.push_back({"", "PortThickness", settingsValueText("18.5"), {"18.5"}});
+        const auto again = parseSettingsText(settingsText(entries));
+        ASSERT_EQ(again.size(), 2u) << settingsText(entries);
+        EXPECT_EQ(again[0].texts, note) << end;
+        EXPECT_EQ(again[1].key, "PortThickness") << end;
+        EXPECT_EQ(again[1].texts, std::vector<std::string>{"18.5"}) << end;
+    }
+}
+
 // Any text, with every ASCII character in turn and the hard cases, reads
 // back as itself once written.
 TEST(SettingsText, EveryTextWrittenReadsBackAsItself) {
@@ -99,9 +119,14 @@ TEST(SettingsFile, IsReplacedWholeThroughTheUsersLinkAndInFoldersMadeForIt) {
     EXPECT_EQ(readSettingsFile(fresh), std::string());
     EXPECT_EQ(replaceSettingsFile(fresh, "[General]\nA=1\n"), SettingsWrite::Written);
     EXPECT_EQ(fileText(fresh), "[General]\nA=1\n");
-    struct stat made {};
-    ASSERT_EQ(::stat((root + "/config").c_str(), &made), 0);
-    EXPECT_EQ(made.st_mode & 0777, 0700u);
+    for (const char* place : {"/config", "/config/Keldrith"}) {
+        struct stat made {};
+        ASSERT_EQ(::stat((root + place).c_str(), &made), 0);
+        EXPECT_EQ(made.st_mode & 0777, 0700u) << place;
+    }
+    struct stat file {};
+    ASSERT_EQ(::stat(fresh.c_str(), &file), 0);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
 
     // A link to the user's own file: the file is replaced, keeping its
     // permissions, and the link stays; nothing is left beside it.
@@ -118,14 +143,21 @@ TEST(SettingsFile, IsReplacedWholeThroughTheUsersLinkAndInFoldersMadeForIt) {
     ASSERT_EQ(::stat(real.c_str(), &kept), 0);
     EXPECT_EQ(kept.st_mode & 0777, 0640u);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root + "/kept"), {}), 1);
+}
 
-    // A file the user made read-only stays as it is (the superuser may
-    // write any file: nothing to see then).
-    if (::geteuid() != 0) {
-        ASSERT_EQ(::chmod(real.c_str(), 0440), 0);
-        EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=3\n"), SettingsWrite::Failed);
-        EXPECT_EQ(fileText(real), "[General]\nA=2\n");
-    }
+// A file the user made read-only, reached through the user's link, stays
+// as it is.
+TEST(SettingsFile, AFileTheUserMadeReadOnlyStaysAsItIs) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string real = folder.path().toStdString() + "/settings.ini", link = folder.path().toStdString() + "/Quendal.ini";
+    std::ofstream(real) << "[General]\nA=2\n";
+    std::filesystem::create_symlink(real, link);
+    ASSERT_EQ(::chmod(real.c_str(), 0440), 0);
+    if (::access(real.c_str(), W_OK) == 0) GTEST_SKIP() << "this user (the superuser) may write read-only files";
+    EXPECT_EQ(replaceSettingsFile(link, "[General]\nA=3\n"), SettingsWrite::Failed);
+    EXPECT_EQ(fileText(real), "[General]\nA=2\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path().toStdString()), {}), 2);
 }
 
 }  // namespace

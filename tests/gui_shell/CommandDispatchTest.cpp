@@ -267,6 +267,7 @@ TEST_F(CommandDispatchTest, HelpThatNothingOpensSaysWhereTheDocumentIs) {
         ASSERT_EQ(alerts.sheets.size(), 1u) << row.item;
         EXPECT_NE(alerts.sheets[0].message.find(row.named), std::string::npos) << alerts.sheets[0].message;
         if (row.missing) {
+            EXPECT_EQ(alerts.sheets[0].title, "The help document could not be found.");
             EXPECT_NE(alerts.sheets[0].message.find(empty.path().toStdString()), std::string::npos);
         } else {
             EXPECT_EQ(alerts.sheets[0].title.rfind("No program of this desktop opens", 0), 0u) << alerts.sheets[0].title;
