@@ -66,8 +66,9 @@ std::optional<QStringList> desktopEntryCommand(const QString& file) {
     // Read whole first, never waiting: a pipe named like an entry is refused,
     // and so is an entry over the limit.
     std::string bytes, reason;
-    if (!readWholeFile(QFile::encodeName(file).toStdString(), Opening::UserFile, std::size_t(kDesktopEntryLimit),
-                       bytes, reason))
+    if (!readWholeFile(QFile::encodeName(file).toStdString(), Opening::UserFile, std::size_t(kDesktopEntryLimit) + 1,
+                       bytes, reason) ||
+        bytes.size() > std::size_t(kDesktopEntryLimit))
         return std::nullopt;
     return commandOfDesktopEntry(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
