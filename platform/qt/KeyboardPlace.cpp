@@ -147,8 +147,9 @@ QWidget* firstChoice(QWidget* window) {
 // there, unless the toolkit chose it on its own, else the one last given
 // it, while they can hold it; else the rule's first choice. Only the user
 // (a click, Tab), the program or the rule gives a control the keyboard:
-// where the toolkit passed it on (from a control dimmed or hidden, or to
-// the first control of a window activated with none), the rule chooses.
+// where the toolkit passed it on (to the first control of a window
+// activated with none, or on from a control the program gave it while
+// dimmed), the rule chooses.
 QWidget* controlFor(QWidget* window) {
     Given& g = givenFor(window);
     QWidget* focus = window->focusWidget();
@@ -271,10 +272,8 @@ protected:
             case QEvent::FocusIn: {
                 if (widget->isWindow()) break;
                 Given& g = givenFor(widget->window());
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                if (reason == Qt::ActiveWindowFocusReason && g.activatedWithout) g.byToolkit = widget;
-                // A click or a control's shortcut: the user's choice.
-                if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason) give(widget->window(), widget);
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && g.activatedWithout)
+                    g.byToolkit = widget;
                 g.activatedWithout = false;
                 break;
             }

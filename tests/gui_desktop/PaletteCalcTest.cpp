@@ -53,6 +53,24 @@ TEST_F(PaletteCalc, InitialSetupLeavesTheKeyboardInTheFirstField) {
     EXPECT_EQ(pictures(), before);
 }
 
+// The program gives the keyboard to a palette field while the fields are
+// dimmed: the field takes it once they are lit again, not the control
+// that held it meanwhile.
+TEST_F(PaletteCalc, AFieldGivenTheKeyboardWhileDimmedTakesItOnceLit) {
+    ventedBox();
+    platform::qt::deliverCommand(alignmentMenuFor(1, 3), 4);  // the custom alignment
+    settle();
+    click(platform::qt::controlWidget(kCustomPalette, kPaletteFirstField));
+    ASSERT_TRUE(activeWithKeyboard(kCustomPalette));
+    const int32_t second = kPaletteFirstField + 1;
+    for (const int32_t field : {kPaletteFirstField, second}) platform::setControlEnabled(kCustomPalette, field, false);
+    platform::setKeyboardFocus(kCustomPalette, second);
+    for (const int32_t field : {kPaletteFirstField, second}) platform::setControlEnabled(kCustomPalette, field, true);
+    platform::placeKeyboard();
+    EXPECT_TRUE(activeWithKeyboard(kCustomPalette));
+    EXPECT_EQ(platform::keyboardFocus(kCustomPalette), second);
+}
+
 // A custom design whose response window the user clicked: a dialog or
 // sheet opened over it and closed gives the keyboard back to the response
 // window, whichever palette the window manager focused as it came back.
