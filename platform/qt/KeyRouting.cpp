@@ -24,7 +24,9 @@ protected:
         const QEvent::Type type = event->type();
         // A key reaches its window first, and only then the widget in it:
         // the window alone decides.
-        if (!watched->isWindowType()) return false;
+        if (!watched->isWindowType() ||
+            (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease))
+            return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::ShortcutOverride) {
             // An open list, popup or menu is asked first and may close on
@@ -42,7 +44,6 @@ protected:
             }
             return false;
         }
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
         auto* window = static_cast<QWindow*>(watched);
         // A window off the screen that still had the keyboard hands the key
         // to the modal window in front; with none, it is typed into nothing.
