@@ -172,9 +172,16 @@ void raiseWindow(WindowNumber window);
 // question that opens or closes, every window brought forward and every
 // control dimmed: it goes to
 //   1. the frontmost modal window (a question, alert, file dialog or sheet);
-//   2. else the choosing window, while a design waits behind it, rather
+//   2. else, while the user was in a design's window, a dialog window
+//      standing in front (Preferences, About, the update window);
+//   3. else the choosing window, while a design waits behind it, rather
 //      than to the waiting design's document window or palettes;
-//   3. else the window the user was in (brought forward, clicked, reached).
+//   4. else the window the user was in (brought forward, clicked, reached);
+//      among a design's windows, the one the user chose (a click, the
+//      Window menu, the window system's switch) keeps it while the program
+//      brings the design's windows forward, until a choosing window takes
+//      over. A window the window system activates on its own as a window
+//      shows or hides is not the user's choice.
 // Within that window the control the keyboard was given (by Tab, a click
 // or setKeyboardFocus) keeps it while it is enabled and shown; otherwise
 // the first empty entry field takes it, else the first entry field, its
@@ -186,6 +193,11 @@ void raiseWindow(WindowNumber window);
 // window it floats over. The layer asks the rule by itself once each such
 // event is done; placeKeyboard asks it now.
 void placeKeyboard();
+// Brings the program's shown windows forward together, above every other
+// program's windows (the program started again): the window the rule
+// picks on top of them, with the keyboard, and the current window when it
+// is a numbered one. False when the user was in no window yet.
+bool bringProgramForward();
 // The choosing window now, or 0 while no design waits; asked at every
 // placement. nullptr: no design ever waits.
 using ChoosingWindowRule = WindowNumber (*)();

@@ -31,6 +31,10 @@ namespace {
 // the time is over, rather than chase it.
 constexpr int kActivationBudget = 8;
 constexpr int kBudgetPeriodMs = 1000;
+// The window system hands the keyboard on by itself as a window of the
+// program shows or hides (a palette coming back, a dialog gone): within
+// this time, a window it activated unasked is its choice, not the user's.
+constexpr int kHandOnMs = 500;
 
 ChoosingWindowRule gChoosing = nullptr;
 
@@ -42,8 +46,23 @@ struct Recent {
     bool byProgram = false;
 };
 std::vector<Recent> gRecent;
-// The window the rule last asked the window system to activate.
+// The window the rule last asked the window system to activate, and every
+// window it asked for since one of them arrived (the window system may
+// still activate an earlier one on its way).
 QPointer<QWidget> gAsked;
+std::vector<QPointer<QWidget>> gOnItsWay;
+
+void askActivation(QWidget* window) {
+    gAsked = window;
+    std::erase_if(gOnItsWay, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    if (gOnItsWay.size() >= 8) gOnItsWay.erase(gOnItsWay.begin());  // never arrived: a window system without one
+    gOnItsWay.emplace_back(window);
+    window->activateWindow();
+}
+// The window the user chose last (a click, the Window menu, the window
+// system's switch), until a choosing window takes over: the design's
+// windows the program brings forward as it redraws take no keyboard from it.
+QPointer<QWidget> gChosen;
 
 // For each window, the control the keyboard was last given there (by the
 // user, the program or the rule), and the control the toolkit gave it on
@@ -63,6 +82,7 @@ struct Given {
 std::vector<Given> gGiven;
 
 bool gScheduled = false;
+QElapsedTimer gShownOrHidden;  // since a window of the program showed or hid
 QElapsedTimer gBudgetStart;
 int gActivationsAsked = 0;
 
@@ -136,7 +156,11 @@ QWidget* firstChoice(QWidget* window) {
 
 // The control that takes the keyboard in the window: the one focused
 // there, unless the toolkit chose it on its own, else the one last given
-// it, while they can hold it; else the rule's first choice.
+// it, while they can hold it; else the rule's first choice. Only the user
+// (a click, Tab), the program or the rule gives a control the keyboard:
+// where the toolkit passed it on (to the first control of a window
+// activated with none, or on from a control the program gave it while
+// dimmed), the rule chooses.
 QWidget* controlFor(QWidget* window) {
     Given& g = givenFor(window);
     QWidget* focus = window->focusWidget();
@@ -177,14 +201,31 @@ struct Target {
     bool toFront = false;
 };
 
+// A dialog window shown (Preferences, About, the update window), the one
+// the user was in last first.
+bool isShownDialog(QWidget* window) { return isShown(window) && isKind(window, WindowKind::Dialog); }
+QWidget* frontDialog() {
+    if (const Recent* dialog = mostRecent(isShownDialog)) return dialog->window;
+    for (auto& [number, record] : windowTable())
+        if (record.kind == WindowKind::Dialog && isShown(record.frame)) return record.frame;
+    return nullptr;
+}
+
 Target targetWindow() {
     if (QWidget* modal = QApplication::activeModalWidget(); isShown(modal)) return {modal, true};
     const Recent* last = mostRecent(nullptr);
     QWidget* recent = last != nullptr ? last->window.data() : nullptr;
+    // The design's windows stand behind the dialogs in front of them.
+    if (recent == nullptr || isDesignWindow(recent))
+        if (QWidget* dialog = frontDialog()) return {dialog, true};
     if (gChoosing != nullptr)
         if (const WindowNumber choosing = gChoosing(); choosing != 0)
-            if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
+            if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent))) {
+                gChosen = nullptr;  // a design opens or comes back from it
                 return {window, true};
+            }
+    if (last != nullptr && last->byProgram && isDesignWindow(recent) && isShown(gChosen) && isDesignWindow(gChosen))
+        return {gChosen, false};
     // A palette the program brought forward with nothing to type into
     // leaves the keyboard to the document it floats over.
     if (last != nullptr && last->byProgram && isKind(recent, WindowKind::FloatingPalette) && controlFor(recent) == nullptr)
@@ -212,13 +253,18 @@ void place(bool fromEvents) {
     const bool otherOnItsWay = gAsked != nullptr && gAsked != target.window && !gAsked->isActiveWindow();
     if ((QApplication::activeWindow() == target.window && !otherOnItsWay) || !activationAllowed(fromEvents)) return;
     if (target.toFront) target.window->raise();
-    gAsked = target.window;
-    target.window->activateWindow();
+    askActivation(target.window);
 }
 
 void noteRecent(QWidget* window, bool byProgram) {
     std::erase_if(gRecent, [window](const Recent& r) { return !r.window || r.window == window; });
     gRecent.insert(gRecent.begin(), {window, byProgram});
+}
+
+// The user chose the window: a design's window keeps the keyboard while
+// the program brings the design's windows forward.
+void noteChosen(QWidget* window) {
+    if (isDesignWindow(window)) gChosen = window;
 }
 
 // Follows the windows and the keyboard: a window activated is the one the
@@ -242,9 +288,23 @@ protected:
                 break;
             }
             case QEvent::KeyPress:
-            case QEvent::MouseButtonPress:
                 if (!widget->isWindow()) givenFor(widget->window()).untouched = false;
                 break;
+            case QEvent::MouseButtonPress: {
+                // A click in a window: the user is in it, whoever
+                // activated it.
+                QWidget* window = widget->window();
+                if (!widget->isWindow()) givenFor(window).untouched = false;
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!isPlainWindow(window) || (modal != nullptr && window != modal)) break;
+                std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
+                if (gRecent.empty() || gRecent.front().window != window) {
+                    noteRecent(window, false);
+                    scheduleKeyboardPlacement();
+                }
+                noteChosen(window);
+                break;
+            }
             case QEvent::WindowActivate:
                 if (isPlainWindow(widget)) {
                     // The toolkit focuses a control next when the window has none.
@@ -252,17 +312,32 @@ protected:
                     // Activated as the rule asked: brought forward as before;
                     // otherwise the user's (or the window system's) choice.
                     const bool asked = widget == gAsked;
+                    const bool askedBefore = std::find(gOnItsWay.begin(), gOnItsWay.end(), widget) != gOnItsWay.end();
                     const bool byProgram = asked && !gRecent.empty() && gRecent.front().window == widget &&
                                            gRecent.front().byProgram;
-                    if (asked) gAsked = nullptr;  // arrived
-                    if (QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget())
+                    if (asked) {  // arrived
+                        gAsked = nullptr;
+                        gOnItsWay.clear();
+                    }
+                    // An activation the rule asked before the last one, late,
+                    // or one unasked just as a window showed or hid (the
+                    // window system's hand-over): the rule places again.
+                    const bool handedOn = gShownOrHidden.isValid() && gShownOrHidden.elapsed() < kHandOnMs;
+                    const bool late = askedBefore && !asked;
+                    if ((QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget()) &&
+                        !late && (asked || !handedOn)) {
                         noteRecent(widget, byProgram);
+                        if (!asked) noteChosen(widget);
+                    }
                     scheduleKeyboardPlacement();
                 }
                 break;
             case QEvent::Show:
             case QEvent::Hide:
-                if (isPlainWindow(widget)) scheduleKeyboardPlacement();
+                if (isPlainWindow(widget)) {
+                    gShownOrHidden.restart();
+                    scheduleKeyboardPlacement();
+                }
                 break;
             default: break;
         }
@@ -296,11 +371,16 @@ void bringForward(QWidget* window, bool byUser) {
     // click there handled) leaves it the user's choice.
     std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
     if (byUser || gRecent.empty() || gRecent.front().window != window) noteRecent(window, !byUser);
+    if (byUser) noteChosen(window);
     placeKeyboard();
 }
 
 void noteKeyboardGiven(QWidget* control) {
     if (control != nullptr && !control->isWindow()) give(control->window(), control);
+}
+
+void noteKeyboardPassedOn(QWidget* control) {
+    if (control != nullptr && !control->isWindow()) givenFor(control->window()).byToolkit = control;
 }
 
 void settleWindowKeyboard(QWidget* window) {
@@ -311,8 +391,10 @@ void settleWindowKeyboard(QWidget* window) {
 
 void forgetKeyboardPlaces() {
     gRecent.clear();
+    gChosen = nullptr;
     gGiven.clear();
     gAsked = nullptr;
+    gOnItsWay.clear();
 }
 
 }  // namespace qt
@@ -322,5 +404,23 @@ using namespace qt;
 void setChoosingWindowRule(ChoosingWindowRule rule) { gChoosing = rule; }
 
 void placeKeyboard() { place(false); }
+
+bool bringProgramForward() {
+    // The design's windows first, the others over them, each keeping its
+    // place among its kind; the rule's window comes on top.
+    std::vector<QWidget*> order;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (isPlainWindow(widget) && widget->isVisible()) order.push_back(widget);
+    std::stable_partition(order.begin(), order.end(), [](QWidget* w) { return isDesignWindow(w); });
+    for (QWidget* window : order) window->raise();
+    gAsked = nullptr;
+    const Target target = targetWindow();
+    if (target.window == nullptr) return false;
+    target.window->raise();
+    if (auto* frame = dynamic_cast<WindowFrame*>(target.window)) setCurrentWindow(frame->number());
+    focusWithin(target.window, controlFor(target.window));
+    askActivation(target.window);
+    return true;
+}
 
 }  // namespace quendal::platform

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -433,6 +434,9 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             return mouseEvent(event);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            // An open list, popup or menu takes the keys while it is open;
+            // the window beneath never sees them.
+            if (QApplication::activePopupWidget() != nullptr) return false;
             return keyEvent(event);
         default:
             return false;
