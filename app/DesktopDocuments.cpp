@@ -46,10 +46,11 @@ void ReceiveHandedDocuments(const std::vector<std::string>& paths) {
     // A question waiting for its answer comes forward and keeps the keys; a
     // document that waits for it takes them itself once it opens.
     // Otherwise the program's windows come forward together, the window
-    // the user was in (or a dialog in front of it) on top with the keys;
-    // before the user was in any, the first of these windows there is.
+    // the user was in (or a dialog in front of it, which a document waits
+    // for) on top with the keys; before the user was in any, the first of
+    // these windows there is.
     const bool questionInFront = platform::bringLayerWindowForward();
-    if (!questionInFront && !DocumentOpeningWaits() && !platform::bringProgramForward()) {
+    if (!questionInFront && !platform::bringProgramForward()) {
         for (int32_t window : {kResponseWindow, kSystemSelectWindow, kDefaultParametersWindow, kPreferencesWindow,
                                kUpdateWindow, kAboutWindow})
             if (platform::windowExists(window)) {
