@@ -16,8 +16,11 @@ namespace {
 
 QPointer<QCoreApplication> gTrackedApplication;  // the application whose focus changes are followed
 // The edit field that last had the focus, and what keeps the Edit items
-// in step with it.
-QPointer<QLineEdit> gLastField;
+// in step with it. Kept as a widget, and taken for a field only while it
+// still is one: a window closed at its OK goes while the toolkit may still
+// count its field focused, and the refresh that follows must not read the
+// field through a pointer to what it no longer is.
+QPointer<QWidget> gLastField;
 QMetaObject::Connection gTextChanged, gSelectionChanged;
 
 bool usable(const QLineEdit* field) { return field != nullptr && field->isVisible() && field->isEnabled(); }
@@ -32,7 +35,8 @@ bool inWindowWithoutMenuBar(const QLineEdit* field) {
 
 QLineEdit* focusedField() {
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); usable(field)) return field;
-    QLineEdit* last = gLastField.data();
+    // A field being destroyed is a plain widget by then: the cast refuses it.
+    QLineEdit* last = qobject_cast<QLineEdit*>(gLastField.data());
     if (usable(last) && last->window()->focusWidget() == last && inWindowWithoutMenuBar(last)) {
         // Only while the user is at the menus: a document window is active.
         const auto* active = dynamic_cast<const WindowFrame*>(QApplication::activeWindow());
