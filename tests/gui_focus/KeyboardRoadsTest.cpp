@@ -248,6 +248,7 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         {"a design from its document", false, fromDocument, {kResponseWindow, 0}, "\r", calculated(0.0)},
         {"a custom design from its document", true, fromDocument, {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
         {"a design given back by Speaker Select", false, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kResponseWindow, 0}, "\r", calculated(0.0)},
+        {"a design given back by Speaker Select's OK", false, choosing(3, kDefaultParametersWindow, Qt::Key_Return), {kResponseWindow, 0}, "\r", calculated(0.0)},
         {"a custom design given back", true, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
         {"Vb typed, Speaker Select, Escape", true, typedThen([] { deliverCommand(kMiscMenu, 3); }, kDefaultParametersWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},
         {"Vb typed, a driver record, Escape", true, typedThen(driverArrives, kSystemSelectWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},

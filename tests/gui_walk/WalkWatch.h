@@ -1,0 +1,87 @@
+// What the walk under the window manager watches as it goes: the windows
+// each key reached, and the files the answered save and snapshot dialogs
+// named.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QDirIterator>
+#include <QEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QWidget>
+
+#include "platform/qt/WindowFrame.h"
+
+namespace quendal::test {
+
+// A window as the walk reports it: its title, or its kind.
+inline std::string windowName(const QWidget* window) {
+    if (window == nullptr) return "no window";
+    const std::string title = window->windowTitle().remove(QStringLiteral("[*]")).toStdString();
+    if (!title.empty()) return "\"" + title + "\"";
+    if (window->windowType() == Qt::Popup) {
+        const QWidget* owner = window->parentWidget() != nullptr ? window->parentWidget()->window() : nullptr;
+        return std::string("an open ") + window->metaObject()->className() + (owner != nullptr ? " over " + windowName(owner) : "");
+    }
+    return window->metaObject()->className();
+}
+
+// Every key press and release that reaches a control (or a window's own
+// handler), with the window it reached; and every file a file dialog
+// was answered with.
+class WalkWatch : public QObject {
+public:
+    struct KeyReached {
+        int key = 0;
+        bool press = false;
+        bool toMenuBar = false;  // a menu bar took it first
+        const QWidget* window = nullptr;  // compared, never followed: it may have gone
+        std::string name;  // of the window, while it was there
+    };
+
+    WalkWatch() { QCoreApplication::instance()->installEventFilter(this); }
+    ~WalkWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    std::vector<KeyReached> keys;
+    std::set<QString> named;  // absolute paths
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            // An event a control leaves goes on to its parents, in the same window.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            keys.push_back({key->key(), type == QEvent::KeyPress, qobject_cast<QMenuBar*>(widget) != nullptr, widget->window(),
+                            windowName(widget->window())});
+        } else if (type == QEvent::Show) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog != nullptr && !dialogs_.contains(dialog)) {
+                dialogs_.insert(dialog);
+                connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& files) {
+                    for (const QString& file : files) named.insert(QFileInfo(file).absoluteFilePath());
+                });
+                connect(dialog, &QObject::destroyed, this, [this, dialog] { dialogs_.erase(dialog); });
+            }
+        }
+        return false;
+    }
+
+private:
+    std::set<const QObject*> dialogs_;
+};
+
+// The files under a folder, by absolute path.
+inline std::set<QString> filesUnder(const QString& folder) {
+    std::set<QString> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) files.insert(QFileInfo(it.next()).absoluteFilePath());
+    return files;
+}
+
+}  // namespace quendal::test
