@@ -45,8 +45,11 @@ bool HandOverDocumentsNamedAtStart(int argc, char** argv) {
 void ReceiveHandedDocuments(const std::vector<std::string>& paths) {
     // A question waiting for its answer comes forward and keeps the keys; a
     // document that waits for it takes them itself once it opens.
+    // Otherwise the program's windows come forward together, the window
+    // the user was in (or a dialog in front of it) on top with the keys;
+    // before the user was in any, the first of these windows there is.
     const bool questionInFront = platform::bringLayerWindowForward();
-    if (!questionInFront && !DocumentOpeningWaits()) {
+    if (!questionInFront && !DocumentOpeningWaits() && !platform::bringProgramForward()) {
         for (int32_t window : {kResponseWindow, kSystemSelectWindow, kDefaultParametersWindow, kPreferencesWindow,
                                kUpdateWindow, kAboutWindow})
             if (platform::windowExists(window)) {

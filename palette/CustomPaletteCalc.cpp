@@ -159,8 +159,7 @@ void refusalAnswered() {
     menusFor(MenuSituation::SheetEnded);
     if (state.shell.CtmPaletFlag != 0) return;
     EnableCustomPalet();
-    if (platform::controlExists(kWindow, state.shell.EdtFldID))
-        platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
+    if (currentEntryFields().contains(state.shell.EdtFldID)) platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
 }
 
 // Says why a change is refused in an alert sheet on the response window;
@@ -315,7 +314,9 @@ int32_t CustumPaletCalcReturn() {
 
     if (closedBoxAlignmentFailed(box.CBAlartFlag)) return 0;  // the Qtc alert stands
     platform::setKeyboardFocus(kWindow, kPaletteCalcButton);
-    if (platform::controlExists(kWindow, state.shell.EdtFldID))
+    // The field last edited, when it is one of the palette's (Initial
+    // Setup's fields share the record, and Snap bears one of their numbers).
+    if (currentEntryFields().contains(state.shell.EdtFldID))
         platform::setKeyboardFocus(kWindow, state.shell.EdtFldID);
     platform::selectWindow(kWindow);
     calcVentCounts();

@@ -82,7 +82,10 @@ int32_t CustomPaletDisp() {
 
         int32_t& edited = state.shell.EdtFldID;
         if (entries.count() == 1) edited = entries.first;
-        if (!entries.empty() && platform::controlExists(kWindow, edited)) platform::setKeyboardFocus(kWindow, edited);
+        // The field last edited, when it is one of the palette's: Initial
+        // Setup's fields keep their numbers in the same place, and Snap
+        // bears the number of one of them.
+        if (entries.contains(edited)) platform::setKeyboardFocus(kWindow, edited);
     }
     built.valueFieldsSystem = currentSystemNumber();
     built.valueFieldsAlin = state.selection.Alin;

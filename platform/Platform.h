@@ -167,9 +167,11 @@ void raiseWindow(WindowNumber window);
 // question that opens or closes, every window brought forward and every
 // control dimmed: it goes to
 //   1. the frontmost modal window (a question, alert, file dialog or sheet);
-//   2. else the choosing window, while a design waits behind it, rather
+//   2. else, while the user was in a design's window, a dialog window
+//      standing in front (Preferences, About, the update window);
+//   3. else the choosing window, while a design waits behind it, rather
 //      than to the waiting design's document window or palettes;
-//   3. else the window the user was in (brought forward, clicked, reached).
+//   4. else the window the user was in (brought forward, clicked, reached).
 // Within that window the control the keyboard was given (by Tab, a click
 // or setKeyboardFocus) keeps it while it is enabled and shown; otherwise
 // the first empty entry field takes it, else the first entry field, its
@@ -181,6 +183,11 @@ void raiseWindow(WindowNumber window);
 // window it floats over. The layer asks the rule by itself once each such
 // event is done; placeKeyboard asks it now.
 void placeKeyboard();
+// Brings the program's shown windows forward together, above every other
+// program's windows (the program started again): the window the rule
+// picks on top of them, with the keyboard, and the current window when it
+// is a numbered one. False when the user was in no window yet.
+bool bringProgramForward();
 // The choosing window now, or 0 while no design waits; asked at every
 // placement. nullptr: no design ever waits.
 using ChoosingWindowRule = WindowNumber (*)();

@@ -198,8 +198,13 @@ bool setControlImage(WindowNumber window, ControlNumber control, std::string_vie
 void setKeyboardFocus(WindowNumber window, ControlNumber control) {
     ControlRecord* record = findControl(window, control);
     if (record == nullptr) return;
-    record->widget->setFocus(Qt::OtherFocusReason);
-    noteKeyboardGiven(record->widget->window()->focusWidget());
+    QWidget* meant = record->widget;
+    while (meant->focusProxy() != nullptr) meant = meant->focusProxy();
+    meant->setFocus(Qt::OtherFocusReason);
+    // A control dimmed or hidden takes the keyboard once it can: until
+    // then the control that keeps it holds it for no one's choice.
+    noteKeyboardGiven(meant);
+    if (QWidget* focus = meant->window()->focusWidget(); focus != meant) noteKeyboardPassedOn(focus);
     // An entry field given the keyboard holds its whole text selected, as
     // Tab leaves it: what is typed next replaces the text, never joins it.
     if (record->kind == ControlKind::EditText)

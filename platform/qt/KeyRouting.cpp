@@ -1,5 +1,7 @@
 #include "platform/qt/KeyRouting.h"
 
+#include <optional>
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -10,6 +12,9 @@ namespace quendal::platform::qt {
 
 namespace {
 
+constexpr quint64 kRepeatGapMs = 30;
+constexpr quint64 kHeldMs = 20;  // the shortest repeat interval of a keyboard
+
 class KeyRouting : public QObject {
 public:
     using QObject::QObject;
@@ -19,39 +24,103 @@ protected:
         const QEvent::Type type = event->type();
         // A key reaches its window first, and only then the widget in it:
         // the window alone decides.
-        if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType()) return false;
-        auto* window = static_cast<QWindow*>(watched);
+        if (!watched->isWindowType()) return false;
         auto* key = static_cast<QKeyEvent*>(event);
+        if (type == QEvent::ShortcutOverride) {
+            // An open list, popup or menu is asked first and may close on
+            // the key (Escape, Return): the press that follows is its own.
+            if (QApplication::activePopupWidget() != nullptr) {
+                listKey_ = key->key();
+                listKeyAt_ = key->timestamp();
+                return false;
+            }
+            // The repeat of a key held since another window: no menu
+            // command's shortcut either.
+            if (isRepeat(*key) && (down_.byList || windowOf(static_cast<QWindow*>(watched)) != down_.in)) {
+                key->accept();
+                return true;
+            }
+            return false;
+        }
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
+        auto* window = static_cast<QWindow*>(watched);
         // A window off the screen that still had the keyboard hands the key
         // to the modal window in front; with none, it is typed into nothing.
-        QWindow* target = window;
-        QWidget* modal = nullptr;
-        if (!window->isVisible()) {
-            modal = QApplication::activeModalWidget();
-            target = modal != nullptr && modal->isVisible() ? modal->windowHandle() : nullptr;
-            if (target == nullptr || target == window) return true;
+        QWindow* target = windowOf(window);
+        if (target == nullptr) return true;
+        const bool listOpen = QApplication::activePopupWidget() != nullptr;
+        bool repeat = key->isAutoRepeat();
+        if (type == QEvent::KeyPress) {
+            repeat = isRepeat(*key);
+            down_.releasedAt.reset();
+            down_.pressedAt = key->timestamp();
+            if (!repeat) {
+                down_ = {key->key(), target, listOpen || (key->key() == listKey_ && key->timestamp() == listKeyAt_),
+                         key->timestamp(), {}, 0};
+                listKey_ = 0;
+                // Taken by a list that has closed on it: the window beneath
+                // never sees it.
+                if (!listOpen && down_.byList) return true;
+            }
+        } else if (key->key() == down_.key && !key->isAutoRepeat()) {
+            down_.releasedAt = key->timestamp();  // let go, or the first half of a repeat
+            down_.heldMs = key->timestamp() - down_.pressedAt;
         }
-        const bool up = type == QEvent::KeyRelease && !key->isAutoRepeat();
-        if (type == QEvent::KeyPress && !key->isAutoRepeat()) {
-            pressedKey_ = key->key();
-            pressedIn_ = target;
-        } else if (key->key() == pressedKey_ && target != pressedIn_) {
-            // The repeat or release of a key pressed in another window.
-            if (up) pressedKey_ = 0;
+        // A key open lists take while they are open; its repeats and
+        // release, and those of a key pressed in another window or taken
+        // by a list, act nowhere else.
+        if (listOpen) return false;
+        if (key->key() == down_.key && (down_.byList || target != down_.in)) return true;
+        if (type == QEvent::KeyPress && repeat && !key->isAutoRepeat()) {
+            // A repeat the toolkit did not mark goes on as the repeat it is.
+            deliver(target, *key, true);
             return true;
         }
-        if (up && key->key() == pressedKey_) pressedKey_ = 0;
         if (target == window) return false;
-        modal->activateWindow();
-        QKeyEvent copy(type, key->key(), key->modifiers(), key->nativeScanCode(), key->nativeVirtualKey(),
-                       key->nativeModifiers(), key->text(), key->isAutoRepeat(), key->count());
-        QCoreApplication::sendEvent(target, &copy);
+        QApplication::activeModalWidget()->activateWindow();
+        deliver(target, *key, key->isAutoRepeat());
         return true;
     }
 
 private:
-    int pressedKey_ = 0;         // the key down, until it comes up
-    QPointer<QWindow> pressedIn_;  // the window its press arrived in
+    // The window a key arriving in the window acts in: the window itself
+    // on the screen; else the modal window in front; else none.
+    static QWindow* windowOf(QWindow* window) {
+        if (window->isVisible()) return window;
+        QWidget* modal = QApplication::activeModalWidget();
+        QWindow* front = modal != nullptr && modal->isVisible() ? modal->windowHandle() : nullptr;
+        return front != window ? front : nullptr;
+    }
+    // Whether a press repeats the key held down: the window system sends
+    // each repeat as a release and a press at the same instant, and the
+    // toolkit marks the pair only when it sees both at once. No hand lets
+    // go of a key it held and presses it again within kRepeatGapMs; a key
+    // typed by a program (a test's click) goes up as soon as it went down.
+    bool isRepeat(const QKeyEvent& key) const {
+        return key.isAutoRepeat() || (key.key() == down_.key && down_.releasedAt && down_.heldMs >= kHeldMs &&
+                                      key.timestamp() - *down_.releasedAt < kRepeatGapMs);
+    }
+    static void deliver(QWindow* target, const QKeyEvent& key, bool repeat) {
+        QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
+                       key.nativeModifiers(), key.text(), repeat, key.count());
+        copy.setTimestamp(key.timestamp());
+        QCoreApplication::sendEvent(target, &copy);
+    }
+
+    // The key last pressed afresh, the window its press arrived in, and
+    // whether an open list took it; when it was last pressed (or
+    // repeated), and when it came up, if it did.
+    struct Down {
+        int key = 0;
+        QPointer<QWindow> in;
+        bool byList = false;
+        quint64 pressedAt = 0;
+        std::optional<quint64> releasedAt;
+        quint64 heldMs = 0;  // from its last press to its release
+    } down_;
+    // The key an open list was asked about last, and when it was pressed.
+    int listKey_ = 0;
+    quint64 listKeyAt_ = 0;
 };
 
 }  // namespace

@@ -136,7 +136,10 @@ QWidget* firstChoice(QWidget* window) {
 
 // The control that takes the keyboard in the window: the one focused
 // there, unless the toolkit chose it on its own, else the one last given
-// it, while they can hold it; else the rule's first choice.
+// it, while they can hold it; else the rule's first choice. Only the user
+// (a click, Tab), the program or the rule gives a control the keyboard:
+// where the toolkit passed it on (from a control dimmed or hidden, or to
+// the first control of a window activated with none), the rule chooses.
 QWidget* controlFor(QWidget* window) {
     Given& g = givenFor(window);
     QWidget* focus = window->focusWidget();
@@ -177,10 +180,23 @@ struct Target {
     bool toFront = false;
 };
 
+// A dialog window shown (Preferences, About, the update window), the one
+// the user was in last first.
+bool isShownDialog(QWidget* window) { return isShown(window) && isKind(window, WindowKind::Dialog); }
+QWidget* frontDialog() {
+    if (const Recent* dialog = mostRecent(isShownDialog)) return dialog->window;
+    for (auto& [number, record] : windowTable())
+        if (record.kind == WindowKind::Dialog && isShown(record.frame)) return record.frame;
+    return nullptr;
+}
+
 Target targetWindow() {
     if (QWidget* modal = QApplication::activeModalWidget(); isShown(modal)) return {modal, true};
     const Recent* last = mostRecent(nullptr);
     QWidget* recent = last != nullptr ? last->window.data() : nullptr;
+    // The design's windows stand behind the dialogs in front of them.
+    if (recent == nullptr || isDesignWindow(recent))
+        if (QWidget* dialog = frontDialog()) return {dialog, true};
     if (gChoosing != nullptr)
         if (const WindowNumber choosing = gChoosing(); choosing != 0)
             if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
@@ -236,8 +252,10 @@ protected:
             case QEvent::FocusIn: {
                 if (widget->isWindow()) break;
                 Given& g = givenFor(widget->window());
-                if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && g.activatedWithout)
-                    g.byToolkit = widget;
+                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+                if (reason == Qt::ActiveWindowFocusReason && g.activatedWithout) g.byToolkit = widget;
+                // A click or a control's shortcut: the user's choice.
+                if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason) give(widget->window(), widget);
                 g.activatedWithout = false;
                 break;
             }
@@ -303,6 +321,10 @@ void noteKeyboardGiven(QWidget* control) {
     if (control != nullptr && !control->isWindow()) give(control->window(), control);
 }
 
+void noteKeyboardPassedOn(QWidget* control) {
+    if (control != nullptr && !control->isWindow()) givenFor(control->window()).byToolkit = control;
+}
+
 void settleWindowKeyboard(QWidget* window) {
     if (window == nullptr) return;
     focusWithin(window, firstChoice(window));
@@ -322,5 +344,24 @@ using namespace qt;
 void setChoosingWindowRule(ChoosingWindowRule rule) { gChoosing = rule; }
 
 void placeKeyboard() { place(false); }
+
+bool bringProgramForward() {
+    // The design's windows first, the others over them, each keeping its
+    // place among its kind; the rule's window comes on top.
+    std::vector<QWidget*> order;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (isPlainWindow(widget) && widget->isVisible()) order.push_back(widget);
+    std::stable_partition(order.begin(), order.end(), [](QWidget* w) { return isDesignWindow(w); });
+    for (QWidget* window : order) window->raise();
+    gAsked = nullptr;
+    const Target target = targetWindow();
+    if (target.window == nullptr) return false;
+    target.window->raise();
+    if (auto* frame = dynamic_cast<WindowFrame*>(target.window)) setCurrentWindow(frame->number());
+    focusWithin(target.window, controlFor(target.window));
+    gAsked = target.window;
+    target.window->activateWindow();
+    return true;
+}
 
 }  // namespace quendal::platform

@@ -73,12 +73,16 @@ WindowSurface* surfaceOf(WindowRecord& record);
 // watchKeyboard has run; bringForward makes a top-level window the one the
 // user is in (brought forward by the program, or chosen by the user) and
 // places the keyboard now; noteKeyboardGiven records the
-// control the program gave the keyboard in its window; settleWindowKeyboard
+// control the program or the user gave the keyboard in its window;
+// noteKeyboardPassedOn the control the toolkit passed it to on its own
+// (from a control dimmed or hidden), which the rule takes for no one's
+// choice; settleWindowKeyboard
 // places it within a window whose control with the keyboard was dimmed;
 // scheduleKeyboardPlacement asks the rule once the current event is done.
 void watchKeyboard();
 void bringForward(QWidget* window, bool byUser = false);
 void noteKeyboardGiven(QWidget* control);
+void noteKeyboardPassedOn(QWidget* control);
 void settleWindowKeyboard(QWidget* window);
 void scheduleKeyboardPlacement();
 void forgetKeyboardPlaces();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -401,7 +402,14 @@ void WindowFrame::changeEvent(QEvent* event) {
 bool WindowFrame::focusNextPrevChild(bool next) {
     // Tab and Shift+Tab walk the window's own order; a focus outside it
     // (none, or a control Tab does not stop at) walks the toolkit's chain.
-    return focusNextInTabOrder(this, next) || QWidget::focusNextPrevChild(next);
+    // The toolkit walks it too when the control with the keyboard is
+    // dimmed or hidden: that move is no one's choice, and the keyboard's
+    // rule places the keyboard instead.
+    const QWidget* before = focusWidget();
+    const bool byUser = before == nullptr || before == this || (before->isEnabled() && before->isVisibleTo(this));
+    const bool moved = focusNextInTabOrder(this, next) || QWidget::focusNextPrevChild(next);
+    if (moved) byUser ? noteKeyboardGiven(focusWidget()) : noteKeyboardPassedOn(focusWidget());
+    return moved;
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
@@ -423,6 +431,9 @@ bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {
             return mouseEvent(event);
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
+            // An open list, popup or menu takes the keys while it is open;
+            // the window beneath never sees them.
+            if (QApplication::activePopupWidget() != nullptr) return false;
             return keyEvent(event);
         default:
             return false;

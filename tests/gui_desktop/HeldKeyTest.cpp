@@ -1,6 +1,8 @@
 // A key held down on a desktop: the window a key press opened takes the
 // keyboard at once, and the key's repeats and release then arrive there.
 // They act in no window but the one the key was pressed in.
+#include <functional>
+
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -22,7 +24,75 @@ protected:
     static QStringList pictures() {
         return QDir(QDir::homePath()).entryList({"*.png", "*.PNG"}, QDir::Files);
     }
+    static QStringList files() { return QDir(QDir::homePath()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    // Held past the keyboard's repeat delay while the window it opened
+    // takes the keyboard. The X server sends each repeat as a release and a
+    // press at the same instant, which the toolkit pairs only when it reads
+    // both at once: here each comes on its own, as when it reads them apart.
+    static void heldInto(const char* name, const std::function<QWidget*()>& opened) {
+        xdotool({"keydown", name});
+        ASSERT_TRUE(QTest::qWaitFor([&opened] { return opened() != nullptr && opened()->isVisible(); }, kActivationMs));
+        const QString window = QString::number(opened()->winId());
+        xdotool({"windowfocus", "--sync", window});
+        ASSERT_TRUE(QTest::qWaitFor([&opened] { return opened() != nullptr && opened()->isActiveWindow(); },
+                                    kActivationMs));
+        QStringList steps;
+        for (int repeat = 0; repeat < 20; ++repeat)
+            steps << "keyup" << "--window" << window << name << "keydown" << "--window" << window << name << "sleep"
+                  << "0.03";
+        xdotool(steps << "keyup" << name);
+        settle();
+    }
 };
+
+// Return held where it opens a window acts in that window alone: the
+// window it opens stands, whatever the repeats and the release press.
+TEST_F(HeldKey, ReturnHeldActsOnlyInTheWindowItWentDownIn) {
+    const struct {
+        const char* road;
+        std::function<void()> setUp;
+        int32_t stands;  // 0: the layer's save dialog
+    } rows[] = {
+        {"Speaker Select at the start",
+         [this] {
+             start();
+             ASSERT_TRUE(activeWithKeyboard(kDefaultParametersWindow));
+         },
+         kSystemSelectWindow},
+        {"Ctrl+W's save question",
+         [this] {
+             platform::setDocumentDialogService(nullptr);  // the layer's own question and dialog
+             ventedBox();
+             state.shell.DirtyFlag = 1;
+             state.document.DontSaveChanges.clear();
+             platform::qt::deliverCommand(kFileMenu, 3);  // Close, Ctrl+W
+             ASSERT_TRUE(QTest::qWaitFor([] { return question() != nullptr && question()->isActiveWindow(); },
+                                         kActivationMs));
+         },
+         0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.road);
+        TearDown();
+        SetUp();
+        const QStringList before = files();
+        row.setUp();
+        settle();
+        heldInto("Return", [&row]() -> QWidget* {
+            return row.stands != 0 ? platform::qt::windowWidget(row.stands) : fileDialog();
+        });
+        if (row.stands != 0) {
+            EXPECT_TRUE(activeWithKeyboard(row.stands));
+            EXPECT_FALSE(platform::windowExists(kResponseWindow));
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([] { return fileDialog() != nullptr && fileDialog()->isActiveWindow(); },
+                                        kActivationMs));
+            EXPECT_TRUE(platform::windowExists(kResponseWindow));
+        }
+        EXPECT_EQ(files().join(" ").toStdString(), before.join(" ").toStdString());
+        if (fileDialog() != nullptr) key("Escape");
+    }
+}
 
 // Return held on the palette's Snap opens the dialog that asks where to
 // save the picture, once: its repeats and its release press nothing there,
