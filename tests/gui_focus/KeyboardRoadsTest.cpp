@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -218,6 +220,21 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         };
     };
     const auto driverArrives = [this] { messenger.receiver({"QnDL", "TEXT", driverRecord("38")}); };
+    // The palette, with nothing to type into at this alignment, chosen by
+    // the user: from the Window menu (even just after the program brought it
+    // forward), or clicked and then brought forward by the program.
+    const auto paletteFromTheWindowMenu = [] {
+        platform::selectWindow(kCustomPalette);
+        platform::refreshWindowMenu();  // as the menu does when it opens
+        for (QAction* item : platform::qt::menuWidget(kWindowMenu)->actions())
+            if (item->text().contains("Custom Palette")) item->trigger();
+    };
+    const auto paletteClickedThenBroughtForward = [] {
+        platform::qt::windowWidget(kCustomPalette)->activateWindow();  // as the window manager does on a click
+        ASSERT_TRUE(QTest::qWaitForWindowActive(platform::qt::windowWidget(kCustomPalette)));
+        platform::selectWindow(kCustomPalette);
+    };
+    const auto nothing = [] {};
     const Place speaker{kDefaultParametersWindow, defaultParamField(DriverField::Model)};
     const Place system{kSystemSelectWindow, kAnyControl};
     const struct Road {
@@ -252,6 +269,8 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         {"a custom design given back", true, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
         {"Vb typed, Speaker Select, Escape", true, typedThen([] { deliverCommand(kMiscMenu, 3); }, kDefaultParametersWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},
         {"Vb typed, a driver record, Escape", true, typedThen(driverArrives, kSystemSelectWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},
+        {"the palette picked from the Window menu", false, paletteFromTheWindowMenu, {kCustomPalette, 0}, "", nothing},
+        {"the palette clicked, then brought forward", false, paletteClickedThenBroughtForward, {kCustomPalette, 0}, "", nothing},
         {"the sibling's Quit over Vent Design", false, siblingsQuit([] { deliverCommand(kOneVentMenu, 1); }), {kFileDialog, 0}, "Typed", nameTyped},
         {"the sibling's Quit over Speaker Connect", false, siblingsQuit([] { deliverCommand(kMiscMenu, 6); }), {kFileDialog, 0}, "Typed", nameTyped},
         {"the sibling's Quit over the radiator sheet", false, siblingsQuit([] { deliverCommand(kMiscMenu, 9); }), {kFileDialog, 0}, "Typed", nameTyped},

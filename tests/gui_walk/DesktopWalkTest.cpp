@@ -266,6 +266,7 @@ protected:
         const int choice = pick(4);
         if (choice == 3) {
             QMenu* menu = platform::qt::menuWidget(kWindowMenu);
+            platform::refreshWindowMenu();  // as the menu does when it opens
             std::vector<QAction*> items;
             if (menu != nullptr)
                 for (QAction* action : menu->actions())
