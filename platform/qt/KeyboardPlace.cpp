@@ -31,6 +31,10 @@ namespace {
 // the time is over, rather than chase it.
 constexpr int kActivationBudget = 8;
 constexpr int kBudgetPeriodMs = 1000;
+// The window system hands the keyboard on by itself as a window of the
+// program shows or hides (a palette coming back, a dialog gone): within
+// this time, a window it activated unasked is its choice, not the user's.
+constexpr int kHandOnMs = 500;
 
 ChoosingWindowRule gChoosing = nullptr;
 
@@ -44,6 +48,10 @@ struct Recent {
 std::vector<Recent> gRecent;
 // The window the rule last asked the window system to activate.
 QPointer<QWidget> gAsked;
+// The window the user chose last (a click, the Window menu, the window
+// system's switch), until a choosing window takes over: the design's
+// windows the program brings forward as it redraws take no keyboard from it.
+QPointer<QWidget> gChosen;
 
 // For each window, the control the keyboard was last given there (by the
 // user, the program or the rule), and the control the toolkit gave it on
@@ -63,6 +71,7 @@ struct Given {
 std::vector<Given> gGiven;
 
 bool gScheduled = false;
+QElapsedTimer gShownOrHidden;  // since a window of the program showed or hid
 QElapsedTimer gBudgetStart;
 int gActivationsAsked = 0;
 
@@ -138,8 +147,9 @@ QWidget* firstChoice(QWidget* window) {
 // there, unless the toolkit chose it on its own, else the one last given
 // it, while they can hold it; else the rule's first choice. Only the user
 // (a click, Tab), the program or the rule gives a control the keyboard:
-// where the toolkit passed it on (from a control dimmed or hidden, or to
-// the first control of a window activated with none), the rule chooses.
+// where the toolkit passed it on (to the first control of a window
+// activated with none, or on from a control the program gave it while
+// dimmed), the rule chooses.
 QWidget* controlFor(QWidget* window) {
     Given& g = givenFor(window);
     QWidget* focus = window->focusWidget();
@@ -199,8 +209,12 @@ Target targetWindow() {
         if (QWidget* dialog = frontDialog()) return {dialog, true};
     if (gChoosing != nullptr)
         if (const WindowNumber choosing = gChoosing(); choosing != 0)
-            if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent)))
+            if (QWidget* window = windowWidget(choosing); isShown(window) && (recent == nullptr || isDesignWindow(recent))) {
+                gChosen = nullptr;  // a design opens or comes back from it
                 return {window, true};
+            }
+    if (last != nullptr && last->byProgram && isDesignWindow(recent) && isShown(gChosen) && isDesignWindow(gChosen))
+        return {gChosen, false};
     // A palette the program brought forward with nothing to type into
     // leaves the keyboard to the document it floats over.
     if (last != nullptr && last->byProgram && isKind(recent, WindowKind::FloatingPalette) && controlFor(recent) == nullptr)
@@ -237,6 +251,12 @@ void noteRecent(QWidget* window, bool byProgram) {
     gRecent.insert(gRecent.begin(), {window, byProgram});
 }
 
+// The user chose the window: a design's window keeps the keyboard while
+// the program brings the design's windows forward.
+void noteChosen(QWidget* window) {
+    if (isDesignWindow(window)) gChosen = window;
+}
+
 // Follows the windows and the keyboard: a window activated is the one the
 // user is in; a control reached by Tab or a click is the one given the
 // keyboard; any window shown, hidden or activated asks the rule again.
@@ -252,17 +272,29 @@ protected:
             case QEvent::FocusIn: {
                 if (widget->isWindow()) break;
                 Given& g = givenFor(widget->window());
-                const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-                if (reason == Qt::ActiveWindowFocusReason && g.activatedWithout) g.byToolkit = widget;
-                // A click or a control's shortcut: the user's choice.
-                if (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason) give(widget->window(), widget);
+                if (static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason && g.activatedWithout)
+                    g.byToolkit = widget;
                 g.activatedWithout = false;
                 break;
             }
             case QEvent::KeyPress:
-            case QEvent::MouseButtonPress:
                 if (!widget->isWindow()) givenFor(widget->window()).untouched = false;
                 break;
+            case QEvent::MouseButtonPress: {
+                // A click in a window: the user is in it, whoever
+                // activated it.
+                QWidget* window = widget->window();
+                if (!widget->isWindow()) givenFor(window).untouched = false;
+                QWidget* modal = QApplication::activeModalWidget();
+                if (!isPlainWindow(window) || (modal != nullptr && window != modal)) break;
+                std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
+                if (gRecent.empty() || gRecent.front().window != window) {
+                    noteRecent(window, false);
+                    scheduleKeyboardPlacement();
+                }
+                noteChosen(window);
+                break;
+            }
             case QEvent::WindowActivate:
                 if (isPlainWindow(widget)) {
                     // The toolkit focuses a control next when the window has none.
@@ -273,14 +305,23 @@ protected:
                     const bool byProgram = asked && !gRecent.empty() && gRecent.front().window == widget &&
                                            gRecent.front().byProgram;
                     if (asked) gAsked = nullptr;  // arrived
-                    if (QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget())
+                    // Unasked just as a window showed or hid: the window
+                    // system's hand-over, which the rule places again.
+                    const bool handedOn = !asked && gShownOrHidden.isValid() && gShownOrHidden.elapsed() < kHandOnMs;
+                    if ((QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget()) &&
+                        !handedOn) {
                         noteRecent(widget, byProgram);
+                        if (!asked) noteChosen(widget);
+                    }
                     scheduleKeyboardPlacement();
                 }
                 break;
             case QEvent::Show:
             case QEvent::Hide:
-                if (isPlainWindow(widget)) scheduleKeyboardPlacement();
+                if (isPlainWindow(widget)) {
+                    gShownOrHidden.restart();
+                    scheduleKeyboardPlacement();
+                }
                 break;
             default: break;
         }
@@ -314,6 +355,7 @@ void bringForward(QWidget* window, bool byUser) {
     // click there handled) leaves it the user's choice.
     std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
     if (byUser || gRecent.empty() || gRecent.front().window != window) noteRecent(window, !byUser);
+    if (byUser) noteChosen(window);
     placeKeyboard();
 }
 
@@ -333,6 +375,7 @@ void settleWindowKeyboard(QWidget* window) {
 
 void forgetKeyboardPlaces() {
     gRecent.clear();
+    gChosen = nullptr;
     gGiven.clear();
     gAsked = nullptr;
 }

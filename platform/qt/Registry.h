@@ -74,9 +74,9 @@ WindowSurface* surfaceOf(WindowRecord& record);
 // user is in (brought forward by the program, or chosen by the user) and
 // places the keyboard now; noteKeyboardGiven records the
 // control the program or the user gave the keyboard in its window;
-// noteKeyboardPassedOn the control the toolkit passed it to on its own
-// (from a control dimmed or hidden), which the rule takes for no one's
-// choice; settleWindowKeyboard
+// noteKeyboardPassedOn the control that holds it while the one given it
+// cannot yet (dimmed, hidden), which the rule takes for no one's choice;
+// settleWindowKeyboard
 // places it within a window whose control with the keyboard was dimmed;
 // scheduleKeyboardPlacement asks the rule once the current event is done.
 void watchKeyboard();

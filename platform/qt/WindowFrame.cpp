@@ -402,14 +402,7 @@ void WindowFrame::changeEvent(QEvent* event) {
 bool WindowFrame::focusNextPrevChild(bool next) {
     // Tab and Shift+Tab walk the window's own order; a focus outside it
     // (none, or a control Tab does not stop at) walks the toolkit's chain.
-    // The toolkit walks it too when the control with the keyboard is
-    // dimmed or hidden: that move is no one's choice, and the keyboard's
-    // rule places the keyboard instead.
-    const QWidget* before = focusWidget();
-    const bool byUser = before == nullptr || before == this || (before->isEnabled() && before->isVisibleTo(this));
-    const bool moved = focusNextInTabOrder(this, next) || QWidget::focusNextPrevChild(next);
-    if (moved) byUser ? noteKeyboardGiven(focusWidget()) : noteKeyboardPassedOn(focusWidget());
-    return moved;
+    return focusNextInTabOrder(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 bool WindowFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProcess>
 
 #include "DesktopFixture.h"
 #include "palette/CustomPalette.h"
@@ -31,11 +32,21 @@ protected:
     // both at once: here each comes on its own, as when it reads them apart.
     static void heldInto(const char* name, const std::function<QWidget*()>& opened) {
         xdotool({"keydown", name});
-        ASSERT_TRUE(QTest::qWaitFor([&opened] { return opened() != nullptr && opened()->isVisible(); }, kActivationMs));
-        const QString window = QString::number(opened()->winId());
-        xdotool({"windowfocus", "--sync", window});
-        ASSERT_TRUE(QTest::qWaitFor([&opened] { return opened() != nullptr && opened()->isActiveWindow(); },
-                                    kActivationMs));
+        // Given the keyboard as a window manager may, once it is on the screen.
+        const bool shown = QTest::qWaitFor(
+            [&opened] { return opened() != nullptr && opened()->isVisible() && opened()->windowHandle()->isExposed(); },
+            kActivationMs);
+        const QString window = shown ? QString::number(opened()->winId()) : QString();
+        const bool active = shown && QTest::qWaitFor(
+                                         [&opened, &window] {
+                                             QProcess focus;
+                                             focus.start(QStringLiteral("xdotool"), {"windowfocus", "--sync", window});
+                                             focus.waitForFinished(kAtMost);
+                                             return QTest::qWaitFor([&opened] { return opened()->isActiveWindow(); }, 200);
+                                         },
+                                         kActivationMs);
+        if (!active) xdotool({"keyup", name});
+        ASSERT_TRUE(active);
         QStringList steps;
         for (int repeat = 0; repeat < 20; ++repeat)
             steps << "keyup" << "--window" << window << name << "keydown" << "--window" << window << name << "sleep"

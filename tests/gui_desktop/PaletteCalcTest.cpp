@@ -1,10 +1,13 @@
 // The palette's Calc. on a desktop: the redraw brings the response window
 // forward while the window manager still acts on earlier requests, and the
 // keyboard must end where the user typed, so that the next value goes in.
+#include <functional>
+
 #include <QDir>
 
 #include "DesktopFixture.h"
 #include "palette/CustomPalette.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
 namespace {
@@ -48,6 +51,59 @@ TEST_F(PaletteCalc, InitialSetupLeavesTheKeyboardInTheFirstField) {
     key("Return");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(pictures(), before);
+}
+
+// The program gives the keyboard to a palette field while the fields are
+// dimmed: the field takes it once they are lit again, not the control
+// that held it meanwhile.
+TEST_F(PaletteCalc, AFieldGivenTheKeyboardWhileDimmedTakesItOnceLit) {
+    ventedBox();
+    platform::qt::deliverCommand(alignmentMenuFor(1, 3), 4);  // the custom alignment
+    settle();
+    click(platform::qt::controlWidget(kCustomPalette, kPaletteFirstField));
+    ASSERT_TRUE(activeWithKeyboard(kCustomPalette));
+    const int32_t second = kPaletteFirstField + 1;
+    for (const int32_t field : {kPaletteFirstField, second}) platform::setControlEnabled(kCustomPalette, field, false);
+    platform::setKeyboardFocus(kCustomPalette, second);
+    for (const int32_t field : {kPaletteFirstField, second}) platform::setControlEnabled(kCustomPalette, field, true);
+    platform::placeKeyboard();
+    EXPECT_TRUE(activeWithKeyboard(kCustomPalette));
+    EXPECT_EQ(platform::keyboardFocus(kCustomPalette), second);
+}
+
+// A custom design whose response window the user clicked: a dialog or
+// sheet opened over it and closed gives the keyboard back to the response
+// window, whichever palette the window manager focused as it came back.
+TEST_F(PaletteCalc, ADialogClosedGivesTheClickedResponseWindowTheKeyboardBack) {
+    const struct {
+        const char* road;
+        std::function<void()> open;
+        int32_t window;
+    } rows[] = {
+        {"Preferences", [] { platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem); }, kPreferencesWindow},
+        {"Vent Design", [] { platform::qt::deliverCommand(kOneVentMenu, 1); }, kVentDesignSheet},
+        {"Initial Setup", [] { key("ctrl+t"); }, kInitialSetupSheet},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.road);
+        TearDown();
+        SetUp();
+        ventedBox();
+        platform::qt::deliverCommand(alignmentMenuFor(1, 3), 4);  // the custom alignment
+        settle();
+        const QWidget* response = platform::qt::windowWidget(kResponseWindow);
+        clickAt(response->mapToGlobal(response->rect().center()));
+        ASSERT_TRUE(activeWithKeyboard(kResponseWindow));
+        row.open();
+        ASSERT_TRUE(activeWithKeyboard(row.window));
+        key("Escape");
+        ASSERT_TRUE(QTest::qWaitFor([&row] { return !platform::windowExists(row.window); }, kActivationMs));
+        EXPECT_TRUE(activeWithKeyboard(kResponseWindow));
+        const double volume = state.box.VB1;
+        xdotool({"type", "5"});
+        key("Return");
+        EXPECT_DOUBLE_EQ(state.box.VB1, volume);
+    }
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // closed as a user does on a desktop: the window manager's own activation
 // must not hand the waiting design the keyboard.
 #include "DesktopFixture.h"
-#include "app/DesktopDocuments.h"
-#include "windows/PreferencesWindow.h"
 #include "palette/CustomPalette.h"
 
 namespace quendal::test {
@@ -85,26 +83,6 @@ TEST_F(WaitingDesign, ItsPalettesCloseBoxesCloseNothing) {
             ASSERT_TRUE(QTest::qWaitFor([choosing] { return !platform::windowExists(choosing); }, kAtMost));
             EXPECT_TRUE(platform::isWindowVisible(palette));
         }
-}
-
-// Preferences over Speaker Select with the design waiting, another
-// program in front, then the program started again: Preferences comes
-// forward with the keyboard, and what is typed goes into it.
-TEST_F(WaitingDesign, ASecondStartBringsPreferencesForwardWithTheKeyboard) {
-    waitBehind(kDefaultParametersWindow);
-    platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
-    ASSERT_TRUE(activeWithKeyboard(kPreferencesWindow));
-    QProcess other;  // another program's window, in front
-    other.start(QStringLiteral("xmessage"), {"-center", "another program"});
-    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; }, kActivationMs));
-    settle();
-    ReceiveHandedDocuments({});
-    EXPECT_TRUE(activeWithKeyboard(kPreferencesWindow));
-    xdotool({"type", "7"});
-    settle();
-    EXPECT_NE(platform::controlText(kPreferencesWindow, kInputPowerField).find('7'), std::string::npos);
-    other.kill();
-    other.waitForFinished(kAtMost);
 }
 
 }  // namespace
