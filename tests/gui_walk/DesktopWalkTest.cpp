@@ -7,12 +7,8 @@
 // and another program in front of a second start of the program.
 //
 // After every step:
-//   - where a question, sheet, file dialog or open list stands, the
-//     keyboard is in it; while a design waits behind Speaker Select or
-//     System Select, it is in the choosing window or a dialog over it; a
-//     dialog that opened has it;
-//   - the keyboard is on a visible, enabled control of the active window
-//     (the response window and the palettes may hold it on none);
+//   - the keyboard is where WalkWindows.h says it must be: in what stands
+//     in front, on a visible, enabled control of the active window;
 //   - a key, pressed or repeated, went to no window but the one that had
 //     the keyboard when it went down;
 //   - no file appeared that an answered save or snapshot dialog did not name.
@@ -29,18 +25,17 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
-#include <QScreen>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
 
 #include "WalkWatch.h"
+#include "WalkWindows.h"
 #include "app/DesignFlow.h"
 #include "app/DesktopDocuments.h"
 #include "gui_desktop/DesktopFixture.h"
@@ -49,54 +44,10 @@
 namespace quendal::test {
 namespace {
 
-using platform::qt::WindowFrame;
-
 // How long the keyboard may take to come where it belongs after a step.
 constexpr int kPlacementMs = 2000;
 // How long a key is held: past the X server's repeat delay (660 ms).
 constexpr const char* kHeldSeconds = "1.2";
-
-bool isModifier(int key) {
-    return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta;
-}
-
-const WindowFrame* frameOf(const QWidget* window) { return dynamic_cast<const WindowFrame*>(window); }
-
-// A dialog of the program or of the layer: Preferences, About, Check for
-// Updates, a question, a file dialog, a sheet.
-bool isDialog(const QWidget* window) {
-    if (qobject_cast<const QDialog*>(window) != nullptr) return true;
-    const WindowFrame* frame = frameOf(window);
-    return frame != nullptr &&
-           (frame->kind() == platform::WindowKind::Dialog || frame->kind() == platform::WindowKind::Sheet);
-}
-
-// The response window, the palettes, System Select (whose pictures its
-// arrows, Space and Tab choose), About (which any key closes) and the menu
-// bar's own window while no design is open may hold the keyboard themselves.
-bool holdsKeysItself(const QWidget* window) {
-    if (window == platform::qt::menuHostWidget()) return true;  // the menu bar without a design
-    const WindowFrame* frame = frameOf(window);
-    return frame != nullptr && (frame->number() == kResponseWindow || frame->number() == kSystemSelectWindow ||
-                                frame->number() == kAboutWindow ||
-                                frame->kind() == platform::WindowKind::FloatingPalette);
-}
-
-bool onScreen(const QWidget* widget) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect rect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
-    return screen != nullptr && screen->geometry().contains(rect.center());
-}
-
-// The program's windows on the screen (not a palette standing aside).
-std::vector<QWidget*> windowsShown() {
-    std::vector<QWidget*> shown;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        const Qt::WindowType type = widget->windowType();
-        if (widget->isVisible() && type != Qt::Popup && type != Qt::ToolTip && onScreen(widget)) shown.push_back(widget);
-    }
-    return shown;
-}
 
 class DesktopWalk : public DesktopTest {
 protected:
@@ -142,19 +93,19 @@ protected:
         static const std::vector<std::string> keys = {"Return", "Return", "Escape", "Escape", "Tab", "Tab", "shift+Tab",
                                                       "space",  "Down",   "Up",     "BackSpace"};
         const std::string key = any(keys);
-        keyStep(QString::fromStdString(key), {"key", QString::fromStdString(key)});
+        keyStep({"key", QString::fromStdString(key)});
         return key;
     }
     std::string typeDigits() {
         static const std::vector<std::string> texts = {"7", "42", "0.5", "33"};
         const std::string text = any(texts);
-        keyStep("type", {"type", "--delay", "40", QString::fromStdString(text)});
+        keyStep({"type", "--delay", "40", QString::fromStdString(text)});
         return "\"" + text + "\" typed";
     }
     std::string holdKey() {
         static const std::vector<std::string> keys = {"Return", "Return", "Escape", "space", "7", "Tab"};
         const QString key = QString::fromStdString(any(keys));
-        keyStep(key, {"keydown", key, "sleep", kHeldSeconds, "keyup", key});
+        keyStep({"keydown", key, "sleep", kHeldSeconds, "keyup", key});
         return key.toStdString() + " held";
     }
     std::string commandKey() {
@@ -165,7 +116,7 @@ protected:
             "ctrl+r", "ctrl+e", "ctrl+t", "ctrl+y", "ctrl+u", "ctrl+w", "ctrl+s", "ctrl+shift+s", "alt+s",
             "ctrl+comma", "alt+1", "alt+2", "ctrl+n", "ctrl+o", "ctrl+shift+p", "ctrl+j", "ctrl+k", "ctrl+shift+w"};
         const std::string key = any(keys);
-        keyStep(QString::fromStdString(key), {"key", QString::fromStdString(key)});
+        keyStep({"key", QString::fromStdString(key)});
         return key;
     }
     // A click on a visible, enabled control that stands on top where it
@@ -308,7 +259,7 @@ protected:
     }
 
     // A step of keys: where they went down, and what they reached.
-    void keyStep(const QString& /*name*/, const QStringList& arguments) {
+    void keyStep(const QStringList& arguments) {
         keyDownIn = keyboardWindow();
         keyDownName = windowName(keyDownIn);
         keyDownInMenu = qobject_cast<const QMenu*>(keyDownIn) != nullptr;
@@ -327,38 +278,6 @@ protected:
                 !(keyDownInMenu && key.toMenuBar))
                 return "the key " + QKeySequence(key.key).toString().toStdString() + " reached " + key.name +
                        ", though it went down in " + keyDownName;
-        return {};
-    }
-
-    static std::string placementFault(const std::vector<QWidget*>& before) {
-        if (QApplication::activePopupWidget() != nullptr) return {};  // the open list or menu takes the keys
-        const std::vector<QWidget*> shown = windowsShown();
-        if (shown.empty()) return {};
-        QWidget* active = QApplication::activeWindow();
-        if (active == nullptr) return "no window of the program has the keyboard";
-        const std::string in = "the keyboard is in " + windowName(active);
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible() && active != modal) return in + " while " + windowName(modal) + " stands";
-        if (modal == nullptr) {
-            // A dialog that has just opened has the keyboard.
-            std::vector<QWidget*> opened;
-            for (QWidget* window : shown)
-                if (isDialog(window) && std::find(before.begin(), before.end(), window) == before.end())
-                    opened.push_back(window);
-            if (!opened.empty() && std::find(opened.begin(), opened.end(), active) == opened.end())
-                return in + " though " + windowName(opened.front()) + " has just opened";
-            if (designKept() && !isDialog(active)) {
-                const int32_t choosing = platform::windowExists(kDefaultParametersWindow) ? kDefaultParametersWindow : kSystemSelectWindow;
-                if (active != platform::qt::windowWidget(choosing))
-                    return in + " while the design waits behind " + windowName(platform::qt::windowWidget(choosing));
-            }
-        }
-        const QWidget* focus = QApplication::focusWidget();
-        if (focus == nullptr || focus == active)
-            return holdsKeysItself(active) ? std::string() : in + ", on no control" + (focus == nullptr ? "" : " (the window itself)");
-        if (focus->window() != active) return in + ", its control in " + windowName(focus->window());
-        if (!focus->isVisible()) return in + ", on a hidden control";
-        if (!focus->isEnabled()) return in + ", on a dimmed control";
         return {};
     }
 
