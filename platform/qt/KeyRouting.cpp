@@ -24,7 +24,9 @@ protected:
         const QEvent::Type type = event->type();
         // A key reaches its window first, and only then the widget in it:
         // the window alone decides.
-        if (!watched->isWindowType()) return false;
+        if (!watched->isWindowType() ||
+            (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease))
+            return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::ShortcutOverride) {
             // An open list, popup or menu is asked first and may close on
