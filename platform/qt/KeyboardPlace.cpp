@@ -46,8 +46,19 @@ struct Recent {
     bool byProgram = false;
 };
 std::vector<Recent> gRecent;
-// The window the rule last asked the window system to activate.
+// The window the rule last asked the window system to activate, and every
+// window it asked for since one of them arrived (the window system may
+// still activate an earlier one on its way).
 QPointer<QWidget> gAsked;
+std::vector<QPointer<QWidget>> gOnItsWay;
+
+void askActivation(QWidget* window) {
+    gAsked = window;
+    std::erase_if(gOnItsWay, [window](const QPointer<QWidget>& w) { return !w || w == window; });
+    if (gOnItsWay.size() >= 8) gOnItsWay.erase(gOnItsWay.begin());  // never arrived: a window system without one
+    gOnItsWay.emplace_back(window);
+    window->activateWindow();
+}
 // The window the user chose last (a click, the Window menu, the window
 // system's switch), until a choosing window takes over: the design's
 // windows the program brings forward as it redraws take no keyboard from it.
@@ -242,8 +253,7 @@ void place(bool fromEvents) {
     const bool otherOnItsWay = gAsked != nullptr && gAsked != target.window && !gAsked->isActiveWindow();
     if ((QApplication::activeWindow() == target.window && !otherOnItsWay) || !activationAllowed(fromEvents)) return;
     if (target.toFront) target.window->raise();
-    gAsked = target.window;
-    target.window->activateWindow();
+    askActivation(target.window);
 }
 
 void noteRecent(QWidget* window, bool byProgram) {
@@ -302,14 +312,20 @@ protected:
                     // Activated as the rule asked: brought forward as before;
                     // otherwise the user's (or the window system's) choice.
                     const bool asked = widget == gAsked;
+                    const bool askedBefore = std::find(gOnItsWay.begin(), gOnItsWay.end(), widget) != gOnItsWay.end();
                     const bool byProgram = asked && !gRecent.empty() && gRecent.front().window == widget &&
                                            gRecent.front().byProgram;
-                    if (asked) gAsked = nullptr;  // arrived
-                    // Unasked just as a window showed or hid: the window
-                    // system's hand-over, which the rule places again.
-                    const bool handedOn = !asked && gShownOrHidden.isValid() && gShownOrHidden.elapsed() < kHandOnMs;
+                    if (asked) {  // arrived
+                        gAsked = nullptr;
+                        gOnItsWay.clear();
+                    }
+                    // An activation the rule asked before the last one, late,
+                    // or one unasked just as a window showed or hid (the
+                    // window system's hand-over): the rule places again.
+                    const bool handedOn = gShownOrHidden.isValid() && gShownOrHidden.elapsed() < kHandOnMs;
+                    const bool late = askedBefore && !asked;
                     if ((QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget()) &&
-                        !handedOn) {
+                        !late && (asked || !handedOn)) {
                         noteRecent(widget, byProgram);
                         if (!asked) noteChosen(widget);
                     }
@@ -378,6 +394,7 @@ void forgetKeyboardPlaces() {
     gChosen = nullptr;
     gGiven.clear();
     gAsked = nullptr;
+    gOnItsWay.clear();
 }
 
 }  // namespace qt
@@ -402,8 +419,7 @@ bool bringProgramForward() {
     target.window->raise();
     if (auto* frame = dynamic_cast<WindowFrame*>(target.window)) setCurrentWindow(frame->number());
     focusWithin(target.window, controlFor(target.window));
-    gAsked = target.window;
-    target.window->activateWindow();
+    askActivation(target.window);
     return true;
 }
 

@@ -51,6 +51,9 @@ TEST_F(PaletteCalc, InitialSetupLeavesTheKeyboardInTheFirstField) {
     key("Return");
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(pictures(), before);
+    // Calc. brought the response window forward, then the palette: the
+    // palette keeps the keyboard.
+    EXPECT_TRUE(activeWithKeyboard(kCustomPalette));
 }
 
 // The program gives the keyboard to a palette field while the fields are
