@@ -272,10 +272,12 @@ protected:
         if (!keysSent) return {};
         // A release acts nowhere without its press; a press or a repeat does.
         // An open menu hands the keys it does not take to the menu bar it
-        // came from, which moves among the menus.
+        // came from, which moves among the menus; what the bar does not
+        // take goes on to its window's widgets, whose window handler the
+        // window system's key alone reaches.
         for (const WalkWatch::KeyReached& key : watch->keys)
             if (key.press && !isModifier(key.key) && key.window != keyDownIn &&
-                !(keyDownInMenu && key.toMenuBar))
+                !(keyDownInMenu && key.viaMenuBar))
                 return "the key " + QKeySequence(key.key).toString().toStdString() + " reached " + key.name +
                        ", though it went down in " + keyDownName;
         return {};

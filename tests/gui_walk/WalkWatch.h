@@ -39,7 +39,7 @@ public:
     struct KeyReached {
         int key = 0;
         bool press = false;
-        bool toMenuBar = false;  // a menu bar took it first
+        bool viaMenuBar = false;  // handed to a menu bar by its open menu
         const QWidget* window = nullptr;  // compared, never followed: it may have gone
         std::string name;  // of the window, while it was there
     };
@@ -52,13 +52,19 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!watched->isWidgetType()) return false;
-        auto* widget = static_cast<QWidget*>(watched);
         const QEvent::Type type = event->type();
-        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-            // An event a control leaves goes on to its parents, in the same window.
+        const bool isKey = type == QEvent::KeyPress || type == QEvent::KeyRelease;
+        if (!watched->isWidgetType()) {
+            if (isKey) viaMenuBar_ = nullptr;  // a key from the window system reaches its window first
+            return false;
+        }
+        auto* widget = static_cast<QWidget*>(watched);
+        if (isKey) {
+            // An event a control leaves goes on to its parents, in the same
+            // window; one an open menu handed to its menu bar, from there.
             const auto* key = static_cast<QKeyEvent*>(event);
-            keys.push_back({key->key(), type == QEvent::KeyPress, qobject_cast<QMenuBar*>(widget) != nullptr, widget->window(),
+            if (qobject_cast<QMenuBar*>(widget) != nullptr) viaMenuBar_ = event;
+            keys.push_back({key->key(), type == QEvent::KeyPress, event == viaMenuBar_, widget->window(),
                             windowName(widget->window())});
         } else if (type == QEvent::Show) {
             if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog != nullptr && !dialogs_.contains(dialog)) {
@@ -73,6 +79,7 @@ protected:
     }
 
 private:
+    const QEvent* viaMenuBar_ = nullptr;
     std::set<const QObject*> dialogs_;
 };
 
