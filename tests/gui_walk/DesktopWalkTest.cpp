@@ -82,12 +82,6 @@ protected:
         xdotoolLive({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
     }
 
-    // Where a key goes down: the open list or menu, else the active window.
-    static QWidget* keyboardWindow() {
-        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-        return QApplication::activeWindow();
-    }
-
     // The steps. Each says what it did, or "" when it could not be taken.
     std::string pressKey() {
         static const std::vector<std::string> keys = {"Return", "Return", "Escape", "Escape", "Tab", "Tab", "shift+Tab",
@@ -105,7 +99,7 @@ protected:
     std::string holdKey() {
         static const std::vector<std::string> keys = {"Return", "Return", "Escape", "space", "7", "Tab"};
         const QString key = QString::fromStdString(any(keys));
-        keyStep({"keydown", key, "sleep", kHeldSeconds, "keyup", key});
+        keyStep({"keydown", key, "sleep", kHeldSeconds, "keyup", key}, true);
         return key.toStdString() + " held";
     }
     std::string commandKey() {
@@ -258,28 +252,24 @@ protected:
         return "New Box Design (no window left)";
     }
 
-    // A step of keys: where they went down, and what they reached.
-    void keyStep(const QStringList& arguments) {
-        keyDownIn = keyboardWindow();
-        keyDownName = windowName(keyDownIn);
-        keyDownInMenu = qobject_cast<const QMenu*>(keyDownIn) != nullptr;
-        watch->keys.clear();
+    // A step of keys, watched from where they go down.
+    void keyStep(const QStringList& arguments, bool held = false) {
+        watch->keysGoDown(held);
         keysSent = true;
         xdotoolLive(arguments);
     }
 
     std::string keysFault() const {
         if (!keysSent) return {};
-        // A release acts nowhere without its press; a press or a repeat does.
-        // An open menu hands the keys it does not take to the menu bar it
-        // came from, which moves among the menus; what the bar does not
-        // take goes on to its window's widgets, whose window handler the
-        // window system's key alone reaches.
+        // A release acts nowhere without its press; a press or a repeat
+        // does. An open menu hands the keys it does not take to the menu
+        // bar it came from, which moves among the menus; what the bar does
+        // not take goes on to its window's widgets, whose window handler
+        // only the window system's keys reach.
         for (const WalkWatch::KeyReached& key : watch->keys)
-            if (key.press && !isModifier(key.key) && key.window != keyDownIn &&
-                !(keyDownInMenu && key.viaMenuBar))
+            if (key.press && !isModifier(key.key) && key.window != key.down.window && !(key.down.menu && key.viaMenuBar))
                 return "the key " + QKeySequence(key.key).toString().toStdString() + " reached " + key.name +
-                       ", though it went down in " + keyDownName;
+                       ", though it went down in " + key.down.name;
         return {};
     }
 
@@ -352,9 +342,6 @@ protected:
     std::mt19937 random;
     ScriptedNetwork network;
     WalkWatch* watch = nullptr;
-    const QWidget* keyDownIn = nullptr;  // compared, never followed: it may have gone
-    std::string keyDownName;
-    bool keyDownInMenu = false;
     bool keysSent = false;
 };
 

@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
 
@@ -31,18 +32,47 @@ inline std::string windowName(const QWidget* window) {
     return window->metaObject()->className();
 }
 
+// Where the keyboard is: the open list or menu, else the active window.
+inline QWidget* keyboardWindow() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    return QApplication::activeWindow();
+}
+
+inline bool isModifier(int key) {
+    return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta;
+}
+
+// Where a key went down: the window that had the keyboard then. Windows
+// are compared, never followed: they may have gone.
+struct KeyDown {
+    const QWidget* window = nullptr;
+    std::string name;
+    bool menu = false;  // an open menu
+};
+
 // Every key press and release that reaches a control (or a window's own
-// handler), with the window it reached; and every file a file dialog
-// was answered with.
+// handler), with the window it reached and the one it went down in; and
+// every file a file dialog was answered with.
 class WalkWatch : public QObject {
 public:
     struct KeyReached {
         int key = 0;
         bool press = false;
         bool viaMenuBar = false;  // handed to a menu bar by its open menu
-        const QWidget* window = nullptr;  // compared, never followed: it may have gone
+        const QWidget* window = nullptr;
         std::string name;  // of the window, while it was there
+        KeyDown down;
     };
+
+    // Where the key of the step goes down: each key where the keyboard is
+    // as it is pressed (a modifier's press may close an open menu first),
+    // or, for a key held, where it was pressed first.
+    void keysGoDown(bool held) {
+        QWidget* window = keyboardWindow();
+        down_ = {window, windowName(window), qobject_cast<QMenu*>(window) != nullptr};
+        followPresses_ = !held;
+        keys.clear();
+    }
 
     WalkWatch() { QCoreApplication::instance()->installEventFilter(this); }
     ~WalkWatch() override { QCoreApplication::instance()->removeEventFilter(this); }
@@ -55,7 +85,13 @@ protected:
         const QEvent::Type type = event->type();
         const bool isKey = type == QEvent::KeyPress || type == QEvent::KeyRelease;
         if (!watched->isWidgetType()) {
-            if (isKey) viaMenuBar_ = nullptr;  // a key from the window system reaches its window first
+            if (!isKey) return false;
+            viaMenuBar_ = nullptr;  // a key from the window system reaches its window first
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (type == QEvent::KeyPress && followPresses_ && !isModifier(key->key()) && !key->isAutoRepeat()) {
+                QWidget* window = keyboardWindow();
+                down_ = {window, windowName(window), qobject_cast<QMenu*>(window) != nullptr};
+            }
             return false;
         }
         auto* widget = static_cast<QWidget*>(watched);
@@ -65,7 +101,7 @@ protected:
             const auto* key = static_cast<QKeyEvent*>(event);
             if (qobject_cast<QMenuBar*>(widget) != nullptr) viaMenuBar_ = event;
             keys.push_back({key->key(), type == QEvent::KeyPress, event == viaMenuBar_, widget->window(),
-                            windowName(widget->window())});
+                            windowName(widget->window()), down_});
         } else if (type == QEvent::Show) {
             if (auto* dialog = qobject_cast<QFileDialog*>(widget); dialog != nullptr && !dialogs_.contains(dialog)) {
                 dialogs_.insert(dialog);
@@ -80,6 +116,8 @@ protected:
 
 private:
     const QEvent* viaMenuBar_ = nullptr;
+    KeyDown down_;
+    bool followPresses_ = true;
     std::set<const QObject*> dialogs_;
 };
 

@@ -25,10 +25,6 @@
 
 namespace quendal::test {
 
-inline bool isModifier(int key) {
-    return key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt || key == Qt::Key_Meta;
-}
-
 inline const platform::qt::WindowFrame* frameOf(const QWidget* window) {
     return dynamic_cast<const platform::qt::WindowFrame*>(window);
 }
