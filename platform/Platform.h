@@ -171,7 +171,12 @@ void raiseWindow(WindowNumber window);
 //      standing in front (Preferences, About, the update window);
 //   3. else the choosing window, while a design waits behind it, rather
 //      than to the waiting design's document window or palettes;
-//   4. else the window the user was in (brought forward, clicked, reached).
+//   4. else the window the user was in (brought forward, clicked, reached);
+//      among a design's windows, the one the user chose (a click, the
+//      Window menu, the window system's switch) keeps it while the program
+//      brings the design's windows forward, until a choosing window takes
+//      over. A window the window system activates on its own as a window
+//      shows or hides is not the user's choice.
 // Within that window the control the keyboard was given (by Tab, a click
 // or setKeyboardFocus) keeps it while it is enabled and shown; otherwise
 // the first empty entry field takes it, else the first entry field, its

@@ -44,7 +44,6 @@ protected:
             }
             return false;
         }
-        if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
         auto* window = static_cast<QWindow*>(watched);
         // A window off the screen that still had the keyboard hands the key
         // to the modal window in front; with none, it is typed into nothing.
