@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/qt/WindowFrame.h"
 
@@ -30,12 +31,6 @@ inline std::string windowName(const QWidget* window) {
         return std::string("an open ") + window->metaObject()->className() + (owner != nullptr ? " over " + windowName(owner) : "");
     }
     return window->metaObject()->className();
-}
-
-// Where the keyboard is: the open list or menu, else the active window.
-inline QWidget* keyboardWindow() {
-    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
-    return QApplication::activeWindow();
 }
 
 inline bool isModifier(int key) {
@@ -64,13 +59,12 @@ public:
         KeyDown down;
     };
 
-    // Where the key of the step goes down: each key where the keyboard is
-    // as it is pressed (a modifier's press may close an open menu first),
-    // or, for a key held, where it was pressed first.
+    // Where the keys of the step go down: each key in the window its press
+    // arrives in, or the open list or menu there (a modifier's press may
+    // close an open menu first); a key held, where it was pressed first.
     void keysGoDown(bool held) {
-        QWidget* window = keyboardWindow();
-        down_ = {window, windowName(window), qobject_cast<QMenu*>(window) != nullptr};
-        followPresses_ = !held;
+        held_ = held;
+        firstPress_ = true;
         keys.clear();
     }
 
@@ -88,8 +82,11 @@ protected:
             if (!isKey) return false;
             viaMenuBar_ = nullptr;  // a key from the window system reaches its window first
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (type == QEvent::KeyPress && followPresses_ && !isModifier(key->key()) && !key->isAutoRepeat()) {
-                QWidget* window = keyboardWindow();
+            if (type == QEvent::KeyPress && !isModifier(key->key()) && !key->isAutoRepeat() && (!held_ || firstPress_)) {
+                firstPress_ = false;
+                QWidget* window = QApplication::activePopupWidget();
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (window == nullptr && top->windowHandle() == watched) window = top;
                 down_ = {window, windowName(window), qobject_cast<QMenu*>(window) != nullptr};
             }
             return false;
@@ -117,7 +114,7 @@ protected:
 private:
     const QEvent* viaMenuBar_ = nullptr;
     KeyDown down_;
-    bool followPresses_ = true;
+    bool held_ = false, firstPress_ = true;
     std::set<const QObject*> dialogs_;
 };
 
