@@ -48,6 +48,9 @@ namespace {
 constexpr int kPlacementMs = 2000;
 // How long a key is held: past the X server's repeat delay (660 ms).
 constexpr const char* kHeldSeconds = "1.2";
+// How long the walk waits, held in a menu after its keys and clicks are
+// through, before it closes the menu.
+constexpr int kHeldMs = 3000;
 
 class DesktopWalk : public DesktopTest {
 protected:
@@ -71,10 +74,18 @@ protected:
 
     // xdotool run while the program goes on with its events, as it does
     // while a user holds a key.
+    // A menu a button opens (a click, Space) holds the program in it until
+    // it closes: once the keys and clicks are through and the walk is still
+    // held, Escape closes what holds it, as a user would.
     static bool xdotoolLive(const QStringList& arguments) {
         QProcess tool;
         tool.start(QStringLiteral("xdotool"), arguments);
         if (!tool.waitForStarted(kAtMost)) return false;
+        QTimer held;
+        QObject::connect(&held, &QTimer::timeout, &tool, [&tool] {
+            if (tool.state() == QProcess::NotRunning) QProcess::execute(QStringLiteral("xdotool"), {"key", "Escape"});
+        });
+        held.start(kHeldMs);
         const bool ended = QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kAtMost);
         return ended && tool.exitCode() == 0;
     }

@@ -93,6 +93,8 @@ inline std::string placementFault(const std::vector<QWidget*>& before) {
     const QWidget* focus = QApplication::focusWidget();
     if (focus == nullptr || focus == active)
         return holdsKeysItself(active) ? std::string() : in + ", on no control" + (focus == nullptr ? "" : " (the window itself)");
+    // A menu a button opened holds the keys while it is open.
+    if (focus->window()->windowType() == Qt::Popup && focus->window()->isVisible()) return {};
     if (focus->window() != active) return in + ", its control in " + windowName(focus->window());
     if (!focus->isVisible()) return in + ", on a hidden control";
     if (!focus->isEnabled()) return in + ", on a dimmed control";
