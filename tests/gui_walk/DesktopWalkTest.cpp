@@ -73,10 +73,9 @@ protected:
     const T& any(const std::vector<T>& items) { return items[std::size_t(pick(int(items.size())))]; }
 
     // xdotool run while the program goes on with its events, as it does
-    // while a user holds a key.
-    // A menu a button opens (a click, Space) holds the program in it until
-    // it closes: once the keys and clicks are through and the walk is still
-    // held, Escape closes what holds it, as a user would.
+    // while a user holds a key. A menu a button opens (a click, Space)
+    // holds the program in it until it closes: once the keys and clicks are
+    // through and the walk is still held, Escape closes it, as a user would.
     static bool xdotoolLive(const QStringList& arguments) {
         QProcess tool;
         tool.start(QStringLiteral("xdotool"), arguments);
