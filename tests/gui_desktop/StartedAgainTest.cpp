@@ -12,7 +12,7 @@
 namespace quendal::test {
 namespace {
 
-class SecondStart : public DesktopTest {
+class StartedAgain : public DesktopTest {
 protected:
     void TearDown() override {
         if (other_.state() != QProcess::NotRunning) {
@@ -54,7 +54,7 @@ protected:
     QProcess other_;
 };
 
-TEST_F(SecondStart, BringsTheProgramForwardWithTheKeyboardWhereTheUserWas) {
+TEST_F(StartedAgain, BringsTheProgramForwardWithTheKeyboardWhereTheUserWas) {
     const struct {
         const char* road;
         std::function<void()> setUp;
