@@ -18,6 +18,7 @@
 #include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
+#include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
 #include "response/SpConCal.h"
 #include "platform/Platform.h"
@@ -137,6 +138,7 @@ void giveBackKeptDesign() {
     ShellFlags& sh = state.shell;
     sh.KeptDesignFlag = 0;
     giveBackDesignValues();
+    const PaletteTypedTexts typed;  // as the user left them
     state.document.DontSaveChanges.clear();  // the user's again: a later ending asks as usual
     sh.WindCloseFlag = 0;
     sh.curentWndID = kResponseWindow;
@@ -149,6 +151,7 @@ void giveBackKeptDesign() {
     ReDispResposeWnd();
     state.view.ReDispWnd = redraw;
     refreshWindows(WindowRefresh::Palettes);
+    typed.putBack();
 }
 
 // Speaker select without a driver database to hand over to: the driver is

@@ -97,6 +97,30 @@ int32_t CustomPaletDisp() {
     return 0;
 }
 
+namespace {
+
+bool fieldsStandFor(int32_t system, int32_t alin) {
+    const PaletteState& built = state.palette;
+    return platform::windowExists(kWindow) && state.shell.CtmPaletFlag == 0 && built.valueFieldsSystem == system &&
+           built.valueFieldsAlin == alin && system == currentSystemNumber() && alin == state.selection.Alin;
+}
+
+}  // namespace
+
+PaletteTypedTexts::PaletteTypedTexts() : system_(currentSystemNumber()), alin_(state.selection.Alin) {
+    if (!fieldsStandFor(system_, alin_)) return;
+    const PaletteFieldRange entries = currentEntryFields();
+    for (int32_t id = entries.first; id <= entries.last; ++id)
+        if (platform::controlExists(kWindow, id)) texts_.emplace_back(id, platform::controlText(kWindow, id));
+}
+
+void PaletteTypedTexts::putBack() const {
+    if (!fieldsStandFor(system_, alin_)) return;
+    for (const auto& [id, text] : texts_)
+        if (platform::controlExists(kWindow, id) && platform::controlText(kWindow, id) != text)
+            platform::setControlText(kWindow, id, text);
+}
+
 int32_t ReDispCustomPalet() {
     toTextChang();
     if (state.shell.CtmPaletFlag == 0) CustomPaletDisp();

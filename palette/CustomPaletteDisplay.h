@@ -7,6 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "palette/CustomPaletteValues.h"
 
@@ -28,5 +31,21 @@ int32_t CustomPaletDisp();
 
 // Rebuilds the text forms and, while the palette is shown, refills it.
 int32_t ReDispCustomPalet();
+
+// The texts standing in the palette's entry fields, typed perhaps and not
+// yet read by Calc., taken before the palette is filled again with the same
+// design's values (the design given back after System Select or Speaker
+// Select) and put back after it: the palette keeps what was typed until
+// Calc. reads it, as it does under any sheet.
+class PaletteTypedTexts {
+public:
+    PaletteTypedTexts();  // takes them, while the palette is shown
+    // Into the same fields, while they stand for the same system and alignment.
+    void putBack() const;
+
+private:
+    int32_t system_ = 0, alin_ = 0;
+    std::vector<std::pair<int32_t, std::string>> texts_;
+};
 
 }  // namespace quendal

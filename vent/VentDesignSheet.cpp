@@ -531,10 +531,18 @@ int32_t VentDesignCalcOkCommon() {
     VentRecord& w = v.working;
     const int32_t formSetBy = w.FormSetBy;
     if (formChosenInSheet() || automaticDesignChoosesAnotherForm()) w.FormSetBy = kFormSetByUser;
+    // A form left to the automatic design keeps its kinds alike, as that
+    // design makes them: Ported or Ducted clicked on the rectangular pane
+    // and left there for the circular form is not kept, since the design
+    // recalculated would make it alike again, and a document reading a
+    // rectangular kind of its own takes it for the user's form.
+    const int32_t rectangularKind = w.RectVentRadio;
+    if (w.FormSetBy != kFormSetByUser && formIsAutomatic(w)) w.RectVentRadio = w.CircVentRadio;
     // The design with this vent must be one the program may hold, as every
     // design is checked; otherwise the sheet stays, and the design as it was.
     if (const BoxCheckResult held = changedBoxCheck([vent] { takeSheetVent(vent); }); !held.ok()) {
         w.FormSetBy = formSetBy;
+        w.RectVentRadio = rectangularKind;
         refuse({kVentSizeField, kValueTooLargeAlert,
                 "This vent gives a design in which " + boxFaultWords(held) + ".  ( Enter smaller sizes. )"});
         return 0;

@@ -16,9 +16,10 @@ namespace {
 
 QPointer<QCoreApplication> gTrackedApplication;  // the application whose focus changes are followed
 // The edit field that last had the focus, and what keeps the Edit items
-// in step with it.
-// Held as a widget: while a field is being destroyed it is a QLineEdit no
-// more, though focus changes still come from its destructor.
+// in step with it. Kept as a widget, and taken for a field only while it
+// still is one: a window closed at its OK goes while the toolkit may still
+// count its field focused, and the refresh that follows must not read the
+// field through a pointer to what it no longer is.
 QPointer<QWidget> gLastField;
 QMetaObject::Connection gTextChanged, gSelectionChanged;
 
@@ -34,6 +35,7 @@ bool inWindowWithoutMenuBar(const QLineEdit* field) {
 
 QLineEdit* focusedField() {
     if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); usable(field)) return field;
+    // A field being destroyed is a plain widget by then: the cast refuses it.
     QLineEdit* last = qobject_cast<QLineEdit*>(gLastField.data());
     if (usable(last) && last->window()->focusWidget() == last && inWindowWithoutMenuBar(last)) {
         // Only while the user is at the menus: a document window is active.

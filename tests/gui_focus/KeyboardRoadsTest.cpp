@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -205,6 +207,35 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         EXPECT_EQ(name->text().toStdString(), "Typed");
         QTest::keyClick(keys(), Qt::Key_Escape);
     };
+    // Vb typed in the palette and not yet calculated, then a window that
+    // stands over the design, left by Escape: the palette keeps the text.
+    const auto typedThen = [this](std::function<void()> standing, int32_t window) {
+        return [this, standing, window] {
+            ASSERT_TRUE(keyboardIn({kCustomPalette, kPaletteFirstField}));
+            type("77");
+            standing();
+            dontSaveIfAsked();
+            ASSERT_TRUE(keyboardIn({window, kAnyControl}));
+            QTest::keyClick(keys(), Qt::Key_Escape);
+        };
+    };
+    const auto driverArrives = [this] { messenger.receiver({"QnDL", "TEXT", driverRecord("38")}); };
+    // The palette, with nothing to type into at this alignment, chosen by
+    // the user: from the Window menu (even just after the program brought it
+    // forward), or clicked and then brought forward by the program.
+    const auto paletteFromTheWindowMenu = [] {
+        platform::selectWindow(kCustomPalette);
+        platform::refreshWindowMenu();  // as the menu does when it opens
+        for (QAction* item : platform::qt::menuWidget(kWindowMenu)->actions())
+            if (item->text().contains("Custom Palette")) item->trigger();
+    };
+    const auto paletteClickedThenBroughtForward = [] {
+        QWidget* palette = platform::qt::contentWidget(kCustomPalette);
+        QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(3, palette->height() - 3));  // an empty spot
+        ASSERT_TRUE(keyboardIn({kCustomPalette, 0}));
+        platform::selectWindow(kCustomPalette);
+    };
+    const auto nothing = [] {};
     const Place speaker{kDefaultParametersWindow, defaultParamField(DriverField::Model)};
     const Place system{kSystemSelectWindow, kAnyControl};
     const struct Road {
@@ -235,7 +266,12 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         {"a design from its document", false, fromDocument, {kResponseWindow, 0}, "\r", calculated(0.0)},
         {"a custom design from its document", true, fromDocument, {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
         {"a design given back by Speaker Select", false, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kResponseWindow, 0}, "\r", calculated(0.0)},
+        {"a design given back by Speaker Select's OK", false, choosing(3, kDefaultParametersWindow, Qt::Key_Return), {kResponseWindow, 0}, "\r", calculated(0.0)},
         {"a custom design given back", true, choosing(3, kDefaultParametersWindow, Qt::Key_Escape), {kCustomPalette, kPaletteFirstField}, "77\r", calculated(77.0)},
+        {"Vb typed, Speaker Select, Escape", true, typedThen([] { deliverCommand(kMiscMenu, 3); }, kDefaultParametersWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},
+        {"Vb typed, a driver record, Escape", true, typedThen(driverArrives, kSystemSelectWindow), {kCustomPalette, kPaletteFirstField}, "\r", calculated(77.0)},
+        {"the palette picked from the Window menu", false, paletteFromTheWindowMenu, {kCustomPalette, 0}, "", nothing},
+        {"the palette clicked, then brought forward", false, paletteClickedThenBroughtForward, {kCustomPalette, 0}, "", nothing},
         {"the sibling's Quit over Vent Design", false, siblingsQuit([] { deliverCommand(kOneVentMenu, 1); }), {kFileDialog, 0}, "Typed", nameTyped},
         {"the sibling's Quit over Speaker Connect", false, siblingsQuit([] { deliverCommand(kMiscMenu, 6); }), {kFileDialog, 0}, "Typed", nameTyped},
         {"the sibling's Quit over the radiator sheet", false, siblingsQuit([] { deliverCommand(kMiscMenu, 9); }), {kFileDialog, 0}, "Typed", nameTyped},

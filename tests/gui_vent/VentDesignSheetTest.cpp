@@ -373,6 +373,24 @@ TEST_F(VentDesignSheet, TheRectangularTabStartsFromTheCircularChoiceAndNamesItsF
     EXPECT_EQ(labelsThatDoNotFit(kVentDesignSheet), std::vector<std::string>{});
 }
 
+// Ported or Ducted clicked on the rectangular pane, then the circular tab
+// again and OK: the form stays the automatic design's, with its kinds
+// alike, as the design recalculated or read from its document makes them.
+TEST_F(VentDesignSheet, AKindLeftOnTheRectangularPaneIsNotKeptForTheAutomaticForm) {
+    openSheet(1, 3, 1, "Vent");
+    const int32_t automaticKind = working().CircVentRadio;
+    auto* tabs = widget(kVentDesignSheet, kVentTypeTab)->findChild<QTabBar*>();
+    tabs->setCurrentIndex(1);
+    widget(kVentDesignSheet, kRectangularRadio)->findChildren<QRadioButton*>().at(automaticKind == 2 ? 0 : 1)->click();
+    tabs->setCurrentIndex(0);
+    click(kVentDesignSheet, kVentOkButton);
+    ASSERT_FALSE(platform::windowExists(kVentDesignSheet));
+    const VentRecord& vent = state.vents.vent[1];
+    EXPECT_TRUE(formIsAutomatic(vent));
+    EXPECT_EQ(vent.CircVentRadio, automaticKind);
+    EXPECT_EQ(vent.RectVentRadio, automaticKind);
+}
+
 TEST_F(VentDesignSheet, OkOnASymmetricTripleVentedDesignsVentsOneAndTwoAlike) {
     openSheet(2, 8, 1, "Vent1 & 2");
     ASSERT_TRUE(tripleVentedIsSymmetric());
