@@ -34,6 +34,7 @@
 #include "platform/PlatformFixture.h"
 #include "support/LocalServer.h"
 #include "support/PackageFiles.h"
+#include "support/PlantedNodes.h"
 
 namespace quendal::test {
 namespace {
@@ -411,26 +412,6 @@ TEST_F(DesktopServicesTest, AnUnreadableSettingsFileIsNeitherReadNorReplaced) {
     platform::preferenceStore().setIdentity("Keldrith", "Quendal");
 }
 
-// Runs `work` in a child process, so that a wait on a file cannot hold the
-// tests: its exit status, or -1 when it has not ended within the bound
-// (it is killed then).
-int statusWithin(const std::function<int()>& work, std::chrono::seconds bound) {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(work());
-    if (child < 0) return -2;
-    const auto deadline = std::chrono::steady_clock::now() + bound;
-    int status = 0;
-    while (::waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ::kill(child, SIGKILL);
-            ::waitpid(child, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -3;
-}
-
 // A node of the test's own, in its private folder, that stands for a device
 // that never ends: a zero device where this user may make one, else a
 // socket, which no opening reads either. Never a node of the machine's.
@@ -498,7 +479,7 @@ TEST_F(DesktopServicesTest, NoNodeAtAnyPlaceOfTheSettingsHoldsTheProgramOrIsRepl
                 if (!duringTheRun) {
                     ASSERT_TRUE(makeNode());
                 }
-                const int status = statusWithin(
+                const int status = exitWithin(
                     [&] {
                         setenv("XDG_CONFIG_HOME", config.c_str(), 1);
                         platform::preferenceStore().setIdentity("Keldrith", "Quendal");
