@@ -257,8 +257,13 @@ void followWindowSystem() {
             QApplication::setActiveWindow(window);
 }
 
+bool gMenuClosed = false;  // since the rule last placed the keyboard
+
 void place(bool fromEvents) {
-    followWindowSystem();
+    if (gMenuClosed && QApplication::activePopupWidget() == nullptr) {
+        gMenuClosed = false;
+        followWindowSystem();
+    }
     const Target target = targetWindow();
     if (target.window == nullptr) return;
     focusWithin(target.window, controlFor(target.window));
@@ -349,7 +354,10 @@ protected:
                 break;
             case QEvent::Show:
             case QEvent::Hide:
-                if (widget->windowType() == Qt::Popup) scheduleKeyboardPlacement();  // the toolkit's window may be stale
+                if (widget->windowType() == Qt::Popup && event->type() == QEvent::Hide) {
+                    gMenuClosed = true;  // the toolkit's active window may be stale
+                    scheduleKeyboardPlacement();
+                }
                 if (isPlainWindow(widget)) {
                     gShownOrHidden.restart();
                     scheduleKeyboardPlacement();
