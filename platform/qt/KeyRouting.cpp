@@ -31,7 +31,13 @@ protected:
         if (type == QEvent::ShortcutOverride) {
             // An open list, popup or menu is asked first and may close on
             // the key (Escape, Return): the press that follows is its own.
-            if (QApplication::activePopupWidget() != nullptr) {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                // Unless its own press opened it: the repeats of a key
+                // held since before it opened act nowhere.
+                if (isRepeat(*key) && popup != down_.popup) {
+                    key->accept();
+                    return true;
+                }
                 listKey_ = key->key();
                 listKeyAt_ = key->timestamp();
                 return false;
@@ -46,10 +52,11 @@ protected:
         }
         auto* window = static_cast<QWindow*>(watched);
         // A window off the screen that still had the keyboard hands the key
-        // to the modal window in front; with none, it is typed into nothing.
+        // to the modal window in front; with none, it is typed into nothing
+        // (a list that closed as it was asked about the key), yet it went down.
         QWindow* target = windowOf(window);
-        if (target == nullptr) return true;
-        const bool listOpen = QApplication::activePopupWidget() != nullptr;
+        QWidget* popup = QApplication::activePopupWidget();
+        const bool listOpen = popup != nullptr;
         bool repeat = key->isAutoRepeat();
         if (type == QEvent::KeyPress) {
             repeat = isRepeat(*key);
@@ -57,7 +64,7 @@ protected:
             down_.pressedAt = key->timestamp();
             if (!repeat) {
                 down_ = {key->key(), target, listOpen || (key->key() == listKey_ && key->timestamp() == listKeyAt_),
-                         key->timestamp(), {}, 0};
+                         popup, key->timestamp(), {}, 0};
                 listKey_ = 0;
                 // Taken by a list that has closed on it: the window beneath
                 // never sees it.
@@ -67,10 +74,12 @@ protected:
             down_.releasedAt = key->timestamp();  // let go, or the first half of a repeat
             down_.heldMs = key->timestamp() - down_.pressedAt;
         }
-        // A key open lists take while they are open; its repeats and
-        // release, and those of a key pressed in another window or taken
-        // by a list, act nowhere else.
-        if (listOpen) return false;
+        if (target == nullptr) return true;
+        // A key open lists take while they are open, but not the repeats
+        // and release of a key held since before the list or menu open now
+        // opened (its own press may have opened it); those and the ones of
+        // a key pressed in another window or taken by a list act nowhere else.
+        if (listOpen) return key->key() == down_.key && popup != down_.popup && (repeat || type == QEvent::KeyRelease);
         if (key->key() == down_.key && (down_.byList || target != down_.in)) return true;
         if (type == QEvent::KeyPress && repeat && !key->isAutoRepeat()) {
             // A repeat the toolkit did not mark goes on as the repeat it is.
@@ -108,13 +117,14 @@ private:
         QCoreApplication::sendEvent(target, &copy);
     }
 
-    // The key last pressed afresh, the window its press arrived in, and
-    // whether an open list took it; when it was last pressed (or
+    // The key last pressed afresh, the window its press arrived in,
+    // whether an open list took it and which; when it was last pressed (or
     // repeated), and when it came up, if it did.
     struct Down {
         int key = 0;
         QPointer<QWindow> in;
         bool byList = false;
+        QPointer<QWidget> popup;  // the list or menu open as it went down
         quint64 pressedAt = 0;
         std::optional<quint64> releasedAt;
         quint64 heldMs = 0;  // from its last press to its release

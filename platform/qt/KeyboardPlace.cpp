@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <QTimer>
 #include <QWidget>
 
@@ -243,7 +244,26 @@ bool activationAllowed(bool fromEvents) {
     return ++gActivationsAsked <= kActivationBudget;
 }
 
+// The toolkit ignores the window system's activations while a menu or
+// list is open, and keeps the window it had when that closes: the window
+// the window system activated meanwhile is the one the keyboard is in.
+void followWindowSystem() {
+    QWindow* focus = QGuiApplication::focusWindow();
+    QWidget* active = QApplication::activeWindow();
+    if (focus == nullptr || QApplication::activePopupWidget() != nullptr || (active != nullptr && active->windowHandle() == focus))
+        return;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->windowHandle() == focus && isPlainWindow(window) && window->isVisible())
+            QApplication::setActiveWindow(window);
+}
+
+bool gMenuClosed = false;  // since the rule last placed the keyboard
+
 void place(bool fromEvents) {
+    if (gMenuClosed && QApplication::activePopupWidget() == nullptr) {
+        gMenuClosed = false;
+        followWindowSystem();
+    }
     const Target target = targetWindow();
     if (target.window == nullptr) return;
     focusWithin(target.window, controlFor(target.window));
@@ -334,6 +354,10 @@ protected:
                 break;
             case QEvent::Show:
             case QEvent::Hide:
+                if (widget->windowType() == Qt::Popup && event->type() == QEvent::Hide) {
+                    gMenuClosed = true;  // the toolkit's active window may be stale
+                    scheduleKeyboardPlacement();
+                }
                 if (isPlainWindow(widget)) {
                     gShownOrHidden.restart();
                     scheduleKeyboardPlacement();

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 
 #include "DesktopFixture.h"
+#include "windows/PreferencesWindow.h"
 
 namespace quendal::test {
 namespace {
@@ -73,6 +74,24 @@ TEST_F(MouseAnsweredQuestion, TheKeyboardGoesWhereTheAnswerLeads) {
         ASSERT_TRUE(platform::windowExists(kResponseWindow));
         EXPECT_EQ(encodeDesignDocument(state) == changed, row.window == kDefaultParametersWindow);
     }
+}
+
+// An alert keeps the keyboard while it stands: Preferences with the input
+// power emptied, OK, then a click on the response window's title bar.
+TEST_F(MouseAnsweredQuestion, AnAlertKeepsTheKeyboardThroughAClickBehindIt) {
+    platform::setDialogService(nullptr);  // the layer's own alert
+    ventedBox();
+    platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
+    ASSERT_TRUE(activeWithKeyboard(kPreferencesWindow));
+    platform::setControlText(kPreferencesWindow, kInputPowerField, "");
+    hit(kPreferencesWindow, kPreferencesOK);
+    ASSERT_TRUE(QTest::qWaitFor([] { return question() != nullptr && question()->isActiveWindow(); }, kAtMost));
+    settle();
+    clickTitleBar(platform::qt::windowWidget(kResponseWindow));
+    EXPECT_TRUE(QTest::qWaitFor([] { return question() != nullptr && question()->isActiveWindow(); }, kActivationMs));
+    key("Return");
+    EXPECT_TRUE(QTest::qWaitFor([] { return question() == nullptr; }, kActivationMs));
+    EXPECT_TRUE(activeWithKeyboard(kPreferencesWindow));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 // A design waiting behind Speaker Select or System Select, clicked and
 // closed as a user does on a desktop: the window manager's own activation
 // must not hand the waiting design the keyboard.
+#include <QMenuBar>
+
 #include "DesktopFixture.h"
+#include "platform/qt/WindowFrame.h"
 #include "palette/CustomPalette.h"
 
 namespace quendal::test {
@@ -60,6 +63,35 @@ TEST_F(WaitingDesign, AClickOnItsWindowsLeavesTheChoosingWindowTheKeyboard) {
             EXPECT_TRUE(QTest::qWaitFor([choosing] { return !platform::windowExists(choosing); }, kAtMost));
             EXPECT_EQ(encodeDesignDocument(state), before);
         }
+}
+
+// A menu of the waiting design's menu bar, opened and closed again by a
+// click elsewhere, leaves the choosing window the keyboard: the window
+// manager hands it over while the menu is open, and the toolkit, which
+// ignores that while a menu is open, must not keep the design's window.
+TEST_F(WaitingDesign, ItsMenuBarLeavesTheChoosingWindowTheKeyboard) {
+    for (const int32_t choosing : {kDefaultParametersWindow, kSystemSelectWindow}) {
+        SCOPED_TRACE(nameOf(choosing));
+        TearDown();
+        SetUp();
+        const std::string before = waitBehind(choosing);
+        const auto* response = dynamic_cast<platform::qt::WindowFrame*>(platform::qt::windowWidget(kResponseWindow));
+        ASSERT_NE(response, nullptr);
+        QMenuBar* bar = response->menuBar();
+        ASSERT_NE(bar, nullptr);
+        QAction* misc = nullptr;
+        for (QAction* title : bar->actions())
+            if (title->text().contains("Misc")) misc = title;
+        ASSERT_NE(misc, nullptr);
+        clickAt(bar->mapToGlobal(bar->actionGeometry(misc).center()));
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, kActivationMs));
+        clickTitleBar(platform::qt::windowWidget(kCustomPalette));
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+        EXPECT_TRUE(activeWithKeyboard(choosing));
+        key("Escape");
+        EXPECT_TRUE(QTest::qWaitFor([choosing] { return !platform::windowExists(choosing); }, kAtMost));
+        EXPECT_EQ(encodeDesignDocument(state), before);
+    }
 }
 
 // The close box of the waiting design's palettes closes nothing while the

@@ -284,8 +284,10 @@ protected:
     }
 
     std::string filesFault(const std::set<QString>& before) const {
+        // A name without the suffix gets it: the file is named all the same.
         for (const QString& file : filesUnder(QDir::homePath()))
-            if (!before.contains(file) && !watch->named.contains(file))
+            if (!before.contains(file) && !watch->named.contains(file) &&
+                !watch->named.contains(file.left(file.lastIndexOf(QLatin1Char('.')))))
                 return "the file " + file.toStdString() + " appeared, named by no dialog";
         return {};
     }

@@ -82,8 +82,11 @@ protected:
             if (!isKey) return false;
             viaMenuBar_ = nullptr;  // a key from the window system reaches its window first
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (type == QEvent::KeyPress && !isModifier(key->key()) && !key->isAutoRepeat() && (!held_ || firstPress_)) {
+            // Another key pressed meanwhile (the walk's Escape closing a menu) goes down afresh.
+            if (type == QEvent::KeyPress && !isModifier(key->key()) && !key->isAutoRepeat() &&
+                (!held_ || firstPress_ || key->key() != heldKey_)) {
                 firstPress_ = false;
+                heldKey_ = key->key();
                 QWidget* window = QApplication::activePopupWidget();
                 for (QWidget* top : QApplication::topLevelWidgets())
                     if (window == nullptr && top->windowHandle() == watched) window = top;
@@ -115,6 +118,7 @@ private:
     const QEvent* viaMenuBar_ = nullptr;
     KeyDown down_;
     bool held_ = false, firstPress_ = true;
+    int heldKey_ = 0;
     std::set<const QObject*> dialogs_;
 };
 
