@@ -44,12 +44,32 @@ protected:
     static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }
     // A window's title bar, which only the window manager sees, once the
     // window manager has framed the window (again, after it was hidden).
+    // The frame is asked of the X server, where the window manager states
+    // it: the toolkit's own record of it can lag behind a frame put back.
     static QRect titleBar(const QWidget* window) {
+        QMargins frame;
         const bool framed = QTest::qWaitFor(
-            [window] { return window->frameGeometry().top() < window->geometry().top(); }, kActivationMs);
+            [window, &frame] {
+                frame = frameOnTheServer(window);
+                return frame.top() > 0;
+            },
+            kActivationMs);
         EXPECT_TRUE(framed) << "framed by the window manager";
-        const QRect frame = window->frameGeometry();
-        return QRect(frame.left(), frame.top(), frame.width(), window->geometry().top() - frame.top());
+        const QRect inside = window->geometry();
+        return QRect(inside.left() - frame.left(), inside.top() - frame.top(),
+                     inside.width() + frame.left() + frame.right(), frame.top());
+    }
+    // The frame's widths around the window as the window manager states
+    // them on the X server (left, right, top, bottom); none before it has.
+    static QMargins frameOnTheServer(const QWidget* window) {
+        QProcess prop;
+        prop.start(QStringLiteral("xprop"), {"-id", QString::number(window->winId()), "_NET_FRAME_EXTENTS"});
+        if (!prop.waitForFinished(kActivationMs) || prop.exitCode() != 0) return {};
+        const QByteArray text = prop.readAllStandardOutput();
+        const QList<QByteArray> widths = text.mid(text.indexOf('=') + 1).split(',');
+        if (widths.size() != 4) return {};
+        return QMargins(widths[0].trimmed().toInt(), widths[2].trimmed().toInt(), widths[1].trimmed().toInt(),
+                        widths[3].trimmed().toInt());
     }
     static void clickTitleBar(const QWidget* window) { clickAt(titleBar(window).center()); }
     static void key(const char* name) {
