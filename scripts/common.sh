@@ -6,7 +6,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${QUENDAL_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev xvfb xauth dbus-daemon openbox xdotool x11-utils
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libxcb1-dev qt6-multimedia-dev qt6-svg-dev xvfb xauth dbus-daemon openbox xdotool x11-utils
   fonts-dejavu-core fonts-liberation2 locales poppler-utils libarchive-dev zlib1g-dev
   xdg-utils libfile-mimeinfo-perl desktop-file-utils shared-mime-info)
 

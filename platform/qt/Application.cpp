@@ -15,6 +15,7 @@
 #include "platform/qt/LocalMessages.h"
 #include "platform/ShellServices.h"
 #include "platform/qt/Registry.h"
+#include "platform/qt/ServerFocus.h"
 
 namespace quendal::platform {
 
@@ -61,6 +62,7 @@ void startApplication(int& argc, char** argv) {
     installSurfaceProvider();
     startEditTracking();
     watchKeyboard();
+    followServerFocus();
     installDesktopMessaging();
     installShellServices();
     installZipChecks();

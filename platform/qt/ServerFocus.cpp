@@ -1,0 +1,53 @@
+#include "platform/qt/ServerFocus.h"
+
+#include <cstdlib>
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+#include <xcb/xcb.h>
+
+namespace quendal::platform::qt {
+
+namespace {
+
+bool gFollowing = false;
+
+void activateTheServersWindow() {
+    if (QGuiApplication::focusWindow() != nullptr) return;
+    QWindow* holding = windowWithServerFocus();
+    if (holding == nullptr) return;
+    // A window under a modal one passes the keyboard on to it: the
+    // keyboard rule places it there.
+    if (QWindow* modal = QGuiApplication::modalWindow(); modal != nullptr && modal != holding) return;
+    QWindowSystemInterface::handleWindowActivated(holding, Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace
+
+QWindow* windowWithServerFocus() {
+    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) return nullptr;
+    xcb_get_input_focus_reply_t* reply = xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    if (reply == nullptr) return nullptr;
+    const xcb_window_t focus = reply->focus;
+    std::free(reply);
+    if (focus == XCB_NONE || focus == XCB_INPUT_FOCUS_POINTER_ROOT) return nullptr;
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->handle() != nullptr && window->isVisible() && window->winId() == focus) return window;
+    return nullptr;
+}
+
+void followServerFocus() {
+    if (gFollowing || qGuiApp == nullptr) return;
+    gFollowing = true;
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, qGuiApp, [](QWindow* now) {
+        // Asked once the toolkit's own activations now queued are through.
+        if (now == nullptr) QTimer::singleShot(0, qGuiApp, activateTheServersWindow);
+    });
+}
+
+}  // namespace quendal::platform::qt
