@@ -12,8 +12,15 @@ namespace quendal::platform::qt {
 
 namespace {
 
-constexpr quint64 kRepeatGapMs = 30;
-constexpr quint64 kHeldMs = 20;  // the shortest repeat interval of a keyboard
+// The X server stamps a repeat's release and its press at the same
+// instant (within the millisecond its clock may turn over between them); no
+// hand lets go of a key and presses it again as fast, whatever the load.
+constexpr qint32 kSameInstantMs = 1;
+constexpr qint32 kHeldMs = 20;  // the shortest repeat interval of a keyboard
+
+// The server's clock counts milliseconds in 32 bits and wraps every 49.7
+// days: how much later one time is than another, negative when earlier.
+qint32 msAfter(quint64 later, quint64 earlier) { return qint32(quint32(later) - quint32(earlier)); }
 
 class KeyRouting : public QObject {
 public:
@@ -64,7 +71,7 @@ protected:
             down_.pressedAt = key->timestamp();
             if (!repeat) {
                 down_ = {key->key(), target, listOpen || (key->key() == listKey_ && key->timestamp() == listKeyAt_),
-                         popup, key->timestamp(), {}, 0};
+                         popup, key->timestamp(), {}, {}, 0};
                 listKey_ = 0;
                 // Taken by a list that has closed on it: the window beneath
                 // never sees it.
@@ -72,7 +79,8 @@ protected:
             }
         } else if (key->key() == down_.key && !key->isAutoRepeat()) {
             down_.releasedAt = key->timestamp();  // let go, or the first half of a repeat
-            down_.heldMs = key->timestamp() - down_.pressedAt;
+            down_.releasedWith = key->modifiers();
+            down_.heldMs = msAfter(key->timestamp(), down_.pressedAt);
         }
         if (target == nullptr) return true;
         // A key open lists take while they are open, but not the repeats
@@ -102,13 +110,16 @@ private:
         return front != window ? front : nullptr;
     }
     // Whether a press repeats the key held down: the window system sends
-    // each repeat as a release and a press at the same instant, and the
-    // toolkit marks the pair only when it sees both at once. No hand lets
-    // go of a key it held and presses it again within kRepeatGapMs; a key
-    // typed by a program (a test's click) goes up as soon as it went down.
+    // each repeat as a release and a press stamped at the same instant, with
+    // the same modifiers, and the toolkit marks the pair only when it reads
+    // both at once, which a busy machine may not. The key was held down a
+    // repeat interval at least before that release; a key typed by a
+    // program (a test's click) goes up as soon as it went down.
     bool isRepeat(const QKeyEvent& key) const {
-        return key.isAutoRepeat() || (key.key() == down_.key && down_.releasedAt && down_.heldMs >= kHeldMs &&
-                                      key.timestamp() - *down_.releasedAt < kRepeatGapMs);
+        if (key.isAutoRepeat()) return true;
+        if (key.key() != down_.key || !down_.releasedAt || key.modifiers() != down_.releasedWith) return false;
+        const qint32 gap = msAfter(key.timestamp(), *down_.releasedAt);
+        return down_.heldMs >= kHeldMs && gap >= 0 && gap <= kSameInstantMs;
     }
     static void deliver(QWindow* target, const QKeyEvent& key, bool repeat) {
         QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.nativeScanCode(), key.nativeVirtualKey(),
@@ -127,7 +138,8 @@ private:
         QPointer<QWidget> popup;  // the list or menu open as it went down
         quint64 pressedAt = 0;
         std::optional<quint64> releasedAt;
-        quint64 heldMs = 0;  // from its last press to its release
+        Qt::KeyboardModifiers releasedWith;
+        qint32 heldMs = 0;  // from its last press to its release
     } down_;
     // The key an open list was asked about last, and when it was pressed.
     int listKey_ = 0;
