@@ -12,14 +12,12 @@
 
 #include "app/DesignDocument.h"
 #include "gui_roads/RoadsFixture.h"
+#include "support/WindowSystemSettled.h"
 
 namespace quendal::test {
 
-// How long the window manager is given to act on a click or key before
-// the test looks at where the keyboard went: long enough for its answer to
-// a click to have arrived, whatever it is.
-inline constexpr int kWindowManagerMs = 400;
-// How long an activation may take at most before the test calls it lost.
+// How long an activation may take at most before the test calls it lost:
+// a bound on a wait for the state, never a time the test waits out.
 inline constexpr int kActivationMs = 5000;
 
 class DesktopTest : public RoadsTest {
@@ -76,10 +74,14 @@ protected:
         xdotool({"key", name});
         settle();
     }
-    static void settle() { QTest::qWait(kWindowManagerMs); }
+    // The X server, the window manager and the program are through with
+    // what the test sent them (support/WindowSystemSettled.h).
+    static void settle() {
+        ASSERT_TRUE(windowSystemSettled(QDeadlineTimer(kAtMost))) << "the window manager answers";
+    }
 
-    // Waits until the window is active, and holds the keyboard, then lets
-    // the window manager act on whatever it still has.
+    // Waits until the window is active, and holds the keyboard, and the
+    // window manager is through with whatever it still had.
     static bool activeWithKeyboard(int32_t window) {
         const bool active = QTest::qWaitFor(
             [window] {

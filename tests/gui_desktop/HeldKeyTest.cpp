@@ -2,8 +2,10 @@
 // keyboard at once, and the key's repeats and release then arrive there.
 // They act in no window but the one the key was pressed in.
 #include <functional>
+#include <optional>
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
@@ -27,10 +29,13 @@ protected:
     }
     static QStringList files() { return QDir(QDir::homePath()).entryList(QDir::Files | QDir::NoDotAndDotDot); }
     // Held past the keyboard's repeat delay while the window it opened
-    // takes the keyboard. The X server sends each repeat as a release and a
-    // press at the same instant, which the toolkit pairs only when it reads
-    // both at once: here each comes on its own, as when it reads them apart.
-    static void heldInto(const char* name, const std::function<QWidget*()>& opened) {
+    // takes the keyboard. The X server stamps each repeat's release and
+    // press at one instant, which the toolkit pairs only when it reads both
+    // at once: here each comes on its own into the window with the
+    // keyboard, stamped as the server stamps them, as when it reads them
+    // apart on a busy machine.
+    static void heldInto(const char* name, Qt::Key held, const std::function<QWidget*()>& opened) {
+        PressStamp stamp(held);
         xdotool({"keydown", name});
         // Given the keyboard as a window manager may, once it is on the screen.
         const bool shown = QTest::qWaitFor(
@@ -42,18 +47,37 @@ protected:
                                              QProcess focus;
                                              focus.start(QStringLiteral("xdotool"), {"windowfocus", "--sync", window});
                                              focus.waitForFinished(kAtMost);
-                                             return QTest::qWaitFor([&opened] { return opened()->isActiveWindow(); }, 200);
+                                             settle();
+                                             return opened()->isActiveWindow();
                                          },
                                          kActivationMs);
-        if (!active) xdotool({"keyup", name});
+        if (!active || !stamp.at) xdotool({"keyup", name});
         ASSERT_TRUE(active);
-        QStringList steps;
-        for (int repeat = 0; repeat < 20; ++repeat)
-            steps << "keyup" << "--window" << window << name << "keydown" << "--window" << window << name << "sleep"
-                  << "0.03";
-        xdotool(steps << "keyup" << name);
+        ASSERT_TRUE(stamp.at) << "the press arrived";
+        constexpr quint64 kDelayMs = 660, kIntervalMs = 40;  // the server's repeat delay and interval
+        for (quint64 repeat = 0; repeat < 20; ++repeat) {
+            const quint64 at = *stamp.at + kDelayMs + repeat * kIntervalMs;
+            for (const QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+                QKeyEvent half(type, held, Qt::NoModifier, type == QEvent::KeyPress ? QStringLiteral("\r") : QString());
+                half.setTimestamp(at);
+                if (QWindow* keys = QGuiApplication::focusWindow()) QCoreApplication::sendEvent(keys, &half);
+            }
+        }
+        xdotool({"keyup", name});
         settle();
     }
+    // The server's stamp on the key's first press.
+    struct PressStamp : QObject {
+        explicit PressStamp(Qt::Key key) : key_(key) { QCoreApplication::instance()->installEventFilter(this); }
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (!at && watched->isWindowType() && event->type() == QEvent::KeyPress &&
+                static_cast<QKeyEvent*>(event)->key() == key_)
+                at = static_cast<QKeyEvent*>(event)->timestamp();
+            return false;
+        }
+        Qt::Key key_;
+        std::optional<quint64> at;
+    };
 };
 
 // Return held where it opens a window acts in that window alone: the
@@ -89,7 +113,7 @@ TEST_F(HeldKey, ReturnHeldActsOnlyInTheWindowItWentDownIn) {
         const QStringList before = files();
         row.setUp();
         settle();
-        heldInto("Return", [&row]() -> QWidget* {
+        heldInto("Return", Qt::Key_Return, [&row]() -> QWidget* {
             return row.stands != 0 ? platform::qt::windowWidget(row.stands) : fileDialog();
         });
         if (row.stands != 0) {

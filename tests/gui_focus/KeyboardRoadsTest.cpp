@@ -15,6 +15,7 @@
 #include "app/AppMessages.h"
 #include "gui_messages/MessagesFixture.h"
 #include "gui_roads/RoadsFixture.h"
+#include "support/WindowSystemSettled.h"
 #include "palette/CustomPalette.h"
 #include "windows/DefaultParameters.h"
 #include "windows/PassiveRadiatorData.h"
@@ -59,8 +60,11 @@ protected:
         state.selection.SysSelTabNum = 1, state.selection.SysSelBtnNum = 3;
         platform::qt::dispatchControlEvent(kSystemSelectWindow, 1, platform::ControlEventKind::Hit);
         if (custom) deliverCommand(alignmentMenuFor(1, 3), 4);
-        QTest::qWait(50);
+        settle();
     }
+    // The window system, its window manager and the program are through
+    // with what was sent (support/WindowSystemSettled.h).
+    static void settle() { ASSERT_TRUE(windowSystemSettled(QDeadlineTimer(kAtMost))) << "the window manager answers"; }
     void dontSaveIfAsked() { documents.question ? documents.answer(platform::SaveChangesAnswer::DontSave) : void(); }
     static Place keyboard() {
         QWidget* active = QApplication::activeWindow();
@@ -190,7 +194,7 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
             platform::setDocumentDialogService(nullptr);
             state.shell.DirtyFlag = 1;
             standing();
-            QTest::qWait(50);
+            settle();
             ReceiveAppMessage({std::string(vocabulary::kFromOrvanel), "TEXT", std::string(vocabulary::kQuitFromOrvanel)});
             ASSERT_TRUE(keyboardIn({kSaveChangesSheet, kSaveChangesSaveButton}));
             QTest::keyClick(keys(), Qt::Key_Return);
@@ -285,7 +289,7 @@ TEST_F(KeyboardRoads, TheKeyboardRestsWhereTheUserIs) {
         road.event();
         EXPECT_TRUE(keyboardIn(road.where));
         type(road.typed);
-        QTest::qWait(50);
+        settle();
         road.check();
     }
 }

@@ -160,7 +160,7 @@ protected:
             // Its menu holds the click until it closes: an item is chosen
             // in it, or Escape closes it, meanwhile.
             const bool choose = pick(2) == 0;
-            QTimer::singleShot(kWindowManagerMs, QCoreApplication::instance(), [this, choose] {
+            QTimer::singleShot(400, QCoreApplication::instance(), [this, choose] {
                 QWidget* popup = QApplication::activePopupWidget();
                 if (popup == nullptr) return;
                 if (!choose || clickInPopup(popup).empty()) xdotoolLive({"key", "Escape"});
