@@ -14,9 +14,11 @@ namespace quendal::platform::qt {
 namespace {
 
 bool gFollowing = false;
+bool gAsking = false;
 
 void activateTheServersWindow() {
-    if (QGuiApplication::focusWindow() != nullptr) return;
+    gAsking = false;
+    if (QWindow* focus = QGuiApplication::focusWindow(); focus != nullptr && focus->isVisible()) return;
     QWindow* holding = windowWithServerFocus();
     if (holding == nullptr) return;
     // A window under a modal one passes the keyboard on to it: the
@@ -41,13 +43,38 @@ QWindow* windowWithServerFocus() {
     return nullptr;
 }
 
+namespace {
+
+// Asked once the toolkit's own activations now queued are through.
+void askTheServer() {
+    if (gAsking) return;
+    gAsking = true;
+    QTimer::singleShot(0, qGuiApp, activateTheServersWindow);
+}
+
+// The window the toolkit calls active hidden: its activation may have
+// come in late, after the server had already handed the focus on.
+class HiddenFocusWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && watched->isWindowType() && watched == QGuiApplication::focusWindow())
+            askTheServer();
+        return false;
+    }
+};
+
+}  // namespace
+
 void followServerFocus() {
     if (gFollowing || qGuiApp == nullptr) return;
     gFollowing = true;
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, qGuiApp, [](QWindow* now) {
-        // Asked once the toolkit's own activations now queued are through.
-        if (now == nullptr) QTimer::singleShot(0, qGuiApp, activateTheServersWindow);
+        if (now == nullptr || !now->isVisible()) askTheServer();
     });
+    qGuiApp->installEventFilter(new HiddenFocusWatch(qGuiApp));
 }
 
 }  // namespace quendal::platform::qt
