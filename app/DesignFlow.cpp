@@ -18,7 +18,6 @@
 #include "app/UpdateCheck.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
-#include "palette/CustomPaletteDisplay.h"
 #include "palette/CustomPaletteEnable.h"
 #include "response/SpConCal.h"
 #include "platform/Platform.h"
@@ -138,7 +137,6 @@ void giveBackKeptDesign() {
     ShellFlags& sh = state.shell;
     sh.KeptDesignFlag = 0;
     giveBackDesignValues();
-    const PaletteTypedTexts typed;  // as the user left them
     state.document.DontSaveChanges.clear();  // the user's again: a later ending asks as usual
     sh.WindCloseFlag = 0;
     sh.curentWndID = kResponseWindow;
@@ -150,8 +148,7 @@ void giveBackKeptDesign() {
     state.view.ReDispWnd = 1;
     ReDispResposeWnd();
     state.view.ReDispWnd = redraw;
-    refreshWindows(WindowRefresh::Palettes);
-    typed.putBack();
+    refreshWindows(WindowRefresh::Palettes);  // what was typed in the palette stays
 }
 
 // Speaker select without a driver database to hand over to: the driver is

@@ -3,7 +3,9 @@
 // button and of the closed-box alert cycle.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 #include "model/Str255.h"
 
@@ -25,6 +27,10 @@ struct PaletteState {
     // while they stay, a new value only sets the fields' texts.
     int32_t valueFieldsSystem = 0;
     int32_t valueFieldsAlin = 0;
+    // What each entry field (31-36) last showed of the design, or last gave
+    // Calc.: a field that reads otherwise holds text the user typed that
+    // Calc. has not read yet.
+    std::array<std::string, 6> entryTextsShown;
     // 1 while Calc. runs again from the closed-box alert's OK with the Qtc
     // the alert offered: that run accepts the nearest box it can build
     // instead of alerting again.

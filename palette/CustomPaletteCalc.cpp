@@ -246,10 +246,12 @@ int32_t CustumPaletCalcReturn() {
     // A comma, or another unit than the value's, is no number to the
     // palette either: rather than only beeping, it says so, naming the value,
     // and how decimals are written or the unit it takes.
-    if (const PaletteValueRow* refused = readEntryFields(rows, entries)) {
-        const std::string_view name = boxValueName(refused->value);
-        const std::string_view text = textForm(refused->value).view();
-        const FieldUnit unit = boxValueUnit(refused->value);
+    const PaletteValueRow* notANumber = readEntryFields(rows, entries);
+    paletteEntriesRead();
+    if (notANumber != nullptr) {
+        const std::string_view name = boxValueName(notANumber->value);
+        const std::string_view text = textForm(notANumber->value).view();
+        const FieldUnit unit = boxValueUnit(notANumber->value);
         if (readTypedNumber(text, unit).otherUnit) {
             refuse(rows, {kOtherUnitAlert, otherUnitReason(name, unit, text)});
             return 0;

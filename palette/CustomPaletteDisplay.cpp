@@ -1,5 +1,10 @@
 #include "palette/CustomPaletteDisplay.h"
 
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "engine/CalculationContract.h"
 #include "model/State.h"
 #include "model/WindowNumbers.h"
@@ -20,13 +25,13 @@ constexpr int32_t kWindow = kCustomPalette;
 // shows the value, with its frame around the text area. It keeps every
 // character typed: Calc. reads the text as every field reads a number, so
 // that a text that is no number is refused rather than read as another.
-void addField(int32_t id, int16_t top, const Str255& text, bool entry) {
+void addField(int32_t id, int16_t top, std::string_view text, bool entry) {
     if (state.palette.valueFieldsSystem != 0) {  // the fields stand: only their values are new
-        platform::setControlText(kWindow, id, text.view());
+        platform::setControlText(kWindow, id, text);
         platform::setControlEnabled(kWindow, id, entry);
         return;
     }
-    platform::ControlSpec desc(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text.view());
+    platform::ControlSpec desc(platform::ControlKind::EditText, ltrb(93, top, 151, int16_t(top + 13)), text);
     desc.style = labelStyle(kPaletteValueTextSize, false, platform::TextAlign::Centre);
     desc.frameOutside = true;
     desc.enabled = entry;
@@ -39,6 +44,52 @@ void removeValueControls() {
     for (int32_t id = kPaletteFirstValue; id <= kPaletteLastValue; ++id) platform::removeControl(kWindow, id);
 }
 
+void addField(int32_t id, int16_t top, const Str255& text, bool entry) { addField(id, top, text.view(), entry); }
+
+// What the palette last showed in an entry field, or last gave Calc.
+std::string& shownText(int32_t entryId) {
+    return state.palette.entryTextsShown[std::size_t(entryId - kPaletteFirstField)];
+}
+
+using TypedTexts = std::vector<std::pair<int32_t, std::string>>;
+
+// The texts the user typed into the entry fields and Calc. has not read:
+// those that differ from what the palette last showed there. Taken only
+// while the fields stand for the current system and alignment; fields
+// built for another stand for other values, and what was typed in them
+// goes with them.
+TypedTexts typedTexts(PaletteFieldRange entries) {
+    TypedTexts typed;
+    const PaletteState& built = state.palette;
+    if (built.valueFieldsSystem != currentSystemNumber() || built.valueFieldsAlin != state.selection.Alin) return typed;
+    for (int32_t id = entries.first; id <= entries.last; ++id)
+        if (platform::controlExists(kWindow, id))
+            if (std::string text = platform::controlText(kWindow, id); text != shownText(id))
+                typed.emplace_back(id, std::move(text));
+    return typed;
+}
+
+// An entry field shows its value, unless it holds what the user typed over
+// the value that still stands: the design shown again by any command but
+// Calc. (a sheet's OK, a redraw, a loss picked, a design given back) leaves
+// the typing to Calc., as it was, caret and selection included. A value
+// that has changed meanwhile is shown: the text was typed over another.
+void addEntryField(const PaletteValueRow& row, const TypedTexts& typed) {
+    const std::string_view text = textForm(row.value).view();
+    std::string& shown = shownText(row.entryId);
+    const bool valueStands = text == shown;
+    shown = text;
+    for (const auto& [id, typedText] : typed) {
+        if (id != row.entryId || !valueStands) continue;
+        if (state.palette.valueFieldsSystem != 0)
+            platform::setControlEnabled(kWindow, id, true);
+        else
+            addField(id, row.top, std::string_view(typedText), true);
+        return;
+    }
+    addField(row.entryId, row.top, text, true);
+}
+
 }  // namespace
 
 int32_t CustomPaletDisp() {
@@ -49,6 +100,7 @@ int32_t CustomPaletDisp() {
     // them (the focus then leaves the fields, as they go).
     PaletteState& built = state.palette;
     const PaletteFieldRange entries = currentEntryFields();
+    const TypedTexts typed = typedTexts(entries);  // kept through the fill
     const bool focusLeaves = entries.count() > 1 && !entries.contains(state.shell.EdtFldID);
     if (built.valueFieldsSystem != currentSystemNumber() || built.valueFieldsAlin != state.selection.Alin ||
         !platform::controlExists(kWindow, kPaletteFsValue) || focusLeaves) {
@@ -78,7 +130,7 @@ int32_t CustomPaletDisp() {
                 addField(row.readOnlyId, row.top, textForm(row.value), false);
         for (int32_t id = entries.first; id <= entries.last; ++id)
             for (const PaletteValueRow& row : rows)
-                if (row.entryId == id) addField(id, row.top, textForm(row.value), true);
+                if (row.entryId == id) addEntryField(row, typed);
 
         int32_t& edited = state.shell.EdtFldID;
         if (entries.count() == 1) edited = entries.first;
@@ -97,28 +149,11 @@ int32_t CustomPaletDisp() {
     return 0;
 }
 
-namespace {
-
-bool fieldsStandFor(int32_t system, int32_t alin) {
-    const PaletteState& built = state.palette;
-    return platform::windowExists(kWindow) && state.shell.CtmPaletFlag == 0 && built.valueFieldsSystem == system &&
-           built.valueFieldsAlin == alin && system == currentSystemNumber() && alin == state.selection.Alin;
-}
-
-}  // namespace
-
-PaletteTypedTexts::PaletteTypedTexts() : system_(currentSystemNumber()), alin_(state.selection.Alin) {
-    if (!fieldsStandFor(system_, alin_)) return;
+void paletteEntriesRead() {
+    if (!platform::windowExists(kWindow)) return;
     const PaletteFieldRange entries = currentEntryFields();
     for (int32_t id = entries.first; id <= entries.last; ++id)
-        if (platform::controlExists(kWindow, id)) texts_.emplace_back(id, platform::controlText(kWindow, id));
-}
-
-void PaletteTypedTexts::putBack() const {
-    if (!fieldsStandFor(system_, alin_)) return;
-    for (const auto& [id, text] : texts_)
-        if (platform::controlExists(kWindow, id) && platform::controlText(kWindow, id) != text)
-            platform::setControlText(kWindow, id, text);
+        if (platform::controlExists(kWindow, id)) shownText(id) = platform::controlText(kWindow, id);
 }
 
 int32_t ReDispCustomPalet() {

@@ -2,14 +2,12 @@
 // box and passive-radiator values of the current system, each shown either
 // as a read-only value or as an entry field, as the alignment asks.
 //
-// The palette is never updated in place: every fill removes its value
-// controls and creates those of the current system and alignment anew.
+// A fill builds the value controls anew for another system or alignment;
+// otherwise it sets their texts, and leaves in an entry field what the
+// user typed there until Calc. reads it.
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "palette/CustomPaletteValues.h"
 
@@ -32,20 +30,11 @@ int32_t CustomPaletDisp();
 // Rebuilds the text forms and, while the palette is shown, refills it.
 int32_t ReDispCustomPalet();
 
-// The texts standing in the palette's entry fields, typed perhaps and not
-// yet read by Calc., taken before the palette is filled again with the same
-// design's values (the design given back after System Select or Speaker
-// Select) and put back after it: the palette keeps what was typed until
-// Calc. reads it, as it does under any sheet.
-class PaletteTypedTexts {
-public:
-    PaletteTypedTexts();  // takes them, while the palette is shown
-    // Into the same fields, while they stand for the same system and alignment.
-    void putBack() const;
-
-private:
-    int32_t system_ = 0, alin_ = 0;
-    std::vector<std::pair<int32_t, std::string>> texts_;
-};
+// What the user types into an entry field stays there until Calc. reads
+// it: every fill of the palette (a sheet's OK, a redraw, a loss picked, a
+// design given back) keeps it while the field stands for the same system,
+// alignment and value. Calc. calls this once it has read the fields, so
+// that the next fill shows the values it computed or put back.
+void paletteEntriesRead();
 
 }  // namespace quendal
