@@ -27,8 +27,8 @@ protected:
             },
             kActivationMs);
         if (has) return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "window " << window << " control " << control
-                                           << " has not the keyboard; window " << platform::activeWindow() << " is active";
+        return testing::AssertionFailure() << "window " << window << " control " << control << " has not the keyboard; "
+                                           << "window " << platform::activeWindow() << " is active";
     }
     // Whether the field shows any pixel in the colour of a selection.
     static bool showsSelection(QWidget* field) {
