@@ -137,7 +137,15 @@ int32_t CustomPaletDisp() {
         // The field last edited, when it is one of the palette's: Initial
         // Setup's fields keep their numbers in the same place, and Snap
         // bears the number of one of them.
-        if (entries.contains(edited)) platform::setKeyboardFocus(kWindow, edited);
+        // Fields just opened for typing (an alignment chosen that takes
+        // values) take the keyboard, whichever window the user was in.
+        const bool opened = built.valueFieldsSystem == 0 && !paletteDesignWaits();
+        if (entries.contains(edited)) {
+            if (opened)
+                platform::openForTyping(kWindow, edited);
+            else
+                platform::setKeyboardFocus(kWindow, edited);
+        }
     }
     built.valueFieldsSystem = currentSystemNumber();
     built.valueFieldsAlin = state.selection.Alin;

@@ -385,6 +385,10 @@ bool setControlImage(WindowNumber window, ControlNumber control, std::string_vie
 // (0 when none). A field whose text setControlText replaces while it has
 // the keyboard holds its whole new text selected too.
 void setKeyboardFocus(WindowNumber window, ControlNumber control);
+// Gives the control the keyboard as setKeyboardFocus does, and takes the
+// user to its window, activated, whichever window they were in: a command
+// of theirs has just opened the control for typing.
+void openForTyping(WindowNumber window, ControlNumber control);
 ControlNumber keyboardFocus(WindowNumber window);
 
 // Help tags: see platform/HelpTag.h for the text convention. Sets the tag

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "platform/qt/ClickRouting.h"
 #include "platform/qt/EndingSignals.h"
 #include "platform/qt/FocusMark.h"
 #include "platform/qt/Fonts.h"
@@ -58,6 +59,7 @@ void startApplication(int& argc, char** argv) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installFocusMark();
     installKeyRouting();
+    installClickRouting();
     useSansAsDefaultFont();
     installSurfaceProvider();
     startEditTracking();

@@ -1,6 +1,8 @@
 #include "platform/qt/FocusMark.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -15,6 +17,26 @@ constexpr int kRingWidth = 3;  // px
 class FocusMarkStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+
+    // An entry field shows its text selected for typing only while its
+    // window has the keyboard: in a window without it, the selection is
+    // drawn as plain text, so that no field looks ready for keys that go
+    // elsewhere.
+    void polish(QWidget* widget) override {
+        QProxyStyle::polish(widget);
+        if (qobject_cast<QLineEdit*>(widget) == nullptr) return;
+        plainSelectionWhileInactive(widget);
+        widget->installEventFilter(this);  // and again as its colours change
+    }
+    void unpolish(QWidget* widget) override {
+        if (qobject_cast<QLineEdit*>(widget) != nullptr) widget->removeEventFilter(this);
+        QProxyStyle::unpolish(widget);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange && qobject_cast<QLineEdit*>(watched) != nullptr)
+            plainSelectionWhileInactive(static_cast<QWidget*>(watched));
+        return QProxyStyle::eventFilter(watched, event);
+    }
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
@@ -48,6 +70,18 @@ public:
     }
 
 private:
+    static void plainSelectionWhileInactive(QWidget* field) {
+        QPalette colours = field->palette();
+        const QBrush base = colours.brush(QPalette::Inactive, QPalette::Base);
+        const QBrush text = colours.brush(QPalette::Inactive, QPalette::Text);
+        if (colours.brush(QPalette::Inactive, QPalette::Highlight) == base &&
+            colours.brush(QPalette::Inactive, QPalette::HighlightedText) == text)
+            return;
+        colours.setBrush(QPalette::Inactive, QPalette::Highlight, base);
+        colours.setBrush(QPalette::Inactive, QPalette::HighlightedText, text);
+        field->setPalette(colours);
+    }
+
     QRect around(SubElement indicator, SubElement title, const QStyleOption* option, const QWidget* widget) const {
         const QRect both = subElementRect(indicator, option, widget) | subElementRect(title, option, widget);
         return both.adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth) & option->rect;

@@ -8,7 +8,9 @@ namespace quendal::platform::qt {
 // colour while it has the keyboard, whether the keyboard came by Tab or by
 // a click: Return and Space act on that control, so it must stand out at a
 // glance, and plainly apart from the default button's own look. The
-// desktop's style draws everything else as before. Once per application.
+// desktop's style draws everything else as before. An entry field shows
+// its text selected only while its window has the keyboard. Once per
+// application.
 void installFocusMark();
 
 }  // namespace quendal::platform::qt

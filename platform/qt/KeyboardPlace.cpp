@@ -429,6 +429,15 @@ void setChoosingWindowRule(ChoosingWindowRule rule) { gChoosing = rule; }
 
 void placeKeyboard() { place(false); }
 
+void openForTyping(WindowNumber window, ControlNumber control) {
+    setKeyboardFocus(window, control);
+    QWidget* frame = windowWidget(window);
+    if (frame == nullptr || controlWidget(window, control) == nullptr || !frame->isVisible()) return;
+    // The user's choice, as a click there would be: the design's windows
+    // the command brings forward next take no keyboard from it.
+    bringForward(frame, true);
+}
+
 bool bringProgramForward() {
     // The design's windows first, the others over them, each keeping its
     // place among its kind; the rule's window comes on top.
