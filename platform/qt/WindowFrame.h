@@ -133,7 +133,7 @@ private:
     bool resizable_ = true;
     bool shownByProgram_ = false;  // a palette's state as the program set it
     bool returning_ = false;       // a palette coming back after a dialog: not the program's show
-    QPointer<QWindow> floatsOver_;  // a palette standing aside: the window it floats over
+    QPointer<QWindow> floatsOver_;  // a palette standing aside: what it was transient for
     QPointer<WindowFrame> document_;  // a palette: the document window it floats over
     bool minimizedWithDocument_ = false;  // a palette the document's minimize took along
     QSize minContent_, maxContent_;  // content size limits; 0 leaves a limit open
