@@ -104,16 +104,8 @@ TEST_F(StartedAgain, BringsTheProgramForwardWithTheKeyboardWhereTheUserWas) {
          },
          kResponseWindow, 0, "",
          [] {
-             const auto onTheScreen = [](int32_t window) {
-                 return !hiddenOnTheServer(window) && !platform::qt::windowWidget(window)->isMinimized();
-             };
-             EXPECT_TRUE(QTest::qWaitFor(
-                 [&] {
-                     return onTheScreen(kResponseWindow) && onTheScreen(kSystemInfoPalette) && onTheScreen(kCustomPalette);
-                 },
-                 kAtMost))
-                 << "on the screen: the response window " << onTheScreen(kResponseWindow) << ", System Info "
-                 << onTheScreen(kSystemInfoPalette) << ", Custom " << onTheScreen(kCustomPalette);
+             for (const int32_t window : {kResponseWindow, kSystemInfoPalette, kCustomPalette})
+                 ASSERT_TRUE(QTest::qWaitFor([window] { return !hiddenOnTheServer(window); }, kAtMost)) << window;
          }},
     };
     for (const auto& row : rows) {
