@@ -445,7 +445,12 @@ bool bringProgramForward() {
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (isPlainWindow(widget) && widget->isVisible()) order.push_back(widget);
     std::stable_partition(order.begin(), order.end(), [](QWidget* w) { return isDesignWindow(w); });
-    for (QWidget* window : order) window->raise();
+    for (QWidget* window : order) {
+        // A window the user minimized comes back onto the screen with the
+        // others: a program started again shows itself whole.
+        if (window->isMinimized()) window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->raise();
+    }
     gAsked = nullptr;
     const Target target = targetWindow();
     if (target.window == nullptr) return false;

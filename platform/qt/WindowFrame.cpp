@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QAction>
 #include <QApplication>
@@ -401,12 +402,31 @@ void WindowFrame::hideEvent(QHideEvent* event) {
 
 void WindowFrame::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && kind_ == WindowKind::Document) carryPalettes();
     if (event->type() != QEvent::ActivationChange) return;
     // Activated with no control focused: the window gives the keyboard to
     // its default button rather than to a Cancel first in the Tab order.
     if (isActiveWindow() && focusWidget() == nullptr)
         if (QWidget* button = defaultButtonFirst(this)) button->setFocus(Qt::ActiveWindowFocusReason);
     if (!quiet_) send(isActiveWindow() ? WindowEventKind::Activated : WindowEventKind::Deactivated);
+}
+
+// A document minimized takes the palettes floating over it off the screen,
+// and brings back as it comes back those it took: the window manager
+// minimizes each palette alone, a transient of the program's windows as a
+// group rather than of the document.
+void WindowFrame::carryPalettes() {
+    const bool minimized = isMinimized();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* palette = dynamic_cast<WindowFrame*>(widget);
+        if (palette == nullptr || palette->document_ != this || !palette->isVisible()) continue;
+        if (minimized && !palette->isMinimized()) {
+            palette->minimizedWithDocument_ = true;
+            palette->setWindowState(palette->windowState() | Qt::WindowMinimized);
+        } else if (!minimized && std::exchange(palette->minimizedWithDocument_, false) && palette->isMinimized()) {
+            palette->setWindowState(palette->windowState() & ~Qt::WindowMinimized);
+        }
+    }
 }
 
 bool WindowFrame::focusNextPrevChild(bool next) {

@@ -97,6 +97,9 @@ public:
     // A palette the program has shown leaves the screen for a dialog
     // (true) or comes back (false); other windows stay as they are.
     void standAside(bool aside);
+    // The document window a palette floats over: minimized, it takes the
+    // palette along, and brings it back as it comes back.
+    void setFloatsOver(WindowFrame* document) { document_ = document; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,6 +120,7 @@ private:
     bool wheelEvent(QEvent* event);
     bool manualMoveEvent(QEvent* event);
     void endManualMove();
+    void carryPalettes();
     int32_t send(WindowEventKind kind);
 
     WindowNumber window_;
@@ -129,7 +133,9 @@ private:
     bool resizable_ = true;
     bool shownByProgram_ = false;  // a palette's state as the program set it
     bool returning_ = false;       // a palette coming back after a dialog: not the program's show
-    QPointer<QWindow> floatsOver_;  // a palette standing aside: the window it floats over
+    QPointer<QWindow> floatsOver_;  // a palette standing aside: what it was transient for
+    QPointer<WindowFrame> document_;  // a palette: the document window it floats over
+    bool minimizedWithDocument_ = false;  // a palette the document's minimize took along
     QSize minContent_, maxContent_;  // content size limits; 0 leaves a limit open
     // A move the program runs itself where the window system offers none:
     // the pointer's screen position and the window's at the press.

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "platform/qt/DesktopGroup.h"
 #include "platform/qt/MacRoman.h"
 #include "platform/qt/Registry.h"
 #include "platform/qt/WindowFrame.h"
@@ -141,11 +142,17 @@ bool createWindow(WindowNumber window, WindowKind kind, Rect16 bounds, std::stri
     frame->setContentGeometry(content);
     if (WindowHandler handler = defaultWindowHandler()) installWindowHandler(window, handler, window);
     // A palette stays in front of the window it floats over, whichever of
-    // them the user or the program brings forward: never under it.
+    // them the user or the program brings forward: never under it. On a
+    // desktop it floats over the program's windows as a group, so that its
+    // minimize button takes the palette alone; as the document's own
+    // transient, the window manager would minimize the document and every
+    // palette with it.
     if (WindowFrame* over = kind == WindowKind::FloatingPalette ? frameOf(parent) : nullptr; over != nullptr) {
         frame->winId();
         over->winId();
-        frame->windowHandle()->setTransientParent(over->windowHandle());
+        QWindow* group = programWindowGroup();
+        frame->windowHandle()->setTransientParent(group != nullptr ? group : over->windowHandle());
+        frame->setFloatsOver(over);
     }
     return true;
 }

@@ -1,7 +1,7 @@
 // The program started again while another program's window stands in
 // front: the program's windows come forward together, above the other
 // program, and the keyboard returns where the user was, a dialog in front
-// of a design included.
+// of a design included; a minimized program comes back onto the screen.
 #include <QProcess>
 
 #include "DesktopFixture.h"
@@ -51,6 +51,15 @@ protected:
         return at >= 0;
     }
 
+    // Whether the window manager states the window minimized on the X server.
+    static bool hiddenOnTheServer(int32_t window) {
+        QProcess prop;
+        prop.start(QStringLiteral("xprop"),
+                   {"-id", QString::number(platform::qt::windowWidget(window)->winId()), "_NET_WM_STATE"});
+        prop.waitForFinished(kAtMost);
+        return prop.readAllStandardOutput().contains("_NET_WM_STATE_HIDDEN");
+    }
+
     QProcess other_;
 };
 
@@ -87,6 +96,17 @@ TEST_F(StartedAgain, BringsTheProgramForwardWithTheKeyboardWhereTheUserWas) {
              ASSERT_TRUE(activeWithKeyboard(kResponseWindow));
          },
          kResponseWindow, 0, "", [] {}},
+        {"the response window minimized, its palettes with it",
+         [] {
+             xdotool({"windowminimize", QString::number(platform::qt::windowWidget(kResponseWindow)->winId())});
+             for (const int32_t window : {kResponseWindow, kSystemInfoPalette, kCustomPalette})
+                 ASSERT_TRUE(QTest::qWaitFor([window] { return hiddenOnTheServer(window); }, kAtMost)) << window;
+         },
+         kResponseWindow, 0, "",
+         [] {
+             for (const int32_t window : {kResponseWindow, kSystemInfoPalette, kCustomPalette})
+                 ASSERT_TRUE(QTest::qWaitFor([window] { return !hiddenOnTheServer(window); }, kAtMost)) << window;
+         }},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.road);
