@@ -19,6 +19,7 @@
 #include "platform/qt/ControlWidgets.h"
 #include "platform/qt/Registry.h"
 #include "platform/qt/WindowFrame.h"
+#include "platform/qt/WindowManagerAnswer.h"
 
 namespace quendal::platform {
 
@@ -32,10 +33,6 @@ namespace {
 // the time is over, rather than chase it.
 constexpr int kActivationBudget = 8;
 constexpr int kBudgetPeriodMs = 1000;
-// The window system hands the keyboard on by itself as a window of the
-// program shows or hides (a palette coming back, a dialog gone): within
-// this time, a window it activated unasked is its choice, not the user's.
-constexpr int kHandOnMs = 500;
 
 ChoosingWindowRule gChoosing = nullptr;
 
@@ -83,7 +80,6 @@ struct Given {
 std::vector<Given> gGiven;
 
 bool gScheduled = false;
-QElapsedTimer gShownOrHidden;  // since a window of the program showed or hid
 QElapsedTimer gBudgetStart;
 int gActivationsAsked = 0;
 
@@ -340,9 +336,10 @@ protected:
                         gOnItsWay.clear();
                     }
                     // An activation the rule asked before the last one, late,
-                    // or one unasked just as a window showed or hid (the
-                    // window system's hand-over): the rule places again.
-                    const bool handedOn = gShownOrHidden.isValid() && gShownOrHidden.elapsed() < kHandOnMs;
+                    // or one unasked while the window manager is at work on a
+                    // window shown or hidden (its hand-over, not the user's
+                    // choice): the rule places again.
+                    const bool handedOn = windowManagerAtWork();
                     const bool late = askedBefore && !asked;
                     if ((QApplication::activeModalWidget() == nullptr || widget == QApplication::activeModalWidget()) &&
                         !late && (asked || !handedOn)) {
@@ -359,7 +356,7 @@ protected:
                     scheduleKeyboardPlacement();
                 }
                 if (isPlainWindow(widget)) {
-                    gShownOrHidden.restart();
+                    askWindowManager();
                     scheduleKeyboardPlacement();
                 }
                 break;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QStyleHints>
 #include <QTest>
 
 #include "app/DesignDocument.h"
@@ -35,8 +36,23 @@ protected:
         ASSERT_TRUE(tool.waitForFinished(kAtMost)) << arguments.join(' ').toStdString();
         ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     }
+    // A click of its own: where the last one was near, once the server's
+    // clock is past the double-click time since it, as a hand's next click
+    // would be, not the second half of a double click.
     static void clickAt(QPoint global) {
+        static std::optional<uint32_t> lastAt;
+        static QPoint lastWhere;
+        const QStyleHints* hints = QGuiApplication::styleHints();
+        if (lastAt && (global - lastWhere).manhattanLength() <= hints->mouseDoubleClickDistance()) {
+            const auto past = [] {
+                const std::optional<uint32_t> now = WindowManagerPing::instance().serverTime(QDeadlineTimer(kAtMost));
+                return now && uint32_t(*now - *lastAt) > uint32_t(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+            };
+            ASSERT_TRUE(QTest::qWaitFor(past, kAtMost)) << "the server's clock goes on";
+        }
         xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+        lastAt = WindowManagerPing::instance().serverTime(QDeadlineTimer(kAtMost));
+        lastWhere = global;
         settle();
     }
     static void click(const QWidget* widget) { clickAt(widget->mapToGlobal(widget->rect().center())); }

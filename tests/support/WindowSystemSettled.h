@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include <QApplication>
@@ -66,6 +67,30 @@ public:
         return false;
     }
 
+    // The server's clock, ms: the stamp of a property changed on the window;
+    // none when the server did not answer by the deadline.
+    std::optional<uint32_t> serverTime(QDeadlineTimer deadline) {
+        if (connection_ == nullptr) return std::nullopt;
+        xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window_, clock_, XCB_ATOM_STRING, 8, 0, nullptr);
+        xcb_flush(connection_);
+        while (!deadline.hasExpired()) {
+            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+            if (event == nullptr) {
+                if (xcb_connection_has_error(connection_) != 0) return std::nullopt;
+                waitForInput(deadline);
+                continue;
+            }
+            std::optional<uint32_t> at;
+            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
+                const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+                if (notify->atom == clock_) at = notify->time;
+            }
+            std::free(event);
+            if (at) return at;
+        }
+        return std::nullopt;
+    }
+
 private:
     WindowManagerPing() {
         int screenNumber = 0;
@@ -84,6 +109,7 @@ private:
                           XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
         requestExtents_ = atom("_NET_REQUEST_FRAME_EXTENTS");
         extents_ = atom("_NET_FRAME_EXTENTS");
+        clock_ = atom("QUENDAL_TEST_CLOCK");
     }
     ~WindowManagerPing() {
         if (connection_ != nullptr) xcb_disconnect(connection_);
@@ -103,7 +129,7 @@ private:
 
     xcb_connection_t* connection_ = nullptr;
     xcb_window_t root_ = 0, window_ = 0;
-    xcb_atom_t requestExtents_ = 0, extents_ = 0;
+    xcb_atom_t requestExtents_ = 0, extents_ = 0, clock_ = 0;
 };
 
 // What the test sees of the program's windows and keyboard.
