@@ -81,6 +81,7 @@ struct SessionDoubles {
         if (saving.pending) saving.answer(std::nullopt);
         if (printer.pending) printer.cancel();
     }
+    // Whether something waits for an answer that answerWhatAsks gives.
     bool asking() const {
         return documents.error || saving.stopAnswer || documents.changedFile || documents.question || documents.save ||
                saving.pending || printer.pending;
