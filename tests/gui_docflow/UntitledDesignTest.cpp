@@ -28,6 +28,7 @@
 #include "vent/VentSetupSheet.h"
 #include "windows/PassiveRadiatorData.h"
 #include "windows/SaveChangesSheet.h"
+#include "support/TimerLooks.h"
 
 namespace quendal::test {
 namespace {
@@ -440,10 +441,9 @@ TEST_F(UntitledDesignTest, ADocumentHandedOverWaitsUntilTheSheetOverTheDesignHas
     ASSERT_TRUE(platform::windowExists(kInitialSetupSheet));
     const std::string other = path("Other.qndl");
     put(other, documentWith([](ProgramState& d) { d.shell.LVP = 35.0; }));
-    // Long enough for several looks whether it may open.
+    // Several looks whether it may open have run.
     const auto waited = [] {
-        QTest::qWait(400);
-        return state.document.WaitingDocuments.size() == 1;
+        return looksRan(state.document.WaitingDocumentsTimer, 3) && state.document.WaitingDocuments.size() == 1;
     };
     ClikOpenDocm(other);
     EXPECT_TRUE(waited());

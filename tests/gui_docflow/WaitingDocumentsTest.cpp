@@ -8,6 +8,7 @@
 #include "DocflowFixture.h"
 #include "app/DesktopDocuments.h"
 #include "dialogs/Alerts.h"
+#include "support/TimerLooks.h"
 
 namespace quendal::test {
 namespace {
@@ -47,7 +48,9 @@ TEST_F(WaitingDocumentsTest, DesignsHandedOverDuringTheSaveQuestionOpenInTurnOnc
             put(path(name), documentWith([name](ProgramState& d) { d.speaker.s_SP = name; }));
             ReceiveHandedDocuments({path(name)});
         }
-        QTest::qWait(400);  // a few looks and an opening's delay: nothing opens unanswered
+        // A few looks: nothing opens unanswered.
+        ASSERT_TRUE(looksRan(state.document.WaitingDocumentsTimer, 3));
+        EXPECT_EQ(state.document.WaitingDocuments.size(), 2u);
         std::vector<std::string> titles{title()};
         for (const char* answer : row.answers) {
             ASSERT_TRUE(QTest::qWaitFor([] { return shown<QMessageBox>() != nullptr; }, 5000)) << answer;
@@ -93,7 +96,7 @@ TEST_F(WaitingDocumentsTest, ADocumentHandedOverDuringADialogLeavesItTheKeys) {
         const std::string handed = path("Handed.qndl");
         put(handed, documentWith([](ProgramState& d) { d.speaker.s_SP = "Handed"; }));
         ReceiveHandedDocuments({handed});
-        QTest::qWait(300);  // the looks of a waiting document
+        ASSERT_TRUE(looksRan(state.document.WaitingDocumentsTimer, 3));  // the looks of a waiting document
         EXPECT_EQ(QApplication::activeWindow(), asking);
         if (auto* name = asking->findChild<QLineEdit*>("fileNameEdit")) {
             name->clear();

@@ -81,13 +81,18 @@ struct SessionDoubles {
         if (saving.pending) saving.answer(std::nullopt);
         if (printer.pending) printer.cancel();
     }
+    // Whether something waits for an answer that answerWhatAsks gives.
+    bool asking() const {
+        return documents.error || saving.stopAnswer || documents.changedFile || documents.question || documents.save ||
+               saving.pending || printer.pending;
+    }
 };
 
 // The session's steps, run on the event loop of the program as it runs.
 void runSession(SessionDoubles& d, std::ofstream& report, const std::string& root) {
     const auto step = [&](const char* name, const std::function<bool()>& act) {
         const bool done = act();
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents();  // what the step left to the loop's next turn
         d.answerWhatAsks();
         report << (done ? "step " : "stuck ") << name << "\nsaid " << d.said << std::endl;
     };
@@ -158,8 +163,13 @@ void runSession(SessionDoubles& d, std::ofstream& report, const std::string& roo
         const bool ended = QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, kStepWaitMs);
         if (!ended) second.kill();
         second.waitForFinished();
-        QTest::qWait(400);  // the document handed over opens here
-        return ended;
+        // The document handed over opens here, or asks first.
+        return ended && QTest::qWaitFor(
+                            [&] {
+                                return d.asking() || (state.shell.SelfOpenFlag == 0 &&
+                                                      state.document.WaitingDocuments.empty());
+                            },
+                            kStepWaitMs);
     });
     step("quit", [] {
         ApplicationEventHandler(kApplicationMenu, kQuitItem);

@@ -11,25 +11,13 @@
 #include "app/UpdateCheck.h"
 #include "support/LocalServer.h"
 #include "support/PackageFiles.h"
+#include "support/WatchedArchives.h"
 #include "gui_output/OutputFixture.h"
 #include "platform/ShellServices.h"
 #include "windows/UpdateWindow.h"
 
 namespace quendal::test {
 namespace {
-
-// The system's archive library, watched: whether a reading has ended, and
-// whether it was told to stop.
-class WatchedArchives : public platform::ArchiveService {
-public:
-    bool readsWholeAsZip(const std::string& path, int64_t maxUnpackedBytes, const std::atomic<bool>* stop) override {
-        const bool whole = platform::libraryArchives().readsWholeAsZip(path, maxUnpackedBytes, stop);
-        stopped = stop != nullptr && stop->load();
-        ended = true;
-        return whole;
-    }
-    std::atomic<bool> ended{false}, stopped{false};
-};
 
 const QByteArray kVersionPath = "/versions/Quendal_version.txt";
 const QByteArray kPackagePath = "/downloads/apps/Quendal.zip";
@@ -317,9 +305,9 @@ TEST_F(UpdateCheckTest, DontDownloadDuringTheReadingStopsItAndLeavesNothing) {
     CheckForUpdateWndOkButton();
     EXPECT_FALSE(platform::windowExists(kUpdateWindow));
     EXPECT_TRUE(filesWritten().empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return archives.ended.load(); }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return *archives.threadsEnded == 1; }, 20000));
     EXPECT_TRUE(archives.stopped);
-    QTest::qWait(50);  // a verdict would have arrived by now
+    QCoreApplication::sendPostedEvents();  // a verdict the reading handed over arrives here
     EXPECT_TRUE(filesWritten().empty());
     EXPECT_EQ(state.update.PackagePhase, DownloadPhase::Failed);
 }

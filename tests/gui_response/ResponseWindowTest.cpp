@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QStyleHints>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -98,8 +100,9 @@ TEST_F(ResponseWindow, RealMouseEventsFreezeAndReleaseTheReadOut) {
 
     QTest::mouseMove(handle(), at(150, 200));
     EXPECT_EQ(state.cursor.ffpn, frozen);
-    QTest::qWait(600);  // the next press is a click of its own, not a double click
-    QTest::mousePress(handle(), Qt::LeftButton, Qt::NoModifier, at(150, 200));
+    // The next press, stamped a double click's interval later, is a click of its own.
+    QTest::mousePress(handle(), Qt::LeftButton, Qt::NoModifier, at(150, 200),
+                      QGuiApplication::styleHints()->mouseDoubleClickInterval());
     EXPECT_EQ(state.cursor.MouseDown, 0);
     EXPECT_LT(count(drawing(), QRect(300, 60, 2, 260), kMarkerBlue, 60), 20);  // redrawn without it
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "RoadsFixture.h"
+#include "support/TimerLooks.h"
 #include "app/DesignDocument.h"
 #include "app/DesktopDocuments.h"
 #include "model/ClosedBoxOutcome.h"
@@ -328,7 +329,7 @@ TEST_F(KeptDesign, ARecordArrivingDuringADialogIsTakenWhenItCloses) {
         else
             platform::qt::deliverCommand(kApplicationMenu, kPreferencesItem);
         record("REC-38");
-        QTest::qWait(300);
+        ASSERT_TRUE(looksRan(state.messages.WaitingRecordTimer, 1, kAtMost));  // a look while the dialog asks
         EXPECT_FALSE(platform::windowExists(kSystemSelectWindow)) << "taken while the dialog asks";
         if (saving)
             documents.saveTo(folder.filePath("Box.qndl").toStdString());

@@ -3,9 +3,11 @@
 // preferences file read back as another run would read it.
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <fcntl.h>
@@ -35,6 +37,7 @@
 #include "support/LocalServer.h"
 #include "support/PackageFiles.h"
 #include "support/PlantedNodes.h"
+#include "support/WatchedArchives.h"
 
 namespace quendal::test {
 namespace {
@@ -166,6 +169,8 @@ TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) 
     std::ofstream(whole, std::ios::binary) << zipHolding("Quendal.pkg", noiseBytes(1000));
     std::ofstream(junk, std::ios::binary) << noiseBytes(1000);
     std::ofstream(huge, std::ios::binary) << zipOfZeros(4, int64_t(1) << 30);
+    WatchedArchives archives;
+    platform::setArchiveService(&archives);
     std::vector<std::pair<std::string, bool>> verdicts;
     auto record = [&verdicts](std::string name) {
         return [&verdicts, name](bool read) { verdicts.emplace_back(name, read); };
@@ -175,10 +180,20 @@ TEST_F(DesktopServicesTest, ArchivesAreReadAwayAndAStoppedCheckBringsNoVerdict) 
     const platform::ZipCheckId stopped = platform::checkZipAway(huge, int64_t(8) << 30, record("huge"));
     EXPECT_TRUE(verdicts.empty()) << "never from inside the call";
     platform::stopZipCheck(stopped);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return verdicts.size() >= 2; }, 10000));
-    QTest::qWait(100);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return verdicts.size() >= 2 && *archives.threadsEnded == 3; }, 10000));
+    QCoreApplication::sendPostedEvents();  // the stopped check's verdict, had it brought one
     std::sort(verdicts.begin(), verdicts.end());
     EXPECT_EQ(verdicts, (std::vector<std::pair<std::string, bool>>{{"junk", false}, {"whole", true}}));
+}
+
+// Waits until the program has taken the end of the opener it ran: the
+// opener's process is gone, and what its end brought has arrived.
+bool openerEndTaken() {
+    const bool taken = QTest::qWaitFor(
+        [] { return QCoreApplication::instance()->findChildren<QProcess*>(Qt::FindDirectChildrenOnly).isEmpty(); },
+        10000);
+    QCoreApplication::sendPostedEvents();
+    return taken;
 }
 
 // Sets an environment variable for the length of a test.
@@ -217,8 +232,9 @@ TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
         bool failed = false;
         ASSERT_TRUE(platform::desktop().openUrl(manual, [&failed] { failed = true; }));
         EXPECT_FALSE(failed) << "never from inside the call";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
-        EXPECT_EQ(QTest::qWaitFor([&] { return failed; }, r.fails ? 10000 : 300), r.fails);
+        ASSERT_TRUE(openerEndTaken());
+        EXPECT_TRUE(std::filesystem::exists(bin + "/ended"));
+        EXPECT_EQ(failed, r.fails);
         std::ifstream given(bin + "/given");  // one argument, the URL with its blank escaped
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(given), {}), "1 file:///opt/quendal/Help/Quendal%20Manual.html\n");
     }
@@ -233,14 +249,21 @@ TEST_F(DesktopServicesTest, TheOpenersOwnEndDecidesWhetherTheURLOpened) {
 TEST_F(DesktopServicesTest, AnOpenerThatFailsAfterItsWatchReportsNothing) {
     const std::string bin = tempPath("bin");
     std::filesystem::create_directories(bin);
-    std::ofstream(bin + "/xdg-open") << "#!/bin/sh\n/bin/sleep 0.8\n: > " << bin << "/ended\nexit 4\n";
+    // It ends once the test has seen the watch end.
+    std::ofstream(bin + "/xdg-open") << "#!/bin/sh\nwhile [ ! -e " << bin << "/go ]; do /bin/sleep 0.01; done\nexit 4\n";
     std::filesystem::permissions(bin + "/xdg-open", std::filesystem::perms::owner_all);
     ScopedEnv path("PATH", bin);
     platform::qt::setOpenerWatch(200);
     bool failed = false;
     ASSERT_TRUE(platform::desktop().openUrl("https://keldrith.example/", [&failed] { failed = true; }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(bin + "/ended"); }, 10000));
-    EXPECT_FALSE(QTest::qWaitFor([&] { return failed; }, 1000));
+    QTimer afterTheWatch;  // due after the watch's timer, it fires after it
+    afterTheWatch.setSingleShot(true);
+    afterTheWatch.setTimerType(Qt::PreciseTimer);
+    afterTheWatch.start(400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !afterTheWatch.isActive(); }, 10000));
+    std::ofstream(bin + "/go").flush();
+    ASSERT_TRUE(openerEndTaken());
+    EXPECT_FALSE(failed);
     platform::qt::setOpenerWatch(0);
 }
 

@@ -44,7 +44,7 @@ TEST_F(PlatformTest, EveryDialogSendsThePalettesAsideUntilTheLastHasGone) {
         platform::hideWindow(8);  // what the program does meanwhile holds
         platform::showWindow(8);
         rejectShownDialog();
-        QTest::qWait(20);
+        QCoreApplication::sendPostedEvents();  // the turn of the loop the palettes wait for, once the dialog hid
         EXPECT_EQ(onScreen(9), row < 3);  // the second alert, or the numbered window, still stands
         rejectShownDialog();
         platform::closeWindow(40);

@@ -17,14 +17,23 @@
 namespace quendal::test {
 namespace {
 
-class ServicesTest : public PlatformTest {};
+class ServicesTest : public PlatformTest {
+protected:
+    // Waits until a timer installed now for `delay` has fired: the timers
+    // due before it have fired by then, as timers fire in their order.
+    static void timersDueWithin(double delay) {
+        bool fired = false;
+        platform::installTimer(delay, [&fired] { fired = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&fired] { return fired; }, 60000));
+    }
+};
 
 TEST_F(ServicesTest, OneShotTimerFiresOnceAndIsGone) {
     int fired = 0;
     const platform::TimerId id = platform::installTimer(0.01, [&] { ++fired; });
     EXPECT_TRUE(platform::isTimerPending(id));
     EXPECT_TRUE(QTest::qWaitFor([&] { return fired > 0; }, 2000));
-    QTest::qWait(60);
+    timersDueWithin(0.05);  // where it fired again, it would have by then
     EXPECT_EQ(fired, 1);
     EXPECT_FALSE(platform::isTimerPending(id));
     platform::removeTimer(id);  // a fired timer: nothing
@@ -35,7 +44,7 @@ TEST_F(ServicesTest, RemovedTimerNeverFires) {
     const platform::TimerId id = platform::installTimer(0.02, [&] { ++fired; });
     platform::removeTimer(id);
     EXPECT_FALSE(platform::isTimerPending(id));
-    QTest::qWait(80);
+    timersDueWithin(0.04);
     EXPECT_EQ(fired, 0);
 }
 
