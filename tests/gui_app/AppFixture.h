@@ -4,11 +4,8 @@
 // their alerts.
 #pragma once
 
-#include <QPointer>
 #include <QTest>
 #include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
-#include <qpa/qwindowsysteminterface_p.h>
 #include <gtest/gtest.h>
 
 #include "app/Startup.h"
@@ -61,25 +58,12 @@ protected:
         StartQuendal(argc, argv);
     }
     QWindow* handleOf(int32_t window) { return platform::qt::windowWidget(window)->windowHandle(); }
-    // A key pressed in the window, which comes to the front first. It goes
-    // up at the instant it went down, as a key a program types does: the
-    // toolkit would stamp the release once the press's work was done, and
-    // on a busy machine a release stamped long after its press, with the
-    // next press at the same instant, is a held key's repeat.
+    // A key pressed in the window, which comes to the front first.
     void press(int32_t window, Qt::Key key) {
         ASSERT_TRUE(platform::windowExists(window)) << window;
         platform::selectWindow(window);
-        QPointer<QWindow> handle = handleOf(window);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(handle)) << window;
-        const ulong at = ulong(QWindowSystemInterfacePrivate::eventTime.elapsed());
-        const char ascii = QTest::keyToAscii(key);
-        const QString text = ascii != 0 ? QString(QChar::fromLatin1(ascii)) : QString();
-        for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            if (handle == nullptr) return;  // the press closed it
-            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(handle, at, type, key,
-                                                                                                Qt::NoModifier, text);
-            QCoreApplication::processEvents();
-        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(handleOf(window))) << window;
+        QTest::keyClick(handleOf(window), key);
     }
 
     MemoryPreferences prefs;
