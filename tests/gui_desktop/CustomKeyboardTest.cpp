@@ -13,8 +13,6 @@ namespace {
 
 class CustomKeyboard : public DesktopTest {
 protected:
-    static QString number(int value) { return QString::number(value); }
-    static void clickWith(QPoint at) { xdotool({"mousemove", number(at.x()), number(at.y()), "click", "1"}); }
     // The window active, and the control holding the keyboard there, as
     // the window system and the toolkit state them.
     static testing::AssertionResult hasKeyboard(int32_t window, int32_t control) {
@@ -67,7 +65,7 @@ TEST_F(CustomKeyboard, ChosenAfterAClickInTheGraphItsFieldTakesTheKeyboard) {
         SetUp();
         ventedBox();
         const QWidget* response = platform::qt::windowWidget(kResponseWindow);
-        clickWith(response->mapToGlobal(response->rect().center()));
+        clickAt(response->mapToGlobal(response->rect().center()));
         ASSERT_TRUE(hasKeyboard(kResponseWindow, 0));
         row.choose();
         EXPECT_TRUE(hasKeyboard(kCustomPalette, kPaletteFirstField));
@@ -89,11 +87,11 @@ TEST_F(CustomKeyboard, AFieldShowsItsTextSelectedOnlyWhileItHasTheKeyboard) {
     ASSERT_TRUE(vb->hasSelectedText());
     EXPECT_TRUE(showsSelection(vb));
     const QWidget* response = platform::qt::windowWidget(kResponseWindow);
-    clickWith(response->mapToGlobal(response->rect().center()));
+    clickAt(response->mapToGlobal(response->rect().center()));
     ASSERT_TRUE(hasKeyboard(kResponseWindow, 0));
     ASSERT_TRUE(vb->hasSelectedText());  // kept for when the keyboard comes back
     EXPECT_FALSE(showsSelection(vb));
-    clickWith(vb->mapToGlobal(vb->rect().center()));
+    clickAt(vb->mapToGlobal(vb->rect().center()));
     ASSERT_TRUE(hasKeyboard(kCustomPalette, kPaletteFirstField));
     xdotool({"key", "ctrl+a"});
     ASSERT_TRUE(QTest::qWaitFor([vb] { return vb->hasSelectedText(); }, kActivationMs));
