@@ -4,8 +4,7 @@
 #include <QPointer>
 #include <QWindow>
 
-// After Qt: Xlib's macros (None, Bool, Status) clash with Qt's names.
-#include <X11/Xlib.h>
+#include <xcb/xcb.h>
 
 namespace quendal::platform::qt {
 
@@ -13,11 +12,11 @@ QWindow* programWindowGroup() {
     static QPointer<QWindow> root;
     if (root) return root;
     const auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    Display* display = x11 != nullptr ? x11->display() : nullptr;
-    if (display == nullptr) return nullptr;
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) return nullptr;
     // A window of another owner, which the program never changes: the
     // toolkit only names it where a transient names its parent.
-    root = QWindow::fromWinId(WId(DefaultRootWindow(display)));
+    root = QWindow::fromWinId(WId(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root));
     return root;
 }
 
