@@ -6,6 +6,10 @@
 // closed, dialogs and sheets opened and closed, a driver record arriving,
 // and another program in front of a second start of the program.
 //
+// A menu, alert or question that holds the walk's code inside a step is
+// closed or answered as a user would (WalkHeld.h), and every step has a
+// bound: a step that gets no answer within it fails.
+//
 // After every step:
 //   - the keyboard is where WalkWindows.h says it must be: in what stands
 //     in front, on a visible, enabled control of the active window;
@@ -25,6 +29,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,6 +39,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "WalkHeld.h"
 #include "WalkWatch.h"
 #include "WalkWindows.h"
 #include "app/DesignFlow.h"
@@ -48,9 +54,11 @@ namespace {
 constexpr int kPlacementMs = 2000;
 // How long a key is held: past the X server's repeat delay (660 ms).
 constexpr const char* kHeldSeconds = "1.2";
-// How long the walk waits, held in a menu after its keys and clicks are
-// through, before it closes the menu.
-constexpr int kHeldMs = 3000;
+// How long a step may take at most, waits and answers included: a step
+// takes well under a second, so only a step that gets no answer reaches
+// this, and a walk of the fixed seeds that is stuck fails well within its
+// test's time limit.
+constexpr int kStepAtMostMs = 30000;
 
 class DesktopWalk : public DesktopTest {
 protected:
@@ -73,22 +81,42 @@ protected:
     const T& any(const std::vector<T>& items) { return items[std::size_t(pick(int(items.size())))]; }
 
     // xdotool run while the program goes on with its events, as it does
-    // while a user holds a key. A menu a button opens (a click, Space)
-    // holds the program in it until it closes: once the keys and clicks are
-    // through and the walk is still held, Escape closes it, as a user would.
-    static bool xdotoolLive(const QStringList& arguments) {
+    // while a user holds a key, within the step's bound. A menu or question
+    // that holds the walk meanwhile is answered once it is through.
+    //
+    // Beneath a menu's or dialog's own loop the walk runs none of the
+    // program's events while xdotool works: the loop does that, and a wait
+    // of the walk's there would also delete the windows closed in it while
+    // they are still in use.
+    bool xdotoolLive(const QStringList& arguments) {
+        bool ended = false;
+        auto toolEnded = [this, &ended] {
+            if (ended) return;
+            ended = true;
+            held->sent();
+        };
         QProcess tool;
+        QObject::connect(&tool, &QProcess::finished, &tool, toolEnded);
+        const QString what = arguments.join(' ');
+        held->sending(what);
         tool.start(QStringLiteral("xdotool"), arguments);
-        if (!tool.waitForStarted(kAtMost)) return false;
-        QTimer held;
-        QObject::connect(&held, &QTimer::timeout, &tool, [&tool] {
-            if (tool.state() == QProcess::NotRunning) QProcess::execute(QStringLiteral("xdotool"), {"key", "Escape"});
-        });
-        held.start(kHeldMs);
-        const bool ended = QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, kAtMost);
-        return ended && tool.exitCode() == 0;
+        if (!tool.waitForStarted(std::max(1, held->remainingMs()))) {
+            toolEnded();
+            held->fail("xdotool " + what.toStdString() + " did not start");
+            return false;
+        }
+        const bool through =
+            held->held() ? tool.waitForFinished(std::max(1, held->remainingMs()))
+                         : QTest::qWaitFor([&tool] { return tool.state() == QProcess::NotRunning; }, held->remainingMs());
+        if (!through) {
+            held->fail("xdotool " + what.toStdString() + " did not end within the step's bound");
+            tool.kill();
+            tool.waitForFinished(kAtMost);
+        }
+        toolEnded();
+        return through && tool.exitCode() == 0;
     }
-    static void clickLive(QPoint global) {
+    void clickLive(QPoint global) {
         xdotoolLive({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
     }
 
@@ -155,18 +183,10 @@ protected:
             what = "\"" + button->text().toStdString() + "\"";
         }
         const std::string in = windowName(control->window());
-        auto* tool = qobject_cast<QToolButton*>(control);
-        if (tool != nullptr && tool->menu() != nullptr) {
-            // Its menu holds the click until it closes: an item is chosen
-            // in it, or Escape closes it, meanwhile.
-            const bool choose = pick(2) == 0;
-            QTimer::singleShot(400, QCoreApplication::instance(), [this, choose] {
-                QWidget* popup = QApplication::activePopupWidget();
-                if (popup == nullptr) return;
-                if (!choose || clickInPopup(popup).empty()) xdotoolLive({"key", "Escape"});
-            });
-            what += choose ? " and an item of its menu" : ", its menu closed by Escape";
-        }
+        // A menu the button opens holds the click until it closes: an
+        // item is chosen in it, or Escape closes it, once it is shown.
+        if (auto* tool = qobject_cast<QToolButton*>(control); tool != nullptr && tool->menu() != nullptr)
+            held->chooseItem(pick(2) == 0);
         clickLive(control->mapToGlobal(where));
         return "a click on " + what + " in " + in;
     }
@@ -174,8 +194,10 @@ protected:
         if (auto* menu = qobject_cast<QMenu*>(popup)) {
             std::vector<QAction*> items;
             for (QAction* action : menu->actions()) {
-                const QString text = action->text();
                 // Quitting ends the walk; printing reaches for a printer.
+                // The text is read as the user reads it, without the
+                // marks of its underlined letters.
+                const QString text = QString(action->text()).remove(QLatin1Char('&'));
                 if (!action->isSeparator() && action->isEnabled() && action->isVisible() && !text.contains("Quit") &&
                     !text.startsWith("Print"))
                     items.push_back(action);
@@ -217,7 +239,10 @@ protected:
         clickLive(QPoint(frame.left() + frame.width() / 3, (frame.top() + window->geometry().top()) / 2));
         return "a click on the title bar of " + windowName(window);
     }
+    // A command chosen as from its menu, by code: only where a user could
+    // reach the menu, with no menu or list open.
     std::string chooseFromTheMenus() {
+        if (QApplication::activePopupWidget() != nullptr) return "";
         const int choice = pick(4);
         if (choice == 3) {
             QMenu* menu = platform::qt::menuWidget(kWindowMenu);
@@ -251,13 +276,19 @@ protected:
         second.setProcessEnvironment(env);
         second.start(QCoreApplication::applicationFilePath(),
                      {"--gtest_also_run_disabled_tests", "--gtest_filter=SecondStart.DISABLED_AnotherProgramThenQuendal"});
-        if (!second.waitForStarted(kAtMost)) return "another program, a second start that did not start";
-        if (!QTest::qWaitFor([&second] { return second.state() == QProcess::NotRunning; }, kAtMost))
-            return "another program, a second start that did not end";
+        if (!second.waitForStarted(std::max(1, held->remainingMs()))) {
+            held->fail("the second start did not start");
+            return "another program, a second start";
+        }
+        if (!QTest::qWaitFor([&second] { return second.state() == QProcess::NotRunning; }, held->remainingMs())) {
+            held->fail("the second start did not end within the step's bound");
+            second.kill();
+            second.waitForFinished(kAtMost);
+        }
         return "another program, a second start";
     }
     std::string newDesign() {
-        if (!windowsShown().empty()) return "";
+        if (!windowsShown().empty() || QApplication::activePopupWidget() != nullptr) return "";
         platform::qt::deliverCommand(kFileMenu, 1);
         return "New Box Design (no window left)";
     }
@@ -305,19 +336,25 @@ protected:
         const std::vector<QWidget*> before = windowsShown();
         const std::set<QString> files = filesUnder(QDir::homePath());
         keysSent = false;
-        for (int tries = 0; tries < 20 && did.empty(); ++tries) {
+        held->beginStep();
+        for (int tries = 0; tries < 20 && did.empty() && held->fault().empty(); ++tries) {
             int r = pick(weights);
             std::size_t i = 0;
             while (r >= steps[i].second) r -= steps[i++].second;
             did = (this->*steps[i].first)();
         }
-        settle();
-        std::string fault = keysFault();
+        if (held->fault().empty()) settle();
+        std::string fault = held->fault();
+        if (fault.empty()) fault = keysFault();
         if (fault.empty()) {
-            if (!QTest::qWaitFor([&] { return placementFault(before).empty(); }, kPlacementMs))
+            if (!QTest::qWaitFor([&] { return placementFault(before).empty() || !held->fault().empty(); },
+                                 std::min(kPlacementMs, held->remainingMs())))
                 fault = placementFault(before);
+            if (!held->fault().empty()) fault = held->fault();
         }
         if (fault.empty()) fault = filesFault(files);
+        const std::string answered = held->endStep();
+        if (!answered.empty()) did += (did.empty() ? "" : ", then ") + answered;
         return fault;
     }
 
@@ -328,14 +365,29 @@ protected:
         if (HasFatalFailure()) return "the design did not open";
         WalkWatch watching;
         watch = &watching;
+        WalkHeld holding(kStepAtMostMs);
+        held = &holding;
+        holding.send = [this](const QStringList& arguments) { xdotoolLive(arguments); };
+        holding.chooseIn = [this](QWidget* popup) { return clickInPopup(popup); };
+        holding.keySending = [this] {
+            if (!keysSent) watch->keysGoDown(false);
+            keysSent = true;
+        };
+        holding.report = [&walked, seed, steps] { return replayLine(seed, steps) + ", after:" + walked; };
         std::string fault;
         for (int i = 0; i < steps && fault.empty(); ++i) {
             std::string did;
             fault = step(did);
             walked += "\n  " + did;
         }
+        held = nullptr;
         watch = nullptr;
         return fault;
+    }
+
+    static std::string replayLine(unsigned seed, int steps) {
+        return "seed " + std::to_string(seed) + " (again: QUENDAL_DESKTOP_WALK_SEED=" + std::to_string(seed) +
+               " QUENDAL_DESKTOP_WALKS=1 QUENDAL_DESKTOP_WALK_STEPS=" + std::to_string(steps) + ")";
     }
 
     void walkSeeds(unsigned first, int walks, int steps) {
@@ -344,16 +396,24 @@ protected:
                 TearDown();
                 SetUp();
             }
-            std::string walked;
-            const std::string fault = walk(seed, steps, walked);
-            EXPECT_EQ(fault, "") << "seed " << seed << " (again: QUENDAL_DESKTOP_WALK_SEED=" << seed
-                                 << " QUENDAL_DESKTOP_WALKS=1 QUENDAL_DESKTOP_WALK_STEPS=" << steps << "), after:" << walked;
+            // The walk runs in an event loop, as the program's code does:
+            // a window it closes goes when the walk is back in that loop,
+            // never in the loop of a menu or dialog opened meanwhile.
+            std::string walked, fault;
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, [&] {
+                fault = walk(seed, steps, walked);
+                loop.quit();
+            });
+            loop.exec();
+            EXPECT_EQ(fault, "") << replayLine(seed, steps) << ", after:" << walked;
         }
     }
 
     std::mt19937 random;
     ScriptedNetwork network;
     WalkWatch* watch = nullptr;
+    WalkHeld* held = nullptr;
     bool keysSent = false;
 };
 
