@@ -225,8 +225,10 @@ protected:
                     lists.push_back(list);
         if (lists.empty()) return "";
         QComboBox* list = any(lists);
+        // Named before the click, which may close its window.
+        const std::string what = "the list " + list->currentText().toStdString() + " opened in " + windowName(list->window());
         clickLive(list->mapToGlobal(list->rect().center()));
-        return "the list " + list->currentText().toStdString() + " opened in " + windowName(list->window());
+        return what;
     }
     std::string clickATitleBar() {
         std::vector<QWidget*> framed;
@@ -235,9 +237,11 @@ protected:
         if (framed.empty()) return "";
         const QWidget* window = any(framed);
         const QRect frame = window->frameGeometry();
+        // Named before the click, which may close it.
+        const std::string what = "a click on the title bar of " + windowName(window);
         // Left of the middle: the title, not its buttons.
         clickLive(QPoint(frame.left() + frame.width() / 3, (frame.top() + window->geometry().top()) / 2));
-        return "a click on the title bar of " + windowName(window);
+        return what;
     }
     // A command chosen as from its menu, by code: only where a user could
     // reach the menu, with no menu or list open.
