@@ -19,7 +19,11 @@ class TypedKeyStamps : public QObject {
 public:
     // Installed after the windowing layer's own key routing, so that it
     // sees the keys first.
-    static void install() { QCoreApplication::instance()->installEventFilter(new TypedKeyStamps); }
+    static void install() {
+        QCoreApplication* app = QCoreApplication::instance();
+        app->installEventFilter(new TypedKeyStamps(app));
+    }
+    using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
