@@ -388,6 +388,9 @@ void scheduleKeyboardPlacement() {
 
 void bringForward(QWidget* window, bool byUser) {
     if (window == nullptr) return;
+    // The rule's ask for another window is behind the window brought
+    // forward now: that activation arriving after this one is late.
+    if (gAsked != nullptr && gAsked != window) gAsked = nullptr;
     // The program bringing forward the window the user is already in (a
     // click there handled) leaves it the user's choice.
     std::erase_if(gRecent, [](const Recent& r) { return !r.window; });
