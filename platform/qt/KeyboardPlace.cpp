@@ -172,8 +172,12 @@ void focusWithin(QWidget* window, QWidget* control) {
     Given& g = givenFor(window);
     give(window, control);
     if (control == nullptr) {
-        // No control: keys go to the window's own handler.
-        if (window->focusWidget() != nullptr && window->focusWidget() != window) window->setFocus(Qt::OtherFocusReason);
+        // No control: keys go to the window's own handler, also from a
+        // menu of the window that has closed with the keyboard in it.
+        const QWidget* focus = QApplication::focusWidget();
+        const bool leftInClosedMenu = focus != nullptr && focus->window() != window && !focus->window()->isVisible();
+        if ((window->focusWidget() != nullptr && window->focusWidget() != window) || leftInClosedMenu)
+            window->setFocus(Qt::OtherFocusReason);
         return;
     }
     auto* edit = qobject_cast<QLineEdit*>(control);
