@@ -25,6 +25,8 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
+#include "platform/qt/FrameRequest.h"
+
 namespace quendal::test {
 
 // A connection of the test's own to the X server, with a window the window
@@ -39,56 +41,26 @@ public:
     // false when none came by the deadline (no window manager, or a hung one).
     bool roundTrip(QDeadlineTimer deadline) {
         if (connection_ == nullptr) return false;
-        xcb_delete_property(connection_, window_, extents_);
-        xcb_client_message_event_t request;
-        std::memset(&request, 0, sizeof request);
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.format = 32;
-        request.window = window_;
-        request.type = requestExtents_;
-        xcb_send_event(connection_, 0, root_, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&request));
-        xcb_flush(connection_);
-        while (!deadline.hasExpired()) {
-            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
-            if (event == nullptr) {
-                if (xcb_connection_has_error(connection_) != 0) return false;
-                waitForInput(deadline);
-                continue;
-            }
-            bool answered = false;
-            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
-                const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-                answered = notify->atom == extents_ && notify->state == XCB_PROPERTY_NEW_VALUE;
-            }
-            std::free(event);
-            if (answered) return true;
-        }
-        return false;
+        platform::qt::askForFrame(connection_, asker_);
+        return answer(deadline, [this](const xcb_generic_event_t* event) -> std::optional<uint32_t> {
+                   if (!platform::qt::isFrameAnswer(asker_, event)) return std::nullopt;
+                   return 0;
+               })
+            .has_value();
     }
 
     // The server's clock, ms: the stamp of a property changed on the window;
     // none when the server did not answer by the deadline.
     std::optional<uint32_t> serverTime(QDeadlineTimer deadline) {
         if (connection_ == nullptr) return std::nullopt;
-        xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window_, clock_, XCB_ATOM_STRING, 8, 0, nullptr);
+        xcb_change_property(connection_, XCB_PROP_MODE_APPEND, asker_.window, clock_, XCB_ATOM_STRING, 8, 0, nullptr);
         xcb_flush(connection_);
-        while (!deadline.hasExpired()) {
-            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
-            if (event == nullptr) {
-                if (xcb_connection_has_error(connection_) != 0) return std::nullopt;
-                waitForInput(deadline);
-                continue;
-            }
-            std::optional<uint32_t> at;
-            if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY) {
-                const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
-                if (notify->atom == clock_) at = notify->time;
-            }
-            std::free(event);
-            if (at) return at;
-        }
-        return std::nullopt;
+        return answer(deadline, [this](const xcb_generic_event_t* event) -> std::optional<uint32_t> {
+            if ((event->response_type & 0x7f) != XCB_PROPERTY_NOTIFY) return std::nullopt;
+            const auto* notify = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (notify->atom != clock_) return std::nullopt;
+            return notify->time;
+        });
     }
 
 private:
@@ -100,26 +72,27 @@ private:
             connection_ = nullptr;
             return;
         }
-        xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
-        for (int i = 0; i < screenNumber; ++i) xcb_screen_next(&screens);
-        root_ = screens.data->root;
-        window_ = xcb_generate_id(connection_);
-        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, root_, 0, 0, 1, 1, 0,
-                          XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK, &mask);
-        requestExtents_ = atom("_NET_REQUEST_FRAME_EXTENTS");
-        extents_ = atom("_NET_FRAME_EXTENTS");
-        clock_ = atom("QUENDAL_TEST_CLOCK");
+        asker_ = platform::qt::makeFrameAsker(connection_);
+        clock_ = platform::qt::internAtom(connection_, "QUENDAL_TEST_CLOCK");
     }
     ~WindowManagerPing() {
         if (connection_ != nullptr) xcb_disconnect(connection_);
     }
-    xcb_atom_t atom(const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            connection_, xcb_intern_atom(connection_, 0, uint16_t(std::strlen(name)), name), nullptr);
-        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return found;
+    // The first event the reading makes something of, by the deadline.
+    template <class Reading>
+    std::optional<uint32_t> answer(QDeadlineTimer deadline, Reading read) {
+        while (!deadline.hasExpired()) {
+            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+            if (event == nullptr) {
+                if (xcb_connection_has_error(connection_) != 0) return std::nullopt;
+                waitForInput(deadline);
+                continue;
+            }
+            const std::optional<uint32_t> made = read(event);
+            std::free(event);
+            if (made) return made;
+        }
+        return std::nullopt;
     }
     // Until the server sends something on the connection, or the deadline.
     void waitForInput(QDeadlineTimer deadline) {
@@ -128,8 +101,8 @@ private:
     }
 
     xcb_connection_t* connection_ = nullptr;
-    xcb_window_t root_ = 0, window_ = 0;
-    xcb_atom_t requestExtents_ = 0, extents_ = 0, clock_ = 0;
+    platform::qt::FrameAsker asker_;
+    xcb_atom_t clock_ = 0;
 };
 
 // What the test sees of the program's windows and keyboard.
