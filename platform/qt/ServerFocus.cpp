@@ -3,11 +3,11 @@
 #include <cstdlib>
 
 #include <QGuiApplication>
-#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
-#include <xcb/xcb.h>
+
+#include "platform/qt/XServer.h"
 
 namespace quendal::platform::qt {
 
@@ -26,24 +26,6 @@ void activateTheServersWindow() {
     if (QWindow* modal = QGuiApplication::modalWindow(); modal != nullptr && modal != holding) return;
     QWindowSystemInterface::handleWindowActivated(holding, Qt::ActiveWindowFocusReason);
 }
-
-}  // namespace
-
-QWindow* windowWithServerFocus() {
-    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr) return nullptr;
-    xcb_get_input_focus_reply_t* reply = xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
-    if (reply == nullptr) return nullptr;
-    const xcb_window_t focus = reply->focus;
-    std::free(reply);
-    if (focus == XCB_NONE || focus == XCB_INPUT_FOCUS_POINTER_ROOT) return nullptr;
-    for (QWindow* window : QGuiApplication::topLevelWindows())
-        if (window->handle() != nullptr && window->isVisible() && window->winId() == focus) return window;
-    return nullptr;
-}
-
-namespace {
 
 // Asked once the toolkit's own activations now queued are through.
 void askTheServer() {
@@ -67,6 +49,19 @@ protected:
 };
 
 }  // namespace
+
+QWindow* windowWithServerFocus() {
+    xcb_connection_t* connection = toolkitConnection();
+    if (connection == nullptr) return nullptr;
+    xcb_get_input_focus_reply_t* reply = xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr);
+    if (reply == nullptr) return nullptr;
+    const xcb_window_t focus = reply->focus;
+    std::free(reply);
+    if (focus == XCB_NONE || focus == XCB_INPUT_FOCUS_POINTER_ROOT) return nullptr;
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->handle() != nullptr && window->isVisible() && window->winId() == focus) return window;
+    return nullptr;
+}
 
 void followServerFocus() {
     if (gFollowing || qGuiApp == nullptr) return;

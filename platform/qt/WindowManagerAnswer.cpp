@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include "platform/qt/FrameRequest.h"
+#include "platform/qt/XServer.h"
 
 namespace quendal::platform::qt {
 
@@ -49,8 +49,7 @@ public:
 
 private:
     static Asker* create() {
-        auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-        xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+        xcb_connection_t* connection = toolkitConnection();
         if (connection == nullptr) return nullptr;
         auto* asker = new Asker(connection);
         qGuiApp->installNativeEventFilter(asker);

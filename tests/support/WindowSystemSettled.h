@@ -25,7 +25,7 @@
 #include <poll.h>
 #include <xcb/xcb.h>
 
-#include "platform/qt/FrameRequest.h"
+#include "platform/qt/XServer.h"
 
 namespace quendal::test {
 

@@ -1,9 +1,20 @@
-#include "platform/qt/FrameRequest.h"
+#include "platform/qt/XServer.h"
+
+#include <QGuiApplication>
 
 #include <cstdlib>
 #include <cstring>
 
 namespace quendal::platform::qt {
+
+xcb_connection_t* toolkitConnection() {
+    const auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+xcb_window_t rootWindow(xcb_connection_t* connection) {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+}
 
 xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     xcb_intern_atom_reply_t* reply =
@@ -15,7 +26,7 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
 
 FrameAsker makeFrameAsker(xcb_connection_t* connection) {
     FrameAsker asker;
-    asker.root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    asker.root = rootWindow(connection);
     asker.window = xcb_generate_id(connection);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, asker.window, asker.root, 0, 0, 1, 1, 0,

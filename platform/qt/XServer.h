@@ -1,4 +1,5 @@
-// The X requests with which the window manager is asked for an answer: a
+// The X server as the layer speaks to it: the toolkit's own connection, and
+// the requests with which the window manager is asked for an answer: a
 // window of one's own that it never manages (an input-only window that is
 // never shown, watched for its properties), and the request for that
 // window's frame, which the window manager answers by setting
@@ -10,6 +11,12 @@
 #include <xcb/xcb.h>
 
 namespace quendal::platform::qt {
+
+// The toolkit's connection to the X server; none on another window system.
+xcb_connection_t* toolkitConnection();
+
+// The root window of the connection's first screen.
+xcb_window_t rootWindow(xcb_connection_t* connection);
 
 struct FrameAsker {
     xcb_window_t root = 0;
